@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QStringList>
+
+// Opens the multi-file picker. Every argument goes to QFileDialog unchanged; an empty list
+// means the user cancelled.
+QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
+                             QString* selectedFilter = nullptr, QFileDialog::Options options = {});

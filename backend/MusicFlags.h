@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+// One numbering of bits shared by the settings masks ("Genernal", "Duplicate", "Replace"),
+// a track's Absence and State words, the apply flags and the duplicate engine's options.
+enum EMusicFlag : uint32_t
+{
+    MF_MatchHigh = 0x10,
+    MF_MatchMedium = 0x20,
+    MF_MatchLow = 0x40,
+    MF_Artist = 0x400,
+    MF_Album = 0x800,
+    MF_Duplicate = 0x4000,
+    MF_DuplicateFailed = 0x8000,
+    MF_FileMissing = 0x10000,
+    MF_DeepScan = 0x20000,
+    MF_Restore = 0x40000,
+    MF_ReplaceSwitch = 0x80000,
+    MF_Analysed = 0x100000,
+    MF_Name = 0x1000000,
+    MF_Genre = 0x2000000,
+    MF_Year = 0x4000000,
+    MF_Artwork = 0x8000000,
+    MF_Size = 0x10000000,
+    MF_TotalTime = 0x20000000,
+};
+
+constexpr uint32_t kDefaultGeneralMask = 0x8010c00;
+constexpr uint32_t kDefaultDuplicateMask = 0x31020c20;
+constexpr uint32_t kDefaultReplaceMask = 0x1000c00;
+
+// How a library is loaded.
+enum EMusicRunMode
+{
+    RunModeNone = 0,
+    RunModeITunes = 1,
+    RunModeFiles = 2,
+    RunModeProject = 3,
+    RunModeDuplicateFiles = 4,
+    RunModeDuplicateITunes = 5,
+};

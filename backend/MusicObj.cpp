@@ -1,0 +1,78 @@
+#include "MusicObj.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <new>
+
+CMusicObj::CMusicObj(const MusicInfo& current, const MusicInfo& old) : m_OldInfo(old), m_CurrentInfo(current)
+{
+    // The current record never carries the track id text or a recycle path.
+    m_CurrentInfo.TrackID.clear();
+    m_CurrentInfo.TrashPath.clear();
+}
+
+CMusicObj* NewMusicObj(const MusicInfo& current, const MusicInfo& old)
+{
+    return new (std::nothrow) CMusicObj(current, old);
+}
+
+int CMusicObj::GetOldInfo(MusicInfo** out)
+{
+    if (out)
+        *out = &m_OldInfo;
+    return 0;
+}
+
+int CMusicObj::GetCurrentInfo(MusicInfo** out)
+{
+    if (out)
+        *out = &m_CurrentInfo;
+    return 0;
+}
+
+void CMusicObj::ApplyEdit(const MusicInfo& edit)
+{
+    auto take = [](QString& field, const QString& value) {
+        if (!value.isEmpty())
+            field = value;
+    };
+    take(m_CurrentInfo.Name, edit.Name);
+    take(m_CurrentInfo.Artist, edit.Artist);
+    take(m_CurrentInfo.Album, edit.Album);
+    take(m_CurrentInfo.Year, edit.Year);
+    take(m_CurrentInfo.Genre, edit.Genre);
+}
+
+void CMusicObj::AddArtworkCandidate(const QString& path)
+{
+    if (m_ArtworkCandidates.size() >= kMaxArtworkCandidates)
+        return;
+    if (QFileInfo(path).size() <= kMinArtworkBytes)
+        return;
+    QImageReader reader(path);
+    if (reader.read().isNull())
+        return;
+    m_ArtworkCandidates.append(path);
+}
+
+QString CMusicObj::GetArtworkCandidate(int index) const
+{
+    if (index < 0 || index >= m_ArtworkCandidates.size())
+        return {};
+    return m_ArtworkCandidates.at(index);
+}
+
+QString CMusicObj::GetArtworkPath()
+{
+    if (m_ArtworkPath.isEmpty() && !m_ArtworkCandidates.isEmpty())
+        m_ArtworkPath = m_ArtworkCandidates.first();
+    return m_ArtworkPath;
+}
+
+void CMusicObj::SetArtworkPath(const QString& path)
+{
+    if (!m_ArtworkCandidates.contains(path))
+        m_ArtworkCandidates.append(path);
+    m_ArtworkPath = path;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The working library database: one table, TracksTable, one row per track, addressed by
+// (PersistentID, Type). Two process-wide connections: the library database, and a read-only
+// view of a second database of the same shape ("MusicLibraryz.db") used to look a file's
+// persistent id up by its location. Each connection has its own handle and file.
+//
+// Texts are UTF-8. Every value is bound as a statement parameter. Failures are returned as
+// ints and written to the debug output. No locks: the music manager runs the import, the
+// analysis, the save pass and the apply steps one after another.
+
+namespace tracks_db {
+// Column names of TracksTable, in table order.
+extern const char* const kColumns[24];
+// Columns of a row handed out by the page reader, in order.
+extern const char* const kPageColumns[20];
+constexpr int kPageRows = 3000;
+} // namespace tracks_db
+
+// 0 opened or created, 1 opened and upgraded; -1 null path, -2 out of memory, -3 open failed
+// (also: not a database, or no TracksTable), -4 create failed, -5 an upgrade statement failed.
+int OpenTracksDB(const char* path);
+void CloseTracksDB();
+bool IsTracksDBOpen();
+
+int BeginTransaction();
+int CommitTransaction();
+
+int InsertTracksTable_kvt(const char* name, const char* artist, const char* album, const char* totalTime,
+                          const char* size, const char* location, const char* persistentId, const char* year,
+                          const char* genre, const char* bitrate, const char* purchased, int trackId, int type);
+
+int DeleteData(const char* persistentId, int type);
+int DeleteDataByType(int type);
+
+// Sets one column: the text when not null, otherwise the int. -2 for a null id or column, or a
+// column that TracksTable does not have.
+int UpdateValueToDB(const char* persistentId, int type, const char* column, const char* text, int value);
+int UpdateFlagToDB(const char* trackId, int type, int newType);
+// One update of several columns; a null value leaves that column NULL. -3 when the statement
+// would exceed 511 characters.
+int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const* columns, const char* const* values,
+                          int count);
+// Sets (set != 0) or clears the mask in every row's State.
+int UpdateAllMusicStateToDB(int mask, int set);
+int UpdateArtworkData(const char* persistentId, int type, const char* artPath, const unsigned char* data,
+                      int length);
+// 0 with the bytes; -3 no row or an empty blob; -2 null arguments.
+int SelectArtworkData(const char* persistentId, int type, std::vector<unsigned char>& out);
+
+// Counts the rows and keeps the count as the page reader's total.
+int SelectTrackCount();
+
+// A row handed out by the page reader: 20 values in kPageColumns order (null for NULL).
+using TrackRow = const char* const*;
+// The page reader: hands out rows in order, reading pages of 3000 rows. Null past the end.
+TrackRow SelectMultiValuesFromDB(int row);
+const char* GetRowValue(TrackRow row, const char* column);
+void FreeTrackPages();
+
+// 0 with the value when exactly one row has a non-NULL value; -4 no such value; -3 query
+// failure; -2 null arguments or an unknown column.
+int SelectValueFromDB(const char* persistentId, int type, const char* column, std::string& out);
+
+int OpenZTracksDB(const char* path);
+void CloseZTracksDB();
+// The PersistentID of the first row with exactly this Location in the second database.
+std::string SelectPersistentIDByLocation(const char* location);

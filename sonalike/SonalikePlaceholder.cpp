@@ -1,0 +1,1 @@
+// Replaced when the engine is built.

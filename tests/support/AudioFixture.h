@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tidewell::test {
+
+enum class AudioFormat { Mp3, M4a, Flac, Wma, Aiff, Wav, Tta };
+
+struct AudioTags
+{
+    QString title, artist, album, genre;
+    int year = 0;
+};
+
+struct AudioSpec
+{
+    AudioFormat format = AudioFormat::Mp3;
+    double seconds = 3.0;
+    // A sine tone of this frequency; 0 means white noise from the given seed.
+    double toneHz = 440.0;
+    int noiseSeed = 1;
+    int channels = 2;
+    int sampleRate = 44100;
+    AudioTags tags;        // written with TagLib after encoding; empty fields are left out
+    QByteArray artwork;    // JPEG or PNG bytes embedded as the front cover when not empty
+};
+
+// File extension (without dot) for a format.
+QString extensionOf(AudioFormat format);
+
+// Encodes a real audio file with the ffmpeg command and tags it with TagLib.
+// Returns false (and leaves nothing behind) when encoding fails.
+bool makeAudioFile(const QString& path, const AudioSpec& spec);
+
+// A small picture of the given size and colour, encoded as "PNG" or "JPG".
+QByteArray makePicture(int width, int height, unsigned rgb, const char* format = "JPG");
+
+} // namespace tidewell::test
