@@ -268,7 +268,6 @@ int InsertTracksTable_kvt(const char* name, const char* artist, const char* albu
     if (!db)
         return -1;
     static const std::string sql = "insert into TracksTable values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
-    bool prepared = true;
     const int rc = runStatement(db, sql, [&](sqlite3_stmt* s) {
         sqlite3_bind_int(s, 1, trackId);
         bindText(s, 2, persistentId);
@@ -294,11 +293,9 @@ int InsertTracksTable_kvt(const char* name, const char* artist, const char* albu
         bindText(s, 22, year);
         bindText(s, 23, genre);
         bindText(s, 24, purchased);
-        prepared = true;
     });
     if (rc != SQLITE_OK)
         qDebug().noquote() << QString("InsertTracksTable_kvt() Failed! %1 %2").arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db)));
-    (void)prepared;
     return rc;
 }
 
