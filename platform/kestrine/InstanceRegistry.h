@@ -1,0 +1,37 @@
+#pragma once
+
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace kestrine {
+
+// The open instances of the media library, handed out as small positive ints. Thread-safe.
+class InstanceRegistry
+{
+public:
+    static InstanceRegistry& global();
+
+    // A fresh handle (> 0), or 0 when identity is empty.
+    int open(const char* identity);
+    void configure(int handle, int value);
+    // Marks an instance as ended; its handle stays known until release().
+    void close(int handle);
+    // Forgets a handle; true when it was known.
+    bool release(int handle);
+    // True while the handle is open and not closed.
+    bool isUsable(int handle) const;
+
+private:
+    struct Instance
+    {
+        std::string identity;
+        int configuredValue = 0;
+        bool closed = false;
+    };
+    mutable std::mutex m_mutex;
+    std::map<int, Instance> m_instances;
+    int m_lastHandle = 0;
+};
+
+} // namespace kestrine
