@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QListWidgetItem>
+#include <QString>
+
+class CMusicObj;
+
+// A cell of the artwork grid: one song without artwork. The track object belongs to the music
+// manager. Setters that change what the cell shows repaint the owning list's viewport; a cell
+// outside any list repaints nothing.
+class CListItem : public QListWidgetItem
+{
+public:
+    CListItem(CMusicObj* track, int kind, QListWidget* view = nullptr);
+    ~CListItem() override;
+
+    // 2 checked, 0 unchecked.
+    void SetCheckState(int state, bool repaint);
+    int GetCheckState() const { return m_checkState; }
+
+    void SetArtworkPath(const QString& path);
+    QString GetArtworkPath() const { return m_artworkPath; }
+
+    // 0 waiting, 1 being fixed, 2 artwork available, 3 failed.
+    void SetArtworkState(int state, bool repaint);
+    int GetArtworkState() const { return m_artworkState; }
+
+    void SetMultiArtwork(bool several);
+    bool HasMultiArtwork() const { return m_multiArtwork; }
+
+    CMusicObj* GetMusicData() const { return m_musicData; }
+    int GetKind() const { return m_kind; }
+
+    // 0 not started, 1 being fixed, 2 written and shown, -2 failed. Never repaints.
+    void SetLoadState(int state) { m_loadState = state; }
+    int GetLoadState() const { return m_loadState; }
+
+    void SetLocation(const QString& path) { m_location = path; }
+    QString GetLocation() const { return m_location; }
+    void SetPersistentID(const QString& id) { m_persistentId = id; }
+    QString GetPersistentID() const { return m_persistentId; }
+    void SetWavPath(const QString& path) { m_wavPath = path; }
+    QString GetWavPath() const { return m_wavPath; }
+
+    // A negative count leaves the stored one.
+    void SetArtworkCount(int count);
+    int GetArtworkCount() const { return m_artworkCount; }
+
+    void SetUserValue(int value) { m_userValue = value; }
+    int GetUserValue() const { return m_userValue; }
+
+private:
+    void Repaint() const;
+
+    int m_artworkState = 0;
+    int m_checkState = 2;
+    QString m_artworkPath;
+    bool m_multiArtwork = false;
+    QString m_persistentId;
+    QString m_location;
+    CMusicObj* m_musicData = nullptr;
+    int m_kind = 0;
+    int m_loadState = 0;
+    QString m_wavPath;
+    int m_artworkCount = 0;
+    int m_userValue = -1;
+};
