@@ -20,7 +20,9 @@ int InstanceRegistry::open(const char* identity)
     {
         m_lastHandle = m_lastHandle == INT_MAX ? 1 : m_lastHandle + 1;
     } while (m_instances.count(m_lastHandle));
-    m_instances.emplace(m_lastHandle, Instance{identity, 0, false});
+    Instance instance;
+    instance.identity = identity;
+    m_instances.emplace(m_lastHandle, std::move(instance));
     return m_lastHandle;
 }
 
@@ -49,6 +51,29 @@ bool InstanceRegistry::isUsable(int handle) const
     std::lock_guard lock(m_mutex);
     const auto it = m_instances.find(handle);
     return it != m_instances.end() && !it->second.closed;
+}
+
+int InstanceRegistry::addMedia(int handle, const std::string& path)
+{
+    std::lock_guard lock(m_mutex);
+    const auto it = m_instances.find(handle);
+    if (it == m_instances.end() || it->second.closed || it->second.lastMediaId == INT_MAX)
+        return -1;
+    const int id = ++it->second.lastMediaId;
+    it->second.media.emplace(id, path);
+    return id;
+}
+
+std::optional<std::string> InstanceRegistry::mediaPath(int handle, int mediaId) const
+{
+    std::lock_guard lock(m_mutex);
+    const auto it = m_instances.find(handle);
+    if (it == m_instances.end() || it->second.closed)
+        return std::nullopt;
+    const auto media = it->second.media.find(mediaId);
+    if (media == it->second.media.end())
+        return std::nullopt;
+    return media->second;
 }
 
 } // namespace kestrine

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace kestrine {
@@ -22,12 +23,19 @@ public:
     // True while the handle is open and not closed.
     bool isUsable(int handle) const;
 
+    // Media items of an instance: a file to preview, known by a positive id. -1 for an unusable
+    // instance.
+    int addMedia(int handle, const std::string& path);
+    std::optional<std::string> mediaPath(int handle, int mediaId) const;
+
 private:
     struct Instance
     {
         std::string identity;
         int configuredValue = 0;
         bool closed = false;
+        std::map<int, std::string> media;
+        int lastMediaId = 0;
     };
     mutable std::mutex m_mutex;
     std::map<int, Instance> m_instances;
