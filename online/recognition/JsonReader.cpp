@@ -1,0 +1,287 @@
+#include "JsonReader.h"
+
+#include <QStringView>
+#include <QVariantList>
+#include <QVariantMap>
+
+namespace {
+
+bool isWhitespace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool startsWithAt(const QString& text, int index, QStringView word)
+{
+    return text.size() - index >= word.size() && QStringView(text).mid(index, word.size()) == word;
+}
+
+} // namespace
+
+QVariant JsonReader::Parse(const QString& text, bool& ok)
+{
+    ok = true;
+    if (text.isNull())
+        return {};
+    int index = 0;
+    return ParseValue(text, index, ok, 0);
+}
+
+QVariant JsonReader::ParseValue(const QString& text, int& index, bool& ok, int depth)
+{
+    switch (PeekToken(text, index)) {
+    case Token::ObjectOpen:
+        return ParseObject(text, index, ok, depth + 1);
+    case Token::ArrayOpen:
+        return ParseArray(text, index, ok, depth + 1);
+    case Token::String:
+        return ParseString(text, index, ok);
+    case Token::Number:
+        return ParseNumber(text, index);
+    case Token::True:
+        NextToken(text, index);
+        return true;
+    case Token::False:
+        NextToken(text, index);
+        return false;
+    case Token::Null:
+        NextToken(text, index);
+        return {};
+    default:
+        ok = false;
+        return {};
+    }
+}
+
+QVariant JsonReader::ParseObject(const QString& text, int& index, bool& ok, int depth)
+{
+    if (depth > kMaxDepth) {
+        ok = false;
+        return QVariantMap();
+    }
+    QVariantMap object;
+    NextToken(text, index); // "{"
+    for (;;) {
+        switch (PeekToken(text, index)) {
+        case Token::None:
+            ok = false;
+            return QVariantMap();
+        case Token::Comma:
+            NextToken(text, index);
+            continue;
+        case Token::ObjectClose:
+            NextToken(text, index);
+            return object;
+        default:
+            break;
+        }
+        const QString name = ParseString(text, index, ok).toString();
+        if (!ok)
+            return QVariantMap();
+        if (NextToken(text, index) != Token::Colon) {
+            ok = false;
+            return QVariantMap();
+        }
+        QVariant value = ParseValue(text, index, ok, depth);
+        if (!ok)
+            return QVariantMap();
+        object.insert(name, std::move(value));
+    }
+}
+
+QVariant JsonReader::ParseArray(const QString& text, int& index, bool& ok, int depth)
+{
+    if (depth > kMaxDepth) {
+        ok = false;
+        return QVariantList();
+    }
+    QVariantList array;
+    NextToken(text, index); // "["
+    for (;;) {
+        switch (PeekToken(text, index)) {
+        case Token::None:
+            ok = false;
+            return QVariantList();
+        case Token::Comma:
+            NextToken(text, index);
+            continue;
+        case Token::ArrayClose:
+            NextToken(text, index);
+            return array;
+        default:
+            break;
+        }
+        QVariant value = ParseValue(text, index, ok, depth);
+        if (!ok)
+            return QVariantList();
+        array.append(std::move(value));
+    }
+}
+
+QVariant JsonReader::ParseString(const QString& text, int& index, bool& ok)
+{
+    SkipWhitespace(text, index);
+    // Whatever character stands here is taken as the opening quote.
+    if (index >= text.size()) {
+        ok = false;
+        return {};
+    }
+    ++index;
+
+    QString result;
+    for (;;) {
+        if (index >= text.size()) {
+            ok = false;
+            return {};
+        }
+        const QChar c = text.at(index++);
+        if (c == u'"')
+            return result;
+        if (c != u'\\') {
+            result.append(c);
+            continue;
+        }
+        if (index >= text.size()) {
+            ok = false;
+            return {};
+        }
+        const QChar escaped = text.at(index++);
+        switch (escaped.unicode()) {
+        case u'"':
+        case u'\\':
+        case u'/':
+            result.append(escaped);
+            break;
+        case u'b':
+            result.append(QChar(u'\b'));
+            break;
+        case u'f':
+            result.append(QChar(u'\f'));
+            break;
+        case u'n':
+            result.append(QChar(u'\n'));
+            break;
+        case u'r':
+            result.append(QChar(u'\r'));
+            break;
+        case u't':
+            result.append(QChar(u'\t'));
+            break;
+        case u'u': {
+            if (text.size() - index < 4) {
+                ok = false;
+                return {};
+            }
+            bool hexOk = false;
+            const ushort unit = QStringView(text).mid(index, 4).toUShort(&hexOk, 16);
+            result.append(QChar(hexOk ? unit : ushort(0)));
+            index += 4;
+            break;
+        }
+        default:
+            // An unknown escape is dropped together with its backslash.
+            break;
+        }
+    }
+}
+
+QVariant JsonReader::ParseNumber(const QString& text, int& index)
+{
+    SkipWhitespace(text, index);
+    const int end = NumberEnd(text, index);
+    const QString number = text.mid(index, end - index);
+    index = end;
+
+    if (number.contains(u'.')) {
+        bool valid = false;
+        const double value = number.toDouble(&valid);
+        return valid ? value : 0.0;
+    }
+    bool valid = false;
+    if (number.startsWith(u'-')) {
+        if (const int value = number.toInt(&valid, 10); valid)
+            return value;
+        if (const qlonglong value = number.toLongLong(&valid, 10); valid)
+            return value;
+        return number;
+    }
+    if (const uint value = number.toUInt(&valid, 10); valid)
+        return value;
+    if (const qulonglong value = number.toULongLong(&valid, 10); valid)
+        return value;
+    return number;
+}
+
+JsonReader::Token JsonReader::NextToken(const QString& text, int& index)
+{
+    SkipWhitespace(text, index);
+    if (index >= text.size())
+        return Token::None;
+
+    const QChar c = text.at(index++);
+    switch (c.unicode()) {
+    case u'{':
+        return Token::ObjectOpen;
+    case u'}':
+        return Token::ObjectClose;
+    case u'[':
+        return Token::ArrayOpen;
+    case u']':
+        return Token::ArrayClose;
+    case u':':
+        return Token::Colon;
+    case u',':
+        return Token::Comma;
+    case u'"':
+        return Token::String;
+    case u'-':
+    case u'0':
+    case u'1':
+    case u'2':
+    case u'3':
+    case u'4':
+    case u'5':
+    case u'6':
+    case u'7':
+    case u'8':
+    case u'9':
+        return Token::Number;
+    default:
+        break;
+    }
+
+    --index;
+    // Only the word itself is compared; what follows it is not examined.
+    if (startsWithAt(text, index, u"true")) {
+        index += 4;
+        return Token::True;
+    }
+    if (startsWithAt(text, index, u"false")) {
+        index += 5;
+        return Token::False;
+    }
+    if (startsWithAt(text, index, u"null")) {
+        index += 4;
+        return Token::Null;
+    }
+    return Token::None;
+}
+
+JsonReader::Token JsonReader::PeekToken(const QString& text, int index)
+{
+    return NextToken(text, index);
+}
+
+void JsonReader::SkipWhitespace(const QString& text, int& index)
+{
+    while (index < text.size() && isWhitespace(text.at(index)))
+        ++index;
+}
+
+int JsonReader::NumberEnd(const QString& text, int index)
+{
+    static constexpr QStringView kNumberChars = u"0123456789+-.eE";
+    while (index < text.size() && kNumberChars.contains(text.at(index)))
+        ++index;
+    return index;
+}
