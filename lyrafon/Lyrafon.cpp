@@ -1,0 +1,177 @@
+// The exported C interface. Every export takes the one export mutex, so calls from several threads
+// run one after another; each request then waits on its own completion (ComThread). No exception
+// leaves an export.
+
+#include "Lyrafon.h"
+
+#include "AgentRequest.h"
+#include "AgentSession.h"
+#include "ComThread.h"
+#include "LibraryXmlReader.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+using namespace lyrafon;
+
+std::mutex g_exportMutex;
+std::unique_ptr<AgentSession> g_session; // guarded by g_exportMutex
+
+template <typename Body>
+int guarded(Body body)
+{
+    try {
+        std::lock_guard lock(g_exportMutex);
+        return body();
+    } catch (...) {
+        return -1;
+    }
+}
+
+int postRequest(int32_t command, const char* idOrPath, char** inOut, int32_t number = 0)
+{
+    if (StartComThread() != 1)
+        return -1;
+    AgentRequest request;
+    request.command = command;
+    request.idOrPath = idOrPath;
+    request.inOut = inOut;
+    request.number = number;
+    return PostAgentRequest(&request);
+}
+
+// The library path: the caller's, or the one iTunes gives. False when there is none.
+bool resolveLibraryXmlPath(const char* path, std::string& out)
+{
+    if (path) {
+        out = path;
+        return true;
+    }
+    char* fromITunes = nullptr;
+    AgentRequest request;
+    request.command = kReadLibraryXmlPath;
+    request.inOut = &fromITunes;
+    const int32_t result = PostAgentRequest(&request);
+    const bool ok = result == 0 && fromITunes && *fromITunes;
+    if (ok)
+        out = fromITunes;
+    std::free(fromITunes);
+    return ok;
+}
+
+std::optional<std::string> fetchFromITunes(const std::string& persistentId, const char* plistKey)
+{
+    char* text = nullptr;
+    std::optional<std::string> out;
+    if (FetchAttributeFromITunes(persistentId.c_str(), plistKey, &text) == 1 && text)
+        out = std::string(text);
+    std::free(text);
+    return out;
+}
+
+int destroyLocked(int stopThread)
+{
+    g_session.reset();
+    return stopThread == 1 ? StopComThread() : 0;
+}
+
+} // namespace
+
+extern "C" {
+
+LYRAFON_API int CreateAgent_kvt(const char* libraryXmlPath)
+{
+    return guarded([&] {
+        destroyLocked(0);
+        g_session = std::make_unique<AgentSession>();
+        if (StartComThread() != 1)
+            return -1;
+        if (!resolveLibraryXmlPath(libraryXmlPath, g_session->libraryXmlPath))
+            return -2;
+        g_session->hasLists = true;
+        LibraryXmlReader reader(*g_session, fetchFromITunes);
+        return reader.parseFile(g_session->libraryXmlPath);
+    });
+}
+
+LYRAFON_API int DestroyAgent_kvt(int stopThread)
+{
+    return guarded([&] { return destroyLocked(stopThread); });
+}
+
+LYRAFON_API int GetTrackCount_kvt(void)
+{
+    return guarded([] { return g_session ? g_session->trackCount() : -1; });
+}
+
+LYRAFON_API int FindAttributeValue_kvt(char** outValue, const char* key, int trackIndex)
+{
+    return guarded([&] {
+        if (!outValue || !key || !g_session)
+            return -1;
+        const char* value = nullptr;
+        if (g_session->find(key, trackIndex, &value) != 0)
+            return -1;
+        *outValue = const_cast<char*>(value); // read-only for the caller, as the header says
+        return 0;
+    });
+}
+
+LYRAFON_API int HasArtwork_kvt(const char* persistentId)
+{
+    return guarded([&] {
+        if (!persistentId)
+            return 0;
+        return postRequest(kTestArtwork, persistentId, nullptr) == 0 ? 1 : 0;
+    });
+}
+
+LYRAFON_API int DeleteTrackFromITunes_kvt(const char* persistentId)
+{
+    return guarded([&] { return persistentId ? postRequest(kDeleteTrack, persistentId, nullptr) : -1; });
+}
+
+LYRAFON_API int AddTrackToITunes_kvt(const char* path, char* const outId)
+{
+    return guarded([&] {
+        if (!path || !outId)
+            return -1;
+        char* buffer = outId;
+        return postRequest(kAddFile, path, &buffer);
+    });
+}
+
+LYRAFON_API int SetAttributeValue_kvt(const char* persistentId, const char* key, char* value)
+{
+    return guarded([&] {
+        if (!persistentId || !key || !value)
+            return -1;
+        if (std::strcmp(key, "Name") == 0)
+            return postRequest(kWriteName, persistentId, &value);
+        if (std::strcmp(key, "Album") == 0)
+            return postRequest(kWriteAlbum, persistentId, &value);
+        if (std::strcmp(key, "Artist") == 0)
+            return postRequest(kWriteArtist, persistentId, &value);
+        if (std::strcmp(key, "Genre") == 0)
+            return postRequest(kWriteGenre, persistentId, &value);
+        if (std::strcmp(key, "Year") == 0)
+            return postRequest(kWriteYear, persistentId, nullptr, static_cast<int32_t>(std::atol(value)));
+        return -1;
+    });
+}
+
+LYRAFON_API int GetArtworkToFile_kvt(const char* persistentId, char* path)
+{
+    return guarded([&] { return persistentId && path ? postRequest(kSaveArtwork, persistentId, &path) : -1; });
+}
+
+LYRAFON_API int SetArtworkFromFile_kvt(const char* persistentId, char* path)
+{
+    return guarded([&] { return persistentId && path ? postRequest(kAddArtwork, persistentId, &path) : -1; });
+}
+
+} // extern "C"

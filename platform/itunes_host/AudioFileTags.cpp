@@ -1,0 +1,205 @@
+#include "AudioFileTags.h"
+
+#include <taglib/aifffile.h>
+#include <taglib/asffile.h>
+#include <taglib/attachedpictureframe.h>
+#include <taglib/fileref.h>
+#include <taglib/flacfile.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mp4file.h>
+#include <taglib/mpegfile.h>
+#include <taglib/trueaudiofile.h>
+#include <taglib/wavfile.h>
+
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace tidewell::ithost {
+
+namespace {
+
+TagLib::String toTag(const std::string& s) { return TagLib::String(s, TagLib::String::UTF8); }
+std::string fromTag(const TagLib::String& s) { return s.to8Bit(true); }
+TagLib::ByteVector toBytes(const std::string& s) { return TagLib::ByteVector(s.data(), static_cast<unsigned>(s.size())); }
+std::string fromBytes(const TagLib::ByteVector& v) { return std::string(v.data(), v.size()); }
+
+bool isPng(const std::string& image) { return image.size() >= 4 && image.compare(0, 4, "\x89PNG") == 0; }
+
+void id3Pictures(TagLib::ID3v2::Tag* tag, std::vector<std::string>& out)
+{
+    if (!tag)
+        return;
+    for (TagLib::ID3v2::Frame* frame : tag->frameListMap()["APIC"]) {
+        if (auto* apic = dynamic_cast<TagLib::ID3v2::AttachedPictureFrame*>(frame))
+            out.push_back(fromBytes(apic->picture()));
+    }
+}
+
+void id3AddPicture(TagLib::ID3v2::Tag* tag, const std::string& image)
+{
+    auto frame = std::make_unique<TagLib::ID3v2::AttachedPictureFrame>();
+    frame->setMimeType(isPng(image) ? "image/png" : "image/jpeg");
+    frame->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
+    frame->setPicture(toBytes(image));
+    tag->addFrame(frame.release()); // the tag owns its frames
+}
+
+std::string kindOf(TagLib::File* file)
+{
+    if (dynamic_cast<TagLib::MPEG::File*>(file))
+        return "MPEG audio file";
+    if (dynamic_cast<TagLib::MP4::File*>(file))
+        return "AAC audio file";
+    if (dynamic_cast<TagLib::FLAC::File*>(file))
+        return "FLAC audio file";
+    if (dynamic_cast<TagLib::ASF::File*>(file))
+        return "Windows Media audio file";
+    if (dynamic_cast<TagLib::RIFF::AIFF::File*>(file))
+        return "AIFF audio file";
+    if (dynamic_cast<TagLib::RIFF::WAV::File*>(file))
+        return "WAV audio file";
+    if (dynamic_cast<TagLib::TrueAudio::File*>(file))
+        return "TTA audio file";
+    return "Audio file";
+}
+
+} // namespace
+
+bool AudioFileTags::read(const std::string& path, AudioFileInfo& info)
+{
+    TagLib::FileRef ref(path.c_str(), true, TagLib::AudioProperties::Average);
+    // TagLib opens nearly anything named .mp3; audio has a valid stream with a sample rate.
+    if (ref.isNull() || !ref.file()->isValid() || !ref.audioProperties() || ref.audioProperties()->sampleRate() <= 0)
+        return false;
+    AudioFileInfo out;
+    if (TagLib::Tag* tag = ref.tag()) {
+        out.title = fromTag(tag->title());
+        out.artist = fromTag(tag->artist());
+        out.album = fromTag(tag->album());
+        out.genre = fromTag(tag->genre());
+        out.year = tag->year();
+    }
+    const TagLib::AudioProperties* props = ref.audioProperties();
+    out.bitRateKbps = props->bitrate();
+    out.lengthMs = props->lengthInMilliseconds();
+    out.sampleRate = props->sampleRate();
+    out.kind = kindOf(ref.file());
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    out.size = ec ? 0 : static_cast<int64_t>(size);
+    info = std::move(out);
+    return true;
+}
+
+bool AudioFileTags::writeText(const std::string& path, Field field, const std::string& value)
+{
+    TagLib::FileRef ref(path.c_str(), false);
+    if (ref.isNull() || !ref.tag() || ref.file()->readOnly())
+        return false;
+    TagLib::Tag* tag = ref.tag();
+    switch (field) {
+    case Field::Title: tag->setTitle(toTag(value)); break;
+    case Field::Artist: tag->setArtist(toTag(value)); break;
+    case Field::Album: tag->setAlbum(toTag(value)); break;
+    case Field::Genre: tag->setGenre(toTag(value)); break;
+    }
+    return ref.save();
+}
+
+bool AudioFileTags::writeYear(const std::string& path, unsigned year)
+{
+    TagLib::FileRef ref(path.c_str(), false);
+    if (ref.isNull() || !ref.tag() || ref.file()->readOnly())
+        return false;
+    ref.tag()->setYear(year);
+    return ref.save();
+}
+
+bool AudioFileTags::pictures(const std::string& path, std::vector<std::string>& out)
+{
+    out.clear();
+    TagLib::FileRef ref(path.c_str(), false);
+    if (ref.isNull())
+        return false;
+    TagLib::File* file = ref.file();
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file)) {
+        id3Pictures(mpeg->ID3v2Tag(false), out);
+    } else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file)) {
+        if (mp4->tag() && mp4->tag()->contains("covr")) {
+            for (const TagLib::MP4::CoverArt& art : mp4->tag()->item("covr").toCoverArtList())
+                out.push_back(fromBytes(art.data()));
+        }
+    } else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file)) {
+        for (const TagLib::FLAC::Picture* picture : flac->pictureList())
+            out.push_back(fromBytes(picture->data()));
+    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file)) {
+        if (asf->tag()) {
+            for (const TagLib::ASF::Attribute& attribute : asf->tag()->attribute("WM/Picture"))
+                out.push_back(fromBytes(attribute.toPicture().picture()));
+        }
+    } else if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file)) {
+        if (aiff->hasID3v2Tag())
+            id3Pictures(aiff->tag(), out);
+    } else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file)) {
+        if (wav->hasID3v2Tag())
+            id3Pictures(wav->ID3v2Tag(), out);
+    } else if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file)) {
+        id3Pictures(tta->ID3v2Tag(false), out);
+    }
+    return true;
+}
+
+bool AudioFileTags::addPicture(const std::string& path, const std::string& image)
+{
+    if (image.empty())
+        return false;
+    TagLib::FileRef ref(path.c_str(), false);
+    if (ref.isNull() || ref.file()->readOnly())
+        return false;
+    TagLib::File* file = ref.file();
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file)) {
+        id3AddPicture(mpeg->ID3v2Tag(true), image);
+        return mpeg->save(TagLib::MPEG::File::AllTags, TagLib::File::StripNone);
+    }
+    if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file)) {
+        TagLib::MP4::CoverArtList list;
+        if (mp4->tag()->contains("covr"))
+            list = mp4->tag()->item("covr").toCoverArtList();
+        list.append(TagLib::MP4::CoverArt(isPng(image) ? TagLib::MP4::CoverArt::PNG : TagLib::MP4::CoverArt::JPEG,
+                                          toBytes(image)));
+        mp4->tag()->setItem("covr", TagLib::MP4::Item(list));
+        return mp4->save();
+    }
+    if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file)) {
+        auto picture = std::make_unique<TagLib::FLAC::Picture>();
+        picture->setType(TagLib::FLAC::Picture::FrontCover);
+        picture->setMimeType(isPng(image) ? "image/png" : "image/jpeg");
+        picture->setData(toBytes(image));
+        flac->addPicture(picture.release()); // the file owns its pictures
+        return flac->save();
+    }
+    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file)) {
+        TagLib::ASF::Picture picture;
+        picture.setType(TagLib::ASF::Picture::FrontCover);
+        picture.setMimeType(isPng(image) ? "image/png" : "image/jpeg");
+        picture.setPicture(toBytes(image));
+        asf->tag()->addAttribute("WM/Picture", TagLib::ASF::Attribute(picture));
+        return asf->save();
+    }
+    if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file)) {
+        id3AddPicture(aiff->tag(), image);
+        return aiff->save();
+    }
+    if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file)) {
+        id3AddPicture(wav->ID3v2Tag(), image);
+        return wav->save();
+    }
+    if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file)) {
+        id3AddPicture(tta->ID3v2Tag(true), image);
+        return tta->save();
+    }
+    return false;
+}
+
+} // namespace tidewell::ithost

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tidewell::ithost {
+
+// What the host reads of an audio file when it adds it to the library.
+struct AudioFileInfo
+{
+    std::string title, artist, album, genre; // UTF-8
+    unsigned year = 0;
+    int bitRateKbps = 0;
+    int lengthMs = 0;
+    int sampleRate = 0;
+    int64_t size = 0;
+    std::string kind; // the library's "Kind" text, e.g. "MPEG audio file"
+};
+
+// Tag and artwork access to audio files through TagLib (MP3, M4A, FLAC, WMA, AIFF, WAV, TTA).
+// Paths are UTF-8. Every call opens the file afresh; nothing is cached, so calls are independent.
+class AudioFileTags
+{
+public:
+    enum class Field { Title, Artist, Album, Genre };
+
+    // False when TagLib cannot read the file as audio.
+    static bool read(const std::string& path, AudioFileInfo& info);
+    // False when the file cannot be opened for writing or saving fails; the file is then unchanged.
+    static bool writeText(const std::string& path, Field field, const std::string& value);
+    static bool writeYear(const std::string& path, unsigned year);
+    // The embedded pictures in file order (front cover first when the format orders them).
+    static bool pictures(const std::string& path, std::vector<std::string>& out);
+    // Embeds the image bytes (JPEG or PNG, told apart by their signature) as the front cover.
+    static bool addPicture(const std::string& path, const std::string& image);
+};
+
+} // namespace tidewell::ithost

@@ -1,0 +1,466 @@
+#include "ITunesLibrary.h"
+
+#include "LocationUrl.h"
+
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace tidewell::ithost {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* fieldKey(AudioFileTags::Field field)
+{
+    switch (field) {
+    case AudioFileTags::Field::Title: return "Name";
+    case AudioFileTags::Field::Artist: return "Artist";
+    case AudioFileTags::Field::Album: return "Album";
+    case AudioFileTags::Field::Genre: return "Genre";
+    }
+    return "Name";
+}
+
+std::string nowIso8601()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+bool readWholeFile(const std::string& path, std::string& out)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// Writes the bytes to a fresh temp file beside `path`, flushes it to disk and renames it over
+// `path`, so a reader sees either the old or the new library, never half of one.
+bool writeAtomically(const std::string& path, const std::string& bytes)
+{
+    std::string temp = path + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    for (size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += static_cast<size_t>(n);
+    }
+    ok = ok && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        std::remove(temp.c_str());
+    return ok;
+}
+
+bool isLibraryOrMusicPlaylist(const PlistValue& playlist)
+{
+    if (playlist.kind() != PlistValue::Kind::Dict)
+        return false;
+    const PlistValue* master = playlist.find("Master");
+    const PlistValue* kind = playlist.find("Distinguished Kind");
+    return (master && master->kind() == PlistValue::Kind::True) || (kind && kind->toInt(-1) == 4);
+}
+
+} // namespace
+
+uint64_t parsePersistentIdText(const std::string& text)
+{
+    return std::strtoull(text.c_str(), nullptr, 16);
+}
+
+std::string formatPersistentIdText(uint64_t persistentId)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016" PRIX64, persistentId);
+    return text;
+}
+
+std::string ITunesLibrary::defaultLibraryPath()
+{
+    const char* env = std::getenv("TIDEWELL_ITUNES_LIBRARY");
+    if (env && *env)
+        return env;
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    return (music + QStringLiteral("/iTunes/iTunes Music Library.xml")).toStdString();
+}
+
+HResult ITunesLibrary::open(const std::string& path, std::shared_ptr<ITunesLibrary>& out, std::string* error)
+{
+    std::error_code ec;
+    if (path.empty() || !fs::is_regular_file(path, ec)) {
+        if (error)
+            *error = "no library file";
+        return kFileNotFound;
+    }
+    std::shared_ptr<ITunesLibrary> library(new ITunesLibrary(path));
+    std::lock_guard lock(library->m_mutex);
+    if (const HResult hr = library->loadLocked(error); hr != kOk)
+        return hr;
+    out = std::move(library);
+    return kOk;
+}
+
+HResult ITunesLibrary::loadLocked(std::string* error)
+{
+    std::error_code ec;
+    const auto time = fs::last_write_time(m_path, ec);
+    const auto size = fs::file_size(m_path, ec);
+    PlistValue root;
+    std::string why;
+    if (ec || !readPlistFile(m_path, root, &why)) {
+        if (error)
+            *error = ec ? ec.message() : why;
+        return kFail;
+    }
+    if (root.kind() != PlistValue::Kind::Dict) {
+        if (error)
+            *error = "library root is no dictionary";
+        return kFail;
+    }
+    m_root = std::move(root);
+    m_stampTime = time;
+    m_stampSize = size;
+    reindexLocked();
+    return kOk;
+}
+
+HResult ITunesLibrary::refreshLocked()
+{
+    std::error_code ec;
+    const auto time = fs::last_write_time(m_path, ec);
+    const auto size = ec ? 0 : fs::file_size(m_path, ec);
+    if (ec)
+        return kOk; // the file went away: keep serving what we have; the next save recreates it
+    if (time == m_stampTime && size == m_stampSize)
+        return kOk;
+    // A broken file written by someone else keeps our last good state.
+    loadLocked(nullptr);
+    return kOk;
+}
+
+HResult ITunesLibrary::saveLocked()
+{
+    if (!writeAtomically(m_path, writePlist(m_root))) {
+        loadLocked(nullptr); // the file still holds the last saved state: return to it
+        return kAccessDenied;
+    }
+    std::error_code ec;
+    m_stampTime = fs::last_write_time(m_path, ec);
+    m_stampSize = ec ? 0 : fs::file_size(m_path, ec);
+    return kOk;
+}
+
+void ITunesLibrary::reindexLocked()
+{
+    m_byPersistentId.clear();
+    PlistValue* tracks = tracksDictLocked();
+    if (!tracks)
+        return;
+    auto& entries = tracks->entries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const PlistValue* pid = entries[i].second.find("Persistent ID");
+        if (pid && pid->kind() == PlistValue::Kind::String)
+            m_byPersistentId.emplace(parsePersistentIdText(pid->text()), i);
+    }
+}
+
+PlistValue* ITunesLibrary::tracksDictLocked()
+{
+    PlistValue* tracks = m_root.find("Tracks");
+    return tracks && tracks->kind() == PlistValue::Kind::Dict ? tracks : nullptr;
+}
+
+PlistValue* ITunesLibrary::trackLocked(uint64_t persistentId)
+{
+    refreshLocked();
+    const auto it = m_byPersistentId.find(persistentId);
+    PlistValue* tracks = tracksDictLocked();
+    if (it == m_byPersistentId.end() || !tracks)
+        return nullptr;
+    return &tracks->entries()[it->second].second;
+}
+
+std::vector<uint64_t> ITunesLibrary::trackIds()
+{
+    std::lock_guard lock(m_mutex);
+    refreshLocked();
+    std::vector<uint64_t> ids;
+    if (PlistValue* tracks = tracksDictLocked()) {
+        for (const auto& [key, track] : tracks->entries()) {
+            const PlistValue* pid = track.find("Persistent ID");
+            if (pid && pid->kind() == PlistValue::Kind::String)
+                ids.push_back(parsePersistentIdText(pid->text()));
+        }
+    }
+    return ids;
+}
+
+bool ITunesLibrary::contains(uint64_t persistentId)
+{
+    std::lock_guard lock(m_mutex);
+    return trackLocked(persistentId) != nullptr;
+}
+
+int ITunesLibrary::trackCount()
+{
+    std::lock_guard lock(m_mutex);
+    refreshLocked();
+    return static_cast<int>(m_byPersistentId.size());
+}
+
+HResult ITunesLibrary::readString(uint64_t persistentId, const char* key, std::string& out)
+{
+    std::lock_guard lock(m_mutex);
+    const PlistValue* track = trackLocked(persistentId);
+    if (!track)
+        return kNotFound;
+    const PlistValue* value = track->find(key);
+    out = value ? value->text() : std::string();
+    return kOk;
+}
+
+HResult ITunesLibrary::readInteger(uint64_t persistentId, const char* key, int64_t& out)
+{
+    std::lock_guard lock(m_mutex);
+    const PlistValue* track = trackLocked(persistentId);
+    if (!track)
+        return kNotFound;
+    const PlistValue* value = track->find(key);
+    out = value ? value->toInt(0) : 0;
+    return kOk;
+}
+
+HResult ITunesLibrary::filePath(uint64_t persistentId, std::string& out)
+{
+    std::lock_guard lock(m_mutex);
+    const PlistValue* track = trackLocked(persistentId);
+    if (!track)
+        return kNotFound;
+    const PlistValue* location = track->find("Location");
+    if (!location || location->kind() != PlistValue::Kind::String)
+        return kNoInterface;
+    out = locationUrlToPath(location->text());
+    return kOk;
+}
+
+HResult ITunesLibrary::writeText(uint64_t persistentId, AudioFileTags::Field field, const std::string& value)
+{
+    std::lock_guard lock(m_mutex);
+    PlistValue* track = trackLocked(persistentId);
+    if (!track)
+        return kNotFound;
+    const PlistValue* location = track->find("Location");
+    if (!location)
+        return kNoInterface;
+    if (!AudioFileTags::writeText(locationUrlToPath(location->text()), field, value))
+        return kFail;
+    track->set(fieldKey(field), PlistValue::string(value));
+    return saveLocked();
+}
+
+HResult ITunesLibrary::writeYear(uint64_t persistentId, int year)
+{
+    std::lock_guard lock(m_mutex);
+    PlistValue* track = trackLocked(persistentId);
+    if (!track)
+        return kNotFound;
+    if (year < 0 || year > 9999)
+        return kInvalidArg;
+    const PlistValue* location = track->find("Location");
+    if (!location)
+        return kNoInterface;
+    if (!AudioFileTags::writeYear(locationUrlToPath(location->text()), static_cast<unsigned>(year)))
+        return kFail;
+    if (year == 0)
+        track->remove("Year");
+    else
+        track->set("Year", PlistValue::integer(year));
+    return saveLocked();
+}
+
+HResult ITunesLibrary::pictures(uint64_t persistentId, std::vector<std::string>& out)
+{
+    std::string path;
+    {
+        std::lock_guard lock(m_mutex);
+        const PlistValue* track = trackLocked(persistentId);
+        if (!track)
+            return kNotFound;
+        const PlistValue* location = track->find("Location");
+        if (!location) {
+            out.clear(); // no file, no artwork
+            return kOk;
+        }
+        path = locationUrlToPath(location->text());
+    }
+    if (!AudioFileTags::pictures(path, out))
+        out.clear(); // an unreadable file shows no artwork, as iTunes does
+    return kOk;
+}
+
+HResult ITunesLibrary::addPicture(uint64_t persistentId, const std::string& imagePath)
+{
+    std::lock_guard lock(m_mutex);
+    PlistValue* track = trackLocked(persistentId);
+    if (!track)
+        return kNotFound;
+    const PlistValue* location = track->find("Location");
+    if (!location)
+        return kNoInterface;
+    std::string image;
+    if (!readWholeFile(imagePath, image) || image.empty())
+        return kFileNotFound;
+    const std::string path = locationUrlToPath(location->text());
+    if (!AudioFileTags::addPicture(path, image))
+        return kFail;
+    std::vector<std::string> now;
+    AudioFileTags::pictures(path, now);
+    track->set("Artwork Count", PlistValue::integer(static_cast<int64_t>(now.size())));
+    return saveLocked();
+}
+
+HResult ITunesLibrary::remove(uint64_t persistentId)
+{
+    std::lock_guard lock(m_mutex);
+    const PlistValue* track = trackLocked(persistentId); // may re-read the file: look the dictionary up after
+    PlistValue* tracks = tracksDictLocked();
+    if (!track || !tracks)
+        return kNotFound;
+    const PlistValue* idValue = track->find("Track ID");
+    const int64_t trackId = idValue ? idValue->toInt(-1) : -1;
+    auto& entries = tracks->entries();
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(m_byPersistentId.at(persistentId)));
+    if (PlistValue* playlists = m_root.find("Playlists"); playlists && trackId >= 0) {
+        for (PlistValue& playlist : playlists->items()) {
+            PlistValue* items = playlist.find("Playlist Items");
+            if (!items)
+                continue;
+            auto& list = items->items();
+            std::erase_if(list, [trackId](const PlistValue& item) {
+                const PlistValue* id = item.find("Track ID");
+                return id && id->toInt(-1) == trackId;
+            });
+        }
+    }
+    reindexLocked();
+    return saveLocked();
+}
+
+uint64_t ITunesLibrary::freshPersistentIdLocked()
+{
+    for (;;) {
+        const uint64_t id = m_random();
+        if (id != 0 && !m_byPersistentId.contains(id))
+            return id;
+    }
+}
+
+HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& persistentId)
+{
+    added = false;
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    if (ec)
+        return kInvalidArg;
+    const std::string filePath = absolute.lexically_normal().string();
+    AudioFileInfo info;
+    if (!AudioFileTags::read(filePath, info))
+        return kOk; // not audio: iTunes adds nothing and reports no error
+
+    std::lock_guard lock(m_mutex);
+    refreshLocked();
+    PlistValue* tracks = tracksDictLocked();
+    if (!tracks) {
+        m_root.set("Tracks", PlistValue(PlistValue::Kind::Dict));
+        tracks = tracksDictLocked();
+    }
+    const std::string location = pathToLocationUrl(filePath);
+    int64_t maxTrackId = 0;
+    for (const auto& [key, track] : tracks->entries()) {
+        const PlistValue* loc = track.find("Location");
+        if (loc && locationUrlToPath(loc->text()) == filePath) {
+            const PlistValue* pid = track.find("Persistent ID");
+            persistentId = pid ? parsePersistentIdText(pid->text()) : 0;
+            added = pid != nullptr;
+            return kOk;
+        }
+        if (const PlistValue* id = track.find("Track ID"))
+            maxTrackId = std::max(maxTrackId, id->toInt(0));
+    }
+
+    const int64_t trackId = maxTrackId + 1;
+    const uint64_t pid = freshPersistentIdLocked();
+    const std::string now = nowIso8601();
+    PlistValue track(PlistValue::Kind::Dict);
+    track.set("Track ID", PlistValue::integer(trackId));
+    track.set("Name", PlistValue::string(info.title.empty() ? absolute.stem().string() : info.title));
+    if (!info.artist.empty())
+        track.set("Artist", PlistValue::string(info.artist));
+    if (!info.album.empty())
+        track.set("Album", PlistValue::string(info.album));
+    if (!info.genre.empty())
+        track.set("Genre", PlistValue::string(info.genre));
+    track.set("Kind", PlistValue::string(info.kind));
+    track.set("Size", PlistValue::integer(info.size));
+    track.set("Total Time", PlistValue::integer(info.lengthMs));
+    if (info.year > 0)
+        track.set("Year", PlistValue::integer(info.year));
+    track.set("Date Modified", PlistValue(PlistValue::Kind::Date, now));
+    track.set("Date Added", PlistValue(PlistValue::Kind::Date, now));
+    track.set("Bit Rate", PlistValue::integer(info.bitRateKbps));
+    track.set("Sample Rate", PlistValue::integer(info.sampleRate));
+    track.set("Persistent ID", PlistValue::string(formatPersistentIdText(pid)));
+    track.set("Track Type", PlistValue::string("File"));
+    track.set("Location", PlistValue::string(location));
+    track.set("File Folder Count", PlistValue::integer(-1));
+    track.set("Library Folder Count", PlistValue::integer(-1));
+    tracks->entries().emplace_back(std::to_string(trackId), std::move(track));
+
+    if (PlistValue* playlists = m_root.find("Playlists")) {
+        for (PlistValue& playlist : playlists->items()) {
+            if (!isLibraryOrMusicPlaylist(playlist))
+                continue;
+            PlistValue item(PlistValue::Kind::Dict);
+            item.set("Track ID", PlistValue::integer(trackId));
+            PlistValue* items = playlist.find("Playlist Items");
+            if (!items) {
+                playlist.set("Playlist Items", PlistValue(PlistValue::Kind::Array));
+                items = playlist.find("Playlist Items");
+            }
+            items->items().push_back(std::move(item));
+        }
+    }
+    reindexLocked();
+    if (const HResult hr = saveLocked(); hr != kOk)
+        return hr;
+    persistentId = pid;
+    added = true;
+    return kOk;
+}
+
+} // namespace tidewell::ithost

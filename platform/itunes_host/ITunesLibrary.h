@@ -1,0 +1,87 @@
+#pragma once
+
+#include "AudioFileTags.h"
+#include "HostResult.h"
+#include "PlistValue.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <random>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace tidewell::ithost {
+
+// The library behind the host: an iTunes library XML file held in memory and written back after
+// every change (temp file beside it, then rename). Keys, tracks and playlists it does not use are
+// kept and written back unchanged. Tracks are named by their 64-bit persistent ID.
+//
+// Thread-safe: every call takes the library's mutex. When the file changed on disk since it was
+// last read or written, it is read again first, so edits by other programs are seen.
+class ITunesLibrary
+{
+public:
+    // `$TIDEWELL_ITUNES_LIBRARY` when set and not empty, else
+    // "<music folder>/iTunes/iTunes Music Library.xml".
+    static std::string defaultLibraryPath();
+
+    // Reads the library file. kFileNotFound when there is none, kFail when it is no library plist.
+    static HResult open(const std::string& path, std::shared_ptr<ITunesLibrary>& out, std::string* error = nullptr);
+
+    const std::string& path() const { return m_path; }
+
+    // Persistent IDs of the tracks, in the order of the Tracks dictionary.
+    std::vector<uint64_t> trackIds();
+    bool contains(uint64_t persistentId);
+    int trackCount();
+
+    // Reads a string or integer key of a track. A missing key gives "" / 0 with kOk.
+    HResult readString(uint64_t persistentId, const char* key, std::string& out);
+    HResult readInteger(uint64_t persistentId, const char* key, int64_t& out);
+    // The local path of a file track; kNoInterface for a track without a Location (no file track).
+    HResult filePath(uint64_t persistentId, std::string& out);
+
+    // Writes the tag into the audio file first, then the library; a file that cannot be tagged
+    // changes nothing and answers kFail.
+    HResult writeText(uint64_t persistentId, AudioFileTags::Field field, const std::string& value);
+    HResult writeYear(uint64_t persistentId, int year);
+
+    HResult pictures(uint64_t persistentId, std::vector<std::string>& out);
+    HResult addPicture(uint64_t persistentId, const std::string& imagePath);
+
+    // Removes the track from the library and from every playlist; the audio file stays.
+    HResult remove(uint64_t persistentId);
+
+    // Adds an audio file: next Track ID, fresh random persistent ID, entries in the library and
+    // Music playlists. `added` is false (and kOk answered) when the file is no readable audio file.
+    // A file already in the library answers its existing track.
+    HResult addFile(const std::string& path, bool& added, uint64_t& persistentId);
+
+private:
+    explicit ITunesLibrary(std::string path) : m_path(std::move(path)) {}
+
+    HResult loadLocked(std::string* error);
+    HResult refreshLocked();
+    HResult saveLocked();
+    void reindexLocked();
+    PlistValue* trackLocked(uint64_t persistentId);
+    PlistValue* tracksDictLocked();
+    uint64_t freshPersistentIdLocked();
+
+    std::string m_path;
+    std::mutex m_mutex;
+    PlistValue m_root;
+    std::unordered_map<uint64_t, size_t> m_byPersistentId; // index into the Tracks dictionary
+    std::filesystem::file_time_type m_stampTime{};
+    uintmax_t m_stampSize = 0;
+    std::mt19937_64 m_random{std::random_device{}()};
+};
+
+// Text helpers shared by the host and its tests.
+uint64_t parsePersistentIdText(const std::string& text);
+std::string formatPersistentIdText(uint64_t persistentId);
+
+} // namespace tidewell::ithost

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tidewell::ithost {
+
+// One value of an XML property list as the library file holds it. Scalars keep the exact text
+// of their element (integers, dates and data are not reinterpreted), so values the host does not
+// understand are written back unchanged. Dictionaries keep their key order.
+class PlistValue
+{
+public:
+    enum class Kind { Dict, Array, String, Integer, Real, Date, Data, True, False };
+
+    PlistValue() = default;
+    explicit PlistValue(Kind kind, std::string text = {}) : m_kind(kind), m_text(std::move(text)) {}
+
+    static PlistValue string(std::string text) { return PlistValue(Kind::String, std::move(text)); }
+    static PlistValue integer(int64_t value) { return PlistValue(Kind::Integer, std::to_string(value)); }
+    static PlistValue boolean(bool value) { return PlistValue(value ? Kind::True : Kind::False); }
+
+    Kind kind() const { return m_kind; }
+    const std::string& text() const { return m_text; }
+    void setText(std::string text) { m_text = std::move(text); }
+    // Integer value of an integer (or integer-looking string) element; fallback when it is none.
+    int64_t toInt(int64_t fallback = 0) const;
+
+    // Dictionary access. find() answers null when the key is absent or this is no dictionary.
+    std::vector<std::pair<std::string, PlistValue>>& entries() { return m_entries; }
+    const std::vector<std::pair<std::string, PlistValue>>& entries() const { return m_entries; }
+    PlistValue* find(std::string_view key);
+    const PlistValue* find(std::string_view key) const;
+    // Replaces the value of an existing key in place, or appends the key at the end.
+    void set(std::string_view key, PlistValue value);
+    bool remove(std::string_view key);
+
+    // Array access.
+    std::vector<PlistValue>& items() { return m_items; }
+    const std::vector<PlistValue>& items() const { return m_items; }
+
+private:
+    Kind m_kind = Kind::Dict;
+    std::string m_text;
+    std::vector<std::pair<std::string, PlistValue>> m_entries;
+    std::vector<PlistValue> m_items;
+};
+
+// Reads a property list file into its root value. Answers false (root untouched) when the file is
+// missing, not well-formed or not a plist; `error` then says why. DTDs and the network are never
+// loaded.
+bool readPlistFile(const std::string& path, PlistValue& root, std::string* error = nullptr);
+
+// Serialises a root value in the layout iTunes itself writes (tabs, key and scalar on one line).
+std::string writePlist(const PlistValue& root);
+
+} // namespace tidewell::ithost

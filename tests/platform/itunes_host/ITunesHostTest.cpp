@@ -1,0 +1,288 @@
+#include "ITunesHost.h"
+
+#include "AudioFixture.h"
+#include "LibraryXmlFixture.h"
+#include "PlistValue.h"
+#include "TempHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <taglib/fileref.h>
+#include <taglib/tag.h>
+
+#include <gtest/gtest.h>
+
+using namespace tidewell::ithost;
+using namespace tidewell::test;
+
+namespace {
+
+std::string titleOf(const QString& path)
+{
+    TagLib::FileRef ref(QFile::encodeName(path).constData());
+    return ref.isNull() || !ref.tag() ? std::string() : ref.tag()->title().to8Bit(true);
+}
+
+PlistValue readLibrary(const QString& path)
+{
+    PlistValue root;
+    EXPECT_TRUE(readPlistFile(path.toStdString(), root));
+    return root;
+}
+
+const PlistValue* trackById(const PlistValue& root, int trackId)
+{
+    const PlistValue* tracks = root.find("Tracks");
+    return tracks ? tracks->find(std::to_string(trackId)) : nullptr;
+}
+
+std::vector<int64_t> playlistItems(const PlistValue& root, const std::string& name)
+{
+    std::vector<int64_t> ids;
+    for (const PlistValue& playlist : root.find("Playlists")->items()) {
+        if (playlist.find("Name")->text() != name)
+            continue;
+        if (const PlistValue* items = playlist.find("Playlist Items"))
+            for (const PlistValue& item : items->items())
+                ids.push_back(item.find("Track ID")->toInt());
+    }
+    return ids;
+}
+
+class ITunesHostTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(makeAudioLibrary(home, 3, lib, {1}));
+        ASSERT_EQ(ITunesApp::Create(app), kOk);
+        ASSERT_EQ(app->LibraryPlaylist(playlist), kOk);
+    }
+
+    std::shared_ptr<ITTrack> track(int i)
+    {
+        std::shared_ptr<ITTrackCollection> tracks;
+        EXPECT_EQ(playlist->Tracks(tracks), kOk);
+        std::shared_ptr<ITTrack> t;
+        const uint64_t id = parsePersistentIdText(lib.tracks[static_cast<size_t>(i)].persistentId);
+        EXPECT_EQ(tracks->ItemByPersistentID(static_cast<int32_t>(id >> 32), static_cast<int32_t>(id), t), kOk);
+        return t;
+    }
+
+    TempHome home;
+    AudioLibrary lib;
+    std::shared_ptr<ITunesApp> app;
+    std::shared_ptr<ITLibraryPlaylist> playlist;
+};
+
+} // namespace
+
+TEST(ITunesHostStart, NoLibraryFileMeansNoITunes)
+{
+    TempHome home;
+    std::shared_ptr<ITunesApp> app;
+    EXPECT_EQ(ITunesApp::Create(app), kFileNotFound);
+    EXPECT_EQ(app, nullptr);
+
+    // A broken library file does not start iTunes either.
+    const QString broken = home.file("Music/iTunes/iTunes Music Library.xml");
+    ASSERT_TRUE(writeTextFile(broken, "<?xml version=\"1.0\"?><plist><dict><key>Tracks"));
+    EXPECT_EQ(ITunesApp::Create(app), kFail);
+
+    // $TIDEWELL_ITUNES_LIBRARY wins over the music folder.
+    const QString other = home.file("elsewhere/lib.xml");
+    ASSERT_TRUE(writeTextFile(other, libraryXml({}, {})));
+    qputenv("TIDEWELL_ITUNES_LIBRARY", QFile::encodeName(other));
+    ASSERT_EQ(ITunesApp::Create(app), kOk);
+    std::u16string path;
+    EXPECT_EQ(app->LibraryXMLPath(path), kOk);
+    EXPECT_EQ(toUtf8(path), other.toStdString());
+}
+
+TEST_F(ITunesHostTest, ReadsTracksFromTheLibrary)
+{
+    std::shared_ptr<ITTrackCollection> tracks;
+    ASSERT_EQ(playlist->Tracks(tracks), kOk);
+    int32_t count = 0;
+    EXPECT_EQ(tracks->Count(count), kOk);
+    EXPECT_EQ(count, 3);
+
+    std::shared_ptr<ITTrack> t = track(2);
+    ASSERT_NE(t, nullptr);
+    std::u16string name;
+    EXPECT_EQ(t->Name(name), kOk);
+    EXPECT_EQ(toUtf8(name), "Song 2");
+    int32_t year = 0, rate = 0;
+    EXPECT_EQ(t->Year(year), kOk);
+    EXPECT_EQ(year, 2002);
+    EXPECT_EQ(t->BitRate(rate), kOk);
+    EXPECT_EQ(rate, 128);
+    std::shared_ptr<ITFileOrCDTrack> file;
+    ASSERT_EQ(t->QueryFileTrack(file), kOk);
+    std::u16string location;
+    EXPECT_EQ(file->Location(location), kOk);
+    EXPECT_EQ(toUtf8(location), lib.files[2].toStdString());
+
+    std::shared_ptr<ITTrack> none;
+    EXPECT_EQ(tracks->ItemByPersistentID(0x12345, 0x678, none), kOk);
+    EXPECT_EQ(none, nullptr);
+}
+
+TEST_F(ITunesHostTest, WritesGoIntoLibraryAndTagsAndKeepUnknownParts)
+{
+    // Something this host does not understand, before and after.
+    std::string text = readTextFile(lib.libraryPath);
+    const std::string marker = "\t<key>Music Folder</key>";
+    text.insert(text.find(marker), "\t<key>Strange</key><dict><key>x</key><data>AAEC</data></dict>\n");
+    ASSERT_TRUE(writeTextFile(lib.libraryPath, text));
+    const PlistValue before = readLibrary(lib.libraryPath);
+
+    std::shared_ptr<ITTrack> t = track(0);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->SetName(u"Ünïcode Name & more"), kOk);
+    EXPECT_EQ(t->SetArtist(u"Новый"), kOk);
+    EXPECT_EQ(t->SetAlbum(u"専用"), kOk);
+    EXPECT_EQ(t->SetGenre(u"Jazz"), kOk);
+    EXPECT_EQ(t->SetYear(1999), kOk);
+
+    const PlistValue after = readLibrary(lib.libraryPath);
+    const PlistValue* written = trackById(after, 100);
+    ASSERT_NE(written, nullptr);
+    EXPECT_EQ(written->find("Name")->text(), "Ünïcode Name & more");
+    EXPECT_EQ(written->find("Artist")->text(), "Новый");
+    EXPECT_EQ(written->find("Album")->text(), "専用");
+    EXPECT_EQ(written->find("Genre")->text(), "Jazz");
+    EXPECT_EQ(written->find("Year")->toInt(), 1999);
+    EXPECT_EQ(titleOf(lib.files[0]), "Ünïcode Name & more");
+    TagLib::FileRef ref(QFile::encodeName(lib.files[0]).constData());
+    EXPECT_EQ(ref.tag()->artist().to8Bit(true), "Новый");
+    EXPECT_EQ(ref.tag()->year(), 1999u);
+
+    // Everything else is as it was.
+    EXPECT_EQ(writePlist(*after.find("Strange")), writePlist(*before.find("Strange")));
+    EXPECT_EQ(writePlist(*after.find("Playlists")), writePlist(*before.find("Playlists")));
+    EXPECT_EQ(writePlist(*trackById(after, 102)), writePlist(*trackById(before, 102)));
+    EXPECT_EQ(after.find("Application Version")->text(), "12.9.5.5");
+    // The save left no temp file behind.
+    EXPECT_EQ(QDir(QFileInfo(lib.libraryPath).path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(ITunesHostTest, WriteToAMissingFileChangesNothing)
+{
+    ASSERT_TRUE(QFile::remove(lib.files[1]));
+    const std::string before = readTextFile(lib.libraryPath);
+    std::shared_ptr<ITTrack> t = track(1);
+    EXPECT_EQ(t->SetName(u"Lost"), kFail);
+    EXPECT_EQ(readTextFile(lib.libraryPath), before);
+}
+
+TEST_F(ITunesHostTest, ArtworkInAndOut)
+{
+    std::shared_ptr<ITArtworkCollection> art;
+    int32_t count = -1;
+    ASSERT_EQ(track(0)->Artwork(art), kOk);
+    EXPECT_EQ(art->Count(count), kOk);
+    EXPECT_EQ(count, 0);
+
+    // Track 1 was encoded with a picture: it comes out byte for byte.
+    ASSERT_EQ(track(1)->Artwork(art), kOk);
+    ASSERT_EQ(art->Count(count), kOk);
+    ASSERT_EQ(count, 1);
+    std::shared_ptr<ITArtwork> first;
+    ASSERT_EQ(art->Item(1, first), kOk);
+    const QString saved = home.file("out/cover.jpg");
+    ASSERT_EQ(first->SaveArtworkToFile(toUtf16(saved.toStdString())), kOk);
+    EXPECT_EQ(readTextFile(saved), makePicture(16, 16, 0xff0001u).toStdString());
+
+    // A picture goes into track 0's file.
+    const QString png = home.file("in/cover.png");
+    const QByteArray bytes = makePicture(20, 10, 0x00ff00u, "PNG");
+    ASSERT_TRUE(writeTextFile(png, bytes.toStdString()));
+    EXPECT_EQ(track(0)->AddArtworkFromFile(toUtf16(png.toStdString())), kOk);
+    ASSERT_EQ(track(0)->Artwork(art), kOk);
+    ASSERT_EQ(art->Count(count), kOk);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(trackById(readLibrary(lib.libraryPath), 100)->find("Artwork Count")->toInt(), 1);
+    EXPECT_EQ(track(0)->AddArtworkFromFile(toUtf16(home.file("in/missing.png").toStdString())), kFileNotFound);
+}
+
+TEST_F(ITunesHostTest, AddFileGivesFreshIdsAndJoinsTheMusicPlaylist)
+{
+    const QString path = home.file("Music/New/fresh.m4a");
+    AudioSpec spec;
+    spec.format = AudioFormat::M4a;
+    spec.seconds = 1.0;
+    spec.tags.title = "Fresh";
+    spec.tags.year = 2020;
+    ASSERT_TRUE(makeAudioFile(path, spec));
+
+    std::shared_ptr<ITOperationStatus> status;
+    ASSERT_EQ(playlist->AddFile(toUtf16(path.toStdString()), status), kOk);
+    ASSERT_NE(status, nullptr);
+    bool busy = true;
+    EXPECT_EQ(status->InProgress(busy), kOk);
+    EXPECT_FALSE(busy);
+    std::shared_ptr<ITTrackCollection> added;
+    ASSERT_EQ(status->Tracks(added), kOk);
+    std::shared_ptr<ITTrack> t;
+    ASSERT_EQ(added->Item(1, t), kOk);
+    int32_t high = 0, low = 0;
+    ASSERT_EQ(app->GetITObjectPersistentIDs(t.get(), high, low), kOk);
+    const uint64_t id = (uint64_t(uint32_t(high)) << 32) | uint32_t(low);
+    EXPECT_NE(id, 0u);
+
+    const PlistValue root = readLibrary(lib.libraryPath);
+    const PlistValue* entry = trackById(root, 105);
+    ASSERT_NE(entry, nullptr) << "next Track ID after 104";
+    EXPECT_EQ(entry->find("Name")->text(), "Fresh");
+    EXPECT_EQ(entry->find("Persistent ID")->text(), formatPersistentIdText(id));
+    EXPECT_EQ(entry->find("Year")->toInt(), 2020);
+    EXPECT_GT(entry->find("Total Time")->toInt(), 500);
+    EXPECT_EQ(entry->find("Location")->text(), fileUrl(path));
+    EXPECT_EQ(playlistItems(root, "Music"), (std::vector<int64_t>{100, 102, 104, 105}));
+    EXPECT_EQ(playlistItems(root, "Library").back(), 105);
+
+    // The same file again answers the same track; another file gets another ID.
+    ASSERT_EQ(playlist->AddFile(toUtf16(path.toStdString()), status), kOk);
+    ASSERT_EQ(status->Tracks(added), kOk);
+    ASSERT_EQ(added->Item(1, t), kOk);
+    EXPECT_EQ(t->persistentId(), id);
+    EXPECT_EQ(playlistItems(readLibrary(lib.libraryPath), "Music").size(), 4u);
+
+    // Not audio: nothing added, no error.
+    const QString junk = home.file("Music/New/notes.mp3");
+    ASSERT_TRUE(writeTextFile(junk, "not audio at all"));
+    const std::string before = readTextFile(lib.libraryPath);
+    ASSERT_EQ(playlist->AddFile(toUtf16(junk.toStdString()), status), kOk);
+    EXPECT_EQ(status, nullptr);
+    EXPECT_EQ(readTextFile(lib.libraryPath), before);
+}
+
+TEST_F(ITunesHostTest, DeleteRemovesTheEntryButNeverTheFile)
+{
+    std::shared_ptr<ITTrack> t = track(1);
+    ASSERT_EQ(t->Delete(), kOk);
+    const PlistValue root = readLibrary(lib.libraryPath);
+    EXPECT_EQ(trackById(root, 102), nullptr);
+    EXPECT_EQ(playlistItems(root, "Music"), (std::vector<int64_t>{100, 104}));
+    EXPECT_EQ(playlistItems(root, "Library"), (std::vector<int64_t>{100, 104}));
+    EXPECT_TRUE(QFile::exists(lib.files[1]));
+    // The object outlives its track and answers "missing".
+    std::u16string name;
+    EXPECT_EQ(t->Name(name), kNotFound);
+    EXPECT_EQ(t->Delete(), kNotFound);
+}
+
+TEST_F(ITunesHostTest, SeesChangesOtherProgramsMadeToTheFile)
+{
+    std::vector<LibraryTrack> tracks = lib.tracks;
+    tracks.resize(1);
+    tracks[0].name = "Renamed elsewhere";
+    ASSERT_TRUE(writeTextFile(lib.libraryPath, libraryXml(tracks, standardPlaylists(tracks)) + "\n\n"));
+    std::u16string name;
+    ASSERT_EQ(track(0)->Name(name), kOk);
+    EXPECT_EQ(toUtf8(name), "Renamed elsewhere");
+    EXPECT_EQ(app->library()->trackCount(), 1);
+}
