@@ -3,6 +3,8 @@
 #include <QDeadlineTimer>
 #include <QMutexLocker>
 
+#include <algorithm>
+
 QString g_strAppRoot;
 QString g_strVersion;
 QString g_strDBPath;
@@ -86,6 +88,11 @@ void FillAppStrings()
     g_strSupportMail = QStringLiteral("support@zavro.example");
     g_strEulaUrl = QStringLiteral("https://www.zavro.example/eula/");
     g_strBugReportUrl = QStringLiteral("https://www.zavro.example/bugreport/");
+}
+
+double ScaleForScreenWidth(int width)
+{
+    return std::clamp(width / 1920.0, 1.0, 2.0);
 }
 
 void SetFlagAndWake(QMutex& mutex, QWaitCondition& condition, std::atomic<int>& flag, int value)

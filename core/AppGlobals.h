@@ -48,6 +48,8 @@ extern const std::array<QString, 7> multipartSubtypeNames;
 
 // UI scale: display width / 1920, held between 1.0 and 2.0. Set once by main before any window.
 extern double g_dScale;
+// The scale for a display of the given logical width in pixels (what main stores in g_dScale).
+double ScaleForScreenWidth(int width);
 
 // Media-library instance handle of the main window (0 when none could be opened).
 extern std::atomic<int> g_hMediaLibrary;

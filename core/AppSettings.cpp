@@ -196,48 +196,6 @@ QString CAppSettings::GetIniPath() const
     return m_ini->fileName();
 }
 
-QString CAppSettings::GetPictureFolder() const
-{
-    QReadLocker lock(&m_lock);
-    return m_pictureFolder;
-}
-
-void CAppSettings::SetPictureFolder(const QString& folder)
-{
-    QWriteLocker lock(&m_lock);
-    m_pictureFolder = folder;
-}
-
-QString CAppSettings::GetMusicFolder() const
-{
-    QReadLocker lock(&m_lock);
-    return m_musicFolder;
-}
-
-void CAppSettings::SetMusicFolder(const QString& folder)
-{
-    QWriteLocker lock(&m_lock);
-    m_musicFolder = folder;
-}
-
-QString CAppSettings::GetDataFolder() const
-{
-    QReadLocker lock(&m_lock);
-    return m_dataFolder;
-}
-
-void CAppSettings::SetDataFolder(const QString& folder)
-{
-    QWriteLocker lock(&m_lock);
-    m_dataFolder = folder;
-}
-
-QString CAppSettings::GetRecycleFolder() const
-{
-    QReadLocker lock(&m_lock);
-    return m_recycleFolder;
-}
-
 QString CAppSettings::MakeRecycleFolderPath()
 {
     QWriteLocker lock(&m_lock);
@@ -249,50 +207,57 @@ QString CAppSettings::MakeRecycleFolderPath()
     return folder;
 }
 
-#define TIDEWELL_SETTING(Type, Name, member)        \
-    Type CAppSettings::Get##Name() const            \
-    {                                               \
-        QReadLocker lock(&m_lock);                  \
-        return member;                              \
+#define SETTINGS_GETTER(Type, Name, member)     \
+    Type CAppSettings::Get##Name() const        \
+    {                                           \
+        QReadLocker lock(&m_lock);              \
+        return member;                          \
     }
 
-TIDEWELL_SETTING(int, ProxyEnabled, m_proxyEnabled)
-TIDEWELL_SETTING(int, ProxyType, m_proxyType)
-TIDEWELL_SETTING(QString, ProxyHost, m_proxyHost)
-TIDEWELL_SETTING(int, ProxyPort, m_proxyPort)
-TIDEWELL_SETTING(QString, ProxyUser, m_proxyUser)
-TIDEWELL_SETTING(QString, ProxyPassword, m_proxyPassword)
-TIDEWELL_SETTING(int, MsgDshow, m_msgDshow)
-TIDEWELL_SETTING(int, AutoUpdate, m_autoUpdate)
-TIDEWELL_SETTING(int, UpdateDays, m_updateDays)
-TIDEWELL_SETTING(int, Genernal, m_genernal)
-TIDEWELL_SETTING(int, Duplicate, m_duplicate)
-TIDEWELL_SETTING(int, Replace, m_replace)
-TIDEWELL_SETTING(int, ClearDays, m_clearDays)
-TIDEWELL_SETTING(QString, Language, m_language)
-#undef TIDEWELL_SETTING
+SETTINGS_GETTER(QString, PictureFolder, m_pictureFolder)
+SETTINGS_GETTER(QString, MusicFolder, m_musicFolder)
+SETTINGS_GETTER(QString, DataFolder, m_dataFolder)
+SETTINGS_GETTER(QString, RecycleFolder, m_recycleFolder)
+SETTINGS_GETTER(int, ProxyEnabled, m_proxyEnabled)
+SETTINGS_GETTER(int, ProxyType, m_proxyType)
+SETTINGS_GETTER(QString, ProxyHost, m_proxyHost)
+SETTINGS_GETTER(int, ProxyPort, m_proxyPort)
+SETTINGS_GETTER(QString, ProxyUser, m_proxyUser)
+SETTINGS_GETTER(QString, ProxyPassword, m_proxyPassword)
+SETTINGS_GETTER(int, MsgDshow, m_msgDshow)
+SETTINGS_GETTER(int, AutoUpdate, m_autoUpdate)
+SETTINGS_GETTER(int, UpdateDays, m_updateDays)
+SETTINGS_GETTER(int, Genernal, m_genernal)
+SETTINGS_GETTER(int, Duplicate, m_duplicate)
+SETTINGS_GETTER(int, Replace, m_replace)
+SETTINGS_GETTER(int, ClearDays, m_clearDays)
+SETTINGS_GETTER(QString, Language, m_language)
+#undef SETTINGS_GETTER
 
-#define TIDEWELL_SETTING(Type, Name, member)        \
-    void CAppSettings::Set##Name(Type value)        \
-    {                                               \
-        QWriteLocker lock(&m_lock);                 \
-        member = value;                             \
+#define SETTINGS_SETTER(Type, Name, member)     \
+    void CAppSettings::Set##Name(Type value)    \
+    {                                           \
+        QWriteLocker lock(&m_lock);             \
+        member = value;                         \
     }
 
-TIDEWELL_SETTING(int, ProxyEnabled, m_proxyEnabled)
-TIDEWELL_SETTING(int, ProxyType, m_proxyType)
-TIDEWELL_SETTING(const QString&, ProxyHost, m_proxyHost)
-TIDEWELL_SETTING(int, ProxyPort, m_proxyPort)
-TIDEWELL_SETTING(const QString&, ProxyUser, m_proxyUser)
-TIDEWELL_SETTING(const QString&, ProxyPassword, m_proxyPassword)
-TIDEWELL_SETTING(int, MsgDshow, m_msgDshow)
-TIDEWELL_SETTING(int, AutoUpdate, m_autoUpdate)
-TIDEWELL_SETTING(int, UpdateDays, m_updateDays)
-TIDEWELL_SETTING(int, Genernal, m_genernal)
-TIDEWELL_SETTING(int, Replace, m_replace)
-TIDEWELL_SETTING(int, ClearDays, m_clearDays)
-TIDEWELL_SETTING(const QString&, Language, m_language)
-#undef TIDEWELL_SETTING
+SETTINGS_SETTER(const QString&, PictureFolder, m_pictureFolder)
+SETTINGS_SETTER(const QString&, MusicFolder, m_musicFolder)
+SETTINGS_SETTER(const QString&, DataFolder, m_dataFolder)
+SETTINGS_SETTER(int, ProxyEnabled, m_proxyEnabled)
+SETTINGS_SETTER(int, ProxyType, m_proxyType)
+SETTINGS_SETTER(const QString&, ProxyHost, m_proxyHost)
+SETTINGS_SETTER(int, ProxyPort, m_proxyPort)
+SETTINGS_SETTER(const QString&, ProxyUser, m_proxyUser)
+SETTINGS_SETTER(const QString&, ProxyPassword, m_proxyPassword)
+SETTINGS_SETTER(int, MsgDshow, m_msgDshow)
+SETTINGS_SETTER(int, AutoUpdate, m_autoUpdate)
+SETTINGS_SETTER(int, UpdateDays, m_updateDays)
+SETTINGS_SETTER(int, Genernal, m_genernal)
+SETTINGS_SETTER(int, Replace, m_replace)
+SETTINGS_SETTER(int, ClearDays, m_clearDays)
+SETTINGS_SETTER(const QString&, Language, m_language)
+#undef SETTINGS_SETTER
 
 int CAppSettings::GetUpdateDate(int& year, int& month, int& day) const
 {

@@ -103,3 +103,11 @@ TEST(WaitFlags, RecognitionResultsWaitWhileTheViewIsHeld)
     ExpectFinishes(result, "the recognition result");
     EXPECT_FALSE(g_bRecognitionHold.load());
 }
+
+TEST(AppValues, ScaleFollowsTheScreenWidthWithinItsBounds)
+{
+    EXPECT_DOUBLE_EQ(ScaleForScreenWidth(1280), 1.0);
+    EXPECT_DOUBLE_EQ(ScaleForScreenWidth(2880), 1.5);
+    EXPECT_DOUBLE_EQ(ScaleForScreenWidth(7680), 2.0);
+    EXPECT_DOUBLE_EQ(ScaleForScreenWidth(0), 1.0);
+}
