@@ -17,7 +17,8 @@ constexpr int kExitCannotCreateFolder = 81;  // a work or data folder could not 
 //
 // Threading: built and released on the GUI thread while no worker runs. Every getter and setter
 // takes the object's lock, so worker threads may read while the preferences dialog writes.
-// GetOpenPath hands out a reference and is for the GUI thread's open-file dialogs only.
+// GetOpenPath hands out a reference and is for the GUI thread's open-file dialogs only;
+// SaveSettings and CopyForReport touch the ini store and belong to the GUI thread too.
 class CAppSettings
 {
 public:

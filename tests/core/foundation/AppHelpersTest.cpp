@@ -1,7 +1,9 @@
 #include "AppHelpers.h"
+#include "GeneralUtils.h"
 
 #include "TempHome.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -70,4 +72,19 @@ TEST(AppHelpers, EnsureFileExistsMakesFoldersAndFile)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     EXPECT_FALSE(EnsureFileExists(home.path() + "/blocker/inside.txt"));
+}
+
+TEST(GeneralUtils, FoldersAndSeparators)
+{
+    tidewell::test::TempHome home;
+    const QString deep = home.path() + "/one/two/three";
+    EXPECT_TRUE(CreateDirPath(deep));
+    EXPECT_TRUE(QFileInfo(deep).isDir());
+    const QDateTime before = QFileInfo(deep).lastModified();
+    EXPECT_TRUE(CreateDirPath(deep)) << "an existing folder is fine as it is";
+    EXPECT_EQ(QFileInfo(deep).lastModified(), before);
+    EXPECT_FALSE(CreateDirPath(QString()));
+
+    EXPECT_EQ(ToNativeSeparators("a\\b/c d"), "a\\b/c d") << "backslashes and the rest stay";
+    EXPECT_FALSE(ShowInExplorer(home.path() + "/nothing/here"));
 }
