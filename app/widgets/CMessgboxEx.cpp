@@ -1,0 +1,115 @@
+#include "CMessgboxEx.h"
+
+#include "AppSettings.h"
+#include "CMessageSeam.h"
+#include "StyleTemplates.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString DialogButtonStyle(const QString& objectName)
+{
+    return ImageButtonStyle(objectName, QStringLiteral("button"), ScaledValue(90), ScaledValue(24),
+                            QStringLiteral("#000000"), ScaledValue(12));
+}
+
+} // namespace
+
+CMessgboxEx::CMessgboxEx(QWidget* parent)
+    : CDialog(parent)
+{
+    setObjectName(QStringLiteral("CMessageBoxEx"));
+    SetFixedSize(ScaledInt(400), ScaledInt(130));
+
+    m_pTextLabel = new QLabel(tr("Are you sure you want to remove the duplicates?\n"), this);
+    m_pIconLabel = new QLabel(this);
+    const QPixmap icon(QStringLiteral(":/res/res/win/label/msg_warning.png"));
+    m_pIconLabel->setPixmap(
+        icon.scaled(ScaledInt(50), ScaledInt(50), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    m_pCheckBox = new QCheckBox(tr("Don't show it again."), this);
+    m_pCheckBox->setChecked(false);
+    m_pCheckBox->setFocusPolicy(Qt::NoFocus);
+
+    m_pRemoveButton = new QPushButton(tr("Remove"), this);
+    m_pRemoveButton->setObjectName(QStringLiteral("MsgRemoveBut"));
+    m_pRemoveButton->setFocusPolicy(Qt::NoFocus);
+    m_pRemoveButton->setStyleSheet(DialogButtonStyle(QStringLiteral("MsgRemoveBut")));
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("MsgCancelBut"));
+    cancelButton->setFocusPolicy(Qt::NoFocus);
+    cancelButton->setStyleSheet(DialogButtonStyle(QStringLiteral("MsgCancelBut")));
+
+    auto* textColumn = new QVBoxLayout();
+    textColumn->setSpacing(0);
+    textColumn->addWidget(m_pTextLabel);
+    textColumn->addSpacing(5);
+    textColumn->addWidget(m_pCheckBox);
+    textColumn->addStretch();
+    auto* topRow = new QHBoxLayout();
+    topRow->setSpacing(0);
+    topRow->addWidget(m_pIconLabel);
+    topRow->addLayout(textColumn);
+    auto* buttonRow = new QHBoxLayout();
+    buttonRow->addStretch();
+    buttonRow->setSpacing(ScaledInt(5));
+    buttonRow->addWidget(m_pRemoveButton);
+    buttonRow->addWidget(cancelButton);
+    auto* outer = new QVBoxLayout();
+    outer->addLayout(topRow);
+    outer->addLayout(buttonRow);
+    outer->addStretch();
+    outer->setContentsMargins(ScaledInt(15), ScaledInt(20), ScaledInt(15), ScaledInt(5));
+    AddLayout(outer);
+
+    connect(m_pRemoveButton, &QPushButton::clicked, this, &CMessgboxEx::Remove);
+    connect(cancelButton, &QPushButton::clicked, this, &CMessgboxEx::Cancel);
+}
+
+CMessgboxEx::~CMessgboxEx() = default;
+
+int CMessgboxEx::exec()
+{
+    if (!CMessageSeam::IsInstalled())
+        return CDialog::exec();
+    MessageQuestion question;
+    question.parent = parentWidget();
+    question.text = m_pTextLabel->text();
+    question.type = 2;
+    question.buttons = {tr("Remove"), tr("Cancel")};
+    switch (CMessageSeam::Answer(question)) {
+    case 1:
+        Remove();
+        break;
+    case 2:
+        Cancel();
+        break;
+    default:
+        done(QDialog::Rejected);
+        break;
+    }
+    return result();
+}
+
+void CMessgboxEx::SaveCheckState()
+{
+    if (CAppSettings* settings = GetAppSettings())
+        settings->SetMsgDshow(static_cast<int>(m_pCheckBox->checkState()));
+}
+
+void CMessgboxEx::Remove()
+{
+    SaveCheckState();
+    done(QDialog::Accepted);
+}
+
+void CMessgboxEx::Cancel()
+{
+    SaveCheckState();
+    done(QDialog::Rejected);
+}

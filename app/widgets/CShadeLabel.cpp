@@ -1,0 +1,173 @@
+#include "CShadeLabel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStatusBar>
+#include <QTimerEvent>
+
+#include <cstdint>
+
+namespace {
+
+constexpr int kSlideInterval = 100;   // ms per pixel while sliding
+constexpr int kRestInterval = 10000;  // ms a text rests before it slides away
+
+// The start text is picked by the first value of a linear congruential generator seeded with
+// 12345 (the classic Microsoft C runtime one, first value 7584), so a given number of texts
+// always starts at the same one. Kept local: the process-wide rand() state is not touched.
+int FirstCycleValue()
+{
+    std::uint32_t state = 12345;
+    state = state * 214013u + 2531011u;
+    return static_cast<int>((state >> 16) & 0x7fff);
+}
+
+// The text cut to its shortest prefix at least `limit` wide, followed by "...", when it is wider
+// than `width`.
+QString Elided(const QFontMetrics& metrics, const QString& text, int width, int limit)
+{
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    for (int n = 1; n <= text.size(); ++n) {
+        if (metrics.horizontalAdvance(text.left(n)) >= limit)
+            return text.left(n) + QStringLiteral("...");
+    }
+    return text;
+}
+
+} // namespace
+
+CShadeLabel::CShadeLabel(QStatusBar* statusBar)
+    : QLabel(nullptr)
+    , m_pStatusBar(statusBar)
+{
+}
+
+CShadeLabel::~CShadeLabel()
+{
+    if (m_iCycleTimer && !m_bPaused)
+        killTimer(m_iCycleTimer);
+}
+
+bool CShadeLabel::AddText(const QString& text)
+{
+    if (text.isEmpty() || m_texts.contains(text))
+        return false;
+    m_texts.append(text);
+    return true;
+}
+
+void CShadeLabel::Clear()
+{
+    if (isVisible())
+        SetShadeHidden(true);
+    m_texts.clear();
+    setText(QString());
+}
+
+void CShadeLabel::SetText(const QString& text)
+{
+    QLabel::setText(text);
+}
+
+void CShadeLabel::RestartCycleTimer(int interval)
+{
+    if (m_iCycleTimer && !m_bPaused)
+        killTimer(m_iCycleTimer);
+    m_bPaused = false;
+    m_iCycleTimer = interval > 0 ? startTimer(interval) : 0;
+}
+
+void CShadeLabel::SetShadeHidden(bool hide)
+{
+    if (hide) {
+        RestartCycleTimer(0);
+        QLabel::hide();
+        return;
+    }
+    RestartCycleTimer(0);
+    m_iScrollStep = 0;
+    if (m_texts.size() > 1) {
+        SetText(m_texts.at(FirstCycleValue() % m_texts.size()));
+        RestartCycleTimer(kSlideInterval);
+    } else if (m_texts.size() == 1) {
+        SetText(m_texts.first());
+    }
+    show();
+}
+
+QString CShadeLabel::NextText() const
+{
+    const int index = m_texts.indexOf(text());
+    if (index < 0)
+        return QString();
+    return m_texts.at((index + 1) % m_texts.size());
+}
+
+void CShadeLabel::ShowNextText()
+{
+    SetText(NextText());
+}
+
+void CShadeLabel::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_iCycleTimer || m_bPaused) {
+        QLabel::timerEvent(event);
+        return;
+    }
+    ++m_iScrollStep;
+    if (m_iScrollStep == 1) {
+        RestartCycleTimer(kRestInterval);
+        return;
+    }
+    if (m_iScrollStep == 2)
+        RestartCycleTimer(kSlideInterval);
+    if (m_iScrollStep >= height()) {
+        ShowNextText();
+        m_iScrollStep = 0;
+    }
+    update();
+}
+
+void CShadeLabel::enterEvent(QEnterEvent*)
+{
+    if (m_pStatusBar)
+        m_pStatusBar->showMessage(text());
+    if (m_iCycleTimer && !m_bPaused) {
+        killTimer(m_iCycleTimer);
+        m_bPaused = true;
+    }
+}
+
+void CShadeLabel::leaveEvent(QEvent*)
+{
+    if (m_pStatusBar)
+        m_pStatusBar->clearMessage();
+    if (m_iCycleTimer)
+        RestartCycleTimer(kSlideInterval);
+}
+
+void CShadeLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.save();
+    const QFontMetrics metrics(font());
+    const int limit = width() - (metrics.horizontalAdvance(QStringLiteral("...")) + 5);
+    const QRect current(0, -m_iScrollStep, width(), height());
+    painter.drawText(current, Qt::AlignLeft | Qt::AlignVCenter, Elided(metrics, text(), width(), limit));
+    if (m_texts.size() > 1) {
+        const QRect next = current.translated(0, height());
+        painter.drawText(next, Qt::AlignLeft | Qt::AlignVCenter, Elided(metrics, NextText(), width(), limit));
+    }
+    painter.restore();
+}
+
+void CShadeLabel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+}
+
+void CShadeLabel::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+}

@@ -1,0 +1,173 @@
+#include "CWarnMessage.h"
+
+#include "CMessageSeam.h"
+#include "StyleTemplates.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QString CountdownText(const QString& text, int seconds)
+{
+    return text + QStringLiteral("(%1)").arg(seconds);
+}
+
+} // namespace
+
+CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString& text, int type,
+                           const QString& button1, const QString& button2, const QString& button3, int countdown)
+    : CDialog(parent)
+    , m_iSecondsLeft(countdown)
+{
+    setObjectName(QStringLiteral("CWarnMessage"));
+    SetFixedSize(ScaledInt(420), ScaledInt(150));
+    SetTitle(title);
+
+    auto* iconLabel = new QLabel(this);
+    const QPixmap icon(QStringLiteral(":/res/res/win/label/starticon.png"));
+    iconLabel->setPixmap(
+        icon.scaled(ScaledInt(80), ScaledInt(80), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    iconLabel->setMinimumSize(ScaledInt(100), ScaledInt(100));
+    iconLabel->setMaximumSize(ScaledInt(100), ScaledInt(100));
+
+    auto* textColumn = new QVBoxLayout();
+    textColumn->setAlignment(Qt::AlignLeft);
+    textColumn->setContentsMargins(0, 10, 0, ScaledInt(15));
+    auto* textLabel = new QLabel(text, this);
+    textLabel->setObjectName(QStringLiteral("MessageText"));
+
+    const QString texts[3] = {button1, button2, button3};
+    QPushButton* buttons[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const QString name = QStringLiteral("MessageBut%1").arg(i + 1);
+        buttons[i] = new QPushButton(texts[i], this);
+        buttons[i]->setObjectName(name);
+        buttons[i]->setFocusPolicy(Qt::NoFocus);
+        buttons[i]->setStyleSheet(ImageButtonStyle(name, QStringLiteral("button"), ScaledValue(84),
+                                                   ScaledValue(24), QStringLiteral("#000000"), ScaledValue(12)));
+    }
+    m_pFirstButton = buttons[0];
+
+    auto* buttonRow = new QHBoxLayout();
+    buttonRow->setSpacing(ScaledInt(5));
+    buttonRow->addStretch();
+    for (QPushButton* button : buttons)
+        buttonRow->addWidget(button);
+
+    if (type == 0) {
+        buttons[0]->setText(tr("OK"));
+        buttons[1]->hide();
+        buttons[2]->hide();
+    } else if (type == 1) {
+        buttons[1]->hide();
+        buttons[2]->hide();
+    } else if (type == 2) {
+        buttons[2]->hide();
+    }
+
+    textColumn->addWidget(textLabel);
+    textColumn->addLayout(buttonRow);
+    textColumn->addSpacing(10);
+
+    auto* topRow = new QHBoxLayout();
+    topRow->addSpacing(ScaledInt(30));
+    topRow->addWidget(iconLabel);
+    topRow->addLayout(textColumn);
+    topRow->addSpacing(ScaledInt(30));
+    topRow->setSpacing(ScaledInt(5));
+    AddLayout(topRow);
+
+    connect(buttons[0], &QPushButton::clicked, this, &CWarnMessage::MyClicked1);
+    connect(buttons[1], &QPushButton::clicked, this, &CWarnMessage::MyClicked2);
+    connect(buttons[2], &QPushButton::clicked, this, &CWarnMessage::MyClicked3);
+
+    if (countdown > 0) {
+        m_strFirstText = m_pFirstButton->text();
+        m_pFirstButton->setText(CountdownText(m_strFirstText, countdown));
+        m_pTimer = new QTimer(this);
+        connect(m_pTimer, &QTimer::timeout, this, &CWarnMessage::SecondRed);
+        m_pTimer->start(1000);
+    }
+}
+
+CWarnMessage::~CWarnMessage()
+{
+    if (m_pTimer && m_pTimer->isActive())
+        m_pTimer->stop();
+}
+
+QStringList CWarnMessage::VisibleButtons(int type, const QString& button1, const QString& button2,
+                                         const QString& button3)
+{
+    switch (type) {
+    case 0:
+        return {tr("OK")};
+    case 1:
+        return {button1};
+    case 2:
+        return {button1, button2};
+    default:
+        return {button1, button2, button3};
+    }
+}
+
+int CWarnMessage::ShowMessage(QWidget* parent, const QString& title, const QString& text, int type,
+                              const QString& button1, const QString& button2, const QString& button3, int countdown)
+{
+    if (CMessageSeam::IsInstalled()) {
+        MessageQuestion question;
+        question.parent = parent;
+        question.title = title;
+        question.text = text;
+        question.type = type;
+        question.buttons = VisibleButtons(type, button1, button2, button3);
+        question.countdown = countdown > 0 ? countdown : 0;
+        return CMessageSeam::Answer(question);
+    }
+    // A box runs a nested event loop of the GUI thread; from a worker it could only crash.
+    if (!QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        qWarning("CWarnMessage::ShowMessage called off the GUI thread; nothing shown");
+        return 0;
+    }
+    CWarnMessage box(parent, title, text, type, button1, button2, button3, countdown);
+    box.exec();
+    return box.Result();
+}
+
+void CWarnMessage::Finish(int result)
+{
+    m_iResult = result;
+    close();
+}
+
+void CWarnMessage::SecondRed()
+{
+    --m_iSecondsLeft;
+    m_pFirstButton->setText(CountdownText(m_strFirstText, m_iSecondsLeft));
+    if (m_iSecondsLeft <= 0) {
+        m_pTimer->stop();
+        MyClicked1();
+    }
+}
+
+void CWarnMessage::MyClicked1()
+{
+    Finish(1);
+}
+
+void CWarnMessage::MyClicked2()
+{
+    Finish(2);
+}
+
+void CWarnMessage::MyClicked3()
+{
+    Finish(3);
+}

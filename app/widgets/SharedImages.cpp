@@ -1,0 +1,123 @@
+#include "SharedImages.h"
+
+#include "StyleTemplates.h"
+
+std::unique_ptr<QPixmap> g_pixArtworkDefault;
+std::unique_ptr<QPixmap> g_pixArtworkFailed;
+std::unique_ptr<QIcon> g_iconArtworkDefault;
+std::unique_ptr<QIcon> g_iconArtworkFailed;
+std::unique_ptr<QImage> g_imgLabelLeft;
+std::unique_ptr<QImage> g_imgLabelCenter;
+std::unique_ptr<QImage> g_imgLabelRight;
+std::unique_ptr<QMovie> g_movieArtworkRun;
+std::unique_ptr<QIcon> g_iconComplete;
+std::unique_ptr<QIcon> g_iconFailed;
+std::unique_ptr<QIcon> g_iconLoading;
+std::unique_ptr<QIcon> g_iconNone;
+std::unique_ptr<QIcon> g_iconPlaying;
+std::unique_ptr<QIcon> g_iconPlay;
+std::unique_ptr<QIcon> g_iconReset;
+std::unique_ptr<QIcon> g_iconOpen;
+std::unique_ptr<QIcon> g_iconSetting;
+std::unique_ptr<QIcon> g_iconAdd;
+std::unique_ptr<QIcon> g_iconDelete;
+std::unique_ptr<QPixmap> g_pixCheck;
+std::unique_ptr<QPixmap> g_pixUncheck;
+std::unique_ptr<QPixmap> g_pixExpand;
+std::unique_ptr<QPixmap> g_pixArtworkLoad;
+std::unique_ptr<QPixmap> g_pixArtworkLoadUncheck;
+
+namespace {
+
+const QString kRoot = QStringLiteral(":/res/res/win/");
+
+// The file at its width x height x scale, aspect ratio ignored, unsmoothed.
+std::unique_ptr<QPixmap> ScaledPixmap(const QString& file, int width, int height)
+{
+    QPixmap pixmap(kRoot + file);
+    if (!pixmap.isNull())
+        pixmap = pixmap.scaled(ScaledInt(width), ScaledInt(height), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return std::make_unique<QPixmap>(pixmap);
+}
+
+// One file per mode, each for the state On.
+std::unique_ptr<QIcon> ModeIcon(std::initializer_list<std::pair<const char*, QIcon::Mode>> files)
+{
+    auto icon = std::make_unique<QIcon>();
+    for (const auto& [file, mode] : files)
+        icon->addFile(kRoot + QLatin1String(file), QSize(), mode, QIcon::On);
+    return icon;
+}
+
+// The three-look icon of a button image: plain for Normal, "_down" for Active, "_on" for Selected.
+std::unique_ptr<QIcon> ButtonIcon(const char* name)
+{
+    const QString base = QStringLiteral("button/") + QLatin1String(name);
+    auto icon = std::make_unique<QIcon>();
+    icon->addFile(kRoot + base + QStringLiteral(".png"), QSize(), QIcon::Normal, QIcon::On);
+    icon->addFile(kRoot + base + QStringLiteral("_down.png"), QSize(), QIcon::Active, QIcon::On);
+    icon->addFile(kRoot + base + QStringLiteral("_on.png"), QSize(), QIcon::Selected, QIcon::On);
+    return icon;
+}
+
+} // namespace
+
+void LoadSharedImages()
+{
+    g_pixArtworkDefault = ScaledPixmap(QStringLiteral("list/artwork_def.png"), 100, 100);
+    g_pixArtworkFailed = ScaledPixmap(QStringLiteral("list/artwork_failed.png"), 100, 100);
+    g_iconArtworkDefault = std::make_unique<QIcon>(kRoot + QStringLiteral("list/artwork_def.png"));
+    g_iconArtworkFailed = std::make_unique<QIcon>(kRoot + QStringLiteral("list/artwork_failed.png"));
+    g_imgLabelLeft = std::make_unique<QImage>(kRoot + QStringLiteral("list/label_bl.png"));
+    g_imgLabelCenter = std::make_unique<QImage>(kRoot + QStringLiteral("list/label_bc.png"));
+    g_imgLabelRight = std::make_unique<QImage>(kRoot + QStringLiteral("list/label_br.png"));
+    g_movieArtworkRun = std::make_unique<QMovie>(kRoot + QStringLiteral("gif/artwork_run.gif"));
+    g_movieArtworkRun->setScaledSize(QSize(ScaledInt(32), ScaledInt(32)));
+    g_iconComplete = ModeIcon({{"list/complete.png", QIcon::Normal},
+                               {"list/complete.png", QIcon::Active},
+                               {"list/complete.png", QIcon::Selected},
+                               {"list/complete.png", QIcon::Disabled}});
+    g_iconFailed = std::make_unique<QIcon>(kRoot + QStringLiteral("list/failed.png"));
+    g_iconLoading = std::make_unique<QIcon>(kRoot + QStringLiteral("gif/samllloading.gif"));
+    g_iconNone = std::make_unique<QIcon>();
+    g_iconPlaying = ButtonIcon("playing");
+    g_iconPlay = ModeIcon({{"button/play_on.png", QIcon::Selected}});
+    g_iconReset = ModeIcon({{"button/reset_down.png", QIcon::Disabled}});
+    g_iconOpen = ButtonIcon("open");
+    g_iconSetting = ButtonIcon("sit");
+    g_iconAdd = ButtonIcon("add");
+    g_iconDelete = ButtonIcon("del");
+    g_pixCheck = ScaledPixmap(QStringLiteral("list/check.png"), 15, 14);
+    g_pixUncheck = ScaledPixmap(QStringLiteral("list/uncheck.png"), 15, 14);
+    g_pixExpand = ScaledPixmap(QStringLiteral("list/expand.png"), 24, 24);
+    g_pixArtworkLoad = ScaledPixmap(QStringLiteral("list/artwork_load.png"), 100, 100);
+    g_pixArtworkLoadUncheck = ScaledPixmap(QStringLiteral("list/artwork_load_uncheck.png"), 100, 100);
+}
+
+void FreeSharedImages()
+{
+    g_pixArtworkDefault.reset();
+    g_pixArtworkFailed.reset();
+    g_iconArtworkDefault.reset();
+    g_iconArtworkFailed.reset();
+    g_imgLabelLeft.reset();
+    g_imgLabelCenter.reset();
+    g_imgLabelRight.reset();
+    g_movieArtworkRun.reset();
+    g_iconComplete.reset();
+    g_iconFailed.reset();
+    g_iconLoading.reset();
+    g_iconNone.reset();
+    g_iconPlaying.reset();
+    g_iconPlay.reset();
+    g_iconReset.reset();
+    g_iconOpen.reset();
+    g_iconSetting.reset();
+    g_iconAdd.reset();
+    g_iconDelete.reset();
+    g_pixCheck.reset();
+    g_pixUncheck.reset();
+    g_pixExpand.reset();
+    g_pixArtworkLoad.reset();
+    g_pixArtworkLoadUncheck.reset();
+}

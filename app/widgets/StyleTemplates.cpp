@@ -1,0 +1,61 @@
+#include "StyleTemplates.h"
+
+#include "AppGlobals.h"
+
+namespace {
+
+// Shared by the title-bar button and menu looks: %1 object name, %2 image, %3 width, %4 height,
+// %5 class name.
+QString FillTitleTemplate(const char* pattern, const QString& objectName, const QString& image, double width,
+                          double height, const QString& className)
+{
+    return QString::fromLatin1(pattern)
+        .arg(objectName, image, QString::number(width, 'g'), QString::number(height, 'g'), className);
+}
+
+} // namespace
+
+int ScaledInt(double value)
+{
+    return static_cast<int>(value * g_dScale);
+}
+
+double ScaledValue(double value)
+{
+    return value * g_dScale;
+}
+
+QString ImageButtonStyle(const QString& objectName, const QString& image, double width, double height,
+                         const QString& colour, double fontPx)
+{
+    static const char* const pattern =
+        "QPushButton#%1{border:0;  color:%5;  font: bold %6px;min-width:  %3;  max-width: %3;max-height: %4; "
+        "min-height: %4;border-image: url(:/res/res/win/button/%2.png);}"
+        "QPushButton#%1:hover{border-image: url(:/res/res/win/button/%2_on.png);}"
+        "QPushButton#%1:pressed{border-image: url(:/res/res/win/button/%2_down.png);}"
+        "QPushButton#%1:disabled{border-image: url(:/res/res/win/button/%2_disable.png);}";
+    return QString::fromLatin1(pattern).arg(objectName, image, QString::number(width, 'g'),
+                                            QString::number(height, 'g'), colour, QString::number(fontPx, 'g'));
+}
+
+QString TitleBarButtonStyle(const QString& objectName, const QString& image, double width, double height)
+{
+    static const char* const pattern =
+        "%5#%1{\tborder:0;\tmin-width: %3px;\tmax-width: %3px;\tmax-height: %4px;\tmin-height: %4px;"
+        "\tborder-image: url(:/res/res/win/titlebar/%2.png);}"
+        "%5#%1:hover{\tborder-image: url(:/res/res/win/titlebar/%2_on.png);}"
+        "%5#%1:pressed{\tborder-image: url(:/res/res/win/titlebar/%2_down.png);}"
+        "%5#%1:disabled{\tborder-image: url(:/res/res/win/titlebar/%2_disable.png);}";
+    return FillTitleTemplate(pattern, objectName, image, width, height, QStringLiteral("QToolButton"));
+}
+
+QString TitleBarMenuStyle(const QString& objectName, const QString& image, double width, double height)
+{
+    static const char* const pattern =
+        "%5#%1{\tborder:0;\tmin-width: %3px;\tmax-width: %3px;\tmax-height: %4px;\tmin-height: %4px;}"
+        "%5#%1::item{\tborder-image: url(:/res/res/win/titlebar/%2.png);}"
+        "%5#%1::item:selected{\tborder-image: url(:/res/res/win/titlebar/%2_on.png);}"
+        "%5#%1::item:pressed{\tborder-image: url(:/res/res/win/titlebar/%2_down.png);}"
+        "%5#%1::item:disabled{\tborder-image: url(:/res/res/win/titlebar/%2_disable.png);}";
+    return FillTitleTemplate(pattern, objectName, image, width, height, QStringLiteral("QMenuBar"));
+}

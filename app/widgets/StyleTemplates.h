@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Scale helpers and the style-sheet templates that image buttons share. Every window of the
+// program builds its button looks from these, so a change of look happens in one place.
+// Pure functions of their arguments and g_dScale; GUI thread (g_dScale is set before any window).
+
+// value x g_dScale truncated towards zero, the rule for every integer pixel size.
+int ScaledInt(double value);
+// value x g_dScale, for sizes written into style sheets as doubles.
+double ScaledValue(double value);
+
+// A push button drawn from ":/res/res/win/button/<image>.png" and its "_on", "_down" and
+// "_disable" forms, with fixed width/height and bold text of fontPx pixels in the given colour.
+// Numbers are written in Qt's 'g' format (84, 24, 12 at scale 1; 105 at 1.25).
+QString ImageButtonStyle(const QString& objectName, const QString& image, double width, double height,
+                         const QString& colour, double fontPx);
+
+// A title-bar tool button drawn from ":/res/res/win/titlebar/<image>.png" and its state forms.
+QString TitleBarButtonStyle(const QString& objectName, const QString& image, double width, double height);
+
+// The title bar's menu bar: fixed size, items drawn from the title-bar images.
+QString TitleBarMenuStyle(const QString& objectName, const QString& image, double width, double height);

@@ -1,0 +1,252 @@
+// The message box, its answer seam and the duplicate-removal confirmation.
+
+#include "AppSettings.h"
+#include "CMessageSeam.h"
+#include "CMessgboxEx.h"
+#include "CWarnMessage.h"
+#include "WidgetTestEnv.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+QPushButton* MessageButton(QWidget* box, int number)
+{
+    return box->findChild<QPushButton*>(QStringLiteral("MessageBut%1").arg(number));
+}
+
+// The innermost visible message box: the modal window opened last.
+QWidget* OpenBox()
+{
+    auto* box = qobject_cast<CWarnMessage*>(QApplication::activeModalWidget());
+    return box && box->isVisible() ? box : nullptr;
+}
+
+// Presses button `number` of the next box shown (0: its title-bar close button).
+void PressWhenShown(int number)
+{
+    WhenVisible(OpenBox, [number](QWidget* box) {
+        if (number == 0)
+            box->findChild<QToolButton*>(QStringLiteral("close"))->click();
+        else
+            MessageButton(box, number)->click();
+    });
+}
+
+int Show(int type, int countdown = 0)
+{
+    return CWarnMessage::ShowMessage(nullptr, QStringLiteral("Tidewell"), QStringLiteral("Apply the changes?"), type,
+                                     QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Later"), countdown);
+}
+
+} // namespace
+
+class MessageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { m_env = std::make_unique<WidgetTestEnv>(); }
+    void cleanupTestCase() { m_env.reset(); }
+
+    void typeSetsTheButtons_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("0: one OK") << 0 << QStringList{QStringLiteral("OK")};
+        QTest::newRow("1: first") << 1 << QStringList{QStringLiteral("Yes")};
+        QTest::newRow("2: two") << 2 << QStringList{QStringLiteral("Yes"), QStringLiteral("No")};
+        for (int type : {3, 7, -1})
+            QTest::addRow("%d: three", type) << type
+                                             << QStringList{QStringLiteral("Yes"), QStringLiteral("No"),
+                                                            QStringLiteral("Later")};
+    }
+    void typeSetsTheButtons()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, shown);
+        CWarnMessage box(nullptr, QStringLiteral("T"), QStringLiteral("Text"), type, QStringLiteral("Yes"),
+                         QStringLiteral("No"), QStringLiteral("Later"), 0);
+        QStringList visible;
+        for (int i = 1; i <= 3; ++i) {
+            if (!MessageButton(&box, i)->isHidden())
+                visible << MessageButton(&box, i)->text();
+        }
+        QCOMPARE(visible, shown);
+        QCOMPARE(box.windowModality(), Qt::ApplicationModal);  // even without a parent
+        QCOMPARE(box.size(), QSize(420, 150));
+        QVERIFY(!box.findChild<QTimer*>());
+    }
+
+    void pressedButtonIsAnswered_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("press");
+        QTest::newRow("OK") << 0 << 1;
+        QTest::newRow("second of two") << 2 << 2;
+        QTest::newRow("third of three") << 3 << 3;
+        QTest::newRow("first of three") << 3 << 1;
+        QTest::newRow("title-bar close") << 3 << 0;
+    }
+    void pressedButtonIsAnswered()
+    {
+        QFETCH(int, type);
+        QFETCH(int, press);
+        PressWhenShown(press);
+        QCOMPARE(Show(type), press);
+        QVERIFY(!OpenBox());
+    }
+
+    void escapeAnswersZero()
+    {
+        WhenVisible(OpenBox, [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(Show(2), 0);
+    }
+
+    void countdownTakesTheFirstButton()
+    {
+        QStringList seen;
+        auto* probe = new QTimer(this);
+        connect(probe, &QTimer::timeout, this, [&seen] {
+            if (QWidget* box = OpenBox(); box && (seen.isEmpty() || seen.last() != MessageButton(box, 1)->text()))
+                seen << MessageButton(box, 1)->text();
+        });
+        probe->start(20);
+        QElapsedTimer clock;
+        clock.start();
+        const int answer = CWarnMessage::ShowMessage(nullptr, QStringLiteral("Update"), QStringLiteral("Closing"), 1,
+                                                     QStringLiteral("Close"), QString(), QString(), 2);
+        const qint64 elapsed = clock.elapsed();
+        delete probe;
+        QCOMPARE(answer, 1);
+        QVERIFY2(elapsed >= 1900, qPrintable(QString::number(elapsed)));
+        QVERIFY(seen.size() >= 2);
+        QCOMPARE(seen.mid(0, 2), (QStringList{QStringLiteral("Close(2)"), QStringLiteral("Close(1)")}));
+    }
+
+    void countdownSuffixOnTheOkButton()
+    {
+        CWarnMessage box(nullptr, QStringLiteral("T"), QStringLiteral("Text"), 0, QStringLiteral("Ignored"),
+                         QString(), QString(), 5);
+        QCOMPARE(MessageButton(&box, 1)->text(), QStringLiteral("OK(5)"));
+        QVERIFY(box.findChild<QTimer*>());
+        box.SecondRed();
+        QCOMPARE(MessageButton(&box, 1)->text(), QStringLiteral("OK(4)"));
+        QCOMPARE(box.Result(), 0);
+
+        CWarnMessage negative(nullptr, QStringLiteral("T"), QStringLiteral("Text"), 1, QStringLiteral("Go"),
+                              QString(), QString(), -3);
+        QCOMPARE(MessageButton(&negative, 1)->text(), QStringLiteral("Go"));
+        QVERIFY(!negative.findChild<QTimer*>());
+    }
+
+    // A box opened while another waits keeps its own answer, and so does the outer one.
+    void nestedBoxesKeepTheirOwnAnswers()
+    {
+        int inner = -1;
+        WhenVisible(OpenBox, [&inner](QWidget* outer) {
+            // The inner box opens from the outer box's event loop, as a slot during a countdown would.
+            QTimer::singleShot(0, outer, [&inner] {
+                PressWhenShown(3);
+                inner = Show(3);
+                // Back in the outer box: close it by its title bar.
+                PressWhenShown(0);
+            });
+        });
+        const int outer = Show(2);
+        QCOMPARE(inner, 3);
+        QCOMPARE(outer, 0);
+
+        // And the other way round: the inner box is closed, the outer answered.
+        WhenVisible(OpenBox, [&inner](QWidget* outerBox) {
+            QTimer::singleShot(0, outerBox, [&inner] {
+                PressWhenShown(0);
+                inner = Show(3);
+                PressWhenShown(2);
+            });
+        });
+        QCOMPARE(Show(2), 2);
+        QCOMPARE(inner, 0);
+    }
+
+    void seamAnswersWithoutAWindow()
+    {
+        QList<MessageQuestion> asked;
+        {
+            CMessageSeam::Scope scope([&asked](const MessageQuestion& question) {
+                asked << question;
+                return question.type == 0 ? 1 : 3;
+            });
+            QVERIFY(CMessageSeam::IsInstalled());
+            QCOMPARE(CWarnMessage::ShowMessage(nullptr, QStringLiteral("Title"), QStringLiteral("Saved."), 0,
+                                               QStringLiteral("Fine"), QString(), QString(), 4),
+                     1);
+            QVERIFY(!OpenBox());
+            // An answer naming a button that is not shown counts as closed.
+            QCOMPARE(Show(2), 0);
+            QCOMPARE(Show(3), 3);
+            {
+                CMessageSeam::Scope inner([](const MessageQuestion&) { return 2; });
+                QCOMPARE(Show(3), 2);
+            }
+            QCOMPARE(Show(3), 3);
+        }
+        QVERIFY(!CMessageSeam::IsInstalled());
+        QCOMPARE(asked.size(), 4);  // the inner answerer's question is not seen outside
+        QCOMPARE(asked[0].title, QStringLiteral("Title"));
+        QCOMPARE(asked[0].text, QStringLiteral("Saved."));
+        QCOMPARE(asked[0].buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(asked[0].countdown, 4);
+        QCOMPARE(asked[1].buttons, (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
+    }
+
+    void removalConfirmationStoresTheCheckBox()
+    {
+        CAppSettings* settings = GetAppSettings();
+        {
+            settings->SetMsgDshow(0);
+            CMessgboxEx box;
+            QCOMPARE(box.size(), QSize(400, 130));
+            box.CheckBox()->setChecked(true);
+            QTimer::singleShot(50, &box, [&box] { box.findChild<QPushButton*>(QStringLiteral("MsgRemoveBut"))->click(); });
+            QCOMPARE(box.exec(), int(QDialog::Accepted));
+            QCOMPARE(settings->GetMsgDshow(), 2);
+        }
+        {
+            // Cancel stores the state too.
+            CMessgboxEx box;
+            box.CheckBox()->setChecked(false);
+            QTimer::singleShot(50, &box, [&box] { box.findChild<QPushButton*>(QStringLiteral("MsgCancelBut"))->click(); });
+            QCOMPARE(box.exec(), int(QDialog::Rejected));
+            QCOMPARE(settings->GetMsgDshow(), 0);
+        }
+        {
+            // The title-bar close stores nothing.
+            settings->SetMsgDshow(7);
+            CMessgboxEx box;
+            box.CheckBox()->setChecked(true);
+            QTimer::singleShot(50, &box, [&box] { box.findChild<QToolButton*>(QStringLiteral("close"))->click(); });
+            QCOMPARE(box.exec(), int(QDialog::Rejected));
+            QCOMPARE(settings->GetMsgDshow(), 7);
+        }
+        {
+            CMessageSeam::Scope scope([](const MessageQuestion& question) {
+                return question.buttons.size() == 2 ? 1 : 0;
+            });
+            CMessgboxEx box;
+            QCOMPARE(box.exec(), int(QDialog::Accepted));
+            QCOMPARE(settings->GetMsgDshow(), 0);
+        }
+    }
+
+private:
+    std::unique_ptr<WidgetTestEnv> m_env;
+};
+
+QTEST_MAIN(MessageTest)
+#include "MessageTest.moc"

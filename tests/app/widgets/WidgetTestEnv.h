@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TempHome.h"
+
+#include <QApplication>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// A private home folder with a loaded settings object, for one test executable. The settings
+// object is released (and the home removed) when the environment goes.
+class WidgetTestEnv
+{
+public:
+    WidgetTestEnv();
+    ~WidgetTestEnv();
+
+    static void SetLanguage(const QString& language);
+
+private:
+    std::unique_ptr<tidewell::test::TempHome> m_home;
+};
+
+// The visible top-level widget of type T opened last, or null.
+template <typename T>
+T* TopLevelOf()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* typed = qobject_cast<T*>(widget); typed && typed->isVisible())
+            return typed;
+    }
+    return nullptr;
+}
+
+// Runs action once a widget found by finder is visible, polling from the event loop (so it also
+// runs inside nested modal loops). Gives up silently after a few seconds.
+void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)> action);
