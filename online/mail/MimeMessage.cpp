@@ -57,6 +57,8 @@ void MimeMessage::AddPart(MimePart* part)
 
 void MimeMessage::SetContent(MimePart* content)
 {
+    if (content == m_content)
+        return; // deleting it here would leave the message pointing at freed memory
     m_ownedContent.reset();
     m_content = content;
 }

@@ -3,6 +3,7 @@
 #include "EmailAddress.h"
 #include "MimeMessage.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QNetworkProxy>
 #include <QSslSocket>
@@ -246,6 +247,9 @@ void SmtpClient::WaitForResponse(int minimumMs)
 {
     const int wait = std::max(minimumMs, m_responseTimeout);
     int failures = 0;
+    // A server that trickles bytes without ever finishing a line gets no more time than a
+    // silent one.
+    const QDeadlineTimer deadline(qint64(wait) * (kMaxFailedWaits + 1));
     for (;;)
     {
         // A reply is read line by line: "250-..." continues it; "250 ..." or a bare "250" ends it.
@@ -271,7 +275,7 @@ void SmtpClient::WaitForResponse(int minimumMs)
         }
 
         // A closed connection sends nothing more: give the reply up at once instead of waiting.
-        if (m_socket->state() != QAbstractSocket::ConnectedState)
+        if (m_socket->state() != QAbstractSocket::ConnectedState || deadline.hasExpired())
         {
             emit smtpError(ResponseTimeoutError);
             m_responseCode = -1;

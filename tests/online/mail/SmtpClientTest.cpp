@@ -203,41 +203,30 @@ TEST_F(SmtpClientTest, PlainConnectionWithAuthPlainDeliversTextAndTwoAttachments
     EXPECT_FALSE(envelope.value("tls").toBool());
 }
 
-TEST_F(SmtpClientTest, SslConnectionVerifiesTheServerAndDelivers)
+TEST_F(SmtpClientTest, SslAndStartTlsVerifyTheServerAndDeliver)
 {
-    SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd, TlsArguments("ssl"));
-    ASSERT_TRUE(server.started()) << server.errorOutput().toStdString();
+    // SSL from the first byte with AUTH PLAIN; STARTTLS (EHLO twice) with AUTH LOGIN.
+    for (const auto& [mode, type, method] :
+         {std::tuple{"ssl", int(SmtpClient::SslConnection), int(SmtpClient::AuthPlain)},
+          std::tuple{"starttls", int(SmtpClient::TlsConnection), int(SmtpClient::AuthLogin)}})
+    {
+        SCOPED_TRACE(mode);
+        SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd, TlsArguments(QString::fromLatin1(mode)));
+        ASSERT_TRUE(server.started()) << server.errorOutput().toStdString();
 
-    BugMail mail(kDescription);
-    auto client = MakeClient(server.port(), SmtpClient::SslConnection);
-    Trust(*client, s_certs->caCert);
-    ASSERT_TRUE(client->ConnectToHost()) << errors.size();
-    EXPECT_TRUE(qobject_cast<QSslSocket*>(client->GetSocket())->isEncrypted());
-    ASSERT_TRUE(client->Login());
-    EXPECT_TRUE(client->SendMail(mail.message));
-    client->Quit();
-    EXPECT_TRUE(errors.empty());
-    ExpectIntactBugMail(server.savedFile(QStringLiteral("mail-1.eml")), mail);
-    EXPECT_TRUE(Envelope(server, 1).value("tls").toBool());
-}
-
-TEST_F(SmtpClientTest, StartTlsWithAuthLoginDelivers)
-{
-    SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd, TlsArguments("starttls"));
-    ASSERT_TRUE(server.started()) << server.errorOutput().toStdString();
-
-    BugMail mail(kDescription);
-    auto client = MakeClient(server.port(), SmtpClient::TlsConnection);
-    Trust(*client, s_certs->caCert);
-    client->SetAuthMethod(SmtpClient::AuthLogin);
-    ASSERT_TRUE(client->ConnectToHost());
-    EXPECT_TRUE(qobject_cast<QSslSocket*>(client->GetSocket())->isEncrypted());
-    ASSERT_TRUE(client->Login());
-    EXPECT_TRUE(client->SendMail(mail.message));
-    client->Quit();
-    EXPECT_TRUE(errors.empty());
-    ExpectIntactBugMail(server.savedFile(QStringLiteral("mail-1.eml")), mail);
-    EXPECT_TRUE(Envelope(server, 1).value("tls").toBool());
+        BugMail mail(kDescription);
+        auto client = MakeClient(server.port(), type);
+        Trust(*client, s_certs->caCert);
+        client->SetAuthMethod(method);
+        ASSERT_TRUE(client->ConnectToHost());
+        EXPECT_TRUE(qobject_cast<QSslSocket*>(client->GetSocket())->isEncrypted());
+        ASSERT_TRUE(client->Login());
+        EXPECT_TRUE(client->SendMail(mail.message));
+        client->Quit();
+        EXPECT_TRUE(errors.empty());
+        ExpectIntactBugMail(server.savedFile(QStringLiteral("mail-1.eml")), mail);
+        EXPECT_TRUE(Envelope(server, 1).value("tls").toBool());
+    }
 }
 
 TEST_F(SmtpClientTest, UntrustedCertificateFailsTheConnection)
