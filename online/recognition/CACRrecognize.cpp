@@ -2,6 +2,7 @@
 
 #include "CNetworkReplyTimeout.h"
 #include "JsonReader.h"
+#include "PullResultKeys.h"
 #include "ServiceKeys.h"
 #include "acr_extractor.h"
 
@@ -112,7 +113,7 @@ int CACRrecognize::RecognizeFile(const QString& path, int identify)
         m_pIdentifyManager = NewAccessManager(true);
 
     ResetResult();
-    m_result.insert(QStringLiteral("identify"), identify);
+    m_result.insert(QLatin1String(PullResultKeys::kIdentify), identify);
 
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
@@ -188,11 +189,12 @@ void CACRrecognize::ResetResult()
     m_bDelivered = false;
 
     m_result.clear();
-    for (const char* key : {"title", "album", "artist", "releaseDate", "genre", "message"})
+    for (const char* key : {PullResultKeys::kTitle, PullResultKeys::kAlbum, PullResultKeys::kArtist,
+                            PullResultKeys::kReleaseDate, PullResultKeys::kGenre, PullResultKeys::kMessage})
         m_result.insert(QString::fromLatin1(key), QString());
-    m_result.insert(QStringLiteral("duration"), 0);
-    m_result.insert(QStringLiteral("networkError"), 0);
-    m_result.insert(QStringLiteral("imageBuffer"), QByteArray());
+    m_result.insert(QLatin1String(PullResultKeys::kDuration), 0);
+    m_result.insert(QLatin1String(PullResultKeys::kNetworkError), 0);
+    m_result.insert(QLatin1String(PullResultKeys::kImageBuffer), QByteArray());
 
     if (m_pIdentifyManager)
         disconnect(m_pIdentifyManager, &QNetworkAccessManager::finished, nullptr, nullptr);
@@ -278,14 +280,14 @@ void CACRrecognize::ParseIdentifyReply(QNetworkReply* reply)
     }
     WalkResult(top.toMap());
 
-    m_result.insert(QStringLiteral("title"), m_sTitle);
-    m_result.insert(QStringLiteral("album"), m_sAlbum);
-    m_result.insert(QStringLiteral("artist"), m_sArtist);
-    m_result.insert(QStringLiteral("releaseDate"), m_sReleaseDate);
-    m_result.insert(QStringLiteral("genre"), m_sGenre);
-    m_result.insert(QStringLiteral("duration"), m_nDuration);
-    m_result.insert(QStringLiteral("message"), m_sMessage);
-    m_result.insert(QStringLiteral("networkError"), m_nNetworkError);
+    m_result.insert(QLatin1String(PullResultKeys::kTitle), m_sTitle);
+    m_result.insert(QLatin1String(PullResultKeys::kAlbum), m_sAlbum);
+    m_result.insert(QLatin1String(PullResultKeys::kArtist), m_sArtist);
+    m_result.insert(QLatin1String(PullResultKeys::kReleaseDate), m_sReleaseDate);
+    m_result.insert(QLatin1String(PullResultKeys::kGenre), m_sGenre);
+    m_result.insert(QLatin1String(PullResultKeys::kDuration), m_nDuration);
+    m_result.insert(QLatin1String(PullResultKeys::kMessage), m_sMessage);
+    m_result.insert(QLatin1String(PullResultKeys::kNetworkError), m_nNetworkError);
 
     if (m_sSpotifyTrackId.isEmpty()) {
         EmitResult();
@@ -310,7 +312,7 @@ void CACRrecognize::WalkResult(const QVariantMap& map)
         case QMetaType::QString:
             if (key == u"msg") {
                 m_sMessage = value.toString();
-                if (m_sMessage != u"Success")
+                if (m_sMessage != QLatin1String(PullResultKeys::kSuccess))
                     return;
                 qDebug() << "network message: " << m_sMessage;
             } else if (key == u"title" && m_sTitle.isEmpty()) {
@@ -394,7 +396,7 @@ void CACRrecognize::slotSpotifyReply(QNetworkReply* reply)
         HandleSpotifyReply(reply);
     } else {
         qDebug() << "spotify connection error";
-        m_result.insert(QStringLiteral("networkError"), status);
+        m_result.insert(QLatin1String(PullResultKeys::kNetworkError), status);
         EmitResult();
     }
     reply->deleteLater();
@@ -463,7 +465,7 @@ void CACRrecognize::slotImageReply(QNetworkReply* reply)
         StoreImage(reply);
     } else {
         qDebug() << "image error";
-        m_result.insert(QStringLiteral("networkError"), status);
+        m_result.insert(QLatin1String(PullResultKeys::kNetworkError), status);
         EmitResult();
     }
     reply->deleteLater();
@@ -478,7 +480,7 @@ void CACRrecognize::StoreImage(QNetworkReply* reply)
         qDebug() << "image error: content type" << type;
     } else if (m_imageBytes.isEmpty()) {
         m_imageBytes = reply->readAll();
-        m_result.insert(QStringLiteral("imageBuffer"), m_imageBytes);
+        m_result.insert(QLatin1String(PullResultKeys::kImageBuffer), m_imageBytes);
     }
     EmitResult();
 }
