@@ -127,6 +127,12 @@ TEST(MimeMessage, AddPartNeedsMultipartContent)
     ASSERT_EQ(message.GetParts().size(), 1);
     EXPECT_EQ(message.GetParts().front(), &single);
     EXPECT_FALSE(message.ToString().contains(QStringLiteral("lost")));
+
+    // Setting the owned multipart again keeps it alive.
+    MimeMessage owning;
+    owning.SetContent(owning.GetContent());
+    owning.AddPart(&text);
+    EXPECT_TRUE(owning.ToString().contains(QStringLiteral("lost")));
 }
 
 TEST(MimeParts, AttachmentHeaderAndBase64Lines)

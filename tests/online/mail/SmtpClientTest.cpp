@@ -422,6 +422,22 @@ TEST_F(SmtpClientTest, ServerThatHangsUpIsNotWaitedFor)
                                                            SmtpClient::ServerError}));
 }
 
+TEST_F(SmtpClientTest, TricklingServerIsGivenNoMoreTimeThanASilentOne)
+{
+    SmtpTestServer server(SmtpTestServer::Kind::Terse, {"trickle"});
+    ASSERT_TRUE(server.started()) << server.errorOutput().toStdString();
+
+    auto client = MakeClient(server.port(), SmtpClient::TcpConnection);
+    client->SetResponseTimeout(200); // eleven waits: 2.2 s in all
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(client->ConnectToHost());
+    EXPECT_LT(timer.elapsed(), 6000);
+    EXPECT_EQ(client->GetResponseCode(), -1);
+    ASSERT_FALSE(errors.empty());
+    EXPECT_EQ(errors.back(), SmtpClient::ServerError);
+}
+
 TEST(MailAccount, TestServersOverrideTheConstants)
 {
     qunsetenv("TIDEWELL_SMTP_HOST");

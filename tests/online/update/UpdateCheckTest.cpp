@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QProcess>
+
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -214,6 +217,42 @@ TEST_F(UpdateCheck, ProxySettingsSurviveAHandleResetAndCanBeSwitchedOff)
     info.state = 0;
     session->fetchUpdateInfo();
     EXPECT_EQ(info.state, UpdateStateNewer) << info.errorText;
+}
+
+TEST_F(UpdateCheck, UntrustedHttpsServerFailsTheTransfer)
+{
+    // A TLS server whose self-signed certificate nobody trusts: the check must not go through.
+    const QString dir = home.path();
+    QProcess make;
+    make.setWorkingDirectory(dir);
+    make.start(QStringLiteral(TIDEWELL_OPENSSL), {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout",
+                                                  "key.pem", "-out", "cert.pem", "-days", "1", "-subj",
+                                                  "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
+    ASSERT_TRUE(make.waitForFinished(60000));
+    ASSERT_EQ(make.exitCode(), 0);
+
+    int port = 0;
+    {
+        LocalHttpServer probe([](const LocalHttpServer::Request&, int) { return LocalHttpServer::Ok(""); });
+        port = probe.port();
+    }
+    QProcess tls;
+    tls.setWorkingDirectory(dir);
+    tls.setProcessChannelMode(QProcess::MergedChannels);
+    tls.start(QStringLiteral(TIDEWELL_OPENSSL), {"s_server", "-accept", QStringLiteral("127.0.0.1:%1").arg(port),
+                                                 "-cert", "cert.pem", "-key", "key.pem", "-www"});
+    QByteArray output;
+    while (!output.contains("ACCEPT") && tls.waitForReadyRead(10000))
+        output += tls.readAll();
+    ASSERT_TRUE(output.contains("ACCEPT")) << output.toStdString();
+
+    const std::string url = "https://127.0.0.1:" + std::to_string(port) + "/update-product-info/update.php";
+    setenv("TIDEWELL_UPDATE_URL", url.c_str(), 1);
+    session->fetchUpdateInfo();
+    EXPECT_EQ(info.state, UpdateStateTransferFailed);
+    EXPECT_EQ(info.errorText, CurlSession::curlErrorText(CURLE_PEER_FAILED_VERIFICATION));
+    tls.kill();
+    tls.waitForFinished(5000);
 }
 
 TEST(UpdateSession, WithoutInitTheTransferFails)

@@ -4,16 +4,26 @@ Greets with a two-line reply, answers EHLO with a three-line reply ending in a b
 and every other command with a bare code ("250\r\n", "354\r\n", "235\r\n"). Prints
 "PORT <n>", serves connections one after another and saves each message's data as received
 (still dot-stuffed) to data-<n>.txt. With the argument "hangup" it sends half a greeting
-and closes every connection instead.
+and closes every connection instead; with "trickle" it sends a greeting one byte at a time,
+slowly, and never finishes the line.
 """
 import os
 import socket
 import sys
+import time
 
 
-def serve(conn, out_dir, number, hangup):
-    if hangup:
+def serve(conn, out_dir, number, mode):
+    if mode == "hangup":
         conn.sendall(b"220-half a greeting\r\n")
+        return
+    if mode == "trickle":
+        try:
+            for _ in range(600):
+                conn.sendall(b"2")
+                time.sleep(0.05)
+        except OSError:
+            pass
         return
     reader = conn.makefile("rb")
 
@@ -50,7 +60,7 @@ def serve(conn, out_dir, number, hangup):
 
 def main():
     out_dir = sys.argv[1]
-    hangup = len(sys.argv) > 2 and sys.argv[2] == "hangup"
+    mode = sys.argv[2] if len(sys.argv) > 2 else ""
     listener = socket.socket()
     listener.bind(("127.0.0.1", 0))
     listener.listen(4)
@@ -60,7 +70,7 @@ def main():
         conn, _ = listener.accept()
         number += 1
         try:
-            serve(conn, out_dir, number, hangup)
+            serve(conn, out_dir, number, mode)
         finally:
             conn.close()
 
