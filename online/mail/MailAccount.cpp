@@ -4,7 +4,8 @@
 #define TIDEWELL_SMTP_PASSWORD ""
 #endif
 
-namespace tidewell::mail {
+namespace tidewell::mail
+{
 
 QString SmtpHost()
 {

@@ -5,7 +5,8 @@
 // The bug-report mailbox and the support address: the constants of the mail service, in one
 // place. The password is never part of the sources; it is compiled in from the build's
 // configuration (TIDEWELL_SMTP_PASSWORD) and is empty in development builds.
-namespace tidewell::mail {
+namespace tidewell::mail
+{
 
 inline constexpr const char* kSmtpHost = "smtp.zavro.com";
 inline constexpr int kSmtpPort = 465;

@@ -1,10 +1,12 @@
 #include "MimeAttachment.h"
 
-namespace {
+namespace
+{
 const QString kDisposition = QStringLiteral("Content-disposition: attachment\r\n");
 }
 
-MimeAttachment::MimeAttachment(std::unique_ptr<QFile> file, QObject* parent) : MimeFile(std::move(file), parent)
+MimeAttachment::MimeAttachment(std::unique_ptr<QFile> file, QObject* parent)
+    : MimeFile(std::move(file), parent)
 {
 }
 

@@ -5,7 +5,8 @@
 
 #include <typeinfo>
 
-namespace {
+namespace
+{
 
 // A CR or LF inside a header value would end the header line and let the value add header
 // lines of its own (the subject carries user-typed text), so line breaks become spaces.
@@ -42,10 +43,17 @@ void MimeMessage::AddRecipient(EmailAddress* address, int kind)
 {
     switch (kind)
     {
-    case To: m_to.append(address); break;
-    case Cc: m_cc.append(address); break;
-    case Bcc: m_bcc.append(address); break;
-    default: break;
+    case To:
+        m_to.append(address);
+        break;
+    case Cc:
+        m_cc.append(address);
+        break;
+    case Bcc:
+        m_bcc.append(address);
+        break;
+    default:
+        break;
     }
 }
 
@@ -67,9 +75,12 @@ const QList<EmailAddress*>& MimeMessage::GetRecipients(int kind) const
 {
     switch (kind)
     {
-    case Cc: return m_cc;
-    case Bcc: return m_bcc;
-    default: return m_to;
+    case Cc:
+        return m_cc;
+    case Bcc:
+        return m_bcc;
+    default:
+        return m_to;
     }
 }
 
@@ -90,7 +101,8 @@ QString MimeMessage::NamePart(const EmailAddress& address) const
     switch (m_headerEncoding)
     {
     case MimePart::Base64:
-        return QStringLiteral(" =?utf-8?B?") + QString::fromLatin1(name.toUtf8().toBase64()) + QStringLiteral("?=");
+        return QStringLiteral(" =?utf-8?B?") + QString::fromLatin1(name.toUtf8().toBase64()) +
+               QStringLiteral("?=");
     case MimePart::QuotedPrintable:
         return QStringLiteral(" =?utf-8?Q?") + QEncodedWordText(name) + QStringLiteral("?=");
     default:
@@ -116,7 +128,8 @@ QString MimeMessage::ToString()
 {
     QString text = QStringLiteral("From:");
     if (m_sender)
-        text += NamePart(*m_sender) + QStringLiteral(" <") + OneLine(m_sender->GetAddress()) + QLatin1Char('>');
+        text +=
+            NamePart(*m_sender) + QStringLiteral(" <") + OneLine(m_sender->GetAddress()) + QLatin1Char('>');
     text += QStringLiteral("\r\n");
 
     text += QStringLiteral("To:") + AddressList(m_to) + QStringLiteral("\r\n");
@@ -128,12 +141,15 @@ QString MimeMessage::ToString()
     switch (m_headerEncoding)
     {
     case MimePart::Base64:
-        text += QStringLiteral("=?utf-8?B?") + QString::fromLatin1(subject.toUtf8().toBase64()) + QStringLiteral("?=");
+        text += QStringLiteral("=?utf-8?B?") + QString::fromLatin1(subject.toUtf8().toBase64()) +
+                QStringLiteral("?=");
         break;
     case MimePart::QuotedPrintable:
         text += QStringLiteral("=?utf-8?Q?") + QEncodedWordText(subject) + QStringLiteral("?=");
         break;
-    default: text += subject; break;
+    default:
+        text += subject;
+        break;
     }
     text += QStringLiteral("\r\n");
 

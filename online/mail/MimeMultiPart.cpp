@@ -5,12 +5,13 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 
 const std::array<QString, 7> multipartSubtypeNames = {
-    QStringLiteral("multipart/mixed"),     QStringLiteral("multipart/digest"),
+    QStringLiteral("multipart/mixed"),       QStringLiteral("multipart/digest"),
     QStringLiteral("multipart/alternative"), QStringLiteral("multipart/related"),
-    QStringLiteral("multipart/report"),    QStringLiteral("multipart/signed"),
+    QStringLiteral("multipart/report"),      QStringLiteral("multipart/signed"),
     QStringLiteral("multipart/encrypted"),
 };
 

@@ -37,11 +37,20 @@ void MimePart::BuildMimeText(int encoding)
     text += QStringLiteral("Content-Transfer-Encoding: ");
     switch (encoding)
     {
-    case _7Bit: text += QStringLiteral("7bit"); break;
-    case _8Bit: text += QStringLiteral("8bit"); break;
-    case Base64: text += QStringLiteral("base64"); break;
-    case QuotedPrintable: text += QStringLiteral("quoted-printable"); break;
-    default: break;
+    case _7Bit:
+        text += QStringLiteral("7bit");
+        break;
+    case _8Bit:
+        text += QStringLiteral("8bit");
+        break;
+    case Base64:
+        text += QStringLiteral("base64");
+        break;
+    case QuotedPrintable:
+        text += QStringLiteral("quoted-printable");
+        break;
+    default:
+        break;
     }
     text += QStringLiteral("\r\n");
 
@@ -52,12 +61,21 @@ void MimePart::BuildMimeText(int encoding)
 
     switch (encoding)
     {
-    case _7Bit: text += QString::fromLatin1(m_content); break;
+    case _7Bit:
+        text += QString::fromLatin1(m_content);
+        break;
     // The content holds UTF-8 bytes; the whole message goes out as UTF-8 again.
-    case _8Bit: text += QString::fromUtf8(m_content); break;
-    case Base64: text += m_formatter.Format(QString::fromLatin1(m_content.toBase64()), false); break;
-    case QuotedPrintable: text += m_formatter.Format(::QuotedPrintable::Encode(m_content), true); break;
-    default: break;
+    case _8Bit:
+        text += QString::fromUtf8(m_content);
+        break;
+    case Base64:
+        text += m_formatter.Format(QString::fromLatin1(m_content.toBase64()), false);
+        break;
+    case QuotedPrintable:
+        text += m_formatter.Format(::QuotedPrintable::Encode(m_content), true);
+        break;
+    default:
+        break;
     }
     text += QStringLiteral("\r\n");
 

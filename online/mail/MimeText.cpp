@@ -1,6 +1,7 @@
 #include "MimeText.h"
 
-namespace {
+namespace
+{
 
 // SMTP allows at most 998 octets per line (RFC 5321, 4.5.3.1.6); servers refuse longer ones.
 constexpr qsizetype kMaxLineOctets = 998;

@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // A silent server is given this many waits before the reply is given up (code -1).
 constexpr int kMaxFailedWaits = 10;
@@ -21,8 +22,8 @@ constexpr int kDataEndWaitMs = 30000;
 // end the command and start another one.
 bool IsSafeEnvelopeAddress(const QString& address)
 {
-    return !address.contains(QLatin1Char('\r')) && !address.contains(QLatin1Char('\n'))
-           && !address.contains(QLatin1Char('<')) && !address.contains(QLatin1Char('>'));
+    return !address.contains(QLatin1Char('\r')) && !address.contains(QLatin1Char('\n')) &&
+           !address.contains(QLatin1Char('<')) && !address.contains(QLatin1Char('>'));
 }
 
 } // namespace

@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 
-namespace tidewell::update {
+namespace tidewell::update
+{
 
-namespace {
+namespace
+{
 
 constexpr std::array<std::int8_t, 256> MakeTable()
 {

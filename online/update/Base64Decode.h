@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-namespace tidewell::update {
+namespace tidewell::update
+{
 
 // Decodes base64 (RFC 4648 alphabet, "=" padding). Line breaks and other ASCII white space
 // between the characters are skipped; the padding may be left out. Any other character, or a

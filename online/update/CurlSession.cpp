@@ -9,7 +9,8 @@
 #include <chrono>
 #include <mutex>
 
-namespace {
+namespace
+{
 
 constexpr long kConnectTimeoutSec = 5;
 constexpr long kFirstTimeoutSec = 3;
@@ -130,7 +131,8 @@ void CurlSession::applyProxy(int type, const std::string& host, int port, const 
     if (h)
     {
         curl_easy_setopt(h, CURLOPT_PROXY, proxyText.c_str());
-        curl_easy_setopt(h, CURLOPT_PROXYTYPE, type == ProxySocks5 ? long(CURLPROXY_SOCKS5) : long(CURLPROXY_HTTP));
+        curl_easy_setopt(h, CURLOPT_PROXYTYPE,
+                         type == ProxySocks5 ? long(CURLPROXY_SOCKS5) : long(CURLPROXY_HTTP));
         if (!user.empty())
         {
             const std::string credentials = escape(user) + ":" + escape(password);
@@ -209,8 +211,8 @@ std::string CurlSession::curlErrorText(int code)
 std::string CurlSession::BuildUpdateQueryUrl(const ProductUpdateInfo& info)
 {
     GlobalInit();
-    return tidewell::update::UpdateEndpoint() + "?action=getinfo&product=" + escape(info.productCode)
-           + "&versioncur=" + escape(info.currentVersion) + "&lang=" + escape(info.language);
+    return tidewell::update::UpdateEndpoint() + "?action=getinfo&product=" + escape(info.productCode) +
+           "&versioncur=" + escape(info.currentVersion) + "&lang=" + escape(info.language);
 }
 
 void CurlSession::fetchUpdateInfo()

@@ -6,11 +6,11 @@
 enum UpdateState : int
 {
     UpdateStateNone = 0,
-    UpdateStateNewerMarked = 10,    // a newer version is offered and mark is set
-    UpdateStateEmptyProduct = 11,   // the reply names no product
-    UpdateStateNewer = 12,          // a newer version is offered
-    UpdateStateUpToDate = 13,       // the offered version is not newer than the running one
-    UpdateStateBadReply = 14,       // the reply is not well-formed or lacks what a check needs
+    UpdateStateNewerMarked = 10,          // a newer version is offered and mark is set
+    UpdateStateEmptyProduct = 11,         // the reply names no product
+    UpdateStateNewer = 12,                // a newer version is offered
+    UpdateStateUpToDate = 13,             // the offered version is not newer than the running one
+    UpdateStateBadReply = 14,             // the reply is not well-formed or lacks what a check needs
     UpdateStateTransferFailed = -1048593, // 0xFFEFFFEF: the HTTP transfer failed
 };
 

@@ -2,7 +2,8 @@
 
 #include <cstdlib>
 
-namespace tidewell::update {
+namespace tidewell::update
+{
 
 std::string UpdateEndpoint()
 {

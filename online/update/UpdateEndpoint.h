@@ -2,7 +2,8 @@
 
 #include <string>
 
-namespace tidewell::update {
+namespace tidewell::update
+{
 
 // The maker's update service (plain HTTP, as the service is published).
 inline constexpr const char* kUpdateEndpoint = "http://www.zavro.com/update-product-info/update.php";

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
-namespace tidewell::update {
+namespace tidewell::update
+{
 
-namespace {
+namespace
+{
 
 // Reads the next dotted part starting at pos; advances pos past its dot.
 std::uint64_t NextPart(std::string_view text, size_t& pos)

@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-namespace tidewell::update {
+namespace tidewell::update
+{
 
 // Compares dotted version numbers ("1.2.10" > "1.2.9"); missing parts count as 0 ("1.2" ==
 // "1.2.0"), and a part's leading digits are its value (text after them is ignored).

@@ -1,8 +1,8 @@
 // The MIME text of a message: header lines, parts, encodings and line formatting.
+#include "MimeMessage.h"
 #include "EmailAddress.h"
 #include "MimeAttachment.h"
 #include "MimeContentFormatter.h"
-#include "MimeMessage.h"
 #include "MimeMultiPart.h"
 #include "MimeText.h"
 #include "QuotedPrintable.h"
@@ -14,7 +14,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-namespace {
+namespace
+{
 
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
@@ -50,22 +51,22 @@ TEST(MimeMessage, HeaderLinesAndMultipartLayout)
     message.AddPart(&text);
 
     const QString out = message.ToString();
-    static const QRegularExpression layout(QStringLiteral(
-        "^From: bug <bugs@example.org>\r\n"
-        "To: support <help@example.org>\r\n"
-        "Cc: <cc@example.org>\r\n"
-        "Subject: Ann - ann@example.org -> Tidewell\\( WIN \\)\r\n"
-        "MIME-Version: 1.0\r\n"
-        "Content-Type: multipart/related; boundary=([0-9a-f]{32})\r\n"
-        "Content-Transfer-Encoding: 8bit\r\n"
-        "\r\n"
-        "--\\1\r\n"
-        "Content-Type: text/plain; charset=utf-8\r\n"
-        "Content-Transfer-Encoding: 8bit\r\n"
-        "\r\n"
-        "hello\r\n"
-        "--\\1--\r\n"
-        "\r\n$"));
+    static const QRegularExpression layout(
+        QStringLiteral("^From: bug <bugs@example.org>\r\n"
+                       "To: support <help@example.org>\r\n"
+                       "Cc: <cc@example.org>\r\n"
+                       "Subject: Ann - ann@example.org -> Tidewell\\( WIN \\)\r\n"
+                       "MIME-Version: 1.0\r\n"
+                       "Content-Type: multipart/related; boundary=([0-9a-f]{32})\r\n"
+                       "Content-Transfer-Encoding: 8bit\r\n"
+                       "\r\n"
+                       "--\\1\r\n"
+                       "Content-Type: text/plain; charset=utf-8\r\n"
+                       "Content-Transfer-Encoding: 8bit\r\n"
+                       "\r\n"
+                       "hello\r\n"
+                       "--\\1--\r\n"
+                       "\r\n$"));
     EXPECT_TRUE(layout.match(out).hasMatch()) << out.toStdString();
     EXPECT_EQ(message.GetRecipients(MimeMessage::Cc).size(), 1);
     EXPECT_EQ(message.GetRecipients(MimeMessage::Bcc).size(), 0);
@@ -91,14 +92,16 @@ TEST(MimeMessage, EmptyToListAndEncodedHeaderWords)
 
     message.SetHeaderEncoding(MimePart::QuotedPrintable);
     QString out = message.ToString();
-    EXPECT_TRUE(out.startsWith(QStringLiteral("From: =?utf-8?Q?Zo=C3=AB=3A_dev?= <a@example.org>\r\nTo:\r\n")))
+    EXPECT_TRUE(
+        out.startsWith(QStringLiteral("From: =?utf-8?Q?Zo=C3=AB=3A_dev?= <a@example.org>\r\nTo:\r\n")))
         << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("Subject: =?utf-8?Q?a=3Db_c?=\r\n")));
 
     message.SetHeaderEncoding(MimePart::Base64);
     out = message.ToString();
-    EXPECT_TRUE(out.contains(QStringLiteral("From: =?utf-8?B?") + QString::fromLatin1(QStringLiteral("Zoë: dev").toUtf8().toBase64())
-                             + QStringLiteral("?= <a@example.org>\r\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("From: =?utf-8?B?") +
+                             QString::fromLatin1(QStringLiteral("Zoë: dev").toUtf8().toBase64()) +
+                             QStringLiteral("?= <a@example.org>\r\n")));
     EXPECT_TRUE(out.contains(QStringLiteral("Subject: =?utf-8?B?YT1iIGM=?=\r\n")));
 }
 
@@ -111,7 +114,8 @@ TEST(MimeMessage, LineBreaksInHeaderValuesCannotAddHeaderLines)
     const QString out = message.ToString();
     EXPECT_FALSE(out.contains(QStringLiteral("\r\nBcc:")));
     EXPECT_FALSE(out.contains(QStringLiteral("\nX-Injected")));
-    EXPECT_TRUE(out.contains(QStringLiteral("Subject: name - mail Bcc: victim@example.org X-Injected: 1\r\n")));
+    EXPECT_TRUE(
+        out.contains(QStringLiteral("Subject: name - mail Bcc: victim@example.org X-Injected: 1\r\n")));
 }
 
 TEST(MimeMessage, AddPartNeedsMultipartContent)
@@ -211,13 +215,14 @@ TEST(MimeEncoding, QuotedPrintableAndSoftBreaks)
     EXPECT_EQ(formatted, QString(73, QLatin1Char('x')) + QStringLiteral("=\r\n=E9yyyy"));
 
     // A line feed restarts the count without a soft break.
-    const QString withFeed = QString(70, QLatin1Char('a')) + QLatin1Char('\n') + QString(70, QLatin1Char('b'));
+    const QString withFeed =
+        QString(70, QLatin1Char('a')) + QLatin1Char('\n') + QString(70, QLatin1Char('b'));
     EXPECT_EQ(formatter.Format(withFeed, true), withFeed);
 
     // Without the flag: hard breaks every 76 characters.
     EXPECT_EQ(formatter.Format(QString(160, QLatin1Char('Q')), false),
-              QString(76, QLatin1Char('Q')) + QStringLiteral("\r\n") + QString(76, QLatin1Char('Q'))
-                  + QStringLiteral("\r\n") + QString(8, QLatin1Char('Q')));
+              QString(76, QLatin1Char('Q')) + QStringLiteral("\r\n") + QString(76, QLatin1Char('Q')) +
+                  QStringLiteral("\r\n") + QString(8, QLatin1Char('Q')));
 }
 
 TEST(MimeEncoding, DataBytesAreDotStuffedWithCrlfLineEnds)

@@ -1,11 +1,11 @@
 // SmtpClient against real servers on 127.0.0.1: aiosmtpd (plain, SSL, STARTTLS, AUTH) and a
 // scripted server that answers with the shortest replies the protocol allows.
+#include "SmtpClient.h"
 #include "EmailAddress.h"
 #include "MailAccount.h"
 #include "MimeAttachment.h"
 #include "MimeMessage.h"
 #include "MimeText.h"
-#include "SmtpClient.h"
 #include "SmtpTestServer.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,8 @@
 
 using tidewell::test::SmtpTestServer;
 
-namespace {
+namespace
+{
 
 const QString kUser = QStringLiteral("bugreport@example.org");
 const QString kPassword = QStringLiteral("s3cret:pass");
@@ -103,8 +104,8 @@ protected:
 
     QStringList TlsArguments(const QString& mode) const
     {
-        return {"--mode", mode, "--cert", s_certs->serverCert, "--key", s_certs->serverKey,
-                "--user", kUser, "--password", kPassword};
+        return {"--mode",           mode,     "--cert", s_certs->serverCert, "--key",
+                s_certs->serverKey, "--user", kUser,    "--password",        kPassword};
     }
 
     bool HasError(SmtpClient::SmtpError error) const
@@ -161,7 +162,8 @@ struct BugMail
     }
 };
 
-const QString kDescription = QStringLiteral("The scan stops.\n.\nAfter the dot line\r\n.hidden starts with a dot\nend");
+const QString kDescription =
+    QStringLiteral("The scan stops.\n.\nAfter the dot line\r\n.hidden starts with a dot\nend");
 
 void ExpectIntactBugMail(const QByteArray& received, const BugMail& mail)
 {
@@ -419,7 +421,7 @@ TEST_F(SmtpClientTest, ServerThatHangsUpIsNotWaitedFor)
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_EQ(client->GetResponseCode(), -1);
     EXPECT_EQ(errors, (std::vector<SmtpClient::SmtpError>{SmtpClient::ResponseTimeoutError,
-                                                           SmtpClient::ServerError}));
+                                                          SmtpClient::ServerError}));
 }
 
 TEST_F(SmtpClientTest, TricklingServerIsGivenNoMoreTimeThanASilentOne)

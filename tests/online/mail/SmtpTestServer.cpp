@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
-namespace {
+namespace
+{
 
 bool RunOpenssl(const QStringList& arguments, const QString& workDir)
 {
@@ -44,13 +46,14 @@ std::unique_ptr<TestCertificates> MakeTestCertificates()
               "extendedKeyUsage=serverAuth\n");
     ext.close();
 
-    certs->ok = MakeAuthority(dir, "ca", "/CN=Mail Test CA") && MakeAuthority(dir, "other", "/CN=Other Test CA")
-                && RunOpenssl({"req", "-newkey", "rsa:2048", "-nodes", "-keyout", "server.key", "-out",
-                               "server.csr", "-subj", "/CN=127.0.0.1"},
-                              dir)
-                && RunOpenssl({"x509", "-req", "-in", "server.csr", "-CA", "ca.crt", "-CAkey", "ca.key",
-                               "-CAcreateserial", "-out", "server.crt", "-days", "2", "-extfile", "server.ext"},
-                              dir);
+    certs->ok = MakeAuthority(dir, "ca", "/CN=Mail Test CA") &&
+                MakeAuthority(dir, "other", "/CN=Other Test CA") &&
+                RunOpenssl({"req", "-newkey", "rsa:2048", "-nodes", "-keyout", "server.key", "-out",
+                            "server.csr", "-subj", "/CN=127.0.0.1"},
+                           dir) &&
+                RunOpenssl({"x509", "-req", "-in", "server.csr", "-CA", "ca.crt", "-CAkey", "ca.key",
+                            "-CAcreateserial", "-out", "server.crt", "-days", "2", "-extfile", "server.ext"},
+                           dir);
     certs->caCert = QDir(dir).filePath("ca.crt");
     certs->otherCaCert = QDir(dir).filePath("other.crt");
     certs->serverCert = QDir(dir).filePath("server.crt");

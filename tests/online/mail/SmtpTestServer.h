@@ -8,7 +8,8 @@
 
 #include <memory>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 // A certificate authority and a server certificate for 127.0.0.1, made with openssl in a
 // temporary folder, plus a second, unrelated authority for "wrong trust" cases.

@@ -9,7 +9,8 @@
 #include <algorithm>
 #include <cctype>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 std::string LocalHttpServer::Request::header(const std::string& name) const
 {
@@ -34,8 +35,8 @@ LocalHttpServer::LocalHttpServer(Responder responder) : m_responder(std::move(re
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = 0;
-    if (::bind(m_listenFd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0
-        || ::listen(m_listenFd, 16) != 0)
+    if (::bind(m_listenFd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::listen(m_listenFd, 16) != 0)
         return;
     socklen_t length = sizeof(address);
     ::getsockname(m_listenFd, reinterpret_cast<sockaddr*>(&address), &length);
@@ -60,15 +61,15 @@ std::vector<LocalHttpServer::Request> LocalHttpServer::requests() const
 
 LocalHttpServer::Response LocalHttpServer::Ok(const std::string& body, const std::string& type)
 {
-    return {"HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: " + std::to_string(body.size())
-                + "\r\nConnection: close\r\n\r\n" + body,
+    return {"HTTP/1.1 200 OK\r\nContent-Type: " + type +
+                "\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body,
             false};
 }
 
 LocalHttpServer::Response LocalHttpServer::Status(int code, const std::string& body)
 {
-    return {"HTTP/1.1 " + std::to_string(code) + " Status\r\nContent-Length: " + std::to_string(body.size())
-                + "\r\nConnection: close\r\n\r\n" + body,
+    return {"HTTP/1.1 " + std::to_string(code) + " Status\r\nContent-Length: " + std::to_string(body.size()) +
+                "\r\nConnection: close\r\n\r\n" + body,
             false};
 }
 

@@ -8,7 +8,8 @@
 #include <thread>
 #include <vector>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 // A small HTTP/1.1 server on 127.0.0.1 for blocking clients: it runs on its own thread and
 // answers each request with whatever the test's responder returns. Each connection serves

@@ -12,7 +12,8 @@
 
 using tidewell::test::UpdateReply;
 
-namespace {
+namespace
+{
 
 class UpdateParsing : public ::testing::Test
 {
@@ -114,7 +115,8 @@ TEST_F(UpdateParsing, BrokenRepliesFailTheCheckAndChangeNoResult)
 
 TEST_F(UpdateParsing, ElementsWithoutTextReadAsEmpty)
 {
-    session.ParseUpdateInfo(info, UpdateReply({{"ProductVer", "<empty>"}, {"Description", "<empty>"},
+    session.ParseUpdateInfo(info, UpdateReply({{"ProductVer", "<empty>"},
+                                               {"Description", "<empty>"},
                                                {"ProductDisplayName", "<empty>"}}));
     EXPECT_EQ(info.state, UpdateStateUpToDate);
     EXPECT_EQ(info.newVersion, "");
@@ -156,7 +158,8 @@ TEST(UpdateQuery, UrlCarriesEscapedValues)
     info.currentVersion = "1.2.3";
     info.language = "en";
     EXPECT_EQ(session.BuildUpdateQueryUrl(info),
-              "http://127.0.0.1:9/update-product-info/update.php?action=getinfo&product=P&versioncur=1.2.3&lang=en");
+              "http://127.0.0.1:9/update-product-info/"
+              "update.php?action=getinfo&product=P&versioncur=1.2.3&lang=en");
     info.productCode = "Tide & Well";
     info.language = "zh_CN/中";
     EXPECT_EQ(session.BuildUpdateQueryUrl(info),
@@ -164,11 +167,14 @@ TEST(UpdateQuery, UrlCarriesEscapedValues)
               "&versioncur=1.2.3&lang=zh_CN%2F%E4%B8%AD");
     // Far longer than the 5120 bytes of old: nothing is cut.
     info.productCode = std::string(6000, 'x');
-    EXPECT_NE(session.BuildUpdateQueryUrl(info).find(std::string(6000, 'x') + "&versioncur="), std::string::npos);
+    EXPECT_NE(session.BuildUpdateQueryUrl(info).find(std::string(6000, 'x') + "&versioncur="),
+              std::string::npos);
 
     unsetenv("TIDEWELL_UPDATE_URL");
     info.productCode = "P";
-    EXPECT_EQ(session.BuildUpdateQueryUrl(info).rfind("http://www.zavro.com/update-product-info/update.php?", 0), 0u);
+    EXPECT_EQ(
+        session.BuildUpdateQueryUrl(info).rfind("http://www.zavro.com/update-product-info/update.php?", 0),
+        0u);
 }
 
 TEST(UpdateVersions, DottedComparison)

@@ -3,7 +3,8 @@
 #include <map>
 #include <string>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 // A reply of the update service. Fields can be replaced; a field set to "<omit>" is left out.
 inline std::string UpdateReply(std::map<std::string, std::string> fields = {})
@@ -22,7 +23,8 @@ inline std::string UpdateReply(std::map<std::string, std::string> fields = {})
     };
     for (auto& [key, value] : fields)
         values[key] = value;
-    auto element = [&values](const std::string& name) -> std::string {
+    auto element = [&values](const std::string& name) -> std::string
+    {
         const std::string& value = values[name];
         if (value == "<omit>")
             return {};
@@ -31,13 +33,14 @@ inline std::string UpdateReply(std::map<std::string, std::string> fields = {})
         return "<upd:" + name + ">" + value + "</upd:" + name + ">";
     };
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-           "<upd:ProductInfo xmlns:upd=\"http://www.example.org/update\">\n"
-           + element("ProductCode") + element("ProductDisplayName") + element("ProductVer")
-           + element("ProductState") + element("DownloadURL") + element("ProductDescURL") + element("CheckSUM")
-           + (values["WhatsNew"] == "<omit>" ? std::string()
-                                             : "<upd:WhatsNew>" + element("Format") + element("Description")
-                                                   + "</upd:WhatsNew>")
-           + "\n</upd:ProductInfo>\n";
+           "<upd:ProductInfo xmlns:upd=\"http://www.example.org/update\">\n" +
+           element("ProductCode") + element("ProductDisplayName") + element("ProductVer") +
+           element("ProductState") + element("DownloadURL") + element("ProductDescURL") +
+           element("CheckSUM") +
+           (values["WhatsNew"] == "<omit>"
+                ? std::string()
+                : "<upd:WhatsNew>" + element("Format") + element("Description") + "</upd:WhatsNew>") +
+           "\n</upd:ProductInfo>\n";
 }
 
 } // namespace tidewell::test
