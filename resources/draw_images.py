@@ -365,13 +365,13 @@ def draw_labels():
     app_mark(80).save_png("label/starticon.png")
     app_mark(64).save_png("label/icon.png")
 
-    # Status-bar logo: the mark and three rising bars, drawn at 4x the height it is shown at.
+    # Status-bar logo (shown on the blue bar): the mark and five level bars, drawn at 4x the height it is shown at.
     c = Canvas(200, 60)
     mark = app_mark(60)
     for i, p in enumerate(mark.px):
         c.px[(i // 60) * 200 + i % 60] = list(p)
     for i, h in enumerate((22, 34, 46, 30, 40)):
-        c.rounded_rect(76 + i * 24, 52 - h, 14, h, 4, mix(BLUE, GREY_DARK, i * 0.12))
+        c.rounded_rect(76 + i * 24, 52 - h, 14, h, 4, mix(WHITE, YELLOW, i * 0.2))
     c.save_png("label/zavrologo.png")
 
     c = Canvas(50, 50)

@@ -13,7 +13,11 @@
 namespace {
 
 constexpr int kProbeInterval = 120;  // ms; re-tests the pointer while it rests over the label
+constexpr int kLineHeight = 30;
 const QColor kLinkColour(255, 222, 0);
+// Segments are placed by this label itself, in both directions, so text alignment must not be
+// mirrored again by a right-to-left layout.
+constexpr Qt::Alignment kSegmentAlignment = Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter;
 
 } // namespace
 
@@ -56,18 +60,22 @@ void CRichLabel::Clear()
 
 void CRichLabel::AdjustLabelSize()
 {
+    // The height of one laid-out line (a child label starts 30 high). A label not yet placed
+    // may still carry a top-level default of hundreds of pixels, which must not be scaled up.
     if (m_iBaseHeight < 0)
-        m_iBaseHeight = height();
+        m_iBaseHeight = qMin(height(), kLineHeight);
     const int height = ScaledInt(m_iBaseHeight);
+    int total = 0;
+    for (const QString& text : m_texts)
+        total += fontMetrics().horizontalAdvance(text);
     m_bRightToLeft = IsRightToLeftLanguage();
     if (m_bRightToLeft) {
-        const QSize size(ScaledInt(240), height);
+        // 240 x scale, unless the sentence needs more: a fixed width that cut it off would hide
+        // the links at its right-hand end.
+        const QSize size(qMax(ScaledInt(240), total), height);
         setMinimumSize(size);
         setMaximumSize(size);
     } else {
-        int total = 0;
-        for (const QString& text : m_texts)
-            total += fontMetrics().horizontalAdvance(text);
         setMinimumWidth(total + ScaledInt(4));
         setMinimumHeight(height);
     }
@@ -165,14 +173,14 @@ void CRichLabel::paintEvent(QPaintEvent*)
         const int w = fontMetrics().horizontalAdvance(text);
         const QRect area(x, rect().top() - 3, w, height());
         if (m_kinds[i] == Plain) {
-            painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, text);
+            painter.drawText(area, kSegmentAlignment, text);
         } else if (m_kinds[i] == Link) {
             painter.save();
             QFont underlined = font();
             underlined.setUnderline(true);
             painter.setFont(underlined);
             painter.setPen(kLinkColour);
-            painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, text);
+            painter.drawText(area, kSegmentAlignment, text);
             painter.restore();
         } else {
             continue;

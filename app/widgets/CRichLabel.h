@@ -24,7 +24,8 @@ public:
     // Hides the label and removes every segment.
     void Clear();
     // Fixes the size for the segments. For Arabic the order is shown right to left and the width
-    // fixed at 240 x scale; otherwise wide enough for the whole line.
+    // fixed at 240 x scale (or the sentence's width when that is more); otherwise a minimum width
+    // that holds the whole line.
     void AdjustLabelSize();
 
     int SegmentCount() const { return m_texts.size(); }

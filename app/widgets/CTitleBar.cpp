@@ -161,16 +161,8 @@ void CTitleBar::showMaxRestore()
 
 void CTitleBar::mousePressEvent(QMouseEvent* event)
 {
-    QWidget* window = parentWidget();
-    if (!window)
-        return;
-    m_pressPoint = mapTo(window, event->position().toPoint());
-    if (event->button() != Qt::LeftButton || m_bMaximized || m_pressPoint.isNull())
-        return;
-    // Let the compositor move the window where it can; only then does it follow on Wayland.
-    QWindow* handle = window->window()->windowHandle();
-    if (handle && handle->startSystemMove())
-        m_pressPoint = QPoint();
+    if (QWidget* window = parentWidget())
+        m_pressPoint = mapTo(window, event->position().toPoint());
 }
 
 void CTitleBar::mouseReleaseEvent(QMouseEvent*)
@@ -189,6 +181,15 @@ void CTitleBar::mouseMoveEvent(QMouseEvent* event)
     QWidget* window = parentWidget();
     if (!window || m_bMaximized || m_pressPoint.isNull())
         return;
+    // Hand the move to the window system where it can take it (the only way on Wayland). This
+    // starts on the first move, not on the press, so a double-click still reaches the bar.
+    if (event->buttons() & Qt::LeftButton) {
+        QWindow* handle = window->windowHandle();
+        if (handle && handle->startSystemMove()) {
+            m_pressPoint = QPoint();
+            return;
+        }
+    }
     if (m_bCanResize) {
         window->move(event->globalPosition().toPoint() - m_pressPoint);
     } else {

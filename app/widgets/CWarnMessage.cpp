@@ -42,6 +42,8 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
     textColumn->setContentsMargins(0, 10, 0, ScaledInt(15));
     auto* textLabel = new QLabel(text, this);
     textLabel->setObjectName(QStringLiteral("MessageText"));
+    // A long line wraps instead of being cut off at the box's fixed width.
+    textLabel->setWordWrap(true);
 
     const QString texts[3] = {button1, button2, button3};
     QPushButton* buttons[3] = {};

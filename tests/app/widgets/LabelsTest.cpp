@@ -98,14 +98,18 @@ private slots:
         QCOMPARE(clicked[0][0].toInt(), 1);  // "Apply Result"
         QCOMPARE(clicked[1][0].toInt(), 3);  // "Save Project"
         QCOMPARE(label.cursor().shape(), Qt::ArrowCursor);
+        // One line high, even though an unplaced label starts with a top-level default height.
+        QCOMPARE(label.minimumHeight(), 30);
 
         if (language == QLatin1String("ar")) {
             // Shown reversed: the sentence's end at the left, its start at the right, fixed width.
             QVERIFY(label.IsRightToLeft());
             QCOMPARE(label.SegmentSpan(4).first, 0);
             QVERIFY(label.SegmentSpan(0).first > label.SegmentSpan(1).first);
-            QCOMPARE(label.minimumWidth(), 240);
-            QCOMPARE(label.maximumWidth(), 240);
+            // Fixed width: 240, or the whole sentence when it is wider, so no link is cut off.
+            const int sentence = label.SegmentSpan(0).first + label.SegmentSpan(0).second;
+            QCOMPARE(label.minimumWidth(), qMax(240, sentence));
+            QCOMPARE(label.maximumWidth(), label.minimumWidth());
         } else {
             QCOMPARE(label.SegmentSpan(0).first, 0);
             QVERIFY(label.minimumWidth() >= label.SegmentSpan(4).first + label.SegmentSpan(4).second);
@@ -113,6 +117,18 @@ private slots:
         // Adjusting twice does not turn the order back.
         label.AdjustLabelSize();
         QCOMPARE(label.SegmentSpan(4).first == 0, language == QLatin1String("ar"));
+    }
+
+    void richLabelRightToLeftWidthIsFixed()
+    {
+        WidgetTestEnv::SetLanguage(QStringLiteral("ar"));
+        g_dScale = 1.5;
+        CRichLabel label;
+        label.AppendText(QStringLiteral("a "), CRichLabel::Plain);
+        label.AppendText(QStringLiteral("b"), CRichLabel::Link);
+        label.AdjustLabelSize();
+        QCOMPARE(label.minimumSize(), QSize(360, 45));
+        QCOMPARE(label.maximumSize(), QSize(360, 45));
     }
 
     void richLabelProbesOnlyWhileThePointerIsInside()
