@@ -1,0 +1,537 @@
+#include "MusicTag.h"
+
+#include "AtomicFileEdit.h"
+#include "MusicFlags.h"
+#include "MusicObj.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <taglib/aifffile.h>
+#include <taglib/apetag.h>
+#include <taglib/asffile.h>
+#include <taglib/attachedpictureframe.h>
+#include <taglib/fileref.h>
+#include <taglib/flacfile.h>
+#include <taglib/flacpicture.h>
+#include <taglib/id3v1tag.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mp4file.h>
+#include <taglib/mpegfile.h>
+#include <taglib/trueaudiofile.h>
+#include <taglib/wavfile.h>
+#include <taglib/xiphcomment.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <new>
+#include <optional>
+
+namespace {
+
+// A tag counts as empty when none of its song fields is set; frames such as an encoder note do
+// not make it worth reading (TagLib's own isEmpty() counts any frame).
+bool hasContent(const TagLib::Tag* tag)
+{
+    return tag && (!tag->title().isEmpty() || !tag->artist().isEmpty() || !tag->album().isEmpty() ||
+                   !tag->comment().isEmpty() || !tag->genre().isEmpty() || tag->year() != 0 || tag->track() != 0);
+}
+
+QString fromTag(const TagLib::String& s) { return QString::fromStdString(s.to8Bit(true)); }
+
+TagLib::String toTag(const QString& s) { return TagLib::String(s.toStdString(), TagLib::String::UTF8); }
+
+bool fileExists(const char* path) { return path && *path && QFileInfo(QString::fromUtf8(path)).isFile(); }
+
+// The file reference every call opens, with audio properties at TagLib's average accuracy.
+TagLib::FileRef openFile(const char* path)
+{
+    return TagLib::FileRef(path, true, TagLib::AudioProperties::Average);
+}
+
+QString upperExtension(const char* path)
+{
+    const QString name = QFileInfo(QString::fromUtf8(path)).fileName();
+    const qsizetype dot = name.lastIndexOf('.');
+    return dot < 0 ? QString() : name.mid(dot + 1).toUpper();
+}
+
+const TagLib::ID3v2::AttachedPictureFrame* firstApic(TagLib::ID3v2::Tag* tag)
+{
+    const TagLib::ID3v2::FrameList& frames = tag->frameList("APIC");
+    return frames.isEmpty() ? nullptr : dynamic_cast<const TagLib::ID3v2::AttachedPictureFrame*>(frames.front());
+}
+
+// The first embedded picture of the tag in use; nullopt when the tag has none (or cannot carry any).
+std::optional<TagLib::ByteVector> firstPicture(int kind, TagLib::File* file, TagLib::Tag* tag)
+{
+    switch (kind)
+    {
+    case TagKindID3v2:
+        if (auto* id3 = dynamic_cast<TagLib::ID3v2::Tag*>(tag); id3 && !id3->frameList("APIC").isEmpty())
+        {
+            const auto* frame = firstApic(id3);
+            return frame ? frame->picture() : TagLib::ByteVector();
+        }
+        return std::nullopt;
+    case TagKindMP4:
+        if (auto* mp4 = dynamic_cast<TagLib::MP4::Tag*>(tag); mp4 && mp4->contains("covr"))
+        {
+            const TagLib::MP4::CoverArtList covers = mp4->item("covr").toCoverArtList();
+            if (!covers.isEmpty())
+                return covers.front().data();
+        }
+        return std::nullopt;
+    case TagKindASF:
+        if (auto* asf = dynamic_cast<TagLib::ASF::Tag*>(tag); asf && asf->contains("WM/Picture"))
+        {
+            const TagLib::ASF::AttributeList list = asf->attribute("WM/Picture");
+            if (!list.isEmpty())
+                return list.front().toPicture().picture();
+        }
+        return std::nullopt;
+    case TagKindXiph:
+        if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
+        {
+            if (const auto pictures = flac->pictureList(); !pictures.isEmpty())
+                return pictures.front()->data();
+            if (auto* xiph = flac->xiphComment(); xiph && !xiph->pictureList().isEmpty())
+                return xiph->pictureList().front()->data();
+        }
+        return std::nullopt;
+    default:
+        return std::nullopt; // ID3v1 and APE carry no pictures
+    }
+}
+
+// Opens the file and chooses its tag; the negative codes are the caller's own.
+struct OpenedTag
+{
+    TagLib::FileRef ref;
+    TagLib::Tag* tag = nullptr;
+    int kind = 0;
+};
+
+enum class OpenResult
+{
+    Ok,
+    CannotOpen,
+    NoTag
+};
+
+OpenResult openTag(const char* path, const char* taglibPath, bool write, OpenedTag& out)
+{
+    out.ref = openFile(taglibPath);
+    // TagLib accepts some files without a single audio frame (an empty .mp3); they are not audio.
+    const TagLib::AudioProperties* props = out.ref.isNull() ? nullptr : out.ref.audioProperties();
+    if (!props || props->sampleRate() <= 0)
+        return OpenResult::CannotOpen;
+    out.kind = GetFileTag(path, out.ref.file(), &out.tag, write);
+    return out.kind < 0 || !out.tag ? OpenResult::NoTag : OpenResult::Ok;
+}
+
+// Applies the masked fields of the record to a tag; true when anything changed.
+bool applyInfo(TagLib::Tag* tag, const MusicInfo& info, uint32_t mask)
+{
+    bool changed = false;
+    auto setText = [&](const TagLib::String& now, const QString& wanted, void (TagLib::Tag::*setter)(const TagLib::String&)) {
+        const TagLib::String value = toTag(wanted);
+        if (now != value)
+        {
+            (tag->*setter)(value);
+            changed = true;
+        }
+    };
+    if (mask & MF_Name)
+        setText(tag->title(), info.Name, &TagLib::Tag::setTitle);
+    if (mask & MF_Artist)
+        setText(tag->artist(), info.Artist, &TagLib::Tag::setArtist);
+    if (mask & MF_Album)
+        setText(tag->album(), info.Album, &TagLib::Tag::setAlbum);
+    // Genre and year repair only fill what the file lacks; they never overwrite.
+    if ((mask & MF_Genre) && tag->genre().isEmpty() && !info.Genre.isEmpty())
+    {
+        tag->setGenre(toTag(info.Genre));
+        changed = true;
+    }
+    if ((mask & MF_Year) && tag->year() == 0)
+    {
+        bool ok = false;
+        const unsigned year = info.Year.trimmed().toUInt(&ok);
+        if (ok && year > 0)
+        {
+            tag->setYear(year);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+const char* mimeOf(int format)
+{
+    switch (format)
+    {
+    case PictureFormatJPEG: return "image/jpeg";
+    case PictureFormatPNG: return "image/png";
+    case PictureFormatBMP: return "image/bmp";
+    case PictureFormatGIF: return "image/gif";
+    default: return nullptr;
+    }
+}
+
+// Embeds the picture into the chosen tag when it has none. Returns 0 (written or already there,
+// see `added`) or the negative code of SetMusicArtwork_tag.
+int embedPicture(OpenedTag& opened, const TagLib::ByteVector& bytes, int format, bool& added)
+{
+    added = false;
+    if (opened.kind != TagKindID3v2 && opened.kind != TagKindMP4 && opened.kind != TagKindASF &&
+        opened.kind != TagKindXiph)
+        return -5;
+    if (firstPicture(opened.kind, opened.ref.file(), opened.tag))
+        return 0; // an existing picture is never replaced
+    switch (opened.kind)
+    {
+    case TagKindID3v2: {
+        if (format != PictureFormatJPEG && format != PictureFormatPNG)
+            return -7;
+        auto frame = std::make_unique<TagLib::ID3v2::AttachedPictureFrame>();
+        frame->setMimeType(mimeOf(format));
+        frame->setPicture(bytes);
+        static_cast<TagLib::ID3v2::Tag*>(opened.tag)->addFrame(frame.release()); // the tag owns it
+        break;
+    }
+    case TagKindMP4: {
+        if (format < PictureFormatJPEG || format > PictureFormatGIF)
+            return -9;
+        static constexpr TagLib::MP4::CoverArt::Format kFormats[] = {
+            TagLib::MP4::CoverArt::JPEG, TagLib::MP4::CoverArt::PNG, TagLib::MP4::CoverArt::BMP,
+            TagLib::MP4::CoverArt::GIF};
+        TagLib::MP4::CoverArtList covers;
+        covers.append(TagLib::MP4::CoverArt(kFormats[format], bytes));
+        static_cast<TagLib::MP4::Tag*>(opened.tag)->setItem("covr", TagLib::MP4::Item(covers));
+        break;
+    }
+    case TagKindASF: {
+        TagLib::ASF::Picture picture;
+        picture.setPicture(bytes);
+        static_cast<TagLib::ASF::Tag*>(opened.tag)->setAttribute("WM/Picture", TagLib::ASF::Attribute(picture));
+        break;
+    }
+    case TagKindXiph: {
+        auto* flac = dynamic_cast<TagLib::FLAC::File*>(opened.ref.file());
+        if (!flac)
+            return -5;
+        if (!mimeOf(format))
+            return -7;
+        auto picture = std::make_unique<TagLib::FLAC::Picture>();
+        picture->setType(TagLib::FLAC::Picture::FrontCover);
+        picture->setMimeType(mimeOf(format));
+        picture->setData(bytes);
+        flac->addPicture(picture.release()); // the file owns it
+        break;
+    }
+    }
+    added = true;
+    return 0;
+}
+
+} // namespace
+
+QString TrackNameFromLocation(const QString& location)
+{
+    QString path = location;
+    path.replace('\\', '/');
+    const QString file = path.mid(path.lastIndexOf('/') + 1);
+    const qsizetype dot = file.lastIndexOf('.');
+    return dot < 0 ? file : file.left(dot);
+}
+
+int GetFileTag(const char* path, TagLib::File* file, TagLib::Tag** tag, bool write)
+{
+    if (!path || !file || !tag)
+        return -1;
+    *tag = nullptr;
+    const QString ext = upperExtension(path);
+    if (ext.isNull())
+        return -3;
+
+    if (ext == "MP3")
+    {
+        auto* f = dynamic_cast<TagLib::MPEG::File*>(file);
+        if (!f)
+            return -2;
+        if (!write)
+        {
+            if (auto* t = f->ID3v2Tag(); hasContent(t))
+                return *tag = t, TagKindID3v2;
+            if (auto* t = f->ID3v1Tag(); hasContent(t))
+                return *tag = t, TagKindID3v1;
+            if (auto* t = f->APETag(); hasContent(t))
+                return *tag = t, TagKindAPE;
+        }
+        *tag = f->ID3v2Tag(true);
+        return TagKindID3v2;
+    }
+    if (ext == "WMA" || ext == "ASF")
+    {
+        auto* f = dynamic_cast<TagLib::ASF::File*>(file);
+        return f ? (*tag = f->tag(), TagKindASF) : -2;
+    }
+    if (ext == "FLAC")
+    {
+        // FLAC files normally carry a Vorbis comment; an ID3v2 tag is used when it holds something.
+        auto* f = dynamic_cast<TagLib::FLAC::File*>(file);
+        if (!f)
+            return -2;
+        if (auto* t = f->ID3v2Tag(); hasContent(t))
+            return *tag = t, TagKindID3v2;
+        if (auto* t = f->xiphComment(write))
+            return *tag = t, TagKindXiph;
+        if (auto* t = f->ID3v2Tag())
+            return *tag = t, TagKindID3v2;
+        return -2;
+    }
+    if (ext == "TTA")
+    {
+        // TrueAudio: the ID3v2 tag, or for reading an ID3v1 tag when that is all the file has.
+        auto* f = dynamic_cast<TagLib::TrueAudio::File*>(file);
+        if (!f)
+            return -2;
+        if (!write && !hasContent(f->ID3v2Tag()))
+            if (auto* t = f->ID3v1Tag(); hasContent(t))
+                return *tag = t, TagKindID3v1;
+        if (auto* t = f->ID3v2Tag(write))
+            return *tag = t, TagKindID3v2;
+        return -2;
+    }
+    if (ext == "AIF" || ext == "AIFF")
+    {
+        auto* f = dynamic_cast<TagLib::RIFF::AIFF::File*>(file);
+        return f ? (*tag = f->tag(), TagKindID3v2) : -2;
+    }
+    if (ext == "WAV")
+    {
+        auto* f = dynamic_cast<TagLib::RIFF::WAV::File*>(file);
+        return f ? (*tag = f->ID3v2Tag(), TagKindID3v2) : -2;
+    }
+    if (ext == "M4A")
+    {
+        auto* f = dynamic_cast<TagLib::MP4::File*>(file);
+        return f ? (*tag = f->tag(), TagKindMP4) : -2;
+    }
+    return -2;
+}
+
+int GetMusicInfo(const char* path, MusicInfo* info)
+{
+    if (!path || !info)
+        return -1;
+    if (!fileExists(path))
+        return -2;
+    try
+    {
+        const QString location = QString::fromUtf8(path);
+        info->Size = QString::number(QFileInfo(location).size());
+        info->Location = location;
+
+        OpenedTag opened;
+        const OpenResult result = openTag(path, path, false, opened);
+        if (result == OpenResult::CannotOpen)
+            return -3;
+        if (const TagLib::AudioProperties* props = opened.ref.audioProperties())
+        {
+            info->TotalTime = QString::number(static_cast<qint64>(props->lengthInSeconds()) * 1000);
+            info->Bitrate = QString::number(props->bitrate());
+        }
+        if (result == OpenResult::NoTag)
+            return -4;
+
+        const TagLib::Tag* tag = opened.tag;
+        info->Name = fromTag(tag->title());
+        info->Artist = fromTag(tag->artist());
+        info->Album = fromTag(tag->album());
+        info->Genre = fromTag(tag->genre());
+        if (tag->year() != 0)
+            info->Year = QString::number(tag->year());
+        if (info->Name.trimmed().isEmpty())
+            info->Name = TrackNameFromLocation(info->Location);
+        return firstPicture(opened.kind, opened.ref.file(), opened.tag) ? 1 : 0;
+    }
+    catch (const std::exception&)
+    {
+        return -3;
+    }
+}
+
+int HasMusicArtwork_tag(const char* path)
+{
+    if (!fileExists(path))
+        return -1;
+    try
+    {
+        OpenedTag opened;
+        switch (openTag(path, path, false, opened))
+        {
+        case OpenResult::CannotOpen: return -2;
+        case OpenResult::NoTag: return -3;
+        case OpenResult::Ok: break;
+        }
+        return firstPicture(opened.kind, opened.ref.file(), opened.tag) ? 1 : 0;
+    }
+    catch (const std::exception&)
+    {
+        return -2;
+    }
+}
+
+int GetArtworkPicture(const char* path, std::vector<unsigned char>& out)
+{
+    if (!fileExists(path))
+        return -1;
+    try
+    {
+        OpenedTag opened;
+        switch (openTag(path, path, false, opened))
+        {
+        case OpenResult::CannotOpen: return -3;
+        case OpenResult::NoTag: return -4;
+        case OpenResult::Ok: break;
+        }
+        const auto picture = firstPicture(opened.kind, opened.ref.file(), opened.tag);
+        if (!picture || picture->isEmpty())
+            return 1;
+        out.assign(picture->begin(), picture->end());
+        return 0;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return -6;
+    }
+    catch (const std::exception&)
+    {
+        return -3;
+    }
+}
+
+int GetArtworkPicture(const char* path, unsigned char** buffer, int* length)
+{
+    if (!fileExists(path))
+        return -1;
+    if (!buffer || !length)
+        return -2;
+    std::vector<unsigned char> bytes;
+    const int rc = GetArtworkPicture(path, bytes);
+    if (rc != 0)
+        return rc;
+    auto* copy = static_cast<unsigned char*>(std::malloc(bytes.size()));
+    if (!copy)
+        return -6;
+    std::memcpy(copy, bytes.data(), bytes.size());
+    *buffer = copy;
+    *length = static_cast<int>(bytes.size());
+    return 0;
+}
+
+int FreeArtworkPicture(unsigned char** buffer)
+{
+    if (!buffer || !*buffer)
+        return -1;
+    std::free(*buffer);
+    *buffer = nullptr;
+    return 0;
+}
+
+int SetMusicInfo_tag(const MusicInfo* info, uint32_t mask)
+{
+    if (!info)
+        return -1;
+    if (!(mask & (MF_Name | MF_Artist | MF_Album | MF_Genre | MF_Year)))
+        return 0;
+    const QByteArray path = info->Location.toUtf8();
+    if (!fileExists(path.constData()))
+        return -2;
+    try
+    {
+        // First look: is there anything to change at all? Nothing to change writes nothing.
+        {
+            OpenedTag probe;
+            switch (openTag(path.constData(), path.constData(), true, probe))
+            {
+            case OpenResult::CannotOpen: return -3;
+            case OpenResult::NoTag: return -4;
+            case OpenResult::Ok: break;
+            }
+            if (!applyInfo(probe.tag, *info, mask))
+                return 0;
+        }
+        AtomicFileEdit edit(info->Location);
+        if (!edit.begin())
+            return -5;
+        OpenedTag opened;
+        const QByteArray copy = edit.copyPath();
+        switch (openTag(path.constData(), copy.constData(), true, opened))
+        {
+        case OpenResult::CannotOpen: return -3;
+        case OpenResult::NoTag: return -4;
+        case OpenResult::Ok: break;
+        }
+        applyInfo(opened.tag, *info, mask);
+        const bool saved = opened.ref.save();
+        opened.ref = TagLib::FileRef(); // close the copy before it replaces the original
+        return saved && edit.commit() ? 0 : -5;
+    }
+    catch (const std::exception&)
+    {
+        return -5;
+    }
+}
+
+int SetMusicArtwork_tag(const char* path, const unsigned char* data, int length, int format)
+{
+    if (!data || length < 1)
+        return -1;
+    if (!fileExists(path))
+        return -2;
+    try
+    {
+        const TagLib::ByteVector bytes(reinterpret_cast<const char*>(data), static_cast<unsigned>(length));
+        bool added = false;
+        {
+            OpenedTag probe;
+            switch (openTag(path, path, true, probe))
+            {
+            case OpenResult::CannotOpen: return -3;
+            case OpenResult::NoTag: return -4;
+            case OpenResult::Ok: break;
+            }
+            if (const int rc = embedPicture(probe, bytes, format, added); rc != 0 || !added)
+                return rc;
+        }
+        AtomicFileEdit edit(QString::fromUtf8(path));
+        if (!edit.begin())
+            return -8;
+        OpenedTag opened;
+        const QByteArray copy = edit.copyPath();
+        switch (openTag(path, copy.constData(), true, opened))
+        {
+        case OpenResult::CannotOpen: return -3;
+        case OpenResult::NoTag: return -4;
+        case OpenResult::Ok: break;
+        }
+        if (const int rc = embedPicture(opened, bytes, format, added); rc != 0)
+            return rc;
+        const bool saved = opened.ref.save();
+        opened.ref = TagLib::FileRef();
+        return saved && edit.commit() ? 0 : -8;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return -6;
+    }
+    catch (const std::exception&)
+    {
+        return -8;
+    }
+}
