@@ -1,0 +1,85 @@
+#include "About.h"
+
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "CLabelPress.h"
+
+#include <QApplication>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace {
+int scaled(double size) { return static_cast<int>(size * g_dScale); }
+bool arabic() { return GetAppSettings()->GetLanguage() == "ar"; }
+} // namespace
+
+QString CAbout::SupportTarget(const QString& address)
+{
+    // Web pages open as pages whether plain or secure; anything else is a mail address.
+    if (address.startsWith("http://") || address.startsWith("https://"))
+        return address;
+    return "mailto:" + address;
+}
+
+CAbout::CAbout(QWidget* parent, Qt::WindowFlags flags) : CDialog(parent, flags)
+{
+    setObjectName("AboutDialog");
+    SetFixedSize(scaled(640), scaled(250));
+    SetTitle(tr("About"));
+
+    m_pIcon = new QLabel(this);
+    m_pIcon->setPixmap(QPixmap(":/res/res/win/label/icon.png")
+                           .scaled(scaled(128), scaled(128), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    m_pIcon->setMinimumSize(scaled(128), scaled(128));
+    m_pIcon->setMaximumSize(scaled(128), scaled(128));
+
+    m_pLogo = new QLabel(this);
+    m_pLogo->setPixmap(QPixmap(":/res/res/win/label/dialog_logo.png").scaled(scaled(57), scaled(15)));
+
+    m_pName = new QLabel(tr("Tidewell"), this);
+    QFont nameFont = QApplication::font();
+    nameFont.setBold(true);
+    nameFont.setPointSize(scaled(30));
+    m_pName->setFont(nameFont);
+    m_pName->setStyleSheet("QLabel{color: rgb(255,255,255);}");
+
+    m_pVersion = new QLabel((arabic() ? QString(8, ' ') : QString()) + g_strVersion, this);
+
+    const QString notice = tr("Copyright (C) Zavro. All rights reserved.");
+    m_pNotice = new QLabel("<div>" + (arabic() ? QString(42, ' ') : QString()) + notice + "</div>", this);
+
+    m_pCredit = new QLabel(tr("Music database powered by ACRcloud"), this);
+
+    m_pSupport = new CLabelPress(SupportTarget(g_strSupportAddress), g_strSupportAddress, this);
+    m_pHome = new CLabelPress(g_strHomeUrl, g_strHomeUrl, this);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("Version:"), m_pVersion);
+    form->addRow(tr("Support:"), m_pSupport);
+    form->addRow(tr("Home Page:"), m_pHome);
+    form->setSpacing(0);
+    form->setFormAlignment(Qt::AlignLeft);
+
+    auto* column = new QVBoxLayout;
+    column->addSpacing(scaled(15));
+    column->addWidget(m_pLogo, 0, Qt::AlignHCenter);
+    column->addWidget(m_pName, 0, Qt::AlignHCenter);
+    column->addSpacing(scaled(35));
+    column->addLayout(form);
+    column->addSpacing(scaled(10));
+    column->addWidget(m_pNotice, 0, Qt::AlignLeft);
+    column->addWidget(m_pCredit, 0, Qt::AlignLeft);
+    column->addSpacing(scaled(35));
+
+    auto* row = new QHBoxLayout;
+    row->addSpacing(scaled(40));
+    row->addWidget(m_pIcon);
+    row->addSpacing(scaled(40));
+    row->addLayout(column);
+    AddLayout(row);
+}
+
+CAbout::~CAbout() = default;

@@ -1,0 +1,109 @@
+#include "WhatsNew.h"
+
+#include "AppGlobals.h"
+
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+int scaled(double size) { return static_cast<int>(size * g_dScale); }
+} // namespace
+
+DialogIcon::DialogIcon(QWidget* parent) : QWidget(parent) {}
+
+QSize DialogIcon::sizeHint() const { return {50, 50}; }
+
+void DialogIcon::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QIcon(":/res/res/win/label/icon.png").paint(&painter, rect(), Qt::AlignCenter, QIcon::Normal, QIcon::Off);
+}
+
+WhatsNew::WhatsNew(QWidget* parent) : CDialog(parent)
+{
+    setObjectName("Updatedialog");
+    SetFixedSize(scaled(481), scaled(340));
+
+    m_pIcon = new DialogIcon(this);
+    m_pIcon->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+
+    m_pMessage = new QLabel(this);
+    m_pMessage->setMinimumHeight(scaled(80));
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(scaled(20));
+    top->addWidget(m_pIcon);
+    top->addWidget(m_pMessage);
+
+    m_pBrowser = new QTextBrowser(this);
+    m_pBrowser->setStyleSheet("QTextBrowser{border:0;border-image: url(:/res/res/win/Update/textedit.png);}");
+    m_pBrowser->setText(QString());
+
+    m_pAction = new QPushButton(this);
+    m_pAction->setMinimumWidth(scaled(80));
+    m_pCancel = new QPushButton(tr("Cancel"), this);
+    m_pCancel->setMinimumWidth(scaled(80));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_pAction);
+    buttons->addWidget(m_pCancel);
+    buttons->setContentsMargins(scaled(10), scaled(10), scaled(10), scaled(5));
+    buttons->setSpacing(scaled(20));
+
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(scaled(20), scaled(5), scaled(20), scaled(5));
+    column->addLayout(top, 0);
+    column->addWidget(m_pBrowser, 0);
+    column->addLayout(buttons, 0);
+    AddLayout(column);
+
+    connect(m_pAction, &QPushButton::clicked, this, &WhatsNew::download);
+    connect(m_pCancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+WhatsNew::~WhatsNew() = default;
+
+void WhatsNew::SetVersionText(const QString& text) { m_pMessage->setText(text); }
+
+void WhatsNew::SetWhatsNewText(const QString& text) { m_pBrowser->setText(text); }
+
+void WhatsNew::SetDownloadUrl(const QString& url) { m_strDownloadUrl = url; }
+
+void WhatsNew::SetButtonText(const QString& text) { m_pAction->setText(text); }
+
+void WhatsNew::SetButtonMode(int mode)
+{
+    if (mode == 0 || mode == 1)
+    {
+        m_pAction->setText(tr("Update"));
+        m_pAction->show();
+    }
+    else
+    {
+        m_pAction->hide();
+    }
+}
+
+bool WhatsNew::IsOpenableDownloadUrl(const QString& url)
+{
+    const QUrl parsed(url.trimmed(), QUrl::StrictMode);
+    const QString scheme = parsed.scheme().toLower();
+    return parsed.isValid() && (scheme == "http" || scheme == "https") && !parsed.host().isEmpty();
+}
+
+void WhatsNew::download()
+{
+    // The address comes from the update server's reply; anything but a web page (a local file, a
+    // program's own scheme) is never handed to the desktop.
+    if (IsOpenableDownloadUrl(m_strDownloadUrl))
+        QDesktopServices::openUrl(QUrl(m_strDownloadUrl.trimmed()));
+    close();
+}
