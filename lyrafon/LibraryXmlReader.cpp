@@ -9,7 +9,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
+#include <system_error>
 
 namespace lyrafon {
 
@@ -114,7 +116,8 @@ int LibraryXmlReader::parseFile(const std::string& path)
     m_byTrackId.clear();
     m_error.clear();
 
-    xmlParserCtxtPtr context = xmlCreateFileParserCtxt(path.c_str());
+    std::error_code ec;
+    xmlParserCtxtPtr context = std::filesystem::is_regular_file(path, ec) ? xmlCreateFileParserCtxt(path.c_str()) : nullptr;
     if (!context) {
         m_error = "cannot open " + path;
         return -3;
@@ -221,7 +224,7 @@ void LibraryXmlReader::startElement(std::string_view name)
             m_itemDepth = m_depth;
             if (name == "dict") {
                 m_state = kInPlaylist;
-                m_playlist.emplace();
+                m_playlist = std::make_unique<PlaylistInfo>();
             } else {
                 m_state = kSkipPlaylist;
             }
@@ -365,7 +368,7 @@ void LibraryXmlReader::endElement(std::string_view name)
 void LibraryXmlReader::storeTrackValue(const std::string& key, const std::string& value)
 {
     if (key == "Track ID") {
-        m_track.emplace(); // a second Track ID starts the track afresh
+        m_track = std::make_unique<AttributeList>(); // a second Track ID starts the track afresh
         m_track->values[kAttrTrackId] = value;
         return;
     }
@@ -406,7 +409,7 @@ void LibraryXmlReader::completeTrack()
 int LibraryXmlReader::handlePlaylistKey(std::string_view key, const std::string* value)
 {
     if (!m_playlist)
-        m_playlist.emplace();
+        m_playlist = std::make_unique<PlaylistInfo>();
     PlaylistInfo& playlist = *m_playlist;
     if (key == "Name") {
         playlist.name = value ? *value : std::string();

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -88,8 +89,8 @@ private:
     std::string m_text;         // the current leaf's whole text
     std::string m_key;
     std::string m_valueName;
-    std::optional<AttributeList> m_track;
-    std::optional<PlaylistInfo> m_playlist;
+    std::unique_ptr<AttributeList> m_track; // the track being read, from its Track ID on
+    std::unique_ptr<PlaylistInfo> m_playlist; // the playlist being read
     std::unordered_map<long long, size_t> m_byTrackId; // Track ID -> index in session.tracks
     std::string m_error;
 };
