@@ -7,10 +7,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -138,9 +141,17 @@ int CWarnMessage::ShowMessage(QWidget* parent, const QString& title, const QStri
         qWarning("CWarnMessage::ShowMessage called off the GUI thread; nothing shown");
         return 0;
     }
-    CWarnMessage box(parent, title, text, type, button1, button2, button3, countdown);
-    box.exec();
-    return box.Result();
+    // The box is a child of the parent; if the parent goes away while the box waits, it takes
+    // the box with it. So the box lives on the heap, watched, and is freed here only when it
+    // still exists (then it answers 0: it was closed without a button).
+    auto box = std::make_unique<CWarnMessage>(parent, title, text, type, button1, button2, button3, countdown);
+    const QPointer<CWarnMessage> alive(box.get());
+    box->exec();
+    if (!alive) {
+        (void)box.release();  // already deleted by its parent
+        return 0;
+    }
+    return box->Result();
 }
 
 void CWarnMessage::Finish(int result)

@@ -174,6 +174,17 @@ private slots:
         QCOMPARE(inner, 0);
     }
 
+    void parentDestroyedWhileTheBoxWaits()
+    {
+        auto* parent = new QWidget();
+        parent->show();
+        WhenVisible(OpenBox, [parent](QWidget*) { parent->deleteLater(); });
+        const int answer = CWarnMessage::ShowMessage(parent, QStringLiteral("T"), QStringLiteral("Text"), 2,
+                                                     QStringLiteral("Yes"), QStringLiteral("No"), QString(), 0);
+        QCOMPARE(answer, 0);
+        QVERIFY(!OpenBox());
+    }
+
     void seamAnswersWithoutAWindow()
     {
         QList<MessageQuestion> asked;
