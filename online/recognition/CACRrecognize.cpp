@@ -49,11 +49,12 @@ int ReplyStatus(QNetworkReply* reply)
     return status;
 }
 
-// Aborts the reply as soon as it announces or delivers more than maxBytes; the abort takes the
-// request's failure path like a time-out. A reply that finishes before the abort can land is
-// caught by ReplyStatus.
-void LimitReplySize(QNetworkReply* reply, qint64 maxBytes)
+// Every request ends: a watchdog aborts it after timeoutMs, and it is aborted as soon as it
+// announces or delivers more than maxBytes. Either abort takes the request's failure path. A
+// reply that finishes before the size abort can land is caught by ReplyStatus.
+void Watch(QNetworkReply* reply, int timeoutMs, qint64 maxBytes)
 {
+    new CNetworkReplyTimeout(reply, timeoutMs);
     reply->setProperty(kMaxBytesProperty, maxBytes);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, maxBytes](qint64 received, qint64 total) {
         if ((received > maxBytes || total > maxBytes) && reply->isRunning()) {
@@ -247,8 +248,7 @@ void CACRrecognize::PostMultipart(const QUrl& address, const QMap<QString, QVari
 
     connect(m_pIdentifyManager, &QNetworkAccessManager::finished, this, &CACRrecognize::slotNetworkReply);
     QNetworkReply* reply = m_pIdentifyManager->post(QNetworkRequest(address), multiPart.get());
-    new CNetworkReplyTimeout(reply, kIdentifyTimeoutMs);
-    LimitReplySize(reply, kMaxAnswerBytes);
+    Watch(reply, kIdentifyTimeoutMs, kMaxAnswerBytes);
     multiPart.release()->setParent(reply);
 }
 
@@ -370,8 +370,7 @@ void CACRrecognize::RequestSpotifyToken()
     QNetworkAccessManager* manager = NewAccessManager(true);
     connect(manager, &QNetworkAccessManager::finished, this, &CACRrecognize::slotSpotifyReply);
     QNetworkReply* reply = manager->post(request, QByteArrayLiteral("grant_type=client_credentials"));
-    new CNetworkReplyTimeout(reply, kSpotifyTimeoutMs);
-    LimitReplySize(reply, kMaxAnswerBytes);
+    Watch(reply, kSpotifyTimeoutMs, kMaxAnswerBytes);
 }
 
 void CACRrecognize::RequestSpotifyTrack(const QString& token)
@@ -385,22 +384,29 @@ void CACRrecognize::RequestSpotifyTrack(const QString& token)
     QNetworkAccessManager* manager = NewAccessManager(false);
     connect(manager, &QNetworkAccessManager::finished, this, &CACRrecognize::slotSpotifyReply);
     QNetworkReply* reply = manager->get(request);
-    new CNetworkReplyTimeout(reply, kSpotifyTimeoutMs);
-    LimitReplySize(reply, kMaxAnswerBytes);
+    Watch(reply, kSpotifyTimeoutMs, kMaxAnswerBytes);
 }
 
 void CACRrecognize::slotSpotifyReply(QNetworkReply* reply)
 {
+    FinishCoverArtReply(reply, &CACRrecognize::HandleSpotifyReply, "spotify connection error", QStringLiteral("spotify"));
+}
+
+void CACRrecognize::FinishCoverArtReply(QNetworkReply* reply, void (CACRrecognize::*handle)(QNetworkReply*),
+                                        const char* failure, const QString& label)
+{
+    // A failure here never undoes the identification: the result keeps what the identify step
+    // found and only records this reply's status.
     const int status = ReplyStatus(reply);
     if (status == 200) {
-        HandleSpotifyReply(reply);
+        (this->*handle)(reply);
     } else {
-        qDebug() << "spotify connection error";
+        qDebug() << failure;
         m_result.insert(QLatin1String(PullResultKeys::kNetworkError), status);
         EmitResult();
     }
     reply->deleteLater();
-    LogReply(reply, QStringLiteral("spotify"));
+    LogReply(reply, label);
 }
 
 void CACRrecognize::HandleSpotifyReply(QNetworkReply* reply)
@@ -454,22 +460,12 @@ void CACRrecognize::RequestImage()
     QNetworkAccessManager* manager = NewAccessManager(true);
     connect(manager, &QNetworkAccessManager::finished, this, &CACRrecognize::slotImageReply);
     QNetworkReply* reply = manager->get(QNetworkRequest(address));
-    new CNetworkReplyTimeout(reply, kSpotifyTimeoutMs);
-    LimitReplySize(reply, kMaxImageBytes);
+    Watch(reply, kSpotifyTimeoutMs, kMaxImageBytes);
 }
 
 void CACRrecognize::slotImageReply(QNetworkReply* reply)
 {
-    const int status = ReplyStatus(reply);
-    if (status == 200) {
-        StoreImage(reply);
-    } else {
-        qDebug() << "image error";
-        m_result.insert(QLatin1String(PullResultKeys::kNetworkError), status);
-        EmitResult();
-    }
-    reply->deleteLater();
-    LogReply(reply, QStringLiteral("image"));
+    FinishCoverArtReply(reply, &CACRrecognize::StoreImage, "image error", QStringLiteral("image"));
 }
 
 void CACRrecognize::StoreImage(QNetworkReply* reply)

@@ -55,66 +55,59 @@ QVariant JsonReader::ParseValue(const QString& text, int& index, bool& ok, int d
 
 QVariant JsonReader::ParseObject(const QString& text, int& index, bool& ok, int depth)
 {
-    if (depth > kMaxDepth) {
-        ok = false;
-        return QVariantMap();
-    }
     QVariantMap object;
-    NextToken(text, index); // "{"
-    for (;;) {
-        switch (PeekToken(text, index)) {
-        case Token::None:
-            ok = false;
-            return QVariantMap();
-        case Token::Comma:
-            NextToken(text, index);
-            continue;
-        case Token::ObjectClose:
-            NextToken(text, index);
-            return object;
-        default:
-            break;
-        }
+    const bool closed = ParseItems(text, index, ok, depth, Token::ObjectClose, [&] {
         const QString name = ParseString(text, index, ok).toString();
         if (!ok)
-            return QVariantMap();
+            return;
         if (NextToken(text, index) != Token::Colon) {
             ok = false;
-            return QVariantMap();
+            return;
         }
         QVariant value = ParseValue(text, index, ok, depth);
-        if (!ok)
-            return QVariantMap();
-        object.insert(name, std::move(value));
-    }
+        if (ok)
+            object.insert(name, std::move(value)); // a repeated name keeps the later value
+    });
+    return closed ? object : QVariantMap();
 }
 
 QVariant JsonReader::ParseArray(const QString& text, int& index, bool& ok, int depth)
 {
+    QVariantList array;
+    const bool closed = ParseItems(text, index, ok, depth, Token::ArrayClose, [&] {
+        QVariant value = ParseValue(text, index, ok, depth);
+        if (ok)
+            array.append(std::move(value));
+    });
+    return closed ? array : QVariantList();
+}
+
+template <typename ReadItem>
+bool JsonReader::ParseItems(const QString& text, int& index, bool& ok, int depth, Token close, ReadItem&& readItem)
+{
     if (depth > kMaxDepth) {
         ok = false;
-        return QVariantList();
+        return false;
     }
-    QVariantList array;
-    NextToken(text, index); // "["
+    NextToken(text, index); // the opening "{" or "["
     for (;;) {
-        switch (PeekToken(text, index)) {
-        case Token::None:
+        const Token token = PeekToken(text, index);
+        if (token == Token::None) {
             ok = false;
-            return QVariantList();
-        case Token::Comma:
+            return false;
+        }
+        if (token == close) {
+            NextToken(text, index);
+            return true;
+        }
+        if (token == Token::Comma) {
+            // Commas are optional; extra and trailing ones are accepted.
             NextToken(text, index);
             continue;
-        case Token::ArrayClose:
-            NextToken(text, index);
-            return array;
-        default:
-            break;
         }
-        QVariant value = ParseValue(text, index, ok, depth);
+        readItem();
         if (!ok)
-            return QVariantList();
-        array.append(std::move(value));
+            return false;
     }
 }
 

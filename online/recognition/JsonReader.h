@@ -42,6 +42,9 @@ private:
     static QVariant ParseValue(const QString& text, int& index, bool& ok, int depth);
     static QVariant ParseObject(const QString& text, int& index, bool& ok, int depth);
     static QVariant ParseArray(const QString& text, int& index, bool& ok, int depth);
+    // Reads the members or elements of an object or array up to its closing token; false on failure.
+    template <typename ReadItem>
+    static bool ParseItems(const QString& text, int& index, bool& ok, int depth, Token close, ReadItem&& readItem);
     static QVariant ParseString(const QString& text, int& index, bool& ok);
     static QVariant ParseNumber(const QString& text, int& index);
     static Token NextToken(const QString& text, int& index);
