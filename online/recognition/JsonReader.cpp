@@ -11,6 +11,29 @@ bool isWhitespace(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
+// The character a one-letter escape stands for, 0 for the others.
+char16_t simpleEscape(char16_t escaped)
+{
+    switch (escaped) {
+    case u'"':
+    case u'\\':
+    case u'/':
+        return escaped;
+    case u'b':
+        return u'\b';
+    case u'f':
+        return u'\f';
+    case u'n':
+        return u'\n';
+    case u'r':
+        return u'\r';
+    case u't':
+        return u'\t';
+    default:
+        return 0;
+    }
+}
+
 bool startsWithAt(const QString& text, int index, QStringView word)
 {
     return text.size() - index >= word.size() && QStringView(text).mid(index, word.size()) == word;
@@ -139,28 +162,11 @@ QVariant JsonReader::ParseString(const QString& text, int& index, bool& ok)
             return {};
         }
         const QChar escaped = text.at(index++);
-        switch (escaped.unicode()) {
-        case u'"':
-        case u'\\':
-        case u'/':
-            result.append(escaped);
-            break;
-        case u'b':
-            result.append(QChar(u'\b'));
-            break;
-        case u'f':
-            result.append(QChar(u'\f'));
-            break;
-        case u'n':
-            result.append(QChar(u'\n'));
-            break;
-        case u'r':
-            result.append(QChar(u'\r'));
-            break;
-        case u't':
-            result.append(QChar(u'\t'));
-            break;
-        case u'u': {
+        if (const char16_t plain = simpleEscape(escaped.unicode())) {
+            result.append(QChar(plain));
+            continue;
+        }
+        if (escaped == u'u') {
             if (text.size() - index < 4) {
                 ok = false;
                 return {};
@@ -169,12 +175,8 @@ QVariant JsonReader::ParseString(const QString& text, int& index, bool& ok)
             const ushort unit = QStringView(text).mid(index, 4).toUShort(&hexOk, 16);
             result.append(QChar(hexOk ? unit : ushort(0)));
             index += 4;
-            break;
         }
-        default:
-            // An unknown escape is dropped together with its backslash.
-            break;
-        }
+        // Any other escape is dropped together with its backslash.
     }
 }
 
