@@ -1,91 +1,178 @@
 #include "PlistValue.h"
 
 #include <libxml/parser.h>
-#include <libxml/tree.h>
+#include <libxml/parserInternals.h>
 
 #include <cstdlib>
-#include <cstring>
-#include <memory>
+#include <filesystem>
+#include <system_error>
 
 namespace tidewell::ithost {
 
 namespace {
 
-struct DocDeleter
+// Builds the value tree straight from SAX events, so a large library never exists twice in memory
+// (no document tree). Structural faults stop the parse with a message.
+class PlistBuilder
 {
-    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+public:
+    explicit PlistBuilder(PlistValue& root) : m_root(root) {}
+
+    void start(std::string_view name)
+    {
+        using Kind = PlistValue::Kind;
+        if (!m_error.empty())
+            return;
+        if (m_inLeaf)
+            return fail("element inside a value");
+        m_text.clear();
+        if (name == "plist") {
+            if (m_seenPlist || !m_stack.empty())
+                fail("nested plist element");
+            m_seenPlist = true;
+            return;
+        }
+        if (!m_seenPlist)
+            return fail("not a property list");
+        if (name == "key") {
+            if (m_stack.empty() || m_stack.back().value->kind() != Kind::Dict || m_stack.back().haveKey)
+                return fail("misplaced key");
+            m_inLeaf = true;
+            m_leafIsKey = true;
+            return;
+        }
+        static const std::pair<const char*, Kind> kinds[] = {
+            {"dict", Kind::Dict},       {"array", Kind::Array}, {"string", Kind::String}, {"integer", Kind::Integer},
+            {"real", Kind::Real},       {"date", Kind::Date},   {"data", Kind::Data},     {"true", Kind::True},
+            {"false", Kind::False}};
+        const Kind* kind = nullptr;
+        for (const auto& [elementName, k] : kinds) {
+            if (name == elementName)
+                kind = &k;
+        }
+        if (!kind)
+            return fail("unknown element " + std::string(name));
+        PlistValue* value = nullptr;
+        if (m_stack.empty()) {
+            if (m_haveRoot)
+                return fail("more than one top value");
+            m_haveRoot = true;
+            m_root = PlistValue(*kind);
+            value = &m_root;
+        } else if (Frame& parent = m_stack.back(); parent.value->kind() == Kind::Dict) {
+            if (!parent.haveKey)
+                return fail("dict entry without key");
+            parent.haveKey = false;
+            parent.value->entries().emplace_back(std::move(parent.key), PlistValue(*kind));
+            value = &parent.value->entries().back().second;
+        } else {
+            parent.value->items().emplace_back(*kind);
+            value = &parent.value->items().back();
+        }
+        if (*kind == Kind::Dict || *kind == Kind::Array) {
+            // Only the innermost container grows while it is open, so these pointers stay valid.
+            m_stack.push_back(Frame{value, {}, false});
+        } else {
+            m_leaf = value;
+            m_inLeaf = true;
+            m_leafIsKey = false;
+        }
+    }
+
+    void end(std::string_view name)
+    {
+        if (!m_error.empty() || name == "plist")
+            return;
+        if (m_inLeaf) {
+            if (m_leafIsKey) {
+                m_stack.back().key = std::move(m_text);
+                m_stack.back().haveKey = true;
+            } else {
+                m_leaf->setText(std::move(m_text));
+            }
+            m_text.clear();
+            m_inLeaf = false;
+            return;
+        }
+        if (m_stack.empty())
+            return;
+        if (m_stack.back().haveKey)
+            return fail("key without value");
+        m_stack.pop_back();
+    }
+
+    void characters(const char* text, size_t length)
+    {
+        if (m_inLeaf)
+            m_text.append(text, length);
+    }
+
+    void fail(std::string message)
+    {
+        if (m_error.empty())
+            m_error = std::move(message);
+    }
+
+    bool complete() const { return m_error.empty() && m_haveRoot && m_stack.empty(); }
+    const std::string& error() const { return m_error; }
+
+private:
+    struct Frame
+    {
+        PlistValue* value;
+        std::string key;
+        bool haveKey;
+    };
+
+    PlistValue& m_root;
+    std::vector<Frame> m_stack;
+    PlistValue* m_leaf = nullptr;
+    std::string m_text;
+    std::string m_error;
+    bool m_inLeaf = false;
+    bool m_leafIsKey = false;
+    bool m_seenPlist = false;
+    bool m_haveRoot = false;
 };
 
-bool named(const xmlNode* node, const char* name)
+struct SaxContext
 {
-    return node->type == XML_ELEMENT_NODE && std::strcmp(reinterpret_cast<const char*>(node->name), name) == 0;
+    PlistBuilder* builder;
+    xmlParserCtxtPtr parser;
+};
+
+PlistBuilder& builderOf(void* context) { return *static_cast<SaxContext*>(context)->builder; }
+
+void stopIfFailed(void* context)
+{
+    auto* sax = static_cast<SaxContext*>(context);
+    if (!sax->builder->error().empty())
+        xmlStopParser(sax->parser);
 }
 
-std::string contentOf(const xmlNode* node)
+void onStart(void* context, const xmlChar* localName, const xmlChar*, const xmlChar*, int, const xmlChar**, int, int,
+             const xmlChar**)
 {
-    std::string out;
-    for (const xmlNode* child = node->children; child; child = child->next) {
-        if ((child->type == XML_TEXT_NODE || child->type == XML_CDATA_SECTION_NODE) && child->content)
-            out += reinterpret_cast<const char*>(child->content);
-    }
-    return out;
+    builderOf(context).start(reinterpret_cast<const char*>(localName));
+    stopIfFailed(context);
 }
 
-const xmlNode* nextElement(const xmlNode* node)
+void onEnd(void* context, const xmlChar* localName, const xmlChar*, const xmlChar*)
 {
-    while (node && node->type != XML_ELEMENT_NODE)
-        node = node->next;
-    return node;
+    builderOf(context).end(reinterpret_cast<const char*>(localName));
+    stopIfFailed(context);
 }
 
-bool convert(const xmlNode* node, PlistValue& out, std::string& error, int depth)
+void onCharacters(void* context, const xmlChar* text, int length)
 {
-    using Kind = PlistValue::Kind;
-    if (depth > 256) {
-        error = "nesting too deep";
-        return false;
-    }
-    if (named(node, "dict")) {
-        out = PlistValue(Kind::Dict);
-        for (const xmlNode* child = nextElement(node->children); child; child = nextElement(child->next)) {
-            if (!named(child, "key")) {
-                error = "dict entry without key";
-                return false;
-            }
-            const xmlNode* valueNode = nextElement(child->next);
-            if (!valueNode) {
-                error = "key without value";
-                return false;
-            }
-            PlistValue value;
-            if (!convert(valueNode, value, error, depth + 1))
-                return false;
-            out.entries().emplace_back(contentOf(child), std::move(value));
-            child = valueNode;
-        }
-        return true;
-    }
-    if (named(node, "array")) {
-        out = PlistValue(Kind::Array);
-        for (const xmlNode* child = nextElement(node->children); child; child = nextElement(child->next)) {
-            PlistValue value;
-            if (!convert(child, value, error, depth + 1))
-                return false;
-            out.items().push_back(std::move(value));
-        }
-        return true;
-    }
-    static const std::pair<const char*, Kind> scalars[] = {
-        {"string", Kind::String}, {"integer", Kind::Integer}, {"real", Kind::Real}, {"date", Kind::Date},
-        {"data", Kind::Data},     {"true", Kind::True},       {"false", Kind::False}};
-    for (const auto& [name, kind] : scalars) {
-        if (named(node, name)) {
-            out = PlistValue(kind, contentOf(node));
-            return true;
-        }
-    }
-    error = std::string("unknown element ") + reinterpret_cast<const char*>(node->name);
-    return false;
+    if (length > 0)
+        builderOf(context).characters(reinterpret_cast<const char*>(text), static_cast<size_t>(length));
+}
+
+void onError(void* context, xmlError* error)
+{
+    if (context && error && error->level >= XML_ERR_ERROR)
+        builderOf(context).fail(error->message ? error->message : "XML error");
 }
 
 void escapeInto(std::string& out, const std::string& text)
@@ -231,26 +318,44 @@ bool PlistValue::remove(std::string_view key)
 
 bool readPlistFile(const std::string& path, PlistValue& root, std::string* error)
 {
-    std::string why;
-    // XML_PARSE_NONET: never fetch anything; no DTD loading and no entity substitution are asked for.
-    std::unique_ptr<xmlDoc, DocDeleter> doc(
-        xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
-    const xmlNode* top = doc ? xmlDocGetRootElement(doc.get()) : nullptr;
-    bool ok = false;
-    if (!doc) {
-        why = "not a readable XML file";
-    } else if (!top || !named(top, "plist")) {
-        why = "not a property list";
-    } else if (const xmlNode* first = nextElement(top->children); !first) {
-        why = "empty property list";
-    } else {
-        PlistValue value;
-        ok = convert(first, value, why, 0);
-        if (ok)
-            root = std::move(value);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        if (error)
+            *error = "no such file";
+        return false;
     }
-    if (!ok && error)
-        *error = why;
+    xmlParserCtxtPtr parser = xmlCreateFileParserCtxt(path.c_str());
+    if (!parser) {
+        if (error)
+            *error = "cannot open the file";
+        return false;
+    }
+    PlistValue value;
+    PlistBuilder builder(value);
+    SaxContext context{&builder, parser};
+    // Elements and text only: no DTD or entity is loaded, and never anything from the network.
+    xmlSAXHandler handler{};
+    handler.initialized = XML_SAX2_MAGIC;
+    handler.startElementNs = onStart;
+    handler.endElementNs = onEnd;
+    handler.characters = onCharacters;
+    handler.cdataBlock = onCharacters;
+    handler.serror = onError;
+    *parser->sax = handler;
+    parser->userData = &context;
+    xmlCtxtUseOptions(parser, XML_PARSE_NONET);
+    xmlParseDocument(parser);
+    const bool wellFormed = parser->wellFormed != 0;
+    if (parser->myDoc)
+        xmlFreeDoc(parser->myDoc);
+    parser->myDoc = nullptr;
+    xmlFreeParserCtxt(parser);
+
+    const bool ok = wellFormed && builder.complete();
+    if (ok)
+        root = std::move(value);
+    else if (error)
+        *error = builder.error().empty() ? (wellFormed ? "not a property list" : "not well-formed XML") : builder.error();
     return ok;
 }
 
