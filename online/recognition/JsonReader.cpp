@@ -4,6 +4,8 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+#include <utility>
+
 namespace {
 
 bool isWhitespace(QChar c)
@@ -230,34 +232,22 @@ JsonReader::Token JsonReader::NextToken(const QString& text, int& index)
     case u'"':
         return Token::String;
     case u'-':
-    case u'0':
-    case u'1':
-    case u'2':
-    case u'3':
-    case u'4':
-    case u'5':
-    case u'6':
-    case u'7':
-    case u'8':
-    case u'9':
         return Token::Number;
     default:
+        if (c >= u'0' && c <= u'9')
+            return Token::Number;
         break;
     }
 
     --index;
     // Only the word itself is compared; what follows it is not examined.
-    if (startsWithAt(text, index, u"true")) {
-        index += 4;
-        return Token::True;
-    }
-    if (startsWithAt(text, index, u"false")) {
-        index += 5;
-        return Token::False;
-    }
-    if (startsWithAt(text, index, u"null")) {
-        index += 4;
-        return Token::Null;
+    static constexpr std::pair<QStringView, Token> kWords[] = {
+        {u"true", Token::True}, {u"false", Token::False}, {u"null", Token::Null}};
+    for (const auto& [word, token] : kWords) {
+        if (startsWithAt(text, index, word)) {
+            index += int(word.size());
+            return token;
+        }
     }
     return Token::None;
 }
