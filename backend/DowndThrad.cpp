@@ -1,0 +1,7 @@
+#include "DowndThrad.h"
+
+CDowndThrad::~CDowndThrad()
+{
+    quit();
+    wait();
+}

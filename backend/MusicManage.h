@@ -1,0 +1,180 @@
+#pragma once
+
+#include "ManageLog.h"
+#include "MusicManageTypes.h"
+#include "MusicObj.h"
+
+#include <QByteArray>
+#include <QMutex>
+#include <QString>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CiTunesLib;
+class CLoadThread;
+class CAnalyzeThrad;
+class CSaveToDBThread;
+class CDowndThrad;
+class CMusicManage;
+
+// One download slot of the manager (four of them). Its thread has an empty body.
+struct DownloadSlot
+{
+    CMusicManage* manager = nullptr;
+    std::unique_ptr<CDowndThrad> thread;
+    MusicProgressFunc function = nullptr;
+    void* context = nullptr;
+    int kind = RunStateDownload;
+    int busy = 0;
+    CMusicObj* track = nullptr;
+    QString persistentId, name, artist, album, location;
+    int absence = 0;
+    std::atomic<bool> stopRequest{false};
+    int valueA = 0;
+    int valueB = 0;
+};
+
+// The one object that owns a loaded music library: the track objects of the run, the library
+// object, and the import, analysis and save threads. Reached only through the manager interface.
+//
+// Threading:
+// - Operations run on the caller's thread; the import, analysis and save passes on their own.
+// - The exit flag, the analysis pause flag and the run state change under g_musicInfoMutex and
+//   wake g_musicInfoCondition; the import's pause and stop live in the library object under
+//   g_importMutex. A stop always wakes a paused worker, so stopping and destruction never hang.
+// - The track lists are guarded by a list mutex; track pointers handed out stay valid until the
+//   next load, the close, or the save pass's removal of tracks without problems.
+// - Every database write holds the library object's DbMutex, and a memory-and-database change
+//   (an edit, an artwork choice, a save step) holds it throughout, so they never interleave.
+//   Beginning a transaction (the apply pass) first waits for a running save pass.
+class CMusicManage
+{
+public:
+    static constexpr int kDownloadSlots = 4;
+
+    CMusicManage(const QString& logFolder, const QString& dataFolder, const QString& recycleRoot);
+    ~CMusicManage();
+    CMusicManage(const CMusicManage&) = delete;
+    CMusicManage& operator=(const CMusicManage&) = delete;
+
+    // 0 when a library object exists afterwards, -1 otherwise.
+    int LoadMusicLibrary(const char* xmlPath, const char* dbPath, int mode);
+    void CloseMusicLibrary();
+    // Non-zero: sets the exit flag, stops every job and joins the import, analysis and save
+    // threads (not when called on one of them). 0 changes nothing and answers -1.
+    int SetExitState(int flag);
+    int SetConfig(const MusicManageConfig* config);
+    int SetProxy(const MusicManageProxy* proxy);
+    int LoadMusicList(const MusicCallback* callback);
+    int AnalyzeMusicList(const MusicCallback* callback, int options);
+    int SetRunState(int kind, int state);
+
+    int GetMusicCount(int* largestCount, int* firstType);
+    int GetMusicObj(int index, CMusicObj** obj, int* absence, int* state, int64_t* repeatId);
+    int GetMusicRecord(CMusicObj* obj, MusicInfo** info, int which);
+    QString GetArtworkPath(CMusicObj* obj);
+    int GetArtworkData(CMusicObj* obj, QByteArray& data);
+    // C form for the interface: a malloc'ed buffer, freed with FreeArtworkData.
+    int GetArtworkData(CMusicObj* obj, unsigned char** data, int* size);
+    int FreeArtworkData(unsigned char** data);
+    int GetInfoFixState(CMusicObj* obj);
+    int GetArtworkFixState(CMusicObj* obj);
+    int GetArtworkCount(CMusicObj* obj);
+    QString GetArtworkCandidate(CMusicObj* obj, int index);
+    // 0, or negative with nothing changed: no track, no such candidate, exiting, or the
+    // database refused the picture.
+    int SelectArtwork(CMusicObj* obj, int index);
+    // The user's edit: one UTF-8 text per set bit of Name, Artist, Album, Year, Genre (in this
+    // order), then a picture path for the Artwork bit. 0, or negative with neither the track
+    // nor its row changed.
+    int ModifyMusicInfo(CMusicObj* obj, int mask, const char* const* texts);
+    int AddMusicFiles(int count, const char* const* paths);
+    int64_t GetRepeatID(CMusicObj* obj);
+    int GetMusicState(CMusicObj* obj);
+    int SetMusicState(CMusicObj* obj, int state);
+    int ChangeAllMusicState(int bits, int set);
+    // 0 begins a transaction (after a running save pass has ended), non-zero commits.
+    int SetTransaction(int flag);
+    int StartDownload(CMusicObj* obj, const char* text, int valueA, const MusicCallback* callback, int valueB);
+
+    int SaveMusicObj(CMusicObj* obj);
+    // The save pass: writes every analysed track, then removes the tracks without problems.
+    void SaveDataToDB();
+    // The analysis pass over the main list (run on the analysis thread).
+    int AnalyzeMusicInfo();
+    // Blocks until a running save pass has ended (not when called on the save thread).
+    void WaitForSavePass();
+
+    // For the analysis pass: blocks while the analysis is paused; true when it is to stop.
+    bool WaitWhileAnalysisPaused();
+    bool IsExiting() const { return m_exit.load(); }
+    bool SkipYearGenre() const { return m_skipYearGenre; }
+    int GetOptionFlags() const { return m_optionFlags; }
+    int GetRunState() const;
+    int GetJobKind() const { return m_jobKind.load(); }
+    bool IsAnalysisPaused() const;
+    CiTunesLib* GetLibrary() const { return m_library.get(); }
+    CiTunesLib* GetZLibrary() const { return m_zLibrary.get(); }
+    QString GetDataFolder() const { return m_dataFolder; }
+    QString GetRecyclePath() const { return m_recyclePath; }
+    QString GetLogPath() const { return m_log.Path(); }
+
+    // The start page's work mode (2: duplicates). With work mode 2 and g_bScaniTunes clear the
+    // duplicate engine scans, and the library object does not start the iTunes agent.
+    void SetWorkMode(int workMode) { m_workMode = workMode; }
+    bool EngineRunsDuplicateScan() const;
+
+    // Called by the import for every track object it makes; the manager owns it afterwards.
+    void AppendMusicObj(std::unique_ptr<CMusicObj> obj);
+    // Moves the main list's entry at index to the end of the clean list (analysis).
+    bool MoveToCleanList(int index);
+    CMusicObj* MusicAt(int index) const;
+    int MainListSize() const;
+    int CleanListSize() const;
+
+    void WriteManageLog(const QString& text);
+
+    // Thread bodies.
+    void RunImportJob();
+    void RunAnalysisJob();
+
+private:
+    int SetAnalysisState(int state);
+    void StopDownloads();
+    int FindFreeDownloadSlot() const;
+    // The picture file a track's artwork bytes may be written to: its chosen path when that lies
+    // inside the data folder, else empty.
+    bool IsInsideDataFolder(const QString& path) const;
+    void JoinWorkers();
+    bool OnWorkerThread() const;
+    void ClearTracks();
+
+    std::vector<std::unique_ptr<CMusicObj>> m_mainList;
+    std::vector<std::unique_ptr<CMusicObj>> m_cleanList;
+    mutable QMutex m_listMutex;
+    std::unique_ptr<CiTunesLib> m_library;
+    std::array<DownloadSlot, kDownloadSlots> m_slots;
+    std::atomic<int> m_jobKind{0};
+    int m_runState = 0; // guarded by g_musicInfoMutex
+    QString m_logFolder;
+    QString m_dataFolder;
+    QString m_recyclePath;
+    MusicProgressFunc m_loadCallback = nullptr;
+    MusicProgressFunc m_analysisCallback = nullptr;
+    void* m_callbackContext = nullptr;
+    std::unique_ptr<CLoadThread> m_loadThread;
+    std::unique_ptr<CAnalyzeThrad> m_analyzeThread;
+    std::unique_ptr<CSaveToDBThread> m_saveThread;
+    std::unique_ptr<CiTunesLib> m_zLibrary;
+    int m_optionFlags = 0;
+    int m_trackCount = 0;
+    std::atomic<bool> m_exit{false};
+    bool m_analysisPaused = false; // guarded by g_musicInfoMutex
+    bool m_skipYearGenre = false;
+    int m_workMode = -1;
+    CManageLog m_log;
+};

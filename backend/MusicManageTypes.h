@@ -1,0 +1,76 @@
+#pragma once
+
+// Plain records that cross the music manager's C-style interface: the callback record a caller
+// hands over for a job, the progress record the manager fills for each step, and the
+// configuration and proxy records. No Qt types: the interface layer and its callers include this.
+
+// Job kinds: which job a callback record or a run-state request is about.
+enum ERunStateType
+{
+    RunStateNone = 0,
+    RunStateLoad = 1,
+    RunStateAnalysis = 2,
+    RunStateDownload = 3,
+};
+
+// Run states a job is driven through.
+enum EManageRunState
+{
+    ManageIdle = 0,
+    ManageRunning = 1,
+    ManagePaused = 2,
+    ManageStopped = 3,
+};
+
+// One progress report. Zeroed, then filled by the import, the analysis or a download end; valid
+// only during the callback. Progress is 0 to 10000; 10000 only in the final record of a load or
+// an analysis.
+struct MusicProgressInfo
+{
+    int Kind = 0;            // ERunStateType of the job
+    int ObjFlag = 0;         // load: 1 when a track object came with the record; final analysis: 1;
+                             // download: the track's info fix state
+    int ArtworkFixState = 0; // download: the track's artwork fix state
+    void* MusicObj = nullptr; // the CMusicObj, or null
+    int Total = 0;           // final analysis record: 10000
+    int Progress = 0;
+    int Reserved[4] = {0, 0, 0, 0};
+    int Absence = 0;                // download: the track's Absence
+    const char* Location = nullptr; // UTF-8 path of the track (load and analysis), or null
+    int UserValue = 0;              // download: value B handed to StartDownload
+};
+
+// Called on the manager's worker thread; the result is ignored.
+using MusicProgressFunc = int (*)(const MusicProgressInfo* info, void* context);
+
+// Handed by pointer for a job; the manager copies the fields.
+struct MusicCallback
+{
+    int Kind = 0; // ERunStateType
+    MusicProgressFunc Function = nullptr;
+    void* Context = nullptr;
+};
+
+// Configuration built by the link from the settings. The manager keeps nothing of it.
+struct MusicManageConfig
+{
+    void* Link = nullptr;
+    const char* PictureFolder = nullptr; // UTF-8
+    int Reserved = 0;
+    int ProxyEnabled = 0;
+    int ProxyMarker = -1; // 0 proxy on, -1 off
+    const char* ProxyHost = nullptr;
+    int ProxyPort = 0;
+    const char* ProxyUser = nullptr;     // null when empty
+    const char* ProxyPassword = nullptr; // null when empty
+};
+
+// Proxy record; only the marker is filled when the proxy is off.
+struct MusicManageProxy
+{
+    int ProxyMarker = -1; // -1 proxy off, 0 on
+    const char* Host = nullptr;
+    int Port = 0;
+    const char* User = nullptr;
+    const char* Password = nullptr;
+};

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "MusicManageTypes.h"
+#include "MusicObj.h"
+
+#include <QByteArray>
+#include <QRecursiveMutex>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <cstdint>
+
+class CMusicManage;
+
+// Progress of track i (0-based) of n, in ten-thousandths, held at 9999: 10000 is kept for the
+// final record. Computed in 64 bits so libraries of any size cannot overflow.
+int ImportProgress(int64_t index, int64_t count);
+
+// True for a persistent id as the library database may hold it: 1 to 16 hexadecimal digits (the
+// iTunes form, or the decimal id of a file track). Anything else in a saved database is refused,
+// because the id also names cache and picture files.
+bool IsPersistentIdText(const QString& id);
+
+// One loaded library: it owns the library database connection for its lifetime, starts and
+// releases the iTunes agent for the iTunes run modes, holds the files for the file run modes,
+// and runs the import that fills TracksTable and the manager's main track list.
+//
+// Threading: the import runs on the manager's import thread; SetState and SetStopFlag come from
+// other threads and change the pause and stop state under g_importMutex, waking the import.
+// Every database call goes through DbMutex(), so the import, the save pass, the user's edits and
+// the apply pass never interleave on the one connection.
+class CiTunesLib
+{
+public:
+    // Deletes the database file first unless the mode is 3 (a saved database is reopened), opens
+    // it, and for modes 1 and 5 starts the agent on the XML path. result receives the last step's
+    // result: OpenTracksDB's (0, 1 upgraded, negative) or OpenAgent's.
+    CiTunesLib(CMusicManage* manager, const QString& xmlPath, const QString& dbPath, int mode, int* result);
+    ~CiTunesLib();
+    CiTunesLib(const CiTunesLib&) = delete;
+    CiTunesLib& operator=(const CiTunesLib&) = delete;
+
+    int OpenAgent(const QString& xmlPath);
+
+    // 1 run, 2 pause, 3 stop. A stop always wakes a paused import. Returns 0.
+    int SetState(int state);
+    int GetState() const;
+    bool IsPaused() const;
+    // Ends the import at its next track, also when it is paused.
+    void SetStopFlag(bool stop);
+    bool GetStopFlag() const { return m_stopFlag.load(); }
+    int GetMode() const { return m_mode; }
+
+    // Replaces the files to import (modes 2 and 4). -1 for a null array or a count below 1.
+    int AddMusicFiles(const char* const* paths, int count);
+
+    // The import (see the class comment). 0, or -1 for a mode outside 1 to 5.
+    int LoadMusicData(const QString& dataFolder, MusicProgressFunc callback, void* context);
+    // Mode 4's copy of the iTunes library into the second database: the mode-5 import without
+    // callbacks and without track objects. Releases the library connection afterwards so the
+    // library object of the run opens its own.
+    int LoadZMusicData();
+
+    bool HasArtwork(const MusicInfo* info, int type);
+    int FindInZDatabase(const char* location);
+    QString FoundPersistentID() const { return m_foundPersistentID; }
+    void CloseZDatabase();
+    int OpenZDatabase(const QString& path);
+    // false begins a transaction, true commits it.
+    int SetTransaction(bool commit);
+
+    // Database and agent wrappers: each returns the wrapped result and logs a failure.
+    int DeleteMusicFromDB(const QString& persistentId, int type);
+    int UpdateMusicInfoToDB(const MusicInfo* info, int type);
+    int UpdateMultiValues(const QString& persistentId, int type, const char* const* names,
+                          const char* const* values, int count);
+    int UpdateValue(const QString& persistentId, int type, const char* column, const char* text, int value);
+    int UpdateAllMusicState(int mask, int set);
+    int UpdateArtworkDataToDB(const QString& persistentId, int type, const QString& picturePath);
+    int SaveArtworkToFile(const QString& persistentId, const QString& path, QByteArray& out);
+    // The track's artwork bytes: from the database when stored, else fetched by type (1 iTunes,
+    // 2 the file) and stored under picturePath. -25 for a null record.
+    int LoadArtworkToDB(const MusicInfo* info, int type, const QString& picturePath, QByteArray& out);
+
+    // Held by every database call; callers hold it across a memory-and-database change.
+    QRecursiveMutex& DbMutex() { return m_dbMutex; }
+
+private:
+    enum class ImportTarget { MainList, ZDatabase };
+    int RunImport(const QString& dataFolder, MusicProgressFunc callback, void* context, ImportTarget target);
+    int TrackCount();
+    // Blocks while paused; true when the import is to stop.
+    bool WaitForTurn();
+    void Log(const QString& text) const;
+
+    int m_paused = 0;   // guarded by g_importMutex
+    int m_runState = 0; // guarded by g_importMutex
+    QString m_foundPersistentID;
+    CMusicManage* m_manager = nullptr;
+    std::atomic<bool> m_stopFlag{false};
+    int m_mode = 0;
+    QStringList m_filePaths;
+    bool m_ownsConnection = false;
+    bool m_agentStarted = false;
+    QRecursiveMutex m_dbMutex;
+};
