@@ -32,11 +32,13 @@ QString ServiceHost(const char* variable, const QString& host)
     return overridden.isEmpty() ? host : QString::fromUtf8(overridden);
 }
 
+// The size limit of a watched reply, kept on the reply itself.
+const char kMaxBytesProperty[] = "tidewellMaxBytes";
+
 // The reply's HTTP status, 0 when it has none. A transfer that was aborted (watchdog, size limit)
 // or cut off after its headers may still carry the status 200 of those headers; its body is
-// incomplete, so it counts as no answer at all.
-// A reply larger than its limit counts as no answer as well.
-const char kMaxBytesProperty[] = "tidewellMaxBytes";
+// incomplete, so it counts as no answer at all. A reply larger than its limit counts as no
+// answer as well.
 
 int ReplyStatus(QNetworkReply* reply)
 {

@@ -8,10 +8,12 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QMessageAuthenticationCode>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
@@ -505,6 +507,46 @@ TEST_F(Recognition, SilentSpotifyServerTimesOut)
     EXPECT_EQ(result.value("message").toString(), "Success");
     EXPECT_EQ(result.value("networkError").toInt(), 0);
     EXPECT_TRUE(result.value("imageBuffer").toByteArray().isEmpty());
+}
+
+// As the recognition jobs run it: ten clients at once, each on a pool thread inside its own
+// event loop, the result queued to the main thread.
+TEST_F(Recognition, TenClientsOnPoolThreads)
+{
+    acr.answer("/v1/identify", {HttpResponse::Mode::Full, 200, "application/json", identifyAnswer()});
+    answerSpotify();
+
+    QObject receiver;
+    QMap<int, QVariantMap> results;
+    int deliveries = 0;
+    QThreadPool pool;
+    pool.setMaxThreadCount(10);
+    for (int identify = 0; identify < 10; ++identify) {
+        pool.start([&, identify] {
+            CACRrecognize client;
+            QEventLoop loop;
+            // Queued, so a result emitted before the loop runs still ends it.
+            QObject::connect(&client, &CACRrecognize::signalGetResult, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+            QObject::connect(&client, &CACRrecognize::signalGetResult, &receiver, [&](const QVariantMap& result) {
+                EXPECT_EQ(QThread::currentThread(), receiver.thread());
+                ++deliveries;
+                results.insert(result.value("identify").toInt(), result);
+            });
+            client.RecognizeFile(audioPath, identify);
+            loop.exec();
+        });
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return deliveries >= 10; }, 30000));
+    EXPECT_TRUE(pool.waitForDone(30000));
+    QTest::qWait(50);
+    EXPECT_EQ(deliveries, 10);
+    ASSERT_EQ(results.size(), 10);
+    for (const QVariantMap& result : results) {
+        EXPECT_EQ(result.value("message").toString(), "Success");
+        EXPECT_EQ(result.value("imageBuffer").toByteArray(), kCover);
+    }
+    EXPECT_EQ(acr.requests().size(), 10);
+    EXPECT_EQ(spotify.requests().size(), 30);
 }
 
 TEST(RecognitionKeys, HmacSha1MatchesRfc2202)
