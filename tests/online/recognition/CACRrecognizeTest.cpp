@@ -561,14 +561,3 @@ TEST(RecognitionKeys, HmacSha1MatchesRfc2202)
                   .toHex(),
               "aa4ae5e15272d00e95705637ce8a3b55ed402112");
 }
-
-TEST(RecognitionKeys, StoredKeysHaveTheirShape)
-{
-    EXPECT_EQ(qstrlen(keys::kAcrAccessKey), 44u);
-    EXPECT_EQ(qstrlen(keys::kAcrAccessSecret), 56u);
-    EXPECT_EQ(qstrlen(keys::kSpotifyClientId), 44u);
-    EXPECT_EQ(qstrlen(keys::kSpotifyClientSecret), 44u);
-    const QString host = CACRrecognize::DecodeBase64(keys::kAcrHost);
-    EXPECT_FALSE(host.isEmpty());
-    EXPECT_EQ(CACRrecognize::EncodeBase64(host), QByteArray(keys::kAcrHost));
-}
