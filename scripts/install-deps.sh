@@ -11,7 +11,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-l10n-tools qt6-translations-l10n libqt6svg6-dev libqt6opengl6-dev \
   libgl-dev libglx-dev libxkbcommon-dev \
   qt6-qpa-plugins \
-  libsqlite3-dev libtag1-dev libchromaprint-dev \
+  libsqlite3-dev libtag1-dev libchromaprint-dev libchromaprint-tools \
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev \
   libcurl4-openssl-dev libtinyxml2-dev libxml2-dev \
   libgtest-dev libgmock-dev \
