@@ -305,13 +305,8 @@ def g_reset(c, s, col):
 
 def g_setting(c, s, col):
     k = s / 24.0
-    cx = cy = 12 * k
-    for i in range(8):
-        a = i * math.pi / 4
-        c.line(cx + math.cos(a) * 6 * k, cy + math.sin(a) * 6 * k, cx + math.cos(a) * 10 * k,
-               cy + math.sin(a) * 10 * k, 3.6 * k, col)
-    c.ring(cx, cy, 8 * k, 3.6 * k, col)
-    c.circle(cx, cy, 2.2 * k, col)
+    g_setting_at(c, 0, 0, k, col)
+    c.circle(12 * k, 12 * k, 2.2 * k, col)
 
 
 def g_add(c, s, col):
@@ -536,6 +531,325 @@ def save_spinner(rel, size, frames=8, col=BLUE, delay_cs=10):
         f.write(data)
 
 
+# Glyphs for the program's windows (drawn in a box of side k*24 at (x, y)) ------------------
+def gl_pause(c, x, y, k, col):
+    c.rounded_rect(x + 6 * k, y + 4 * k, 4.5 * k, 16 * k, 1.2 * k, col)
+    c.rounded_rect(x + 13.5 * k, y + 4 * k, 4.5 * k, 16 * k, 1.2 * k, col)
+
+
+def gl_play(c, x, y, k, col):
+    c.polygon([(x + 7 * k, y + 4 * k), (x + 20 * k, y + 12 * k), (x + 7 * k, y + 20 * k)], col)
+
+
+def gl_spark(c, x, y, k, col):
+    cx, cy = x + 12 * k, y + 12 * k
+    c.polygon([(cx, cy - 10 * k), (cx + 2.6 * k, cy - 2.6 * k), (cx + 10 * k, cy), (cx + 2.6 * k, cy + 2.6 * k),
+               (cx, cy + 10 * k), (cx - 2.6 * k, cy + 2.6 * k), (cx - 10 * k, cy), (cx - 2.6 * k, cy - 2.6 * k)], col)
+    c.circle(x + 20 * k, y + 4.5 * k, 2 * k, col)
+
+
+def gl_check(c, x, y, k, col):
+    c.line(x + 4 * k, y + 12.5 * k, x + 10 * k, y + 18 * k, 3.4 * k, col)
+    c.line(x + 10 * k, y + 18 * k, x + 20 * k, y + 6 * k, 3.4 * k, col)
+
+
+def gl_back(c, x, y, k, col):
+    c.line(x + 5 * k, y + 12 * k, x + 19 * k, y + 12 * k, 3 * k, col)
+    c.line(x + 5 * k, y + 12 * k, x + 11 * k, y + 6 * k, 3 * k, col)
+    c.line(x + 5 * k, y + 12 * k, x + 11 * k, y + 18 * k, 3 * k, col)
+
+
+def gl_magnifier(c, x, y, k, col):
+    c.ring(x + 10 * k, y + 10 * k, 7 * k, 2.6 * k, col)
+    c.line(x + 15 * k, y + 15 * k, x + 20.5 * k, y + 20.5 * k, 3.4 * k, col)
+
+
+def gl_trash(c, x, y, k, col):
+    c.rounded_rect(x + 4 * k, y + 5 * k, 16 * k, 2.6 * k, 1 * k, col)
+    c.rounded_rect(x + 9 * k, y + 2.5 * k, 6 * k, 3 * k, 1 * k, col)
+    c.polygon([(x + 5.5 * k, y + 9 * k), (x + 18.5 * k, y + 9 * k), (x + 17 * k, y + 21.5 * k), (x + 7 * k, y + 21.5 * k)], col)
+
+
+def gl_house(c, x, y, k, col):
+    c.polygon([(x + 12 * k, y + 3 * k), (x + 22 * k, y + 12 * k), (x + 2 * k, y + 12 * k)], col)
+    c.rect_outline(x + 5.5 * k, y + 11 * k, 13 * k, 10 * k, 2.6 * k, col)
+    c.rounded_rect(x + 10 * k, y + 15 * k, 4 * k, 6 * k, 0.5 * k, col)
+
+
+def g_setting_at(c, x, y, k, col):
+    cx, cy = x + 12 * k, y + 12 * k
+    for i in range(8):
+        a = i * math.pi / 4
+        c.line(cx + math.cos(a) * 6 * k, cy + math.sin(a) * 6 * k, cx + math.cos(a) * 10 * k,
+               cy + math.sin(a) * 10 * k, 3.6 * k, col)
+    c.ring(cx, cy, 8 * k, 3.6 * k, col)
+
+
+def gl_note(c, x, y, k, col):
+    g_note(c, x + 13 * k, y + 13 * k, 0.75 * k, col)
+
+
+def gl_folder(c, x, y, k, col):
+    c.polygon([(x + 2 * k, y + 5 * k), (x + 9 * k, y + 5 * k), (x + 11 * k, y + 7.5 * k), (x + 22 * k, y + 7.5 * k),
+               (x + 22 * k, y + 20 * k), (x + 2 * k, y + 20 * k)], col)
+    c.polygon([(x + 4.5 * k, y + 10.5 * k), (x + 23.5 * k, y + 10.5 * k), (x + 21.5 * k, y + 20 * k), (x + 2 * k, y + 20 * k)],
+              mix(col, WHITE, 0.35))
+
+
+def gl_cards(c, x, y, k, col):
+    c.rounded_rect(x + 8 * k, y + 2 * k, 13 * k, 15 * k, 2 * k, mix(col, WHITE, 0.45))
+    c.rounded_rect(x + 3 * k, y + 7 * k, 13 * k, 15 * k, 2 * k, col)
+    g_note(c, x + 10 * k, y + 15.5 * k, 0.42 * k, WHITE)
+
+
+def gl_doc(c, x, y, k, col):
+    c.polygon([(x + 5 * k, y + 2 * k), (x + 14 * k, y + 2 * k), (x + 19 * k, y + 7 * k), (x + 19 * k, y + 22 * k),
+               (x + 5 * k, y + 22 * k)], col)
+    c.line(x + 12 * k, y + 8 * k, x + 12 * k, y + 17 * k, 2.4 * k, WHITE)
+    c.line(x + 8.5 * k, y + 13.5 * k, x + 12 * k, y + 17 * k, 2.4 * k, WHITE)
+    c.line(x + 15.5 * k, y + 13.5 * k, x + 12 * k, y + 17 * k, 2.4 * k, WHITE)
+
+
+def gl_share(c, x, y, k, col):
+    pts = [(x + 17.5 * k, y + 5.5 * k), (x + 6.5 * k, y + 12 * k), (x + 17.5 * k, y + 18.5 * k)]
+    c.line(pts[0][0], pts[0][1], pts[1][0], pts[1][1], 2 * k, col)
+    c.line(pts[2][0], pts[2][1], pts[1][0], pts[1][1], 2 * k, col)
+    for px, py in pts:
+        c.circle(px, py, 3.4 * k, col)
+
+
+def gl_bubble(c, x, y, k, col):
+    c.rounded_rect(x + 2.5 * k, y + 3.5 * k, 19 * k, 13 * k, 4 * k, col)
+    c.polygon([(x + 7 * k, y + 15 * k), (x + 12 * k, y + 15 * k), (x + 6 * k, y + 21 * k)], col)
+    for i in range(3):
+        c.circle(x + (7.5 + 4.5 * i) * k, y + 10 * k, 1.4 * k, WHITE)
+
+
+def gl_chevron(down):
+    def draw(c, x, y, k, col):
+        a, b = (9, 15) if down else (15, 9)
+        c.line(x + 6 * k, y + a * k, x + 12 * k, y + b * k, 2.6 * k, col)
+        c.line(x + 12 * k, y + b * k, x + 18 * k, y + a * k, 2.6 * k, col)
+    return draw
+
+
+def gl_clock(c, x, y, k, col):
+    c.ring(x + 12 * k, y + 12 * k, 9.5 * k, 2.4 * k, col)
+    c.line(x + 12 * k, y + 12 * k, x + 12 * k, y + 6.5 * k, 2.2 * k, col)
+    c.line(x + 12 * k, y + 12 * k, x + 16 * k, y + 14 * k, 2.2 * k, col)
+
+
+def gl_sliders(c, x, y, k, col):
+    for i, knob in enumerate((8, 15, 10)):
+        yy = y + (6 + 6 * i) * k
+        c.line(x + 4 * k, yy, x + 20 * k, yy, 2 * k, col)
+        c.circle(x + knob * k, yy, 2.8 * k, col)
+
+
+def gl_globe(c, x, y, k, col):
+    c.ring(x + 12 * k, y + 12 * k, 9.5 * k, 2 * k, col)
+    c.line(x + 3 * k, y + 12 * k, x + 21 * k, y + 12 * k, 1.6 * k, col)
+    c.fill(lambda px, py: abs(((px - x - 12 * k) / (4.5 * k)) ** 2 + ((py - y - 12 * k) / (9.5 * k)) ** 2 - 1) < 0.18,
+           col, 1.0, (x, y, x + 24 * k, y + 24 * k))
+
+
+def gl_refresh(c, x, y, k, col):
+    c.fill(lambda px, py: (6.3 * k) ** 2 <= (px - x - 12 * k) ** 2 + (py - y - 12 * k) ** 2 <= (8.7 * k) ** 2
+           and not (px > x + 12 * k and py < y + 12 * k), col, 1.0, (x, y, x + 24 * k, y + 24 * k))
+    c.polygon([(x + 12 * k, y + 0.5 * k), (x + 17 * k, y + 4.5 * k), (x + 12 * k, y + 8.5 * k)], col)
+
+
+def gl_question(c, x, y, k, col):
+    c.fill(lambda px, py: (3.4 * k) ** 2 <= (px - x - 12 * k) ** 2 + (py - y - 8.5 * k) ** 2 <= (6 * k) ** 2
+           and not (px < x + 12 * k and py > y + 8.5 * k), col, 1.0, (x, y, x + 24 * k, y + 24 * k))
+    c.line(x + 12 * k, y + 13.5 * k, x + 12 * k, y + 15.5 * k, 2.6 * k, col)
+    c.circle(x + 12 * k, y + 20 * k, 1.7 * k, col)
+
+
+def gl_person(c, x, y, k, col):
+    c.circle(x + 12 * k, y + 8 * k, 4.8 * k, col)
+    c.fill(lambda px, py: py >= y + 14 * k and ((px - x - 12 * k) / (9 * k)) ** 2 + ((py - y - 22 * k) / (8 * k)) ** 2 <= 1,
+           col, 1.0, (x, y + 13 * k, x + 24 * k, y + 23 * k))
+
+
+def gl_disc(c, x, y, k, col):
+    c.circle(x + 12 * k, y + 12 * k, 10 * k, col)
+    c.circle(x + 12 * k, y + 12 * k, 3 * k, WHITE)
+    c.ring(x + 12 * k, y + 12 * k, 7.2 * k, 0.8 * k, mix(col, WHITE, 0.4))
+
+
+def gl_picture(c, x, y, k, col):
+    c.rect_outline(x + 2.5 * k, y + 4 * k, 19 * k, 16 * k, 2 * k, col, 2 * k)
+    c.polygon([(x + 5 * k, y + 18 * k), (x + 10 * k, y + 11 * k), (x + 13.5 * k, y + 15 * k), (x + 16 * k, y + 12.5 * k),
+               (x + 19.5 * k, y + 18 * k)], col)
+    c.circle(x + 15.5 * k, y + 8.5 * k, 1.8 * k, col)
+
+
+def looks(base):
+    """Normal, hover, pressed and disabled colours (top, bottom, border, glyph) of a tinted button."""
+    return {
+        "": (mix(base, WHITE, 0.88), mix(base, WHITE, 0.70), mix(base, WHITE, 0.30), base),
+        "_on": (mix(base, WHITE, 0.95), mix(base, WHITE, 0.80), base, mix(base, WHITE, 0.15)),
+        "_down": (mix(base, WHITE, 0.62), mix(base, WHITE, 0.80), mix(base, INK, 0.25), mix(base, INK, 0.25)),
+        "_disable": ((238, 240, 243), (226, 229, 233), (200, 205, 212), (170, 176, 186)),
+    }
+
+
+def tinted_button(name, w, h, base, glyph, glyph_at=None, radius=None, glyph_k=None):
+    """A rounded button face; the glyph sits at the left (text follows it) or where told."""
+    r = radius if radius is not None else h / 2.0
+    for suffix, (top, bottom, border, ink) in looks(base).items():
+        c = Canvas(w, h)
+        c.rounded_rect(0, 0, w, h, r, border)
+        c.rounded_rect(1.2, 1.2, w - 2.4, h - 2.4, max(0.5, r - 1.2), vgrad(0, h, top, bottom))
+        if glyph:
+            k = glyph_k if glyph_k else (h * 0.55) / 24.0
+            gx, gy = glyph_at if glyph_at else (h * 0.35, (h - 24 * k) / 2)
+            glyph(c, gx, gy, k, ink)
+        c.save_png("button/%s%s.png" % (name, suffix))
+
+
+def square_icon(rel, size, glyph, col, bg=None):
+    c = Canvas(size, size)
+    k = size / 24.0
+    if bg:
+        c.circle(size / 2, size / 2, size / 2 - 0.3, bg)
+    glyph(c, 0, 0, k, col)
+    c.save_png(rel)
+
+
+def badge(rel, size, glyph, base):
+    c = Canvas(size, size)
+    c.circle(size / 2, size / 2, size / 2 - 1, vgrad(0, size, mix(base, WHITE, 0.35), base))
+    c.ring(size / 2, size / 2, size / 2 - 1, 1.5, mix(base, INK, 0.3))
+    k = size * 0.55 / 24.0
+    glyph(c, size * 0.225, size * 0.225, k, WHITE)
+    c.save_png(rel)
+
+
+def plain(rel, w, h, rgba):
+    """A uniform picture, written without rasterising."""
+    c = Canvas(w, h)
+    c.px = [[rgba[0] / 255.0, rgba[1] / 255.0, rgba[2] / 255.0, rgba[3]] for _ in range(w * h)]
+    c.save_png(rel)
+
+
+def draw_program_images():
+    # Main window action buttons (132 x 43; Home 112 x 43): glyph at the left, text after it.
+    orange, blue, green = (214, 120, 20), (61, 144, 197), (60, 140, 40)
+    for name, base, glyph in (("pause", blue, gl_pause), ("continue", green, gl_play), ("fixallbut", orange, gl_spark),
+                              ("apply", orange, gl_check), ("return", orange, gl_back), ("scan", blue, gl_magnifier),
+                              ("remove", orange, gl_trash)):
+        tinted_button(name, 132, 43, base, glyph)
+    tinted_button("home", 112, 43, blue, gl_house)
+    # Start page: large cards, the text sits at their bottom.
+    for name, glyph in (("cleanitunes", gl_note), ("musicfolder", gl_folder), ("duplicates", gl_cards),
+                        ("loadsaved", gl_doc)):
+        tinted_button(name, 205, 195, BLUE, glyph, glyph_at=(52.5, 28), radius=12, glyph_k=100 / 24.0)
+    for name, glyph in (("setting", g_setting_at), ("facebook", gl_share), ("twitter", gl_bubble)):
+        tinted_button(name, 32, 32, GREY_DARK, glyph, glyph_at=(5, 5), radius=16, glyph_k=22 / 24.0)
+    tinted_button("musicplay", 48, 48, BLUE, gl_play, glyph_at=(10, 10), radius=24, glyph_k=28 / 24.0)
+    tinted_button("musicpause", 48, 48, BLUE, gl_pause, glyph_at=(10, 10), radius=24, glyph_k=28 / 24.0)
+    tinted_button("infoshow", 52, 12, GREY_DARK, gl_chevron(True), glyph_at=(20, -0.5), radius=6, glyph_k=0.55)
+    tinted_button("infohide", 52, 12, GREY_DARK, gl_chevron(False), glyph_at=(20, -0.5), radius=6, glyph_k=0.55)
+    tinted_button("removehistory", 173, 26, BLUE, gl_clock, radius=5)
+    tinted_button("removeoption", 26, 26, BLUE, gl_sliders, glyph_at=(3, 3), radius=5, glyph_k=20 / 24.0)
+
+    # Scanning header pictures (89 x 89) and their animations.
+    for name, glyph, base in (("scanned_bg", gl_magnifier, BLUE), ("duplicate_bg", gl_cards, BLUE),
+                              ("duplicate", gl_cards, ORANGE), ("fix_bg", gl_spark, ORANGE),
+                              ("fix_end_bg", gl_check, GREEN)):
+        badge("label/%s.png" % name, 89, glyph, base)
+    for name, col in (("scanning", BLUE), ("scanned", BLUE), ("duplicate", ORANGE), ("fix", ORANGE),
+                      ("fix_end", GREEN)):
+        save_spinner("gif/%s.gif" % name, 89, col=col)
+    save_spinner("gif/bigloading.gif", 60)
+
+    # Busy overlay, artwork placeholders and small list icons.
+    square_icon("label/fixallok.png", 60, gl_check, WHITE, GREEN)
+    plain("label/blackmask.png", 798, 431, (0, 0, 0, 0.35))
+    for name, glyph, tint in (("noartwork.png", gl_note, (160, 168, 180)),
+                              ("drag_artwork_here_en.png", gl_picture, BLUE),
+                              ("Failed_load_artwork_en.png", gl_picture, RED)):
+        c = Canvas(110, 110)
+        c.rounded_rect(0, 0, 110, 110, 8, (200, 206, 214))
+        c.rounded_rect(1, 1, 108, 108, 7, vgrad(1, 109, (244, 246, 249), (222, 227, 234)))
+        if name.startswith("drag"):
+            for i in range(12):  # dashed frame: drop here
+                c.line(12 + i * 7.5, 10, 15.5 + i * 7.5, 10, 1.6, BLUE)
+                c.line(12 + i * 7.5, 100, 15.5 + i * 7.5, 100, 1.6, BLUE)
+                c.line(10, 12 + i * 7.5, 10, 15.5 + i * 7.5, 1.6, BLUE)
+                c.line(100, 12 + i * 7.5, 100, 15.5 + i * 7.5, 1.6, BLUE)
+        glyph(c, 25, 25, 60 / 24.0, tint)
+        c.save_png("label/" + name)
+    square_icon("label/folder.png", 16, gl_folder, (232, 168, 40))
+    square_icon("label/music.png", 16, gl_note, BLUE)
+    square_icon("label/genera_icon.png", 64, gl_sliders, BLUE)
+    square_icon("label/network_icon.png", 64, gl_globe, BLUE)
+    square_icon("label/update_icon.png", 64, gl_refresh, BLUE)
+
+    # Duplicate options: the empty drop area of the folder tree.
+    c = Canvas(400, 260)
+    c.rounded_rect(0, 0, 400, 260, 10, (248, 250, 252))
+    for i in range(38):
+        c.line(12 + i * 10, 6, 17 + i * 10, 6, 1.6, GREY_LIGHT)
+        c.line(12 + i * 10, 254, 17 + i * 10, 254, 1.6, GREY_LIGHT)
+    for i in range(24):
+        c.line(6, 12 + i * 10, 6, 17 + i * 10, 1.6, GREY_LIGHT)
+        c.line(394, 12 + i * 10, 394, 17 + i * 10, 1.6, GREY_LIGHT)
+    gl_folder(c, 150, 80, 4.0, (214, 222, 232))
+    gl_note(c, 176, 100, 2.0, (170, 182, 198))
+    c.save_png("label/dragmusic.png")
+
+    # About box logo (57 x 15 shown; drawn at 4x): the mark and level bars for a light background.
+    c = Canvas(228, 60)
+    mark = app_mark(60)
+    for i, p in enumerate(mark.px):
+        c.px[(i // 60) * 228 + i % 60] = list(p)
+    for i, h in enumerate((22, 34, 46, 30, 40, 26)):
+        c.rounded_rect(76 + i * 25, 52 - h, 14, h, 4, mix(BLUE, BLUE_DARK, i * 0.15))
+    c.save_png("label/dialog_logo.png")
+
+    # Candidate-artwork pop-up: a pointer and a three-piece background, and row titles.
+    c = Canvas(16, 9)
+    c.polygon([(0, 9), (8, 0.5), (16, 9)], WHITE)
+    c.line(0, 9, 8, 0.5, 1.0, GREY_LIGHT)
+    c.line(8, 0.5, 16, 9, 1.0, GREY_LIGHT)
+    c.save_png("list/expandbcl.png")
+    c = Canvas(12, 140)
+    c.rounded_rect(0, 0, 24, 140, 10, GREY_LIGHT)
+    c.rounded_rect(1, 1, 23, 138, 9, WHITE)
+    c.save_png("list/expandbg_left.png")
+    c = Canvas(4, 140)
+    c.rounded_rect(-4, 0, 12, 140, 0, GREY_LIGHT)
+    c.rounded_rect(-4, 1, 12, 138, 0, WHITE)
+    c.save_png("list/expandbg_center.png")
+    c = Canvas(12, 140)
+    c.rounded_rect(-12, 0, 24, 140, 10, GREY_LIGHT)
+    c.rounded_rect(-12, 1, 23, 138, 9, WHITE)
+    c.save_png("list/expandbg_right.png")
+    c = Canvas(400, 32)
+    c.rounded_rect(0, 0, 400, 32, 0, vgrad(0, 32, (240, 244, 249), (222, 230, 240)))
+    c.line(0, 31.5, 400, 31.5, 1.0, (200, 210, 222))
+    c.save_png("list/list_title.png")
+    square_icon("list/fixing.png", 16, gl_wrench_simple, ORANGE)
+    for name, glyph, base in (("album", gl_disc, BLUE), ("artist", gl_person, BLUE), ("artwork", gl_picture, BLUE),
+                              ("duplicate", gl_cards, ORANGE), ("unrecognized", gl_question, RED)):
+        square_icon("list/type/%s.png" % name, 24, glyph, base)
+
+    # What's-new text area.
+    c = Canvas(300, 200)
+    c.rounded_rect(0, 0, 300, 200, 6, (200, 206, 214))
+    c.rounded_rect(1, 1, 298, 198, 5, WHITE)
+    c.save_png("Update/textedit.png")
+
+
+def gl_wrench_simple(c, x, y, k, col):
+    c.circle(x + 12 * k, y + 12 * k, 10 * k, col)
+    c.line(x + 8 * k, y + 16 * k, x + 16 * k, y + 8 * k, 3 * k, WHITE)
+    c.circle(x + 16 * k, y + 8 * k, 2.6 * k, WHITE)
+
+
 def main():
     draw_titlebar()
     draw_push_buttons()
@@ -544,6 +858,7 @@ def main():
     draw_list()
     save_spinner("gif/artwork_run.gif", 32)
     save_spinner("gif/samllloading.gif", 16)
+    draw_program_images()
 
 
 if __name__ == "__main__":

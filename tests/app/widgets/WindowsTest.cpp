@@ -13,6 +13,7 @@
 #include <QHoverEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMovie>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -85,6 +86,27 @@ private slots:
         for (const char* suffix : suffixes)
             QVERIFY(QFile::exists(QStringLiteral(":/res/res/win/button/button%1.png").arg(QLatin1String(suffix))));
         QCOMPARE(QImage(QStringLiteral(":/res/res/win/button/button.png")).size(), QSize(84, 24));
+        // The image buttons of the program's windows, each with its four looks.
+        for (const char* image : {"pause", "continue", "fixallbut", "apply", "return", "scan", "remove", "home",
+                                  "cleanitunes", "musicfolder", "duplicates", "loadsaved", "setting", "musicplay",
+                                  "musicpause", "infoshow", "infohide", "removehistory", "removeoption",
+                                  "enlargeclose", "sit", "add", "del", "open", "play", "playing", "reset"}) {
+            for (const char* suffix : suffixes) {
+                const QString path = QStringLiteral(":/res/res/win/button/%1%2.png").arg(QLatin1String(image),
+                                                                                       QLatin1String(suffix));
+                QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+            }
+        }
+        QCOMPARE(QImage(QStringLiteral(":/res/res/win/button/pause.png")).size(), QSize(132, 43));
+        QCOMPARE(QImage(QStringLiteral(":/res/res/win/button/cleanitunes.png")).size(), QSize(205, 195));
+        for (const char* picture : {"label/fixallok.png", "label/blackmask.png", "label/noartwork.png",
+                                    "label/dialog_logo.png", "label/enlarge_bg.png", "label/msg_warning.png",
+                                    "list/list_title.png", "list/type/unrecognized.png", "Update/textedit.png"})
+            QVERIFY2(!QImage(QStringLiteral(":/res/res/win/") + QLatin1String(picture)).isNull(), picture);
+        for (const char* movie : {"gif/scanning.gif", "gif/bigloading.gif", "gif/fix_end.gif"}) {
+            QMovie animation(QStringLiteral(":/res/res/win/") + QLatin1String(movie));
+            QVERIFY2(animation.isValid() && animation.frameCount() > 1, movie);
+        }
         QVERIFY(!QImage(QStringLiteral(":/res/res/win/label/starticon.png")).isNull());
         QVERIFY(!QImage(QStringLiteral(":/res/res/win/label/zavrologo.png")).isNull());
 
