@@ -4,14 +4,8 @@
 #include "ComThread.h"
 #include "LocationUrl.h"
 
-#include <libxml/parser.h>
-#include <libxml/parserInternals.h>
-
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <mutex>
-#include <system_error>
 
 namespace lyrafon {
 
@@ -49,31 +43,6 @@ bool isContainer(std::string_view name) { return name == "dict" || name == "arra
 
 long long decimalValue(const std::string& text) { return std::strtoll(text.c_str(), nullptr, 10); }
 
-LibraryXmlReader* readerOf(void* context) { return static_cast<LibraryXmlReader*>(context); }
-
-void onStartElement(void* context, const xmlChar* localName, const xmlChar*, const xmlChar*, int, const xmlChar**, int,
-                    int, const xmlChar**)
-{
-    readerOf(context)->startElement(reinterpret_cast<const char*>(localName));
-}
-
-void onEndElement(void* context, const xmlChar* localName, const xmlChar*, const xmlChar*)
-{
-    readerOf(context)->endElement(reinterpret_cast<const char*>(localName));
-}
-
-void onCharacters(void* context, const xmlChar* text, int length)
-{
-    if (length > 0)
-        readerOf(context)->characters(reinterpret_cast<const char*>(text), static_cast<size_t>(length));
-}
-
-void onError(void* context, xmlError* error)
-{
-    if (context && error && error->level >= XML_ERR_ERROR)
-        readerOf(context)->setError(error->message ? error->message : "XML error");
-}
-
 } // namespace
 
 void LocationUrlToPath(std::string& text) { text = tidewell::ithost::locationUrlToPath(text); }
@@ -103,9 +72,6 @@ LibraryXmlReader::LibraryXmlReader(AgentSession& session, Fetcher fetcher)
 
 int LibraryXmlReader::parseFile(const std::string& path)
 {
-    static std::once_flag initOnce;
-    std::call_once(initOnce, [] { xmlInitParser(); });
-
     m_state = kBeforeLibraryId;
     m_depth = 0;
     m_collecting = false;
@@ -116,36 +82,16 @@ int LibraryXmlReader::parseFile(const std::string& path)
     m_byTrackId.clear();
     m_error.clear();
 
-    std::error_code ec;
-    xmlParserCtxtPtr context = std::filesystem::is_regular_file(path, ec) ? xmlCreateFileParserCtxt(path.c_str()) : nullptr;
-    if (!context) {
-        m_error = "cannot open " + path;
-        return -3;
-    }
-    // Only elements and text are handled: no DTD (internal or external) or entity is ever loaded,
-    // and XML_PARSE_NONET keeps the parser off the network whatever the file names.
-    xmlSAXHandler handler{};
-    handler.initialized = XML_SAX2_MAGIC;
-    handler.startElementNs = onStartElement;
-    handler.endElementNs = onEndElement;
-    handler.characters = onCharacters;
-    handler.cdataBlock = onCharacters;
-    handler.serror = onError;
-    *context->sax = handler;
-    context->userData = this;
-    xmlCtxtUseOptions(context, XML_PARSE_NONET);
-    xmlParseDocument(context);
-    const bool wellFormed = context->wellFormed != 0;
-    if (context->myDoc)
-        xmlFreeDoc(context->myDoc);
-    context->myDoc = nullptr;
-    xmlFreeParserCtxt(context);
-
+    const tidewell::ithost::SaxResult parsed = tidewell::ithost::parseXmlFile(path, *this);
     m_text.clear();
     m_key.clear();
     m_track.reset();
     m_playlist.reset();
-    if (!wellFormed) {
+    if (parsed == tidewell::ithost::SaxResult::Missing) {
+        m_error = "cannot open " + path;
+        return -3;
+    }
+    if (parsed == tidewell::ithost::SaxResult::NotWellFormed) {
         if (m_error.empty())
             m_error = "not well-formed";
         return -3;
@@ -157,10 +103,10 @@ int LibraryXmlReader::parseFile(const std::string& path)
     return 0;
 }
 
-void LibraryXmlReader::setError(std::string message)
+void LibraryXmlReader::xmlError(const std::string& message)
 {
     if (m_error.empty())
-        m_error = std::move(message);
+        m_error = message;
 }
 
 void LibraryXmlReader::characters(const char* text, size_t length)

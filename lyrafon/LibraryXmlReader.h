@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AgentSession.h"
+#include "SaxFileParser.h"
 
 #include <cstddef>
 #include <functional>
@@ -26,7 +27,7 @@ int FetchAttributeFromITunes(const char* persistentId, const char* plistKey, cha
 // is judged blank only as a whole, after all its pieces arrived.
 //
 // One reader per parse, on the caller's thread. DTDs and the network are never loaded.
-class LibraryXmlReader
+class LibraryXmlReader : private tidewell::ithost::SaxHandler
 {
 public:
     // Asks for a missing attribute; answers the text or nothing.
@@ -57,13 +58,12 @@ public:
     State state() const { return m_state; }
     const std::string& error() const { return m_error; }
 
-    // SAX entry points (public for the C callbacks only).
-    void startElement(std::string_view name);
-    void endElement(std::string_view name);
-    void characters(const char* text, size_t length);
-    void setError(std::string message);
-
 private:
+    void startElement(std::string_view name) override;
+    void endElement(std::string_view name) override;
+    void characters(const char* text, size_t length) override;
+    void xmlError(const std::string& message) override;
+
     struct PlaylistInfo
     {
         std::optional<std::string> name, persistentId;

@@ -170,25 +170,20 @@ HResult ITTrack::SetAlbum(const std::u16string& value) { return writeText(AudioF
 HResult ITTrack::Genre(std::u16string& value) const { return readText("Genre", value); }
 HResult ITTrack::SetGenre(const std::u16string& value) { return writeText(AudioFileTags::Field::Genre, value); }
 
-HResult ITTrack::Year(int32_t& value) const
+HResult ITTrack::readNumber(const char* key, int32_t& value) const
 {
-    int64_t year = 0;
-    const HResult hr = m_library->readInteger(m_persistentId, "Year", year);
+    int64_t number = 0;
+    const HResult hr = m_library->readInteger(m_persistentId, key, number);
     if (hr == kOk)
-        value = static_cast<int32_t>(year);
+        value = static_cast<int32_t>(number);
     return hr;
 }
+
+HResult ITTrack::Year(int32_t& value) const { return readNumber("Year", value); }
 
 HResult ITTrack::SetYear(int32_t value) { return m_library->writeYear(m_persistentId, value); }
 
-HResult ITTrack::BitRate(int32_t& value) const
-{
-    int64_t rate = 0;
-    const HResult hr = m_library->readInteger(m_persistentId, "Bit Rate", rate);
-    if (hr == kOk)
-        value = static_cast<int32_t>(rate);
-    return hr;
-}
+HResult ITTrack::BitRate(int32_t& value) const { return readNumber("Bit Rate", value); }
 
 HResult ITTrack::Artwork(std::shared_ptr<ITArtworkCollection>& artwork) const
 {

@@ -87,6 +87,7 @@ public:
 
 private:
     HResult readText(const char* key, std::u16string& value) const;
+    HResult readNumber(const char* key, int32_t& value) const;
     HResult writeText(AudioFileTags::Field field, const std::u16string& value);
 
     std::shared_ptr<ITunesLibrary> m_library;

@@ -255,29 +255,33 @@ HResult ITunesLibrary::readInteger(uint64_t persistentId, const char* key, int64
     return kOk;
 }
 
-HResult ITunesLibrary::filePath(uint64_t persistentId, std::string& out)
+HResult ITunesLibrary::fileTrackLocked(uint64_t persistentId, PlistValue*& track, std::string& path)
 {
-    std::lock_guard lock(m_mutex);
-    const PlistValue* track = trackLocked(persistentId);
+    track = trackLocked(persistentId);
     if (!track)
         return kNotFound;
     const PlistValue* location = track->find("Location");
     if (!location || location->kind() != PlistValue::Kind::String)
         return kNoInterface;
-    out = locationUrlToPath(location->text());
+    path = locationUrlToPath(location->text());
     return kOk;
+}
+
+HResult ITunesLibrary::filePath(uint64_t persistentId, std::string& out)
+{
+    std::lock_guard lock(m_mutex);
+    PlistValue* track = nullptr;
+    return fileTrackLocked(persistentId, track, out);
 }
 
 HResult ITunesLibrary::writeText(uint64_t persistentId, AudioFileTags::Field field, const std::string& value)
 {
     std::lock_guard lock(m_mutex);
-    PlistValue* track = trackLocked(persistentId);
-    if (!track)
-        return kNotFound;
-    const PlistValue* location = track->find("Location");
-    if (!location)
-        return kNoInterface;
-    if (!AudioFileTags::writeText(locationUrlToPath(location->text()), field, value))
+    PlistValue* track = nullptr;
+    std::string path;
+    if (const HResult hr = fileTrackLocked(persistentId, track, path); hr != kOk)
+        return hr;
+    if (!AudioFileTags::writeText(path, field, value))
         return kFail;
     track->set(fieldKey(field), PlistValue::string(value));
     return saveLocked();
@@ -286,15 +290,13 @@ HResult ITunesLibrary::writeText(uint64_t persistentId, AudioFileTags::Field fie
 HResult ITunesLibrary::writeYear(uint64_t persistentId, int year)
 {
     std::lock_guard lock(m_mutex);
-    PlistValue* track = trackLocked(persistentId);
-    if (!track)
-        return kNotFound;
+    PlistValue* track = nullptr;
+    std::string path;
+    if (const HResult hr = fileTrackLocked(persistentId, track, path); hr != kOk)
+        return hr;
     if (year < 0 || year > 9999)
         return kInvalidArg;
-    const PlistValue* location = track->find("Location");
-    if (!location)
-        return kNoInterface;
-    if (!AudioFileTags::writeYear(locationUrlToPath(location->text()), static_cast<unsigned>(year)))
+    if (!AudioFileTags::writeYear(path, static_cast<unsigned>(year)))
         return kFail;
     if (year == 0)
         track->remove("Year");
@@ -308,15 +310,12 @@ HResult ITunesLibrary::pictures(uint64_t persistentId, std::vector<std::string>&
     std::string path;
     {
         std::lock_guard lock(m_mutex);
-        const PlistValue* track = trackLocked(persistentId);
-        if (!track)
-            return kNotFound;
-        const PlistValue* location = track->find("Location");
-        if (!location) {
-            out.clear(); // no file, no artwork
-            return kOk;
+        PlistValue* track = nullptr;
+        const HResult hr = fileTrackLocked(persistentId, track, path);
+        if (hr != kOk) {
+            out.clear();
+            return hr == kNoInterface ? kOk : hr; // no file, no artwork
         }
-        path = locationUrlToPath(location->text());
     }
     if (!AudioFileTags::pictures(path, out))
         out.clear(); // an unreadable file shows no artwork, as iTunes does
@@ -326,16 +325,13 @@ HResult ITunesLibrary::pictures(uint64_t persistentId, std::vector<std::string>&
 HResult ITunesLibrary::addPicture(uint64_t persistentId, const std::string& imagePath)
 {
     std::lock_guard lock(m_mutex);
-    PlistValue* track = trackLocked(persistentId);
-    if (!track)
-        return kNotFound;
-    const PlistValue* location = track->find("Location");
-    if (!location)
-        return kNoInterface;
+    PlistValue* track = nullptr;
+    std::string path;
+    if (const HResult hr = fileTrackLocked(persistentId, track, path); hr != kOk)
+        return hr;
     std::string image;
     if (!readWholeFile(imagePath, image) || image.empty())
         return kFileNotFound;
-    const std::string path = locationUrlToPath(location->text());
     if (!AudioFileTags::addPicture(path, image))
         return kFail;
     std::vector<std::string> now;

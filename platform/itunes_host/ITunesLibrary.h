@@ -68,6 +68,8 @@ private:
     HResult saveLocked();
     void reindexLocked();
     PlistValue* trackLocked(uint64_t persistentId);
+    // The track and its file's local path; kNotFound, or kNoInterface for a track without a file.
+    HResult fileTrackLocked(uint64_t persistentId, PlistValue*& track, std::string& path);
     PlistValue* tracksDictLocked();
     uint64_t freshPersistentIdLocked();
 

@@ -1,11 +1,8 @@
 #include "PlistValue.h"
 
-#include <libxml/parser.h>
-#include <libxml/parserInternals.h>
+#include "SaxFileParser.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 namespace tidewell::ithost {
 
@@ -13,12 +10,12 @@ namespace {
 
 // Builds the value tree straight from SAX events, so a large library never exists twice in memory
 // (no document tree). Structural faults stop the parse with a message.
-class PlistBuilder
+class PlistBuilder : public SaxHandler
 {
 public:
     explicit PlistBuilder(PlistValue& root) : m_root(root) {}
 
-    void start(std::string_view name)
+    void startElement(std::string_view name) override
     {
         using Kind = PlistValue::Kind;
         if (!m_error.empty())
@@ -79,7 +76,7 @@ public:
         }
     }
 
-    void end(std::string_view name)
+    void endElement(std::string_view name) override
     {
         if (!m_error.empty() || name == "plist")
             return;
@@ -101,11 +98,14 @@ public:
         m_stack.pop_back();
     }
 
-    void characters(const char* text, size_t length)
+    void characters(const char* text, size_t length) override
     {
         if (m_inLeaf)
             m_text.append(text, length);
     }
+
+    void xmlError(const std::string& message) override { fail(message); }
+    bool stopRequested() const override { return !m_error.empty(); }
 
     void fail(std::string message)
     {
@@ -134,46 +134,6 @@ private:
     bool m_seenPlist = false;
     bool m_haveRoot = false;
 };
-
-struct SaxContext
-{
-    PlistBuilder* builder;
-    xmlParserCtxtPtr parser;
-};
-
-PlistBuilder& builderOf(void* context) { return *static_cast<SaxContext*>(context)->builder; }
-
-void stopIfFailed(void* context)
-{
-    auto* sax = static_cast<SaxContext*>(context);
-    if (!sax->builder->error().empty())
-        xmlStopParser(sax->parser);
-}
-
-void onStart(void* context, const xmlChar* localName, const xmlChar*, const xmlChar*, int, const xmlChar**, int, int,
-             const xmlChar**)
-{
-    builderOf(context).start(reinterpret_cast<const char*>(localName));
-    stopIfFailed(context);
-}
-
-void onEnd(void* context, const xmlChar* localName, const xmlChar*, const xmlChar*)
-{
-    builderOf(context).end(reinterpret_cast<const char*>(localName));
-    stopIfFailed(context);
-}
-
-void onCharacters(void* context, const xmlChar* text, int length)
-{
-    if (length > 0)
-        builderOf(context).characters(reinterpret_cast<const char*>(text), static_cast<size_t>(length));
-}
-
-void onError(void* context, xmlError* error)
-{
-    if (context && error && error->level >= XML_ERR_ERROR)
-        builderOf(context).fail(error->message ? error->message : "XML error");
-}
 
 void escapeInto(std::string& out, const std::string& text)
 {
@@ -318,39 +278,15 @@ bool PlistValue::remove(std::string_view key)
 
 bool readPlistFile(const std::string& path, PlistValue& root, std::string* error)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    PlistValue value;
+    PlistBuilder builder(value);
+    const SaxResult parsed = parseXmlFile(path, builder);
+    if (parsed == SaxResult::Missing) {
         if (error)
             *error = "no such file";
         return false;
     }
-    xmlParserCtxtPtr parser = xmlCreateFileParserCtxt(path.c_str());
-    if (!parser) {
-        if (error)
-            *error = "cannot open the file";
-        return false;
-    }
-    PlistValue value;
-    PlistBuilder builder(value);
-    SaxContext context{&builder, parser};
-    // Elements and text only: no DTD or entity is loaded, and never anything from the network.
-    xmlSAXHandler handler{};
-    handler.initialized = XML_SAX2_MAGIC;
-    handler.startElementNs = onStart;
-    handler.endElementNs = onEnd;
-    handler.characters = onCharacters;
-    handler.cdataBlock = onCharacters;
-    handler.serror = onError;
-    *parser->sax = handler;
-    parser->userData = &context;
-    xmlCtxtUseOptions(parser, XML_PARSE_NONET);
-    xmlParseDocument(parser);
-    const bool wellFormed = parser->wellFormed != 0;
-    if (parser->myDoc)
-        xmlFreeDoc(parser->myDoc);
-    parser->myDoc = nullptr;
-    xmlFreeParserCtxt(parser);
-
+    const bool wellFormed = parsed == SaxResult::Parsed;
     const bool ok = wellFormed && builder.complete();
     if (ok)
         root = std::move(value);
