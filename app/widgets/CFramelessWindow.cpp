@@ -134,19 +134,7 @@ bool CFramelessWindow::event(QEvent* event)
 
     const auto* hover = static_cast<QHoverEvent*>(event);
     if (m_bResizing) {
-        const QPoint global = hover->globalPosition().toPoint();
-        QRect area = geometry();
-        if (m_bLeftEdge) {
-            if (area.right() - global.x() > minimumWidth())
-                area.setLeft(global.x());
-            else
-                area.setLeft(area.right() - minimumWidth());
-        }
-        if (m_bRightEdge)
-            area.setRight(global.x());
-        if (m_bBottomEdge)
-            area.setBottom(global.y());
-        setGeometry(area);
+        ResizeTo(hover->globalPosition().toPoint());
         return true;
     }
 
@@ -160,6 +148,31 @@ bool CFramelessWindow::event(QEvent* event)
     else
         setCursor(Qt::ArrowCursor);
     return true;
+}
+
+void CFramelessWindow::ResizeTo(const QPoint& global)
+{
+    QRect area = geometry();
+    if (m_bLeftEdge) {
+        if (area.right() - global.x() > minimumWidth())
+            area.setLeft(global.x());
+        else
+            area.setLeft(area.right() - minimumWidth());
+    }
+    if (m_bRightEdge)
+        area.setRight(global.x());
+    if (m_bBottomEdge)
+        area.setBottom(global.y());
+    setGeometry(area);
+}
+
+void CFramelessWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    // While the button is held the window has the mouse; platforms that then send plain moves
+    // instead of hover moves still resize.
+    if (m_bResizing && !m_bFixedSize && !m_pTitleBar->IsMaximized())
+        ResizeTo(event->globalPosition().toPoint());
+    QFrame::mouseMoveEvent(event);
 }
 
 void CFramelessWindow::mousePressEvent(QMouseEvent* event)

@@ -45,11 +45,15 @@ public:
 protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void UpdateEdges(const QPoint& position);
+    // Moves the edges under the pointer (global position) to it; the left edge stops at the
+    // minimum width so the window never slides.
+    void ResizeTo(const QPoint& global);
 
     CTitleBar* m_pTitleBar = nullptr;
     QPointer<QWidget> m_pCentralWidget;

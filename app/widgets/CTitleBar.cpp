@@ -28,8 +28,9 @@ CTitleBar::CTitleBar(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("titleBar"));
-    if (parent)
-        parent->setMaximumSize(AvailableGeometry().size());
+    // No frameless window grows beyond the screen's free area (it has no system frame to fix it).
+    if (const QRect available = AvailableGeometry(); parent && !available.isEmpty())
+        parent->setMaximumSize(available.size());
 
     m_pMinButton = new QToolButton(this);
     m_pMinButton->setObjectName(QStringLiteral("minimize"));

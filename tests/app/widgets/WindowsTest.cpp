@@ -311,6 +311,18 @@ private slots:
         QCOMPARE(window.width(), 201);
         SendMouse(&window, QEvent::MouseButtonRelease, {1, 150});
 
+        // Bottom edge, followed by plain mouse moves while the button is held.
+        Hover(&window, {100, 298});
+        SendMouse(&window, QEvent::MouseButtonPress, {100, 298});
+        const QPoint below = window.geometry().topLeft() + QPoint(100, 339);
+        QMouseEvent drag(QEvent::MouseMove, window.mapFromGlobal(QPointF(below)), QPointF(below), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &drag);
+        QCOMPARE(window.height(), 340);
+        SendMouse(&window, QEvent::MouseButtonRelease, {100, 339});
+        QCoreApplication::sendEvent(&window, &drag);
+        QCOMPARE(window.height(), 340);
+
         // A fixed-size window ignores its edges.
         window.SetFixedSize(300, 200);
         Hover(&window, {1, 150});
