@@ -222,7 +222,7 @@ void LibraryXmlReader::endElement(std::string_view name)
         }
         break;
     case kLibraryIdValue:
-        if (m_depth == m_valueDepth || m_depth < m_valueDepth || m_valueDepth == 0)
+        if (m_valueDepth == 0 || m_depth == m_valueDepth) // its value, or the dict around it, ended
             m_state = kWaitTracks;
         break;
     case kWaitTracks:

@@ -113,6 +113,26 @@ TEST_F(LyrafonExports, ReadsTheLibraryITunesNames)
     EXPECT_EQ(DestroyAgent_kvt(1), 0);
 }
 
+TEST_F(LyrafonExports, AttributesTheFileLacksComeFromITunes)
+{
+    // A copy of the library without Name, Location and Bit Rate for track 0: the reader asks iTunes
+    // (whose own library still has them) while it parses.
+    std::vector<LibraryTrack> tracks = lib.tracks;
+    tracks[0].name = "   ";
+    tracks[0].location.clear();
+    tracks[0].bitRate = 0;
+    tracks[1].name.clear();
+    tracks[1].persistentId = "00000000DEADBEEF"; // unknown to iTunes: stays without a name
+    const QString copy = home.file("copies/partial.xml");
+    ASSERT_TRUE(writeTextFile(copy, libraryXml(tracks, standardPlaylists(tracks))));
+    ASSERT_EQ(CreateAgent_kvt(copy.toUtf8().constData()), 0);
+    ASSERT_EQ(GetTrackCount_kvt(), 3);
+    EXPECT_EQ(attr(0, "Name"), "Song 0");
+    EXPECT_EQ(attr(0, "Location"), lib.files[0].toStdString());
+    EXPECT_EQ(attr(0, "Bitrate"), "128");
+    EXPECT_EQ(attr(1, "Name"), "<null>");
+}
+
 TEST_F(LyrafonExports, BrokenLibraryFilesGiveTheirCodes)
 {
     const std::string good = readTextFile(lib.libraryPath);
