@@ -389,6 +389,16 @@ def artwork_frame(c, fill_top, fill_bottom):
     c.rounded_rect(1, 1, 98, 98, 5, vgrad(1, 99, fill_top, fill_bottom))
 
 
+def three_piece(names, cap, middle, h, shape):
+    """Cuts one rounded shape into a left cap, a middle slice that is stretched, and a right cap.
+    shape(canvas, x, width) draws the whole shape with its left edge at x."""
+    whole = 2 * cap + 2 * middle
+    for name, w, x in ((names[0], cap, 0), (names[1], middle, -cap), (names[2], cap, cap - whole)):
+        c = Canvas(w, h)
+        shape(c, x, whole)
+        c.save_png(name)
+
+
 def draw_list():
     c = Canvas(100, 100)
     artwork_frame(c, (238, 241, 245), (214, 220, 228))
@@ -413,15 +423,8 @@ def draw_list():
         c.save_png("list/" + name)
 
     # Count badge: left cap, stretchable middle, right cap (24 high).
-    c = Canvas(8, 24)
-    c.rounded_rect(0, 2, 16, 20, 10, RED)
-    c.save_png("list/label_bl.png")
-    c = Canvas(4, 24)
-    c.rounded_rect(-4, 2, 12, 20, 0, RED)
-    c.save_png("list/label_bc.png")
-    c = Canvas(8, 24)
-    c.rounded_rect(-8, 2, 16, 20, 10, RED)
-    c.save_png("list/label_br.png")
+    three_piece(("list/label_bl.png", "list/label_bc.png", "list/label_br.png"), 8, 4, 24,
+                lambda c, x, w: c.rounded_rect(x, 2, w, 20, 10, RED))
 
     c = Canvas(16, 16)
     c.circle(8, 8, 7.5, GREEN)
@@ -816,18 +819,10 @@ def draw_program_images():
     c.line(0, 9, 8, 0.5, 1.0, GREY_LIGHT)
     c.line(8, 0.5, 16, 9, 1.0, GREY_LIGHT)
     c.save_png("list/expandbcl.png")
-    c = Canvas(12, 140)
-    c.rounded_rect(0, 0, 24, 140, 10, GREY_LIGHT)
-    c.rounded_rect(1, 1, 23, 138, 9, WHITE)
-    c.save_png("list/expandbg_left.png")
-    c = Canvas(4, 140)
-    c.rounded_rect(-4, 0, 12, 140, 0, GREY_LIGHT)
-    c.rounded_rect(-4, 1, 12, 138, 0, WHITE)
-    c.save_png("list/expandbg_center.png")
-    c = Canvas(12, 140)
-    c.rounded_rect(-12, 0, 24, 140, 10, GREY_LIGHT)
-    c.rounded_rect(-12, 1, 23, 138, 9, WHITE)
-    c.save_png("list/expandbg_right.png")
+    def panel(c, x, w):
+        c.rounded_rect(x, 0, w, 140, 10, GREY_LIGHT)
+        c.rounded_rect(x + 1, 1, w - 2, 138, 9, WHITE)
+    three_piece(("list/expandbg_left.png", "list/expandbg_center.png", "list/expandbg_right.png"), 12, 4, 140, panel)
     c = Canvas(400, 32)
     c.rounded_rect(0, 0, 400, 32, 0, vgrad(0, 32, (240, 244, 249), (222, 230, 240)))
     c.line(0, 31.5, 400, 31.5, 1.0, (200, 210, 222))
