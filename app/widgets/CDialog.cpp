@@ -6,8 +6,7 @@
 #include <QIcon>
 #include <QVBoxLayout>
 
-CDialog::CDialog(QWidget* parent, Qt::WindowFlags flags)
-    : QDialog(parent)
+CDialog::CDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent)
 {
     setWindowFlags(flags | Qt::FramelessWindowHint | Qt::Dialog | Qt::WindowMinMaxButtonsHint);
     setWindowModality(Qt::ApplicationModal);

@@ -10,15 +10,15 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-namespace {
+namespace
+{
 
-constexpr int kEdgeReach = 3;     // pixels from a border that still count as the border
-constexpr int kBottomIndex = 3;   // title bar, tool row, content, then the bottom widget
+constexpr int kEdgeReach = 3;   // pixels from a border that still count as the border
+constexpr int kBottomIndex = 3; // title bar, tool row, content, then the bottom widget
 
 } // namespace
 
-CFramelessWindow::CFramelessWindow(QWidget* parent, Qt::WindowFlags flags)
-    : QFrame(parent)
+CFramelessWindow::CFramelessWindow(QWidget* parent, Qt::WindowFlags flags) : QFrame(parent)
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | flags);
     setFrameShape(QFrame::Panel);
@@ -121,7 +121,8 @@ void CFramelessWindow::UpdateEdges(const QPoint& position)
     m_bRightEdge = qAbs(position.x() - area.right()) <= kEdgeReach;
     m_bBottomEdge = qAbs(position.y() - area.bottom()) <= kEdgeReach;
     // Beside the title bar the sides belong to the bar (dragging), never to resizing.
-    if (qAbs(position.y() - area.top()) <= m_pTitleBar->height()) {
+    if (qAbs(position.y() - area.top()) <= m_pTitleBar->height())
+    {
         m_bLeftEdge = false;
         m_bRightEdge = false;
     }
@@ -133,7 +134,8 @@ bool CFramelessWindow::event(QEvent* event)
         return QFrame::event(event);
 
     const auto* hover = static_cast<QHoverEvent*>(event);
-    if (m_bResizing) {
+    if (m_bResizing)
+    {
         ResizeTo(hover->globalPosition().toPoint());
         return true;
     }
@@ -153,7 +155,8 @@ bool CFramelessWindow::event(QEvent* event)
 void CFramelessWindow::ResizeTo(const QPoint& global)
 {
     QRect area = geometry();
-    if (m_bLeftEdge) {
+    if (m_bLeftEdge)
+    {
         if (area.right() - global.x() > minimumWidth())
             area.setLeft(global.x());
         else
@@ -177,7 +180,8 @@ void CFramelessWindow::mouseMoveEvent(QMouseEvent* event)
 
 void CFramelessWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (!m_bFixedSize && (m_bLeftEdge || m_bRightEdge || m_bBottomEdge)) {
+    if (!m_bFixedSize && (m_bLeftEdge || m_bRightEdge || m_bBottomEdge))
+    {
         Qt::Edges edges;
         if (m_bLeftEdge)
             edges |= Qt::LeftEdge;
@@ -194,7 +198,8 @@ void CFramelessWindow::mousePressEvent(QMouseEvent* event)
 
 void CFramelessWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!m_bFixedSize) {
+    if (!m_bFixedSize)
+    {
         m_bResizing = false;
         releaseMouse();
     }

@@ -64,6 +64,6 @@ private:
     QHBoxLayout* m_pToolLayout = nullptr;
     QVBoxLayout* m_pContentLayout = nullptr;
     QPointer<QWidget> m_pBottomWidget;
-    bool m_bResizing = false;  // a press on an edge is being followed by this window itself
+    bool m_bResizing = false; // a press on an edge is being followed by this window itself
     bool m_bFixedSize = false;
 };

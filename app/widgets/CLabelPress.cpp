@@ -7,8 +7,7 @@
 #include <QUrl>
 
 CLabelPress::CLabelPress(const QString& address, const QString& text, QWidget* parent)
-    : QLabel(parent)
-    , m_strAddress(address)
+    : QLabel(parent), m_strAddress(address)
 {
     setCursor(Qt::PointingHandCursor);
     setMinimumWidth(ScaledInt(300));
@@ -21,7 +20,8 @@ CLabelPress::CLabelPress(const QString& address, const QString& text, QWidget* p
     const int limit = width < metrics.horizontalAdvance(shown) ? width - ellipsis : width;
     while (!shown.isEmpty() && limit < metrics.horizontalAdvance(shown))
         shown.remove(shown.size() / 2, 1);
-    if (limit != width) {
+    if (limit != width)
+    {
         shown.insert((shown.size() + 1) / 2, QStringLiteral("..."));
         setToolTip(text);
     }

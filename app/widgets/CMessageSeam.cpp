@@ -8,10 +8,7 @@ CMessageSeam::Answerer& CMessageSeam::Current()
     return answerer;
 }
 
-CMessageSeam::Scope::Scope(Answerer answerer)
-    : m_previous(std::exchange(Current(), std::move(answerer)))
-{
-}
+CMessageSeam::Scope::Scope(Answerer answerer) : m_previous(std::exchange(Current(), std::move(answerer))) {}
 
 CMessageSeam::Scope::~Scope()
 {

@@ -14,8 +14,8 @@ struct MessageQuestion
     QString title;
     QString text;
     int type = 0;
-    QStringList buttons;  // the visible buttons' texts, first to last, as shown (type 0: "OK")
-    int countdown = 0;    // seconds until the first button takes itself; 0 for none
+    QStringList buttons; // the visible buttons' texts, first to last, as shown (type 0: "OK")
+    int countdown = 0;   // seconds until the first button takes itself; 0 for none
 };
 
 // The one place where modal questions can be answered without showing them. The message box

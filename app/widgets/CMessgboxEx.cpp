@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 QString DialogButtonStyle(const QString& objectName)
 {
@@ -21,8 +22,7 @@ QString DialogButtonStyle(const QString& objectName)
 
 } // namespace
 
-CMessgboxEx::CMessgboxEx(QWidget* parent)
-    : CDialog(parent)
+CMessgboxEx::CMessgboxEx(QWidget* parent) : CDialog(parent)
 {
     setObjectName(QStringLiteral("CMessageBoxEx"));
     SetFixedSize(ScaledInt(400), ScaledInt(130));
@@ -82,7 +82,8 @@ int CMessgboxEx::exec()
     question.text = m_pTextLabel->text();
     question.type = 2;
     question.buttons = {tr("Remove"), tr("Cancel")};
-    switch (CMessageSeam::Answer(question)) {
+    switch (CMessageSeam::Answer(question))
+    {
     case 1:
         Remove();
         break;

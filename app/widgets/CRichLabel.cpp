@@ -10,9 +10,10 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
-constexpr int kProbeInterval = 120;  // ms; re-tests the pointer while it rests over the label
+constexpr int kProbeInterval = 120; // ms; re-tests the pointer while it rests over the label
 constexpr int kLineHeight = 30;
 const QColor kLinkColour(255, 222, 0);
 // Segments are placed by this label itself, in both directions, so text alignment must not be
@@ -21,8 +22,7 @@ constexpr Qt::Alignment kSegmentAlignment = Qt::AlignLeft | Qt::AlignAbsolute | 
 
 } // namespace
 
-CRichLabel::CRichLabel(QWidget* parent)
-    : QLabel(parent)
+CRichLabel::CRichLabel(QWidget* parent) : QLabel(parent)
 {
     setMouseTracking(true);
 }
@@ -69,13 +69,16 @@ void CRichLabel::AdjustLabelSize()
     for (const QString& text : m_texts)
         total += fontMetrics().horizontalAdvance(text);
     m_bRightToLeft = IsRightToLeftLanguage();
-    if (m_bRightToLeft) {
+    if (m_bRightToLeft)
+    {
         // 240 x scale, unless the sentence needs more: a fixed width that cut it off would hide
         // the links at its right-hand end.
         const QSize size(qMax(ScaledInt(240), total), height);
         setMinimumSize(size);
         setMaximumSize(size);
-    } else {
+    }
+    else
+    {
         setMinimumWidth(total + ScaledInt(4));
         setMinimumHeight(height);
     }
@@ -95,7 +98,8 @@ QList<int> CRichLabel::DrawOrder() const
 QPair<int, int> CRichLabel::SegmentSpan(int index) const
 {
     int x = 0;
-    for (int i : DrawOrder()) {
+    for (int i : DrawOrder())
+    {
         const int w = fontMetrics().horizontalAdvance(m_texts[i]);
         if (i == index)
             return {x, w};
@@ -107,7 +111,8 @@ QPair<int, int> CRichLabel::SegmentSpan(int index) const
 
 bool CRichLabel::event(QEvent* event)
 {
-    switch (event->type()) {
+    switch (event->type())
+    {
     case QEvent::Enter:
         if (!m_iProbeTimer)
             m_iProbeTimer = startTimer(kProbeInterval);
@@ -120,10 +125,12 @@ bool CRichLabel::event(QEvent* event)
             setCursor(Qt::ArrowCursor);
         return true;
     case QEvent::Timer:
-        if (static_cast<QTimerEvent*>(event)->timerId() == m_iProbeTimer) {
+        if (static_cast<QTimerEvent*>(event)->timerId() == m_iProbeTimer)
+        {
             // The pointer may rest while the text under it changes: test it again.
             const QPointF local = mapFromGlobal(QCursor::pos());
-            QMouseEvent probe(QEvent::MouseMove, local, QCursor::pos(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QMouseEvent probe(QEvent::MouseMove, local, QCursor::pos(), Qt::NoButton, Qt::NoButton,
+                              Qt::NoModifier);
             mouseMoveEvent(&probe);
             return true;
         }
@@ -138,14 +145,16 @@ void CRichLabel::mouseMoveEvent(QMouseEvent* event)
 {
     const int x = event->position().toPoint().x();
     int right = 0;
-    for (int i : DrawOrder()) {
+    for (int i : DrawOrder())
+    {
         // Only drawn segments take room, so the hit test matches the painting.
         if (m_kinds[i] != Plain && m_kinds[i] != Link)
             continue;
         right += fontMetrics().horizontalAdvance(m_texts[i]);
         if (right < x)
             continue;
-        if (m_kinds[i] == Link) {
+        if (m_kinds[i] == Link)
+        {
             setCursor(Qt::PointingHandCursor);
             m_iHovered = i;
             return;
@@ -166,15 +175,19 @@ void CRichLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     int x = rect().left();
-    for (int i : DrawOrder()) {
+    for (int i : DrawOrder())
+    {
         const QString& text = m_texts[i];
         if (text.isEmpty())
             continue;
         const int w = fontMetrics().horizontalAdvance(text);
         const QRect area(x, rect().top() - 3, w, height());
-        if (m_kinds[i] == Plain) {
+        if (m_kinds[i] == Plain)
+        {
             painter.drawText(area, kSegmentAlignment, text);
-        } else if (m_kinds[i] == Link) {
+        }
+        else if (m_kinds[i] == Link)
+        {
             painter.save();
             QFont underlined = font();
             underlined.setUnderline(true);
@@ -182,7 +195,9 @@ void CRichLabel::paintEvent(QPaintEvent*)
             painter.setPen(kLinkColour);
             painter.drawText(area, kSegmentAlignment, text);
             painter.restore();
-        } else {
+        }
+        else
+        {
             continue;
         }
         x += w;

@@ -12,7 +12,11 @@ class CRichLabel : public QLabel
     Q_OBJECT
 
 public:
-    enum Kind { Plain = 0, Link = 1 };
+    enum Kind
+    {
+        Plain = 0,
+        Link = 1
+    };
 
     explicit CRichLabel(QWidget* parent = nullptr);
     ~CRichLabel() override;
@@ -51,6 +55,6 @@ private:
     int m_iHovered = -1;
     int m_iProbeTimer = 0;
     int m_iRunningWidth = 0;
-    int m_iBaseHeight = -1;  // height before the first AdjustLabelSize, so repeats do not compound
+    int m_iBaseHeight = -1; // height before the first AdjustLabelSize, so repeats do not compound
     bool m_bRightToLeft = false;
 };

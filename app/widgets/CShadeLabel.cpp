@@ -7,10 +7,11 @@
 
 #include <cstdint>
 
-namespace {
+namespace
+{
 
-constexpr int kSlideInterval = 100;   // ms per pixel while sliding
-constexpr int kRestInterval = 10000;  // ms a text rests before it slides away
+constexpr int kSlideInterval = 100;  // ms per pixel while sliding
+constexpr int kRestInterval = 10000; // ms a text rests before it slides away
 
 // The start text is picked by the first value of a linear congruential generator seeded with
 // 12345 (the classic Microsoft C runtime one, first value 7584), so a given number of texts
@@ -28,7 +29,8 @@ QString Elided(const QFontMetrics& metrics, const QString& text, int width, int 
 {
     if (metrics.horizontalAdvance(text) <= width)
         return text;
-    for (int n = 1; n <= text.size(); ++n) {
+    for (int n = 1; n <= text.size(); ++n)
+    {
         if (metrics.horizontalAdvance(text.left(n)) >= limit)
             return text.left(n) + QStringLiteral("...");
     }
@@ -37,11 +39,7 @@ QString Elided(const QFontMetrics& metrics, const QString& text, int width, int 
 
 } // namespace
 
-CShadeLabel::CShadeLabel(QStatusBar* statusBar)
-    : QLabel(nullptr)
-    , m_pStatusBar(statusBar)
-{
-}
+CShadeLabel::CShadeLabel(QStatusBar* statusBar) : QLabel(nullptr), m_pStatusBar(statusBar) {}
 
 CShadeLabel::~CShadeLabel()
 {
@@ -80,17 +78,21 @@ void CShadeLabel::RestartCycleTimer(int interval)
 
 void CShadeLabel::SetShadeHidden(bool hide)
 {
-    if (hide) {
+    if (hide)
+    {
         RestartCycleTimer(0);
         QLabel::hide();
         return;
     }
     RestartCycleTimer(0);
     m_iScrollStep = 0;
-    if (m_texts.size() > 1) {
+    if (m_texts.size() > 1)
+    {
         SetText(m_texts.at(FirstCycleValue() % m_texts.size()));
         RestartCycleTimer(kSlideInterval);
-    } else if (m_texts.size() == 1) {
+    }
+    else if (m_texts.size() == 1)
+    {
         SetText(m_texts.first());
     }
     show();
@@ -111,18 +113,21 @@ void CShadeLabel::ShowNextText()
 
 void CShadeLabel::timerEvent(QTimerEvent* event)
 {
-    if (event->timerId() != m_iCycleTimer || m_bPaused) {
+    if (event->timerId() != m_iCycleTimer || m_bPaused)
+    {
         QLabel::timerEvent(event);
         return;
     }
     ++m_iScrollStep;
-    if (m_iScrollStep == 1) {
+    if (m_iScrollStep == 1)
+    {
         RestartCycleTimer(kRestInterval);
         return;
     }
     if (m_iScrollStep == 2)
         RestartCycleTimer(kSlideInterval);
-    if (m_iScrollStep >= height()) {
+    if (m_iScrollStep >= height())
+    {
         ShowNextText();
         m_iScrollStep = 0;
     }
@@ -133,7 +138,8 @@ void CShadeLabel::enterEvent(QEnterEvent*)
 {
     if (m_pStatusBar)
         m_pStatusBar->showMessage(text());
-    if (m_iCycleTimer && !m_bPaused) {
+    if (m_iCycleTimer && !m_bPaused)
+    {
         killTimer(m_iCycleTimer);
         m_bPaused = true;
     }
@@ -155,7 +161,8 @@ void CShadeLabel::paintEvent(QPaintEvent*)
     const int limit = width() - (metrics.horizontalAdvance(QStringLiteral("...")) + 5);
     const QRect current(0, -m_iScrollStep, width(), height());
     painter.drawText(current, Qt::AlignLeft | Qt::AlignVCenter, Elided(metrics, text(), width(), limit));
-    if (m_texts.size() > 1) {
+    if (m_texts.size() > 1)
+    {
         const QRect next = current.translated(0, height());
         painter.drawText(next, Qt::AlignLeft | Qt::AlignVCenter, Elided(metrics, NextText(), width(), limit));
     }

@@ -48,5 +48,5 @@ private:
     QStringList m_texts;
     int m_iScrollStep = 0;
     int m_iCycleTimer = 0;
-    bool m_bPaused = false;  // under the pointer: the timer is killed, its id kept as a marker
+    bool m_bPaused = false; // under the pointer: the timer is killed, its id kept as a marker
 };

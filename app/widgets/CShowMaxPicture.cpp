@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 CShowMaxPicture::CShowMaxPicture(QWidget* parent)
-    : QFrame(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_background(QStringLiteral(":/res/res/win/label/enlarge_bg.png"))
+    : QFrame(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_background(QStringLiteral(":/res/res/win/label/enlarge_bg.png"))
 {
     setObjectName(QStringLiteral("enlarge"));
     setFocusPolicy(Qt::ClickFocus);
@@ -21,9 +21,9 @@ CShowMaxPicture::CShowMaxPicture(QWidget* parent)
     m_pPictureLabel->setAlignment(Qt::AlignCenter);
     m_pCloseButton = new QPushButton(this);
     m_pCloseButton->setObjectName(QStringLiteral("EnlargeClose"));
-    m_pCloseButton->setStyleSheet(ImageButtonStyle(QStringLiteral("EnlargeClose"), QStringLiteral("enlargeclose"),
-                                                   ScaledValue(17), ScaledValue(17), QStringLiteral("#000000"),
-                                                   ScaledValue(11)));
+    m_pCloseButton->setStyleSheet(
+        ImageButtonStyle(QStringLiteral("EnlargeClose"), QStringLiteral("enlargeclose"), ScaledValue(17),
+                         ScaledValue(17), QStringLiteral("#000000"), ScaledValue(11)));
     m_pCloseButton->installEventFilter(this);
     connect(m_pCloseButton, &QPushButton::clicked, this, &CShowMaxPicture::HidePicuture);
 

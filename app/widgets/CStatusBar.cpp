@@ -4,8 +4,7 @@
 
 #include <QPainter>
 
-CStatusBar::CStatusBar(QWidget* parent)
-    : QStatusBar(parent)
+CStatusBar::CStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     const QImage logo(QStringLiteral(":/res/res/win/label/zavrologo.png"));
     if (!logo.isNull())

@@ -4,8 +4,7 @@
 
 #include <QPainter>
 
-CTextButton::CTextButton(QWidget* parent)
-    : QPushButton(parent)
+CTextButton::CTextButton(QWidget* parent) : QPushButton(parent)
 {
     QFont buttonFont = font();
     buttonFont.setPixelSize(ScaledInt(11));

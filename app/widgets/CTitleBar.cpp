@@ -13,19 +13,20 @@
 #include <QToolButton>
 #include <QWindow>
 
-namespace {
+namespace
+{
 
-constexpr int kMenuIndex = 3;  // icon, title, stretch, then the menu widget
+constexpr int kMenuIndex = 3; // icon, title, stretch, then the menu widget
 
 QString SystemButtonStyle(const char* objectName, const char* image, double width)
 {
-    return TitleBarButtonStyle(QLatin1String(objectName), QLatin1String(image), ScaledValue(width), ScaledValue(21));
+    return TitleBarButtonStyle(QLatin1String(objectName), QLatin1String(image), ScaledValue(width),
+                               ScaledValue(21));
 }
 
 } // namespace
 
-CTitleBar::CTitleBar(QWidget* parent)
-    : QWidget(parent)
+CTitleBar::CTitleBar(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("titleBar"));
     // No frameless window grows beyond the screen's free area (it has no system frame to fix it).
@@ -102,7 +103,8 @@ void CTitleBar::SetMenuWidget(QWidget* widget)
 
 QWidget* CTitleBar::MenuBar()
 {
-    if (!m_pMenuWidget) {
+    if (!m_pMenuWidget)
+    {
         m_pMenuWidget = new QMenuBar(this);
         m_pLayout->insertWidget(kMenuIndex, m_pMenuWidget, 0, Qt::AlignCenter);
     }
@@ -111,13 +113,14 @@ QWidget* CTitleBar::MenuBar()
 
 void CTitleBar::SetRightToLeft(bool rightToLeft)
 {
-    if (m_pMenuWidget) {
+    if (m_pMenuWidget)
+    {
         m_pMenuWidget->setObjectName(QStringLiteral("menubar"));
         // The right-to-left menu image keeps its pixel size at every scale.
-        m_pMenuWidget->setStyleSheet(rightToLeft
-                                         ? TitleBarMenuStyle(QStringLiteral("menubar"), QStringLiteral("menu_ar"), 31, 21)
-                                         : TitleBarMenuStyle(QStringLiteral("menubar"), QStringLiteral("menu"),
-                                                             ScaledValue(31), ScaledValue(21)));
+        m_pMenuWidget->setStyleSheet(
+            rightToLeft ? TitleBarMenuStyle(QStringLiteral("menubar"), QStringLiteral("menu_ar"), 31, 21)
+                        : TitleBarMenuStyle(QStringLiteral("menubar"), QStringLiteral("menu"),
+                                            ScaledValue(31), ScaledValue(21)));
     }
     m_pCloseButton->setStyleSheet(SystemButtonStyle("close", rightToLeft ? "close_ar" : "close", 43));
 }
@@ -146,11 +149,14 @@ void CTitleBar::showMaxRestore()
     QWidget* window = parentWidget();
     if (!window)
         return;
-    if (m_bMaximized) {
+    if (m_bMaximized)
+    {
         m_pMaxButton->setStyleSheet(SystemButtonStyle("maximize", "max", 31));
         window->showNormal();
         window->setGeometry(m_restoreGeometry);
-    } else {
+    }
+    else
+    {
         m_pMaxButton->setStyleSheet(SystemButtonStyle("maximize", "reduction", 31));
         m_restoreGeometry = window->geometry();
         // The available geometry keeps the task bar and panels visible.
@@ -184,16 +190,21 @@ void CTitleBar::mouseMoveEvent(QMouseEvent* event)
         return;
     // Hand the move to the window system where it can take it (the only way on Wayland). This
     // starts on the first move, not on the press, so a double-click still reaches the bar.
-    if (event->buttons() & Qt::LeftButton) {
+    if (event->buttons() & Qt::LeftButton)
+    {
         QWindow* handle = window->windowHandle();
-        if (handle && handle->startSystemMove()) {
+        if (handle && handle->startSystemMove())
+        {
             m_pressPoint = QPoint();
             return;
         }
     }
-    if (m_bCanResize) {
+    if (m_bCanResize)
+    {
         window->move(event->globalPosition().toPoint() - m_pressPoint);
-    } else {
+    }
+    else
+    {
         const QPoint offset = mapTo(window, event->position().toPoint()) - m_pressPoint;
         QRect geometry = window->geometry();
         geometry.translate(offset);

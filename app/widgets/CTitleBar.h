@@ -60,7 +60,7 @@ private:
     QToolButton* m_pMaxButton = nullptr;
     QToolButton* m_pCloseButton = nullptr;
     bool m_bMaximized = false;
-    QPoint m_pressPoint;  // in the window's coordinates; null: no drag under way
+    QPoint m_pressPoint; // in the window's coordinates; null: no drag under way
     QPointer<QWidget> m_pMenuWidget;
     QHBoxLayout* m_pLayout = nullptr;
     QRect m_restoreGeometry;

@@ -1,7 +1,6 @@
 #include "CTransPopupWidget.h"
 
-CTransPopupWidget::CTransPopupWidget(QWidget* parent)
-    : QFrame(parent, Qt::Window | Qt::FramelessWindowHint)
+CTransPopupWidget::CTransPopupWidget(QWidget* parent) : QFrame(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::ClickFocus);

@@ -15,7 +15,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 QString CountdownText(const QString& text, int seconds)
 {
@@ -25,9 +26,9 @@ QString CountdownText(const QString& text, int seconds)
 } // namespace
 
 CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString& text, int type,
-                           const QString& button1, const QString& button2, const QString& button3, int countdown)
-    : CDialog(parent)
-    , m_iSecondsLeft(countdown)
+                           const QString& button1, const QString& button2, const QString& button3,
+                           int countdown)
+    : CDialog(parent), m_iSecondsLeft(countdown)
 {
     setObjectName(QStringLiteral("CWarnMessage"));
     SetFixedSize(ScaledInt(420), ScaledInt(150));
@@ -50,13 +51,15 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
 
     const QString texts[3] = {button1, button2, button3};
     QPushButton* buttons[3] = {};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         const QString name = QStringLiteral("MessageBut%1").arg(i + 1);
         buttons[i] = new QPushButton(texts[i], this);
         buttons[i]->setObjectName(name);
         buttons[i]->setFocusPolicy(Qt::NoFocus);
         buttons[i]->setStyleSheet(ImageButtonStyle(name, QStringLiteral("button"), ScaledValue(84),
-                                                   ScaledValue(24), QStringLiteral("#000000"), ScaledValue(12)));
+                                                   ScaledValue(24), QStringLiteral("#000000"),
+                                                   ScaledValue(12)));
     }
     m_pFirstButton = buttons[0];
 
@@ -66,14 +69,19 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
     for (QPushButton* button : buttons)
         buttonRow->addWidget(button);
 
-    if (type == 0) {
+    if (type == 0)
+    {
         buttons[0]->setText(tr("OK"));
         buttons[1]->hide();
         buttons[2]->hide();
-    } else if (type == 1) {
+    }
+    else if (type == 1)
+    {
         buttons[1]->hide();
         buttons[2]->hide();
-    } else if (type == 2) {
+    }
+    else if (type == 2)
+    {
         buttons[2]->hide();
     }
 
@@ -93,7 +101,8 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
     connect(buttons[1], &QPushButton::clicked, this, &CWarnMessage::MyClicked2);
     connect(buttons[2], &QPushButton::clicked, this, &CWarnMessage::MyClicked3);
 
-    if (countdown > 0) {
+    if (countdown > 0)
+    {
         m_strFirstText = m_pFirstButton->text();
         m_pFirstButton->setText(CountdownText(m_strFirstText, countdown));
         m_pTimer = new QTimer(this);
@@ -111,7 +120,8 @@ CWarnMessage::~CWarnMessage()
 QStringList CWarnMessage::VisibleButtons(int type, const QString& button1, const QString& button2,
                                          const QString& button3)
 {
-    switch (type) {
+    switch (type)
+    {
     case 0:
         return {tr("OK")};
     case 1:
@@ -124,9 +134,11 @@ QStringList CWarnMessage::VisibleButtons(int type, const QString& button1, const
 }
 
 int CWarnMessage::ShowMessage(QWidget* parent, const QString& title, const QString& text, int type,
-                              const QString& button1, const QString& button2, const QString& button3, int countdown)
+                              const QString& button1, const QString& button2, const QString& button3,
+                              int countdown)
 {
-    if (CMessageSeam::IsInstalled()) {
+    if (CMessageSeam::IsInstalled())
+    {
         MessageQuestion question;
         question.parent = parent;
         question.title = title;
@@ -137,18 +149,21 @@ int CWarnMessage::ShowMessage(QWidget* parent, const QString& title, const QStri
         return CMessageSeam::Answer(question);
     }
     // A box runs a nested event loop of the GUI thread; from a worker it could only crash.
-    if (!QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread()) {
+    if (!QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread())
+    {
         qWarning("CWarnMessage::ShowMessage called off the GUI thread; nothing shown");
         return 0;
     }
     // The box is a child of the parent; if the parent goes away while the box waits, it takes
     // the box with it. So the box lives on the heap, watched, and is freed here only when it
     // still exists (then it answers 0: it was closed without a button).
-    auto box = std::make_unique<CWarnMessage>(parent, title, text, type, button1, button2, button3, countdown);
+    auto box =
+        std::make_unique<CWarnMessage>(parent, title, text, type, button1, button2, button3, countdown);
     const QPointer<CWarnMessage> alive(box.get());
     box->exec();
-    if (!alive) {
-        (void)box.release();  // already deleted by its parent
+    if (!alive)
+    {
+        (void)box.release(); // already deleted by its parent
         return 0;
     }
     return box->Result();
@@ -164,7 +179,8 @@ void CWarnMessage::SecondRed()
 {
     --m_iSecondsLeft;
     m_pFirstButton->setText(CountdownText(m_strFirstText, m_iSecondsLeft));
-    if (m_iSecondsLeft <= 0) {
+    if (m_iSecondsLeft <= 0)
+    {
         m_pTimer->stop();
         MyClicked1();
     }

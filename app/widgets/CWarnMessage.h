@@ -23,7 +23,8 @@ public:
     // out) or 0 when the box was closed otherwise (title-bar close, Escape). Asks CMessageSeam
     // first when an answerer is installed. Off the GUI thread nothing is shown and 0 is answered.
     static int ShowMessage(QWidget* parent, const QString& title, const QString& text, int type,
-                           const QString& button1, const QString& button2, const QString& button3, int countdown);
+                           const QString& button1, const QString& button2, const QString& button3,
+                           int countdown);
 
     // This box's answer so far (0 until a button is pressed).
     int Result() const { return m_iResult; }

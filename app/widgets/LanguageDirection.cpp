@@ -15,10 +15,13 @@ void ApplyLanguageDirection(QWidget* widget)
 {
     if (!widget)
         return;
-    if (IsRightToLeftLanguage()) {
+    if (IsRightToLeftLanguage())
+    {
         widget->setLayoutDirection(Qt::RightToLeft);
         QApplication::setLayoutDirection(Qt::RightToLeft);
-    } else if (widget->layoutDirection() == Qt::RightToLeft) {
+    }
+    else if (widget->layoutDirection() == Qt::RightToLeft)
+    {
         widget->setLayoutDirection(Qt::LeftToRight);
     }
 }

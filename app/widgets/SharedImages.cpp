@@ -27,7 +27,8 @@ std::unique_ptr<QPixmap> g_pixExpand;
 std::unique_ptr<QPixmap> g_pixArtworkLoad;
 std::unique_ptr<QPixmap> g_pixArtworkLoadUncheck;
 
-namespace {
+namespace
+{
 
 const QString kRoot = QStringLiteral(":/res/res/win/");
 
@@ -36,7 +37,8 @@ std::unique_ptr<QPixmap> ScaledPixmap(const QString& file, int width, int height
 {
     QPixmap pixmap(kRoot + file);
     if (!pixmap.isNull())
-        pixmap = pixmap.scaled(ScaledInt(width), ScaledInt(height), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        pixmap =
+            pixmap.scaled(ScaledInt(width), ScaledInt(height), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return std::make_unique<QPixmap>(pixmap);
 }
 

@@ -2,15 +2,16 @@
 
 #include "AppGlobals.h"
 
-namespace {
+namespace
+{
 
 // Shared by the title-bar button and menu looks: %1 object name, %2 image, %3 width, %4 height,
 // %5 class name.
 QString FillTitleTemplate(const char* pattern, const QString& objectName, const QString& image, double width,
                           double height, const QString& className)
 {
-    return QString::fromLatin1(pattern)
-        .arg(objectName, image, QString::number(width, 'g'), QString::number(height, 'g'), className);
+    return QString::fromLatin1(pattern).arg(objectName, image, QString::number(width, 'g'),
+                                            QString::number(height, 'g'), className);
 }
 
 } // namespace
@@ -35,7 +36,8 @@ QString ImageButtonStyle(const QString& objectName, const QString& image, double
         "QPushButton#%1:pressed{border-image: url(:/res/res/win/button/%2_down.png);}"
         "QPushButton#%1:disabled{border-image: url(:/res/res/win/button/%2_disable.png);}";
     return QString::fromLatin1(pattern).arg(objectName, image, QString::number(width, 'g'),
-                                            QString::number(height, 'g'), colour, QString::number(fontPx, 'g'));
+                                            QString::number(height, 'g'), colour,
+                                            QString::number(fontPx, 'g'));
 }
 
 QString TitleBarButtonStyle(const QString& objectName, const QString& image, double width, double height)

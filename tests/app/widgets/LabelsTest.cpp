@@ -18,7 +18,8 @@
 #include <QTest>
 #include <QUrl>
 
-namespace {
+namespace
+{
 
 // Answers every link the program opens, so no browser starts.
 class UrlCatcher : public QObject
@@ -46,7 +47,8 @@ void ClickSegment(CRichLabel& label, int index)
 {
     const auto [left, width] = label.SegmentSpan(index);
     const QPointF at(left + width / 2.0, label.height() / 2.0);
-    QMouseEvent move(QEvent::MouseMove, at, label.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, label.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(&label, &move);
     QMouseEvent press(QEvent::MouseButtonPress, at, label.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
@@ -92,16 +94,17 @@ private slots:
 
         ClickSegment(label, 1);
         ClickSegment(label, 3);
-        ClickSegment(label, 0);  // plain text: no signal
+        ClickSegment(label, 0); // plain text: no signal
         ClickSegment(label, 4);
         QCOMPARE(clicked.size(), 2);
-        QCOMPARE(clicked[0][0].toInt(), 1);  // "Apply Result"
-        QCOMPARE(clicked[1][0].toInt(), 3);  // "Save Project"
+        QCOMPARE(clicked[0][0].toInt(), 1); // "Apply Result"
+        QCOMPARE(clicked[1][0].toInt(), 3); // "Save Project"
         QCOMPARE(label.cursor().shape(), Qt::ArrowCursor);
         // One line high, even though an unplaced label starts with a top-level default height.
         QCOMPARE(label.minimumHeight(), 30);
 
-        if (language == QLatin1String("ar")) {
+        if (language == QLatin1String("ar"))
+        {
             // Shown reversed: the sentence's end at the left, its start at the right, fixed width.
             QVERIFY(label.IsRightToLeft());
             QCOMPARE(label.SegmentSpan(4).first, 0);
@@ -110,7 +113,9 @@ private slots:
             const int sentence = label.SegmentSpan(0).first + label.SegmentSpan(0).second;
             QCOMPARE(label.minimumWidth(), qMax(240, sentence));
             QCOMPARE(label.maximumWidth(), label.minimumWidth());
-        } else {
+        }
+        else
+        {
             QCOMPARE(label.SegmentSpan(0).first, 0);
             QVERIFY(label.minimumWidth() >= label.SegmentSpan(4).first + label.SegmentSpan(4).second);
         }
@@ -170,14 +175,14 @@ private slots:
     void shadeLabelStartsAtAFixedTextAndCyclesWithOneTimer()
     {
         CShadeLabel two(nullptr);
-        two.setGeometry(300, 300, 120, 20);  // away from the pointer, which would pause the cycle
+        two.setGeometry(300, 300, 120, 20); // away from the pointer, which would pause the cycle
         two.AddText(QStringLiteral("A"));
         two.AddText(QStringLiteral("B"));
         two.SetShadeHidden(false);
-        QCOMPARE(two.text(), QStringLiteral("A"));  // 7584 % 2
+        QCOMPARE(two.text(), QStringLiteral("A")); // 7584 % 2
         two.SetShadeHidden(false);
         QCOMPARE(TimerCount(&two), 1);
-        QTRY_COMPARE(two.ScrollStep(), 1);  // first tick: the text now rests
+        QTRY_COMPARE(two.ScrollStep(), 1); // first tick: the text now rests
         const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(&two);
         QCOMPARE(timers.size(), 1);
         QCOMPARE(timers.first().interval, 10000);
@@ -189,7 +194,7 @@ private slots:
         for (const char* text : {"1", "2", "3", "4", "5"})
             five.AddText(QLatin1String(text));
         five.SetShadeHidden(false);
-        QCOMPARE(five.text(), QStringLiteral("5"));  // 7584 % 5
+        QCOMPARE(five.text(), QStringLiteral("5")); // 7584 % 5
 
         CShadeLabel one(nullptr);
         one.AddText(QStringLiteral("only"));

@@ -13,7 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
 QPushButton* MessageButton(QWidget* box, int number)
 {
@@ -30,18 +31,21 @@ QWidget* OpenBox()
 // Presses button `number` of the next box shown (0: its title-bar close button).
 void PressWhenShown(int number)
 {
-    WhenVisible(OpenBox, [number](QWidget* box) {
-        if (number == 0)
-            box->findChild<QToolButton*>(QStringLiteral("close"))->click();
-        else
-            MessageButton(box, number)->click();
-    });
+    WhenVisible(OpenBox,
+                [number](QWidget* box)
+                {
+                    if (number == 0)
+                        box->findChild<QToolButton*>(QStringLiteral("close"))->click();
+                    else
+                        MessageButton(box, number)->click();
+                });
 }
 
 int Show(int type, int countdown = 0)
 {
-    return CWarnMessage::ShowMessage(nullptr, QStringLiteral("Tidewell"), QStringLiteral("Apply the changes?"), type,
-                                     QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Later"), countdown);
+    return CWarnMessage::ShowMessage(nullptr, QStringLiteral("Tidewell"),
+                                     QStringLiteral("Apply the changes?"), type, QStringLiteral("Yes"),
+                                     QStringLiteral("No"), QStringLiteral("Later"), countdown);
 }
 
 } // namespace
@@ -62,9 +66,8 @@ private slots:
         QTest::newRow("1: first") << 1 << QStringList{QStringLiteral("Yes")};
         QTest::newRow("2: two") << 2 << QStringList{QStringLiteral("Yes"), QStringLiteral("No")};
         for (int type : {3, 7, -1})
-            QTest::addRow("%d: three", type) << type
-                                             << QStringList{QStringLiteral("Yes"), QStringLiteral("No"),
-                                                            QStringLiteral("Later")};
+            QTest::addRow("%d: three", type)
+                << type << QStringList{QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Later")};
     }
     void typeSetsTheButtons()
     {
@@ -73,12 +76,13 @@ private slots:
         CWarnMessage box(nullptr, QStringLiteral("T"), QStringLiteral("Text"), type, QStringLiteral("Yes"),
                          QStringLiteral("No"), QStringLiteral("Later"), 0);
         QStringList visible;
-        for (int i = 1; i <= 3; ++i) {
+        for (int i = 1; i <= 3; ++i)
+        {
             if (!MessageButton(&box, i)->isHidden())
                 visible << MessageButton(&box, i)->text();
         }
         QCOMPARE(visible, shown);
-        QCOMPARE(box.windowModality(), Qt::ApplicationModal);  // even without a parent
+        QCOMPARE(box.windowModality(), Qt::ApplicationModal); // even without a parent
         QCOMPARE(box.size(), QSize(420, 150));
         QVERIFY(!box.findChild<QTimer*>());
     }
@@ -112,15 +116,19 @@ private slots:
     {
         QStringList seen;
         auto* probe = new QTimer(this);
-        connect(probe, &QTimer::timeout, this, [&seen] {
-            if (QWidget* box = OpenBox(); box && (seen.isEmpty() || seen.last() != MessageButton(box, 1)->text()))
-                seen << MessageButton(box, 1)->text();
-        });
+        connect(probe, &QTimer::timeout, this,
+                [&seen]
+                {
+                    if (QWidget* box = OpenBox();
+                        box && (seen.isEmpty() || seen.last() != MessageButton(box, 1)->text()))
+                        seen << MessageButton(box, 1)->text();
+                });
         probe->start(20);
         QElapsedTimer clock;
         clock.start();
-        const int answer = CWarnMessage::ShowMessage(nullptr, QStringLiteral("Update"), QStringLiteral("Closing"), 1,
-                                                     QStringLiteral("Close"), QString(), QString(), 2);
+        const int answer =
+            CWarnMessage::ShowMessage(nullptr, QStringLiteral("Update"), QStringLiteral("Closing"), 1,
+                                      QStringLiteral("Close"), QString(), QString(), 2);
         const qint64 elapsed = clock.elapsed();
         delete probe;
         QCOMPARE(answer, 1);
@@ -149,27 +157,36 @@ private slots:
     void nestedBoxesKeepTheirOwnAnswers()
     {
         int inner = -1;
-        WhenVisible(OpenBox, [&inner](QWidget* outer) {
-            // The inner box opens from the outer box's event loop, as a slot during a countdown would.
-            QTimer::singleShot(0, outer, [&inner] {
-                PressWhenShown(3);
-                inner = Show(3);
-                // Back in the outer box: close it by its title bar.
-                PressWhenShown(0);
-            });
-        });
+        WhenVisible(OpenBox,
+                    [&inner](QWidget* outer)
+                    {
+                        // The inner box opens from the outer box's event loop, as a slot during a countdown
+                        // would.
+                        QTimer::singleShot(0, outer,
+                                           [&inner]
+                                           {
+                                               PressWhenShown(3);
+                                               inner = Show(3);
+                                               // Back in the outer box: close it by its title bar.
+                                               PressWhenShown(0);
+                                           });
+                    });
         const int outer = Show(2);
         QCOMPARE(inner, 3);
         QCOMPARE(outer, 0);
 
         // And the other way round: the inner box is closed, the outer answered.
-        WhenVisible(OpenBox, [&inner](QWidget* outerBox) {
-            QTimer::singleShot(0, outerBox, [&inner] {
-                PressWhenShown(0);
-                inner = Show(3);
-                PressWhenShown(2);
-            });
-        });
+        WhenVisible(OpenBox,
+                    [&inner](QWidget* outerBox)
+                    {
+                        QTimer::singleShot(0, outerBox,
+                                           [&inner]
+                                           {
+                                               PressWhenShown(0);
+                                               inner = Show(3);
+                                               PressWhenShown(2);
+                                           });
+                    });
         QCOMPARE(Show(2), 2);
         QCOMPARE(inner, 0);
     }
@@ -179,8 +196,9 @@ private slots:
         auto* parent = new QWidget();
         parent->show();
         WhenVisible(OpenBox, [parent](QWidget*) { parent->deleteLater(); });
-        const int answer = CWarnMessage::ShowMessage(parent, QStringLiteral("T"), QStringLiteral("Text"), 2,
-                                                     QStringLiteral("Yes"), QStringLiteral("No"), QString(), 0);
+        const int answer =
+            CWarnMessage::ShowMessage(parent, QStringLiteral("T"), QStringLiteral("Text"), 2,
+                                      QStringLiteral("Yes"), QStringLiteral("No"), QString(), 0);
         QCOMPARE(answer, 0);
         QVERIFY(!OpenBox());
     }
@@ -189,10 +207,12 @@ private slots:
     {
         QList<MessageQuestion> asked;
         {
-            CMessageSeam::Scope scope([&asked](const MessageQuestion& question) {
-                asked << question;
-                return question.type == 0 ? 1 : 3;
-            });
+            CMessageSeam::Scope scope(
+                [&asked](const MessageQuestion& question)
+                {
+                    asked << question;
+                    return question.type == 0 ? 1 : 3;
+                });
             QVERIFY(CMessageSeam::IsInstalled());
             QCOMPARE(CWarnMessage::ShowMessage(nullptr, QStringLiteral("Title"), QStringLiteral("Saved."), 0,
                                                QStringLiteral("Fine"), QString(), QString(), 4),
@@ -208,7 +228,7 @@ private slots:
             QCOMPARE(Show(3), 3);
         }
         QVERIFY(!CMessageSeam::IsInstalled());
-        QCOMPARE(asked.size(), 4);  // the inner answerer's question is not seen outside
+        QCOMPARE(asked.size(), 4); // the inner answerer's question is not seen outside
         QCOMPARE(asked[0].title, QStringLiteral("Title"));
         QCOMPARE(asked[0].text, QStringLiteral("Saved."));
         QCOMPARE(asked[0].buttons, QStringList{QStringLiteral("OK")});
@@ -224,7 +244,8 @@ private slots:
             CMessgboxEx box;
             QCOMPARE(box.size(), QSize(400, 130));
             box.CheckBox()->setChecked(true);
-            QTimer::singleShot(50, &box, [&box] { box.findChild<QPushButton*>(QStringLiteral("MsgRemoveBut"))->click(); });
+            QTimer::singleShot(
+                50, &box, [&box] { box.findChild<QPushButton*>(QStringLiteral("MsgRemoveBut"))->click(); });
             QCOMPARE(box.exec(), int(QDialog::Accepted));
             QCOMPARE(settings->GetMsgDshow(), 2);
         }
@@ -232,7 +253,8 @@ private slots:
             // Cancel stores the state too.
             CMessgboxEx box;
             box.CheckBox()->setChecked(false);
-            QTimer::singleShot(50, &box, [&box] { box.findChild<QPushButton*>(QStringLiteral("MsgCancelBut"))->click(); });
+            QTimer::singleShot(
+                50, &box, [&box] { box.findChild<QPushButton*>(QStringLiteral("MsgCancelBut"))->click(); });
             QCOMPARE(box.exec(), int(QDialog::Rejected));
             QCOMPARE(settings->GetMsgDshow(), 0);
         }
@@ -241,14 +263,14 @@ private slots:
             settings->SetMsgDshow(7);
             CMessgboxEx box;
             box.CheckBox()->setChecked(true);
-            QTimer::singleShot(50, &box, [&box] { box.findChild<QToolButton*>(QStringLiteral("close"))->click(); });
+            QTimer::singleShot(50, &box,
+                               [&box] { box.findChild<QToolButton*>(QStringLiteral("close"))->click(); });
             QCOMPARE(box.exec(), int(QDialog::Rejected));
             QCOMPARE(settings->GetMsgDshow(), 7);
         }
         {
-            CMessageSeam::Scope scope([](const MessageQuestion& question) {
-                return question.buttons.size() == 2 ? 1 : 0;
-            });
+            CMessageSeam::Scope scope([](const MessageQuestion& question)
+                                      { return question.buttons.size() == 2 ? 1 : 0; });
             CMessgboxEx box;
             QCOMPARE(box.exec(), int(QDialog::Accepted));
             QCOMPARE(settings->GetMsgDshow(), 0);

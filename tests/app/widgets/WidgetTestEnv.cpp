@@ -5,8 +5,7 @@
 #include <QApplication>
 #include <QTimer>
 
-WidgetTestEnv::WidgetTestEnv()
-    : m_home(std::make_unique<tidewell::test::TempHome>())
+WidgetTestEnv::WidgetTestEnv() : m_home(std::make_unique<tidewell::test::TempHome>())
 {
     SetAppSettingsExitHandler([](int code) { qFatal("settings could not be loaded: %d", code); });
     GetAppSettings();
@@ -27,17 +26,21 @@ void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)>
 {
     auto* timer = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, tries, finder = std::move(finder),
-                                                      action = std::move(action)]() {
-        QWidget* widget = finder();
-        if (widget && widget->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            action(widget);
-        } else if (++*tries > 300) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [timer, tries, finder = std::move(finder), action = std::move(action)]()
+                     {
+                         QWidget* widget = finder();
+                         if (widget && widget->isVisible())
+                         {
+                             timer->stop();
+                             timer->deleteLater();
+                             action(widget);
+                         }
+                         else if (++*tries > 300)
+                         {
+                             timer->stop();
+                             timer->deleteLater();
+                         }
+                     });
     timer->start(10);
 }

@@ -24,10 +24,10 @@ private:
 };
 
 // The visible top-level widget of type T opened last, or null.
-template <typename T>
-T* TopLevelOf()
+template <typename T> T* TopLevelOf()
 {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+    {
         if (auto* typed = qobject_cast<T*>(widget); typed && typed->isVisible())
             return typed;
     }

@@ -19,7 +19,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
 QToolButton* Button(QWidget* window, const char* name)
 {
@@ -42,8 +43,10 @@ void HoverGlobal(QWidget* window, QPoint global)
 
 void SendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button = Qt::LeftButton)
 {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, QPointF(local), target->mapToGlobal(QPointF(local)), button, held, Qt::NoModifier);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(local), target->mapToGlobal(QPointF(local)), button, held,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
 }
 
@@ -70,40 +73,51 @@ private slots:
 
     void resourcesAreCompiledIn()
     {
-        const char* titleImages[] = {"min", "max", "reduction", "close", "dialogclose", "close_ar", "menu", "menu_ar"};
+        const char* titleImages[] = {"min",         "max",      "reduction", "close",
+                                     "dialogclose", "close_ar", "menu",      "menu_ar"};
         const char* suffixes[] = {"", "_on", "_down", "_disable"};
-        for (const char* image : titleImages) {
-            for (const char* suffix : suffixes) {
-                const QString path = QStringLiteral(":/res/res/win/titlebar/%1%2.png").arg(QLatin1String(image),
-                                                                                         QLatin1String(suffix));
+        for (const char* image : titleImages)
+        {
+            for (const char* suffix : suffixes)
+            {
+                const QString path = QStringLiteral(":/res/res/win/titlebar/%1%2.png")
+                                         .arg(QLatin1String(image), QLatin1String(suffix));
                 const QImage picture(path);
                 QVERIFY2(!picture.isNull(), qPrintable(path));
                 QCOMPARE(picture.height(), 21);
-                QCOMPARE(picture.width(), QByteArray(image).startsWith("close") || QByteArray(image) == "dialogclose"
-                                              ? 43 : 31);
+                QCOMPARE(picture.width(),
+                         QByteArray(image).startsWith("close") || QByteArray(image) == "dialogclose" ? 43
+                                                                                                     : 31);
             }
         }
         for (const char* suffix : suffixes)
-            QVERIFY(QFile::exists(QStringLiteral(":/res/res/win/button/button%1.png").arg(QLatin1String(suffix))));
+            QVERIFY(QFile::exists(
+                QStringLiteral(":/res/res/win/button/button%1.png").arg(QLatin1String(suffix))));
         QCOMPARE(QImage(QStringLiteral(":/res/res/win/button/button.png")).size(), QSize(84, 24));
         // The image buttons of the program's windows, each with its four looks.
-        for (const char* image : {"pause", "continue", "fixallbut", "apply", "return", "scan", "remove", "home",
-                                  "cleanitunes", "musicfolder", "duplicates", "loadsaved", "setting", "musicplay",
-                                  "musicpause", "infoshow", "infohide", "removehistory", "removeoption",
-                                  "enlargeclose", "sit", "add", "del", "open", "play", "playing", "reset"}) {
-            for (const char* suffix : suffixes) {
-                const QString path = QStringLiteral(":/res/res/win/button/%1%2.png").arg(QLatin1String(image),
-                                                                                       QLatin1String(suffix));
+        for (const char* image :
+             {"pause",        "continue",     "fixallbut",   "apply",       "return",     "scan",
+              "remove",       "home",         "cleanitunes", "musicfolder", "duplicates", "loadsaved",
+              "setting",      "musicplay",    "musicpause",  "infoshow",    "infohide",   "removehistory",
+              "removeoption", "enlargeclose", "sit",         "add",         "del",        "open",
+              "play",         "playing",      "reset"})
+        {
+            for (const char* suffix : suffixes)
+            {
+                const QString path = QStringLiteral(":/res/res/win/button/%1%2.png")
+                                         .arg(QLatin1String(image), QLatin1String(suffix));
                 QVERIFY2(!QImage(path).isNull(), qPrintable(path));
             }
         }
         QCOMPARE(QImage(QStringLiteral(":/res/res/win/button/pause.png")).size(), QSize(132, 43));
         QCOMPARE(QImage(QStringLiteral(":/res/res/win/button/cleanitunes.png")).size(), QSize(205, 195));
-        for (const char* picture : {"label/fixallok.png", "label/blackmask.png", "label/noartwork.png",
-                                    "label/dialog_logo.png", "label/enlarge_bg.png", "label/msg_warning.png",
-                                    "list/list_title.png", "list/type/unrecognized.png", "Update/textedit.png"})
+        for (const char* picture :
+             {"label/fixallok.png", "label/blackmask.png", "label/noartwork.png", "label/dialog_logo.png",
+              "label/enlarge_bg.png", "label/msg_warning.png", "list/list_title.png",
+              "list/type/unrecognized.png", "Update/textedit.png"})
             QVERIFY2(!QImage(QStringLiteral(":/res/res/win/") + QLatin1String(picture)).isNull(), picture);
-        for (const char* movie : {"gif/scanning.gif", "gif/bigloading.gif", "gif/fix_end.gif"}) {
+        for (const char* movie : {"gif/scanning.gif", "gif/bigloading.gif", "gif/fix_end.gif"})
+        {
             QMovie animation(QStringLiteral(":/res/res/win/") + QLatin1String(movie));
             QVERIFY2(animation.isValid() && animation.frameCount() > 1, movie);
         }
@@ -124,7 +138,7 @@ private slots:
         LoadSharedImages();
         QVERIFY(g_pixArtworkDefault && g_pixCheck && g_movieArtworkRun && g_iconNone);
         QCOMPARE(g_pixArtworkDefault->size(), QSize(150, 150));
-        QCOMPARE(g_pixCheck->size(), QSize(22, 21));  // 15 x 1.5 = 22.5 and 14 x 1.5 = 21, truncated
+        QCOMPARE(g_pixCheck->size(), QSize(22, 21)); // 15 x 1.5 = 22.5 and 14 x 1.5 = 21, truncated
         QCOMPARE(g_pixExpand->size(), QSize(36, 36));
         QCOMPARE(g_movieArtworkRun->scaledSize(), QSize(48, 48));
         QVERIFY(g_movieArtworkRun->isValid());
@@ -136,7 +150,7 @@ private slots:
         FreeSharedImages();
         QVERIFY(!g_pixArtworkDefault && !g_pixArtworkFailed && !g_iconArtworkDefault && !g_movieArtworkRun);
         QVERIFY(!g_iconNone && !g_iconDelete && !g_pixArtworkLoadUncheck && !g_imgLabelRight);
-        FreeSharedImages();  // a second free does nothing
+        FreeSharedImages(); // a second free does nothing
     }
 
     void languageDirectionFollowsArabicOnly()
@@ -148,7 +162,8 @@ private slots:
         QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
 
         // Only "ar" exactly: the widget goes back, the application's default stays.
-        for (const char* other : {"AR", "ar_EG", "en"}) {
+        for (const char* other : {"AR", "ar_EG", "en"})
+        {
             widget.setLayoutDirection(Qt::RightToLeft);
             WidgetTestEnv::SetLanguage(QLatin1String(other));
             ApplyLanguageDirection(&widget);
@@ -272,15 +287,20 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const int bar = window.GetTitleBar()->height();
-        struct Probe { QPoint at; Qt::CursorShape shape; };
-        const Probe probes[] = {
-            {{1, 150}, Qt::SizeHorCursor},      {{398, 150}, Qt::SizeHorCursor},
-            {{3, bar}, Qt::ArrowCursor},        {{1, 5}, Qt::ArrowCursor},  // beside the title bar
-            {{1, 298}, Qt::SizeBDiagCursor},    {{397, 299}, Qt::SizeFDiagCursor},
-            {{200, 296}, Qt::SizeVerCursor},    {{200, 0}, Qt::ArrowCursor},  // no top edge
-            {{200, 150}, Qt::ArrowCursor},      {{5, 150}, Qt::ArrowCursor},
+        struct Probe
+        {
+            QPoint at;
+            Qt::CursorShape shape;
         };
-        for (const Probe& probe : probes) {
+        const Probe probes[] = {
+            {{1, 150}, Qt::SizeHorCursor},   {{398, 150}, Qt::SizeHorCursor},
+            {{3, bar}, Qt::ArrowCursor},     {{1, 5}, Qt::ArrowCursor}, // beside the title bar
+            {{1, 298}, Qt::SizeBDiagCursor}, {{397, 299}, Qt::SizeFDiagCursor},
+            {{200, 296}, Qt::SizeVerCursor}, {{200, 0}, Qt::ArrowCursor}, // no top edge
+            {{200, 150}, Qt::ArrowCursor},   {{5, 150}, Qt::ArrowCursor},
+        };
+        for (const Probe& probe : probes)
+        {
             Hover(&window, probe.at);
             QVERIFY2(window.cursor().shape() == probe.shape,
                      qPrintable(QStringLiteral("at %1,%2").arg(probe.at.x()).arg(probe.at.y())));
@@ -315,8 +335,8 @@ private slots:
         Hover(&window, {100, 298});
         SendMouse(&window, QEvent::MouseButtonPress, {100, 298});
         const QPoint below = window.geometry().topLeft() + QPoint(100, 339);
-        QMouseEvent drag(QEvent::MouseMove, window.mapFromGlobal(QPointF(below)), QPointF(below), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent drag(QEvent::MouseMove, window.mapFromGlobal(QPointF(below)), QPointF(below),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &drag);
         QCOMPARE(window.height(), 340);
         SendMouse(&window, QEvent::MouseButtonRelease, {100, 339});
@@ -361,8 +381,8 @@ private slots:
         // A fixed-size window moves by the pointer's displacement.
         window.SetFixedSize(400, 300);
         SendMouse(bar, QEvent::MouseButtonPress, {50, 10});
-        QMouseEvent shift(QEvent::MouseMove, QPointF(70, 25), window.mapToGlobal(QPointF(70, 25)), Qt::NoButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent shift(QEvent::MouseMove, QPointF(70, 25), window.mapToGlobal(QPointF(70, 25)),
+                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(bar, &shift);
         QCOMPARE(window.pos(), settled + QPoint(20, 15));
     }
