@@ -107,6 +107,9 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
         m_pFirstButton->setText(CountdownText(m_strFirstText, countdown));
         m_pTimer = new QTimer(this);
         connect(m_pTimer, &QTimer::timeout, this, &CWarnMessage::SecondRed);
+        // However the box ends (a button, Escape, its close button), the countdown ends with it,
+        // so a late tick can never turn that answer into the first button.
+        connect(this, &QDialog::finished, m_pTimer, &QTimer::stop);
         m_pTimer->start(1000);
     }
 }

@@ -137,6 +137,17 @@ private slots:
         QCOMPARE(seen.mid(0, 2), (QStringList{QStringLiteral("Close(2)"), QStringLiteral("Close(1)")}));
     }
 
+    void answerStopsTheCountdown()
+    {
+        CWarnMessage box(nullptr, QStringLiteral("T"), QStringLiteral("Text"), 2, QStringLiteral("Yes"),
+                         QStringLiteral("No"), QString(), 1);
+        QTimer::singleShot(0, &box, [&box] { MessageButton(&box, 2)->click(); });
+        box.exec();
+        QVERIFY(!box.findChild<QTimer*>()->isActive());
+        QTest::qWait(1200);  // past the moment the countdown would have fired
+        QCOMPARE(box.Result(), 2);
+    }
+
     void countdownSuffixOnTheOkButton()
     {
         CWarnMessage box(nullptr, QStringLiteral("T"), QStringLiteral("Text"), 0, QStringLiteral("Ignored"),
