@@ -144,7 +144,7 @@ private slots:
         QTimer::singleShot(0, &box, [&box] { MessageButton(&box, 2)->click(); });
         box.exec();
         QVERIFY(!box.findChild<QTimer*>()->isActive());
-        QTest::qWait(1200);  // past the moment the countdown would have fired
+        QTest::qWait(1200); // past the moment the countdown would have fired
         QCOMPARE(box.Result(), 2);
     }
 
