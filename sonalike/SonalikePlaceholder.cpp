@@ -1,1 +1,0 @@
-// Replaced when the engine is built.
