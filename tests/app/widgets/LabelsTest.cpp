@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimerEvent>
 #include <QUrl>
 
 namespace
@@ -204,6 +205,31 @@ private slots:
         one.Clear();
         QVERIFY(one.isHidden());
         QVERIFY(one.Texts().isEmpty());
+    }
+
+    void shadeLabelRestsThenSlidesToTheNextText()
+    {
+        CShadeLabel label(nullptr);
+        label.setGeometry(300, 300, 120, 3);
+        label.AddText(QStringLiteral("A"));
+        label.AddText(QStringLiteral("B"));
+        label.SetShadeHidden(false);
+        auto tick = [&label]
+        {
+            QTimerEvent event(label.CycleTimerId());
+            QCoreApplication::sendEvent(&label, &event);
+            const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(&label);
+            return timers.size() == 1 ? timers.first().interval : -1;
+        };
+        QCOMPARE(tick(), 10000); // step 1: the text rests
+        QCOMPARE(label.ScrollStep(), 1);
+        QCOMPARE(tick(), 100); // step 2: it starts to slide
+        QCOMPARE(label.text(), QStringLiteral("A"));
+        tick(); // step 3 reaches the height: the next text is in place
+        QCOMPARE(label.text(), QStringLiteral("B"));
+        QCOMPARE(label.ScrollStep(), 0);
+        QCOMPARE(tick(), 10000);
+        QCOMPARE(label.text(), QStringLiteral("B"));
     }
 
     void shadeLabelPausesUnderThePointer()
