@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QMutexLocker>
 
@@ -72,7 +73,6 @@ bool OpenUILog()
 
 int WriteUILog(const QString& message)
 {
-    Q_UNUSED(message);
     QMutexLocker lock(&g_uiLogMutex);
     // One lock for the whole call: a second thread can no longer slip in between the check for
     // the file object and its creation.
@@ -87,6 +87,12 @@ int WriteUILog(const QString& message)
         if (settings && !RotateLocked(settings->GetDataFolder()))
             return -1;
     }
+    // The log is the program's own diagnostic: every entry keeps its text and the time it came.
+    const QByteArray line =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz ")).toUtf8() + message.toUtf8() + '\n';
+    if (g_logFile->write(line) != line.size())
+        return -1;
+    g_logFile->flush();
     return 0;
 }
 

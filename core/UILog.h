@@ -13,8 +13,8 @@ constexpr qint64 kUILogLimit = 10485760;
 bool OpenUILog();
 
 // The log entry point: keeps the log present, open and under its size limit, rotating it to the
-// next numbered copy at the limit. The message itself is not stored. 0, or -1 when the log cannot
-// be opened.
+// next numbered copy at the limit, then appends the message as one line after a timestamp.
+// 0, or -1 when the log cannot be opened or written.
 int WriteUILog(const QString& message);
 
 // Closes the log; a later WriteUILog opens it again.

@@ -1,5 +1,6 @@
 #include "FoundationFixture.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 #include <thread>
@@ -16,6 +17,25 @@ void WriteSized(const QString& path, qint64 size, char fill)
     ASSERT_TRUE(file.resize(size));
     file.seek(0);
     file.write(QByteArray(1, fill));
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The live log holds exactly these messages, one timestamped line each.
+void ExpectMessages(const QString& path, const QStringList& messages)
+{
+    const QList<QByteArray> lines = Contents(path).split('\n');
+    ASSERT_EQ(lines.size(), messages.size() + 1) << Contents(path).toStdString();
+    for (int i = 0; i < messages.size(); ++i)
+    {
+        EXPECT_TRUE(lines[i].endsWith(" " + messages[i].toUtf8())) << lines[i].toStdString();
+        EXPECT_TRUE(QDateTime::fromString(QString::fromUtf8(lines[i].left(23)), "yyyy-MM-dd hh:mm:ss.zzz").isValid());
+    }
+    EXPECT_TRUE(lines.last().isEmpty());
 }
 
 char FirstByte(const QString& path)
@@ -36,11 +56,12 @@ protected:
     QString copy(int k) const { return dataFolder() + QStringLiteral("/UI_%1.log").arg(k); }
 };
 
-TEST_F(UILogTest, OpensOnFirstWriteAndNeverGrows)
+TEST_F(UILogTest, OpensOnFirstWriteAndKeepsEachMessage)
 {
     EXPECT_EQ(WriteUILog("Enter GoHome()"), 0);
+    EXPECT_EQ(WriteUILog("Delete DB Failed:/tmp/Путь.db"), 0);
     EXPECT_TRUE(QFile::exists(live()));
-    EXPECT_EQ(QFileInfo(live()).size(), 0);
+    ExpectMessages(live(), {"Enter GoHome()", "Delete DB Failed:/tmp/Путь.db"});
     EXPECT_FALSE(OpenUILog()) << "already open";
 
     CloseUILog();
@@ -55,15 +76,15 @@ TEST_F(UILogTest, RotatesFromTheLimitOnward)
     WriteSized(live(), kUILogLimit - 1, 'a');
     EXPECT_EQ(WriteUILog("below"), 0);
     EXPECT_FALSE(QFile::exists(copy(0)));
-    EXPECT_EQ(QFileInfo(live()).size(), kUILogLimit - 1);
+    EXPECT_GT(QFileInfo(live()).size(), kUILogLimit - 1);
+    EXPECT_TRUE(Contents(live()).endsWith(" below\n"));
     CloseUILog();
 
     WriteSized(live(), kUILogLimit, 'b');
     EXPECT_EQ(WriteUILog("at the limit"), 0);
     EXPECT_EQ(QFileInfo(copy(0)).size(), kUILogLimit);
     EXPECT_EQ(FirstByte(copy(0)), 'b');
-    EXPECT_TRUE(QFile::exists(live()));
-    EXPECT_EQ(QFileInfo(live()).size(), 0);
+    ExpectMessages(live(), {"at the limit"});
     EXPECT_FALSE(QFile::exists(copy(1)));
 }
 
@@ -80,7 +101,7 @@ TEST_F(UILogTest, TenCopiesDropTheFiveOldest)
     EXPECT_EQ(FirstByte(copy(5)), 'L');
     for (int k = 6; k < 10; ++k)
         EXPECT_FALSE(QFile::exists(copy(k))) << k;
-    EXPECT_EQ(QFileInfo(live()).size(), 0);
+    ExpectMessages(live(), {"rotate"});
 
     CloseUILog();
     WriteSized(live(), kUILogLimit + 10, 'N');
@@ -103,4 +124,7 @@ TEST_F(UILogTest, ThreadsOpeningTheLogTogetherAllSucceed)
         for (int result : results)
             EXPECT_EQ(result, 0) << "round " << round;
     }
+    // No line was torn by another thread's write.
+    for (const QByteArray& line : Contents(live()).split('\n'))
+        EXPECT_TRUE(line.isEmpty() || line.endsWith(" worker")) << line.toStdString();
 }
