@@ -29,9 +29,7 @@ CMessgboxEx::CMessgboxEx(QWidget* parent) : CDialog(parent)
 
     m_pTextLabel = new QLabel(tr("Are you sure you want to remove the duplicates?\n"), this);
     m_pIconLabel = new QLabel(this);
-    const QPixmap icon(QStringLiteral(":/res/res/win/label/msg_warning.png"));
-    m_pIconLabel->setPixmap(
-        icon.scaled(ScaledInt(50), ScaledInt(50), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    m_pIconLabel->setPixmap(ScaledPixmap(QStringLiteral(":/res/res/win/label/msg_warning.png"), 50, 50));
     m_pCheckBox = new QCheckBox(tr("Don't show it again."), this);
     m_pCheckBox->setChecked(false);
     m_pCheckBox->setFocusPolicy(Qt::NoFocus);

@@ -35,9 +35,7 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
     SetTitle(title);
 
     auto* iconLabel = new QLabel(this);
-    const QPixmap icon(QStringLiteral(":/res/res/win/label/starticon.png"));
-    iconLabel->setPixmap(
-        icon.scaled(ScaledInt(80), ScaledInt(80), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    iconLabel->setPixmap(ScaledPixmap(QStringLiteral(":/res/res/win/label/starticon.png"), 80, 80));
     iconLabel->setMinimumSize(ScaledInt(100), ScaledInt(100));
     iconLabel->setMaximumSize(ScaledInt(100), ScaledInt(100));
 

@@ -32,14 +32,10 @@ namespace
 
 const QString kRoot = QStringLiteral(":/res/res/win/");
 
-// The file at its width x height x scale, aspect ratio ignored, unsmoothed.
-std::unique_ptr<QPixmap> ScaledPixmap(const QString& file, int width, int height)
+// A shared copy of a list picture at its width x height x scale.
+std::unique_ptr<QPixmap> SharedPixmap(const QString& file, int width, int height)
 {
-    QPixmap pixmap(kRoot + file);
-    if (!pixmap.isNull())
-        pixmap =
-            pixmap.scaled(ScaledInt(width), ScaledInt(height), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return std::make_unique<QPixmap>(pixmap);
+    return std::make_unique<QPixmap>(ScaledPixmap(kRoot + file, width, height));
 }
 
 // One file per mode, each for the state On.
@@ -66,8 +62,8 @@ std::unique_ptr<QIcon> ButtonIcon(const char* name)
 
 void LoadSharedImages()
 {
-    g_pixArtworkDefault = ScaledPixmap(QStringLiteral("list/artwork_def.png"), 100, 100);
-    g_pixArtworkFailed = ScaledPixmap(QStringLiteral("list/artwork_failed.png"), 100, 100);
+    g_pixArtworkDefault = SharedPixmap(QStringLiteral("list/artwork_def.png"), 100, 100);
+    g_pixArtworkFailed = SharedPixmap(QStringLiteral("list/artwork_failed.png"), 100, 100);
     g_iconArtworkDefault = std::make_unique<QIcon>(kRoot + QStringLiteral("list/artwork_def.png"));
     g_iconArtworkFailed = std::make_unique<QIcon>(kRoot + QStringLiteral("list/artwork_failed.png"));
     g_imgLabelLeft = std::make_unique<QImage>(kRoot + QStringLiteral("list/label_bl.png"));
@@ -89,11 +85,11 @@ void LoadSharedImages()
     g_iconSetting = ButtonIcon("sit");
     g_iconAdd = ButtonIcon("add");
     g_iconDelete = ButtonIcon("del");
-    g_pixCheck = ScaledPixmap(QStringLiteral("list/check.png"), 15, 14);
-    g_pixUncheck = ScaledPixmap(QStringLiteral("list/uncheck.png"), 15, 14);
-    g_pixExpand = ScaledPixmap(QStringLiteral("list/expand.png"), 24, 24);
-    g_pixArtworkLoad = ScaledPixmap(QStringLiteral("list/artwork_load.png"), 100, 100);
-    g_pixArtworkLoadUncheck = ScaledPixmap(QStringLiteral("list/artwork_load_uncheck.png"), 100, 100);
+    g_pixCheck = SharedPixmap(QStringLiteral("list/check.png"), 15, 14);
+    g_pixUncheck = SharedPixmap(QStringLiteral("list/uncheck.png"), 15, 14);
+    g_pixExpand = SharedPixmap(QStringLiteral("list/expand.png"), 24, 24);
+    g_pixArtworkLoad = SharedPixmap(QStringLiteral("list/artwork_load.png"), 100, 100);
+    g_pixArtworkLoadUncheck = SharedPixmap(QStringLiteral("list/artwork_load_uncheck.png"), 100, 100);
 }
 
 void FreeSharedImages()

@@ -26,6 +26,14 @@ double ScaledValue(double value)
     return value * g_dScale;
 }
 
+QPixmap ScaledPixmap(const QString& path, int width, int height)
+{
+    const QPixmap pixmap(path);
+    if (pixmap.isNull())
+        return pixmap;
+    return pixmap.scaled(ScaledInt(width), ScaledInt(height), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 QString ImageButtonStyle(const QString& objectName, const QString& image, double width, double height,
                          const QString& colour, double fontPx)
 {

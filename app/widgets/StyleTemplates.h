@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 
 // Scale helpers and the style-sheet templates that image buttons share. Every window of the
@@ -10,6 +11,10 @@
 int ScaledInt(double value);
 // value x g_dScale, for sizes written into style sheets as doubles.
 double ScaledValue(double value);
+
+// The picture at path stretched to (width x scale, height x scale), aspect ratio ignored and
+// unsmoothed; a null pixmap when it cannot be read.
+QPixmap ScaledPixmap(const QString& path, int width, int height);
 
 // A push button drawn from ":/res/res/win/button/<image>.png" and its "_on", "_down" and
 // "_disable" forms, with fixed width/height and bold text of fontPx pixels in the given colour.
