@@ -2,9 +2,11 @@
 // library XML file. Usage: lyrafon_parse_bench [tracks] [reader|agent]
 //   reader: the SAX reader alone (what CreateAgent_kvt costs beyond reaching iTunes);
 //   agent:  CreateAgent_kvt through the library, with the iTunes host loading the same file.
+//   save:   one change saved by the iTunes host (delete a track: the whole file is rewritten).
 // Run each mode in its own process: the peak memory is the process's.
 
 #include "AgentSession.h"
+#include "ITunesLibrary.h"
 #include "LibraryXmlReader.h"
 #include "Lyrafon.h"
 
@@ -86,7 +88,9 @@ long peakRssKb()
 int main(int argc, char** argv)
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 50000;
-    const bool agent = argc > 2 && std::strcmp(argv[2], "agent") == 0;
+    const char* mode = argc > 2 ? argv[2] : "reader";
+    const bool agent = std::strcmp(mode, "agent") == 0;
+    const bool save = std::strcmp(mode, "save") == 0;
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("lyrafon-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "iTunes Music Library.xml").string();
@@ -96,8 +100,14 @@ int main(int argc, char** argv)
 
     int result = 0;
     int exported = 0;
+    std::shared_ptr<tidewell::ithost::ITunesLibrary> library;
+    if (save && tidewell::ithost::ITunesLibrary::open(path, library) != tidewell::ithost::kOk)
+        return 1;
     const auto start = std::chrono::steady_clock::now();
-    if (agent) {
+    if (save) {
+        result = library->remove(0x5A000000u + static_cast<unsigned>(count / 2));
+        exported = library->trackCount() + 1;
+    } else if (agent) {
         setenv("TIDEWELL_ITUNES_LIBRARY", path.c_str(), 1);
         result = CreateAgent_kvt(path.c_str());
         exported = GetTrackCount_kvt();
@@ -114,7 +124,7 @@ int main(int argc, char** argv)
         DestroyAgent_kvt(1);
     std::filesystem::remove_all(dir);
 
-    std::printf("mode %s: %d tracks, file %.1f MB, result %d, exported %d\n", agent ? "agent" : "reader", count,
+    std::printf("mode %s: %d tracks, file %.1f MB, result %d, exported %d\n", mode, count,
                 static_cast<double>(bytes) / 1e6, result, exported);
     std::printf("time %.3f s, %.0f tracks/s\n", seconds, count / seconds);
     std::printf("peak RSS %.1f MB (%.1f MB before parsing)\n", static_cast<double>(rssPeak) / 1024.0,

@@ -137,14 +137,14 @@ private:
 
 void escapeInto(std::string& out, const std::string& text)
 {
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&#38;"; break;
-        case '<': out += "&#60;"; break;
-        case '>': out += "&#62;"; break;
-        default: out += c;
-        }
+    // Copies runs of plain text at once; only & < > are replaced (the forms iTunes writes).
+    size_t from = 0;
+    for (size_t i = text.find_first_of("&<>"); i != std::string::npos; i = text.find_first_of("&<>", i + 1)) {
+        out.append(text, from, i - from);
+        out += text[i] == '&' ? "&#38;" : text[i] == '<' ? "&#60;" : "&#62;";
+        from = i + 1;
     }
+    out.append(text, from, std::string::npos);
 }
 
 const char* elementName(PlistValue::Kind kind)
@@ -168,10 +168,9 @@ void writeValue(std::string& out, const PlistValue& value, int indent, bool onKe
 
 void writeContainerBody(std::string& out, const PlistValue& value, int indent)
 {
-    const std::string tabs(static_cast<size_t>(indent + 1), '\t');
     if (value.kind() == PlistValue::Kind::Dict) {
         for (const auto& [key, child] : value.entries()) {
-            out += tabs;
+            out.append(static_cast<size_t>(indent + 1), '\t');
             out += "<key>";
             escapeInto(out, key);
             out += "</key>";
@@ -191,9 +190,8 @@ void writeContainerBody(std::string& out, const PlistValue& value, int indent)
 
 void writeValue(std::string& out, const PlistValue& value, int indent, bool onKeyLine)
 {
-    const std::string tabs(static_cast<size_t>(indent), '\t');
     if (!onKeyLine)
-        out += tabs;
+        out.append(static_cast<size_t>(indent), '\t');
     const char* name = elementName(value.kind());
     switch (value.kind()) {
     case PlistValue::Kind::Dict:
@@ -208,7 +206,7 @@ void writeValue(std::string& out, const PlistValue& value, int indent, bool onKe
         out += name;
         out += ">\n";
         writeContainerBody(out, value, indent);
-        out += tabs;
+        out.append(static_cast<size_t>(indent), '\t');
         out += "</";
         out += name;
         out += ">\n";
