@@ -23,14 +23,15 @@ using namespace lyrafon;
 std::mutex g_exportMutex;
 std::unique_ptr<AgentSession> g_session; // guarded by g_exportMutex
 
+// Runs an export's body under the export mutex; anything thrown inside becomes `onFailure`.
 template <typename Body>
-int guarded(Body body)
+int guarded(Body body, int onFailure = -1)
 {
     try {
         std::lock_guard lock(g_exportMutex);
         return body();
     } catch (...) {
-        return -1;
+        return onFailure;
     }
 }
 
@@ -129,7 +130,7 @@ LYRAFON_API int HasArtwork_kvt(const char* persistentId)
         if (!persistentId)
             return 0;
         return postRequest(kTestArtwork, persistentId, nullptr) == 0 ? 1 : 0;
-    });
+    }, 0);
 }
 
 LYRAFON_API int DeleteTrackFromITunes_kvt(const char* persistentId)

@@ -114,11 +114,13 @@ TEST(LibraryXmlReader, TextInPiecesArrivesWhole)
     t.name = "A & & B";
     t.artist = " ";
     t.album = "  <Live>  ";
+    t.genre = std::string(5000, 'g') + " & end"; // long texts arrive in several pieces too
     const Parsed p = parse(libraryXml({t}, {music({1})}), {{{t.persistentId, "Name"}, "never asked"}});
     ASSERT_EQ(p.result, 0);
     EXPECT_EQ(p.attr(0, "Name"), "A & & B");
     EXPECT_EQ(p.attr(0, "Artist"), "<null>"); // blank as a whole: no value
     EXPECT_EQ(p.attr(0, "Album"), "  <Live>  "); // never trimmed
+    EXPECT_EQ(p.attr(0, "Genre"), t.genre);
     EXPECT_TRUE(p.asked.empty());
 }
 
