@@ -1,0 +1,519 @@
+#include "CMusicLink.h"
+
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "CThreadAWS.h"
+#include "GeneralUtils.h"
+#include "IMusicLinkHost.h"
+#include "MusicFlags.h"
+#include "sonalike.h"
+
+#include <QByteArray>
+#include <QDebug>
+#include <QMetaObject>
+#include <QMutexLocker>
+#include <QThread>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr int kWorkModeDuplicates = 2;
+constexpr int kFingerprintSeconds = 60;
+
+// The bits of an edit mask that carry a text, in the order the manager reads the texts.
+constexpr std::array<int, 6> kEditTextBits = {MF_Name, MF_Artist, MF_Album, MF_Year, MF_Genre, MF_Artwork};
+
+// Match percentage of the engine for the settings' match degree.
+int MatchPercent(int degree)
+{
+    if (degree == MF_MatchHigh)
+        return 95;
+    if (degree == MF_MatchMedium)
+        return 75;
+    return 50;
+}
+
+// The C callbacks the manager and the engine call on their threads. No exception leaves them.
+int OnLoadMusicProgress(const MusicProgressInfo* info, void* context)
+{
+    try
+    {
+        if (info && context && info->Kind == RunStateLoad)
+            static_cast<CMusicLink*>(context)->LoadMusicProgress(*info);
+    }
+    catch (...)
+    {
+    }
+    return 0;
+}
+
+int OnAnalyzeMusicProgress(const MusicProgressInfo* info, void* context)
+{
+    try
+    {
+        if (info && context)
+            static_cast<CMusicLink*>(context)->AnalyzeMusicProgress(*info);
+    }
+    catch (...)
+    {
+    }
+    return 0;
+}
+
+int OnDownloadProgress(const MusicProgressInfo* info, void* context)
+{
+    try
+    {
+        if (info && context)
+            static_cast<CMusicLink*>(context)->DownloadProgress(*info);
+    }
+    catch (...)
+    {
+    }
+    return 0;
+}
+
+// A UTF-8 copy of a text, null for an empty one (how the manager's records say "not set").
+const char* textOrNull(const QByteArray& utf8)
+{
+    return utf8.isEmpty() ? nullptr : utf8.constData();
+}
+
+// Calls fill(buffer, size) with a growing buffer until the text fits; empty on any other answer.
+template <typename F>
+QString readText(F&& fill)
+{
+    for (int size = 4096; size <= (1 << 20); size *= 4)
+    {
+        std::vector<char> buffer(static_cast<size_t>(size), '\0');
+        const int ret = fill(buffer.data(), size);
+        if (ret == 0)
+            return QString::fromUtf8(buffer.data());
+        if (ret != -2)
+            break;
+    }
+    return {};
+}
+
+} // namespace
+
+CMusicLink::CMusicLink(IMusicLinkHost* host, QObject* parent) : QObject(parent), m_host(host)
+{
+    const CAppSettings* settings = GetAppSettings();
+    const QByteArray logFolder = settings ? settings->GetDataFolder().toUtf8() : QByteArray();
+    const QByteArray dataFolder = settings ? settings->GetPictureFolder().toUtf8() : QByteArray();
+    const QByteArray recycleRoot = settings ? settings->GetRecycleFolder().toUtf8() : QByteArray();
+    m_manage = MM_Create(logFolder.constData(), dataFolder.constData(), recycleRoot.constData());
+
+    m_configThread = new CThreadAWS(this, 0, this);
+    m_configThread->start(QThread::InheritPriority);
+}
+
+CMusicLink::~CMusicLink()
+{
+    StopDedupeRun();
+    {
+        QMutexLocker lock(&m_hostMutex);
+        m_host = nullptr;
+    }
+    if (m_configThread)
+    {
+        m_configThread->wait();
+        delete m_configThread;
+        m_configThread = nullptr;
+    }
+    // Joins the manager's threads; their last reports find no host and are posted to nobody.
+    MM_Destroy(m_manage);
+    m_manage = nullptr;
+}
+
+template <typename F>
+void CMusicLink::Deliver(F&& f)
+{
+    if (QThread::currentThread() == thread())
+        f();
+    else
+        QMetaObject::invokeMethod(this, std::forward<F>(f), Qt::QueuedConnection);
+}
+
+bool CMusicLink::EngineRunsScan()
+{
+    QMutexLocker lock(&m_hostMutex);
+    return m_host && m_host->GetWorkMode() == kWorkModeDuplicates && !g_bScaniTunes.load();
+}
+
+int CMusicLink::LoadMusicLibrary(int runMode, const char* xmlPath)
+{
+    if (!m_manage)
+        return -1;
+    if (m_configThread && m_configThread->isFinished())
+        SetManageProxy();
+    const QByteArray dbPath = g_strDBPath.toUtf8();
+    return MM_LoadMusicLibrary(m_manage, xmlPath, dbPath.constData(), runMode);
+}
+
+void CMusicLink::SetManageConfig()
+{
+    if (!m_manage)
+        return;
+    const CAppSettings* settings = GetAppSettings();
+    if (!settings)
+        return;
+    const QByteArray pictureFolder = settings->GetPictureFolder().toUtf8();
+    const QByteArray host = settings->GetProxyHost().toUtf8();
+    const QByteArray user = settings->GetProxyUser().toUtf8();
+    const QByteArray password = settings->GetProxyPassword().toUtf8();
+
+    MusicManageConfig config;
+    config.Link = this;
+    config.PictureFolder = pictureFolder.constData();
+    config.Reserved = 0;
+    config.ProxyEnabled = settings->GetProxyEnabled();
+    config.ProxyMarker = config.ProxyEnabled ? 0 : -1;
+    if (config.ProxyEnabled)
+    {
+        config.ProxyHost = host.constData();
+        config.ProxyPort = settings->GetProxyPort();
+        config.ProxyUser = textOrNull(user);
+        config.ProxyPassword = textOrNull(password);
+    }
+    MM_SetConfig(m_manage, &config);
+}
+
+void CMusicLink::SetManageProxy()
+{
+    if (!m_manage)
+        return;
+    const CAppSettings* settings = GetAppSettings();
+    if (!settings)
+        return;
+    const QByteArray host = settings->GetProxyHost().toUtf8();
+    const QByteArray user = settings->GetProxyUser().toUtf8();
+    const QByteArray password = settings->GetProxyPassword().toUtf8();
+
+    MusicManageProxy proxy;
+    proxy.ProxyMarker = settings->GetProxyEnabled() ? 0 : -1;
+    if (proxy.ProxyMarker == 0)
+    {
+        proxy.Host = host.constData();
+        proxy.Port = settings->GetProxyPort();
+        proxy.User = textOrNull(user);
+        proxy.Password = textOrNull(password);
+    }
+    MM_SetProxy(m_manage, &proxy);
+}
+
+int CMusicLink::StartLoadMusic()
+{
+    if (!EngineRunsScan())
+    {
+        const MusicCallback callback{RunStateLoad, &OnLoadMusicProgress, this};
+        return MM_LoadMusicList(m_manage, &callback);
+    }
+
+    const CAppSettings* settings = GetAppSettings();
+    const int percent = MatchPercent(settings ? settings->GetMatchDegree() : 0);
+    const unsigned options = settings ? static_cast<unsigned>(settings->GetDuplicate()) : 0U;
+    // The run's record exists before the start: the worker's first report may come before
+    // StartDedupeThread returns.
+    auto run = std::make_unique<DedupeRun>();
+    run->link = this;
+    const int ret = StartDedupeThread(&CMusicLink::OnDedupeProgress, run.get(), options, kFingerprintSeconds, percent);
+    if (ret == 0)
+    {
+        m_dedupeRuns.push_back(std::move(run));
+        return 0;
+    }
+    qWarning() << "StartDedupeThread failed:" << ret;
+    // No report will come for this start: end the scan here so the window does not wait for ever.
+    Deliver([this] { emit SendLoadOK(); });
+    return ret;
+}
+
+void CMusicLink::StopDedupeRun()
+{
+    // DedupeDealloc stops a run after its current track and joins the worker, so no report with
+    // one of these records follows. Also after an ended run: its end handler may still be
+    // returning on the worker.
+    if (!m_dedupeRuns.empty())
+        DedupeDealloc();
+}
+
+int CMusicLink::StartAnalyzeMusic(int options)
+{
+    const MusicCallback callback{RunStateAnalysis, &OnAnalyzeMusicProgress, this};
+    return MM_AnalyzeMusicList(m_manage, &callback, options);
+}
+
+int CMusicLink::StartDownload(CMusicObj* track, const char* text, int valueA, int valueB)
+{
+    if (const CAppSettings* settings = GetAppSettings())
+        CreateDirPath(settings->GetPictureFolder());
+    const MusicCallback callback{RunStateDownload, &OnDownloadProgress, this};
+    return MM_StartDownload(m_manage, track, text, valueA, &callback, valueB);
+}
+
+int CMusicLink::ApplyiTunesMusicInfo(void* track, int flags)
+{
+    const CAppSettings* settings = GetAppSettings();
+    const int replace = settings ? settings->GetReplace() : 0;
+    return MM_ApplyiTunesMusicInfo(m_manage, track, flags, (replace & MF_ReplaceSwitch) ? replace : 0);
+}
+
+int CMusicLink::ApplyMusicFixes(int index, int replaceMask)
+{
+    return MM_ApplyMusicFixes(m_manage, index, replaceMask);
+}
+
+int CMusicLink::AddMusicFiles(const QStringList& paths)
+{
+    try
+    {
+        // The copies live until the manager has taken the paths.
+        std::vector<QByteArray> utf8;
+        std::vector<const char*> pointers;
+        utf8.reserve(static_cast<size_t>(paths.size()));
+        pointers.reserve(static_cast<size_t>(paths.size()));
+        for (const QString& path : paths)
+        {
+            utf8.push_back(path.toUtf8());
+            pointers.push_back(utf8.back().constData());
+        }
+        return MM_AddMusicFiles(m_manage, static_cast<int>(pointers.size()), pointers.data());
+    }
+    catch (const std::bad_alloc&)
+    {
+        return -1;
+    }
+}
+
+int CMusicLink::GetMusicCount(int* largestCount, int* firstType)
+{
+    if (!m_manage)
+        return 0;
+    return MM_GetMusicCount(m_manage, largestCount, firstType);
+}
+
+int CMusicLink::CloseMusicLibrary()
+{
+    MM_CloseMusicLibrary(m_manage);
+    return 0;
+}
+
+void CMusicLink::EmitPlayState(unsigned a, int b, int flag)
+{
+    if (flag != 0)
+        Deliver([this, a, b] { emit SendPlayModify(a, b); });
+    else
+        Deliver([this] { emit SendPlayOver(); });
+}
+
+int CMusicLink::GetMusicObj(int index, CMusicObj** track, int* absence, int* state, int64_t* repeatId)
+{
+    return MM_GetMusicObj(m_manage, index, track, absence, state, repeatId);
+}
+
+int64_t CMusicLink::GetRepeatID(CMusicObj* track)
+{
+    return MM_GetRepeatID(m_manage, track);
+}
+
+int CMusicLink::GetMusicRecord(CMusicObj* track, MusicInfo** info, int which)
+{
+    return MM_GetMusicRecord(m_manage, track, info, which);
+}
+
+int CMusicLink::ModifyMusicInfo(CMusicObj* track, int mask, const char* const* texts)
+{
+    return MM_ModifyMusicInfo(m_manage, track, mask, texts);
+}
+
+int CMusicLink::ModifyMusicInfo(CMusicObj* track, int mask, const QStringList& texts)
+{
+    const auto needed = std::count_if(kEditTextBits.begin(), kEditTextBits.end(), [mask](int bit) { return mask & bit; });
+    if (texts.size() < needed)
+        return -1;
+    std::vector<QByteArray> utf8;
+    std::vector<const char*> pointers;
+    utf8.reserve(static_cast<size_t>(texts.size()));
+    for (const QString& text : texts)
+    {
+        utf8.push_back(text.toUtf8());
+        pointers.push_back(utf8.back().constData());
+    }
+    return MM_ModifyMusicInfo(m_manage, track, mask, pointers.data());
+}
+
+int CMusicLink::GetArtworkPath(CMusicObj* track, char* buffer, int bufferSize)
+{
+    return MM_GetArtworkPath(m_manage, track, buffer, bufferSize);
+}
+
+QString CMusicLink::GetArtworkPath(CMusicObj* track)
+{
+    return readText([&](char* buffer, int size) { return MM_GetArtworkPath(m_manage, track, buffer, size); });
+}
+
+int CMusicLink::GetArtworkData(CMusicObj* track, unsigned char** data, int* size)
+{
+    return MM_GetArtworkData(m_manage, track, data, size);
+}
+
+int CMusicLink::FreeArtworkData(unsigned char** data)
+{
+    return MM_FreeArtworkData(m_manage, data);
+}
+
+int CMusicLink::GetInfoFixState(CMusicObj* track)
+{
+    return MM_GetInfoFixState(m_manage, track);
+}
+
+int CMusicLink::GetArtworkFixState(CMusicObj* track)
+{
+    return MM_GetArtworkFixState(m_manage, track);
+}
+
+int CMusicLink::GetArtworkCount(CMusicObj* track)
+{
+    return MM_GetArtworkCount(m_manage, track);
+}
+
+int CMusicLink::GetArtworkCandidate(CMusicObj* track, int index, char* buffer, int bufferSize)
+{
+    return MM_GetArtworkCandidate(m_manage, track, index, buffer, bufferSize);
+}
+
+QString CMusicLink::GetArtworkCandidate(CMusicObj* track, int index)
+{
+    return readText(
+        [&](char* buffer, int size) { return MM_GetArtworkCandidate(m_manage, track, index, buffer, size); });
+}
+
+int CMusicLink::SelectArtwork(CMusicObj* track, int index)
+{
+    return MM_SelectArtwork(m_manage, track, index);
+}
+
+int CMusicLink::SetRunState(int kind, int state)
+{
+    return MM_SetRunState(m_manage, kind, state);
+}
+
+int CMusicLink::SetExitState(int flag)
+{
+    if (flag != 0)
+        StopDedupeRun();
+    return MM_SetExitState(m_manage, flag);
+}
+
+int CMusicLink::ChangeAllMusicState(int bits, int set)
+{
+    return MM_ChangeAllMusicState(m_manage, bits, set);
+}
+
+int CMusicLink::SetMusicState(CMusicObj* track, int state)
+{
+    return MM_SetMusicState(m_manage, track, state);
+}
+
+int CMusicLink::GetMusicState(CMusicObj* track)
+{
+    return MM_GetMusicState(m_manage, track);
+}
+
+int CMusicLink::SetTransaction(bool commit)
+{
+    return MM_SetTransaction(m_manage, commit ? 1 : 0);
+}
+
+void CMusicLink::LoadMusicProgress(const MusicProgressInfo& info)
+{
+    void* track = info.MusicObj;
+    const int progress = info.Progress;
+    const QString path = QString::fromUtf8(info.Location ? info.Location : "");
+    // The import sends 10000 only in its final record, after its last commit: exactly one end.
+    Deliver([this, track, progress, path] {
+        emit SendLoadMusic(track, progress, path);
+        if (progress > 9999)
+            emit SendLoadOK();
+    });
+}
+
+void CMusicLink::AnalyzeMusicProgress(const MusicProgressInfo& info)
+{
+    void* track = info.MusicObj;
+    const int progress = info.Progress;
+    const QString path = QString::fromUtf8(info.Location ? info.Location : "");
+    Deliver([this, track, progress, path] {
+        emit UpdateProcess(progress);
+        if (progress < 10000)
+            emit SendLoadMusic(track, progress, path);
+    });
+    if (progress >= 10000)
+    {
+        // Directly on the analysis thread: the window starts its scoring thread from here.
+        QMutexLocker lock(&m_hostMutex);
+        if (m_host)
+            m_host->RestartAnalyzeThread();
+    }
+}
+
+void CMusicLink::DownloadProgress(const MusicProgressInfo& info)
+{
+    void* track = info.MusicObj;
+    const int absence = info.Absence;
+    const int valueB = info.UserValue;
+    const int infoFixState = info.ObjFlag;
+    Deliver([this, track, absence, valueB, infoFixState] { emit SendDowldInfo(track, absence, valueB, infoFixState); });
+}
+
+int CMusicLink::OnDedupeProgress(int* value, int index, const char* path, void* user)
+{
+    try
+    {
+        if (auto* run = static_cast<DedupeRun*>(user); run && run->link)
+            run->link->DedupeProgress(*run, value, index, QString::fromUtf8(path ? path : ""));
+    }
+    catch (...)
+    {
+    }
+    return 0;
+}
+
+void CMusicLink::DedupeProgress(DedupeRun& run, int* value, int index, const QString& path)
+{
+    if (index == -1)
+    {
+        // Start of the run: value holds the number of tracks added.
+        const int total = value ? std::max(0, *value) : 0;
+        run.total = total;
+        QMutexLocker lock(&m_hostMutex);
+        if (m_host && m_host->GetWorkMode() == kWorkModeDuplicates && !g_bScaniTunes.load())
+            m_host->SetDedupeTotal(total);
+        return;
+    }
+
+    const int total = run.total.load();
+    if (index >= 1 && index <= total)
+    {
+        // One report per track; the last track is the one with 10000.
+        qDebug() << "---progress = " << index;
+        if (!EngineRunsScan())
+            return;
+        const int progress = static_cast<int>(static_cast<int64_t>(index) * 10000 / total);
+        Deliver([this, value, progress, path] { emit SendLoadMusic(value, progress, path); });
+        return;
+    }
+
+    // The end call (index n + 1), made after the groups are published: the run's one end. The
+    // engine makes it once, from its one worker; the mark is the handler's last touch of the run.
+    if (run.ended.load())
+        return;
+    if (EngineRunsScan())
+        Deliver([this] { emit SendLoadOK(); });
+    run.ended.store(true);
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "MusicManageInterface.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CThreadAWS;
+class IMusicLinkHost;
+
+// The one way the windows and result views reach the music manager and the Sonalike engine.
+// It creates the manager, configures it once on a short thread (CThreadAWS), wraps every MM_
+// function in a method, starts the engine for a duplicate scan, and turns the progress the
+// manager and the engine report on their own threads into signals.
+//
+// Ownership: owned by the main window (Qt parent); owns the manager, which it destroys last.
+// Track handles (CMusicObj*) and records it hands out stay the manager's.
+//
+// Threading: the methods run on the caller's thread (the GUI thread and the window's worker
+// threads), as the MM_ functions do. Signals are always emitted on the link's own (GUI) thread:
+// progress arriving on a back-end or engine thread is posted there, in order, so receivers run
+// on the GUI thread whatever their connection type. The one exception is the end of the
+// manager's analysis, which calls the host's RestartAnalyzeThread directly on the analysis
+// thread.
+class CMusicLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    // host: the owning window's services (may be null: then no duplicate scan by the engine and
+    // no analysis hand-over). parent: the Qt owner, normally the same window.
+    explicit CMusicLink(IMusicLinkHost* host, QObject* parent = nullptr);
+    ~CMusicLink() override;
+    CMusicLink(const CMusicLink&) = delete;
+    CMusicLink& operator=(const CMusicLink&) = delete;
+
+    MusicManageHandle GetMusicManage() const { return m_manage; }
+
+    // -1 without a manager. Re-sends the proxy once the configuration has run, then loads with
+    // the working database path (g_strDBPath). xmlPath: UTF-8, null for the default library file.
+    int LoadMusicLibrary(int runMode, const char* xmlPath = nullptr);
+    void SetManageConfig();
+    void SetManageProxy();
+    // The manager's import, or, in the duplicate work mode with g_bScaniTunes clear, a run of the
+    // Sonalike engine over the paths added to it. Either ends with exactly one SendLoadOK (an
+    // engine that cannot start reports its end at once). The start's result.
+    int StartLoadMusic();
+    int StartAnalyzeMusic(int options);
+    int StartDownload(CMusicObj* track, const char* text, int valueA, int valueB);
+    // track: a CMusicObj, or a bare MusicInfo of an engine duplicate (see MM_ApplyiTunesMusicInfo).
+    // Adds the settings' "Replace" mask when it has the replace switch.
+    int ApplyiTunesMusicInfo(void* track, int flags);
+    int ApplyMusicFixes(int index, int replaceMask);
+    int AddMusicFiles(const QStringList& paths);
+    // The number of tracks that may be indexed (0 to result - 1); 0 without a manager.
+    // *largestCount is the most tracks the run has held (for scoring, not an index bound).
+    int GetMusicCount(int* largestCount = nullptr, int* firstType = nullptr);
+    int CloseMusicLibrary();
+    // flag non-zero: SendPlayModify(a, b); else SendPlayOver(). Any thread.
+    void EmitPlayState(unsigned a, int b, int flag);
+
+    int GetMusicObj(int index, CMusicObj** track, int* absence = nullptr, int* state = nullptr,
+                    int64_t* repeatId = nullptr);
+    int64_t GetRepeatID(CMusicObj* track);
+    int GetMusicRecord(CMusicObj* track, MusicInfo** info, int which);
+    int ModifyMusicInfo(CMusicObj* track, int mask, const char* const* texts);
+    // The same with one text per set bit, in the bit order the manager reads them.
+    int ModifyMusicInfo(CMusicObj* track, int mask, const QStringList& texts);
+    // Writes the path with its terminator into the caller's buffer when it fits (see
+    // MM_GetArtworkPath); the QString forms answer an empty text instead of a failure.
+    int GetArtworkPath(CMusicObj* track, char* buffer, int bufferSize);
+    QString GetArtworkPath(CMusicObj* track);
+    int GetArtworkData(CMusicObj* track, unsigned char** data, int* size);
+    int FreeArtworkData(unsigned char** data);
+    int GetInfoFixState(CMusicObj* track);
+    int GetArtworkFixState(CMusicObj* track);
+    int GetArtworkCount(CMusicObj* track);
+    int GetArtworkCandidate(CMusicObj* track, int index, char* buffer, int bufferSize);
+    QString GetArtworkCandidate(CMusicObj* track, int index);
+    int SelectArtwork(CMusicObj* track, int index);
+    int SetRunState(int kind, int state);
+    // Non-zero: the program is exiting. Ends a Sonalike run this link started (waiting for its
+    // worker, and freeing the engine's results) and stops and joins the manager's threads, so no
+    // callback reaches the link or its host afterwards.
+    int SetExitState(int flag);
+    int ChangeAllMusicState(int bits, int set);
+    int SetMusicState(CMusicObj* track, int state);
+    int GetMusicState(CMusicObj* track);
+    // false begins a transaction of the working database, true commits it.
+    int SetTransaction(bool commit);
+
+    // Progress handlers, called by the C callbacks on the reporting thread.
+    void LoadMusicProgress(const MusicProgressInfo& info);
+    void AnalyzeMusicProgress(const MusicProgressInfo& info);
+    void DownloadProgress(const MusicProgressInfo& info);
+
+signals:
+    void SendPlayOver();
+    void SendLoadMusic(void* track, int progress, QString path);
+    void UpdateProcess(int progress);
+    void SendLoadOK();
+    void SendDowldInfo(void* track, int absence, int valueB, int infoFixState);
+    void SendStateInfo(void* track, int state);
+    void SendPlayModify(uint a, int b);
+
+private:
+    // One run of the engine started by this link: the user pointer the engine calls back with.
+    // Its track count comes with the start call; its end is reported once.
+    struct DedupeRun
+    {
+        CMusicLink* link = nullptr;
+        std::atomic<int> total{-1};
+        std::atomic<bool> ended{false};
+    };
+
+    static int OnDedupeProgress(int* value, int index, const char* path, void* user);
+    void DedupeProgress(DedupeRun& run, int* value, int index, const QString& path);
+    // Runs f on the link's thread: at once when already there, else posted in order.
+    template <typename F>
+    void Deliver(F&& f);
+    bool EngineRunsScan();
+    // Ends any engine run of this link and joins the worker, so no report of it follows.
+    void StopDedupeRun();
+
+    MusicManageHandle m_manage = nullptr;
+    CThreadAWS* m_configThread = nullptr; // child of this link
+
+    // Host calls come from worker threads; the destructor clears the host under the lock so no
+    // call reaches a window that is going away.
+    mutable QMutex m_hostMutex;
+    IMusicLinkHost* m_host = nullptr;
+
+    // Every engine run this link started, kept until the link goes (the engine may call back
+    // with any of them until its end call). Touched only on the link's thread.
+    std::vector<std::unique_ptr<DedupeRun>> m_dedupeRuns;
+};

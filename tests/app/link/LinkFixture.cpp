@@ -1,0 +1,71 @@
+#include "LinkFixture.h"
+
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "sonalike.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace link_test {
+
+void LinkTest::SetUp()
+{
+    g_bScaniTunes = false;
+    settings = GetAppSettings();
+    ASSERT_NE(settings, nullptr);
+    link = std::make_unique<CMusicLink>(&host);
+    ASSERT_NE(link->GetMusicManage(), nullptr);
+}
+
+void LinkTest::TearDown()
+{
+    link.reset();
+    DedupeDealloc();
+    ReleaseAppSettings();
+    g_bScaniTunes = false;
+}
+
+QStringList LinkTest::MakeSongs(const QString& folder, int count, const QString& stem, bool withArtwork)
+{
+    using namespace tidewell::test;
+    QDir().mkpath(folder);
+    QStringList paths;
+    for (int i = 0; i < count; ++i)
+    {
+        AudioSpec spec;
+        spec.format = AudioFormat::Mp3;
+        spec.seconds = 1.0;
+        spec.toneHz = 220.0 + 110.0 * i;
+        spec.tags.title = QStringLiteral("%1 %2").arg(stem).arg(i);
+        spec.tags.artist = QStringLiteral("Artist %1").arg(i);
+        spec.tags.album = QStringLiteral("Album");
+        spec.tags.genre = QStringLiteral("Rock");
+        spec.tags.year = 2000 + i;
+        if (withArtwork)
+            spec.artwork = makePicture(64, 64, 0x3366cc);
+        const QString path = QStringLiteral("%1/%2%3.mp3").arg(folder, stem).arg(i);
+        if (makeAudioFile(path, spec))
+            paths << path;
+    }
+    return paths;
+}
+
+bool WaitUntil(const std::function<bool()>& pred, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!pred())
+    {
+        if (deadline.hasExpired())
+            return pred();
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+void Drain()
+{
+    QTest::qWait(100);
+}
+
+} // namespace link_test

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "AudioFixture.h"
+#include "CMusicLink.h"
+#include "IMusicLinkHost.h"
+#include "TempHome.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QStringList>
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class CAppSettings;
+
+namespace link_test {
+
+// The window's side of the link, as plain atomics: the engine and the analysis call it from
+// their threads.
+class FakeHost : public IMusicLinkHost
+{
+public:
+    int GetWorkMode() const override { return workMode.load(); }
+    int GetDedupeTotal() const override { return dedupeTotal.load(); }
+    void SetDedupeTotal(int total) override { dedupeTotal = total; }
+    void RestartAnalyzeThread() override
+    {
+        restartThread = QThread::currentThread();
+        ++restarts;
+    }
+
+    std::atomic<int> workMode{1};
+    std::atomic<int> dedupeTotal{0};
+    std::atomic<int> restarts{0};
+    std::atomic<QThread*> restartThread{nullptr};
+};
+
+// A private home with a loaded settings object and a link over a fresh manager; the engine's
+// lists are freed and the iTunes-scan flag cleared around every test.
+class LinkTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Real MP3 files named <stem><i>.mp3 in folder, each with its own tone and title.
+    QStringList MakeSongs(const QString& folder, int count, const QString& stem = QStringLiteral("song"),
+                          bool withArtwork = false);
+
+    tidewell::test::TempHome home;
+    CAppSettings* settings = nullptr;
+    FakeHost host;
+    std::unique_ptr<CMusicLink> link;
+};
+
+// Runs the event loop until pred holds or the timeout passes; then the answer of pred.
+bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 60000);
+
+// Runs the event loop for a moment so anything still posted is delivered.
+void Drain();
+
+} // namespace link_test
