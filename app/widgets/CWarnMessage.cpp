@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QThread>
