@@ -11,7 +11,8 @@
 #include <memory>
 #include <mutex>
 
-namespace {
+namespace
+{
 
 // The one manager of the process. Created and destroyed under g_createMutex; every other call
 // checks its handle against g_live so a stale handle gets the null result instead of a freed
@@ -26,8 +27,7 @@ CMusicManage* resolve(MusicManageHandle handle)
 }
 
 // Runs f on the live manager; nullResult for a null or stale handle, or when f throws.
-template <typename R, typename F>
-R forward(MusicManageHandle handle, R nullResult, F&& f)
+template <typename R, typename F> R forward(MusicManageHandle handle, R nullResult, F&& f)
 {
     CMusicManage* manager = resolve(handle);
     if (!manager)
@@ -56,8 +56,7 @@ int copyOut(const QString& text, char* buffer, int bufferSize)
 
 // The apply operations join the manager as the apply pass lands; until a manager build has them
 // the interface answers -1 (nothing applied) instead of failing to build.
-template <typename M>
-int applyTrack(M& m, void* track, int flags, int replaceMask)
+template <typename M> int applyTrack(M& m, void* track, int flags, int replaceMask)
 {
     if constexpr (requires { m.ApplyiTunesMusicInfo(track, flags, replaceMask); })
         return m.ApplyiTunesMusicInfo(track, flags, replaceMask);
@@ -65,8 +64,7 @@ int applyTrack(M& m, void* track, int flags, int replaceMask)
         return -1;
 }
 
-template <typename M>
-int applyFixes(M& m, int index, int replaceMask)
+template <typename M> int applyFixes(M& m, int index, int replaceMask)
 {
     if constexpr (requires { m.ApplyMusicFixes(index, replaceMask); })
         return m.ApplyMusicFixes(index, replaceMask);
@@ -76,7 +74,7 @@ int applyFixes(M& m, int index, int replaceMask)
 
 } // namespace
 
-extern "C" {
+// Every function below was declared with C linkage in the header.
 
 MusicManageHandle MM_Create(const char* logFolder, const char* dataFolder, const char* recycleRoot)
 {
@@ -136,10 +134,12 @@ int MM_LoadMusicLibrary(MusicManageHandle handle, const char* xmlPath, const cha
 
 int MM_CloseMusicLibrary(MusicManageHandle handle)
 {
-    return forward(handle, -1, [](CMusicManage& m) {
-        m.CloseMusicLibrary();
-        return 0;
-    });
+    return forward(handle, -1,
+                   [](CMusicManage& m)
+                   {
+                       m.CloseMusicLibrary();
+                       return 0;
+                   });
 }
 
 int MM_AddMusicFiles(MusicManageHandle handle, int count, const char* const* paths)
@@ -226,13 +226,14 @@ int MM_GetArtworkCount(MusicManageHandle handle, CMusicObj* track)
     return forward(handle, 0, [&](CMusicManage& m) { return m.GetArtworkCount(track); });
 }
 
-int MM_GetArtworkCandidate(MusicManageHandle handle, CMusicObj* track, int index, char* buffer, int bufferSize)
+int MM_GetArtworkCandidate(MusicManageHandle handle, CMusicObj* track, int index, char* buffer,
+                           int bufferSize)
 {
     if (!track)
         return -1;
-    return forward(handle, -1, [&](CMusicManage& m) {
-        return copyOut(m.GetArtworkCandidate(track, index), buffer, bufferSize);
-    });
+    return forward(handle, -1,
+                   [&](CMusicManage& m)
+                   { return copyOut(m.GetArtworkCandidate(track, index), buffer, bufferSize); });
 }
 
 int MM_SelectArtwork(MusicManageHandle handle, CMusicObj* track, int index)
@@ -258,27 +259,30 @@ int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, in
 {
     if (!track)
         return -1;
-    return forward(handle, -1,
-                   [&](CMusicManage& m) { return applyTrack(m, track, flags, replaceMask); });
+    return forward(handle, -1, [&](CMusicManage& m) { return applyTrack(m, track, flags, replaceMask); });
 }
 
 int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask)
 {
-    return forward(handle, -1, [&](CMusicManage& m) {
-        // The main list shrinks while the analysis moves clean tracks out: an index is checked
-        // against the list as it is now, never against the largest count seen.
-        if (index < 0 || index >= m.GetMusicCount(nullptr, nullptr))
-            return -1;
-        return applyFixes(m, index, replaceMask);
-    });
+    return forward(handle, -1,
+                   [&](CMusicManage& m)
+                   {
+                       // The main list shrinks while the analysis moves clean tracks out: an index is checked
+                       // against the list as it is now, never against the largest count seen.
+                       if (index < 0 || index >= m.GetMusicCount(nullptr, nullptr))
+                           return -1;
+                       return applyFixes(m, index, replaceMask);
+                   });
 }
 
 int MM_SetExitState(MusicManageHandle handle, int flag)
 {
-    return forward(handle, -1, [&](CMusicManage& m) {
-        m.SetExitState(flag);
-        return 0;
-    });
+    return forward(handle, -1,
+                   [&](CMusicManage& m)
+                   {
+                       m.SetExitState(flag);
+                       return 0;
+                   });
 }
 
 int64_t MM_GetRepeatID(MusicManageHandle handle, CMusicObj* track)
@@ -311,5 +315,3 @@ int MM_SetTransaction(MusicManageHandle handle, int flag)
 {
     return forward(handle, -1, [&](CMusicManage& m) { return m.SetTransaction(flag != 0 ? 1 : 0); });
 }
-
-} // extern "C"

@@ -13,7 +13,7 @@
  *
  * Threads: every function runs on the caller's thread. The progress functions of the callback
  * records run on the manager's import or analysis thread. MM_Destroy must not overlap any other
- * call on the same handle. No exception leaves these functions.
+ * call on the same handle. No exception leaves these functions; they have C linkage.
  *
  * Texts are UTF-8, paths use '/'.
  */
@@ -29,84 +29,84 @@ struct MusicInfo;
 // The handle MM_Create answers: the one manager of the process.
 using MusicManageHandle = CMusicManage*;
 
-extern "C" {
-
 // Creates the one manager of the process on the first call (log folder of "MM.log", data folder
 // for fingerprint caches and pictures, recycle root) and answers its handle; later calls answer the
 // same handle and ignore their arguments. Null when the manager cannot be made.
-MusicManageHandle MM_Create(const char* logFolder, const char* dataFolder, const char* recycleRoot);
+extern "C" MusicManageHandle MM_Create(const char* logFolder, const char* dataFolder,
+                                       const char* recycleRoot);
 // Stops and joins the manager's threads, closes the library and deletes the manager. 0; -1 for a
 // null or stale handle.
-int MM_Destroy(MusicManageHandle handle);
+extern "C" int MM_Destroy(MusicManageHandle handle);
 
-int MM_SetConfig(MusicManageHandle handle, const MusicManageConfig* config);
-int MM_SetProxy(MusicManageHandle handle, const MusicManageProxy* proxy);
+extern "C" int MM_SetConfig(MusicManageHandle handle, const MusicManageConfig* config);
+extern "C" int MM_SetProxy(MusicManageHandle handle, const MusicManageProxy* proxy);
 // 0 when a library object exists afterwards; -1 otherwise.
-int MM_LoadMusicLibrary(MusicManageHandle handle, const char* xmlPath, const char* dbPath, int runMode);
+extern "C" int MM_LoadMusicLibrary(MusicManageHandle handle, const char* xmlPath, const char* dbPath,
+                                   int runMode);
 // Ends the run and frees every track. 0; -1 for a null handle.
-int MM_CloseMusicLibrary(MusicManageHandle handle);
-int MM_AddMusicFiles(MusicManageHandle handle, int count, const char* const* paths);
+extern "C" int MM_CloseMusicLibrary(MusicManageHandle handle);
+extern "C" int MM_AddMusicFiles(MusicManageHandle handle, int count, const char* const* paths);
 
 // The number of tracks that may be indexed now (MM_GetMusicObj, MM_ApplyMusicFixes take 0 to
 // result - 1). *largestCount (may be null) receives the most tracks the run has held, which also
 // counts tracks the analysis found clean and moved out: it is a total for scoring, never an
 // index bound. *firstType (may be null) receives the Type of the first track.
-int MM_GetMusicCount(MusicManageHandle handle, int* largestCount, int* firstType);
+extern "C" int MM_GetMusicCount(MusicManageHandle handle, int* largestCount, int* firstType);
 // 0 and the track at index with its Absence, State and RepeatID (each out may be null); -1 for an
 // index outside the main list.
-int MM_GetMusicObj(MusicManageHandle handle, int index, CMusicObj** track, int* absence, int* state,
-                   int64_t* repeatId);
+extern "C" int MM_GetMusicObj(MusicManageHandle handle, int index, CMusicObj** track, int* absence,
+                              int* state, int64_t* repeatId);
 // which 2: the track's old values; any other value: its current values. -1 for a null track.
-int MM_GetMusicRecord(MusicManageHandle handle, CMusicObj* track, MusicInfo** info, int which);
+extern "C" int MM_GetMusicRecord(MusicManageHandle handle, CMusicObj* track, MusicInfo** info, int which);
 
 // Copies the track's artwork picture path (taken out of the database into a file when the file
 // is gone), with its terminator, into buffer. 0 copied; -1 null track, null buffer or no picture;
 // -2 the path does not fit in bufferSize bytes. The buffer is left alone unless 0 is answered.
-int MM_GetArtworkPath(MusicManageHandle handle, CMusicObj* track, char* buffer, int bufferSize);
+extern "C" int MM_GetArtworkPath(MusicManageHandle handle, CMusicObj* track, char* buffer, int bufferSize);
 
 // kind: ERunStateType; state: EManageRunState. 0.
-int MM_SetRunState(MusicManageHandle handle, int kind, int state);
+extern "C" int MM_SetRunState(MusicManageHandle handle, int kind, int state);
 // Start the import (callback kind 1) or the analysis (kind 2) on the manager's thread.
-int MM_LoadMusicList(MusicManageHandle handle, const MusicCallback* callback);
-int MM_AnalyzeMusicList(MusicManageHandle handle, const MusicCallback* callback, int options);
+extern "C" int MM_LoadMusicList(MusicManageHandle handle, const MusicCallback* callback);
+extern "C" int MM_AnalyzeMusicList(MusicManageHandle handle, const MusicCallback* callback, int options);
 // -21 for a null handle or track.
-int MM_StartDownload(MusicManageHandle handle, CMusicObj* track, const char* text, int valueA,
-                     const MusicCallback* callback, int valueB);
+extern "C" int MM_StartDownload(MusicManageHandle handle, CMusicObj* track, const char* text, int valueA,
+                                const MusicCallback* callback, int valueB);
 // -21 for a null handle or track.
-int MM_GetInfoFixState(MusicManageHandle handle, CMusicObj* track);
-int MM_GetArtworkFixState(MusicManageHandle handle, CMusicObj* track);
+extern "C" int MM_GetInfoFixState(MusicManageHandle handle, CMusicObj* track);
+extern "C" int MM_GetArtworkFixState(MusicManageHandle handle, CMusicObj* track);
 
 // The user's edit: one UTF-8 text per set bit of mask in the order Name 0x1000000, Artist 0x400,
 // Album 0x800, Year 0x4000000, Genre 0x2000000, then a picture path for Artwork 0x8000000. The
 // manager's result; -1 for a null track or a zero mask (the manager is not called).
-int MM_ModifyMusicInfo(MusicManageHandle handle, CMusicObj* track, int mask, const char* const* texts);
+extern "C" int MM_ModifyMusicInfo(MusicManageHandle handle, CMusicObj* track, int mask,
+                                  const char* const* texts);
 // Number of candidate pictures (0 to 10); 0 for a null handle or track.
-int MM_GetArtworkCount(MusicManageHandle handle, CMusicObj* track);
+extern "C" int MM_GetArtworkCount(MusicManageHandle handle, CMusicObj* track);
 // Candidate picture index, copied as MM_GetArtworkPath copies (0, -1 empty or null, -2 too long).
-int MM_GetArtworkCandidate(MusicManageHandle handle, CMusicObj* track, int index, char* buffer, int bufferSize);
-int MM_SelectArtwork(MusicManageHandle handle, CMusicObj* track, int index);
+extern "C" int MM_GetArtworkCandidate(MusicManageHandle handle, CMusicObj* track, int index, char* buffer,
+                                      int bufferSize);
+extern "C" int MM_SelectArtwork(MusicManageHandle handle, CMusicObj* track, int index);
 // The picture bytes the library holds for the track (*data null when none); release them with
 // MM_FreeArtworkData.
-int MM_GetArtworkData(MusicManageHandle handle, CMusicObj* track, unsigned char** data, int* size);
-int MM_FreeArtworkData(MusicManageHandle handle, unsigned char** data);
+extern "C" int MM_GetArtworkData(MusicManageHandle handle, CMusicObj* track, unsigned char** data, int* size);
+extern "C" int MM_FreeArtworkData(MusicManageHandle handle, unsigned char** data);
 
 // Applies one track: flags 0x4000 or 0x10000 remove it to the recycle folder, 0x40000 restores it,
 // other flags write its accepted changes. track is a CMusicObj of the manager's lists, or, for a
 // duplicate found by the Sonalike engine (g_bScaniTunes clear), a bare MusicInfo the caller owns.
-int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, int replaceMask);
+extern "C" int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, int replaceMask);
 // Writes the accepted fixes of the track at index (0 to MM_GetMusicCount's result - 1); -1 for an
 // index outside the main list.
-int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask);
+extern "C" int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask);
 
 // Non-zero: the program is exiting; the manager's loops end and its threads are joined (do not
 // call from a manager thread's callback). Always 0 for a live handle.
-int MM_SetExitState(MusicManageHandle handle, int flag);
+extern "C" int MM_SetExitState(MusicManageHandle handle, int flag);
 // 64-bit repeat group number; -1 for a null handle or track.
-int64_t MM_GetRepeatID(MusicManageHandle handle, CMusicObj* track);
-int MM_GetMusicState(MusicManageHandle handle, CMusicObj* track);
-int MM_SetMusicState(MusicManageHandle handle, CMusicObj* track, int state);
-int MM_ChangeAllMusicState(MusicManageHandle handle, int bits, int set);
+extern "C" int64_t MM_GetRepeatID(MusicManageHandle handle, CMusicObj* track);
+extern "C" int MM_GetMusicState(MusicManageHandle handle, CMusicObj* track);
+extern "C" int MM_SetMusicState(MusicManageHandle handle, CMusicObj* track, int state);
+extern "C" int MM_ChangeAllMusicState(MusicManageHandle handle, int bits, int set);
 // 0 begins a database transaction; any other value commits it.
-int MM_SetTransaction(MusicManageHandle handle, int flag);
-
-} // extern "C"
+extern "C" int MM_SetTransaction(MusicManageHandle handle, int flag);

@@ -18,7 +18,8 @@
 #include <array>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int kWorkModeDuplicates = 2;
 constexpr int kFingerprintSeconds = 60;
@@ -83,8 +84,7 @@ const char* textOrNull(const QByteArray& utf8)
 }
 
 // Calls fill(buffer, size) with a growing buffer until the text fits; empty on any other answer.
-template <typename F>
-QString readText(F&& fill)
+template <typename F> QString readText(F&& fill)
 {
     for (int size = 4096; size <= (1 << 20); size *= 4)
     {
@@ -130,8 +130,7 @@ CMusicLink::~CMusicLink()
     m_manage = nullptr;
 }
 
-template <typename F>
-void CMusicLink::Deliver(F&& f)
+template <typename F> void CMusicLink::Deliver(F&& f)
 {
     if (QThread::currentThread() == thread())
         f();
@@ -221,7 +220,8 @@ int CMusicLink::StartLoadMusic()
     // StartDedupeThread returns.
     auto run = std::make_unique<DedupeRun>();
     run->link = this;
-    const int ret = StartDedupeThread(&CMusicLink::OnDedupeProgress, run.get(), options, kFingerprintSeconds, percent);
+    const int ret =
+        StartDedupeThread(&CMusicLink::OnDedupeProgress, run.get(), options, kFingerprintSeconds, percent);
     if (ret == 0)
     {
         m_dedupeRuns.push_back(std::move(run));
@@ -333,7 +333,8 @@ int CMusicLink::ModifyMusicInfo(CMusicObj* track, int mask, const char* const* t
 
 int CMusicLink::ModifyMusicInfo(CMusicObj* track, int mask, const QStringList& texts)
 {
-    const auto needed = std::count_if(kEditTextBits.begin(), kEditTextBits.end(), [mask](int bit) { return mask & bit; });
+    const auto needed =
+        std::count_if(kEditTextBits.begin(), kEditTextBits.end(), [mask](int bit) { return mask & bit; });
     if (texts.size() < needed)
         return -1;
     std::vector<QByteArray> utf8;
@@ -389,8 +390,8 @@ int CMusicLink::GetArtworkCandidate(CMusicObj* track, int index, char* buffer, i
 
 QString CMusicLink::GetArtworkCandidate(CMusicObj* track, int index)
 {
-    return readText(
-        [&](char* buffer, int size) { return MM_GetArtworkCandidate(m_manage, track, index, buffer, size); });
+    return readText([&](char* buffer, int size)
+                    { return MM_GetArtworkCandidate(m_manage, track, index, buffer, size); });
 }
 
 int CMusicLink::SelectArtwork(CMusicObj* track, int index)
@@ -436,11 +437,13 @@ void CMusicLink::LoadMusicProgress(const MusicProgressInfo& info)
     const int progress = info.Progress;
     const QString path = QString::fromUtf8(info.Location ? info.Location : "");
     // The import sends 10000 only in its final record, after its last commit: exactly one end.
-    Deliver([this, track, progress, path] {
-        emit SendLoadMusic(track, progress, path);
-        if (progress > 9999)
-            emit SendLoadOK();
-    });
+    Deliver(
+        [this, track, progress, path]
+        {
+            emit SendLoadMusic(track, progress, path);
+            if (progress > 9999)
+                emit SendLoadOK();
+        });
 }
 
 void CMusicLink::AnalyzeMusicProgress(const MusicProgressInfo& info)
@@ -448,11 +451,13 @@ void CMusicLink::AnalyzeMusicProgress(const MusicProgressInfo& info)
     void* track = info.MusicObj;
     const int progress = info.Progress;
     const QString path = QString::fromUtf8(info.Location ? info.Location : "");
-    Deliver([this, track, progress, path] {
-        emit UpdateProcess(progress);
-        if (progress < 10000)
-            emit SendLoadMusic(track, progress, path);
-    });
+    Deliver(
+        [this, track, progress, path]
+        {
+            emit UpdateProcess(progress);
+            if (progress < 10000)
+                emit SendLoadMusic(track, progress, path);
+        });
     if (progress >= 10000)
     {
         // Directly on the analysis thread: the window starts its scoring thread from here.
@@ -468,7 +473,8 @@ void CMusicLink::DownloadProgress(const MusicProgressInfo& info)
     const int absence = info.Absence;
     const int valueB = info.UserValue;
     const int infoFixState = info.ObjFlag;
-    Deliver([this, track, absence, valueB, infoFixState] { emit SendDowldInfo(track, absence, valueB, infoFixState); });
+    Deliver([this, track, absence, valueB, infoFixState]
+            { emit SendDowldInfo(track, absence, valueB, infoFixState); });
 }
 
 int CMusicLink::OnDedupeProgress(int* value, int index, const char* path, void* user)

@@ -123,8 +123,7 @@ private:
     static int OnDedupeProgress(int* value, int index, const char* path, void* user);
     void DedupeProgress(DedupeRun& run, int* value, int index, const QString& path);
     // Runs f on the link's thread: at once when already there, else posted in order.
-    template <typename F>
-    void Deliver(F&& f);
+    template <typename F> void Deliver(F&& f);
     bool EngineRunsScan();
     // Ends any engine run of this link and joins the worker, so no report of it follows.
     void StopDedupeRun();

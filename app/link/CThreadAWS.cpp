@@ -4,11 +4,13 @@
 
 #include <mutex>
 
-namespace {
+namespace
+{
 std::once_flag g_configured; // the manager keeps nothing of the record: once per process is enough
 }
 
-CThreadAWS::CThreadAWS(CMusicLink* link, int skip, QObject* parent) : QThread(parent), m_link(link), m_skip(skip)
+CThreadAWS::CThreadAWS(CMusicLink* link, int skip, QObject* parent)
+    : QThread(parent), m_link(link), m_skip(skip)
 {
 }
 

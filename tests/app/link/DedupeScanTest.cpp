@@ -20,7 +20,8 @@
 
 using namespace link_test;
 
-namespace {
+namespace
+{
 
 // The duplicate options page's choice: tags decide (title and artist), so the groups are exact.
 void UseTagScan(CAppSettings* settings)
@@ -127,7 +128,8 @@ TEST_F(DedupeScanTest, ScanOfAFolderEndsOnceWithReadableGroupsAndARemovedCopyCom
     const QString location = record.Location;
     ASSERT_EQ(link->ApplyiTunesMusicInfo(&record, MF_Duplicate), 0);
     EXPECT_FALSE(QFileInfo::exists(location));
-    const QString day = settings->GetRecycleFolder() + u'/' + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const QString day =
+        settings->GetRecycleFolder() + u'/' + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     ASSERT_FALSE(record.TrashPath.isEmpty());
     EXPECT_EQ(QFileInfo(record.TrashPath).absolutePath(), QDir(day).absolutePath());
     EXPECT_TRUE(QFileInfo::exists(record.TrashPath));

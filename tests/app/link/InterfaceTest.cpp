@@ -10,7 +10,8 @@
 
 using namespace link_test;
 
-namespace {
+namespace
+{
 
 // A fresh manager in a private home, destroyed at the end of each test.
 class InterfaceTest : public ::testing::Test

@@ -7,7 +7,8 @@
 #include <QDir>
 #include <QTest>
 
-namespace link_test {
+namespace link_test
+{
 
 void LinkTest::SetUp()
 {

@@ -17,7 +17,8 @@
 
 class CAppSettings;
 
-namespace link_test {
+namespace link_test
+{
 
 // The window's side of the link, as plain atomics: the engine and the analysis call it from
 // their threads.

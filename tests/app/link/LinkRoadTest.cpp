@@ -17,7 +17,8 @@
 
 using namespace link_test;
 
-namespace {
+namespace
+{
 
 // Counts emissions of the link's signals that did not run on the GUI thread.
 struct ThreadWatch
@@ -26,7 +27,8 @@ struct ThreadWatch
     void Watch(CMusicLink& link)
     {
         QThread* gui = QCoreApplication::instance()->thread();
-        auto check = [this, gui] {
+        auto check = [this, gui]
+        {
             if (QThread::currentThread() != gui)
                 ++offThread;
         };
@@ -242,10 +244,12 @@ TEST_F(LinkTest, PlayStateFromAPlayerThreadArrivesOnTheGuiThread)
     watch.Watch(*link);
     QSignalSpy over(link.get(), &CMusicLink::SendPlayOver);
     QSignalSpy modify(link.get(), &CMusicLink::SendPlayModify);
-    std::thread player([this] {
-        link->EmitPlayState(7, 3, 1);
-        link->EmitPlayState(0, 0, 0);
-    });
+    std::thread player(
+        [this]
+        {
+            link->EmitPlayState(7, 3, 1);
+            link->EmitPlayState(0, 0, 0);
+        });
     player.join();
     ASSERT_TRUE(WaitUntil([&] { return over.count() == 1; }));
     ASSERT_EQ(modify.count(), 1);
