@@ -37,39 +37,15 @@ int MatchPercent(int degree)
     return 50;
 }
 
-// The C callbacks the manager and the engine call on their threads. No exception leaves them.
-int OnLoadMusicProgress(const MusicProgressInfo* info, void* context)
+// The C callback of the manager's progress records, one per handler; kind 0 takes every record.
+// Runs on the manager's thread; no exception leaves it.
+template <void (CMusicLink::*Handler)(const MusicProgressInfo&), int Kind = 0>
+int OnProgress(const MusicProgressInfo* info, void* context)
 {
     try
     {
-        if (info && context && info->Kind == RunStateLoad)
-            static_cast<CMusicLink*>(context)->LoadMusicProgress(*info);
-    }
-    catch (...)
-    {
-    }
-    return 0;
-}
-
-int OnAnalyzeMusicProgress(const MusicProgressInfo* info, void* context)
-{
-    try
-    {
-        if (info && context)
-            static_cast<CMusicLink*>(context)->AnalyzeMusicProgress(*info);
-    }
-    catch (...)
-    {
-    }
-    return 0;
-}
-
-int OnDownloadProgress(const MusicProgressInfo* info, void* context)
-{
-    try
-    {
-        if (info && context)
-            static_cast<CMusicLink*>(context)->DownloadProgress(*info);
+        if (info && context && (Kind == 0 || info->Kind == Kind))
+            (static_cast<CMusicLink*>(context)->*Handler)(*info);
     }
     catch (...)
     {
@@ -209,7 +185,8 @@ int CMusicLink::StartLoadMusic()
 {
     if (!EngineRunsScan())
     {
-        const MusicCallback callback{RunStateLoad, &OnLoadMusicProgress, this};
+        const MusicCallback callback{RunStateLoad, &OnProgress<&CMusicLink::LoadMusicProgress, RunStateLoad>,
+                                     this};
         return MM_LoadMusicList(m_manage, &callback);
     }
 
@@ -244,7 +221,7 @@ void CMusicLink::StopDedupeRun()
 
 int CMusicLink::StartAnalyzeMusic(int options)
 {
-    const MusicCallback callback{RunStateAnalysis, &OnAnalyzeMusicProgress, this};
+    const MusicCallback callback{RunStateAnalysis, &OnProgress<&CMusicLink::AnalyzeMusicProgress>, this};
     return MM_AnalyzeMusicList(m_manage, &callback, options);
 }
 
@@ -252,7 +229,7 @@ int CMusicLink::StartDownload(CMusicObj* track, const char* text, int valueA, in
 {
     if (const CAppSettings* settings = GetAppSettings())
         CreateDirPath(settings->GetPictureFolder());
-    const MusicCallback callback{RunStateDownload, &OnDownloadProgress, this};
+    const MusicCallback callback{RunStateDownload, &OnProgress<&CMusicLink::DownloadProgress>, this};
     return MM_StartDownload(m_manage, track, text, valueA, &callback, valueB);
 }
 

@@ -95,8 +95,7 @@ TEST_F(DedupeScanTest, ScanOfAFolderEndsOnceWithReadableGroupsAndARemovedCopyCom
     QSignalSpy loadMusic(link.get(), &CMusicLink::SendLoadMusic);
     QSignalSpy loadOk(link.get(), &CMusicLink::SendLoadOK);
     ASSERT_EQ(link->StartLoadMusic(), 0);
-    ASSERT_TRUE(WaitUntil([&] { return loadOk.count() >= 1; }));
-    Drain();
+    ASSERT_TRUE(WaitForCount(loadOk, 1));
 
     EXPECT_EQ(loadOk.count(), 1);
     EXPECT_EQ(host.dedupeTotal.load(), 3);
@@ -148,8 +147,7 @@ TEST_F(DedupeScanTest, ScanOfAnEmptyFolderEnds)
     QSignalSpy loadMusic(link.get(), &CMusicLink::SendLoadMusic);
     QSignalSpy loadOk(link.get(), &CMusicLink::SendLoadOK);
     ASSERT_EQ(link->StartLoadMusic(), 0);
-    ASSERT_TRUE(WaitUntil([&] { return loadOk.count() >= 1; }));
-    Drain();
+    ASSERT_TRUE(WaitForCount(loadOk, 1));
     EXPECT_EQ(loadOk.count(), 1);
     EXPECT_EQ(loadMusic.count(), 0);
     EXPECT_EQ(host.dedupeTotal.load(), 0);
@@ -164,8 +162,7 @@ TEST_F(DedupeScanTest, LongScanReachesTenThousandAtItsLastTrackAndEndsOnce)
     QSignalSpy loadMusic(link.get(), &CMusicLink::SendLoadMusic);
     QSignalSpy loadOk(link.get(), &CMusicLink::SendLoadOK);
     ASSERT_EQ(link->StartLoadMusic(), 0);
-    ASSERT_TRUE(WaitUntil([&] { return loadOk.count() >= 1; }, 120000));
-    Drain();
+    ASSERT_TRUE(WaitForCount(loadOk, 1, 120000));
 
     EXPECT_EQ(loadOk.count(), 1);
     EXPECT_EQ(host.dedupeTotal.load(), kTracks);
@@ -192,12 +189,10 @@ TEST_F(DedupeScanTest, EveryStartEndsOnceEvenWhenTheEngineRefusesIt)
     // A second start while the first run holds the engine is refused; the window still hears
     // the end of that start, and the first run keeps its own.
     EXPECT_EQ(link->StartLoadMusic(), -1);
-    ASSERT_TRUE(WaitUntil([&] { return loadOk.count() >= 1; }));
-    Drain();
+    ASSERT_TRUE(WaitForCount(loadOk, 1));
     EXPECT_EQ(loadOk.count(), 1);
     ASSERT_EQ(ContinueDedupeThread(), 0);
-    ASSERT_TRUE(WaitUntil([&] { return loadOk.count() >= 2; }, 120000));
-    Drain();
+    ASSERT_TRUE(WaitForCount(loadOk, 2, 120000));
     EXPECT_EQ(loadOk.count(), 2);
 }
 
@@ -235,8 +230,7 @@ TEST_F(DedupeScanTest, ITunesDuplicateScanGoesThroughTheManager)
     ASSERT_EQ(link->LoadMusicLibrary(RunModeFiles), 0);
     ASSERT_EQ(link->AddMusicFiles(files), 0);
     ASSERT_EQ(link->StartLoadMusic(), 0);
-    ASSERT_TRUE(WaitUntil([&] { return loadOk.count() >= 1; }));
-    Drain();
+    ASSERT_TRUE(WaitForCount(loadOk, 1));
     EXPECT_EQ(loadOk.count(), 1);
     // Track objects of the manager, not engine user values; the engine was never started.
     ASSERT_EQ(loadMusic.count(), 3);

@@ -70,3 +70,15 @@ void Drain()
 }
 
 } // namespace link_test
+
+namespace link_test
+{
+
+bool WaitForCount(const QSignalSpy& spy, int count, int timeoutMs)
+{
+    const bool reached = WaitUntil([&] { return spy.count() >= count; }, timeoutMs);
+    Drain();
+    return reached;
+}
+
+} // namespace link_test

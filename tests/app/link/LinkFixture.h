@@ -64,4 +64,7 @@ bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 60000);
 // Runs the event loop for a moment so anything still posted is delivered.
 void Drain();
 
+// Waits until the spy has seen count emissions, then drains, so a further emission would show.
+bool WaitForCount(const QSignalSpy& spy, int count, int timeoutMs = 60000);
+
 } // namespace link_test

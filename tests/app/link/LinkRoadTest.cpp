@@ -48,8 +48,7 @@ void LoadFiles(CMusicLink& link, const QStringList& files, QSignalSpy& loadOk)
         ASSERT_EQ(link.AddMusicFiles(files), 0);
     }
     ASSERT_EQ(link.StartLoadMusic(), 0);
-    ASSERT_TRUE(WaitUntil([&] { return loadOk.count() >= 1; }));
-    Drain();
+    ASSERT_TRUE(WaitForCount(loadOk, 1));
 }
 
 // The track of the manager's main list whose file is path, or null.
