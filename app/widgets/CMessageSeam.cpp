@@ -29,3 +29,30 @@ int CMessageSeam::Answer(const MessageQuestion& question)
     const int answer = answerer(question);
     return (answer >= 1 && answer <= question.buttons.size()) ? answer : 0;
 }
+
+CMessageSeam::FileAnswerer& CMessageSeam::CurrentFiles()
+{
+    static FileAnswerer answerer;
+    return answerer;
+}
+
+CMessageSeam::FileScope::FileScope(FileAnswerer answerer)
+    : m_previous(std::exchange(CurrentFiles(), std::move(answerer)))
+{
+}
+
+CMessageSeam::FileScope::~FileScope()
+{
+    CurrentFiles() = std::move(m_previous);
+}
+
+bool CMessageSeam::IsFileAnswererInstalled()
+{
+    return static_cast<bool>(CurrentFiles());
+}
+
+QStringList CMessageSeam::AnswerFiles(const FileQuestion& question)
+{
+    const FileAnswerer answerer = CurrentFiles();
+    return answerer ? answerer(question) : QStringList();
+}

@@ -18,6 +18,15 @@ struct MessageQuestion
     int countdown = 0;   // seconds until the first button takes itself; 0 for none
 };
 
+// One file-picker question.
+struct FileQuestion
+{
+    QWidget* parent = nullptr;
+    QString caption;
+    QString dir;
+    QString filter;
+};
+
 // The one place where modal questions can be answered without showing them. The message box
 // and the duplicate-removal confirmation ask it first; while an answerer is installed they return
 // its answer and no window opens, so GUI tests run headless and never block. The answer is the
@@ -45,6 +54,24 @@ public:
     // Answers through the installed answerer, the answer held to 0..buttons. Only with one.
     static int Answer(const MessageQuestion& question);
 
+    // File pickers ask the same way: while a file answerer is installed they return its list
+    // (empty for "cancelled") and no dialog opens.
+    using FileAnswerer = std::function<QStringList(const FileQuestion&)>;
+    class FileScope
+    {
+    public:
+        explicit FileScope(FileAnswerer answerer);
+        ~FileScope();
+        FileScope(const FileScope&) = delete;
+        FileScope& operator=(const FileScope&) = delete;
+
+    private:
+        FileAnswerer m_previous;
+    };
+    static bool IsFileAnswererInstalled();
+    static QStringList AnswerFiles(const FileQuestion& question);
+
 private:
     static Answerer& Current();
+    static FileAnswerer& CurrentFiles();
 };

@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "CMessageSeam.h"
+#include "FileDialogs.h"
 #include "CMessgboxEx.h"
 #include "CWarnMessage.h"
 #include "WidgetTestEnv.h"
@@ -212,6 +213,27 @@ private slots:
                                       QStringLiteral("Yes"), QStringLiteral("No"), QString(), 0);
         QCOMPARE(answer, 0);
         QVERIFY(!OpenBox());
+    }
+
+    void filePickersAskTheSeamToo()
+    {
+        QList<FileQuestion> asked;
+        {
+            CMessageSeam::FileScope scope([&asked](const FileQuestion& question) {
+                asked << question;
+                return QStringList{"/music/a.mp3", "/music/b.flac"};
+            });
+            QCOMPARE(GetOpenFileNames(nullptr, "Add Music", "/music", "Audio (*.mp3 *.flac)"),
+                     QStringList({"/music/a.mp3", "/music/b.flac"}));
+            {
+                CMessageSeam::FileScope cancelled([](const FileQuestion&) { return QStringList(); });
+                QVERIFY(GetOpenFileNames(nullptr, "Add Music", "/music", "").isEmpty());
+            }
+        }
+        QVERIFY(!CMessageSeam::IsFileAnswererInstalled());
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.first().caption, QString("Add Music"));
+        QCOMPARE(asked.first().filter, QString("Audio (*.mp3 *.flac)"));
     }
 
     void seamAnswersWithoutAWindow()
