@@ -2,6 +2,9 @@
 
 #include "AppGlobals.h"
 
+#include <QFile>
+#include <QRegularExpression>
+
 namespace
 {
 
@@ -68,4 +71,29 @@ QString TitleBarMenuStyle(const QString& objectName, const QString& image, doubl
         "%5#%1::item:pressed{\tborder-image: url(:/res/res/win/titlebar/%2_down.png);}"
         "%5#%1::item:disabled{\tborder-image: url(:/res/res/win/titlebar/%2_disable.png);}";
     return FillTitleTemplate(pattern, objectName, image, width, height, QStringLiteral("QMenuBar"));
+}
+
+QString ScaledStyleSheet(const QString& sheet)
+{
+    static const QRegularExpression size(QStringLiteral("SIZE_(\\d+(?:\\.\\d+)?)px"));
+    QString out;
+    out.reserve(sheet.size());
+    qsizetype from = 0;
+    for (auto it = size.globalMatch(sheet); it.hasNext();)
+    {
+        const QRegularExpressionMatch match = it.next();
+        out += QStringView(sheet).mid(from, match.capturedStart() - from);
+        out += QString::number(ScaledValue(match.captured(1).toDouble()), 'g') + QStringLiteral("px");
+        from = match.capturedEnd();
+    }
+    out += QStringView(sheet).mid(from);
+    return out;
+}
+
+QString LoadApplicationStyleSheet()
+{
+    QFile file(QStringLiteral(":/res/res/tidewell_win.qss"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return ScaledStyleSheet(QString::fromUtf8(file.readAll()));
 }

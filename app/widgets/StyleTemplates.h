@@ -27,3 +27,9 @@ QString TitleBarButtonStyle(const QString& objectName, const QString& image, dou
 
 // The title bar's menu bar: fixed size, items drawn from the title-bar images.
 QString TitleBarMenuStyle(const QString& objectName, const QString& image, double width, double height);
+
+// The application style sheet with every "SIZE_<n>px" length replaced by n x g_dScale in Qt's
+// 'g' form (1.5px at scale 1.5, 12px at scale 1).
+QString ScaledStyleSheet(const QString& sheet);
+// The compiled-in "tidewell_win.qss", scaled; empty when it cannot be read.
+QString LoadApplicationStyleSheet();

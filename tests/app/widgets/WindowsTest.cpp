@@ -6,6 +6,7 @@
 #include "CTitleBar.h"
 #include "LanguageDirection.h"
 #include "SharedImages.h"
+#include "StyleTemplates.h"
 #include "WidgetTestEnv.h"
 
 #include <QBoxLayout>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMovie>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -130,6 +132,20 @@ private slots:
         const QByteArray text = sheet.readAll();
         QVERIFY(text.contains("SIZE_1px"));
         QVERIFY(text.contains("QWidget#titleBar"));
+    }
+
+    void styleSheetLengthsFollowTheScale()
+    {
+        g_dScale = 1.5;
+        QCOMPARE(ScaledStyleSheet("QLabel{border: SIZE_1px solid; font: SIZE_12px; margin: 3px SIZE_2.5px}"),
+                 QString("QLabel{border: 1.5px solid; font: 18px; margin: 3px 3.75px}"));
+        const QString sheet = LoadApplicationStyleSheet();
+        QVERIFY(!sheet.isEmpty());
+        const QRegularExpression marker("SIZE_\\d");
+        QVERIFY(!sheet.contains(marker));
+        QVERIFY(sheet.contains("1.5px"));
+        g_dScale = 1.0;
+        QVERIFY(!LoadApplicationStyleSheet().contains(marker));
     }
 
     void sharedImagesAreScaledAndFreed()
