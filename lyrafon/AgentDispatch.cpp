@@ -9,11 +9,13 @@
 #include <string>
 #include <thread>
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 namespace ith = tidewell::ithost;
 
-namespace {
+namespace
+{
 
 // Reads the decimal text of a bit rate into a fresh zero-filled buffer (malloc).
 char* allocDecimal(int32_t value)
@@ -30,9 +32,11 @@ int32_t runOnTrack(AgentRequest& request, ith::ITunesApp& app, ith::ITTrack& tra
     (void)app;
     // The caller's text for writes and artwork commands.
     std::u16string input;
-    if (request.inOut && *request.inOut) {
+    if (request.inOut && *request.inOut)
+    {
         char16_t* wide = nullptr;
-        if (Utf8ToUtf16Alloc(*request.inOut, &wide) > 0) {
+        if (Utf8ToUtf16Alloc(*request.inOut, &wide) > 0)
+        {
             input.assign(wide);
             std::free(wide);
         }
@@ -41,14 +45,31 @@ int32_t runOnTrack(AgentRequest& request, ith::ITunesApp& app, ith::ITTrack& tra
     std::u16string read;
     bool readsText = false;
     int32_t hr = -1;
-    switch (request.command) {
-    case kReadName: hr = track.Name(read); readsText = true; break;
-    case kWriteName: hr = track.SetName(input); break;
-    case kReadAlbum: hr = track.Album(read); readsText = true; break;
-    case kWriteAlbum: hr = track.SetAlbum(input); break;
-    case kReadArtist: hr = track.Artist(read); readsText = true; break;
-    case kWriteArtist: hr = track.SetArtist(input); break;
-    case kReadLocation: {
+    switch (request.command)
+    {
+    case kReadName:
+        hr = track.Name(read);
+        readsText = true;
+        break;
+    case kWriteName:
+        hr = track.SetName(input);
+        break;
+    case kReadAlbum:
+        hr = track.Album(read);
+        readsText = true;
+        break;
+    case kWriteAlbum:
+        hr = track.SetAlbum(input);
+        break;
+    case kReadArtist:
+        hr = track.Artist(read);
+        readsText = true;
+        break;
+    case kWriteArtist:
+        hr = track.SetArtist(input);
+        break;
+    case kReadLocation:
+    {
         std::shared_ptr<ith::ITFileOrCDTrack> fileTrack;
         hr = track.QueryFileTrack(fileTrack);
         if (hr != ith::kOk || !fileTrack)
@@ -59,7 +80,8 @@ int32_t runOnTrack(AgentRequest& request, ith::ITunesApp& app, ith::ITTrack& tra
     }
     case kTestArtwork:
     case kSaveArtwork:
-    case kAddArtwork: {
+    case kAddArtwork:
+    {
         std::shared_ptr<ith::ITArtworkCollection> artwork;
         hr = track.Artwork(artwork);
         if (hr != ith::kOk)
@@ -69,7 +91,8 @@ int32_t runOnTrack(AgentRequest& request, ith::ITunesApp& app, ith::ITTrack& tra
             return artwork ? hr : ith::kFail;
         if (request.command == kTestArtwork)
             return count > 0 ? 0 : 1;
-        if (request.command == kSaveArtwork) {
+        if (request.command == kSaveArtwork)
+        {
             if (count < 1)
                 return 1;
             std::shared_ptr<ith::ITArtwork> first;
@@ -79,25 +102,35 @@ int32_t runOnTrack(AgentRequest& request, ith::ITunesApp& app, ith::ITTrack& tra
         }
         return count < 1 ? track.AddArtworkFromFile(input) : 0;
     }
-    case kDeleteTrack: return track.Delete();
-    case kReadBitRate: {
+    case kDeleteTrack:
+        return track.Delete();
+    case kReadBitRate:
+    {
         int32_t rate = 0;
         hr = track.BitRate(rate);
         if (hr == ith::kOk && request.inOut)
             *request.inOut = allocDecimal(rate);
         return hr;
     }
-    case kReadYear: {
+    case kReadYear:
+    {
         int32_t year = 0;
         hr = track.Year(year);
         if (hr == ith::kOk)
             request.number = year;
         return hr;
     }
-    case kWriteYear: return track.SetYear(request.number);
-    case kReadGenre: hr = track.Genre(read); readsText = true; break;
-    case kWriteGenre: hr = track.SetGenre(input); break;
-    default: return -1;
+    case kWriteYear:
+        return track.SetYear(request.number);
+    case kReadGenre:
+        hr = track.Genre(read);
+        readsText = true;
+        break;
+    case kWriteGenre:
+        hr = track.SetGenre(input);
+        break;
+    default:
+        return -1;
     }
     if (readsText && hr == ith::kOk && request.inOut && !*request.inOut)
         Utf16ToUtf8Alloc(read.c_str(), request.inOut);
@@ -108,10 +141,12 @@ int32_t run(AgentRequest& request, ith::ITunesApp* app)
 {
     if (!app)
         return -1;
-    if (request.command == kReadLibraryXmlPath) {
+    if (request.command == kReadLibraryXmlPath)
+    {
         std::u16string path;
         const int32_t hr = app->LibraryXMLPath(path);
-        if (hr == ith::kOk && request.inOut) {
+        if (hr == ith::kOk && request.inOut)
+        {
             *request.inOut = nullptr; // replaced, never freed: the caller owns what it passed
             Utf16ToUtf8Alloc(path.c_str(), request.inOut);
         }
@@ -122,7 +157,8 @@ int32_t run(AgentRequest& request, ith::ITunesApp* app)
     if (const int32_t hr = app->LibraryPlaylist(playlist); hr != ith::kOk || !playlist)
         return hr != ith::kOk ? hr : ith::kFail;
 
-    if (request.command == kAddFile) {
+    if (request.command == kAddFile)
+    {
         if (!request.idOrPath || !request.inOut || !*request.inOut)
             return -1;
         std::shared_ptr<ith::ITOperationStatus> status;
@@ -153,7 +189,8 @@ int32_t ReadAddedTrackId(ith::ITunesApp& app, ith::ITOperationStatus& status, ch
 {
     bool inProgress = false;
     int32_t hr = status.InProgress(inProgress);
-    for (int polls = 0; hr == ith::kOk && inProgress; ++polls) {
+    for (int polls = 0; hr == ith::kOk && inProgress; ++polls)
+    {
         if (polls >= pollLimit)
             return kAddTimedOut;
         std::this_thread::sleep_for(pollInterval);
@@ -184,9 +221,12 @@ int32_t DispatchAgentRequest(AgentRequest* request, ith::ITunesApp* app)
 {
     if (!request)
         return -1;
-    try {
+    try
+    {
         request->result = run(*request, app);
-    } catch (...) {
+    }
+    catch (...)
+    {
         request->result = ith::kFail; // nothing thrown inside iTunes may end the iTunes thread
     }
     return request->result;

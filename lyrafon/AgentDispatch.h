@@ -5,12 +5,14 @@
 #include <chrono>
 #include <memory>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 class ITunesApp;
 class ITOperationStatus;
 } // namespace tidewell::ithost
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 // How long an added file may stay "in progress" before the request gives up with kAddTimedOut.
 constexpr int kAddFilePollLimit = 2400; // 2400 x 50 ms = two minutes
@@ -24,8 +26,8 @@ int32_t DispatchAgentRequest(AgentRequest* request, tidewell::ithost::ITunesApp*
 // After AddFile: waits (bounded) while the status is in progress, then writes the first added
 // track's PersistentIdHex into `buffer`. An empty track list means nothing was added: 0, buffer
 // untouched.
-int32_t ReadAddedTrackId(tidewell::ithost::ITunesApp& app, tidewell::ithost::ITOperationStatus& status, char* buffer,
-                         int pollLimit = kAddFilePollLimit,
+int32_t ReadAddedTrackId(tidewell::ithost::ITunesApp& app, tidewell::ithost::ITOperationStatus& status,
+                         char* buffer, int pollLimit = kAddFilePollLimit,
                          std::chrono::milliseconds pollInterval = kAddFilePollInterval);
 
 } // namespace lyrafon

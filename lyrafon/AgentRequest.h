@@ -2,10 +2,12 @@
 
 #include <cstdint>
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 // What the iTunes thread is asked to do; the codes are part of the agent's contract.
-enum AgentCommand : int32_t {
+enum AgentCommand : int32_t
+{
     kReadName = 1,
     kWriteName = 2,
     kReadAlbum = 3,

@@ -7,10 +7,12 @@
 #include <string_view>
 #include <vector>
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 // The eleven attributes every parsed track carries, in this order.
-enum TrackAttributeKey : int {
+enum TrackAttributeKey : int
+{
     kAttrName,
     kAttrArtist,
     kAttrAlbum,

@@ -5,7 +5,8 @@
 
 #include <cstdio>
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 namespace ith = tidewell::ithost;
 
@@ -18,7 +19,10 @@ struct ComThread::Job
 
 ComThread::ComThread(AppFactory factory) : m_factory(std::move(factory)) {}
 
-ComThread::~ComThread() { stop(); }
+ComThread::~ComThread()
+{
+    stop();
+}
 
 bool ComThread::running() const
 {
@@ -65,7 +69,8 @@ int32_t ComThread::post(AgentRequest* request)
     Job job;
     job.request = request;
     std::unique_lock lock(m_mutex);
-    if (!m_thread.joinable() || m_quit || !m_hasApp) {
+    if (!m_thread.joinable() || m_quit || !m_hasApp)
+    {
         request->result = -1;
         return -1;
     }
@@ -79,15 +84,19 @@ void ComThread::run()
 {
     std::shared_ptr<ith::ITunesApp> app;
     ith::HResult hr = ith::kFail;
-    try {
+    try
+    {
         hr = m_factory(app);
-        if (hr == ith::kServerExecFailure) {
+        if (hr == ith::kServerExecFailure)
+        {
             // iTunes runs but cannot serve automation: one more attempt, no third.
             std::fputs("CO_E_SERVER_EXEC_FAILURE! Now Restart iTunes!\n", stderr);
             app.reset();
             hr = m_factory(app);
         }
-    } catch (...) {
+    }
+    catch (...)
+    {
         app.reset();
     }
     if (hr != ith::kOk)
@@ -97,7 +106,8 @@ void ComThread::run()
     m_hasApp = app != nullptr;
     m_started = true;
     m_ready.notify_all();
-    for (;;) {
+    for (;;)
+    {
         m_wake.wait(lock, [this] { return m_quit || !m_queue.empty(); });
         if (m_quit)
             break;
@@ -110,7 +120,8 @@ void ComThread::run()
         job->completed.notify_one();
     }
     // A stop wakes everyone still waiting; their requests fail.
-    for (Job* job : m_queue) {
+    for (Job* job : m_queue)
+    {
         job->request->result = -1;
         job->done = true;
         job->completed.notify_one();
@@ -120,11 +131,12 @@ void ComThread::run()
     app.reset(); // iTunes is released on the thread that made it
 }
 
-namespace {
+namespace
+{
 
 std::mutex g_threadMutex;
-std::shared_ptr<ComThread> g_thread;  // guarded by g_threadMutex; posts hold their own reference
-ComThread::AppFactory g_factory;      // guarded by g_threadMutex
+std::shared_ptr<ComThread> g_thread; // guarded by g_threadMutex; posts hold their own reference
+ComThread::AppFactory g_factory;     // guarded by g_threadMutex
 
 ComThread::AppFactory currentFactory()
 {

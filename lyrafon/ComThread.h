@@ -10,11 +10,13 @@
 #include <mutex>
 #include <thread>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 class ITunesApp;
 }
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 // The agent's iTunes thread: it alone creates, uses and releases the iTunes application object,
 // and serves requests from its own queue in arrival order. A request is queued with its own
@@ -25,7 +27,8 @@ namespace lyrafon {
 class ComThread
 {
 public:
-    using AppFactory = std::function<tidewell::ithost::HResult(std::shared_ptr<tidewell::ithost::ITunesApp>&)>;
+    using AppFactory =
+        std::function<tidewell::ithost::HResult(std::shared_ptr<tidewell::ithost::ITunesApp>&)>;
 
     explicit ComThread(AppFactory factory);
     ~ComThread();

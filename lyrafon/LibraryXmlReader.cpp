@@ -7,9 +7,11 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace lyrafon {
+namespace lyrafon
+{
 
-namespace {
+namespace
+{
 
 // Plist keys read from a track, the attribute each fills, whether the value is a file URL and
 // which request asks iTunes for it when the file lacks it (0: never asked).
@@ -39,13 +41,22 @@ bool isBlank(std::string_view text)
     return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-bool isContainer(std::string_view name) { return name == "dict" || name == "array"; }
+bool isContainer(std::string_view name)
+{
+    return name == "dict" || name == "array";
+}
 
-long long decimalValue(const std::string& text) { return std::strtoll(text.c_str(), nullptr, 10); }
+long long decimalValue(const std::string& text)
+{
+    return std::strtoll(text.c_str(), nullptr, 10);
+}
 
 } // namespace
 
-void LocationUrlToPath(std::string& text) { text = tidewell::ithost::locationUrlToPath(text); }
+void LocationUrlToPath(std::string& text)
+{
+    text = tidewell::ithost::locationUrlToPath(text);
+}
 
 int FetchAttributeFromITunes(const char* persistentId, const char* plistKey, char** result)
 {
@@ -87,16 +98,19 @@ int LibraryXmlReader::parseFile(const std::string& path)
     m_key.clear();
     m_track.reset();
     m_playlist.reset();
-    if (parsed == tidewell::ithost::SaxResult::Missing) {
+    if (parsed == tidewell::ithost::SaxResult::Missing)
+    {
         m_error = "cannot open " + path;
         return -3;
     }
-    if (parsed == tidewell::ithost::SaxResult::NotWellFormed) {
+    if (parsed == tidewell::ithost::SaxResult::NotWellFormed)
+    {
         if (m_error.empty())
             m_error = "not well-formed";
         return -3;
     }
-    if (m_state != kDone) {
+    if (m_state != kDone)
+    {
         m_error = "no complete library (Tracks and Playlists)";
         return -4;
     }
@@ -120,7 +134,8 @@ void LibraryXmlReader::startElement(std::string_view name)
     ++m_depth;
     m_text.clear();
     m_collecting = false;
-    switch (m_state) {
+    switch (m_state)
+    {
     case kBeforeLibraryId:
         m_collecting = name == "key";
         break;
@@ -129,22 +144,28 @@ void LibraryXmlReader::startElement(std::string_view name)
             m_valueDepth = m_depth;
         break;
     case kWaitTracks:
-        if (name == "dict") {
+        if (name == "dict")
+        {
             m_state = kInTracks;
             m_containerDepth = m_depth;
         }
         break;
     case kInTracks:
-        if (m_depth == m_containerDepth + 1 && name == "dict") {
+        if (m_depth == m_containerDepth + 1 && name == "dict")
+        {
             m_state = kInTrack;
             m_itemDepth = m_depth;
         }
         break;
     case kInTrack:
-        if (m_depth == m_itemDepth + 1) {
-            if (name == "key") {
+        if (m_depth == m_itemDepth + 1)
+        {
+            if (name == "key")
+            {
                 m_collecting = true;
-            } else { // a value without its key: read past it
+            }
+            else
+            { // a value without its key: read past it
                 m_key.clear();
                 m_state = kTrackValue;
                 m_valueDepth = m_depth;
@@ -153,34 +174,44 @@ void LibraryXmlReader::startElement(std::string_view name)
         }
         break;
     case kTrackValue:
-        if (m_valueDepth == 0) {
+        if (m_valueDepth == 0)
+        {
             m_valueDepth = m_depth;
             m_valueIsScalar = !isContainer(name);
             m_collecting = m_valueIsScalar;
         }
         break;
     case kWaitPlaylists:
-        if (name == "array") {
+        if (name == "array")
+        {
             m_state = kInPlaylists;
             m_containerDepth = m_depth;
         }
         break;
     case kInPlaylists:
-        if (m_depth == m_containerDepth + 1) {
+        if (m_depth == m_containerDepth + 1)
+        {
             m_itemDepth = m_depth;
-            if (name == "dict") {
+            if (name == "dict")
+            {
                 m_state = kInPlaylist;
                 m_playlist = std::make_unique<PlaylistInfo>();
-            } else {
+            }
+            else
+            {
                 m_state = kSkipPlaylist;
             }
         }
         break;
     case kInPlaylist:
-        if (m_depth == m_itemDepth + 1) {
-            if (name == "key") {
+        if (m_depth == m_itemDepth + 1)
+        {
+            if (name == "key")
+            {
                 m_collecting = true;
-            } else {
+            }
+            else
+            {
                 m_key.clear();
                 m_state = kPlaylistValue;
                 m_valueDepth = m_depth;
@@ -189,13 +220,17 @@ void LibraryXmlReader::startElement(std::string_view name)
         }
         break;
     case kPlaylistValue:
-        if (m_valueDepth == 0) {
+        if (m_valueDepth == 0)
+        {
             m_valueDepth = m_depth;
-            if (m_key == "Playlist Items" && name == "array") {
+            if (m_key == "Playlist Items" && name == "array")
+            {
                 m_state = kInItems;
                 m_itemsDepth = m_depth;
                 m_itemKeyIsTrackId = false;
-            } else {
+            }
+            else
+            {
                 m_valueIsScalar = !isContainer(name);
                 m_valueName = name;
                 m_collecting = m_valueIsScalar;
@@ -214,9 +249,11 @@ void LibraryXmlReader::startElement(std::string_view name)
 
 void LibraryXmlReader::endElement(std::string_view name)
 {
-    switch (m_state) {
+    switch (m_state)
+    {
     case kBeforeLibraryId:
-        if (name == "key" && m_text == "Library Persistent ID") {
+        if (name == "key" && m_text == "Library Persistent ID")
+        {
             m_state = kLibraryIdValue;
             m_valueDepth = 0;
         }
@@ -234,21 +271,27 @@ void LibraryXmlReader::endElement(std::string_view name)
             m_state = kWaitPlaylists;
         break;
     case kInTrack:
-        if (m_depth == m_itemDepth + 1 && name == "key") {
+        if (m_depth == m_itemDepth + 1 && name == "key")
+        {
             m_key = m_text;
             m_state = kTrackValue;
             m_valueDepth = 0;
-        } else if (m_depth == m_itemDepth) {
+        }
+        else if (m_depth == m_itemDepth)
+        {
             completeTrack();
             m_state = kInTracks;
         }
         break;
     case kTrackValue:
-        if (m_depth == m_valueDepth) {
+        if (m_depth == m_valueDepth)
+        {
             if (m_valueIsScalar && !isBlank(m_text))
                 storeTrackValue(m_key, m_text);
             m_state = kInTrack;
-        } else if (m_depth == m_itemDepth) { // a key without a value ended the track
+        }
+        else if (m_depth == m_itemDepth)
+        { // a key without a value ended the track
             completeTrack();
             m_state = kInTracks;
         }
@@ -258,49 +301,64 @@ void LibraryXmlReader::endElement(std::string_view name)
             m_state = kDone;
         break;
     case kInPlaylist:
-        if (m_depth == m_itemDepth + 1 && name == "key") {
+        if (m_depth == m_itemDepth + 1 && name == "key")
+        {
             m_key = m_text;
             if (m_key == "All Items")
                 handlePlaylistKey("Smart Info", nullptr);
             m_state = kPlaylistValue;
             m_valueDepth = 0;
-        } else if (m_depth == m_itemDepth) {
+        }
+        else if (m_depth == m_itemDepth)
+        {
             m_playlist.reset();
             m_state = kInPlaylists;
         }
         break;
     case kPlaylistValue:
-        if (m_depth == m_valueDepth) {
+        if (m_depth == m_valueDepth)
+        {
             m_state = kInPlaylist;
-            if (m_valueIsScalar) {
+            if (m_valueIsScalar)
+            {
                 const std::string value = isBlank(m_text) ? m_valueName : m_text;
-                if (handlePlaylistKey(m_key, &value) < 0) {
+                if (handlePlaylistKey(m_key, &value) < 0)
+                {
                     m_playlist.reset();
                     m_state = kSkipPlaylist;
                 }
             }
-        } else if (m_depth == m_itemDepth) {
+        }
+        else if (m_depth == m_itemDepth)
+        {
             m_playlist.reset();
             m_state = kInPlaylists;
         }
         break;
     case kInItems:
-        if (m_depth == m_itemsDepth + 2) {
+        if (m_depth == m_itemsDepth + 2)
+        {
             if (name == "key")
                 m_itemKeyIsTrackId = m_text == "Track ID";
-            else if (m_itemKeyIsTrackId) {
+            else if (m_itemKeyIsTrackId)
+            {
                 m_itemKeyIsTrackId = false;
                 if (!isBlank(m_text))
                     addPlaylistItem(m_text);
             }
-        } else if (m_depth == m_itemsDepth + 1) {
+        }
+        else if (m_depth == m_itemsDepth + 1)
+        {
             m_itemKeyIsTrackId = false;
-        } else if (m_depth == m_itemsDepth) {
+        }
+        else if (m_depth == m_itemsDepth)
+        {
             m_state = kInPlaylist;
         }
         break;
     case kSkipPlaylist:
-        if (m_depth == m_itemDepth) {
+        if (m_depth == m_itemDepth)
+        {
             m_playlist.reset();
             m_state = kInPlaylists;
         }
@@ -313,15 +371,18 @@ void LibraryXmlReader::endElement(std::string_view name)
 
 void LibraryXmlReader::storeTrackValue(const std::string& key, const std::string& value)
 {
-    if (key == "Track ID") {
+    if (key == "Track ID")
+    {
         m_track = std::make_unique<AttributeList>(); // a second Track ID starts the track afresh
         m_track->values[kAttrTrackId] = value;
         return;
     }
     if (!m_track)
         return; // values before the first Track ID are dropped
-    for (const TrackKey& row : kTrackKeys) {
-        if (key == row.plistKey) {
+    for (const TrackKey& row : kTrackKeys)
+    {
+        if (key == row.plistKey)
+        {
             std::string text = value;
             if (row.isUrl)
                 LocationUrlToPath(text);
@@ -337,9 +398,12 @@ void LibraryXmlReader::completeTrack()
         return;
     AttributeList& track = *m_track;
     const std::optional<std::string>& persistentId = track.values[kAttrPersistentId];
-    if (persistentId && m_fetcher) {
-        for (const TrackKey& row : kTrackKeys) {
-            if (row.askCommand != 0 && !track.values[static_cast<size_t>(row.attribute)]) {
+    if (persistentId && m_fetcher)
+    {
+        for (const TrackKey& row : kTrackKeys)
+        {
+            if (row.askCommand != 0 && !track.values[static_cast<size_t>(row.attribute)])
+            {
                 if (std::optional<std::string> text = m_fetcher(*persistentId, row.plistKey))
                     track.values[static_cast<size_t>(row.attribute)] = std::move(*text);
             }
@@ -357,15 +421,18 @@ int LibraryXmlReader::handlePlaylistKey(std::string_view key, const std::string*
     if (!m_playlist)
         m_playlist = std::make_unique<PlaylistInfo>();
     PlaylistInfo& playlist = *m_playlist;
-    if (key == "Name") {
+    if (key == "Name")
+    {
         playlist.name = value ? *value : std::string();
         return 0;
     }
-    if (key == "Playlist Persistent ID") {
+    if (key == "Playlist Persistent ID")
+    {
         playlist.persistentId = value ? *value : std::string();
         return 0;
     }
-    if (key == "Distinguished Kind") {
+    if (key == "Distinguished Kind")
+    {
         playlist.kind = value ? static_cast<int>(std::strtol(value->c_str(), nullptr, 10)) : 0;
         return playlist.kind;
     }

@@ -11,7 +11,8 @@
 #include <string_view>
 #include <unordered_map>
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 // Decodes a track's Location URL into a local path, in place (see ithost::locationUrlToPath).
 void LocationUrlToPath(std::string& text);
@@ -31,9 +32,11 @@ class LibraryXmlReader : private tidewell::ithost::SaxHandler
 {
 public:
     // Asks for a missing attribute; answers the text or nothing.
-    using Fetcher = std::function<std::optional<std::string>(const std::string& persistentId, const char* plistKey)>;
+    using Fetcher =
+        std::function<std::optional<std::string>(const std::string& persistentId, const char* plistKey)>;
 
-    enum State : int {
+    enum State : int
+    {
         kBeforeLibraryId = 0,
         kLibraryIdValue = 1,
         kWaitTracks = 2,
@@ -78,19 +81,19 @@ private:
     AgentSession& m_session;
     Fetcher m_fetcher;
     State m_state = kBeforeLibraryId;
-    int m_depth = 0;            // depth of the element being read (root plist = 1)
-    int m_containerDepth = 0;   // Tracks dict, then Playlists array
-    int m_itemDepth = 0;        // current track dict / playlist dict
-    int m_valueDepth = 0;       // the value element being read, 0 before it started
-    int m_itemsDepth = 0;       // the Playlist Items array
+    int m_depth = 0;          // depth of the element being read (root plist = 1)
+    int m_containerDepth = 0; // Tracks dict, then Playlists array
+    int m_itemDepth = 0;      // current track dict / playlist dict
+    int m_valueDepth = 0;     // the value element being read, 0 before it started
+    int m_itemsDepth = 0;     // the Playlist Items array
     bool m_valueIsScalar = false;
     bool m_itemKeyIsTrackId = false;
     bool m_collecting = false;
-    std::string m_text;         // the current leaf's whole text
+    std::string m_text; // the current leaf's whole text
     std::string m_key;
     std::string m_valueName;
-    std::unique_ptr<AttributeList> m_track; // the track being read, from its Track ID on
-    std::unique_ptr<PlaylistInfo> m_playlist; // the playlist being read
+    std::unique_ptr<AttributeList> m_track;            // the track being read, from its Track ID on
+    std::unique_ptr<PlaylistInfo> m_playlist;          // the playlist being read
     std::unordered_map<long long, size_t> m_byTrackId; // Track ID -> index in session.tracks
     std::string m_error;
 };

@@ -16,7 +16,8 @@
 #include <optional>
 #include <string>
 
-namespace {
+namespace
+{
 
 using namespace lyrafon;
 
@@ -24,13 +25,15 @@ std::mutex g_exportMutex;
 std::unique_ptr<AgentSession> g_session; // guarded by g_exportMutex
 
 // Runs an export's body under the export mutex; anything thrown inside becomes `onFailure`.
-template <typename Body>
-int guarded(Body body, int onFailure = -1)
+template <typename Body> int guarded(Body body, int onFailure = -1)
 {
-    try {
+    try
+    {
         std::lock_guard lock(g_exportMutex);
         return body();
-    } catch (...) {
+    }
+    catch (...)
+    {
         return onFailure;
     }
 }
@@ -50,7 +53,8 @@ int postRequest(int32_t command, const char* idOrPath, char** inOut, int32_t num
 // The library path: the caller's, or the one iTunes gives. False when there is none.
 bool resolveLibraryXmlPath(const char* path, std::string& out)
 {
-    if (path) {
+    if (path)
+    {
         out = path;
         return true;
     }
@@ -84,21 +88,23 @@ int destroyLocked(int stopThread)
 
 } // namespace
 
-extern "C" {
+// Each export has C linkage through LYRAFON_API (Lyrafon.h).
 
 LYRAFON_API int CreateAgent_kvt(const char* libraryXmlPath)
 {
-    return guarded([&] {
-        destroyLocked(0);
-        g_session = std::make_unique<AgentSession>();
-        if (StartComThread() != 1)
-            return -1;
-        if (!resolveLibraryXmlPath(libraryXmlPath, g_session->libraryXmlPath))
-            return -2;
-        g_session->hasLists = true;
-        LibraryXmlReader reader(*g_session, fetchFromITunes);
-        return reader.parseFile(g_session->libraryXmlPath);
-    });
+    return guarded(
+        [&]
+        {
+            destroyLocked(0);
+            g_session = std::make_unique<AgentSession>();
+            if (StartComThread() != 1)
+                return -1;
+            if (!resolveLibraryXmlPath(libraryXmlPath, g_session->libraryXmlPath))
+                return -2;
+            g_session->hasLists = true;
+            LibraryXmlReader reader(*g_session, fetchFromITunes);
+            return reader.parseFile(g_session->libraryXmlPath);
+        });
 }
 
 LYRAFON_API int DestroyAgent_kvt(int stopThread)
@@ -113,24 +119,29 @@ LYRAFON_API int GetTrackCount_kvt(void)
 
 LYRAFON_API int FindAttributeValue_kvt(char** outValue, const char* key, int trackIndex)
 {
-    return guarded([&] {
-        if (!outValue || !key || !g_session)
-            return -1;
-        const char* value = nullptr;
-        if (g_session->find(key, trackIndex, &value) != 0)
-            return -1;
-        *outValue = const_cast<char*>(value); // read-only for the caller, as the header says
-        return 0;
-    });
+    return guarded(
+        [&]
+        {
+            if (!outValue || !key || !g_session)
+                return -1;
+            const char* value = nullptr;
+            if (g_session->find(key, trackIndex, &value) != 0)
+                return -1;
+            *outValue = const_cast<char*>(value); // read-only for the caller, as the header says
+            return 0;
+        });
 }
 
 LYRAFON_API int HasArtwork_kvt(const char* persistentId)
 {
-    return guarded([&] {
-        if (!persistentId)
-            return 0;
-        return postRequest(kTestArtwork, persistentId, nullptr) == 0 ? 1 : 0;
-    }, 0);
+    return guarded(
+        [&]
+        {
+            if (!persistentId)
+                return 0;
+            return postRequest(kTestArtwork, persistentId, nullptr) == 0 ? 1 : 0;
+        },
+        0);
 }
 
 LYRAFON_API int DeleteTrackFromITunes_kvt(const char* persistentId)
@@ -140,41 +151,44 @@ LYRAFON_API int DeleteTrackFromITunes_kvt(const char* persistentId)
 
 LYRAFON_API int AddTrackToITunes_kvt(const char* path, char* const outId)
 {
-    return guarded([&] {
-        if (!path || !outId)
-            return -1;
-        char* buffer = outId;
-        return postRequest(kAddFile, path, &buffer);
-    });
+    return guarded(
+        [&]
+        {
+            if (!path || !outId)
+                return -1;
+            char* buffer = outId;
+            return postRequest(kAddFile, path, &buffer);
+        });
 }
 
 LYRAFON_API int SetAttributeValue_kvt(const char* persistentId, const char* key, char* value)
 {
-    return guarded([&] {
-        if (!persistentId || !key || !value)
+    return guarded(
+        [&]
+        {
+            if (!persistentId || !key || !value)
+                return -1;
+            if (std::strcmp(key, "Name") == 0)
+                return postRequest(kWriteName, persistentId, &value);
+            if (std::strcmp(key, "Album") == 0)
+                return postRequest(kWriteAlbum, persistentId, &value);
+            if (std::strcmp(key, "Artist") == 0)
+                return postRequest(kWriteArtist, persistentId, &value);
+            if (std::strcmp(key, "Genre") == 0)
+                return postRequest(kWriteGenre, persistentId, &value);
+            if (std::strcmp(key, "Year") == 0)
+                return postRequest(kWriteYear, persistentId, nullptr, static_cast<int32_t>(std::atol(value)));
             return -1;
-        if (std::strcmp(key, "Name") == 0)
-            return postRequest(kWriteName, persistentId, &value);
-        if (std::strcmp(key, "Album") == 0)
-            return postRequest(kWriteAlbum, persistentId, &value);
-        if (std::strcmp(key, "Artist") == 0)
-            return postRequest(kWriteArtist, persistentId, &value);
-        if (std::strcmp(key, "Genre") == 0)
-            return postRequest(kWriteGenre, persistentId, &value);
-        if (std::strcmp(key, "Year") == 0)
-            return postRequest(kWriteYear, persistentId, nullptr, static_cast<int32_t>(std::atol(value)));
-        return -1;
-    });
+        });
 }
 
 LYRAFON_API int GetArtworkToFile_kvt(const char* persistentId, char* path)
 {
-    return guarded([&] { return persistentId && path ? postRequest(kSaveArtwork, persistentId, &path) : -1; });
+    return guarded([&]
+                   { return persistentId && path ? postRequest(kSaveArtwork, persistentId, &path) : -1; });
 }
 
 LYRAFON_API int SetArtworkFromFile_kvt(const char* persistentId, char* path)
 {
     return guarded([&] { return persistentId && path ? postRequest(kAddArtwork, persistentId, &path) : -1; });
 }
-
-} // extern "C"

@@ -17,14 +17,16 @@
  *    the next CreateAgent_kvt or DestroyAgent_kvt. Nothing the caller passes in is kept.
  */
 
-#if defined(LYRAFON_BUILDING)
-#define LYRAFON_API __attribute__((visibility("default")))
+#ifdef __cplusplus
+#define LYRAFON_EXTERN_C extern "C"
 #else
-#define LYRAFON_API
+#define LYRAFON_EXTERN_C
 #endif
 
-#ifdef __cplusplus
-extern "C" {
+#if defined(LYRAFON_BUILDING)
+#define LYRAFON_API LYRAFON_EXTERN_C __attribute__((visibility("default")))
+#else
+#define LYRAFON_API LYRAFON_EXTERN_C
 #endif
 
 /* Reads the library XML file (`libraryXmlPath`, or null to ask iTunes for its path) and keeps the
@@ -71,7 +73,3 @@ LYRAFON_API int GetArtworkToFile_kvt(const char* persistentId, char* path);
 /* Sets the picture file at `path` as the track's artwork when it has none. 0 added or already
  * present, iTunes's code, -1 for a null argument, an unknown track or no iTunes. */
 LYRAFON_API int SetArtworkFromFile_kvt(const char* persistentId, char* path);
-
-#ifdef __cplusplus
-}
-#endif

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 // A persistent ID's value from its text: hexadecimal digits of either case, read in order (digits
 // beyond the sixteenth shift the oldest out); null or any other character gives 0.

@@ -6,7 +6,8 @@
 #include <cstring>
 #include <string>
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 size_t Utf16ToUtf8Alloc(const char16_t* text, char** result)
 {

@@ -2,7 +2,8 @@
 
 #include <cstddef>
 
-namespace lyrafon {
+namespace lyrafon
+{
 
 // Conversions between the agent's UTF-8 and iTunes's UTF-16 strings. Each allocates its result
 // with malloc (the caller frees it with free()) and answers the units written including the NUL;

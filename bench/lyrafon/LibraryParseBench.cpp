@@ -20,7 +20,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 void writeLibrary(const std::string& path, int count)
 {
@@ -32,7 +33,8 @@ void writeLibrary(const std::string& path, int count)
            "\t<key>Library Persistent ID</key><string>0123456789ABCDEF</string>\n"
            "\t<key>Tracks</key>\n\t<dict>\n";
     char pid[17];
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         const int id = 1000 + 2 * i;
         std::snprintf(pid, sizeof pid, "%016X", 0x5A000000u + static_cast<unsigned>(i));
         out << "\t\t<key>" << id << "</key>\n\t\t<dict>\n"
@@ -61,8 +63,10 @@ void writeLibrary(const std::string& path, int count)
             << "\t\t</dict>\n";
     }
     out << "\t</dict>\n\t<key>Playlists</key>\n\t<array>\n";
-    for (int kind : {-1, 4}) {
-        out << "\t\t<dict>\n\t\t\t<key>Name</key><string>" << (kind == 4 ? "Music" : "Library") << "</string>\n";
+    for (int kind : {-1, 4})
+    {
+        out << "\t\t<dict>\n\t\t\t<key>Name</key><string>" << (kind == 4 ? "Music" : "Library")
+            << "</string>\n";
         if (kind == 4)
             out << "\t\t\t<key>Distinguished Kind</key><integer>4</integer>\n";
         else
@@ -91,7 +95,8 @@ int main(int argc, char** argv)
     const char* mode = argc > 2 ? argv[2] : "reader";
     const bool agent = std::strcmp(mode, "agent") == 0;
     const bool save = std::strcmp(mode, "save") == 0;
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("lyrafon-bench-" + std::to_string(getpid()));
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("lyrafon-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "iTunes Music Library.xml").string();
     writeLibrary(path, count);
@@ -104,14 +109,19 @@ int main(int argc, char** argv)
     if (save && tidewell::ithost::ITunesLibrary::open(path, library) != tidewell::ithost::kOk)
         return 1;
     const auto start = std::chrono::steady_clock::now();
-    if (save) {
+    if (save)
+    {
         result = library->remove(0x5A000000u + static_cast<unsigned>(count / 2));
         exported = library->trackCount() + 1;
-    } else if (agent) {
+    }
+    else if (agent)
+    {
         setenv("TIDEWELL_ITUNES_LIBRARY", path.c_str(), 1);
         result = CreateAgent_kvt(path.c_str());
         exported = GetTrackCount_kvt();
-    } else {
+    }
+    else
+    {
         lyrafon::AgentSession session;
         session.hasLists = true;
         lyrafon::LibraryXmlReader reader(session, nullptr);

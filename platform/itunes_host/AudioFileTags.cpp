@@ -15,22 +15,40 @@
 #include <memory>
 #include <system_error>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
-namespace {
+namespace
+{
 
-TagLib::String toTag(const std::string& s) { return TagLib::String(s, TagLib::String::UTF8); }
-std::string fromTag(const TagLib::String& s) { return s.to8Bit(true); }
-TagLib::ByteVector toBytes(const std::string& s) { return TagLib::ByteVector(s.data(), static_cast<unsigned>(s.size())); }
-std::string fromBytes(const TagLib::ByteVector& v) { return std::string(v.data(), v.size()); }
+TagLib::String toTag(const std::string& s)
+{
+    return TagLib::String(s, TagLib::String::UTF8);
+}
+std::string fromTag(const TagLib::String& s)
+{
+    return s.to8Bit(true);
+}
+TagLib::ByteVector toBytes(const std::string& s)
+{
+    return TagLib::ByteVector(s.data(), static_cast<unsigned>(s.size()));
+}
+std::string fromBytes(const TagLib::ByteVector& v)
+{
+    return std::string(v.data(), v.size());
+}
 
-bool isPng(const std::string& image) { return image.size() >= 4 && image.compare(0, 4, "\x89PNG") == 0; }
+bool isPng(const std::string& image)
+{
+    return image.size() >= 4 && image.compare(0, 4, "\x89PNG") == 0;
+}
 
 void id3Pictures(TagLib::ID3v2::Tag* tag, std::vector<std::string>& out)
 {
     if (!tag)
         return;
-    for (TagLib::ID3v2::Frame* frame : tag->frameListMap()["APIC"]) {
+    for (TagLib::ID3v2::Frame* frame : tag->frameListMap()["APIC"])
+    {
         if (auto* apic = dynamic_cast<TagLib::ID3v2::AttachedPictureFrame*>(frame))
             out.push_back(fromBytes(apic->picture()));
     }
@@ -70,10 +88,12 @@ bool AudioFileTags::read(const std::string& path, AudioFileInfo& info)
 {
     TagLib::FileRef ref(path.c_str(), true, TagLib::AudioProperties::Average);
     // TagLib opens nearly anything named .mp3; audio has a valid stream with a sample rate.
-    if (ref.isNull() || !ref.file()->isValid() || !ref.audioProperties() || ref.audioProperties()->sampleRate() <= 0)
+    if (ref.isNull() || !ref.file()->isValid() || !ref.audioProperties() ||
+        ref.audioProperties()->sampleRate() <= 0)
         return false;
     AudioFileInfo out;
-    if (TagLib::Tag* tag = ref.tag()) {
+    if (TagLib::Tag* tag = ref.tag())
+    {
         out.title = fromTag(tag->title());
         out.artist = fromTag(tag->artist());
         out.album = fromTag(tag->album());
@@ -98,11 +118,20 @@ bool AudioFileTags::writeText(const std::string& path, Field field, const std::s
     if (ref.isNull() || !ref.tag() || ref.file()->readOnly())
         return false;
     TagLib::Tag* tag = ref.tag();
-    switch (field) {
-    case Field::Title: tag->setTitle(toTag(value)); break;
-    case Field::Artist: tag->setArtist(toTag(value)); break;
-    case Field::Album: tag->setAlbum(toTag(value)); break;
-    case Field::Genre: tag->setGenre(toTag(value)); break;
+    switch (field)
+    {
+    case Field::Title:
+        tag->setTitle(toTag(value));
+        break;
+    case Field::Artist:
+        tag->setArtist(toTag(value));
+        break;
+    case Field::Album:
+        tag->setAlbum(toTag(value));
+        break;
+    case Field::Genre:
+        tag->setGenre(toTag(value));
+        break;
     }
     return ref.save();
 }
@@ -123,28 +152,43 @@ bool AudioFileTags::pictures(const std::string& path, std::vector<std::string>& 
     if (ref.isNull())
         return false;
     TagLib::File* file = ref.file();
-    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file)) {
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
+    {
         id3Pictures(mpeg->ID3v2Tag(false), out);
-    } else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file)) {
-        if (mp4->tag() && mp4->tag()->contains("covr")) {
+    }
+    else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
+    {
+        if (mp4->tag() && mp4->tag()->contains("covr"))
+        {
             for (const TagLib::MP4::CoverArt& art : mp4->tag()->item("covr").toCoverArtList())
                 out.push_back(fromBytes(art.data()));
         }
-    } else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file)) {
+    }
+    else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
+    {
         for (const TagLib::FLAC::Picture* picture : flac->pictureList())
             out.push_back(fromBytes(picture->data()));
-    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file)) {
-        if (asf->tag()) {
+    }
+    else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file))
+    {
+        if (asf->tag())
+        {
             for (const TagLib::ASF::Attribute& attribute : asf->tag()->attribute("WM/Picture"))
                 out.push_back(fromBytes(attribute.toPicture().picture()));
         }
-    } else if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file)) {
+    }
+    else if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file))
+    {
         if (aiff->hasID3v2Tag())
             id3Pictures(aiff->tag(), out);
-    } else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file)) {
+    }
+    else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
+    {
         if (wav->hasID3v2Tag())
             id3Pictures(wav->ID3v2Tag(), out);
-    } else if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file)) {
+    }
+    else if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file))
+    {
         id3Pictures(tta->ID3v2Tag(false), out);
     }
     return true;
@@ -158,20 +202,23 @@ bool AudioFileTags::addPicture(const std::string& path, const std::string& image
     if (ref.isNull() || ref.file()->readOnly())
         return false;
     TagLib::File* file = ref.file();
-    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file)) {
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
+    {
         id3AddPicture(mpeg->ID3v2Tag(true), image);
         return mpeg->save(TagLib::MPEG::File::AllTags, TagLib::File::StripNone);
     }
-    if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file)) {
+    if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
+    {
         TagLib::MP4::CoverArtList list;
         if (mp4->tag()->contains("covr"))
             list = mp4->tag()->item("covr").toCoverArtList();
-        list.append(TagLib::MP4::CoverArt(isPng(image) ? TagLib::MP4::CoverArt::PNG : TagLib::MP4::CoverArt::JPEG,
-                                          toBytes(image)));
+        list.append(TagLib::MP4::CoverArt(
+            isPng(image) ? TagLib::MP4::CoverArt::PNG : TagLib::MP4::CoverArt::JPEG, toBytes(image)));
         mp4->tag()->setItem("covr", TagLib::MP4::Item(list));
         return mp4->save();
     }
-    if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file)) {
+    if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
+    {
         auto picture = std::make_unique<TagLib::FLAC::Picture>();
         picture->setType(TagLib::FLAC::Picture::FrontCover);
         picture->setMimeType(isPng(image) ? "image/png" : "image/jpeg");
@@ -179,7 +226,8 @@ bool AudioFileTags::addPicture(const std::string& path, const std::string& image
         flac->addPicture(picture.release()); // the file owns its pictures
         return flac->save();
     }
-    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file)) {
+    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file))
+    {
         TagLib::ASF::Picture picture;
         picture.setType(TagLib::ASF::Picture::FrontCover);
         picture.setMimeType(isPng(image) ? "image/png" : "image/jpeg");
@@ -187,15 +235,18 @@ bool AudioFileTags::addPicture(const std::string& path, const std::string& image
         asf->tag()->addAttribute("WM/Picture", TagLib::ASF::Attribute(picture));
         return asf->save();
     }
-    if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file)) {
+    if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file))
+    {
         id3AddPicture(aiff->tag(), image);
         return aiff->save();
     }
-    if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file)) {
+    if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
+    {
         id3AddPicture(wav->ID3v2Tag(), image);
         return wav->save();
     }
-    if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file)) {
+    if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file))
+    {
         id3AddPicture(tta->ID3v2Tag(true), image);
         return tta->save();
     }

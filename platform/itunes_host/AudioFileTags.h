@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
 // What the host reads of an audio file when it adds it to the library.
 struct AudioFileInfo
@@ -23,7 +24,13 @@ struct AudioFileInfo
 class AudioFileTags
 {
 public:
-    enum class Field { Title, Artist, Album, Genre };
+    enum class Field
+    {
+        Title,
+        Artist,
+        Album,
+        Genre
+    };
 
     // False when TagLib cannot read the file as audio.
     static bool read(const std::string& path, AudioFileInfo& info);

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
 // HRESULT-style answers of the host, as iTunes's automation interface gives them.
 using HResult = int32_t;

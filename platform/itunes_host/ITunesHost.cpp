@@ -2,22 +2,31 @@
 
 #include <fstream>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
-namespace {
+namespace
+{
 
 void appendUtf8(std::string& out, char32_t cp)
 {
-    if (cp < 0x80) {
+    if (cp < 0x80)
+    {
         out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
+    }
+    else if (cp < 0x800)
+    {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
+    }
+    else if (cp < 0x10000)
+    {
         out += static_cast<char>(0xE0 | (cp >> 12));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    }
+    else
+    {
         out += static_cast<char>(0xF0 | (cp >> 18));
         out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
@@ -33,32 +42,41 @@ std::u16string toUtf16(const std::string& text)
     out.reserve(text.size());
     const auto* s = reinterpret_cast<const unsigned char*>(text.data());
     const size_t n = text.size();
-    for (size_t i = 0; i < n;) {
+    for (size_t i = 0; i < n;)
+    {
         const unsigned char c = s[i];
         char32_t cp = 0xFFFD;
         size_t len = 1;
-        if (c < 0x80) {
+        if (c < 0x80)
+        {
             cp = c;
-        } else {
+        }
+        else
+        {
             const size_t need = c >= 0xF0 && c < 0xF5 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
             bool ok = need != 0 && i + need <= n;
             char32_t value = need == 4 ? (c & 0x07) : need == 3 ? (c & 0x0F) : (c & 0x1F);
-            for (size_t k = 1; ok && k < need; ++k) {
+            for (size_t k = 1; ok && k < need; ++k)
+            {
                 ok = (s[i + k] & 0xC0) == 0x80;
                 value = (value << 6) | (s[i + k] & 0x3F);
             }
             const char32_t minimum = need == 4 ? 0x10000 : need == 3 ? 0x800 : 0x80;
-            if (ok && value >= minimum && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF)) {
+            if (ok && value >= minimum && value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF))
+            {
                 cp = value;
                 len = need;
             }
         }
         i += len;
-        if (cp >= 0x10000) {
+        if (cp >= 0x10000)
+        {
             cp -= 0x10000;
             out += static_cast<char16_t>(0xD800 + (cp >> 10));
             out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-        } else {
+        }
+        else
+        {
             out += static_cast<char16_t>(cp);
         }
     }
@@ -69,12 +87,17 @@ std::string toUtf8(const std::u16string& text)
 {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size(); ++i)
+    {
         char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF)
+        {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+        }
+        else if (cp >= 0xD800 && cp <= 0xDFFF)
+        {
             cp = 0xFFFD; // a lone surrogate
         }
         appendUtf8(out, cp);
@@ -107,7 +130,8 @@ HResult ITArtwork::SaveArtworkToFile(const std::u16string& path)
     return out ? kOk : kFail;
 }
 
-ITArtworkCollection::ITArtworkCollection(std::shared_ptr<ITunesLibrary> library, uint64_t persistentId, int count)
+ITArtworkCollection::ITArtworkCollection(std::shared_ptr<ITunesLibrary> library, uint64_t persistentId,
+                                         int count)
     : m_library(std::move(library)), m_persistentId(persistentId), m_count(count)
 {
 }
@@ -161,14 +185,38 @@ HResult ITTrack::writeText(AudioFileTags::Field field, const std::u16string& val
     return m_library->writeText(m_persistentId, field, toUtf8(value));
 }
 
-HResult ITTrack::Name(std::u16string& value) const { return readText("Name", value); }
-HResult ITTrack::SetName(const std::u16string& value) { return writeText(AudioFileTags::Field::Title, value); }
-HResult ITTrack::Artist(std::u16string& value) const { return readText("Artist", value); }
-HResult ITTrack::SetArtist(const std::u16string& value) { return writeText(AudioFileTags::Field::Artist, value); }
-HResult ITTrack::Album(std::u16string& value) const { return readText("Album", value); }
-HResult ITTrack::SetAlbum(const std::u16string& value) { return writeText(AudioFileTags::Field::Album, value); }
-HResult ITTrack::Genre(std::u16string& value) const { return readText("Genre", value); }
-HResult ITTrack::SetGenre(const std::u16string& value) { return writeText(AudioFileTags::Field::Genre, value); }
+HResult ITTrack::Name(std::u16string& value) const
+{
+    return readText("Name", value);
+}
+HResult ITTrack::SetName(const std::u16string& value)
+{
+    return writeText(AudioFileTags::Field::Title, value);
+}
+HResult ITTrack::Artist(std::u16string& value) const
+{
+    return readText("Artist", value);
+}
+HResult ITTrack::SetArtist(const std::u16string& value)
+{
+    return writeText(AudioFileTags::Field::Artist, value);
+}
+HResult ITTrack::Album(std::u16string& value) const
+{
+    return readText("Album", value);
+}
+HResult ITTrack::SetAlbum(const std::u16string& value)
+{
+    return writeText(AudioFileTags::Field::Album, value);
+}
+HResult ITTrack::Genre(std::u16string& value) const
+{
+    return readText("Genre", value);
+}
+HResult ITTrack::SetGenre(const std::u16string& value)
+{
+    return writeText(AudioFileTags::Field::Genre, value);
+}
 
 HResult ITTrack::readNumber(const char* key, int32_t& value) const
 {
@@ -179,18 +227,28 @@ HResult ITTrack::readNumber(const char* key, int32_t& value) const
     return hr;
 }
 
-HResult ITTrack::Year(int32_t& value) const { return readNumber("Year", value); }
+HResult ITTrack::Year(int32_t& value) const
+{
+    return readNumber("Year", value);
+}
 
-HResult ITTrack::SetYear(int32_t value) { return m_library->writeYear(m_persistentId, value); }
+HResult ITTrack::SetYear(int32_t value)
+{
+    return m_library->writeYear(m_persistentId, value);
+}
 
-HResult ITTrack::BitRate(int32_t& value) const { return readNumber("Bit Rate", value); }
+HResult ITTrack::BitRate(int32_t& value) const
+{
+    return readNumber("Bit Rate", value);
+}
 
 HResult ITTrack::Artwork(std::shared_ptr<ITArtworkCollection>& artwork) const
 {
     std::vector<std::string> pictures;
     if (const HResult hr = m_library->pictures(m_persistentId, pictures); hr != kOk)
         return hr;
-    artwork = std::make_shared<ITArtworkCollection>(m_library, m_persistentId, static_cast<int>(pictures.size()));
+    artwork =
+        std::make_shared<ITArtworkCollection>(m_library, m_persistentId, static_cast<int>(pictures.size()));
     return kOk;
 }
 
@@ -211,7 +269,10 @@ HResult ITTrack::QueryFileTrack(std::shared_ptr<ITFileOrCDTrack>& fileTrack) con
     return kOk;
 }
 
-HResult ITTrack::Delete() { return m_library->remove(m_persistentId); }
+HResult ITTrack::Delete()
+{
+    return m_library->remove(m_persistentId);
+}
 
 ITTrackCollection::ITTrackCollection(std::shared_ptr<ITunesLibrary> library, std::vector<uint64_t> ids)
     : m_library(std::move(library)), m_ids(std::move(ids))
@@ -232,9 +293,11 @@ HResult ITTrackCollection::Item(int32_t index, std::shared_ptr<ITTrack>& track) 
     return kOk;
 }
 
-HResult ITTrackCollection::ItemByPersistentID(int32_t high, int32_t low, std::shared_ptr<ITTrack>& track) const
+HResult ITTrackCollection::ItemByPersistentID(int32_t high, int32_t low,
+                                              std::shared_ptr<ITTrack>& track) const
 {
-    const uint64_t id = (static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32) | static_cast<uint32_t>(low);
+    const uint64_t id =
+        (static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32) | static_cast<uint32_t>(low);
     track.reset();
     if (m_library->contains(id))
         track = std::make_shared<ITTrack>(m_library, id);
@@ -262,7 +325,9 @@ HResult ITOperationStatus::Tracks(std::shared_ptr<ITTrackCollection>& tracks) co
     return tracks ? kOk : kFail;
 }
 
-ITLibraryPlaylist::ITLibraryPlaylist(std::shared_ptr<ITunesLibrary> library) : m_library(std::move(library)) {}
+ITLibraryPlaylist::ITLibraryPlaylist(std::shared_ptr<ITunesLibrary> library) : m_library(std::move(library))
+{
+}
 
 HResult ITLibraryPlaylist::Tracks(std::shared_ptr<ITTrackCollection>& tracks) const
 {

@@ -16,7 +16,8 @@
 #include <string>
 #include <vector>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
 class ITTrack;
 class ITTrackCollection;

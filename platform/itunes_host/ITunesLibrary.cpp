@@ -10,24 +10,31 @@
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <unistd.h>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 const char* fieldKey(AudioFileTags::Field field)
 {
-    switch (field) {
-    case AudioFileTags::Field::Title: return "Name";
-    case AudioFileTags::Field::Artist: return "Artist";
-    case AudioFileTags::Field::Album: return "Album";
-    case AudioFileTags::Field::Genre: return "Genre";
+    switch (field)
+    {
+    case AudioFileTags::Field::Title:
+        return "Name";
+    case AudioFileTags::Field::Artist:
+        return "Artist";
+    case AudioFileTags::Field::Album:
+        return "Album";
+    case AudioFileTags::Field::Genre:
+        return "Genre";
     }
     return "Name";
 }
@@ -60,7 +67,8 @@ bool writeAtomically(const std::string& path, const std::string& bytes)
     if (fd < 0)
         return false;
     bool ok = true;
-    for (size_t done = 0; ok && done < bytes.size();) {
+    for (size_t done = 0; ok && done < bytes.size();)
+    {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
@@ -112,7 +120,8 @@ std::string ITunesLibrary::defaultLibraryPath()
 HResult ITunesLibrary::open(const std::string& path, std::shared_ptr<ITunesLibrary>& out, std::string* error)
 {
     std::error_code ec;
-    if (path.empty() || !fs::is_regular_file(path, ec)) {
+    if (path.empty() || !fs::is_regular_file(path, ec))
+    {
         if (error)
             *error = "no library file";
         return kFileNotFound;
@@ -132,12 +141,14 @@ HResult ITunesLibrary::loadLocked(std::string* error)
     const auto size = fs::file_size(m_path, ec);
     PlistValue root;
     std::string why;
-    if (ec || !readPlistFile(m_path, root, &why)) {
+    if (ec || !readPlistFile(m_path, root, &why))
+    {
         if (error)
             *error = ec ? ec.message() : why;
         return kFail;
     }
-    if (root.kind() != PlistValue::Kind::Dict) {
+    if (root.kind() != PlistValue::Kind::Dict)
+    {
         if (error)
             *error = "library root is no dictionary";
         return kFail;
@@ -165,7 +176,8 @@ HResult ITunesLibrary::refreshLocked()
 
 HResult ITunesLibrary::saveLocked()
 {
-    if (!writeAtomically(m_path, writePlist(m_root))) {
+    if (!writeAtomically(m_path, writePlist(m_root)))
+    {
         loadLocked(nullptr); // the file still holds the last saved state: return to it
         return kAccessDenied;
     }
@@ -182,7 +194,8 @@ void ITunesLibrary::reindexLocked()
     if (!tracks)
         return;
     auto& entries = tracks->entries();
-    for (size_t i = 0; i < entries.size(); ++i) {
+    for (size_t i = 0; i < entries.size(); ++i)
+    {
         const PlistValue* pid = entries[i].second.find("Persistent ID");
         if (pid && pid->kind() == PlistValue::Kind::String)
             m_byPersistentId.emplace(parsePersistentIdText(pid->text()), i);
@@ -210,8 +223,10 @@ std::vector<uint64_t> ITunesLibrary::trackIds()
     std::lock_guard lock(m_mutex);
     refreshLocked();
     std::vector<uint64_t> ids;
-    if (PlistValue* tracks = tracksDictLocked()) {
-        for (const auto& [key, track] : tracks->entries()) {
+    if (PlistValue* tracks = tracksDictLocked())
+    {
+        for (const auto& [key, track] : tracks->entries())
+        {
             const PlistValue* pid = track.find("Persistent ID");
             if (pid && pid->kind() == PlistValue::Kind::String)
                 ids.push_back(parsePersistentIdText(pid->text()));
@@ -312,7 +327,8 @@ HResult ITunesLibrary::pictures(uint64_t persistentId, std::vector<std::string>&
         std::lock_guard lock(m_mutex);
         PlistValue* track = nullptr;
         const HResult hr = fileTrackLocked(persistentId, track, path);
-        if (hr != kOk) {
+        if (hr != kOk)
+        {
             out.clear();
             return hr == kNoInterface ? kOk : hr; // no file, no artwork
         }
@@ -351,16 +367,20 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
     const int64_t trackId = idValue ? idValue->toInt(-1) : -1;
     auto& entries = tracks->entries();
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(m_byPersistentId.at(persistentId)));
-    if (PlistValue* playlists = m_root.find("Playlists"); playlists && trackId >= 0) {
-        for (PlistValue& playlist : playlists->items()) {
+    if (PlistValue* playlists = m_root.find("Playlists"); playlists && trackId >= 0)
+    {
+        for (PlistValue& playlist : playlists->items())
+        {
             PlistValue* items = playlist.find("Playlist Items");
             if (!items)
                 continue;
             auto& list = items->items();
-            std::erase_if(list, [trackId](const PlistValue& item) {
-                const PlistValue* id = item.find("Track ID");
-                return id && id->toInt(-1) == trackId;
-            });
+            std::erase_if(list,
+                          [trackId](const PlistValue& item)
+                          {
+                              const PlistValue* id = item.find("Track ID");
+                              return id && id->toInt(-1) == trackId;
+                          });
         }
     }
     reindexLocked();
@@ -369,7 +389,8 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
 
 uint64_t ITunesLibrary::freshPersistentIdLocked()
 {
-    for (;;) {
+    for (;;)
+    {
         const uint64_t id = m_random();
         if (id != 0 && !m_byPersistentId.contains(id))
             return id;
@@ -391,15 +412,18 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
     std::lock_guard lock(m_mutex);
     refreshLocked();
     PlistValue* tracks = tracksDictLocked();
-    if (!tracks) {
+    if (!tracks)
+    {
         m_root.set("Tracks", PlistValue(PlistValue::Kind::Dict));
         tracks = tracksDictLocked();
     }
     const std::string location = pathToLocationUrl(filePath);
     int64_t maxTrackId = 0;
-    for (const auto& [key, track] : tracks->entries()) {
+    for (const auto& [key, track] : tracks->entries())
+    {
         const PlistValue* loc = track.find("Location");
-        if (loc && locationUrlToPath(loc->text()) == filePath) {
+        if (loc && locationUrlToPath(loc->text()) == filePath)
+        {
             const PlistValue* pid = track.find("Persistent ID");
             persistentId = pid ? parsePersistentIdText(pid->text()) : 0;
             added = pid != nullptr;
@@ -437,14 +461,17 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
     track.set("Library Folder Count", PlistValue::integer(-1));
     tracks->entries().emplace_back(std::to_string(trackId), std::move(track));
 
-    if (PlistValue* playlists = m_root.find("Playlists")) {
-        for (PlistValue& playlist : playlists->items()) {
+    if (PlistValue* playlists = m_root.find("Playlists"))
+    {
+        for (PlistValue& playlist : playlists->items())
+        {
             if (!isLibraryOrMusicPlaylist(playlist))
                 continue;
             PlistValue item(PlistValue::Kind::Dict);
             item.set("Track ID", PlistValue::integer(trackId));
             PlistValue* items = playlist.find("Playlist Items");
-            if (!items) {
+            if (!items)
+            {
                 playlist.set("Playlist Items", PlistValue(PlistValue::Kind::Array));
                 items = playlist.find("Playlist Items");
             }

@@ -13,7 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
 // The library behind the host: an iTunes library XML file held in memory and written back after
 // every change (temp file beside it, then rename). Keys, tracks and playlists it does not use are
@@ -29,7 +30,8 @@ public:
     static std::string defaultLibraryPath();
 
     // Reads the library file. kFileNotFound when there is none, kFail when it is no library plist.
-    static HResult open(const std::string& path, std::shared_ptr<ITunesLibrary>& out, std::string* error = nullptr);
+    static HResult open(const std::string& path, std::shared_ptr<ITunesLibrary>& out,
+                        std::string* error = nullptr);
 
     const std::string& path() const { return m_path; }
 

@@ -1,8 +1,10 @@
 #include "LocationUrl.h"
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
-namespace {
+namespace
+{
 
 int hexValue(char c)
 {
@@ -29,11 +31,14 @@ std::string percentDecode(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size()) {
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] == '%' && i + 2 < text.size())
+        {
             const int high = hexValue(text[i + 1]);
             const int low = hexValue(text[i + 2]);
-            if (high >= 0 && low >= 0 && (high | low) != 0) {
+            if (high >= 0 && low >= 0 && (high | low) != 0)
+            {
                 out += static_cast<char>(high * 16 + low);
                 i += 2;
                 continue;
@@ -49,7 +54,8 @@ std::string locationUrlToPath(std::string_view url)
     constexpr std::string_view localhost = "file://localhost";
     constexpr std::string_view bare = "file://";
     std::string_view rest = url;
-    if (rest.substr(0, localhost.size()) == localhost && rest.size() > localhost.size() && rest[localhost.size()] == '/')
+    if (rest.substr(0, localhost.size()) == localhost && rest.size() > localhost.size() &&
+        rest[localhost.size()] == '/')
         rest.remove_prefix(localhost.size());
     else if (rest.substr(0, bare.size()) == bare && rest.size() > bare.size() && rest[bare.size()] == '/')
         rest.remove_prefix(bare.size());
@@ -67,13 +73,17 @@ std::string pathToLocationUrl(std::string_view path)
     std::string out = "file://localhost";
     if (path.empty() || path.front() != '/')
         out += '/';
-    for (char ch : path) {
+    for (char ch : path)
+    {
         const auto c = static_cast<unsigned char>(ch);
-        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' ||
-                           c == '-' || c == '.' || c == '_' || c == '~' || c == ':';
-        if (plain) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                           c == '/' || c == '-' || c == '.' || c == '_' || c == '~' || c == ':';
+        if (plain)
+        {
             out += ch;
-        } else {
+        }
+        else
+        {
             out += '%';
             out += digits[c >> 4];
             out += digits[c & 0xF];

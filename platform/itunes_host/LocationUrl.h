@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
 // iTunes keeps a track's file as a "file://" URL. These turn one into a local path and back.
 //

@@ -4,9 +4,11 @@
 
 #include <cstdlib>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
-namespace {
+namespace
+{
 
 // Builds the value tree straight from SAX events, so a large library never exists twice in memory
 // (no document tree). Structural faults stop the parse with a message.
@@ -23,7 +25,8 @@ public:
         if (m_inLeaf)
             return fail("element inside a value");
         m_text.clear();
-        if (name == "plist") {
+        if (name == "plist")
+        {
             if (m_seenPlist || !m_stack.empty())
                 fail("nested plist element");
             m_seenPlist = true;
@@ -31,7 +34,8 @@ public:
         }
         if (!m_seenPlist)
             return fail("not a property list");
-        if (name == "key") {
+        if (name == "key")
+        {
             if (m_stack.empty() || m_stack.back().value->kind() != Kind::Dict || m_stack.back().haveKey)
                 return fail("misplaced key");
             m_inLeaf = true;
@@ -39,37 +43,46 @@ public:
             return;
         }
         static const std::pair<const char*, Kind> kinds[] = {
-            {"dict", Kind::Dict},       {"array", Kind::Array}, {"string", Kind::String}, {"integer", Kind::Integer},
-            {"real", Kind::Real},       {"date", Kind::Date},   {"data", Kind::Data},     {"true", Kind::True},
-            {"false", Kind::False}};
+            {"dict", Kind::Dict},       {"array", Kind::Array}, {"string", Kind::String},
+            {"integer", Kind::Integer}, {"real", Kind::Real},   {"date", Kind::Date},
+            {"data", Kind::Data},       {"true", Kind::True},   {"false", Kind::False}};
         const Kind* kind = nullptr;
-        for (const auto& [elementName, k] : kinds) {
+        for (const auto& [elementName, k] : kinds)
+        {
             if (name == elementName)
                 kind = &k;
         }
         if (!kind)
             return fail("unknown element " + std::string(name));
         PlistValue* value = nullptr;
-        if (m_stack.empty()) {
+        if (m_stack.empty())
+        {
             if (m_haveRoot)
                 return fail("more than one top value");
             m_haveRoot = true;
             m_root = PlistValue(*kind);
             value = &m_root;
-        } else if (Frame& parent = m_stack.back(); parent.value->kind() == Kind::Dict) {
+        }
+        else if (Frame& parent = m_stack.back(); parent.value->kind() == Kind::Dict)
+        {
             if (!parent.haveKey)
                 return fail("dict entry without key");
             parent.haveKey = false;
             parent.value->entries().emplace_back(std::move(parent.key), PlistValue(*kind));
             value = &parent.value->entries().back().second;
-        } else {
+        }
+        else
+        {
             parent.value->items().emplace_back(*kind);
             value = &parent.value->items().back();
         }
-        if (*kind == Kind::Dict || *kind == Kind::Array) {
+        if (*kind == Kind::Dict || *kind == Kind::Array)
+        {
             // Only the innermost container grows while it is open, so these pointers stay valid.
             m_stack.push_back(Frame{value, {}, false});
-        } else {
+        }
+        else
+        {
             m_leaf = value;
             m_inLeaf = true;
             m_leafIsKey = false;
@@ -80,11 +93,15 @@ public:
     {
         if (!m_error.empty() || name == "plist")
             return;
-        if (m_inLeaf) {
-            if (m_leafIsKey) {
+        if (m_inLeaf)
+        {
+            if (m_leafIsKey)
+            {
                 m_stack.back().key = std::move(m_text);
                 m_stack.back().haveKey = true;
-            } else {
+            }
+            else
+            {
                 m_leaf->setText(std::move(m_text));
             }
             m_text.clear();
@@ -139,7 +156,8 @@ void escapeInto(std::string& out, const std::string& text)
 {
     // Copies runs of plain text at once; only & < > are replaced (the forms iTunes writes).
     size_t from = 0;
-    for (size_t i = text.find_first_of("&<>"); i != std::string::npos; i = text.find_first_of("&<>", i + 1)) {
+    for (size_t i = text.find_first_of("&<>"); i != std::string::npos; i = text.find_first_of("&<>", i + 1))
+    {
         out.append(text, from, i - from);
         out += text[i] == '&' ? "&#38;" : text[i] == '<' ? "&#60;" : "&#62;";
         from = i + 1;
@@ -150,16 +168,26 @@ void escapeInto(std::string& out, const std::string& text)
 const char* elementName(PlistValue::Kind kind)
 {
     using Kind = PlistValue::Kind;
-    switch (kind) {
-    case Kind::Dict: return "dict";
-    case Kind::Array: return "array";
-    case Kind::String: return "string";
-    case Kind::Integer: return "integer";
-    case Kind::Real: return "real";
-    case Kind::Date: return "date";
-    case Kind::Data: return "data";
-    case Kind::True: return "true";
-    case Kind::False: return "false";
+    switch (kind)
+    {
+    case Kind::Dict:
+        return "dict";
+    case Kind::Array:
+        return "array";
+    case Kind::String:
+        return "string";
+    case Kind::Integer:
+        return "integer";
+    case Kind::Real:
+        return "real";
+    case Kind::Date:
+        return "date";
+    case Kind::Data:
+        return "data";
+    case Kind::True:
+        return "true";
+    case Kind::False:
+        return "false";
     }
     return "string";
 }
@@ -168,21 +196,29 @@ void writeValue(std::string& out, const PlistValue& value, int indent, bool onKe
 
 void writeContainerBody(std::string& out, const PlistValue& value, int indent)
 {
-    if (value.kind() == PlistValue::Kind::Dict) {
-        for (const auto& [key, child] : value.entries()) {
+    if (value.kind() == PlistValue::Kind::Dict)
+    {
+        for (const auto& [key, child] : value.entries())
+        {
             out.append(static_cast<size_t>(indent + 1), '\t');
             out += "<key>";
             escapeInto(out, key);
             out += "</key>";
-            const bool container = child.kind() == PlistValue::Kind::Dict || child.kind() == PlistValue::Kind::Array;
-            if (container) {
+            const bool container =
+                child.kind() == PlistValue::Kind::Dict || child.kind() == PlistValue::Kind::Array;
+            if (container)
+            {
                 out += '\n';
                 writeValue(out, child, indent + 1, false);
-            } else {
+            }
+            else
+            {
                 writeValue(out, child, indent + 1, true);
             }
         }
-    } else {
+    }
+    else
+    {
         for (const PlistValue& child : value.items())
             writeValue(out, child, indent + 1, false);
     }
@@ -193,10 +229,12 @@ void writeValue(std::string& out, const PlistValue& value, int indent, bool onKe
     if (!onKeyLine)
         out.append(static_cast<size_t>(indent), '\t');
     const char* name = elementName(value.kind());
-    switch (value.kind()) {
+    switch (value.kind())
+    {
     case PlistValue::Kind::Dict:
     case PlistValue::Kind::Array:
-        if (value.entries().empty() && value.items().empty()) {
+        if (value.entries().empty() && value.items().empty())
+        {
             out += "<";
             out += name;
             out += "/>\n";
@@ -243,7 +281,8 @@ int64_t PlistValue::toInt(int64_t fallback) const
 
 PlistValue* PlistValue::find(std::string_view key)
 {
-    for (auto& [name, value] : m_entries) {
+    for (auto& [name, value] : m_entries)
+    {
         if (name == key)
             return &value;
     }
@@ -265,8 +304,10 @@ void PlistValue::set(std::string_view key, PlistValue value)
 
 bool PlistValue::remove(std::string_view key)
 {
-    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-        if (it->first == key) {
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
+    {
+        if (it->first == key)
+        {
             m_entries.erase(it);
             return true;
         }
@@ -279,7 +320,8 @@ bool readPlistFile(const std::string& path, PlistValue& root, std::string* error
     PlistValue value;
     PlistBuilder builder(value);
     const SaxResult parsed = parseXmlFile(path, builder);
-    if (parsed == SaxResult::Missing) {
+    if (parsed == SaxResult::Missing)
+    {
         if (error)
             *error = "no such file";
         return false;
@@ -289,7 +331,8 @@ bool readPlistFile(const std::string& path, PlistValue& root, std::string* error
     if (ok)
         root = std::move(value);
     else if (error)
-        *error = builder.error().empty() ? (wellFormed ? "not a property list" : "not well-formed XML") : builder.error();
+        *error = builder.error().empty() ? (wellFormed ? "not a property list" : "not well-formed XML")
+                                         : builder.error();
     return ok;
 }
 

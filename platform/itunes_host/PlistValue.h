@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
 // One value of an XML property list as the library file holds it. Scalars keep the exact text
 // of their element (integers, dates and data are not reinterpreted), so values the host does not
@@ -14,7 +15,18 @@ namespace tidewell::ithost {
 class PlistValue
 {
 public:
-    enum class Kind { Dict, Array, String, Integer, Real, Date, Data, True, False };
+    enum class Kind
+    {
+        Dict,
+        Array,
+        String,
+        Integer,
+        Real,
+        Date,
+        Data,
+        True,
+        False
+    };
 
     PlistValue() = default;
     explicit PlistValue(Kind kind, std::string text = {}) : m_kind(kind), m_text(std::move(text)) {}

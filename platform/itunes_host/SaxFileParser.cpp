@@ -7,9 +7,11 @@
 #include <mutex>
 #include <system_error>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
-namespace {
+namespace
+{
 
 struct Context
 {
@@ -17,7 +19,10 @@ struct Context
     xmlParserCtxtPtr parser;
 };
 
-Context& contextOf(void* context) { return *static_cast<Context*>(context); }
+Context& contextOf(void* context)
+{
+    return *static_cast<Context*>(context);
+}
 
 void stopIfAsked(Context& context)
 {
@@ -25,8 +30,8 @@ void stopIfAsked(Context& context)
         xmlStopParser(context.parser);
 }
 
-void onStart(void* context, const xmlChar* localName, const xmlChar*, const xmlChar*, int, const xmlChar**, int, int,
-             const xmlChar**)
+void onStart(void* context, const xmlChar* localName, const xmlChar*, const xmlChar*, int, const xmlChar**,
+             int, int, const xmlChar**)
 {
     contextOf(context).handler->startElement(reinterpret_cast<const char*>(localName));
     stopIfAsked(contextOf(context));
@@ -41,7 +46,8 @@ void onEnd(void* context, const xmlChar* localName, const xmlChar*, const xmlCha
 void onCharacters(void* context, const xmlChar* text, int length)
 {
     if (length > 0)
-        contextOf(context).handler->characters(reinterpret_cast<const char*>(text), static_cast<size_t>(length));
+        contextOf(context).handler->characters(reinterpret_cast<const char*>(text),
+                                               static_cast<size_t>(length));
 }
 
 void onError(void* context, xmlError* error)
@@ -58,7 +64,8 @@ SaxResult parseXmlFile(const std::string& path, SaxHandler& handler)
     std::call_once(initOnce, [] { xmlInitParser(); });
 
     std::error_code ec;
-    xmlParserCtxtPtr parser = std::filesystem::is_regular_file(path, ec) ? xmlCreateFileParserCtxt(path.c_str()) : nullptr;
+    xmlParserCtxtPtr parser =
+        std::filesystem::is_regular_file(path, ec) ? xmlCreateFileParserCtxt(path.c_str()) : nullptr;
     if (!parser)
         return SaxResult::Missing;
     Context context{&handler, parser};

@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-namespace tidewell::ithost {
+namespace tidewell::ithost
+{
 
 // Receives the events of one streamed XML parse: elements by local name, and text as libxml2
 // delivers it (possibly in several pieces per element; character references arrive as pieces).
@@ -21,7 +22,12 @@ public:
     virtual bool stopRequested() const { return false; }
 };
 
-enum class SaxResult { Parsed, Missing, NotWellFormed };
+enum class SaxResult
+{
+    Parsed,
+    Missing,
+    NotWellFormed
+};
 
 // Streams the file through libxml2's SAX2 interface on the calling thread. Only elements and text
 // are handled: no DTD, internal or external, and no entity is ever loaded, and nothing is fetched

@@ -18,7 +18,8 @@ using namespace lyrafon;
 using namespace tidewell::test;
 namespace ith = tidewell::ithost;
 
-namespace {
+namespace
+{
 
 std::string formatted(int32_t high, int32_t low)
 {
@@ -31,7 +32,8 @@ std::string formatted(int32_t high, int32_t low)
 QString writePlainLibrary(const TempHome& home, int count)
 {
     std::vector<LibraryTrack> tracks;
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= count; ++i)
+    {
         LibraryTrack t;
         t.trackId = i;
         char pid[17];
@@ -81,7 +83,7 @@ TEST(PersistentId, ParsesAndFormatsItsTextForm)
 {
     EXPECT_EQ(ParsePersistentId(nullptr), 0u);
     EXPECT_EQ(ParsePersistentId("00000001000000FF"), 0x1000000FFull);
-    EXPECT_EQ(ParsePersistentId("abcDEF"), 0xABCDEFull); // short: as if zero-padded; either case
+    EXPECT_EQ(ParsePersistentId("abcDEF"), 0xABCDEFull);  // short: as if zero-padded; either case
     EXPECT_EQ(ParsePersistentId("00000001000000FG"), 0u); // any other character: ID 0
     EXPECT_EQ(ParsePersistentId("1234567890ABCDEF12"), 0x7890ABCDEF12ull | (0x3456ull << 48));
     EXPECT_EQ(formatted(0, 0), "0000000000000000");
@@ -167,10 +169,12 @@ TEST(AgentDispatch, AddedFileWithNoTracksWritesNothingAndPollingIsBounded)
 TEST(ComThread, FailsToStartWithoutITunesAndTriesAgainNextTime)
 {
     std::atomic<int> attempts{0};
-    ComThread thread([&](std::shared_ptr<ith::ITunesApp>&) {
-        ++attempts;
-        return ith::kFileNotFound;
-    });
+    ComThread thread(
+        [&](std::shared_ptr<ith::ITunesApp>&)
+        {
+            ++attempts;
+            return ith::kFileNotFound;
+        });
     EXPECT_FALSE(thread.start());
     EXPECT_FALSE(thread.running());
     AgentRequest request;
@@ -181,10 +185,12 @@ TEST(ComThread, FailsToStartWithoutITunesAndTriesAgainNextTime)
 
     // A server that cannot run is tried once more, not a third time.
     attempts = 0;
-    ComThread busy([&](std::shared_ptr<ith::ITunesApp>&) {
-        ++attempts;
-        return ith::kServerExecFailure;
-    });
+    ComThread busy(
+        [&](std::shared_ptr<ith::ITunesApp>&)
+        {
+            ++attempts;
+            return ith::kServerExecFailure;
+        });
     EXPECT_FALSE(busy.start());
     EXPECT_EQ(attempts.load(), 2);
 }
@@ -199,22 +205,26 @@ TEST(ComThread, EveryCallerGetsItsOwnRequestsAnswer)
 
     std::atomic<int> wrong{0};
     std::vector<std::thread> callers;
-    for (int c = 0; c < 8; ++c) {
-        callers.emplace_back([&, c] {
-            char id[17];
-            std::snprintf(id, sizeof id, "%016X", static_cast<unsigned>(c + 1));
-            const std::string expected = "Track " + std::to_string(c + 1);
-            for (int round = 0; round < 50; ++round) {
-                char* text = nullptr;
-                AgentRequest request;
-                request.command = kReadName;
-                request.idOrPath = id;
-                request.inOut = &text;
-                if (thread.post(&request) != 0 || !text || expected != text)
-                    ++wrong;
-                std::free(text);
-            }
-        });
+    for (int c = 0; c < 8; ++c)
+    {
+        callers.emplace_back(
+            [&, c]
+            {
+                char id[17];
+                std::snprintf(id, sizeof id, "%016X", static_cast<unsigned>(c + 1));
+                const std::string expected = "Track " + std::to_string(c + 1);
+                for (int round = 0; round < 50; ++round)
+                {
+                    char* text = nullptr;
+                    AgentRequest request;
+                    request.command = kReadName;
+                    request.idOrPath = id;
+                    request.inOut = &text;
+                    if (thread.post(&request) != 0 || !text || expected != text)
+                        ++wrong;
+                    std::free(text);
+                }
+            });
     }
     for (std::thread& t : callers)
         t.join();

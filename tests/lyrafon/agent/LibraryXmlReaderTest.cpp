@@ -10,7 +10,8 @@
 using namespace lyrafon;
 using namespace tidewell::test;
 
-namespace {
+namespace
+{
 
 // Parses a library text with a stub iTunes that answers from `itunes` (persistent ID + key).
 struct Parsed
@@ -35,11 +36,14 @@ Parsed parse(const std::string& xml, std::map<std::pair<std::string, std::string
     EXPECT_TRUE(writeTextFile(path, xml));
     Parsed out;
     out.session.hasLists = true;
-    LibraryXmlReader reader(out.session, [&](const std::string& id, const char* key) -> std::optional<std::string> {
-        out.asked.emplace_back(id, key);
-        const auto it = itunes.find({id, key});
-        return it == itunes.end() ? std::nullopt : std::optional<std::string>(it->second);
-    });
+    LibraryXmlReader reader(out.session,
+                            [&](const std::string& id, const char* key) -> std::optional<std::string>
+                            {
+                                out.asked.emplace_back(id, key);
+                                const auto it = itunes.find({id, key});
+                                return it == itunes.end() ? std::nullopt
+                                                          : std::optional<std::string>(it->second);
+                            });
     out.result = reader.parseFile(path.toStdString());
     return out;
 }
@@ -94,7 +98,8 @@ TEST(LibraryXmlReader, TracksInAnyFileOrderAreFound)
     // Tracks dictionary in descending order: a binary search over it would miss most of them.
     std::vector<LibraryTrack> tracks;
     std::vector<int> items;
-    for (int id = 99; id >= 1; id -= 7) {
+    for (int id = 99; id >= 1; id -= 7)
+    {
         tracks.push_back(track(id, "t" + std::to_string(id)));
         items.insert(items.begin(), id); // the playlist lists them ascending
     }
@@ -118,7 +123,7 @@ TEST(LibraryXmlReader, TextInPiecesArrivesWhole)
     const Parsed p = parse(libraryXml({t}, {music({1})}), {{{t.persistentId, "Name"}, "never asked"}});
     ASSERT_EQ(p.result, 0);
     EXPECT_EQ(p.attr(0, "Name"), "A & & B");
-    EXPECT_EQ(p.attr(0, "Artist"), "<null>"); // blank as a whole: no value
+    EXPECT_EQ(p.attr(0, "Artist"), "<null>");    // blank as a whole: no value
     EXPECT_EQ(p.attr(0, "Album"), "  <Live>  "); // never trimmed
     EXPECT_EQ(p.attr(0, "Genre"), t.genre);
     EXPECT_TRUE(p.asked.empty());
@@ -137,9 +142,16 @@ TEST(LibraryXmlReader, NestedValuesAndOddPlaylistsDoNotShiftTheReader)
     // A playlist without "All Items" whose item array would otherwise swallow the Music playlist.
     LibraryPlaylist noAllItems{"Plain", "DDDDDDDDDDDDDDD1", -1, false, false, false, {1, 2}, {}};
     LibraryPlaylist hidden{"Hidden", "EEEEEEEEEEEEEEE1", 4, false, true, true, {2, 2, 2}, {}};
-    LibraryPlaylist smart{"Smart", "FFFFFFFFFFFFFFF1", -1, false, true, false, {1},
+    LibraryPlaylist smart{"Smart",
+                          "FFFFFFFFFFFFFFF1",
+                          -1,
+                          false,
+                          true,
+                          false,
+                          {1},
                           "\t\t\t<key>Smart Info</key><data>AAEC</data>\n"
-                          "\t\t\t<key>Smart Criteria</key><array><dict><key>Track ID</key><integer>2</integer></dict></array>\n"};
+                          "\t\t\t<key>Smart Criteria</key><array><dict><key>Track "
+                          "ID</key><integer>2</integer></dict></array>\n"};
     const Parsed p = parse(libraryXml({a, b}, {noAllItems, hidden, smart, music({2, 1})}));
     ASSERT_EQ(p.result, 0);
     ASSERT_EQ(p.session.tracks.size(), 2u);
@@ -168,8 +180,9 @@ TEST(LibraryXmlReader, MissingAttributesAreAskedOfITunes)
     LibraryTrack noId = track(6, "y");
     noId.persistentId.clear();
     noId.name.clear();
-    const Parsed p = parse(libraryXml({t, noId}, {music({5, 6})}),
-                           {{{t.persistentId, "Name"}, "From iTunes"}, {{t.persistentId, "Location"}, "/plain/path%20x.mp3"}});
+    const Parsed p = parse(
+        libraryXml({t, noId}, {music({5, 6})}),
+        {{{t.persistentId, "Name"}, "From iTunes"}, {{t.persistentId, "Location"}, "/plain/path%20x.mp3"}});
     ASSERT_EQ(p.result, 0);
     const std::vector<std::pair<std::string, std::string>> asked = {
         {t.persistentId, "Name"}, {t.persistentId, "Location"}, {t.persistentId, "Bit Rate"}};

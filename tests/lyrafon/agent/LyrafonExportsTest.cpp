@@ -17,7 +17,8 @@
 
 using namespace tidewell::test;
 
-namespace {
+namespace
+{
 
 std::string attr(int index, const char* key)
 {
@@ -36,7 +37,10 @@ int indexOf(const std::string& persistentId)
     return -1;
 }
 
-int reload() { return CreateAgent_kvt(nullptr); }
+int reload()
+{
+    return CreateAgent_kvt(nullptr);
+}
 
 class LyrafonExports : public ::testing::Test
 {
@@ -141,7 +145,8 @@ TEST_F(LyrafonExports, BrokenLibraryFilesGiveTheirCodes)
         {"truncated.xml", good.substr(0, good.size() / 2)},
         {"garbage.xml", "\x89PNG\r\n\x1a\n not xml"},
     };
-    for (const auto& [name, text] : cases) {
+    for (const auto& [name, text] : cases)
+    {
         const QString path = home.file(QString("broken/") + name);
         ASSERT_TRUE(writeTextFile(path, text));
         EXPECT_EQ(CreateAgent_kvt(path.toUtf8().constData()), -3) << name;
@@ -267,23 +272,28 @@ TEST_F(LyrafonExports, CallersOnSeveralThreadsEachGetTheirOwnAnswer)
     ASSERT_EQ(CreateAgent_kvt(nullptr), 0);
     std::atomic<int> wrong{0};
     std::vector<std::thread> callers;
-    for (int c = 0; c < 6; ++c) {
-        callers.emplace_back([&, c] {
-            const int track = c % 3;
-            for (int round = 0; round < 20; ++round) {
-                // Artwork answers differ per track, so a crossed answer shows.
-                if (HasArtwork_kvt(id(track)) != (track == 2 ? 1 : 0))
-                    ++wrong;
-                if (GetTrackCount_kvt() != 3 || attr(track, "PersistentID") != id(track))
-                    ++wrong;
-                if (c == 0 && round % 5 == 0) {
-                    char genre[32];
-                    std::snprintf(genre, sizeof genre, "Genre %d", round);
-                    if (SetAttributeValue_kvt(id(0), "Genre", genre) != 0)
+    for (int c = 0; c < 6; ++c)
+    {
+        callers.emplace_back(
+            [&, c]
+            {
+                const int track = c % 3;
+                for (int round = 0; round < 20; ++round)
+                {
+                    // Artwork answers differ per track, so a crossed answer shows.
+                    if (HasArtwork_kvt(id(track)) != (track == 2 ? 1 : 0))
                         ++wrong;
+                    if (GetTrackCount_kvt() != 3 || attr(track, "PersistentID") != id(track))
+                        ++wrong;
+                    if (c == 0 && round % 5 == 0)
+                    {
+                        char genre[32];
+                        std::snprintf(genre, sizeof genre, "Genre %d", round);
+                        if (SetAttributeValue_kvt(id(0), "Genre", genre) != 0)
+                            ++wrong;
+                    }
                 }
-            }
-        });
+            });
     }
     for (std::thread& t : callers)
         t.join();

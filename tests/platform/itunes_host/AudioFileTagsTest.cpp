@@ -20,7 +20,8 @@ TEST(AudioFileTags, TagsAndArtworkInEveryFormat)
                                    AudioFormat::Aiff, AudioFormat::Wav, AudioFormat::Tta};
     const std::string jpeg = makePicture(12, 12, 0x123456u).toStdString();
     const std::string png = makePicture(8, 8, 0xabcdefu, "PNG").toStdString();
-    for (AudioFormat format : formats) {
+    for (AudioFormat format : formats)
+    {
         const std::string ext = extensionOf(format).toStdString();
         const QString path = home.file(QString("files/tone é.%1").arg(extensionOf(format)));
         AudioSpec spec;
@@ -70,6 +71,7 @@ TEST(AudioFileTags, NonAudioIsRefusedAndLeftAlone)
     AudioFileInfo info;
     EXPECT_FALSE(AudioFileTags::read(path.toStdString(), info));
     EXPECT_FALSE(AudioFileTags::read(home.file("files/missing.flac").toStdString(), info));
-    EXPECT_FALSE(AudioFileTags::writeText(home.file("files/missing.flac").toStdString(), AudioFileTags::Field::Title, "x"));
+    EXPECT_FALSE(AudioFileTags::writeText(home.file("files/missing.flac").toStdString(),
+                                          AudioFileTags::Field::Title, "x"));
     EXPECT_FALSE(AudioFileTags::addPicture(path.toStdString(), ""));
 }

@@ -17,7 +17,8 @@
 using namespace tidewell::ithost;
 using namespace tidewell::test;
 
-namespace {
+namespace
+{
 
 std::string titleOf(const QString& path)
 {
@@ -41,7 +42,8 @@ const PlistValue* trackById(const PlistValue& root, int trackId)
 std::vector<int64_t> playlistItems(const PlistValue& root, const std::string& name)
 {
     std::vector<int64_t> ids;
-    for (const PlistValue& playlist : root.find("Playlists")->items()) {
+    for (const PlistValue& playlist : root.find("Playlists")->items())
+    {
         if (playlist.find("Name")->text() != name)
             continue;
         if (const PlistValue* items = playlist.find("Playlist Items"))
@@ -67,7 +69,8 @@ protected:
         EXPECT_EQ(playlist->Tracks(tracks), kOk);
         std::shared_ptr<ITTrack> t;
         const uint64_t id = parsePersistentIdText(lib.tracks[static_cast<size_t>(i)].persistentId);
-        EXPECT_EQ(tracks->ItemByPersistentID(static_cast<int32_t>(id >> 32), static_cast<int32_t>(id), t), kOk);
+        EXPECT_EQ(tracks->ItemByPersistentID(static_cast<int32_t>(id >> 32), static_cast<int32_t>(id), t),
+                  kOk);
         return t;
     }
 
@@ -205,7 +208,8 @@ TEST_F(ITunesHostTest, ArtworkInAndOut)
     ASSERT_EQ(art->Count(count), kOk);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(trackById(readLibrary(lib.libraryPath), 100)->find("Artwork Count")->toInt(), 1);
-    EXPECT_EQ(track(0)->AddArtworkFromFile(toUtf16(home.file("in/missing.png").toStdString())), kFileNotFound);
+    EXPECT_EQ(track(0)->AddArtworkFromFile(toUtf16(home.file("in/missing.png").toStdString())),
+              kFileNotFound);
 }
 
 TEST_F(ITunesHostTest, AddFileGivesFreshIdsAndJoinsTheMusicPlaylist)

@@ -12,12 +12,14 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 std::string xmlEscape(const std::string& text)
 {
     std::string out;
-    for (char c : text) {
+    for (char c : text)
+    {
         if (c == '&')
             out += "&#38;";
         else if (c == '<')
@@ -30,7 +32,8 @@ std::string xmlEscape(const std::string& text)
     return out;
 }
 
-namespace {
+namespace
+{
 
 void stringKey(std::string& out, const char* key, const std::string& value)
 {
@@ -60,7 +63,8 @@ std::string libraryXml(const std::vector<LibraryTrack>& tracks, const std::vecto
                       extraHeadXml +
                       "\t<key>Library Persistent ID</key><string>0123456789ABCDEF</string>\n"
                       "\t<key>Tracks</key>\n\t<dict>\n";
-    for (const LibraryTrack& t : tracks) {
+    for (const LibraryTrack& t : tracks)
+    {
         out += "\t\t<key>" + std::to_string(t.trackId) + "</key>\n\t\t<dict>\n";
         out += "\t\t\t<key>Track ID</key><integer>" + std::to_string(t.trackId) + "</integer>\n";
         stringKey(out, "Name", t.name);
@@ -79,21 +83,25 @@ std::string libraryXml(const std::vector<LibraryTrack>& tracks, const std::vecto
         out += "\t\t</dict>\n";
     }
     out += "\t</dict>\n\t<key>Playlists</key>\n\t<array>\n";
-    for (const LibraryPlaylist& p : playlists) {
+    for (const LibraryPlaylist& p : playlists)
+    {
         out += "\t\t<dict>\n";
         out += "\t\t\t<key>Name</key><string>" + xmlEscape(p.name) + "</string>\n";
         if (p.master)
             out += "\t\t\t<key>Master</key><true/>\n";
-        out += "\t\t\t<key>Playlist ID</key><integer>" + std::to_string(1000 + p.items.size()) + "</integer>\n";
+        out +=
+            "\t\t\t<key>Playlist ID</key><integer>" + std::to_string(1000 + p.items.size()) + "</integer>\n";
         out += "\t\t\t<key>Playlist Persistent ID</key><string>" + p.persistentId + "</string>\n";
         if (p.visibleFalse)
             out += "\t\t\t<key>Visible</key><false/>\n";
         if (p.distinguishedKind >= 0)
-            out += "\t\t\t<key>Distinguished Kind</key><integer>" + std::to_string(p.distinguishedKind) + "</integer>\n";
+            out += "\t\t\t<key>Distinguished Kind</key><integer>" + std::to_string(p.distinguishedKind) +
+                   "</integer>\n";
         out += p.extraXml;
         if (p.allItems)
             out += "\t\t\t<key>All Items</key><true/>\n";
-        if (!p.items.empty()) {
+        if (!p.items.empty())
+        {
             out += "\t\t\t<key>Playlist Items</key>\n\t\t\t<array>\n";
             for (int id : p.items)
                 out += "\t\t\t\t<dict>\n\t\t\t\t\t<key>Track ID</key><integer>" + std::to_string(id) +
@@ -102,7 +110,8 @@ std::string libraryXml(const std::vector<LibraryTrack>& tracks, const std::vecto
         }
         out += "\t\t</dict>\n";
     }
-    out += "\t</array>\n\t<key>Music Folder</key><string>file://localhost/home/u/Music/</string>\n</dict>\n</plist>\n";
+    out += "\t</array>\n\t<key>Music "
+           "Folder</key><string>file://localhost/home/u/Music/</string>\n</dict>\n</plist>\n";
     return out;
 }
 
@@ -112,8 +121,8 @@ std::vector<LibraryPlaylist> standardPlaylists(const std::vector<LibraryTrack>& 
     for (const LibraryTrack& t : tracks)
         ids.push_back(t.trackId);
     LibraryPlaylist library{"Library", "AAAAAAAAAAAAAAA1", -1, true, true, true, ids, {}};
-    LibraryPlaylist music{"Music", "AAAAAAAAAAAAAAA2", 4, false, true, false, ids,
-                          "\t\t\t<key>Music</key><true/>\n"};
+    LibraryPlaylist music{
+        "Music", "AAAAAAAAAAAAAAA2", 4, false, true, false, ids, "\t\t\t<key>Music</key><true/>\n"};
     return {library, music};
 }
 
@@ -133,8 +142,10 @@ std::string readTextFile(const QString& path)
     return file.readAll().toStdString();
 }
 
-std::string fileUrl(const QString& path) { return ithost::pathToLocationUrl(path.toStdString()); }
-
+std::string fileUrl(const QString& path)
+{
+    return ithost::pathToLocationUrl(path.toStdString());
+}
 
 bool makeAudioLibrary(const TempHome& home, int count, AudioLibrary& out, const std::vector<int>& artworkOn)
 {
@@ -142,7 +153,8 @@ bool makeAudioLibrary(const TempHome& home, int count, AudioLibrary& out, const 
     const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     QDir().mkpath(music + "/iTunes");
     out.libraryPath = music + "/iTunes/iTunes Music Library.xml";
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         const QString path = home.file(QString("Music/Songs/Sóng %1 #x.mp3").arg(i));
         AudioSpec spec;
         spec.seconds = 1.0;

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 // One track of a generated iTunes library XML file. Empty texts and zero numbers are left out.
 struct LibraryTrack
@@ -18,8 +19,8 @@ struct LibraryTrack
     int bitRate = 0;
     int totalTime = 0;
     int64_t size = 0;
-    std::string location;     // written as is (a file URL)
-    std::string extraXml;     // raw "<key>..</key><...>" lines appended to the track dict
+    std::string location; // written as is (a file URL)
+    std::string extraXml; // raw "<key>..</key><...>" lines appended to the track dict
 };
 
 struct LibraryPlaylist
@@ -30,8 +31,8 @@ struct LibraryPlaylist
     bool master = false;
     bool allItems = true;
     bool visibleFalse = false;
-    std::vector<int> items;     // Track IDs
-    std::string extraXml;       // raw keys written before "All Items"
+    std::vector<int> items; // Track IDs
+    std::string extraXml;   // raw keys written before "All Items"
 };
 
 // A library plist in the layout iTunes writes: header keys, Tracks, Playlists, Music Folder.
@@ -60,6 +61,7 @@ struct AudioLibrary
 
 // Track i gets Track ID 100 + 2 i, persistent ID 00000000ABCD00ii and the title "Song i".
 // `artworkOn` lists the tracks encoded with a picture. False when a file cannot be made.
-bool makeAudioLibrary(const TempHome& home, int count, AudioLibrary& out, const std::vector<int>& artworkOn = {});
+bool makeAudioLibrary(const TempHome& home, int count, AudioLibrary& out,
+                      const std::vector<int>& artworkOn = {});
 
 } // namespace tidewell::test

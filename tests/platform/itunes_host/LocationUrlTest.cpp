@@ -10,7 +10,8 @@ TEST(LocationUrl, LinuxAndWindowsForms)
     EXPECT_EQ(locationUrlToPath("file:///home/u/a.mp3"), "/home/u/a.mp3");
     EXPECT_EQ(locationUrlToPath("file://localhost/C:/Music/a.mp3"), "C:/Music/a.mp3");
     EXPECT_EQ(locationUrlToPath("file://localhost//server/share/a.mp3"), "//server/share/a.mp3");
-    EXPECT_EQ(locationUrlToPath("file://localhost/C:/My%20Music/%C3%A9t%C3%A9.mp3"), "C:/My Music/\xC3\xA9t\xC3\xA9.mp3");
+    EXPECT_EQ(locationUrlToPath("file://localhost/C:/My%20Music/%C3%A9t%C3%A9.mp3"),
+              "C:/My Music/\xC3\xA9t\xC3\xA9.mp3");
     // No prefix: only decoded. No escape: only shortened.
     EXPECT_EQ(locationUrlToPath("/srv/a%20b.mp3"), "/srv/a b.mp3");
     EXPECT_EQ(locationUrlToPath("file://localhost/home/u/plain.mp3"), "/home/u/plain.mp3");
@@ -30,8 +31,10 @@ TEST(LocationUrl, BadEscapesNeverCutOrCorruptThePath)
 
 TEST(LocationUrl, WrittenLocationsReadBackToTheSamePath)
 {
-    const std::string paths[] = {"/home/u/Music/Sóng 1 #x.mp3", "/tmp/100% [live] & more.flac", "/a/b+c;d=e?.m4a"};
-    for (const std::string& path : paths) {
+    const std::string paths[] = {"/home/u/Music/Sóng 1 #x.mp3", "/tmp/100% [live] & more.flac",
+                                 "/a/b+c;d=e?.m4a"};
+    for (const std::string& path : paths)
+    {
         const std::string url = pathToLocationUrl(path);
         EXPECT_EQ(url.rfind("file://localhost/", 0), 0u) << url;
         EXPECT_EQ(url.find(' '), std::string::npos) << url;

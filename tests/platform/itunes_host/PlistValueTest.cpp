@@ -8,7 +8,8 @@
 using namespace tidewell::ithost;
 using tidewell::test::TempHome;
 
-namespace {
+namespace
+{
 
 const char* kOddLibrary = R"(<?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE plist PUBLIC "-//Apple Computer//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
@@ -72,7 +73,8 @@ TEST(PlistValue, RefusesBrokenInputs)
         {"key without value", "<plist><dict><key>A</key></dict></plist>"},
         {"unknown element", "<plist><dict><key>A</key><blob/></dict></plist>"},
     };
-    for (const auto& [name, text] : cases) {
+    for (const auto& [name, text] : cases)
+    {
         const QString path = home.file(QString("broken-%1.xml").arg(name));
         ASSERT_TRUE(tidewell::test::writeTextFile(path, text));
         PlistValue root = PlistValue::string("untouched");
