@@ -287,11 +287,9 @@ int GetFileTag(const char* path, TagLib::File* file, TagLib::Tag** tag, bool wri
             return -2;
         if (auto* t = f->ID3v2Tag(); hasContent(t))
             return *tag = t, TagKindID3v2;
-        if (auto* t = f->xiphComment(write))
-            return *tag = t, TagKindXiph;
-        if (auto* t = f->ID3v2Tag())
-            return *tag = t, TagKindID3v2;
-        return -2;
+        // Without one the (possibly new, in memory until saved) Vorbis comment is the tag.
+        *tag = f->xiphComment(true);
+        return TagKindXiph;
     }
     if (ext == "TTA")
     {
@@ -302,9 +300,9 @@ int GetFileTag(const char* path, TagLib::File* file, TagLib::Tag** tag, bool wri
         if (!write && !hasContent(f->ID3v2Tag()))
             if (auto* t = f->ID3v1Tag(); hasContent(t))
                 return *tag = t, TagKindID3v1;
-        if (auto* t = f->ID3v2Tag(write))
-            return *tag = t, TagKindID3v2;
-        return -2;
+        // Like an MP3: an untagged file reads as an empty ID3v2 tag (nothing is written by reading).
+        *tag = f->ID3v2Tag(true);
+        return TagKindID3v2;
     }
     if (ext == "AIF" || ext == "AIFF")
     {

@@ -212,6 +212,14 @@ TEST_F(MusicTag, FlacAndTrueAudioWithoutId3v2AreRead)
     EXPECT_EQ(info.Name, "Flac Title");
     EXPECT_EQ(info.Artist, "Flac Artist");
 
+    // Untagged files are still songs, named after their files.
+    for (AudioFormat format : {AudioFormat::Tta, AudioFormat::Flac})
+    {
+        MusicInfo bare;
+        EXPECT_EQ(GetMusicInfo(make("Untagged", format).toUtf8().constData(), &bare), 0);
+        EXPECT_EQ(bare.Name, "Untagged");
+    }
+
     // A TrueAudio file whose only tag is ID3v1.
     const QString tta = make("v1only", AudioFormat::Tta);
     {
