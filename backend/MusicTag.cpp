@@ -25,6 +25,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <new>
 #include <optional>
@@ -132,6 +133,18 @@ OpenResult openTag(const char* path, const char* taglibPath, bool write, OpenedT
     return out.kind < 0 || !out.tag ? OpenResult::NoTag : OpenResult::Ok;
 }
 
+// openTag with the caller's codes: 0 when the tag is open, else `cannotOpen` or `noTag`.
+int openTagOr(const char* path, const char* taglibPath, bool write, OpenedTag& out, int cannotOpen, int noTag)
+{
+    switch (openTag(path, taglibPath, write, out))
+    {
+    case OpenResult::CannotOpen: return cannotOpen;
+    case OpenResult::NoTag: return noTag;
+    case OpenResult::Ok: break;
+    }
+    return 0;
+}
+
 // Applies the masked fields of the record to a tag; true when anything changed.
 bool applyInfo(TagLib::Tag* tag, const MusicInfo& info, uint32_t mask)
 {
@@ -235,6 +248,33 @@ int embedPicture(OpenedTag& opened, const TagLib::ByteVector& bytes, int format,
     }
     added = true;
     return 0;
+}
+
+// Edits the tag a file uses for writing without ever leaving the file half-written. `edit` answers
+// 0 when it changed the tag, 1 when nothing needs to change, or a negative code. It runs first on
+// the file as it is (nothing to change: nothing is written), then on a private copy that replaces
+// the file once TagLib has saved it. `saveFailed` is the code for a file that cannot be saved.
+int editFileTag(const char* path, const std::function<int(OpenedTag&)>& edit, int saveFailed)
+{
+    {
+        OpenedTag probe;
+        if (const int rc = openTagOr(path, path, true, probe, -3, -4); rc != 0)
+            return rc;
+        if (const int rc = edit(probe); rc != 0)
+            return rc < 0 ? rc : 0;
+    }
+    AtomicFileEdit file(QString::fromUtf8(path));
+    if (!file.begin())
+        return saveFailed;
+    OpenedTag opened;
+    const QByteArray copy = file.copyPath();
+    if (const int rc = openTagOr(path, copy.constData(), true, opened, -3, -4); rc != 0)
+        return rc;
+    if (const int rc = edit(opened); rc < 0)
+        return rc;
+    const bool saved = opened.ref.save();
+    opened.ref = TagLib::FileRef(); // close the copy before it replaces the original
+    return saved && file.commit() ? 0 : saveFailed;
 }
 
 } // namespace
@@ -370,12 +410,8 @@ int HasMusicArtwork_tag(const char* path)
     try
     {
         OpenedTag opened;
-        switch (openTag(path, path, false, opened))
-        {
-        case OpenResult::CannotOpen: return -2;
-        case OpenResult::NoTag: return -3;
-        case OpenResult::Ok: break;
-        }
+        if (const int rc = openTagOr(path, path, false, opened, -2, -3); rc != 0)
+            return rc;
         return firstPicture(opened.kind, opened.ref.file(), opened.tag) ? 1 : 0;
     }
     catch (const std::exception&)
@@ -391,12 +427,8 @@ int GetArtworkPicture(const char* path, std::vector<unsigned char>& out)
     try
     {
         OpenedTag opened;
-        switch (openTag(path, path, false, opened))
-        {
-        case OpenResult::CannotOpen: return -3;
-        case OpenResult::NoTag: return -4;
-        case OpenResult::Ok: break;
-        }
+        if (const int rc = openTagOr(path, path, false, opened, -3, -4); rc != 0)
+            return rc;
         const auto picture = firstPicture(opened.kind, opened.ref.file(), opened.tag);
         if (!picture || picture->isEmpty())
             return 1;
@@ -452,33 +484,8 @@ int SetMusicInfo_tag(const MusicInfo* info, uint32_t mask)
         return -2;
     try
     {
-        // First look: is there anything to change at all? Nothing to change writes nothing.
-        {
-            OpenedTag probe;
-            switch (openTag(path.constData(), path.constData(), true, probe))
-            {
-            case OpenResult::CannotOpen: return -3;
-            case OpenResult::NoTag: return -4;
-            case OpenResult::Ok: break;
-            }
-            if (!applyInfo(probe.tag, *info, mask))
-                return 0;
-        }
-        AtomicFileEdit edit(info->Location);
-        if (!edit.begin())
-            return -5;
-        OpenedTag opened;
-        const QByteArray copy = edit.copyPath();
-        switch (openTag(path.constData(), copy.constData(), true, opened))
-        {
-        case OpenResult::CannotOpen: return -3;
-        case OpenResult::NoTag: return -4;
-        case OpenResult::Ok: break;
-        }
-        applyInfo(opened.tag, *info, mask);
-        const bool saved = opened.ref.save();
-        opened.ref = TagLib::FileRef(); // close the copy before it replaces the original
-        return saved && edit.commit() ? 0 : -5;
+        return editFileTag(
+            path.constData(), [&](OpenedTag& opened) { return applyInfo(opened.tag, *info, mask) ? 0 : 1; }, -5);
     }
     catch (const std::exception&)
     {
@@ -495,34 +502,14 @@ int SetMusicArtwork_tag(const char* path, const unsigned char* data, int length,
     try
     {
         const TagLib::ByteVector bytes(reinterpret_cast<const char*>(data), static_cast<unsigned>(length));
-        bool added = false;
-        {
-            OpenedTag probe;
-            switch (openTag(path, path, true, probe))
-            {
-            case OpenResult::CannotOpen: return -3;
-            case OpenResult::NoTag: return -4;
-            case OpenResult::Ok: break;
-            }
-            if (const int rc = embedPicture(probe, bytes, format, added); rc != 0 || !added)
-                return rc;
-        }
-        AtomicFileEdit edit(QString::fromUtf8(path));
-        if (!edit.begin())
-            return -8;
-        OpenedTag opened;
-        const QByteArray copy = edit.copyPath();
-        switch (openTag(path, copy.constData(), true, opened))
-        {
-        case OpenResult::CannotOpen: return -3;
-        case OpenResult::NoTag: return -4;
-        case OpenResult::Ok: break;
-        }
-        if (const int rc = embedPicture(opened, bytes, format, added); rc != 0)
-            return rc;
-        const bool saved = opened.ref.save();
-        opened.ref = TagLib::FileRef();
-        return saved && edit.commit() ? 0 : -8;
+        return editFileTag(
+            path,
+            [&](OpenedTag& opened) {
+                bool added = false;
+                const int rc = embedPicture(opened, bytes, format, added);
+                return rc < 0 ? rc : added ? 0 : 1;
+            },
+            -8);
     }
     catch (const std::bad_alloc&)
     {
