@@ -174,6 +174,16 @@ TEST_F(KestrineDecode, BadFilesFailWithoutCrashing)
     EXPECT_TRUE(std::equal(pcm.begin(), pcm.end(), source.begin()));
 }
 
+TEST_F(KestrineDecode, TakesTheAudioOfAFileThatAlsoHoldsVideo)
+{
+    // A video stream first, the known PCM second (as lossless FLAC inside Matroska).
+    const QString video = home.file("music/clip.mkv");
+    ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:duration=3", "-i", wavPath, "-map", "0:v",
+                           "-map", "1:a", "-c:v", "mpeg4", "-c:a", "flac", video}));
+    int64_t got = 0;
+    EXPECT_EQ(decode(video, 10000, 4 * kBytesPerSecond, &got), source);
+}
+
 TEST_F(KestrineDecode, NamesWithColonsAndNonLatinLettersAreOrdinaryFiles)
 {
     const QString odd = home.file(QString::fromUtf8("music/http:гром 雷.wav"));
