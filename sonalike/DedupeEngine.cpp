@@ -15,6 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr size_t kMaxPathBytes = 2048;
+constexpr int kFingerprintFailed = -23;
 constexpr unsigned kFingerprintMode = DEDUPE_OPTION_FINGERPRINT;
 // Separates key parts; it cannot occur in a zero-terminated tag text, so ("AB","C") and
 // ("A","BC") stay apart.
@@ -143,7 +144,8 @@ int DedupeEngine::AddPath(const char* path, int userValue)
         }
         return 0;
     }
-    if (!ec && fs::exists(status))
+    // Only regular files (or links to them): a pipe or device would block the loader forever.
+    if (!ec && fs::is_regular_file(status))
     {
         auto track = std::make_unique<DedupeTrack>();
         track->path = normalPath(p);
@@ -363,6 +365,18 @@ int DedupeEngine::LoadTrack(DedupeTrack& track) const
     return 0;
 }
 
+int DedupeEngine::safeLoad(DedupeTrack& track) const
+{
+    try
+    {
+        return LoadTrack(track);
+    }
+    catch (const std::exception&)
+    {
+        return kFingerprintFailed;
+    }
+}
+
 int DedupeEngine::LoadFingerprintTrack(DedupeTrack& track, int seconds) const
 {
     if (track.title.empty() || track.duration == 0)
@@ -373,7 +387,7 @@ int DedupeEngine::LoadFingerprintTrack(DedupeTrack& track, int seconds) const
         if (track.title.empty())
             track.title = BaseNameNoExt(track.path);
     }
-    return ComputeFingerprint(track, seconds) == 0 ? 0 : -23;
+    return ComputeFingerprint(track, seconds) == 0 ? 0 : kFingerprintFailed;
 }
 
 void DedupeEngine::run()
@@ -415,7 +429,7 @@ void DedupeEngine::run()
                     return;
                 index = nextLoad++;
             }
-            const int code = LoadTrack(*order[index]);
+            const int code = safeLoad(*order[index]);
             {
                 std::lock_guard lock(loadMutex);
                 codes[index] = code;
@@ -445,7 +459,7 @@ void DedupeEngine::run()
         int code = kPending;
         if (threads.empty())
         {
-            code = LoadTrack(*order[i]);
+            code = safeLoad(*order[i]);
         }
         else
         {
@@ -458,7 +472,16 @@ void DedupeEngine::run()
             loadChanged.notify_all();
         }
         if (code == 0)
-            m_grouper.insert(*order[i]);
+        {
+            try
+            {
+                m_grouper.insert(*order[i]);
+            }
+            catch (const std::exception&)
+            {
+                // Out of memory while grouping: this track stays out of every group.
+            }
+        }
         if (m_callback)
             m_callback(&order[i]->userValue, static_cast<int>(i + 1), order[i]->path.c_str(), m_user);
     }

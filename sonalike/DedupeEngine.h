@@ -52,6 +52,8 @@ private:
     class ListsGuard;
 
     void run();
+    // LoadTrack for the run's loaders: a failure of any kind leaves the track out of the groups.
+    int safeLoad(DedupeTrack& track) const;
     void publish();
     void clearResults();
     bool onRunningWorker() const { return m_listsOwner.load() == std::this_thread::get_id(); }

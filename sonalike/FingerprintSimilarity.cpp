@@ -20,74 +20,103 @@ inline int pairValue(uint32_t x)
     return e < 16 ? 16 - e : 0;
 }
 
-int64_t blockSumScalar(const int32_t* a, const int32_t* b, int n)
+// Sum over a diagonal of n pairs, looking every kBlock pairs whether the rest (at most 16 a pair)
+// can still lift it to `need`; -1 as soon as it cannot. Each variant is one instruction set.
+int64_t diagonalScalar(const int32_t* a, const int32_t* b, int n, int64_t need)
 {
     int64_t s = 0;
-    for (int k = 0; k < n; ++k)
-        s += pairValue(static_cast<uint32_t>(a[k] ^ b[k]));
-    return s;
-}
-
-#ifdef SONALIKE_X86
-__attribute__((target("popcnt"))) int64_t blockSumPopcnt(const int32_t* a, const int32_t* b, int n)
-{
-    int64_t s = 0;
-    for (int k = 0; k < n; ++k)
+    for (int k = 0; k < n;)
     {
-        const int e = __builtin_popcount(static_cast<uint32_t>(a[k] ^ b[k]));
-        s += e < 16 ? 16 - e : 0;
+        const int end = std::min(n, k + kBlock);
+        for (; k < end; ++k)
+            s += pairValue(static_cast<uint32_t>(a[k] ^ b[k]));
+        if (s + static_cast<int64_t>(n - k) * 16 < need)
+            return -1;
     }
     return s;
 }
 
-// Eight pairs at once: byte popcounts by nibble table, summed per 32-bit lane.
-__attribute__((target("avx2"))) int64_t blockSumAvx2(const int32_t* a, const int32_t* b, int n)
+#ifdef SONALIKE_X86
+__attribute__((target("popcnt"))) int64_t diagonalPopcnt(const int32_t* a, const int32_t* b, int n, int64_t need)
+{
+    int64_t s = 0;
+    for (int k = 0; k < n;)
+    {
+        const int end = std::min(n, k + kBlock);
+        for (; k < end; ++k)
+        {
+            const int e = __builtin_popcount(static_cast<uint32_t>(a[k] ^ b[k]));
+            s += e < 16 ? 16 - e : 0;
+        }
+        if (s + static_cast<int64_t>(n - k) * 16 < need)
+            return -1;
+    }
+    return s;
+}
+
+__attribute__((target("avx2"))) inline int64_t horizontalSum(__m256i v)
+{
+    __m128i x = _mm_add_epi32(_mm256_castsi256_si128(v), _mm256_extracti128_si256(v, 1));
+    x = _mm_add_epi32(x, _mm_shuffle_epi32(x, 0x4e));
+    x = _mm_add_epi32(x, _mm_shuffle_epi32(x, 0xb1));
+    return _mm_cvtsi128_si32(x);
+}
+
+// Eight pairs at once: byte popcounts by nibble table, summed per 32-bit lane, then 16 - e
+// clipped at 0.
+__attribute__((target("avx2"))) inline __m256i pairValues8(const int32_t* a, const int32_t* b)
 {
     const __m256i table = _mm256_setr_epi8(0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4,
                                            0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4);
     const __m256i low = _mm256_set1_epi8(0x0f);
-    const __m256i ones8 = _mm256_set1_epi8(1);
-    const __m256i ones16 = _mm256_set1_epi16(1);
-    const __m256i sixteen = _mm256_set1_epi32(16);
+    const __m256i x = _mm256_xor_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(a)),
+                                       _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b)));
+    const __m256i lo = _mm256_and_si256(x, low);
+    const __m256i hi = _mm256_and_si256(_mm256_srli_epi16(x, 4), low);
+    const __m256i bytes = _mm256_add_epi8(_mm256_shuffle_epi8(table, lo), _mm256_shuffle_epi8(table, hi));
+    const __m256i bits = _mm256_madd_epi16(_mm256_maddubs_epi16(bytes, _mm256_set1_epi8(1)), _mm256_set1_epi16(1));
+    return _mm256_max_epi32(_mm256_sub_epi32(_mm256_set1_epi32(16), bits), _mm256_setzero_si256());
+}
+
+// A lane gathers at most 16 x n / 8, far inside 32 bits for any fingerprint length.
+__attribute__((target("avx2"))) int64_t diagonalAvx2(const int32_t* a, const int32_t* b, int n, int64_t need)
+{
     const __m256i zero = _mm256_setzero_si256();
     __m256i acc = zero;
     int k = 0;
-    for (; k + 8 <= n; k += 8)
+    for (; k + kBlock <= n; k += kBlock)
     {
-        const __m256i x = _mm256_xor_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + k)),
-                                           _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b + k)));
-        const __m256i lo = _mm256_and_si256(x, low);
-        const __m256i hi = _mm256_and_si256(_mm256_srli_epi16(x, 4), low);
-        const __m256i bytes = _mm256_add_epi8(_mm256_shuffle_epi8(table, lo), _mm256_shuffle_epi8(table, hi));
-        const __m256i bits = _mm256_madd_epi16(_mm256_maddubs_epi16(bytes, ones8), ones16);
-        acc = _mm256_add_epi32(acc, _mm256_max_epi32(_mm256_sub_epi32(sixteen, bits), zero));
+        __m256i part = zero;
+        for (int q = 0; q < kBlock; q += 8)
+            part = _mm256_add_epi32(part, pairValues8(a + k + q, b + k + q));
+        acc = _mm256_add_epi32(acc, part);
+        if (horizontalSum(acc) + static_cast<int64_t>(n - k - kBlock) * 16 < need)
+            return -1;
     }
-    alignas(32) int32_t lanes[8];
-    _mm256_store_si256(reinterpret_cast<__m256i*>(lanes), acc);
-    int64_t s = 0;
-    for (const int32_t v : lanes)
-        s += v;
+    for (; k + 8 <= n; k += 8)
+        acc = _mm256_add_epi32(acc, pairValues8(a + k, b + k));
+    int64_t s = horizontalSum(acc);
     for (; k < n; ++k)
         s += pairValue(static_cast<uint32_t>(a[k] ^ b[k]));
-    return s;
+    return s < need ? -1 : s;
 }
 #endif
 
-using BlockSum = int64_t (*)(const int32_t*, const int32_t*, int);
+using DiagonalKernel = int64_t (*)(const int32_t*, const int32_t*, int, int64_t);
 
-BlockSum chooseBlockSum()
+DiagonalKernel chooseKernel()
 {
 #ifdef SONALIKE_X86
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx2"))
-        return blockSumAvx2;
+        return diagonalAvx2;
     if (__builtin_cpu_supports("popcnt"))
-        return blockSumPopcnt;
+        return diagonalPopcnt;
 #endif
-    return blockSumScalar;
+    return diagonalScalar;
 }
 
-const BlockSum g_blockSum = chooseBlockSum();
+const DiagonalKernel g_diagonal = chooseKernel();
 
 // Pairs of diagonal d (A index i meets B index i - d) and where it starts.
 struct Diagonal
@@ -131,18 +160,34 @@ float SimilarityScore(int64_t best, int64_t denominator)
     return static_cast<float>(static_cast<long double>(best) / static_cast<long double>(denominator));
 }
 
+int DiagonalKernelCount()
+{
+#ifdef SONALIKE_X86
+    return __builtin_cpu_supports("avx2") ? 3 : __builtin_cpu_supports("popcnt") ? 2 : 1;
+#else
+    return 1;
+#endif
+}
+
+int64_t DiagonalSumWithKernel(int kernel, const int32_t* a, const int32_t* b, int n, int64_t need)
+{
+    DiagonalKernel chosen = diagonalScalar;
+#ifdef SONALIKE_X86
+    if (kernel == 1)
+        chosen = diagonalPopcnt;
+    else if (kernel == 2)
+        chosen = diagonalAvx2;
+#else
+    (void)kernel;
+#endif
+    const int64_t s = chosen(a, b, n, need);
+    return s < need ? -1 : s;
+}
+
 int64_t DiagonalSum(const int32_t* a, const int32_t* b, int n, int64_t need)
 {
-    int64_t s = 0;
-    for (int k = 0; k < n; k += kBlock)
-    {
-        const int len = std::min(kBlock, n - k);
-        s += g_blockSum(a + k, b + k, len);
-        const int64_t rest = static_cast<int64_t>(n - k - len) * 16;
-        if (s + rest < need)
-            return -1;
-    }
-    return s;
+    const int64_t s = g_diagonal(a, b, n, need);
+    return s < need ? -1 : s;
 }
 
 bool AlignmentReaches(const int32_t* a, int na, const int32_t* b, int nb, int maxOffset, int64_t need)

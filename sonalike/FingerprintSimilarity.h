@@ -20,6 +20,10 @@ float SimilarityScore(int64_t best, int64_t denominator);
 // Sum over one diagonal of n pairs, a[k] against b[k]. When the sum can no longer reach `need`,
 // gives up and answers -1; with need <= 0 it always answers the full sum.
 int64_t DiagonalSum(const int32_t* a, const int32_t* b, int n, int64_t need);
+// The instruction-set variants behind DiagonalSum that this processor can run (0 portable,
+// 1 popcnt, 2 AVX2), so each can be checked against the others.
+int DiagonalKernelCount();
+int64_t DiagonalSumWithKernel(int kernel, const int32_t* a, const int32_t* b, int n, int64_t need);
 
 // The exact threshold test on whole alignment sums: for a threshold t and a shorter length n,
 // the smallest sum s with SimilarityScore(s, 16n) > t (16n + 1 when none). Since the score grows

@@ -131,6 +131,27 @@ TEST(FingerprintSimilarityTest, EqualsTheHistogramDefinition)
     EXPECT_EQ(sonalike::FingerprintSimilarity(a.data(), 30, a.data(), 60, 10), 1.0f);
 }
 
+TEST(FingerprintSimilarityTest, EveryInstructionSetSumsDiagonalsAlike)
+{
+    std::mt19937 rng(17);
+    for (int round = 0; round < 300; ++round)
+    {
+        const int n = static_cast<int>(rng() % 300);
+        const auto a = randomPrint(rng, n);
+        const auto b = round % 3 ? withFlips(a, static_cast<int>(rng() % (8 * n + 1))) : randomPrint(rng, n);
+        const int64_t need = static_cast<int64_t>(rng() % (16 * n + 2)) - 1;
+        int64_t full = 0;
+        for (int k = 0; k < n; ++k)
+        {
+            const int e = literal::PopCount32(static_cast<uint32_t>(a[static_cast<size_t>(k)] ^ b[static_cast<size_t>(k)]));
+            full += e < 16 ? 16 - e : 0;
+        }
+        for (int kernel = 0; kernel < sonalike::DiagonalKernelCount(); ++kernel)
+            ASSERT_EQ(sonalike::DiagonalSumWithKernel(kernel, a.data(), b.data(), n, need), full >= need ? full : -1)
+                << "kernel " << kernel << " n " << n << " need " << need;
+    }
+}
+
 TEST(FingerprintSimilarityTest, PopCountMatchesByteTable)
 {
     std::mt19937 rng(3);

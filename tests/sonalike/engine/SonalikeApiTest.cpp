@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 
@@ -207,6 +209,10 @@ TEST_F(SonalikeApi, BadArgumentsGiveTheirCodes)
     EXPECT_EQ(AddToDedupeLists(nullptr, 1), -1);
     EXPECT_EQ(AddToDedupeLists(std::string(2049, 'a').c_str(), 1), -1);
     EXPECT_EQ(AddToDedupeLists((dir + "/missing.mp3").c_str(), 1), -3);
+    // A pipe is no audio file: loading it would block the run for good.
+    ASSERT_EQ(mkfifo((dir + "/pipe.mp3").c_str(), 0600), 0);
+    EXPECT_EQ(AddToDedupeLists((dir + "/pipe.mp3").c_str(), 1), -3);
+    EXPECT_EQ(AddToDedupeLists(dir.c_str(), 1), 0); // the folder scan passes it over too
     EXPECT_EQ(AddToDedupeListsByInfo(nullptr), -1);
     DedupeTrackInfo info{};
     EXPECT_EQ(AddToDedupeListsByInfo(&info), -1); // no path
