@@ -176,7 +176,7 @@ HResult ITunesLibrary::refreshLocked()
 
 HResult ITunesLibrary::saveLocked()
 {
-    if (!writeAtomically(m_path, writePlist(m_root)))
+    if (!writeAtomically(m_path, writePlist(m_root, static_cast<size_t>(m_stampSize))))
     {
         loadLocked(nullptr); // the file still holds the last saved state: return to it
         return kAccessDenied;

@@ -2,6 +2,7 @@
 
 #include "SaxFileParser.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tidewell::ithost
@@ -336,10 +337,10 @@ bool readPlistFile(const std::string& path, PlistValue& root, std::string* error
     return ok;
 }
 
-std::string writePlist(const PlistValue& root)
+std::string writePlist(const PlistValue& root, size_t sizeHint)
 {
     std::string out;
-    out.reserve(1 << 16);
+    out.reserve(std::max<size_t>(sizeHint + sizeHint / 16, 1 << 16));
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<!DOCTYPE plist PUBLIC \"-//Apple Computer//DTD PLIST 1.0//EN\" "
            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"

@@ -67,6 +67,7 @@ private:
 bool readPlistFile(const std::string& path, PlistValue& root, std::string* error = nullptr);
 
 // Serialises a root value in the layout iTunes itself writes (tabs, key and scalar on one line).
-std::string writePlist(const PlistValue& root);
+// `sizeHint` (e.g. the size of the file last written) saves regrowing a large text.
+std::string writePlist(const PlistValue& root, size_t sizeHint = 0);
 
 } // namespace tidewell::ithost
