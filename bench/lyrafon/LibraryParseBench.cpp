@@ -136,7 +136,10 @@ int main(int argc, char** argv)
 
     std::printf("mode %s: %d tracks, file %.1f MB, result %d, exported %d\n", mode, count,
                 static_cast<double>(bytes) / 1e6, result, exported);
-    std::printf("time %.3f s, %.0f tracks/s\n", seconds, count / seconds);
+    if (save)
+        std::printf("one change saved in %.3f s\n", seconds);
+    else
+        std::printf("time %.3f s, %.0f tracks/s\n", seconds, count / seconds);
     std::printf("peak RSS %.1f MB (%.1f MB before parsing)\n", static_cast<double>(rssPeak) / 1024.0,
                 static_cast<double>(rssBefore) / 1024.0);
     return result == 0 && exported == count ? 0 : 1;
