@@ -105,18 +105,25 @@ int DedupeEngine::addTrack(std::unique_ptr<DedupeTrack> track, const std::string
     return 0;
 }
 
-int DedupeEngine::AddPath(const char* path, int userValue)
+std::unique_lock<std::mutex> DedupeEngine::lockForAdd()
 {
+    // Adds never wait: a run (or a progress call made inside it) holds the lists.
     if (onRunningWorker())
-        return -1;
+        return {};
     std::unique_lock lists(m_lists, std::try_to_lock);
     if (!lists.owns_lock())
+        return {};
+    std::lock_guard state(m_state);
+    if (m_running)
+        return {}; // started, and its worker is about to take the lists
+    return lists;
+}
+
+int DedupeEngine::AddPath(const char* path, int userValue)
+{
+    const std::unique_lock lists = lockForAdd();
+    if (!lists.owns_lock())
         return -1;
-    {
-        std::lock_guard state(m_state);
-        if (m_running)
-            return -1;
-    }
     if (!path)
         return -1;
     std::string p(path);
@@ -158,16 +165,9 @@ int DedupeEngine::AddPath(const char* path, int userValue)
 
 int DedupeEngine::AddInfo(const DedupeTrackInfo* info)
 {
-    if (onRunningWorker())
-        return -1;
-    std::unique_lock lists(m_lists, std::try_to_lock);
+    const std::unique_lock lists = lockForAdd();
     if (!lists.owns_lock())
         return -1;
-    {
-        std::lock_guard state(m_state);
-        if (m_running)
-            return -1;
-    }
     if (!info || !info->path || std::char_traits<char>::length(info->path) > kMaxPathBytes)
         return -1;
     auto track = std::make_unique<DedupeTrack>();

@@ -58,6 +58,7 @@ private:
     void clearResults();
     bool onRunningWorker() const { return m_listsOwner.load() == std::this_thread::get_id(); }
     bool onWorkerThread() const { return m_workerId.load() == std::this_thread::get_id(); }
+    std::unique_lock<std::mutex> lockForAdd();
     int addTrack(std::unique_ptr<DedupeTrack> track, const std::string& key);
 
     std::mutex m_lists;

@@ -31,6 +31,7 @@ public:
 
     void setPool(WorkerPool* pool) { m_pool = pool; }
     // Work (buckets x newcomer values) from which a scan is spread over the pool.
+    static constexpr size_t kDefaultParallelWork = 200000;
     void setParallelWork(size_t work) { m_parallelWork = work; }
     void reset(bool fingerprintMode, float threshold);
     void insert(DedupeTrack& track);
@@ -55,7 +56,7 @@ private:
     size_t firstScannedMatch(const DedupeGroupKey& newcomer);
 
     WorkerPool* m_pool;
-    size_t m_parallelWork = 200000;
+    size_t m_parallelWork = kDefaultParallelWork;
     bool m_fingerprintMode = false;
     SimilarityThreshold m_threshold;
     std::vector<int64_t> m_minimumBest; // by shorter length n; filled before comparing

@@ -14,15 +14,16 @@ namespace {
 // Pairs per step between two looks at the abandon bound.
 constexpr int kBlock = 64;
 
-inline int pairValue(uint32_t x)
+__attribute__((always_inline)) inline int pairValue(uint32_t x)
 {
     const int e = std::popcount(x);
     return e < 16 ? 16 - e : 0;
 }
 
 // Sum over a diagonal of n pairs, looking every kBlock pairs whether the rest (at most 16 a pair)
-// can still lift it to `need`; -1 as soon as it cannot. Each variant is one instruction set.
-int64_t diagonalScalar(const int32_t* a, const int32_t* b, int n, int64_t need)
+// can still lift it to `need`; -1 as soon as it cannot. Inlined into one function per
+// instruction set, so the popcount compiles to what that set offers.
+__attribute__((always_inline)) inline int64_t diagonalLoop(const int32_t* a, const int32_t* b, int n, int64_t need)
 {
     int64_t s = 0;
     for (int k = 0; k < n;)
@@ -36,22 +37,15 @@ int64_t diagonalScalar(const int32_t* a, const int32_t* b, int n, int64_t need)
     return s;
 }
 
+int64_t diagonalScalar(const int32_t* a, const int32_t* b, int n, int64_t need)
+{
+    return diagonalLoop(a, b, n, need);
+}
+
 #ifdef SONALIKE_X86
 __attribute__((target("popcnt"))) int64_t diagonalPopcnt(const int32_t* a, const int32_t* b, int n, int64_t need)
 {
-    int64_t s = 0;
-    for (int k = 0; k < n;)
-    {
-        const int end = std::min(n, k + kBlock);
-        for (; k < end; ++k)
-        {
-            const int e = __builtin_popcount(static_cast<uint32_t>(a[k] ^ b[k]));
-            s += e < 16 ? 16 - e : 0;
-        }
-        if (s + static_cast<int64_t>(n - k) * 16 < need)
-            return -1;
-    }
-    return s;
+    return diagonalLoop(a, b, n, need);
 }
 
 __attribute__((target("avx2"))) inline int64_t horizontalSum(__m256i v)

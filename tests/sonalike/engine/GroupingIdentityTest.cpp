@@ -1,6 +1,6 @@
 // The fast grouping against the literal one: same groups, same order, same scores, at every level.
 
-#include "DedupeGrouper.h"
+#include "GroupingOutcome.h"
 #include "FingerprintSimilarity.h"
 #include "LiteralGrouping.h"
 #include "SyntheticFingerprints.h"
@@ -15,77 +15,10 @@
 namespace {
 
 using sonalike::DedupeTrack;
-
-struct Outcome
-{
-    std::vector<std::vector<int>> ids;
-    std::vector<std::vector<uint32_t>> scoreBits;
-    bool operator==(const Outcome&) const = default;
-};
-
-uint32_t bitsOf(float f)
-{
-    return std::bit_cast<uint32_t>(f);
-}
-
-Outcome literalOutcome(const std::vector<synthetic::Song>& songs, float threshold, bool fingerprintMode = true,
-                       const std::vector<std::string>& texts = {})
-{
-    std::vector<literal::Track> tracks(songs.size());
-    literal::Grouping grouping(fingerprintMode, threshold);
-    for (size_t k = 0; k < songs.size(); ++k)
-    {
-        tracks[k].fingerprint = songs[k].fingerprint;
-        tracks[k].duration = songs[k].duration;
-        tracks[k].bitRate = songs[k].bitRate;
-        tracks[k].id = static_cast<int>(k);
-        if (!texts.empty())
-            tracks[k].text = texts[k];
-        grouping.insert(tracks[k]);
-    }
-    Outcome out;
-    for (const auto& group : grouping.groups())
-    {
-        out.ids.emplace_back();
-        out.scoreBits.emplace_back();
-        for (const literal::Track* t : group)
-        {
-            out.ids.back().push_back(t->id);
-            out.scoreBits.back().push_back(bitsOf(t->score));
-        }
-    }
-    return out;
-}
-
-Outcome fastOutcome(const std::vector<synthetic::Song>& songs, float threshold, sonalike::WorkerPool* pool = nullptr,
-                    bool fingerprintMode = true, const std::vector<std::string>& texts = {})
-{
-    std::vector<DedupeTrack> tracks(songs.size());
-    sonalike::DedupeGrouper grouper(pool);
-    grouper.setParallelWork(0); // spread every scan when a pool is given
-    grouper.reset(fingerprintMode, threshold);
-    for (size_t k = 0; k < songs.size(); ++k)
-    {
-        tracks[k].key.setFingerprint(songs[k].fingerprint);
-        tracks[k].duration = songs[k].duration;
-        tracks[k].bitRate = songs[k].bitRate;
-        if (!texts.empty())
-            tracks[k].key.text = texts[k];
-        grouper.insert(tracks[k]);
-    }
-    Outcome out;
-    for (const auto& group : grouper.groups())
-    {
-        out.ids.emplace_back();
-        out.scoreBits.emplace_back();
-        for (const DedupeTrack* t : group)
-        {
-            out.ids.back().push_back(static_cast<int>(t - tracks.data()));
-            out.scoreBits.back().push_back(bitsOf(t->score));
-        }
-    }
-    return out;
-}
+using grouping::bitsOf;
+using grouping::fastOutcome;
+using grouping::literalOutcome;
+using grouping::Outcome;
 
 // A copy of `original` with exactly `flips` single-bit errors spread over its values (at most 15 a
 // value), so its aligned sum against the original is 16n - flips.
