@@ -239,3 +239,30 @@ TEST_F(DedupeScanTest, ITunesDuplicateScanGoesThroughTheManager)
     EXPECT_EQ(loadMusic.at(0).at(0).value<void*>(), static_cast<void*>(first));
     EXPECT_EQ(host.dedupeTotal.load(), 0);
 }
+
+TEST_F(DedupeScanTest, DeepScanWithTheDefaultOptionsGroupsACopy)
+{
+    // The settings as a first start leaves them: fingerprint mode, medium match degree.
+    ASSERT_TRUE(settings->GetDuplicate() & MF_DeepScan);
+    const QString folder = home.path() + "/deep";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    tidewell::test::AudioSpec spec;
+    spec.seconds = 8.0;
+    spec.toneHz = 0.0;
+    spec.noiseSeed = 11;
+    const QString original = folder + "/noise.mp3";
+    ASSERT_TRUE(tidewell::test::makeAudioFile(original, spec));
+    spec.noiseSeed = 97;
+    ASSERT_TRUE(tidewell::test::makeAudioFile(folder + "/other.mp3", spec));
+    ASSERT_TRUE(QFile::copy(original, folder + "/noise again.mp3"));
+
+    ASSERT_EQ(AddToDedupeLists(folder.toUtf8().constData(), 0), 0);
+    QSignalSpy loadOk(link.get(), &CMusicLink::SendLoadOK);
+    ASSERT_EQ(link->StartLoadMusic(), 0);
+    ASSERT_TRUE(WaitForCount(loadOk, 1));
+    EXPECT_EQ(loadOk.count(), 1);
+    ASSERT_EQ(GetGroupIdCounts(), 1);
+    int members = 0;
+    ASSERT_EQ(GetGroupRef(0, nullptr, &members, -1), 0);
+    EXPECT_EQ(members, 2);
+}
