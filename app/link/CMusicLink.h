@@ -49,8 +49,9 @@ public:
     void SetManageConfig();
     void SetManageProxy();
     // The manager's import, or, in the duplicate work mode with g_bScaniTunes clear, a run of the
-    // Sonalike engine over the paths added to it. Either ends with exactly one SendLoadOK (an
-    // engine that cannot start reports its end at once). The start's result.
+    // Sonalike engine over the paths added to it. The start's result. An engine run ends with
+    // exactly one SendLoadOK, after its groups are published, also when it is stopped or cannot
+    // start; an import with exactly one after its last commit, unless it is stopped.
     int StartLoadMusic();
     int StartAnalyzeMusic(int options);
     int StartDownload(CMusicObj* track, const char* text, int valueA, int valueB);
