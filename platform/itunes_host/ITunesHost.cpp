@@ -279,17 +279,27 @@ ITTrackCollection::ITTrackCollection(std::shared_ptr<ITunesLibrary> library, std
 {
 }
 
+ITTrackCollection::ITTrackCollection(std::shared_ptr<ITunesLibrary> library) : m_library(std::move(library)) {}
+
+const std::vector<uint64_t>& ITTrackCollection::ids() const
+{
+    if (!m_ids)
+        m_ids = m_library->trackIds();
+    return *m_ids;
+}
+
 HResult ITTrackCollection::Count(int32_t& count) const
 {
-    count = static_cast<int32_t>(m_ids.size());
+    count = static_cast<int32_t>(ids().size());
     return kOk;
 }
 
 HResult ITTrackCollection::Item(int32_t index, std::shared_ptr<ITTrack>& track) const
 {
-    if (index < 1 || static_cast<size_t>(index) > m_ids.size())
+    const std::vector<uint64_t>& all = ids();
+    if (index < 1 || static_cast<size_t>(index) > all.size())
         return kInvalidArg;
-    track = std::make_shared<ITTrack>(m_library, m_ids[static_cast<size_t>(index) - 1]);
+    track = std::make_shared<ITTrack>(m_library, all[static_cast<size_t>(index) - 1]);
     return kOk;
 }
 
@@ -331,7 +341,7 @@ ITLibraryPlaylist::ITLibraryPlaylist(std::shared_ptr<ITunesLibrary> library) : m
 
 HResult ITLibraryPlaylist::Tracks(std::shared_ptr<ITTrackCollection>& tracks) const
 {
-    tracks = std::make_shared<ITTrackCollection>(m_library, m_library->trackIds());
+    tracks = std::make_shared<ITTrackCollection>(m_library);
     return kOk;
 }
 

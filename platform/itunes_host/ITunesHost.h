@@ -13,6 +13,7 @@
 #include "ITunesLibrary.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,9 @@ class ITTrackCollection
 {
 public:
     ITTrackCollection(std::shared_ptr<ITunesLibrary> library, std::vector<uint64_t> ids);
+    // Every track of the library. The list of ids is taken on the first Count or Item, so a
+    // lookup by persistent ID (one request per track during an import) never lists the library.
+    explicit ITTrackCollection(std::shared_ptr<ITunesLibrary> library);
     HResult Count(int32_t& count) const;
     // 1-based, as in iTunes.
     HResult Item(int32_t index, std::shared_ptr<ITTrack>& track) const;
@@ -106,8 +110,10 @@ public:
     HResult ItemByPersistentID(int32_t high, int32_t low, std::shared_ptr<ITTrack>& track) const;
 
 private:
+    const std::vector<uint64_t>& ids() const;
+
     std::shared_ptr<ITunesLibrary> m_library;
-    std::vector<uint64_t> m_ids;
+    mutable std::optional<std::vector<uint64_t>> m_ids;
 };
 
 // What AddFile answers. The host adds files at once, so InProgress is false from the start;
