@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CTransPopupWidget.h"
+
+#include <QImage>
+#include <QStringList>
+
+class CListItem;
+class CMusicLink;
+class QListWidget;
+class QListWidgetItem;
+
+// The pop-up that shows the candidate artworks of one artwork cell and takes the user's pick.
+// Created once by the report page and shown many times. GUI thread.
+class CArtworkList : public CTransPopupWidget
+{
+    Q_OBJECT
+
+public:
+    // The flags are accepted for the caller's sake; the pop-up base chooses its own.
+    CArtworkList(CMusicLink* link, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+    ~CArtworkList() override;
+
+    // Shows these candidates for the cell, the one at `current` selected. Refilling never counts
+    // as a choice: only the user's own change of item picks an artwork.
+    void SetArtworks(CListItem* cell, int current, const QStringList& paths);
+    // Where the pointer at the top edge is drawn, in pixels from the left.
+    void SetUserValue(int x) { m_userValue = x; }
+    int CurrentRow() const;
+
+signals:
+    void SetArtwork(QString path, bool flag);
+    void SendHide();
+
+public slots:
+    void CurItemChanged(QListWidgetItem* current, QListWidgetItem* previous);
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStringList m_paths;
+    CListItem* m_pCell = nullptr; // not owned
+    QListWidget* m_pList = nullptr;
+    QImage m_left, m_middle, m_right, m_pointer;
+    int m_userValue = 0;
+    CMusicLink* m_pLink = nullptr; // not owned
+    bool m_bRefilling = false;
+};
