@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "CLabelPress.h"
+#include "StyleTemplates.h"
 
 #include <QApplication>
 #include <QFormLayout>
@@ -12,7 +13,6 @@
 #include <QVBoxLayout>
 
 namespace {
-int scaled(double size) { return static_cast<int>(size * g_dScale); }
 bool arabic() { return GetAppSettings()->GetLanguage() == "ar"; }
 } // namespace
 
@@ -27,22 +27,22 @@ QString CAbout::SupportTarget(const QString& address)
 CAbout::CAbout(QWidget* parent, Qt::WindowFlags flags) : CDialog(parent, flags)
 {
     setObjectName("AboutDialog");
-    SetFixedSize(scaled(640), scaled(250));
+    SetFixedSize(ScaledInt(640), ScaledInt(250));
     SetTitle(tr("About"));
 
     m_pIcon = new QLabel(this);
     m_pIcon->setPixmap(QPixmap(":/res/res/win/label/icon.png")
-                           .scaled(scaled(128), scaled(128), Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    m_pIcon->setMinimumSize(scaled(128), scaled(128));
-    m_pIcon->setMaximumSize(scaled(128), scaled(128));
+                           .scaled(ScaledInt(128), ScaledInt(128), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    m_pIcon->setMinimumSize(ScaledInt(128), ScaledInt(128));
+    m_pIcon->setMaximumSize(ScaledInt(128), ScaledInt(128));
 
     m_pLogo = new QLabel(this);
-    m_pLogo->setPixmap(QPixmap(":/res/res/win/label/dialog_logo.png").scaled(scaled(57), scaled(15)));
+    m_pLogo->setPixmap(QPixmap(":/res/res/win/label/dialog_logo.png").scaled(ScaledInt(57), ScaledInt(15)));
 
     m_pName = new QLabel(tr("Tidewell"), this);
     QFont nameFont = QApplication::font();
     nameFont.setBold(true);
-    nameFont.setPointSize(scaled(30));
+    nameFont.setPointSize(ScaledInt(30));
     m_pName->setFont(nameFont);
     m_pName->setStyleSheet("QLabel{color: rgb(255,255,255);}");
 
@@ -64,20 +64,20 @@ CAbout::CAbout(QWidget* parent, Qt::WindowFlags flags) : CDialog(parent, flags)
     form->setFormAlignment(Qt::AlignLeft);
 
     auto* column = new QVBoxLayout;
-    column->addSpacing(scaled(15));
+    column->addSpacing(ScaledInt(15));
     column->addWidget(m_pLogo, 0, Qt::AlignHCenter);
     column->addWidget(m_pName, 0, Qt::AlignHCenter);
-    column->addSpacing(scaled(35));
+    column->addSpacing(ScaledInt(35));
     column->addLayout(form);
-    column->addSpacing(scaled(10));
+    column->addSpacing(ScaledInt(10));
     column->addWidget(m_pNotice, 0, Qt::AlignLeft);
     column->addWidget(m_pCredit, 0, Qt::AlignLeft);
-    column->addSpacing(scaled(35));
+    column->addSpacing(ScaledInt(35));
 
     auto* row = new QHBoxLayout;
-    row->addSpacing(scaled(40));
+    row->addSpacing(ScaledInt(40));
     row->addWidget(m_pIcon);
-    row->addSpacing(scaled(40));
+    row->addSpacing(ScaledInt(40));
     row->addLayout(column);
     AddLayout(row);
 }

@@ -1,6 +1,7 @@
 #include "WhatsNew.h"
 
 #include "AppGlobals.h"
+#include "StyleTemplates.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -12,9 +13,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
-int scaled(double size) { return static_cast<int>(size * g_dScale); }
-} // namespace
 
 DialogIcon::DialogIcon(QWidget* parent) : QWidget(parent) {}
 
@@ -29,16 +27,16 @@ void DialogIcon::paintEvent(QPaintEvent*)
 WhatsNew::WhatsNew(QWidget* parent) : CDialog(parent)
 {
     setObjectName("Updatedialog");
-    SetFixedSize(scaled(481), scaled(340));
+    SetFixedSize(ScaledInt(481), ScaledInt(340));
 
     m_pIcon = new DialogIcon(this);
     m_pIcon->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     m_pMessage = new QLabel(this);
-    m_pMessage->setMinimumHeight(scaled(80));
+    m_pMessage->setMinimumHeight(ScaledInt(80));
 
     auto* top = new QHBoxLayout;
-    top->setSpacing(scaled(20));
+    top->setSpacing(ScaledInt(20));
     top->addWidget(m_pIcon);
     top->addWidget(m_pMessage);
 
@@ -47,19 +45,19 @@ WhatsNew::WhatsNew(QWidget* parent) : CDialog(parent)
     m_pBrowser->setText(QString());
 
     m_pAction = new QPushButton(this);
-    m_pAction->setMinimumWidth(scaled(80));
+    m_pAction->setMinimumWidth(ScaledInt(80));
     m_pCancel = new QPushButton(tr("Cancel"), this);
-    m_pCancel->setMinimumWidth(scaled(80));
+    m_pCancel->setMinimumWidth(ScaledInt(80));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_pAction);
     buttons->addWidget(m_pCancel);
-    buttons->setContentsMargins(scaled(10), scaled(10), scaled(10), scaled(5));
-    buttons->setSpacing(scaled(20));
+    buttons->setContentsMargins(ScaledInt(10), ScaledInt(10), ScaledInt(10), ScaledInt(5));
+    buttons->setSpacing(ScaledInt(20));
 
     auto* column = new QVBoxLayout;
-    column->setContentsMargins(scaled(20), scaled(5), scaled(20), scaled(5));
+    column->setContentsMargins(ScaledInt(20), ScaledInt(5), ScaledInt(20), ScaledInt(5));
     column->addLayout(top, 0);
     column->addWidget(m_pBrowser, 0);
     column->addLayout(buttons, 0);

@@ -1,6 +1,7 @@
 #include "AnalyWidget.h"
 
 #include "AppGlobals.h"
+#include "StyleTemplates.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,20 +9,17 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-namespace {
-int scaled(double size) { return static_cast<int>(size * g_dScale); }
-} // namespace
 
 CAnalyWidget::CAnalyWidget(QWidget* covered, QWidget* parent)
     : QWidget(parent), m_pCovered(covered), m_pPicture(new QLabel(this)),
       m_pMovie(std::make_unique<QMovie>(":/res/res/win/gif/bigloading.gif"))
 {
-    m_pPicture->setFixedSize(scaled(60), scaled(60));
+    m_pPicture->setFixedSize(ScaledInt(60), ScaledInt(60));
     m_done = QPixmap(":/res/res/win/label/fixallok.png")
-                 .scaled(scaled(60), scaled(60), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                 .scaled(ScaledInt(60), ScaledInt(60), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_mask = QImage(":/res/res/win/label/blackmask.png")
-                 .scaled(scaled(798), scaled(431), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    m_pMovie->setScaledSize(QSize(scaled(60), scaled(60)));
+                 .scaled(ScaledInt(798), ScaledInt(431), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_pMovie->setScaledSize(QSize(ScaledInt(60), ScaledInt(60)));
     m_pPicture->setMovie(m_pMovie.get());
 
     auto* column = new QVBoxLayout;

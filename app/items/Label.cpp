@@ -2,28 +2,26 @@
 
 #include "AppGlobals.h"
 #include "SharedImages.h"
+#include "StyleTemplates.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace {
-int scaled(double size) { return static_cast<int>(size * g_dScale); }
-} // namespace
 
 CLabel::CLabel(QWidget* parent) : QWidget(parent), m_font(QApplication::font())
 {
-    m_font.setPointSize(std::max(1, scaled(12)));
+    m_font.setPointSize(std::max(1, ScaledInt(12)));
     setFont(m_font);
-    setMinimumSize(scaled(24), scaled(24));
-    setMaximumSize(scaled(100), scaled(24));
+    setMinimumSize(ScaledInt(24), ScaledInt(24));
+    setMaximumSize(ScaledInt(100), ScaledInt(24));
 }
 
 void CLabel::SetText(const QString& text)
 {
     m_text = text;
     const int width = fontMetrics().horizontalAdvance(text);
-    setFixedSize(static_cast<int>((width + 10) * g_dScale), scaled(24));
+    setFixedSize(static_cast<int>((width + 10) * g_dScale), ScaledInt(24));
     update();
 }
 

@@ -2,15 +2,13 @@
 
 #include "AppGlobals.h"
 #include "Label.h"
+#include "StyleTemplates.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
-namespace {
-int scaled(double size) { return static_cast<int>(size * g_dScale); }
-} // namespace
 
 CTreeItemTool::CTreeItemTool(const QString& title, int listId, QWidget* parent)
     : QWidget(parent), m_listId(listId), m_pCount(new CLabel(this)), m_pTitle(new QLabel(this)),
@@ -21,7 +19,7 @@ CTreeItemTool::CTreeItemTool(const QString& title, int listId, QWidget* parent)
 
     m_pSkip->setObjectName("too_skip");
     m_pSkip->setText(tr("Skip"));
-    m_pSkip->setFixedWidth(scaled(100));
+    m_pSkip->setFixedWidth(ScaledInt(100));
     m_pSkip->hide();
     connect(m_pSkip, &QPushButton::clicked, this, &CTreeItemTool::Skip);
 
@@ -34,7 +32,7 @@ CTreeItemTool::CTreeItemTool(const QString& title, int listId, QWidget* parent)
     inner->addStretch();
 
     auto* outer = new QHBoxLayout(this);
-    outer->setContentsMargins(scaled(10), scaled(4), scaled(10), 0);
+    outer->setContentsMargins(ScaledInt(10), ScaledInt(4), ScaledInt(10), 0);
     outer->setSpacing(0);
     outer->addLayout(inner);
     outer->addStretch();
