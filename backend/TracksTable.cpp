@@ -144,6 +144,42 @@ bool execLogged(sqlite3* db, const char* sql)
     return rc == SQLITE_OK;
 }
 
+// Runs "begin transaction" or "commit transaction" on the library database and logs the outcome.
+int execTransactionStatement(const char* sql, const char* doneText)
+{
+    sqlite3* db = tracksDb();
+    if (!db)
+        return -1;
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
+    if (rc != SQLITE_OK)
+        qDebug().noquote() << QString("%1 Failed!%2 %3").arg(sql).arg(rc).arg(QString::fromUtf8(error ? error : ""));
+    else
+        qDebug() << doneText;
+    sqlite3_free(error);
+    return rc;
+}
+
+// Runs one bound statement on the library database; a failure is logged with the operation's
+// text filled with the code (%1), SQLite's message (%2) and the statement (%3).
+template <typename Binder>
+int runLogged(const std::string& sql, const char* failText, Binder&& bind)
+{
+    sqlite3* db = tracksDb();
+    if (!db)
+        return -1;
+    const int rc = runStatement(db, sql, bind);
+    if (rc != SQLITE_OK)
+    {
+        QString text = QString::fromLatin1(failText);
+        text.replace("%1", QString::number(rc))
+            .replace("%2", QString::fromUtf8(sqlite3_errmsg(db)))
+            .replace("%3", QString::fromStdString(sql));
+        qDebug().noquote() << text;
+    }
+    return rc;
+}
+
 } // namespace
 
 int OpenTracksDB(const char* path)
@@ -232,43 +268,20 @@ bool IsTracksDBOpen() { return tracksDb() != nullptr; }
 
 int BeginTransaction()
 {
-    sqlite3* db = tracksDb();
-    if (!db)
-        return -1;
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, "begin transaction", nullptr, nullptr, &error);
-    if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("begin transaction Failed!%1 %2").arg(rc).arg(QString::fromUtf8(error ? error : ""));
-    else
-        qDebug() << "Begin Transaction";
-    sqlite3_free(error);
-    return rc;
+    return execTransactionStatement("begin transaction", "Begin Transaction");
 }
 
 int CommitTransaction()
 {
-    sqlite3* db = tracksDb();
-    if (!db)
-        return -1;
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db, "commit transaction", nullptr, nullptr, &error);
-    if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("commit transaction Failed!%1 %2").arg(rc).arg(QString::fromUtf8(error ? error : ""));
-    else
-        qDebug() << "Commit Tranaction";
-    sqlite3_free(error);
-    return rc;
+    return execTransactionStatement("commit transaction", "Commit Tranaction");
 }
 
 int InsertTracksTable_kvt(const char* name, const char* artist, const char* album, const char* totalTime,
                           const char* size, const char* location, const char* persistentId, const char* year,
                           const char* genre, const char* bitrate, const char* purchased, int trackId, int type)
 {
-    sqlite3* db = tracksDb();
-    if (!db)
-        return -1;
     static const std::string sql = "insert into TracksTable values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
-    const int rc = runStatement(db, sql, [&](sqlite3_stmt* s) {
+    return runLogged(sql, "InsertTracksTable_kvt() Failed! %1 %2", [&](sqlite3_stmt* s) {
         sqlite3_bind_int(s, 1, trackId);
         bindText(s, 2, persistentId);
         bindText(s, 3, name);
@@ -294,53 +307,31 @@ int InsertTracksTable_kvt(const char* name, const char* artist, const char* albu
         bindText(s, 23, genre);
         bindText(s, 24, purchased);
     });
-    if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("InsertTracksTable_kvt() Failed! %1 %2").arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db)));
-    return rc;
 }
 
 int DeleteData(const char* persistentId, int type)
 {
-    sqlite3* db = tracksDb();
-    if (!db)
-        return -1;
     const std::string sql = "delete from TracksTable where PersistentID = ? and Type = ?";
-    const int rc = runStatement(db, sql, [&](sqlite3_stmt* s) {
+    return runLogged(sql, "DeleteData Failed:%1 %2\nsql = %3", [&](sqlite3_stmt* s) {
         bindText(s, 1, persistentId);
         sqlite3_bind_int(s, 2, type);
     });
-    if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("DeleteData Failed:%1 %2\nsql = %3")
-                                  .arg(rc)
-                                  .arg(QString::fromUtf8(sqlite3_errmsg(db)))
-                                  .arg(QString::fromStdString(sql));
-    return rc;
 }
 
 int DeleteDataByType(int type)
 {
-    sqlite3* db = tracksDb();
-    if (!db)
-        return -1;
     const std::string sql = "delete from TracksTable where Type = ?";
-    const int rc = runStatement(db, sql, [&](sqlite3_stmt* s) { sqlite3_bind_int(s, 1, type); });
-    if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("DeleteData Failed:%1 %2\nsql = %3")
-                                  .arg(rc)
-                                  .arg(QString::fromUtf8(sqlite3_errmsg(db)))
-                                  .arg(QString::fromStdString(sql));
-    return rc;
+    return runLogged(sql, "DeleteData Failed:%1 %2\nsql = %3", [&](sqlite3_stmt* s) { sqlite3_bind_int(s, 1, type); });
 }
 
 int UpdateValueToDB(const char* persistentId, int type, const char* column, const char* text, int value)
 {
-    sqlite3* db = tracksDb();
-    if (!db)
+    if (!tracksDb())
         return -1;
     if (!persistentId || !isColumn(column))
         return -2;
     const std::string sql = std::string("update TracksTable set ") + column + " = ? where PersistentID = ? and Type = ?";
-    const int rc = runStatement(db, sql, [&](sqlite3_stmt* s) {
+    return runLogged(sql, "sql Failed:%1 sql:%3", [&](sqlite3_stmt* s) {
         if (text)
             sqlite3_bind_text(s, 1, text, -1, SQLITE_STATIC);
         else
@@ -348,37 +339,26 @@ int UpdateValueToDB(const char* persistentId, int type, const char* column, cons
         bindText(s, 2, persistentId);
         sqlite3_bind_int(s, 3, type);
     });
-    if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("sql Failed:%1 sql:%2").arg(rc).arg(QString::fromStdString(sql));
-    return rc;
 }
 
 int UpdateFlagToDB(const char* trackId, int type, int newType)
 {
-    sqlite3* db = tracksDb();
-    if (!db)
+    if (!tracksDb())
         return -1;
     if (!trackId || newType == type)
         return -2;
     const std::string sql = "update TracksTable set Type = ? where TrackID = ? and Type = ?";
-    const int rc = runStatement(db, sql, [&](sqlite3_stmt* s) {
+    return runLogged(sql, "UpdateFlagToDB Failed:%1 %2 \n sql = %3", [&](sqlite3_stmt* s) {
         sqlite3_bind_int(s, 1, newType);
         bindText(s, 2, trackId);
         sqlite3_bind_int(s, 3, type);
     });
-    if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("UpdateFlagToDB Failed:%1 %2 \n sql = %3")
-                                  .arg(rc)
-                                  .arg(QString::fromUtf8(sqlite3_errmsg(db)))
-                                  .arg(QString::fromStdString(sql));
-    return rc;
 }
 
 int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const* columns, const char* const* values,
                           int count)
 {
-    sqlite3* db = tracksDb();
-    if (!db)
+    if (!tracksDb())
         return -1;
     if (!persistentId || !columns || !values || count <= 0)
         return -2;
@@ -394,32 +374,20 @@ int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const*
     sql += " where PersistentID = ? and Type = ?";
     if (static_cast<int>(sql.size()) > kMaxStatement)
         return -3;
-    const int rc = runStatement(db, sql, [&](sqlite3_stmt* s) {
+    return runLogged(sql, "sql Failed:%1 sql:%3", [&](sqlite3_stmt* s) {
         for (int i = 0; i < count; ++i)
             if (values[i])
                 sqlite3_bind_text(s, i + 1, values[i], -1, SQLITE_STATIC);
         bindText(s, count + 1, persistentId);
         sqlite3_bind_int(s, count + 2, type);
     });
-    if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("sql Failed:%1 sql:%2").arg(rc).arg(QString::fromStdString(sql));
-    return rc;
 }
 
 int UpdateAllMusicStateToDB(int mask, int set)
 {
-    sqlite3* db = tracksDb();
-    if (!db)
-        return -1;
     const std::string sql =
         set ? "update TracksTable set State = (State | ?)" : "update TracksTable set State = (State & ~?)";
-    const int rc = runStatement(db, sql, [&](sqlite3_stmt* s) { sqlite3_bind_int(s, 1, mask); });
-    if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("Update TracksTable Failed:%1 %2 sql:%3")
-                                  .arg(rc)
-                                  .arg(QString::fromUtf8(sqlite3_errmsg(db)))
-                                  .arg(QString::fromStdString(sql));
-    return rc;
+    return runLogged(sql, "Update TracksTable Failed:%1 %2 sql:%3", [&](sqlite3_stmt* s) { sqlite3_bind_int(s, 1, mask); });
 }
 
 int UpdateArtworkData(const char* persistentId, int type, const char* artPath, const unsigned char* data, int length)
