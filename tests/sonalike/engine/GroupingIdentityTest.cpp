@@ -1,6 +1,7 @@
 // The fast grouping against the literal one: same groups, same order, same scores, at every level.
 
 #include "GroupingOutcome.h"
+#include "DedupeText.h"
 #include "FingerprintSimilarity.h"
 #include "LiteralGrouping.h"
 #include "SyntheticFingerprints.h"
@@ -249,6 +250,30 @@ TEST(GroupingTest, TagKeysGroupLikeTheLiteralMapAndANearWinnerGoesToTheBack)
     ASSERT_EQ(out.ids.size(), 1u);
     EXPECT_EQ(out.ids[0], (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(out.scoreBits[0], (std::vector<uint32_t>{bitsOf(1.0f), 0, 0}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(DedupeTextTest, NamesExtensionsAndReplacements)
+{
+    using namespace sonalike;
+    EXPECT_EQ(BaseNameNoExt("C:\\Music\\a.b.mp3"), "a.b");
+    EXPECT_EQ(BaseNameNoExt("/x.y/song"), "song");
+    EXPECT_EQ(BaseNameNoExt("/m/.mp3"), "");
+    EXPECT_EQ(BaseNameNoExt("/m/ .mp3"), " ");
+    EXPECT_EQ(BaseNameNoExt(""), "");
+    EXPECT_EQ(LowerExtension("A.MP3"), "mp3");
+    EXPECT_EQ(LowerExtension("song"), "");
+    EXPECT_TRUE(ExtensionInList("mp3", kAudioExtensions));
+    EXPECT_TRUE(ExtensionInList("wv", kAudioExtensions));
+    EXPECT_FALSE(ExtensionInList("txt", kAudioExtensions));
+    EXPECT_FALSE(ExtensionInList("", kAudioExtensions));
+    EXPECT_FALSE(ExtensionInList("mp3;wav", kAudioExtensions)); // a name cannot match two entries
+    EXPECT_EQ(StripSpaces(" a b  "), "ab");
+    EXPECT_EQ(ReplaceAll("aaa", "a", "aa"), "aaaaaa"); // the search goes on after the replacement
+    EXPECT_EQ(ReplaceAll("C:\\a\\b", "\\", "/"), "C:/a/b");
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -316,6 +317,24 @@ TEST_F(SonalikeApi, TagModeGroupsFollowEachOptionBit)
     }
 }
 
+TEST_F(SonalikeApi, TheFileSizeBitGroupsFilesOfEqualSize)
+{
+    const std::string dir = folder("sizes");
+    const std::string a = make(dir, "a.mp3", noise(AudioFormat::Mp3, 8, 8));
+    QFile::copy(QString::fromStdString(a), QString::fromStdString(dir + "/b.mp3"));
+    make(dir, "c.flac", noise(AudioFormat::Flac, 9, 9));
+    ASSERT_EQ(AddToDedupeLists(dir.c_str(), 0), 0);
+    ASSERT_EQ(runBlocking(DEDUPE_OPTION_FILE_SIZE), 0);
+    auto groups = readGroups();
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(namesOf(groups[0]), (std::set<std::string>{"a.mp3", "b.mp3"}));
+    // Tag bits are ignored in fingerprint mode; three tracks, two of them the same audio.
+    ASSERT_EQ(runBlocking(DEDUPE_OPTION_FINGERPRINT | DEDUPE_OPTION_FILE_SIZE, 90), 0);
+    groups = readGroups();
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(namesOf(groups[0]), (std::set<std::string>{"a.mp3", "b.mp3"}));
+}
+
 TEST_F(SonalikeApi, FingerprintsGroupTheSameMusicAcrossFormatsWithTheBestCopyFirst)
 {
     const std::string dir = folder("deep");
@@ -473,7 +492,14 @@ TEST_F(SonalikeApi, PauseHoldsTheRunContinueResumesAndASecondStartIsRefused)
     EXPECT_EQ(progress.callCount(), 3u); // start and two tracks, then held
     EXPECT_EQ(StartDedupeThread(nullptr, nullptr, kTitle, 60, 95), -1);
     EXPECT_EQ(AddToDedupeLists((dir + "/t0.mp3").c_str(), 0), -1);
+    // Readers wait for the published result instead of reading half-built lists.
+    std::atomic<int> groupsSeen{-5};
+    std::thread reader([&] { groupsSeen = GetGroupIdCounts(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(groupsSeen.load(), -5);
     ASSERT_EQ(ContinueDedupeThread(), 0);
+    reader.join();
+    EXPECT_EQ(groupsSeen.load(), 1);
     ASSERT_TRUE(progress.waitEnd());
     EXPECT_EQ(progress.callCount(), 7u);
     const auto first = readGroups();
