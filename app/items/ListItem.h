@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TrackItemData.h"
+
 #include <QListWidgetItem>
 #include <QString>
 
@@ -8,7 +10,7 @@ class CMusicObj;
 // A cell of the artwork grid: one song without artwork. The track object belongs to the music
 // manager. Setters that change what the cell shows repaint the owning list's viewport; a cell
 // outside any list repaints nothing.
-class CListItem : public QListWidgetItem
+class CListItem : public QListWidgetItem, public TrackItemData
 {
 public:
     CListItem(CMusicObj* track, int kind, QListWidget* view = nullptr);
@@ -35,19 +37,9 @@ public:
     void SetLoadState(int state) { m_loadState = state; }
     int GetLoadState() const { return m_loadState; }
 
-    void SetLocation(const QString& path) { m_location = path; }
-    QString GetLocation() const { return m_location; }
-    void SetPersistentID(const QString& id) { m_persistentId = id; }
-    QString GetPersistentID() const { return m_persistentId; }
-    void SetWavPath(const QString& path) { m_wavPath = path; }
-    QString GetWavPath() const { return m_wavPath; }
-
     // A negative count leaves the stored one.
     void SetArtworkCount(int count);
     int GetArtworkCount() const { return m_artworkCount; }
-
-    void SetUserValue(int value) { m_userValue = value; }
-    int GetUserValue() const { return m_userValue; }
 
 private:
     void Repaint() const;
@@ -56,12 +48,8 @@ private:
     int m_checkState = 2;
     QString m_artworkPath;
     bool m_multiArtwork = false;
-    QString m_persistentId;
-    QString m_location;
     CMusicObj* m_musicData = nullptr;
     int m_kind = 0;
     int m_loadState = 0;
-    QString m_wavPath;
     int m_artworkCount = 0;
-    int m_userValue = -1;
 };
