@@ -792,65 +792,6 @@ void CMusicManage::SaveDataToDB()
     WriteManageLog(QStringLiteral("End Delete Complete Music"));
 }
 
-int CMusicManage::AnalyzeMusicInfo()
-{
-    // Walks the main list under the pause and stop rules, marks every track analysed and
-    // reports it, then hands the tracks to the save pass. Deciding each track's problems and
-    // testing duplicates belongs to the library analysis and plugs in per track below.
-    WriteManageLog(QStringLiteral("Start AnalyzeMusicInfo"));
-    auto finish = [this](int result) {
-        WriteManageLog(QStringLiteral("End AnalyzeMusicInfo"));
-        m_jobKind = 0;
-        QMutexLocker lock(&g_musicInfoMutex);
-        m_runState = ManageIdle;
-        m_analysisPaused = false;
-        return result;
-    };
-    if (!m_library)
-        return finish(-1);
-
-    int count = 0;
-    {
-        QMutexLocker lock(&m_listMutex);
-        count = static_cast<int>(m_mainList.size());
-        m_trackCount = count;
-    }
-    bool stopped = false;
-    for (int i = 0; i < count; ++i)
-    {
-        if (m_exit || WaitWhileAnalysisPaused())
-        {
-            stopped = true;
-            break;
-        }
-        CMusicObj* obj = MusicAt(i);
-        if (!obj)
-            continue;
-        MusicProgressInfo info;
-        info.Kind = RunStateAnalysis;
-        info.MusicObj = obj;
-        info.Progress = ImportProgress(i, count);
-        const QByteArray location = obj->CurrentInfo().Location.toUtf8();
-        info.Location = location.constData();
-        if (m_analysisCallback)
-            m_analysisCallback(&info, m_callbackContext);
-        obj->SetAbsence(obj->GetAbsence() | MF_Analysed);
-        obj->SetAnalysed(true);
-    }
-    if (!stopped && !m_exit)
-    {
-        m_saveThread->start(QThread::LowestPriority);
-        MusicProgressInfo last;
-        last.Kind = RunStateAnalysis;
-        last.ObjFlag = 1;
-        last.Total = 10000;
-        last.Progress = 10000;
-        if (m_analysisCallback)
-            m_analysisCallback(&last, m_callbackContext);
-    }
-    return finish(0);
-}
-
 void CMusicManage::AppendMusicObj(std::unique_ptr<CMusicObj> obj)
 {
     QMutexLocker lock(&m_listMutex);

@@ -104,8 +104,21 @@ public:
     int SaveMusicObj(CMusicObj* obj);
     // The save pass: writes every analysed track, then removes the tracks without problems.
     void SaveDataToDB();
-    // The analysis pass over the main list (run on the analysis thread).
+    // The analysis pass over the main list (run on the analysis thread). MusicAnalysis.cpp.
     int AnalyzeMusicInfo();
+    // The duplicate test of one new track against the main list's tracks 0..last (every one in
+    // turn): 1 a duplicate (groupId and removeNew set), 0 none, -1 the new track cannot be
+    // fingerprinted. The analysis gets the same answers through its indexes. MusicAnalysis.cpp.
+    int DuplicateCalculate(const MusicInfo* info, int last, int options, int64_t* groupId, unsigned char* removeNew);
+
+    // Applying changes to iTunes, files and the recycle folder (MusicApply.cpp). A track is a
+    // CMusicObj* of the lists when g_bScaniTunes is set, else a bare MusicInfo* of the engine's
+    // results (taken as Type 4).
+    int ApplyiTunesMusicInfo(void* track, int flags, int replace);
+    int ApplyTrackInfo(CMusicObj* obj, int flags, int replace);
+    int ApplyMusicFixes(int index, int replace);
+    int DeleteToTrash(void* track);
+    int RestoreFromTrash(void* track);
     // Blocks until a running save pass has ended (not when called on the save thread).
     void WaitForSavePass();
 

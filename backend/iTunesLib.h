@@ -83,6 +83,25 @@ public:
     // 2 the file) and stored under picturePath. -25 for a null record.
     int LoadArtworkToDB(const MusicInfo* info, int type, const QString& picturePath, QByteArray& out);
 
+    // Applying changes (MusicApply.cpp). Writes the tags and artwork of `mask` (Name, Artist,
+    // Album, Year, Genre, Artwork) into iTunes (type 1) or the file (type 2); every write is tried.
+    // 0 when every write made succeeded, else the first failing write's code; -1 when no write was
+    // made; -15 for no record. `written` (may be null) receives the bits whose write succeeded.
+    int SaveMusicInfo(const MusicInfo* info, const QString& artPath, int type, int mask, int* written);
+    // Removal of a track of the lists: types 4 and 5 move the file to `target` first and record it
+    // in the row's "TrashPath"; types 1 and 5 then delete the iTunes entry. A failing step undoes
+    // the steps before it. 0 or -1. `target` receives the name the file finally got.
+    int DeleteMusic(QString& target, const MusicInfo* info, int type);
+    // The same for a bare record of the duplicate engine: the recycle path goes into its TrashPath.
+    int DeleteMusicByInfo(QString& target, MusicInfo* info, int type);
+    // On the z library object: type 4 deletes the iTunes track. 0 or -1.
+    int DeleteLinkedITunesTrack(const QString& persistentId, int type);
+    // Moves a removed file back (types 4 and 5) and, for type 5, adds it to iTunes again before the
+    // recycle path is cleared; the record gets the new PersistentID. 0 or -1 with nothing changed.
+    int RestoreMusic(MusicInfo* info, int type);
+    // On the z library object: type 5 adds the file at `location` to iTunes again. 0 or -1.
+    int RestoreMusicFormItunes(const QString& persistentId, const QString& location, int type);
+
     // Held by every database call; callers hold it across a memory-and-database change.
     QRecursiveMutex& DbMutex() { return m_dbMutex; }
 

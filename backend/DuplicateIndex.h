@@ -1,0 +1,76 @@
+#pragma once
+
+#include "MusicObj.h"
+
+#include <QHash>
+#include <QString>
+
+#include <vector>
+
+// The quick duplicate test of the library analysis, and an index that finds its matches without
+// comparing a new track with every earlier one.
+//
+// The tag test: for each criterion bit in the options (Name, Artist, Album, Size, TotalTime, in
+// this order) the new track's text must be non-empty and equal (case-sensitive) to the earlier
+// track's. When a criterion fails, or the options are 0, the two match exactly when the new
+// track's Location is non-empty and equal to the earlier one's. Options with no criterion bit but
+// not 0 match every pair.
+//
+// The index keeps the analysed tracks in list order and files each under its criterion texts and
+// under its Location. The candidates it hands out for a new track are exactly the earlier tracks
+// that can pass the tag test, in list order, so the first candidate that passes and is still
+// eligible is the first match the full scan would have found. It holds no ownership; the tracks
+// belong to the music manager and outlive the analysis pass that builds the index.
+//
+// Used only on the analysis thread.
+class CDuplicateIndex
+{
+public:
+    // The tag test itself, as the full scan applies it to one pair.
+    static bool TagsMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options);
+
+    explicit CDuplicateIndex(int options);
+
+    // Files the track that now ends the list of analysed tracks.
+    void Add(CMusicObj* obj);
+    int Size() const { return static_cast<int>(m_entries.size()); }
+    CMusicObj* At(int position) const { return m_entries[static_cast<size_t>(position)]; }
+
+    // Calls visit for each earlier track that may pass the tag test with newInfo, in list order,
+    // until visit answers true. Answers whether some visit did.
+    template <typename Visit>
+    bool ForEachCandidate(const MusicInfo& newInfo, Visit&& visit) const
+    {
+        const std::vector<int>& byKey = KeyBucket(newInfo);
+        const std::vector<int>& byLocation = LocationBucket(newInfo);
+        size_t a = 0, b = 0;
+        while (a < byKey.size() || b < byLocation.size())
+        {
+            int next;
+            if (b >= byLocation.size() || (a < byKey.size() && byKey[a] < byLocation[b]))
+                next = byKey[a++];
+            else if (a >= byKey.size() || byLocation[b] < byKey[a])
+                next = byLocation[b++];
+            else
+            {
+                next = byKey[a++];
+                ++b;
+            }
+            if (visit(m_entries[static_cast<size_t>(next)]))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    // The criterion texts joined into one key; false when one of them is empty (then no key
+    // can match).
+    bool MakeKey(const MusicInfo& info, QString& key) const;
+    const std::vector<int>& KeyBucket(const MusicInfo& info) const;
+    const std::vector<int>& LocationBucket(const MusicInfo& info) const;
+
+    int m_options;
+    std::vector<CMusicObj*> m_entries;
+    QHash<QString, std::vector<int>> m_byKey;
+    QHash<QString, std::vector<int>> m_byLocation;
+};

@@ -1,0 +1,185 @@
+#include "FingerprintStore.h"
+
+#include "Fingerprint.h"
+#include "kestrine.h"
+
+#include <chromaprint.h>
+
+#include <algorithm>
+#include <new>
+
+int CFingerprintStore::CodeFor(int failure, bool firstTrack)
+{
+    switch (failure)
+    {
+    case FpNoContext:
+        return firstTrack ? -3 : -4;
+    case FpDecodeFailed:
+        return firstTrack ? -7 : -11;
+    case FpFinishFailed:
+        return firstTrack ? -8 : -12;
+    case FpNoMemory:
+        return firstTrack ? -9 : -13;
+    case FpNoRaw:
+        return firstTrack ? -10 : -14;
+    case FpCannotOpen:
+        return firstTrack ? -15 : -16;
+    case FpReadNoMemory:
+        return firstTrack ? -17 : -18;
+    default:
+        return -22;
+    }
+}
+
+CFingerprintStore::CFingerprintStore(std::vector<Source> sources, std::function<void(const QString&)> log)
+    : m_sources(std::move(sources)), m_entries(m_sources.size()), m_ready(m_sources.size(), 0), m_log(std::move(log))
+{
+}
+
+CFingerprintStore::~CFingerprintStore()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_workCv.notify_all();
+    for (std::thread& worker : m_workers)
+        worker.join();
+}
+
+bool CFingerprintStore::Start(int threads)
+{
+    threads = std::max(1, threads);
+    for (int i = 0; i < threads; ++i)
+    {
+        std::unique_ptr<int16_t[]> buffer(new (std::nothrow) int16_t[kDecodeBufferBytes / 2]);
+        if (!buffer)
+        {
+            m_buffers.clear();
+            return false;
+        }
+        m_buffers.push_back(std::move(buffer));
+    }
+    for (const auto& buffer : m_buffers)
+        m_workers.emplace_back(&CFingerprintStore::Work, this, buffer.get());
+    return true;
+}
+
+void CFingerprintStore::Work(int16_t* buffer)
+{
+    const int count = static_cast<int>(m_sources.size());
+    for (;;)
+    {
+        int position = 0;
+        {
+            std::unique_lock lock(m_mutex);
+            m_workCv.wait(lock, [&] { return m_stop || m_next >= count || m_next <= m_consumer + kLookahead; });
+            if (m_stop || m_next >= count)
+                return;
+            position = m_next++;
+        }
+        Entry entry = Make(m_sources[static_cast<size_t>(position)], buffer);
+        {
+            std::lock_guard lock(m_mutex);
+            m_entries[static_cast<size_t>(position)] = std::move(entry);
+            m_ready[static_cast<size_t>(position)] = 1;
+        }
+        m_readyCv.notify_all();
+    }
+}
+
+const CFingerprintStore::Entry& CFingerprintStore::Wait(int position)
+{
+    std::unique_lock lock(m_mutex);
+    if (position > m_consumer)
+    {
+        m_consumer = position;
+        m_workCv.notify_all();
+    }
+    m_readyCv.wait(lock, [&] { return m_ready[static_cast<size_t>(position)] != 0 || m_workers.empty(); });
+    return m_entries[static_cast<size_t>(position)];
+}
+
+CFingerprintStore::Entry CFingerprintStore::Make(const Source& source, int16_t* buffer) const
+{
+    Entry entry;
+    if (source.audioPath.isEmpty())
+        return entry;
+    try
+    {
+        const int cached = ReadFingerprintCache(source.cachePath, source.audioPath, entry.items);
+        if (cached == 0)
+        {
+            entry.failure = FpOk;
+            return entry;
+        }
+        if (cached < 0)
+        {
+            entry.failure = FpCannotOpen;
+            return entry;
+        }
+    }
+    catch (const std::bad_alloc&)
+    {
+        entry.failure = FpReadNoMemory;
+        return entry;
+    }
+
+    struct Context
+    {
+        ChromaprintContext* ctx = chromaprint_new(CHROMAPRINT_ALGORITHM_DEFAULT);
+        ~Context()
+        {
+            if (ctx)
+                chromaprint_free(ctx);
+        }
+    } context;
+    if (!context.ctx)
+    {
+        entry.failure = FpNoContext;
+        return entry;
+    }
+    const QByteArray path = source.audioPath.toUtf8();
+    if (!chromaprint_start(context.ctx, kFingerprintSampleRate, kFingerprintChannels))
+    {
+        entry.failure = FpDecodeFailed;
+        return entry;
+    }
+    const int64_t bytes = KestrineDecodePcm(path.constData(), kFingerprintMilliseconds, buffer, kDecodeBufferBytes);
+    if (bytes <= 0)
+    {
+        entry.failure = FpDecodeFailed;
+        return entry;
+    }
+    chromaprint_feed(context.ctx, buffer, static_cast<int>(bytes / 2));
+    if (!chromaprint_finish(context.ctx))
+    {
+        entry.failure = FpFinishFailed;
+        return entry;
+    }
+    uint32_t* raw = nullptr;
+    int size = 0;
+    if (!chromaprint_get_raw_fingerprint(context.ctx, &raw, &size) || !raw || size <= 0)
+    {
+        chromaprint_dealloc(raw);
+        entry.failure = FpNoRaw;
+        return entry;
+    }
+    try
+    {
+        entry.items.assign(raw, raw + size);
+    }
+    catch (const std::bad_alloc&)
+    {
+        chromaprint_dealloc(raw);
+        entry.failure = FpNoMemory;
+        return entry;
+    }
+    chromaprint_dealloc(raw);
+    if (!WriteFingerprintCache(source.cachePath, source.audioPath, entry.items) && m_log)
+        m_log(QStringLiteral("Create %1 bin Failed! %2").arg(source.audioPath, source.cachePath));
+    if (entry.items.size() > static_cast<size_t>(kMaxCachedItems))
+        entry.items.resize(kMaxCachedItems);
+    entry.failure = FpOk;
+    return entry;
+}

@@ -1,0 +1,604 @@
+// Applying the results: tags and artwork into iTunes (through the agent) or into files (through
+// TagLib), removal of tracks to the recycle folder of the day, and restore.
+//
+// Every removal and restore is ordered so that nothing is lost when a step fails: the file is
+// moved first (a move never overwrites), the recycle path is recorded, and only then is the iTunes
+// entry deleted; a failing later step undoes the earlier ones. A restore adds the track to iTunes
+// again before it clears the recycle path, so a failed re-add can be retried.
+//
+// These run on the caller's apply thread, one track at a time; the agent serialises its requests.
+
+#include "MusicManage.h"
+
+#include "AppGlobals.h"
+#include "Lyrafon.h"
+#include "MusicFlags.h"
+#include "MusicTag.h"
+#include "RecycleBin.h"
+#include "TracksTable.h"
+#include "iTunesLib.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+#include <array>
+#include <string>
+
+namespace {
+
+// The tag bits whose write clears the matching problem from a track's Absence.
+constexpr int kWriteBits = MF_Name | MF_Artist | MF_Album | MF_Artwork | MF_Year | MF_Genre;
+
+struct TagField
+{
+    int bit;
+    const char* key;
+    QString MusicInfo::*field;
+};
+// The order in which tags go to iTunes.
+constexpr std::array<TagField, 5> kTagFields = {{{MF_Name, "Name", &MusicInfo::Name},
+                                                 {MF_Artist, "Artist", &MusicInfo::Artist},
+                                                 {MF_Album, "Album", &MusicInfo::Album},
+                                                 {MF_Year, "Year", &MusicInfo::Year},
+                                                 {MF_Genre, "Genre", &MusicInfo::Genre}}};
+
+// The picture format code of SetMusicArtwork_tag for the stored bytes.
+int pictureFormatOf(const std::vector<unsigned char>& bytes)
+{
+    auto startsWith = [&](std::initializer_list<unsigned char> magic) {
+        if (bytes.size() < magic.size())
+            return false;
+        size_t i = 0;
+        for (unsigned char c : magic)
+        {
+            if (bytes[i++] != c)
+                return false;
+        }
+        return true;
+    };
+    if (startsWith({0x89, 'P', 'N', 'G'}))
+        return PictureFormatPNG;
+    if (startsWith({'G', 'I', 'F', '8'}))
+        return PictureFormatGIF;
+    if (startsWith({'B', 'M'}))
+        return PictureFormatBMP;
+    return PictureFormatJPEG;
+}
+
+bool isRecycledType(int type)
+{
+    return type == RunModeDuplicateFiles || type == RunModeDuplicateITunes;
+}
+
+// Moves the file into the recycle folder under `target`, taking the next free name should another
+// file take that one meanwhile. MoveResult code; `target` holds the name used.
+int moveIntoRecycle(const QString& location, QString& target)
+{
+    const QString folder = QFileInfo(target).absolutePath();
+    const QString name = QFileInfo(location).fileName();
+    for (int attempt = 0; attempt < 3; ++attempt)
+    {
+        const int rc = CRecycleBin::MoveFile(location, target);
+        if (rc != CRecycleBin::MoveTargetExists)
+            return rc;
+        target = CRecycleBin::FreeTarget(folder, name);
+        if (target.isEmpty())
+            return rc;
+    }
+    return CRecycleBin::MoveTargetExists;
+}
+
+// Removal of a bare record: its recycle path lives in the record. Shared by the library object
+// and by a manager without one (a duplicate scan by the engine needs no library).
+int deleteBareRecord(CMusicManage& manager, QString& target, MusicInfo* info, int type)
+{
+    if (!info || type == 0)
+        return -1;
+    const QByteArray pid = info->PersistentID.toUtf8();
+    if (type == RunModeITunes)
+    {
+        const int rc = DeleteTrackFromITunes_kvt(pid.constData());
+        if (rc != 0)
+        {
+            manager.WriteManageLog(QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(info->Location).arg(rc));
+            return -1;
+        }
+        return 0;
+    }
+    if (!isRecycledType(type))
+        return 0;
+    if (moveIntoRecycle(info->Location, target) != CRecycleBin::MoveOk)
+    {
+        manager.WriteManageLog(QStringLiteral("%1 Move to %2 Failed!").arg(info->Location, target));
+        return -1;
+    }
+    info->TrashPath = target;
+    if (type == RunModeDuplicateITunes)
+    {
+        const int rc = DeleteTrackFromITunes_kvt(pid.constData());
+        if (rc != 0)
+        {
+            manager.WriteManageLog(QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(info->Location).arg(rc));
+            if (CRecycleBin::MoveFile(target, info->Location) == CRecycleBin::MoveOk)
+                info->TrashPath.clear();
+            return -1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+// ---- Library object -------------------------------------------------------------------------
+
+int CiTunesLib::SaveMusicInfo(const MusicInfo* info, const QString& artPath, int type, int mask, int* written)
+{
+    if (written)
+        *written = 0;
+    if (!info)
+        return -15;
+    int firstFailure = 0;
+    bool anyWrite = false;
+    int done = 0;
+    auto record = [&](int bit, int code, const QString& failureText) {
+        anyWrite = true;
+        if (code == 0)
+        {
+            done |= bit;
+            return;
+        }
+        Log(failureText.arg(info->Location).arg(code));
+        if (firstFailure == 0)
+            firstFailure = code;
+    };
+
+    const QByteArray pid = info->PersistentID.toUtf8();
+    if (type == RunModeITunes)
+    {
+        for (const TagField& field : kTagFields)
+        {
+            if (!(mask & field.bit))
+                continue;
+            QByteArray value = (info->*field.field).toUtf8();
+            record(field.bit, SetAttributeValue_kvt(pid.constData(), field.key, value.data()),
+                   QStringLiteral("%1 SetAttributeValue_kvt ") + QLatin1String(field.key) + QStringLiteral(" Failed:%2"));
+        }
+        if (mask & MF_Artwork)
+        {
+            QByteArray path = artPath.toUtf8();
+            record(MF_Artwork, SetArtworkFromFile_kvt(pid.constData(), path.data()),
+                   QStringLiteral("%1 SetAttributeValue_kvt Artwork Failed:%2"));
+        }
+    }
+    else if (type == RunModeFiles)
+    {
+        const int textBits = mask & (MF_Name | MF_Artist | MF_Album | MF_Year | MF_Genre);
+        if (textBits)
+            record(textBits, SetMusicInfo_tag(info, static_cast<uint32_t>(textBits)),
+                   QStringLiteral("%1 SetMusicInfo_tag Failed:%2"));
+        if (mask & MF_Artwork)
+        {
+            std::vector<unsigned char> bytes;
+            {
+                QMutexLocker lock(&m_dbMutex);
+                SelectArtworkData(pid.constData(), type, bytes);
+            }
+            const QByteArray location = info->Location.toUtf8();
+            record(MF_Artwork,
+                   SetMusicArtwork_tag(location.constData(), bytes.empty() ? nullptr : bytes.data(),
+                                       static_cast<int>(bytes.size()), pictureFormatOf(bytes)),
+                   QStringLiteral("%1 SetMusicArtwork_tag Failed:%2"));
+        }
+    }
+    if (written)
+        *written = done;
+    if (firstFailure != 0)
+        return firstFailure;
+    return anyWrite ? 0 : -1;
+}
+
+int CiTunesLib::DeleteMusic(QString& target, const MusicInfo* info, int type)
+{
+    if (!info || type == 0)
+        return -1;
+    const QByteArray pid = info->PersistentID.toUtf8();
+    auto deleteFromITunes = [&] {
+        const int rc = DeleteTrackFromITunes_kvt(pid.constData());
+        if (rc != 0)
+            Log(QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(info->Location).arg(rc));
+        return rc == 0;
+    };
+    if (type == RunModeITunes)
+        return deleteFromITunes() ? 0 : -1;
+    if (!isRecycledType(type))
+        return 0;
+
+    if (moveIntoRecycle(info->Location, target) != CRecycleBin::MoveOk)
+    {
+        Log(QStringLiteral("%1 Move to %2 Failed!").arg(info->Location, target));
+        return -1;
+    }
+    const QByteArray trash = target.toUtf8();
+    if (UpdateValue(info->PersistentID, type, "TrashPath", trash.constData(), 0) != 0)
+    {
+        Log(QStringLiteral("DeleteMusic UpdateValueToDB Failed:%1 %2").arg(info->Location, target));
+        CRecycleBin::MoveFile(target, info->Location);
+        return -1;
+    }
+    if (type == RunModeDuplicateITunes && !deleteFromITunes())
+    {
+        // The entry stays in iTunes, so its file goes back; only when it cannot does the row keep
+        // naming the file in the recycle folder.
+        if (CRecycleBin::MoveFile(target, info->Location) == CRecycleBin::MoveOk)
+            UpdateValue(info->PersistentID, type, "TrashPath", "", 0);
+        else
+            Log(QStringLiteral("%1 Restore to %2 Failed!").arg(target, info->Location));
+        return -1;
+    }
+    return 0;
+}
+
+int CiTunesLib::DeleteMusicByInfo(QString& target, MusicInfo* info, int type)
+{
+    return m_manager ? deleteBareRecord(*m_manager, target, info, type) : -1;
+}
+
+int CiTunesLib::DeleteLinkedITunesTrack(const QString& persistentId, int type)
+{
+    if (type != RunModeDuplicateFiles)
+        return 0;
+    const int rc = DeleteTrackFromITunes_kvt(persistentId.toUtf8().constData());
+    if (rc != 0)
+        Log(QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(persistentId).arg(rc));
+    return rc == 0 ? 0 : -1;
+}
+
+int CiTunesLib::RestoreMusic(MusicInfo* info, int type)
+{
+    if (!info || !isRecycledType(type))
+        return -1;
+    const bool scan = g_bScaniTunes.load();
+    QString trash;
+    if (scan)
+    {
+        std::string value;
+        int rc = 0;
+        {
+            QMutexLocker lock(&m_dbMutex);
+            rc = SelectValueFromDB(info->PersistentID.toUtf8().constData(), type, "TrashPath", value);
+        }
+        if (rc != 0)
+        {
+            Log(QStringLiteral("RestoreMusic SelectValueFromDB of TrashPath Failed:%1 %2").arg(info->Location).arg(rc));
+            return -1;
+        }
+        trash = QString::fromStdString(value);
+    }
+    else
+    {
+        trash = info->TrashPath;
+    }
+
+    // A file already back at its place with its recycle path still recorded is the end of an
+    // earlier restore whose re-add failed: it goes on from the re-add.
+    bool movedNow = false;
+    if (trash.isEmpty() || !QFileInfo(trash).isFile())
+    {
+        if (!(scan && !trash.isEmpty() && QFileInfo(info->Location).isFile()))
+            return -1;
+    }
+    else
+    {
+        if (CRecycleBin::MoveFile(trash, info->Location) != CRecycleBin::MoveOk)
+        {
+            Log(QStringLiteral("%1 Restore to %2 Failed!").arg(trash, info->Location));
+            return -1;
+        }
+        movedNow = true;
+    }
+    auto moveBack = [&] {
+        if (movedNow)
+            CRecycleBin::MoveFile(info->Location, trash);
+    };
+
+    QString newId = info->PersistentID;
+    if (type == RunModeDuplicateITunes)
+    {
+        char buffer[50] = {};
+        const QByteArray location = info->Location.toUtf8();
+        const int rc = AddTrackToITunes_kvt(location.constData(), buffer);
+        if (rc != 0 || buffer[0] == '\0')
+        {
+            Log(QStringLiteral("%1 AddTrackToITunes_kvt Failed: %2").arg(info->Location).arg(rc));
+            moveBack();
+            return -1;
+        }
+        newId = QString::fromLatin1(buffer);
+    }
+
+    if (scan)
+    {
+        // The new id and the emptied recycle path land in one write, so the row never names a
+        // track iTunes no longer has.
+        const QByteArray id = newId.toUtf8();
+        const char* const names[] = {"TrashPath", "PersistentID"};
+        const char* const values[] = {"", id.constData()};
+        const int count = type == RunModeDuplicateITunes ? 2 : 1;
+        if (UpdateMultiValues(info->PersistentID, type, names, values, count) != 0)
+        {
+            Log(QStringLiteral("RestoreMusic UpdateValueToDB of TrashPath Failed:%1 %2").arg(info->Location, trash));
+            if (type == RunModeDuplicateITunes)
+                DeleteTrackFromITunes_kvt(id.constData());
+            moveBack();
+            return -1;
+        }
+    }
+    info->PersistentID = newId;
+    return 0;
+}
+
+int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QString& location, int type)
+{
+    if (persistentId.isEmpty() || !isRecycledType(type))
+        return -1;
+    if (type == RunModeDuplicateFiles)
+        return 0;
+    char buffer[50] = {};
+    const QByteArray path = location.toUtf8();
+    const int rc = AddTrackToITunes_kvt(path.constData(), buffer);
+    if (rc != 0 || buffer[0] == '\0')
+    {
+        Log(QStringLiteral("%1 AddTrackToITunes_kvt Failed: %2").arg(location).arg(rc));
+        return -1;
+    }
+    // The second database is a read-only view here; its row keeps the old id, which only means a
+    // later removal of this file cannot find the iTunes entry to delete.
+    Log(QStringLiteral("RestoreMusicFormItunes: %1 is back in iTunes as %2").arg(persistentId, QString::fromLatin1(buffer)));
+    return 0;
+}
+
+// ---- Music manager --------------------------------------------------------------------------
+
+namespace {
+
+// What a removal or restore was handed: a track of the manager's lists, or a bare record of the
+// duplicate engine. A pointer that is one of the list's tracks is always taken as a track, also
+// with g_bScaniTunes clear (a normal run's removal of a track whose file is missing).
+struct TrackRef
+{
+    CMusicObj* obj = nullptr;
+    MusicInfo* bare = nullptr;
+};
+
+TrackRef resolveTrack(CMusicManage& manager, void* track)
+{
+    TrackRef ref;
+    if (g_bScaniTunes.load())
+    {
+        ref.obj = static_cast<CMusicObj*>(track);
+        return ref;
+    }
+    const int count = manager.MainListSize();
+    for (int i = 0; i < count; ++i)
+    {
+        if (manager.MusicAt(i) == track)
+        {
+            ref.obj = static_cast<CMusicObj*>(track);
+            return ref;
+        }
+    }
+    ref.bare = static_cast<MusicInfo*>(track);
+    return ref;
+}
+
+} // namespace
+
+int CMusicManage::ApplyiTunesMusicInfo(void* track, int flags, int replace)
+{
+    if (!track)
+        return -1;
+    int ret = 0;
+    if (flags & (MF_FileMissing | MF_Duplicate))
+        ret = DeleteToTrash(track);
+    else if (flags & MF_Restore)
+        ret = RestoreFromTrash(track);
+    else
+    {
+        const TrackRef ref = resolveTrack(*this, track);
+        ret = ref.obj ? ApplyTrackInfo(ref.obj, flags, replace) : -1;
+    }
+    qDebug() << "------::ApplyiTunesMusicInfo iRet = " << ret;
+    return ret;
+}
+
+namespace {
+
+// Clears the bits whose write succeeded from the track's Absence, in memory and in its row.
+// The row write's result; 0 when nothing changed.
+int clearWrittenBits(CiTunesLib& library, CMusicObj& obj, int written)
+{
+    QMutexLocker db(&library.DbMutex());
+    const int before = obj.GetAbsence();
+    const int after = before & ~(written & kWriteBits);
+    if (after == before)
+        return 0;
+    obj.SetAbsence(after);
+    return library.UpdateValue(obj.CurrentInfo().PersistentID, obj.GetType(), "Absence", nullptr, after);
+}
+
+// A tag bit the "Replace" mask asks to overwrite: the current text is set and differs from the
+// text as loaded.
+bool replaces(const CMusicObj& obj, const TagField& field, int replace)
+{
+    const QString& current = obj.CurrentInfo().*field.field;
+    return (replace & field.bit) && !current.isEmpty() && current != obj.OldInfo().*field.field;
+}
+
+} // namespace
+
+int CMusicManage::ApplyTrackInfo(CMusicObj* obj, int flags, int replace)
+{
+    if (!obj || !m_library)
+        return -1;
+    const int absence = obj->GetAbsence();
+    if (!(flags & absence) && !(flags & replace))
+        return 0;
+    int mask = flags;
+    for (const TagField& field : kTagFields)
+    {
+        const bool yearOrGenre = field.bit == MF_Year || field.bit == MF_Genre;
+        if (yearOrGenre)
+        {
+            if ((absence & field.bit) && !(obj->CurrentInfo().*field.field).isEmpty())
+                mask |= field.bit;
+        }
+        else if (!(absence & field.bit) && replaces(*obj, field, replace))
+        {
+            mask |= field.bit;
+        }
+    }
+    int written = 0;
+    const int ret = m_library->SaveMusicInfo(&obj->CurrentInfo(), obj->GetArtworkPath(), obj->GetType(), mask, &written);
+    const int update = clearWrittenBits(*m_library, *obj, written);
+    return ret != 0 ? ret : update;
+}
+
+int CMusicManage::ApplyMusicFixes(int index, int replace)
+{
+    CMusicObj* obj = MusicAt(index);
+    if (!obj || !m_library)
+        return -1;
+    const int absence = obj->GetAbsence();
+    const int state = obj->GetState();
+    if (absence & MF_FileMissing)
+        return 0;
+    const int open = absence & ~state;
+    if (!(open & (MF_Artist | MF_Album | MF_Artwork)))
+        return 0;
+
+    int mask = 0;
+    for (const TagField& field : kTagFields)
+    {
+        const bool hasText = !(obj->CurrentInfo().*field.field).isEmpty();
+        const bool yearOrGenre = field.bit == MF_Year || field.bit == MF_Genre;
+        if (absence & field.bit)
+        {
+            if (hasText && (yearOrGenre || !(state & field.bit)))
+                mask |= field.bit;
+        }
+        else if (replaces(*obj, field, replace))
+        {
+            mask |= field.bit;
+        }
+    }
+    const QString artPath = obj->GetArtworkPath();
+    if ((open & MF_Artwork) && !artPath.isEmpty())
+        mask |= MF_Artwork;
+    if (mask == 0)
+        return -1;
+
+    int written = 0;
+    const int ret = m_library->SaveMusicInfo(&obj->CurrentInfo(), artPath, obj->GetType(), mask, &written);
+    clearWrittenBits(*m_library, *obj, written);
+    return ret != 0 ? ret : 1;
+}
+
+int CMusicManage::DeleteToTrash(void* track)
+{
+    if (!track)
+        return -1;
+    if (g_bScaniTunes.load() && !m_library)
+        return -1;
+    const TrackRef ref = resolveTrack(*this, track);
+    if (ref.obj && !m_library)
+        return -1;
+    const MusicInfo& info = ref.obj ? ref.obj->CurrentInfo() : *ref.bare;
+    const int type = ref.obj ? ref.obj->GetType() : RunModeDuplicateFiles;
+
+    QString target;
+    if (isRecycledType(type))
+    {
+        if (!QDir().mkpath(m_recyclePath))
+        {
+            WriteManageLog(QStringLiteral("Create trash path Failed!:%1").arg(m_recyclePath));
+            return -1;
+        }
+        target = CRecycleBin::FreeTarget(m_recyclePath, QFileInfo(info.Location).fileName());
+        if (target.isEmpty())
+            return -1;
+    }
+
+    int ret = 0;
+    if (ref.obj)
+        ret = m_library->DeleteMusic(target, &info, type);
+    else if (m_library)
+        ret = m_library->DeleteMusicByInfo(target, ref.bare, type);
+    else
+        ret = deleteBareRecord(*this, target, ref.bare, type);
+    if (ret != 0)
+        return -1;
+
+    // Only once the file is safe in the recycle folder does the iTunes entry of the same file go.
+    if (type == RunModeDuplicateFiles && m_zLibrary)
+    {
+        bool listed = false;
+        for (int i = 0, n = MainListSize(); i < n && !listed; ++i)
+        {
+            const CMusicObj* other = MusicAt(i);
+            listed = other && other->CurrentInfo().Location == info.Location;
+        }
+        const QByteArray location = info.Location.toUtf8();
+        if (listed && m_zLibrary->FindInZDatabase(location.constData()) == 0)
+            m_zLibrary->DeleteLinkedITunesTrack(m_zLibrary->FoundPersistentID(), RunModeDuplicateFiles);
+    }
+    return 0;
+}
+
+int CMusicManage::RestoreFromTrash(void* track)
+{
+    if (!track)
+        return -1;
+    if (g_bScaniTunes.load() && !m_library)
+        return -1;
+    const TrackRef ref = resolveTrack(*this, track);
+    if (ref.obj && !m_library)
+        return -1;
+    MusicInfo record = ref.obj ? ref.obj->CurrentInfo() : *ref.bare;
+    const int type = ref.obj ? ref.obj->GetType() : RunModeDuplicateFiles;
+    const bool scan = g_bScaniTunes.load();
+
+    if (QFileInfo(record.Location).isFile())
+    {
+        // Nothing to restore, unless an earlier restore left its recycle path recorded.
+        std::string trash;
+        bool pending = false;
+        if (scan && m_library && isRecycledType(type))
+        {
+            QMutexLocker lock(&m_library->DbMutex());
+            pending = SelectValueFromDB(record.PersistentID.toUtf8().constData(), type, "TrashPath", trash) == 0
+                      && !trash.empty();
+        }
+        if (!pending)
+            return 0;
+    }
+
+    int ret = -1;
+    if (m_library)
+        ret = m_library->RestoreMusic(&record, type);
+    else if (isRecycledType(type) && !record.TrashPath.isEmpty())
+        ret = CRecycleBin::MoveFile(record.TrashPath, record.Location) == CRecycleBin::MoveOk ? 0 : -1;
+    if (ret != 0)
+        return -1;
+
+    if (type == RunModeDuplicateFiles && scan && m_zLibrary)
+    {
+        const QByteArray location = record.Location.toUtf8();
+        if (m_zLibrary->FindInZDatabase(location.constData()) == 0)
+            m_zLibrary->RestoreMusicFormItunes(m_zLibrary->FoundPersistentID(), record.Location, RunModeDuplicateITunes);
+    }
+    if (ref.obj)
+        ref.obj->SetPersistentID(record.PersistentID);
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// The recycle folder of removed duplicates: one sub-folder per day ("yyyy-MM-dd") below the
+// recycle root, the naming rule for files that collide there, and the one file move the back end
+// uses for every removal and restore.
+//
+// A move never overwrites anything: within a file system it is an atomic rename that refuses an
+// existing target; across file systems the file is copied to the target (created exclusively),
+// synced, its size checked against the source, and only then is the source removed. Any failure
+// leaves the source exactly where it was and no partial target behind.
+//
+// Stateless and thread-safe; paths are absolute, with '/' as the only separator.
+class CRecycleBin
+{
+public:
+    enum MoveResult : int
+    {
+        MoveOk = 0,
+        MoveNoSource = -1,     // nothing (or no regular file) at the source
+        MoveTargetExists = -2, // something already has the target's name
+        MoveFailed = -3,       // the file system refused (permissions, full disk, no folder)
+        MoveVerifyFailed = -4, // a cross-file-system copy came out with the wrong size
+    };
+
+    // Root + "/" (unless it already ends in one) + the date as "yyyy-MM-dd".
+    static QString DayFolder(const QString& root, const QDate& date);
+
+    // The path in `folder` the file name gets: the name itself when free, else the collision rule
+    // inserts 1, 2, 3, ... before the name's last '.', each time into the name as it now stands
+    // (song.mp3, song1.mp3, song12.mp3, song123.mp3). Empty when a collision meets a name without
+    // an extension ('.' after its first character) or the names grow past the file system's limit.
+    static QString FreeTarget(const QString& folder, const QString& fileName);
+
+    // Moves the regular file `from` to `to` as described above. MoveResult codes.
+    static int MoveFile(const QString& from, const QString& to);
+
+    // The cross-file-system half of MoveFile, reachable on its own so it can be tested on one
+    // file system: exclusive copy, sync, size check, then removal of the source.
+    static int CopyThenRemove(const QString& from, const QString& to);
+};
