@@ -16,6 +16,8 @@ namespace fs = std::filesystem;
 
 constexpr size_t kMaxPathBytes = 2048;
 constexpr int kFingerprintFailed = -23;
+// PCM that parallel fingerprint loads may hold at once (a 600 s load alone takes 106 MB).
+constexpr int64_t kPcmBudgetBytes = 512ll * 1024 * 1024;
 constexpr unsigned kFingerprintMode = DEDUPE_OPTION_FINGERPRINT;
 // Separates key parts; it cannot occur in a zero-terminated tag text, so ("AB","C") and
 // ("A","BC") stay apart.
@@ -415,7 +417,14 @@ void DedupeEngine::run()
     std::condition_variable loadChanged;
     size_t nextLoad = 0, grouping = 0;
     bool quit = false;
-    const size_t loaders = std::min<size_t>(total, std::max(1u, std::thread::hardware_concurrency()));
+    size_t loaders = std::min<size_t>(total, std::max(1u, std::thread::hardware_concurrency()));
+    if (m_options & kFingerprintMode)
+    {
+        // Each fingerprint load holds its whole PCM buffer; keep them together below the budget.
+        const int64_t seconds = m_fingerprintSeconds >= 1 && m_fingerprintSeconds <= 600 ? m_fingerprintSeconds : 600;
+        const auto fit = static_cast<size_t>(kPcmBudgetBytes / (seconds * 176400));
+        loaders = std::max<size_t>(1, std::min(loaders, fit));
+    }
     const size_t window = loaders * 2;
     std::vector<std::thread> threads;
     const auto loader = [&] {
