@@ -1,0 +1,293 @@
+#include "AppGlobals.h"
+#include "ImmutableFlag.h"
+#include "LibraryXml.h"
+#include "Lyrafon.h"
+#include "ManagerFixture.h"
+#include "MusicFlags.h"
+#include "MusicTag.h"
+#include "RecycleBin.h"
+#include "iTunesLib.h"
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace manager_test;
+using apply_test::ImmutableFlag;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A library of real songs served by the iTunes stand-in, imported in the run mode a test asks
+// for. Songs 0 to 2 share the file name song.mp3 in three folders.
+class ApplyTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        using namespace tidewell::test;
+        for (int i = 0; i < 3; ++i)
+        {
+            AudioSpec spec;
+            spec.seconds = 1.0;
+            spec.toneHz = 300.0 + 100 * i;
+            spec.tags.title = QStringLiteral("Song %1").arg(i);
+            spec.tags.artist = QStringLiteral("Artist %1").arg(i);
+            spec.artwork = makePicture(32, 32, 0x336699);
+            const QString path = QStringLiteral("%1/Music/f%2/song.mp3").arg(h.home.path()).arg(i);
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            ASSERT_TRUE(makeAudioFile(path, spec));
+            files << path;
+            XmlTrack t;
+            t.trackId = 301 + 2 * i;
+            t.persistentId = QStringLiteral("00C0FFEE0000000%1").arg(i);
+            t.name = spec.tags.title;
+            t.artist = spec.tags.artist;
+            t.album = "Album";
+            t.totalTime = 1000;
+            t.bitRate = 128;
+            t.location = path;
+            tracks.push_back(t);
+        }
+        xmlPath = h.home.path() + "/Music/iTunes/iTunes Music Library.xml";
+        QDir().mkpath(QFileInfo(xmlPath).absolutePath());
+        ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", xmlPath.toUtf8());
+        dayFolder = CRecycleBin::DayFolder(h.recycleRoot, QDate::currentDate());
+    }
+
+    void TearDown() override
+    {
+        manager.reset();
+        g_bScaniTunes = false;
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+    }
+
+    void Load(int mode, bool scanITunes)
+    {
+        g_bScaniTunes = scanITunes;
+        manager = h.MakeManager();
+        ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(), mode), 0);
+        if (mode == RunModeFiles)
+        {
+            ASSERT_EQ(AddFiles(*manager, files), 0);
+        }
+        Recorder load;
+        const MusicCallback cb = load.Make(RunStateLoad);
+        ASSERT_EQ(manager->LoadMusicList(&cb), 0);
+        ASSERT_TRUE(load.WaitForFinal());
+        ASSERT_EQ(manager->MainListSize(), 3);
+    }
+
+    bool InITunes(const QString& persistentId) { return readFile(xmlPath).contains(persistentId.toUtf8()); }
+
+    std::string Column(const char* column, int row)
+    {
+        const auto values = QueryColumn(h.dbPath, std::string("select ifnull(") + column
+                                                      + ", '') from TracksTable order by rowid");
+        return values.at(static_cast<size_t>(row));
+    }
+
+    ManagerHome h;
+    QStringList files;
+    std::vector<XmlTrack> tracks;
+    QString xmlPath;
+    QString dayFolder;
+    std::unique_ptr<CMusicManage> manager;
+};
+
+} // namespace
+
+TEST_F(ApplyTest, RemovalMovesToTodaysFolderAndRestoreBringsFileAndEntryBack)
+{
+    Load(RunModeDuplicateITunes, true);
+    CMusicObj* obj = manager->MusicAt(0);
+    const QString pid = obj->CurrentInfo().PersistentID;
+    const QByteArray bytes = readFile(files[0]);
+    ASSERT_TRUE(InITunes(pid));
+
+    ASSERT_EQ(manager->ApplyiTunesMusicInfo(obj, MF_Duplicate, 0), 0);
+    const QString target = dayFolder + "/song.mp3";
+    EXPECT_FALSE(QFileInfo::exists(files[0]));
+    EXPECT_EQ(readFile(target), bytes);
+    EXPECT_EQ(Column("TrashPath", 0), target.toStdString());
+    EXPECT_FALSE(InITunes(pid));
+
+    // The other two files of the same name take the numbered names.
+    ASSERT_EQ(manager->DeleteToTrash(manager->MusicAt(1)), 0);
+    ASSERT_EQ(manager->DeleteToTrash(manager->MusicAt(2)), 0);
+    EXPECT_TRUE(QFileInfo::exists(dayFolder + "/song1.mp3"));
+    EXPECT_TRUE(QFileInfo::exists(dayFolder + "/song12.mp3"));
+
+    ASSERT_EQ(manager->ApplyiTunesMusicInfo(obj, MF_Restore, 0), 0);
+    EXPECT_EQ(readFile(files[0]), bytes);
+    EXPECT_FALSE(QFileInfo::exists(target));
+    const QString newPid = obj->CurrentInfo().PersistentID;
+    EXPECT_NE(newPid, pid);
+    EXPECT_TRUE(InITunes(newPid));
+    EXPECT_EQ(Column("TrashPath", 0), "");
+    EXPECT_EQ(Column("PersistentID", 0), newPid.toStdString());
+    // Nothing left to restore.
+    EXPECT_EQ(manager->RestoreFromTrash(obj), 0);
+}
+
+TEST_F(ApplyTest, RemovalWhoseMoveFailsLeavesFileAndEntry)
+{
+    Load(RunModeDuplicateITunes, true);
+    QDir().mkpath(dayFolder);
+    ImmutableFlag locked(dayFolder);
+    if (!locked.ok())
+        GTEST_SKIP() << "cannot make a folder immutable here";
+    CMusicObj* obj = manager->MusicAt(0);
+    EXPECT_EQ(manager->DeleteToTrash(obj), -1);
+    EXPECT_TRUE(QFileInfo::exists(files[0]));
+    EXPECT_TRUE(InITunes(obj->CurrentInfo().PersistentID));
+    EXPECT_EQ(Column("TrashPath", 0), "");
+}
+
+TEST_F(ApplyTest, RemovalWhoseITunesDeleteFailsMovesTheFileBack)
+{
+    Load(RunModeDuplicateITunes, true);
+    CMusicObj* obj = manager->MusicAt(0);
+    // iTunes no longer knows the track, so deleting it there fails.
+    ASSERT_EQ(DeleteTrackFromITunes_kvt(obj->CurrentInfo().PersistentID.toUtf8().constData()), 0);
+    EXPECT_EQ(manager->DeleteToTrash(obj), -1);
+    EXPECT_TRUE(QFileInfo::exists(files[0]));
+    EXPECT_FALSE(QFileInfo::exists(dayFolder + "/song.mp3"));
+    EXPECT_EQ(Column("TrashPath", 0), "");
+}
+
+TEST_F(ApplyTest, RestoreWhoseReAddFailsCanBeRetried)
+{
+    Load(RunModeDuplicateITunes, true);
+    CMusicObj* obj = manager->MusicAt(0);
+    const QString pid = obj->CurrentInfo().PersistentID;
+    const QByteArray bytes = readFile(files[0]);
+    ASSERT_EQ(manager->DeleteToTrash(obj), 0);
+    const QString target = dayFolder + "/song.mp3";
+
+    // iTunes cannot read the file: the restore fails and the file waits in the recycle folder.
+    {
+        QFile f(target);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("not audio");
+    }
+    EXPECT_EQ(manager->RestoreFromTrash(obj), -1);
+    EXPECT_FALSE(QFileInfo::exists(files[0]));
+    EXPECT_EQ(Column("TrashPath", 0), target.toStdString());
+    EXPECT_EQ(obj->CurrentInfo().PersistentID, pid);
+
+    // Once the file is good again the retry restores it for real.
+    {
+        QFile f(target);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    ASSERT_EQ(manager->RestoreFromTrash(obj), 0);
+    EXPECT_EQ(readFile(files[0]), bytes);
+    EXPECT_NE(obj->CurrentInfo().PersistentID, pid);
+    EXPECT_TRUE(InITunes(obj->CurrentInfo().PersistentID));
+}
+
+TEST_F(ApplyTest, RemovingATrackOfTheITunesLibraryDeletesItsEntryOnly)
+{
+    Load(RunModeITunes, false);
+    // A normal run hands its own track objects in, with the scan flag clear.
+    CMusicObj* obj = manager->MusicAt(1);
+    ASSERT_EQ(manager->ApplyiTunesMusicInfo(obj, MF_FileMissing, 0), 0);
+    EXPECT_FALSE(InITunes(obj->CurrentInfo().PersistentID));
+    EXPECT_TRUE(QFileInfo::exists(files[1]));
+    EXPECT_FALSE(QFileInfo::exists(dayFolder + "/song.mp3"));
+}
+
+TEST_F(ApplyTest, EngineDuplicatesAreMovedAndRestoredByTheirRecord)
+{
+    Load(RunModeFiles, false);
+    MusicInfo record;
+    record.Location = files[2];
+    ASSERT_EQ(manager->ApplyiTunesMusicInfo(&record, MF_Duplicate, 0), 0);
+    EXPECT_EQ(record.TrashPath, dayFolder + "/song.mp3");
+    EXPECT_FALSE(QFileInfo::exists(files[2]));
+    ASSERT_EQ(manager->ApplyiTunesMusicInfo(&record, MF_Restore, 0), 0);
+    EXPECT_TRUE(QFileInfo::exists(files[2]));
+}
+
+TEST_F(ApplyTest, EditsReachTheHostLibraryAndTheFile)
+{
+    Load(RunModeITunes, false);
+    CMusicObj* obj = manager->MusicAt(0);
+    const char* texts[] = {"New Artist"};
+    ASSERT_EQ(manager->ModifyMusicInfo(obj, MF_Artist, texts), 0);
+    obj->SetAbsence(MF_Artist | MF_Analysed);
+    ASSERT_EQ(manager->ApplyiTunesMusicInfo(obj, MF_Artist, 0), 0);
+    EXPECT_EQ(obj->GetAbsence(), MF_Analysed);
+    EXPECT_EQ(Column("Absence", 0), std::to_string(MF_Analysed));
+    EXPECT_TRUE(readFile(xmlPath).contains("New Artist"));
+    MusicInfo onDisk;
+    ASSERT_GE(GetMusicInfo(files[0].toUtf8().constData(), &onDisk), 0);
+    EXPECT_EQ(onDisk.Artist, "New Artist");
+    // A second apply has nothing left to write.
+    EXPECT_EQ(manager->ApplyTrackInfo(obj, 0, 0), 0);
+}
+
+TEST_F(ApplyTest, FixesOfFilesClearOnlyWhatWasWritten)
+{
+    Load(RunModeFiles, false);
+    CMusicObj* obj = manager->MusicAt(0);
+    const char* texts[] = {"Fixed Album"};
+    ASSERT_EQ(manager->ModifyMusicInfo(obj, MF_Album, texts), 0);
+    obj->SetAbsence(MF_Album | MF_Analysed);
+    // Only missing name: nothing decides a write.
+    CMusicObj* other = manager->MusicAt(1);
+    other->SetAbsence(MF_Name | MF_Analysed);
+    EXPECT_EQ(manager->ApplyMusicFixes(1, 0), 0);
+
+    ASSERT_EQ(manager->ApplyMusicFixes(0, 0), 1);
+    EXPECT_EQ(obj->GetAbsence(), MF_Analysed);
+    MusicInfo onDisk;
+    ASSERT_GE(GetMusicInfo(files[0].toUtf8().constData(), &onDisk), 0);
+    EXPECT_EQ(onDisk.Album, "Fixed Album");
+
+    // Name and artwork asked for, no stored artwork: the name is written and cleared, the
+    // artwork failure is returned and its problem stays.
+    CMusicObj* third = manager->MusicAt(2);
+    const char* name[] = {"Renamed"};
+    ASSERT_EQ(manager->ModifyMusicInfo(third, MF_Name, name), 0);
+    third->SetAbsence(MF_Name | MF_Artwork | MF_Analysed);
+    EXPECT_LT(manager->ApplyTrackInfo(third, MF_Name | MF_Artwork, 0), 0);
+    EXPECT_EQ(third->GetAbsence(), MF_Artwork | MF_Analysed);
+    ASSERT_GE(GetMusicInfo(files[2].toUtf8().constData(), &onDisk), 0);
+    EXPECT_EQ(onDisk.Name, "Renamed");
+}
+
+TEST_F(ApplyTest, SaveReportsTheFirstFailureEvenWhenALaterWriteSucceeds)
+{
+    Load(RunModeFiles, false);
+    CMusicObj* obj = manager->MusicAt(0);
+    // The artwork is stored, and the file already carries a picture, so that write succeeds.
+    QByteArray art;
+    ASSERT_EQ(manager->GetArtworkData(obj, art), 0);
+    ASSERT_FALSE(art.isEmpty());
+    const char* texts[] = {"Cannot Be Saved"};
+    ASSERT_EQ(manager->ModifyMusicInfo(obj, MF_Name, texts), 0);
+    obj->SetAbsence(MF_Name | MF_Artwork | MF_Analysed);
+    ImmutableFlag locked(files[0]);
+    if (!locked.ok())
+        GTEST_SKIP() << "cannot make a file immutable here";
+
+    int written = 0;
+    const int rc = manager->GetLibrary()->SaveMusicInfo(&obj->CurrentInfo(), obj->GetArtworkPath(), RunModeFiles,
+                                                        MF_Name | MF_Artwork, &written);
+    EXPECT_LT(rc, 0);
+    EXPECT_EQ(written, MF_Artwork);
+    EXPECT_EQ(manager->ApplyTrackInfo(obj, MF_Name | MF_Artwork, 0), rc);
+    EXPECT_EQ(obj->GetAbsence(), MF_Name | MF_Analysed);
+}
