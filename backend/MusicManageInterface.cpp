@@ -54,24 +54,6 @@ int copyOut(const QString& text, char* buffer, int bufferSize)
     return 0;
 }
 
-// The apply operations join the manager as the apply pass lands; until a manager build has them
-// the interface answers -1 (nothing applied) instead of failing to build.
-template <typename M> int applyTrack(M& m, void* track, int flags, int replaceMask)
-{
-    if constexpr (requires { m.ApplyiTunesMusicInfo(track, flags, replaceMask); })
-        return m.ApplyiTunesMusicInfo(track, flags, replaceMask);
-    else
-        return -1;
-}
-
-template <typename M> int applyFixes(M& m, int index, int replaceMask)
-{
-    if constexpr (requires { m.ApplyMusicFixes(index, replaceMask); })
-        return m.ApplyMusicFixes(index, replaceMask);
-    else
-        return -1;
-}
-
 } // namespace
 
 // Every function below was declared with C linkage in the header.
@@ -259,7 +241,8 @@ int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, in
 {
     if (!track)
         return -1;
-    return forward(handle, -1, [&](CMusicManage& m) { return applyTrack(m, track, flags, replaceMask); });
+    return forward(handle, -1,
+                   [&](CMusicManage& m) { return m.ApplyiTunesMusicInfo(track, flags, replaceMask); });
 }
 
 int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask)
@@ -271,7 +254,7 @@ int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask)
                        // against the list as it is now, never against the largest count seen.
                        if (index < 0 || index >= m.GetMusicCount(nullptr, nullptr))
                            return -1;
-                       return applyFixes(m, index, replaceMask);
+                       return m.ApplyMusicFixes(index, replaceMask);
                    });
 }
 
