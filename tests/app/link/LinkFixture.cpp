@@ -10,7 +10,7 @@
 namespace link_test
 {
 
-void LinkTest::SetUp()
+void MusicLinkTest::SetUp()
 {
     g_bScaniTunes = false;
     settings = GetAppSettings();
@@ -19,7 +19,7 @@ void LinkTest::SetUp()
     ASSERT_NE(link->GetMusicManage(), nullptr);
 }
 
-void LinkTest::TearDown()
+void MusicLinkTest::TearDown()
 {
     link.reset();
     DedupeDealloc();
@@ -27,7 +27,7 @@ void LinkTest::TearDown()
     g_bScaniTunes = false;
 }
 
-QStringList LinkTest::MakeSongs(const QString& folder, int count, const QString& stem, bool withArtwork)
+QStringList MusicLinkTest::MakeSongs(const QString& folder, int count, const QString& stem, bool withArtwork)
 {
     using namespace tidewell::test;
     QDir().mkpath(folder);

@@ -42,7 +42,7 @@ public:
 
 // A private home with a loaded settings object and a link over a fresh manager; the engine's
 // lists are freed and the iTunes-scan flag cleared around every test.
-class LinkTest : public ::testing::Test
+class MusicLinkTest : public ::testing::Test
 {
 protected:
     void SetUp() override;

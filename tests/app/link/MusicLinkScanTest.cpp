@@ -67,12 +67,12 @@ MusicInfo RecordOf(const DedupeTrackInfo& member)
     return info;
 }
 
-class DedupeScanTest : public LinkTest
+class MusicLinkScanTest : public MusicLinkTest
 {
 protected:
     void SetUp() override
     {
-        LinkTest::SetUp();
+        MusicLinkTest::SetUp();
         host.workMode = 2;
         DedupeDealloc();
     }
@@ -80,7 +80,7 @@ protected:
 
 } // namespace
 
-TEST_F(DedupeScanTest, ScanOfAFolderEndsOnceWithReadableGroupsAndARemovedCopyComesBack)
+TEST_F(MusicLinkScanTest, ScanOfAFolderEndsOnceWithReadableGroupsAndARemovedCopyComesBack)
 {
     UseTagScan(settings);
     const QString folder = home.path() + "/dupes";
@@ -138,7 +138,7 @@ TEST_F(DedupeScanTest, ScanOfAFolderEndsOnceWithReadableGroupsAndARemovedCopyCom
     EXPECT_FALSE(QFileInfo::exists(record.TrashPath));
 }
 
-TEST_F(DedupeScanTest, ScanOfAnEmptyFolderEnds)
+TEST_F(MusicLinkScanTest, ScanOfAnEmptyFolderEnds)
 {
     const QString folder = home.path() + "/empty";
     ASSERT_TRUE(QDir().mkpath(folder));
@@ -154,7 +154,7 @@ TEST_F(DedupeScanTest, ScanOfAnEmptyFolderEnds)
     EXPECT_EQ(GetGroupIdCounts(), 0);
 }
 
-TEST_F(DedupeScanTest, LongScanReachesTenThousandAtItsLastTrackAndEndsOnce)
+TEST_F(MusicLinkScanTest, LongScanReachesTenThousandAtItsLastTrackAndEndsOnce)
 {
     UseTagScan(settings);
     constexpr int kTracks = 10001;
@@ -179,7 +179,7 @@ TEST_F(DedupeScanTest, LongScanReachesTenThousandAtItsLastTrackAndEndsOnce)
     EXPECT_EQ(GetGroupIdCounts(), 0);
 }
 
-TEST_F(DedupeScanTest, EveryStartEndsOnceEvenWhenTheEngineRefusesIt)
+TEST_F(MusicLinkScanTest, EveryStartEndsOnceEvenWhenTheEngineRefusesIt)
 {
     UseTagScan(settings);
     AddPhantomTracks(20000);
@@ -196,7 +196,7 @@ TEST_F(DedupeScanTest, EveryStartEndsOnceEvenWhenTheEngineRefusesIt)
     EXPECT_EQ(loadOk.count(), 2);
 }
 
-TEST_F(DedupeScanTest, ExitDuringAScanEndsItAndNothingArrivesAfterwards)
+TEST_F(MusicLinkScanTest, ExitDuringAScanEndsItAndNothingArrivesAfterwards)
 {
     UseTagScan(settings);
     AddPhantomTracks(20000);
@@ -220,7 +220,7 @@ TEST_F(DedupeScanTest, ExitDuringAScanEndsItAndNothingArrivesAfterwards)
     EXPECT_GE(GetLoadCounts(), 0);
 }
 
-TEST_F(DedupeScanTest, ITunesDuplicateScanGoesThroughTheManager)
+TEST_F(MusicLinkScanTest, ITunesDuplicateScanGoesThroughTheManager)
 {
     g_bScaniTunes = true;
     const QStringList files = MakeSongs(home.path() + "/itunes", 2);
@@ -240,7 +240,7 @@ TEST_F(DedupeScanTest, ITunesDuplicateScanGoesThroughTheManager)
     EXPECT_EQ(host.dedupeTotal.load(), 0);
 }
 
-TEST_F(DedupeScanTest, DeepScanWithTheDefaultOptionsGroupsACopy)
+TEST_F(MusicLinkScanTest, DeepScanWithTheDefaultOptionsGroupsACopy)
 {
     // The settings as a first start leaves them: fingerprint mode, medium match degree.
     ASSERT_TRUE(settings->GetDuplicate() & MF_DeepScan);

@@ -69,7 +69,7 @@ CMusicObj* FindTrack(CMusicLink& link, const QString& path)
 
 } // namespace
 
-TEST_F(LinkTest, LoadAnalyseEditAndApplyAFolder)
+TEST_F(MusicLinkTest, LoadAnalyseEditAndApplyAFolder)
 {
     const QStringList files = MakeSongs(home.path() + "/music", 3);
     ASSERT_EQ(files.size(), 3);
@@ -154,7 +154,7 @@ TEST_F(LinkTest, LoadAnalyseEditAndApplyAFolder)
     EXPECT_EQ(watch.offThread.load(), 0);
 }
 
-TEST_F(LinkTest, LoadOfNoFilesStillEndsOnce)
+TEST_F(MusicLinkTest, LoadOfNoFilesStillEndsOnce)
 {
     QSignalSpy loadMusic(link.get(), &CMusicLink::SendLoadMusic);
     QSignalSpy loadOk(link.get(), &CMusicLink::SendLoadOK);
@@ -166,7 +166,7 @@ TEST_F(LinkTest, LoadOfNoFilesStillEndsOnce)
     EXPECT_EQ(link->GetMusicCount(), 0);
 }
 
-TEST_F(LinkTest, ArtworkPathsAndDataPassThroughWithinBounds)
+TEST_F(MusicLinkTest, ArtworkPathsAndDataPassThroughWithinBounds)
 {
     const QStringList files = MakeSongs(home.path() + "/art", 1, QStringLiteral("pic"), /*withArtwork=*/true);
     ASSERT_EQ(files.size(), 1);
@@ -213,7 +213,7 @@ TEST_F(LinkTest, ArtworkPathsAndDataPassThroughWithinBounds)
     EXPECT_EQ(link->GetArtworkData(nullptr, &data, &size), -1);
 }
 
-TEST_F(LinkTest, TransactionResultsAndStatesPassThrough)
+TEST_F(MusicLinkTest, TransactionResultsAndStatesPassThrough)
 {
     // No library loaded: the manager's refusal reaches the caller.
     EXPECT_EQ(link->SetTransaction(false), -1);
@@ -237,7 +237,7 @@ TEST_F(LinkTest, TransactionResultsAndStatesPassThrough)
     EXPECT_EQ(link->GetMusicCount(), 0);
 }
 
-TEST_F(LinkTest, PlayStateFromAPlayerThreadArrivesOnTheGuiThread)
+TEST_F(MusicLinkTest, PlayStateFromAPlayerThreadArrivesOnTheGuiThread)
 {
     ThreadWatch watch;
     watch.Watch(*link);

@@ -14,7 +14,7 @@ namespace
 {
 
 // A fresh manager in a private home, destroyed at the end of each test.
-class InterfaceTest : public ::testing::Test
+class MusicManageInterfaceTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -36,7 +36,7 @@ protected:
 
 } // namespace
 
-TEST_F(InterfaceTest, OneManagerPerProcessAndStaleHandlesAreRefused)
+TEST_F(MusicManageInterfaceTest, OneManagerPerProcessAndStaleHandlesAreRefused)
 {
     EXPECT_EQ(MM_Create("/elsewhere", "/elsewhere", "/elsewhere"), handle);
     EXPECT_EQ(MM_Destroy(handle), 0);
@@ -47,7 +47,7 @@ TEST_F(InterfaceTest, OneManagerPerProcessAndStaleHandlesAreRefused)
     handle = nullptr;
 }
 
-TEST_F(InterfaceTest, NullHandleGetsEachFunctionsNullResult)
+TEST_F(MusicManageInterfaceTest, NullHandleGetsEachFunctionsNullResult)
 {
     MusicManageHandle none = nullptr;
     auto* track = reinterpret_cast<CMusicObj*>(&none); // never looked at without a manager
@@ -89,7 +89,7 @@ TEST_F(InterfaceTest, NullHandleGetsEachFunctionsNullResult)
     EXPECT_STREQ(buffer, "untouched");
 }
 
-TEST_F(InterfaceTest, ChecksMadeBeforeTheManagerIsCalled)
+TEST_F(MusicManageInterfaceTest, ChecksMadeBeforeTheManagerIsCalled)
 {
     char buffer[16] = "untouched";
     // Null tracks get the listed answers with a live manager too.
