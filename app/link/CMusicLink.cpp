@@ -59,6 +59,25 @@ const char* textOrNull(const QByteArray& utf8)
     return utf8.isEmpty() ? nullptr : utf8.constData();
 }
 
+// The proxy settings as the manager's records carry them; the texts live as long as this object.
+struct ProxySettings
+{
+    explicit ProxySettings(const CAppSettings& settings)
+        : enabled(settings.GetProxyEnabled()), port(settings.GetProxyPort()),
+          host(settings.GetProxyHost().toUtf8()), user(settings.GetProxyUser().toUtf8()),
+          password(settings.GetProxyPassword().toUtf8())
+    {
+    }
+    // 0 when the proxy is on, -1 when off.
+    int Marker() const { return enabled ? 0 : -1; }
+
+    int enabled;
+    int port;
+    QByteArray host;
+    QByteArray user;
+    QByteArray password;
+};
+
 // Calls fill(buffer, size) with a growing buffer until the text fits; empty on any other answer.
 template <typename F> QString readText(F&& fill)
 {
@@ -132,53 +151,43 @@ int CMusicLink::LoadMusicLibrary(int runMode, const char* xmlPath)
 
 void CMusicLink::SetManageConfig()
 {
-    if (!m_manage)
-        return;
     const CAppSettings* settings = GetAppSettings();
-    if (!settings)
+    if (!m_manage || !settings)
         return;
     const QByteArray pictureFolder = settings->GetPictureFolder().toUtf8();
-    const QByteArray host = settings->GetProxyHost().toUtf8();
-    const QByteArray user = settings->GetProxyUser().toUtf8();
-    const QByteArray password = settings->GetProxyPassword().toUtf8();
-
+    const ProxySettings proxy(*settings);
     MusicManageConfig config;
     config.Link = this;
     config.PictureFolder = pictureFolder.constData();
     config.Reserved = 0;
-    config.ProxyEnabled = settings->GetProxyEnabled();
-    config.ProxyMarker = config.ProxyEnabled ? 0 : -1;
-    if (config.ProxyEnabled)
+    config.ProxyEnabled = proxy.enabled;
+    config.ProxyMarker = proxy.Marker();
+    if (proxy.enabled)
     {
-        config.ProxyHost = host.constData();
-        config.ProxyPort = settings->GetProxyPort();
-        config.ProxyUser = textOrNull(user);
-        config.ProxyPassword = textOrNull(password);
+        config.ProxyHost = proxy.host.constData();
+        config.ProxyPort = proxy.port;
+        config.ProxyUser = textOrNull(proxy.user);
+        config.ProxyPassword = textOrNull(proxy.password);
     }
     MM_SetConfig(m_manage, &config);
 }
 
 void CMusicLink::SetManageProxy()
 {
-    if (!m_manage)
-        return;
     const CAppSettings* settings = GetAppSettings();
-    if (!settings)
+    if (!m_manage || !settings)
         return;
-    const QByteArray host = settings->GetProxyHost().toUtf8();
-    const QByteArray user = settings->GetProxyUser().toUtf8();
-    const QByteArray password = settings->GetProxyPassword().toUtf8();
-
-    MusicManageProxy proxy;
-    proxy.ProxyMarker = settings->GetProxyEnabled() ? 0 : -1;
-    if (proxy.ProxyMarker == 0)
+    const ProxySettings proxy(*settings);
+    MusicManageProxy record;
+    record.ProxyMarker = proxy.Marker();
+    if (proxy.enabled)
     {
-        proxy.Host = host.constData();
-        proxy.Port = settings->GetProxyPort();
-        proxy.User = textOrNull(user);
-        proxy.Password = textOrNull(password);
+        record.Host = proxy.host.constData();
+        record.Port = proxy.port;
+        record.User = textOrNull(proxy.user);
+        record.Password = textOrNull(proxy.password);
     }
-    MM_SetProxy(m_manage, &proxy);
+    MM_SetProxy(m_manage, &record);
 }
 
 int CMusicLink::StartLoadMusic()
