@@ -15,9 +15,12 @@
 #include <QHash>
 #include <QMutexLocker>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -62,6 +65,33 @@ bool qualityKeepsNew(const MusicInfo& n, const MusicInfo& r)
     return tn > tr;
 }
 
+// Earlier tracks whose fingerprint comparisons are worked out together.
+constexpr size_t kCompareChunk = 512;
+
+// Runs body(0) .. body(count - 1) on every core; returns when all are done.
+template <typename Body>
+void parallelFor(size_t count, Body&& body)
+{
+    const size_t threads = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), (count + 31) / 32);
+    if (threads <= 1)
+    {
+        for (size_t k = 0; k < count; ++k)
+            body(k);
+        return;
+    }
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t k = next++; k < count; k = next++)
+            body(k);
+    };
+    std::vector<std::thread> pool;
+    for (size_t t = 1; t < threads; ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& thread : pool)
+        thread.join();
+}
+
 // The fingerprints of a deep scan, with the store position of every track of the list.
 struct DeepScan
 {
@@ -83,15 +113,16 @@ public:
     {
     }
 
-    // 1 E matches N, 0 it does not (go on), -1 N cannot be compared (stop).
-    int Compare(CMusicObj* e, const DeepScan* deep)
+    // 1 E matches N, 0 it does not (go on), -1 N cannot be compared (stop). `known` is the
+    // fingerprint comparison's answer when it was worked out already.
+    int Compare(CMusicObj* e, const DeepScan* deep, const int* known = nullptr)
     {
         const MusicInfo& R = e->CurrentInfo();
         if (!(options & MF_DeepScan))
             return CDuplicateIndex::TagsMatch(N, R, options) ? 1 : 0;
         if (!isRegularFile(R.Location))
             return 0;
-        const int rc = deep ? CompareInMemory(e, *deep) : CompareFiles(R);
+        const int rc = known ? *known : deep ? CompareInMemory(e, *deep) : CompareFiles(R);
         if (rc > 0)
             return 1;
         if (rc == 0)
@@ -169,7 +200,7 @@ public:
     }
 
 private:
-    int CompareFiles(const MusicInfo& R)
+    int CompareFiles(const MusicInfo& R) const
     {
         const QString folder = m.GetDataFolder();
         const QByteArray a = N.Location.toUtf8(), b = R.Location.toUtf8();
@@ -179,8 +210,10 @@ private:
                                        static_cast<uint32_t>(options));
     }
 
-    // The same answers as CompareFingerprintFiles, from the fingerprints made ahead.
-    int CompareInMemory(const CMusicObj* e, const DeepScan& deep)
+public:
+    // The same answers as CompareFingerprintFiles, from the fingerprints made ahead. Safe to call
+    // from several threads at once.
+    int CompareInMemory(const CMusicObj* e, const DeepScan& deep) const
     {
         const CFingerprintStore::Entry* first = deep.EntryOf(newObj);
         if (!first)
@@ -217,7 +250,7 @@ int duplicateCalculate(CMusicManage& m, const MusicInfo* info, const CMusicObj* 
     DuplicateTest test(m, *info, options, newObj);
     CMusicObj* matched = nullptr;
     bool cannotCompare = false;
-    auto visit = [&](CMusicObj* e) {
+    auto visitKnown = [&](CMusicObj* e, const int* known) {
         if (m.IsExiting())
         {
             matched = nullptr;
@@ -225,17 +258,43 @@ int duplicateCalculate(CMusicManage& m, const MusicInfo* info, const CMusicObj* 
         }
         if (!isComparable(e))
             return false;
-        const int rc = test.Compare(e, deep);
+        const int rc = test.Compare(e, deep, known);
         if (rc < 0)
             cannotCompare = true;
         else if (rc > 0)
             matched = e;
         return rc != 0;
     };
+    auto visit = [&](CMusicObj* e) { return visitKnown(e, nullptr); };
 
     if (index && !(options & MF_DeepScan))
     {
         index->ForEachCandidate(*info, visit);
+    }
+    else if (index && deep)
+    {
+        // The comparisons of one new track with its earlier tracks are independent; they are
+        // worked out a chunk at a time on every core, then taken in list order exactly as the
+        // one-by-one scan takes them, up to the first match.
+        std::vector<CMusicObj*> candidates;
+        for (int j = 0; j < index->Size(); ++j)
+        {
+            CMusicObj* e = index->At(j);
+            if (isComparable(e) && isRegularFile(e->CurrentInfo().Location))
+                candidates.push_back(e);
+        }
+        std::vector<int> known;
+        for (size_t from = 0; from < candidates.size(); from += kCompareChunk)
+        {
+            const size_t to = std::min(candidates.size(), from + kCompareChunk);
+            known.assign(to - from, 0);
+            parallelFor(to - from, [&](size_t k) { known[k] = test.CompareInMemory(candidates[from + k], *deep); });
+            bool done = false;
+            for (size_t k = from; k < to && !done; ++k)
+                done = visitKnown(candidates[k], &known[k - from]);
+            if (done)
+                break;
+        }
     }
     else if (index)
     {
@@ -277,6 +336,30 @@ int problemBits(const CMusicObj& obj, int options)
 }
 
 } // namespace
+
+void CMusicManage::MoveToCleanList(const std::vector<int>& ascending)
+{
+    if (ascending.empty())
+        return;
+    QMutexLocker lock(&m_listMutex);
+    size_t next = 0;
+    size_t out = 0;
+    for (size_t k = 0; k < m_mainList.size(); ++k)
+    {
+        if (next < ascending.size() && static_cast<size_t>(ascending[next]) == k)
+        {
+            m_cleanList.push_back(std::move(m_mainList[k]));
+            ++next;
+        }
+        else
+        {
+            if (out != k)
+                m_mainList[out] = std::move(m_mainList[k]);
+            ++out;
+        }
+    }
+    m_mainList.resize(out);
+}
 
 int CMusicManage::DuplicateCalculate(const MusicInfo* info, int last, int options, int64_t* groupId,
                                      unsigned char* removeNew)
@@ -345,16 +428,21 @@ int CMusicManage::AnalyzeMusicInfo()
         }
     }
 
+    // Tracks without problems leave the main list as they are found; they are taken out in one
+    // pass at the end, so the list is not shifted once per clean track. `i` and `count` are the
+    // position and the size the list has as the tracks leave it, for the progress records.
+    std::vector<int> clean;
     bool stopped = false;
     int i = 0;
-    while (i < n)
+    int count = n;
+    for (int p = 0; p < n; ++p)
     {
         if (m_exit || WaitWhileAnalysisPaused())
         {
             stopped = true;
             break;
         }
-        CMusicObj* obj = MusicAt(i);
+        CMusicObj* obj = MusicAt(p);
         if (!obj)
         {
             index.Add(nullptr);
@@ -402,8 +490,8 @@ int CMusicManage::AnalyzeMusicInfo()
                 f = problemBits(*obj, options);
                 if (f == 0)
                 {
-                    MoveToCleanList(i);
-                    --n;
+                    clean.push_back(p);
+                    --count;
                     continue;
                 }
                 if (!m_skipYearGenre)
@@ -424,7 +512,7 @@ int CMusicManage::AnalyzeMusicInfo()
         MusicProgressInfo record;
         record.Kind = RunStateAnalysis;
         record.MusicObj = obj;
-        record.Progress = ImportProgress(i, n);
+        record.Progress = ImportProgress(i, count);
         const QByteArray location = info.Location.toUtf8();
         record.Location = location.constData();
         if (m_analysisCallback)
@@ -435,6 +523,7 @@ int CMusicManage::AnalyzeMusicInfo()
         index.Add(obj);
         ++i;
     }
+    MoveToCleanList(clean);
 
     if (!stopped && !m_exit)
     {

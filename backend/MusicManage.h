@@ -145,6 +145,9 @@ public:
     void AppendMusicObj(std::unique_ptr<CMusicObj> obj);
     // Moves the main list's entry at index to the end of the clean list (analysis).
     bool MoveToCleanList(int index);
+    // Moves the main list's entries at these ascending indexes to the end of the clean list, in
+    // order, in one pass (analysis; MusicAnalysis.cpp).
+    void MoveToCleanList(const std::vector<int>& ascending);
     CMusicObj* MusicAt(int index) const;
     int MainListSize() const;
     int CleanListSize() const;

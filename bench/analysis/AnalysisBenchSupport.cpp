@@ -1,0 +1,105 @@
+#include "AnalysisBenchSupport.h"
+
+#include "MusicFlags.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <condition_variable>
+#include <mutex>
+
+namespace analysis_bench {
+namespace {
+
+struct Done
+{
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool finished = false;
+    static int Callback(const MusicProgressInfo* info, void* context)
+    {
+        auto* self = static_cast<Done*>(context);
+        if (info->Progress == 10000)
+        {
+            std::lock_guard lock(self->mutex);
+            self->finished = true;
+            self->cv.notify_all();
+        }
+        return 0;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<CMusicManage> MakeManager(const QString& folder)
+{
+    QDir().mkpath(folder + "/data");
+    auto manager = std::make_unique<CMusicManage>(folder + "/data", folder + "/data", folder + "/Recycle");
+    const QByteArray db = (folder + "/data/MusicLibrary.db").toUtf8();
+    manager->LoadMusicLibrary("", db.constData(), RunModeFiles);
+    return manager;
+}
+
+double RunAnalysis(CMusicManage& manager, int options)
+{
+    Done done;
+    const MusicCallback cb{RunStateAnalysis, &Done::Callback, &done};
+    QElapsedTimer timer;
+    timer.start();
+    manager.AnalyzeMusicList(&cb, options);
+    std::unique_lock lock(done.mutex);
+    done.cv.wait(lock, [&] { return done.finished; });
+    const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    lock.unlock();
+    manager.WaitForSavePass();
+    return seconds;
+}
+
+double RunLiteralDuplicatePass(CMusicManage& manager, int options)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const int n = manager.MainListSize();
+    for (int i = 0; i < n; ++i)
+    {
+        CMusicObj* obj = manager.MusicAt(i);
+        int f = obj->GetAbsence();
+        const MusicInfo& info = obj->CurrentInfo();
+        if (!(f & MF_Analysed) && QFileInfo(info.Location).isFile())
+        {
+            int64_t g = 0;
+            unsigned char removeNew = 0;
+            const int rc = manager.DuplicateCalculate(&info, i - 1, options, &g, &removeNew);
+            if (rc == 1)
+            {
+                if (removeNew)
+                    obj->SetState(MF_Duplicate);
+                obj->SetRepeatID(g);
+                f |= MF_Duplicate;
+            }
+            else if (rc < 0)
+            {
+                f |= MF_DuplicateFailed;
+            }
+        }
+        obj->SetAbsence(f | MF_Analysed);
+        obj->SetAnalysed(true);
+    }
+    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
+
+std::vector<long long> Outcome(CMusicManage& manager)
+{
+    std::vector<long long> out;
+    for (int i = 0; i < manager.MainListSize(); ++i)
+    {
+        const CMusicObj* obj = manager.MusicAt(i);
+        out.push_back(obj->GetAbsence());
+        out.push_back(obj->GetState());
+        out.push_back(obj->GetRepeatID());
+    }
+    return out;
+}
+
+} // namespace analysis_bench
