@@ -1,6 +1,8 @@
 // The library analysis of the music manager: problem bits for every track of a normal run, the
 // duplicate test of the duplicate runs, progress records, pause and stop.
 
+#include "MusicAnalysis.h"
+
 #include "MusicManage.h"
 
 #include "AppGlobals.h"
@@ -337,6 +339,40 @@ int problemBits(const CMusicObj& obj, int options)
 
 } // namespace
 
+int MarkDuplicateResult(CMusicObj& obj, int absence, int result, int64_t groupId, bool removeNew)
+{
+    if (result == 1)
+    {
+        if (removeNew)
+            obj.SetState(MF_Duplicate);
+        obj.SetRepeatID(groupId);
+        return absence | MF_Duplicate;
+    }
+    return result < 0 ? absence | MF_DuplicateFailed : absence;
+}
+
+void RunFullScanDuplicatePass(CMusicManage& manager, int options)
+{
+    const int n = manager.MainListSize();
+    for (int i = 0; i < n; ++i)
+    {
+        CMusicObj* obj = manager.MusicAt(i);
+        if (!obj)
+            continue;
+        int f = obj->GetAbsence();
+        const MusicInfo& info = obj->CurrentInfo();
+        if (isDuplicateRun(obj->GetType()) && !(f & MF_Analysed) && isRegularFile(info.Location))
+        {
+            int64_t g = 0;
+            unsigned char removeNew = 0;
+            const int rc = manager.DuplicateCalculate(&info, i - 1, options, &g, &removeNew);
+            f = MarkDuplicateResult(*obj, f, rc, g, removeNew != 0);
+        }
+        obj->SetAbsence(f | MF_Analysed);
+        obj->SetAnalysed(true);
+    }
+}
+
 void CMusicManage::MoveToCleanList(const std::vector<int>& ascending)
 {
     if (ascending.empty())
@@ -459,17 +495,7 @@ int CMusicManage::AnalyzeMusicInfo()
                 unsigned char removeNew = 0;
                 const int rc = duplicateCalculate(*this, &info, obj, i - 1, options, &g, &removeNew, &index,
                                                   deep.store ? &deep : nullptr);
-                if (rc == 1)
-                {
-                    if (removeNew)
-                        obj->SetState(MF_Duplicate);
-                    obj->SetRepeatID(g);
-                    f |= MF_Duplicate;
-                }
-                else if (rc < 0)
-                {
-                    f |= MF_DuplicateFailed;
-                }
+                f = MarkDuplicateResult(*obj, f, rc, g, removeNew != 0);
             }
         }
         else

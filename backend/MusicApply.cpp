@@ -370,26 +370,31 @@ struct TrackRef
 {
     CMusicObj* obj = nullptr;
     MusicInfo* bare = nullptr;
+    int type = 0;
+    bool ok() const { return bare || obj; }
+    const MusicInfo& Info() const { return obj ? obj->CurrentInfo() : *bare; }
 };
 
+// Also: type is the track's Type, or 4 for a bare record; ok is false (the operation fails) for
+// no track, or a track of the lists without a library object.
 TrackRef resolveTrack(CMusicManage& manager, void* track)
 {
     TrackRef ref;
-    if (g_bScaniTunes.load())
+    if (!track || (g_bScaniTunes.load() && !manager.GetLibrary()))
+        return ref;
+    bool listed = g_bScaniTunes.load();
+    for (int i = 0, count = manager.MainListSize(); i < count && !listed; ++i)
+        listed = manager.MusicAt(i) == track;
+    if (!listed)
+    {
+        ref.bare = static_cast<MusicInfo*>(track);
+        ref.type = RunModeDuplicateFiles;
+    }
+    else if (manager.GetLibrary())
     {
         ref.obj = static_cast<CMusicObj*>(track);
-        return ref;
+        ref.type = ref.obj->GetType();
     }
-    const int count = manager.MainListSize();
-    for (int i = 0; i < count; ++i)
-    {
-        if (manager.MusicAt(i) == track)
-        {
-            ref.obj = static_cast<CMusicObj*>(track);
-            return ref;
-        }
-    }
-    ref.bare = static_cast<MusicInfo*>(track);
     return ref;
 }
 
@@ -406,8 +411,7 @@ int CMusicManage::ApplyiTunesMusicInfo(void* track, int flags, int replace)
         ret = RestoreFromTrash(track);
     else
     {
-        const TrackRef ref = resolveTrack(*this, track);
-        ret = ref.obj ? ApplyTrackInfo(ref.obj, flags, replace) : -1;
+        ret = ApplyTrackInfo(resolveTrack(*this, track).obj, flags, replace);
     }
     qDebug() << "------::ApplyiTunesMusicInfo iRet = " << ret;
     return ret;
@@ -507,15 +511,11 @@ int CMusicManage::ApplyMusicFixes(int index, int replace)
 
 int CMusicManage::DeleteToTrash(void* track)
 {
-    if (!track)
-        return -1;
-    if (g_bScaniTunes.load() && !m_library)
-        return -1;
     const TrackRef ref = resolveTrack(*this, track);
-    if (ref.obj && !m_library)
+    if (!ref.ok())
         return -1;
-    const MusicInfo& info = ref.obj ? ref.obj->CurrentInfo() : *ref.bare;
-    const int type = ref.obj ? ref.obj->GetType() : RunModeDuplicateFiles;
+    const MusicInfo& info = ref.Info();
+    const int type = ref.type;
 
     QString target;
     if (isRecycledType(type))
@@ -558,15 +558,11 @@ int CMusicManage::DeleteToTrash(void* track)
 
 int CMusicManage::RestoreFromTrash(void* track)
 {
-    if (!track)
-        return -1;
-    if (g_bScaniTunes.load() && !m_library)
-        return -1;
     const TrackRef ref = resolveTrack(*this, track);
-    if (ref.obj && !m_library)
+    if (!ref.ok())
         return -1;
-    MusicInfo record = ref.obj ? ref.obj->CurrentInfo() : *ref.bare;
-    const int type = ref.obj ? ref.obj->GetType() : RunModeDuplicateFiles;
+    MusicInfo record = ref.Info();
+    const int type = ref.type;
     const bool scan = g_bScaniTunes.load();
 
     if (QFileInfo(record.Location).isFile())

@@ -1,10 +1,10 @@
 #include "AnalysisBenchSupport.h"
 
+#include "MusicAnalysis.h"
 #include "MusicFlags.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 
 #include <condition_variable>
 #include <mutex>
@@ -60,32 +60,7 @@ double RunLiteralDuplicatePass(CMusicManage& manager, int options)
 {
     QElapsedTimer timer;
     timer.start();
-    const int n = manager.MainListSize();
-    for (int i = 0; i < n; ++i)
-    {
-        CMusicObj* obj = manager.MusicAt(i);
-        int f = obj->GetAbsence();
-        const MusicInfo& info = obj->CurrentInfo();
-        if (!(f & MF_Analysed) && QFileInfo(info.Location).isFile())
-        {
-            int64_t g = 0;
-            unsigned char removeNew = 0;
-            const int rc = manager.DuplicateCalculate(&info, i - 1, options, &g, &removeNew);
-            if (rc == 1)
-            {
-                if (removeNew)
-                    obj->SetState(MF_Duplicate);
-                obj->SetRepeatID(g);
-                f |= MF_Duplicate;
-            }
-            else if (rc < 0)
-            {
-                f |= MF_DuplicateFailed;
-            }
-        }
-        obj->SetAbsence(f | MF_Analysed);
-        obj->SetAnalysed(true);
-    }
+    RunFullScanDuplicatePass(manager, options);
     return static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
 

@@ -1,5 +1,6 @@
 #include "Fingerprint.h"
 #include "ManagerFixture.h"
+#include "MusicAnalysis.h"
 #include "MusicFlags.h"
 
 #include <gtest/gtest.h>
@@ -53,36 +54,8 @@ public:
         manager->WaitForSavePass();
     }
 
-    // The duplicate step of the analysis done by hand with the full scan of every earlier track.
-    void AnalyseLiterally(int options)
-    {
-        const int n = manager->MainListSize();
-        for (int i = 0; i < n; ++i)
-        {
-            CMusicObj* obj = manager->MusicAt(i);
-            int f = obj->GetAbsence();
-            const MusicInfo& info = obj->CurrentInfo();
-            if (!(f & MF_Analysed) && QFileInfo(info.Location).isFile())
-            {
-                int64_t g = 0;
-                unsigned char removeNew = 0;
-                const int rc = manager->DuplicateCalculate(&info, i - 1, options, &g, &removeNew);
-                if (rc == 1)
-                {
-                    if (removeNew)
-                        obj->SetState(MF_Duplicate);
-                    obj->SetRepeatID(g);
-                    f |= MF_Duplicate;
-                }
-                else if (rc < 0)
-                {
-                    f |= MF_DuplicateFailed;
-                }
-            }
-            obj->SetAbsence(f | MF_Analysed);
-            obj->SetAnalysed(true);
-        }
-    }
+    // The duplicate step through the full scan of every earlier track.
+    void AnalyseLiterally(int options) { RunFullScanDuplicatePass(*manager, options); }
 
     std::vector<Fields> Result() const
     {

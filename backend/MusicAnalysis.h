@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+class CMusicManage;
+class CMusicObj;
+
+// Pieces of the library analysis (MusicAnalysis.cpp) shared with its checks.
+
+// Folds the duplicate test's answer for a track of a duplicate run into its Absence word `absence`
+// and returns the new word: a match joins the group (and, with removeNew, marks this copy for
+// removal); a track that could not be compared is marked failed.
+int MarkDuplicateResult(CMusicObj& obj, int absence, int result, int64_t groupId, bool removeNew);
+
+// The duplicate step of the analysis over the whole main list, each track tested with
+// DuplicateCalculate against every earlier one, as the test is defined. Tests and benchmarks
+// check the analysis' indexes against it. Runs on the caller's thread; no records, no save pass.
+void RunFullScanDuplicatePass(CMusicManage& manager, int options);
