@@ -1,3 +1,4 @@
+#include "AppSettings.h"
 #include "Fingerprint.h"
 #include "ManagerFixture.h"
 #include "MusicAnalysis.h"
@@ -299,4 +300,44 @@ TEST_F(DeepScanTest, FingerprintsMadeAheadGiveTheFullScansAnswersAtEveryDegree)
         EXPECT_NE(indexed.Result()[1].repeat, 0);
     }
     FreeDecodeBuffer();
+}
+
+TEST(MatchDegreeTest, TheUsersDegreeInTheDuplicateMaskDecidesTheDeepScan)
+{
+    ManagerHome h;
+    // Two songs whose fingerprints differ in 4 of every 32 bits (12.5 %): the same recording at
+    // the medium and low degrees (16 % and 24 %), not at the high one (8 %).
+    QStringList paths;
+    std::vector<uint32_t> first, second;
+    std::mt19937 rng(3);
+    for (int k = 0; k < 150; ++k)
+    {
+        first.push_back(rng());
+        second.push_back(first.back() ^ 0x11110000u);
+    }
+    for (int i = 0; i < 2; ++i)
+    {
+        paths << QStringLiteral("%1/song%2.mp3").arg(h.home.path()).arg(i);
+        QFile f(paths.back());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("audio");
+    }
+    QDir().mkpath(h.pictureFolder);
+    const char* ids[] = {"00000000000000A1", "00000000000000A2"};
+    ASSERT_TRUE(WriteFingerprintCache(FingerprintCachePath(h.pictureFolder, ids[0]), paths[0], first));
+    ASSERT_TRUE(WriteFingerprintCache(FingerprintCachePath(h.pictureFolder, ids[1]), paths[1], second));
+
+    CAppSettings* settings = GetAppSettings();
+    ASSERT_NE(settings, nullptr);
+    for (int degree : {16, 32, 64})
+    {
+        SCOPED_TRACE(degree);
+        settings->SetMatchDegree(degree);
+        SyntheticRun run(h);
+        for (int i = 0; i < 2; ++i)
+            run.Add(makeInfo(ids[i], "x", paths[i], 1000, 128), RunModeDuplicateITunes);
+        run.Analyse(settings->GetDuplicate());
+        EXPECT_EQ(run.Result()[1].repeat != 0, degree != 16);
+    }
+    ReleaseAppSettings();
 }
