@@ -15,4 +15,5 @@ int MarkDuplicateResult(CMusicObj& obj, int absence, int result, int64_t groupId
 // The duplicate step of the analysis over the whole main list, each track tested with
 // DuplicateCalculate against every earlier one, as the test is defined. Tests and benchmarks
 // check the analysis' indexes against it. Runs on the caller's thread; no records, no save pass.
+// A deep scan decodes through the process-wide buffer: call AllocDecodeBuffer first.
 void RunFullScanDuplicatePass(CMusicManage& manager, int options);

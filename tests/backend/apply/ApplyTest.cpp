@@ -291,3 +291,53 @@ TEST_F(ApplyTest, SaveReportsTheFirstFailureEvenWhenALaterWriteSucceeds)
     EXPECT_EQ(manager->ApplyTrackInfo(obj, MF_Name | MF_Artwork, 0), rc);
     EXPECT_EQ(obj->GetAbsence(), MF_Name | MF_Analysed);
 }
+
+TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
+{
+    using namespace tidewell::test;
+    // A copy of song 0 outside iTunes, with the same title and artist, at a higher bit rate.
+    AudioSpec spec;
+    spec.seconds = 1.0;
+    spec.toneHz = 900.0;
+    spec.format = AudioFormat::Flac;
+    spec.tags.title = "Song 0";
+    spec.tags.artist = "Artist 0";
+    const QString outside = h.home.path() + "/Loose/song.flac";
+    QDir().mkpath(QFileInfo(outside).absolutePath());
+    ASSERT_TRUE(makeAudioFile(outside, spec));
+
+    g_bScaniTunes = true;
+    manager = h.MakeManager();
+    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
+                                        RunModeDuplicateFiles),
+              0);
+    ASSERT_NE(manager->GetZLibrary(), nullptr);
+    ASSERT_EQ(AddFiles(*manager, QStringList{outside, files[0]}), 0);
+    Recorder load;
+    const MusicCallback cb = load.Make(RunStateLoad);
+    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
+    ASSERT_TRUE(load.WaitForFinal());
+    Recorder analysis;
+    const MusicCallback acb = analysis.Make(RunStateAnalysis);
+    ASSERT_EQ(manager->AnalyzeMusicList(&acb, MF_Name | MF_Artist), 0);
+    ASSERT_TRUE(analysis.WaitForFinal());
+    manager->WaitForSavePass();
+
+    CMusicObj* loose = manager->MusicAt(0);
+    CMusicObj* listed = manager->MusicAt(1);
+    ASSERT_NE(loose->GetRepeatID(), 0);
+    EXPECT_EQ(listed->GetRepeatID(), loose->GetRepeatID());
+    // The file iTunes has stays, whatever the bit rates; the earlier loose copy goes.
+    EXPECT_EQ(loose->GetState(), MF_Duplicate);
+    EXPECT_EQ(listed->GetState(), 0);
+
+    // Removing the copy iTunes has also deletes its iTunes entry, after the move.
+    ASSERT_EQ(manager->DeleteToTrash(listed), 0);
+    EXPECT_FALSE(QFileInfo::exists(files[0]));
+    EXPECT_FALSE(InITunes(tracks[0].persistentId));
+    EXPECT_FALSE(readFile(xmlPath).contains("f0/song.mp3"));
+    // Restoring adds it to iTunes again.
+    ASSERT_EQ(manager->RestoreFromTrash(listed), 0);
+    EXPECT_TRUE(QFileInfo::exists(files[0]));
+    EXPECT_TRUE(readFile(xmlPath).contains("f0/song.mp3"));
+}
