@@ -34,7 +34,7 @@ void fill(CMusicManage& manager, int count, int type, const QStringList& files)
         info.Bitrate = QString::number(i % 2 ? 128 : 256);
         info.Year = i % 3 == 2 ? QString() : QStringLiteral("1999");
         info.Genre = QStringLiteral("Pop");
-        info.Location = files[i % files.size()];
+        info.Location = files[i];
         auto obj = std::make_unique<CMusicObj>(info, info);
         obj->SetType(type);
         obj->SetHasArtwork(i % 3 != 2);
@@ -50,7 +50,8 @@ int main(int argc, char** argv)
     const int count = argc > 1 ? std::atoi(argv[1]) : 20000;
     QTemporaryDir dir;
     QStringList files;
-    for (int i = 0; i < 16; ++i)
+    // Every track its own (empty) file, as in a real library.
+    for (int i = 0; i < count; ++i)
     {
         files << QStringLiteral("%1/song%2.mp3").arg(dir.path()).arg(i);
         QFile f(files.back());
