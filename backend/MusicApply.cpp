@@ -353,8 +353,11 @@ int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QStrin
         Log(QStringLiteral("%1 AddTrackToITunes_kvt Failed: %2").arg(location).arg(rc));
         return -1;
     }
-    // The second database is a read-only view here; its row keeps the old id, which only means a
-    // later removal of this file cannot find the iTunes entry to delete.
+    // The second database maps the file to its iTunes entry: it must name the new one, or a later
+    // removal of this file could not delete the entry it has now.
+    const QByteArray oldId = persistentId.toUtf8();
+    if (const int zrc = UpdateZPersistentID(oldId.constData(), buffer); zrc != 0)
+        Log(QStringLiteral("%1 UpdateZPersistentID Failed: %2").arg(location).arg(zrc));
     Log(QStringLiteral("RestoreMusicFormItunes: %1 is back in iTunes as %2").arg(persistentId, QString::fromLatin1(buffer)));
     return 0;
 }

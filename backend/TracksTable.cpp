@@ -608,3 +608,19 @@ std::string SelectPersistentIDByLocation(const char* location)
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
     return text ? std::string(text, sqlite3_column_bytes(raw, 0)) : std::string();
 }
+
+int UpdateZPersistentID(const char* oldId, const char* newId)
+{
+    if (!g_ztracks || !g_ztracks->db)
+        return -1;
+    if (!oldId || !newId)
+        return -2;
+    sqlite3* db = g_ztracks->db.get();
+    const int rc = runStatement(db, "update TracksTable set PersistentID = ? where PersistentID = ?", [&](sqlite3_stmt* s) {
+        bindText(s, 1, newId);
+        bindText(s, 2, oldId);
+    });
+    if (rc != SQLITE_OK)
+        qDebug().noquote() << QString("UpdateZPersistentID Failed:%1 %2").arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db)));
+    return rc;
+}

@@ -8,6 +8,8 @@
 #include "RecycleBin.h"
 #include "iTunesLib.h"
 
+#include "TracksTable.h"
+
 #include <gtest/gtest.h>
 
 #include <QDate>
@@ -340,4 +342,13 @@ TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
     ASSERT_EQ(manager->RestoreFromTrash(listed), 0);
     EXPECT_TRUE(QFileInfo::exists(files[0]));
     EXPECT_TRUE(readFile(xmlPath).contains("f0/song.mp3"));
+
+    // The file now leads to its new iTunes entry, so a second removal takes that entry along.
+    const std::string newId = SelectPersistentIDByLocation(files[0].toUtf8().constData());
+    ASSERT_FALSE(newId.empty());
+    EXPECT_NE(QString::fromStdString(newId), tracks[0].persistentId);
+    EXPECT_TRUE(InITunes(QString::fromStdString(newId)));
+    ASSERT_EQ(manager->DeleteToTrash(listed), 0);
+    EXPECT_FALSE(InITunes(QString::fromStdString(newId)));
+    EXPECT_FALSE(readFile(xmlPath).contains("f0/song.mp3"));
 }

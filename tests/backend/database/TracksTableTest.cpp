@@ -308,11 +308,17 @@ TEST_F(TracksTableTest, MainAndSecondDatabaseKeepTheirOwnFiles)
     EXPECT_EQ(SelectPersistentIDByLocation("/music/a b.mp3"), ""); // exact comparison
     EXPECT_EQ(SelectPersistentIDByLocation(nullptr), "");
 
+    // A track added to iTunes again gets a new id; the location then leads to it.
+    EXPECT_EQ(UpdateZPersistentID("00000000000000Z1", "00000000000000Z2"), 0);
+    EXPECT_EQ(SelectPersistentIDByLocation("/Music/A b.mp3"), "00000000000000Z2");
+    EXPECT_EQ(UpdateZPersistentID(nullptr, "x"), -2);
+
     CloseTracksDB();
     CloseZTracksDB();
     EXPECT_EQ(rawColumn(zPath, "select count(*) from TracksTable"), std::vector<std::string>{"1"});
     EXPECT_EQ(rawColumn(dbPath, "select count(*) from TracksTable"), std::vector<std::string>{"1"});
     EXPECT_EQ(SelectPersistentIDByLocation("/Music/A b.mp3"), "");
+    EXPECT_EQ(UpdateZPersistentID("00000000000000Z2", "00000000000000Z3"), -1);
 }
 
 TEST_F(TracksTableTest, LookupsByIdAndTypeUseAnIndex)
