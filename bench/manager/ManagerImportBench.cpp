@@ -110,14 +110,14 @@ int main(int argc, char** argv)
     std::printf("iTunes library (run mode 5): %d tracks in %.2f s, %.0f tracks/s\n", imported, scanSeconds,
                 imported / scanSeconds);
 
-    tidewell::test::AudioSpec spec;
-    spec.seconds = 2.0;
-    spec.tags.title = "Bench";
-    spec.tags.artist = "Bench Artist";
-    spec.tags.album = "Bench Album";
-    spec.artwork = tidewell::test::makePicture(200, 200, 0x224466);
+    tidewell::test::AudioSpec audioSpec;
+    audioSpec.seconds = 2.0;
+    audioSpec.tags.title = "Bench";
+    audioSpec.tags.artist = "Bench Artist";
+    audioSpec.tags.album = "Bench Album";
+    audioSpec.artwork = tidewell::test::makePicture(200, 200, 0x224466);
     const QString source = root + "/source.mp3";
-    if (!tidewell::test::makeAudioFile(source, spec))
+    if (!tidewell::test::makeAudioFile(source, audioSpec))
     {
         std::printf("could not make the audio file\n");
         return 1;

@@ -27,16 +27,16 @@ int main(int argc, char** argv)
     int made = 0;
     for (int k = 0; made < files; ++k)
     {
-        tidewell::test::AudioSpec spec;
-        spec.seconds = length;
-        spec.toneHz = 0;
-        spec.noiseSeed = k + 1;
+        tidewell::test::AudioSpec audioSpec;
+        audioSpec.seconds = length;
+        audioSpec.toneHz = 0;
+        audioSpec.noiseSeed = k + 1;
         // Every tenth song also comes as a second copy in another format.
         for (int copy = 0; copy < (k % 10 == 0 ? 2 : 1) && made < files; ++copy, ++made)
         {
-            spec.format = copy == 0 ? AudioFormat::Mp3 : copies[(k / 10) % 2];
-            const QString path = QString("%1/song%2.%3").arg(folder).arg(k, 4, 10, QChar('0')).arg(tidewell::test::extensionOf(spec.format));
-            if (!QFile::exists(path) && !tidewell::test::makeAudioFile(path, spec))
+            audioSpec.format = copy == 0 ? AudioFormat::Mp3 : copies[(k / 10) % 2];
+            const QString path = QString("%1/song%2.%3").arg(folder).arg(k, 4, 10, QChar('0')).arg(tidewell::test::extensionOf(audioSpec.format));
+            if (!QFile::exists(path) && !tidewell::test::makeAudioFile(path, audioSpec))
             {
                 std::fprintf(stderr, "could not make %s\n", qPrintable(path));
                 return 1;

@@ -137,16 +137,16 @@ QString extensionOf(AudioFormat format)
     return {};
 }
 
-bool makeAudioFile(const QString& path, const AudioSpec& spec)
+bool makeAudioFile(const QString& path, const AudioSpec& audioSpec)
 {
-    const QString seconds = QString::number(spec.seconds, 'f', 3);
+    const QString seconds = QString::number(audioSpec.seconds, 'f', 3);
     const QString source =
-        spec.toneHz > 0
-            ? QString("sine=frequency=%1:sample_rate=%2:duration=%3").arg(spec.toneHz).arg(spec.sampleRate).arg(seconds)
-            : QString("anoisesrc=d=%1:c=white:r=%2:a=0.5:seed=%3").arg(seconds).arg(spec.sampleRate).arg(spec.noiseSeed);
+        audioSpec.toneHz > 0
+            ? QString("sine=frequency=%1:sample_rate=%2:duration=%3").arg(audioSpec.toneHz).arg(audioSpec.sampleRate).arg(seconds)
+            : QString("anoisesrc=d=%1:c=white:r=%2:a=0.5:seed=%3").arg(seconds).arg(audioSpec.sampleRate).arg(audioSpec.noiseSeed);
     QStringList args{"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i", source,
-                     "-ac", QString::number(spec.channels), "-map_metadata", "-1"};
-    args << codecArgs(spec.format) << path;
+                     "-ac", QString::number(audioSpec.channels), "-map_metadata", "-1"};
+    args << codecArgs(audioSpec.format) << path;
 
     QProcess ffmpeg;
     ffmpeg.start("ffmpeg", args);
@@ -155,7 +155,7 @@ bool makeAudioFile(const QString& path, const AudioSpec& spec)
         QFile::remove(path);
         return false;
     }
-    if (!writeTags(path, spec.tags) || (!spec.artwork.isEmpty() && !embedArtwork(path, spec.format, spec.artwork)))
+    if (!writeTags(path, audioSpec.tags) || (!audioSpec.artwork.isEmpty() && !embedArtwork(path, audioSpec.format, audioSpec.artwork)))
     {
         QFile::remove(path);
         return false;

@@ -31,7 +31,7 @@ QString extensionOf(AudioFormat format);
 
 // Encodes a real audio file with the ffmpeg command and tags it with TagLib.
 // Returns false (and leaves nothing behind) when encoding fails.
-bool makeAudioFile(const QString& path, const AudioSpec& spec);
+bool makeAudioFile(const QString& path, const AudioSpec& audioSpec);
 
 // A small picture of the given size and colour, encoded as "PNG" or "JPG".
 QByteArray makePicture(int width, int height, unsigned rgb, const char* format = "JPG");

@@ -34,19 +34,19 @@ QStringList MusicLinkTest::MakeSongs(const QString& folder, int count, const QSt
     QStringList paths;
     for (int i = 0; i < count; ++i)
     {
-        AudioSpec spec;
-        spec.format = AudioFormat::Mp3;
-        spec.seconds = 1.0;
-        spec.toneHz = 220.0 + 110.0 * i;
-        spec.tags.title = QStringLiteral("%1 %2").arg(stem).arg(i);
-        spec.tags.artist = QStringLiteral("Artist %1").arg(i);
-        spec.tags.album = QStringLiteral("Album");
-        spec.tags.genre = QStringLiteral("Rock");
-        spec.tags.year = 2000 + i;
+        AudioSpec audioSpec;
+        audioSpec.format = AudioFormat::Mp3;
+        audioSpec.seconds = 1.0;
+        audioSpec.toneHz = 220.0 + 110.0 * i;
+        audioSpec.tags.title = QStringLiteral("%1 %2").arg(stem).arg(i);
+        audioSpec.tags.artist = QStringLiteral("Artist %1").arg(i);
+        audioSpec.tags.album = QStringLiteral("Album");
+        audioSpec.tags.genre = QStringLiteral("Rock");
+        audioSpec.tags.year = 2000 + i;
         if (withArtwork)
-            spec.artwork = makePicture(64, 64, 0x3366cc);
+            audioSpec.artwork = makePicture(64, 64, 0x3366cc);
         const QString path = QStringLiteral("%1/%2%3.mp3").arg(folder, stem).arg(i);
-        if (makeAudioFile(path, spec))
+        if (makeAudioFile(path, audioSpec))
             paths << path;
     }
     return paths;

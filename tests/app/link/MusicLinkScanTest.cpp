@@ -246,14 +246,14 @@ TEST_F(MusicLinkScanTest, DeepScanWithTheDefaultOptionsGroupsACopy)
     ASSERT_TRUE(settings->GetDuplicate() & MF_DeepScan);
     const QString folder = home.path() + "/deep";
     ASSERT_TRUE(QDir().mkpath(folder));
-    tidewell::test::AudioSpec spec;
-    spec.seconds = 8.0;
-    spec.toneHz = 0.0;
-    spec.noiseSeed = 11;
+    tidewell::test::AudioSpec audioSpec;
+    audioSpec.seconds = 8.0;
+    audioSpec.toneHz = 0.0;
+    audioSpec.noiseSeed = 11;
     const QString original = folder + "/noise.mp3";
-    ASSERT_TRUE(tidewell::test::makeAudioFile(original, spec));
-    spec.noiseSeed = 97;
-    ASSERT_TRUE(tidewell::test::makeAudioFile(folder + "/other.mp3", spec));
+    ASSERT_TRUE(tidewell::test::makeAudioFile(original, audioSpec));
+    audioSpec.noiseSeed = 97;
+    ASSERT_TRUE(tidewell::test::makeAudioFile(folder + "/other.mp3", audioSpec));
     ASSERT_TRUE(QFile::copy(original, folder + "/noise again.mp3"));
 
     ASSERT_EQ(AddToDedupeLists(folder.toUtf8().constData(), 0), 0);

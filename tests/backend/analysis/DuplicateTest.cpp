@@ -194,14 +194,14 @@ protected:
         music = h.home.path() + "/music";
         QDir().mkpath(music);
         auto make = [&](const QString& name, AudioFormat format, int seed) {
-            AudioSpec spec;
-            spec.format = format;
-            spec.seconds = 22.0;
-            spec.toneHz = 0;
-            spec.noiseSeed = seed;
-            spec.tags.title = name;
+            AudioSpec audioSpec;
+            audioSpec.format = format;
+            audioSpec.seconds = 22.0;
+            audioSpec.toneHz = 0;
+            audioSpec.noiseSeed = seed;
+            audioSpec.tags.title = name;
             const QString path = music + "/" + name + "." + extensionOf(format);
-            ASSERT_TRUE(makeAudioFile(path, spec));
+            ASSERT_TRUE(makeAudioFile(path, audioSpec));
             files << path;
         };
         make("original", AudioFormat::Mp3, 1);

@@ -19,19 +19,19 @@ protected:
     QString song(const QString& name, const QString& artist, const QString& album, int year, const QString& genre,
                  bool artwork)
     {
-        AudioSpec spec;
-        spec.seconds = 1.0;
-        spec.toneHz = 200.0 + 50.0 * static_cast<double>(files.size());
-        spec.tags.title = name;
-        spec.tags.artist = artist;
-        spec.tags.album = album;
-        spec.tags.year = year;
-        spec.tags.genre = genre;
+        AudioSpec audioSpec;
+        audioSpec.seconds = 1.0;
+        audioSpec.toneHz = 200.0 + 50.0 * static_cast<double>(files.size());
+        audioSpec.tags.title = name;
+        audioSpec.tags.artist = artist;
+        audioSpec.tags.album = album;
+        audioSpec.tags.year = year;
+        audioSpec.tags.genre = genre;
         if (artwork)
-            spec.artwork = tidewell::test::makePicture(32, 32, 0x224466);
+            audioSpec.artwork = tidewell::test::makePicture(32, 32, 0x224466);
         const QString path = QStringLiteral("%1/music/s%2.mp3").arg(h.home.path()).arg(files.size());
         QDir().mkpath(h.home.path() + "/music");
-        EXPECT_TRUE(tidewell::test::makeAudioFile(path, spec));
+        EXPECT_TRUE(tidewell::test::makeAudioFile(path, audioSpec));
         files << path;
         return path;
     }

@@ -38,21 +38,21 @@ protected:
         using namespace tidewell::test;
         for (int i = 0; i < 3; ++i)
         {
-            AudioSpec spec;
-            spec.seconds = 1.0;
-            spec.toneHz = 300.0 + 100 * i;
-            spec.tags.title = QStringLiteral("Song %1").arg(i);
-            spec.tags.artist = QStringLiteral("Artist %1").arg(i);
-            spec.artwork = makePicture(32, 32, 0x336699);
+            AudioSpec audioSpec;
+            audioSpec.seconds = 1.0;
+            audioSpec.toneHz = 300.0 + 100 * i;
+            audioSpec.tags.title = QStringLiteral("Song %1").arg(i);
+            audioSpec.tags.artist = QStringLiteral("Artist %1").arg(i);
+            audioSpec.artwork = makePicture(32, 32, 0x336699);
             const QString path = QStringLiteral("%1/Music/f%2/song.mp3").arg(h.home.path()).arg(i);
             QDir().mkpath(QFileInfo(path).absolutePath());
-            ASSERT_TRUE(makeAudioFile(path, spec));
+            ASSERT_TRUE(makeAudioFile(path, audioSpec));
             files << path;
             XmlTrack t;
             t.trackId = 301 + 2 * i;
             t.persistentId = QStringLiteral("00C0FFEE0000000%1").arg(i);
-            t.name = spec.tags.title;
-            t.artist = spec.tags.artist;
+            t.name = audioSpec.tags.title;
+            t.artist = audioSpec.tags.artist;
             t.album = "Album";
             t.totalTime = 1000;
             t.bitRate = 128;
@@ -298,15 +298,15 @@ TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
 {
     using namespace tidewell::test;
     // A copy of song 0 outside iTunes, with the same title and artist, at a higher bit rate.
-    AudioSpec spec;
-    spec.seconds = 1.0;
-    spec.toneHz = 900.0;
-    spec.format = AudioFormat::Flac;
-    spec.tags.title = "Song 0";
-    spec.tags.artist = "Artist 0";
+    AudioSpec audioSpec;
+    audioSpec.seconds = 1.0;
+    audioSpec.toneHz = 900.0;
+    audioSpec.format = AudioFormat::Flac;
+    audioSpec.tags.title = "Song 0";
+    audioSpec.tags.artist = "Artist 0";
     const QString outside = h.home.path() + "/Loose/song.flac";
     QDir().mkpath(QFileInfo(outside).absolutePath());
-    ASSERT_TRUE(makeAudioFile(outside, spec));
+    ASSERT_TRUE(makeAudioFile(outside, audioSpec));
 
     g_bScaniTunes = true;
     manager = h.MakeManager();

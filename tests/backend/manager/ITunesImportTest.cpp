@@ -24,15 +24,15 @@ protected:
         const char* names[] = {"With Cover", "Second Cover", "Plain Song"};
         for (int i = 0; i < 3; ++i)
         {
-            AudioSpec spec;
-            spec.seconds = 1.0;
-            spec.toneHz = 300.0 + 100 * i;
-            spec.tags.title = names[i];
-            spec.tags.artist = QStringLiteral("Ärtist %1").arg(i);
+            AudioSpec audioSpec;
+            audioSpec.seconds = 1.0;
+            audioSpec.toneHz = 300.0 + 100 * i;
+            audioSpec.tags.title = names[i];
+            audioSpec.tags.artist = QStringLiteral("Ärtist %1").arg(i);
             if (i < 2)
-                spec.artwork = makePicture(64, 64, 0x884422);
+                audioSpec.artwork = makePicture(64, 64, 0x884422);
             const QString path = QStringLiteral("%1/song %2.mp3").arg(music).arg(i);
-            ASSERT_TRUE(makeAudioFile(path, spec));
+            ASSERT_TRUE(makeAudioFile(path, audioSpec));
             files << path;
         }
         for (int i = 0; i < 4; ++i)

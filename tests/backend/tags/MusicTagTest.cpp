@@ -46,12 +46,12 @@ protected:
     QString make(const QString& name, AudioFormat format, const AudioTags& tags = {}, const QByteArray& art = {})
     {
         const QString path = home.file("music/" + name + "." + extensionOf(format));
-        AudioSpec spec;
-        spec.format = format;
-        spec.seconds = 2.5;
-        spec.tags = tags;
-        spec.artwork = art;
-        EXPECT_TRUE(makeAudioFile(path, spec)) << path.toStdString();
+        AudioSpec audioSpec;
+        audioSpec.format = format;
+        audioSpec.seconds = 2.5;
+        audioSpec.tags = tags;
+        audioSpec.artwork = art;
+        EXPECT_TRUE(makeAudioFile(path, audioSpec)) << path.toStdString();
         return path;
     }
 

@@ -231,11 +231,11 @@ TEST_F(LyrafonExports, ArtworkTestSaveAndAdd)
 TEST_F(LyrafonExports, AddAndDeleteTracks)
 {
     const QString path = home.file("Music/Added/new song.flac");
-    AudioSpec spec;
-    spec.format = AudioFormat::Flac;
-    spec.seconds = 1.0;
-    spec.tags.title = "Brand New";
-    ASSERT_TRUE(makeAudioFile(path, spec));
+    AudioSpec audioSpec;
+    audioSpec.format = AudioFormat::Flac;
+    audioSpec.seconds = 1.0;
+    audioSpec.tags.title = "Brand New";
+    ASSERT_TRUE(makeAudioFile(path, audioSpec));
 
     char buffer[50] = {};
     ASSERT_EQ(AddTrackToITunes_kvt(path.toUtf8().constData(), buffer), 0);

@@ -222,11 +222,11 @@ TEST_F(Recognition, IdentifyRequestIsExactAndSigned)
 TEST_F(Recognition, SampleIsTheFingerprintOfTheFile)
 {
     audioPath = home.file(QStringLiteral("tone.wav"));
-    tidewell::test::AudioSpec spec;
-    spec.format = tidewell::test::AudioFormat::Wav;
-    spec.seconds = 15;
-    spec.toneHz = 0;
-    ASSERT_TRUE(tidewell::test::makeAudioFile(audioPath, spec));
+    tidewell::test::AudioSpec audioSpec;
+    audioSpec.format = tidewell::test::AudioFormat::Wav;
+    audioSpec.seconds = 15;
+    audioSpec.toneHz = 0;
+    ASSERT_TRUE(tidewell::test::makeAudioFile(audioPath, audioSpec));
 
     char* buffer = nullptr;
     const int size = create_fingerprint_by_file(QFile::encodeName(audioPath).constData(), 0, 12, 0, &buffer);

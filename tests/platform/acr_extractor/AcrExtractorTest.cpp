@@ -54,14 +54,14 @@ struct AcrExtractor : ::testing::Test
 
     QString makeFile(const char* name, AudioFormat format, double seconds, double toneHz, int seed = 1, int channels = 2)
     {
-        AudioSpec spec;
-        spec.format = format;
-        spec.seconds = seconds;
-        spec.toneHz = toneHz;
-        spec.noiseSeed = seed;
-        spec.channels = channels;
+        AudioSpec audioSpec;
+        audioSpec.format = format;
+        audioSpec.seconds = seconds;
+        audioSpec.toneHz = toneHz;
+        audioSpec.noiseSeed = seed;
+        audioSpec.channels = channels;
         const QString path = home.file(QString::fromLatin1(name));
-        EXPECT_TRUE(tidewell::test::makeAudioFile(path, spec)) << name;
+        EXPECT_TRUE(tidewell::test::makeAudioFile(path, audioSpec)) << name;
         return path;
     }
 

@@ -24,10 +24,10 @@ TEST(AudioFileTags, TagsAndArtworkInEveryFormat)
     {
         const std::string ext = extensionOf(format).toStdString();
         const QString path = home.file(QString("files/tone é.%1").arg(extensionOf(format)));
-        AudioSpec spec;
-        spec.format = format;
-        spec.seconds = 1.0;
-        ASSERT_TRUE(makeAudioFile(path, spec)) << ext;
+        AudioSpec audioSpec;
+        audioSpec.format = format;
+        audioSpec.seconds = 1.0;
+        ASSERT_TRUE(makeAudioFile(path, audioSpec)) << ext;
         const std::string file = path.toStdString();
 
         AudioFileInfo info;

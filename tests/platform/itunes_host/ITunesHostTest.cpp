@@ -215,12 +215,12 @@ TEST_F(ITunesHostTest, ArtworkInAndOut)
 TEST_F(ITunesHostTest, AddFileGivesFreshIdsAndJoinsTheMusicPlaylist)
 {
     const QString path = home.file("Music/New/fresh.m4a");
-    AudioSpec spec;
-    spec.format = AudioFormat::M4a;
-    spec.seconds = 1.0;
-    spec.tags.title = "Fresh";
-    spec.tags.year = 2020;
-    ASSERT_TRUE(makeAudioFile(path, spec));
+    AudioSpec audioSpec;
+    audioSpec.format = AudioFormat::M4a;
+    audioSpec.seconds = 1.0;
+    audioSpec.tags.title = "Fresh";
+    audioSpec.tags.year = 2020;
+    ASSERT_TRUE(makeAudioFile(path, audioSpec));
 
     std::shared_ptr<ITOperationStatus> status;
     ASSERT_EQ(playlist->AddFile(toUtf16(path.toStdString()), status), kOk);

@@ -156,24 +156,24 @@ bool makeAudioLibrary(const TempHome& home, int count, AudioLibrary& out, const 
     for (int i = 0; i < count; ++i)
     {
         const QString path = home.file(QString("Music/Songs/Sóng %1 #x.mp3").arg(i));
-        AudioSpec spec;
-        spec.seconds = 1.0;
-        spec.toneHz = 300.0 + 50.0 * i;
-        spec.tags.title = QString("Song %1").arg(i);
-        spec.tags.artist = "Artist";
-        spec.tags.album = "Album";
-        spec.tags.genre = "Rock";
-        spec.tags.year = 2000 + i;
+        AudioSpec audioSpec;
+        audioSpec.seconds = 1.0;
+        audioSpec.toneHz = 300.0 + 50.0 * i;
+        audioSpec.tags.title = QString("Song %1").arg(i);
+        audioSpec.tags.artist = "Artist";
+        audioSpec.tags.album = "Album";
+        audioSpec.tags.genre = "Rock";
+        audioSpec.tags.year = 2000 + i;
         if (std::find(artworkOn.begin(), artworkOn.end(), i) != artworkOn.end())
-            spec.artwork = makePicture(16, 16, 0xff0000u + static_cast<unsigned>(i));
-        if (!makeAudioFile(path, spec))
+            audioSpec.artwork = makePicture(16, 16, 0xff0000u + static_cast<unsigned>(i));
+        if (!makeAudioFile(path, audioSpec))
             return false;
         char pid[17];
         std::snprintf(pid, sizeof pid, "00000000ABCD%04X", static_cast<unsigned>(i) & 0xFFFFu);
         LibraryTrack t;
         t.trackId = 100 + 2 * i;
         t.persistentId = pid;
-        t.name = spec.tags.title.toStdString();
+        t.name = audioSpec.tags.title.toStdString();
         t.artist = "Artist";
         t.album = "Album";
         t.genre = "Rock";

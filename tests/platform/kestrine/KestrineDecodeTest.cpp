@@ -100,11 +100,11 @@ TEST_F(KestrineDecode, MonoIsCopiedToBothChannelsAtUnityGain)
 
     // A lossy mono file: left equals right everywhere.
     const QString monoMp3 = home.file("music/mono.mp3");
-    AudioSpec spec;
-    spec.format = AudioFormat::Mp3;
-    spec.channels = 1;
-    spec.seconds = 2;
-    ASSERT_TRUE(makeAudioFile(monoMp3, spec));
+    AudioSpec audioSpec;
+    audioSpec.format = AudioFormat::Mp3;
+    audioSpec.channels = 1;
+    audioSpec.seconds = 2;
+    ASSERT_TRUE(makeAudioFile(monoMp3, audioSpec));
     const auto lossy = decode(monoMp3, 5000, 3 * kBytesPerSecond, &got);
     ASSERT_GT(got, kBytesPerSecond);
     for (size_t i = 0; i + 1 < lossy.size(); i += 2)
@@ -119,11 +119,11 @@ TEST_F(KestrineDecode, EveryFormatAndSampleRateComesOutAt44100Stereo)
         for (int rate : {44100, 48000, 22050})
         {
             const QString path = home.file(QString("music/%1-%2.%3").arg(int(format)).arg(rate).arg(extensionOf(format)));
-            AudioSpec spec;
-            spec.format = format;
-            spec.seconds = 2;
-            spec.sampleRate = rate;
-            ASSERT_TRUE(makeAudioFile(path, spec)) << path.toStdString();
+            AudioSpec audioSpec;
+            audioSpec.format = format;
+            audioSpec.seconds = 2;
+            audioSpec.sampleRate = rate;
+            ASSERT_TRUE(makeAudioFile(path, audioSpec)) << path.toStdString();
             int64_t got = 0;
             decode(path, 60000, 4 * kBytesPerSecond, &got);
             // Two seconds at 44 100 Hz, give or take a codec's padding.

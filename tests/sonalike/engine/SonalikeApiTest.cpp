@@ -170,31 +170,31 @@ protected:
         QDir().mkpath(QFileInfo(path).path());
         return QFileInfo(path).path().toStdString();
     }
-    std::string make(const std::string& dir, const std::string& name, AudioSpec spec)
+    std::string make(const std::string& dir, const std::string& name, AudioSpec audioSpec)
     {
         const std::string path = dir + "/" + name;
-        EXPECT_TRUE(tidewell::test::makeAudioFile(QString::fromStdString(path), spec)) << path;
+        EXPECT_TRUE(tidewell::test::makeAudioFile(QString::fromStdString(path), audioSpec)) << path;
         return path;
     }
     static AudioSpec tagged(AudioFormat format, const char* title, const char* artist, const char* album,
                             double seconds = 1.0)
     {
-        AudioSpec spec;
-        spec.format = format;
-        spec.seconds = seconds;
-        spec.tags.title = title;
-        spec.tags.artist = artist;
-        spec.tags.album = album;
-        return spec;
+        AudioSpec audioSpec;
+        audioSpec.format = format;
+        audioSpec.seconds = seconds;
+        audioSpec.tags.title = title;
+        audioSpec.tags.artist = artist;
+        audioSpec.tags.album = album;
+        return audioSpec;
     }
     static AudioSpec noise(AudioFormat format, int seed, double seconds)
     {
-        AudioSpec spec;
-        spec.format = format;
-        spec.seconds = seconds;
-        spec.toneHz = 0;
-        spec.noiseSeed = seed;
-        return spec;
+        AudioSpec audioSpec;
+        audioSpec.format = format;
+        audioSpec.seconds = seconds;
+        audioSpec.toneHz = 0;
+        audioSpec.noiseSeed = seed;
+        return audioSpec;
     }
 
     tidewell::test::TempHome home;
