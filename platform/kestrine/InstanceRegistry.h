@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -23,6 +24,16 @@ public:
     // True while the handle is open and not closed.
     bool isUsable(int handle) const;
 
+    // What else ends with an instance (its preview players). The player half of the library sets
+    // it when it makes its first player, so the decoding half needs nothing of it.
+    using EndHook = void (*)(int handle);
+    void setEndHook(EndHook hook) { m_endHook.store(hook); }
+    void runEndHook(int handle) const
+    {
+        if (const EndHook hook = m_endHook.load())
+            hook(handle);
+    }
+
     // Media items of an instance: a file to preview, known by a positive id. -1 for an unusable
     // instance.
     int addMedia(int handle, const std::string& path);
@@ -40,6 +51,7 @@ private:
     mutable std::mutex m_mutex;
     std::map<int, Instance> m_instances;
     int m_lastHandle = 0;
+    std::atomic<EndHook> m_endHook{nullptr};
 };
 
 } // namespace kestrine

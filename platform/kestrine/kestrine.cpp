@@ -1,4 +1,4 @@
-// The C entry points of the media library. Nothing here throws across the boundary.
+// The C entry points of the media library's preview players. Nothing here throws across the boundary.
 #include "kestrine.h"
 
 #include "AudioDecoder.h"
@@ -13,23 +13,6 @@ using kestrine::AudioDecoder;
 using kestrine::InstanceRegistry;
 using kestrine::PlayerRegistry;
 using kestrine::PreviewPlayer;
-
-int KestrineOpen(const char* identity, int /*mode*/)
-{
-    try
-    {
-        return InstanceRegistry::global().open(identity);
-    }
-    catch (const std::exception&)
-    {
-        return 0;
-    }
-}
-
-void KestrineConfigure(int handle, int value)
-{
-    InstanceRegistry::global().configure(handle, value);
-}
 
 namespace {
 
@@ -47,45 +30,6 @@ void releasePlayersOf(int handle)
 }
 
 } // namespace
-
-void KestrineClose(int handle)
-{
-    InstanceRegistry::global().close(handle);
-    releasePlayersOf(handle);
-}
-
-void KestrineRelease(int handle)
-{
-    releasePlayersOf(handle);
-    InstanceRegistry::global().release(handle);
-}
-
-int64_t KestrineDecodePcm(const char* path, int milliseconds, void* buffer, int64_t bufferSize)
-{
-    if (!path || !*path || !buffer || milliseconds <= 0 || bufferSize < AudioDecoder::kBytesPerFrame)
-        return -1;
-    try
-    {
-        // 64-bit throughout: a long decode must not wrap.
-        const int64_t framesForLength = static_cast<int64_t>(milliseconds) * AudioDecoder::kSampleRate / 1000;
-        const int64_t framesForBuffer = bufferSize / AudioDecoder::kBytesPerFrame;
-        const int64_t frames = framesForLength < framesForBuffer ? framesForLength : framesForBuffer;
-        if (frames <= 0)
-            return -1;
-
-        AudioDecoder decoder;
-        if (!decoder.open(path))
-            return -2;
-        const int64_t got = decoder.read(static_cast<int16_t*>(buffer), frames);
-        if (got <= 0)
-            return decoder.failed() ? -3 : 0;
-        return got * AudioDecoder::kBytesPerFrame;
-    }
-    catch (const std::exception&)
-    {
-        return -4;
-    }
-}
 
 int KestrineOpenMedia(int handle, const KestrineMediaOpen* media, int, int, int)
 {
@@ -126,6 +70,7 @@ int KestrineCreatePlayer(const KestrinePlayerSetup* setup, int, int, int* player
         const auto path = InstanceRegistry::global().mediaPath(setup->mediaLibrary, setup->mediaId);
         if (!path)
             return -1;
+        InstanceRegistry::global().setEndHook(&releasePlayersOf);
         auto created = std::make_shared<PreviewPlayer>(*path, setup->notice, setup->noticeContext);
         *player = PlayerRegistry::global().add(setup->mediaLibrary, std::move(created));
         return 0;
