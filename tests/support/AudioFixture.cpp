@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -161,6 +162,31 @@ bool makeAudioFile(const QString& path, const AudioSpec& audioSpec)
         return false;
     }
     return true;
+}
+
+QStringList makeSongFolder(const QString& folder, int count, const QString& titleStem, const QString& fileStem,
+                           bool withArtwork)
+{
+    QDir().mkpath(folder);
+    QStringList paths;
+    for (int i = 0; i < count; ++i)
+    {
+        AudioSpec audioSpec;
+        audioSpec.format = AudioFormat::Mp3;
+        audioSpec.seconds = 1.0;
+        audioSpec.toneHz = 220.0 + 110.0 * i;
+        audioSpec.tags.title = QStringLiteral("%1 %2").arg(titleStem).arg(i);
+        audioSpec.tags.artist = QStringLiteral("Artist %1").arg(i);
+        audioSpec.tags.album = QStringLiteral("Album");
+        audioSpec.tags.genre = QStringLiteral("Rock");
+        audioSpec.tags.year = 2000 + i;
+        if (withArtwork)
+            audioSpec.artwork = makePicture(64, 64, 0x3366cc);
+        const QString path = QStringLiteral("%1/%2%3.mp3").arg(folder, fileStem).arg(i);
+        if (makeAudioFile(path, audioSpec))
+            paths << path;
+    }
+    return paths;
 }
 
 QByteArray makePicture(int width, int height, unsigned rgb, const char* format)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace tidewell::test {
 
@@ -32,6 +33,12 @@ QString extensionOf(AudioFormat format);
 // Encodes a real audio file with the ffmpeg command and tags it with TagLib.
 // Returns false (and leaves nothing behind) when encoding fails.
 bool makeAudioFile(const QString& path, const AudioSpec& audioSpec);
+
+// `count` one-second MP3 tones in the folder (made when missing), "<fileStem><i>.mp3", titled
+// "<titleStem> <i>", artist "Artist <i>", album "Album", genre "Rock", year 2000 + i, each with a
+// different pitch; with artwork when asked. The paths of the files that were made, in order.
+QStringList makeSongFolder(const QString& folder, int count, const QString& titleStem, const QString& fileStem,
+                           bool withArtwork);
 
 // A small picture of the given size and colour, encoded as "PNG" or "JPG".
 QByteArray makePicture(int width, int height, unsigned rgb, const char* format = "JPG");

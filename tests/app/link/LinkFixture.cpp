@@ -29,27 +29,7 @@ void MusicLinkTest::TearDown()
 
 QStringList MusicLinkTest::MakeSongs(const QString& folder, int count, const QString& stem, bool withArtwork)
 {
-    using namespace tidewell::test;
-    QDir().mkpath(folder);
-    QStringList paths;
-    for (int i = 0; i < count; ++i)
-    {
-        AudioSpec audioSpec;
-        audioSpec.format = AudioFormat::Mp3;
-        audioSpec.seconds = 1.0;
-        audioSpec.toneHz = 220.0 + 110.0 * i;
-        audioSpec.tags.title = QStringLiteral("%1 %2").arg(stem).arg(i);
-        audioSpec.tags.artist = QStringLiteral("Artist %1").arg(i);
-        audioSpec.tags.album = QStringLiteral("Album");
-        audioSpec.tags.genre = QStringLiteral("Rock");
-        audioSpec.tags.year = 2000 + i;
-        if (withArtwork)
-            audioSpec.artwork = makePicture(64, 64, 0x3366cc);
-        const QString path = QStringLiteral("%1/%2%3.mp3").arg(folder, stem).arg(i);
-        if (makeAudioFile(path, audioSpec))
-            paths << path;
-    }
-    return paths;
+    return tidewell::test::makeSongFolder(folder, count, stem, stem, withArtwork);
 }
 
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs)
