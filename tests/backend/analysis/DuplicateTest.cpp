@@ -220,12 +220,7 @@ protected:
 TEST_F(DeepScanTest, CopiesAndReencodingsFormOneGroupWithTheBestCopyKept)
 {
     auto manager = h.MakeManager();
-    ASSERT_EQ(manager->LoadMusicLibrary("", h.dbPath.toUtf8().constData(), RunModeDuplicateFiles), 0);
-    ASSERT_EQ(AddFiles(*manager, files), 0);
-    Recorder load;
-    const MusicCallback cb = load.Make(RunStateLoad);
-    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
-    ASSERT_TRUE(load.WaitForFinal());
+    ASSERT_TRUE(ImportFiles(*manager, h.dbPath, files, RunModeDuplicateFiles));
 
     Recorder analysis;
     const MusicCallback acb = analysis.Make(RunStateAnalysis);

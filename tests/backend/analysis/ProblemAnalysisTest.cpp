@@ -39,12 +39,7 @@ protected:
     void import()
     {
         manager = h.MakeManager();
-        ASSERT_EQ(manager->LoadMusicLibrary("", h.dbPath.toUtf8().constData(), RunModeFiles), 0);
-        ASSERT_EQ(AddFiles(*manager, files), 0);
-        Recorder load;
-        const MusicCallback cb = load.Make(RunStateLoad);
-        ASSERT_EQ(manager->LoadMusicList(&cb), 0);
-        ASSERT_TRUE(load.WaitForFinal());
+        ASSERT_TRUE(ImportFiles(*manager, h.dbPath, files, RunModeFiles));
     }
 
     std::vector<Record> analyse(int options)
@@ -132,12 +127,7 @@ TEST_F(ProblemAnalysisTest, OneTrackDuplicateRunIsAnalysedWithoutComparison)
 {
     song("Only", "Band", "Record", 2000, "Pop", false);
     manager = h.MakeManager();
-    ASSERT_EQ(manager->LoadMusicLibrary("", h.dbPath.toUtf8().constData(), RunModeDuplicateFiles), 0);
-    ASSERT_EQ(AddFiles(*manager, files), 0);
-    Recorder load;
-    const MusicCallback cb = load.Make(RunStateLoad);
-    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
-    ASSERT_TRUE(load.WaitForFinal());
+    ASSERT_TRUE(ImportFiles(*manager, h.dbPath, files, RunModeDuplicateFiles));
 
     const std::vector<Record> records = analyse(kDefaultDuplicateMask);
     ASSERT_EQ(records.size(), 2u);

@@ -121,4 +121,13 @@ bool Eventually(const std::function<bool()>& pred, std::chrono::milliseconds tim
     return pred();
 }
 
+bool ImportFiles(CMusicManage& manager, const QString& dbPath, const QStringList& paths, int runMode)
+{
+    if (manager.LoadMusicLibrary("", dbPath.toUtf8().constData(), runMode) != 0 || AddFiles(manager, paths) != 0)
+        return false;
+    Recorder load;
+    const MusicCallback cb = load.Make(RunStateLoad);
+    return manager.LoadMusicList(&cb) == 0 && load.WaitForFinal();
+}
+
 } // namespace manager_test

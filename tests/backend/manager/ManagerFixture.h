@@ -79,6 +79,10 @@ int Exec(const QString& dbPath, const std::string& sql);
 // Hands the paths to the manager as UTF-8.
 int AddFiles(CMusicManage& manager, const QStringList& paths);
 
+// Opens a library of the given files in the run mode (no iTunes library), imports them and waits
+// for the import's final record. False at the first step that fails.
+bool ImportFiles(CMusicManage& manager, const QString& dbPath, const QStringList& paths, int runMode);
+
 // Polls until pred holds or the timeout passes.
 bool Eventually(const std::function<bool()>& pred, std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
