@@ -473,6 +473,10 @@ void CMainUI::ConnectMainSignals()
     connect(m_pRemoveButton, &QPushButton::clicked, this, &CMainUI::RemoveDuplicate);
 }
 
+QString CMainUI::ScoreText() const { return m_pScoreLabel->text(); }
+
+QString CMainUI::MessageText() const { return m_pMessageLine->text(); }
+
 int CMainUI::GetWorkMode() const { return g_nWorkMode.load(); }
 
 void CMainUI::GetWorkState(int* stage, int* runState) const

@@ -121,6 +121,16 @@ public:
     // True while a load, an analysis, a fix or an apply is on its way (not at home, not idle).
     bool IsBusy() const;
 
+    // The page stacks and the texts of the header, as the user sees them.
+    QStackedWidget* ContentStack() const { return m_pContentStack; }
+    QStackedWidget* TopStack() const { return m_pTopStack; }
+    QStackedWidget* HeaderStack() const { return m_pHeaderStack; }
+    QStackedWidget* ActionStack() const { return m_pActionStack; }
+    CTreeWidget* ScanList() const { return m_pScanList; }
+    QScrollBar* ScanScrollBar() const { return m_pScanScroll; }
+    QString ScoreText() const;
+    QString MessageText() const;
+
 signals:
     void ScaningPath(const QString& path);
     void SigCallBackInfo(int, int, const QString&);
