@@ -6,12 +6,16 @@
 namespace
 {
 constexpr int kMinPrefix = 6;
+constexpr int kMaxLength = 1 << 24;
 const QString kEllipsis = QStringLiteral("...");
 } // namespace
 
 CLineEdit::CLineEdit(QWidget* parent) : QLineEdit(parent)
 {
     m_iReserve = QFontMetrics(font()).horizontalAdvance(kEllipsis) + 16;
+    // QLineEdit cuts its text at 32767 characters by default; a tag may be longer, and a field
+    // that cut it would save the cut text back.
+    setMaxLength(kMaxLength);
     connect(this, &QLineEdit::textChanged, this, &CLineEdit::TextChanged);
 }
 
