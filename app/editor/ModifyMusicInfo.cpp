@@ -531,9 +531,12 @@ void CModifyMusicInfo::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const int fieldWidth = (width() - 400) / 2;
-    setStyleSheet(QStringLiteral("QWidget#ModifyMusicinfo QLineEdit{\tborder: 0px;fixed-width: %1px;background-color:#e4e9f0;}"
+    const QString sheet = QStringLiteral("QWidget#ModifyMusicinfo QLineEdit{\tborder: 0px;fixed-width: %1px;background-color:#e4e9f0;}"
                                  "\tQWidget#ModifyMusicinfo QLineEdit:hover{\tborder: 1px solid #4e8ec1;\tfixed-width: %1px;"
                                  "\tborder-radius: 2px;background-color:#ffffff;}")
-                      .arg(fieldWidth));
+                              .arg(fieldWidth);
+    // Setting a style sheet restyles every field; a resize that keeps the width keeps the sheet.
+    if (sheet != styleSheet())
+        setStyleSheet(sheet);
     SetChangeMarks();
 }
