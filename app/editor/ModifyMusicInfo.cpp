@@ -134,7 +134,10 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent) : QWidget(parent)
     contentLayout->addLayout(makeGrid(m_pNewTitle, m_pNewArtwork, m_newLabels, m_newFields));
     contentLayout->addSpacing(30);
 
+    // Folded, the editor is only as tall as its fold button: no margins or spacing around it.
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(m_pFoldButton, 0, Qt::AlignCenter);
     layout->addWidget(m_pContent);
     layout->addStretch();
