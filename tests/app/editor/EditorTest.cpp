@@ -319,16 +319,17 @@ private slots:
         QVERIFY(tidewell::test::makeAudioFile(song, spec));
 
         CLabelArtwork label;
+        auto* button = label.findChild<QPushButton*>(QStringLiteral("PlayMusicBut"));
         label.SetMusicPath(song);
-        label.PlayMusic();
+        button->click();
         const int player = label.Player();
         QVERIFY(player != 0);
         QCOMPARE(label.PlayState(), PlayStatePlaying);
         QVERIFY(PauseLook(label));
-        label.PlayMusic();
+        button->click();
         QCOMPARE(label.PlayState(), PlayStatePaused);
         QVERIFY(!PauseLook(label));
-        label.PlayMusic();
+        button->click();
         QCOMPARE(label.PlayState(), PlayStatePlaying);
         QCOMPARE(label.Player(), player);
         // The end of the file stops the label.
