@@ -70,7 +70,7 @@ void ReportWithEditor(SceneContext& context)
     QWidget* artwork = editor->findChild<QWidget*>(QStringLiteral("NewArtwork"));
     if (!name || !artist || !artwork)
         return;
-    TypeInto(name, QStringLiteral("An Evening Song Played Far Out On The Sea"));
+    TypeInto(name, QStringLiteral("An Evening Song Played Far Out On A Sea"));
     TypeInto(artist, QStringLiteral("The Harbour Band"));
     // Focus leaves the fields, so the long title shows shortened.
     artwork->setFocus();
