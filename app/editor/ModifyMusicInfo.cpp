@@ -92,8 +92,9 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent) : QWidget(parent)
         m_oldFields[i]->setEnabled(false);
         m_newFields[i] = new CLineEdit(m_pContent);
         m_newFields[i]->setObjectName(QStringLiteral("New") + QLatin1String(kFieldNames[i]));
-        // The red mark follows the typing, not only the next load.
-        connect(m_newFields[i], &QLineEdit::textEdited, this, [this] { SetChangeMarks(); });
+        // The red mark follows the typing, not only the next load. Queued: textEdited comes
+        // before the field has taken the typed text as its full text.
+        connect(m_newFields[i], &QLineEdit::textEdited, this, [this] { SetChangeMarks(); }, Qt::QueuedConnection);
     }
     m_newFields[FieldYear]->setValidator(new QIntValidator(0, 9999, m_newFields[FieldYear]));
 
@@ -297,7 +298,13 @@ void CModifyMusicInfo::SetChangeMarks()
     {
         const bool differs = m_newFields[i]->GetFullText() != m_oldFields[i]->GetFullText();
         m_newFields[i]->setPalette(differs ? changed : palette());
-        m_newFields[i]->setProperty("changed", differs);
+        // The application's style sheet gives fields a text colour, which a palette cannot
+        // override; the field's own sheet can. Restyled only when the mark changes.
+        if (m_newFields[i]->property("changed").toBool() != differs)
+        {
+            m_newFields[i]->setStyleSheet(differs ? QStringLiteral("QLineEdit{color: rgb(238, 21, 21);}") : QString());
+            m_newFields[i]->setProperty("changed", differs);
+        }
     }
 }
 

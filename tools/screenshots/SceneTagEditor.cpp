@@ -4,6 +4,7 @@
 // first song in the editor. Without an editor on the report page nothing is saved.
 #include "ScreenshotScene.h"
 
+#include "AnalyReport.h"
 #include "AudioFixture.h"
 #include "MainUI.h"
 
@@ -41,8 +42,10 @@ QString MakeEditorFolder(SceneContext& context)
 // Types text into a field as the user would (focus, select all, replace).
 void TypeInto(QLineEdit* field, const QString& text)
 {
+    field->window()->activateWindow();
+    SceneContext::WaitUntil([&]() { return field->window()->isActiveWindow(); }, 2000);
     field->setFocus();
-    SceneContext::Settle(50);
+    SceneContext::WaitUntil([&]() { return field->hasFocus(); }, 2000);
     field->selectAll();
     field->insert(text);
 }
@@ -52,6 +55,10 @@ void ReportWithEditor(SceneContext& context)
     CMainUI* window = context.Window();
     window->LoadStartParam({MakeEditorFolder(context)}, QString(), RunModeFiles);
     SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 60000);
+    // The page lists its categories again with the first song selected, as after loading a
+    // saved project: the editor then shows that song.
+    window->ReportPage()->ReflashView(true);
+    SceneContext::Settle(300);
     QWidget* editor = nullptr;
     SceneContext::WaitUntil(
         [&]() {
