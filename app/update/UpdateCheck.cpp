@@ -60,7 +60,7 @@ CUpdateCheck::~CUpdateCheck()
 
 void CUpdateCheck::Check()
 {
-    if (m_pThread)
+    if (m_pThread || m_bAbandoned)
         return;
 
     m_info = ProductUpdateInfo();
@@ -91,6 +91,8 @@ void CUpdateCheck::Fetched()
     m_pThread = nullptr;
     qDebug() << "iRet=" << m_info.state;
     qDebug() << "g_strVersion=" << g_strVersion << "   strNewVersion=" << QString::fromStdString(m_info.newVersion);
+    if (m_bAbandoned)
+        return;
     const int code = ResultOf(m_info, g_strVersion);
     ShowUpdateInfo(m_pWindow, code, m_info);
     emit checked(code);

@@ -41,6 +41,10 @@ public:
     // runs is ignored.
     void Check();
     bool IsRunning() const { return m_pThread != nullptr; }
+    // For closing: a request still running ends without showing anything.
+    void Abandon() { m_bAbandoned = true; }
+    // What the last finished check brought.
+    const ProductUpdateInfo& LastInfo() const { return m_info; }
 
     // The outcome of a fetched check: the transfer failed -1, no product record -5, a reply
     // that cannot be read (or a version that is not dotted numbers) 3, else the comparison
@@ -65,4 +69,5 @@ private:
     QPointer<QWidget> m_pWindow;
     QThread* m_pThread = nullptr; // child, while a request runs
     ProductUpdateInfo m_info;     // written by the worker only while it runs
+    bool m_bAbandoned = false;
 };
