@@ -36,12 +36,15 @@ bool CClearTrashThread::Stopped()
 
 bool CClearTrashThread::AskAndWait()
 {
-    QMutexLocker lock(&m_mutex);
-    m_bAsked = true;
-    m_bAnswered = false;
-    // Emitted with the mutex held: the answer (queued to the GUI thread) can only be stored
-    // once the wait below has released the mutex, or later; either way it is seen.
+    {
+        QMutexLocker lock(&m_mutex);
+        m_bAsked = true;
+        m_bAnswered = false;
+    }
+    // The answer is a flag under the mutex, so one given before the wait below starts (a
+    // direct connection, a fast box) is kept, and a spurious wake-up is no answer.
     emit AskClearTrash(10);
+    QMutexLocker lock(&m_mutex);
     while (!m_bAnswered && !m_bStop)
         m_condition.wait(&m_mutex);
     if (m_bStop)
