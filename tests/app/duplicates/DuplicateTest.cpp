@@ -436,6 +436,21 @@ private slots:
         QCOMPARE(keeper->checkState(0), Qt::Checked);
         QCOMPARE(static_cast<CDuplicateItem*>(keeper)->BareState() & MF_Duplicate, static_cast<int>(MF_Duplicate));
 
+        // A stop while the removal is paused ends it at once, with nothing moved and no result.
+        QSignalSpy texts(&view, &CDuplicate::StartFixAll);
+        view.PrepareRemove();
+        view.SetPauseState(2, false);
+        std::unique_ptr<QThread> worker(QThread::create([&view] { view.RemoveDuplicate(); }));
+        worker->start();
+        QTest::qWait(100);
+        view.SetStopFlag(true);
+        QVERIFY(worker->wait(5000));
+        QTest::qWait(50);
+        QCOMPARE(texts.count(), 0);
+        QVERIFY(QFile::exists(folder + "/a.mp3"));
+        view.SetStopFlag(false);
+        view.SetPauseState(1, true);
+
         // An unticked group keeps all of its copies, ticked ones included.
         for (int g = 0; g < view.Tree()->topLevelItemCount(); ++g)
             view.Tree()->topLevelItem(g)->setCheckState(0, Qt::Unchecked);
@@ -461,6 +476,10 @@ private slots:
             view.Tree()->setCurrentItem(copy);
             view.ItemClicked(copy, 5);
             QCOMPARE(view.PlayState(), 0);
+            QCOMPARE(view.PlayingRow(), copy);
+            // Another page's end notice, or a late one, is not this preview's end.
+            link.EmitPlayState(10000, 2, 0);
+            QTest::qWait(20);
             QCOMPARE(view.PlayingRow(), copy);
             QVERIFY(QTest::qWaitFor([&] { return view.PlayState() == 2; }, 10000));
             QVERIFY(!view.PlayingRow());
