@@ -10,10 +10,10 @@
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
 #include "MusicObj.h"
+#include "PreviewPlayback.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
-#include "kestrine.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -27,7 +27,6 @@
 #include <QStackedLayout>
 #include <QThread>
 
-#include <cstring>
 
 namespace
 {
@@ -654,16 +653,14 @@ void CDuplicate::MarkRemoved(CDuplicateItem* row)
 
 // ---- Preview -------------------------------------------------------------------------------
 
-int CDuplicate::OnPlayerNotice(const int* notice, void* context)
+int CDuplicate::OnPlayEvent(const int* notice, void* context)
 {
     // On the player's thread: post, nothing more. The posted call is dropped when the view is
     // gone, and ignored when the player is no longer the current one.
-    if (!notice || !context || notice[0] != 0)
-        return 0;
-    if (notice[1] != KESTRINE_NOTICE_FINISHED && notice[1] != KESTRINE_NOTICE_BROKEN)
+    if (!IsPreviewEndNotice(notice, context))
         return 0;
     auto* view = static_cast<CDuplicate*>(context);
-    const int player = notice[2];
+    const int player = PreviewNoticePlayer(notice);
     QMetaObject::invokeMethod(view, [view, player] { view->OnPlayerEnded(player); }, Qt::QueuedConnection);
     return 0;
 }
@@ -672,9 +669,7 @@ void CDuplicate::OnPlayerEnded(int player)
 {
     if (player == 0 || player != m_player)
         return;
-    KestrinePlayerStop(m_player);
-    KestrinePlayerRelease(m_player);
-    m_player = 0;
+    StopPreview(m_player);
     if (m_pLink)
         m_pLink->EmitPlayState(10000, 2, 0); // SendPlayOver reaches PlayOver
     else
@@ -686,77 +681,34 @@ void CDuplicate::PlayTrack()
     QTreeWidgetItem* current = m_pTree->currentItem();
     if (!current)
         return;
-    if (current == m_pPlayingRow && m_playState == 0)
+    if (current == m_pPlayingRow && m_playState == PlayStatePlaying)
     {
         StopPlay();
         return;
     }
-    if (m_pPlayingRow && m_playState == 0)
+    if (m_pPlayingRow && m_playState == PlayStatePlaying)
         StopPlay();
 
     const QString path = current->text(kColumnPath);
-    bool started = false;
-    if (m_mediaHandle > 0 && !path.isEmpty())
-    {
-        const QByteArray utf8 = path.toUtf8();
-        KestrineMediaOpen media{0, 0, 0, 0, 30000, 0, utf8.constData()};
-        const int mediaId = KestrineOpenMedia(m_mediaHandle, &media, 0, 0, 0);
-        if (mediaId >= 0)
-        {
-            KestrineOutputFormat output;
-            std::memset(&output, 0, sizeof(output));
-            output.blockSize = 65536;
-            output.bitRate = 1411200;
-            output.sampleRate = 44100;
-            output.channels = 2;
-            output.field5 = 1;
-            output.field6 = -1;
-            output.field7 = 0;
-            output.field8 = 2;
-            std::strcpy(output.format, "wav");
-            std::strcpy(output.container, "wav");
-            KestrineSetOutput(m_mediaHandle, mediaId, &output);
-            if (m_player)
-            {
-                KestrinePlayerRelease(m_player);
-                m_player = 0;
-            }
-            KestrinePlayerSetup setup{m_mediaHandle, mediaId, 0, 300, 400, &CDuplicate::OnPlayerNotice, this, 0, 0};
-            int player = 0;
-            KestrineCreatePlayer(&setup, 1, 0, &player);
-            if (player != 0)
-            {
-                m_player = player;
-                started = KestrinePlayerStart(m_player) == 0;
-                if (!started)
-                {
-                    KestrinePlayerRelease(m_player);
-                    m_player = 0;
-                }
-            }
-        }
-    }
-    if (started)
+    // The shared routine says "Playback failure!" itself when the start fails.
+    if (StartPreview(m_mediaHandle, path, m_player, &CDuplicate::OnPlayEvent, this, this))
     {
         WriteUILog(QStringLiteral("PlayUnit_Start:") + path);
-        m_playState = 0;
+        m_playState = PlayStatePlaying;
         current->setIcon(kColumnPlay, SharedIcon(g_iconPlaying));
         m_pPlayingRow = AsRow(current);
         return;
     }
+    // A player held from before was released by the failed start unless the file could not
+    // be opened; either way this view no longer counts on it.
+    StopPreview(m_player);
     current->setIcon(kColumnPlay, SharedIcon(g_iconNone));
-    m_playState = 2;
-    CWarnMessage::ShowMessage(this, QString(), tr("Playback failure!"), 0, QString(), QString(), QString(), 0);
+    m_playState = PlayStateStopped;
 }
 
 void CDuplicate::StopPlay()
 {
-    if (m_player)
-    {
-        KestrinePlayerStop(m_player);
-        KestrinePlayerRelease(m_player);
-        m_player = 0;
-    }
+    StopPreview(m_player);
     PlayOver();
 }
 
@@ -771,7 +723,7 @@ void CDuplicate::PlayOver()
         const bool current = m_pTree->currentItem() == m_pPlayingRow;
         m_pPlayingRow->setIcon(kColumnPlay, current ? SharedIcon(g_iconPlay) : SharedIcon(g_iconNone));
     }
-    m_playState = 2;
+    m_playState = PlayStateStopped;
     m_pPlayingRow = nullptr;
 }
 
@@ -782,11 +734,11 @@ void CDuplicate::CurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* p
         if (current != m_pPlayingRow)
             current->setIcon(kColumnPlay, current->text(kColumnPath).isEmpty() ? SharedIcon(g_iconNone)
                                                                                  : SharedIcon(g_iconPlay));
-        else if (m_playState != 0 && m_playState != 1)
+        else if (m_playState != PlayStatePlaying && m_playState != PlayStatePaused)
             current->setIcon(kColumnPlay, SharedIcon(g_iconPlay));
     }
     if (previous && previous != current && !AsRow(previous)->IsGroup()
-        && !(previous == m_pPlayingRow && m_playState == 0))
+        && !(previous == m_pPlayingRow && m_playState == PlayStatePlaying))
         previous->setIcon(kColumnPlay, SharedIcon(g_iconNone));
 }
 

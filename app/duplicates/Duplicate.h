@@ -138,7 +138,8 @@ private:
     // The remover's pause point; false when a stop is set.
     bool WaitWhilePaused();
     void ApplyRemoved(CDuplicateItem* row, quint64 generation);
-    static int OnPlayerNotice(const int* notice, void* context);
+    // The end notice handed to the media library (on the player's thread).
+    static int OnPlayEvent(const int* notice, void* context);
 
     int m_mediaHandle = 0;
     int m_player = 0;
@@ -149,7 +150,7 @@ private:
     CDuplicateWidget* m_pOptions = nullptr;
     CDuptOptWidget* m_pScanList = nullptr;
     CFailedTreeWidget* m_pTree = nullptr;
-    int m_playState = 2;
+    int m_playState = 2; // TPlayState
     CDuplicateItem* m_pPlayingRow = nullptr;
 
     std::atomic<bool> m_bStop{false};
