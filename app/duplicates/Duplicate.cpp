@@ -385,7 +385,7 @@ void CDuplicate::CountRemoved()
             else
                 ++enabled;
         }
-        if (enabled == 1 && group->childCount() > 1)
+        if (enabled == 1)
             emit AddFixMissNum(1);
     }
     m_pTree->setSortingEnabled(true);
@@ -571,7 +571,7 @@ void CDuplicate::RemoveDuplicate()
     if (QThread::currentThread() == thread())
         PrepareRemove();
     const std::vector<PlanGroup> plan = std::exchange(m_plan, {});
-    const quint64 generation = m_generation;
+    const quint64 generation = m_generation.load();
     if (!m_pLink)
         return;
     bool failed = false;
@@ -614,7 +614,7 @@ void CDuplicate::RemoveDuplicate()
             QMetaObject::invokeMethod(
                 this,
                 [this, generation] {
-                    if (generation == m_generation)
+                    if (generation == m_generation.load())
                         emit AddFixMissNum(1);
                 },
                 Qt::QueuedConnection);
@@ -637,7 +637,7 @@ void CDuplicate::RemoveDuplicate()
 
 void CDuplicate::ApplyRemoved(CDuplicateItem* row, quint64 generation)
 {
-    if (generation != m_generation)
+    if (generation != m_generation.load())
         return;
     MarkRemoved(row);
     emit AddFixMissNum(1);

@@ -172,5 +172,5 @@ private:
 
     std::vector<PlanGroup> m_plan; // written by PrepareRemove, read by the remover
     // Bumped by ClearView, so row changes queued for an emptied tree are dropped.
-    quint64 m_generation = 0;
+    std::atomic<quint64> m_generation{0};
 };
