@@ -16,7 +16,9 @@
 #include "FailedTreeWidget.h"
 #include "HistoryOptWidget.h"
 #include "IMusicLinkHost.h"
+#include "LibraryXml.h"
 #include "MusicFlags.h"
+#include "MusicObj.h"
 #include "SharedImages.h"
 #include "TempHome.h"
 #include "kestrine.h"
@@ -50,8 +52,9 @@ public:
     int GetWorkMode() const override { return 2; }
     int GetDedupeTotal() const override { return total.load(); }
     void SetDedupeTotal(int value) override { total = value; }
-    void RestartAnalyzeThread() override {}
+    void RestartAnalyzeThread() override { ++restarts; }
     std::atomic<int> total{0};
+    std::atomic<int> restarts{0};
 };
 
 QByteArray Digest(const QString& path)
@@ -457,6 +460,92 @@ private slots:
         RunRemoval(view);
         QVERIFY(!QDir(settings->GetRecycleFolder() + "/" + Today()).exists()
                 || QDir(settings->GetRecycleFolder() + "/" + Today()).entryList(QDir::Files).isEmpty());
+    }
+
+    void iTunesScanThroughTheHostShowsTracksRemovesAndRestoresThem()
+    {
+        settings->SetDuplicate(MF_Name | MF_Artist);
+        const QString folder = home->path() + "/itunes";
+        QStringList files = tidewell::test::makeSongFolder(folder, 3, "Tune", "tune", false);
+        QCOMPARE(files.size(), 3);
+        files << folder + "/tune0 again.mp3";
+        QVERIFY(QFile::copy(files[0], files[3]));
+        std::vector<manager_test::XmlTrack> tracks;
+        for (int i = 0; i < files.size(); ++i)
+        {
+            manager_test::XmlTrack track;
+            track.trackId = 401 + 2 * i;
+            track.persistentId = QStringLiteral("00D00D000000000%1").arg(i);
+            track.name = QStringLiteral("Tune %1").arg(i == 3 ? 0 : i);
+            track.artist = QStringLiteral("Artist %1").arg(i == 3 ? 0 : i);
+            track.album = "Album";
+            track.totalTime = 1000;
+            track.bitRate = i == 3 ? 64 : 128;
+            track.size = QFileInfo(files[i]).size();
+            track.location = files[i];
+            tracks.push_back(track);
+        }
+        const QString xml = home->path() + "/Music/iTunes/iTunes Music Library.xml";
+        QDir().mkpath(QFileInfo(xml).absolutePath());
+        QVERIFY(manager_test::WriteLibraryXml(xml, tracks));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
+        const QByteArray bytes = Digest(files[3]);
+
+        g_bScaniTunes = true;
+        {
+            CMusicLink link(&host);
+            CDuplicate view(nullptr, 0, &link);
+            QSignalSpy loadOk(&link, &CMusicLink::SendLoadOK);
+            QCOMPARE(link.LoadMusicLibrary(RunModeDuplicateITunes, xml.toUtf8().constData()), 0);
+            QCOMPARE(link.StartLoadMusic(), 0);
+            QVERIFY(loadOk.wait(30000));
+            const int restarts = host.restarts.load();
+            QCOMPARE(link.StartAnalyzeMusic(settings->GetDuplicate()), 0);
+            QVERIFY(QTest::qWaitFor([&] { return host.restarts.load() > restarts; }, 30000));
+
+            // The window's analysis thread hands the marked tracks over from its own thread.
+            std::unique_ptr<QThread> analysis(QThread::create([&] {
+                for (int i = 0, n = link.GetMusicCount(); i < n; ++i)
+                {
+                    CMusicObj* track = nullptr;
+                    int absence = 0, state = 0;
+                    int64_t repeat = 0;
+                    if (link.GetMusicObj(i, &track, &absence, &state, &repeat) == 0)
+                    {
+                        view.AddDuplicateTrack(track, absence, state, repeat);
+                        view.AddDuplicateTrack(track, absence, state, repeat); // shown once only
+                    }
+                }
+            }));
+            analysis->start();
+            QVERIFY(analysis->wait(10000));
+            view.CountRemoved();
+            view.SetPage(1);
+            CheckGroups(view, {2});
+            QTreeWidgetItem* copy = view.Tree()->topLevelItem(0)->child(1);
+            const QString path = copy->text(4);
+            QCOMPARE(path, files[3]); // the poorer copy goes
+            const QString pid = static_cast<CDuplicateItem*>(copy)->GetPersistentID();
+
+            RunRemoval(view);
+            QVERIFY(copy->isDisabled());
+            QVERIFY(!QFile::exists(path));
+            QFile library(xml);
+            QVERIFY(library.open(QIODevice::ReadOnly));
+            QVERIFY(!library.readAll().contains(pid.toUtf8()));
+            library.close();
+
+            view.ItemClicked(copy, 6);
+            QVERIFY(!copy->isDisabled());
+            QCOMPARE(Digest(path), bytes);
+            QVERIFY(library.open(QIODevice::ReadOnly));
+            QVERIFY(library.readAll().contains(path.toUtf8().toPercentEncoding("/").right(20)));
+            QCOMPARE(link.GetMusicState(static_cast<CDuplicateItem*>(copy)->GetMusicData()) & 0x200, 0);
+            link.SetExitState(1);
+        }
+        g_bScaniTunes = false;
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+        settings->SetDuplicate(static_cast<int>(kDefaultDuplicateMask));
     }
 
     void previewPlaysAndItsEndResetsTheIcon()
