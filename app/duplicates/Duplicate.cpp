@@ -71,9 +71,10 @@ CDuplicateItem* AsRow(QTreeWidgetItem* item)
 
 } // namespace
 
-CDuplicate::CDuplicate(QWidget* parent, int mediaHandle, CMusicLink* link)
+CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
     : QWidget(parent), m_mediaHandle(mediaHandle)
 {
+    setObjectName(QStringLiteral("Duplicate"));
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pSplitter->setStyleSheet(QStringLiteral("QSplitter::handle{width:1px;background-color:#4e8ec1;}"));
     m_pSplitter->setFocusPolicy(Qt::NoFocus);
@@ -175,12 +176,20 @@ void CDuplicate::StartClearTrash()
     m_pClearThread->start(QThread::LowestPriority);
 }
 
-QStringList CDuplicate::TakeScanPaths()
+void CDuplicate::TakeScanPaths(QStringList& paths)
 {
-    QStringList paths;
     m_pScanList->TakeScanPaths(paths);
     m_pOptions->Save();
-    return paths;
+}
+
+void CDuplicate::SetPendingScanPaths(const QStringList& paths)
+{
+    m_pScanList->AddScanItem(paths);
+}
+
+int CDuplicate::RowCount() const
+{
+    return m_pTree->topLevelItemCount() + static_cast<int>(m_pendingGroups.size());
 }
 
 int CDuplicate::CurrentPage() const

@@ -40,14 +40,17 @@ class CDuplicate : public QWidget
     Q_OBJECT
 
 public:
-    CDuplicate(QWidget* parent, int mediaHandle, CMusicLink* link);
+    CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent = nullptr);
     ~CDuplicate() override;
 
     void SetMusicLink(CMusicLink* link);
     // Starts the recycle clean-up the first time in the process's life; later calls do nothing.
     void StartClearTrash();
-    // Takes every path out of the scan list (last listed first) and saves the scan options.
-    QStringList TakeScanPaths();
+    // Moves every path out of the scan list into paths (last listed first) and saves the scan
+    // options.
+    void TakeScanPaths(QStringList& paths);
+    // Lists paths on the scan list as if the user had added them (the next Scan takes them).
+    void SetPendingScanPaths(const QStringList& paths);
     // Any thread. A track the analysis marked as a duplicate (absence has 0x4000) joins the
     // group of its repeat id; a track already shown is not added again.
     void AddDuplicateTrack(CMusicObj* track, int absence, int state, int64_t repeatId);
@@ -66,7 +69,7 @@ public:
     void SetPauseState(int type, bool wake);
     // Any thread; a stop also ends a removal waiting in its pause.
     void SetStopFlag(bool stop);
-    bool GetStopFlag() const { return m_bStop.load(); }
+    bool StopFlag() const { return m_bStop.load(); }
     void ClearView();
     void loadLanguage();
 
@@ -78,6 +81,7 @@ public:
     int PlayState() const { return m_playState; }
     QTreeWidgetItem* PlayingRow() const;
     int CurrentPage() const;
+    int RowCount() const;
 
 signals:
     void Complete(const QStringList& paths, const QString& xmlPath, EMusicRunMode mode);

@@ -68,7 +68,7 @@ int main(int argc, char** argv)
 
     BenchHost host;
     CMusicLink link(&host);
-    auto view = std::make_unique<CDuplicate>(nullptr, 0, &link);
+    auto view = std::make_unique<CDuplicate>(0, &link);
     view->resize(1280, 800);
     view->show();
     app.processEvents();

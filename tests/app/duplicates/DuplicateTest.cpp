@@ -295,7 +295,7 @@ private slots:
             digests[file] = Digest(file);
 
         CMusicLink link(&host);
-        CDuplicate view(nullptr, 0, &link);
+        CDuplicate view(0, &link);
         view.resize(1200, 800);
         view.show();
         QSignalSpy steps(&view, &CDuplicate::AddFixMissNum);
@@ -415,7 +415,7 @@ private slots:
         QVERIFY(QFile::copy(originals[1], folder + "/c.mp3"));
 
         CMusicLink link(&host);
-        CDuplicate view(nullptr, 0, &link);
+        CDuplicate view(0, &link);
         const DedupeLoadCounts counts = Scan(link, view, folder);
         QCOMPARE(counts.loaded, 6);
         QCOMPARE(counts.members, 5);
@@ -494,7 +494,7 @@ private slots:
         g_bScaniTunes = true;
         {
             CMusicLink link(&host);
-            CDuplicate view(nullptr, 0, &link);
+            CDuplicate view(0, &link);
             QSignalSpy loadOk(&link, &CMusicLink::SendLoadOK);
             QCOMPARE(link.LoadMusicLibrary(RunModeDuplicateITunes, xml.toUtf8().constData()), 0);
             QCOMPARE(link.StartLoadMusic(), 0);
@@ -559,7 +559,7 @@ private slots:
         settings->SetDuplicate(MF_Name | MF_Artist);
         {
             CMusicLink link(&host);
-            CDuplicate view(nullptr, media, &link);
+            CDuplicate view(media, &link);
             Scan(link, view, folder);
             QTreeWidgetItem* copy = view.Tree()->topLevelItem(0)->child(1);
             view.Tree()->setCurrentItem(copy);
@@ -621,7 +621,7 @@ private slots:
                 questions << q.text;
                 return 1;
             });
-            CDuplicate view(nullptr, 0, nullptr);
+            CDuplicate view(0, nullptr);
             view.StartClearTrash();
             QVERIFY(QTest::qWaitFor([&] { return view.ClearTrashThread()->isFinished(); }, 10000));
             view.StartClearTrash(); // once per process
@@ -641,7 +641,7 @@ private slots:
         dayFolder(9);
         {
             CMessageSeam::Scope answer([](const MessageQuestion&) { return 2; });
-            CDuplicate view(nullptr, 0, nullptr);
+            CDuplicate view(0, nullptr);
             view.ClearTrashThread()->start();
             QVERIFY(QTest::qWaitFor([&] { return view.ClearTrashThread()->isFinished(); }, 10000));
         }
@@ -649,7 +649,7 @@ private slots:
 
         // Closing while the question is pending ends the thread and deletes nothing more.
         {
-            auto view = std::make_unique<CDuplicate>(nullptr, 0, nullptr);
+            auto view = std::make_unique<CDuplicate>(0, nullptr);
             QSignalSpy asked(view->ClearTrashThread(), &CClearTrashThread::AskClearTrash);
             view->ClearTrashThread()->start();
             QVERIFY(QTest::qWaitFor([&] { return asked.count() == 1; }, 10000));
