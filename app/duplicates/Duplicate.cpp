@@ -102,6 +102,7 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
     // Every row has the same height: the view then lays out 20 000 rows without asking each.
     m_pTree->setUniformRowHeights(true);
     m_pTree->setColumnCount(kColumnCount);
+    m_pTree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
     QHeaderView* header = m_pTree->header();
     header->setStretchLastSection(false);
     header->setMinimumSectionSize(ScaledInt(40));

@@ -25,8 +25,11 @@ CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
 
     auto* groupRow = new QHBoxLayout(m_pGroup);
     groupRow->setSpacing(0);
-    groupRow->addWidget(
-        new QLabel(tr("Automatically clear the duplicates removal history that exists over"), m_pGroup));
+    auto* before = new QLabel(tr("Automatically clear the duplicates removal history that exists over"), m_pGroup);
+    // The dialog has a fixed width: a wider font than the one it was drawn for wraps the text
+    // instead of cutting it off.
+    before->setWordWrap(true);
+    groupRow->addWidget(before, 1);
     groupRow->addWidget(m_pDays);
     groupRow->addWidget(new QLabel(tr("day(s)."), m_pGroup));
     groupRow->addStretch();
