@@ -167,8 +167,10 @@ QString CMainUI::ActionButtonStyle(const QString& objectName, const QString& pic
                                    double width)
 {
     // Every action picture carries its icon at the left: the text is centred in the room beside it.
+    // The padding comes out of the content width, so the button keeps its outer size.
     return ImageButtonStyle(objectName, picture, ScaledValue(width), ScaledValue(43), colour, ScaledValue(14)) +
-           QStringLiteral("QPushButton#%1{padding-left:%2px;}").arg(objectName, Number(ScaledValue(30)));
+           QStringLiteral("QPushButton#%1{padding-left:%2px;min-width:%3;max-width:%3;}")
+               .arg(objectName, Number(ScaledValue(30)), Number(ScaledValue(width - 30)));
 }
 
 void CMainUI::BuildMainWidgets()
@@ -245,6 +247,9 @@ void CMainUI::BuildMainWidgets()
 
     m_pHintLine = new CShadeLabel(m_pStatusBar);
     m_pHintLine->setObjectName(QStringLiteral("MainUIScroll"));
+    // Long texts are elided where they are drawn: they never widen the header past the window.
+    m_pHintLine->setMinimumWidth(ScaledInt(100));
+    m_pMessageLine->setMinimumWidth(ScaledInt(100));
     m_pHintLine->SetShadeHidden(true);
 
     m_pHeaderStack = new QStackedWidget(scanning);
