@@ -125,21 +125,7 @@ void CMainUI::LoadXMLPath()
     ClearScanList();
     EmptyWorkFolders();
     DeleteDBFiles();
-    m_iStage = 0;
-    m_iRunState = 0;
-    SetScore(10000.0);
-    SetScoreStep(0.0);
-    m_iSavedProgress = -1;
-    m_bCloseAfterApply = false;
-    m_bDeleteDatabase = false;
-    m_pRetryButton->hide();
-    m_pScoreLabel->setText(QStringLiteral("100"));
-    m_pActionStack->setCurrentIndex(ActionPause);
-    m_pTopStack->setCurrentIndex(TopWelcome);
-    m_pContentStack->setCurrentIndex(PageStart);
-    m_pBusyBanner->hide();
-    m_eRunMode = RunModeNone;
-    m_iResultType = 0;
+    ResetToStart();
     if (type == 4 || type == 5)
         Duplicate();
 }

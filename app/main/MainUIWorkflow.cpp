@@ -724,8 +724,6 @@ void CMainUI::GoHome()
     EmptyWorkFolders();
     SaveProjectFile(true);
     DeleteDBFiles();
-    // Home ends the manager's exit state: the next start request begins from a clean manager.
-    m_pMusicLink->SetExitState(0);
     ResetToStart();
     m_pDuplicate->ClearView();
 }
