@@ -223,7 +223,10 @@ int DedupeEngine::Start(DedupeProgressCallback callback, void* user, unsigned op
     }
     try
     {
-        m_worker = std::thread([this] { run(); });
+        m_worker = std::thread([this] {
+            nameEngineThread("run");
+            run();
+        });
         m_workerId = m_worker.get_id();
     }
     catch (const std::system_error&)
@@ -428,6 +431,7 @@ void DedupeEngine::run()
     const size_t window = loaders * 2;
     std::vector<std::thread> threads;
     const auto loader = [&] {
+        nameEngineThread("load");
         for (;;)
         {
             size_t index = 0;

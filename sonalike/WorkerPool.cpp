@@ -1,13 +1,26 @@
 #include "WorkerPool.h"
 
+#include <pthread.h>
+
+#include <string>
+
 namespace sonalike {
+
+void nameEngineThread(const char* role)
+{
+    const std::string name = std::string("sonalike-") + role;
+    pthread_setname_np(pthread_self(), name.substr(0, 15).c_str());
+}
 
 WorkerPool::WorkerPool(unsigned threads)
 {
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
     for (unsigned i = 1; i < threads; ++i)
-        m_threads.emplace_back([this, i] { loop(i); });
+        m_threads.emplace_back([this, i] {
+            nameEngineThread("pool");
+            loop(i);
+        });
 }
 
 WorkerPool::~WorkerPool()

@@ -10,6 +10,10 @@
 
 namespace sonalike {
 
+// Names the calling thread "sonalike-<role>" (at most 15 characters in all), so the engine's own
+// threads can be told apart from the host program's in a debugger, `top -H` or /proc.
+void nameEngineThread(const char* role);
+
 // A fixed set of threads that run one job at a time together with the caller. Used by the
 // grouping to scan buckets on all cores. Not re-entrant: one caller at a time (the run's worker).
 class WorkerPool

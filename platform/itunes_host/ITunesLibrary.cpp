@@ -2,8 +2,6 @@
 
 #include "LocationUrl.h"
 
-#include <QStandardPaths>
-
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
@@ -106,6 +104,36 @@ bool startsAsLibraryPlist(const std::string& path)
     return names.size() == 2 && names[0] == "plist" && names[1] == "dict";
 }
 
+// The user's music folder as the desktop names it: XDG_MUSIC_DIR of user-dirs.dirs in the
+// configuration folder, else "$HOME/Music" (the rules Qt's MusicLocation follows on Linux, so the
+// program and the host agree without the host needing Qt).
+std::string musicFolder()
+{
+    const char* homeEnv = std::getenv("HOME");
+    const std::string home = homeEnv ? homeEnv : "";
+    const char* configEnv = std::getenv("XDG_CONFIG_HOME");
+    const std::string config = configEnv && *configEnv == '/' ? configEnv : home + "/.config";
+    std::ifstream dirs(config + "/user-dirs.dirs");
+    for (std::string line; std::getline(dirs, line);)
+    {
+        const std::string key = "XDG_MUSIC_DIR=";
+        if (line.compare(0, key.size(), key) != 0)
+            continue;
+        std::string value = line.substr(key.size());
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        if (value.compare(0, 5, "$HOME") == 0)
+            value = home + value.substr(5);
+        if (!value.empty() && value.front() == '/')
+        {
+            while (value.size() > 1 && value.back() == '/')
+                value.pop_back();
+            return value;
+        }
+    }
+    return home + "/Music";
+}
+
 bool isLibraryOrMusicPlaylist(const PlistValue& playlist)
 {
     if (playlist.kind() != PlistValue::Kind::Dict)
@@ -134,8 +162,7 @@ std::string ITunesLibrary::defaultLibraryPath()
     const char* env = std::getenv("TIDEWELL_ITUNES_LIBRARY");
     if (env && *env)
         return env;
-    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    return (music + QStringLiteral("/iTunes/iTunes Music Library.xml")).toStdString();
+    return musicFolder() + "/iTunes/iTunes Music Library.xml";
 }
 
 HResult ITunesLibrary::open(const std::string& path, std::shared_ptr<ITunesLibrary>& out, std::string* error,

@@ -29,7 +29,9 @@ namespace {
 
 const QByteArray kTrackId = "3n3Ppam7vgaVa1iaRUc9Lp";
 const QByteArray kToken = "BQDj-token_value.42";
-const QByteArray kCover = QByteArray("\xFF\xD8\xFF\xE0 cover art bytes \x00\x01\x02", 26);
+// The picture's bytes hold zeros, so the length comes from the array, not from a terminator.
+constexpr char kCoverBytes[] = "\xFF\xD8\xFF\xE0 cover art bytes \x00\x01\x02";
+const QByteArray kCover = QByteArray(kCoverBytes, sizeof kCoverBytes - 1);
 
 // A recorded-style answer of the identify service for one song with a Spotify track.
 QByteArray identifyAnswer(const QByteArray& spotifyTrackId = kTrackId)
