@@ -11,6 +11,7 @@
 #include "FingerprintStore.h"
 #include "MusicFlags.h"
 #include "SaveToDBThread.h"
+#include "WorkerPool.h"
 #include "iTunesLib.h"
 
 #include <QFileInfo>
@@ -21,6 +22,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <memory>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -70,35 +72,31 @@ bool qualityKeepsNew(const MusicInfo& n, const MusicInfo& r)
 // Earlier tracks whose fingerprint comparisons are worked out together.
 constexpr size_t kCompareChunk = 512;
 
-// Runs body(0) .. body(count - 1) on every core; returns when all are done.
-template <typename Body>
-void parallelFor(size_t count, Body&& body)
-{
-    const size_t threads = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), (count + 31) / 32);
-    if (threads <= 1)
-    {
-        for (size_t k = 0; k < count; ++k)
-            body(k);
-        return;
-    }
-    std::atomic<size_t> next{0};
-    auto work = [&] {
-        for (size_t k = next++; k < count; k = next++)
-            body(k);
-    };
-    std::vector<std::thread> pool;
-    for (size_t t = 1; t < threads; ++t)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& thread : pool)
-        thread.join();
-}
-
-// The fingerprints of a deep scan, with the store position of every track of the list.
+// The fingerprints of a deep scan, with the store position of every track of the list, and the
+// threads that compare them (they live as long as the scan, so a chunk costs no thread start).
 struct DeepScan
 {
     std::unique_ptr<CFingerprintStore> store;
     QHash<const CMusicObj*, int> position;
+    std::unique_ptr<tidewell::WorkerPool> pool;
+
+    // Runs body(0) .. body(count - 1) on the pool; returns when all are done. A short run stays
+    // on the calling thread.
+    template <typename Body>
+    void ForEach(size_t count, Body&& body) const
+    {
+        if (!pool || count < 32)
+        {
+            for (size_t k = 0; k < count; ++k)
+                body(k);
+            return;
+        }
+        std::atomic<size_t> next{0};
+        pool->runOnAll([&](unsigned) {
+            for (size_t k = next++; k < count; k = next++)
+                body(k);
+        });
+    }
 
     const CFingerprintStore::Entry* EntryOf(const CMusicObj* obj) const
     {
@@ -290,7 +288,7 @@ int duplicateCalculate(CMusicManage& m, const MusicInfo* info, const CMusicObj* 
         {
             const size_t to = std::min(candidates.size(), from + kCompareChunk);
             known.assign(to - from, 0);
-            parallelFor(to - from, [&](size_t k) { known[k] = test.CompareInMemory(candidates[from + k], *deep); });
+            deep->ForEach(to - from, [&](size_t k) { known[k] = test.CompareInMemory(candidates[from + k], *deep); });
             bool done = false;
             for (size_t k = from; k < to && !done; ++k)
                 done = visitKnown(candidates[k], &known[k - from]);
@@ -460,6 +458,14 @@ int CMusicManage::AnalyzeMusicInfo()
             {
                 WriteManageLog(QStringLiteral("malloc(m_iBuf) Failed!"));
                 return finish(-2);
+            }
+            try
+            {
+                deep.pool = std::make_unique<tidewell::WorkerPool>(0, "tidewell-compare");
+            }
+            catch (const std::system_error&)
+            {
+                // No pool: the comparisons run on this thread.
             }
         }
     }

@@ -4,21 +4,21 @@
 
 #include <string>
 
-namespace sonalike {
+namespace tidewell {
 
-void nameEngineThread(const char* role)
+void nameThisThread(const char* name)
 {
-    const std::string name = std::string("sonalike-") + role;
-    pthread_setname_np(pthread_self(), name.substr(0, 15).c_str());
+    pthread_setname_np(pthread_self(), std::string(name).substr(0, 15).c_str());
 }
 
-WorkerPool::WorkerPool(unsigned threads)
+WorkerPool::WorkerPool(unsigned threads, const char* name)
 {
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
     for (unsigned i = 1; i < threads; ++i)
-        m_threads.emplace_back([this, i] {
-            nameEngineThread("pool");
+        m_threads.emplace_back([this, i, name] {
+            if (name)
+                nameThisThread(name);
             loop(i);
         });
 }
@@ -77,4 +77,4 @@ void WorkerPool::loop(unsigned participant)
     }
 }
 
-} // namespace sonalike
+} // namespace tidewell
