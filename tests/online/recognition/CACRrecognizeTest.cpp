@@ -1,5 +1,5 @@
 #include "CACRrecognize.h"
-#include "LocalHttpServer.h"
+#include "EventLoopHttpServer.h"
 #include "ServiceKeys.h"
 #include "acr_extractor.h"
 
@@ -19,7 +19,7 @@
 
 using tidewell::test::HttpRequest;
 using tidewell::test::HttpResponse;
-using tidewell::test::LocalHttpServer;
+using tidewell::test::EventLoopHttpServer;
 using tidewell::test::ScopedEnv;
 using tidewell::test::TempHome;
 
@@ -65,14 +65,14 @@ QByteArray tokenAnswer()
 struct Recognition : ::testing::Test
 {
     TempHome home;
-    LocalHttpServer acr;
-    LocalHttpServer spotify{LocalHttpServer::Tls::TrustedCertificate};
+    EventLoopHttpServer acr;
+    EventLoopHttpServer spotify{EventLoopHttpServer::Tls::TrustedCertificate};
     std::unique_ptr<ScopedEnv> acrHost, accountsHost, apiHost;
     QString audioPath;
 
     void SetUp() override
     {
-        LocalHttpServer::trustTestCertificate();
+        EventLoopHttpServer::trustTestCertificate();
         ASSERT_TRUE(acr.start());
         ASSERT_TRUE(spotify.start());
         acrHost = std::make_unique<ScopedEnv>(keys::kAcrHostVariable, acr.hostPort().toLatin1());
@@ -347,7 +347,7 @@ TEST_F(Recognition, BadIdentifyRepliesGiveAnEmptyMessage)
 
 TEST_F(Recognition, RefusedConnection)
 {
-    LocalHttpServer closed;
+    EventLoopHttpServer closed;
     ASSERT_TRUE(closed.start());
     const QString hostPort = closed.hostPort();
     closed.close();
@@ -440,7 +440,7 @@ TEST_F(Recognition, ImageChoiceByHeight)
 
 TEST_F(Recognition, TokenRequestVerifiesTheServerCertificate)
 {
-    LocalHttpServer stranger(LocalHttpServer::Tls::UntrustedCertificate);
+    EventLoopHttpServer stranger(EventLoopHttpServer::Tls::UntrustedCertificate);
     ASSERT_TRUE(stranger.start());
     stranger.answer("/api/token", {HttpResponse::Mode::Full, 200, "application/json", tokenAnswer()});
     ScopedEnv host(keys::kSpotifyAccountsHostVariable, stranger.hostPort().toLatin1());
