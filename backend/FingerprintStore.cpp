@@ -14,21 +14,21 @@ int CFingerprintStore::CodeFor(int failure, bool firstTrack)
     switch (failure)
     {
     case FpNoContext:
-        return firstTrack ? -3 : -4;
+        return firstTrack ? FpcFirstNoContext : FpcSecondNoContext;
     case FpDecodeFailed:
-        return firstTrack ? -7 : -11;
+        return firstTrack ? FpcFirstDecodeFailed : FpcSecondDecodeFailed;
     case FpFinishFailed:
-        return firstTrack ? -8 : -12;
+        return firstTrack ? FpcFirstFinishFailed : FpcSecondFinishFailed;
     case FpNoMemory:
-        return firstTrack ? -9 : -13;
+        return firstTrack ? FpcFirstNoMemory : FpcSecondNoMemory;
     case FpNoRaw:
-        return firstTrack ? -10 : -14;
+        return firstTrack ? FpcFirstNoRaw : FpcSecondNoRaw;
     case FpCannotOpen:
-        return firstTrack ? -15 : -16;
+        return firstTrack ? FpcFirstCacheUnopenable : FpcSecondCacheUnopenable;
     case FpReadNoMemory:
-        return firstTrack ? -17 : -18;
+        return firstTrack ? FpcFirstCacheNoMemory : FpcSecondCacheNoMemory;
     default:
-        return -22;
+        return FpcCompareFailed;
     }
 }
 
