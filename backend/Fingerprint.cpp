@@ -113,8 +113,12 @@ struct TrackCodes
 {
     int noContext, decodeFailed, finishFailed, noMemory, noRaw, cannotOpen, readNoMemory;
 };
-constexpr TrackCodes kFirstCodes{-3, -7, -8, -9, -10, -15, -17};
-constexpr TrackCodes kSecondCodes{-4, -11, -12, -13, -14, -16, -18};
+constexpr TrackCodes kFirstCodes{FpcFirstNoContext,       FpcFirstDecodeFailed, FpcFirstFinishFailed,
+                                 FpcFirstNoMemory,        FpcFirstNoRaw,        FpcFirstCacheUnopenable,
+                                 FpcFirstCacheNoMemory};
+constexpr TrackCodes kSecondCodes{FpcSecondNoContext,       FpcSecondDecodeFailed, FpcSecondFinishFailed,
+                                  FpcSecondNoMemory,        FpcSecondNoRaw,        FpcSecondCacheUnopenable,
+                                  FpcSecondCacheNoMemory};
 
 int fingerprintOf(const char* audio, const char* cache, const TrackCodes& codes, std::vector<uint32_t>& items)
 {
@@ -377,7 +381,7 @@ int CompareFingerprintFiles(const char* firstAudio, const char* firstCache, cons
                             const char* secondCache, uint32_t flags)
 {
     if (!firstAudio || !firstCache || !secondAudio || !secondCache)
-        return -1;
+        return FpcNullArgument;
     try
     {
         std::vector<uint32_t> first;
@@ -388,16 +392,16 @@ int CompareFingerprintFiles(const char* firstAudio, const char* firstCache, cons
             return rc;
         const int n = static_cast<int>(std::min(first.size(), second.size()));
         if (n < kMinCompareItems)
-            return first.size() <= second.size() ? -20 : -21;
+            return first.size() <= second.size() ? FpcFirstTooShort : FpcSecondTooShort;
         const int result = CompareRawFingerprints(first.data(), second.data(), n, flags);
-        return result < 0 ? -22 : result;
+        return result < 0 ? FpcCompareFailed : result;
     }
     catch (const std::bad_alloc&)
     {
-        return -255;
+        return FpcNoMemory;
     }
     catch (const std::exception&)
     {
-        return -22;
+        return FpcCompareFailed;
     }
 }

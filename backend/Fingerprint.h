@@ -54,8 +54,33 @@ QString FingerprintCachePath(const QString& dataFolder, const QString& persisten
 // path or job, or no decode buffer; -2 Chromaprint refused to start; -3 the decode gave no audio.
 int DecodeToFingerprint(const char* path, FingerprintJob* job);
 
+// The failure codes of CompareFingerprintFiles (and of the analysis's comparison from
+// fingerprints made ahead, which gives the same answers). "First"/"Second": which track failed.
+enum FingerprintCompareCode : int
+{
+    FpcNullArgument = -1,
+    FpcFirstNoContext = -3,
+    FpcSecondNoContext = -4,
+    FpcFirstDecodeFailed = -7,
+    FpcFirstFinishFailed = -8,
+    FpcFirstNoMemory = -9,
+    FpcFirstNoRaw = -10,
+    FpcSecondDecodeFailed = -11,
+    FpcSecondFinishFailed = -12,
+    FpcSecondNoMemory = -13,
+    FpcSecondNoRaw = -14,
+    FpcFirstCacheUnopenable = -15,
+    FpcSecondCacheUnopenable = -16,
+    FpcFirstCacheNoMemory = -17,
+    FpcSecondCacheNoMemory = -18,
+    FpcFirstTooShort = -20,  // fewer than kMinCompareItems in common, the first the shorter (or equal)
+    FpcSecondTooShort = -21, // the same, the second the shorter
+    FpcCompareFailed = -22,
+    FpcNoMemory = -255, // no memory for a cache path
+};
+
 // Compares two tracks by their fingerprints, making (and caching) each one the first time.
-// 1 duplicate, 0 not; negative codes:
+// 1 duplicate, 0 not; negative codes (FingerprintCompareCode):
 //   -1 null argument; -255 no memory for a cache path; -3/-4 Chromaprint context not created
 //   (first/second track); -7/-11 decoding failed; -8/-12 Chromaprint failed to finish; -10/-14 no
 //   raw fingerprint; -9/-13 no memory for the fingerprint copy; -15/-16 an existing cache file

@@ -2,6 +2,7 @@
 
 #include "Fingerprint.h"
 #include "kestrine.h"
+#include "WorkerPool.h"
 
 #include <chromaprint.h>
 
@@ -13,39 +14,30 @@ int CFingerprintStore::CodeFor(int failure, bool firstTrack)
     switch (failure)
     {
     case FpNoContext:
-        return firstTrack ? -3 : -4;
+        return firstTrack ? FpcFirstNoContext : FpcSecondNoContext;
     case FpDecodeFailed:
-        return firstTrack ? -7 : -11;
+        return firstTrack ? FpcFirstDecodeFailed : FpcSecondDecodeFailed;
     case FpFinishFailed:
-        return firstTrack ? -8 : -12;
+        return firstTrack ? FpcFirstFinishFailed : FpcSecondFinishFailed;
     case FpNoMemory:
-        return firstTrack ? -9 : -13;
+        return firstTrack ? FpcFirstNoMemory : FpcSecondNoMemory;
     case FpNoRaw:
-        return firstTrack ? -10 : -14;
+        return firstTrack ? FpcFirstNoRaw : FpcSecondNoRaw;
     case FpCannotOpen:
-        return firstTrack ? -15 : -16;
+        return firstTrack ? FpcFirstCacheUnopenable : FpcSecondCacheUnopenable;
     case FpReadNoMemory:
-        return firstTrack ? -17 : -18;
+        return firstTrack ? FpcFirstCacheNoMemory : FpcSecondCacheNoMemory;
     default:
-        return -22;
+        return FpcCompareFailed;
     }
 }
 
 CFingerprintStore::CFingerprintStore(std::vector<Source> sources, std::function<void(const QString&)> log)
-    : m_sources(std::move(sources)), m_entries(m_sources.size()), m_ready(m_sources.size(), 0), m_log(std::move(log))
+    : m_sources(std::move(sources)), m_log(std::move(log))
 {
 }
 
-CFingerprintStore::~CFingerprintStore()
-{
-    {
-        std::lock_guard lock(m_mutex);
-        m_stop = true;
-    }
-    m_workCv.notify_all();
-    for (std::thread& worker : m_workers)
-        worker.join();
-}
+CFingerprintStore::~CFingerprintStore() = default;
 
 bool CFingerprintStore::Start(int threads)
 {
@@ -60,44 +52,17 @@ bool CFingerprintStore::Start(int threads)
         }
         m_buffers.push_back(std::move(buffer));
     }
-    for (const auto& buffer : m_buffers)
-        m_workers.emplace_back(&CFingerprintStore::Work, this, buffer.get());
+    m_prefetch = std::make_unique<tidewell::OrderedPrefetch<Entry>>(
+        m_sources.size(), kLookahead,
+        [this](size_t position, unsigned worker) { return Make(m_sources[position], m_buffers[worker].get()); });
+    m_prefetch->start(static_cast<unsigned>(threads), [] { tidewell::nameThisThread("tidewell-print"); });
     return true;
-}
-
-void CFingerprintStore::Work(int16_t* buffer)
-{
-    const int count = static_cast<int>(m_sources.size());
-    for (;;)
-    {
-        int position = 0;
-        {
-            std::unique_lock lock(m_mutex);
-            m_workCv.wait(lock, [&] { return m_stop || m_next >= count || m_next <= m_consumer + kLookahead; });
-            if (m_stop || m_next >= count)
-                return;
-            position = m_next++;
-        }
-        Entry entry = Make(m_sources[static_cast<size_t>(position)], buffer);
-        {
-            std::lock_guard lock(m_mutex);
-            m_entries[static_cast<size_t>(position)] = std::move(entry);
-            m_ready[static_cast<size_t>(position)] = 1;
-        }
-        m_readyCv.notify_all();
-    }
 }
 
 const CFingerprintStore::Entry& CFingerprintStore::Wait(int position)
 {
-    std::unique_lock lock(m_mutex);
-    if (position > m_consumer)
-    {
-        m_consumer = position;
-        m_workCv.notify_all();
-    }
-    m_readyCv.wait(lock, [&] { return m_ready[static_cast<size_t>(position)] != 0 || m_workers.empty(); });
-    return m_entries[static_cast<size_t>(position)];
+    static const Entry kNotMade;
+    return m_prefetch ? m_prefetch->wait(static_cast<size_t>(position)) : kNotMade;
 }
 
 CFingerprintStore::Entry CFingerprintStore::Make(const Source& source, int16_t* buffer) const

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "OrderedPrefetch.h"
+
 #include <QString>
 
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 // The fingerprints of one deep duplicate scan, made ahead of the analysis on every core and kept
@@ -20,8 +19,9 @@
 // kMaxCachedItems a cache read gives (20 seconds make about 150 items, so this never cuts one).
 //
 // Threading: the owner (the analysis thread) builds the store, calls Start, then Wait for
-// positions in ascending order. Workers run at most kLookahead positions ahead of the last one
-// waited for, so a paused analysis soon leaves them idle. The destructor stops and joins them.
+// positions in ascending order. Workers (an OrderedPrefetch) run at most kLookahead positions
+// ahead of the last one waited for, so a paused analysis soon leaves them idle. The destructor
+// stops and joins them.
 class CFingerprintStore
 {
 public:
@@ -60,25 +60,17 @@ public:
     CFingerprintStore& operator=(const CFingerprintStore&) = delete;
 
     // Allocates one decode buffer per worker and starts them. False when a buffer cannot be
-    // allocated (nothing started).
+    // allocated (nothing started). Should no thread start, Wait makes each fingerprint itself.
     bool Start(int threads);
-    // The fingerprint at a position, once made. Blocks until it is.
+    // The fingerprint at a position, once made. Blocks until it is. Before Start: an entry that
+    // is never compared.
     const Entry& Wait(int position);
 
 private:
-    void Work(int16_t* buffer);
     Entry Make(const Source& source, int16_t* buffer) const;
 
     std::vector<Source> m_sources;
-    std::vector<Entry> m_entries;
-    std::vector<char> m_ready; // guarded by m_mutex
     std::function<void(const QString&)> m_log;
-    std::vector<std::unique_ptr<int16_t[]>> m_buffers;
-    std::vector<std::thread> m_workers;
-    std::mutex m_mutex;
-    std::condition_variable m_workCv;
-    std::condition_variable m_readyCv;
-    int m_next = 0;     // next position a worker takes
-    int m_consumer = 0; // highest position waited for
-    bool m_stop = false;
+    std::vector<std::unique_ptr<int16_t[]>> m_buffers; // one per worker, outlive m_prefetch
+    std::unique_ptr<tidewell::OrderedPrefetch<Entry>> m_prefetch;
 };

@@ -11,6 +11,7 @@
 #include "FingerprintStore.h"
 #include "MusicFlags.h"
 #include "SaveToDBThread.h"
+#include "WorkerPool.h"
 #include "iTunesLib.h"
 
 #include <QFileInfo>
@@ -21,6 +22,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <memory>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -70,35 +72,31 @@ bool qualityKeepsNew(const MusicInfo& n, const MusicInfo& r)
 // Earlier tracks whose fingerprint comparisons are worked out together.
 constexpr size_t kCompareChunk = 512;
 
-// Runs body(0) .. body(count - 1) on every core; returns when all are done.
-template <typename Body>
-void parallelFor(size_t count, Body&& body)
-{
-    const size_t threads = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), (count + 31) / 32);
-    if (threads <= 1)
-    {
-        for (size_t k = 0; k < count; ++k)
-            body(k);
-        return;
-    }
-    std::atomic<size_t> next{0};
-    auto work = [&] {
-        for (size_t k = next++; k < count; k = next++)
-            body(k);
-    };
-    std::vector<std::thread> pool;
-    for (size_t t = 1; t < threads; ++t)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& thread : pool)
-        thread.join();
-}
-
-// The fingerprints of a deep scan, with the store position of every track of the list.
+// The fingerprints of a deep scan, with the store position of every track of the list, and the
+// threads that compare them (they live as long as the scan, so a chunk costs no thread start).
 struct DeepScan
 {
     std::unique_ptr<CFingerprintStore> store;
     QHash<const CMusicObj*, int> position;
+    std::unique_ptr<tidewell::WorkerPool> pool;
+
+    // Runs body(0) .. body(count - 1) on the pool; returns when all are done. A short run stays
+    // on the calling thread.
+    template <typename Body>
+    void ForEach(size_t count, Body&& body) const
+    {
+        if (!pool || count < 32)
+        {
+            for (size_t k = 0; k < count; ++k)
+                body(k);
+            return;
+        }
+        std::atomic<size_t> next{0};
+        pool->runOnAll([&](unsigned) {
+            for (size_t k = next++; k < count; k = next++)
+                body(k);
+        });
+    }
 
     const CFingerprintStore::Entry* EntryOf(const CMusicObj* obj) const
     {
@@ -110,88 +108,92 @@ struct DeepScan
 class DuplicateTest
 {
 public:
-    DuplicateTest(CMusicManage& manager, const MusicInfo& n, int options, const CMusicObj* newObj)
-        : m(manager), N(n), options(options), newObj(newObj)
+    DuplicateTest(CMusicManage& manager, const MusicInfo& newInfo, int options, const CMusicObj* newObj)
+        : m_manager(manager), m_newInfo(newInfo), m_options(options), m_newObj(newObj)
     {
     }
 
-    // 1 E matches N, 0 it does not (go on), -1 N cannot be compared (stop). `known` is the
-    // fingerprint comparison's answer when it was worked out already.
-    int Compare(CMusicObj* e, const DeepScan* deep, const int* known = nullptr)
+    // 1 the earlier track matches the new one, 0 it does not (go on), -1 the new one cannot be
+    // compared (stop). `known` is the fingerprint comparison's answer when it was worked out already.
+    int Compare(CMusicObj* earlierObj, const DeepScan* deep, const int* known = nullptr)
     {
-        const MusicInfo& R = e->CurrentInfo();
-        if (!(options & MF_DeepScan))
-            return CDuplicateIndex::TagsMatch(N, R, options) ? 1 : 0;
-        if (!isRegularFile(R.Location))
+        const MusicInfo& earlier = earlierObj->CurrentInfo();
+        if (!(m_options & MF_DeepScan))
+            return CDuplicateIndex::TagsMatch(m_newInfo, earlier, m_options) ? 1 : 0;
+        if (!isRegularFile(earlier.Location))
             return 0;
-        const int rc = known ? *known : deep ? CompareInMemory(e, *deep) : CompareFiles(R);
+        const int rc = known ? *known : deep ? CompareInMemory(earlierObj, *deep) : CompareFiles(earlier);
         if (rc > 0)
             return 1;
         if (rc == 0)
             return 0;
-        m.WriteManageLog(QStringLiteral("DuplicateCalculate:%1, %2 Failed:%3").arg(N.Location, R.Location).arg(rc));
-        if (rc == -7 || rc == -20)
+        m_manager.WriteManageLog(
+            QStringLiteral("DuplicateCalculate:%1, %2 Failed:%3").arg(m_newInfo.Location, earlier.Location).arg(rc));
+        // The new track itself cannot be compared: no comparison of it can succeed.
+        if (rc == FpcFirstDecodeFailed || rc == FpcFirstTooShort)
             return -1;
-        if (rc == -11 || rc == -21)
+        // The earlier track cannot be: it is marked and left out of later tests.
+        if (rc == FpcSecondDecodeFailed || rc == FpcSecondTooShort)
         {
-            e->SetAbsence(e->GetAbsence() | MF_DuplicateFailed);
-            e->SetAnalysed(true);
+            earlierObj->SetAbsence(earlierObj->GetAbsence() | MF_DuplicateFailed);
+            earlierObj->SetAnalysed(true);
         }
         return 0;
     }
 
     // The matched track's group and which copy goes. Returns 1.
-    int Settle(CMusicObj* e, int64_t* groupId, unsigned char* removeNew)
+    int Settle(CMusicObj* earlierObj, int64_t* groupId, unsigned char* removeNew)
     {
-        const MusicInfo& R = e->CurrentInfo();
-        int64_t g = e->GetRepeatID();
-        if (g == 0)
+        const MusicInfo& earlier = earlierObj->CurrentInfo();
+        int64_t group = earlierObj->GetRepeatID();
+        if (group == 0)
         {
-            if (e->GetState() & MF_Duplicate)
-                m.WriteManageLog(QStringLiteral("Old RepeatID is Zero and Failed!"));
-            e->SetAbsence(e->GetAbsence() | MF_Duplicate | MF_Analysed);
+            if (earlierObj->GetState() & MF_Duplicate)
+                m_manager.WriteManageLog(QStringLiteral("Old RepeatID is Zero and Failed!"));
+            earlierObj->SetAbsence(earlierObj->GetAbsence() | MF_Duplicate | MF_Analysed);
             bool ok = false;
-            uint64_t id = R.PersistentID.toULongLong(&ok, 16);
+            uint64_t id = earlier.PersistentID.toULongLong(&ok, 16);
             if (!ok || id == 0)
             {
-                m.WriteManageLog(QStringLiteral("Frist %1 toULongLong Failed!").arg(R.PersistentID));
-                id = N.PersistentID.toULongLong(&ok, 16);
+                m_manager.WriteManageLog(QStringLiteral("Frist %1 toULongLong Failed!").arg(earlier.PersistentID));
+                id = m_newInfo.PersistentID.toULongLong(&ok, 16);
                 if (!ok || id == 0)
                 {
-                    m.WriteManageLog(QStringLiteral("Second %1 toULongLong Failed!").arg(N.PersistentID));
+                    m_manager.WriteManageLog(
+                        QStringLiteral("Second %1 toULongLong Failed!").arg(m_newInfo.PersistentID));
                     id = 0;
                 }
             }
-            g = static_cast<int64_t>(id);
-            e->SetRepeatID(g);
-            e->SetAnalysed(true);
+            group = static_cast<int64_t>(id);
+            earlierObj->SetRepeatID(group);
+            earlierObj->SetAnalysed(true);
         }
-        *groupId = g;
+        *groupId = group;
 
         bool keepNew = false;
         bool decided = true;
-        switch (e->GetType())
+        switch (earlierObj->GetType())
         {
         case RunModeDuplicateFiles: {
-            CiTunesLib* z = m.GetZLibrary();
-            const bool newFound = z && z->FindInZDatabase(N.Location.toUtf8().constData()) == 0;
-            const bool oldFound = z && z->FindInZDatabase(R.Location.toUtf8().constData()) == 0;
+            CiTunesLib* zLibrary = m_manager.GetZLibrary();
+            const bool newFound = zLibrary && zLibrary->FindInZDatabase(m_newInfo.Location.toUtf8().constData()) == 0;
+            const bool oldFound = zLibrary && zLibrary->FindInZDatabase(earlier.Location.toUtf8().constData()) == 0;
             if (newFound != oldFound)
                 keepNew = newFound;
             else
-                keepNew = qualityKeepsNew(N, R);
+                keepNew = qualityKeepsNew(m_newInfo, earlier);
             break;
         }
         case RunModeDuplicateITunes:
-            keepNew = qualityKeepsNew(N, R);
+            keepNew = qualityKeepsNew(m_newInfo, earlier);
             break;
         default:
             decided = false;
         }
         if (decided && keepNew)
         {
-            e->SetState(e->GetState() | MF_Duplicate);
-            e->SetAnalysed(true);
+            earlierObj->SetState(earlierObj->GetState() | MF_Duplicate);
+            earlierObj->SetAnalysed(true);
             *removeNew = 0;
         }
         else
@@ -202,72 +204,74 @@ public:
     }
 
 private:
-    int CompareFiles(const MusicInfo& R) const
+    int CompareFiles(const MusicInfo& earlier) const
     {
-        const QString folder = m.GetDataFolder();
-        const QByteArray a = N.Location.toUtf8(), b = R.Location.toUtf8();
-        const QByteArray ca = FingerprintCachePath(folder, N.PersistentID).toUtf8();
-        const QByteArray cb = FingerprintCachePath(folder, R.PersistentID).toUtf8();
-        return CompareFingerprintFiles(a.constData(), ca.constData(), b.constData(), cb.constData(),
-                                       static_cast<uint32_t>(options));
+        const QString folder = m_manager.GetDataFolder();
+        const QByteArray newAudio = m_newInfo.Location.toUtf8(), earlierAudio = earlier.Location.toUtf8();
+        const QByteArray newCache = FingerprintCachePath(folder, m_newInfo.PersistentID).toUtf8();
+        const QByteArray earlierCache = FingerprintCachePath(folder, earlier.PersistentID).toUtf8();
+        return CompareFingerprintFiles(newAudio.constData(), newCache.constData(), earlierAudio.constData(),
+                                       earlierCache.constData(),
+                                       static_cast<uint32_t>(m_options));
     }
 
 public:
     // The same answers as CompareFingerprintFiles, from the fingerprints made ahead. Safe to call
     // from several threads at once.
-    int CompareInMemory(const CMusicObj* e, const DeepScan& deep) const
+    int CompareInMemory(const CMusicObj* earlierObj, const DeepScan& deep) const
     {
-        const CFingerprintStore::Entry* first = deep.EntryOf(newObj);
+        const CFingerprintStore::Entry* first = deep.EntryOf(m_newObj);
         if (!first)
-            return CompareFiles(e->CurrentInfo());
+            return CompareFiles(earlierObj->CurrentInfo());
         if (first->failure != CFingerprintStore::FpOk)
             return CFingerprintStore::CodeFor(first->failure, true);
-        const CFingerprintStore::Entry* second = deep.EntryOf(e);
+        const CFingerprintStore::Entry* second = deep.EntryOf(earlierObj);
         if (!second)
-            return CompareFiles(e->CurrentInfo());
+            return CompareFiles(earlierObj->CurrentInfo());
         if (second->failure != CFingerprintStore::FpOk)
             return CFingerprintStore::CodeFor(second->failure, false);
-        const size_t n = std::min(first->items.size(), second->items.size());
-        if (n < static_cast<size_t>(kMinCompareItems))
-            return first->items.size() <= second->items.size() ? -20 : -21;
-        const int result = CompareRawFingerprints(first->items.data(), second->items.data(), static_cast<int>(n),
-                                                  static_cast<uint32_t>(options));
-        return result < 0 ? -22 : result;
+        const size_t common = std::min(first->items.size(), second->items.size());
+        if (common < static_cast<size_t>(kMinCompareItems))
+            return first->items.size() <= second->items.size() ? FpcFirstTooShort : FpcSecondTooShort;
+        const int result = CompareRawFingerprints(first->items.data(), second->items.data(), static_cast<int>(common),
+                                                  static_cast<uint32_t>(m_options));
+        return result < 0 ? FpcCompareFailed : result;
     }
 
-    CMusicManage& m;
-    const MusicInfo& N;
-    const int options;
-    const CMusicObj* newObj;
+private:
+    CMusicManage& m_manager;
+    const MusicInfo& m_newInfo;
+    const int m_options;
+    const CMusicObj* m_newObj;
 };
 
 // The duplicate test of one new track. With an index (and, for a deep scan, the fingerprints made
 // ahead) it visits only the earlier tracks that can match, in list order; without, every track
 // 0..last, as the test is defined. Both give the same answer and the same side effects.
-int duplicateCalculate(CMusicManage& m, const MusicInfo* info, const CMusicObj* newObj, int last, int options,
+int duplicateCalculate(CMusicManage& manager, const MusicInfo* info, const CMusicObj* newObj, int last, int options,
                        int64_t* groupId, unsigned char* removeNew, const CDuplicateIndex* index, const DeepScan* deep)
 {
-    if (!info || !groupId || !removeNew || last < 0 || last >= m.MainListSize())
+    if (!info || !groupId || !removeNew || last < 0 || last >= manager.MainListSize())
         return 0;
-    DuplicateTest test(m, *info, options, newObj);
+    DuplicateTest test(manager, *info, options, newObj);
     CMusicObj* matched = nullptr;
     bool cannotCompare = false;
-    auto visitKnown = [&](CMusicObj* e, const int* known) {
-        if (m.IsExiting())
+    auto visitKnown = [&](CMusicObj* earlierObj, const int* known) {
+        if (manager.IsExiting())
         {
             matched = nullptr;
             return true;
         }
-        if (!isComparable(e))
+        if (!isComparable(earlierObj))
             return false;
-        const int rc = test.Compare(e, deep, known);
+        const int rc = test.Compare(earlierObj, deep, known);
         if (rc < 0)
             cannotCompare = true;
         else if (rc > 0)
-            matched = e;
+            matched = earlierObj;
         return rc != 0;
     };
-    auto visit = [&](CMusicObj* e) { return visitKnown(e, nullptr); };
+    auto visit = [&](CMusicObj* earlierObj) { return visitKnown(earlierObj, nullptr); };
 
     if (index && !(options & MF_DeepScan))
     {
@@ -281,16 +285,16 @@ int duplicateCalculate(CMusicManage& m, const MusicInfo* info, const CMusicObj* 
         std::vector<CMusicObj*> candidates;
         for (int j = 0; j < index->Size(); ++j)
         {
-            CMusicObj* e = index->At(j);
-            if (isComparable(e) && isRegularFile(e->CurrentInfo().Location))
-                candidates.push_back(e);
+            CMusicObj* earlierObj = index->At(j);
+            if (isComparable(earlierObj) && isRegularFile(earlierObj->CurrentInfo().Location))
+                candidates.push_back(earlierObj);
         }
         std::vector<int> known;
         for (size_t from = 0; from < candidates.size(); from += kCompareChunk)
         {
             const size_t to = std::min(candidates.size(), from + kCompareChunk);
             known.assign(to - from, 0);
-            parallelFor(to - from, [&](size_t k) { known[k] = test.CompareInMemory(candidates[from + k], *deep); });
+            deep->ForEach(to - from, [&](size_t k) { known[k] = test.CompareInMemory(candidates[from + k], *deep); });
             bool done = false;
             for (size_t k = from; k < to && !done; ++k)
                 done = visitKnown(candidates[k], &known[k - from]);
@@ -310,13 +314,13 @@ int duplicateCalculate(CMusicManage& m, const MusicInfo* info, const CMusicObj* 
     {
         for (int j = 0; j <= last; ++j)
         {
-            if (visit(m.MusicAt(j)))
+            if (visit(manager.MusicAt(j)))
                 break;
         }
     }
     if (cannotCompare)
         return -1;
-    if (!matched || m.IsExiting())
+    if (!matched || manager.IsExiting())
         return 0;
     return test.Settle(matched, groupId, removeNew);
 }
@@ -325,16 +329,16 @@ int duplicateCalculate(CMusicManage& m, const MusicInfo* info, const CMusicObj* 
 int problemBits(const CMusicObj& obj, int options)
 {
     const MusicInfo& info = obj.CurrentInfo();
-    int f = 0;
+    int bits = 0;
     if ((options & MF_Name) && info.Name.isEmpty())
-        f |= MF_Name;
+        bits |= MF_Name;
     if ((options & MF_Artist) && info.Artist.isEmpty())
-        f |= MF_Artist;
+        bits |= MF_Artist;
     if ((options & MF_Album) && info.Album.isEmpty())
-        f |= MF_Album;
+        bits |= MF_Album;
     if ((options & MF_Artwork) && !obj.GetHasArtwork())
-        f |= MF_Artwork;
-    return f;
+        bits |= MF_Artwork;
+    return bits;
 }
 
 } // namespace
@@ -353,22 +357,22 @@ int MarkDuplicateResult(CMusicObj& obj, int absence, int result, int64_t groupId
 
 void RunFullScanDuplicatePass(CMusicManage& manager, int options)
 {
-    const int n = manager.MainListSize();
-    for (int i = 0; i < n; ++i)
+    const int total = manager.MainListSize();
+    for (int i = 0; i < total; ++i)
     {
         CMusicObj* obj = manager.MusicAt(i);
         if (!obj)
             continue;
-        int f = obj->GetAbsence();
+        int bits = obj->GetAbsence();
         const MusicInfo& info = obj->CurrentInfo();
-        if (isDuplicateRun(obj->GetType()) && !(f & MF_Analysed) && isRegularFile(info.Location))
+        if (isDuplicateRun(obj->GetType()) && !(bits & MF_Analysed) && isRegularFile(info.Location))
         {
-            int64_t g = 0;
+            int64_t groupId = 0;
             unsigned char removeNew = 0;
-            const int rc = manager.DuplicateCalculate(&info, i - 1, options, &g, &removeNew);
-            f = MarkDuplicateResult(*obj, f, rc, g, removeNew != 0);
+            const int rc = manager.DuplicateCalculate(&info, i - 1, options, &groupId, &removeNew);
+            bits = MarkDuplicateResult(*obj, bits, rc, groupId, removeNew != 0);
         }
-        obj->SetAbsence(f | MF_Analysed);
+        obj->SetAbsence(bits | MF_Analysed);
         obj->SetAnalysed(true);
     }
 }
@@ -403,6 +407,111 @@ int CMusicManage::DuplicateCalculate(const MusicInfo* info, int last, int option
     return duplicateCalculate(*this, info, nullptr, last, options, groupId, removeNew, nullptr, nullptr);
 }
 
+namespace {
+
+// Makes the fingerprints of the list ahead for a deep scan of a duplicate run and the pool that
+// compares them. 0, or -2 when the decode buffers cannot be had.
+int prepareDeepScan(CMusicManage& manager, int total, DeepScan& deep)
+{
+    std::vector<CFingerprintStore::Source> sources;
+    bool anyDuplicateRun = false;
+    for (int k = 0; k < total; ++k)
+    {
+        const CMusicObj* obj = manager.MusicAt(k);
+        CFingerprintStore::Source source;
+        if (obj)
+        {
+            anyDuplicateRun = anyDuplicateRun || isDuplicateRun(obj->GetType());
+            const MusicInfo& info = obj->CurrentInfo();
+            if (isRegularFile(info.Location))
+            {
+                source.audioPath = info.Location;
+                source.cachePath = FingerprintCachePath(manager.GetDataFolder(), info.PersistentID);
+            }
+            deep.position.insert(obj, static_cast<int>(sources.size()));
+        }
+        sources.push_back(source);
+    }
+    if (!anyDuplicateRun)
+        return 0;
+    deep.store = std::make_unique<CFingerprintStore>(std::move(sources),
+                                                     [&manager](const QString& text) { manager.WriteManageLog(text); });
+    const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (!deep.store->Start(threads))
+    {
+        manager.WriteManageLog(QStringLiteral("malloc(m_iBuf) Failed!"));
+        return -2;
+    }
+    try
+    {
+        deep.pool = std::make_unique<tidewell::WorkerPool>(0, "tidewell-compare");
+    }
+    catch (const std::system_error&)
+    {
+        // No pool: the comparisons run on this thread.
+    }
+    return 0;
+}
+
+// What the analysis does with one track after looking at it.
+enum class TrackStep
+{
+    Report,  // its problem bits are set and reported
+    Indexed, // an earlier analysis handled it: it only joins the duplicate index
+    Clean,   // no problem: it leaves the main list
+};
+
+// The analysis of one run, shared by its per-track steps.
+struct AnalysisRun
+{
+    CMusicManage& manager;
+    int options;
+    bool skipYearGenre;
+    CDuplicateIndex& index;
+    const DeepScan* deep; // null for a quick scan or a run without duplicate tracks
+};
+
+// The duplicate test of a track of a duplicate run against the tracks before `position`.
+int duplicateBits(const AnalysisRun& run, CMusicObj& obj, int position, int bits)
+{
+    const MusicInfo& info = obj.CurrentInfo();
+    if ((bits & MF_Analysed) || !isRegularFile(info.Location))
+        return bits;
+    int64_t groupId = 0;
+    unsigned char removeNew = 0;
+    const int rc = duplicateCalculate(run.manager, &info, &obj, position - 1, run.options, &groupId, &removeNew,
+                                      &run.index, run.deep);
+    return MarkDuplicateResult(obj, bits, rc, groupId, removeNew != 0);
+}
+
+// The problem bits of a track of a normal run: a missing file, else the missing tags and
+// artwork the options ask about, and a missing year or genre unless those are skipped.
+TrackStep problemStep(const AnalysisRun& run, const CMusicObj& obj, int& bits)
+{
+    const MusicInfo& info = obj.CurrentInfo();
+    const bool missing = info.Purchased != QLatin1String("1") && !isRegularFile(info.Location);
+    if (missing)
+    {
+        bits = (run.options & MF_FileMissing) ? static_cast<int>(MF_FileMissing) : 0;
+        return TrackStep::Report;
+    }
+    if (bits != 0 && !(bits & MF_FileMissing))
+        return TrackStep::Indexed;
+    bits = problemBits(obj, run.options);
+    if (bits == 0)
+        return TrackStep::Clean;
+    if (!run.skipYearGenre)
+    {
+        if (info.Year.isEmpty())
+            bits |= MF_Year;
+        if (info.Genre.isEmpty())
+            bits |= MF_Genre;
+    }
+    return TrackStep::Report;
+}
+
+} // namespace
+
 int CMusicManage::AnalyzeMusicInfo()
 {
     WriteManageLog(QStringLiteral("Start AnalyzeMusicInfo"));
@@ -418,11 +527,11 @@ int CMusicManage::AnalyzeMusicInfo()
         return finish(-1);
 
     const int options = m_optionFlags;
-    int n = 0;
+    int total = 0;
     {
         QMutexLocker lock(&m_listMutex);
-        n = static_cast<int>(m_mainList.size());
-        m_trackCount = std::max(n, m_projectTotal);
+        total = static_cast<int>(m_mainList.size());
+        m_trackCount = std::max(total, m_projectTotal);
     }
 
     // A deep scan makes the fingerprints of the list ahead, on every core; the quick scan looks
@@ -430,104 +539,48 @@ int CMusicManage::AnalyzeMusicInfo()
     // that can match it, in list order, as the full scan would.
     CDuplicateIndex index(options);
     DeepScan deep;
-    if (options & MF_DeepScan)
-    {
-        std::vector<CFingerprintStore::Source> sources;
-        bool anyDuplicateRun = false;
-        for (int k = 0; k < n; ++k)
-        {
-            const CMusicObj* obj = MusicAt(k);
-            CFingerprintStore::Source source;
-            if (obj)
-            {
-                anyDuplicateRun = anyDuplicateRun || isDuplicateRun(obj->GetType());
-                const MusicInfo& info = obj->CurrentInfo();
-                if (isRegularFile(info.Location))
-                {
-                    source.audioPath = info.Location;
-                    source.cachePath = FingerprintCachePath(m_dataFolder, info.PersistentID);
-                }
-                deep.position.insert(obj, static_cast<int>(sources.size()));
-            }
-            sources.push_back(source);
-        }
-        if (anyDuplicateRun)
-        {
-            deep.store = std::make_unique<CFingerprintStore>(std::move(sources),
-                                                             [this](const QString& text) { WriteManageLog(text); });
-            const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-            if (!deep.store->Start(threads))
-            {
-                WriteManageLog(QStringLiteral("malloc(m_iBuf) Failed!"));
-                return finish(-2);
-            }
-        }
-    }
+    if ((options & MF_DeepScan) && prepareDeepScan(*this, total, deep) != 0)
+        return finish(-2);
+    const AnalysisRun run{*this, options, m_skipYearGenre, index, deep.store ? &deep : nullptr};
 
     // Tracks without problems leave the main list as they are found; they are taken out in one
-    // pass at the end, so the list is not shifted once per clean track. `i` and `count` are the
-    // position and the size the list has as the tracks leave it, for the progress records.
+    // pass at the end, so the list is not shifted once per clean track. `position` and `count`
+    // are the position and the size the list has as the tracks leave it, for the progress records.
     std::vector<int> clean;
     bool stopped = false;
-    int i = 0;
-    int count = n;
-    for (int p = 0; p < n; ++p)
+    int position = 0;
+    int count = total;
+    for (int listIndex = 0; listIndex < total; ++listIndex)
     {
         if (m_exit || WaitWhileAnalysisPaused())
         {
             stopped = true;
             break;
         }
-        CMusicObj* obj = MusicAt(p);
+        CMusicObj* obj = MusicAt(listIndex);
         if (!obj)
         {
             index.Add(nullptr);
-            ++i;
+            ++position;
             continue;
         }
-        const MusicInfo& info = obj->CurrentInfo();
-        int f = obj->GetAbsence();
+        int bits = obj->GetAbsence();
+        TrackStep step = TrackStep::Report;
         if (isDuplicateRun(obj->GetType()))
-        {
-            if (!(f & MF_Analysed) && isRegularFile(info.Location))
-            {
-                int64_t g = 0;
-                unsigned char removeNew = 0;
-                const int rc = duplicateCalculate(*this, &info, obj, i - 1, options, &g, &removeNew, &index,
-                                                  deep.store ? &deep : nullptr);
-                f = MarkDuplicateResult(*obj, f, rc, g, removeNew != 0);
-            }
-        }
+            bits = duplicateBits(run, *obj, position, bits);
         else
+            step = problemStep(run, *obj, bits);
+        if (step == TrackStep::Indexed)
         {
-            const bool missing = info.Purchased != QLatin1String("1") && !isRegularFile(info.Location);
-            if (missing)
-            {
-                f = (options & MF_FileMissing) ? static_cast<int>(MF_FileMissing) : 0;
-            }
-            else if (f != 0 && !(f & MF_FileMissing))
-            {
-                index.Add(obj); // handled by an earlier analysis
-                ++i;
-                continue;
-            }
-            else
-            {
-                f = problemBits(*obj, options);
-                if (f == 0)
-                {
-                    clean.push_back(p);
-                    --count;
-                    continue;
-                }
-                if (!m_skipYearGenre)
-                {
-                    if (info.Year.isEmpty())
-                        f |= MF_Year;
-                    if (info.Genre.isEmpty())
-                        f |= MF_Genre;
-                }
-            }
+            index.Add(obj);
+            ++position;
+            continue;
+        }
+        if (step == TrackStep::Clean)
+        {
+            clean.push_back(listIndex);
+            --count;
+            continue;
         }
         if (m_exit)
         {
@@ -538,16 +591,16 @@ int CMusicManage::AnalyzeMusicInfo()
         MusicProgressInfo record;
         record.Kind = RunStateAnalysis;
         record.MusicObj = obj;
-        record.Progress = ImportProgress(i, count);
-        const QByteArray location = info.Location.toUtf8();
+        record.Progress = ImportProgress(position, count);
+        const QByteArray location = obj->CurrentInfo().Location.toUtf8();
         record.Location = location.constData();
         if (m_analysisCallback)
             m_analysisCallback(&record, m_callbackContext);
 
-        obj->SetAbsence(f | MF_Analysed);
+        obj->SetAbsence(bits | MF_Analysed);
         obj->SetAnalysed(true);
         index.Add(obj);
-        ++i;
+        ++position;
     }
     MoveToCleanList(clean);
 

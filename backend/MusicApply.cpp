@@ -255,13 +255,12 @@ int CiTunesLib::DeleteLinkedITunesTrack(const QString& persistentId, int type)
     return rc == 0 ? 0 : -1;
 }
 
-int CiTunesLib::RestoreMusic(MusicInfo* info, int type)
+int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
 {
     if (!info || !isRecycledType(type))
         return -1;
-    const bool scan = g_bScaniTunes.load();
     QString trash;
-    if (scan)
+    if (fromRow)
     {
         std::string value;
         int rc = 0;
@@ -286,7 +285,7 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type)
     bool movedNow = false;
     if (trash.isEmpty() || !QFileInfo(trash).isFile())
     {
-        if (!(scan && !trash.isEmpty() && QFileInfo(info->Location).isFile()))
+        if (!(fromRow && !trash.isEmpty() && QFileInfo(info->Location).isFile()))
             return -1;
     }
     else
@@ -318,7 +317,7 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type)
         newId = QString::fromLatin1(buffer);
     }
 
-    if (scan)
+    if (fromRow)
     {
         // The new id and the emptied recycle path land in one write, so the row never names a
         // track iTunes no longer has.
@@ -367,8 +366,9 @@ int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QStrin
 namespace {
 
 // What a removal or restore was handed: a track of the manager's lists, or a bare record of the
-// duplicate engine. A pointer that is one of the list's tracks is always taken as a track, also
-// with g_bScaniTunes clear (a normal run's removal of a track whose file is missing).
+// duplicate engine. Only what the pointer is decides, never g_bScaniTunes: a normal run removes
+// its own tracks with the flag clear, and whichever way a track went into the recycle folder, its
+// restore must read the recycle path from the same place.
 struct TrackRef
 {
     CMusicObj* obj = nullptr;
@@ -383,12 +383,9 @@ struct TrackRef
 TrackRef resolveTrack(CMusicManage& manager, void* track)
 {
     TrackRef ref;
-    if (!track || (g_bScaniTunes.load() && !manager.GetLibrary()))
+    if (!track)
         return ref;
-    bool listed = g_bScaniTunes.load();
-    for (int i = 0, count = manager.MainListSize(); i < count && !listed; ++i)
-        listed = manager.MusicAt(i) == track;
-    if (!listed)
+    if (!manager.OwnsTrack(track))
     {
         ref.bare = static_cast<MusicInfo*>(track);
         ref.type = RunModeDuplicateFiles;
@@ -399,6 +396,19 @@ TrackRef resolveTrack(CMusicManage& manager, void* track)
         ref.type = ref.obj->GetType();
     }
     return ref;
+}
+
+// Whether a track of the lists has the file at `location` (a folder scan's copy of a file iTunes
+// also has).
+bool locationListed(CMusicManage& manager, const QString& location)
+{
+    for (int i = 0, count = manager.MainListSize(); i < count; ++i)
+    {
+        const CMusicObj* other = manager.MusicAt(i);
+        if (other && other->CurrentInfo().Location == location)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -544,16 +554,10 @@ int CMusicManage::DeleteToTrash(void* track)
         return -1;
 
     // Only once the file is safe in the recycle folder does the iTunes entry of the same file go.
-    if (type == RunModeDuplicateFiles && m_zLibrary)
+    if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, info.Location))
     {
-        bool listed = false;
-        for (int i = 0, n = MainListSize(); i < n && !listed; ++i)
-        {
-            const CMusicObj* other = MusicAt(i);
-            listed = other && other->CurrentInfo().Location == info.Location;
-        }
         const QByteArray location = info.Location.toUtf8();
-        if (listed && m_zLibrary->FindInZDatabase(location.constData()) == 0)
+        if (m_zLibrary->FindInZDatabase(location.constData()) == 0)
             m_zLibrary->DeleteLinkedITunesTrack(m_zLibrary->FoundPersistentID(), RunModeDuplicateFiles);
     }
     return 0;
@@ -566,14 +570,14 @@ int CMusicManage::RestoreFromTrash(void* track)
         return -1;
     MusicInfo record = ref.Info();
     const int type = ref.type;
-    const bool scan = g_bScaniTunes.load();
+    const bool fromRow = ref.obj != nullptr;
 
     if (QFileInfo(record.Location).isFile())
     {
         // Nothing to restore, unless an earlier restore left its recycle path recorded.
         std::string trash;
         bool pending = false;
-        if (scan && m_library && isRecycledType(type))
+        if (fromRow && isRecycledType(type))
         {
             QMutexLocker lock(&m_library->DbMutex());
             pending = SelectValueFromDB(record.PersistentID.toUtf8().constData(), type, "TrashPath", trash) == 0
@@ -585,13 +589,14 @@ int CMusicManage::RestoreFromTrash(void* track)
 
     int ret = -1;
     if (m_library)
-        ret = m_library->RestoreMusic(&record, type);
+        ret = m_library->RestoreMusic(&record, type, fromRow);
     else if (isRecycledType(type) && !record.TrashPath.isEmpty())
         ret = CRecycleBin::MoveFile(record.TrashPath, record.Location) == CRecycleBin::MoveOk ? 0 : -1;
     if (ret != 0)
         return -1;
 
-    if (type == RunModeDuplicateFiles && scan && m_zLibrary)
+    // The iTunes entry comes back under the same condition the removal took it away.
+    if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, record.Location))
     {
         const QByteArray location = record.Location.toUtf8();
         if (m_zLibrary->FindInZDatabase(location.constData()) == 0)

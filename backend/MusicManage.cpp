@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMutexLocker>
+#include <algorithm>
 
 #include <cstdlib>
 #include <cstring>
@@ -844,6 +845,15 @@ int CMusicManage::CleanListSize() const
 {
     QMutexLocker lock(&m_listMutex);
     return static_cast<int>(m_cleanList.size());
+}
+
+bool CMusicManage::OwnsTrack(const void* track) const
+{
+    QMutexLocker lock(&m_listMutex);
+    auto holds = [track](const std::vector<std::unique_ptr<CMusicObj>>& list) {
+        return std::any_of(list.begin(), list.end(), [track](const auto& obj) { return obj.get() == track; });
+    };
+    return holds(m_mainList) || holds(m_cleanList);
 }
 
 void CMusicManage::WriteManageLog(const QString& text)

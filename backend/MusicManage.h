@@ -151,6 +151,8 @@ public:
     CMusicObj* MusicAt(int index) const;
     int MainListSize() const;
     int CleanListSize() const;
+    // Whether `track` is one of the track objects of the main or clean list (one lock, one pass).
+    bool OwnsTrack(const void* track) const;
 
     void WriteManageLog(const QString& text);
 

@@ -7,10 +7,13 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 namespace tracks_db {
 const char* const kColumns[24] = {"TrackID",  "PersistentID", "Name",     "TotalTime", "Artist",    "Album",
@@ -26,6 +29,8 @@ const char* const kPageColumns[20] = {"PersistentID", "Name",    "TotalTime", "A
 namespace {
 
 constexpr int kMaxStatement = 511;
+constexpr int kColumnCount = 24;
+constexpr int kPageColumnCount = 20;
 
 struct DbCloser
 {
@@ -36,61 +41,160 @@ struct StmtFinalizer
     void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
 };
 using DbHandle = std::unique_ptr<sqlite3, DbCloser>;
+using StmtHandle = std::unique_ptr<sqlite3_stmt, StmtFinalizer>;
 
+// The fixed statements of a connection, each prepared on first use.
+enum class Fixed
+{
+    Insert,
+    Delete,
+    DeleteByType,
+    UpdateType,
+    SetState,
+    ClearState,
+    UpdateArtwork,
+    SelectArtwork,
+    Count,
+    PageByRowid,
+    PageByOffset,
+    PidByLocation,
+    UpdateZPid,
+    Size
+};
+
+const char* fixedSql(Fixed which)
+{
+    switch (which)
+    {
+    case Fixed::Insert:
+        return "insert into TracksTable values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
+    case Fixed::Delete:
+        return "delete from TracksTable where PersistentID = ? and Type = ?";
+    case Fixed::DeleteByType:
+        return "delete from TracksTable where Type = ?";
+    case Fixed::UpdateType:
+        return "update TracksTable set Type = ? where TrackID = ? and Type = ?";
+    case Fixed::SetState:
+        return "update TracksTable set State = (State | ?)";
+    case Fixed::ClearState:
+        return "update TracksTable set State = (State & ~?)";
+    case Fixed::UpdateArtwork:
+        return "update TracksTable set ArtData = ?,ArtPath = ? where PersistentID = ? and Type = ?";
+    case Fixed::SelectArtwork:
+        return "select ArtData from TracksTable where PersistentID = ? and Type = ?";
+    case Fixed::Count:
+        return "select count(*) from TracksTable";
+    case Fixed::PageByRowid:
+        return "select rowid,PersistentID,Name,TotalTime,Artist,Album,Size,Location,ArtPath,Absence,State,RepeatID,"
+               "Type,Year,Genre,Bitrate,NameOld,ArtistOld,AlbumOld,YearOld,GenreOld "
+               "from TracksTable where rowid > ? order by rowid limit ?";
+    case Fixed::PageByOffset:
+        return "select rowid,PersistentID,Name,TotalTime,Artist,Album,Size,Location,ArtPath,Absence,State,RepeatID,"
+               "Type,Year,Genre,Bitrate,NameOld,ArtistOld,AlbumOld,YearOld,GenreOld "
+               "from TracksTable order by rowid limit ?,?";
+    case Fixed::PidByLocation:
+        return "select PersistentID from TracksTable where Location = ? order by rowid limit 1";
+    case Fixed::UpdateZPid:
+        return "update TracksTable set PersistentID = ? where PersistentID = ?";
+    case Fixed::Size:
+        break;
+    }
+    return "";
+}
+
+// A database handle with its statements. Each statement is prepared once, the first time it is
+// needed, and reused with fresh bindings; all are finalized before the handle closes (members
+// go in reverse order). The statements of one column (update, select) are kept per column, and
+// those of several columns by the column list, so no call builds text once its statement exists.
 struct Connection
 {
     std::string path;
     DbHandle db;
+    std::array<StmtHandle, static_cast<size_t>(Fixed::Size)> fixed;
+    std::array<StmtHandle, kColumnCount> updateColumn;
+    std::array<StmtHandle, kColumnCount> selectColumn;
+    std::unordered_map<std::string, StmtHandle> updateColumns; // key: the column indexes, one byte each
+
+    // The statement for `sql` in `slot`, prepared now if it is not yet; null (logged) on failure
+    // with the prepare code in `rc`.
+    sqlite3_stmt* prepared(StmtHandle& slot, const char* sql, int& rc)
+    {
+        rc = SQLITE_OK;
+        if (slot)
+            return slot.get();
+        sqlite3_stmt* raw = nullptr;
+        rc = sqlite3_prepare_v3(db.get(), sql, -1, SQLITE_PREPARE_PERSISTENT, &raw, nullptr);
+        if (rc != SQLITE_OK)
+        {
+            qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(QString::fromUtf8(sql)).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db.get())));
+            sqlite3_finalize(raw);
+            return nullptr;
+        }
+        slot.reset(raw);
+        return raw;
+    }
+    sqlite3_stmt* prepared(Fixed which, int& rc) { return prepared(fixed[static_cast<size_t>(which)], fixedSql(which), rc); }
 };
 
 // The two connection records; each owns its own handle to its own file.
 std::unique_ptr<Connection> g_tracks;
 std::unique_ptr<Connection> g_ztracks;
 
-// Page cache of the page reader.
+// Page cache of the page reader. The texts of a page sit end to end in one buffer.
 struct PageCache
 {
-    int total = 0;                            // set only by SelectTrackCount
-    std::vector<std::optional<std::string>> values; // rows * 20 cells
-    std::vector<const char*> cells;           // pointers into values, null for NULL
+    int total = 0;                 // set only by SelectTrackCount
+    std::string text;              // every non-NULL cell, each ended by '\0'
+    std::vector<long> offsets;     // rows * 20 cells: offset into text, -1 for NULL
+    std::vector<const char*> cells; // pointers into text, null for NULL
     int rows = 0;
     int handedOut = 0;
     bool cached = false;
+    // Where the next page starts when the reader goes on in order.
+    int nextRow = 0;
+    sqlite3_int64 lastRowid = 0;
 };
 PageCache g_page;
 
+Connection* tracks() { return g_tracks && g_tracks->db ? g_tracks.get() : nullptr; }
 sqlite3* tracksDb() { return g_tracks && g_tracks->db ? g_tracks->db.get() : nullptr; }
 
 const char* orEmpty(const char* text) { return text ? text : ""; }
 
-bool isColumn(const char* name)
+// The index of a TracksTable column, -1 for none.
+int columnIndex(const char* name)
 {
     if (!name)
-        return false;
-    for (const char* column : tracks_db::kColumns)
-        if (std::strcmp(column, name) == 0)
-            return true;
-    return false;
+        return -1;
+    for (int i = 0; i < kColumnCount; ++i)
+        if (std::strcmp(tracks_db::kColumns[i], name) == 0)
+            return i;
+    return -1;
 }
 
-// Prepares, binds with the given binder, steps to the end and finalizes. Returns the prepare
-// code on a prepare failure, else the step error or the finalize code.
-template <typename Binder>
-int runStatement(sqlite3* db, const std::string& sql, Binder&& bind, int* stepResult = nullptr)
+// Resets a reused statement and drops its bindings (an unbound parameter is NULL, and no
+// binding may outlive the caller's texts) when the call is done with it.
+struct ResetOnExit
 {
-    sqlite3_stmt* raw = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr);
-    if (rc != SQLITE_OK)
-        return rc;
-    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
-    bind(raw);
+    sqlite3_stmt* stmt;
+    ~ResetOnExit()
+    {
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+    }
+};
+
+// Binds with the given binder, steps to the end and resets. SQLITE_OK or the step's error.
+template <typename Binder>
+int runPrepared(sqlite3_stmt* stmt, Binder&& bind)
+{
+    ResetOnExit reset{stmt};
+    bind(stmt);
     int step;
-    while ((step = sqlite3_step(raw)) == SQLITE_ROW)
+    while ((step = sqlite3_step(stmt)) == SQLITE_ROW)
     {
     }
-    if (stepResult)
-        *stepResult = step;
-    return sqlite3_finalize(stmt.release());
+    return step == SQLITE_DONE ? SQLITE_OK : step;
 }
 
 void bindText(sqlite3_stmt* stmt, int index, const char* text)
@@ -104,7 +208,7 @@ int columnCount(sqlite3* db, bool& ok)
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db, "PRAGMA table_info(TracksTable)", -1, &raw, nullptr) != SQLITE_OK)
         return 0;
-    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
+    StmtHandle stmt(raw);
     int count = 0;
     int rc;
     while ((rc = sqlite3_step(raw)) == SQLITE_ROW)
@@ -121,7 +225,9 @@ int openConnection(std::unique_ptr<Connection>& slot, const char* path)
         return -2;
     connection->path = path;
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path, &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // Each connection is used by one thread at a time (see TracksTable.h), so SQLite's own
+    // per-call locking would only cost time.
+    const int rc = sqlite3_open_v2(path, &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     connection->db.reset(raw);
     if (rc != SQLITE_OK)
     {
@@ -131,6 +237,10 @@ int openConnection(std::unique_ptr<Connection>& slot, const char* path)
         return -3;
     }
     sqlite3_busy_timeout(raw, 5000);
+    // A library of tens of thousands of tracks is a database of tens of megabytes: a page cache
+    // that holds most of it keeps a long transaction (import, save pass) from spilling pages
+    // into the journal halfway.
+    sqlite3_exec(raw, "PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
     slot = std::move(connection);
     return 0;
 }
@@ -145,8 +255,8 @@ bool execLogged(sqlite3* db, const char* sql)
     return rc == SQLITE_OK;
 }
 
-// Runs "begin transaction" or "commit transaction" on the library database and logs the outcome.
-int execTransactionStatement(const char* sql, const char* doneText)
+// Runs "begin transaction" or "commit transaction" on the library database; a failure is logged.
+int execTransactionStatement(const char* sql)
 {
     sqlite3* db = tracksDb();
     if (!db)
@@ -155,30 +265,41 @@ int execTransactionStatement(const char* sql, const char* doneText)
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
     if (rc != SQLITE_OK)
         qDebug().noquote() << QString("%1 Failed!%2 %3").arg(sql).arg(rc).arg(QString::fromUtf8(error ? error : ""));
-    else
-        qDebug() << doneText;
     sqlite3_free(error);
     return rc;
+}
+
+void logFailure(sqlite3* db, const char* failText, int rc, const char* sql)
+{
+    QString text = QString::fromLatin1(failText);
+    text.replace("%1", QString::number(rc))
+        .replace("%2", QString::fromUtf8(sqlite3_errmsg(db)))
+        .replace("%3", QString::fromUtf8(sql));
+    qDebug().noquote() << text;
 }
 
 // Runs one bound statement on the library database; a failure is logged with the operation's
 // text filled with the code (%1), SQLite's message (%2) and the statement (%3).
 template <typename Binder>
-int runLogged(const std::string& sql, const char* failText, Binder&& bind)
+int runLogged(Connection& connection, sqlite3_stmt* stmt, const char* failText, Binder&& bind)
 {
-    sqlite3* db = tracksDb();
-    if (!db)
-        return -1;
-    const int rc = runStatement(db, sql, bind);
+    const int rc = runPrepared(stmt, bind);
     if (rc != SQLITE_OK)
-    {
-        QString text = QString::fromLatin1(failText);
-        text.replace("%1", QString::number(rc))
-            .replace("%2", QString::fromUtf8(sqlite3_errmsg(db)))
-            .replace("%3", QString::fromStdString(sql));
-        qDebug().noquote() << text;
-    }
+        logFailure(connection.db.get(), failText, rc, sqlite3_sql(stmt));
     return rc;
+}
+
+template <typename Binder>
+int runFixed(Fixed which, const char* failText, Binder&& bind)
+{
+    Connection* connection = tracks();
+    if (!connection)
+        return -1;
+    int rc = SQLITE_OK;
+    sqlite3_stmt* stmt = connection->prepared(which, rc);
+    if (!stmt)
+        return rc;
+    return runLogged(*connection, stmt, failText, bind);
 }
 
 } // namespace
@@ -269,20 +390,19 @@ bool IsTracksDBOpen() { return tracksDb() != nullptr; }
 
 int BeginTransaction()
 {
-    return execTransactionStatement("begin transaction", "Begin Transaction");
+    return execTransactionStatement("begin transaction");
 }
 
 int CommitTransaction()
 {
-    return execTransactionStatement("commit transaction", "Commit Tranaction");
+    return execTransactionStatement("commit transaction");
 }
 
 int InsertTracksTable_kvt(const char* name, const char* artist, const char* album, const char* totalTime,
                           const char* size, const char* location, const char* persistentId, const char* year,
                           const char* genre, const char* bitrate, const char* purchased, int trackId, int type)
 {
-    static const std::string sql = "insert into TracksTable values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)";
-    return runLogged(sql, "InsertTracksTable_kvt() Failed! %1 %2", [&](sqlite3_stmt* s) {
+    return runFixed(Fixed::Insert, "InsertTracksTable_kvt() Failed! %1 %2", [&](sqlite3_stmt* s) {
         sqlite3_bind_int(s, 1, trackId);
         bindText(s, 2, persistentId);
         bindText(s, 3, name);
@@ -291,8 +411,7 @@ int InsertTracksTable_kvt(const char* name, const char* artist, const char* albu
         bindText(s, 6, album);
         bindText(s, 7, size);
         bindText(s, 8, location);
-        sqlite3_bind_null(s, 9);
-        sqlite3_bind_null(s, 10);
+        // 9 ArtData, 10 ArtPath and 18 TrashPath stay NULL (unbound).
         sqlite3_bind_int(s, 11, 0);
         sqlite3_bind_int(s, 12, 0);
         sqlite3_bind_int64(s, 13, 0);
@@ -300,7 +419,6 @@ int InsertTracksTable_kvt(const char* name, const char* artist, const char* albu
         bindText(s, 15, year);
         bindText(s, 16, genre);
         bindText(s, 17, bitrate);
-        sqlite3_bind_null(s, 18);
         bindText(s, 19, name);
         bindText(s, 20, artist);
         bindText(s, 21, album);
@@ -312,8 +430,7 @@ int InsertTracksTable_kvt(const char* name, const char* artist, const char* albu
 
 int DeleteData(const char* persistentId, int type)
 {
-    const std::string sql = "delete from TracksTable where PersistentID = ? and Type = ?";
-    return runLogged(sql, "DeleteData Failed:%1 %2\nsql = %3", [&](sqlite3_stmt* s) {
+    return runFixed(Fixed::Delete, "DeleteData Failed:%1 %2\nsql = %3", [&](sqlite3_stmt* s) {
         bindText(s, 1, persistentId);
         sqlite3_bind_int(s, 2, type);
     });
@@ -321,18 +438,29 @@ int DeleteData(const char* persistentId, int type)
 
 int DeleteDataByType(int type)
 {
-    const std::string sql = "delete from TracksTable where Type = ?";
-    return runLogged(sql, "DeleteData Failed:%1 %2\nsql = %3", [&](sqlite3_stmt* s) { sqlite3_bind_int(s, 1, type); });
+    return runFixed(Fixed::DeleteByType, "DeleteData Failed:%1 %2\nsql = %3",
+                    [&](sqlite3_stmt* s) { sqlite3_bind_int(s, 1, type); });
 }
 
 int UpdateValueToDB(const char* persistentId, int type, const char* column, const char* text, int value)
 {
-    if (!tracksDb())
+    Connection* connection = tracks();
+    if (!connection)
         return -1;
-    if (!persistentId || !isColumn(column))
+    const int index = columnIndex(column);
+    if (!persistentId || index < 0)
         return -2;
-    const std::string sql = std::string("update TracksTable set ") + column + " = ? where PersistentID = ? and Type = ?";
-    return runLogged(sql, "sql Failed:%1 sql:%3", [&](sqlite3_stmt* s) {
+    int rc = SQLITE_OK;
+    StmtHandle& slot = connection->updateColumn[static_cast<size_t>(index)];
+    sqlite3_stmt* stmt = slot.get();
+    if (!stmt)
+    {
+        const std::string sql = std::string("update TracksTable set ") + column + " = ? where PersistentID = ? and Type = ?";
+        stmt = connection->prepared(slot, sql.c_str(), rc);
+        if (!stmt)
+            return rc;
+    }
+    return runLogged(*connection, stmt, "sql Failed:%1 sql:%3", [&](sqlite3_stmt* s) {
         if (text)
             sqlite3_bind_text(s, 1, text, -1, SQLITE_STATIC);
         else
@@ -348,8 +476,7 @@ int UpdateFlagToDB(const char* trackId, int type, int newType)
         return -1;
     if (!trackId || newType == type)
         return -2;
-    const std::string sql = "update TracksTable set Type = ? where TrackID = ? and Type = ?";
-    return runLogged(sql, "UpdateFlagToDB Failed:%1 %2 \n sql = %3", [&](sqlite3_stmt* s) {
+    return runFixed(Fixed::UpdateType, "UpdateFlagToDB Failed:%1 %2 \n sql = %3", [&](sqlite3_stmt* s) {
         sqlite3_bind_int(s, 1, newType);
         bindText(s, 2, trackId);
         sqlite3_bind_int(s, 3, type);
@@ -359,23 +486,46 @@ int UpdateFlagToDB(const char* trackId, int type, int newType)
 int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const* columns, const char* const* values,
                           int count)
 {
-    if (!tracksDb())
+    Connection* connection = tracks();
+    if (!connection)
         return -1;
     if (!persistentId || !columns || !values || count <= 0)
         return -2;
-    std::string sql = "update TracksTable set ";
+    static constexpr std::string_view kHead = "update TracksTable set ";
+    static constexpr std::string_view kTail = " where PersistentID = ? and Type = ?";
+    std::string key; // one byte per column: short lists stay in the string's own buffer
+    size_t length = kHead.size() + kTail.size();
     for (int i = 0; i < count; ++i)
     {
-        if (!isColumn(columns[i]))
+        const int index = columnIndex(columns[i]);
+        if (index < 0)
             return -2;
-        sql += (i ? "," : "");
-        sql += columns[i];
-        sql += " =?";
+        key.push_back(static_cast<char>(index));
+        length += (i ? 1 : 0) + std::strlen(columns[i]) + 3;
     }
-    sql += " where PersistentID = ? and Type = ?";
-    if (static_cast<int>(sql.size()) > kMaxStatement)
+    if (length > static_cast<size_t>(kMaxStatement))
         return -3;
-    return runLogged(sql, "sql Failed:%1 sql:%3", [&](sqlite3_stmt* s) {
+    int rc = SQLITE_OK;
+    StmtHandle& slot = connection->updateColumns[key];
+    sqlite3_stmt* stmt = slot.get();
+    if (!stmt)
+    {
+        std::string sql(kHead);
+        for (int i = 0; i < count; ++i)
+        {
+            sql += (i ? "," : "");
+            sql += columns[i];
+            sql += " =?";
+        }
+        sql += kTail;
+        stmt = connection->prepared(slot, sql.c_str(), rc);
+        if (!stmt)
+        {
+            connection->updateColumns.erase(key);
+            return rc;
+        }
+    }
+    return runLogged(*connection, stmt, "sql Failed:%1 sql:%3", [&](sqlite3_stmt* s) {
         for (int i = 0; i < count; ++i)
             if (values[i])
                 sqlite3_bind_text(s, i + 1, values[i], -1, SQLITE_STATIC);
@@ -386,28 +536,28 @@ int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const*
 
 int UpdateAllMusicStateToDB(int mask, int set)
 {
-    const std::string sql =
-        set ? "update TracksTable set State = (State | ?)" : "update TracksTable set State = (State & ~?)";
-    return runLogged(sql, "Update TracksTable Failed:%1 %2 sql:%3", [&](sqlite3_stmt* s) { sqlite3_bind_int(s, 1, mask); });
+    return runFixed(set ? Fixed::SetState : Fixed::ClearState, "Update TracksTable Failed:%1 %2 sql:%3",
+                    [&](sqlite3_stmt* s) { sqlite3_bind_int(s, 1, mask); });
 }
 
 int UpdateArtworkData(const char* persistentId, int type, const char* artPath, const unsigned char* data, int length)
 {
-    sqlite3* db = tracksDb();
-    if (!db)
+    Connection* connection = tracks();
+    if (!connection)
         return -1;
     if (!persistentId || !data || length <= 0)
         return -2;
-    const std::string sql = "update TracksTable set ArtData = ?,ArtPath = ? where PersistentID = ? and Type = ?";
-    const int rc = runStatement(db, sql, [&](sqlite3_stmt* s) {
-        sqlite3_bind_blob(s, 1, data, length, SQLITE_STATIC);
-        if (artPath)
-            sqlite3_bind_text(s, 2, artPath, -1, SQLITE_STATIC);
-        else
-            sqlite3_bind_null(s, 2);
-        bindText(s, 3, persistentId);
-        sqlite3_bind_int(s, 4, type);
-    });
+    int rc = SQLITE_OK;
+    if (sqlite3_stmt* stmt = connection->prepared(Fixed::UpdateArtwork, rc))
+    {
+        rc = runPrepared(stmt, [&](sqlite3_stmt* s) {
+            sqlite3_bind_blob(s, 1, data, length, SQLITE_STATIC);
+            if (artPath)
+                sqlite3_bind_text(s, 2, artPath, -1, SQLITE_STATIC);
+            bindText(s, 3, persistentId);
+            sqlite3_bind_int(s, 4, type);
+        });
+    }
     if (rc != SQLITE_OK)
         qDebug().noquote() << QString("UpdateArtworkData Failed:%1 pPID:%2 Type:%3").arg(rc).arg(persistentId).arg(type);
     return rc;
@@ -416,30 +566,33 @@ int UpdateArtworkData(const char* persistentId, int type, const char* artPath, c
 int SelectArtworkData(const char* persistentId, int type, std::vector<unsigned char>& out)
 {
     out.clear();
-    sqlite3* db = tracksDb();
-    if (!db)
+    Connection* connection = tracks();
+    if (!connection)
         return -1;
     if (!persistentId)
         return -2;
-    sqlite3_stmt* raw = nullptr;
-    int rc = sqlite3_prepare_v2(db, "select ArtData from TracksTable where PersistentID = ? and Type = ?", -1, &raw,
-                                nullptr);
-    if (rc != SQLITE_OK)
-    {
-        qDebug().noquote() << QString("SelectArtworkData Failed:%1 PID:%2 Type:%3").arg(rc).arg(persistentId).arg(type);
+    int rc = SQLITE_OK;
+    sqlite3_stmt* stmt = connection->prepared(Fixed::SelectArtwork, rc);
+    if (!stmt)
         return rc;
-    }
-    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
-    bindText(raw, 1, persistentId);
-    sqlite3_bind_int(raw, 2, type);
-    if (sqlite3_step(raw) == SQLITE_ROW)
     {
-        const auto* blob = static_cast<const unsigned char*>(sqlite3_column_blob(raw, 0));
-        const int size = sqlite3_column_bytes(raw, 0);
-        if (blob && size > 0)
-            out.assign(blob, blob + size);
+        ResetOnExit reset{stmt};
+        bindText(stmt, 1, persistentId);
+        sqlite3_bind_int(stmt, 2, type);
+        rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW)
+        {
+            const auto* blob = static_cast<const unsigned char*>(sqlite3_column_blob(stmt, 0));
+            const int size = sqlite3_column_bytes(stmt, 0);
+            if (blob && size > 0)
+                out.assign(blob, blob + size);
+            rc = SQLITE_OK;
+        }
+        else if (rc == SQLITE_DONE)
+        {
+            rc = SQLITE_OK;
+        }
     }
-    rc = sqlite3_finalize(stmt.release());
     if (rc != SQLITE_OK)
     {
         out.clear();
@@ -480,79 +633,104 @@ int UpdateLibraryTotal(int total)
 
 int SelectTrackCount()
 {
-    sqlite3* db = tracksDb();
-    if (!db)
+    Connection* connection = tracks();
+    if (!connection)
         return g_page.total;
-    sqlite3_stmt* raw = nullptr;
-    int rc = sqlite3_prepare_v2(db, "select count(*) from TracksTable", -1, &raw, nullptr);
-    if (rc == SQLITE_OK)
+    int rc = SQLITE_OK;
+    if (sqlite3_stmt* stmt = connection->prepared(Fixed::Count, rc))
     {
-        std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
-        rc = sqlite3_step(raw);
+        ResetOnExit reset{stmt};
+        rc = sqlite3_step(stmt);
         if (rc == SQLITE_ROW)
         {
-            g_page.total = sqlite3_column_int(raw, 0);
+            g_page.total = sqlite3_column_int(stmt, 0);
             return g_page.total;
         }
     }
-    qDebug().noquote() << QString("SelectTrackCount Failed:%1 %2").arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db)));
+    qDebug().noquote() << QString("SelectTrackCount Failed:%1 %2").arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(connection->db.get())));
     return g_page.total;
 }
 
+namespace {
+
+// Reads the page that starts at `row` into the page cache. Going on in order, the page starts
+// after the last rowid read, so no page skips over the rows before it.
+bool readPage(Connection& connection, int row)
+{
+    const bool inOrder = g_page.lastRowid > 0 && row == g_page.nextRow;
+    const Fixed which = inOrder ? Fixed::PageByRowid : Fixed::PageByOffset;
+    int rc = SQLITE_OK;
+    sqlite3_stmt* stmt = connection.prepared(which, rc);
+    if (!stmt)
+        return false;
+    ResetOnExit reset{stmt};
+    if (inOrder)
+        sqlite3_bind_int64(stmt, 1, g_page.lastRowid);
+    else
+        sqlite3_bind_int(stmt, 1, row);
+    sqlite3_bind_int(stmt, 2, tracks_db::kPageRows);
+    sqlite3_int64 lastRowid = 0;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+    {
+        lastRowid = sqlite3_column_int64(stmt, 0);
+        for (int c = 1; c <= kPageColumnCount; ++c)
+        {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            if (!text || sqlite3_column_type(stmt, c) == SQLITE_NULL)
+            {
+                g_page.offsets.push_back(-1);
+                continue;
+            }
+            g_page.offsets.push_back(static_cast<long>(g_page.text.size()));
+            g_page.text.append(text, static_cast<size_t>(sqlite3_column_bytes(stmt, c)));
+            g_page.text.push_back('\0');
+        }
+        ++g_page.rows;
+    }
+    if (rc != SQLITE_DONE)
+    {
+        qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(fixedSql(which)).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(connection.db.get())));
+        return false;
+    }
+    g_page.cells.reserve(g_page.offsets.size());
+    for (const long offset : g_page.offsets)
+        g_page.cells.push_back(offset < 0 ? nullptr : g_page.text.data() + offset);
+    g_page.cached = true;
+    g_page.nextRow = row + g_page.rows;
+    g_page.lastRowid = lastRowid;
+    return true;
+}
+
+} // namespace
+
 TrackRow SelectMultiValuesFromDB(int row)
 {
-    sqlite3* db = tracksDb();
-    if (!db || row < 0 || row >= g_page.total)
+    Connection* connection = tracks();
+    if (!connection || row < 0 || row >= g_page.total)
         return nullptr;
     if (!g_page.cached || g_page.handedOut >= g_page.rows)
     {
+        const int nextRow = g_page.nextRow;
+        const sqlite3_int64 lastRowid = g_page.lastRowid;
         FreeTrackPages();
-        static const char* kSql = "select PersistentID,Name,TotalTime,Artist,Album,Size,Location,ArtPath,Absence,State,"
-                                  "RepeatID,Type,Year,Genre,Bitrate,NameOld,ArtistOld,AlbumOld,YearOld,GenreOld "
-                                  "from TracksTable order by rowid limit ?,?";
-        sqlite3_stmt* raw = nullptr;
-        int rc = sqlite3_prepare_v2(db, kSql, -1, &raw, nullptr);
-        if (rc != SQLITE_OK)
+        g_page.nextRow = nextRow;
+        g_page.lastRowid = lastRowid;
+        if (!readPage(*connection, row))
         {
-            qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(kSql).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db)));
-            return nullptr;
-        }
-        std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
-        sqlite3_bind_int(raw, 1, row);
-        sqlite3_bind_int(raw, 2, tracks_db::kPageRows);
-        while ((rc = sqlite3_step(raw)) == SQLITE_ROW)
-        {
-            for (int c = 0; c < 20; ++c)
-            {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, c));
-                if (sqlite3_column_type(raw, c) == SQLITE_NULL || !text)
-                    g_page.values.emplace_back(std::nullopt);
-                else
-                    g_page.values.emplace_back(std::string(text, sqlite3_column_bytes(raw, c)));
-            }
-            ++g_page.rows;
-        }
-        if (rc != SQLITE_DONE)
-        {
-            qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(kSql).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db)));
             FreeTrackPages();
             return nullptr;
         }
-        g_page.cells.reserve(g_page.values.size());
-        for (const auto& value : g_page.values)
-            g_page.cells.push_back(value ? value->c_str() : nullptr);
-        g_page.cached = true;
     }
     if (g_page.handedOut >= g_page.rows)
         return nullptr;
-    return g_page.cells.data() + 20 * g_page.handedOut++;
+    return g_page.cells.data() + kPageColumnCount * g_page.handedOut++;
 }
 
 const char* GetRowValue(TrackRow row, const char* column)
 {
     if (!row || !column)
         return nullptr;
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < kPageColumnCount; ++i)
         if (std::strcmp(tracks_db::kPageColumns[i], column) == 0)
             return row[i];
     return nullptr;
@@ -560,47 +738,53 @@ const char* GetRowValue(TrackRow row, const char* column)
 
 void FreeTrackPages()
 {
-    g_page.values.clear();
+    g_page.text.clear();
+    g_page.offsets.clear();
     g_page.cells.clear();
     g_page.rows = 0;
     g_page.handedOut = 0;
     g_page.cached = false;
+    g_page.nextRow = 0;
+    g_page.lastRowid = 0;
 }
 
 int SelectValueFromDB(const char* persistentId, int type, const char* column, std::string& out)
 {
     out.clear();
-    sqlite3* db = tracksDb();
-    if (!db)
+    Connection* connection = tracks();
+    if (!connection)
         return -1;
-    if (!persistentId || !isColumn(column))
+    const int index = columnIndex(column);
+    if (!persistentId || index < 0)
         return -2;
-    const std::string sql = std::string("select ") + column + " from TracksTable where PersistentID = ? and Type = ?";
-    sqlite3_stmt* raw = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr);
-    if (rc != SQLITE_OK)
+    int rc = SQLITE_OK;
+    StmtHandle& slot = connection->selectColumn[static_cast<size_t>(index)];
+    sqlite3_stmt* stmt = slot.get();
+    if (!stmt)
     {
-        qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(QString::fromStdString(sql)).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db)));
-        return -3;
+        const std::string sql = std::string("select ") + column + " from TracksTable where PersistentID = ? and Type = ?";
+        stmt = connection->prepared(slot, sql.c_str(), rc);
+        if (!stmt)
+            return -3;
     }
-    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
-    bindText(raw, 1, persistentId);
-    sqlite3_bind_int(raw, 2, type);
+    ResetOnExit reset{stmt};
+    bindText(stmt, 1, persistentId);
+    sqlite3_bind_int(stmt, 2, type);
     int rows = 0;
     std::optional<std::string> value;
-    while ((rc = sqlite3_step(raw)) == SQLITE_ROW)
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
     {
-        if (++rows == 1 && sqlite3_column_type(raw, 0) != SQLITE_NULL)
-            value = std::string(reinterpret_cast<const char*>(sqlite3_column_text(raw, 0)), sqlite3_column_bytes(raw, 0));
+        if (++rows == 1 && sqlite3_column_type(stmt, 0) != SQLITE_NULL)
+            value = std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), sqlite3_column_bytes(stmt, 0));
     }
     if (rc != SQLITE_DONE)
     {
-        qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(QString::fromStdString(sql)).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db)));
+        qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(QString::fromUtf8(sqlite3_sql(stmt))).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(connection->db.get())));
         return -3;
     }
     if (rows != 1 || !value)
         return -4;
-    out = *value;
+    out = std::move(*value);
     return 0;
 }
 
@@ -626,17 +810,16 @@ std::string SelectPersistentIDByLocation(const char* location)
 {
     if (!location || !g_ztracks || !g_ztracks->db)
         return {};
-    sqlite3* db = g_ztracks->db.get();
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, "select PersistentID from TracksTable where Location = ? order by rowid limit 1", -1,
-                           &raw, nullptr) != SQLITE_OK)
+    int rc = SQLITE_OK;
+    sqlite3_stmt* stmt = g_ztracks->prepared(Fixed::PidByLocation, rc);
+    if (!stmt)
         return {};
-    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
-    bindText(raw, 1, location);
-    if (sqlite3_step(raw) != SQLITE_ROW)
+    ResetOnExit reset{stmt};
+    bindText(stmt, 1, location);
+    if (sqlite3_step(stmt) != SQLITE_ROW)
         return {};
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
-    return text ? std::string(text, sqlite3_column_bytes(raw, 0)) : std::string();
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+    return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, 0))) : std::string();
 }
 
 int UpdateZPersistentID(const char* oldId, const char* newId)
@@ -645,12 +828,15 @@ int UpdateZPersistentID(const char* oldId, const char* newId)
         return -1;
     if (!oldId || !newId)
         return -2;
-    sqlite3* db = g_ztracks->db.get();
-    const int rc = runStatement(db, "update TracksTable set PersistentID = ? where PersistentID = ?", [&](sqlite3_stmt* s) {
-        bindText(s, 1, newId);
-        bindText(s, 2, oldId);
-    });
+    int rc = SQLITE_OK;
+    if (sqlite3_stmt* stmt = g_ztracks->prepared(Fixed::UpdateZPid, rc))
+    {
+        rc = runPrepared(stmt, [&](sqlite3_stmt* s) {
+            bindText(s, 1, newId);
+            bindText(s, 2, oldId);
+        });
+    }
     if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("UpdateZPersistentID Failed:%1 %2").arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db)));
+        qDebug().noquote() << QString("UpdateZPersistentID Failed:%1 %2").arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(g_ztracks->db.get())));
     return rc;
 }

@@ -10,8 +10,10 @@
 // persistent id up by its location. Each connection has its own handle and file.
 //
 // Texts are UTF-8. Every value is bound as a statement parameter. Failures are returned as
-// ints and written to the debug output. No locks: the music manager runs the import, the
-// analysis, the save pass and the apply steps one after another.
+// ints and written to the debug output; success writes nothing. Each connection keeps its
+// statements prepared from their first use until it closes. No locks: a connection and its
+// statements must be used by one thread at a time (the library object holding a connection
+// calls in under its database mutex).
 
 namespace tracks_db {
 // Column names of TracksTable, in table order.

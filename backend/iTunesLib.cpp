@@ -232,8 +232,7 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
     }
 
     bool stopped = false;
-    int i = 0;
-    for (; i < count; ++i)
+    for (int i = 0; i < count; ++i)
     {
         if (m_stopFlag || WaitForTurn())
         {
@@ -241,135 +240,13 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
             break;
         }
 
-        MusicInfo current;
-        MusicInfo old;
-        QString artPath;
-        int absence = 0;
-        int state = 0;
-        int64_t repeatId = 0;
-        int hasArtwork = 0;
-        int type = m_mode;
-        TrackValues values;
-
-        if (isAgentMode(m_mode))
-        {
-            for (size_t k = 0; k < kAgentKeys.size(); ++k)
-            {
-                char* value = nullptr;
-                FindAttributeValue_kvt(&value, kAgentKeys[k], i);
-                values.set(static_cast<AgentKey>(k), value);
-            }
-            int ret = 0;
-            {
-                QMutexLocker lock(&m_dbMutex);
-                ret = InsertTracksTable_kvt(values.get(kName), values.get(kArtist), values.get(kAlbum),
-                                            values.get(kTotalTime), values.get(kSize), values.get(kLocation),
-                                            values.get(kPid), values.get(kYear), values.get(kGenre),
-                                            values.get(kBitrate), values.get(kPurchased),
-                                            leadingInt(values.get(kTrackId)), m_mode);
-            }
-            if (ret != 0)
-            {
-                Log(QStringLiteral("%1 InsertDataToDB Failed:%2").arg(fromUtf8(values.get(kLocation))).arg(ret));
-                continue;
-            }
-            current.PersistentID = fromUtf8(values.get(kPid));
-            current.Name = fromUtf8(values.get(kName));
-            current.TotalTime = fromUtf8(values.get(kTotalTime));
-            current.Artist = fromUtf8(values.get(kArtist));
-            current.Album = fromUtf8(values.get(kAlbum));
-            current.Size = fromUtf8(values.get(kSize));
-            current.Location = fromUtf8(values.get(kLocation));
-            current.Year = fromUtf8(values.get(kYear));
-            current.Genre = fromUtf8(values.get(kGenre));
-            current.Bitrate = fromUtf8(values.get(kBitrate));
-            current.Purchased = fromUtf8(values.get(kPurchased));
-            old.Name = current.Name;
-            old.Artist = current.Artist;
-            old.Album = current.Album;
-            old.Year = current.Year;
-            old.Genre = current.Genre;
-        }
-        else if (isFileMode(m_mode))
-        {
-            const QString& path = m_filePaths.at(i);
-            const QByteArray utf8 = path.toUtf8();
-            qDebug() << "begin num=" << i << "   " << path;
-            const int ret = GetMusicInfo(utf8.constData(), &current);
-            qDebug() << "end num=" << i << "   " << path;
-            if (ret < 0)
-            {
-                Log(QStringLiteral("%1 GetMusicInfo Failed: %2").arg(path).arg(ret));
-                continue;
-            }
-            hasArtwork = ret;
-            current.PersistentID = QString::number(i + 65535);
-            const QByteArray name = current.Name.toUtf8(), artist = current.Artist.toUtf8(),
-                             album = current.Album.toUtf8(), time = current.TotalTime.toUtf8(),
-                             size = current.Size.toUtf8(), location = current.Location.toUtf8(),
-                             pid = current.PersistentID.toUtf8(), year = current.Year.toUtf8(),
-                             genre = current.Genre.toUtf8(), bitrate = current.Bitrate.toUtf8(),
-                             purchased = current.Purchased.toUtf8();
-            int insert = 0;
-            {
-                QMutexLocker lock(&m_dbMutex);
-                insert = InsertTracksTable_kvt(name.constData(), artist.constData(), album.constData(),
-                                               time.constData(), size.constData(), location.constData(),
-                                               pid.constData(), year.constData(), genre.constData(),
-                                               bitrate.constData(), purchased.constData(), i + 10000, m_mode);
-            }
-            if (insert != 0)
-            {
-                Log(QStringLiteral("%1 InsertDataToDB Failed:%2").arg(current.Location).arg(insert));
-                continue;
-            }
-            old.Name = current.Name;
-            old.Artist = current.Artist;
-            old.Album = current.Album;
-            old.Year = current.Year;
-            old.Genre = current.Genre;
-        }
-        else
-        {
-            // A saved database is untrusted input: every value is taken as data, and a row whose
-            // persistent id is not in its hex form is refused.
-            QMutexLocker lock(&m_dbMutex);
-            TrackRow row = SelectMultiValuesFromDB(i);
-            if (!row)
-            {
-                Log(QStringLiteral("SelectMultiValuesFromDB Failed: i=%1").arg(i));
-                continue;
-            }
-            auto value = [row](const char* column) { return fromUtf8(GetRowValue(row, column)); };
-            current.PersistentID = value("PersistentID");
-            if (!IsPersistentIdText(current.PersistentID))
-            {
-                Log(QStringLiteral("SelectMultiValuesFromDB Invalid PersistentID: i=%1").arg(i));
-                continue;
-            }
-            absence = value("Absence").toInt();
-            state = value("State").toInt();
-            repeatId = value("RepeatID").toLongLong();
-            type = value("Type").toInt();
-            artPath = value("ArtPath");
-            current.Name = value("Name");
-            current.TotalTime = value("TotalTime");
-            current.Artist = value("Artist");
-            current.Album = value("Album");
-            current.Size = value("Size");
-            current.Location = value("Location");
-            current.Year = value("Year");
-            current.Genre = value("Genre");
-            current.Bitrate = value("Bitrate");
-            current.Purchased = value("Purchased");
-            old.Name = value("NameOld");
-            old.Artist = value("ArtistOld");
-            old.Album = value("AlbumOld");
-            old.Year = value("YearOld");
-            old.Genre = value("GenreOld");
-            if (!artPath.isEmpty() && !artPath.contains(u'/') && !artPath.contains(u'\\'))
-                artPath = QDir(dataFolder).filePath(artPath);
-        }
+        ImportedTrack track;
+        track.type = m_mode;
+        const bool read = isAgentMode(m_mode) ? ReadAgentTrack(i, track)
+                          : isFileMode(m_mode) ? ReadFileTrack(i, track)
+                                               : ReadProjectRow(i, dataFolder, track);
+        if (!read)
+            continue;
 
         if (target == ImportTarget::ZDatabase)
         {
@@ -382,25 +259,7 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
             continue;
         }
 
-        std::unique_ptr<CMusicObj> obj(NewMusicObj(current, old));
-        if (obj)
-        {
-            obj->SetAbsence(absence);
-            // A saved project holds no artwork flag: songs loaded from files are asked again
-            // (the file import itself already read it from the tags).
-            if (absence == 0 && (type != RunModeFiles || project) && type != RunModeDuplicateFiles
-                && type != RunModeDuplicateITunes)
-                hasArtwork = HasArtwork(&current, type);
-            obj->SetHasArtwork(hasArtwork);
-            if (!artPath.isEmpty())
-            {
-                obj->SetArtworkFixState(2);
-                obj->SetArtworkPath(artPath);
-            }
-            obj->SetState(state);
-            obj->SetRepeatID(repeatId);
-            obj->SetType(type);
-        }
+        std::unique_ptr<CMusicObj> obj = MakeTrackObject(track);
         if (m_stopFlag)
         {
             stopped = true;
@@ -412,7 +271,7 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
         info.ObjFlag = obj ? 1 : 0;
         info.MusicObj = obj.get();
         info.Progress = ImportProgress(i, count);
-        const QByteArray location = current.Location.toUtf8();
+        const QByteArray location = track.current.Location.toUtf8();
         info.Location = location.constData();
         if (obj && m_manager)
             m_manager->AppendMusicObj(std::move(obj));
@@ -445,6 +304,156 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
         callback(&last, context);
     }
     return 0;
+}
+
+bool CiTunesLib::ReadAgentTrack(int index, ImportedTrack& track)
+{
+    TrackValues values;
+    for (size_t k = 0; k < kAgentKeys.size(); ++k)
+    {
+        char* value = nullptr;
+        FindAttributeValue_kvt(&value, kAgentKeys[k], index);
+        values.set(static_cast<AgentKey>(k), value);
+    }
+    int ret = 0;
+    {
+        QMutexLocker lock(&m_dbMutex);
+        ret = InsertTracksTable_kvt(values.get(kName), values.get(kArtist), values.get(kAlbum),
+                                    values.get(kTotalTime), values.get(kSize), values.get(kLocation),
+                                    values.get(kPid), values.get(kYear), values.get(kGenre),
+                                    values.get(kBitrate), values.get(kPurchased),
+                                    leadingInt(values.get(kTrackId)), m_mode);
+    }
+    if (ret != 0)
+    {
+        Log(QStringLiteral("%1 InsertDataToDB Failed:%2").arg(fromUtf8(values.get(kLocation))).arg(ret));
+        return false;
+    }
+    track.current.PersistentID = fromUtf8(values.get(kPid));
+    track.current.Name = fromUtf8(values.get(kName));
+    track.current.TotalTime = fromUtf8(values.get(kTotalTime));
+    track.current.Artist = fromUtf8(values.get(kArtist));
+    track.current.Album = fromUtf8(values.get(kAlbum));
+    track.current.Size = fromUtf8(values.get(kSize));
+    track.current.Location = fromUtf8(values.get(kLocation));
+    track.current.Year = fromUtf8(values.get(kYear));
+    track.current.Genre = fromUtf8(values.get(kGenre));
+    track.current.Bitrate = fromUtf8(values.get(kBitrate));
+    track.current.Purchased = fromUtf8(values.get(kPurchased));
+    track.old.Name = track.current.Name;
+    track.old.Artist = track.current.Artist;
+    track.old.Album = track.current.Album;
+    track.old.Year = track.current.Year;
+    track.old.Genre = track.current.Genre;
+    return true;
+}
+
+bool CiTunesLib::ReadFileTrack(int index, ImportedTrack& track)
+{
+    const QString& path = m_filePaths.at(index);
+    const QByteArray utf8 = path.toUtf8();
+    qDebug() << "begin num=" << index << "   " << path;
+    const int ret = GetMusicInfo(utf8.constData(), &track.current);
+    qDebug() << "end num=" << index << "   " << path;
+    if (ret < 0)
+    {
+        Log(QStringLiteral("%1 GetMusicInfo Failed: %2").arg(path).arg(ret));
+        return false;
+    }
+    track.hasArtwork = ret;
+    track.current.PersistentID = QString::number(index + 65535);
+    const QByteArray name = track.current.Name.toUtf8(), artist = track.current.Artist.toUtf8(),
+                     album = track.current.Album.toUtf8(), time = track.current.TotalTime.toUtf8(),
+                     size = track.current.Size.toUtf8(), location = track.current.Location.toUtf8(),
+                     pid = track.current.PersistentID.toUtf8(), year = track.current.Year.toUtf8(),
+                     genre = track.current.Genre.toUtf8(), bitrate = track.current.Bitrate.toUtf8(),
+                     purchased = track.current.Purchased.toUtf8();
+    int insert = 0;
+    {
+        QMutexLocker lock(&m_dbMutex);
+        insert = InsertTracksTable_kvt(name.constData(), artist.constData(), album.constData(),
+                                       time.constData(), size.constData(), location.constData(),
+                                       pid.constData(), year.constData(), genre.constData(),
+                                       bitrate.constData(), purchased.constData(), index + 10000, m_mode);
+    }
+    if (insert != 0)
+    {
+        Log(QStringLiteral("%1 InsertDataToDB Failed:%2").arg(track.current.Location).arg(insert));
+        return false;
+    }
+    track.old.Name = track.current.Name;
+    track.old.Artist = track.current.Artist;
+    track.old.Album = track.current.Album;
+    track.old.Year = track.current.Year;
+    track.old.Genre = track.current.Genre;
+    return true;
+}
+
+bool CiTunesLib::ReadProjectRow(int index, const QString& dataFolder, ImportedTrack& track)
+{
+    // A saved database is untrusted input: every value is taken as data, and a row whose
+    // persistent id is not in its hex form is refused.
+    QMutexLocker lock(&m_dbMutex);
+    TrackRow row = SelectMultiValuesFromDB(index);
+    if (!row)
+    {
+        Log(QStringLiteral("SelectMultiValuesFromDB Failed: index=%1").arg(index));
+        return false;
+    }
+    auto value = [row](const char* column) { return fromUtf8(GetRowValue(row, column)); };
+    track.current.PersistentID = value("PersistentID");
+    if (!IsPersistentIdText(track.current.PersistentID))
+    {
+        Log(QStringLiteral("SelectMultiValuesFromDB Invalid PersistentID: index=%1").arg(index));
+        return false;
+    }
+    track.absence = value("Absence").toInt();
+    track.state = value("State").toInt();
+    track.repeatId = value("RepeatID").toLongLong();
+    track.type = value("Type").toInt();
+    track.artPath = value("ArtPath");
+    track.current.Name = value("Name");
+    track.current.TotalTime = value("TotalTime");
+    track.current.Artist = value("Artist");
+    track.current.Album = value("Album");
+    track.current.Size = value("Size");
+    track.current.Location = value("Location");
+    track.current.Year = value("Year");
+    track.current.Genre = value("Genre");
+    track.current.Bitrate = value("Bitrate");
+    track.current.Purchased = value("Purchased");
+    track.old.Name = value("NameOld");
+    track.old.Artist = value("ArtistOld");
+    track.old.Album = value("AlbumOld");
+    track.old.Year = value("YearOld");
+    track.old.Genre = value("GenreOld");
+    if (!track.artPath.isEmpty() && !track.artPath.contains(u'/') && !track.artPath.contains(u'\\'))
+        track.artPath = QDir(dataFolder).filePath(track.artPath);
+    return true;
+}
+
+std::unique_ptr<CMusicObj> CiTunesLib::MakeTrackObject(ImportedTrack& track)
+{
+    std::unique_ptr<CMusicObj> obj(NewMusicObj(track.current, track.old));
+    if (!obj)
+        return obj;
+    obj->SetAbsence(track.absence);
+    // A saved project holds no artwork flag: songs loaded from files are asked again (the file
+    // import itself already read it from the tags).
+    const bool fromProject = m_mode == RunModeProject;
+    if (track.absence == 0 && (track.type != RunModeFiles || fromProject) && track.type != RunModeDuplicateFiles
+        && track.type != RunModeDuplicateITunes)
+        track.hasArtwork = HasArtwork(&track.current, track.type);
+    obj->SetHasArtwork(track.hasArtwork);
+    if (!track.artPath.isEmpty())
+    {
+        obj->SetArtworkFixState(2);
+        obj->SetArtworkPath(track.artPath);
+    }
+    obj->SetState(track.state);
+    obj->SetRepeatID(track.repeatId);
+    obj->SetType(track.type);
+    return obj;
 }
 
 bool CiTunesLib::HasArtwork(const MusicInfo* info, int type)

@@ -98,7 +98,9 @@ public:
     int DeleteLinkedITunesTrack(const QString& persistentId, int type);
     // Moves a removed file back (types 4 and 5) and, for type 5, adds it to iTunes again before the
     // recycle path is cleared; the record gets the new PersistentID. 0 or -1 with nothing changed.
-    int RestoreMusic(MusicInfo* info, int type);
+    // `fromRow`: the record is a track of the lists, whose recycle path DeleteMusic kept in its row;
+    // otherwise it is a bare record carrying its own TrashPath.
+    int RestoreMusic(MusicInfo* info, int type, bool fromRow);
     // On the z library object: type 5 adds the file at `location` to iTunes again. 0 or -1.
     int RestoreMusicFormItunes(const QString& persistentId, const QString& location, int type);
 
@@ -107,7 +109,30 @@ public:
 
 private:
     enum class ImportTarget { MainList, ZDatabase };
+    // What the import reads of one track, whichever its source.
+    struct ImportedTrack
+    {
+        MusicInfo current;
+        MusicInfo old;
+        QString artPath;
+        int absence = 0;
+        int state = 0;
+        int64_t repeatId = 0;
+        int hasArtwork = 0;
+        int type = 0;
+    };
+    // The import loop: reads track after track from the run mode's source, makes the track
+    // objects and reports progress; pause and stop are looked at between tracks.
     int RunImport(const QString& dataFolder, MusicProgressFunc callback, void* context, ImportTarget target);
+    // One track of each source; false (logged) when the track is left out.
+    // The agent's list (types 1, 5), inserted into the library database.
+    bool ReadAgentTrack(int index, ImportedTrack& track);
+    // A file of the list (types 2, 4): its tags, inserted into the library database.
+    bool ReadFileTrack(int index, ImportedTrack& track);
+    // A row of a saved project (type 3), read as untrusted input.
+    bool ReadProjectRow(int index, const QString& dataFolder, ImportedTrack& track);
+    // The track object of what was read, with its artwork state.
+    std::unique_ptr<CMusicObj> MakeTrackObject(ImportedTrack& track);
     int TrackCount();
     // Blocks while paused; true when the import is to stop.
     bool WaitForTurn();

@@ -4,8 +4,11 @@
 #include "ComThread.h"
 #include "LocationUrl.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace lyrafon
 {
@@ -92,6 +95,18 @@ int LibraryXmlReader::parseFile(const std::string& path)
     m_playlist.reset();
     m_byTrackId.clear();
     m_error.clear();
+
+    // A library file holds about a kilobyte or more per track. Room for that many tracks up front
+    // saves the list from being moved to fresh memory again and again as it grows; pages never
+    // written cost nothing.
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(path, ec);
+    if (!ec)
+    {
+        const size_t estimate = std::min<size_t>(static_cast<size_t>(bytes / 1024), 500000);
+        m_session.tracks.reserve(m_session.tracks.size() + estimate);
+        m_byTrackId.reserve(estimate);
+    }
 
     const tidewell::ithost::SaxResult parsed = tidewell::ithost::parseXmlFile(path, *this);
     m_text.clear();

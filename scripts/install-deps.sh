@@ -13,7 +13,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-qpa-plugins \
   libsqlite3-dev libtag1-dev libchromaprint-dev libchromaprint-tools \
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev \
-  libcurl4-openssl-dev libtinyxml2-dev libxml2-dev \
+  libcurl4-openssl-dev libtinyxml2-dev libxml2-dev libexpat1-dev libxml2-utils \
   libgtest-dev libgmock-dev \
   p7zip-full ffmpeg sox \
   python3 python3-aiosmtpd openssl \

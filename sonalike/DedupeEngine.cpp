@@ -2,6 +2,7 @@
 
 #include "DedupeText.h"
 #include "TrackLoading.h"
+#include "OrderedPrefetch.h"
 #include "WorkerPool.h"
 
 #include <chrono>
@@ -219,11 +220,14 @@ int DedupeEngine::Start(DedupeProgressCallback callback, void* user, unsigned op
                           ? static_cast<float>(similarityPercent) / 100.0f
                           : 0.8f;
         if ((options & kFingerprintMode) && !m_pool)
-            m_pool = std::make_unique<WorkerPool>();
+            m_pool = std::make_unique<WorkerPool>(0, "sonalike-pool");
     }
     try
     {
-        m_worker = std::thread([this] { run(); });
+        m_worker = std::thread([this] {
+            tidewell::nameThisThread("sonalike-run");
+            run();
+        });
         m_workerId = m_worker.get_id();
     }
     catch (const std::system_error&)
@@ -411,12 +415,6 @@ void DedupeEngine::run()
 
     // Loading (tags, decode, fingerprint) of later tracks runs ahead on other threads, a bounded
     // window beyond the track being grouped; grouping and progress stay in path order.
-    constexpr int kPending = 1;
-    std::vector<int> codes(total, kPending);
-    std::mutex loadMutex;
-    std::condition_variable loadChanged;
-    size_t nextLoad = 0, grouping = 0;
-    bool quit = false;
     size_t loaders = std::min<size_t>(total, std::max(1u, std::thread::hardware_concurrency()));
     if (m_options & kFingerprintMode)
     {
@@ -425,82 +423,35 @@ void DedupeEngine::run()
         const auto fit = static_cast<size_t>(kPcmBudgetBytes / (seconds * 176400));
         loaders = std::max<size_t>(1, std::min(loaders, fit));
     }
-    const size_t window = loaders * 2;
-    std::vector<std::thread> threads;
-    const auto loader = [&] {
-        for (;;)
-        {
-            size_t index = 0;
-            {
-                std::unique_lock lock(loadMutex);
-                loadChanged.wait(lock, [&] { return quit || nextLoad >= total || nextLoad < grouping + window; });
-                if (quit || nextLoad >= total)
-                    return;
-                index = nextLoad++;
-            }
-            const int code = safeLoad(*order[index]);
-            {
-                std::lock_guard lock(loadMutex);
-                codes[index] = code;
-            }
-            loadChanged.notify_all();
-        }
-    };
-    try
     {
-        for (size_t t = 0; t < loaders; ++t)
-            threads.emplace_back(loader);
-    }
-    catch (const std::system_error&)
-    {
-        // Whatever could not start is loaded on this thread below.
-    }
-
-    for (size_t i = 0; i < total; ++i)
-    {
-        {
-            std::unique_lock state(m_state);
-            while (!m_stop && m_paused)
-                m_stateChanged.wait_for(state, std::chrono::milliseconds(100));
-            if (m_stop)
-                break;
-        }
-        int code = kPending;
-        if (threads.empty())
-        {
-            code = safeLoad(*order[i]);
-        }
-        else
+        // Whatever loader cannot start, the loads happen on this thread as they are needed.
+        tidewell::OrderedPrefetch<int> loads(total, loaders * 2,
+                                             [&](size_t index, unsigned) { return safeLoad(*order[index]); });
+        loads.start(static_cast<unsigned>(loaders), [] { tidewell::nameThisThread("sonalike-load"); });
+        for (size_t i = 0; i < total; ++i)
         {
             {
-                std::unique_lock lock(loadMutex);
-                grouping = i;
-                loadChanged.wait(lock, [&] { return codes[i] != kPending; });
-                code = codes[i];
+                std::unique_lock state(m_state);
+                while (!m_stop && m_paused)
+                    m_stateChanged.wait_for(state, std::chrono::milliseconds(100));
+                if (m_stop)
+                    break;
             }
-            loadChanged.notify_all();
-        }
-        if (code == 0)
-        {
-            try
+            if (loads.wait(i) == 0)
             {
-                m_grouper.insert(*order[i]);
+                try
+                {
+                    m_grouper.insert(*order[i]);
+                }
+                catch (const std::exception&)
+                {
+                    // Out of memory while grouping: this track stays out of every group.
+                }
             }
-            catch (const std::exception&)
-            {
-                // Out of memory while grouping: this track stays out of every group.
-            }
+            if (m_callback)
+                m_callback(&order[i]->userValue, static_cast<int>(i + 1), order[i]->path.c_str(), m_user);
         }
-        if (m_callback)
-            m_callback(&order[i]->userValue, static_cast<int>(i + 1), order[i]->path.c_str(), m_user);
-    }
-    {
-        std::lock_guard lock(loadMutex);
-        quit = true;
-    }
-    loadChanged.notify_all();
-    for (auto& t : threads)
-        t.join();
+    } // the loaders stop after their current track and are joined
 
     publish();
     m_listsOwner = std::thread::id();

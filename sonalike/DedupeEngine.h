@@ -13,9 +13,13 @@
 #include <thread>
 #include <vector>
 
+namespace tidewell {
+class WorkerPool;
+}
+
 namespace sonalike {
 
-class WorkerPool;
+using tidewell::WorkerPool;
 
 // The one engine behind the C exports: the added tracks, one run at a time on its worker thread,
 // and the groups that run published.

@@ -9,9 +9,13 @@
 #include <map>
 #include <vector>
 
+namespace tidewell {
+class WorkerPool;
+}
+
 namespace sonalike {
 
-class WorkerPool;
+using tidewell::WorkerPool;
 
 // The buckets of one run: each loaded track goes at once into the bucket of like tracks (equal
 // key text in tag mode; in fingerprint mode the first bucket in key order whose opening

@@ -1,15 +1,20 @@
 // Parse speed and peak memory of the agent's library reader on a generated 50 000-track iTunes
-// library XML file. Usage: lyrafon_parse_bench [tracks] [reader|agent]
+// library XML file. Usage: lyrafon_parse_bench [tracks] [compare|reader|agent|save]
+//   compare (default): CreateAgent_kvt against a bare expat parse of the same file and against
+//            `xmllint --stream`, in turns over three rounds; the best of each gives the ratios.
 //   reader: the SAX reader alone (what CreateAgent_kvt costs beyond reaching iTunes);
-//   agent:  CreateAgent_kvt through the library, with the iTunes host loading the same file.
+//   agent:  CreateAgent_kvt through the library, with the iTunes host ready to read the same file;
 //   save:   one change saved by the iTunes host (delete a track: the whole file is rewritten).
-// Run each mode in its own process: the peak memory is the process's.
+// Run each of the last three in its own process: the peak memory is the process's.
 
 #include "AgentSession.h"
 #include "ITunesLibrary.h"
 #include "LibraryXmlReader.h"
 #include "Lyrafon.h"
 
+#include <expat.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -80,6 +86,89 @@ void writeLibrary(const std::string& path, int count)
     out << "\t</array>\n</dict>\n</plist>\n";
 }
 
+double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A bare expat parse: every element and text run reaches an empty handler. True when well formed.
+bool expatParse(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    XML_Parser parser = XML_ParserCreate(nullptr);
+    XML_SetElementHandler(parser, [](void*, const XML_Char*, const XML_Char**) {}, [](void*, const XML_Char*) {});
+    XML_SetCharacterDataHandler(parser, [](void*, const XML_Char*, int) {});
+    std::vector<char> buffer(1 << 16);
+    bool ok = true;
+    for (;;)
+    {
+        const size_t n = std::fread(buffer.data(), 1, buffer.size(), file);
+        if (XML_Parse(parser, buffer.data(), static_cast<int>(n), n == 0) == XML_STATUS_ERROR)
+        {
+            ok = false;
+            break;
+        }
+        if (n == 0)
+            break;
+    }
+    XML_ParserFree(parser);
+    std::fclose(file);
+    return ok;
+}
+
+// `xmllint --stream --noout`; a negative time when it is not there or fails.
+double xmllintSeconds(const std::string& path)
+{
+    const std::string command = "xmllint --stream --noout '" + path + "' 2>/dev/null";
+    const auto start = std::chrono::steady_clock::now();
+    const int rc = std::system(command.c_str());
+    const double seconds = secondsSince(start);
+    return rc == 0 ? seconds : -1.0;
+}
+
+int compare(const std::string& path, int count)
+{
+    setenv("TIDEWELL_ITUNES_LIBRARY", path.c_str(), 1);
+    double bestAgent = 1e9, bestExpat = 1e9, bestXmllint = 1e9;
+    bool haveXmllint = true;
+    for (int round = 0; round < 3; ++round)
+    {
+        auto start = std::chrono::steady_clock::now();
+        if (!expatParse(path))
+            return 1;
+        const double expat = secondsSince(start);
+        bestExpat = std::min(bestExpat, expat);
+
+        start = std::chrono::steady_clock::now();
+        const int result = CreateAgent_kvt(path.c_str());
+        const int exported = GetTrackCount_kvt();
+        const double agent = secondsSince(start);
+        bestAgent = std::min(bestAgent, agent);
+        std::printf("round %d: CreateAgent_kvt %.3f s, expat %.3f s\n", round + 1, agent, expat);
+        DestroyAgent_kvt(1);
+        if (result != 0 || exported != count)
+        {
+            std::printf("agent failed: result %d, exported %d\n", result, exported);
+            return 1;
+        }
+
+        const double lint = haveXmllint ? xmllintSeconds(path) : -1.0;
+        haveXmllint = lint >= 0;
+        if (haveXmllint)
+            bestXmllint = std::min(bestXmllint, lint);
+    }
+    std::printf("best of 3: CreateAgent_kvt %.3f s, bare expat parse %.3f s", bestAgent, bestExpat);
+    if (haveXmllint)
+        std::printf(", xmllint --stream %.3f s", bestXmllint);
+    std::printf("\nratio CreateAgent_kvt / expat: %.2f", bestAgent / bestExpat);
+    if (haveXmllint)
+        std::printf(", / xmllint --stream: %.2f", bestAgent / bestXmllint);
+    std::printf("\n");
+    return 0;
+}
+
 long peakRssKb()
 {
     rusage usage{};
@@ -92,7 +181,7 @@ long peakRssKb()
 int main(int argc, char** argv)
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 50000;
-    const char* mode = argc > 2 ? argv[2] : "reader";
+    const char* mode = argc > 2 ? argv[2] : "compare";
     const bool agent = std::strcmp(mode, "agent") == 0;
     const bool save = std::strcmp(mode, "save") == 0;
     const std::filesystem::path dir =
@@ -101,6 +190,13 @@ int main(int argc, char** argv)
     const std::string path = (dir / "iTunes Music Library.xml").string();
     writeLibrary(path, count);
     const auto bytes = std::filesystem::file_size(path);
+    if (std::strcmp(mode, "compare") == 0)
+    {
+        std::printf("%d tracks, file %.1f MB\n", count, static_cast<double>(bytes) / 1e6);
+        const int rc = compare(path, count);
+        std::filesystem::remove_all(dir);
+        return rc;
+    }
     const long rssBefore = peakRssKb();
 
     int result = 0;

@@ -309,7 +309,10 @@ HResult ITTrackCollection::ItemByPersistentID(int32_t high, int32_t low,
     const uint64_t id =
         (static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32) | static_cast<uint32_t>(low);
     track.reset();
-    if (m_library->contains(id))
+    bool found = false;
+    if (const HResult hr = m_library->find(id, found); hr != kOk)
+        return hr;
+    if (found)
         track = std::make_shared<ITTrack>(m_library, id);
     return kOk;
 }
@@ -367,8 +370,11 @@ HResult ITunesApp::Create(std::shared_ptr<ITunesApp>& app)
 
 HResult ITunesApp::CreateForLibrary(const std::string& libraryPath, std::shared_ptr<ITunesApp>& app)
 {
+    // The agent reads the same file itself as it starts; the host reads it when a request first
+    // needs it.
     std::shared_ptr<ITunesLibrary> library;
-    if (const HResult hr = ITunesLibrary::open(libraryPath, library); hr != kOk)
+    if (const HResult hr = ITunesLibrary::open(libraryPath, library, nullptr, ITunesLibrary::Load::OnFirstNeed);
+        hr != kOk)
         return hr;
     app.reset(new ITunesApp(std::move(library)));
     return kOk;

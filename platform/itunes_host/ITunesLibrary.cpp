@@ -2,8 +2,6 @@
 
 #include "LocationUrl.h"
 
-#include <QStandardPaths>
-
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
@@ -85,6 +83,57 @@ bool writeAtomically(const std::string& path, const std::string& bytes)
     return ok;
 }
 
+// The cheap check of a library opened for reading on first need: past the XML declaration,
+// the document type and comments, the first elements are <plist ...> and <dict>.
+bool startsAsLibraryPlist(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string head(4096, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<size_t>(in.gcount()));
+    std::vector<std::string> names;
+    for (size_t at = head.find('<'); at != std::string::npos && names.size() < 2; at = head.find('<', at + 1))
+    {
+        if (head.compare(at, 2, "<?") == 0 || head.compare(at, 2, "<!") == 0)
+            continue; // declaration, document type, comment
+        const size_t end = head.find_first_of(" \t\r\n/>", at + 1);
+        if (end == std::string::npos)
+            break;
+        names.push_back(head.substr(at + 1, end - at - 1));
+    }
+    return names.size() == 2 && names[0] == "plist" && names[1] == "dict";
+}
+
+// The user's music folder as the desktop names it: XDG_MUSIC_DIR of user-dirs.dirs in the
+// configuration folder, else "$HOME/Music" (the rules Qt's MusicLocation follows on Linux, so the
+// program and the host agree without the host needing Qt).
+std::string musicFolder()
+{
+    const char* homeEnv = std::getenv("HOME");
+    const std::string home = homeEnv ? homeEnv : "";
+    const char* configEnv = std::getenv("XDG_CONFIG_HOME");
+    const std::string config = configEnv && *configEnv == '/' ? configEnv : home + "/.config";
+    std::ifstream dirs(config + "/user-dirs.dirs");
+    for (std::string line; std::getline(dirs, line);)
+    {
+        const std::string key = "XDG_MUSIC_DIR=";
+        if (line.compare(0, key.size(), key) != 0)
+            continue;
+        std::string value = line.substr(key.size());
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.substr(1, value.size() - 2);
+        if (value.compare(0, 5, "$HOME") == 0)
+            value = home + value.substr(5);
+        if (!value.empty() && value.front() == '/')
+        {
+            while (value.size() > 1 && value.back() == '/')
+                value.pop_back();
+            return value;
+        }
+    }
+    return home + "/Music";
+}
+
 bool isLibraryOrMusicPlaylist(const PlistValue& playlist)
 {
     if (playlist.kind() != PlistValue::Kind::Dict)
@@ -113,11 +162,11 @@ std::string ITunesLibrary::defaultLibraryPath()
     const char* env = std::getenv("TIDEWELL_ITUNES_LIBRARY");
     if (env && *env)
         return env;
-    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    return (music + QStringLiteral("/iTunes/iTunes Music Library.xml")).toStdString();
+    return musicFolder() + "/iTunes/iTunes Music Library.xml";
 }
 
-HResult ITunesLibrary::open(const std::string& path, std::shared_ptr<ITunesLibrary>& out, std::string* error)
+HResult ITunesLibrary::open(const std::string& path, std::shared_ptr<ITunesLibrary>& out, std::string* error,
+                           Load load)
 {
     std::error_code ec;
     if (path.empty() || !fs::is_regular_file(path, ec))
@@ -127,6 +176,17 @@ HResult ITunesLibrary::open(const std::string& path, std::shared_ptr<ITunesLibra
         return kFileNotFound;
     }
     std::shared_ptr<ITunesLibrary> library(new ITunesLibrary(path));
+    if (load == Load::OnFirstNeed)
+    {
+        if (!startsAsLibraryPlist(path))
+        {
+            if (error)
+                *error = "no library plist";
+            return kFail;
+        }
+        out = std::move(library);
+        return kOk;
+    }
     std::lock_guard lock(library->m_mutex);
     if (const HResult hr = library->loadLocked(error); hr != kOk)
         return hr;
@@ -154,6 +214,7 @@ HResult ITunesLibrary::loadLocked(std::string* error)
         return kFail;
     }
     m_root = std::move(root);
+    m_loaded = true;
     m_stampTime = time;
     m_stampSize = size;
     reindexLocked();
@@ -162,6 +223,8 @@ HResult ITunesLibrary::loadLocked(std::string* error)
 
 HResult ITunesLibrary::refreshLocked()
 {
+    if (!m_loaded)
+        return loadLocked(nullptr);
     std::error_code ec;
     const auto time = fs::last_write_time(m_path, ec);
     const auto size = ec ? 0 : fs::file_size(m_path, ec);
@@ -221,8 +284,9 @@ PlistValue* ITunesLibrary::trackLocked(uint64_t persistentId)
 std::vector<uint64_t> ITunesLibrary::trackIds()
 {
     std::lock_guard lock(m_mutex);
-    refreshLocked();
     std::vector<uint64_t> ids;
+    if (refreshLocked() != kOk)
+        return ids;
     if (PlistValue* tracks = tracksDictLocked())
     {
         for (const auto& [key, track] : tracks->entries())
@@ -241,10 +305,17 @@ bool ITunesLibrary::contains(uint64_t persistentId)
     return trackLocked(persistentId) != nullptr;
 }
 
+HResult ITunesLibrary::find(uint64_t persistentId, bool& found)
+{
+    std::lock_guard lock(m_mutex);
+    found = trackLocked(persistentId) != nullptr;
+    return found ? kOk : (missingLocked() == kFail ? kFail : kOk);
+}
+
 int ITunesLibrary::trackCount()
 {
     std::lock_guard lock(m_mutex);
-    refreshLocked();
+    refreshLocked(); // a library never read has no tracks
     return static_cast<int>(m_byPersistentId.size());
 }
 
@@ -253,7 +324,7 @@ HResult ITunesLibrary::readString(uint64_t persistentId, const char* key, std::s
     std::lock_guard lock(m_mutex);
     const PlistValue* track = trackLocked(persistentId);
     if (!track)
-        return kNotFound;
+        return missingLocked();
     const PlistValue* value = track->find(key);
     out = value ? value->text() : std::string();
     return kOk;
@@ -264,7 +335,7 @@ HResult ITunesLibrary::readInteger(uint64_t persistentId, const char* key, int64
     std::lock_guard lock(m_mutex);
     const PlistValue* track = trackLocked(persistentId);
     if (!track)
-        return kNotFound;
+        return missingLocked();
     const PlistValue* value = track->find(key);
     out = value ? value->toInt(0) : 0;
     return kOk;
@@ -274,7 +345,7 @@ HResult ITunesLibrary::fileTrackLocked(uint64_t persistentId, PlistValue*& track
 {
     track = trackLocked(persistentId);
     if (!track)
-        return kNotFound;
+        return missingLocked();
     const PlistValue* location = track->find("Location");
     if (!location || location->kind() != PlistValue::Kind::String)
         return kNoInterface;
@@ -362,7 +433,7 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
     const PlistValue* track = trackLocked(persistentId); // may re-read the file: look the dictionary up after
     PlistValue* tracks = tracksDictLocked();
     if (!track || !tracks)
-        return kNotFound;
+        return missingLocked();
     const PlistValue* idValue = track->find("Track ID");
     const int64_t trackId = idValue ? idValue->toInt(-1) : -1;
     auto& entries = tracks->entries();
@@ -410,7 +481,8 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
         return kOk; // not audio: iTunes adds nothing and reports no error
 
     std::lock_guard lock(m_mutex);
-    refreshLocked();
+    if (const HResult hr = refreshLocked(); hr != kOk)
+        return hr; // never write a library over a file that could not be read
     PlistValue* tracks = tracksDictLocked();
     if (!tracks)
     {

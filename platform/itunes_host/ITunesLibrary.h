@@ -22,6 +22,11 @@ namespace tidewell::ithost
 //
 // Thread-safe: every call takes the library's mutex. When the file changed on disk since it was
 // last read or written, it is read again first, so edits by other programs are seen.
+//
+// A library opened with `Load::OnFirstNeed` reads its file only when a call first needs it: a
+// program that starts the host and reads the same file itself does not pay for two parses. Until
+// then only the file's opening is checked; a file that then turns out broken answers kFail to
+// every call (and nothing is ever written over it) until a good one is in its place.
 class ITunesLibrary
 {
 public:
@@ -29,15 +34,23 @@ public:
     // "<music folder>/iTunes/iTunes Music Library.xml".
     static std::string defaultLibraryPath();
 
-    // Reads the library file. kFileNotFound when there is none, kFail when it is no library plist.
+    enum class Load
+    {
+        Now,
+        OnFirstNeed
+    };
+    // Reads the library file (Now) or checks that it starts as a library plist (OnFirstNeed).
+    // kFileNotFound when there is none, kFail when it is no library plist.
     static HResult open(const std::string& path, std::shared_ptr<ITunesLibrary>& out,
-                        std::string* error = nullptr);
+                        std::string* error = nullptr, Load load = Load::Now);
 
     const std::string& path() const { return m_path; }
 
     // Persistent IDs of the tracks, in the order of the Tracks dictionary.
     std::vector<uint64_t> trackIds();
     bool contains(uint64_t persistentId);
+    // kOk with `found`, or kFail while the library cannot be read.
+    HResult find(uint64_t persistentId, bool& found);
     int trackCount();
 
     // Reads a string or integer key of a track. A missing key gives "" / 0 with kOk.
@@ -66,7 +79,10 @@ private:
     explicit ITunesLibrary(std::string path) : m_path(std::move(path)) {}
 
     HResult loadLocked(std::string* error);
+    // Reads the file when it was never read or changed since; kFail while no good library was read.
     HResult refreshLocked();
+    // kNotFound, or kFail while the library could not be read at all.
+    HResult missingLocked() const { return m_loaded ? kNotFound : kFail; }
     HResult saveLocked();
     void reindexLocked();
     PlistValue* trackLocked(uint64_t persistentId);
@@ -77,6 +93,7 @@ private:
 
     std::string m_path;
     std::mutex m_mutex;
+    bool m_loaded = false; // m_root holds a library read from the file
     PlistValue m_root;
     std::unordered_map<uint64_t, size_t> m_byPersistentId; // index into the Tracks dictionary
     std::filesystem::file_time_type m_stampTime{};

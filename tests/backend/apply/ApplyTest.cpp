@@ -108,9 +108,18 @@ protected:
 
 } // namespace
 
-TEST_F(ApplyTest, RemovalMovesToTodaysFolderAndRestoreBringsFileAndEntryBack)
+// The scan flag must not change where a removal keeps the recycle path or where the restore
+// reads it: the manager's own tracks keep it in their row, with the flag set or clear.
+class RemovalRestoreTest : public ApplyTest, public ::testing::WithParamInterface<bool>
 {
-    Load(RunModeDuplicateITunes, true);
+};
+
+INSTANTIATE_TEST_SUITE_P(ScanFlag, RemovalRestoreTest, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Set" : "Clear"; });
+
+TEST_P(RemovalRestoreTest, RemovalMovesToTodaysFolderAndRestoreBringsFileAndEntryBack)
+{
+    Load(RunModeDuplicateITunes, GetParam());
     CMusicObj* obj = manager->MusicAt(0);
     const QString pid = obj->CurrentInfo().PersistentID;
     const QByteArray bytes = readFile(files[0]);
@@ -210,9 +219,9 @@ TEST_F(ApplyTest, RemovingATrackOfTheITunesLibraryDeletesItsEntryOnly)
     EXPECT_FALSE(QFileInfo::exists(dayFolder + "/song.mp3"));
 }
 
-TEST_F(ApplyTest, EngineDuplicatesAreMovedAndRestoredByTheirRecord)
+TEST_P(RemovalRestoreTest, EngineDuplicatesAreMovedAndRestoredByTheirRecord)
 {
-    Load(RunModeFiles, false);
+    Load(RunModeFiles, GetParam());
     MusicInfo record;
     record.Location = files[2];
     ASSERT_EQ(manager->ApplyiTunesMusicInfo(&record, MF_Duplicate, 0), 0);

@@ -213,6 +213,49 @@ TEST_F(TracksTableTest, MultiValueUpdateRefusesOverlongStatements)
     EXPECT_EQ(UpdateMultiValuesToDB(nullptr, 1, columns.data(), values.data(), 1), -2);
 }
 
+// Statements are kept and reused: no value of one call may reach the next, and a reader that
+// starts over, or a connection opened on another file, reads what is there now.
+TEST_F(TracksTableTest, ReusedStatementsCarryNothingOver)
+{
+    ASSERT_EQ(OpenTracksDB(dbPath.toUtf8().constData()), 0);
+    ASSERT_EQ(BeginTransaction(), 0);
+    for (int i = 0; i < 3500; ++i)
+        ASSERT_EQ(insertTrack(i), 0);
+    ASSERT_EQ(CommitTransaction(), 0);
+
+    const char* columns[] = {"ArtPath", "Genre"};
+    const char* first[] = {"a.jpg", "Jazz"};
+    const char* second[] = {nullptr, "Pop"};
+    ASSERT_EQ(UpdateMultiValuesToDB(pidOf(1).c_str(), 1, columns, first, 2), 0);
+    ASSERT_EQ(UpdateMultiValuesToDB(pidOf(2).c_str(), 1, columns, second, 2), 0);
+    std::string value;
+    EXPECT_EQ(SelectValueFromDB(pidOf(1).c_str(), 1, "ArtPath", value), 0);
+    EXPECT_EQ(value, "a.jpg");
+    EXPECT_EQ(SelectValueFromDB(pidOf(2).c_str(), 1, "ArtPath", value), -4); // NULL, not the earlier text
+    EXPECT_EQ(SelectValueFromDB(pidOf(2).c_str(), 1, "Genre", value), 0);
+    EXPECT_EQ(value, "Pop");
+
+    // Past the first page, then from the start again, then a row in the middle.
+    ASSERT_EQ(SelectTrackCount(), 3500);
+    for (int i = 0; i < 3100; ++i)
+        ASSERT_NE(SelectMultiValuesFromDB(i), nullptr);
+    FreeTrackPages();
+    EXPECT_EQ(std::string(GetRowValue(SelectMultiValuesFromDB(0), "PersistentID")), pidOf(0));
+    FreeTrackPages();
+    EXPECT_EQ(std::string(GetRowValue(SelectMultiValuesFromDB(3200), "PersistentID")), pidOf(3200));
+    FreeTrackPages();
+
+    // A connection on another file prepares its own statements.
+    const QString other = home.file("data/Other.db");
+    ASSERT_EQ(OpenTracksDB(other.toUtf8().constData()), 0);
+    ASSERT_EQ(insertTrack(7, 1, "Only"), 0);
+    EXPECT_EQ(SelectValueFromDB(pidOf(1).c_str(), 1, "ArtPath", value), -4);
+    ASSERT_EQ(SelectValueFromDB(pidOf(7).c_str(), 1, "Name", value), 0);
+    EXPECT_EQ(value, "Only");
+    CloseTracksDB();
+    EXPECT_EQ(rawColumn(dbPath, "select count(*) from TracksTable"), std::vector<std::string>{"3500"});
+}
+
 TEST_F(TracksTableTest, UpgradesOlderLayouts)
 {
     // 14 columns with a row: nine columns added.

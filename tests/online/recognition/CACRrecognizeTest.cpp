@@ -1,5 +1,5 @@
 #include "CACRrecognize.h"
-#include "LocalHttpServer.h"
+#include "EventLoopHttpServer.h"
 #include "ServiceKeys.h"
 #include "acr_extractor.h"
 
@@ -19,7 +19,7 @@
 
 using tidewell::test::HttpRequest;
 using tidewell::test::HttpResponse;
-using tidewell::test::LocalHttpServer;
+using tidewell::test::EventLoopHttpServer;
 using tidewell::test::ScopedEnv;
 using tidewell::test::TempHome;
 
@@ -29,7 +29,9 @@ namespace {
 
 const QByteArray kTrackId = "3n3Ppam7vgaVa1iaRUc9Lp";
 const QByteArray kToken = "BQDj-token_value.42";
-const QByteArray kCover = QByteArray("\xFF\xD8\xFF\xE0 cover art bytes \x00\x01\x02", 26);
+// The picture's bytes hold zeros, so the length comes from the array, not from a terminator.
+constexpr char kCoverBytes[] = "\xFF\xD8\xFF\xE0 cover art bytes \x00\x01\x02";
+const QByteArray kCover = QByteArray(kCoverBytes, sizeof kCoverBytes - 1);
 
 // A recorded-style answer of the identify service for one song with a Spotify track.
 QByteArray identifyAnswer(const QByteArray& spotifyTrackId = kTrackId)
@@ -63,14 +65,14 @@ QByteArray tokenAnswer()
 struct Recognition : ::testing::Test
 {
     TempHome home;
-    LocalHttpServer acr;
-    LocalHttpServer spotify{LocalHttpServer::Tls::TrustedCertificate};
+    EventLoopHttpServer acr;
+    EventLoopHttpServer spotify{EventLoopHttpServer::Tls::TrustedCertificate};
     std::unique_ptr<ScopedEnv> acrHost, accountsHost, apiHost;
     QString audioPath;
 
     void SetUp() override
     {
-        LocalHttpServer::trustTestCertificate();
+        EventLoopHttpServer::trustTestCertificate();
         ASSERT_TRUE(acr.start());
         ASSERT_TRUE(spotify.start());
         acrHost = std::make_unique<ScopedEnv>(keys::kAcrHostVariable, acr.hostPort().toLatin1());
@@ -345,7 +347,7 @@ TEST_F(Recognition, BadIdentifyRepliesGiveAnEmptyMessage)
 
 TEST_F(Recognition, RefusedConnection)
 {
-    LocalHttpServer closed;
+    EventLoopHttpServer closed;
     ASSERT_TRUE(closed.start());
     const QString hostPort = closed.hostPort();
     closed.close();
@@ -438,7 +440,7 @@ TEST_F(Recognition, ImageChoiceByHeight)
 
 TEST_F(Recognition, TokenRequestVerifiesTheServerCertificate)
 {
-    LocalHttpServer stranger(LocalHttpServer::Tls::UntrustedCertificate);
+    EventLoopHttpServer stranger(EventLoopHttpServer::Tls::UntrustedCertificate);
     ASSERT_TRUE(stranger.start());
     stranger.answer("/api/token", {HttpResponse::Mode::Full, 200, "application/json", tokenAnswer()});
     ScopedEnv host(keys::kSpotifyAccountsHostVariable, stranger.hostPort().toLatin1());

@@ -1,5 +1,5 @@
 #include "CNetworkReplyTimeout.h"
-#include "LocalHttpServer.h"
+#include "EventLoopHttpServer.h"
 
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
@@ -12,13 +12,13 @@
 #include <gtest/gtest.h>
 
 using tidewell::test::HttpResponse;
-using tidewell::test::LocalHttpServer;
+using tidewell::test::EventLoopHttpServer;
 
 namespace {
 
 struct Fixture
 {
-    LocalHttpServer server;
+    EventLoopHttpServer server;
     QNetworkAccessManager manager;
 
     Fixture()

@@ -89,10 +89,33 @@ TEST(ITunesHostStart, NoLibraryFileMeansNoITunes)
     EXPECT_EQ(ITunesApp::Create(app), kFileNotFound);
     EXPECT_EQ(app, nullptr);
 
-    // A broken library file does not start iTunes either.
+    // A file that is no library plist does not start iTunes either.
     const QString broken = home.file("Music/iTunes/iTunes Music Library.xml");
-    ASSERT_TRUE(writeTextFile(broken, "<?xml version=\"1.0\"?><plist><dict><key>Tracks"));
+    ASSERT_TRUE(writeTextFile(broken, "<?xml version=\"1.0\"?><html><body>Tracks</body></html>"));
     EXPECT_EQ(ITunesApp::Create(app), kFail);
+
+    // One broken further in is read when first needed: every request then fails, and the file
+    // is never written over.
+    const std::string truncated = "<?xml version=\"1.0\"?><plist><dict><key>Tracks";
+    ASSERT_TRUE(writeTextFile(broken, truncated));
+    ASSERT_EQ(ITunesApp::Create(app), kOk);
+    std::shared_ptr<ITLibraryPlaylist> brokenPlaylist;
+    std::shared_ptr<ITTrackCollection> brokenTracks;
+    ASSERT_EQ(app->LibraryPlaylist(brokenPlaylist), kOk);
+    ASSERT_EQ(brokenPlaylist->Tracks(brokenTracks), kOk);
+    std::shared_ptr<ITTrack> noTrack;
+    EXPECT_EQ(brokenTracks->ItemByPersistentID(0x12345, 0x678, noTrack), kFail);
+    std::shared_ptr<ITOperationStatus> status;
+    AudioSpec song;
+    song.seconds = 0.5;
+    const QString songPath = home.file("Music/new.mp3");
+    ASSERT_TRUE(makeAudioFile(songPath, song));
+    EXPECT_EQ(brokenPlaylist->AddFile(toUtf16(songPath.toStdString()), status), kFail);
+    EXPECT_EQ(ITTrack(app->library(), 0x12345).Delete(), kFail);
+    QFile kept(broken);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll().toStdString(), truncated);
+    app.reset();
 
     // $TIDEWELL_ITUNES_LIBRARY wins over the music folder.
     const QString other = home.file("elsewhere/lib.xml");
@@ -281,11 +304,14 @@ TEST_F(ITunesHostTest, DeleteRemovesTheEntryButNeverTheFile)
 
 TEST_F(ITunesHostTest, SeesChangesOtherProgramsMadeToTheFile)
 {
+    // The host has read the file (first need) before another program changes it.
+    std::u16string name;
+    ASSERT_EQ(track(0)->Name(name), kOk);
+    EXPECT_EQ(toUtf8(name), "Song 0");
     std::vector<LibraryTrack> tracks = lib.tracks;
     tracks.resize(1);
     tracks[0].name = "Renamed elsewhere";
     ASSERT_TRUE(writeTextFile(lib.libraryPath, libraryXml(tracks, standardPlaylists(tracks)) + "\n\n"));
-    std::u16string name;
     ASSERT_EQ(track(0)->Name(name), kOk);
     EXPECT_EQ(toUtf8(name), "Renamed elsewhere");
     EXPECT_EQ(app->library()->trackCount(), 1);

@@ -28,7 +28,7 @@ std::vector<int32_t> withFlips(const std::vector<int32_t>& original, int flips)
     std::vector<int32_t> copy = original;
     const int n = static_cast<int>(copy.size());
     for (int f = 0; f < flips; ++f)
-        copy[static_cast<size_t>(f % n)] ^= static_cast<int32_t>(1u << (f / n));
+        copy[static_cast<size_t>(f % n)] ^= static_cast<int32_t>(1u << ((f / n) % 32));
     return copy;
 }
 

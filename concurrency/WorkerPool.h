@@ -8,15 +8,21 @@
 #include <thread>
 #include <vector>
 
-namespace sonalike {
+namespace tidewell {
 
-// A fixed set of threads that run one job at a time together with the caller. Used by the
-// grouping to scan buckets on all cores. Not re-entrant: one caller at a time (the run's worker).
+// Names the calling thread (at most 15 characters are kept), so a library's own threads can be
+// told apart from the host program's in a debugger, `top -H` or /proc.
+void nameThisThread(const char* name);
+
+// A fixed set of threads that run one job at a time together with the caller: the duplicate
+// engine's grouping scans buckets with it, the analysis compares fingerprints with it. The
+// threads live as long as the pool, so a job costs no thread start. Not re-entrant: one caller at
+// a time.
 class WorkerPool
 {
 public:
-    // threads = 0: one per core, the caller counted as one of them.
-    explicit WorkerPool(unsigned threads = 0);
+    // threads = 0: one per core, the caller counted as one of them. `name`: the threads' name.
+    explicit WorkerPool(unsigned threads = 0, const char* name = nullptr);
     ~WorkerPool();
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
@@ -38,4 +44,4 @@ private:
     bool m_stop = false;
 };
 
-} // namespace sonalike
+} // namespace tidewell

@@ -1,4 +1,4 @@
-#include "LocalHttpServer.h"
+#include "EventLoopHttpServer.h"
 
 #include <QFile>
 #include <QHostAddress>
@@ -50,39 +50,39 @@ const TestCertificate& testCertificate(const QString& name)
     return made.emplace(name, result).first->second;
 }
 
-void LocalHttpServer::trustTestCertificate()
+void EventLoopHttpServer::trustTestCertificate()
 {
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
     configuration.addCaCertificate(testCertificate(QStringLiteral("trusted")).certificate);
     QSslConfiguration::setDefaultConfiguration(configuration);
 }
 
-LocalHttpServer::LocalHttpServer(Tls tls)
+EventLoopHttpServer::EventLoopHttpServer(Tls tls)
     : m_tls(tls)
 {
 }
 
-bool LocalHttpServer::start()
+bool EventLoopHttpServer::start()
 {
     return listen(QHostAddress::LocalHost, 0);
 }
 
-QString LocalHttpServer::hostPort() const
+QString EventLoopHttpServer::hostPort() const
 {
     return QStringLiteral("127.0.0.1:%1").arg(serverPort());
 }
 
-QString LocalHttpServer::baseUrl() const
+QString EventLoopHttpServer::baseUrl() const
 {
     return (m_tls == Tls::Off ? QStringLiteral("http://") : QStringLiteral("https://")) + hostPort();
 }
 
-void LocalHttpServer::answer(const QByteArray& path, const HttpResponse& response)
+void EventLoopHttpServer::answer(const QByteArray& path, const HttpResponse& response)
 {
     m_answers.insert(path, response);
 }
 
-void LocalHttpServer::incomingConnection(qintptr socketDescriptor)
+void EventLoopHttpServer::incomingConnection(qintptr socketDescriptor)
 {
     QTcpSocket* socket = nullptr;
     if (m_tls == Tls::Off) {
@@ -106,7 +106,7 @@ void LocalHttpServer::incomingConnection(qintptr socketDescriptor)
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
 }
 
-void LocalHttpServer::serve(QTcpSocket* socket, QByteArray& buffer)
+void EventLoopHttpServer::serve(QTcpSocket* socket, QByteArray& buffer)
 {
     const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
     if (headerEnd < 0)

@@ -1,13 +1,26 @@
 #include "WorkerPool.h"
 
-namespace sonalike {
+#include <pthread.h>
 
-WorkerPool::WorkerPool(unsigned threads)
+#include <string>
+
+namespace tidewell {
+
+void nameThisThread(const char* name)
+{
+    pthread_setname_np(pthread_self(), std::string(name).substr(0, 15).c_str());
+}
+
+WorkerPool::WorkerPool(unsigned threads, const char* name)
 {
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
     for (unsigned i = 1; i < threads; ++i)
-        m_threads.emplace_back([this, i] { loop(i); });
+        m_threads.emplace_back([this, i, name] {
+            if (name)
+                nameThisThread(name);
+            loop(i);
+        });
 }
 
 WorkerPool::~WorkerPool()
@@ -64,4 +77,4 @@ void WorkerPool::loop(unsigned participant)
     }
 }
 
-} // namespace sonalike
+} // namespace tidewell

@@ -45,17 +45,18 @@ struct HttpResponse
     }
 };
 
-// A small HTTP/1.1 server on 127.0.0.1 for tests: records every request and answers it from a
+// A small HTTP/1.1 server on 127.0.0.1 for tests, living in the event loop (the update tests'
+// LocalHttpServer runs on a thread of its own instead): records every request and answers it from a
 // table of paths (404 for paths it does not know). With TLS it serves the test certificate.
 // Runs on the thread that created it; the code under test must spin that thread's event loop.
-class LocalHttpServer : public QTcpServer
+class EventLoopHttpServer : public QTcpServer
 {
     Q_OBJECT
 
 public:
     enum class Tls { Off, TrustedCertificate, UntrustedCertificate };
 
-    explicit LocalHttpServer(Tls tls = Tls::Off);
+    explicit EventLoopHttpServer(Tls tls = Tls::Off);
 
     // Listens on a free port of 127.0.0.1.
     bool start();
