@@ -30,6 +30,7 @@ const std::array<QString, 7> multipartSubtypeNames = {
 
 // Neutral until main measures the screen, so nothing built earlier gets zero sizes.
 double g_dScale = 1.0;
+QTranslator* g_pTranslator = nullptr;
 std::atomic<int> g_hMediaLibrary{0};
 std::atomic<bool> g_bScaniTunes{false};
 

@@ -9,6 +9,8 @@
 #include <atomic>
 #include <functional>
 
+class QTranslator;
+
 // Application-wide values that live from program start to exit.
 //
 // Threading: the strings and g_scanTextList belong to the GUI thread (they are filled at start-up
@@ -45,6 +47,10 @@ extern QStringList g_scanTextList;
 extern const std::array<QString, 7> multipartSubtypeNames;
 
 // ---- Plain values ---------------------------------------------------------------------------
+
+// The installed translator of the interface language; null while the program runs in English
+// from its source texts. Owned by the application object (its Qt parent). GUI thread only.
+extern QTranslator* g_pTranslator;
 
 // UI scale: display width / 1920, held between 1.0 and 2.0. Set once by main before any window.
 extern double g_dScale;

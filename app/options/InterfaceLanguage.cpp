@@ -1,0 +1,42 @@
+#include "InterfaceLanguage.h"
+
+#include "AppGlobals.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include <memory>
+
+QString InterfaceLanguageFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/language");
+}
+
+QString InterfaceTranslationFile(const QString& code)
+{
+    return QStringLiteral("tidewell_") + code + QStringLiteral(".qm");
+}
+
+QTranslator* LoadInterfaceTranslator(const QString& code)
+{
+    if (code.isEmpty())
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(InterfaceTranslationFile(code), InterfaceLanguageFolder()))
+        return nullptr;
+    translator->setParent(QCoreApplication::instance());
+    return translator.release();
+}
+
+void InstallInterfaceTranslator(QTranslator* translator)
+{
+    if (!translator)
+        return;
+    if (g_pTranslator && g_pTranslator != translator)
+    {
+        QCoreApplication::removeTranslator(g_pTranslator);
+        delete g_pTranslator;
+    }
+    g_pTranslator = translator;
+    QCoreApplication::installTranslator(translator);
+}
