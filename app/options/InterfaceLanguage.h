@@ -8,7 +8,8 @@ class QTranslator;
 // page of the preferences share these, so there is exactly one installed interface translator
 // (g_pTranslator) at any time. GUI thread only.
 
-// The folder of the running program followed by "/language".
+// The folder of the running program followed by "/language" (TIDEWELL_LANGUAGE_DIR, when set,
+// names another folder; for tests).
 QString InterfaceLanguageFolder();
 
 // "tidewell_" + code + ".qm".
