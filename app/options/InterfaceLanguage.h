@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class QTranslator;
@@ -24,3 +25,13 @@ QTranslator* LoadInterfaceTranslator(const QString& code);
 // the new one has no entry. Installing the current one again only moves it to the front.
 // A null translator is ignored.
 void InstallInterfaceTranslator(QTranslator* translator);
+
+// The interface language code for a system locale: Arabic "ar", German "de", Japanese "jp",
+// Portuguese "br", Russian "ru", Spanish "es", French "fr", anything else "en".
+QString InterfaceLanguageForLocale(const QLocale& locale);
+
+// Start-up's choice of language: the stored "Language", or, when none was chosen yet, the one of
+// the system locale, stored back (it reaches the ini file with the next save). Its translation is
+// installed as g_pTranslator; when it does not load, the interface shows its English source texts.
+// Answers the code in force.
+QString InstallStartupLanguage();
