@@ -13,7 +13,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QIcon>
@@ -128,6 +128,10 @@ void COption::loadLanguage()
     m_pGeneralAction->setText(tr("General"));
     m_pNetAction->setText(tr("Network"));
     m_pUpdateAction->setText(tr("Update"));
+    // Leaving Arabic: windows opened from now on (message boxes, dialogs) must not inherit the
+    // right-to-left default that Arabic gave the whole application.
+    if (!IsRightToLeftLanguage())
+        QApplication::setLayoutDirection(Qt::LeftToRight);
     CFramelessWindow::ApplyLanguageDirection();
     UpdateTitleBarDirection();
     m_pNet->loadLanguage();

@@ -284,6 +284,14 @@ private slots:
         COption dialog(nullptr);
         QCOMPARE(dialog.layoutDirection(), Qt::RightToLeft);
         QCOMPARE(dialog.windowTitle(), QString::fromUtf8("التفضيلات"));
+        dialog.findChild<QComboBox*>("GeneralLanguage")->setCurrentIndex(0);
+        dialog.close();
+
+        // Back in English, new windows open left to right again.
+        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+        COption english(nullptr);
+        QCOMPARE(english.layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(english.windowTitle(), QString("Preferences"));
     }
 
     void damagedTranslationsKeepTheLanguage()
