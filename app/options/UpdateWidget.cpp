@@ -35,7 +35,10 @@ CUpdateWidget::CUpdateWidget(QWidget* parent) : QWidget(parent)
     m_pEveryMonth = new QRadioButton(m_pGroup);
     m_pDaysButton = new QRadioButton(m_pGroup);
 
+    // Narrow margins: the days button's text is long and the dialog's width is fixed.
     auto* grid = new QGridLayout(m_pGroup);
+    grid->setContentsMargins(ScaledInt(4), ScaledInt(6), ScaledInt(2), ScaledInt(6));
+    grid->setHorizontalSpacing(ScaledInt(4));
     grid->addWidget(m_pDaysButton, 0, 0);
     grid->addWidget(m_pDaysSpin, 0, 1);
     auto* periods = new QVBoxLayout;
@@ -48,6 +51,7 @@ CUpdateWidget::CUpdateWidget(QWidget* parent) : QWidget(parent)
     grid->addLayout(periods, 1, 0);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(ScaledInt(2), 0, ScaledInt(2), ScaledInt(9));
     layout->addSpacing(25);
     layout->addWidget(m_pAutoCheck);
     layout->addWidget(m_pGroup);

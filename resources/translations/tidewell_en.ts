@@ -114,9 +114,10 @@
         <source>     Replace original songs meta with the new information from our server.
      This will help to modify wrong songs meta, and also overwrite some
      personal customized records.</source>
-        <translation>     Replace original songs meta with the new information from our server.
-     This will help to modify wrong songs meta, and also overwrite some
-     personal customized records.</translation>
+        <translation>     Replace original songs meta with the new information
+     from our server. This will help to modify wrong songs
+     meta, and also overwrite some personal customized
+     records.</translation>
     </message>
 </context>
 <context>

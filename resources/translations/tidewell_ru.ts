@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Artist</source>
-        <translation>Исполнитель</translation>
+        <translation>Артист</translation>
     </message>
     <message>
         <source>Album</source>
