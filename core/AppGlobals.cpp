@@ -8,6 +8,7 @@
 QString g_strAppRoot;
 QString g_strVersion;
 QString g_strDBPath;
+QTranslator* g_pTranslator = nullptr;
 QString g_strAppName;
 QString g_strProductName;
 QString g_strFullProductName = QStringLiteral("Zavro Tidewell");
@@ -30,7 +31,6 @@ const std::array<QString, 7> multipartSubtypeNames = {
 
 // Neutral until main measures the screen, so nothing built earlier gets zero sizes.
 double g_dScale = 1.0;
-QTranslator* g_pTranslator = nullptr;
 std::atomic<int> g_hMediaLibrary{0};
 std::atomic<bool> g_bScaniTunes{false};
 

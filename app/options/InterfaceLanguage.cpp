@@ -1,7 +1,6 @@
 #include "InterfaceLanguage.h"
 
 #include "AppGlobals.h"
-#include "AppSettings.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -43,33 +42,4 @@ void InstallInterfaceTranslator(QTranslator* translator)
     }
     g_pTranslator = translator;
     QCoreApplication::installTranslator(translator);
-}
-
-QString InterfaceLanguageForLocale(const QLocale& locale)
-{
-    switch (locale.language())
-    {
-    case QLocale::Arabic: return QStringLiteral("ar");
-    case QLocale::German: return QStringLiteral("de");
-    case QLocale::Japanese: return QStringLiteral("jp");
-    case QLocale::Portuguese: return QStringLiteral("br");
-    case QLocale::Russian: return QStringLiteral("ru");
-    case QLocale::Spanish: return QStringLiteral("es");
-    case QLocale::French: return QStringLiteral("fr");
-    default: return QStringLiteral("en");
-    }
-}
-
-QString InstallStartupLanguage()
-{
-    CAppSettings* settings = GetAppSettings();
-    QString code = settings ? settings->GetLanguage() : QString();
-    if (code.isEmpty())
-    {
-        code = InterfaceLanguageForLocale(QLocale());
-        if (settings)
-            settings->SetLanguage(code);
-    }
-    InstallInterfaceTranslator(LoadInterfaceTranslator(code));
-    return code;
 }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 
 class QTranslator;
 
-// Where the interface translations live and how one replaces another. Start-up and the General
-// page of the preferences share these, so there is exactly one installed interface translator
-// (g_pTranslator) at any time. GUI thread only.
+// Where the interface translations live and how the General page of the preferences replaces the
+// installed one, so there is exactly one interface translator (g_pTranslator) at any time. GUI
+// thread only.
 
 // The folder of the running program followed by "/language" (TIDEWELL_LANGUAGE_DIR, when set,
 // names another folder; for tests).
@@ -26,12 +25,3 @@ QTranslator* LoadInterfaceTranslator(const QString& code);
 // A null translator is ignored.
 void InstallInterfaceTranslator(QTranslator* translator);
 
-// The interface language code for a system locale: Arabic "ar", German "de", Japanese "jp",
-// Portuguese "br", Russian "ru", Spanish "es", French "fr", anything else "en".
-QString InterfaceLanguageForLocale(const QLocale& locale);
-
-// Start-up's choice of language: the stored "Language", or, when none was chosen yet, the one of
-// the system locale, stored back (it reaches the ini file with the next save). Its translation is
-// installed as g_pTranslator; when it does not load, the interface shows its English source texts.
-// Answers the code in force.
-QString InstallStartupLanguage();

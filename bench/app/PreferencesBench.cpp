@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
     if (LoadAppSettings() != 0)
         return 1;
-    InstallStartupLanguage();
+    InstallInterfaceTranslator(LoadInterfaceTranslator(QStringLiteral("en")));
 
     std::vector<double> open;
     std::vector<double> close;
