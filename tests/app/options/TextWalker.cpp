@@ -1,16 +1,21 @@
 #include "TextWalker.h"
 
+#include "CShadeLabel.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHash>
+#include <QSet>
 #include <QLabel>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QXmlStreamReader>
+
+#include <functional>
 
 namespace {
 
@@ -69,36 +74,23 @@ bool TooWide(const QWidget* widget, const QString& text)
     return widget->width() < widget->minimumSizeHint().width();
 }
 
-} // namespace
-
-QStringList WalkTexts(QWidget* window, const QString& code)
+// Every text the walker looks at, with the widget showing it and whether to measure it.
+void ForEachText(QWidget* window, const std::function<void(const QWidget*, const QString&, bool)>& check)
 {
-    QStringList problems;
-    const QHash<QString, QStringList> table = ReadTranslations(code);
-    if (table.isEmpty())
-        return {QStringLiteral("no translation file for %1").arg(code)};
-
-    auto check = [&](const QWidget* widget, const QString& text, bool measure)
-    {
-        if (text.trimmed().isEmpty())
-            return;
-        const QString where = QStringLiteral("%1 %2 \"%3\"")
-                                  .arg(QString::fromLatin1(widget->metaObject()->className()),
-                                       widget->objectName(), text);
-        if (StillEnglish(table, text))
-            problems << where + QStringLiteral(": not translated");
-        if (measure && TooWide(widget, text))
-            problems << where + QStringLiteral(": wider than its widget");
-    };
-
     check(window, window->windowTitle(), false);
-    QList<QWidget*> widgets = window->findChildren<QWidget*>();
-    for (QWidget* widget : widgets)
+    for (QWidget* widget : window->findChildren<QWidget*>())
     {
         if (!widget->isVisibleTo(window) || !widget->isVisible())
             continue;
         check(widget, widget->toolTip(), false);
-        if (auto* label = qobject_cast<QLabel*>(widget))
+        if (auto* shade = qobject_cast<CShadeLabel*>(widget))
+        {
+            // Every text the label cycles through, not only the one showing now.
+            for (const QString& text : shade->Texts())
+                check(shade, text, true);
+            check(shade, shade->text(), true);
+        }
+        else if (auto* label = qobject_cast<QLabel*>(widget))
             check(label, label->text(), true);
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
             check(button, button->text(), true);
@@ -117,5 +109,68 @@ QStringList WalkTexts(QWidget* window, const QString& code)
             }
         }
     }
+}
+
+} // namespace
+
+QStringList LeftoverTexts(QWidget* window, const QString& code)
+{
+    QStringList problems;
+    const QHash<QString, QStringList> table = ReadTranslations(code);
+    QSet<QString> foreign;
+    for (auto it = table.constBegin(); it != table.constEnd(); ++it)
+    {
+        for (const QString& translation : it.value())
+        {
+            if (translation != it.key() && !translation.trimmed().isEmpty())
+                foreign.insert(translation.trimmed());
+        }
+    }
+    ForEachText(window,
+                [&](const QWidget* widget, const QString& text, bool)
+                {
+                    if (foreign.contains(text.trimmed()))
+                        problems << QStringLiteral("%1 %2 \"%3\": still in %4")
+                                        .arg(QString::fromLatin1(widget->metaObject()->className()),
+                                             widget->objectName(), text, code);
+                });
+    return problems;
+}
+
+QStringList WalkTexts(QWidget* window, const QString& code)
+{
+    QStringList problems;
+    const QHash<QString, QStringList> table = ReadTranslations(code);
+    if (table.isEmpty())
+        return {QStringLiteral("no translation file for %1").arg(code)};
+
+    // A translation may be as wide as its English source: where the source itself does not fit,
+    // the window's layout is at fault, not the translation.
+    QHash<QString, QString> sourceOf;
+    for (auto it = table.constBegin(); it != table.constEnd(); ++it)
+        for (const QString& translation : it.value())
+            sourceOf.insert(translation, it.key());
+    auto fitsLikeSource = [&](const QWidget* widget, const QString& text)
+    {
+        const auto source = sourceOf.constFind(text);
+        if (source == sourceOf.constEnd())
+            return false;
+        const QFontMetrics metrics = widget->fontMetrics();
+        return metrics.horizontalAdvance(text) <= metrics.horizontalAdvance(*source);
+    };
+    auto check = [&](const QWidget* widget, const QString& text, bool measure)
+    {
+        if (text.trimmed().isEmpty())
+            return;
+        const QString where = QStringLiteral("%1 %2 \"%3\"")
+                                  .arg(QString::fromLatin1(widget->metaObject()->className()),
+                                       widget->objectName(), text);
+        if (StillEnglish(table, text))
+            problems << where + QStringLiteral(": not translated");
+        if (measure && TooWide(widget, text) && !fitsLikeSource(widget, text))
+            problems << where + QStringLiteral(": wider than its widget");
+    };
+
+    ForEachText(window, check);
     return problems;
 }

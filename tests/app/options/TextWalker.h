@@ -12,3 +12,7 @@ class QWidget;
 // Labels, buttons, check boxes, radio buttons, combo boxes, tool-bar actions, tool tips and the
 // window title are looked at. The translation file is resources/translations/tidewell_<code>.ts.
 QStringList WalkTexts(QWidget* window, const QString& code);
+
+// Visible texts of the window that are translations into the language of code (the previous
+// interface language) rather than texts of the current one.
+QStringList LeftoverTexts(QWidget* window, const QString& code);
