@@ -54,6 +54,12 @@ COption::COption(CMusicLink* link, QWidget* parent, Qt::WindowFlags flags)
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar->setFixedHeight(ScaledInt(65));
     toolBar->setIconSize(QSize(ScaledInt(32), ScaledInt(32)));
+    // The fixed height holds the icon and one line of text under it only without the general
+    // tool-bar padding of the application style sheet.
+    toolBar->setStyleSheet(QStringLiteral("QToolBar#COptionToolBar{padding:0px %1px;}"
+                                          "QToolBar#COptionToolBar QToolButton{padding:0px %2px;}")
+                               .arg(ScaledInt(8))
+                               .arg(ScaledInt(10)));
     m_pGeneralAction = toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/genera_icon.png")), QString());
     m_pNetAction = toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/network_icon.png")), QString());
     m_pUpdateAction = toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/update_icon.png")), QString());
