@@ -1,10 +1,12 @@
 // Opens and closes the preferences dialog N times (build, show, first paint, close with its save
 // of the ini file), then switches the interface language N times the way a close with a new
-// language does (install the translator, retranslate the dialog and its pages).
+// language does (install the translator, retranslate the dialog and its pages), and last switches
+// the main window's language N times.
 // Usage: QT_QPA_PLATFORM=offscreen bench_preferences [rounds=50]
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "InterfaceLanguage.h"
+#include "MainUI.h"
 #include "Option.h"
 
 #include <QApplication>
@@ -72,11 +74,36 @@ int main(int argc, char** argv)
         change.push_back(timer.nsecsElapsed() / 1e6);
     }
 
+    // The main window's own retranslation (its texts, the start page, the result pages).
+    std::vector<double> window;
+    {
+        CMainUI mainWindow;
+        mainWindow.show();
+        QCoreApplication::processEvents();
+        const QStringList codes{QStringLiteral("de"), QStringLiteral("jp"), QStringLiteral("ru"),
+                                QStringLiteral("es"), QStringLiteral("br"), QStringLiteral("ar"),
+                                QStringLiteral("fr"), QStringLiteral("en")};
+        for (int i = 0; i < rounds; ++i)
+        {
+            const QString& code = codes.at(i % codes.size());
+            QElapsedTimer timer;
+            timer.start();
+            InstallInterfaceTranslator(LoadInterfaceTranslator(code));
+            GetAppSettings()->SetLanguage(code);
+            mainWindow.loadLanguage();
+            QCoreApplication::processEvents();
+            window.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        mainWindow.hide();
+    }
+
     std::printf("preferences: open (build, show, first events) median %.2f ms, max %.2f ms\n", Median(open),
                 *std::max_element(open.begin(), open.end()));
     std::printf("preferences: close (save every page, write the ini) median %.2f ms\n", Median(close));
     std::printf("preferences: close with a language change median %.2f ms, max %.2f ms\n", Median(change),
                 *std::max_element(change.begin(), change.end()));
+    std::printf("main window: language switch (load, install, retranslate, relayout) median %.2f ms, max %.2f ms\n",
+                Median(window), *std::max_element(window.begin(), window.end()));
     ReleaseAppSettings();
     return 0;
 }
