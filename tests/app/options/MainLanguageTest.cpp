@@ -2,12 +2,15 @@
 // picked and the dialog closed, then every visible text of the window looked at.
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "About.h"
 #include "AudioFixture.h"
+#include "BugReport.h"
 #include "CMessageSeam.h"
 #include "CShadeLabel.h"
 #include "InterfaceLanguage.h"
 #include "MainUI.h"
 #include "TextWalker.h"
+#include "WhatsNew.h"
 #include "WidgetTestEnv.h"
 
 #include <QComboBox>
@@ -95,6 +98,27 @@ private slots:
             if (m_window->layoutDirection() != direction || QApplication::layoutDirection() != direction)
                 problems << code + ": wrong layout direction";
             previous = code;
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    void dialogsInEveryLanguage()
+    {
+        QStringList problems;
+        for (const QString& code : kCodes)
+        {
+            InstallInterfaceTranslator(LoadInterfaceTranslator(code));
+            GetAppSettings()->SetLanguage(code);
+            CAbout about(m_window.get());
+            WhatsNew whatsNew(m_window.get());
+            CBugReport bugReport(m_window.get());
+            for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &whatsNew, &bugReport})
+            {
+                dialog->show();
+                QCoreApplication::processEvents();
+                problems << WalkTexts(dialog, code);
+                dialog->hide();
+            }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }

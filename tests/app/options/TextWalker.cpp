@@ -53,7 +53,7 @@ bool TooWide(const QWidget* widget, const QString& text)
 {
     if (const auto* label = qobject_cast<const QLabel*>(widget))
     {
-        if (label->wordWrap() || label->textFormat() == Qt::RichText || label->text().startsWith(QLatin1Char('<')))
+        if (label->wordWrap() || label->textFormat() == Qt::RichText || Qt::mightBeRichText(text))
             return false;
         // Each line of a label set with explicit line breaks.
         for (const QString& line : text.split(QLatin1Char('\n')))
