@@ -15,7 +15,6 @@
 #include "FileDialogs.h"
 #include "SpecialFolders.h"
 #include "StartUI.h"
-#include "StartUpRules.h"
 #include "UILog.h"
 #include "UpdateCheck.h"
 
@@ -115,7 +114,6 @@ void CMainUI::DeleteDBFiles()
 bool CMainUI::IsUpdateDue()
 {
     CAppSettings* settings = GetAppSettings();
-    // Every week and every month keep their own intervals; the chosen days are for choice 1.
     return settings && CUpdateCheck::IsUpdateDue(*settings, QDate::currentDate());
 }
 

@@ -166,30 +166,29 @@ void CUpdateCheck::ShowUpdateInfo(QWidget* parent, int code, const ProductUpdate
     dialog.exec();
 }
 
+bool IsUpdateDueOn(int autoUpdate, int days, int year, int month, int day, const QDate& today)
+{
+    if (autoUpdate <= 0)
+        return false;
+    if (autoUpdate == 2)
+        return true;
+    if (year <= 0 || today.year() < year)
+        return true;
+    const QDate last(year, month, day);
+    if (!last.isValid())
+        return true;
+    const qint64 passed = last.daysTo(today);
+    return passed < 0 || passed >= days;
+}
+
 bool CUpdateCheck::IsUpdateDue(CAppSettings& settings, const QDate& today)
 {
-    const int mode = settings.GetAutoUpdate();
-    if (mode <= 0)
-        return false;
-    bool due = mode == 2;
-    if (!due)
-    {
-        int year = 0;
-        int month = 0;
-        int day = 0;
-        settings.GetUpdateDate(year, month, day);
-        const QDate last(year, month, day);
-        if (year <= 0 || today.year() < year || !last.isValid())
-            due = true;
-        else if (last > today)
-            due = true; // the stored date lies in the future
-        else if (mode == 3)
-            due = last.daysTo(today) >= 7;
-        else if (mode == 4)
-            due = today >= last.addMonths(1);
-        else
-            due = last.daysTo(today) >= settings.GetUpdateDays();
-    }
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    settings.GetUpdateDate(year, month, day);
+    const bool due =
+        IsUpdateDueOn(settings.GetAutoUpdate(), settings.GetUpdateDays(), year, month, day, today);
     if (due)
     {
         settings.SetUpdateDate(today.year(), today.month(), today.day());

@@ -2,6 +2,7 @@
 
 #include "ProductUpdateInfo.h"
 
+#include <QDate>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -71,3 +72,8 @@ private:
     ProductUpdateInfo m_info;     // written by the worker only while it runs
     bool m_bAbandoned = false;
 };
+
+// The automatic check's rule: autoUpdate 0 or less never, 2 at every start; otherwise (every n
+// days, week or month alike: the interval is the stored number of days) due when no valid last
+// check is stored, when the stored date lies in the future, or when at least days days have passed.
+bool IsUpdateDueOn(int autoUpdate, int days, int year, int month, int day, const QDate& today);

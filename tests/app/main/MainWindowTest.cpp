@@ -119,6 +119,55 @@ private slots:
         QVERIFY(fixAll->styleSheet().contains(QStringLiteral("198")));
     }
 
+    // Each start action and the request it sends (the window is kept from acting on them).
+    void startActionsSendTheirRequests()
+    {
+        CStartUI page;
+        QSignalSpy requests(&page, &CStartUI::Complete);
+        QSignalSpy duplicates(&page, &CStartUI::Duplicate);
+        const QString xml = Home() + QStringLiteral("/Library.xml");
+        QFile(xml).open(QIODevice::WriteOnly);
+        QStringList answer;
+        CMessageSeam::FileScope pick([&](const FileQuestion&) { return answer; });
+
+        page.StartLibraryClean();
+        QCOMPARE(requests.last().at(0).toStringList(), QStringList());
+        QCOMPARE(requests.last().at(1).toString(), g_strDBPath);
+        QCOMPARE(requests.last().at(2).value<EMusicRunMode>(), RunModeITunes);
+
+        page.SetLibraryButtonText(QStringLiteral("Select Library XML File"));
+        answer = {Home() + QStringLiteral("/missing.xml")};
+        page.StartLibraryClean(); // no such file: nothing is sent
+        QCOMPARE(requests.count(), 1);
+        answer = {xml};
+        page.StartLibraryClean();
+        QCOMPARE(requests.last().at(0).toStringList(), QStringList{xml});
+
+        answer = {QStringLiteral("/a/x.mp3"), QStringLiteral("/a/y.m4a")};
+        page.OpenMusicFiles();
+        QCOMPARE(page.GetWorkMode(), 1);
+        QCOMPARE(requests.last().at(0).toStringList(), answer);
+        QCOMPARE(requests.last().at(2).value<EMusicRunMode>(), RunModeFiles);
+
+        answer = {};
+        page.LoadSaveResult(); // cancelled
+        QCOMPARE(page.GetWorkMode(), 3);
+        QCOMPARE(requests.count(), 3);
+
+        page.SltDuplicate();
+        QCOMPARE(duplicates.count(), 1);
+        QCOMPARE(g_nWorkMode.load(), 2);
+        QCOMPARE(requests.count(), 3);
+
+        // A request while the window runs is ignored: it would rewrite what the workers read.
+        MakeSongs(Home() + QStringLiteral("/busy"), 12, 0);
+        m_window->LoadStartParam({Home() + QStringLiteral("/busy")}, g_strDBPath, RunModeFiles);
+        m_window->LoadStartParam({Home() + QStringLiteral("/other")}, g_strDBPath, RunModeFiles);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QCOMPARE(m_window->ScoreText(), QStringLiteral("100"));
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionReturn));
+    }
+
     // Eight songs, two without their artist: each costs a quarter of a track, 10000 - 2 x 312.5.
     void scoreScreenAndCleanLibrary()
     {
