@@ -18,4 +18,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   p7zip-full ffmpeg sox \
   python3 python3-aiosmtpd openssl \
   dbus xvfb \
+  fonts-dejavu-core fonts-droid-fallback \
   > /dev/null

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Saves a PNG of every window and page the screenshot driver reaches, under Xvfb, at scale 1
-# (1920 wide) and scale 2 (3840 wide), in English and Arabic:  scripts/screenshots.sh OUT
+# (1920 wide) in all eight languages and at scale 2 (3840 wide) in English and Arabic:
+#   scripts/screenshots.sh OUT
 # Pictures land in OUT/<language>-<scale>/. Builds first when needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +19,9 @@ for size in 1920x1080:1 3840x2160:2; do
   Xvfb ":$display" -screen 0 "${geometry}x24" -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-  for lang in en ar; do
+  languages="en ar"
+  [ "$scale" = 1 ] && languages="${LANGUAGES:-en de jp ru es br ar fr}"
+  for lang in $languages; do
     DISPLAY=":$display" ./build/bin/tidewell_screens "$out/$lang-$scale" "$lang" "${SCENES:-}"
   done
   kill "$xvfb"; wait "$xvfb" 2>/dev/null || true

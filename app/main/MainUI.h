@@ -221,6 +221,13 @@ private:
     void ShowScore();
     void Relayout();
     void SetPauseActions(bool pause, bool resume);
+    // The language switch: the state texts of each action page, in the language now installed.
+    void ResetHints(const QStringList& tips);
+    void RetranslateWorkTexts();
+    void RetranslateScoreTexts();
+    void RetranslateApplyTexts();
+    void RetranslateEmptyTexts();
+    void RetranslateRemoveTexts();
     // Stops every worker of the window and waits for it: the stop flags are set and every waiter
     // woken first, so the waits end promptly. Safe to call more than once.
     void StopAllWork();

@@ -108,15 +108,6 @@ void CMainUI::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void CMainUI::loadLanguage()
-{
-    m_pStartUI->loadLanguage();
-    m_pReport->loadLanguage();
-    m_pDuplicate->loadLanguage();
-}
-
-void CMainUI::Preferences() { showNormal(); }
-
 void CMainUI::BugReport()
 {
     if (!m_pBugSender) {

@@ -1,0 +1,277 @@
+// The window's texts set again in the language just installed, and the preferences dialog whose
+// close brings a new language in.
+#include "MainUI.h"
+
+#include "AnalyReport.h"
+#include "AppGlobals.h"
+#include "CRichLabel.h"
+#include "CShadeLabel.h"
+#include "CTextButton.h"
+#include "Duplicate.h"
+#include "LanguageDirection.h"
+#include "Option.h"
+#include "StartUI.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+
+namespace {
+
+// Codes of the report page's summaries (StartFixAll's second number) and of a running fix.
+constexpr int kFixingArtworkOrAlbum = -2;
+constexpr int kFixingUnrecognized = -3;
+
+} // namespace
+
+void CMainUI::Preferences()
+{
+    showNormal();
+    // On the stack: the dialog runs its own loop inside Exec and is gone when this slot returns.
+    COption dialog(m_pMusicLink, this);
+    connect(&dialog, &COption::sLanguageChange, this, &CMainUI::loadLanguage);
+    dialog.Exec();
+}
+
+void CMainUI::loadLanguage()
+{
+    m_pScoreName->setText(tr("Music List Score: "));
+    m_pRetryButton->SetButtonText(tr("Refix"));
+    m_pApplyOrSave->Clear();
+    m_pApplyOrSave->AppendText(tr("You can "), 0);
+    m_pApplyOrSave->AppendText(tr("Apply Result"), 1);
+    m_pApplyOrSave->AppendText(tr(" now, or "), 0);
+    m_pApplyOrSave->AppendText(tr("Save Project"), 1);
+    m_pApplyOrSave->AppendText(tr(" to continue next time."), 0);
+    m_pApplyOrSave->AdjustLabelSize();
+    m_pPauseButton->setText(tr("   Pause"));
+    m_pFixAllButton->setText(tr("   Fix All"));
+    m_pApplyButton->setText(tr("Apply"));
+    m_pReturnButton->setText(tr("  Try Again"));
+    m_pScanButton->setText(tr("   Scan"));
+    m_pRemoveButton->setText(tr("   Remove"));
+    m_pHomeButton->setText(tr("  Home"));
+    m_pWelcomeTitle->setText(tr("Welcome!"));
+    m_pWelcomeText->setText(tr("Tidewell is the only tool you need to tidy your music library!"));
+    m_pActionAbout->setText(tr("About"));
+    m_pActionPreferences->setText(tr("Preferences"));
+    m_pActionPause->setText(tr("Pause"));
+    m_pActionContinue->setText(tr("Continue"));
+    m_pActionSave->setText(tr("Save Project"));
+    m_pActionHomepage->setText(tr("Homepage"));
+    m_pActionSupport->setText(tr("Support"));
+    m_pActionBugReport->setText(tr("Bug Report"));
+    m_pActionHelp->setText(tr("Help"));
+    m_pActionUpdate->setText(tr("Check for updates"));
+    m_pActionEula->setText(tr("EULA"));
+    m_pMenu->setTitle(tr(" "));
+
+    // The analysis never scores above 10000; anything else leaves the state texts alone.
+    if (GetScore() <= 10000.0)
+    {
+        switch (m_pActionStack->currentIndex())
+        {
+        case ActionPause: RetranslateWorkTexts(); break;
+        case ActionFixAll: RetranslateScoreTexts(); break;
+        case ActionApply: RetranslateApplyTexts(); break;
+        case ActionReturn: RetranslateEmptyTexts(); break;
+        case ActionScan:
+            ResetHints({tr("Let Tidewell help you clean-up duplicate songs in your music library!")});
+            m_pMessageLine->SetText(tr("Drag-and-drop or Add music files or folder(s) to find duplicates."));
+            break;
+        case ActionRemove: RetranslateRemoveTexts(); break;
+        default: break;
+        }
+    }
+
+    // Column 1 only: column 2 holds a file path, which no language changes, and rewriting it from
+    // the first entries of the list would put the wrong paths under a scrolled list.
+    const QString libraryMusic = tr("Library Music");
+    for (int i = 0; i < m_pScanList->topLevelItemCount(); ++i)
+    {
+        QTreeWidgetItem* item = m_pScanList->topLevelItem(i);
+        if (!item->text(1).isEmpty())
+            item->setText(1, libraryMusic);
+    }
+
+    if (!IsRightToLeftLanguage())
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+    CFramelessWindow::ApplyLanguageDirection();
+    UpdateTitleBarDirection();
+
+    m_pStartUI->loadLanguage();
+    m_pDuplicate->loadLanguage();
+    m_pReport->loadLanguage();
+}
+
+void CMainUI::ResetHints(const QStringList& tips)
+{
+    m_pHintLine->Clear();
+    SetHintTexts(tips);
+    m_pHintLine->SetShadeHidden(false);
+}
+
+void CMainUI::RetranslateWorkTexts()
+{
+    const bool paused = m_iRunState == 2;
+    m_pPauseButton->setText(paused ? tr("   Continue") : tr("   Pause"));
+    const QString fileName = m_strLastPath.mid(m_strLastPath.lastIndexOf(QLatin1Char('/')) + 1);
+    switch (m_iStage)
+    {
+    case 1:
+        if (paused)
+            m_pMessageLine->SetText(tr("Paused. Wanna continue and explore the world of music?"));
+        else if (m_bLoading)
+            m_pMessageLine->SetText(tr("Loading, please wait..."));
+        else
+            m_pMessageLine->SetText(tr("%1  %2  %3").arg(tr("Scanning Library: "), tr("Library Music"), fileName));
+        break;
+    case 2:
+        if (paused)
+            m_pMessageLine->SetText(tr("Pause"));
+        else
+            m_pMessageLine->SetText(tr("%1  %2  %3").arg(tr("Analyzing Library: "), tr("Library Music"), fileName));
+        break;
+    case 3:
+        if (paused)
+        {
+            m_pMessageLine->SetText(tr("Paused."));
+            m_pApplyOrSave->show();
+            break;
+        }
+        m_pApplyOrSave->hide();
+        if (m_iFixCode == kFixingArtworkOrAlbum && m_iFixValue == kFixingArtworkOrAlbum)
+            m_pMessageLine->SetText(tr("Fixing Songs Without Album Artwork: %1").arg(m_strFixText2));
+        else if (m_iFixCode == kFixingArtworkOrAlbum)
+            m_pMessageLine->SetText(tr("Fixing Songs Without Album: %1").arg(m_strFixText2));
+        else if (m_iFixValue == kFixingArtworkOrAlbum)
+            m_pMessageLine->SetText(tr("Fixing Songs Without Artist: %1").arg(m_strFixText2));
+        else if (m_iFixValue == kFixingUnrecognized)
+            m_pMessageLine->SetText(tr("Fixing unrecognized song: %1").arg(m_strFixText2));
+        else
+            m_pMessageLine->SetText(tr("Continue to fix, please wait a moment."));
+        break;
+    case 4:
+        if (paused)
+            m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
+        else if (m_bApplying)
+            m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
+        else if (m_bRemoving)
+            m_pMessageLine->SetText(tr("Removing duplicates music, please wait..."));
+        else
+            m_pMessageLine->SetText(tr("Continue to apply the results,please wait a moment."));
+        break;
+    default: break;
+    }
+}
+
+void CMainUI::RetranslateScoreTexts()
+{
+    const double score = GetScore();
+    if (score < 7000.0)
+        ResetHints({tr("Uh, mess library. It is urgent to clean up your music now. Let's start."),
+                    tr("Dear, how mess your library is. May I help you clean up it?"),
+                    tr("Oops, music library in chaos! Go ahead to clean up them now.")});
+    else if (score < 8000.0)
+        ResetHints({tr("It looks OK. But the library looks incomplete. Why not Fix All and perfect them?"),
+                    tr("Looks OK but you'd better clean up your library soon. Why not let me help you, darling?"),
+                    tr("Oh, dear, just slow down and take care of your lovely songs. They need your attention.")});
+    else if (score < 9000.0)
+        ResetHints({tr("Nice library list. Take a little time will make it more charming. Go to Fix All."),
+                    tr("How considerate you are. I can not wait to listen to them any more."),
+                    tr("I can't believe!  You get such a good result. Wanna break the record?")});
+    else
+        ResetHints({tr("Almost perfect. Only one click will organize them well. Just go!"),
+                    tr("You won't believe me. Few songs are incomplete. Just one click will recover them."),
+                    tr("Aha, excellent. But I have the magic power to make it better. Wanna experience?")});
+
+    QString message;
+    switch (m_iFixValue)
+    {
+    case -12: message = tr("Scanned %1 song(s), %2 song(s) without artwork."); break;
+    case -4: message = tr("Fixed %1 song(s) without artwork. Still %2 song(s) not fixed."); break;
+    case -5: message = tr("Scanned %1 song(s), %2 song(s) without artist."); break;
+    case -6: message = tr("Fixed %1 song(s) without artist. Still %2 song(s) not fixed."); break;
+    case -7: message = tr("Scanned %1 song(s), %2 song(s) without album."); break;
+    case -8: message = tr("Fixed %1 song(s) without album. Still %2 song(s) not fixed."); break;
+    case -9: message = tr("Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer."); break;
+    case -10:
+        message = tr("%1 unwritable song(s) not fixed，please check them if exist in your computer.");
+        m_pMessageLine->SetText(message.arg(m_strFixText2));
+        return;
+    default: message = tr("Fixed %1 problem(s). Still %2 song(s) unrecognized."); break;
+    }
+    m_pMessageLine->SetText(message.arg(m_strFixText2).arg(m_iFixCode));
+}
+
+void CMainUI::RetranslateApplyTexts()
+{
+    ResetHints({tr("Congrats! Your library looks great now. You can apply all the results now."),
+                tr("Relax now. Let me take you to start a great music feast."),
+                tr("Well done. You have defeated most of other computers. Just enjoy your music now.")});
+    if (m_bApplied)
+    {
+        // After an apply the message is the apply's own; it follows the language too.
+        m_pMessageLine->SetText(GetScore() >= 10000.0 ? tr("Results applyed.")
+                                                      : tr("Results applyed. You can try fix again."));
+    }
+    else if (m_iFixValue >= 1)
+    {
+        m_pMessageLine->SetText(tr("Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.")
+                                    .arg(m_strFixText2)
+                                    .arg(m_iFixCode)
+                                    .arg(m_iFixValue));
+    }
+    else if (m_strFixText2 == QLatin1String("-1"))
+    {
+        m_pMessageLine->SetText(tr("Congratulations, your music library is 100% cleaned!"));
+    }
+}
+
+void CMainUI::RetranslateEmptyTexts()
+{
+    if (m_iResultType == 4)
+    {
+        m_pReturnButton->setText(tr("Return"));
+        ResetHints({tr("Hah, no duplicaites on your PC. Satisfied?"),
+                    tr("Huh! I'm having a day off--no duplicates found today."),
+                    tr("We're double checked everything. You're clear now."),
+                    tr("You won't believe me, but there are no duplicates on your PC.")});
+    }
+    else
+    {
+        ResetHints({tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
+                    tr("Unbelievable! No unrecognized songs or duplicates found!"),
+                    tr("Hah, nothing found. You must be playing \"hide-and-seek\" with me.")});
+    }
+    switch (m_eRunMode)
+    {
+    case RunModeITunes:
+        m_pReturnButton->setText(tr("  Try Again"));
+        m_pMessageLine->SetText(tr("No songs detected in iTunes. Please check and try again."));
+        break;
+    case RunModeFiles: m_pMessageLine->SetText(tr("No music files found. Please go back and try again.")); break;
+    case RunModeProject: m_pMessageLine->SetText(tr("Invalid project file. Please go back and try again.")); break;
+    default: m_pMessageLine->SetText(QString()); break;
+    }
+}
+
+void CMainUI::RetranslateRemoveTexts()
+{
+    if (m_bRemoving && !m_pRemoveButton->isEnabled())
+    {
+        ResetHints({tr("Congratulations! Duplicates has been removed successfully.")});
+        m_pMessageLine->SetText(
+            tr("Removed %1 duplicate(s). If not sure to remove, you can undo the removal.").arg(m_strFixText2));
+        return;
+    }
+    ResetHints({tr("Duplicates found. Let me help you remove them and keep your library clean."),
+                tr("Dear, why not let me help you clean up duplicates immediately?"),
+                tr("Duplicates appeared. Wanna tidy them and make your library clean?"),
+                tr("Duplicates found. Click Remove to clean up duplicates easily.")});
+    // The duplicate count stays: the page is the duplicate result's, not an apply in progress.
+    m_pMessageLine->SetText(tr("Scanned %1 song(s), found %2 duplicates.").arg(m_strFixText2).arg(m_iFixCode));
+}

@@ -1,0 +1,229 @@
+#include "GeneralWidget.h"
+
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "InterfaceLanguage.h"
+#include "StyleTemplates.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr std::array<int, 4> kCategoryBits{0x8000000, 0x400, 0x800, 0x10000};
+constexpr int kReplaceMasterBit = 0x80000;
+constexpr std::array<int, 5> kReplaceBits{0x1000000, 0x400, 0x800, 0x4000000, 0x2000000};
+constexpr int kDefaultLanguageRow = 7;
+
+} // namespace
+
+CGeneralWidget::CGeneralWidget(QWidget* parent) : QWidget(parent)
+{
+    auto* mainLayout = new QVBoxLayout(this);
+    mainLayout->setContentsMargins(ScaledInt(30), ScaledInt(20), ScaledInt(30), ScaledInt(20));
+    mainLayout->setSpacing(ScaledInt(3));
+
+    m_languageNames = {tr("English"), tr("German"),  tr("Japanese"), tr("Russian"),
+                       tr("Spainsh"), tr("Brazil"), tr("Arabic"),   QStringLiteral("Français")};
+    m_languageCodes = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("jp"), QStringLiteral("ru"),
+                       QStringLiteral("es"), QStringLiteral("br"), QStringLiteral("ar"), QStringLiteral("fr")};
+    for (const QString& code : m_languageCodes)
+        m_languageFiles << InterfaceTranslationFile(code);
+
+    m_pLanguageCombo = new QComboBox(this);
+    m_pLanguageCombo->setObjectName(QStringLiteral("GeneralLanguage"));
+    m_pLanguageCombo->addItems(m_languageNames);
+    m_pLanguageCombo->setFixedSize(ScaledInt(117), ScaledInt(20));
+
+    const QString stored = GetAppSettings() ? GetAppSettings()->GetLanguage() : QString();
+    const int row = m_languageCodes.indexOf(stored);
+    if (row >= 0)
+    {
+        m_pLanguageCombo->setCurrentIndex(row);
+        m_strFile = m_languageFiles.at(row);
+        m_strCode = m_languageCodes.at(row);
+    }
+    else
+    {
+        m_pLanguageCombo->setCurrentIndex(kDefaultLanguageRow);
+    }
+    m_strLanguageFolder = InterfaceLanguageFolder();
+
+    m_pLanguageLabel = new QLabel(this);
+    auto* languageGrid = new QGridLayout;
+    languageGrid->setContentsMargins(0, 0, 0, 0);
+    languageGrid->addWidget(m_pLanguageLabel, 0, 0);
+    languageGrid->addWidget(m_pLanguageCombo, 0, 1, 1, 8, Qt::AlignLeft);
+    // Connected after the stored row is selected, so building the page loads nothing.
+    connect(m_pLanguageCombo, &QComboBox::currentIndexChanged, this, &CGeneralWidget::LaunguageChanged);
+
+    m_pFixLabel = new QLabel(this);
+    auto* fixGrid = new QGridLayout;
+    fixGrid->setContentsMargins(0, 0, 0, 0);
+    fixGrid->addWidget(m_pFixLabel, 0, 0);
+    for (int i = 0; i < int(m_categoryBoxes.size()); ++i)
+    {
+        m_categoryBoxes[i] = new QCheckBox(this);
+        m_categoryBoxes[i]->setFocusPolicy(Qt::NoFocus);
+        fixGrid->addWidget(m_categoryBoxes[i], i, 1, 1, 8, Qt::AlignLeft);
+    }
+
+    m_pReplaceMaster = new QCheckBox(this);
+    m_pReplaceMaster->setObjectName(QStringLiteral("GeneralReplace"));
+    m_pReplaceMaster->setFocusPolicy(Qt::NoFocus);
+    auto* replaceRow = new QHBoxLayout;
+    replaceRow->setContentsMargins(ScaledInt(20), 0, 0, 0);
+    for (auto& box : m_replaceBoxes)
+    {
+        box = new QCheckBox(this);
+        box->setFocusPolicy(Qt::NoFocus);
+        replaceRow->addWidget(box);
+    }
+    replaceRow->addStretch();
+
+    m_pDescription = new QLabel(this);
+    m_pDescription->setStyleSheet(QStringLiteral("QLabel {font:%1px;color:#000000;}").arg(ScaledInt(11)));
+
+    mainLayout->addLayout(languageGrid);
+    mainLayout->addLayout(fixGrid);
+    mainLayout->addWidget(m_pReplaceMaster);
+    mainLayout->addLayout(replaceRow);
+    mainLayout->addWidget(m_pDescription);
+    mainLayout->addStretch();
+
+    LoadGeneral();
+
+    // Clicks only: the program's own setChecked calls must not run the master rules.
+    connect(m_pReplaceMaster, &QCheckBox::clicked, this, [this] { StateChanged(0); });
+    for (int i = 0; i < int(m_replaceBoxes.size()); ++i)
+        connect(m_replaceBoxes[i], &QCheckBox::clicked, this, [this, i] { StateChanged(i + 1); });
+
+    loadLanguage();
+}
+
+CGeneralWidget::~CGeneralWidget()
+{
+    // A translation picked but never installed would otherwise live on in the application.
+    if (m_pPendingTranslator && m_pPendingTranslator != g_pTranslator)
+        delete m_pPendingTranslator.data();
+}
+
+void CGeneralWidget::LoadGeneral()
+{
+    const CAppSettings* settings = GetAppSettings();
+    const int general = settings ? settings->GetGenernal() : 0;
+    const int replace = settings ? settings->GetReplace() : 0;
+    for (int i = 0; i < int(m_categoryBoxes.size()); ++i)
+        m_categoryBoxes[i]->setChecked(general & kCategoryBits[i]);
+    const bool master = replace & kReplaceMasterBit;
+    m_pReplaceMaster->setChecked(master);
+    for (int i = 0; i < int(m_replaceBoxes.size()); ++i)
+    {
+        m_replaceBoxes[i]->setEnabled(master);
+        m_replaceBoxes[i]->setChecked(replace & kReplaceBits[i]);
+    }
+    if (!AnyReplaceChecked())
+        m_pReplaceMaster->setChecked(false);
+}
+
+bool CGeneralWidget::AnyReplaceChecked() const
+{
+    for (const QCheckBox* box : m_replaceBoxes)
+    {
+        if (box->isChecked())
+            return true;
+    }
+    return false;
+}
+
+void CGeneralWidget::StateChanged(int id)
+{
+    if (id == 0)
+    {
+        const bool on = m_pReplaceMaster->isChecked();
+        for (QCheckBox* box : m_replaceBoxes)
+            box->setEnabled(on);
+        if (on && !AnyReplaceChecked())
+        {
+            for (QCheckBox* box : m_replaceBoxes)
+                box->setChecked(true);
+        }
+    }
+    else if (id >= 1 && id <= int(m_replaceBoxes.size()))
+    {
+        if (!AnyReplaceChecked())
+            m_pReplaceMaster->setChecked(false);
+    }
+}
+
+void CGeneralWidget::LaunguageChanged(int row)
+{
+    const bool known = row >= 0 && row < m_languageCodes.size();
+    const QString code = known ? m_languageCodes.at(row) : QString();
+    QTranslator* translator = LoadInterfaceTranslator(code);
+    if (!translator)
+        return; // the language stays as it was; the earlier pick, if any, still waits
+    if (m_pPendingTranslator && m_pPendingTranslator != g_pTranslator)
+        delete m_pPendingTranslator.data();
+    m_pPendingTranslator = translator;
+    m_strFile = m_languageFiles.at(row);
+    m_strCode = code;
+    m_bTranslateReady = true;
+}
+
+void CGeneralWidget::SaveGeneral()
+{
+    int general = 0;
+    for (int i = 0; i < int(m_categoryBoxes.size()); ++i)
+    {
+        if (m_categoryBoxes[i]->isChecked())
+            general |= kCategoryBits[i];
+    }
+    int replace = m_pReplaceMaster->isChecked() ? kReplaceMasterBit : 0;
+    for (int i = 0; i < int(m_replaceBoxes.size()); ++i)
+    {
+        if (m_replaceBoxes[i]->isChecked())
+            replace |= kReplaceBits[i];
+    }
+    CAppSettings* settings = GetAppSettings();
+    if (settings)
+    {
+        settings->SetGenernal(general);
+        settings->SetReplace(replace);
+    }
+    if (!m_bTranslateReady)
+        return;
+    if (m_pPendingTranslator)
+    {
+        InstallInterfaceTranslator(m_pPendingTranslator);
+        m_pPendingTranslator.clear();
+        if (settings)
+            settings->SetLanguage(m_strCode);
+    }
+    loadLanguage();
+    emit sLanguageChange();
+}
+
+void CGeneralWidget::loadLanguage()
+{
+    m_pLanguageLabel->setText(tr("Language:"));
+    m_pFixLabel->setText(tr("Fix:"));
+    m_categoryBoxes[0]->setText(tr("Songs Without Album Artwork"));
+    m_categoryBoxes[1]->setText(tr("Songs Without Artist"));
+    m_categoryBoxes[2]->setText(tr("Songs Without Album"));
+    m_categoryBoxes[3]->setText(tr("Songs Without Original Files"));
+    m_pReplaceMaster->setText(tr("Replace original songs meta"));
+    m_replaceBoxes[0]->setText(tr("Name"));
+    m_replaceBoxes[1]->setText(tr("Artist"));
+    m_replaceBoxes[2]->setText(tr("Album"));
+    m_replaceBoxes[3]->setText(tr("Year"));
+    m_replaceBoxes[4]->setText(tr("Genre"));
+    m_pDescription->setText(tr("     Replace original songs meta with the new information from our server.\n"
+                               "     This will help to modify wrong songs meta, and also overwrite some\n"
+                               "     personal customized records."));
+}

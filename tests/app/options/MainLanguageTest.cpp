@@ -1,0 +1,196 @@
+// The language switch on the real main window: Preferences opened from the window, a language
+// picked and the dialog closed, then every visible text of the window looked at.
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "About.h"
+#include "AudioFixture.h"
+#include "BugReport.h"
+#include "CMessageSeam.h"
+#include "CShadeLabel.h"
+#include "InterfaceLanguage.h"
+#include "MainUI.h"
+#include "TextWalker.h"
+#include "WhatsNew.h"
+#include "WidgetTestEnv.h"
+
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTest>
+#include <QThread>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+const QStringList kCodes{"en", "de", "jp", "ru", "es", "br", "ar", "fr"};
+
+// Picks the language in the window's own Preferences, driven from a timer on the modal dialog.
+void SwitchLanguage(CMainUI* window, const QString& code)
+{
+    WhenVisible([] { return QApplication::activeModalWidget(); },
+                [code](QWidget* dialog)
+                {
+                    dialog->findChild<QComboBox*>("GeneralLanguage")->setCurrentIndex(kCodes.indexOf(code));
+                    dialog->close();
+                });
+    window->Preferences();
+    // The relayout the new texts asked for.
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+bool WaitUntil(const std::function<bool()>& done, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+    {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return done();
+}
+
+} // namespace
+
+class MainLanguageTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WidgetTestEnv> m_env;
+    std::unique_ptr<CMainUI> m_window;
+
+private slots:
+    void init()
+    {
+        g_dScale = 1.0;
+        m_env = std::make_unique<WidgetTestEnv>();
+        GetAppSettings()->SetLanguage("en");
+        InstallInterfaceTranslator(LoadInterfaceTranslator("en"));
+        m_window = std::make_unique<CMainUI>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup()
+    {
+        CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
+        m_window->close();
+        m_window.reset();
+        m_env.reset();
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+    }
+
+    void startPageInEveryLanguageAndBack()
+    {
+        QStringList problems;
+        QString previous = "en";
+        for (const QString& code : QStringList{"de", "jp", "ru", "es", "br", "ar", "fr", "en"})
+        {
+            SwitchLanguage(m_window.get(), code);
+            QCOMPARE(GetAppSettings()->GetLanguage(), code);
+            problems << WalkTexts(m_window.get(), code);
+            if (code == "en")
+                problems << LeftoverTexts(m_window.get(), previous);
+            const Qt::LayoutDirection direction = code == "ar" ? Qt::RightToLeft : Qt::LeftToRight;
+            if (m_window->layoutDirection() != direction || QApplication::layoutDirection() != direction)
+                problems << code + ": wrong layout direction";
+            previous = code;
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    void dialogsInEveryLanguage()
+    {
+        QStringList problems;
+        for (const QString& code : kCodes)
+        {
+            InstallInterfaceTranslator(LoadInterfaceTranslator(code));
+            GetAppSettings()->SetLanguage(code);
+            CAbout about(m_window.get());
+            WhatsNew whatsNew(m_window.get());
+            CBugReport bugReport(m_window.get());
+            for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &whatsNew, &bugReport})
+            {
+                dialog->show();
+                QCoreApplication::processEvents();
+                problems << WalkTexts(dialog, code);
+                dialog->hide();
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    void duplicatePageInEveryLanguage()
+    {
+        m_window->Duplicate();
+        QStringList problems;
+        for (const QString& code : QStringList{"de", "jp", "ru", "es", "br", "fr", "ar"})
+        {
+            SwitchLanguage(m_window.get(), code);
+            problems << WalkTexts(m_window.get(), code);
+        }
+        auto* hints = m_window->findChild<CShadeLabel*>("MainUIScroll");
+        QCOMPARE(hints->Texts().value(0), QString::fromUtf8("دع Tidewell يساعدك في تنظيف الأغاني المكررة في مكتبتك!"));
+        QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    void pausedLoadThenScoreScreen()
+    {
+        tidewell::test::TempHome songs;
+        for (int i = 0; i < 8; ++i)
+        {
+            tidewell::test::AudioSpec spec;
+            spec.seconds = 1.0;
+            spec.toneHz = 220.0 + 40.0 * i;
+            spec.tags.title = QStringLiteral("Song %1").arg(i);
+            spec.tags.artist = i % 3 ? QStringLiteral("Artist") : QString();
+            QVERIFY(tidewell::test::makeAudioFile(songs.file(QStringLiteral("music/s%1.mp3").arg(i)), spec));
+        }
+        CMainUI* window = m_window.get();
+        auto* scanList = window->findChild<CTreeWidget*>();
+        auto* message = window->findChild<CShadeLabel*>("MainUIFixing");
+        auto* pause = window->findChild<QPushButton*>("main_cancelbut");
+        QVERIFY(message && pause);
+
+        // Paused while loading, then the language changes before any worker reports again.
+        window->LoadStartParam({songs.path() + "/music"}, QString(), RunModeFiles);
+        QCOMPARE(window->Stage(), 1);
+        window->CancelGroup();
+        QCOMPARE(window->RunState(), 2);
+        InstallInterfaceTranslator(LoadInterfaceTranslator("de"));
+        GetAppSettings()->SetLanguage("de");
+        window->loadLanguage();
+        // Read before any event runs: progress the load queued before the pause may still arrive.
+        QCOMPARE(message->text(), QString("Angehalten. Weitermachen und die Welt der Musik entdecken?"));
+        QCOMPARE(pause->text(), QString("   Fortsetzen"));
+        QStringList problems;
+        for (int i = 0; i < scanList->topLevelItemCount(); ++i)
+        {
+            if (!scanList->topLevelItem(i)->text(1).isEmpty() && scanList->topLevelItem(i)->text(1) != "Musik der Bibliothek")
+                problems << "scan row still " + scanList->topLevelItem(i)->text(1);
+        }
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        problems << WalkTexts(window, "de");
+
+        window->CancelGroup();
+        QVERIFY(WaitUntil([&] { return window->RunState() == 3 && !window->IsBusy(); }, 60000));
+        SwitchLanguage(window, "ru");
+        auto* hints = window->findChild<CShadeLabel*>("MainUIScroll");
+        for (const QString& tip : hints->Texts())
+        {
+            if (tip.contains(QRegularExpression("[A-Za-z]{4,}")))
+                problems << "tip still English: " + tip;
+        }
+        problems << WalkTexts(window, "ru");
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+};
+
+QTEST_MAIN(MainLanguageTest)
+#include "MainLanguageTest.moc"
