@@ -234,8 +234,11 @@ void CMainUI::LoadMusic(void* track, int progress, QString path)
     const QString stageText = m_iStage == 2 ? tr("Analyzing Library: ") : tr("Scanning Library: ");
     if (m_iStage != 2)
         m_bLoading = false;
-    m_pMessageLine->SetText(
-        tr("%1  %2  %3").arg(stageText, LibraryMusicText(), path.mid(path.lastIndexOf(QLatin1Char('/')) + 1)));
+    // Steps queued before a pause never overwrite what the pause says.
+    if (m_iRunState != 2) {
+        const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+        m_pMessageLine->SetText(tr("%1  %2  %3").arg(stageText, LibraryMusicText(), name));
+    }
     m_pProgress->setValue(std::min(10000, std::max(progress, ProgressFloor(m_pProgress))));
 }
 
@@ -325,6 +328,10 @@ void CMainUI::RestartAnalyzeThread()
             if (m_bStopRequest || generation != RunGeneration() || m_pAnalyzeThread->isRunning())
                 return;
             m_pAnalyzeThread->SetGeneration(generation);
+            // Paused while the manager finished: the scoring starts paused too, and Continue
+            // releases it.
+            if (m_iRunState == 2)
+                SetAnalysisPause(true);
             m_pAnalyzeThread->start(QThread::InheritPriority);
         },
         Qt::QueuedConnection);

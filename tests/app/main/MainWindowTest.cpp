@@ -349,6 +349,24 @@ private slots:
         QCOMPARE(requests.first().at(2).value<EMusicRunMode>(), RunModeProject);
     }
 
+    // A pause during the analysis holds until Continue, even when the manager's pass ends while
+    // paused; the score screen follows the Continue.
+    void pauseHoldsTheAnalysis()
+    {
+        MakeSongs(Home() + QStringLiteral("/paused"), 16, 4);
+        m_window->LoadStartParam({Home() + QStringLiteral("/paused")}, g_strDBPath, RunModeFiles);
+        QVERIFY(WaitFor([this] { return m_window->Stage() == 2; }));
+        m_window->CancelGroup();
+        QCOMPARE(m_window->RunState(), 2);
+        QTest::qWait(1500);
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageScan));
+        QCOMPARE(m_window->RunState(), 2);
+        m_window->CancelGroup();
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
+    }
+
     // Closing the window while the analysis runs, and while it is paused, ends promptly.
     void destructionDuringAnalysis()
     {
