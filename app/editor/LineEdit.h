@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+
+// A single-line field that keeps a full text and, while it has no focus, shows a long one cut
+// short with "..."; with focus it shows and edits the full text. Read the value with
+// GetFullText, never text(). GUI thread.
+class CLineEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CLineEdit(QWidget* parent = nullptr);
+
+    void SetFullText(const QString& text);
+    QString GetFullText() const { return m_strFullText; }
+
+    // The text shown without focus in a field of the given width: the full text when it fits,
+    // else the shortest prefix of at least six characters that fills (width - reserve), then "...".
+    QString ElidedText(int width) const;
+
+public slots:
+    // Typing (with focus) changes the full text.
+    void TextChanged(const QString& text);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Sets the shown text without touching the full text.
+    void ShowText(const QString& text);
+    int FullTextWidth() const;
+
+    QString m_strFullText;
+    int m_iReserve = 0; // width of "..." plus 16 pixels
+    bool m_bFocused = false;
+    bool m_bRefresh = false;
+    // The full text's width in the current font, measured once per text (a 64 KB tag is costly
+    // to measure on every paint). -1 when not measured.
+    mutable int m_iFullWidth = -1;
+};

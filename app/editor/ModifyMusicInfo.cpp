@@ -1,0 +1,539 @@
+#include "ModifyMusicInfo.h"
+
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "CMusicLink.h"
+#include "CWarnMessage.h"
+#include "LabelArtwork.h"
+#include "LineEdit.h"
+#include "MusicObj.h"
+#include "StyleTemplates.h"
+#include "UILog.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QImageReader>
+#include <QIntValidator>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int kArtworkSize = 110;
+constexpr int kFoldedHeight = 12;
+constexpr int kOpenHeight = 170;
+const QColor kChangedColour(238, 21, 21, 255);
+
+const QString kNoArtwork = QStringLiteral(":/res/res/win/label/noartwork.png");
+const QString kDragArtwork = QStringLiteral(":/res/res/win/label/drag_artwork_here_en.png");
+const QString kFailedArtwork = QStringLiteral(":/res/res/win/label/Failed_load_artwork_en.png");
+
+// The five texts of a record in field order.
+std::array<QString, 5> RecordTexts(const MusicInfo& info)
+{
+    return {info.Name, info.Artist, info.Album, info.Year, info.Genre};
+}
+
+bool IsBlank(const QString& text)
+{
+    return QString(text).remove(QLatin1Char(' ')).isEmpty();
+}
+
+// Decodes a picture by its content, straight to the display size (a 20-megapixel photo is never
+// decoded whole for a 110-pixel label). A null image when it is not a picture.
+QImage ReadScaled(QIODevice* device, int side)
+{
+    QImageReader reader(device);
+    reader.setDecideFormatFromContent(true);
+    reader.setScaledSize(QSize(side, side));
+    return reader.read();
+}
+
+} // namespace
+
+CModifyMusicInfo::CModifyMusicInfo(QWidget* parent) : QWidget(parent)
+{
+    m_pFoldButton = new QPushButton(this);
+    m_pFoldButton->setObjectName(QStringLiteral("InfoHideBut"));
+    m_pFoldButton->setFocusPolicy(Qt::NoFocus);
+    connect(m_pFoldButton, &QPushButton::clicked, this, &CModifyMusicInfo::EditHide);
+
+    m_pContent = new QWidget(this);
+    m_pContent->setObjectName(QStringLiteral("ModifyContent"));
+
+    const QString titleStyle = QStringLiteral("QLabel{font: bold %1px;}").arg(ScaledInt(16));
+    m_pOldTitle = new QLabel(m_pContent);
+    m_pOldTitle->setStyleSheet(titleStyle);
+    m_pNewTitle = new QLabel(m_pContent);
+    m_pNewTitle->setStyleSheet(titleStyle);
+
+    static const char* const kFieldNames[FieldCount] = {"Name", "Artist", "Album", "Year", "Genre"};
+    for (int i = 0; i < FieldCount; ++i)
+    {
+        m_oldLabels[i] = new QLabel(m_pContent);
+        m_newLabels[i] = new QLabel(m_pContent);
+        m_oldFields[i] = new CLineEdit(m_pContent);
+        m_oldFields[i]->setObjectName(QStringLiteral("Old") + QLatin1String(kFieldNames[i]));
+        m_oldFields[i]->setEnabled(false);
+        m_newFields[i] = new CLineEdit(m_pContent);
+        m_newFields[i]->setObjectName(QStringLiteral("New") + QLatin1String(kFieldNames[i]));
+        // The red mark follows the typing, not only the next load.
+        connect(m_newFields[i], &QLineEdit::textEdited, this, [this] { SetChangeMarks(); });
+    }
+    m_newFields[FieldYear]->setValidator(new QIntValidator(0, 9999, m_newFields[FieldYear]));
+
+    const int artworkSide = ScaledInt(kArtworkSize);
+    m_pOldArtwork = new QLabel(m_pContent);
+    m_pOldArtwork->setObjectName(QStringLiteral("OldArtwork"));
+    m_pOldArtwork->setMinimumSize(artworkSide, artworkSide);
+    m_pOldArtwork->setMaximumSize(artworkSide, artworkSide);
+    m_pNewArtwork = new CLabelArtwork(m_pContent);
+    m_pNewArtwork->setObjectName(QStringLiteral("NewArtwork"));
+    m_pNewArtwork->setMinimumSize(artworkSide, artworkSide);
+    m_pNewArtwork->setMaximumSize(artworkSide, artworkSide);
+    m_pNewArtwork->setFocusPolicy(Qt::WheelFocus);
+    m_pNewArtwork->SetPlayButtonHidden(true);
+    m_pNewArtwork->installEventFilter(this);
+    connect(m_pNewArtwork, &CLabelArtwork::DropImg, this, &CModifyMusicInfo::OpenFileImg);
+
+    auto makeGrid = [](QLabel* title, QLabel* artwork, const std::array<QLabel*, FieldCount>& labels,
+                       const std::array<CLineEdit*, FieldCount>& fields)
+    {
+        auto* grid = new QGridLayout;
+        grid->addWidget(title, 0, 0, 1, 1, Qt::AlignLeft);
+        grid->addWidget(artwork, 1, 0, FieldCount, 1, Qt::AlignCenter);
+        for (int i = 0; i < FieldCount; ++i)
+        {
+            grid->addWidget(labels[i], i + 1, 1, 1, 1, Qt::AlignCenter);
+            grid->addWidget(fields[i], i + 1, 2, 1, 2, Qt::AlignLeft);
+        }
+        return grid;
+    };
+
+    auto* line = new QFrame(m_pContent);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto* contentLayout = new QHBoxLayout(m_pContent);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addSpacing(30);
+    contentLayout->addLayout(makeGrid(m_pOldTitle, m_pOldArtwork, m_oldLabels, m_oldFields));
+    contentLayout->addWidget(line);
+    contentLayout->addLayout(makeGrid(m_pNewTitle, m_pNewArtwork, m_newLabels, m_newFields));
+    contentLayout->addSpacing(30);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pFoldButton, 0, Qt::AlignCenter);
+    layout->addWidget(m_pContent);
+    layout->addStretch();
+
+    m_pContent->hide();
+    SetFoldLook(true);
+    loadLanguage();
+}
+
+CModifyMusicInfo::~CModifyMusicInfo()
+{
+    // The label releases its player itself; stopping here as well keeps the order plain: no
+    // preview outlives the editor's fields.
+    m_pNewArtwork->SetPlayState(PlayStateStopped);
+}
+
+void CModifyMusicInfo::SetMusicLink(CMusicLink* link)
+{
+    m_pMusicLink = link;
+}
+
+void CModifyMusicInfo::loadLanguage()
+{
+    m_pOldTitle->setText(tr("Orginal Tag"));
+    m_pNewTitle->setText(tr("New Tag"));
+    const std::array<QString, FieldCount> texts = {tr("Name:"), tr("Artist:"), tr("Album:"), tr("Year:"),
+                                                   tr("Genre:")};
+    for (int i = 0; i < FieldCount; ++i)
+    {
+        m_oldLabels[i]->setText(texts[i]);
+        m_newLabels[i]->setText(texts[i]);
+    }
+}
+
+bool CModifyMusicInfo::IsContentHidden() const
+{
+    return m_pContent->isHidden();
+}
+
+void CModifyMusicInfo::SetFoldLook(bool folded)
+{
+    m_pFoldButton->setStyleSheet(ImageButtonStyle(QStringLiteral("InfoHideBut"),
+                                                  folded ? QStringLiteral("infoshow") : QStringLiteral("infohide"),
+                                                  ScaledValue(52), ScaledValue(12), QStringLiteral("#000000"),
+                                                  ScaledValue(12)));
+    setFixedHeight(ScaledInt(folded ? kFoldedHeight : kOpenHeight));
+}
+
+void CModifyMusicInfo::ShowTrack(int kind, void* track)
+{
+    if (IsContentHidden())
+    {
+        m_pTrack = track;
+        m_iKind = kind;
+        return;
+    }
+    if (m_pTrack)
+        SaveEdits();
+    if (track)
+    {
+        m_strArtworkFile.clear();
+        m_pTrack = track;
+        m_iKind = 0;
+        LoadTrack(kind, track);
+    }
+}
+
+void CModifyMusicInfo::LoadTrack(int kind, void* track)
+{
+    if (!m_pMusicLink || !track)
+    {
+        HideModify();
+        return;
+    }
+    auto* song = static_cast<CMusicObj*>(track);
+    MusicInfo* old = nullptr;
+    MusicInfo* current = nullptr;
+    if (m_pMusicLink->GetMusicRecord(song, &old, 2) != 0)
+        old = nullptr;
+    if (m_pMusicLink->GetMusicRecord(song, &current, 1) != 0)
+        current = nullptr;
+
+    if (old)
+    {
+        const auto texts = RecordTexts(*old);
+        for (int i = 0; i < FieldCount; ++i)
+        {
+            m_oldFields[i]->SetFullText(texts[i]);
+            m_oldFields[i]->setToolTip(texts[i]);
+        }
+    }
+    if (!current)
+    {
+        HideModify();
+        return;
+    }
+    const auto texts = RecordTexts(*current);
+    for (int i = 0; i < FieldCount; ++i)
+        m_newFields[i]->SetFullText(texts[i]);
+    SetChangeMarks();
+    m_pNewArtwork->SetMusicPath(current->Location);
+
+    unsigned char* data = nullptr;
+    int size = 0;
+    QByteArray bytes;
+    if (m_pMusicLink->GetArtworkData(song, &data, &size) == 0 && data)
+    {
+        if (size > 0)
+            bytes = QByteArray(reinterpret_cast<const char*>(data), size);
+        m_pMusicLink->FreeArtworkData(&data);
+    }
+    ShowArtwork(bytes, kind);
+}
+
+QPixmap CModifyMusicInfo::LabelPicture(const QString& resource) const
+{
+    return ScaledPixmap(resource, kArtworkSize, kArtworkSize);
+}
+
+void CModifyMusicInfo::ShowArtwork(const QByteArray& bytes, int kind)
+{
+    const bool hadNoArtwork = (kind & EditArtwork) != 0;
+    QImage picture;
+    if (!bytes.isEmpty())
+    {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        picture = ReadScaled(&buffer, ScaledInt(kArtworkSize));
+    }
+    if (!picture.isNull())
+    {
+        const QPixmap pixmap = QPixmap::fromImage(picture);
+        m_pNewArtwork->setPixmap(pixmap);
+        m_pOldArtwork->setPixmap(hadNoArtwork ? LabelPicture(kNoArtwork) : pixmap);
+    }
+    else if (bytes.isEmpty() && hadNoArtwork)
+    {
+        m_pOldArtwork->setPixmap(LabelPicture(kNoArtwork));
+        m_pNewArtwork->setPixmap(LabelPicture(kDragArtwork));
+    }
+    else
+    {
+        m_pOldArtwork->setPixmap(LabelPicture(kFailedArtwork));
+        m_pNewArtwork->setPixmap(LabelPicture(kFailedArtwork));
+    }
+}
+
+void CModifyMusicInfo::SetChangeMarks()
+{
+    QPalette changed = palette();
+    changed.setColor(QPalette::Text, kChangedColour);
+    for (int i = 0; i < FieldCount; ++i)
+    {
+        const bool differs = m_newFields[i]->GetFullText() != m_oldFields[i]->GetFullText();
+        m_newFields[i]->setPalette(differs ? changed : palette());
+        m_newFields[i]->setProperty("changed", differs);
+    }
+}
+
+void CModifyMusicInfo::SaveEdits()
+{
+    if (!m_pMusicLink || !m_pTrack)
+        return;
+    auto* song = static_cast<CMusicObj*>(m_pTrack);
+    MusicInfo* current = nullptr;
+    if (m_pMusicLink->GetMusicRecord(song, &current, 1) != 0 || !current)
+        return;
+
+    std::array<QString, FieldCount> typed;
+    for (int i = 0; i < FieldCount; ++i)
+        typed[i] = m_newFields[i]->GetFullText();
+
+    if (IsBlank(typed[FieldName]))
+    {
+        CWarnMessage::ShowMessage(this, QString(), tr("Please, music title cannot be empty."), 0, QString(),
+                                  QString(), QString(), 0);
+        MusicInfo* again = nullptr;
+        if (m_pMusicLink->GetMusicRecord(song, &again, 1) == 0 && again)
+        {
+            m_newFields[FieldName]->SetFullText(again->Name);
+            m_newFields[FieldArtist]->SetFullText(again->Artist);
+            m_newFields[FieldAlbum]->SetFullText(again->Album);
+            SetChangeMarks();
+        }
+        m_newFields[FieldName]->selectAll();
+        m_newFields[FieldName]->setFocus();
+        return;
+    }
+
+    const auto stored = RecordTexts(*current);
+    static constexpr int kBits[FieldCount] = {EditName, EditArtist, EditAlbum, EditYear, EditGenre};
+    int mask = 0;
+    bool notify = false;
+    QStringList values;
+    for (int i = 0; i < FieldCount; ++i)
+    {
+        // Name may be anything but blank (refused above); an emptied other field keeps its value.
+        if (i != FieldName && IsBlank(typed[i]))
+            continue;
+        if (typed[i] == stored[i])
+            continue;
+        mask |= kBits[i];
+        values << typed[i];
+        if (i == FieldName || i == FieldArtist || i == FieldAlbum)
+            notify = true;
+    }
+    if (!m_strArtworkFile.isEmpty() && QFileInfo::exists(m_strArtworkFile))
+    {
+        mask |= EditArtwork;
+        values << m_strArtworkFile;
+        notify = true;
+    }
+
+    void* track = m_pTrack;
+    m_strArtworkFile.clear();
+    m_pTrack = nullptr;
+    m_iKind = 0;
+    if (mask == 0)
+        return;
+    const int result = m_pMusicLink->ModifyMusicInfo(song, mask, values);
+    if (result != 0)
+    {
+        // The user must not be left believing the edit is kept.
+        WriteUILog(QStringLiteral("CModifyMusicInfo::SaveEdits: ModifyMusicInfo failed, mask 0x%1, result %2")
+                       .arg(mask, 0, 16)
+                       .arg(result));
+        CWarnMessage::ShowMessage(this, QString(), tr("Sorry, the changes to this song could not be saved."), 0,
+                                  QString(), QString(), QString(), 0);
+        return;
+    }
+    if (notify)
+        emit SendEditItem(track);
+}
+
+void CModifyMusicInfo::SetEditorHidden(bool hide)
+{
+    if (hide)
+    {
+        if (m_pTrack && !IsContentHidden())
+            SaveEdits();
+        m_pNewArtwork->SetPlayState(PlayStateStopped);
+        m_strArtworkFile.clear();
+        m_pTrack = nullptr;
+        m_iKind = 0;
+    }
+    setHidden(hide);
+}
+
+void CModifyMusicInfo::HideModify()
+{
+    m_pNewArtwork->SetPlayState(PlayStateStopped);
+    m_strArtworkFile.clear();
+    m_iKind = 0;
+    m_pTrack = nullptr;
+}
+
+void CModifyMusicInfo::EditHide()
+{
+    if (IsContentHidden())
+    {
+        SetFoldLook(false);
+        m_pContent->show();
+        if (m_pTrack)
+            LoadTrack(m_iKind, m_pTrack);
+        m_strArtworkFile.clear();
+        return;
+    }
+    SetFoldLook(true);
+    m_pContent->hide();
+    if (m_pTrack)
+    {
+        // Saving forgets the song; keep it remembered, so that opening again shows it afresh
+        // and later edits are saved too, instead of going nowhere.
+        void* track = m_pTrack;
+        const int kind = m_iKind;
+        SaveEdits();
+        m_pTrack = track;
+        m_iKind = kind;
+    }
+    m_strArtworkFile.clear();
+}
+
+void CModifyMusicInfo::OpenFileImg(const QString& path, bool keep)
+{
+    if (IsContentHidden())
+        return;
+    m_strArtworkFile.clear();
+
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || info.size() <= 0)
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+
+    // Read by content, so a picture with a wrong extension still loads and a text file named
+    // ".png" does not.
+    QImageReader probe(&file);
+    probe.setDecideFormatFromContent(true);
+    const QByteArray format = probe.format();
+    file.seek(0);
+    const QImage picture = ReadScaled(&file, ScaledInt(kArtworkSize));
+    file.close();
+    if (picture.isNull())
+    {
+        if (keep)
+        {
+            CWarnMessage::ShowMessage(this, QString(),
+                                      tr("Sorry, the file you dragged-in is not a valid\nimage file."), 0,
+                                      QString(), QString(), QString(), 0);
+        }
+        return;
+    }
+    m_pNewArtwork->setPixmap(QPixmap::fromImage(picture));
+    if (!keep)
+        return;
+
+    const QString folder = QDir::cleanPath(GetAppSettings()->GetPictureFolder());
+    if (!folder.isEmpty() && QDir::cleanPath(info.absoluteFilePath()).startsWith(folder + QLatin1Char('/')))
+        m_strArtworkFile = info.absoluteFilePath();
+    else
+        m_strArtworkFile = StoreInPictureFolder(info.absoluteFilePath(), format);
+}
+
+QString CModifyMusicInfo::StoreInPictureFolder(const QString& path, const QByteArray& format)
+{
+    const QString folder = GetAppSettings()->GetPictureFolder();
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return QString();
+    const QString stem = folder + QLatin1Char('/') + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"));
+
+    // Every picture gets a name of its own: a second drop within the same second takes the next
+    // free "-n" name, and no file is ever overwritten.
+    QImage full;
+    if (format != "jpeg")
+    {
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        full = reader.read();
+        if (full.isNull())
+            return QString();
+    }
+    for (int n = 0; n < 10000; ++n)
+    {
+        const QString target = n == 0 ? stem + QStringLiteral(".jpg") : QStringLiteral("%1-%2.jpg").arg(stem).arg(n);
+        if (QFileInfo::exists(target))
+            continue;
+        if (full.isNull())
+        {
+            // Already a JPEG: its own bytes are the best copy and cost no decoding.
+            if (QFile::copy(path, target))
+                return target;
+            if (QFileInfo::exists(target))
+                continue; // taken meanwhile
+            return QString();
+        }
+        QFile out(target);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        {
+            if (QFileInfo::exists(target))
+                continue;
+            return QString();
+        }
+        if (full.save(&out, "JPG"))
+            return target;
+        out.remove();
+        return QString();
+    }
+    return QString();
+}
+
+bool CModifyMusicInfo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pNewArtwork)
+    {
+        if (event->type() == QEvent::Enter)
+            m_pNewArtwork->SetPlayButtonHidden(false);
+        else if (event->type() == QEvent::Leave)
+            m_pNewArtwork->SetPlayButtonHidden(true);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CModifyMusicInfo::paintEvent(QPaintEvent*)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}
+
+void CModifyMusicInfo::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int fieldWidth = (width() - 400) / 2;
+    setStyleSheet(QStringLiteral("QWidget#ModifyMusicinfo QLineEdit{\tborder: 0px;fixed-width: %1px;background-color:#e4e9f0;}"
+                                 "\tQWidget#ModifyMusicinfo QLineEdit:hover{\tborder: 1px solid #4e8ec1;\tfixed-width: %1px;"
+                                 "\tborder-radius: 2px;background-color:#ffffff;}")
+                      .arg(fieldWidth));
+    SetChangeMarks();
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class CLabelArtwork;
+class CLineEdit;
+class CMusicLink;
+class QLabel;
+class QPushButton;
+
+// The fold-out tag editor under the report page's song lists: a song's old tags beside its new
+// ones (Name, Artist, Album, Year, Genre) and its artwork, which the user can edit, drop a new
+// picture on, and preview. Changed fields are shown in red. Edits are saved through the music
+// link when the editor folds, when another song is shown, and when the report page hides it.
+//
+// The report page owns it (Qt parent) and gives it the link; track handles stay the manager's.
+// GUI thread only. The object name "ModifyMusicinfo" is set by the owner; the style sheets
+// select on it.
+class CModifyMusicInfo : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The edit mask bits handed to CMusicLink::ModifyMusicInfo, values in this order.
+    enum TrackEditMask : int
+    {
+        EditName = 0x1000000,
+        EditArtist = 0x400,
+        EditAlbum = 0x800,
+        EditYear = 0x4000000,
+        EditGenre = 0x2000000,
+        EditArtwork = 0x8000000 // also the problem-kind bit "the song had no artwork"
+    };
+
+    explicit CModifyMusicInfo(QWidget* parent = nullptr);
+    ~CModifyMusicInfo() override;
+    CModifyMusicInfo(const CModifyMusicInfo&) = delete;
+    CModifyMusicInfo& operator=(const CModifyMusicInfo&) = delete;
+
+    void SetMusicLink(CMusicLink* link);
+    // Shows a song (a CMusicObj handle) with its problem kind. Folded: only remembered until the
+    // editor opens. Open: the shown song's edits are saved first.
+    void ShowTrack(int kind, void* track);
+    // Fills both columns and the pictures from the link's records of track.
+    void LoadTrack(int kind, void* track);
+    // Saves the remembered song's edits through the link (see the source for the rules).
+    void SaveEdits();
+    // Hiding saves the shown song's edits and stops the preview; then the whole editor is
+    // hidden or shown.
+    void SetEditorHidden(bool hide);
+    // Whether the editor is folded (its content hidden).
+    bool IsContentHidden() const;
+    void loadLanguage();
+
+    // The song shown or remembered (null for none) and the picture file chosen for it.
+    void* Track() const { return m_pTrack; }
+    QString ArtworkFile() const { return m_strArtworkFile; }
+    CLabelArtwork* NewArtworkLabel() const { return m_pNewArtwork; }
+
+public slots:
+    // Stops the preview and forgets the song and its chosen picture, without saving.
+    void HideModify();
+    // Folds or unfolds.
+    void EditHide();
+    // Takes a picture file as the song's new artwork; keep: it is the user's choice to save
+    // (a drop), otherwise it is only shown.
+    void OpenFileImg(const QString& path, bool keep);
+
+signals:
+    // The song whose Name, Artist, Album or artwork was saved.
+    void SendEditItem(void* track);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    enum Field
+    {
+        FieldName,
+        FieldArtist,
+        FieldAlbum,
+        FieldYear,
+        FieldGenre,
+        FieldCount
+    };
+
+    void SetFoldLook(bool folded);
+    void SetChangeMarks();
+    void ShowArtwork(const QByteArray& bytes, int kind);
+    // The picture file as a new JPEG in the Picture folder under a name no other file has.
+    QString StoreInPictureFolder(const QString& path, const QByteArray& format);
+    QPixmap LabelPicture(const QString& resource) const;
+
+    CMusicLink* m_pMusicLink = nullptr;
+    QPushButton* m_pFoldButton = nullptr;
+    QWidget* m_pContent = nullptr;
+    QLabel* m_pOldTitle = nullptr;
+    QLabel* m_pNewTitle = nullptr;
+    std::array<QLabel*, FieldCount> m_oldLabels{};
+    std::array<CLineEdit*, FieldCount> m_oldFields{};
+    std::array<QLabel*, FieldCount> m_newLabels{};
+    std::array<CLineEdit*, FieldCount> m_newFields{};
+    void* m_pTrack = nullptr;
+    int m_iKind = 0;
+    QLabel* m_pOldArtwork = nullptr;
+    CLabelArtwork* m_pNewArtwork = nullptr;
+    QString m_strArtworkFile;
+};
