@@ -132,9 +132,27 @@ CAnalyReport::~CAnalyReport()
     m_bPullStop = true;
     if (m_pPool)
         m_pPool->waitForDone();
-    m_pTypeTree->clear();
+    // The entries are ours, not the tree's; their badges are the tree's item widgets.
     for (auto& entry : m_entries)
-        entry->SetBadge(nullptr); // badges went with the tree's widgets
+        entry->SetBadge(nullptr);
+    while (m_pTypeTree->topLevelItemCount() > 0)
+        m_pTypeTree->takeTopLevelItem(0);
+}
+
+void CAnalyReport::DropBadge(CTypeTreeItem* entry)
+{
+    CQuantityWidget* badge = entry->GetBadge();
+    if (!badge)
+        return;
+    badge->SetSpinning(false);
+    badge->hide();
+    entry->SetBadge(nullptr);
+    // The view owns its item widgets: removing it lets the view forget and free it; a badge of
+    // an entry outside the tree is ours to free.
+    if (entry->treeWidget() == m_pTypeTree)
+        m_pTypeTree->removeItemWidget(entry, 3);
+    else
+        delete badge;
 }
 
 void CAnalyReport::Build()
@@ -660,10 +678,9 @@ void CAnalyReport::ReflashMusicNum(bool selectFirst)
     WriteUILog(QStringLiteral("CAnalyReport::ReflashMusicNum"));
     disconnect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
     for (auto& entry : m_entries)
-        entry->DeleteBadge();
+        DropBadge(entry.get());
     while (m_pTypeTree->topLevelItemCount() > 0)
         m_pTypeTree->takeTopLevelItem(0);
-    m_pTypeTree->clear();
 
     for (auto& entry : m_entries) {
         int count = 0;
@@ -722,8 +739,11 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
     const ReportCategory category = entry->GetCategory();
     const int page = entry->GetBadgePage();
     int total = 0;
-    if (page == 0 && category != ReportUnrecognized && m_pLink)
-        total = m_pLink->GetMusicCount();
+    if (page == 0 && category != ReportUnrecognized && m_pLink) {
+        // Clean songs leave the indexable list after the analysis; every song was scanned.
+        int largest = 0;
+        total = std::max(m_pLink->GetMusicCount(&largest), largest);
+    }
     auto send = [this](const QString& text, int number, int count, int code) {
         emit StartFixAll(text, QString::number(number), count, code);
     };
@@ -1791,9 +1811,7 @@ void CAnalyReport::ClearReport()
 
     disconnect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
     for (auto& entry : m_entries) {
-        if (entry->GetBadge())
-            entry->GetBadge()->SetSpinning(false);
-        entry->DeleteBadge();
+        DropBadge(entry.get());
         entry->SetBadgePage(0);
     }
     while (m_pTypeTree->topLevelItemCount() > 0)

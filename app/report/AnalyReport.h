@@ -185,6 +185,7 @@ private:
     };
 
     void Build();
+    void DropBadge(CTypeTreeItem* entry);
     void FlushPendingTracks();
     void FileProblemTrack(const PendingTrack& song);
     int FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget* tree, int mode, int checkState, int userValue,
