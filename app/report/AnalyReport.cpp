@@ -463,10 +463,14 @@ int CAnalyReport::AddProblemTrack(CMusicObj* track, int problem, int state, int6
 {
     if (m_nStop.load() || !track)
         return 0;
+    PendingTrack song{track, problem, state, identify, {}, false};
+    const int mask = m_nCategoryMask.load();
+    if (!(problem & kBitMissing) && (problem & kBitArtwork) && (mask & kBitArtwork))
+        ReadStoredArtwork(song);
     bool post = false;
     {
         QMutexLocker lock(&m_pendingMutex);
-        m_pending.push_back(PendingTrack{track, problem, state, identify});
+        m_pending.push_back(std::move(song));
         if (!m_bFlushPosted) {
             m_bFlushPosted = true;
             post = true;
@@ -518,7 +522,7 @@ void CAnalyReport::FileProblemTrack(const PendingTrack& song)
         added |= FillProblemTree(song.track, song.problem, m_pAlbumTree, 3, (song.state & kBitAlbum) ? 0 : 2,
                                  song.identify, false) >= 0;
     if ((song.problem & kBitArtwork) && (mask & kBitArtwork)) {
-        if (CListItem* cell = AddArtworkCell(song.track, song.problem, song.identify, false)) {
+        if (CListItem* cell = AddArtworkCell(song.track, song.problem, song.identify, &song)) {
             cell->SetCheckState((song.state & kBitArtwork) ? 0 : 2, false);
             added = true;
         }
@@ -585,7 +589,7 @@ int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget*
     return tree->topLevelItemCount() - 1;
 }
 
-CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify, bool fromCandidates)
+CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify, const PendingTrack* stored)
 {
     MusicInfo* info = Record(m_pLink, track);
     if (!info)
@@ -606,8 +610,9 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
     if (identify >= 0)
         m_identifyTracks.insert(identify, track);
 
-    const QString path = m_pLink->GetArtworkPath(track);
-    if (fromCandidates) {
+    if (!stored) {
+        // Re-added after an edit: the candidates and the chosen path as the library has them.
+        const QString path = m_pLink->GetArtworkPath(track);
         const int count = m_pLink->GetArtworkCount(track);
         cell->SetArtworkCount(count);
         cell->SetMultiArtwork(count > 1);
@@ -621,29 +626,40 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
         }
         return cell;
     }
-    if (path.isEmpty()) {
+    if (stored->artworkSaved) {
+        cell->SetArtworkCount(1);
+        cell->SetArtworkState(2, false);
+        cell->SetLoadState(2);
+        cell->SetArtworkPath(stored->artworkPath);
+        m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
+    } else {
         cell->SetArtworkState(0, true);
-        return cell;
     }
+    return cell;
+}
+
+void CAnalyReport::ReadStoredArtwork(PendingTrack& song) const
+{
+    CMusicLink* link = m_pLink;
+    if (!link)
+        return;
+    song.artworkPath = link->GetArtworkPath(song.track);
+    if (song.artworkPath.isEmpty())
+        return;
     unsigned char* data = nullptr;
     int size = 0;
-    m_pLink->GetArtworkData(track, &data, &size);
+    link->GetArtworkData(song.track, &data, &size);
     QImage image;
     if (data && size > 0)
         image.loadFromData(data, size);
     if (data)
-        m_pLink->FreeArtworkData(&data);
-    if (!image.isNull() && SaveInsidePictureFolder(image, path)) {
-        cell->SetArtworkCount(1);
-        cell->SetArtworkState(2, false);
-        cell->SetLoadState(2);
-        cell->SetArtworkPath(path);
-        m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
-    } else {
-        WriteUILog(QStringLiteral("pixmap.loadFromData Failed: PID:%1 picPath:%2").arg(info->PersistentID, path));
-        cell->SetArtworkState(0, true);
+        link->FreeArtworkData(&data);
+    song.artworkSaved = !image.isNull() && SaveInsidePictureFolder(image, song.artworkPath);
+    if (!song.artworkSaved) {
+        MusicInfo* info = Record(link, song.track);
+        WriteUILog(QStringLiteral("pixmap.loadFromData Failed: PID:%1 picPath:%2")
+                       .arg(info ? info->PersistentID : QString(), song.artworkPath));
     }
-    return cell;
 }
 
 void CAnalyReport::ClearPullQueue()
@@ -1386,7 +1402,7 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
     if (both & kBitArtwork) {
         if (rows.cell) {
             rows.cell->setText(info->Name);
-        } else if (CListItem* cell = AddArtworkCell(track, row->GetKind(), -1, true)) {
+        } else if (CListItem* cell = AddArtworkCell(track, row->GetKind(), -1, nullptr)) {
             cell->SetCheckState(2, false);
         }
     }

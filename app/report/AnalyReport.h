@@ -174,6 +174,10 @@ private:
         int problem = 0;
         int state = 0;
         int identify = -1;
+        // The stored artwork, read and written on the caller's thread (file work stays off the
+        // GUI thread): its path, and whether the picture was written there.
+        QString artworkPath;
+        bool artworkSaved = false;
     };
     // Where a song is listed, so edits and moves find its rows without scanning the pages.
     struct TrackRows
@@ -190,7 +194,8 @@ private:
     void FileProblemTrack(const PendingTrack& song);
     int FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget* tree, int mode, int checkState, int userValue,
                         bool handled);
-    CListItem* AddArtworkCell(CMusicObj* track, int kind, int identify, bool fromCandidates);
+    CListItem* AddArtworkCell(CMusicObj* track, int kind, int identify, const PendingTrack* stored);
+    void ReadStoredArtwork(PendingTrack& song) const;
     void ShowEditorWith(int kind, CMusicObj* track);
     void SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool failedWhenNoPath);
     void ChangeChecked(QTreeWidgetItem* row, int column, int bit);

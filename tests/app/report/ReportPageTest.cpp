@@ -103,6 +103,8 @@ private slots:
     void artworkGridPaintsAndTakesClicksAtBothScales();
     void unfixedSongsMoveAndAnEditorSaveRetiresTheirRows();
     void stopAllWorkEmptiesEveryPage();
+    // Last: it gives songs artwork.
+    void storedArtworkIsWrittenOnlyInsideThePictureFolder();
 
 private:
     // Hands the analysed songs to the page from a worker thread, as the analysis thread does,
@@ -662,6 +664,52 @@ void ReportPageTest::stopAllWorkEmptiesEveryPage()
     // The page takes a new analysis afterwards.
     Feed(*page, static_cast<int>(kDefaultGeneralMask));
     QCOMPARE(grid->count(), 2);
+}
+
+void ReportPageTest::storedArtworkIsWrittenOnlyInsideThePictureFolder()
+{
+    page->SetCategoryMask(static_cast<int>(kDefaultGeneralMask));
+    const QByteArray jpeg = tidewell::test::makePicture(40, 40, 0x10a050);
+
+    // A path taken from an untrusted project that points outside the Picture folder.
+    const QString outside = QDir::homePath() + "/elsewhere/cover.jpg";
+    QDir().mkpath(QFileInfo(outside).absolutePath());
+    QFile out(outside);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(jpeg);
+    out.close();
+    const Song* lost = SongTitled("Lost Voice");
+    QCOMPARE(link->ModifyMusicInfo(lost->track, MF_Artwork, QStringList{outside}), 0);
+    QCOMPARE(link->GetArtworkPath(lost->track), outside);
+
+    // One inside it.
+    const QString inside = GetAppSettings()->GetPictureFolder() + "/bare.jpg";
+    QDir().mkpath(QFileInfo(inside).absolutePath());
+    QFile in(inside);
+    QVERIFY(in.open(QIODevice::WriteOnly));
+    in.write(jpeg);
+    in.close();
+    const Song* bare = SongTitled("Bare Song");
+    QCOMPARE(link->ModifyMusicInfo(bare->track, MF_Artwork, QStringList{inside}), 0);
+
+    std::thread analysis([&] {
+        page->AddProblemTrack(lost->track, MF_Artwork, 0, 0, lost->index, 1);
+        page->AddProblemTrack(bare->track, MF_Artwork, 0, 0, bare->index, 1);
+    });
+    analysis.join();
+    QVERIFY(WaitUntil([&] { return page->ArtworkList()->count() == 2; }));
+    auto* outsideCell = dynamic_cast<CListItem*>(page->ArtworkList()->item(0));
+    auto* insideCell = dynamic_cast<CListItem*>(page->ArtworkList()->item(1));
+    QCOMPARE(outsideCell->GetArtworkState(), 0);
+    QVERIFY(outsideCell->GetArtworkPath().isEmpty());
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QCOMPARE(out.readAll(), jpeg); // never rewritten
+    QCOMPARE(insideCell->GetArtworkState(), 2);
+    QCOMPARE(insideCell->GetLoadState(), 2);
+    QCOMPARE(page->ArtworkList()->GetFixedCount(), 1);
+    QFile log(GetAppSettings()->GetDataFolder() + "/UI.log");
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().contains("pixmap.loadFromData Failed: PID:00C0FFEE0000AB00"));
 }
 
 QTEST_MAIN(ReportPageTest)
