@@ -1,5 +1,7 @@
 #include "AnalyReport.h"
 
+#include "AcrMediaInfoRunnable.h"
+
 #include "AppGlobals.h"
 #include "AppHelpers.h"
 #include "AppSettings.h"
@@ -22,6 +24,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -1507,9 +1510,21 @@ void CAnalyReport::StartPull()
     m_bInPull = false;
     if (m_bPullStop.load())
         return;
-    // The recognition jobs are dispatched by the fix pipeline; a run without entries (or without
-    // jobs to run) completes at once instead of leaving the badges spinning.
-    emit PullCompleteSignal();
+    // A run without entries completes at once instead of leaving the badges spinning.
+    if (m_pullQueue.isEmpty()) {
+        emit PullCompleteSignal();
+        return;
+    }
+    AcrMediaInfoRunnable::ResetFinishedCount();
+    m_doneIdentifies.clear();
+    const int total = m_pullQueue.size();
+    for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it) {
+        if (m_bPullStop.load())
+            break;
+        auto* job = new AcrMediaInfoRunnable(it.key(), it.value(), total);
+        job->SetOwner(this);
+        m_pPool->start(job, 0);
+    }
 }
 
 void CAnalyReport::WaitPullIdle()
@@ -1612,6 +1627,10 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
         return;
     if (mask && m_pLink)
         m_pLink->ModifyMusicInfo(track, mask, values);
+    // A second answer for the same song is not counted again.
+    if (m_doneIdentifies.contains(identify))
+        return;
+    m_doneIdentifies.insert(identify);
     ++m_nDone;
     emit ReportFixInfo(-1, m_nTotal > 0 ? std::min(10000, m_nDone * 10000 / m_nTotal) : 10000);
 }
@@ -1713,74 +1732,131 @@ void CAnalyReport::SetPauseState(int type, bool wake)
         SetApplyPause(false);
 }
 
-QVector<CMusicObj*> CAnalyReport::ApplySnapshot() const
+QVector<CMusicObj*> CAnalyReport::PrepareApply()
 {
-    QVector<CMusicObj*> tracks;
-    tracks.reserve(m_trackRows.size() + m_unrecognizedRows.size());
-    for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
-        tracks.append(it.key());
-    for (auto it = m_unrecognizedRows.cbegin(); it != m_unrecognizedRows.cend(); ++it) {
-        if (!m_trackRows.contains(it.key()))
-            tracks.append(it.key());
+    // Pending edits of the editor go to the library before anything is written.
+    if (!m_pModify->IsContentHidden())
+        emit EditInfoHide();
+    // Songs whose file is gone and that the user left checked go from iTunes; rows already
+    // handled (a previous apply) are not removed twice.
+    QVector<CMusicObj*> missing;
+    for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i) {
+        auto* row = dynamic_cast<CTreeItem*>(m_pMissingTree->topLevelItem(i));
+        if (row && row->GetMusicData() && row->checkState(0) == Qt::Checked && row->GetFixState() != 2)
+            missing.append(row->GetMusicData());
     }
-    return tracks;
+    QMutexLocker lock(&m_applyMutex);
+    m_applyMissing = missing;
+    m_bApplyPrepared = true;
+    return missing;
 }
 
 void CAnalyReport::AppleyiTunes()
 {
+    WriteUILog(QStringLiteral("Start AppleiTunes"));
     if (!m_pLink)
         return;
-    // The rows belong to the GUI thread: take the list of songs there, and wait for it without
-    // blocking a stop (the GUI may be joining this thread after setting the stop word).
-    QVector<CMusicObj*> tracks;
-    if (QThread::currentThread() == thread()) {
-        tracks = ApplySnapshot();
-    } else {
-        QMutex mutex;
-        QWaitCondition ready;
-        bool done = false;
-        auto shared = std::make_shared<QVector<CMusicObj*>>();
-        QMetaObject::invokeMethod(
-            this,
-            [this, shared, &mutex, &ready, &done] {
-                *shared = ApplySnapshot();
-                QMutexLocker lock(&mutex);
-                done = true;
-                ready.wakeAll();
-            },
-            Qt::QueuedConnection);
-        QMutexLocker lock(&mutex);
-        while (!done) {
-            if (m_nStop.load()) {
-                // The posted call may still run later; it must not touch this frame's locals.
-                lock.unlock();
-                QMetaObject::invokeMethod(this, [] {}, Qt::BlockingQueuedConnection);
-                return;
-            }
-            ready.wait(&mutex, 50);
-        }
-        tracks = *shared;
+    QVector<CMusicObj*> missing;
+    bool prepared = false;
+    {
+        QMutexLocker lock(&m_applyMutex);
+        prepared = m_bApplyPrepared;
+        missing = m_applyMissing;
+        m_bApplyPrepared = false;
+        m_applyMissing.clear();
     }
+    if (!prepared) {
+        if (QThread::currentThread() == thread()) {
+            missing = PrepareApply();
+            QMutexLocker lock(&m_applyMutex);
+            m_bApplyPrepared = false;
+        } else {
+            // The rows belong to the GUI thread: ask it, and wait without ever blocking a stop
+            // (the GUI thread may be joining this one after setting the stop word).
+            struct Handover
+            {
+                QMutex mutex;
+                QWaitCondition ready;
+                bool done = false;
+                QVector<CMusicObj*> tracks;
+            };
+            auto handover = std::make_shared<Handover>();
+            QMetaObject::invokeMethod(this, [this, handover] {
+                QVector<CMusicObj*> tracks = PrepareApply();
+                {
+                    QMutexLocker own(&m_applyMutex);
+                    m_bApplyPrepared = false;
+                }
+                QMutexLocker lock(&handover->mutex);
+                handover->tracks = tracks;
+                handover->done = true;
+                handover->ready.wakeAll();
+            }, Qt::QueuedConnection);
+            QMutexLocker lock(&handover->mutex);
+            while (!handover->done) {
+                if (m_nStop.load()) {
+                    WriteUILog(QStringLiteral("Stop AppleiTunes"));
+                    return;
+                }
+                handover->ready.wait(&handover->mutex, 50);
+            }
+            missing = handover->tracks;
+        }
+    }
+
     m_bUnapplied = false;
+    CAppSettings* settings = GetAppSettings();
+    const int replace = settings ? settings->GetReplace() : 0;
+    const int replaceMask = (replace & 0x80000) ? replace : 0;
     bool failed = false;
+    bool stopped = false;
+    auto pausedOrStopped = [this] {
+        // Waits while paused (in a loop: a spurious wake-up resumes nothing); true on a stop.
+        return !WaitWhileApplyPaused([this] { return m_nStop.load() != 0; }) || m_nStop.load() != 0;
+    };
+
     m_pLink->SetTransaction(false);
-    const int total = tracks.size();
-    for (int i = 0; i < total; ++i) {
-        if (!WaitWhileApplyPaused([this] { return m_nStop.load() != 0; }))
+    const int n = m_pLink->GetMusicCount();
+    for (int i = 0; i < n && !stopped; ++i) {
+        if (pausedOrStopped()) {
+            stopped = true;
             break;
-        if (m_nStop.load())
-            break;
-        if (m_pLink->ApplyiTunesMusicInfo(tracks[i], 0) < 0)
+        }
+        if (m_pLink->ApplyMusicFixes(i, replaceMask) < 0)
             failed = true;
-        emit UpdateProcess(total > 0 ? (i + 1) * 10000 / total : 10000);
+        emit UpdateProcess((i + 1) * 10000 / n);
+    }
+    // One pass after the songs: the checked songs whose file is gone leave iTunes once.
+    QVector<CMusicObj*> removed;
+    for (CMusicObj* track : std::as_const(missing)) {
+        if (stopped || pausedOrStopped()) {
+            stopped = true;
+            break;
+        }
+        if (m_pLink->ApplyiTunesMusicInfo(track, 0x10000) < 0)
+            failed = true;
+        else
+            removed.append(track);
     }
     m_pLink->SetTransaction(true);
-    if (failed || m_nStop.load())
-        m_bUnapplied = true; // a failed write is not lost at close
-    QMetaObject::invokeMethod(this, [this] {
-        if (m_nRunState == 0)
+    if (failed || stopped)
+        m_bUnapplied = true; // what was not written must not be lost at close
+    if (!stopped)
+        emit UpdateProcess(10000);
+    QMetaObject::invokeMethod(this, [this, removed, stopped] {
+        for (CMusicObj* track : removed) {
+            CTreeItem* row = m_trackRows.value(track).missing;
+            if (row && row->GetFixState() != 2) {
+                row->SetFixState(2);
+                row->setIcon(5, CompleteIcon());
+                m_pMissingTree->SetFixedCount(m_pMissingTree->GetFixedCount() + 1);
+            }
+        }
+        if (!stopped && m_nRunState == 0)
             UpdateFixSummary();
     }, Qt::QueuedConnection);
+    WriteUILog(QStringLiteral("Stop AppleiTunes"));
+    qDebug() << "------::AppleyiTunes end";
 }
 
 void CAnalyReport::StopPlay()
@@ -1809,8 +1885,9 @@ void CAnalyReport::StopAllWork()
         m_pending.clear();
     }
     SetRecognitionHold(false);
-    // Jobs must not reach the rows that are about to go.
-    m_pPool->clear();
+    AcrMediaInfoRunnable::ResetFinishedCount();
+    // Jobs must not reach the rows that are about to go: queued ones return at once, running
+    // ones end their wait on the flag.
     WaitPullIdle();
     StopPlay();
     ClearReport();

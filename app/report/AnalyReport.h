@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMap>
 #include <QMutex>
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -75,7 +76,7 @@ public:
     void ReflashView(bool selectFirst);
     void ReflashMusicNum(bool selectFirst);
     int UpdateFixSummary();
-    bool HasUnappliedChanges() const { return m_bUnapplied; }
+    bool HasUnappliedChanges() const { return m_bUnapplied.load(); }
     void loadLanguage();
     static QString UnknownText(const QString& text, const QString& word);
 
@@ -90,7 +91,12 @@ public:
     void WaitPullIdle();
     void AcceptFixResult(void* track, int absence, int value, int infoFixState);
     void SetPauseState(int type, bool wake);
-    // Apply thread: writes every listed song's accepted fixes, one transaction, pausable.
+    // GUI thread, before the apply thread starts: saves the editor's pending edits and takes the
+    // checked songs whose file is gone. AppleyiTunes asks the GUI thread itself when this was not
+    // called. Returns those songs.
+    QVector<CMusicObj*> PrepareApply();
+    // Apply thread: writes every song's accepted fixes in one transaction, then removes the
+    // checked songs whose file is gone from iTunes once; pausable and stoppable.
     void AppleyiTunes();
     void StopPlay();
     void StopAllWork();
@@ -204,14 +210,13 @@ private:
     void ForgetCell(CMusicObj* track, QListWidgetItem* cell);
     QString PictureFolder() const;
     bool SaveInsidePictureFolder(const QImage& image, const QString& path) const;
-    QVector<CMusicObj*> ApplySnapshot() const;
     void SendSummaryFor(CTypeTreeItem* entry);
 
     int m_nMediaLibrary = 0;
     std::atomic<int> m_nStop{0};
     std::atomic<int> m_nCategoryMask{0};
     std::atomic<int> m_nProblemTotal{0};
-    bool m_bUnapplied = false;
+    std::atomic<bool> m_bUnapplied{false};
 
     QSplitter* m_pSplitter = nullptr;
     QTreeWidget* m_pTypeTree = nullptr;
@@ -253,6 +258,7 @@ private:
     std::unique_ptr<QThreadPool> m_pPool;
     std::atomic<bool> m_bPullStop{false};
     bool m_bInPull = false;
+    QSet<int> m_doneIdentifies;
     int m_nDone = 0;
     int m_nTotal = 0;
     int m_nFixAllStage = 0;
@@ -264,4 +270,9 @@ private:
     int m_nArtworkRemaining = 0;
     int m_nArtistRemaining = 0;
     int m_nAlbumRemaining = 0;
+
+    // Handed from the GUI thread to the apply thread.
+    QMutex m_applyMutex;
+    QVector<CMusicObj*> m_applyMissing;
+    bool m_bApplyPrepared = false;
 };
