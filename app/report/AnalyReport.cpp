@@ -546,8 +546,9 @@ int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget*
         return -1;
     auto* row = new CTreeItem();
     row->SetMusicData(track, kind);
-    if (mode != 1)
-        row->setCheckState(0, checkState == 2 ? Qt::Checked : Qt::Unchecked);
+    // Every page, the missing files included, shows the check box its song's exclusion word
+    // gives: without one the user could not keep a song in iTunes, nor remove it.
+    row->setCheckState(0, checkState == 2 ? Qt::Checked : Qt::Unchecked);
     row->setText(0, info->Name);
     row->setToolTip(0, info->Name);
     QString duration;

@@ -2,6 +2,7 @@
 // and analysed, its problem songs are handed to the page from a worker thread as the analysis
 // thread does, and the pages, badges, summaries, checks and moves are read back.
 
+#include "AcrMediaInfoRunnable.h"
 #include "AnalyReport.h"
 #include "ArtworkList.h"
 #include "AudioFixture.h"
@@ -9,6 +10,9 @@
 #include "FailedTreeWidget.h"
 #include "IMusicLinkHost.h"
 #include "LibraryXml.h"
+#include "LocalHttpServer.h"
+#include "MusicTag.h"
+#include "ServiceKeys.h"
 #include "ListDelegate.h"
 #include "ListItem.h"
 #include "ListWidget.h"
@@ -24,6 +28,7 @@
 #include "AppSettings.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -105,6 +110,9 @@ private slots:
     void stopAllWorkEmptiesEveryPage();
     // Last: it gives songs artwork.
     void storedArtworkIsWrittenOnlyInsideThePictureFolder();
+    // After it: these write tags.
+    void fixAllIdentifiesHoldsAnswersWhilePausedAndStops();
+    void applyWritesFilesAndRemovesCheckedMissingSongsOnce();
 
 private:
     // Hands the analysed songs to the page from a worker thread, as the analysis thread does,
@@ -710,6 +718,133 @@ void ReportPageTest::storedArtworkIsWrittenOnlyInsideThePictureFolder()
     QFile log(GetAppSettings()->GetDataFolder() + "/UI.log");
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(log.readAll().contains("pixmap.loadFromData Failed: PID:00C0FFEE0000AB00"));
+}
+
+namespace
+{
+QByteArray IdentifyAnswer()
+{
+    return R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{)"
+           R"("title":"Found Title","duration_ms":1000,"album":{"name":"Found Album"},)"
+           R"("genres":[{"name":"Pop"}],"artists":[{"name":"Found Artist"}],"release_date":"2004-06-07"}]},)"
+           R"("cost_time":0.1,"result_type":0})";
+}
+} // namespace
+
+void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
+{
+    using namespace tidewell::test;
+    LocalHttpServer acr;
+    QVERIFY(acr.start());
+    ScopedEnv host(tidewell::online::keys::kAcrHostVariable, acr.hostPort().toLatin1());
+    acr.answer("/v1/identify", HttpResponse::only(HttpResponse::Mode::Silent));
+
+    // Home while every job waits on the service: the stop ends them without the time-outs.
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    QCOMPARE(page->SetFixMode(1), 3);
+    page->SetRunState(1);
+    page->StopPlay();
+    page->StartPull();
+    QVERIFY(WaitUntil([&] { return acr.requests().size() == 3; }, 20000));
+    QElapsedTimer home;
+    home.start();
+    page->StopAllWork();
+    QVERIFY2(home.elapsed() < 2000, "going home does not wait for the service");
+    QCOMPARE(page->ArtworkList()->count(), 0);
+
+    // A whole run: answers are held while the view is paused, then fill the pages.
+    acr.answer("/v1/identify", {HttpResponse::Mode::Full, 200, "application/json", IdentifyAnswer()});
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    QSignalSpy progress(page.get(), &CAnalyReport::ReportFixInfo);
+    QSignalSpy complete(page.get(), &CAnalyReport::ReportFixAllComplete);
+    QSignalSpy started(page.get(), &CAnalyReport::PullStartSignal);
+    page->SetFixMode(1);
+    page->SetRunState(1);
+    page->StopPlay();
+    page->PauseFixView();
+    page->StartPull();
+    QVERIFY(WaitUntil([&] { return acr.requests().size() >= 6; }, 20000));
+    QTest::qWait(300);
+    QCOMPARE(progress.count(), 0); // held on the pool threads
+    QCOMPARE(complete.count(), 0);
+    page->ResumeFixView();
+    QVERIFY(WaitUntil([&] { return complete.count() == 1; }, 20000));
+    QCOMPARE(started.count(), 3);
+    QCOMPARE(progress.at(0).at(0).toInt(), -1);
+    // The artist and album rows are fixed with what the answer said; the cells got no cover and
+    // moved to Unrecognized Songs.
+    QCOMPARE(RowsOf(page->ArtistTree()), 2);
+    QCOMPARE(page->ArtistTree()->GetFixedCount(), 2);
+    QCOMPARE(page->ArtistTree()->topLevelItem(0)->text(2), QStringLiteral("Found Artist"));
+    QCOMPARE(page->AlbumTree()->GetFixedCount(), 2);
+    QCOMPARE(page->ArtworkList()->count(), 0);
+    QCOMPARE(page->GetRunState(), 0);
+    MusicInfo* info = nullptr;
+    QCOMPARE(link->GetMusicRecord(SongTitled("Homeless Tune")->track, &info, 1), 0);
+    QCOMPARE(info->Album, QStringLiteral("Found Album"));
+    QCOMPARE(info->Name, QStringLiteral("Found Title"));
+    QCOMPARE(AcrMediaInfoRunnable::FinishedCount(), 0);
+    QCOMPARE(page->CategoryEntry(ReportArtist)->GetBadgePage(), 1);
+    QVERIFY(page->HasUnappliedChanges() || RowsOf(page->UnrecognizedTree()) > 0);
+
+    // Home while paused with answers waiting returns at once and drops them.
+    page->StopAllWork();
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    page->SetFixMode(1);
+    page->SetRunState(1);
+    page->PauseFixView();
+    QSignalSpy late(page.get(), &CAnalyReport::ReportFixInfo);
+    page->StartPull();
+    QVERIFY(WaitUntil([&] { return acr.requests().size() >= 9; }, 20000));
+    QTest::qWait(100);
+    home.restart();
+    page->StopAllWork();
+    QVERIFY(home.elapsed() < 2000);
+    QTest::qWait(100);
+    QCOMPARE(late.count(), 0);
+    QVERIFY(!g_bRecognitionHold.load());
+}
+
+void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
+{
+    GetAppSettings()->SetReplace(MF_ReplaceSwitch | MF_Name | MF_Artist | MF_Album);
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    const Song* bare = SongTitled("Bare Song");
+    QCOMPARE(link->ModifyMusicInfo(bare->track, MF_Artist, QStringList{"Applied Artist"}), 0);
+    // The missing song stays checked: it leaves the library file once.
+    QCOMPARE(RowsOf(page->MissingTree()), 1);
+    QCOMPARE(page->MissingTree()->topLevelItem(0)->checkState(0), Qt::Checked);
+
+    QSignalSpy process(page.get(), &CAnalyReport::UpdateProcess);
+    page->PrepareApply();
+    std::atomic<bool> done{false};
+    std::thread apply([&] {
+        page->AppleyiTunes();
+        done = true;
+    });
+    QVERIFY(WaitUntil([&] { return done.load(); }, 60000));
+    apply.join();
+    QTest::qWait(50);
+    QCOMPARE(process.last().at(0).toInt(), 10000);
+    MusicInfo written;
+    QVERIFY(GetMusicInfo(files[3].toUtf8().constData(), &written) >= 0);
+    QCOMPARE(written.Artist, QStringLiteral("Applied Artist"));
+    QFile xml(QString::fromLocal8Bit(qgetenv("TIDEWELL_ITUNES_LIBRARY")));
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    QVERIFY(!xml.readAll().contains("Gone Song"));
+    auto* missingRow = dynamic_cast<CTreeItem*>(page->MissingTree()->topLevelItem(0));
+    QCOMPARE(missingRow->GetFixState(), 2);
+
+    // A second apply (no thread prepared it) does not remove the handled song again, and a stop
+    // during a pause returns.
+    page->SetPauseState(2, true);
+    std::thread paused([&] { page->AppleyiTunes(); });
+    QTest::qWait(100);
+    page->SetStopState(1);
+    page->SetPauseState(1, true);
+    paused.join();
+    QVERIFY(page->HasUnappliedChanges());
+    page->SetStopState(0);
 }
 
 QTEST_MAIN(ReportPageTest)
