@@ -1,22 +1,23 @@
-// Start-up of the program: settings and folders, scale, strings, the single-instance lock, the
-// look, then the main window.
+// Start-up of the program: scale, settings and folders, the interface language, identity, the
+// single-instance lock, the look, then the main window.
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "AppVersion.h"
-#include "CFramelessWindow.h"
 #include "LanguageDirection.h"
+#include "MainUI.h"
+#include "StartUpRules.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFont>
-#include <QLabel>
 #include <QLockFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyleFactory>
-#include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -26,7 +27,7 @@ QString LockPath()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    return folder + QStringLiteral("/tidewell.lock");
+    return folder + QStringLiteral("/com.zavro.tidewell.singleInstance.lock");
 }
 
 } // namespace
@@ -42,9 +43,17 @@ int main(int argc, char* argv[])
     if (const int code = LoadAppSettings(); code != 0)
         return code;
 
+    CAppSettings* settings = GetAppSettings();
+    QString language = settings->GetLanguage();
+    if (language.isEmpty()) {
+        language = StartLanguageForLocale(QLocale::system());
+        settings->SetLanguage(language);
+    }
+    InstallTranslation(language, QCoreApplication::applicationDirPath() + QStringLiteral("/language"));
+
     FillAppStrings();
-    QApplication::setOrganizationName(QStringLiteral("Zavro"));
-    QApplication::setOrganizationDomain(QStringLiteral("zavro.example"));
+    QApplication::setOrganizationName(QStringLiteral("zavro"));
+    QApplication::setOrganizationDomain(QStringLiteral("zavro.com"));
     QApplication::setApplicationName(QStringLiteral("Tidewell"));
     g_strVersion = GetAppVersion();
     QApplication::setApplicationVersion(g_strVersion);
@@ -61,22 +70,18 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setStyleSheet(LoadApplicationStyleSheet());
 
-    CFramelessWindow window;
-    window.SetTitle(QObject::tr("Tidewell"));
-    auto* content = new QWidget;
-    auto* layout = new QVBoxLayout(content);
-    auto* label = new QLabel(QObject::tr("Tidewell %1").arg(g_strVersion));
-    label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label);
-    window.SetCentralWidget(content);
-    window.resize(ScaledInt(1000), ScaledInt(680));
-    ApplyLanguageDirection(&window);
-    window.show();
-
-    const int result = QApplication::exec();
-    CloseUILog();
-    if (CAppSettings* settings = GetAppSettings())
-        settings->SaveSettings();
+    int result = 0;
+    {
+        auto window = std::make_unique<CMainUI>();
+        ApplyLanguageDirection(window.get());
+        window->show();
+        if (window->IsUpdateDue())
+            window->UpdataView();
+        result = QApplication::exec();
+    }
+    if (CAppSettings* current = GetAppSettings())
+        current->SaveSettings();
     ReleaseAppSettings();
+    CloseUILog();
     return result;
 }

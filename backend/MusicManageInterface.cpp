@@ -1,5 +1,7 @@
 #include "MusicManageInterface.h"
 
+#include "DatabaseCopy.h"
+
 #include "MusicManage.h"
 #include "MusicObj.h"
 
@@ -297,4 +299,13 @@ int MM_ChangeAllMusicState(MusicManageHandle handle, int bits, int set)
 int MM_SetTransaction(MusicManageHandle handle, int flag)
 {
     return forward(handle, -1, [&](CMusicManage& m) { return m.SetTransaction(flag != 0 ? 1 : 0); });
+}
+
+int MM_BackupMusicLibrary(MusicManageHandle handle, const char* source, const char* target)
+{
+    if (!source || !target)
+        return -1;
+    return forward(handle, -1, [&](CMusicManage&) {
+        return BackupDatabaseFile(QString::fromUtf8(source), QString::fromUtf8(target));
+    });
 }

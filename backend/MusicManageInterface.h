@@ -110,3 +110,8 @@ extern "C" int MM_SetMusicState(MusicManageHandle handle, CMusicObj* track, int 
 extern "C" int MM_ChangeAllMusicState(MusicManageHandle handle, int bits, int set);
 // 0 begins a database transaction; any other value commits it.
 extern "C" int MM_SetTransaction(MusicManageHandle handle, int flag);
+
+// Copies the database at source (UTF-8) into target (UTF-8) with SQLite's online backup, through a
+// temporary file renamed over target when complete (BackupDatabaseFile's results). Any thread; it
+// does not touch the manager's own connection.
+extern "C" int MM_BackupMusicLibrary(MusicManageHandle handle, const char* source, const char* target);

@@ -1,6 +1,6 @@
 find_package(Threads REQUIRED)
 find_package(PkgConfig REQUIRED)
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Multimedia LinguistTools DBus Test)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Multimedia LinguistTools DBus Test Concurrent)
 find_package(SQLite3 REQUIRED)
 
 pkg_check_modules(TAGLIB REQUIRED IMPORTED_TARGET taglib)

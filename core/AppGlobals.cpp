@@ -8,6 +8,7 @@
 QString g_strAppRoot;
 QString g_strVersion;
 QString g_strDBPath;
+QTranslator* g_pTranslator = nullptr;
 QString g_strAppName;
 QString g_strProductName;
 QString g_strFullProductName = QStringLiteral("Zavro Tidewell");

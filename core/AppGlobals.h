@@ -9,6 +9,8 @@
 #include <atomic>
 #include <functional>
 
+class QTranslator;
+
 // Application-wide values that live from program start to exit.
 //
 // Threading: the strings and g_scanTextList belong to the GUI thread (they are filled at start-up
@@ -47,6 +49,10 @@ extern const std::array<QString, 7> multipartSubtypeNames;
 // ---- Plain values ---------------------------------------------------------------------------
 
 // UI scale: display width / 1920, held between 1.0 and 2.0. Set once by main before any window.
+// The translator start-up installed (null when none could be loaded); the language switch
+// replaces it. GUI thread.
+extern QTranslator* g_pTranslator;
+
 extern double g_dScale;
 // The scale for a display of the given logical width in pixels (what main stores in g_dScale).
 double ScaleForScreenWidth(int width);

@@ -417,6 +417,11 @@ int CMusicLink::SetTransaction(bool commit)
     return MM_SetTransaction(m_manage, commit ? 1 : 0);
 }
 
+int CMusicLink::BackupMusicLibrary(const QString& target)
+{
+    return MM_BackupMusicLibrary(m_manage, g_strDBPath.toUtf8().constData(), target.toUtf8().constData());
+}
+
 void CMusicLink::LoadMusicProgress(const MusicProgressInfo& info)
 {
     void* track = info.MusicObj;

@@ -96,6 +96,9 @@ public:
     int GetMusicState(CMusicObj* track);
     // false begins a transaction of the working database, true commits it.
     int SetTransaction(bool commit);
+    // Copies the working database into target, consistently even while the manager writes it
+    // (see MM_BackupMusicLibrary); 0 on success. Any thread: the copy may take a while.
+    int BackupMusicLibrary(const QString& target);
 
     // Progress handlers, called by the C callbacks on the reporting thread.
     void LoadMusicProgress(const MusicProgressInfo& info);

@@ -53,7 +53,7 @@ class CAnalyReport : public QWidget
 public:
     explicit CAnalyReport(QWidget* parent = nullptr);
     // The media library handle is kept for the preview; the report page plays nothing itself.
-    CAnalyReport(int mediaLibrary, QWidget* parent);
+    CAnalyReport(int mediaLibrary, QWidget* parent = nullptr);
     ~CAnalyReport() override;
 
     // ---- set-up and the analysis ----
@@ -67,6 +67,10 @@ public:
     // Any thread.
     void AddProblemCount(int n) { m_nProblemTotal += n; }
     int GetProblemCount() const { return m_nProblemTotal.load(); }
+    int ProblemCount() const { return m_nProblemTotal.load(); }
+    int CategoryMask() const { return m_nCategoryMask.load(); }
+    // Songs listed on the problem pages.
+    int ListedTracks() const { return static_cast<int>(m_trackRows.size()); }
     // One problem song of the analysis; any thread (filed on the GUI thread, in call order).
     int AddProblemTrack(CMusicObj* track, int problem, int state, int64_t repeatId, int identify, int one);
     void ClearPullQueue();

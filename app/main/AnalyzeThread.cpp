@@ -1,0 +1,149 @@
+#include "AnalyzeThread.h"
+
+#include "AnalyReport.h"
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "CMusicLink.h"
+#include "Duplicate.h"
+#include "MainUI.h"
+
+#include <QElapsedTimer>
+#include <QMetaObject>
+#include <QMutexLocker>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kMissingFile = 0x10000;
+constexpr int kNoArtwork = 0x8000000;
+constexpr int kNoArtist = 0x400;
+constexpr int kNoAlbum = 0x800;
+constexpr int kDuplicate = 0x4000;
+
+// Batches go to the GUI thread at this size or after this long, whichever comes first, so a
+// page fills smoothly without one posted call per track.
+constexpr std::size_t kBatchSize = 512;
+constexpr qint64 kBatchMs = 40;
+
+} // namespace
+
+CAnalyzeThread::CAnalyzeThread(CMainUI* owner, CAnalyReport* report, CDuplicate* duplicate, CMusicLink* link)
+    : QThread(owner)
+    , m_pReport(report)
+    , m_pDuplicate(duplicate)
+    , m_pMusicLink(link)
+    , m_pOwner(owner)
+{
+}
+
+CAnalyzeThread::~CAnalyzeThread()
+{
+    quit();
+    wait();
+}
+
+double CAnalyzeThread::TrackPenalty(int absence, int mask, bool duplicateRun)
+{
+    if (duplicateRun)
+        return (absence & kDuplicate) ? 1.0 : 0.0;
+    if ((absence & kMissingFile) && (mask & kMissingFile))
+        return 0.25;
+    double penalty = 0.0;
+    for (const int bit : {kNoArtwork, kNoArtist, kNoAlbum})
+        if ((absence & bit) && (mask & bit))
+            penalty += 0.25;
+    return penalty;
+}
+
+void CAnalyzeThread::Flush(std::vector<ProblemTrack>& batch, bool duplicateRun)
+{
+    if (batch.empty())
+        return;
+    QMetaObject::invokeMethod(
+        m_pOwner,
+        [owner = m_pOwner, report = m_pReport, duplicate = m_pDuplicate, generation = m_uGeneration,
+         tracks = std::move(batch), duplicateRun]() {
+            // A run that was stopped or replaced hands nothing on: its tracks may be gone.
+            if (owner->IsStopRequested() || owner->RunGeneration() != generation)
+                return;
+            for (const ProblemTrack& t : tracks) {
+                if (duplicateRun) {
+                    duplicate->AddDuplicateTrack(t.track, t.absence, t.state, t.repeatId);
+                } else {
+                    report->AddProblemCount(1);
+                    report->AddProblemTrack(t.track, t.absence, t.state, t.repeatId, t.index, 1);
+                }
+            }
+        },
+        Qt::QueuedConnection);
+    batch.clear();
+}
+
+void CAnalyzeThread::run()
+{
+    if (!m_pMusicLink)
+        return;
+    int largest = 0;
+    int type = 0;
+    const int n = m_pMusicLink->GetMusicCount(&largest, &type);
+    const CAppSettings* settings = GetAppSettings();
+    const int mask = settings ? settings->GetGenernal() : 0;
+    const bool duplicateRun = type == 4 || type == 5;
+
+    double score = m_pOwner->GetScore();
+    // No track: no step (10000 / 0 would poison every later score update).
+    const double step = largest > 0 ? score / largest : 0.0;
+    m_pOwner->SetScoreStep(step);
+    int duplicates = 0;
+
+    const unsigned generation = m_uGeneration;
+    QMetaObject::invokeMethod(
+        m_pOwner,
+        [owner = m_pOwner, report = m_pReport, generation, mask]() {
+            if (owner->IsStopRequested() || owner->RunGeneration() != generation)
+                return;
+            report->SetCategoryMask(mask);
+            report->ClearPullQueue();
+        },
+        Qt::QueuedConnection);
+
+    std::vector<ProblemTrack> batch;
+    QElapsedTimer sinceFlush;
+    sinceFlush.start();
+    int lastProgress = -1;
+    for (int i = 0; i < n; ++i) {
+        // Pause takes effect between tracks; a stop ends the run without a report.
+        if (!WaitWhileAnalysisPaused() || g_iStop.load())
+            return;
+        ProblemTrack t;
+        t.index = i;
+        m_pMusicLink->GetMusicObj(i, &t.track, &t.absence, &t.state, &t.repeatId);
+        if (g_iStop.load())
+            return;
+        const double penalty = t.track ? TrackPenalty(t.absence, mask, duplicateRun) : 0.0;
+        score -= step * penalty;
+        m_pOwner->SetScore(score);
+        const int progress = static_cast<int>(static_cast<double>(i) * 10000.0 / n);
+        if (progress != lastProgress) {
+            lastProgress = progress;
+            emit UpdateProcess(progress);
+        }
+        if (penalty > 0) {
+            if (duplicateRun)
+                ++duplicates;
+            batch.push_back(t);
+        }
+        if (batch.size() >= kBatchSize || (!batch.empty() && sinceFlush.elapsed() >= kBatchMs)) {
+            Flush(batch, duplicateRun);
+            sinceFlush.restart();
+        }
+    }
+    if (g_iStop.load())
+        return;
+    Flush(batch, duplicateRun);
+    if (duplicateRun)
+        emit StartFixAll(tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(duplicates), QString::number(n),
+                         duplicates, -1);
+    emit SandUpdataReport(generation);
+}

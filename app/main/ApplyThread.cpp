@@ -1,0 +1,32 @@
+#include "ApplyThread.h"
+
+#include "AnalyReport.h"
+#include "Duplicate.h"
+#include "MainUI.h"
+
+#include <QDebug>
+
+CApplyThread::CApplyThread(CMainUI* owner, CAnalyReport* report, CDuplicate* duplicate)
+    : QThread(owner)
+    , m_pOwner(owner)
+    , m_pReport(report)
+    , m_pDuplicate(duplicate)
+{
+}
+
+CApplyThread::~CApplyThread()
+{
+    quit();
+    wait();
+}
+
+void CApplyThread::run()
+{
+    const int type = m_pOwner->GetResultType();
+    if (type == 4 || type == 5)
+        m_pDuplicate->RemoveDuplicate();
+    else
+        m_pReport->AppleyiTunes();
+    emit SendApplyOK();
+    qDebug() << "------CApplyThread::run end";
+}

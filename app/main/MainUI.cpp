@@ -1,0 +1,529 @@
+#include "MainUI.h"
+
+#include "AnalyReport.h"
+#include "AnalyWidget.h"
+#include "AnalyzeThread.h"
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "ApplyThread.h"
+#include "CMusicLink.h"
+#include "CRichLabel.h"
+#include "CShadeLabel.h"
+#include "CStatusBar.h"
+#include "CTextButton.h"
+#include "Duplicate.h"
+#include "LanguageDirection.h"
+#include "ReadyLoadThread.h"
+#include "SharedImages.h"
+#include "StartUI.h"
+#include "StyleTemplates.h"
+#include "UILog.h"
+#include "kestrine.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMovie>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QStackedLayout>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+
+QString Number(double value) { return QString::number(value, 'g', 6); }
+
+QString ProgressStyle()
+{
+    return QStringLiteral(
+               "QProgressBar#%1 {min-width: %4px;min-height: %5px;max-height: %5px;"
+               "background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0 #114c79, stop:0.295 "
+               "#28699a, stop:0.855 #2473b0, stop:0.980 rgb(190,190,190),stop:1 rgba(255, 255, 255, 255));"
+               "border-width: 0px;border-radius: %6px;border-style: solid;}"
+               "QProgressBar#%1::chunk {background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0 "
+               "#c2e05e, stop: 0.50 %2, stop: 1 %3);min-height: %7px;max-height: %7px;border-width: 0px;"
+               "border-radius: %8px;border-style: solid;}")
+        .arg(QStringLiteral("main_progress"), QStringLiteral("#41b104"), QStringLiteral("#b7e330"),
+             Number(ScaledValue(15)), Number(ScaledValue(14)), Number(ScaledValue(7)), Number(ScaledValue(12)),
+             Number(ScaledValue(6)));
+}
+
+} // namespace
+
+CMainUI::CMainUI(QWidget* parent)
+    : CFramelessWindow(parent)
+{
+    setMinimumSize(ScaledInt(876), ScaledInt(585));
+    setObjectName(QStringLiteral("mainUi"));
+    SetIcon(QIcon(QStringLiteral(":/res/res/win/label/icon.png")));
+
+    m_iMediaHandle = KestrineOpen("Zavro/Tidewell", -1);
+    if (m_iMediaHandle > 0) {
+        KestrineConfigure(m_iMediaHandle, 4);
+        g_hMediaLibrary = m_iMediaHandle;
+    } else {
+        m_iMediaHandle = 0;
+    }
+
+    ::ApplyLanguageDirection(this);
+    LoadSharedImages();
+    OpenUILog();
+
+    BuildMainWidgets();
+    BuildMenus();
+    CreateMusicLink();
+    ConnectMainSignals();
+
+    m_pRetryButton->installEventFilter(this);
+    m_pScanList->installEventFilter(this);
+
+    m_pReadyLoadThread = new CReadyLoadThread(this);
+    m_pAnalyzeThread = new CAnalyzeThread(this, m_pReport, m_pDuplicate, m_pMusicLink);
+    m_pApplyThread = new CApplyThread(this, m_pReport, m_pDuplicate);
+    connect(m_pReadyLoadThread, &CReadyLoadThread::ReadyToLoadingOK, this, [this](bool ok, unsigned generation) {
+        if (generation == RunGeneration())
+            ReadyToLoadingOK(ok);
+    });
+    connect(m_pAnalyzeThread, &CAnalyzeThread::UpdateProcess, this, [this](int value) {
+        if (!IsStopRequested())
+            UpdateProcess(value);
+    });
+    connect(m_pAnalyzeThread, &CAnalyzeThread::SandUpdataReport, this, [this](unsigned generation) {
+        if (!IsStopRequested() && generation == RunGeneration())
+            UpdataReport();
+    });
+    connect(m_pAnalyzeThread, &CAnalyzeThread::StartFixAll, this, &CMainUI::StartFixAll);
+    connect(m_pApplyThread, &CApplyThread::SendApplyOK, this, &CMainUI::UpdataApplyOK);
+
+    updateGeometry();
+    ClearScanList();
+    EmptyWorkFolders();
+    WriteUILog(QStringLiteral("Complete CMainUI::CMainUI! AppName:%1").arg(g_strAppName));
+}
+
+// Every worker is stopped, woken and joined before anything it may use goes; nothing here ends
+// the process: main returns the event loop's result after the window is gone.
+CMainUI::~CMainUI()
+{
+    WriteUILog(QStringLiteral("Enter CMainUI::~CMainUI!"));
+    StopAllWork();
+    if (m_pMusicLink)
+        m_pMusicLink->SetExitState(1);
+    delete m_pAnalyzeThread;
+    m_pAnalyzeThread = nullptr;
+    delete m_pApplyThread;
+    m_pApplyThread = nullptr;
+    delete m_pReadyLoadThread;
+    m_pReadyLoadThread = nullptr;
+    ClearScanList();
+    if (m_pHeaderMovie)
+        m_pHeaderMovie->stop();
+    // The pages hold track handles of the manager: they go before the link that owns the manager.
+    delete m_pContentStack;
+    m_pContentStack = nullptr;
+    m_pReport = nullptr;
+    m_pStartUI = nullptr;
+    m_pDuplicate = nullptr;
+    delete m_pMusicLink;
+    m_pMusicLink = nullptr;
+    WriteUILog(QStringLiteral("End DEL_OBJ(m_pMusicLink)"));
+    FreeSharedImages();
+    if (m_iMediaHandle != 0) {
+        if (g_hMediaLibrary == m_iMediaHandle)
+            g_hMediaLibrary = 0;
+        KestrineClose(m_iMediaHandle);
+        KestrineRelease(m_iMediaHandle);
+        m_iMediaHandle = 0;
+    }
+}
+
+QPushButton* CMainUI::MakeActionButton(const QString& text, const QString& objectName, const QString& picture,
+                                       const QString& colour, double width)
+{
+    auto* button = new QPushButton(text, m_pActionStack);
+    button->setObjectName(objectName);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(ActionButtonStyle(objectName, picture, colour, width));
+    return button;
+}
+
+QString CMainUI::ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
+                                   double width)
+{
+    // Every action picture carries its icon at the left: the text is centred in the room beside it.
+    return ImageButtonStyle(objectName, picture, ScaledValue(width), ScaledValue(43), colour, ScaledValue(14)) +
+           QStringLiteral("QPushButton#%1{padding-left:%2px;}").arg(objectName, Number(ScaledValue(30)));
+}
+
+void CMainUI::BuildMainWidgets()
+{
+    m_pToolBar = new QToolBar(this);
+    m_pToolBar->setContentsMargins(0, 0, 0, 0);
+    m_pToolBar->setObjectName(QStringLiteral("MainUIToolBar"));
+    m_pToolBar->setMovable(false);
+    AddWidget(m_pToolBar);
+
+    m_pTopStack = new QStackedWidget(m_pToolBar);
+    m_pTopStack->setContentsMargins(0, 0, 0, 0);
+    m_pTopStack->setMinimumWidth(ScaledInt(856));
+
+    m_pStatusBar = new CStatusBar(this);
+    m_pStatusBar->setObjectName(QStringLiteral("MainUIStatusBar"));
+    m_pStatusBar->setMinimumHeight(ScaledInt(22));
+    m_pStatusBar->setSizeGripEnabled(false);
+    SetToolWidget(m_pStatusBar);
+
+    // Scanning header.
+    auto* scanning = new QWidget(m_pTopStack);
+    m_pHeaderPicture = new QWidget(scanning);
+    m_pHeaderPicture->setObjectName(QStringLiteral("label_back"));
+    SetHeaderPicture(QStringLiteral("scanned_bg"));
+    auto* pictureLayout = new QStackedLayout(m_pHeaderPicture);
+    pictureLayout->setContentsMargins(0, 0, 0, 0);
+    m_pHeaderLabel = new QLabel(m_pHeaderPicture);
+    m_pHeaderLabel->setAlignment(Qt::AlignCenter);
+    pictureLayout->addWidget(m_pHeaderLabel);
+    m_pHeaderMovie = new QMovie(scanning);
+
+    m_pScoreName = new QLabel(tr("Music List Score: "), scanning);
+    m_pScoreName->setObjectName(QStringLiteral("MainUIScoreName"));
+    m_pScoreLabel = new QLabel(QStringLiteral("100"), scanning);
+    m_pScoreLabel->setObjectName(QStringLiteral("MainUIScore"));
+    m_pScoreLabel->setMinimumWidth(ScaledInt(100));
+
+    m_pMessageLine = new CShadeLabel(m_pStatusBar);
+    m_pMessageLine->setObjectName(QStringLiteral("MainUIFixing"));
+    m_pMessageLine->SetText(tr("Scanning Library: "));
+    m_pMessageLine->setFixedHeight(ScaledInt(20));
+
+    m_pRetryButton = new CTextButton(scanning);
+    m_pRetryButton->setObjectName(QStringLiteral("MainUIRetry"));
+    m_pRetryButton->setContentsMargins(0, 0, 0, 0);
+    m_pRetryButton->SetButtonText(tr("Refix"));
+    m_pRetryButton->hide();
+
+    m_pApplyOrSave = new CRichLabel(scanning);
+    m_pApplyOrSave->setObjectName(QStringLiteral("MainUIQuitOrSave"));
+    m_pApplyOrSave->AddText(tr("You can "), CRichLabel::Plain);
+    m_pApplyOrSave->AddText(tr("Apply Result"), CRichLabel::Link);
+    m_pApplyOrSave->AddText(tr(" now, or "), CRichLabel::Plain);
+    m_pApplyOrSave->AddText(tr("Save Project"), CRichLabel::Link);
+    m_pApplyOrSave->AddText(tr(" to continue next time."), CRichLabel::Plain);
+    m_pApplyOrSave->AdjustLabelSize();
+    m_pApplyOrSave->hide();
+
+    m_pMessageRow = new QHBoxLayout;
+    m_pMessageRow->setContentsMargins(0, 0, 0, 0);
+    m_pMessageRow->addWidget(m_pMessageLine);
+    m_pMessageRow->addWidget(m_pRetryButton);
+    m_pMessageRow->addWidget(m_pApplyOrSave);
+    m_pMessageRow->addStretch();
+
+    m_pProgress = new QProgressBar(scanning);
+    m_pProgress->setObjectName(QStringLiteral("main_progress"));
+    m_pProgress->setMinimumWidth(ScaledInt(300));
+    m_pProgress->setRange(0, 10000);
+    m_pProgress->setValue(0);
+    m_pProgress->setTextVisible(false);
+    m_pProgress->setStyleSheet(ProgressStyle());
+
+    m_pHintLine = new CShadeLabel(m_pStatusBar);
+    m_pHintLine->setObjectName(QStringLiteral("MainUIScroll"));
+    m_pHintLine->SetShadeHidden(true);
+
+    m_pHeaderStack = new QStackedWidget(scanning);
+    m_pHeaderStack->setContentsMargins(0, 0, 0, 0);
+    m_pHeaderStack->addWidget(m_pProgress);
+    m_pHeaderStack->addWidget(m_pHintLine);
+    m_pHeaderStack->setCurrentIndex(HeaderProgress);
+
+    m_pActionStack = new QStackedWidget(scanning);
+    m_pActionStack->setFixedSize(ScaledInt(130), ScaledInt(40));
+    m_pActionStack->setMinimumSize(ScaledInt(132), ScaledInt(43));
+    m_pActionStack->setMaximumSize(ScaledInt(132), ScaledInt(43));
+    m_pActionStack->setFocusPolicy(Qt::NoFocus);
+    m_pPauseButton = MakeActionButton(tr("   Pause"), QStringLiteral("main_cancelbut"), QStringLiteral("pause"),
+                                      QStringLiteral("#3d90c5"), 132);
+    m_pFixAllButton = MakeActionButton(tr("   Fix All"), QStringLiteral("main_fixallbut"), QStringLiteral("fixallbut"),
+                                       QStringLiteral("#954804"), 132);
+    m_pApplyButton = MakeActionButton(tr("Apply"), QStringLiteral("main_applybut"), QStringLiteral("apply"),
+                                      QStringLiteral("#954804"), 132);
+    m_pReturnButton = MakeActionButton(tr("  Try Again"), QStringLiteral("main_selectbut"), QStringLiteral("return"),
+                                       QStringLiteral("#954804"), 132);
+    m_pScanButton = MakeActionButton(tr("   Scan"), QStringLiteral("main_scanbut"), QStringLiteral("scan"),
+                                     QStringLiteral("#3d90c5"), 132);
+    m_pRemoveButton = MakeActionButton(tr("   Remove"), QStringLiteral("main_removebut"), QStringLiteral("remove"),
+                                       QStringLiteral("#954804"), 132);
+    for (QPushButton* button :
+         {m_pPauseButton, m_pFixAllButton, m_pApplyButton, m_pReturnButton, m_pScanButton, m_pRemoveButton})
+        m_pActionStack->addWidget(button);
+    m_pActionStack->setCurrentIndex(ActionPause);
+    // The button pictures carry their icon at the left and are never mirrored: the texts keep
+    // their room beside it in both directions.
+    m_pActionStack->setLayoutDirection(Qt::LeftToRight);
+
+    m_pHomeButton = new QPushButton(tr("  Home"), this);
+    m_pHomeButton->setObjectName(QStringLiteral("main_gohome"));
+    m_pHomeButton->setFocusPolicy(Qt::NoFocus);
+    m_pHomeButton->setFixedSize(ScaledInt(110), ScaledInt(40));
+    m_pHomeButton->setLayoutDirection(Qt::LeftToRight);
+    m_pHomeButton->setStyleSheet(ImageButtonStyle(QStringLiteral("main_gohome"), QStringLiteral("home"),
+                                                  ScaledValue(112), ScaledValue(43), QStringLiteral("#3d90c5"),
+                                                  ScaledValue(14)));
+
+    auto* scoreRow = new QHBoxLayout;
+    scoreRow->setContentsMargins(0, 0, 0, 0);
+    scoreRow->addWidget(m_pScoreName);
+    scoreRow->addWidget(m_pScoreLabel);
+    scoreRow->addStretch();
+    m_pScoreBlock = new QWidget(scanning);
+    auto* blockLayout = new QVBoxLayout(m_pScoreBlock);
+    blockLayout->setContentsMargins(0, 0, 0, 0);
+    blockLayout->setSpacing(0);
+    blockLayout->addLayout(scoreRow);
+    blockLayout->addSpacing(10);
+    blockLayout->addWidget(m_pHeaderStack);
+    blockLayout->addSpacing(10);
+    blockLayout->addLayout(m_pMessageRow);
+    blockLayout->addStretch();
+
+    auto* scanningLayout = new QHBoxLayout(scanning);
+    scanningLayout->setContentsMargins(0, 0, 0, 0);
+    scanningLayout->addSpacing(10);
+    scanningLayout->addWidget(m_pHeaderPicture);
+    scanningLayout->addSpacing(10);
+    scanningLayout->addWidget(m_pScoreBlock);
+    scanningLayout->addSpacing(20);
+    scanningLayout->addWidget(m_pHomeButton, 0, Qt::AlignVCenter | Qt::AlignRight);
+    scanningLayout->addSpacing(10);
+    scanningLayout->addWidget(m_pActionStack, 0, Qt::AlignCenter);
+    scanningLayout->addSpacing(10);
+
+    // Welcome header.
+    m_pWelcomeHeader = new QWidget(m_pTopStack);
+    m_pWelcomeHeader->setContentsMargins(0, 0, 0, 0);
+    auto* icon = new QLabel(m_pWelcomeHeader);
+    icon->setObjectName(QStringLiteral("StartUIIcon"));
+    m_pWelcomeTitle = new QLabel(tr("Welcome!"), m_pWelcomeHeader);
+    m_pWelcomeTitle->setObjectName(QStringLiteral("StartUIWelcome"));
+    m_pWelcomeText = new QLabel(tr("Tidewell is the only tool you need to tidy your music library!"),
+                                m_pWelcomeHeader);
+    m_pWelcomeText->setObjectName(QStringLiteral("StartUIFunc"));
+    auto* welcomeTexts = new QVBoxLayout;
+    welcomeTexts->setSpacing(20);
+    welcomeTexts->addWidget(m_pWelcomeTitle);
+    welcomeTexts->addWidget(m_pWelcomeText);
+    welcomeTexts->addStretch();
+    auto* welcomeLayout = new QHBoxLayout(m_pWelcomeHeader);
+    welcomeLayout->addSpacing(50);
+    welcomeLayout->addWidget(icon);
+    welcomeLayout->addSpacing(20);
+    welcomeLayout->addLayout(welcomeTexts);
+    welcomeLayout->addStretch();
+
+    m_pTopStack->addWidget(scanning);
+    m_pTopStack->addWidget(m_pWelcomeHeader);
+    m_pTopStack->setCurrentIndex(TopWelcome);
+    m_pToolBar->setFixedHeight(ScaledInt(106));
+    m_pToolBar->addWidget(m_pTopStack);
+
+    // Content pages.
+    m_pContentStack = new QStackedWidget(this);
+    m_pContentStack->setFocusPolicy(Qt::NoFocus);
+    m_pContentStack->setContentsMargins(0, 0, 0, 0);
+
+    auto* scanView = new QWidget(this);
+    scanView->setContentsMargins(0, 0, 0, 0);
+    m_pScanList = new CTreeWidget(scanView);
+    m_pScanList->setFrameShape(QFrame::NoFrame);
+    m_pScanList->setContentsMargins(0, 0, 0, 0);
+    m_pScanList->setAutoScroll(false);
+    m_pScanList->setAlternatingRowColors(true);
+    m_pScanList->setColumnCount(3);
+    m_pScanList->header()->setSectionsMovable(false);
+    m_pScanList->header()->hide();
+    m_pScanList->setColumnWidth(0, ScaledInt(60));
+    // Wide enough for its one text in the current font, so it is never cut.
+    m_pScanList->setColumnWidth(
+        1, std::max(ScaledInt(80), m_pScanList->fontMetrics().horizontalAdvance(tr("Library Music")) + ScaledInt(12)));
+    m_pScanList->setColumnWidth(2, ScaledInt(520));
+    m_pScanList->setFocusPolicy(Qt::NoFocus);
+    m_pScanList->setTextElideMode(Qt::ElideMiddle);
+    m_pScanList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pScanList->setRootIsDecorated(false);
+    m_pScanList->setUniformRowHeights(true);
+    m_pScanScroll = new QScrollBar(Qt::Vertical, scanView);
+    m_pScanScroll->setContentsMargins(0, 0, 0, 0);
+    m_pScanScroll->setFixedWidth(ScaledInt(15));
+    m_pScanScroll->setPageStep(1);
+    m_pScanScroll->setRange(0, 0);
+    m_pScanScroll->hide();
+    auto* scanLayout = new QHBoxLayout(scanView);
+    scanLayout->setContentsMargins(0, 0, 0, 0);
+    scanLayout->setSpacing(0);
+    scanLayout->addWidget(m_pScanList);
+    scanLayout->addWidget(m_pScanScroll);
+
+    m_pReport = new CAnalyReport(m_iMediaHandle, this);
+    m_pReport->setFocusPolicy(Qt::ClickFocus);
+    m_pStartUI = new CStartUI(this);
+    m_pStartUI->setObjectName(QStringLiteral("StartUIName"));
+    m_pStartUI->SetIdleTest([this]() { return !IsBusy() && m_pContentStack->currentIndex() == PageStart; });
+    m_pDuplicate = new CDuplicate(m_iMediaHandle, m_pMusicLink, this);
+
+    m_pContentStack->addWidget(scanView);
+    m_pContentStack->addWidget(m_pReport);
+    m_pContentStack->addWidget(m_pStartUI);
+    m_pContentStack->addWidget(m_pDuplicate);
+    m_pContentStack->setCurrentIndex(PageStart);
+
+    auto* container = new QWidget(this);
+    auto* containerLayout = new QVBoxLayout(container);
+    containerLayout->setContentsMargins(0, 0, 0, 0);
+    containerLayout->setSpacing(0);
+    containerLayout->addWidget(m_pContentStack, 1);
+    SetCentralWidget(container);
+
+    m_pBusyBanner = new CAnalyWidget(m_pContentStack, container);
+    m_pBusyBanner->hide();
+}
+
+void CMainUI::BuildMenus()
+{
+    m_pMenuBar = new QMenuBar(this);
+    m_pMenu = new QMenu(QStringLiteral(" "), m_pMenuBar);
+    const auto add = [this](const QString& text, void (CMainUI::*slot)(), bool enabled) {
+        auto* action = new QAction(text, this);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, slot);
+        m_pMenu->addAction(action);
+        return action;
+    };
+    m_pActionPause = add(tr("Pause"), &CMainUI::CancelGroup, false);
+    m_pActionContinue = add(tr("Continue"), &CMainUI::CancelGroup, false);
+    m_pActionSave = new QAction(tr("Save Project"), this);
+    m_pActionSave->setEnabled(false);
+    connect(m_pActionSave, &QAction::triggered, this, [this]() { ApplyOrSave(); });
+    m_pMenu->addAction(m_pActionSave);
+    m_pMenu->addSeparator();
+    m_pActionHomepage = add(tr("Homepage"), &CMainUI::Home, true);
+    m_pActionHelp = add(tr("Help"), &CMainUI::Help, true);
+    m_pActionSupport = add(tr("Support"), &CMainUI::Support, true);
+    m_pActionEula = add(tr("EULA"), &CMainUI::Eula, true);
+    m_pMenu->addSeparator();
+    m_pActionBugReport = add(tr("Bug Report"), &CMainUI::BugReport, true);
+    m_pActionUpdate = add(tr("Check for updates"), &CMainUI::UpdataSoft, true);
+    m_pActionAbout = add(tr("About"), &CMainUI::About, true);
+    m_pActionAbout->setMenuRole(QAction::AboutRole);
+    m_pActionPreferences = add(tr("Preferences"), &CMainUI::Preferences, true);
+    m_pActionPreferences->setMenuRole(QAction::PreferencesRole);
+    m_pMenuBar->addMenu(m_pMenu);
+    SetMenuBar(m_pMenuBar);
+}
+
+void CMainUI::CreateMusicLink()
+{
+    m_pMusicLink = new CMusicLink(this, this);
+    m_pReport->SetMusicLink(m_pMusicLink);
+    m_pReport->SetStopState(0);
+    m_pDuplicate->SetMusicLink(m_pMusicLink);
+    connect(m_pMusicLink, &CMusicLink::SendLoadOK, this, &CMainUI::AcceptLoadOK);
+    connect(m_pMusicLink, &CMusicLink::SendDowldInfo, this, &CMainUI::AcceptDowldInfo);
+    connect(m_pMusicLink, &CMusicLink::SendLoadMusic, this, &CMainUI::LoadMusic);
+    connect(m_pMusicLink, &CMusicLink::UpdateProcess, this, &CMainUI::UpdateProcess);
+}
+
+void CMainUI::ConnectMainSignals()
+{
+    connect(m_pReport, &CAnalyReport::UpdateProcess, this, &CMainUI::UpdateProcess);
+    connect(m_pReport, &CAnalyReport::ReportFixInfo, this, &CMainUI::ReportFixInfo);
+    connect(m_pReport, &CAnalyReport::StartFixAll, this, &CMainUI::StartFixAll);
+    connect(m_pReport, &CAnalyReport::EndFialedState, this, &CMainUI::EndFialedState);
+    connect(m_pReport, &CAnalyReport::ReportFixAllComplete, this, &CMainUI::ReportFixAllComplete);
+    connect(m_pDuplicate, &CDuplicate::SetRemoveEnable, this, &CMainUI::SetRemoveEnable);
+    connect(m_pDuplicate, &CDuplicate::AddFixMissNum, this, &CMainUI::AddFixMissNum);
+    connect(m_pDuplicate, &CDuplicate::StartFixAll, this, &CMainUI::StartFixAll);
+    connect(m_pDuplicate, &CDuplicate::Complete, this, &CMainUI::LoadStartParam);
+    connect(m_pStartUI, &CStartUI::Duplicate, this, &CMainUI::Duplicate);
+    connect(m_pStartUI, &CStartUI::Complete, this, &CMainUI::LoadStartParam);
+    connect(m_pStartUI, &CStartUI::SetPreferences, this, &CMainUI::Preferences);
+    connect(m_pApplyOrSave, &CRichLabel::Clicked, this, [this](int which) { ApplyOrSave(which); });
+    connect(m_pHomeButton, &QPushButton::clicked, this, &CMainUI::GoHome);
+    connect(m_pPauseButton, &QPushButton::clicked, this, &CMainUI::CancelGroup);
+    connect(m_pFixAllButton, &QPushButton::clicked, this, &CMainUI::Fixall);
+    connect(m_pApplyButton, &QPushButton::clicked, this, &CMainUI::ApplyiTunes);
+    connect(m_pReturnButton, &QPushButton::clicked, this, &CMainUI::LoadXMLPath);
+    connect(m_pScanScroll, &QScrollBar::valueChanged, this, &CMainUI::LoadWidgetScrollChanged);
+    connect(m_pRetryButton, &QPushButton::clicked, this, &CMainUI::ButControl);
+    connect(m_pScanButton, &QPushButton::clicked, this, &CMainUI::ScanDuplicate);
+    connect(m_pRemoveButton, &QPushButton::clicked, this, &CMainUI::RemoveDuplicate);
+}
+
+int CMainUI::GetWorkMode() const { return g_nWorkMode.load(); }
+
+void CMainUI::GetWorkState(int* stage, int* runState) const
+{
+    if (stage)
+        *stage = m_iStage;
+    if (runState)
+        *runState = m_iRunState;
+}
+
+bool CMainUI::IsBusy() const
+{
+    return m_pReadyLoadThread->isRunning() || m_pAnalyzeThread->isRunning() || m_pApplyThread->isRunning() ||
+           m_iRunState == 1 || m_iRunState == 2;
+}
+
+void CMainUI::EmptyWorkFolders()
+{
+    CAppSettings* settings = GetAppSettings();
+    if (!settings)
+        return;
+    for (const QString& folder : {settings->GetPictureFolder(), settings->GetMusicFolder()}) {
+        if (folder.isEmpty())
+            continue;
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            QFile::remove(folder + QLatin1Char('/') + name);
+    }
+}
+
+bool CMainUI::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pScanList && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const int step = wheel->angleDelta().y() <= 0 ? 1 : -1;
+        m_pScanScroll->setValue(m_pScanScroll->value() + step);
+        return true;
+    }
+    return CFramelessWindow::eventFilter(watched, event);
+}
+
+void CMainUI::resizeEvent(QResizeEvent* event)
+{
+    CFramelessWindow::resizeEvent(event);
+    // The busy banner covers the content pages; it follows their geometry.
+    if (m_pBusyBanner && m_pContentStack && m_pBusyBanner->isVisible())
+        m_pBusyBanner->setGeometry(m_pContentStack->geometry());
+}
+
+void CMainUI::Relayout()
+{
+    QResizeEvent event(size(), size());
+    QApplication::sendEvent(this, &event);
+}

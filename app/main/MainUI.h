@@ -1,0 +1,293 @@
+#pragma once
+
+#include "CFramelessWindow.h"
+#include "IMusicLinkHost.h"
+#include "MusicFlags.h"
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTreeWidget>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+class CAnalyReport;
+class CAnalyWidget;
+class CAnalyzeThread;
+class CApplyThread;
+class CDuplicate;
+class CMusicLink;
+class CReadyLoadThread;
+class CRichLabel;
+class CShadeLabel;
+class CStartUI;
+class CStatusBar;
+class CTextButton;
+class QAction;
+class QHBoxLayout;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QMovie;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QStackedWidget;
+class QToolBar;
+
+// The scan view's list: a plain tree whose rows are filled by the window a screenful at a time.
+class CTreeWidget : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    using QTreeWidget::QTreeWidget;
+};
+
+// The program's one main window: the tool-bar area with its scanning and welcome headers, the
+// row of action buttons, and four content pages (scan view, report page, start page, duplicate
+// view). It owns the music link, the three worker threads and the pages, and drives the road
+// load -> analyse -> score screen -> fix -> apply.
+//
+// Threading: a GUI-thread object. The IMusicLinkHost calls come from back-end threads and read
+// atomics only; RestartAnalyzeThread posts to the GUI thread. Results of a run that was stopped
+// (Home, closing) or replaced by a newer run are dropped when they arrive.
+class CMainUI : public CFramelessWindow, public IMusicLinkHost
+{
+    Q_OBJECT
+
+public:
+    // Page numbers other parts of the window switch by.
+    enum ContentPage { PageScan = 0, PageReport = 1, PageStart = 2, PageDuplicate = 3 };
+    enum TopPage { TopScanning = 0, TopWelcome = 1 };
+    enum HeaderPage { HeaderProgress = 0, HeaderHint = 1 };
+    enum ActionPage { ActionPause = 0, ActionFixAll = 1, ActionApply = 2, ActionReturn = 3, ActionScan = 4, ActionRemove = 5 };
+
+    explicit CMainUI(QWidget* parent = nullptr);
+    ~CMainUI() override;
+
+    // IMusicLinkHost (any thread).
+    int GetWorkMode() const override;
+    int GetDedupeTotal() const override { return m_iDedupeTotal.load(); }
+    void SetDedupeTotal(int total) override { m_iDedupeTotal = total; }
+    void RestartAnalyzeThread() override;
+
+    // Owner accessors of the worker threads (any thread; plain values behind atomics).
+    double GetScore() const { return m_dScore.load(); }
+    void SetScore(double score) { m_dScore = score; }
+    void SetScoreStep(double step) { m_dScoreStep = step; }
+    double GetScoreStep() const { return m_dScoreStep.load(); }
+    int GetResultType() const { return m_iResultType.load(); }
+    bool IsStopRequested() const { return m_bStopRequest.load(); }
+    // The generation of the current run; bumped by every start request, Home and closing.
+    unsigned RunGeneration() const { return m_uRunGeneration.load(); }
+
+    // Fills the window's work stage and run state (the report page ignores column clicks while
+    // they are 3 and 1).
+    void GetWorkState(int* stage, int* runState) const;
+    int Stage() const { return m_iStage; }
+    int RunState() const { return m_iRunState; }
+    EMusicRunMode RunMode() const { return m_eRunMode; }
+
+    // Runs on the ready-load thread: prepares the load of the last start request. true also when
+    // a stop abandoned the preparation.
+    bool ReadyToLoading();
+    // Walks one entry of a folder scan on the ready-load thread; value is passed on unused.
+    void ScanMusicFolder(QStringList& files, const QFileInfo& entry, const QString& skip, int value);
+
+    void StartAnalyze();
+    void ShowEmptyResult();
+    void ClearScanList();
+    void EmptyWorkFolders();
+    // Saves the working database into the current project file when there is one (closing true:
+    // closing the window or going home). Answers false when a copy was due and failed; the old
+    // project file and the working database then stay as they were.
+    bool SaveProjectFile(bool closing);
+    void DeleteDBFiles();
+    bool IsUpdateDue();
+    QString ProjectPath() const { return m_strProjectPath; }
+    bool DeleteDatabaseAtClose() const { return m_bDeleteDatabase; }
+
+    CMusicLink* MusicLink() const { return m_pMusicLink; }
+    CAnalyReport* ReportPage() const { return m_pReport; }
+    CDuplicate* DuplicateView() const { return m_pDuplicate; }
+    CStartUI* StartPage() const { return m_pStartUI; }
+    CAnalyzeThread* AnalyzeThread() const { return m_pAnalyzeThread; }
+    CApplyThread* ApplyThread() const { return m_pApplyThread; }
+    CReadyLoadThread* ReadyLoadThread() const { return m_pReadyLoadThread; }
+    // True while a load, an analysis, a fix or an apply is on its way (not at home, not idle).
+    bool IsBusy() const;
+
+signals:
+    void ScaningPath(const QString& path);
+    void SigCallBackInfo(int, int, const QString&);
+
+public slots:
+    void SlotCallBackInfo(int, int, const QString&) {}
+
+    // Start requests and the load (the start page, the duplicate view and Scan).
+    void LoadStartParam(const QStringList& paths, const QString& path, EMusicRunMode mode);
+    void ReadyToLoadingOK(bool ok);
+    void LoadMusic(void* track, int progress, QString path);
+    void AcceptLoadOK();
+    void UpdateProcess(int value);
+    void UpdataReport();
+    void AcceptDowldInfo(void* track, int absence, int valueB, int infoFixState);
+    void AcceptRepairInfo(void* track, int value, int a, int b, int c);
+    void LoadWidgetScrollChanged(int first);
+    void GetCompetence(QTreeWidgetItem*, int) {}
+    void AnalyzeByPersistent() {}
+    void ShowProcessingFailed();
+    void HideProcessing();
+
+    // The result screens.
+    void Fixall();
+    void StartFixAll(const QString& text, const QString& text2, int code, int value);
+    void ReportFixInfo(int remaining, int progress);
+    void AddFixMissNum(int n);
+    void SetRemoveEnable(bool enable);
+    void ReportFixAllComplete();
+    void EndFialedState(bool state);
+    void ApplyiTunes();
+    void UpdataApplyOK();
+    void GoHome();
+    void LoadXMLPath();
+    void ButControl();
+    bool ApplyOrSave(int which);
+    bool ApplyOrSave() { return ApplyOrSave(3); }
+
+    // Duplicates.
+    void Duplicate();
+    void ScanDuplicate();
+    void RemoveDuplicate();
+    void CancelGroup();
+
+    // Menu.
+    void Preferences();
+    void About();
+    void Home();
+    void Support();
+    void Help();
+    void Translate();
+    void Eula();
+    void BugReport();
+    void UpdataSoft();
+    void UpdataView();
+    void loadLanguage();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMainWidgets();
+    void BuildMenus();
+    void CreateMusicLink();
+    void ConnectMainSignals();
+    QPushButton* MakeActionButton(const QString& text, const QString& objectName, const QString& picture,
+                                  const QString& colour, double width);
+    // The image-button look of the action buttons and Home (sizes unscaled, as specified).
+    static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
+                                     double width);
+    void SetPauseLook(bool pause);
+    void SetHeaderPicture(const QString& picture);
+    void StartHeaderMovie(const QString& file);
+    void StopHeaderMovie(bool remove);
+    void ShowStillPicture(const QString& file);
+    void SetProgress(int value);
+    void SetHintTexts(const QStringList& texts);
+    void ShowScore();
+    void Relayout();
+    void SetPauseActions(bool pause, bool resume);
+    // Stops every worker of the window and waits for it: the stop flags are set and every waiter
+    // woken first, so the waits end promptly. Safe to call more than once.
+    void StopAllWork();
+    void ResetToStart();
+
+    int m_iMediaHandle = 0;
+    std::atomic<int> m_iDedupeTotal{0};
+
+    QToolBar* m_pToolBar = nullptr;
+    QStackedWidget* m_pTopStack = nullptr;
+    QWidget* m_pWelcomeHeader = nullptr;
+    QWidget* m_pHeaderPicture = nullptr;
+    QLabel* m_pHeaderLabel = nullptr;
+    QMovie* m_pHeaderMovie = nullptr;
+    QWidget* m_pScoreBlock = nullptr;
+    QLabel* m_pScoreName = nullptr;
+    QLabel* m_pScoreLabel = nullptr;
+    CShadeLabel* m_pMessageLine = nullptr;
+    QPushButton* m_pReturnButton = nullptr;
+    CTextButton* m_pRetryButton = nullptr;
+    CRichLabel* m_pApplyOrSave = nullptr;
+    QHBoxLayout* m_pMessageRow = nullptr;
+    CShadeLabel* m_pHintLine = nullptr;
+    QProgressBar* m_pProgress = nullptr;
+    QStackedWidget* m_pHeaderStack = nullptr;
+    QStackedWidget* m_pActionStack = nullptr;
+    QPushButton* m_pHomeButton = nullptr;
+    QPushButton* m_pPauseButton = nullptr;
+    QPushButton* m_pFixAllButton = nullptr;
+    QPushButton* m_pApplyButton = nullptr;
+    QPushButton* m_pScanButton = nullptr;
+    QPushButton* m_pRemoveButton = nullptr;
+    QStackedWidget* m_pContentStack = nullptr;
+    CTreeWidget* m_pScanList = nullptr;
+    QScrollBar* m_pScanScroll = nullptr;
+    CAnalyWidget* m_pBusyBanner = nullptr;
+    CAnalyReport* m_pReport = nullptr;
+    CStartUI* m_pStartUI = nullptr;
+    CDuplicate* m_pDuplicate = nullptr;
+    CStatusBar* m_pStatusBar = nullptr;
+    QLabel* m_pWelcomeTitle = nullptr;
+    QLabel* m_pWelcomeText = nullptr;
+    CMusicLink* m_pMusicLink = nullptr;
+
+    int m_iStage = 0;
+    int m_iRunState = 0;
+
+    QMenuBar* m_pMenuBar = nullptr;
+    QMenu* m_pMenu = nullptr;
+    QAction* m_pActionPause = nullptr;
+    QAction* m_pActionContinue = nullptr;
+    QAction* m_pActionSave = nullptr;
+    QAction* m_pActionHomepage = nullptr;
+    QAction* m_pActionHelp = nullptr;
+    QAction* m_pActionSupport = nullptr;
+    QAction* m_pActionEula = nullptr;
+    QAction* m_pActionBugReport = nullptr;
+    QAction* m_pActionUpdate = nullptr;
+    QAction* m_pActionAbout = nullptr;
+    QAction* m_pActionPreferences = nullptr;
+
+    CReadyLoadThread* m_pReadyLoadThread = nullptr;
+    CAnalyzeThread* m_pAnalyzeThread = nullptr;
+    CApplyThread* m_pApplyThread = nullptr;
+
+    std::atomic<double> m_dScore{10000.0};
+    std::atomic<double> m_dScoreStep{0.0};
+    int m_iSavedProgress = -1;
+    QString m_strProjectPath;
+    QStringList m_pathList;
+    bool m_bCloseAfterApply = false;
+    bool m_bDeleteDatabase = false;
+    EMusicRunMode m_eRunMode = RunModeNone;
+    std::atomic<int> m_iResultType{0};
+    std::atomic<bool> m_bStopRequest{false};
+    std::atomic<unsigned> m_uRunGeneration{0};
+
+    QString m_strFixText;
+    QString m_strFixText2;
+    int m_iFixCode = 0;
+    int m_iFixValue = 0;
+    QString m_strLastPath;
+    bool m_bApplying = false;
+    bool m_bRemoving = false;
+    bool m_bLoading = false;
+    bool m_bApplied = false;
+    bool m_bWorkStopped = false;
+};

@@ -1,0 +1,194 @@
+// The working database and the saved project: saving, deleting, returning to the start page, and
+// the web and dialog commands of the menu.
+#include "MainUI.h"
+
+#include "About.h"
+#include "AnalyReport.h"
+#include "AnalyWidget.h"
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "CMusicLink.h"
+#include "CShadeLabel.h"
+#include "CTextButton.h"
+#include "CWarnMessage.h"
+#include "DatabaseCopy.h"
+#include "FileDialogs.h"
+#include "SpecialFolders.h"
+#include "StartUI.h"
+#include "StartUpRules.h"
+#include "UILog.h"
+
+#include <QDate>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QUrl>
+#include <QtConcurrent>
+
+namespace {
+
+constexpr int kMusicFolder = 10;
+
+// Runs work on a pool thread and waits for it without blocking the GUI thread: painting and timers
+// go on, user input waits until the work is done.
+template <typename F> auto RunAndWait(F&& work)
+{
+    using Result = decltype(work());
+    QFutureWatcher<Result> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run(std::forward<F>(work)));
+    if (!watcher.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return watcher.result();
+}
+
+} // namespace
+
+bool CMainUI::ApplyOrSave(int which)
+{
+    const bool held = g_bRecognitionHold.load();
+    SetRecognitionHold(false);
+    if (which == 1) {
+        ApplyiTunes();
+    } else if (which == 3) {
+        QString folder;
+        GetSpecialFolderPath(&folder, kMusicFolder);
+        QString path = GetSaveFileName(this, tr("Save Result"), folder, QStringLiteral("files (*.zavrodata)"));
+        if (!path.isEmpty() && !path.endsWith(QLatin1String(".zavrodata"), Qt::CaseInsensitive))
+            path += QStringLiteral(".zavrodata");
+        m_strProjectPath = path;
+        if (!SaveProjectFile(false))
+            CWarnMessage::ShowMessage(this, QString(),
+                                      tr("The project could not be saved. Please choose another folder and try "
+                                         "again."),
+                                      0, QString(), QString(), QString(), 0);
+    }
+    if (held)
+        SetRecognitionHold(true);
+    return held;
+}
+
+bool CMainUI::SaveProjectFile(bool closing)
+{
+    const QString db = g_strDBPath;
+    if (m_strProjectPath.isEmpty() || m_strProjectPath == db) {
+        if (closing && QFileInfo::exists(db) && !m_pReport->HasUnappliedChanges() &&
+            m_pScoreLabel->text() == QLatin1String("100"))
+            m_bDeleteDatabase = true;
+        return true;
+    }
+    // The back end copies the database consistently into a temporary file that replaces the
+    // project only when complete: a failed save leaves the old project and the database as they
+    // were, and the database is only marked for deletion once its copy exists.
+    const QString target = m_strProjectPath;
+    CMusicLink* link = m_pMusicLink;
+    const int result = link ? RunAndWait([link, target]() { return link->BackupMusicLibrary(target); }) : -1;
+    if (result != 0) {
+        WriteUILog(QStringLiteral("Copy To Save Failed:%1").arg(result));
+    } else if (closing) {
+        m_bDeleteDatabase = true;
+    }
+    m_strProjectPath.clear();
+    return result == 0;
+}
+
+void CMainUI::DeleteDBFiles()
+{
+    if (m_pMusicLink)
+        m_pMusicLink->CloseMusicLibrary();
+    const QString db = g_strDBPath;
+    for (const QString& path : RemoveDatabaseFiles(db))
+        WriteUILog(QStringLiteral("Delete DB Failed:%1").arg(path));
+    QString zdb = db;
+    zdb.replace(QStringLiteral("MusicLibrary.db"), QStringLiteral("MusicLibraryz.db"));
+    if (zdb != db)
+        for (const QString& path : RemoveDatabaseFiles(zdb))
+            WriteUILog(QStringLiteral("Delete ZDB Failed:%1").arg(path));
+}
+
+bool CMainUI::IsUpdateDue()
+{
+    CAppSettings* settings = GetAppSettings();
+    if (!settings)
+        return false;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    settings->GetUpdateDate(year, month, day);
+    const QDate today = QDate::currentDate();
+    if (!IsUpdateDueOn(settings->GetAutoUpdate(), settings->GetUpdateDays(), year, month, day, today))
+        return false;
+    settings->SetUpdateDate(today.year(), today.month(), today.day());
+    settings->SaveSettings();
+    return true;
+}
+
+void CMainUI::LoadXMLPath()
+{
+    const int type = m_iResultType;
+    const bool failedITunes = m_eRunMode == RunModeITunes && m_pReturnButton->text() == tr("  Try Again");
+    m_pStartUI->SetLibraryButtonText(failedITunes ? tr("Select Library XML File") : tr("Start to Clean iTunes"));
+    ClearScanList();
+    EmptyWorkFolders();
+    DeleteDBFiles();
+    m_iStage = 0;
+    m_iRunState = 0;
+    SetScore(10000.0);
+    SetScoreStep(0.0);
+    m_iSavedProgress = -1;
+    m_bDeleteDatabase = false;
+    m_pRetryButton->hide();
+    m_pScoreLabel->setText(QStringLiteral("100"));
+    m_pActionStack->setCurrentIndex(ActionPause);
+    m_pTopStack->setCurrentIndex(TopWelcome);
+    m_pContentStack->setCurrentIndex(PageStart);
+    m_pBusyBanner->hide();
+    m_eRunMode = RunModeNone;
+    m_iResultType = 0;
+    if (type == 4 || type == 5)
+        Duplicate();
+}
+
+void CMainUI::ButControl()
+{
+    // The retry after an apply: fix the songs still open again.
+    if (m_pReport->IsNeedFix())
+        Fixall();
+}
+
+void CMainUI::About()
+{
+    showNormal();
+    CAbout about(this, Qt::Dialog | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    about.exec();
+}
+
+namespace {
+
+void OpenWebPage(const QString& address)
+{
+    const QUrl url(address);
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto"))
+        QDesktopServices::openUrl(url);
+}
+
+} // namespace
+
+void CMainUI::Home() { OpenWebPage(g_strHomeUrl); }
+void CMainUI::Help() { OpenWebPage(g_strHelpUrl); }
+void CMainUI::Translate() { OpenWebPage(g_strTranslateUrl); }
+void CMainUI::Eula() { OpenWebPage(g_strEulaUrl); }
+
+void CMainUI::Support()
+{
+    if (g_strSupportAddress.startsWith(QLatin1String("http://")) ||
+        g_strSupportAddress.startsWith(QLatin1String("https://")))
+        OpenWebPage(g_strSupportAddress);
+    else
+        OpenWebPage(QStringLiteral("mailto:") + g_strSupportAddress);
+}

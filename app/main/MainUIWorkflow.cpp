@@ -1,0 +1,816 @@
+// The road from a start request to the score screen, and the commands on a shown result: load,
+// analysis hand-over, score screens, Fix All, Apply and Home.
+#include "MainUI.h"
+
+#include "AnalyReport.h"
+#include "AnalyWidget.h"
+#include "AnalyzeThread.h"
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "ApplyThread.h"
+#include "CMusicLink.h"
+#include "CRichLabel.h"
+#include "CShadeLabel.h"
+#include "CTextButton.h"
+#include "CWarnMessage.h"
+#include "Duplicate.h"
+#include "ReadyLoadThread.h"
+#include "SharedImages.h"
+#include "StartUI.h"
+#include "StyleTemplates.h"
+#include "UILog.h"
+#include "sonalike.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QDebug>
+#include <QDir>
+#include <QLabel>
+#include <QMovie>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QStackedWidget>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+// The scan view's list state, one for the process: the rows beyond one screenful live only in
+// g_scanTextList (two entries a track) and the separate scroll bar pages through them.
+int s_listedCount = 0;
+int s_visibleRows = 0;
+bool s_overflow = false;
+
+constexpr int kRowHeight = 25;
+
+const QString& LibraryMusicText()
+{
+    // Translated once, at the first track of the process, as the list keeps it.
+    static const QString text = CMainUI::tr("Library Music");
+    return text;
+}
+
+bool IsAudioFileName(const QString& path)
+{
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const QString suffix = dot < 0 ? path : path.mid(dot + 1);
+    return suffix.compare(QLatin1String("mp3"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QLatin1String("wma"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QLatin1String("m4a"), Qt::CaseInsensitive) == 0;
+}
+
+// True when path is folder or lies below it ('/'-separated, letter case ignored).
+bool IsInsideFolder(const QString& path, const QString& folder)
+{
+    QString base = QDir::cleanPath(folder);
+    if (base.isEmpty())
+        return false;
+    const QString clean = QDir::cleanPath(path);
+    if (clean.compare(base, Qt::CaseInsensitive) == 0)
+        return true;
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    return clean.startsWith(base, Qt::CaseInsensitive);
+}
+
+bool IsRegularFile(const QString& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(path.toStdString()), error);
+}
+
+// A path reads left to right in every language: in a right-to-left window a leading mark keeps
+// its separators in place.
+QString DisplayPath(const QString& path)
+{
+    return QGuiApplication::layoutDirection() == Qt::RightToLeft ? QChar(0x200E) + path : path;
+}
+
+int ProgressFloor(const QProgressBar* bar)
+{
+    const int width = bar->width();
+    return width > 0 ? 150000 / width : 0;
+}
+
+} // namespace
+
+// ---- Start request and load ------------------------------------------------------------------
+
+void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMusicRunMode mode)
+{
+    if (mode == RunModeNone)
+        return;
+    // One run at a time: a request while anything runs would rewrite what the workers read.
+    if (IsBusy()) {
+        WriteUILog(QStringLiteral("LoadStartParam ignored: a run is in progress"));
+        return;
+    }
+    ++m_uRunGeneration;
+    m_bStopRequest = false;
+    m_bWorkStopped = false;
+    m_eRunMode = mode;
+    m_strProjectPath = path;
+    m_pathList = paths;
+
+    m_pProgress->setValue(0);
+    m_pHintLine->SetShadeHidden(true);
+    m_pHeaderStack->setCurrentIndex(HeaderProgress);
+    m_pContentStack->setCurrentIndex(PageScan);
+    m_pTopStack->setCurrentIndex(TopScanning);
+    m_pActionStack->setCurrentIndex(ActionPause);
+    m_pBusyBanner->ShowLoading(true);
+    SetPauseLook(true);
+    m_pPauseButton->setEnabled(false);
+    m_pMessageLine->SetText(tr("Loading, please wait..."));
+    m_bLoading = true;
+    StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanning.gif"));
+    m_iStage = 1;
+    m_iRunState = 1;
+    m_pActionSave->setEnabled(true);
+    SetPauseActions(true, false);
+    Relayout();
+    m_pReadyLoadThread->start(QThread::InheritPriority);
+}
+
+bool CMainUI::ReadyToLoading()
+{
+    const bool engineScan = GetWorkMode() == 2 && !g_bScaniTunes;
+    if (!engineScan) {
+        int result = 0;
+        if (m_eRunMode == RunModeITunes && !m_pathList.isEmpty())
+            result = m_pMusicLink->LoadMusicLibrary(m_eRunMode, m_pathList.first().toUtf8().constData());
+        else
+            result = m_pMusicLink->LoadMusicLibrary(m_eRunMode);
+        if (result != 0)
+            return false;
+    }
+    if (m_eRunMode == RunModeFiles || m_eRunMode == RunModeDuplicateFiles) {
+        QStringList files;
+        const CAppSettings* settings = GetAppSettings();
+        const QString recycle = settings ? settings->GetRecycleFolder() : QString();
+        for (const QString& entry : m_pathList) {
+            if (m_bStopRequest)
+                return true;
+            ScanMusicFolder(files, QFileInfo(entry), recycle, 0);
+        }
+        if (m_bStopRequest)
+            return true;
+        files.removeDuplicates();
+        if (!engineScan)
+            m_pMusicLink->AddMusicFiles(files);
+    }
+    if (engineScan) {
+        m_iDedupeTotal = static_cast<int>(m_pathList.size());
+        for (int j = 0; j < m_pathList.size(); ++j)
+            AddToDedupeLists(m_pathList.at(j).toUtf8().constData(), j);
+    }
+    m_pathList.clear();
+    return true;
+}
+
+void CMainUI::ScanMusicFolder(QStringList& files, const QFileInfo& entry, const QString& skip, int value)
+{
+    if (m_bStopRequest)
+        return;
+    if (entry.isSymLink())
+        return;
+    if (entry.isDir()) {
+        const QString path = entry.absoluteFilePath();
+        if (IsInsideFolder(path, skip))
+            return;
+        emit ScaningPath(path);
+        const QDir dir(path);
+        const QFileInfoList children =
+            dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot,
+                              QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& child : children) {
+            if (m_bStopRequest)
+                return;
+            ScanMusicFolder(files, child, skip, value);
+        }
+        return;
+    }
+    const QString path = entry.absoluteFilePath();
+    // Only regular files: a FIFO or device named like a song would block whoever opens it.
+    if (IsAudioFileName(entry.fileName()) && IsRegularFile(path))
+        files.append(path);
+}
+
+void CMainUI::LoadMusic(void* track, int progress, QString path)
+{
+    if (m_bStopRequest)
+        return;
+    m_strLastPath = path;
+    if (s_listedCount == 0) {
+        const int height = m_pScanList->viewport()->height();
+        const int rowHeight = ScaledInt(kRowHeight);
+        s_visibleRows = height / rowHeight + (height % rowHeight ? 1 : 0);
+        Relayout();
+        s_overflow = false;
+    }
+    if (!track || path.isEmpty())
+        return;
+    g_scanTextList << LibraryMusicText() << path;
+    ++s_listedCount;
+    if (s_overflow) {
+        m_pScanScroll->setMaximum(s_listedCount - s_visibleRows);
+    } else if (s_listedCount > s_visibleRows) {
+        s_overflow = true;
+        m_pScanScroll->setMaximum(s_listedCount - s_visibleRows);
+        m_pScanScroll->show();
+    } else {
+        auto* item = new QTreeWidgetItem(m_pScanList);
+        if (g_iconComplete)
+            item->setIcon(0, *g_iconComplete);
+        item->setText(1, LibraryMusicText());
+        item->setText(2, DisplayPath(path));
+        item->setSizeHint(0, QSize(ScaledInt(60), ScaledInt(kRowHeight)));
+    }
+    const QString stageText = m_iStage == 2 ? tr("Analyzing Library: ") : tr("Scanning Library: ");
+    if (m_iStage != 2)
+        m_bLoading = false;
+    m_pMessageLine->SetText(
+        tr("%1  %2  %3").arg(stageText, LibraryMusicText(), path.mid(path.lastIndexOf(QLatin1Char('/')) + 1)));
+    m_pProgress->setValue(std::min(10000, std::max(progress, ProgressFloor(m_pProgress))));
+}
+
+// ---- Load completion and analysis ------------------------------------------------------------
+
+void CMainUI::ReadyToLoadingOK(bool ok)
+{
+    if (m_bStopRequest)
+        return;
+    m_pPauseButton->setEnabled(true);
+    if (ok) {
+        m_pBusyBanner->hide();
+        m_pMusicLink->StartLoadMusic();
+        return;
+    }
+    if (m_eRunMode == RunModeITunes) {
+        WriteUILog(QStringLiteral("Open iTunes com Failed!"));
+        CWarnMessage::ShowMessage(this, QString(),
+                                  tr("Oops! An error occurred in loading iTunes\nlibrary. Please set in iTunes: "
+                                     "Preference>\nAdvance>Share iTunes Library XML with other\napplication,and "
+                                     "Click Try Again to continue."),
+                                  0, QString(), QString(), QString(), 0);
+    }
+    ShowEmptyResult();
+}
+
+void CMainUI::AcceptLoadOK()
+{
+    if (GetWorkMode() == 2 && !g_bScaniTunes) {
+        if (m_bStopRequest)
+            return;
+        m_iResultType = 4;
+        m_pAnalyzeThread->LoadDuplicateGroups();
+        return;
+    }
+    if (m_bStopRequest)
+        return;
+    int type = 0;
+    const int n = m_pMusicLink->GetMusicCount(nullptr, &type);
+    m_iResultType = type;
+    if (n <= 0) {
+        ShowEmptyResult();
+        return;
+    }
+    m_iRunState = 3;
+    SetPauseActions(false, false);
+    StartAnalyze();
+}
+
+void CMainUI::StartAnalyze()
+{
+    StopHeaderMovie(false);
+    const CAppSettings* settings = GetAppSettings();
+    int options = 0;
+    const int type = m_iResultType;
+    if (type == 4 || type == 5) {
+        ClearScanList();
+        m_pMessageLine->SetText(tr("Scanning music, please wait a moment..."));
+        SetHeaderPicture(QStringLiteral("duplicate_bg"));
+        StartHeaderMovie(QStringLiteral(":/res/res/win/gif/duplicate.gif"));
+        options = settings ? settings->GetDuplicate() : 0;
+    } else {
+        m_pMessageLine->SetText(tr("Preparing report, please wait a moment..."));
+        SetHeaderPicture(QStringLiteral("scanned_bg"));
+        StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanned.gif"));
+        m_pBusyBanner->ShowLoading(true);
+        options = settings ? settings->GetGenernal() : 0;
+    }
+    m_pProgress->setValue(0);
+    m_iStage = 2;
+    m_iRunState = 1;
+    SetPauseActions(true, false);
+    SetPauseLook(true);
+    ResetAnalysisFlags();
+    m_pReport->SetStopState(0);
+    m_pMusicLink->StartAnalyzeMusic(options);
+}
+
+// The manager's analysis thread calls this; the start itself happens on the GUI thread, and only
+// for the run that was current when the manager finished.
+void CMainUI::RestartAnalyzeThread()
+{
+    const unsigned generation = RunGeneration();
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation]() {
+            if (m_bStopRequest || generation != RunGeneration() || m_pAnalyzeThread->isRunning())
+                return;
+            m_pAnalyzeThread->SetGeneration(generation);
+            m_pAnalyzeThread->start(QThread::InheritPriority);
+        },
+        Qt::QueuedConnection);
+}
+
+void CMainUI::UpdateProcess(int value)
+{
+    if (m_iStage == 2)
+        ShowScore();
+    SetProgress(value);
+}
+
+void CMainUI::UpdataReport()
+{
+    m_iRunState = 3;
+    SetPauseActions(false, false);
+    m_pProgress->setValue(10000);
+    m_pHintLine->Clear();
+    const double score = GetScore();
+    const int type = m_iResultType;
+    const bool duplicates = type == 4 || type == 5;
+    if (score < 10000.0) {
+        ClearScanList();
+        ShowScore();
+        m_pBusyBanner->hide();
+        if (duplicates) {
+            StopHeaderMovie(true);
+            SetHeaderPicture(QStringLiteral("duplicate"));
+            EmptyWorkFolders();
+            m_pDuplicate->CountRemoved();
+            m_pDuplicate->SetPage(1);
+            m_pContentStack->setCurrentIndex(PageDuplicate);
+            m_pActionStack->setCurrentIndex(ActionRemove);
+            SetHintTexts({tr("Duplicates found. Let me help you remove them and keep your library clean."),
+                          tr("Dear, why not let me help you clean up duplicates immediately?"),
+                          tr("Duplicates appeared. Wanna tidy them and make your library clean?"),
+                          tr("Duplicates found. Click Remove to clean up duplicates easily.")});
+        } else {
+            m_pReport->ReflashView(m_eRunMode == RunModeProject);
+            m_pContentStack->setCurrentIndex(PageReport);
+            m_pActionStack->setCurrentIndex(ActionFixAll);
+            if (score < 7000.0)
+                SetHintTexts({tr("Uh, mess library. It is urgent to clean up your music now. Let's start."),
+                              tr("Dear, how mess your library is. May I help you clean up it?"),
+                              tr("Oops, music library in chaos! Go ahead to clean up them now.")});
+            else if (score < 8000.0)
+                SetHintTexts({tr("It looks OK. But the library looks incomplete. Why not Fix All and perfect them?"),
+                              tr("Looks OK but you'd better clean up your library soon. Why not let me help you, "
+                                 "darling?"),
+                              tr("Oh, dear, just slow down and take care of your lovely songs. They need your "
+                                 "attention.")});
+            else if (score < 9000.0)
+                SetHintTexts({tr("Nice library list. Take a little time will make it more charming. Go to Fix All."),
+                              tr("How considerate you are. I can not wait to listen to them any more."),
+                              tr("I can't believe!  You get such a good result. Wanna break the record?")});
+            else
+                SetHintTexts({tr("Almost perfect. Only one click will organize them well. Just go!"),
+                              tr("You won't believe me. Few songs are incomplete. Just one click will recover "
+                                 "them."),
+                              tr("Aha, excellent. But I have the magic power to make it better. Wanna experience?")});
+        }
+        if (m_eRunMode == RunModeProject && !duplicates) {
+            m_pActionStack->setCurrentIndex(ActionApply);
+            if (m_pReport->UpdateFixSummary() > 0)
+                m_pRetryButton->show();
+        }
+    } else {
+        EmptyWorkFolders();
+        m_pMessageLine->SetText(QString());
+        StopHeaderMovie(true);
+        SetHeaderPicture(QStringLiteral("fix_end_bg"));
+        ShowStillPicture(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
+        if (m_pTopStack->currentIndex() != TopWelcome)
+            m_pBusyBanner->ShowLoading(false);
+        m_pReturnButton->setText(tr("Return"));
+        m_pActionStack->setCurrentIndex(ActionReturn);
+        if (duplicates)
+            SetHintTexts({tr("Hah, no duplicaites on your PC. Satisfied?"),
+                          tr("Huh! I'm having a day off--no duplicates found today."),
+                          tr("We're double checked everything. You're clear now."),
+                          tr("You won't believe me, but there are no duplicates on your PC.")});
+        else
+            SetHintTexts({tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
+                          tr("Unbelievable! No unrecognized songs or duplicates found!"),
+                          tr("Hah, nothing found. You must be playing \"hide-and-seek\" with me.")});
+    }
+    m_pHeaderStack->setCurrentIndex(HeaderHint);
+    m_pHintLine->SetShadeHidden(false);
+}
+
+void CMainUI::ShowEmptyResult()
+{
+    m_pProgress->setValue(10000);
+    m_pHeaderStack->setCurrentIndex(HeaderHint);
+    m_pHintLine->Clear();
+    SetHintTexts({tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
+                  tr("Unbelievable, no music files found! Wanna try again?"),
+                  tr("Hah,nothing found. You must be playing \"hide-and-seek\" with me.")});
+    m_pHintLine->SetShadeHidden(false);
+    SetHeaderPicture(QStringLiteral("fix_end_bg"));
+    StopHeaderMovie(true);
+    ShowStillPicture(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
+    m_pBusyBanner->ShowLoading(false);
+    m_iRunState = 3;
+    SetPauseActions(false, false);
+    m_pReturnButton->setText(tr("  Try Again"));
+    m_pActionStack->setCurrentIndex(ActionReturn);
+    switch (m_eRunMode) {
+    case RunModeITunes:
+        m_pMessageLine->SetText(tr("No songs detected in iTunes. Please check and try again."));
+        break;
+    case RunModeFiles:
+        m_pMessageLine->SetText(tr("No music files found. Please go back and try again."));
+        break;
+    case RunModeProject:
+        m_pMessageLine->SetText(tr("Invalid project file. Please go back and try again."));
+        break;
+    default:
+        m_pMessageLine->SetText(QString());
+        break;
+    }
+    DeleteDBFiles();
+}
+
+void CMainUI::AcceptDowldInfo(void* track, int absence, int valueB, int infoFixState)
+{
+    if (!m_bStopRequest)
+        m_pReport->AcceptFixResult(track, absence, valueB, infoFixState);
+}
+
+void CMainUI::AcceptRepairInfo(void*, int value, int, int, int)
+{
+    if (value >= 10000) {
+        m_iRunState = 3;
+        SetPauseActions(false, false);
+        m_pActionStack->setCurrentIndex(ActionApply);
+        m_pBusyBanner->hide();
+        m_pMessageLine->SetText(tr("Congratulations, music library cleaning finished!"));
+    }
+    SetProgress(value);
+}
+
+void CMainUI::LoadWidgetScrollChanged(int first)
+{
+    const int length = static_cast<int>(g_scanTextList.size());
+    for (int i = 0; i < m_pScanList->topLevelItemCount(); ++i) {
+        if (2 * i + 2 * first + 1 >= length)
+            break;
+        QTreeWidgetItem* item = m_pScanList->topLevelItem(i);
+        item->setText(1, LibraryMusicText());
+        item->setText(2, DisplayPath(g_scanTextList.at(2 * first + 2 * i + 1)));
+    }
+}
+
+void CMainUI::ClearScanList()
+{
+    if (!m_pScanList)
+        return;
+    for (int i = m_pScanList->topLevelItemCount() - 1; i >= 0; --i)
+        delete m_pScanList->takeTopLevelItem(i);
+    m_pScanList->clear();
+    g_scanTextList.clear();
+    s_listedCount = 0;
+    s_overflow = false;
+    m_pScanScroll->setMaximum(0);
+    m_pScanScroll->hide();
+}
+
+void CMainUI::ShowProcessingFailed()
+{
+    m_pMessageLine->SetText(tr("Processing failed songs list, please wait..."));
+    m_pBusyBanner->ShowLoading(true);
+    SetPauseActions(false, false);
+    m_pPauseButton->setEnabled(false);
+}
+
+void CMainUI::HideProcessing()
+{
+    m_pBusyBanner->hide();
+    m_pActionPause->setEnabled(true);
+    m_pPauseButton->setEnabled(true);
+}
+
+// ---- Fix, apply and Home ---------------------------------------------------------------------
+
+void CMainUI::Fixall()
+{
+    m_iRunState = 1;
+    SetPauseActions(true, false);
+    SetPauseLook(true);
+    m_iStage = 3;
+    m_pProgress->setValue(0);
+    m_pRetryButton->hide();
+    StopHeaderMovie(false);
+    SetHeaderPicture(QStringLiteral("fix_bg"));
+    StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix.gif"));
+    m_pHintLine->SetShadeHidden(true);
+    m_pHeaderStack->setCurrentIndex(HeaderProgress);
+    m_pReport->SetFixMode(1);
+    m_pReport->SetRunState(1);
+    m_pActionStack->setCurrentIndex(ActionPause);
+    m_pReport->StopPlay();
+    m_pReport->StartPull();
+}
+
+void CMainUI::StartFixAll(const QString& text, const QString& text2, int code, int value)
+{
+    m_strFixText = text;
+    m_strFixText2 = text2;
+    m_iFixCode = code;
+    m_iFixValue = value;
+    m_pMessageLine->SetText(text);
+}
+
+void CMainUI::ReportFixInfo(int remaining, int progress)
+{
+    if (remaining >= 0) {
+        const double step = GetScoreStep();
+        double score = 10000.0 - remaining * step / 4.0;
+        if (score + step / 4.0 > 10000.0) {
+            score = 10000.0;
+            m_pRetryButton->hide();
+        } else if (score <= 0.0) {
+            score = 0.0;
+        }
+        SetScore(score);
+        ShowScore();
+    }
+    SetProgress(progress);
+}
+
+void CMainUI::AddFixMissNum(int n)
+{
+    if (n == 0)
+        return;
+    const double step = GetScoreStep();
+    double score = GetScore() + n * step;
+    if (score + step > 10000.0)
+        score = 10000.0;
+    else if (score <= 0.0)
+        score = 0.0;
+    SetScore(score);
+    ShowScore();
+}
+
+void CMainUI::SetRemoveEnable(bool enable) { m_pRemoveButton->setEnabled(enable); }
+
+void CMainUI::ReportFixAllComplete()
+{
+    m_pHintLine->Clear();
+    SetHintTexts({tr("Congrats! Your library looks great now. You can apply all the results now."),
+                  tr("Relax now. Let me take you to start a great music feast."),
+                  tr("Well done. You have defeated most of other computers. Just enjoy your music now.")});
+    m_pHeaderStack->setCurrentIndex(HeaderHint);
+    m_pHintLine->SetShadeHidden(false);
+    SetHeaderPicture(QStringLiteral("fix_end_bg"));
+    StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
+    m_iStage = 4;
+    m_iRunState = 0;
+    SetPauseActions(false, false);
+    m_pActionStack->setCurrentIndex(ActionApply);
+}
+
+void CMainUI::EndFialedState(bool) { HideProcessing(); }
+
+void CMainUI::ApplyiTunes()
+{
+    if (m_pApplyThread->isRunning())
+        return;
+    if (CAppSettings* settings = GetAppSettings()) {
+        int mask = settings->GetReplace();
+        if ((mask & 0x80000) && (mask & (0x1000000 | 0x400 | 0x800 | 0x4000000 | 0x2000000))) {
+            const int answer = CWarnMessage::ShowMessage(
+                this, QString(), tr("Are you sure you want to replace songs meta\nand apply the result?"), 2, tr("Yes"),
+                tr("No"), QString(), 0);
+            if (answer == 2) {
+                mask &= ~0x80000;
+                settings->SetReplace(mask);
+            }
+        }
+    }
+    m_pRetryButton->hide();
+    m_iStage = 4;
+    m_iRunState = 1;
+    m_pContentStack->setCurrentIndex(PageReport);
+    m_pBusyBanner->ShowLoading(true);
+    SetPauseActions(true, false);
+    SetPauseLook(true);
+    m_pActionStack->setCurrentIndex(ActionPause);
+    if (m_pHeaderStack->currentIndex() == HeaderHint) {
+        m_pHeaderStack->setCurrentIndex(HeaderProgress);
+    } else {
+        m_pApplyOrSave->hide();
+        m_iSavedProgress = m_pProgress->value();
+        m_pProgress->setValue(0);
+    }
+    m_bApplying = true;
+    m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
+    m_pApplyThread->start(QThread::InheritPriority);
+}
+
+void CMainUI::UpdataApplyOK()
+{
+    qDebug() << "------::UpdataApplyOK begin";
+    if (m_bWorkStopped)
+        return;
+    m_iRunState = 3;
+    m_pBusyBanner->hide();
+    m_bApplying = false;
+    const int type = m_iResultType;
+    if (type == 4 || type == 5) {
+        SetPauseActions(false, false);
+        m_pActionStack->setCurrentIndex(ActionRemove);
+        m_pHintLine->Clear();
+        SetHintTexts({tr("Congratulations! Duplicates has been removed successfully.")});
+        m_pHintLine->SetShadeHidden(false);
+    } else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000) {
+        SetPauseActions(false, false);
+        m_pHeaderStack->setCurrentIndex(HeaderHint);
+        m_pActionStack->setCurrentIndex(ActionApply);
+        if (GetScore() >= 10000.0) {
+            m_pMessageLine->SetText(tr("Results applyed."));
+        } else {
+            m_pMessageLine->SetText(tr("Results applyed. You can try fix again."));
+            m_pRetryButton->show();
+        }
+        m_bApplied = true;
+    } else {
+        m_pApplyOrSave->show();
+        m_pMessageLine->SetText(tr("Paused."));
+        SetPauseLook(false);
+        m_pProgress->setValue(m_iSavedProgress);
+        m_iSavedProgress = -1;
+        m_iStage = 3;
+        m_iRunState = 2;
+    }
+    qDebug() << "------::UpdataApplyOK end_1";
+    if (m_bCloseAfterApply) {
+        close();
+        qDebug() << "------::UpdataApplyOK end_2";
+    }
+}
+
+void CMainUI::StopAllWork()
+{
+    m_bStopRequest = true;
+    ++m_uRunGeneration;
+    if (m_pReport)
+        m_pReport->SetStopState(1);
+    if (m_pDuplicate)
+        m_pDuplicate->SetStopFlag(true);
+    if (m_pMusicLink)
+        m_pMusicLink->SetExitState(1);
+    // Wake whoever sleeps on a pause before waiting for them.
+    RequestAnalysisStop();
+    if (m_pAnalyzeThread)
+        m_pAnalyzeThread->wait();
+    if (m_pApplyThread && m_pApplyThread->isRunning()) {
+        const int type = m_iResultType;
+        if (type == 4 || type == 5)
+            m_pDuplicate->SetPauseState(1, true);
+        else
+            m_pReport->SetPauseState(1, true);
+        SetApplyPause(false);
+    }
+    if (m_pApplyThread)
+        m_pApplyThread->wait();
+    if (m_iRunState == 2 && m_pMusicLink)
+        m_pMusicLink->SetRunState(m_iStage, 3);
+    if (m_pReadyLoadThread)
+        m_pReadyLoadThread->wait();
+    m_bWorkStopped = true;
+}
+
+void CMainUI::GoHome()
+{
+    WriteUILog(QStringLiteral("Enter GoHome()"));
+    if (m_pHeaderStack->currentIndex() == HeaderProgress && m_pTopStack->currentIndex() == TopScanning) {
+        SetRecognitionHold(false);
+        const int answer = CWarnMessage::ShowMessage(
+            this, tr("Are you sure you want to back to Home?"),
+            tr("Are you sure you want to back to Home? If back, the scanning results will not be saved."), 2, tr("Yes"),
+            tr("Cancel"), QString(), 0);
+        if (answer != 1)
+            return;
+    }
+    if (GetWorkMode() == 2)
+        DedupeDealloc();
+    StopAllWork();
+    ClearScanList();
+    m_pReport->StopAllWork();
+    EmptyWorkFolders();
+    SaveProjectFile(true);
+    DeleteDBFiles();
+    // Home ends the manager's exit state: the next start request begins from a clean manager.
+    m_pMusicLink->SetExitState(0);
+    ResetToStart();
+    m_pDuplicate->ClearView();
+}
+
+void CMainUI::ResetToStart()
+{
+    m_iStage = 0;
+    m_iRunState = 0;
+    SetScore(10000.0);
+    SetScoreStep(0.0);
+    m_iSavedProgress = -1;
+    m_bCloseAfterApply = false;
+    m_bDeleteDatabase = false;
+    m_eRunMode = RunModeNone;
+    m_iResultType = 0;
+    m_pRetryButton->hide();
+    m_pApplyOrSave->hide();
+    m_pRemoveButton->setEnabled(true);
+    m_pScoreLabel->setText(QStringLiteral("100"));
+    m_pActionStack->show();
+    m_pActionStack->setCurrentIndex(ActionPause);
+    m_pTopStack->setCurrentIndex(TopWelcome);
+    m_pContentStack->setCurrentIndex(PageStart);
+    m_pBusyBanner->hide();
+    SetPauseLook(true);
+    StopHeaderMovie(false);
+    SetPauseActions(false, false);
+    m_pActionSave->setEnabled(false);
+}
+
+// ---- Screen helpers --------------------------------------------------------------------------
+
+void CMainUI::SetPauseLook(bool pause)
+{
+    m_pPauseButton->setText(pause ? tr("   Pause") : tr("   Continue"));
+    m_pPauseButton->setStyleSheet(ActionButtonStyle(QStringLiteral("main_cancelbut"),
+                                                    pause ? QStringLiteral("pause") : QStringLiteral("continue"),
+                                                    pause ? QStringLiteral("#3d90c5") : QStringLiteral("#1e4c00"), 132));
+}
+
+void CMainUI::SetHeaderPicture(const QString& picture)
+{
+    m_pHeaderPicture->setStyleSheet(
+        QStringLiteral("QWidget#label_back{ border:0;min-width: %2;max-width: %2;max-height: %2;min-height: %2;"
+                       "border-image: url(:/res/res/win/label/%1.png); }")
+            .arg(picture, QString::number(ScaledValue(89), 'g', 6)));
+}
+
+void CMainUI::StartHeaderMovie(const QString& file)
+{
+    m_pHeaderMovie->stop();
+    m_pHeaderMovie->setFileName(file);
+    m_pHeaderMovie->setScaledSize(QSize(ScaledInt(89), ScaledInt(89)));
+    if (!m_pHeaderLabel->movie())
+        m_pHeaderLabel->setMovie(m_pHeaderMovie);
+    m_pHeaderMovie->start();
+}
+
+void CMainUI::StopHeaderMovie(bool remove)
+{
+    m_pHeaderMovie->stop();
+    if (remove && m_pHeaderLabel->movie()) {
+        m_pHeaderLabel->setMovie(nullptr);
+        m_pHeaderLabel->clear();
+    }
+}
+
+void CMainUI::ShowStillPicture(const QString& file)
+{
+    const QPixmap picture(file);
+    if (!picture.isNull())
+        m_pHeaderLabel->setPixmap(picture.scaledToWidth(ScaledInt(89), Qt::SmoothTransformation));
+}
+
+void CMainUI::SetProgress(int value)
+{
+    m_pProgress->setValue(std::min(10000, std::max(value, ProgressFloor(m_pProgress))));
+}
+
+void CMainUI::SetHintTexts(const QStringList& texts)
+{
+    for (const QString& text : texts)
+        m_pHintLine->AddText(text);
+}
+
+void CMainUI::ShowScore()
+{
+    m_pScoreLabel->setText(QString::number(static_cast<int>(GetScore() / 100.0)));
+}
+
+void CMainUI::SetPauseActions(bool pause, bool resume)
+{
+    m_pActionPause->setEnabled(pause);
+    m_pActionContinue->setEnabled(resume);
+}

@@ -1,0 +1,260 @@
+#include "StartUI.h"
+
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "CMessageSeam.h"
+#include "CWarnMessage.h"
+#include "FileDialogs.h"
+#include "LanguageDirection.h"
+#include "DatabaseCopy.h"
+#include "SpecialFolders.h"
+#include "StyleTemplates.h"
+#include "UILog.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+std::atomic<int> g_nWorkMode{0};
+
+namespace {
+
+constexpr int kMusicFolder = 10;
+
+QString StartButtonStyle(const QString& objectName, const QString& image, const QString& colour,
+                         const QString& hoverColour, double width, double height, double padding)
+{
+    const auto n = [](double v) { return QString::number(v, 'g', 6); };
+    return QStringLiteral(
+               "QPushButton#%1{border:0;min-width: %5;max-width: %5;max-height: %6;min-height: %6;color:%3;"
+               "border-image: url(:/res/res/win/button/%2.png);font:bold %9px;text-align:bottom;padding-bottom:%7px;}"
+               "QPushButton#%1:hover{border-image: url(:/res/res/win/button/%2_on.png);font:bold %8px;color:%4;}"
+               "QPushButton#%1:pressed{border-image: url(:/res/res/win/button/%2_down.png);font:bold %8px;color:%4;}"
+               "QPushButton#%1:disabled{border-image: url(:/res/res/win/button/%2_disable.png);font:bold %9px;"
+               "color:%3;}")
+        .arg(objectName, image, colour, hoverColour, n(ScaledValue(width)), n(ScaledValue(height)),
+             n(ScaledValue(padding)), n(ScaledValue(11)), n(ScaledValue(14)));
+}
+
+QString MusicFolder()
+{
+    QString folder;
+    GetSpecialFolderPath(&folder, kMusicFolder);
+    return folder;
+}
+
+} // namespace
+
+CStartUI::CStartUI(QWidget* parent)
+    : QWidget(parent)
+{
+    m_pLibraryButton = MakeButton(QStringLiteral("libraryclean_obj"), QStringLiteral("cleanitunes"),
+                                  QStringLiteral("#5a5a5a"), QStringLiteral("#5e5e5e"), 205, 195, 10);
+    m_pOpenButton = MakeButton(QStringLiteral("open_obj"), QStringLiteral("musicfolder"), QStringLiteral("#5a5a5a"),
+                               QStringLiteral("#5e5e5e"), 205, 195, 10);
+    m_pDuplicateButton = MakeButton(QStringLiteral("duplicate_obj"), QStringLiteral("duplicates"),
+                                    QStringLiteral("#5a5a5a"), QStringLiteral("#5e5e5e"), 205, 195, 10);
+    m_pLoadButton = MakeButton(QStringLiteral("load_obj"), QStringLiteral("loadsaved"), QStringLiteral("#5a5a5a"),
+                               QStringLiteral("#5e5e5e"), 205, 195, 10);
+    m_pSettingButton = MakeButton(QStringLiteral("set_obj"), QStringLiteral("setting"), QStringLiteral("#5e5e5e"),
+                                  QStringLiteral("#ffffff"), 32, 32, 0);
+    m_pFacebookButton = MakeButton(QStringLiteral("facebook_obj"), QStringLiteral("facebook"),
+                                   QStringLiteral("#5e5e5e"), QStringLiteral("#ffffff"), 32, 32, 0);
+    m_pTwitterButton = MakeButton(QStringLiteral("twitter_obj"), QStringLiteral("twitter"), QStringLiteral("#5e5e5e"),
+                                  QStringLiteral("#ffffff"), 32, 32, 0);
+    m_pLibraryButton->setText(tr("Start to Clean iTunes"));
+    RetranslateTexts();
+
+    auto* bigRow = new QHBoxLayout;
+    bigRow->addStretch();
+    for (QPushButton* button : {m_pLibraryButton, m_pOpenButton, m_pDuplicateButton, m_pLoadButton}) {
+        bigRow->addWidget(button, 0, Qt::AlignHCenter);
+        if (button != m_pLoadButton)
+            bigRow->addSpacing(10);
+    }
+    bigRow->addStretch();
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addStretch();
+    bottomRow->addWidget(m_pSettingButton);
+    bottomRow->addSpacing(10);
+    bottomRow->addWidget(m_pFacebookButton);
+    bottomRow->addSpacing(10);
+    bottomRow->addWidget(m_pTwitterButton, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addLayout(bigRow);
+    layout->addStretch();
+    layout->addLayout(bottomRow, 2);
+
+    connect(m_pLibraryButton, &QPushButton::clicked, this, &CStartUI::StartLibraryClean);
+    connect(m_pOpenButton, &QPushButton::clicked, this, &CStartUI::OpenMusicFiles);
+    connect(m_pLoadButton, &QPushButton::clicked, this, &CStartUI::LoadSaveResult);
+    connect(m_pDuplicateButton, &QPushButton::clicked, this, &CStartUI::SltDuplicate);
+    connect(m_pSettingButton, &QPushButton::clicked, this, &CStartUI::Setting);
+    connect(m_pFacebookButton, &QPushButton::clicked, this, &CStartUI::FaceBook);
+    connect(m_pTwitterButton, &QPushButton::clicked, this, &CStartUI::Twitter);
+
+    m_strDBPath = g_strDBPath;
+    QTimer::singleShot(5000, this, &CStartUI::CheckingIsSave);
+    setFocusPolicy(Qt::WheelFocus);
+    setAcceptDrops(false);
+}
+
+CStartUI::~CStartUI() = default;
+
+QPushButton* CStartUI::MakeButton(const QString& objectName, const QString& image, const QString& colour,
+                                  const QString& hoverColour, double width, double height, double padding)
+{
+    auto* button = new QPushButton(this);
+    button->setObjectName(objectName);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(StartButtonStyle(objectName, image, colour, hoverColour, width, height, padding));
+    return button;
+}
+
+void CStartUI::RetranslateTexts()
+{
+    m_pOpenButton->setText(tr("Open Music Files"));
+    m_pLoadButton->setText(tr("Load Saved Result"));
+    m_pDuplicateButton->setText(tr("Clean-up Duplicates"));
+    m_pSettingButton->setToolTip(tr("Settings"));
+    m_pFacebookButton->setToolTip(tr("Facebook"));
+    m_pTwitterButton->setToolTip(tr("Twitter"));
+}
+
+void CStartUI::SetWorkMode(int mode)
+{
+    g_bScaniTunes = false;
+    m_iWorkMode = mode;
+    g_nWorkMode = mode;
+}
+
+void CStartUI::SetLibraryButtonText(const QString& text) { m_pLibraryButton->setText(text); }
+
+QString CStartUI::LibraryButtonText() const { return m_pLibraryButton->text(); }
+
+void CStartUI::CheckingIsSave()
+{
+    if (!QFileInfo::exists(m_strDBPath))
+        return;
+    // A run started in the first seconds has replaced the old working database: nothing to offer.
+    if (m_isIdle && !m_isIdle())
+        return;
+    const int answer = CWarnMessage::ShowMessage(
+        this, tr("Continue"), tr("Last fixing project was interrupted\nunexpectedly. Do you want to continue it?"), 2,
+        tr("Continue"), tr("Cancel"), QString(), 0);
+    if (answer != 1 || (m_isIdle && !m_isIdle()))
+        return;
+    m_strProjectPath = m_strDBPath;
+    emit Complete(QStringList(), m_strProjectPath, RunModeProject);
+}
+
+void CStartUI::StartLibraryClean()
+{
+    SetWorkMode(0);
+    m_strProjectPath = m_strDBPath;
+    QStringList paths;
+    if (m_pLibraryButton->text() != tr("Start to Clean iTunes")) {
+        const QString file = GetOpenFileName(this, tr("Open Library.xml"), MusicFolder(), QStringLiteral("XML files (*.xml)"));
+        if (file.isEmpty() || !QFileInfo::exists(file))
+            return;
+        paths << file;
+    }
+    WriteUILog(QStringLiteral("Enter CStartUI::StartLibraryClean"));
+    emit Complete(paths, m_strProjectPath, RunModeITunes);
+}
+
+void CStartUI::OpenMusicFiles()
+{
+    SetWorkMode(1);
+    const QString open = GetAppSettings() ? GetAppSettings()->GetOpenPath() : QString();
+    const QStringList files = GetOpenFileNames(this, tr("Open Files And Folders"), open,
+                                               tr("Music Files(%1)").arg(QStringLiteral("*.mp3 *.m4a *.wma")));
+    if (files.isEmpty())
+        return;
+    m_strProjectPath = m_strDBPath;
+    emit Complete(files, m_strProjectPath, RunModeFiles);
+}
+
+void CStartUI::LoadSaveResult()
+{
+    SetWorkMode(3);
+    m_strProjectPath = GetOpenFileName(this, tr("Open Result File"), MusicFolder(), QStringLiteral("files (*.zavrodata)"));
+    if (m_strProjectPath.isEmpty() || m_bCopying)
+        return;
+    // The copy runs off the GUI thread. It goes into a temporary file that replaces the working
+    // database only when whole, so a failed copy leaves the old one as it was; the working
+    // database itself, when picked, is loaded as it is.
+    m_bCopying = true;
+    auto* watcher = new QFutureWatcher<QString>(this);
+    const QString project = m_strProjectPath;
+    const QString db = m_strDBPath;
+    connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, project]() {
+        watcher->deleteLater();
+        m_bCopying = false;
+        const QString error = watcher->result();
+        if (!error.isEmpty()) {
+            WriteUILog(error);
+            emit LoadSaveFailed();
+            return;
+        }
+        emit Complete(QStringList(), project, RunModeProject);
+    });
+    watcher->setFuture(QtConcurrent::run([project, db]() { return PlaceProjectAsDatabase(project, db); }));
+}
+
+void CStartUI::Setting() { emit SetPreferences(); }
+
+QString CStartUI::FacebookUrl(const QString& language)
+{
+    return language == QLatin1String("de") ? QStringLiteral("https://www.facebook.com/zavro.de")
+                                            : QStringLiteral("https://www.facebook.com/zavro");
+}
+
+QString CStartUI::TwitterUrl(const QString& language)
+{
+    return language == QLatin1String("de") ? QStringLiteral("https://twitter.com/zavro_de")
+                                            : QStringLiteral("https://twitter.com/zavro");
+}
+
+void CStartUI::FaceBook()
+{
+    QDesktopServices::openUrl(QUrl(FacebookUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
+}
+
+void CStartUI::Twitter()
+{
+    QDesktopServices::openUrl(QUrl(TwitterUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
+}
+
+void CStartUI::SltDuplicate()
+{
+    SetWorkMode(2);
+    emit Duplicate();
+}
+
+void CStartUI::loadLanguage()
+{
+    if (m_pLibraryButton->text().contains(QLatin1String("XML")))
+        m_pLibraryButton->setText(tr("Select Library XML File"));
+    else
+        m_pLibraryButton->setText(tr("Start to Clean iTunes"));
+    RetranslateTexts();
+    ApplyLanguageDirection(this);
+}
+
+void CStartUI::paintEvent(QPaintEvent*)
+{
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}

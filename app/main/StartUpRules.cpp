@@ -1,0 +1,62 @@
+#include "StartUpRules.h"
+
+#include "AppGlobals.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+QString StartLanguageForLocale(const QLocale& locale)
+{
+    switch (locale.language()) {
+    case QLocale::German:
+        return QStringLiteral("de");
+    case QLocale::Japanese:
+        return QStringLiteral("jp");
+    case QLocale::Russian:
+        return QStringLiteral("ru");
+    case QLocale::Spanish:
+        return QStringLiteral("es");
+    case QLocale::Portuguese:
+        return QStringLiteral("br");
+    case QLocale::Arabic:
+        return QStringLiteral("ar");
+    case QLocale::French:
+        return QStringLiteral("fr");
+    default:
+        return QStringLiteral("en");
+    }
+}
+
+QString TranslationFileName(const QString& code) { return QStringLiteral("tidewell_") + code + QStringLiteral(".qm"); }
+
+bool InstallTranslation(const QString& code, const QString& folder)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    const QString file = TranslationFileName(code);
+    if (!translator->load(file, folder) && !translator->load(file, QStringLiteral(":/language"))) {
+        delete translator;
+        return false;
+    }
+    if (g_pTranslator) {
+        QCoreApplication::removeTranslator(g_pTranslator);
+        delete g_pTranslator;
+    }
+    g_pTranslator = translator;
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+bool IsUpdateDueOn(int autoUpdate, int days, int year, int month, int day, const QDate& today)
+{
+    if (autoUpdate <= 0)
+        return false;
+    if (autoUpdate == 2)
+        return true;
+    if (year <= 0 || today.year() < year)
+        return true;
+    const QDate last(year, month, day);
+    if (!last.isValid())
+        return true;
+    const qint64 passed = last.daysTo(today);
+    return passed < 0 || passed >= days;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Copies a library database into another file with SQLite's online backup, so a database that is
+// open and being written elsewhere is copied consistently (its last committed state). The copy is
+// made in a temporary file beside the target and renamed over it only when complete: a failure
+// leaves an existing target untouched. Any thread.
+//
+// Results: 0 copied; -1 empty path or the source does not exist; -2 the source cannot be opened
+// or is not a database; -3 the temporary file cannot be created; -4 the backup failed (disk full,
+// read error, busy for too long); -5 the rename failed. Source and target the same file: -6.
+int BackupDatabaseFile(const QString& source, const QString& target);
+
+// Puts a saved project in place as the working database: copies it into a temporary file beside
+// the database and renames that over the database only when complete, removing the database's
+// stale journal files first. A project that is the working database itself is left as it is.
+// Answers an empty text on success, else a log line naming the failure. Any thread.
+QString PlaceProjectAsDatabase(const QString& project, const QString& database);
+
+// Removes a database file and its journal companions ("-journal", "-wal", "-shm"). Answers the
+// paths that exist and could not be removed.
+QStringList RemoveDatabaseFiles(const QString& database);

@@ -1,0 +1,89 @@
+// The main window's road: the start page, the scan view while songs arrive, the score screen, the
+// all-clean screen and the empty result.
+#include "ScreenshotScene.h"
+
+#include "AudioFixture.h"
+#include "MainUI.h"
+
+#include <QDir>
+#include <QStackedWidget>
+#include <QTreeWidget>
+
+namespace {
+
+using screens::SceneContext;
+
+// Songs with tags and artwork; every third one lacks its artist, every fifth its album.
+QString MakeLibraryFolder(SceneContext& context, const QString& name, int count, bool complete)
+{
+    const QString folder = context.Folder(name);
+    if (!QDir(folder).entryList(QDir::Files).isEmpty())
+        return folder;
+    const QByteArray cover = tidewell::test::makePicture(120, 120, 0x3d90c5);
+    for (int i = 0; i < count; ++i) {
+        tidewell::test::AudioSpec spec;
+        spec.seconds = 1.0;
+        spec.toneHz = 220.0 + 37.0 * i;
+        spec.tags.title = QStringLiteral("Song %1").arg(i + 1);
+        spec.tags.artist = (!complete && i % 3 == 0) ? QString() : QStringLiteral("Artist %1").arg(i % 4 + 1);
+        spec.tags.album = (!complete && i % 5 == 0) ? QString() : QStringLiteral("Album %1").arg(i % 2 + 1);
+        spec.tags.genre = QStringLiteral("Pop");
+        spec.tags.year = 2001 + i % 10;
+        spec.artwork = cover;
+        tidewell::test::makeAudioFile(folder + QStringLiteral("/song%1.mp3").arg(i + 1, 3, 10, QLatin1Char('0')), spec);
+    }
+    return folder;
+}
+
+QStackedWidget* ContentStack(CMainUI* window)
+{
+    for (QStackedWidget* stack : window->findChildren<QStackedWidget*>())
+        if (stack->indexOf(reinterpret_cast<QWidget*>(window->StartPage())) >= 0)
+            return stack;
+    return nullptr;
+}
+
+void StartPage(SceneContext& context) { context.Shot(QStringLiteral("main-start")); }
+
+void ScanAndScore(SceneContext& context)
+{
+    const QString folder = MakeLibraryFolder(context, QStringLiteral("library"), 60, false);
+    CMainUI* window = context.Window();
+    window->LoadStartParam({folder}, QString(), RunModeFiles);
+    // Mid-load: the scan view with its first rows.
+    auto* scanList = window->findChild<CTreeWidget*>();
+    QStackedWidget* content = ContentStack(window);
+    // The manager's analysis pass lists the songs too; pausing it holds the scan view still.
+    SceneContext::WaitUntil(
+        [&]() { return scanList && scanList->topLevelItemCount() >= 6 && window->Stage() == 2; }, 30000);
+    window->CancelGroup();
+    context.Shot(QStringLiteral("main-scan"));
+    window->CancelGroup();
+    SceneContext::WaitUntil([&]() { return content && content->currentIndex() == CMainUI::PageReport; }, 60000);
+    context.Shot(QStringLiteral("main-score"));
+}
+
+void AllClean(SceneContext& context)
+{
+    const QString folder = MakeLibraryFolder(context, QStringLiteral("clean"), 6, true);
+    CMainUI* window = context.Window();
+    window->LoadStartParam({folder}, QString(), RunModeFiles);
+    SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 60000);
+    context.Shot(QStringLiteral("main-all-clean"));
+}
+
+void EmptyResult(SceneContext& context)
+{
+    const QString folder = context.Folder(QStringLiteral("empty"));
+    CMainUI* window = context.Window();
+    window->LoadStartParam({folder}, QString(), RunModeFiles);
+    SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 30000);
+    context.Shot(QStringLiteral("main-empty"));
+}
+
+} // namespace
+
+TIDEWELL_SCENE("10-start", StartPage);
+TIDEWELL_SCENE("20-scan-score", ScanAndScore);
+TIDEWELL_SCENE("30-all-clean", AllClean);
+TIDEWELL_SCENE("40-empty", EmptyResult);
