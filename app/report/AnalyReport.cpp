@@ -470,6 +470,13 @@ int CAnalyReport::AddProblemTrack(CMusicObj* track, int problem, int state, int6
     const int mask = m_nCategoryMask.load();
     if (!(problem & kBitMissing) && (problem & kBitArtwork) && (mask & kBitArtwork))
         ReadStoredArtwork(song);
+    if (QThread::currentThread() == thread()) {
+        // Already on the GUI thread (the window hands songs over in batches): file it now, after
+        // anything a worker queued before, so the order stays the caller's.
+        FlushPendingTracks();
+        FileProblemTrack(song);
+        return 0;
+    }
     bool post = false;
     {
         QMutexLocker lock(&m_pendingMutex);
@@ -479,9 +486,7 @@ int CAnalyReport::AddProblemTrack(CMusicObj* track, int problem, int state, int6
             post = true;
         }
     }
-    if (QThread::currentThread() == thread())
-        FlushPendingTracks();
-    else if (post)
+    if (post)
         QMetaObject::invokeMethod(this, &CAnalyReport::FlushPendingTracks, Qt::QueuedConnection);
     return 0;
 }
