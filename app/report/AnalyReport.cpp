@@ -1599,9 +1599,12 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
             row->setText(3, album);
         const bool wasFixed = row->GetFixState() == 2;
         if (field.isEmpty()) {
-            // The answer lacks what this page is about: not fixed.
-            row->setIcon(5, FailedIcon());
-            row->SetFixState(-2);
+            // The answer lacks what this page is about: not fixed by it (a row fixed before
+            // stays fixed).
+            if (!wasFixed) {
+                row->setIcon(5, FailedIcon());
+                row->SetFixState(-2);
+            }
         } else {
             row->setIcon(5, CompleteIcon());
             row->SetFixState(2);

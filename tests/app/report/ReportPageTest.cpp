@@ -113,6 +113,7 @@ private slots:
     // After it: these write tags.
     void fixAllIdentifiesHoldsAnswersWhilePausedAndStops();
     void applyWritesFilesAndRemovesCheckedMissingSongsOnce();
+    void answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder();
 
 private:
     // Hands the analysed songs to the page from a worker thread, as the analysis thread does,
@@ -848,6 +849,79 @@ void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
     paused.join();
     QVERIFY(page->HasUnappliedChanges());
     page->SetStopState(0);
+}
+
+void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder()
+{
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    // A fix of an empty Unrecognized Songs page: nothing to measure progress against.
+    page->ClearPullQueue();
+    QCOMPARE(page->SetFixMode(0), 0);
+    QSignalSpy progress(page.get(), &CAnalyReport::ReportFixInfo);
+    const Song* bare = SongTitled("Bare Song");
+    const Song* lost = SongTitled("Lost Voice");
+    // Earlier runs gave every song an artist and a title, so some rows start fixed.
+    const int artistsFixed = page->ArtistTree()->GetFixedCount();
+    const int albumsFixed = page->AlbumTree()->GetFixedCount();
+    // Take the album back out so the answer has something to fix.
+    QCOMPARE(link->ModifyMusicInfo(bare->track, MF_Album, QStringList{" "}), 0);
+
+    // A hostile title, no artist, an album and a PNG cover.
+    QMap<QString, QVariant> answer{{"identify", bare->index},
+                                   {"title", "../../escaped"},
+                                   {"artist", ""},
+                                   {"album", "Got Album"},
+                                   {"imageBuffer", tidewell::test::makePicture(32, 32, 0xff0000, "PNG")},
+                                   {"message", "Success"}};
+    page->EmitPullSuccess(answer);
+    const QString cover = GetAppSettings()->GetPictureFolder() + "/00C0FFEE0000AB03.jpg";
+    QVERIFY(QFileInfo::exists(cover));
+    QVERIFY(!QFileInfo::exists(GetAppSettings()->GetPictureFolder() + "/../../escaped.jpg"));
+    QCOMPARE(progress.count(), 1);
+    QCOMPARE(progress.at(0).at(1).toInt(), 10000);
+    auto findRow = [&](QTreeWidget* tree, CMusicObj* track) -> CTreeItem* {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i)); row && row->GetMusicData() == track)
+                return row;
+        return nullptr;
+    };
+    // The artist page's field was missing: nothing fixed there by it. The album is.
+    CTreeItem* bareArtist = findRow(page->ArtistTree(), bare->track);
+    QCOMPARE(bareArtist->GetFixState(), artistsFixed > 0 ? 2 : -2);
+    QCOMPARE(page->ArtistTree()->GetFixedCount(), artistsFixed);
+    CTreeItem* bareAlbum = findRow(page->AlbumTree(), bare->track);
+    QCOMPARE(bareAlbum->GetFixState(), 2);
+    QCOMPARE(bareAlbum->text(3), QStringLiteral("Got Album"));
+    const int albumsNow = page->AlbumTree()->GetFixedCount();
+    QVERIFY(albumsNow == albumsFixed + 1 || albumsNow == albumsFixed);
+    const int artworkFixed = page->ArtworkList()->GetFixedCount();
+    bool cellHasCover = false;
+    for (int i = 0; i < page->ArtworkList()->count(); ++i)
+        if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i)); cell->GetMusicData() == bare->track)
+            cellHasCover = cell->GetArtworkPath() == cover && cell->GetLoadState() == 2;
+    QVERIFY(cellHasCover);
+
+    // The same answer again counts nothing twice.
+    page->EmitPullSuccess(answer);
+    QCOMPARE(page->AlbumTree()->GetFixedCount(), albumsNow);
+    QCOMPARE(page->ArtworkList()->GetFixedCount(), artworkFixed);
+    QCOMPARE(progress.count(), 1);
+
+    // Bytes that are no picture: no cover, the cell failed, no file.
+    page->EmitPullSuccess({{"identify", lost->index}, {"imageBuffer", QByteArray("not a picture")},
+                           {"artist", "Some Artist"}, {"message", "Success"}});
+    QVERIFY(!QFileInfo::exists(GetAppSettings()->GetPictureFolder() + "/00C0FFEE0000AB00.jpg"));
+    CListItem* lostCell = nullptr;
+    for (int i = 0; i < page->ArtworkList()->count(); ++i)
+        if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i)); cell->GetMusicData() == lost->track)
+            lostCell = cell;
+    QVERIFY(lostCell);
+    QCOMPARE(lostCell->GetLoadState(), -2);
+    QCOMPARE(findRow(page->ArtistTree(), lost->track)->GetFixState(), 2);
+    QCOMPARE(findRow(page->ArtistTree(), lost->track)->text(2), QStringLiteral("Some Artist"));
+    // An answer for a song no page lists changes and counts nothing.
+    page->EmitPullSuccess({{"identify", 999}, {"title", "Nobody"}, {"message", "Success"}});
+    QCOMPARE(progress.count(), 2);
 }
 
 QTEST_MAIN(ReportPageTest)
