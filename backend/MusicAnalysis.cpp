@@ -422,7 +422,7 @@ int CMusicManage::AnalyzeMusicInfo()
     {
         QMutexLocker lock(&m_listMutex);
         n = static_cast<int>(m_mainList.size());
-        m_trackCount = n;
+        m_trackCount = std::max(n, m_projectTotal);
     }
 
     // A deep scan makes the fingerprints of the list ahead, on every core; the quick scan looks

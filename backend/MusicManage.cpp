@@ -1,4 +1,5 @@
 #include "MusicManage.h"
+#include "TracksTable.h"
 
 #include "AnalyzeThrad.h"
 #include "AppGlobals.h"
@@ -154,6 +155,12 @@ int CMusicManage::LoadMusicLibrary(const char* xmlPath, const char* dbPath, int 
 
     if (mode == RunModeProject && ret == 1)
         m_skipYearGenre = true;
+    m_projectTotal = 0;
+    if (mode == RunModeProject && m_library)
+    {
+        QMutexLocker lock(&m_library->DbMutex());
+        m_projectTotal = SelectLibraryTotal();
+    }
     return m_library ? 0 : -1;
 }
 
@@ -788,6 +795,17 @@ void CMusicManage::SaveDataToDB()
         if (obj)
             m_library->DeleteMusicFromDB(obj->CurrentInfo().PersistentID, obj->GetType());
         m_cleanList.pop_back();
+    }
+    {
+        // The clean songs have left the table; the library's size stays with it, so a saved
+        // project scores against the whole library.
+        QMutexLocker db(&m_library->DbMutex());
+        int total = 0;
+        {
+            QMutexLocker lock(&m_listMutex);
+            total = m_trackCount;
+        }
+        UpdateLibraryTotal(total);
     }
     WriteManageLog(QStringLiteral("End Delete Complete Music"));
 }

@@ -188,6 +188,7 @@ private:
     std::unique_ptr<CiTunesLib> m_zLibrary;
     int m_optionFlags = 0;
     int m_trackCount = 0;
+    int m_projectTotal = 0; // the whole library's size a saved project was analysed with
     std::atomic<bool> m_exit{false};
     bool m_analysisPaused = false; // guarded by g_musicInfoMutex
     bool m_skipYearGenre = false;

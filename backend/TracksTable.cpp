@@ -6,6 +6,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -446,6 +447,35 @@ int SelectArtworkData(const char* persistentId, int type, std::vector<unsigned c
         return rc;
     }
     return out.empty() ? -3 : 0;
+}
+
+int SelectLibraryTotal()
+{
+    sqlite3* db = tracksDb();
+    if (!db)
+        return 0;
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "select Value from LibraryInfo where Key = 'TrackTotal'", -1, &raw, nullptr) !=
+        SQLITE_OK)
+        return 0; // an older database: no such table
+    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
+    return sqlite3_step(raw) == SQLITE_ROW ? std::max(0, sqlite3_column_int(raw, 0)) : 0;
+}
+
+int UpdateLibraryTotal(int total)
+{
+    sqlite3* db = tracksDb();
+    if (!db)
+        return -1;
+    if (!execLogged(db, "create table if not exists LibraryInfo(Key text primary key, Value integer)"))
+        return -2;
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "insert or replace into LibraryInfo(Key, Value) values('TrackTotal', ?1)", -1, &raw,
+                           nullptr) != SQLITE_OK)
+        return -2;
+    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
+    sqlite3_bind_int(raw, 1, total);
+    return sqlite3_step(raw) == SQLITE_DONE ? 0 : -2;
 }
 
 int SelectTrackCount()

@@ -55,6 +55,13 @@ int SelectArtworkData(const char* persistentId, int type, std::vector<unsigned c
 // Counts the rows and keeps the count as the page reader's total.
 int SelectTrackCount();
 
+// The number of songs the library held when it was analysed. It is kept beside the tracks because
+// the clean songs leave the table, and a saved project must still score against the whole
+// library. 0 when the database has none.
+int SelectLibraryTotal();
+// 0 stored; -1 no database; -2 the statement failed.
+int UpdateLibraryTotal(int total);
+
 // A row handed out by the page reader: 20 values in kPageColumns order (null for NULL).
 using TrackRow = const char* const*;
 // The page reader: hands out rows in order, reading pages of 3000 rows. Null past the end.

@@ -386,7 +386,9 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
         if (obj)
         {
             obj->SetAbsence(absence);
-            if (absence == 0 && type != RunModeFiles && type != RunModeDuplicateFiles
+            // A saved project holds no artwork flag: songs loaded from files are asked again
+            // (the file import itself already read it from the tags).
+            if (absence == 0 && (type != RunModeFiles || project) && type != RunModeDuplicateFiles
                 && type != RunModeDuplicateITunes)
                 hasArtwork = HasArtwork(&current, type);
             obj->SetHasArtwork(hasArtwork);

@@ -2,22 +2,39 @@
 
 #include "MusicFlags.h"
 
-#include <QString>
+#include <QHash>
+#include <QMutex>
+#include <QSet>
 #include <QStringList>
+#include <QWaitCondition>
 #include <QWidget>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+class CClearTrashThread;
+class CDuplicateItem;
+class CDuplicateWidget;
+class CDuptOptWidget;
+class CFailedTreeWidget;
 class CMusicLink;
 class CMusicObj;
-class QTreeWidget;
+class QSplitter;
+class QStackedLayout;
+class QTreeWidgetItem;
 struct MusicInfo;
 
-// The duplicate view: the groups of a duplicate scan with the copies to remove. This first form
-// lists the groups in one tree; the main window drives it through the members below (GUI thread,
-// except RemoveDuplicate, which runs on the apply thread).
+// The main window's duplicate page: the scan set-up (options and the list of paths) and the
+// result tree, one top-level row per duplicate group and a check-box row per copy. It removes
+// the checked copies into the recycle folder, restores them, previews a copy, and owns the
+// recycle folder's clean-up thread with its question.
+//
+// Threading: a GUI-thread widget. AddDuplicateTrack may be called on the window's analysis
+// thread and RemoveDuplicate runs on its apply thread; both hand every row change to the GUI
+// thread by queued calls and never wait for it, so the window can wait for those threads.
+// Everything else runs on the GUI thread.
 class CDuplicate : public QWidget
 {
     Q_OBJECT
@@ -27,38 +44,137 @@ public:
     ~CDuplicate() override;
 
     void SetMusicLink(CMusicLink* link);
-    void AddDuplicateTrack(CMusicObj* track, int absence, int state, int64_t repeatId);
-    // Takes the record; further 0 opens a group, 1 adds to the last one.
-    void AddDedupeGroup(MusicInfo* info, int kind, int flags, int64_t groupId, int further);
-    void CountRemoved();
-    void SetPage(int page);
-    // Moves the paths listed on the options page into paths (and saves the options).
-    void TakeScanPaths(QStringList& paths);
+    // Starts the recycle clean-up the first time in the process's life; later calls do nothing.
     void StartClearTrash();
-    void SetPauseState(int type, bool wake);
-    void ClearView();
-    // Apply thread: removes the ticked copies through the music link.
+    // Moves every path out of the scan list into paths (last listed first) and saves the scan
+    // options.
+    void TakeScanPaths(QStringList& paths);
+    // Lists paths on the scan list as if the user had added them (the next Scan takes them).
+    void SetPendingScanPaths(const QStringList& paths);
+    // Any thread. A track the analysis marked as a duplicate (absence has 0x4000) joins the
+    // group of its repeat id; a track already shown is not added again.
+    void AddDuplicateTrack(CMusicObj* track, int absence, int state, int64_t repeatId);
+    // GUI thread. One member of an engine group, in group order: index 0 opens a new group row,
+    // a later index joins the last group when groupId matches. The view owns the record.
+    void AddDedupeGroup(std::unique_ptr<MusicInfo> record, int kind, int state, int64_t groupId, int index);
+    void AddDedupeGroup(MusicInfo* record, int kind, int state, int64_t groupId, int index);
+    void CountRemoved();
+    void SetPage(int index);
+    // GUI thread, before the apply thread starts: stops the preview and takes the removal plan
+    // from the tree (the apply thread must not read widgets).
+    void PrepareRemove();
+    // Apply thread: removes the checked copies of the plan PrepareRemove took.
     void RemoveDuplicate();
-    void SetStopFlag(bool stop) { m_bStop = stop; }
-    bool StopFlag() const { return m_bStop; }
+    // type 2 pauses; type 1 with wake set continues. Any thread.
+    void SetPauseState(int type, bool wake);
+    // Any thread; a stop also ends a removal waiting in its pause.
+    void SetStopFlag(bool stop);
+    bool StopFlag() const { return m_bStop.load(); }
+    void ClearView();
     void loadLanguage();
-    // For the window's tests and the stand-in options list: the paths the next Scan takes.
-    void SetPendingScanPaths(const QStringList& paths) { m_pending = paths; }
+
+    // For the window's tests and screenshots.
+    CFailedTreeWidget* Tree() const { return m_pTree; }
+    CDuplicateWidget* OptionsPane() const { return m_pOptions; }
+    CDuptOptWidget* ScanList() const { return m_pScanList; }
+    CClearTrashThread* ClearTrashThread() const { return m_pClearThread; }
+    int PlayState() const { return m_playState; }
+    QTreeWidgetItem* PlayingRow() const;
+    int CurrentPage() const;
     int RowCount() const;
 
 signals:
+    void Complete(const QStringList& paths, const QString& xmlPath, EMusicRunMode mode);
     void SetRemoveEnable(bool enable);
-    void AddFixMissNum(int n);
+    void AddFixMissNum(int count);
     void StartFixAll(const QString& text, const QString& text2, int code, int value);
-    void Complete(const QStringList& paths, const QString& path, EMusicRunMode mode);
 
 public slots:
+    void CurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void ItemClicked(QTreeWidgetItem* item, int column);
+    void ItemSelected(QTreeWidgetItem* item, int column);
     void PlayOver();
+    void OpenTrash();
+    void ShowAskMessage(int seconds);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CMusicLink* m_pMusicLink = nullptr;
-    QTreeWidget* m_pTree = nullptr;
-    QStringList m_pending;
-    std::vector<std::unique_ptr<MusicInfo>> m_records;
-    bool m_bStop = false;
+    // What AddDuplicateTrack read on its own thread, for the GUI thread to show.
+    struct PendingTrack
+    {
+        CMusicObj* track = nullptr;
+        int absence = 0;
+        int state = 0;
+        int64_t repeatId = 0;
+        QString name, size, time, location, bitrate, persistentId;
+    };
+    // One copy of the removal plan, and its group.
+    struct PlanCopy
+    {
+        CDuplicateItem* row = nullptr;
+        void* handle = nullptr;
+        bool checked = false;
+        bool removed = false;
+    };
+    struct PlanGroup
+    {
+        std::vector<PlanCopy> copies;
+    };
+
+    void SetHeaderTexts();
+    void FlushPendingTracks();
+    void FlushPendingGroups();
+    void SchedulePendingGroups();
+    CDuplicateItem* MakeGroupRow(const QString& name);
+    CDuplicateItem* MakeCopyRow(const QString& name, const QString& size, const QString& time,
+                                const QString& location, const QString& bitrate);
+    void PlaceCopy(CDuplicateItem* group, CDuplicateItem* copy, int state);
+    void ColourRow(QTreeWidgetItem* row, const QColor& colour, bool includeCheckColumn);
+    void MarkRemoved(CDuplicateItem* row);
+    int ReadState(CDuplicateItem* row) const;
+    void WriteState(CDuplicateItem* row, int state);
+    void Restore(CDuplicateItem* row);
+    void PlayTrack();
+    void StopPlay();
+    void OnPlayerEnded(int player);
+    // The remover's pause point; false when a stop is set.
+    bool WaitWhilePaused();
+    void ApplyRemoved(CDuplicateItem* row, quint64 generation);
+    // The end notice handed to the media library (on the player's thread).
+    static int OnPlayEvent(const int* notice, void* context);
+
+    int m_mediaHandle = 0;
+    int m_player = 0;
+    CMusicLink* m_pLink = nullptr;
+    CClearTrashThread* m_pClearThread = nullptr;
+    QStackedLayout* m_pStack = nullptr;
+    QSplitter* m_pSplitter = nullptr;
+    CDuplicateWidget* m_pOptions = nullptr;
+    CDuptOptWidget* m_pScanList = nullptr;
+    CFailedTreeWidget* m_pTree = nullptr;
+    int m_playState = 2; // TPlayState
+    CDuplicateItem* m_pPlayingRow = nullptr;
+
+    std::atomic<bool> m_bStop{false};
+    bool m_bPause = false; // under m_pauseMutex
+    QWaitCondition m_pauseCondition;
+    QMutex m_pauseMutex;
+
+    // Groups of the current result: by repeat id (library road) and the last engine group.
+    QHash<int64_t, CDuplicateItem*> m_groupsByRepeat;
+    QSet<CMusicObj*> m_shownTracks;
+    CDuplicateItem* m_pLastGroup = nullptr;
+    int64_t m_lastGroupId = 0;
+    // Engine groups built off the tree, added in one slice.
+    QList<QTreeWidgetItem*> m_pendingGroups;
+    bool m_bGroupsScheduled = false;
+
+    QMutex m_pendingMutex;
+    std::vector<PendingTrack> m_pendingTracks; // under m_pendingMutex
+
+    std::vector<PlanGroup> m_plan; // written by PrepareRemove, read by the remover
+    // Bumped by ClearView, so row changes queued for an emptied tree are dropped.
+    std::atomic<quint64> m_generation{0};
 };

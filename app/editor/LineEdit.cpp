@@ -3,22 +3,27 @@
 #include <QEvent>
 #include <QFontMetrics>
 
+#include <algorithm>
+
 namespace
 {
 constexpr int kMinPrefix = 6;
+constexpr int kMaxLength = 1 << 24;
 const QString kEllipsis = QStringLiteral("...");
 } // namespace
 
 CLineEdit::CLineEdit(QWidget* parent) : QLineEdit(parent)
 {
     m_iReserve = QFontMetrics(font()).horizontalAdvance(kEllipsis) + 16;
+    // QLineEdit cuts its text at 32767 characters by default; a tag may be longer, and a field
+    // that cut it would save the cut text back.
+    setMaxLength(kMaxLength);
     connect(this, &QLineEdit::textChanged, this, &CLineEdit::TextChanged);
 }
 
 void CLineEdit::SetFullText(const QString& text)
 {
     m_strFullText = text;
-    m_iFullWidth = -1;
     // With focus the field edits the full text itself; without, the next paint shortens it.
     if (m_bFocused)
         ShowText(text);
@@ -27,11 +32,8 @@ void CLineEdit::SetFullText(const QString& text)
 
 void CLineEdit::TextChanged(const QString& text)
 {
-    if (m_bFocused && text != m_strFullText)
-    {
+    if (m_bFocused)
         m_strFullText = text;
-        m_iFullWidth = -1;
-    }
 }
 
 void CLineEdit::ShowText(const QString& text)
@@ -42,28 +44,30 @@ void CLineEdit::ShowText(const QString& text)
     setCursorPosition(0);
 }
 
-int CLineEdit::FullTextWidth() const
-{
-    if (m_iFullWidth < 0)
-        m_iFullWidth = fontMetrics().horizontalAdvance(m_strFullText);
-    return m_iFullWidth;
-}
-
 QString CLineEdit::ElidedText(int width) const
 {
-    if (FullTextWidth() + 6 <= width)
-        return m_strFullText;
     const QFontMetrics metrics = fontMetrics();
-    const int target = width - m_iReserve;
     const int length = static_cast<int>(m_strFullText.size());
-    // The width of a prefix grows with its length, so the shortest one wide enough is found by
-    // halving: only O(log n) prefixes are measured, whatever the length of the tag.
-    int low = std::min(kMinPrefix, length);
-    int high = length;
+    // A prefix is measured as its own string: handed the whole text, the metrics would lay out
+    // all of it.
+    auto prefixWidth = [&](int n) { return metrics.horizontalAdvance(m_strFullText.left(n)); };
+
+    // The width of a prefix grows with its length, so only short prefixes are ever measured:
+    // double the length until the prefix is wider than the field allows (or the text ends),
+    // then halve within the last step. A 64 KB tag costs a few short measurements per paint.
+    const int limit = width - 6;
+    int high = std::min(length, 16);
+    while (high < length && prefixWidth(high) <= limit)
+        high = std::min(length, high * 2);
+    if (prefixWidth(high) <= limit)
+        return m_strFullText; // the whole text fits
+
+    const int target = width - m_iReserve;
+    int low = std::min(kMinPrefix, high);
     while (low < high)
     {
         const int mid = low + (high - low) / 2;
-        if (metrics.horizontalAdvance(m_strFullText, mid) >= target)
+        if (prefixWidth(mid) >= target)
             high = mid;
         else
             low = mid + 1;
@@ -83,7 +87,6 @@ bool CLineEdit::event(QEvent* event)
         m_bFocused = false;
         break;
     case QEvent::FontChange:
-        m_iFullWidth = -1;
         m_iReserve = QFontMetrics(font()).horizontalAdvance(kEllipsis) + 16;
         break;
     default:

@@ -31,13 +31,9 @@ protected:
 private:
     // Sets the shown text without touching the full text.
     void ShowText(const QString& text);
-    int FullTextWidth() const;
 
     QString m_strFullText;
     int m_iReserve = 0; // width of "..." plus 16 pixels
     bool m_bFocused = false;
     bool m_bRefresh = false;
-    // The full text's width in the current font, measured once per text (a 64 KB tag is costly
-    // to measure on every paint). -1 when not measured.
-    mutable int m_iFullWidth = -1;
 };

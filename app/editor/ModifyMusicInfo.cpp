@@ -25,6 +25,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QPointer>
+#include <QThreadPool>
+#include <QCoreApplication>
 #include <QStyleOption>
 #include <QVBoxLayout>
 
@@ -89,8 +92,9 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent) : QWidget(parent)
         m_oldFields[i]->setEnabled(false);
         m_newFields[i] = new CLineEdit(m_pContent);
         m_newFields[i]->setObjectName(QStringLiteral("New") + QLatin1String(kFieldNames[i]));
-        // The red mark follows the typing, not only the next load.
-        connect(m_newFields[i], &QLineEdit::textEdited, this, [this] { SetChangeMarks(); });
+        // The red mark follows the typing, not only the next load. Queued: textEdited comes
+        // before the field has taken the typed text as its full text.
+        connect(m_newFields[i], &QLineEdit::textEdited, this, [this] { SetChangeMarks(); }, Qt::QueuedConnection);
     }
     m_newFields[FieldYear]->setValidator(new QIntValidator(0, 9999, m_newFields[FieldYear]));
 
@@ -134,7 +138,10 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent) : QWidget(parent)
     contentLayout->addLayout(makeGrid(m_pNewTitle, m_pNewArtwork, m_newLabels, m_newFields));
     contentLayout->addSpacing(30);
 
+    // Folded, the editor is only as tall as its fold button: no margins or spacing around it.
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(m_pFoldButton, 0, Qt::AlignCenter);
     layout->addWidget(m_pContent);
     layout->addStretch();
@@ -195,7 +202,7 @@ void CModifyMusicInfo::ShowTrack(int kind, void* track)
         SaveEdits();
     if (track)
     {
-        m_strArtworkFile.clear();
+        ClearArtworkFile();
         m_pTrack = track;
         m_iKind = 0;
         LoadTrack(kind, track);
@@ -291,7 +298,13 @@ void CModifyMusicInfo::SetChangeMarks()
     {
         const bool differs = m_newFields[i]->GetFullText() != m_oldFields[i]->GetFullText();
         m_newFields[i]->setPalette(differs ? changed : palette());
-        m_newFields[i]->setProperty("changed", differs);
+        // The application's style sheet gives fields a text colour, which a palette cannot
+        // override; the field's own sheet can. Restyled only when the mark changes.
+        if (m_newFields[i]->property("changed").toBool() != differs)
+        {
+            m_newFields[i]->setStyleSheet(differs ? QStringLiteral("QLineEdit{color: rgb(238, 21, 21);}") : QString());
+            m_newFields[i]->setProperty("changed", differs);
+        }
     }
 }
 
@@ -348,25 +361,17 @@ void CModifyMusicInfo::SaveEdits()
         values << m_strArtworkFile;
         notify = true;
     }
+    else if (m_pending.request != 0 && m_pending.track == m_pTrack)
+    {
+        // The chosen picture is still being written: it is saved for this song when it is ready.
+        m_deferred[m_pending.request] = m_pTrack;
+    }
 
     void* track = m_pTrack;
-    m_strArtworkFile.clear();
+    ClearArtworkFile();
     m_pTrack = nullptr;
     m_iKind = 0;
-    if (mask == 0)
-        return;
-    const int result = m_pMusicLink->ModifyMusicInfo(song, mask, values);
-    if (result != 0)
-    {
-        // The user must not be left believing the edit is kept.
-        WriteUILog(QStringLiteral("CModifyMusicInfo::SaveEdits: ModifyMusicInfo failed, mask 0x%1, result %2")
-                       .arg(mask, 0, 16)
-                       .arg(result));
-        CWarnMessage::ShowMessage(this, QString(), tr("Sorry, the changes to this song could not be saved."), 0,
-                                  QString(), QString(), QString(), 0);
-        return;
-    }
-    if (notify)
+    if (mask != 0 && SaveFields(track, mask, values) && notify)
         emit SendEditItem(track);
 }
 
@@ -377,7 +382,7 @@ void CModifyMusicInfo::SetEditorHidden(bool hide)
         if (m_pTrack && !IsContentHidden())
             SaveEdits();
         m_pNewArtwork->SetPlayState(PlayStateStopped);
-        m_strArtworkFile.clear();
+        ClearArtworkFile();
         m_pTrack = nullptr;
         m_iKind = 0;
     }
@@ -387,7 +392,7 @@ void CModifyMusicInfo::SetEditorHidden(bool hide)
 void CModifyMusicInfo::HideModify()
 {
     m_pNewArtwork->SetPlayState(PlayStateStopped);
-    m_strArtworkFile.clear();
+    ClearArtworkFile();
     m_iKind = 0;
     m_pTrack = nullptr;
 }
@@ -400,7 +405,7 @@ void CModifyMusicInfo::EditHide()
         m_pContent->show();
         if (m_pTrack)
             LoadTrack(m_iKind, m_pTrack);
-        m_strArtworkFile.clear();
+        ClearArtworkFile();
         return;
     }
     SetFoldLook(true);
@@ -415,14 +420,14 @@ void CModifyMusicInfo::EditHide()
         m_pTrack = track;
         m_iKind = kind;
     }
-    m_strArtworkFile.clear();
+    ClearArtworkFile();
 }
 
 void CModifyMusicInfo::OpenFileImg(const QString& path, bool keep)
 {
     if (IsContentHidden())
         return;
-    m_strArtworkFile.clear();
+    ClearArtworkFile();
 
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile() || info.size() <= 0)
@@ -457,54 +462,138 @@ void CModifyMusicInfo::OpenFileImg(const QString& path, bool keep)
     if (!folder.isEmpty() && QDir::cleanPath(info.absoluteFilePath()).startsWith(folder + QLatin1Char('/')))
         m_strArtworkFile = info.absoluteFilePath();
     else
-        m_strArtworkFile = StoreInPictureFolder(info.absoluteFilePath(), format);
+        StorePicture(info.absoluteFilePath(), format);
 }
 
-QString CModifyMusicInfo::StoreInPictureFolder(const QString& path, const QByteArray& format)
+QString CModifyMusicInfo::ReservePictureName()
 {
     const QString folder = GetAppSettings()->GetPictureFolder();
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return QString();
-    const QString stem = folder + QLatin1Char('/') + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"));
-
+    const QString stem =
+        folder + QLatin1Char('/') + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"));
     // Every picture gets a name of its own: a second drop within the same second takes the next
-    // free "-n" name, and no file is ever overwritten.
-    QImage full;
-    if (format != "jpeg")
-    {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        full = reader.read();
-        if (full.isNull())
-            return QString();
-    }
+    // free "-n" name. The empty file holds the name until the picture is written into it, and no
+    // existing file is ever overwritten.
     for (int n = 0; n < 10000; ++n)
     {
         const QString target = n == 0 ? stem + QStringLiteral(".jpg") : QStringLiteral("%1-%2.jpg").arg(stem).arg(n);
-        if (QFileInfo::exists(target))
-            continue;
-        if (full.isNull())
-        {
-            // Already a JPEG: its own bytes are the best copy and cost no decoding.
-            if (QFile::copy(path, target))
-                return target;
-            if (QFileInfo::exists(target))
-                continue; // taken meanwhile
-            return QString();
-        }
-        QFile out(target);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        {
-            if (QFileInfo::exists(target))
-                continue;
-            return QString();
-        }
-        if (full.save(&out, "JPG"))
+        QFile reserve(target);
+        if (reserve.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return target;
-        out.remove();
-        return QString();
+        if (!QFileInfo::exists(target))
+            return QString(); // not a name clash: the folder cannot be written
     }
     return QString();
+}
+
+void CModifyMusicInfo::StorePicture(const QString& source, const QByteArray& format)
+{
+    const QString target = ReservePictureName();
+    if (target.isEmpty())
+        return;
+    if (format == "jpeg")
+    {
+        // Already a JPEG: its own bytes are the best copy and cost no decoding.
+        QFile in(source);
+        QFile out(target);
+        if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        {
+            bool ok = true;
+            while (ok && !in.atEnd())
+            {
+                const QByteArray chunk = in.read(1 << 20);
+                ok = !chunk.isEmpty() && out.write(chunk) == chunk.size();
+            }
+            if (ok && out.flush())
+            {
+                m_strArtworkFile = target;
+                return;
+            }
+        }
+        out.remove();
+        return;
+    }
+
+    // Any other picture is decoded whole and encoded as JPEG on a worker: for a large one that
+    // takes the better part of a second, which the GUI thread must not spend. The result comes
+    // back queued; until then the choice is pending (see PictureStored and SaveEdits).
+    const int request = ++m_iPictureRequest;
+    m_pending = PendingPicture{request, m_pTrack, target};
+    QPointer<CModifyMusicInfo> self(this);
+    QThreadPool::globalInstance()->start(
+        [self, request, source, target]
+        {
+            QImageReader reader(source);
+            reader.setDecideFormatFromContent(true);
+            const QImage full = reader.read();
+            bool ok = false;
+            if (!full.isNull())
+            {
+                QFile out(target);
+                ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate) && full.save(&out, "JPG");
+            }
+            // The application object outlives the pool's work; the editor may not.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [self, request, target, ok]
+                {
+                    if (self)
+                        self->PictureStored(request, target, ok);
+                    else
+                        QFile::remove(target);
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void CModifyMusicInfo::PictureStored(int request, const QString& target, bool ok)
+{
+    if (const auto deferred = m_deferred.find(request); deferred != m_deferred.end())
+    {
+        // The song's other edits were saved while the picture was being written: save it now.
+        void* track = deferred->second;
+        m_deferred.erase(deferred);
+        if (!ok)
+        {
+            QFile::remove(target);
+            WriteUILog(QStringLiteral("CModifyMusicInfo: the picture %1 could not be written").arg(target));
+            return;
+        }
+        if (SaveFields(track, EditArtwork, QStringList{target}))
+            emit SendEditItem(track);
+        return;
+    }
+    if (m_pending.request != request)
+    {
+        QFile::remove(target); // replaced by a later choice, or dropped with its song
+        return;
+    }
+    m_pending = PendingPicture{};
+    if (ok)
+        m_strArtworkFile = target;
+    else
+        QFile::remove(target);
+}
+
+void CModifyMusicInfo::ClearArtworkFile()
+{
+    m_strArtworkFile.clear();
+    m_pending = PendingPicture{};
+}
+
+bool CModifyMusicInfo::SaveFields(void* track, int mask, const QStringList& values)
+{
+    const int result = m_pMusicLink ? m_pMusicLink->ModifyMusicInfo(static_cast<CMusicObj*>(track), mask, values) : -1;
+    if (result == 0)
+        return true;
+    // The user must not be left believing the edit is kept.
+    WriteUILog(QStringLiteral("CModifyMusicInfo::SaveEdits: ModifyMusicInfo failed, mask 0x%1, result %2")
+                   .arg(mask, 0, 16)
+                   .arg(result));
+    CWarnMessage::ShowMessage(this, QString(), tr("Sorry, the changes to this song could not be saved."), 0,
+                              QString(), QString(), QString(), 0);
+    return false;
 }
 
 bool CModifyMusicInfo::eventFilter(QObject* watched, QEvent* event)
@@ -531,9 +620,12 @@ void CModifyMusicInfo::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const int fieldWidth = (width() - 400) / 2;
-    setStyleSheet(QStringLiteral("QWidget#ModifyMusicinfo QLineEdit{\tborder: 0px;fixed-width: %1px;background-color:#e4e9f0;}"
+    const QString sheet = QStringLiteral("QWidget#ModifyMusicinfo QLineEdit{\tborder: 0px;fixed-width: %1px;background-color:#e4e9f0;}"
                                  "\tQWidget#ModifyMusicinfo QLineEdit:hover{\tborder: 1px solid #4e8ec1;\tfixed-width: %1px;"
                                  "\tborder-radius: 2px;background-color:#ffffff;}")
-                      .arg(fieldWidth));
+                              .arg(fieldWidth);
+    // Setting a style sheet restyles every field; a resize that keeps the width keeps the sheet.
+    if (sheet != styleSheet())
+        setStyleSheet(sheet);
     SetChangeMarks();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
+#include <map>
 
 class CLabelArtwork;
 class CLineEdit;
@@ -66,7 +68,10 @@ public slots:
     // Folds or unfolds.
     void EditHide();
     // Takes a picture file as the song's new artwork; keep: it is the user's choice to save
-    // (a drop), otherwise it is only shown.
+    // (a drop), otherwise it is only shown. A kept picture from outside the Picture folder is
+    // copied there as a JPEG under a name of its own; one that must be converted is written on a
+    // worker thread, and ArtworkFile() is set when it is ready (a save in between takes it along
+    // as soon as it is written).
     void OpenFileImg(const QString& path, bool keep);
 
 signals:
@@ -92,8 +97,16 @@ private:
     void SetFoldLook(bool folded);
     void SetChangeMarks();
     void ShowArtwork(const QByteArray& bytes, int kind);
-    // The picture file as a new JPEG in the Picture folder under a name no other file has.
-    QString StoreInPictureFolder(const QString& path, const QByteArray& format);
+    // A free name in the Picture folder for a new picture, held by an empty file; empty when
+    // the folder cannot be written.
+    QString ReservePictureName();
+    // Gives the song a copy of the picture in the Picture folder as JPEG (see the source).
+    void StorePicture(const QString& source, const QByteArray& format);
+    // The worker's answer for a picture written to target.
+    void PictureStored(int request, const QString& target, bool ok);
+    void ClearArtworkFile();
+    // ModifyMusicInfo through the link; a failure is logged and told to the user.
+    bool SaveFields(void* track, int mask, const QStringList& values);
     QPixmap LabelPicture(const QString& resource) const;
 
     CMusicLink* m_pMusicLink = nullptr;
@@ -110,4 +123,16 @@ private:
     QLabel* m_pOldArtwork = nullptr;
     CLabelArtwork* m_pNewArtwork = nullptr;
     QString m_strArtworkFile;
+
+    // A picture being converted to JPEG on a worker for the shown song (request 0: none).
+    struct PendingPicture
+    {
+        int request = 0;
+        void* track = nullptr;
+        QString target;
+    };
+    int m_iPictureRequest = 0;
+    PendingPicture m_pending;
+    // Conversions whose song was saved meanwhile: request -> song, saved when they finish.
+    std::map<int, void*> m_deferred;
 };

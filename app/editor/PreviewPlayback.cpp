@@ -57,7 +57,11 @@ bool StartPreview(int mediaHandle, const QString& path, int& player, KestrineNot
     std::memcpy(output.container, "wav", 3);
     KestrineSetOutput(mediaHandle, mediaId, &output);
 
-    StopPreview(player);
+    if (player != 0)
+    {
+        KestrinePlayerRelease(player); // releasing stops it as well
+        player = 0;
+    }
 
     KestrinePlayerSetup setup{};
     setup.mediaLibrary = mediaHandle;

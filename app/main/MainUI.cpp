@@ -43,6 +43,8 @@
 
 #include <algorithm>
 
+#include <algorithm>
+
 namespace {
 
 QString Number(double value) { return QString::number(value, 'g', 6); }
@@ -473,6 +475,10 @@ void CMainUI::ConnectMainSignals()
     connect(m_pRemoveButton, &QPushButton::clicked, this, &CMainUI::RemoveDuplicate);
 }
 
+QString CMainUI::ScoreText() const { return m_pScoreLabel->text(); }
+
+QString CMainUI::MessageText() const { return m_pMessageLine->text(); }
+
 int CMainUI::GetWorkMode() const { return g_nWorkMode.load(); }
 
 void CMainUI::GetWorkState(int* stage, int* runState) const
@@ -516,10 +522,51 @@ bool CMainUI::eventFilter(QObject* watched, QEvent* event)
 
 void CMainUI::resizeEvent(QResizeEvent* event)
 {
+    // Counted for the process: the first resize is the window's own showing, before any list.
+    static int s_resizeCount = 0;
     CFramelessWindow::resizeEvent(event);
     // The busy banner covers the content pages; it follows their geometry.
-    if (m_pBusyBanner && m_pContentStack && m_pBusyBanner->isVisible())
+    if (m_pBusyBanner && m_pContentStack)
         m_pBusyBanner->setGeometry(m_pContentStack->geometry());
+
+    // The tool bar and the top area already take the window's width from the layout; fixing
+    // their widths here as well would keep the window from ever getting narrower.
+    if (s_resizeCount != 0 && m_pScanList && m_pScanList->isVisible()) {
+        const int count = m_pScanList->topLevelItemCount();
+        int& stored = ScanRowsShown();
+        const int old = stored;
+        const int rowHeight = ScaledInt(25);
+        const int height = m_pScanList->viewport()->height();
+        const int fit = height / rowHeight + (height % rowHeight ? 1 : 0);
+        stored = fit;
+        // Only a full screen of rows grows or shrinks with the window.
+        if (count > 0 && count == old && fit != count) {
+            m_pScanList->setUpdatesEnabled(false);
+            if (fit > count) {
+                int first = m_pScanScroll->value();
+                const int entries = static_cast<int>(g_scanTextList.size());
+                if (2 * (first + fit) + 1 >= entries) {
+                    first = std::max(0, first - (fit - count));
+                    m_pScanScroll->setValue(first);
+                }
+                for (int i = count; i < fit; ++i) {
+                    auto* item = new QTreeWidgetItem(m_pScanList);
+                    if (g_iconComplete)
+                        item->setIcon(0, *g_iconComplete);
+                    item->setSizeHint(0, QSize(ScaledInt(60), rowHeight));
+                }
+                LoadWidgetScrollChanged(first);
+                m_pScanScroll->setMaximum(std::max(0, m_pScanScroll->maximum() - (fit - count)));
+            } else {
+                for (int i = count - 1; i >= fit; --i)
+                    delete m_pScanList->takeTopLevelItem(i);
+                m_pScanScroll->setMaximum(m_pScanScroll->maximum() + (count - fit));
+            }
+            m_pScanScroll->setVisible(m_pScanScroll->maximum() > 0);
+            m_pScanList->setUpdatesEnabled(true);
+        }
+    }
+    ++s_resizeCount;
 }
 
 void CMainUI::Relayout()

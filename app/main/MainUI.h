@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BugMailContent.h"
 #include "CFramelessWindow.h"
 #include "IMusicLinkHost.h"
 #include "MusicFlags.h"
@@ -17,6 +18,7 @@
 class CAnalyReport;
 class CAnalyWidget;
 class CAnalyzeThread;
+class CBugReportSender;
 class CApplyThread;
 class CDuplicate;
 class CMusicLink;
@@ -26,6 +28,7 @@ class CShadeLabel;
 class CStartUI;
 class CStatusBar;
 class CTextButton;
+class CUpdateCheck;
 class QAction;
 class QHBoxLayout;
 class QLabel;
@@ -121,6 +124,16 @@ public:
     // True while a load, an analysis, a fix or an apply is on its way (not at home, not idle).
     bool IsBusy() const;
 
+    // The page stacks and the texts of the header, as the user sees them.
+    QStackedWidget* ContentStack() const { return m_pContentStack; }
+    QStackedWidget* TopStack() const { return m_pTopStack; }
+    QStackedWidget* HeaderStack() const { return m_pHeaderStack; }
+    QStackedWidget* ActionStack() const { return m_pActionStack; }
+    CTreeWidget* ScanList() const { return m_pScanList; }
+    QScrollBar* ScanScrollBar() const { return m_pScanScroll; }
+    QString ScoreText() const;
+    QString MessageText() const;
+
 signals:
     void ScaningPath(const QString& path);
     void SigCallBackInfo(int, int, const QString&);
@@ -176,6 +189,11 @@ public slots:
     void BugReport();
     void UpdataSoft();
     void UpdataView();
+    // The update check's outcome for a result code (1 newer, 2 newest, -1 no connection,
+    // -5 no product record, others unknown), from the last check's information.
+    void UpdateInfo(int code);
+    // The bug report's mail result: on success the archive goes; on failure the user may mail it.
+    void updateSendResultFun(bool sent, const QString& archivePath, void* context);
     void loadLanguage();
 
 protected:
@@ -207,6 +225,8 @@ private:
     // woken first, so the waits end promptly. Safe to call more than once.
     void StopAllWork();
     void ResetToStart();
+    // The scan view's stored row count (the rows one screenful shows), shared with the load.
+    static int& ScanRowsShown();
 
     int m_iMediaHandle = 0;
     std::atomic<int> m_iDedupeTotal{0};
@@ -290,4 +310,10 @@ private:
     bool m_bLoading = false;
     bool m_bApplied = false;
     bool m_bWorkStopped = false;
+
+    // Made on first use: the bug-report sender and the update check (both children).
+    CBugReportSender* m_pBugSender = nullptr;
+    CUpdateCheck* m_pUpdateCheck = nullptr;
+    SmtpAccount m_mailAccount;
+    bool m_bClosing = false; // while closeEvent waits for the workers
 };

@@ -15,8 +15,8 @@
 #include "FileDialogs.h"
 #include "SpecialFolders.h"
 #include "StartUI.h"
-#include "StartUpRules.h"
 #include "UILog.h"
+#include "UpdateCheck.h"
 
 #include <QDate>
 #include <QDesktopServices>
@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QLabel>
+#include <QProgressBar>
 #include <QStackedWidget>
 #include <QUrl>
 #include <QtConcurrent>
@@ -113,18 +114,7 @@ void CMainUI::DeleteDBFiles()
 bool CMainUI::IsUpdateDue()
 {
     CAppSettings* settings = GetAppSettings();
-    if (!settings)
-        return false;
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    settings->GetUpdateDate(year, month, day);
-    const QDate today = QDate::currentDate();
-    if (!IsUpdateDueOn(settings->GetAutoUpdate(), settings->GetUpdateDays(), year, month, day, today))
-        return false;
-    settings->SetUpdateDate(today.year(), today.month(), today.day());
-    settings->SaveSettings();
-    return true;
+    return settings && CUpdateCheck::IsUpdateDue(*settings, QDate::currentDate());
 }
 
 void CMainUI::LoadXMLPath()
@@ -140,6 +130,7 @@ void CMainUI::LoadXMLPath()
     SetScore(10000.0);
     SetScoreStep(0.0);
     m_iSavedProgress = -1;
+    m_bCloseAfterApply = false;
     m_bDeleteDatabase = false;
     m_pRetryButton->hide();
     m_pScoreLabel->setText(QStringLiteral("100"));
@@ -155,9 +146,26 @@ void CMainUI::LoadXMLPath()
 
 void CMainUI::ButControl()
 {
-    // The retry after an apply: fix the songs still open again.
-    if (m_pReport->IsNeedFix())
+    // Songs still ticked for fixing go through Fix All; otherwise the failed songs are retried.
+    if (m_pReport->IsNeedFix()) {
         Fixall();
+        return;
+    }
+    m_iRunState = 1;
+    SetPauseActions(true, false);
+    SetPauseLook(true);
+    m_iStage = 3;
+    m_pProgress->setValue(0);
+    m_pRetryButton->hide();
+    m_pHintLine->SetShadeHidden(true);
+    m_pHeaderStack->setCurrentIndex(HeaderProgress);
+    m_pActionStack->setCurrentIndex(ActionPause);
+    const auto startFixFailed = [](auto* page) {
+        if constexpr (requires { page->StartFixFailed(); })
+            page->StartFixFailed();
+    };
+    startFixFailed(m_pReport);
+    m_bApplied = false;
 }
 
 void CMainUI::About()

@@ -1,6 +1,6 @@
-// The duplicate commands, pause and continue, closing, and the menu's dialogs in their first form:
-// enough for the whole road through the window; the duplicate page, the preferences, the bug
-// report and the update check give them their full behaviour.
+// Closing and the menu's dialogs in their first form: enough for the whole road through the
+// window; the preferences, the bug report and the update check give them their full behaviour.
+// The duplicate commands and pause/continue live in MainUIDuplicates.cpp.
 #include "MainUI.h"
 
 #include "AnalyReport.h"
@@ -9,6 +9,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "ApplyThread.h"
+#include "BugReportSender.h"
 #include "CMusicLink.h"
 #include "CRichLabel.h"
 #include "CShadeLabel.h"
@@ -19,9 +20,11 @@
 #include "ReadyLoadThread.h"
 #include "StartUI.h"
 #include "UILog.h"
+#include "UpdateCheck.h"
 #include "sonalike.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QLabel>
@@ -32,169 +35,15 @@
 
 #include <memory>
 
-void CMainUI::Duplicate()
-{
-    StopHeaderMovie(true);
-    SetHeaderPicture(QStringLiteral("duplicate"));
-    m_pHeaderStack->setCurrentIndex(HeaderHint);
-    m_pHintLine->Clear();
-    SetHintTexts({tr("Let Tidewell help you clean-up duplicate songs in your music library!")});
-    m_pHintLine->SetShadeHidden(false);
-    m_pMessageLine->SetText(tr("Drag-and-drop or Add music files or folder(s) to find duplicates."));
-    m_pContentStack->setCurrentIndex(PageDuplicate);
-    m_pActionStack->setCurrentIndex(ActionScan);
-    m_pTopStack->setCurrentIndex(TopScanning);
-    m_pDuplicate->StartClearTrash();
-}
-
-void CMainUI::ScanDuplicate()
-{
-    QStringList paths;
-    m_pDuplicate->TakeScanPaths(paths);
-    if (!paths.isEmpty())
-        LoadStartParam(paths, g_strDBPath, RunModeDuplicateFiles);
-}
-
-void CMainUI::RemoveDuplicate()
-{
-    if (m_pApplyThread->isRunning())
-        return;
-    m_pRetryButton->hide();
-    m_iStage = 4;
-    m_iRunState = 1;
-    m_pBusyBanner->ShowLoading(true);
-    SetPauseActions(true, false);
-    SetPauseLook(true);
-    m_pActionStack->setCurrentIndex(ActionPause);
-    m_pHeaderStack->setCurrentIndex(HeaderHint);
-    m_pHintLine->Clear();
-    SetHintTexts({tr("Tidewell is cleaning up duplicate songs.")});
-    m_pHintLine->SetShadeHidden(false);
-    m_bRemoving = true;
-    m_pMessageLine->SetText(tr("Removing duplicates music, please wait..."));
-    m_pApplyThread->start(QThread::InheritPriority);
-}
-
-void CMainUI::CancelGroup()
-{
-    const int type = m_iResultType;
-    if (m_iRunState == 1) {
-        switch (m_iStage) {
-        case 1:
-            PauseDedupeThread();
-            m_pMusicLink->SetRunState(1, 2);
-            m_pMessageLine->SetText(tr("Paused. Wanna continue and explore the world of music?"));
-            break;
-        case 2:
-            if (m_pAnalyzeThread->isRunning())
-                SetAnalysisPause(true);
-            else
-                m_pMusicLink->SetRunState(2, 2);
-            m_pMessageLine->SetText(tr("Pause"));
-            break;
-        case 3:
-            m_pReport->SetRunState(2);
-            m_pReport->PauseFixView();
-            m_pApplyOrSave->show();
-            m_pMessageLine->SetText(tr("Paused."));
-            m_iFixCode = 0;
-            m_iFixValue = 0;
-            break;
-        case 4:
-            if (type == 4 || type == 5)
-                m_pDuplicate->SetPauseState(2, true);
-            else
-                m_pReport->SetPauseState(2, true);
-            m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
-            m_bApplying = false;
-            m_bRemoving = false;
-            break;
-        default:
-            break;
-        }
-        m_iRunState = 2;
-        SetPauseActions(false, true);
-        m_pHeaderMovie->setPaused(true);
-        m_pBusyBanner->StopMovie();
-    } else if (m_iRunState == 2) {
-        switch (m_iStage) {
-        case 1:
-            ContinueDedupeThread();
-            m_pMusicLink->SetRunState(1, 1);
-            m_pMessageLine->SetText(tr("Continue to scan music library,please wait a moment."));
-            break;
-        case 2:
-            if (m_pAnalyzeThread->isRunning())
-                SetAnalysisPause(false);
-            else
-                m_pMusicLink->SetRunState(2, 1);
-            m_pMessageLine->SetText(tr("Continue"));
-            break;
-        case 3:
-            m_pReport->SetRunState(1);
-            m_pReport->ResumeFixView();
-            m_pApplyOrSave->hide();
-            m_pMessageLine->SetText(tr("Continue to fix, please wait a moment."));
-            break;
-        case 4:
-            if (type == 4 || type == 5)
-                m_pDuplicate->SetPauseState(1, true);
-            else
-                m_pReport->SetPauseState(1, true);
-            m_pMessageLine->SetText(tr("Continue to apply the results,please wait a moment."));
-            break;
-        default:
-            break;
-        }
-        m_iRunState = 1;
-        SetPauseActions(true, false);
-        m_pHeaderMovie->setPaused(false);
-        m_pBusyBanner->StartMovie();
-    }
-    SetPauseLook(m_iRunState != 2);
-}
-
-void CAnalyzeThread::LoadDuplicateGroups()
-{
-    static qint64 memberCounter = 0;
-    const int n = GetLoadCounts();
-    const int groups = GetGroupIdCounts();
-    m_pOwner->SetScoreStep(n > 0 ? 10000.0 / n : 0.0);
-    m_pReport->SetCategoryMask(0x8010C00);
-    m_pReport->ClearPullQueue();
-    int members = 0;
-    int64_t groupId = 0x65535;
-    for (int i = 0; i < groups; ++i, groupId += 2) {
-        int count = 0;
-        DedupeTrackInfo* item = nullptr;
-        GetGroupRef(static_cast<unsigned>(i), &item, &count, 0);
-        for (int j = 0; j < count; ++j) {
-            item = nullptr;
-            GetGroupRef(static_cast<unsigned>(i), &item, &count, j);
-            ++members;
-            if (!item)
-                continue;
-            qDebug() << "loaction = " << item->path;
-            auto info = std::make_unique<MusicInfo>();
-            info->PersistentID = QString::number(++memberCounter);
-            info->Name = QString::fromUtf8(item->title ? item->title : "");
-            info->TotalTime = QString::number(item->duration);
-            info->Artist = QString::fromUtf8(item->artist ? item->artist : "");
-            info->Size = QString::number(item->fileSize);
-            info->Location = QString::fromUtf8(item->path ? item->path : "");
-            info->Bitrate = QString::number(item->bitRate);
-            m_pDuplicate->AddDedupeGroup(info.release(), 1604960, j == 0 ? 0 : 0x4000, groupId, j == 0 ? 0 : 1);
-        }
-    }
-    DedupeDealloc();
-    m_pOwner->SetScore(n > 0 ? static_cast<double>(n - members) / n * 10000.0 : 10000.0);
-    emit StartFixAll(tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(members), QString::number(n), members,
-                     -1);
-    emit SandUpdataReport(m_pOwner->RunGeneration());
-}
-
 void CMainUI::closeEvent(QCloseEvent* event)
 {
+    // A close that arrives while this one waits (events are processed below) is refused; so is
+    // one while the apply chosen by the closing question runs: that apply closes the window.
+    if (m_bClosing || (m_bCloseAfterApply && m_pApplyThread->isRunning())) {
+        event->ignore();
+        return;
+    }
+    WriteUILog(QStringLiteral("Enter CMainUI::closeEvent!"));
     if (m_pReport->HasUnappliedChanges() && !m_bCloseAfterApply) {
         const QString question = tr("Do you want to apply new results?");
         const int answer =
@@ -210,8 +59,48 @@ void CMainUI::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    m_bClosing = true;
+    if (m_pUpdateCheck)
+        m_pUpdateCheck->Abandon();
+
+    // Stop flags under their mutexes, every sleeper woken, then the analysis, apply and load
+    // threads waited for, in that order.
     StopAllWork();
+
+    // The recognition jobs deliver their results through the event loop, so the waits below
+    // process events; the user's input meanwhile goes nowhere.
+    class InputBlocker : public QObject
+    {
+    public:
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            switch (e->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Wheel:
+            case QEvent::Shortcut:
+                return true;
+            default:
+                return false;
+            }
+        }
+    } blocker;
+    qApp->installEventFilter(&blocker);
     m_pReport->StopAllWork();
+    const auto waitPullIdle = [](auto* page) {
+        if constexpr (requires { page->WaitPullIdle(); })
+            page->WaitPullIdle();
+    };
+    waitPullIdle(m_pReport);
+    // A report still on its way keeps its archive until the mail is out (the mail time-outs
+    // bound the wait).
+    if (m_pBugSender)
+        m_pBugSender->WaitIdle();
+    qApp->removeEventFilter(&blocker);
+
     EmptyWorkFolders();
     SaveProjectFile(true);
     if (m_bDeleteDatabase)
@@ -228,8 +117,28 @@ void CMainUI::loadLanguage()
 
 void CMainUI::Preferences() { showNormal(); }
 
-void CMainUI::BugReport() {}
+void CMainUI::BugReport()
+{
+    if (!m_pBugSender) {
+        m_pBugSender = new CBugReportSender(this);
+        m_mailAccount = DefaultSmtpAccount();
+        connect(m_pBugSender, &CBugReportSender::sendResult, this, &CMainUI::updateSendResultFun);
+    }
+    // Packs beside the dialog, asks, and mails on a thread of its own; the result comes back to
+    // updateSendResultFun.
+    m_pBugSender->Report(this, m_mailAccount, this);
+}
 
-void CMainUI::UpdataSoft() {}
+void CMainUI::UpdataSoft()
+{
+    if (!m_pUpdateCheck)
+        m_pUpdateCheck = new CUpdateCheck(this);
+    // Proxy from the settings, the request on a worker thread, then the outcome's dialog.
+    m_pUpdateCheck->Check();
+}
 
-void CMainUI::UpdataView() {}
+void CMainUI::UpdataView()
+{
+    // The start-up check asks the server too: the outcome shown is always that of a request.
+    UpdataSoft();
+}

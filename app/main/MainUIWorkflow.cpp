@@ -97,6 +97,8 @@ int ProgressFloor(const QProgressBar* bar)
 
 } // namespace
 
+int& CMainUI::ScanRowsShown() { return s_visibleRows; }
+
 // ---- Start request and load ------------------------------------------------------------------
 
 void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMusicRunMode mode)
@@ -586,7 +588,12 @@ void CMainUI::ReportFixAllComplete()
     m_pActionStack->setCurrentIndex(ActionApply);
 }
 
-void CMainUI::EndFialedState(bool) { HideProcessing(); }
+void CMainUI::EndFialedState(bool hide)
+{
+    HideProcessing();
+    // "Refix" has no place beside "   Fix All".
+    m_pRetryButton->setHidden(m_pActionStack->currentIndex() == ActionFixAll || hide);
+}
 
 void CMainUI::ApplyiTunes()
 {

@@ -45,18 +45,3 @@ bool InstallTranslation(const QString& code, const QString& folder)
     QCoreApplication::installTranslator(translator);
     return true;
 }
-
-bool IsUpdateDueOn(int autoUpdate, int days, int year, int month, int day, const QDate& today)
-{
-    if (autoUpdate <= 0)
-        return false;
-    if (autoUpdate == 2)
-        return true;
-    if (year <= 0 || today.year() < year)
-        return true;
-    const QDate last(year, month, day);
-    if (!last.isValid())
-        return true;
-    const qint64 passed = last.daysTo(today);
-    return passed < 0 || passed >= days;
-}

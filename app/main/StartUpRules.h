@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -17,8 +16,3 @@ QString TranslationFileName(const QString& code);
 // into a new translator owned by the application, installs it and stores it in g_pTranslator.
 // Answers false, installing nothing, when there is no such translation.
 bool InstallTranslation(const QString& code, const QString& folder);
-
-// The automatic update check's rule: autoUpdate 0 or less never, 2 at every start; otherwise due
-// when no valid last check is stored (year not above 0 or after today's year), when the stored
-// date lies in the future, or when at least days days have passed since it.
-bool IsUpdateDueOn(int autoUpdate, int days, int year, int month, int day, const QDate& today);

@@ -1,0 +1,228 @@
+#include "DuptOptWidget.h"
+
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "FileDialogs.h"
+#include "SharedImages.h"
+#include "StyleTemplates.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QSet>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace
+{
+
+const QString kEmptyLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-image: "
+                                          "url(:/res/res/win/label/dragmusic.png);}"
+                                          "QTreeView#DuptOptDragTree::branch{image: none;}");
+const QString kFilledLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-image: none;}"
+                                           "QTreeView#DuptOptDragTree::branch{image: none;}");
+
+// The name shown for a path: the text after its last separator, or the whole path.
+QString ShownName(const QString& path)
+{
+    const int slash = path.lastIndexOf(u'/');
+    return slash < 0 ? path : path.mid(slash + 1);
+}
+
+} // namespace
+
+CDuptOptWidget::CDuptOptWidget(QWidget* parent) : QWidget(parent)
+{
+    m_pTree = new QTreeWidget(this);
+    m_pTree->setObjectName(QStringLiteral("DuptOptDragTree"));
+    m_pTree->setStyleSheet(kEmptyLook);
+    m_pTree->setColumnCount(3);
+    m_pTree->setFocusPolicy(Qt::NoFocus);
+    m_pTree->setFrameShape(QFrame::NoFrame);
+    m_pTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pTree->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_pTree->setAlternatingRowColors(true);
+    m_pTree->setUniformRowHeights(true);
+    QHeaderView* header = m_pTree->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    m_pTree->setColumnWidth(0, ScaledInt(200));
+    m_pTree->setColumnWidth(1, ScaledInt(350));
+    m_pTree->setColumnWidth(2, ScaledInt(120));
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(1, QHeaderView::Fixed);
+    header->setSectionResizeMode(2, QHeaderView::Fixed);
+    m_pTree->setSortingEnabled(true);
+    m_pTree->sortByColumn(0, Qt::AscendingOrder);
+    // Drops land on this widget, not on the tree's viewport.
+    m_pTree->setAcceptDrops(false);
+    m_pTree->viewport()->setAcceptDrops(false);
+
+    auto* toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("DuptOptToolBar"));
+    toolBar->setContentsMargins(0, 0, 0, 0);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_pScaniTunes = new QAction(this);
+    m_pAdd = new QAction(this);
+    m_pDelete = new QAction(this);
+    if (g_iconSetting)
+        m_pScaniTunes->setIcon(*g_iconSetting);
+    if (g_iconAdd)
+        m_pAdd->setIcon(*g_iconAdd);
+    if (g_iconDelete)
+        m_pDelete->setIcon(*g_iconDelete);
+    toolBar->addAction(m_pScaniTunes);
+    toolBar->addAction(m_pAdd);
+    toolBar->addAction(m_pDelete);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_pTree);
+    layout->addWidget(toolBar);
+    setAcceptDrops(true);
+
+    loadLanguage();
+    connect(m_pScaniTunes, &QAction::triggered, this, &CDuptOptWidget::ScaniTunes);
+    connect(m_pAdd, &QAction::triggered, this, &CDuptOptWidget::AddFolders);
+    connect(m_pDelete, &QAction::triggered, this, &CDuptOptWidget::DelFolders);
+}
+
+void CDuptOptWidget::loadLanguage()
+{
+    m_pTree->setHeaderLabels({tr("    Name"), tr("Path"), tr("File Size")});
+    m_pScaniTunes->setText(tr("Scan iTunes"));
+    m_pAdd->setText(tr("Add"));
+    m_pDelete->setText(tr("Delete"));
+}
+
+void CDuptOptWidget::SetEmptyLook(bool empty)
+{
+    m_pTree->setStyleSheet(empty ? kEmptyLook : kFilledLook);
+}
+
+void CDuptOptWidget::AddScanItem(const QStringList& paths)
+{
+    const int before = m_pTree->topLevelItemCount();
+    QSet<QString> listed;
+    for (int i = 0; i < before; ++i)
+        listed.insert(m_pTree->topLevelItem(i)->text(1));
+
+    // Sorting would move each row as it lands; switch it off for the batch.
+    const bool sorting = m_pTree->isSortingEnabled();
+    m_pTree->setSortingEnabled(false);
+    QList<QTreeWidgetItem*> rows;
+    for (const QString& path : paths)
+    {
+        if (path.isEmpty() || listed.contains(path))
+            continue;
+        const QFileInfo info(path);
+        auto* row = new QTreeWidgetItem;
+        if (info.isDir())
+        {
+            row->setIcon(0, QIcon(QStringLiteral(":/res/res/win/label/folder.png")));
+            row->setText(2, QStringLiteral("--"));
+        }
+        else
+        {
+            row->setIcon(0, QIcon(QStringLiteral(":/res/res/win/label/music.png")));
+            const double mb = static_cast<double>(info.size()) / 1024 / 1024;
+            row->setText(2, QStringLiteral("%1MB").arg(mb, 0, 'g', 2));
+        }
+        row->setText(0, ShownName(path));
+        row->setText(1, path);
+        row->setSizeHint(0, QSize(ScaledInt(400), ScaledInt(25)));
+        rows.append(row);
+    }
+    m_pTree->addTopLevelItems(rows);
+    m_pTree->setSortingEnabled(sorting);
+    if (before == 0 && m_pTree->topLevelItemCount() > 0)
+        SetEmptyLook(false);
+}
+
+void CDuptOptWidget::TakeScanPaths(QStringList& paths)
+{
+    for (int i = m_pTree->topLevelItemCount() - 1; i >= 0; --i)
+    {
+        std::unique_ptr<QTreeWidgetItem> row(m_pTree->takeTopLevelItem(i));
+        paths.append(row->text(1));
+    }
+    m_pTree->clear();
+    SetEmptyLook(true);
+}
+
+void CDuptOptWidget::ScaniTunes()
+{
+    g_bScaniTunes = true;
+    emit Complete(QStringList(), QString(), RunModeDuplicateITunes);
+}
+
+void CDuptOptWidget::AddFolders()
+{
+    QString start;
+    if (CAppSettings* settings = GetAppSettings())
+        start = settings->GetOpenPath();
+    const QStringList picked = GetOpenFileNames(this, tr("Open Files And Folders"), start,
+                                                tr("Music Files(%1)").arg(QStringLiteral("*.mp3 *.m4a *.wma")));
+    if (!picked.isEmpty())
+        AddScanItem(picked);
+}
+
+void CDuptOptWidget::DelFolders()
+{
+    const QList<QTreeWidgetItem*> selected = m_pTree->selectedItems();
+    if (selected.isEmpty())
+        return;
+    for (QTreeWidgetItem* row : selected)
+    {
+        if (!row->parent())
+            delete row;
+    }
+    if (m_pTree->topLevelItemCount() == 0)
+        SetEmptyLook(true);
+}
+
+void CDuptOptWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void CDuptOptWidget::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void CDuptOptWidget::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    event->accept();
+}
+
+void CDuptOptWidget::dropEvent(QDropEvent* event)
+{
+    QStringList taken;
+    for (const QUrl& url : event->mimeData()->urls())
+    {
+        // Only local files and folders that exist: a remote or vanished URL is not a scan path.
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        const QFileInfo info(path);
+        const QString lower = path.toLower();
+        const bool audio = lower.endsWith(QLatin1String(".mp3")) || lower.endsWith(QLatin1String(".wma"))
+                           || lower.endsWith(QLatin1String(".m4a"));
+        if ((audio && info.isFile()) || info.isDir())
+            taken.append(path);
+    }
+    event->acceptProposedAction();
+    if (!taken.isEmpty())
+        AddScanItem(taken);
+}

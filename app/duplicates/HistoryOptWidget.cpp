@@ -1,0 +1,75 @@
+#include "HistoryOptWidget.h"
+
+#include "AppSettings.h"
+#include "StyleTemplates.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
+{
+    setObjectName(QStringLiteral("HistoryOptName"));
+    SetFixedSize(ScaledInt(520), ScaledInt(200));
+
+    m_pDays = new QSpinBox(this);
+    m_pGroup = new QGroupBox(this);
+    m_pGroup->setObjectName(QStringLiteral("HistoryOptGroup"));
+    m_pGroup->setFixedHeight(ScaledInt(60));
+    m_pDays->setMinimumWidth(ScaledInt(40));
+    m_pDays->setMaximumWidth(ScaledInt(40));
+    m_pDays->setRange(1, 99);
+
+    auto* groupRow = new QHBoxLayout(m_pGroup);
+    groupRow->setSpacing(0);
+    auto* before = new QLabel(tr("Automatically clear the duplicates removal history that exists over"), m_pGroup);
+    // The dialog has a fixed width: a wider font than the one it was drawn for wraps the text
+    // instead of cutting it off.
+    before->setWordWrap(true);
+    groupRow->addWidget(before, 1);
+    groupRow->addWidget(m_pDays);
+    groupRow->addWidget(new QLabel(tr("day(s)."), m_pGroup));
+    groupRow->addStretch();
+
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("HistoryCancel"));
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("HistoryOK"));
+    for (QPushButton* button : {cancel, ok})
+    {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setStyleSheet(
+            ImageButtonStyle(button->objectName(), QStringLiteral("button"), 84, 24, "#000000", 12));
+    }
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->addStretch();
+    buttonRow->addWidget(cancel);
+    buttonRow->addWidget(ok);
+
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(ScaledInt(25), ScaledInt(15), ScaledInt(25), ScaledInt(15));
+    content->setSpacing(ScaledInt(20));
+    content->addSpacing(ScaledInt(25));
+    content->addWidget(m_pGroup);
+    content->addLayout(buttonRow);
+    content->addStretch();
+    AddLayout(content);
+
+    connect(ok, &QPushButton::clicked, this, &CHistoryOptWidget::Save);
+    connect(cancel, &QPushButton::clicked, this, &CHistoryOptWidget::close);
+
+    const CAppSettings* settings = GetAppSettings();
+    const int days = settings ? settings->GetClearDays() : 7;
+    m_pDays->setValue(days <= 0 || days >= 100 ? 7 : days);
+}
+
+void CHistoryOptWidget::Save()
+{
+    if (CAppSettings* settings = GetAppSettings())
+        settings->SetClearDays(m_pDays->value());
+    close();
+}

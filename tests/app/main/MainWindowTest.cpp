@@ -1,0 +1,373 @@
+// The main window driven as a user drives it, offscreen, with a real music link over generated
+// songs: start state, the road from a start request to the score screen and back, the iTunes
+// library through the host, the scan list, project saving and reloading, and shutting down while
+// work runs. Every question is answered through CMessageSeam.
+#include "AnalyReport.h"
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "AudioFixture.h"
+#include "CMessageSeam.h"
+#include "LibraryXml.h"
+#include "MainUI.h"
+#include "StartUI.h"
+#include "WidgetTestEnv.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include <memory>
+
+namespace {
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs = 60000)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done() && !deadline.hasExpired())
+        QTest::qWait(5);
+    return done();
+}
+
+// count songs with artist, album and artwork; the first noArtist of them lack their artist.
+QStringList MakeSongs(const QString& folder, int count, int noArtist)
+{
+    QDir().mkpath(folder);
+    const QByteArray cover = tidewell::test::makePicture(64, 64, 0x2080c0);
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        tidewell::test::AudioSpec spec;
+        spec.seconds = 1.0;
+        spec.toneHz = 300.0 + 45.0 * i;
+        spec.tags.title = QStringLiteral("Track %1").arg(i + 1);
+        spec.tags.artist = i < noArtist ? QString() : QStringLiteral("Singer %1").arg(i);
+        spec.tags.album = QStringLiteral("Record");
+        spec.tags.genre = QStringLiteral("Jazz");
+        spec.tags.year = 2010;
+        spec.artwork = cover;
+        const QString path = folder + QStringLiteral("/t%1.mp3").arg(i);
+        if (tidewell::test::makeAudioFile(path, spec))
+            paths << path;
+    }
+    return paths;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    WidgetTestEnv m_env;
+    std::unique_ptr<CMainUI> m_window;
+    QList<MessageQuestion> m_questions;
+    std::unique_ptr<CMessageSeam::Scope> m_answers;
+    int m_answer = 1;
+
+    bool RoadEnded() const { return m_window->RunState() == 3 && !m_window->IsBusy(); }
+    QString Home() const { return QDir::homePath(); }
+    bool RunFiles(const QStringList& paths)
+    {
+        m_window->LoadStartParam(paths, g_strDBPath, RunModeFiles);
+        return WaitFor([this] { return RoadEnded(); });
+    }
+
+private slots:
+    void init()
+    {
+        g_nWorkMode = 1;
+        m_questions.clear();
+        m_answer = 1;
+        m_answers = std::make_unique<CMessageSeam::Scope>([this](const MessageQuestion& q) {
+            m_questions << q;
+            return m_answer;
+        });
+        m_window = std::make_unique<CMainUI>();
+        m_window->show();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_answers.reset();
+        QFile::remove(g_strDBPath);
+    }
+
+    void startState()
+    {
+        QCOMPARE(m_window->ContentStack()->currentIndex(), 2);
+        QCOMPARE(m_window->TopStack()->currentIndex(), 1);
+        QCOMPARE(m_window->HeaderStack()->currentIndex(), 0);
+        QCOMPARE(m_window->ActionStack()->currentIndex(), 0);
+        QCOMPARE(m_window->ScoreText(), QStringLiteral("100"));
+
+        // At scale 1.5 the action stack truncates 43 x 1.5 while its buttons' sheets keep 64.5.
+        m_window.reset();
+        g_dScale = 1.5;
+        m_window = std::make_unique<CMainUI>();
+        g_dScale = 1.0;
+        QCOMPARE(m_window->ActionStack()->size(), QSize(198, 64));
+        const auto* fixAll = m_window->findChild<QPushButton*>(QStringLiteral("main_fixallbut"));
+        QVERIFY(fixAll && fixAll->styleSheet().contains(QStringLiteral("64.5")));
+        QVERIFY(fixAll->styleSheet().contains(QStringLiteral("198")));
+    }
+
+    // Each start action and the request it sends (the window is kept from acting on them).
+    void startActionsSendTheirRequests()
+    {
+        CStartUI page;
+        QSignalSpy requests(&page, &CStartUI::Complete);
+        QSignalSpy duplicates(&page, &CStartUI::Duplicate);
+        const QString xml = Home() + QStringLiteral("/Library.xml");
+        QFile(xml).open(QIODevice::WriteOnly);
+        QStringList answer;
+        CMessageSeam::FileScope pick([&](const FileQuestion&) { return answer; });
+
+        page.StartLibraryClean();
+        QCOMPARE(requests.last().at(0).toStringList(), QStringList());
+        QCOMPARE(requests.last().at(1).toString(), g_strDBPath);
+        QCOMPARE(requests.last().at(2).value<EMusicRunMode>(), RunModeITunes);
+
+        page.SetLibraryButtonText(QStringLiteral("Select Library XML File"));
+        answer = {Home() + QStringLiteral("/missing.xml")};
+        page.StartLibraryClean(); // no such file: nothing is sent
+        QCOMPARE(requests.count(), 1);
+        answer = {xml};
+        page.StartLibraryClean();
+        QCOMPARE(requests.last().at(0).toStringList(), QStringList{xml});
+
+        answer = {QStringLiteral("/a/x.mp3"), QStringLiteral("/a/y.m4a")};
+        page.OpenMusicFiles();
+        QCOMPARE(page.GetWorkMode(), 1);
+        QCOMPARE(requests.last().at(0).toStringList(), answer);
+        QCOMPARE(requests.last().at(2).value<EMusicRunMode>(), RunModeFiles);
+
+        answer = {};
+        page.LoadSaveResult(); // cancelled
+        QCOMPARE(page.GetWorkMode(), 3);
+        QCOMPARE(requests.count(), 3);
+
+        page.SltDuplicate();
+        QCOMPARE(duplicates.count(), 1);
+        QCOMPARE(g_nWorkMode.load(), 2);
+        QCOMPARE(requests.count(), 3);
+
+        // A request while the window runs is ignored: it would rewrite what the workers read.
+        MakeSongs(Home() + QStringLiteral("/busy"), 12, 0);
+        m_window->LoadStartParam({Home() + QStringLiteral("/busy")}, g_strDBPath, RunModeFiles);
+        m_window->LoadStartParam({Home() + QStringLiteral("/other")}, g_strDBPath, RunModeFiles);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QCOMPARE(m_window->ScoreText(), QStringLiteral("100"));
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionReturn));
+    }
+
+    // Eight songs, two without their artist: each costs a quarter of a track, 10000 - 2 x 312.5.
+    void scoreScreenAndCleanLibrary()
+    {
+        const QStringList songs = MakeSongs(Home() + QStringLiteral("/eight"), 8, 2);
+        QCOMPARE(songs.size(), 8);
+        QVERIFY(RunFiles({Home() + QStringLiteral("/eight")}));
+        QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionFixAll));
+        QCOMPARE(m_window->ReportPage()->ProblemCount(), 2);
+        QVERIFY(QFile::exists(g_strDBPath));
+
+        m_window->GoHome(); // a result is shown: no question
+        QVERIFY(m_questions.isEmpty());
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
+        QVERIFY(!QFile::exists(g_strDBPath));
+
+        MakeSongs(Home() + QStringLiteral("/complete"), 4, 0);
+        QVERIFY(RunFiles({Home() + QStringLiteral("/complete")}));
+        QCOMPARE(m_window->ScoreText(), QStringLiteral("100"));
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionReturn));
+    }
+
+    // Folders with nothing to load, a FIFO named like a song, and a vanished path.
+    void emptyResults()
+    {
+        const QString empty = Home() + QStringLiteral("/nothing");
+        QDir().mkpath(empty);
+        QVERIFY(QFile(empty + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly));
+        QVERIFY(::mkfifo(QFile::encodeName(empty + QStringLiteral("/pipe.mp3")).constData(), 0600) == 0);
+        QVERIFY(RunFiles({empty, Home() + QStringLiteral("/gone")}));
+        QCOMPARE(m_window->MessageText(), QStringLiteral("No music files found. Please go back and try again."));
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionReturn));
+        QVERIFY(!QFile::exists(g_strDBPath));
+    }
+
+    void iTunesLibraryThroughTheHost()
+    {
+        const QStringList songs = MakeSongs(Home() + QStringLiteral("/itunes"), 4, 1);
+        std::vector<manager_test::XmlTrack> tracks;
+        for (int i = 0; i < songs.size(); ++i) {
+            manager_test::XmlTrack t;
+            t.trackId = 100 + i;
+            t.persistentId = QStringLiteral("00000000000000A%1").arg(i);
+            t.name = QStringLiteral("Track %1").arg(i + 1);
+            t.artist = i < 1 ? QString() : QStringLiteral("Singer %1").arg(i);
+            t.album = QStringLiteral("Record");
+            t.genre = QStringLiteral("Jazz");
+            t.year = 2010;
+            t.size = QFileInfo(songs[i]).size();
+            t.totalTime = 1000;
+            t.bitRate = 128;
+            t.location = songs[i];
+            tracks.push_back(t);
+        }
+        const QString library = Home() + QStringLiteral("/lib/iTunes Music Library.xml");
+        QDir().mkpath(Home() + QStringLiteral("/lib"));
+        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
+        m_window->GoHome();
+
+        // A broken library: the box, the empty screen, and Try Again puts the library button into
+        // pick mode.
+        QFile broken(library);
+        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        broken.write("<?xml version=\"1.0\"?><plist><dict><key>Tracks</key>");
+        broken.close();
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+        QCOMPARE(m_questions.size(), 1);
+        QVERIFY(m_questions.first().text.startsWith(QStringLiteral("Oops! An error occurred in loading iTunes")));
+        QCOMPARE(m_window->MessageText(), QStringLiteral("No songs detected in iTunes. Please check and try again."));
+        m_window->LoadXMLPath();
+        QCOMPARE(m_window->StartPage()->LibraryButtonText(), QStringLiteral("Select Library XML File"));
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
+    }
+
+    // A list 260 pixels high shows 11 rows; the 12th song shows the scroll bar, the 13th moves its
+    // maximum to 2, and the rows page through the listed paths.
+    void scanListPagesThroughTheSongs()
+    {
+        CTreeWidget* list = m_window->ScanList();
+        list->setFixedHeight(260);
+        m_window->ContentStack()->setCurrentIndex(CMainUI::PageScan);
+        QTest::qWait(20);
+        QCOMPARE(list->viewport()->height(), 260);
+        int dummy = 0;
+        for (int i = 0; i < 11; ++i)
+            m_window->LoadMusic(&dummy, 0, QStringLiteral("/m/song%1.mp3").arg(i));
+        QCOMPARE(list->topLevelItemCount(), 11);
+        QVERIFY(m_window->ScanScrollBar()->isHidden());
+        m_window->LoadMusic(&dummy, 0, QStringLiteral("/m/song11.mp3"));
+        QVERIFY(!m_window->ScanScrollBar()->isHidden());
+        QCOMPARE(m_window->ScanScrollBar()->maximum(), 1);
+        m_window->LoadMusic(&dummy, 0, QStringLiteral("/m/song12.mp3"));
+        QCOMPARE(list->topLevelItemCount(), 11);
+        QCOMPARE(m_window->ScanScrollBar()->maximum(), 2);
+        m_window->ScanScrollBar()->setValue(2);
+        QCOMPARE(list->topLevelItem(10)->text(2), QStringLiteral("/m/song12.mp3"));
+        m_window->ClearScanList();
+    }
+
+    // Save Project, go home, load the saved result: the same score. A failing save keeps the old
+    // project and the working database; unsaved results are offered at the next start.
+    void projectSaveLoadAndInterruptedRuns()
+    {
+        MakeSongs(Home() + QStringLiteral("/proj"), 8, 2);
+        QVERIFY(RunFiles({Home() + QStringLiteral("/proj")}));
+        QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
+        const QString project = Home() + QStringLiteral("/saved");
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            m_window->ApplyOrSave(3);
+        }
+        QVERIFY(QFile::exists(project + QStringLiteral(".zavrodata")));
+        QVERIFY(QFile::exists(g_strDBPath));
+
+        // The working database broken on disk: the copy fails and nothing is lost.
+        const QByteArray projectBytes = [&] {
+            QFile f(project + QStringLiteral(".zavrodata"));
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        const QString dbCopy = Home() + QStringLiteral("/db-copy");
+        QVERIFY(QFile::copy(g_strDBPath, dbCopy));
+        {
+            QFile db(g_strDBPath);
+            QVERIFY(db.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            db.write(QByteArray(4096, 'x'));
+        }
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            m_window->ApplyOrSave(3);
+        }
+        QVERIFY(!m_questions.isEmpty());
+        QVERIFY(m_questions.last().text.startsWith(QStringLiteral("The project could not be saved.")));
+        QFile kept(project + QStringLiteral(".zavrodata"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), projectBytes);
+        QCOMPARE(QFileInfo(g_strDBPath).size(), 4096);
+        QFile::remove(g_strDBPath);
+        QVERIFY(QFile::copy(dbCopy, g_strDBPath));
+
+        m_window->GoHome();
+        QVERIFY(!QFile::exists(g_strDBPath));
+        {
+            CMessageSeam::FileScope pick(
+                [&](const FileQuestion&) { return QStringList{project + QStringLiteral(".zavrodata")}; });
+            m_window->StartPage()->LoadSaveResult();
+        }
+        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
+
+        // Closing with unsaved results of a run without a project keeps the working database;
+        // the next window offers to continue it.
+        m_window->GoHome();
+        QVERIFY(RunFiles({Home() + QStringLiteral("/proj")}));
+        m_window->close();
+        m_window.reset();
+        QVERIFY(QFile::exists(g_strDBPath));
+        m_questions.clear();
+        m_answer = 2;
+        m_window = std::make_unique<CMainUI>();
+        m_window->show();
+        QSignalSpy requests(m_window->StartPage(), &CStartUI::Complete);
+        m_window->StartPage()->CheckingIsSave();
+        QCOMPARE(m_questions.size(), 1);
+        QCOMPARE(m_questions.first().title, QStringLiteral("Continue"));
+        QCOMPARE(requests.count(), 0);
+        m_answer = 1;
+        m_window->StartPage()->CheckingIsSave();
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.first().at(2).value<EMusicRunMode>(), RunModeProject);
+    }
+
+    // Closing the window while the analysis runs, and while it is paused, ends promptly.
+    void destructionDuringAnalysis()
+    {
+        MakeSongs(Home() + QStringLiteral("/many"), 24, 6);
+        for (const bool pause : {false, true}) {
+            m_window->LoadStartParam({Home() + QStringLiteral("/many")}, g_strDBPath, RunModeFiles);
+            QVERIFY(WaitFor([this] { return m_window->Stage() == 2; }));
+            if (pause) {
+                m_window->CancelGroup();
+                QCOMPARE(m_window->RunState(), 2);
+            }
+            QElapsedTimer timer;
+            timer.start();
+            m_window.reset();
+            QVERIFY2(timer.elapsed() < 10000, "closing waited too long");
+            m_window = std::make_unique<CMainUI>();
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,71 @@
+// The program's start-up rules, the scoring rule of the analysis loop, and the single instance.
+#include "AnalyzeThread.h"
+#include "StartUpRules.h"
+#include "UpdateCheck.h"
+#include "TempHome.h"
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QProcess>
+#include <QThread>
+
+TEST(StartUpRules, LanguageFromTheSystemLocale)
+{
+    EXPECT_EQ(StartLanguageForLocale(QLocale(QLocale::French, QLocale::France)), "fr");
+    EXPECT_EQ(StartLanguageForLocale(QLocale(QLocale::Dutch, QLocale::Netherlands)), "en");
+    EXPECT_EQ(StartLanguageForLocale(QLocale(QLocale::Portuguese, QLocale::Brazil)), "br");
+    EXPECT_EQ(StartLanguageForLocale(QLocale(QLocale::Japanese, QLocale::Japan)), "jp");
+    EXPECT_EQ(StartLanguageForLocale(QLocale(QLocale::Arabic, QLocale::Egypt)), "ar");
+    EXPECT_EQ(TranslationFileName("de"), "tidewell_de.qm");
+    EXPECT_FALSE(InstallTranslation("xx", "/nonexistent"));
+}
+
+TEST(StartUpRules, UpdateCheckIsDue)
+{
+    const QDate today(2026, 12, 9);
+    EXPECT_FALSE(IsUpdateDueOn(0, 7, 2026, 12, 1, today));
+    EXPECT_TRUE(IsUpdateDueOn(2, 7, 2026, 12, 9, today));
+    EXPECT_FALSE(IsUpdateDueOn(1, 7, 2026, 12, 3, today)); // six days ago
+    EXPECT_TRUE(IsUpdateDueOn(1, 7, 2026, 12, 2, today));  // seven days ago
+    EXPECT_TRUE(IsUpdateDueOn(1, 7, 2026, 12, 20, today)); // a date in the future
+    EXPECT_TRUE(IsUpdateDueOn(3, 7, 2027, 1, 1, today));   // a year after today's
+    EXPECT_TRUE(IsUpdateDueOn(1, 7, 0, 0, 0, today));      // never checked
+    EXPECT_TRUE(IsUpdateDueOn(4, 7, 2026, 2, 31, today));  // not a date
+}
+
+// Four tracks at 2500 each: one lacks artist and album (half a track), one its file (a quarter,
+// whatever else it lacks): 8125.
+TEST(ScoringLoop, PenaltiesFollowTheMask)
+{
+    constexpr int all = 0x8010C00;
+    double score = 10000.0;
+    const double step = score / 4;
+    for (const int absence : {0, 0x400 | 0x800, 0x10000 | 0x400 | 0x800, 0})
+        score -= step * CAnalyzeThread::TrackPenalty(absence, all, false);
+    EXPECT_DOUBLE_EQ(score, 8125.0);
+    // A missing file the mask does not ask about leaves the other problems counting.
+    EXPECT_DOUBLE_EQ(CAnalyzeThread::TrackPenalty(0x10000 | 0x400 | 0x800, all & ~0x10000, false), 0.5);
+    EXPECT_DOUBLE_EQ(CAnalyzeThread::TrackPenalty(0x8000000, 0x400, false), 0.0);
+    EXPECT_DOUBLE_EQ(CAnalyzeThread::TrackPenalty(0x400, all, true), 0.0);
+    EXPECT_DOUBLE_EQ(CAnalyzeThread::TrackPenalty(0x4000 | 0x400, all, true), 1.0);
+}
+
+TEST(SingleInstance, ASecondStartEndsWithMinusOne)
+{
+    tidewell::test::TempHome home;
+    QProcess first;
+    first.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    first.start(QStringLiteral(TIDEWELL_PROGRAM), {});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    // The first copy holds the lock once its window is up; give it time to get there.
+    QThread::msleep(1500);
+    ASSERT_EQ(first.state(), QProcess::Running);
+    QProcess second;
+    second.start(QStringLiteral(TIDEWELL_PROGRAM), {});
+    ASSERT_TRUE(second.waitForFinished(20000));
+    EXPECT_EQ(second.exitCode(), 255); // -1
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(5000);
+}

@@ -1,0 +1,78 @@
+// The duplicate page: the scan set-up with paths listed, the groups after a quick scan, the same
+// groups after Remove (removed copies greyed), and the removal-history options dialog.
+#include "ScreenshotScene.h"
+
+#include "AppSettings.h"
+#include "ApplyThread.h"
+#include "AudioFixture.h"
+#include "DuplicateWidget.h"
+#include "Duplicate.h"
+#include "HistoryOptWidget.h"
+#include "MainUI.h"
+#include "MusicFlags.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+
+namespace {
+
+using screens::SceneContext;
+
+// Seven songs and three byte-for-byte copies: a group of three and a group of two.
+QString MakeDuplicateFolder(SceneContext& context)
+{
+    const QString folder = context.Folder(QStringLiteral("duplicates"));
+    if (!QDir(folder).entryList(QDir::Files).isEmpty())
+        return folder;
+    const QStringList files = tidewell::test::makeSongFolder(folder, 7, QStringLiteral("Song"),
+                                                             QStringLiteral("song"), false);
+    if (files.size() == 7) {
+        QFile::copy(files[0], folder + QStringLiteral("/song0 copy.mp3"));
+        QFile::copy(files[0], folder + QStringLiteral("/song0 again.mp3"));
+        QFile::copy(files[1], folder + QStringLiteral("/song1 copy.mp3"));
+    }
+    return folder;
+}
+
+void DuplicatePage(SceneContext& context)
+{
+    const QString folder = MakeDuplicateFolder(context);
+    CMainUI* window = context.Window();
+    CDuplicate* view = window->DuplicateView();
+    window->Duplicate();
+    view->SetPendingScanPaths({folder, folder + QStringLiteral("/song2.mp3")});
+    SceneContext::Settle(300);
+    context.Shot(QStringLiteral("duplicate-setup"));
+
+    // One-second tones are too short for fingerprints: compare tags.
+    const QList<QRadioButton*> modes = view->OptionsPane()->findChildren<QRadioButton*>();
+    if (!modes.isEmpty())
+        modes.first()->click();
+    window->ScanDuplicate();
+    SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 60000);
+    SceneContext::Settle(300);
+    context.Shot(QStringLiteral("duplicate-result"));
+
+    window->RemoveDuplicate();
+    SceneContext::WaitUntil(
+        [&]() { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); }, 60000);
+    SceneContext::Settle(300);
+    context.Shot(QStringLiteral("duplicate-removed"));
+    if (CAppSettings* settings = GetAppSettings())
+        settings->SetDuplicate(static_cast<int>(kDefaultDuplicateMask));
+}
+
+void HistoryOptions(SceneContext& context)
+{
+    CHistoryOptWidget dialog(context.Window());
+    dialog.show();
+    SceneContext::Settle(300);
+    context.Shot(QStringLiteral("duplicate-history"), &dialog);
+    dialog.close();
+}
+
+} // namespace
+
+TIDEWELL_SCENE("50-duplicates", DuplicatePage);
+TIDEWELL_SCENE("55-duplicate-history", HistoryOptions);
