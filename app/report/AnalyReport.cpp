@@ -92,11 +92,18 @@ QPixmap ThumbFromFile(const QString& path)
     return QPixmap::fromImage(image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
+// Most rows of Unrecognized Songs show it: made once per scale, not once per row.
 QPixmap FailedThumb()
 {
+    static QPixmap cached;
+    static int cachedSide = -1;
     const int side = ScaledInt(30);
-    return QPixmap(QStringLiteral(":/res/res/win/list/artwork_failed.png"))
-        .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (cachedSide != side) {
+        cached = QPixmap(QStringLiteral(":/res/res/win/list/artwork_failed.png"))
+                     .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        cachedSide = side;
+    }
+    return cached;
 }
 
 QIcon CompleteIcon()
@@ -1517,8 +1524,12 @@ void CAnalyReport::StartPull()
     if (m_bPullStop.load())
         return;
     // A run without entries completes at once instead of leaving the badges spinning.
+    // Posted, so the caller finishes setting up its run before the end arrives.
     if (m_pullQueue.isEmpty()) {
-        emit PullCompleteSignal();
+        QMetaObject::invokeMethod(this, [this] {
+            if (!m_bPullStop.load())
+                emit PullCompleteSignal();
+        }, Qt::QueuedConnection);
         return;
     }
     AcrMediaInfoRunnable::ResetFinishedCount();

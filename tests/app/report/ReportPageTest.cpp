@@ -922,6 +922,14 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
     // An answer for a song no page lists changes and counts nothing.
     page->EmitPullSuccess({{"identify", 999}, {"title", "Nobody"}, {"message", "Success"}});
     QCOMPARE(progress.count(), 2);
+
+    // A run without queued songs still ends, once, after the caller's set-up.
+    QSignalSpy complete(page.get(), &CAnalyReport::ReportFixAllComplete);
+    page->SetRunState(1);
+    page->StartPull();
+    QCOMPARE(complete.count(), 0);
+    QVERIFY(WaitUntil([&] { return complete.count() == 1; }, 5000));
+    QCOMPARE(page->GetRunState(), 0);
 }
 
 QTEST_MAIN(ReportPageTest)
