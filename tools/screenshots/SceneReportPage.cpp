@@ -111,4 +111,4 @@ void ReportPages(SceneContext& context)
 
 } // namespace
 
-TIDEWELL_SCENE("50-report-pages", ReportPages);
+TIDEWELL_SCENE("45-report-pages", ReportPages);
