@@ -461,6 +461,8 @@ void CMainUI::ConnectMainSignals()
     connect(m_pReport, &CAnalyReport::StartFixAll, this, &CMainUI::StartFixAll);
     connect(m_pReport, &CAnalyReport::EndFialedState, this, &CMainUI::EndFialedState);
     connect(m_pReport, &CAnalyReport::ReportFixAllComplete, this, &CMainUI::ReportFixAllComplete);
+    connect(m_pReport, &CAnalyReport::ShowProcessingFailed, this, &CMainUI::ShowProcessingFailed);
+    connect(m_pReport, &CAnalyReport::HideProcessing, this, &CMainUI::HideProcessing);
     connect(m_pDuplicate, &CDuplicate::SetRemoveEnable, this, &CMainUI::SetRemoveEnable);
     connect(m_pDuplicate, &CDuplicate::AddFixMissNum, this, &CMainUI::AddFixMissNum);
     connect(m_pDuplicate, &CDuplicate::StartFixAll, this, &CMainUI::StartFixAll);

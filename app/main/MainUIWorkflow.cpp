@@ -635,6 +635,8 @@ void CMainUI::ApplyiTunes()
     }
     m_bApplying = true;
     m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
+    // The page's rows belong to this thread: what the apply needs of them is taken here.
+    m_pReport->PrepareApply();
     m_pApplyThread->start(QThread::InheritPriority);
 }
 

@@ -1,71 +1,282 @@
 #pragma once
 
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QSet>
 #include <QString>
+#include <QVariant>
+#include <QVector>
 #include <QWidget>
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "TypeTreeItem.h"
+
+class CArtworkList;
+class CFailedTreeWidget;
+class CListDelegate;
+class CListItem;
+class CListWidget;
+class CModifyMusicInfo;
 class CMusicLink;
 class CMusicObj;
+class CQuantityWidget;
+class CShowMaxPicture;
+class CTreeItem;
 class QListWidgetItem;
+class QSplitter;
+class QStackedWidget;
+class QThreadPool;
 class QTreeWidget;
+class QTreeWidgetItem;
 
-// The report page: the songs of an analysis by problem category. This first form lists every
-// problem song with its problems in one tree; the main window drives it through the members
-// below, all on the GUI thread except AppleyiTunes, which runs on the apply thread.
+// The page of the main window that shows an analysis: a tree of problem categories with count
+// badges on the left, one page of songs per category on the right (0 artwork grid, 1 missing
+// files, 2 album, 3 artist, 4 Unrecognized Songs) and the tag editor below them.
+//
+// Threading: a GUI-thread widget. AddProblemTrack, AddProblemCount and SetCategoryMask may be
+// called from the analysis thread: the songs are queued and filed on the GUI thread in the order
+// they came, before anything the analysis thread posts later (its end signal) is handled.
+// AppleyiTunes runs on the apply thread and touches no widget. Everything else: GUI thread.
+//
+// Ownership: rows and cells belong to their pages; track handles to the music manager.
 class CAnalyReport : public QWidget
 {
     Q_OBJECT
 
 public:
-    CAnalyReport(int mediaHandle, QWidget* parent = nullptr);
+    explicit CAnalyReport(QWidget* parent = nullptr);
+    // The media library handle is kept for the preview; the report page plays nothing itself.
+    CAnalyReport(int mediaLibrary, QWidget* parent = nullptr);
     ~CAnalyReport() override;
 
+    // ---- set-up and the analysis ----
     void SetMusicLink(CMusicLink* link);
+    // Non-zero stops additions, moves and the fix loops.
     void SetStopState(int stop);
-    void SetCategoryMask(int mask);
-    void AddProblemCount(int n);
-    void AddProblemTrack(CMusicObj* track, int absence, int state, int64_t repeatId, int index, int flag);
+    int GetStopState() const { return m_nStop.load(); }
+    // Only problems whose bits are also in the mask are listed. Any thread.
+    void SetCategoryMask(int mask) { m_nCategoryMask = mask; }
+    int GetCategoryMask() const { return m_nCategoryMask.load(); }
+    // Any thread.
+    void AddProblemCount(int n) { m_nProblemTotal += n; }
+    int GetProblemCount() const { return m_nProblemTotal.load(); }
+    int ProblemCount() const { return m_nProblemTotal.load(); }
+    int CategoryMask() const { return m_nCategoryMask.load(); }
+    // Songs listed on the problem pages.
+    int ListedTracks() const { return static_cast<int>(m_trackRows.size()); }
+    // One problem song of the analysis; any thread (filed on the GUI thread, in call order).
+    int AddProblemTrack(CMusicObj* track, int problem, int state, int64_t repeatId, int identify, int one);
     void ClearPullQueue();
-    void ReflashView(bool savedProject);
+    QMap<int, QString> PullQueue() const { return m_pullQueue; }
+
+    // ---- views ----
+    void ReflashView(bool selectFirst);
+    void ReflashMusicNum(bool selectFirst);
     int UpdateFixSummary();
-    void AcceptFixResult(void* track, int absence, int valueB, int infoFixState);
+    bool HasUnappliedChanges() const { return m_bUnapplied.load(); }
+    void loadLanguage();
+    static QString UnknownText(const QString& text, const QString& word);
+
+    // ---- fix runs, pause and apply ----
+    int SetFixMode(int mode);
     void SetRunState(int state);
+    int GetRunState() const { return m_nRunState; }
     void PauseFixView();
     void ResumeFixView();
-    void SetPauseState(int type, bool wake);
-    int SetFixMode(int mode);
     void StartPull();
+    bool IsPullStopped() const { return m_bPullStop.load(); }
+    void WaitPullIdle();
+    void AcceptFixResult(void* track, int absence, int value, int infoFixState);
+    void SetPauseState(int type, bool wake);
+    // GUI thread, before the apply thread starts: saves the editor's pending edits and takes the
+    // checked songs whose file is gone. AppleyiTunes asks the GUI thread itself when this was not
+    // called. Returns those songs.
+    QVector<CMusicObj*> PrepareApply();
+    // Apply thread: writes every song's accepted fixes in one transaction, then removes the
+    // checked songs whose file is gone from iTunes once; pausable and stoppable.
+    void AppleyiTunes();
     void StopPlay();
     void StopAllWork();
-    // Apply thread: writes the ticked results through the music link.
-    void AppleyiTunes();
-    bool IsNeedFix() const;
-    bool HasUnappliedChanges() const;
-    void loadLanguage();
+    void ClearReport();
+    // Media-library end-of-playback callback of the previews: ends a preview when playback ended.
+    static int OnPlayEvent(const int* eventRecord, CMusicLink* link);
 
-    int ProblemCount() const { return m_iProblemCount; }
-    int CategoryMask() const { return m_iMask; }
-    int ListedTracks() const { return static_cast<int>(m_tracks.size()); }
+    // ---- moves to Unrecognized Songs ----
+    void MoveFailedItem();
+    void MoveFailedItemOK();
+    void AddUnrecognizedTrack(CMusicObj* track, int kind, int checkState);
+    void RecheckFixedRows(CFailedTreeWidget* page, int which);
+    bool CheckUnrecognizedRow(CTreeItem* row);
+
+    // ---- access for the main window and tests ----
+    CListWidget* ArtworkList() const { return m_pArtworkList; }
+    CFailedTreeWidget* AlbumTree() const { return m_pAlbumTree; }
+    CFailedTreeWidget* ArtistTree() const { return m_pArtistTree; }
+    CFailedTreeWidget* MissingTree() const { return m_pMissingTree; }
+    CFailedTreeWidget* UnrecognizedTree() const { return m_pUnrecognizedTree; }
+    QTreeWidget* CategoryTree() const { return m_pTypeTree; }
+    QStackedWidget* PageStack() const { return m_pStack; }
+    CTypeTreeItem* CategoryEntry(ReportCategory category) const;
+    CArtworkList* ArtworkPopup() const { return m_pArtworkPopup; }
+    CShowMaxPicture* MaxPicture() const { return m_pMaxPicture; }
+    CModifyMusicInfo* Editor() const { return m_pModify; }
 
 signals:
     void UpdateProcess(int progress);
     void ReportFixInfo(int remaining, int progress);
-    void StartFixAll(const QString& text, const QString& text2, int code, int value);
-    void EndFialedState(bool state);
+    void StartFixAll(const QString& text, const QString& number, int count, int code);
+    void EndFialedState(bool allFixed);
     void ReportFixAllComplete();
+    void EditInfoHide();
+    // The main window's processing look: failed songs are being handled / all done.
+    void ShowProcessingFailed();
+    void HideProcessing();
+    void PullStartSignal(int identify);
+    void PullSuccessSignal(QMap<QString, QVariant> answer);
+    void PullCompleteSignal();
 
 public slots:
+    void ClickType(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    bool IsNeedFix();
+    void EditFixItem(void* track);
+    void StartFixFailed();
     void SelectArtworkList(QListWidgetItem* cell);
+    void ShowMaxPicture(QListWidgetItem* cell);
+    void SortFailedTree(int column);
     void PlayOver();
 
+    void ArtworkChangeChecked(QListWidgetItem* cell);
+    void ArtistChangeChecked(QTreeWidgetItem* row, int column);
+    void AlbumChangeChecked(QTreeWidgetItem* row, int column);
+    void NotExistChangeChecked(QTreeWidgetItem* row, int column);
+    void ArtworkUncheckedAll(int value);
+    void ArtistUncheckedAll(int value);
+    void AlbumUncheckedAll(int value);
+    void NotExistUncheckedAll(int value);
+    void CurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void CurrentItemChanged(QListWidgetItem* current, QListWidgetItem* previous);
+    void OpenRepeatMusicPath(QTreeWidgetItem* row, int column);
+
+    void EmitPullStart(int identify) { emit PullStartSignal(identify); }
+    void EmitPullSuccess(const QMap<QString, QVariant>& answer) { emit PullSuccessSignal(answer); }
+    void EmitPullComplete() { emit PullCompleteSignal(); }
+    void PullStartSlot(int identify);
+    void PullSuccessSlot(const QMap<QString, QVariant>& answer);
+    void PullFailSlot(int identify);
+    void PullCompleteSlot();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    CMusicLink* m_pMusicLink = nullptr;
-    QTreeWidget* m_pTree = nullptr;
-    int m_iStop = 0;
-    int m_iMask = 0;
-    int m_iProblemCount = 0;
-    int m_iFixMode = 0;
-    std::vector<CMusicObj*> m_tracks;
+    // A song handed over by the analysis, waiting to be filed on the GUI thread.
+    struct PendingTrack
+    {
+        CMusicObj* track = nullptr;
+        int problem = 0;
+        int state = 0;
+        int identify = -1;
+        // The stored artwork, read and written on the caller's thread (file work stays off the
+        // GUI thread): its path, and whether the picture was written there.
+        QString artworkPath;
+        bool artworkSaved = false;
+    };
+    // Where a song is listed, so edits and moves find its rows without scanning the pages.
+    struct TrackRows
+    {
+        CListItem* cell = nullptr;
+        CTreeItem* artist = nullptr;
+        CTreeItem* album = nullptr;
+        CTreeItem* missing = nullptr;
+    };
+
+    void Build();
+    void DropBadge(CTypeTreeItem* entry);
+    void FlushPendingTracks();
+    void FileProblemTrack(const PendingTrack& song);
+    int FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget* tree, int mode, int checkState, int userValue,
+                        bool handled);
+    CListItem* AddArtworkCell(CMusicObj* track, int kind, int identify, const PendingTrack* stored);
+    void ReadStoredArtwork(PendingTrack& song) const;
+    void ShowEditorWith(int kind, CMusicObj* track);
+    void SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool failedWhenNoPath);
+    void ChangeChecked(QTreeWidgetItem* row, int column, int bit);
+    void WriteExclusion(CMusicObj* track, bool unchecked, int bit);
+    void ForgetRow(CMusicObj* track, QTreeWidgetItem* row);
+    void ForgetCell(CMusicObj* track, QListWidgetItem* cell);
+    QString PictureFolder() const;
+    bool SaveInsidePictureFolder(const QImage& image, const QString& path) const;
+    void SendSummaryFor(CTypeTreeItem* entry);
+
+    int m_nMediaLibrary = 0;
+    std::atomic<int> m_nStop{0};
+    std::atomic<int> m_nCategoryMask{0};
+    std::atomic<int> m_nProblemTotal{0};
+    std::atomic<bool> m_bUnapplied{false};
+
+    QSplitter* m_pSplitter = nullptr;
+    QTreeWidget* m_pTypeTree = nullptr;
+    QStackedWidget* m_pStack = nullptr;
+    CArtworkList* m_pArtworkPopup = nullptr;
+    CListWidget* m_pArtworkList = nullptr;
+    CListDelegate* m_pDelegate = nullptr;
+    CFailedTreeWidget* m_pAlbumTree = nullptr;
+    CFailedTreeWidget* m_pArtistTree = nullptr;
+    CFailedTreeWidget* m_pMissingTree = nullptr;
+    QWidget* m_pRight = nullptr;
+    CFailedTreeWidget* m_pUnrecognizedTree = nullptr;
+    CModifyMusicInfo* m_pModify = nullptr;
+    CShowMaxPicture* m_pMaxPicture = nullptr;
+    CMusicLink* m_pLink = nullptr;
+
+    // The five entries in tree order (1 .. 5), owned here; the tree holds them only while their
+    // category has rows.
+    std::vector<std::unique_ptr<CTypeTreeItem>> m_entries;
+
+    const QColor m_unknownColour{QStringLiteral("#32a5e6")};
+    const QColor m_failedColour{QStringLiteral("#ff0000")};
+    const QColor m_normalColour{QStringLiteral("#000000")};
+
+    // The analysis thread's hand-over.
+    QMutex m_pendingMutex;
+    std::vector<PendingTrack> m_pending;
+    bool m_bFlushPosted = false;
+
+    QHash<CMusicObj*, TrackRows> m_trackRows;
+    QHash<int, CMusicObj*> m_identifyTracks;
+    QMap<CMusicObj*, CTreeItem*> m_unrecognizedRows;
+    QList<CListItem*> m_takenCells;
+    QList<CTreeItem*> m_takenArtistRows;
+    QList<CTreeItem*> m_takenAlbumRows;
+
+    // Fix runs.
+    QMap<int, QString> m_pullQueue;
+    std::unique_ptr<QThreadPool> m_pPool;
+    std::atomic<bool> m_bPullStop{false};
+    bool m_bInPull = false;
+    QSet<int> m_doneIdentifies;
+    int m_nDone = 0;
+    int m_nTotal = 0;
+    int m_nFixAllStage = 0;
+    int m_nAlbumStage = 0;
+    int m_nArtistStage = 0;
+    int m_nMissingStage = 0;
+    int m_nUnrecognizedStage = 0;
+    int m_nRunState = 0;
+    int m_nArtworkRemaining = 0;
+    int m_nArtistRemaining = 0;
+    int m_nAlbumRemaining = 0;
+
+    // Handed from the GUI thread to the apply thread.
+    QMutex m_applyMutex;
+    QVector<CMusicObj*> m_applyMissing;
+    bool m_bApplyPrepared = false;
 };

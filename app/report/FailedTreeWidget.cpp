@@ -99,17 +99,26 @@ void CFailedTreeWidget::mousePressEvent(QMouseEvent* event)
     m_pMenu->popup(event->globalPosition().toPoint());
 }
 
+void CFailedTreeWidget::SetAllCheckStates(Qt::CheckState state)
+{
+    // One repaint for the whole page instead of a change notice per row.
+    {
+        const QSignalBlocker blocker(model());
+        for (int i = 0; i < topLevelItemCount(); ++i)
+            topLevelItem(i)->setCheckState(0, state);
+    }
+    viewport()->update();
+}
+
 void CFailedTreeWidget::AllItem()
 {
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        topLevelItem(i)->setCheckState(0, Qt::Checked);
+    SetAllCheckStates(Qt::Checked);
     emit SetAllUnchecked(0);
 }
 
 void CFailedTreeWidget::UnAllItem()
 {
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+    SetAllCheckStates(Qt::Unchecked);
     emit SetAllUnchecked(1);
 }
 

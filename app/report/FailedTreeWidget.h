@@ -52,6 +52,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void SetAllCheckStates(Qt::CheckState state);
+
     std::unique_ptr<QMenu> m_pMenu;
     QAction* m_pCheckAll = nullptr;
     QAction* m_pUncheckAll = nullptr;

@@ -1,0 +1,111 @@
+#include "AcrMediaInfoRunnable.h"
+
+#include "AnalyReport.h"
+#include "AppGlobals.h"
+#include "CACRrecognize.h"
+#include "PullResultKeys.h"
+
+#include <QDebug>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace
+{
+// Answers of the current batch handed over. GUI thread only.
+int g_nFinishedRecognitions = 0;
+} // namespace
+
+AcrMediaInfoRunnable::AcrMediaInfoRunnable(int identify, const QString& path, int total)
+    : m_nTotal(total), m_nIdentify(identify), m_sPath(path)
+{
+    // The pool must not delete an object that belongs to the GUI thread.
+    setAutoDelete(false);
+}
+
+AcrMediaInfoRunnable::~AcrMediaInfoRunnable() = default;
+
+void AcrMediaInfoRunnable::SetOwner(CAnalyReport* owner)
+{
+    m_pOwnerForPool = owner;
+    m_pOwner = owner;
+}
+
+int AcrMediaInfoRunnable::FinishedCount()
+{
+    return g_nFinishedRecognitions;
+}
+
+void AcrMediaInfoRunnable::ResetFinishedCount()
+{
+    g_nFinishedRecognitions = 0;
+}
+
+void AcrMediaInfoRunnable::run()
+{
+    CAnalyReport* owner = m_pOwnerForPool;
+    if (!owner || owner->IsPullStopped()) {
+        deleteLater();
+        return;
+    }
+    QMap<QString, QVariant> answer;
+    {
+        CACRrecognize client;
+        QEventLoop loop;
+        bool delivered = false;
+        // The client lives on this thread, so the answer arrives here directly, also when it is
+        // emitted inside RecognizeFile (a file that cannot be read).
+        QObject::connect(&client, &CACRrecognize::signalGetResult, &loop,
+                         [&](const QMap<QString, QVariant>& result) {
+                             answer = result;
+                             delivered = true;
+                             loop.quit();
+                         });
+        // A stop ends the wait at once (the client and its requests go with this scope), so
+        // going home never waits for the service's time-outs.
+        QTimer stopWatch;
+        QObject::connect(&stopWatch, &QTimer::timeout, &loop, [&] {
+            if (owner->IsPullStopped())
+                loop.quit();
+        });
+        stopWatch.start(50);
+        owner->EmitPullStart(m_nIdentify);
+        client.RecognizeFile(m_sPath, m_nIdentify);
+        if (!delivered)
+            loop.exec();
+    }
+    // A paused view holds the answer here, on the pool thread: the GUI thread never waits.
+    // A stop ends the wait and drops the answer.
+    if (!WaitWhileRecognitionHeld([owner] { return owner->IsPullStopped(); }) || owner->IsPullStopped()) {
+        deleteLater();
+        return;
+    }
+    QMetaObject::invokeMethod(this, [this, answer] { MusicInfo(answer); }, Qt::QueuedConnection);
+}
+
+void AcrMediaInfoRunnable::MusicInfo(const QMap<QString, QVariant>& answer)
+{
+    using namespace PullResultKeys;
+    // Whatever happens below, the job is done with.
+    deleteLater();
+    CAnalyReport* owner = m_pOwner.data();
+    if (!owner || owner->IsPullStopped()) {
+        emit SigMusicInfoReadFinished();
+        return;
+    }
+    qDebug() << "title=" << answer.value(kTitle).toString() << "album=" << answer.value(kAlbum).toString()
+             << "artist=" << answer.value(kArtist).toString() << "releaseDate=" << answer.value(kReleaseDate).toString()
+             << "genre=" << answer.value(kGenre).toString() << "duration=" << answer.value(kDuration).toInt()
+             << "message=" << answer.value(kMessage).toString() << "networkError=" << answer.value(kNetworkError).toInt();
+    if (answer.value(kMessage).toString() == QLatin1String(kSuccess)) {
+        qDebug() << "recognised job" << answer.value(kIdentify).toInt();
+        owner->EmitPullSuccess(answer);
+    } else {
+        qDebug() << "not recognised job" << m_nIdentify << "    reason:" << answer.value(kMessage).toString();
+        owner->PullFailSlot(m_nIdentify);
+    }
+    if (++g_nFinishedRecognitions >= m_nTotal) {
+        g_nFinishedRecognitions = 0;
+        owner->EmitPullComplete();
+    }
+    emit SigMusicInfoReadFinished();
+}

@@ -1,0 +1,224 @@
+#include "ListDelegate.h"
+
+#include "AppGlobals.h"
+#include "ListItem.h"
+#include "SharedImages.h"
+#include "StyleTemplates.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QPainter>
+#include <QPointer>
+#include <QThreadPool>
+
+namespace
+{
+// Past this many pictures the cache starts again; a page holds far fewer distinct covers.
+constexpr int kCacheLimit = 4000;
+
+QPixmap SharedOr(const std::unique_ptr<QPixmap>& shared, const QString& resource)
+{
+    if (shared && !shared->isNull())
+        return *shared;
+    const int side = ScaledInt(100);
+    return QPixmap(resource).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+void DrawCentred(QPainter* painter, const QRect& area, const QPixmap& picture)
+{
+    const QSize size = picture.deviceIndependentSize().toSize();
+    const QRect target(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2,
+                       size.width(), size.height());
+    painter->drawPixmap(target, picture);
+}
+} // namespace
+
+CListDelegate::CListDelegate(QListWidget* list) : QStyledItemDelegate(list), m_pList(list)
+{
+    m_nReserve = QFontMetrics(list->font()).horizontalAdvance(QStringLiteral("...")) + 10;
+}
+
+CListDelegate::~CListDelegate() = default;
+
+QRect CListDelegate::CheckMarkRect(const QRect& cell)
+{
+    return QRect(cell.left() + 8, cell.top() + 20, ScaledInt(15), ScaledInt(14));
+}
+
+QRect CListDelegate::CandidatesRect(const QRect& cell)
+{
+    // Bottom-right in the cell less a margin of 2 on the right and 12 at the bottom.
+    const int side = ScaledInt(24);
+    const int right = cell.left() + cell.width() - ScaledInt(2);
+    const int bottom = cell.top() + cell.height() - ScaledInt(12);
+    return QRect(right - side, bottom - side, side, side);
+}
+
+QSize CListDelegate::FittedSize(const QSize& picture, int side)
+{
+    if (picture.isEmpty())
+        return {};
+    if (picture.height() > picture.width())
+        return QSize(qMax(1, picture.width() * side / picture.height()), side);
+    return QSize(side, qMax(1, picture.height() * side / picture.width()));
+}
+
+QString CListDelegate::ElideName(const QString& text, const QFontMetrics& metrics, int width, int reserve)
+{
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    int length = qMin<int>(5, text.size());
+    while (length < text.size() && metrics.horizontalAdvance(text.left(length)) < width - reserve)
+        ++length;
+    return text.left(length) + QStringLiteral("...");
+}
+
+QString CListDelegate::CacheKey(const QString& path)
+{
+    const QFileInfo info(path);
+    return path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
+           QString::number(info.lastModified().toMSecsSinceEpoch());
+}
+
+QPixmap CListDelegate::CachedPicture(const QString& path) const
+{
+    if (path.isEmpty())
+        return {};
+    const QString key = CacheKey(path);
+    const auto it = m_cache.constFind(key);
+    if (it != m_cache.cend())
+        return it.value();
+    if (!m_pending.contains(key))
+        StartDecode(path, key);
+    return {};
+}
+
+void CListDelegate::ClearCache()
+{
+    m_cache.clear();
+}
+
+void CListDelegate::StartDecode(const QString& path, const QString& key) const
+{
+    m_pending.insert(key);
+    QPointer<CListDelegate> self(const_cast<CListDelegate*>(this));
+    const int side = ScaledInt(100);
+    QThreadPool::globalInstance()->start([self, path, key, side] {
+        QImage image;
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            image.loadFromData(file.readAll());
+        if (image.isNull())
+            image.load(QStringLiteral(":/res/res/win/list/artwork_failed.png"));
+        if (!image.isNull())
+            image = image.scaled(FittedSize(image.size(), side), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Back on the GUI thread: the pointer is only read there.
+        QMetaObject::invokeMethod(qApp, [self, key, image] {
+            if (!self)
+                return;
+            self->m_pending.remove(key);
+            if (self->m_cache.size() >= kCacheLimit)
+                self->m_cache.clear();
+            self->m_cache.insert(key, QPixmap::fromImage(image));
+            if (self->m_pList)
+                self->m_pList->viewport()->update();
+        });
+    });
+}
+
+QPixmap CListDelegate::FramedCopy(const QPixmap& picture)
+{
+    QPixmap framed(picture.size());
+    framed.setDevicePixelRatio(picture.devicePixelRatio());
+    framed.fill(Qt::white);
+    QPainter painter(&framed);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    const QRectF whole(QPointF(0, 0), picture.deviceIndependentSize());
+    QLinearGradient gradient(whole.topLeft(), whole.bottomLeft());
+    gradient.setColorAt(0, QColor(103, 180, 255));
+    gradient.setColorAt(1, QColor(20, 120, 218));
+    painter.setBrush(gradient);
+    painter.drawRoundedRect(whole, 8, 8);
+    const QRectF inner = whole.adjusted(4, 4, -4, -4);
+    const qreal ratio = picture.devicePixelRatio();
+    painter.drawPixmap(inner, picture,
+                       QRectF(inner.left() * ratio, inner.top() * ratio, inner.width() * ratio, inner.height() * ratio));
+    return framed;
+}
+
+void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const auto* cell = m_pList ? dynamic_cast<const CListItem*>(m_pList->item(index.row())) : nullptr;
+    if (!cell) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    const QRect r = option.rect;
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPixmap failed = SharedOr(g_pixArtworkFailed, QStringLiteral(":/res/res/win/list/artwork_failed.png"));
+
+    QPixmap picture;
+    bool real = false;
+    switch (cell->GetArtworkState()) {
+    case 1:
+        picture = SharedOr(g_pixArtworkDefault, QStringLiteral(":/res/res/win/list/artwork_def.png"));
+        break;
+    case 3:
+        picture = failed;
+        break;
+    case 2:
+        real = true;
+        if (cell->GetArtworkPath().isEmpty()) {
+            picture = failed;
+        } else {
+            picture = CachedPicture(cell->GetArtworkPath());
+            if (picture.isNull()) // still being read
+                picture = SharedOr(g_pixArtworkLoad, QStringLiteral(":/res/res/win/list/artwork_load.png"));
+        }
+        break;
+    default:
+        picture = cell->GetCheckState() == 2
+            ? SharedOr(g_pixArtworkLoad, QStringLiteral(":/res/res/win/list/artwork_load.png"))
+            : SharedOr(g_pixArtworkLoadUncheck, QStringLiteral(":/res/res/win/list/artwork_load_uncheck.png"));
+        break;
+    }
+
+    painter->save();
+    DrawCentred(painter, r, selected ? FramedCopy(picture) : picture);
+
+    if (real) {
+        const QPixmap mark = cell->GetCheckState() == 2
+            ? SharedOr(g_pixCheck, QStringLiteral(":/res/res/win/list/check.png"))
+            : SharedOr(g_pixUncheck, QStringLiteral(":/res/res/win/list/uncheck.png"));
+        painter->drawPixmap(CheckMarkRect(r), mark);
+        if (cell->HasMultiArtwork()) {
+            const QRect candidates = CandidatesRect(r);
+            painter->drawPixmap(candidates, SharedOr(g_pixExpand, QStringLiteral(":/res/res/win/list/expand.png")));
+            QFont font = QApplication::font();
+            font.setBold(true);
+            font.setPixelSize(qMax(1, ScaledInt(12)));
+            painter->setFont(font);
+            painter->setPen(Qt::black);
+            const QRect corner(candidates.right() + 1 - ScaledInt(20), candidates.bottom() + 1 - ScaledInt(24),
+                               ScaledInt(20), ScaledInt(24));
+            painter->drawText(corner, Qt::AlignCenter, QString::number(cell->GetArtworkCount()));
+        }
+    }
+
+    QRect strip = r;
+    strip.setTop(r.bottom() - ScaledInt(5));
+    strip.setBottom(strip.top() + ScaledInt(15));
+    const QVariant fontRole = index.data(Qt::FontRole);
+    const QFont textFont = fontRole.isValid() ? fontRole.value<QFont>() : option.font;
+    painter->setFont(textFont);
+    const QString name = ElideName(cell->text(), QFontMetrics(textFont), strip.width(), m_nReserve);
+    painter->setPen(option.palette.color(QPalette::Active, QPalette::Text));
+    painter->drawText(strip, Qt::AlignTop | Qt::AlignHCenter, name);
+    painter->restore();
+}

@@ -1,0 +1,254 @@
+#include "ListWidget.h"
+
+#include "FailedTreeWidget.h"
+#include "ListDelegate.h"
+#include "ListItem.h"
+#include "SharedImages.h"
+#include "StyleTemplates.h"
+
+#include <QDebug>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QScrollBar>
+
+namespace
+{
+// Reset when the handler returns, also on an early return.
+class PressGuard
+{
+public:
+    explicit PressGuard(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~PressGuard() { m_flag = false; }
+    PressGuard(const PressGuard&) = delete;
+    PressGuard& operator=(const PressGuard&) = delete;
+
+private:
+    bool& m_flag;
+};
+} // namespace
+
+CListWidget::CListWidget(QWidget* parent) : QListWidget(parent), m_pMenu(std::make_unique<QMenu>())
+{
+    m_pCheckAll = new QAction(this);
+    m_pUncheckAll = new QAction(this);
+    m_pCheckSelected = new QAction(this);
+    m_pUncheckSelected = new QAction(this);
+    m_pShowInFolder = new QAction(this);
+    m_pMenu->addAction(m_pCheckAll);
+    m_pMenu->addAction(m_pUncheckAll);
+    m_pSeparatorChecks = m_pMenu->addSeparator();
+    m_pMenu->addAction(m_pCheckSelected);
+    m_pMenu->addAction(m_pUncheckSelected);
+    m_pSeparatorFolder = m_pMenu->addSeparator();
+    m_pMenu->addAction(m_pShowInFolder);
+    RetranslateMenu();
+
+    connect(m_pCheckAll, &QAction::triggered, this, &CListWidget::AllItem);
+    connect(m_pUncheckAll, &QAction::triggered, this, &CListWidget::UnAllItem);
+    connect(m_pCheckSelected, &QAction::triggered, this, &CListWidget::SelectItem);
+    connect(m_pUncheckSelected, &QAction::triggered, this, &CListWidget::UnSelectItem);
+    connect(m_pShowInFolder, &QAction::triggered, this, &CListWidget::ShowInFinder);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CListWidget::PushFlash);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CListWidget::PushFlash);
+}
+
+CListWidget::~CListWidget() = default;
+
+void CListWidget::RetranslateMenu()
+{
+    m_pCheckAll->setText(tr("Check All"));
+    m_pUncheckAll->setText(tr("Uncheck All"));
+    m_pCheckSelected->setText(tr("Check selected"));
+    m_pUncheckSelected->setText(tr("Uncheck selected"));
+    m_pShowInFolder->setText(tr("Show in folder"));
+    PushFlash();
+}
+
+void CListWidget::PlaceBusyLabel(QListWidgetItem* cell, QLabel* label) const
+{
+    const QPoint centre = visualItemRect(cell).center();
+    const int offset = ScaledInt(16);
+    label->move(centre.x() - offset, centre.y() - offset);
+}
+
+void CListWidget::SetRowBusy(QListWidgetItem* cell, bool on)
+{
+    if (!cell)
+        return;
+    if (!on) {
+        ForgetCell(cell);
+        return;
+    }
+    QLabel* label = m_busyLabels.value(cell);
+    if (!label) {
+        label = new QLabel(viewport());
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        if (g_movieArtworkRun) {
+            label->setMovie(g_movieArtworkRun.get());
+            if (g_movieArtworkRun->state() != QMovie::Running)
+                g_movieArtworkRun->start();
+        }
+        label->setFixedSize(ScaledInt(32), ScaledInt(32));
+        m_busyLabels.insert(cell, label);
+    }
+    PlaceBusyLabel(cell, label);
+    label->show();
+}
+
+void CListWidget::ForgetCell(QListWidgetItem* cell)
+{
+    if (QLabel* label = m_busyLabels.take(cell))
+        delete label;
+}
+
+void CListWidget::ClearBusyLabels()
+{
+    qDeleteAll(m_busyLabels);
+    m_busyLabels.clear();
+}
+
+void CListWidget::SetBusyAnimationRunning(bool running)
+{
+    if (!g_movieArtworkRun)
+        return;
+    if (running) {
+        if (g_movieArtworkRun->state() == QMovie::Paused)
+            g_movieArtworkRun->setPaused(false);
+        else if (g_movieArtworkRun->state() == QMovie::NotRunning)
+            g_movieArtworkRun->start();
+    } else if (g_movieArtworkRun->state() == QMovie::Running) {
+        g_movieArtworkRun->setPaused(true);
+    }
+}
+
+void CListWidget::PushFlash(int)
+{
+    for (auto it = m_busyLabels.cbegin(); it != m_busyLabels.cend(); ++it) {
+        if (it.value()->isVisible())
+            PlaceBusyLabel(it.key(), it.value());
+    }
+}
+
+void CListWidget::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    PushFlash();
+}
+
+void CListWidget::PrepareMenu()
+{
+    RetranslateMenu();
+    const QList<QListWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty()) {
+        m_pCheckAll->setEnabled(true);
+        m_pUncheckAll->setEnabled(true);
+        m_pSeparatorChecks->setVisible(false);
+        m_pSeparatorFolder->setVisible(false);
+        m_pCheckSelected->setVisible(false);
+        m_pUncheckSelected->setVisible(false);
+        m_pShowInFolder->setVisible(false);
+        return;
+    }
+    m_pSeparatorChecks->setVisible(true);
+    const bool one = selected.size() == 1;
+    m_pShowInFolder->setVisible(one);
+    m_pSeparatorFolder->setVisible(one);
+    const bool hasCells = count() > 0;
+    m_pCheckAll->setEnabled(hasCells);
+    m_pUncheckAll->setEnabled(hasCells);
+    bool anyChecked = false;
+    bool anyUnchecked = false;
+    for (QListWidgetItem* item : selected) {
+        const auto* cell = dynamic_cast<const CListItem*>(item);
+        if (cell && cell->GetCheckState() == 2)
+            anyChecked = true;
+        else
+            anyUnchecked = true;
+    }
+    m_pCheckSelected->setVisible(anyUnchecked);
+    m_pUncheckSelected->setVisible(anyChecked);
+}
+
+void CListWidget::mousePressEvent(QMouseEvent* event)
+{
+    QListWidget::mousePressEvent(event);
+    // The base handling can run a nested loop (drag start); one press at a time.
+    if (m_bInPress)
+        return;
+    PressGuard guard(m_bInPress);
+
+    if (event->button() == Qt::RightButton) {
+        PrepareMenu();
+        m_pMenu->popup(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    auto* cell = dynamic_cast<CListItem*>(itemAt(pos));
+    if (!cell)
+        return;
+    const QRect rect = visualItemRect(cell);
+    if (CListDelegate::CheckMarkRect(rect).contains(pos)) {
+        cell->SetCheckState(cell->GetCheckState() == 2 ? 0 : 2, cell->GetArtworkState() != 0);
+        emit SendCheckState(cell);
+        viewport()->update(rect);
+        return;
+    }
+    if (cell->HasMultiArtwork() && cell->GetArtworkState() == 2 && CListDelegate::CandidatesRect(rect).contains(pos))
+        emit SendSelectArtwork(cell);
+}
+
+void CListWidget::AllItem()
+{
+    for (int i = 0; i < count(); ++i) {
+        if (auto* cell = dynamic_cast<CListItem*>(item(i)))
+            cell->SetCheckState(2, false);
+    }
+    emit SetAllUnchecked(0);
+    viewport()->update();
+}
+
+void CListWidget::UnAllItem()
+{
+    for (int i = 0; i < count(); ++i) {
+        if (auto* cell = dynamic_cast<CListItem*>(item(i)))
+            cell->SetCheckState(0, false);
+    }
+    emit SetAllUnchecked(1);
+    viewport()->update();
+}
+
+void CListWidget::SelectItem()
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    for (QListWidgetItem* item : selected) {
+        auto* cell = dynamic_cast<CListItem*>(item);
+        if (cell && cell->GetArtworkState() != 1 && cell->GetArtworkState() != 3)
+            cell->SetCheckState(2, false);
+    }
+    for (QListWidgetItem* item : selected)
+        emit SetUnchecked(item);
+    viewport()->update();
+}
+
+void CListWidget::UnSelectItem()
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    for (QListWidgetItem* item : selected) {
+        auto* cell = dynamic_cast<CListItem*>(item);
+        if (cell && cell->GetArtworkState() != 1 && cell->GetArtworkState() != 3)
+            cell->SetCheckState(0, false);
+    }
+    for (QListWidgetItem* item : selected)
+        emit SetUnchecked(item);
+    viewport()->update();
+}
+
+void CListWidget::ShowInFinder()
+{
+    if (const auto* cell = dynamic_cast<const CListItem*>(currentItem()))
+        ShowInFolder(cell->GetLocation());
+}

@@ -1,0 +1,248 @@
+// The report page at size, over a real link: an iTunes library file of N tracks (default 20 000)
+// that all point at one real audio file without artist, album or cover, so every track is a
+// problem song on three pages. Prints: analysis end to page shown, the longest GUI stall while
+// the songs arrive in the window's batches, the worst repaint while scrolling each page (after a
+// first pass fills the picture cache), Check All, and a category switch.
+// Usage: bench_report_page [tracks]   (run with QT_QPA_PLATFORM=offscreen)
+#include "AnalyReport.h"
+#include "AudioFixture.h"
+#include "CMusicLink.h"
+#include "FailedTreeWidget.h"
+#include "IMusicLinkHost.h"
+#include "LibraryXml.h"
+#include "ListWidget.h"
+#include "MusicFlags.h"
+#include "SharedImages.h"
+#include "WidgetTestEnv.h"
+
+#include "AppGlobals.h"
+#include "AppSettings.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QThread>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+class Host : public IMusicLinkHost
+{
+public:
+    int GetWorkMode() const override { return 1; }
+    int GetDedupeTotal() const override { return 0; }
+    void SetDedupeTotal(int) override {}
+    void RestartAnalyzeThread() override { ++restarts; }
+    std::atomic<int> restarts{0};
+};
+
+void Spin(const std::function<bool()>& done, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// Longest gap between heartbeats of a 5 ms timer while it runs.
+class Heartbeat
+{
+public:
+    Heartbeat()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            const qint64 now = m_clock.elapsed();
+            m_worst = std::max(m_worst, now - m_last);
+            m_last = now;
+        });
+    }
+    void Start()
+    {
+        m_clock.start();
+        m_last = 0;
+        m_worst = 0;
+        m_timer.start(5);
+    }
+    qint64 Stop()
+    {
+        m_timer.stop();
+        return m_worst;
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_worst = 0;
+};
+
+qint64 WorstScrollRepaint(QAbstractScrollArea* view)
+{
+    QScrollBar* bar = view->verticalScrollBar();
+    qint64 worst = 0;
+    for (int pass = 0; pass < 2; ++pass) { // the first pass fills the picture cache
+        worst = 0;
+        for (int value = 0; value <= bar->maximum(); value += std::max(1, bar->maximum() / 40)) {
+            bar->setValue(value);
+            QCoreApplication::processEvents();
+            QElapsedTimer t;
+            t.start();
+            view->viewport()->repaint();
+            worst = std::max(worst, t.elapsed());
+        }
+        Spin([] { return false; }, 200);
+    }
+    bar->setValue(0);
+    return worst;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int tracks = argc > 1 ? std::max(1, atoi(argv[1])) : 20000;
+    WidgetTestEnv env;
+    LoadSharedImages();
+
+    const QString music = QDir::homePath() + "/Music/iTunes Media";
+    QDir().mkpath(music);
+    const QString song = music + "/bare.mp3";
+    tidewell::test::AudioSpec spec;
+    spec.seconds = 1.0;
+    spec.tags.title = QStringLiteral("Bare");
+    if (!tidewell::test::makeAudioFile(song, spec))
+        return 1;
+    std::vector<manager_test::XmlTrack> xml;
+    for (int i = 0; i < tracks; ++i) {
+        manager_test::XmlTrack t;
+        t.trackId = 1000 + 2 * i;
+        t.persistentId = QStringLiteral("%1").arg(0xA0000000ULL + i, 16, 16, QChar('0')).toUpper();
+        t.name = QStringLiteral("Song %1 with a title that is rather long").arg(i);
+        t.totalTime = 1000;
+        t.size = 20000;
+        t.location = song;
+        xml.push_back(t);
+    }
+    const QString xmlPath = QDir::homePath() + "/Music/iTunes/iTunes Music Library.xml";
+    QDir().mkpath(QFileInfo(xmlPath).absolutePath());
+    manager_test::WriteLibraryXml(xmlPath, xml);
+    qputenv("TIDEWELL_ITUNES_LIBRARY", xmlPath.toUtf8());
+    GetAppSettings()->SetGenernal(static_cast<int>(kDefaultGeneralMask));
+
+    Host host;
+    CMusicLink link(&host);
+    bool loaded = false;
+    QObject::connect(&link, &CMusicLink::SendLoadOK, [&] { loaded = true; });
+    link.LoadMusicLibrary(RunModeITunes, xmlPath.toUtf8().constData());
+    link.StartLoadMusic();
+    Spin([&] { return loaded; }, 600000);
+    link.StartAnalyzeMusic(static_cast<int>(kDefaultGeneralMask));
+    Spin([&] { return host.restarts.load() > 0; }, 600000);
+    link.SetTransaction(false);
+    link.SetTransaction(true);
+
+    struct Song
+    {
+        CMusicObj* track;
+        int absence, state, index;
+    };
+    std::vector<Song> songs;
+    const int count = link.GetMusicCount();
+    for (int i = 0; i < count; ++i) {
+        CMusicObj* track = nullptr;
+        int absence = 0, state = 0;
+        int64_t repeat = 0;
+        if (link.GetMusicObj(i, &track, &absence, &state, &repeat) == 0 && (absence & (MF_Artist | MF_Album | MF_Artwork)))
+            songs.push_back({track, absence, state, i});
+    }
+
+    CAnalyReport page(g_hMediaLibrary.load(), nullptr);
+    page.SetMusicLink(&link);
+    page.resize(1400, 900);
+    page.show();
+    page.SetCategoryMask(static_cast<int>(kDefaultGeneralMask));
+
+    // The window hands the songs over in queued batches of 500, then reflashes the page.
+    Heartbeat heartbeat;
+    heartbeat.Start();
+    QElapsedTimer shown;
+    shown.start();
+    qint64 worstBatch = 0;
+    // Batches arrive one after another as the analysis thread produces them; timers run between.
+    size_t next = 0;
+    bool handedOver = false;
+    std::function<void()> handBatch = [&] {
+        QElapsedTimer batch;
+        batch.start();
+        const size_t last = std::min(songs.size(), next + 500);
+        for (size_t i = next; i < last; ++i) {
+            page.AddProblemCount(1);
+            page.AddProblemTrack(songs[i].track, songs[i].absence, songs[i].state, 0, songs[i].index, 1);
+        }
+        next = last;
+        worstBatch = std::max(worstBatch, batch.elapsed());
+        if (next < songs.size())
+            QTimer::singleShot(0, &page, handBatch);
+        else
+            handedOver = true;
+    };
+    QTimer::singleShot(0, &page, handBatch);
+    Spin([&] { return handedOver; }, 600000);
+    bool done = false;
+    qint64 reflashMs = 0;
+    QMetaObject::invokeMethod(&page, [&] {
+        QElapsedTimer t;
+        t.start();
+        page.ReflashView(true);
+        reflashMs = t.elapsed();
+        page.UpdateFixSummary();
+        done = true;
+    }, Qt::QueuedConnection);
+    Spin([&] { return done; }, 600000);
+    // What the first event pass after the hand-over costs (layout and first paint).
+    QElapsedTimer settle;
+    settle.start();
+    QCoreApplication::processEvents();
+    const qint64 settleMs = settle.elapsed();
+    const qint64 pageMs = shown.elapsed();
+    const qint64 stall = heartbeat.Stop();
+
+    std::printf("songs %zu: page shown %lld ms, longest GUI stall %lld ms\n", songs.size(),
+                static_cast<long long>(pageMs), static_cast<long long>(stall));
+    std::printf("first event pass after it %lld ms\n", static_cast<long long>(settleMs));
+    std::printf("of which ReflashView %lld ms, worst batch of 500 songs %lld ms\n", static_cast<long long>(reflashMs),
+                static_cast<long long>(worstBatch));
+    std::printf("rows: artwork %d, artist %d, album %d\n", page.ArtworkList()->count(),
+                page.ArtistTree()->topLevelItemCount(), page.AlbumTree()->topLevelItemCount());
+
+    page.CategoryTree()->setCurrentItem(page.CategoryEntry(ReportArtwork));
+    std::printf("worst repaint scrolling artwork: %lld ms\n", static_cast<long long>(WorstScrollRepaint(page.ArtworkList())));
+    for (auto [category, name] : {std::pair{ReportArtist, "artist"}, std::pair{ReportAlbum, "album"}}) {
+        QElapsedTimer t;
+        t.start();
+        page.CategoryTree()->setCurrentItem(page.CategoryEntry(category));
+        QCoreApplication::processEvents();
+        std::printf("switch to %s: %lld ms\n", name, static_cast<long long>(t.elapsed()));
+        auto* tree = qobject_cast<QTreeWidget*>(page.PageStack()->currentWidget());
+        std::printf("worst repaint scrolling %s: %lld ms\n", name, static_cast<long long>(WorstScrollRepaint(tree)));
+    }
+    QElapsedTimer check;
+    check.start();
+    page.ArtistTree()->UnAllItem();
+    page.ArtistTree()->AllItem();
+    QCoreApplication::processEvents();
+    std::printf("Uncheck All + Check All on artist: %lld ms\n", static_cast<long long>(check.elapsed()));
+
+    page.StopAllWork();
+    FreeSharedImages();
+    qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+    return 0;
+}

@@ -1,0 +1,938 @@
+// The report page over a real music link: a generated iTunes library of real files is loaded
+// and analysed, its problem songs are handed to the page from a worker thread as the analysis
+// thread does, and the pages, badges, summaries, checks and moves are read back.
+
+#include "AcrMediaInfoRunnable.h"
+#include "AnalyReport.h"
+#include "ArtworkList.h"
+#include "AudioFixture.h"
+#include "CMusicLink.h"
+#include "FailedTreeWidget.h"
+#include "IMusicLinkHost.h"
+#include "LibraryXml.h"
+#include "EventLoopHttpServer.h"
+#include "MusicTag.h"
+#include "ServiceKeys.h"
+#include "ListDelegate.h"
+#include "ListItem.h"
+#include "ListWidget.h"
+#include "ModifyMusicInfo.h"
+#include "MusicFlags.h"
+#include "MusicObj.h"
+#include "QuantityWidget.h"
+#include "SharedImages.h"
+#include "TreeItem.h"
+#include "WidgetTestEnv.h"
+
+#include "AppGlobals.h"
+#include "AppSettings.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace
+{
+class Host : public IMusicLinkHost
+{
+public:
+    int GetWorkMode() const override { return 1; }
+    int GetDedupeTotal() const override { return 0; }
+    void SetDedupeTotal(int) override {}
+    void RestartAnalyzeThread() override { ++restarts; }
+    std::atomic<int> restarts{0};
+};
+
+struct Song
+{
+    CMusicObj* track = nullptr;
+    int absence = 0;
+    int state = 0;
+    int index = 0;
+    QString title;
+};
+
+constexpr int kProblemBits = MF_FileMissing | MF_Artist | MF_Album | MF_Artwork;
+
+bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 60000)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!pred()) {
+        if (deadline.hasExpired())
+            return pred();
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+int RowsOf(QTreeWidget* tree)
+{
+    return tree->topLevelItemCount();
+}
+
+QStringList Categories(CAnalyReport& page)
+{
+    QStringList titles;
+    for (int i = 0; i < page.CategoryTree()->topLevelItemCount(); ++i)
+        titles << page.CategoryTree()->topLevelItem(i)->text(2);
+    return titles;
+}
+} // namespace
+
+class ReportPageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void analysisFillsEachCategoryAndItsSummary();
+    void maskWithoutAlbumListsNoAlbumAndNoProblemsGiveNoSummary();
+    void checkingWritesTheExclusionBitsOfColumnZeroOnly();
+    void menusSortingAndPopupPlacement();
+    void artworkGridPaintsAndTakesClicksAtBothScales();
+    void unfixedSongsMoveAndAnEditorSaveRetiresTheirRows();
+    void stopAllWorkEmptiesEveryPage();
+    // Last: it gives songs artwork.
+    void storedArtworkIsWrittenOnlyInsideThePictureFolder();
+    // After it: these write tags.
+    void fixAllIdentifiesHoldsAnswersWhilePausedAndStops();
+    void applyWritesFilesAndRemovesCheckedMissingSongsOnce();
+    void answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder();
+
+private:
+    // Hands the analysed songs to the page from a worker thread, as the analysis thread does,
+    // then waits for the GUI thread to file them (their order is the thread's order).
+    void Feed(CAnalyReport& page, int mask);
+    const Song* SongTitled(const QString& title) const;
+
+    std::unique_ptr<WidgetTestEnv> env;
+    Host host;
+    std::unique_ptr<CMusicLink> link;
+    std::vector<Song> songs;
+    QStringList files;
+    std::unique_ptr<CAnalyReport> page;
+};
+
+void ReportPageTest::initTestCase()
+{
+    env = std::make_unique<WidgetTestEnv>();
+    g_dScale = 1.0;
+    LoadSharedImages();
+    using namespace tidewell::test;
+    using manager_test::XmlTrack;
+    const QString music = QDir::homePath() + "/Music/iTunes Media";
+    QDir().mkpath(music);
+    // 0: no artist, no cover; 1: no album, with cover; 2: clean with cover; 3: no artist, no album,
+    // no cover; 4: a file that is gone (and no artist, album or cover).
+    struct Plan
+    {
+        const char* title;
+        const char* artist;
+        const char* album;
+        bool cover;
+    };
+    const Plan plans[] = {{"Lost Voice", "", "Album A", false},
+                          {"Homeless Tune", "Artist B", "", true},
+                          {"Clean Song", "Artist C", "Album C", true},
+                          {"Bare Song", "", "", false},
+                          {"Gone Song", "", "", false}};
+    std::vector<XmlTrack> xml;
+    for (int i = 0; i < 5; ++i) {
+        const QString path = QStringLiteral("%1/song %2.mp3").arg(music).arg(i);
+        if (i < 4) {
+            AudioSpec spec;
+            spec.seconds = 1.0;
+            spec.toneHz = 300.0 + 120 * i;
+            spec.tags.title = QString::fromUtf8(plans[i].title);
+            spec.tags.artist = QString::fromUtf8(plans[i].artist);
+            spec.tags.album = QString::fromUtf8(plans[i].album);
+            if (plans[i].cover)
+                spec.artwork = makePicture(300, 600, 0x2266aa);
+            QVERIFY(makeAudioFile(path, spec));
+        }
+        files << path;
+        XmlTrack t;
+        t.trackId = 101 + 2 * i;
+        t.persistentId = QStringLiteral("00C0FFEE0000AB%1").arg(i, 2, 10, QChar('0'));
+        t.name = QString::fromUtf8(plans[i].title);
+        t.artist = QString::fromUtf8(plans[i].artist);
+        t.album = QString::fromUtf8(plans[i].album);
+        t.genre = QStringLiteral("Rock");
+        t.year = 2001;
+        t.size = 20000;
+        t.totalTime = 1000;
+        t.bitRate = 128;
+        t.location = path;
+        xml.push_back(t);
+    }
+    const QString xmlPath = QDir::homePath() + "/Music/iTunes/iTunes Music Library.xml";
+    QDir().mkpath(QFileInfo(xmlPath).absolutePath());
+    QVERIFY(manager_test::WriteLibraryXml(xmlPath, xml));
+    qputenv("TIDEWELL_ITUNES_LIBRARY", xmlPath.toUtf8());
+
+    GetAppSettings()->SetGenernal(static_cast<int>(kDefaultGeneralMask));
+    link = std::make_unique<CMusicLink>(&host);
+    QSignalSpy loadOk(link.get(), &CMusicLink::SendLoadOK);
+    QCOMPARE(link->LoadMusicLibrary(RunModeITunes, xmlPath.toUtf8().constData()), 0);
+    QCOMPARE(link->StartLoadMusic(), 0);
+    QVERIFY(WaitUntil([&] { return loadOk.count() == 1; }));
+    QCOMPARE(link->StartAnalyzeMusic(static_cast<int>(kDefaultGeneralMask)), 0);
+    QVERIFY(WaitUntil([&] { return host.restarts.load() == 1; }));
+    // A transaction waits for the save pass that follows the analysis.
+    QCOMPARE(link->SetTransaction(false), 0);
+    QCOMPARE(link->SetTransaction(true), 0);
+
+    const int count = link->GetMusicCount();
+    for (int i = 0; i < count; ++i) {
+        Song song;
+        int64_t repeat = 0;
+        QCOMPARE(link->GetMusicObj(i, &song.track, &song.absence, &song.state, &repeat), 0);
+        song.index = i;
+        MusicInfo* info = nullptr;
+        QCOMPARE(link->GetMusicRecord(song.track, &info, 1), 0);
+        song.title = info->Name;
+        if (song.absence & kProblemBits)
+            songs.push_back(song);
+    }
+    QVERIFY2(songs.size() == 4, qPrintable(QString::number(songs.size())));
+}
+
+void ReportPageTest::cleanupTestCase()
+{
+    page.reset();
+    link.reset();
+    FreeSharedImages();
+    qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+    env.reset();
+}
+
+void ReportPageTest::init()
+{
+    g_dScale = 1.0;
+    link->ChangeAllMusicState(kProblemBits, 0);
+    page = std::make_unique<CAnalyReport>(g_hMediaLibrary.load(), nullptr);
+    page->SetMusicLink(link.get());
+    page->resize(1000, 700);
+    page->show();
+}
+
+void ReportPageTest::cleanup()
+{
+    if (page)
+        page->StopAllWork();
+    page.reset();
+}
+
+const Song* ReportPageTest::SongTitled(const QString& title) const
+{
+    for (const Song& song : songs) {
+        if (song.title == title)
+            return &song;
+    }
+    return nullptr;
+}
+
+void ReportPageTest::Feed(CAnalyReport& target, int mask)
+{
+    target.SetStopState(0);
+    target.ClearPullQueue();
+    target.SetCategoryMask(mask);
+    std::atomic<bool> done{false};
+    std::thread analysis([&] {
+        for (const Song& song : songs) {
+            target.AddProblemCount(1);
+            target.AddProblemTrack(song.track, song.absence, song.state, 0, song.index, 1);
+        }
+        done = true;
+    });
+    // The end of the analysis is posted after the last song, as SandUpdataReport is.
+    while (!done)
+        QTest::qWait(1);
+    analysis.join();
+    bool ended = false;
+    QMetaObject::invokeMethod(&target, [&] { ended = true; }, Qt::QueuedConnection);
+    QVERIFY(WaitUntil([&] { return ended; }));
+    target.ReflashView(true);
+}
+
+void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
+{
+    QSignalSpy header(page.get(), &CAnalyReport::StartFixAll);
+    QSignalSpy info(page.get(), &CAnalyReport::ReportFixInfo);
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+
+    // The song whose file is gone is listed there only, though it lacks artist, album and cover.
+    QCOMPARE(RowsOf(page->MissingTree()), 1);
+    QCOMPARE(page->MissingTree()->topLevelItem(0)->text(0), QStringLiteral("Gone Song"));
+    QCOMPARE(page->MissingTree()->topLevelItem(0)->text(2), QStringLiteral("Unknown Artist"));
+    QCOMPARE(RowsOf(page->ArtistTree()), 2);  // Lost Voice, Bare Song
+    QCOMPARE(RowsOf(page->AlbumTree()), 2);   // Homeless Tune, Bare Song
+    QCOMPARE(page->ArtworkList()->count(), 2); // Lost Voice, Bare Song
+    QCOMPARE(RowsOf(page->UnrecognizedTree()), 0);
+    QCOMPARE(page->PullQueue().size(), 3);
+    QCOMPARE(page->PullQueue().value(SongTitled("Bare Song")->index), files[3]);
+
+    // Categories in tree order with their counts; the first becomes current with its summary.
+    QCOMPARE(Categories(*page), (QStringList{"Songs Without Album Artwork", "Songs Without Artist",
+                                             "Songs Without Album", "Songs Without Original Files"}));
+    QCOMPARE(page->PageStack()->currentIndex(), 0);
+    QVERIFY(!header.isEmpty());
+    QCOMPARE(header.last().at(0).toString(), QStringLiteral("Scanned 5 song(s), 2 song(s) without artwork."));
+    QCOMPARE(header.last().at(3).toInt(), -12);
+    QVERIFY(page->Editor()->isVisible());
+
+    // Each category's page and code.
+    struct Expect
+    {
+        ReportCategory category;
+        int page;
+        int code;
+        QString text;
+    };
+    const Expect expects[] = {
+        {ReportArtist, 3, -5, "Scanned 5 song(s), 2 song(s) without artist."},
+        {ReportAlbum, 2, -7, "Scanned 5 song(s), 2 song(s) without album."},
+        {ReportMissingFile, 1, -9, "Scanned 5 song(s), 1 song(s) unwritable,check them if exist in your computer."},
+    };
+    for (const Expect& e : expects) {
+        page->CategoryTree()->setCurrentItem(page->CategoryEntry(e.category));
+        QCOMPARE(page->PageStack()->currentIndex(), e.page);
+        QCOMPARE(header.last().at(0).toString(), e.text);
+        QCOMPARE(header.last().at(3).toInt(), e.code);
+    }
+    // A category whose fix has started reads its Fixed text; never below zero.
+    page->CategoryEntry(ReportMissingFile)->SetBadgePage(1);
+    page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtist));
+    page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportMissingFile));
+    QCOMPARE(header.last().at(0).toString(),
+             QString("1 unwritable song(s) not fixed\uFF0Cplease check them if exist in your computer."));
+    QCOMPARE(header.last().at(2).toInt(), -1);
+    QCOMPARE(header.last().at(3).toInt(), -10);
+    page->ArtistTree()->SetFixedCount(5);
+    page->CategoryEntry(ReportArtist)->SetBadgePage(1);
+    page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtist));
+    QCOMPARE(header.last().at(0).toString(), QStringLiteral("Fixed 5 song(s) without artist. Still 0 song(s) not fixed."));
+    QCOMPARE(header.last().at(3).toInt(), -6);
+    page->ArtistTree()->SetFixedCount(0);
+
+    // While a fix runs, switching sends nothing.
+    page->SetRunState(2);
+    const int before = header.count();
+    page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportAlbum));
+    QCOMPARE(header.count(), before);
+    page->SetRunState(0);
+
+    // The summary: every row open (2 + 2 + 2 + 1) and no song fixed yet.
+    QCOMPARE(page->UpdateFixSummary(), 7);
+    QCOMPARE(info.last().at(0).toInt(), 7);
+    QCOMPARE(header.last().at(0).toString(), QStringLiteral("Fixed 4 song(s), 0 problem(s). Still 7 problem(s) not fixed."));
+    QVERIFY(page->IsNeedFix());
+
+    // A song whose artist is present but whose word says otherwise is listed as fixed.
+    const Song* homeless = SongTitled("Homeless Tune");
+    page->AddProblemTrack(homeless->track, MF_Artist, 0, 0, homeless->index, 1);
+    QCOMPARE(RowsOf(page->ArtistTree()), 3);
+    auto* fixedRow = dynamic_cast<CTreeItem*>(page->ArtistTree()->topLevelItem(2));
+    QVERIFY(fixedRow);
+    QCOMPARE(fixedRow->GetFixState(), 2);
+    QCOMPARE(page->ArtistTree()->GetFixedCount(), 1);
+
+    // Badge widths grow with the digits.
+    CQuantityWidget seven(7);
+    QCOMPARE(seven.Stack()->width(), 25);
+    CQuantityWidget many(1234);
+    QCOMPARE(many.Stack()->width(), 40);
+    g_dScale = 2.0;
+    CQuantityWidget scaled(1234);
+    QCOMPARE(scaled.Stack()->width(), 80);
+}
+
+void ReportPageTest::maskWithoutAlbumListsNoAlbumAndNoProblemsGiveNoSummary()
+{
+    Feed(*page, static_cast<int>(kDefaultGeneralMask) & ~MF_Album);
+    QCOMPARE(RowsOf(page->AlbumTree()), 0);
+    QVERIFY(!Categories(*page).contains("Songs Without Album"));
+    // Only the artist rows, artwork cells and the missing file remain.
+    QCOMPARE(page->UpdateFixSummary(), 5);
+
+    // Nothing at all: an empty tree and no summary.
+    CAnalyReport empty(nullptr);
+    empty.SetMusicLink(link.get());
+    QSignalSpy header(&empty, &CAnalyReport::StartFixAll);
+    empty.SetCategoryMask(static_cast<int>(kDefaultGeneralMask));
+    empty.ReflashView(true);
+    QCOMPARE(empty.CategoryTree()->topLevelItemCount(), 0);
+    QCOMPARE(header.count(), 0);
+    QVERIFY(!empty.IsNeedFix());
+}
+
+void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
+{
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    CFailedTreeWidget* artists = page->ArtistTree();
+    auto* row = dynamic_cast<CTreeItem*>(artists->topLevelItem(0));
+    QVERIFY(row);
+    CMusicObj* track = row->GetMusicData();
+    QCOMPARE(link->GetMusicState(track) & MF_Artist, 0);
+
+    // Title column: nothing; check box: the bit.
+    row->setCheckState(0, Qt::Unchecked);
+    emit artists->itemClicked(row, 2);
+    QCOMPARE(link->GetMusicState(track) & MF_Artist, 0);
+    emit artists->itemClicked(row, 0);
+    QCOMPARE(link->GetMusicState(track) & MF_Artist, MF_Artist);
+    row->setCheckState(0, Qt::Checked);
+    emit artists->itemClicked(row, 0);
+    QCOMPARE(link->GetMusicState(track) & MF_Artist, 0);
+
+    // The artwork cell's own check state.
+    auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(0));
+    QVERIFY(cell);
+    cell->SetCheckState(0, false);
+    emit page->ArtworkList()->SendCheckState(cell);
+    QCOMPARE(link->GetMusicState(cell->GetMusicData()) & MF_Artwork, MF_Artwork);
+
+    // Uncheck All: every row unchecked and the bit set on every song in one call.
+    artists->UnAllItem();
+    for (int i = 0; i < artists->topLevelItemCount(); ++i)
+        QCOMPARE(artists->topLevelItem(i)->checkState(0), Qt::Unchecked);
+    for (const Song& song : songs)
+        QCOMPARE(link->GetMusicState(song.track) & MF_Artist, MF_Artist);
+    artists->AllItem();
+    for (const Song& song : songs)
+        QCOMPARE(link->GetMusicState(song.track) & MF_Artist, 0);
+
+    // A fresh analysis shows the stored exclusion as an unchecked row.
+    artists->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    emit artists->itemClicked(artists->topLevelItem(0), 0);
+    page->StopAllWork();
+    songs.clear();
+    for (int i = 0; i < link->GetMusicCount(); ++i) {
+        Song song;
+        int64_t repeat = 0;
+        link->GetMusicObj(i, &song.track, &song.absence, &song.state, &repeat);
+        song.index = i;
+        MusicInfo* info = nullptr;
+        link->GetMusicRecord(song.track, &info, 1);
+        song.title = info->Name;
+        if (song.absence & kProblemBits)
+            songs.push_back(song);
+    }
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    int unchecked = 0;
+    for (int i = 0; i < artists->topLevelItemCount(); ++i)
+        unchecked += artists->topLevelItem(i)->checkState(0) == Qt::Unchecked;
+    QCOMPARE(unchecked, 1);
+}
+
+void ReportPageTest::menusSortingAndPopupPlacement()
+{
+    // Empty tree: only the two whole-list actions, both enabled.
+    CFailedTreeWidget tree;
+    tree.PrepareMenu();
+    const QList<QAction*> actions = tree.Menu()->actions();
+    QCOMPARE(actions.size(), 7);
+    QVERIFY(actions[0]->isVisible() && actions[0]->isEnabled());
+    QVERIFY(actions[1]->isVisible() && actions[1]->isEnabled());
+    for (int i = 2; i < 7; ++i)
+        QVERIFY(!actions[i]->isVisible());
+    // A disabled menu never shows.
+    tree.resize(300, 200);
+    tree.show();
+    tree.SetMenuEnabled(false);
+    QTest::mouseClick(tree.viewport(), Qt::RightButton, {}, QPoint(20, 20));
+    QVERIFY(!tree.Menu()->isVisible());
+
+    // "Uncheck selected" on two rows: two signals, each with 0.
+    for (int i = 0; i < 3; ++i) {
+        auto* row = new CTreeItem(&tree);
+        row->setCheckState(0, Qt::Checked);
+    }
+    tree.topLevelItem(0)->setSelected(true);
+    tree.topLevelItem(2)->setSelected(true);
+    QSignalSpy one(&tree, &CFailedTreeWidget::SetUnchecked);
+    QSignalSpy all(&tree, &CFailedTreeWidget::SetAllUnchecked);
+    tree.PrepareMenu();
+    QVERIFY(!actions[3]->isVisible() && actions[4]->isVisible());
+    tree.UnSelectItem();
+    QCOMPARE(one.count(), 2);
+    QCOMPARE(one.at(1).at(1).toInt(), 0);
+    QCOMPARE(tree.topLevelItem(1)->checkState(0), Qt::Checked);
+    tree.UnAllItem();
+    QCOMPARE(all.count(), 1);
+    QCOMPARE(all.at(0).at(0).toInt(), 1);
+
+    // Sorting the picture column of Unrecognized Songs.
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    page->MoveFailedItem();
+    page->MoveFailedItemOK();
+    CFailedTreeWidget* unrecognized = page->UnrecognizedTree();
+    QVERIFY(RowsOf(unrecognized) >= 3);
+    unrecognized->setSortingEnabled(false);
+    unrecognized->header()->setSortIndicator(1, Qt::AscendingOrder);
+    page->SortFailedTree(1);
+    // Ascending: the songs that lack artwork and have no picture come last.
+    auto lacksPicture = [&](int i) {
+        auto* row = dynamic_cast<CTreeItem*>(unrecognized->topLevelItem(i));
+        return (row->GetKind() & MF_Artwork) && link->GetArtworkPath(row->GetMusicData()).isEmpty();
+    };
+    const int n = RowsOf(unrecognized);
+    QVERIFY(lacksPicture(n - 1));
+    QVERIFY(!lacksPicture(0));
+    page->SortFailedTree(3); // another column: nothing
+    QVERIFY(lacksPicture(n - 1));
+
+    // The candidate pop-up near the right screen edge is shifted by the overflow.
+    page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtwork));
+    CListWidget* grid = page->ArtworkList();
+    if (grid->count() == 0) {
+        const Song* homeless = SongTitled("Homeless Tune");
+        page->AddProblemTrack(homeless->track, MF_Artwork, 0, 0, homeless->index, 1);
+    }
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QListWidgetItem* cell = grid->item(0);
+    const QPoint before = grid->viewport()->mapToGlobal(grid->visualItemRect(cell).bottomRight());
+    page->move(page->x() + screen.width() - 10 - before.x(), 50);
+    QTest::qWait(20);
+    const QPoint corner = grid->viewport()->mapToGlobal(grid->visualItemRect(cell).bottomRight());
+    page->SelectArtworkList(cell);
+    CArtworkList* popup = page->ArtworkPopup();
+    QVERIFY(popup->isVisible());
+    const int w = popup->width();
+    int shift = 0;
+    if (corner.x() + w / 2 > screen.width())
+        shift = corner.x() + w / 2 - screen.width();
+    QVERIFY2(shift > 0, qPrintable(QString("%1 %2 %3").arg(corner.x()).arg(w).arg(screen.width())));
+    QCOMPARE(popup->x(), corner.x() - w / 2 - shift - 18);
+    QCOMPARE(popup->y(), corner.y() - 10);
+    popup->hide();
+}
+
+void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
+{
+    QCOMPARE(CListDelegate::FittedSize(QSize(300, 600), 100), QSize(50, 100));
+    QCOMPARE(CListDelegate::FittedSize(QSize(600, 300), 100), QSize(100, 50));
+    const QFontMetrics metrics(QApplication::font());
+    const int reserve = metrics.horizontalAdvance("...") + 10;
+    const QString longTitle = QStringLiteral("A very long song title that never fits in a cell");
+    const QString elided = CListDelegate::ElideName(longTitle, metrics, 100, reserve);
+    QVERIFY(elided.endsWith("...") && elided.size() >= 8);
+    QVERIFY(metrics.horizontalAdvance(elided.chopped(3)) >= 100 - reserve);
+    QCOMPARE(CListDelegate::ElideName("Short", metrics, 1, reserve), QStringLiteral("Short..."));
+    // Arabic and CJK titles are cut the same way and keep their characters.
+    const QString arabic = QString::fromUtf8("أغنية طويلة جدا لا تتسع في الخلية أبدا");
+    QVERIFY(CListDelegate::ElideName(arabic, metrics, 80, reserve).startsWith(arabic.left(5)));
+    const QString cjk = QString::fromUtf8("とても長い曲のタイトルはセルに収まらない");
+    QVERIFY(CListDelegate::ElideName(cjk, metrics, 80, reserve).endsWith("..."));
+
+    for (double scale : {1.0, 2.0}) {
+        g_dScale = scale;
+        CListWidget grid;
+        grid.setViewMode(QListView::IconMode);
+        grid.setGridSize(QSize(int(140 * scale), int(140 * scale)));
+        auto* delegate = new CListDelegate(&grid);
+        grid.setItemDelegate(delegate);
+        auto* cell = new CListItem(SongTitled("Lost Voice")->track, MF_Artwork);
+        cell->setSizeHint(QSize(int(108 * scale), int(128 * scale)));
+        cell->setText(longTitle);
+        grid.addItem(cell);
+        cell->SetArtworkState(2, false);
+        cell->SetMultiArtwork(true);
+        cell->SetArtworkCount(3);
+        // A missing file paints the failed picture instead of failing.
+        cell->SetArtworkPath(QDir::homePath() + "/nothing.jpg");
+        grid.resize(600, 400);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QSignalSpy checks(&grid, &CListWidget::SendCheckState);
+        QSignalSpy candidates(&grid, &CListWidget::SendSelectArtwork);
+        const QRect r = grid.visualItemRect(cell);
+        const QRect mark = CListDelegate::CheckMarkRect(r);
+        QVERIFY(r.contains(mark));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, mark.bottomRight() - QPoint(1, 1));
+        QCOMPARE(checks.count(), 1);
+        QCOMPARE(cell->GetCheckState(), 0);
+        const QRect more = CListDelegate::CandidatesRect(r);
+        QVERIFY2(r.contains(more), "the candidates mark stays inside its cell");
+        QCOMPARE(more.width(), int(24 * scale));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, more.topLeft() + QPoint(1, 1));
+        QCOMPARE(candidates.count(), 1);
+        QCOMPARE(checks.count(), 1);
+        // Painting waits for the decoder, then shows the cached picture; nothing is thrown.
+        grid.grab();
+        QVERIFY(WaitUntil([&] { return !delegate->CachedPicture(cell->GetArtworkPath()).isNull(); }, 5000));
+        grid.grab();
+    }
+    g_dScale = 1.0;
+}
+
+void ReportPageTest::unfixedSongsMoveAndAnEditorSaveRetiresTheirRows()
+{
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    QSignalSpy complete(page.get(), &CAnalyReport::ReportFixAllComplete);
+    // A run that fixed nothing: every song with a cell or an artist or album row moves, once.
+    page->SetRunState(1);
+    page->MoveFailedItem();
+    page->MoveFailedItemOK();
+    QCOMPARE(complete.count(), 1);
+    QCOMPARE(page->GetRunState(), 0);
+    QCOMPARE(page->ArtworkList()->count(), 0);
+    QCOMPARE(RowsOf(page->ArtistTree()), 0);
+    QCOMPARE(RowsOf(page->AlbumTree()), 0);
+    QCOMPARE(RowsOf(page->UnrecognizedTree()), 3); // Lost Voice, Homeless Tune, Bare Song
+    QStringList titles;
+    for (int i = 0; i < 3; ++i)
+        titles << page->UnrecognizedTree()->topLevelItem(i)->text(2);
+    titles.sort();
+    QCOMPARE(titles, (QStringList{"Bare Song", "Homeless Tune", "Lost Voice"}));
+    QCOMPARE(page->UnrecognizedTree()->topLevelItem(0)->text(0), QString());
+    QVERIFY(Categories(*page).contains("Unrecognized Songs"));
+    // Missing file stays where it is.
+    QCOMPARE(RowsOf(page->MissingTree()), 1);
+    // Their problems are counted: Lost Voice 2, Homeless Tune 1, Bare Song 3, the missing file 1.
+    QCOMPARE(page->UpdateFixSummary(), 7);
+    // A second move of the same song adds no second row.
+    page->AddUnrecognizedTrack(SongTitled("Bare Song")->track, MF_Artist, 2);
+    QCOMPARE(RowsOf(page->UnrecognizedTree()), 3);
+
+    // The editor saves an album for Homeless Tune: its only problem is gone, the row retires and
+    // a fixed album row takes its place.
+    const Song* homeless = SongTitled("Homeless Tune");
+    QCOMPARE(link->ModifyMusicInfo(homeless->track, MF_Album, QStringList{"Found Album"}), 0);
+    emit page->Editor()->SendEditItem(homeless->track);
+    QCOMPARE(RowsOf(page->UnrecognizedTree()), 2);
+    QCOMPARE(RowsOf(page->AlbumTree()), 1);
+    QCOMPARE(page->AlbumTree()->topLevelItem(0)->text(3), QStringLiteral("Found Album"));
+    QVERIFY(page->HasUnappliedChanges());
+    QCOMPARE(complete.count(), 2);
+
+    // Bare Song gets an artist only: still unfixed, its row shows the new text.
+    const Song* bare = SongTitled("Bare Song");
+    QCOMPARE(link->ModifyMusicInfo(bare->track, MF_Artist, QStringList{"New Artist"}), 0);
+    emit page->Editor()->SendEditItem(bare->track);
+    QCOMPARE(RowsOf(page->UnrecognizedTree()), 2);
+    bool shown = false;
+    for (int i = 0; i < 2; ++i)
+        shown |= page->UnrecognizedTree()->topLevelItem(i)->text(4) == QStringLiteral("New Artist");
+    QVERIFY(shown);
+    // The song-to-row map forgot the retired row: a further edit of it touches nothing freed.
+    emit page->Editor()->SendEditItem(homeless->track);
+    QCOMPARE(RowsOf(page->UnrecognizedTree()), 2);
+}
+
+void ReportPageTest::stopAllWorkEmptiesEveryPage()
+{
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    CListWidget* grid = page->ArtworkList();
+    QCOMPARE(grid->count(), 2);
+    // Busy labels are kept by cell: a second call reuses it, off deletes it.
+    grid->SetRowBusy(grid->item(0), true);
+    grid->SetRowBusy(grid->item(0), true);
+    grid->SetRowBusy(grid->item(1), true);
+    QCOMPARE(grid->BusyLabelCount(), 2);
+    QCOMPARE(grid->viewport()->findChildren<QLabel*>().size(), 2);
+    grid->SetRowBusy(grid->item(1), false);
+    QCOMPARE(grid->viewport()->findChildren<QLabel*>().size(), 1);
+
+    // Pause before any busy cell must not start the shared animation.
+    page->PauseFixView();
+    QVERIFY(g_bRecognitionHold.load());
+    QVERIFY(g_movieArtworkRun->state() != QMovie::Running);
+    page->ResumeFixView();
+    QVERIFY(!g_bRecognitionHold.load());
+
+    page->PauseFixView();
+    page->StopAllWork();
+    QVERIFY(!g_bRecognitionHold.load());
+    QCOMPARE(grid->count(), 0);
+    QCOMPARE(grid->BusyLabelCount(), 0);
+    QCOMPARE(grid->viewport()->findChildren<QLabel*>().size(), 0);
+    for (QTreeWidget* tree : {static_cast<QTreeWidget*>(page->ArtistTree()), static_cast<QTreeWidget*>(page->AlbumTree()),
+                              static_cast<QTreeWidget*>(page->MissingTree()),
+                              static_cast<QTreeWidget*>(page->UnrecognizedTree())})
+        QCOMPARE(tree->topLevelItemCount(), 0);
+    QCOMPARE(page->CategoryTree()->topLevelItemCount(), 0);
+    QVERIFY(!page->HasUnappliedChanges());
+    QVERIFY(!page->Editor()->isVisible());
+    // The page takes a new analysis afterwards.
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    QCOMPARE(grid->count(), 2);
+}
+
+void ReportPageTest::storedArtworkIsWrittenOnlyInsideThePictureFolder()
+{
+    page->SetCategoryMask(static_cast<int>(kDefaultGeneralMask));
+    const QByteArray jpeg = tidewell::test::makePicture(40, 40, 0x10a050);
+
+    // A path taken from an untrusted project that points outside the Picture folder.
+    const QString outside = QDir::homePath() + "/elsewhere/cover.jpg";
+    QDir().mkpath(QFileInfo(outside).absolutePath());
+    QFile out(outside);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(jpeg);
+    out.close();
+    const Song* lost = SongTitled("Lost Voice");
+    QCOMPARE(link->ModifyMusicInfo(lost->track, MF_Artwork, QStringList{outside}), 0);
+    QCOMPARE(link->GetArtworkPath(lost->track), outside);
+
+    // One inside it.
+    const QString inside = GetAppSettings()->GetPictureFolder() + "/bare.jpg";
+    QDir().mkpath(QFileInfo(inside).absolutePath());
+    QFile in(inside);
+    QVERIFY(in.open(QIODevice::WriteOnly));
+    in.write(jpeg);
+    in.close();
+    const Song* bare = SongTitled("Bare Song");
+    QCOMPARE(link->ModifyMusicInfo(bare->track, MF_Artwork, QStringList{inside}), 0);
+
+    std::thread analysis([&] {
+        page->AddProblemTrack(lost->track, MF_Artwork, 0, 0, lost->index, 1);
+        page->AddProblemTrack(bare->track, MF_Artwork, 0, 0, bare->index, 1);
+    });
+    analysis.join();
+    QVERIFY(WaitUntil([&] { return page->ArtworkList()->count() == 2; }));
+    auto* outsideCell = dynamic_cast<CListItem*>(page->ArtworkList()->item(0));
+    auto* insideCell = dynamic_cast<CListItem*>(page->ArtworkList()->item(1));
+    QCOMPARE(outsideCell->GetArtworkState(), 0);
+    QVERIFY(outsideCell->GetArtworkPath().isEmpty());
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QCOMPARE(out.readAll(), jpeg); // never rewritten
+    QCOMPARE(insideCell->GetArtworkState(), 2);
+    QCOMPARE(insideCell->GetLoadState(), 2);
+    QCOMPARE(page->ArtworkList()->GetFixedCount(), 1);
+    QFile log(GetAppSettings()->GetDataFolder() + "/UI.log");
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().contains("pixmap.loadFromData Failed: PID:00C0FFEE0000AB00"));
+}
+
+namespace
+{
+QByteArray IdentifyAnswer()
+{
+    return R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{)"
+           R"("title":"Found Title","duration_ms":1000,"album":{"name":"Found Album"},)"
+           R"("genres":[{"name":"Pop"}],"artists":[{"name":"Found Artist"}],"release_date":"2004-06-07"}]},)"
+           R"("cost_time":0.1,"result_type":0})";
+}
+} // namespace
+
+void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
+{
+    using namespace tidewell::test;
+    EventLoopHttpServer acr;
+    QVERIFY(acr.start());
+    ScopedEnv host(tidewell::online::keys::kAcrHostVariable, acr.hostPort().toLatin1());
+    acr.answer("/v1/identify", HttpResponse::only(HttpResponse::Mode::Silent));
+
+    // Home while every job waits on the service: the stop ends them without the time-outs.
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    QCOMPARE(page->SetFixMode(1), 3);
+    page->SetRunState(1);
+    page->StopPlay();
+    page->StartPull();
+    QVERIFY(WaitUntil([&] { return acr.requests().size() == 3; }, 20000));
+    QElapsedTimer home;
+    home.start();
+    page->StopAllWork();
+    QVERIFY2(home.elapsed() < 2000, "going home does not wait for the service");
+    QCOMPARE(page->ArtworkList()->count(), 0);
+
+    // A whole run: answers are held while the view is paused, then fill the pages.
+    acr.answer("/v1/identify", {HttpResponse::Mode::Full, 200, "application/json", IdentifyAnswer()});
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    QSignalSpy progress(page.get(), &CAnalyReport::ReportFixInfo);
+    QSignalSpy complete(page.get(), &CAnalyReport::ReportFixAllComplete);
+    // Emitted on the pool threads: counted on the GUI thread.
+    int started = 0;
+    QObject counter;
+    connect(page.get(), &CAnalyReport::PullStartSignal, &counter, [&] { ++started; }, Qt::QueuedConnection);
+    page->SetFixMode(1);
+    page->SetRunState(1);
+    page->StopPlay();
+    page->PauseFixView();
+    page->StartPull();
+    QVERIFY(WaitUntil([&] { return acr.requests().size() >= 6; }, 20000));
+    QTest::qWait(300);
+    QCOMPARE(progress.count(), 0); // held on the pool threads
+    QCOMPARE(complete.count(), 0);
+    page->ResumeFixView();
+    QVERIFY(WaitUntil([&] { return complete.count() == 1; }, 20000));
+    QCOMPARE(started, 3);
+    QCOMPARE(progress.at(0).at(0).toInt(), -1);
+    // The artist and album rows are fixed with what the answer said; the cells got no cover and
+    // moved to Unrecognized Songs.
+    QCOMPARE(RowsOf(page->ArtistTree()), 2);
+    QCOMPARE(page->ArtistTree()->GetFixedCount(), 2);
+    QCOMPARE(page->ArtistTree()->topLevelItem(0)->text(2), QStringLiteral("Found Artist"));
+    QCOMPARE(page->AlbumTree()->GetFixedCount(), 2);
+    QCOMPARE(page->ArtworkList()->count(), 0);
+    QCOMPARE(page->GetRunState(), 0);
+    MusicInfo* info = nullptr;
+    QCOMPARE(link->GetMusicRecord(SongTitled("Homeless Tune")->track, &info, 1), 0);
+    QCOMPARE(info->Album, QStringLiteral("Found Album"));
+    QCOMPARE(info->Name, QStringLiteral("Found Title"));
+    QCOMPARE(AcrMediaInfoRunnable::FinishedCount(), 0);
+    QCOMPARE(page->CategoryEntry(ReportArtist)->GetBadgePage(), 1);
+    QVERIFY(page->HasUnappliedChanges() || RowsOf(page->UnrecognizedTree()) > 0);
+
+    // Home while paused with answers waiting returns at once and drops them.
+    page->StopAllWork();
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    page->SetFixMode(1);
+    page->SetRunState(1);
+    page->PauseFixView();
+    QSignalSpy late(page.get(), &CAnalyReport::ReportFixInfo);
+    page->StartPull();
+    QVERIFY(WaitUntil([&] { return acr.requests().size() >= 9; }, 20000));
+    QTest::qWait(100);
+    home.restart();
+    page->StopAllWork();
+    QVERIFY(home.elapsed() < 2000);
+    QTest::qWait(100);
+    QCOMPARE(late.count(), 0);
+    QVERIFY(!g_bRecognitionHold.load());
+}
+
+void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
+{
+    GetAppSettings()->SetReplace(MF_ReplaceSwitch | MF_Name | MF_Artist | MF_Album);
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    const Song* bare = SongTitled("Bare Song");
+    QCOMPARE(link->ModifyMusicInfo(bare->track, MF_Artist, QStringList{"Applied Artist"}), 0);
+    // The missing song stays checked: it leaves the library file once.
+    QCOMPARE(RowsOf(page->MissingTree()), 1);
+    QCOMPARE(page->MissingTree()->topLevelItem(0)->checkState(0), Qt::Checked);
+
+    QSignalSpy process(page.get(), &CAnalyReport::UpdateProcess);
+    page->PrepareApply();
+    std::atomic<bool> done{false};
+    std::thread apply([&] {
+        page->AppleyiTunes();
+        done = true;
+    });
+    QVERIFY(WaitUntil([&] { return done.load(); }, 60000));
+    apply.join();
+    QTest::qWait(50);
+    QCOMPARE(process.last().at(0).toInt(), 10000);
+    MusicInfo written;
+    QVERIFY(GetMusicInfo(files[3].toUtf8().constData(), &written) >= 0);
+    QCOMPARE(written.Artist, QStringLiteral("Applied Artist"));
+    QFile xml(QString::fromLocal8Bit(qgetenv("TIDEWELL_ITUNES_LIBRARY")));
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    QVERIFY(!xml.readAll().contains("Gone Song"));
+    auto* missingRow = dynamic_cast<CTreeItem*>(page->MissingTree()->topLevelItem(0));
+    QCOMPARE(missingRow->GetFixState(), 2);
+
+    // A second apply (no thread prepared it) does not remove the handled song again, and a stop
+    // during a pause returns.
+    page->SetPauseState(2, true);
+    std::thread paused([&] { page->AppleyiTunes(); });
+    QTest::qWait(100);
+    page->SetStopState(1);
+    page->SetPauseState(1, true);
+    paused.join();
+    QVERIFY(page->HasUnappliedChanges());
+    page->SetStopState(0);
+}
+
+void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder()
+{
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    // A fix of an empty Unrecognized Songs page: nothing to measure progress against.
+    page->ClearPullQueue();
+    QCOMPARE(page->SetFixMode(0), 0);
+    QSignalSpy progress(page.get(), &CAnalyReport::ReportFixInfo);
+    const Song* bare = SongTitled("Bare Song");
+    const Song* lost = SongTitled("Lost Voice");
+    // Earlier runs gave every song an artist and a title, so some rows start fixed.
+    const int artistsFixed = page->ArtistTree()->GetFixedCount();
+    const int albumsFixed = page->AlbumTree()->GetFixedCount();
+    // Take the album back out so the answer has something to fix.
+    QCOMPARE(link->ModifyMusicInfo(bare->track, MF_Album, QStringList{" "}), 0);
+
+    // A hostile title, no artist, an album and a PNG cover.
+    QMap<QString, QVariant> answer{{"identify", bare->index},
+                                   {"title", "../../escaped"},
+                                   {"artist", ""},
+                                   {"album", "Got Album"},
+                                   {"imageBuffer", tidewell::test::makePicture(32, 32, 0xff0000, "PNG")},
+                                   {"message", "Success"}};
+    page->EmitPullSuccess(answer);
+    const QString cover = GetAppSettings()->GetPictureFolder() + "/00C0FFEE0000AB03.jpg";
+    QVERIFY(QFileInfo::exists(cover));
+    QVERIFY(!QFileInfo::exists(GetAppSettings()->GetPictureFolder() + "/../../escaped.jpg"));
+    QCOMPARE(progress.count(), 1);
+    QCOMPARE(progress.at(0).at(1).toInt(), 10000);
+    auto findRow = [&](QTreeWidget* tree, CMusicObj* track) -> CTreeItem* {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i)); row && row->GetMusicData() == track)
+                return row;
+        return nullptr;
+    };
+    // The artist page's field was missing: nothing fixed there by it. The album is.
+    CTreeItem* bareArtist = findRow(page->ArtistTree(), bare->track);
+    QCOMPARE(bareArtist->GetFixState(), artistsFixed > 0 ? 2 : -2);
+    QCOMPARE(page->ArtistTree()->GetFixedCount(), artistsFixed);
+    CTreeItem* bareAlbum = findRow(page->AlbumTree(), bare->track);
+    QCOMPARE(bareAlbum->GetFixState(), 2);
+    QCOMPARE(bareAlbum->text(3), QStringLiteral("Got Album"));
+    const int albumsNow = page->AlbumTree()->GetFixedCount();
+    QVERIFY(albumsNow == albumsFixed + 1 || albumsNow == albumsFixed);
+    const int artworkFixed = page->ArtworkList()->GetFixedCount();
+    bool cellHasCover = false;
+    for (int i = 0; i < page->ArtworkList()->count(); ++i)
+        if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i)); cell->GetMusicData() == bare->track)
+            cellHasCover = cell->GetArtworkPath() == cover && cell->GetLoadState() == 2;
+    QVERIFY(cellHasCover);
+
+    // The same answer again counts nothing twice.
+    page->EmitPullSuccess(answer);
+    QCOMPARE(page->AlbumTree()->GetFixedCount(), albumsNow);
+    QCOMPARE(page->ArtworkList()->GetFixedCount(), artworkFixed);
+    QCOMPARE(progress.count(), 1);
+
+    // Bytes that are no picture: no cover, the cell failed, no file.
+    page->EmitPullSuccess({{"identify", lost->index}, {"imageBuffer", QByteArray("not a picture")},
+                           {"artist", "Some Artist"}, {"message", "Success"}});
+    QVERIFY(!QFileInfo::exists(GetAppSettings()->GetPictureFolder() + "/00C0FFEE0000AB00.jpg"));
+    CListItem* lostCell = nullptr;
+    for (int i = 0; i < page->ArtworkList()->count(); ++i)
+        if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i)); cell->GetMusicData() == lost->track)
+            lostCell = cell;
+    QVERIFY(lostCell);
+    QCOMPARE(lostCell->GetLoadState(), -2);
+    QCOMPARE(findRow(page->ArtistTree(), lost->track)->GetFixState(), 2);
+    QCOMPARE(findRow(page->ArtistTree(), lost->track)->text(2), QStringLiteral("Some Artist"));
+    // An answer for a song no page lists changes and counts nothing.
+    page->EmitPullSuccess({{"identify", 999}, {"title", "Nobody"}, {"message", "Success"}});
+    QCOMPARE(progress.count(), 2);
+
+    // A run without queued songs still ends, once, after the caller's set-up (an editor save
+    // on the way may report a completion of its own).
+    QSignalSpy complete(page.get(), &CAnalyReport::ReportFixAllComplete);
+    QSignalSpy ended(page.get(), &CAnalyReport::PullCompleteSignal);
+    page->SetRunState(1);
+    page->StartPull();
+    QCOMPARE(complete.count(), 0);
+    QVERIFY(WaitUntil([&] { return ended.count() == 1 && complete.count() >= 1; }, 5000));
+    QCOMPARE(page->GetRunState(), 0);
+}
+
+QTEST_MAIN(ReportPageTest)
+#include "ReportPageTest.moc"
