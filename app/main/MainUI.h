@@ -301,6 +301,7 @@ private:
     QString m_strProjectPath;
     QStringList m_pathList;
     bool m_bCloseAfterApply = false;
+    bool m_bHomeAfterApply = false;
     bool m_bDeleteDatabase = false;
     EMusicRunMode m_eRunMode = RunModeNone;
     std::atomic<int> m_iResultType{0};

@@ -612,6 +612,9 @@ void CMainUI::ApplyiTunes()
             const int answer = CWarnMessage::ShowMessage(
                 this, QString(), tr("Are you sure you want to replace songs meta\nand apply the result?"), 2, tr("Yes"),
                 tr("No"), QString(), 0);
+            // A box closed without an answer applies nothing and keeps the mask.
+            if (answer == 0)
+                return;
             if (answer == 2) {
                 mask &= ~0x80000;
                 settings->SetReplace(mask);
@@ -676,6 +679,11 @@ void CMainUI::UpdataApplyOK()
         m_iRunState = 2;
     }
     qDebug() << "------::UpdataApplyOK end_1";
+    if (m_bHomeAfterApply) {
+        m_bHomeAfterApply = false;
+        GoHome();
+        return;
+    }
     if (m_bCloseAfterApply) {
         close();
         qDebug() << "------::UpdataApplyOK end_2";
@@ -725,14 +733,32 @@ void CMainUI::GoHome()
         if (answer != 1)
             return;
     }
+    // Fixes not yet applied are not dropped unasked: the closing question, and Apply goes home
+    // once the results are written.
+    if (!m_pApplyThread->isRunning() && m_pReport->HasUnappliedChanges()) {
+        const QString question = tr("Do you want to apply new results?");
+        const int answer =
+            CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"), tr("Apply"), 0);
+        if (answer == 1 || answer == 0)
+            return;
+        if (answer == 3) {
+            m_bHomeAfterApply = true;
+            ApplyiTunes();
+            return;
+        }
+    }
+    // Every stage stops and every worker is joined before the engine's lists are freed.
+    StopAllWork();
     if (GetWorkMode() == 2)
         DedupeDealloc();
-    StopAllWork();
     ClearScanList();
     m_pReport->StopAllWork();
     EmptyWorkFolders();
-    SaveProjectFile(true);
-    DeleteDBFiles();
+    // A project that could not be written keeps the working database for the next start.
+    if (SaveProjectFile(true))
+        DeleteDBFiles();
+    else
+        WriteUILog(QStringLiteral("GoHome: the project was not saved; the working database stays"));
     ResetToStart();
     m_pDuplicate->ClearView();
 }
@@ -745,6 +771,7 @@ void CMainUI::ResetToStart()
     SetScoreStep(0.0);
     m_iSavedProgress = -1;
     m_bCloseAfterApply = false;
+    m_bHomeAfterApply = false;
     m_bDeleteDatabase = false;
     m_eRunMode = RunModeNone;
     m_iResultType = 0;

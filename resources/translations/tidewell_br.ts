@@ -1,1154 +1,1237 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
-    <context>
-        <name>CAbout</name>
-        <message>
-            <source>About</source>
-            <translation>Sobre</translation>
-        </message>
-        <message>
-            <source>Tidewell</source>
-            <translation>Tidewell</translation>
-        </message>
-        <message>
-            <source>Copyright (C) Zavro. All rights reserved.</source>
-            <translation>Copyright (C) Zavro. Todos os direitos reservados.</translation>
-        </message>
-        <message>
-            <source>Music database powered by ACRcloud</source>
-            <translation>Banco de dados musical da ACRcloud</translation>
-        </message>
-        <message>
-            <source>Version:</source>
-            <translation>Versão:</translation>
-        </message>
-        <message>
-            <source>Support:</source>
-            <translation>Suporte:</translation>
-        </message>
-        <message>
-            <source>Home Page:</source>
-            <translation>Site:</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAnalyReport</name>
-        <message>
-            <source>Missing file</source>
-            <translation>Arquivo ausente</translation>
-        </message>
-        <message>
-            <source>No artwork</source>
-            <translation>Sem capa</translation>
-        </message>
-        <message>
-            <source>No artist</source>
-            <translation>Sem artista</translation>
-        </message>
-        <message>
-            <source>No album</source>
-            <translation>Sem álbum</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Nome</translation>
-        </message>
-        <message>
-            <source>Problems</source>
-            <translation>Problemas</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAnalyzeThread</name>
-        <message>
-            <source>Scanned %1 song(s), found %2 duplicates.</source>
-            <translation>%1 música(s) verificada(s), %2 duplicata(s) encontrada(s).</translation>
-        </message>
-    </context>
-    <context>
-        <name>CBugReport</name>
-        <message>
-            <source>BugReport</source>
-            <translation>Relatório de erro</translation>
-        </message>
-        <message>
-            <source>Your Name:</source>
-            <translation>Seu nome:</translation>
-        </message>
-        <message>
-            <source>~description here!</source>
-            <translation>~Descrição aqui!</translation>
-        </message>
-        <message>
-            <source>Report</source>
-            <translation>Enviar</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Invalid e-mail, please enter a correct one.</source>
-            <translation>E-mail inválido, digite um endereço correto.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuplicate</name>
-        <message>
-            <source>Name</source>
-            <translation>Nome</translation>
-        </message>
-        <message>
-            <source>Path</source>
-            <translation>Caminho</translation>
-        </message>
-        <message>
-            <source>    Remove File</source>
-            <translation>    Remover arquivo</translation>
-        </message>
-        <message>
-            <source>Size</source>
-            <translation>Tamanho</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Hora</translation>
-        </message>
-        <message>
-            <source> </source>
-            <translation> </translation>
-        </message>
-        <message>
-            <source>Bitrate</source>
-            <translation>Taxa de bits</translation>
-        </message>
-        <message>
-            <source> duplicates</source>
-            <translation> duplicatas</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to remove all files?</source>
-            <translation>Tem certeza de que deseja remover todos os arquivos?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Restore music failed</source>
-            <translation>Falha ao restaurar as músicas</translation>
-        </message>
-        <message>
-            <source>Undo remove failed. No remove history found
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Tidewell</source>
+        <translation>Tidewell</translation>
+    </message>
+    <message>
+        <source>Copyright (C) Zavro. All rights reserved.</source>
+        <translation>Copyright (C) Zavro. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Music database powered by ACRcloud</source>
+        <translation>Banco de dados musical da ACRcloud</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versão:</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Suporte:</translation>
+    </message>
+    <message>
+        <source>Home Page:</source>
+        <translation>Site:</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalyReport</name>
+    <message>
+        <source>Unrecognized Songs</source>
+        <translation>Músicas não reconhecidas</translation>
+    </message>
+    <message>
+        <source>Songs Without Album Artwork</source>
+        <translation>Músicas sem capa do álbum</translation>
+    </message>
+    <message>
+        <source>Songs Without Artist</source>
+        <translation>Músicas sem artista</translation>
+    </message>
+    <message>
+        <source>Songs Without Album</source>
+        <translation>Músicas sem álbum</translation>
+    </message>
+    <message>
+        <source>Songs Without Original Files</source>
+        <translation>Músicas sem arquivo original</translation>
+    </message>
+    <message>
+        <source>Song title</source>
+        <translation>Título da música</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
+        <translation>%1 problema(s) corrigido(s). Ainda %2 música(s) não reconhecida(s).</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
+        <translation>%1 música(s) verificada(s), %2 sem capa.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
+        <translation>%1 música(s) sem capa corrigida(s). Ainda %2 sem correção.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
+        <translation>%1 música(s) verificada(s), %2 sem artista.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
+        <translation>%1 música(s) sem artista corrigida(s). Ainda %2 sem correção.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without album.</source>
+        <translation>%1 música(s) verificada(s), %2 sem álbum.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
+        <translation>%1 música(s) sem álbum corrigida(s). Ainda %2 sem correção.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
+        <translation>%1 música(s) verificada(s), %2 sem permissão de gravação. Verifique se existem no seu computador.</translation>
+    </message>
+    <message>
+        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>%1 música(s) sem permissão de gravação não corrigida(s), verifique se existem no seu computador.</translation>
+    </message>
+    <message>
+        <source>Congratulations, your music library is 100% cleaned!</source>
+        <translation>Parabéns, sua biblioteca de músicas está 100% organizada!</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
+        <translation>%1 música(s) e %2 problema(s) corrigidos. Ainda %3 problema(s) sem correção.</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalyzeThread</name>
+    <message>
+        <source>Scanned %1 song(s), found %2 duplicates.</source>
+        <translation>%1 música(s) verificada(s), %2 duplicata(s) encontrada(s).</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReport</name>
+    <message>
+        <source>BugReport</source>
+        <translation>Relatório de erro</translation>
+    </message>
+    <message>
+        <source>Your Name:</source>
+        <translation>Seu nome:</translation>
+    </message>
+    <message>
+        <source>~description here!</source>
+        <translation>~Descrição aqui!</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Invalid e-mail, please enter a correct one.</source>
+        <translation>E-mail inválido, digite um endereço correto.</translation>
+    </message>
+</context>
+<context>
+    <name>CDuplicate</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Caminho</translation>
+    </message>
+    <message>
+        <source>    Remove File</source>
+        <translation>    Remover arquivo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Taxa de bits</translation>
+    </message>
+    <message>
+        <source> duplicates</source>
+        <translation> duplicatas</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove all files?</source>
+        <translation>Tem certeza de que deseja remover todos os arquivos?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Restore music failed</source>
+        <translation>Falha ao restaurar as músicas</translation>
+    </message>
+    <message>
+        <source>Undo remove failed. No remove history found
 in the Zavro_Recycle Bin.</source>
-            <translation>Falha ao desfazer. Nenhum histórico de remoção
+        <translation>Falha ao desfazer. Nenhum histórico de remoção
 em Zavro_Recycle Bin.</translation>
-        </message>
-        <message>
-            <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-            <translation>%1 duplicata(s) removida(s). Se não tiver certeza, você pode desfazer a remoção.</translation>
-        </message>
-        <message>
-            <source>Tidewell will clear the duplicates removal
+    </message>
+    <message>
+        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>%1 duplicata(s) removida(s). Se não tiver certeza, você pode desfazer a remoção.</translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
 history that exists over %1 day(s) in %2 seconds.</source>
-            <translation>O Tidewell apagará em %2 segundos o histórico de
+        <translation>O Tidewell apagará em %2 segundos o histórico de
 duplicatas removidas há mais de %1 dia(s).</translation>
-        </message>
-        <message>
-            <source>Sure</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuplicateWidget</name>
-        <message>
-            <source>Low</source>
-            <translation>Baixa</translation>
-        </message>
-        <message>
-            <source>Medium</source>
-            <translation>Média</translation>
-        </message>
-        <message>
-            <source>High</source>
-            <translation>Alta</translation>
-        </message>
-        <message>
-            <source>Please choose one scanning
+    </message>
+    <message>
+        <source>Sure</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDuplicateWidget</name>
+    <message>
+        <source>Low</source>
+        <translation>Baixa</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Please choose one scanning
 mode to search duplicates.</source>
-            <translation>Escolha um modo de verificação
+        <translation>Escolha um modo de verificação
 para procurar duplicatas.</translation>
-        </message>
-        <message>
-            <source>Quick Scan</source>
-            <translation>Verificação rápida</translation>
-        </message>
-        <message>
-            <source>Deep Scan</source>
-            <translation>Verificação completa</translation>
-        </message>
-        <message>
-            <source>It might take some time to
+    </message>
+    <message>
+        <source>Quick Scan</source>
+        <translation>Verificação rápida</translation>
+    </message>
+    <message>
+        <source>Deep Scan</source>
+        <translation>Verificação completa</translation>
+    </message>
+    <message>
+        <source>It might take some time to
 determine duplicates with acoustic
 fingerprint. Please be patient.</source>
-            <translation>Detectar duplicatas pela impressão
+        <translation>Detectar duplicatas pela impressão
 acústica pode levar algum tempo.
 Tenha paciência.</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Nome</translation>
-        </message>
-        <message>
-            <source>Artist</source>
-            <translation>Artista</translation>
-        </message>
-        <message>
-            <source>Album</source>
-            <translation>Álbum</translation>
-        </message>
-        <message>
-            <source>File size</source>
-            <translation>Tamanho do arquivo</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Hora</translation>
-        </message>
-        <message>
-            <source>Match Degree: </source>
-            <translation>Semelhança: </translation>
-        </message>
-        <message>
-            <source>   Show Remove History</source>
-            <translation>   Ver histórico</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuptOptWidget</name>
-        <message>
-            <source>    Name</source>
-            <translation>    Nome</translation>
-        </message>
-        <message>
-            <source>Path</source>
-            <translation>Caminho</translation>
-        </message>
-        <message>
-            <source>File Size</source>
-            <translation>Tamanho do arquivo</translation>
-        </message>
-        <message>
-            <source>Scan iTunes</source>
-            <translation>Verificar o iTunes</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>Adicionar</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Excluir</translation>
-        </message>
-        <message>
-            <source>Open Files And Folders</source>
-            <translation>Abrir arquivos e pastas</translation>
-        </message>
-        <message>
-            <source>Music Files(%1)</source>
-            <translation>Arquivos de música(%1)</translation>
-        </message>
-    </context>
-    <context>
-        <name>CFailedTreeWidget</name>
-        <message>
-            <source>Check All</source>
-            <translation>Marcar tudo</translation>
-        </message>
-        <message>
-            <source>Uncheck All</source>
-            <translation>Desmarcar tudo</translation>
-        </message>
-        <message>
-            <source>Check selected</source>
-            <translation>Marcar selecionados</translation>
-        </message>
-        <message>
-            <source>Uncheck selected</source>
-            <translation>Desmarcar selecionados</translation>
-        </message>
-        <message>
-            <source>Show in folder</source>
-            <translation>Mostrar na pasta</translation>
-        </message>
-    </context>
-    <context>
-        <name>CGeneralWidget</name>
-        <message>
-            <source>English</source>
-            <translation>Inglês</translation>
-        </message>
-        <message>
-            <source>German</source>
-            <translation>Alemão</translation>
-        </message>
-        <message>
-            <source>Japanese</source>
-            <translation>Japonês</translation>
-        </message>
-        <message>
-            <source>Russian</source>
-            <translation>Russo</translation>
-        </message>
-        <message>
-            <source>Spainsh</source>
-            <translation>Espanhol</translation>
-        </message>
-        <message>
-            <source>Brazil</source>
-            <translation>Português (BR)</translation>
-        </message>
-        <message>
-            <source>Arabic</source>
-            <translation>Árabe</translation>
-        </message>
-        <message>
-            <source>Language:</source>
-            <translation>Idioma:</translation>
-        </message>
-        <message>
-            <source>Fix:</source>
-            <translation>Corrigir:</translation>
-        </message>
-        <message>
-            <source>Songs Without Album Artwork</source>
-            <translation>Músicas sem capa do álbum</translation>
-        </message>
-        <message>
-            <source>Songs Without Artist</source>
-            <translation>Músicas sem artista</translation>
-        </message>
-        <message>
-            <source>Songs Without Album</source>
-            <translation>Músicas sem álbum</translation>
-        </message>
-        <message>
-            <source>Songs Without Original Files</source>
-            <translation>Músicas sem arquivo original</translation>
-        </message>
-        <message>
-            <source>Replace original songs meta</source>
-            <translation>Substituir os metadados originais</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Nome</translation>
-        </message>
-        <message>
-            <source>Artist</source>
-            <translation>Artista</translation>
-        </message>
-        <message>
-            <source>Album</source>
-            <translation>Álbum</translation>
-        </message>
-        <message>
-            <source>Year</source>
-            <translation>Ano</translation>
-        </message>
-        <message>
-            <source>Genre</source>
-            <translation>Gênero</translation>
-        </message>
-        <message>
-            <source>     Replace original songs meta with the new information from our server.
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>Tamanho do arquivo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Match Degree: </source>
+        <translation>Semelhança: </translation>
+    </message>
+    <message>
+        <source>   Show Remove History</source>
+        <translation>   Ver histórico</translation>
+    </message>
+</context>
+<context>
+    <name>CDuptOptWidget</name>
+    <message>
+        <source>    Name</source>
+        <translation>    Nome</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Caminho</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamanho do arquivo</translation>
+    </message>
+    <message>
+        <source>Scan iTunes</source>
+        <translation>Verificar o iTunes</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Open Files And Folders</source>
+        <translation>Abrir arquivos e pastas</translation>
+    </message>
+    <message>
+        <source>Music Files(%1)</source>
+        <translation>Arquivos de música(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CFailedTreeWidget</name>
+    <message>
+        <source>Check All</source>
+        <translation>Marcar tudo</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Desmarcar tudo</translation>
+    </message>
+    <message>
+        <source>Check selected</source>
+        <translation>Marcar selecionados</translation>
+    </message>
+    <message>
+        <source>Uncheck selected</source>
+        <translation>Desmarcar selecionados</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+</context>
+<context>
+    <name>CGeneralWidget</name>
+    <message>
+        <source>English</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemão</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonês</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Spainsh</source>
+        <translation>Espanhol</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Português (BR)</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Árabe</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Fix:</source>
+        <translation>Corrigir:</translation>
+    </message>
+    <message>
+        <source>Songs Without Album Artwork</source>
+        <translation>Músicas sem capa do álbum</translation>
+    </message>
+    <message>
+        <source>Songs Without Artist</source>
+        <translation>Músicas sem artista</translation>
+    </message>
+    <message>
+        <source>Songs Without Album</source>
+        <translation>Músicas sem álbum</translation>
+    </message>
+    <message>
+        <source>Songs Without Original Files</source>
+        <translation>Músicas sem arquivo original</translation>
+    </message>
+    <message>
+        <source>Replace original songs meta</source>
+        <translation>Substituir os metadados originais</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artista</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Gênero</translation>
+    </message>
+    <message>
+        <source>     Replace original songs meta with the new information from our server.
      This will help to modify wrong songs meta, and also overwrite some
      personal customized records.</source>
-            <translation>     Substitui os metadados originais pelas novas informações
+        <translation>     Substitui os metadados originais pelas novas informações
      do nosso servidor. Isso corrige metadados errados, mas
      também sobrescreve alguns registros personalizados.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CHistoryOptWidget</name>
-        <message>
-            <source>Automatically clear the duplicates removal history that exists over</source>
-            <translation>Apagar automaticamente o histórico com mais de</translation>
-        </message>
-        <message>
-            <source>day(s).</source>
-            <translation>dia(s).</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>CLabelArtwork</name>
-        <message>
-            <source>Playback failure!</source>
-            <translation>Falha na reprodução!</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMainUI</name>
-        <message>
-            <source>Music List Score: </source>
-            <translation>Pontuação da lista: </translation>
-        </message>
-        <message>
-            <source>Scanning Library: </source>
-            <translation>Verificando a biblioteca: </translation>
-        </message>
-        <message>
-            <source>Refix</source>
-            <translation>Corrigir de novo</translation>
-        </message>
-        <message>
-            <source>You can </source>
-            <translation>Você pode </translation>
-        </message>
-        <message>
-            <source>Apply Result</source>
-            <translation>aplicar o resultado</translation>
-        </message>
-        <message>
-            <source> now, or </source>
-            <translation> agora ou </translation>
-        </message>
-        <message>
-            <source>Save Project</source>
-            <translation>salvar o projeto</translation>
-        </message>
-        <message>
-            <source> to continue next time.</source>
-            <translation> para continuar depois.</translation>
-        </message>
-        <message>
-            <source>   Pause</source>
-            <translation>   Pausar</translation>
-        </message>
-        <message>
-            <source>   Fix All</source>
-            <translation>   Corrigir tudo</translation>
-        </message>
-        <message>
-            <source>Apply</source>
-            <translation>Aplicar</translation>
-        </message>
-        <message>
-            <source>  Try Again</source>
-            <translation>  Tentar de novo</translation>
-        </message>
-        <message>
-            <source>   Scan</source>
-            <translation>   Verificar</translation>
-        </message>
-        <message>
-            <source>   Remove</source>
-            <translation>   Remover</translation>
-        </message>
-        <message>
-            <source>  Home</source>
-            <translation>  Início</translation>
-        </message>
-        <message>
-            <source>Welcome!</source>
-            <translation>Bem-vindo!</translation>
-        </message>
-        <message>
-            <source>Tidewell is the only tool you need to tidy your music library!</source>
-            <translation>Tidewell é tudo de que você precisa para organizar sua biblioteca de músicas!</translation>
-        </message>
-        <message>
-            <source>Library Music</source>
-            <translation>Músicas da biblioteca</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Pausar</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Continuar</translation>
-        </message>
-        <message>
-            <source>Homepage</source>
-            <translation>Site</translation>
-        </message>
-        <message>
-            <source>Help</source>
-            <translation>Ajuda</translation>
-        </message>
-        <message>
-            <source>Support</source>
-            <translation>Suporte</translation>
-        </message>
-        <message>
-            <source>EULA</source>
-            <translation>Contrato de licença</translation>
-        </message>
-        <message>
-            <source>Bug Report</source>
-            <translation>Relatar um erro</translation>
-        </message>
-        <message>
-            <source>Check for updates</source>
-            <translation>Verificar atualizações</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>Sobre</translation>
-        </message>
-        <message>
-            <source>Preferences</source>
-            <translation>Preferências</translation>
-        </message>
-        <message>
-            <source> </source>
-            <translation> </translation>
-        </message>
-        <message>
-            <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
-            <translation>Deixe o Tidewell limpar as músicas duplicadas da sua biblioteca!</translation>
-        </message>
-        <message>
-            <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
-            <translation>Arraste ou adicione arquivos/pastas para achar duplicatas.</translation>
-        </message>
-        <message>
-            <source>   Continue</source>
-            <translation>   Continuar</translation>
-        </message>
-        <message>
-            <source>Paused. Wanna continue and explore the world of music?</source>
-            <translation>Pausado. Vamos continuar e explorar o mundo da música?</translation>
-        </message>
-        <message>
-            <source>Loading, please wait...</source>
-            <translation>Carregando, aguarde...</translation>
-        </message>
-        <message>
-            <source>%1  %2  %3</source>
-            <translation>%1  %2  %3</translation>
-        </message>
-        <message>
-            <source>Analyzing Library: </source>
-            <translation>Analisando a biblioteca: </translation>
-        </message>
-        <message>
-            <source>Paused.</source>
-            <translation>Pausado.</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Album Artwork: %1</source>
-            <translation>Corrigindo músicas sem capa: %1</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Album: %1</source>
-            <translation>Corrigindo músicas sem álbum: %1</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Artist: %1</source>
-            <translation>Corrigindo músicas sem artista: %1</translation>
-        </message>
-        <message>
-            <source>Fixing unrecognized song: %1</source>
-            <translation>Corrigindo música não reconhecida: %1</translation>
-        </message>
-        <message>
-            <source>Continue to fix, please wait a moment.</source>
-            <translation>Continuando a correção, aguarde um momento.</translation>
-        </message>
-        <message>
-            <source>Paused. Wanna continue and experience a new library?</source>
-            <translation>Pausado. Vamos continuar e conhecer uma biblioteca nova?</translation>
-        </message>
-        <message>
-            <source>Applying the results, please wait a moment.</source>
-            <translation>Aplicando os resultados, aguarde um momento.</translation>
-        </message>
-        <message>
-            <source>Removing duplicates music, please wait...</source>
-            <translation>Removendo duplicatas, aguarde...</translation>
-        </message>
-        <message>
-            <source>Continue to apply the results,please wait a moment.</source>
-            <translation>Continuando a aplicar os resultados, aguarde um momento.</translation>
-        </message>
-        <message>
-            <source>Uh, mess library. It is urgent to clean up your music now. Let's start.</source>
-            <translation>Nossa, que bagunça. É urgente organizar suas músicas. Vamos começar.</translation>
-        </message>
-        <message>
-            <source>Dear, how mess your library is. May I help you clean up it?</source>
-            <translation>Puxa, que bagunça na sua biblioteca. Posso ajudar a organizá-la?</translation>
-        </message>
-        <message>
-            <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
-            <translation>Ops, biblioteca de músicas um caos! Organize agora mesmo.</translation>
-        </message>
-        <message>
-            <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
-            <translation>Parece bom, mas a biblioteca está incompleta. Que tal corrigir tudo e deixá-la perfeita?</translation>
-        </message>
-        <message>
-            <source>Looks OK but you'd better clean up your library soon. Why not let me help you, darling?</source>
-            <translation>Parece bom, mas é melhor organizar sua biblioteca logo. Deixa eu ajudar, querido?</translation>
-        </message>
-        <message>
-            <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
-            <translation>Calma, vá devagar e cuide das suas músicas queridas. Elas precisam da sua atenção.</translation>
-        </message>
-        <message>
-            <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
-            <translation>Bela biblioteca. Com um pouco de tempo ela fica ainda melhor. Corrija tudo.</translation>
-        </message>
-        <message>
-            <source>How considerate you are. I can not wait to listen to them any more.</source>
-            <translation>Quanto cuidado! Mal posso esperar para ouvi-las.</translation>
-        </message>
-        <message>
-            <source>I can't believe!  You get such a good result. Wanna break the record?</source>
-            <translation>Não acredito!  Que ótimo resultado. Vamos bater o recorde?</translation>
-        </message>
-        <message>
-            <source>Almost perfect. Only one click will organize them well. Just go!</source>
-            <translation>Quase perfeito. Um clique basta para organizar tudo. Vamos lá!</translation>
-        </message>
-        <message>
-            <source>You won't believe me. Few songs are incomplete. Just one click will recover them.</source>
-            <translation>Você não vai acreditar: poucas músicas estão incompletas. Um clique as recupera.</translation>
-        </message>
-        <message>
-            <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
-            <translation>Aha, excelente. Mas tenho o poder mágico de deixar ainda melhor. Quer experimentar?</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-            <translation>%1 música(s) verificada(s), %2 sem capa.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-            <translation>%1 música(s) sem capa corrigida(s). Ainda %2 sem correção.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-            <translation>%1 música(s) verificada(s), %2 sem artista.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-            <translation>%1 música(s) sem artista corrigida(s). Ainda %2 sem correção.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without album.</source>
-            <translation>%1 música(s) verificada(s), %2 sem álbum.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-            <translation>%1 música(s) sem álbum corrigida(s). Ainda %2 sem correção.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-            <translation>%1 música(s) verificada(s), %2 sem permissão de gravação. Verifique se existem no seu computador.</translation>
-        </message>
-        <message>
-            <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-            <translation>%1 música(s) sem permissão de gravação não corrigida(s)，verifique se existem no seu computador.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-            <translation>%1 problema(s) corrigido(s). Ainda %2 música(s) não reconhecida(s).</translation>
-        </message>
-        <message>
-            <source>Congrats! Your library looks great now. You can apply all the results now.</source>
-            <translation>Parabéns! Sua biblioteca está ótima. Agora você pode aplicar todos os resultados.</translation>
-        </message>
-        <message>
-            <source>Relax now. Let me take you to start a great music feast.</source>
-            <translation>Relaxe. Vamos começar uma grande festa musical.</translation>
-        </message>
-        <message>
-            <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
-            <translation>Muito bem. Você superou a maioria dos outros computadores. Aproveite suas músicas.</translation>
-        </message>
-        <message>
-            <source>Results applyed.</source>
-            <translation>Resultados aplicados.</translation>
-        </message>
-        <message>
-            <source>Results applyed. You can try fix again.</source>
-            <translation>Resultados aplicados. Você pode tentar corrigir de novo.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-            <translation>%1 música(s) e %2 problema(s) corrigidos. Ainda %3 problema(s) sem correção.</translation>
-        </message>
-        <message>
-            <source>Congratulations, your music library is 100% cleaned!</source>
-            <translation>Parabéns, sua biblioteca de músicas está 100% organizada!</translation>
-        </message>
-        <message>
-            <source>Return</source>
-            <translation>Voltar</translation>
-        </message>
-        <message>
-            <source>Hah, no duplicaites on your PC. Satisfied?</source>
-            <translation>Rá, nenhuma duplicata no seu PC. Satisfeito?</translation>
-        </message>
-        <message>
-            <source>Huh! I'm having a day off--no duplicates found today.</source>
-            <translation>Opa! Hoje estou de folga: nenhuma duplicata encontrada.</translation>
-        </message>
-        <message>
-            <source>We're double checked everything. You're clear now.</source>
-            <translation>Verificamos tudo duas vezes. Está tudo limpo.</translation>
-        </message>
-        <message>
-            <source>You won't believe me, but there are no duplicates on your PC.</source>
-            <translation>Você não vai acreditar, mas não há duplicatas no seu PC.</translation>
-        </message>
-        <message>
-            <source>Wow. It looks like someone knew I'll scan all files and cleaned them up in advance.</source>
-            <translation>Uau. Parece que alguém sabia que eu ia verificar tudo e arrumou antes.</translation>
-        </message>
-        <message>
-            <source>Unbelievable! No unrecognized songs or duplicates found!</source>
-            <translation>Inacreditável! Nenhuma música não reconhecida ou duplicata!</translation>
-        </message>
-        <message>
-            <source>Hah, nothing found. You must be playing "hide-and-seek" with me.</source>
-            <translation>Rá, nada encontrado. Você deve estar brincando de "esconde-esconde" comigo.</translation>
-        </message>
-        <message>
-            <source>No songs detected in iTunes. Please check and try again.</source>
-            <translation>Nenhuma música encontrada no iTunes. Verifique e tente novamente.</translation>
-        </message>
-        <message>
-            <source>No music files found. Please go back and try again.</source>
-            <translation>Nenhum arquivo de música encontrado. Volte e tente novamente.</translation>
-        </message>
-        <message>
-            <source>Invalid project file. Please go back and try again.</source>
-            <translation>Arquivo de projeto inválido. Volte e tente novamente.</translation>
-        </message>
-        <message>
-            <source>Congratulations! Duplicates has been removed successfully.</source>
-            <translation>Parabéns! As duplicatas foram removidas com sucesso.</translation>
-        </message>
-        <message>
-            <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-            <translation>%1 duplicata(s) removida(s). Se não tiver certeza, você pode desfazer a remoção.</translation>
-        </message>
-        <message>
-            <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
-            <translation>Duplicatas encontradas. Deixe-me ajudar a removê-las e manter sua biblioteca limpa.</translation>
-        </message>
-        <message>
-            <source>Dear, why not let me help you clean up duplicates immediately?</source>
-            <translation>Que tal me deixar limpar as duplicatas agora mesmo?</translation>
-        </message>
-        <message>
-            <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
-            <translation>Apareceram duplicatas. Vamos arrumar e deixar sua biblioteca limpa?</translation>
-        </message>
-        <message>
-            <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
-            <translation>Duplicatas encontradas. Clique em Remover para limpá-las facilmente.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), found %2 duplicates.</source>
-            <translation>%1 música(s) verificada(s), %2 duplicata(s) encontrada(s).</translation>
-        </message>
-        <message>
-            <source>Save Result</source>
-            <translation>Salvar resultado</translation>
-        </message>
-        <message>
-            <source>The project could not be saved. Please choose another folder and try again.</source>
-            <translation>Não foi possível salvar o projeto. Escolha outra pasta e tente novamente.</translation>
-        </message>
-        <message>
-            <source>Select Library XML File</source>
-            <translation>Escolher XML da biblioteca</translation>
-        </message>
-        <message>
-            <source>Start to Clean iTunes</source>
-            <translation>Limpar o iTunes</translation>
-        </message>
-        <message>
-            <source>Tidewell is cleaning up duplicate songs.</source>
-            <translation>O Tidewell está limpando as músicas duplicadas.</translation>
-        </message>
-        <message>
-            <source>Continue to scan music library,please wait a moment.</source>
-            <translation>Continuando a verificar a biblioteca de músicas, aguarde um momento.</translation>
-        </message>
-        <message>
-            <source>Do you want to apply new results?</source>
-            <translation>Deseja aplicar os novos resultados?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Ignore</source>
-            <translation>Ignorar</translation>
-        </message>
-        <message>
-            <source>Oops! An error occurred in loading iTunes
+    </message>
+</context>
+<context>
+    <name>CHistoryOptWidget</name>
+    <message>
+        <source>Automatically clear the duplicates removal history that exists over</source>
+        <translation>Apagar automaticamente o histórico com mais de</translation>
+    </message>
+    <message>
+        <source>day(s).</source>
+        <translation>dia(s).</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CLabelArtwork</name>
+    <message>
+        <source>Playback failure!</source>
+        <translation>Falha na reprodução!</translation>
+    </message>
+</context>
+<context>
+    <name>CListWidget</name>
+    <message>
+        <source>Check All</source>
+        <translation>Marcar tudo</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Desmarcar tudo</translation>
+    </message>
+    <message>
+        <source>Check selected</source>
+        <translation>Marcar selecionados</translation>
+    </message>
+    <message>
+        <source>Uncheck selected</source>
+        <translation>Desmarcar selecionados</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+</context>
+<context>
+    <name>CMainUI</name>
+    <message>
+        <source>Music List Score: </source>
+        <translation>Pontuação da lista: </translation>
+    </message>
+    <message>
+        <source>Scanning Library: </source>
+        <translation>Verificando a biblioteca: </translation>
+    </message>
+    <message>
+        <source>Refix</source>
+        <translation>Corrigir de novo</translation>
+    </message>
+    <message>
+        <source>You can </source>
+        <translation>Você pode </translation>
+    </message>
+    <message>
+        <source>Apply Result</source>
+        <translation>aplicar o resultado</translation>
+    </message>
+    <message>
+        <source> now, or </source>
+        <translation> agora ou </translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>salvar o projeto</translation>
+    </message>
+    <message>
+        <source> to continue next time.</source>
+        <translation> para continuar depois.</translation>
+    </message>
+    <message>
+        <source>   Pause</source>
+        <translation>   Pausar</translation>
+    </message>
+    <message>
+        <source>   Fix All</source>
+        <translation>   Corrigir tudo</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>  Try Again</source>
+        <translation>  Tentar de novo</translation>
+    </message>
+    <message>
+        <source>   Scan</source>
+        <translation>   Verificar</translation>
+    </message>
+    <message>
+        <source>   Remove</source>
+        <translation>   Remover</translation>
+    </message>
+    <message>
+        <source>  Home</source>
+        <translation>  Início</translation>
+    </message>
+    <message>
+        <source>Welcome!</source>
+        <translation>Bem-vindo!</translation>
+    </message>
+    <message>
+        <source>Tidewell is the only tool you need to tidy your music library!</source>
+        <translation>Tidewell é tudo de que você precisa para organizar sua biblioteca de músicas!</translation>
+    </message>
+    <message>
+        <source>Library Music</source>
+        <translation>Músicas da biblioteca</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Suporte</translation>
+    </message>
+    <message>
+        <source>EULA</source>
+        <translation>Contrato de licença</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>Relatar um erro</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
+        <translation>Deixe o Tidewell limpar as músicas duplicadas da sua biblioteca!</translation>
+    </message>
+    <message>
+        <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
+        <translation>Arraste ou adicione arquivos/pastas para achar duplicatas.</translation>
+    </message>
+    <message>
+        <source>   Continue</source>
+        <translation>   Continuar</translation>
+    </message>
+    <message>
+        <source>Paused. Wanna continue and explore the world of music?</source>
+        <translation>Pausado. Vamos continuar e explorar o mundo da música?</translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation>Carregando, aguarde...</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3</source>
+        <translation>%1  %2  %3</translation>
+    </message>
+    <message>
+        <source>Analyzing Library: </source>
+        <translation>Analisando a biblioteca: </translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Pausado.</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Album Artwork: %1</source>
+        <translation>Corrigindo músicas sem capa: %1</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Album: %1</source>
+        <translation>Corrigindo músicas sem álbum: %1</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Artist: %1</source>
+        <translation>Corrigindo músicas sem artista: %1</translation>
+    </message>
+    <message>
+        <source>Fixing unrecognized song: %1</source>
+        <translation>Corrigindo música não reconhecida: %1</translation>
+    </message>
+    <message>
+        <source>Continue to fix, please wait a moment.</source>
+        <translation>Continuando a correção, aguarde um momento.</translation>
+    </message>
+    <message>
+        <source>Paused. Wanna continue and experience a new library?</source>
+        <translation>Pausado. Vamos continuar e conhecer uma biblioteca nova?</translation>
+    </message>
+    <message>
+        <source>Applying the results, please wait a moment.</source>
+        <translation>Aplicando os resultados, aguarde um momento.</translation>
+    </message>
+    <message>
+        <source>Removing duplicates music, please wait...</source>
+        <translation>Removendo duplicatas, aguarde...</translation>
+    </message>
+    <message>
+        <source>Continue to apply the results,please wait a moment.</source>
+        <translation>Continuando a aplicar os resultados, aguarde um momento.</translation>
+    </message>
+    <message>
+        <source>Uh, mess library. It is urgent to clean up your music now. Let&apos;s start.</source>
+        <translation>Nossa, que bagunça. É urgente organizar suas músicas. Vamos começar.</translation>
+    </message>
+    <message>
+        <source>Dear, how mess your library is. May I help you clean up it?</source>
+        <translation>Puxa, que bagunça na sua biblioteca. Posso ajudar a organizá-la?</translation>
+    </message>
+    <message>
+        <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
+        <translation>Ops, biblioteca de músicas um caos! Organize agora mesmo.</translation>
+    </message>
+    <message>
+        <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
+        <translation>Parece bom, mas a biblioteca está incompleta. Que tal corrigir tudo e deixá-la perfeita?</translation>
+    </message>
+    <message>
+        <source>Looks OK but you&apos;d better clean up your library soon. Why not let me help you, darling?</source>
+        <translation>Parece bom, mas é melhor organizar sua biblioteca logo. Deixa eu ajudar, querido?</translation>
+    </message>
+    <message>
+        <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
+        <translation>Calma, vá devagar e cuide das suas músicas queridas. Elas precisam da sua atenção.</translation>
+    </message>
+    <message>
+        <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
+        <translation>Bela biblioteca. Com um pouco de tempo ela fica ainda melhor. Corrija tudo.</translation>
+    </message>
+    <message>
+        <source>How considerate you are. I can not wait to listen to them any more.</source>
+        <translation>Quanto cuidado! Mal posso esperar para ouvi-las.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t believe!  You get such a good result. Wanna break the record?</source>
+        <translation>Não acredito!  Que ótimo resultado. Vamos bater o recorde?</translation>
+    </message>
+    <message>
+        <source>Almost perfect. Only one click will organize them well. Just go!</source>
+        <translation>Quase perfeito. Um clique basta para organizar tudo. Vamos lá!</translation>
+    </message>
+    <message>
+        <source>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</source>
+        <translation>Você não vai acreditar: poucas músicas estão incompletas. Um clique as recupera.</translation>
+    </message>
+    <message>
+        <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
+        <translation>Aha, excelente. Mas tenho o poder mágico de deixar ainda melhor. Quer experimentar?</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
+        <translation>%1 música(s) verificada(s), %2 sem capa.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
+        <translation>%1 música(s) sem capa corrigida(s). Ainda %2 sem correção.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
+        <translation>%1 música(s) verificada(s), %2 sem artista.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
+        <translation>%1 música(s) sem artista corrigida(s). Ainda %2 sem correção.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without album.</source>
+        <translation>%1 música(s) verificada(s), %2 sem álbum.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
+        <translation>%1 música(s) sem álbum corrigida(s). Ainda %2 sem correção.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
+        <translation>%1 música(s) verificada(s), %2 sem permissão de gravação. Verifique se existem no seu computador.</translation>
+    </message>
+    <message>
+        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>%1 música(s) sem permissão de gravação não corrigida(s)，verifique se existem no seu computador.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
+        <translation>%1 problema(s) corrigido(s). Ainda %2 música(s) não reconhecida(s).</translation>
+    </message>
+    <message>
+        <source>Congrats! Your library looks great now. You can apply all the results now.</source>
+        <translation>Parabéns! Sua biblioteca está ótima. Agora você pode aplicar todos os resultados.</translation>
+    </message>
+    <message>
+        <source>Relax now. Let me take you to start a great music feast.</source>
+        <translation>Relaxe. Vamos começar uma grande festa musical.</translation>
+    </message>
+    <message>
+        <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
+        <translation>Muito bem. Você superou a maioria dos outros computadores. Aproveite suas músicas.</translation>
+    </message>
+    <message>
+        <source>Results applyed.</source>
+        <translation>Resultados aplicados.</translation>
+    </message>
+    <message>
+        <source>Results applyed. You can try fix again.</source>
+        <translation>Resultados aplicados. Você pode tentar corrigir de novo.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
+        <translation>%1 música(s) e %2 problema(s) corrigidos. Ainda %3 problema(s) sem correção.</translation>
+    </message>
+    <message>
+        <source>Congratulations, your music library is 100% cleaned!</source>
+        <translation>Parabéns, sua biblioteca de músicas está 100% organizada!</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Hah, no duplicaites on your PC. Satisfied?</source>
+        <translation>Rá, nenhuma duplicata no seu PC. Satisfeito?</translation>
+    </message>
+    <message>
+        <source>Huh! I&apos;m having a day off--no duplicates found today.</source>
+        <translation>Opa! Hoje estou de folga: nenhuma duplicata encontrada.</translation>
+    </message>
+    <message>
+        <source>We&apos;re double checked everything. You&apos;re clear now.</source>
+        <translation>Verificamos tudo duas vezes. Está tudo limpo.</translation>
+    </message>
+    <message>
+        <source>You won&apos;t believe me, but there are no duplicates on your PC.</source>
+        <translation>Você não vai acreditar, mas não há duplicatas no seu PC.</translation>
+    </message>
+    <message>
+        <source>Wow. It looks like someone knew I&apos;ll scan all files and cleaned them up in advance.</source>
+        <translation>Uau. Parece que alguém sabia que eu ia verificar tudo e arrumou antes.</translation>
+    </message>
+    <message>
+        <source>Unbelievable! No unrecognized songs or duplicates found!</source>
+        <translation>Inacreditável! Nenhuma música não reconhecida ou duplicata!</translation>
+    </message>
+    <message>
+        <source>Hah, nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
+        <translation>Rá, nada encontrado. Você deve estar brincando de &quot;esconde-esconde&quot; comigo.</translation>
+    </message>
+    <message>
+        <source>No songs detected in iTunes. Please check and try again.</source>
+        <translation>Nenhuma música encontrada no iTunes. Verifique e tente novamente.</translation>
+    </message>
+    <message>
+        <source>No music files found. Please go back and try again.</source>
+        <translation>Nenhum arquivo de música encontrado. Volte e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Invalid project file. Please go back and try again.</source>
+        <translation>Arquivo de projeto inválido. Volte e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Congratulations! Duplicates has been removed successfully.</source>
+        <translation>Parabéns! As duplicatas foram removidas com sucesso.</translation>
+    </message>
+    <message>
+        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>%1 duplicata(s) removida(s). Se não tiver certeza, você pode desfazer a remoção.</translation>
+    </message>
+    <message>
+        <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
+        <translation>Duplicatas encontradas. Deixe-me ajudar a removê-las e manter sua biblioteca limpa.</translation>
+    </message>
+    <message>
+        <source>Dear, why not let me help you clean up duplicates immediately?</source>
+        <translation>Que tal me deixar limpar as duplicatas agora mesmo?</translation>
+    </message>
+    <message>
+        <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
+        <translation>Apareceram duplicatas. Vamos arrumar e deixar sua biblioteca limpa?</translation>
+    </message>
+    <message>
+        <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
+        <translation>Duplicatas encontradas. Clique em Remover para limpá-las facilmente.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), found %2 duplicates.</source>
+        <translation>%1 música(s) verificada(s), %2 duplicata(s) encontrada(s).</translation>
+    </message>
+    <message>
+        <source>Save Result</source>
+        <translation>Salvar resultado</translation>
+    </message>
+    <message>
+        <source>The project could not be saved. Please choose another folder and try again.</source>
+        <translation>Não foi possível salvar o projeto. Escolha outra pasta e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Select Library XML File</source>
+        <translation>Escolher XML da biblioteca</translation>
+    </message>
+    <message>
+        <source>Start to Clean iTunes</source>
+        <translation>Limpar o iTunes</translation>
+    </message>
+    <message>
+        <source>Tidewell is cleaning up duplicate songs.</source>
+        <translation>O Tidewell está limpando as músicas duplicadas.</translation>
+    </message>
+    <message>
+        <source>Continue to scan music library,please wait a moment.</source>
+        <translation>Continuando a verificar a biblioteca de músicas, aguarde um momento.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply new results?</source>
+        <translation>Deseja aplicar os novos resultados?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Oops! An error occurred in loading iTunes
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-            <translation>Ops! Ocorreu um erro ao carregar a biblioteca
+        <translation>Ops! Ocorreu um erro ao carregar a biblioteca
 do iTunes. No iTunes, ative: Preferências&gt;
 Avançado&gt;Compartilhar XML da Biblioteca do iTunes
 com outros aplicativos e clique em Tentar de novo.</translation>
-        </message>
-        <message>
-            <source>Scanning music, please wait a moment...</source>
-            <translation>Verificando as músicas, aguarde um momento...</translation>
-        </message>
-        <message>
-            <source>Preparing report, please wait a moment...</source>
-            <translation>Preparando o relatório, aguarde um momento...</translation>
-        </message>
-        <message>
-            <source>Unbelievable, no music files found! Wanna try again?</source>
-            <translation>Inacreditável, nenhum arquivo de música encontrado! Tentar de novo?</translation>
-        </message>
-        <message>
-            <source>Hah,nothing found. You must be playing "hide-and-seek" with me.</source>
-            <translation>Rá, nada encontrado. Você deve estar brincando de "esconde-esconde" comigo.</translation>
-        </message>
-        <message>
-            <source>Congratulations, music library cleaning finished!</source>
-            <translation>Parabéns, a limpeza da biblioteca foi concluída!</translation>
-        </message>
-        <message>
-            <source>Processing failed songs list, please wait...</source>
-            <translation>Processando a lista de músicas com falha, aguarde...</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to replace songs meta
+    </message>
+    <message>
+        <source>Scanning music, please wait a moment...</source>
+        <translation>Verificando as músicas, aguarde um momento...</translation>
+    </message>
+    <message>
+        <source>Preparing report, please wait a moment...</source>
+        <translation>Preparando o relatório, aguarde um momento...</translation>
+    </message>
+    <message>
+        <source>Unbelievable, no music files found! Wanna try again?</source>
+        <translation>Inacreditável, nenhum arquivo de música encontrado! Tentar de novo?</translation>
+    </message>
+    <message>
+        <source>Hah,nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
+        <translation>Rá, nada encontrado. Você deve estar brincando de &quot;esconde-esconde&quot; comigo.</translation>
+    </message>
+    <message>
+        <source>Congratulations, music library cleaning finished!</source>
+        <translation>Parabéns, a limpeza da biblioteca foi concluída!</translation>
+    </message>
+    <message>
+        <source>Processing failed songs list, please wait...</source>
+        <translation>Processando a lista de músicas com falha, aguarde...</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to replace songs meta
 and apply the result?</source>
-            <translation>Tem certeza de que deseja substituir os metadados
+        <translation>Tem certeza de que deseja substituir os metadados
 e aplicar o resultado?</translation>
-        </message>
-        <message>
-            <source>Yes</source>
-            <translation>Sim</translation>
-        </message>
-        <message>
-            <source>No</source>
-            <translation>Não</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to back to Home?</source>
-            <translation>Tem certeza de que deseja voltar ao início?</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
-            <translation>Tem certeza de que deseja voltar ao início? Se voltar, os resultados da verificação não serão salvos.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMessgboxEx</name>
-        <message>
-            <source>Are you sure you want to remove the duplicates?
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to back to Home?</source>
+        <translation>Tem certeza de que deseja voltar ao início?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
+        <translation>Tem certeza de que deseja voltar ao início? Se voltar, os resultados da verificação não serão salvos.</translation>
+    </message>
+</context>
+<context>
+    <name>CMessgboxEx</name>
+    <message>
+        <source>Are you sure you want to remove the duplicates?
 </source>
-            <translation>Tem certeza de que deseja remover as duplicatas?
+        <translation>Tem certeza de que deseja remover as duplicatas?
 </translation>
-        </message>
-        <message>
-            <source>Don't show it again.</source>
-            <translation>Não mostrar novamente.</translation>
-        </message>
-        <message>
-            <source>Remove</source>
-            <translation>Remover</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-    </context>
-    <context>
-        <name>CModifyMusicInfo</name>
-        <message>
-            <source>Orginal Tag</source>
-            <translation>Tag original</translation>
-        </message>
-        <message>
-            <source>New Tag</source>
-            <translation>Nova tag</translation>
-        </message>
-        <message>
-            <source>Name:</source>
-            <translation>Nome:</translation>
-        </message>
-        <message>
-            <source>Artist:</source>
-            <translation>Artista:</translation>
-        </message>
-        <message>
-            <source>Album:</source>
-            <translation>Álbum:</translation>
-        </message>
-        <message>
-            <source>Year:</source>
-            <translation>Ano:</translation>
-        </message>
-        <message>
-            <source>Genre:</source>
-            <translation>Gênero:</translation>
-        </message>
-        <message>
-            <source>Please, music title cannot be empty.</source>
-            <translation>O título da música não pode ficar vazio.</translation>
-        </message>
-        <message>
-            <source>Sorry, the file you dragged-in is not a valid
+    </message>
+    <message>
+        <source>Don&apos;t show it again.</source>
+        <translation>Não mostrar novamente.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CModifyMusicInfo</name>
+    <message>
+        <source>Orginal Tag</source>
+        <translation>Tag original</translation>
+    </message>
+    <message>
+        <source>New Tag</source>
+        <translation>Nova tag</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artista:</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Álbum:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Ano:</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Gênero:</translation>
+    </message>
+    <message>
+        <source>Please, music title cannot be empty.</source>
+        <translation>O título da música não pode ficar vazio.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file you dragged-in is not a valid
 image file.</source>
-            <translation>Desculpe, o arquivo arrastado não é uma
+        <translation>Desculpe, o arquivo arrastado não é uma
 imagem válida.</translation>
-        </message>
-        <message>
-            <source>Sorry, the changes to this song could not be saved.</source>
-            <translation>Desculpe, não foi possível salvar as alterações desta música.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNetWidget</name>
-        <message>
-            <source>Proxy type:</source>
-            <translation>Tipo de proxy:</translation>
-        </message>
-        <message>
-            <source>Proxy host:</source>
-            <translation>Host do proxy:</translation>
-        </message>
-        <message>
-            <source>Proxy port:</source>
-            <translation>Porta do proxy:</translation>
-        </message>
-        <message>
-            <source>Proxy name:</source>
-            <translation>Usuário:</translation>
-        </message>
-        <message>
-            <source>Proxy password:</source>
-            <translation>Senha:</translation>
-        </message>
-    </context>
-    <context>
-        <name>COption</name>
-        <message>
-            <source>Preferences</source>
-            <translation>Preferências</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>Geral</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>Rede</translation>
-        </message>
-        <message>
-            <source>Update</source>
-            <translation>Atualização</translation>
-        </message>
-    </context>
-    <context>
-        <name>CStartUI</name>
-        <message>
-            <source>Start to Clean iTunes</source>
-            <translation>Limpar o iTunes</translation>
-        </message>
-        <message>
-            <source>Open Music Files</source>
-            <translation>Abrir arquivos de música</translation>
-        </message>
-        <message>
-            <source>Load Saved Result</source>
-            <translation>Abrir resultado salvo</translation>
-        </message>
-        <message>
-            <source>Clean-up Duplicates</source>
-            <translation>Limpar duplicatas</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Configurações</translation>
-        </message>
-        <message>
-            <source>Facebook</source>
-            <translation>Facebook</translation>
-        </message>
-        <message>
-            <source>Twitter</source>
-            <translation>Twitter</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Continuar</translation>
-        </message>
-        <message>
-            <source>Last fixing project was interrupted
+    </message>
+    <message>
+        <source>Sorry, the changes to this song could not be saved.</source>
+        <translation>Desculpe, não foi possível salvar as alterações desta música.</translation>
+    </message>
+</context>
+<context>
+    <name>CNetWidget</name>
+    <message>
+        <source>Proxy type:</source>
+        <translation>Tipo de proxy:</translation>
+    </message>
+    <message>
+        <source>Proxy host:</source>
+        <translation>Host do proxy:</translation>
+    </message>
+    <message>
+        <source>Proxy port:</source>
+        <translation>Porta do proxy:</translation>
+    </message>
+    <message>
+        <source>Proxy name:</source>
+        <translation>Usuário:</translation>
+    </message>
+    <message>
+        <source>Proxy password:</source>
+        <translation>Senha:</translation>
+    </message>
+</context>
+<context>
+    <name>COption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualização</translation>
+    </message>
+</context>
+<context>
+    <name>CStartUI</name>
+    <message>
+        <source>Start to Clean iTunes</source>
+        <translation>Limpar o iTunes</translation>
+    </message>
+    <message>
+        <source>Open Music Files</source>
+        <translation>Abrir arquivos de música</translation>
+    </message>
+    <message>
+        <source>Load Saved Result</source>
+        <translation>Abrir resultado salvo</translation>
+    </message>
+    <message>
+        <source>Clean-up Duplicates</source>
+        <translation>Limpar duplicatas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>Twitter</source>
+        <translation>Twitter</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Last fixing project was interrupted
 unexpectedly. Do you want to continue it?</source>
-            <translation>A última correção foi interrompida
+        <translation>A última correção foi interrompida
 inesperadamente. Deseja continuá-la?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Open Library.xml</source>
-            <translation>Abrir Library.xml</translation>
-        </message>
-        <message>
-            <source>Open Files And Folders</source>
-            <translation>Abrir arquivos e pastas</translation>
-        </message>
-        <message>
-            <source>Music Files(%1)</source>
-            <translation>Arquivos de música(%1)</translation>
-        </message>
-        <message>
-            <source>Open Result File</source>
-            <translation>Abrir arquivo de resultado</translation>
-        </message>
-        <message>
-            <source>Select Library XML File</source>
-            <translation>Escolher XML da biblioteca</translation>
-        </message>
-    </context>
-    <context>
-        <name>CTreeItemTool</name>
-        <message>
-            <source>Skip</source>
-            <translation>Ignorar</translation>
-        </message>
-        <message>
-            <source>Cancel Skip</source>
-            <translation>Não ignorar</translation>
-        </message>
-    </context>
-    <context>
-        <name>CUpdateCheck</name>
-        <message>
-            <source>A new version of %1 found! 
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Open Library.xml</source>
+        <translation>Abrir Library.xml</translation>
+    </message>
+    <message>
+        <source>Open Files And Folders</source>
+        <translation>Abrir arquivos e pastas</translation>
+    </message>
+    <message>
+        <source>Music Files(%1)</source>
+        <translation>Arquivos de música(%1)</translation>
+    </message>
+    <message>
+        <source>Open Result File</source>
+        <translation>Abrir arquivo de resultado</translation>
+    </message>
+    <message>
+        <source>Select Library XML File</source>
+        <translation>Escolher XML da biblioteca</translation>
+    </message>
+</context>
+<context>
+    <name>CTreeItemTool</name>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Cancel Skip</source>
+        <translation>Não ignorar</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateCheck</name>
+    <message>
+        <source>A new version of %1 found! 
 Current version: %2
 New version: %3
 
 Would you like to update the product?</source>
-            <translation>Nova versão do %1 encontrada! 
+        <translation>Nova versão do %1 encontrada! 
 Versão atual: %2
 Nova versão: %3
 
 Deseja atualizar o produto?</translation>
-        </message>
-        <message>
-            <source>You are using the newest version.</source>
-            <translation>Você está usando a versão mais recente.</translation>
-        </message>
-        <message>
-            <source>Failed to find product record.</source>
-            <translation>Registro do produto não encontrado.</translation>
-        </message>
-        <message>
-            <source>Failed to connect the server. 
+    </message>
+    <message>
+        <source>You are using the newest version.</source>
+        <translation>Você está usando a versão mais recente.</translation>
+    </message>
+    <message>
+        <source>Failed to find product record.</source>
+        <translation>Registro do produto não encontrado.</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
 Please check the validity of the proxy.</source>
-            <translation>Falha ao conectar ao servidor. 
+        <translation>Falha ao conectar ao servidor. 
 Verifique as configurações do proxy.</translation>
-        </message>
-        <message>
-            <source>Unknown error.</source>
-            <translation>Erro desconhecido.</translation>
-        </message>
-        <message>
-            <source>Download</source>
-            <translation>Baixar</translation>
-        </message>
-    </context>
-    <context>
-        <name>CUpdateWidget</name>
-        <message>
-            <source>Enable automatic update check.</source>
-            <translation>Verificar atualizações automaticamente.</translation>
-        </message>
-        <message>
-            <source>Update every day</source>
-            <translation>Verificar todo dia</translation>
-        </message>
-        <message>
-            <source>Update every week</source>
-            <translation>Verificar toda semana</translation>
-        </message>
-        <message>
-            <source>Update every month</source>
-            <translation>Verificar todo mês</translation>
-        </message>
-        <message>
-            <source>Number of days between update checks (At least 1 days)</source>
-            <translation>Dias entre verificações (mínimo 1)</translation>
-        </message>
-    </context>
-    <context>
-        <name>CWarnMessage</name>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Information</source>
-            <translation>Informação</translation>
-        </message>
-        <message>
-            <source>Bug sending failed. Would you like to send the bug via email manually?</source>
-            <translation>Falha ao enviar o relatório. Deseja enviá-lo manualmente por e-mail?</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Continuar</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-    </context>
-    <context>
-        <name>Version</name>
-        <message>
-            <source>%1.%2.%3 (Build %4)</source>
-            <translation>%1.%2.%3 (compilação %4)</translation>
-        </message>
-    </context>
-    <context>
-        <name>WhatsNew</name>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Update</source>
-            <translation>Atualizar</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erro desconhecido.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Baixar</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateWidget</name>
+    <message>
+        <source>Enable automatic update check.</source>
+        <translation>Verificar atualizações automaticamente.</translation>
+    </message>
+    <message>
+        <source>Update every day</source>
+        <translation>Verificar todo dia</translation>
+    </message>
+    <message>
+        <source>Update every week</source>
+        <translation>Verificar toda semana</translation>
+    </message>
+    <message>
+        <source>Update every month</source>
+        <translation>Verificar todo mês</translation>
+    </message>
+    <message>
+        <source>Number of days between update checks (At least 1 days)</source>
+        <translation>Dias entre verificações (mínimo 1)</translation>
+    </message>
+</context>
+<context>
+    <name>CWarnMessage</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Bug sending failed. Would you like to send the bug via email manually?</source>
+        <translation>Falha ao enviar o relatório. Deseja enviá-lo manualmente por e-mail?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Unknown %1</source>
+        <translation>%1 desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>%1.%2.%3 (Build %4)</source>
+        <translation>%1.%2.%3 (compilação %4)</translation>
+    </message>
+</context>
+<context>
+    <name>WhatsNew</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
+</context>
 </TS>

@@ -1,1155 +1,1238 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
-    <context>
-        <name>CAbout</name>
-        <message>
-            <source>About</source>
-            <translation>About</translation>
-        </message>
-        <message>
-            <source>Tidewell</source>
-            <translation>Tidewell</translation>
-        </message>
-        <message>
-            <source>Copyright (C) Zavro. All rights reserved.</source>
-            <translation>Copyright (C) Zavro. All rights reserved.</translation>
-        </message>
-        <message>
-            <source>Music database powered by ACRcloud</source>
-            <translation>Music database powered by ACRcloud</translation>
-        </message>
-        <message>
-            <source>Version:</source>
-            <translation>Version:</translation>
-        </message>
-        <message>
-            <source>Support:</source>
-            <translation>Support:</translation>
-        </message>
-        <message>
-            <source>Home Page:</source>
-            <translation>Home Page:</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAnalyReport</name>
-        <message>
-            <source>Missing file</source>
-            <translation>Missing file</translation>
-        </message>
-        <message>
-            <source>No artwork</source>
-            <translation>No artwork</translation>
-        </message>
-        <message>
-            <source>No artist</source>
-            <translation>No artist</translation>
-        </message>
-        <message>
-            <source>No album</source>
-            <translation>No album</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Name</translation>
-        </message>
-        <message>
-            <source>Problems</source>
-            <translation>Problems</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAnalyzeThread</name>
-        <message>
-            <source>Scanned %1 song(s), found %2 duplicates.</source>
-            <translation>Scanned %1 song(s), found %2 duplicates.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CBugReport</name>
-        <message>
-            <source>BugReport</source>
-            <translation>BugReport</translation>
-        </message>
-        <message>
-            <source>Your Name:</source>
-            <translation>Your Name:</translation>
-        </message>
-        <message>
-            <source>~description here!</source>
-            <translation>~description here!</translation>
-        </message>
-        <message>
-            <source>Report</source>
-            <translation>Report</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Invalid e-mail, please enter a correct one.</source>
-            <translation>Invalid e-mail, please enter a correct one.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuplicate</name>
-        <message>
-            <source>Name</source>
-            <translation>Name</translation>
-        </message>
-        <message>
-            <source>Path</source>
-            <translation>Path</translation>
-        </message>
-        <message>
-            <source>    Remove File</source>
-            <translation>    Remove File</translation>
-        </message>
-        <message>
-            <source>Size</source>
-            <translation>Size</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Time</translation>
-        </message>
-        <message>
-            <source> </source>
-            <translation> </translation>
-        </message>
-        <message>
-            <source>Bitrate</source>
-            <translation>Bitrate</translation>
-        </message>
-        <message>
-            <source> duplicates</source>
-            <translation> duplicates</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to remove all files?</source>
-            <translation>Are you sure you want to remove all files?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>Ok</translation>
-        </message>
-        <message>
-            <source>Restore music failed</source>
-            <translation>Restore music failed</translation>
-        </message>
-        <message>
-            <source>Undo remove failed. No remove history found
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Tidewell</source>
+        <translation>Tidewell</translation>
+    </message>
+    <message>
+        <source>Copyright (C) Zavro. All rights reserved.</source>
+        <translation>Copyright (C) Zavro. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Music database powered by ACRcloud</source>
+        <translation>Music database powered by ACRcloud</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Support:</translation>
+    </message>
+    <message>
+        <source>Home Page:</source>
+        <translation>Home Page:</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalyReport</name>
+    <message>
+        <source>Unrecognized Songs</source>
+        <translation>Unrecognized Songs</translation>
+    </message>
+    <message>
+        <source>Songs Without Album Artwork</source>
+        <translation>Songs Without Album Artwork</translation>
+    </message>
+    <message>
+        <source>Songs Without Artist</source>
+        <translation>Songs Without Artist</translation>
+    </message>
+    <message>
+        <source>Songs Without Album</source>
+        <translation>Songs Without Album</translation>
+    </message>
+    <message>
+        <source>Songs Without Original Files</source>
+        <translation>Songs Without Original Files</translation>
+    </message>
+    <message>
+        <source>Song title</source>
+        <translation>Song title</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
+        <translation>Fixed %1 problem(s). Still %2 song(s) unrecognized.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
+        <translation>Scanned %1 song(s), %2 song(s) without artwork.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
+        <translation>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
+        <translation>Scanned %1 song(s), %2 song(s) without artist.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
+        <translation>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without album.</source>
+        <translation>Scanned %1 song(s), %2 song(s) without album.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
+        <translation>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
+        <translation>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</translation>
+    </message>
+    <message>
+        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>%1 unwritable song(s) not fixed，please check them if exist in your computer.</translation>
+    </message>
+    <message>
+        <source>Congratulations, your music library is 100% cleaned!</source>
+        <translation>Congratulations, your music library is 100% cleaned!</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
+        <translation>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalyzeThread</name>
+    <message>
+        <source>Scanned %1 song(s), found %2 duplicates.</source>
+        <translation>Scanned %1 song(s), found %2 duplicates.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReport</name>
+    <message>
+        <source>BugReport</source>
+        <translation>BugReport</translation>
+    </message>
+    <message>
+        <source>Your Name:</source>
+        <translation>Your Name:</translation>
+    </message>
+    <message>
+        <source>~description here!</source>
+        <translation>~description here!</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Invalid e-mail, please enter a correct one.</source>
+        <translation>Invalid e-mail, please enter a correct one.</translation>
+    </message>
+</context>
+<context>
+    <name>CDuplicate</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>    Remove File</source>
+        <translation>    Remove File</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source> duplicates</source>
+        <translation> duplicates</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove all files?</source>
+        <translation>Are you sure you want to remove all files?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Restore music failed</source>
+        <translation>Restore music failed</translation>
+    </message>
+    <message>
+        <source>Undo remove failed. No remove history found
 in the Zavro_Recycle Bin.</source>
-            <translation>Undo remove failed. No remove history found
+        <translation>Undo remove failed. No remove history found
 in the Zavro_Recycle Bin.</translation>
-        </message>
-        <message>
-            <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-            <translation>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</translation>
-        </message>
-        <message>
-            <source>Tidewell will clear the duplicates removal
+    </message>
+    <message>
+        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
 history that exists over %1 day(s) in %2 seconds.</source>
-            <translation>Tidewell will clear the duplicates removal
+        <translation>Tidewell will clear the duplicates removal
 history that exists over %1 day(s) in %2 seconds.</translation>
-        </message>
-        <message>
-            <source>Sure</source>
-            <translation>Sure</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuplicateWidget</name>
-        <message>
-            <source>Low</source>
-            <translation>Low</translation>
-        </message>
-        <message>
-            <source>Medium</source>
-            <translation>Medium</translation>
-        </message>
-        <message>
-            <source>High</source>
-            <translation>High</translation>
-        </message>
-        <message>
-            <source>Please choose one scanning
+    </message>
+    <message>
+        <source>Sure</source>
+        <translation>Sure</translation>
+    </message>
+</context>
+<context>
+    <name>CDuplicateWidget</name>
+    <message>
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>Please choose one scanning
 mode to search duplicates.</source>
-            <translation>Please choose one scanning
+        <translation>Please choose one scanning
 mode to search duplicates.</translation>
-        </message>
-        <message>
-            <source>Quick Scan</source>
-            <translation>Quick Scan</translation>
-        </message>
-        <message>
-            <source>Deep Scan</source>
-            <translation>Deep Scan</translation>
-        </message>
-        <message>
-            <source>It might take some time to
+    </message>
+    <message>
+        <source>Quick Scan</source>
+        <translation>Quick Scan</translation>
+    </message>
+    <message>
+        <source>Deep Scan</source>
+        <translation>Deep Scan</translation>
+    </message>
+    <message>
+        <source>It might take some time to
 determine duplicates with acoustic
 fingerprint. Please be patient.</source>
-            <translation>It might take some time to
+        <translation>It might take some time to
 determine duplicates with acoustic
 fingerprint. Please be patient.</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Name</translation>
-        </message>
-        <message>
-            <source>Artist</source>
-            <translation>Artist</translation>
-        </message>
-        <message>
-            <source>Album</source>
-            <translation>Album</translation>
-        </message>
-        <message>
-            <source>File size</source>
-            <translation>File size</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Time</translation>
-        </message>
-        <message>
-            <source>Match Degree: </source>
-            <translation>Match Degree: </translation>
-        </message>
-        <message>
-            <source>   Show Remove History</source>
-            <translation>   Show Remove History</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuptOptWidget</name>
-        <message>
-            <source>    Name</source>
-            <translation>    Name</translation>
-        </message>
-        <message>
-            <source>Path</source>
-            <translation>Path</translation>
-        </message>
-        <message>
-            <source>File Size</source>
-            <translation>File Size</translation>
-        </message>
-        <message>
-            <source>Scan iTunes</source>
-            <translation>Scan iTunes</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>Add</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Delete</translation>
-        </message>
-        <message>
-            <source>Open Files And Folders</source>
-            <translation>Open Files And Folders</translation>
-        </message>
-        <message>
-            <source>Music Files(%1)</source>
-            <translation>Music Files(%1)</translation>
-        </message>
-    </context>
-    <context>
-        <name>CFailedTreeWidget</name>
-        <message>
-            <source>Check All</source>
-            <translation>Check All</translation>
-        </message>
-        <message>
-            <source>Uncheck All</source>
-            <translation>Uncheck All</translation>
-        </message>
-        <message>
-            <source>Check selected</source>
-            <translation>Check selected</translation>
-        </message>
-        <message>
-            <source>Uncheck selected</source>
-            <translation>Uncheck selected</translation>
-        </message>
-        <message>
-            <source>Show in folder</source>
-            <translation>Show in folder</translation>
-        </message>
-    </context>
-    <context>
-        <name>CGeneralWidget</name>
-        <message>
-            <source>English</source>
-            <translation>English</translation>
-        </message>
-        <message>
-            <source>German</source>
-            <translation>German</translation>
-        </message>
-        <message>
-            <source>Japanese</source>
-            <translation>Japanese</translation>
-        </message>
-        <message>
-            <source>Russian</source>
-            <translation>Russian</translation>
-        </message>
-        <message>
-            <source>Spainsh</source>
-            <translation>Spainsh</translation>
-        </message>
-        <message>
-            <source>Brazil</source>
-            <translation>Brazil</translation>
-        </message>
-        <message>
-            <source>Arabic</source>
-            <translation>Arabic</translation>
-        </message>
-        <message>
-            <source>Language:</source>
-            <translation>Language:</translation>
-        </message>
-        <message>
-            <source>Fix:</source>
-            <translation>Fix:</translation>
-        </message>
-        <message>
-            <source>Songs Without Album Artwork</source>
-            <translation>Songs Without Album Artwork</translation>
-        </message>
-        <message>
-            <source>Songs Without Artist</source>
-            <translation>Songs Without Artist</translation>
-        </message>
-        <message>
-            <source>Songs Without Album</source>
-            <translation>Songs Without Album</translation>
-        </message>
-        <message>
-            <source>Songs Without Original Files</source>
-            <translation>Songs Without Original Files</translation>
-        </message>
-        <message>
-            <source>Replace original songs meta</source>
-            <translation>Replace original songs meta</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Name</translation>
-        </message>
-        <message>
-            <source>Artist</source>
-            <translation>Artist</translation>
-        </message>
-        <message>
-            <source>Album</source>
-            <translation>Album</translation>
-        </message>
-        <message>
-            <source>Year</source>
-            <translation>Year</translation>
-        </message>
-        <message>
-            <source>Genre</source>
-            <translation>Genre</translation>
-        </message>
-        <message>
-            <source>     Replace original songs meta with the new information from our server.
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>File size</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Match Degree: </source>
+        <translation>Match Degree: </translation>
+    </message>
+    <message>
+        <source>   Show Remove History</source>
+        <translation>   Show Remove History</translation>
+    </message>
+</context>
+<context>
+    <name>CDuptOptWidget</name>
+    <message>
+        <source>    Name</source>
+        <translation>    Name</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>File Size</translation>
+    </message>
+    <message>
+        <source>Scan iTunes</source>
+        <translation>Scan iTunes</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Open Files And Folders</source>
+        <translation>Open Files And Folders</translation>
+    </message>
+    <message>
+        <source>Music Files(%1)</source>
+        <translation>Music Files(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CFailedTreeWidget</name>
+    <message>
+        <source>Check All</source>
+        <translation>Check All</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Uncheck All</translation>
+    </message>
+    <message>
+        <source>Check selected</source>
+        <translation>Check selected</translation>
+    </message>
+    <message>
+        <source>Uncheck selected</source>
+        <translation>Uncheck selected</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Show in folder</translation>
+    </message>
+</context>
+<context>
+    <name>CGeneralWidget</name>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Spainsh</source>
+        <translation>Spainsh</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brazil</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Fix:</source>
+        <translation>Fix:</translation>
+    </message>
+    <message>
+        <source>Songs Without Album Artwork</source>
+        <translation>Songs Without Album Artwork</translation>
+    </message>
+    <message>
+        <source>Songs Without Artist</source>
+        <translation>Songs Without Artist</translation>
+    </message>
+    <message>
+        <source>Songs Without Album</source>
+        <translation>Songs Without Album</translation>
+    </message>
+    <message>
+        <source>Songs Without Original Files</source>
+        <translation>Songs Without Original Files</translation>
+    </message>
+    <message>
+        <source>Replace original songs meta</source>
+        <translation>Replace original songs meta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>     Replace original songs meta with the new information from our server.
      This will help to modify wrong songs meta, and also overwrite some
      personal customized records.</source>
-            <translation>     Replace original songs meta with the new information
+        <translation>     Replace original songs meta with the new information
      from our server. This will help to modify wrong songs
      meta, and also overwrite some personal customized
      records.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CHistoryOptWidget</name>
-        <message>
-            <source>Automatically clear the duplicates removal history that exists over</source>
-            <translation>Automatically clear the duplicates removal history that exists over</translation>
-        </message>
-        <message>
-            <source>day(s).</source>
-            <translation>day(s).</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>CLabelArtwork</name>
-        <message>
-            <source>Playback failure!</source>
-            <translation>Playback failure!</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMainUI</name>
-        <message>
-            <source>Music List Score: </source>
-            <translation>Music List Score: </translation>
-        </message>
-        <message>
-            <source>Scanning Library: </source>
-            <translation>Scanning Library: </translation>
-        </message>
-        <message>
-            <source>Refix</source>
-            <translation>Refix</translation>
-        </message>
-        <message>
-            <source>You can </source>
-            <translation>You can </translation>
-        </message>
-        <message>
-            <source>Apply Result</source>
-            <translation>Apply Result</translation>
-        </message>
-        <message>
-            <source> now, or </source>
-            <translation> now, or </translation>
-        </message>
-        <message>
-            <source>Save Project</source>
-            <translation>Save Project</translation>
-        </message>
-        <message>
-            <source> to continue next time.</source>
-            <translation> to continue next time.</translation>
-        </message>
-        <message>
-            <source>   Pause</source>
-            <translation>   Pause</translation>
-        </message>
-        <message>
-            <source>   Fix All</source>
-            <translation>   Fix All</translation>
-        </message>
-        <message>
-            <source>Apply</source>
-            <translation>Apply</translation>
-        </message>
-        <message>
-            <source>  Try Again</source>
-            <translation>  Try Again</translation>
-        </message>
-        <message>
-            <source>   Scan</source>
-            <translation>   Scan</translation>
-        </message>
-        <message>
-            <source>   Remove</source>
-            <translation>   Remove</translation>
-        </message>
-        <message>
-            <source>  Home</source>
-            <translation>  Home</translation>
-        </message>
-        <message>
-            <source>Welcome!</source>
-            <translation>Welcome!</translation>
-        </message>
-        <message>
-            <source>Tidewell is the only tool you need to tidy your music library!</source>
-            <translation>Tidewell is the only tool you need to tidy your music library!</translation>
-        </message>
-        <message>
-            <source>Library Music</source>
-            <translation>Library Music</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Pause</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Continue</translation>
-        </message>
-        <message>
-            <source>Homepage</source>
-            <translation>Homepage</translation>
-        </message>
-        <message>
-            <source>Help</source>
-            <translation>Help</translation>
-        </message>
-        <message>
-            <source>Support</source>
-            <translation>Support</translation>
-        </message>
-        <message>
-            <source>EULA</source>
-            <translation>EULA</translation>
-        </message>
-        <message>
-            <source>Bug Report</source>
-            <translation>Bug Report</translation>
-        </message>
-        <message>
-            <source>Check for updates</source>
-            <translation>Check for updates</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>About</translation>
-        </message>
-        <message>
-            <source>Preferences</source>
-            <translation>Preferences</translation>
-        </message>
-        <message>
-            <source> </source>
-            <translation> </translation>
-        </message>
-        <message>
-            <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
-            <translation>Let Tidewell help you clean-up duplicate songs in your music library!</translation>
-        </message>
-        <message>
-            <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
-            <translation>Drag-and-drop or Add music files or folder(s) to find duplicates.</translation>
-        </message>
-        <message>
-            <source>   Continue</source>
-            <translation>   Continue</translation>
-        </message>
-        <message>
-            <source>Paused. Wanna continue and explore the world of music?</source>
-            <translation>Paused. Wanna continue and explore the world of music?</translation>
-        </message>
-        <message>
-            <source>Loading, please wait...</source>
-            <translation>Loading, please wait...</translation>
-        </message>
-        <message>
-            <source>%1  %2  %3</source>
-            <translation>%1  %2  %3</translation>
-        </message>
-        <message>
-            <source>Analyzing Library: </source>
-            <translation>Analyzing Library: </translation>
-        </message>
-        <message>
-            <source>Paused.</source>
-            <translation>Paused.</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Album Artwork: %1</source>
-            <translation>Fixing Songs Without Album Artwork: %1</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Album: %1</source>
-            <translation>Fixing Songs Without Album: %1</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Artist: %1</source>
-            <translation>Fixing Songs Without Artist: %1</translation>
-        </message>
-        <message>
-            <source>Fixing unrecognized song: %1</source>
-            <translation>Fixing unrecognized song: %1</translation>
-        </message>
-        <message>
-            <source>Continue to fix, please wait a moment.</source>
-            <translation>Continue to fix, please wait a moment.</translation>
-        </message>
-        <message>
-            <source>Paused. Wanna continue and experience a new library?</source>
-            <translation>Paused. Wanna continue and experience a new library?</translation>
-        </message>
-        <message>
-            <source>Applying the results, please wait a moment.</source>
-            <translation>Applying the results, please wait a moment.</translation>
-        </message>
-        <message>
-            <source>Removing duplicates music, please wait...</source>
-            <translation>Removing duplicates music, please wait...</translation>
-        </message>
-        <message>
-            <source>Continue to apply the results,please wait a moment.</source>
-            <translation>Continue to apply the results,please wait a moment.</translation>
-        </message>
-        <message>
-            <source>Uh, mess library. It is urgent to clean up your music now. Let's start.</source>
-            <translation>Uh, mess library. It is urgent to clean up your music now. Let's start.</translation>
-        </message>
-        <message>
-            <source>Dear, how mess your library is. May I help you clean up it?</source>
-            <translation>Dear, how mess your library is. May I help you clean up it?</translation>
-        </message>
-        <message>
-            <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
-            <translation>Oops, music library in chaos! Go ahead to clean up them now.</translation>
-        </message>
-        <message>
-            <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
-            <translation>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</translation>
-        </message>
-        <message>
-            <source>Looks OK but you'd better clean up your library soon. Why not let me help you, darling?</source>
-            <translation>Looks OK but you'd better clean up your library soon. Why not let me help you, darling?</translation>
-        </message>
-        <message>
-            <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
-            <translation>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</translation>
-        </message>
-        <message>
-            <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
-            <translation>Nice library list. Take a little time will make it more charming. Go to Fix All.</translation>
-        </message>
-        <message>
-            <source>How considerate you are. I can not wait to listen to them any more.</source>
-            <translation>How considerate you are. I can not wait to listen to them any more.</translation>
-        </message>
-        <message>
-            <source>I can't believe!  You get such a good result. Wanna break the record?</source>
-            <translation>I can't believe!  You get such a good result. Wanna break the record?</translation>
-        </message>
-        <message>
-            <source>Almost perfect. Only one click will organize them well. Just go!</source>
-            <translation>Almost perfect. Only one click will organize them well. Just go!</translation>
-        </message>
-        <message>
-            <source>You won't believe me. Few songs are incomplete. Just one click will recover them.</source>
-            <translation>You won't believe me. Few songs are incomplete. Just one click will recover them.</translation>
-        </message>
-        <message>
-            <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
-            <translation>Aha, excellent. But I have the magic power to make it better. Wanna experience?</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-            <translation>Scanned %1 song(s), %2 song(s) without artwork.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-            <translation>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-            <translation>Scanned %1 song(s), %2 song(s) without artist.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-            <translation>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without album.</source>
-            <translation>Scanned %1 song(s), %2 song(s) without album.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-            <translation>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-            <translation>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</translation>
-        </message>
-        <message>
-            <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-            <translation>%1 unwritable song(s) not fixed，please check them if exist in your computer.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-            <translation>Fixed %1 problem(s). Still %2 song(s) unrecognized.</translation>
-        </message>
-        <message>
-            <source>Congrats! Your library looks great now. You can apply all the results now.</source>
-            <translation>Congrats! Your library looks great now. You can apply all the results now.</translation>
-        </message>
-        <message>
-            <source>Relax now. Let me take you to start a great music feast.</source>
-            <translation>Relax now. Let me take you to start a great music feast.</translation>
-        </message>
-        <message>
-            <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
-            <translation>Well done. You have defeated most of other computers. Just enjoy your music now.</translation>
-        </message>
-        <message>
-            <source>Results applyed.</source>
-            <translation>Results applyed.</translation>
-        </message>
-        <message>
-            <source>Results applyed. You can try fix again.</source>
-            <translation>Results applyed. You can try fix again.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-            <translation>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</translation>
-        </message>
-        <message>
-            <source>Congratulations, your music library is 100% cleaned!</source>
-            <translation>Congratulations, your music library is 100% cleaned!</translation>
-        </message>
-        <message>
-            <source>Return</source>
-            <translation>Return</translation>
-        </message>
-        <message>
-            <source>Hah, no duplicaites on your PC. Satisfied?</source>
-            <translation>Hah, no duplicaites on your PC. Satisfied?</translation>
-        </message>
-        <message>
-            <source>Huh! I'm having a day off--no duplicates found today.</source>
-            <translation>Huh! I'm having a day off--no duplicates found today.</translation>
-        </message>
-        <message>
-            <source>We're double checked everything. You're clear now.</source>
-            <translation>We're double checked everything. You're clear now.</translation>
-        </message>
-        <message>
-            <source>You won't believe me, but there are no duplicates on your PC.</source>
-            <translation>You won't believe me, but there are no duplicates on your PC.</translation>
-        </message>
-        <message>
-            <source>Wow. It looks like someone knew I'll scan all files and cleaned them up in advance.</source>
-            <translation>Wow. It looks like someone knew I'll scan all files and cleaned them up in advance.</translation>
-        </message>
-        <message>
-            <source>Unbelievable! No unrecognized songs or duplicates found!</source>
-            <translation>Unbelievable! No unrecognized songs or duplicates found!</translation>
-        </message>
-        <message>
-            <source>Hah, nothing found. You must be playing "hide-and-seek" with me.</source>
-            <translation>Hah, nothing found. You must be playing "hide-and-seek" with me.</translation>
-        </message>
-        <message>
-            <source>No songs detected in iTunes. Please check and try again.</source>
-            <translation>No songs detected in iTunes. Please check and try again.</translation>
-        </message>
-        <message>
-            <source>No music files found. Please go back and try again.</source>
-            <translation>No music files found. Please go back and try again.</translation>
-        </message>
-        <message>
-            <source>Invalid project file. Please go back and try again.</source>
-            <translation>Invalid project file. Please go back and try again.</translation>
-        </message>
-        <message>
-            <source>Congratulations! Duplicates has been removed successfully.</source>
-            <translation>Congratulations! Duplicates has been removed successfully.</translation>
-        </message>
-        <message>
-            <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-            <translation>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</translation>
-        </message>
-        <message>
-            <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
-            <translation>Duplicates found. Let me help you remove them and keep your library clean.</translation>
-        </message>
-        <message>
-            <source>Dear, why not let me help you clean up duplicates immediately?</source>
-            <translation>Dear, why not let me help you clean up duplicates immediately?</translation>
-        </message>
-        <message>
-            <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
-            <translation>Duplicates appeared. Wanna tidy them and make your library clean?</translation>
-        </message>
-        <message>
-            <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
-            <translation>Duplicates found. Click Remove to clean up duplicates easily.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), found %2 duplicates.</source>
-            <translation>Scanned %1 song(s), found %2 duplicates.</translation>
-        </message>
-        <message>
-            <source>Save Result</source>
-            <translation>Save Result</translation>
-        </message>
-        <message>
-            <source>The project could not be saved. Please choose another folder and try again.</source>
-            <translation>The project could not be saved. Please choose another folder and try again.</translation>
-        </message>
-        <message>
-            <source>Select Library XML File</source>
-            <translation>Select Library XML File</translation>
-        </message>
-        <message>
-            <source>Start to Clean iTunes</source>
-            <translation>Start to Clean iTunes</translation>
-        </message>
-        <message>
-            <source>Tidewell is cleaning up duplicate songs.</source>
-            <translation>Tidewell is cleaning up duplicate songs.</translation>
-        </message>
-        <message>
-            <source>Continue to scan music library,please wait a moment.</source>
-            <translation>Continue to scan music library,please wait a moment.</translation>
-        </message>
-        <message>
-            <source>Do you want to apply new results?</source>
-            <translation>Do you want to apply new results?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Ignore</source>
-            <translation>Ignore</translation>
-        </message>
-        <message>
-            <source>Oops! An error occurred in loading iTunes
+    </message>
+</context>
+<context>
+    <name>CHistoryOptWidget</name>
+    <message>
+        <source>Automatically clear the duplicates removal history that exists over</source>
+        <translation>Automatically clear the duplicates removal history that exists over</translation>
+    </message>
+    <message>
+        <source>day(s).</source>
+        <translation>day(s).</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CLabelArtwork</name>
+    <message>
+        <source>Playback failure!</source>
+        <translation>Playback failure!</translation>
+    </message>
+</context>
+<context>
+    <name>CListWidget</name>
+    <message>
+        <source>Check All</source>
+        <translation>Check All</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Uncheck All</translation>
+    </message>
+    <message>
+        <source>Check selected</source>
+        <translation>Check selected</translation>
+    </message>
+    <message>
+        <source>Uncheck selected</source>
+        <translation>Uncheck selected</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Show in folder</translation>
+    </message>
+</context>
+<context>
+    <name>CMainUI</name>
+    <message>
+        <source>Music List Score: </source>
+        <translation>Music List Score: </translation>
+    </message>
+    <message>
+        <source>Scanning Library: </source>
+        <translation>Scanning Library: </translation>
+    </message>
+    <message>
+        <source>Refix</source>
+        <translation>Refix</translation>
+    </message>
+    <message>
+        <source>You can </source>
+        <translation>You can </translation>
+    </message>
+    <message>
+        <source>Apply Result</source>
+        <translation>Apply Result</translation>
+    </message>
+    <message>
+        <source> now, or </source>
+        <translation> now, or </translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source> to continue next time.</source>
+        <translation> to continue next time.</translation>
+    </message>
+    <message>
+        <source>   Pause</source>
+        <translation>   Pause</translation>
+    </message>
+    <message>
+        <source>   Fix All</source>
+        <translation>   Fix All</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>  Try Again</source>
+        <translation>  Try Again</translation>
+    </message>
+    <message>
+        <source>   Scan</source>
+        <translation>   Scan</translation>
+    </message>
+    <message>
+        <source>   Remove</source>
+        <translation>   Remove</translation>
+    </message>
+    <message>
+        <source>  Home</source>
+        <translation>  Home</translation>
+    </message>
+    <message>
+        <source>Welcome!</source>
+        <translation>Welcome!</translation>
+    </message>
+    <message>
+        <source>Tidewell is the only tool you need to tidy your music library!</source>
+        <translation>Tidewell is the only tool you need to tidy your music library!</translation>
+    </message>
+    <message>
+        <source>Library Music</source>
+        <translation>Library Music</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>EULA</source>
+        <translation>EULA</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>Bug Report</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
+        <translation>Let Tidewell help you clean-up duplicate songs in your music library!</translation>
+    </message>
+    <message>
+        <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
+        <translation>Drag-and-drop or Add music files or folder(s) to find duplicates.</translation>
+    </message>
+    <message>
+        <source>   Continue</source>
+        <translation>   Continue</translation>
+    </message>
+    <message>
+        <source>Paused. Wanna continue and explore the world of music?</source>
+        <translation>Paused. Wanna continue and explore the world of music?</translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation>Loading, please wait...</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3</source>
+        <translation>%1  %2  %3</translation>
+    </message>
+    <message>
+        <source>Analyzing Library: </source>
+        <translation>Analyzing Library: </translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Paused.</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Album Artwork: %1</source>
+        <translation>Fixing Songs Without Album Artwork: %1</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Album: %1</source>
+        <translation>Fixing Songs Without Album: %1</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Artist: %1</source>
+        <translation>Fixing Songs Without Artist: %1</translation>
+    </message>
+    <message>
+        <source>Fixing unrecognized song: %1</source>
+        <translation>Fixing unrecognized song: %1</translation>
+    </message>
+    <message>
+        <source>Continue to fix, please wait a moment.</source>
+        <translation>Continue to fix, please wait a moment.</translation>
+    </message>
+    <message>
+        <source>Paused. Wanna continue and experience a new library?</source>
+        <translation>Paused. Wanna continue and experience a new library?</translation>
+    </message>
+    <message>
+        <source>Applying the results, please wait a moment.</source>
+        <translation>Applying the results, please wait a moment.</translation>
+    </message>
+    <message>
+        <source>Removing duplicates music, please wait...</source>
+        <translation>Removing duplicates music, please wait...</translation>
+    </message>
+    <message>
+        <source>Continue to apply the results,please wait a moment.</source>
+        <translation>Continue to apply the results,please wait a moment.</translation>
+    </message>
+    <message>
+        <source>Uh, mess library. It is urgent to clean up your music now. Let&apos;s start.</source>
+        <translation>Uh, mess library. It is urgent to clean up your music now. Let&apos;s start.</translation>
+    </message>
+    <message>
+        <source>Dear, how mess your library is. May I help you clean up it?</source>
+        <translation>Dear, how mess your library is. May I help you clean up it?</translation>
+    </message>
+    <message>
+        <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
+        <translation>Oops, music library in chaos! Go ahead to clean up them now.</translation>
+    </message>
+    <message>
+        <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
+        <translation>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</translation>
+    </message>
+    <message>
+        <source>Looks OK but you&apos;d better clean up your library soon. Why not let me help you, darling?</source>
+        <translation>Looks OK but you&apos;d better clean up your library soon. Why not let me help you, darling?</translation>
+    </message>
+    <message>
+        <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
+        <translation>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</translation>
+    </message>
+    <message>
+        <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
+        <translation>Nice library list. Take a little time will make it more charming. Go to Fix All.</translation>
+    </message>
+    <message>
+        <source>How considerate you are. I can not wait to listen to them any more.</source>
+        <translation>How considerate you are. I can not wait to listen to them any more.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t believe!  You get such a good result. Wanna break the record?</source>
+        <translation>I can&apos;t believe!  You get such a good result. Wanna break the record?</translation>
+    </message>
+    <message>
+        <source>Almost perfect. Only one click will organize them well. Just go!</source>
+        <translation>Almost perfect. Only one click will organize them well. Just go!</translation>
+    </message>
+    <message>
+        <source>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</source>
+        <translation>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</translation>
+    </message>
+    <message>
+        <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
+        <translation>Aha, excellent. But I have the magic power to make it better. Wanna experience?</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
+        <translation>Scanned %1 song(s), %2 song(s) without artwork.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
+        <translation>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
+        <translation>Scanned %1 song(s), %2 song(s) without artist.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
+        <translation>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without album.</source>
+        <translation>Scanned %1 song(s), %2 song(s) without album.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
+        <translation>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
+        <translation>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</translation>
+    </message>
+    <message>
+        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>%1 unwritable song(s) not fixed，please check them if exist in your computer.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
+        <translation>Fixed %1 problem(s). Still %2 song(s) unrecognized.</translation>
+    </message>
+    <message>
+        <source>Congrats! Your library looks great now. You can apply all the results now.</source>
+        <translation>Congrats! Your library looks great now. You can apply all the results now.</translation>
+    </message>
+    <message>
+        <source>Relax now. Let me take you to start a great music feast.</source>
+        <translation>Relax now. Let me take you to start a great music feast.</translation>
+    </message>
+    <message>
+        <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
+        <translation>Well done. You have defeated most of other computers. Just enjoy your music now.</translation>
+    </message>
+    <message>
+        <source>Results applyed.</source>
+        <translation>Results applyed.</translation>
+    </message>
+    <message>
+        <source>Results applyed. You can try fix again.</source>
+        <translation>Results applyed. You can try fix again.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
+        <translation>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</translation>
+    </message>
+    <message>
+        <source>Congratulations, your music library is 100% cleaned!</source>
+        <translation>Congratulations, your music library is 100% cleaned!</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Hah, no duplicaites on your PC. Satisfied?</source>
+        <translation>Hah, no duplicaites on your PC. Satisfied?</translation>
+    </message>
+    <message>
+        <source>Huh! I&apos;m having a day off--no duplicates found today.</source>
+        <translation>Huh! I&apos;m having a day off--no duplicates found today.</translation>
+    </message>
+    <message>
+        <source>We&apos;re double checked everything. You&apos;re clear now.</source>
+        <translation>We&apos;re double checked everything. You&apos;re clear now.</translation>
+    </message>
+    <message>
+        <source>You won&apos;t believe me, but there are no duplicates on your PC.</source>
+        <translation>You won&apos;t believe me, but there are no duplicates on your PC.</translation>
+    </message>
+    <message>
+        <source>Wow. It looks like someone knew I&apos;ll scan all files and cleaned them up in advance.</source>
+        <translation>Wow. It looks like someone knew I&apos;ll scan all files and cleaned them up in advance.</translation>
+    </message>
+    <message>
+        <source>Unbelievable! No unrecognized songs or duplicates found!</source>
+        <translation>Unbelievable! No unrecognized songs or duplicates found!</translation>
+    </message>
+    <message>
+        <source>Hah, nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
+        <translation>Hah, nothing found. You must be playing &quot;hide-and-seek&quot; with me.</translation>
+    </message>
+    <message>
+        <source>No songs detected in iTunes. Please check and try again.</source>
+        <translation>No songs detected in iTunes. Please check and try again.</translation>
+    </message>
+    <message>
+        <source>No music files found. Please go back and try again.</source>
+        <translation>No music files found. Please go back and try again.</translation>
+    </message>
+    <message>
+        <source>Invalid project file. Please go back and try again.</source>
+        <translation>Invalid project file. Please go back and try again.</translation>
+    </message>
+    <message>
+        <source>Congratulations! Duplicates has been removed successfully.</source>
+        <translation>Congratulations! Duplicates has been removed successfully.</translation>
+    </message>
+    <message>
+        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</translation>
+    </message>
+    <message>
+        <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
+        <translation>Duplicates found. Let me help you remove them and keep your library clean.</translation>
+    </message>
+    <message>
+        <source>Dear, why not let me help you clean up duplicates immediately?</source>
+        <translation>Dear, why not let me help you clean up duplicates immediately?</translation>
+    </message>
+    <message>
+        <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
+        <translation>Duplicates appeared. Wanna tidy them and make your library clean?</translation>
+    </message>
+    <message>
+        <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
+        <translation>Duplicates found. Click Remove to clean up duplicates easily.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), found %2 duplicates.</source>
+        <translation>Scanned %1 song(s), found %2 duplicates.</translation>
+    </message>
+    <message>
+        <source>Save Result</source>
+        <translation>Save Result</translation>
+    </message>
+    <message>
+        <source>The project could not be saved. Please choose another folder and try again.</source>
+        <translation>The project could not be saved. Please choose another folder and try again.</translation>
+    </message>
+    <message>
+        <source>Select Library XML File</source>
+        <translation>Select Library XML File</translation>
+    </message>
+    <message>
+        <source>Start to Clean iTunes</source>
+        <translation>Start to Clean iTunes</translation>
+    </message>
+    <message>
+        <source>Tidewell is cleaning up duplicate songs.</source>
+        <translation>Tidewell is cleaning up duplicate songs.</translation>
+    </message>
+    <message>
+        <source>Continue to scan music library,please wait a moment.</source>
+        <translation>Continue to scan music library,please wait a moment.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply new results?</source>
+        <translation>Do you want to apply new results?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>Oops! An error occurred in loading iTunes
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-            <translation>Oops! An error occurred in loading iTunes
+        <translation>Oops! An error occurred in loading iTunes
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</translation>
-        </message>
-        <message>
-            <source>Scanning music, please wait a moment...</source>
-            <translation>Scanning music, please wait a moment...</translation>
-        </message>
-        <message>
-            <source>Preparing report, please wait a moment...</source>
-            <translation>Preparing report, please wait a moment...</translation>
-        </message>
-        <message>
-            <source>Unbelievable, no music files found! Wanna try again?</source>
-            <translation>Unbelievable, no music files found! Wanna try again?</translation>
-        </message>
-        <message>
-            <source>Hah,nothing found. You must be playing "hide-and-seek" with me.</source>
-            <translation>Hah,nothing found. You must be playing "hide-and-seek" with me.</translation>
-        </message>
-        <message>
-            <source>Congratulations, music library cleaning finished!</source>
-            <translation>Congratulations, music library cleaning finished!</translation>
-        </message>
-        <message>
-            <source>Processing failed songs list, please wait...</source>
-            <translation>Processing failed songs list, please wait...</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to replace songs meta
+    </message>
+    <message>
+        <source>Scanning music, please wait a moment...</source>
+        <translation>Scanning music, please wait a moment...</translation>
+    </message>
+    <message>
+        <source>Preparing report, please wait a moment...</source>
+        <translation>Preparing report, please wait a moment...</translation>
+    </message>
+    <message>
+        <source>Unbelievable, no music files found! Wanna try again?</source>
+        <translation>Unbelievable, no music files found! Wanna try again?</translation>
+    </message>
+    <message>
+        <source>Hah,nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
+        <translation>Hah,nothing found. You must be playing &quot;hide-and-seek&quot; with me.</translation>
+    </message>
+    <message>
+        <source>Congratulations, music library cleaning finished!</source>
+        <translation>Congratulations, music library cleaning finished!</translation>
+    </message>
+    <message>
+        <source>Processing failed songs list, please wait...</source>
+        <translation>Processing failed songs list, please wait...</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to replace songs meta
 and apply the result?</source>
-            <translation>Are you sure you want to replace songs meta
+        <translation>Are you sure you want to replace songs meta
 and apply the result?</translation>
-        </message>
-        <message>
-            <source>Yes</source>
-            <translation>Yes</translation>
-        </message>
-        <message>
-            <source>No</source>
-            <translation>No</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to back to Home?</source>
-            <translation>Are you sure you want to back to Home?</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
-            <translation>Are you sure you want to back to Home? If back, the scanning results will not be saved.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMessgboxEx</name>
-        <message>
-            <source>Are you sure you want to remove the duplicates?
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to back to Home?</source>
+        <translation>Are you sure you want to back to Home?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
+        <translation>Are you sure you want to back to Home? If back, the scanning results will not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>CMessgboxEx</name>
+    <message>
+        <source>Are you sure you want to remove the duplicates?
 </source>
-            <translation>Are you sure you want to remove the duplicates?
+        <translation>Are you sure you want to remove the duplicates?
 </translation>
-        </message>
-        <message>
-            <source>Don't show it again.</source>
-            <translation>Don't show it again.</translation>
-        </message>
-        <message>
-            <source>Remove</source>
-            <translation>Remove</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>CModifyMusicInfo</name>
-        <message>
-            <source>Orginal Tag</source>
-            <translation>Orginal Tag</translation>
-        </message>
-        <message>
-            <source>New Tag</source>
-            <translation>New Tag</translation>
-        </message>
-        <message>
-            <source>Name:</source>
-            <translation>Name:</translation>
-        </message>
-        <message>
-            <source>Artist:</source>
-            <translation>Artist:</translation>
-        </message>
-        <message>
-            <source>Album:</source>
-            <translation>Album:</translation>
-        </message>
-        <message>
-            <source>Year:</source>
-            <translation>Year:</translation>
-        </message>
-        <message>
-            <source>Genre:</source>
-            <translation>Genre:</translation>
-        </message>
-        <message>
-            <source>Please, music title cannot be empty.</source>
-            <translation>Please, music title cannot be empty.</translation>
-        </message>
-        <message>
-            <source>Sorry, the file you dragged-in is not a valid
+    </message>
+    <message>
+        <source>Don&apos;t show it again.</source>
+        <translation>Don&apos;t show it again.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CModifyMusicInfo</name>
+    <message>
+        <source>Orginal Tag</source>
+        <translation>Orginal Tag</translation>
+    </message>
+    <message>
+        <source>New Tag</source>
+        <translation>New Tag</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artist:</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Year:</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre:</translation>
+    </message>
+    <message>
+        <source>Please, music title cannot be empty.</source>
+        <translation>Please, music title cannot be empty.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file you dragged-in is not a valid
 image file.</source>
-            <translation>Sorry, the file you dragged-in is not a valid
+        <translation>Sorry, the file you dragged-in is not a valid
 image file.</translation>
-        </message>
-        <message>
-            <source>Sorry, the changes to this song could not be saved.</source>
-            <translation>Sorry, the changes to this song could not be saved.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNetWidget</name>
-        <message>
-            <source>Proxy type:</source>
-            <translation>Proxy type:</translation>
-        </message>
-        <message>
-            <source>Proxy host:</source>
-            <translation>Proxy host:</translation>
-        </message>
-        <message>
-            <source>Proxy port:</source>
-            <translation>Proxy port:</translation>
-        </message>
-        <message>
-            <source>Proxy name:</source>
-            <translation>Proxy name:</translation>
-        </message>
-        <message>
-            <source>Proxy password:</source>
-            <translation>Proxy password:</translation>
-        </message>
-    </context>
-    <context>
-        <name>COption</name>
-        <message>
-            <source>Preferences</source>
-            <translation>Preferences</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>General</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>Network</translation>
-        </message>
-        <message>
-            <source>Update</source>
-            <translation>Update</translation>
-        </message>
-    </context>
-    <context>
-        <name>CStartUI</name>
-        <message>
-            <source>Start to Clean iTunes</source>
-            <translation>Start to Clean iTunes</translation>
-        </message>
-        <message>
-            <source>Open Music Files</source>
-            <translation>Open Music Files</translation>
-        </message>
-        <message>
-            <source>Load Saved Result</source>
-            <translation>Load Saved Result</translation>
-        </message>
-        <message>
-            <source>Clean-up Duplicates</source>
-            <translation>Clean-up Duplicates</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Settings</translation>
-        </message>
-        <message>
-            <source>Facebook</source>
-            <translation>Facebook</translation>
-        </message>
-        <message>
-            <source>Twitter</source>
-            <translation>Twitter</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Continue</translation>
-        </message>
-        <message>
-            <source>Last fixing project was interrupted
+    </message>
+    <message>
+        <source>Sorry, the changes to this song could not be saved.</source>
+        <translation>Sorry, the changes to this song could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>CNetWidget</name>
+    <message>
+        <source>Proxy type:</source>
+        <translation>Proxy type:</translation>
+    </message>
+    <message>
+        <source>Proxy host:</source>
+        <translation>Proxy host:</translation>
+    </message>
+    <message>
+        <source>Proxy port:</source>
+        <translation>Proxy port:</translation>
+    </message>
+    <message>
+        <source>Proxy name:</source>
+        <translation>Proxy name:</translation>
+    </message>
+    <message>
+        <source>Proxy password:</source>
+        <translation>Proxy password:</translation>
+    </message>
+</context>
+<context>
+    <name>COption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+</context>
+<context>
+    <name>CStartUI</name>
+    <message>
+        <source>Start to Clean iTunes</source>
+        <translation>Start to Clean iTunes</translation>
+    </message>
+    <message>
+        <source>Open Music Files</source>
+        <translation>Open Music Files</translation>
+    </message>
+    <message>
+        <source>Load Saved Result</source>
+        <translation>Load Saved Result</translation>
+    </message>
+    <message>
+        <source>Clean-up Duplicates</source>
+        <translation>Clean-up Duplicates</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>Twitter</source>
+        <translation>Twitter</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Last fixing project was interrupted
 unexpectedly. Do you want to continue it?</source>
-            <translation>Last fixing project was interrupted
+        <translation>Last fixing project was interrupted
 unexpectedly. Do you want to continue it?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Open Library.xml</source>
-            <translation>Open Library.xml</translation>
-        </message>
-        <message>
-            <source>Open Files And Folders</source>
-            <translation>Open Files And Folders</translation>
-        </message>
-        <message>
-            <source>Music Files(%1)</source>
-            <translation>Music Files(%1)</translation>
-        </message>
-        <message>
-            <source>Open Result File</source>
-            <translation>Open Result File</translation>
-        </message>
-        <message>
-            <source>Select Library XML File</source>
-            <translation>Select Library XML File</translation>
-        </message>
-    </context>
-    <context>
-        <name>CTreeItemTool</name>
-        <message>
-            <source>Skip</source>
-            <translation>Skip</translation>
-        </message>
-        <message>
-            <source>Cancel Skip</source>
-            <translation>Cancel Skip</translation>
-        </message>
-    </context>
-    <context>
-        <name>CUpdateCheck</name>
-        <message>
-            <source>A new version of %1 found! 
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Open Library.xml</source>
+        <translation>Open Library.xml</translation>
+    </message>
+    <message>
+        <source>Open Files And Folders</source>
+        <translation>Open Files And Folders</translation>
+    </message>
+    <message>
+        <source>Music Files(%1)</source>
+        <translation>Music Files(%1)</translation>
+    </message>
+    <message>
+        <source>Open Result File</source>
+        <translation>Open Result File</translation>
+    </message>
+    <message>
+        <source>Select Library XML File</source>
+        <translation>Select Library XML File</translation>
+    </message>
+</context>
+<context>
+    <name>CTreeItemTool</name>
+    <message>
+        <source>Skip</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Cancel Skip</source>
+        <translation>Cancel Skip</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateCheck</name>
+    <message>
+        <source>A new version of %1 found! 
 Current version: %2
 New version: %3
 
 Would you like to update the product?</source>
-            <translation>A new version of %1 found! 
+        <translation>A new version of %1 found! 
 Current version: %2
 New version: %3
 
 Would you like to update the product?</translation>
-        </message>
-        <message>
-            <source>You are using the newest version.</source>
-            <translation>You are using the newest version.</translation>
-        </message>
-        <message>
-            <source>Failed to find product record.</source>
-            <translation>Failed to find product record.</translation>
-        </message>
-        <message>
-            <source>Failed to connect the server. 
+    </message>
+    <message>
+        <source>You are using the newest version.</source>
+        <translation>You are using the newest version.</translation>
+    </message>
+    <message>
+        <source>Failed to find product record.</source>
+        <translation>Failed to find product record.</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
 Please check the validity of the proxy.</source>
-            <translation>Failed to connect the server. 
+        <translation>Failed to connect the server. 
 Please check the validity of the proxy.</translation>
-        </message>
-        <message>
-            <source>Unknown error.</source>
-            <translation>Unknown error.</translation>
-        </message>
-        <message>
-            <source>Download</source>
-            <translation>Download</translation>
-        </message>
-    </context>
-    <context>
-        <name>CUpdateWidget</name>
-        <message>
-            <source>Enable automatic update check.</source>
-            <translation>Enable automatic update check.</translation>
-        </message>
-        <message>
-            <source>Update every day</source>
-            <translation>Update every day</translation>
-        </message>
-        <message>
-            <source>Update every week</source>
-            <translation>Update every week</translation>
-        </message>
-        <message>
-            <source>Update every month</source>
-            <translation>Update every month</translation>
-        </message>
-        <message>
-            <source>Number of days between update checks (At least 1 days)</source>
-            <translation>Number of days between update checks (At least 1 days)</translation>
-        </message>
-    </context>
-    <context>
-        <name>CWarnMessage</name>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Information</source>
-            <translation>Information</translation>
-        </message>
-        <message>
-            <source>Bug sending failed. Would you like to send the bug via email manually?</source>
-            <translation>Bug sending failed. Would you like to send the bug via email manually?</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Continue</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>Version</name>
-        <message>
-            <source>%1.%2.%3 (Build %4)</source>
-            <translation>%1.%2.%3 (Build %4)</translation>
-        </message>
-    </context>
-    <context>
-        <name>WhatsNew</name>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Update</source>
-            <translation>Update</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unknown error.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateWidget</name>
+    <message>
+        <source>Enable automatic update check.</source>
+        <translation>Enable automatic update check.</translation>
+    </message>
+    <message>
+        <source>Update every day</source>
+        <translation>Update every day</translation>
+    </message>
+    <message>
+        <source>Update every week</source>
+        <translation>Update every week</translation>
+    </message>
+    <message>
+        <source>Update every month</source>
+        <translation>Update every month</translation>
+    </message>
+    <message>
+        <source>Number of days between update checks (At least 1 days)</source>
+        <translation>Number of days between update checks (At least 1 days)</translation>
+    </message>
+</context>
+<context>
+    <name>CWarnMessage</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Bug sending failed. Would you like to send the bug via email manually?</source>
+        <translation>Bug sending failed. Would you like to send the bug via email manually?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Unknown %1</source>
+        <translation>Unknown %1</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>%1.%2.%3 (Build %4)</source>
+        <translation>%1.%2.%3 (Build %4)</translation>
+    </message>
+</context>
+<context>
+    <name>WhatsNew</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+</context>
 </TS>

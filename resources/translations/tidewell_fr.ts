@@ -1,1154 +1,1237 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
-    <context>
-        <name>CAbout</name>
-        <message>
-            <source>About</source>
-            <translation>À propos</translation>
-        </message>
-        <message>
-            <source>Tidewell</source>
-            <translation>Tidewell</translation>
-        </message>
-        <message>
-            <source>Copyright (C) Zavro. All rights reserved.</source>
-            <translation>Copyright (C) Zavro. Tous droits réservés.</translation>
-        </message>
-        <message>
-            <source>Music database powered by ACRcloud</source>
-            <translation>Base de données musicale : ACRcloud</translation>
-        </message>
-        <message>
-            <source>Version:</source>
-            <translation>Version :</translation>
-        </message>
-        <message>
-            <source>Support:</source>
-            <translation>Assistance :</translation>
-        </message>
-        <message>
-            <source>Home Page:</source>
-            <translation>Site web :</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAnalyReport</name>
-        <message>
-            <source>Missing file</source>
-            <translation>Fichier manquant</translation>
-        </message>
-        <message>
-            <source>No artwork</source>
-            <translation>Sans pochette</translation>
-        </message>
-        <message>
-            <source>No artist</source>
-            <translation>Sans artiste</translation>
-        </message>
-        <message>
-            <source>No album</source>
-            <translation>Sans album</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Titre</translation>
-        </message>
-        <message>
-            <source>Problems</source>
-            <translation>Problèmes</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAnalyzeThread</name>
-        <message>
-            <source>Scanned %1 song(s), found %2 duplicates.</source>
-            <translation>%1 morceau(x) analysé(s), %2 doublon(s) trouvé(s).</translation>
-        </message>
-    </context>
-    <context>
-        <name>CBugReport</name>
-        <message>
-            <source>BugReport</source>
-            <translation>Rapport de bug</translation>
-        </message>
-        <message>
-            <source>Your Name:</source>
-            <translation>Votre nom :</translation>
-        </message>
-        <message>
-            <source>~description here!</source>
-            <translation>~Description ici !</translation>
-        </message>
-        <message>
-            <source>Report</source>
-            <translation>Envoyer</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>Invalid e-mail, please enter a correct one.</source>
-            <translation>Adresse e-mail non valide, veuillez en saisir une correcte.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuplicate</name>
-        <message>
-            <source>Name</source>
-            <translation>Titre</translation>
-        </message>
-        <message>
-            <source>Path</source>
-            <translation>Chemin</translation>
-        </message>
-        <message>
-            <source>    Remove File</source>
-            <translation>    Supprimer le fichier</translation>
-        </message>
-        <message>
-            <source>Size</source>
-            <translation>Taille</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Heure</translation>
-        </message>
-        <message>
-            <source> </source>
-            <translation> </translation>
-        </message>
-        <message>
-            <source>Bitrate</source>
-            <translation>Débit</translation>
-        </message>
-        <message>
-            <source> duplicates</source>
-            <translation> doublons</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to remove all files?</source>
-            <translation>Voulez-vous vraiment supprimer tous les fichiers ?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Restore music failed</source>
-            <translation>Échec de la restauration</translation>
-        </message>
-        <message>
-            <source>Undo remove failed. No remove history found
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Tidewell</source>
+        <translation>Tidewell</translation>
+    </message>
+    <message>
+        <source>Copyright (C) Zavro. All rights reserved.</source>
+        <translation>Copyright (C) Zavro. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Music database powered by ACRcloud</source>
+        <translation>Base de données musicale : ACRcloud</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Assistance :</translation>
+    </message>
+    <message>
+        <source>Home Page:</source>
+        <translation>Site web :</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalyReport</name>
+    <message>
+        <source>Unrecognized Songs</source>
+        <translation>Morceaux non reconnus</translation>
+    </message>
+    <message>
+        <source>Songs Without Album Artwork</source>
+        <translation>Morceaux sans pochette d&apos;album</translation>
+    </message>
+    <message>
+        <source>Songs Without Artist</source>
+        <translation>Morceaux sans artiste</translation>
+    </message>
+    <message>
+        <source>Songs Without Album</source>
+        <translation>Morceaux sans album</translation>
+    </message>
+    <message>
+        <source>Songs Without Original Files</source>
+        <translation>Morceaux sans fichier d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Song title</source>
+        <translation>Titre du morceau</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
+        <translation>%1 problème(s) corrigé(s). Encore %2 morceau(x) non reconnu(s).</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
+        <translation>%1 morceau(x) analysé(s), %2 sans pochette.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
+        <translation>%1 morceau(x) sans pochette corrigé(s). Encore %2 non corrigé(s).</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
+        <translation>%1 morceau(x) analysé(s), %2 sans artiste.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
+        <translation>%1 morceau(x) sans artiste corrigé(s). Encore %2 non corrigé(s).</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without album.</source>
+        <translation>%1 morceau(x) analysé(s), %2 sans album.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
+        <translation>%1 morceau(x) sans album corrigé(s). Encore %2 non corrigé(s).</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
+        <translation>%1 morceau(x) analysé(s), %2 non modifiable(s). Vérifiez qu&apos;ils existent sur votre ordinateur.</translation>
+    </message>
+    <message>
+        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>%1 morceau(x) non modifiable(s) non corrigé(s), vérifiez qu&apos;ils existent sur votre ordinateur.</translation>
+    </message>
+    <message>
+        <source>Congratulations, your music library is 100% cleaned!</source>
+        <translation>Félicitations, votre bibliothèque musicale est propre à 100 % !</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
+        <translation>%1 morceau(x) et %2 problème(s) corrigés. Encore %3 problème(s) non corrigé(s).</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalyzeThread</name>
+    <message>
+        <source>Scanned %1 song(s), found %2 duplicates.</source>
+        <translation>%1 morceau(x) analysé(s), %2 doublon(s) trouvé(s).</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReport</name>
+    <message>
+        <source>BugReport</source>
+        <translation>Rapport de bug</translation>
+    </message>
+    <message>
+        <source>Your Name:</source>
+        <translation>Votre nom :</translation>
+    </message>
+    <message>
+        <source>~description here!</source>
+        <translation>~Description ici !</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Invalid e-mail, please enter a correct one.</source>
+        <translation>Adresse e-mail non valide, veuillez en saisir une correcte.</translation>
+    </message>
+</context>
+<context>
+    <name>CDuplicate</name>
+    <message>
+        <source>Name</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message>
+        <source>    Remove File</source>
+        <translation>    Supprimer le fichier</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source> duplicates</source>
+        <translation> doublons</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove all files?</source>
+        <translation>Voulez-vous vraiment supprimer tous les fichiers ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Restore music failed</source>
+        <translation>Échec de la restauration</translation>
+    </message>
+    <message>
+        <source>Undo remove failed. No remove history found
 in the Zavro_Recycle Bin.</source>
-            <translation>Échec de l'annulation. Aucun historique de
+        <translation>Échec de l&apos;annulation. Aucun historique de
 suppression dans Zavro_Recycle Bin.</translation>
-        </message>
-        <message>
-            <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-            <translation>%1 doublon(s) supprimé(s). En cas de doute, vous pouvez annuler la suppression.</translation>
-        </message>
-        <message>
-            <source>Tidewell will clear the duplicates removal
+    </message>
+    <message>
+        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>%1 doublon(s) supprimé(s). En cas de doute, vous pouvez annuler la suppression.</translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
 history that exists over %1 day(s) in %2 seconds.</source>
-            <translation>Tidewell effacera dans %2 secondes l'historique
+        <translation>Tidewell effacera dans %2 secondes l&apos;historique
 des doublons supprimés depuis plus de %1 jour(s).</translation>
-        </message>
-        <message>
-            <source>Sure</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuplicateWidget</name>
-        <message>
-            <source>Low</source>
-            <translation>Faible</translation>
-        </message>
-        <message>
-            <source>Medium</source>
-            <translation>Moyenne</translation>
-        </message>
-        <message>
-            <source>High</source>
-            <translation>Élevée</translation>
-        </message>
-        <message>
-            <source>Please choose one scanning
+    </message>
+    <message>
+        <source>Sure</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDuplicateWidget</name>
+    <message>
+        <source>Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Élevée</translation>
+    </message>
+    <message>
+        <source>Please choose one scanning
 mode to search duplicates.</source>
-            <translation>Choisissez un mode d'analyse
+        <translation>Choisissez un mode d&apos;analyse
 pour chercher les doublons.</translation>
-        </message>
-        <message>
-            <source>Quick Scan</source>
-            <translation>Analyse rapide</translation>
-        </message>
-        <message>
-            <source>Deep Scan</source>
-            <translation>Analyse approfondie</translation>
-        </message>
-        <message>
-            <source>It might take some time to
+    </message>
+    <message>
+        <source>Quick Scan</source>
+        <translation>Analyse rapide</translation>
+    </message>
+    <message>
+        <source>Deep Scan</source>
+        <translation>Analyse approfondie</translation>
+    </message>
+    <message>
+        <source>It might take some time to
 determine duplicates with acoustic
 fingerprint. Please be patient.</source>
-            <translation>Détecter les doublons par empreinte
+        <translation>Détecter les doublons par empreinte
 acoustique peut prendre du temps.
 Merci de patienter.</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Titre</translation>
-        </message>
-        <message>
-            <source>Artist</source>
-            <translation>Artiste</translation>
-        </message>
-        <message>
-            <source>Album</source>
-            <translation>Album</translation>
-        </message>
-        <message>
-            <source>File size</source>
-            <translation>Taille du fichier</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Heure</translation>
-        </message>
-        <message>
-            <source>Match Degree: </source>
-            <translation>Correspondance : </translation>
-        </message>
-        <message>
-            <source>   Show Remove History</source>
-            <translation>   Historique</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuptOptWidget</name>
-        <message>
-            <source>    Name</source>
-            <translation>    Nom</translation>
-        </message>
-        <message>
-            <source>Path</source>
-            <translation>Chemin</translation>
-        </message>
-        <message>
-            <source>File Size</source>
-            <translation>Taille du fichier</translation>
-        </message>
-        <message>
-            <source>Scan iTunes</source>
-            <translation>Analyser iTunes</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>Ajouter</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Supprimer</translation>
-        </message>
-        <message>
-            <source>Open Files And Folders</source>
-            <translation>Ouvrir des fichiers et dossiers</translation>
-        </message>
-        <message>
-            <source>Music Files(%1)</source>
-            <translation>Fichiers musicaux(%1)</translation>
-        </message>
-    </context>
-    <context>
-        <name>CFailedTreeWidget</name>
-        <message>
-            <source>Check All</source>
-            <translation>Tout cocher</translation>
-        </message>
-        <message>
-            <source>Uncheck All</source>
-            <translation>Tout décocher</translation>
-        </message>
-        <message>
-            <source>Check selected</source>
-            <translation>Cocher la sélection</translation>
-        </message>
-        <message>
-            <source>Uncheck selected</source>
-            <translation>Décocher la sélection</translation>
-        </message>
-        <message>
-            <source>Show in folder</source>
-            <translation>Afficher dans le dossier</translation>
-        </message>
-    </context>
-    <context>
-        <name>CGeneralWidget</name>
-        <message>
-            <source>English</source>
-            <translation>Anglais</translation>
-        </message>
-        <message>
-            <source>German</source>
-            <translation>Allemand</translation>
-        </message>
-        <message>
-            <source>Japanese</source>
-            <translation>Japonais</translation>
-        </message>
-        <message>
-            <source>Russian</source>
-            <translation>Russe</translation>
-        </message>
-        <message>
-            <source>Spainsh</source>
-            <translation>Espagnol</translation>
-        </message>
-        <message>
-            <source>Brazil</source>
-            <translation>Portugais (BR)</translation>
-        </message>
-        <message>
-            <source>Arabic</source>
-            <translation>Arabe</translation>
-        </message>
-        <message>
-            <source>Language:</source>
-            <translation>Langue :</translation>
-        </message>
-        <message>
-            <source>Fix:</source>
-            <translation>Corriger :</translation>
-        </message>
-        <message>
-            <source>Songs Without Album Artwork</source>
-            <translation>Morceaux sans pochette d'album</translation>
-        </message>
-        <message>
-            <source>Songs Without Artist</source>
-            <translation>Morceaux sans artiste</translation>
-        </message>
-        <message>
-            <source>Songs Without Album</source>
-            <translation>Morceaux sans album</translation>
-        </message>
-        <message>
-            <source>Songs Without Original Files</source>
-            <translation>Morceaux sans fichier d'origine</translation>
-        </message>
-        <message>
-            <source>Replace original songs meta</source>
-            <translation>Remplacer les métadonnées d'origine</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Titre</translation>
-        </message>
-        <message>
-            <source>Artist</source>
-            <translation>Artiste</translation>
-        </message>
-        <message>
-            <source>Album</source>
-            <translation>Album</translation>
-        </message>
-        <message>
-            <source>Year</source>
-            <translation>Année</translation>
-        </message>
-        <message>
-            <source>Genre</source>
-            <translation>Genre</translation>
-        </message>
-        <message>
-            <source>     Replace original songs meta with the new information from our server.
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>Taille du fichier</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Match Degree: </source>
+        <translation>Correspondance : </translation>
+    </message>
+    <message>
+        <source>   Show Remove History</source>
+        <translation>   Historique</translation>
+    </message>
+</context>
+<context>
+    <name>CDuptOptWidget</name>
+    <message>
+        <source>    Name</source>
+        <translation>    Nom</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Chemin</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Taille du fichier</translation>
+    </message>
+    <message>
+        <source>Scan iTunes</source>
+        <translation>Analyser iTunes</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Open Files And Folders</source>
+        <translation>Ouvrir des fichiers et dossiers</translation>
+    </message>
+    <message>
+        <source>Music Files(%1)</source>
+        <translation>Fichiers musicaux(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CFailedTreeWidget</name>
+    <message>
+        <source>Check All</source>
+        <translation>Tout cocher</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Tout décocher</translation>
+    </message>
+    <message>
+        <source>Check selected</source>
+        <translation>Cocher la sélection</translation>
+    </message>
+    <message>
+        <source>Uncheck selected</source>
+        <translation>Décocher la sélection</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>CGeneralWidget</name>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Spainsh</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Portugais (BR)</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabe</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <source>Fix:</source>
+        <translation>Corriger :</translation>
+    </message>
+    <message>
+        <source>Songs Without Album Artwork</source>
+        <translation>Morceaux sans pochette d&apos;album</translation>
+    </message>
+    <message>
+        <source>Songs Without Artist</source>
+        <translation>Morceaux sans artiste</translation>
+    </message>
+    <message>
+        <source>Songs Without Album</source>
+        <translation>Morceaux sans album</translation>
+    </message>
+    <message>
+        <source>Songs Without Original Files</source>
+        <translation>Morceaux sans fichier d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Replace original songs meta</source>
+        <translation>Remplacer les métadonnées d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artiste</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>     Replace original songs meta with the new information from our server.
      This will help to modify wrong songs meta, and also overwrite some
      personal customized records.</source>
-            <translation>     Remplace les métadonnées d'origine par les nouvelles
+        <translation>     Remplace les métadonnées d&apos;origine par les nouvelles
      informations de notre serveur. Cela corrige les métadonnées
      erronées, mais écrase aussi vos données personnalisées.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CHistoryOptWidget</name>
-        <message>
-            <source>Automatically clear the duplicates removal history that exists over</source>
-            <translation>Effacer automatiquement l'historique au-delà de</translation>
-        </message>
-        <message>
-            <source>day(s).</source>
-            <translation>jour(s).</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>CLabelArtwork</name>
-        <message>
-            <source>Playback failure!</source>
-            <translation>Échec de la lecture !</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMainUI</name>
-        <message>
-            <source>Music List Score: </source>
-            <translation>Score de la liste : </translation>
-        </message>
-        <message>
-            <source>Scanning Library: </source>
-            <translation>Parcours de la bibliothèque : </translation>
-        </message>
-        <message>
-            <source>Refix</source>
-            <translation>Corriger à nouveau</translation>
-        </message>
-        <message>
-            <source>You can </source>
-            <translation>Vous pouvez </translation>
-        </message>
-        <message>
-            <source>Apply Result</source>
-            <translation>appliquer le résultat</translation>
-        </message>
-        <message>
-            <source> now, or </source>
-            <translation> maintenant, ou </translation>
-        </message>
-        <message>
-            <source>Save Project</source>
-            <translation>enregistrer le projet</translation>
-        </message>
-        <message>
-            <source> to continue next time.</source>
-            <translation> pour continuer plus tard.</translation>
-        </message>
-        <message>
-            <source>   Pause</source>
-            <translation>   Pause</translation>
-        </message>
-        <message>
-            <source>   Fix All</source>
-            <translation>   Tout corriger</translation>
-        </message>
-        <message>
-            <source>Apply</source>
-            <translation>Appliquer</translation>
-        </message>
-        <message>
-            <source>  Try Again</source>
-            <translation>  Réessayer</translation>
-        </message>
-        <message>
-            <source>   Scan</source>
-            <translation>   Analyser</translation>
-        </message>
-        <message>
-            <source>   Remove</source>
-            <translation>   Supprimer</translation>
-        </message>
-        <message>
-            <source>  Home</source>
-            <translation>  Accueil</translation>
-        </message>
-        <message>
-            <source>Welcome!</source>
-            <translation>Bienvenue !</translation>
-        </message>
-        <message>
-            <source>Tidewell is the only tool you need to tidy your music library!</source>
-            <translation>Tidewell est le seul outil dont vous avez besoin pour ranger votre bibliothèque musicale !</translation>
-        </message>
-        <message>
-            <source>Library Music</source>
-            <translation>Musique de la bibliothèque</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Pause</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Continuer</translation>
-        </message>
-        <message>
-            <source>Homepage</source>
-            <translation>Site web</translation>
-        </message>
-        <message>
-            <source>Help</source>
-            <translation>Aide</translation>
-        </message>
-        <message>
-            <source>Support</source>
-            <translation>Assistance</translation>
-        </message>
-        <message>
-            <source>EULA</source>
-            <translation>Contrat de licence</translation>
-        </message>
-        <message>
-            <source>Bug Report</source>
-            <translation>Signaler un bug</translation>
-        </message>
-        <message>
-            <source>Check for updates</source>
-            <translation>Rechercher des mises à jour</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>À propos</translation>
-        </message>
-        <message>
-            <source>Preferences</source>
-            <translation>Préférences</translation>
-        </message>
-        <message>
-            <source> </source>
-            <translation> </translation>
-        </message>
-        <message>
-            <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
-            <translation>Laissez Tidewell supprimer les doublons de votre bibliothèque musicale !</translation>
-        </message>
-        <message>
-            <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
-            <translation>Déposez ou ajoutez des fichiers pour trouver les doublons.</translation>
-        </message>
-        <message>
-            <source>   Continue</source>
-            <translation>   Continuer</translation>
-        </message>
-        <message>
-            <source>Paused. Wanna continue and explore the world of music?</source>
-            <translation>En pause. On continue à explorer le monde de la musique ?</translation>
-        </message>
-        <message>
-            <source>Loading, please wait...</source>
-            <translation>Chargement, veuillez patienter...</translation>
-        </message>
-        <message>
-            <source>%1  %2  %3</source>
-            <translation>%1  %2  %3</translation>
-        </message>
-        <message>
-            <source>Analyzing Library: </source>
-            <translation>Analyse de la bibliothèque : </translation>
-        </message>
-        <message>
-            <source>Paused.</source>
-            <translation>En pause.</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Album Artwork: %1</source>
-            <translation>Correction des morceaux sans pochette : %1</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Album: %1</source>
-            <translation>Correction des morceaux sans album : %1</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Artist: %1</source>
-            <translation>Correction des morceaux sans artiste : %1</translation>
-        </message>
-        <message>
-            <source>Fixing unrecognized song: %1</source>
-            <translation>Correction du morceau non reconnu : %1</translation>
-        </message>
-        <message>
-            <source>Continue to fix, please wait a moment.</source>
-            <translation>La correction continue, veuillez patienter.</translation>
-        </message>
-        <message>
-            <source>Paused. Wanna continue and experience a new library?</source>
-            <translation>En pause. On continue pour découvrir une bibliothèque toute neuve ?</translation>
-        </message>
-        <message>
-            <source>Applying the results, please wait a moment.</source>
-            <translation>Application des résultats, veuillez patienter.</translation>
-        </message>
-        <message>
-            <source>Removing duplicates music, please wait...</source>
-            <translation>Suppression des doublons, veuillez patienter...</translation>
-        </message>
-        <message>
-            <source>Continue to apply the results,please wait a moment.</source>
-            <translation>L'application des résultats continue, veuillez patienter.</translation>
-        </message>
-        <message>
-            <source>Uh, mess library. It is urgent to clean up your music now. Let's start.</source>
-            <translation>Aïe, quel désordre. Il est urgent de ranger votre musique. C'est parti.</translation>
-        </message>
-        <message>
-            <source>Dear, how mess your library is. May I help you clean up it?</source>
-            <translation>Oh là là, quel désordre dans votre bibliothèque. Je peux vous aider à la ranger ?</translation>
-        </message>
-        <message>
-            <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
-            <translation>Oups, la bibliothèque est en plein chaos ! Rangez-la dès maintenant.</translation>
-        </message>
-        <message>
-            <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
-            <translation>Ça a l'air correct, mais la bibliothèque semble incomplète. Pourquoi ne pas tout corriger ?</translation>
-        </message>
-        <message>
-            <source>Looks OK but you'd better clean up your library soon. Why not let me help you, darling?</source>
-            <translation>Ça va, mais vous devriez ranger votre bibliothèque bientôt. Je peux vous aider, mon cher ?</translation>
-        </message>
-        <message>
-            <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
-            <translation>Oh, prenez le temps de soigner vos jolis morceaux. Ils ont besoin de votre attention.</translation>
-        </message>
-        <message>
-            <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
-            <translation>Belle bibliothèque. Un petit effort la rendra encore plus charmante. Corrigez tout.</translation>
-        </message>
-        <message>
-            <source>How considerate you are. I can not wait to listen to them any more.</source>
-            <translation>Quelle attention ! J'ai hâte de les écouter.</translation>
-        </message>
-        <message>
-            <source>I can't believe!  You get such a good result. Wanna break the record?</source>
-            <translation>Incroyable !  Un si bon résultat. Envie de battre le record ?</translation>
-        </message>
-        <message>
-            <source>Almost perfect. Only one click will organize them well. Just go!</source>
-            <translation>Presque parfait. Un seul clic suffit pour tout ranger. Allez-y !</translation>
-        </message>
-        <message>
-            <source>You won't believe me. Few songs are incomplete. Just one click will recover them.</source>
-            <translation>Vous ne me croirez pas : peu de morceaux sont incomplets. Un clic suffit à les réparer.</translation>
-        </message>
-        <message>
-            <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
-            <translation>Excellent. Mais j’ai le pouvoir magique de faire encore mieux. On essaie ?</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-            <translation>%1 morceau(x) analysé(s), %2 sans pochette.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-            <translation>%1 morceau(x) sans pochette corrigé(s). Encore %2 non corrigé(s).</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-            <translation>%1 morceau(x) analysé(s), %2 sans artiste.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-            <translation>%1 morceau(x) sans artiste corrigé(s). Encore %2 non corrigé(s).</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without album.</source>
-            <translation>%1 morceau(x) analysé(s), %2 sans album.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-            <translation>%1 morceau(x) sans album corrigé(s). Encore %2 non corrigé(s).</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-            <translation>%1 morceau(x) analysé(s), %2 non modifiable(s). Vérifiez qu'ils existent sur votre ordinateur.</translation>
-        </message>
-        <message>
-            <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-            <translation>%1 morceau(x) non modifiable(s) non corrigé(s)，vérifiez qu'ils existent sur votre ordinateur.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-            <translation>%1 problème(s) corrigé(s). Encore %2 morceau(x) non reconnu(s).</translation>
-        </message>
-        <message>
-            <source>Congrats! Your library looks great now. You can apply all the results now.</source>
-            <translation>Bravo ! Votre bibliothèque est superbe. Vous pouvez appliquer tous les résultats.</translation>
-        </message>
-        <message>
-            <source>Relax now. Let me take you to start a great music feast.</source>
-            <translation>Détendez-vous. Place à un grand festin musical.</translation>
-        </message>
-        <message>
-            <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
-            <translation>Bien joué. Vous avez battu la plupart des autres ordinateurs. Profitez de votre musique.</translation>
-        </message>
-        <message>
-            <source>Results applyed.</source>
-            <translation>Résultats appliqués.</translation>
-        </message>
-        <message>
-            <source>Results applyed. You can try fix again.</source>
-            <translation>Résultats appliqués. Vous pouvez relancer la correction.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-            <translation>%1 morceau(x) et %2 problème(s) corrigés. Encore %3 problème(s) non corrigé(s).</translation>
-        </message>
-        <message>
-            <source>Congratulations, your music library is 100% cleaned!</source>
-            <translation>Félicitations, votre bibliothèque musicale est propre à 100 % !</translation>
-        </message>
-        <message>
-            <source>Return</source>
-            <translation>Retour</translation>
-        </message>
-        <message>
-            <source>Hah, no duplicaites on your PC. Satisfied?</source>
-            <translation>Ha, aucun doublon sur votre PC. Satisfait ?</translation>
-        </message>
-        <message>
-            <source>Huh! I'm having a day off--no duplicates found today.</source>
-            <translation>Tiens ! Jour de congé : aucun doublon aujourd'hui.</translation>
-        </message>
-        <message>
-            <source>We're double checked everything. You're clear now.</source>
-            <translation>Nous avons tout vérifié deux fois. Tout est en ordre.</translation>
-        </message>
-        <message>
-            <source>You won't believe me, but there are no duplicates on your PC.</source>
-            <translation>Vous ne me croirez pas, mais il n'y a aucun doublon sur votre PC.</translation>
-        </message>
-        <message>
-            <source>Wow. It looks like someone knew I'll scan all files and cleaned them up in advance.</source>
-            <translation>Waouh. On dirait que quelqu'un savait que j'allais tout analyser et a rangé avant.</translation>
-        </message>
-        <message>
-            <source>Unbelievable! No unrecognized songs or duplicates found!</source>
-            <translation>Incroyable ! Aucun morceau non reconnu ni doublon !</translation>
-        </message>
-        <message>
-            <source>Hah, nothing found. You must be playing "hide-and-seek" with me.</source>
-            <translation>Ha, rien trouvé. Vous jouez à « cache-cache » avec moi, c'est ça ?</translation>
-        </message>
-        <message>
-            <source>No songs detected in iTunes. Please check and try again.</source>
-            <translation>Aucun morceau détecté dans iTunes. Vérifiez et réessayez.</translation>
-        </message>
-        <message>
-            <source>No music files found. Please go back and try again.</source>
-            <translation>Aucun fichier musical trouvé. Revenez en arrière et réessayez.</translation>
-        </message>
-        <message>
-            <source>Invalid project file. Please go back and try again.</source>
-            <translation>Fichier de projet non valide. Revenez en arrière et réessayez.</translation>
-        </message>
-        <message>
-            <source>Congratulations! Duplicates has been removed successfully.</source>
-            <translation>Félicitations ! Les doublons ont bien été supprimés.</translation>
-        </message>
-        <message>
-            <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-            <translation>%1 doublon(s) supprimé(s). En cas de doute, vous pouvez annuler la suppression.</translation>
-        </message>
-        <message>
-            <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
-            <translation>Doublons trouvés. Je vous aide à les supprimer pour garder une bibliothèque propre.</translation>
-        </message>
-        <message>
-            <source>Dear, why not let me help you clean up duplicates immediately?</source>
-            <translation>Et si je vous aidais à supprimer les doublons tout de suite ?</translation>
-        </message>
-        <message>
-            <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
-            <translation>Des doublons sont apparus. On les range pour une bibliothèque propre ?</translation>
-        </message>
-        <message>
-            <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
-            <translation>Doublons trouvés. Cliquez sur Supprimer pour les éliminer facilement.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), found %2 duplicates.</source>
-            <translation>%1 morceau(x) analysé(s), %2 doublon(s) trouvé(s).</translation>
-        </message>
-        <message>
-            <source>Save Result</source>
-            <translation>Enregistrer le résultat</translation>
-        </message>
-        <message>
-            <source>The project could not be saved. Please choose another folder and try again.</source>
-            <translation>Impossible d'enregistrer le projet. Choisissez un autre dossier et réessayez.</translation>
-        </message>
-        <message>
-            <source>Select Library XML File</source>
-            <translation>Choisir le XML</translation>
-        </message>
-        <message>
-            <source>Start to Clean iTunes</source>
-            <translation>Nettoyer iTunes</translation>
-        </message>
-        <message>
-            <source>Tidewell is cleaning up duplicate songs.</source>
-            <translation>Tidewell supprime les morceaux en double.</translation>
-        </message>
-        <message>
-            <source>Continue to scan music library,please wait a moment.</source>
-            <translation>L'analyse de la bibliothèque continue, veuillez patienter.</translation>
-        </message>
-        <message>
-            <source>Do you want to apply new results?</source>
-            <translation>Voulez-vous appliquer les nouveaux résultats ?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>Ignore</source>
-            <translation>Ignorer</translation>
-        </message>
-        <message>
-            <source>Oops! An error occurred in loading iTunes
+    </message>
+</context>
+<context>
+    <name>CHistoryOptWidget</name>
+    <message>
+        <source>Automatically clear the duplicates removal history that exists over</source>
+        <translation>Effacer automatiquement l&apos;historique au-delà de</translation>
+    </message>
+    <message>
+        <source>day(s).</source>
+        <translation>jour(s).</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CLabelArtwork</name>
+    <message>
+        <source>Playback failure!</source>
+        <translation>Échec de la lecture !</translation>
+    </message>
+</context>
+<context>
+    <name>CListWidget</name>
+    <message>
+        <source>Check All</source>
+        <translation>Tout cocher</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Tout décocher</translation>
+    </message>
+    <message>
+        <source>Check selected</source>
+        <translation>Cocher la sélection</translation>
+    </message>
+    <message>
+        <source>Uncheck selected</source>
+        <translation>Décocher la sélection</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>CMainUI</name>
+    <message>
+        <source>Music List Score: </source>
+        <translation>Score de la liste : </translation>
+    </message>
+    <message>
+        <source>Scanning Library: </source>
+        <translation>Parcours de la bibliothèque : </translation>
+    </message>
+    <message>
+        <source>Refix</source>
+        <translation>Corriger à nouveau</translation>
+    </message>
+    <message>
+        <source>You can </source>
+        <translation>Vous pouvez </translation>
+    </message>
+    <message>
+        <source>Apply Result</source>
+        <translation>appliquer le résultat</translation>
+    </message>
+    <message>
+        <source> now, or </source>
+        <translation> maintenant, ou </translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>enregistrer le projet</translation>
+    </message>
+    <message>
+        <source> to continue next time.</source>
+        <translation> pour continuer plus tard.</translation>
+    </message>
+    <message>
+        <source>   Pause</source>
+        <translation>   Pause</translation>
+    </message>
+    <message>
+        <source>   Fix All</source>
+        <translation>   Tout corriger</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>  Try Again</source>
+        <translation>  Réessayer</translation>
+    </message>
+    <message>
+        <source>   Scan</source>
+        <translation>   Analyser</translation>
+    </message>
+    <message>
+        <source>   Remove</source>
+        <translation>   Supprimer</translation>
+    </message>
+    <message>
+        <source>  Home</source>
+        <translation>  Accueil</translation>
+    </message>
+    <message>
+        <source>Welcome!</source>
+        <translation>Bienvenue !</translation>
+    </message>
+    <message>
+        <source>Tidewell is the only tool you need to tidy your music library!</source>
+        <translation>Tidewell est le seul outil dont vous avez besoin pour ranger votre bibliothèque musicale !</translation>
+    </message>
+    <message>
+        <source>Library Music</source>
+        <translation>Musique de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>EULA</source>
+        <translation>Contrat de licence</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>Signaler un bug</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
+        <translation>Laissez Tidewell supprimer les doublons de votre bibliothèque musicale !</translation>
+    </message>
+    <message>
+        <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
+        <translation>Déposez ou ajoutez des fichiers pour trouver les doublons.</translation>
+    </message>
+    <message>
+        <source>   Continue</source>
+        <translation>   Continuer</translation>
+    </message>
+    <message>
+        <source>Paused. Wanna continue and explore the world of music?</source>
+        <translation>En pause. On continue à explorer le monde de la musique ?</translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation>Chargement, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3</source>
+        <translation>%1  %2  %3</translation>
+    </message>
+    <message>
+        <source>Analyzing Library: </source>
+        <translation>Analyse de la bibliothèque : </translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pause.</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Album Artwork: %1</source>
+        <translation>Correction des morceaux sans pochette : %1</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Album: %1</source>
+        <translation>Correction des morceaux sans album : %1</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Artist: %1</source>
+        <translation>Correction des morceaux sans artiste : %1</translation>
+    </message>
+    <message>
+        <source>Fixing unrecognized song: %1</source>
+        <translation>Correction du morceau non reconnu : %1</translation>
+    </message>
+    <message>
+        <source>Continue to fix, please wait a moment.</source>
+        <translation>La correction continue, veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>Paused. Wanna continue and experience a new library?</source>
+        <translation>En pause. On continue pour découvrir une bibliothèque toute neuve ?</translation>
+    </message>
+    <message>
+        <source>Applying the results, please wait a moment.</source>
+        <translation>Application des résultats, veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>Removing duplicates music, please wait...</source>
+        <translation>Suppression des doublons, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Continue to apply the results,please wait a moment.</source>
+        <translation>L&apos;application des résultats continue, veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>Uh, mess library. It is urgent to clean up your music now. Let&apos;s start.</source>
+        <translation>Aïe, quel désordre. Il est urgent de ranger votre musique. C&apos;est parti.</translation>
+    </message>
+    <message>
+        <source>Dear, how mess your library is. May I help you clean up it?</source>
+        <translation>Oh là là, quel désordre dans votre bibliothèque. Je peux vous aider à la ranger ?</translation>
+    </message>
+    <message>
+        <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
+        <translation>Oups, la bibliothèque est en plein chaos ! Rangez-la dès maintenant.</translation>
+    </message>
+    <message>
+        <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
+        <translation>Ça a l&apos;air correct, mais la bibliothèque semble incomplète. Pourquoi ne pas tout corriger ?</translation>
+    </message>
+    <message>
+        <source>Looks OK but you&apos;d better clean up your library soon. Why not let me help you, darling?</source>
+        <translation>Ça va, mais vous devriez ranger votre bibliothèque bientôt. Je peux vous aider, mon cher ?</translation>
+    </message>
+    <message>
+        <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
+        <translation>Oh, prenez le temps de soigner vos jolis morceaux. Ils ont besoin de votre attention.</translation>
+    </message>
+    <message>
+        <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
+        <translation>Belle bibliothèque. Un petit effort la rendra encore plus charmante. Corrigez tout.</translation>
+    </message>
+    <message>
+        <source>How considerate you are. I can not wait to listen to them any more.</source>
+        <translation>Quelle attention ! J&apos;ai hâte de les écouter.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t believe!  You get such a good result. Wanna break the record?</source>
+        <translation>Incroyable !  Un si bon résultat. Envie de battre le record ?</translation>
+    </message>
+    <message>
+        <source>Almost perfect. Only one click will organize them well. Just go!</source>
+        <translation>Presque parfait. Un seul clic suffit pour tout ranger. Allez-y !</translation>
+    </message>
+    <message>
+        <source>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</source>
+        <translation>Vous ne me croirez pas : peu de morceaux sont incomplets. Un clic suffit à les réparer.</translation>
+    </message>
+    <message>
+        <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
+        <translation>Excellent. Mais j’ai le pouvoir magique de faire encore mieux. On essaie ?</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
+        <translation>%1 morceau(x) analysé(s), %2 sans pochette.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
+        <translation>%1 morceau(x) sans pochette corrigé(s). Encore %2 non corrigé(s).</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
+        <translation>%1 morceau(x) analysé(s), %2 sans artiste.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
+        <translation>%1 morceau(x) sans artiste corrigé(s). Encore %2 non corrigé(s).</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without album.</source>
+        <translation>%1 morceau(x) analysé(s), %2 sans album.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
+        <translation>%1 morceau(x) sans album corrigé(s). Encore %2 non corrigé(s).</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
+        <translation>%1 morceau(x) analysé(s), %2 non modifiable(s). Vérifiez qu&apos;ils existent sur votre ordinateur.</translation>
+    </message>
+    <message>
+        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>%1 morceau(x) non modifiable(s) non corrigé(s)，vérifiez qu&apos;ils existent sur votre ordinateur.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
+        <translation>%1 problème(s) corrigé(s). Encore %2 morceau(x) non reconnu(s).</translation>
+    </message>
+    <message>
+        <source>Congrats! Your library looks great now. You can apply all the results now.</source>
+        <translation>Bravo ! Votre bibliothèque est superbe. Vous pouvez appliquer tous les résultats.</translation>
+    </message>
+    <message>
+        <source>Relax now. Let me take you to start a great music feast.</source>
+        <translation>Détendez-vous. Place à un grand festin musical.</translation>
+    </message>
+    <message>
+        <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
+        <translation>Bien joué. Vous avez battu la plupart des autres ordinateurs. Profitez de votre musique.</translation>
+    </message>
+    <message>
+        <source>Results applyed.</source>
+        <translation>Résultats appliqués.</translation>
+    </message>
+    <message>
+        <source>Results applyed. You can try fix again.</source>
+        <translation>Résultats appliqués. Vous pouvez relancer la correction.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
+        <translation>%1 morceau(x) et %2 problème(s) corrigés. Encore %3 problème(s) non corrigé(s).</translation>
+    </message>
+    <message>
+        <source>Congratulations, your music library is 100% cleaned!</source>
+        <translation>Félicitations, votre bibliothèque musicale est propre à 100 % !</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Hah, no duplicaites on your PC. Satisfied?</source>
+        <translation>Ha, aucun doublon sur votre PC. Satisfait ?</translation>
+    </message>
+    <message>
+        <source>Huh! I&apos;m having a day off--no duplicates found today.</source>
+        <translation>Tiens ! Jour de congé : aucun doublon aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>We&apos;re double checked everything. You&apos;re clear now.</source>
+        <translation>Nous avons tout vérifié deux fois. Tout est en ordre.</translation>
+    </message>
+    <message>
+        <source>You won&apos;t believe me, but there are no duplicates on your PC.</source>
+        <translation>Vous ne me croirez pas, mais il n&apos;y a aucun doublon sur votre PC.</translation>
+    </message>
+    <message>
+        <source>Wow. It looks like someone knew I&apos;ll scan all files and cleaned them up in advance.</source>
+        <translation>Waouh. On dirait que quelqu&apos;un savait que j&apos;allais tout analyser et a rangé avant.</translation>
+    </message>
+    <message>
+        <source>Unbelievable! No unrecognized songs or duplicates found!</source>
+        <translation>Incroyable ! Aucun morceau non reconnu ni doublon !</translation>
+    </message>
+    <message>
+        <source>Hah, nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
+        <translation>Ha, rien trouvé. Vous jouez à « cache-cache » avec moi, c&apos;est ça ?</translation>
+    </message>
+    <message>
+        <source>No songs detected in iTunes. Please check and try again.</source>
+        <translation>Aucun morceau détecté dans iTunes. Vérifiez et réessayez.</translation>
+    </message>
+    <message>
+        <source>No music files found. Please go back and try again.</source>
+        <translation>Aucun fichier musical trouvé. Revenez en arrière et réessayez.</translation>
+    </message>
+    <message>
+        <source>Invalid project file. Please go back and try again.</source>
+        <translation>Fichier de projet non valide. Revenez en arrière et réessayez.</translation>
+    </message>
+    <message>
+        <source>Congratulations! Duplicates has been removed successfully.</source>
+        <translation>Félicitations ! Les doublons ont bien été supprimés.</translation>
+    </message>
+    <message>
+        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>%1 doublon(s) supprimé(s). En cas de doute, vous pouvez annuler la suppression.</translation>
+    </message>
+    <message>
+        <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
+        <translation>Doublons trouvés. Je vous aide à les supprimer pour garder une bibliothèque propre.</translation>
+    </message>
+    <message>
+        <source>Dear, why not let me help you clean up duplicates immediately?</source>
+        <translation>Et si je vous aidais à supprimer les doublons tout de suite ?</translation>
+    </message>
+    <message>
+        <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
+        <translation>Des doublons sont apparus. On les range pour une bibliothèque propre ?</translation>
+    </message>
+    <message>
+        <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
+        <translation>Doublons trouvés. Cliquez sur Supprimer pour les éliminer facilement.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), found %2 duplicates.</source>
+        <translation>%1 morceau(x) analysé(s), %2 doublon(s) trouvé(s).</translation>
+    </message>
+    <message>
+        <source>Save Result</source>
+        <translation>Enregistrer le résultat</translation>
+    </message>
+    <message>
+        <source>The project could not be saved. Please choose another folder and try again.</source>
+        <translation>Impossible d&apos;enregistrer le projet. Choisissez un autre dossier et réessayez.</translation>
+    </message>
+    <message>
+        <source>Select Library XML File</source>
+        <translation>Choisir le XML</translation>
+    </message>
+    <message>
+        <source>Start to Clean iTunes</source>
+        <translation>Nettoyer iTunes</translation>
+    </message>
+    <message>
+        <source>Tidewell is cleaning up duplicate songs.</source>
+        <translation>Tidewell supprime les morceaux en double.</translation>
+    </message>
+    <message>
+        <source>Continue to scan music library,please wait a moment.</source>
+        <translation>L&apos;analyse de la bibliothèque continue, veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply new results?</source>
+        <translation>Voulez-vous appliquer les nouveaux résultats ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Oops! An error occurred in loading iTunes
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-            <translation>Oups ! Erreur lors du chargement de la bibliothèque
+        <translation>Oups ! Erreur lors du chargement de la bibliothèque
 iTunes. Dans iTunes, activez : Préférences&gt;
 Avancé&gt;Partager le fichier XML de la bibliothèque
-avec d'autres applications, puis cliquez sur Réessayer.</translation>
-        </message>
-        <message>
-            <source>Scanning music, please wait a moment...</source>
-            <translation>Analyse de la musique, veuillez patienter...</translation>
-        </message>
-        <message>
-            <source>Preparing report, please wait a moment...</source>
-            <translation>Préparation du rapport, veuillez patienter...</translation>
-        </message>
-        <message>
-            <source>Unbelievable, no music files found! Wanna try again?</source>
-            <translation>Incroyable, aucun fichier musical trouvé ! On réessaie ?</translation>
-        </message>
-        <message>
-            <source>Hah,nothing found. You must be playing "hide-and-seek" with me.</source>
-            <translation>Ha, rien trouvé. Vous jouez à « cache-cache » avec moi, c'est ça ?</translation>
-        </message>
-        <message>
-            <source>Congratulations, music library cleaning finished!</source>
-            <translation>Félicitations, le nettoyage de la bibliothèque est terminé !</translation>
-        </message>
-        <message>
-            <source>Processing failed songs list, please wait...</source>
-            <translation>Traitement de la liste des morceaux en échec, veuillez patienter...</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to replace songs meta
+avec d&apos;autres applications, puis cliquez sur Réessayer.</translation>
+    </message>
+    <message>
+        <source>Scanning music, please wait a moment...</source>
+        <translation>Analyse de la musique, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Preparing report, please wait a moment...</source>
+        <translation>Préparation du rapport, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Unbelievable, no music files found! Wanna try again?</source>
+        <translation>Incroyable, aucun fichier musical trouvé ! On réessaie ?</translation>
+    </message>
+    <message>
+        <source>Hah,nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
+        <translation>Ha, rien trouvé. Vous jouez à « cache-cache » avec moi, c&apos;est ça ?</translation>
+    </message>
+    <message>
+        <source>Congratulations, music library cleaning finished!</source>
+        <translation>Félicitations, le nettoyage de la bibliothèque est terminé !</translation>
+    </message>
+    <message>
+        <source>Processing failed songs list, please wait...</source>
+        <translation>Traitement de la liste des morceaux en échec, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to replace songs meta
 and apply the result?</source>
-            <translation>Voulez-vous vraiment remplacer les métadonnées
+        <translation>Voulez-vous vraiment remplacer les métadonnées
 et appliquer le résultat ?</translation>
-        </message>
-        <message>
-            <source>Yes</source>
-            <translation>Oui</translation>
-        </message>
-        <message>
-            <source>No</source>
-            <translation>Non</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to back to Home?</source>
-            <translation>Voulez-vous vraiment revenir à l'accueil ?</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
-            <translation>Voulez-vous vraiment revenir à l'accueil ? Les résultats de l'analyse ne seront pas enregistrés.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMessgboxEx</name>
-        <message>
-            <source>Are you sure you want to remove the duplicates?
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to back to Home?</source>
+        <translation>Voulez-vous vraiment revenir à l&apos;accueil ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
+        <translation>Voulez-vous vraiment revenir à l&apos;accueil ? Les résultats de l&apos;analyse ne seront pas enregistrés.</translation>
+    </message>
+</context>
+<context>
+    <name>CMessgboxEx</name>
+    <message>
+        <source>Are you sure you want to remove the duplicates?
 </source>
-            <translation>Voulez-vous vraiment supprimer les doublons ?
+        <translation>Voulez-vous vraiment supprimer les doublons ?
 </translation>
-        </message>
-        <message>
-            <source>Don't show it again.</source>
-            <translation>Ne plus afficher.</translation>
-        </message>
-        <message>
-            <source>Remove</source>
-            <translation>Supprimer</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-    </context>
-    <context>
-        <name>CModifyMusicInfo</name>
-        <message>
-            <source>Orginal Tag</source>
-            <translation>Tag d'origine</translation>
-        </message>
-        <message>
-            <source>New Tag</source>
-            <translation>Nouveau tag</translation>
-        </message>
-        <message>
-            <source>Name:</source>
-            <translation>Titre :</translation>
-        </message>
-        <message>
-            <source>Artist:</source>
-            <translation>Artiste :</translation>
-        </message>
-        <message>
-            <source>Album:</source>
-            <translation>Album :</translation>
-        </message>
-        <message>
-            <source>Year:</source>
-            <translation>Année :</translation>
-        </message>
-        <message>
-            <source>Genre:</source>
-            <translation>Genre :</translation>
-        </message>
-        <message>
-            <source>Please, music title cannot be empty.</source>
-            <translation>Le titre du morceau ne peut pas être vide.</translation>
-        </message>
-        <message>
-            <source>Sorry, the file you dragged-in is not a valid
+    </message>
+    <message>
+        <source>Don&apos;t show it again.</source>
+        <translation>Ne plus afficher.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CModifyMusicInfo</name>
+    <message>
+        <source>Orginal Tag</source>
+        <translation>Tag d&apos;origine</translation>
+    </message>
+    <message>
+        <source>New Tag</source>
+        <translation>Nouveau tag</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artiste :</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album :</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre :</translation>
+    </message>
+    <message>
+        <source>Please, music title cannot be empty.</source>
+        <translation>Le titre du morceau ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file you dragged-in is not a valid
 image file.</source>
-            <translation>Désolé, le fichier déposé n'est pas une
+        <translation>Désolé, le fichier déposé n&apos;est pas une
 image valide.</translation>
-        </message>
-        <message>
-            <source>Sorry, the changes to this song could not be saved.</source>
-            <translation>Désolé, les modifications de ce morceau n'ont pas pu être enregistrées.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNetWidget</name>
-        <message>
-            <source>Proxy type:</source>
-            <translation>Type de proxy :</translation>
-        </message>
-        <message>
-            <source>Proxy host:</source>
-            <translation>Hôte du proxy :</translation>
-        </message>
-        <message>
-            <source>Proxy port:</source>
-            <translation>Port du proxy :</translation>
-        </message>
-        <message>
-            <source>Proxy name:</source>
-            <translation>Nom d'utilisateur :</translation>
-        </message>
-        <message>
-            <source>Proxy password:</source>
-            <translation>Mot de passe :</translation>
-        </message>
-    </context>
-    <context>
-        <name>COption</name>
-        <message>
-            <source>Preferences</source>
-            <translation>Préférences</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>Général</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>Réseau</translation>
-        </message>
-        <message>
-            <source>Update</source>
-            <translation>Mise à jour</translation>
-        </message>
-    </context>
-    <context>
-        <name>CStartUI</name>
-        <message>
-            <source>Start to Clean iTunes</source>
-            <translation>Nettoyer iTunes</translation>
-        </message>
-        <message>
-            <source>Open Music Files</source>
-            <translation>Ouvrir des fichiers musicaux</translation>
-        </message>
-        <message>
-            <source>Load Saved Result</source>
-            <translation>Ouvrir un résultat enregistré</translation>
-        </message>
-        <message>
-            <source>Clean-up Duplicates</source>
-            <translation>Supprimer les doublons</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Paramètres</translation>
-        </message>
-        <message>
-            <source>Facebook</source>
-            <translation>Facebook</translation>
-        </message>
-        <message>
-            <source>Twitter</source>
-            <translation>Twitter</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Continuer</translation>
-        </message>
-        <message>
-            <source>Last fixing project was interrupted
+    </message>
+    <message>
+        <source>Sorry, the changes to this song could not be saved.</source>
+        <translation>Désolé, les modifications de ce morceau n&apos;ont pas pu être enregistrées.</translation>
+    </message>
+</context>
+<context>
+    <name>CNetWidget</name>
+    <message>
+        <source>Proxy type:</source>
+        <translation>Type de proxy :</translation>
+    </message>
+    <message>
+        <source>Proxy host:</source>
+        <translation>Hôte du proxy :</translation>
+    </message>
+    <message>
+        <source>Proxy port:</source>
+        <translation>Port du proxy :</translation>
+    </message>
+    <message>
+        <source>Proxy name:</source>
+        <translation>Nom d&apos;utilisateur :</translation>
+    </message>
+    <message>
+        <source>Proxy password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+</context>
+<context>
+    <name>COption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mise à jour</translation>
+    </message>
+</context>
+<context>
+    <name>CStartUI</name>
+    <message>
+        <source>Start to Clean iTunes</source>
+        <translation>Nettoyer iTunes</translation>
+    </message>
+    <message>
+        <source>Open Music Files</source>
+        <translation>Ouvrir des fichiers musicaux</translation>
+    </message>
+    <message>
+        <source>Load Saved Result</source>
+        <translation>Ouvrir un résultat enregistré</translation>
+    </message>
+    <message>
+        <source>Clean-up Duplicates</source>
+        <translation>Supprimer les doublons</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>Twitter</source>
+        <translation>Twitter</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Last fixing project was interrupted
 unexpectedly. Do you want to continue it?</source>
-            <translation>La dernière correction a été interrompue
+        <translation>La dernière correction a été interrompue
 de façon inattendue. Voulez-vous la reprendre ?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>Open Library.xml</source>
-            <translation>Ouvrir Library.xml</translation>
-        </message>
-        <message>
-            <source>Open Files And Folders</source>
-            <translation>Ouvrir des fichiers et dossiers</translation>
-        </message>
-        <message>
-            <source>Music Files(%1)</source>
-            <translation>Fichiers musicaux(%1)</translation>
-        </message>
-        <message>
-            <source>Open Result File</source>
-            <translation>Ouvrir un fichier de résultat</translation>
-        </message>
-        <message>
-            <source>Select Library XML File</source>
-            <translation>Choisir le XML</translation>
-        </message>
-    </context>
-    <context>
-        <name>CTreeItemTool</name>
-        <message>
-            <source>Skip</source>
-            <translation>Ignorer</translation>
-        </message>
-        <message>
-            <source>Cancel Skip</source>
-            <translation>Ne pas ignorer</translation>
-        </message>
-    </context>
-    <context>
-        <name>CUpdateCheck</name>
-        <message>
-            <source>A new version of %1 found! 
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Open Library.xml</source>
+        <translation>Ouvrir Library.xml</translation>
+    </message>
+    <message>
+        <source>Open Files And Folders</source>
+        <translation>Ouvrir des fichiers et dossiers</translation>
+    </message>
+    <message>
+        <source>Music Files(%1)</source>
+        <translation>Fichiers musicaux(%1)</translation>
+    </message>
+    <message>
+        <source>Open Result File</source>
+        <translation>Ouvrir un fichier de résultat</translation>
+    </message>
+    <message>
+        <source>Select Library XML File</source>
+        <translation>Choisir le XML</translation>
+    </message>
+</context>
+<context>
+    <name>CTreeItemTool</name>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Cancel Skip</source>
+        <translation>Ne pas ignorer</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateCheck</name>
+    <message>
+        <source>A new version of %1 found! 
 Current version: %2
 New version: %3
 
 Would you like to update the product?</source>
-            <translation>Une nouvelle version de %1 est disponible ! 
+        <translation>Une nouvelle version de %1 est disponible ! 
 Version actuelle : %2
 Nouvelle version : %3
 
 Voulez-vous mettre à jour le produit ?</translation>
-        </message>
-        <message>
-            <source>You are using the newest version.</source>
-            <translation>Vous utilisez la dernière version.</translation>
-        </message>
-        <message>
-            <source>Failed to find product record.</source>
-            <translation>Fiche produit introuvable.</translation>
-        </message>
-        <message>
-            <source>Failed to connect the server. 
+    </message>
+    <message>
+        <source>You are using the newest version.</source>
+        <translation>Vous utilisez la dernière version.</translation>
+    </message>
+    <message>
+        <source>Failed to find product record.</source>
+        <translation>Fiche produit introuvable.</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
 Please check the validity of the proxy.</source>
-            <translation>Impossible de se connecter au serveur. 
+        <translation>Impossible de se connecter au serveur. 
 Vérifiez les paramètres du proxy.</translation>
-        </message>
-        <message>
-            <source>Unknown error.</source>
-            <translation>Erreur inconnue.</translation>
-        </message>
-        <message>
-            <source>Download</source>
-            <translation>Télécharger</translation>
-        </message>
-    </context>
-    <context>
-        <name>CUpdateWidget</name>
-        <message>
-            <source>Enable automatic update check.</source>
-            <translation>Rechercher les mises à jour automatiquement.</translation>
-        </message>
-        <message>
-            <source>Update every day</source>
-            <translation>Vérifier chaque jour</translation>
-        </message>
-        <message>
-            <source>Update every week</source>
-            <translation>Vérifier chaque semaine</translation>
-        </message>
-        <message>
-            <source>Update every month</source>
-            <translation>Vérifier chaque mois</translation>
-        </message>
-        <message>
-            <source>Number of days between update checks (At least 1 days)</source>
-            <translation>Jours entre deux vérifications (1 min.)</translation>
-        </message>
-    </context>
-    <context>
-        <name>CWarnMessage</name>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Information</source>
-            <translation>Information</translation>
-        </message>
-        <message>
-            <source>Bug sending failed. Would you like to send the bug via email manually?</source>
-            <translation>L'envoi du rapport a échoué. Voulez-vous l'envoyer vous-même par e-mail ?</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Continuer</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-    </context>
-    <context>
-        <name>Version</name>
-        <message>
-            <source>%1.%2.%3 (Build %4)</source>
-            <translation>%1.%2.%3 (build %4)</translation>
-        </message>
-    </context>
-    <context>
-        <name>WhatsNew</name>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>Update</source>
-            <translation>Mettre à jour</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erreur inconnue.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateWidget</name>
+    <message>
+        <source>Enable automatic update check.</source>
+        <translation>Rechercher les mises à jour automatiquement.</translation>
+    </message>
+    <message>
+        <source>Update every day</source>
+        <translation>Vérifier chaque jour</translation>
+    </message>
+    <message>
+        <source>Update every week</source>
+        <translation>Vérifier chaque semaine</translation>
+    </message>
+    <message>
+        <source>Update every month</source>
+        <translation>Vérifier chaque mois</translation>
+    </message>
+    <message>
+        <source>Number of days between update checks (At least 1 days)</source>
+        <translation>Jours entre deux vérifications (1 min.)</translation>
+    </message>
+</context>
+<context>
+    <name>CWarnMessage</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Bug sending failed. Would you like to send the bug via email manually?</source>
+        <translation>L&apos;envoi du rapport a échoué. Voulez-vous l&apos;envoyer vous-même par e-mail ?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Unknown %1</source>
+        <translation>%1 inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>%1.%2.%3 (Build %4)</source>
+        <translation>%1.%2.%3 (build %4)</translation>
+    </message>
+</context>
+<context>
+    <name>WhatsNew</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+</context>
 </TS>

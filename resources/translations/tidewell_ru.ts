@@ -1,1154 +1,1237 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
-    <context>
-        <name>CAbout</name>
-        <message>
-            <source>About</source>
-            <translation>О программе</translation>
-        </message>
-        <message>
-            <source>Tidewell</source>
-            <translation>Tidewell</translation>
-        </message>
-        <message>
-            <source>Copyright (C) Zavro. All rights reserved.</source>
-            <translation>Copyright (C) Zavro. Все права защищены.</translation>
-        </message>
-        <message>
-            <source>Music database powered by ACRcloud</source>
-            <translation>Музыкальная база данных: ACRcloud</translation>
-        </message>
-        <message>
-            <source>Version:</source>
-            <translation>Версия:</translation>
-        </message>
-        <message>
-            <source>Support:</source>
-            <translation>Поддержка:</translation>
-        </message>
-        <message>
-            <source>Home Page:</source>
-            <translation>Веб-сайт:</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAnalyReport</name>
-        <message>
-            <source>Missing file</source>
-            <translation>Нет файла</translation>
-        </message>
-        <message>
-            <source>No artwork</source>
-            <translation>Нет обложки</translation>
-        </message>
-        <message>
-            <source>No artist</source>
-            <translation>Нет исполнителя</translation>
-        </message>
-        <message>
-            <source>No album</source>
-            <translation>Нет альбома</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Название</translation>
-        </message>
-        <message>
-            <source>Problems</source>
-            <translation>Проблемы</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAnalyzeThread</name>
-        <message>
-            <source>Scanned %1 song(s), found %2 duplicates.</source>
-            <translation>Проверено песен: %1, найдено дубликатов: %2.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CBugReport</name>
-        <message>
-            <source>BugReport</source>
-            <translation>Отчёт об ошибке</translation>
-        </message>
-        <message>
-            <source>Your Name:</source>
-            <translation>Ваше имя:</translation>
-        </message>
-        <message>
-            <source>~description here!</source>
-            <translation>~Опишите проблему здесь!</translation>
-        </message>
-        <message>
-            <source>Report</source>
-            <translation>Отправить</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Invalid e-mail, please enter a correct one.</source>
-            <translation>Неверный адрес эл. почты, введите правильный.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuplicate</name>
-        <message>
-            <source>Name</source>
-            <translation>Название</translation>
-        </message>
-        <message>
-            <source>Path</source>
-            <translation>Путь</translation>
-        </message>
-        <message>
-            <source>    Remove File</source>
-            <translation>    Удалить файл</translation>
-        </message>
-        <message>
-            <source>Size</source>
-            <translation>Размер</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Время</translation>
-        </message>
-        <message>
-            <source> </source>
-            <translation> </translation>
-        </message>
-        <message>
-            <source>Bitrate</source>
-            <translation>Битрейт</translation>
-        </message>
-        <message>
-            <source> duplicates</source>
-            <translation> дубликатов</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to remove all files?</source>
-            <translation>Удалить все файлы?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>ОК</translation>
-        </message>
-        <message>
-            <source>Restore music failed</source>
-            <translation>Не удалось восстановить музыку</translation>
-        </message>
-        <message>
-            <source>Undo remove failed. No remove history found
+<context>
+    <name>CAbout</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Tidewell</source>
+        <translation>Tidewell</translation>
+    </message>
+    <message>
+        <source>Copyright (C) Zavro. All rights reserved.</source>
+        <translation>Copyright (C) Zavro. Все права защищены.</translation>
+    </message>
+    <message>
+        <source>Music database powered by ACRcloud</source>
+        <translation>Музыкальная база данных: ACRcloud</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версия:</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Поддержка:</translation>
+    </message>
+    <message>
+        <source>Home Page:</source>
+        <translation>Веб-сайт:</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalyReport</name>
+    <message>
+        <source>Unrecognized Songs</source>
+        <translation>Нераспознанные песни</translation>
+    </message>
+    <message>
+        <source>Songs Without Album Artwork</source>
+        <translation>Песни без обложки альбома</translation>
+    </message>
+    <message>
+        <source>Songs Without Artist</source>
+        <translation>Песни без исполнителя</translation>
+    </message>
+    <message>
+        <source>Songs Without Album</source>
+        <translation>Песни без альбома</translation>
+    </message>
+    <message>
+        <source>Songs Without Original Files</source>
+        <translation>Песни без исходных файлов</translation>
+    </message>
+    <message>
+        <source>Song title</source>
+        <translation>Название песни</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Артист</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Альбом</translation>
+    </message>
+    <message>
+        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
+        <translation>Исправлено проблем: %1. Не распознано песен: %2.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
+        <translation>Проверено песен: %1, без обложки: %2.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
+        <translation>Исправлено песен без обложки: %1. Не исправлено: %2.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
+        <translation>Проверено песен: %1, без исполнителя: %2.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
+        <translation>Исправлено песен без исполнителя: %1. Не исправлено: %2.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without album.</source>
+        <translation>Проверено песен: %1, без альбома: %2.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
+        <translation>Исправлено песен без альбома: %1. Не исправлено: %2.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
+        <translation>Проверено песен: %1, недоступно для записи: %2. Проверьте, есть ли они на компьютере.</translation>
+    </message>
+    <message>
+        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>Не исправлено песен, недоступных для записи: %1. Проверьте, есть ли они на компьютере.</translation>
+    </message>
+    <message>
+        <source>Congratulations, your music library is 100% cleaned!</source>
+        <translation>Поздравляем, ваша медиатека приведена в порядок на 100%!</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
+        <translation>Исправлено песен: %1, проблем: %2. Не исправлено проблем: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CAnalyzeThread</name>
+    <message>
+        <source>Scanned %1 song(s), found %2 duplicates.</source>
+        <translation>Проверено песен: %1, найдено дубликатов: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReport</name>
+    <message>
+        <source>BugReport</source>
+        <translation>Отчёт об ошибке</translation>
+    </message>
+    <message>
+        <source>Your Name:</source>
+        <translation>Ваше имя:</translation>
+    </message>
+    <message>
+        <source>~description here!</source>
+        <translation>~Опишите проблему здесь!</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Invalid e-mail, please enter a correct one.</source>
+        <translation>Неверный адрес эл. почты, введите правильный.</translation>
+    </message>
+</context>
+<context>
+    <name>CDuplicate</name>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source>    Remove File</source>
+        <translation>    Удалить файл</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Bitrate</source>
+        <translation>Битрейт</translation>
+    </message>
+    <message>
+        <source> duplicates</source>
+        <translation> дубликатов</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove all files?</source>
+        <translation>Удалить все файлы?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Restore music failed</source>
+        <translation>Не удалось восстановить музыку</translation>
+    </message>
+    <message>
+        <source>Undo remove failed. No remove history found
 in the Zavro_Recycle Bin.</source>
-            <translation>Не удалось отменить удаление. В Zavro_Recycle Bin
+        <translation>Не удалось отменить удаление. В Zavro_Recycle Bin
 нет истории удаления.</translation>
-        </message>
-        <message>
-            <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-            <translation>Удалено дубликатов: %1. Если вы не уверены, удаление можно отменить.</translation>
-        </message>
-        <message>
-            <source>Tidewell will clear the duplicates removal
+    </message>
+    <message>
+        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>Удалено дубликатов: %1. Если вы не уверены, удаление можно отменить.</translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
 history that exists over %1 day(s) in %2 seconds.</source>
-            <translation>Через %2 с Tidewell очистит историю удаления
+        <translation>Через %2 с Tidewell очистит историю удаления
 дубликатов старше %1 дн.</translation>
-        </message>
-        <message>
-            <source>Sure</source>
-            <translation>ОК</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuplicateWidget</name>
-        <message>
-            <source>Low</source>
-            <translation>Низкая</translation>
-        </message>
-        <message>
-            <source>Medium</source>
-            <translation>Средняя</translation>
-        </message>
-        <message>
-            <source>High</source>
-            <translation>Высокая</translation>
-        </message>
-        <message>
-            <source>Please choose one scanning
+    </message>
+    <message>
+        <source>Sure</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>CDuplicateWidget</name>
+    <message>
+        <source>Low</source>
+        <translation>Низкая</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокая</translation>
+    </message>
+    <message>
+        <source>Please choose one scanning
 mode to search duplicates.</source>
-            <translation>Выберите способ поиска
+        <translation>Выберите способ поиска
 дубликатов.</translation>
-        </message>
-        <message>
-            <source>Quick Scan</source>
-            <translation>Быстрый поиск</translation>
-        </message>
-        <message>
-            <source>Deep Scan</source>
-            <translation>Глубокий поиск</translation>
-        </message>
-        <message>
-            <source>It might take some time to
+    </message>
+    <message>
+        <source>Quick Scan</source>
+        <translation>Быстрый поиск</translation>
+    </message>
+    <message>
+        <source>Deep Scan</source>
+        <translation>Глубокий поиск</translation>
+    </message>
+    <message>
+        <source>It might take some time to
 determine duplicates with acoustic
 fingerprint. Please be patient.</source>
-            <translation>Поиск дубликатов по акустическому
+        <translation>Поиск дубликатов по акустическому
 отпечатку может занять время.
 Пожалуйста, подождите.</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Название</translation>
-        </message>
-        <message>
-            <source>Artist</source>
-            <translation>Артист</translation>
-        </message>
-        <message>
-            <source>Album</source>
-            <translation>Альбом</translation>
-        </message>
-        <message>
-            <source>File size</source>
-            <translation>Размер файла</translation>
-        </message>
-        <message>
-            <source>Time</source>
-            <translation>Время</translation>
-        </message>
-        <message>
-            <source>Match Degree: </source>
-            <translation>Совпадение: </translation>
-        </message>
-        <message>
-            <source>   Show Remove History</source>
-            <translation>   История удаления</translation>
-        </message>
-    </context>
-    <context>
-        <name>CDuptOptWidget</name>
-        <message>
-            <source>    Name</source>
-            <translation>    Название</translation>
-        </message>
-        <message>
-            <source>Path</source>
-            <translation>Путь</translation>
-        </message>
-        <message>
-            <source>File Size</source>
-            <translation>Размер файла</translation>
-        </message>
-        <message>
-            <source>Scan iTunes</source>
-            <translation>Проверить iTunes</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>Добавить</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Удалить</translation>
-        </message>
-        <message>
-            <source>Open Files And Folders</source>
-            <translation>Открыть файлы и папки</translation>
-        </message>
-        <message>
-            <source>Music Files(%1)</source>
-            <translation>Музыкальные файлы(%1)</translation>
-        </message>
-    </context>
-    <context>
-        <name>CFailedTreeWidget</name>
-        <message>
-            <source>Check All</source>
-            <translation>Выбрать все</translation>
-        </message>
-        <message>
-            <source>Uncheck All</source>
-            <translation>Снять все</translation>
-        </message>
-        <message>
-            <source>Check selected</source>
-            <translation>Отметить выбранные</translation>
-        </message>
-        <message>
-            <source>Uncheck selected</source>
-            <translation>Снять с выбранных</translation>
-        </message>
-        <message>
-            <source>Show in folder</source>
-            <translation>Показать в папке</translation>
-        </message>
-    </context>
-    <context>
-        <name>CGeneralWidget</name>
-        <message>
-            <source>English</source>
-            <translation>Английский</translation>
-        </message>
-        <message>
-            <source>German</source>
-            <translation>Немецкий</translation>
-        </message>
-        <message>
-            <source>Japanese</source>
-            <translation>Японский</translation>
-        </message>
-        <message>
-            <source>Russian</source>
-            <translation>Русский</translation>
-        </message>
-        <message>
-            <source>Spainsh</source>
-            <translation>Испанский</translation>
-        </message>
-        <message>
-            <source>Brazil</source>
-            <translation>Бразильский</translation>
-        </message>
-        <message>
-            <source>Arabic</source>
-            <translation>Арабский</translation>
-        </message>
-        <message>
-            <source>Language:</source>
-            <translation>Язык:</translation>
-        </message>
-        <message>
-            <source>Fix:</source>
-            <translation>Исправлять:</translation>
-        </message>
-        <message>
-            <source>Songs Without Album Artwork</source>
-            <translation>Песни без обложки альбома</translation>
-        </message>
-        <message>
-            <source>Songs Without Artist</source>
-            <translation>Песни без исполнителя</translation>
-        </message>
-        <message>
-            <source>Songs Without Album</source>
-            <translation>Песни без альбома</translation>
-        </message>
-        <message>
-            <source>Songs Without Original Files</source>
-            <translation>Песни без исходных файлов</translation>
-        </message>
-        <message>
-            <source>Replace original songs meta</source>
-            <translation>Заменять исходные метаданные песен</translation>
-        </message>
-        <message>
-            <source>Name</source>
-            <translation>Название</translation>
-        </message>
-        <message>
-            <source>Artist</source>
-            <translation>Артист</translation>
-        </message>
-        <message>
-            <source>Album</source>
-            <translation>Альбом</translation>
-        </message>
-        <message>
-            <source>Year</source>
-            <translation>Год</translation>
-        </message>
-        <message>
-            <source>Genre</source>
-            <translation>Жанр</translation>
-        </message>
-        <message>
-            <source>     Replace original songs meta with the new information from our server.
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Артист</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Альбом</translation>
+    </message>
+    <message>
+        <source>File size</source>
+        <translation>Размер файла</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Match Degree: </source>
+        <translation>Совпадение: </translation>
+    </message>
+    <message>
+        <source>   Show Remove History</source>
+        <translation>   История удаления</translation>
+    </message>
+</context>
+<context>
+    <name>CDuptOptWidget</name>
+    <message>
+        <source>    Name</source>
+        <translation>    Название</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Путь</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Размер файла</translation>
+    </message>
+    <message>
+        <source>Scan iTunes</source>
+        <translation>Проверить iTunes</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Open Files And Folders</source>
+        <translation>Открыть файлы и папки</translation>
+    </message>
+    <message>
+        <source>Music Files(%1)</source>
+        <translation>Музыкальные файлы(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CFailedTreeWidget</name>
+    <message>
+        <source>Check All</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Снять все</translation>
+    </message>
+    <message>
+        <source>Check selected</source>
+        <translation>Отметить выбранные</translation>
+    </message>
+    <message>
+        <source>Uncheck selected</source>
+        <translation>Снять с выбранных</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Показать в папке</translation>
+    </message>
+</context>
+<context>
+    <name>CGeneralWidget</name>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Японский</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Spainsh</source>
+        <translation>Испанский</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Бразильский</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Арабский</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Язык:</translation>
+    </message>
+    <message>
+        <source>Fix:</source>
+        <translation>Исправлять:</translation>
+    </message>
+    <message>
+        <source>Songs Without Album Artwork</source>
+        <translation>Песни без обложки альбома</translation>
+    </message>
+    <message>
+        <source>Songs Without Artist</source>
+        <translation>Песни без исполнителя</translation>
+    </message>
+    <message>
+        <source>Songs Without Album</source>
+        <translation>Песни без альбома</translation>
+    </message>
+    <message>
+        <source>Songs Without Original Files</source>
+        <translation>Песни без исходных файлов</translation>
+    </message>
+    <message>
+        <source>Replace original songs meta</source>
+        <translation>Заменять исходные метаданные песен</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Артист</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Альбом</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Год</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Жанр</translation>
+    </message>
+    <message>
+        <source>     Replace original songs meta with the new information from our server.
      This will help to modify wrong songs meta, and also overwrite some
      personal customized records.</source>
-            <translation>     Заменяет исходные метаданные песен новыми данными
+        <translation>     Заменяет исходные метаданные песен новыми данными
      с нашего сервера. Это исправит неверные метаданные,
      но также перезапишет записи, изменённые вами вручную.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CHistoryOptWidget</name>
-        <message>
-            <source>Automatically clear the duplicates removal history that exists over</source>
-            <translation>Автоматически очищать историю удаления старше</translation>
-        </message>
-        <message>
-            <source>day(s).</source>
-            <translation>дн.</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>ОК</translation>
-        </message>
-    </context>
-    <context>
-        <name>CLabelArtwork</name>
-        <message>
-            <source>Playback failure!</source>
-            <translation>Ошибка воспроизведения!</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMainUI</name>
-        <message>
-            <source>Music List Score: </source>
-            <translation>Оценка медиатеки: </translation>
-        </message>
-        <message>
-            <source>Scanning Library: </source>
-            <translation>Сканирование медиатеки: </translation>
-        </message>
-        <message>
-            <source>Refix</source>
-            <translation>Исправить снова</translation>
-        </message>
-        <message>
-            <source>You can </source>
-            <translation>Вы можете </translation>
-        </message>
-        <message>
-            <source>Apply Result</source>
-            <translation>применить результат</translation>
-        </message>
-        <message>
-            <source> now, or </source>
-            <translation> сейчас или </translation>
-        </message>
-        <message>
-            <source>Save Project</source>
-            <translation>сохранить проект</translation>
-        </message>
-        <message>
-            <source> to continue next time.</source>
-            <translation>, чтобы продолжить позже.</translation>
-        </message>
-        <message>
-            <source>   Pause</source>
-            <translation>   Пауза</translation>
-        </message>
-        <message>
-            <source>   Fix All</source>
-            <translation>   Исправить всё</translation>
-        </message>
-        <message>
-            <source>Apply</source>
-            <translation>Применить</translation>
-        </message>
-        <message>
-            <source>  Try Again</source>
-            <translation>  Повторить</translation>
-        </message>
-        <message>
-            <source>   Scan</source>
-            <translation>   Сканировать</translation>
-        </message>
-        <message>
-            <source>   Remove</source>
-            <translation>   Удалить</translation>
-        </message>
-        <message>
-            <source>  Home</source>
-            <translation>  Главная</translation>
-        </message>
-        <message>
-            <source>Welcome!</source>
-            <translation>Добро пожаловать!</translation>
-        </message>
-        <message>
-            <source>Tidewell is the only tool you need to tidy your music library!</source>
-            <translation>Tidewell — всё, что нужно для порядка в вашей медиатеке!</translation>
-        </message>
-        <message>
-            <source>Library Music</source>
-            <translation>Музыка медиатеки</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Пауза</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Продолжить</translation>
-        </message>
-        <message>
-            <source>Homepage</source>
-            <translation>Веб-сайт</translation>
-        </message>
-        <message>
-            <source>Help</source>
-            <translation>Справка</translation>
-        </message>
-        <message>
-            <source>Support</source>
-            <translation>Поддержка</translation>
-        </message>
-        <message>
-            <source>EULA</source>
-            <translation>Лицензионное соглашение</translation>
-        </message>
-        <message>
-            <source>Bug Report</source>
-            <translation>Сообщить об ошибке</translation>
-        </message>
-        <message>
-            <source>Check for updates</source>
-            <translation>Проверить обновления</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>О программе</translation>
-        </message>
-        <message>
-            <source>Preferences</source>
-            <translation>Настройки</translation>
-        </message>
-        <message>
-            <source> </source>
-            <translation> </translation>
-        </message>
-        <message>
-            <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
-            <translation>Tidewell поможет убрать дубликаты песен из вашей медиатеки!</translation>
-        </message>
-        <message>
-            <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
-            <translation>Перетащите или добавьте файлы/папки для поиска дубликатов.</translation>
-        </message>
-        <message>
-            <source>   Continue</source>
-            <translation>   Продолжить</translation>
-        </message>
-        <message>
-            <source>Paused. Wanna continue and explore the world of music?</source>
-            <translation>Пауза. Продолжим открывать мир музыки?</translation>
-        </message>
-        <message>
-            <source>Loading, please wait...</source>
-            <translation>Загрузка, подождите...</translation>
-        </message>
-        <message>
-            <source>%1  %2  %3</source>
-            <translation>%1  %2  %3</translation>
-        </message>
-        <message>
-            <source>Analyzing Library: </source>
-            <translation>Анализ медиатеки: </translation>
-        </message>
-        <message>
-            <source>Paused.</source>
-            <translation>Пауза.</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Album Artwork: %1</source>
-            <translation>Исправление песен без обложки: %1</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Album: %1</source>
-            <translation>Исправление песен без альбома: %1</translation>
-        </message>
-        <message>
-            <source>Fixing Songs Without Artist: %1</source>
-            <translation>Исправление песен без исполнителя: %1</translation>
-        </message>
-        <message>
-            <source>Fixing unrecognized song: %1</source>
-            <translation>Исправление нераспознанной песни: %1</translation>
-        </message>
-        <message>
-            <source>Continue to fix, please wait a moment.</source>
-            <translation>Исправление продолжается, подождите немного.</translation>
-        </message>
-        <message>
-            <source>Paused. Wanna continue and experience a new library?</source>
-            <translation>Пауза. Продолжим и посмотрим на обновлённую медиатеку?</translation>
-        </message>
-        <message>
-            <source>Applying the results, please wait a moment.</source>
-            <translation>Применение результатов, подождите немного.</translation>
-        </message>
-        <message>
-            <source>Removing duplicates music, please wait...</source>
-            <translation>Удаление дубликатов, подождите...</translation>
-        </message>
-        <message>
-            <source>Continue to apply the results,please wait a moment.</source>
-            <translation>Применение результатов продолжается, подождите немного.</translation>
-        </message>
-        <message>
-            <source>Uh, mess library. It is urgent to clean up your music now. Let's start.</source>
-            <translation>Ох, ну и беспорядок! Пора срочно навести порядок. Начнём!</translation>
-        </message>
-        <message>
-            <source>Dear, how mess your library is. May I help you clean up it?</source>
-            <translation>Ох, какой беспорядок в медиатеке. Помочь навести порядок?</translation>
-        </message>
-        <message>
-            <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
-            <translation>Ой, в медиатеке хаос! Давайте наведём порядок прямо сейчас.</translation>
-        </message>
-        <message>
-            <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
-            <translation>Неплохо, но медиатека неполная. Почему бы не исправить всё и довести её до идеала?</translation>
-        </message>
-        <message>
-            <source>Looks OK but you'd better clean up your library soon. Why not let me help you, darling?</source>
-            <translation>Неплохо, но медиатеку стоит скоро привести в порядок. Позвольте помочь, дорогой друг?</translation>
-        </message>
-        <message>
-            <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
-            <translation>Не спешите и позаботьтесь о своих любимых песнях. Им нужно ваше внимание.</translation>
-        </message>
-        <message>
-            <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
-            <translation>Хорошая медиатека. Немного усилий, и она станет ещё лучше. Исправьте всё!</translation>
-        </message>
-        <message>
-            <source>How considerate you are. I can not wait to listen to them any more.</source>
-            <translation>Как вы заботливы! Мне уже не терпится их послушать.</translation>
-        </message>
-        <message>
-            <source>I can't believe!  You get such a good result. Wanna break the record?</source>
-            <translation>Не верится!  Такой хороший результат. Побьём рекорд?</translation>
-        </message>
-        <message>
-            <source>Almost perfect. Only one click will organize them well. Just go!</source>
-            <translation>Почти идеально. Один щелчок, и всё будет в порядке. Вперёд!</translation>
-        </message>
-        <message>
-            <source>You won't believe me. Few songs are incomplete. Just one click will recover them.</source>
-            <translation>Не поверите: неполных песен совсем немного. Один щелчок — и они исправлены.</translation>
-        </message>
-        <message>
-            <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
-            <translation>Ага, отлично. Но я умею делать ещё лучше. Попробуем?</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-            <translation>Проверено песен: %1, без обложки: %2.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-            <translation>Исправлено песен без обложки: %1. Не исправлено: %2.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-            <translation>Проверено песен: %1, без исполнителя: %2.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-            <translation>Исправлено песен без исполнителя: %1. Не исправлено: %2.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) without album.</source>
-            <translation>Проверено песен: %1, без альбома: %2.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-            <translation>Исправлено песен без альбома: %1. Не исправлено: %2.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-            <translation>Проверено песен: %1, недоступно для записи: %2. Проверьте, есть ли они на компьютере.</translation>
-        </message>
-        <message>
-            <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-            <translation>Не исправлено песен, недоступных для записи: %1，проверьте, есть ли они на компьютере.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-            <translation>Исправлено проблем: %1. Не распознано песен: %2.</translation>
-        </message>
-        <message>
-            <source>Congrats! Your library looks great now. You can apply all the results now.</source>
-            <translation>Поздравляем! Медиатека выглядит отлично. Теперь можно применить все результаты.</translation>
-        </message>
-        <message>
-            <source>Relax now. Let me take you to start a great music feast.</source>
-            <translation>Расслабьтесь. Начинаем большой музыкальный праздник.</translation>
-        </message>
-        <message>
-            <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
-            <translation>Отлично! Вы обошли большинство других компьютеров. Наслаждайтесь музыкой.</translation>
-        </message>
-        <message>
-            <source>Results applyed.</source>
-            <translation>Результаты применены.</translation>
-        </message>
-        <message>
-            <source>Results applyed. You can try fix again.</source>
-            <translation>Результаты применены. Можно попробовать исправить снова.</translation>
-        </message>
-        <message>
-            <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-            <translation>Исправлено песен: %1, проблем: %2. Не исправлено проблем: %3.</translation>
-        </message>
-        <message>
-            <source>Congratulations, your music library is 100% cleaned!</source>
-            <translation>Поздравляем, ваша медиатека приведена в порядок на 100%!</translation>
-        </message>
-        <message>
-            <source>Return</source>
-            <translation>Назад</translation>
-        </message>
-        <message>
-            <source>Hah, no duplicaites on your PC. Satisfied?</source>
-            <translation>Ха, на вашем компьютере нет дубликатов. Довольны?</translation>
-        </message>
-        <message>
-            <source>Huh! I'm having a day off--no duplicates found today.</source>
-            <translation>О! У меня сегодня выходной — дубликатов не найдено.</translation>
-        </message>
-        <message>
-            <source>We're double checked everything. You're clear now.</source>
-            <translation>Мы всё перепроверили. У вас полный порядок.</translation>
-        </message>
-        <message>
-            <source>You won't believe me, but there are no duplicates on your PC.</source>
-            <translation>Не поверите, но на вашем компьютере нет дубликатов.</translation>
-        </message>
-        <message>
-            <source>Wow. It looks like someone knew I'll scan all files and cleaned them up in advance.</source>
-            <translation>Ого. Похоже, кто-то знал о проверке и заранее навёл порядок.</translation>
-        </message>
-        <message>
-            <source>Unbelievable! No unrecognized songs or duplicates found!</source>
-            <translation>Невероятно! Ни нераспознанных песен, ни дубликатов!</translation>
-        </message>
-        <message>
-            <source>Hah, nothing found. You must be playing "hide-and-seek" with me.</source>
-            <translation>Ха, ничего не найдено. Вы, наверное, играете со мной в «прятки».</translation>
-        </message>
-        <message>
-            <source>No songs detected in iTunes. Please check and try again.</source>
-            <translation>В iTunes не найдено песен. Проверьте и повторите попытку.</translation>
-        </message>
-        <message>
-            <source>No music files found. Please go back and try again.</source>
-            <translation>Музыкальные файлы не найдены. Вернитесь и повторите попытку.</translation>
-        </message>
-        <message>
-            <source>Invalid project file. Please go back and try again.</source>
-            <translation>Недопустимый файл проекта. Вернитесь и повторите попытку.</translation>
-        </message>
-        <message>
-            <source>Congratulations! Duplicates has been removed successfully.</source>
-            <translation>Поздравляем! Дубликаты успешно удалены.</translation>
-        </message>
-        <message>
-            <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-            <translation>Удалено дубликатов: %1. Если вы не уверены, удаление можно отменить.</translation>
-        </message>
-        <message>
-            <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
-            <translation>Найдены дубликаты. Давайте удалим их и сохраним порядок в медиатеке.</translation>
-        </message>
-        <message>
-            <source>Dear, why not let me help you clean up duplicates immediately?</source>
-            <translation>Может, позволите мне сразу убрать дубликаты?</translation>
-        </message>
-        <message>
-            <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
-            <translation>Появились дубликаты. Уберём их и наведём порядок?</translation>
-        </message>
-        <message>
-            <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
-            <translation>Найдены дубликаты. Нажмите «Удалить», чтобы легко их убрать.</translation>
-        </message>
-        <message>
-            <source>Scanned %1 song(s), found %2 duplicates.</source>
-            <translation>Проверено песен: %1, найдено дубликатов: %2.</translation>
-        </message>
-        <message>
-            <source>Save Result</source>
-            <translation>Сохранить результат</translation>
-        </message>
-        <message>
-            <source>The project could not be saved. Please choose another folder and try again.</source>
-            <translation>Не удалось сохранить проект. Выберите другую папку и повторите попытку.</translation>
-        </message>
-        <message>
-            <source>Select Library XML File</source>
-            <translation>Выбрать XML медиатеки</translation>
-        </message>
-        <message>
-            <source>Start to Clean iTunes</source>
-            <translation>Очистить iTunes</translation>
-        </message>
-        <message>
-            <source>Tidewell is cleaning up duplicate songs.</source>
-            <translation>Tidewell удаляет дубликаты песен.</translation>
-        </message>
-        <message>
-            <source>Continue to scan music library,please wait a moment.</source>
-            <translation>Сканирование медиатеки продолжается, подождите немного.</translation>
-        </message>
-        <message>
-            <source>Do you want to apply new results?</source>
-            <translation>Применить новые результаты?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Ignore</source>
-            <translation>Пропустить</translation>
-        </message>
-        <message>
-            <source>Oops! An error occurred in loading iTunes
+    </message>
+</context>
+<context>
+    <name>CHistoryOptWidget</name>
+    <message>
+        <source>Automatically clear the duplicates removal history that exists over</source>
+        <translation>Автоматически очищать историю удаления старше</translation>
+    </message>
+    <message>
+        <source>day(s).</source>
+        <translation>дн.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>CLabelArtwork</name>
+    <message>
+        <source>Playback failure!</source>
+        <translation>Ошибка воспроизведения!</translation>
+    </message>
+</context>
+<context>
+    <name>CListWidget</name>
+    <message>
+        <source>Check All</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>Uncheck All</source>
+        <translation>Снять все</translation>
+    </message>
+    <message>
+        <source>Check selected</source>
+        <translation>Отметить выбранные</translation>
+    </message>
+    <message>
+        <source>Uncheck selected</source>
+        <translation>Снять с выбранных</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Показать в папке</translation>
+    </message>
+</context>
+<context>
+    <name>CMainUI</name>
+    <message>
+        <source>Music List Score: </source>
+        <translation>Оценка медиатеки: </translation>
+    </message>
+    <message>
+        <source>Scanning Library: </source>
+        <translation>Сканирование медиатеки: </translation>
+    </message>
+    <message>
+        <source>Refix</source>
+        <translation>Исправить снова</translation>
+    </message>
+    <message>
+        <source>You can </source>
+        <translation>Вы можете </translation>
+    </message>
+    <message>
+        <source>Apply Result</source>
+        <translation>применить результат</translation>
+    </message>
+    <message>
+        <source> now, or </source>
+        <translation> сейчас или </translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>сохранить проект</translation>
+    </message>
+    <message>
+        <source> to continue next time.</source>
+        <translation>, чтобы продолжить позже.</translation>
+    </message>
+    <message>
+        <source>   Pause</source>
+        <translation>   Пауза</translation>
+    </message>
+    <message>
+        <source>   Fix All</source>
+        <translation>   Исправить всё</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>  Try Again</source>
+        <translation>  Повторить</translation>
+    </message>
+    <message>
+        <source>   Scan</source>
+        <translation>   Сканировать</translation>
+    </message>
+    <message>
+        <source>   Remove</source>
+        <translation>   Удалить</translation>
+    </message>
+    <message>
+        <source>  Home</source>
+        <translation>  Главная</translation>
+    </message>
+    <message>
+        <source>Welcome!</source>
+        <translation>Добро пожаловать!</translation>
+    </message>
+    <message>
+        <source>Tidewell is the only tool you need to tidy your music library!</source>
+        <translation>Tidewell — всё, что нужно для порядка в вашей медиатеке!</translation>
+    </message>
+    <message>
+        <source>Library Music</source>
+        <translation>Музыка медиатеки</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Веб-сайт</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Поддержка</translation>
+    </message>
+    <message>
+        <source>EULA</source>
+        <translation>Лицензионное соглашение</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>Сообщить об ошибке</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
+        <translation>Tidewell поможет убрать дубликаты песен из вашей медиатеки!</translation>
+    </message>
+    <message>
+        <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
+        <translation>Перетащите или добавьте файлы/папки для поиска дубликатов.</translation>
+    </message>
+    <message>
+        <source>   Continue</source>
+        <translation>   Продолжить</translation>
+    </message>
+    <message>
+        <source>Paused. Wanna continue and explore the world of music?</source>
+        <translation>Пауза. Продолжим открывать мир музыки?</translation>
+    </message>
+    <message>
+        <source>Loading, please wait...</source>
+        <translation>Загрузка, подождите...</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3</source>
+        <translation>%1  %2  %3</translation>
+    </message>
+    <message>
+        <source>Analyzing Library: </source>
+        <translation>Анализ медиатеки: </translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Пауза.</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Album Artwork: %1</source>
+        <translation>Исправление песен без обложки: %1</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Album: %1</source>
+        <translation>Исправление песен без альбома: %1</translation>
+    </message>
+    <message>
+        <source>Fixing Songs Without Artist: %1</source>
+        <translation>Исправление песен без исполнителя: %1</translation>
+    </message>
+    <message>
+        <source>Fixing unrecognized song: %1</source>
+        <translation>Исправление нераспознанной песни: %1</translation>
+    </message>
+    <message>
+        <source>Continue to fix, please wait a moment.</source>
+        <translation>Исправление продолжается, подождите немного.</translation>
+    </message>
+    <message>
+        <source>Paused. Wanna continue and experience a new library?</source>
+        <translation>Пауза. Продолжим и посмотрим на обновлённую медиатеку?</translation>
+    </message>
+    <message>
+        <source>Applying the results, please wait a moment.</source>
+        <translation>Применение результатов, подождите немного.</translation>
+    </message>
+    <message>
+        <source>Removing duplicates music, please wait...</source>
+        <translation>Удаление дубликатов, подождите...</translation>
+    </message>
+    <message>
+        <source>Continue to apply the results,please wait a moment.</source>
+        <translation>Применение результатов продолжается, подождите немного.</translation>
+    </message>
+    <message>
+        <source>Uh, mess library. It is urgent to clean up your music now. Let&apos;s start.</source>
+        <translation>Ох, ну и беспорядок! Пора срочно навести порядок. Начнём!</translation>
+    </message>
+    <message>
+        <source>Dear, how mess your library is. May I help you clean up it?</source>
+        <translation>Ох, какой беспорядок в медиатеке. Помочь навести порядок?</translation>
+    </message>
+    <message>
+        <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
+        <translation>Ой, в медиатеке хаос! Давайте наведём порядок прямо сейчас.</translation>
+    </message>
+    <message>
+        <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
+        <translation>Неплохо, но медиатека неполная. Почему бы не исправить всё и довести её до идеала?</translation>
+    </message>
+    <message>
+        <source>Looks OK but you&apos;d better clean up your library soon. Why not let me help you, darling?</source>
+        <translation>Неплохо, но медиатеку стоит скоро привести в порядок. Позвольте помочь, дорогой друг?</translation>
+    </message>
+    <message>
+        <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
+        <translation>Не спешите и позаботьтесь о своих любимых песнях. Им нужно ваше внимание.</translation>
+    </message>
+    <message>
+        <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
+        <translation>Хорошая медиатека. Немного усилий, и она станет ещё лучше. Исправьте всё!</translation>
+    </message>
+    <message>
+        <source>How considerate you are. I can not wait to listen to them any more.</source>
+        <translation>Как вы заботливы! Мне уже не терпится их послушать.</translation>
+    </message>
+    <message>
+        <source>I can&apos;t believe!  You get such a good result. Wanna break the record?</source>
+        <translation>Не верится!  Такой хороший результат. Побьём рекорд?</translation>
+    </message>
+    <message>
+        <source>Almost perfect. Only one click will organize them well. Just go!</source>
+        <translation>Почти идеально. Один щелчок, и всё будет в порядке. Вперёд!</translation>
+    </message>
+    <message>
+        <source>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</source>
+        <translation>Не поверите: неполных песен совсем немного. Один щелчок — и они исправлены.</translation>
+    </message>
+    <message>
+        <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
+        <translation>Ага, отлично. Но я умею делать ещё лучше. Попробуем?</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
+        <translation>Проверено песен: %1, без обложки: %2.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
+        <translation>Исправлено песен без обложки: %1. Не исправлено: %2.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
+        <translation>Проверено песен: %1, без исполнителя: %2.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
+        <translation>Исправлено песен без исполнителя: %1. Не исправлено: %2.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) without album.</source>
+        <translation>Проверено песен: %1, без альбома: %2.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
+        <translation>Исправлено песен без альбома: %1. Не исправлено: %2.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
+        <translation>Проверено песен: %1, недоступно для записи: %2. Проверьте, есть ли они на компьютере.</translation>
+    </message>
+    <message>
+        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>Не исправлено песен, недоступных для записи: %1，проверьте, есть ли они на компьютере.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
+        <translation>Исправлено проблем: %1. Не распознано песен: %2.</translation>
+    </message>
+    <message>
+        <source>Congrats! Your library looks great now. You can apply all the results now.</source>
+        <translation>Поздравляем! Медиатека выглядит отлично. Теперь можно применить все результаты.</translation>
+    </message>
+    <message>
+        <source>Relax now. Let me take you to start a great music feast.</source>
+        <translation>Расслабьтесь. Начинаем большой музыкальный праздник.</translation>
+    </message>
+    <message>
+        <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
+        <translation>Отлично! Вы обошли большинство других компьютеров. Наслаждайтесь музыкой.</translation>
+    </message>
+    <message>
+        <source>Results applyed.</source>
+        <translation>Результаты применены.</translation>
+    </message>
+    <message>
+        <source>Results applyed. You can try fix again.</source>
+        <translation>Результаты применены. Можно попробовать исправить снова.</translation>
+    </message>
+    <message>
+        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
+        <translation>Исправлено песен: %1, проблем: %2. Не исправлено проблем: %3.</translation>
+    </message>
+    <message>
+        <source>Congratulations, your music library is 100% cleaned!</source>
+        <translation>Поздравляем, ваша медиатека приведена в порядок на 100%!</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Hah, no duplicaites on your PC. Satisfied?</source>
+        <translation>Ха, на вашем компьютере нет дубликатов. Довольны?</translation>
+    </message>
+    <message>
+        <source>Huh! I&apos;m having a day off--no duplicates found today.</source>
+        <translation>О! У меня сегодня выходной — дубликатов не найдено.</translation>
+    </message>
+    <message>
+        <source>We&apos;re double checked everything. You&apos;re clear now.</source>
+        <translation>Мы всё перепроверили. У вас полный порядок.</translation>
+    </message>
+    <message>
+        <source>You won&apos;t believe me, but there are no duplicates on your PC.</source>
+        <translation>Не поверите, но на вашем компьютере нет дубликатов.</translation>
+    </message>
+    <message>
+        <source>Wow. It looks like someone knew I&apos;ll scan all files and cleaned them up in advance.</source>
+        <translation>Ого. Похоже, кто-то знал о проверке и заранее навёл порядок.</translation>
+    </message>
+    <message>
+        <source>Unbelievable! No unrecognized songs or duplicates found!</source>
+        <translation>Невероятно! Ни нераспознанных песен, ни дубликатов!</translation>
+    </message>
+    <message>
+        <source>Hah, nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
+        <translation>Ха, ничего не найдено. Вы, наверное, играете со мной в «прятки».</translation>
+    </message>
+    <message>
+        <source>No songs detected in iTunes. Please check and try again.</source>
+        <translation>В iTunes не найдено песен. Проверьте и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>No music files found. Please go back and try again.</source>
+        <translation>Музыкальные файлы не найдены. Вернитесь и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Invalid project file. Please go back and try again.</source>
+        <translation>Недопустимый файл проекта. Вернитесь и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Congratulations! Duplicates has been removed successfully.</source>
+        <translation>Поздравляем! Дубликаты успешно удалены.</translation>
+    </message>
+    <message>
+        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>Удалено дубликатов: %1. Если вы не уверены, удаление можно отменить.</translation>
+    </message>
+    <message>
+        <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
+        <translation>Найдены дубликаты. Давайте удалим их и сохраним порядок в медиатеке.</translation>
+    </message>
+    <message>
+        <source>Dear, why not let me help you clean up duplicates immediately?</source>
+        <translation>Может, позволите мне сразу убрать дубликаты?</translation>
+    </message>
+    <message>
+        <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
+        <translation>Появились дубликаты. Уберём их и наведём порядок?</translation>
+    </message>
+    <message>
+        <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
+        <translation>Найдены дубликаты. Нажмите «Удалить», чтобы легко их убрать.</translation>
+    </message>
+    <message>
+        <source>Scanned %1 song(s), found %2 duplicates.</source>
+        <translation>Проверено песен: %1, найдено дубликатов: %2.</translation>
+    </message>
+    <message>
+        <source>Save Result</source>
+        <translation>Сохранить результат</translation>
+    </message>
+    <message>
+        <source>The project could not be saved. Please choose another folder and try again.</source>
+        <translation>Не удалось сохранить проект. Выберите другую папку и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Select Library XML File</source>
+        <translation>Выбрать XML медиатеки</translation>
+    </message>
+    <message>
+        <source>Start to Clean iTunes</source>
+        <translation>Очистить iTunes</translation>
+    </message>
+    <message>
+        <source>Tidewell is cleaning up duplicate songs.</source>
+        <translation>Tidewell удаляет дубликаты песен.</translation>
+    </message>
+    <message>
+        <source>Continue to scan music library,please wait a moment.</source>
+        <translation>Сканирование медиатеки продолжается, подождите немного.</translation>
+    </message>
+    <message>
+        <source>Do you want to apply new results?</source>
+        <translation>Применить новые результаты?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Пропустить</translation>
+    </message>
+    <message>
+        <source>Oops! An error occurred in loading iTunes
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-            <translation>Ой! Ошибка при загрузке медиатеки iTunes.
+        <translation>Ой! Ошибка при загрузке медиатеки iTunes.
 В iTunes включите: Настройки&gt;
 Дополнения&gt;Предоставлять XML медиатеки iTunes
 другим программам и нажмите «Повторить».</translation>
-        </message>
-        <message>
-            <source>Scanning music, please wait a moment...</source>
-            <translation>Сканирование музыки, подождите немного...</translation>
-        </message>
-        <message>
-            <source>Preparing report, please wait a moment...</source>
-            <translation>Подготовка отчёта, подождите немного...</translation>
-        </message>
-        <message>
-            <source>Unbelievable, no music files found! Wanna try again?</source>
-            <translation>Невероятно, музыкальные файлы не найдены! Попробуем ещё раз?</translation>
-        </message>
-        <message>
-            <source>Hah,nothing found. You must be playing "hide-and-seek" with me.</source>
-            <translation>Ха, ничего не найдено. Вы, наверное, играете со мной в «прятки».</translation>
-        </message>
-        <message>
-            <source>Congratulations, music library cleaning finished!</source>
-            <translation>Поздравляем, наведение порядка в медиатеке завершено!</translation>
-        </message>
-        <message>
-            <source>Processing failed songs list, please wait...</source>
-            <translation>Обработка списка неудачных песен, подождите...</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to replace songs meta
+    </message>
+    <message>
+        <source>Scanning music, please wait a moment...</source>
+        <translation>Сканирование музыки, подождите немного...</translation>
+    </message>
+    <message>
+        <source>Preparing report, please wait a moment...</source>
+        <translation>Подготовка отчёта, подождите немного...</translation>
+    </message>
+    <message>
+        <source>Unbelievable, no music files found! Wanna try again?</source>
+        <translation>Невероятно, музыкальные файлы не найдены! Попробуем ещё раз?</translation>
+    </message>
+    <message>
+        <source>Hah,nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
+        <translation>Ха, ничего не найдено. Вы, наверное, играете со мной в «прятки».</translation>
+    </message>
+    <message>
+        <source>Congratulations, music library cleaning finished!</source>
+        <translation>Поздравляем, наведение порядка в медиатеке завершено!</translation>
+    </message>
+    <message>
+        <source>Processing failed songs list, please wait...</source>
+        <translation>Обработка списка неудачных песен, подождите...</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to replace songs meta
 and apply the result?</source>
-            <translation>Заменить метаданные песен
+        <translation>Заменить метаданные песен
 и применить результат?</translation>
-        </message>
-        <message>
-            <source>Yes</source>
-            <translation>Да</translation>
-        </message>
-        <message>
-            <source>No</source>
-            <translation>Нет</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to back to Home?</source>
-            <translation>Вернуться на главную?</translation>
-        </message>
-        <message>
-            <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
-            <translation>Вернуться на главную? Результаты сканирования не будут сохранены.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMessgboxEx</name>
-        <message>
-            <source>Are you sure you want to remove the duplicates?
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to back to Home?</source>
+        <translation>Вернуться на главную?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
+        <translation>Вернуться на главную? Результаты сканирования не будут сохранены.</translation>
+    </message>
+</context>
+<context>
+    <name>CMessgboxEx</name>
+    <message>
+        <source>Are you sure you want to remove the duplicates?
 </source>
-            <translation>Вы действительно хотите удалить дубликаты?
+        <translation>Вы действительно хотите удалить дубликаты?
 </translation>
-        </message>
-        <message>
-            <source>Don't show it again.</source>
-            <translation>Больше не показывать.</translation>
-        </message>
-        <message>
-            <source>Remove</source>
-            <translation>Удалить</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-    </context>
-    <context>
-        <name>CModifyMusicInfo</name>
-        <message>
-            <source>Orginal Tag</source>
-            <translation>Исходный тег</translation>
-        </message>
-        <message>
-            <source>New Tag</source>
-            <translation>Новый тег</translation>
-        </message>
-        <message>
-            <source>Name:</source>
-            <translation>Название:</translation>
-        </message>
-        <message>
-            <source>Artist:</source>
-            <translation>Исполнитель:</translation>
-        </message>
-        <message>
-            <source>Album:</source>
-            <translation>Альбом:</translation>
-        </message>
-        <message>
-            <source>Year:</source>
-            <translation>Год:</translation>
-        </message>
-        <message>
-            <source>Genre:</source>
-            <translation>Жанр:</translation>
-        </message>
-        <message>
-            <source>Please, music title cannot be empty.</source>
-            <translation>Название песни не может быть пустым.</translation>
-        </message>
-        <message>
-            <source>Sorry, the file you dragged-in is not a valid
+    </message>
+    <message>
+        <source>Don&apos;t show it again.</source>
+        <translation>Больше не показывать.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CModifyMusicInfo</name>
+    <message>
+        <source>Orginal Tag</source>
+        <translation>Исходный тег</translation>
+    </message>
+    <message>
+        <source>New Tag</source>
+        <translation>Новый тег</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Исполнитель:</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Альбом:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Год:</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Жанр:</translation>
+    </message>
+    <message>
+        <source>Please, music title cannot be empty.</source>
+        <translation>Название песни не может быть пустым.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file you dragged-in is not a valid
 image file.</source>
-            <translation>К сожалению, перетащенный файл не является
+        <translation>К сожалению, перетащенный файл не является
 допустимым изображением.</translation>
-        </message>
-        <message>
-            <source>Sorry, the changes to this song could not be saved.</source>
-            <translation>К сожалению, не удалось сохранить изменения этой песни.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CNetWidget</name>
-        <message>
-            <source>Proxy type:</source>
-            <translation>Тип прокси:</translation>
-        </message>
-        <message>
-            <source>Proxy host:</source>
-            <translation>Хост прокси:</translation>
-        </message>
-        <message>
-            <source>Proxy port:</source>
-            <translation>Порт прокси:</translation>
-        </message>
-        <message>
-            <source>Proxy name:</source>
-            <translation>Имя пользователя:</translation>
-        </message>
-        <message>
-            <source>Proxy password:</source>
-            <translation>Пароль:</translation>
-        </message>
-    </context>
-    <context>
-        <name>COption</name>
-        <message>
-            <source>Preferences</source>
-            <translation>Настройки</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>Общие</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>Сеть</translation>
-        </message>
-        <message>
-            <source>Update</source>
-            <translation>Обновление</translation>
-        </message>
-    </context>
-    <context>
-        <name>CStartUI</name>
-        <message>
-            <source>Start to Clean iTunes</source>
-            <translation>Очистить iTunes</translation>
-        </message>
-        <message>
-            <source>Open Music Files</source>
-            <translation>Открыть музыкальные файлы</translation>
-        </message>
-        <message>
-            <source>Load Saved Result</source>
-            <translation>Открыть сохранённый результат</translation>
-        </message>
-        <message>
-            <source>Clean-up Duplicates</source>
-            <translation>Удалить дубликаты</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Настройки</translation>
-        </message>
-        <message>
-            <source>Facebook</source>
-            <translation>Facebook</translation>
-        </message>
-        <message>
-            <source>Twitter</source>
-            <translation>Twitter</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Продолжить</translation>
-        </message>
-        <message>
-            <source>Last fixing project was interrupted
+    </message>
+    <message>
+        <source>Sorry, the changes to this song could not be saved.</source>
+        <translation>К сожалению, не удалось сохранить изменения этой песни.</translation>
+    </message>
+</context>
+<context>
+    <name>CNetWidget</name>
+    <message>
+        <source>Proxy type:</source>
+        <translation>Тип прокси:</translation>
+    </message>
+    <message>
+        <source>Proxy host:</source>
+        <translation>Хост прокси:</translation>
+    </message>
+    <message>
+        <source>Proxy port:</source>
+        <translation>Порт прокси:</translation>
+    </message>
+    <message>
+        <source>Proxy name:</source>
+        <translation>Имя пользователя:</translation>
+    </message>
+    <message>
+        <source>Proxy password:</source>
+        <translation>Пароль:</translation>
+    </message>
+</context>
+<context>
+    <name>COption</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновление</translation>
+    </message>
+</context>
+<context>
+    <name>CStartUI</name>
+    <message>
+        <source>Start to Clean iTunes</source>
+        <translation>Очистить iTunes</translation>
+    </message>
+    <message>
+        <source>Open Music Files</source>
+        <translation>Открыть музыкальные файлы</translation>
+    </message>
+    <message>
+        <source>Load Saved Result</source>
+        <translation>Открыть сохранённый результат</translation>
+    </message>
+    <message>
+        <source>Clean-up Duplicates</source>
+        <translation>Удалить дубликаты</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>Twitter</source>
+        <translation>Twitter</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Last fixing project was interrupted
 unexpectedly. Do you want to continue it?</source>
-            <translation>Последнее исправление было неожиданно
+        <translation>Последнее исправление было неожиданно
 прервано. Продолжить его?</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Open Library.xml</source>
-            <translation>Открыть Library.xml</translation>
-        </message>
-        <message>
-            <source>Open Files And Folders</source>
-            <translation>Открыть файлы и папки</translation>
-        </message>
-        <message>
-            <source>Music Files(%1)</source>
-            <translation>Музыкальные файлы(%1)</translation>
-        </message>
-        <message>
-            <source>Open Result File</source>
-            <translation>Открыть файл результата</translation>
-        </message>
-        <message>
-            <source>Select Library XML File</source>
-            <translation>Выбрать XML медиатеки</translation>
-        </message>
-    </context>
-    <context>
-        <name>CTreeItemTool</name>
-        <message>
-            <source>Skip</source>
-            <translation>Пропустить</translation>
-        </message>
-        <message>
-            <source>Cancel Skip</source>
-            <translation>Не пропускать</translation>
-        </message>
-    </context>
-    <context>
-        <name>CUpdateCheck</name>
-        <message>
-            <source>A new version of %1 found! 
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Open Library.xml</source>
+        <translation>Открыть Library.xml</translation>
+    </message>
+    <message>
+        <source>Open Files And Folders</source>
+        <translation>Открыть файлы и папки</translation>
+    </message>
+    <message>
+        <source>Music Files(%1)</source>
+        <translation>Музыкальные файлы(%1)</translation>
+    </message>
+    <message>
+        <source>Open Result File</source>
+        <translation>Открыть файл результата</translation>
+    </message>
+    <message>
+        <source>Select Library XML File</source>
+        <translation>Выбрать XML медиатеки</translation>
+    </message>
+</context>
+<context>
+    <name>CTreeItemTool</name>
+    <message>
+        <source>Skip</source>
+        <translation>Пропустить</translation>
+    </message>
+    <message>
+        <source>Cancel Skip</source>
+        <translation>Не пропускать</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateCheck</name>
+    <message>
+        <source>A new version of %1 found! 
 Current version: %2
 New version: %3
 
 Would you like to update the product?</source>
-            <translation>Найдена новая версия %1! 
+        <translation>Найдена новая версия %1! 
 Текущая версия: %2
 Новая версия: %3
 
 Обновить программу?</translation>
-        </message>
-        <message>
-            <source>You are using the newest version.</source>
-            <translation>У вас установлена последняя версия.</translation>
-        </message>
-        <message>
-            <source>Failed to find product record.</source>
-            <translation>Сведения о продукте не найдены.</translation>
-        </message>
-        <message>
-            <source>Failed to connect the server. 
+    </message>
+    <message>
+        <source>You are using the newest version.</source>
+        <translation>У вас установлена последняя версия.</translation>
+    </message>
+    <message>
+        <source>Failed to find product record.</source>
+        <translation>Сведения о продукте не найдены.</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
 Please check the validity of the proxy.</source>
-            <translation>Не удалось подключиться к серверу. 
+        <translation>Не удалось подключиться к серверу. 
 Проверьте настройки прокси.</translation>
-        </message>
-        <message>
-            <source>Unknown error.</source>
-            <translation>Неизвестная ошибка.</translation>
-        </message>
-        <message>
-            <source>Download</source>
-            <translation>Скачать</translation>
-        </message>
-    </context>
-    <context>
-        <name>CUpdateWidget</name>
-        <message>
-            <source>Enable automatic update check.</source>
-            <translation>Автоматически проверять обновления.</translation>
-        </message>
-        <message>
-            <source>Update every day</source>
-            <translation>Проверять каждый день</translation>
-        </message>
-        <message>
-            <source>Update every week</source>
-            <translation>Проверять каждую неделю</translation>
-        </message>
-        <message>
-            <source>Update every month</source>
-            <translation>Проверять каждый месяц</translation>
-        </message>
-        <message>
-            <source>Number of days between update checks (At least 1 days)</source>
-            <translation>Дней между проверками (не менее 1)</translation>
-        </message>
-    </context>
-    <context>
-        <name>CWarnMessage</name>
-        <message>
-            <source>OK</source>
-            <translation>ОК</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Information</source>
-            <translation>Информация</translation>
-        </message>
-        <message>
-            <source>Bug sending failed. Would you like to send the bug via email manually?</source>
-            <translation>Не удалось отправить отчёт. Отправить его по эл. почте вручную?</translation>
-        </message>
-        <message>
-            <source>Continue</source>
-            <translation>Продолжить</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-    </context>
-    <context>
-        <name>Version</name>
-        <message>
-            <source>%1.%2.%3 (Build %4)</source>
-            <translation>%1.%2.%3 (сборка %4)</translation>
-        </message>
-    </context>
-    <context>
-        <name>WhatsNew</name>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Update</source>
-            <translation>Обновить</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Неизвестная ошибка.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Скачать</translation>
+    </message>
+</context>
+<context>
+    <name>CUpdateWidget</name>
+    <message>
+        <source>Enable automatic update check.</source>
+        <translation>Автоматически проверять обновления.</translation>
+    </message>
+    <message>
+        <source>Update every day</source>
+        <translation>Проверять каждый день</translation>
+    </message>
+    <message>
+        <source>Update every week</source>
+        <translation>Проверять каждую неделю</translation>
+    </message>
+    <message>
+        <source>Update every month</source>
+        <translation>Проверять каждый месяц</translation>
+    </message>
+    <message>
+        <source>Number of days between update checks (At least 1 days)</source>
+        <translation>Дней между проверками (не менее 1)</translation>
+    </message>
+</context>
+<context>
+    <name>CWarnMessage</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Bug sending failed. Would you like to send the bug via email manually?</source>
+        <translation>Не удалось отправить отчёт. Отправить его по эл. почте вручную?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Unknown %1</source>
+        <translation>%1 неизвестен</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>%1.%2.%3 (Build %4)</source>
+        <translation>%1.%2.%3 (сборка %4)</translation>
+    </message>
+</context>
+<context>
+    <name>WhatsNew</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+</context>
 </TS>
