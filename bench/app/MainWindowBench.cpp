@@ -4,7 +4,10 @@
 // that do not exist. Prints
 //  - the longest GUI-thread stall seen by a 5 ms heartbeat over the whole run,
 //  - start request to the score screen,
-//  - Save Project and the longest stall during it,
+//  - Save Project, pressed a second after the score screen, and the longest stall during it;
+//    the rows of the saved project against the manager's table after a finished save pass, and
+//    the reason when the save failed,
+//  - closing the window afterwards,
 //  - the same library through the bare manager (load, analysis, a walk over the results), twice,
 //    and the window's overhead over the faster of the two.
 // Usage: bench_app [songs=20000] [cache folder]
