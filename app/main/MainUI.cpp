@@ -37,6 +37,7 @@
 #include <QScrollBar>
 #include <QStackedLayout>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -244,6 +245,16 @@ void CMainUI::BuildMainWidgets()
     m_pProgress->setValue(0);
     m_pProgress->setTextVisible(false);
     m_pProgress->setStyleSheet(ProgressStyle());
+    // QProgressBar::setValue repaints at once; the per-track reports of a load or an analysis
+    // arrive by the thousand, so they are shown at most once a frame.
+    m_pProgressTimer = new QTimer(this);
+    m_pProgressTimer->setSingleShot(true);
+    m_pProgressTimer->setInterval(kProgressFrameMs);
+    connect(m_pProgressTimer, &QTimer::timeout, this, [this]() {
+        if (m_iPendingProgress >= 0)
+            m_pProgress->setValue(m_iPendingProgress);
+        m_iPendingProgress = -1;
+    });
 
     m_pHintLine = new CShadeLabel(m_pStatusBar);
     m_pHintLine->setObjectName(QStringLiteral("MainUIScroll"));

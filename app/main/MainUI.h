@@ -39,6 +39,7 @@ class QProgressBar;
 class QPushButton;
 class QScrollBar;
 class QStackedWidget;
+class QTimer;
 class QToolBar;
 
 // The scan view's list: a plain tree whose rows are filled by the window a screenful at a time.
@@ -216,7 +217,11 @@ private:
     void StartHeaderMovie(const QString& file);
     void StopHeaderMovie(bool remove);
     void ShowStillPicture(const QString& file);
+    // A per-track progress report: shown with the next frame (see m_pProgressTimer).
     void SetProgress(int value);
+    // The bar at once, dropping a report not shown yet.
+    void SetProgressNow(int value);
+    int ShownProgress() const;
     void SetHintTexts(const QStringList& texts);
     void ShowScore();
     void Relayout();
@@ -254,6 +259,9 @@ private:
     QHBoxLayout* m_pMessageRow = nullptr;
     CShadeLabel* m_pHintLine = nullptr;
     QProgressBar* m_pProgress = nullptr;
+    QTimer* m_pProgressTimer = nullptr;
+    int m_iPendingProgress = -1;
+    static constexpr int kProgressFrameMs = 30;
     QStackedWidget* m_pHeaderStack = nullptr;
     QStackedWidget* m_pActionStack = nullptr;
     QPushButton* m_pHomeButton = nullptr;

@@ -32,6 +32,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
@@ -117,7 +118,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_strProjectPath = path;
     m_pathList = paths;
 
-    m_pProgress->setValue(0);
+    SetProgressNow(0);
     m_pHintLine->SetShadeHidden(true);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
     m_pContentStack->setCurrentIndex(PageScan);
@@ -239,7 +240,7 @@ void CMainUI::LoadMusic(void* track, int progress, QString path)
         const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
         m_pMessageLine->SetText(tr("%1  %2  %3").arg(stageText, LibraryMusicText(), name));
     }
-    m_pProgress->setValue(std::min(10000, std::max(progress, ProgressFloor(m_pProgress))));
+    SetProgress(progress);
 }
 
 // ---- Load completion and analysis ------------------------------------------------------------
@@ -307,7 +308,7 @@ void CMainUI::StartAnalyze()
         m_pBusyBanner->ShowLoading(true);
         options = settings ? settings->GetGenernal() : 0;
     }
-    m_pProgress->setValue(0);
+    SetProgressNow(0);
     m_iStage = 2;
     m_iRunState = 1;
     SetPauseActions(true, false);
@@ -348,7 +349,7 @@ void CMainUI::UpdataReport()
 {
     m_iRunState = 3;
     SetPauseActions(false, false);
-    m_pProgress->setValue(10000);
+    SetProgressNow(10000);
     m_pHintLine->Clear();
     const double score = GetScore();
     const int type = m_iResultType;
@@ -424,7 +425,7 @@ void CMainUI::UpdataReport()
 
 void CMainUI::ShowEmptyResult()
 {
-    m_pProgress->setValue(10000);
+    SetProgressNow(10000);
     m_pHeaderStack->setCurrentIndex(HeaderHint);
     m_pHintLine->Clear();
     SetHintTexts({tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
@@ -523,7 +524,7 @@ void CMainUI::Fixall()
     SetPauseActions(true, false);
     SetPauseLook(true);
     m_iStage = 3;
-    m_pProgress->setValue(0);
+    SetProgressNow(0);
     m_pRetryButton->hide();
     StopHeaderMovie(false);
     SetHeaderPicture(QStringLiteral("fix_bg"));
@@ -633,8 +634,8 @@ void CMainUI::ApplyiTunes()
         m_pHeaderStack->setCurrentIndex(HeaderProgress);
     } else {
         m_pApplyOrSave->hide();
-        m_iSavedProgress = m_pProgress->value();
-        m_pProgress->setValue(0);
+        m_iSavedProgress = ShownProgress();
+        SetProgressNow(0);
     }
     m_bApplying = true;
     m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
@@ -673,7 +674,7 @@ void CMainUI::UpdataApplyOK()
         m_pApplyOrSave->show();
         m_pMessageLine->SetText(tr("Paused."));
         SetPauseLook(false);
-        m_pProgress->setValue(m_iSavedProgress);
+        SetProgressNow(m_iSavedProgress);
         m_iSavedProgress = -1;
         m_iStage = 3;
         m_iRunState = 2;
@@ -836,7 +837,21 @@ void CMainUI::ShowStillPicture(const QString& file)
 
 void CMainUI::SetProgress(int value)
 {
-    m_pProgress->setValue(std::min(10000, std::max(value, ProgressFloor(m_pProgress))));
+    m_iPendingProgress = std::min(10000, std::max(value, ProgressFloor(m_pProgress)));
+    if (!m_pProgressTimer->isActive())
+        m_pProgressTimer->start();
+}
+
+void CMainUI::SetProgressNow(int value)
+{
+    m_pProgressTimer->stop();
+    m_iPendingProgress = -1;
+    m_pProgress->setValue(value);
+}
+
+int CMainUI::ShownProgress() const
+{
+    return m_iPendingProgress >= 0 ? m_iPendingProgress : m_pProgress->value();
 }
 
 void CMainUI::SetHintTexts(const QStringList& texts)

@@ -15,6 +15,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -274,6 +275,21 @@ private slots:
         m_window->ScanScrollBar()->setValue(2);
         QCOMPARE(list->topLevelItem(10)->text(2), QStringLiteral("/m/song12.mp3"));
         m_window->ClearScanList();
+    }
+
+    // Per-track progress reports reach the bar with the next frame, the last one shown; a value
+    // set at once (here the empty result's full bar) is not overwritten by a report still waiting.
+    void progressReportsFollowWithTheNextFrame()
+    {
+        auto* bar = m_window->findChild<QProgressBar*>(QStringLiteral("main_progress"));
+        QVERIFY(bar);
+        for (int value = 1; value <= 5000; ++value)
+            m_window->UpdateProcess(value);
+        QVERIFY(WaitFor([bar] { return bar->value() == 5000; }, 2000));
+        m_window->UpdateProcess(6000);
+        m_window->ShowEmptyResult();
+        QTest::qWait(100);
+        QCOMPARE(bar->value(), 10000);
     }
 
     // Save Project, go home, load the saved result: the same score. A failing save keeps the old
