@@ -770,6 +770,22 @@ void CMusicManage::SaveDataToDB()
     if (!m_library)
         return;
     WriteManageLog(QStringLiteral("start SaveDataToDB()"));
+    // One transaction for the whole pass (one flush to disk instead of one per song); edits made
+    // meanwhile go into it too. It is committed on every way out.
+    struct PassTransaction
+    {
+        explicit PassTransaction(QRecursiveMutex& mutex) : dbMutex(mutex)
+        {
+            QMutexLocker db(&dbMutex);
+            BeginTransaction();
+        }
+        ~PassTransaction()
+        {
+            QMutexLocker db(&dbMutex);
+            CommitTransaction();
+        }
+        QRecursiveMutex& dbMutex;
+    } transaction(m_library->DbMutex());
     for (int i = 0;; ++i)
     {
         if (m_exit)

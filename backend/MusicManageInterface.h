@@ -112,6 +112,7 @@ extern "C" int MM_ChangeAllMusicState(MusicManageHandle handle, int bits, int se
 extern "C" int MM_SetTransaction(MusicManageHandle handle, int flag);
 
 // Copies the database at source (UTF-8) into target (UTF-8) with SQLite's online backup, through a
-// temporary file renamed over target when complete (BackupDatabaseFile's results). Any thread; it
-// does not touch the manager's own connection.
+// temporary file renamed over target when complete (BackupDatabaseFile's results), once the save
+// pass after an analysis has finished. Any thread but the manager's own; it waits for that pass
+// and does not touch the manager's connection.
 extern "C" int MM_BackupMusicLibrary(MusicManageHandle handle, const char* source, const char* target);

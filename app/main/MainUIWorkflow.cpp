@@ -284,9 +284,19 @@ void CMainUI::AcceptLoadOK()
         ShowEmptyResult();
         return;
     }
+    // A pause made while loading holds into the analysis: it starts paused.
+    const bool paused = m_iRunState == 2;
     m_iRunState = 3;
     SetPauseActions(false, false);
     StartAnalyze();
+    if (paused) {
+        m_pMusicLink->SetRunState(2, 2);
+        m_iRunState = 2;
+        SetPauseActions(false, true);
+        SetPauseLook(false);
+        m_pHeaderMovie->setPaused(true);
+        m_pBusyBanner->StopMovie();
+    }
 }
 
 void CMainUI::StartAnalyze()
