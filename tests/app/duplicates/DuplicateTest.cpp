@@ -650,6 +650,9 @@ private slots:
         // Closing while the question is pending ends the thread and deletes nothing more.
         {
             auto view = std::make_unique<CDuplicate>(0, nullptr);
+            // The question stays unanswered: the view's box (whose countdown would answer
+            // "Sure") is never opened.
+            QObject::disconnect(view->ClearTrashThread(), &CClearTrashThread::AskClearTrash, view.get(), nullptr);
             QSignalSpy asked(view->ClearTrashThread(), &CClearTrashThread::AskClearTrash);
             view->ClearTrashThread()->start();
             QVERIFY(QTest::qWaitFor([&] { return asked.count() == 1; }, 10000));
