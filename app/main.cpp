@@ -19,7 +19,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 // One running copy per user: a second start ends at once with -1 and no message.
 QString LockPath()
@@ -45,7 +46,8 @@ int main(int argc, char* argv[])
 
     CAppSettings* settings = GetAppSettings();
     QString language = settings->GetLanguage();
-    if (language.isEmpty()) {
+    if (language.isEmpty())
+    {
         language = StartLanguageForLocale(QLocale::system());
         settings->SetLanguage(language);
     }

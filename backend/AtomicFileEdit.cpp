@@ -37,7 +37,10 @@ bool AtomicFileEdit::begin()
     return m_copy->size() == info.size();
 }
 
-QByteArray AtomicFileEdit::copyPath() const { return m_copy ? QFile::encodeName(m_copy->fileName()) : QByteArray(); }
+QByteArray AtomicFileEdit::copyPath() const
+{
+    return m_copy ? QFile::encodeName(m_copy->fileName()) : QByteArray();
+}
 
 bool AtomicFileEdit::commit()
 {

@@ -7,12 +7,13 @@
 
 #include <sqlite3.h>
 
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <memory>
 #include <thread>
 
-namespace {
+namespace
+{
 
 struct DbCloser
 {
@@ -56,7 +57,9 @@ int BackupDatabaseFile(const QString& source, const QString& target)
         return -6;
 
     sqlite3* raw = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(source).constData(), &raw, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(source).constData(), &raw, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK)
+    {
         sqlite3_close_v2(raw);
         return -2;
     }
@@ -70,7 +73,9 @@ int BackupDatabaseFile(const QString& source, const QString& target)
     if (temp.isEmpty())
         return -3;
     raw = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(temp).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(temp).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
+    {
         sqlite3_close_v2(raw);
         QFile::remove(temp);
         return -3;
@@ -78,9 +83,11 @@ int BackupDatabaseFile(const QString& source, const QString& target)
     DbHandle dst(raw);
 
     int rc = SQLITE_ERROR;
-    if (sqlite3_backup* backup = sqlite3_backup_init(dst.get(), "main", src.get(), "main")) {
+    if (sqlite3_backup* backup = sqlite3_backup_init(dst.get(), "main", src.get(), "main"))
+    {
         // A writer elsewhere may hold its lock for a while: retry for up to about 30 seconds.
-        for (int attempt = 0; attempt < 600; ++attempt) {
+        for (int attempt = 0; attempt < 600; ++attempt)
+        {
             rc = sqlite3_backup_step(backup, -1);
             if (rc != SQLITE_BUSY && rc != SQLITE_LOCKED)
                 break;
@@ -92,14 +99,16 @@ int BackupDatabaseFile(const QString& source, const QString& target)
         rc = sqlite3_errcode(dst.get()) == SQLITE_OK ? SQLITE_DONE : SQLITE_ERROR;
     dst.reset();
     src.reset();
-    if (rc != SQLITE_DONE) {
+    if (rc != SQLITE_DONE)
+    {
         QFile::remove(temp);
         return -4;
     }
     // The copy is a database of its own: no journal of the old target may be replayed into it.
     for (const char* suffix : kJournalSuffixes)
         QFile::remove(target + QLatin1String(suffix));
-    if (!RenameOver(temp, target)) {
+    if (!RenameOver(temp, target))
+    {
         QFile::remove(temp);
         return -5;
     }
@@ -116,13 +125,15 @@ QString PlaceProjectAsDatabase(const QString& project, const QString& database)
     if (temp.isEmpty())
         return QStringLiteral("LoadSaveResult file.copy failed:%1 to %2").arg(project, database);
     QFile::remove(temp);
-    if (!QFile::copy(project, temp)) {
+    if (!QFile::copy(project, temp))
+    {
         QFile::remove(temp);
         return QStringLiteral("LoadSaveResult file.copy failed:%1 to %2").arg(project, database);
     }
     for (const char* suffix : kJournalSuffixes)
         QFile::remove(database + QLatin1String(suffix));
-    if (!RenameOver(temp, database)) {
+    if (!RenameOver(temp, database))
+    {
         QFile::remove(temp);
         return QStringLiteral("LoadSaveResult QFile.remove failed:%1").arg(database);
     }

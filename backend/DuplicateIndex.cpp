@@ -2,7 +2,8 @@
 
 #include "MusicFlags.h"
 
-namespace {
+namespace
+{
 
 struct Criterion
 {
@@ -39,9 +40,7 @@ bool CDuplicateIndex::TagsMatch(const MusicInfo& newInfo, const MusicInfo& earli
     return true;
 }
 
-CDuplicateIndex::CDuplicateIndex(int options) : m_options(options)
-{
-}
+CDuplicateIndex::CDuplicateIndex(int options) : m_options(options) {}
 
 bool CDuplicateIndex::MakeKey(const MusicInfo& info, QString& key) const
 {

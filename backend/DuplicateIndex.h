@@ -38,8 +38,7 @@ public:
 
     // Calls visit for each earlier track that may pass the tag test with newInfo, in list order,
     // until visit answers true. Answers whether some visit did.
-    template <typename Visit>
-    bool ForEachCandidate(const MusicInfo& newInfo, Visit&& visit) const
+    template <typename Visit> bool ForEachCandidate(const MusicInfo& newInfo, Visit&& visit) const
     {
         const std::vector<int>& byKey = KeyBucket(newInfo);
         const std::vector<int>& byLocation = LocationBucket(newInfo);

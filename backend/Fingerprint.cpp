@@ -20,7 +20,8 @@
 #include <mutex>
 #include <new>
 
-namespace {
+namespace
+{
 
 std::mutex g_logMutex;
 std::function<void(const QString&)> g_log;
@@ -62,7 +63,10 @@ AudioStamp stampOf(const QString& audioPath)
     return {info.size(), info.lastModified().toMSecsSinceEpoch()};
 }
 
-template <typename T> T readLE(const char* p) { return qFromLittleEndian<T>(p); }
+template <typename T> T readLE(const char* p)
+{
+    return qFromLittleEndian<T>(p);
+}
 
 template <typename T> void appendLE(QByteArray& out, T value)
 {
@@ -113,11 +117,11 @@ struct TrackCodes
 {
     int noContext, decodeFailed, finishFailed, noMemory, noRaw, cannotOpen, readNoMemory;
 };
-constexpr TrackCodes kFirstCodes{FpcFirstNoContext,       FpcFirstDecodeFailed, FpcFirstFinishFailed,
-                                 FpcFirstNoMemory,        FpcFirstNoRaw,        FpcFirstCacheUnopenable,
+constexpr TrackCodes kFirstCodes{FpcFirstNoContext,    FpcFirstDecodeFailed, FpcFirstFinishFailed,
+                                 FpcFirstNoMemory,     FpcFirstNoRaw,        FpcFirstCacheUnopenable,
                                  FpcFirstCacheNoMemory};
-constexpr TrackCodes kSecondCodes{FpcSecondNoContext,       FpcSecondDecodeFailed, FpcSecondFinishFailed,
-                                  FpcSecondNoMemory,        FpcSecondNoRaw,        FpcSecondCacheUnopenable,
+constexpr TrackCodes kSecondCodes{FpcSecondNoContext,    FpcSecondDecodeFailed, FpcSecondFinishFailed,
+                                  FpcSecondNoMemory,     FpcSecondNoRaw,        FpcSecondCacheUnopenable,
                                   FpcSecondCacheNoMemory};
 
 int fingerprintOf(const char* audio, const char* cache, const TrackCodes& codes, std::vector<uint32_t>& items)
@@ -234,7 +238,8 @@ int DecodeToFingerprint(const char* path, FingerprintJob* job)
         return -2;
     }
     log(QString("Start DecoderMusic:%1").arg(name));
-    const int64_t bytes = KestrineDecodePcm(path, kFingerprintMilliseconds, g_decodeBuffer.get(), kDecodeBufferBytes);
+    const int64_t bytes =
+        KestrineDecodePcm(path, kFingerprintMilliseconds, g_decodeBuffer.get(), kDecodeBufferBytes);
     log(QString("End DecoderMusic:%1 %2").arg(bytes).arg(name));
     if (bytes <= 0)
     {
@@ -280,7 +285,8 @@ int ReadFingerprintCache(const QString& cachePath, const QString& audioPath, std
     return 0;
 }
 
-bool WriteFingerprintCache(const QString& cachePath, const QString& audioPath, const std::vector<uint32_t>& items)
+bool WriteFingerprintCache(const QString& cachePath, const QString& audioPath,
+                           const std::vector<uint32_t>& items)
 {
     const AudioStamp stamp = stampOf(audioPath);
     if (stamp.size < 0 || items.size() > kMaxStoredItems)

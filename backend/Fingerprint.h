@@ -18,7 +18,7 @@ constexpr int kFingerprintSampleRate = 44100;
 constexpr int kFingerprintChannels = 2;
 constexpr int kFingerprintMilliseconds = 20000;
 constexpr int64_t kDecodeBufferBytes = 3'528'000; // 20 s x 44 100 frames/s x 2 channels x 2 bytes
-constexpr int kMaxCachedItems = 200;               // items read back from a cache file
+constexpr int kMaxCachedItems = 200;              // items read back from a cache file
 constexpr int kMinCompareItems = 100;
 
 // One file's fingerprint in a comparison. Owns its Chromaprint context.
@@ -99,4 +99,5 @@ int CompareRawFingerprints(const uint32_t* first, const uint32_t* second, int n,
 // Cache files, exposed for tests and tools. Reading gives 0 with up to kMaxCachedItems items,
 // 1 when the file is missing, damaged or stale for the audio file, -1 when it cannot be opened.
 int ReadFingerprintCache(const QString& cachePath, const QString& audioPath, std::vector<uint32_t>& items);
-bool WriteFingerprintCache(const QString& cachePath, const QString& audioPath, const std::vector<uint32_t>& items);
+bool WriteFingerprintCache(const QString& cachePath, const QString& audioPath,
+                           const std::vector<uint32_t>& items);

@@ -1,8 +1,8 @@
 #include "FingerprintStore.h"
 
 #include "Fingerprint.h"
-#include "kestrine.h"
 #include "WorkerPool.h"
+#include "kestrine.h"
 
 #include <chromaprint.h>
 
@@ -54,7 +54,8 @@ bool CFingerprintStore::Start(int threads)
     }
     m_prefetch = std::make_unique<tidewell::OrderedPrefetch<Entry>>(
         m_sources.size(), kLookahead,
-        [this](size_t position, unsigned worker) { return Make(m_sources[position], m_buffers[worker].get()); });
+        [this](size_t position, unsigned worker)
+        { return Make(m_sources[position], m_buffers[worker].get()); });
     m_prefetch->start(static_cast<unsigned>(threads), [] { tidewell::nameThisThread("tidewell-print"); });
     return true;
 }
@@ -110,7 +111,8 @@ CFingerprintStore::Entry CFingerprintStore::Make(const Source& source, int16_t* 
         entry.failure = FpDecodeFailed;
         return entry;
     }
-    const int64_t bytes = KestrineDecodePcm(path.constData(), kFingerprintMilliseconds, buffer, kDecodeBufferBytes);
+    const int64_t bytes =
+        KestrineDecodePcm(path.constData(), kFingerprintMilliseconds, buffer, kDecodeBufferBytes);
     if (bytes <= 0)
     {
         entry.failure = FpDecodeFailed;

@@ -35,8 +35,9 @@ bool CManageLog::Write(const QString& text)
     QMutexLocker lock(&g_manageLogMutex);
     if (!m_file)
         return false;
-    const QByteArray line = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz ")).toUtf8()
-                            + text.toUtf8() + '\n';
+    const QByteArray line =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz ")).toUtf8() +
+        text.toUtf8() + '\n';
     if (m_file->size() + line.size() > kMaxBytes)
         m_file->resize(0);
     const bool written = m_file->write(line) == line.size();

@@ -26,7 +26,8 @@
 #include <thread>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Total times that differ by this much (ms) or more make the longer copy the keeper outright.
 constexpr long long kTimeGapMs = 150000;
@@ -82,8 +83,7 @@ struct DeepScan
 
     // Runs body(0) .. body(count - 1) on the pool; returns when all are done. A short run stays
     // on the calling thread.
-    template <typename Body>
-    void ForEach(size_t count, Body&& body) const
+    template <typename Body> void ForEach(size_t count, Body&& body) const
     {
         if (!pool || count < 32)
         {
@@ -92,10 +92,12 @@ struct DeepScan
             return;
         }
         std::atomic<size_t> next{0};
-        pool->runOnAll([&](unsigned) {
-            for (size_t k = next++; k < count; k = next++)
-                body(k);
-        });
+        pool->runOnAll(
+            [&](unsigned)
+            {
+                for (size_t k = next++; k < count; k = next++)
+                    body(k);
+            });
     }
 
     const CFingerprintStore::Entry* EntryOf(const CMusicObj* obj) const
@@ -127,8 +129,9 @@ public:
             return 1;
         if (rc == 0)
             return 0;
-        m_manager.WriteManageLog(
-            QStringLiteral("DuplicateCalculate:%1, %2 Failed:%3").arg(m_newInfo.Location, earlier.Location).arg(rc));
+        m_manager.WriteManageLog(QStringLiteral("DuplicateCalculate:%1, %2 Failed:%3")
+                                     .arg(m_newInfo.Location, earlier.Location)
+                                     .arg(rc));
         // The new track itself cannot be compared: no comparison of it can succeed.
         if (rc == FpcFirstDecodeFailed || rc == FpcFirstTooShort)
             return -1;
@@ -155,7 +158,8 @@ public:
             uint64_t id = earlier.PersistentID.toULongLong(&ok, 16);
             if (!ok || id == 0)
             {
-                m_manager.WriteManageLog(QStringLiteral("Frist %1 toULongLong Failed!").arg(earlier.PersistentID));
+                m_manager.WriteManageLog(
+                    QStringLiteral("Frist %1 toULongLong Failed!").arg(earlier.PersistentID));
                 id = m_newInfo.PersistentID.toULongLong(&ok, 16);
                 if (!ok || id == 0)
                 {
@@ -174,10 +178,13 @@ public:
         bool decided = true;
         switch (earlierObj->GetType())
         {
-        case RunModeDuplicateFiles: {
+        case RunModeDuplicateFiles:
+        {
             CiTunesLib* zLibrary = m_manager.GetZLibrary();
-            const bool newFound = zLibrary && zLibrary->FindInZDatabase(m_newInfo.Location.toUtf8().constData()) == 0;
-            const bool oldFound = zLibrary && zLibrary->FindInZDatabase(earlier.Location.toUtf8().constData()) == 0;
+            const bool newFound =
+                zLibrary && zLibrary->FindInZDatabase(m_newInfo.Location.toUtf8().constData()) == 0;
+            const bool oldFound =
+                zLibrary && zLibrary->FindInZDatabase(earlier.Location.toUtf8().constData()) == 0;
             if (newFound != oldFound)
                 keepNew = newFound;
             else
@@ -211,8 +218,7 @@ private:
         const QByteArray newCache = FingerprintCachePath(folder, m_newInfo.PersistentID).toUtf8();
         const QByteArray earlierCache = FingerprintCachePath(folder, earlier.PersistentID).toUtf8();
         return CompareFingerprintFiles(newAudio.constData(), newCache.constData(), earlierAudio.constData(),
-                                       earlierCache.constData(),
-                                       static_cast<uint32_t>(m_options));
+                                       earlierCache.constData(), static_cast<uint32_t>(m_options));
     }
 
 public:
@@ -233,8 +239,8 @@ public:
         const size_t common = std::min(first->items.size(), second->items.size());
         if (common < static_cast<size_t>(kMinCompareItems))
             return first->items.size() <= second->items.size() ? FpcFirstTooShort : FpcSecondTooShort;
-        const int result = CompareRawFingerprints(first->items.data(), second->items.data(), static_cast<int>(common),
-                                                  static_cast<uint32_t>(m_options));
+        const int result = CompareRawFingerprints(first->items.data(), second->items.data(),
+                                                  static_cast<int>(common), static_cast<uint32_t>(m_options));
         return result < 0 ? FpcCompareFailed : result;
     }
 
@@ -248,15 +254,17 @@ private:
 // The duplicate test of one new track. With an index (and, for a deep scan, the fingerprints made
 // ahead) it visits only the earlier tracks that can match, in list order; without, every track
 // 0..last, as the test is defined. Both give the same answer and the same side effects.
-int duplicateCalculate(CMusicManage& manager, const MusicInfo* info, const CMusicObj* newObj, int last, int options,
-                       int64_t* groupId, unsigned char* removeNew, const CDuplicateIndex* index, const DeepScan* deep)
+int duplicateCalculate(CMusicManage& manager, const MusicInfo* info, const CMusicObj* newObj, int last,
+                       int options, int64_t* groupId, unsigned char* removeNew, const CDuplicateIndex* index,
+                       const DeepScan* deep)
 {
     if (!info || !groupId || !removeNew || last < 0 || last >= manager.MainListSize())
         return 0;
     DuplicateTest test(manager, *info, options, newObj);
     CMusicObj* matched = nullptr;
     bool cannotCompare = false;
-    auto visitKnown = [&](CMusicObj* earlierObj, const int* known) {
+    auto visitKnown = [&](CMusicObj* earlierObj, const int* known)
+    {
         if (manager.IsExiting())
         {
             matched = nullptr;
@@ -294,7 +302,8 @@ int duplicateCalculate(CMusicManage& manager, const MusicInfo* info, const CMusi
         {
             const size_t to = std::min(candidates.size(), from + kCompareChunk);
             known.assign(to - from, 0);
-            deep->ForEach(to - from, [&](size_t k) { known[k] = test.CompareInMemory(candidates[from + k], *deep); });
+            deep->ForEach(to - from,
+                          [&](size_t k) { known[k] = test.CompareInMemory(candidates[from + k], *deep); });
             bool done = false;
             for (size_t k = from; k < to && !done; ++k)
                 done = visitKnown(candidates[k], &known[k - from]);
@@ -407,7 +416,8 @@ int CMusicManage::DuplicateCalculate(const MusicInfo* info, int last, int option
     return duplicateCalculate(*this, info, nullptr, last, options, groupId, removeNew, nullptr, nullptr);
 }
 
-namespace {
+namespace
+{
 
 // Makes the fingerprints of the list ahead for a deep scan of a duplicate run and the pool that
 // compares them. 0, or -2 when the decode buffers cannot be had.
@@ -434,8 +444,8 @@ int prepareDeepScan(CMusicManage& manager, int total, DeepScan& deep)
     }
     if (!anyDuplicateRun)
         return 0;
-    deep.store = std::make_unique<CFingerprintStore>(std::move(sources),
-                                                     [&manager](const QString& text) { manager.WriteManageLog(text); });
+    deep.store = std::make_unique<CFingerprintStore>(std::move(sources), [&manager](const QString& text)
+                                                     { manager.WriteManageLog(text); });
     const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (!deep.store->Start(threads))
     {
@@ -479,8 +489,8 @@ int duplicateBits(const AnalysisRun& run, CMusicObj& obj, int position, int bits
         return bits;
     int64_t groupId = 0;
     unsigned char removeNew = 0;
-    const int rc = duplicateCalculate(run.manager, &info, &obj, position - 1, run.options, &groupId, &removeNew,
-                                      &run.index, run.deep);
+    const int rc = duplicateCalculate(run.manager, &info, &obj, position - 1, run.options, &groupId,
+                                      &removeNew, &run.index, run.deep);
     return MarkDuplicateResult(obj, bits, rc, groupId, removeNew != 0);
 }
 
@@ -515,7 +525,8 @@ TrackStep problemStep(const AnalysisRun& run, const CMusicObj& obj, int& bits)
 int CMusicManage::AnalyzeMusicInfo()
 {
     WriteManageLog(QStringLiteral("Start AnalyzeMusicInfo"));
-    auto finish = [this](int result) {
+    auto finish = [this](int result)
+    {
         WriteManageLog(QStringLiteral("End AnalyzeMusicInfo"));
         m_jobKind = 0;
         QMutexLocker lock(&g_musicInfoMutex);

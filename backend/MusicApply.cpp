@@ -26,7 +26,8 @@
 #include <array>
 #include <string>
 
-namespace {
+namespace
+{
 
 // The tag bits whose write clears the matching problem from a track's Absence.
 constexpr int kWriteBits = MF_Name | MF_Artist | MF_Album | MF_Artwork | MF_Year | MF_Genre;
@@ -47,7 +48,8 @@ constexpr std::array<TagField, 5> kTagFields = {{{MF_Name, "Name", &MusicInfo::N
 // The picture format code of SetMusicArtwork_tag for the stored bytes.
 int pictureFormatOf(const std::vector<unsigned char>& bytes)
 {
-    auto startsWith = [&](std::initializer_list<unsigned char> magic) {
+    auto startsWith = [&](std::initializer_list<unsigned char> magic)
+    {
         if (bytes.size() < magic.size())
             return false;
         size_t i = 0;
@@ -102,7 +104,8 @@ int deleteBareRecord(CMusicManage& manager, QString& target, MusicInfo* info, in
         const int rc = DeleteTrackFromITunes_kvt(pid.constData());
         if (rc != 0)
         {
-            manager.WriteManageLog(QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(info->Location).arg(rc));
+            manager.WriteManageLog(
+                QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(info->Location).arg(rc));
             return -1;
         }
         return 0;
@@ -120,7 +123,8 @@ int deleteBareRecord(CMusicManage& manager, QString& target, MusicInfo* info, in
         const int rc = DeleteTrackFromITunes_kvt(pid.constData());
         if (rc != 0)
         {
-            manager.WriteManageLog(QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(info->Location).arg(rc));
+            manager.WriteManageLog(
+                QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(info->Location).arg(rc));
             if (CRecycleBin::MoveFile(target, info->Location) == CRecycleBin::MoveOk)
                 info->TrashPath.clear();
             return -1;
@@ -142,7 +146,8 @@ int CiTunesLib::SaveMusicInfo(const MusicInfo* info, const QString& artPath, int
     int firstFailure = 0;
     bool anyWrite = false;
     int done = 0;
-    auto record = [&](int bit, int code, const QString& failureText) {
+    auto record = [&](int bit, int code, const QString& failureText)
+    {
         anyWrite = true;
         if (code == 0)
         {
@@ -163,7 +168,8 @@ int CiTunesLib::SaveMusicInfo(const MusicInfo* info, const QString& artPath, int
                 continue;
             QByteArray value = (info->*field.field).toUtf8();
             record(field.bit, SetAttributeValue_kvt(pid.constData(), field.key, value.data()),
-                   QStringLiteral("%1 SetAttributeValue_kvt ") + QLatin1String(field.key) + QStringLiteral(" Failed:%2"));
+                   QStringLiteral("%1 SetAttributeValue_kvt ") + QLatin1String(field.key) +
+                       QStringLiteral(" Failed:%2"));
         }
         if (mask & MF_Artwork)
         {
@@ -204,7 +210,8 @@ int CiTunesLib::DeleteMusic(QString& target, const MusicInfo* info, int type)
     if (!info || type == 0)
         return -1;
     const QByteArray pid = info->PersistentID.toUtf8();
-    auto deleteFromITunes = [&] {
+    auto deleteFromITunes = [&]
+    {
         const int rc = DeleteTrackFromITunes_kvt(pid.constData());
         if (rc != 0)
             Log(QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(info->Location).arg(rc));
@@ -270,7 +277,9 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
         }
         if (rc != 0)
         {
-            Log(QStringLiteral("RestoreMusic SelectValueFromDB of TrashPath Failed:%1 %2").arg(info->Location).arg(rc));
+            Log(QStringLiteral("RestoreMusic SelectValueFromDB of TrashPath Failed:%1 %2")
+                    .arg(info->Location)
+                    .arg(rc));
             return -1;
         }
         trash = QString::fromStdString(value);
@@ -297,7 +306,8 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
         }
         movedNow = true;
     }
-    auto moveBack = [&] {
+    auto moveBack = [&]
+    {
         if (movedNow)
             CRecycleBin::MoveFile(info->Location, trash);
     };
@@ -327,7 +337,8 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
         const int count = type == RunModeDuplicateITunes ? 2 : 1;
         if (UpdateMultiValues(info->PersistentID, type, names, values, count) != 0)
         {
-            Log(QStringLiteral("RestoreMusic UpdateValueToDB of TrashPath Failed:%1 %2").arg(info->Location, trash));
+            Log(QStringLiteral("RestoreMusic UpdateValueToDB of TrashPath Failed:%1 %2")
+                    .arg(info->Location, trash));
             if (type == RunModeDuplicateITunes)
                 DeleteTrackFromITunes_kvt(id.constData());
             moveBack();
@@ -357,13 +368,15 @@ int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QStrin
     const QByteArray oldId = persistentId.toUtf8();
     if (const int zrc = UpdateZPersistentID(oldId.constData(), buffer); zrc != 0)
         Log(QStringLiteral("%1 UpdateZPersistentID Failed: %2").arg(location).arg(zrc));
-    Log(QStringLiteral("RestoreMusicFormItunes: %1 is back in iTunes as %2").arg(persistentId, QString::fromLatin1(buffer)));
+    Log(QStringLiteral("RestoreMusicFormItunes: %1 is back in iTunes as %2")
+            .arg(persistentId, QString::fromLatin1(buffer)));
     return 0;
 }
 
 // ---- Music manager --------------------------------------------------------------------------
 
-namespace {
+namespace
+{
 
 // What a removal or restore was handed: a track of the manager's lists, or a bare record of the
 // duplicate engine. Only what the pointer is decides, never g_bScaniTunes: a normal run removes
@@ -430,7 +443,8 @@ int CMusicManage::ApplyiTunesMusicInfo(void* track, int flags, int replace)
     return ret;
 }
 
-namespace {
+namespace
+{
 
 // Clears the bits whose write succeeded from the track's Absence, in memory and in its row.
 // The row write's result; 0 when nothing changed.
@@ -477,7 +491,8 @@ int CMusicManage::ApplyTrackInfo(CMusicObj* obj, int flags, int replace)
         }
     }
     int written = 0;
-    const int ret = m_library->SaveMusicInfo(&obj->CurrentInfo(), obj->GetArtworkPath(), obj->GetType(), mask, &written);
+    const int ret =
+        m_library->SaveMusicInfo(&obj->CurrentInfo(), obj->GetArtworkPath(), obj->GetType(), mask, &written);
     const int update = clearWrittenBits(*m_library, *obj, written);
     return ret != 0 ? ret : update;
 }
@@ -580,8 +595,9 @@ int CMusicManage::RestoreFromTrash(void* track)
         if (fromRow && isRecycledType(type))
         {
             QMutexLocker lock(&m_library->DbMutex());
-            pending = SelectValueFromDB(record.PersistentID.toUtf8().constData(), type, "TrashPath", trash) == 0
-                      && !trash.empty();
+            pending =
+                SelectValueFromDB(record.PersistentID.toUtf8().constData(), type, "TrashPath", trash) == 0 &&
+                !trash.empty();
         }
         if (!pending)
             return 0;
@@ -600,7 +616,8 @@ int CMusicManage::RestoreFromTrash(void* track)
     {
         const QByteArray location = record.Location.toUtf8();
         if (m_zLibrary->FindInZDatabase(location.constData()) == 0)
-            m_zLibrary->RestoreMusicFormItunes(m_zLibrary->FoundPersistentID(), record.Location, RunModeDuplicateITunes);
+            m_zLibrary->RestoreMusicFormItunes(m_zLibrary->FoundPersistentID(), record.Location,
+                                               RunModeDuplicateITunes);
     }
     if (ref.obj)
         ref.obj->SetPersistentID(record.PersistentID);

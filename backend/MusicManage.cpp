@@ -19,7 +19,8 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // The edit bits of ModifyMusicInfo in the order their texts arrive, with the column each sets.
 struct EditField
@@ -215,8 +216,9 @@ void CMusicManage::JoinWorkers()
 {
     if (OnWorkerThread())
         return;
-    for (QThread* thread : {static_cast<QThread*>(m_loadThread.get()), static_cast<QThread*>(m_analyzeThread.get()),
-                            static_cast<QThread*>(m_saveThread.get())})
+    for (QThread* thread :
+         {static_cast<QThread*>(m_loadThread.get()), static_cast<QThread*>(m_analyzeThread.get()),
+          static_cast<QThread*>(m_saveThread.get())})
     {
         if (thread)
             thread->wait();
@@ -452,8 +454,8 @@ int CMusicManage::GetArtworkData(CMusicObj* obj, QByteArray& data)
             // A path from a saved project is untrusted: pictures are written only inside the
             // picture folder.
             if (!IsInsideDataFolder(path) || !QImage::fromData(data).save(path))
-                WriteManageLog(
-                    QStringLiteral("Picture Data From DB save to file Failed!%1 %2").arg(info.Location, path));
+                WriteManageLog(QStringLiteral("Picture Data From DB save to file Failed!%1 %2")
+                                   .arg(info.Location, path));
         }
     }
     else
@@ -525,7 +527,8 @@ int CMusicManage::SelectArtwork(CMusicObj* obj, int index)
         QMutexLocker db(&m_library->DbMutex());
         if (obj->GetAbsence() & MF_Artwork)
         {
-            const int ret = m_library->UpdateArtworkDataToDB(obj->CurrentInfo().PersistentID, obj->GetType(), candidate);
+            const int ret =
+                m_library->UpdateArtworkDataToDB(obj->CurrentInfo().PersistentID, obj->GetType(), candidate);
             if (ret != 0)
             {
                 WriteManageLog(QStringLiteral("m_piTunes->SaveArtworkPic Failed! PID:%1 Name:%2 picPath:%3")
@@ -605,8 +608,8 @@ int CMusicManage::ModifyMusicInfo(CMusicObj* obj, int mask, const char* const* t
                     std::vector<const char*> valuePtrs;
                     for (const QByteArray& v : values)
                         valuePtrs.push_back(v.constData());
-                    m_library->UpdateMultiValues(before.PersistentID, obj->GetType(), names.data(), valuePtrs.data(),
-                                                 static_cast<int>(names.size()));
+                    m_library->UpdateMultiValues(before.PersistentID, obj->GetType(), names.data(),
+                                                 valuePtrs.data(), static_cast<int>(names.size()));
                     for (const EditField& field : kEditFields)
                         (*current).*field.field = before.*field.field;
                 }
@@ -641,7 +644,8 @@ int CMusicManage::SetMusicState(CMusicObj* obj, int state)
     QMutexLocker db(&m_library->DbMutex());
     const int before = obj->GetState();
     obj->SetState(state);
-    const int ret = m_library->UpdateValue(obj->CurrentInfo().PersistentID, obj->GetType(), "State", nullptr, state);
+    const int ret =
+        m_library->UpdateValue(obj->CurrentInfo().PersistentID, obj->GetType(), "State", nullptr, state);
     if (ret != 0)
         obj->SetState(before);
     return ret;
@@ -759,7 +763,8 @@ int CMusicManage::SaveMusicObj(CMusicObj* obj)
     const QByteArray state = QByteArray::number(obj->GetState());
     const char* const names[] = {"Absence", "RepeatID", "State"};
     const char* const values[] = {absence.constData(), repeat.constData(), state.constData()};
-    const int ret = m_library->UpdateMultiValues(obj->CurrentInfo().PersistentID, obj->GetType(), names, values, 3);
+    const int ret =
+        m_library->UpdateMultiValues(obj->CurrentInfo().PersistentID, obj->GetType(), names, values, 3);
     if (ret != 0)
         WriteManageLog(QStringLiteral("SaveMusicObj Failed:") + obj->CurrentInfo().Location);
     return ret;

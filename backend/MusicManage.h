@@ -99,7 +99,8 @@ public:
     int ChangeAllMusicState(int bits, int set);
     // 0 begins a transaction (after a running save pass has ended), non-zero commits.
     int SetTransaction(int flag);
-    int StartDownload(CMusicObj* obj, const char* text, int valueA, const MusicCallback* callback, int valueB);
+    int StartDownload(CMusicObj* obj, const char* text, int valueA, const MusicCallback* callback,
+                      int valueB);
 
     int SaveMusicObj(CMusicObj* obj);
     // The save pass: writes every analysed track, then removes the tracks without problems.
@@ -109,7 +110,8 @@ public:
     // The duplicate test of one new track against the main list's tracks 0..last (every one in
     // turn): 1 a duplicate (groupId and removeNew set), 0 none, -1 the new track cannot be
     // fingerprinted. The analysis gets the same answers through its indexes. MusicAnalysis.cpp.
-    int DuplicateCalculate(const MusicInfo* info, int last, int options, int64_t* groupId, unsigned char* removeNew);
+    int DuplicateCalculate(const MusicInfo* info, int last, int options, int64_t* groupId,
+                           unsigned char* removeNew);
 
     // Applying changes to iTunes, files and the recycle folder (MusicApply.cpp). A track is a
     // CMusicObj* of the lists when g_bScaniTunes is set, else a bare MusicInfo* of the engine's

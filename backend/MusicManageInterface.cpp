@@ -305,9 +305,11 @@ int MM_BackupMusicLibrary(MusicManageHandle handle, const char* source, const ch
 {
     if (!source || !target)
         return -1;
-    return forward(handle, -1, [&](CMusicManage& m) {
-        // The save pass that follows an analysis is part of the result: copy after it.
-        m.WaitForSavePass();
-        return BackupDatabaseFile(QString::fromUtf8(source), QString::fromUtf8(target));
-    });
+    return forward(handle, -1,
+                   [&](CMusicManage& m)
+                   {
+                       // The save pass that follows an analysis is part of the result: copy after it.
+                       m.WaitForSavePass();
+                       return BackupDatabaseFile(QString::fromUtf8(source), QString::fromUtf8(target));
+                   });
 }

@@ -27,12 +27,12 @@ enum EManageRunState
 // an analysis.
 struct MusicProgressInfo
 {
-    int Kind = 0;            // ERunStateType of the job
-    int ObjFlag = 0;         // load: 1 when a track object came with the record; final analysis: 1;
-                             // download: the track's info fix state
-    int ArtworkFixState = 0; // download: the track's artwork fix state
+    int Kind = 0;             // ERunStateType of the job
+    int ObjFlag = 0;          // load: 1 when a track object came with the record; final analysis: 1;
+                              // download: the track's info fix state
+    int ArtworkFixState = 0;  // download: the track's artwork fix state
     void* MusicObj = nullptr; // the CMusicObj, or null
-    int Total = 0;           // final analysis record: 10000
+    int Total = 0;            // final analysis record: 10000
     int Progress = 0;
     int Reserved[4] = {0, 0, 0, 0};
     int Absence = 0;                // download: the track's Absence

@@ -33,7 +33,8 @@ int CMusicObj::GetCurrentInfo(MusicInfo** out)
 
 void CMusicObj::ApplyEdit(const MusicInfo& edit)
 {
-    auto take = [](QString& field, const QString& value) {
+    auto take = [](QString& field, const QString& value)
+    {
         if (!value.isEmpty())
             field = value;
     };

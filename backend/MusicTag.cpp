@@ -30,21 +30,32 @@
 #include <new>
 #include <optional>
 
-namespace {
+namespace
+{
 
 // A tag counts as empty when none of its song fields is set; frames such as an encoder note do
 // not make it worth reading (TagLib's own isEmpty() counts any frame).
 bool hasContent(const TagLib::Tag* tag)
 {
-    return tag && (!tag->title().isEmpty() || !tag->artist().isEmpty() || !tag->album().isEmpty() ||
-                   !tag->comment().isEmpty() || !tag->genre().isEmpty() || tag->year() != 0 || tag->track() != 0);
+    return tag &&
+           (!tag->title().isEmpty() || !tag->artist().isEmpty() || !tag->album().isEmpty() ||
+            !tag->comment().isEmpty() || !tag->genre().isEmpty() || tag->year() != 0 || tag->track() != 0);
 }
 
-QString fromTag(const TagLib::String& s) { return QString::fromStdString(s.to8Bit(true)); }
+QString fromTag(const TagLib::String& s)
+{
+    return QString::fromStdString(s.to8Bit(true));
+}
 
-TagLib::String toTag(const QString& s) { return TagLib::String(s.toStdString(), TagLib::String::UTF8); }
+TagLib::String toTag(const QString& s)
+{
+    return TagLib::String(s.toStdString(), TagLib::String::UTF8);
+}
 
-bool fileExists(const char* path) { return path && *path && QFileInfo(QString::fromUtf8(path)).isFile(); }
+bool fileExists(const char* path)
+{
+    return path && *path && QFileInfo(QString::fromUtf8(path)).isFile();
+}
 
 // The file reference every call opens, with audio properties at TagLib's average accuracy.
 TagLib::FileRef openFile(const char* path)
@@ -62,7 +73,8 @@ QString upperExtension(const char* path)
 const TagLib::ID3v2::AttachedPictureFrame* firstApic(TagLib::ID3v2::Tag* tag)
 {
     const TagLib::ID3v2::FrameList& frames = tag->frameList("APIC");
-    return frames.isEmpty() ? nullptr : dynamic_cast<const TagLib::ID3v2::AttachedPictureFrame*>(frames.front());
+    return frames.isEmpty() ? nullptr
+                            : dynamic_cast<const TagLib::ID3v2::AttachedPictureFrame*>(frames.front());
 }
 
 // The first embedded picture of the tag in use; nullopt when the tag has none (or cannot carry any).
@@ -138,9 +150,12 @@ int openTagOr(const char* path, const char* taglibPath, bool write, OpenedTag& o
 {
     switch (openTag(path, taglibPath, write, out))
     {
-    case OpenResult::CannotOpen: return cannotOpen;
-    case OpenResult::NoTag: return noTag;
-    case OpenResult::Ok: break;
+    case OpenResult::CannotOpen:
+        return cannotOpen;
+    case OpenResult::NoTag:
+        return noTag;
+    case OpenResult::Ok:
+        break;
     }
     return 0;
 }
@@ -149,7 +164,9 @@ int openTagOr(const char* path, const char* taglibPath, bool write, OpenedTag& o
 bool applyInfo(TagLib::Tag* tag, const MusicInfo& info, uint32_t mask)
 {
     bool changed = false;
-    auto setText = [&](const TagLib::String& now, const QString& wanted, void (TagLib::Tag::*setter)(const TagLib::String&)) {
+    auto setText = [&](const TagLib::String& now, const QString& wanted,
+                       void (TagLib::Tag::*setter)(const TagLib::String&))
+    {
         const TagLib::String value = toTag(wanted);
         if (now != value)
         {
@@ -186,11 +203,16 @@ const char* mimeOf(int format)
 {
     switch (format)
     {
-    case PictureFormatJPEG: return "image/jpeg";
-    case PictureFormatPNG: return "image/png";
-    case PictureFormatBMP: return "image/bmp";
-    case PictureFormatGIF: return "image/gif";
-    default: return nullptr;
+    case PictureFormatJPEG:
+        return "image/jpeg";
+    case PictureFormatPNG:
+        return "image/png";
+    case PictureFormatBMP:
+        return "image/bmp";
+    case PictureFormatGIF:
+        return "image/gif";
+    default:
+        return nullptr;
     }
 }
 
@@ -206,7 +228,8 @@ int embedPicture(OpenedTag& opened, const TagLib::ByteVector& bytes, int format,
         return 0; // an existing picture is never replaced
     switch (opened.kind)
     {
-    case TagKindID3v2: {
+    case TagKindID3v2:
+    {
         if (format != PictureFormatJPEG && format != PictureFormatPNG)
             return -7;
         auto frame = std::make_unique<TagLib::ID3v2::AttachedPictureFrame>();
@@ -215,7 +238,8 @@ int embedPicture(OpenedTag& opened, const TagLib::ByteVector& bytes, int format,
         static_cast<TagLib::ID3v2::Tag*>(opened.tag)->addFrame(frame.release()); // the tag owns it
         break;
     }
-    case TagKindMP4: {
+    case TagKindMP4:
+    {
         if (format < PictureFormatJPEG || format > PictureFormatGIF)
             return -9;
         static constexpr TagLib::MP4::CoverArt::Format kFormats[] = {
@@ -226,13 +250,16 @@ int embedPicture(OpenedTag& opened, const TagLib::ByteVector& bytes, int format,
         static_cast<TagLib::MP4::Tag*>(opened.tag)->setItem("covr", TagLib::MP4::Item(covers));
         break;
     }
-    case TagKindASF: {
+    case TagKindASF:
+    {
         TagLib::ASF::Picture picture;
         picture.setPicture(bytes);
-        static_cast<TagLib::ASF::Tag*>(opened.tag)->setAttribute("WM/Picture", TagLib::ASF::Attribute(picture));
+        static_cast<TagLib::ASF::Tag*>(opened.tag)
+            ->setAttribute("WM/Picture", TagLib::ASF::Attribute(picture));
         break;
     }
-    case TagKindXiph: {
+    case TagKindXiph:
+    {
         auto* flac = dynamic_cast<TagLib::FLAC::File*>(opened.ref.file());
         if (!flac)
             return -5;
@@ -485,7 +512,8 @@ int SetMusicInfo_tag(const MusicInfo* info, uint32_t mask)
     try
     {
         return editFileTag(
-            path.constData(), [&](OpenedTag& opened) { return applyInfo(opened.tag, *info, mask) ? 0 : 1; }, -5);
+            path.constData(), [&](OpenedTag& opened) { return applyInfo(opened.tag, *info, mask) ? 0 : 1; },
+            -5);
     }
     catch (const std::exception&)
     {
@@ -504,7 +532,8 @@ int SetMusicArtwork_tag(const char* path, const unsigned char* data, int length,
         const TagLib::ByteVector bytes(reinterpret_cast<const char*>(data), static_cast<unsigned>(length));
         return editFileTag(
             path,
-            [&](OpenedTag& opened) {
+            [&](OpenedTag& opened)
+            {
                 bool added = false;
                 const int rc = embedPicture(opened, bytes, format, added);
                 return rc < 0 ? rc : added ? 0 : 1;

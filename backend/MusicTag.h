@@ -12,7 +12,8 @@
 
 struct MusicInfo;
 
-namespace TagLib {
+namespace TagLib
+{
 class File;
 class Tag;
 } // namespace TagLib

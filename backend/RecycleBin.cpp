@@ -10,7 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 // Longest file name the collision rule may produce (ext4, tmpfs and most others: 255 bytes).
 constexpr qsizetype kMaxNameBytes = 255;
@@ -81,7 +82,9 @@ int CRecycleBin::MoveFile(const QString& from, const QString& to)
 {
     const QByteArray src = QFile::encodeName(from);
     const QByteArray dst = QFile::encodeName(to);
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::lstat(src.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return MoveNoSource;
 
@@ -113,7 +116,9 @@ int CRecycleBin::CopyThenRemove(const QString& from, const QString& to)
     const QByteArray src = QFile::encodeName(from);
     const QByteArray dst = QFile::encodeName(to);
     Fd in(::open(src.constData(), O_RDONLY | O_CLOEXEC));
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (in.fd < 0 || ::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode))
         return MoveNoSource;
 
@@ -123,7 +128,8 @@ int CRecycleBin::CopyThenRemove(const QString& from, const QString& to)
 
     // From here on a failure removes the partial copy; the source is untouched until the copy is
     // complete, synced and of the right size.
-    auto fail = [&](int code) {
+    auto fail = [&](int code)
+    {
         ::unlink(dst.constData());
         return code;
     };
@@ -146,7 +152,9 @@ int CRecycleBin::CopyThenRemove(const QString& from, const QString& to)
     // or the user looks at.
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
     ::futimens(out.fd, times);
-    struct stat copied{};
+    struct stat copied
+    {
+    };
     if (::fsync(out.fd) != 0 || ::fstat(out.fd, &copied) != 0)
         return fail(MoveFailed);
     if (copied.st_size != st.st_size)

@@ -15,18 +15,20 @@
 #include <string_view>
 #include <unordered_map>
 
-namespace tracks_db {
-const char* const kColumns[24] = {"TrackID",  "PersistentID", "Name",     "TotalTime", "Artist",    "Album",
-                                  "Size",     "Location",     "ArtData",  "ArtPath",   "Absence",   "State",
-                                  "RepeatID", "Type",         "Year",     "Genre",     "Bitrate",   "TrashPath",
-                                  "NameOld",  "ArtistOld",    "AlbumOld", "YearOld",   "GenreOld",  "Purchased"};
-const char* const kPageColumns[20] = {"PersistentID", "Name",    "TotalTime", "Artist",  "Album",
-                                      "Size",         "Location", "ArtPath",  "Absence", "State",
-                                      "RepeatID",     "Type",     "Year",     "Genre",   "Bitrate",
-                                      "NameOld",      "ArtistOld", "AlbumOld", "YearOld", "GenreOld"};
+namespace tracks_db
+{
+const char* const kColumns[24] = {
+    "TrackID", "PersistentID", "Name",    "TotalTime", "Artist",   "Album",   "Size",     "Location",
+    "ArtData", "ArtPath",      "Absence", "State",     "RepeatID", "Type",    "Year",     "Genre",
+    "Bitrate", "TrashPath",    "NameOld", "ArtistOld", "AlbumOld", "YearOld", "GenreOld", "Purchased"};
+const char* const kPageColumns[20] = {"PersistentID", "Name",      "TotalTime", "Artist",  "Album",
+                                      "Size",         "Location",  "ArtPath",   "Absence", "State",
+                                      "RepeatID",     "Type",      "Year",      "Genre",   "Bitrate",
+                                      "NameOld",      "ArtistOld", "AlbumOld",  "YearOld", "GenreOld"};
 } // namespace tracks_db
 
-namespace {
+namespace
+{
 
 constexpr int kMaxStatement = 511;
 constexpr int kColumnCount = 24;
@@ -85,11 +87,13 @@ const char* fixedSql(Fixed which)
     case Fixed::Count:
         return "select count(*) from TracksTable";
     case Fixed::PageByRowid:
-        return "select rowid,PersistentID,Name,TotalTime,Artist,Album,Size,Location,ArtPath,Absence,State,RepeatID,"
+        return "select "
+               "rowid,PersistentID,Name,TotalTime,Artist,Album,Size,Location,ArtPath,Absence,State,RepeatID,"
                "Type,Year,Genre,Bitrate,NameOld,ArtistOld,AlbumOld,YearOld,GenreOld "
                "from TracksTable where rowid > ? order by rowid limit ?";
     case Fixed::PageByOffset:
-        return "select rowid,PersistentID,Name,TotalTime,Artist,Album,Size,Location,ArtPath,Absence,State,RepeatID,"
+        return "select "
+               "rowid,PersistentID,Name,TotalTime,Artist,Album,Size,Location,ArtPath,Absence,State,RepeatID,"
                "Type,Year,Genre,Bitrate,NameOld,ArtistOld,AlbumOld,YearOld,GenreOld "
                "from TracksTable order by rowid limit ?,?";
     case Fixed::PidByLocation:
@@ -126,14 +130,20 @@ struct Connection
         rc = sqlite3_prepare_v3(db.get(), sql, -1, SQLITE_PREPARE_PERSISTENT, &raw, nullptr);
         if (rc != SQLITE_OK)
         {
-            qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(QString::fromUtf8(sql)).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(db.get())));
+            qDebug().noquote() << QString("sql:%1\nFailed:%2 %3")
+                                      .arg(QString::fromUtf8(sql))
+                                      .arg(rc)
+                                      .arg(QString::fromUtf8(sqlite3_errmsg(db.get())));
             sqlite3_finalize(raw);
             return nullptr;
         }
         slot.reset(raw);
         return raw;
     }
-    sqlite3_stmt* prepared(Fixed which, int& rc) { return prepared(fixed[static_cast<size_t>(which)], fixedSql(which), rc); }
+    sqlite3_stmt* prepared(Fixed which, int& rc)
+    {
+        return prepared(fixed[static_cast<size_t>(which)], fixedSql(which), rc);
+    }
 };
 
 // The two connection records; each owns its own handle to its own file.
@@ -143,9 +153,9 @@ std::unique_ptr<Connection> g_ztracks;
 // Page cache of the page reader. The texts of a page sit end to end in one buffer.
 struct PageCache
 {
-    int total = 0;                 // set only by SelectTrackCount
-    std::string text;              // every non-NULL cell, each ended by '\0'
-    std::vector<long> offsets;     // rows * 20 cells: offset into text, -1 for NULL
+    int total = 0;                  // set only by SelectTrackCount
+    std::string text;               // every non-NULL cell, each ended by '\0'
+    std::vector<long> offsets;      // rows * 20 cells: offset into text, -1 for NULL
     std::vector<const char*> cells; // pointers into text, null for NULL
     int rows = 0;
     int handedOut = 0;
@@ -156,10 +166,19 @@ struct PageCache
 };
 PageCache g_page;
 
-Connection* tracks() { return g_tracks && g_tracks->db ? g_tracks.get() : nullptr; }
-sqlite3* tracksDb() { return g_tracks && g_tracks->db ? g_tracks->db.get() : nullptr; }
+Connection* tracks()
+{
+    return g_tracks && g_tracks->db ? g_tracks.get() : nullptr;
+}
+sqlite3* tracksDb()
+{
+    return g_tracks && g_tracks->db ? g_tracks->db.get() : nullptr;
+}
 
-const char* orEmpty(const char* text) { return text ? text : ""; }
+const char* orEmpty(const char* text)
+{
+    return text ? text : "";
+}
 
 // The index of a TracksTable column, -1 for none.
 int columnIndex(const char* name)
@@ -185,8 +204,7 @@ struct ResetOnExit
 };
 
 // Binds with the given binder, steps to the end and resets. SQLITE_OK or the step's error.
-template <typename Binder>
-int runPrepared(sqlite3_stmt* stmt, Binder&& bind)
+template <typename Binder> int runPrepared(sqlite3_stmt* stmt, Binder&& bind)
 {
     ResetOnExit reset{stmt};
     bind(stmt);
@@ -227,7 +245,8 @@ int openConnection(std::unique_ptr<Connection>& slot, const char* path)
     sqlite3* raw = nullptr;
     // Each connection is used by one thread at a time (see TracksTable.h), so SQLite's own
     // per-call locking would only cost time.
-    const int rc = sqlite3_open_v2(path, &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = sqlite3_open_v2(path, &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     connection->db.reset(raw);
     if (rc != SQLITE_OK)
     {
@@ -250,7 +269,8 @@ bool execLogged(sqlite3* db, const char* sql)
     char* error = nullptr;
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
     if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("sql Failed:%1 sql:%2 %3").arg(rc).arg(sql).arg(QString::fromUtf8(error ? error : ""));
+        qDebug().noquote()
+            << QString("sql Failed:%1 sql:%2 %3").arg(rc).arg(sql).arg(QString::fromUtf8(error ? error : ""));
     sqlite3_free(error);
     return rc == SQLITE_OK;
 }
@@ -264,7 +284,8 @@ int execTransactionStatement(const char* sql)
     char* error = nullptr;
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
     if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("%1 Failed!%2 %3").arg(sql).arg(rc).arg(QString::fromUtf8(error ? error : ""));
+        qDebug().noquote()
+            << QString("%1 Failed!%2 %3").arg(sql).arg(rc).arg(QString::fromUtf8(error ? error : ""));
     sqlite3_free(error);
     return rc;
 }
@@ -289,8 +310,7 @@ int runLogged(Connection& connection, sqlite3_stmt* stmt, const char* failText, 
     return rc;
 }
 
-template <typename Binder>
-int runFixed(Fixed which, const char* failText, Binder&& bind)
+template <typename Binder> int runFixed(Fixed which, const char* failText, Binder&& bind)
 {
     Connection* connection = tracks();
     if (!connection)
@@ -317,16 +337,19 @@ int OpenTracksDB(const char* path)
 
     if (!existed)
     {
-        const char* create = "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
-                             "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
-                             "Absence integer,State integer,RepeatID integer,Type integer,Year text,Genre text,"
-                             "Bitrate text,TrashPath text,NameOld text,ArtistOld text,AlbumOld text,YearOld text,"
-                             "GenreOld text,Purchased text)";
+        const char* create =
+            "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
+            "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
+            "Absence integer,State integer,RepeatID integer,Type integer,Year text,Genre text,"
+            "Bitrate text,TrashPath text,NameOld text,ArtistOld text,AlbumOld text,YearOld text,"
+            "GenreOld text,Purchased text)";
         char* error = nullptr;
         const int rc = sqlite3_exec(db, create, nullptr, nullptr, &error);
         if (rc != SQLITE_OK)
         {
-            qDebug().noquote() << QString("Create TracksTable Failed %1: %2").arg(rc).arg(QString::fromUtf8(error ? error : ""));
+            qDebug().noquote() << QString("Create TracksTable Failed %1: %2")
+                                      .arg(rc)
+                                      .arg(QString::fromUtf8(error ? error : ""));
             sqlite3_free(error);
             g_tracks.reset();
             return -4;
@@ -386,7 +409,10 @@ void CloseTracksDB()
     g_tracks.reset();
 }
 
-bool IsTracksDBOpen() { return tracksDb() != nullptr; }
+bool IsTracksDBOpen()
+{
+    return tracksDb() != nullptr;
+}
 
 int BeginTransaction()
 {
@@ -400,40 +426,45 @@ int CommitTransaction()
 
 int InsertTracksTable_kvt(const char* name, const char* artist, const char* album, const char* totalTime,
                           const char* size, const char* location, const char* persistentId, const char* year,
-                          const char* genre, const char* bitrate, const char* purchased, int trackId, int type)
+                          const char* genre, const char* bitrate, const char* purchased, int trackId,
+                          int type)
 {
-    return runFixed(Fixed::Insert, "InsertTracksTable_kvt() Failed! %1 %2", [&](sqlite3_stmt* s) {
-        sqlite3_bind_int(s, 1, trackId);
-        bindText(s, 2, persistentId);
-        bindText(s, 3, name);
-        bindText(s, 4, totalTime);
-        bindText(s, 5, artist);
-        bindText(s, 6, album);
-        bindText(s, 7, size);
-        bindText(s, 8, location);
-        // 9 ArtData, 10 ArtPath and 18 TrashPath stay NULL (unbound).
-        sqlite3_bind_int(s, 11, 0);
-        sqlite3_bind_int(s, 12, 0);
-        sqlite3_bind_int64(s, 13, 0);
-        sqlite3_bind_int(s, 14, type);
-        bindText(s, 15, year);
-        bindText(s, 16, genre);
-        bindText(s, 17, bitrate);
-        bindText(s, 19, name);
-        bindText(s, 20, artist);
-        bindText(s, 21, album);
-        bindText(s, 22, year);
-        bindText(s, 23, genre);
-        bindText(s, 24, purchased);
-    });
+    return runFixed(Fixed::Insert, "InsertTracksTable_kvt() Failed! %1 %2",
+                    [&](sqlite3_stmt* s)
+                    {
+                        sqlite3_bind_int(s, 1, trackId);
+                        bindText(s, 2, persistentId);
+                        bindText(s, 3, name);
+                        bindText(s, 4, totalTime);
+                        bindText(s, 5, artist);
+                        bindText(s, 6, album);
+                        bindText(s, 7, size);
+                        bindText(s, 8, location);
+                        // 9 ArtData, 10 ArtPath and 18 TrashPath stay NULL (unbound).
+                        sqlite3_bind_int(s, 11, 0);
+                        sqlite3_bind_int(s, 12, 0);
+                        sqlite3_bind_int64(s, 13, 0);
+                        sqlite3_bind_int(s, 14, type);
+                        bindText(s, 15, year);
+                        bindText(s, 16, genre);
+                        bindText(s, 17, bitrate);
+                        bindText(s, 19, name);
+                        bindText(s, 20, artist);
+                        bindText(s, 21, album);
+                        bindText(s, 22, year);
+                        bindText(s, 23, genre);
+                        bindText(s, 24, purchased);
+                    });
 }
 
 int DeleteData(const char* persistentId, int type)
 {
-    return runFixed(Fixed::Delete, "DeleteData Failed:%1 %2\nsql = %3", [&](sqlite3_stmt* s) {
-        bindText(s, 1, persistentId);
-        sqlite3_bind_int(s, 2, type);
-    });
+    return runFixed(Fixed::Delete, "DeleteData Failed:%1 %2\nsql = %3",
+                    [&](sqlite3_stmt* s)
+                    {
+                        bindText(s, 1, persistentId);
+                        sqlite3_bind_int(s, 2, type);
+                    });
 }
 
 int DeleteDataByType(int type)
@@ -455,19 +486,22 @@ int UpdateValueToDB(const char* persistentId, int type, const char* column, cons
     sqlite3_stmt* stmt = slot.get();
     if (!stmt)
     {
-        const std::string sql = std::string("update TracksTable set ") + column + " = ? where PersistentID = ? and Type = ?";
+        const std::string sql =
+            std::string("update TracksTable set ") + column + " = ? where PersistentID = ? and Type = ?";
         stmt = connection->prepared(slot, sql.c_str(), rc);
         if (!stmt)
             return rc;
     }
-    return runLogged(*connection, stmt, "sql Failed:%1 sql:%3", [&](sqlite3_stmt* s) {
-        if (text)
-            sqlite3_bind_text(s, 1, text, -1, SQLITE_STATIC);
-        else
-            sqlite3_bind_int(s, 1, value);
-        bindText(s, 2, persistentId);
-        sqlite3_bind_int(s, 3, type);
-    });
+    return runLogged(*connection, stmt, "sql Failed:%1 sql:%3",
+                     [&](sqlite3_stmt* s)
+                     {
+                         if (text)
+                             sqlite3_bind_text(s, 1, text, -1, SQLITE_STATIC);
+                         else
+                             sqlite3_bind_int(s, 1, value);
+                         bindText(s, 2, persistentId);
+                         sqlite3_bind_int(s, 3, type);
+                     });
 }
 
 int UpdateFlagToDB(const char* trackId, int type, int newType)
@@ -476,15 +510,17 @@ int UpdateFlagToDB(const char* trackId, int type, int newType)
         return -1;
     if (!trackId || newType == type)
         return -2;
-    return runFixed(Fixed::UpdateType, "UpdateFlagToDB Failed:%1 %2 \n sql = %3", [&](sqlite3_stmt* s) {
-        sqlite3_bind_int(s, 1, newType);
-        bindText(s, 2, trackId);
-        sqlite3_bind_int(s, 3, type);
-    });
+    return runFixed(Fixed::UpdateType, "UpdateFlagToDB Failed:%1 %2 \n sql = %3",
+                    [&](sqlite3_stmt* s)
+                    {
+                        sqlite3_bind_int(s, 1, newType);
+                        bindText(s, 2, trackId);
+                        sqlite3_bind_int(s, 3, type);
+                    });
 }
 
-int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const* columns, const char* const* values,
-                          int count)
+int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const* columns,
+                          const char* const* values, int count)
 {
     Connection* connection = tracks();
     if (!connection)
@@ -525,13 +561,15 @@ int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const*
             return rc;
         }
     }
-    return runLogged(*connection, stmt, "sql Failed:%1 sql:%3", [&](sqlite3_stmt* s) {
-        for (int i = 0; i < count; ++i)
-            if (values[i])
-                sqlite3_bind_text(s, i + 1, values[i], -1, SQLITE_STATIC);
-        bindText(s, count + 1, persistentId);
-        sqlite3_bind_int(s, count + 2, type);
-    });
+    return runLogged(*connection, stmt, "sql Failed:%1 sql:%3",
+                     [&](sqlite3_stmt* s)
+                     {
+                         for (int i = 0; i < count; ++i)
+                             if (values[i])
+                                 sqlite3_bind_text(s, i + 1, values[i], -1, SQLITE_STATIC);
+                         bindText(s, count + 1, persistentId);
+                         sqlite3_bind_int(s, count + 2, type);
+                     });
 }
 
 int UpdateAllMusicStateToDB(int mask, int set)
@@ -540,7 +578,8 @@ int UpdateAllMusicStateToDB(int mask, int set)
                     [&](sqlite3_stmt* s) { sqlite3_bind_int(s, 1, mask); });
 }
 
-int UpdateArtworkData(const char* persistentId, int type, const char* artPath, const unsigned char* data, int length)
+int UpdateArtworkData(const char* persistentId, int type, const char* artPath, const unsigned char* data,
+                      int length)
 {
     Connection* connection = tracks();
     if (!connection)
@@ -550,16 +589,19 @@ int UpdateArtworkData(const char* persistentId, int type, const char* artPath, c
     int rc = SQLITE_OK;
     if (sqlite3_stmt* stmt = connection->prepared(Fixed::UpdateArtwork, rc))
     {
-        rc = runPrepared(stmt, [&](sqlite3_stmt* s) {
-            sqlite3_bind_blob(s, 1, data, length, SQLITE_STATIC);
-            if (artPath)
-                sqlite3_bind_text(s, 2, artPath, -1, SQLITE_STATIC);
-            bindText(s, 3, persistentId);
-            sqlite3_bind_int(s, 4, type);
-        });
+        rc = runPrepared(stmt,
+                         [&](sqlite3_stmt* s)
+                         {
+                             sqlite3_bind_blob(s, 1, data, length, SQLITE_STATIC);
+                             if (artPath)
+                                 sqlite3_bind_text(s, 2, artPath, -1, SQLITE_STATIC);
+                             bindText(s, 3, persistentId);
+                             sqlite3_bind_int(s, 4, type);
+                         });
     }
     if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("UpdateArtworkData Failed:%1 pPID:%2 Type:%3").arg(rc).arg(persistentId).arg(type);
+        qDebug().noquote()
+            << QString("UpdateArtworkData Failed:%1 pPID:%2 Type:%3").arg(rc).arg(persistentId).arg(type);
     return rc;
 }
 
@@ -596,7 +638,8 @@ int SelectArtworkData(const char* persistentId, int type, std::vector<unsigned c
     if (rc != SQLITE_OK)
     {
         out.clear();
-        qDebug().noquote() << QString("SelectArtworkData Failed:%1 PID:%2 Type:%3").arg(rc).arg(persistentId).arg(type);
+        qDebug().noquote()
+            << QString("SelectArtworkData Failed:%1 PID:%2 Type:%3").arg(rc).arg(persistentId).arg(type);
         return rc;
     }
     return out.empty() ? -3 : 0;
@@ -623,8 +666,8 @@ int UpdateLibraryTotal(int total)
     if (!execLogged(db, "create table if not exists LibraryInfo(Key text primary key, Value integer)"))
         return -2;
     sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, "insert or replace into LibraryInfo(Key, Value) values('TrackTotal', ?1)", -1, &raw,
-                           nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db, "insert or replace into LibraryInfo(Key, Value) values('TrackTotal', ?1)", -1,
+                           &raw, nullptr) != SQLITE_OK)
         return -2;
     std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
     sqlite3_bind_int(raw, 1, total);
@@ -647,11 +690,14 @@ int SelectTrackCount()
             return g_page.total;
         }
     }
-    qDebug().noquote() << QString("SelectTrackCount Failed:%1 %2").arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(connection->db.get())));
+    qDebug().noquote() << QString("SelectTrackCount Failed:%1 %2")
+                              .arg(rc)
+                              .arg(QString::fromUtf8(sqlite3_errmsg(connection->db.get())));
     return g_page.total;
 }
 
-namespace {
+namespace
+{
 
 // Reads the page that starts at `row` into the page cache. Going on in order, the page starts
 // after the last rowid read, so no page skips over the rows before it.
@@ -689,7 +735,10 @@ bool readPage(Connection& connection, int row)
     }
     if (rc != SQLITE_DONE)
     {
-        qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(fixedSql(which)).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(connection.db.get())));
+        qDebug().noquote() << QString("sql:%1\nFailed:%2 %3")
+                                  .arg(fixedSql(which))
+                                  .arg(rc)
+                                  .arg(QString::fromUtf8(sqlite3_errmsg(connection.db.get())));
         return false;
     }
     g_page.cells.reserve(g_page.offsets.size());
@@ -762,7 +811,8 @@ int SelectValueFromDB(const char* persistentId, int type, const char* column, st
     sqlite3_stmt* stmt = slot.get();
     if (!stmt)
     {
-        const std::string sql = std::string("select ") + column + " from TracksTable where PersistentID = ? and Type = ?";
+        const std::string sql =
+            std::string("select ") + column + " from TracksTable where PersistentID = ? and Type = ?";
         stmt = connection->prepared(slot, sql.c_str(), rc);
         if (!stmt)
             return -3;
@@ -775,11 +825,15 @@ int SelectValueFromDB(const char* persistentId, int type, const char* column, st
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
     {
         if (++rows == 1 && sqlite3_column_type(stmt, 0) != SQLITE_NULL)
-            value = std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), sqlite3_column_bytes(stmt, 0));
+            value = std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
+                                sqlite3_column_bytes(stmt, 0));
     }
     if (rc != SQLITE_DONE)
     {
-        qDebug().noquote() << QString("sql:%1\nFailed:%2 %3").arg(QString::fromUtf8(sqlite3_sql(stmt))).arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(connection->db.get())));
+        qDebug().noquote() << QString("sql:%1\nFailed:%2 %3")
+                                  .arg(QString::fromUtf8(sqlite3_sql(stmt)))
+                                  .arg(rc)
+                                  .arg(QString::fromUtf8(sqlite3_errmsg(connection->db.get())));
         return -3;
     }
     if (rows != 1 || !value)
@@ -798,13 +852,17 @@ int OpenZTracksDB(const char* path)
     {
         // Lookups by location run once per scanned file; without an index each one reads the
         // whole table. Harmless when the table is missing.
-        sqlite3_exec(g_ztracks->db.get(), "create index if not exists TracksTableLocation on TracksTable(Location)",
-                     nullptr, nullptr, nullptr);
+        sqlite3_exec(g_ztracks->db.get(),
+                     "create index if not exists TracksTableLocation on TracksTable(Location)", nullptr,
+                     nullptr, nullptr);
     }
     return rc;
 }
 
-void CloseZTracksDB() { g_ztracks.reset(); }
+void CloseZTracksDB()
+{
+    g_ztracks.reset();
+}
 
 std::string SelectPersistentIDByLocation(const char* location)
 {
@@ -831,12 +889,16 @@ int UpdateZPersistentID(const char* oldId, const char* newId)
     int rc = SQLITE_OK;
     if (sqlite3_stmt* stmt = g_ztracks->prepared(Fixed::UpdateZPid, rc))
     {
-        rc = runPrepared(stmt, [&](sqlite3_stmt* s) {
-            bindText(s, 1, newId);
-            bindText(s, 2, oldId);
-        });
+        rc = runPrepared(stmt,
+                         [&](sqlite3_stmt* s)
+                         {
+                             bindText(s, 1, newId);
+                             bindText(s, 2, oldId);
+                         });
     }
     if (rc != SQLITE_OK)
-        qDebug().noquote() << QString("UpdateZPersistentID Failed:%1 %2").arg(rc).arg(QString::fromUtf8(sqlite3_errmsg(g_ztracks->db.get())));
+        qDebug().noquote() << QString("UpdateZPersistentID Failed:%1 %2")
+                                  .arg(rc)
+                                  .arg(QString::fromUtf8(sqlite3_errmsg(g_ztracks->db.get())));
     return rc;
 }

@@ -15,7 +15,8 @@
 // statements must be used by one thread at a time (the library object holding a connection
 // calls in under its database mutex).
 
-namespace tracks_db {
+namespace tracks_db
+{
 // Column names of TracksTable, in table order.
 extern const char* const kColumns[24];
 // Columns of a row handed out by the page reader, in order.
@@ -34,7 +35,8 @@ int CommitTransaction();
 
 int InsertTracksTable_kvt(const char* name, const char* artist, const char* album, const char* totalTime,
                           const char* size, const char* location, const char* persistentId, const char* year,
-                          const char* genre, const char* bitrate, const char* purchased, int trackId, int type);
+                          const char* genre, const char* bitrate, const char* purchased, int trackId,
+                          int type);
 
 int DeleteData(const char* persistentId, int type);
 int DeleteDataByType(int type);
@@ -45,8 +47,8 @@ int UpdateValueToDB(const char* persistentId, int type, const char* column, cons
 int UpdateFlagToDB(const char* trackId, int type, int newType);
 // One update of several columns; a null value leaves that column NULL. -3 when the statement
 // would exceed 511 characters.
-int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const* columns, const char* const* values,
-                          int count);
+int UpdateMultiValuesToDB(const char* persistentId, int type, const char* const* columns,
+                          const char* const* values, int count);
 // Sets (set != 0) or clears the mask in every row's State.
 int UpdateAllMusicStateToDB(int mask, int set);
 int UpdateArtworkData(const char* persistentId, int type, const char* artPath, const unsigned char* data,

@@ -1,11 +1,11 @@
 #include "iTunesLib.h"
 
 #include "AppGlobals.h"
+#include "Lyrafon.h"
 #include "MusicFlags.h"
 #include "MusicManage.h"
 #include "MusicTag.h"
 #include "TracksTable.h"
-#include "Lyrafon.h"
 
 #include <QDebug>
 #include <QDir>
@@ -17,14 +17,28 @@
 #include <array>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // The agent's attribute keys, in the order the import asks for them.
-constexpr std::array<const char*, 12> kAgentKeys = {"PersistentID", "TrackID",  "Name",     "Artist",
-                                                    "Album",        "Size",     "TotalTime", "Location",
-                                                    "Year",         "Genre",    "Bitrate",  "Purchased"};
-enum AgentKey { kPid, kTrackId, kName, kArtist, kAlbum, kSize, kTotalTime, kLocation, kYear, kGenre, kBitrate,
-                kPurchased };
+constexpr std::array<const char*, 12> kAgentKeys = {"PersistentID", "TrackID", "Name",      "Artist",
+                                                    "Album",        "Size",    "TotalTime", "Location",
+                                                    "Year",         "Genre",   "Bitrate",   "Purchased"};
+enum AgentKey
+{
+    kPid,
+    kTrackId,
+    kName,
+    kArtist,
+    kAlbum,
+    kSize,
+    kTotalTime,
+    kLocation,
+    kYear,
+    kGenre,
+    kBitrate,
+    kPurchased
+};
 
 QString fromUtf8(const char* text)
 {
@@ -73,12 +87,15 @@ bool IsPersistentIdText(const QString& id)
 {
     if (id.isEmpty() || id.size() > 16)
         return false;
-    return std::all_of(id.begin(), id.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-    });
+    return std::all_of(id.begin(), id.end(),
+                       [](QChar c) {
+                           return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') ||
+                                  (c >= u'A' && c <= u'F');
+                       });
 }
 
-CiTunesLib::CiTunesLib(CMusicManage* manager, const QString& xmlPath, const QString& dbPath, int mode, int* result)
+CiTunesLib::CiTunesLib(CMusicManage* manager, const QString& xmlPath, const QString& dbPath, int mode,
+                       int* result)
     : m_manager(manager), m_mode(mode)
 {
     if (mode != RunModeProject && QFileInfo::exists(dbPath))
@@ -216,7 +233,8 @@ int CiTunesLib::LoadZMusicData()
     return ret;
 }
 
-int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback, void* context, ImportTarget target)
+int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback, void* context,
+                          ImportTarget target)
 {
     const int count = TrackCount();
     const bool project = m_mode == RunModeProject;
@@ -242,7 +260,7 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
 
         ImportedTrack track;
         track.type = m_mode;
-        const bool read = isAgentMode(m_mode) ? ReadAgentTrack(i, track)
+        const bool read = isAgentMode(m_mode)  ? ReadAgentTrack(i, track)
                           : isFileMode(m_mode) ? ReadFileTrack(i, track)
                                                : ReadProjectRow(i, dataFolder, track);
         if (!read)
@@ -318,11 +336,10 @@ bool CiTunesLib::ReadAgentTrack(int index, ImportedTrack& track)
     int ret = 0;
     {
         QMutexLocker lock(&m_dbMutex);
-        ret = InsertTracksTable_kvt(values.get(kName), values.get(kArtist), values.get(kAlbum),
-                                    values.get(kTotalTime), values.get(kSize), values.get(kLocation),
-                                    values.get(kPid), values.get(kYear), values.get(kGenre),
-                                    values.get(kBitrate), values.get(kPurchased),
-                                    leadingInt(values.get(kTrackId)), m_mode);
+        ret = InsertTracksTable_kvt(
+            values.get(kName), values.get(kArtist), values.get(kAlbum), values.get(kTotalTime),
+            values.get(kSize), values.get(kLocation), values.get(kPid), values.get(kYear), values.get(kGenre),
+            values.get(kBitrate), values.get(kPurchased), leadingInt(values.get(kTrackId)), m_mode);
     }
     if (ret != 0)
     {
@@ -441,8 +458,8 @@ std::unique_ptr<CMusicObj> CiTunesLib::MakeTrackObject(ImportedTrack& track)
     // A saved project holds no artwork flag: songs loaded from files are asked again (the file
     // import itself already read it from the tags).
     const bool fromProject = m_mode == RunModeProject;
-    if (track.absence == 0 && (track.type != RunModeFiles || fromProject) && track.type != RunModeDuplicateFiles
-        && track.type != RunModeDuplicateITunes)
+    if (track.absence == 0 && (track.type != RunModeFiles || fromProject) &&
+        track.type != RunModeDuplicateFiles && track.type != RunModeDuplicateITunes)
         track.hasArtwork = HasArtwork(&track.current, track.type);
     obj->SetHasArtwork(track.hasArtwork);
     if (!track.artPath.isEmpty())
@@ -521,10 +538,10 @@ int CiTunesLib::UpdateMusicInfoToDB(const MusicInfo* info, int type)
     if (!info)
         return -15;
     const std::array<std::pair<const char*, const QString*>, 5> fields = {{{"Name", &info->Name},
-                                                                          {"Artist", &info->Artist},
-                                                                          {"Album", &info->Album},
-                                                                          {"Year", &info->Year},
-                                                                          {"Genre", &info->Genre}}};
+                                                                           {"Artist", &info->Artist},
+                                                                           {"Album", &info->Album},
+                                                                           {"Year", &info->Year},
+                                                                           {"Genre", &info->Genre}}};
     std::vector<const char*> names;
     std::vector<QByteArray> texts;
     for (const auto& [name, value] : fields)
@@ -542,8 +559,8 @@ int CiTunesLib::UpdateMusicInfoToDB(const MusicInfo* info, int type)
     int ret = 0;
     {
         QMutexLocker lock(&m_dbMutex);
-        ret = UpdateMultiValuesToDB(info->PersistentID.toUtf8().constData(), type, names.data(), values.data(),
-                                    static_cast<int>(names.size()));
+        ret = UpdateMultiValuesToDB(info->PersistentID.toUtf8().constData(), type, names.data(),
+                                    values.data(), static_cast<int>(names.size()));
     }
     if (ret != 0)
         Log(QStringLiteral("%1 UpdateMultiValuesToDB Failed:%2").arg(info->Location).arg(ret));
@@ -563,7 +580,8 @@ int CiTunesLib::UpdateMultiValues(const QString& persistentId, int type, const c
     return ret;
 }
 
-int CiTunesLib::UpdateValue(const QString& persistentId, int type, const char* column, const char* text, int value)
+int CiTunesLib::UpdateValue(const QString& persistentId, int type, const char* column, const char* text,
+                            int value)
 {
     int ret = 0;
     {
@@ -583,7 +601,10 @@ int CiTunesLib::UpdateAllMusicState(int mask, int set)
         ret = UpdateAllMusicStateToDB(mask, set);
     }
     if (ret != 0)
-        Log(QStringLiteral("iType = %1 iFlag = %2 UpdateAllMusicStateToDB Failed:%3").arg(mask).arg(set).arg(ret));
+        Log(QStringLiteral("iType = %1 iFlag = %2 UpdateAllMusicStateToDB Failed:%3")
+                .arg(mask)
+                .arg(set)
+                .arg(ret));
     return ret;
 }
 
@@ -601,7 +622,8 @@ int CiTunesLib::UpdateArtworkDataToDB(const QString& persistentId, int type, con
             if (!bytes.isEmpty())
             {
                 QMutexLocker lock(&m_dbMutex);
-                ret = UpdateArtworkData(persistentId.toUtf8().constData(), type, picturePath.toUtf8().constData(),
+                ret = UpdateArtworkData(persistentId.toUtf8().constData(), type,
+                                        picturePath.toUtf8().constData(),
                                         reinterpret_cast<const unsigned char*>(bytes.constData()),
                                         static_cast<int>(bytes.size()));
             }
@@ -650,7 +672,8 @@ int CiTunesLib::LoadArtworkToDB(const MusicInfo* info, int type, const QString& 
         std::vector<unsigned char> picture;
         ret = GetArtworkPicture(info->Location.toUtf8().constData(), picture);
         if (ret == 0)
-            out = QByteArray(reinterpret_cast<const char*>(picture.data()), static_cast<qsizetype>(picture.size()));
+            out = QByteArray(reinterpret_cast<const char*>(picture.data()),
+                             static_cast<qsizetype>(picture.size()));
     }
     if (ret != 0)
     {
@@ -658,8 +681,9 @@ int CiTunesLib::LoadArtworkToDB(const MusicInfo* info, int type, const QString& 
         out.clear();
         return ret;
     }
-    ret = UpdateArtworkData(pid.constData(), type, picturePath.isEmpty() ? nullptr : picturePath.toUtf8().constData(),
-                            reinterpret_cast<const unsigned char*>(out.constData()), static_cast<int>(out.size()));
+    ret = UpdateArtworkData(
+        pid.constData(), type, picturePath.isEmpty() ? nullptr : picturePath.toUtf8().constData(),
+        reinterpret_cast<const unsigned char*>(out.constData()), static_cast<int>(out.size()));
     if (ret != 0)
         Log(QStringLiteral("HasArtwork But UpdateArtworkDataToDB Failed:%1 %2 %3")
                 .arg(ret)

@@ -108,7 +108,11 @@ public:
     QRecursiveMutex& DbMutex() { return m_dbMutex; }
 
 private:
-    enum class ImportTarget { MainList, ZDatabase };
+    enum class ImportTarget
+    {
+        MainList,
+        ZDatabase
+    };
     // What the import reads of one track, whichever its source.
     struct ImportedTrack
     {

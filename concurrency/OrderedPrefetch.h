@@ -9,7 +9,8 @@
 #include <thread>
 #include <vector>
 
-namespace tidewell {
+namespace tidewell
+{
 
 // Results made ahead on worker threads and consumed in order: position p is made by
 // make(p, worker) at most once, by one of the workers, never more than `lookahead` positions
@@ -22,8 +23,7 @@ namespace tidewell {
 // Threading: one consumer thread calls wait(); make runs on the workers (or on that consumer).
 // The destructor stops the workers after their current item and joins them. Results stay where
 // they are: a reference from wait() is valid until the object goes.
-template <typename Result>
-class OrderedPrefetch
+template <typename Result> class OrderedPrefetch
 {
 public:
     using Make = std::function<Result(size_t position, unsigned worker)>;
@@ -53,11 +53,13 @@ public:
         try
         {
             for (unsigned w = 0; w < workers; ++w)
-                m_threads.emplace_back([this, w, onStart] {
-                    if (onStart)
-                        onStart();
-                    work(w);
-                });
+                m_threads.emplace_back(
+                    [this, w, onStart]
+                    {
+                        if (onStart)
+                            onStart();
+                        work(w);
+                    });
         }
         catch (const std::system_error&)
         {
@@ -100,9 +102,9 @@ private:
             size_t position = 0;
             {
                 std::unique_lock lock(m_mutex);
-                m_workCv.wait(lock, [&] {
-                    return m_stop || m_next >= m_results.size() || m_next <= m_consumer + m_lookahead;
-                });
+                m_workCv.wait(
+                    lock, [&]
+                    { return m_stop || m_next >= m_results.size() || m_next <= m_consumer + m_lookahead; });
                 if (m_stop || m_next >= m_results.size())
                     return;
                 position = m_next++;

@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace tidewell {
+namespace tidewell
+{
 
 void nameThisThread(const char* name)
 {
@@ -16,11 +17,13 @@ WorkerPool::WorkerPool(unsigned threads, const char* name)
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
     for (unsigned i = 1; i < threads; ++i)
-        m_threads.emplace_back([this, i, name] {
-            if (name)
-                nameThisThread(name);
-            loop(i);
-        });
+        m_threads.emplace_back(
+            [this, i, name]
+            {
+                if (name)
+                    nameThisThread(name);
+                loop(i);
+            });
 }
 
 WorkerPool::~WorkerPool()

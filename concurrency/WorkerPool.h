@@ -8,7 +8,8 @@
 #include <thread>
 #include <vector>
 
-namespace tidewell {
+namespace tidewell
+{
 
 // Names the calling thread (at most 15 characters are kept), so a library's own threads can be
 // told apart from the host program's in a debugger, `top -H` or /proc.

@@ -24,8 +24,9 @@ QString g_strBugReportResult;
 QStringList g_scanTextList;
 
 const std::array<QString, 7> multipartSubtypeNames = {
-    QStringLiteral("multipart/mixed"),   QStringLiteral("multipart/digest"), QStringLiteral("multipart/alternative"),
-    QStringLiteral("multipart/related"), QStringLiteral("multipart/report"), QStringLiteral("multipart/signed"),
+    QStringLiteral("multipart/mixed"),       QStringLiteral("multipart/digest"),
+    QStringLiteral("multipart/alternative"), QStringLiteral("multipart/related"),
+    QStringLiteral("multipart/report"),      QStringLiteral("multipart/signed"),
     QStringLiteral("multipart/encrypted"),
 };
 
@@ -57,7 +58,8 @@ std::atomic<bool> g_bRecognitionHold{false};
 QMutex g_recognitionHoldMutex;
 QWaitCondition g_recognitionHoldCondition;
 
-namespace {
+namespace
+{
 
 // How often a wait whose stop request lives outside its mutex looks at that request again.
 constexpr int kStopPollMs = 100;
@@ -144,7 +146,8 @@ void SetApplyPause(bool paused)
 
 bool WaitWhileApplyPaused(const std::function<bool()>& stopRequested)
 {
-    return WaitPolling(g_applyMutex, g_applyCondition, [] { return g_iApplyPause != 0; }, stopRequested);
+    return WaitPolling(
+        g_applyMutex, g_applyCondition, [] { return g_iApplyPause != 0; }, stopRequested);
 }
 
 void SetRecognitionHold(bool hold)
@@ -156,6 +159,7 @@ void SetRecognitionHold(bool hold)
 
 bool WaitWhileRecognitionHeld(const std::function<bool()>& stopRequested)
 {
-    return WaitPolling(g_recognitionHoldMutex, g_recognitionHoldCondition, [] { return g_bRecognitionHold.load(); },
-                       stopRequested);
+    return WaitPolling(
+        g_recognitionHoldMutex, g_recognitionHoldCondition, [] { return g_bRecognitionHold.load(); },
+        stopRequested);
 }

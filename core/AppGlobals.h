@@ -21,20 +21,20 @@ class QTranslator;
 
 // ---- Identity and paths -------------------------------------------------------------------
 
-extern QString g_strAppRoot;          // "Zavro/Tidewell", set when the settings object is built
-extern QString g_strVersion;          // program version text, set by main
-extern QString g_strDBPath;           // data folder + "/MusicLibrary.db", set by the settings object
-extern QString g_strAppName;          // set by main (FillAppStrings)
-extern QString g_strProductName;      // set by main
-extern QString g_strFullProductName;  // "Zavro Tidewell"
-extern QString g_strHomeUrl;          // set by main
-extern QString g_strHelpUrl;          // set by main
-extern QString g_strSupportAddress;   // set by main: a web address or a mail address
-extern QString g_strSupportMail;      // set by main: recipient of bug reports
-extern QString g_strEulaUrl;          // set by main
-extern QString g_strTranslateUrl;     // the product site's "/translation/" page
-extern QString g_strBugReportUrl;     // set by main
-extern QString g_strBugReportResult;  // "%1:%2:%3" (name, mail, description) of the bug-report dialog
+extern QString g_strAppRoot;         // "Zavro/Tidewell", set when the settings object is built
+extern QString g_strVersion;         // program version text, set by main
+extern QString g_strDBPath;          // data folder + "/MusicLibrary.db", set by the settings object
+extern QString g_strAppName;         // set by main (FillAppStrings)
+extern QString g_strProductName;     // set by main
+extern QString g_strFullProductName; // "Zavro Tidewell"
+extern QString g_strHomeUrl;         // set by main
+extern QString g_strHelpUrl;         // set by main
+extern QString g_strSupportAddress;  // set by main: a web address or a mail address
+extern QString g_strSupportMail;     // set by main: recipient of bug reports
+extern QString g_strEulaUrl;         // set by main
+extern QString g_strTranslateUrl;    // the product site's "/translation/" page
+extern QString g_strBugReportUrl;    // set by main
+extern QString g_strBugReportResult; // "%1:%2:%3" (name, mail, description) of the bug-report dialog
 
 // Fills the identity strings above that start-up sets (application and product names, web pages,
 // support addresses). Called once by main before the main window is built.
@@ -65,20 +65,20 @@ extern std::atomic<bool> g_bScaniTunes;
 
 // ---- Locks and wait conditions (none recursive) ---------------------------------------------
 
-extern QMutex g_uiLogMutex;      // the UI log (UILog.h)
-extern QMutex g_converterMutex;  // held around every call into the media library's converter
-extern QMutex g_manageLogMutex;  // the music manager's log "MM.log"
+extern QMutex g_uiLogMutex;     // the UI log (UILog.h)
+extern QMutex g_converterMutex; // held around every call into the media library's converter
+extern QMutex g_manageLogMutex; // the music manager's log "MM.log"
 
 // Pause and stop of the analysis thread.
 extern QMutex g_pauseMutex;
 extern QWaitCondition g_pauseCondition;
-extern std::atomic<int> g_iPause;  // 1 while paused
-extern std::atomic<int> g_iStop;   // 1 once a stop is requested
+extern std::atomic<int> g_iPause; // 1 while paused
+extern std::atomic<int> g_iStop;  // 1 once a stop is requested
 
 // Hand-over between the report page's apply worker and the main window.
 extern QMutex g_applyMutex;
 extern QWaitCondition g_applyCondition;
-extern std::atomic<int> g_iApplyPause;  // 1 while the apply is paused
+extern std::atomic<int> g_iApplyPause; // 1 while the apply is paused
 
 // Pause and continue of the library import.
 extern QMutex g_importMutex;
@@ -104,9 +104,9 @@ void SetFlagAndWake(QMutex& mutex, QWaitCondition& condition, std::atomic<int>& 
 void WaitWhile(QMutex& mutex, QWaitCondition& condition, const std::function<bool()>& keepWaiting);
 
 // Analysis pause/stop on g_pauseMutex / g_pauseCondition.
-void ResetAnalysisFlags();            // both flags 0, before an analysis starts
-void SetAnalysisPause(bool paused);   // g_iPause = paused, wakes waiters
-void RequestAnalysisStop();           // g_iStop = 1, g_iPause = 0, wakes waiters
+void ResetAnalysisFlags();          // both flags 0, before an analysis starts
+void SetAnalysisPause(bool paused); // g_iPause = paused, wakes waiters
+void RequestAnalysisStop();         // g_iStop = 1, g_iPause = 0, wakes waiters
 // Waits while the analysis is paused and not stopped. Returns false when a stop was requested.
 bool WaitWhileAnalysisPaused();
 

@@ -13,7 +13,8 @@
 
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // Match-degree bits of the "Duplicate" mask (high, medium, low).
 constexpr int kDegreeHigh = 0x10;
@@ -63,7 +64,8 @@ int CAppSettings::InitDataFolders()
         return kExitNoSpecialFolder;
     m_pictureFolder = documents + QStringLiteral("/Picture");
     m_musicFolder = documents + QStringLiteral("/Music");
-    if (!CreateDirPath(m_pictureFolder) || !CreateDirPath(m_musicFolder) || !CreateDirPath(MakeRecycleFolderPath()))
+    if (!CreateDirPath(m_pictureFolder) || !CreateDirPath(m_musicFolder) ||
+        !CreateDirPath(MakeRecycleFolderPath()))
         return kExitCannotCreateFolder;
 
     QString data;
@@ -207,11 +209,11 @@ QString CAppSettings::MakeRecycleFolderPath()
     return folder;
 }
 
-#define SETTINGS_GETTER(Type, Name, member)     \
-    Type CAppSettings::Get##Name() const        \
-    {                                           \
-        QReadLocker lock(&m_lock);              \
-        return member;                          \
+#define SETTINGS_GETTER(Type, Name, member)                                                                  \
+    Type CAppSettings::Get##Name() const                                                                     \
+    {                                                                                                        \
+        QReadLocker lock(&m_lock);                                                                           \
+        return member;                                                                                       \
     }
 
 SETTINGS_GETTER(QString, PictureFolder, m_pictureFolder)
@@ -234,11 +236,11 @@ SETTINGS_GETTER(int, ClearDays, m_clearDays)
 SETTINGS_GETTER(QString, Language, m_language)
 #undef SETTINGS_GETTER
 
-#define SETTINGS_SETTER(Type, Name, member)     \
-    void CAppSettings::Set##Name(Type value)    \
-    {                                           \
-        QWriteLocker lock(&m_lock);             \
-        member = value;                         \
+#define SETTINGS_SETTER(Type, Name, member)                                                                  \
+    void CAppSettings::Set##Name(Type value)                                                                 \
+    {                                                                                                        \
+        QWriteLocker lock(&m_lock);                                                                          \
+        member = value;                                                                                      \
     }
 
 SETTINGS_SETTER(const QString&, PictureFolder, m_pictureFolder)

@@ -9,8 +9,8 @@
 class QSettings;
 
 // Exit codes of start-up when the user's folders are not usable. Nothing is shown.
-constexpr int kExitNoSpecialFolder = 80;     // documents or application-data folder not found
-constexpr int kExitCannotCreateFolder = 81;  // a work or data folder could not be created
+constexpr int kExitNoSpecialFolder = 80;    // documents or application-data folder not found
+constexpr int kExitCannotCreateFolder = 81; // a work or data folder could not be created
 
 // The one process-wide store of preferences and folders, loaded from "merrow.ini" in the data
 // folder. Setters change only memory; SaveSettings puts every persisted field into the ini store.
@@ -65,7 +65,7 @@ public:
     void SetAutoUpdate(int value);
     int GetUpdateDays() const;
     void SetUpdateDays(int days);
-    int GetUpdateDate(int& year, int& month, int& day) const;  // always 0
+    int GetUpdateDate(int& year, int& month, int& day) const; // always 0
     void SetUpdateDate(int year, int month, int day);
 
     int GetGenernal() const;

@@ -4,7 +4,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 // The compiled-in version as the two 32-bit words of a version block.
 FixedFileVersion builtInVersion()

@@ -42,8 +42,9 @@ bool ShowInExplorer(const QString& path)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected())
     {
-        QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
-                                                           "org.freedesktop.FileManager1", "ShowItems");
+        QDBusMessage call =
+            QDBusMessage::createMethodCall("org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
+                                           "org.freedesktop.FileManager1", "ShowItems");
         call << QStringList{QUrl::fromLocalFile(info.absoluteFilePath()).toString()} << QString();
         const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
         if (reply.type() == QDBusMessage::ReplyMessage)

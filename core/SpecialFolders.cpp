@@ -4,7 +4,8 @@
 
 #include <QStandardPaths>
 
-namespace {
+namespace
+{
 
 QString LookUp(unsigned type)
 {

@@ -7,13 +7,13 @@
 
 enum ESpecialFolder : unsigned
 {
-    SpecialFolderPrograms = 0,   // start-menu programs: the applications folder
+    SpecialFolderPrograms = 0, // start-menu programs: the applications folder
     SpecialFolderDocuments = 4,
-    SpecialFolderAppData = 7,    // application data: the generic data folder
+    SpecialFolderAppData = 7, // application data: the generic data folder
     SpecialFolderVideos = 9,
     SpecialFolderMusic = 10,
     SpecialFolderPictures = 11,
-    SpecialFolderRecycleBin = 12,  // the desktop's trash folder
+    SpecialFolderRecycleBin = 12, // the desktop's trash folder
 };
 
 // Result codes of GetSpecialFolderPath.
@@ -21,9 +21,9 @@ enum ESpecialFolderResult : int
 {
     SpecialFolderOk = 0,
     SpecialFolderNoBuffer = -1,
-    SpecialFolderNoShell = -2,     // kept for callers that test it; never answered here
-    SpecialFolderNoLookup = -3,    // likewise
-    SpecialFolderFailed = -4,      // unknown type, no such folder, or it could not be created
+    SpecialFolderNoShell = -2,  // kept for callers that test it; never answered here
+    SpecialFolderNoLookup = -3, // likewise
+    SpecialFolderFailed = -4,   // unknown type, no such folder, or it could not be created
 };
 
 // Fills *path with the special folder of the given type, creating that folder when missing,

@@ -9,7 +9,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr int kCopies = 10;
 constexpr int kCopiesKept = 5;
@@ -89,7 +90,8 @@ int WriteUILog(const QString& message)
     }
     // The log is the program's own diagnostic: every entry keeps its text and the time it came.
     const QByteArray line =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz ")).toUtf8() + message.toUtf8() + '\n';
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz ")).toUtf8() +
+        message.toUtf8() + '\n';
     if (g_logFile->write(line) != line.size())
         return -1;
     g_logFile->flush();

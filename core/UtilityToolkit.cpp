@@ -26,7 +26,8 @@
 #include <deque>
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr qint64 kLogFileLimit = 2097152;
 
@@ -34,8 +35,10 @@ const QString kUnsafeFileNameChars = QStringLiteral("\"*/:<>?\\|");
 
 bool IsReservedDeviceName(const QString& name)
 {
-    static const QStringList reserved = [] {
-        QStringList names{QStringLiteral("AUX"), QStringLiteral("CON"), QStringLiteral("NUL"), QStringLiteral("PRN")};
+    static const QStringList reserved = []
+    {
+        QStringList names{QStringLiteral("AUX"), QStringLiteral("CON"), QStringLiteral("NUL"),
+                          QStringLiteral("PRN")};
         for (int i = 1; i <= 9; ++i)
             names << QStringLiteral("COM%1").arg(i) << QStringLiteral("LPT%1").arg(i);
         return names;
@@ -202,7 +205,8 @@ bool CopyFolder(const QString& source, const QString& target, bool overwrite)
 qint64 GetFolderSize(const QString& path)
 {
     qint64 total = 0;
-    QDirIterator it(ToNativeSeparators(path), QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    QDirIterator it(ToNativeSeparators(path),
+                    QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
     {
@@ -232,7 +236,8 @@ bool IsFolderWritable(const QString& folder)
 {
     const QTime now = QTime::currentTime();
     QRandomGenerator generator(static_cast<quint32>(now.second() * 1000 + now.msec()));
-    const QString path = ToNativeSeparators(folder) + QStringLiteral("/OutPutTest%1").arg(generator.generate());
+    const QString path =
+        ToNativeSeparators(folder) + QStringLiteral("/OutPutTest%1").arg(generator.generate());
     {
         QSettings probe(path, QSettings::IniFormat);
         probe.setValue(QStringLiteral("isWrite"), QStringLiteral("Yes"));
@@ -344,7 +349,8 @@ bool IsDigitsOnly(const QString& text)
 {
     if (text.isEmpty())
         return false;
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 qint64 ParseClockText(const QString& text)
@@ -382,12 +388,14 @@ qint64 ParseSizeText(const QString& text, bool decimalUnits)
         double binary;
         double decimal;
     };
-    static constexpr std::array<Unit, 3> units{{{"GB", 1073741824.0, 1e9}, {"MB", 1048576.0, 1e6}, {"KB", 1024.0, 1e3}}};
+    static constexpr std::array<Unit, 3> units{
+        {{"GB", 1073741824.0, 1e9}, {"MB", 1048576.0, 1e6}, {"KB", 1024.0, 1e3}}};
     for (const Unit& unit : units)
     {
         const qsizetype at = text.lastIndexOf(QLatin1String(unit.name));
         if (at >= 0)
-            return static_cast<qint64>(text.left(at).trimmed().toDouble() * (decimalUnits ? unit.decimal : unit.binary));
+            return static_cast<qint64>(text.left(at).trimmed().toDouble() *
+                                       (decimalUnits ? unit.decimal : unit.binary));
     }
     return 0;
 }
@@ -556,14 +564,16 @@ bool LoadTranslators(const QString& language, const QString& folder, const QStri
 
 QString FileDialogFilter(EFileFilter kind, bool bare)
 {
-    static const QString video = QStringLiteral(
-        "*.265;*.264;*.3gp;*.3gpp;*.3g2;*.avi;*.m4v;*.m2v;*.mod;*.tod;*.dv;*.dpg;*.flv;*.f4v;*.mts;*.ts;*.m2ts;*.m2t;"
-        "*.tp;*.trp;*.dvr-ms;*.mkv;*.mp4;*.mpg;*.mpeg;*.nut;*.nsv;*.mov;*.qt;*.rm;*.rmvb;*.vob;*.dat;*.wmv;*.asf;"
-        "*.webm;*.wtv");
+    static const QString video = QStringLiteral("*.265;*.264;*.3gp;*.3gpp;*.3g2;*.avi;*.m4v;*.m2v;*.mod;*."
+                                                "tod;*.dv;*.dpg;*.flv;*.f4v;*.mts;*.ts;*.m2ts;*.m2t;"
+                                                "*.tp;*.trp;*.dvr-ms;*.mkv;*.mp4;*.mpg;*.mpeg;*.nut;*.nsv;*."
+                                                "mov;*.qt;*.rm;*.rmvb;*.vob;*.dat;*.wmv;*.asf;"
+                                                "*.webm;*.wtv");
     // ".m4r" and ".ape" are separate patterns: joined by a comma neither would ever match.
-    static const QString audio = QStringLiteral(
-        "*.aac;*.ac3;*.aif;*.amr;*.aiff;*.wav;*.flac;*.mka;*.mp2;*.mp3;*.m4a;*.ogg;*.ra;*.au;*.wma;*.m4r;*.ape");
-    static const QString images = QStringLiteral("*.png;*.jpg;*.jpeg;*.bmp;*.heic;*.tiff;*.tif;*.gif;*.jfif;*.ico;*.emf;*.wmf");
+    static const QString audio = QStringLiteral("*.aac;*.ac3;*.aif;*.amr;*.aiff;*.wav;*.flac;*.mka;*.mp2;*."
+                                                "mp3;*.m4a;*.ogg;*.ra;*.au;*.wma;*.m4r;*.ape");
+    static const QString images =
+        QStringLiteral("*.png;*.jpg;*.jpeg;*.bmp;*.heic;*.tiff;*.tif;*.gif;*.jfif;*.ico;*.emf;*.wmf");
     QString filter;
     switch (kind)
     {
@@ -597,7 +607,8 @@ QImage LoadAnyImage(const QString& path)
     QImage image(native);
     if (!image.isNull())
         return image;
-    static const std::array<const char*, 8> formats{"png", "jpg", "jpeg", "bmp", "heic", "tiff", "tif", "gif"};
+    static const std::array<const char*, 8> formats{"png",  "jpg",  "jpeg", "bmp",
+                                                    "heic", "tiff", "tif",  "gif"};
     for (const char* format : formats)
     {
         if (image.load(native, format))

@@ -43,11 +43,11 @@ bool IsFolderWritable(const QString& folder);
 bool OpenWithShell(const QString& path);
 
 // ---- Drives (the file system holding the path) ----
-qint64 GetDriveFreeBytes(const QString& path);   // 0 for an empty or unknown path
-qint64 GetDriveTotalBytes(const QString& path);  // 0 for an empty or unknown path
+qint64 GetDriveFreeBytes(const QString& path);  // 0 for an empty or unknown path
+qint64 GetDriveTotalBytes(const QString& path); // 0 for an empty or unknown path
 bool IsSameDrive(const QString& a, const QString& b);
 bool IsOpticalDrive(const QString& path);
-QStringList GetOpticalDrives();  // mount points of labelled optical discs
+QStringList GetOpticalDrives(); // mount points of labelled optical discs
 QString GetVolumeLabel(const QString& path);
 bool IsFat32(const QString& path);
 // "HostName", "Port" and "ProxyEnable" ("1" or "0") from the desktop's proxy variables.
@@ -106,7 +106,7 @@ QImage LoadAnyImage(const QString& path);
 // banners. Messages pass RedactSecrets first. Any thread may log.
 bool StartLogFile(const QString& path);
 void StopLogFile();
-QString MessageTypeName(int type);  // "Debug", "Warning", "Critical", "Fatal"
+QString MessageTypeName(int type); // "Debug", "Warning", "Critical", "Fatal"
 
 // writableLocation of the kind + "/" + subPath (when given), as UTF-8.
 QByteArray StorageLocation(QStandardPaths::StandardLocation kind, const QString& subPath = QString());

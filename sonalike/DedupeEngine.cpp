@@ -1,8 +1,8 @@
 #include "DedupeEngine.h"
 
 #include "DedupeText.h"
-#include "TrackLoading.h"
 #include "OrderedPrefetch.h"
+#include "TrackLoading.h"
 #include "WorkerPool.h"
 
 #include <chrono>
@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <system_error>
 
-namespace sonalike {
-namespace {
+namespace sonalike
+{
+namespace
+{
 
 namespace fs = std::filesystem;
 
@@ -224,10 +226,12 @@ int DedupeEngine::Start(DedupeProgressCallback callback, void* user, unsigned op
     }
     try
     {
-        m_worker = std::thread([this] {
-            tidewell::nameThisThread("sonalike-run");
-            run();
-        });
+        m_worker = std::thread(
+            [this]
+            {
+                tidewell::nameThisThread("sonalike-run");
+                run();
+            });
         m_workerId = m_worker.get_id();
     }
     catch (const std::system_error&)
@@ -336,7 +340,8 @@ int DedupeEngine::LoadTrack(DedupeTrack& track) const
             return -4;
     }
     std::string& key = track.key.text;
-    const auto part = [&key](const std::string& value) {
+    const auto part = [&key](const std::string& value)
+    {
         key += value;
         key += kKeySeparator;
     };
@@ -419,7 +424,8 @@ void DedupeEngine::run()
     if (m_options & kFingerprintMode)
     {
         // Each fingerprint load holds its whole PCM buffer; keep them together below the budget.
-        const int64_t seconds = m_fingerprintSeconds >= 1 && m_fingerprintSeconds <= 600 ? m_fingerprintSeconds : 600;
+        const int64_t seconds =
+            m_fingerprintSeconds >= 1 && m_fingerprintSeconds <= 600 ? m_fingerprintSeconds : 600;
         const auto fit = static_cast<size_t>(kPcmBudgetBytes / (seconds * 176400));
         loaders = std::max<size_t>(1, std::min(loaders, fit));
     }

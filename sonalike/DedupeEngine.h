@@ -13,11 +13,13 @@
 #include <thread>
 #include <vector>
 
-namespace tidewell {
+namespace tidewell
+{
 class WorkerPool;
 }
 
-namespace sonalike {
+namespace sonalike
+{
 
 using tidewell::WorkerPool;
 

@@ -1,6 +1,7 @@
 #include "DedupeGroupKey.h"
 
-namespace sonalike {
+namespace sonalike
+{
 
 void DedupeGroupKey::setFingerprint(std::vector<int32_t> values)
 {

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-namespace sonalike {
+namespace sonalike
+{
 
 // What buckets are made of: a raw fingerprint (fingerprint mode) or a key text (tag mode).
 // Within one run every key is of one kind.

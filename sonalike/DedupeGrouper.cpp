@@ -6,8 +6,10 @@
 #include <atomic>
 #include <cstdio>
 
-namespace sonalike {
-namespace {
+namespace sonalike
+{
+namespace
+{
 
 // Fingerprints shorter than this are never compared and stay out of every group.
 constexpr int kMinimumValues = 20;
@@ -83,9 +85,9 @@ void DedupeGrouper::openBucket(DedupeTrack& track)
     const auto id = static_cast<uint32_t>(m_byId.size());
     m_byId.push_back(it);
     const DedupeKeyLess less;
-    const auto pos = std::lower_bound(m_order.begin(), m_order.end(), id, [&](uint32_t x, uint32_t) {
-        return less(m_byId[x]->first, it->first);
-    });
+    const auto pos =
+        std::lower_bound(m_order.begin(), m_order.end(), id,
+                         [&](uint32_t x, uint32_t) { return less(m_byId[x]->first, it->first); });
     m_order.insert(pos, id);
     if (m_threshold.needsEqualPairs())
         m_index.add(id, it->first.fingerprint().data(), it->first.count());
@@ -145,23 +147,27 @@ size_t DedupeGrouper::firstScannedMatch(const DedupeGroupKey& newcomer)
     // so the answer is the serial scan's.
     std::atomic<size_t> next{0};
     std::atomic<size_t> first{kNoMatch};
-    m_pool->runOnAll([&](unsigned) {
-        for (;;)
+    m_pool->runOnAll(
+        [&](unsigned)
         {
-            const size_t begin = next.fetch_add(kChunk, std::memory_order_relaxed);
-            if (begin >= total || begin > first.load(std::memory_order_relaxed))
-                return;
-            const size_t end = std::min(total, begin + kChunk);
-            for (size_t k = begin; k < end && k < first.load(std::memory_order_relaxed); ++k)
+            for (;;)
             {
-                if (!matches(m_order[k], newcomer))
-                    continue;
-                size_t seen = first.load();
-                while (k < seen && !first.compare_exchange_weak(seen, k)) {}
-                break;
+                const size_t begin = next.fetch_add(kChunk, std::memory_order_relaxed);
+                if (begin >= total || begin > first.load(std::memory_order_relaxed))
+                    return;
+                const size_t end = std::min(total, begin + kChunk);
+                for (size_t k = begin; k < end && k < first.load(std::memory_order_relaxed); ++k)
+                {
+                    if (!matches(m_order[k], newcomer))
+                        continue;
+                    size_t seen = first.load();
+                    while (k < seen && !first.compare_exchange_weak(seen, k))
+                    {
+                    }
+                    break;
+                }
             }
-        }
-    });
+        });
     const size_t k = first.load();
     return k == kNoMatch ? kNoMatch : m_order[k];
 }
@@ -184,8 +190,8 @@ void DedupeGrouper::insertFingerprint(DedupeTrack& track)
     }
     const DedupeGroupKey& bucketKey = m_byId[id]->first;
     const int n = std::min(bucketKey.count(), nT);
-    const int64_t best = BestAlignment(bucketKey.fingerprint().data(), bucketKey.count(),
-                                       key.fingerprint().data(), nT, n / 3);
+    const int64_t best =
+        BestAlignment(bucketKey.fingerprint().data(), bucketKey.count(), key.fingerprint().data(), nT, n / 3);
     track.score = SimilarityScore(best, 16 * static_cast<int64_t>(n));
     join(m_byId[id]->second, track);
 }

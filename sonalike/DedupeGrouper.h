@@ -9,11 +9,13 @@
 #include <map>
 #include <vector>
 
-namespace tidewell {
+namespace tidewell
+{
 class WorkerPool;
 }
 
-namespace sonalike {
+namespace sonalike
+{
 
 using tidewell::WorkerPool;
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace sonalike {
+namespace sonalike
+{
 
 std::string ReplaceAll(std::string text, std::string_view needle, std::string_view replacement)
 {

@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-namespace sonalike {
+namespace sonalike
+{
 
 // Lower-case audio extensions, each between semicolons.
 inline constexpr std::string_view kAudioExtensions =

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <bit>
 
-namespace sonalike {
+namespace sonalike
+{
 
 void FingerprintIndex::clear()
 {

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace sonalike {
+namespace sonalike
+{
 
 // Inverted index from a fingerprint value to the buckets whose key holds it (each bucket once per
 // value). Lets the grouping count, for a newcomer, how many of its positions find their value in a

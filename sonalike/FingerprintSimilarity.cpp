@@ -8,8 +8,10 @@
 #define SONALIKE_X86 1
 #endif
 
-namespace sonalike {
-namespace {
+namespace sonalike
+{
+namespace
+{
 
 // Pairs per step between two looks at the abandon bound.
 constexpr int kBlock = 64;
@@ -23,7 +25,8 @@ __attribute__((always_inline)) inline int pairValue(uint32_t x)
 // Sum over a diagonal of n pairs, looking every kBlock pairs whether the rest (at most 16 a pair)
 // can still lift it to `need`; -1 as soon as it cannot. Inlined into one function per
 // instruction set, so the popcount compiles to what that set offers.
-__attribute__((always_inline)) inline int64_t diagonalLoop(const int32_t* a, const int32_t* b, int n, int64_t need)
+__attribute__((always_inline)) inline int64_t diagonalLoop(const int32_t* a, const int32_t* b, int n,
+                                                           int64_t need)
 {
     int64_t s = 0;
     for (int k = 0; k < n;)
@@ -43,7 +46,8 @@ int64_t diagonalScalar(const int32_t* a, const int32_t* b, int n, int64_t need)
 }
 
 #ifdef SONALIKE_X86
-__attribute__((target("popcnt"))) int64_t diagonalPopcnt(const int32_t* a, const int32_t* b, int n, int64_t need)
+__attribute__((target("popcnt"))) int64_t diagonalPopcnt(const int32_t* a, const int32_t* b, int n,
+                                                         int64_t need)
 {
     return diagonalLoop(a, b, n, need);
 }
@@ -60,15 +64,16 @@ __attribute__((target("avx2"))) inline int64_t horizontalSum(__m256i v)
 // clipped at 0.
 __attribute__((target("avx2"))) inline __m256i pairValues8(const int32_t* a, const int32_t* b)
 {
-    const __m256i table = _mm256_setr_epi8(0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4,
-                                           0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4);
+    const __m256i table = _mm256_setr_epi8(0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4, 0, 1, 1, 2, 1, 2,
+                                           2, 3, 1, 2, 2, 3, 2, 3, 3, 4);
     const __m256i low = _mm256_set1_epi8(0x0f);
     const __m256i x = _mm256_xor_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(a)),
                                        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b)));
     const __m256i lo = _mm256_and_si256(x, low);
     const __m256i hi = _mm256_and_si256(_mm256_srli_epi16(x, 4), low);
     const __m256i bytes = _mm256_add_epi8(_mm256_shuffle_epi8(table, lo), _mm256_shuffle_epi8(table, hi));
-    const __m256i bits = _mm256_madd_epi16(_mm256_maddubs_epi16(bytes, _mm256_set1_epi8(1)), _mm256_set1_epi16(1));
+    const __m256i bits =
+        _mm256_madd_epi16(_mm256_maddubs_epi16(bytes, _mm256_set1_epi8(1)), _mm256_set1_epi16(1));
     return _mm256_max_epi32(_mm256_sub_epi32(_mm256_set1_epi32(16), bits), _mm256_setzero_si256());
 }
 
@@ -195,7 +200,8 @@ bool AlignmentReaches(const int32_t* a, int na, const int32_t* b, int nb, int ma
     // Near copies line up close to offset 0: look there first, then outwards.
     const int centre = std::clamp(0, first, last);
     const int span = std::max(centre - first, last - centre);
-    const auto reaches = [&](int d) {
+    const auto reaches = [&](int d)
+    {
         if (d < first || d > last)
             return false;
         const Diagonal g = diagonal(na, nb, d);

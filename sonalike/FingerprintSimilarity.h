@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace sonalike {
+namespace sonalike
+{
 
 // Number of set bits of a 32-bit value.
 int PopCount32(uint32_t x);

@@ -9,7 +9,8 @@
 #include <memory>
 #include <mutex>
 
-namespace {
+namespace
+{
 
 using sonalike::DedupeEngine;
 
@@ -36,8 +37,7 @@ DedupeEngine& engine()
     return *g_engine;
 }
 
-template <typename F>
-int guarded(F&& f)
+template <typename F> int guarded(F&& f)
 {
     try
     {
@@ -51,59 +51,60 @@ int guarded(F&& f)
 
 } // namespace
 
-extern "C" {
-
-SONALIKE_API int AddToDedupeLists(const char* path, int userValue)
+extern "C"
 {
-    return guarded([&] { return engine().AddPath(path, userValue); });
-}
 
-SONALIKE_API int AddToDedupeListsByInfo(const DedupeTrackInfo* info)
-{
-    return guarded([&] { return engine().AddInfo(info); });
-}
+    SONALIKE_API int AddToDedupeLists(const char* path, int userValue)
+    {
+        return guarded([&] { return engine().AddPath(path, userValue); });
+    }
 
-SONALIKE_API int StartDedupeThread(DedupeProgressCallback callback, void* user, unsigned options,
-                                   int fingerprintSeconds, int similarityPercent)
-{
-    return guarded(
-        [&] { return engine().Start(callback, user, options, fingerprintSeconds, similarityPercent); });
-}
+    SONALIKE_API int AddToDedupeListsByInfo(const DedupeTrackInfo* info)
+    {
+        return guarded([&] { return engine().AddInfo(info); });
+    }
 
-SONALIKE_API int PauseDedupeThread(void)
-{
-    DedupeEngine* e = existing();
-    return e ? guarded([&] { return e->Pause(); }) : -1;
-}
+    SONALIKE_API int StartDedupeThread(DedupeProgressCallback callback, void* user, unsigned options,
+                                       int fingerprintSeconds, int similarityPercent)
+    {
+        return guarded(
+            [&] { return engine().Start(callback, user, options, fingerprintSeconds, similarityPercent); });
+    }
 
-SONALIKE_API int ContinueDedupeThread(void)
-{
-    DedupeEngine* e = existing();
-    return e ? guarded([&] { return e->Continue(); }) : -1;
-}
+    SONALIKE_API int PauseDedupeThread(void)
+    {
+        DedupeEngine* e = existing();
+        return e ? guarded([&] { return e->Pause(); }) : -1;
+    }
 
-SONALIKE_API int DedupeDealloc(void)
-{
-    DedupeEngine* e = existing();
-    return e ? guarded([&] { return e->Dealloc(); }) : -1;
-}
+    SONALIKE_API int ContinueDedupeThread(void)
+    {
+        DedupeEngine* e = existing();
+        return e ? guarded([&] { return e->Continue(); }) : -1;
+    }
 
-SONALIKE_API int GetLoadCounts(void)
-{
-    DedupeEngine* e = existing();
-    return e ? guarded([&] { return e->LoadCounts(); }) : -1;
-}
+    SONALIKE_API int DedupeDealloc(void)
+    {
+        DedupeEngine* e = existing();
+        return e ? guarded([&] { return e->Dealloc(); }) : -1;
+    }
 
-SONALIKE_API int GetGroupIdCounts(void)
-{
-    DedupeEngine* e = existing();
-    return e ? guarded([&] { return e->GroupCount(); }) : -1;
-}
+    SONALIKE_API int GetLoadCounts(void)
+    {
+        DedupeEngine* e = existing();
+        return e ? guarded([&] { return e->LoadCounts(); }) : -1;
+    }
 
-SONALIKE_API int GetGroupRef(unsigned group, DedupeTrackInfo** outItem, int* outCount, int item)
-{
-    DedupeEngine* e = existing();
-    return e ? guarded([&] { return e->GroupRef(group, outItem, outCount, item); }) : -1;
-}
+    SONALIKE_API int GetGroupIdCounts(void)
+    {
+        DedupeEngine* e = existing();
+        return e ? guarded([&] { return e->GroupCount(); }) : -1;
+    }
+
+    SONALIKE_API int GetGroupRef(unsigned group, DedupeTrackInfo** outItem, int* outCount, int item)
+    {
+        DedupeEngine* e = existing();
+        return e ? guarded([&] { return e->GroupRef(group, outItem, outCount, item); }) : -1;
+    }
 
 } // extern "C"

@@ -15,8 +15,10 @@
 #include <new>
 #include <system_error>
 
-namespace sonalike {
-namespace {
+namespace sonalike
+{
+namespace
+{
 
 constexpr int kMaxSeconds = 600;
 constexpr int64_t kBytesPerSecond = 44100 * 2 * 2;
@@ -50,11 +52,13 @@ std::string tagText(const TagLib::String& s)
 void InitMediaLibrary()
 {
     static std::once_flag once;
-    std::call_once(once, [] {
-        const int handle = KestrineOpen("Zavro/Tidewell", -1);
-        if (handle != 0)
-            KestrineConfigure(handle, 4);
-    });
+    std::call_once(once,
+                   []
+                   {
+                       const int handle = KestrineOpen("Zavro/Tidewell", -1);
+                       if (handle != 0)
+                           KestrineConfigure(handle, 4);
+                   });
 }
 
 int ReadTags(const std::string& path, DedupeTagInfo& info)

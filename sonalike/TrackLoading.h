@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-namespace sonalike {
+namespace sonalike
+{
 
 // Reads title, artist, album, genre, file size, duration (whole seconds x 1000) and bit rate with
 // TagLib. 0; -1 the file has no readable tag; -2 the tag library failed. Thread-safe per file.

@@ -13,8 +13,8 @@ struct BugMailContent
     QString userEmail;
     QString description;
     QString productName;
-    QString appPath;         // carried along, not mailed
-    QString supportAddress;  // the To address
+    QString appPath;        // carried along, not mailed
+    QString supportAddress; // the To address
 };
 
 // The mailbox the report is sent through.

@@ -40,7 +40,8 @@ CBugReport::CBugReport(QWidget* parent) : CDialog(parent)
     firstRow->addWidget(m_pEmail);
 
     m_strPlaceholder = tr("~description here!");
-    m_pDescription = new QTextEdit(QStringLiteral("<font color=#868686>%1</font>").arg(m_strPlaceholder), this);
+    m_pDescription =
+        new QTextEdit(QStringLiteral("<font color=#868686>%1</font>").arg(m_strPlaceholder), this);
     m_pDescription->setObjectName(QStringLiteral("BugReportDes"));
 
     auto* buttonRow = new QHBoxLayout;
@@ -52,8 +53,9 @@ CBugReport::CBugReport(QWidget* parent) : CDialog(parent)
     cancel->setObjectName(QStringLiteral("CancelButton"));
     for (QPushButton* button : {report, cancel})
     {
-        button->setStyleSheet(ImageButtonStyle(button->objectName(), QStringLiteral("button"), ScaledValue(84),
-                                               ScaledValue(24), QStringLiteral("#000000"), ScaledValue(12)));
+        button->setStyleSheet(ImageButtonStyle(button->objectName(), QStringLiteral("button"),
+                                               ScaledValue(84), ScaledValue(24), QStringLiteral("#000000"),
+                                               ScaledValue(12)));
         buttonRow->addWidget(button);
     }
 
@@ -91,8 +93,8 @@ void CBugReport::Report()
     const QString email = m_pEmail->text();
     if (email.isEmpty() || !email.contains(QLatin1Char('@')))
     {
-        CWarnMessage::ShowMessage(this, QString(), tr("Invalid e-mail, please enter a correct one."), 0, QString(),
-                                  QString(), QString(), 0);
+        CWarnMessage::ShowMessage(this, QString(), tr("Invalid e-mail, please enter a correct one."), 0,
+                                  QString(), QString(), QString(), 0);
         return;
     }
     m_answer.accepted = true;

@@ -7,7 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 
 // Written to while the program runs; packed through a copy so the archiver reads a still file.
 bool IsOpenLog(const QString& name)

@@ -31,9 +31,9 @@ QString BugreportThread::Subject(const BugMailContent& content)
 
 void BugreportThread::run()
 {
-    auto client = std::make_unique<SmtpClient>(m_account.host, m_account.port,
-                                               m_account.ssl ? SmtpClient::SslConnection
-                                                             : SmtpClient::TcpConnection);
+    auto client =
+        std::make_unique<SmtpClient>(m_account.host, m_account.port,
+                                     m_account.ssl ? SmtpClient::SslConnection : SmtpClient::TcpConnection);
     m_pClient = client.get();
     client->SetUser(m_account.user);
     client->SetPassword(m_account.password);

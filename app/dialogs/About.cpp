@@ -12,8 +12,12 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-namespace {
-bool arabic() { return GetAppSettings()->GetLanguage() == "ar"; }
+namespace
+{
+bool arabic()
+{
+    return GetAppSettings()->GetLanguage() == "ar";
+}
 } // namespace
 
 QString CAbout::SupportTarget(const QString& address)
@@ -31,8 +35,9 @@ CAbout::CAbout(QWidget* parent, Qt::WindowFlags flags) : CDialog(parent, flags)
     SetTitle(tr("About"));
 
     m_pIcon = new QLabel(this);
-    m_pIcon->setPixmap(QPixmap(":/res/res/win/label/icon.png")
-                           .scaled(ScaledInt(128), ScaledInt(128), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    m_pIcon->setPixmap(
+        QPixmap(":/res/res/win/label/icon.png")
+            .scaled(ScaledInt(128), ScaledInt(128), Qt::IgnoreAspectRatio, Qt::FastTransformation));
     m_pIcon->setMinimumSize(ScaledInt(128), ScaledInt(128));
     m_pIcon->setMaximumSize(ScaledInt(128), ScaledInt(128));
 

@@ -13,10 +13,12 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-
 DialogIcon::DialogIcon(QWidget* parent) : QWidget(parent) {}
 
-QSize DialogIcon::sizeHint() const { return {50, 50}; }
+QSize DialogIcon::sizeHint() const
+{
+    return {50, 50};
+}
 
 void DialogIcon::paintEvent(QPaintEvent*)
 {
@@ -69,13 +71,25 @@ WhatsNew::WhatsNew(QWidget* parent) : CDialog(parent)
 
 WhatsNew::~WhatsNew() = default;
 
-void WhatsNew::SetVersionText(const QString& text) { m_pMessage->setText(text); }
+void WhatsNew::SetVersionText(const QString& text)
+{
+    m_pMessage->setText(text);
+}
 
-void WhatsNew::SetWhatsNewText(const QString& text) { m_pBrowser->setText(text); }
+void WhatsNew::SetWhatsNewText(const QString& text)
+{
+    m_pBrowser->setText(text);
+}
 
-void WhatsNew::SetDownloadUrl(const QString& url) { m_strDownloadUrl = url; }
+void WhatsNew::SetDownloadUrl(const QString& url)
+{
+    m_strDownloadUrl = url;
+}
 
-void WhatsNew::SetButtonText(const QString& text) { m_pAction->setText(text); }
+void WhatsNew::SetButtonText(const QString& text)
+{
+    m_pAction->setText(text);
+}
 
 void WhatsNew::SetButtonMode(int mode)
 {

@@ -8,9 +8,7 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
-CClearTrashThread::CClearTrashThread(QObject* parent) : QThread(parent)
-{
-}
+CClearTrashThread::CClearTrashThread(QObject* parent) : QThread(parent) {}
 
 void CClearTrashThread::WakeWithAnswer(bool cancel)
 {
@@ -68,8 +66,8 @@ void CClearTrashThread::run()
         return;
 
     QDir folder(recycle);
-    const QFileInfoList entries = folder.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                                       QDir::System, QDir::Name);
+    const QFileInfoList entries = folder.entryInfoList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
     bool asked = false;
     for (const QFileInfo& entry : entries)
     {
@@ -101,8 +99,8 @@ void CClearTrashThread::run()
 void CClearTrashThread::ClearDatedFolder(const QString& recycle, const QString& name)
 {
     const QString folderPath = recycle + u'/' + name;
-    const QStringList files = QDir(folderPath).entryList(QDir::Files | QDir::Hidden | QDir::System |
-                                                         QDir::NoDotAndDotDot);
+    const QStringList files =
+        QDir(folderPath).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& file : files)
     {
         if (Stopped())

@@ -48,8 +48,8 @@ DedupeLoadCounts LoadDedupeGroups(CDuplicate& view)
             record->Size = QString::number(member->fileSize);
             record->Location = FromEngine(member->path);
             record->Bitrate = QString::number(member->bitRate);
-            view.AddDedupeGroup(std::move(record), kDedupeMemberKind, m == 0 ? 0 : static_cast<int>(MF_Duplicate),
-                                groupId, m == 0 ? 0 : 1);
+            view.AddDedupeGroup(std::move(record), kDedupeMemberKind,
+                                m == 0 ? 0 : static_cast<int>(MF_Duplicate), groupId, m == 0 ? 0 : 1);
         }
     }
     DedupeDealloc();

@@ -27,7 +27,6 @@
 #include <QStackedLayout>
 #include <QThread>
 
-
 namespace
 {
 
@@ -110,7 +109,8 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
     for (int column = 0; column < kColumnCount; ++column)
     {
         m_pTree->setColumnWidth(column, ScaledInt(widths[column]));
-        header->setSectionResizeMode(column, column == kColumnPath ? QHeaderView::Stretch : QHeaderView::Fixed);
+        header->setSectionResizeMode(column,
+                                     column == kColumnPath ? QHeaderView::Stretch : QHeaderView::Fixed);
     }
     SetHeaderTexts();
     header->moveSection(kColumnBitrate, 3);
@@ -157,8 +157,8 @@ void CDuplicate::SetMusicLink(CMusicLink* link)
 
 void CDuplicate::SetHeaderTexts()
 {
-    m_pTree->setHeaderLabels({tr("    Remove File"), tr("Name"), tr("Size"), tr("Time"), tr("Path"), tr(" "), tr(" "),
-                              tr(" "), tr(" "), tr("Bitrate")});
+    m_pTree->setHeaderLabels({tr("    Remove File"), tr("Name"), tr("Size"), tr("Time"), tr("Path"), tr(" "),
+                              tr(" "), tr(" "), tr(" "), tr("Bitrate")});
 }
 
 void CDuplicate::loadLanguage()
@@ -281,8 +281,8 @@ void CDuplicate::AddDuplicateTrack(CMusicObj* track, int absence, int state, int
     MusicInfo* info = nullptr;
     if (m_pLink->GetMusicRecord(track, &info, 1) != 0 || !info)
         return;
-    PendingTrack pending{track,          absence,    state,          repeatId,         info->Name,
-                         info->Size,     info->TotalTime, info->Location, info->Bitrate, info->PersistentID};
+    PendingTrack pending{track,      absence,         state,          repeatId,      info->Name,
+                         info->Size, info->TotalTime, info->Location, info->Bitrate, info->PersistentID};
     bool first = false;
     {
         QMutexLocker lock(&m_pendingMutex);
@@ -333,7 +333,8 @@ void CDuplicate::AddDedupeGroup(MusicInfo* record, int kind, int state, int64_t 
     AddDedupeGroup(std::unique_ptr<MusicInfo>(record), kind, state, groupId, index);
 }
 
-void CDuplicate::AddDedupeGroup(std::unique_ptr<MusicInfo> record, int kind, int state, int64_t groupId, int index)
+void CDuplicate::AddDedupeGroup(std::unique_ptr<MusicInfo> record, int kind, int state, int64_t groupId,
+                                int index)
 {
     CDuplicateItem* group = nullptr;
     if (index == 0)
@@ -465,10 +466,9 @@ void CDuplicate::ItemSelected(QTreeWidgetItem* item, int)
         bool all = true;
         for (int c = 0; c < group->childCount() && all; ++c)
             all = group->child(c)->checkState(kColumnCheck) == Qt::Checked;
-        if (all
-            && CWarnMessage::ShowMessage(this, QString(), tr("Are you sure you want to remove all files?"), 2,
-                                         tr("Cancel"), tr("Ok"), QString(), 0)
-                   != 2)
+        if (all &&
+            CWarnMessage::ShowMessage(this, QString(), tr("Are you sure you want to remove all files?"), 2,
+                                      tr("Cancel"), tr("Ok"), QString(), 0) != 2)
             row->setCheckState(kColumnCheck, Qt::Unchecked);
     }
     const bool checked = row->checkState(kColumnCheck) == Qt::Checked;
@@ -491,9 +491,10 @@ void CDuplicate::Restore(CDuplicateItem* row)
 {
     if (!m_pLink || m_pLink->ApplyiTunesMusicInfo(row->Handle(), MF_Restore) != 0)
     {
-        CWarnMessage::ShowMessage(this, tr("Restore music failed"),
-                                  tr("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin."), 0,
-                                  QString(), QString(), QString(), 0);
+        CWarnMessage::ShowMessage(
+            this, tr("Restore music failed"),
+            tr("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin."), 0, QString(),
+            QString(), QString(), 0);
         return;
     }
     if (QTreeWidgetItem* group = row->parent())
@@ -587,7 +588,8 @@ void CDuplicate::RemoveDuplicate()
     bool failed = false;
     int removed = 0;
     m_pLink->SetTransaction(false);
-    auto stopNow = [this] {
+    auto stopNow = [this]
+    {
         if (!m_bStop.load())
             return false;
         m_pLink->SetTransaction(true);
@@ -623,7 +625,8 @@ void CDuplicate::RemoveDuplicate()
         if (unchecked == 1)
             QMetaObject::invokeMethod(
                 this,
-                [this, generation] {
+                [this, generation]
+                {
                     if (generation == m_generation.load())
                         emit AddFixMissNum(1);
                 },
@@ -634,7 +637,8 @@ void CDuplicate::RemoveDuplicate()
         return;
     QMetaObject::invokeMethod(
         this,
-        [this, removed, failed] {
+        [this, removed, failed]
+        {
             emit StartFixAll(
                 tr("Removed %1 duplicate(s). If not sure to remove, you can undo the removal.").arg(removed),
                 QString::number(removed), -1, -1);
@@ -671,7 +675,8 @@ int CDuplicate::OnPlayEvent(const int* notice, void* context)
         return 0;
     auto* view = static_cast<CDuplicate*>(context);
     const int player = PreviewNoticePlayer(notice);
-    QMetaObject::invokeMethod(view, [view, player] { view->OnPlayerEnded(player); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        view, [view, player] { view->OnPlayerEnded(player); }, Qt::QueuedConnection);
     return 0;
 }
 
@@ -743,12 +748,12 @@ void CDuplicate::CurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* p
     {
         if (current != m_pPlayingRow)
             current->setIcon(kColumnPlay, current->text(kColumnPath).isEmpty() ? SharedIcon(g_iconNone)
-                                                                                 : SharedIcon(g_iconPlay));
+                                                                               : SharedIcon(g_iconPlay));
         else if (m_playState != PlayStatePlaying && m_playState != PlayStatePaused)
             current->setIcon(kColumnPlay, SharedIcon(g_iconPlay));
     }
-    if (previous && previous != current && !AsRow(previous)->IsGroup()
-        && !(previous == m_pPlayingRow && m_playState == PlayStatePlaying))
+    if (previous && previous != current && !AsRow(previous)->IsGroup() &&
+        !(previous == m_pPlayingRow && m_playState == PlayStatePlaying))
         previous->setIcon(kColumnPlay, SharedIcon(g_iconNone));
 }
 
@@ -759,8 +764,8 @@ void CDuplicate::OpenTrash()
     const CAppSettings* settings = GetAppSettings();
     if (!settings)
         return;
-    ShowInFolder(settings->GetRecycleFolder() + u'/'
-                 + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    ShowInFolder(settings->GetRecycleFolder() + u'/' +
+                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 void CDuplicate::ShowAskMessage(int seconds)

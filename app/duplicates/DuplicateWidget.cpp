@@ -38,7 +38,8 @@ QVBoxLayout* IndentedColumn(bool scaledRight = true)
 CDuplicateWidget::CDuplicateWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Duplicatemode"));
-    setStyleSheet(QStringLiteral("QWidget#Duplicatemode{background-color:#dcecf3;border-color:transparent;}"));
+    setStyleSheet(
+        QStringLiteral("QWidget#Duplicatemode{background-color:#dcecf3;border-color:transparent;}"));
 
     m_pHeading = new QLabel(this);
     m_pQuick = new QRadioButton(this);
@@ -56,8 +57,8 @@ CDuplicateWidget::CDuplicateWidget(QWidget* parent) : QWidget(parent)
 
     m_pNote->setStyleSheet(SmallLabelStyle());
     m_pDegreeLabel->setStyleSheet(SmallLabelStyle());
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pQuick, m_pDeep, m_pName, m_pArtist, m_pAlbum, m_pFileSize,
-                                                      m_pTime, m_pDegree, m_pHistory, options})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_pQuick, m_pDeep, m_pName, m_pArtist, m_pAlbum,
+                                                      m_pFileSize, m_pTime, m_pDegree, m_pHistory, options})
         w->setFocusPolicy(Qt::NoFocus);
     m_pDegree->setEditable(false);
     m_pDegree->setFixedWidth(ScaledInt(75));
@@ -205,7 +206,8 @@ void CDuplicateWidget::loadLanguage()
     m_pHeading->setText(tr("Please choose one scanning\nmode to search duplicates."));
     m_pQuick->setText(tr("Quick Scan"));
     m_pDeep->setText(tr("Deep Scan"));
-    m_pNote->setText(tr("It might take some time to\ndetermine duplicates with acoustic\nfingerprint. Please be patient."));
+    m_pNote->setText(tr(
+        "It might take some time to\ndetermine duplicates with acoustic\nfingerprint. Please be patient."));
     m_pName->setText(tr("Name"));
     m_pArtist->setText(tr("Artist"));
     m_pAlbum->setText(tr("Album"));

@@ -171,8 +171,9 @@ void CDuptOptWidget::AddFolders()
     QString start;
     if (CAppSettings* settings = GetAppSettings())
         start = settings->GetOpenPath();
-    const QStringList picked = GetOpenFileNames(this, tr("Open Files And Folders"), start,
-                                                tr("Music Files(%1)").arg(QStringLiteral("*.mp3 *.m4a *.wma")));
+    const QStringList picked =
+        GetOpenFileNames(this, tr("Open Files And Folders"), start,
+                         tr("Music Files(%1)").arg(QStringLiteral("*.mp3 *.m4a *.wma")));
     if (!picked.isEmpty())
         AddScanItem(picked);
 }
@@ -217,8 +218,8 @@ void CDuptOptWidget::dropEvent(QDropEvent* event)
         const QString path = url.toLocalFile();
         const QFileInfo info(path);
         const QString lower = path.toLower();
-        const bool audio = lower.endsWith(QLatin1String(".mp3")) || lower.endsWith(QLatin1String(".wma"))
-                           || lower.endsWith(QLatin1String(".m4a"));
+        const bool audio = lower.endsWith(QLatin1String(".mp3")) || lower.endsWith(QLatin1String(".wma")) ||
+                           lower.endsWith(QLatin1String(".m4a"));
         if ((audio && info.isFile()) || info.isDir())
             taken.append(path);
     }

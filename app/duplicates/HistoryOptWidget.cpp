@@ -25,7 +25,8 @@ CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
 
     auto* groupRow = new QHBoxLayout(m_pGroup);
     groupRow->setSpacing(0);
-    auto* before = new QLabel(tr("Automatically clear the duplicates removal history that exists over"), m_pGroup);
+    auto* before =
+        new QLabel(tr("Automatically clear the duplicates removal history that exists over"), m_pGroup);
     // The dialog has a fixed width: a wider font than the one it was drawn for wraps the text
     // instead of cutting it off.
     before->setWordWrap(true);

@@ -41,10 +41,9 @@ CLabelArtwork::~CLabelArtwork()
 
 void CLabelArtwork::SetButtonLook(bool pause)
 {
-    m_pPlayButton->setStyleSheet(ImageButtonStyle(QStringLiteral("PlayMusicBut"),
-                                                  pause ? QStringLiteral("musicpause") : QStringLiteral("musicplay"),
-                                                  ScaledValue(48), ScaledValue(48), QStringLiteral("#000000"),
-                                                  ScaledValue(12)));
+    m_pPlayButton->setStyleSheet(ImageButtonStyle(
+        QStringLiteral("PlayMusicBut"), pause ? QStringLiteral("musicpause") : QStringLiteral("musicplay"),
+        ScaledValue(48), ScaledValue(48), QStringLiteral("#000000"), ScaledValue(12)));
     m_pPlayButton->setProperty("pauseLook", pause);
 }
 
@@ -96,7 +95,8 @@ void CLabelArtwork::PlayMusic()
         return;
     }
 
-    if (StartPreview(g_hMediaLibrary.load(), m_strMusicPath, m_hPlayer, &CLabelArtwork::OnPlayEnd, this, this))
+    if (StartPreview(g_hMediaLibrary.load(), m_strMusicPath, m_hPlayer, &CLabelArtwork::OnPlayEnd, this,
+                     this))
     {
         SetButtonLook(true);
         m_strPlayingPath = m_strMusicPath;

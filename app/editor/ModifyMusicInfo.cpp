@@ -11,6 +11,7 @@
 #include "UILog.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QEvent>
@@ -24,11 +25,10 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QPointer>
-#include <QThreadPool>
-#include <QCoreApplication>
+#include <QPushButton>
 #include <QStyleOption>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 namespace
@@ -94,7 +94,8 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent) : QWidget(parent)
         m_newFields[i]->setObjectName(QStringLiteral("New") + QLatin1String(kFieldNames[i]));
         // The red mark follows the typing, not only the next load. Queued: textEdited comes
         // before the field has taken the typed text as its full text.
-        connect(m_newFields[i], &QLineEdit::textEdited, this, [this] { SetChangeMarks(); }, Qt::QueuedConnection);
+        connect(
+            m_newFields[i], &QLineEdit::textEdited, this, [this] { SetChangeMarks(); }, Qt::QueuedConnection);
     }
     m_newFields[FieldYear]->setValidator(new QIntValidator(0, 9999, m_newFields[FieldYear]));
 
@@ -183,10 +184,9 @@ bool CModifyMusicInfo::IsContentHidden() const
 
 void CModifyMusicInfo::SetFoldLook(bool folded)
 {
-    m_pFoldButton->setStyleSheet(ImageButtonStyle(QStringLiteral("InfoHideBut"),
-                                                  folded ? QStringLiteral("infoshow") : QStringLiteral("infohide"),
-                                                  ScaledValue(52), ScaledValue(12), QStringLiteral("#000000"),
-                                                  ScaledValue(12)));
+    m_pFoldButton->setStyleSheet(ImageButtonStyle(
+        QStringLiteral("InfoHideBut"), folded ? QStringLiteral("infoshow") : QStringLiteral("infohide"),
+        ScaledValue(52), ScaledValue(12), QStringLiteral("#000000"), ScaledValue(12)));
     setFixedHeight(ScaledInt(folded ? kFoldedHeight : kOpenHeight));
 }
 
@@ -302,7 +302,8 @@ void CModifyMusicInfo::SetChangeMarks()
         // override; the field's own sheet can. Restyled only when the mark changes.
         if (m_newFields[i]->property("changed").toBool() != differs)
         {
-            m_newFields[i]->setStyleSheet(differs ? QStringLiteral("QLineEdit{color: rgb(238, 21, 21);}") : QString());
+            m_newFields[i]->setStyleSheet(differs ? QStringLiteral("QLineEdit{color: rgb(238, 21, 21);}")
+                                                  : QString());
             m_newFields[i]->setProperty("changed", differs);
         }
     }
@@ -470,14 +471,15 @@ QString CModifyMusicInfo::ReservePictureName()
     const QString folder = GetAppSettings()->GetPictureFolder();
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return QString();
-    const QString stem =
-        folder + QLatin1Char('/') + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"));
+    const QString stem = folder + QLatin1Char('/') +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"));
     // Every picture gets a name of its own: a second drop within the same second takes the next
     // free "-n" name. The empty file holds the name until the picture is written into it, and no
     // existing file is ever overwritten.
     for (int n = 0; n < 10000; ++n)
     {
-        const QString target = n == 0 ? stem + QStringLiteral(".jpg") : QStringLiteral("%1-%2.jpg").arg(stem).arg(n);
+        const QString target =
+            n == 0 ? stem + QStringLiteral(".jpg") : QStringLiteral("%1-%2.jpg").arg(stem).arg(n);
         QFile reserve(target);
         if (reserve.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return target;
@@ -584,7 +586,8 @@ void CModifyMusicInfo::ClearArtworkFile()
 
 bool CModifyMusicInfo::SaveFields(void* track, int mask, const QStringList& values)
 {
-    const int result = m_pMusicLink ? m_pMusicLink->ModifyMusicInfo(static_cast<CMusicObj*>(track), mask, values) : -1;
+    const int result =
+        m_pMusicLink ? m_pMusicLink->ModifyMusicInfo(static_cast<CMusicObj*>(track), mask, values) : -1;
     if (result == 0)
         return true;
     // The user must not be left believing the edit is kept.
@@ -620,10 +623,12 @@ void CModifyMusicInfo::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const int fieldWidth = (width() - 400) / 2;
-    const QString sheet = QStringLiteral("QWidget#ModifyMusicinfo QLineEdit{\tborder: 0px;fixed-width: %1px;background-color:#e4e9f0;}"
-                                 "\tQWidget#ModifyMusicinfo QLineEdit:hover{\tborder: 1px solid #4e8ec1;\tfixed-width: %1px;"
-                                 "\tborder-radius: 2px;background-color:#ffffff;}")
-                              .arg(fieldWidth);
+    const QString sheet =
+        QStringLiteral(
+            "QWidget#ModifyMusicinfo QLineEdit{\tborder: 0px;fixed-width: %1px;background-color:#e4e9f0;}"
+            "\tQWidget#ModifyMusicinfo QLineEdit:hover{\tborder: 1px solid #4e8ec1;\tfixed-width: %1px;"
+            "\tborder-radius: 2px;background-color:#ffffff;}")
+            .arg(fieldWidth);
     // Setting a style sheet restyles every field; a resize that keeps the width keeps the sheet.
     if (sheet != styleSheet())
         setStyleSheet(sheet);

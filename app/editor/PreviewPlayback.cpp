@@ -15,14 +15,15 @@ namespace
 
 void ShowPlaybackFailure(QWidget* parent)
 {
-    CWarnMessage::ShowMessage(parent, QString(), QCoreApplication::translate("CLabelArtwork", "Playback failure!"), 0,
-                              QString(), QString(), QString(), 0);
+    CWarnMessage::ShowMessage(parent, QString(),
+                              QCoreApplication::translate("CLabelArtwork", "Playback failure!"), 0, QString(),
+                              QString(), QString(), 0);
 }
 
 } // namespace
 
-bool StartPreview(int mediaHandle, const QString& path, int& player, KestrineNoticeFunction notice, void* context,
-                  QWidget* messageParent)
+bool StartPreview(int mediaHandle, const QString& path, int& player, KestrineNoticeFunction notice,
+                  void* context, QWidget* messageParent)
 {
     if (mediaHandle <= 0 || path.isEmpty())
     {
@@ -115,7 +116,8 @@ void StopPreview(int& player)
 
 bool IsPreviewEndNotice(const int* notice, const void* context)
 {
-    return notice && context && notice[0] == 0 && (notice[1] == KESTRINE_NOTICE_FINISHED || notice[1] == KESTRINE_NOTICE_BROKEN);
+    return notice && context && notice[0] == 0 &&
+           (notice[1] == KESTRINE_NOTICE_FINISHED || notice[1] == KESTRINE_NOTICE_BROKEN);
 }
 
 int PreviewNoticePlayer(const int* notice)

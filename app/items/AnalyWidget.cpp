@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-
 CAnalyWidget::CAnalyWidget(QWidget* covered, QWidget* parent)
     : QWidget(parent), m_pCovered(covered), m_pPicture(new QLabel(this)),
       m_pMovie(std::make_unique<QMovie>(":/res/res/win/gif/bigloading.gif"))
@@ -57,13 +56,25 @@ void CAnalyWidget::ShowLoading(bool loading)
     show();
 }
 
-void CAnalyWidget::StartMovie() { m_pMovie->start(); }
+void CAnalyWidget::StartMovie()
+{
+    m_pMovie->start();
+}
 
-void CAnalyWidget::StopMovie() { m_pMovie->stop(); }
+void CAnalyWidget::StopMovie()
+{
+    m_pMovie->stop();
+}
 
-bool CAnalyWidget::IsMovieRunning() const { return m_pMovie->state() == QMovie::Running; }
+bool CAnalyWidget::IsMovieRunning() const
+{
+    return m_pMovie->state() == QMovie::Running;
+}
 
-bool CAnalyWidget::ShowsDonePicture() const { return !m_pPicture->movie(); }
+bool CAnalyWidget::ShowsDonePicture() const
+{
+    return !m_pPicture->movie();
+}
 
 void CAnalyWidget::paintEvent(QPaintEvent*)
 {

@@ -11,9 +11,10 @@
 #include <QVBoxLayout>
 
 CArtworkList::CArtworkList(CMusicLink* link, QWidget* parent, Qt::WindowFlags)
-    : CTransPopupWidget(parent), m_pList(new QListWidget(this)), m_left(":/res/res/win/list/expandbg_left.png"),
-      m_middle(":/res/res/win/list/expandbg_center.png"), m_right(":/res/res/win/list/expandbg_right.png"),
-      m_pointer(":/res/res/win/list/expandbcl.png"), m_pLink(link)
+    : CTransPopupWidget(parent), m_pList(new QListWidget(this)),
+      m_left(":/res/res/win/list/expandbg_left.png"), m_middle(":/res/res/win/list/expandbg_center.png"),
+      m_right(":/res/res/win/list/expandbg_right.png"), m_pointer(":/res/res/win/list/expandbcl.png"),
+      m_pLink(link)
 {
     setObjectName("Artwork_list");
     setStyleSheet("QWidget#Artwork_list{background-color: transparent;}");
@@ -76,7 +77,10 @@ void CArtworkList::SetArtworks(CListItem* cell, int current, const QStringList& 
     }
 }
 
-int CArtworkList::CurrentRow() const { return m_pList->currentRow(); }
+int CArtworkList::CurrentRow() const
+{
+    return m_pList->currentRow();
+}
 
 void CArtworkList::CurItemChanged(QListWidgetItem* current, QListWidgetItem* previous)
 {

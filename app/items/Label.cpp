@@ -8,7 +8,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-
 CLabel::CLabel(QWidget* parent) : QWidget(parent), m_font(QApplication::font())
 {
     m_font.setPointSize(std::max(1, ScaledInt(12)));
@@ -44,7 +43,7 @@ void CLabel::paintEvent(QPaintEvent*)
     painter.setFont(m_font);
     painter.setPen(m_color);
     const QFontMetrics metrics(m_font);
-    const QRect box((width() - metrics.horizontalAdvance(m_text)) / 2 - 5, (height() - metrics.height()) / 2 - 3,
-                    width(), height());
+    const QRect box((width() - metrics.horizontalAdvance(m_text)) / 2 - 5,
+                    (height() - metrics.height()) / 2 - 3, width(), height());
     painter.drawText(box, Qt::AlignCenter, m_text);
 }

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-
 CTreeItemTool::CTreeItemTool(const QString& title, int listId, QWidget* parent)
     : QWidget(parent), m_listId(listId), m_pCount(new CLabel(this)), m_pTitle(new QLabel(this)),
       m_pSkip(new QPushButton(this)), m_background(":/res/res/win/list/list_title.png")
@@ -50,7 +49,10 @@ void CTreeItemTool::SetTitle(const QString& title)
     update();
 }
 
-void CTreeItemTool::ShowSkip(bool show) { m_pSkip->setVisible(show); }
+void CTreeItemTool::ShowSkip(bool show)
+{
+    m_pSkip->setVisible(show);
+}
 
 void CTreeItemTool::SetSkipText(const QString& text)
 {

@@ -13,7 +13,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr int kMissingFile = 0x10000;
 constexpr int kNoArtwork = 0x8000000;
@@ -29,11 +30,7 @@ constexpr qint64 kBatchMs = 40;
 } // namespace
 
 CAnalyzeThread::CAnalyzeThread(CMainUI* owner, CAnalyReport* report, CDuplicate* duplicate, CMusicLink* link)
-    : QThread(owner)
-    , m_pReport(report)
-    , m_pDuplicate(duplicate)
-    , m_pMusicLink(link)
-    , m_pOwner(owner)
+    : QThread(owner), m_pReport(report), m_pDuplicate(duplicate), m_pMusicLink(link), m_pOwner(owner)
 {
 }
 
@@ -63,14 +60,19 @@ void CAnalyzeThread::Flush(std::vector<ProblemTrack>& batch, bool duplicateRun)
     QMetaObject::invokeMethod(
         m_pOwner,
         [owner = m_pOwner, report = m_pReport, duplicate = m_pDuplicate, generation = m_uGeneration,
-         tracks = std::move(batch), duplicateRun]() {
+         tracks = std::move(batch), duplicateRun]()
+        {
             // A run that was stopped or replaced hands nothing on: its tracks may be gone.
             if (owner->IsStopRequested() || owner->RunGeneration() != generation)
                 return;
-            for (const ProblemTrack& t : tracks) {
-                if (duplicateRun) {
+            for (const ProblemTrack& t : tracks)
+            {
+                if (duplicateRun)
+                {
                     duplicate->AddDuplicateTrack(t.track, t.absence, t.state, t.repeatId);
-                } else {
+                }
+                else
+                {
                     report->AddProblemCount(1);
                     report->AddProblemTrack(t.track, t.absence, t.state, t.repeatId, t.index, 1);
                 }
@@ -100,7 +102,8 @@ void CAnalyzeThread::run()
     const unsigned generation = m_uGeneration;
     QMetaObject::invokeMethod(
         m_pOwner,
-        [owner = m_pOwner, report = m_pReport, generation, mask]() {
+        [owner = m_pOwner, report = m_pReport, generation, mask]()
+        {
             if (owner->IsStopRequested() || owner->RunGeneration() != generation)
                 return;
             report->SetCategoryMask(mask);
@@ -112,7 +115,8 @@ void CAnalyzeThread::run()
     QElapsedTimer sinceFlush;
     sinceFlush.start();
     int lastProgress = -1;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
         // Pause takes effect between tracks; a stop ends the run without a report.
         if (!WaitWhileAnalysisPaused() || g_iStop.load())
             return;
@@ -125,16 +129,19 @@ void CAnalyzeThread::run()
         score -= step * penalty;
         m_pOwner->SetScore(score);
         const int progress = static_cast<int>(static_cast<double>(i) * 10000.0 / n);
-        if (progress != lastProgress) {
+        if (progress != lastProgress)
+        {
             lastProgress = progress;
             emit UpdateProcess(progress);
         }
-        if (penalty > 0) {
+        if (penalty > 0)
+        {
             if (duplicateRun)
                 ++duplicates;
             batch.push_back(t);
         }
-        if (batch.size() >= kBatchSize || (!batch.empty() && sinceFlush.elapsed() >= kBatchMs)) {
+        if (batch.size() >= kBatchSize || (!batch.empty() && sinceFlush.elapsed() >= kBatchMs))
+        {
             Flush(batch, duplicateRun);
             sinceFlush.restart();
         }
@@ -143,7 +150,7 @@ void CAnalyzeThread::run()
         return;
     Flush(batch, duplicateRun);
     if (duplicateRun)
-        emit StartFixAll(tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(duplicates), QString::number(n),
-                         duplicates, -1);
+        emit StartFixAll(tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(duplicates),
+                         QString::number(n), duplicates, -1);
     emit SandUpdataReport(generation);
 }

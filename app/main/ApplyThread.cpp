@@ -7,10 +7,7 @@
 #include <QDebug>
 
 CApplyThread::CApplyThread(CMainUI* owner, CAnalyReport* report, CDuplicate* duplicate)
-    : QThread(owner)
-    , m_pOwner(owner)
-    , m_pReport(report)
-    , m_pDuplicate(duplicate)
+    : QThread(owner), m_pOwner(owner), m_pReport(report), m_pDuplicate(duplicate)
 {
 }
 

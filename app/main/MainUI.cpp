@@ -46,39 +46,47 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
-QString Number(double value) { return QString::number(value, 'g', 6); }
+QString Number(double value)
+{
+    return QString::number(value, 'g', 6);
+}
 
 QString ProgressStyle()
 {
     return QStringLiteral(
                "QProgressBar#%1 {min-width: %4px;min-height: %5px;max-height: %5px;"
-               "background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0 #114c79, stop:0.295 "
+               "background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0 #114c79, "
+               "stop:0.295 "
                "#28699a, stop:0.855 #2473b0, stop:0.980 rgb(190,190,190),stop:1 rgba(255, 255, 255, 255));"
                "border-width: 0px;border-radius: %6px;border-style: solid;}"
-               "QProgressBar#%1::chunk {background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, stop:0 "
+               "QProgressBar#%1::chunk {background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1, "
+               "stop:0 "
                "#c2e05e, stop: 0.50 %2, stop: 1 %3);min-height: %7px;max-height: %7px;border-width: 0px;"
                "border-radius: %8px;border-style: solid;}")
         .arg(QStringLiteral("main_progress"), QStringLiteral("#41b104"), QStringLiteral("#b7e330"),
-             Number(ScaledValue(15)), Number(ScaledValue(14)), Number(ScaledValue(7)), Number(ScaledValue(12)),
-             Number(ScaledValue(6)));
+             Number(ScaledValue(15)), Number(ScaledValue(14)), Number(ScaledValue(7)),
+             Number(ScaledValue(12)), Number(ScaledValue(6)));
 }
 
 } // namespace
 
-CMainUI::CMainUI(QWidget* parent)
-    : CFramelessWindow(parent)
+CMainUI::CMainUI(QWidget* parent) : CFramelessWindow(parent)
 {
     setMinimumSize(ScaledInt(876), ScaledInt(585));
     setObjectName(QStringLiteral("mainUi"));
     SetIcon(QIcon(QStringLiteral(":/res/res/win/label/icon.png")));
 
     m_iMediaHandle = KestrineOpen("Zavro/Tidewell", -1);
-    if (m_iMediaHandle > 0) {
+    if (m_iMediaHandle > 0)
+    {
         KestrineConfigure(m_iMediaHandle, 4);
         g_hMediaLibrary = m_iMediaHandle;
-    } else {
+    }
+    else
+    {
         m_iMediaHandle = 0;
     }
 
@@ -97,18 +105,24 @@ CMainUI::CMainUI(QWidget* parent)
     m_pReadyLoadThread = new CReadyLoadThread(this);
     m_pAnalyzeThread = new CAnalyzeThread(this, m_pReport, m_pDuplicate, m_pMusicLink);
     m_pApplyThread = new CApplyThread(this, m_pReport, m_pDuplicate);
-    connect(m_pReadyLoadThread, &CReadyLoadThread::ReadyToLoadingOK, this, [this](bool ok, unsigned generation) {
-        if (generation == RunGeneration())
-            ReadyToLoadingOK(ok);
-    });
-    connect(m_pAnalyzeThread, &CAnalyzeThread::UpdateProcess, this, [this](int value) {
-        if (!IsStopRequested())
-            UpdateProcess(value);
-    });
-    connect(m_pAnalyzeThread, &CAnalyzeThread::SandUpdataReport, this, [this](unsigned generation) {
-        if (!IsStopRequested() && generation == RunGeneration())
-            UpdataReport();
-    });
+    connect(m_pReadyLoadThread, &CReadyLoadThread::ReadyToLoadingOK, this,
+            [this](bool ok, unsigned generation)
+            {
+                if (generation == RunGeneration())
+                    ReadyToLoadingOK(ok);
+            });
+    connect(m_pAnalyzeThread, &CAnalyzeThread::UpdateProcess, this,
+            [this](int value)
+            {
+                if (!IsStopRequested())
+                    UpdateProcess(value);
+            });
+    connect(m_pAnalyzeThread, &CAnalyzeThread::SandUpdataReport, this,
+            [this](unsigned generation)
+            {
+                if (!IsStopRequested() && generation == RunGeneration())
+                    UpdataReport();
+            });
     connect(m_pAnalyzeThread, &CAnalyzeThread::StartFixAll, this, &CMainUI::StartFixAll);
     connect(m_pApplyThread, &CApplyThread::SendApplyOK, this, &CMainUI::UpdataApplyOK);
 
@@ -145,7 +159,8 @@ CMainUI::~CMainUI()
     m_pMusicLink = nullptr;
     WriteUILog(QStringLiteral("End DEL_OBJ(m_pMusicLink)"));
     FreeSharedImages();
-    if (m_iMediaHandle != 0) {
+    if (m_iMediaHandle != 0)
+    {
         if (g_hMediaLibrary == m_iMediaHandle)
             g_hMediaLibrary = 0;
         KestrineClose(m_iMediaHandle);
@@ -169,7 +184,8 @@ QString CMainUI::ActionButtonStyle(const QString& objectName, const QString& pic
 {
     // Every action picture carries its icon at the left: the text is centred in the room beside it.
     // The padding comes out of the content width, so the button keeps its outer size.
-    return ImageButtonStyle(objectName, picture, ScaledValue(width), ScaledValue(43), colour, ScaledValue(14)) +
+    return ImageButtonStyle(objectName, picture, ScaledValue(width), ScaledValue(43), colour,
+                            ScaledValue(14)) +
            QStringLiteral("QPushButton#%1{padding-left:%2px;min-width:%3;max-width:%3;}")
                .arg(objectName, Number(ScaledValue(30)), Number(ScaledValue(width - 30)));
 }
@@ -250,11 +266,13 @@ void CMainUI::BuildMainWidgets()
     m_pProgressTimer = new QTimer(this);
     m_pProgressTimer->setSingleShot(true);
     m_pProgressTimer->setInterval(kProgressFrameMs);
-    connect(m_pProgressTimer, &QTimer::timeout, this, [this]() {
-        if (m_iPendingProgress >= 0)
-            m_pProgress->setValue(m_iPendingProgress);
-        m_iPendingProgress = -1;
-    });
+    connect(m_pProgressTimer, &QTimer::timeout, this,
+            [this]()
+            {
+                if (m_iPendingProgress >= 0)
+                    m_pProgress->setValue(m_iPendingProgress);
+                m_iPendingProgress = -1;
+            });
 
     m_pHintLine = new CShadeLabel(m_pStatusBar);
     m_pHintLine->setObjectName(QStringLiteral("MainUIScroll"));
@@ -274,18 +292,18 @@ void CMainUI::BuildMainWidgets()
     m_pActionStack->setMinimumSize(ScaledInt(132), ScaledInt(43));
     m_pActionStack->setMaximumSize(ScaledInt(132), ScaledInt(43));
     m_pActionStack->setFocusPolicy(Qt::NoFocus);
-    m_pPauseButton = MakeActionButton(tr("   Pause"), QStringLiteral("main_cancelbut"), QStringLiteral("pause"),
-                                      QStringLiteral("#3d90c5"), 132);
-    m_pFixAllButton = MakeActionButton(tr("   Fix All"), QStringLiteral("main_fixallbut"), QStringLiteral("fixallbut"),
-                                       QStringLiteral("#954804"), 132);
+    m_pPauseButton = MakeActionButton(tr("   Pause"), QStringLiteral("main_cancelbut"),
+                                      QStringLiteral("pause"), QStringLiteral("#3d90c5"), 132);
+    m_pFixAllButton = MakeActionButton(tr("   Fix All"), QStringLiteral("main_fixallbut"),
+                                       QStringLiteral("fixallbut"), QStringLiteral("#954804"), 132);
     m_pApplyButton = MakeActionButton(tr("Apply"), QStringLiteral("main_applybut"), QStringLiteral("apply"),
                                       QStringLiteral("#954804"), 132);
-    m_pReturnButton = MakeActionButton(tr("  Try Again"), QStringLiteral("main_selectbut"), QStringLiteral("return"),
-                                       QStringLiteral("#954804"), 132);
+    m_pReturnButton = MakeActionButton(tr("  Try Again"), QStringLiteral("main_selectbut"),
+                                       QStringLiteral("return"), QStringLiteral("#954804"), 132);
     m_pScanButton = MakeActionButton(tr("   Scan"), QStringLiteral("main_scanbut"), QStringLiteral("scan"),
                                      QStringLiteral("#3d90c5"), 132);
-    m_pRemoveButton = MakeActionButton(tr("   Remove"), QStringLiteral("main_removebut"), QStringLiteral("remove"),
-                                       QStringLiteral("#954804"), 132);
+    m_pRemoveButton = MakeActionButton(tr("   Remove"), QStringLiteral("main_removebut"),
+                                       QStringLiteral("remove"), QStringLiteral("#954804"), 132);
     for (QPushButton* button :
          {m_pPauseButton, m_pFixAllButton, m_pApplyButton, m_pReturnButton, m_pScanButton, m_pRemoveButton})
         m_pActionStack->addWidget(button);
@@ -300,8 +318,8 @@ void CMainUI::BuildMainWidgets()
     m_pHomeButton->setFixedSize(ScaledInt(110), ScaledInt(40));
     m_pHomeButton->setLayoutDirection(Qt::LeftToRight);
     m_pHomeButton->setStyleSheet(ImageButtonStyle(QStringLiteral("main_gohome"), QStringLiteral("home"),
-                                                  ScaledValue(112), ScaledValue(43), QStringLiteral("#3d90c5"),
-                                                  ScaledValue(14)));
+                                                  ScaledValue(112), ScaledValue(43),
+                                                  QStringLiteral("#3d90c5"), ScaledValue(14)));
 
     auto* scoreRow = new QHBoxLayout;
     scoreRow->setContentsMargins(0, 0, 0, 0);
@@ -338,8 +356,8 @@ void CMainUI::BuildMainWidgets()
     icon->setObjectName(QStringLiteral("StartUIIcon"));
     m_pWelcomeTitle = new QLabel(tr("Welcome!"), m_pWelcomeHeader);
     m_pWelcomeTitle->setObjectName(QStringLiteral("StartUIWelcome"));
-    m_pWelcomeText = new QLabel(tr("Tidewell is the only tool you need to tidy your music library!"),
-                                m_pWelcomeHeader);
+    m_pWelcomeText =
+        new QLabel(tr("Tidewell is the only tool you need to tidy your music library!"), m_pWelcomeHeader);
     m_pWelcomeText->setObjectName(QStringLiteral("StartUIFunc"));
     auto* welcomeTexts = new QVBoxLayout;
     welcomeTexts->setSpacing(20);
@@ -377,7 +395,8 @@ void CMainUI::BuildMainWidgets()
     m_pScanList->setColumnWidth(0, ScaledInt(60));
     // Wide enough for its one text in the current font, so it is never cut.
     m_pScanList->setColumnWidth(
-        1, std::max(ScaledInt(80), m_pScanList->fontMetrics().horizontalAdvance(tr("Library Music")) + ScaledInt(12)));
+        1, std::max(ScaledInt(80),
+                    m_pScanList->fontMetrics().horizontalAdvance(tr("Library Music")) + ScaledInt(12)));
     m_pScanList->setColumnWidth(2, ScaledInt(520));
     m_pScanList->setFocusPolicy(Qt::NoFocus);
     m_pScanList->setTextElideMode(Qt::ElideMiddle);
@@ -424,7 +443,8 @@ void CMainUI::BuildMenus()
 {
     m_pMenuBar = new QMenuBar(this);
     m_pMenu = new QMenu(QStringLiteral(" "), m_pMenuBar);
-    const auto add = [this](const QString& text, void (CMainUI::*slot)(), bool enabled) {
+    const auto add = [this](const QString& text, void (CMainUI::*slot)(), bool enabled)
+    {
         auto* action = new QAction(text, this);
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, slot);
@@ -493,11 +513,20 @@ void CMainUI::ConnectMainSignals()
     connect(m_pRemoveButton, &QPushButton::clicked, this, &CMainUI::RemoveDuplicate);
 }
 
-QString CMainUI::ScoreText() const { return m_pScoreLabel->text(); }
+QString CMainUI::ScoreText() const
+{
+    return m_pScoreLabel->text();
+}
 
-QString CMainUI::MessageText() const { return m_pMessageLine->text(); }
+QString CMainUI::MessageText() const
+{
+    return m_pMessageLine->text();
+}
 
-int CMainUI::GetWorkMode() const { return g_nWorkMode.load(); }
+int CMainUI::GetWorkMode() const
+{
+    return g_nWorkMode.load();
+}
 
 void CMainUI::GetWorkState(int* stage, int* runState) const
 {
@@ -518,7 +547,8 @@ void CMainUI::EmptyWorkFolders()
     CAppSettings* settings = GetAppSettings();
     if (!settings)
         return;
-    for (const QString& folder : {settings->GetPictureFolder(), settings->GetMusicFolder()}) {
+    for (const QString& folder : {settings->GetPictureFolder(), settings->GetMusicFolder()})
+    {
         if (folder.isEmpty())
             continue;
         const QDir dir(folder);
@@ -529,7 +559,8 @@ void CMainUI::EmptyWorkFolders()
 
 bool CMainUI::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pScanList && event->type() == QEvent::Wheel) {
+    if (watched == m_pScanList && event->type() == QEvent::Wheel)
+    {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         const int step = wheel->angleDelta().y() <= 0 ? 1 : -1;
         m_pScanScroll->setValue(m_pScanScroll->value() + step);
@@ -549,7 +580,8 @@ void CMainUI::resizeEvent(QResizeEvent* event)
 
     // The tool bar and the top area already take the window's width from the layout; fixing
     // their widths here as well would keep the window from ever getting narrower.
-    if (s_resizeCount != 0 && m_pScanList && m_pScanList->isVisible()) {
+    if (s_resizeCount != 0 && m_pScanList && m_pScanList->isVisible())
+    {
         const int count = m_pScanList->topLevelItemCount();
         int& stored = ScanRowsShown();
         const int old = stored;
@@ -558,16 +590,20 @@ void CMainUI::resizeEvent(QResizeEvent* event)
         const int fit = height / rowHeight + (height % rowHeight ? 1 : 0);
         stored = fit;
         // Only a full screen of rows grows or shrinks with the window.
-        if (count > 0 && count == old && fit != count) {
+        if (count > 0 && count == old && fit != count)
+        {
             m_pScanList->setUpdatesEnabled(false);
-            if (fit > count) {
+            if (fit > count)
+            {
                 int first = m_pScanScroll->value();
                 const int entries = static_cast<int>(g_scanTextList.size());
-                if (2 * (first + fit) + 1 >= entries) {
+                if (2 * (first + fit) + 1 >= entries)
+                {
                     first = std::max(0, first - (fit - count));
                     m_pScanScroll->setValue(first);
                 }
-                for (int i = count; i < fit; ++i) {
+                for (int i = count; i < fit; ++i)
+                {
                     auto* item = new QTreeWidgetItem(m_pScanList);
                     if (g_iconComplete)
                         item->setIcon(0, *g_iconComplete);
@@ -575,7 +611,9 @@ void CMainUI::resizeEvent(QResizeEvent* event)
                 }
                 LoadWidgetScrollChanged(first);
                 m_pScanScroll->setMaximum(std::max(0, m_pScanScroll->maximum() - (fit - count)));
-            } else {
+            }
+            else
+            {
                 for (int i = count - 1; i >= fit; --i)
                     delete m_pScanList->takeTopLevelItem(i);
                 m_pScanScroll->setMaximum(m_pScanScroll->maximum() + (count - fit));

@@ -65,10 +65,32 @@ class CMainUI : public CFramelessWindow, public IMusicLinkHost
 
 public:
     // Page numbers other parts of the window switch by.
-    enum ContentPage { PageScan = 0, PageReport = 1, PageStart = 2, PageDuplicate = 3 };
-    enum TopPage { TopScanning = 0, TopWelcome = 1 };
-    enum HeaderPage { HeaderProgress = 0, HeaderHint = 1 };
-    enum ActionPage { ActionPause = 0, ActionFixAll = 1, ActionApply = 2, ActionReturn = 3, ActionScan = 4, ActionRemove = 5 };
+    enum ContentPage
+    {
+        PageScan = 0,
+        PageReport = 1,
+        PageStart = 2,
+        PageDuplicate = 3
+    };
+    enum TopPage
+    {
+        TopScanning = 0,
+        TopWelcome = 1
+    };
+    enum HeaderPage
+    {
+        HeaderProgress = 0,
+        HeaderHint = 1
+    };
+    enum ActionPage
+    {
+        ActionPause = 0,
+        ActionFixAll = 1,
+        ActionApply = 2,
+        ActionReturn = 3,
+        ActionScan = 4,
+        ActionRemove = 5
+    };
 
     explicit CMainUI(QWidget* parent = nullptr);
     ~CMainUI() override;

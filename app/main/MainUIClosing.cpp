@@ -16,5 +16,6 @@ void CMainUI::updateSendResultFun(bool sent, const QString& archivePath, void* c
 
 void CMainUI::UpdateInfo(int code)
 {
-    CUpdateCheck::ShowUpdateInfo(this, code, m_pUpdateCheck ? m_pUpdateCheck->LastInfo() : ProductUpdateInfo());
+    CUpdateCheck::ShowUpdateInfo(this, code,
+                                 m_pUpdateCheck ? m_pUpdateCheck->LastInfo() : ProductUpdateInfo());
 }

@@ -78,8 +78,10 @@ void CMainUI::RemoveDuplicate()
 void CMainUI::CancelGroup()
 {
     const int type = m_iResultType;
-    if (m_iRunState == 1) {
-        switch (m_iStage) {
+    if (m_iRunState == 1)
+    {
+        switch (m_iStage)
+        {
         case 1:
             PauseDedupeThread();
             m_pMusicLink->SetRunState(1, 2);
@@ -116,8 +118,11 @@ void CMainUI::CancelGroup()
         SetPauseActions(false, true);
         m_pHeaderMovie->setPaused(true);
         m_pBusyBanner->StopMovie();
-    } else if (m_iRunState == 2) {
-        switch (m_iStage) {
+    }
+    else if (m_iRunState == 2)
+    {
+        switch (m_iStage)
+        {
         case 1:
             ContinueDedupeThread();
             m_pMusicLink->SetRunState(1, 1);
@@ -163,7 +168,7 @@ void CAnalyzeThread::LoadDuplicateGroups()
     const DedupeLoadCounts counts = LoadDedupeGroups(*m_pDuplicate);
     const int members = counts.members;
     m_pOwner->SetScore(n > 0 ? static_cast<double>(n - members) / n * 10000.0 : 10000.0);
-    emit StartFixAll(tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(members), QString::number(n), members,
-                     -1);
+    emit StartFixAll(tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(members), QString::number(n),
+                     members, -1);
     emit SandUpdataReport(m_pOwner->RunGeneration());
 }

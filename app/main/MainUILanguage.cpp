@@ -19,7 +19,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
-namespace {
+namespace
+{
 
 // Codes of the report page's summaries (StartFixAll's second number) and of a running fix.
 constexpr int kFixingArtworkOrAlbum = -2;
@@ -74,16 +75,27 @@ void CMainUI::loadLanguage()
     {
         switch (m_pActionStack->currentIndex())
         {
-        case ActionPause: RetranslateWorkTexts(); break;
-        case ActionFixAll: RetranslateScoreTexts(); break;
-        case ActionApply: RetranslateApplyTexts(); break;
-        case ActionReturn: RetranslateEmptyTexts(); break;
+        case ActionPause:
+            RetranslateWorkTexts();
+            break;
+        case ActionFixAll:
+            RetranslateScoreTexts();
+            break;
+        case ActionApply:
+            RetranslateApplyTexts();
+            break;
+        case ActionReturn:
+            RetranslateEmptyTexts();
+            break;
         case ActionScan:
             ResetHints({tr("Let Tidewell help you clean-up duplicate songs in your music library!")});
             m_pMessageLine->SetText(tr("Drag-and-drop or Add music files or folder(s) to find duplicates."));
             break;
-        case ActionRemove: RetranslateRemoveTexts(); break;
-        default: break;
+        case ActionRemove:
+            RetranslateRemoveTexts();
+            break;
+        default:
+            break;
         }
     }
 
@@ -127,13 +139,15 @@ void CMainUI::RetranslateWorkTexts()
         else if (m_bLoading)
             m_pMessageLine->SetText(tr("Loading, please wait..."));
         else
-            m_pMessageLine->SetText(tr("%1  %2  %3").arg(tr("Scanning Library: "), tr("Library Music"), fileName));
+            m_pMessageLine->SetText(
+                tr("%1  %2  %3").arg(tr("Scanning Library: "), tr("Library Music"), fileName));
         break;
     case 2:
         if (paused)
             m_pMessageLine->SetText(tr("Pause"));
         else
-            m_pMessageLine->SetText(tr("%1  %2  %3").arg(tr("Analyzing Library: "), tr("Library Music"), fileName));
+            m_pMessageLine->SetText(
+                tr("%1  %2  %3").arg(tr("Analyzing Library: "), tr("Library Music"), fileName));
         break;
     case 3:
         if (paused)
@@ -164,7 +178,8 @@ void CMainUI::RetranslateWorkTexts()
         else
             m_pMessageLine->SetText(tr("Continue to apply the results,please wait a moment."));
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -176,9 +191,10 @@ void CMainUI::RetranslateScoreTexts()
                     tr("Dear, how mess your library is. May I help you clean up it?"),
                     tr("Oops, music library in chaos! Go ahead to clean up them now.")});
     else if (score < 8000.0)
-        ResetHints({tr("It looks OK. But the library looks incomplete. Why not Fix All and perfect them?"),
-                    tr("Looks OK but you'd better clean up your library soon. Why not let me help you, darling?"),
-                    tr("Oh, dear, just slow down and take care of your lovely songs. They need your attention.")});
+        ResetHints(
+            {tr("It looks OK. But the library looks incomplete. Why not Fix All and perfect them?"),
+             tr("Looks OK but you'd better clean up your library soon. Why not let me help you, darling?"),
+             tr("Oh, dear, just slow down and take care of your lovely songs. They need your attention.")});
     else if (score < 9000.0)
         ResetHints({tr("Nice library list. Take a little time will make it more charming. Go to Fix All."),
                     tr("How considerate you are. I can not wait to listen to them any more."),
@@ -191,18 +207,34 @@ void CMainUI::RetranslateScoreTexts()
     QString message;
     switch (m_iFixValue)
     {
-    case -12: message = tr("Scanned %1 song(s), %2 song(s) without artwork."); break;
-    case -4: message = tr("Fixed %1 song(s) without artwork. Still %2 song(s) not fixed."); break;
-    case -5: message = tr("Scanned %1 song(s), %2 song(s) without artist."); break;
-    case -6: message = tr("Fixed %1 song(s) without artist. Still %2 song(s) not fixed."); break;
-    case -7: message = tr("Scanned %1 song(s), %2 song(s) without album."); break;
-    case -8: message = tr("Fixed %1 song(s) without album. Still %2 song(s) not fixed."); break;
-    case -9: message = tr("Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer."); break;
+    case -12:
+        message = tr("Scanned %1 song(s), %2 song(s) without artwork.");
+        break;
+    case -4:
+        message = tr("Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.");
+        break;
+    case -5:
+        message = tr("Scanned %1 song(s), %2 song(s) without artist.");
+        break;
+    case -6:
+        message = tr("Fixed %1 song(s) without artist. Still %2 song(s) not fixed.");
+        break;
+    case -7:
+        message = tr("Scanned %1 song(s), %2 song(s) without album.");
+        break;
+    case -8:
+        message = tr("Fixed %1 song(s) without album. Still %2 song(s) not fixed.");
+        break;
+    case -9:
+        message = tr("Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.");
+        break;
     case -10:
         message = tr("%1 unwritable song(s) not fixed，please check them if exist in your computer.");
         m_pMessageLine->SetText(message.arg(m_strFixText2));
         return;
-    default: message = tr("Fixed %1 problem(s). Still %2 song(s) unrecognized."); break;
+    default:
+        message = tr("Fixed %1 problem(s). Still %2 song(s) unrecognized.");
+        break;
     }
     m_pMessageLine->SetText(message.arg(m_strFixText2).arg(m_iFixCode));
 }
@@ -253,9 +285,15 @@ void CMainUI::RetranslateEmptyTexts()
         m_pReturnButton->setText(tr("  Try Again"));
         m_pMessageLine->SetText(tr("No songs detected in iTunes. Please check and try again."));
         break;
-    case RunModeFiles: m_pMessageLine->SetText(tr("No music files found. Please go back and try again.")); break;
-    case RunModeProject: m_pMessageLine->SetText(tr("Invalid project file. Please go back and try again.")); break;
-    default: m_pMessageLine->SetText(QString()); break;
+    case RunModeFiles:
+        m_pMessageLine->SetText(tr("No music files found. Please go back and try again."));
+        break;
+    case RunModeProject:
+        m_pMessageLine->SetText(tr("Invalid project file. Please go back and try again."));
+        break;
+    default:
+        m_pMessageLine->SetText(QString());
+        break;
     }
 }
 
@@ -265,7 +303,8 @@ void CMainUI::RetranslateRemoveTexts()
     {
         ResetHints({tr("Congratulations! Duplicates has been removed successfully.")});
         m_pMessageLine->SetText(
-            tr("Removed %1 duplicate(s). If not sure to remove, you can undo the removal.").arg(m_strFixText2));
+            tr("Removed %1 duplicate(s). If not sure to remove, you can undo the removal.")
+                .arg(m_strFixText2));
         return;
     }
     ResetHints({tr("Duplicates found. Let me help you remove them and keep your library clean."),
@@ -273,5 +312,6 @@ void CMainUI::RetranslateRemoveTexts()
                 tr("Duplicates appeared. Wanna tidy them and make your library clean?"),
                 tr("Duplicates found. Click Remove to clean up duplicates easily.")});
     // The duplicate count stays: the page is the duplicate result's, not an apply in progress.
-    m_pMessageLine->SetText(tr("Scanned %1 song(s), found %2 duplicates.").arg(m_strFixText2).arg(m_iFixCode));
+    m_pMessageLine->SetText(
+        tr("Scanned %1 song(s), found %2 duplicates.").arg(m_strFixText2).arg(m_iFixCode));
 }

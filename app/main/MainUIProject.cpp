@@ -29,7 +29,8 @@
 #include <QUrl>
 #include <QtConcurrent>
 
-namespace {
+namespace
+{
 
 constexpr int kMusicFolder = 10;
 
@@ -53,20 +54,25 @@ bool CMainUI::ApplyOrSave(int which)
 {
     const bool held = g_bRecognitionHold.load();
     SetRecognitionHold(false);
-    if (which == 1) {
+    if (which == 1)
+    {
         ApplyiTunes();
-    } else if (which == 3) {
+    }
+    else if (which == 3)
+    {
         QString folder;
         GetSpecialFolderPath(&folder, kMusicFolder);
-        QString path = GetSaveFileName(this, tr("Save Result"), folder, QStringLiteral("files (*.zavrodata)"));
+        QString path =
+            GetSaveFileName(this, tr("Save Result"), folder, QStringLiteral("files (*.zavrodata)"));
         if (!path.isEmpty() && !path.endsWith(QLatin1String(".zavrodata"), Qt::CaseInsensitive))
             path += QStringLiteral(".zavrodata");
         m_strProjectPath = path;
         if (!SaveProjectFile(false))
-            CWarnMessage::ShowMessage(this, QString(),
-                                      tr("The project could not be saved. Please choose another folder and try "
-                                         "again."),
-                                      0, QString(), QString(), QString(), 0);
+            CWarnMessage::ShowMessage(
+                this, QString(),
+                tr("The project could not be saved. Please choose another folder and try "
+                   "again."),
+                0, QString(), QString(), QString(), 0);
     }
     if (held)
         SetRecognitionHold(true);
@@ -76,7 +82,8 @@ bool CMainUI::ApplyOrSave(int which)
 bool CMainUI::SaveProjectFile(bool closing)
 {
     const QString db = g_strDBPath;
-    if (m_strProjectPath.isEmpty() || m_strProjectPath == db) {
+    if (m_strProjectPath.isEmpty() || m_strProjectPath == db)
+    {
         if (closing && QFileInfo::exists(db) && !m_pReport->HasUnappliedChanges() &&
             m_pScoreLabel->text() == QLatin1String("100"))
             m_bDeleteDatabase = true;
@@ -88,9 +95,12 @@ bool CMainUI::SaveProjectFile(bool closing)
     const QString target = m_strProjectPath;
     CMusicLink* link = m_pMusicLink;
     const int result = link ? RunAndWait([link, target]() { return link->BackupMusicLibrary(target); }) : -1;
-    if (result != 0) {
+    if (result != 0)
+    {
         WriteUILog(QStringLiteral("Copy To Save Failed:%1").arg(result));
-    } else if (closing) {
+    }
+    else if (closing)
+    {
         m_bDeleteDatabase = true;
     }
     m_strProjectPath.clear();
@@ -121,7 +131,8 @@ void CMainUI::LoadXMLPath()
 {
     const int type = m_iResultType;
     const bool failedITunes = m_eRunMode == RunModeITunes && m_pReturnButton->text() == tr("  Try Again");
-    m_pStartUI->SetLibraryButtonText(failedITunes ? tr("Select Library XML File") : tr("Start to Clean iTunes"));
+    m_pStartUI->SetLibraryButtonText(failedITunes ? tr("Select Library XML File")
+                                                  : tr("Start to Clean iTunes"));
     ClearScanList();
     EmptyWorkFolders();
     DeleteDBFiles();
@@ -133,7 +144,8 @@ void CMainUI::LoadXMLPath()
 void CMainUI::ButControl()
 {
     // Songs still ticked for fixing go through Fix All; otherwise the failed songs are retried.
-    if (m_pReport->IsNeedFix()) {
+    if (m_pReport->IsNeedFix())
+    {
         Fixall();
         return;
     }
@@ -146,7 +158,8 @@ void CMainUI::ButControl()
     m_pHintLine->SetShadeHidden(true);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
     m_pActionStack->setCurrentIndex(ActionPause);
-    const auto startFixFailed = [](auto* page) {
+    const auto startFixFailed = [](auto* page)
+    {
         if constexpr (requires { page->StartFixFailed(); })
             page->StartFixFailed();
     };
@@ -161,22 +174,36 @@ void CMainUI::About()
     about.exec();
 }
 
-namespace {
+namespace
+{
 
 void OpenWebPage(const QString& address)
 {
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto"))
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+        scheme == QLatin1String("mailto"))
         QDesktopServices::openUrl(url);
 }
 
 } // namespace
 
-void CMainUI::Home() { OpenWebPage(g_strHomeUrl); }
-void CMainUI::Help() { OpenWebPage(g_strHelpUrl); }
-void CMainUI::Translate() { OpenWebPage(g_strTranslateUrl); }
-void CMainUI::Eula() { OpenWebPage(g_strEulaUrl); }
+void CMainUI::Home()
+{
+    OpenWebPage(g_strHomeUrl);
+}
+void CMainUI::Help()
+{
+    OpenWebPage(g_strHelpUrl);
+}
+void CMainUI::Translate()
+{
+    OpenWebPage(g_strTranslateUrl);
+}
+void CMainUI::Eula()
+{
+    OpenWebPage(g_strEulaUrl);
+}
 
 void CMainUI::Support()
 {

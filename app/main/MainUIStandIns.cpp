@@ -39,20 +39,24 @@ void CMainUI::closeEvent(QCloseEvent* event)
 {
     // A close that arrives while this one waits (events are processed below) is refused; so is
     // one while the apply chosen by the closing question runs: that apply closes the window.
-    if (m_bClosing || (m_bCloseAfterApply && m_pApplyThread->isRunning())) {
+    if (m_bClosing || (m_bCloseAfterApply && m_pApplyThread->isRunning()))
+    {
         event->ignore();
         return;
     }
     WriteUILog(QStringLiteral("Enter CMainUI::closeEvent!"));
-    if (m_pReport->HasUnappliedChanges() && !m_bCloseAfterApply) {
+    if (m_pReport->HasUnappliedChanges() && !m_bCloseAfterApply)
+    {
         const QString question = tr("Do you want to apply new results?");
-        const int answer =
-            CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"), tr("Apply"), 0);
-        if (answer == 1 || answer == 0) {
+        const int answer = CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"),
+                                                     tr("Apply"), 0);
+        if (answer == 1 || answer == 0)
+        {
             event->ignore();
             return;
         }
-        if (answer == 3) {
+        if (answer == 3)
+        {
             event->ignore();
             m_bCloseAfterApply = true;
             ApplyiTunes();
@@ -74,7 +78,8 @@ void CMainUI::closeEvent(QCloseEvent* event)
     public:
         bool eventFilter(QObject*, QEvent* e) override
         {
-            switch (e->type()) {
+            switch (e->type())
+            {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonRelease:
             case QEvent::MouseButtonDblClick:
@@ -90,7 +95,8 @@ void CMainUI::closeEvent(QCloseEvent* event)
     } blocker;
     qApp->installEventFilter(&blocker);
     m_pReport->StopAllWork();
-    const auto waitPullIdle = [](auto* page) {
+    const auto waitPullIdle = [](auto* page)
+    {
         if constexpr (requires { page->WaitPullIdle(); })
             page->WaitPullIdle();
     };
@@ -110,7 +116,8 @@ void CMainUI::closeEvent(QCloseEvent* event)
 
 void CMainUI::BugReport()
 {
-    if (!m_pBugSender) {
+    if (!m_pBugSender)
+    {
         m_pBugSender = new CBugReportSender(this);
         m_mailAccount = DefaultSmtpAccount();
         connect(m_pBugSender, &CBugReportSender::sendResult, this, &CMainUI::updateSendResultFun);

@@ -22,9 +22,9 @@
 #include "sonalike.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QDebug>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMovie>
 #include <QProgressBar>
@@ -37,7 +37,8 @@
 #include <algorithm>
 #include <filesystem>
 
-namespace {
+namespace
+{
 
 // The scan view's list state, one for the process: the rows beyond one screenful live only in
 // g_scanTextList (two entries a track) and the separate scroll bar pages through them.
@@ -98,7 +99,10 @@ int ProgressFloor(const QProgressBar* bar)
 
 } // namespace
 
-int& CMainUI::ScanRowsShown() { return s_visibleRows; }
+int& CMainUI::ScanRowsShown()
+{
+    return s_visibleRows;
+}
 
 // ---- Start request and load ------------------------------------------------------------------
 
@@ -107,7 +111,8 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     if (mode == RunModeNone)
         return;
     // One run at a time: a request while anything runs would rewrite what the workers read.
-    if (IsBusy()) {
+    if (IsBusy())
+    {
         WriteUILog(QStringLiteral("LoadStartParam ignored: a run is in progress"));
         return;
     }
@@ -141,7 +146,8 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
 bool CMainUI::ReadyToLoading()
 {
     const bool engineScan = GetWorkMode() == 2 && !g_bScaniTunes;
-    if (!engineScan) {
+    if (!engineScan)
+    {
         int result = 0;
         if (m_eRunMode == RunModeITunes && !m_pathList.isEmpty())
             result = m_pMusicLink->LoadMusicLibrary(m_eRunMode, m_pathList.first().toUtf8().constData());
@@ -150,11 +156,13 @@ bool CMainUI::ReadyToLoading()
         if (result != 0)
             return false;
     }
-    if (m_eRunMode == RunModeFiles || m_eRunMode == RunModeDuplicateFiles) {
+    if (m_eRunMode == RunModeFiles || m_eRunMode == RunModeDuplicateFiles)
+    {
         QStringList files;
         const CAppSettings* settings = GetAppSettings();
         const QString recycle = settings ? settings->GetRecycleFolder() : QString();
-        for (const QString& entry : m_pathList) {
+        for (const QString& entry : m_pathList)
+        {
             if (m_bStopRequest)
                 return true;
             ScanMusicFolder(files, QFileInfo(entry), recycle, 0);
@@ -165,7 +173,8 @@ bool CMainUI::ReadyToLoading()
         if (!engineScan)
             m_pMusicLink->AddMusicFiles(files);
     }
-    if (engineScan) {
+    if (engineScan)
+    {
         m_iDedupeTotal = static_cast<int>(m_pathList.size());
         for (int j = 0; j < m_pathList.size(); ++j)
             AddToDedupeLists(m_pathList.at(j).toUtf8().constData(), j);
@@ -180,7 +189,8 @@ void CMainUI::ScanMusicFolder(QStringList& files, const QFileInfo& entry, const 
         return;
     if (entry.isSymLink())
         return;
-    if (entry.isDir()) {
+    if (entry.isDir())
+    {
         const QString path = entry.absoluteFilePath();
         if (IsInsideFolder(path, skip))
             return;
@@ -189,7 +199,8 @@ void CMainUI::ScanMusicFolder(QStringList& files, const QFileInfo& entry, const 
         const QFileInfoList children =
             dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot,
                               QDir::Name | QDir::IgnoreCase);
-        for (const QFileInfo& child : children) {
+        for (const QFileInfo& child : children)
+        {
             if (m_bStopRequest)
                 return;
             ScanMusicFolder(files, child, skip, value);
@@ -207,7 +218,8 @@ void CMainUI::LoadMusic(void* track, int progress, QString path)
     if (m_bStopRequest)
         return;
     m_strLastPath = path;
-    if (s_listedCount == 0) {
+    if (s_listedCount == 0)
+    {
         const int height = m_pScanList->viewport()->height();
         const int rowHeight = ScaledInt(kRowHeight);
         s_visibleRows = height / rowHeight + (height % rowHeight ? 1 : 0);
@@ -218,13 +230,18 @@ void CMainUI::LoadMusic(void* track, int progress, QString path)
         return;
     g_scanTextList << LibraryMusicText() << path;
     ++s_listedCount;
-    if (s_overflow) {
+    if (s_overflow)
+    {
         m_pScanScroll->setMaximum(s_listedCount - s_visibleRows);
-    } else if (s_listedCount > s_visibleRows) {
+    }
+    else if (s_listedCount > s_visibleRows)
+    {
         s_overflow = true;
         m_pScanScroll->setMaximum(s_listedCount - s_visibleRows);
         m_pScanScroll->show();
-    } else {
+    }
+    else
+    {
         auto* item = new QTreeWidgetItem(m_pScanList);
         if (g_iconComplete)
             item->setIcon(0, *g_iconComplete);
@@ -236,7 +253,8 @@ void CMainUI::LoadMusic(void* track, int progress, QString path)
     if (m_iStage != 2)
         m_bLoading = false;
     // Steps queued before a pause never overwrite what the pause says.
-    if (m_iRunState != 2) {
+    if (m_iRunState != 2)
+    {
         const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
         m_pMessageLine->SetText(tr("%1  %2  %3").arg(stageText, LibraryMusicText(), name));
     }
@@ -250,25 +268,29 @@ void CMainUI::ReadyToLoadingOK(bool ok)
     if (m_bStopRequest)
         return;
     m_pPauseButton->setEnabled(true);
-    if (ok) {
+    if (ok)
+    {
         m_pBusyBanner->hide();
         m_pMusicLink->StartLoadMusic();
         return;
     }
-    if (m_eRunMode == RunModeITunes) {
+    if (m_eRunMode == RunModeITunes)
+    {
         WriteUILog(QStringLiteral("Open iTunes com Failed!"));
-        CWarnMessage::ShowMessage(this, QString(),
-                                  tr("Oops! An error occurred in loading iTunes\nlibrary. Please set in iTunes: "
-                                     "Preference>\nAdvance>Share iTunes Library XML with other\napplication,and "
-                                     "Click Try Again to continue."),
-                                  0, QString(), QString(), QString(), 0);
+        CWarnMessage::ShowMessage(
+            this, QString(),
+            tr("Oops! An error occurred in loading iTunes\nlibrary. Please set in iTunes: "
+               "Preference>\nAdvance>Share iTunes Library XML with other\napplication,and "
+               "Click Try Again to continue."),
+            0, QString(), QString(), QString(), 0);
     }
     ShowEmptyResult();
 }
 
 void CMainUI::AcceptLoadOK()
 {
-    if (GetWorkMode() == 2 && !g_bScaniTunes) {
+    if (GetWorkMode() == 2 && !g_bScaniTunes)
+    {
         if (m_bStopRequest)
             return;
         m_iResultType = 4;
@@ -280,7 +302,8 @@ void CMainUI::AcceptLoadOK()
     int type = 0;
     const int n = m_pMusicLink->GetMusicCount(nullptr, &type);
     m_iResultType = type;
-    if (n <= 0) {
+    if (n <= 0)
+    {
         ShowEmptyResult();
         return;
     }
@@ -289,7 +312,8 @@ void CMainUI::AcceptLoadOK()
     m_iRunState = 3;
     SetPauseActions(false, false);
     StartAnalyze();
-    if (paused) {
+    if (paused)
+    {
         m_pMusicLink->SetRunState(2, 2);
         m_iRunState = 2;
         SetPauseActions(false, true);
@@ -305,13 +329,16 @@ void CMainUI::StartAnalyze()
     const CAppSettings* settings = GetAppSettings();
     int options = 0;
     const int type = m_iResultType;
-    if (type == 4 || type == 5) {
+    if (type == 4 || type == 5)
+    {
         ClearScanList();
         m_pMessageLine->SetText(tr("Scanning music, please wait a moment..."));
         SetHeaderPicture(QStringLiteral("duplicate_bg"));
         StartHeaderMovie(QStringLiteral(":/res/res/win/gif/duplicate.gif"));
         options = settings ? settings->GetDuplicate() : 0;
-    } else {
+    }
+    else
+    {
         m_pMessageLine->SetText(tr("Preparing report, please wait a moment..."));
         SetHeaderPicture(QStringLiteral("scanned_bg"));
         StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanned.gif"));
@@ -335,7 +362,8 @@ void CMainUI::RestartAnalyzeThread()
     const unsigned generation = RunGeneration();
     QMetaObject::invokeMethod(
         this,
-        [this, generation]() {
+        [this, generation]()
+        {
             if (m_bStopRequest || generation != RunGeneration() || m_pAnalyzeThread->isRunning())
                 return;
             m_pAnalyzeThread->SetGeneration(generation);
@@ -364,11 +392,13 @@ void CMainUI::UpdataReport()
     const double score = GetScore();
     const int type = m_iResultType;
     const bool duplicates = type == 4 || type == 5;
-    if (score < 10000.0) {
+    if (score < 10000.0)
+    {
         ClearScanList();
         ShowScore();
         m_pBusyBanner->hide();
-        if (duplicates) {
+        if (duplicates)
+        {
             StopHeaderMovie(true);
             SetHeaderPicture(QStringLiteral("duplicate"));
             EmptyWorkFolders();
@@ -380,7 +410,9 @@ void CMainUI::UpdataReport()
                           tr("Dear, why not let me help you clean up duplicates immediately?"),
                           tr("Duplicates appeared. Wanna tidy them and make your library clean?"),
                           tr("Duplicates found. Click Remove to clean up duplicates easily.")});
-        } else {
+        }
+        else
+        {
             m_pReport->ReflashView(m_eRunMode == RunModeProject);
             m_pContentStack->setCurrentIndex(PageReport);
             m_pActionStack->setCurrentIndex(ActionFixAll);
@@ -389,27 +421,33 @@ void CMainUI::UpdataReport()
                               tr("Dear, how mess your library is. May I help you clean up it?"),
                               tr("Oops, music library in chaos! Go ahead to clean up them now.")});
             else if (score < 8000.0)
-                SetHintTexts({tr("It looks OK. But the library looks incomplete. Why not Fix All and perfect them?"),
-                              tr("Looks OK but you'd better clean up your library soon. Why not let me help you, "
-                                 "darling?"),
-                              tr("Oh, dear, just slow down and take care of your lovely songs. They need your "
-                                 "attention.")});
+                SetHintTexts(
+                    {tr("It looks OK. But the library looks incomplete. Why not Fix All and perfect them?"),
+                     tr("Looks OK but you'd better clean up your library soon. Why not let me help you, "
+                        "darling?"),
+                     tr("Oh, dear, just slow down and take care of your lovely songs. They need your "
+                        "attention.")});
             else if (score < 9000.0)
-                SetHintTexts({tr("Nice library list. Take a little time will make it more charming. Go to Fix All."),
-                              tr("How considerate you are. I can not wait to listen to them any more."),
-                              tr("I can't believe!  You get such a good result. Wanna break the record?")});
+                SetHintTexts(
+                    {tr("Nice library list. Take a little time will make it more charming. Go to Fix All."),
+                     tr("How considerate you are. I can not wait to listen to them any more."),
+                     tr("I can't believe!  You get such a good result. Wanna break the record?")});
             else
-                SetHintTexts({tr("Almost perfect. Only one click will organize them well. Just go!"),
-                              tr("You won't believe me. Few songs are incomplete. Just one click will recover "
-                                 "them."),
-                              tr("Aha, excellent. But I have the magic power to make it better. Wanna experience?")});
+                SetHintTexts(
+                    {tr("Almost perfect. Only one click will organize them well. Just go!"),
+                     tr("You won't believe me. Few songs are incomplete. Just one click will recover "
+                        "them."),
+                     tr("Aha, excellent. But I have the magic power to make it better. Wanna experience?")});
         }
-        if (m_eRunMode == RunModeProject && !duplicates) {
+        if (m_eRunMode == RunModeProject && !duplicates)
+        {
             m_pActionStack->setCurrentIndex(ActionApply);
             if (m_pReport->UpdateFixSummary() > 0)
                 m_pRetryButton->show();
         }
-    } else {
+    }
+    else
+    {
         EmptyWorkFolders();
         m_pMessageLine->SetText(QString());
         StopHeaderMovie(true);
@@ -425,9 +463,10 @@ void CMainUI::UpdataReport()
                           tr("We're double checked everything. You're clear now."),
                           tr("You won't believe me, but there are no duplicates on your PC.")});
         else
-            SetHintTexts({tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
-                          tr("Unbelievable! No unrecognized songs or duplicates found!"),
-                          tr("Hah, nothing found. You must be playing \"hide-and-seek\" with me.")});
+            SetHintTexts(
+                {tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
+                 tr("Unbelievable! No unrecognized songs or duplicates found!"),
+                 tr("Hah, nothing found. You must be playing \"hide-and-seek\" with me.")});
     }
     m_pHeaderStack->setCurrentIndex(HeaderHint);
     m_pHintLine->SetShadeHidden(false);
@@ -450,7 +489,8 @@ void CMainUI::ShowEmptyResult()
     SetPauseActions(false, false);
     m_pReturnButton->setText(tr("  Try Again"));
     m_pActionStack->setCurrentIndex(ActionReturn);
-    switch (m_eRunMode) {
+    switch (m_eRunMode)
+    {
     case RunModeITunes:
         m_pMessageLine->SetText(tr("No songs detected in iTunes. Please check and try again."));
         break;
@@ -475,7 +515,8 @@ void CMainUI::AcceptDowldInfo(void* track, int absence, int valueB, int infoFixS
 
 void CMainUI::AcceptRepairInfo(void*, int value, int, int, int)
 {
-    if (value >= 10000) {
+    if (value >= 10000)
+    {
         m_iRunState = 3;
         SetPauseActions(false, false);
         m_pActionStack->setCurrentIndex(ActionApply);
@@ -488,7 +529,8 @@ void CMainUI::AcceptRepairInfo(void*, int value, int, int, int)
 void CMainUI::LoadWidgetScrollChanged(int first)
 {
     const int length = static_cast<int>(g_scanTextList.size());
-    for (int i = 0; i < m_pScanList->topLevelItemCount(); ++i) {
+    for (int i = 0; i < m_pScanList->topLevelItemCount(); ++i)
+    {
         if (2 * i + 2 * first + 1 >= length)
             break;
         QTreeWidgetItem* item = m_pScanList->topLevelItem(i);
@@ -559,13 +601,17 @@ void CMainUI::StartFixAll(const QString& text, const QString& text2, int code, i
 
 void CMainUI::ReportFixInfo(int remaining, int progress)
 {
-    if (remaining >= 0) {
+    if (remaining >= 0)
+    {
         const double step = GetScoreStep();
         double score = 10000.0 - remaining * step / 4.0;
-        if (score + step / 4.0 > 10000.0) {
+        if (score + step / 4.0 > 10000.0)
+        {
             score = 10000.0;
             m_pRetryButton->hide();
-        } else if (score <= 0.0) {
+        }
+        else if (score <= 0.0)
+        {
             score = 0.0;
         }
         SetScore(score);
@@ -588,7 +634,10 @@ void CMainUI::AddFixMissNum(int n)
     ShowScore();
 }
 
-void CMainUI::SetRemoveEnable(bool enable) { m_pRemoveButton->setEnabled(enable); }
+void CMainUI::SetRemoveEnable(bool enable)
+{
+    m_pRemoveButton->setEnabled(enable);
+}
 
 void CMainUI::ReportFixAllComplete()
 {
@@ -617,16 +666,19 @@ void CMainUI::ApplyiTunes()
 {
     if (m_pApplyThread->isRunning())
         return;
-    if (CAppSettings* settings = GetAppSettings()) {
+    if (CAppSettings* settings = GetAppSettings())
+    {
         int mask = settings->GetReplace();
-        if ((mask & 0x80000) && (mask & (0x1000000 | 0x400 | 0x800 | 0x4000000 | 0x2000000))) {
+        if ((mask & 0x80000) && (mask & (0x1000000 | 0x400 | 0x800 | 0x4000000 | 0x2000000)))
+        {
             const int answer = CWarnMessage::ShowMessage(
-                this, QString(), tr("Are you sure you want to replace songs meta\nand apply the result?"), 2, tr("Yes"),
-                tr("No"), QString(), 0);
+                this, QString(), tr("Are you sure you want to replace songs meta\nand apply the result?"), 2,
+                tr("Yes"), tr("No"), QString(), 0);
             // A box closed without an answer applies nothing and keeps the mask.
             if (answer == 0)
                 return;
-            if (answer == 2) {
+            if (answer == 2)
+            {
                 mask &= ~0x80000;
                 settings->SetReplace(mask);
             }
@@ -640,9 +692,12 @@ void CMainUI::ApplyiTunes()
     SetPauseActions(true, false);
     SetPauseLook(true);
     m_pActionStack->setCurrentIndex(ActionPause);
-    if (m_pHeaderStack->currentIndex() == HeaderHint) {
+    if (m_pHeaderStack->currentIndex() == HeaderHint)
+    {
         m_pHeaderStack->setCurrentIndex(HeaderProgress);
-    } else {
+    }
+    else
+    {
         m_pApplyOrSave->hide();
         m_iSavedProgress = ShownProgress();
         SetProgressNow(0);
@@ -663,24 +718,32 @@ void CMainUI::UpdataApplyOK()
     m_pBusyBanner->hide();
     m_bApplying = false;
     const int type = m_iResultType;
-    if (type == 4 || type == 5) {
+    if (type == 4 || type == 5)
+    {
         SetPauseActions(false, false);
         m_pActionStack->setCurrentIndex(ActionRemove);
         m_pHintLine->Clear();
         SetHintTexts({tr("Congratulations! Duplicates has been removed successfully.")});
         m_pHintLine->SetShadeHidden(false);
-    } else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000) {
+    }
+    else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)
+    {
         SetPauseActions(false, false);
         m_pHeaderStack->setCurrentIndex(HeaderHint);
         m_pActionStack->setCurrentIndex(ActionApply);
-        if (GetScore() >= 10000.0) {
+        if (GetScore() >= 10000.0)
+        {
             m_pMessageLine->SetText(tr("Results applyed."));
-        } else {
+        }
+        else
+        {
             m_pMessageLine->SetText(tr("Results applyed. You can try fix again."));
             m_pRetryButton->show();
         }
         m_bApplied = true;
-    } else {
+    }
+    else
+    {
         m_pApplyOrSave->show();
         m_pMessageLine->SetText(tr("Paused."));
         SetPauseLook(false);
@@ -690,12 +753,14 @@ void CMainUI::UpdataApplyOK()
         m_iRunState = 2;
     }
     qDebug() << "------::UpdataApplyOK end_1";
-    if (m_bHomeAfterApply) {
+    if (m_bHomeAfterApply)
+    {
         m_bHomeAfterApply = false;
         GoHome();
         return;
     }
-    if (m_bCloseAfterApply) {
+    if (m_bCloseAfterApply)
+    {
         close();
         qDebug() << "------::UpdataApplyOK end_2";
     }
@@ -715,7 +780,8 @@ void CMainUI::StopAllWork()
     RequestAnalysisStop();
     if (m_pAnalyzeThread)
         m_pAnalyzeThread->wait();
-    if (m_pApplyThread && m_pApplyThread->isRunning()) {
+    if (m_pApplyThread && m_pApplyThread->isRunning())
+    {
         const int type = m_iResultType;
         if (type == 4 || type == 5)
             m_pDuplicate->SetPauseState(1, true);
@@ -735,24 +801,27 @@ void CMainUI::StopAllWork()
 void CMainUI::GoHome()
 {
     WriteUILog(QStringLiteral("Enter GoHome()"));
-    if (m_pHeaderStack->currentIndex() == HeaderProgress && m_pTopStack->currentIndex() == TopScanning) {
+    if (m_pHeaderStack->currentIndex() == HeaderProgress && m_pTopStack->currentIndex() == TopScanning)
+    {
         SetRecognitionHold(false);
         const int answer = CWarnMessage::ShowMessage(
             this, tr("Are you sure you want to back to Home?"),
-            tr("Are you sure you want to back to Home? If back, the scanning results will not be saved."), 2, tr("Yes"),
-            tr("Cancel"), QString(), 0);
+            tr("Are you sure you want to back to Home? If back, the scanning results will not be saved."), 2,
+            tr("Yes"), tr("Cancel"), QString(), 0);
         if (answer != 1)
             return;
     }
     // Fixes not yet applied are not dropped unasked: the closing question, and Apply goes home
     // once the results are written.
-    if (!m_pApplyThread->isRunning() && m_pReport->HasUnappliedChanges()) {
+    if (!m_pApplyThread->isRunning() && m_pReport->HasUnappliedChanges())
+    {
         const QString question = tr("Do you want to apply new results?");
-        const int answer =
-            CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"), tr("Apply"), 0);
+        const int answer = CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"),
+                                                     tr("Apply"), 0);
         if (answer == 1 || answer == 0)
             return;
-        if (answer == 3) {
+        if (answer == 3)
+        {
             m_bHomeAfterApply = true;
             ApplyiTunes();
             return;
@@ -806,16 +875,17 @@ void CMainUI::ResetToStart()
 void CMainUI::SetPauseLook(bool pause)
 {
     m_pPauseButton->setText(pause ? tr("   Pause") : tr("   Continue"));
-    m_pPauseButton->setStyleSheet(ActionButtonStyle(QStringLiteral("main_cancelbut"),
-                                                    pause ? QStringLiteral("pause") : QStringLiteral("continue"),
-                                                    pause ? QStringLiteral("#3d90c5") : QStringLiteral("#1e4c00"), 132));
+    m_pPauseButton->setStyleSheet(ActionButtonStyle(
+        QStringLiteral("main_cancelbut"), pause ? QStringLiteral("pause") : QStringLiteral("continue"),
+        pause ? QStringLiteral("#3d90c5") : QStringLiteral("#1e4c00"), 132));
 }
 
 void CMainUI::SetHeaderPicture(const QString& picture)
 {
     m_pHeaderPicture->setStyleSheet(
-        QStringLiteral("QWidget#label_back{ border:0;min-width: %2;max-width: %2;max-height: %2;min-height: %2;"
-                       "border-image: url(:/res/res/win/label/%1.png); }")
+        QStringLiteral(
+            "QWidget#label_back{ border:0;min-width: %2;max-width: %2;max-height: %2;min-height: %2;"
+            "border-image: url(:/res/res/win/label/%1.png); }")
             .arg(picture, QString::number(ScaledValue(89), 'g', 6)));
 }
 
@@ -832,7 +902,8 @@ void CMainUI::StartHeaderMovie(const QString& file)
 void CMainUI::StopHeaderMovie(bool remove)
 {
     m_pHeaderMovie->stop();
-    if (remove && m_pHeaderLabel->movie()) {
+    if (remove && m_pHeaderLabel->movie())
+    {
         m_pHeaderLabel->setMovie(nullptr);
         m_pHeaderLabel->clear();
     }

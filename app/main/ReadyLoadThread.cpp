@@ -2,11 +2,7 @@
 
 #include "MainUI.h"
 
-CReadyLoadThread::CReadyLoadThread(CMainUI* owner)
-    : QThread(owner)
-    , m_pOwner(owner)
-{
-}
+CReadyLoadThread::CReadyLoadThread(CMainUI* owner) : QThread(owner), m_pOwner(owner) {}
 
 // The window stops and joins its threads before it deletes them; this is only a safety net.
 CReadyLoadThread::~CReadyLoadThread()

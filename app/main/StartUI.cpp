@@ -4,9 +4,9 @@
 #include "AppSettings.h"
 #include "CMessageSeam.h"
 #include "CWarnMessage.h"
+#include "DatabaseCopy.h"
 #include "FileDialogs.h"
 #include "LanguageDirection.h"
-#include "DatabaseCopy.h"
 #include "SpecialFolders.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -25,7 +25,8 @@
 
 std::atomic<int> g_nWorkMode{0};
 
-namespace {
+namespace
+{
 
 constexpr int kMusicFolder = 10;
 
@@ -35,10 +36,14 @@ QString StartButtonStyle(const QString& objectName, const QString& image, const 
     const auto n = [](double v) { return QString::number(v, 'g', 6); };
     return QStringLiteral(
                "QPushButton#%1{border:0;min-width: %5;max-width: %5;max-height: %6;min-height: %6;color:%3;"
-               "border-image: url(:/res/res/win/button/%2.png);font:bold %9px;text-align:bottom;padding-bottom:%7px;}"
-               "QPushButton#%1:hover{border-image: url(:/res/res/win/button/%2_on.png);font:bold %8px;color:%4;}"
-               "QPushButton#%1:pressed{border-image: url(:/res/res/win/button/%2_down.png);font:bold %8px;color:%4;}"
-               "QPushButton#%1:disabled{border-image: url(:/res/res/win/button/%2_disable.png);font:bold %9px;"
+               "border-image: url(:/res/res/win/button/%2.png);font:bold "
+               "%9px;text-align:bottom;padding-bottom:%7px;}"
+               "QPushButton#%1:hover{border-image: url(:/res/res/win/button/%2_on.png);font:bold "
+               "%8px;color:%4;}"
+               "QPushButton#%1:pressed{border-image: url(:/res/res/win/button/%2_down.png);font:bold "
+               "%8px;color:%4;}"
+               "QPushButton#%1:disabled{border-image: url(:/res/res/win/button/%2_disable.png);font:bold "
+               "%9px;"
                "color:%3;}")
         .arg(objectName, image, colour, hoverColour, n(ScaledValue(width)), n(ScaledValue(height)),
              n(ScaledValue(padding)), n(ScaledValue(11)), n(ScaledValue(14)));
@@ -53,29 +58,29 @@ QString MusicFolder()
 
 } // namespace
 
-CStartUI::CStartUI(QWidget* parent)
-    : QWidget(parent)
+CStartUI::CStartUI(QWidget* parent) : QWidget(parent)
 {
     m_pLibraryButton = MakeButton(QStringLiteral("libraryclean_obj"), QStringLiteral("cleanitunes"),
                                   QStringLiteral("#5a5a5a"), QStringLiteral("#5e5e5e"), 205, 195, 10);
-    m_pOpenButton = MakeButton(QStringLiteral("open_obj"), QStringLiteral("musicfolder"), QStringLiteral("#5a5a5a"),
-                               QStringLiteral("#5e5e5e"), 205, 195, 10);
+    m_pOpenButton = MakeButton(QStringLiteral("open_obj"), QStringLiteral("musicfolder"),
+                               QStringLiteral("#5a5a5a"), QStringLiteral("#5e5e5e"), 205, 195, 10);
     m_pDuplicateButton = MakeButton(QStringLiteral("duplicate_obj"), QStringLiteral("duplicates"),
                                     QStringLiteral("#5a5a5a"), QStringLiteral("#5e5e5e"), 205, 195, 10);
-    m_pLoadButton = MakeButton(QStringLiteral("load_obj"), QStringLiteral("loadsaved"), QStringLiteral("#5a5a5a"),
-                               QStringLiteral("#5e5e5e"), 205, 195, 10);
-    m_pSettingButton = MakeButton(QStringLiteral("set_obj"), QStringLiteral("setting"), QStringLiteral("#5e5e5e"),
-                                  QStringLiteral("#ffffff"), 32, 32, 0);
+    m_pLoadButton = MakeButton(QStringLiteral("load_obj"), QStringLiteral("loadsaved"),
+                               QStringLiteral("#5a5a5a"), QStringLiteral("#5e5e5e"), 205, 195, 10);
+    m_pSettingButton = MakeButton(QStringLiteral("set_obj"), QStringLiteral("setting"),
+                                  QStringLiteral("#5e5e5e"), QStringLiteral("#ffffff"), 32, 32, 0);
     m_pFacebookButton = MakeButton(QStringLiteral("facebook_obj"), QStringLiteral("facebook"),
                                    QStringLiteral("#5e5e5e"), QStringLiteral("#ffffff"), 32, 32, 0);
-    m_pTwitterButton = MakeButton(QStringLiteral("twitter_obj"), QStringLiteral("twitter"), QStringLiteral("#5e5e5e"),
-                                  QStringLiteral("#ffffff"), 32, 32, 0);
+    m_pTwitterButton = MakeButton(QStringLiteral("twitter_obj"), QStringLiteral("twitter"),
+                                  QStringLiteral("#5e5e5e"), QStringLiteral("#ffffff"), 32, 32, 0);
     m_pLibraryButton->setText(tr("Start to Clean iTunes"));
     RetranslateTexts();
 
     auto* bigRow = new QHBoxLayout;
     bigRow->addStretch();
-    for (QPushButton* button : {m_pLibraryButton, m_pOpenButton, m_pDuplicateButton, m_pLoadButton}) {
+    for (QPushButton* button : {m_pLibraryButton, m_pOpenButton, m_pDuplicateButton, m_pLoadButton})
+    {
         bigRow->addWidget(button, 0, Qt::AlignHCenter);
         if (button != m_pLoadButton)
             bigRow->addSpacing(10);
@@ -137,9 +142,15 @@ void CStartUI::SetWorkMode(int mode)
     g_nWorkMode = mode;
 }
 
-void CStartUI::SetLibraryButtonText(const QString& text) { m_pLibraryButton->setText(text); }
+void CStartUI::SetLibraryButtonText(const QString& text)
+{
+    m_pLibraryButton->setText(text);
+}
 
-QString CStartUI::LibraryButtonText() const { return m_pLibraryButton->text(); }
+QString CStartUI::LibraryButtonText() const
+{
+    return m_pLibraryButton->text();
+}
 
 void CStartUI::CheckingIsSave()
 {
@@ -149,7 +160,8 @@ void CStartUI::CheckingIsSave()
     if (m_isIdle && !m_isIdle())
         return;
     const int answer = CWarnMessage::ShowMessage(
-        this, tr("Continue"), tr("Last fixing project was interrupted\nunexpectedly. Do you want to continue it?"), 2,
+        this, tr("Continue"),
+        tr("Last fixing project was interrupted\nunexpectedly. Do you want to continue it?"), 2,
         tr("Continue"), tr("Cancel"), QString(), 0);
     if (answer != 1 || (m_isIdle && !m_isIdle()))
         return;
@@ -162,8 +174,10 @@ void CStartUI::StartLibraryClean()
     SetWorkMode(0);
     m_strProjectPath = m_strDBPath;
     QStringList paths;
-    if (m_pLibraryButton->text() != tr("Start to Clean iTunes")) {
-        const QString file = GetOpenFileName(this, tr("Open Library.xml"), MusicFolder(), QStringLiteral("XML files (*.xml)"));
+    if (m_pLibraryButton->text() != tr("Start to Clean iTunes"))
+    {
+        const QString file =
+            GetOpenFileName(this, tr("Open Library.xml"), MusicFolder(), QStringLiteral("XML files (*.xml)"));
         if (file.isEmpty() || !QFileInfo::exists(file))
             return;
         paths << file;
@@ -176,8 +190,9 @@ void CStartUI::OpenMusicFiles()
 {
     SetWorkMode(1);
     const QString open = GetAppSettings() ? GetAppSettings()->GetOpenPath() : QString();
-    const QStringList files = GetOpenFileNames(this, tr("Open Files And Folders"), open,
-                                               tr("Music Files(%1)").arg(QStringLiteral("*.mp3 *.m4a *.wma")));
+    const QStringList files =
+        GetOpenFileNames(this, tr("Open Files And Folders"), open,
+                         tr("Music Files(%1)").arg(QStringLiteral("*.mp3 *.m4a *.wma")));
     if (files.isEmpty())
         return;
     m_strProjectPath = m_strDBPath;
@@ -187,7 +202,8 @@ void CStartUI::OpenMusicFiles()
 void CStartUI::LoadSaveResult()
 {
     SetWorkMode(3);
-    m_strProjectPath = GetOpenFileName(this, tr("Open Result File"), MusicFolder(), QStringLiteral("files (*.zavrodata)"));
+    m_strProjectPath =
+        GetOpenFileName(this, tr("Open Result File"), MusicFolder(), QStringLiteral("files (*.zavrodata)"));
     if (m_strProjectPath.isEmpty() || m_bCopying)
         return;
     // The copy runs off the GUI thread. It goes into a temporary file that replaces the working
@@ -197,42 +213,50 @@ void CStartUI::LoadSaveResult()
     auto* watcher = new QFutureWatcher<QString>(this);
     const QString project = m_strProjectPath;
     const QString db = m_strDBPath;
-    connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher, project]() {
-        watcher->deleteLater();
-        m_bCopying = false;
-        const QString error = watcher->result();
-        if (!error.isEmpty()) {
-            WriteUILog(error);
-            emit LoadSaveFailed();
-            return;
-        }
-        emit Complete(QStringList(), project, RunModeProject);
-    });
+    connect(watcher, &QFutureWatcher<QString>::finished, this,
+            [this, watcher, project]()
+            {
+                watcher->deleteLater();
+                m_bCopying = false;
+                const QString error = watcher->result();
+                if (!error.isEmpty())
+                {
+                    WriteUILog(error);
+                    emit LoadSaveFailed();
+                    return;
+                }
+                emit Complete(QStringList(), project, RunModeProject);
+            });
     watcher->setFuture(QtConcurrent::run([project, db]() { return PlaceProjectAsDatabase(project, db); }));
 }
 
-void CStartUI::Setting() { emit SetPreferences(); }
+void CStartUI::Setting()
+{
+    emit SetPreferences();
+}
 
 QString CStartUI::FacebookUrl(const QString& language)
 {
     return language == QLatin1String("de") ? QStringLiteral("https://www.facebook.com/zavro.de")
-                                            : QStringLiteral("https://www.facebook.com/zavro");
+                                           : QStringLiteral("https://www.facebook.com/zavro");
 }
 
 QString CStartUI::TwitterUrl(const QString& language)
 {
     return language == QLatin1String("de") ? QStringLiteral("https://twitter.com/zavro_de")
-                                            : QStringLiteral("https://twitter.com/zavro");
+                                           : QStringLiteral("https://twitter.com/zavro");
 }
 
 void CStartUI::FaceBook()
 {
-    QDesktopServices::openUrl(QUrl(FacebookUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
+    QDesktopServices::openUrl(
+        QUrl(FacebookUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
 }
 
 void CStartUI::Twitter()
 {
-    QDesktopServices::openUrl(QUrl(TwitterUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
+    QDesktopServices::openUrl(
+        QUrl(TwitterUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
 }
 
 void CStartUI::SltDuplicate()

@@ -7,7 +7,8 @@
 
 QString StartLanguageForLocale(const QLocale& locale)
 {
-    switch (locale.language()) {
+    switch (locale.language())
+    {
     case QLocale::German:
         return QStringLiteral("de");
     case QLocale::Japanese:
@@ -27,17 +28,22 @@ QString StartLanguageForLocale(const QLocale& locale)
     }
 }
 
-QString TranslationFileName(const QString& code) { return QStringLiteral("tidewell_") + code + QStringLiteral(".qm"); }
+QString TranslationFileName(const QString& code)
+{
+    return QStringLiteral("tidewell_") + code + QStringLiteral(".qm");
+}
 
 bool InstallTranslation(const QString& code, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
     const QString file = TranslationFileName(code);
-    if (!translator->load(file, folder) && !translator->load(file, QStringLiteral(":/language"))) {
+    if (!translator->load(file, folder) && !translator->load(file, QStringLiteral(":/language")))
+    {
         delete translator;
         return false;
     }
-    if (g_pTranslator) {
+    if (g_pTranslator)
+    {
         QCoreApplication::removeTranslator(g_pTranslator);
         delete g_pTranslator;
     }

@@ -13,7 +13,8 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 constexpr std::array<int, 4> kCategoryBits{0x8000000, 0x400, 0x800, 0x10000};
 constexpr int kReplaceMasterBit = 0x80000;
@@ -28,10 +29,11 @@ CGeneralWidget::CGeneralWidget(QWidget* parent) : QWidget(parent)
     mainLayout->setContentsMargins(ScaledInt(30), ScaledInt(20), ScaledInt(30), ScaledInt(20));
     mainLayout->setSpacing(ScaledInt(3));
 
-    m_languageNames = {tr("English"), tr("German"),  tr("Japanese"), tr("Russian"),
+    m_languageNames = {tr("English"), tr("German"), tr("Japanese"), tr("Russian"),
                        tr("Spainsh"), tr("Brazil"), tr("Arabic"),   QStringLiteral("Français")};
-    m_languageCodes = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("jp"), QStringLiteral("ru"),
-                       QStringLiteral("es"), QStringLiteral("br"), QStringLiteral("ar"), QStringLiteral("fr")};
+    m_languageCodes = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("jp"),
+                       QStringLiteral("ru"), QStringLiteral("es"), QStringLiteral("br"),
+                       QStringLiteral("ar"), QStringLiteral("fr")};
     for (const QString& code : m_languageCodes)
         m_languageFiles << InterfaceTranslationFile(code);
 

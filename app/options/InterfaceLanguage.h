@@ -24,4 +24,3 @@ QTranslator* LoadInterfaceTranslator(const QString& code);
 // the new one has no entry. Installing the current one again only moves it to the front.
 // A null translator is ignored.
 void InstallInterfaceTranslator(QTranslator* translator);
-

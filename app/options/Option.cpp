@@ -12,15 +12,16 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QIcon>
 #include <QStackedWidget>
 #include <QToolBar>
 
-namespace {
+namespace
+{
 
 // QSettings reports a failed write only when it syncs, long after the dialog is gone; what can
 // be seen now is whether the file (or, for a new file, its folder) accepts writing.
@@ -60,9 +61,12 @@ COption::COption(CMusicLink* link, QWidget* parent, Qt::WindowFlags flags)
                                           "QToolBar#COptionToolBar QToolButton{padding:0px %2px;}")
                                .arg(ScaledInt(8))
                                .arg(ScaledInt(10)));
-    m_pGeneralAction = toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/genera_icon.png")), QString());
-    m_pNetAction = toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/network_icon.png")), QString());
-    m_pUpdateAction = toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/update_icon.png")), QString());
+    m_pGeneralAction =
+        toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/genera_icon.png")), QString());
+    m_pNetAction =
+        toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/network_icon.png")), QString());
+    m_pUpdateAction =
+        toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/update_icon.png")), QString());
     auto* group = new QActionGroup(this);
     group->setExclusive(true);
     for (QAction* action : {m_pGeneralAction, m_pNetAction, m_pUpdateAction})
@@ -124,8 +128,9 @@ void COption::SaveOption()
         return;
     settings->SaveSettings();
     if (!IniWritable(settings->GetIniPath()))
-        WriteUILog(QStringLiteral("Preferences: %1 cannot be written; the settings hold for this session only.")
-                       .arg(settings->GetIniPath()));
+        WriteUILog(
+            QStringLiteral("Preferences: %1 cannot be written; the settings hold for this session only.")
+                .arg(settings->GetIniPath()));
 }
 
 void COption::loadLanguage()

@@ -10,7 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 constexpr int kOutOfRangeDays = 7;
 
@@ -86,11 +87,20 @@ void CUpdateWidget::LoadUpdate()
         QRadioButton* chosen = nullptr;
         switch (choice)
         {
-        case 1: chosen = m_pDaysButton; break;
-        case 2: chosen = m_pEveryDay; break;
-        case 3: chosen = m_pEveryWeek; break;
-        case 4: chosen = m_pEveryMonth; break;
-        default: break;
+        case 1:
+            chosen = m_pDaysButton;
+            break;
+        case 2:
+            chosen = m_pEveryDay;
+            break;
+        case 3:
+            chosen = m_pEveryWeek;
+            break;
+        case 4:
+            chosen = m_pEveryMonth;
+            break;
+        default:
+            break;
         }
         if (chosen)
         {

@@ -43,7 +43,8 @@ void AcrMediaInfoRunnable::ResetFinishedCount()
 void AcrMediaInfoRunnable::run()
 {
     CAnalyReport* owner = m_pOwnerForPool;
-    if (!owner || owner->IsPullStopped()) {
+    if (!owner || owner->IsPullStopped())
+    {
         deleteLater();
         return;
     }
@@ -55,7 +56,8 @@ void AcrMediaInfoRunnable::run()
         // The client lives on this thread, so the answer arrives here directly, also when it is
         // emitted inside RecognizeFile (a file that cannot be read).
         QObject::connect(&client, &CACRrecognize::signalGetResult, &loop,
-                         [&](const QMap<QString, QVariant>& result) {
+                         [&](const QMap<QString, QVariant>& result)
+                         {
                              answer = result;
                              delivered = true;
                              loop.quit();
@@ -63,10 +65,12 @@ void AcrMediaInfoRunnable::run()
         // A stop ends the wait at once (the client and its requests go with this scope), so
         // going home never waits for the service's time-outs.
         QTimer stopWatch;
-        QObject::connect(&stopWatch, &QTimer::timeout, &loop, [&] {
-            if (owner->IsPullStopped())
-                loop.quit();
-        });
+        QObject::connect(&stopWatch, &QTimer::timeout, &loop,
+                         [&]
+                         {
+                             if (owner->IsPullStopped())
+                                 loop.quit();
+                         });
         stopWatch.start(50);
         owner->EmitPullStart(m_nIdentify);
         client.RecognizeFile(m_sPath, m_nIdentify);
@@ -75,11 +79,13 @@ void AcrMediaInfoRunnable::run()
     }
     // A paused view holds the answer here, on the pool thread: the GUI thread never waits.
     // A stop ends the wait and drops the answer.
-    if (!WaitWhileRecognitionHeld([owner] { return owner->IsPullStopped(); }) || owner->IsPullStopped()) {
+    if (!WaitWhileRecognitionHeld([owner] { return owner->IsPullStopped(); }) || owner->IsPullStopped())
+    {
         deleteLater();
         return;
     }
-    QMetaObject::invokeMethod(this, [this, answer] { MusicInfo(answer); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, answer] { MusicInfo(answer); }, Qt::QueuedConnection);
 }
 
 void AcrMediaInfoRunnable::MusicInfo(const QMap<QString, QVariant>& answer)
@@ -88,22 +94,29 @@ void AcrMediaInfoRunnable::MusicInfo(const QMap<QString, QVariant>& answer)
     // Whatever happens below, the job is done with.
     deleteLater();
     CAnalyReport* owner = m_pOwner.data();
-    if (!owner || owner->IsPullStopped()) {
+    if (!owner || owner->IsPullStopped())
+    {
         emit SigMusicInfoReadFinished();
         return;
     }
     qDebug() << "title=" << answer.value(kTitle).toString() << "album=" << answer.value(kAlbum).toString()
-             << "artist=" << answer.value(kArtist).toString() << "releaseDate=" << answer.value(kReleaseDate).toString()
+             << "artist=" << answer.value(kArtist).toString()
+             << "releaseDate=" << answer.value(kReleaseDate).toString()
              << "genre=" << answer.value(kGenre).toString() << "duration=" << answer.value(kDuration).toInt()
-             << "message=" << answer.value(kMessage).toString() << "networkError=" << answer.value(kNetworkError).toInt();
-    if (answer.value(kMessage).toString() == QLatin1String(kSuccess)) {
+             << "message=" << answer.value(kMessage).toString()
+             << "networkError=" << answer.value(kNetworkError).toInt();
+    if (answer.value(kMessage).toString() == QLatin1String(kSuccess))
+    {
         qDebug() << "recognised job" << answer.value(kIdentify).toInt();
         owner->EmitPullSuccess(answer);
-    } else {
+    }
+    else
+    {
         qDebug() << "not recognised job" << m_nIdentify << "    reason:" << answer.value(kMessage).toString();
         owner->PullFailSlot(m_nIdentify);
     }
-    if (++g_nFinishedRecognitions >= m_nTotal) {
+    if (++g_nFinishedRecognitions >= m_nTotal)
+    {
         g_nFinishedRecognitions = 0;
         owner->EmitPullComplete();
     }

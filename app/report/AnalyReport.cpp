@@ -58,12 +58,18 @@ constexpr int kBitHandled = 0x200;
 // Page of each category in the stack.
 int PageOf(ReportCategory category)
 {
-    switch (category) {
-    case ReportUnrecognized: return 4;
-    case ReportArtwork: return 0;
-    case ReportArtist: return 3;
-    case ReportAlbum: return 2;
-    case ReportMissingFile: return 1;
+    switch (category)
+    {
+    case ReportUnrecognized:
+        return 4;
+    case ReportArtwork:
+        return 0;
+    case ReportArtist:
+        return 3;
+    case ReportAlbum:
+        return 2;
+    case ReportMissingFile:
+        return 1;
     }
     return 0;
 }
@@ -98,7 +104,8 @@ QPixmap FailedThumb()
     static QPixmap cached;
     static int cachedSide = -1;
     const int side = ScaledInt(30);
-    if (cachedSide != side) {
+    if (cachedSide != side)
+    {
         cached = QPixmap(QStringLiteral(":/res/res/win/list/artwork_failed.png"))
                      .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         cachedSide = side;
@@ -121,7 +128,6 @@ QIcon LoadingIcon()
     return g_iconLoading ? *g_iconLoading : QIcon();
 }
 } // namespace
-
 
 // ---------------------------------------------------------------------------------------------
 // Construction
@@ -205,11 +211,14 @@ void CAnalyReport::Build()
         {ReportArtwork, QT_TR_NOOP("Songs Without Album Artwork"), ":res/res/win/list/type/artwork.png"},
         {ReportArtist, QT_TR_NOOP("Songs Without Artist"), ":res/res/win/list/type/artist.png"},
         {ReportAlbum, QT_TR_NOOP("Songs Without Album"), ":res/res/win/list/type/album.png"},
-        {ReportMissingFile, QT_TR_NOOP("Songs Without Original Files"), ":res/res/win/list/type/duplicate.png"},
+        {ReportMissingFile, QT_TR_NOOP("Songs Without Original Files"),
+         ":res/res/win/list/type/duplicate.png"},
     };
-    for (const CategoryText& text : kCategories) {
+    for (const CategoryText& text : kCategories)
+    {
         auto* badge = new CQuantityWidget(0);
-        auto entry = std::make_unique<CTypeTreeItem>(tr(text.title), QString::fromLatin1(text.icon), badge, nullptr);
+        auto entry =
+            std::make_unique<CTypeTreeItem>(tr(text.title), QString::fromLatin1(text.icon), badge, nullptr);
         entry->SetCategory(text.category);
         entry->SetBadgePage(0);
         m_pTypeTree->addTopLevelItem(entry.get());
@@ -250,7 +259,8 @@ void CAnalyReport::Build()
     connect(m_pArtworkList, &CListWidget::SetAllUnchecked, this, &CAnalyReport::ArtworkUncheckedAll);
     connect(m_pArtworkList, &CListWidget::SendSelectArtwork, this, &CAnalyReport::SelectArtworkList);
 
-    auto makeProblemTree = [this] {
+    auto makeProblemTree = [this]
+    {
         auto* tree = new CFailedTreeWidget(this);
         tree->setFocusPolicy(Qt::NoFocus);
         tree->setFrameShape(QFrame::NoFrame);
@@ -266,8 +276,9 @@ void CAnalyReport::Build()
         tree->setRootIsDecorated(false);
         tree->setUniformRowHeights(true);
         QHeaderView* header = tree->header();
-        const QHeaderView::ResizeMode modes[] = {QHeaderView::Stretch, QHeaderView::Fixed,   QHeaderView::Stretch,
-                                                 QHeaderView::Stretch, QHeaderView::Fixed, QHeaderView::Fixed};
+        const QHeaderView::ResizeMode modes[] = {QHeaderView::Stretch, QHeaderView::Fixed,
+                                                 QHeaderView::Stretch, QHeaderView::Stretch,
+                                                 QHeaderView::Fixed,   QHeaderView::Fixed};
         for (int i = 0; i < 6; ++i)
             header->setSectionResizeMode(i, modes[i]);
         header->setStretchLastSection(false);
@@ -304,10 +315,12 @@ void CAnalyReport::Build()
     m_pUnrecognizedTree->setColumnCount(9);
     {
         const int widths[] = {50, 50, 200, 80, 200, 200, 25, 25, 10};
-        const QHeaderView::ResizeMode modes[] = {QHeaderView::Fixed,   QHeaderView::Fixed, QHeaderView::Stretch,
-                                                 QHeaderView::Fixed,   QHeaderView::Stretch, QHeaderView::Stretch,
-                                                 QHeaderView::Fixed,   QHeaderView::Fixed, QHeaderView::Fixed};
-        for (int i = 0; i < 9; ++i) {
+        const QHeaderView::ResizeMode modes[] = {
+            QHeaderView::Fixed, QHeaderView::Fixed,   QHeaderView::Stretch,
+            QHeaderView::Fixed, QHeaderView::Stretch, QHeaderView::Stretch,
+            QHeaderView::Fixed, QHeaderView::Fixed,   QHeaderView::Fixed};
+        for (int i = 0; i < 9; ++i)
+        {
             m_pUnrecognizedTree->setColumnWidth(i, ScaledInt(widths[i]));
             m_pUnrecognizedTree->header()->setSectionResizeMode(i, modes[i]);
         }
@@ -318,8 +331,9 @@ void CAnalyReport::Build()
     connect(m_pUnrecognizedTree->header(), &QHeaderView::sectionClicked, this, &CAnalyReport::SortFailedTree);
     connect(m_pArtworkList, &QListWidget::currentItemChanged, this,
             qOverload<QListWidgetItem*, QListWidgetItem*>(&CAnalyReport::CurrentItemChanged));
-    for (QTreeWidget* tree : {static_cast<QTreeWidget*>(m_pAlbumTree), static_cast<QTreeWidget*>(m_pArtistTree),
-                              static_cast<QTreeWidget*>(m_pUnrecognizedTree)})
+    for (QTreeWidget* tree :
+         {static_cast<QTreeWidget*>(m_pAlbumTree), static_cast<QTreeWidget*>(m_pArtistTree),
+          static_cast<QTreeWidget*>(m_pUnrecognizedTree)})
         connect(tree, &QTreeWidget::currentItemChanged, this,
                 qOverload<QTreeWidgetItem*, QTreeWidgetItem*>(&CAnalyReport::CurrentItemChanged));
 
@@ -379,7 +393,8 @@ void CAnalyReport::paintEvent(QPaintEvent*)
 
 CTypeTreeItem* CAnalyReport::CategoryEntry(ReportCategory category) const
 {
-    for (const auto& entry : m_entries) {
+    for (const auto& entry : m_entries)
+    {
         if (entry->GetCategory() == category)
             return entry.get();
     }
@@ -393,7 +408,8 @@ void CAnalyReport::SetMusicLink(CMusicLink* link)
     setFocusPolicy(Qt::ClickFocus);
     if (link)
         connect(link, &CMusicLink::SendPlayOver, this, &CAnalyReport::PlayOver, Qt::UniqueConnection);
-    if (!m_pArtworkPopup) {
+    if (!m_pArtworkPopup)
+    {
         m_pArtworkPopup = new CArtworkList(link, m_pArtworkList, Qt::Popup);
         connect(m_pArtworkPopup, &CArtworkList::SetArtwork, m_pModify, &CModifyMusicInfo::OpenFileImg);
         m_pArtworkPopup->hide();
@@ -414,19 +430,22 @@ QString CAnalyReport::UnknownText(const QString& text, const QString& word)
 
 void CAnalyReport::loadLanguage()
 {
-    static const char* const kTitles[] = {QT_TR_NOOP("Unrecognized Songs"), QT_TR_NOOP("Songs Without Album Artwork"),
-                                          QT_TR_NOOP("Songs Without Artist"), QT_TR_NOOP("Songs Without Album"),
-                                          QT_TR_NOOP("Songs Without Original Files")};
+    static const char* const kTitles[] = {
+        QT_TR_NOOP("Unrecognized Songs"), QT_TR_NOOP("Songs Without Album Artwork"),
+        QT_TR_NOOP("Songs Without Artist"), QT_TR_NOOP("Songs Without Album"),
+        QT_TR_NOOP("Songs Without Original Files")};
     for (const auto& entry : m_entries)
         entry->setText(2, tr(kTitles[entry->GetCategory() - 1]));
     m_pArtworkList->RetranslateMenu();
-    m_pUnrecognizedTree->setHeaderLabels({QStringLiteral("    ") + QChar(0x221A), QStringLiteral(" "), tr("Song title"),
-                                          tr("Time"), tr("Artist"), tr("Album"), QStringLiteral(" "),
-                                          QStringLiteral(" "), QStringLiteral(" ")});
+    m_pUnrecognizedTree->setHeaderLabels({QStringLiteral("    ") + QChar(0x221A), QStringLiteral(" "),
+                                          tr("Song title"), tr("Time"), tr("Artist"), tr("Album"),
+                                          QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" ")});
     const QString artistWord = tr("Artist");
     const QString albumWord = tr("Album");
-    auto rewrite = [&](QTreeWidget* tree, int artistColumn, int albumColumn) {
-        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    auto rewrite = [&](QTreeWidget* tree, int artistColumn, int albumColumn)
+    {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        {
             auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i));
             MusicInfo* info = row ? Record(m_pLink, row->GetMusicData()) : nullptr;
             if (!info)
@@ -477,7 +496,8 @@ int CAnalyReport::AddProblemTrack(CMusicObj* track, int problem, int state, int6
     const int mask = m_nCategoryMask.load();
     if (!(problem & kBitMissing) && (problem & kBitArtwork) && (mask & kBitArtwork))
         ReadStoredArtwork(song);
-    if (QThread::currentThread() == thread()) {
+    if (QThread::currentThread() == thread())
+    {
         // Already on the GUI thread (the window hands songs over in batches): file it now, after
         // anything a worker queued before, so the order stays the caller's.
         FlushPendingTracks();
@@ -488,7 +508,8 @@ int CAnalyReport::AddProblemTrack(CMusicObj* track, int problem, int state, int6
     {
         QMutexLocker lock(&m_pendingMutex);
         m_pending.push_back(std::move(song));
-        if (!m_bFlushPosted) {
+        if (!m_bFlushPosted)
+        {
             m_bFlushPosted = true;
             post = true;
         }
@@ -511,7 +532,8 @@ void CAnalyReport::FlushPendingTracks()
     const QList<QWidget*> pages = {m_pArtworkList, m_pAlbumTree, m_pArtistTree, m_pMissingTree};
     for (QWidget* page : pages)
         page->setUpdatesEnabled(false);
-    for (const PendingTrack& song : batch) {
+    for (const PendingTrack& song : batch)
+    {
         if (m_nStop.load())
             break;
         FileProblemTrack(song);
@@ -523,33 +545,37 @@ void CAnalyReport::FlushPendingTracks()
 void CAnalyReport::FileProblemTrack(const PendingTrack& song)
 {
     const int mask = m_nCategoryMask.load();
-    if (song.problem & kBitMissing) {
+    if (song.problem & kBitMissing)
+    {
         if (mask & kBitMissing)
-            FillProblemTree(song.track, song.problem, m_pMissingTree, 1, (song.state & kBitMissing) ? 0 : 2, -1,
-                            song.state & kBitHandled);
+            FillProblemTree(song.track, song.problem, m_pMissingTree, 1, (song.state & kBitMissing) ? 0 : 2,
+                            -1, song.state & kBitHandled);
         return;
     }
     bool added = false;
     if ((song.problem & kBitArtist) && (mask & kBitArtist))
-        added |= FillProblemTree(song.track, song.problem, m_pArtistTree, 2, (song.state & kBitArtist) ? 0 : 2,
-                                 song.identify, false) >= 0;
+        added |= FillProblemTree(song.track, song.problem, m_pArtistTree, 2,
+                                 (song.state & kBitArtist) ? 0 : 2, song.identify, false) >= 0;
     if ((song.problem & kBitAlbum) && (mask & kBitAlbum))
         added |= FillProblemTree(song.track, song.problem, m_pAlbumTree, 3, (song.state & kBitAlbum) ? 0 : 2,
                                  song.identify, false) >= 0;
-    if ((song.problem & kBitArtwork) && (mask & kBitArtwork)) {
-        if (CListItem* cell = AddArtworkCell(song.track, song.problem, song.identify, &song)) {
+    if ((song.problem & kBitArtwork) && (mask & kBitArtwork))
+    {
+        if (CListItem* cell = AddArtworkCell(song.track, song.problem, song.identify, &song))
+        {
             cell->SetCheckState((song.state & kBitArtwork) ? 0 : 2, false);
             added = true;
         }
     }
-    if (added) {
+    if (added)
+    {
         if (MusicInfo* info = Record(m_pLink, song.track))
             m_pullQueue.insert(song.identify, info->Location);
     }
 }
 
-int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget* tree, int mode, int checkState,
-                                  int userValue, bool handled)
+int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget* tree, int mode,
+                                  int checkState, int userValue, bool handled)
 {
     if (!m_pLink)
         return 0;
@@ -576,24 +602,30 @@ int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget*
         row->setFont(c, font);
 
     TrackRows& rows = m_trackRows[track];
-    auto markFixed = [&] {
+    auto markFixed = [&]
+    {
         row->setIcon(5, CompleteIcon());
         row->SetFixState(2);
         tree->SetFixedCount(tree->GetFixedCount() + 1);
     };
-    if (mode == 2) {
+    if (mode == 2)
+    {
         if (info->Artist.isEmpty())
             row->setForeground(2, m_unknownColour);
         else
             markFixed();
         rows.artist = row;
-    } else if (mode == 3) {
+    }
+    else if (mode == 3)
+    {
         if (info->Album.isEmpty())
             row->setForeground(3, m_unknownColour);
         else
             markFixed();
         rows.album = row;
-    } else {
+    }
+    else
+    {
         if (handled)
             markFixed();
         rows.missing = row;
@@ -626,29 +658,36 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
     if (identify >= 0)
         m_identifyTracks.insert(identify, track);
 
-    if (!stored) {
+    if (!stored)
+    {
         // Re-added after an edit: the candidates and the chosen path as the library has them.
         const QString path = m_pLink->GetArtworkPath(track);
         const int count = m_pLink->GetArtworkCount(track);
         cell->SetArtworkCount(count);
         cell->SetMultiArtwork(count > 1);
-        if (!path.isEmpty()) {
+        if (!path.isEmpty())
+        {
             cell->SetArtworkState(2, false);
             cell->SetLoadState(2);
             cell->SetArtworkPath(path);
             m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
-        } else {
+        }
+        else
+        {
             cell->SetArtworkState(0, true);
         }
         return cell;
     }
-    if (stored->artworkSaved) {
+    if (stored->artworkSaved)
+    {
         cell->SetArtworkCount(1);
         cell->SetArtworkState(2, false);
         cell->SetLoadState(2);
         cell->SetArtworkPath(stored->artworkPath);
         m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
-    } else {
+    }
+    else
+    {
         cell->SetArtworkState(0, true);
     }
     return cell;
@@ -671,7 +710,8 @@ void CAnalyReport::ReadStoredArtwork(PendingTrack& song) const
     if (data)
         link->FreeArtworkData(&data);
     song.artworkSaved = !image.isNull() && SaveInsidePictureFolder(image, song.artworkPath);
-    if (!song.artworkSaved) {
+    if (!song.artworkSaved)
+    {
         MusicInfo* info = Record(link, song.track);
         WriteUILog(QStringLiteral("pixmap.loadFromData Failed: PID:%1 picPath:%2")
                        .arg(info ? info->PersistentID : QString(), song.artworkPath));
@@ -714,14 +754,26 @@ void CAnalyReport::ReflashMusicNum(bool selectFirst)
     while (m_pTypeTree->topLevelItemCount() > 0)
         m_pTypeTree->takeTopLevelItem(0);
 
-    for (auto& entry : m_entries) {
+    for (auto& entry : m_entries)
+    {
         int count = 0;
-        switch (entry->GetCategory()) {
-        case ReportUnrecognized: count = m_pUnrecognizedTree->topLevelItemCount(); break;
-        case ReportArtwork: count = m_pArtworkList->count(); break;
-        case ReportArtist: count = m_pArtistTree->topLevelItemCount(); break;
-        case ReportAlbum: count = m_pAlbumTree->topLevelItemCount(); break;
-        case ReportMissingFile: count = m_pMissingTree->topLevelItemCount(); break;
+        switch (entry->GetCategory())
+        {
+        case ReportUnrecognized:
+            count = m_pUnrecognizedTree->topLevelItemCount();
+            break;
+        case ReportArtwork:
+            count = m_pArtworkList->count();
+            break;
+        case ReportArtist:
+            count = m_pArtistTree->topLevelItemCount();
+            break;
+        case ReportAlbum:
+            count = m_pAlbumTree->topLevelItemCount();
+            break;
+        case ReportMissingFile:
+            count = m_pMissingTree->topLevelItemCount();
+            break;
         }
         if (count <= 0)
             continue;
@@ -734,16 +786,20 @@ void CAnalyReport::ReflashMusicNum(bool selectFirst)
         m_pTypeTree->setItemWidget(entry.get(), 3, badge);
     }
 
-    if (m_pTypeTree->topLevelItemCount() > 0) {
+    if (m_pTypeTree->topLevelItemCount() > 0)
+    {
         auto* first = static_cast<CTypeTreeItem*>(m_pTypeTree->topLevelItem(0));
         if (first->GetBadge())
             first->GetBadge()->SetSelected(true);
         m_pTypeTree->setCurrentItem(first);
         ClickType(first, nullptr);
-        if (selectFirst) {
-            switch (first->GetCategory()) {
+        if (selectFirst)
+        {
+            switch (first->GetCategory())
+            {
             case ReportArtwork:
-                if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(0))) {
+                if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(0)))
+                {
                     m_pArtworkList->setCurrentItem(cell);
                     ShowEditorWith(cell->GetKind(), cell->GetMusicData());
                 }
@@ -752,9 +808,11 @@ void CAnalyReport::ReflashMusicNum(bool selectFirst)
                 m_pModify->HideModify();
                 m_pModify->hide();
                 break;
-            default: {
+            default:
+            {
                 auto* tree = static_cast<QTreeWidget*>(m_pStack->currentWidget());
-                if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(0))) {
+                if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(0)))
+                {
                     tree->setCurrentItem(row);
                     ShowEditorWith(row->GetKind(), row->GetMusicData());
                 }
@@ -771,55 +829,67 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
     const ReportCategory category = entry->GetCategory();
     const int page = entry->GetBadgePage();
     int total = 0;
-    if (page == 0 && category != ReportUnrecognized && m_pLink) {
+    if (page == 0 && category != ReportUnrecognized && m_pLink)
+    {
         // Clean songs leave the indexable list after the analysis; every song was scanned.
         int largest = 0;
         total = std::max(m_pLink->GetMusicCount(&largest), largest);
     }
-    auto send = [this](const QString& text, int number, int count, int code) {
-        emit StartFixAll(text, QString::number(number), count, code);
-    };
+    auto send = [this](const QString& text, int number, int count, int code)
+    { emit StartFixAll(text, QString::number(number), count, code); };
     // "n - fixed" never reads below 0, however the counts drifted.
     auto open = [](int rows, int fixed) { return std::max(0, rows - fixed); };
-    switch (category) {
-    case ReportUnrecognized: {
-        const int fixed =
-            m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() + m_pMissingTree->GetFixedCount();
+    switch (category)
+    {
+    case ReportUnrecognized:
+    {
+        const int fixed = m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() +
+                          m_pMissingTree->GetFixedCount();
         const int n = m_pUnrecognizedTree->topLevelItemCount();
         send(tr("Fixed %1 problem(s). Still %2 song(s) unrecognized.").arg(fixed).arg(n), fixed, n, -11);
         break;
     }
-    case ReportArtwork: {
+    case ReportArtwork:
+    {
         const int n = m_pArtworkList->count();
         const int fixed = m_pArtworkList->GetFixedCount();
         if (page == 0)
             send(tr("Scanned %1 song(s), %2 song(s) without artwork.").arg(total).arg(n), total, n, -12);
         else
-            send(tr("Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.").arg(fixed).arg(open(n, fixed)),
+            send(tr("Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.")
+                     .arg(fixed)
+                     .arg(open(n, fixed)),
                  fixed, open(n, fixed), -4);
         break;
     }
-    case ReportArtist: {
+    case ReportArtist:
+    {
         const int n = m_pArtistTree->topLevelItemCount();
         const int fixed = m_pArtistTree->GetFixedCount();
         if (page == 0)
             send(tr("Scanned %1 song(s), %2 song(s) without artist.").arg(total).arg(n), total, n, -5);
         else
-            send(tr("Fixed %1 song(s) without artist. Still %2 song(s) not fixed.").arg(fixed).arg(open(n, fixed)),
+            send(tr("Fixed %1 song(s) without artist. Still %2 song(s) not fixed.")
+                     .arg(fixed)
+                     .arg(open(n, fixed)),
                  fixed, open(n, fixed), -6);
         break;
     }
-    case ReportAlbum: {
+    case ReportAlbum:
+    {
         const int n = m_pAlbumTree->topLevelItemCount();
         const int fixed = m_pAlbumTree->GetFixedCount();
         if (page == 0)
             send(tr("Scanned %1 song(s), %2 song(s) without album.").arg(total).arg(n), total, n, -7);
         else
-            send(tr("Fixed %1 song(s) without album. Still %2 song(s) not fixed.").arg(fixed).arg(open(n, fixed)),
+            send(tr("Fixed %1 song(s) without album. Still %2 song(s) not fixed.")
+                     .arg(fixed)
+                     .arg(open(n, fixed)),
                  fixed, open(n, fixed), -8);
         break;
     }
-    case ReportMissingFile: {
+    case ReportMissingFile:
+    {
         const int n = m_pMissingTree->topLevelItemCount();
         if (page == 0)
             send(tr("Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.")
@@ -827,8 +897,9 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
                      .arg(n),
                  total, n, -9);
         else
-            send(tr("%1 unwritable song(s) not fixed\uFF0Cplease check them if exist in your computer.").arg(n), n,
-                 -1, -10);
+            send(tr("%1 unwritable song(s) not fixed\uFF0Cplease check them if exist in your computer.")
+                     .arg(n),
+                 n, -1, -10);
         break;
     }
     }
@@ -846,13 +917,16 @@ void CAnalyReport::ClickType(QTreeWidgetItem* current, QTreeWidgetItem* previous
     if (entry->GetBadge())
         entry->GetBadge()->SetSelected(true);
 
-    if (entry->GetCategory() == ReportArtwork) {
+    if (entry->GetCategory() == ReportArtwork)
+    {
         QListWidgetItem* cell = m_pArtworkList->currentItem();
         if (cell)
             CurrentItemChanged(cell, nullptr);
         else if (m_pArtworkList->count() > 0)
             m_pArtworkList->setCurrentItem(m_pArtworkList->item(0));
-    } else if (auto* tree = dynamic_cast<QTreeWidget*>(m_pStack->currentWidget())) {
+    }
+    else if (auto* tree = dynamic_cast<QTreeWidget*>(m_pStack->currentWidget()))
+    {
         QTreeWidgetItem* row = tree->currentItem();
         if (row)
             CurrentItemChanged(row, nullptr);
@@ -867,9 +941,11 @@ void CAnalyReport::PauseFixView()
 {
     SetRecognitionHold(true);
     m_pArtworkList->SetBusyAnimationRunning(false);
-    for (auto& entry : m_entries) {
+    for (auto& entry : m_entries)
+    {
         const ReportCategory c = entry->GetCategory();
-        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge()) {
+        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge())
+        {
             entry->GetBadge()->SetSpinning(false);
             entry->GetBadge()->SetPage(0);
         }
@@ -880,9 +956,11 @@ void CAnalyReport::ResumeFixView()
 {
     SetRecognitionHold(false);
     m_pArtworkList->SetBusyAnimationRunning(true);
-    for (auto& entry : m_entries) {
+    for (auto& entry : m_entries)
+    {
         const ReportCategory c = entry->GetCategory();
-        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge()) {
+        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge())
+        {
             entry->GetBadge()->SetSpinning(true);
             entry->GetBadge()->SetPage(2);
         }
@@ -977,15 +1055,19 @@ void CAnalyReport::SortFailedTree(int column)
         return;
     const bool ascending = m_pUnrecognizedTree->header()->sortIndicatorOrder() == Qt::AscendingOrder;
     QList<QTreeWidgetItem*> taken;
-    for (int i = m_pUnrecognizedTree->topLevelItemCount() - 1; i >= 0; --i) {
+    for (int i = m_pUnrecognizedTree->topLevelItemCount() - 1; i >= 0; --i)
+    {
         auto* row = dynamic_cast<CTreeItem*>(m_pUnrecognizedTree->topLevelItem(i));
         if (!row)
             continue;
         bool take = false;
-        if (row->GetKind() & kBitArtwork) {
+        if (row->GetKind() & kBitArtwork)
+        {
             const bool hasPath = m_pLink && !m_pLink->GetArtworkPath(row->GetMusicData()).isEmpty();
             take = (!hasPath && ascending) || (hasPath && !ascending);
-        } else {
+        }
+        else
+        {
             take = !ascending;
         }
         if (take)
@@ -1009,7 +1091,8 @@ void CAnalyReport::ShowMaxPicture(QListWidgetItem* item)
     const int left = m_pSplitter->widget(0) ? m_pSplitter->widget(0)->width() : 0;
     // The overlay is a child of the artwork list, so its position is taken back into the list.
     const QPoint global(p.x() + dx + left, p.y() + dy);
-    const QPoint local = m_pMaxPicture->parentWidget() ? m_pMaxPicture->parentWidget()->mapFromGlobal(global) : global;
+    const QPoint local =
+        m_pMaxPicture->parentWidget() ? m_pMaxPicture->parentWidget()->mapFromGlobal(global) : global;
     m_pMaxPicture->setGeometry(local.x(), local.y(), ScaledInt(side), ScaledInt(side));
     m_pMaxPicture->SetPicture(QPixmap::fromImage(LoadAnyImage(path)));
     m_pMaxPicture->setWindowModality(Qt::ApplicationModal);
@@ -1054,14 +1137,18 @@ void CAnalyReport::OpenRepeatMusicPath(QTreeWidgetItem* row, int column)
 
 bool CAnalyReport::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pMissingTree->viewport()) {
-        if (event->type() == QEvent::MouseMove) {
+    if (watched == m_pMissingTree->viewport())
+    {
+        if (event->type() == QEvent::MouseMove)
+        {
             const auto* move = static_cast<QMouseEvent*>(event);
             const QPoint pos = move->position().toPoint();
             QTreeWidgetItem* row = m_pMissingTree->itemAt(pos);
             const bool onLink = row && m_pMissingTree->columnAt(pos.x()) == 6 && !row->text(6).isEmpty();
             setCursor(onLink ? Qt::PointingHandCursor : Qt::ArrowCursor);
-        } else if (event->type() == QEvent::Leave) {
+        }
+        else if (event->type() == QEvent::Leave)
+        {
             setCursor(Qt::ArrowCursor);
         }
     }
@@ -1078,7 +1165,8 @@ int CAnalyReport::UpdateFixSummary()
     remaining += std::max(0, m_pArtworkList->count() - m_pArtworkList->GetFixedCount());
     for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree, m_pMissingTree})
         remaining += std::max(0, tree->topLevelItemCount() - tree->GetFixedCount());
-    for (int i = 0; i < m_pUnrecognizedTree->topLevelItemCount(); ++i) {
+    for (int i = 0; i < m_pUnrecognizedTree->topLevelItemCount(); ++i)
+    {
         auto* row = dynamic_cast<CTreeItem*>(m_pUnrecognizedTree->topLevelItem(i));
         MusicInfo* info = row ? Record(m_pLink, row->GetMusicData()) : nullptr;
         if (!info)
@@ -1097,10 +1185,14 @@ int CAnalyReport::UpdateFixSummary()
     const int fixedProblems = m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() +
                               m_pAlbumTree->GetFixedCount() + m_pMissingTree->GetFixedCount();
     emit ReportFixInfo(remaining, 10000);
-    if (remaining <= 0) {
+    if (remaining <= 0)
+    {
         emit EndFialedState(true);
-        emit StartFixAll(tr("Congratulations, your music library is 100% cleaned!"), QStringLiteral("-1"), -1, -1);
-    } else {
+        emit StartFixAll(tr("Congratulations, your music library is 100% cleaned!"), QStringLiteral("-1"), -1,
+                         -1);
+    }
+    else
+    {
         emit EndFialedState(false);
         emit StartFixAll(tr("Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.")
                              .arg(fixedSongs)
@@ -1113,17 +1205,21 @@ int CAnalyReport::UpdateFixSummary()
 
 bool CAnalyReport::IsNeedFix()
 {
-    for (int i = 0; i < m_pArtworkList->count(); ++i) {
+    for (int i = 0; i < m_pArtworkList->count(); ++i)
+    {
         if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i)); cell && cell->GetLoadState() == 0)
             return true;
     }
-    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree}) {
-        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
+    {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        {
             if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i)); row && row->GetFixState() == 0)
                 return true;
         }
     }
-    for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i) {
+    for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i)
+    {
         auto* row = dynamic_cast<CTreeItem*>(m_pMissingTree->topLevelItem(i));
         if (row && row->GetFixState() == 0 && row->checkState(0) == Qt::Checked)
             return true;
@@ -1170,9 +1266,11 @@ void CAnalyReport::MoveFailedItem()
     m_pLink->SetTransaction(false);
     {
         const QSignalBlocker blocker(m_pArtworkList->model());
-        for (int i = m_pArtworkList->count() - 1; i >= 0; --i) {
+        for (int i = m_pArtworkList->count() - 1; i >= 0; --i)
+        {
             auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i));
-            if (cell && cell->GetLoadState() != 2) {
+            if (cell && cell->GetLoadState() != 2)
+            {
                 m_pArtworkList->takeItem(i);
                 ForgetCell(cell->GetMusicData(), cell);
                 m_takenCells.append(cell);
@@ -1180,15 +1278,18 @@ void CAnalyReport::MoveFailedItem()
         }
     }
     m_pArtworkList->reset();
-    if (m_nStop.load()) {
+    if (m_nStop.load())
+    {
         m_pLink->SetTransaction(true);
         return;
     }
-    for (CListItem* cell : std::as_const(m_takenCells)) {
+    for (CListItem* cell : std::as_const(m_takenCells))
+    {
         if (cell->GetMusicData())
             AddUnrecognizedTrack(cell->GetMusicData(), cell->GetKind(), cell->GetLoadState() == -1 ? 0 : 2);
     }
-    if (!m_nStop.load()) {
+    if (!m_nStop.load())
+    {
         RecheckFixedRows(m_pAlbumTree, 3);
         RecheckFixedRows(m_pArtistTree, 2);
     }
@@ -1216,10 +1317,12 @@ void CAnalyReport::MoveFailedItemOK()
     while (m_pUnrecognizedTree->topLevelItemCount() > 0)
         m_pUnrecognizedTree->takeTopLevelItem(m_pUnrecognizedTree->topLevelItemCount() - 1);
     QList<QTreeWidgetItem*> rows;
-    for (auto it = m_unrecognizedRows.begin(); it != m_unrecognizedRows.end();) {
+    for (auto it = m_unrecognizedRows.begin(); it != m_unrecognizedRows.end();)
+    {
         CTreeItem* row = it.value();
         MusicInfo* info = Record(m_pLink, it.key());
-        if (m_nStop.load() || !info) {
+        if (m_nStop.load() || !info)
+        {
             // The entry goes with its row: nothing may read the row afterwards.
             delete row;
             it = m_unrecognizedRows.erase(it);
@@ -1247,21 +1350,25 @@ void CAnalyReport::SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool
 {
     const QString path = m_pLink ? m_pLink->GetArtworkPath(track) : QString();
     QPixmap picture;
-    if (!path.isEmpty()) {
+    if (!path.isEmpty())
+    {
         picture = ThumbFromFile(path);
-    } else if (!failedWhenNoPath || !(row->GetKind() & kBitArtwork)) {
+    }
+    else if (!failedWhenNoPath || !(row->GetKind() & kBitArtwork))
+    {
         unsigned char* data = nullptr;
         int size = 0;
         if (m_pLink)
             m_pLink->GetArtworkData(track, &data, &size);
-        if (data) {
+        if (data)
+        {
             QImage image;
             if (size > 0)
                 image.loadFromData(data, size);
             m_pLink->FreeArtworkData(&data);
             if (!image.isNull())
-                picture = QPixmap::fromImage(
-                    image.scaled(ScaledInt(30), ScaledInt(30), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                picture = QPixmap::fromImage(image.scaled(ScaledInt(30), ScaledInt(30), Qt::IgnoreAspectRatio,
+                                                          Qt::SmoothTransformation));
         }
     }
     if (picture.isNull())
@@ -1302,17 +1409,20 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
     {
         const QSignalBlocker modelBlock(page->model());
         const QSignalBlocker headerBlock(page->header());
-        for (int i = page->topLevelItemCount() - 1; i >= 0 && m_nStop.load() == 0; --i) {
+        for (int i = page->topLevelItemCount() - 1; i >= 0 && m_nStop.load() == 0; --i)
+        {
             auto* row = dynamic_cast<CTreeItem*>(page->topLevelItem(i));
             if (!row || !row->GetMusicData() || row->GetFixState() == 2)
                 continue;
             bool move = true;
-            if (m_pLink && m_pLink->GetInfoFixState(row->GetMusicData()) == 2) {
+            if (m_pLink && m_pLink->GetInfoFixState(row->GetMusicData()) == 2)
+            {
                 MusicInfo* info = Record(m_pLink, row->GetMusicData());
                 if (!info)
                     continue;
                 const QString& field = which == 2 ? info->Artist : info->Album;
-                if (!field.isEmpty()) {
+                if (!field.isEmpty())
+                {
                     row->setText(0, UnknownText(info->Name, QString()));
                     row->setText(2, UnknownText(info->Artist, tr("Artist")));
                     row->setText(3, UnknownText(info->Album, tr("Album")));
@@ -1321,7 +1431,8 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
                     move = false;
                 }
             }
-            if (move) {
+            if (move)
+            {
                 page->takeTopLevelItem(i);
                 ForgetRow(row->GetMusicData(), row);
                 moved.append(row);
@@ -1329,7 +1440,8 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
         }
     }
     page->reset();
-    for (CTreeItem* row : std::as_const(moved)) {
+    for (CTreeItem* row : std::as_const(moved))
+    {
         if (m_nStop.load())
             break;
         if (row->GetMusicData())
@@ -1344,7 +1456,8 @@ void CAnalyReport::EditFixItem(void* handle)
     if (!info)
         return;
     const TrackRows rows = m_trackRows.value(track);
-    if (rows.cell) {
+    if (rows.cell)
+    {
         rows.cell->setText(info->Name);
         rows.cell->setToolTip(info->Name);
         const QString path = m_pLink->GetArtworkPath(track);
@@ -1355,7 +1468,8 @@ void CAnalyReport::EditFixItem(void* handle)
             rows.cell->SetArtworkCount(count);
         m_pArtworkList->viewport()->update();
     }
-    for (CTreeItem* row : {rows.artist, rows.album}) {
+    for (CTreeItem* row : {rows.artist, rows.album})
+    {
         if (!row)
             continue;
         row->setText(2, UnknownText(info->Artist, tr("Artist")));
@@ -1365,7 +1479,8 @@ void CAnalyReport::EditFixItem(void* handle)
     if (!row)
         return;
     row->SetFixState(2);
-    if (CheckUnrecognizedRow(row)) {
+    if (CheckUnrecognizedRow(row))
+    {
         m_nRunState = 1;
         const int index = m_pUnrecognizedTree->indexOfTopLevelItem(row);
         if (index >= 0)
@@ -1403,8 +1518,10 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
     const bool unfixed = ((mask & kBitArtwork) && path.isEmpty() && (row->GetKind() & kBitArtwork)) ||
                          ((mask & kBitArtist) && info->Artist.isEmpty()) ||
                          ((mask & kBitAlbum) && info->Album.isEmpty());
-    if (unfixed) {
-        if (!path.isEmpty()) {
+    if (unfixed)
+    {
+        if (!path.isEmpty())
+        {
             const QPixmap thumb = ThumbFromFile(path);
             if (!thumb.isNull())
                 row->setIcon(1, QIcon(thumb));
@@ -1415,19 +1532,27 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
         m_pLink->SetMusicState(track, 0);
     const int both = row->GetKind() & mask;
     const TrackRows rows = m_trackRows.value(track);
-    if (both & kBitArtwork) {
-        if (rows.cell) {
+    if (both & kBitArtwork)
+    {
+        if (rows.cell)
+        {
             rows.cell->setText(info->Name);
-        } else if (CListItem* cell = AddArtworkCell(track, row->GetKind(), -1, nullptr)) {
+        }
+        else if (CListItem* cell = AddArtworkCell(track, row->GetKind(), -1, nullptr))
+        {
             cell->SetCheckState(2, false);
         }
     }
-    auto updateOrAdd = [&](CTreeItem* existing, CFailedTreeWidget* tree, int mode) {
-        if (existing) {
+    auto updateOrAdd = [&](CTreeItem* existing, CFailedTreeWidget* tree, int mode)
+    {
+        if (existing)
+        {
             existing->setText(0, info->Name);
             existing->setText(2, info->Artist);
             existing->setText(3, info->Album);
-        } else {
+        }
+        else
+        {
             FillProblemTree(track, row->GetKind(), tree, mode, 2, -1, false);
         }
     };
@@ -1445,11 +1570,15 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
 int CAnalyReport::SetFixMode(int mode)
 {
     m_nFixAllStage = mode;
-    if (CTypeTreeItem* entry = CategoryEntry(ReportArtwork); entry && entry->GetBadge()) {
-        if (mode == 1) {
+    if (CTypeTreeItem* entry = CategoryEntry(ReportArtwork); entry && entry->GetBadge())
+    {
+        if (mode == 1)
+        {
             entry->SetBadgePage(2);
             entry->GetBadge()->SetSpinning(true);
-        } else {
+        }
+        else
+        {
             entry->GetBadge()->SetSpinning(false);
         }
     }
@@ -1468,7 +1597,8 @@ void CAnalyReport::SetRunState(int state)
                                                      {m_nArtistStage, ReportArtist},
                                                      {m_nMissingStage, ReportMissingFile},
                                                      {m_nUnrecognizedStage, ReportUnrecognized}};
-    for (const auto& [stage, category] : stages) {
+    for (const auto& [stage, category] : stages)
+    {
         if (stage != 1)
             continue;
         if (CTypeTreeItem* entry = CategoryEntry(category); entry && entry->GetBadge())
@@ -1485,12 +1615,14 @@ void CAnalyReport::StartFixFailed()
     StopPlay();
     m_nDone = 0;
     m_nTotal = m_pUnrecognizedTree->topLevelItemCount();
-    for (int i = 0; i < m_pUnrecognizedTree->topLevelItemCount(); ++i) {
+    for (int i = 0; i < m_pUnrecognizedTree->topLevelItemCount(); ++i)
+    {
         QTreeWidgetItem* row = m_pUnrecognizedTree->topLevelItem(i);
         for (int c = 6; c <= 8; ++c)
             row->setIcon(c, QIcon());
     }
-    if (CTypeTreeItem* entry = CategoryEntry(ReportUnrecognized); entry && entry->GetBadge()) {
+    if (CTypeTreeItem* entry = CategoryEntry(ReportUnrecognized); entry && entry->GetBadge())
+    {
         entry->SetBadgePage(2);
         entry->GetBadge()->SetSpinning(true);
     }
@@ -1506,13 +1638,16 @@ void CAnalyReport::StartPull()
     m_nArtistRemaining = m_pArtistTree->topLevelItemCount();
     m_nAlbumRemaining = m_pAlbumTree->topLevelItemCount();
     m_nArtworkRemaining = m_pArtworkList->count();
-    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree}) {
+    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
+    {
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
             tree->topLevelItem(i)->setIcon(5, LoadingIcon());
     }
-    for (auto& entry : m_entries) {
+    for (auto& entry : m_entries)
+    {
         const ReportCategory c = entry->GetCategory();
-        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge()) {
+        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge())
+        {
             entry->GetBadge()->SetSpinning(true);
             entry->SetBadgePage(2);
         }
@@ -1525,17 +1660,23 @@ void CAnalyReport::StartPull()
         return;
     // A run without entries completes at once instead of leaving the badges spinning.
     // Posted, so the caller finishes setting up its run before the end arrives.
-    if (m_pullQueue.isEmpty()) {
-        QMetaObject::invokeMethod(this, [this] {
-            if (!m_bPullStop.load())
-                emit PullCompleteSignal();
-        }, Qt::QueuedConnection);
+    if (m_pullQueue.isEmpty())
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this]
+            {
+                if (!m_bPullStop.load())
+                    emit PullCompleteSignal();
+            },
+            Qt::QueuedConnection);
         return;
     }
     AcrMediaInfoRunnable::ResetFinishedCount();
     m_doneIdentifies.clear();
     const int total = m_pullQueue.size();
-    for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it) {
+    for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it)
+    {
         if (m_bPullStop.load())
             break;
         auto* job = new AcrMediaInfoRunnable(it.key(), it.value(), total);
@@ -1546,7 +1687,8 @@ void CAnalyReport::StartPull()
 
 void CAnalyReport::WaitPullIdle()
 {
-    while (m_pPool->activeThreadCount() > 0) {
+    while (m_pPool->activeThreadCount() > 0)
+    {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         m_pPool->waitForDone(10);
     }
@@ -1562,14 +1704,18 @@ void CAnalyReport::PullStartSlot(int identify)
 
 void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
 {
-    static const std::pair<const char*, int> kFields[] = {
-        {"title", kBitTitle}, {"artist", kBitArtist}, {"album", kBitAlbum}, {"releaseDate", 0x4000000},
-        {"genre", 0x2000000}};
+    static const std::pair<const char*, int> kFields[] = {{"title", kBitTitle},
+                                                          {"artist", kBitArtist},
+                                                          {"album", kBitAlbum},
+                                                          {"releaseDate", 0x4000000},
+                                                          {"genre", 0x2000000}};
     int mask = 0;
     QStringList values;
-    for (const auto& [key, bit] : kFields) {
+    for (const auto& [key, bit] : kFields)
+    {
         const QString value = answer.value(QString::fromLatin1(key)).toString();
-        if (!value.isEmpty()) {
+        if (!value.isEmpty())
+        {
             mask |= bit;
             values.append(value);
         }
@@ -1582,13 +1728,15 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
 
     QString artworkPath;
     const QByteArray imageBytes = answer.value(QStringLiteral("imageBuffer")).toByteArray();
-    if (!imageBytes.isEmpty()) {
+    if (!imageBytes.isEmpty())
+    {
         const QImage image = QImage::fromData(imageBytes);
         MusicInfo* info = Record(m_pLink, track);
         const QString id = info ? info->PersistentID : QString::number(identify);
         // Named by the song's id, never by the answer's title: a title may hold "/" or "..".
         const QString path = PictureFolder() + QLatin1Char('/') + SafeFileName(id) + QStringLiteral(".jpg");
-        if (!image.isNull() && SaveInsidePictureFolder(image, path)) {
+        if (!image.isNull() && SaveInsidePictureFolder(image, path))
+        {
             mask |= kBitArtwork;
             values.append(path);
             artworkPath = path;
@@ -1599,7 +1747,8 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
     const QString artist = answer.value(QStringLiteral("artist")).toString();
     const QString album = answer.value(QStringLiteral("album")).toString();
     bool matched = false;
-    auto fixRow = [&](CTreeItem* row, CFailedTreeWidget* tree, int& remaining, const QString& field) {
+    auto fixRow = [&](CTreeItem* row, CFailedTreeWidget* tree, int& remaining, const QString& field)
+    {
         if (!row || row->GetUserValue() != identify)
             return;
         matched = true;
@@ -1609,14 +1758,18 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
         if (!album.isEmpty())
             row->setText(3, album);
         const bool wasFixed = row->GetFixState() == 2;
-        if (field.isEmpty()) {
+        if (field.isEmpty())
+        {
             // The answer lacks what this page is about: not fixed by it (a row fixed before
             // stays fixed).
-            if (!wasFixed) {
+            if (!wasFixed)
+            {
                 row->setIcon(5, FailedIcon());
                 row->SetFixState(-2);
             }
-        } else {
+        }
+        else
+        {
             row->setIcon(5, CompleteIcon());
             row->SetFixState(2);
             if (!wasFixed)
@@ -1626,17 +1779,21 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
     };
     fixRow(rows.artist, m_pArtistTree, m_nArtistRemaining, artist);
     fixRow(rows.album, m_pAlbumTree, m_nAlbumRemaining, album);
-    if (rows.cell && rows.cell->GetUserValue() == identify) {
+    if (rows.cell && rows.cell->GetUserValue() == identify)
+    {
         matched = true;
         m_pArtworkList->SetRowBusy(rows.cell, false);
-        if (!artworkPath.isEmpty()) {
+        if (!artworkPath.isEmpty())
+        {
             const bool wasFixed = rows.cell->GetLoadState() == 2;
             rows.cell->SetArtworkPath(artworkPath);
             rows.cell->SetArtworkState(2, false);
             rows.cell->SetLoadState(2);
             if (!wasFixed)
                 m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
-        } else {
+        }
+        else
+        {
             rows.cell->SetArtworkState(3, false);
             rows.cell->SetLoadState(-2);
         }
@@ -1661,17 +1818,20 @@ void CAnalyReport::PullFailSlot(int identify)
     if (!track)
         return;
     const TrackRows rows = m_trackRows.value(track);
-    if (rows.artist && rows.artist->GetUserValue() == identify) {
+    if (rows.artist && rows.artist->GetUserValue() == identify)
+    {
         rows.artist->setIcon(5, FailedIcon());
         rows.artist->SetFixState(-2);
         m_nArtistRemaining = std::max(0, m_nArtistRemaining - 1);
     }
-    if (rows.album && rows.album->GetUserValue() == identify) {
+    if (rows.album && rows.album->GetUserValue() == identify)
+    {
         rows.album->setIcon(5, FailedIcon());
         rows.album->SetFixState(-2);
         m_nAlbumRemaining = std::max(0, m_nAlbumRemaining - 1);
     }
-    if (rows.cell && rows.cell->GetUserValue() == identify) {
+    if (rows.cell && rows.cell->GetUserValue() == identify)
+    {
         rows.cell->SetArtworkState(3, false);
         rows.cell->SetLoadState(-2);
         m_pArtworkList->SetRowBusy(rows.cell, false);
@@ -1681,22 +1841,26 @@ void CAnalyReport::PullFailSlot(int identify)
 
 void CAnalyReport::PullCompleteSlot()
 {
-    for (auto& entry : m_entries) {
+    for (auto& entry : m_entries)
+    {
         CQuantityWidget* badge = entry->GetBadge();
         if (!badge)
             continue;
-        switch (entry->GetCategory()) {
+        switch (entry->GetCategory())
+        {
         case ReportUnrecognized:
             badge->SetSpinning(false);
             entry->SetBadgePage(m_pUnrecognizedTree->topLevelItemCount() == 0 ? 1 : 0);
             break;
         case ReportArtwork:
         case ReportArtist:
-        case ReportAlbum: {
-            const int remaining = entry->GetCategory() == ReportArtwork ? m_nArtworkRemaining
-                : entry->GetCategory() == ReportArtist                  ? m_nArtistRemaining
-                                                                        : m_nAlbumRemaining;
-            if (remaining == 0) {
+        case ReportAlbum:
+        {
+            const int remaining = entry->GetCategory() == ReportArtwork  ? m_nArtworkRemaining
+                                  : entry->GetCategory() == ReportArtist ? m_nArtistRemaining
+                                                                         : m_nAlbumRemaining;
+            if (remaining == 0)
+            {
                 badge->SetSpinning(false);
                 entry->SetBadgePage(1);
             }
@@ -1706,8 +1870,10 @@ void CAnalyReport::PullCompleteSlot()
             break;
         }
     }
-    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree}) {
-        for (int i = tree->topLevelItemCount() - 1; i >= 0; --i) {
+    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
+    {
+        for (int i = tree->topLevelItemCount() - 1; i >= 0; --i)
+        {
             auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i));
             if (!row || row->GetFixState() != -2 || !row->GetMusicData())
                 continue;
@@ -1717,7 +1883,8 @@ void CAnalyReport::PullCompleteSlot()
             delete row;
         }
     }
-    for (int i = m_pArtworkList->count() - 1; i >= 0; --i) {
+    for (int i = m_pArtworkList->count() - 1; i >= 0; --i)
+    {
         auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i));
         if (!cell || cell->GetLoadState() != -2 || !cell->GetMusicData())
             continue;
@@ -1760,7 +1927,8 @@ QVector<CMusicObj*> CAnalyReport::PrepareApply()
     // Songs whose file is gone and that the user left checked go from iTunes; rows already
     // handled (a previous apply) are not removed twice.
     QVector<CMusicObj*> missing;
-    for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i) {
+    for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i)
+    {
         auto* row = dynamic_cast<CTreeItem*>(m_pMissingTree->topLevelItem(i));
         if (row && row->GetMusicData() && row->checkState(0) == Qt::Checked && row->GetFixState() != 2)
             missing.append(row->GetMusicData());
@@ -1785,12 +1953,16 @@ void CAnalyReport::AppleyiTunes()
         m_bApplyPrepared = false;
         m_applyMissing.clear();
     }
-    if (!prepared) {
-        if (QThread::currentThread() == thread()) {
+    if (!prepared)
+    {
+        if (QThread::currentThread() == thread())
+        {
             missing = PrepareApply();
             QMutexLocker lock(&m_applyMutex);
             m_bApplyPrepared = false;
-        } else {
+        }
+        else
+        {
             // The rows belong to the GUI thread: ask it, and wait without ever blocking a stop
             // (the GUI thread may be joining this one after setting the stop word).
             struct Handover
@@ -1801,20 +1973,26 @@ void CAnalyReport::AppleyiTunes()
                 QVector<CMusicObj*> tracks;
             };
             auto handover = std::make_shared<Handover>();
-            QMetaObject::invokeMethod(this, [this, handover] {
-                QVector<CMusicObj*> tracks = PrepareApply();
+            QMetaObject::invokeMethod(
+                this,
+                [this, handover]
                 {
-                    QMutexLocker own(&m_applyMutex);
-                    m_bApplyPrepared = false;
-                }
-                QMutexLocker lock(&handover->mutex);
-                handover->tracks = tracks;
-                handover->done = true;
-                handover->ready.wakeAll();
-            }, Qt::QueuedConnection);
+                    QVector<CMusicObj*> tracks = PrepareApply();
+                    {
+                        QMutexLocker own(&m_applyMutex);
+                        m_bApplyPrepared = false;
+                    }
+                    QMutexLocker lock(&handover->mutex);
+                    handover->tracks = tracks;
+                    handover->done = true;
+                    handover->ready.wakeAll();
+                },
+                Qt::QueuedConnection);
             QMutexLocker lock(&handover->mutex);
-            while (!handover->done) {
-                if (m_nStop.load()) {
+            while (!handover->done)
+            {
+                if (m_nStop.load())
+                {
                     WriteUILog(QStringLiteral("Stop AppleiTunes"));
                     return;
                 }
@@ -1830,15 +2008,18 @@ void CAnalyReport::AppleyiTunes()
     const int replaceMask = (replace & 0x80000) ? replace : 0;
     bool failed = false;
     bool stopped = false;
-    auto pausedOrStopped = [this] {
+    auto pausedOrStopped = [this]
+    {
         // Waits while paused (in a loop: a spurious wake-up resumes nothing); true on a stop.
         return !WaitWhileApplyPaused([this] { return m_nStop.load() != 0; }) || m_nStop.load() != 0;
     };
 
     m_pLink->SetTransaction(false);
     const int n = m_pLink->GetMusicCount();
-    for (int i = 0; i < n && !stopped; ++i) {
-        if (pausedOrStopped()) {
+    for (int i = 0; i < n && !stopped; ++i)
+    {
+        if (pausedOrStopped())
+        {
             stopped = true;
             break;
         }
@@ -1848,8 +2029,10 @@ void CAnalyReport::AppleyiTunes()
     }
     // One pass after the songs: the checked songs whose file is gone leave iTunes once.
     QVector<CMusicObj*> removed;
-    for (CMusicObj* track : std::as_const(missing)) {
-        if (stopped || pausedOrStopped()) {
+    for (CMusicObj* track : std::as_const(missing))
+    {
+        if (stopped || pausedOrStopped())
+        {
             stopped = true;
             break;
         }
@@ -1863,18 +2046,24 @@ void CAnalyReport::AppleyiTunes()
         m_bUnapplied = true; // what was not written must not be lost at close
     if (!stopped)
         emit UpdateProcess(10000);
-    QMetaObject::invokeMethod(this, [this, removed, stopped] {
-        for (CMusicObj* track : removed) {
-            CTreeItem* row = m_trackRows.value(track).missing;
-            if (row && row->GetFixState() != 2) {
-                row->SetFixState(2);
-                row->setIcon(5, CompleteIcon());
-                m_pMissingTree->SetFixedCount(m_pMissingTree->GetFixedCount() + 1);
+    QMetaObject::invokeMethod(
+        this,
+        [this, removed, stopped]
+        {
+            for (CMusicObj* track : removed)
+            {
+                CTreeItem* row = m_trackRows.value(track).missing;
+                if (row && row->GetFixState() != 2)
+                {
+                    row->SetFixState(2);
+                    row->setIcon(5, CompleteIcon());
+                    m_pMissingTree->SetFixedCount(m_pMissingTree->GetFixedCount() + 1);
+                }
             }
-        }
-        if (!stopped && m_nRunState == 0)
-            UpdateFixSummary();
-    }, Qt::QueuedConnection);
+            if (!stopped && m_nRunState == 0)
+                UpdateFixSummary();
+        },
+        Qt::QueuedConnection);
     WriteUILog(QStringLiteral("Stop AppleiTunes"));
     qDebug() << "------::AppleyiTunes end";
 }
@@ -1923,7 +2112,8 @@ void CAnalyReport::ClearReport()
     m_nArtworkRemaining = m_nArtistRemaining = m_nAlbumRemaining = 0;
 
     disconnect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
-    for (auto& entry : m_entries) {
+    for (auto& entry : m_entries)
+    {
         DropBadge(entry.get());
         entry->SetBadgePage(0);
     }
@@ -1935,7 +2125,8 @@ void CAnalyReport::ClearReport()
     m_pArtworkList->clear();
     m_pArtworkList->SetFixedCount(0);
     m_pDelegate->ClearCache();
-    for (CFailedTreeWidget* tree : {m_pUnrecognizedTree, m_pAlbumTree, m_pArtistTree, m_pMissingTree}) {
+    for (CFailedTreeWidget* tree : {m_pUnrecognizedTree, m_pAlbumTree, m_pArtistTree, m_pMissingTree})
+    {
         tree->clear();
         tree->SetFixedCount(0);
     }

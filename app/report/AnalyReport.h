@@ -202,8 +202,8 @@ private:
     void DropBadge(CTypeTreeItem* entry);
     void FlushPendingTracks();
     void FileProblemTrack(const PendingTrack& song);
-    int FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget* tree, int mode, int checkState, int userValue,
-                        bool handled);
+    int FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget* tree, int mode, int checkState,
+                        int userValue, bool handled);
     CListItem* AddArtworkCell(CMusicObj* track, int kind, int identify, const PendingTrack* stored);
     void ReadStoredArtwork(PendingTrack& song) const;
     void ShowEditorWith(int kind, CMusicObj* track);

@@ -13,7 +13,8 @@ void ShowInFolder(const QString& path)
     ShowInExplorer(ToNativeSeparators(path));
 }
 
-CFailedTreeWidget::CFailedTreeWidget(QWidget* parent) : QTreeWidget(parent), m_pMenu(std::make_unique<QMenu>())
+CFailedTreeWidget::CFailedTreeWidget(QWidget* parent)
+    : QTreeWidget(parent), m_pMenu(std::make_unique<QMenu>())
 {
     m_pCheckAll = new QAction(this);
     m_pUncheckAll = new QAction(this);
@@ -52,7 +53,8 @@ void CFailedTreeWidget::PrepareMenu()
 {
     RetranslateMenu();
     const QList<QTreeWidgetItem*> selected = selectedItems();
-    if (selected.isEmpty()) {
+    if (selected.isEmpty())
+    {
         m_pCheckAll->setEnabled(true);
         m_pUncheckAll->setEnabled(true);
         m_pSeparatorChecks->setVisible(false);
@@ -64,7 +66,8 @@ void CFailedTreeWidget::PrepareMenu()
     }
 
     bool showFolder = false;
-    if (selected.size() == 1) {
+    if (selected.size() == 1)
+    {
         const auto* row = dynamic_cast<const CTreeItem*>(selected.first());
         showFolder = row && !row->GetLocation().isEmpty();
     }
@@ -78,7 +81,8 @@ void CFailedTreeWidget::PrepareMenu()
 
     bool anyChecked = false;
     bool anyUnchecked = false;
-    for (const QTreeWidgetItem* row : selected) {
+    for (const QTreeWidgetItem* row : selected)
+    {
         if (row->checkState(0) == Qt::Checked)
             anyChecked = true;
         else
@@ -125,7 +129,8 @@ void CFailedTreeWidget::UnAllItem()
 void CFailedTreeWidget::SelectItem()
 {
     const QList<QTreeWidgetItem*> selected = selectedItems();
-    for (QTreeWidgetItem* row : selected) {
+    for (QTreeWidgetItem* row : selected)
+    {
         row->setCheckState(0, Qt::Checked);
         emit SetUnchecked(row, 0);
     }
@@ -134,7 +139,8 @@ void CFailedTreeWidget::SelectItem()
 void CFailedTreeWidget::UnSelectItem()
 {
     const QList<QTreeWidgetItem*> selected = selectedItems();
-    for (QTreeWidgetItem* row : selected) {
+    for (QTreeWidgetItem* row : selected)
+    {
         row->setCheckState(0, Qt::Unchecked);
         emit SetUnchecked(row, 0);
     }

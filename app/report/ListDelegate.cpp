@@ -32,8 +32,8 @@ QPixmap SharedOr(const std::unique_ptr<QPixmap>& shared, const QString& resource
 void DrawCentred(QPainter* painter, const QRect& area, const QPixmap& picture)
 {
     const QSize size = picture.deviceIndependentSize().toSize();
-    const QRect target(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2,
-                       size.width(), size.height());
+    const QRect target(area.left() + (area.width() - size.width()) / 2,
+                       area.top() + (area.height() - size.height()) / 2, size.width(), size.height());
     painter->drawPixmap(target, picture);
 }
 } // namespace
@@ -108,27 +108,32 @@ void CListDelegate::StartDecode(const QString& path, const QString& key) const
     m_pending.insert(key);
     QPointer<CListDelegate> self(const_cast<CListDelegate*>(this));
     const int side = ScaledInt(100);
-    QThreadPool::globalInstance()->start([self, path, key, side] {
-        QImage image;
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            image.loadFromData(file.readAll());
-        if (image.isNull())
-            image.load(QStringLiteral(":/res/res/win/list/artwork_failed.png"));
-        if (!image.isNull())
-            image = image.scaled(FittedSize(image.size(), side), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        // Back on the GUI thread: the pointer is only read there.
-        QMetaObject::invokeMethod(qApp, [self, key, image] {
-            if (!self)
-                return;
-            self->m_pending.remove(key);
-            if (self->m_cache.size() >= kCacheLimit)
-                self->m_cache.clear();
-            self->m_cache.insert(key, QPixmap::fromImage(image));
-            if (self->m_pList)
-                self->m_pList->viewport()->update();
+    QThreadPool::globalInstance()->start(
+        [self, path, key, side]
+        {
+            QImage image;
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                image.loadFromData(file.readAll());
+            if (image.isNull())
+                image.load(QStringLiteral(":/res/res/win/list/artwork_failed.png"));
+            if (!image.isNull())
+                image = image.scaled(FittedSize(image.size(), side), Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation);
+            // Back on the GUI thread: the pointer is only read there.
+            QMetaObject::invokeMethod(qApp,
+                                      [self, key, image]
+                                      {
+                                          if (!self)
+                                              return;
+                                          self->m_pending.remove(key);
+                                          if (self->m_cache.size() >= kCacheLimit)
+                                              self->m_cache.clear();
+                                          self->m_cache.insert(key, QPixmap::fromImage(image));
+                                          if (self->m_pList)
+                                              self->m_pList->viewport()->update();
+                                      });
         });
-    });
 }
 
 QPixmap CListDelegate::FramedCopy(const QPixmap& picture)
@@ -147,25 +152,30 @@ QPixmap CListDelegate::FramedCopy(const QPixmap& picture)
     painter.drawRoundedRect(whole, 8, 8);
     const QRectF inner = whole.adjusted(4, 4, -4, -4);
     const qreal ratio = picture.devicePixelRatio();
-    painter.drawPixmap(inner, picture,
-                       QRectF(inner.left() * ratio, inner.top() * ratio, inner.width() * ratio, inner.height() * ratio));
+    painter.drawPixmap(
+        inner, picture,
+        QRectF(inner.left() * ratio, inner.top() * ratio, inner.width() * ratio, inner.height() * ratio));
     return framed;
 }
 
-void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const
 {
     const auto* cell = m_pList ? dynamic_cast<const CListItem*>(m_pList->item(index.row())) : nullptr;
-    if (!cell) {
+    if (!cell)
+    {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
     const QRect r = option.rect;
     const bool selected = option.state & QStyle::State_Selected;
-    const QPixmap failed = SharedOr(g_pixArtworkFailed, QStringLiteral(":/res/res/win/list/artwork_failed.png"));
+    const QPixmap failed =
+        SharedOr(g_pixArtworkFailed, QStringLiteral(":/res/res/win/list/artwork_failed.png"));
 
     QPixmap picture;
     bool real = false;
-    switch (cell->GetArtworkState()) {
+    switch (cell->GetArtworkState())
+    {
     case 1:
         picture = SharedOr(g_pixArtworkDefault, QStringLiteral(":/res/res/win/list/artwork_def.png"));
         break;
@@ -174,9 +184,12 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         break;
     case 2:
         real = true;
-        if (cell->GetArtworkPath().isEmpty()) {
+        if (cell->GetArtworkPath().isEmpty())
+        {
             picture = failed;
-        } else {
+        }
+        else
+        {
             picture = CachedPicture(cell->GetArtworkPath());
             if (picture.isNull()) // still being read
                 picture = SharedOr(g_pixArtworkLoad, QStringLiteral(":/res/res/win/list/artwork_load.png"));
@@ -184,29 +197,33 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         break;
     default:
         picture = cell->GetCheckState() == 2
-            ? SharedOr(g_pixArtworkLoad, QStringLiteral(":/res/res/win/list/artwork_load.png"))
-            : SharedOr(g_pixArtworkLoadUncheck, QStringLiteral(":/res/res/win/list/artwork_load_uncheck.png"));
+                      ? SharedOr(g_pixArtworkLoad, QStringLiteral(":/res/res/win/list/artwork_load.png"))
+                      : SharedOr(g_pixArtworkLoadUncheck,
+                                 QStringLiteral(":/res/res/win/list/artwork_load_uncheck.png"));
         break;
     }
 
     painter->save();
     DrawCentred(painter, r, selected ? FramedCopy(picture) : picture);
 
-    if (real) {
+    if (real)
+    {
         const QPixmap mark = cell->GetCheckState() == 2
-            ? SharedOr(g_pixCheck, QStringLiteral(":/res/res/win/list/check.png"))
-            : SharedOr(g_pixUncheck, QStringLiteral(":/res/res/win/list/uncheck.png"));
+                                 ? SharedOr(g_pixCheck, QStringLiteral(":/res/res/win/list/check.png"))
+                                 : SharedOr(g_pixUncheck, QStringLiteral(":/res/res/win/list/uncheck.png"));
         painter->drawPixmap(CheckMarkRect(r), mark);
-        if (cell->HasMultiArtwork()) {
+        if (cell->HasMultiArtwork())
+        {
             const QRect candidates = CandidatesRect(r);
-            painter->drawPixmap(candidates, SharedOr(g_pixExpand, QStringLiteral(":/res/res/win/list/expand.png")));
+            painter->drawPixmap(candidates,
+                                SharedOr(g_pixExpand, QStringLiteral(":/res/res/win/list/expand.png")));
             QFont font = QApplication::font();
             font.setBold(true);
             font.setPixelSize(qMax(1, ScaledInt(12)));
             painter->setFont(font);
             painter->setPen(Qt::black);
-            const QRect corner(candidates.right() + 1 - ScaledInt(20), candidates.bottom() + 1 - ScaledInt(24),
-                               ScaledInt(20), ScaledInt(24));
+            const QRect corner(candidates.right() + 1 - ScaledInt(20),
+                               candidates.bottom() + 1 - ScaledInt(24), ScaledInt(20), ScaledInt(24));
             painter->drawText(corner, Qt::AlignCenter, QString::number(cell->GetArtworkCount()));
         }
     }

@@ -19,7 +19,8 @@ public:
     explicit CListDelegate(QListWidget* list);
     ~CListDelegate() override;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
     // One geometry for painting and for clicks, scaled once: the check mark and the candidates
     // mark of a cell whose visual rectangle is `cell`.

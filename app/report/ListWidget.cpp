@@ -77,15 +77,18 @@ void CListWidget::SetRowBusy(QListWidgetItem* cell, bool on)
 {
     if (!cell)
         return;
-    if (!on) {
+    if (!on)
+    {
         ForgetCell(cell);
         return;
     }
     QLabel* label = m_busyLabels.value(cell);
-    if (!label) {
+    if (!label)
+    {
         label = new QLabel(viewport());
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        if (g_movieArtworkRun) {
+        if (g_movieArtworkRun)
+        {
             label->setMovie(g_movieArtworkRun.get());
             if (g_movieArtworkRun->state() != QMovie::Running)
                 g_movieArtworkRun->start();
@@ -113,19 +116,23 @@ void CListWidget::SetBusyAnimationRunning(bool running)
 {
     if (!g_movieArtworkRun)
         return;
-    if (running) {
+    if (running)
+    {
         if (g_movieArtworkRun->state() == QMovie::Paused)
             g_movieArtworkRun->setPaused(false);
         else if (g_movieArtworkRun->state() == QMovie::NotRunning)
             g_movieArtworkRun->start();
-    } else if (g_movieArtworkRun->state() == QMovie::Running) {
+    }
+    else if (g_movieArtworkRun->state() == QMovie::Running)
+    {
         g_movieArtworkRun->setPaused(true);
     }
 }
 
 void CListWidget::PushFlash(int)
 {
-    for (auto it = m_busyLabels.cbegin(); it != m_busyLabels.cend(); ++it) {
+    for (auto it = m_busyLabels.cbegin(); it != m_busyLabels.cend(); ++it)
+    {
         if (it.value()->isVisible())
             PlaceBusyLabel(it.key(), it.value());
     }
@@ -141,7 +148,8 @@ void CListWidget::PrepareMenu()
 {
     RetranslateMenu();
     const QList<QListWidgetItem*> selected = selectedItems();
-    if (selected.isEmpty()) {
+    if (selected.isEmpty())
+    {
         m_pCheckAll->setEnabled(true);
         m_pUncheckAll->setEnabled(true);
         m_pSeparatorChecks->setVisible(false);
@@ -160,7 +168,8 @@ void CListWidget::PrepareMenu()
     m_pUncheckAll->setEnabled(hasCells);
     bool anyChecked = false;
     bool anyUnchecked = false;
-    for (QListWidgetItem* item : selected) {
+    for (QListWidgetItem* item : selected)
+    {
         const auto* cell = dynamic_cast<const CListItem*>(item);
         if (cell && cell->GetCheckState() == 2)
             anyChecked = true;
@@ -179,7 +188,8 @@ void CListWidget::mousePressEvent(QMouseEvent* event)
         return;
     PressGuard guard(m_bInPress);
 
-    if (event->button() == Qt::RightButton) {
+    if (event->button() == Qt::RightButton)
+    {
         PrepareMenu();
         m_pMenu->popup(event->globalPosition().toPoint());
         return;
@@ -191,19 +201,22 @@ void CListWidget::mousePressEvent(QMouseEvent* event)
     if (!cell)
         return;
     const QRect rect = visualItemRect(cell);
-    if (CListDelegate::CheckMarkRect(rect).contains(pos)) {
+    if (CListDelegate::CheckMarkRect(rect).contains(pos))
+    {
         cell->SetCheckState(cell->GetCheckState() == 2 ? 0 : 2, cell->GetArtworkState() != 0);
         emit SendCheckState(cell);
         viewport()->update(rect);
         return;
     }
-    if (cell->HasMultiArtwork() && cell->GetArtworkState() == 2 && CListDelegate::CandidatesRect(rect).contains(pos))
+    if (cell->HasMultiArtwork() && cell->GetArtworkState() == 2 &&
+        CListDelegate::CandidatesRect(rect).contains(pos))
         emit SendSelectArtwork(cell);
 }
 
 void CListWidget::AllItem()
 {
-    for (int i = 0; i < count(); ++i) {
+    for (int i = 0; i < count(); ++i)
+    {
         if (auto* cell = dynamic_cast<CListItem*>(item(i)))
             cell->SetCheckState(2, false);
     }
@@ -213,7 +226,8 @@ void CListWidget::AllItem()
 
 void CListWidget::UnAllItem()
 {
-    for (int i = 0; i < count(); ++i) {
+    for (int i = 0; i < count(); ++i)
+    {
         if (auto* cell = dynamic_cast<CListItem*>(item(i)))
             cell->SetCheckState(0, false);
     }
@@ -224,7 +238,8 @@ void CListWidget::UnAllItem()
 void CListWidget::SelectItem()
 {
     const QList<QListWidgetItem*> selected = selectedItems();
-    for (QListWidgetItem* item : selected) {
+    for (QListWidgetItem* item : selected)
+    {
         auto* cell = dynamic_cast<CListItem*>(item);
         if (cell && cell->GetArtworkState() != 1 && cell->GetArtworkState() != 3)
             cell->SetCheckState(2, false);
@@ -237,7 +252,8 @@ void CListWidget::SelectItem()
 void CListWidget::UnSelectItem()
 {
     const QList<QListWidgetItem*> selected = selectedItems();
-    for (QListWidgetItem* item : selected) {
+    for (QListWidgetItem* item : selected)
+    {
         auto* cell = dynamic_cast<CListItem*>(item);
         if (cell && cell->GetArtworkState() != 1 && cell->GetArtworkState() != 3)
             cell->SetCheckState(0, false);

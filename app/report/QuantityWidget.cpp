@@ -26,14 +26,16 @@ CQuantityWidget::CQuantityWidget(int count, QWidget* parent) : QWidget(parent)
     m_pCount = new QLabel(m_pStack);
     m_pCount->setAlignment(Qt::AlignCenter);
     m_pCount->setStyleSheet(
-        QStringLiteral("QLabel{background-color: #94a9c8; color: #ffffff; border-radius: 9; font: %1px}").arg(FontPx()));
+        QStringLiteral("QLabel{background-color: #94a9c8; color: #ffffff; border-radius: 9; font: %1px}")
+            .arg(FontPx()));
 
     m_pFinished = new QLabel(m_pStack);
     m_pFinished->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pFinished->setPixmap(QPixmap(QStringLiteral(":/res/res/win/list/complete.png"))
                                .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
-    m_pBusy = new CRotation(QStringLiteral(":res/res/win/list/fixing.png"), ScaledInt(16), ScaledInt(16), m_pStack);
+    m_pBusy =
+        new CRotation(QStringLiteral(":res/res/win/list/fixing.png"), ScaledInt(16), ScaledInt(16), m_pStack);
 
     m_pStack->addWidget(m_pCount);
     m_pStack->addWidget(m_pFinished);
@@ -78,8 +80,10 @@ bool CQuantityWidget::IsSpinning() const
 
 void CQuantityWidget::SetSelected(bool selected)
 {
-    const QString sheet = selected
-        ? QStringLiteral("QLabel{background-color: #FFFFFF; color: #000000; border-radius: 7; font: %1px}")
-        : QStringLiteral("QLabel{background-color: #94a9c8; color: #ffffff; border-radius: 7; font: %1px}");
+    const QString sheet =
+        selected ? QStringLiteral(
+                       "QLabel{background-color: #FFFFFF; color: #000000; border-radius: 7; font: %1px}")
+                 : QStringLiteral(
+                       "QLabel{background-color: #94a9c8; color: #ffffff; border-radius: 7; font: %1px}");
     m_pCount->setStyleSheet(sheet.arg(FontPx()));
 }

@@ -50,7 +50,8 @@ bool CRotation::IsRunning() const
 
 void CRotation::Start()
 {
-    switch (m_pTimeLine->state()) {
+    switch (m_pTimeLine->state())
+    {
     case QTimeLine::NotRunning:
         m_pTimeLine->start();
         break;

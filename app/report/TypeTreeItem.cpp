@@ -5,7 +5,8 @@
 
 #include <QIcon>
 
-CTypeTreeItem::CTypeTreeItem(const QString& title, const QString& iconPath, CQuantityWidget* badge, QTreeWidget* parent)
+CTypeTreeItem::CTypeTreeItem(const QString& title, const QString& iconPath, CQuantityWidget* badge,
+                             QTreeWidget* parent)
     : QTreeWidgetItem(parent, 0), m_pBadge(badge)
 {
     setIcon(1, QIcon(iconPath));

@@ -13,7 +13,8 @@
 #include <QThread>
 #include <QWidget>
 
-namespace {
+namespace
+{
 
 struct ProxySettings
 {
@@ -90,7 +91,8 @@ void CUpdateCheck::Fetched()
     m_pThread->deleteLater();
     m_pThread = nullptr;
     qDebug() << "iRet=" << m_info.state;
-    qDebug() << "g_strVersion=" << g_strVersion << "   strNewVersion=" << QString::fromStdString(m_info.newVersion);
+    qDebug() << "g_strVersion=" << g_strVersion
+             << "   strNewVersion=" << QString::fromStdString(m_info.newVersion);
     if (m_bAbandoned)
         return;
     const int code = ResultOf(m_info, g_strVersion);
@@ -134,10 +136,10 @@ void CUpdateCheck::ShowUpdateInfo(QWidget* parent, int code, const ProductUpdate
     case ResultNewer:
     {
         const QString url = QString::fromStdString(info.downloadUrl);
-        dialog.SetVersionText(
-            tr("A new version of %1 found! \nCurrent version: %2\nNew version: %3\n\nWould you like to update "
-               "the product?")
-                .arg(g_strAppName, g_strVersion, QString::fromStdString(info.newVersion)));
+        dialog.SetVersionText(tr("A new version of %1 found! \nCurrent version: %2\nNew version: %3\n\nWould "
+                                 "you like to update "
+                                 "the product?")
+                                  .arg(g_strAppName, g_strVersion, QString::fromStdString(info.newVersion)));
         dialog.SetWhatsNewText(QString::fromStdString(info.whatsNewText));
         dialog.SetDownloadUrl(url);
         offerDownload = WhatsNew::IsOpenableDownloadUrl(url);

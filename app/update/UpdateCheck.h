@@ -25,7 +25,7 @@ public:
     {
         ResultNewer = 1,
         ResultNewest = 2,
-        ResultUnknown = 3,   // "Unknown error."
+        ResultUnknown = 3, // "Unknown error."
         ResultNoConnection = -1,
         ResultNoProduct = -5,
     };

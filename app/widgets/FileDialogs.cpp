@@ -2,8 +2,8 @@
 
 #include "CMessageSeam.h"
 
-QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
-                             QString* selectedFilter, QFileDialog::Options options)
+QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                             const QString& filter, QString* selectedFilter, QFileDialog::Options options)
 {
     if (CMessageSeam::IsFileAnswererInstalled())
         return CMessageSeam::AnswerFiles({parent, caption, dir, filter});
@@ -12,7 +12,8 @@ QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QStr
 
 QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
-    if (CMessageSeam::IsFileAnswererInstalled()) {
+    if (CMessageSeam::IsFileAnswererInstalled())
+    {
         const QStringList answer = CMessageSeam::AnswerFiles({parent, caption, dir, filter});
         return answer.isEmpty() ? QString() : answer.first();
     }
@@ -21,7 +22,8 @@ QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& 
 
 QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
-    if (CMessageSeam::IsFileAnswererInstalled()) {
+    if (CMessageSeam::IsFileAnswererInstalled())
+    {
         const QStringList answer = CMessageSeam::AnswerFiles({parent, caption, dir, filter});
         return answer.isEmpty() ? QString() : answer.first();
     }

@@ -5,8 +5,9 @@
 
 // Opens the multi-file picker. Every argument goes to QFileDialog unchanged; an empty list
 // means the user cancelled.
-QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
-                             QString* selectedFilter = nullptr, QFileDialog::Options options = {});
+QStringList GetOpenFileNames(QWidget* parent, const QString& caption, const QString& dir,
+                             const QString& filter, QString* selectedFilter = nullptr,
+                             QFileDialog::Options options = {});
 
 // The single-file picker and the save picker, asked through the same seam; empty when cancelled.
 QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);

@@ -9,8 +9,10 @@
 #include <condition_variable>
 #include <mutex>
 
-namespace analysis_bench {
-namespace {
+namespace analysis_bench
+{
+namespace
+{
 
 struct Done
 {

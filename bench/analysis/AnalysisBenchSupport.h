@@ -7,7 +7,8 @@
 #include <memory>
 #include <vector>
 
-namespace analysis_bench {
+namespace analysis_bench
+{
 
 // A manager over a fresh database in `folder` (run mode 2, no iTunes), its main list empty.
 std::unique_ptr<CMusicManage> MakeManager(const QString& folder);

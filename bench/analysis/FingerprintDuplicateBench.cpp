@@ -20,7 +20,8 @@
 #include <thread>
 
 using namespace analysis_bench;
-namespace {
+namespace
+{
 
 // A melody of its own for song k: a tone stepping through a few pitches at its own pace, encoded
 // with the ffmpeg command as MP3, or as AAC for a re-encoding.
@@ -37,11 +38,13 @@ bool makeSong(const QString& path, int k, double seconds, bool aac)
                              .arg(pitches)
                              .arg(seconds);
     QStringList args = {"-v", "error", "-y", "-f", "lavfi", "-i", expr, "-ac", "2"};
-    args << (aac ? QStringList{"-c:a", "aac", "-b:a", "160k"} : QStringList{"-c:a", "libmp3lame", "-b:a", "128k"})
+    args << (aac ? QStringList{"-c:a", "aac", "-b:a", "160k"}
+                 : QStringList{"-c:a", "libmp3lame", "-b:a", "128k"})
          << path;
     QProcess ffmpeg;
     ffmpeg.start("ffmpeg", args);
-    return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+    return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit &&
+           ffmpeg.exitCode() == 0;
 }
 
 void fill(CMusicManage& manager, const QStringList& files)
@@ -80,16 +83,21 @@ int main(int argc, char** argv)
     std::vector<std::thread> workers;
     for (unsigned t = 0; t < std::max(1u, std::thread::hardware_concurrency()); ++t)
     {
-        workers.emplace_back([&] {
-            for (int k = next++; k < distinct + copies; k = next++)
+        workers.emplace_back(
+            [&]
             {
-                const bool aac = k >= distinct;
-                const QString path = QStringLiteral("%1/%2%3.%4").arg(music, aac ? "aac" : "s").arg(k).arg(aac ? "m4a" : "mp3");
-                if (!makeSong(path, aac ? k - distinct : k, seconds, aac))
-                    failed = true;
-                made[static_cast<size_t>(k)] = path;
-            }
-        });
+                for (int k = next++; k < distinct + copies; k = next++)
+                {
+                    const bool aac = k >= distinct;
+                    const QString path = QStringLiteral("%1/%2%3.%4")
+                                             .arg(music, aac ? "aac" : "s")
+                                             .arg(k)
+                                             .arg(aac ? "m4a" : "mp3");
+                    if (!makeSong(path, aac ? k - distinct : k, seconds, aac))
+                        failed = true;
+                    made[static_cast<size_t>(k)] = path;
+                }
+            });
     }
     for (std::thread& w : workers)
         w.join();
@@ -129,6 +137,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < ahead->MainListSize(); ++i)
         grouped += ahead->MusicAt(i)->GetRepeatID() != 0;
     const bool same = Outcome(*ahead) == Outcome(*literal);
-    std::printf("tracks in groups: %d, same answers: %s, speed-up %.1fx\n", grouped, same ? "yes" : "NO", sl / sa);
+    std::printf("tracks in groups: %d, same answers: %s, speed-up %.1fx\n", grouped, same ? "yes" : "NO",
+                sl / sa);
     return same ? 0 : 1;
 }

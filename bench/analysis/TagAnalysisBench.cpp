@@ -15,7 +15,8 @@
 
 using namespace analysis_bench;
 
-namespace {
+namespace
+{
 
 void fill(CMusicManage& manager, int count, int type, const QStringList& files)
 {
@@ -63,8 +64,8 @@ int main(int argc, char** argv)
         auto manager = MakeManager(dir.path() + "/normal");
         fill(*manager, count, RunModeFiles, files);
         const double s = RunAnalysis(*manager, kDefaultGeneralMask);
-        std::printf("normal run, problem bits:     %6d tracks %8.3f s %10.0f tracks/s (%d with problems)\n", count, s,
-                    count / s, manager->MainListSize());
+        std::printf("normal run, problem bits:     %6d tracks %8.3f s %10.0f tracks/s (%d with problems)\n",
+                    count, s, count / s, manager->MainListSize());
     }
 
     const int options = static_cast<int>(kDefaultDuplicateMask & ~MF_DeepScan);

@@ -120,9 +120,8 @@ int main(int argc, char** argv)
     QElapsedTimer beat;
     beat.start();
     QTimer heartbeat;
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        worstGapMs = std::max(worstGapMs, beat.restart());
-    });
+    QObject::connect(&heartbeat, &QTimer::timeout,
+                     [&] { worstGapMs = std::max(worstGapMs, beat.restart()); });
     heartbeat.start(5);
     timer.restart();
     view->PrepareRemove();
@@ -139,7 +138,8 @@ int main(int argc, char** argv)
     std::printf("page repaint over %d pages: worst %.2f ms, mean %.2f ms\n", pages, worstPageNs / 1e6,
                 pages ? totalPageNs / 1e6 / pages : 0.0);
     std::printf("remove %d copies: %lld ms, longest GUI stall %lld ms (5 ms heartbeat), files left %d\n",
-                groupsToRemove * 2, static_cast<long long>(removeMs), static_cast<long long>(worstGapMs), left);
+                groupsToRemove * 2, static_cast<long long>(removeMs), static_cast<long long>(worstGapMs),
+                left);
     view.reset();
     FreeSharedImages();
     ReleaseAppSettings();

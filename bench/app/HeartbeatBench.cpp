@@ -26,7 +26,8 @@
 #include <cstdio>
 #include <thread>
 
-namespace {
+namespace
+{
 
 // Beats every 5 ms on the GUI thread and keeps the longest gap.
 class Heartbeat
@@ -98,7 +99,8 @@ int main(int argc, char* argv[])
                 std::this_thread::sleep_for(std::chrono::seconds(4));
                 return tidewell::test::LocalHttpServer::Response{reply};
             });
-        qputenv("TIDEWELL_UPDATE_URL", QByteArray("http://127.0.0.1:") + QByteArray::number(server.port()) + "/u.php");
+        qputenv("TIDEWELL_UPDATE_URL",
+                QByteArray("http://127.0.0.1:") + QByteArray::number(server.port()) + "/u.php");
         QWidget window;
         CUpdateCheck check(&window);
         if (qEnvironmentVariableIsSet("BENCH_WARM_DIALOG"))
@@ -110,7 +112,8 @@ int main(int argc, char* argv[])
         }
         // The dialog comes after the slow reply; it is closed as soon as it shows.
         QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, []
+        QObject::connect(&closer, &QTimer::timeout,
+                         []
                          {
                              if (WhatsNew* dialog = TopLevelOf<WhatsNew>())
                                  dialog->close();
@@ -163,7 +166,8 @@ int main(int argc, char* argv[])
     content.userEmail = QStringLiteral("bench@test");
     content.description = QStringLiteral("heartbeat");
     content.supportAddress = QStringLiteral("support@test");
-    BugreportThread thread(content, {QStringLiteral("127.0.0.1"), server.port(), false, "bug@test", "secret"});
+    BugreportThread thread(content,
+                           {QStringLiteral("127.0.0.1"), server.port(), false, "bug@test", "secret"});
     bool sent = false;
     Measure(
         "mail with the archive",

@@ -50,22 +50,47 @@
 #include <optional>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int kSeedSongs = 36;
 constexpr int kFilesPerFolder = 500;
 constexpr int kHeartbeatMs = 5;
 
 // What seed song i lacks: every sixth from 1 its artist, from 3 its album, from 5 its artwork.
-bool SeedHasArtist(int i) { return i % 6 != 1; }
-bool SeedHasAlbum(int i) { return i % 6 != 3; }
-bool SeedHasArtwork(int i) { return i % 6 != 5; }
-QString SeedArtist(int i) { return SeedHasArtist(i) ? QStringLiteral("Singer %1").arg(i) : QString(); }
-QString SeedAlbum(int i) { return SeedHasAlbum(i) ? QStringLiteral("Record %1").arg(i % 9) : QString(); }
-bool IsMissing(int k) { return k % 50 == 7; }
-QString SongTitle(int k) { return QStringLiteral("Song %1").arg(k); }
+bool SeedHasArtist(int i)
+{
+    return i % 6 != 1;
+}
+bool SeedHasAlbum(int i)
+{
+    return i % 6 != 3;
+}
+bool SeedHasArtwork(int i)
+{
+    return i % 6 != 5;
+}
+QString SeedArtist(int i)
+{
+    return SeedHasArtist(i) ? QStringLiteral("Singer %1").arg(i) : QString();
+}
+QString SeedAlbum(int i)
+{
+    return SeedHasAlbum(i) ? QStringLiteral("Record %1").arg(i % 9) : QString();
+}
+bool IsMissing(int k)
+{
+    return k % 50 == 7;
+}
+QString SongTitle(int k)
+{
+    return QStringLiteral("Song %1").arg(k);
+}
 
-double Seconds(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e9; }
+double Seconds(const QElapsedTimer& timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
 
 // The generated files of one library size: made once, then found again by their marker.
 QStringList MakeLibraryFiles(const QString& cache, int count)
@@ -75,8 +100,12 @@ QStringList MakeLibraryFiles(const QString& cache, int count)
     const QString marker = folder + QStringLiteral("/.complete");
     QStringList files;
     for (int k = 0; k < count; ++k)
-        files << QStringLiteral("%1/d%2/song %3.mp3").arg(folder).arg(k / kFilesPerFolder, 3, 10, QChar('0')).arg(k);
-    if (QFile::exists(marker)) {
+        files << QStringLiteral("%1/d%2/song %3.mp3")
+                     .arg(folder)
+                     .arg(k / kFilesPerFolder, 3, 10, QChar('0'))
+                     .arg(k);
+    if (QFile::exists(marker))
+    {
         std::printf("reusing %d files in %s\n", count, qPrintable(folder));
         return files;
     }
@@ -85,7 +114,8 @@ QStringList MakeLibraryFiles(const QString& cache, int count)
     timer.start();
     QDir().mkpath(seeds);
     const QByteArray cover = tidewell::test::makePicture(300, 300, 0x3070a0);
-    for (int i = 0; i < kSeedSongs; ++i) {
+    for (int i = 0; i < kSeedSongs; ++i)
+    {
         const QString path = seeds + QStringLiteral("/seed%1.mp3").arg(i);
         if (QFile::exists(path))
             continue;
@@ -99,22 +129,26 @@ QStringList MakeLibraryFiles(const QString& cache, int count)
         spec.tags.year = 2001 + i % 20;
         if (SeedHasArtwork(i))
             spec.artwork = cover;
-        if (!tidewell::test::makeAudioFile(path, spec)) {
+        if (!tidewell::test::makeAudioFile(path, spec))
+        {
             std::printf("could not make %s\n", qPrintable(path));
             return {};
         }
     }
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; k < count; ++k)
+    {
         const QString& path = files[k];
         if (k % kFilesPerFolder == 0)
             QDir().mkpath(QFileInfo(path).path());
         QFile::remove(path);
-        if (!QFile::copy(seeds + QStringLiteral("/seed%1.mp3").arg(k % kSeedSongs), path)) {
+        if (!QFile::copy(seeds + QStringLiteral("/seed%1.mp3").arg(k % kSeedSongs), path))
+        {
             std::printf("could not copy to %s\n", qPrintable(path));
             return {};
         }
         TagLib::FileRef file(QFile::encodeName(path).constData());
-        if (file.isNull() || !file.tag()) {
+        if (file.isNull() || !file.tag())
+        {
             std::printf("could not tag %s\n", qPrintable(path));
             return {};
         }
@@ -131,11 +165,14 @@ bool WriteLibrary(const QString& xml, const QStringList& files, const QString& m
 {
     std::vector<manager_test::XmlTrack> tracks;
     tracks.reserve(static_cast<std::size_t>(files.size()));
-    for (int k = 0; k < files.size(); ++k) {
+    for (int k = 0; k < files.size(); ++k)
+    {
         const int seed = k % kSeedSongs;
         manager_test::XmlTrack t;
         t.trackId = 1000 + k;
-        t.persistentId = QStringLiteral("%1").arg(0xB0A7000000ull + static_cast<unsigned>(k), 16, 16, QChar('0')).toUpper();
+        t.persistentId = QStringLiteral("%1")
+                             .arg(0xB0A7000000ull + static_cast<unsigned>(k), 16, 16, QChar('0'))
+                             .toUpper();
         t.name = SongTitle(k);
         t.artist = SeedArtist(seed);
         t.album = SeedAlbum(seed);
@@ -192,7 +229,8 @@ private:
         const qint64 gap = now - m_last;
         m_last = now;
         m_phaseMax = std::max(m_phaseMax, gap);
-        if (gap > m_max) {
+        if (gap > m_max)
+        {
             m_max = gap;
             m_maxPhase = m_phase;
             m_maxAt = now;
@@ -214,9 +252,11 @@ int CountTrackRows(const QString& path)
 {
     sqlite3* db = nullptr;
     int rows = -1;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+    {
         sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, "select count(*) from TracksTable", -1, &statement, nullptr) == SQLITE_OK &&
+        if (sqlite3_prepare_v2(db, "select count(*) from TracksTable", -1, &statement, nullptr) ==
+                SQLITE_OK &&
             sqlite3_step(statement) == SQLITE_ROW)
             rows = sqlite3_column_int(statement, 0);
         sqlite3_finalize(statement);
@@ -234,10 +274,12 @@ bool RunUntil(const std::function<bool()>& done, int timeoutMs)
     QTimer poll;
     QElapsedTimer clock;
     clock.start();
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done() || clock.elapsed() > timeoutMs)
-            loop.quit();
-    });
+    QObject::connect(&poll, &QTimer::timeout,
+                     [&]
+                     {
+                         if (done() || clock.elapsed() > timeoutMs)
+                             loop.quit();
+                     });
     poll.start(2);
     loop.exec();
     return done();
@@ -252,7 +294,8 @@ struct Finished
     static int Callback(const MusicProgressInfo* info, void* context)
     {
         auto* self = static_cast<Finished*>(context);
-        if (info->Progress >= 10000) {
+        if (info->Progress >= 10000)
+        {
             std::lock_guard lock(self->mutex);
             self->done = true;
             self->cv.notify_all();
@@ -276,7 +319,7 @@ struct BareRun
     double total = 0.0;    // load, analysis and a walk over the results
     double savePass = 0.0; // what remains of the save pass after that
     int problems = 0;
-    int rows = 0;          // tracks table rows once the save pass has ended
+    int rows = 0; // tracks table rows once the save pass has ended
 };
 
 BareRun RunBareManager(const QString& xml, const QString& folder)
@@ -304,14 +347,16 @@ BareRun RunBareManager(const QString& xml, const QString& folder)
     {
         Finished analysis;
         const MusicCallback cb{RunStateAnalysis, &Finished::Callback, &analysis};
-        manager.AnalyzeMusicList(&cb, settings ? settings->GetGenernal() : static_cast<int>(kDefaultGeneralMask));
+        manager.AnalyzeMusicList(&cb,
+                                 settings ? settings->GetGenernal() : static_cast<int>(kDefaultGeneralMask));
         analysis.Wait();
     }
     run.analysis = Seconds(timer) - run.load;
     // The window reaches its score screen while the save pass still writes: walk first, as its
     // scoring thread does, then time the save pass on its own.
     const int n = manager.GetMusicCount(nullptr, nullptr);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
         CMusicObj* obj = nullptr;
         int absence = 0;
         int state = 0;
@@ -339,9 +384,12 @@ int main(int argc, char** argv)
 
     std::optional<QTemporaryDir> scratch;
     QString cache;
-    if (argc > 2) {
+    if (argc > 2)
+    {
         cache = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
-    } else {
+    }
+    else
+    {
         scratch.emplace();
         cache = scratch->path();
     }
@@ -356,7 +404,8 @@ int main(int argc, char** argv)
     const QString home = QDir::homePath();
     const QString xml = home + QStringLiteral("/lib/iTunes Music Library.xml");
     QDir().mkpath(home + QStringLiteral("/lib"));
-    if (!WriteLibrary(xml, files, cache + QStringLiteral("/gone"))) {
+    if (!WriteLibrary(xml, files, cache + QStringLiteral("/gone")))
+    {
         std::printf("could not write the library file\n");
         return 1;
     }
@@ -370,10 +419,12 @@ int main(int argc, char** argv)
     const BareRun bare1 = RunBareManager(xml, home + QStringLiteral("/bare"));
 
     QStringList questions;
-    CMessageSeam::Scope answers([&](const MessageQuestion& question) {
-        questions << question.text.simplified();
-        return 1;
-    });
+    CMessageSeam::Scope answers(
+        [&](const MessageQuestion& question)
+        {
+            questions << question.text.simplified();
+            return 1;
+        });
     Heartbeat heartbeat;
     double scoreSeconds = 0.0;
     double saveSeconds = 0.0;
@@ -398,7 +449,8 @@ int main(int argc, char** argv)
         window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         reached = RunUntil(
             [&] {
-                return window->ContentStack()->currentIndex() == CMainUI::PageReport && window->RunState() == 3;
+                return window->ContentStack()->currentIndex() == CMainUI::PageReport &&
+                       window->RunState() == 3;
             },
             30 * 60 * 1000);
         scoreSeconds = Seconds(timer);
@@ -409,7 +461,8 @@ int main(int argc, char** argv)
         problems = window->ReportPage()->ProblemCount();
 
         const QString project = home + QStringLiteral("/bench-project.zavrodata");
-        if (reached) {
+        if (reached)
+        {
             heartbeat.BeginPhase("Save Project");
             CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
             timer.restart();
@@ -436,22 +489,24 @@ int main(int argc, char** argv)
     const BareRun bare2 = RunBareManager(xml, home + QStringLiteral("/bare2"));
     const double bare = std::min(bare1.total, bare2.total);
 
-    std::printf("songs: %d in the library, %d of them at missing paths; %d with problems listed\n", count, missing,
-                problems);
+    std::printf("songs: %d in the library, %d of them at missing paths; %d with problems listed\n", count,
+                missing, problems);
     std::printf("score: %s%s\n", qPrintable(score), reached ? "" : " (score screen NOT reached)");
     std::printf("start request to score screen: %.2f s\n", scoreSeconds);
     std::printf("longest GUI stall, start to score screen + 1 s: %.1f ms\n", roadStall);
     std::printf("Save Project: %.3f s (%.1f MB), longest GUI stall during it: %.1f ms\n", saveSeconds,
                 static_cast<double>(saved) / 1e6, saveStall);
-    std::printf("saved project: %d rows in its tracks table (the bare manager's table: %d after its save pass)\n",
-                savedRows, bare1.rows);
+    std::printf(
+        "saved project: %d rows in its tracks table (the bare manager's table: %d after its save pass)\n",
+        savedRows, bare1.rows);
     std::printf("longest GUI stall over the whole run (5 ms heartbeat): %.1f ms, in \"%s\" at %.2f s\n",
                 heartbeat.Stall(), heartbeat.StallPhase(), heartbeat.StallAt());
     std::printf("closing the window afterwards: %.3f s\n", closeSeconds);
     for (const BareRun* run : {&bare1, &bare2})
-        std::printf("bare manager: %.2f s (load %.2f s, analysis %.2f s), %d with problems; its save pass ends "
-                    "%.2f s later\n",
-                    run->total, run->load, run->analysis, run->problems, run->savePass);
+        std::printf(
+            "bare manager: %.2f s (load %.2f s, analysis %.2f s), %d with problems; its save pass ends "
+            "%.2f s later\n",
+            run->total, run->load, run->analysis, run->problems, run->savePass);
     std::printf("window overhead over manager+analysis: %.2f s\n", scoreSeconds - bare);
     for (const QString& question : questions)
         std::printf("question answered on the way: \"%s\"\n", qPrintable(question));

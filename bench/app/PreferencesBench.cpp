@@ -19,7 +19,8 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
+namespace
+{
 
 double Median(std::vector<double> values)
 {
@@ -102,8 +103,9 @@ int main(int argc, char** argv)
     std::printf("preferences: close (save every page, write the ini) median %.2f ms\n", Median(close));
     std::printf("preferences: close with a language change median %.2f ms, max %.2f ms\n", Median(change),
                 *std::max_element(change.begin(), change.end()));
-    std::printf("main window: language switch (load, install, retranslate, relayout) median %.2f ms, max %.2f ms\n",
-                Median(window), *std::max_element(window.begin(), window.end()));
+    std::printf(
+        "main window: language switch (load, install, retranslate, relayout) median %.2f ms, max %.2f ms\n",
+        Median(window), *std::max_element(window.begin(), window.end()));
     ReleaseAppSettings();
     return 0;
 }

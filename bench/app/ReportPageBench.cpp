@@ -32,7 +32,8 @@
 #include <atomic>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 class Host : public IMusicLinkHost
 {
@@ -57,11 +58,13 @@ class Heartbeat
 public:
     Heartbeat()
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            const qint64 now = m_clock.elapsed();
-            m_worst = std::max(m_worst, now - m_last);
-            m_last = now;
-        });
+        QObject::connect(&m_timer, &QTimer::timeout,
+                         [this]
+                         {
+                             const qint64 now = m_clock.elapsed();
+                             m_worst = std::max(m_worst, now - m_last);
+                             m_last = now;
+                         });
     }
     void Start()
     {
@@ -87,9 +90,11 @@ qint64 WorstScrollRepaint(QAbstractScrollArea* view)
 {
     QScrollBar* bar = view->verticalScrollBar();
     qint64 worst = 0;
-    for (int pass = 0; pass < 2; ++pass) { // the first pass fills the picture cache
+    for (int pass = 0; pass < 2; ++pass)
+    { // the first pass fills the picture cache
         worst = 0;
-        for (int value = 0; value <= bar->maximum(); value += std::max(1, bar->maximum() / 40)) {
+        for (int value = 0; value <= bar->maximum(); value += std::max(1, bar->maximum() / 40))
+        {
             bar->setValue(value);
             QCoreApplication::processEvents();
             QElapsedTimer t;
@@ -121,7 +126,8 @@ int main(int argc, char** argv)
     if (!tidewell::test::makeAudioFile(song, spec))
         return 1;
     std::vector<manager_test::XmlTrack> xml;
-    for (int i = 0; i < tracks; ++i) {
+    for (int i = 0; i < tracks; ++i)
+    {
         manager_test::XmlTrack t;
         t.trackId = 1000 + 2 * i;
         t.persistentId = QStringLiteral("%1").arg(0xA0000000ULL + i, 16, 16, QChar('0')).toUpper();
@@ -156,11 +162,13 @@ int main(int argc, char** argv)
     };
     std::vector<Song> songs;
     const int count = link.GetMusicCount();
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         CMusicObj* track = nullptr;
         int absence = 0, state = 0;
         int64_t repeat = 0;
-        if (link.GetMusicObj(i, &track, &absence, &state, &repeat) == 0 && (absence & (MF_Artist | MF_Album | MF_Artwork)))
+        if (link.GetMusicObj(i, &track, &absence, &state, &repeat) == 0 &&
+            (absence & (MF_Artist | MF_Album | MF_Artwork)))
             songs.push_back({track, absence, state, i});
     }
 
@@ -179,11 +187,13 @@ int main(int argc, char** argv)
     // Batches arrive one after another as the analysis thread produces them; timers run between.
     size_t next = 0;
     bool handedOver = false;
-    std::function<void()> handBatch = [&] {
+    std::function<void()> handBatch = [&]
+    {
         QElapsedTimer batch;
         batch.start();
         const size_t last = std::min(songs.size(), next + 500);
-        for (size_t i = next; i < last; ++i) {
+        for (size_t i = next; i < last; ++i)
+        {
             page.AddProblemCount(1);
             page.AddProblemTrack(songs[i].track, songs[i].absence, songs[i].state, 0, songs[i].index, 1);
         }
@@ -198,14 +208,18 @@ int main(int argc, char** argv)
     Spin([&] { return handedOver; }, 600000);
     bool done = false;
     qint64 reflashMs = 0;
-    QMetaObject::invokeMethod(&page, [&] {
-        QElapsedTimer t;
-        t.start();
-        page.ReflashView(true);
-        reflashMs = t.elapsed();
-        page.UpdateFixSummary();
-        done = true;
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &page,
+        [&]
+        {
+            QElapsedTimer t;
+            t.start();
+            page.ReflashView(true);
+            reflashMs = t.elapsed();
+            page.UpdateFixSummary();
+            done = true;
+        },
+        Qt::QueuedConnection);
     Spin([&] { return done; }, 600000);
     // What the first event pass after the hand-over costs (layout and first paint).
     QElapsedTimer settle;
@@ -218,21 +232,24 @@ int main(int argc, char** argv)
     std::printf("songs %zu: page shown %lld ms, longest GUI stall %lld ms\n", songs.size(),
                 static_cast<long long>(pageMs), static_cast<long long>(stall));
     std::printf("first event pass after it %lld ms\n", static_cast<long long>(settleMs));
-    std::printf("of which ReflashView %lld ms, worst batch of 500 songs %lld ms\n", static_cast<long long>(reflashMs),
-                static_cast<long long>(worstBatch));
+    std::printf("of which ReflashView %lld ms, worst batch of 500 songs %lld ms\n",
+                static_cast<long long>(reflashMs), static_cast<long long>(worstBatch));
     std::printf("rows: artwork %d, artist %d, album %d\n", page.ArtworkList()->count(),
                 page.ArtistTree()->topLevelItemCount(), page.AlbumTree()->topLevelItemCount());
 
     page.CategoryTree()->setCurrentItem(page.CategoryEntry(ReportArtwork));
-    std::printf("worst repaint scrolling artwork: %lld ms\n", static_cast<long long>(WorstScrollRepaint(page.ArtworkList())));
-    for (auto [category, name] : {std::pair{ReportArtist, "artist"}, std::pair{ReportAlbum, "album"}}) {
+    std::printf("worst repaint scrolling artwork: %lld ms\n",
+                static_cast<long long>(WorstScrollRepaint(page.ArtworkList())));
+    for (auto [category, name] : {std::pair{ReportArtist, "artist"}, std::pair{ReportAlbum, "album"}})
+    {
         QElapsedTimer t;
         t.start();
         page.CategoryTree()->setCurrentItem(page.CategoryEntry(category));
         QCoreApplication::processEvents();
         std::printf("switch to %s: %lld ms\n", name, static_cast<long long>(t.elapsed()));
         auto* tree = qobject_cast<QTreeWidget*>(page.PageStack()->currentWidget());
-        std::printf("worst repaint scrolling %s: %lld ms\n", name, static_cast<long long>(WorstScrollRepaint(tree)));
+        std::printf("worst repaint scrolling %s: %lld ms\n", name,
+                    static_cast<long long>(WorstScrollRepaint(tree)));
     }
     QElapsedTimer check;
     check.start();

@@ -20,7 +20,8 @@
 #include <limits>
 #include <string>
 
-namespace {
+namespace
+{
 
 struct Times
 {
@@ -51,8 +52,8 @@ bool runLayer(const QByteArray& path, int count, Times& times)
         const std::string id = pidOf(i);
         const std::string name = "Track number " + std::to_string(i);
         const std::string location = "/home/user/Music/Artist/Album/" + std::to_string(i) + ".mp3";
-        InsertTracksTable_kvt(name.c_str(), "Some Artist", "Some Album", "215000", "8600000", location.c_str(),
-                              id.c_str(), "2004", "Rock", "320", "", i, 1);
+        InsertTracksTable_kvt(name.c_str(), "Some Artist", "Some Album", "215000", "8600000",
+                              location.c_str(), id.c_str(), "2004", "Rock", "320", "", i, 1);
     }
     CommitTransaction();
     times.insert = static_cast<double>(timer.nsecsElapsed()) / 1e6;
@@ -87,14 +88,16 @@ bool runLayer(const QByteArray& path, int count, Times& times)
 bool runPython(const QString& python, const QByteArray& path, int count, Times& times)
 {
     QProcess process;
-    process.start(python, {QStringLiteral(TIDEWELL_TRACKS_TABLE_PY), QString::number(count), QString::fromUtf8(path)});
+    process.start(
+        python, {QStringLiteral(TIDEWELL_TRACKS_TABLE_PY), QString::number(count), QString::fromUtf8(path)});
     if (!process.waitForFinished(600000) || process.exitCode() != 0)
     {
         std::fprintf(stderr, "python run failed: %s\n", process.readAllStandardError().constData());
         return false;
     }
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    const auto match = QRegularExpression(QStringLiteral("insert ([0-9.]+) read ([0-9.]+) update ([0-9.]+)")).match(out);
+    const auto match =
+        QRegularExpression(QStringLiteral("insert ([0-9.]+) read ([0-9.]+) update ([0-9.]+)")).match(out);
     if (!match.hasMatch())
         return false;
     times.insert = match.captured(1).toDouble();
@@ -112,8 +115,8 @@ void keepBest(Times& best, const Times& now)
 
 void print(const char* who, const Times& t)
 {
-    std::printf("%-7s insert %7.1f ms, read back %7.1f ms, update by id %7.1f ms, total %7.1f ms\n", who, t.insert,
-                t.read, t.update, t.total());
+    std::printf("%-7s insert %7.1f ms, read back %7.1f ms, update by id %7.1f ms, total %7.1f ms\n", who,
+                t.insert, t.read, t.update, t.total());
 }
 
 } // namespace
@@ -151,7 +154,8 @@ int main(int argc, char** argv)
         return 0;
     }
     print("Python", py);
-    std::printf("ratio C++ / Python: %.2f (insert %.2f, read %.2f, update %.2f)\n", layer.total() / py.total(),
-                layer.insert / py.insert, layer.read / py.read, layer.update / py.update);
+    std::printf("ratio C++ / Python: %.2f (insert %.2f, read %.2f, update %.2f)\n",
+                layer.total() / py.total(), layer.insert / py.insert, layer.read / py.read,
+                layer.update / py.update);
     return 0;
 }

@@ -96,7 +96,8 @@ int main(int argc, char** argv)
         return 1;
     }
     int player = 0;
-    const double startMs = MedianMs(rounds, [&] { StartPreview(g_hMediaLibrary, path, player, nullptr, nullptr, nullptr); });
+    const double startMs =
+        MedianMs(rounds, [&] { StartPreview(g_hMediaLibrary, path, player, nullptr, nullptr, nullptr); });
     StopPreview(player);
     std::printf("local preview start: %.2f ms\n", startMs);
     KestrineClose(g_hMediaLibrary);

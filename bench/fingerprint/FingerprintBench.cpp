@@ -21,9 +21,13 @@
 #include <list>
 #include <memory>
 
-namespace {
+namespace
+{
 
-QString fileName(const QString& folder, int index) { return QString("%1/tune-%2.mp3").arg(folder).arg(index, 3, 10, QChar('0')); }
+QString fileName(const QString& folder, int index)
+{
+    return QString("%1/tune-%2.mp3").arg(folder).arg(index, 3, 10, QChar('0'));
+}
 
 // A different little tune per index: two voices whose notes change four times a second.
 QString tuneExpression(int index)
@@ -31,7 +35,8 @@ QString tuneExpression(int index)
     const int a = 180 + (index * 37) % 200;
     const int b = 90 + (index * 53) % 160;
     const int steps = 5 + index % 7;
-    return QString("0.25*sin(2*PI*(%1+%2*mod(floor(t*4)*%3,11))*t)+0.2*sin(2*PI*(%4+%5*mod(floor(t*2)*%3,7))*t)")
+    return QString(
+               "0.25*sin(2*PI*(%1+%2*mod(floor(t*4)*%3,11))*t)+0.2*sin(2*PI*(%4+%5*mod(floor(t*2)*%3,7))*t)")
         .arg(a)
         .arg(a / 6)
         .arg(steps)
@@ -45,7 +50,8 @@ bool generate(const QString& folder, int count, int seconds)
     std::list<std::unique_ptr<QProcess>> running;
     const int parallel = std::max(1, QThread::idealThreadCount() - 1);
     bool ok = true;
-    auto reap = [&](bool all) {
+    auto reap = [&](bool all)
+    {
         while (!running.empty() && (all || static_cast<int>(running.size()) >= parallel))
         {
             running.front()->waitForFinished(-1);
@@ -61,8 +67,8 @@ bool generate(const QString& folder, int count, int seconds)
         reap(false);
         auto process = std::make_unique<QProcess>();
         process->start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                                  QString("aevalsrc='%1':s=44100:d=%2").arg(tuneExpression(i)).arg(seconds), "-ac", "2",
-                                  "-c:a", "libmp3lame", "-b:a", "192k", path});
+                                  QString("aevalsrc='%1':s=44100:d=%2").arg(tuneExpression(i)).arg(seconds),
+                                  "-ac", "2", "-c:a", "libmp3lame", "-b:a", "192k", path});
         running.push_back(std::move(process));
         std::fprintf(stderr, "\rencoding %d/%d", i + 1, count);
     }
@@ -112,7 +118,8 @@ int main(int argc, char** argv)
     const double ours = timer.nsecsElapsed() / 1e9;
     FreeDecodeBuffer();
 
-    auto timeFpcalc = [&](const QString& length) -> double {
+    auto timeFpcalc = [&](const QString& length) -> double
+    {
         QElapsedTimer t;
         t.start();
         for (const QString& file : files)
@@ -137,14 +144,17 @@ int main(int argc, char** argv)
     }
 
     std::printf("files: %d x %d s (%s)\n", count, seconds, qPrintable(folder));
-    std::printf("decode + fingerprint of the first 20 s, single-threaded: %.3f s, %.1f files/s (%.0f items/file)\n",
-                ours, count / ours, double(totalItems) / count);
+    std::printf(
+        "decode + fingerprint of the first 20 s, single-threaded: %.3f s, %.1f files/s (%.0f items/file)\n",
+        ours, count / ours, double(totalItems) / count);
     if (fpcalc20 > 0)
-        std::printf("fpcalc -length 20 -raw, one process per file:         %.3f s, %.1f files/s; ratio %.2fx\n",
-                    fpcalc20, count / fpcalc20, fpcalc20 / ours);
+        std::printf(
+            "fpcalc -length 20 -raw, one process per file:         %.3f s, %.1f files/s; ratio %.2fx\n",
+            fpcalc20, count / fpcalc20, fpcalc20 / ours);
     if (fpcalcOnce > 0)
-        std::printf("fpcalc -length 20 -raw, all files in one process:      %.3f s, %.1f files/s; ratio %.2fx\n",
-                    fpcalcOnce, count / fpcalcOnce, fpcalcOnce / ours);
+        std::printf(
+            "fpcalc -length 20 -raw, all files in one process:      %.3f s, %.1f files/s; ratio %.2fx\n",
+            fpcalcOnce, count / fpcalcOnce, fpcalcOnce / ours);
     if (fpcalc20 <= 0)
         std::printf("fpcalc not available (Debian package libchromaprint-tools)\n");
     return 0;

@@ -22,9 +22,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -98,7 +98,8 @@ bool expatParse(const std::string& path)
     if (!file)
         return false;
     XML_Parser parser = XML_ParserCreate(nullptr);
-    XML_SetElementHandler(parser, [](void*, const XML_Char*, const XML_Char**) {}, [](void*, const XML_Char*) {});
+    XML_SetElementHandler(
+        parser, [](void*, const XML_Char*, const XML_Char**) {}, [](void*, const XML_Char*) {});
     XML_SetCharacterDataHandler(parser, [](void*, const XML_Char*, int) {});
     std::vector<char> buffer(1 << 16);
     bool ok = true;

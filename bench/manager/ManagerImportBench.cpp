@@ -19,7 +19,8 @@
 #include <cstdio>
 #include <mutex>
 
-namespace {
+namespace
+{
 
 struct Done
 {
@@ -45,8 +46,8 @@ struct Done
     }
 };
 
-double runImport(CMusicManage& manager, const QString& xml, const QString& db, int mode, const QStringList& files,
-                 int& imported)
+double runImport(CMusicManage& manager, const QString& xml, const QString& db, int mode,
+                 const QStringList& files, int& imported)
 {
     QElapsedTimer timer;
     timer.start();
@@ -102,8 +103,10 @@ int main(int argc, char** argv)
     manager_test::WriteLibraryXml(xml, tracks);
     qputenv("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
     int imported = 0;
-    const double xmlSeconds = runImport(manager, xml, root + "/data/MusicLibrary.db", RunModeITunes, {}, imported);
-    std::printf("iTunes library (run mode 1, artwork asked of iTunes per track): %d tracks in %.2f s, %.0f tracks/s\n",
+    const double xmlSeconds =
+        runImport(manager, xml, root + "/data/MusicLibrary.db", RunModeITunes, {}, imported);
+    std::printf("iTunes library (run mode 1, artwork asked of iTunes per track): %d tracks in %.2f s, %.0f "
+                "tracks/s\n",
                 imported, xmlSeconds, imported / xmlSeconds);
     const double scanSeconds =
         runImport(manager, xml, root + "/data/MusicLibrary.db", RunModeDuplicateITunes, {}, imported);
@@ -130,7 +133,9 @@ int main(int argc, char** argv)
         QFile::copy(source, path);
         files << path;
     }
-    const double fileSeconds = runImport(manager, QString(), root + "/data/MusicLibrary.db", RunModeFiles, files, imported);
-    std::printf("Audio files: %d tracks in %.2f s, %.0f tracks/s\n", imported, fileSeconds, imported / fileSeconds);
+    const double fileSeconds =
+        runImport(manager, QString(), root + "/data/MusicLibrary.db", RunModeFiles, files, imported);
+    std::printf("Audio files: %d tracks in %.2f s, %.0f tracks/s\n", imported, fileSeconds,
+                imported / fileSeconds);
     return 0;
 }

@@ -35,7 +35,10 @@ int main(int argc, char** argv)
         for (int copy = 0; copy < (k % 10 == 0 ? 2 : 1) && made < files; ++copy, ++made)
         {
             audioSpec.format = copy == 0 ? AudioFormat::Mp3 : copies[(k / 10) % 2];
-            const QString path = QString("%1/song%2.%3").arg(folder).arg(k, 4, 10, QChar('0')).arg(tidewell::test::extensionOf(audioSpec.format));
+            const QString path = QString("%1/song%2.%3")
+                                     .arg(folder)
+                                     .arg(k, 4, 10, QChar('0'))
+                                     .arg(tidewell::test::extensionOf(audioSpec.format));
             if (!QFile::exists(path) && !tidewell::test::makeAudioFile(path, audioSpec))
             {
                 std::fprintf(stderr, "could not make %s\n", qPrintable(path));
@@ -48,7 +51,8 @@ int main(int argc, char** argv)
     const int loaded = GetLoadCounts();
     StartDedupeThread(nullptr, nullptr, DEDUPE_OPTION_FINGERPRINT, 60, 75);
     const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::fprintf(stderr, "deep scan: %d files of %.0f s, %d groups, %.2f s\n", loaded, length, GetGroupIdCounts(), took);
+    std::fprintf(stderr, "deep scan: %d files of %.0f s, %d groups, %.2f s\n", loaded, length,
+                 GetGroupIdCounts(), took);
     DedupeDealloc();
     return 0;
 }

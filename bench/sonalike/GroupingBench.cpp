@@ -13,7 +13,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int kValues = 470; // 60 s of audio
 
@@ -53,18 +54,21 @@ int main(int argc, char** argv)
         const float threshold = static_cast<float>(level) / 100.0f;
         for (const int size : sizes)
         {
-            const auto songs = synthetic::makeSongs(static_cast<size_t>(size), kValues, 0.05, 2026u + static_cast<uint32_t>(size));
+            const auto songs = synthetic::makeSongs(static_cast<size_t>(size), kValues, 0.05,
+                                                    2026u + static_cast<uint32_t>(size));
             double fast = 0;
-            const grouping::Outcome fastSig =
-                grouping::fastOutcome(songs, threshold, &pool, true, {}, &fast, sonalike::DedupeGrouper::kDefaultParallelWork);
-            std::printf("level %d%%  %6d prints  fast %9.3f s  groups %zu\n", level, size, fast, fastSig.ids.size());
+            const grouping::Outcome fastSig = grouping::fastOutcome(
+                songs, threshold, &pool, true, {}, &fast, sonalike::DedupeGrouper::kDefaultParallelWork);
+            std::printf("level %d%%  %6d prints  fast %9.3f s  groups %zu\n", level, size, fast,
+                        fastSig.ids.size());
             std::fflush(stdout);
             if (size == literalCount)
             {
                 double slow = 0;
-                const grouping::Outcome literalSig = grouping::literalOutcome(songs, threshold, true, {}, &slow);
-                std::printf("level %d%%  %6d prints  literal %9.3f s  speed-up %.1fx  identical: %s\n", level, size,
-                            slow, slow / fast, literalSig == fastSig ? "yes" : "NO");
+                const grouping::Outcome literalSig =
+                    grouping::literalOutcome(songs, threshold, true, {}, &slow);
+                std::printf("level %d%%  %6d prints  literal %9.3f s  speed-up %.1fx  identical: %s\n", level,
+                            size, slow, slow / fast, literalSig == fastSig ? "yes" : "NO");
                 std::fflush(stdout);
                 if (literalSig != fastSig)
                     return 1;

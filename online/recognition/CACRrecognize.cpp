@@ -22,7 +22,8 @@
 
 namespace keys = tidewell::online::keys;
 
-namespace {
+namespace
+{
 
 const QString kIdentifyPath = QStringLiteral("/v1/identify");
 
@@ -58,12 +59,15 @@ void Watch(QNetworkReply* reply, int timeoutMs, qint64 maxBytes)
 {
     new CNetworkReplyTimeout(reply, timeoutMs);
     reply->setProperty(kMaxBytesProperty, maxBytes);
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, maxBytes](qint64 received, qint64 total) {
-        if ((received > maxBytes || total > maxBytes) && reply->isRunning()) {
-            qDebug() << "reply larger than" << maxBytes << "bytes, aborted";
-            reply->abort();
-        }
-    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [reply, maxBytes](qint64 received, qint64 total)
+                     {
+                         if ((received > maxBytes || total > maxBytes) && reply->isRunning())
+                         {
+                             qDebug() << "reply larger than" << maxBytes << "bytes, aborted";
+                             reply->abort();
+                         }
+                     });
 }
 
 // The body as UTF-8 text up to its first zero byte; never a null text, so an empty body is
@@ -80,19 +84,15 @@ QString ReplyText(const QByteArray& body)
 // A bearer token goes into a header line: printable ASCII only.
 bool IsHeaderSafe(const QString& text)
 {
-    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.unicode() > 0x20 && c.unicode() < 0x7f;
-    });
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(),
+                                          [](QChar c) { return c.unicode() > 0x20 && c.unicode() < 0x7f; });
 }
 
 } // namespace
 
 CACRrecognize::CACRrecognize()
-    : m_acrHost(keys::kAcrHost)
-    , m_accessKey(keys::kAcrAccessKey)
-    , m_accessSecret(keys::kAcrAccessSecret)
-    , m_spotifyClientId(keys::kSpotifyClientId)
-    , m_spotifyClientSecret(keys::kSpotifyClientSecret)
+    : m_acrHost(keys::kAcrHost), m_accessKey(keys::kAcrAccessKey), m_accessSecret(keys::kAcrAccessSecret),
+      m_spotifyClientId(keys::kSpotifyClientId), m_spotifyClientSecret(keys::kSpotifyClientSecret)
 {
     acr_init();
     m_pIdentifyManager = NewAccessManager(true);
@@ -119,17 +119,18 @@ int CACRrecognize::RecognizeFile(const QString& path, int identify)
     m_result.insert(QLatin1String(PullResultKeys::kIdentify), identify);
 
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    {
         EmitResult();
         return -1;
     }
     file.close();
 
     const QString timestamp = QString::number(static_cast<qint32>(QDateTime::currentSecsSinceEpoch()));
-    const QUrl address(QStringLiteral("http://") + ServiceHost(keys::kAcrHostVariable, DecodeBase64(m_acrHost))
-                       + kIdentifyPath);
+    const QUrl address(QStringLiteral("http://") +
+                       ServiceHost(keys::kAcrHostVariable, DecodeBase64(m_acrHost)) + kIdentifyPath);
     const QString accessKey = DecodeBase64(m_accessKey);
-    const QString toSign = QStringList{QStringLiteral("POST"), kIdentifyPath, accessKey,
+    const QString toSign = QStringList{QStringLiteral("POST"),        kIdentifyPath,       accessKey,
                                        QStringLiteral("fingerprint"), QStringLiteral("1"), timestamp}
                                .join(u'\n');
     const QByteArray signature = HmacSha1(DecodeBase64(m_accessSecret).toUtf8(), toSign.toUtf8());
@@ -168,10 +169,14 @@ QByteArray CACRrecognize::EncodeBase64(const QString& text)
 bool CACRrecognize::IsSpotifyId(const QString& id)
 {
     // Spotify ids are base-62 (22 characters today); the bound only keeps addresses sane.
-    return !id.isEmpty() && id.size() <= 64 && std::all_of(id.cbegin(), id.cend(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
-    });
+    return !id.isEmpty() && id.size() <= 64 &&
+           std::all_of(id.cbegin(), id.cend(),
+                       [](QChar c)
+                       {
+                           const char16_t u = c.unicode();
+                           return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'z') ||
+                                  (u >= u'A' && u <= u'Z');
+                       });
 }
 
 void CACRrecognize::ResetResult()
@@ -208,17 +213,20 @@ QByteArray CACRrecognize::FingerprintFile(const QString& path, int startSeconds,
 {
     const QByteArray localPath = QFile::encodeName(path);
     char* buffer = nullptr;
-    const int result = create_fingerprint_by_file(localPath.constData(), startSeconds, lengthSeconds, databaseFlag,
-                                                  &buffer);
-    if (result == -2) {
+    const int result =
+        create_fingerprint_by_file(localPath.constData(), startSeconds, lengthSeconds, databaseFlag, &buffer);
+    if (result == -2)
+    {
         qDebug().noquote() << path + QStringLiteral(" can not be decoded audio data!");
         return {};
     }
-    if (result == -1) {
+    if (result == -1)
+    {
         qDebug().noquote() << path + QStringLiteral(" is not readable!");
         return {};
     }
-    if (result <= 0 || !buffer) {
+    if (result <= 0 || !buffer)
+    {
         acr_free(buffer);
         return {};
     }
@@ -231,18 +239,24 @@ void CACRrecognize::PostMultipart(const QUrl& address, const QMap<QString, QVari
 {
     auto multiPart = std::make_unique<QHttpMultiPart>(QHttpMultiPart::FormDataType);
     // QMap walks in ascending key order, which is the order of the parts on the wire.
-    for (auto it = form.cbegin(); it != form.cend(); ++it) {
+    for (auto it = form.cbegin(); it != form.cend(); ++it)
+    {
         QHttpPart part;
-        if (it.value().typeId() == QMetaType::QString) {
+        if (it.value().typeId() == QMetaType::QString)
+        {
             part.setHeader(QNetworkRequest::ContentDispositionHeader,
                            QStringLiteral("form-data; name=\"%1\"").arg(it.key()));
             part.setBody(it.value().toString().toLatin1());
-        } else if (it.value().typeId() == QMetaType::QByteArray) {
+        }
+        else if (it.value().typeId() == QMetaType::QByteArray)
+        {
             part.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/octet-stream"));
             part.setHeader(QNetworkRequest::ContentDispositionHeader,
                            QStringLiteral("form-data; name=\"%1\"; filename=\"%1\"").arg(it.key()));
             part.setBody(it.value().toByteArray());
-        } else {
+        }
+        else
+        {
             continue;
         }
         multiPart->append(part);
@@ -261,9 +275,12 @@ void CACRrecognize::slotNetworkReply(QNetworkReply* reply)
     qDebug() << "Reply error: " << reply->error();
     m_nNetworkError = reply->error();
 
-    if (status == 200) {
+    if (status == 200)
+    {
         ParseIdentifyReply(reply);
-    } else {
+    }
+    else
+    {
         qDebug() << "network error";
         EmitResult();
         reply->abort();
@@ -276,7 +293,8 @@ void CACRrecognize::ParseIdentifyReply(QNetworkReply* reply)
 {
     bool ok = false;
     const QVariant top = JsonReader::Parse(ReplyText(reply->readAll()), ok);
-    if (!ok) {
+    if (!ok)
+    {
         EmitResult();
         return;
     }
@@ -291,54 +309,71 @@ void CACRrecognize::ParseIdentifyReply(QNetworkReply* reply)
     m_result.insert(QLatin1String(PullResultKeys::kMessage), m_sMessage);
     m_result.insert(QLatin1String(PullResultKeys::kNetworkError), m_nNetworkError);
 
-    if (m_sSpotifyTrackId.isEmpty()) {
+    if (m_sSpotifyTrackId.isEmpty())
+    {
         EmitResult();
-    } else if (!IsSpotifyId(m_sSpotifyTrackId)) {
+    }
+    else if (!IsSpotifyId(m_sSpotifyTrackId))
+    {
         qDebug() << "spotify track id refused:" << m_sSpotifyTrackId;
         EmitResult();
-    } else {
+    }
+    else
+    {
         RequestSpotifyToken();
     }
 }
 
 void CACRrecognize::WalkResult(const QVariantMap& map)
 {
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+    {
         const QString& key = it.key();
         const QVariant& value = it.value();
-        switch (value.typeId()) {
+        switch (value.typeId())
+        {
         case QMetaType::UInt:
             if (key == u"duration_ms" && m_nDuration == 0)
                 m_nDuration = static_cast<int>(value.toUInt() / 1000);
             break;
         case QMetaType::QString:
-            if (key == u"msg") {
+            if (key == u"msg")
+            {
                 m_sMessage = value.toString();
                 if (m_sMessage != QLatin1String(PullResultKeys::kSuccess))
                     return;
                 qDebug() << "network message: " << m_sMessage;
-            } else if (key == u"title" && m_sTitle.isEmpty()) {
+            }
+            else if (key == u"title" && m_sTitle.isEmpty())
+            {
                 m_sTitle = value.toString();
-            } else if (key == u"release_date" && m_sReleaseDate.isEmpty()) {
+            }
+            else if (key == u"release_date" && m_sReleaseDate.isEmpty())
+            {
                 m_sReleaseDate = value.toString();
             }
             break;
-        case QMetaType::QVariantMap: {
+        case QMetaType::QVariantMap:
+        {
             const QVariantMap object = value.toMap();
             // The first song met gives both the tags and the cover art.
-            if (key == u"spotify" && object.contains(QStringLiteral("track")) && m_sSpotifyTrackId.isEmpty()
-                && !m_bSongChosen)
-                m_sSpotifyTrackId = object.value(QStringLiteral("track")).toMap().value(QStringLiteral("id")).toString();
+            if (key == u"spotify" && object.contains(QStringLiteral("track")) &&
+                m_sSpotifyTrackId.isEmpty() && !m_bSongChosen)
+                m_sSpotifyTrackId =
+                    object.value(QStringLiteral("track")).toMap().value(QStringLiteral("id")).toString();
             else if (key == u"album" && object.contains(QStringLiteral("name")) && m_sAlbum.isEmpty())
                 m_sAlbum = object.value(QStringLiteral("name")).toString();
             WalkResult(object);
             break;
         }
-        case QMetaType::QVariantList: {
+        case QMetaType::QVariantList:
+        {
             const QVariantList list = value.toList();
-            for (const QVariant& element : list) {
+            for (const QVariant& element : list)
+            {
                 const QVariantMap object = element.toMap();
-                if (element.typeId() == QMetaType::QVariantMap && object.contains(QStringLiteral("name"))) {
+                if (element.typeId() == QMetaType::QVariantMap && object.contains(QStringLiteral("name")))
+                {
                     if (key == u"artists" && m_sArtist.isEmpty())
                         m_sArtist = object.value(QStringLiteral("name")).toString();
                     else if (key == u"genres" && m_sGenre.isEmpty())
@@ -359,11 +394,13 @@ void CACRrecognize::WalkResult(const QVariantMap& map)
 
 void CACRrecognize::RequestSpotifyToken()
 {
-    const QUrl address(QStringLiteral("https://")
-                       + ServiceHost(keys::kSpotifyAccountsHostVariable, QString::fromLatin1(keys::kSpotifyAccountsHost))
-                       + QStringLiteral("/api/token"));
+    const QUrl address(
+        QStringLiteral("https://") +
+        ServiceHost(keys::kSpotifyAccountsHostVariable, QString::fromLatin1(keys::kSpotifyAccountsHost)) +
+        QStringLiteral("/api/token"));
     QNetworkRequest request(address);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QStringLiteral("application/x-www-form-urlencoded"));
     const QString credentials = DecodeBase64(m_spotifyClientId) + u':' + DecodeBase64(m_spotifyClientSecret);
     const QString authorization = QStringLiteral("Basic ") + QString::fromLatin1(EncodeBase64(credentials));
     request.setRawHeader("Authorization", authorization.toUtf8());
@@ -377,9 +414,10 @@ void CACRrecognize::RequestSpotifyToken()
 
 void CACRrecognize::RequestSpotifyTrack(const QString& token)
 {
-    const QUrl address(QStringLiteral("https://")
-                       + ServiceHost(keys::kSpotifyApiHostVariable, QString::fromLatin1(keys::kSpotifyApiHost))
-                       + QStringLiteral("/v1/tracks/") + m_sSpotifyTrackId);
+    const QUrl address(
+        QStringLiteral("https://") +
+        ServiceHost(keys::kSpotifyApiHostVariable, QString::fromLatin1(keys::kSpotifyApiHost)) +
+        QStringLiteral("/v1/tracks/") + m_sSpotifyTrackId);
     QNetworkRequest request(address);
     request.setRawHeader("Authorization", (QStringLiteral("Bearer ") + token).toUtf8());
 
@@ -391,7 +429,8 @@ void CACRrecognize::RequestSpotifyTrack(const QString& token)
 
 void CACRrecognize::slotSpotifyReply(QNetworkReply* reply)
 {
-    FinishCoverArtReply(reply, &CACRrecognize::HandleSpotifyReply, "spotify connection error", QStringLiteral("spotify"));
+    FinishCoverArtReply(reply, &CACRrecognize::HandleSpotifyReply, "spotify connection error",
+                        QStringLiteral("spotify"));
 }
 
 void CACRrecognize::FinishCoverArtReply(QNetworkReply* reply, void (CACRrecognize::*handle)(QNetworkReply*),
@@ -400,9 +439,12 @@ void CACRrecognize::FinishCoverArtReply(QNetworkReply* reply, void (CACRrecogniz
     // A failure here never undoes the identification: the result keeps what the identify step
     // found and only records this reply's status.
     const int status = ReplyStatus(reply);
-    if (status == 200) {
+    if (status == 200)
+    {
         (this->*handle)(reply);
-    } else {
+    }
+    else
+    {
         qDebug() << failure;
         m_result.insert(QLatin1String(PullResultKeys::kNetworkError), status);
         EmitResult();
@@ -415,23 +457,29 @@ void CACRrecognize::HandleSpotifyReply(QNetworkReply* reply)
 {
     bool ok = false;
     const QVariantMap answer = JsonReader::Parse(ReplyText(reply->readAll()), ok).toMap();
-    if (!ok) {
+    if (!ok)
+    {
         qDebug() << "ERROR";
         EmitResult();
         return;
     }
-    if (answer.contains(QStringLiteral("access_token"))) {
+    if (answer.contains(QStringLiteral("access_token")))
+    {
         const QString token = answer.value(QStringLiteral("access_token")).toString();
-        if (IsHeaderSafe(token)) {
+        if (IsHeaderSafe(token))
+        {
             RequestSpotifyTrack(token);
-        } else {
+        }
+        else
+        {
             qDebug() << "spotify token refused";
             EmitResult();
         }
         return;
     }
     const QVariantMap album = answer.value(QStringLiteral("album")).toMap();
-    if (album.contains(QStringLiteral("images"))) {
+    if (album.contains(QStringLiteral("images")))
+    {
         ChooseImage(album.value(QStringLiteral("images")).toList());
         RequestImage();
         return;
@@ -441,7 +489,8 @@ void CACRrecognize::HandleSpotifyReply(QNetworkReply* reply)
 
 void CACRrecognize::ChooseImage(const QVariantList& images)
 {
-    for (const QVariant& element : images) {
+    for (const QVariant& element : images)
+    {
         const QVariantMap image = element.toMap();
         const int height = image.value(QStringLiteral("height")).toInt();
         if (height > 200 && height < 400)
@@ -453,7 +502,8 @@ void CACRrecognize::RequestImage()
 {
     // Only web addresses: an answer must not make the client read local files as cover art.
     QUrl address(m_sImageAddress);
-    if (address.scheme() != u"https" && address.scheme() != u"http") {
+    if (address.scheme() != u"https" && address.scheme() != u"http")
+    {
         if (!m_sImageAddress.isEmpty())
             qDebug() << "image address refused:" << m_sImageAddress;
         address = QUrl();
@@ -474,9 +524,12 @@ void CACRrecognize::StoreImage(QNetworkReply* reply)
 {
     // A page served in place of the picture (a portal, an error page) is no cover art.
     const QString type = reply->header(QNetworkRequest::ContentTypeHeader).toString();
-    if (!type.isEmpty() && !type.startsWith(u"image/", Qt::CaseInsensitive)) {
+    if (!type.isEmpty() && !type.startsWith(u"image/", Qt::CaseInsensitive))
+    {
         qDebug() << "image error: content type" << type;
-    } else if (m_imageBytes.isEmpty()) {
+    }
+    else if (m_imageBytes.isEmpty())
+    {
         m_imageBytes = reply->readAll();
         m_result.insert(QLatin1String(PullResultKeys::kImageBuffer), m_imageBytes);
     }

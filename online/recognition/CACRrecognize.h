@@ -71,8 +71,8 @@ private:
     void ChooseImage(const QVariantList& images);
     void RequestImage();
     void StoreImage(QNetworkReply* reply);
-    void FinishCoverArtReply(QNetworkReply* reply, void (CACRrecognize::*handle)(QNetworkReply*), const char* failure,
-                             const QString& label);
+    void FinishCoverArtReply(QNetworkReply* reply, void (CACRrecognize::*handle)(QNetworkReply*),
+                             const char* failure, const QString& label);
     void EmitResult();
     void LogReply(QNetworkReply* reply, const QString& label);
 

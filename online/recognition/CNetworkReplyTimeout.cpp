@@ -4,8 +4,7 @@
 #include <QNetworkReply>
 #include <QTimer>
 
-CNetworkReplyTimeout::CNetworkReplyTimeout(QNetworkReply* reply, int msec)
-    : QObject(reply)
+CNetworkReplyTimeout::CNetworkReplyTimeout(QNetworkReply* reply, int msec) : QObject(reply)
 {
     Q_ASSERT(reply);
     if (reply->isRunning())

@@ -6,7 +6,8 @@
 
 #include <utility>
 
-namespace {
+namespace
+{
 
 bool isWhitespace(QChar c)
 {
@@ -16,7 +17,8 @@ bool isWhitespace(QChar c)
 // The character a one-letter escape stands for, 0 for the others.
 char16_t simpleEscape(char16_t escaped)
 {
-    switch (escaped) {
+    switch (escaped)
+    {
     case u'"':
     case u'\\':
     case u'/':
@@ -54,7 +56,8 @@ QVariant JsonReader::Parse(const QString& text, bool& ok)
 
 QVariant JsonReader::ParseValue(const QString& text, int& index, bool& ok, int depth)
 {
-    switch (PeekToken(text, index)) {
+    switch (PeekToken(text, index))
+    {
     case Token::ObjectOpen:
         return ParseObject(text, index, ok, depth + 1);
     case Token::ArrayOpen:
@@ -81,51 +84,63 @@ QVariant JsonReader::ParseValue(const QString& text, int& index, bool& ok, int d
 QVariant JsonReader::ParseObject(const QString& text, int& index, bool& ok, int depth)
 {
     QVariantMap object;
-    const bool closed = ParseItems(text, index, ok, depth, Token::ObjectClose, [&] {
-        const QString name = ParseString(text, index, ok).toString();
-        if (!ok)
-            return;
-        if (NextToken(text, index) != Token::Colon) {
-            ok = false;
-            return;
-        }
-        QVariant value = ParseValue(text, index, ok, depth);
-        if (ok)
-            object.insert(name, std::move(value)); // a repeated name keeps the later value
-    });
+    const bool closed =
+        ParseItems(text, index, ok, depth, Token::ObjectClose,
+                   [&]
+                   {
+                       const QString name = ParseString(text, index, ok).toString();
+                       if (!ok)
+                           return;
+                       if (NextToken(text, index) != Token::Colon)
+                       {
+                           ok = false;
+                           return;
+                       }
+                       QVariant value = ParseValue(text, index, ok, depth);
+                       if (ok)
+                           object.insert(name, std::move(value)); // a repeated name keeps the later value
+                   });
     return closed ? object : QVariantMap();
 }
 
 QVariant JsonReader::ParseArray(const QString& text, int& index, bool& ok, int depth)
 {
     QVariantList array;
-    const bool closed = ParseItems(text, index, ok, depth, Token::ArrayClose, [&] {
-        QVariant value = ParseValue(text, index, ok, depth);
-        if (ok)
-            array.append(std::move(value));
-    });
+    const bool closed = ParseItems(text, index, ok, depth, Token::ArrayClose,
+                                   [&]
+                                   {
+                                       QVariant value = ParseValue(text, index, ok, depth);
+                                       if (ok)
+                                           array.append(std::move(value));
+                                   });
     return closed ? array : QVariantList();
 }
 
 template <typename ReadItem>
-bool JsonReader::ParseItems(const QString& text, int& index, bool& ok, int depth, Token close, ReadItem&& readItem)
+bool JsonReader::ParseItems(const QString& text, int& index, bool& ok, int depth, Token close,
+                            ReadItem&& readItem)
 {
-    if (depth > kMaxDepth) {
+    if (depth > kMaxDepth)
+    {
         ok = false;
         return false;
     }
     NextToken(text, index); // the opening "{" or "["
-    for (;;) {
+    for (;;)
+    {
         const Token token = PeekToken(text, index);
-        if (token == Token::None) {
+        if (token == Token::None)
+        {
             ok = false;
             return false;
         }
-        if (token == close) {
+        if (token == close)
+        {
             NextToken(text, index);
             return true;
         }
-        if (token == Token::Comma) {
+        if (token == Token::Comma)
+        {
             // Commas are optional; extra and trailing ones are accepted.
             NextToken(text, index);
             continue;
@@ -140,36 +155,44 @@ QVariant JsonReader::ParseString(const QString& text, int& index, bool& ok)
 {
     SkipWhitespace(text, index);
     // Whatever character stands here is taken as the opening quote.
-    if (index >= text.size()) {
+    if (index >= text.size())
+    {
         ok = false;
         return {};
     }
     ++index;
 
     QString result;
-    for (;;) {
-        if (index >= text.size()) {
+    for (;;)
+    {
+        if (index >= text.size())
+        {
             ok = false;
             return {};
         }
         const QChar c = text.at(index++);
         if (c == u'"')
             return result;
-        if (c != u'\\') {
+        if (c != u'\\')
+        {
             result.append(c);
             continue;
         }
-        if (index >= text.size()) {
+        if (index >= text.size())
+        {
             ok = false;
             return {};
         }
         const QChar escaped = text.at(index++);
-        if (const char16_t plain = simpleEscape(escaped.unicode())) {
+        if (const char16_t plain = simpleEscape(escaped.unicode()))
+        {
             result.append(QChar(plain));
             continue;
         }
-        if (escaped == u'u') {
-            if (text.size() - index < 4) {
+        if (escaped == u'u')
+        {
+            if (text.size() - index < 4)
+            {
                 ok = false;
                 return {};
             }
@@ -189,13 +212,15 @@ QVariant JsonReader::ParseNumber(const QString& text, int& index)
     const QString number = text.mid(index, end - index);
     index = end;
 
-    if (number.contains(u'.')) {
+    if (number.contains(u'.'))
+    {
         bool valid = false;
         const double value = number.toDouble(&valid);
         return valid ? value : 0.0;
     }
     bool valid = false;
-    if (number.startsWith(u'-')) {
+    if (number.startsWith(u'-'))
+    {
         if (const int value = number.toInt(&valid, 10); valid)
             return value;
         if (const qlonglong value = number.toLongLong(&valid, 10); valid)
@@ -216,7 +241,8 @@ JsonReader::Token JsonReader::NextToken(const QString& text, int& index)
         return Token::None;
 
     const QChar c = text.at(index++);
-    switch (c.unicode()) {
+    switch (c.unicode())
+    {
     case u'{':
         return Token::ObjectOpen;
     case u'}':
@@ -243,8 +269,10 @@ JsonReader::Token JsonReader::NextToken(const QString& text, int& index)
     // Only the word itself is compared; what follows it is not examined.
     static constexpr std::pair<QStringView, Token> kWords[] = {
         {u"true", Token::True}, {u"false", Token::False}, {u"null", Token::Null}};
-    for (const auto& [word, token] : kWords) {
-        if (startsWithAt(text, index, word)) {
+    for (const auto& [word, token] : kWords)
+    {
+        if (startsWithAt(text, index, word))
+        {
             index += int(word.size());
             return token;
         }

@@ -24,7 +24,8 @@ public:
     static QVariant Parse(const QString& text, bool& ok);
 
 private:
-    enum class Token {
+    enum class Token
+    {
         None,
         ObjectOpen,
         ObjectClose,
@@ -44,7 +45,8 @@ private:
     static QVariant ParseArray(const QString& text, int& index, bool& ok, int depth);
     // Reads the members or elements of an object or array up to its closing token; false on failure.
     template <typename ReadItem>
-    static bool ParseItems(const QString& text, int& index, bool& ok, int depth, Token close, ReadItem&& readItem);
+    static bool ParseItems(const QString& text, int& index, bool& ok, int depth, Token close,
+                           ReadItem&& readItem);
     static QVariant ParseString(const QString& text, int& index, bool& ok);
     static QVariant ParseNumber(const QString& text, int& index);
     static Token NextToken(const QString& text, int& index);

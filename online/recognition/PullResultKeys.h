@@ -2,7 +2,8 @@
 
 // The keys of a recognition result (the Metadata map that CACRrecognize delivers once per
 // recognition and the report page reads). Every delivered map holds all ten.
-namespace PullResultKeys {
+namespace PullResultKeys
+{
 
 inline constexpr char kIdentify[] = "identify";       // int: the job number the recognition was started with
 inline constexpr char kTitle[] = "title";             // QString

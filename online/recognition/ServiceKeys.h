@@ -9,7 +9,8 @@
 // For tests only, each host can be pointed at a local server through an environment variable
 // (see the k*HostVariable names); nothing else reads those variables.
 
-namespace tidewell::online::keys {
+namespace tidewell::online::keys
+{
 
 // Recognition service host name (base64 text).
 inline constexpr char kAcrHost[] = "aWRlbnRpZnktZXUtd2VzdC0xLmFjcmNsb3VkLmNvbQ==";

@@ -12,7 +12,8 @@
 #include <memory>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int kSampleRate = 44100;
 constexpr int kChannels = 2;
@@ -33,7 +34,8 @@ struct DeallocDeleter
 
 bool validRange(int startSeconds, int lengthSeconds)
 {
-    return startSeconds >= 0 && lengthSeconds > 0 && startSeconds <= kMaxSeconds && lengthSeconds <= kMaxSeconds;
+    return startSeconds >= 0 && lengthSeconds > 0 && startSeconds <= kMaxSeconds &&
+           lengthSeconds <= kMaxSeconds;
 }
 
 // Fingerprints whole frames of PCM and hands the encoded text out in a malloc'd buffer.
@@ -45,8 +47,8 @@ int fingerprintFrames(const int16_t* samples, int64_t frames, char** buffer)
     ContextPtr context(chromaprint_new(CHROMAPRINT_ALGORITHM_DEFAULT));
     if (!context || !chromaprint_start(context.get(), kSampleRate, kChannels))
         return ACR_NO_FINGERPRINT;
-    if (!chromaprint_feed(context.get(), samples, static_cast<int>(frames * kChannels))
-        || !chromaprint_finish(context.get()))
+    if (!chromaprint_feed(context.get(), samples, static_cast<int>(frames * kChannels)) ||
+        !chromaprint_finish(context.get()))
         return ACR_NO_FINGERPRINT;
 
     uint32_t* rawData = nullptr;
@@ -81,8 +83,8 @@ extern "C" int acr_init(void)
     return 0;
 }
 
-extern "C" int create_fingerprint_by_file(const char* path, int startSeconds, int lengthSeconds, char databaseFlag,
-                                          char** buffer)
+extern "C" int create_fingerprint_by_file(const char* path, int startSeconds, int lengthSeconds,
+                                          char databaseFlag, char** buffer)
 {
     (void)databaseFlag;
     if (!buffer)

@@ -279,7 +279,9 @@ ITTrackCollection::ITTrackCollection(std::shared_ptr<ITunesLibrary> library, std
 {
 }
 
-ITTrackCollection::ITTrackCollection(std::shared_ptr<ITunesLibrary> library) : m_library(std::move(library)) {}
+ITTrackCollection::ITTrackCollection(std::shared_ptr<ITunesLibrary> library) : m_library(std::move(library))
+{
+}
 
 const std::vector<uint64_t>& ITTrackCollection::ids() const
 {
@@ -373,7 +375,8 @@ HResult ITunesApp::CreateForLibrary(const std::string& libraryPath, std::shared_
     // The agent reads the same file itself as it starts; the host reads it when a request first
     // needs it.
     std::shared_ptr<ITunesLibrary> library;
-    if (const HResult hr = ITunesLibrary::open(libraryPath, library, nullptr, ITunesLibrary::Load::OnFirstNeed);
+    if (const HResult hr =
+            ITunesLibrary::open(libraryPath, library, nullptr, ITunesLibrary::Load::OnFirstNeed);
         hr != kOk)
         return hr;
     app.reset(new ITunesApp(std::move(library)));

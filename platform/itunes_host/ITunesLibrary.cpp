@@ -166,7 +166,7 @@ std::string ITunesLibrary::defaultLibraryPath()
 }
 
 HResult ITunesLibrary::open(const std::string& path, std::shared_ptr<ITunesLibrary>& out, std::string* error,
-                           Load load)
+                            Load load)
 {
     std::error_code ec;
     if (path.empty() || !fs::is_regular_file(path, ec))

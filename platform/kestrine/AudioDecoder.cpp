@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-extern "C" {
+extern "C"
+{
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
@@ -12,8 +13,10 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
-namespace kestrine {
-namespace {
+namespace kestrine
+{
+namespace
+{
 
 struct FormatCloser
 {
@@ -72,7 +75,7 @@ struct AudioDecoder::State
         AVChannelLayout layout{};
         if (f.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || f.ch_layout.nb_channels <= 0)
             av_channel_layout_default(&layout, f.ch_layout.nb_channels > 0 ? f.ch_layout.nb_channels
-                                                                          : codec->ch_layout.nb_channels);
+                                                                           : codec->ch_layout.nb_channels);
         else if (av_channel_layout_copy(&layout, &f.ch_layout) < 0)
             return false;
         if (layout.nb_channels <= 0)
@@ -92,8 +95,9 @@ struct AudioDecoder::State
         AVChannelLayout outLayout{};
         av_channel_layout_default(&outLayout, outChannels);
         SwrContext* raw = nullptr;
-        const int rc = swr_alloc_set_opts2(&raw, &outLayout, AV_SAMPLE_FMT_S16, AudioDecoder::kSampleRate, &layout,
-                                           static_cast<AVSampleFormat>(f.format), f.sample_rate, 0, nullptr);
+        const int rc =
+            swr_alloc_set_opts2(&raw, &outLayout, AV_SAMPLE_FMT_S16, AudioDecoder::kSampleRate, &layout,
+                                static_cast<AVSampleFormat>(f.format), f.sample_rate, 0, nullptr);
         av_channel_layout_uninit(&outLayout);
         std::unique_ptr<SwrContext, SwrFreer> fresh(raw);
         if (rc < 0 || !fresh || swr_init(fresh.get()) < 0)
@@ -293,8 +297,14 @@ int64_t AudioDecoder::read(int16_t* out, int64_t maxFrames)
     return produced;
 }
 
-bool AudioDecoder::atEnd() const { return !m || (m->finished && m->pendingPos >= m->pending.size()); }
+bool AudioDecoder::atEnd() const
+{
+    return !m || (m->finished && m->pendingPos >= m->pending.size());
+}
 
-bool AudioDecoder::failed() const { return !m || m->error; }
+bool AudioDecoder::failed() const
+{
+    return !m || m->error;
+}
 
 } // namespace kestrine

@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-namespace kestrine {
+namespace kestrine
+{
 
 // Streams one audio file, from its start, as interleaved signed 16-bit stereo PCM at 44 100 Hz.
 // Uses the file's best audio stream; a mono stream is copied to both channels at unity gain.

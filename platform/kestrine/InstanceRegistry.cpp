@@ -2,7 +2,8 @@
 
 #include <climits>
 
-namespace kestrine {
+namespace kestrine
+{
 
 InstanceRegistry& InstanceRegistry::global()
 {

@@ -6,7 +6,8 @@
 #include <optional>
 #include <string>
 
-namespace kestrine {
+namespace kestrine
+{
 
 // The open instances of the media library, handed out as small positive ints. Thread-safe.
 class InstanceRegistry

@@ -28,7 +28,6 @@ void KestrineConfigure(int handle, int value)
     InstanceRegistry::global().configure(handle, value);
 }
 
-
 void KestrineClose(int handle)
 {
     InstanceRegistry::global().close(handle);

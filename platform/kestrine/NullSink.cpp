@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace kestrine {
+namespace kestrine
+{
 
 NullSink::NullSink() : m_runStart(Clock::now()) {}
 
@@ -35,7 +36,8 @@ void NullSink::setPaused(bool paused)
         return;
     if (paused)
     {
-        const Clock::duration writtenTime = std::chrono::microseconds(m_written * 1'000'000 / kBytesPerSecond);
+        const Clock::duration writtenTime =
+            std::chrono::microseconds(m_written * 1'000'000 / kBytesPerSecond);
         m_playedBefore = std::min<Clock::duration>(m_playedBefore + (Clock::now() - m_runStart), writtenTime);
         m_paused = true;
     }
@@ -46,6 +48,9 @@ void NullSink::setPaused(bool paused)
     }
 }
 
-int64_t NullSink::playedMicroseconds() { return consumedBytes() * 1'000'000 / kBytesPerSecond; }
+int64_t NullSink::playedMicroseconds()
+{
+    return consumedBytes() * 1'000'000 / kBytesPerSecond;
+}
 
 } // namespace kestrine

@@ -4,7 +4,8 @@
 
 #include <chrono>
 
-namespace kestrine {
+namespace kestrine
+{
 
 // Plays nothing but consumes PCM at the real rate of 44.1 kHz stereo, so a machine without audio
 // output (CI, a server) runs the same player code with the same timing.

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace kestrine {
+namespace kestrine
+{
 
 // Where a preview player sends its 16-bit stereo 44.1 kHz PCM. Used only on the player's thread.
 class PcmSink

@@ -2,7 +2,8 @@
 
 #include <climits>
 
-namespace kestrine {
+namespace kestrine
+{
 
 PlayerRegistry& PlayerRegistry::global()
 {

@@ -7,7 +7,8 @@
 #include <mutex>
 #include <vector>
 
-namespace kestrine {
+namespace kestrine
+{
 
 // The preview players of the process by int handle. Thread-safe; a player is stopped and joined
 // outside the registry's lock, so a notice handler may call back into the registry.

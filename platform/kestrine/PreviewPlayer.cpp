@@ -14,7 +14,8 @@
 #include <optional>
 #include <vector>
 
-namespace kestrine {
+namespace kestrine
+{
 
 using namespace std::chrono_literals;
 
@@ -37,7 +38,10 @@ PreviewPlayer::PreviewPlayer(std::string path, KestrineNoticeFunction notice, vo
     m_shared->context = context;
 }
 
-PreviewPlayer::~PreviewPlayer() { stop(); }
+PreviewPlayer::~PreviewPlayer()
+{
+    stop();
+}
 
 void PreviewPlayer::setHandle(int handle)
 {
@@ -125,7 +129,8 @@ bool PreviewPlayer::isPaused() const
     return m_shared->running && m_shared->paused;
 }
 
-void PreviewPlayer::run(std::shared_ptr<Shared> shared, QAudioDevice device, std::unique_ptr<AudioDecoder> decoder)
+void PreviewPlayer::run(std::shared_ptr<Shared> shared, QAudioDevice device,
+                        std::unique_ptr<AudioDecoder> decoder)
 {
     constexpr int64_t kChunkFrames = 4096;
     constexpr int64_t kBytesPerSecond = AudioDecoder::kSampleRate * AudioDecoder::kBytesPerFrame;
@@ -167,7 +172,8 @@ void PreviewPlayer::run(std::shared_ptr<Shared> shared, QAudioDevice device, std
                 }
                 paused = shared->paused;
                 if (paused)
-                    shared->wake.wait_for(lock, 20ms, [&] { return shared->stopRequested || !shared->paused; });
+                    shared->wake.wait_for(lock, 20ms,
+                                          [&] { return shared->stopRequested || !shared->paused; });
             }
             if (paused != sinkPaused)
             {
@@ -215,7 +221,8 @@ void PreviewPlayer::run(std::shared_ptr<Shared> shared, QAudioDevice device, std
                 const auto now = std::chrono::steady_clock::now();
                 if (!draining)
                 {
-                    drainDeadline = now + std::chrono::microseconds(std::max<int64_t>(0, writtenUs - playedUs)) + 1s;
+                    drainDeadline =
+                        now + std::chrono::microseconds(std::max<int64_t>(0, writtenUs - playedUs)) + 1s;
                     draining = true;
                 }
                 if (playedUs >= writtenUs || now >= drainDeadline)

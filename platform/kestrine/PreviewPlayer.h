@@ -8,7 +8,8 @@
 #include <string>
 #include <thread>
 
-namespace kestrine {
+namespace kestrine
+{
 
 // One preview: plays a file from its start on a thread of its own, through the default audio
 // output, or through a NullSink when the machine has none.
@@ -46,7 +47,8 @@ public:
 
 private:
     struct Shared;
-    static void run(std::shared_ptr<Shared> shared, QAudioDevice device, std::unique_ptr<class AudioDecoder> decoder);
+    static void run(std::shared_ptr<Shared> shared, QAudioDevice device,
+                    std::unique_ptr<class AudioDecoder> decoder);
 
     std::string m_path;
     std::shared_ptr<Shared> m_shared;

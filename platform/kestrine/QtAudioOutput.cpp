@@ -4,7 +4,8 @@
 #include <QAudioSink>
 #include <QCoreApplication>
 
-namespace kestrine {
+namespace kestrine
+{
 
 QtAudioOutput::QtAudioOutput(const QAudioDevice& device)
 {
@@ -54,7 +55,10 @@ void QtAudioOutput::setPaused(bool paused)
         m_sink->resume();
 }
 
-int64_t QtAudioOutput::playedMicroseconds() { return m_sink ? m_sink->processedUSecs() : 0; }
+int64_t QtAudioOutput::playedMicroseconds()
+{
+    return m_sink ? m_sink->processedUSecs() : 0;
+}
 
 bool QtAudioOutput::failed()
 {
@@ -64,6 +68,9 @@ bool QtAudioOutput::failed()
     return error == QAudio::OpenError || error == QAudio::IOError || error == QAudio::FatalError;
 }
 
-void QtAudioOutput::poll() { QCoreApplication::processEvents(); }
+void QtAudioOutput::poll()
+{
+    QCoreApplication::processEvents();
+}
 
 } // namespace kestrine

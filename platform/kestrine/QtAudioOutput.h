@@ -9,7 +9,8 @@
 class QAudioSink;
 class QIODevice;
 
-namespace kestrine {
+namespace kestrine
+{
 
 // Plays PCM on an audio output device through QAudioSink in push mode. Created, used and destroyed
 // on the player's thread, which processes Qt events between writes (see PcmSink::poll).

@@ -14,7 +14,8 @@ using kestrine::InstanceRegistry;
 using kestrine::PlayerRegistry;
 using kestrine::PreviewPlayer;
 
-namespace {
+namespace
+{
 
 // Previews of an instance end with it; their threads are joined here, without notices.
 void releasePlayersOf(int handle)
@@ -54,7 +55,8 @@ int KestrineSetOutput(int handle, int mediaId, const KestrineOutputFormat* outpu
     if (!output || !InstanceRegistry::global().mediaPath(handle, mediaId))
         return -1;
     const bool wav = std::strncmp(output->format, "wav", sizeof output->format) == 0;
-    if (!wav || output->sampleRate != AudioDecoder::kSampleRate || output->channels != AudioDecoder::kChannels)
+    if (!wav || output->sampleRate != AudioDecoder::kSampleRate ||
+        output->channels != AudioDecoder::kChannels)
         return -2;
     return 0;
 }

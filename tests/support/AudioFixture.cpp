@@ -19,22 +19,34 @@
 #include <taglib/trueaudiofile.h>
 #include <taglib/wavfile.h>
 
-namespace tidewell::test {
-namespace {
+namespace tidewell::test
+{
+namespace
+{
 
-TagLib::String toTag(const QString& s) { return TagLib::String(s.toStdString(), TagLib::String::UTF8); }
+TagLib::String toTag(const QString& s)
+{
+    return TagLib::String(s.toStdString(), TagLib::String::UTF8);
+}
 
 QStringList codecArgs(AudioFormat format)
 {
     switch (format)
     {
-    case AudioFormat::Mp3: return {"-c:a", "libmp3lame", "-b:a", "128k", "-f", "mp3"};
-    case AudioFormat::M4a: return {"-c:a", "aac", "-b:a", "128k", "-f", "ipod"};
-    case AudioFormat::Flac: return {"-c:a", "flac", "-f", "flac"};
-    case AudioFormat::Wma: return {"-c:a", "wmav2", "-b:a", "128k", "-f", "asf"};
-    case AudioFormat::Aiff: return {"-c:a", "pcm_s16be", "-f", "aiff"};
-    case AudioFormat::Wav: return {"-c:a", "pcm_s16le", "-f", "wav"};
-    case AudioFormat::Tta: return {"-c:a", "tta", "-f", "tta"};
+    case AudioFormat::Mp3:
+        return {"-c:a", "libmp3lame", "-b:a", "128k", "-f", "mp3"};
+    case AudioFormat::M4a:
+        return {"-c:a", "aac", "-b:a", "128k", "-f", "ipod"};
+    case AudioFormat::Flac:
+        return {"-c:a", "flac", "-f", "flac"};
+    case AudioFormat::Wma:
+        return {"-c:a", "wmav2", "-b:a", "128k", "-f", "asf"};
+    case AudioFormat::Aiff:
+        return {"-c:a", "pcm_s16be", "-f", "aiff"};
+    case AudioFormat::Wav:
+        return {"-c:a", "pcm_s16le", "-f", "wav"};
+    case AudioFormat::Tta:
+        return {"-c:a", "tta", "-f", "tta"};
     }
     return {};
 }
@@ -55,19 +67,23 @@ bool embedArtwork(const QString& path, AudioFormat format, const QByteArray& art
     const bool png = artwork.startsWith("\x89PNG");
     switch (format)
     {
-    case AudioFormat::Mp3: {
+    case AudioFormat::Mp3:
+    {
         TagLib::MPEG::File f(native.constData());
         f.ID3v2Tag(true)->addFrame(apicFrame(artwork));
         return f.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone);
     }
-    case AudioFormat::M4a: {
+    case AudioFormat::M4a:
+    {
         TagLib::MP4::File f(native.constData());
         TagLib::MP4::CoverArtList list;
-        list.append(TagLib::MP4::CoverArt(png ? TagLib::MP4::CoverArt::PNG : TagLib::MP4::CoverArt::JPEG, bytes));
+        list.append(
+            TagLib::MP4::CoverArt(png ? TagLib::MP4::CoverArt::PNG : TagLib::MP4::CoverArt::JPEG, bytes));
         f.tag()->setItem("covr", TagLib::MP4::Item(list));
         return f.save();
     }
-    case AudioFormat::Flac: {
+    case AudioFormat::Flac:
+    {
         TagLib::FLAC::File f(native.constData());
         auto* pic = new TagLib::FLAC::Picture;
         pic->setType(TagLib::FLAC::Picture::FrontCover);
@@ -76,7 +92,8 @@ bool embedArtwork(const QString& path, AudioFormat format, const QByteArray& art
         f.addPicture(pic);
         return f.save();
     }
-    case AudioFormat::Wma: {
+    case AudioFormat::Wma:
+    {
         TagLib::ASF::File f(native.constData());
         TagLib::ASF::Picture pic;
         pic.setType(TagLib::ASF::Picture::FrontCover);
@@ -85,17 +102,20 @@ bool embedArtwork(const QString& path, AudioFormat format, const QByteArray& art
         f.tag()->setAttribute("WM/Picture", TagLib::ASF::Attribute(pic));
         return f.save();
     }
-    case AudioFormat::Aiff: {
+    case AudioFormat::Aiff:
+    {
         TagLib::RIFF::AIFF::File f(native.constData());
         f.tag()->addFrame(apicFrame(artwork));
         return f.save();
     }
-    case AudioFormat::Wav: {
+    case AudioFormat::Wav:
+    {
         TagLib::RIFF::WAV::File f(native.constData());
         f.ID3v2Tag()->addFrame(apicFrame(artwork));
         return f.save();
     }
-    case AudioFormat::Tta: {
+    case AudioFormat::Tta:
+    {
         TagLib::TrueAudio::File f(native.constData());
         f.ID3v2Tag(true)->addFrame(apicFrame(artwork));
         return f.save();
@@ -113,11 +133,16 @@ bool writeTags(const QString& path, const AudioTags& tags)
     if (ref.isNull() || !ref.tag())
         return false;
     TagLib::Tag* tag = ref.tag();
-    if (!tags.title.isEmpty()) tag->setTitle(toTag(tags.title));
-    if (!tags.artist.isEmpty()) tag->setArtist(toTag(tags.artist));
-    if (!tags.album.isEmpty()) tag->setAlbum(toTag(tags.album));
-    if (!tags.genre.isEmpty()) tag->setGenre(toTag(tags.genre));
-    if (tags.year) tag->setYear(static_cast<unsigned>(tags.year));
+    if (!tags.title.isEmpty())
+        tag->setTitle(toTag(tags.title));
+    if (!tags.artist.isEmpty())
+        tag->setArtist(toTag(tags.artist));
+    if (!tags.album.isEmpty())
+        tag->setAlbum(toTag(tags.album));
+    if (!tags.genre.isEmpty())
+        tag->setGenre(toTag(tags.genre));
+    if (tags.year)
+        tag->setYear(static_cast<unsigned>(tags.year));
     return ref.save();
 }
 
@@ -127,13 +152,20 @@ QString extensionOf(AudioFormat format)
 {
     switch (format)
     {
-    case AudioFormat::Mp3: return "mp3";
-    case AudioFormat::M4a: return "m4a";
-    case AudioFormat::Flac: return "flac";
-    case AudioFormat::Wma: return "wma";
-    case AudioFormat::Aiff: return "aiff";
-    case AudioFormat::Wav: return "wav";
-    case AudioFormat::Tta: return "tta";
+    case AudioFormat::Mp3:
+        return "mp3";
+    case AudioFormat::M4a:
+        return "m4a";
+    case AudioFormat::Flac:
+        return "flac";
+    case AudioFormat::Wma:
+        return "wma";
+    case AudioFormat::Aiff:
+        return "aiff";
+    case AudioFormat::Wav:
+        return "wav";
+    case AudioFormat::Tta:
+        return "tta";
     }
     return {};
 }
@@ -141,22 +173,29 @@ QString extensionOf(AudioFormat format)
 bool makeAudioFile(const QString& path, const AudioSpec& audioSpec)
 {
     const QString seconds = QString::number(audioSpec.seconds, 'f', 3);
-    const QString source =
-        audioSpec.toneHz > 0
-            ? QString("sine=frequency=%1:sample_rate=%2:duration=%3").arg(audioSpec.toneHz).arg(audioSpec.sampleRate).arg(seconds)
-            : QString("anoisesrc=d=%1:c=white:r=%2:a=0.5:seed=%3").arg(seconds).arg(audioSpec.sampleRate).arg(audioSpec.noiseSeed);
-    QStringList args{"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i", source,
-                     "-ac", QString::number(audioSpec.channels), "-map_metadata", "-1"};
+    const QString source = audioSpec.toneHz > 0 ? QString("sine=frequency=%1:sample_rate=%2:duration=%3")
+                                                      .arg(audioSpec.toneHz)
+                                                      .arg(audioSpec.sampleRate)
+                                                      .arg(seconds)
+                                                : QString("anoisesrc=d=%1:c=white:r=%2:a=0.5:seed=%3")
+                                                      .arg(seconds)
+                                                      .arg(audioSpec.sampleRate)
+                                                      .arg(audioSpec.noiseSeed);
+    QStringList args{"-hide_banner",  "-loglevel", "error", "-y",  "-f",
+                     "lavfi",         "-i",        source,  "-ac", QString::number(audioSpec.channels),
+                     "-map_metadata", "-1"};
     args << codecArgs(audioSpec.format) << path;
 
     QProcess ffmpeg;
     ffmpeg.start("ffmpeg", args);
-    if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitStatus() != QProcess::NormalExit || ffmpeg.exitCode() != 0)
+    if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitStatus() != QProcess::NormalExit ||
+        ffmpeg.exitCode() != 0)
     {
         QFile::remove(path);
         return false;
     }
-    if (!writeTags(path, audioSpec.tags) || (!audioSpec.artwork.isEmpty() && !embedArtwork(path, audioSpec.format, audioSpec.artwork)))
+    if (!writeTags(path, audioSpec.tags) ||
+        (!audioSpec.artwork.isEmpty() && !embedArtwork(path, audioSpec.format, audioSpec.artwork)))
     {
         QFile::remove(path);
         return false;
@@ -164,8 +203,8 @@ bool makeAudioFile(const QString& path, const AudioSpec& audioSpec)
     return true;
 }
 
-QStringList makeSongFolder(const QString& folder, int count, const QString& titleStem, const QString& fileStem,
-                           bool withArtwork)
+QStringList makeSongFolder(const QString& folder, int count, const QString& titleStem,
+                           const QString& fileStem, bool withArtwork)
 {
     QDir().mkpath(folder);
     QStringList paths;

@@ -4,9 +4,19 @@
 #include <QString>
 #include <QStringList>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
-enum class AudioFormat { Mp3, M4a, Flac, Wma, Aiff, Wav, Tta };
+enum class AudioFormat
+{
+    Mp3,
+    M4a,
+    Flac,
+    Wma,
+    Aiff,
+    Wav,
+    Tta
+};
 
 struct AudioTags
 {
@@ -23,8 +33,8 @@ struct AudioSpec
     int noiseSeed = 1;
     int channels = 2;
     int sampleRate = 44100;
-    AudioTags tags;        // written with TagLib after encoding; empty fields are left out
-    QByteArray artwork;    // JPEG or PNG bytes embedded as the front cover when not empty
+    AudioTags tags;     // written with TagLib after encoding; empty fields are left out
+    QByteArray artwork; // JPEG or PNG bytes embedded as the front cover when not empty
 };
 
 // File extension (without dot) for a format.
@@ -37,8 +47,8 @@ bool makeAudioFile(const QString& path, const AudioSpec& audioSpec);
 // `count` one-second MP3 tones in the folder (made when missing), "<fileStem><i>.mp3", titled
 // "<titleStem> <i>", artist "Artist <i>", album "Album", genre "Rock", year 2000 + i, each with a
 // different pitch; with artwork when asked. The paths of the files that were made, in order.
-QStringList makeSongFolder(const QString& folder, int count, const QString& titleStem, const QString& fileStem,
-                           bool withArtwork);
+QStringList makeSongFolder(const QString& folder, int count, const QString& titleStem,
+                           const QString& fileStem, bool withArtwork);
 
 // A small picture of the given size and colour, encoded as "PNG" or "JPG".
 QByteArray makePicture(int width, int height, unsigned rgb, const char* format = "JPG");

@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 TempHome::TempHome()
 {
@@ -12,7 +13,8 @@ TempHome::TempHome()
     QDir(root).mkpath(".local/share");
     QDir(root).mkpath(".cache");
     QDir(root).mkpath("run");
-    QFile::setPermissions(root + "/run", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(root + "/run",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     set("HOME", root);
     set("XDG_CONFIG_HOME", root + "/.config");
     set("XDG_DATA_HOME", root + "/.local/share");

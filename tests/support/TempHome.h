@@ -6,7 +6,8 @@
 
 #include <map>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 // Points HOME and the XDG folders at a fresh temporary folder for the lifetime of the object,
 // so QStandardPaths (documents, music, application data) resolves inside it. The previous

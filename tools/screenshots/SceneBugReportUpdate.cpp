@@ -14,7 +14,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 using screens::SceneContext;
 
@@ -34,7 +35,8 @@ void BugReportDialog(SceneContext& context)
     dialog.show();
     context.Shot(QStringLiteral("bugreport-dialog"), &dialog);
     dialog.findChild<QLineEdit*>(QStringLiteral("BugReportName"))->setText(QStringLiteral("Robin Park"));
-    dialog.findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText(QStringLiteral("robin.example.org"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))
+        ->setText(QStringLiteral("robin.example.org"));
     dialog.findChild<QTextEdit*>(QStringLiteral("BugReportDes"))
         ->setPlainText(QStringLiteral("The scan stops at: song 120 of 400."));
     CWarnMessage warning(&dialog, QString(), CBugReport::tr("Invalid e-mail, please enter a correct one."), 0,
@@ -50,13 +52,17 @@ void UpdateDialog(SceneContext& context, int code, const QString& name)
     info.newVersion = "9.1.0.0";
     info.whatsNewText = "Faster scans.\nFewer duplicates left behind.";
     info.downloadUrl = "https://www.zavro.example/tidewell/download/?product=TIDEWELL";
-    QTimer::singleShot(0, [&context, name]() {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<WhatsNew*>(widget); dialog && dialog->isVisible()) {
-                context.Shot(name, dialog);
-                dialog->close();
-            }
-    });
+    QTimer::singleShot(0,
+                       [&context, name]()
+                       {
+                           for (QWidget* widget : QApplication::topLevelWidgets())
+                               if (auto* dialog = qobject_cast<WhatsNew*>(widget);
+                                   dialog && dialog->isVisible())
+                               {
+                                   context.Shot(name, dialog);
+                                   dialog->close();
+                               }
+                       });
     CUpdateCheck::ShowUpdateInfo(context.Window(), code, info);
 }
 

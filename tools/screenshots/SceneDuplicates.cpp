@@ -5,8 +5,8 @@
 #include "AppSettings.h"
 #include "ApplyThread.h"
 #include "AudioFixture.h"
-#include "DuplicateWidget.h"
 #include "Duplicate.h"
+#include "DuplicateWidget.h"
 #include "HistoryOptWidget.h"
 #include "MainUI.h"
 #include "MusicFlags.h"
@@ -15,7 +15,8 @@
 #include <QFile>
 #include <QRadioButton>
 
-namespace {
+namespace
+{
 
 using screens::SceneContext;
 
@@ -25,9 +26,10 @@ QString MakeDuplicateFolder(SceneContext& context)
     const QString folder = context.Folder(QStringLiteral("duplicates"));
     if (!QDir(folder).entryList(QDir::Files).isEmpty())
         return folder;
-    const QStringList files = tidewell::test::makeSongFolder(folder, 7, QStringLiteral("Song"),
-                                                             QStringLiteral("song"), false);
-    if (files.size() == 7) {
+    const QStringList files =
+        tidewell::test::makeSongFolder(folder, 7, QStringLiteral("Song"), QStringLiteral("song"), false);
+    if (files.size() == 7)
+    {
         QFile::copy(files[0], folder + QStringLiteral("/song0 copy.mp3"));
         QFile::copy(files[0], folder + QStringLiteral("/song0 again.mp3"));
         QFile::copy(files[1], folder + QStringLiteral("/song1 copy.mp3"));
@@ -55,8 +57,8 @@ void DuplicatePage(SceneContext& context)
     context.Shot(QStringLiteral("duplicate-result"));
 
     window->RemoveDuplicate();
-    SceneContext::WaitUntil(
-        [&]() { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); }, 60000);
+    SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); },
+                            60000);
     SceneContext::Settle(300);
     context.Shot(QStringLiteral("duplicate-removed"));
     if (CAppSettings* settings = GetAppSettings())

@@ -9,7 +9,8 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 
 using screens::SceneContext;
 
@@ -20,7 +21,8 @@ QString MakeLibraryFolder(SceneContext& context, const QString& name, int count,
     if (!QDir(folder).entryList(QDir::Files).isEmpty())
         return folder;
     const QByteArray cover = tidewell::test::makePicture(120, 120, 0x3d90c5);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         tidewell::test::AudioSpec spec;
         spec.seconds = 1.0;
         spec.toneHz = 220.0 + 37.0 * i;
@@ -30,7 +32,8 @@ QString MakeLibraryFolder(SceneContext& context, const QString& name, int count,
         spec.tags.genre = QStringLiteral("Pop");
         spec.tags.year = 2001 + i % 10;
         spec.artwork = cover;
-        tidewell::test::makeAudioFile(folder + QStringLiteral("/song%1.mp3").arg(i + 1, 3, 10, QLatin1Char('0')), spec);
+        tidewell::test::makeAudioFile(
+            folder + QStringLiteral("/song%1.mp3").arg(i + 1, 3, 10, QLatin1Char('0')), spec);
     }
     return folder;
 }
@@ -43,7 +46,10 @@ QStackedWidget* ContentStack(CMainUI* window)
     return nullptr;
 }
 
-void StartPage(SceneContext& context) { context.Shot(QStringLiteral("main-start")); }
+void StartPage(SceneContext& context)
+{
+    context.Shot(QStringLiteral("main-start"));
+}
 
 void ScanAndScore(SceneContext& context)
 {
@@ -59,7 +65,8 @@ void ScanAndScore(SceneContext& context)
     window->CancelGroup();
     context.Shot(QStringLiteral("main-scan"));
     window->CancelGroup();
-    SceneContext::WaitUntil([&]() { return content && content->currentIndex() == CMainUI::PageReport; }, 60000);
+    SceneContext::WaitUntil([&]() { return content && content->currentIndex() == CMainUI::PageReport; },
+                            60000);
     context.Shot(QStringLiteral("main-score"));
 }
 

@@ -9,7 +9,8 @@
 #include <QTimer>
 #include <QToolBar>
 
-namespace {
+namespace
+{
 
 using screens::SceneContext;
 
@@ -18,23 +19,24 @@ void PreferencesPages(SceneContext& context)
     CMainUI* window = context.Window();
     // The dialog runs its own loop inside Preferences(); the pictures are taken from a timer.
     auto* timer = new QTimer(window);
-    QObject::connect(timer, &QTimer::timeout, window,
-                     [timer, &context]()
-                     {
-                         auto* dialog = qobject_cast<COption*>(QApplication::activeModalWidget());
-                         if (!dialog || !dialog->isVisible())
-                             return;
-                         timer->stop();
-                         const QList<QAction*> pages = dialog->findChild<QToolBar*>()->actions();
-                         const char* names[] = {"preferences-general", "preferences-network", "preferences-update"};
-                         for (int i = 0; i < pages.size() && i < 3; ++i)
-                         {
-                             pages.at(i)->trigger();
-                             context.Shot(QString::fromLatin1(names[i]), dialog);
-                         }
-                         dialog->close();
-                         timer->deleteLater();
-                     });
+    QObject::connect(
+        timer, &QTimer::timeout, window,
+        [timer, &context]()
+        {
+            auto* dialog = qobject_cast<COption*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            timer->stop();
+            const QList<QAction*> pages = dialog->findChild<QToolBar*>()->actions();
+            const char* names[] = {"preferences-general", "preferences-network", "preferences-update"};
+            for (int i = 0; i < pages.size() && i < 3; ++i)
+            {
+                pages.at(i)->trigger();
+                context.Shot(QString::fromLatin1(names[i]), dialog);
+            }
+            dialog->close();
+            timer->deleteLater();
+        });
     timer->start(50);
     window->Preferences();
 }

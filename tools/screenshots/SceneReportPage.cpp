@@ -17,7 +17,8 @@
 #include <QFile>
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 
 using screens::SceneContext;
 
@@ -29,7 +30,8 @@ QString MakeReportLibrary(SceneContext& context)
     if (!QDir(folder).entryList(QDir::Files).isEmpty())
         return folder;
     const QByteArray cover = tidewell::test::makePicture(120, 120, 0xc5903d);
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 14; ++i)
+    {
         tidewell::test::AudioSpec spec;
         spec.seconds = 1.0;
         spec.toneHz = 260.0 + 41.0 * i;
@@ -40,7 +42,8 @@ QString MakeReportLibrary(SceneContext& context)
         spec.tags.genre = QStringLiteral("Jazz");
         if (i % 4 == 1)
             spec.artwork = cover;
-        tidewell::test::makeAudioFile(folder + QStringLiteral("/track%1.mp3").arg(i + 1, 2, 10, QLatin1Char('0')), spec);
+        tidewell::test::makeAudioFile(
+            folder + QStringLiteral("/track%1.mp3").arg(i + 1, 2, 10, QLatin1Char('0')), spec);
     }
     return folder;
 }
@@ -58,8 +61,8 @@ void ReportPages(SceneContext& context)
     CMainUI* window = context.Window();
     window->LoadStartParam({folder}, QString(), RunModeFiles);
     CAnalyReport* page = window->ReportPage();
-    SceneContext::WaitUntil([&]() { return page->CategoryTree()->topLevelItemCount() > 0 && !window->IsBusy(); },
-                            90000);
+    SceneContext::WaitUntil(
+        [&]() { return page->CategoryTree()->topLevelItemCount() > 0 && !window->IsBusy(); }, 90000);
     CMusicLink* link = window->MusicLink();
 
     ShowCategory(page, ReportArtwork);
@@ -72,7 +75,8 @@ void ReportPages(SceneContext& context)
     // A folder scan finds no missing file; one song whose file went away shows that page.
     CListWidget* grid = page->ArtworkList();
     auto* first = grid->count() > 0 ? dynamic_cast<CListItem*>(grid->item(0)) : nullptr;
-    if (first) {
+    if (first)
+    {
         page->AddProblemTrack(first->GetMusicData(), MF_FileMissing, 0, 0, -1, 1);
         page->ReflashView(false);
         ShowCategory(page, ReportMissingFile);
@@ -81,7 +85,8 @@ void ReportPages(SceneContext& context)
     }
 
     // The candidate pop-up and the enlarged picture of a cell that has a picture now.
-    if (first && link) {
+    if (first && link)
+    {
         const QString picture = context.Folder(QStringLiteral("pictures")) + QStringLiteral("/chosen.jpg");
         QFile file(picture);
         if (file.open(QIODevice::WriteOnly))

@@ -14,7 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 using screens::SceneContext;
 
@@ -23,7 +24,8 @@ QString MakeEditorFolder(SceneContext& context)
     const QString folder = context.Folder(QStringLiteral("editor"));
     if (!QDir(folder).entryList(QDir::Files).isEmpty())
         return folder;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 8; ++i)
+    {
         tidewell::test::AudioSpec spec;
         spec.seconds = 2.0;
         spec.toneHz = 330.0 + 41.0 * i;
@@ -61,14 +63,16 @@ void ReportWithEditor(SceneContext& context)
     SceneContext::Settle(300);
     QWidget* editor = nullptr;
     SceneContext::WaitUntil(
-        [&]() {
+        [&]()
+        {
             editor = window->findChild<QWidget*>(QStringLiteral("ModifyMusicinfo"));
             return editor && editor->isVisible();
         },
         5000);
     if (!editor || !editor->isVisible())
         return;
-    if (QWidget* content = editor->findChild<QWidget*>(QStringLiteral("ModifyContent")); content && content->isHidden())
+    if (QWidget* content = editor->findChild<QWidget*>(QStringLiteral("ModifyContent"));
+        content && content->isHidden())
         editor->findChild<QPushButton*>(QStringLiteral("InfoHideBut"))->click();
     SceneContext::Settle(200);
 

@@ -29,9 +29,11 @@
 #include <memory>
 #include <string>
 
-namespace screens {
+namespace screens
+{
 
-namespace {
+namespace
+{
 
 std::map<std::string, SceneFunction>& Scenes()
 {
@@ -41,12 +43,13 @@ std::map<std::string, SceneFunction>& Scenes()
 
 } // namespace
 
-SceneRegistrar::SceneRegistrar(const char* key, SceneFunction function) { Scenes()[key] = function; }
+SceneRegistrar::SceneRegistrar(const char* key, SceneFunction function)
+{
+    Scenes()[key] = function;
+}
 
 SceneContext::SceneContext(CMainUI* window, QString outDir, QString home)
-    : m_window(window)
-    , m_outDir(std::move(outDir))
-    , m_home(std::move(home))
+    : m_window(window), m_outDir(std::move(outDir)), m_home(std::move(home))
 {
 }
 
@@ -77,7 +80,8 @@ void SceneContext::Shot(const QString& name, QWidget* widget) const
 bool SceneContext::WaitUntil(const std::function<bool()>& done, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);
-    while (!done() && !deadline.hasExpired()) {
+    while (!done() && !deadline.hasExpired())
+    {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
     }
@@ -87,7 +91,8 @@ bool SceneContext::WaitUntil(const std::function<bool()>& done, int timeoutMs)
 void SceneContext::Settle(int ms)
 {
     QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) {
+    while (!deadline.hasExpired())
+    {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
     }
@@ -98,7 +103,8 @@ void SceneContext::Settle(int ms)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc < 3) {
+    if (argc < 3)
+    {
         std::fprintf(stderr, "usage: tidewell_screens OUTDIR LANGUAGE [SCENE-PREFIX]\n");
         return 2;
     }
@@ -126,7 +132,8 @@ int main(int argc, char* argv[])
     CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
 
     int failures = 0;
-    for (const auto& [key, scene] : screens::Scenes()) {
+    for (const auto& [key, scene] : screens::Scenes())
+    {
         if (!only.isEmpty() && !QString::fromStdString(key).startsWith(only))
             continue;
         auto window = std::make_unique<CMainUI>();

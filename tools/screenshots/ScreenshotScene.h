@@ -7,7 +7,8 @@
 class CMainUI;
 class QWidget;
 
-namespace screens {
+namespace screens
+{
 
 // What a scene gets: a freshly built and shown main window in a private home, and the means to
 // wait for it and to save pictures.
@@ -42,5 +43,5 @@ struct SceneRegistrar
 
 } // namespace screens
 
-#define TIDEWELL_SCENE(key, function) \
+#define TIDEWELL_SCENE(key, function)                                                                        \
     static const screens::SceneRegistrar scene_registrar_##function(key, function)

@@ -1,8 +1,8 @@
 // The bug report as the user makes it: the dialog, the archive packed by the real 7z from real
 // files of the data folder, and the mail received by a local SMTP server.
+#include "BugReport.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
-#include "BugReport.h"
 #include "BugReportSender.h"
 #include "CMessageSeam.h"
 #include "SmtpTestServer.h"
@@ -27,7 +27,8 @@
 
 using tidewell::test::SmtpTestServer;
 
-namespace {
+namespace
+{
 
 const QString kUser = QStringLiteral("bugreport@zavro.test");
 const QString kPassword = QStringLiteral("ten-chars!");
@@ -55,8 +56,8 @@ for p in m.iter_parts():
 print(json.dumps(out))
 )";
     QProcess python;
-    python.start(QStringLiteral(TIDEWELL_SYSTEM_PYTHON),
-                 {QStringLiteral("-c"), QString::fromLatin1(script), emlPath, workDir + QStringLiteral("/att.7z")});
+    python.start(QStringLiteral(TIDEWELL_SYSTEM_PYTHON), {QStringLiteral("-c"), QString::fromLatin1(script),
+                                                          emlPath, workDir + QStringLiteral("/att.7z")});
     python.waitForFinished(20000);
     return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
 }
@@ -88,8 +89,9 @@ void AnswerDialog(const QString& name, const QString& email, const QString& desc
                     dialog->findChild<QLineEdit*>(QStringLiteral("BugReportName"))->setText(name);
                     dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText(email);
                     dialog->findChild<QTextEdit*>(QStringLiteral("BugReportDes"))->setPlainText(description);
-                    dialog->findChild<QPushButton*>(report ? QStringLiteral("ReportButton")
-                                                           : QStringLiteral("CancelButton"))
+                    dialog
+                        ->findChild<QPushButton*>(report ? QStringLiteral("ReportButton")
+                                                         : QStringLiteral("CancelButton"))
                         ->click();
                 });
 }
@@ -104,7 +106,10 @@ class BugReportTest : public QObject
     std::unique_ptr<tidewell::test::TestCertificates> m_certs;
     QTemporaryDir m_work;
 
-    SmtpAccount Account(int port, bool ssl) const { return {QStringLiteral("127.0.0.1"), port, ssl, kUser, kPassword}; }
+    SmtpAccount Account(int port, bool ssl) const
+    {
+        return {QStringLiteral("127.0.0.1"), port, ssl, kUser, kPassword};
+    }
 
     // Sends one report through a new sender and answers its one result.
     QList<QVariant> SendReport(const SmtpAccount& account, const QString& description)
@@ -168,7 +173,8 @@ private slots:
         QVERIFY(Leftovers().isEmpty());
 
         const QJsonObject mail = ReadMail(server.savedFile("mail-1.eml"), m_work.path());
-        QCOMPARE(mail["subject"].toString(), QStringLiteral("Åsa Öberg - asa@example.org -> Tidewell( Linux )"));
+        QCOMPARE(mail["subject"].toString(),
+                 QStringLiteral("Åsa Öberg - asa@example.org -> Tidewell( Linux )"));
         QVERIFY(mail["from"].toString().contains("bug <" + kUser + ">"));
         QVERIFY(mail["to"].toString().contains("support <" + g_strSupportMail + ">"));
         const QJsonArray parts = mail["parts"].toArray();
@@ -240,14 +246,17 @@ private slots:
             QVERIFY(QFile::exists(result.value(1).toString()));
 
             QList<MessageQuestion> asked;
-            CMessageSeam::Scope seam([&asked](const MessageQuestion& question)
-                                     {
-                                         asked << question;
-                                         return 2;
-                                     });
+            CMessageSeam::Scope seam(
+                [&asked](const MessageQuestion& question)
+                {
+                    asked << question;
+                    return 2;
+                });
             CBugReportSender::ShowSendResult(nullptr, false, result.value(1).toString());
             QCOMPARE(asked.size(), 1);
-            QCOMPARE(asked[0].text, QStringLiteral("Bug sending failed. Would you like to send the bug via email manually?"));
+            QCOMPARE(
+                asked[0].text,
+                QStringLiteral("Bug sending failed. Would you like to send the bug via email manually?"));
             QCOMPARE(asked[0].buttons, (QStringList{"Continue", "Cancel"}));
         }
         QCOMPARE(server.savedCount("mail-*.eml"), 0);
@@ -258,11 +267,12 @@ private slots:
     void dialogChecksTheAddress()
     {
         QList<MessageQuestion> asked;
-        CMessageSeam::Scope seam([&asked](const MessageQuestion& question)
-                                 {
-                                     asked << question;
-                                     return 1;
-                                 });
+        CMessageSeam::Scope seam(
+            [&asked](const MessageQuestion& question)
+            {
+                asked << question;
+                return 1;
+            });
         WhenVisible([] { return TopLevelOf<CBugReport>(); },
                     [&asked](QWidget* dialog)
                     {
@@ -274,7 +284,8 @@ private slots:
                         dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText("no-at");
                         dialog->findChild<QPushButton*>(QStringLiteral("ReportButton"))->click();
                         QCOMPARE(asked.size(), 1);
-                        QCOMPARE(asked[0].text, QStringLiteral("Invalid e-mail, please enter a correct one."));
+                        QCOMPARE(asked[0].text,
+                                 QStringLiteral("Invalid e-mail, please enter a correct one."));
                         QVERIFY(dialog->isVisible());
                         QEvent deactivate(QEvent::WindowDeactivate);
                         QApplication::sendEvent(description, &deactivate);

@@ -19,7 +19,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
-namespace {
+namespace
+{
 
 // One encoded song copied count times: the window only needs many files to list and analyse.
 QString MakeSongs(const QString& folder, int count)
@@ -102,14 +103,15 @@ private slots:
         QVERIFY(scroll && scroll->maximum() > 0);
 
         scroll->setValue(2);
-        QWheelEvent down(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                         Qt::NoScrollPhase, false);
+        QWheelEvent down(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(list, &down);
         QCOMPARE(scroll->value(), 3);
 
         const int rowHeight = ScaledInt(25);
         scroll->setValue(scroll->maximum());
-        for (const int height : {900, 450, 700}) {
+        for (const int height : {900, 450, 700})
+        {
             window.resize(window.width(), height);
             QApplication::processEvents();
             const int viewport = list->viewport()->height();
@@ -127,7 +129,8 @@ private slots:
         CMainUI window;
         window.show();
         auto* refix = window.findChild<CTextButton*>(QStringLiteral("MainUIRetry"));
-        QStackedWidget* actions = window.findChild<QPushButton*>(QStringLiteral("main_fixallbut"))->parentWidget()
+        QStackedWidget* actions = window.findChild<QPushButton*>(QStringLiteral("main_fixallbut"))
+                                      ->parentWidget()
                                       ->findChild<QStackedWidget*>();
         if (!actions)
             actions = qobject_cast<QStackedWidget*>(

@@ -13,7 +13,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 // Receives every web and mail address the dialogs hand to the desktop.
 class UrlCatcher : public QObject
@@ -112,11 +113,13 @@ private slots:
         dialog.SetDownloadUrl("https://downloads.zavro.example/tidewell.deb");
         dialog.download();
         QCOMPARE(m_catcher.opened.size(), 1);
-        QCOMPARE(m_catcher.opened.first().toString(), QString("https://downloads.zavro.example/tidewell.deb"));
+        QCOMPARE(m_catcher.opened.first().toString(),
+                 QString("https://downloads.zavro.example/tidewell.deb"));
         QVERIFY(!dialog.isVisible());
 
-        for (const QString& bad : {QString("file:///etc/passwd"), QString("ftp://host/x"), QString("/usr/bin/xterm"),
-                                   QString(""), QString("javascript:alert(1)"), QString("http://")})
+        for (const QString& bad :
+             {QString("file:///etc/passwd"), QString("ftp://host/x"), QString("/usr/bin/xterm"), QString(""),
+              QString("javascript:alert(1)"), QString("http://")})
         {
             WhatsNew other;
             other.show();

@@ -2,6 +2,7 @@
 // paths, engine scans of generated songs shown as groups, removal with pause, restore, the
 // check rules, the preview, and the recycle folder's clean-up with its question.
 
+#include "Duplicate.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "AudioFixture.h"
@@ -9,7 +10,6 @@
 #include "CMusicLink.h"
 #include "ClearTrashThread.h"
 #include "DedupeGroupLoader.h"
-#include "Duplicate.h"
 #include "DuplicateItem.h"
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
@@ -104,11 +104,12 @@ private:
     // One copy carries quotes and non-Latin text in its name.
     QStringList MakeLibrary(const QString& folder)
     {
-        QStringList files = tidewell::test::makeSongFolder(folder, 7, QStringLiteral("Song"),
-                                                           QStringLiteral("song"), false);
+        QStringList files =
+            tidewell::test::makeSongFolder(folder, 7, QStringLiteral("Song"), QStringLiteral("song"), false);
         if (files.size() != 7)
             return {};
-        const QStringList copies{folder + "/song0 copy.mp3", folder + QString::fromUtf8("/song0 \"Kopie\" 曲.mp3"),
+        const QStringList copies{folder + "/song0 copy.mp3",
+                                 folder + QString::fromUtf8("/song0 \"Kopie\" 曲.mp3"),
                                  folder + "/song1 copy.mp3"};
         QFile::copy(files[0], copies[0]);
         QFile::copy(files[0], copies[1]);
@@ -231,7 +232,8 @@ private slots:
     {
         const QString folder = home->path() + "/list";
         QDir().mkpath(folder + "/sub");
-        auto makeFile = [](const QString& path, qint64 size) {
+        auto makeFile = [](const QString& path, qint64 size)
+        {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             QVERIFY(file.resize(size));
@@ -245,8 +247,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(folder + "/five.mp3"), QUrl::fromLocalFile(folder + "/LOUD.MP3"),
-                      QUrl::fromLocalFile(folder + "/lossless.flac"), QUrl::fromLocalFile(folder + "/gone.mp3"),
-                      QUrl::fromLocalFile(folder + "/sub"), QUrl(QStringLiteral("https://example.org/a.mp3"))});
+                      QUrl::fromLocalFile(folder + "/lossless.flac"),
+                      QUrl::fromLocalFile(folder + "/gone.mp3"), QUrl::fromLocalFile(folder + "/sub"),
+                      QUrl(QStringLiteral("https://example.org/a.mp3"))});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&list, &enter);
         QVERIFY(enter.isAccepted());
@@ -310,8 +313,9 @@ private slots:
         Score score;
         score.Start(counts);
         QCOMPARE(score.value / 100, 50);
-        QCOMPARE(QStringLiteral("Scanned %1 song(s), found %2 duplicates.").arg(counts.loaded).arg(counts.members),
-                 QStringLiteral("Scanned 10 song(s), found 5 duplicates."));
+        QCOMPARE(
+            QStringLiteral("Scanned %1 song(s), found %2 duplicates.").arg(counts.loaded).arg(counts.members),
+            QStringLiteral("Scanned 10 song(s), found 5 duplicates."));
 
         // Paused before the first copy: nothing moves until Continue.
         view.PrepareRemove();
@@ -374,11 +378,13 @@ private slots:
         QDir(day).removeRecursively();
         int warnings = 0;
         QString title;
-        CMessageSeam::Scope answer([&](const MessageQuestion& q) {
-            ++warnings;
-            title = q.title;
-            return 1;
-        });
+        CMessageSeam::Scope answer(
+            [&](const MessageQuestion& q)
+            {
+                ++warnings;
+                title = q.title;
+                return 1;
+            });
         view.ItemClicked(copy, 6);
         QCOMPARE(warnings, 1);
         QCOMPARE(title, QStringLiteral("Restore music failed"));
@@ -425,10 +431,12 @@ private slots:
         QTreeWidgetItem* keeper = view.Tree()->topLevelItem(0)->child(0);
         QStringList asked;
         int reply = 1;
-        CMessageSeam::Scope answer([&](const MessageQuestion& q) {
-            asked << q.text;
-            return reply;
-        });
+        CMessageSeam::Scope answer(
+            [&](const MessageQuestion& q)
+            {
+                asked << q.text;
+                return reply;
+            });
         keeper->setCheckState(0, Qt::Checked);
         view.ItemSelected(keeper, 0);
         QCOMPARE(asked, QStringList{QStringLiteral("Are you sure you want to remove all files?")});
@@ -437,7 +445,8 @@ private slots:
         keeper->setCheckState(0, Qt::Checked);
         view.ItemSelected(keeper, 0);
         QCOMPARE(keeper->checkState(0), Qt::Checked);
-        QCOMPARE(static_cast<CDuplicateItem*>(keeper)->BareState() & MF_Duplicate, static_cast<int>(MF_Duplicate));
+        QCOMPARE(static_cast<CDuplicateItem*>(keeper)->BareState() & MF_Duplicate,
+                 static_cast<int>(MF_Duplicate));
 
         // A stop while the removal is paused ends it at once, with nothing moved and no result.
         QSignalSpy texts(&view, &CDuplicate::StartFixAll);
@@ -458,8 +467,8 @@ private slots:
         for (int g = 0; g < view.Tree()->topLevelItemCount(); ++g)
             view.Tree()->topLevelItem(g)->setCheckState(0, Qt::Unchecked);
         RunRemoval(view);
-        QVERIFY(!QDir(settings->GetRecycleFolder() + "/" + Today()).exists()
-                || QDir(settings->GetRecycleFolder() + "/" + Today()).entryList(QDir::Files).isEmpty());
+        QVERIFY(!QDir(settings->GetRecycleFolder() + "/" + Today()).exists() ||
+                QDir(settings->GetRecycleFolder() + "/" + Today()).entryList(QDir::Files).isEmpty());
     }
 
     void iTunesScanThroughTheHostShowsTracksRemovesAndRestoresThem()
@@ -504,19 +513,21 @@ private slots:
             QVERIFY(QTest::qWaitFor([&] { return host.restarts.load() > restarts; }, 30000));
 
             // The window's analysis thread hands the marked tracks over from its own thread.
-            std::unique_ptr<QThread> analysis(QThread::create([&] {
-                for (int i = 0, n = link.GetMusicCount(); i < n; ++i)
+            std::unique_ptr<QThread> analysis(QThread::create(
+                [&]
                 {
-                    CMusicObj* track = nullptr;
-                    int absence = 0, state = 0;
-                    int64_t repeat = 0;
-                    if (link.GetMusicObj(i, &track, &absence, &state, &repeat) == 0)
+                    for (int i = 0, n = link.GetMusicCount(); i < n; ++i)
                     {
-                        view.AddDuplicateTrack(track, absence, state, repeat);
-                        view.AddDuplicateTrack(track, absence, state, repeat); // shown once only
+                        CMusicObj* track = nullptr;
+                        int absence = 0, state = 0;
+                        int64_t repeat = 0;
+                        if (link.GetMusicObj(i, &track, &absence, &state, &repeat) == 0)
+                        {
+                            view.AddDuplicateTrack(track, absence, state, repeat);
+                            view.AddDuplicateTrack(track, absence, state, repeat); // shown once only
+                        }
                     }
-                }
-            }));
+                }));
             analysis->start();
             QVERIFY(analysis->wait(10000));
             view.CountRemoved();
@@ -576,10 +587,12 @@ private slots:
 
             // A file that cannot be played says so.
             int failures = 0;
-            CMessageSeam::Scope answer([&](const MessageQuestion& q) {
-                failures += q.text == "Playback failure!";
-                return 1;
-            });
+            CMessageSeam::Scope answer(
+                [&](const MessageQuestion& q)
+                {
+                    failures += q.text == "Playback failure!";
+                    return 1;
+                });
             copy->setText(4, folder + "/missing.mp3");
             view.ItemClicked(copy, 5);
             QCOMPARE(failures, 1);
@@ -594,7 +607,8 @@ private slots:
         const QString recycle = settings->GetRecycleFolder();
         QDir(recycle).removeRecursively();
         const QDate today = QDate::currentDate();
-        auto dayFolder = [&](int daysAgo) {
+        auto dayFolder = [&](int daysAgo)
+        {
             const QString path = recycle + "/" + today.addDays(-daysAgo).toString("yyyy-MM-dd");
             QDir().mkpath(path);
             QFile file(path + "/removed.mp3");
@@ -602,7 +616,8 @@ private slots:
             file.write("x");
             return path;
         };
-        auto reset = [&] {
+        auto reset = [&]
+        {
             QDir(recycle).removeRecursively();
             QDir().mkpath(recycle + "/not-a-date");
             QFile loose(recycle + "/loose.tmp");
@@ -617,10 +632,12 @@ private slots:
         const QString old9 = dayFolder(9);
         QStringList questions;
         {
-            CMessageSeam::Scope answer([&](const MessageQuestion& q) {
-                questions << q.text;
-                return 1;
-            });
+            CMessageSeam::Scope answer(
+                [&](const MessageQuestion& q)
+                {
+                    questions << q.text;
+                    return 1;
+                });
             CDuplicate view(0, nullptr);
             view.StartClearTrash();
             QVERIFY(QTest::qWaitFor([&] { return view.ClearTrashThread()->isFinished(); }, 10000));
@@ -652,7 +669,8 @@ private slots:
             auto view = std::make_unique<CDuplicate>(0, nullptr);
             // The question stays unanswered: the view's box (whose countdown would answer
             // "Sure") is never opened.
-            QObject::disconnect(view->ClearTrashThread(), &CClearTrashThread::AskClearTrash, view.get(), nullptr);
+            QObject::disconnect(view->ClearTrashThread(), &CClearTrashThread::AskClearTrash, view.get(),
+                                nullptr);
             QSignalSpy asked(view->ClearTrashThread(), &CClearTrashThread::AskClearTrash);
             view->ClearTrashThread()->start();
             QVERIFY(QTest::qWaitFor([&] { return asked.count() == 1; }, 10000));
@@ -663,8 +681,9 @@ private slots:
         // An answer given before the thread starts waiting is kept.
         {
             CClearTrashThread thread;
-            connect(&thread, &CClearTrashThread::AskClearTrash, &thread,
-                    [&thread](int) { thread.WakeWithAnswer(false); }, Qt::DirectConnection);
+            connect(
+                &thread, &CClearTrashThread::AskClearTrash, &thread,
+                [&thread](int) { thread.WakeWithAnswer(false); }, Qt::DirectConnection);
             thread.start();
             QVERIFY(thread.wait(10000));
         }

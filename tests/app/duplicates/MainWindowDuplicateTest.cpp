@@ -42,10 +42,12 @@ private slots:
 
         int answer = 2;
         int asked = 0;
-        CMessageSeam::Scope answers([&](const MessageQuestion&) {
-            ++asked;
-            return answer;
-        });
+        CMessageSeam::Scope answers(
+            [&](const MessageQuestion&)
+            {
+                ++asked;
+                return answer;
+            });
         {
             CMainUI window;
             window.show();
@@ -69,12 +71,12 @@ private slots:
 
             answer = 1;
             window.RemoveDuplicate();
-            QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); },
-                                    60000));
+            QVERIFY(QTest::qWaitFor(
+                [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000));
             QTest::qWait(100);
             QCOMPARE(score->text(), QStringLiteral("100"));
-            const QString day = settings->GetRecycleFolder() + "/"
-                                + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+            const QString day = settings->GetRecycleFolder() + "/" +
+                                QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
             QCOMPARE(QDir(day).entryList(QDir::Files).size(), 3);
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 7);
             window.close();

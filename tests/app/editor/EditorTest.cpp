@@ -48,7 +48,8 @@ CMusicObj* FindTrack(CMusicLink& link, const QString& path)
     {
         CMusicObj* track = nullptr;
         MusicInfo* info = nullptr;
-        if (link.GetMusicObj(i, &track) == 0 && link.GetMusicRecord(track, &info, 1) == 0 && info->Location == path)
+        if (link.GetMusicObj(i, &track) == 0 && link.GetMusicRecord(track, &info, 1) == 0 &&
+            info->Location == path)
             return track;
     }
     return nullptr;
@@ -123,17 +124,19 @@ private slots:
     void initTestCase()
     {
         m_env = std::make_unique<WidgetTestEnv>();
-        m_seam = std::make_unique<CMessageSeam::Scope>([this](const MessageQuestion& q)
-                                                       {
-                                                           m_messages << q.text;
-                                                           return 1;
-                                                       });
+        m_seam = std::make_unique<CMessageSeam::Scope>(
+            [this](const MessageQuestion& q)
+            {
+                m_messages << q.text;
+                return 1;
+            });
         m_files = tidewell::test::makeSongFolder(QDir::homePath() + "/songs", 3, "Song", "song", false);
         QCOMPARE(m_files.size(), 3);
         // The first song lacks Year and Genre, which applying only ever fills in.
         tidewell::test::AudioSpec bare;
         bare.seconds = 1.0;
-        bare.tags = {QStringLiteral("Song 0"), QStringLiteral("Artist 0"), QStringLiteral("Album"), QString(), 0};
+        bare.tags = {QStringLiteral("Song 0"), QStringLiteral("Artist 0"), QStringLiteral("Album"), QString(),
+                     0};
         QFile::remove(m_files[0]);
         QVERIFY(tidewell::test::makeAudioFile(m_files[0], bare));
         m_link = std::make_unique<CMusicLink>(&m_host);
@@ -205,7 +208,9 @@ private slots:
         QCOMPARE(QImageReader(picture).format(), QByteArray("jpeg"));
         QVERIFY(m_messages.isEmpty());
 
-        QCOMPARE(m_link->ApplyiTunesMusicInfo(track, MF_Name | MF_Artist | MF_Album | MF_Year | MF_Genre | MF_Artwork), 0);
+        QCOMPARE(m_link->ApplyiTunesMusicInfo(track, MF_Name | MF_Artist | MF_Album | MF_Year | MF_Genre |
+                                                         MF_Artwork),
+                 0);
         MusicInfo written;
         QVERIFY(GetMusicInfo(m_files[0].toUtf8().constData(), &written) >= 0);
         QCOMPARE(written.Name, longName);
@@ -273,8 +278,9 @@ private slots:
         out.close();
         auto taken = [this]
         {
-            return QTest::qWaitFor([this] { return !m_editor->ArtworkFile().isEmpty(); }) ? m_editor->ArtworkFile()
-                                                                                         : QString();
+            return QTest::qWaitFor([this] { return !m_editor->ArtworkFile().isEmpty(); })
+                       ? m_editor->ArtworkFile()
+                       : QString();
         };
         m_editor->OpenFileImg(png, true);
         const QString first = taken();
@@ -291,7 +297,8 @@ private slots:
         Type("NewAlbum", QStringLiteral("Lost Album"));
         QFile(second).resize(0);
         m_editor->EditHide();
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Sorry, the changes to this song could not be saved.")});
+        QCOMPARE(m_messages,
+                 QStringList{QStringLiteral("Sorry, the changes to this song could not be saved.")});
         QCOMPARE(edited.count(), 0);
         MusicInfo* current = nullptr;
         QCOMPARE(m_link->GetMusicRecord(track, &current, 1), 0);
@@ -307,7 +314,8 @@ private slots:
         text.close();
         const qint64 before = m_editor->NewArtworkLabel()->pixmap().cacheKey();
         Drop(m_editor->NewArtworkLabel(), {QUrl::fromLocalFile(fake)});
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Sorry, the file you dragged-in is not a valid\nimage file.")});
+        QCOMPARE(m_messages,
+                 QStringList{QStringLiteral("Sorry, the file you dragged-in is not a valid\nimage file.")});
         QVERIFY(m_editor->ArtworkFile().isEmpty());
         QCOMPARE(m_editor->NewArtworkLabel()->pixmap().cacheKey(), before);
         m_messages.clear();

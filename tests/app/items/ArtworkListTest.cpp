@@ -1,5 +1,5 @@
-#include "AppGlobals.h"
 #include "ArtworkList.h"
+#include "AppGlobals.h"
 #include "ListItem.h"
 
 #include <QImage>

@@ -7,7 +7,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 
 // Counts paint events that reach a widget.
 class PaintCounter : public QObject

@@ -26,7 +26,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 60000)
 {
@@ -42,7 +43,8 @@ QStringList MakeSongs(const QString& folder, int count, int noArtist)
     QDir().mkpath(folder);
     const QByteArray cover = tidewell::test::makePicture(64, 64, 0x2080c0);
     QStringList paths;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         tidewell::test::AudioSpec spec;
         spec.seconds = 1.0;
         spec.toneHz = 300.0 + 45.0 * i;
@@ -86,10 +88,12 @@ private slots:
         g_nWorkMode = 1;
         m_questions.clear();
         m_answer = 1;
-        m_answers = std::make_unique<CMessageSeam::Scope>([this](const MessageQuestion& q) {
-            m_questions << q;
-            return m_answer;
-        });
+        m_answers = std::make_unique<CMessageSeam::Scope>(
+            [this](const MessageQuestion& q)
+            {
+                m_questions << q;
+                return m_answer;
+            });
         m_window = std::make_unique<CMainUI>();
         m_window->show();
     }
@@ -200,7 +204,8 @@ private slots:
         QVERIFY(QFile(empty + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly));
         QVERIFY(::mkfifo(QFile::encodeName(empty + QStringLiteral("/pipe.mp3")).constData(), 0600) == 0);
         QVERIFY(RunFiles({empty, Home() + QStringLiteral("/gone")}));
-        QCOMPARE(m_window->MessageText(), QStringLiteral("No music files found. Please go back and try again."));
+        QCOMPARE(m_window->MessageText(),
+                 QStringLiteral("No music files found. Please go back and try again."));
         QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionReturn));
         QVERIFY(!QFile::exists(g_strDBPath));
     }
@@ -209,7 +214,8 @@ private slots:
     {
         const QStringList songs = MakeSongs(Home() + QStringLiteral("/itunes"), 4, 1);
         std::vector<manager_test::XmlTrack> tracks;
-        for (int i = 0; i < songs.size(); ++i) {
+        for (int i = 0; i < songs.size(); ++i)
+        {
             manager_test::XmlTrack t;
             t.trackId = 100 + i;
             t.persistentId = QStringLiteral("00000000000000A%1").arg(i);
@@ -245,8 +251,10 @@ private slots:
         QVERIFY(WaitFor([this] { return RoadEnded(); }));
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
         QCOMPARE(m_questions.size(), 1);
-        QVERIFY(m_questions.first().text.startsWith(QStringLiteral("Oops! An error occurred in loading iTunes")));
-        QCOMPARE(m_window->MessageText(), QStringLiteral("No songs detected in iTunes. Please check and try again."));
+        QVERIFY(
+            m_questions.first().text.startsWith(QStringLiteral("Oops! An error occurred in loading iTunes")));
+        QCOMPARE(m_window->MessageText(),
+                 QStringLiteral("No songs detected in iTunes. Please check and try again."));
         m_window->LoadXMLPath();
         QCOMPARE(m_window->StartPage()->LibraryButtonText(), QStringLiteral("Select Library XML File"));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
@@ -308,7 +316,8 @@ private slots:
         QVERIFY(QFile::exists(g_strDBPath));
 
         // The working database broken on disk: the copy fails and nothing is lost.
-        const QByteArray projectBytes = [&] {
+        const QByteArray projectBytes = [&]
+        {
             QFile f(project + QStringLiteral(".zavrodata"));
             f.open(QIODevice::ReadOnly);
             return f.readAll();
@@ -336,8 +345,8 @@ private slots:
         m_window->GoHome();
         QVERIFY(!QFile::exists(g_strDBPath));
         {
-            CMessageSeam::FileScope pick(
-                [&](const FileQuestion&) { return QStringList{project + QStringLiteral(".zavrodata")}; });
+            CMessageSeam::FileScope pick([&](const FileQuestion&)
+                                         { return QStringList{project + QStringLiteral(".zavrodata")}; });
             m_window->StartPage()->LoadSaveResult();
         }
         QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
@@ -387,10 +396,12 @@ private slots:
     void destructionDuringAnalysis()
     {
         MakeSongs(Home() + QStringLiteral("/many"), 24, 6);
-        for (const bool pause : {false, true}) {
+        for (const bool pause : {false, true})
+        {
             m_window->LoadStartParam({Home() + QStringLiteral("/many")}, g_strDBPath, RunModeFiles);
             QVERIFY(WaitFor([this] { return m_window->Stage() == 2; }));
-            if (pause) {
+            if (pause)
+            {
                 m_window->CancelGroup();
                 QCOMPARE(m_window->RunState(), 2);
             }

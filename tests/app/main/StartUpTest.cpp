@@ -1,8 +1,8 @@
 // The program's start-up rules, the scoring rule of the analysis loop, and the single instance.
 #include "AnalyzeThread.h"
 #include "StartUpRules.h"
-#include "UpdateCheck.h"
 #include "TempHome.h"
+#include "UpdateCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The language switch on the real main window: Preferences opened from the window, a language
 // picked and the dialog closed, then every visible text of the window looked at.
+#include "About.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
-#include "About.h"
 #include "AudioFixture.h"
 #include "BugReport.h"
 #include "CMessageSeam.h"
@@ -25,7 +25,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const QStringList kCodes{"en", "de", "jp", "ru", "es", "br", "ar", "fr"};
 
@@ -134,7 +135,8 @@ private slots:
             problems << WalkTexts(m_window.get(), code);
         }
         auto* hints = m_window->findChild<CShadeLabel*>("MainUIScroll");
-        QCOMPARE(hints->Texts().value(0), QString::fromUtf8("دع Tidewell يساعدك في تنظيف الأغاني المكررة في مكتبتك!"));
+        QCOMPARE(hints->Texts().value(0),
+                 QString::fromUtf8("دع Tidewell يساعدك في تنظيف الأغاني المكررة في مكتبتك!"));
         QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
@@ -171,7 +173,8 @@ private slots:
         QStringList problems;
         for (int i = 0; i < scanList->topLevelItemCount(); ++i)
         {
-            if (!scanList->topLevelItem(i)->text(1).isEmpty() && scanList->topLevelItem(i)->text(1) != "Musik der Bibliothek")
+            if (!scanList->topLevelItem(i)->text(1).isEmpty() &&
+                scanList->topLevelItem(i)->text(1) != "Musik der Bibliothek")
                 problems << "scan row still " + scanList->topLevelItem(i)->text(1);
         }
         for (int i = 0; i < 3; ++i)

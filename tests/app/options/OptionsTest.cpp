@@ -25,7 +25,8 @@
 #include <functional>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // Opens the dialog the way the main window does (Exec on the stack), lets act work on it once it
 // is the active modal window, then closes it with the title bar's close button.
@@ -244,8 +245,8 @@ private slots:
     void eachLanguageInstallsAtClose()
     {
         // One known text per language, straight from the compiled files.
-        const QStringList preferences{"Preferences", "Einstellungen", "環境設定",   "Настройки",
-                                      "Preferencias", "Preferências", "التفضيلات", "Préférences"};
+        const QStringList preferences{"Preferences",  "Einstellungen", "環境設定",  "Настройки",
+                                      "Preferencias", "Preferências",  "التفضيلات", "Préférences"};
         GetAppSettings()->SetLanguage("en");
         QStringList problems;
         for (int row = 0; row < kCodes.size(); ++row)

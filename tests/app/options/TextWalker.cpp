@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QHash>
-#include <QSet>
 #include <QLabel>
+#include <QSet>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -17,7 +17,8 @@
 
 #include <functional>
 
-namespace {
+namespace
+{
 
 // Source text -> its translations, over every context of the file.
 QHash<QString, QStringList> ReadTranslations(const QString& code)
@@ -162,9 +163,9 @@ QStringList WalkTexts(QWidget* window, const QString& code)
     {
         if (text.trimmed().isEmpty())
             return;
-        const QString where = QStringLiteral("%1 %2 \"%3\"")
-                                  .arg(QString::fromLatin1(widget->metaObject()->className()),
-                                       widget->objectName(), text);
+        const QString where =
+            QStringLiteral("%1 %2 \"%3\"")
+                .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName(), text);
         if (StillEnglish(table, text))
             problems << where + QStringLiteral(": not translated");
         if (measure && TooWide(widget, text) && !fitsLikeSource(widget, text))

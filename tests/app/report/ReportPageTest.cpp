@@ -7,19 +7,19 @@
 #include "ArtworkList.h"
 #include "AudioFixture.h"
 #include "CMusicLink.h"
+#include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
 #include "IMusicLinkHost.h"
 #include "LibraryXml.h"
-#include "EventLoopHttpServer.h"
-#include "MusicTag.h"
-#include "ServiceKeys.h"
 #include "ListDelegate.h"
 #include "ListItem.h"
 #include "ListWidget.h"
 #include "ModifyMusicInfo.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
+#include "MusicTag.h"
 #include "QuantityWidget.h"
+#include "ServiceKeys.h"
 #include "SharedImages.h"
 #include "TreeItem.h"
 #include "WidgetTestEnv.h"
@@ -69,7 +69,8 @@ constexpr int kProblemBits = MF_FileMissing | MF_Artist | MF_Album | MF_Artwork;
 bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 60000)
 {
     QDeadlineTimer deadline(timeoutMs);
-    while (!pred()) {
+    while (!pred())
+    {
         if (deadline.hasExpired())
             return pred();
         QTest::qWait(5);
@@ -153,9 +154,11 @@ void ReportPageTest::initTestCase()
                           {"Bare Song", "", "", false},
                           {"Gone Song", "", "", false}};
     std::vector<XmlTrack> xml;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
+    {
         const QString path = QStringLiteral("%1/song %2.mp3").arg(music).arg(i);
-        if (i < 4) {
+        if (i < 4)
+        {
             AudioSpec spec;
             spec.seconds = 1.0;
             spec.toneHz = 300.0 + 120 * i;
@@ -199,7 +202,8 @@ void ReportPageTest::initTestCase()
     QCOMPARE(link->SetTransaction(true), 0);
 
     const int count = link->GetMusicCount();
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         Song song;
         int64_t repeat = 0;
         QCOMPARE(link->GetMusicObj(i, &song.track, &song.absence, &song.state, &repeat), 0);
@@ -241,7 +245,8 @@ void ReportPageTest::cleanup()
 
 const Song* ReportPageTest::SongTitled(const QString& title) const
 {
-    for (const Song& song : songs) {
+    for (const Song& song : songs)
+    {
         if (song.title == title)
             return &song;
     }
@@ -254,19 +259,23 @@ void ReportPageTest::Feed(CAnalyReport& target, int mask)
     target.ClearPullQueue();
     target.SetCategoryMask(mask);
     std::atomic<bool> done{false};
-    std::thread analysis([&] {
-        for (const Song& song : songs) {
-            target.AddProblemCount(1);
-            target.AddProblemTrack(song.track, song.absence, song.state, 0, song.index, 1);
-        }
-        done = true;
-    });
+    std::thread analysis(
+        [&]
+        {
+            for (const Song& song : songs)
+            {
+                target.AddProblemCount(1);
+                target.AddProblemTrack(song.track, song.absence, song.state, 0, song.index, 1);
+            }
+            done = true;
+        });
     // The end of the analysis is posted after the last song, as SandUpdataReport is.
     while (!done)
         QTest::qWait(1);
     analysis.join();
     bool ended = false;
-    QMetaObject::invokeMethod(&target, [&] { ended = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &target, [&] { ended = true; }, Qt::QueuedConnection);
     QVERIFY(WaitUntil([&] { return ended; }));
     target.ReflashView(true);
 }
@@ -281,8 +290,8 @@ void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
     QCOMPARE(RowsOf(page->MissingTree()), 1);
     QCOMPARE(page->MissingTree()->topLevelItem(0)->text(0), QStringLiteral("Gone Song"));
     QCOMPARE(page->MissingTree()->topLevelItem(0)->text(2), QStringLiteral("Unknown Artist"));
-    QCOMPARE(RowsOf(page->ArtistTree()), 2);  // Lost Voice, Bare Song
-    QCOMPARE(RowsOf(page->AlbumTree()), 2);   // Homeless Tune, Bare Song
+    QCOMPARE(RowsOf(page->ArtistTree()), 2);   // Lost Voice, Bare Song
+    QCOMPARE(RowsOf(page->AlbumTree()), 2);    // Homeless Tune, Bare Song
     QCOMPARE(page->ArtworkList()->count(), 2); // Lost Voice, Bare Song
     QCOMPARE(RowsOf(page->UnrecognizedTree()), 0);
     QCOMPARE(page->PullQueue().size(), 3);
@@ -308,9 +317,11 @@ void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
     const Expect expects[] = {
         {ReportArtist, 3, -5, "Scanned 5 song(s), 2 song(s) without artist."},
         {ReportAlbum, 2, -7, "Scanned 5 song(s), 2 song(s) without album."},
-        {ReportMissingFile, 1, -9, "Scanned 5 song(s), 1 song(s) unwritable,check them if exist in your computer."},
+        {ReportMissingFile, 1, -9,
+         "Scanned 5 song(s), 1 song(s) unwritable,check them if exist in your computer."},
     };
-    for (const Expect& e : expects) {
+    for (const Expect& e : expects)
+    {
         page->CategoryTree()->setCurrentItem(page->CategoryEntry(e.category));
         QCOMPARE(page->PageStack()->currentIndex(), e.page);
         QCOMPARE(header.last().at(0).toString(), e.text);
@@ -327,7 +338,8 @@ void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
     page->ArtistTree()->SetFixedCount(5);
     page->CategoryEntry(ReportArtist)->SetBadgePage(1);
     page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtist));
-    QCOMPARE(header.last().at(0).toString(), QStringLiteral("Fixed 5 song(s) without artist. Still 0 song(s) not fixed."));
+    QCOMPARE(header.last().at(0).toString(),
+             QStringLiteral("Fixed 5 song(s) without artist. Still 0 song(s) not fixed."));
     QCOMPARE(header.last().at(3).toInt(), -6);
     page->ArtistTree()->SetFixedCount(0);
 
@@ -341,7 +353,8 @@ void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
     // The summary: every row open (2 + 2 + 2 + 1) and no song fixed yet.
     QCOMPARE(page->UpdateFixSummary(), 7);
     QCOMPARE(info.last().at(0).toInt(), 7);
-    QCOMPARE(header.last().at(0).toString(), QStringLiteral("Fixed 4 song(s), 0 problem(s). Still 7 problem(s) not fixed."));
+    QCOMPARE(header.last().at(0).toString(),
+             QStringLiteral("Fixed 4 song(s), 0 problem(s). Still 7 problem(s) not fixed."));
     QVERIFY(page->IsNeedFix());
 
     // A song whose artist is present but whose word says otherwise is listed as fixed.
@@ -423,7 +436,8 @@ void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
     emit artists->itemClicked(artists->topLevelItem(0), 0);
     page->StopAllWork();
     songs.clear();
-    for (int i = 0; i < link->GetMusicCount(); ++i) {
+    for (int i = 0; i < link->GetMusicCount(); ++i)
+    {
         Song song;
         int64_t repeat = 0;
         link->GetMusicObj(i, &song.track, &song.absence, &song.state, &repeat);
@@ -460,7 +474,8 @@ void ReportPageTest::menusSortingAndPopupPlacement()
     QVERIFY(!tree.Menu()->isVisible());
 
     // "Uncheck selected" on two rows: two signals, each with 0.
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         auto* row = new CTreeItem(&tree);
         row->setCheckState(0, Qt::Checked);
     }
@@ -488,7 +503,8 @@ void ReportPageTest::menusSortingAndPopupPlacement()
     unrecognized->header()->setSortIndicator(1, Qt::AscendingOrder);
     page->SortFailedTree(1);
     // Ascending: the songs that lack artwork and have no picture come last.
-    auto lacksPicture = [&](int i) {
+    auto lacksPicture = [&](int i)
+    {
         auto* row = dynamic_cast<CTreeItem*>(unrecognized->topLevelItem(i));
         return (row->GetKind() & MF_Artwork) && link->GetArtworkPath(row->GetMusicData()).isEmpty();
     };
@@ -501,7 +517,8 @@ void ReportPageTest::menusSortingAndPopupPlacement()
     // The candidate pop-up near the right screen edge is shifted by the overflow.
     page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtwork));
     CListWidget* grid = page->ArtworkList();
-    if (grid->count() == 0) {
+    if (grid->count() == 0)
+    {
         const Song* homeless = SongTitled("Homeless Tune");
         page->AddProblemTrack(homeless->track, MF_Artwork, 0, 0, homeless->index, 1);
     }
@@ -541,7 +558,8 @@ void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
     const QString cjk = QString::fromUtf8("とても長い曲のタイトルはセルに収まらない");
     QVERIFY(CListDelegate::ElideName(cjk, metrics, 80, reserve).endsWith("..."));
 
-    for (double scale : {1.0, 2.0}) {
+    for (double scale : {1.0, 2.0})
+    {
         g_dScale = scale;
         CListWidget grid;
         grid.setViewMode(QListView::IconMode);
@@ -663,9 +681,10 @@ void ReportPageTest::stopAllWorkEmptiesEveryPage()
     QCOMPARE(grid->count(), 0);
     QCOMPARE(grid->BusyLabelCount(), 0);
     QCOMPARE(grid->viewport()->findChildren<QLabel*>().size(), 0);
-    for (QTreeWidget* tree : {static_cast<QTreeWidget*>(page->ArtistTree()), static_cast<QTreeWidget*>(page->AlbumTree()),
-                              static_cast<QTreeWidget*>(page->MissingTree()),
-                              static_cast<QTreeWidget*>(page->UnrecognizedTree())})
+    for (QTreeWidget* tree :
+         {static_cast<QTreeWidget*>(page->ArtistTree()), static_cast<QTreeWidget*>(page->AlbumTree()),
+          static_cast<QTreeWidget*>(page->MissingTree()),
+          static_cast<QTreeWidget*>(page->UnrecognizedTree())})
         QCOMPARE(tree->topLevelItemCount(), 0);
     QCOMPARE(page->CategoryTree()->topLevelItemCount(), 0);
     QVERIFY(!page->HasUnappliedChanges());
@@ -701,10 +720,12 @@ void ReportPageTest::storedArtworkIsWrittenOnlyInsideThePictureFolder()
     const Song* bare = SongTitled("Bare Song");
     QCOMPARE(link->ModifyMusicInfo(bare->track, MF_Artwork, QStringList{inside}), 0);
 
-    std::thread analysis([&] {
-        page->AddProblemTrack(lost->track, MF_Artwork, 0, 0, lost->index, 1);
-        page->AddProblemTrack(bare->track, MF_Artwork, 0, 0, bare->index, 1);
-    });
+    std::thread analysis(
+        [&]
+        {
+            page->AddProblemTrack(lost->track, MF_Artwork, 0, 0, lost->index, 1);
+            page->AddProblemTrack(bare->track, MF_Artwork, 0, 0, bare->index, 1);
+        });
     analysis.join();
     QVERIFY(WaitUntil([&] { return page->ArtworkList()->count() == 2; }));
     auto* outsideCell = dynamic_cast<CListItem*>(page->ArtworkList()->item(0));
@@ -761,7 +782,8 @@ void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
     // Emitted on the pool threads: counted on the GUI thread.
     int started = 0;
     QObject counter;
-    connect(page.get(), &CAnalyReport::PullStartSignal, &counter, [&] { ++started; }, Qt::QueuedConnection);
+    connect(
+        page.get(), &CAnalyReport::PullStartSignal, &counter, [&] { ++started; }, Qt::QueuedConnection);
     page->SetFixMode(1);
     page->SetRunState(1);
     page->StopPlay();
@@ -822,10 +844,12 @@ void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
     QSignalSpy process(page.get(), &CAnalyReport::UpdateProcess);
     page->PrepareApply();
     std::atomic<bool> done{false};
-    std::thread apply([&] {
-        page->AppleyiTunes();
-        done = true;
-    });
+    std::thread apply(
+        [&]
+        {
+            page->AppleyiTunes();
+            done = true;
+        });
     QVERIFY(WaitUntil([&] { return done.load(); }, 60000));
     apply.join();
     QTest::qWait(50);
@@ -879,9 +903,11 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
     QVERIFY(!QFileInfo::exists(GetAppSettings()->GetPictureFolder() + "/../../escaped.jpg"));
     QCOMPARE(progress.count(), 1);
     QCOMPARE(progress.at(0).at(1).toInt(), 10000);
-    auto findRow = [&](QTreeWidget* tree, CMusicObj* track) -> CTreeItem* {
+    auto findRow = [&](QTreeWidget* tree, CMusicObj* track) -> CTreeItem*
+    {
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i)); row && row->GetMusicData() == track)
+            if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i));
+                row && row->GetMusicData() == track)
                 return row;
         return nullptr;
     };
@@ -897,7 +923,8 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
     const int artworkFixed = page->ArtworkList()->GetFixedCount();
     bool cellHasCover = false;
     for (int i = 0; i < page->ArtworkList()->count(); ++i)
-        if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i)); cell->GetMusicData() == bare->track)
+        if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i));
+            cell->GetMusicData() == bare->track)
             cellHasCover = cell->GetArtworkPath() == cover && cell->GetLoadState() == 2;
     QVERIFY(cellHasCover);
 
@@ -908,12 +935,15 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
     QCOMPARE(progress.count(), 1);
 
     // Bytes that are no picture: no cover, the cell failed, no file.
-    page->EmitPullSuccess({{"identify", lost->index}, {"imageBuffer", QByteArray("not a picture")},
-                           {"artist", "Some Artist"}, {"message", "Success"}});
+    page->EmitPullSuccess({{"identify", lost->index},
+                           {"imageBuffer", QByteArray("not a picture")},
+                           {"artist", "Some Artist"},
+                           {"message", "Success"}});
     QVERIFY(!QFileInfo::exists(GetAppSettings()->GetPictureFolder() + "/00C0FFEE0000AB00.jpg"));
     CListItem* lostCell = nullptr;
     for (int i = 0; i < page->ArtworkList()->count(); ++i)
-        if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i)); cell->GetMusicData() == lost->track)
+        if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i));
+            cell->GetMusicData() == lost->track)
             lostCell = cell;
     QVERIFY(lostCell);
     QCOMPARE(lostCell->GetLoadState(), -2);

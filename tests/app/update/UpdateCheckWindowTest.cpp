@@ -17,7 +17,8 @@
 
 using tidewell::test::LocalHttpServer;
 
-namespace {
+namespace
+{
 
 struct Shown
 {
@@ -28,7 +29,8 @@ struct Shown
 // Runs one check against the given port and reads the dialog it shows.
 Shown RunCheck(int port, int* code = nullptr)
 {
-    qputenv("TIDEWELL_UPDATE_URL", QByteArray("http://127.0.0.1:") + QByteArray::number(port) + "/update.php");
+    qputenv("TIDEWELL_UPDATE_URL",
+            QByteArray("http://127.0.0.1:") + QByteArray::number(port) + "/update.php");
     Shown shown;
     WhenVisible([] { return TopLevelOf<WhatsNew>(); },
                 [&shown](QWidget* dialog)
@@ -75,20 +77,24 @@ private slots:
         QTest::addColumn<QStringList>("buttons");
         const auto ok = [](std::map<std::string, std::string> fields)
         { return QString::fromStdString(LocalHttpServer::Ok(tidewell::test::UpdateReply(fields)).raw); };
-        const QString newer = QStringLiteral("A new version of Tidewell found! \nCurrent version: 1.2.3.0\nNew version: 1.2.4");
+        const QString newer =
+            QStringLiteral("A new version of Tidewell found! \nCurrent version: 1.2.3.0\nNew version: 1.2.4");
         QTest::newRow("newer") << ok({}) << 1 << newer << QStringList{"Download", "Cancel"};
         QTest::newRow("same") << ok({{"ProductVer", "1.2.3"}}) << 2 << "You are using the newest version."
                               << QStringList{"Cancel"};
-        QTest::newRow("not a web download") << ok({{"DownloadURL", "file:///etc/passwd"}}) << 1 << newer
-                                            << QStringList{"Cancel"};
-        QTest::newRow("no product") << ok({{"ProductCode", "<empty>"}}) << -5 << "Failed to find product record."
-                                    << QStringList{"Cancel"};
-        QTest::newRow("html") << QString::fromStdString(LocalHttpServer::Ok("<html><body>Hi<br></body></html>", "text/html").raw)
+        QTest::newRow("not a web download")
+            << ok({{"DownloadURL", "file:///etc/passwd"}}) << 1 << newer << QStringList{"Cancel"};
+        QTest::newRow("no product") << ok({{"ProductCode", "<empty>"}}) << -5
+                                    << "Failed to find product record." << QStringList{"Cancel"};
+        QTest::newRow("html") << QString::fromStdString(
+                                     LocalHttpServer::Ok("<html><body>Hi<br></body></html>", "text/html").raw)
                               << 3 << "Unknown error." << QStringList{"Cancel"};
         const std::string whole = tidewell::test::UpdateReply();
-        QTest::newRow("truncated") << QString::fromStdString(LocalHttpServer::Ok(whole.substr(0, whole.size() - 40)).raw)
+        QTest::newRow("truncated") << QString::fromStdString(
+                                          LocalHttpServer::Ok(whole.substr(0, whole.size() - 40)).raw)
                                    << 3 << "Unknown error." << QStringList{"Cancel"};
-        QTest::newRow("odd version") << ok({{"ProductVer", "9.9.9abc"}}) << 3 << "Unknown error." << QStringList{"Cancel"};
+        QTest::newRow("odd version") << ok({{"ProductVer", "9.9.9abc"}}) << 3 << "Unknown error."
+                                     << QStringList{"Cancel"};
         QTest::newRow("500") << QString::fromStdString(LocalHttpServer::Status(500, "oops").raw) << -1
                              << "Failed to connect the server. \nPlease check the validity of the proxy."
                              << QStringList{"Cancel"};
@@ -100,8 +106,10 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, text);
         QFETCH(QStringList, buttons);
-        LocalHttpServer server([raw](const LocalHttpServer::Request&, int)
-                               { return LocalHttpServer::Response{raw.toStdString(), false}; });
+        LocalHttpServer server(
+            [raw](const LocalHttpServer::Request&, int) {
+                return LocalHttpServer::Response{raw.toStdString(), false};
+            });
         int answered = 0;
         const Shown shown = RunCheck(server.port(), &answered);
         QCOMPARE(answered, code);
@@ -125,8 +133,10 @@ private slots:
     void proxySetting()
     {
         const std::string reply = LocalHttpServer::Ok(tidewell::test::UpdateReply()).raw;
-        LocalHttpServer server([&](const LocalHttpServer::Request&, int) { return LocalHttpServer::Response{reply}; });
-        LocalHttpServer proxy([&](const LocalHttpServer::Request&, int) { return LocalHttpServer::Response{reply}; });
+        LocalHttpServer server([&](const LocalHttpServer::Request&, int)
+                               { return LocalHttpServer::Response{reply}; });
+        LocalHttpServer proxy([&](const LocalHttpServer::Request&, int)
+                              { return LocalHttpServer::Response{reply}; });
         CAppSettings* settings = GetAppSettings();
         settings->SetProxyHost(QStringLiteral("127.0.0.1"));
         settings->SetProxyPort(proxy.port());

@@ -2,9 +2,9 @@
 
 #include "AppSettings.h"
 #include "CMessageSeam.h"
-#include "FileDialogs.h"
 #include "CMessgboxEx.h"
 #include "CWarnMessage.h"
+#include "FileDialogs.h"
 #include "WidgetTestEnv.h"
 
 #include <QCheckBox>
@@ -219,10 +219,12 @@ private slots:
     {
         QList<FileQuestion> asked;
         {
-            CMessageSeam::FileScope scope([&asked](const FileQuestion& question) {
-                asked << question;
-                return QStringList{"/music/a.mp3", "/music/b.flac"};
-            });
+            CMessageSeam::FileScope scope(
+                [&asked](const FileQuestion& question)
+                {
+                    asked << question;
+                    return QStringList{"/music/a.mp3", "/music/b.flac"};
+                });
             QCOMPARE(GetOpenFileNames(nullptr, "Add Music", "/music", "Audio (*.mp3 *.flac)"),
                      QStringList({"/music/a.mp3", "/music/b.flac"}));
             {

@@ -14,7 +14,8 @@
 
 using namespace manager_test;
 
-namespace {
+namespace
+{
 
 struct Fields
 {
@@ -100,7 +101,11 @@ TEST(DuplicateTagTest, IndexedAnalysisEqualsTheFullScan)
     const QStringList names = {"One", "Two", "Three", ""};
     const QStringList artists = {"A", "B", ""};
     const QStringList sizes = {"100", "200"};
-    const int optionSets[] = {int(kDefaultDuplicateMask & ~MF_DeepScan), MF_Name, MF_Name | MF_Artist, 0, MF_MatchMedium,
+    const int optionSets[] = {int(kDefaultDuplicateMask & ~MF_DeepScan),
+                              MF_Name,
+                              MF_Name | MF_Artist,
+                              0,
+                              MF_MatchMedium,
                               MF_Size | MF_TotalTime};
     for (int options : optionSets)
     {
@@ -111,15 +116,17 @@ TEST(DuplicateTagTest, IndexedAnalysisEqualsTheFullScan)
         auto pick = [&](const QStringList& list) { return list[static_cast<int>(rng() % list.size())]; };
         for (int i = 0; i < 400; ++i)
         {
-            MusicInfo info = makeInfo(QStringLiteral("%1").arg(0x1000 + i, 16, 16, QChar('0')).toUpper(), pick(names),
-                                      rng() % 5 ? pick(paths) : h.home.path() + "/missing.mp3",
-                                      static_cast<int>(100000 + (rng() % 3) * 90000), static_cast<int>(rng() % 3) * 64);
+            MusicInfo info =
+                makeInfo(QStringLiteral("%1").arg(0x1000 + i, 16, 16, QChar('0')).toUpper(), pick(names),
+                         rng() % 5 ? pick(paths) : h.home.path() + "/missing.mp3",
+                         static_cast<int>(100000 + (rng() % 3) * 90000), static_cast<int>(rng() % 3) * 64);
             info.Artist = pick(artists);
             info.Album = "Album";
             info.Size = pick(sizes);
             const int type = rng() % 2 ? RunModeDuplicateFiles : RunModeDuplicateITunes;
             // Some tracks were handled by an earlier analysis or failed before.
-            const int absence = rng() % 10 == 0 ? int(MF_Analysed) : (rng() % 15 == 0 ? int(MF_DuplicateFailed) : 0);
+            const int absence =
+                rng() % 10 == 0 ? int(MF_Analysed) : (rng() % 15 == 0 ? int(MF_DuplicateFailed) : 0);
             indexed.Add(info, type, absence);
             literal.Add(info, type, absence);
         }
@@ -148,7 +155,8 @@ TEST(DuplicateTagTest, KeeperFollowsLengthThenBitRate)
 
     SyntheticRun run(h);
     // The length differs by 150 s or more: the longer new copy stays, whatever the bit rates.
-    CMusicObj* earlier = run.Add(makeInfo("00000000000000AB", "Song", file, 40000, 320), RunModeDuplicateITunes);
+    CMusicObj* earlier =
+        run.Add(makeInfo("00000000000000AB", "Song", file, 40000, 320), RunModeDuplicateITunes);
     int64_t g = 0;
     unsigned char removeNew = 9;
     const MusicInfo longer = makeInfo("00000000000000CD", "Song", file + "x", 200000, 128);
@@ -193,7 +201,8 @@ protected:
         using namespace tidewell::test;
         music = h.home.path() + "/music";
         QDir().mkpath(music);
-        auto make = [&](const QString& name, AudioFormat format, int seed) {
+        auto make = [&](const QString& name, AudioFormat format, int seed)
+        {
             AudioSpec audioSpec;
             audioSpec.format = format;
             audioSpec.seconds = 22.0;
@@ -247,7 +256,8 @@ TEST_F(DeepScanTest, CopiesAndReencodingsFormOneGroupWithTheBestCopyKept)
             kept.push_back(i);
     }
     ASSERT_EQ(kept.size(), 1u);
-    auto rank = [&](int i) {
+    auto rank = [&](int i)
+    {
         const MusicInfo& info = at(i)->CurrentInfo();
         return std::make_pair(info.Bitrate.toLongLong(), info.TotalTime.toLongLong());
     };
@@ -260,7 +270,8 @@ TEST_F(DeepScanTest, CopiesAndReencodingsFormOneGroupWithTheBestCopyKept)
     EXPECT_EQ(kept[0], best);
     // Each file was fingerprinted once, into its cache file.
     for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(QFileInfo::exists(FingerprintCachePath(h.pictureFolder, at(i)->CurrentInfo().PersistentID)));
+        EXPECT_TRUE(
+            QFileInfo::exists(FingerprintCachePath(h.pictureFolder, at(i)->CurrentInfo().PersistentID)));
 }
 
 TEST_F(DeepScanTest, FingerprintsMadeAheadGiveTheFullScansAnswersAtEveryDegree)
@@ -282,8 +293,8 @@ TEST_F(DeepScanTest, FingerprintsMadeAheadGiveTheFullScansAnswersAtEveryDegree)
         {
             // The broken file comes first: every later track meets it as an earlier track.
             const QString path = i == 0 ? files.back() : files[i - 1];
-            const MusicInfo info = makeInfo(QStringLiteral("%1").arg(0xA0 + i, 16, 16, QChar('0')).toUpper(), "x", path,
-                                            22000, 128 + i);
+            const MusicInfo info = makeInfo(QStringLiteral("%1").arg(0xA0 + i, 16, 16, QChar('0')).toUpper(),
+                                            "x", path, 22000, 128 + i);
             indexed.Add(info, RunModeDuplicateITunes);
             literal.Add(info, RunModeDuplicateITunes);
         }

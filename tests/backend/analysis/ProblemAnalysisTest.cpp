@@ -10,14 +10,15 @@ using namespace manager_test;
 using tidewell::test::AudioFormat;
 using tidewell::test::AudioSpec;
 
-namespace {
+namespace
+{
 
 // A files run over generated songs, each with the tags and artwork a test asks for.
 class ProblemAnalysisTest : public ::testing::Test
 {
 protected:
-    QString song(const QString& name, const QString& artist, const QString& album, int year, const QString& genre,
-                 bool artwork)
+    QString song(const QString& name, const QString& artist, const QString& album, int year,
+                 const QString& genre, bool artwork)
     {
         AudioSpec audioSpec;
         audioSpec.seconds = 1.0;

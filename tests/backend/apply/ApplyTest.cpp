@@ -20,7 +20,8 @@
 using namespace manager_test;
 using apply_test::ImmutableFlag;
 
-namespace {
+namespace
+{
 
 QByteArray readFile(const QString& path)
 {
@@ -77,7 +78,8 @@ protected:
     {
         g_bScaniTunes = scanITunes;
         manager = h.MakeManager();
-        ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(), mode), 0);
+        ASSERT_EQ(
+            manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(), mode), 0);
         if (mode == RunModeFiles)
         {
             ASSERT_EQ(AddFiles(*manager, files), 0);
@@ -93,8 +95,8 @@ protected:
 
     std::string Column(const char* column, int row)
     {
-        const auto values = QueryColumn(h.dbPath, std::string("select ifnull(") + column
-                                                      + ", '') from TracksTable order by rowid");
+        const auto values = QueryColumn(h.dbPath, std::string("select ifnull(") + column +
+                                                      ", '') from TracksTable order by rowid");
         return values.at(static_cast<size_t>(row));
     }
 
@@ -295,8 +297,8 @@ TEST_F(ApplyTest, SaveReportsTheFirstFailureEvenWhenALaterWriteSucceeds)
         GTEST_SKIP() << "cannot make a file immutable here";
 
     int written = 0;
-    const int rc = manager->GetLibrary()->SaveMusicInfo(&obj->CurrentInfo(), obj->GetArtworkPath(), RunModeFiles,
-                                                        MF_Name | MF_Artwork, &written);
+    const int rc = manager->GetLibrary()->SaveMusicInfo(&obj->CurrentInfo(), obj->GetArtworkPath(),
+                                                        RunModeFiles, MF_Name | MF_Artwork, &written);
     EXPECT_LT(rc, 0);
     EXPECT_EQ(written, MF_Artwork);
     EXPECT_EQ(manager->ApplyTrackInfo(obj, MF_Name | MF_Artwork, 0), rc);

@@ -7,8 +7,10 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-namespace apply_test {
-namespace {
+namespace apply_test
+{
+namespace
+{
 
 bool setFlag(const QString& path, bool on)
 {
@@ -28,9 +30,7 @@ bool setFlag(const QString& path, bool on)
 
 } // namespace
 
-ImmutableFlag::ImmutableFlag(const QString& path) : m_path(path), m_ok(setFlag(path, true))
-{
-}
+ImmutableFlag::ImmutableFlag(const QString& path) : m_path(path), m_ok(setFlag(path, true)) {}
 
 ImmutableFlag::~ImmutableFlag()
 {

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace apply_test {
+namespace apply_test
+{
 
 // Makes a file or folder immutable for its lifetime (the file system refuses every change, also
 // to root), so a test can make a move or a tag write fail for real. ok() is false where the file

@@ -9,7 +9,8 @@
 
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -61,7 +62,8 @@ TEST(RecycleBinTest, MovesNeverOverwriteAndCopiesKeepTheFile)
     EXPECT_EQ(CRecycleBin::CopyThenRemove(a, b), CRecycleBin::MoveTargetExists);
     EXPECT_EQ(readFile(a), "first");
     EXPECT_EQ(readFile(b), "second");
-    EXPECT_EQ(CRecycleBin::MoveFile(home.path() + "/none.mp3", home.path() + "/c.mp3"), CRecycleBin::MoveNoSource);
+    EXPECT_EQ(CRecycleBin::MoveFile(home.path() + "/none.mp3", home.path() + "/c.mp3"),
+              CRecycleBin::MoveNoSource);
     EXPECT_EQ(CRecycleBin::MoveFile(a, home.path() + "/nofolder/x/y.mp3"), CRecycleBin::MoveFailed);
     EXPECT_EQ(readFile(a), "first");
 
@@ -71,7 +73,8 @@ TEST(RecycleBinTest, MovesNeverOverwriteAndCopiesKeepTheFile)
     {
         QFile f(a);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5)), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(
+            f.setFileTime(QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5)), QFileDevice::FileModificationTime));
     }
     const QString c = home.path() + "/c/copy.mp3";
     QDir().mkpath(home.path() + "/c");
@@ -84,9 +87,11 @@ TEST(RecycleBinTest, MovesNeverOverwriteAndCopiesKeepTheFile)
 TEST(RecycleBinTest, MovesAcrossFileSystemsByCopy)
 {
     tidewell::test::TempHome home;
-    struct stat here{}, there{};
-    if (::stat(QFile::encodeName(home.path()).constData(), &here) != 0 || ::stat("/dev/shm", &there) != 0
-        || here.st_dev == there.st_dev)
+    struct stat here
+    {
+    }, there{};
+    if (::stat(QFile::encodeName(home.path()).constData(), &here) != 0 || ::stat("/dev/shm", &there) != 0 ||
+        here.st_dev == there.st_dev)
         GTEST_SKIP() << "no second file system";
     QTemporaryDir other("/dev/shm/tidewell-recycle-XXXXXX");
     ASSERT_TRUE(other.isValid());

@@ -1,5 +1,5 @@
-#include "AudioFixture.h"
 #include "MusicObj.h"
+#include "AudioFixture.h"
 #include "TempHome.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,8 @@
 
 using tidewell::test::TempHome;
 
-namespace {
+namespace
+{
 
 QString writeFile(const TempHome& home, const QString& name, const QByteArray& bytes)
 {

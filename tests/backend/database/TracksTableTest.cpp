@@ -1,5 +1,5 @@
-#include "TempHome.h"
 #include "TracksTable.h"
+#include "TempHome.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,8 @@
 
 using tidewell::test::TempHome;
 
-namespace {
+namespace
+{
 
 // Runs a statement on a separate connection, to set files up and to look at them behind the
 // layer's back.
@@ -60,8 +61,8 @@ int insertTrack(int i, int type = 1, const char* name = nullptr)
     const std::string pid = pidOf(i);
     const std::string title = name ? name : "Song " + std::to_string(i);
     const std::string location = "/music/" + std::to_string(i) + ".mp3";
-    return InsertTracksTable_kvt(title.c_str(), "Artist", "Album", "180000", "4000000", location.c_str(), pid.c_str(),
-                                 "2001", "Rock", "320", "", i, type);
+    return InsertTracksTable_kvt(title.c_str(), "Artist", "Album", "180000", "4000000", location.c_str(),
+                                 pid.c_str(), "2001", "Rock", "320", "", i, type);
 }
 
 class TracksTableTest : public ::testing::Test
@@ -117,8 +118,8 @@ TEST_F(TracksTableTest, CreatesTableAndRoundTripsThousandTracksInOneTransaction)
 TEST_F(TracksTableTest, NullTextsAreStoredAsEmptyAndArtworkColumnsStartNull)
 {
     ASSERT_EQ(OpenTracksDB(dbPath.toUtf8().constData()), 0);
-    ASSERT_EQ(InsertTracksTable_kvt(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "00000000000000AA", nullptr,
-                                    nullptr, nullptr, nullptr, 5, 2),
+    ASSERT_EQ(InsertTracksTable_kvt(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "00000000000000AA",
+                                    nullptr, nullptr, nullptr, nullptr, 5, 2),
               0);
     CloseTracksDB();
     EXPECT_EQ(rawColumn(dbPath, "select Name from TracksTable"), std::vector<std::string>{""});
@@ -259,10 +260,11 @@ TEST_F(TracksTableTest, ReusedStatementsCarryNothingOver)
 TEST_F(TracksTableTest, UpgradesOlderLayouts)
 {
     // 14 columns with a row: nine columns added.
-    ASSERT_EQ(rawExec(dbPath, "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
-                              "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
-                              "Absence integer,State integer,RepeatID integer,Type integer);"
-                              "insert into TracksTable values(1,'AB','n','1','a','b','2','/x',NULL,NULL,0,0,0,1);"),
+    ASSERT_EQ(rawExec(dbPath,
+                      "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
+                      "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
+                      "Absence integer,State integer,RepeatID integer,Type integer);"
+                      "insert into TracksTable values(1,'AB','n','1','a','b','2','/x',NULL,NULL,0,0,0,1);"),
               SQLITE_OK);
     EXPECT_EQ(OpenTracksDB(dbPath.toUtf8().constData()), 1);
     CloseTracksDB();
@@ -274,10 +276,11 @@ TEST_F(TracksTableTest, UpgradesOlderLayouts)
 
     // 18 columns without rows: still upgraded, five columns added.
     const QString second = home.file("data/old18.db");
-    ASSERT_EQ(rawExec(second, "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
-                              "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
-                              "Absence integer,State integer,RepeatID integer,Type integer,Year text,Genre text,"
-                              "Bitrate text,TrashPath text)"),
+    ASSERT_EQ(rawExec(second,
+                      "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
+                      "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
+                      "Absence integer,State integer,RepeatID integer,Type integer,Year text,Genre text,"
+                      "Bitrate text,TrashPath text)"),
               SQLITE_OK);
     EXPECT_EQ(OpenTracksDB(second.toUtf8().constData()), 1);
     CloseTracksDB();
@@ -302,16 +305,19 @@ TEST_F(TracksTableTest, RefusesFilesThatAreNotLibraries)
     EXPECT_FALSE(IsTracksDBOpen());
 
     EXPECT_EQ(OpenTracksDB(nullptr), -1);
-    EXPECT_EQ(OpenTracksDB(home.file("missing/dir/that/does/not/exist/x.db").append("/y/z.db").toUtf8().constData()), -3);
+    EXPECT_EQ(OpenTracksDB(
+                  home.file("missing/dir/that/does/not/exist/x.db").append("/y/z.db").toUtf8().constData()),
+              -3);
 }
 
 TEST_F(TracksTableTest, FailedUpgradeIsAFailure)
 {
     // A 14-column table that already has a "Year" column under another position cannot take
     // the added columns; the open must fail, not claim an upgrade.
-    ASSERT_EQ(rawExec(dbPath, "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
-                              "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
-                              "Absence integer,State integer,Year text,Type integer);"),
+    ASSERT_EQ(rawExec(dbPath,
+                      "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
+                      "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
+                      "Absence integer,State integer,Year text,Type integer);"),
               SQLITE_OK);
     EXPECT_EQ(OpenTracksDB(dbPath.toUtf8().constData()), -5);
     EXPECT_FALSE(IsTracksDBOpen());
@@ -340,7 +346,9 @@ TEST_F(TracksTableTest, MainAndSecondDatabaseKeepTheirOwnFiles)
 {
     const QString zPath = home.file("data/MusicLibraryz.db");
     ASSERT_EQ(OpenTracksDB(zPath.toUtf8().constData()), 0);
-    ASSERT_EQ(InsertTracksTable_kvt("z", "", "", "", "", "/Music/A b.mp3", "00000000000000Z1", "", "", "", "", 1, 1), 0);
+    ASSERT_EQ(InsertTracksTable_kvt("z", "", "", "", "", "/Music/A b.mp3", "00000000000000Z1", "", "", "", "",
+                                    1, 1),
+              0);
     CloseTracksDB();
 
     ASSERT_EQ(OpenZTracksDB(zPath.toUtf8().constData()), 0);

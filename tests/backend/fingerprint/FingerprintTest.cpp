@@ -17,7 +17,8 @@
 
 using namespace tidewell::test;
 
-namespace {
+namespace
+{
 
 const QStringList kMp3{"-c:a", "libmp3lame", "-b:a", "128k"};
 const QStringList kAac{"-c:a", "aac", "-b:a", "128k"};
@@ -50,11 +51,16 @@ int literalCompare(const uint32_t* first, const uint32_t* second, int n, uint32_
     const int L = (flags & 0x10) ? 1 : (flags & 0x20) ? 2 : (flags & 0x40) ? 3 : 2;
     const int E = 6 * L;
     const double T = 0.08 * L;
-    struct Found { bool has = false; int p = 0, q = 0; };
+    struct Found
+    {
+        bool has = false;
+        int p = 0, q = 0;
+    };
     std::vector<Found> blocks;
     for (int b = 0; b <= n / 50 - 1 && b < 5; ++b)
     {
-        auto score = [&](const uint32_t* x, const uint32_t* y, int s, double& out) {
+        auto score = [&](const uint32_t* x, const uint32_t* y, int s, double& out)
+        {
             int sum = 0;
             for (int j = 0; j < 50; ++j)
             {
@@ -173,10 +179,12 @@ TEST(CompareRawFingerprints, AgreesWithThePlainFloatingPointVersion)
         for (int i = 0; i < n; ++i)
         {
             const int from = delayFirst ? i + delay : i - delay;
-            b[size_t(i)] = from >= 0 && from < n ? flip(a[size_t(from)], int(random() % (noise + 1))) : uint32_t(random());
+            b[size_t(i)] = from >= 0 && from < n ? flip(a[size_t(from)], int(random() % (noise + 1)))
+                                                 : uint32_t(random());
         }
         for (uint32_t flags : {0u, uint32_t(MF_MatchHigh), uint32_t(MF_MatchMedium), uint32_t(MF_MatchLow)})
-            ASSERT_EQ(CompareRawFingerprints(a.data(), b.data(), n, flags), literalCompare(a.data(), b.data(), n, flags))
+            ASSERT_EQ(CompareRawFingerprints(a.data(), b.data(), n, flags),
+                      literalCompare(a.data(), b.data(), n, flags))
                 << "round " << round << " flags " << flags;
     }
 }
@@ -192,10 +200,12 @@ protected:
     {
         ASSERT_TRUE(QDir().mkpath(home.file("data")));
         ASSERT_TRUE(AllocDecodeBuffer());
-        SetFingerprintLog([this](const QString& text) {
-            std::lock_guard lock(logMutex);
-            messages << text;
-        });
+        SetFingerprintLog(
+            [this](const QString& text)
+            {
+                std::lock_guard lock(logMutex);
+                messages << text;
+            });
     }
     void TearDown() override
     {
@@ -211,10 +221,11 @@ protected:
     }
     QString cache(const QString& id) { return FingerprintCachePath(home.file("data"), id); }
 
-    static int compare(const QString& a, const QString& ca, const QString& b, const QString& cb, uint32_t flags = 0)
+    static int compare(const QString& a, const QString& ca, const QString& b, const QString& cb,
+                       uint32_t flags = 0)
     {
-        return CompareFingerprintFiles(a.toUtf8().constData(), ca.toUtf8().constData(), b.toUtf8().constData(),
-                                       cb.toUtf8().constData(), flags);
+        return CompareFingerprintFiles(a.toUtf8().constData(), ca.toUtf8().constData(),
+                                       b.toUtf8().constData(), cb.toUtf8().constData(), flags);
     }
 };
 
@@ -235,7 +246,12 @@ TEST_F(FingerprintFiles, CacheFilesAreMadeOnceAndReused)
     const QString mp3 = tune("one.mp3", 21, kMp3);
     const QString wav = tune("one.wav", 21, {});
     EXPECT_EQ(compare(mp3, cache("A"), wav, cache("B")), 1);
-    const QByteArray made = [&] { QFile f(cache("A")); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray made = [&]
+    {
+        QFile f(cache("A"));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     ASSERT_GE(made.size(), 8 + 4 * 100);
     EXPECT_EQ(made.left(8), QByteArray("\x44\xac\x00\x00\x00\x00\x00\x00", 8)); // 44100, 0
 
@@ -339,7 +355,8 @@ TEST(FingerprintHelpers, WideTextAndCachePaths)
     EXPECT_EQ(Utf8ToWide(nullptr, wide), 0);
     EXPECT_EQ(Utf8ToWide("Гром/雷", wide), 7); // six characters and the terminator
     EXPECT_EQ(wide, L"Гром/雷");
-    EXPECT_EQ(FingerprintCachePath("/data/Zavro/Tidewell", "00AB12"), "/data/Zavro/Tidewell/00AB12fingerprint.bin");
+    EXPECT_EQ(FingerprintCachePath("/data/Zavro/Tidewell", "00AB12"),
+              "/data/Zavro/Tidewell/00AB12fingerprint.bin");
 }
 
 } // namespace

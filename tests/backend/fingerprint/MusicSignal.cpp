@@ -8,7 +8,8 @@
 #include <cmath>
 #include <random>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 std::vector<int16_t> makeTune(double seconds, uint32_t seed)
 {
@@ -42,7 +43,8 @@ std::vector<int16_t> makeTune(double seconds, uint32_t seed)
 bool makeTuneFile(const QString& path, double seconds, uint32_t seed, const QStringList& codec)
 {
     const QString wav = path + ".source.wav";
-    const bool ok = writeWav(wav, makeTune(seconds, seed), 2, 44100) && runFfmpeg(QStringList{"-i", wav} + codec + QStringList{path});
+    const bool ok = writeWav(wav, makeTune(seconds, seed), 2, 44100) &&
+                    runFfmpeg(QStringList{"-i", wav} + codec + QStringList{path});
     QFile::remove(wav);
     return ok;
 }

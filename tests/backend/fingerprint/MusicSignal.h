@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 // A tune of random notes with overtones (stereo, 44.1 kHz): different seeds give different music
 // that a fingerprint tells apart, the same seed the same music.

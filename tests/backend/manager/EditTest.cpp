@@ -16,7 +16,8 @@
 using namespace manager_test;
 using namespace std::chrono_literals;
 
-namespace {
+namespace
+{
 
 // A manager with two imported files, ready for edits.
 class EditTest : public ::testing::Test
@@ -38,7 +39,8 @@ protected:
 
     std::vector<std::string> column(const char* name, const char* pid = "65535")
     {
-        return QueryColumn(h.dbPath, std::string("select ") + name + " from TracksTable where PersistentID='" + pid + "'");
+        return QueryColumn(h.dbPath, std::string("select ") + name +
+                                         " from TracksTable where PersistentID='" + pid + "'");
     }
 
     QString writePicture(const QString& name)
@@ -167,7 +169,8 @@ TEST_F(EditTest, SavePassRemovesTracksWithoutProblems)
     ASSERT_TRUE(analysis.WaitForFinal());
     manager->WaitForSavePass();
     EXPECT_EQ(manager->CleanListSize(), 0);
-    EXPECT_EQ(QueryColumn(h.dbPath, "select PersistentID from TracksTable"), (std::vector<std::string>{"65535"}));
+    EXPECT_EQ(QueryColumn(h.dbPath, "select PersistentID from TracksTable"),
+              (std::vector<std::string>{"65535"}));
     int largest = 0;
     EXPECT_EQ(manager->GetMusicCount(&largest, nullptr), 1);
     EXPECT_EQ(largest, 1);

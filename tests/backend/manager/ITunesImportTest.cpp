@@ -10,7 +10,8 @@
 
 using namespace manager_test;
 
-namespace {
+namespace
+{
 
 // A private home with an iTunes library of real files that the iTunes stand-in serves.
 class ITunesImportTest : public ::testing::Test
@@ -62,7 +63,8 @@ protected:
     std::vector<Record> import(CMusicManage& manager, int mode, const QString& dbPath)
     {
         Recorder recorder;
-        EXPECT_EQ(manager.LoadMusicLibrary(xmlPath.toUtf8().constData(), dbPath.toUtf8().constData(), mode), 0);
+        EXPECT_EQ(manager.LoadMusicLibrary(xmlPath.toUtf8().constData(), dbPath.toUtf8().constData(), mode),
+                  0);
         const MusicCallback cb = recorder.Make(RunStateLoad);
         EXPECT_EQ(manager.LoadMusicList(&cb), 0);
         EXPECT_TRUE(recorder.WaitForFinal());
@@ -111,7 +113,8 @@ TEST_F(ITunesImportTest, ImportsTheLibraryWithTwelveAttributesInOneTransaction)
     }
     EXPECT_EQ(QueryColumn(h.dbPath, "select TrackID from TracksTable order by rowid"),
               (std::vector<std::string>{"201", "203", "205", "207"}));
-    EXPECT_EQ(QueryColumn(h.dbPath, "select distinct Type from TracksTable"), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(QueryColumn(h.dbPath, "select distinct Type from TracksTable"),
+              (std::vector<std::string>{"1"}));
     EXPECT_EQ(QueryColumn(h.dbPath, "select Location from TracksTable where PersistentID='00A1B2C3D4E5F603'"),
               (std::vector<std::string>{tracks[3].location.toStdString()}));
 
@@ -141,7 +144,8 @@ TEST_F(ITunesImportTest, DuplicateScanOfFoldersCopiesTheLibraryIntoTheSecondData
                                         RunModeDuplicateFiles),
               0);
     const QString zPath = QFileInfo(h.dbPath).absolutePath() + "/MusicLibraryz.db";
-    EXPECT_EQ(QueryColumn(zPath, "select count(*) from TracksTable where Type=5"), (std::vector<std::string>{"4"}));
+    EXPECT_EQ(QueryColumn(zPath, "select count(*) from TracksTable where Type=5"),
+              (std::vector<std::string>{"4"}));
     ASSERT_EQ(AddFiles(*manager, QStringList{files[0], files[2]}), 0);
     Recorder recorder;
     const MusicCallback cb = recorder.Make(RunStateLoad);
@@ -185,8 +189,9 @@ TEST_F(ITunesImportTest, AMissingLibraryFileLeavesNoLibraryObject)
 {
     auto manager = h.MakeManager();
     const QString nowhere = h.home.path() + "/nowhere.xml";
-    EXPECT_EQ(manager->LoadMusicLibrary(nowhere.toUtf8().constData(), h.dbPath.toUtf8().constData(), RunModeITunes),
-              -1);
+    EXPECT_EQ(
+        manager->LoadMusicLibrary(nowhere.toUtf8().constData(), h.dbPath.toUtf8().constData(), RunModeITunes),
+        -1);
     EXPECT_EQ(manager->GetLibrary(), nullptr);
     EXPECT_EQ(manager->AddMusicFiles(0, nullptr), -1);
     EXPECT_EQ(manager->SetTransaction(0), -1);

@@ -16,7 +16,8 @@
 using namespace manager_test;
 using namespace std::chrono_literals;
 
-namespace {
+namespace
+{
 
 std::string s(const QString& text)
 {
@@ -144,7 +145,8 @@ TEST(FileImportTest, ImportsAFolderOfRealFilesIntoTheDatabase)
     const QString text = QString::fromUtf8(log.readAll());
     EXPECT_TRUE(text.contains("Music Num = 4"));
     EXPECT_TRUE(text.contains(bogus + " GetMusicInfo Failed: "));
-    EXPECT_TRUE(text.contains(QRegularExpression(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} CMusicManage::LoadMusicList\(\))")));
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} CMusicManage::LoadMusicList\(\))")));
 }
 
 TEST(FileImportTest, EmptyFileListSendsOnlyTheFinalRecord)
@@ -198,9 +200,11 @@ TEST(SavedDatabaseTest, ReopensAnAnalysedLibraryInRunMode3)
 
     // A project file is untrusted: a bare picture name stays in the picture folder, a purchased
     // mark is never read, and a row whose id is not hex is refused.
-    ASSERT_EQ(Exec(h.dbPath, "update TracksTable set ArtPath='cover0.jpg', Purchased='1' where PersistentID='65535'"),
+    ASSERT_EQ(Exec(h.dbPath,
+                   "update TracksTable set ArtPath='cover0.jpg', Purchased='1' where PersistentID='65535'"),
               0);
-    ASSERT_EQ(Exec(h.dbPath, "update TracksTable set PersistentID='../../evil' where PersistentID='65537'"), 0);
+    ASSERT_EQ(Exec(h.dbPath, "update TracksTable set PersistentID='../../evil' where PersistentID='65537'"),
+              0);
 
     auto manager = h.MakeManager();
     ASSERT_EQ(manager->LoadMusicLibrary("", h.dbPath.toUtf8().constData(), RunModeProject), 0);
@@ -229,11 +233,12 @@ TEST(SavedDatabaseTest, AnUpgradedOldLayoutSkipsYearAndGenre)
 {
     ManagerHome h;
     QDir().mkpath(QFileInfo(h.dbPath).absolutePath());
-    ASSERT_EQ(Exec(h.dbPath, "create table TracksTable(TrackID integer, PersistentID text, Name text, TotalTime text, "
-                             "Artist text, Album text, Size text, Location text, ArtData blob, ArtPath text, "
-                             "Absence integer, State integer, RepeatID integer, Type integer);"
-                             "insert into TracksTable values(1,'00000000000000AA','Old','1000','A','B','10',"
-                             "'/x.mp3',NULL,NULL,0,0,0,1)"),
+    ASSERT_EQ(Exec(h.dbPath,
+                   "create table TracksTable(TrackID integer, PersistentID text, Name text, TotalTime text, "
+                   "Artist text, Album text, Size text, Location text, ArtData blob, ArtPath text, "
+                   "Absence integer, State integer, RepeatID integer, Type integer);"
+                   "insert into TracksTable values(1,'00000000000000AA','Old','1000','A','B','10',"
+                   "'/x.mp3',NULL,NULL,0,0,0,1)"),
               0);
     auto manager = h.MakeManager();
     ASSERT_EQ(manager->LoadMusicLibrary("", h.dbPath.toUtf8().constData(), RunModeProject), 0);
@@ -255,10 +260,11 @@ TEST(SavedDatabaseTest, PicturesAreWrittenOnlyInsideThePictureFolder)
     QDir().mkpath(h.home.path() + "/outside");
     const QByteArray jpeg = tidewell::test::makePicture(32, 32, 0xff0000);
     const std::string hex = jpeg.toHex().toStdString();
-    ASSERT_EQ(Exec(h.dbPath, "update TracksTable set ArtData=x'" + hex + "', ArtPath='" + s(outside)
-                                 + "' where PersistentID='65535'"),
+    ASSERT_EQ(Exec(h.dbPath, "update TracksTable set ArtData=x'" + hex + "', ArtPath='" + s(outside) +
+                                 "' where PersistentID='65535'"),
               0);
-    ASSERT_EQ(Exec(h.dbPath, "update TracksTable set ArtData=x'" + hex + "', ArtPath='inside.jpg' where PersistentID='65536'"),
+    ASSERT_EQ(Exec(h.dbPath, "update TracksTable set ArtData=x'" + hex +
+                                 "', ArtPath='inside.jpg' where PersistentID='65536'"),
               0);
 
     auto manager = h.MakeManager();
@@ -280,7 +286,8 @@ TEST(SavedDatabaseTest, PicturesAreWrittenOnlyInsideThePictureFolder)
     EXPECT_TRUE(QFileInfo::exists(QDir(h.pictureFolder).filePath("inside.jpg")));
 }
 
-namespace {
+namespace
+{
 
 // Starts a run-mode-2 import of `copies` copies of one real file; the recorder holds the worker at
 // record `gate`, and this returns once that record has arrived.

@@ -5,7 +5,8 @@
 #include <QSaveFile>
 #include <QUrl>
 
-namespace manager_test {
+namespace manager_test
+{
 
 bool WriteLibraryXml(const QString& path, const std::vector<XmlTrack>& tracks)
 {

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace manager_test {
+namespace manager_test
+{
 
 // One track of a generated iTunes library file.
 struct XmlTrack

@@ -6,7 +6,8 @@
 
 #include <thread>
 
-namespace manager_test {
+namespace manager_test
+{
 
 int Recorder::Callback(const MusicProgressInfo* info, void* context)
 {
@@ -67,7 +68,8 @@ size_t Recorder::Count()
 
 QStringList MakeAudioFiles(const QString& folder, int count, bool withArtwork)
 {
-    return tidewell::test::makeSongFolder(folder, count, QStringLiteral("Song"), QStringLiteral("track"), withArtwork);
+    return tidewell::test::makeSongFolder(folder, count, QStringLiteral("Song"), QStringLiteral("track"),
+                                          withArtwork);
 }
 
 std::vector<std::string> QueryColumn(const QString& dbPath, const std::string& sql)
@@ -123,7 +125,8 @@ bool Eventually(const std::function<bool()>& pred, std::chrono::milliseconds tim
 
 bool ImportFiles(CMusicManage& manager, const QString& dbPath, const QStringList& paths, int runMode)
 {
-    if (manager.LoadMusicLibrary("", dbPath.toUtf8().constData(), runMode) != 0 || AddFiles(manager, paths) != 0)
+    if (manager.LoadMusicLibrary("", dbPath.toUtf8().constData(), runMode) != 0 ||
+        AddFiles(manager, paths) != 0)
         return false;
     Recorder load;
     const MusicCallback cb = load.Make(RunStateLoad);

@@ -16,7 +16,8 @@
 #include <string>
 #include <vector>
 
-namespace manager_test {
+namespace manager_test
+{
 
 // One progress record as the callback saw it.
 struct Record
@@ -84,6 +85,7 @@ int AddFiles(CMusicManage& manager, const QStringList& paths);
 bool ImportFiles(CMusicManage& manager, const QString& dbPath, const QStringList& paths, int runMode);
 
 // Polls until pred holds or the timeout passes.
-bool Eventually(const std::function<bool()>& pred, std::chrono::milliseconds timeout = std::chrono::seconds(30));
+bool Eventually(const std::function<bool()>& pred,
+                std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
 } // namespace manager_test

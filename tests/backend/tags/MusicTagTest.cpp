@@ -1,6 +1,6 @@
+#include "MusicTag.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
-#include "MusicTag.h"
 
 #include "AudioFixture.h"
 #include "TempHome.h"
@@ -11,19 +11,20 @@
 #include <QDir>
 #include <QFile>
 
+#include <taglib/attachedpictureframe.h>
 #include <taglib/fileref.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
-#include <taglib/attachedpictureframe.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tag.h>
 #include <taglib/trueaudiofile.h>
 
 using namespace tidewell::test;
 
-namespace {
+namespace
+{
 
-const AudioFormat kAllFormats[] = {AudioFormat::Mp3, AudioFormat::M4a, AudioFormat::Flac, AudioFormat::Wma,
+const AudioFormat kAllFormats[] = {AudioFormat::Mp3,  AudioFormat::M4a, AudioFormat::Flac, AudioFormat::Wma,
                                    AudioFormat::Aiff, AudioFormat::Wav, AudioFormat::Tta};
 
 const QString kTitle = QString::fromUtf8("Гром 雷 رعد");
@@ -36,14 +37,18 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString formatName(AudioFormat f) { return extensionOf(f).toUpper(); }
+QString formatName(AudioFormat f)
+{
+    return extensionOf(f).toUpper();
+}
 
 class MusicTag : public ::testing::Test
 {
 protected:
     TempHome home;
 
-    QString make(const QString& name, AudioFormat format, const AudioTags& tags = {}, const QByteArray& art = {})
+    QString make(const QString& name, AudioFormat format, const AudioTags& tags = {},
+                 const QByteArray& art = {})
     {
         const QString path = home.file("music/" + name + "." + extensionOf(format));
         AudioSpec audioSpec;
@@ -55,7 +60,10 @@ protected:
         return path;
     }
 
-    static TagLib::FileRef open(const QString& path) { return TagLib::FileRef(QFile::encodeName(path).constData()); }
+    static TagLib::FileRef open(const QString& path)
+    {
+        return TagLib::FileRef(QFile::encodeName(path).constData());
+    }
 };
 
 TEST_F(MusicTag, EveryFormatReadsTagsPropertiesAndPicture)
@@ -119,7 +127,8 @@ TEST_F(MusicTag, EveryFormatWritesTagsAndAPictureThatTagLibReadsBack)
         EXPECT_EQ(noneLength, -7);
 
         const auto* data = reinterpret_cast<const unsigned char*>(cover.constData());
-        ASSERT_EQ(SetMusicArtwork_tag(path.toUtf8().constData(), data, int(cover.size()), PictureFormatPNG), 0);
+        ASSERT_EQ(SetMusicArtwork_tag(path.toUtf8().constData(), data, int(cover.size()), PictureFormatPNG),
+                  0);
         unsigned char* buffer = nullptr;
         int length = 0;
         ASSERT_EQ(GetArtworkPicture(path.toUtf8().constData(), &buffer, &length), 0);
@@ -130,7 +139,8 @@ TEST_F(MusicTag, EveryFormatWritesTagsAndAPictureThatTagLibReadsBack)
 
         // A second picture never replaces the first.
         const QByteArray other = makePicture(32, 32, 0x00ff00, "JPG");
-        EXPECT_EQ(SetMusicArtwork_tag(path.toUtf8().constData(), reinterpret_cast<const unsigned char*>(other.constData()),
+        EXPECT_EQ(SetMusicArtwork_tag(path.toUtf8().constData(),
+                                      reinterpret_cast<const unsigned char*>(other.constData()),
                                       int(other.size()), PictureFormatJPEG),
                   0);
         std::vector<unsigned char> again;
@@ -144,7 +154,8 @@ TEST_F(MusicTag, EveryFormatWritesTagsAndAPictureThatTagLibReadsBack)
         EXPECT_EQ(reread.TotalTime, "2000");
     }
     // No edit copies are left in the folder.
-    EXPECT_TRUE(QDir(home.file("music")).entryList({".tidewell-edit-*"}, QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(
+        QDir(home.file("music")).entryList({".tidewell-edit-*"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(MusicTag, GenreAndYearAloneAreWrittenButNeverOverwritten)
@@ -196,7 +207,8 @@ TEST_F(MusicTag, AReadOnlyFileReportsFailureAndStaysAsItWas)
     info.Name = "New";
     EXPECT_EQ(SetMusicInfo_tag(&info, MF_Name), -5);
     const QByteArray cover = makePicture(16, 16, 0x112233, "JPG");
-    EXPECT_EQ(SetMusicArtwork_tag(path.toUtf8().constData(), reinterpret_cast<const unsigned char*>(cover.constData()),
+    EXPECT_EQ(SetMusicArtwork_tag(path.toUtf8().constData(),
+                                  reinterpret_cast<const unsigned char*>(cover.constData()),
                                   int(cover.size()), PictureFormatJPEG),
               -8);
     EXPECT_EQ(fileBytes(path), before);
@@ -252,10 +264,12 @@ TEST_F(MusicTag, Mp3FallsBackFromAnEmptyId3v2ToId3v1)
     EXPECT_EQ(HasMusicArtwork_tag(path.toUtf8().constData()), 0);
 
     // Writing always goes to the ID3v2 tag, which already has a picture.
-    EXPECT_EQ(SetMusicArtwork_tag(path.toUtf8().constData(), reinterpret_cast<const unsigned char*>(cover.constData()),
+    EXPECT_EQ(SetMusicArtwork_tag(path.toUtf8().constData(),
+                                  reinterpret_cast<const unsigned char*>(cover.constData()),
                                   int(cover.size()), PictureFormatJPEG),
               0);
-    EXPECT_EQ(TagLib::MPEG::File(QFile::encodeName(path).constData()).ID3v2Tag()->frameList("APIC").size(), 1u);
+    EXPECT_EQ(TagLib::MPEG::File(QFile::encodeName(path).constData()).ID3v2Tag()->frameList("APIC").size(),
+              1u);
 }
 
 TEST_F(MusicTag, NamesComeFromTheFileWhenTheTitleIsBlank)
@@ -351,7 +365,8 @@ TEST_F(MusicTag, BadFilesGiveTheirCodesAndAreNeverHalfWritten)
     // Truncated files: whatever TagLib makes of them, no crash and never a half-written file.
     for (AudioFormat format : kAllFormats)
     {
-        const QString whole = make("whole", format, {"T", "", "", "", 0}, makePicture(50, 50, 0x123456, "JPG"));
+        const QString whole =
+            make("whole", format, {"T", "", "", "", 0}, makePicture(50, 50, 0x123456, "JPG"));
         const QString cut = home.file("music/cut." + extensionOf(format));
         QFile::remove(cut);
         ASSERT_TRUE(QFile::copy(whole, cut));
@@ -375,11 +390,18 @@ TEST_F(MusicTag, PictureFormatsEachTagTakes)
     const QByteArray cover = makePicture(20, 20, 0x999999, "PNG");
     const auto* data = reinterpret_cast<const unsigned char*>(cover.constData());
     const int size = int(cover.size());
-    EXPECT_EQ(SetMusicArtwork_tag(make("bmp", AudioFormat::Mp3).toUtf8().constData(), data, size, PictureFormatBMP), -7);
+    EXPECT_EQ(
+        SetMusicArtwork_tag(make("bmp", AudioFormat::Mp3).toUtf8().constData(), data, size, PictureFormatBMP),
+        -7);
     EXPECT_EQ(SetMusicArtwork_tag(make("odd", AudioFormat::M4a).toUtf8().constData(), data, size, 4), -9);
-    EXPECT_EQ(SetMusicArtwork_tag(make("gif", AudioFormat::M4a).toUtf8().constData(), data, size, PictureFormatGIF), 0);
-    EXPECT_EQ(SetMusicArtwork_tag(make("wmabmp", AudioFormat::Wma).toUtf8().constData(), data, size, PictureFormatBMP), 0);
-    EXPECT_EQ(SetMusicArtwork_tag(make("flacodd", AudioFormat::Flac).toUtf8().constData(), data, size, 9), -7);
+    EXPECT_EQ(
+        SetMusicArtwork_tag(make("gif", AudioFormat::M4a).toUtf8().constData(), data, size, PictureFormatGIF),
+        0);
+    EXPECT_EQ(SetMusicArtwork_tag(make("wmabmp", AudioFormat::Wma).toUtf8().constData(), data, size,
+                                  PictureFormatBMP),
+              0);
+    EXPECT_EQ(SetMusicArtwork_tag(make("flacodd", AudioFormat::Flac).toUtf8().constData(), data, size, 9),
+              -7);
 }
 
 } // namespace

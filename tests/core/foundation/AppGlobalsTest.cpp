@@ -11,7 +11,8 @@
 
 using namespace std::chrono_literals;
 
-namespace {
+namespace
+{
 
 // Fails instead of hanging when a waiter was never woken.
 void ExpectFinishes(std::future<void>& done, const char* what)
@@ -26,16 +27,19 @@ TEST(WaitFlags, PauseContinueAndStopFromTwoThreadsAlwaysFinish)
 {
     ResetAnalysisFlags();
     std::atomic<long> steps{0};
-    auto analysis = std::async(std::launch::async, [&] {
-        while (WaitWhileAnalysisPaused())
-            ++steps;
-    });
+    auto analysis = std::async(std::launch::async,
+                               [&]
+                               {
+                                   while (WaitWhileAnalysisPaused())
+                                       ++steps;
+                               });
 
-    auto toggler = [](int count) {
+    auto toggler = [](int count)
+    {
         for (int i = 0; i < count; ++i)
             SetAnalysisPause(i % 2 == 0);
     };
-    std::thread first(toggler, 20001);  // ends paused
+    std::thread first(toggler, 20001); // ends paused
     std::thread second(toggler, 15001);
     first.join();
     second.join();
@@ -55,14 +59,16 @@ TEST(WaitFlags, AContinueRightBeforeTheWaitIsNeverLost)
     QSemaphore go;
     std::atomic<int> rounds{0};
     constexpr int kRounds = 5000;
-    auto worker = std::async(std::launch::async, [&] {
-        for (int i = 0; i < kRounds; ++i)
-        {
-            go.acquire();
-            WaitWhileAnalysisPaused();
-            ++rounds;
-        }
-    });
+    auto worker = std::async(std::launch::async,
+                             [&]
+                             {
+                                 for (int i = 0; i < kRounds; ++i)
+                                 {
+                                     go.acquire();
+                                     WaitWhileAnalysisPaused();
+                                     ++rounds;
+                                 }
+                             });
     for (int i = 0; i < kRounds; ++i)
     {
         SetAnalysisPause(true);
@@ -88,8 +94,9 @@ TEST(WaitFlags, ApplyPauseEndsOnContinueOrOnAStopKeptElsewhere)
 
     SetApplyPause(true);
     std::atomic<bool> stop{false};
-    auto stopped = std::async(std::launch::async, [&] { EXPECT_FALSE(WaitWhileApplyPaused([&] { return stop.load(); })); });
-    stop = true;  // set by its owner without a wake of the apply condition
+    auto stopped = std::async(std::launch::async,
+                              [&] { EXPECT_FALSE(WaitWhileApplyPaused([&] { return stop.load(); })); });
+    stop = true; // set by its owner without a wake of the apply condition
     ExpectFinishes(stopped, "the stopped apply worker");
     SetApplyPause(false);
 }

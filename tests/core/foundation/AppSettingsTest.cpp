@@ -12,7 +12,8 @@
 
 using tidewell::test::FoundationTest;
 
-namespace {
+namespace
+{
 
 const QString kToday = QDate::currentDate().toString("yyyy-MM-dd");
 
@@ -227,7 +228,7 @@ TEST_F(FoundationTest, MatchDegreeSurvivesTheOptionsPageAndARestart)
     EXPECT_EQ(settings->GetDuplicate() & 0x70, 0x40);
     ReleaseAppSettings();
 
-    writeIni("Duplicate=16780288\n");  // 0x1001000: saved without any degree bit
+    writeIni("Duplicate=16780288\n"); // 0x1001000: saved without any degree bit
     EXPECT_EQ(load()->GetMatchDegree(), 32);
 }
 
@@ -284,7 +285,8 @@ TEST_F(FoundationTest, SpecialFolderCodes)
     EXPECT_EQ(GetSpecialFolderPath(nullptr, SpecialFolderDocuments), SpecialFolderNoBuffer);
     EXPECT_EQ(GetSpecialFolderPath(&path, SpecialFolderDocuments, "Zavro/Tidewell"), SpecialFolderOk);
     EXPECT_EQ(path, home.path() + "/Documents/Zavro/Tidewell");
-    EXPECT_TRUE(QFileInfo(home.path() + "/Documents").isDir()) << "the special folder is created when missing";
+    EXPECT_TRUE(QFileInfo(home.path() + "/Documents").isDir())
+        << "the special folder is created when missing";
     EXPECT_EQ(GetSpecialFolderPath(&path, SpecialFolderMusic), SpecialFolderOk);
     EXPECT_EQ(path, home.path() + "/Music");
 }
@@ -294,14 +296,16 @@ TEST_F(FoundationTest, WorkersReadWhileTheGuiThreadWrites)
     CAppSettings* settings = load();
     settings->SetProxyHost("host-start");
     std::atomic<bool> done{false};
-    std::thread reader([&] {
-        while (!done)
+    std::thread reader(
+        [&]
         {
-            const QString host = settings->GetProxyHost();
-            EXPECT_TRUE(host.startsWith("host-")) << host.toStdString();
-            EXPECT_NE(settings->GetDuplicate() & 0x70, 0);
-        }
-    });
+            while (!done)
+            {
+                const QString host = settings->GetProxyHost();
+                EXPECT_TRUE(host.startsWith("host-")) << host.toStdString();
+                EXPECT_NE(settings->GetDuplicate() & 0x70, 0);
+            }
+        });
     for (int i = 0; i < 20000; ++i)
     {
         settings->SetProxyHost(QStringLiteral("host-%1-with-some-length").arg(i));

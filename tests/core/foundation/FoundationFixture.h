@@ -12,7 +12,8 @@
 
 #include <memory>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 // A private home per test; the process-wide settings object and UI log are released afterwards
 // so the next test starts from nothing.

@@ -8,7 +8,8 @@
 
 using tidewell::test::FoundationTest;
 
-namespace {
+namespace
+{
 
 void WriteSized(const QString& path, qint64 size, char fill)
 {
@@ -33,7 +34,8 @@ void ExpectMessages(const QString& path, const QStringList& messages)
     for (int i = 0; i < messages.size(); ++i)
     {
         EXPECT_TRUE(lines[i].endsWith(" " + messages[i].toUtf8())) << lines[i].toStdString();
-        EXPECT_TRUE(QDateTime::fromString(QString::fromUtf8(lines[i].left(23)), "yyyy-MM-dd hh:mm:ss.zzz").isValid());
+        EXPECT_TRUE(
+            QDateTime::fromString(QString::fromUtf8(lines[i].left(23)), "yyyy-MM-dd hh:mm:ss.zzz").isValid());
     }
     EXPECT_TRUE(lines.last().isEmpty());
 }

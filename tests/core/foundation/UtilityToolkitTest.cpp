@@ -9,7 +9,8 @@
 using tidewell::test::FoundationTest;
 using tidewell::test::TempHome;
 
-namespace {
+namespace
+{
 
 void Put(const QString& path, const QByteArray& bytes)
 {
@@ -177,7 +178,7 @@ TEST(UtilityToolkit, ImagesLoadWhateverTheirExtensionSays)
     QImage picture(8, 4, QImage::Format_RGB32);
     picture.fill(Qt::red);
     const QString path = home.path() + "/cover.jpg";
-    ASSERT_TRUE(picture.save(path, "PNG"));  // a PNG behind a .jpg name
+    ASSERT_TRUE(picture.save(path, "PNG")); // a PNG behind a .jpg name
     EXPECT_EQ(LoadAnyImage(path).size(), QSize(8, 4));
     Put(home.path() + "/broken.png", "not a picture");
     EXPECT_TRUE(LoadAnyImage(home.path() + "/broken.png").isNull());

@@ -8,7 +8,8 @@
 TEST(AppVersion, RunningProgramHasFourNumbersFromTheBuild)
 {
     const QString version = GetAppVersion();
-    EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d+\\.\\d+\\.\\d+$").match(version).hasMatch()) << version.toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d+\\.\\d+\\.\\d+$").match(version).hasMatch())
+        << version.toStdString();
     EXPECT_EQ(version, QStringLiteral(TIDEWELL_VERSION));
     EXPECT_EQ(GetFileVersion(QCoreApplication::applicationFilePath()), version);
 }

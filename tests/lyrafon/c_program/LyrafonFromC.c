@@ -11,10 +11,11 @@ int main(void)
 {
     /* Taking every address makes the linker resolve each one against the library. */
     const AnyFunction exports[] = {
-        (AnyFunction)&CreateAgent_kvt,       (AnyFunction)&DestroyAgent_kvt,      (AnyFunction)&GetTrackCount_kvt,
-        (AnyFunction)&FindAttributeValue_kvt, (AnyFunction)&HasArtwork_kvt,       (AnyFunction)&DeleteTrackFromITunes_kvt,
-        (AnyFunction)&AddTrackToITunes_kvt,  (AnyFunction)&SetAttributeValue_kvt, (AnyFunction)&GetArtworkToFile_kvt,
-        (AnyFunction)&SetArtworkFromFile_kvt,
+        (AnyFunction)&CreateAgent_kvt,      (AnyFunction)&DestroyAgent_kvt,
+        (AnyFunction)&GetTrackCount_kvt,    (AnyFunction)&FindAttributeValue_kvt,
+        (AnyFunction)&HasArtwork_kvt,       (AnyFunction)&DeleteTrackFromITunes_kvt,
+        (AnyFunction)&AddTrackToITunes_kvt, (AnyFunction)&SetAttributeValue_kvt,
+        (AnyFunction)&GetArtworkToFile_kvt, (AnyFunction)&SetArtworkFromFile_kvt,
     };
     for (unsigned i = 0; i < sizeof exports / sizeof exports[0]; ++i)
     {
@@ -25,8 +26,8 @@ int main(void)
         }
     }
     char* value = NULL;
-    if (GetTrackCount_kvt() != -1 || FindAttributeValue_kvt(&value, "Name", 0) != -1 || value != NULL
-        || DeleteTrackFromITunes_kvt(NULL) != -1)
+    if (GetTrackCount_kvt() != -1 || FindAttributeValue_kvt(&value, "Name", 0) != -1 || value != NULL ||
+        DeleteTrackFromITunes_kvt(NULL) != -1)
     {
         fprintf(stderr, "unexpected answer without a library\n");
         return 1;

@@ -17,15 +17,16 @@
 
 #include <gtest/gtest.h>
 
+using tidewell::test::EventLoopHttpServer;
 using tidewell::test::HttpRequest;
 using tidewell::test::HttpResponse;
-using tidewell::test::EventLoopHttpServer;
 using tidewell::test::ScopedEnv;
 using tidewell::test::TempHome;
 
 namespace keys = tidewell::online::keys;
 
-namespace {
+namespace
+{
 
 const QByteArray kTrackId = "3n3Ppam7vgaVa1iaRUc9Lp";
 const QByteArray kToken = "BQDj-token_value.42";
@@ -36,12 +37,15 @@ const QByteArray kCover = QByteArray(kCoverBytes, sizeof kCoverBytes - 1);
 // A recorded-style answer of the identify service for one song with a Spotify track.
 QByteArray identifyAnswer(const QByteArray& spotifyTrackId = kTrackId)
 {
-    const QByteArray spotify = spotifyTrackId.isEmpty()
-        ? QByteArray()
-        : R"("spotify":{"album":{"name":"Other album"},"artists":[{"name":"Other artist"}],"track":{"name":"x","id":")"
-            + spotifyTrackId + R"("}},)";
+    const QByteArray spotify =
+        spotifyTrackId.isEmpty()
+            ? QByteArray()
+            : R"("spotify":{"album":{"name":"Other album"},"artists":[{"name":"Other artist"}],"track":{"name":"x","id":")" +
+                  spotifyTrackId + R"("}},)";
     return R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{"external_ids":{"isrc":"GBAYE0601498"},)"
-           R"("play_offset_ms":9640,"external_metadata":{)" + spotify + R"("deezer":{"track":{"id":"123"}}},)"
+           R"("play_offset_ms":9640,"external_metadata":{)" +
+           spotify +
+           R"("deezer":{"track":{"id":"123"}}},)"
            R"("title":"Kawa no Nagare \u00e9 \u65e5\u672c","duration_ms":222973,"album":{"name":"Hot Fuss"},)"
            R"("acrid":"6049f11da7095e8bb8266871d4a70873","genres":[{"name":"Rock"},{"name":"Pop"}],)"
            R"("artists":[{"name":"The Killers"},{"name":"Someone"}],"release_date":"2004-06-07","label":"Island"}],)"
@@ -51,8 +55,11 @@ QByteArray identifyAnswer(const QByteArray& spotifyTrackId = kTrackId)
 QByteArray trackAnswer(const QByteArray& imageUrl)
 {
     return R"({"album":{"album_type":"album","images":[{"height":640,"url":"http://127.0.0.1:1/big","width":640},)"
-           R"({"height":300,"url":")" + imageUrl + R"(","width":300},{"height":64,"url":"http://127.0.0.1:1/small","width":64}],)"
-           R"("name":"Hot Fuss"},"id":")" + kTrackId + R"(","name":"Mr. Brightside"})";
+           R"({"height":300,"url":")" +
+           imageUrl +
+           R"(","width":300},{"height":64,"url":"http://127.0.0.1:1/small","width":64}],)"
+           R"("name":"Hot Fuss"},"id":")" +
+           kTrackId + R"(","name":"Mr. Brightside"})";
 }
 
 QByteArray tokenAnswer()
@@ -76,7 +83,8 @@ struct Recognition : ::testing::Test
         ASSERT_TRUE(acr.start());
         ASSERT_TRUE(spotify.start());
         acrHost = std::make_unique<ScopedEnv>(keys::kAcrHostVariable, acr.hostPort().toLatin1());
-        accountsHost = std::make_unique<ScopedEnv>(keys::kSpotifyAccountsHostVariable, spotify.hostPort().toLatin1());
+        accountsHost =
+            std::make_unique<ScopedEnv>(keys::kSpotifyAccountsHostVariable, spotify.hostPort().toLatin1());
         apiHost = std::make_unique<ScopedEnv>(keys::kSpotifyApiHostVariable, spotify.hostPort().toLatin1());
         // Not audio: opens fine, gives no fingerprint, so the request goes out with an empty sample.
         audioPath = home.file(QStringLiteral("song.mp3"));
@@ -88,8 +96,8 @@ struct Recognition : ::testing::Test
     void answerSpotify(const QByteArray& imagePath = "/image/cover.jpg")
     {
         spotify.answer("/api/token", {HttpResponse::Mode::Full, 200, "application/json", tokenAnswer()});
-        spotify.answer("/v1/tracks/" + kTrackId,
-                       {HttpResponse::Mode::Full, 200, "application/json", trackAnswer(spotify.baseUrl().toLatin1() + imagePath)});
+        spotify.answer("/v1/tracks/" + kTrackId, {HttpResponse::Mode::Full, 200, "application/json",
+                                                  trackAnswer(spotify.baseUrl().toLatin1() + imagePath)});
         spotify.answer("/image/cover.jpg", {HttpResponse::Mode::Full, 200, "image/jpeg", kCover});
     }
 
@@ -109,8 +117,8 @@ struct Recognition : ::testing::Test
             return {};
         const QVariantMap result = spy.first().first().toMap();
         EXPECT_EQ(result.size(), 10) << result.keys().join(u',').toStdString();
-        for (const char* key : {"identify", "title", "artist", "album", "releaseDate", "genre", "duration", "message",
-                                "imageBuffer", "networkError"})
+        for (const char* key : {"identify", "title", "artist", "album", "releaseDate", "genre", "duration",
+                                "message", "imageBuffer", "networkError"})
             EXPECT_TRUE(result.contains(QString::fromLatin1(key))) << key;
         EXPECT_EQ(result.value("identify").toInt(), identify);
         return result;
@@ -139,14 +147,16 @@ QList<QPair<QByteArray, QByteArray>> multipartParts(const QByteArray& body, cons
     const QByteArray delimiter = "--" + boundary;
     qsizetype pos = 0;
     EXPECT_TRUE(body.startsWith(delimiter + "\r\n"));
-    while (true) {
+    while (true)
+    {
         if (body.mid(pos, delimiter.size() + 4) == delimiter + "--\r\n")
             break;
         EXPECT_EQ(body.mid(pos, delimiter.size() + 2), delimiter + "\r\n");
         pos += delimiter.size() + 2;
         const qsizetype headerEnd = body.indexOf("\r\n\r\n", pos);
         const qsizetype next = body.indexOf("\r\n" + delimiter, headerEnd);
-        if (headerEnd < 0 || next < 0) {
+        if (headerEnd < 0 || next < 0)
+        {
             ADD_FAILURE() << "broken multipart body";
             break;
         }
@@ -184,12 +194,15 @@ TEST_F(Recognition, IdentifyRequestIsExactAndSigned)
 
     const auto parts = multipartParts(request.body, boundary);
     ASSERT_EQ(parts.size(), 7);
-    const char* names[] = {"access_key", "data_type", "sample", "sample_bytes", "signature", "signature_version",
-                           "timestamp"};
-    for (int i = 0; i < 7; ++i) {
-        const QByteArray disposition = QByteArray("Content-Disposition: form-data; name=\"") + names[i] + "\"";
+    const char* names[] = {"access_key", "data_type",         "sample",   "sample_bytes",
+                           "signature",  "signature_version", "timestamp"};
+    for (int i = 0; i < 7; ++i)
+    {
+        const QByteArray disposition =
+            QByteArray("Content-Disposition: form-data; name=\"") + names[i] + "\"";
         if (i == 2)
-            EXPECT_EQ(parts[i].first, "Content-Type: application/octet-stream\r\n" + disposition + "; filename=\"sample\"");
+            EXPECT_EQ(parts[i].first,
+                      "Content-Type: application/octet-stream\r\n" + disposition + "; filename=\"sample\"");
         else
             EXPECT_EQ(parts[i].first, disposition);
     }
@@ -207,9 +220,10 @@ TEST_F(Recognition, IdentifyRequestIsExactAndSigned)
     // The signature verifies with the access secret over the five-line string to sign.
     const QByteArray toSign = "POST\n/v1/identify\n" + accessKey + "\nfingerprint\n1\n" + timestamp;
     EXPECT_EQ(toSign.count('\n'), 5);
-    const QByteArray expected = QMessageAuthenticationCode::hash(toSign, QByteArray::fromBase64(keys::kAcrAccessSecret),
-                                                                 QCryptographicHash::Sha1)
-                                    .toBase64();
+    const QByteArray expected =
+        QMessageAuthenticationCode::hash(toSign, QByteArray::fromBase64(keys::kAcrAccessSecret),
+                                         QCryptographicHash::Sha1)
+            .toBase64();
     EXPECT_EQ(parts[4].second, expected);
     EXPECT_EQ(QByteArray::fromBase64(parts[4].second).size(), 20);
 
@@ -268,8 +282,9 @@ TEST_F(Recognition, FullAnswerFillsEveryKey)
     EXPECT_EQ(token.body, "grant_type=client_credentials");
     EXPECT_EQ(token.header("Content-Type"), "application/x-www-form-urlencoded");
     EXPECT_EQ(token.header("Authorization"),
-              "Basic " + (QByteArray::fromBase64(keys::kSpotifyClientId) + ':'
-                          + QByteArray::fromBase64(keys::kSpotifyClientSecret)).toBase64());
+              "Basic " + (QByteArray::fromBase64(keys::kSpotifyClientId) + ':' +
+                          QByteArray::fromBase64(keys::kSpotifyClientSecret))
+                             .toBase64());
 
     const HttpRequest& track = spotify.requests()[1];
     EXPECT_EQ(track.method, "GET");
@@ -290,8 +305,9 @@ TEST_F(Recognition, AnswersWithoutCoverArt)
     EXPECT_TRUE(spotify.requests().isEmpty());
 
     // The service's own message; the members of its object after "msg" are skipped, the rest not.
-    acr.answer("/v1/identify", {HttpResponse::Mode::Full, 200, "application/json",
-                                R"({"a":{"title":"T1"},"status":{"code":1001,"msg":"No result","title":"skipped"}})"});
+    acr.answer("/v1/identify",
+               {HttpResponse::Mode::Full, 200, "application/json",
+                R"({"a":{"title":"T1"},"status":{"code":1001,"msg":"No result","title":"skipped"}})"});
     result = recognize();
     EXPECT_EQ(result.value("message").toString(), "No result");
     EXPECT_EQ(result.value("title").toString(), "T1");
@@ -300,8 +316,10 @@ TEST_F(Recognition, AnswersWithoutCoverArt)
 
 TEST_F(Recognition, DurationTakesTheFirstNonZeroValue)
 {
-    acr.answer("/v1/identify", {HttpResponse::Mode::Full, 200, "application/json",
-                                R"({"m":[{"duration_ms":500},{"duration_ms":12999},{"duration_ms":99000},{"duration_ms":-5000}],"status":{"msg":"Success"}})"});
+    acr.answer(
+        "/v1/identify",
+        {HttpResponse::Mode::Full, 200, "application/json",
+         R"({"m":[{"duration_ms":500},{"duration_ms":12999},{"duration_ms":99000},{"duration_ms":-5000}],"status":{"msg":"Success"}})"});
     EXPECT_EQ(recognize().value("duration").toInt(), 12);
 }
 
@@ -327,17 +345,21 @@ TEST_F(Recognition, BadIdentifyRepliesGiveAnEmptyMessage)
     } cases[] = {
         {"server error", {HttpResponse::Mode::Full, 500, "application/json", identifyAnswer()}},
         {"not found", {HttpResponse::Mode::Full, 404, "text/plain", "nope"}},
-        {"malformed JSON", {HttpResponse::Mode::Full, 200, "application/json", R"({"status":{"msg":"Success")"}},
+        {"malformed JSON",
+         {HttpResponse::Mode::Full, 200, "application/json", R"({"status":{"msg":"Success")"}},
         {"empty body", {HttpResponse::Mode::Full, 200, "application/json", ""}},
         {"HTML page", {HttpResponse::Mode::Full, 200, "text/html", "<html><body>Sign in</body></html>"}},
         {"deeply nested", {HttpResponse::Mode::Full, 200, "application/json", deep}},
-        {"zero byte first", {HttpResponse::Mode::Full, 200, "application/json", QByteArray("\0", 1) + identifyAnswer()}},
+        {"zero byte first",
+         {HttpResponse::Mode::Full, 200, "application/json", QByteArray("\0", 1) + identifyAnswer()}},
         {"cut off", {HttpResponse::Mode::Truncated, 200, "application/json", identifyAnswer()}},
         {"closed without answer", HttpResponse::only(HttpResponse::Mode::CloseAtOnce)},
-        {"oversized", {HttpResponse::Mode::Full, 200, "application/json",
-                       "{\"status\":{\"msg\":\"Success\"},\"pad\":\"" + QByteArray(2 << 20, 'x') + "\"}"}},
+        {"oversized",
+         {HttpResponse::Mode::Full, 200, "application/json",
+          "{\"status\":{\"msg\":\"Success\"},\"pad\":\"" + QByteArray(2 << 20, 'x') + "\"}"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.what);
         acr.answer("/v1/identify", c.response);
         expectUnidentified(recognize());
@@ -368,7 +390,8 @@ TEST_F(Recognition, SilentIdentifyServerTimesOut)
 TEST_F(Recognition, SpotifyFailuresKeepTheIdentification)
 {
     acr.answer("/v1/identify", {HttpResponse::Mode::Full, 200, "application/json", identifyAnswer()});
-    const auto check = [&](int networkError) {
+    const auto check = [&](int networkError)
+    {
         const QVariantMap result = recognize();
         EXPECT_EQ(result.value("message").toString(), "Success");
         EXPECT_EQ(result.value("title").toString(), QString::fromUtf8("Kawa no Nagare é 日本"));
@@ -380,11 +403,13 @@ TEST_F(Recognition, SpotifyFailuresKeepTheIdentification)
     const QByteArray cover = spotify.baseUrl().toLatin1() + "/image/cover.jpg";
 
     answerSpotify();
-    spotify.answer("/api/token", {HttpResponse::Mode::Full, 401, "application/json", R"({"error":"invalid_client"})"});
+    spotify.answer("/api/token",
+                   {HttpResponse::Mode::Full, 401, "application/json", R"({"error":"invalid_client"})"});
     check(401);
     spotify.answer("/api/token", {HttpResponse::Mode::Full, 200, "text/html", "<html>"});
     check(0);
-    spotify.answer("/api/token", {HttpResponse::Mode::Full, 200, "application/json", R"({"token_type":"Bearer"})"});
+    spotify.answer("/api/token",
+                   {HttpResponse::Mode::Full, 200, "application/json", R"({"token_type":"Bearer"})"});
     check(0);
     spotify.answer("/api/token", HttpResponse::only(HttpResponse::Mode::CloseAtOnce));
     check(0);
@@ -392,10 +417,12 @@ TEST_F(Recognition, SpotifyFailuresKeepTheIdentification)
     answerSpotify();
     spotify.answer("/v1/tracks/" + kTrackId, {HttpResponse::Mode::Full, 404, "application/json", "{}"});
     check(404);
-    spotify.answer("/v1/tracks/" + kTrackId, {HttpResponse::Mode::Full, 200, "application/json", R"({"album":{"name":"x"}})"});
+    spotify.answer("/v1/tracks/" + kTrackId,
+                   {HttpResponse::Mode::Full, 200, "application/json", R"({"album":{"name":"x"}})"});
     check(0);
     // No image between 201 and 399 pixels high: the empty address fails at once.
-    spotify.answer("/v1/tracks/" + kTrackId, {HttpResponse::Mode::Full, 200, "application/json", R"({"album":{"images":[]}})"});
+    spotify.answer("/v1/tracks/" + kTrackId,
+                   {HttpResponse::Mode::Full, 200, "application/json", R"({"album":{"images":[]}})"});
     const int before = int(spotify.requests().size());
     check(0);
     EXPECT_EQ(spotify.requests().size(), before + 2);
@@ -408,7 +435,8 @@ TEST_F(Recognition, SpotifyFailuresKeepTheIdentification)
     check(0);
     spotify.answer("/image/cover.jpg", {HttpResponse::Mode::Full, 200, "text/html", "<html>portal</html>"});
     check(0);
-    spotify.answer("/image/cover.jpg", {HttpResponse::Mode::Full, 200, "image/jpeg", QByteArray(20 << 20, 'j')});
+    spotify.answer("/image/cover.jpg",
+                   {HttpResponse::Mode::Full, 200, "image/jpeg", QByteArray(20 << 20, 'j')});
     check(0);
     // An image address that is not a web address is refused.
     spotify.answer("/v1/tracks/" + kTrackId,
@@ -424,17 +452,20 @@ TEST_F(Recognition, ImageChoiceByHeight)
     spotify.answer("/img/250", {HttpResponse::Mode::Full, 200, "image/png", "two-fifty"});
     spotify.answer("/img/300", {HttpResponse::Mode::Full, 200, "image/png", "three-hundred"});
     spotify.answer("/img/edge", {HttpResponse::Mode::Full, 200, "image/png", "edge"});
-    const auto withImages = [&](const QByteArray& images) {
+    const auto withImages = [&](const QByteArray& images)
+    {
         spotify.answer("/v1/tracks/" + kTrackId, {HttpResponse::Mode::Full, 200, "application/json",
                                                   R"({"album":{"images":[)" + images + "]}}"});
         return recognize().value("imageBuffer").toByteArray();
     };
-    EXPECT_EQ(withImages(R"({"height":640,"url":")" + base + R"(/img/edge"},{"height":300,"url":")" + base
-                         + R"(/img/300"},{"height":64,"url":")" + base + R"(/img/edge"})"),
+    EXPECT_EQ(withImages(R"({"height":640,"url":")" + base + R"(/img/edge"},{"height":300,"url":")" + base +
+                         R"(/img/300"},{"height":64,"url":")" + base + R"(/img/edge"})"),
               "three-hundred");
-    EXPECT_EQ(withImages(R"({"height":300,"url":")" + base + R"(/img/300"},{"height":250,"url":")" + base + R"(/img/250"})"),
+    EXPECT_EQ(withImages(R"({"height":300,"url":")" + base + R"(/img/300"},{"height":250,"url":")" + base +
+                         R"(/img/250"})"),
               "two-fifty");
-    EXPECT_EQ(withImages(R"({"height":200,"url":")" + base + R"(/img/edge"},{"height":400,"url":")" + base + R"(/img/edge"})"),
+    EXPECT_EQ(withImages(R"({"height":200,"url":")" + base + R"(/img/edge"},{"height":400,"url":")" + base +
+                         R"(/img/edge"})"),
               "");
 }
 
@@ -458,8 +489,9 @@ TEST_F(Recognition, TokenRequestVerifiesTheServerCertificate)
 TEST_F(Recognition, UnsafeSpotifyTrackIdIsRefused)
 {
     answerSpotify();
-    for (const QByteArray& id : {QByteArray("../../v1/me?x=1"), QByteArray("abc def"), QByteArray("abc%2F"),
-                                 QByteArray(65, 'a')}) {
+    for (const QByteArray& id :
+         {QByteArray("../../v1/me?x=1"), QByteArray("abc def"), QByteArray("abc%2F"), QByteArray(65, 'a')})
+    {
         SCOPED_TRACE(id.constData());
         acr.answer("/v1/identify", {HttpResponse::Mode::Full, 200, "application/json", identifyAnswer(id)});
         const QVariantMap result = recognize();
@@ -475,14 +507,19 @@ TEST_F(Recognition, TagsAndCoverArtComeFromTheSameSong)
 {
     answerSpotify();
     const QByteArray otherId = "0000000000000000000000";
-    spotify.answer("/v1/tracks/" + otherId, {HttpResponse::Mode::Full, 200, "application/json", R"({"album":{"images":[]}})"});
+    spotify.answer("/v1/tracks/" + otherId,
+                   {HttpResponse::Mode::Full, 200, "application/json", R"({"album":{"images":[]}})"});
 
     // Two songs with a Spotify track each: the first song's track is fetched.
     acr.answer("/v1/identify", {HttpResponse::Mode::Full, 200, "application/json",
                                 R"({"metadata":{"music":[)"
-                                R"({"external_metadata":{"spotify":{"track":{"id":")" + kTrackId + R"("}}},"title":"First"},)"
-                                R"({"external_metadata":{"spotify":{"track":{"id":")" + otherId + R"("}}},"title":"Second"}]},)"
-                                R"("status":{"msg":"Success"}})"});
+                                R"({"external_metadata":{"spotify":{"track":{"id":")" +
+                                    kTrackId +
+                                    R"("}}},"title":"First"},)"
+                                    R"({"external_metadata":{"spotify":{"track":{"id":")" +
+                                    otherId +
+                                    R"("}}},"title":"Second"}]},)"
+                                    R"("status":{"msg":"Success"}})"});
     QVariantMap result = recognize();
     EXPECT_EQ(result.value("title").toString(), "First");
     EXPECT_EQ(result.value("imageBuffer").toByteArray(), kCover);
@@ -492,8 +529,10 @@ TEST_F(Recognition, TagsAndCoverArtComeFromTheSameSong)
     const int before = int(spotify.requests().size());
     acr.answer("/v1/identify", {HttpResponse::Mode::Full, 200, "application/json",
                                 R"({"metadata":{"music":[{"title":"First"},)"
-                                R"({"external_metadata":{"spotify":{"track":{"id":")" + kTrackId + R"("}}},"title":"Second"}]},)"
-                                R"("status":{"msg":"Success"}})"});
+                                R"({"external_metadata":{"spotify":{"track":{"id":")" +
+                                    kTrackId +
+                                    R"("}}},"title":"Second"}]},)"
+                                    R"("status":{"msg":"Success"}})"});
     result = recognize();
     EXPECT_EQ(result.value("title").toString(), "First");
     EXPECT_TRUE(result.value("imageBuffer").toByteArray().isEmpty());
@@ -523,27 +562,34 @@ TEST_F(Recognition, TenClientsOnPoolThreads)
     int deliveries = 0;
     QThreadPool pool;
     pool.setMaxThreadCount(10);
-    for (int identify = 0; identify < 10; ++identify) {
-        pool.start([&, identify] {
-            CACRrecognize client;
-            QEventLoop loop;
-            // Queued, so a result emitted before the loop runs still ends it.
-            QObject::connect(&client, &CACRrecognize::signalGetResult, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-            QObject::connect(&client, &CACRrecognize::signalGetResult, &receiver, [&](const QVariantMap& result) {
-                EXPECT_EQ(QThread::currentThread(), receiver.thread());
-                ++deliveries;
-                results.insert(result.value("identify").toInt(), result);
+    for (int identify = 0; identify < 10; ++identify)
+    {
+        pool.start(
+            [&, identify]
+            {
+                CACRrecognize client;
+                QEventLoop loop;
+                // Queued, so a result emitted before the loop runs still ends it.
+                QObject::connect(&client, &CACRrecognize::signalGetResult, &loop, &QEventLoop::quit,
+                                 Qt::QueuedConnection);
+                QObject::connect(&client, &CACRrecognize::signalGetResult, &receiver,
+                                 [&](const QVariantMap& result)
+                                 {
+                                     EXPECT_EQ(QThread::currentThread(), receiver.thread());
+                                     ++deliveries;
+                                     results.insert(result.value("identify").toInt(), result);
+                                 });
+                client.RecognizeFile(audioPath, identify);
+                loop.exec();
             });
-            client.RecognizeFile(audioPath, identify);
-            loop.exec();
-        });
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return deliveries >= 10; }, 30000));
     EXPECT_TRUE(pool.waitForDone(30000));
     QTest::qWait(50);
     EXPECT_EQ(deliveries, 10);
     ASSERT_EQ(results.size(), 10);
-    for (const QVariantMap& result : results) {
+    for (const QVariantMap& result : results)
+    {
         EXPECT_EQ(result.value("message").toString(), "Success");
         EXPECT_EQ(result.value("imageBuffer").toByteArray(), kCover);
     }
@@ -558,8 +604,9 @@ TEST(RecognitionKeys, HmacSha1MatchesRfc2202)
     EXPECT_EQ(QByteArray::fromBase64(CACRrecognize::HmacSha1("Jefe", "what do ya want for nothing?")).toHex(),
               "effcdf6ae5eb2fa2d27416d5f184df9c259a7c79");
     // A key longer than the 64-byte block is hashed first.
-    EXPECT_EQ(QByteArray::fromBase64(CACRrecognize::HmacSha1(QByteArray(80, '\xaa'),
-                                                              "Test Using Larger Than Block-Size Key - Hash Key First"))
+    EXPECT_EQ(QByteArray::fromBase64(
+                  CACRrecognize::HmacSha1(QByteArray(80, '\xaa'),
+                                          "Test Using Larger Than Block-Size Key - Hash Key First"))
                   .toHex(),
               "aa4ae5e15272d00e95705637ce8a3b55ed402112");
 }

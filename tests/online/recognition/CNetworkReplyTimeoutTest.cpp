@@ -11,10 +11,11 @@
 
 #include <gtest/gtest.h>
 
-using tidewell::test::HttpResponse;
 using tidewell::test::EventLoopHttpServer;
+using tidewell::test::HttpResponse;
 
-namespace {
+namespace
+{
 
 struct Fixture
 {

@@ -10,7 +10,8 @@
 
 #include <map>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 QByteArray HttpRequest::header(const QByteArray& name) const
 {
@@ -33,17 +34,18 @@ const TestCertificate& testCertificate(const QString& name)
     const QString certPath = dir.filePath(QStringLiteral("cert.pem"));
     QProcess openssl;
     openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
-                   QStringLiteral("-nodes"), QStringLiteral("-keyout"), keyPath, QStringLiteral("-out"), certPath,
-                   QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                   QStringLiteral("/CN=127.0.0.1/O=Tidewell test ") + name, QStringLiteral("-addext"),
-                   QStringLiteral("subjectAltName=IP:127.0.0.1")});
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                   QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-keyout"), keyPath,
+                   QStringLiteral("-out"), certPath, QStringLiteral("-days"), QStringLiteral("2"),
+                   QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1/O=Tidewell test ") + name,
+                   QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")});
     openssl.waitForFinished(60000);
 
     TestCertificate result;
     QFile certFile(certPath);
     QFile keyFile(keyPath);
-    if (certFile.open(QIODevice::ReadOnly) && keyFile.open(QIODevice::ReadOnly)) {
+    if (certFile.open(QIODevice::ReadOnly) && keyFile.open(QIODevice::ReadOnly))
+    {
         result.certificate = QSslCertificate(certFile.readAll(), QSsl::Pem);
         result.key = QSslKey(keyFile.readAll(), QSsl::Rsa, QSsl::Pem);
     }
@@ -57,10 +59,7 @@ void EventLoopHttpServer::trustTestCertificate()
     QSslConfiguration::setDefaultConfiguration(configuration);
 }
 
-EventLoopHttpServer::EventLoopHttpServer(Tls tls)
-    : m_tls(tls)
-{
-}
+EventLoopHttpServer::EventLoopHttpServer(Tls tls) : m_tls(tls) {}
 
 bool EventLoopHttpServer::start()
 {
@@ -85,13 +84,16 @@ void EventLoopHttpServer::answer(const QByteArray& path, const HttpResponse& res
 void EventLoopHttpServer::incomingConnection(qintptr socketDescriptor)
 {
     QTcpSocket* socket = nullptr;
-    if (m_tls == Tls::Off) {
+    if (m_tls == Tls::Off)
+    {
         socket = new QTcpSocket(this);
         socket->setSocketDescriptor(socketDescriptor);
-    } else {
+    }
+    else
+    {
         auto* sslSocket = new QSslSocket(this);
-        const TestCertificate& cert = testCertificate(m_tls == Tls::TrustedCertificate ? QStringLiteral("trusted")
-                                                                                          : QStringLiteral("untrusted"));
+        const TestCertificate& cert = testCertificate(
+            m_tls == Tls::TrustedCertificate ? QStringLiteral("trusted") : QStringLiteral("untrusted"));
         sslSocket->setLocalCertificate(cert.certificate);
         sslSocket->setPrivateKey(cert.key);
         sslSocket->setSocketDescriptor(socketDescriptor);
@@ -99,10 +101,12 @@ void EventLoopHttpServer::incomingConnection(qintptr socketDescriptor)
         socket = sslSocket;
     }
     auto buffer = std::make_shared<QByteArray>();
-    connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer] {
-        buffer->append(socket->readAll());
-        serve(socket, *buffer);
-    });
+    connect(socket, &QTcpSocket::readyRead, this,
+            [this, socket, buffer]
+            {
+                buffer->append(socket->readAll());
+                serve(socket, *buffer);
+            });
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
 }
 
@@ -117,7 +121,8 @@ void EventLoopHttpServer::serve(QTcpSocket* socket, QByteArray& buffer)
     const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
     request.method = requestLine.value(0);
     request.target = requestLine.value(1);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
+    for (qsizetype i = 1; i < lines.size(); ++i)
+    {
         const QByteArray line = lines[i].trimmed();
         const qsizetype colon = line.indexOf(':');
         if (colon > 0)
@@ -130,18 +135,22 @@ void EventLoopHttpServer::serve(QTcpSocket* socket, QByteArray& buffer)
     buffer.clear();
     m_requests.append(request);
 
-    const QByteArray path = request.target.left(request.target.indexOf('?') < 0 ? request.target.size()
-                                                                                 : request.target.indexOf('?'));
+    const QByteArray path = request.target.left(
+        request.target.indexOf('?') < 0 ? request.target.size() : request.target.indexOf('?'));
     HttpResponse response;
-    if (auto it = m_answers.constFind(path); it != m_answers.constEnd()) {
+    if (auto it = m_answers.constFind(path); it != m_answers.constEnd())
+    {
         response = *it;
-    } else {
+    }
+    else
+    {
         response.status = 404;
         response.contentType = "text/plain";
         response.body = "not found";
     }
 
-    switch (response.mode) {
+    switch (response.mode)
+    {
     case HttpResponse::Mode::Silent:
         return;
     case HttpResponse::Mode::CloseAtOnce:
@@ -151,7 +160,8 @@ void EventLoopHttpServer::serve(QTcpSocket* socket, QByteArray& buffer)
     case HttpResponse::Mode::Truncated:
         break;
     }
-    const qsizetype announced = response.body.size() + (response.mode == HttpResponse::Mode::Truncated ? 4096 : 0);
+    const qsizetype announced =
+        response.body.size() + (response.mode == HttpResponse::Mode::Truncated ? 4096 : 0);
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
     if (!response.contentType.isEmpty())
         reply += "Content-Type: " + response.contentType + "\r\n";
@@ -162,9 +172,7 @@ void EventLoopHttpServer::serve(QTcpSocket* socket, QByteArray& buffer)
 }
 
 ScopedEnv::ScopedEnv(const char* name, const QByteArray& value)
-    : m_name(name)
-    , m_had(qEnvironmentVariableIsSet(name))
-    , m_old(qgetenv(name))
+    : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
 {
     qputenv(name, value);
 }

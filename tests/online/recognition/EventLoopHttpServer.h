@@ -9,7 +9,8 @@
 #include <QString>
 #include <QTcpServer>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 // One request as it arrived on the wire.
 struct HttpRequest
@@ -25,11 +26,12 @@ struct HttpRequest
 // How the server answers one path.
 struct HttpResponse
 {
-    enum class Mode {
-        Full,          // status line, headers, whole body, then close
-        Silent,        // read the request and never answer
-        Truncated,     // announce Content-Length larger than the body, send the body, close
-        CloseAtOnce,   // close the connection without a word
+    enum class Mode
+    {
+        Full,        // status line, headers, whole body, then close
+        Silent,      // read the request and never answer
+        Truncated,   // announce Content-Length larger than the body, send the body, close
+        CloseAtOnce, // close the connection without a word
     };
     Mode mode = Mode::Full;
     int status = 200;
@@ -54,7 +56,12 @@ class EventLoopHttpServer : public QTcpServer
     Q_OBJECT
 
 public:
-    enum class Tls { Off, TrustedCertificate, UntrustedCertificate };
+    enum class Tls
+    {
+        Off,
+        TrustedCertificate,
+        UntrustedCertificate
+    };
 
     explicit EventLoopHttpServer(Tls tls = Tls::Off);
 

@@ -5,20 +5,24 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const QStringList kSamples = {
-    QStringLiteral(R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{"title":"T \u00e9",)"
-                   R"("duration_ms":222973,"album":{"name":"A"},"genres":[{"name":"Rock"}],"artists":[{"name":"B"}],)"
-                   R"("external_metadata":{"spotify":{"track":{"id":"3n3Ppam7vgaVa1iaRUc9Lp"}}},"release_date":"2004"}]}})"),
+    QStringLiteral(
+        R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{"title":"T \u00e9",)"
+        R"("duration_ms":222973,"album":{"name":"A"},"genres":[{"name":"Rock"}],"artists":[{"name":"B"}],)"
+        R"("external_metadata":{"spotify":{"track":{"id":"3n3Ppam7vgaVa1iaRUc9Lp"}}},"release_date":"2004"}]}})"),
     QStringLiteral(R"({"access_token":"BQ-x","token_type":"Bearer","expires_in":3600})"),
-    QStringLiteral(R"({"album":{"images":[{"height":640,"url":"https://i/1"},{"height":300,"url":"https://i/2"}]}})"),
-    QStringLiteral(R"([1, -2, 3.5, 1e3, true, false, null, "\"\\\/\b\f\n\r\t\u0041", {}, [], [[[{"a":[]}]]]])"),
+    QStringLiteral(
+        R"({"album":{"images":[{"height":640,"url":"https://i/1"},{"height":300,"url":"https://i/2"}]}})"),
+    QStringLiteral(
+        R"([1, -2, 3.5, 1e3, true, false, null, "\"\\\/\b\f\n\r\t\u0041", {}, [], [[[{"a":[]}]]]])"),
 };
 
 // Characters that steer the reader into every branch.
-const QString kAlphabet = QStringLiteral("{}[]:,\"\\-+.eE0123456789 \t\r\nabtfnrulsxq/") + QChar(0xe9) + QChar(0x65e5)
-                          + QChar(0);
+const QString kAlphabet =
+    QStringLiteral("{}[]:,\"\\-+.eE0123456789 \t\r\nabtfnrulsxq/") + QChar(0xe9) + QChar(0x65e5) + QChar(0);
 
 QString randomText(QRandomGenerator& random, int maxLength)
 {
@@ -32,9 +36,11 @@ QString randomText(QRandomGenerator& random, int maxLength)
 QString mutate(QRandomGenerator& random, QString text)
 {
     const int edits = 1 + random.bounded(6);
-    for (int i = 0; i < edits; ++i) {
+    for (int i = 0; i < edits; ++i)
+    {
         const int at = text.isEmpty() ? 0 : random.bounded(text.size());
-        switch (random.bounded(5)) {
+        switch (random.bounded(5))
+        {
         case 0: // delete a run
             text.remove(at, 1 + random.bounded(8));
             break;
@@ -75,7 +81,8 @@ int countNodes(const QVariant& value)
 
 TEST(JsonReaderFuzz, SamplesParse)
 {
-    for (const QString& sample : kSamples) {
+    for (const QString& sample : kSamples)
+    {
         bool ok = false;
         EXPECT_GT(countNodes(JsonReader::Parse(sample, ok)), 1);
         EXPECT_TRUE(ok) << sample.toStdString();
@@ -86,11 +93,13 @@ TEST(JsonReaderFuzz, RandomTexts)
 {
     QRandomGenerator random(20261209);
     int accepted = 0;
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 20000; ++i)
+    {
         const QString text = randomText(random, 200);
         bool ok = false;
         const QVariant value = JsonReader::Parse(text, ok);
-        if (ok) {
+        if (ok)
+        {
             ++accepted;
             countNodes(value);
         }
@@ -101,7 +110,8 @@ TEST(JsonReaderFuzz, RandomTexts)
 TEST(JsonReaderFuzz, MutatedAnswers)
 {
     QRandomGenerator random(7);
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 20000; ++i)
+    {
         const QString text = mutate(random, kSamples.at(random.bounded(kSamples.size())));
         bool ok = false;
         const QVariant value = JsonReader::Parse(text, ok);
@@ -112,15 +122,15 @@ TEST(JsonReaderFuzz, MutatedAnswers)
 
 TEST(JsonReaderFuzz, DeepAndWideTexts)
 {
-    for (const QString& unit : {QStringLiteral("["), QStringLiteral("{\"a\":"), QStringLiteral("[{\"a\":[")}) {
+    for (const QString& unit : {QStringLiteral("["), QStringLiteral("{\"a\":"), QStringLiteral("[{\"a\":[")})
+    {
         bool ok = true;
         JsonReader::Parse(unit.repeated(200000), ok);
         EXPECT_FALSE(ok);
     }
     bool ok = false;
-    const QVariant wide = JsonReader::Parse(QStringLiteral("[") + QStringLiteral("{\"k\":[1,2,3]},").repeated(50000)
-                                                + QStringLiteral("]"),
-                                            ok);
+    const QVariant wide = JsonReader::Parse(
+        QStringLiteral("[") + QStringLiteral("{\"k\":[1,2,3]},").repeated(50000) + QStringLiteral("]"), ok);
     EXPECT_TRUE(ok);
     EXPECT_EQ(wide.toList().size(), 50000);
 }

@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QVariant parse(const QString& text, bool& ok)
 {
@@ -66,15 +67,15 @@ TEST(JsonReader, ObjectsAndLenientCommas)
 
 TEST(JsonReader, StructuralErrors)
 {
-    EXPECT_TRUE(fails(QStringLiteral("{\"a\" 1}")));     // no colon
-    EXPECT_TRUE(fails(QStringLiteral("{\"a\":}")));      // colon then close
-    EXPECT_TRUE(fails(QStringLiteral("[1, 2")));         // no closing bracket
-    EXPECT_TRUE(fails(QStringLiteral("{\"a\":1")));      // no closing brace
+    EXPECT_TRUE(fails(QStringLiteral("{\"a\" 1}"))); // no colon
+    EXPECT_TRUE(fails(QStringLiteral("{\"a\":}")));  // colon then close
+    EXPECT_TRUE(fails(QStringLiteral("[1, 2")));     // no closing bracket
+    EXPECT_TRUE(fails(QStringLiteral("{\"a\":1")));  // no closing brace
     EXPECT_TRUE(fails(QStringLiteral("tru")));
     EXPECT_TRUE(fails(QStringLiteral("}")));
     EXPECT_TRUE(fails(QStringLiteral(":")));
-    EXPECT_TRUE(fails(QStringLiteral("{abc:1}")));       // name starting with a letter
-    EXPECT_TRUE(fails(QString(QChar(0x4e2d))));          // outside Latin-1 matches nothing
+    EXPECT_TRUE(fails(QStringLiteral("{abc:1}"))); // name starting with a letter
+    EXPECT_TRUE(fails(QString(QChar(0x4e2d))));    // outside Latin-1 matches nothing
 
     // What follows the first value is not looked at.
     EXPECT_EQ(parseOk(QStringLiteral("{\"a\":2} trailing ]]] garbage")).toMap().value("a").toUInt(), 2u);
@@ -83,7 +84,8 @@ TEST(JsonReader, StructuralErrors)
 
 TEST(JsonReader, Numbers)
 {
-    const QVariantList list = parseOk(QStringLiteral("[1, -2, 3.5, 1e3, 4294967296, -4294967296, 2.50, 1.2.3]")).toList();
+    const QVariantList list =
+        parseOk(QStringLiteral("[1, -2, 3.5, 1e3, 4294967296, -4294967296, 2.50, 1.2.3]")).toList();
     ASSERT_EQ(list.size(), 8);
     EXPECT_EQ(list[0].typeId(), QMetaType::UInt);
     EXPECT_EQ(list[1].typeId(), QMetaType::Int);
@@ -108,7 +110,8 @@ TEST(JsonReader, Strings)
     EXPECT_EQ(parseOk(QStringLiteral("\"caf\\u00e9\"")).toString(), QString::fromUtf8("café"));
     EXPECT_EQ(parseOk(QStringLiteral("\"caf\\u00e9\"")).toString().size(), 4);
     EXPECT_EQ(parseOk(QStringLiteral("\"a\\qb\"")).toString(), "ab");
-    EXPECT_EQ(parseOk(QStringLiteral("\"\\\"\\\\\\/\\b\\f\\n\\r\\t\"")).toString(), QString::fromLatin1("\"\\/\b\f\n\r\t"));
+    EXPECT_EQ(parseOk(QStringLiteral("\"\\\"\\\\\\/\\b\\f\\n\\r\\t\"")).toString(),
+              QString::fromLatin1("\"\\/\b\f\n\r\t"));
     EXPECT_EQ(parseOk(QStringLiteral("\"\\uZZZZ\"")).toString(), QString(QChar(0)));
     EXPECT_EQ(parseOk(QString::fromUtf8("\"日本語\"")).toString(), QString::fromUtf8("日本語"));
     EXPECT_TRUE(fails(QStringLiteral("\"open")));
@@ -128,8 +131,10 @@ TEST(JsonReader, MemberNameWithoutOpeningQuote)
 TEST(JsonReader, DeepNestingFailsCleanly)
 {
     const int depths[] = {JsonReader::kMaxDepth, JsonReader::kMaxDepth + 1, 100000, 2000000};
-    for (const int depth : depths) {
-        for (const auto& [open, close] : {std::pair{u'[', u']'}, std::pair{u'{', u'}'}}) {
+    for (const int depth : depths)
+    {
+        for (const auto& [open, close] : {std::pair{u'[', u']'}, std::pair{u'{', u'}'}})
+        {
             QString text;
             for (int i = 0; i < depth; ++i)
                 text += open == u'[' ? QStringLiteral("[") : QStringLiteral("{\"k\":");

@@ -16,7 +16,8 @@ using tidewell::test::AudioFormat;
 using tidewell::test::AudioSpec;
 using tidewell::test::TempHome;
 
-namespace {
+namespace
+{
 
 struct Fingerprint
 {
@@ -52,7 +53,8 @@ struct AcrExtractor : ::testing::Test
 {
     TempHome home;
 
-    QString makeFile(const char* name, AudioFormat format, double seconds, double toneHz, int seed = 1, int channels = 2)
+    QString makeFile(const char* name, AudioFormat format, double seconds, double toneHz, int seed = 1,
+                     int channels = 2)
     {
         AudioSpec audioSpec;
         audioSpec.format = format;
@@ -68,7 +70,8 @@ struct AcrExtractor : ::testing::Test
     static QByteArray decode(const QString& path, int seconds)
     {
         QByteArray pcm(qsizetype(seconds) * 44100 * 4, '\0');
-        const int64_t bytes = KestrineDecodePcm(QFile::encodeName(path).constData(), seconds * 1000, pcm.data(), pcm.size());
+        const int64_t bytes =
+            KestrineDecodePcm(QFile::encodeName(path).constData(), seconds * 1000, pcm.data(), pcm.size());
         pcm.truncate(bytes > 0 ? bytes : 0);
         return pcm;
     }
@@ -129,7 +132,8 @@ TEST_F(AcrExtractor, Failures)
     EXPECT_EQ(byFile(path, -1, 12).result, ACR_NO_FINGERPRINT);
     EXPECT_EQ(byFile(path, 0, 0).result, ACR_NO_FINGERPRINT);
     EXPECT_EQ(byFile(path, 0, 100000).result, ACR_NO_FINGERPRINT);
-    EXPECT_EQ(create_fingerprint_by_file(QFile::encodeName(path).constData(), 0, 12, 0, nullptr), ACR_NO_FINGERPRINT);
+    EXPECT_EQ(create_fingerprint_by_file(QFile::encodeName(path).constData(), 0, 12, 0, nullptr),
+              ACR_NO_FINGERPRINT);
 
     char* buffer = reinterpret_cast<char*>(1);
     EXPECT_EQ(create_fingerprint_by_pcm(nullptr, 100, 0, 12, 0, &buffer), ACR_NO_FINGERPRINT);

@@ -15,7 +15,8 @@
 
 using namespace tidewell::test;
 
-namespace {
+namespace
+{
 
 constexpr int64_t kBytesPerSecond = 44100 * 4;
 
@@ -118,7 +119,8 @@ TEST_F(KestrineDecode, EveryFormatAndSampleRateComesOutAt44100Stereo)
     {
         for (int rate : {44100, 48000, 22050})
         {
-            const QString path = home.file(QString("music/%1-%2.%3").arg(int(format)).arg(rate).arg(extensionOf(format)));
+            const QString path =
+                home.file(QString("music/%1-%2.%3").arg(int(format)).arg(rate).arg(extensionOf(format)));
             AudioSpec audioSpec;
             audioSpec.format = format;
             audioSpec.seconds = 2;
@@ -136,9 +138,8 @@ TEST_F(KestrineDecode, EveryFormatAndSampleRateComesOutAt44100Stereo)
 TEST_F(KestrineDecode, BadFilesFailWithoutCrashing)
 {
     std::vector<int16_t> buffer(kBytesPerSecond);
-    auto decodeBytes = [&](const QString& path) {
-        return KestrineDecodePcm(path.toUtf8().constData(), 1000, buffer.data(), kBytesPerSecond);
-    };
+    auto decodeBytes = [&](const QString& path)
+    { return KestrineDecodePcm(path.toUtf8().constData(), 1000, buffer.data(), kBytesPerSecond); };
     EXPECT_LE(decodeBytes(home.file("music/missing.mp3")), 0);
 
     const QString empty = home.file("music/empty.mp3");
@@ -178,8 +179,8 @@ TEST_F(KestrineDecode, TakesTheAudioOfAFileThatAlsoHoldsVideo)
 {
     // A video stream first, the known PCM second (as lossless FLAC inside Matroska).
     const QString video = home.file("music/clip.mkv");
-    ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:duration=3", "-i", wavPath, "-map", "0:v",
-                           "-map", "1:a", "-c:v", "mpeg4", "-c:a", "flac", video}));
+    ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:duration=3", "-i", wavPath,
+                           "-map", "0:v", "-map", "1:a", "-c:v", "mpeg4", "-c:a", "flac", video}));
     int64_t got = 0;
     EXPECT_EQ(decode(video, 10000, 4 * kBytesPerSecond, &got), source);
 }
@@ -201,11 +202,13 @@ TEST_F(KestrineDecode, ThreadsDecodeAtTheSameTime)
     std::vector<int64_t> sizes(results.size());
     std::vector<std::thread> threads;
     for (size_t t = 0; t < results.size(); ++t)
-        threads.emplace_back([&, t] {
-            for (int round = 0; round < 3; ++round)
-                sizes[t] = KestrineDecodePcm(utf8.constData(), 20000, results[t].data(),
-                                             static_cast<int64_t>(results[t].size() * 2));
-        });
+        threads.emplace_back(
+            [&, t]
+            {
+                for (int round = 0; round < 3; ++round)
+                    sizes[t] = KestrineDecodePcm(utf8.constData(), 20000, results[t].data(),
+                                                 static_cast<int64_t>(results[t].size() * 2));
+            });
     for (auto& th : threads)
         th.join();
     for (size_t t = 0; t < results.size(); ++t)

@@ -19,7 +19,8 @@ using Clock = std::chrono::steady_clock;
 
 static_assert(sizeof(KestrineOutputFormat) == 104, "the output record is 104 bytes");
 
-namespace {
+namespace
+{
 
 // Collects end notices the way a caller's handler would: record, wake, return at once.
 struct Listener

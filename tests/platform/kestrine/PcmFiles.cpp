@@ -6,8 +6,10 @@
 
 #include <cmath>
 
-namespace tidewell::test {
-namespace {
+namespace tidewell::test
+{
+namespace
+{
 
 void put16(QByteArray& out, uint16_t v)
 {
@@ -67,7 +69,8 @@ bool runFfmpeg(const QStringList& args)
 {
     QProcess ffmpeg;
     ffmpeg.start("ffmpeg", QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
-    return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+    return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit &&
+           ffmpeg.exitCode() == 0;
 }
 
 } // namespace tidewell::test

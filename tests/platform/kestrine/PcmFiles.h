@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace tidewell::test {
+namespace tidewell::test
+{
 
 // Interleaved 16-bit samples of a known signal, so a decode can be compared sample for sample.
 std::vector<int16_t> makePcm(int64_t frames, int channels, uint32_t seed);

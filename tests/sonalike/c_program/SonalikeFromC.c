@@ -11,9 +11,11 @@ int main(void)
 {
     /* Taking every address makes the linker resolve each one against the library. */
     const AnyFunction exports[] = {
-        (AnyFunction)&AddToDedupeLists,   (AnyFunction)&AddToDedupeListsByInfo, (AnyFunction)&StartDedupeThread,
-        (AnyFunction)&PauseDedupeThread,  (AnyFunction)&ContinueDedupeThread,   (AnyFunction)&DedupeDealloc,
-        (AnyFunction)&GetLoadCounts,      (AnyFunction)&GetGroupIdCounts,       (AnyFunction)&GetGroupRef,
+        (AnyFunction)&AddToDedupeLists,     (AnyFunction)&AddToDedupeListsByInfo,
+        (AnyFunction)&StartDedupeThread,    (AnyFunction)&PauseDedupeThread,
+        (AnyFunction)&ContinueDedupeThread, (AnyFunction)&DedupeDealloc,
+        (AnyFunction)&GetLoadCounts,        (AnyFunction)&GetGroupIdCounts,
+        (AnyFunction)&GetGroupRef,
     };
     for (unsigned i = 0; i < sizeof exports / sizeof exports[0]; ++i)
     {
@@ -26,7 +28,8 @@ int main(void)
     DedupeTrackInfo* item = NULL;
     int count = -1;
     /* No tracks, no groups: 0 from an engine, -1 when there is none yet. */
-    if (GetLoadCounts() > 0 || GetGroupIdCounts() > 0 || GetGroupRef(0, &item, &count, 0) != -1 || item != NULL)
+    if (GetLoadCounts() > 0 || GetGroupIdCounts() > 0 || GetGroupRef(0, &item, &count, 0) != -1 ||
+        item != NULL)
     {
         fprintf(stderr, "unexpected answer from an empty engine\n");
         return 1;

@@ -1,8 +1,8 @@
 // The fast grouping against the literal one: same groups, same order, same scores, at every level.
 
-#include "GroupingOutcome.h"
 #include "DedupeText.h"
 #include "FingerprintSimilarity.h"
+#include "GroupingOutcome.h"
 #include "LiteralGrouping.h"
 #include "SyntheticFingerprints.h"
 #include "WorkerPool.h"
@@ -13,13 +13,14 @@
 #include <cstring>
 #include <random>
 
-namespace {
+namespace
+{
 
-using sonalike::DedupeTrack;
 using grouping::bitsOf;
 using grouping::fastOutcome;
 using grouping::literalOutcome;
 using grouping::Outcome;
+using sonalike::DedupeTrack;
 
 // A copy of `original` with exactly `flips` single-bit errors spread over its values (at most 15 a
 // value), so its aligned sum against the original is 16n - flips.
@@ -49,13 +50,16 @@ TEST(FingerprintSimilarityTest, EqualsTheHistogramDefinition)
         const int nb = 1 + static_cast<int>(rng() % 90);
         const auto a = randomPrint(rng, na);
         // Half the rounds compare related prints, so high bins and all-equal pairs occur.
-        auto b = round % 2 ? randomPrint(rng, nb) : withFlips(std::vector<int32_t>(a.begin(), a.begin() + std::min(na, nb)),
-                                                                 static_cast<int>(rng() % 200));
+        auto b = round % 2 ? randomPrint(rng, nb)
+                           : withFlips(std::vector<int32_t>(a.begin(), a.begin() + std::min(na, nb)),
+                                       static_cast<int>(rng() % 200));
         const int shorter = std::min(na, static_cast<int>(b.size()));
         for (const int m : {-1, 0, 1, 2, shorter / 3, 7, 200})
         {
-            const float expected = literal::FingerprintSimilarity(a.data(), na, b.data(), static_cast<int>(b.size()), m);
-            const float actual = sonalike::FingerprintSimilarity(a.data(), na, b.data(), static_cast<int>(b.size()), m);
+            const float expected =
+                literal::FingerprintSimilarity(a.data(), na, b.data(), static_cast<int>(b.size()), m);
+            const float actual =
+                sonalike::FingerprintSimilarity(a.data(), na, b.data(), static_cast<int>(b.size()), m);
             ASSERT_EQ(bitsOf(expected), bitsOf(actual)) << "round " << round << " m " << m;
         }
     }
@@ -77,11 +81,13 @@ TEST(FingerprintSimilarityTest, EveryInstructionSetSumsDiagonalsAlike)
         int64_t full = 0;
         for (int k = 0; k < n; ++k)
         {
-            const int e = literal::PopCount32(static_cast<uint32_t>(a[static_cast<size_t>(k)] ^ b[static_cast<size_t>(k)]));
+            const int e = literal::PopCount32(
+                static_cast<uint32_t>(a[static_cast<size_t>(k)] ^ b[static_cast<size_t>(k)]));
             full += e < 16 ? 16 - e : 0;
         }
         for (int kernel = 0; kernel < sonalike::DiagonalKernelCount(); ++kernel)
-            ASSERT_EQ(sonalike::DiagonalSumWithKernel(kernel, a.data(), b.data(), n, need), full >= need ? full : -1)
+            ASSERT_EQ(sonalike::DiagonalSumWithKernel(kernel, a.data(), b.data(), n, need),
+                      full >= need ? full : -1)
                 << "kernel " << kernel << " n " << n << " need " << need;
     }
 }
@@ -171,8 +177,8 @@ TEST_P(GroupingIdentity, BoundaryScoresGroupExactlyAsTheLiteralScan)
             const int64_t flips = 16 * n - need + delta;
             if (flips < 0 || flips > 15 * n)
                 continue;
-            songs.push_back({withFlips(original, static_cast<int>(flips)), 200000 + static_cast<int32_t>(delta) * 1000,
-                             static_cast<int32_t>(128 + delta)});
+            songs.push_back({withFlips(original, static_cast<int>(flips)),
+                             200000 + static_cast<int32_t>(delta) * 1000, static_cast<int32_t>(128 + delta)});
         }
     }
     sonalike::WorkerPool pool(3);
@@ -181,14 +187,16 @@ TEST_P(GroupingIdentity, BoundaryScoresGroupExactlyAsTheLiteralScan)
     EXPECT_EQ(fastOutcome(songs, t, &pool), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, GroupingIdentity, ::testing::Values(1, 30, 50, 75, 80, 90, 93, 94, 95, 99, 100));
+INSTANTIATE_TEST_SUITE_P(Levels, GroupingIdentity,
+                         ::testing::Values(1, 30, 50, 75, 80, 90, 93, 94, 95, 99, 100));
 
 TEST(GroupingTest, ExactlyTheThresholdDoesNotJoinAndAboveJoinsTheFirstBucketInKeyOrder)
 {
     std::mt19937 rng(5);
     const auto original = randomPrint(rng, 100);
     // 80 single-bit errors: 1520 / 1600 = 0.95 exactly; 64 errors: 0.96.
-    std::vector<synthetic::Song> songs{{original, 200000, 128}, {withFlips(original, 80), 200000, 128},
+    std::vector<synthetic::Song> songs{{original, 200000, 128},
+                                       {withFlips(original, 80), 200000, 128},
                                        {withFlips(original, 64), 200000, 128}};
     const Outcome out = fastOutcome(songs, 0.95f);
     ASSERT_EQ(out.ids.size(), 1u);
@@ -202,7 +210,9 @@ TEST(GroupingTest, EqualKeysOfDifferentPrintsAndThresholdOneLeaveTheNewcomerOut)
     std::mt19937 rng(9);
     const auto a = randomPrint(rng, 64);
     const std::vector<int32_t> reversed(a.rbegin(), a.rend()); // same count and sum, no likeness
-    std::vector<synthetic::Song> songs{{a, 1000, 1}, {reversed, 1000, 1}, {randomPrint(rng, 10), 1, 1},
+    std::vector<synthetic::Song> songs{{a, 1000, 1},
+                                       {reversed, 1000, 1},
+                                       {randomPrint(rng, 10), 1, 1},
                                        {std::vector<int32_t>(a.begin(), a.begin() + 19), 1, 1}};
     EXPECT_TRUE(fastOutcome(songs, 0.5f).ids.empty());
     EXPECT_EQ(fastOutcome(songs, 0.5f), literalOutcome(songs, 0.5f));
@@ -254,7 +264,8 @@ TEST(GroupingTest, TagKeysGroupLikeTheLiteralMapAndANearWinnerGoesToTheBack)
 
 } // namespace
 
-namespace {
+namespace
+{
 
 TEST(DedupeTextTest, NamesExtensionsAndReplacements)
 {

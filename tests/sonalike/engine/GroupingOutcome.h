@@ -13,7 +13,8 @@
 #include <string>
 #include <vector>
 
-namespace grouping {
+namespace grouping
+{
 
 using sonalike::DedupeTrack;
 
@@ -45,8 +46,9 @@ inline uint32_t bitsOf(float f)
     return std::bit_cast<uint32_t>(f);
 }
 
-inline Outcome literalOutcome(const std::vector<synthetic::Song>& songs, float threshold, bool fingerprintMode = true,
-                              const std::vector<std::string>& texts = {}, double* seconds = nullptr)
+inline Outcome literalOutcome(const std::vector<synthetic::Song>& songs, float threshold,
+                              bool fingerprintMode = true, const std::vector<std::string>& texts = {},
+                              double* seconds = nullptr)
 {
     std::vector<literal::Track> tracks(songs.size());
     literal::Grouping grouping(fingerprintMode, threshold);
@@ -76,9 +78,10 @@ inline Outcome literalOutcome(const std::vector<synthetic::Song>& songs, float t
     return out;
 }
 
-inline Outcome fastOutcome(const std::vector<synthetic::Song>& songs, float threshold, sonalike::WorkerPool* pool = nullptr,
-                           bool fingerprintMode = true, const std::vector<std::string>& texts = {},
-                           double* seconds = nullptr, size_t parallelWork = 0)
+inline Outcome fastOutcome(const std::vector<synthetic::Song>& songs, float threshold,
+                           sonalike::WorkerPool* pool = nullptr, bool fingerprintMode = true,
+                           const std::vector<std::string>& texts = {}, double* seconds = nullptr,
+                           size_t parallelWork = 0)
 {
     std::vector<DedupeTrack> tracks(songs.size());
     sonalike::DedupeGrouper grouper(pool);

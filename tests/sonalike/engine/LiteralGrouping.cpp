@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace literal {
-namespace {
+namespace literal
+{
+namespace
+{
 
 struct ByteTable
 {
@@ -96,7 +98,8 @@ void Grouping::insert(Track& t)
             const int na = static_cast<int>(key.fingerprint.size());
             const int nb = static_cast<int>(t.fingerprint.size());
             const int n = na < nb ? na : nb;
-            const float score = FingerprintSimilarity(key.fingerprint.data(), na, t.fingerprint.data(), nb, n / 3);
+            const float score =
+                FingerprintSimilarity(key.fingerprint.data(), na, t.fingerprint.data(), nb, n / 3);
             if (score > m_threshold)
             {
                 t.score = score;

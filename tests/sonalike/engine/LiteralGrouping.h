@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-namespace literal {
+namespace literal
+{
 
 struct Track
 {
@@ -28,7 +29,10 @@ bool KeepBest(const Track& a, const Track& b);
 class Grouping
 {
 public:
-    Grouping(bool fingerprintMode, float threshold) : m_fingerprintMode(fingerprintMode), m_threshold(threshold) {}
+    Grouping(bool fingerprintMode, float threshold)
+        : m_fingerprintMode(fingerprintMode), m_threshold(threshold)
+    {
+    }
     void insert(Track& t);
     std::vector<std::vector<Track*>> groups() const;
 

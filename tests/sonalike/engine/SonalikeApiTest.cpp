@@ -23,7 +23,8 @@
 #include <thread>
 #include <vector>
 
-namespace {
+namespace
+{
 
 namespace fs = std::filesystem;
 using tidewell::test::AudioFormat;
@@ -48,7 +49,7 @@ struct Progress
     bool ended = false;
     int groupsAtEnd = -2;
     int firstGroupSizeAtEnd = -2;
-    int pauseAt = 0;       // pause the run from the per-track call with this index (0: never)
+    int pauseAt = 0; // pause the run from the per-track call with this index (0: never)
     int loadCountInRun = -2;
     bool refusedInRun = false;
     bool restartRefusedAtEnd = false;
@@ -70,7 +71,8 @@ struct Progress
         {
             self->loadCountInRun = GetLoadCounts(); // the worker already holds the lists
             // Freeing or restarting from inside the run would wait for itself: refused.
-            self->refusedInRun = DedupeDealloc() == -1 && StartDedupeThread(nullptr, nullptr, 0, 0, 0) == -1 &&
+            self->refusedInRun = DedupeDealloc() == -1 &&
+                                 StartDedupeThread(nullptr, nullptr, 0, 0, 0) == -1 &&
                                  AddToDedupeLists("/", 0) == -1;
         }
         if (index == self->pauseAt)
@@ -132,8 +134,8 @@ std::vector<std::vector<Member>> readGroups()
         {
             DedupeTrackInfo* info = nullptr;
             EXPECT_EQ(GetGroupRef(static_cast<unsigned>(g), &info, &members, k), 0);
-            groups.back().push_back({info->path, info->title, info->bitRate, info->similarity, info->userValue,
-                                     info->duration});
+            groups.back().push_back(
+                {info->path, info->title, info->bitRate, info->similarity, info->userValue, info->duration});
         }
     }
     return groups;
@@ -249,10 +251,10 @@ TEST_F(SonalikeApi, FolderAddsFindAudioFilesOnceUnderEverySpelling)
     const std::string dir = folder("music");
     const std::string a = make(dir, "a.mp3", tagged(AudioFormat::Mp3, "A", "X", "Y"));
     make(dir, "B.MP3", tagged(AudioFormat::Mp3, "B", "X", "Y"));
-    QFile::copy(QString::fromStdString(a), QString::fromStdString(dir + "/song"));       // no extension
-    QFile::copy(QString::fromStdString(a), QString::fromStdString(dir + "/notes.txt"));  // not audio
-    fs::create_directory(dir + "/sub.mp3");                                              // a folder
-    make(dir + "/sub.mp3", "deep.mp3", tagged(AudioFormat::Mp3, "D", "X", "Y"));         // not recursive
+    QFile::copy(QString::fromStdString(a), QString::fromStdString(dir + "/song"));      // no extension
+    QFile::copy(QString::fromStdString(a), QString::fromStdString(dir + "/notes.txt")); // not audio
+    fs::create_directory(dir + "/sub.mp3");                                             // a folder
+    make(dir + "/sub.mp3", "deep.mp3", tagged(AudioFormat::Mp3, "D", "X", "Y"));        // not recursive
 
     // On this system '\' is part of a name, not a separator.
     QFile::copy(QString::fromStdString(a), QString::fromStdString(dir + "/x\\y.mp3"));
@@ -363,7 +365,9 @@ TEST_F(SonalikeApi, FingerprintsGroupTheSameMusicAcrossFormatsWithTheBestCopyFir
     for (const int percent : {75, 90})
     {
         Progress progress;
-        ASSERT_EQ(StartDedupeThread(&Progress::callback, &progress, DEDUPE_OPTION_FINGERPRINT | kTitle, 60, percent), 0);
+        ASSERT_EQ(StartDedupeThread(&Progress::callback, &progress, DEDUPE_OPTION_FINGERPRINT | kTitle, 60,
+                                    percent),
+                  0);
         ASSERT_TRUE(progress.waitEnd());
         const auto groups = readGroups();
         ASSERT_EQ(groups.size(), 2u) << percent;
@@ -500,7 +504,8 @@ TEST_F(SonalikeApi, PauseHoldsTheRunContinueResumesAndASecondStartIsRefused)
     ASSERT_EQ(StartDedupeThread(&Progress::callback, &progress, kTitle, 60, 95), 0);
     {
         std::unique_lock lock(progress.mutex);
-        ASSERT_TRUE(progress.changed.wait_for(lock, std::chrono::seconds(60), [&] { return progress.calls.size() >= 3; }));
+        ASSERT_TRUE(progress.changed.wait_for(lock, std::chrono::seconds(60),
+                                              [&] { return progress.calls.size() >= 3; }));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     EXPECT_EQ(progress.callCount(), 3u); // start and two tracks, then held
@@ -555,7 +560,8 @@ TEST_F(SonalikeApi, DeallocDuringAPauseEndsTheRunFreesEverythingAndJoinsTheWorke
     ASSERT_EQ(StartDedupeThread(&Progress::callback, &progress, kTitle, 60, 95), 0);
     {
         std::unique_lock lock(progress.mutex);
-        ASSERT_TRUE(progress.changed.wait_for(lock, std::chrono::seconds(60), [&] { return progress.calls.size() >= 2; }));
+        ASSERT_TRUE(progress.changed.wait_for(lock, std::chrono::seconds(60),
+                                              [&] { return progress.calls.size() >= 2; }));
     }
     ASSERT_EQ(DedupeDealloc(), 0);
     // The run stopped at its next look at the flags and still made its end call.

@@ -7,7 +7,8 @@
 #include <random>
 #include <vector>
 
-namespace synthetic {
+namespace synthetic
+{
 
 struct Song
 {
@@ -16,7 +17,8 @@ struct Song
     int32_t bitRate = 0;
 };
 
-inline std::vector<Song> makeSongs(size_t count, int length, double copyShare, uint32_t seed, int lengthJitter = 4)
+inline std::vector<Song> makeSongs(size_t count, int length, double copyShare, uint32_t seed,
+                                   int lengthJitter = 4)
 {
     std::mt19937 rng(seed);
     std::uniform_int_distribution<uint32_t> value;
@@ -49,7 +51,9 @@ inline std::vector<Song> makeSongs(size_t count, int length, double copyShare, u
         }
         else
         {
-            const int n = length + (lengthJitter > 0 ? static_cast<int>(rng() % (2 * lengthJitter + 1)) - lengthJitter : 0);
+            const int n =
+                length +
+                (lengthJitter > 0 ? static_cast<int>(rng() % (2 * lengthJitter + 1)) - lengthJitter : 0);
             for (int i = 0; i < n; ++i)
                 s.fingerprint.push_back(static_cast<int32_t>(value(rng)));
             s.duration = 150000 + static_cast<int32_t>(rng() % 120000);
