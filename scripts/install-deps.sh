@@ -17,6 +17,6 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   libgtest-dev libgmock-dev \
   p7zip-full ffmpeg sox \
   python3 python3-aiosmtpd openssl \
-  dbus xvfb \
+  dbus xvfb clang-format \
   fonts-dejavu-core fonts-droid-fallback \
   > /dev/null
