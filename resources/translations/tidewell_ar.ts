@@ -527,7 +527,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>  Try Again</source>
-        <translation>  إعادة المحاولة</translation>
+        <translation>أعد المحاولة</translation>
     </message>
     <message>
         <source>   Scan</source>

@@ -519,7 +519,7 @@ Tenha paciência.</translation>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>   Corrigir tudo</translation>
+        <translation>Corrigir</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -527,7 +527,7 @@ Tenha paciência.</translation>
     </message>
     <message>
         <source>  Try Again</source>
-        <translation>  Tentar de novo</translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>   Scan</source>
@@ -859,7 +859,7 @@ Tenha paciência.</translation>
     </message>
     <message>
         <source>Select Library XML File</source>
-        <translation>Escolher XML da biblioteca</translation>
+        <translation>Escolher XML</translation>
     </message>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1058,7 +1058,7 @@ imagem válida.</translation>
     </message>
     <message>
         <source>Open Music Files</source>
-        <translation>Abrir arquivos de música</translation>
+        <translation>Abrir músicas</translation>
     </message>
     <message>
         <source>Load Saved Result</source>
@@ -1112,7 +1112,7 @@ inesperadamente. Deseja continuá-la?</translation>
     </message>
     <message>
         <source>Select Library XML File</source>
-        <translation>Escolher XML da biblioteca</translation>
+        <translation>Escolher XML</translation>
     </message>
 </context>
 <context>

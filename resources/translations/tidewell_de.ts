@@ -519,7 +519,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>   Alle reparieren</translation>
+        <translation>Reparieren</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -527,15 +527,15 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>  Try Again</source>
-        <translation>  Erneut versuchen</translation>
+        <translation>Nochmal</translation>
     </message>
     <message>
         <source>   Scan</source>
-        <translation>   Durchsuchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>   Remove</source>
-        <translation>   Entfernen</translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>  Home</source>
@@ -607,7 +607,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>   Continue</source>
-        <translation>   Fortsetzen</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Paused. Wanna continue and explore the world of music?</source>
@@ -1062,7 +1062,7 @@ Bilddatei.</translation>
     </message>
     <message>
         <source>Load Saved Result</source>
-        <translation>Gespeichertes Ergebnis laden</translation>
+        <translation>Ergebnis laden</translation>
     </message>
     <message>
         <source>Clean-up Duplicates</source>

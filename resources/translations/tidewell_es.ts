@@ -519,7 +519,7 @@ Tenga paciencia.</translation>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>   Corregir todo</translation>
+        <translation>Corregir</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -859,7 +859,7 @@ Tenga paciencia.</translation>
     </message>
     <message>
         <source>Select Library XML File</source>
-        <translation>Elegir XML de biblioteca</translation>
+        <translation>Elegir XML</translation>
     </message>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1058,11 +1058,11 @@ imagen válida.</translation>
     </message>
     <message>
         <source>Open Music Files</source>
-        <translation>Abrir archivos de música</translation>
+        <translation>Abrir música</translation>
     </message>
     <message>
         <source>Load Saved Result</source>
-        <translation>Cargar resultado guardado</translation>
+        <translation>Cargar resultado</translation>
     </message>
     <message>
         <source>Clean-up Duplicates</source>
@@ -1112,7 +1112,7 @@ inesperadamente. ¿Desea continuarla?</translation>
     </message>
     <message>
         <source>Select Library XML File</source>
-        <translation>Elegir XML de biblioteca</translation>
+        <translation>Elegir XML</translation>
     </message>
 </context>
 <context>

@@ -519,7 +519,7 @@ Merci de patienter.</translation>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>   Tout corriger</translation>
+        <translation>Corriger</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1058,15 +1058,15 @@ image valide.</translation>
     </message>
     <message>
         <source>Open Music Files</source>
-        <translation>Ouvrir des fichiers musicaux</translation>
+        <translation>Ouvrir des musiques</translation>
     </message>
     <message>
         <source>Load Saved Result</source>
-        <translation>Ouvrir un résultat enregistré</translation>
+        <translation>Ouvrir un résultat</translation>
     </message>
     <message>
         <source>Clean-up Duplicates</source>
-        <translation>Supprimer les doublons</translation>
+        <translation>Nettoyer les doublons</translation>
     </message>
     <message>
         <source>Settings</source>

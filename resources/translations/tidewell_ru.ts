@@ -519,7 +519,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>   Исправить всё</translation>
+        <translation>Исправить</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -531,7 +531,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Scan</source>
-        <translation>   Сканировать</translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>   Remove</source>
@@ -607,7 +607,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Continue</source>
-        <translation>   Продолжить</translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <source>Paused. Wanna continue and explore the world of music?</source>
@@ -859,7 +859,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Select Library XML File</source>
-        <translation>Выбрать XML медиатеки</translation>
+        <translation>Выбрать XML</translation>
     </message>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1058,11 +1058,11 @@ image file.</source>
     </message>
     <message>
         <source>Open Music Files</source>
-        <translation>Открыть музыкальные файлы</translation>
+        <translation>Открыть музыку</translation>
     </message>
     <message>
         <source>Load Saved Result</source>
-        <translation>Открыть сохранённый результат</translation>
+        <translation>Открыть результат</translation>
     </message>
     <message>
         <source>Clean-up Duplicates</source>
@@ -1112,7 +1112,7 @@ unexpectedly. Do you want to continue it?</source>
     </message>
     <message>
         <source>Select Library XML File</source>
-        <translation>Выбрать XML медиатеки</translation>
+        <translation>Выбрать XML</translation>
     </message>
 </context>
 <context>
