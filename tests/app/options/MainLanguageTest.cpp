@@ -169,7 +169,7 @@ private slots:
         window->loadLanguage();
         // Read before any event runs: progress the load queued before the pause may still arrive.
         QCOMPARE(message->text(), QString("Angehalten. Weitermachen und die Welt der Musik entdecken?"));
-        QCOMPARE(pause->text(), QString("   Fortsetzen"));
+        QCOMPARE(pause->text(), QString("Weiter"));
         QStringList problems;
         for (int i = 0; i < scanList->topLevelItemCount(); ++i)
         {
