@@ -126,6 +126,8 @@ public:
 
     void StartAnalyze();
     void ShowEmptyResult();
+    // The empty-result screen's message for the current run mode.
+    QString EmptyResultMessage() const;
     void ClearScanList();
     void EmptyWorkFolders();
     // Saves the working database into the current project file when there is one (closing true:

@@ -279,22 +279,9 @@ void CMainUI::RetranslateEmptyTexts()
                     tr("Unbelievable! No unrecognized songs or duplicates found!"),
                     tr("Hah, nothing found. You must be playing \"hide-and-seek\" with me.")});
     }
-    switch (m_eRunMode)
-    {
-    case RunModeITunes:
+    if (m_eRunMode == RunModeITunes)
         m_pReturnButton->setText(tr("  Try Again"));
-        m_pMessageLine->SetText(tr("No songs detected in iTunes. Please check and try again."));
-        break;
-    case RunModeFiles:
-        m_pMessageLine->SetText(tr("No music files found. Please go back and try again."));
-        break;
-    case RunModeProject:
-        m_pMessageLine->SetText(tr("Invalid project file. Please go back and try again."));
-        break;
-    default:
-        m_pMessageLine->SetText(QString());
-        break;
-    }
+    m_pMessageLine->SetText(EmptyResultMessage());
 }
 
 void CMainUI::RetranslateRemoveTexts()

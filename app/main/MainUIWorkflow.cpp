@@ -489,22 +489,23 @@ void CMainUI::ShowEmptyResult()
     SetPauseActions(false, false);
     m_pReturnButton->setText(tr("  Try Again"));
     m_pActionStack->setCurrentIndex(ActionReturn);
+    m_pMessageLine->SetText(EmptyResultMessage());
+    DeleteDBFiles();
+}
+
+QString CMainUI::EmptyResultMessage() const
+{
     switch (m_eRunMode)
     {
     case RunModeITunes:
-        m_pMessageLine->SetText(tr("No songs detected in iTunes. Please check and try again."));
-        break;
+        return tr("No songs detected in iTunes. Please check and try again.");
     case RunModeFiles:
-        m_pMessageLine->SetText(tr("No music files found. Please go back and try again."));
-        break;
+        return tr("No music files found. Please go back and try again.");
     case RunModeProject:
-        m_pMessageLine->SetText(tr("Invalid project file. Please go back and try again."));
-        break;
+        return tr("Invalid project file. Please go back and try again.");
     default:
-        m_pMessageLine->SetText(QString());
-        break;
+        return QString();
     }
-    DeleteDBFiles();
 }
 
 void CMainUI::AcceptDowldInfo(void* track, int absence, int valueB, int infoFixState)
