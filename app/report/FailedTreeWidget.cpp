@@ -13,72 +13,32 @@ void ShowInFolder(const QString& path)
     ShowInExplorer(ToNativeSeparators(path));
 }
 
-CFailedTreeWidget::CFailedTreeWidget(QWidget* parent)
-    : QTreeWidget(parent), m_pMenu(std::make_unique<QMenu>())
+CFailedTreeWidget::CFailedTreeWidget(QWidget* parent) : QTreeWidget(parent), m_menu(this)
 {
-    m_pCheckAll = new QAction(this);
-    m_pUncheckAll = new QAction(this);
-    m_pCheckSelected = new QAction(this);
-    m_pUncheckSelected = new QAction(this);
-    m_pShowInFolder = new QAction(this);
-
-    m_pMenu->addAction(m_pCheckAll);
-    m_pMenu->addAction(m_pUncheckAll);
-    m_pSeparatorChecks = m_pMenu->addSeparator();
-    m_pMenu->addAction(m_pCheckSelected);
-    m_pMenu->addAction(m_pUncheckSelected);
-    m_pSeparatorFolder = m_pMenu->addSeparator();
-    m_pMenu->addAction(m_pShowInFolder);
-    RetranslateMenu();
-
-    connect(m_pCheckAll, &QAction::triggered, this, &CFailedTreeWidget::AllItem);
-    connect(m_pUncheckAll, &QAction::triggered, this, &CFailedTreeWidget::UnAllItem);
-    connect(m_pCheckSelected, &QAction::triggered, this, &CFailedTreeWidget::SelectItem);
-    connect(m_pUncheckSelected, &QAction::triggered, this, &CFailedTreeWidget::UnSelectItem);
-    connect(m_pShowInFolder, &QAction::triggered, this, &CFailedTreeWidget::ShowInFinder);
+    connect(m_menu.checkAll, &QAction::triggered, this, &CFailedTreeWidget::AllItem);
+    connect(m_menu.uncheckAll, &QAction::triggered, this, &CFailedTreeWidget::UnAllItem);
+    connect(m_menu.checkSelected, &QAction::triggered, this, &CFailedTreeWidget::SelectItem);
+    connect(m_menu.uncheckSelected, &QAction::triggered, this, &CFailedTreeWidget::UnSelectItem);
+    connect(m_menu.showInFolder, &QAction::triggered, this, &CFailedTreeWidget::ShowInFinder);
 }
 
 CFailedTreeWidget::~CFailedTreeWidget() = default;
 
 void CFailedTreeWidget::RetranslateMenu()
 {
-    m_pCheckAll->setText(tr("Check All"));
-    m_pUncheckAll->setText(tr("Uncheck All"));
-    m_pCheckSelected->setText(tr("Check selected"));
-    m_pUncheckSelected->setText(tr("Uncheck selected"));
-    m_pShowInFolder->setText(tr("Show in folder"));
+    m_menu.Retranslate();
 }
 
 void CFailedTreeWidget::PrepareMenu()
 {
     RetranslateMenu();
     const QList<QTreeWidgetItem*> selected = selectedItems();
-    if (selected.isEmpty())
-    {
-        m_pCheckAll->setEnabled(true);
-        m_pUncheckAll->setEnabled(true);
-        m_pSeparatorChecks->setVisible(false);
-        m_pCheckSelected->setVisible(false);
-        m_pUncheckSelected->setVisible(false);
-        m_pShowInFolder->setVisible(false);
-        m_pSeparatorFolder->setVisible(false);
-        return;
-    }
-
     bool showFolder = false;
     if (selected.size() == 1)
     {
         const auto* row = dynamic_cast<const CTreeItem*>(selected.first());
         showFolder = row && !row->GetLocation().isEmpty();
     }
-    m_pShowInFolder->setVisible(showFolder);
-    m_pSeparatorFolder->setVisible(showFolder);
-
-    m_pSeparatorChecks->setVisible(true);
-    const bool hasRows = topLevelItemCount() > 0;
-    m_pCheckAll->setEnabled(hasRows);
-    m_pUncheckAll->setEnabled(hasRows);
-
     bool anyChecked = false;
     bool anyUnchecked = false;
     for (const QTreeWidgetItem* row : selected)
@@ -88,8 +48,7 @@ void CFailedTreeWidget::PrepareMenu()
         else
             anyUnchecked = true;
     }
-    m_pCheckSelected->setVisible(anyUnchecked);
-    m_pUncheckSelected->setVisible(anyChecked);
+    m_menu.Prepare(!selected.isEmpty(), topLevelItemCount() > 0, anyChecked, anyUnchecked, showFolder);
 }
 
 void CFailedTreeWidget::mousePressEvent(QMouseEvent* event)
@@ -100,7 +59,7 @@ void CFailedTreeWidget::mousePressEvent(QMouseEvent* event)
     PrepareMenu();
     if (!m_bMenuEnabled)
         return;
-    m_pMenu->popup(event->globalPosition().toPoint());
+    m_menu.Menu()->popup(event->globalPosition().toPoint());
 }
 
 void CFailedTreeWidget::SetAllCheckStates(Qt::CheckState state)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CheckMenu.h"
+
 #include <QTreeWidget>
 
 #include <memory>
@@ -33,7 +35,7 @@ public:
 
     // Set up as a right click would, without showing; for the click itself and for tests.
     void PrepareMenu();
-    QMenu* Menu() const { return m_pMenu.get(); }
+    QMenu* Menu() const { return m_menu.Menu(); }
 
 signals:
     // 0 after "Check All", 1 after "Uncheck All".
@@ -54,14 +56,7 @@ protected:
 private:
     void SetAllCheckStates(Qt::CheckState state);
 
-    std::unique_ptr<QMenu> m_pMenu;
-    QAction* m_pCheckAll = nullptr;
-    QAction* m_pUncheckAll = nullptr;
-    QAction* m_pSeparatorChecks = nullptr;
-    QAction* m_pCheckSelected = nullptr;
-    QAction* m_pUncheckSelected = nullptr;
-    QAction* m_pSeparatorFolder = nullptr;
-    QAction* m_pShowInFolder = nullptr;
+    CCheckMenu m_menu;
     int m_nFixedCount = 0;
     bool m_bMenuEnabled = true;
 };

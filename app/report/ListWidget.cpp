@@ -29,27 +29,13 @@ private:
 };
 } // namespace
 
-CListWidget::CListWidget(QWidget* parent) : QListWidget(parent), m_pMenu(std::make_unique<QMenu>())
+CListWidget::CListWidget(QWidget* parent) : QListWidget(parent), m_menu(this)
 {
-    m_pCheckAll = new QAction(this);
-    m_pUncheckAll = new QAction(this);
-    m_pCheckSelected = new QAction(this);
-    m_pUncheckSelected = new QAction(this);
-    m_pShowInFolder = new QAction(this);
-    m_pMenu->addAction(m_pCheckAll);
-    m_pMenu->addAction(m_pUncheckAll);
-    m_pSeparatorChecks = m_pMenu->addSeparator();
-    m_pMenu->addAction(m_pCheckSelected);
-    m_pMenu->addAction(m_pUncheckSelected);
-    m_pSeparatorFolder = m_pMenu->addSeparator();
-    m_pMenu->addAction(m_pShowInFolder);
-    RetranslateMenu();
-
-    connect(m_pCheckAll, &QAction::triggered, this, &CListWidget::AllItem);
-    connect(m_pUncheckAll, &QAction::triggered, this, &CListWidget::UnAllItem);
-    connect(m_pCheckSelected, &QAction::triggered, this, &CListWidget::SelectItem);
-    connect(m_pUncheckSelected, &QAction::triggered, this, &CListWidget::UnSelectItem);
-    connect(m_pShowInFolder, &QAction::triggered, this, &CListWidget::ShowInFinder);
+    connect(m_menu.checkAll, &QAction::triggered, this, &CListWidget::AllItem);
+    connect(m_menu.uncheckAll, &QAction::triggered, this, &CListWidget::UnAllItem);
+    connect(m_menu.checkSelected, &QAction::triggered, this, &CListWidget::SelectItem);
+    connect(m_menu.uncheckSelected, &QAction::triggered, this, &CListWidget::UnSelectItem);
+    connect(m_menu.showInFolder, &QAction::triggered, this, &CListWidget::ShowInFinder);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CListWidget::PushFlash);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CListWidget::PushFlash);
 }
@@ -58,11 +44,7 @@ CListWidget::~CListWidget() = default;
 
 void CListWidget::RetranslateMenu()
 {
-    m_pCheckAll->setText(tr("Check All"));
-    m_pUncheckAll->setText(tr("Uncheck All"));
-    m_pCheckSelected->setText(tr("Check selected"));
-    m_pUncheckSelected->setText(tr("Uncheck selected"));
-    m_pShowInFolder->setText(tr("Show in folder"));
+    m_menu.Retranslate();
     PushFlash();
 }
 
@@ -148,24 +130,6 @@ void CListWidget::PrepareMenu()
 {
     RetranslateMenu();
     const QList<QListWidgetItem*> selected = selectedItems();
-    if (selected.isEmpty())
-    {
-        m_pCheckAll->setEnabled(true);
-        m_pUncheckAll->setEnabled(true);
-        m_pSeparatorChecks->setVisible(false);
-        m_pSeparatorFolder->setVisible(false);
-        m_pCheckSelected->setVisible(false);
-        m_pUncheckSelected->setVisible(false);
-        m_pShowInFolder->setVisible(false);
-        return;
-    }
-    m_pSeparatorChecks->setVisible(true);
-    const bool one = selected.size() == 1;
-    m_pShowInFolder->setVisible(one);
-    m_pSeparatorFolder->setVisible(one);
-    const bool hasCells = count() > 0;
-    m_pCheckAll->setEnabled(hasCells);
-    m_pUncheckAll->setEnabled(hasCells);
     bool anyChecked = false;
     bool anyUnchecked = false;
     for (QListWidgetItem* item : selected)
@@ -176,8 +140,7 @@ void CListWidget::PrepareMenu()
         else
             anyUnchecked = true;
     }
-    m_pCheckSelected->setVisible(anyUnchecked);
-    m_pUncheckSelected->setVisible(anyChecked);
+    m_menu.Prepare(!selected.isEmpty(), count() > 0, anyChecked, anyUnchecked, selected.size() == 1);
 }
 
 void CListWidget::mousePressEvent(QMouseEvent* event)
@@ -191,7 +154,7 @@ void CListWidget::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::RightButton)
     {
         PrepareMenu();
-        m_pMenu->popup(event->globalPosition().toPoint());
+        m_menu.Menu()->popup(event->globalPosition().toPoint());
         return;
     }
     if (event->button() != Qt::LeftButton)

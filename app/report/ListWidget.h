@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CheckMenu.h"
+
 #include <QHash>
 #include <QListWidget>
 
@@ -39,7 +41,7 @@ public:
     void RetranslateMenu();
     // Set up as a right click would, without showing.
     void PrepareMenu();
-    QMenu* Menu() const { return m_pMenu.get(); }
+    QMenu* Menu() const { return m_menu.Menu(); }
 
 signals:
     void SendCheckState(QListWidgetItem* cell);
@@ -64,14 +66,7 @@ protected:
 private:
     void PlaceBusyLabel(QListWidgetItem* cell, QLabel* label) const;
 
-    std::unique_ptr<QMenu> m_pMenu;
-    QAction* m_pCheckAll = nullptr;
-    QAction* m_pUncheckAll = nullptr;
-    QAction* m_pSeparatorChecks = nullptr;
-    QAction* m_pCheckSelected = nullptr;
-    QAction* m_pUncheckSelected = nullptr;
-    QAction* m_pSeparatorFolder = nullptr;
-    QAction* m_pShowInFolder = nullptr;
+    CCheckMenu m_menu;
     // Keyed by cell, so labels follow their cell when others leave the grid. Children of the
     // viewport.
     QHash<QListWidgetItem*, QLabel*> m_busyLabels;

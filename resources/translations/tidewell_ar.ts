@@ -457,29 +457,6 @@ fingerprint. Please be patient.</source>
     </message>
 </context>
 <context>
-    <name>CListWidget</name>
-    <message>
-        <source>Check All</source>
-        <translation>تحديد الكل</translation>
-    </message>
-    <message>
-        <source>Uncheck All</source>
-        <translation>إلغاء تحديد الكل</translation>
-    </message>
-    <message>
-        <source>Check selected</source>
-        <translation>تحديد المحدد</translation>
-    </message>
-    <message>
-        <source>Uncheck selected</source>
-        <translation>إلغاء تحديد المحدد</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>إظهار في المجلد</translation>
-    </message>
-</context>
-<context>
     <name>CMainUI</name>
     <message>
         <source>Music List Score: </source>

@@ -457,29 +457,6 @@ Tenha paciência.</translation>
     </message>
 </context>
 <context>
-    <name>CListWidget</name>
-    <message>
-        <source>Check All</source>
-        <translation>Marcar tudo</translation>
-    </message>
-    <message>
-        <source>Uncheck All</source>
-        <translation>Desmarcar tudo</translation>
-    </message>
-    <message>
-        <source>Check selected</source>
-        <translation>Marcar selecionados</translation>
-    </message>
-    <message>
-        <source>Uncheck selected</source>
-        <translation>Desmarcar selecionados</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Mostrar na pasta</translation>
-    </message>
-</context>
-<context>
     <name>CMainUI</name>
     <message>
         <source>Music List Score: </source>

@@ -457,29 +457,6 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
 </context>
 <context>
-    <name>CListWidget</name>
-    <message>
-        <source>Check All</source>
-        <translation>Alle auswählen</translation>
-    </message>
-    <message>
-        <source>Uncheck All</source>
-        <translation>Alle abwählen</translation>
-    </message>
-    <message>
-        <source>Check selected</source>
-        <translation>Markierte auswählen</translation>
-    </message>
-    <message>
-        <source>Uncheck selected</source>
-        <translation>Markierte abwählen</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Im Ordner zeigen</translation>
-    </message>
-</context>
-<context>
     <name>CMainUI</name>
     <message>
         <source>Music List Score: </source>

@@ -458,29 +458,6 @@ fingerprint. Please be patient.</translation>
     </message>
 </context>
 <context>
-    <name>CListWidget</name>
-    <message>
-        <source>Check All</source>
-        <translation>Check All</translation>
-    </message>
-    <message>
-        <source>Uncheck All</source>
-        <translation>Uncheck All</translation>
-    </message>
-    <message>
-        <source>Check selected</source>
-        <translation>Check selected</translation>
-    </message>
-    <message>
-        <source>Uncheck selected</source>
-        <translation>Uncheck selected</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Show in folder</translation>
-    </message>
-</context>
-<context>
     <name>CMainUI</name>
     <message>
         <source>Music List Score: </source>

@@ -457,29 +457,6 @@ Tenga paciencia.</translation>
     </message>
 </context>
 <context>
-    <name>CListWidget</name>
-    <message>
-        <source>Check All</source>
-        <translation>Marcar todo</translation>
-    </message>
-    <message>
-        <source>Uncheck All</source>
-        <translation>Desmarcar todo</translation>
-    </message>
-    <message>
-        <source>Check selected</source>
-        <translation>Marcar selección</translation>
-    </message>
-    <message>
-        <source>Uncheck selected</source>
-        <translation>Desmarcar selección</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Mostrar en carpeta</translation>
-    </message>
-</context>
-<context>
     <name>CMainUI</name>
     <message>
         <source>Music List Score: </source>

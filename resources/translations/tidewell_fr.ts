@@ -457,29 +457,6 @@ Merci de patienter.</translation>
     </message>
 </context>
 <context>
-    <name>CListWidget</name>
-    <message>
-        <source>Check All</source>
-        <translation>Tout cocher</translation>
-    </message>
-    <message>
-        <source>Uncheck All</source>
-        <translation>Tout décocher</translation>
-    </message>
-    <message>
-        <source>Check selected</source>
-        <translation>Cocher la sélection</translation>
-    </message>
-    <message>
-        <source>Uncheck selected</source>
-        <translation>Décocher la sélection</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Afficher dans le dossier</translation>
-    </message>
-</context>
-<context>
     <name>CMainUI</name>
     <message>
         <source>Music List Score: </source>

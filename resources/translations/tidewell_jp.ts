@@ -457,29 +457,6 @@ fingerprint. Please be patient.</source>
     </message>
 </context>
 <context>
-    <name>CListWidget</name>
-    <message>
-        <source>Check All</source>
-        <translation>すべて選択</translation>
-    </message>
-    <message>
-        <source>Uncheck All</source>
-        <translation>すべて選択解除</translation>
-    </message>
-    <message>
-        <source>Check selected</source>
-        <translation>選択項目をチェック</translation>
-    </message>
-    <message>
-        <source>Uncheck selected</source>
-        <translation>選択項目のチェックを外す</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>フォルダーに表示</translation>
-    </message>
-</context>
-<context>
     <name>CMainUI</name>
     <message>
         <source>Music List Score: </source>

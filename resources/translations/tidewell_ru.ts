@@ -457,29 +457,6 @@ fingerprint. Please be patient.</source>
     </message>
 </context>
 <context>
-    <name>CListWidget</name>
-    <message>
-        <source>Check All</source>
-        <translation>Выбрать все</translation>
-    </message>
-    <message>
-        <source>Uncheck All</source>
-        <translation>Снять все</translation>
-    </message>
-    <message>
-        <source>Check selected</source>
-        <translation>Отметить выбранные</translation>
-    </message>
-    <message>
-        <source>Uncheck selected</source>
-        <translation>Снять с выбранных</translation>
-    </message>
-    <message>
-        <source>Show in folder</source>
-        <translation>Показать в папке</translation>
-    </message>
-</context>
-<context>
     <name>CMainUI</name>
     <message>
         <source>Music List Score: </source>
