@@ -1802,8 +1802,10 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
     }
     if (!matched)
         return;
-    if (mask && m_pLink)
-        m_pLink->ModifyMusicInfo(track, mask, values);
+    // Stored answers are fixes still to be written: leaving asks about them even when every
+    // song of the run was identified and nothing moved to Unrecognized Songs.
+    if (mask && m_pLink && m_pLink->ModifyMusicInfo(track, mask, values) == 0)
+        m_bUnapplied = true;
     // A second answer for the same song is not counted again.
     if (m_doneIdentifies.contains(identify))
         return;
