@@ -304,7 +304,12 @@ std::unique_ptr<CMusicManage> startGatedImport(const ManagerHome& h, int copies,
     recorder.GateAt(gate);
     const MusicCallback cb = recorder.Make(RunStateLoad);
     EXPECT_EQ(manager->LoadMusicList(&cb), 0);
-    EXPECT_TRUE(recorder.WaitUntil([gate](const auto& r) { return static_cast<int>(r.size()) == gate + 1; }));
+    // Without a gate the records run on; the caller waits for the final one itself.
+    if (gate >= 0)
+    {
+        EXPECT_TRUE(
+            recorder.WaitUntil([gate](const auto& r) { return static_cast<int>(r.size()) == gate + 1; }));
+    }
     return manager;
 }
 
