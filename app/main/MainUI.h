@@ -233,7 +233,7 @@ private:
     void ConnectMainSignals();
     QPushButton* MakeActionButton(const QString& text, const QString& objectName, const QString& picture,
                                   const QString& colour, double width);
-    // The image-button look of the action buttons and Home (sizes unscaled, as specified).
+    // The image-button look of the action buttons and Home (sizes unscaled; scaled here).
     static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
                                      double width);
     void SetPauseLook(bool pause);

@@ -149,12 +149,12 @@ int main(int argc, char* argv[])
     QDir().mkpath(seeds);
     for (int i = 0; i < kSeeds; ++i)
     {
-        tidewell::test::AudioSpec spec;
-        spec.seconds = 2.0;
-        spec.toneHz = 220.0 + 37.0 * i;
-        spec.tags.album = i % 2 ? QStringLiteral("Record") : QString();
-        spec.artwork = tidewell::test::makePicture(64, 64, 0x3070a0);
-        if (!tidewell::test::makeAudioFile(seeds + QStringLiteral("/seed%1.mp3").arg(i), spec))
+        tidewell::test::AudioSpec audioSpec;
+        audioSpec.seconds = 2.0;
+        audioSpec.toneHz = 220.0 + 37.0 * i;
+        audioSpec.tags.album = i % 2 ? QStringLiteral("Record") : QString();
+        audioSpec.artwork = tidewell::test::makePicture(64, 64, 0x3070a0);
+        if (!tidewell::test::makeAudioFile(seeds + QStringLiteral("/seed%1.mp3").arg(i), audioSpec))
             return 1;
     }
 

@@ -119,17 +119,17 @@ QStringList MakeLibraryFiles(const QString& cache, int count)
         const QString path = seeds + QStringLiteral("/seed%1.mp3").arg(i);
         if (QFile::exists(path))
             continue;
-        tidewell::test::AudioSpec spec;
-        spec.seconds = 2.0;
-        spec.toneHz = 220.0 + 37.0 * i;
-        spec.tags.title = QStringLiteral("Seed %1").arg(i);
-        spec.tags.artist = SeedArtist(i);
-        spec.tags.album = SeedAlbum(i);
-        spec.tags.genre = QStringLiteral("Pop");
-        spec.tags.year = 2001 + i % 20;
+        tidewell::test::AudioSpec audioSpec;
+        audioSpec.seconds = 2.0;
+        audioSpec.toneHz = 220.0 + 37.0 * i;
+        audioSpec.tags.title = QStringLiteral("Seed %1").arg(i);
+        audioSpec.tags.artist = SeedArtist(i);
+        audioSpec.tags.album = SeedAlbum(i);
+        audioSpec.tags.genre = QStringLiteral("Pop");
+        audioSpec.tags.year = 2001 + i % 20;
         if (SeedHasArtwork(i))
-            spec.artwork = cover;
-        if (!tidewell::test::makeAudioFile(path, spec))
+            audioSpec.artwork = cover;
+        if (!tidewell::test::makeAudioFile(path, audioSpec))
         {
             std::printf("could not make %s\n", qPrintable(path));
             return {};

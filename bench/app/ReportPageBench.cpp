@@ -120,10 +120,10 @@ int main(int argc, char** argv)
     const QString music = QDir::homePath() + "/Music/iTunes Media";
     QDir().mkpath(music);
     const QString song = music + "/bare.mp3";
-    tidewell::test::AudioSpec spec;
-    spec.seconds = 1.0;
-    spec.tags.title = QStringLiteral("Bare");
-    if (!tidewell::test::makeAudioFile(song, spec))
+    tidewell::test::AudioSpec audioSpec;
+    audioSpec.seconds = 1.0;
+    audioSpec.tags.title = QStringLiteral("Bare");
+    if (!tidewell::test::makeAudioFile(song, audioSpec))
         return 1;
     std::vector<manager_test::XmlTrack> xml;
     for (int i = 0; i < tracks; ++i)

@@ -36,16 +36,16 @@ QString MakeFixLibrary(SceneContext& context)
     const QByteArray cover = tidewell::test::makePicture(120, 120, 0x3d7fc5);
     for (int i = 0; i < 10; ++i)
     {
-        tidewell::test::AudioSpec spec;
-        spec.seconds = 1.0;
-        spec.toneHz = 240.0 + 37.0 * i;
-        spec.tags.title = QStringLiteral("Track %1").arg(i + 1);
-        spec.tags.artist = i % 2 == 0 ? QString() : QStringLiteral("Artist %1").arg(i % 3 + 1);
-        spec.tags.album = i % 3 == 0 ? QString() : QStringLiteral("Album %1").arg(i % 2 + 1);
-        spec.tags.genre = QStringLiteral("Jazz");
-        spec.artwork = cover;
+        tidewell::test::AudioSpec audioSpec;
+        audioSpec.seconds = 1.0;
+        audioSpec.toneHz = 240.0 + 37.0 * i;
+        audioSpec.tags.title = QStringLiteral("Track %1").arg(i + 1);
+        audioSpec.tags.artist = i % 2 == 0 ? QString() : QStringLiteral("Artist %1").arg(i % 3 + 1);
+        audioSpec.tags.album = i % 3 == 0 ? QString() : QStringLiteral("Album %1").arg(i % 2 + 1);
+        audioSpec.tags.genre = QStringLiteral("Jazz");
+        audioSpec.artwork = cover;
         tidewell::test::makeAudioFile(
-            folder + QStringLiteral("/track%1.mp3").arg(i + 1, 2, 10, QLatin1Char('0')), spec);
+            folder + QStringLiteral("/track%1.mp3").arg(i + 1, 2, 10, QLatin1Char('0')), audioSpec);
     }
     return folder;
 }

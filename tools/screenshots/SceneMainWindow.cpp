@@ -23,17 +23,19 @@ QString MakeLibraryFolder(SceneContext& context, const QString& name, int count,
     const QByteArray cover = tidewell::test::makePicture(120, 120, 0x3d90c5);
     for (int i = 0; i < count; ++i)
     {
-        tidewell::test::AudioSpec spec;
-        spec.seconds = 1.0;
-        spec.toneHz = 220.0 + 37.0 * i;
-        spec.tags.title = QStringLiteral("Song %1").arg(i + 1);
-        spec.tags.artist = (!complete && i % 3 == 0) ? QString() : QStringLiteral("Artist %1").arg(i % 4 + 1);
-        spec.tags.album = (!complete && i % 5 == 0) ? QString() : QStringLiteral("Album %1").arg(i % 2 + 1);
-        spec.tags.genre = QStringLiteral("Pop");
-        spec.tags.year = 2001 + i % 10;
-        spec.artwork = cover;
+        tidewell::test::AudioSpec audioSpec;
+        audioSpec.seconds = 1.0;
+        audioSpec.toneHz = 220.0 + 37.0 * i;
+        audioSpec.tags.title = QStringLiteral("Song %1").arg(i + 1);
+        audioSpec.tags.artist =
+            (!complete && i % 3 == 0) ? QString() : QStringLiteral("Artist %1").arg(i % 4 + 1);
+        audioSpec.tags.album =
+            (!complete && i % 5 == 0) ? QString() : QStringLiteral("Album %1").arg(i % 2 + 1);
+        audioSpec.tags.genre = QStringLiteral("Pop");
+        audioSpec.tags.year = 2001 + i % 10;
+        audioSpec.artwork = cover;
         tidewell::test::makeAudioFile(
-            folder + QStringLiteral("/song%1.mp3").arg(i + 1, 3, 10, QLatin1Char('0')), spec);
+            folder + QStringLiteral("/song%1.mp3").arg(i + 1, 3, 10, QLatin1Char('0')), audioSpec);
     }
     return folder;
 }

@@ -32,18 +32,19 @@ QString MakeReportLibrary(SceneContext& context)
     const QByteArray cover = tidewell::test::makePicture(120, 120, 0xc5903d);
     for (int i = 0; i < 14; ++i)
     {
-        tidewell::test::AudioSpec spec;
-        spec.seconds = 1.0;
-        spec.toneHz = 260.0 + 41.0 * i;
-        spec.tags.title = i == 3 ? QStringLiteral("A Remarkably Long Song Title That Never Fits Its Cell")
-                                 : QStringLiteral("Track %1").arg(i + 1);
-        spec.tags.artist = i % 2 == 0 ? QString() : QStringLiteral("Artist %1").arg(i % 3 + 1);
-        spec.tags.album = i % 3 == 0 ? QString() : QStringLiteral("Album %1").arg(i % 2 + 1);
-        spec.tags.genre = QStringLiteral("Jazz");
+        tidewell::test::AudioSpec audioSpec;
+        audioSpec.seconds = 1.0;
+        audioSpec.toneHz = 260.0 + 41.0 * i;
+        audioSpec.tags.title = i == 3
+                                   ? QStringLiteral("A Remarkably Long Song Title That Never Fits Its Cell")
+                                   : QStringLiteral("Track %1").arg(i + 1);
+        audioSpec.tags.artist = i % 2 == 0 ? QString() : QStringLiteral("Artist %1").arg(i % 3 + 1);
+        audioSpec.tags.album = i % 3 == 0 ? QString() : QStringLiteral("Album %1").arg(i % 2 + 1);
+        audioSpec.tags.genre = QStringLiteral("Jazz");
         if (i % 4 == 1)
-            spec.artwork = cover;
+            audioSpec.artwork = cover;
         tidewell::test::makeAudioFile(
-            folder + QStringLiteral("/track%1.mp3").arg(i + 1, 2, 10, QLatin1Char('0')), spec);
+            folder + QStringLiteral("/track%1.mp3").arg(i + 1, 2, 10, QLatin1Char('0')), audioSpec);
     }
     return folder;
 }

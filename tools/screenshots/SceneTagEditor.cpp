@@ -26,17 +26,17 @@ QString MakeEditorFolder(SceneContext& context)
         return folder;
     for (int i = 0; i < 8; ++i)
     {
-        tidewell::test::AudioSpec spec;
-        spec.seconds = 2.0;
-        spec.toneHz = 330.0 + 41.0 * i;
-        spec.tags.title = QStringLiteral("Evening Song %1").arg(i + 1);
+        tidewell::test::AudioSpec audioSpec;
+        audioSpec.seconds = 2.0;
+        audioSpec.toneHz = 330.0 + 41.0 * i;
+        audioSpec.tags.title = QStringLiteral("Evening Song %1").arg(i + 1);
         // None has an artist; half have an album and a cover.
-        spec.tags.album = i % 2 ? QStringLiteral("Harbour Lights") : QString();
-        spec.tags.genre = QStringLiteral("Folk");
-        spec.tags.year = 1990 + i;
+        audioSpec.tags.album = i % 2 ? QStringLiteral("Harbour Lights") : QString();
+        audioSpec.tags.genre = QStringLiteral("Folk");
+        audioSpec.tags.year = 1990 + i;
         if (i % 2)
-            spec.artwork = tidewell::test::makePicture(200, 200, 0x2f7fb0);
-        tidewell::test::makeAudioFile(folder + QStringLiteral("/evening%1.mp3").arg(i + 1), spec);
+            audioSpec.artwork = tidewell::test::makePicture(200, 200, 0x2f7fb0);
+        tidewell::test::makeAudioFile(folder + QStringLiteral("/evening%1.mp3").arg(i + 1), audioSpec);
     }
     return folder;
 }

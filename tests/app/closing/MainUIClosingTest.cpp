@@ -26,11 +26,11 @@ namespace
 QString MakeSongs(const QString& folder, int count)
 {
     QDir().mkpath(folder);
-    tidewell::test::AudioSpec spec;
-    spec.seconds = 0.5;
-    spec.tags.title = QStringLiteral("Song");
+    tidewell::test::AudioSpec audioSpec;
+    audioSpec.seconds = 0.5;
+    audioSpec.tags.title = QStringLiteral("Song");
     const QString first = folder + QStringLiteral("/s0000.mp3");
-    tidewell::test::makeAudioFile(first, spec);
+    tidewell::test::makeAudioFile(first, audioSpec);
     for (int i = 1; i < count; ++i)
         QFile::copy(first, folder + QStringLiteral("/s%1.mp3").arg(i, 4, 10, QLatin1Char('0')));
     return folder;

@@ -330,9 +330,9 @@ private slots:
         g_hMediaLibrary = KestrineOpen("Zavro/Tidewell", -1);
         QVERIFY(g_hMediaLibrary > 0);
         const QString song = QDir::homePath() + "/two.mp3";
-        tidewell::test::AudioSpec spec;
-        spec.seconds = 2.0;
-        QVERIFY(tidewell::test::makeAudioFile(song, spec));
+        tidewell::test::AudioSpec audioSpec;
+        audioSpec.seconds = 2.0;
+        QVERIFY(tidewell::test::makeAudioFile(song, audioSpec));
 
         CLabelArtwork label;
         auto* button = label.findChild<QPushButton*>(QStringLiteral("PlayMusicBut"));

@@ -101,14 +101,14 @@ private:
         const QByteArray cover = makePicture(64, 64, 0x2080c0);
         for (int i = 0; i < 8; ++i)
         {
-            AudioSpec spec;
-            spec.seconds = 1.0;
-            spec.toneHz = 300.0 + 45.0 * i;
-            spec.tags.title = QStringLiteral("Track %1").arg(i + 1);
-            spec.tags.artist = i < 3 ? QString() : QStringLiteral("Singer %1").arg(i);
-            spec.tags.album = QStringLiteral("Record");
-            spec.artwork = cover;
-            QVERIFY(makeAudioFile(Song(i), spec));
+            AudioSpec audioSpec;
+            audioSpec.seconds = 1.0;
+            audioSpec.toneHz = 300.0 + 45.0 * i;
+            audioSpec.tags.title = QStringLiteral("Track %1").arg(i + 1);
+            audioSpec.tags.artist = i < 3 ? QString() : QStringLiteral("Singer %1").arg(i);
+            audioSpec.tags.album = QStringLiteral("Record");
+            audioSpec.artwork = cover;
+            QVERIFY(makeAudioFile(Song(i), audioSpec));
         }
     }
 

@@ -45,17 +45,17 @@ QStringList MakeSongs(const QString& folder, int count, int noArtist)
     QStringList paths;
     for (int i = 0; i < count; ++i)
     {
-        tidewell::test::AudioSpec spec;
-        spec.seconds = 1.0;
-        spec.toneHz = 300.0 + 45.0 * i;
-        spec.tags.title = QStringLiteral("Track %1").arg(i + 1);
-        spec.tags.artist = i < noArtist ? QString() : QStringLiteral("Singer %1").arg(i);
-        spec.tags.album = QStringLiteral("Record");
-        spec.tags.genre = QStringLiteral("Jazz");
-        spec.tags.year = 2010;
-        spec.artwork = cover;
+        tidewell::test::AudioSpec audioSpec;
+        audioSpec.seconds = 1.0;
+        audioSpec.toneHz = 300.0 + 45.0 * i;
+        audioSpec.tags.title = QStringLiteral("Track %1").arg(i + 1);
+        audioSpec.tags.artist = i < noArtist ? QString() : QStringLiteral("Singer %1").arg(i);
+        audioSpec.tags.album = QStringLiteral("Record");
+        audioSpec.tags.genre = QStringLiteral("Jazz");
+        audioSpec.tags.year = 2010;
+        audioSpec.artwork = cover;
         const QString path = folder + QStringLiteral("/t%1.mp3").arg(i);
-        if (tidewell::test::makeAudioFile(path, spec))
+        if (tidewell::test::makeAudioFile(path, audioSpec))
             paths << path;
     }
     return paths;

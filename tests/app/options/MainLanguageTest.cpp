@@ -146,12 +146,13 @@ private slots:
         tidewell::test::TempHome songs;
         for (int i = 0; i < 8; ++i)
         {
-            tidewell::test::AudioSpec spec;
-            spec.seconds = 1.0;
-            spec.toneHz = 220.0 + 40.0 * i;
-            spec.tags.title = QStringLiteral("Song %1").arg(i);
-            spec.tags.artist = i % 3 ? QStringLiteral("Artist") : QString();
-            QVERIFY(tidewell::test::makeAudioFile(songs.file(QStringLiteral("music/s%1.mp3").arg(i)), spec));
+            tidewell::test::AudioSpec audioSpec;
+            audioSpec.seconds = 1.0;
+            audioSpec.toneHz = 220.0 + 40.0 * i;
+            audioSpec.tags.title = QStringLiteral("Song %1").arg(i);
+            audioSpec.tags.artist = i % 3 ? QStringLiteral("Artist") : QString();
+            QVERIFY(
+                tidewell::test::makeAudioFile(songs.file(QStringLiteral("music/s%1.mp3").arg(i)), audioSpec));
         }
         CMainUI* window = m_window.get();
         auto* scanList = window->findChild<CTreeWidget*>();

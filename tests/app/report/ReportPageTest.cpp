@@ -159,15 +159,15 @@ void ReportPageTest::initTestCase()
         const QString path = QStringLiteral("%1/song %2.mp3").arg(music).arg(i);
         if (i < 4)
         {
-            AudioSpec spec;
-            spec.seconds = 1.0;
-            spec.toneHz = 300.0 + 120 * i;
-            spec.tags.title = QString::fromUtf8(plans[i].title);
-            spec.tags.artist = QString::fromUtf8(plans[i].artist);
-            spec.tags.album = QString::fromUtf8(plans[i].album);
+            AudioSpec audioSpec;
+            audioSpec.seconds = 1.0;
+            audioSpec.toneHz = 300.0 + 120 * i;
+            audioSpec.tags.title = QString::fromUtf8(plans[i].title);
+            audioSpec.tags.artist = QString::fromUtf8(plans[i].artist);
+            audioSpec.tags.album = QString::fromUtf8(plans[i].album);
             if (plans[i].cover)
-                spec.artwork = makePicture(300, 600, 0x2266aa);
-            QVERIFY(makeAudioFile(path, spec));
+                audioSpec.artwork = makePicture(300, 600, 0x2266aa);
+            QVERIFY(makeAudioFile(path, audioSpec));
         }
         files << path;
         XmlTrack t;
