@@ -35,16 +35,6 @@
 namespace
 {
 
-class Host : public IMusicLinkHost
-{
-public:
-    int GetWorkMode() const override { return 1; }
-    int GetDedupeTotal() const override { return 0; }
-    void SetDedupeTotal(int) override {}
-    void RestartAnalyzeThread() override { ++restarts; }
-    std::atomic<int> restarts{0};
-};
-
 void Spin(const std::function<bool()>& done, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);
@@ -143,7 +133,7 @@ int main(int argc, char** argv)
     qputenv("TIDEWELL_ITUNES_LIBRARY", xmlPath.toUtf8());
     GetAppSettings()->SetGenernal(static_cast<int>(kDefaultGeneralMask));
 
-    Host host;
+    TestLinkHost host;
     CMusicLink link(&host);
     bool loaded = false;
     QObject::connect(&link, &CMusicLink::SendLoadOK, [&] { loaded = true; });

@@ -32,16 +32,6 @@
 namespace
 {
 
-class Host : public IMusicLinkHost
-{
-public:
-    int GetWorkMode() const override { return 1; }
-    int GetDedupeTotal() const override { return 0; }
-    void SetDedupeTotal(int) override {}
-    void RestartAnalyzeThread() override { ++restarts; }
-    std::atomic<int> restarts{0};
-};
-
 CMusicObj* FindTrack(CMusicLink& link, const QString& path)
 {
     for (int i = 0, n = link.GetMusicCount(); i < n; ++i)
@@ -79,7 +69,7 @@ class EditorTest : public QObject
 
 private:
     std::unique_ptr<WidgetTestEnv> m_env;
-    Host m_host;
+    TestLinkHost m_host;
     std::unique_ptr<CMusicLink> m_link;
     QStringList m_files;
     QStringList m_messages;

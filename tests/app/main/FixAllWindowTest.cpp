@@ -10,6 +10,7 @@
 #include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
 #include "MainUI.h"
+#include "MainWindowCase.h"
 #include "MusicFlags.h"
 #include "ServiceKeys.h"
 #include "StartUI.h"
@@ -61,7 +62,7 @@ constexpr int kReplaceAll = MF_ReplaceSwitch | MF_Name | MF_Artist | MF_Album;
 
 } // namespace
 
-class FixAllWindowTest : public QObject
+class FixAllWindowTest : public QObject, public MainWindowCase
 {
     Q_OBJECT
 
@@ -69,13 +70,8 @@ private:
     WidgetTestEnv m_env;
     std::unique_ptr<EventLoopHttpServer> m_acr;
     std::unique_ptr<ScopedEnv> m_acrHost;
-    std::unique_ptr<CMainUI> m_window;
-    std::unique_ptr<CMessageSeam::Scope> m_answers;
-    QList<MessageQuestion> m_questions;
-    int m_answer = 1;
     QString m_folder;
 
-    bool RoadEnded() const { return m_window->RunState() == 3 && !m_window->IsBusy(); }
     int Action() const { return m_window->ActionStack()->currentIndex(); }
     QString Song(int i) const { return m_folder + QStringLiteral("/t%1.mp3").arg(i); }
     void Answer(HttpResponse::Mode mode)
@@ -129,27 +125,8 @@ private slots:
         m_acr.reset();
     }
 
-    void init()
-    {
-        g_nWorkMode = 1;
-        m_questions.clear();
-        m_answer = 1;
-        m_answers = std::make_unique<CMessageSeam::Scope>(
-            [this](const MessageQuestion& q)
-            {
-                m_questions << q;
-                return m_answer;
-            });
-        m_window = std::make_unique<CMainUI>();
-        m_window->show();
-    }
-
-    void cleanup()
-    {
-        m_window.reset();
-        m_answers.reset();
-        QFile::remove(g_strDBPath);
-    }
+    void init() { OpenWindow(); }
+    void cleanup() { CloseWindow(); }
 
     // Fix All fills the report and raises the score; a closed Replace box applies nothing, Yes
     // writes the answers into the files and keeps the Replace mask.

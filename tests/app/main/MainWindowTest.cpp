@@ -9,6 +9,7 @@
 #include "CMessageSeam.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
+#include "MainWindowCase.h"
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
@@ -63,18 +64,13 @@ QStringList MakeSongs(const QString& folder, int count, int noArtist)
 
 } // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public QObject, public MainWindowCase
 {
     Q_OBJECT
 
 private:
     WidgetTestEnv m_env;
-    std::unique_ptr<CMainUI> m_window;
-    QList<MessageQuestion> m_questions;
-    std::unique_ptr<CMessageSeam::Scope> m_answers;
-    int m_answer = 1;
 
-    bool RoadEnded() const { return m_window->RunState() == 3 && !m_window->IsBusy(); }
     QString Home() const { return QDir::homePath(); }
     bool RunFiles(const QStringList& paths)
     {
@@ -83,27 +79,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        g_nWorkMode = 1;
-        m_questions.clear();
-        m_answer = 1;
-        m_answers = std::make_unique<CMessageSeam::Scope>(
-            [this](const MessageQuestion& q)
-            {
-                m_questions << q;
-                return m_answer;
-            });
-        m_window = std::make_unique<CMainUI>();
-        m_window->show();
-    }
-
-    void cleanup()
-    {
-        m_window.reset();
-        m_answers.reset();
-        QFile::remove(g_strDBPath);
-    }
+    void init() { OpenWindow(); }
+    void cleanup() { CloseWindow(); }
 
     void startState()
     {

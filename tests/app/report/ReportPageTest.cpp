@@ -45,16 +45,6 @@
 
 namespace
 {
-class Host : public IMusicLinkHost
-{
-public:
-    int GetWorkMode() const override { return 1; }
-    int GetDedupeTotal() const override { return 0; }
-    void SetDedupeTotal(int) override {}
-    void RestartAnalyzeThread() override { ++restarts; }
-    std::atomic<int> restarts{0};
-};
-
 struct Song
 {
     CMusicObj* track = nullptr;
@@ -123,7 +113,7 @@ private:
     const Song* SongTitled(const QString& title) const;
 
     std::unique_ptr<WidgetTestEnv> env;
-    Host host;
+    TestLinkHost host;
     std::unique_ptr<CMusicLink> link;
     std::vector<Song> songs;
     QStringList files;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "IMusicLinkHost.h"
 #include "TempHome.h"
 
 #include <QApplication>
 #include <QString>
 #include <QWidget>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -37,3 +39,15 @@ template <typename T> T* TopLevelOf()
 // Runs action once a widget found by finder is visible, polling from the event loop (so it also
 // runs inside nested modal loops). Gives up silently after a few seconds.
 void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)> action);
+
+// The window's side of the music link for tests of a single page: clean-files work mode, no
+// duplicate engine, and a count of the analysis ends the manager reported.
+class TestLinkHost : public IMusicLinkHost
+{
+public:
+    int GetWorkMode() const override { return 1; }
+    int GetDedupeTotal() const override { return 0; }
+    void SetDedupeTotal(int) override {}
+    void RestartAnalyzeThread() override { ++restarts; }
+    std::atomic<int> restarts{0};
+};

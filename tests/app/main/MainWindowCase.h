@@ -1,0 +1,50 @@
+#pragma once
+
+#include "AppGlobals.h"
+#include "CMessageSeam.h"
+#include "MainUI.h"
+#include "StartUI.h"
+
+#include <QFile>
+#include <QList>
+
+#include <memory>
+
+// The real main window for one test case: every question it asks is recorded and answered with
+// m_answer (1 unless a case changes it). Test classes derive from it beside QObject and call
+// OpenWindow from init and CloseWindow from cleanup.
+class MainWindowCase
+{
+protected:
+    void OpenWindow()
+    {
+        g_nWorkMode = 1;
+        m_questions.clear();
+        m_answer = 1;
+        m_answers = std::make_unique<CMessageSeam::Scope>(
+            [this](const MessageQuestion& q)
+            {
+                m_questions << q;
+                return m_answer;
+            });
+        m_window = std::make_unique<CMainUI>();
+        m_window->show();
+    }
+
+    void CloseWindow()
+    {
+        m_window.reset();
+        m_answers.reset();
+        QFile::remove(g_strDBPath);
+    }
+
+    // The run's result is on screen and nothing works any more.
+    bool RoadEnded() const { return m_window->RunState() == 3 && !m_window->IsBusy(); }
+
+    std::unique_ptr<CMainUI> m_window;
+    QList<MessageQuestion> m_questions;
+    int m_answer = 1;
+
+private:
+    std::unique_ptr<CMessageSeam::Scope> m_answers;
+};
