@@ -1,8 +1,143 @@
-// The main window's answers to the bug report's mail and to the update check.
+// Closing the main window, the bug report and the update check: the window's side of each.
 #include "MainUI.h"
 
+#include "AnalyReport.h"
+#include "AnalyWidget.h"
+#include "AnalyzeThread.h"
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "ApplyThread.h"
 #include "BugReportSender.h"
+#include "CMusicLink.h"
+#include "CRichLabel.h"
+#include "CShadeLabel.h"
+#include "CTextButton.h"
+#include "CWarnMessage.h"
+#include "Duplicate.h"
+#include "MusicObj.h"
+#include "ReadyLoadThread.h"
+#include "StartUI.h"
+#include "UILog.h"
 #include "UpdateCheck.h"
+#include "sonalike.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QLabel>
+#include <QMovie>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include <memory>
+
+void CMainUI::closeEvent(QCloseEvent* event)
+{
+    // A close that arrives while this one waits (events are processed below) is refused; so is
+    // one while the apply chosen by the closing question runs: that apply closes the window.
+    if (m_bClosing || (m_bCloseAfterApply && m_pApplyThread->isRunning()))
+    {
+        event->ignore();
+        return;
+    }
+    WriteUILog(QStringLiteral("Enter CMainUI::closeEvent!"));
+    if (m_pReport->HasUnappliedChanges() && !m_bCloseAfterApply)
+    {
+        const QString question = tr("Do you want to apply new results?");
+        const int answer = CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"),
+                                                     tr("Apply"), 0);
+        if (answer == 1 || answer == 0)
+        {
+            event->ignore();
+            return;
+        }
+        if (answer == 3)
+        {
+            event->ignore();
+            m_bCloseAfterApply = true;
+            ApplyiTunes();
+            return;
+        }
+    }
+    m_bClosing = true;
+    if (m_pUpdateCheck)
+        m_pUpdateCheck->Abandon();
+
+    // Stop flags under their mutexes, every sleeper woken, then the analysis, apply and load
+    // threads waited for, in that order.
+    StopAllWork();
+
+    // The recognition jobs deliver their results through the event loop, so the waits below
+    // process events; the user's input meanwhile goes nowhere.
+    class InputBlocker : public QObject
+    {
+    public:
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            switch (e->type())
+            {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Wheel:
+            case QEvent::Shortcut:
+                return true;
+            default:
+                return false;
+            }
+        }
+    } blocker;
+    qApp->installEventFilter(&blocker);
+    m_pReport->StopAllWork();
+    const auto waitPullIdle = [](auto* page)
+    {
+        if constexpr (requires { page->WaitPullIdle(); })
+            page->WaitPullIdle();
+    };
+    waitPullIdle(m_pReport);
+    // A report still on its way keeps its archive until the mail is out (the mail time-outs
+    // bound the wait).
+    if (m_pBugSender)
+        m_pBugSender->WaitIdle();
+    qApp->removeEventFilter(&blocker);
+
+    EmptyWorkFolders();
+    SaveProjectFile(true);
+    if (m_bDeleteDatabase)
+        DeleteDBFiles();
+    event->accept();
+}
+
+void CMainUI::BugReport()
+{
+    if (!m_pBugSender)
+    {
+        m_pBugSender = new CBugReportSender(this);
+        m_mailAccount = DefaultSmtpAccount();
+        connect(m_pBugSender, &CBugReportSender::sendResult, this, &CMainUI::updateSendResultFun);
+    }
+    // Packs beside the dialog, asks, and mails on a thread of its own; the result comes back to
+    // updateSendResultFun.
+    m_pBugSender->Report(this, m_mailAccount, this);
+}
+
+void CMainUI::UpdataSoft()
+{
+    if (!m_pUpdateCheck)
+        m_pUpdateCheck = new CUpdateCheck(this);
+    // Proxy from the settings, the request on a worker thread, then the outcome's dialog.
+    m_pUpdateCheck->Check();
+}
+
+void CMainUI::UpdataView()
+{
+    // The start-up check asks the server too: the outcome shown is always that of a request.
+    UpdataSoft();
+}
 
 void CMainUI::updateSendResultFun(bool sent, const QString& archivePath, void* context)
 {
