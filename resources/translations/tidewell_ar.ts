@@ -516,7 +516,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>  Home</source>
-        <translation>  الرئيسية</translation>
+        <translation>  البدء</translation>
     </message>
     <message>
         <source>Welcome!</source>
