@@ -19,11 +19,12 @@ CApplyThread::~CApplyThread()
 
 void CApplyThread::run()
 {
+    const unsigned generation = m_pOwner->RunGeneration();
     const int type = m_pOwner->GetResultType();
     if (type == 4 || type == 5)
         m_pDuplicate->RemoveDuplicate();
     else
         m_pReport->AppleyiTunes();
-    emit SendApplyOK();
+    emit SendApplyOK(generation);
     qDebug() << "------CApplyThread::run end";
 }

@@ -7,7 +7,8 @@ class CDuplicate;
 class CMainUI;
 
 // Writes the results back (report page) or removes the chosen copies (duplicate view) on its own
-// thread, then tells the window.
+// thread, then tells the window which run it worked for (the window's run generation at the start),
+// so the end of a stopped apply is not taken for the end of a later run.
 class CApplyThread : public QThread
 {
     Q_OBJECT
@@ -17,7 +18,7 @@ public:
     ~CApplyThread() override;
 
 signals:
-    void SendApplyOK();
+    void SendApplyOK(unsigned generation);
 
 protected:
     void run() override;

@@ -124,7 +124,12 @@ CMainUI::CMainUI(QWidget* parent) : CFramelessWindow(parent)
                     UpdataReport();
             });
     connect(m_pAnalyzeThread, &CAnalyzeThread::StartFixAll, this, &CMainUI::StartFixAll);
-    connect(m_pApplyThread, &CApplyThread::SendApplyOK, this, &CMainUI::UpdataApplyOK);
+    connect(m_pApplyThread, &CApplyThread::SendApplyOK, this,
+            [this](unsigned generation)
+            {
+                if (generation == m_uRunGeneration.load())
+                    UpdataApplyOK();
+            });
 
     updateGeometry();
     ClearScanList();

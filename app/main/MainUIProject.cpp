@@ -94,7 +94,15 @@ bool CMainUI::SaveProjectFile(bool closing)
     // were, and the database is only marked for deletion once its copy exists.
     const QString target = m_strProjectPath;
     CMusicLink* link = m_pMusicLink;
-    const int result = link ? RunAndWait([link, target]() { return link->BackupMusicLibrary(target); }) : -1;
+    const CAnalyReport* report = m_pReport;
+    // The fixes handed to the report page's writer go into the copy too.
+    const int result = link ? RunAndWait(
+                                  [link, report, target]()
+                                  {
+                                      report->WaitFixWrites();
+                                      return link->BackupMusicLibrary(target);
+                                  })
+                            : -1;
     if (result != 0)
     {
         WriteUILog(QStringLiteral("Copy To Save Failed:%1").arg(result));

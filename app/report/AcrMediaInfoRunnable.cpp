@@ -84,6 +84,15 @@ void AcrMediaInfoRunnable::run()
         deleteLater();
         return;
     }
+    // The cover is decoded and stored here, in parallel with the other jobs, not on the GUI thread.
+    const QByteArray cover = answer.value(QLatin1String(PullResultKeys::kImageBuffer)).toByteArray();
+    if (!cover.isEmpty() && answer.value(QLatin1String(PullResultKeys::kMessage)).toString() ==
+                                QLatin1String(PullResultKeys::kSuccess))
+    {
+        answer.insert(QLatin1String(kStoredArtwork),
+                      CAnalyReport::StoreAnswerArtwork(cover, m_sArtworkTarget));
+        answer.remove(QLatin1String(PullResultKeys::kImageBuffer));
+    }
     QMetaObject::invokeMethod(
         this, [this, answer] { MusicInfo(answer); }, Qt::QueuedConnection);
 }

@@ -26,7 +26,13 @@ public:
     ~AcrMediaInfoRunnable() override;
 
     void SetOwner(CAnalyReport* owner);
+    // Where a cover that comes with the answer is stored; set before the job starts.
+    void SetArtworkTarget(const QString& path) { m_sArtworkTarget = path; }
     void run() override;
+
+    // The key under which a job hands over the cover it stored (a path, empty when the answer's
+    // picture could not be stored): the page then decodes nothing on the GUI thread.
+    static constexpr char kStoredArtwork[] = "storedArtwork";
 
     // Answers of the current batch handed over so far. GUI thread.
     static int FinishedCount();
@@ -45,4 +51,5 @@ private:
     QPointer<CAnalyReport> m_pOwner;         // read on the GUI thread
     int m_nIdentify = 0;
     QString m_sPath;
+    QString m_sArtworkTarget;
 };

@@ -9,6 +9,7 @@
 #include "CMusicLink.h"
 #include "CShowMaxPicture.h"
 #include "FailedTreeWidget.h"
+#include "FixWriter.h"
 #include "GeneralUtils.h"
 #include "ListDelegate.h"
 #include "ListItem.h"
@@ -144,8 +145,9 @@ CAnalyReport::CAnalyReport(int mediaLibrary, QWidget* parent) : QWidget(parent),
 
 CAnalyReport::~CAnalyReport()
 {
-    // No job may reach the page once it is gone.
+    // No job may reach the page once it is gone, and a pause of its fix does not outlive it.
     m_bPullStop = true;
+    SetRecognitionHold(false);
     if (m_pPool)
         m_pPool->waitForDone();
     // The entries are ours, not the tree's; their badges are the tree's item widgets.
@@ -175,6 +177,7 @@ void CAnalyReport::Build()
 {
     m_pPool = std::make_unique<QThreadPool>();
     m_pPool->setMaxThreadCount(10);
+    m_pWriter = new CFixWriter(this);
 
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pSplitter->setObjectName(QStringLiteral("ReportSplitter"));
@@ -404,6 +407,7 @@ CTypeTreeItem* CAnalyReport::CategoryEntry(ReportCategory category) const
 void CAnalyReport::SetMusicLink(CMusicLink* link)
 {
     m_pLink = link;
+    m_pWriter->SetLink(link);
     m_pModify->SetMusicLink(link);
     setFocusPolicy(Qt::ClickFocus);
     if (link)
@@ -465,13 +469,13 @@ void CAnalyReport::loadLanguage()
 // ---------------------------------------------------------------------------------------------
 // Songs of the analysis
 
-QString CAnalyReport::PictureFolder() const
+QString CAnalyReport::PictureFolder()
 {
     CAppSettings* settings = GetAppSettings();
     return settings ? settings->GetPictureFolder() : QString();
 }
 
-bool CAnalyReport::SaveInsidePictureFolder(const QImage& image, const QString& path) const
+bool CAnalyReport::SaveInsidePictureFolder(const QImage& image, const QString& path)
 {
     // A saved project is untrusted: its artwork paths may point anywhere. Only the Picture folder
     // is ours to write.
@@ -486,6 +490,17 @@ bool CAnalyReport::SaveInsidePictureFolder(const QImage& image, const QString& p
     if (target.isSymLink())
         return false;
     return image.save(target.absoluteFilePath());
+}
+
+QString CAnalyReport::StoreAnswerArtwork(const QByteArray& bytes, const QString& target)
+{
+    if (bytes.isEmpty() || target.isEmpty())
+        return {};
+    // Any format the answer came in; stored as the JPEG its name says.
+    const QImage image = QImage::fromData(bytes);
+    if (image.isNull() || !SaveInsidePictureFolder(image, target))
+        return {};
+    return target;
 }
 
 int CAnalyReport::AddProblemTrack(CMusicObj* track, int problem, int state, int64_t, int identify, int)
@@ -1675,12 +1690,14 @@ void CAnalyReport::StartPull()
     AcrMediaInfoRunnable::ResetFinishedCount();
     m_doneIdentifies.clear();
     const int total = m_pullQueue.size();
+    const QString pictures = PictureFolder();
     for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it)
     {
         if (m_bPullStop.load())
             break;
         auto* job = new AcrMediaInfoRunnable(it.key(), it.value(), total);
         job->SetOwner(this);
+        job->SetArtworkTarget(ArtworkTarget(pictures, it.key()));
         m_pPool->start(job, 0);
     }
 }
@@ -1692,6 +1709,29 @@ void CAnalyReport::WaitPullIdle()
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         m_pPool->waitForDone(10);
     }
+}
+
+int CAnalyReport::RunningPullJobs() const
+{
+    return m_pPool->activeThreadCount();
+}
+
+bool CAnalyReport::WaitFixWrites(const std::function<bool()>& stopped) const
+{
+    return m_pWriter->WaitIdle(stopped);
+}
+
+void CAnalyReport::StopFixWrites()
+{
+    m_pWriter->Discard();
+}
+
+QString CAnalyReport::ArtworkTarget(const QString& folder, int identify) const
+{
+    MusicInfo* info = Record(m_pLink, m_identifyTracks.value(identify));
+    const QString id = info ? info->PersistentID : QString::number(identify);
+    // Named by the song's id, never by the answer's title: a title may hold "/" or "..".
+    return folder + QLatin1Char('/') + SafeFileName(id) + QStringLiteral(".jpg");
 }
 
 void CAnalyReport::PullStartSlot(int identify)
@@ -1726,21 +1766,17 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
         return; // moved or removed meanwhile
     const TrackRows rows = m_trackRows.value(track);
 
-    QString artworkPath;
-    const QByteArray imageBytes = answer.value(QStringLiteral("imageBuffer")).toByteArray();
-    if (!imageBytes.isEmpty())
+    // A job stored the cover already; an answer handed over otherwise brings its picture.
+    const QString storedKey = QLatin1String(AcrMediaInfoRunnable::kStoredArtwork);
+    const QString artworkPath =
+        answer.contains(storedKey)
+            ? answer.value(storedKey).toString()
+            : StoreAnswerArtwork(answer.value(QStringLiteral("imageBuffer")).toByteArray(),
+                                 ArtworkTarget(PictureFolder(), identify));
+    if (!artworkPath.isEmpty())
     {
-        const QImage image = QImage::fromData(imageBytes);
-        MusicInfo* info = Record(m_pLink, track);
-        const QString id = info ? info->PersistentID : QString::number(identify);
-        // Named by the song's id, never by the answer's title: a title may hold "/" or "..".
-        const QString path = PictureFolder() + QLatin1Char('/') + SafeFileName(id) + QStringLiteral(".jpg");
-        if (!image.isNull() && SaveInsidePictureFolder(image, path))
-        {
-            mask |= kBitArtwork;
-            values.append(path);
-            artworkPath = path;
-        }
+        mask |= kBitArtwork;
+        values.append(artworkPath);
     }
 
     const QString title = answer.value(QStringLiteral("title")).toString();
@@ -1803,9 +1839,13 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
     if (!matched)
         return;
     // Stored answers are fixes still to be written: leaving asks about them even when every
-    // song of the run was identified and nothing moved to Unrecognized Songs.
-    if (mask && m_pLink && m_pLink->ModifyMusicInfo(track, mask, values) == 0)
+    // song of the run was identified and nothing moved to Unrecognized Songs. The library write
+    // runs on the writer thread.
+    if (mask && m_pLink)
+    {
         m_bUnapplied = true;
+        m_pWriter->Modify(track, mask, values);
+    }
     // A second answer for the same song is not counted again.
     if (m_doneIdentifies.contains(identify))
         return;
@@ -1842,6 +1882,22 @@ void CAnalyReport::PullFailSlot(int identify)
 }
 
 void CAnalyReport::PullCompleteSlot()
+{
+    // The run ends behind its writes: the moves and the new score read what they wrote.
+    if (!m_pWriter->IsIdle())
+    {
+        m_pWriter->Then(
+            [this, generation = m_uFixGeneration]
+            {
+                if (generation == m_uFixGeneration && !m_bPullStop.load())
+                    FinishPull();
+            });
+        return;
+    }
+    FinishPull();
+}
+
+void CAnalyReport::FinishPull()
 {
     for (auto& entry : m_entries)
     {
@@ -2004,6 +2060,12 @@ void CAnalyReport::AppleyiTunes()
         }
     }
 
+    // The answers handed over so far are in the library before it is applied.
+    if (!m_pWriter->WaitIdle([this] { return m_nStop.load() != 0; }))
+    {
+        WriteUILog(QStringLiteral("Stop AppleiTunes"));
+        return;
+    }
     m_bUnapplied = false;
     CAppSettings* settings = GetAppSettings();
     const int replace = settings ? settings->GetReplace() : 0;
@@ -2098,14 +2160,16 @@ void CAnalyReport::StopAllWork()
     SetRecognitionHold(false);
     AcrMediaInfoRunnable::ResetFinishedCount();
     // Jobs must not reach the rows that are about to go: queued ones return at once, running
-    // ones end their wait on the flag.
+    // ones end their wait on the flag. Writes not begun are dropped with them.
     WaitPullIdle();
+    StopFixWrites();
     StopPlay();
     ClearReport();
 }
 
 void CAnalyReport::ClearReport()
 {
+    ++m_uFixGeneration;
     m_nDone = 0;
     m_nTotal = 0;
     m_bUnapplied = false;

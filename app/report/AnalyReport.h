@@ -13,12 +13,14 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "TypeTreeItem.h"
 
 class CArtworkList;
+class CFixWriter;
 class CFailedTreeWidget;
 class CListDelegate;
 class CListItem;
@@ -92,7 +94,17 @@ public:
     void ResumeFixView();
     void StartPull();
     bool IsPullStopped() const { return m_bPullStop.load(); }
+    // Recognition jobs running now.
+    int RunningPullJobs() const;
     void WaitPullIdle();
+    // The answers' library writes run on a writer thread. Any thread but the GUI's: waits until
+    // those handed over so far are written; false when stopped() turned true first.
+    bool WaitFixWrites(const std::function<bool()>& stopped = {}) const;
+    // Drops the writes not yet begun and waits for the one under way (a stop: the library may go).
+    void StopFixWrites();
+    // Decodes an answer's cover and stores it as a JPEG at target, which must lie in the Picture
+    // folder. Returns target, or empty when nothing was stored. Any thread.
+    static QString StoreAnswerArtwork(const QByteArray& bytes, const QString& target);
     void AcceptFixResult(void* track, int absence, int value, int infoFixState);
     void SetPauseState(int type, bool wake);
     // GUI thread, before the apply thread starts: saves the editor's pending edits and takes the
@@ -212,8 +224,10 @@ private:
     void WriteExclusion(CMusicObj* track, bool unchecked, int bit);
     void ForgetRow(CMusicObj* track, QTreeWidgetItem* row);
     void ForgetCell(CMusicObj* track, QListWidgetItem* cell);
-    QString PictureFolder() const;
-    bool SaveInsidePictureFolder(const QImage& image, const QString& path) const;
+    static QString PictureFolder();
+    static bool SaveInsidePictureFolder(const QImage& image, const QString& path);
+    void FinishPull();
+    QString ArtworkTarget(const QString& folder, int identify) const;
     void SendSummaryFor(CTypeTreeItem* entry);
 
     int m_nMediaLibrary = 0;
@@ -262,6 +276,10 @@ private:
     std::unique_ptr<QThreadPool> m_pPool;
     std::atomic<bool> m_bPullStop{false};
     bool m_bInPull = false;
+    // The answers' writes; a child of this page.
+    CFixWriter* m_pWriter = nullptr;
+    // Counts resets, so the end of a run that comes back from the writer after one is dropped.
+    quint64 m_uFixGeneration = 0;
     QSet<int> m_doneIdentifies;
     int m_nDone = 0;
     int m_nTotal = 0;

@@ -9,19 +9,24 @@
 #include "CMessageSeam.h"
 #include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
+#include "LibraryXml.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
 #include "MusicFlags.h"
+#include "MusicObj.h"
+#include "MusicTag.h"
 #include "ServiceKeys.h"
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -43,12 +48,33 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 60000)
     return done();
 }
 
-QByteArray IdentifyAnswer()
+// A recognised song; with a Spotify track id the cover is looked up there.
+QByteArray IdentifyAnswer(const QByteArray& title = "Found Title", const QByteArray& artist = "Found Artist",
+                          const QByteArray& spotifyTrack = {})
 {
-    return R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{)"
-           R"("title":"Found Title","duration_ms":1000,"album":{"name":"Found Album"},)"
-           R"("genres":[{"name":"Pop"}],"artists":[{"name":"Found Artist"}],"release_date":"2004-06-07"}]},)"
-           R"("cost_time":0.1,"result_type":0})";
+    const QByteArray external =
+        spotifyTrack.isEmpty()
+            ? QByteArray()
+            : R"("external_metadata":{"spotify":{"track":{"id":")" + spotifyTrack + R"("}}},)";
+    return R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{)" + external +
+           R"("title":")" + title +
+           R"(","duration_ms":1000,"album":{"name":"Found Album"},)"
+           R"("genres":[{"name":"Pop"}],"artists":[{"name":")" +
+           artist + R"("}],"release_date":"2004-06-07"}]},"cost_time":0.1,"result_type":0})";
+}
+
+HttpResponse Json(const QByteArray& body, int status = 200)
+{
+    return {HttpResponse::Mode::Full, status, "application/json", body};
+}
+
+QStringList FilesUnder(const QString& folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next();
+    return found;
 }
 
 QString ArtistOf(const QString& path)
@@ -56,6 +82,11 @@ QString ArtistOf(const QString& path)
     TagLib::FileRef file(QFile::encodeName(path).constData());
     return file.isNull() || !file.tag() ? QStringLiteral("<unreadable>")
                                         : QString::fromStdString(file.tag()->artist().to8Bit(true));
+}
+
+int RowsOf(QTreeWidget* tree)
+{
+    return tree->topLevelItemCount();
 }
 
 constexpr int kReplaceAll = MF_ReplaceSwitch | MF_Name | MF_Artist | MF_Album;
@@ -69,7 +100,8 @@ class FixAllWindowTest : public QObject, public MainWindowCase
 private:
     WidgetTestEnv m_env;
     std::unique_ptr<EventLoopHttpServer> m_acr;
-    std::unique_ptr<ScopedEnv> m_acrHost;
+    std::unique_ptr<EventLoopHttpServer> m_spotify; // accounts and tracks, over TLS
+    std::unique_ptr<ScopedEnv> m_acrHost, m_accountsHost, m_apiHost;
     QString m_folder;
 
     int Action() const { return m_window->ActionStack()->currentIndex(); }
@@ -80,9 +112,9 @@ private:
                                           ? HttpResponse{mode, 200, "application/json", IdentifyAnswer()}
                                           : HttpResponse::only(mode));
     }
-    bool ToScoreScreen()
+    bool ToScoreScreen(const QString& folder = {})
     {
-        m_window->LoadStartParam({m_folder}, g_strDBPath, RunModeFiles);
+        m_window->LoadStartParam({folder.isEmpty() ? m_folder : folder}, g_strDBPath, RunModeFiles);
         return WaitFor([this] { return RoadEnded(); }) && Action() == CMainUI::ActionFixAll;
     }
     bool ApplyEnded()
@@ -108,6 +140,39 @@ private:
         }
     }
 
+    // count songs without artist and cover in their own folder: each one is one job.
+    static QStringList MakeBareSongs(const QString& folder, int count)
+    {
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        QStringList paths;
+        for (int i = 0; i < count; ++i)
+        {
+            AudioSpec audioSpec;
+            audioSpec.seconds = 1.0;
+            audioSpec.toneHz = 200.0 + 31.0 * i;
+            audioSpec.tags.title = QStringLiteral("Bare %1").arg(i + 1);
+            audioSpec.tags.album = QStringLiteral("Record");
+            paths << folder + QStringLiteral("/b%1.mp3").arg(i);
+            if (!makeAudioFile(paths.last(), audioSpec))
+                return {};
+        }
+        return paths;
+    }
+
+    // The Spotify look-up of a track id: its cover is served by the identify server at imagePath.
+    void AnswerTrack(const QByteArray& id, const QByteArray& imagePath)
+    {
+        m_spotify->answer("/v1/tracks/" + id,
+                          Json(R"({"album":{"images":[{"height":300,"width":300,"url":")" +
+                               m_acr->baseUrl().toLatin1() + imagePath + R"("}]},"id":")" + id + R"("})"));
+    }
+
+    int ArtworkFiles() const
+    {
+        return int(QDir(GetAppSettings()->GetPictureFolder()).entryList(QDir::Files).size());
+    }
+
 private slots:
     void initTestCase()
     {
@@ -117,12 +182,173 @@ private slots:
         QVERIFY(m_acr->start());
         m_acrHost = std::make_unique<ScopedEnv>(tidewell::online::keys::kAcrHostVariable,
                                                 m_acr->hostPort().toLatin1());
+        EventLoopHttpServer::trustTestCertificate();
+        m_spotify = std::make_unique<EventLoopHttpServer>(EventLoopHttpServer::Tls::TrustedCertificate);
+        QVERIFY(m_spotify->start());
+        m_accountsHost = std::make_unique<ScopedEnv>(tidewell::online::keys::kSpotifyAccountsHostVariable,
+                                                     m_spotify->hostPort().toLatin1());
+        m_apiHost = std::make_unique<ScopedEnv>(tidewell::online::keys::kSpotifyApiHostVariable,
+                                                m_spotify->hostPort().toLatin1());
+        m_spotify->answer("/api/token", Json(R"({"access_token":"token42","token_type":"Bearer"})"));
+        m_acr->answer("/cover.png",
+                      {HttpResponse::Mode::Full, 200, "image/png", makePicture(300, 300, 0x40a040, "PNG")});
+        m_acr->answer("/page.html", {HttpResponse::Mode::Full, 200, "text/html", "<html>portal</html>"});
+        AnswerTrack("coverTrack", "/cover.png");
+        AnswerTrack("pageTrack", "/page.html");
     }
 
     void cleanupTestCase()
     {
+        m_apiHost.reset();
+        m_accountsHost.reset();
         m_acrHost.reset();
+        m_spotify.reset();
         m_acr.reset();
+    }
+
+    // 25 songs: never more than ten jobs at once; a whole run ends once, with every song's title,
+    // artist, album and cover, which Apply writes into the files.
+    void manySongsTenJobsAtOnceAndOneCompletion()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/many");
+        const QStringList songs = MakeBareSongs(folder, 25);
+        QCOMPARE(songs.size(), 25);
+        Answer(HttpResponse::Mode::Silent);
+        const qsizetype before = m_acr->requests().size();
+        QVERIFY(ToScoreScreen(folder));
+        m_window->Fixall();
+        QVERIFY(WaitFor([&] { return m_acr->requests().size() >= before + 10; }));
+        QTest::qWait(500);
+        QCOMPARE(m_acr->requests().size(), before + 10);
+        m_window->GoHome();
+        QFile::remove(g_strDBPath);
+
+        m_acr->answer("/v1/identify", Json(IdentifyAnswer("Found Title", "Found Artist", "coverTrack")));
+        QVERIFY(ToScoreScreen(folder));
+        const int score = m_window->ScoreText().toInt();
+        QSignalSpy complete(m_window->ReportPage(), &CAnalyReport::ReportFixAllComplete);
+        m_window->Fixall();
+        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QTest::qWait(100);
+        QCOMPARE(complete.count(), 1);
+        QCOMPARE(m_window->ReportPage()->ArtistTree()->GetFixedCount(), 25);
+        QCOMPARE(RowsOf(m_window->ReportPage()->UnrecognizedTree()), 0);
+        QCOMPARE(ArtworkFiles(), 25);
+        QVERIFY(m_window->ScoreText().toInt() > score);
+
+        GetAppSettings()->SetReplace(kReplaceAll);
+        m_window->ApplyiTunes();
+        QVERIFY(ApplyEnded());
+        for (const QString& song : songs)
+        {
+            MusicInfo written;
+            QVERIFY(GetMusicInfo(song.toUtf8().constData(), &written) >= 0);
+            QCOMPARE(written.Name, QStringLiteral("Found Title"));
+            QCOMPARE(written.Artist, QStringLiteral("Found Artist"));
+            QCOMPARE(written.Album, QStringLiteral("Found Album"));
+            QCOMPARE(HasMusicArtwork_tag(song.toUtf8().constData()), 1);
+        }
+    }
+
+    // Broken, empty and hostile answers: each song is fixed for what arrived or moves to
+    // Unrecognized Songs, and nothing is written outside the Picture folder.
+    void hostileAnswersFixOnlyWhatArrived()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/hostile");
+        const QStringList songs = MakeBareSongs(folder, 8);
+        const QList<HttpResponse> answers = {
+            Json("{\"status\":{\"msg\":\"Server error\"}}", 500),
+            Json("{\"status\":{\"msg\":\"Success\",\"code\":0},\"metadata\":{\"mus"),
+            Json(""),
+            Json(R"({"status":{"msg":"Success","code":0},"metadata":{"music":[{}]}})"),
+            Json(IdentifyAnswer("../../escaped\\u0001", "AC/DC")),
+            Json(IdentifyAnswer("Portal Song", "Paged Artist", "pageTrack")),
+            {HttpResponse::Mode::Truncated, 200, "application/json", IdentifyAnswer("Cut", "Cut Artist")},
+            Json(IdentifyAnswer("Covered Song", "Covered Artist", "coverTrack")),
+        };
+        int next = 0;
+        m_acr->answerWith("/v1/identify",
+                          [&](const HttpRequest&) { return answers.at(next++ % answers.size()); });
+        const int picturesBefore = ArtworkFiles();
+        const QStringList homeBefore = FilesUnder(QDir::homePath());
+        QVERIFY(ToScoreScreen(folder));
+        QSignalSpy complete(m_window->ReportPage(), &CAnalyReport::ReportFixAllComplete);
+        m_window->Fixall();
+        QVERIFY(WaitFor([&] { return complete.count() == 1; }));
+        QCOMPARE(next, 8);
+        CAnalyReport* page = m_window->ReportPage();
+        QCOMPARE(page->ArtistTree()->GetFixedCount(), 3);
+        // Every song that failed somewhere moved; only the song with a cover is fixed everywhere.
+        QCOMPARE(RowsOf(page->UnrecognizedTree()), 7);
+        QCOMPARE(ArtworkFiles(), picturesBefore + 1);
+        const QString pictures = QDir(GetAppSettings()->GetPictureFolder()).canonicalPath();
+        for (const QString& file : FilesUnder(QDir::homePath()))
+        {
+            if (homeBefore.contains(file))
+                continue;
+            QVERIFY2(!file.contains(QStringLiteral("escaped")), qPrintable(file));
+            if (file.endsWith(QStringLiteral(".jpg")))
+                QVERIFY2(file.startsWith(pictures + QLatin1Char('/')), qPrintable(file));
+        }
+
+        GetAppSettings()->SetReplace(kReplaceAll);
+        m_window->ApplyiTunes();
+        QVERIFY(ApplyEnded());
+        QStringList artists;
+        for (const QString& song : songs)
+            artists << ArtistOf(song);
+        artists.sort();
+        QCOMPARE(artists, QStringList({"", "", "", "", "", "AC/DC", "Covered Artist", "Paged Artist"}));
+        m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
+    }
+
+    // Apply removes the checked songs whose file is gone from the iTunes library once and keeps
+    // the unchecked ones.
+    void missingSongsLeaveTheLibraryOnlyWhenChecked()
+    {
+        const QStringList songs = MakeBareSongs(QDir::homePath() + QStringLiteral("/lib-songs"), 2);
+        std::vector<manager_test::XmlTrack> tracks;
+        for (int i = 0; i < 4; ++i)
+        {
+            manager_test::XmlTrack t;
+            t.trackId = 300 + i;
+            t.persistentId = QStringLiteral("00000000000000C%1").arg(i);
+            t.name = i < 2 ? QStringLiteral("Here %1").arg(i) : QStringLiteral("Gone %1").arg(i);
+            t.artist = QStringLiteral("Singer");
+            t.album = QStringLiteral("Record");
+            t.totalTime = 1000;
+            t.location = i < 2 ? songs[i] : QDir::homePath() + QStringLiteral("/nowhere/gone%1.mp3").arg(i);
+            t.size = i < 2 ? QFileInfo(songs[i]).size() : 1000;
+            tracks.push_back(t);
+        }
+        const QString library = QDir::homePath() + QStringLiteral("/lib/iTunes Music Library.xml");
+        QDir().mkpath(QDir::homePath() + QStringLiteral("/lib"));
+        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        CFailedTreeWidget* missing = m_window->ReportPage()->MissingTree();
+        QCOMPARE(RowsOf(missing), 2);
+        for (int i = 0; i < 2; ++i)
+            if (missing->topLevelItem(i)->text(0) == QStringLiteral("Gone 2"))
+                missing->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+        auto libraryText = [&]
+        {
+            QFile xml(library);
+            return xml.open(QIODevice::ReadOnly) ? xml.readAll() : QByteArray();
+        };
+        for (int pass = 0; pass < 2; ++pass)
+        {
+            m_window->ApplyiTunes();
+            QVERIFY(ApplyEnded());
+            const QByteArray text = libraryText();
+            QVERIFY(text.contains("Gone 2"));
+            QVERIFY(!text.contains("Gone 3"));
+            QVERIFY(text.contains("Here 0") && text.contains("Here 1"));
+        }
+        QCOMPARE(missing->GetFixedCount(), 1);
+        g_nWorkMode = 1;
     }
 
     void init() { OpenWindow(); }
@@ -234,6 +460,34 @@ private slots:
                 QVERIFY2(timer.elapsed() < 5000, "leaving waited for the service");
                 QFile::remove(g_strDBPath);
             }
+        }
+
+        // And in a paused apply.
+        Answer(HttpResponse::Mode::Full);
+        GetAppSettings()->SetReplace(kReplaceAll & ~MF_ReplaceSwitch);
+        for (const bool close : {false, true})
+        {
+            MakeSongs();
+            QVERIFY(ToScoreScreen());
+            m_window->Fixall();
+            QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+            m_window->ApplyiTunes();
+            m_window->CancelGroup();
+            QElapsedTimer timer;
+            timer.start();
+            if (close)
+            {
+                m_window.reset();
+                m_window = std::make_unique<CMainUI>();
+            }
+            else
+            {
+                m_window->GoHome();
+                QVERIFY(!m_window->ApplyThread()->isRunning());
+                QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
+            }
+            QVERIFY2(timer.elapsed() < 5000, "leaving waited for the paused apply");
+            QFile::remove(g_strDBPath);
         }
     }
 };

@@ -78,7 +78,15 @@ QString EventLoopHttpServer::baseUrl() const
 
 void EventLoopHttpServer::answer(const QByteArray& path, const HttpResponse& response)
 {
+    m_responders.remove(path);
     m_answers.insert(path, response);
+}
+
+void EventLoopHttpServer::answerWith(const QByteArray& path,
+                                     std::function<HttpResponse(const HttpRequest&)> responder)
+{
+    m_answers.remove(path);
+    m_responders.insert(path, std::move(responder));
 }
 
 void EventLoopHttpServer::incomingConnection(qintptr socketDescriptor)
@@ -138,7 +146,11 @@ void EventLoopHttpServer::serve(QTcpSocket* socket, QByteArray& buffer)
     const QByteArray path = request.target.left(
         request.target.indexOf('?') < 0 ? request.target.size() : request.target.indexOf('?'));
     HttpResponse response;
-    if (auto it = m_answers.constFind(path); it != m_answers.constEnd())
+    if (auto responder = m_responders.constFind(path); responder != m_responders.constEnd())
+    {
+        response = (*responder)(request);
+    }
+    else if (auto it = m_answers.constFind(path); it != m_answers.constEnd())
     {
         response = *it;
     }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QTcpServer>
 
+#include <functional>
+
 namespace tidewell::test
 {
 
@@ -72,6 +74,8 @@ public:
     QString baseUrl() const;
 
     void answer(const QByteArray& path, const HttpResponse& response);
+    // Answers each request of path with what responder makes of it (the fixed answer is dropped).
+    void answerWith(const QByteArray& path, std::function<HttpResponse(const HttpRequest&)> responder);
     const QList<HttpRequest>& requests() const { return m_requests; }
 
     // Makes the trusted test certificate a trusted CA for the whole process (Qt's default TLS
@@ -86,6 +90,7 @@ private:
 
     Tls m_tls;
     QMap<QByteArray, HttpResponse> m_answers;
+    QMap<QByteArray, std::function<HttpResponse(const HttpRequest&)>> m_responders;
     QList<HttpRequest> m_requests;
 };
 

@@ -1,0 +1,136 @@
+#include "FixWriter.h"
+
+#include "CMusicLink.h"
+#include "UILog.h"
+
+#include <chrono>
+#include <vector>
+
+namespace
+{
+// Writes taken into one transaction at most; the GUI sees their barrier no later than this.
+constexpr std::size_t kBatch = 256;
+} // namespace
+
+CFixWriter::CFixWriter(QObject* parent) : QObject(parent) {}
+
+CFixWriter::~CFixWriter()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_quit = true;
+        m_jobs.clear();
+    }
+    m_wake.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void CFixWriter::Modify(CMusicObj* track, int mask, const QStringList& values)
+{
+    if (!track || !mask)
+        return;
+    Push({track, mask, values, {}});
+}
+
+void CFixWriter::Then(std::function<void()> then)
+{
+    Push({nullptr, 0, {}, std::move(then)});
+}
+
+void CFixWriter::Push(Job job)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_quit)
+            return;
+        m_jobs.push_back(std::move(job));
+        if (!m_thread.joinable())
+            m_thread = std::thread([this] { Run(); });
+    }
+    m_wake.notify_one();
+}
+
+bool CFixWriter::IsIdle() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_jobs.empty() && !m_busy;
+}
+
+bool CFixWriter::WaitIdle(const std::function<bool()>& stopped)
+{
+    std::unique_lock lock(m_mutex);
+    while (!m_jobs.empty() || m_busy)
+    {
+        if (stopped && stopped())
+            return false;
+        m_idle.wait_for(lock, std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+void CFixWriter::Discard()
+{
+    std::unique_lock lock(m_mutex);
+    m_jobs.clear();
+    m_idle.wait(lock, [this] { return !m_busy; });
+}
+
+void CFixWriter::Run()
+{
+    for (;;)
+    {
+        std::vector<Job> batch;
+        {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_quit || !m_jobs.empty(); });
+            if (m_quit)
+                break;
+            // Up to a barrier: what follows a barrier waits until the writes before it are
+            // committed.
+            while (!m_jobs.empty() && batch.size() < kBatch)
+            {
+                batch.push_back(std::move(m_jobs.front()));
+                m_jobs.pop_front();
+                if (!batch.back().track)
+                    break;
+            }
+            m_busy = true;
+        }
+
+        CMusicLink* link = m_link.load();
+        std::size_t writes = 0;
+        for (const Job& job : batch)
+            writes += job.track ? 1 : 0;
+        // Another pass may hold the transaction already (the apply's); then the writes join it.
+        const bool own = link && writes > 1 && link->SetTransaction(false) == 0;
+        for (const Job& job : batch)
+        {
+            if (!job.track)
+                continue;
+            const int result = link ? link->ModifyMusicInfo(job.track, job.mask, job.values) : -1;
+            if (result != 0)
+            {
+                WriteUILog(QStringLiteral("ModifyMusicInfo failed: %1").arg(result));
+                QMetaObject::invokeMethod(
+                    this, [this, track = job.track, result] { emit WriteFailed(track, result); },
+                    Qt::QueuedConnection);
+            }
+        }
+        if (own)
+            link->SetTransaction(true);
+        for (Job& job : batch)
+        {
+            if (!job.track && job.then)
+                QMetaObject::invokeMethod(this, std::move(job.then), Qt::QueuedConnection);
+        }
+
+        std::lock_guard lock(m_mutex);
+        m_busy = false;
+        if (m_jobs.empty())
+            m_idle.notify_all();
+    }
+    std::lock_guard lock(m_mutex);
+    m_busy = false;
+    m_idle.notify_all();
+}
