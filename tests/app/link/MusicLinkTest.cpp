@@ -11,7 +11,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMetaObject>
 
+#include <chrono>
 #include <cstring>
 #include <thread>
 
@@ -255,4 +257,95 @@ TEST_F(MusicLinkTest, PlayStateFromAPlayerThreadArrivesOnTheGuiThread)
     EXPECT_EQ(modify.at(0).at(0).toUInt(), 7u);
     EXPECT_EQ(modify.at(0).at(1).toInt(), 3);
     EXPECT_EQ(watch.offThread.load(), 0);
+}
+
+// A burst of thousands of reports from a reporting thread, sent while a delivery has just been
+// made (so the rest waits for the end of the frame): the receivers see every track once, in
+// order, in far fewer deliveries, and all of them ahead of SendLoadOK and of the window's
+// analysis hand-over, which the host posts on its own.
+TEST_F(MusicLinkTest, ABurstOfReportsArrivesInOrderAheadOfTheEndAndTheHandOver)
+{
+    constexpr int kReports = 3000;
+    QStringList paths;
+    for (int i = 0; i < kReports; ++i)
+        paths << QStringLiteral("/music/song %1.mp3").arg(i);
+    QStringList log;
+    QStringList batched;
+    int deliveries = 0;
+    std::atomic<int> delivered{0};
+    QObject::connect(link.get(), &CMusicLink::SendLoadTracks,
+                     [&](const QList<LinkTrackReport>& reports)
+                     {
+                         ++deliveries;
+                         for (const LinkTrackReport& report : reports)
+                             batched << report.path;
+                         delivered += static_cast<int>(reports.size());
+                     });
+    QObject::connect(link.get(), &CMusicLink::SendLoadMusic,
+                     [&](void*, int, const QString& path) { log << QStringLiteral("T") + path; });
+    QObject::connect(link.get(), &CMusicLink::UpdateProcess,
+                     [&](int progress) { log << QStringLiteral("P%1").arg(progress); });
+    QObject::connect(link.get(), &CMusicLink::SendLoadOK, [&] { log << QStringLiteral("OK"); });
+    host.onRestart = [&]
+    {
+        QMetaObject::invokeMethod(
+            link.get(), [&] { log << QStringLiteral("HANDOVER"); }, Qt::QueuedConnection);
+    };
+
+    int dummy = 0;
+    auto burst = [&](bool analysis)
+    {
+        std::vector<QByteArray> utf8;
+        for (const QString& path : paths)
+            utf8.push_back(path.toUtf8());
+        for (int i = 0; i < kReports; ++i)
+        {
+            if (i == 1)
+                for (int wait = 0; wait < 5000 && delivered.load() == 0; ++wait)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            MusicProgressInfo info;
+            info.MusicObj = &dummy;
+            info.Progress = i * 10000 / kReports;
+            info.Location = utf8[static_cast<size_t>(i)].constData();
+            analysis ? link->AnalyzeMusicProgress(info) : link->LoadMusicProgress(info);
+        }
+        MusicProgressInfo last;
+        last.Progress = 10000;
+        analysis ? link->AnalyzeMusicProgress(last) : link->LoadMusicProgress(last);
+    };
+
+    std::thread loader(burst, false);
+    ASSERT_TRUE(WaitUntil([&] { return log.contains(QStringLiteral("OK")); }));
+    loader.join();
+    Drain();
+    ASSERT_EQ(log.size(), kReports + 2);
+    for (int i = 0; i < kReports; ++i)
+        ASSERT_EQ(log[i], QStringLiteral("T") + paths[i]) << "at report " << i;
+    EXPECT_EQ(log[kReports], QStringLiteral("T")) << "the final record, then the end";
+    EXPECT_EQ(log.last(), QStringLiteral("OK"));
+    EXPECT_EQ(batched.mid(0, kReports), paths);
+    EXPECT_LT(deliveries, kReports / 10);
+
+    log.clear();
+    delivered = 0;
+    std::thread analyser(burst, true);
+    ASSERT_TRUE(WaitUntil([&] { return log.contains(QStringLiteral("HANDOVER")); }));
+    analyser.join();
+    Drain();
+    ASSERT_EQ(log.last(), QStringLiteral("HANDOVER"));
+    ASSERT_GE(log.size(), 2);
+    EXPECT_EQ(log[log.size() - 2], QStringLiteral("P10000"));
+    QStringList tracks;
+    int previous = -1;
+    for (const QString& entry : log)
+    {
+        if (entry.startsWith(u'T'))
+            tracks << entry.mid(1);
+        else if (entry.startsWith(u'P'))
+        {
+            EXPECT_GE(entry.mid(1).toInt(), previous);
+            previous = entry.mid(1).toInt();
+        }
+    }
+    EXPECT_EQ(tracks, paths);
 }
