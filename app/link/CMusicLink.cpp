@@ -13,9 +13,11 @@
 #include <QMetaObject>
 #include <QMutexLocker>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace
@@ -23,6 +25,8 @@ namespace
 
 constexpr int kWorkModeDuplicates = 2;
 constexpr int kFingerprintSeconds = 60;
+// Track reports reach the GUI thread at most once in this many milliseconds (about a frame).
+constexpr qint64 kReportFrameMs = 16;
 
 // The bits of an edit mask that carry a text, in the order the manager reads the texts.
 constexpr std::array<int, 6> kEditTextBits = {MF_Name, MF_Artist, MF_Album, MF_Year, MF_Genre, MF_Artwork};
@@ -103,6 +107,10 @@ CMusicLink::CMusicLink(IMusicLinkHost* host, QObject* parent) : QObject(parent),
     const QByteArray recycleRoot = settings ? settings->GetRecycleFolder().toUtf8() : QByteArray();
     m_manage = MM_Create(logFolder.constData(), dataFolder.constData(), recycleRoot.constData());
 
+    m_reportTimer = new QTimer(this);
+    m_reportTimer->setSingleShot(true);
+    connect(m_reportTimer, &QTimer::timeout, this, &CMusicLink::FlushReports);
+
     m_configThread = new CThreadAWS(this, 0, this);
     m_configThread->start(QThread::InheritPriority);
 }
@@ -127,10 +135,80 @@ CMusicLink::~CMusicLink()
 
 template <typename F> void CMusicLink::Deliver(F&& f)
 {
+    // The flush comes first on either road: reports queued before this call are in the queue by
+    // now, so they reach the receivers ahead of f's signal.
     if (QThread::currentThread() == thread())
+    {
+        FlushReports();
         f();
+    }
     else
-        QMetaObject::invokeMethod(this, std::forward<F>(f), Qt::QueuedConnection);
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this, f = std::forward<F>(f)]() mutable
+            {
+                FlushReports();
+                f();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void CMusicLink::QueueReport(const LinkTrackReport* track, int progress)
+{
+    bool post = false;
+    {
+        QMutexLocker lock(&m_reportMutex);
+        if (track)
+            m_queuedTracks.append(*track);
+        if (progress >= 0)
+            m_queuedProgress = progress;
+        post = !std::exchange(m_reportsPosted, true);
+    }
+    // Posted also on the link's own thread: a report never emits in the middle of its caller.
+    if (post)
+        QMetaObject::invokeMethod(this, &CMusicLink::OnReportsQueued, Qt::QueuedConnection);
+}
+
+void CMusicLink::OnReportsQueued()
+{
+    const qint64 since = m_sinceDelivery.isValid() ? m_sinceDelivery.elapsed() : kReportFrameMs;
+    if (since >= kReportFrameMs)
+        FlushReports();
+    else if (!m_reportTimer->isActive())
+        m_reportTimer->start(static_cast<int>(kReportFrameMs - since));
+}
+
+void CMusicLink::FlushReports()
+{
+    m_reportTimer->stop();
+    QList<LinkTrackReport> tracks;
+    int progress = -1;
+    {
+        QMutexLocker lock(&m_reportMutex);
+        tracks.swap(m_queuedTracks);
+        progress = std::exchange(m_queuedProgress, -1);
+        m_reportsPosted = false;
+    }
+    if (tracks.isEmpty() && progress < 0)
+        return;
+    m_sinceDelivery.restart();
+    if (!tracks.isEmpty())
+    {
+        emit SendLoadTracks(tracks);
+        for (const LinkTrackReport& report : std::as_const(tracks))
+            emit SendLoadMusic(report.track, report.progress, report.path);
+    }
+    if (progress >= 0)
+        emit UpdateProcess(progress);
+}
+
+void CMusicLink::DropReports()
+{
+    QMutexLocker lock(&m_reportMutex);
+    m_queuedTracks.clear();
+    m_queuedProgress = -1;
 }
 
 bool CMusicLink::EngineRunsScan()
@@ -394,7 +472,12 @@ int CMusicLink::SetExitState(int flag)
 {
     if (flag != 0)
         StopDedupeRun();
-    return MM_SetExitState(m_manage, flag);
+    const int ret = MM_SetExitState(m_manage, flag);
+    // The manager's threads are joined: what they queued belongs to the stopped run, and must
+    // not reach a run started before the next frame.
+    if (flag != 0)
+        DropReports();
+    return ret;
 }
 
 int CMusicLink::ChangeAllMusicState(int bits, int set)
@@ -424,32 +507,28 @@ int CMusicLink::BackupMusicLibrary(const QString& target)
 
 void CMusicLink::LoadMusicProgress(const MusicProgressInfo& info)
 {
-    void* track = info.MusicObj;
-    const int progress = info.Progress;
-    const QString path = QString::fromUtf8(info.Location ? info.Location : "");
+    const LinkTrackReport report{info.MusicObj, info.Progress,
+                                 QString::fromUtf8(info.Location ? info.Location : "")};
+    QueueReport(&report, -1);
     // The import sends 10000 only in its final record, after its last commit: exactly one end.
-    Deliver(
-        [this, track, progress, path]
-        {
-            emit SendLoadMusic(track, progress, path);
-            if (progress > 9999)
-                emit SendLoadOK();
-        });
+    if (report.progress > 9999)
+        Deliver([this] { emit SendLoadOK(); });
 }
 
 void CMusicLink::AnalyzeMusicProgress(const MusicProgressInfo& info)
 {
-    void* track = info.MusicObj;
     const int progress = info.Progress;
-    const QString path = QString::fromUtf8(info.Location ? info.Location : "");
-    Deliver(
-        [this, track, progress, path]
-        {
-            emit UpdateProcess(progress);
-            if (progress < 10000)
-                emit SendLoadMusic(track, progress, path);
-        });
-    if (progress >= 10000)
+    if (progress < 10000)
+    {
+        const LinkTrackReport report{info.MusicObj, progress,
+                                     QString::fromUtf8(info.Location ? info.Location : "")};
+        QueueReport(&report, progress);
+        return;
+    }
+    QueueReport(nullptr, progress);
+    // The window's hand-over is posted by the host itself: a delivery posted first keeps every
+    // report of the analysis ahead of it.
+    Deliver([] {});
     {
         // Directly on the analysis thread: the window starts its scoring thread from here.
         QMutexLocker lock(&m_hostMutex);
@@ -501,8 +580,9 @@ void CMusicLink::DedupeProgress(DedupeRun& run, int* value, int index, const QSt
         qDebug() << "---progress = " << index;
         if (!EngineRunsScan())
             return;
-        const int progress = static_cast<int>(static_cast<int64_t>(index) * 10000 / total);
-        Deliver([this, value, progress, path] { emit SendLoadMusic(value, progress, path); });
+        const LinkTrackReport report{value, static_cast<int>(static_cast<int64_t>(index) * 10000 / total),
+                                     path};
+        QueueReport(&report, -1);
         return;
     }
 

@@ -2,6 +2,8 @@
 
 #include "MusicManageInterface.h"
 
+#include <QElapsedTimer>
+#include <QList>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -14,6 +16,15 @@
 
 class CThreadAWS;
 class IMusicLinkHost;
+class QTimer;
+
+// One track report of a load, an analysis or a duplicate scan, as SendLoadMusic carries it.
+struct LinkTrackReport
+{
+    void* track = nullptr;
+    int progress = 0;
+    QString path;
+};
 
 // The one way the windows and result views reach the music manager and the Sonalike engine.
 // It creates the manager, configures it once on a short thread (CThreadAWS), wraps every MM_
@@ -29,6 +40,12 @@ class IMusicLinkHost;
 // on the GUI thread whatever their connection type. The one exception is the end of the
 // manager's analysis, which calls the host's RestartAnalyzeThread directly on the analysis
 // thread.
+//
+// Per-track progress (SendLoadTracks / SendLoadMusic, UpdateProcess) is coalesced: a burst of
+// thousands of reports reaches the GUI thread at most once a frame, as one batch of the tracks in
+// the order they came followed by the latest progress value, so the event loop is never starved.
+// Every report queued before a state signal (SendLoadOK, SendDowldInfo, the play signals) or the
+// analysis hand-over is delivered before it.
 class CMusicLink : public QObject
 {
     Q_OBJECT
@@ -107,7 +124,11 @@ public:
 
 signals:
     void SendPlayOver();
+    // The track reports of one delivery, in order; SendLoadMusic follows for each of them, so a
+    // receiver connects to one of the two.
+    void SendLoadTracks(const QList<LinkTrackReport>& reports);
     void SendLoadMusic(void* track, int progress, QString path);
+    // The latest progress of the analysis, after the tracks of the same delivery.
     void UpdateProcess(int progress);
     void SendLoadOK();
     void SendDowldInfo(void* track, int absence, int valueB, int infoFixState);
@@ -126,8 +147,18 @@ private:
 
     static int OnDedupeProgress(int* value, int index, const char* path, void* user);
     void DedupeProgress(DedupeRun& run, int* value, int index, const QString& path);
-    // Runs f on the link's thread: at once when already there, else posted in order.
+    // Runs f on the link's thread, after every report queued so far: at once when already there,
+    // else posted in order.
     template <typename F> void Deliver(F&& f);
+    // Queues a track report (track non-null) and/or a progress value (>= 0); any thread.
+    void QueueReport(const LinkTrackReport* track, int progress);
+    // The link's thread: delivers now, or at the end of the current frame when the last delivery
+    // was less than a frame ago.
+    void OnReportsQueued();
+    // The link's thread: emits everything queued (the tracks, then the latest progress).
+    void FlushReports();
+    // Forgets queued reports of a run that has been stopped and joined.
+    void DropReports();
     bool EngineRunsScan();
     // Ends any engine run of this link and joins the worker, so no report of it follows.
     void StopDedupeRun();
@@ -143,4 +174,15 @@ private:
     // Every engine run this link started, kept until the link goes (the engine may call back
     // with any of them until its end call). Touched only on the link's thread.
     std::vector<std::unique_ptr<DedupeRun>> m_dedupeRuns;
+
+    // Reports waiting for delivery, written by the reporting threads. reportsPosted: a delivery
+    // is posted or timed, so later reports only join the queue.
+    QMutex m_reportMutex;
+    QList<LinkTrackReport> m_queuedTracks;
+    int m_queuedProgress = -1;
+    bool m_reportsPosted = false;
+    // Link's thread only: the end-of-frame delivery (child of this link) and the time since the
+    // last delivery.
+    QTimer* m_reportTimer = nullptr;
+    QElapsedTimer m_sinceDelivery;
 };

@@ -12,6 +12,7 @@
 #include <QMutexLocker>
 
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -26,6 +27,10 @@ constexpr int kDuplicate = 0x4000;
 // page fills smoothly without one posted call per track.
 constexpr std::size_t kBatchSize = 512;
 constexpr qint64 kBatchMs = 40;
+// The GUI thread hands tracks to the pages for this long, then lets the event loop run.
+constexpr qint64 kFeedSliceMs = 8;
+// The progress of the scoring reaches the window at most this often (about a frame).
+constexpr qint64 kProgressMs = 16;
 
 } // namespace
 
@@ -58,28 +63,97 @@ void CAnalyzeThread::Flush(std::vector<ProblemTrack>& batch, bool duplicateRun)
     if (batch.empty())
         return;
     QMetaObject::invokeMethod(
-        m_pOwner,
-        [owner = m_pOwner, report = m_pReport, duplicate = m_pDuplicate, generation = m_uGeneration,
-         tracks = std::move(batch), duplicateRun]()
-        {
-            // A run that was stopped or replaced hands nothing on: its tracks may be gone.
-            if (owner->IsStopRequested() || owner->RunGeneration() != generation)
-                return;
-            for (const ProblemTrack& t : tracks)
-            {
-                if (duplicateRun)
-                {
-                    duplicate->AddDuplicateTrack(t.track, t.absence, t.state, t.repeatId);
-                }
-                else
-                {
-                    report->AddProblemCount(1);
-                    report->AddProblemTrack(t.track, t.absence, t.state, t.repeatId, t.index, 1);
-                }
-            }
-        },
+        this,
+        [this, generation = m_uGeneration, tracks = std::move(batch), duplicateRun]() mutable
+        { Enqueue(generation, duplicateRun, std::move(tracks)); },
         Qt::QueuedConnection);
     batch.clear();
+}
+
+bool CAnalyzeThread::FeedIsCurrent() const
+{
+    // A run that was stopped or replaced hands nothing on: its tracks may be gone.
+    return !m_pOwner->IsStopRequested() && m_pOwner->RunGeneration() == m_feedGeneration;
+}
+
+void CAnalyzeThread::ClearFeed()
+{
+    m_feed.clear();
+    m_feedEnd = nullptr;
+}
+
+void CAnalyzeThread::Enqueue(unsigned generation, bool duplicateRun, std::vector<ProblemTrack> tracks)
+{
+    if (generation != m_feedGeneration)
+    {
+        ClearFeed();
+        m_feedGeneration = generation;
+    }
+    if (!FeedIsCurrent())
+    {
+        ClearFeed();
+        return;
+    }
+    m_feedDuplicateRun = duplicateRun;
+    m_feed.insert(m_feed.end(), tracks.begin(), tracks.end());
+    // The first batch of a pass starts a slice at once; batches queued behind it in the same pass
+    // only join the feed.
+    if (!m_feedPosted)
+        FeedPages();
+}
+
+void CAnalyzeThread::FinishFeed(unsigned generation, std::function<void()> end)
+{
+    if (generation != m_feedGeneration)
+    {
+        ClearFeed();
+        m_feedGeneration = generation;
+    }
+    if (!FeedIsCurrent())
+    {
+        ClearFeed();
+        return;
+    }
+    if (m_feed.empty() && !m_feedPosted)
+        end();
+    else
+        m_feedEnd = std::move(end);
+}
+
+void CAnalyzeThread::FeedPages()
+{
+    m_feedPosted = false;
+    if (!FeedIsCurrent())
+    {
+        ClearFeed();
+        return;
+    }
+    QElapsedTimer slice;
+    slice.start();
+    while (!m_feed.empty() && slice.elapsed() < kFeedSliceMs)
+    {
+        const ProblemTrack t = m_feed.front();
+        m_feed.pop_front();
+        if (m_feedDuplicateRun)
+        {
+            m_pDuplicate->AddDuplicateTrack(t.track, t.absence, t.state, t.repeatId);
+        }
+        else
+        {
+            m_pReport->AddProblemCount(1);
+            m_pReport->AddProblemTrack(t.track, t.absence, t.state, t.repeatId, t.index, 1);
+        }
+    }
+    if (!m_feed.empty())
+    {
+        // Posted from the GUI thread, the rest waits for the event loop's next pass: timers and
+        // input run in between.
+        m_feedPosted = true;
+        QMetaObject::invokeMethod(this, &CAnalyzeThread::FeedPages, Qt::QueuedConnection);
+        return;
+    }
+    if (m_feedEnd)
+        std::exchange(m_feedEnd, nullptr)();
 }
 
 void CAnalyzeThread::run()
@@ -114,6 +188,7 @@ void CAnalyzeThread::run()
     std::vector<ProblemTrack> batch;
     QElapsedTimer sinceFlush;
     sinceFlush.start();
+    QElapsedTimer sinceProgress;
     int lastProgress = -1;
     for (int i = 0; i < n; ++i)
     {
@@ -129,9 +204,11 @@ void CAnalyzeThread::run()
         score -= step * penalty;
         m_pOwner->SetScore(score);
         const int progress = static_cast<int>(static_cast<double>(i) * 10000.0 / n);
-        if (progress != lastProgress)
+        // One step a frame: a queued signal per step would flood the GUI thread on a fast walk.
+        if (progress != lastProgress && (!sinceProgress.isValid() || sinceProgress.elapsed() >= kProgressMs))
         {
             lastProgress = progress;
+            sinceProgress.start();
             emit UpdateProcess(progress);
         }
         if (penalty > 0)
@@ -149,8 +226,20 @@ void CAnalyzeThread::run()
     if (g_iStop.load())
         return;
     Flush(batch, duplicateRun);
-    if (duplicateRun)
-        emit StartFixAll(tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(duplicates),
-                         QString::number(n), duplicates, -1);
-    emit SandUpdataReport(generation);
+    // The end is emitted on the GUI thread once the feed has handed on every track of the run.
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, duplicateRun, n, duplicates]
+        {
+            FinishFeed(generation,
+                       [this, generation, duplicateRun, n, duplicates]
+                       {
+                           if (duplicateRun)
+                               emit StartFixAll(
+                                   tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(duplicates),
+                                   QString::number(n), duplicates, -1);
+                           emit SandUpdataReport(generation);
+                       });
+        },
+        Qt::QueuedConnection);
 }

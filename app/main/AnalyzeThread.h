@@ -4,6 +4,8 @@
 #include <QThread>
 
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <vector>
 
 class CAnalyReport;
@@ -30,6 +32,11 @@ struct ProblemTrack
 // posts them to the window in batches, in order, and always before its SandUpdataReport, so the
 // pages hold every track of a run when the score screen is built. Nothing here waits for the GUI
 // thread, so the window may wait for this thread at any time.
+//
+// On the GUI thread the batches join a feed that fills the pages a few milliseconds at a time and
+// yields to the event loop in between, so a burst of thousands of problem tracks never starves
+// it. The end of the run (StartFixAll of a duplicate run, SandUpdataReport) is emitted there,
+// once the feed has handed on its last track.
 class CAnalyzeThread : public QThread
 {
     Q_OBJECT
@@ -59,10 +66,24 @@ protected:
 
 private:
     void Flush(std::vector<ProblemTrack>& batch, bool duplicateRun);
+    // GUI thread: the feed. Enqueue takes a batch of the given run, FinishFeed the run's end
+    // (emitted after the last queued track), FeedPages hands on one slice.
+    void Enqueue(unsigned generation, bool duplicateRun, std::vector<ProblemTrack> tracks);
+    void FinishFeed(unsigned generation, std::function<void()> end);
+    void FeedPages();
+    bool FeedIsCurrent() const;
+    void ClearFeed();
 
     CAnalyReport* m_pReport = nullptr;
     CDuplicate* m_pDuplicate = nullptr;
     CMusicLink* m_pMusicLink = nullptr;
     CMainUI* m_pOwner = nullptr;
     unsigned m_uGeneration = 0;
+
+    // The feed; GUI thread only. feedPosted: a FeedPages call is queued.
+    std::deque<ProblemTrack> m_feed;
+    unsigned m_feedGeneration = 0;
+    bool m_feedDuplicateRun = false;
+    bool m_feedPosted = false;
+    std::function<void()> m_feedEnd;
 };

@@ -486,7 +486,7 @@ void CMainUI::CreateMusicLink()
     m_pDuplicate->SetMusicLink(m_pMusicLink);
     connect(m_pMusicLink, &CMusicLink::SendLoadOK, this, &CMainUI::AcceptLoadOK);
     connect(m_pMusicLink, &CMusicLink::SendDowldInfo, this, &CMainUI::AcceptDowldInfo);
-    connect(m_pMusicLink, &CMusicLink::SendLoadMusic, this, &CMainUI::LoadMusic);
+    connect(m_pMusicLink, &CMusicLink::SendLoadTracks, this, &CMainUI::LoadMusicBatch);
     connect(m_pMusicLink, &CMusicLink::UpdateProcess, this, &CMainUI::UpdateProcess);
 }
 

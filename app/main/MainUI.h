@@ -41,6 +41,7 @@ class QScrollBar;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+struct LinkTrackReport;
 
 // The scan view's list: a plain tree whose rows are filled by the window a screenful at a time.
 class CTreeWidget : public QTreeWidget
@@ -123,6 +124,10 @@ public:
     bool ReadyToLoading();
     // Walks one entry of a folder scan on the ready-load thread; value is passed on unused.
     void ScanMusicFolder(QStringList& files, const QFileInfo& entry, const QString& skip, int value);
+    // The link's coalesced track reports of one frame, in order (not a slot: moc would need the
+    // report type): every track is listed as a call of LoadMusic would list it; the message line
+    // and the progress show only the last one.
+    void LoadMusicBatch(const QList<LinkTrackReport>& reports);
 
     void StartAnalyze();
     void ShowEmptyResult();

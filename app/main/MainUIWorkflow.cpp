@@ -36,6 +36,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace
 {
@@ -215,50 +216,62 @@ void CMainUI::ScanMusicFolder(QStringList& files, const QFileInfo& entry, const 
 
 void CMainUI::LoadMusic(void* track, int progress, QString path)
 {
-    if (m_bStopRequest)
+    LoadMusicBatch({LinkTrackReport{track, progress, std::move(path)}});
+}
+
+void CMainUI::LoadMusicBatch(const QList<LinkTrackReport>& reports)
+{
+    if (m_bStopRequest || reports.isEmpty())
         return;
-    m_strLastPath = path;
-    if (s_listedCount == 0)
+    const int listedBefore = s_listedCount;
+    const LinkTrackReport* shown = nullptr;
+    for (const LinkTrackReport& report : reports)
     {
-        const int height = m_pScanList->viewport()->height();
-        const int rowHeight = ScaledInt(kRowHeight);
-        s_visibleRows = height / rowHeight + (height % rowHeight ? 1 : 0);
-        Relayout();
-        s_overflow = false;
-    }
-    if (!track || path.isEmpty())
-        return;
-    g_scanTextList << LibraryMusicText() << path;
-    ++s_listedCount;
-    if (s_overflow)
-    {
-        m_pScanScroll->setMaximum(s_listedCount - s_visibleRows);
-    }
-    else if (s_listedCount > s_visibleRows)
-    {
-        s_overflow = true;
-        m_pScanScroll->setMaximum(s_listedCount - s_visibleRows);
-        m_pScanScroll->show();
-    }
-    else
-    {
+        if (s_listedCount == 0)
+        {
+            const int height = m_pScanList->viewport()->height();
+            const int rowHeight = ScaledInt(kRowHeight);
+            s_visibleRows = height / rowHeight + (height % rowHeight ? 1 : 0);
+            Relayout();
+            s_overflow = false;
+        }
+        if (!report.track || report.path.isEmpty())
+            continue;
+        g_scanTextList << LibraryMusicText() << report.path;
+        ++s_listedCount;
+        shown = &report;
+        // Rows for the first screenful only; the scroll bar pages through the rest.
+        if (s_overflow || s_listedCount > s_visibleRows)
+            continue;
         auto* item = new QTreeWidgetItem(m_pScanList);
         if (g_iconComplete)
             item->setIcon(0, *g_iconComplete);
         item->setText(1, LibraryMusicText());
-        item->setText(2, DisplayPath(path));
+        item->setText(2, DisplayPath(report.path));
         item->setSizeHint(0, QSize(ScaledInt(60), ScaledInt(kRowHeight)));
     }
+    m_strLastPath = reports.last().path;
+    if (s_listedCount != listedBefore && s_listedCount > s_visibleRows)
+    {
+        m_pScanScroll->setMaximum(s_listedCount - s_visibleRows);
+        if (!s_overflow)
+        {
+            s_overflow = true;
+            m_pScanScroll->show();
+        }
+    }
+    if (!shown)
+        return;
     const QString stageText = m_iStage == 2 ? tr("Analyzing Library: ") : tr("Scanning Library: ");
     if (m_iStage != 2)
         m_bLoading = false;
     // Steps queued before a pause never overwrite what the pause says.
     if (m_iRunState != 2)
     {
-        const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+        const QString name = shown->path.mid(shown->path.lastIndexOf(QLatin1Char('/')) + 1);
         m_pMessageLine->SetText(tr("%1  %2  %3").arg(stageText, LibraryMusicText(), name));
     }
-    SetProgress(progress);
+    SetProgress(shown->progress);
 }
 
 // ---- Load completion and analysis ------------------------------------------------------------

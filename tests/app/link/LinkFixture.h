@@ -32,12 +32,16 @@ public:
     {
         restartThread = QThread::currentThread();
         ++restarts;
+        if (onRestart)
+            onRestart();
     }
 
     std::atomic<int> workMode{1};
     std::atomic<int> dedupeTotal{0};
     std::atomic<int> restarts{0};
     std::atomic<QThread*> restartThread{nullptr};
+    // Called on the analysis thread, as the window posts its hand-over from there.
+    std::function<void()> onRestart;
 };
 
 // A private home with a loaded settings object and a link over a fresh manager; the engine's

@@ -11,7 +11,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMetaObject>
+#include <QRegularExpression>
 
+#include <chrono>
 #include <cstring>
 #include <thread>
 
@@ -255,4 +258,61 @@ TEST_F(MusicLinkTest, PlayStateFromAPlayerThreadArrivesOnTheGuiThread)
     EXPECT_EQ(modify.at(0).at(0).toUInt(), 7u);
     EXPECT_EQ(modify.at(0).at(1).toInt(), 3);
     EXPECT_EQ(watch.offThread.load(), 0);
+}
+
+// A burst of thousands of reports from a reporting thread, sent while a delivery has just been
+// made (so the rest waits for the end of the frame): the receivers see every track once, in
+// order, in far fewer deliveries, and all of them ahead of SendLoadOK and of the window's
+// analysis hand-over, which the host posts on its own.
+TEST_F(MusicLinkTest, ABurstOfReportsArrivesInOrderAheadOfTheEndAndTheHandOver)
+{
+    constexpr int kReports = 3000;
+    QStringList paths;
+    for (int i = 0; i < kReports; ++i)
+        paths << QStringLiteral("/music/song %1.mp3").arg(i);
+    QStringList log; // what the receivers see: T<path>, P<progress>, the end and the hand-over
+    std::atomic<int> deliveries{0};
+    QObject::connect(link.get(), &CMusicLink::SendLoadTracks, [&] { ++deliveries; });
+    QObject::connect(link.get(), &CMusicLink::SendLoadMusic,
+                     [&](void*, int, const QString& p) { log << "T" + p; });
+    QObject::connect(link.get(), &CMusicLink::UpdateProcess,
+                     [&](int p) { log << QStringLiteral("P%1").arg(p); });
+    QObject::connect(link.get(), &CMusicLink::SendLoadOK, [&] { log << QStringLiteral("END"); });
+    host.onRestart = [&]
+    {
+        QMetaObject::invokeMethod(
+            link.get(), [&] { log << QStringLiteral("END"); }, Qt::QueuedConnection);
+    };
+
+    int dummy = 0;
+    auto burst = [&](bool analysis)
+    {
+        std::vector<QByteArray> utf8;
+        for (int i = 0; i <= kReports; ++i)
+        {
+            utf8.push_back(i < kReports ? paths[i].toUtf8() : QByteArray());
+            for (int wait = 0; i == 1 && wait < 5000 && deliveries.load() == 0; ++wait)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            MusicProgressInfo info;
+            info.MusicObj = i < kReports ? &dummy : nullptr;
+            info.Progress = i * 10000 / kReports;
+            info.Location = i < kReports ? utf8.back().constData() : nullptr;
+            analysis ? link->AnalyzeMusicProgress(info) : link->LoadMusicProgress(info);
+        }
+    };
+    for (const bool analysis : {false, true})
+    {
+        log.clear();
+        deliveries = 0;
+        std::thread reporter(burst, analysis);
+        ASSERT_TRUE(WaitUntil([&] { return log.contains(QStringLiteral("END")); }));
+        reporter.join();
+        Drain();
+        // The load lists its final record (no path); the analysis ends with its full progress.
+        ASSERT_EQ(log.last(), QStringLiteral("END"));
+        EXPECT_EQ(log[log.size() - 2], analysis ? QStringLiteral("P10000") : QStringLiteral("T"));
+        const QStringList tracks = log.filter(QRegularExpression(QStringLiteral("^T.")));
+        EXPECT_EQ(tracks, QStringList(paths).replaceInStrings(QRegularExpression(QStringLiteral("^")), "T"));
+        EXPECT_LT(deliveries.load(), kReports / 10);
+    }
 }

@@ -3,10 +3,12 @@
 // library through the host, the scan list, project saving and reloading, and shutting down while
 // work runs. Every question is answered through CMessageSeam.
 #include "AnalyReport.h"
+#include "AnalyzeThread.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "AudioFixture.h"
 #include "CMessageSeam.h"
+#include "CMusicLink.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
@@ -260,6 +262,53 @@ private slots:
         m_window->ScanScrollBar()->setValue(2);
         QCOMPARE(list->topLevelItem(10)->text(2), QStringLiteral("/m/song12.mp3"));
         m_window->ClearScanList();
+
+        // The same songs as one batch of the link, with the load's final record (no track) last.
+        QList<LinkTrackReport> batch;
+        for (int i = 0; i < 13; ++i)
+            batch.append({&dummy, i * 700, QStringLiteral("/m/song%1.mp3").arg(i)});
+        batch.append({nullptr, 10000, QString()});
+        m_window->LoadMusicBatch(batch);
+        QCOMPARE(list->topLevelItemCount(), 11);
+        QCOMPARE(m_window->ScanScrollBar()->maximum(), 2);
+        m_window->ScanScrollBar()->setValue(2);
+        QCOMPARE(list->topLevelItem(10)->text(2), QStringLiteral("/m/song12.mp3"));
+        m_window->ClearScanList();
+    }
+
+    // A library large enough that the report page is filled over several passes of the event
+    // loop: every problem song is on the page when the run's end arrives.
+    void largeLibraryFillsThePageBeforeTheScoreScreen()
+    {
+        constexpr int kTracks = 1500;
+        std::vector<manager_test::XmlTrack> tracks;
+        for (int i = 0; i < kTracks; ++i)
+        {
+            manager_test::XmlTrack t;
+            t.trackId = 100 + i;
+            t.persistentId =
+                QStringLiteral("%1").arg(0xC0DE0000u + static_cast<unsigned>(i), 16, 16, QChar('0'));
+            t.name = QStringLiteral("Gone %1").arg(i);
+            t.artist = QStringLiteral("Singer");
+            t.album = QStringLiteral("Record");
+            t.totalTime = 1000;
+            t.location = Home() + QStringLiteral("/gone/song %1.mp3").arg(i);
+            tracks.push_back(t);
+        }
+        const QString library = Home() + QStringLiteral("/large/iTunes Music Library.xml");
+        QDir().mkpath(Home() + QStringLiteral("/large"));
+        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        int listedAtEnd = -1;
+        connect(m_window->AnalyzeThread(), &CAnalyzeThread::SandUpdataReport, this,
+                [&] { listedAtEnd = m_window->ReportPage()->ListedTracks(); });
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        QCOMPARE(m_window->ReportPage()->ProblemCount(), kTracks);
+        QCOMPARE(listedAtEnd, kTracks);
     }
 
     // Per-track progress reports reach the bar with the next frame, the last one shown; a value
