@@ -215,6 +215,8 @@ void CAnalyzeThread::run()
         {
             if (duplicateRun)
                 ++duplicates;
+            else
+                m_pReport->PrepareStoredArtwork(t.track, t.absence); // file work stays on this thread
             batch.push_back(t);
         }
         if (batch.size() >= kBatchSize || (!batch.empty() && sinceFlush.elapsed() >= kBatchMs))

@@ -508,9 +508,22 @@ int CAnalyReport::AddProblemTrack(CMusicObj* track, int problem, int state, int6
     if (m_nStop.load() || !track)
         return 0;
     PendingTrack song{track, problem, state, identify, {}, false};
-    const int mask = m_nCategoryMask.load();
-    if (!(problem & kBitMissing) && (problem & kBitArtwork) && (mask & kBitArtwork))
-        ReadStoredArtwork(song);
+    if (NeedsStoredArtwork(problem))
+    {
+        bool prepared = false;
+        {
+            QMutexLocker lock(&m_pendingMutex);
+            if (auto it = m_preparedArtwork.find(track); it != m_preparedArtwork.end())
+            {
+                song.artworkPath = it->artworkPath;
+                song.artworkSaved = it->artworkSaved;
+                m_preparedArtwork.erase(it);
+                prepared = true;
+            }
+        }
+        if (!prepared)
+            ReadStoredArtwork(song);
+    }
     if (QThread::currentThread() == thread())
     {
         // Already on the GUI thread (the window hands songs over in batches): file it now, after
@@ -706,6 +719,22 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
         cell->SetArtworkState(0, true);
     }
     return cell;
+}
+
+bool CAnalyReport::NeedsStoredArtwork(int problem) const
+{
+    return !(problem & kBitMissing) && (problem & kBitArtwork) && (m_nCategoryMask.load() & kBitArtwork);
+}
+
+void CAnalyReport::PrepareStoredArtwork(CMusicObj* track, int problem)
+{
+    if (!track || m_nStop.load() || !NeedsStoredArtwork(problem))
+        return;
+    PendingTrack song;
+    song.track = track;
+    ReadStoredArtwork(song);
+    QMutexLocker lock(&m_pendingMutex);
+    m_preparedArtwork.insert(track, song);
 }
 
 void CAnalyReport::ReadStoredArtwork(PendingTrack& song) const
@@ -2156,6 +2185,7 @@ void CAnalyReport::StopAllWork()
     {
         QMutexLocker lock(&m_pendingMutex);
         m_pending.clear();
+        m_preparedArtwork.clear();
     }
     SetRecognitionHold(false);
     AcrMediaInfoRunnable::ResetFinishedCount();

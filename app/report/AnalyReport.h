@@ -75,6 +75,9 @@ public:
     int ListedTracks() const { return static_cast<int>(m_trackRows.size()); }
     // One problem song of the analysis; any thread (filed on the GUI thread, in call order).
     int AddProblemTrack(CMusicObj* track, int problem, int state, int64_t repeatId, int identify, int one);
+    // Any thread but the GUI's, before AddProblemTrack of the same song on the GUI thread: reads
+    // and stores the song's stored artwork there, so filing it later does no file work.
+    void PrepareStoredArtwork(CMusicObj* track, int problem);
     void ClearPullQueue();
     QMap<int, QString> PullQueue() const { return m_pullQueue; }
 
@@ -218,6 +221,7 @@ private:
                         int userValue, bool handled);
     CListItem* AddArtworkCell(CMusicObj* track, int kind, int identify, const PendingTrack* stored);
     void ReadStoredArtwork(PendingTrack& song) const;
+    bool NeedsStoredArtwork(int problem) const;
     void ShowEditorWith(int kind, CMusicObj* track);
     void SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool failedWhenNoPath);
     void ChangeChecked(QTreeWidgetItem* row, int column, int bit);
@@ -262,6 +266,8 @@ private:
     // The analysis thread's hand-over.
     QMutex m_pendingMutex;
     std::vector<PendingTrack> m_pending;
+    // Stored artwork read ahead by PrepareStoredArtwork; guarded by m_pendingMutex.
+    QHash<CMusicObj*, PendingTrack> m_preparedArtwork;
     bool m_bFlushPosted = false;
 
     QHash<CMusicObj*, TrackRows> m_trackRows;
