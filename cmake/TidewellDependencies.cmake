@@ -9,6 +9,8 @@ pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET libavformat libavcodec libavut
 pkg_check_modules(CURL REQUIRED IMPORTED_TARGET libcurl)
 pkg_check_modules(TINYXML2 REQUIRED IMPORTED_TARGET tinyxml2)
 pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
+# Optional: lets the widget kit ask an X server whether a compositing manager runs.
+pkg_check_modules(XCB QUIET IMPORTED_TARGET xcb)
 
 if(TIDEWELL_BUILD_TESTS)
   find_package(GTest REQUIRED)

@@ -9,7 +9,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   build-essential cmake ninja-build pkg-config git \
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools \
   qt6-l10n-tools qt6-translations-l10n libqt6svg6-dev libqt6opengl6-dev \
-  libgl-dev libglx-dev libxkbcommon-dev \
+  libgl-dev libglx-dev libxkbcommon-dev libxcb1-dev \
   qt6-qpa-plugins \
   libsqlite3-dev libtag1-dev libchromaprint-dev libchromaprint-tools \
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev \

@@ -1,5 +1,6 @@
 #include "ArtworkList.h"
 
+#include "AppGlobals.h"
 #include "CMusicLink.h"
 #include "ListItem.h"
 #include "StyleTemplates.h"
@@ -108,20 +109,29 @@ void CArtworkList::hideEvent(QHideEvent* event)
 void CArtworkList::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    PaintBackdrop(painter);
+    // The pictures are drawn for scale 1; they grow with the pop-up, whose size and margins are
+    // scaled, so at scale 2 the candidates stay inside the shape instead of hanging below it.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, g_dScale != 1.0);
+    const auto scaled = [](const QImage& image)
+    { return QSize(ScaledInt(image.width()), ScaledInt(image.height())); };
     int leftWidth = 0;
     int rightWidth = 0;
     if (!m_left.isNull())
     {
-        painter.drawImage(0, 0, m_left);
-        leftWidth = m_left.width();
+        const QSize size = scaled(m_left);
+        painter.drawImage(QRect(QPoint(0, 0), size), m_left);
+        leftWidth = size.width();
     }
     if (!m_right.isNull())
     {
-        painter.drawImage(width() - m_right.width(), 0, m_right);
-        rightWidth = m_right.width();
+        const QSize size = scaled(m_right);
+        painter.drawImage(QRect(QPoint(width() - size.width(), 0), size), m_right);
+        rightWidth = size.width();
     }
     if (!m_middle.isNull())
-        painter.drawImage(QRect(leftWidth, 0, width() - leftWidth - rightWidth, m_middle.height()), m_middle);
+        painter.drawImage(QRect(leftWidth, 0, width() - leftWidth - rightWidth, scaled(m_middle).height()),
+                          m_middle);
     if (!m_pointer.isNull())
-        painter.drawImage(m_userValue, 0, m_pointer);
+        painter.drawImage(QRect(QPoint(m_userValue, 0), scaled(m_pointer)), m_pointer);
 }

@@ -322,9 +322,11 @@ void CMainUI::BuildMainWidgets()
     m_pHomeButton->setFocusPolicy(Qt::NoFocus);
     m_pHomeButton->setFixedSize(ScaledInt(110), ScaledInt(40));
     m_pHomeButton->setLayoutDirection(Qt::LeftToRight);
-    m_pHomeButton->setStyleSheet(ImageButtonStyle(QStringLiteral("main_gohome"), QStringLiteral("home"),
-                                                  ScaledValue(112), ScaledValue(43),
-                                                  QStringLiteral("#3d90c5"), ScaledValue(14)));
+    // Its picture carries the icon at the left like the action buttons': the same padding keeps
+    // the text clear of the icon. Leading blanks alone do not, because in right-to-left they are
+    // laid out after the text, and the text then runs into the icon.
+    m_pHomeButton->setStyleSheet(ActionButtonStyle(QStringLiteral("main_gohome"), QStringLiteral("home"),
+                                                   QStringLiteral("#3d90c5"), 112));
 
     auto* scoreRow = new QHBoxLayout;
     scoreRow->setContentsMargins(0, 0, 0, 0);

@@ -20,6 +20,8 @@
 #include <QStackedWidget>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -55,12 +57,7 @@ COption::COption(CMusicLink* link, QWidget* parent, Qt::WindowFlags flags)
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar->setFixedHeight(ScaledInt(65));
     toolBar->setIconSize(QSize(ScaledInt(32), ScaledInt(32)));
-    // The fixed height holds the icon and one line of text under it only without the general
-    // tool-bar padding of the application style sheet.
-    toolBar->setStyleSheet(QStringLiteral("QToolBar#COptionToolBar{padding:0px %1px;}"
-                                          "QToolBar#COptionToolBar QToolButton{padding:0px %2px;}")
-                               .arg(ScaledInt(8))
-                               .arg(ScaledInt(10)));
+    m_pToolBar = toolBar;
     m_pGeneralAction =
         toolBar->addAction(QIcon(QStringLiteral(":/res/res/win/label/genera_icon.png")), QString());
     m_pNetAction =
@@ -99,6 +96,7 @@ COption::COption(CMusicLink* link, QWidget* parent, Qt::WindowFlags flags)
     m_pGeneralAction->setText(tr("General"));
     m_pNetAction->setText(tr("Network"));
     m_pUpdateAction->setText(tr("Update"));
+    FitToolBarTexts();
 }
 
 COption::~COption()
@@ -139,6 +137,7 @@ void COption::loadLanguage()
     m_pGeneralAction->setText(tr("General"));
     m_pNetAction->setText(tr("Network"));
     m_pUpdateAction->setText(tr("Update"));
+    FitToolBarTexts();
     // Leaving Arabic: windows opened from now on (message boxes, dialogs) must not inherit the
     // right-to-left default that Arabic gave the whole application.
     if (!IsRightToLeftLanguage())
@@ -148,6 +147,35 @@ void COption::loadLanguage()
     m_pNet->loadLanguage();
     m_pUpdate->loadLanguage();
     emit sLanguageChange();
+}
+
+void COption::FitToolBarTexts()
+{
+    // With the text under the icon, the style leaves the text only what remains of a button's
+    // content below the icon and 4 pixels, and the buttons' own size hint left less than a line:
+    // descenders were cut. The content is made tall enough for a whole line of the current texts
+    // (fallback fonts of other scripts included); the tool bar keeps its fixed height.
+    int textHeight = 0;
+    for (QAction* action : {m_pGeneralAction, m_pNetAction, m_pUpdateAction})
+    {
+        QWidget* button = m_pToolBar->widgetForAction(action);
+        if (!button)
+            continue;
+        button->ensurePolished();
+        const QFontMetrics metrics = button->fontMetrics();
+        textHeight = std::max({textHeight, metrics.height(), metrics.boundingRect(action->text()).height()});
+    }
+    // Room left inside the tool bar: its bottom border and the buttons' own borders.
+    const int room = m_pToolBar->maximumHeight() - 3 * ScaledInt(1);
+    const int content = std::min(m_pToolBar->iconSize().height() + 4 + textHeight, room);
+    // The fixed height holds the icon and the line under it only without the general tool-bar
+    // padding of the application style sheet.
+    m_pToolBar->setStyleSheet(
+        QStringLiteral("QToolBar#COptionToolBar{padding:0px %1px;}"
+                       "QToolBar#COptionToolBar QToolButton{padding:0px %2px;min-height:%3px;}")
+            .arg(ScaledInt(8))
+            .arg(ScaledInt(10))
+            .arg(content));
 }
 
 void COption::closeEvent(QCloseEvent* event)

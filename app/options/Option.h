@@ -11,6 +11,7 @@ class CUpdateWidget;
 class QAction;
 class QEventLoop;
 class QStackedWidget;
+class QToolBar;
 
 // The preferences dialog: General, Network and Update pages under a tool bar. There is no OK or
 // Cancel: every close saves all pages and writes the ini file. Exec runs the dialog in its own
@@ -43,6 +44,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void FitToolBarTexts();
+
     CGeneralWidget* m_pGeneral = nullptr;
     CNetWidget* m_pNet = nullptr;
     CUpdateWidget* m_pUpdate = nullptr;
@@ -51,4 +54,5 @@ private:
     QAction* m_pGeneralAction = nullptr;
     QAction* m_pNetAction = nullptr;
     QAction* m_pUpdateAction = nullptr;
+    QToolBar* m_pToolBar = nullptr;
 };

@@ -90,29 +90,43 @@ QFont RowFont()
     return font;
 }
 
-QPixmap ThumbFromFile(const QString& path)
+// The side of the song pictures of Unrecognized Songs.
+int ThumbSide()
 {
-    const int side = ScaledInt(30);
-    const QImage image = LoadAnyImage(path);
-    if (image.isNull())
-        return {};
-    return QPixmap::fromImage(image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return ScaledInt(30);
 }
 
-// Most rows of Unrecognized Songs show it: made once per scale, not once per row.
-QPixmap FailedThumb()
+// Most rows of Unrecognized Songs show one of these: made once per scale, not once per row.
+QPixmap ResourceThumb(const QString& resource)
 {
-    static QPixmap cached;
+    static QHash<QString, QPixmap> cached;
     static int cachedSide = -1;
-    const int side = ScaledInt(30);
+    const int side = ThumbSide();
     if (cachedSide != side)
     {
-        cached = QPixmap(QStringLiteral(":/res/res/win/list/artwork_failed.png"))
-                     .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        cached.clear();
         cachedSide = side;
     }
-    return cached;
+    auto it = cached.find(resource);
+    if (it == cached.end())
+        it = cached.insert(
+            resource, QPixmap(resource).scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return it.value();
 }
+
+QPixmap FailedThumb()
+{
+    return ResourceThumb(QStringLiteral(":/res/res/win/list/artwork_failed.png"));
+}
+
+// Shown while the song's own picture is being decoded.
+QPixmap WaitingThumb()
+{
+    return ResourceThumb(QStringLiteral(":/res/res/win/list/artwork_load.png"));
+}
+
+// Which request a row's picture answers: set with each request, compared when it comes back.
+constexpr int kThumbSerialRole = Qt::UserRole + 17;
 
 QIcon CompleteIcon()
 {
@@ -255,6 +269,7 @@ void CAnalyReport::Build()
     m_pArtworkList->setLayoutMode(QListView::Batched);
     m_pArtworkList->setBatchSize(500);
     m_pDelegate = new CListDelegate(m_pArtworkList);
+    connect(m_pDelegate, &CListDelegate::PictureReady, this, &CAnalyReport::UnrecognizedThumbReady);
     m_pArtworkList->setItemDelegate(m_pDelegate);
     connect(m_pArtworkList, &QListWidget::itemDoubleClicked, this, &CAnalyReport::ShowMaxPicture);
     connect(m_pArtworkList, &CListWidget::SendCheckState, this, &CAnalyReport::ArtworkChangeChecked);
@@ -1393,12 +1408,14 @@ void CAnalyReport::MoveFailedItemOK()
 void CAnalyReport::SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool failedWhenNoPath)
 {
     const QString path = m_pLink ? m_pLink->GetArtworkPath(track) : QString();
-    QPixmap picture;
     if (!path.isEmpty())
     {
-        picture = ThumbFromFile(path);
+        // The file is decoded on a pool thread; the row shows it when it comes back.
+        RequestUnrecognizedThumb(row, track, path);
+        return;
     }
-    else if (!failedWhenNoPath || !(row->GetKind() & kBitArtwork))
+    QPixmap picture;
+    if (!failedWhenNoPath || !(row->GetKind() & kBitArtwork))
     {
         unsigned char* data = nullptr;
         int size = 0;
@@ -1417,7 +1434,40 @@ void CAnalyReport::SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool
     }
     if (picture.isNull())
         picture = FailedThumb();
+    // Whatever was asked of the decoder for this row before is now out of date.
+    row->setData(1, kThumbSerialRole, QVariant());
     row->setIcon(1, QIcon(picture));
+}
+
+void CAnalyReport::RequestUnrecognizedThumb(CTreeItem* row, CMusicObj* track, const QString& path)
+{
+    const quint64 serial = ++m_nThumbSerial;
+    row->setData(1, kThumbSerialRole, serial);
+    const QPixmap cached = m_pDelegate->CachedPicture(path, ThumbSide(), true);
+    if (!cached.isNull())
+    {
+        row->setIcon(1, QIcon(cached));
+        return;
+    }
+    row->setIcon(1, QIcon(WaitingThumb()));
+    m_thumbWaits[path].append(ThumbWait{track, serial});
+}
+
+void CAnalyReport::UnrecognizedThumbReady(const QString& path, int side, bool stretch, const QPixmap& picture)
+{
+    if (!stretch) // a picture of the artwork grid
+        return;
+    const QList<ThumbWait> waits = m_thumbWaits.take(path);
+    if (side != ThumbSide()) // asked before the scale changed: the rows are built again
+        return;
+    for (const ThumbWait& wait : waits)
+    {
+        // The row may have been deleted, moved, or asked again for another picture meanwhile:
+        // only the row that still carries this request's serial takes the picture.
+        CTreeItem* row = m_unrecognizedRows.value(wait.track);
+        if (row && row->data(1, kThumbSerialRole).toULongLong() == wait.serial)
+            row->setIcon(1, QIcon(picture.isNull() ? FailedThumb() : picture));
+    }
 }
 
 void CAnalyReport::AddUnrecognizedTrack(CMusicObj* track, int kind, int checkState)
@@ -1565,11 +1615,7 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
     if (unfixed)
     {
         if (!path.isEmpty())
-        {
-            const QPixmap thumb = ThumbFromFile(path);
-            if (!thumb.isNull())
-                row->setIcon(1, QIcon(thumb));
-        }
+            RequestUnrecognizedThumb(row, track, path);
         return false;
     }
     if (m_pLink->GetMusicState(track) != 0)

@@ -32,6 +32,7 @@ class CQuantityWidget;
 class CShowMaxPicture;
 class CTreeItem;
 class QListWidgetItem;
+class QPixmap;
 class QSplitter;
 class QStackedWidget;
 class QThreadPool;
@@ -224,6 +225,8 @@ private:
     bool NeedsStoredArtwork(int problem) const;
     void ShowEditorWith(int kind, CMusicObj* track);
     void SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool failedWhenNoPath);
+    void RequestUnrecognizedThumb(CTreeItem* row, CMusicObj* track, const QString& path);
+    void UnrecognizedThumbReady(const QString& path, int side, bool stretch, const QPixmap& picture);
     void ChangeChecked(QTreeWidgetItem* row, int column, int bit);
     void WriteExclusion(CMusicObj* track, bool unchecked, int bit);
     void ForgetRow(CMusicObj* track, QTreeWidgetItem* row);
@@ -273,6 +276,16 @@ private:
     QHash<CMusicObj*, TrackRows> m_trackRows;
     QHash<int, CMusicObj*> m_identifyTracks;
     QMap<CMusicObj*, CTreeItem*> m_unrecognizedRows;
+    // Unrecognized Songs rows waiting for the delegate's decoder, by picture file. A row is found
+    // again through the song-to-row map and must still carry the serial it was asked with, so a
+    // row deleted, replaced or asked again meanwhile never gets a stale picture.
+    struct ThumbWait
+    {
+        CMusicObj* track = nullptr;
+        quint64 serial = 0;
+    };
+    QHash<QString, QList<ThumbWait>> m_thumbWaits;
+    quint64 m_nThumbSerial = 0;
     QList<CListItem*> m_takenCells;
     QList<CTreeItem*> m_takenArtistRows;
     QList<CTreeItem*> m_takenAlbumRows;

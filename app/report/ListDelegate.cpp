@@ -78,23 +78,29 @@ QString CListDelegate::ElideName(const QString& text, const QFontMetrics& metric
     return text.left(length) + QStringLiteral("...");
 }
 
-QString CListDelegate::CacheKey(const QString& path)
+QString CListDelegate::CacheKey(const QString& path, int side, bool stretch)
 {
     const QFileInfo info(path);
     return path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
-           QString::number(info.lastModified().toMSecsSinceEpoch());
+           QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char('|') +
+           QString::number(side) + (stretch ? QLatin1Char('s') : QLatin1Char('f'));
 }
 
 QPixmap CListDelegate::CachedPicture(const QString& path) const
 {
-    if (path.isEmpty())
+    return CachedPicture(path, ScaledInt(100), false);
+}
+
+QPixmap CListDelegate::CachedPicture(const QString& path, int side, bool stretch) const
+{
+    if (path.isEmpty() || side <= 0)
         return {};
-    const QString key = CacheKey(path);
+    const QString key = CacheKey(path, side, stretch);
     const auto it = m_cache.constFind(key);
     if (it != m_cache.cend())
         return it.value();
     if (!m_pending.contains(key))
-        StartDecode(path, key);
+        StartDecode(path, key, side, stretch);
     return {};
 }
 
@@ -103,13 +109,12 @@ void CListDelegate::ClearCache()
     m_cache.clear();
 }
 
-void CListDelegate::StartDecode(const QString& path, const QString& key) const
+void CListDelegate::StartDecode(const QString& path, const QString& key, int side, bool stretch) const
 {
     m_pending.insert(key);
     QPointer<CListDelegate> self(const_cast<CListDelegate*>(this));
-    const int side = ScaledInt(100);
     QThreadPool::globalInstance()->start(
-        [self, path, key, side]
+        [self, path, key, side, stretch]
         {
             QImage image;
             QFile file(path);
@@ -118,20 +123,22 @@ void CListDelegate::StartDecode(const QString& path, const QString& key) const
             if (image.isNull())
                 image.load(QStringLiteral(":/res/res/win/list/artwork_failed.png"));
             if (!image.isNull())
-                image = image.scaled(FittedSize(image.size(), side), Qt::IgnoreAspectRatio,
-                                     Qt::SmoothTransformation);
+                image = image.scaled(stretch ? QSize(side, side) : FittedSize(image.size(), side),
+                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             // Back on the GUI thread: the pointer is only read there.
             QMetaObject::invokeMethod(qApp,
-                                      [self, key, image]
+                                      [self, path, key, side, stretch, image]
                                       {
                                           if (!self)
                                               return;
                                           self->m_pending.remove(key);
                                           if (self->m_cache.size() >= kCacheLimit)
                                               self->m_cache.clear();
-                                          self->m_cache.insert(key, QPixmap::fromImage(image));
+                                          const QPixmap picture = QPixmap::fromImage(image);
+                                          self->m_cache.insert(key, picture);
                                           if (self->m_pList)
                                               self->m_pList->viewport()->update();
+                                          emit self->PictureReady(path, side, stretch, picture);
                                       });
         });
 }

@@ -35,12 +35,21 @@ public:
     // The fitted picture of a file when it is cached already; a null pixmap otherwise (and a
     // decode is started). Empty path: null.
     QPixmap CachedPicture(const QString& path) const;
+    // The same road for pictures of other sizes: `side` × `side` exactly when `stretch` (the
+    // proportions are given up), else fitted so the longer side is `side`. A picture that is not
+    // cached yet comes back through PictureReady.
+    QPixmap CachedPicture(const QString& path, int side, bool stretch) const;
     // Drops every cached picture (the page was emptied).
     void ClearCache();
 
+signals:
+    // Emitted on the GUI thread once a decode started by CachedPicture is cached; a file that
+    // cannot be read gives the failed-artwork picture at the same size.
+    void PictureReady(const QString& path, int side, bool stretch, const QPixmap& picture);
+
 private:
-    void StartDecode(const QString& path, const QString& key) const;
-    static QString CacheKey(const QString& path);
+    void StartDecode(const QString& path, const QString& key, int side, bool stretch) const;
+    static QString CacheKey(const QString& path, int side, bool stretch);
     static QPixmap FramedCopy(const QPixmap& picture);
 
     QListWidget* m_pList = nullptr;

@@ -1,10 +1,19 @@
 #include "WindowPainting.h"
 
 #include <QBitmap>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
 #include <QWidget>
+
+#ifdef TIDEWELL_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+#endif
 
 void PaintStyledBackground(QWidget* widget)
 {
@@ -29,4 +38,39 @@ void PaintRoundedWindow(QWidget* widget)
     // setMask returns at once when the shape did not change, so painting does not loop.
     widget->setMask(shape);
     PaintStyledBackground(widget);
+}
+
+bool TranslucencyComposited()
+{
+    // Windows, macOS and Wayland always compose translucent windows.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return true;
+#ifdef TIDEWELL_HAVE_XCB
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return true;
+    struct FreeReply
+    {
+        void operator()(void* reply) const { std::free(reply); }
+    };
+    const int screens = xcb_setup_roots_length(xcb_get_setup(connection));
+    for (int i = 0; i < screens; ++i)
+    {
+        // A compositing manager owns the selection _NET_WM_CM_S<screen number>.
+        const QByteArray name = QByteArrayLiteral("_NET_WM_CM_S") + QByteArray::number(i);
+        const std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> atom(xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.constData()),
+            nullptr));
+        if (!atom || atom->atom == XCB_ATOM_NONE)
+            continue;
+        const std::unique_ptr<xcb_get_selection_owner_reply_t, FreeReply> owner(xcb_get_selection_owner_reply(
+            connection, xcb_get_selection_owner(connection, atom->atom), nullptr));
+        if (owner && owner->owner != XCB_WINDOW_NONE)
+            return true;
+    }
+    return false;
+#else
+    return true;
+#endif
 }

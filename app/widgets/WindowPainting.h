@@ -11,3 +11,8 @@ void PaintStyledBackground(QWidget* widget);
 // rectangle (radius 6 px, a mask, so the corners are cut off by the window system), then the
 // style-sheet background is drawn. Call from paintEvent.
 void PaintRoundedWindow(QWidget* widget);
+
+// Whether the window system shows what lies behind the transparent parts of a translucent
+// window. False only on X11 without a compositing manager, where those parts come out black.
+// GUI thread.
+bool TranslucencyComposited();

@@ -101,6 +101,8 @@ private slots:
     void stopAllWorkEmptiesEveryPage();
     // Last: it gives songs artwork.
     void storedArtworkIsWrittenOnlyInsideThePictureFolder();
+    // Uses the picture files the case before gives.
+    void unrecognizedPicturesReachOnlyTheRowsThatAskedForThem();
     // After it: these write tags.
     void fixAllIdentifiesHoldsAnswersWhilePausedAndStops();
     void applyWritesFilesAndRemovesCheckedMissingSongsOnce();
@@ -730,6 +732,50 @@ void ReportPageTest::storedArtworkIsWrittenOnlyInsideThePictureFolder()
     QFile log(GetAppSettings()->GetDataFolder() + "/UI.log");
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(log.readAll().contains("pixmap.loadFromData Failed: PID:00C0FFEE0000AB00"));
+}
+
+void ReportPageTest::unrecognizedPicturesReachOnlyTheRowsThatAskedForThem()
+{
+    const Song* lost = SongTitled("Lost Voice");
+    const Song* bare = SongTitled("Bare Song");
+    QVERIFY(!link->GetArtworkPath(lost->track).isEmpty() && !link->GetArtworkPath(bare->track).isEmpty());
+    auto* delegate = qobject_cast<CListDelegate*>(page->ArtworkList()->itemDelegate());
+    QVERIFY(delegate);
+    QSignalSpy decoded(delegate, &CListDelegate::PictureReady);
+    CFailedTreeWidget* tree = page->UnrecognizedTree();
+    auto pictureOf = [](QTreeWidgetItem* row)
+    { return row->icon(1).pixmap(QSize(30, 30)).toImage().convertToFormat(QImage::Format_ARGB32); };
+
+    // The page is emptied while both pictures are still being decoded, and a new row of the same
+    // song is made: the late pictures reach no freed row and not the new one.
+    page->AddUnrecognizedTrack(lost->track, MF_Artwork, 2);
+    page->AddUnrecognizedTrack(bare->track, MF_Artwork, 2);
+    page->MoveFailedItemOK();
+    QCOMPARE(decoded.count(), 0);
+    page->ClearReport();
+    page->AddUnrecognizedTrack(lost->track, MF_Artwork, 2);
+    QVERIFY(WaitUntil([&] { return decoded.count() == 2; }, 10000));
+    QCOMPARE(RowsOf(tree), 1);
+    QVERIFY(tree->topLevelItem(0)->icon(1).isNull());
+
+    // Rows re-sorted while they wait still get their own pictures once decoded.
+    page->ClearReport();
+    page->AddUnrecognizedTrack(lost->track, MF_Artwork, 2);
+    page->AddUnrecognizedTrack(bare->track, MF_Artwork, 2);
+    page->MoveFailedItemOK();
+    tree->header()->setSortIndicator(1, Qt::DescendingOrder);
+    page->SortFailedTree(1);
+    QVERIFY(WaitUntil([&] { return decoded.count() == 4; }, 10000));
+    QCOMPARE(RowsOf(tree), 2);
+    for (int i = 0; i < 2; ++i)
+    {
+        auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i));
+        const QString path = link->GetArtworkPath(row->GetMusicData());
+        const QImage expected =
+            delegate->CachedPicture(path, 30, true).toImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!expected.isNull());
+        QCOMPARE(pictureOf(row), expected);
+    }
 }
 
 namespace
