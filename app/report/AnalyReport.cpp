@@ -164,6 +164,7 @@ CAnalyReport::~CAnalyReport()
     SetRecognitionHold(false);
     if (m_pPool)
         m_pPool->waitForDone();
+    StopThumbJobs();
     // The entries are ours, not the tree's; their badges are the tree's item widgets.
     for (auto& entry : m_entries)
         entry->SetBadge(nullptr);
@@ -191,6 +192,8 @@ void CAnalyReport::Build()
 {
     m_pPool = std::make_unique<QThreadPool>();
     m_pPool->setMaxThreadCount(10);
+    m_pThumbPool = std::make_unique<QThreadPool>();
+    m_pThumbPool->setMaxThreadCount(2);
     m_pWriter = new CFixWriter(this);
 
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
@@ -1407,36 +1410,65 @@ void CAnalyReport::MoveFailedItemOK()
 
 void CAnalyReport::SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool failedWhenNoPath)
 {
-    const QString path = m_pLink ? m_pLink->GetArtworkPath(track) : QString();
-    if (!path.isEmpty())
+    if (!m_pLink)
     {
-        // The file is decoded on a pool thread; the row shows it when it comes back.
-        RequestUnrecognizedThumb(row, track, path);
+        row->setData(1, kThumbSerialRole, QVariant());
+        row->setIcon(1, QIcon(FailedThumb()));
         return;
     }
-    QPixmap picture;
-    if (!failedWhenNoPath || !(row->GetKind() & kBitArtwork))
-    {
-        unsigned char* data = nullptr;
-        int size = 0;
-        if (m_pLink)
-            m_pLink->GetArtworkData(track, &data, &size);
-        if (data)
+    const quint64 serial = ++m_nThumbSerial;
+    row->setData(1, kThumbSerialRole, serial);
+    row->setIcon(1, QIcon(WaitingThumb()));
+    CMusicLink* link = m_pLink;
+    const int side = ThumbSide();
+    const bool fromFile = !failedWhenNoPath || !(row->GetKind() & kBitArtwork);
+    // Finding the picture may take it out of the audio file: a worker does that. The pool is
+    // emptied and waited for before the page, its rows or the tracks go, so the job may use them;
+    // what it finds comes back queued to the row that still asks for it.
+    m_pThumbPool->start(
+        [this, link, track, serial, side, fromFile]
         {
+            if (m_nStop.load())
+                return;
+            const QString path = link->GetArtworkPath(track);
             QImage image;
-            if (size > 0)
-                image.loadFromData(data, size);
-            m_pLink->FreeArtworkData(&data);
-            if (!image.isNull())
-                picture = QPixmap::fromImage(image.scaled(ScaledInt(30), ScaledInt(30), Qt::IgnoreAspectRatio,
-                                                          Qt::SmoothTransformation));
-        }
-    }
-    if (picture.isNull())
-        picture = FailedThumb();
-    // Whatever was asked of the decoder for this row before is now out of date.
-    row->setData(1, kThumbSerialRole, QVariant());
-    row->setIcon(1, QIcon(picture));
+            if (path.isEmpty() && fromFile)
+            {
+                unsigned char* data = nullptr;
+                int size = 0;
+                link->GetArtworkData(track, &data, &size);
+                if (data)
+                {
+                    if (size > 0)
+                        image.loadFromData(data, size);
+                    link->FreeArtworkData(&data);
+                }
+                if (!image.isNull())
+                    image = image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, track, serial, path, image]
+                {
+                    CTreeItem* row = m_unrecognizedRows.value(track);
+                    if (!row || row->data(1, kThumbSerialRole).toULongLong() != serial)
+                        return;
+                    // A picture file is decoded and cached by the artwork grid's decoder.
+                    if (!path.isEmpty())
+                        RequestUnrecognizedThumb(row, track, path);
+                    else
+                        row->setIcon(1, QIcon(image.isNull() ? FailedThumb() : QPixmap::fromImage(image)));
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void CAnalyReport::StopThumbJobs()
+{
+    if (!m_pThumbPool)
+        return;
+    m_pThumbPool->clear();
+    m_pThumbPool->waitForDone();
 }
 
 void CAnalyReport::RequestUnrecognizedThumb(CTreeItem* row, CMusicObj* track, const QString& path)
@@ -2233,6 +2265,7 @@ void CAnalyReport::StopAllWork()
         m_pending.clear();
         m_preparedArtwork.clear();
     }
+    StopThumbJobs();
     SetRecognitionHold(false);
     AcrMediaInfoRunnable::ResetFinishedCount();
     // Jobs must not reach the rows that are about to go: queued ones return at once, running
@@ -2246,6 +2279,7 @@ void CAnalyReport::StopAllWork()
 void CAnalyReport::ClearReport()
 {
     ++m_uFixGeneration;
+    StopThumbJobs();
     m_nDone = 0;
     m_nTotal = 0;
     m_bUnapplied = false;

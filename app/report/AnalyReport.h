@@ -226,6 +226,7 @@ private:
     void ShowEditorWith(int kind, CMusicObj* track);
     void SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool failedWhenNoPath);
     void RequestUnrecognizedThumb(CTreeItem* row, CMusicObj* track, const QString& path);
+    void StopThumbJobs();
     void UnrecognizedThumbReady(const QString& path, int side, bool stretch, const QPixmap& picture);
     void ChangeChecked(QTreeWidgetItem* row, int column, int bit);
     void WriteExclusion(CMusicObj* track, bool unchecked, int bit);
@@ -293,6 +294,9 @@ private:
     // Fix runs.
     QMap<int, QString> m_pullQueue;
     std::unique_ptr<QThreadPool> m_pPool;
+    // Reads the pictures inside the audio files of Unrecognized Songs; emptied and waited for
+    // before the tracks may go.
+    std::unique_ptr<QThreadPool> m_pThumbPool;
     std::atomic<bool> m_bPullStop{false};
     bool m_bInPull = false;
     // The answers' writes; a child of this page.
