@@ -66,8 +66,10 @@ QImage ReadScaled(QIODevice* device, int side)
 
 } // namespace
 
-CModifyMusicInfo::CModifyMusicInfo(QWidget* parent) : QWidget(parent)
+CModifyMusicInfo::CModifyMusicInfo(QWidget* parent)
+    : QWidget(parent), m_pReadPool(std::make_unique<QThreadPool>())
 {
+    m_pReadPool->setMaxThreadCount(1);
     m_pFoldButton = new QPushButton(this);
     m_pFoldButton->setObjectName(QStringLiteral("InfoHideBut"));
     m_pFoldButton->setFocusPolicy(Qt::NoFocus);
@@ -154,6 +156,7 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent) : QWidget(parent)
 
 CModifyMusicInfo::~CModifyMusicInfo()
 {
+    WaitArtworkReads();
     // The label releases its player itself; stopping here as well keeps the order plain: no
     // preview outlives the editor's fields.
     m_pNewArtwork->SetPlayState(PlayStateStopped);
@@ -244,16 +247,47 @@ void CModifyMusicInfo::LoadTrack(int kind, void* track)
     SetChangeMarks();
     m_pNewArtwork->SetMusicPath(current->Location);
 
-    unsigned char* data = nullptr;
-    int size = 0;
-    QByteArray bytes;
-    if (m_pMusicLink->GetArtworkData(song, &data, &size) == 0 && data)
-    {
-        if (size > 0)
-            bytes = QByteArray(reinterpret_cast<const char*>(data), size);
-        m_pMusicLink->FreeArtworkData(&data);
-    }
-    ShowArtwork(bytes, kind);
+    // The library may take the picture out of the audio file: a worker reads and decodes it.
+    const quint64 read = ++m_uArtworkRead;
+    m_bPictureOpened = false;
+    m_pOldArtwork->setPixmap(QPixmap());
+    m_pNewArtwork->setPixmap(QPixmap());
+    CMusicLink* link = m_pMusicLink;
+    const int side = ScaledInt(kArtworkSize);
+    m_pReadPool->start(
+        [this, link, song, read, side, kind]
+        {
+            unsigned char* data = nullptr;
+            int size = 0;
+            QImage picture;
+            bool hadBytes = false;
+            if (link->GetArtworkData(song, &data, &size) == 0 && data)
+            {
+                hadBytes = size > 0;
+                if (hadBytes)
+                {
+                    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), size);
+                    QBuffer buffer(&bytes);
+                    buffer.open(QIODevice::ReadOnly);
+                    picture = ReadScaled(&buffer, side);
+                }
+                link->FreeArtworkData(&data);
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, read, picture, hadBytes, kind]
+                {
+                    if (read == m_uArtworkRead)
+                        ShowArtwork(picture, hadBytes, kind);
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void CModifyMusicInfo::WaitArtworkReads()
+{
+    m_pReadPool->clear();
+    m_pReadPool->waitForDone();
 }
 
 QPixmap CModifyMusicInfo::LabelPicture(const QString& resource) const
@@ -261,32 +295,30 @@ QPixmap CModifyMusicInfo::LabelPicture(const QString& resource) const
     return ScaledPixmap(resource, kArtworkSize, kArtworkSize);
 }
 
-void CModifyMusicInfo::ShowArtwork(const QByteArray& bytes, int kind)
+void CModifyMusicInfo::ShowArtwork(const QImage& picture, bool hadBytes, int kind)
 {
     const bool hadNoArtwork = (kind & EditArtwork) != 0;
-    QImage picture;
-    if (!bytes.isEmpty())
+    // A picture opened while this one was read keeps the new label.
+    auto showNew = [this](const QPixmap& pixmap)
     {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        picture = ReadScaled(&buffer, ScaledInt(kArtworkSize));
-    }
+        if (!m_bPictureOpened)
+            m_pNewArtwork->setPixmap(pixmap);
+    };
     if (!picture.isNull())
     {
         const QPixmap pixmap = QPixmap::fromImage(picture);
-        m_pNewArtwork->setPixmap(pixmap);
+        showNew(pixmap);
         m_pOldArtwork->setPixmap(hadNoArtwork ? LabelPicture(kNoArtwork) : pixmap);
     }
-    else if (bytes.isEmpty() && hadNoArtwork)
+    else if (!hadBytes && hadNoArtwork)
     {
         m_pOldArtwork->setPixmap(LabelPicture(kNoArtwork));
-        m_pNewArtwork->setPixmap(LabelPicture(kDragArtwork));
+        showNew(LabelPicture(kDragArtwork));
     }
     else
     {
         m_pOldArtwork->setPixmap(LabelPicture(kFailedArtwork));
-        m_pNewArtwork->setPixmap(LabelPicture(kFailedArtwork));
+        showNew(LabelPicture(kFailedArtwork));
     }
 }
 
@@ -396,6 +428,7 @@ void CModifyMusicInfo::HideModify()
     ClearArtworkFile();
     m_iKind = 0;
     m_pTrack = nullptr;
+    ++m_uArtworkRead; // a picture still being read is for no song now
 }
 
 void CModifyMusicInfo::EditHide()
@@ -456,6 +489,7 @@ void CModifyMusicInfo::OpenFileImg(const QString& path, bool keep)
         return;
     }
     m_pNewArtwork->setPixmap(QPixmap::fromImage(picture));
+    m_bPictureOpened = true;
     if (!keep)
         return;
 

@@ -6,12 +6,15 @@
 
 #include <array>
 #include <map>
+#include <memory>
 
 class CLabelArtwork;
 class CLineEdit;
 class CMusicLink;
+class QImage;
 class QLabel;
 class QPushButton;
+class QThreadPool;
 
 // The fold-out tag editor under the report page's song lists: a song's old tags beside its new
 // ones (Name, Artist, Album, Year, Genre) and its artwork, which the user can edit, drop a new
@@ -46,8 +49,10 @@ public:
     // Shows a song (a CMusicObj handle) with its problem kind. Folded: only remembered until the
     // editor opens. Open: the shown song's edits are saved first.
     void ShowTrack(int kind, void* track);
-    // Fills both columns and the pictures from the link's records of track.
+    // Fills both columns from the link's records of track; the pictures follow from a worker.
     void LoadTrack(int kind, void* track);
+    // Drops the picture reads not begun and waits for the one under way: before the tracks go.
+    void WaitArtworkReads();
     // Saves the remembered song's edits through the link (see the source for the rules).
     void SaveEdits();
     // Hiding saves the shown song's edits and stops the preview; then the whole editor is
@@ -96,7 +101,9 @@ private:
 
     void SetFoldLook(bool folded);
     void SetChangeMarks();
-    void ShowArtwork(const QByteArray& bytes, int kind);
+    // The shown song's stored picture (decoded to the label size, null when there is none) and
+    // whether the library had any bytes for it.
+    void ShowArtwork(const QImage& picture, bool hadBytes, int kind);
     // A free name in the Picture folder for a new picture, held by an empty file; empty when
     // the folder cannot be written.
     QString ReservePictureName();
@@ -135,4 +142,11 @@ private:
     PendingPicture m_pending;
     // Conversions whose song was saved meanwhile: request -> song, saved when they finish.
     std::map<int, void*> m_deferred;
+
+    // The shown song's picture is read from the library (maybe from its audio file) on a worker;
+    // a read for a song no longer shown is dropped. The pool is waited for before the tracks go.
+    std::unique_ptr<QThreadPool> m_pReadPool;
+    quint64 m_uArtworkRead = 0;
+    // A picture was opened after the read began: it keeps the new label.
+    bool m_bPictureOpened = false;
 };

@@ -1465,6 +1465,8 @@ void CAnalyReport::SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool
 
 void CAnalyReport::StopThumbJobs()
 {
+    if (m_pModify)
+        m_pModify->WaitArtworkReads();
     if (!m_pThumbPool)
         return;
     m_pThumbPool->clear();
