@@ -492,11 +492,11 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Pause</source>
-        <translation>   إيقاف مؤقت</translation>
+        <translation>إيقاف مؤقت</translation>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>   إصلاح الكل</translation>
+        <translation>إصلاح الكل</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -508,11 +508,11 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Scan</source>
-        <translation>   فحص</translation>
+        <translation>فحص</translation>
     </message>
     <message>
         <source>   Remove</source>
-        <translation>   إزالة</translation>
+        <translation>إزالة</translation>
     </message>
     <message>
         <source>  Home</source>
