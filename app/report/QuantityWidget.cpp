@@ -18,8 +18,10 @@ QString FontPx()
 
 CQuantityWidget::CQuantityWidget(int count, QWidget* parent) : QWidget(parent)
 {
+    // A count, a tick or a turning picture: nothing to mirror in right-to-left.
+    setLayoutDirection(Qt::LeftToRight);
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, ScaledInt(9), ScaledInt(5), ScaledInt(9));
+    layout->setContentsMargins(ScaledInt(5), ScaledInt(9), ScaledInt(5), ScaledInt(9));
     layout->setSpacing(0);
 
     m_pStack = new QStackedWidget(this);

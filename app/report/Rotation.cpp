@@ -13,6 +13,8 @@ CRotation::CRotation(const QString& picturePath, int width, int height, QWidget*
     : QWidget(parent), m_nWidth(width), m_nHeight(height)
 {
     setFixedSize(width, height);
+    // A turning picture has no reading direction; a right-to-left view would scroll it aside.
+    setLayoutDirection(Qt::LeftToRight);
     m_pView = new QGraphicsView(this);
     m_pView->setStyleSheet(QStringLiteral("border:0px; background-color:rgba(0,0,0,0);"));
     m_pView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
