@@ -82,18 +82,24 @@ void CAnalyzeThread::ClearFeed()
     m_feedEnd = nullptr;
 }
 
-void CAnalyzeThread::Enqueue(unsigned generation, bool duplicateRun, std::vector<ProblemTrack> tracks)
+bool CAnalyzeThread::TakeFeedOf(unsigned generation)
 {
+    // A later run's first call drops what an earlier one left; a stopped run feeds nothing.
     if (generation != m_feedGeneration)
     {
         ClearFeed();
         m_feedGeneration = generation;
     }
-    if (!FeedIsCurrent())
-    {
-        ClearFeed();
+    if (FeedIsCurrent())
+        return true;
+    ClearFeed();
+    return false;
+}
+
+void CAnalyzeThread::Enqueue(unsigned generation, bool duplicateRun, std::vector<ProblemTrack> tracks)
+{
+    if (!TakeFeedOf(generation))
         return;
-    }
     m_feedDuplicateRun = duplicateRun;
     m_feed.insert(m_feed.end(), tracks.begin(), tracks.end());
     // The first batch of a pass starts a slice at once; batches queued behind it in the same pass
@@ -104,16 +110,8 @@ void CAnalyzeThread::Enqueue(unsigned generation, bool duplicateRun, std::vector
 
 void CAnalyzeThread::FinishFeed(unsigned generation, std::function<void()> end)
 {
-    if (generation != m_feedGeneration)
-    {
-        ClearFeed();
-        m_feedGeneration = generation;
-    }
-    if (!FeedIsCurrent())
-    {
-        ClearFeed();
+    if (!TakeFeedOf(generation))
         return;
-    }
     if (m_feed.empty() && !m_feedPosted)
         end();
     else

@@ -72,6 +72,7 @@ private:
     void FinishFeed(unsigned generation, std::function<void()> end);
     void FeedPages();
     bool FeedIsCurrent() const;
+    bool TakeFeedOf(unsigned generation);
     void ClearFeed();
 
     CAnalyReport* m_pReport = nullptr;
