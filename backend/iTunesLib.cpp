@@ -74,6 +74,16 @@ struct TrackValues
     }
 };
 
+// The tags as read from the library, kept beside the ones fixes and edits change.
+void KeepAsRead(const MusicInfo& current, MusicInfo& old)
+{
+    old.Name = current.Name;
+    old.Artist = current.Artist;
+    old.Album = current.Album;
+    old.Year = current.Year;
+    old.Genre = current.Genre;
+}
+
 } // namespace
 
 int ImportProgress(int64_t index, int64_t count)
@@ -357,11 +367,7 @@ bool CiTunesLib::ReadAgentTrack(int index, ImportedTrack& track)
     track.current.Genre = fromUtf8(values.get(kGenre));
     track.current.Bitrate = fromUtf8(values.get(kBitrate));
     track.current.Purchased = fromUtf8(values.get(kPurchased));
-    track.old.Name = track.current.Name;
-    track.old.Artist = track.current.Artist;
-    track.old.Album = track.current.Album;
-    track.old.Year = track.current.Year;
-    track.old.Genre = track.current.Genre;
+    KeepAsRead(track.current, track.old);
     return true;
 }
 
@@ -398,11 +404,7 @@ bool CiTunesLib::ReadFileTrack(int index, ImportedTrack& track)
         Log(QStringLiteral("%1 InsertDataToDB Failed:%2").arg(track.current.Location).arg(insert));
         return false;
     }
-    track.old.Name = track.current.Name;
-    track.old.Artist = track.current.Artist;
-    track.old.Album = track.current.Album;
-    track.old.Year = track.current.Year;
-    track.old.Genre = track.current.Genre;
+    KeepAsRead(track.current, track.old);
     return true;
 }
 

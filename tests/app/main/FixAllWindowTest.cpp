@@ -39,14 +39,6 @@ using namespace tidewell::test;
 namespace
 {
 
-bool WaitFor(const std::function<bool()>& done, int timeoutMs = 60000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(5);
-    return done();
-}
-
 // A recognised song; with a Spotify track id the cover is looked up there.
 QByteArray IdentifyAnswer(const QByteArray& title = "Found Title", const QByteArray& artist = "Found Artist",
                           const QByteArray& spotifyTrack = {})

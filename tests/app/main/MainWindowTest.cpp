@@ -32,14 +32,6 @@
 namespace
 {
 
-bool WaitFor(const std::function<bool()>& done, int timeoutMs = 60000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(5);
-    return done();
-}
-
 // count songs with artist, album and artwork; the first noArtist of them lack their artist.
 QStringList MakeSongs(const QString& folder, int count, int noArtist)
 {
