@@ -257,21 +257,14 @@ void CModifyMusicInfo::LoadTrack(int kind, void* track)
     m_pReadPool->start(
         [this, link, song, read, side, kind]
         {
-            unsigned char* data = nullptr;
-            int size = 0;
+            QByteArray bytes = link->GetArtworkData(song);
+            const bool hadBytes = !bytes.isEmpty();
             QImage picture;
-            bool hadBytes = false;
-            if (link->GetArtworkData(song, &data, &size) == 0 && data)
+            if (hadBytes)
             {
-                hadBytes = size > 0;
-                if (hadBytes)
-                {
-                    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), size);
-                    QBuffer buffer(&bytes);
-                    buffer.open(QIODevice::ReadOnly);
-                    picture = ReadScaled(&buffer, side);
-                }
-                link->FreeArtworkData(&data);
+                QBuffer buffer(&bytes);
+                buffer.open(QIODevice::ReadOnly);
+                picture = ReadScaled(&buffer, side);
             }
             QMetaObject::invokeMethod(
                 this,

@@ -427,6 +427,18 @@ int CMusicLink::GetArtworkData(CMusicObj* track, unsigned char** data, int* size
     return MM_GetArtworkData(m_manage, track, data, size);
 }
 
+QByteArray CMusicLink::GetArtworkData(CMusicObj* track)
+{
+    unsigned char* data = nullptr;
+    int size = 0;
+    QByteArray bytes;
+    if (GetArtworkData(track, &data, &size) == 0 && data && size > 0)
+        bytes = QByteArray(reinterpret_cast<const char*>(data), size);
+    if (data)
+        FreeArtworkData(&data);
+    return bytes;
+}
+
 int CMusicLink::FreeArtworkData(unsigned char** data)
 {
     return MM_FreeArtworkData(m_manage, data);

@@ -2,6 +2,7 @@
 
 #include "MusicManageInterface.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
@@ -96,6 +97,8 @@ public:
     int GetArtworkPath(CMusicObj* track, char* buffer, int bufferSize);
     QString GetArtworkPath(CMusicObj* track);
     int GetArtworkData(CMusicObj* track, unsigned char** data, int* size);
+    // The picture's bytes, copied and freed; empty when there is none.
+    QByteArray GetArtworkData(CMusicObj* track);
     int FreeArtworkData(unsigned char** data);
     int GetInfoFixState(CMusicObj* track);
     int GetArtworkFixState(CMusicObj* track);

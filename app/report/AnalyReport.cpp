@@ -763,14 +763,7 @@ void CAnalyReport::ReadStoredArtwork(PendingTrack& song) const
     song.artworkPath = link->GetArtworkPath(song.track);
     if (song.artworkPath.isEmpty())
         return;
-    unsigned char* data = nullptr;
-    int size = 0;
-    link->GetArtworkData(song.track, &data, &size);
-    QImage image;
-    if (data && size > 0)
-        image.loadFromData(data, size);
-    if (data)
-        link->FreeArtworkData(&data);
+    const QImage image = QImage::fromData(link->GetArtworkData(song.track));
     song.artworkSaved = !image.isNull() && SaveInsidePictureFolder(image, song.artworkPath);
     if (!song.artworkSaved)
     {
@@ -1434,15 +1427,7 @@ void CAnalyReport::SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool
             QImage image;
             if (path.isEmpty() && fromFile)
             {
-                unsigned char* data = nullptr;
-                int size = 0;
-                link->GetArtworkData(track, &data, &size);
-                if (data)
-                {
-                    if (size > 0)
-                        image.loadFromData(data, size);
-                    link->FreeArtworkData(&data);
-                }
+                image = QImage::fromData(link->GetArtworkData(track));
                 if (!image.isNull())
                     image = image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             }
