@@ -3,6 +3,7 @@
 #include "Rotation.h"
 #include "StyleTemplates.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -18,10 +19,14 @@ QString FontPx()
 
 CQuantityWidget::CQuantityWidget(int count, QWidget* parent) : QWidget(parent)
 {
-    // A count, a tick or a turning picture: nothing to mirror in right-to-left.
+    // A count, a tick or a turning picture: nothing to mirror. The badge column reaches a little
+    // past the tree's edge (the right one, or the left one in right-to-left): the badge keeps clear
+    // of that side.
     setLayoutDirection(Qt::LeftToRight);
+    const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(ScaledInt(5), ScaledInt(9), ScaledInt(5), ScaledInt(9));
+    layout->setContentsMargins(rightToLeft ? ScaledInt(5) : 0, ScaledInt(9), rightToLeft ? 0 : ScaledInt(5),
+                               ScaledInt(9));
     layout->setSpacing(0);
 
     m_pStack = new QStackedWidget(this);
