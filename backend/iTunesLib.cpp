@@ -618,7 +618,8 @@ int CiTunesLib::UpdateArtworkDataToDB(const QString& persistentId, int type, con
     if (!persistentId.isEmpty() && !picturePath.isEmpty())
     {
         QFile file(picturePath);
-        if (file.open(QIODevice::ReadOnly))
+        // A project may name anything as its picture; a FIFO or device would block the read.
+        if (QFileInfo(picturePath).isFile() && file.open(QIODevice::ReadOnly))
         {
             const QByteArray bytes = file.readAll();
             if (!bytes.isEmpty())
