@@ -3,6 +3,7 @@
 #include "AtomicFileEdit.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
+#include "NativePath.h"
 #include "RegularFile.h"
 
 #include <QFile>
@@ -26,10 +27,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <new>
 #include <optional>
+#include <system_error>
 
 namespace
 {
@@ -401,9 +404,10 @@ int GetMusicInfo(const char* path, MusicInfo* info)
         return -2;
     try
     {
-        const QString location = QString::fromUtf8(path);
-        info->Size = QString::number(QFileInfo(location).size());
-        info->Location = location;
+        std::error_code sizeError;
+        const auto size = std::filesystem::file_size(path, sizeError);
+        info->Size = QString::number(sizeError ? 0 : qint64(size));
+        info->Location = PathFromNative(path);
 
         OpenedTag opened;
         const OpenResult result = openTag(path, openFile(path), false, opened);
@@ -510,7 +514,7 @@ int SetMusicInfo_tag(const MusicInfo* info, uint32_t mask)
         return -1;
     if (!(mask & (MF_Name | MF_Artist | MF_Album | MF_Genre | MF_Year)))
         return 0;
-    const QByteArray path = info->Location.toUtf8();
+    const QByteArray path = PathToNative(info->Location);
     if (!fileExists(path.constData()))
         return -2;
     try

@@ -459,6 +459,55 @@ private slots:
         g_nWorkMode = 1;
     }
 
+    // A song whose file name is not UTF-8 is loaded from a folder and from a library like any
+    // other, and Apply writes into it.
+    void fileNameThatIsNotUtf8()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/bytes");
+        const QStringList songs = MakeBareSongs(folder, 2);
+        QCOMPARE(songs.size(), 2);
+        const QByteArray odd = QFile::encodeName(folder) + "/b\xff\xfe.mp3";
+        QVERIFY(::rename(QFile::encodeName(songs[1]).constData(), odd.constData()) == 0);
+        Answer(HttpResponse::Mode::Full);
+        QVERIFY(ToScoreScreen(folder));
+        QCOMPARE(RowsOf(m_window->ReportPage()->ArtistTree()), 2);
+        m_window->Fixall();
+        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        GetAppSettings()->SetReplace(kReplaceAll);
+        m_window->ApplyiTunes();
+        QVERIFY(ApplyEnded());
+        TagLib::FileRef written(odd.constData());
+        QVERIFY(!written.isNull() && written.tag());
+        QCOMPARE(written.tag()->artist().to8Bit(true), std::string("Found Artist"));
+        QVERIFY(LeftPromptly(true));
+
+        // The library names it with percent-escapes of its bytes: it is there, not missing.
+        std::vector<manager_test::XmlTrack> tracks(2);
+        for (int i = 0; i < 2; ++i)
+        {
+            tracks[i].trackId = 600 + i;
+            tracks[i].persistentId = QStringLiteral("00000000000000F%1").arg(i);
+            tracks[i].name = QStringLiteral("Song %1").arg(i);
+            tracks[i].artist = QStringLiteral("Singer");
+            tracks[i].album = QStringLiteral("Record");
+            tracks[i].totalTime = 1000;
+            tracks[i].location = i == 0 ? songs[0] : folder + QStringLiteral("/PLACEHOLDER.mp3");
+        }
+        const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
+        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        QByteArray xml = BytesOf(library);
+        xml.replace("PLACEHOLDER", "b%FF%FE");
+        QFile out(library);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(xml) == xml.size());
+        out.close();
+        ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 0);
+        g_nWorkMode = 1;
+    }
+
     // A FIFO, a link to /dev/zero and a link to the FIFO as library locations: the load ends,
     // they count as missing, and closing returns at once.
     void specialFilesAreMissingSongs()
