@@ -83,6 +83,25 @@ QByteArray BytesOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// An iTunes library of the locations at `library`: Track IDs from firstId on, no artist.
+bool WriteLibrary(const QString& library, const QStringList& locations, int firstId)
+{
+    std::vector<manager_test::XmlTrack> tracks;
+    for (int i = 0; i < locations.size(); ++i)
+    {
+        manager_test::XmlTrack t;
+        t.trackId = firstId + i;
+        t.persistentId = QStringLiteral("%1").arg(firstId + i, 16, 16, QLatin1Char('0')).toUpper();
+        t.name = QStringLiteral("Bare %1").arg(i + 1);
+        t.album = QStringLiteral("Record");
+        t.totalTime = 1000;
+        t.size = QFileInfo(locations[i]).size();
+        t.location = locations[i];
+        tracks.push_back(t);
+    }
+    return manager_test::WriteLibraryXml(library, tracks);
+}
+
 // A 1 MiB tmpfs mounted at `at` for one case (root only), unmounted when it goes; fill() takes
 // every free byte.
 class SmallDisk
@@ -405,21 +424,8 @@ private slots:
             QSKIP("mounting a small tmpfs needs root; the full-disk apply is not exercised");
         const QStringList songs = MakeBareSongs(QDir::homePath() + QStringLiteral("/small/songs"), 4);
         QCOMPARE(songs.size(), 4);
-        std::vector<manager_test::XmlTrack> tracks;
-        for (int i = 0; i < songs.size(); ++i)
-        {
-            manager_test::XmlTrack t;
-            t.trackId = 400 + i;
-            t.persistentId = QStringLiteral("00000000000000D%1").arg(i);
-            t.name = QStringLiteral("Bare %1").arg(i + 1);
-            t.album = QStringLiteral("Record");
-            t.totalTime = 1000;
-            t.size = QFileInfo(songs[i]).size();
-            t.location = songs[i];
-            tracks.push_back(t);
-        }
         const QString library = QDir::homePath() + QStringLiteral("/small/iTunes Music Library.xml");
-        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        QVERIFY(WriteLibrary(library, songs, 400));
         QVERIFY(::chmod(QFile::encodeName(library).constData(), 0600) == 0);
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
         g_nWorkMode = 0;
@@ -482,19 +488,8 @@ private slots:
         QVERIFY(LeftPromptly(true));
 
         // The library names it with percent-escapes of its bytes: it is there, not missing.
-        std::vector<manager_test::XmlTrack> tracks(2);
-        for (int i = 0; i < 2; ++i)
-        {
-            tracks[i].trackId = 600 + i;
-            tracks[i].persistentId = QStringLiteral("00000000000000F%1").arg(i);
-            tracks[i].name = QStringLiteral("Song %1").arg(i);
-            tracks[i].artist = QStringLiteral("Singer");
-            tracks[i].album = QStringLiteral("Record");
-            tracks[i].totalTime = 1000;
-            tracks[i].location = i == 0 ? songs[0] : folder + QStringLiteral("/PLACEHOLDER.mp3");
-        }
         const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
-        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        QVERIFY(WriteLibrary(library, {songs[0], folder + QStringLiteral("/PLACEHOLDER.mp3")}, 600));
         QByteArray xml = BytesOf(library);
         xml.replace("PLACEHOLDER", "b%FF%FE");
         QFile out(library);
@@ -522,23 +517,8 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
         QVERIFY(QFile::link(fifo, toFifo));
         const QStringList special = {fifo, zero, toFifo};
-        std::vector<manager_test::XmlTrack> tracks;
-        const QStringList all = songs + special;
-        for (int i = 0; i < all.size(); ++i)
-        {
-            manager_test::XmlTrack t;
-            t.trackId = 500 + i;
-            t.persistentId = QStringLiteral("00000000000000E%1").arg(i);
-            t.name = QStringLiteral("Song %1").arg(i);
-            t.artist = QStringLiteral("Singer");
-            t.album = QStringLiteral("Record");
-            t.totalTime = 1000;
-            t.size = 1000;
-            t.location = all[i];
-            tracks.push_back(t);
-        }
         const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
-        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        QVERIFY(WriteLibrary(library, songs + special, 500));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
         g_nWorkMode = 0;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
