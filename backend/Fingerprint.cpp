@@ -1,6 +1,7 @@
 #include "Fingerprint.h"
 
 #include "MusicFlags.h"
+#include "NativePath.h"
 #include "kestrine.h"
 
 #include <QDateTime>
@@ -19,6 +20,7 @@
 #include <memory>
 #include <mutex>
 #include <new>
+#include <sys/stat.h>
 
 namespace
 {
@@ -57,10 +59,12 @@ struct AudioStamp
 
 AudioStamp stampOf(const QString& audioPath)
 {
-    const QFileInfo info(audioPath);
-    if (!info.isFile())
+    struct stat info
+    {
+    };
+    if (::stat(PathToNative(audioPath).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return {};
-    return {info.size(), info.lastModified().toMSecsSinceEpoch()};
+    return {int64_t(info.st_size), int64_t(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000};
 }
 
 template <typename T> T readLE(const char* p)
@@ -126,7 +130,7 @@ constexpr TrackCodes kSecondCodes{FpcSecondNoContext,    FpcSecondDecodeFailed, 
 
 int fingerprintOf(const char* audio, const char* cache, const TrackCodes& codes, std::vector<uint32_t>& items)
 {
-    const QString audioPath = QString::fromUtf8(audio);
+    const QString audioPath = PathFromNative(audio);
     const QString cachePath = QString::fromUtf8(cache);
     try
     {

@@ -1,6 +1,7 @@
 #include "FingerprintStore.h"
 
 #include "Fingerprint.h"
+#include "NativePath.h"
 #include "WorkerPool.h"
 #include "kestrine.h"
 
@@ -105,7 +106,7 @@ CFingerprintStore::Entry CFingerprintStore::Make(const Source& source, int16_t* 
         entry.failure = FpNoContext;
         return entry;
     }
-    const QByteArray path = source.audioPath.toUtf8();
+    const QByteArray path = PathToNative(source.audioPath);
     if (!chromaprint_start(context.ctx, kFingerprintSampleRate, kFingerprintChannels))
     {
         entry.failure = FpDecodeFailed;

@@ -10,6 +10,8 @@
 #include "Fingerprint.h"
 #include "FingerprintStore.h"
 #include "MusicFlags.h"
+#include "NativePath.h"
+#include "RegularFile.h"
 #include "SaveToDBThread.h"
 #include "WorkerPool.h"
 #include "iTunesLib.h"
@@ -39,7 +41,7 @@ bool isDuplicateRun(int type)
 
 bool isRegularFile(const QString& path)
 {
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    return !path.isEmpty() && ::isRegularFile(PathToNative(path).constData());
 }
 
 // A text read as a decimal number; 0 when it does not read as one.
@@ -182,9 +184,9 @@ public:
         {
             CiTunesLib* zLibrary = m_manager.GetZLibrary();
             const bool newFound =
-                zLibrary && zLibrary->FindInZDatabase(m_newInfo.Location.toUtf8().constData()) == 0;
+                zLibrary && zLibrary->FindInZDatabase(PathToNative(m_newInfo.Location).constData()) == 0;
             const bool oldFound =
-                zLibrary && zLibrary->FindInZDatabase(earlier.Location.toUtf8().constData()) == 0;
+                zLibrary && zLibrary->FindInZDatabase(PathToNative(earlier.Location).constData()) == 0;
             if (newFound != oldFound)
                 keepNew = newFound;
             else
@@ -214,7 +216,8 @@ private:
     int CompareFiles(const MusicInfo& earlier) const
     {
         const QString folder = m_manager.GetDataFolder();
-        const QByteArray newAudio = m_newInfo.Location.toUtf8(), earlierAudio = earlier.Location.toUtf8();
+        const QByteArray newAudio = PathToNative(m_newInfo.Location),
+                         earlierAudio = PathToNative(earlier.Location);
         const QByteArray newCache = FingerprintCachePath(folder, m_newInfo.PersistentID).toUtf8();
         const QByteArray earlierCache = FingerprintCachePath(folder, earlier.PersistentID).toUtf8();
         return CompareFingerprintFiles(newAudio.constData(), newCache.constData(), earlierAudio.constData(),
@@ -603,7 +606,7 @@ int CMusicManage::AnalyzeMusicInfo()
         record.Kind = RunStateAnalysis;
         record.MusicObj = obj;
         record.Progress = ImportProgress(position, count);
-        const QByteArray location = obj->CurrentInfo().Location.toUtf8();
+        const QByteArray location = PathToNative(obj->CurrentInfo().Location);
         record.Location = location.constData();
         if (m_analysisCallback)
             m_analysisCallback(&record, m_callbackContext);

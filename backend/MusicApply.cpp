@@ -14,7 +14,9 @@
 #include "Lyrafon.h"
 #include "MusicFlags.h"
 #include "MusicTag.h"
+#include "NativePath.h"
 #include "RecycleBin.h"
+#include "RegularFile.h"
 #include "TracksTable.h"
 #include "iTunesLib.h"
 
@@ -191,7 +193,7 @@ int CiTunesLib::SaveMusicInfo(const MusicInfo* info, const QString& artPath, int
                 QMutexLocker lock(&m_dbMutex);
                 SelectArtworkData(pid.constData(), type, bytes);
             }
-            const QByteArray location = info->Location.toUtf8();
+            const QByteArray location = PathToNative(info->Location);
             record(MF_Artwork,
                    SetMusicArtwork_tag(location.constData(), bytes.empty() ? nullptr : bytes.data(),
                                        static_cast<int>(bytes.size()), pictureFormatOf(bytes)),
@@ -294,7 +296,7 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
     bool movedNow = false;
     if (trash.isEmpty() || !QFileInfo(trash).isFile())
     {
-        if (!(fromRow && !trash.isEmpty() && QFileInfo(info->Location).isFile()))
+        if (!(fromRow && !trash.isEmpty() && isRegularFile(PathToNative(info->Location).constData())))
             return -1;
     }
     else
@@ -316,7 +318,7 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
     if (type == RunModeDuplicateITunes)
     {
         char buffer[50] = {};
-        const QByteArray location = info->Location.toUtf8();
+        const QByteArray location = PathToNative(info->Location);
         const int rc = AddTrackToITunes_kvt(location.constData(), buffer);
         if (rc != 0 || buffer[0] == '\0')
         {
@@ -571,7 +573,7 @@ int CMusicManage::DeleteToTrash(void* track)
     // Only once the file is safe in the recycle folder does the iTunes entry of the same file go.
     if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, info.Location))
     {
-        const QByteArray location = info.Location.toUtf8();
+        const QByteArray location = PathToNative(info.Location);
         if (m_zLibrary->FindInZDatabase(location.constData()) == 0)
             m_zLibrary->DeleteLinkedITunesTrack(m_zLibrary->FoundPersistentID(), RunModeDuplicateFiles);
     }
@@ -587,7 +589,7 @@ int CMusicManage::RestoreFromTrash(void* track)
     const int type = ref.type;
     const bool fromRow = ref.obj != nullptr;
 
-    if (QFileInfo(record.Location).isFile())
+    if (isRegularFile(PathToNative(record.Location).constData()))
     {
         // Nothing to restore, unless an earlier restore left its recycle path recorded.
         std::string trash;
@@ -614,7 +616,7 @@ int CMusicManage::RestoreFromTrash(void* track)
     // The iTunes entry comes back under the same condition the removal took it away.
     if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, record.Location))
     {
-        const QByteArray location = record.Location.toUtf8();
+        const QByteArray location = PathToNative(record.Location);
         if (m_zLibrary->FindInZDatabase(location.constData()) == 0)
             m_zLibrary->RestoreMusicFormItunes(m_zLibrary->FoundPersistentID(), record.Location,
                                                RunModeDuplicateITunes);

@@ -49,7 +49,8 @@ void CMusicObj::AddArtworkCandidate(const QString& path)
 {
     if (m_ArtworkCandidates.size() >= kMaxArtworkCandidates)
         return;
-    if (QFileInfo(path).size() <= kMinArtworkBytes)
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() <= kMinArtworkBytes)
         return;
     QImageReader reader(path);
     if (reader.read().isNull())

@@ -3,6 +3,8 @@
 #include "AtomicFileEdit.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
+#include "NativePath.h"
+#include "RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,10 +27,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <new>
 #include <optional>
+#include <system_error>
 
 namespace
 {
@@ -52,9 +56,10 @@ TagLib::String toTag(const QString& s)
     return TagLib::String(s.toStdString(), TagLib::String::UTF8);
 }
 
+// Only a regular file is a song here: a FIFO or a device would block TagLib's open for ever.
 bool fileExists(const char* path)
 {
-    return path && *path && QFileInfo(QString::fromUtf8(path)).isFile();
+    return isRegularFile(path);
 }
 
 // The file reference every call opens, with audio properties at TagLib's average accuracy.
@@ -134,9 +139,9 @@ enum class OpenResult
     NoTag
 };
 
-OpenResult openTag(const char* path, const char* taglibPath, bool write, OpenedTag& out)
+OpenResult openTag(const char* path, TagLib::FileRef ref, bool write, OpenedTag& out)
 {
-    out.ref = openFile(taglibPath);
+    out.ref = std::move(ref);
     // TagLib accepts some files without a single audio frame (an empty .mp3); they are not audio.
     const TagLib::AudioProperties* props = out.ref.isNull() ? nullptr : out.ref.audioProperties();
     if (!props || props->sampleRate() <= 0)
@@ -146,9 +151,9 @@ OpenResult openTag(const char* path, const char* taglibPath, bool write, OpenedT
 }
 
 // openTag with the caller's codes: 0 when the tag is open, else `cannotOpen` or `noTag`.
-int openTagOr(const char* path, const char* taglibPath, bool write, OpenedTag& out, int cannotOpen, int noTag)
+int openTagOr(const char* path, TagLib::FileRef ref, bool write, OpenedTag& out, int cannotOpen, int noTag)
 {
-    switch (openTag(path, taglibPath, write, out))
+    switch (openTag(path, std::move(ref), write, out))
     {
     case OpenResult::CannotOpen:
         return cannotOpen;
@@ -279,28 +284,30 @@ int embedPicture(OpenedTag& opened, const TagLib::ByteVector& bytes, int format,
 
 // Edits the tag a file uses for writing without ever leaving the file half-written. `edit` answers
 // 0 when it changed the tag, 1 when nothing needs to change, or a negative code. It runs first on
-// the file as it is (nothing to change: nothing is written), then on a private copy that replaces
-// the file once TagLib has saved it. `saveFailed` is the code for a file that cannot be saved.
+// the file as it is (nothing to change: nothing is written), then on the content in memory, which
+// replaces the file only once all of it is on disk. `saveFailed` is the code for a file that
+// cannot be saved.
 int editFileTag(const char* path, const std::function<int(OpenedTag&)>& edit, int saveFailed)
 {
     {
         OpenedTag probe;
-        if (const int rc = openTagOr(path, path, true, probe, -3, -4); rc != 0)
+        if (const int rc = openTagOr(path, openFile(path), true, probe, -3, -4); rc != 0)
             return rc;
         if (const int rc = edit(probe); rc != 0)
             return rc < 0 ? rc : 0;
     }
-    AtomicFileEdit file(QString::fromUtf8(path));
+    AtomicFileEdit file(path);
     if (!file.begin())
         return saveFailed;
     OpenedTag opened;
-    const QByteArray copy = file.copyPath();
-    if (const int rc = openTagOr(path, copy.constData(), true, opened, -3, -4); rc != 0)
+    if (const int rc = openTagOr(path, TagLib::FileRef(file.stream(), true, TagLib::AudioProperties::Average),
+                                 true, opened, -3, -4);
+        rc != 0)
         return rc;
     if (const int rc = edit(opened); rc < 0)
         return rc;
     const bool saved = opened.ref.save();
-    opened.ref = TagLib::FileRef(); // close the copy before it replaces the original
+    opened.ref = TagLib::FileRef(); // TagLib lets go of the content before it is written out
     return saved && file.commit() ? 0 : saveFailed;
 }
 
@@ -397,12 +404,13 @@ int GetMusicInfo(const char* path, MusicInfo* info)
         return -2;
     try
     {
-        const QString location = QString::fromUtf8(path);
-        info->Size = QString::number(QFileInfo(location).size());
-        info->Location = location;
+        std::error_code sizeError;
+        const auto size = std::filesystem::file_size(path, sizeError);
+        info->Size = QString::number(sizeError ? 0 : qint64(size));
+        info->Location = PathFromNative(path);
 
         OpenedTag opened;
-        const OpenResult result = openTag(path, path, false, opened);
+        const OpenResult result = openTag(path, openFile(path), false, opened);
         if (result == OpenResult::CannotOpen)
             return -3;
         if (const TagLib::AudioProperties* props = opened.ref.audioProperties())
@@ -437,7 +445,7 @@ int HasMusicArtwork_tag(const char* path)
     try
     {
         OpenedTag opened;
-        if (const int rc = openTagOr(path, path, false, opened, -2, -3); rc != 0)
+        if (const int rc = openTagOr(path, openFile(path), false, opened, -2, -3); rc != 0)
             return rc;
         return firstPicture(opened.kind, opened.ref.file(), opened.tag) ? 1 : 0;
     }
@@ -454,7 +462,7 @@ int GetArtworkPicture(const char* path, std::vector<unsigned char>& out)
     try
     {
         OpenedTag opened;
-        if (const int rc = openTagOr(path, path, false, opened, -3, -4); rc != 0)
+        if (const int rc = openTagOr(path, openFile(path), false, opened, -3, -4); rc != 0)
             return rc;
         const auto picture = firstPicture(opened.kind, opened.ref.file(), opened.tag);
         if (!picture || picture->isEmpty())
@@ -506,7 +514,7 @@ int SetMusicInfo_tag(const MusicInfo* info, uint32_t mask)
         return -1;
     if (!(mask & (MF_Name | MF_Artist | MF_Album | MF_Genre | MF_Year)))
         return 0;
-    const QByteArray path = info->Location.toUtf8();
+    const QByteArray path = PathToNative(info->Location);
     if (!fileExists(path.constData()))
         return -2;
     try

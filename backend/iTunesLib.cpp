@@ -5,6 +5,7 @@
 #include "MusicFlags.h"
 #include "MusicManage.h"
 #include "MusicTag.h"
+#include "NativePath.h"
 #include "TracksTable.h"
 
 #include <QDebug>
@@ -208,7 +209,7 @@ int CiTunesLib::AddMusicFiles(const char* const* paths, int count)
         return -1;
     m_filePaths.clear();
     for (int i = 0; i < count; ++i)
-        m_filePaths.append(fromUtf8(paths[i]));
+        m_filePaths.append(PathFromNative(paths[i]));
     return 0;
 }
 
@@ -299,7 +300,7 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
         info.ObjFlag = obj ? 1 : 0;
         info.MusicObj = obj.get();
         info.Progress = ImportProgress(i, count);
-        const QByteArray location = track.current.Location.toUtf8();
+        const QByteArray location = PathToNative(track.current.Location);
         info.Location = location.constData();
         if (obj && m_manager)
             m_manager->AppendMusicObj(std::move(obj));
@@ -362,7 +363,7 @@ bool CiTunesLib::ReadAgentTrack(int index, ImportedTrack& track)
     track.current.Artist = fromUtf8(values.get(kArtist));
     track.current.Album = fromUtf8(values.get(kAlbum));
     track.current.Size = fromUtf8(values.get(kSize));
-    track.current.Location = fromUtf8(values.get(kLocation));
+    track.current.Location = PathFromNative(values.get(kLocation));
     track.current.Year = fromUtf8(values.get(kYear));
     track.current.Genre = fromUtf8(values.get(kGenre));
     track.current.Bitrate = fromUtf8(values.get(kBitrate));
@@ -374,7 +375,7 @@ bool CiTunesLib::ReadAgentTrack(int index, ImportedTrack& track)
 bool CiTunesLib::ReadFileTrack(int index, ImportedTrack& track)
 {
     const QString& path = m_filePaths.at(index);
-    const QByteArray utf8 = path.toUtf8();
+    const QByteArray utf8 = PathToNative(path);
     qDebug() << "begin num=" << index << "   " << path;
     const int ret = GetMusicInfo(utf8.constData(), &track.current);
     qDebug() << "end num=" << index << "   " << path;
@@ -387,7 +388,7 @@ bool CiTunesLib::ReadFileTrack(int index, ImportedTrack& track)
     track.current.PersistentID = QString::number(index + 65535);
     const QByteArray name = track.current.Name.toUtf8(), artist = track.current.Artist.toUtf8(),
                      album = track.current.Album.toUtf8(), time = track.current.TotalTime.toUtf8(),
-                     size = track.current.Size.toUtf8(), location = track.current.Location.toUtf8(),
+                     size = track.current.Size.toUtf8(), location = PathToNative(track.current.Location),
                      pid = track.current.PersistentID.toUtf8(), year = track.current.Year.toUtf8(),
                      genre = track.current.Genre.toUtf8(), bitrate = track.current.Bitrate.toUtf8(),
                      purchased = track.current.Purchased.toUtf8();
@@ -436,7 +437,7 @@ bool CiTunesLib::ReadProjectRow(int index, const QString& dataFolder, ImportedTr
     track.current.Artist = value("Artist");
     track.current.Album = value("Album");
     track.current.Size = value("Size");
-    track.current.Location = value("Location");
+    track.current.Location = PathFromNative(GetRowValue(row, "Location"));
     track.current.Year = value("Year");
     track.current.Genre = value("Genre");
     track.current.Bitrate = value("Bitrate");
@@ -483,7 +484,7 @@ bool CiTunesLib::HasArtwork(const MusicInfo* info, int type)
         return HasArtwork_kvt(info->PersistentID.toUtf8().constData()) == 1;
     if (type == RunModeFiles)
     {
-        const int ret = HasMusicArtwork_tag(info->Location.toUtf8().constData());
+        const int ret = HasMusicArtwork_tag(PathToNative(info->Location).constData());
         if (ret < 0)
         {
             Log(QStringLiteral("%1 HasMusicArtwork_tag Failed : %2").arg(info->Location).arg(ret));
@@ -618,7 +619,8 @@ int CiTunesLib::UpdateArtworkDataToDB(const QString& persistentId, int type, con
     if (!persistentId.isEmpty() && !picturePath.isEmpty())
     {
         QFile file(picturePath);
-        if (file.open(QIODevice::ReadOnly))
+        // A project may name anything as its picture; a FIFO or device would block the read.
+        if (QFileInfo(picturePath).isFile() && file.open(QIODevice::ReadOnly))
         {
             const QByteArray bytes = file.readAll();
             if (!bytes.isEmpty())
@@ -672,7 +674,7 @@ int CiTunesLib::LoadArtworkToDB(const MusicInfo* info, int type, const QString& 
     else if (type == RunModeFiles)
     {
         std::vector<unsigned char> picture;
-        ret = GetArtworkPicture(info->Location.toUtf8().constData(), picture);
+        ret = GetArtworkPicture(PathToNative(info->Location).constData(), picture);
         if (ret == 0)
             out = QByteArray(reinterpret_cast<const char*>(picture.data()),
                              static_cast<qsizetype>(picture.size()));

@@ -1,6 +1,7 @@
 #include "TrackLoading.h"
 
 #include "DedupeText.h"
+#include "RegularFile.h"
 
 #include <chromaprint.h>
 #include <kestrine.h>
@@ -63,6 +64,8 @@ void InitMediaLibrary()
 
 int ReadTags(const std::string& path, DedupeTagInfo& info)
 {
+    if (!isRegularFile(path))
+        return -1; // TagLib's open would block on a FIFO
     try
     {
         TagLib::FileRef ref(path.c_str(), true, TagLib::AudioProperties::Average);

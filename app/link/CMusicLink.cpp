@@ -6,6 +6,7 @@
 #include "GeneralUtils.h"
 #include "IMusicLinkHost.h"
 #include "MusicFlags.h"
+#include "NativePath.h"
 #include "sonalike.h"
 
 #include <QByteArray>
@@ -343,7 +344,7 @@ int CMusicLink::AddMusicFiles(const QStringList& paths)
         pointers.reserve(static_cast<size_t>(paths.size()));
         for (const QString& path : paths)
         {
-            utf8.push_back(path.toUtf8());
+            utf8.push_back(PathToNative(path));
             pointers.push_back(utf8.back().constData());
         }
         return MM_AddMusicFiles(m_manage, static_cast<int>(pointers.size()), pointers.data());

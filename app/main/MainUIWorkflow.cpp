@@ -14,6 +14,7 @@
 #include "CTextButton.h"
 #include "CWarnMessage.h"
 #include "Duplicate.h"
+#include "NativePath.h"
 #include "ReadyLoadThread.h"
 #include "SharedImages.h"
 #include "StartUI.h"
@@ -77,12 +78,6 @@ bool IsInsideFolder(const QString& path, const QString& folder)
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
     return clean.startsWith(base, Qt::CaseInsensitive);
-}
-
-bool IsRegularFile(const QString& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::path(path.toStdString()), error);
 }
 
 // A path reads left to right in every language: in a right-to-left window a leading mark keeps
@@ -188,29 +183,38 @@ void CMainUI::ScanMusicFolder(QStringList& files, const QFileInfo& entry, const 
 {
     if (m_bStopRequest)
         return;
-    if (entry.isSymLink())
+    namespace fs = std::filesystem;
+    // Through the names' own bytes: Qt leaves out, or cannot find, a name that is not UTF-8.
+    const QString path = entry.absoluteFilePath();
+    const fs::path native(PathToNative(path).toStdString());
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(native, error);
+    if (error || fs::is_symlink(status))
         return;
-    if (entry.isDir())
+    if (fs::is_directory(status))
     {
-        const QString path = entry.absoluteFilePath();
         if (IsInsideFolder(path, skip))
             return;
         emit ScaningPath(path);
-        const QDir dir(path);
-        const QFileInfoList children =
-            dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot,
-                              QDir::Name | QDir::IgnoreCase);
-        for (const QFileInfo& child : children)
+        QStringList children;
+        for (fs::directory_iterator it(native, error), end; !error && it != end; it.increment(error))
+        {
+            if (it->path().filename().native().front() !=
+                '.') // hidden entries stay out, as in a file manager
+                children << PathFromNative(QByteArray::fromStdString(it->path().native()));
+        }
+        std::sort(children.begin(), children.end(),
+                  [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        for (const QString& child : children)
         {
             if (m_bStopRequest)
                 return;
-            ScanMusicFolder(files, child, skip, value);
+            ScanMusicFolder(files, QFileInfo(child), skip, value);
         }
         return;
     }
-    const QString path = entry.absoluteFilePath();
     // Only regular files: a FIFO or device named like a song would block whoever opens it.
-    if (IsAudioFileName(entry.fileName()) && IsRegularFile(path))
+    if (IsAudioFileName(entry.fileName()) && fs::is_regular_file(status))
         files.append(path);
 }
 

@@ -118,7 +118,8 @@ void CListDelegate::StartDecode(const QString& path, const QString& key, int sid
         {
             QImage image;
             QFile file(path);
-            if (file.open(QIODevice::ReadOnly))
+            // Only a regular file: reading a FIFO or device would hold this worker, and closing.
+            if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
                 image.loadFromData(file.readAll());
             if (image.isNull())
                 image.load(QStringLiteral(":/res/res/win/list/artwork_failed.png"));

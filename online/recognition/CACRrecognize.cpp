@@ -2,13 +2,14 @@
 
 #include "CNetworkReplyTimeout.h"
 #include "JsonReader.h"
+#include "NativePath.h"
 #include "PullResultKeys.h"
+#include "RegularFile.h"
 #include "ServiceKeys.h"
 #include "acr_extractor.h"
 
 #include <QDateTime>
 #include <QDebug>
-#include <QFile>
 #include <QHttpMultiPart>
 #include <QMessageAuthenticationCode>
 #include <QNetworkAccessManager>
@@ -19,6 +20,8 @@
 
 #include <algorithm>
 #include <memory>
+
+#include <unistd.h>
 
 namespace keys = tidewell::online::keys;
 
@@ -118,13 +121,13 @@ int CACRrecognize::RecognizeFile(const QString& path, int identify)
     ResetResult();
     m_result.insert(QLatin1String(PullResultKeys::kIdentify), identify);
 
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    // Only a readable regular file, named by its own bytes (a FIFO would block the open).
+    const QByteArray localPath = PathToNative(path);
+    if (path.isEmpty() || !isRegularFile(localPath.constData()) || ::access(localPath.constData(), R_OK) != 0)
     {
         EmitResult();
         return -1;
     }
-    file.close();
 
     const QString timestamp = QString::number(static_cast<qint32>(QDateTime::currentSecsSinceEpoch()));
     const QUrl address(QStringLiteral("http://") +
@@ -211,7 +214,7 @@ void CACRrecognize::ResetResult()
 QByteArray CACRrecognize::FingerprintFile(const QString& path, int startSeconds, int lengthSeconds,
                                           char databaseFlag)
 {
-    const QByteArray localPath = QFile::encodeName(path);
+    const QByteArray localPath = PathToNative(path);
     char* buffer = nullptr;
     const int result =
         create_fingerprint_by_file(localPath.constData(), startSeconds, lengthSeconds, databaseFlag, &buffer);

@@ -1,5 +1,6 @@
 #include "acr_extractor.h"
 
+#include "RegularFile.h"
 #include "kestrine.h"
 
 #include <chromaprint.h>
@@ -90,7 +91,7 @@ extern "C" int create_fingerprint_by_file(const char* path, int startSeconds, in
     if (!buffer)
         return ACR_NO_FINGERPRINT;
     *buffer = nullptr;
-    if (!path || !*path || !std::ifstream(path, std::ios::binary).is_open())
+    if (!isRegularFile(path) || !std::ifstream(path, std::ios::binary).is_open())
         return ACR_NOT_READABLE;
     if (!validRange(startSeconds, lengthSeconds))
         return ACR_NO_FINGERPRINT;

@@ -1,5 +1,8 @@
 #include "AudioFileTags.h"
 
+#include "AtomicFileEdit.h"
+#include "RegularFile.h"
+
 #include <taglib/aifffile.h>
 #include <taglib/asffile.h>
 #include <taglib/attachedpictureframe.h>
@@ -12,6 +15,7 @@
 #include <taglib/wavfile.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <system_error>
 
@@ -82,11 +86,34 @@ std::string kindOf(TagLib::File* file)
     return "Audio file";
 }
 
+// Opens a file for reading; a null reference for anything but a regular file (a FIFO or a device
+// named as a song would block TagLib's open for ever).
+TagLib::FileRef openForReading(const std::string& path, bool readProperties)
+{
+    if (!isRegularFile(path))
+        return TagLib::FileRef();
+    return TagLib::FileRef(path.c_str(), readProperties, TagLib::AudioProperties::Average);
+}
+
+// Runs `edit` on the file's content in memory and writes the result back through a complete
+// copy, so a failed write (a full disk) leaves the file as it was. `edit` changes and saves the
+// tags (in memory) and answers whether that worked.
+bool editFile(const std::string& path, const std::function<bool(TagLib::File*)>& edit)
+{
+    AtomicFileEdit file(path);
+    if (!file.begin())
+        return false;
+    TagLib::FileRef ref(file.stream(), false);
+    const bool saved = !ref.isNull() && edit(ref.file());
+    ref = TagLib::FileRef(); // TagLib lets go of the content before it is written out
+    return saved && file.commit();
+}
+
 } // namespace
 
 bool AudioFileTags::read(const std::string& path, AudioFileInfo& info)
 {
-    TagLib::FileRef ref(path.c_str(), true, TagLib::AudioProperties::Average);
+    const TagLib::FileRef ref = openForReading(path, true);
     // TagLib opens nearly anything named .mp3; audio has a valid stream with a sample rate.
     if (ref.isNull() || !ref.file()->isValid() || !ref.audioProperties() ||
         ref.audioProperties()->sampleRate() <= 0)
@@ -114,41 +141,47 @@ bool AudioFileTags::read(const std::string& path, AudioFileInfo& info)
 
 bool AudioFileTags::writeText(const std::string& path, Field field, const std::string& value)
 {
-    TagLib::FileRef ref(path.c_str(), false);
-    if (ref.isNull() || !ref.tag() || ref.file()->readOnly())
-        return false;
-    TagLib::Tag* tag = ref.tag();
-    switch (field)
-    {
-    case Field::Title:
-        tag->setTitle(toTag(value));
-        break;
-    case Field::Artist:
-        tag->setArtist(toTag(value));
-        break;
-    case Field::Album:
-        tag->setAlbum(toTag(value));
-        break;
-    case Field::Genre:
-        tag->setGenre(toTag(value));
-        break;
-    }
-    return ref.save();
+    return editFile(path,
+                    [&](TagLib::File* file)
+                    {
+                        TagLib::Tag* tag = file->tag();
+                        if (!tag)
+                            return false;
+                        switch (field)
+                        {
+                        case Field::Title:
+                            tag->setTitle(toTag(value));
+                            break;
+                        case Field::Artist:
+                            tag->setArtist(toTag(value));
+                            break;
+                        case Field::Album:
+                            tag->setAlbum(toTag(value));
+                            break;
+                        case Field::Genre:
+                            tag->setGenre(toTag(value));
+                            break;
+                        }
+                        return file->save();
+                    });
 }
 
 bool AudioFileTags::writeYear(const std::string& path, unsigned year)
 {
-    TagLib::FileRef ref(path.c_str(), false);
-    if (ref.isNull() || !ref.tag() || ref.file()->readOnly())
-        return false;
-    ref.tag()->setYear(year);
-    return ref.save();
+    return editFile(path,
+                    [&](TagLib::File* file)
+                    {
+                        if (!file->tag())
+                            return false;
+                        file->tag()->setYear(year);
+                        return file->save();
+                    });
 }
 
 bool AudioFileTags::pictures(const std::string& path, std::vector<std::string>& out)
 {
     out.clear();
-    TagLib::FileRef ref(path.c_str(), false);
+    const TagLib::FileRef ref = openForReading(path, false);
     if (ref.isNull())
         return false;
     TagLib::File* file = ref.file();
@@ -198,59 +231,60 @@ bool AudioFileTags::addPicture(const std::string& path, const std::string& image
 {
     if (image.empty())
         return false;
-    TagLib::FileRef ref(path.c_str(), false);
-    if (ref.isNull() || ref.file()->readOnly())
-        return false;
-    TagLib::File* file = ref.file();
-    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
-    {
-        id3AddPicture(mpeg->ID3v2Tag(true), image);
-        return mpeg->save(TagLib::MPEG::File::AllTags, TagLib::File::StripNone);
-    }
-    if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
-    {
-        TagLib::MP4::CoverArtList list;
-        if (mp4->tag()->contains("covr"))
-            list = mp4->tag()->item("covr").toCoverArtList();
-        list.append(TagLib::MP4::CoverArt(
-            isPng(image) ? TagLib::MP4::CoverArt::PNG : TagLib::MP4::CoverArt::JPEG, toBytes(image)));
-        mp4->tag()->setItem("covr", TagLib::MP4::Item(list));
-        return mp4->save();
-    }
-    if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
-    {
-        auto picture = std::make_unique<TagLib::FLAC::Picture>();
-        picture->setType(TagLib::FLAC::Picture::FrontCover);
-        picture->setMimeType(isPng(image) ? "image/png" : "image/jpeg");
-        picture->setData(toBytes(image));
-        flac->addPicture(picture.release()); // the file owns its pictures
-        return flac->save();
-    }
-    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file))
-    {
-        TagLib::ASF::Picture picture;
-        picture.setType(TagLib::ASF::Picture::FrontCover);
-        picture.setMimeType(isPng(image) ? "image/png" : "image/jpeg");
-        picture.setPicture(toBytes(image));
-        asf->tag()->addAttribute("WM/Picture", TagLib::ASF::Attribute(picture));
-        return asf->save();
-    }
-    if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file))
-    {
-        id3AddPicture(aiff->tag(), image);
-        return aiff->save();
-    }
-    if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
-    {
-        id3AddPicture(wav->ID3v2Tag(), image);
-        return wav->save();
-    }
-    if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file))
-    {
-        id3AddPicture(tta->ID3v2Tag(true), image);
-        return tta->save();
-    }
-    return false;
+    return editFile(path,
+                    [&](TagLib::File* file)
+                    {
+                        if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
+                        {
+                            id3AddPicture(mpeg->ID3v2Tag(true), image);
+                            return mpeg->save(TagLib::MPEG::File::AllTags, TagLib::File::StripNone);
+                        }
+                        if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
+                        {
+                            TagLib::MP4::CoverArtList list;
+                            if (mp4->tag()->contains("covr"))
+                                list = mp4->tag()->item("covr").toCoverArtList();
+                            list.append(TagLib::MP4::CoverArt(isPng(image) ? TagLib::MP4::CoverArt::PNG
+                                                                           : TagLib::MP4::CoverArt::JPEG,
+                                                              toBytes(image)));
+                            mp4->tag()->setItem("covr", TagLib::MP4::Item(list));
+                            return mp4->save();
+                        }
+                        if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
+                        {
+                            auto picture = std::make_unique<TagLib::FLAC::Picture>();
+                            picture->setType(TagLib::FLAC::Picture::FrontCover);
+                            picture->setMimeType(isPng(image) ? "image/png" : "image/jpeg");
+                            picture->setData(toBytes(image));
+                            flac->addPicture(picture.release()); // the file owns its pictures
+                            return flac->save();
+                        }
+                        if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file))
+                        {
+                            TagLib::ASF::Picture picture;
+                            picture.setType(TagLib::ASF::Picture::FrontCover);
+                            picture.setMimeType(isPng(image) ? "image/png" : "image/jpeg");
+                            picture.setPicture(toBytes(image));
+                            asf->tag()->addAttribute("WM/Picture", TagLib::ASF::Attribute(picture));
+                            return asf->save();
+                        }
+                        if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file))
+                        {
+                            id3AddPicture(aiff->tag(), image);
+                            return aiff->save();
+                        }
+                        if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
+                        {
+                            id3AddPicture(wav->ID3v2Tag(), image);
+                            return wav->save();
+                        }
+                        if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file))
+                        {
+                            id3AddPicture(tta->ID3v2Tag(true), image);
+                            return tta->save();
+                        }
+                        return false;
+                    });
 }
 
 } // namespace tidewell::ithost

@@ -1,17 +1,15 @@
 #include "ITunesLibrary.h"
 
+#include "AtomicFileEdit.h"
 #include "LocationUrl.h"
+#include "RegularFile.h"
 
-#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tidewell::ithost
 {
@@ -49,38 +47,13 @@ std::string nowIso8601()
 
 bool readWholeFile(const std::string& path, std::string& out)
 {
+    if (!isRegularFile(path))
+        return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
     out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
-}
-
-// Writes the bytes to a fresh temp file beside `path`, flushes it to disk and renames it over
-// `path`, so a reader sees either the old or the new library, never half of one.
-bool writeAtomically(const std::string& path, const std::string& bytes)
-{
-    std::string temp = path + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    for (size_t done = 0; ok && done < bytes.size();)
-    {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
-            done += static_cast<size_t>(n);
-    }
-    ok = ok && fchmod(fd, 0644) == 0 && fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
-        std::remove(temp.c_str());
-    return ok;
 }
 
 // The cheap check of a library opened for reading on first need: past the XML declaration,
@@ -239,7 +212,9 @@ HResult ITunesLibrary::refreshLocked()
 
 HResult ITunesLibrary::saveLocked()
 {
-    if (!writeAtomically(m_path, writePlist(m_root, static_cast<size_t>(m_stampSize))))
+    // A reader sees either the old or the new library, never half of one; the file keeps its
+    // permissions.
+    if (!AtomicFileEdit::replaceWhole(m_path, writePlist(m_root, static_cast<size_t>(m_stampSize))))
     {
         loadLocked(nullptr); // the file still holds the last saved state: return to it
         return kAccessDenied;

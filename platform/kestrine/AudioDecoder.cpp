@@ -1,5 +1,7 @@
 #include "AudioDecoder.h"
 
+#include "RegularFile.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -225,7 +227,8 @@ AudioDecoder::~AudioDecoder() = default;
 bool AudioDecoder::open(const char* path)
 {
     m.reset();
-    if (!path || !*path)
+    // A FIFO or a device would block FFmpeg's open, or never end.
+    if (!isRegularFile(path))
         return false;
     auto s = std::make_unique<State>();
 

@@ -32,6 +32,10 @@
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
 
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <memory>
 
 using namespace tidewell::test;
@@ -72,6 +76,68 @@ int RowsOf(QTreeWidget* tree)
 }
 
 constexpr int kReplaceAll = MF_ReplaceSwitch | MF_Name | MF_Artist | MF_Album;
+
+QByteArray BytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// An iTunes library of the locations at `library`: Track IDs from firstId on, no artist.
+bool WriteLibrary(const QString& library, const QStringList& locations, int firstId)
+{
+    std::vector<manager_test::XmlTrack> tracks;
+    for (int i = 0; i < locations.size(); ++i)
+    {
+        manager_test::XmlTrack t;
+        t.trackId = firstId + i;
+        t.persistentId = QStringLiteral("%1").arg(firstId + i, 16, 16, QLatin1Char('0')).toUpper();
+        t.name = QStringLiteral("Bare %1").arg(i + 1);
+        t.album = QStringLiteral("Record");
+        t.totalTime = 1000;
+        t.size = QFileInfo(locations[i]).size();
+        t.location = locations[i];
+        tracks.push_back(t);
+    }
+    return manager_test::WriteLibraryXml(library, tracks);
+}
+
+// A 1 MiB tmpfs mounted at `at` for one case (root only), unmounted when it goes; fill() takes
+// every free byte.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString& at) : m_path(at)
+    {
+        QDir().mkpath(at);
+        m_mounted = ::mount("tidewell-small", QFile::encodeName(at).constData(), "tmpfs", 0, "size=1m") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_path).constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    bool fill()
+    {
+        QFile filler(m_path + QStringLiteral("/filler"));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        for (qint64 chunk = 65536; chunk >= 1; chunk /= 2)
+        {
+            const QByteArray bytes(chunk, 'f');
+            while (filler.write(bytes) == chunk)
+            {
+            }
+        }
+        return filler.size() > 0;
+    }
+    void release() { QFile::remove(m_path + QStringLiteral("/filler")); }
+
+private:
+    QString m_path;
+    bool m_mounted = false;
+};
 
 } // namespace
 
@@ -347,6 +413,120 @@ private slots:
 
     void init() { OpenWindow(); }
     void cleanup() { CloseWindow(); }
+
+    // Apply on a full disk in iTunes mode: no song is cut short or changed, the library file is
+    // as it was, and once there is room again the same apply writes them all and the library
+    // keeps its permissions.
+    void applyOnAFullDiskKeepsEveryFileWhole()
+    {
+        SmallDisk disk(QDir::homePath() + QStringLiteral("/small"));
+        if (!disk.mounted())
+            QSKIP("mounting a small tmpfs needs root; the full-disk apply is not exercised");
+        const QStringList songs = MakeBareSongs(QDir::homePath() + QStringLiteral("/small/songs"), 4);
+        QCOMPARE(songs.size(), 4);
+        const QString library = QDir::homePath() + QStringLiteral("/small/iTunes Music Library.xml");
+        QVERIFY(WriteLibrary(library, songs, 400));
+        QVERIFY(::chmod(QFile::encodeName(library).constData(), 0600) == 0);
+        ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        Answer(HttpResponse::Mode::Full);
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        m_window->Fixall();
+        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QCOMPARE(m_window->ReportPage()->ArtistTree()->GetFixedCount(), 4);
+
+        QList<QByteArray> before;
+        for (const QString& song : songs)
+            before << BytesOf(song);
+        const QByteArray libraryBefore = BytesOf(library);
+        QVERIFY(disk.fill());
+        GetAppSettings()->SetReplace(kReplaceAll);
+        m_window->ApplyiTunes();
+        QVERIFY(ApplyEnded());
+        for (int i = 0; i < songs.size(); ++i)
+            QVERIFY2(BytesOf(songs[i]) == before[i], qPrintable(songs[i]));
+        QCOMPARE(BytesOf(library), libraryBefore);
+        QCOMPARE(QDir(QFileInfo(library).path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
+
+        disk.release();
+        m_window->ApplyiTunes();
+        QVERIFY(ApplyEnded());
+        for (const QString& song : songs)
+            QCOMPARE(ArtistOf(song), QStringLiteral("Found Artist"));
+        QVERIFY(BytesOf(library).contains("Found Artist"));
+        struct stat info
+        {
+        };
+        QVERIFY(::stat(QFile::encodeName(library).constData(), &info) == 0);
+        QCOMPARE(int(info.st_mode & 0777), 0600);
+        m_window->GoHome();
+        g_nWorkMode = 1;
+    }
+
+    // A song whose file name is not UTF-8 is loaded from a folder and from a library like any
+    // other, and Apply writes into it.
+    void fileNameThatIsNotUtf8()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/bytes");
+        const QStringList songs = MakeBareSongs(folder, 2);
+        QCOMPARE(songs.size(), 2);
+        const QByteArray odd = QFile::encodeName(folder) + "/b\xff\xfe.mp3";
+        QVERIFY(::rename(QFile::encodeName(songs[1]).constData(), odd.constData()) == 0);
+        Answer(HttpResponse::Mode::Full);
+        QVERIFY(ToScoreScreen(folder));
+        QCOMPARE(RowsOf(m_window->ReportPage()->ArtistTree()), 2);
+        m_window->Fixall();
+        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        GetAppSettings()->SetReplace(kReplaceAll);
+        m_window->ApplyiTunes();
+        QVERIFY(ApplyEnded());
+        TagLib::FileRef written(odd.constData());
+        QVERIFY(!written.isNull() && written.tag());
+        QCOMPARE(written.tag()->artist().to8Bit(true), std::string("Found Artist"));
+        QVERIFY(LeftPromptly(true));
+
+        // The library names it with percent-escapes of its bytes: it is there, not missing.
+        const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
+        QVERIFY(WriteLibrary(library, {songs[0], folder + QStringLiteral("/PLACEHOLDER.mp3")}, 600));
+        QByteArray xml = BytesOf(library);
+        xml.replace("PLACEHOLDER", "b%FF%FE");
+        QFile out(library);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(xml) == xml.size());
+        out.close();
+        ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 0);
+        g_nWorkMode = 1;
+    }
+
+    // A FIFO, a link to /dev/zero and a link to the FIFO as library locations: the load ends,
+    // they count as missing, and closing returns at once.
+    void specialFilesAreMissingSongs()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/special");
+        const QStringList songs = MakeBareSongs(folder + QStringLiteral("/real"), 2);
+        QCOMPARE(songs.size(), 2);
+        const QString fifo = folder + QStringLiteral("/pipe.mp3");
+        const QString zero = folder + QStringLiteral("/zero.mp3");
+        const QString toFifo = folder + QStringLiteral("/to-pipe.mp3");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+        QVERIFY(QFile::link(fifo, toFifo));
+        const QStringList special = {fifo, zero, toFifo};
+        const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
+        QVERIFY(WriteLibrary(library, songs + special, 500));
+        ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }, 30000));
+        QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 3);
+        QVERIFY(LeftPromptly(true));
+        g_nWorkMode = 1;
+    }
 
     // Fix All fills the report and raises the score; a closed Replace box applies nothing, Yes
     // writes the answers into the files and keeps the Replace mask.

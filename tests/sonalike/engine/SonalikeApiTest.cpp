@@ -95,7 +95,11 @@ struct Progress
             self->groupsAtEnd = groups;
             self->firstGroupSizeAtEnd = count;
             self->ended = true;
+            // Under the lock: once the waiter sees `ended` it may destroy this recorder.
+            self->changed.notify_all();
+            return 0;
         }
+        std::lock_guard lock(self->mutex);
         self->changed.notify_all();
         return 0;
     }

@@ -1,0 +1,135 @@
+#include "AtomicFileEdit.h"
+
+#include "RegularFile.h"
+
+#include <taglib/tbytevectorstream.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+bool writeAll(int fd, const char* data, size_t size)
+{
+    for (size_t done = 0; done < size;)
+    {
+        const ssize_t n = ::write(fd, data + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool readAll(const std::string& path, TagLib::ByteVector& out)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat info
+    {
+    };
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode); // it may have changed since the check
+    out.clear();
+    char chunk[1 << 16];
+    while (ok)
+    {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n >= 0;
+        if (n <= 0)
+            break;
+        out.append(TagLib::ByteVector(chunk, static_cast<unsigned>(n)));
+    }
+    ::close(fd);
+    return ok;
+}
+
+// Writes `size` bytes into a fresh file beside `path`, flushed to disk with the given mode, and
+// renames it over `path`. Any failure removes the new file and leaves `path` as it was.
+bool replaceWith(const std::string& path, const char* data, size_t size, mode_t mode)
+{
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    // Hidden and without the original's extension, so no folder scan takes it for a song.
+    std::string temp = folder + ".tidewell-edit-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, data, size) && ::fchmod(fd, mode & 07777) == 0 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    // rename(2) replaces the target in one step.
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        ::unlink(temp.c_str());
+    return ok;
+}
+
+} // namespace
+
+// The content in memory, under the original's name (TagLib picks a file type by the name).
+class AtomicFileEdit::Stream : public TagLib::ByteVectorStream
+{
+public:
+    Stream(const TagLib::ByteVector& data, std::string name) : ByteVectorStream(data), m_name(std::move(name))
+    {
+    }
+    TagLib::FileName name() const override { return m_name.c_str(); }
+
+private:
+    std::string m_name;
+};
+
+AtomicFileEdit::AtomicFileEdit(std::string original) : m_original(std::move(original)) {}
+
+AtomicFileEdit::~AtomicFileEdit() = default;
+
+bool AtomicFileEdit::begin()
+{
+    m_stream.reset();
+    struct stat info
+    {
+    };
+    // A file without any write permission bit is read-only to us even when the process could
+    // write it anyway (as root).
+    if (!isRegularFile(m_original) || ::stat(m_original.c_str(), &info) != 0 ||
+        ::access(m_original.c_str(), W_OK) != 0 || !(info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))
+        return false;
+    TagLib::ByteVector data;
+    if (!readAll(m_original, data) || data.size() != static_cast<unsigned>(info.st_size))
+        return false;
+    m_mode = info.st_mode;
+    m_stream = std::make_unique<Stream>(data, m_original);
+    return true;
+}
+
+TagLib::IOStream* AtomicFileEdit::stream()
+{
+    return m_stream.get();
+}
+
+bool AtomicFileEdit::commit()
+{
+    if (!m_stream)
+        return false;
+    const TagLib::ByteVector* data = m_stream->data();
+    const bool ok = replaceWith(m_original, data->data(), data->size(), m_mode);
+    m_stream.reset();
+    return ok;
+}
+
+bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode)
+{
+    struct stat info
+    {
+    };
+    const mode_t mode = ::stat(path.c_str(), &info) == 0 ? info.st_mode : newFileMode;
+    return replaceWith(path, bytes.data(), bytes.size(), mode);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <memory>
+#include <string>
+
+namespace TagLib
+{
+class IOStream;
+}
+
+// Edits a file without ever leaving it half-written. The content is read whole and edited in
+// memory (TagLib reads and saves through stream()); commit() writes the result into a new file in
+// the same folder, checking every write and flushing it to disk, gives it the original's
+// permissions and renames it over the original in one step. TagLib does not report failed writes
+// (a full disk leaves a cut-off file behind a successful save), so it never writes to disk here.
+// Dropping the object without commit() leaves the original untouched. Paths are the system's own
+// bytes. One object per edit, used on one thread.
+class AtomicFileEdit
+{
+public:
+    explicit AtomicFileEdit(std::string original);
+    ~AtomicFileEdit();
+    AtomicFileEdit(const AtomicFileEdit&) = delete;
+    AtomicFileEdit& operator=(const AtomicFileEdit&) = delete;
+
+    // Reads the original. False when it is no regular file, is not writable by us (a read-only
+    // file must stay unchanged, and a rename would bypass its permissions) or cannot be read.
+    bool begin();
+    // The content to edit, named like the original so TagLib picks the same file type by its
+    // extension; valid after begin() succeeded, owned by this object.
+    TagLib::IOStream* stream();
+    // Replaces the original with the edited content. False on failure, with the original
+    // byte-identical and no copy left behind.
+    bool commit();
+
+    // Replaces `path` with `bytes` the same way; an existing file keeps its permissions, a new
+    // one gets `newFileMode`.
+    static bool replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode = 0644);
+
+private:
+    class Stream;
+
+    std::string m_original;
+    mode_t m_mode = 0;
+    std::unique_ptr<Stream> m_stream;
+};
