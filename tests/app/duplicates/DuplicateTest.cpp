@@ -630,6 +630,12 @@ private slots:
         const QString keep = dayFolder(7);
         const QString old8 = dayFolder(8);
         const QString old9 = dayFolder(9);
+        // A link named like an old day goes as a link; the folder it names is left whole.
+        const QString outside = home->path() + "/precious";
+        QDir().mkpath(outside);
+        QVERIFY(QFile::copy(keep + "/removed.mp3", outside + "/a.mp3"));
+        const QString linked = recycle + "/" + today.addDays(-30).toString("yyyy-MM-dd");
+        QVERIFY(QFile::link(outside, linked));
         QStringList questions;
         {
             CMessageSeam::Scope answer(
@@ -651,6 +657,7 @@ private slots:
         QVERIFY(!QDir(old9).exists());
         QVERIFY(QDir(recycle + "/not-a-date").exists());
         QVERIFY(!QFile::exists(recycle + "/loose.tmp"));
+        QVERIFY(QFile::exists(outside + "/a.mp3") && !QFileInfo(linked).isSymLink());
 
         // "Cancel": nothing old is deleted.
         reset();
