@@ -36,8 +36,10 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTest>
 #include <QThread>
+#include <QToolBar>
 
 #include <memory>
 
@@ -285,6 +287,23 @@ private slots:
         QCOMPARE(complete.at(0).at(2).value<EMusicRunMode>(), RunModeDuplicateITunes);
         QCOMPARE(tree->topLevelItemCount(), 1);
         g_bScaniTunes = false;
+
+        // "Add" asks where the user's music is, with the music files' filter, and lists the pick.
+        const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+        QDir().mkpath(music);
+        QList<FileQuestion> asked;
+        CMessageSeam::FileScope pick(
+            [&](const FileQuestion& question)
+            {
+                asked << question;
+                return QStringList{folder + "/LOUD.MP3"};
+            });
+        auto* toolBar = list.findChild<QToolBar*>(QStringLiteral("DuptOptToolBar"));
+        QTest::mouseClick(toolBar->widgetForAction(toolBar->actions().at(1)), Qt::LeftButton);
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.at(0).dir, music);
+        QCOMPARE(asked.at(0).filter, QStringLiteral("Music Files(*.mp3 *.m4a *.wma)"));
+        QCOMPARE(tree->topLevelItemCount(), 2);
     }
 
     void tagScanShowsGroupsThenRemovalPausesFinishesAndRestoresAFile()
