@@ -468,6 +468,7 @@ void CMainUI::UpdataReport()
         ShowStillPicture(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
         if (m_pTopStack->currentIndex() != TopWelcome)
             m_pBusyBanner->ShowLoading(false);
+        m_bAllClean = true;
         m_pReturnButton->setText(tr("Return"));
         m_pActionStack->setCurrentIndex(ActionReturn);
         if (duplicates)
@@ -500,6 +501,7 @@ void CMainUI::ShowEmptyResult()
     m_pBusyBanner->ShowLoading(false);
     m_iRunState = 3;
     SetPauseActions(false, false);
+    m_bAllClean = false;
     m_pReturnButton->setText(tr("  Try Again"));
     m_pActionStack->setCurrentIndex(ActionReturn);
     m_pMessageLine->SetText(EmptyResultMessage());

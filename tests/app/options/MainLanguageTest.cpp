@@ -9,6 +9,7 @@
 #include "CShadeLabel.h"
 #include "InterfaceLanguage.h"
 #include "MainUI.h"
+#include "StartUI.h"
 #include "TextWalker.h"
 #include "WhatsNew.h"
 #include "WidgetTestEnv.h"
@@ -193,6 +194,24 @@ private slots:
         }
         problems << WalkTexts(window, "ru");
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    // Songs with nothing to mend: after a switch the screen still says "Return" with no message,
+    // and the button leads to the ordinary start page.
+    void allCleanScreenKeepsItsTextsThroughASwitch()
+    {
+        tidewell::test::TempHome songs;
+        QCOMPARE(tidewell::test::makeSongFolder(songs.path() + "/music", 2, "Clean", "c", true).size(), 2);
+        CMainUI* window = m_window.get();
+        window->LoadStartParam({songs.path() + "/music"}, g_strDBPath, RunModeFiles);
+        QVERIFY(WaitUntil([&] { return window->RunState() == 3 && !window->IsBusy(); }, 60000));
+        auto* back = window->findChild<QPushButton*>("main_selectbut");
+        QCOMPARE(back->text(), QStringLiteral("Return"));
+        SwitchLanguage(window, "de");
+        QCOMPARE(back->text(), QStringLiteral("Zurück"));
+        QCOMPARE(window->MessageText(), QString());
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(window->StartPage()->LibraryButtonText(), QStringLiteral("iTunes aufräumen"));
     }
 };
 
