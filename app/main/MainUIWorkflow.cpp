@@ -166,7 +166,12 @@ bool CMainUI::ReadyToLoading()
         {
             if (m_bStopRequest)
                 return true;
-            ScanMusicFolder(files, QFileInfo(entry), recycle, 0);
+            // A folder or file the user picked is taken even when it is a link: it is followed
+            // once, to what it names. Links met inside a folder stay out of the walk.
+            QFileInfo picked(entry);
+            if (picked.isSymLink())
+                picked = QFileInfo(picked.canonicalFilePath());
+            ScanMusicFolder(files, picked, recycle, 0);
         }
         if (m_bStopRequest)
             return true;
