@@ -17,6 +17,8 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -139,6 +141,41 @@ private slots:
         QCOMPARE(hints->Texts().value(0),
                  QString::fromUtf8("دع Tidewell يساعدك في تنظيف الأغاني المكررة في مكتبتك!"));
         QCOMPARE(m_window->layoutDirection(), Qt::RightToLeft);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    // The title bar's menu picture is the whole menu bar: one click on it opens the window's
+    // menu, left to right and right to left, at scale 1 and 2.
+    void oneClickOnTheMenuPictureOpensTheMenu()
+    {
+        QStringList problems;
+        for (const QString& code : {QStringLiteral("en"), QStringLiteral("ar")})
+        {
+            for (const double scale : {1.0, 2.0})
+            {
+                const QString where = QStringLiteral("%1 at %2: ").arg(code).arg(scale);
+                g_dScale = scale;
+                GetAppSettings()->SetLanguage(code);
+                InstallInterfaceTranslator(LoadInterfaceTranslator(code));
+                CMainUI window;
+                window.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&window));
+                auto* bar = window.findChild<QMenuBar*>("menubar");
+                QVERIFY(bar && bar->actions().size() == 1);
+                QMenu* menu = bar->actions().at(0)->menu();
+                if (bar->actionGeometry(bar->actions().at(0)) != bar->rect())
+                    problems << where + "the menu item does not fill its picture";
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->rect().center());
+                if (!WaitUntil([&] { return menu->isVisible(); }, 2000))
+                    problems << where + "one click did not open the menu";
+                menu->hide();
+                CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
+                window.close();
+            }
+        }
+        g_dScale = 1.0;
+        GetAppSettings()->SetLanguage("en");
+        InstallInterfaceTranslator(LoadInterfaceTranslator("en"));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
