@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <utility>
+
 CBugReportSender::CBugReportSender(QObject* parent) : QObject(parent) {}
 
 CBugReportSender::~CBugReportSender()
@@ -31,17 +33,20 @@ void CBugReportSender::Report(QWidget* parent, const SmtpAccount& account, void*
         return;
     WriteUILog(QStringLiteral("Start Package Bugreport!"));
 
+    // This report's question is open before the archiver starts: an archiver that cannot start
+    // ends the packing from within Start, and that end must wait for this report's answer
+    // rather than go on with the previous report's.
+    m_account = account;
+    m_pContext = context;
+    m_answer = BugReportAnswer();
+    m_bAsking = true;
     m_pPackage = new CBugReportPackage(this);
     connect(m_pPackage, &CBugReportPackage::done, this, &CBugReportSender::PackageDone);
     m_pPackage->Start();
 
-    m_account = account;
-    m_pContext = context;
-    m_bAsking = true;
     m_answer = CBugReport::Ask(parent);
     m_bAsking = false;
-    if (m_pPackage && m_pPackage->IsDone())
-        PackageDone();
+    PackageDone();
 }
 
 void CBugReportSender::PackageDone()
@@ -54,16 +59,17 @@ void CBugReportSender::PackageDone()
     const QString archive = package->ArchivePath();
     package->RemoveCopies();
     package->deleteLater();
-    if (!m_answer.accepted)
+    const BugReportAnswer answer = std::exchange(m_answer, BugReportAnswer());
+    if (!answer.accepted)
         return;
 
     BugMailContent content;
     content.owner = m_pContext;
     content.context = m_pContext;
     content.archivePath = archive;
-    content.userName = m_answer.name;
-    content.userEmail = m_answer.email;
-    content.description = m_answer.description;
+    content.userName = answer.name;
+    content.userEmail = answer.email;
+    content.description = answer.description;
     content.productName = g_strAppName;
     content.appPath = QCoreApplication::applicationFilePath();
     content.supportAddress = g_strSupportMail.isEmpty() ? tidewell::mail::SupportAddress() : g_strSupportMail;

@@ -75,7 +75,9 @@ void CClearTrashThread::run()
             return;
         const QString name = entry.fileName();
         const QString path = recycle + u'/' + name;
-        if (!entry.isDir())
+        // A link is never a dated folder, even when its name reads as a day and it points to a
+        // folder: it is removed as itself, and whatever it points to is left alone.
+        if (entry.isSymLink() || !entry.isDir())
         {
             if (!QFileInfo::exists(path) && !entry.isSymLink())
                 WriteUILog(QStringLiteral("File is not exists!%1").arg(path));

@@ -7,6 +7,7 @@
 #include "StyleTemplates.h"
 
 #include <QAction>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
@@ -15,6 +16,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QSet>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
@@ -171,6 +173,14 @@ void CDuptOptWidget::AddFolders()
     QString start;
     if (CAppSettings* settings = GetAppSettings())
         start = settings->GetOpenPath();
+    // No start folder of the user's own would leave the dialog in the program's working folder;
+    // songs are looked for where the desktop keeps the user's music.
+    if (start.isEmpty() || !QFileInfo(start).isDir())
+    {
+        start = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+        if (!QFileInfo(start).isDir())
+            start = QDir::homePath();
+    }
     const QStringList picked =
         GetOpenFileNames(this, tr("Open Files And Folders"), start,
                          tr("Music Files(%1)").arg(QStringLiteral("*.mp3 *.m4a *.wma")));

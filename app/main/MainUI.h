@@ -355,6 +355,9 @@ private:
     bool m_bLoading = false;
     bool m_bApplied = false;
     bool m_bWorkStopped = false;
+    // The Return page shows either the all-clean end of a run ("Return") or the empty result of a
+    // load that found nothing ("Try Again"); a language switch keeps each with its own texts.
+    bool m_bAllClean = false;
 
     // Made on first use: the bug-report sender and the update check (both children).
     CBugReportSender* m_pBugSender = nullptr;

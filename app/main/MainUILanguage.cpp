@@ -265,23 +265,27 @@ void CMainUI::RetranslateApplyTexts()
 
 void CMainUI::RetranslateEmptyTexts()
 {
-    if (m_iResultType == 4)
+    if (!m_bAllClean)
     {
-        m_pReturnButton->setText(tr("Return"));
+        m_pReturnButton->setText(tr("  Try Again"));
+        ResetHints({tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
+                    tr("Unbelievable, no music files found! Wanna try again?"),
+                    tr("Hah,nothing found. You must be playing \"hide-and-seek\" with me.")});
+        m_pMessageLine->SetText(EmptyResultMessage());
+        return;
+    }
+    // A run that found nothing to mend: no message, and the way back stays "Return".
+    m_pReturnButton->setText(tr("Return"));
+    if (m_iResultType == 4 || m_iResultType == 5)
         ResetHints({tr("Hah, no duplicaites on your PC. Satisfied?"),
                     tr("Huh! I'm having a day off--no duplicates found today."),
                     tr("We're double checked everything. You're clear now."),
                     tr("You won't believe me, but there are no duplicates on your PC.")});
-    }
     else
-    {
         ResetHints({tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
                     tr("Unbelievable! No unrecognized songs or duplicates found!"),
                     tr("Hah, nothing found. You must be playing \"hide-and-seek\" with me.")});
-    }
-    if (m_eRunMode == RunModeITunes)
-        m_pReturnButton->setText(tr("  Try Again"));
-    m_pMessageLine->SetText(EmptyResultMessage());
+    m_pMessageLine->SetText(QString());
 }
 
 void CMainUI::RetranslateRemoveTexts()

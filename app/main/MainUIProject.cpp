@@ -138,7 +138,9 @@ bool CMainUI::IsUpdateDue()
 void CMainUI::LoadXMLPath()
 {
     const int type = m_iResultType;
-    const bool failedITunes = m_eRunMode == RunModeITunes && m_pReturnButton->text() == tr("  Try Again");
+    // Only a library that gave nothing sends the user to pick its file; the button's text is no
+    // guide, since it follows the language.
+    const bool failedITunes = m_eRunMode == RunModeITunes && !m_bAllClean;
     m_pStartUI->SetLibraryButtonText(failedITunes ? tr("Select Library XML File")
                                                   : tr("Start to Clean iTunes"));
     ClearScanList();

@@ -161,7 +161,12 @@ bool CMainUI::ReadyToLoading()
         {
             if (m_bStopRequest)
                 return true;
-            ScanMusicFolder(files, QFileInfo(entry), recycle, 0);
+            // A folder or file the user picked is taken even when it is a link: it is followed
+            // once, to what it names. Links met inside a folder stay out of the walk.
+            QFileInfo picked(entry);
+            if (picked.isSymLink())
+                picked = QFileInfo(picked.canonicalFilePath());
+            ScanMusicFolder(files, picked, recycle, 0);
         }
         if (m_bStopRequest)
             return true;
@@ -472,6 +477,7 @@ void CMainUI::UpdataReport()
         ShowStillPicture(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
         if (m_pTopStack->currentIndex() != TopWelcome)
             m_pBusyBanner->ShowLoading(false);
+        m_bAllClean = true;
         m_pReturnButton->setText(tr("Return"));
         m_pActionStack->setCurrentIndex(ActionReturn);
         if (duplicates)
@@ -504,6 +510,7 @@ void CMainUI::ShowEmptyResult()
     m_pBusyBanner->ShowLoading(false);
     m_iRunState = 3;
     SetPauseActions(false, false);
+    m_bAllClean = false;
     m_pReturnButton->setText(tr("  Try Again"));
     m_pActionStack->setCurrentIndex(ActionReturn);
     m_pMessageLine->SetText(EmptyResultMessage());

@@ -130,7 +130,9 @@ void CUpdateWidget::SaveUpdate()
     else if (m_pDaysButton->isChecked())
     {
         settings->SetAutoUpdate(1);
-        settings->SetUpdateDays(m_pDaysSpin->text().toInt());
+        // The value, not the text: a field the user emptied (or left at an unfinished "0")
+        // reads as 0 and would run the check at every start; the value stays within 1 to 99.
+        settings->SetUpdateDays(m_pDaysSpin->value());
     }
     else if (m_pEveryMonth->isChecked())
         settings->SetAutoUpdate(4);

@@ -1139,16 +1139,12 @@ void CAnalyReport::ShowMaxPicture(QListWidgetItem* item)
     const QString path = m_pLink->GetArtworkPath(cell->GetMusicData());
     if (path.isEmpty())
         return;
-    const QPoint p = mapToGlobal(m_pArtworkList->pos());
-    const int side = 376;
+    // The overlay is a window of its own, placed in screen coordinates: centred over the grid
+    // (its top left corner when the grid is smaller), wherever the window and the splitter are.
+    const int side = ScaledInt(376);
     const int dx = m_pArtworkList->width() > side ? (m_pArtworkList->width() - side) / 2 : 0;
     const int dy = m_pArtworkList->height() > side ? (m_pArtworkList->height() - side) / 2 : 0;
-    const int left = m_pSplitter->widget(0) ? m_pSplitter->widget(0)->width() : 0;
-    // The overlay is a child of the artwork list, so its position is taken back into the list.
-    const QPoint global(p.x() + dx + left, p.y() + dy);
-    const QPoint local =
-        m_pMaxPicture->parentWidget() ? m_pMaxPicture->parentWidget()->mapFromGlobal(global) : global;
-    m_pMaxPicture->setGeometry(local.x(), local.y(), ScaledInt(side), ScaledInt(side));
+    m_pMaxPicture->setGeometry(QRect(m_pArtworkList->mapToGlobal(QPoint(dx, dy)), QSize(side, side)));
     m_pMaxPicture->SetPicture(QPixmap::fromImage(LoadAnyImage(path)));
     m_pMaxPicture->setWindowModality(Qt::ApplicationModal);
 }

@@ -69,7 +69,11 @@ QString TitleBarMenuStyle(const QString& objectName, const QString& image, doubl
         "%5#%1::item{\tborder-image: url(:/res/res/win/titlebar/%2.png);}"
         "%5#%1::item:selected{\tborder-image: url(:/res/res/win/titlebar/%2_on.png);}"
         "%5#%1::item:pressed{\tborder-image: url(:/res/res/win/titlebar/%2_down.png);}"
-        "%5#%1::item:disabled{\tborder-image: url(:/res/res/win/titlebar/%2_disable.png);}";
+        "%5#%1::item:disabled{\tborder-image: url(:/res/res/win/titlebar/%2_disable.png);}"
+        // The bar's own margins and the item's padding would make the one item wider than the
+        // box, and the bar would then show only its overflow button: the item fills the box.
+        "%5#%1{\tpadding: 0px;\tspacing: 0px;}"
+        "%5#%1::item{\tpadding: 0px;\tmargin: 0px;\twidth: %3px;\theight: %4px;}";
     return FillTitleTemplate(pattern, objectName, image, width, height, QStringLiteral("QMenuBar"));
 }
 

@@ -25,6 +25,14 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 using tidewell::test::SmtpTestServer;
 
 namespace
@@ -81,11 +89,15 @@ void WriteFile(const QString& path, const QByteArray& bytes)
 }
 
 // Answers the next bug-report dialog: fills it and presses Report, or presses Cancel.
-void AnswerDialog(const QString& name, const QString& email, const QString& description, bool report = true)
+// first runs before anything is typed.
+void AnswerDialog(const QString& name, const QString& email, const QString& description, bool report = true,
+                  const std::function<void()>& first = {})
 {
     WhenVisible([] { return TopLevelOf<CBugReport>(); },
                 [=](QWidget* dialog)
                 {
+                    if (first)
+                        first();
                     dialog->findChild<QLineEdit*>(QStringLiteral("BugReportName"))->setText(name);
                     dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText(email);
                     dialog->findChild<QTextEdit*>(QStringLiteral("BugReportDes"))->setPlainText(description);
@@ -297,6 +309,43 @@ private slots:
                     });
         QCOMPARE(CBugReport::Open(nullptr), QStringLiteral("Jo:jo@x:time: 12:30"));
         QCOMPARE(asked.size(), 1);
+    }
+
+    // An archiver that cannot even start (no descriptor left for its pipes) ends the packing
+    // before the dialog opens: the next report still goes once, with its own dialog's answer.
+    void archiverThatCannotStartStillSendsThisReportOnce()
+    {
+        SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd, {"--user", kUser, "--password", kPassword});
+        QVERIFY2(server.started(), qPrintable(server.errorOutput()));
+        CBugReportSender sender;
+        QSignalSpy results(&sender, &CBugReportSender::sendResult);
+        AnswerDialog(QStringLiteral("First"), QStringLiteral("f@x"), QStringLiteral("first"));
+        sender.Report(nullptr, Account(server.port(), false), nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(results.count(), 1, 30000);
+
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_NOFILE, &saved), 0);
+        const rlimit low{std::min<rlim_t>(saved.rlim_cur, 1024), saved.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_NOFILE, &low), 0);
+        std::vector<int> taken;
+        for (int fd; (fd = ::open("/dev/null", O_RDONLY)) >= 0;)
+            taken.push_back(fd);
+        // One stays free: too few for the archiver's pipes, enough for a thread's wake-up.
+        ::close(taken.back());
+        taken.pop_back();
+        AnswerDialog(QStringLiteral("Second"), QStringLiteral("s@x"), QStringLiteral("second"), true,
+                     [&]
+                     {
+                         for (const int fd : taken)
+                             ::close(fd);
+                         setrlimit(RLIMIT_NOFILE, &saved);
+                     });
+        sender.Report(nullptr, Account(server.port(), false), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!sender.IsBusy(), 30000);
+        QCOMPARE(results.count(), 2);
+        QCOMPARE(server.savedCount("mail-*.eml"), 2);
+        QCOMPARE(ReadMail(server.savedFile("mail-2.eml"), m_work.path())["subject"].toString(),
+                 QStringLiteral("Second - s@x -> Tidewell( Linux )"));
     }
 };
 

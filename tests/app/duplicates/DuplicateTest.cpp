@@ -36,8 +36,10 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTest>
 #include <QThread>
+#include <QToolBar>
 
 #include <memory>
 
@@ -285,6 +287,23 @@ private slots:
         QCOMPARE(complete.at(0).at(2).value<EMusicRunMode>(), RunModeDuplicateITunes);
         QCOMPARE(tree->topLevelItemCount(), 1);
         g_bScaniTunes = false;
+
+        // "Add" asks where the user's music is, with the music files' filter, and lists the pick.
+        const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+        QDir().mkpath(music);
+        QList<FileQuestion> asked;
+        CMessageSeam::FileScope pick(
+            [&](const FileQuestion& question)
+            {
+                asked << question;
+                return QStringList{folder + "/LOUD.MP3"};
+            });
+        auto* toolBar = list.findChild<QToolBar*>(QStringLiteral("DuptOptToolBar"));
+        QTest::mouseClick(toolBar->widgetForAction(toolBar->actions().at(1)), Qt::LeftButton);
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.at(0).dir, music);
+        QCOMPARE(asked.at(0).filter, QStringLiteral("Music Files(*.mp3 *.m4a *.wma)"));
+        QCOMPARE(tree->topLevelItemCount(), 2);
     }
 
     void tagScanShowsGroupsThenRemovalPausesFinishesAndRestoresAFile()
@@ -630,6 +649,12 @@ private slots:
         const QString keep = dayFolder(7);
         const QString old8 = dayFolder(8);
         const QString old9 = dayFolder(9);
+        // A link named like an old day goes as a link; the folder it names is left whole.
+        const QString outside = home->path() + "/precious";
+        QDir().mkpath(outside);
+        QVERIFY(QFile::copy(keep + "/removed.mp3", outside + "/a.mp3"));
+        const QString linked = recycle + "/" + today.addDays(-30).toString("yyyy-MM-dd");
+        QVERIFY(QFile::link(outside, linked));
         QStringList questions;
         {
             CMessageSeam::Scope answer(
@@ -651,6 +676,7 @@ private slots:
         QVERIFY(!QDir(old9).exists());
         QVERIFY(QDir(recycle + "/not-a-date").exists());
         QVERIFY(!QFile::exists(recycle + "/loose.tmp"));
+        QVERIFY(QFile::exists(outside + "/a.mp3") && !QFileInfo(linked).isSymLink());
 
         // "Cancel": nothing old is deleted.
         reset();

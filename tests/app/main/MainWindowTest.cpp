@@ -181,6 +181,24 @@ private slots:
         QVERIFY(!QFile::exists(g_strDBPath));
     }
 
+    // A folder and a song picked through links are loaded; a link met inside a folder is not.
+    void pickedLinksAreFollowedAndLinksInsideAreNot()
+    {
+        QCOMPARE(MakeSongs(Home() + QStringLiteral("/real"), 3, 3).size(), 3);
+        QCOMPARE(MakeSongs(Home() + QStringLiteral("/single"), 1, 1).size(), 1);
+        QCOMPARE(MakeSongs(Home() + QStringLiteral("/elsewhere"), 2, 2).size(), 2);
+        QVERIFY(QFile::link(Home() + QStringLiteral("/elsewhere"), Home() + QStringLiteral("/real/inner")));
+        QVERIFY(QFile::link(Home() + QStringLiteral("/real"), Home() + QStringLiteral("/linked")));
+        QVERIFY(QFile::link(Home() + QStringLiteral("/single/t0.mp3"), Home() + QStringLiteral("/one.mp3")));
+        const QStringList picked{Home() + QStringLiteral("/linked"), Home() + QStringLiteral("/one.mp3")};
+        CMessageSeam::FileScope pick([&](const FileQuestion&) { return picked; });
+        QTest::mouseClick(m_window->StartPage()->findChild<QPushButton*>(QStringLiteral("open_obj")),
+                          Qt::LeftButton);
+        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        QCOMPARE(m_window->ReportPage()->ProblemCount(), 4);
+    }
+
     void iTunesLibraryThroughTheHost()
     {
         const QStringList songs = MakeSongs(Home() + QStringLiteral("/itunes"), 4, 1);

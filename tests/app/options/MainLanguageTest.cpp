@@ -9,6 +9,7 @@
 #include "CShadeLabel.h"
 #include "InterfaceLanguage.h"
 #include "MainUI.h"
+#include "StartUI.h"
 #include "TextWalker.h"
 #include "WhatsNew.h"
 #include "WidgetTestEnv.h"
@@ -16,6 +17,8 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -141,6 +144,31 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
+    // The title bar's menu picture is the whole menu bar: one click on it opens the window's
+    // menu, left to right and right to left, at scale 1 and 2.
+    void oneClickOnTheMenuPictureOpensTheMenu()
+    {
+        for (const QString& code : {QStringLiteral("en"), QStringLiteral("ar")})
+        {
+            for (const double scale : {1.0, 2.0})
+            {
+                const QByteArray where = QStringLiteral("%1 at scale %2").arg(code).arg(scale).toUtf8();
+                g_dScale = scale;
+                GetAppSettings()->SetLanguage(code);
+                CMainUI window;
+                window.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&window));
+                auto* bar = window.findChild<QMenuBar*>("menubar");
+                QVERIFY2(bar->actionGeometry(bar->actions().value(0)) == bar->rect(), where);
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->rect().center());
+                QVERIFY2(WaitUntil([&] { return bar->actions().at(0)->menu()->isVisible(); }, 2000), where);
+                bar->actions().at(0)->menu()->hide();
+                CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
+                window.close();
+            }
+        }
+    }
+
     void pausedLoadThenScoreScreen()
     {
         tidewell::test::TempHome songs;
@@ -193,6 +221,24 @@ private slots:
         }
         problems << WalkTexts(window, "ru");
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    // Songs with nothing to mend: after a switch the screen still says "Return" with no message,
+    // and the button leads to the ordinary start page.
+    void allCleanScreenKeepsItsTextsThroughASwitch()
+    {
+        tidewell::test::TempHome songs;
+        QCOMPARE(tidewell::test::makeSongFolder(songs.path() + "/music", 2, "Clean", "c", true).size(), 2);
+        CMainUI* window = m_window.get();
+        window->LoadStartParam({songs.path() + "/music"}, g_strDBPath, RunModeFiles);
+        QVERIFY(WaitUntil([&] { return window->RunState() == 3 && !window->IsBusy(); }, 60000));
+        auto* back = window->findChild<QPushButton*>("main_selectbut");
+        QCOMPARE(back->text(), QStringLiteral("Return"));
+        SwitchLanguage(window, "de");
+        QCOMPARE(back->text(), QStringLiteral("Zurück"));
+        QCOMPARE(window->MessageText(), QString());
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(window->StartPage()->LibraryButtonText(), QStringLiteral("iTunes aufräumen"));
     }
 };
 

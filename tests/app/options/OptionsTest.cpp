@@ -190,6 +190,18 @@ private slots:
         QCOMPARE(settings->GetAutoUpdate(), 4);
         QCOMPARE(settings->GetUpdateDays(), 30);
 
+        // An emptied days field keeps the days the box held.
+        settings->SetAutoUpdate(1);
+        RunPreferences(
+            [](COption* option)
+            {
+                auto* spin = option->UpdatePage()->findChild<QSpinBox*>("UpdateDays");
+                QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(spin, Qt::Key_Backspace);
+                QCOMPARE(spin->text(), QString());
+            });
+        QCOMPARE(settings->GetUpdateDays(), 30);
+
         RunPreferences([](COption* option)
                        { option->UpdatePage()->findChild<QCheckBox*>("UpdateAuto")->click(); });
         auto ini = ReadIni();

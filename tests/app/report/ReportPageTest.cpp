@@ -7,6 +7,7 @@
 #include "ArtworkList.h"
 #include "AudioFixture.h"
 #include "CMusicLink.h"
+#include "CShowMaxPicture.h"
 #include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
 #include "IMusicLinkHost.h"
@@ -103,6 +104,7 @@ private slots:
     void storedArtworkIsWrittenOnlyInsideThePictureFolder();
     // Uses the picture files the case before gives.
     void unrecognizedPicturesReachOnlyTheRowsThatAskedForThem();
+    void enlargedPictureOpensOverTheGridWhereverTheWindowIs();
     // After it: these write tags.
     void fixAllIdentifiesHoldsAnswersWhilePausedAndStops();
     void applyWritesFilesAndRemovesCheckedMissingSongsOnce();
@@ -777,6 +779,38 @@ void ReportPageTest::unrecognizedPicturesReachOnlyTheRowsThatAskedForThem()
             delegate->CachedPicture(path, 30, true).toImage().convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!expected.isNull());
         QCOMPARE(pictureOf(row), expected);
+    }
+}
+
+// A double click on an artwork cell opens the enlarged picture centred over the grid, also after
+// the window moved.
+void ReportPageTest::enlargedPictureOpensOverTheGridWhereverTheWindowIs()
+{
+    page->SetCategoryMask(static_cast<int>(kDefaultGeneralMask));
+    const QString picture = GetAppSettings()->GetPictureFolder() + "/enlarge.jpg";
+    QVERIFY(QDir().mkpath(QFileInfo(picture).absolutePath()));
+    QFile file(picture);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(tidewell::test::makePicture(40, 40, 0x5020a0)) > 0);
+    file.close();
+    const Song* bare = SongTitled("Bare Song");
+    QCOMPARE(link->ModifyMusicInfo(bare->track, MF_Artwork, QStringList{picture}), 0);
+    page->AddProblemTrack(bare->track, MF_Artwork, 0, 0, bare->index, 1);
+    page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtwork));
+    CListWidget* grid = page->ArtworkList();
+    for (const QPoint& where : {QPoint(40, 30), QPoint(260, 150)})
+    {
+        page->move(where);
+        QTest::qWait(20);
+        // Through the window, so the press, release, press, release come as a user's double click.
+        const QPoint cell = grid->visualItemRect(grid->item(0)).center();
+        QTest::mouseDClick(page->windowHandle(), Qt::LeftButton, {},
+                           grid->viewport()->mapTo(page.get(), cell));
+        const QRect shown = page->MaxPicture()->geometry();
+        // Centred to the pixel: an odd margin leaves one over on the far side.
+        QVERIFY(page->MaxPicture()->isVisible() && shown.size() == QSize(376, 376));
+        QVERIFY((shown.center() - QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size()).center())
+                    .manhattanLength() <= 2);
+        page->MaxPicture()->hide();
     }
 }
 
