@@ -242,6 +242,11 @@ private:
     static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
                                      double width);
     void SetPauseLook(bool pause);
+    // Apply's work; false when nothing started (an apply already runs, or the replace question
+    // was closed without an answer).
+    bool StartApply();
+    QString ApplyFailureText() const;
+    QStringList FixEndHints() const;
     void SetHeaderPicture(const QString& picture);
     void StartHeaderMovie(const QString& file);
     void StopHeaderMovie(bool remove);
@@ -354,6 +359,8 @@ private:
     bool m_bRemoving = false;
     bool m_bLoading = false;
     bool m_bApplied = false;
+    bool m_bFixedSomething = false;
+    QStringList m_applyFailures;
     bool m_bWorkStopped = false;
 
     // Made on first use: the bug-report sender and the update check (both children).
