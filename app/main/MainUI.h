@@ -359,7 +359,6 @@ private:
     bool m_bRemoving = false;
     bool m_bLoading = false;
     bool m_bApplied = false;
-    bool m_bFixedSomething = false;
     QStringList m_applyFailures;
     bool m_bWorkStopped = false;
 

@@ -655,9 +655,6 @@ void CMainUI::SetRemoveEnable(bool enable)
 
 void CMainUI::ReportFixAllComplete()
 {
-    // Praise only for a run that fixed something: one whose songs all ended among the
-    // Unrecognized Songs says so.
-    m_bFixedSomething = m_pReport->FixedSongs() > 0;
     m_pHintLine->Clear();
     SetHintTexts(FixEndHints());
     m_pHeaderStack->setCurrentIndex(HeaderHint);
@@ -672,7 +669,9 @@ void CMainUI::ReportFixAllComplete()
 
 QStringList CMainUI::FixEndHints() const
 {
-    if (!m_bFixedSomething)
+    // Praise only for a run that fixed something: one whose songs all ended among the
+    // Unrecognized Songs says so.
+    if (m_pReport->FixedSongs() == 0)
         return {tr("No song could be fixed this time. You can edit the songs yourself or try fix again.")};
     return {tr("Congrats! Your library looks great now. You can apply all the results now."),
             tr("Relax now. Let me take you to start a great music feast."),
@@ -901,7 +900,6 @@ void CMainUI::ResetToStart()
     m_iSavedProgress = -1;
     m_bCloseAfterApply = false;
     m_bHomeAfterApply = false;
-    m_bFixedSomething = false;
     m_applyFailures.clear();
     m_bDeleteDatabase = false;
     m_eRunMode = RunModeNone;
