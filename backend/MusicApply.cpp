@@ -530,8 +530,10 @@ int CMusicManage::ApplyMusicFixes(int index, int replace)
     const QString artPath = obj->GetArtworkPath();
     if ((open & MF_Artwork) && !artPath.isEmpty())
         mask |= MF_Artwork;
+    // Open problems with no fix to write (no answer, no chosen cover): nothing to do, which the
+    // apply pass must not take for a failed write.
     if (mask == 0)
-        return -1;
+        return 0;
 
     int written = 0;
     const int ret = m_library->SaveMusicInfo(&obj->CurrentInfo(), artPath, obj->GetType(), mask, &written);

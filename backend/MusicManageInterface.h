@@ -96,8 +96,8 @@ extern "C" int MM_FreeArtworkData(MusicManageHandle handle, unsigned char** data
 // other flags write its accepted changes. track is a CMusicObj of the manager's lists, or, for a
 // duplicate found by the Sonalike engine (g_bScaniTunes clear), a bare MusicInfo the caller owns.
 extern "C" int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, int replaceMask);
-// Writes the accepted fixes of the track at index (0 to MM_GetMusicCount's result - 1); -1 for an
-// index outside the main list.
+// Writes the accepted fixes of the track at index (0 to MM_GetMusicCount's result - 1): 1 written,
+// 0 nothing to write, -1 for an index outside the main list, else the failing write's code.
 extern "C" int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask);
 
 // Non-zero: the program is exiting; the manager's loops end and its threads are joined (do not

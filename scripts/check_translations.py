@@ -58,15 +58,20 @@ def main():
                     translation = message.find("translation")
                     kind = translation.get("type", "") if translation is not None else "missing"
                     text = (translation.text or "") if translation is not None else ""
+                    # A plural text carries one translation per numerus form; each must be whole.
+                    forms = [form.text or "" for form in translation.iter("numerusform")] \
+                        if translation is not None else []
+                    texts = forms if message.get("numerus") == "yes" else [text]
                     where = "%s: %s: %r" % (name, context_name, source)
                     if kind in ("obsolete", "vanished"):
                         problems.append(where + " is no longer in the sources")
-                    elif kind == "unfinished" or not text:
+                    elif kind == "unfinished" or not texts or not all(texts):
                         problems.append(where + " is not translated")
                     else:
-                        lost = set(PLACEHOLDER.findall(source)) - set(PLACEHOLDER.findall(text))
-                        if lost:
-                            problems.append(where + " drops %" + ", %".join(sorted(lost)))
+                        for form in texts:
+                            lost = set(PLACEHOLDER.findall(source)) - set(PLACEHOLDER.findall(form))
+                            if lost:
+                                problems.append(where + " drops %" + ", %".join(sorted(lost)))
     for problem in problems:
         print(problem)
     if problems:

@@ -517,6 +517,7 @@ void CDuplicate::Restore(CDuplicateItem* row)
         row->SetPersistentID(row->Record()->PersistentID);
     else if (m_pLink && row->GetMusicData())
         row->SetPersistentID(row->GetMusicData()->CurrentInfo().PersistentID);
+    ReportRemoved();
     emit SetRemoveEnable(true);
 }
 
@@ -586,7 +587,6 @@ void CDuplicate::RemoveDuplicate()
     if (!m_pLink)
         return;
     bool failed = false;
-    int removed = 0;
     m_pLink->SetTransaction(false);
     auto stopNow = [this]
     {
@@ -597,7 +597,10 @@ void CDuplicate::RemoveDuplicate()
     };
     for (const PlanGroup& group : plan)
     {
-        int unchecked = 0;
+        // Copies still in place after this pass, and those this pass removed: a group earns its
+        // single-copy step only when this pass is what left it with one copy, never again.
+        int left = 0;
+        int removedHere = 0;
         for (const PlanCopy& copy : group.copies)
         {
             if (stopNow())
@@ -605,24 +608,25 @@ void CDuplicate::RemoveDuplicate()
             WaitWhilePaused();
             if (stopNow())
                 return;
-            if (!copy.checked)
-            {
-                ++unchecked;
-                continue;
-            }
             if (copy.removed)
                 continue;
+            if (!copy.checked)
+            {
+                ++left;
+                continue;
+            }
             if (m_pLink->ApplyiTunesMusicInfo(copy.handle, MF_Duplicate) != 0)
             {
                 failed = true;
+                ++left;
                 continue;
             }
-            ++removed;
+            ++removedHere;
             CDuplicateItem* row = copy.row;
             QMetaObject::invokeMethod(
                 this, [this, row, generation] { ApplyRemoved(row, generation); }, Qt::QueuedConnection);
         }
-        if (unchecked == 1)
+        if (removedHere > 0 && left == 1)
             QMetaObject::invokeMethod(
                 this,
                 [this, generation]
@@ -637,16 +641,29 @@ void CDuplicate::RemoveDuplicate()
         return;
     QMetaObject::invokeMethod(
         this,
-        [this, removed, failed]
+        [this, failed]
         {
-            emit StartFixAll(
-                tr("Removed %1 duplicate(s). If not sure to remove, you can undo the removal.").arg(removed),
-                QString::number(removed), -1, -1);
+            // Queued behind the rows this pass marked: the count is what the view holds removed.
+            ReportRemoved();
             emit SetRemoveEnable(failed);
         },
         Qt::QueuedConnection);
     WriteUILog(QStringLiteral("End RemoveDuplicate()"));
     qDebug() << "------::RemoveDuplicate end";
+}
+
+void CDuplicate::ReportRemoved()
+{
+    int removed = 0;
+    for (int g = 0, groups = m_pTree->topLevelItemCount(); g < groups; ++g)
+    {
+        QTreeWidgetItem* group = m_pTree->topLevelItem(g);
+        for (int c = 0; c < group->childCount(); ++c)
+            removed += group->child(c)->isDisabled() ? 1 : 0;
+    }
+    emit StartFixAll(
+        tr("Removed %1 duplicate(s). If not sure to remove, you can undo the removal.").arg(removed),
+        QString::number(removed), -1, -1);
 }
 
 void CDuplicate::ApplyRemoved(CDuplicateItem* row, quint64 generation)

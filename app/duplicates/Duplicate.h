@@ -133,6 +133,8 @@ private:
     void PlaceCopy(CDuplicateItem* group, CDuplicateItem* copy, int state);
     void ColourRow(QTreeWidgetItem* row, const QColor& colour, bool includeCheckColumn);
     void MarkRemoved(CDuplicateItem* row);
+    // Tells the window how many copies the view holds removed now.
+    void ReportRemoved();
     int ReadState(CDuplicateItem* row) const;
     void WriteState(CDuplicateItem* row, int state);
     void Restore(CDuplicateItem* row);

@@ -242,6 +242,11 @@ private:
     static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
                                      double width);
     void SetPauseLook(bool pause);
+    // Apply's work; false when nothing started (an apply already runs, or the replace question
+    // was closed without an answer).
+    bool StartApply();
+    QString ApplyFailureText() const;
+    QStringList FixEndHints() const;
     void SetHeaderPicture(const QString& picture);
     void StartHeaderMovie(const QString& file);
     void StopHeaderMovie(bool remove);
@@ -354,6 +359,7 @@ private:
     bool m_bRemoving = false;
     bool m_bLoading = false;
     bool m_bApplied = false;
+    QStringList m_applyFailures;
     bool m_bWorkStopped = false;
     // The Return page shows either the all-clean end of a run ("Return") or the empty result of a
     // load that found nothing ("Try Again"); a language switch keeps each with its own texts.

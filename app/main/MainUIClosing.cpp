@@ -55,9 +55,11 @@ void CMainUI::closeEvent(QCloseEvent* event)
         }
         if (answer == 3)
         {
+            // The window closes after the apply only when one starts: a closed replace question
+            // leaves the window as it was.
             event->ignore();
-            m_bCloseAfterApply = true;
-            ApplyiTunes();
+            if (StartApply())
+                m_bCloseAfterApply = true;
             return;
         }
     }

@@ -241,10 +241,12 @@ void CMainUI::RetranslateScoreTexts()
 
 void CMainUI::RetranslateApplyTexts()
 {
-    ResetHints({tr("Congrats! Your library looks great now. You can apply all the results now."),
-                tr("Relax now. Let me take you to start a great music feast."),
-                tr("Well done. You have defeated most of other computers. Just enjoy your music now.")});
-    if (m_bApplied)
+    ResetHints(FixEndHints());
+    if (m_bApplied && !m_applyFailures.isEmpty())
+    {
+        m_pMessageLine->SetText(ApplyFailureText());
+    }
+    else if (m_bApplied)
     {
         // After an apply the message is the apply's own; it follows the language too.
         m_pMessageLine->SetText(GetScore() >= 10000.0 ? tr("Results applyed.")

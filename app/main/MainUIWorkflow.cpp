@@ -667,9 +667,7 @@ void CMainUI::SetRemoveEnable(bool enable)
 void CMainUI::ReportFixAllComplete()
 {
     m_pHintLine->Clear();
-    SetHintTexts({tr("Congrats! Your library looks great now. You can apply all the results now."),
-                  tr("Relax now. Let me take you to start a great music feast."),
-                  tr("Well done. You have defeated most of other computers. Just enjoy your music now.")});
+    SetHintTexts(FixEndHints());
     m_pHeaderStack->setCurrentIndex(HeaderHint);
     m_pHintLine->SetShadeHidden(false);
     SetHeaderPicture(QStringLiteral("fix_end_bg"));
@@ -678,6 +676,17 @@ void CMainUI::ReportFixAllComplete()
     m_iRunState = 0;
     SetPauseActions(false, false);
     m_pActionStack->setCurrentIndex(ActionApply);
+}
+
+QStringList CMainUI::FixEndHints() const
+{
+    // Praise only for a run that fixed something: one whose songs all ended among the
+    // Unrecognized Songs says so.
+    if (m_pReport->FixedSongs() == 0)
+        return {tr("No song could be fixed this time. You can edit the songs yourself or try fix again.")};
+    return {tr("Congrats! Your library looks great now. You can apply all the results now."),
+            tr("Relax now. Let me take you to start a great music feast."),
+            tr("Well done. You have defeated most of other computers. Just enjoy your music now.")};
 }
 
 void CMainUI::EndFialedState(bool hide)
@@ -689,8 +698,13 @@ void CMainUI::EndFialedState(bool hide)
 
 void CMainUI::ApplyiTunes()
 {
+    StartApply();
+}
+
+bool CMainUI::StartApply()
+{
     if (m_pApplyThread->isRunning())
-        return;
+        return false;
     if (CAppSettings* settings = GetAppSettings())
     {
         int mask = settings->GetReplace();
@@ -701,7 +715,7 @@ void CMainUI::ApplyiTunes()
                 tr("Yes"), tr("No"), QString(), 0);
             // A box closed without an answer applies nothing and keeps the mask.
             if (answer == 0)
-                return;
+                return false;
             if (answer == 2)
             {
                 mask &= ~0x80000;
@@ -731,7 +745,15 @@ void CMainUI::ApplyiTunes()
     m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
     // The page's rows belong to this thread: what the apply needs of them is taken here.
     m_pReport->PrepareApply();
+    m_applyFailures.clear();
     m_pApplyThread->start(QThread::InheritPriority);
+    return true;
+}
+
+QString CMainUI::ApplyFailureText() const
+{
+    return tr("%n song(s) could not be written: %1", nullptr, static_cast<int>(m_applyFailures.size()))
+        .arg(m_applyFailures.join(QStringLiteral(", ")));
 }
 
 void CMainUI::UpdataApplyOK()
@@ -777,18 +799,28 @@ void CMainUI::UpdataApplyOK()
         m_iStage = 3;
         m_iRunState = 2;
     }
-    qDebug() << "------::UpdataApplyOK end_1";
-    if (m_bHomeAfterApply)
+    if (type != 4 && type != 5)
     {
-        m_bHomeAfterApply = false;
+        // Songs whose write failed keep their fixes unapplied: the user is told which.
+        m_applyFailures = m_pReport->ApplyFailures();
+        if (!m_applyFailures.isEmpty())
+            m_pMessageLine->SetText(ApplyFailureText());
+    }
+    qDebug() << "------::UpdataApplyOK end_1";
+    if (!m_bHomeAfterApply && !m_bCloseAfterApply)
+        return;
+    // The thread has sent its last word; once it has ended, leaving asks again about whatever
+    // could not be written.
+    m_pApplyThread->wait();
+    if (std::exchange(m_bHomeAfterApply, false))
+    {
+        m_bCloseAfterApply = false;
         GoHome();
         return;
     }
-    if (m_bCloseAfterApply)
-    {
-        close();
-        qDebug() << "------::UpdataApplyOK end_2";
-    }
+    m_bCloseAfterApply = false;
+    close();
+    qDebug() << "------::UpdataApplyOK end_2";
 }
 
 void CMainUI::StopAllWork()
@@ -845,10 +877,12 @@ void CMainUI::GoHome()
                                                      tr("Apply"), 0);
         if (answer == 1 || answer == 0)
             return;
+        // Home follows the apply only when one starts: a closed replace question leaves the
+        // window as it was.
         if (answer == 3)
         {
-            m_bHomeAfterApply = true;
-            ApplyiTunes();
+            if (StartApply())
+                m_bHomeAfterApply = true;
             return;
         }
     }
@@ -877,6 +911,7 @@ void CMainUI::ResetToStart()
     m_iSavedProgress = -1;
     m_bCloseAfterApply = false;
     m_bHomeAfterApply = false;
+    m_applyFailures.clear();
     m_bDeleteDatabase = false;
     m_eRunMode = RunModeNone;
     m_iResultType = 0;

@@ -1232,7 +1232,7 @@ int CAnalyReport::UpdateFixSummary()
         if ((both & kBitArtwork) && m_pLink->GetArtworkPath(row->GetMusicData()).isEmpty())
             ++remaining;
     }
-    const int fixedSongs = std::max(0, m_nProblemTotal.load() - m_pUnrecognizedTree->topLevelItemCount());
+    const int fixedSongs = FixedSongs();
     const int fixedProblems = m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() +
                               m_pAlbumTree->GetFixedCount() + m_pMissingTree->GetFixedCount();
     emit ReportFixInfo(remaining, 10000);
@@ -1252,6 +1252,24 @@ int CAnalyReport::UpdateFixSummary()
                          QString::number(fixedSongs), fixedProblems, remaining);
     }
     return remaining;
+}
+
+int CAnalyReport::FixedSongs() const
+{
+    // A song counts once one of its rows or cells is fixed and it has no row left among the
+    // Unrecognized Songs: songs that only moved there were fixed by nothing.
+    int fixed = 0;
+    for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
+    {
+        const TrackRows& rows = it.value();
+        const bool any = (rows.cell && rows.cell->GetLoadState() == 2) ||
+                         (rows.artist && rows.artist->GetFixState() == 2) ||
+                         (rows.album && rows.album->GetFixState() == 2) ||
+                         (rows.missing && rows.missing->GetFixState() == 2);
+        if (any && !m_unrecognizedRows.contains(it.key()))
+            ++fixed;
+    }
+    return fixed;
 }
 
 bool CAnalyReport::IsNeedFix()
@@ -1852,8 +1870,11 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
     }
     const int identify = answer.value(QStringLiteral("identify"), -1).toInt();
     CMusicObj* track = m_identifyTracks.value(identify);
-    if (!track || !m_trackRows.contains(track))
-        return; // moved or removed meanwhile
+    // A song among the Unrecognized Songs has no row with its identify number any more; its
+    // answer is written all the same, and the row is judged once the run's writes are done.
+    CTreeItem* unrecognized = track ? m_unrecognizedRows.value(track) : nullptr;
+    if (!track || (!m_trackRows.contains(track) && !unrecognized))
+        return; // removed meanwhile
     const TrackRows rows = m_trackRows.value(track);
 
     // A job stored the cover already; an answer handed over otherwise brings its picture.
@@ -1925,6 +1946,11 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
         }
         m_nArtworkRemaining = std::max(0, m_nArtworkRemaining - 1);
         m_pArtworkList->viewport()->update();
+    }
+    if (unrecognized && mask)
+    {
+        matched = true;
+        unrecognized->SetFixState(2);
     }
     if (!matched)
         return;
@@ -2018,6 +2044,7 @@ void CAnalyReport::FinishPull()
             break;
         }
     }
+    RecheckAnsweredUnrecognized();
     for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
     {
         for (int i = tree->topLevelItemCount() - 1; i >= 0; --i)
@@ -2044,6 +2071,34 @@ void CAnalyReport::FinishPull()
     emit ShowProcessingFailed();
     MoveFailedItem();
     MoveFailedItemOK();
+}
+
+void CAnalyReport::RecheckAnsweredUnrecognized()
+{
+    // The answers are in the library now: a song they fixed leaves the Unrecognized Songs for the
+    // pages of its problems; one still lacking something shows what it got.
+    const QList<CMusicObj*> tracks = m_unrecognizedRows.keys();
+    for (CMusicObj* track : tracks)
+    {
+        CTreeItem* row = m_unrecognizedRows.value(track);
+        if (!row || row->GetFixState() != 2)
+            continue;
+        if (CheckUnrecognizedRow(row))
+        {
+            const int index = m_pUnrecognizedTree->indexOfTopLevelItem(row);
+            if (index >= 0)
+                m_pUnrecognizedTree->takeTopLevelItem(index);
+            delete row;
+            continue;
+        }
+        if (MusicInfo* info = Record(m_pLink, track))
+        {
+            row->setText(2, info->Name);
+            row->setToolTip(2, info->Name);
+            row->setText(4, UnknownText(info->Artist, tr("Artist")));
+            row->setText(5, UnknownText(info->Album, tr("Album")));
+        }
+    }
 }
 
 void CAnalyReport::AcceptFixResult(void* handle, int, int, int infoFixState)
@@ -2157,6 +2212,10 @@ void CAnalyReport::AppleyiTunes()
         return;
     }
     m_bUnapplied = false;
+    {
+        QMutexLocker lock(&m_applyMutex);
+        m_applyFailures.clear();
+    }
     CAppSettings* settings = GetAppSettings();
     const int replace = settings ? settings->GetReplace() : 0;
     const int replaceMask = (replace & 0x80000) ? replace : 0;
@@ -2168,6 +2227,18 @@ void CAnalyReport::AppleyiTunes()
         return !WaitWhileApplyPaused([this] { return m_nStop.load() != 0; }) || m_nStop.load() != 0;
     };
 
+    // The titles of the songs whose write failed, for the user; 0 (nothing to write) is no failure.
+    QStringList failedSongs;
+    auto noteFailure = [&](CMusicObj* track)
+    {
+        failed = true;
+        MusicInfo* info = Record(m_pLink, track);
+        const QString title = info ? (info->Name.isEmpty() ? info->Location : info->Name) : QString();
+        WriteUILog(QStringLiteral("AppleiTunes: the write of %1 failed").arg(info ? info->Location : title));
+        if (!title.isEmpty())
+            failedSongs.append(title);
+    };
+
     m_pLink->SetTransaction(false);
     const int n = m_pLink->GetMusicCount();
     for (int i = 0; i < n && !stopped; ++i)
@@ -2177,8 +2248,13 @@ void CAnalyReport::AppleyiTunes()
             stopped = true;
             break;
         }
-        if (m_pLink->ApplyMusicFixes(i, replaceMask) < 0)
-            failed = true;
+        const int written = m_pLink->ApplyMusicFixes(i, replaceMask);
+        if (written != 0 && written != 1)
+        {
+            CMusicObj* track = nullptr;
+            m_pLink->GetMusicObj(i, &track);
+            noteFailure(track);
+        }
         emit UpdateProcess((i + 1) * 10000 / n);
     }
     // One pass after the songs: the checked songs whose file is gone leave iTunes once.
@@ -2191,13 +2267,17 @@ void CAnalyReport::AppleyiTunes()
             break;
         }
         if (m_pLink->ApplyiTunesMusicInfo(track, 0x10000) < 0)
-            failed = true;
+            noteFailure(track);
         else
             removed.append(track);
     }
     m_pLink->SetTransaction(true);
     if (failed || stopped)
         m_bUnapplied = true; // what was not written must not be lost at close
+    {
+        QMutexLocker lock(&m_applyMutex);
+        m_applyFailures = failedSongs;
+    }
     if (!stopped)
         emit UpdateProcess(10000);
     QMetaObject::invokeMethod(
@@ -2220,6 +2300,12 @@ void CAnalyReport::AppleyiTunes()
         Qt::QueuedConnection);
     WriteUILog(QStringLiteral("Stop AppleiTunes"));
     qDebug() << "------::AppleyiTunes end";
+}
+
+QStringList CAnalyReport::ApplyFailures() const
+{
+    QMutexLocker lock(&m_applyMutex);
+    return m_applyFailures;
 }
 
 void CAnalyReport::StopPlay()
@@ -2265,6 +2351,7 @@ void CAnalyReport::ClearReport()
     StopThumbJobs();
     m_nDone = 0;
     m_nTotal = 0;
+    m_nProblemTotal = 0;
     m_bUnapplied = false;
     m_nFixAllStage = m_nAlbumStage = m_nArtistStage = m_nMissingStage = m_nUnrecognizedStage = 0;
     m_nRunState = 0;

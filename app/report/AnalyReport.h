@@ -86,6 +86,8 @@ public:
     void ReflashView(bool selectFirst);
     void ReflashMusicNum(bool selectFirst);
     int UpdateFixSummary();
+    // Songs with a fixed row or cell and none among the Unrecognized Songs.
+    int FixedSongs() const;
     bool HasUnappliedChanges() const { return m_bUnapplied.load(); }
     void loadLanguage();
     static QString UnknownText(const QString& text, const QString& word);
@@ -118,6 +120,8 @@ public:
     // Apply thread: writes every song's accepted fixes in one transaction, then removes the
     // checked songs whose file is gone from iTunes once; pausable and stoppable.
     void AppleyiTunes();
+    // The titles of the songs the last apply could not write (their fixes stay unapplied).
+    QStringList ApplyFailures() const;
     void StopPlay();
     void StopAllWork();
     void ClearReport();
@@ -215,6 +219,7 @@ private:
     };
 
     void Build();
+    void RecheckAnsweredUnrecognized();
     void DropBadge(CTypeTreeItem* entry);
     void FlushPendingTracks();
     void FileProblemTrack(const PendingTrack& song);
@@ -317,7 +322,8 @@ private:
     int m_nAlbumRemaining = 0;
 
     // Handed from the GUI thread to the apply thread.
-    QMutex m_applyMutex;
+    mutable QMutex m_applyMutex;
     QVector<CMusicObj*> m_applyMissing;
+    QStringList m_applyFailures;
     bool m_bApplyPrepared = false;
 };

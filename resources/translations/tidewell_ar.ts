@@ -918,6 +918,21 @@ and apply the result?</source>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>هل تريد بالتأكيد العودة إلى الرئيسية؟ إذا عدت فلن تُحفظ نتائج الفحص.</translation>
     </message>
+    <message>
+        <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
+        <translation>لم يتمكن البرنامج من إصلاح أي أغنية هذه المرة. يمكنك تعديل الأغاني بنفسك أو محاولة الإصلاح مرة أخرى.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1</source>
+        <translation>
+            <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
+            <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
+            <numerusform>تعذرت كتابة %n أغنيتين: %1</numerusform>
+            <numerusform>تعذرت كتابة %n أغانٍ: %1</numerusform>
+            <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
+            <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

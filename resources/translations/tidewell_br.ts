@@ -918,6 +918,17 @@ e aplicar o resultado?</translation>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>Tem certeza de que deseja voltar ao início? Se voltar, os resultados da verificação não serão salvos.</translation>
     </message>
+    <message>
+        <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
+        <translation>Desta vez nenhuma música pôde ser corrigida. Você pode editar as músicas por conta própria ou tentar corrigir novamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1</source>
+        <translation>
+            <numerusform>Não foi possível gravar %n música: %1</numerusform>
+            <numerusform>Não foi possível gravar %n músicas: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -918,6 +918,17 @@ und das Ergebnis übernehmen?</translation>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>Möchten Sie wirklich zur Startseite zurück? Dann werden die Suchergebnisse nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
+        <translation>Diesmal konnte kein Titel repariert werden. Sie können die Titel selbst bearbeiten oder die Reparatur erneut versuchen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1</source>
+        <translation>
+            <numerusform>%n Titel konnte nicht geschrieben werden: %1</numerusform>
+            <numerusform>%n Titel konnten nicht geschrieben werden: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -919,6 +919,17 @@ and apply the result?</translation>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>Are you sure you want to back to Home? If back, the scanning results will not be saved.</translation>
     </message>
+    <message>
+        <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
+        <translation>No song could be fixed this time. You can edit the songs yourself or try fix again.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1</source>
+        <translation>
+            <numerusform>%n song could not be written: %1</numerusform>
+            <numerusform>%n songs could not be written: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

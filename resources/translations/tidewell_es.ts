@@ -918,6 +918,17 @@ y aplicar el resultado?</translation>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>¿Seguro que desea volver al inicio? Si vuelve, no se guardarán los resultados del escaneo.</translation>
     </message>
+    <message>
+        <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
+        <translation>Esta vez no se pudo corregir ninguna canción. Puede editar las canciones usted mismo o volver a intentar la corrección.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1</source>
+        <translation>
+            <numerusform>No se pudo escribir %n canción: %1</numerusform>
+            <numerusform>No se pudieron escribir %n canciones: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

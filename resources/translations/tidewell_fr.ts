@@ -918,6 +918,17 @@ et appliquer le résultat ?</translation>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>Voulez-vous vraiment revenir à l&apos;accueil ? Les résultats de l&apos;analyse ne seront pas enregistrés.</translation>
     </message>
+    <message>
+        <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
+        <translation>Aucun morceau n&apos;a pu être corrigé cette fois. Vous pouvez modifier les morceaux vous-même ou réessayer la correction.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1</source>
+        <translation>
+            <numerusform>%n morceau n&apos;a pas pu être écrit : %1</numerusform>
+            <numerusform>%n morceaux n&apos;ont pas pu être écrits : %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -918,6 +918,16 @@ and apply the result?</source>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>ホームに戻りますか?戻ると、スキャン結果は保存されません。</translation>
     </message>
+    <message>
+        <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
+        <translation>今回は修正できた曲がありません。曲を自分で編集するか、もう一度修正をお試しください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1</source>
+        <translation>
+            <numerusform>%n 曲を書き込めませんでした: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -918,6 +918,18 @@ and apply the result?</source>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>Вернуться на главную? Результаты сканирования не будут сохранены.</translation>
     </message>
+    <message>
+        <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
+        <translation>На этот раз не удалось исправить ни одной песни. Вы можете отредактировать песни сами или попробовать исправить ещё раз.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1</source>
+        <translation>
+            <numerusform>Не удалось записать %n песню: %1</numerusform>
+            <numerusform>Не удалось записать %n песни: %1</numerusform>
+            <numerusform>Не удалось записать %n песен: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -72,25 +72,6 @@ QString Today()
     return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
 }
 
-// The main window's score: the start value and one step per AddFixMissNum unit, held to 0..10000.
-struct Score
-{
-    int value = 10000;
-    int step = 0;
-    void Start(const DedupeLoadCounts& counts)
-    {
-        step = counts.loaded ? 10000 / counts.loaded : 0;
-        value = counts.loaded ? (counts.loaded - counts.members) * 10000 / counts.loaded : 10000;
-    }
-    void Add(int n)
-    {
-        if (n == 0)
-            return;
-        value += n * step;
-        value = value + step > 10000 ? 10000 : (value <= 0 ? 0 : value);
-    }
-};
-
 } // namespace
 
 class DuplicateTest : public QObject
@@ -329,12 +310,11 @@ private slots:
         QCOMPARE(counts.members, 5);
         CheckGroups(view, {2, 3});
         QCOMPARE(steps.count(), 0);
-        Score score;
-        score.Start(counts);
-        QCOMPARE(score.value / 100, 50);
-        QCOMPARE(
-            QStringLiteral("Scanned %1 song(s), found %2 duplicates.").arg(counts.loaded).arg(counts.members),
-            QStringLiteral("Scanned 10 song(s), found 5 duplicates."));
+        // Every member the engine counted is one copy row of the view.
+        int copies = 0;
+        for (int g = 0; g < view.Tree()->topLevelItemCount(); ++g)
+            copies += view.Tree()->topLevelItem(g)->childCount();
+        QCOMPARE(copies, counts.members);
 
         // Paused before the first copy: nothing moves until Continue.
         view.PrepareRemove();
@@ -367,10 +347,13 @@ private slots:
             }
         }
         QCOMPARE(removed, 3);
+        // One unit for each copy removed and for each group left with one copy: every member's
+        // weight comes back once, which takes the window's score to 100.
+        int units = 0;
         for (const QList<QVariant>& step : steps)
-            score.Add(step.at(0).toInt());
-        QCOMPARE(steps.count(), 5); // three copies and two groups left with one copy
-        QCOMPARE(score.value / 100, 100);
+            units += step.at(0).toInt();
+        QCOMPARE(steps.count(), 5);
+        QCOMPARE(units, counts.members);
         QCOMPARE(texts.count(), 1);
         QCOMPARE(texts.at(0).at(1).toString(), QStringLiteral("3"));
         QCOMPARE(removeEnable.last().at(0).toBool(), false);
@@ -387,11 +370,28 @@ private slots:
         QCOMPARE(Digest(path), digests.value(path));
         QVERIFY(steps.count() >= 1);
         QCOMPARE(steps.at(0).at(0).toInt(), -1);
+        QCOMPARE(texts.last().at(1).toString(), QStringLiteral("2"));
 
-        // Removing again, with the restored copy back in the plan, takes only that copy.
+        // Removing again, with the restored copy back in the plan, takes only that copy and gives
+        // back exactly the units the restore took.
+        int restoredUnits = 0;
+        for (const QList<QVariant>& step : steps)
+            restoredUnits += step.at(0).toInt();
+        steps.clear();
         RunRemoval(view);
         QVERIFY(copy->isDisabled());
         QVERIFY(!QFile::exists(path));
+        int removedUnits = 0;
+        for (const QList<QVariant>& step : steps)
+            removedUnits += step.at(0).toInt();
+        QCOMPARE(removedUnits, -restoredUnits);
+        QCOMPARE(texts.last().at(1).toString(), QStringLiteral("3"));
+
+        // Nothing left to remove: no unit and the same count.
+        steps.clear();
+        RunRemoval(view);
+        QCOMPARE(steps.count(), 0);
+        QCOMPARE(texts.last().at(1).toString(), QStringLiteral("3"));
 
         // A restore whose recycled file is gone says so and leaves the row removed.
         QDir(day).removeRecursively();

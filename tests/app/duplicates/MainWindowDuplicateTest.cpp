@@ -1,5 +1,6 @@
 // The duplicate road through the real main window: Scan from the duplicate page, the groups and
-// the score, a refused and an accepted Remove, Pause/Continue of the removal, and the score after.
+// the score, a refused and an accepted Remove, Pause/Continue of the removal, a Remove with
+// nothing left to remove, a restore, and the score and the removed count after each.
 
 #include "AppGlobals.h"
 #include "AppSettings.h"
@@ -8,18 +9,51 @@
 #include "CMessageSeam.h"
 #include "CShadeLabel.h"
 #include "Duplicate.h"
+#include "FailedTreeWidget.h"
 #include "MainUI.h"
 #include "MusicFlags.h"
 #include "TempHome.h"
 
+#include <QAbstractButton>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QThread>
+#include <QTreeWidget>
 
 #include <memory>
+
+namespace
+{
+
+void Click(CMainUI& window, const char* name)
+{
+    auto* button = window.findChild<QAbstractButton*>(QLatin1String(name));
+    QVERIFY2(button && button->isVisible() && button->isEnabled(), name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A click on the check box of a copy row, where the style draws it.
+void ClickCheck(QTreeWidget* tree, QTreeWidgetItem* item)
+{
+    const QRect row = tree->visualItemRect(item);
+    QStyleOptionViewItem option;
+    option.initFrom(tree->viewport());
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    option.rect =
+        QRect(row.left(), row.top(),
+              tree->header()->sectionViewportPosition(0) + tree->header()->sectionSize(0) - row.left(),
+              row.height());
+    const QRect box = tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, tree);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, box.center());
+}
+
+} // namespace
 
 class MainWindowDuplicateTest : public QObject
 {
@@ -65,20 +99,73 @@ private slots:
             QCOMPARE(score->text(), QStringLiteral("50"));
 
             // "Cancel" on the confirmation leaves everything as it was.
-            window.RemoveDuplicate();
+            Click(window, "main_removebut");
             QCOMPARE(asked, 1);
             QCOMPARE(window.RunState(), 3);
 
-            answer = 1;
-            window.RemoveDuplicate();
-            QVERIFY(QTest::qWaitFor(
-                [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000));
-            QTest::qWait(100);
-            QCOMPARE(score->text(), QStringLiteral("100"));
+            // One more copy of the three is kept: the group keeps two and earns no step for it.
+            QTreeWidget* tree = window.DuplicateView()->Tree();
+            QTreeWidgetItem* three =
+                tree->topLevelItem(0)->childCount() == 3 ? tree->topLevelItem(0) : tree->topLevelItem(1);
+            QTreeWidgetItem* two =
+                three == tree->topLevelItem(0) ? tree->topLevelItem(1) : tree->topLevelItem(0);
+            QTreeWidgetItem* kept = three->child(2);
+            QCOMPARE(kept->checkState(0), Qt::Checked);
+            ClickCheck(tree, kept);
+            QCOMPARE(kept->checkState(0), Qt::Unchecked);
+
+            // The removal is held before its first copy; the window's Pause and Continue drive it.
             const QString day = settings->GetRecycleFolder() + "/" +
                                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
-            QCOMPARE(QDir(day).entryList(QDir::Files).size(), 3);
-            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 7);
+            window.DuplicateView()->SetPauseState(2, false);
+            answer = 1;
+            Click(window, "main_removebut");
+            QCOMPARE(window.RunState(), 1);
+            Click(window, "main_cancelbut");
+            QCOMPARE(window.RunState(), 2);
+            QCOMPARE(message->text(), QStringLiteral("Paused. Wanna continue and experience a new library?"));
+            QTest::qWait(300);
+            QVERIFY(window.ApplyThread()->isRunning());
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 10);
+            Click(window, "main_cancelbut");
+            auto removalEnded = [&]
+            {
+                return QTest::qWaitFor(
+                    [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000);
+            };
+            QVERIFY(removalEnded());
+            QTest::qWait(100);
+            QCOMPARE(score->text(), QStringLiteral("80"));
+            QCOMPARE(
+                message->text(),
+                QStringLiteral("Removed 2 duplicate(s). If not sure to remove, you can undo the removal."));
+            QCOMPARE(QDir(day).entryList(QDir::Files).size(), 2);
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 8);
+
+            // A Remove that finds nothing new to remove changes neither the score nor the count.
+            ClickCheck(tree, kept);
+            ClickCheck(tree, kept);
+            QCOMPARE(kept->checkState(0), Qt::Unchecked);
+            Click(window, "main_removebut");
+            QVERIFY(removalEnded());
+            QTest::qWait(100);
+            QCOMPARE(score->text(), QStringLiteral("80"));
+            QCOMPARE(
+                message->text(),
+                QStringLiteral("Removed 2 duplicate(s). If not sure to remove, you can undo the removal."));
+
+            // Restoring the copy of the pair takes back its step and the pair's; the count follows.
+            QTreeWidgetItem* removed = two->child(1);
+            QVERIFY(removed->isDisabled());
+            const QRect row = tree->visualItemRect(removed);
+            const int x = tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2;
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(x, row.center().y()));
+            QVERIFY(!removed->isDisabled());
+            QCOMPARE(score->text(), QStringLiteral("60"));
+            QCOMPARE(
+                message->text(),
+                QStringLiteral("Removed 1 duplicate(s). If not sure to remove, you can undo the removal."));
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 9);
             window.close();
         }
         ReleaseAppSettings();

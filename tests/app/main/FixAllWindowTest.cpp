@@ -7,6 +7,7 @@
 #include "ApplyThread.h"
 #include "AudioFixture.h"
 #include "CMessageSeam.h"
+#include "CShadeLabel.h"
 #include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
 #include "LibraryXml.h"
@@ -19,6 +20,7 @@
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
+#include <QAbstractButton>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -236,6 +238,18 @@ private:
         }
         QFile::remove(g_strDBPath);
         return home && timer.elapsed() < 5000;
+    }
+
+    void Click(const char* name)
+    {
+        auto* button = m_window->findChild<QAbstractButton*>(QLatin1String(name));
+        QVERIFY2(button && button->isVisible() && button->isEnabled(), name);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    QStringList Hints() const
+    {
+        return m_window->findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts();
     }
 
     int ArtworkFiles() const
@@ -601,6 +615,151 @@ private slots:
         m_window->ApplyiTunes();
         QVERIFY(ApplyEnded());
         QCOMPARE(ArtistOf(Song(1)), QStringLiteral("Found Artist"));
+    }
+
+    // Songs left unrecognized have nothing to write: after Apply, Home asks nothing more. A write
+    // that fails keeps the question and names its song.
+    void applyEndsTheQuestionAndAFailedWriteNamesItsSong()
+    {
+        MakeSongs();
+        auto next = std::make_shared<int>(0);
+        m_acr->answerWith("/v1/identify",
+                          [next](const HttpRequest&) {
+                              return (*next)++ == 0 ? Json(IdentifyAnswer())
+                                                    : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
+                          });
+        QVERIFY(ToScoreScreen());
+        Click("main_fixallbut");
+        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        CAnalyReport* page = m_window->ReportPage();
+        QCOMPARE(RowsOf(page->UnrecognizedTree()), 2);
+        GetAppSettings()->SetReplace(kReplaceAll);
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        QStringList artists{ArtistOf(Song(0)), ArtistOf(Song(1)), ArtistOf(Song(2))};
+        artists.sort();
+        QCOMPARE(artists, QStringList({"", "", "Found Artist"}));
+        QVERIFY(!page->HasUnappliedChanges());
+        const qsizetype asked = m_questions.size();
+        Click("main_gohome");
+        QCOMPARE(m_questions.size(), asked);
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
+        Answer(HttpResponse::Mode::Full);
+
+        // The file of a fixed song is gone by the time Apply writes it.
+        MakeSongs();
+        QVERIFY(ToScoreScreen());
+        Click("main_fixallbut");
+        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QFile::remove(Song(1)));
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        QVERIFY(page->HasUnappliedChanges());
+        QCOMPARE(m_window->MessageText(), QStringLiteral("1 song(s) could not be written: Found Title"));
+        m_answer = 1; // Cancel
+        Click("main_gohome");
+        QCOMPARE(m_questions.size(), asked + 2);
+        QCOMPARE(m_questions.last().text, QStringLiteral("Do you want to apply new results?"));
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        MakeSongs();
+    }
+
+    // Apply chosen in the closing or Home question, then the Replace box closed: nothing is
+    // applied, and neither a later close nor a later Apply acts on that earlier choice.
+    void aClosedReplaceBoxLeavesClosingAndHomeAsTheyWere()
+    {
+        MakeSongs();
+        Answer(HttpResponse::Mode::Full);
+        QVERIFY(ToScoreScreen());
+        Click("main_fixallbut");
+        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        GetAppSettings()->SetReplace(kReplaceAll);
+
+        // A plain Apply (Yes to Replace) writes, and the window stays where it is.
+        auto applyStays = [this]
+        {
+            m_queued = {1};
+            Click("main_applybut");
+            QVERIFY(ApplyEnded());
+            QTest::qWait(50);
+            QVERIFY(m_window->isVisible());
+            QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        };
+
+        m_queued = {3, 0};
+        Click("main_gohome");
+        QCOMPARE(m_questions.size(), 2);
+        QVERIFY(!m_window->ApplyThread()->isRunning());
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        applyStays();
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(ArtistOf(Song(0)), QStringLiteral("Found Artist"));
+
+        MakeSongs();
+        Click("main_gohome");
+        QVERIFY(ToScoreScreen());
+        Click("main_fixallbut");
+        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        const qsizetype asked = m_questions.size();
+        m_queued = {3, 0};
+        QVERIFY(!m_window->close());
+        QCOMPARE(m_questions.size(), asked + 2);
+        QVERIFY(!m_window->ApplyThread()->isRunning());
+        m_queued = {1}; // Cancel: asked again, and the window and its database stay
+        QVERIFY(!m_window->close());
+        QCOMPARE(m_questions.size(), asked + 3);
+        QVERIFY(m_window->isVisible());
+        QVERIFY(QFileInfo::exists(g_strDBPath));
+        applyStays();
+        if (QTest::currentTestFailed())
+            return;
+        MakeSongs();
+    }
+
+    // A run in which no song is identified says so; Refix then fixes the Unrecognized Songs like
+    // any other, and the next run counts only its own songs.
+    void aRunThatFixesNothingSaysSoAndRefixFixesTheUnrecognizedSongs()
+    {
+        MakeSongs();
+        m_acr->answer("/v1/identify", Json("{\"status\":{\"msg\":\"Server error\"}}", 500));
+        QVERIFY(ToScoreScreen());
+        Click("main_fixallbut");
+        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        CAnalyReport* page = m_window->ReportPage();
+        QCOMPARE(RowsOf(page->UnrecognizedTree()), 3);
+        QCOMPARE(m_window->MessageText(),
+                 QStringLiteral("Fixed 0 song(s), 0 problem(s). Still 3 problem(s) not fixed."));
+        QCOMPARE(Hints(),
+                 QStringList{
+                     "No song could be fixed this time. You can edit the songs yourself or try fix again."});
+        const int score = m_window->ScoreText().toInt();
+
+        Answer(HttpResponse::Mode::Full);
+        const qsizetype before = m_acr->requests().size();
+        QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
+        Click("MainUIRetry");
+        QVERIFY(WaitFor([&] { return complete.count() == 1 && Action() == CMainUI::ActionApply; }));
+        QCOMPARE(m_acr->requests().size(), before + 3);
+        QCOMPARE(RowsOf(page->UnrecognizedTree()), 0);
+        QCOMPARE(RowsOf(page->ArtistTree()), 3);
+        QCOMPARE(page->ArtistTree()->GetFixedCount(), 3);
+        QVERIFY(m_window->ScoreText().toInt() > score);
+        QCOMPARE(m_window->MessageText(),
+                 QStringLiteral("Congratulations, your music library is 100% cleaned!"));
+        QCOMPARE(
+            Hints().value(0),
+            QStringLiteral("Congrats! Your library looks great now. You can apply all the results now."));
+        GetAppSettings()->SetReplace(kReplaceAll);
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(ArtistOf(Song(i)), QStringLiteral("Found Artist"));
+
+        Click("main_gohome");
+        MakeSongs();
+        QVERIFY(ToScoreScreen());
+        QCOMPARE(page->ProblemCount(), 3);
     }
 
     // Home and closing while the jobs wait on a silent service, and while paused with answers

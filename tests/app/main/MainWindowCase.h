@@ -32,12 +32,13 @@ protected:
     {
         g_nWorkMode = 1;
         m_questions.clear();
+        m_queued.clear();
         m_answer = 1;
         m_answers = std::make_unique<CMessageSeam::Scope>(
             [this](const MessageQuestion& q)
             {
                 m_questions << q;
-                return m_answer;
+                return m_queued.isEmpty() ? m_answer : m_queued.takeFirst();
             });
         m_window = std::make_unique<CMainUI>();
         m_window->show();
@@ -56,6 +57,8 @@ protected:
     std::unique_ptr<CMainUI> m_window;
     QList<MessageQuestion> m_questions;
     int m_answer = 1;
+    // Answers for the next questions, in order, before m_answer takes over.
+    QList<int> m_queued;
 
 private:
     std::unique_ptr<CMessageSeam::Scope> m_answers;

@@ -9,6 +9,7 @@
 #include "AudioFixture.h"
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
+#include "FailedTreeWidget.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
@@ -135,13 +136,18 @@ private slots:
         QCOMPARE(g_nWorkMode.load(), 2);
         QCOMPARE(requests.count(), 3);
 
-        // A request while the window runs is ignored: it would rewrite what the workers read.
-        MakeSongs(Home() + QStringLiteral("/busy"), 12, 0);
+        // A request while the window runs is ignored: it would rewrite what the workers read. The
+        // first run has problems and the second folder none, so the result tells which one ran.
+        MakeSongs(Home() + QStringLiteral("/busy"), 12, 3);
+        MakeSongs(Home() + QStringLiteral("/other"), 4, 0);
+        g_nWorkMode = 1; // the duplicate action above chose the duplicate page
         m_window->LoadStartParam({Home() + QStringLiteral("/busy")}, g_strDBPath, RunModeFiles);
+        QVERIFY(m_window->IsBusy());
         m_window->LoadStartParam({Home() + QStringLiteral("/other")}, g_strDBPath, RunModeFiles);
         QVERIFY(WaitFor([this] { return RoadEnded(); }));
-        QCOMPARE(m_window->ScoreText(), QStringLiteral("100"));
-        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionReturn));
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionFixAll));
+        QCOMPARE(m_window->ReportPage()->ProblemCount(), 3);
+        QCOMPARE(m_window->ReportPage()->ArtistTree()->topLevelItemCount(), 3);
     }
 
     // Eight songs, two without their artist: each costs a quarter of a track, 10000 - 2 x 312.5.

@@ -265,6 +265,11 @@ TEST_F(ApplyTest, FixesOfFilesClearOnlyWhatWasWritten)
 
     ASSERT_EQ(manager->ApplyMusicFixes(0, 0), 1);
     EXPECT_EQ(obj->GetAbsence(), MF_Analysed);
+    // An open problem with no fix to write (no cover chosen) is nothing to do, not a failure.
+    other->SetAbsence(MF_Artwork | MF_Analysed);
+    ASSERT_TRUE(other->GetArtworkPath().isEmpty());
+    EXPECT_EQ(manager->ApplyMusicFixes(1, 0), 0);
+    EXPECT_EQ(other->GetAbsence(), MF_Artwork | MF_Analysed);
     MusicInfo onDisk;
     ASSERT_GE(GetMusicInfo(files[0].toUtf8().constData(), &onDisk), 0);
     EXPECT_EQ(onDisk.Album, "Fixed Album");
