@@ -330,9 +330,13 @@ private slots:
         std::vector<int> taken;
         for (int fd; (fd = ::open("/dev/null", O_RDONLY)) >= 0;)
             taken.push_back(fd);
-        // One stays free: too few for the archiver's pipes, enough for a thread's wake-up.
-        ::close(taken.back());
-        taken.pop_back();
+        // Two stay free: too few for the archiver's pipes and its output file, enough for a
+        // wake-up that another thread may make meanwhile.
+        for (int i = 0; i < 2 && !taken.empty(); ++i)
+        {
+            ::close(taken.back());
+            taken.pop_back();
+        }
         AnswerDialog(QStringLiteral("Second"), QStringLiteral("s@x"), QStringLiteral("second"), true,
                      [&]
                      {
