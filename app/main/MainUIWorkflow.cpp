@@ -14,7 +14,9 @@
 #include "CTextButton.h"
 #include "CWarnMessage.h"
 #include "Duplicate.h"
+#include "MusicObj.h"
 #include "ReadyLoadThread.h"
+#include "ScreenText.h"
 #include "SharedImages.h"
 #include "StartUI.h"
 #include "StyleTemplates.h"
@@ -89,7 +91,8 @@ bool IsRegularFile(const QString& path)
 // its separators in place.
 QString DisplayPath(const QString& path)
 {
-    return QGuiApplication::layoutDirection() == Qt::RightToLeft ? QChar(0x200E) + path : path;
+    const QString shown = ScreenText(path);
+    return QGuiApplication::layoutDirection() == Qt::RightToLeft ? QChar(0x200E) + shown : shown;
 }
 
 int ProgressFloor(const QProgressBar* bar)
