@@ -163,6 +163,8 @@ int main(int argc, char** argv)
     sqlite3_step(stmt);
     sqlite3_finalize(stmt);
     sqlite3_close(db);
+    // Without its artist the song is also a row of a tree page, not only a cell of the artwork list.
+    Exec(project, "UPDATE TracksTable SET Artist = '', Absence = Absence | 1024 WHERE rowid = 1");
     QElapsedTimer clock;
     clock.start();
     Heartbeat heartbeat;
