@@ -1,5 +1,7 @@
 #include "DatabaseCopy.h"
 
+#include "TracksTable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +11,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <set>
+#include <string>
 #include <thread>
 
 namespace
@@ -47,7 +52,86 @@ bool RenameOver(const QString& from, const QString& to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+// Opening upgrades a table of 14 or 18 columns (the older generations) by adding the columns the
+// later ones brought; the names it adds, by the count it starts from.
+std::set<std::string> ColumnsAfterUpgrade(std::set<std::string> columns)
+{
+    static const char* const kFrom14[] = {"Year", "Genre", "Bitrate", "TrashPath"};
+    static const char* const kFrom18[] = {"NameOld", "ArtistOld", "AlbumOld", "YearOld", "GenreOld"};
+    const size_t count = columns.size();
+    if (count == 14)
+        columns.insert(std::begin(kFrom14), std::end(kFrom14));
+    if (count == 14 || count == 18)
+        columns.insert(std::begin(kFrom18), std::end(kFrom18));
+    return columns;
+}
+
+// The column names of TracksTable when it is a table; nothing when it is missing or the file
+// cannot be read.
+bool ReadTrackColumns(sqlite3* db, std::set<std::string>& columns)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT type FROM sqlite_master WHERE name = 'TracksTable'", -1, &raw,
+                           nullptr) != SQLITE_OK)
+        return false;
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> kind(raw, &sqlite3_finalize);
+    if (sqlite3_step(raw) != SQLITE_ROW)
+        return false;
+    const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
+    if (!type || std::strcmp(type, "table") != 0)
+        return false;
+    raw = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA table_info(TracksTable)", -1, &raw, nullptr) != SQLITE_OK)
+        return false;
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> info(raw, &sqlite3_finalize);
+    int rc;
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW)
+        if (const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(raw, 1)))
+            columns.insert(name);
+    return rc == SQLITE_DONE;
+}
+
 } // namespace
+
+QString CheckProjectDatabase(const QString& path)
+{
+    const auto fail = [&path](const QString& why)
+    { return QStringLiteral("LoadSaveResult invalid project:%1 (%2)").arg(path, why); };
+    if (!QFileInfo(path).isFile())
+        return fail(QStringLiteral("not a regular file"));
+    sqlite3* raw = nullptr;
+    const int opened =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    DbHandle db(raw);
+    if (opened != SQLITE_OK)
+        return fail(QStringLiteral("cannot open"));
+
+    std::set<std::string> columns;
+    if (!ReadTrackColumns(db.get(), columns))
+        return fail(QStringLiteral("no TracksTable: %1").arg(QString::fromUtf8(sqlite3_errmsg(db.get()))));
+    columns = ColumnsAfterUpgrade(std::move(columns));
+    // Every column but the last (no generation adds "Purchased", and the loader reads it as empty).
+    for (int i = 0; i < 23; ++i)
+        if (!columns.count(tracks_db::kColumns[i]))
+            return fail(QStringLiteral("no column %1").arg(QLatin1String(tracks_db::kColumns[i])));
+
+    // The loader refuses a row whose persistent id is not 1 to 16 hex digits; a file with no
+    // other row would load as nothing.
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db.get(),
+                           "SELECT 1 FROM TracksTable WHERE typeof(PersistentID) IN ('text', 'integer') "
+                           "AND length(PersistentID) BETWEEN 1 AND 16 "
+                           "AND NOT PersistentID GLOB '*[^0-9A-Fa-f]*' LIMIT 1",
+                           -1, &stmt, nullptr) != SQLITE_OK)
+        return fail(QString::fromUtf8(sqlite3_errmsg(db.get())));
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(stmt, &sqlite3_finalize);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_DONE)
+        return fail(QStringLiteral("no track with a valid persistent id"));
+    if (rc != SQLITE_ROW)
+        return fail(QString::fromUtf8(sqlite3_errmsg(db.get())));
+    return QString();
+}
 
 int BackupDatabaseFile(const QString& source, const QString& target)
 {
@@ -118,7 +202,7 @@ int BackupDatabaseFile(const QString& source, const QString& target)
 QString PlaceProjectAsDatabase(const QString& project, const QString& database)
 {
     if (SameFile(project, database))
-        return QString();
+        return CheckProjectDatabase(project);
     if (!QFileInfo(project).isFile())
         return QStringLiteral("LoadSaveResult file.copy failed:%1 to %2").arg(project, database);
     const QString temp = MakeTemporaryBeside(database);
@@ -129,6 +213,14 @@ QString PlaceProjectAsDatabase(const QString& project, const QString& database)
     {
         QFile::remove(temp);
         return QStringLiteral("LoadSaveResult file.copy failed:%1 to %2").arg(project, database);
+    }
+    // The copy is what gets loaded, so the copy is what is checked.
+    if (const QString invalid = CheckProjectDatabase(temp); !invalid.isEmpty())
+    {
+        QFile::remove(temp);
+        for (const char* suffix : kJournalSuffixes)
+            QFile::remove(temp + QLatin1String(suffix));
+        return invalid;
     }
     for (const char* suffix : kJournalSuffixes)
         QFile::remove(database + QLatin1String(suffix));

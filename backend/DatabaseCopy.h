@@ -13,10 +13,20 @@
 // read error, busy for too long); -5 the rename failed. Source and target the same file: -6.
 int BackupDatabaseFile(const QString& source, const QString& target);
 
+// Tells whether a file is a library database the project loader can read: it opens as SQLite,
+// holds the table TracksTable with every column the loader and the saver use (an older
+// generation that opening upgrades counts), and at least one row has a persistent id in the hex
+// form the loader accepts. Only the schema and, at most, one pass over the ids are read, so a
+// large file of the wrong shape is refused quickly. Answers an empty text when it is, else a
+// log line naming what is wrong. Any thread.
+QString CheckProjectDatabase(const QString& path);
+
 // Puts a saved project in place as the working database: copies it into a temporary file beside
-// the database and renames that over the database only when complete, removing the database's
-// stale journal files first. A project that is the working database itself is left as it is.
-// Answers an empty text on success, else a log line naming the failure. Any thread.
+// the database, checks the copy (CheckProjectDatabase) and renames it over the database only
+// when it is a project and complete, removing the database's stale journal files first. Anything
+// else (a directory, a FIFO, an unreadable or foreign file) leaves the database and the project
+// as they were. A project that is the working database itself is only checked. Answers an empty
+// text on success, else a log line naming the failure. Any thread.
 QString PlaceProjectAsDatabase(const QString& project, const QString& database);
 
 // Removes a database file and its journal companions ("-journal", "-wal", "-shm"). Answers the

@@ -11,6 +11,7 @@
 #include "FailedTreeWidget.h"
 #include "MusicObj.h"
 #include "PreviewPlayback.h"
+#include "ScreenText.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -216,7 +217,7 @@ CDuplicateItem* CDuplicate::MakeGroupRow(const QString& name)
     auto* group = new CDuplicateItem;
     group->SetGroup(true);
     group->setCheckState(kColumnCheck, Qt::Checked);
-    group->setText(kColumnName, name);
+    group->setText(kColumnName, ScreenText(name));
     group->setText(kColumnSize, QString::number(0) + tr(" duplicates"));
     group->setSizeHint(0, QSize(ScaledInt(80), ScaledInt(25)));
     return group;
@@ -230,7 +231,7 @@ CDuplicateItem* CDuplicate::MakeCopyRow(const QString& name, const QString& size
     FormatSizeMB(size, sizeText);
     QString timeText;
     FormatDuration(time, timeText);
-    copy->setText(kColumnName, name);
+    copy->setText(kColumnName, ScreenText(name));
     copy->setText(kColumnSize, sizeText);
     copy->setText(kColumnTime, timeText);
     copy->setText(kColumnPath, location);

@@ -7,6 +7,7 @@
 #include "LabelArtwork.h"
 #include "LineEdit.h"
 #include "MusicObj.h"
+#include "ScreenText.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
 
@@ -233,7 +234,7 @@ void CModifyMusicInfo::LoadTrack(int kind, void* track)
         for (int i = 0; i < FieldCount; ++i)
         {
             m_oldFields[i]->SetFullText(texts[i]);
-            m_oldFields[i]->setToolTip(texts[i]);
+            m_oldFields[i]->setToolTip(ScreenText(texts[i]));
         }
     }
     if (!current)

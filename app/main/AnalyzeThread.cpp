@@ -159,8 +159,9 @@ void CAnalyzeThread::run()
     if (!m_pMusicLink)
         return;
     int largest = 0;
-    int type = 0;
-    const int n = m_pMusicLink->GetMusicCount(&largest, &type);
+    const int n = m_pMusicLink->GetMusicCount(&largest);
+    // The window decided the kind of result when the load ended (a project's rows may disagree).
+    const int type = m_pOwner->GetResultType();
     const CAppSettings* settings = GetAppSettings();
     const int mask = settings ? settings->GetGenernal() : 0;
     const bool duplicateRun = type == 4 || type == 5;

@@ -11,6 +11,7 @@
 #include "CShadeLabel.h"
 #include "CStatusBar.h"
 #include "CTextButton.h"
+#include "CWarnMessage.h"
 #include "Duplicate.h"
 #include "LanguageDirection.h"
 #include "ReadyLoadThread.h"
@@ -508,6 +509,14 @@ void CMainUI::ConnectMainSignals()
     connect(m_pStartUI, &CStartUI::Duplicate, this, &CMainUI::Duplicate);
     connect(m_pStartUI, &CStartUI::Complete, this, &CMainUI::LoadStartParam);
     connect(m_pStartUI, &CStartUI::SetPreferences, this, &CMainUI::Preferences);
+    // The start page stays as it was; only the user is told why nothing opens.
+    connect(m_pStartUI, &CStartUI::LoadSaveFailed, this,
+            [this]()
+            {
+                CWarnMessage::ShowMessage(this, QString(),
+                                          tr("Invalid project file. Please go back and try again."), 0,
+                                          QString(), QString(), QString(), 0);
+            });
     connect(m_pApplyOrSave, &CRichLabel::Clicked, this, [this](int which) { ApplyOrSave(which); });
     connect(m_pHomeButton, &QPushButton::clicked, this, &CMainUI::GoHome);
     connect(m_pPauseButton, &QPushButton::clicked, this, &CMainUI::CancelGroup);

@@ -130,6 +130,8 @@ public:
     void LoadMusicBatch(const QList<LinkTrackReport>& reports);
 
     void StartAnalyze();
+    // The result type of a loaded project of count tracks: the kind of result it was saved as.
+    int ProjectResultType(int count) const;
     void ShowEmptyResult();
     // The empty-result screen's message for the current run mode.
     QString EmptyResultMessage() const;

@@ -14,8 +14,10 @@
 #include "CTextButton.h"
 #include "CWarnMessage.h"
 #include "Duplicate.h"
+#include "MusicObj.h"
 #include "NativePath.h"
 #include "ReadyLoadThread.h"
+#include "ScreenText.h"
 #include "SharedImages.h"
 #include "StartUI.h"
 #include "StyleTemplates.h"
@@ -84,7 +86,8 @@ bool IsInsideFolder(const QString& path, const QString& folder)
 // its separators in place.
 QString DisplayPath(const QString& path)
 {
-    return QGuiApplication::layoutDirection() == Qt::RightToLeft ? QChar(0x200E) + path : path;
+    const QString shown = ScreenText(path);
+    return QGuiApplication::layoutDirection() == Qt::RightToLeft ? QChar(0x200E) + shown : shown;
 }
 
 int ProgressFloor(const QProgressBar* bar)
@@ -323,7 +326,7 @@ void CMainUI::AcceptLoadOK()
         return;
     int type = 0;
     const int n = m_pMusicLink->GetMusicCount(nullptr, &type);
-    m_iResultType = type;
+    m_iResultType = m_eRunMode == RunModeProject ? ProjectResultType(n) : type;
     if (n <= 0)
     {
         ShowEmptyResult();
@@ -343,6 +346,27 @@ void CMainUI::AcceptLoadOK()
         m_pHeaderMovie->setPaused(true);
         m_pBusyBanner->StopMovie();
     }
+}
+
+// Every row of a project keeps the run mode it was first loaded in, and a duplicate result is
+// saved with duplicate rows only. So a project is a duplicate result when all its rows say so; a
+// row of any other kind (say a first row changed by hand) means the report it was saved from,
+// never the duplicate page with its Remove button.
+int CMainUI::ProjectResultType(int count) const
+{
+    int kind = 0;
+    for (int i = 0; i < count; ++i)
+    {
+        CMusicObj* track = nullptr;
+        if (m_pMusicLink->GetMusicObj(i, &track) != 0 || !track)
+            continue;
+        const int type = track->GetType();
+        if (type != RunModeDuplicateFiles && type != RunModeDuplicateITunes)
+            return type;
+        if (kind == 0)
+            kind = type;
+    }
+    return kind;
 }
 
 void CMainUI::StartAnalyze()

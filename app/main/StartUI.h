@@ -42,7 +42,8 @@ signals:
     void Complete(const QStringList& paths, const QString& path, EMusicRunMode mode);
     void SetPreferences();
     void Duplicate();
-    // A saved result could not be copied into place; nothing was sent.
+    // The chosen file is not a project, or could not be copied into place; nothing was sent and
+    // the working database is as it was.
     void LoadSaveFailed();
 
 public slots:

@@ -17,6 +17,7 @@
 #include "ModifyMusicInfo.h"
 #include "MusicObj.h"
 #include "QuantityWidget.h"
+#include "ScreenText.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
 #include "TreeItem.h"
@@ -446,7 +447,7 @@ void CAnalyReport::SetStopState(int stop)
 QString CAnalyReport::UnknownText(const QString& text, const QString& word)
 {
     if (!text.isEmpty())
-        return text;
+        return ScreenText(text);
     return QObject::tr("Unknown %1").arg(word);
 }
 
@@ -633,8 +634,8 @@ int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget*
     // Every page, the missing files included, shows the check box its song's exclusion word
     // gives: without one the user could not keep a song in iTunes, nor remove it.
     row->setCheckState(0, checkState == 2 ? Qt::Checked : Qt::Unchecked);
-    row->setText(0, info->Name);
-    row->setToolTip(0, info->Name);
+    row->setText(0, ScreenText(info->Name));
+    row->setToolTip(0, ScreenText(info->Name));
     QString duration;
     FormatDuration(info->TotalTime, duration);
     row->setText(1, duration);
@@ -694,8 +695,8 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
     font.setPointSize(qMax(1, ScaledInt(10)));
     cell->setFont(font);
     cell->setSizeHint(QSize(ScaledInt(108), ScaledInt(128)));
-    cell->setText(info->Name);
-    cell->setToolTip(info->Name);
+    cell->setText(ScreenText(info->Name));
+    cell->setToolTip(ScreenText(info->Name));
     cell->SetLocation(info->Location);
     cell->SetPersistentID(info->PersistentID);
     cell->SetUserValue(identify);
@@ -1513,8 +1514,8 @@ void CAnalyReport::AddUnrecognizedTrack(CMusicObj* track, int kind, int checkSta
     auto* row = new CTreeItem();
     row->SetMusicData(track, kind);
     row->setCheckState(0, checkState == 2 ? Qt::Checked : Qt::Unchecked);
-    row->setText(2, info->Name);
-    row->setToolTip(2, info->Name);
+    row->setText(2, ScreenText(info->Name));
+    row->setToolTip(2, ScreenText(info->Name));
     QString duration;
     FormatDuration(info->TotalTime, duration);
     row->setText(3, duration);
@@ -1585,8 +1586,8 @@ void CAnalyReport::EditFixItem(void* handle)
     const TrackRows rows = m_trackRows.value(track);
     if (rows.cell)
     {
-        rows.cell->setText(info->Name);
-        rows.cell->setToolTip(info->Name);
+        rows.cell->setText(ScreenText(info->Name));
+        rows.cell->setToolTip(ScreenText(info->Name));
         const QString path = m_pLink->GetArtworkPath(track);
         if (!path.isEmpty())
             rows.cell->SetArtworkPath(path);
@@ -1620,8 +1621,8 @@ void CAnalyReport::EditFixItem(void* handle)
         m_bUnapplied = true;
         return;
     }
-    row->setText(2, info->Name);
-    row->setToolTip(2, info->Name);
+    row->setText(2, ScreenText(info->Name));
+    row->setToolTip(2, ScreenText(info->Name));
     row->setText(4, UnknownText(info->Artist, tr("Artist")));
     row->setText(5, UnknownText(info->Album, tr("Album")));
     SetUnrecognizedPicture(row, track, false);
@@ -1659,7 +1660,7 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
     {
         if (rows.cell)
         {
-            rows.cell->setText(info->Name);
+            rows.cell->setText(ScreenText(info->Name));
         }
         else if (CListItem* cell = AddArtworkCell(track, row->GetKind(), -1, nullptr))
         {
@@ -1670,9 +1671,9 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
     {
         if (existing)
         {
-            existing->setText(0, info->Name);
-            existing->setText(2, info->Artist);
-            existing->setText(3, info->Album);
+            existing->setText(0, ScreenText(info->Name));
+            existing->setText(2, ScreenText(info->Artist));
+            existing->setText(3, ScreenText(info->Album));
         }
         else
         {
@@ -1899,11 +1900,11 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
         if (!row || row->GetUserValue() != identify)
             return;
         matched = true;
-        row->setText(0, title.isEmpty() ? row->text(0) : title);
+        row->setText(0, title.isEmpty() ? row->text(0) : ScreenText(title));
         if (!artist.isEmpty())
-            row->setText(2, artist);
+            row->setText(2, ScreenText(artist));
         if (!album.isEmpty())
-            row->setText(3, album);
+            row->setText(3, ScreenText(album));
         const bool wasFixed = row->GetFixState() == 2;
         if (field.isEmpty())
         {

@@ -1,0 +1,104 @@
+#!/usr/bin/env python3
+"""Sorts the ThreadSanitizer reports of a run.
+
+Debian's Qt is built without ThreadSanitizer, so the hand-overs the program relies on are invisible
+to it: a queued call or signal (posted under Qt's own futex mutex, run later by QObject::event), a
+task given to QThreadPool (QtConcurrent::run), and QThread::wait on a thread that has already
+finished (Qt's threads are detached, nothing joins them). A report whose two accesses are joined
+that way is listed as "through Qt" for reading. A report with one of our frames on top and no such
+hand-over is a fault to mend and fails the run; the rest have a library frame on top and are
+counted.
+
+Usage: summarize.py LOG_FOLDER SOURCE_ROOT
+"""
+import pathlib
+import re
+import sys
+
+
+
+def reports(folder):
+    for log in sorted(pathlib.Path(folder).glob("report.*")):
+        text = log.read_text(errors="replace")
+        for block in text.split("==================")[1:]:
+            if "WARNING: ThreadSanitizer" in block:
+                yield log.name, block
+
+
+def top_frames(block):
+    """The top frame of each access (the stacks under 'Read of', 'Previous write of', ...), passing
+    over the sanitizer's own interceptors and code inlined from system headers (C++ library, Qt):
+    that code runs as part of the frame that called it."""
+    frames = []
+    expect = False
+    for line in block.splitlines():
+        if re.match(r"^\s*(Previous )?(atomic )?(write|read|Write|Read|Atomic)\b", line):
+            expect = True
+            continue
+        if not expect:
+            continue
+        stripped = line.strip()
+        if not stripped.startswith("#"):
+            expect = False
+            continue
+        location = stripped.split(" ")[-2] if stripped.endswith(")") else stripped.split(" ")[-1]
+        if "libsanitizer" in line or "libtsan" in line or location.startswith("/usr/include/"):
+            continue
+        function = re.sub(r"^#\d+ ", "", stripped)
+        frames.append((function.rsplit(" ", 2)[0], location))
+        expect = False
+    return frames
+
+
+POSTED = ("QObject::event(", "QCoreApplicationPrivate::sendPostedEvents", "QApplicationPrivate::notify_helper",
+          "QMetaCallEvent::~QMetaCallEvent", "QtConcurrent::RunFunctionTaskBase")
+POSTING = ("invokeMethod", "QMetaObject::activate", "QCoreApplication::postEvent", "Deliver<", "QThreadPool",
+           "qtconcurrentrun.h")
+
+
+def through_qt(block):
+    """The two accesses are ordered by a Qt hand-over ThreadSanitizer cannot see."""
+    sections = re.split(r"\n(?=  \S)", block)
+    accesses = [st for st in sections if re.match(r"  (Previous )?(atomic )?(Read|Write|read|write) of size", st)]
+    if len(accesses) >= 2:
+        first, second = accesses[0], accesses[1]
+        for a, b in ((first, second), (second, first)):
+            if any(p in a for p in POSTED) and any(p in b for p in POSTING):
+                return True
+            # The posted event itself, written when the poster allocated it.
+            if any(p in a for p in POSTED) and re.search(r"#0 operator new", b):
+                return True
+    # The other access came from a thread that had ended before this one: QThread::wait ordered them.
+    return bool(re.search(r"Thread T\d+ .*\(tid=\d+, finished\)", block))
+
+
+def main():
+    folder, root = sys.argv[1], sys.argv[2]
+    ours, theirs, handed = {}, 0, {}
+    for name, block in reports(folder):
+        kind = re.search(r"WARNING: ThreadSanitizer: (.+?) \(", block)
+        kind = kind.group(1) if kind else "report"
+        tops = top_frames(block)
+        # Paths are absolute, or relative to the build folder where the compiler cache made them so.
+        mine = [f for f in tops
+                if (root in f[1] or f[1].startswith("../")) and "libsanitizer" not in f[1]]
+        if mine:
+            key = (kind,) + tuple(sorted(set(mine)))
+            (handed if through_qt(block) else ours).setdefault(key, []).append(name)
+        else:
+            theirs += 1
+    for key, names in sorted(ours.items()):
+        print(f"OURS {key[0]} ({len(names)}x, e.g. {names[0]}):")
+        for function, location in key[1:]:
+            print(f"    {function}  {location.replace(root + '/', '').lstrip('./')}")
+    for key, names in sorted(handed.items()):
+        print(f"through Qt: {key[0]} ({len(names)}x, e.g. {names[0]}): "
+              + "; ".join(f"{f} {l.replace(root + '/', '')}" for f, l in key[1:]))
+    print(f"{sum(len(v) for v in ours.values())} reports with our frame on top, "
+          f"{sum(len(v) for v in handed.values())} of ours ordered through Qt, "
+          f"{theirs} with a library frame on top")
+    return 1 if ours else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

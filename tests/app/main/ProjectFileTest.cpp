@@ -1,0 +1,255 @@
+// Saved projects through the real main window's Load Saved Result: files that are no project are
+// refused before anything is replaced, a project opens as the kind of result it was saved as, and
+// a huge song name reaches the rows cut while the song keeps it whole.
+#include "AnalyReport.h"
+#include "AppGlobals.h"
+#include "AudioFixture.h"
+#include "CMessageSeam.h"
+#include "CMusicLink.h"
+#include "MainUI.h"
+#include "MainWindowCase.h"
+#include "MusicObj.h"
+#include "ScreenText.h"
+#include "StartUI.h"
+#include "WidgetTestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// Runs statements on a database file, creating it when missing.
+bool Exec(const QString& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
+              sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+} // namespace
+
+class ProjectFileTest : public QObject, public MainWindowCase
+{
+    Q_OBJECT
+
+private:
+    WidgetTestEnv m_env;
+
+    QString Home() const { return QDir::homePath(); }
+
+    // Songs without artwork, so each is a problem row of the report; loaded, saved as a project,
+    // and the window back home. The project's path.
+    QString SaveProject(const QString& name, int songs)
+    {
+        const QString folder = Home() + QStringLiteral("/") + name;
+        if (tidewell::test::makeSongFolder(folder, songs, QStringLiteral("Song"), QStringLiteral("s"), false)
+                .size() != songs)
+            return QString();
+        m_window->LoadStartParam({folder}, g_strDBPath, RunModeFiles);
+        if (!WaitFor([this] { return RoadEnded(); }))
+            return QString();
+        const QString project = Home() + QStringLiteral("/") + name + QStringLiteral(".zavrodata");
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            m_window->ApplyOrSave(3);
+        }
+        m_window->GoHome();
+        return QFile::exists(project) ? project : QString();
+    }
+
+    // Load Saved Result with the given answer to the file picker, as the user presses it.
+    void PressLoadSaved(const QString& answer)
+    {
+        CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{answer}; });
+        auto* button = m_window->StartPage()->findChild<QPushButton*>(QStringLiteral("load_obj"));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+private slots:
+    void init() { OpenWindow(); }
+    void cleanup() { CloseWindow(); }
+
+    // Every shape of file that is no project: the working database of an interrupted run and the
+    // chosen file stay byte for byte, the user is told, and nothing starts. A real project then
+    // opens from the same button.
+    void hostileProjectsAreRefused()
+    {
+        const QString project = SaveProject(QStringLiteral("real"), 3);
+        QVERIFY(!project.isEmpty());
+        const QByteArray good = ReadAll(project);
+        QVERIFY(good.startsWith("SQLite format 3"));
+        const QString dir = Home() + QStringLiteral("/hostile");
+        QDir().mkpath(dir);
+
+        QList<QPair<QString, QString>> shapes; // name, path
+        auto add = [&](const QString& name, const QByteArray& bytes)
+        {
+            const QString path = dir + QStringLiteral("/") + name + QStringLiteral(".zavrodata");
+            QVERIFY(WriteAll(path, bytes));
+            shapes.append({name, path});
+        };
+        add(QStringLiteral("empty"), QByteArray());
+        QByteArray noise(64 * 1024, Qt::Uninitialized);
+        for (char& c : noise)
+            c = char(QRandomGenerator::global()->bounded(256));
+        add(QStringLiteral("random"), noise);
+        add(QStringLiteral("header-only"), good.left(100));
+        add(QStringLiteral("truncated"), good.left(good.size() / 2));
+        add(QStringLiteral("other-table"), QByteArray());
+        QVERIFY(Exec(shapes.last().second, "CREATE TABLE Songs(a, b); INSERT INTO Songs VALUES(1, 2)"));
+        add(QStringLiteral("missing-columns"), QByteArray());
+        QVERIFY(Exec(shapes.last().second,
+                     "CREATE TABLE TracksTable(PersistentID text, Name text, Type integer);"
+                     "INSERT INTO TracksTable VALUES('00000000000000A1', 'x', 2)"));
+        add(QStringLiteral("a-view"), QByteArray());
+        QVERIFY(Exec(shapes.last().second, "CREATE VIEW TracksTable AS SELECT 1 AS PersistentID"));
+        add(QStringLiteral("ids-not-hex"), good);
+        QVERIFY(Exec(shapes.last().second, "UPDATE TracksTable SET PersistentID = 'not hex at all'"));
+        add(QStringLiteral("no-rows"), good);
+        QVERIFY(Exec(shapes.last().second, "DELETE FROM TracksTable"));
+        const QString folder = dir + QStringLiteral("/folder.zavrodata");
+        QVERIFY(QDir().mkpath(folder));
+        shapes.append({QStringLiteral("directory"), folder});
+        const QString fifo = dir + QStringLiteral("/pipe.zavrodata");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        shapes.append({QStringLiteral("fifo"), fifo});
+        if (::geteuid() != 0)
+        {
+            add(QStringLiteral("unreadable"), good);
+            QVERIFY(QFile::setPermissions(shapes.last().second, QFileDevice::WriteOwner));
+        }
+
+        // The working database of an interrupted run.
+        QVERIFY(QFile::copy(project, g_strDBPath));
+        const QByteArray working = ReadAll(g_strDBPath);
+        QSignalSpy requests(m_window->StartPage(), &CStartUI::Complete);
+        for (const auto& [name, path] : shapes)
+        {
+            const QByteArray before = QFileInfo(path).isFile() ? ReadAll(path) : QByteArray();
+            m_questions.clear();
+            PressLoadSaved(path);
+            QVERIFY2(WaitFor([this] { return !m_questions.isEmpty(); }, 10000), qPrintable(name));
+            QCOMPARE(m_questions.size(), 1);
+            QCOMPARE(m_questions.first().text,
+                     QStringLiteral("Invalid project file. Please go back and try again."));
+            QVERIFY2(requests.isEmpty(), qPrintable(name));
+            QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
+            QVERIFY2(ReadAll(g_strDBPath) == working, qPrintable(name));
+            QVERIFY2(!QFileInfo(path).isFile() || ReadAll(path) == before, qPrintable(name));
+            QVERIFY(QDir(QFileInfo(g_strDBPath).absolutePath())
+                        .entryList({QStringLiteral(".tidewell-copy-*")}, QDir::Files | QDir::Hidden)
+                        .isEmpty());
+        }
+        QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(QFileInfo(fifo).exists());
+
+        // The working database picked as the project is checked in place, not replaced.
+        QVERIFY(WriteAll(g_strDBPath, noise));
+        m_questions.clear();
+        PressLoadSaved(g_strDBPath);
+        QVERIFY(WaitFor([this] { return !m_questions.isEmpty(); }, 10000));
+        QCOMPARE(ReadAll(g_strDBPath), noise);
+        QVERIFY(requests.isEmpty());
+
+        m_questions.clear();
+        PressLoadSaved(project);
+        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QVERIFY(m_questions.isEmpty());
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        QCOMPARE(ReadAll(project), good);
+    }
+
+    // The kind of result a project was saved as: a report whose first row says "duplicate" is
+    // still a report (with Apply, never the duplicate page's Remove); rows that are all of a
+    // duplicate scan open the duplicate page.
+    void projectOpensAsTheKindItWasSavedAs()
+    {
+        const QString project = SaveProject(QStringLiteral("kind"), 3);
+        QVERIFY(!project.isEmpty());
+        QVERIFY(Exec(project, "UPDATE TracksTable SET Type = 4 WHERE rowid = 1"));
+        PressLoadSaved(project);
+        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionApply));
+        QCOMPARE(m_window->GetResultType(), int(RunModeFiles));
+        m_window->GoHome();
+
+        const QString duplicates = SaveProject(QStringLiteral("kind-dup"), 3);
+        QVERIFY(!duplicates.isEmpty());
+        QVERIFY(Exec(duplicates, "UPDATE TracksTable SET Type = 5"));
+        PressLoadSaved(duplicates);
+        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QCOMPARE(m_window->GetResultType(), int(RunModeDuplicateITunes));
+        QVERIFY(m_window->ContentStack()->currentIndex() != int(CMainUI::PageReport));
+    }
+
+    // A song named with megabytes of text: its rows and tips show a cut of it, the song keeps all.
+    void hugeNameIsCutWhereShown()
+    {
+        const QString project = SaveProject(QStringLiteral("huge"), 2);
+        QVERIFY(!project.isEmpty());
+        const QString huge = QStringLiteral("Long name ").repeated(400 * 1024); // 4 MB of text
+        QVERIFY(Exec(project,
+                     "UPDATE TracksTable SET Name = replace(hex(zeroblob(409600)), '00', 'Long name ') "
+                     "WHERE rowid = 1"));
+        PressLoadSaved(project);
+        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+
+        int seen = 0;
+        auto check = [&](const QString& text, const QString& tip)
+        {
+            QVERIFY(text.size() <= kScreenTextLimit + 1);
+            QVERIFY(tip.size() <= kScreenTextLimit + 1);
+            if (text.startsWith(QStringLiteral("Long name Long name")))
+                ++seen;
+        };
+        for (QTreeWidget* tree : m_window->findChildren<QTreeWidget*>())
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                for (int column = 0; column < tree->columnCount(); ++column)
+                    check((*it)->text(column), (*it)->toolTip(column));
+        for (QListWidget* list : m_window->findChildren<QListWidget*>())
+            for (int i = 0; i < list->count(); ++i)
+                check(list->item(i)->text(), list->item(i)->toolTip());
+        QVERIFY(seen > 0);
+        bool whole = false;
+        for (int i = 0; i < m_window->MusicLink()->GetMusicCount(); ++i)
+        {
+            CMusicObj* track = nullptr;
+            if (m_window->MusicLink()->GetMusicObj(i, &track) == 0 && track)
+                whole = whole || track->CurrentInfo().Name == huge;
+        }
+        QVERIFY(whole);
+    }
+};
+
+QTEST_MAIN(ProjectFileTest)
+#include "ProjectFileTest.moc"
