@@ -272,9 +272,10 @@ int CMusicManage::SetExitState(int flag)
         if (m_zLibrary)
             m_zLibrary->SetStopFlag(true);
     }
-    // The agent's read of a large library can take seconds and looks at no flag of ours: a
-    // destroy request ends it at its next element.
-    if (opening)
+    // The agent's read of a large library can take seconds and looks at no flag of ours, nor
+    // does iTunes reading its library for the import's first question: a destroy request ends
+    // either at its next element (the import stops at its next track anyway).
+    if (opening || (m_loadThread && m_loadThread->isRunning()))
         DestroyAgent_kvt(0);
     SetRunState(m_jobKind, ManageStopped);
     JoinWorkers();

@@ -7,6 +7,7 @@
 #include "AgentRequest.h"
 #include "AgentSession.h"
 #include "ComThread.h"
+#include "ITunesLibrary.h"
 #include "LibraryXmlReader.h"
 
 #include <atomic>
@@ -118,6 +119,8 @@ LYRAFON_API int CreateAgent_kvt(const char* libraryXmlPath)
 LYRAFON_API int DestroyAgent_kvt(int stopThread)
 {
     ++g_destroyRequests;
+    // A request may be waiting for iTunes to read its library first: that read ends too.
+    tidewell::ithost::ITunesLibrary::stopLoads();
     return guarded([&] { return destroyLocked(stopThread); });
 }
 
