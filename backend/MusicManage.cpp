@@ -9,6 +9,8 @@
 #include "SaveToDBThread.h"
 #include "iTunesLib.h"
 
+#include "Lyrafon.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -108,8 +110,27 @@ int CMusicManage::LoadMusicLibrary(const char* xmlPath, const char* dbPath, int 
     CloseMusicLibrary();
 
     {
+        QMutexLocker setup(&m_libraryMutex);
+        m_settingUp = true;
+        m_setupStopped = false;
+    }
+    // Whatever happens below, the set-up is over when this returns: a later stop is a plain one.
+    struct SetupEnd
+    {
+        CMusicManage* manager;
+        ~SetupEnd()
+        {
+            QMutexLocker setup(&manager->m_libraryMutex);
+            manager->m_settingUp = false;
+        }
+    } setupEnd{this};
+
+    {
+        // The exit of the closed run is cleared here, on the set-up's thread; a stop that arrived
+        // since the set-up began belongs to this run and holds.
+        QMutexLocker setup(&m_libraryMutex);
         QMutexLocker lock(&g_musicInfoMutex);
-        m_exit = false;
+        m_exit = m_setupStopped;
         m_analysisPaused = false;
     }
     m_skipYearGenre = false;
@@ -140,17 +161,20 @@ int CMusicManage::LoadMusicLibrary(const char* xmlPath, const char* dbPath, int 
     {
         zPath = zDatabasePath(db);
         int ret = 0;
-        m_zLibrary = std::make_unique<CiTunesLib>(this, xml, zPath, RunModeDuplicateITunes, &ret);
-        if (ret >= 0)
+        auto zLibrary = OpenLibraryObject(xml, zPath, RunModeDuplicateITunes, ret);
+        if (zLibrary && ret >= 0 && PublishLibrary(m_zLibrary, zLibrary))
             m_zLibrary->LoadZMusicData();
         else
-            m_zLibrary.reset();
+            DropLibrary(m_zLibrary);
     }
 
     int ret = 0;
-    m_library = std::make_unique<CiTunesLib>(this, xml, db, mode, &ret);
-    if (ret < 0)
-        m_library.reset();
+    auto library = OpenLibraryObject(xml, db, mode, ret);
+    if (!library || ret < 0 || !PublishLibrary(m_library, library))
+    {
+        library.reset();
+        DropLibrary(m_library);
+    }
 
     if (m_zLibrary && m_zLibrary->OpenZDatabase(zPath) == -3)
         WriteManageLog(QStringLiteral("LoadMusicLibrary: Open ZDB failed"));
@@ -166,6 +190,44 @@ int CMusicManage::LoadMusicLibrary(const char* xmlPath, const char* dbPath, int 
     return m_library ? 0 : -1;
 }
 
+std::unique_ptr<CiTunesLib> CMusicManage::OpenLibraryObject(const QString& xml, const QString& db, int mode,
+                                                            int& result)
+{
+    {
+        QMutexLocker setup(&m_libraryMutex);
+        if (m_setupStopped)
+        {
+            result = -1;
+            return nullptr;
+        }
+        m_openingLibrary = true;
+    }
+    // A stop meanwhile ends the agent's library read (see SetExitState); the object then fails.
+    auto library = std::make_unique<CiTunesLib>(this, xml, db, mode, &result);
+    QMutexLocker setup(&m_libraryMutex);
+    m_openingLibrary = false;
+    return library;
+}
+
+bool CMusicManage::PublishLibrary(std::unique_ptr<CiTunesLib>& slot, std::unique_ptr<CiTunesLib>& library)
+{
+    QMutexLocker setup(&m_libraryMutex);
+    if (m_setupStopped)
+        return false;
+    slot = std::move(library);
+    return true;
+}
+
+void CMusicManage::DropLibrary(std::unique_ptr<CiTunesLib>& slot)
+{
+    std::unique_ptr<CiTunesLib> gone;
+    {
+        QMutexLocker setup(&m_libraryMutex);
+        gone = std::move(slot);
+    }
+    // Destroyed outside the lock: it releases the agent, which may take a moment.
+}
+
 void CMusicManage::CloseMusicLibrary()
 {
     if (!m_exit)
@@ -177,9 +239,9 @@ void CMusicManage::CloseMusicLibrary()
     if (m_zLibrary)
     {
         m_zLibrary->CloseZDatabase();
-        m_zLibrary.reset();
+        DropLibrary(m_zLibrary);
     }
-    m_library.reset();
+    DropLibrary(m_library);
 }
 
 void CMusicManage::ClearTracks()
@@ -194,13 +256,27 @@ int CMusicManage::SetExitState(int flag)
     WriteManageLog(QStringLiteral("CMusicManage::SetExitState:%1").arg(flag));
     if (flag == 0)
         return -1;
+    bool opening = false;
     {
-        QMutexLocker lock(&g_musicInfoMutex);
-        m_exit = true;
-        g_musicInfoCondition.wakeAll();
+        QMutexLocker setup(&m_libraryMutex);
+        {
+            QMutexLocker lock(&g_musicInfoMutex);
+            m_exit = true;
+            g_musicInfoCondition.wakeAll();
+        }
+        if (m_settingUp)
+            m_setupStopped = true;
+        opening = m_openingLibrary;
+        if (m_library)
+            m_library->SetStopFlag(true);
+        if (m_zLibrary)
+            m_zLibrary->SetStopFlag(true);
     }
-    if (m_library)
-        m_library->SetStopFlag(true);
+    // The agent's read of a large library can take seconds and looks at no flag of ours, nor
+    // does iTunes reading its library for the import's first question: a destroy request ends
+    // either at its next element (the import stops at its next track anyway).
+    if (opening || (m_loadThread && m_loadThread->isRunning()))
+        DestroyAgent_kvt(0);
     SetRunState(m_jobKind, ManageStopped);
     JoinWorkers();
     return 0;
@@ -279,8 +355,13 @@ int CMusicManage::AnalyzeMusicList(const MusicCallback* callback, int options)
 
 int CMusicManage::SetRunState(int kind, int state)
 {
-    if (kind == RunStateLoad && m_library)
-        m_library->SetState(state);
+    if (kind == RunStateLoad)
+    {
+        // Pause and stop come from the window's thread while the set-up may replace the object.
+        QMutexLocker setup(&m_libraryMutex);
+        if (m_library)
+            m_library->SetState(state);
+    }
     else if (kind == RunStateAnalysis)
         SetAnalysisState(state);
     else if (kind == RunStateDownload && state == ManageStopped)

@@ -171,12 +171,23 @@ private:
     bool IsInsideDataFolder(const QString& path) const;
     void JoinWorkers();
     bool OnWorkerThread() const;
+    // The set-up's steps: a library object is not opened, nor kept, once a stop has arrived.
+    std::unique_ptr<CiTunesLib> OpenLibraryObject(const QString& xml, const QString& db, int mode,
+                                                  int& result);
+    bool PublishLibrary(std::unique_ptr<CiTunesLib>& slot, std::unique_ptr<CiTunesLib>& library);
+    void DropLibrary(std::unique_ptr<CiTunesLib>& slot);
     void ClearTracks();
 
     std::vector<std::unique_ptr<CMusicObj>> m_mainList;
     std::vector<std::unique_ptr<CMusicObj>> m_cleanList;
     mutable QMutex m_listMutex;
+    // Guards the library objects' pointers against the window's stop and pause calls while the
+    // set-up thread replaces them, and the set-up's state below.
+    mutable QMutex m_libraryMutex;
     std::unique_ptr<CiTunesLib> m_library;
+    bool m_settingUp = false;      // LoadMusicLibrary runs
+    bool m_setupStopped = false;   // a stop arrived since it began
+    bool m_openingLibrary = false; // a library object is being opened (the agent reads the file)
     std::array<DownloadSlot, kDownloadSlots> m_slots;
     std::atomic<int> m_jobKind{0};
     int m_runState = 0; // guarded by g_musicInfoMutex

@@ -2,6 +2,8 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -38,7 +40,9 @@ bool ShowInExplorer(const QString& path)
     }
 
     // The freedesktop file-manager interface selects the file; without a session bus or a
-    // file manager that answers, the containing folder is opened instead.
+    // file manager that answers, the containing folder is opened instead. The call is not
+    // waited for: a file manager that is slow to start must not freeze the window.
+    const QUrl folder = QUrl::fromLocalFile(info.absolutePath());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected())
     {
@@ -46,10 +50,17 @@ bool ShowInExplorer(const QString& path)
             QDBusMessage::createMethodCall("org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
                                            "org.freedesktop.FileManager1", "ShowItems");
         call << QStringList{QUrl::fromLocalFile(info.absoluteFilePath()).toString()} << QString();
-        const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
-        if (reply.type() == QDBusMessage::ReplyMessage)
-            return true;
+        // The watcher deletes itself once the answer or the time-out has come.
+        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 3000));
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished,
+                         [folder](QDBusPendingCallWatcher* done)
+                         {
+                             if (done->isError())
+                                 QDesktopServices::openUrl(folder);
+                             done->deleteLater();
+                         });
+        return true;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(info.absolutePath()));
+    QDesktopServices::openUrl(folder);
     return true;
 }

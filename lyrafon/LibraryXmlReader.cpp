@@ -79,8 +79,8 @@ int FetchAttributeFromITunes(const char* persistentId, const char* plistKey, cha
     return PostAgentRequest(&request) == 0 ? 1 : 0;
 }
 
-LibraryXmlReader::LibraryXmlReader(AgentSession& session, Fetcher fetcher)
-    : m_session(session), m_fetcher(std::move(fetcher))
+LibraryXmlReader::LibraryXmlReader(AgentSession& session, Fetcher fetcher, StopCheck stopCheck)
+    : m_session(session), m_fetcher(std::move(fetcher)), m_stopCheck(std::move(stopCheck))
 {
 }
 

@@ -52,7 +52,10 @@ public:
         kSkipPlaylist = 14,
     };
 
-    LibraryXmlReader(AgentSession& session, Fetcher fetcher);
+    // Asked between parse events; true ends the read there (it then answers -4).
+    using StopCheck = std::function<bool()>;
+
+    LibraryXmlReader(AgentSession& session, Fetcher fetcher, StopCheck stopCheck = {});
 
     // 0 parsed to the end of the Playlists array; -3 missing or not well-formed; -4 the file never
     // reached the end of its Playlists array (not a library). What was read stays in the session.
@@ -66,6 +69,7 @@ private:
     void endElement(std::string_view name) override;
     void characters(const char* text, size_t length) override;
     void xmlError(const std::string& message) override;
+    bool stopRequested() const override { return m_stopCheck && m_stopCheck(); }
 
     struct PlaylistInfo
     {
@@ -80,6 +84,7 @@ private:
 
     AgentSession& m_session;
     Fetcher m_fetcher;
+    StopCheck m_stopCheck;
     State m_state = kBeforeLibraryId;
     int m_depth = 0;          // depth of the element being read (root plist = 1)
     int m_containerDepth = 0; // Tracks dict, then Playlists array

@@ -7,8 +7,10 @@
 #include "AgentRequest.h"
 #include "AgentSession.h"
 #include "ComThread.h"
+#include "ITunesLibrary.h"
 #include "LibraryXmlReader.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -23,6 +25,9 @@ using namespace lyrafon;
 
 std::mutex g_exportMutex;
 std::unique_ptr<AgentSession> g_session; // guarded by g_exportMutex
+// Counted before DestroyAgent_kvt waits for the export mutex, so a library read that holds the
+// mutex sees the request and ends at its next element instead of making the caller wait for it.
+std::atomic<unsigned> g_destroyRequests{0};
 
 // Runs an export's body under the export mutex; anything thrown inside becomes `onFailure`.
 template <typename Body> int guarded(Body body, int onFailure = -1)
@@ -92,6 +97,9 @@ int destroyLocked(int stopThread)
 
 LYRAFON_API int CreateAgent_kvt(const char* libraryXmlPath)
 {
+    // Counted from the call on, before the export mutex: a destroy request that arrives while
+    // this waits for the mutex or starts iTunes ends the read as well.
+    const unsigned destroysBefore = g_destroyRequests.load();
     return guarded(
         [&]
         {
@@ -102,13 +110,17 @@ LYRAFON_API int CreateAgent_kvt(const char* libraryXmlPath)
             if (!resolveLibraryXmlPath(libraryXmlPath, g_session->libraryXmlPath))
                 return -2;
             g_session->hasLists = true;
-            LibraryXmlReader reader(*g_session, fetchFromITunes);
+            LibraryXmlReader reader(*g_session, fetchFromITunes,
+                                    [destroysBefore] { return g_destroyRequests.load() != destroysBefore; });
             return reader.parseFile(g_session->libraryXmlPath);
         });
 }
 
 LYRAFON_API int DestroyAgent_kvt(int stopThread)
 {
+    ++g_destroyRequests;
+    // A request may be waiting for iTunes to read its library first: that read ends too.
+    tidewell::ithost::ITunesLibrary::stopLoads();
     return guarded([&] { return destroyLocked(stopThread); });
 }
 

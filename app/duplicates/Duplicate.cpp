@@ -75,6 +75,7 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
     : QWidget(parent), m_mediaHandle(mediaHandle)
 {
     setObjectName(QStringLiteral("Duplicate"));
+    m_restorePool.setMaxThreadCount(1);
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pSplitter->setStyleSheet(QStringLiteral("QSplitter::handle{width:1px;background-color:#4e8ec1;}"));
     m_pSplitter->setFocusPolicy(Qt::NoFocus);
@@ -490,8 +491,45 @@ void CDuplicate::ItemSelected(QTreeWidgetItem* item, int)
 
 void CDuplicate::Restore(CDuplicateItem* row)
 {
-    if (!m_pLink || m_pLink->ApplyiTunesMusicInfo(row->Handle(), MF_Restore) != 0)
+    // The file moves back and iTunes adds it again: on the restore thread, one at a time. A row
+    // already on its way back takes no second click.
+    if (m_restoring.contains(row))
+        return;
+    if (!m_pLink)
     {
+        RestoreDone(row, m_generation.load(), -1);
+        return;
+    }
+    m_restoring.insert(row);
+    row->setIcon(kColumnRestore, SharedIcon(g_iconLoading));
+    CMusicLink* link = m_pLink;
+    void* handle = row->Handle();
+    const quint64 generation = m_generation.load();
+    m_restorePool.start(
+        [this, link, handle, row, generation]
+        {
+            const int result = link->ApplyiTunesMusicInfo(handle, MF_Restore);
+            QMetaObject::invokeMethod(
+                this, [this, row, generation, result] { RestoreDone(row, generation, result); },
+                Qt::QueuedConnection);
+        });
+}
+
+void CDuplicate::WaitForRestores()
+{
+    m_restorePool.waitForDone();
+}
+
+void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result)
+{
+    // A view emptied meanwhile has lost the row.
+    if (generation != m_generation.load())
+        return;
+    m_restoring.remove(row);
+    if (result != 0)
+    {
+        // Nothing moved: the copy stays removed, and can be tried again.
+        row->setIcon(kColumnRestore, SharedIcon(g_iconReset));
         CWarnMessage::ShowMessage(
             this, tr("Restore music failed"),
             tr("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin."), 0, QString(),
@@ -843,6 +881,9 @@ bool CDuplicate::eventFilter(QObject* watched, QEvent* event)
 void CDuplicate::ClearView()
 {
     StopPlay();
+    // A restore still running uses a record of these rows.
+    WaitForRestores();
+    m_restoring.clear();
     QStringList dropped;
     m_pScanList->TakeScanPaths(dropped);
     {

@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QSet>
 #include <QStringList>
+#include <QThreadPool>
 #include <QWaitCondition>
 #include <QWidget>
 
@@ -32,8 +33,9 @@ struct MusicInfo;
 // recycle folder's clean-up thread with its question.
 //
 // Threading: a GUI-thread widget. AddDuplicateTrack may be called on the window's analysis
-// thread and RemoveDuplicate runs on its apply thread; both hand every row change to the GUI
-// thread by queued calls and never wait for it, so the window can wait for those threads.
+// thread, RemoveDuplicate runs on its apply thread and a restore on the view's restore thread;
+// each hands every row change to the GUI thread by queued calls and never waits for it, so the
+// window can wait for those threads.
 // Everything else runs on the GUI thread.
 class CDuplicate : public QWidget
 {
@@ -71,6 +73,8 @@ public:
     void SetStopFlag(bool stop);
     bool StopFlag() const { return m_bStop.load(); }
     void ClearView();
+    // Blocks until a restore under way has ended (its result still arrives queued).
+    void WaitForRestores();
     void loadLanguage();
 
     // For the window's tests and screenshots.
@@ -138,6 +142,7 @@ private:
     int ReadState(CDuplicateItem* row) const;
     void WriteState(CDuplicateItem* row, int state);
     void Restore(CDuplicateItem* row);
+    void RestoreDone(CDuplicateItem* row, quint64 generation, int result);
     void PlayTrack();
     void StopPlay();
     void OnPlayerEnded(int player);
@@ -179,4 +184,7 @@ private:
     std::vector<PlanGroup> m_plan; // written by PrepareRemove, read by the remover
     // Bumped by ClearView, so row changes queued for an emptied tree are dropped.
     std::atomic<quint64> m_generation{0};
+    // Restores run here one after another; a row is in the set from its click to its result.
+    QSet<CDuplicateItem*> m_restoring;
+    QThreadPool m_restorePool;
 };

@@ -172,14 +172,16 @@ void CAnalyzeThread::run()
     m_pOwner->SetScoreStep(step);
     int duplicates = 0;
 
+    // Set here, before the first track: the stored artwork read below on this thread looks at
+    // the mask, and a queued set could come too late for it.
+    m_pReport->SetCategoryMask(mask);
     const unsigned generation = m_uGeneration;
     QMetaObject::invokeMethod(
         m_pOwner,
-        [owner = m_pOwner, report = m_pReport, generation, mask]()
+        [owner = m_pOwner, report = m_pReport, generation]()
         {
             if (owner->IsStopRequested() || owner->RunGeneration() != generation)
                 return;
-            report->SetCategoryMask(mask);
             report->ClearPullQueue();
         },
         Qt::QueuedConnection);

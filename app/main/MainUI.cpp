@@ -19,6 +19,7 @@
 #include "StartUI.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
+#include "WorkFolderCleaner.h"
 #include "kestrine.h"
 
 #include <QAction>
@@ -104,6 +105,7 @@ CMainUI::CMainUI(QWidget* parent) : CFramelessWindow(parent)
     m_pScanList->installEventFilter(this);
 
     m_pReadyLoadThread = new CReadyLoadThread(this);
+    m_pFolderCleaner = new CWorkFolderCleaner(this);
     m_pAnalyzeThread = new CAnalyzeThread(this, m_pReport, m_pDuplicate, m_pMusicLink);
     m_pApplyThread = new CApplyThread(this, m_pReport, m_pDuplicate);
     connect(m_pReadyLoadThread, &CReadyLoadThread::ReadyToLoadingOK, this,
@@ -561,16 +563,11 @@ bool CMainUI::IsBusy() const
 void CMainUI::EmptyWorkFolders()
 {
     CAppSettings* settings = GetAppSettings();
-    if (!settings)
+    if (!settings || !m_pFolderCleaner)
         return;
-    for (const QString& folder : {settings->GetPictureFolder(), settings->GetMusicFolder()})
-    {
-        if (folder.isEmpty())
-            continue;
-        const QDir dir(folder);
-        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-            QFile::remove(folder + QLatin1Char('/') + name);
-    }
+    // Thousands of pictures after a large fix: the folders are set aside at once and deleted
+    // on the cleaner's thread.
+    m_pFolderCleaner->Empty({settings->GetPictureFolder(), settings->GetMusicFolder()});
 }
 
 bool CMainUI::eventFilter(QObject* watched, QEvent* event)

@@ -29,6 +29,7 @@ class CStartUI;
 class CStatusBar;
 class CTextButton;
 class CUpdateCheck;
+class CWorkFolderCleaner;
 class QAction;
 class QHBoxLayout;
 class QLabel;
@@ -153,6 +154,7 @@ public:
     CAnalyzeThread* AnalyzeThread() const { return m_pAnalyzeThread; }
     CApplyThread* ApplyThread() const { return m_pApplyThread; }
     CReadyLoadThread* ReadyLoadThread() const { return m_pReadyLoadThread; }
+    CWorkFolderCleaner* WorkFolderCleaner() const { return m_pFolderCleaner; }
     // True while a load, an analysis, a fix or an apply is on its way (not at home, not idle).
     bool IsBusy() const;
 
@@ -336,6 +338,7 @@ private:
     QAction* m_pActionPreferences = nullptr;
 
     CReadyLoadThread* m_pReadyLoadThread = nullptr;
+    CWorkFolderCleaner* m_pFolderCleaner = nullptr;
     CAnalyzeThread* m_pAnalyzeThread = nullptr;
     CApplyThread* m_pApplyThread = nullptr;
 

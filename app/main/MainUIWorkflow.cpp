@@ -25,6 +25,7 @@
 #include "sonalike.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
 #include <QGuiApplication>
@@ -872,10 +873,18 @@ void CMainUI::StopAllWork()
     }
     if (m_pApplyThread)
         m_pApplyThread->wait();
+    // A restore uses the manager and the engine's records: it ends before either goes.
+    if (m_pDuplicate)
+        m_pDuplicate->WaitForRestores();
     if (m_iRunState == 2 && m_pMusicLink)
         m_pMusicLink->SetRunState(m_iStage, 3);
-    if (m_pReadyLoadThread)
-        m_pReadyLoadThread->wait();
+    // A load's set-up clears the exit of the run before it when it begins: a stop that came just
+    // before that is said again until the set-up has ended (the manager then keeps it).
+    while (m_pReadyLoadThread && !m_pReadyLoadThread->wait(QDeadlineTimer(10)))
+    {
+        if (m_pMusicLink)
+            m_pMusicLink->SetExitState(1);
+    }
     m_bWorkStopped = true;
 }
 

@@ -35,6 +35,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -1146,8 +1147,33 @@ void CAnalyReport::ShowMaxPicture(QListWidgetItem* item)
     const int dx = m_pArtworkList->width() > side ? (m_pArtworkList->width() - side) / 2 : 0;
     const int dy = m_pArtworkList->height() > side ? (m_pArtworkList->height() - side) / 2 : 0;
     m_pMaxPicture->setGeometry(QRect(m_pArtworkList->mapToGlobal(QPoint(dx, dy)), QSize(side, side)));
-    m_pMaxPicture->SetPicture(QPixmap::fromImage(LoadAnyImage(path)));
+    DecodeMaxPicture(path);
     m_pMaxPicture->setWindowModality(Qt::ApplicationModal);
+}
+
+void CAnalyReport::DecodeMaxPicture(const QString& path)
+{
+    // A large picture takes a good part of a second to decode: on a pool thread, scaled there to
+    // the overlay's size. The overlay shows once it arrives, unless another was asked for since.
+    const quint64 request = ++m_uMaxPictureRequest;
+    const int side = ScaledInt(300);
+    QPointer<CAnalyReport> self(this);
+    m_pThumbPool->start(
+        [self, path, request, side]
+        {
+            QImage image = LoadAnyImage(path);
+            if (!image.isNull())
+                image = image.height() > image.width() ? image.scaledToHeight(side, Qt::SmoothTransformation)
+                                                       : image.scaledToWidth(side, Qt::SmoothTransformation);
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, request, image]
+                {
+                    if (self && request == self->m_uMaxPictureRequest)
+                        self->m_pMaxPicture->SetPicture(QPixmap::fromImage(image));
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void CAnalyReport::SelectArtworkList(QListWidgetItem* item)
@@ -1384,8 +1410,7 @@ void CAnalyReport::MoveFailedItemOK()
 
     m_pUnrecognizedTree->setSortingEnabled(false);
     m_pUnrecognizedTree->setUpdatesEnabled(false);
-    while (m_pUnrecognizedTree->topLevelItemCount() > 0)
-        m_pUnrecognizedTree->takeTopLevelItem(m_pUnrecognizedTree->topLevelItemCount() - 1);
+    m_pUnrecognizedTree->invisibleRootItem()->takeChildren();
     QList<QTreeWidgetItem*> rows;
     for (auto it = m_unrecognizedRows.begin(); it != m_unrecognizedRows.end();)
     {
@@ -1590,7 +1615,11 @@ void CAnalyReport::EditFixItem(void* handle)
         rows.cell->setToolTip(ScreenText(info->Name));
         const QString path = m_pLink->GetArtworkPath(track);
         if (!path.isEmpty())
+        {
+            // The edit may have written the new picture under the old name.
+            m_pDelegate->ForgetPicture(path);
             rows.cell->SetArtworkPath(path);
+        }
         const int count = m_pLink->GetArtworkCount(track);
         if (count > 0)
             rows.cell->SetArtworkCount(count);
@@ -2046,28 +2075,70 @@ void CAnalyReport::FinishPull()
         }
     }
     RecheckAnsweredUnrecognized();
+    // Songs that stayed unrecognised move to their own page in one pass per list: taking rows out
+    // one by one costs the whole list each time, which froze the window for a large run. Every
+    // row comes out at once and those that stay go back in one call, in their order.
+    m_pUnrecognizedTree->setSortingEnabled(false);
+    m_pUnrecognizedTree->setUpdatesEnabled(false);
+    const auto moves = [](const CTreeItem* row)
+    { return row && row->GetFixState() == -2 && row->GetMusicData(); };
     for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
     {
-        for (int i = tree->topLevelItemCount() - 1; i >= 0; --i)
+        bool any = false;
+        for (int i = 0, n = tree->topLevelItemCount(); i < n && !any; ++i)
+            any = moves(dynamic_cast<CTreeItem*>(tree->topLevelItem(i)));
+        if (!any)
+            continue;
+        const bool sorted = tree->isSortingEnabled();
+        tree->setSortingEnabled(false);
+        tree->setUpdatesEnabled(false);
+        const QList<QTreeWidgetItem*> all = tree->invisibleRootItem()->takeChildren();
+        QList<QTreeWidgetItem*> stay;
+        stay.reserve(all.size());
+        for (auto it = all.crbegin(); it != all.crend(); ++it)
         {
-            auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i));
-            if (!row || row->GetFixState() != -2 || !row->GetMusicData())
+            auto* row = dynamic_cast<CTreeItem*>(*it);
+            if (!moves(row))
+            {
+                stay.prepend(*it);
                 continue;
+            }
             AddUnrecognizedTrack(row->GetMusicData(), row->GetKind(), 2);
-            tree->takeTopLevelItem(i);
             ForgetRow(row->GetMusicData(), row);
             delete row;
         }
+        tree->addTopLevelItems(stay);
+        tree->setSortingEnabled(sorted);
+        tree->setUpdatesEnabled(true);
     }
-    for (int i = m_pArtworkList->count() - 1; i >= 0; --i)
+    bool anyCell = false;
+    for (int i = 0, n = m_pArtworkList->count(); i < n && !anyCell; ++i)
     {
-        auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i));
-        if (!cell || cell->GetLoadState() != -2 || !cell->GetMusicData())
-            continue;
-        AddUnrecognizedTrack(cell->GetMusicData(), cell->GetKind(), 2);
-        m_pArtworkList->takeItem(i);
-        ForgetCell(cell->GetMusicData(), cell);
-        delete cell;
+        const auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i));
+        anyCell = cell && cell->GetLoadState() == -2 && cell->GetMusicData();
+    }
+    if (anyCell)
+    {
+        m_pArtworkList->setUpdatesEnabled(false);
+        // Taken from the end, each take is cheap; the cells that stay go back in their order.
+        QList<QListWidgetItem*> stay;
+        stay.reserve(m_pArtworkList->count());
+        for (int i = m_pArtworkList->count() - 1; i >= 0; --i)
+        {
+            QListWidgetItem* item = m_pArtworkList->takeItem(i);
+            auto* cell = dynamic_cast<CListItem*>(item);
+            if (!cell || cell->GetLoadState() != -2 || !cell->GetMusicData())
+            {
+                stay.append(item);
+                continue;
+            }
+            AddUnrecognizedTrack(cell->GetMusicData(), cell->GetKind(), 2);
+            ForgetCell(cell->GetMusicData(), cell);
+            delete cell;
+        }
+        for (auto it = stay.crbegin(); it != stay.crend(); ++it)
+            m_pArtworkList->addItem(*it);
+        m_pArtworkList->setUpdatesEnabled(true);
     }
     emit ShowProcessingFailed();
     MoveFailedItem();

@@ -197,6 +197,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The enlarged picture of a cell, decoded off the GUI thread.
+    void DecodeMaxPicture(const QString& path);
     // A song handed over by the analysis, waiting to be filed on the GUI thread.
     struct PendingTrack
     {
@@ -262,6 +264,7 @@ private:
     CFailedTreeWidget* m_pUnrecognizedTree = nullptr;
     CModifyMusicInfo* m_pModify = nullptr;
     CShowMaxPicture* m_pMaxPicture = nullptr;
+    quint64 m_uMaxPictureRequest = 0; // the enlarged picture asked for last
     CMusicLink* m_pLink = nullptr;
 
     // The five entries in tree order (1 .. 5), owned here; the tree holds them only while their

@@ -6,15 +6,15 @@
 #include "StyleTemplates.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QPainter>
 #include <QPointer>
 #include <QThreadPool>
+
+#include <iterator>
 
 namespace
 {
@@ -80,10 +80,9 @@ QString CListDelegate::ElideName(const QString& text, const QFontMetrics& metric
 
 QString CListDelegate::CacheKey(const QString& path, int side, bool stretch)
 {
-    const QFileInfo info(path);
-    return path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
-           QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char('|') +
-           QString::number(side) + (stretch ? QLatin1Char('s') : QLatin1Char('f'));
+    // No file look-up here: it would cost a stat per cell per paint. A picture rewritten under
+    // its old name is dropped with ForgetPicture.
+    return path + QLatin1Char('|') + QString::number(side) + (stretch ? QLatin1Char('s') : QLatin1Char('f'));
 }
 
 QPixmap CListDelegate::CachedPicture(const QString& path) const
@@ -107,6 +106,13 @@ QPixmap CListDelegate::CachedPicture(const QString& path, int side, bool stretch
 void CListDelegate::ClearCache()
 {
     m_cache.clear();
+}
+
+void CListDelegate::ForgetPicture(const QString& path)
+{
+    const QString prefix = path + QLatin1Char('|');
+    for (auto it = m_cache.begin(); it != m_cache.end();)
+        it = it.key().startsWith(prefix) ? m_cache.erase(it) : std::next(it);
 }
 
 void CListDelegate::StartDecode(const QString& path, const QString& key, int side, bool stretch) const

@@ -9,8 +9,8 @@ class QListWidget;
 
 // Paints the cells of the artwork grid: the song's picture (or the picture of its state), the
 // check mark, the candidates mark with its count and the elided song name. Pictures are decoded
-// and fitted on a pool thread and kept by file, size and modification time, so scrolling never
-// decodes on the GUI thread; a cell whose picture is still being read shows the waiting picture.
+// and fitted on a pool thread and kept by file and size, so scrolling never decodes or even looks
+// at a file on the GUI thread; a cell whose picture is still being read shows the waiting picture.
 class CListDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -41,6 +41,8 @@ public:
     QPixmap CachedPicture(const QString& path, int side, bool stretch) const;
     // Drops every cached picture (the page was emptied).
     void ClearCache();
+    // Drops the cached sizes of one file (a picture written again under the same name).
+    void ForgetPicture(const QString& path);
 
 signals:
     // Emitted on the GUI thread once a decode started by CachedPicture is cached; a file that

@@ -32,10 +32,13 @@
 /* Reads the library XML file (`libraryXmlPath`, or null to ask iTunes for its path) and keeps the
  * tracks of the library's Music playlist. Drops any earlier library first.
  * 0; -1 no iTunes; -2 no path; -3 the file is missing or not well-formed XML; -4 the file is no
- * complete iTunes library (its playlists never end). */
+ * complete iTunes library (its playlists never end), also when a DestroyAgent_kvt from another
+ * thread ended the read early. */
 LYRAFON_API int CreateAgent_kvt(const char* libraryXmlPath);
 
-/* Frees the parsed library. With stopThread 1 also stops the iTunes thread and answers 1 when it
+/* Frees the parsed library. A CreateAgent_kvt still reading on another thread stops at its next
+ * element and this call then frees what it read, so a stop never waits for a whole library. With
+ * stopThread 1 also stops the iTunes thread and answers 1 when it
  * ran, 0 when there was none; otherwise 0. */
 LYRAFON_API int DestroyAgent_kvt(int stopThread);
 

@@ -4,6 +4,8 @@
 #include "LocationUrl.h"
 #include "RegularFile.h"
 
+#include <atomic>
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -167,14 +169,26 @@ HResult ITunesLibrary::open(const std::string& path, std::shared_ptr<ITunesLibra
     return kOk;
 }
 
+namespace
+{
+// Counted by stopLoads; a read stops when the count changes while it runs.
+std::atomic<unsigned> g_loadStops{0};
+} // namespace
+
+void ITunesLibrary::stopLoads()
+{
+    ++g_loadStops;
+}
+
 HResult ITunesLibrary::loadLocked(std::string* error)
 {
+    const unsigned stopsBefore = g_loadStops.load();
     std::error_code ec;
     const auto time = fs::last_write_time(m_path, ec);
     const auto size = fs::file_size(m_path, ec);
     PlistValue root;
     std::string why;
-    if (ec || !readPlistFile(m_path, root, &why))
+    if (ec || !readPlistFile(m_path, root, &why, [stopsBefore] { return g_loadStops.load() != stopsBefore; }))
     {
         if (error)
             *error = ec ? ec.message() : why;

@@ -46,6 +46,10 @@ public:
 
     const std::string& path() const { return m_path; }
 
+    // Ends every library read in progress in the process at its next element (the read fails
+    // and a later request reads again). Any thread.
+    static void stopLoads();
+
     // Persistent IDs of the tracks, in the order of the Tracks dictionary.
     std::vector<uint64_t> trackIds();
     bool contains(uint64_t persistentId);

@@ -16,7 +16,7 @@ namespace
 class PlistBuilder : public SaxHandler
 {
 public:
-    explicit PlistBuilder(PlistValue& root) : m_root(root) {}
+    PlistBuilder(PlistValue& root, const std::function<bool()>& stop) : m_root(root), m_stop(stop) {}
 
     void startElement(std::string_view name) override
     {
@@ -123,7 +123,12 @@ public:
     }
 
     void xmlError(const std::string& message) override { fail(message); }
-    bool stopRequested() const override { return !m_error.empty(); }
+    bool stopRequested() const override
+    {
+        if (m_error.empty() && m_stop && m_stop())
+            m_error = "stopped";
+        return !m_error.empty();
+    }
 
     void fail(std::string message)
     {
@@ -143,10 +148,11 @@ private:
     };
 
     PlistValue& m_root;
+    const std::function<bool()>& m_stop;
     std::vector<Frame> m_stack;
     PlistValue* m_leaf = nullptr;
     std::string m_text;
-    std::string m_error;
+    mutable std::string m_error; // a stop found by stopRequested is kept as the error
     bool m_inLeaf = false;
     bool m_leafIsKey = false;
     bool m_seenPlist = false;
@@ -316,10 +322,11 @@ bool PlistValue::remove(std::string_view key)
     return false;
 }
 
-bool readPlistFile(const std::string& path, PlistValue& root, std::string* error)
+bool readPlistFile(const std::string& path, PlistValue& root, std::string* error,
+                   const std::function<bool()>& stop)
 {
     PlistValue value;
-    PlistBuilder builder(value);
+    PlistBuilder builder(value, stop);
     const SaxResult parsed = parseXmlFile(path, builder);
     if (parsed == SaxResult::Missing)
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -64,7 +65,9 @@ private:
 // Reads a property list file into its root value. Answers false (root untouched) when the file is
 // missing, not well-formed or not a plist; `error` then says why. DTDs and the network are never
 // loaded.
-bool readPlistFile(const std::string& path, PlistValue& root, std::string* error = nullptr);
+// `stop`, when given, is asked between elements; true ends the read as a failure ("stopped").
+bool readPlistFile(const std::string& path, PlistValue& root, std::string* error = nullptr,
+                   const std::function<bool()>& stop = {});
 
 // Serialises a root value in the layout iTunes itself writes (tabs, key and scalar on one line).
 // `sizeHint` (e.g. the size of the file last written) saves regrowing a large text.

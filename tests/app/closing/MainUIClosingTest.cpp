@@ -5,19 +5,27 @@
 #include "AppSettings.h"
 #include "ApplyThread.h"
 #include "AudioFixture.h"
+#include "CMessageSeam.h"
 #include "CTextButton.h"
+#include "ITunesLibraryXml.h"
+#include "Lyrafon.h"
 #include "MainUI.h"
 #include "ReadyLoadThread.h"
+#include "StartUI.h"
 #include "StyleTemplates.h"
 #include "WidgetTestEnv.h"
+#include "WorkFolderCleaner.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace
 {
@@ -36,6 +44,29 @@ QString MakeSongs(const QString& folder, int count)
     return folder;
 }
 
+// A library of `count` tracks that all name one song: the agent reads the whole file before the
+// import starts, which takes seconds at this size.
+QString MakeLargeLibrary(const QString& path, const QString& song, int count)
+{
+    std::vector<tidewell::test::LibraryTrack> tracks(count);
+    for (int i = 0; i < count; ++i)
+    {
+        auto& track = tracks[i];
+        track.trackId = 1000 + i;
+        track.persistentId =
+            QStringLiteral("%1").arg(0xA000000000000000ULL + i, 16, 16).toUpper().toStdString();
+        track.name = "Song " + std::to_string(i);
+        track.artist = "Singer";
+        track.album = "Record";
+        track.bitRate = 128;
+        track.totalTime = 500;
+        track.location = "file://localhost" + song.toStdString();
+    }
+    tidewell::test::writeTextFile(
+        path, tidewell::test::libraryXml(tracks, tidewell::test::standardPlaylists(tracks)));
+    return path;
+}
+
 } // namespace
 
 class MainUIClosingTest : public QObject
@@ -44,6 +75,7 @@ class MainUIClosingTest : public QObject
 
     std::unique_ptr<WidgetTestEnv> m_env;
     QString m_songs;
+    QString m_largeLibrary;
 
 private slots:
     void initTestCase()
@@ -51,6 +83,8 @@ private slots:
         m_env = std::make_unique<WidgetTestEnv>();
         FillAppStrings();
         m_songs = MakeSongs(GetAppSettings()->GetDataFolder() + QStringLiteral("/../songs"), 300);
+        m_largeLibrary = MakeLargeLibrary(m_songs + QStringLiteral("/../Large Library.xml"),
+                                          m_songs + QStringLiteral("/s0000.mp3"), 40000);
     }
     void cleanupTestCase() { m_env.reset(); }
 
@@ -78,6 +112,92 @@ private slots:
         QVERIFY(!window.ReadyLoadThread()->isRunning());
         QVERIFY(!window.AnalyzeThread()->isRunning());
         QVERIFY(!window.ApplyThread()->isRunning());
+    }
+
+    void leaveDuringLargeLoad_data()
+    {
+        QTest::addColumn<bool>("close");
+        QTest::newRow("home") << false;
+        QTest::newRow("close") << true;
+    }
+    // Home or closing at once after the start of a large iTunes load (its read takes the better
+    // part of a second): the stop reaches the agent's read of the library file, which ends there
+    // instead of being waited out, and the stop holds for the set-up.
+    void leaveDuringLargeLoad()
+    {
+        QFETCH(bool, close);
+        qputenv("TIDEWELL_ITUNES_LIBRARY", m_largeLibrary.toUtf8());
+        const int workMode = g_nWorkMode.exchange(0);
+        CMessageSeam::Scope yes([](const MessageQuestion&) { return 1; });
+        CMainUI window;
+        window.show();
+        window.LoadStartParam({}, QString(), RunModeITunes);
+        QVERIFY(window.ReadyLoadThread()->isRunning());
+        if (close)
+            QVERIFY(window.close());
+        else
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("main_gohome")), Qt::LeftButton);
+        QVERIFY(!window.ReadyLoadThread()->isRunning());
+        QCOMPARE(GetTrackCount_kvt(), -1);
+        // The manager's log tells how the agent's read ended: cut short by the stop, not read
+        // to its end and then thrown away.
+        QFile log(GetAppSettings()->GetDataFolder() + QStringLiteral("/MM.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = log.readAll().split('\n');
+        const auto last =
+            std::find_if(lines.crbegin(), lines.crend(),
+                         [](const QByteArray& line) { return line.contains("CreateAgent_kvt"); });
+        QVERIFY(last != lines.crend());
+        QVERIFY2(last->contains("Failed:-4"), last->constData());
+        if (!close)
+            QCOMPARE(window.ContentStack()->currentIndex(), int(CMainUI::PageStart));
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+        g_nWorkMode = workMode;
+    }
+
+    // Home empties the work folders at once, so the next run writes into empty ones, and the old
+    // pictures are deleted on the cleaner's thread, links as links; closing leaves nothing behind.
+    void workFoldersEmptiedOnTheCleanersThread()
+    {
+        const QString pictures = GetAppSettings()->GetPictureFolder();
+        const QString outside = m_songs + QStringLiteral("/../outside.png");
+        QVERIFY(tidewell::test::writeTextFile(outside, "keep"));
+        const auto fill = [&]
+        {
+            QDir().mkpath(pictures);
+            for (int i = 0; i < 2000; ++i)
+                tidewell::test::writeTextFile(pictures + QStringLiteral("/%1.png").arg(i), "picture");
+            QFile::link(outside, pictures + QStringLiteral("/link.png"));
+        };
+        const auto setAside = [&]
+        {
+            const QFileInfo info(pictures);
+            return info.dir().entryList({info.fileName() + QStringLiteral(".emptying-*")},
+                                        QDir::Dirs | QDir::Hidden);
+        };
+        {
+            CMainUI window;
+            window.show();
+            QTRY_VERIFY_WITH_TIMEOUT(!window.WorkFolderCleaner()->IsBusy(), 10000);
+            QCoreApplication::processEvents(); // the start's own clean-up has said so
+            fill();
+            QSignalSpy emptied(window.WorkFolderCleaner(), &CWorkFolderCleaner::Emptied);
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("main_gohome")), Qt::LeftButton);
+            QVERIFY(QDir(pictures).isEmpty());
+            const QString next = pictures + QStringLiteral("/next.png");
+            QVERIFY(tidewell::test::writeTextFile(next, "next run"));
+            QVERIFY(emptied.wait(10000));
+            QVERIFY2(setAside().isEmpty(), qPrintable(setAside().join(u',')));
+            QVERIFY(QFile::exists(next));
+            QVERIFY(QFile::exists(outside));
+            QFile::remove(next);
+
+            fill();
+            QVERIFY(window.close());
+            QVERIFY(QDir(pictures).isEmpty());
+        }
+        QVERIFY(setAside().isEmpty());
+        QVERIFY(QFile::exists(outside));
     }
 
     // A wheel step moves one row; from a full screen on, the rows follow the window's height and

@@ -828,9 +828,11 @@ void ReportPageTest::enlargedPictureOpensOverTheGridWhereverTheWindowIs()
         const QPoint cell = grid->visualItemRect(grid->item(0)).center();
         QTest::mouseDClick(page->windowHandle(), Qt::LeftButton, {},
                            grid->viewport()->mapTo(page.get(), cell));
+        // The picture is decoded on a worker; the overlay shows when it arrives.
+        QTRY_VERIFY(page->MaxPicture()->isVisible());
         const QRect shown = page->MaxPicture()->geometry();
         // Centred to the pixel: an odd margin leaves one over on the far side.
-        QVERIFY(page->MaxPicture()->isVisible() && shown.size() == QSize(376, 376));
+        QCOMPARE(shown.size(), QSize(376, 376));
         QVERIFY((shown.center() - QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size()).center())
                     .manhattanLength() <= 2);
         page->MaxPicture()->hide();
