@@ -5,6 +5,7 @@
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
 #include "ClearTrashThread.h"
+#include "CountTexts.h"
 #include "DuplicateItem.h"
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
@@ -217,7 +218,7 @@ CDuplicateItem* CDuplicate::MakeGroupRow(const QString& name)
     group->SetGroup(true);
     group->setCheckState(kColumnCheck, Qt::Checked);
     group->setText(kColumnName, name);
-    group->setText(kColumnSize, QString::number(0) + tr(" duplicates"));
+    group->setText(kColumnSize, CCountTexts::DuplicateCount(0));
     group->setSizeHint(0, QSize(ScaledInt(80), ScaledInt(25)));
     return group;
 }
@@ -270,7 +271,7 @@ void CDuplicate::PlaceCopy(CDuplicateItem* group, CDuplicateItem* copy, int stat
         copy->setIcon(kColumnRestore, SharedIcon(g_iconReset));
         ColourRow(copy, kGrey, false);
     }
-    group->setText(kColumnSize, QString::number(group->childCount()) + tr(" duplicates"));
+    group->setText(kColumnSize, CCountTexts::DuplicateCount(group->childCount()));
 }
 
 void CDuplicate::AddDuplicateTrack(CMusicObj* track, int absence, int state, int64_t repeatId)
@@ -639,9 +640,7 @@ void CDuplicate::RemoveDuplicate()
         this,
         [this, removed, failed]
         {
-            emit StartFixAll(
-                tr("Removed %1 duplicate(s). If not sure to remove, you can undo the removal.").arg(removed),
-                QString::number(removed), -1, -1);
+            emit StartFixAll(CCountTexts::DuplicatesRemoved(removed), QString::number(removed), -1, -1);
             emit SetRemoveEnable(failed);
         },
         Qt::QueuedConnection);
@@ -772,12 +771,9 @@ void CDuplicate::ShowAskMessage(int seconds)
 {
     const CAppSettings* settings = GetAppSettings();
     const int days = settings ? settings->GetClearDays() : 7;
-    const int answer = CWarnMessage::ShowMessage(
-        this, QString(),
-        tr("Tidewell will clear the duplicates removal\nhistory that exists over %1 day(s) in %2 seconds.")
-            .arg(days)
-            .arg(seconds),
-        2, tr("Sure"), tr("Cancel"), QString(), seconds);
+    const int answer =
+        CWarnMessage::ShowMessage(this, QString(), CCountTexts::ClearHistoryQuestion(days, seconds), 2,
+                                  tr("Sure"), tr("Cancel"), QString(), seconds);
     m_pClearThread->WakeWithAnswer(answer != 1);
 }
 

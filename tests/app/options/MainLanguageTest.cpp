@@ -45,6 +45,14 @@ void SwitchLanguage(CMainUI* window, const QString& code)
         QCoreApplication::processEvents();
 }
 
+// Every case runs at scale 1 and at scale 2 (a 3840-wide screen).
+void ScaleRows()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("scale 1") << 1.0;
+    QTest::newRow("scale 2") << 2.0;
+}
+
 bool WaitUntil(const std::function<bool()>& done, int ms)
 {
     QDeadlineTimer deadline(ms);
@@ -68,7 +76,7 @@ class MainLanguageTest : public QObject
 private slots:
     void init()
     {
-        g_dScale = 1.0;
+        g_dScale = QByteArray(QTest::currentDataTag()) == "scale 2" ? 2.0 : 1.0;
         m_env = std::make_unique<WidgetTestEnv>();
         GetAppSettings()->SetLanguage("en");
         InstallInterfaceTranslator(LoadInterfaceTranslator("en"));
@@ -83,8 +91,10 @@ private slots:
         m_window.reset();
         m_env.reset();
         QApplication::setLayoutDirection(Qt::LeftToRight);
+        g_dScale = 1.0;
     }
 
+    void startPageInEveryLanguageAndBack_data() { ScaleRows(); }
     void startPageInEveryLanguageAndBack()
     {
         QStringList problems;
@@ -104,6 +114,7 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
+    void dialogsInEveryLanguage_data() { ScaleRows(); }
     void dialogsInEveryLanguage()
     {
         QStringList problems;
@@ -125,6 +136,7 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
+    void duplicatePageInEveryLanguage_data() { ScaleRows(); }
     void duplicatePageInEveryLanguage()
     {
         m_window->Duplicate();
@@ -141,6 +153,7 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
+    void pausedLoadThenScoreScreen_data() { ScaleRows(); }
     void pausedLoadThenScoreScreen()
     {
         tidewell::test::TempHome songs;
@@ -192,6 +205,12 @@ private slots:
                 problems << "tip still English: " + tip;
         }
         problems << WalkTexts(window, "ru");
+        // The score screen, its counts and its action buttons in every other language too.
+        for (const QString& code : QStringList{"de", "jp", "es", "br", "ar", "fr", "en"})
+        {
+            SwitchLanguage(window, code);
+            problems << WalkTexts(window, code);
+        }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 };
