@@ -584,7 +584,7 @@ Tenha paciência.</translation>
     </message>
     <message>
         <source> now, or </source>
-        <translation> agora ou </translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>Save Project</source>
@@ -592,7 +592,7 @@ Tenha paciência.</translation>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation> para continuar depois.</translation>
+        <translation> e continuar depois.</translation>
     </message>
     <message>
         <source>   Pause</source>

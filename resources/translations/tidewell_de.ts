@@ -576,7 +576,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>You can </source>
-        <translation>Sie können jetzt </translation>
+        <translation>Jetzt </translation>
     </message>
     <message>
         <source>Apply Result</source>
@@ -592,7 +592,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation>, um später weiterzumachen.</translation>
+        <translation> und später fortfahren.</translation>
     </message>
     <message>
         <source>   Pause</source>

@@ -592,7 +592,7 @@ Tenga paciencia.</translation>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation> para continuar más tarde.</translation>
+        <translation> y seguir después.</translation>
     </message>
     <message>
         <source>   Pause</source>

@@ -584,7 +584,7 @@ Merci de patienter.</translation>
     </message>
     <message>
         <source> now, or </source>
-        <translation> maintenant, ou </translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>Save Project</source>
@@ -592,7 +592,7 @@ Merci de patienter.</translation>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation> pour continuer plus tard.</translation>
+        <translation> pour plus tard.</translation>
     </message>
     <message>
         <source>   Pause</source>

@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Songs Without Artist</source>
-        <translation>Песни без исполнителя</translation>
+        <translation>Песни без артиста</translation>
     </message>
     <message>
         <source>Songs Without Album</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Artist</source>
-        <translation>Исполнитель</translation>
+        <translation>Артист</translation>
     </message>
     <message>
         <source>Album</source>
@@ -149,17 +149,17 @@
     <message numerus="yes">
         <source>%n song(s) without artist.</source>
         <translation>
-            <numerusform>%n песня без исполнителя.</numerusform>
-            <numerusform>%n песни без исполнителя.</numerusform>
-            <numerusform>%n песен без исполнителя.</numerusform>
+            <numerusform>%n песня без артиста.</numerusform>
+            <numerusform>%n песни без артиста.</numerusform>
+            <numerusform>%n песен без артиста.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Fixed %n song(s) without artist.</source>
         <translation>
-            <numerusform>Исправлена %n песня без исполнителя.</numerusform>
-            <numerusform>Исправлено %n песни без исполнителя.</numerusform>
-            <numerusform>Исправлено %n песен без исполнителя.</numerusform>
+            <numerusform>Исправлена %n песня без артиста.</numerusform>
+            <numerusform>Исправлено %n песни без артиста.</numerusform>
+            <numerusform>Исправлено %n песен без артиста.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -382,7 +382,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Artist</source>
-        <translation>Исполнитель</translation>
+        <translation>Артист</translation>
     </message>
     <message>
         <source>Album</source>
@@ -507,7 +507,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Songs Without Artist</source>
-        <translation>Песни без исполнителя</translation>
+        <translation>Песни без артиста</translation>
     </message>
     <message>
         <source>Songs Without Album</source>
@@ -527,7 +527,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Artist</source>
-        <translation>Исполнитель</translation>
+        <translation>Артист</translation>
     </message>
     <message>
         <source>Album</source>
@@ -597,7 +597,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>You can </source>
-        <translation>Вы можете </translation>
+        <translation>Можно </translation>
     </message>
     <message>
         <source>Apply Result</source>
@@ -605,7 +605,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source> now, or </source>
-        <translation> сейчас или </translation>
+        <translation> или </translation>
     </message>
     <message>
         <source>Save Project</source>
@@ -613,7 +613,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation>, чтобы продолжить позже.</translation>
+        <translation> на потом.</translation>
     </message>
     <message>
         <source>   Pause</source>
@@ -741,7 +741,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Fixing Songs Without Artist: %1</source>
-        <translation>Исправление песен без исполнителя: %1</translation>
+        <translation>Исправление песен без артиста: %1</translation>
     </message>
     <message>
         <source>Fixing unrecognized song: %1</source>
@@ -1038,7 +1038,7 @@ and apply the result?</source>
     </message>
     <message>
         <source>Artist:</source>
-        <translation>Исполнитель:</translation>
+        <translation>Артист:</translation>
     </message>
     <message>
         <source>Album:</source>

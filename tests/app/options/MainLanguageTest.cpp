@@ -7,8 +7,11 @@
 #include "BugReport.h"
 #include "CMessageSeam.h"
 #include "CShadeLabel.h"
+#include "GeneralWidget.h"
+#include "HistoryOptWidget.h"
 #include "InterfaceLanguage.h"
 #include "MainUI.h"
+#include "Option.h"
 #include "TextWalker.h"
 #include "WhatsNew.h"
 #include "WidgetTestEnv.h"
@@ -125,13 +128,25 @@ private slots:
             CAbout about(m_window.get());
             WhatsNew whatsNew(m_window.get());
             CBugReport bugReport(m_window.get());
-            for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &whatsNew, &bugReport})
+            CHistoryOptWidget history(m_window.get());
+            for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &whatsNew, &bugReport, &history})
             {
                 dialog->show();
                 QCoreApplication::processEvents();
                 problems << WalkTexts(dialog, code);
                 dialog->hide();
             }
+            // Every page of the preferences.
+            COption preferences(nullptr);
+            preferences.show();
+            for (int page = 0; page < 3; ++page)
+            {
+                qobject_cast<QStackedWidget*>(preferences.GeneralPage()->parentWidget())
+                    ->setCurrentIndex(page);
+                QCoreApplication::processEvents();
+                problems << WalkTexts(&preferences, code);
+            }
+            preferences.close();
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
@@ -211,6 +226,19 @@ private slots:
             SwitchLanguage(window, code);
             problems << WalkTexts(window, code);
         }
+        // The paused fix: its message and the apply-or-save sentence under it. The recognition
+        // service is a closed local port, so nothing leaves the machine.
+        qputenv("TIDEWELL_ACR_HOST", "127.0.0.1:9");
+        window->Fixall();
+        window->CancelGroup();
+        QCOMPARE(window->Stage(), 3);
+        QCOMPARE(window->RunState(), 2);
+        for (const QString& code : kCodes)
+        {
+            SwitchLanguage(window, code);
+            problems << WalkTexts(window, code);
+        }
+        qunsetenv("TIDEWELL_ACR_HOST");
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 };

@@ -167,6 +167,15 @@ QStringList CountProblems(const Translations& translations, const QSet<QString>&
 // less the icon it draws beside the text.
 int ButtonTextRoom(const QAbstractButton* button)
 {
+    if (const auto* tool = qobject_cast<const QToolButton*>(button))
+    {
+        // Text under (or instead of) the icon has the button's width; beside it, what the icon
+        // leaves.
+        int room = tool->contentsRect().width() - 2;
+        if (tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon && !tool->icon().isNull())
+            room -= tool->iconSize().width() + 4;
+        return room;
+    }
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
@@ -252,7 +261,8 @@ QString CutText(const QWidget* widget, const QString& text)
 // views show part of their contents on purpose and are not looked past.
 const QWidget* ClippingParent(const QWidget* widget, const QWidget* window)
 {
-    QRect area = widget->rect();
+    // Where the text can be: the widget less its contents margins.
+    QRect area = widget->contentsRect();
     const QWidget* child = widget;
     for (const QWidget* parent = widget->parentWidget(); parent && child != window;
          child = parent, parent = parent->parentWidget())
@@ -426,9 +436,16 @@ QStringList WalkTexts(QWidget* window, const QString& code)
         if (const QWidget* parent = ClippingParent(widget, window); parent && !clipped.contains(widget))
         {
             clipped.insert(widget);
-            problems << where + QStringLiteral(": clipped by its parent ") +
-                            QString::fromLatin1(parent->metaObject()->className()) + QLatin1Char(' ') +
-                            parent->objectName();
+            const QRect area = widget->contentsRect().translated(widget->mapTo(parent, QPoint(0, 0)));
+            problems << where + QStringLiteral(": clipped by its parent %1 %2 (%3,%4 %5x%6 in %7x%8)")
+                                    .arg(QString::fromLatin1(parent->metaObject()->className()),
+                                         parent->objectName())
+                                    .arg(area.x())
+                                    .arg(area.y())
+                                    .arg(area.width())
+                                    .arg(area.height())
+                                    .arg(parent->width())
+                                    .arg(parent->height());
         }
     };
 
