@@ -462,7 +462,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Show Remove History</source>
-        <translation>   سجل الإزالة</translation>
+        <translation>سجل الإزالة</translation>
     </message>
 </context>
 <context>
@@ -704,7 +704,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>  Home</source>
-        <translation>  الرئيسية</translation>
+        <translation>الرئيسية</translation>
     </message>
     <message>
         <source>Welcome!</source>
@@ -772,7 +772,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Continue</source>
-        <translation>   متابعة</translation>
+        <translation>متابعة</translation>
     </message>
     <message>
         <source>Paused. Wanna continue and explore the world of music?</source>
@@ -1275,7 +1275,7 @@ Current version: %2
 New version: %3
 
 Would you like to update the product?</source>
-        <translation>تم العثور على إصدار جديد من %1! 
+        <translation>تم العثور على إصدار جديد من %1!
 الإصدار الحالي: %2
 الإصدار الجديد: %3
 
@@ -1292,7 +1292,7 @@ Would you like to update the product?</source>
     <message>
         <source>Failed to connect the server. 
 Please check the validity of the proxy.</source>
-        <translation>تعذر الاتصال بالخادم. 
+        <translation>تعذر الاتصال بالخادم.
 يرجى التحقق من صحة إعدادات الوكيل.</translation>
     </message>
     <message>
