@@ -12,6 +12,7 @@
 #include "LanguageDirection.h"
 #include "Option.h"
 #include "StartUI.h"
+#include "StyleTemplates.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTreeWidget>
+
+#include <algorithm>
 
 namespace
 {
@@ -103,6 +107,10 @@ void CMainUI::loadLanguage()
     // Column 1 only: column 2 holds a file path, which no language changes, and rewriting it from
     // the first entries of the list would put the wrong paths under a scrolled list.
     const QString libraryMusic = tr("Library Music");
+    // The column holds its one text whole in the new language too.
+    m_pScanList->setColumnWidth(
+        1,
+        std::max(ScaledInt(80), m_pScanList->fontMetrics().horizontalAdvance(libraryMusic) + ScaledInt(12)));
     for (int i = 0; i < m_pScanList->topLevelItemCount(); ++i)
     {
         QTreeWidgetItem* item = m_pScanList->topLevelItem(i);
