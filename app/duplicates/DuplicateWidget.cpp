@@ -16,6 +16,7 @@
 #include <QStyleOption>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace
@@ -222,6 +223,9 @@ void CDuplicateWidget::loadLanguage()
     m_pDegree->setItemText(0, tr("Low"));
     m_pDegree->setItemText(1, tr("Medium"));
     m_pDegree->setItemText(2, tr("High"));
+    // As wide as the longest degree in this language needs.
+    m_pDegree->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_pDegree->setFixedWidth(std::max(ScaledInt(75), m_pDegree->sizeHint().width()));
     m_pHistory->setText(tr("   Show Remove History"));
 }
 

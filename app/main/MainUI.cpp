@@ -310,6 +310,7 @@ void CMainUI::BuildMainWidgets()
     m_pHintLine->setObjectName(QStringLiteral("MainUIScroll"));
     // Long texts are elided where they are drawn: they never widen the header past the window.
     m_pHintLine->setMinimumWidth(ScaledInt(100));
+    m_pHintLine->SetLineHeight(ScaledInt(20));
     m_pMessageLine->setMinimumWidth(ScaledInt(40));
     m_pHintLine->SetShadeHidden(true);
 

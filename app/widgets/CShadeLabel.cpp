@@ -66,6 +66,9 @@ void CShadeLabel::SetLineHeight(int height)
 
 void CShadeLabel::UpdateHeight()
 {
+    // The owner places a label without a line height itself.
+    if (m_iLineHeight <= 0)
+        return;
     const QFontMetrics metrics(font());
     const int line = std::max(m_iLineHeight, metrics.height());
     bool wide = metrics.horizontalAdvance(text()) > width();

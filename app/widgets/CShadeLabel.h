@@ -32,7 +32,8 @@ public:
     void ShowNextText();
 
     const QStringList& Texts() const { return m_texts; }
-    // The height of one line (the label's height while every text fits one line).
+    // The height of one line: from then on the label is one line high, or two while one of its
+    // texts is wider than the label. Without it the owner keeps the label's height.
     void SetLineHeight(int height);
     int ScrollStep() const { return m_iScrollStep; }
     int CycleTimerId() const { return m_iCycleTimer; }
@@ -57,5 +58,5 @@ private:
     int m_iScrollStep = 0;
     int m_iCycleTimer = 0;
     bool m_bPaused = false; // under the pointer: the timer is killed, its id kept as a marker
-    int m_iLineHeight = 0;  // 0: the font's line height
+    int m_iLineHeight = 0;  // 0: the height is the owner's
 };

@@ -107,7 +107,7 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
     QFont buttonFont = font();
     buttonFont.setBold(true);
     buttonFont.setPixelSize(ScaledInt(12));
-    int buttonsWidth = 0;
+    int extra = 0;
     for (int i = 0; i < 3; ++i)
     {
         const double width =
@@ -117,14 +117,14 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
                                                    ScaledValue(24), QStringLiteral("#000000"),
                                                    ScaledValue(12)));
         if (!buttons[i]->isHidden())
-            buttonsWidth += int(width) + ScaledInt(5);
+            extra += int(width - ScaledValue(84));
     }
     QFont titleFont = font();
     titleFont.setBold(true);
     titleFont.setPixelSize(ScaledInt(13));
     const int titleWidth =
         QFontMetrics(titleFont).horizontalAdvance(QStringLiteral("  ") + title) + ScaledInt(110);
-    const int boxWidth = std::max({ScaledInt(420), buttonsWidth + ScaledInt(175), titleWidth});
+    const int boxWidth = std::max({ScaledInt(420) + extra, titleWidth});
     if (boxWidth > ScaledInt(420))
         SetFixedSize(std::min(boxWidth, ScaledInt(700)), ScaledInt(150));
 

@@ -19,6 +19,7 @@
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QToolButton>
@@ -240,9 +241,16 @@ QString CutText(const QWidget* widget, const QString& text)
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(widget))
     {
-        const int arrow = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo);
-        return metrics.horizontalAdvance(text) + arrow > combo->width() ? QStringLiteral("combo value cut")
-                                                                        : QString();
+        // The field beside the arrow, as the combo's style (sheet included) lays it out.
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.currentText = text;
+        option.editable = combo->isEditable();
+        const int room =
+            combo->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                .width();
+        return metrics.horizontalAdvance(text) > room ? QStringLiteral("combo value cut") : QString();
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
     {
