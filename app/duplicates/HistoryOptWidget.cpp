@@ -31,7 +31,10 @@ CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
     // instead of cutting it off.
     before->setWordWrap(true);
     groupRow->addWidget(before, 1);
+    // A little air on both sides of the days box: the texts never touch its frame.
+    groupRow->addSpacing(ScaledInt(4));
     groupRow->addWidget(m_pDays);
+    groupRow->addSpacing(ScaledInt(4));
     auto* unit = new QLabel(m_pGroup);
     unit->setObjectName(QStringLiteral("HistoryOptDays"));
     groupRow->addWidget(unit);
