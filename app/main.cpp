@@ -5,6 +5,7 @@
 #include "AppVersion.h"
 #include "LanguageDirection.h"
 #include "MainUI.h"
+#include "ScaledStyle.h"
 #include "StartUpRules.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -69,7 +70,7 @@ int main(int argc, char* argv[])
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(ScaledInt(12));
     QApplication::setFont(font);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new CScaledStyle);
     app.setStyleSheet(LoadApplicationStyleSheet());
 
     int result = 0;

@@ -5,6 +5,7 @@
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
 #include "ClearTrashThread.h"
+#include "CountTexts.h"
 #include "DuplicateItem.h"
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
@@ -27,6 +28,9 @@
 #include <QSplitter>
 #include <QStackedLayout>
 #include <QThread>
+
+#include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -161,6 +165,12 @@ void CDuplicate::SetHeaderTexts()
 {
     m_pTree->setHeaderLabels({tr("    Remove File"), tr("Name"), tr("Size"), tr("Time"), tr("Path"), tr(" "),
                               tr(" "), tr(" "), tr(" "), tr("Bitrate")});
+    // A fixed column is at least as wide as its heading (and the sort mark) in this language.
+    const std::pair<int, int> fixedColumns[] = {
+        {kColumnCheck, 110}, {kColumnName, 140}, {kColumnSize, 100}, {kColumnTime, 80}, {kColumnBitrate, 80}};
+    for (const auto& [column, width] : fixedColumns)
+        m_pTree->setColumnWidth(column,
+                                std::max(ScaledInt(width), m_pTree->header()->sectionSizeHint(column)));
 }
 
 void CDuplicate::loadLanguage()
@@ -219,7 +229,7 @@ CDuplicateItem* CDuplicate::MakeGroupRow(const QString& name)
     group->SetGroup(true);
     group->setCheckState(kColumnCheck, Qt::Checked);
     group->setText(kColumnName, ScreenText(name));
-    group->setText(kColumnSize, QString::number(0) + tr(" duplicates"));
+    group->setText(kColumnSize, CCountTexts::DuplicateCount(0));
     group->setSizeHint(0, QSize(ScaledInt(80), ScaledInt(25)));
     return group;
 }
@@ -272,7 +282,7 @@ void CDuplicate::PlaceCopy(CDuplicateItem* group, CDuplicateItem* copy, int stat
         copy->setIcon(kColumnRestore, SharedIcon(g_iconReset));
         ColourRow(copy, kGrey, false);
     }
-    group->setText(kColumnSize, QString::number(group->childCount()) + tr(" duplicates"));
+    group->setText(kColumnSize, CCountTexts::DuplicateCount(group->childCount()));
 }
 
 void CDuplicate::AddDuplicateTrack(CMusicObj* track, int absence, int state, int64_t repeatId)
@@ -700,9 +710,7 @@ void CDuplicate::ReportRemoved()
         for (int c = 0; c < group->childCount(); ++c)
             removed += group->child(c)->isDisabled() ? 1 : 0;
     }
-    emit StartFixAll(
-        tr("Removed %1 duplicate(s). If not sure to remove, you can undo the removal.").arg(removed),
-        QString::number(removed), -1, -1);
+    emit StartFixAll(CCountTexts::DuplicatesRemoved(removed), QString::number(removed), -1, -1);
 }
 
 void CDuplicate::ApplyRemoved(CDuplicateItem* row, quint64 generation)
@@ -828,12 +836,9 @@ void CDuplicate::ShowAskMessage(int seconds)
 {
     const CAppSettings* settings = GetAppSettings();
     const int days = settings ? settings->GetClearDays() : 7;
-    const int answer = CWarnMessage::ShowMessage(
-        this, QString(),
-        tr("Tidewell will clear the duplicates removal\nhistory that exists over %1 day(s) in %2 seconds.")
-            .arg(days)
-            .arg(seconds),
-        2, tr("Sure"), tr("Cancel"), QString(), seconds);
+    const int answer =
+        CWarnMessage::ShowMessage(this, QString(), CCountTexts::ClearHistoryQuestion(days, seconds), 2,
+                                  tr("Sure"), tr("Cancel"), QString(), seconds);
     m_pClearThread->WakeWithAnswer(answer != 1);
 }
 

@@ -16,6 +16,7 @@
 #include <QStyleOption>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace
@@ -65,11 +66,16 @@ CDuplicateWidget::CDuplicateWidget(QWidget* parent) : QWidget(parent)
     m_pDegree->addItems({tr("Low"), tr("Medium"), tr("High")});
 
     m_pHistory->setObjectName(QStringLiteral("duprembtn"));
-    m_pHistory->setStyleSheet(
-        ImageButtonStyle(m_pHistory->objectName(), QStringLiteral("removehistory"), 173, 26, "#000000", 12));
+    // The history picture carries a clock at its left: the text keeps to the room beside it.
+    m_pHistory->setStyleSheet(ImageButtonStyle(m_pHistory->objectName(), QStringLiteral("removehistory"),
+                                               ScaledValue(173), ScaledValue(26), "#000000",
+                                               ScaledValue(12)) +
+                              QStringLiteral("QPushButton#duprembtn{padding-left:%1px;padding-right:%2px;}")
+                                  .arg(ScaledValue(22))
+                                  .arg(ScaledValue(4)));
     options->setObjectName(QStringLiteral("dupremoptbtn"));
-    options->setStyleSheet(
-        ImageButtonStyle(options->objectName(), QStringLiteral("removeoption"), 32, 26, "#000000", 12));
+    options->setStyleSheet(ImageButtonStyle(options->objectName(), QStringLiteral("removeoption"),
+                                            ScaledValue(32), ScaledValue(26), "#000000", ScaledValue(12)));
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(0, 0, 0, 0);
@@ -217,6 +223,9 @@ void CDuplicateWidget::loadLanguage()
     m_pDegree->setItemText(0, tr("Low"));
     m_pDegree->setItemText(1, tr("Medium"));
     m_pDegree->setItemText(2, tr("High"));
+    // As wide as the longest degree in this language needs.
+    m_pDegree->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_pDegree->setFixedWidth(std::max(ScaledInt(75), m_pDegree->sizeHint().width()));
     m_pHistory->setText(tr("   Show Remove History"));
 }
 

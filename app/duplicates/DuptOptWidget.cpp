@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "FileDialogs.h"
+#include "OwnDirectionDelegate.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
 
@@ -21,6 +22,8 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -45,6 +48,8 @@ QString ShownName(const QString& path)
 CDuptOptWidget::CDuptOptWidget(QWidget* parent) : QWidget(parent)
 {
     m_pTree = new QTreeWidget(this);
+    // File and folder names keep their own direction; paths read left to right.
+    m_pTree->setItemDelegate(new COwnDirectionDelegate(m_pTree));
     m_pTree->setObjectName(QStringLiteral("DuptOptDragTree"));
     m_pTree->setStyleSheet(kEmptyLook);
     m_pTree->setColumnCount(3);
@@ -102,6 +107,8 @@ CDuptOptWidget::CDuptOptWidget(QWidget* parent) : QWidget(parent)
 void CDuptOptWidget::loadLanguage()
 {
     m_pTree->setHeaderLabels({tr("    Name"), tr("Path"), tr("File Size")});
+    // The size column is at least as wide as its heading in the current language.
+    m_pTree->setColumnWidth(2, std::max(ScaledInt(120), m_pTree->header()->sectionSizeHint(2)));
     m_pScaniTunes->setText(tr("Scan iTunes"));
     m_pAdd->setText(tr("Add"));
     m_pDelete->setText(tr("Delete"));

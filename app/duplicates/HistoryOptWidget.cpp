@@ -31,8 +31,13 @@ CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
     // instead of cutting it off.
     before->setWordWrap(true);
     groupRow->addWidget(before, 1);
+    // A little air on both sides of the days box: the texts never touch its frame.
+    groupRow->addSpacing(ScaledInt(4));
     groupRow->addWidget(m_pDays);
-    groupRow->addWidget(new QLabel(tr("day(s)."), m_pGroup));
+    groupRow->addSpacing(ScaledInt(4));
+    auto* unit = new QLabel(m_pGroup);
+    unit->setObjectName(QStringLiteral("HistoryOptDays"));
+    groupRow->addWidget(unit);
     groupRow->addStretch();
 
     auto* cancel = new QPushButton(tr("Cancel"), this);
@@ -42,8 +47,8 @@ CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
     for (QPushButton* button : {cancel, ok})
     {
         button->setFocusPolicy(Qt::NoFocus);
-        button->setStyleSheet(
-            ImageButtonStyle(button->objectName(), QStringLiteral("button"), 84, 24, "#000000", 12));
+        button->setStyleSheet(ImageButtonStyle(button->objectName(), QStringLiteral("button"),
+                                               ScaledValue(84), ScaledValue(24), "#000000", ScaledValue(12)));
     }
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(0, 0, 0, 0);
@@ -62,10 +67,14 @@ CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
 
     connect(ok, &QPushButton::clicked, this, &CHistoryOptWidget::Save);
     connect(cancel, &QPushButton::clicked, this, &CHistoryOptWidget::close);
+    // The unit agrees with the number in front of it ("1 day", "2 days"; three forms in Russian).
+    connect(m_pDays, &QSpinBox::valueChanged, unit,
+            [unit](int value) { unit->setText(tr("day(s).", "after the number of days", value)); });
 
     const CAppSettings* settings = GetAppSettings();
     const int days = settings ? settings->GetClearDays() : 7;
     m_pDays->setValue(days <= 0 || days >= 100 ? 7 : days);
+    unit->setText(tr("day(s).", "after the number of days", m_pDays->value()));
 }
 
 void CHistoryOptWidget::Save()

@@ -4,6 +4,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "CMusicLink.h"
+#include "CountTexts.h"
 #include "Duplicate.h"
 #include "MainUI.h"
 
@@ -238,9 +239,8 @@ void CAnalyzeThread::run()
                        [this, generation, duplicateRun, n, duplicates]
                        {
                            if (duplicateRun)
-                               emit StartFixAll(
-                                   tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(duplicates),
-                                   QString::number(n), duplicates, -1);
+                               emit StartFixAll(CCountTexts::DuplicatesFound(n, duplicates),
+                                                QString::number(n), duplicates, -1);
                            emit SandUpdataReport(generation);
                        });
         },

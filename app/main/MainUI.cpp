@@ -14,6 +14,7 @@
 #include "CWarnMessage.h"
 #include "Duplicate.h"
 #include "LanguageDirection.h"
+#include "OwnDirectionDelegate.h"
 #include "ReadyLoadThread.h"
 #include "SharedImages.h"
 #include "StartUI.h"
@@ -26,6 +27,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -103,6 +105,8 @@ CMainUI::CMainUI(QWidget* parent) : CFramelessWindow(parent)
 
     m_pRetryButton->installEventFilter(this);
     m_pScanList->installEventFilter(this);
+    m_pActionStack->installEventFilter(this);
+    m_pHomeButton->parentWidget()->installEventFilter(this);
 
     m_pReadyLoadThread = new CReadyLoadThread(this);
     m_pFolderCleaner = new CWorkFolderCleaner(this);
@@ -183,17 +187,41 @@ QPushButton* CMainUI::MakeActionButton(const QString& text, const QString& objec
     auto* button = new QPushButton(text, m_pActionStack);
     button->setObjectName(objectName);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(ActionButtonStyle(objectName, picture, colour, width));
+    button->setProperty("actionPicture", picture);
+    button->setProperty("actionColour", colour);
+    button->setProperty("actionWidth", width);
+    FitActionText(button);
     return button;
 }
 
+void CMainUI::FitActionText(QPushButton* button)
+{
+    const double width = button->property("actionWidth").toDouble();
+    // The room beside the icon, less a little air at the picture's right edge.
+    const int room = ScaledInt(width - 30) - ScaledInt(4);
+    QFont font = button->font();
+    font.setBold(true);
+    double fontPx = 14;
+    for (; fontPx > 10; fontPx -= 1)
+    {
+        font.setPixelSize(ScaledInt(fontPx));
+        if (QFontMetrics(font).horizontalAdvance(button->text()) <= room)
+            break;
+    }
+    const QString style =
+        ActionButtonStyle(button->objectName(), button->property("actionPicture").toString(),
+                          button->property("actionColour").toString(), width, fontPx);
+    if (button->styleSheet() != style)
+        button->setStyleSheet(style);
+}
+
 QString CMainUI::ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
-                                   double width)
+                                   double width, double fontPx)
 {
     // Every action picture carries its icon at the left: the text is centred in the room beside it.
     // The padding comes out of the content width, so the button keeps its outer size.
     return ImageButtonStyle(objectName, picture, ScaledValue(width), ScaledValue(43), colour,
-                            ScaledValue(14)) +
+                            ScaledValue(fontPx)) +
            QStringLiteral("QPushButton#%1{padding-left:%2px;min-width:%3;max-width:%3;}")
                .arg(objectName, Number(ScaledValue(30)), Number(ScaledValue(width - 30)));
 }
@@ -237,7 +265,7 @@ void CMainUI::BuildMainWidgets()
     m_pMessageLine = new CShadeLabel(m_pStatusBar);
     m_pMessageLine->setObjectName(QStringLiteral("MainUIFixing"));
     m_pMessageLine->SetText(tr("Scanning Library: "));
-    m_pMessageLine->setFixedHeight(ScaledInt(20));
+    m_pMessageLine->SetLineHeight(ScaledInt(20));
 
     m_pRetryButton = new CTextButton(scanning);
     m_pRetryButton->setObjectName(QStringLiteral("MainUIRetry"));
@@ -259,7 +287,6 @@ void CMainUI::BuildMainWidgets()
     m_pMessageRow->setContentsMargins(0, 0, 0, 0);
     m_pMessageRow->addWidget(m_pMessageLine);
     m_pMessageRow->addWidget(m_pRetryButton);
-    m_pMessageRow->addWidget(m_pApplyOrSave);
     m_pMessageRow->addStretch();
 
     m_pProgress = new QProgressBar(scanning);
@@ -286,6 +313,7 @@ void CMainUI::BuildMainWidgets()
     m_pHintLine->setObjectName(QStringLiteral("MainUIScroll"));
     // Long texts are elided where they are drawn: they never widen the header past the window.
     m_pHintLine->setMinimumWidth(ScaledInt(100));
+    m_pHintLine->SetLineHeight(ScaledInt(20));
     m_pMessageLine->setMinimumWidth(ScaledInt(40));
     m_pHintLine->SetShadeHidden(true);
 
@@ -328,8 +356,10 @@ void CMainUI::BuildMainWidgets()
     // Its picture carries the icon at the left like the action buttons': the same padding keeps
     // the text clear of the icon. Leading blanks alone do not, because in right-to-left they are
     // laid out after the text, and the text then runs into the icon.
-    m_pHomeButton->setStyleSheet(ActionButtonStyle(QStringLiteral("main_gohome"), QStringLiteral("home"),
-                                                   QStringLiteral("#3d90c5"), 112));
+    m_pHomeButton->setProperty("actionPicture", QStringLiteral("home"));
+    m_pHomeButton->setProperty("actionColour", QStringLiteral("#3d90c5"));
+    m_pHomeButton->setProperty("actionWidth", 112.0);
+    FitActionText(m_pHomeButton);
 
     auto* scoreRow = new QHBoxLayout;
     scoreRow->setContentsMargins(0, 0, 0, 0);
@@ -341,10 +371,15 @@ void CMainUI::BuildMainWidgets()
     blockLayout->setContentsMargins(0, 0, 0, 0);
     blockLayout->setSpacing(0);
     blockLayout->addLayout(scoreRow);
-    blockLayout->addSpacing(10);
+    // The gaps give way when a hint or a message wraps onto a second line, or when the paused
+    // fix shows its sentence under the message: every line of them stays whole in the header.
+    blockLayout->addSpacerItem(
+        new QSpacerItem(0, ScaledInt(10), QSizePolicy::Minimum, QSizePolicy::Preferred));
     blockLayout->addWidget(m_pHeaderStack);
-    blockLayout->addSpacing(10);
+    blockLayout->addSpacerItem(
+        new QSpacerItem(0, ScaledInt(10), QSizePolicy::Minimum, QSizePolicy::Preferred));
     blockLayout->addLayout(m_pMessageRow);
+    blockLayout->addWidget(m_pApplyOrSave, 0, Qt::AlignLeading);
     blockLayout->addStretch();
 
     auto* scanningLayout = new QHBoxLayout(scanning);
@@ -410,6 +445,8 @@ void CMainUI::BuildMainWidgets()
     m_pScanList->setColumnWidth(2, ScaledInt(520));
     m_pScanList->setFocusPolicy(Qt::NoFocus);
     m_pScanList->setTextElideMode(Qt::ElideMiddle);
+    // Paths read left to right in either window direction.
+    m_pScanList->setItemDelegate(new COwnDirectionDelegate(m_pScanList));
     m_pScanList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pScanList->setRootIsDecorated(false);
     m_pScanList->setUniformRowHeights(true);
@@ -463,7 +500,7 @@ void CMainUI::BuildMenus()
     };
     m_pActionPause = add(tr("Pause"), &CMainUI::CancelGroup, false);
     m_pActionContinue = add(tr("Continue"), &CMainUI::CancelGroup, false);
-    m_pActionSave = new QAction(tr("Save Project"), this);
+    m_pActionSave = new QAction(tr("Save Project", "menu entry"), this);
     m_pActionSave->setEnabled(false);
     connect(m_pActionSave, &QAction::triggered, this, [this]() { ApplyOrSave(); });
     m_pMenu->addAction(m_pActionSave);
@@ -572,6 +609,15 @@ void CMainUI::EmptyWorkFolders()
 
 bool CMainUI::eventFilter(QObject* watched, QEvent* event)
 {
+    // A new text on an action button (a language switch, Pause turning into Continue) asks its
+    // parent for a new layout: the text's size is fitted then.
+    if (event->type() == QEvent::LayoutRequest &&
+        (watched == m_pActionStack || (m_pHomeButton && watched == m_pHomeButton->parentWidget())))
+    {
+        for (QPushButton* button : {m_pPauseButton, m_pFixAllButton, m_pApplyButton, m_pReturnButton,
+                                    m_pScanButton, m_pRemoveButton, m_pHomeButton})
+            FitActionText(button);
+    }
     if (watched == m_pScanList && event->type() == QEvent::Wheel)
     {
         const auto* wheel = static_cast<QWheelEvent*>(event);

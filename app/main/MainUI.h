@@ -244,7 +244,10 @@ private:
                                   const QString& colour, double width);
     // The image-button look of the action buttons and Home (sizes unscaled; scaled here).
     static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
-                                     double width);
+                                     double width, double fontPx = 14);
+    // A text too wide for the room beside the button's icon is set in a smaller font (down to
+    // 10 px x scale), so it never runs over the icon or the picture's edge.
+    static void FitActionText(QPushButton* button);
     void SetPauseLook(bool pause);
     // Apply's work; false when nothing started (an apply already runs, or the replace question
     // was closed without an answer).

@@ -13,6 +13,7 @@
 #include "CRichLabel.h"
 #include "CShadeLabel.h"
 #include "CTextButton.h"
+#include "CountTexts.h"
 #include "DedupeGroupLoader.h"
 #include "Duplicate.h"
 #include "sonalike.h"
@@ -168,7 +169,6 @@ void CAnalyzeThread::LoadDuplicateGroups()
     const DedupeLoadCounts counts = LoadDedupeGroups(*m_pDuplicate);
     const int members = counts.members;
     m_pOwner->SetScore(n > 0 ? static_cast<double>(n - members) / n * 10000.0 : 10000.0);
-    emit StartFixAll(tr("Scanned %1 song(s), found %2 duplicates.").arg(n).arg(members), QString::number(n),
-                     members, -1);
+    emit StartFixAll(CCountTexts::DuplicatesFound(n, members), QString::number(n), members, -1);
     emit SandUpdataReport(m_pOwner->RunGeneration());
 }

@@ -7,10 +7,12 @@
 #include "CRichLabel.h"
 #include "CShadeLabel.h"
 #include "CTextButton.h"
+#include "CountTexts.h"
 #include "Duplicate.h"
 #include "LanguageDirection.h"
 #include "Option.h"
 #include "StartUI.h"
+#include "StyleTemplates.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +20,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTreeWidget>
+
+#include <algorithm>
 
 namespace
 {
@@ -61,7 +66,7 @@ void CMainUI::loadLanguage()
     m_pActionPreferences->setText(tr("Preferences"));
     m_pActionPause->setText(tr("Pause"));
     m_pActionContinue->setText(tr("Continue"));
-    m_pActionSave->setText(tr("Save Project"));
+    m_pActionSave->setText(tr("Save Project", "menu entry"));
     m_pActionHomepage->setText(tr("Homepage"));
     m_pActionSupport->setText(tr("Support"));
     m_pActionBugReport->setText(tr("Bug Report"));
@@ -102,6 +107,10 @@ void CMainUI::loadLanguage()
     // Column 1 only: column 2 holds a file path, which no language changes, and rewriting it from
     // the first entries of the list would put the wrong paths under a scrolled list.
     const QString libraryMusic = tr("Library Music");
+    // The column holds its one text whole in the new language too.
+    m_pScanList->setColumnWidth(
+        1,
+        std::max(ScaledInt(80), m_pScanList->fontMetrics().horizontalAdvance(libraryMusic) + ScaledInt(12)));
     for (int i = 0; i < m_pScanList->topLevelItemCount(); ++i)
     {
         QTreeWidgetItem* item = m_pScanList->topLevelItem(i);
@@ -204,39 +213,7 @@ void CMainUI::RetranslateScoreTexts()
                     tr("You won't believe me. Few songs are incomplete. Just one click will recover them."),
                     tr("Aha, excellent. But I have the magic power to make it better. Wanna experience?")});
 
-    QString message;
-    switch (m_iFixValue)
-    {
-    case -12:
-        message = tr("Scanned %1 song(s), %2 song(s) without artwork.");
-        break;
-    case -4:
-        message = tr("Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.");
-        break;
-    case -5:
-        message = tr("Scanned %1 song(s), %2 song(s) without artist.");
-        break;
-    case -6:
-        message = tr("Fixed %1 song(s) without artist. Still %2 song(s) not fixed.");
-        break;
-    case -7:
-        message = tr("Scanned %1 song(s), %2 song(s) without album.");
-        break;
-    case -8:
-        message = tr("Fixed %1 song(s) without album. Still %2 song(s) not fixed.");
-        break;
-    case -9:
-        message = tr("Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.");
-        break;
-    case -10:
-        message = tr("%1 unwritable song(s) not fixed，please check them if exist in your computer.");
-        m_pMessageLine->SetText(message.arg(m_strFixText2));
-        return;
-    default:
-        message = tr("Fixed %1 problem(s). Still %2 song(s) unrecognized.");
-        break;
-    }
-    m_pMessageLine->SetText(message.arg(m_strFixText2).arg(m_iFixCode));
+    m_pMessageLine->SetText(CCountTexts::ScoreMessage(m_iFixValue, m_strFixText2.toInt(), m_iFixCode));
 }
 
 void CMainUI::RetranslateApplyTexts()
@@ -254,10 +231,7 @@ void CMainUI::RetranslateApplyTexts()
     }
     else if (m_iFixValue >= 1)
     {
-        m_pMessageLine->SetText(tr("Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.")
-                                    .arg(m_strFixText2)
-                                    .arg(m_iFixCode)
-                                    .arg(m_iFixValue));
+        m_pMessageLine->SetText(CCountTexts::FixResult(m_strFixText2.toInt(), m_iFixCode, m_iFixValue));
     }
     else if (m_strFixText2 == QLatin1String("-1"))
     {
@@ -295,9 +269,7 @@ void CMainUI::RetranslateRemoveTexts()
     if (m_bRemoving && !m_pRemoveButton->isEnabled())
     {
         ResetHints({tr("Congratulations! Duplicates has been removed successfully.")});
-        m_pMessageLine->SetText(
-            tr("Removed %1 duplicate(s). If not sure to remove, you can undo the removal.")
-                .arg(m_strFixText2));
+        m_pMessageLine->SetText(CCountTexts::DuplicatesRemoved(m_strFixText2.toInt()));
         return;
     }
     ResetHints({tr("Duplicates found. Let me help you remove them and keep your library clean."),
@@ -305,6 +277,5 @@ void CMainUI::RetranslateRemoveTexts()
                 tr("Duplicates appeared. Wanna tidy them and make your library clean?"),
                 tr("Duplicates found. Click Remove to clean up duplicates easily.")});
     // The duplicate count stays: the page is the duplicate result's, not an apply in progress.
-    m_pMessageLine->SetText(
-        tr("Scanned %1 song(s), found %2 duplicates.").arg(m_strFixText2).arg(m_iFixCode));
+    m_pMessageLine->SetText(CCountTexts::DuplicatesFound(m_strFixText2.toInt(), m_iFixCode));
 }

@@ -133,6 +133,10 @@ void CStartUI::RetranslateTexts()
     m_pSettingButton->setToolTip(tr("Settings"));
     m_pFacebookButton->setToolTip(tr("Facebook"));
     m_pTwitterButton->setToolTip(tr("Twitter"));
+    // The round buttons show only pictures: screen readers read these names instead.
+    m_pSettingButton->setAccessibleName(m_pSettingButton->toolTip());
+    m_pFacebookButton->setAccessibleName(m_pFacebookButton->toolTip());
+    m_pTwitterButton->setAccessibleName(m_pTwitterButton->toolTip());
 }
 
 void CStartUI::SetWorkMode(int mode)

@@ -8,6 +8,7 @@
 #include "ArtworkList.h"
 #include "CMusicLink.h"
 #include "CShowMaxPicture.h"
+#include "CountTexts.h"
 #include "FailedTreeWidget.h"
 #include "FixWriter.h"
 #include "GeneralUtils.h"
@@ -219,6 +220,11 @@ void CAnalyReport::Build()
     m_pTypeTree->setColumnWidth(1, ScaledInt(20));
     m_pTypeTree->setColumnWidth(2, ScaledInt(200));
     m_pTypeTree->setColumnWidth(3, ScaledInt(30));
+    // The title column takes what the tree's width leaves, so the badge column always ends at
+    // the tree's edge instead of reaching past it.
+    m_pTypeTree->header()->setStretchLastSection(false);
+    m_pTypeTree->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    m_pTypeTree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
     m_pTypeTree->setMinimumWidth(ScaledInt(250));
     m_pTypeTree->setRootIsDecorated(false);
 
@@ -903,7 +909,7 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
         const int fixed = m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() +
                           m_pMissingTree->GetFixedCount();
         const int n = m_pUnrecognizedTree->topLevelItemCount();
-        send(tr("Fixed %1 problem(s). Still %2 song(s) unrecognized.").arg(fixed).arg(n), fixed, n, -11);
+        send(CCountTexts::ScoreMessage(-11, fixed, n), fixed, n, -11);
         break;
     }
     case ReportArtwork:
@@ -911,12 +917,9 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
         const int n = m_pArtworkList->count();
         const int fixed = m_pArtworkList->GetFixedCount();
         if (page == 0)
-            send(tr("Scanned %1 song(s), %2 song(s) without artwork.").arg(total).arg(n), total, n, -12);
+            send(CCountTexts::ScoreMessage(-12, total, n), total, n, -12);
         else
-            send(tr("Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.")
-                     .arg(fixed)
-                     .arg(open(n, fixed)),
-                 fixed, open(n, fixed), -4);
+            send(CCountTexts::ScoreMessage(-4, fixed, open(n, fixed)), fixed, open(n, fixed), -4);
         break;
     }
     case ReportArtist:
@@ -924,12 +927,9 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
         const int n = m_pArtistTree->topLevelItemCount();
         const int fixed = m_pArtistTree->GetFixedCount();
         if (page == 0)
-            send(tr("Scanned %1 song(s), %2 song(s) without artist.").arg(total).arg(n), total, n, -5);
+            send(CCountTexts::ScoreMessage(-5, total, n), total, n, -5);
         else
-            send(tr("Fixed %1 song(s) without artist. Still %2 song(s) not fixed.")
-                     .arg(fixed)
-                     .arg(open(n, fixed)),
-                 fixed, open(n, fixed), -6);
+            send(CCountTexts::ScoreMessage(-6, fixed, open(n, fixed)), fixed, open(n, fixed), -6);
         break;
     }
     case ReportAlbum:
@@ -937,26 +937,18 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
         const int n = m_pAlbumTree->topLevelItemCount();
         const int fixed = m_pAlbumTree->GetFixedCount();
         if (page == 0)
-            send(tr("Scanned %1 song(s), %2 song(s) without album.").arg(total).arg(n), total, n, -7);
+            send(CCountTexts::ScoreMessage(-7, total, n), total, n, -7);
         else
-            send(tr("Fixed %1 song(s) without album. Still %2 song(s) not fixed.")
-                     .arg(fixed)
-                     .arg(open(n, fixed)),
-                 fixed, open(n, fixed), -8);
+            send(CCountTexts::ScoreMessage(-8, fixed, open(n, fixed)), fixed, open(n, fixed), -8);
         break;
     }
     case ReportMissingFile:
     {
         const int n = m_pMissingTree->topLevelItemCount();
         if (page == 0)
-            send(tr("Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.")
-                     .arg(total)
-                     .arg(n),
-                 total, n, -9);
+            send(CCountTexts::ScoreMessage(-9, total, n), total, n, -9);
         else
-            send(tr("%1 unwritable song(s) not fixed\uFF0Cplease check them if exist in your computer.")
-                     .arg(n),
-                 n, -1, -10);
+            send(CCountTexts::ScoreMessage(-10, n, -1), n, -1, -10);
         break;
     }
     }
@@ -1272,10 +1264,7 @@ int CAnalyReport::UpdateFixSummary()
     else
     {
         emit EndFialedState(false);
-        emit StartFixAll(tr("Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.")
-                             .arg(fixedSongs)
-                             .arg(fixedProblems)
-                             .arg(remaining),
+        emit StartFixAll(CCountTexts::FixResult(fixedSongs, fixedProblems, remaining),
                          QString::number(fixedSongs), fixedProblems, remaining);
     }
     return remaining;

@@ -1,6 +1,7 @@
 #include "FailedTreeWidget.h"
 
 #include "GeneralUtils.h"
+#include "OwnDirectionDelegate.h"
 #include "TreeItem.h"
 
 #include <QMenu>
@@ -15,6 +16,8 @@ void ShowInFolder(const QString& path)
 
 CFailedTreeWidget::CFailedTreeWidget(QWidget* parent) : QTreeWidget(parent), m_menu(this)
 {
+    // Titles, artists, albums and paths keep their own direction in either window direction.
+    setItemDelegate(new COwnDirectionDelegate(this));
     connect(m_menu.checkAll, &QAction::triggered, this, &CFailedTreeWidget::AllItem);
     connect(m_menu.uncheckAll, &QAction::triggered, this, &CFailedTreeWidget::UnAllItem);
     connect(m_menu.checkSelected, &QAction::triggered, this, &CFailedTreeWidget::SelectItem);

@@ -38,8 +38,9 @@ CQuantityWidget::CQuantityWidget(int count, QWidget* parent) : QWidget(parent)
 
     m_pFinished = new QLabel(m_pStack);
     m_pFinished->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_pFinished->setPixmap(QPixmap(QStringLiteral(":/res/res/win/list/complete.png"))
-                               .scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    m_pFinished->setPixmap(
+        QPixmap(QStringLiteral(":/res/res/win/list/complete.png"))
+            .scaled(ScaledInt(16), ScaledInt(16), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
     m_pBusy =
         new CRotation(QStringLiteral(":res/res/win/list/fixing.png"), ScaledInt(16), ScaledInt(16), m_pStack);

@@ -2,9 +2,11 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QTimerEvent>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace
@@ -52,7 +54,36 @@ bool CShadeLabel::AddText(const QString& text)
     if (text.isEmpty() || m_texts.contains(text))
         return false;
     m_texts.append(text);
+    UpdateHeight();
     return true;
+}
+
+void CShadeLabel::SetLineHeight(int height)
+{
+    m_iLineHeight = height;
+    UpdateHeight();
+}
+
+void CShadeLabel::UpdateHeight()
+{
+    // The owner places a label without a line height itself.
+    if (m_iLineHeight <= 0)
+        return;
+    const QFontMetrics metrics(font());
+    const int line = std::max(m_iLineHeight, metrics.height());
+    bool wide = metrics.horizontalAdvance(text()) > width();
+    for (const QString& each : m_texts)
+        wide = wide || metrics.horizontalAdvance(each) > width();
+    const int wanted = wide ? line + metrics.lineSpacing() : line;
+    if (wanted != height() || minimumHeight() != wanted)
+        setFixedHeight(wanted);
+}
+
+void CShadeLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width())
+        UpdateHeight();
 }
 
 void CShadeLabel::Clear()
@@ -61,11 +92,13 @@ void CShadeLabel::Clear()
         SetShadeHidden(true);
     m_texts.clear();
     setText(QString());
+    UpdateHeight();
 }
 
 void CShadeLabel::SetText(const QString& text)
 {
     QLabel::setText(text);
+    UpdateHeight();
 }
 
 void CShadeLabel::RestartCycleTimer(int interval)
@@ -153,19 +186,28 @@ void CShadeLabel::leaveEvent(QEvent*)
         RestartCycleTimer(kSlideInterval);
 }
 
+void CShadeLabel::DrawText(QPainter& painter, const QRect& rect, const QString& text) const
+{
+    const QFontMetrics metrics(font());
+    const int wrapped = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    if (metrics.horizontalAdvance(text) <= width() ||
+        metrics.boundingRect(QRect(0, 0, width(), 100000), wrapped, text).height() <= height())
+    {
+        painter.drawText(rect, wrapped, text);
+        return;
+    }
+    const int limit = width() - (metrics.horizontalAdvance(QStringLiteral("...")) + 5);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, Elided(metrics, text, width(), limit));
+}
+
 void CShadeLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.save();
-    const QFontMetrics metrics(font());
-    const int limit = width() - (metrics.horizontalAdvance(QStringLiteral("...")) + 5);
     const QRect current(0, -m_iScrollStep, width(), height());
-    painter.drawText(current, Qt::AlignLeft | Qt::AlignVCenter, Elided(metrics, text(), width(), limit));
+    DrawText(painter, current, text());
     if (m_texts.size() > 1)
-    {
-        const QRect next = current.translated(0, height());
-        painter.drawText(next, Qt::AlignLeft | Qt::AlignVCenter, Elided(metrics, NextText(), width(), limit));
-    }
+        DrawText(painter, current.translated(0, height()), NextText());
     painter.restore();
 }
 

@@ -6,9 +6,11 @@
 
 class QStatusBar;
 
-// A one-line label that cycles through several texts: each rests about ten seconds, then slides
-// up pixel by pixel while the next one comes in from below. Under the pointer it stops and puts
-// its full text into the status bar. Created without a parent and placed by its owner. GUI thread.
+// A label that cycles through several texts: each rests about ten seconds, then slides up pixel
+// by pixel while the next one comes in from below. Under the pointer it stops and puts its full
+// text into the status bar. A text wider than the label wraps onto a second line (the label
+// grows to two lines while one of its texts needs them); only a text that two lines cannot hold
+// is cut with "...". Created without a parent and placed by its owner. GUI thread.
 class CShadeLabel : public QLabel
 {
     Q_OBJECT
@@ -30,6 +32,9 @@ public:
     void ShowNextText();
 
     const QStringList& Texts() const { return m_texts; }
+    // The height of one line: from then on the label is one line high, or two while one of its
+    // texts is wider than the label. Without it the owner keeps the label's height.
+    void SetLineHeight(int height);
     int ScrollStep() const { return m_iScrollStep; }
     int CycleTimerId() const { return m_iCycleTimer; }
 
@@ -40,13 +45,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void RestartCycleTimer(int interval);
+    // One line, or two while a text of the cycle (or the one shown) is wider than the label.
+    void UpdateHeight();
+    void DrawText(QPainter& painter, const QRect& rect, const QString& text) const;
 
     QPointer<QStatusBar> m_pStatusBar;
     QStringList m_texts;
     int m_iScrollStep = 0;
     int m_iCycleTimer = 0;
     bool m_bPaused = false; // under the pointer: the timer is killed, its id kept as a marker
+    int m_iLineHeight = 0;  // 0: the height is the owner's
 };

@@ -3,6 +3,7 @@
 #include "StyleTemplates.h"
 #include "WindowPainting.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -68,6 +69,7 @@ CTitleBar::CTitleBar(QWidget* parent) : QWidget(parent)
         connect(m_pCloseButton, &QToolButton::clicked, parent, &QWidget::close);
     connect(m_pMinButton, &QToolButton::clicked, this, &CTitleBar::showSmall);
     connect(m_pMaxButton, &QToolButton::clicked, this, &CTitleBar::showMaxRestore);
+    SetAccessibleNames();
 }
 
 CTitleBar::~CTitleBar() = default;
@@ -80,6 +82,22 @@ QRect CTitleBar::AvailableGeometry() const
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
+}
+
+void CTitleBar::SetAccessibleNames()
+{
+    m_pMinButton->setAccessibleName(tr("Minimize"));
+    m_pMaxButton->setAccessibleName(tr("Maximize"));
+    m_pCloseButton->setAccessibleName(tr("Close"));
+    if (m_pMenuWidget)
+        m_pMenuWidget->setAccessibleName(tr("Menu"));
+}
+
+void CTitleBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        SetAccessibleNames();
+    QWidget::changeEvent(event);
 }
 
 void CTitleBar::SetIcon(const QIcon& icon)
@@ -99,6 +117,7 @@ void CTitleBar::SetMenuWidget(QWidget* widget)
     m_pMenuWidget = widget;
     if (widget)
         m_pLayout->insertWidget(kMenuIndex, widget);
+    SetAccessibleNames();
 }
 
 QWidget* CTitleBar::MenuBar()
@@ -107,6 +126,7 @@ QWidget* CTitleBar::MenuBar()
     {
         m_pMenuWidget = new QMenuBar(this);
         m_pLayout->insertWidget(kMenuIndex, m_pMenuWidget, 0, Qt::AlignCenter);
+        SetAccessibleNames();
     }
     return m_pMenuWidget;
 }

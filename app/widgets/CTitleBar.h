@@ -50,9 +50,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QRect AvailableGeometry() const;
+    // The buttons show only pictures: screen readers read these names instead.
+    void SetAccessibleNames();
 
     QLabel* m_pIconLabel = nullptr;
     QLabel* m_pTitleLabel = nullptr;

@@ -4,6 +4,7 @@
 #include "StyleTemplates.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace
@@ -54,9 +56,6 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
         buttons[i] = new QPushButton(texts[i], this);
         buttons[i]->setObjectName(name);
         buttons[i]->setFocusPolicy(Qt::NoFocus);
-        buttons[i]->setStyleSheet(ImageButtonStyle(name, QStringLiteral("button"), ScaledValue(84),
-                                                   ScaledValue(24), QStringLiteral("#000000"),
-                                                   ScaledValue(12)));
     }
     m_pFirstButton = buttons[0];
 
@@ -102,6 +101,35 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
     {
         m_strFirstText = m_pFirstButton->text();
         m_pFirstButton->setText(CountdownText(m_strFirstText, countdown));
+    }
+    // A button is at least as wide as its text in the current language (the countdown's longest
+    // form included), and the box as wide as its buttons and its title need.
+    QFont buttonFont = font();
+    buttonFont.setBold(true);
+    buttonFont.setPixelSize(ScaledInt(12));
+    int extra = 0;
+    for (int i = 0; i < 3; ++i)
+    {
+        const double width =
+            std::max(ScaledValue(84),
+                     QFontMetrics(buttonFont).horizontalAdvance(buttons[i]->text()) + ScaledValue(14));
+        buttons[i]->setStyleSheet(ImageButtonStyle(buttons[i]->objectName(), QStringLiteral("button"), width,
+                                                   ScaledValue(24), QStringLiteral("#000000"),
+                                                   ScaledValue(12)));
+        if (!buttons[i]->isHidden())
+            extra += int(width - ScaledValue(84));
+    }
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(ScaledInt(13));
+    const int titleWidth =
+        QFontMetrics(titleFont).horizontalAdvance(QStringLiteral("  ") + title) + ScaledInt(110);
+    const int boxWidth = std::max({ScaledInt(420) + extra, titleWidth});
+    if (boxWidth > ScaledInt(420))
+        SetFixedSize(std::min(boxWidth, ScaledInt(700)), ScaledInt(150));
+
+    if (countdown > 0)
+    {
         m_pTimer = new QTimer(this);
         connect(m_pTimer, &QTimer::timeout, this, &CWarnMessage::SecondRed);
         // However the box ends (a button, Escape, its close button), the countdown ends with it,

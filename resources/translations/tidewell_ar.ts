@@ -71,55 +71,8 @@
         <translation>الألبوم</translation>
     </message>
     <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>تم إصلاح %1 مشكلة. ما زالت %2 أغنية غير معروفة.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>تم فحص %1 أغنية، منها %2 بلا صورة ألبوم.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>تم إصلاح %1 أغنية بلا صورة ألبوم. ما زالت %2 أغنية دون إصلاح.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>تم فحص %1 أغنية، منها %2 بلا فنان.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>تم إصلاح %1 أغنية بلا فنان. ما زالت %2 أغنية دون إصلاح.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>تم فحص %1 أغنية، منها %2 بلا ألبوم.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>تم إصلاح %1 أغنية بلا ألبوم. ما زالت %2 أغنية دون إصلاح.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>تم فحص %1 أغنية، وتتعذر الكتابة إلى %2 أغنية. تحقق من وجودها على جهازك.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>لم يتم إصلاح %1 أغنية تتعذر الكتابة إليها، يرجى التحقق من وجودها على جهازك.</translation>
-    </message>
-    <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
         <translation>تهانينا، مكتبة الموسيقى لديك نظيفة بنسبة 100%!</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>تم إصلاح %1 أغنية و%2 مشكلة. ما زالت %3 مشكلة دون إصلاح.</translation>
-    </message>
-</context>
-<context>
-    <name>CAnalyzeThread</name>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>تم فحص %1 أغنية، وعُثر على %2 تكرار.</translation>
     </message>
 </context>
 <context>
@@ -147,6 +100,247 @@
     <message>
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>البريد الإلكتروني غير صالح، يرجى إدخال عنوان صحيح.</translation>
+    </message>
+</context>
+<context>
+    <name>CCountTexts</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two clauses of one sentence</comment>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of one message</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scanned %n song(s)</source>
+        <translation>
+            <numerusform>تم فحص %n أغنية</numerusform>
+            <numerusform>تم فحص أغنية واحدة</numerusform>
+            <numerusform>تم فحص أغنيتين</numerusform>
+            <numerusform>تم فحص %n أغانٍ</numerusform>
+            <numerusform>تم فحص %n أغنية</numerusform>
+            <numerusform>تم فحص %n أغنية</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artwork.</source>
+        <translation>
+            <numerusform>منها %n أغنية بلا صورة ألبوم.</numerusform>
+            <numerusform>منها أغنية واحدة بلا صورة ألبوم.</numerusform>
+            <numerusform>منها أغنيتان بلا صورة ألبوم.</numerusform>
+            <numerusform>منها %n أغانٍ بلا صورة ألبوم.</numerusform>
+            <numerusform>منها %n أغنية بلا صورة ألبوم.</numerusform>
+            <numerusform>منها %n أغنية بلا صورة ألبوم.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artwork.</source>
+        <translation>
+            <numerusform>تم إصلاح %n أغنية بلا صورة ألبوم.</numerusform>
+            <numerusform>تم إصلاح أغنية واحدة بلا صورة ألبوم.</numerusform>
+            <numerusform>تم إصلاح أغنيتين بلا صورة ألبوم.</numerusform>
+            <numerusform>تم إصلاح %n أغانٍ بلا صورة ألبوم.</numerusform>
+            <numerusform>تم إصلاح %n أغنية بلا صورة ألبوم.</numerusform>
+            <numerusform>تم إصلاح %n أغنية بلا صورة ألبوم.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) not fixed.</source>
+        <translation>
+            <numerusform>ما زالت %n أغنية دون إصلاح.</numerusform>
+            <numerusform>ما زالت أغنية واحدة دون إصلاح.</numerusform>
+            <numerusform>ما زالت أغنيتان دون إصلاح.</numerusform>
+            <numerusform>ما زالت %n أغانٍ دون إصلاح.</numerusform>
+            <numerusform>ما زالت %n أغنية دون إصلاح.</numerusform>
+            <numerusform>ما زالت %n أغنية دون إصلاح.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artist.</source>
+        <translation>
+            <numerusform>منها %n أغنية بلا فنان.</numerusform>
+            <numerusform>منها أغنية واحدة بلا فنان.</numerusform>
+            <numerusform>منها أغنيتان بلا فنان.</numerusform>
+            <numerusform>منها %n أغانٍ بلا فنان.</numerusform>
+            <numerusform>منها %n أغنية بلا فنان.</numerusform>
+            <numerusform>منها %n أغنية بلا فنان.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artist.</source>
+        <translation>
+            <numerusform>تم إصلاح %n أغنية بلا فنان.</numerusform>
+            <numerusform>تم إصلاح أغنية واحدة بلا فنان.</numerusform>
+            <numerusform>تم إصلاح أغنيتين بلا فنان.</numerusform>
+            <numerusform>تم إصلاح %n أغانٍ بلا فنان.</numerusform>
+            <numerusform>تم إصلاح %n أغنية بلا فنان.</numerusform>
+            <numerusform>تم إصلاح %n أغنية بلا فنان.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without album.</source>
+        <translation>
+            <numerusform>منها %n أغنية بلا ألبوم.</numerusform>
+            <numerusform>منها أغنية واحدة بلا ألبوم.</numerusform>
+            <numerusform>منها أغنيتان بلا ألبوم.</numerusform>
+            <numerusform>منها %n أغانٍ بلا ألبوم.</numerusform>
+            <numerusform>منها %n أغنية بلا ألبوم.</numerusform>
+            <numerusform>منها %n أغنية بلا ألبوم.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without album.</source>
+        <translation>
+            <numerusform>تم إصلاح %n أغنية بلا ألبوم.</numerusform>
+            <numerusform>تم إصلاح أغنية واحدة بلا ألبوم.</numerusform>
+            <numerusform>تم إصلاح أغنيتين بلا ألبوم.</numerusform>
+            <numerusform>تم إصلاح %n أغانٍ بلا ألبوم.</numerusform>
+            <numerusform>تم إصلاح %n أغنية بلا ألبوم.</numerusform>
+            <numerusform>تم إصلاح %n أغنية بلا ألبوم.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) unwritable,check them if exist in your computer.</source>
+        <translation>
+            <numerusform>وتتعذر الكتابة إلى %n أغنية. تحقق من وجودها على جهازك.</numerusform>
+            <numerusform>وتتعذر الكتابة إلى أغنية واحدة. تحقق من وجودها على جهازك.</numerusform>
+            <numerusform>وتتعذر الكتابة إلى أغنيتين. تحقق من وجودهما على جهازك.</numerusform>
+            <numerusform>وتتعذر الكتابة إلى %n أغانٍ. تحقق من وجودها على جهازك.</numerusform>
+            <numerusform>وتتعذر الكتابة إلى %n أغنية. تحقق من وجودها على جهازك.</numerusform>
+            <numerusform>وتتعذر الكتابة إلى %n أغنية. تحقق من وجودها على جهازك.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>
+            <numerusform>لم يتم إصلاح %n أغنية تتعذر الكتابة إليها، يرجى التحقق من وجودها على جهازك.</numerusform>
+            <numerusform>لم يتم إصلاح أغنية واحدة تتعذر الكتابة إليها، يرجى التحقق من وجودها على جهازك.</numerusform>
+            <numerusform>لم يتم إصلاح أغنيتين تتعذر الكتابة إليهما، يرجى التحقق من وجودهما على جهازك.</numerusform>
+            <numerusform>لم يتم إصلاح %n أغانٍ تتعذر الكتابة إليها، يرجى التحقق من وجودها على جهازك.</numerusform>
+            <numerusform>لم يتم إصلاح %n أغنية تتعذر الكتابة إليها، يرجى التحقق من وجودها على جهازك.</numerusform>
+            <numerusform>لم يتم إصلاح %n أغنية تتعذر الكتابة إليها، يرجى التحقق من وجودها على جهازك.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n problem(s).</source>
+        <translation>
+            <numerusform>تم إصلاح %n مشكلة.</numerusform>
+            <numerusform>تم إصلاح مشكلة واحدة.</numerusform>
+            <numerusform>تم إصلاح مشكلتين.</numerusform>
+            <numerusform>تم إصلاح %n مشكلات.</numerusform>
+            <numerusform>تم إصلاح %n مشكلة.</numerusform>
+            <numerusform>تم إصلاح %n مشكلة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) unrecognized.</source>
+        <translation>
+            <numerusform>ما زالت %n أغنية غير معروفة.</numerusform>
+            <numerusform>ما زالت أغنية واحدة غير معروفة.</numerusform>
+            <numerusform>ما زالت أغنيتان غير معروفتين.</numerusform>
+            <numerusform>ما زالت %n أغانٍ غير معروفة.</numerusform>
+            <numerusform>ما زالت %n أغنية غير معروفة.</numerusform>
+            <numerusform>ما زالت %n أغنية غير معروفة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s)</source>
+        <translation>
+            <numerusform>تم إصلاح %n أغنية</numerusform>
+            <numerusform>تم إصلاح أغنية واحدة</numerusform>
+            <numerusform>تم إصلاح أغنيتين</numerusform>
+            <numerusform>تم إصلاح %n أغانٍ</numerusform>
+            <numerusform>تم إصلاح %n أغنية</numerusform>
+            <numerusform>تم إصلاح %n أغنية</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s).</source>
+        <translation>
+            <numerusform>و%n مشكلة.</numerusform>
+            <numerusform>ومشكلة واحدة.</numerusform>
+            <numerusform>ومشكلتين.</numerusform>
+            <numerusform>و%n مشكلات.</numerusform>
+            <numerusform>و%n مشكلة.</numerusform>
+            <numerusform>و%n مشكلة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n problem(s) not fixed.</source>
+        <translation>
+            <numerusform>ما زالت %n مشكلة دون إصلاح.</numerusform>
+            <numerusform>ما زالت مشكلة واحدة دون إصلاح.</numerusform>
+            <numerusform>ما زالت مشكلتان دون إصلاح.</numerusform>
+            <numerusform>ما زالت %n مشكلات دون إصلاح.</numerusform>
+            <numerusform>ما زالت %n مشكلة دون إصلاح.</numerusform>
+            <numerusform>ما زالت %n مشكلة دون إصلاح.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found %n duplicate(s).</source>
+        <translation>
+            <numerusform>ولم يُعثر على أي تكرار.</numerusform>
+            <numerusform>وعُثر على تكرار واحد.</numerusform>
+            <numerusform>وعُثر على تكرارين.</numerusform>
+            <numerusform>وعُثر على %n تكرارات.</numerusform>
+            <numerusform>وعُثر على %n تكرارًا.</numerusform>
+            <numerusform>وعُثر على %n تكرار.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>
+            <numerusform>لم تتم إزالة أي تكرار. إذا لم تكن متأكدًا، يمكنك التراجع عن الإزالة.</numerusform>
+            <numerusform>تمت إزالة تكرار واحد. إذا لم تكن متأكدًا، يمكنك التراجع عن الإزالة.</numerusform>
+            <numerusform>تمت إزالة تكرارين. إذا لم تكن متأكدًا، يمكنك التراجع عن الإزالة.</numerusform>
+            <numerusform>تمت إزالة %n تكرارات. إذا لم تكن متأكدًا، يمكنك التراجع عن الإزالة.</numerusform>
+            <numerusform>تمت إزالة %n تكرارًا. إذا لم تكن متأكدًا، يمكنك التراجع عن الإزالة.</numerusform>
+            <numerusform>تمت إزالة %n تكرار. إذا لم تكن متأكدًا، يمكنك التراجع عن الإزالة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s)</source>
+        <translation>
+            <numerusform>لا تكرارات</numerusform>
+            <numerusform>تكرار واحد</numerusform>
+            <numerusform>تكراران</numerusform>
+            <numerusform>%n تكرارات</numerusform>
+            <numerusform>%n تكرارًا</numerusform>
+            <numerusform>%n تكرار</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
+history that exists over %1 in %2.</source>
+        <translation>سيمسح Tidewell خلال %2 سجل إزالة
+التكرارات الأقدم من %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>history older than</comment>
+        <translation>
+            <numerusform>%n يوم</numerusform>
+            <numerusform>يوم واحد</numerusform>
+            <numerusform>يومين</numerusform>
+            <numerusform>%n أيام</numerusform>
+            <numerusform>%n يومًا</numerusform>
+            <numerusform>%n يوم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>cleared in</comment>
+        <translation>
+            <numerusform>%n ثانية</numerusform>
+            <numerusform>ثانية واحدة</numerusform>
+            <numerusform>ثانيتين</numerusform>
+            <numerusform>%n ثوانٍ</numerusform>
+            <numerusform>%n ثانية</numerusform>
+            <numerusform>%n ثانية</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -180,10 +374,6 @@
         <translation>معدل البت</translation>
     </message>
     <message>
-        <source> duplicates</source>
-        <translation> تكرارات</translation>
-    </message>
-    <message>
         <source>Are you sure you want to remove all files?</source>
         <translation>هل تريد بالتأكيد إزالة جميع الملفات؟</translation>
     </message>
@@ -204,16 +394,6 @@
 in the Zavro_Recycle Bin.</source>
         <translation>فشل التراجع عن الإزالة. لا يوجد سجل إزالة
 في Zavro_Recycle Bin.</translation>
-    </message>
-    <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>تمت إزالة %1 تكرار. إذا لم تكن متأكدًا، يمكنك التراجع عن الإزالة.</translation>
-    </message>
-    <message>
-        <source>Tidewell will clear the duplicates removal
-history that exists over %1 day(s) in %2 seconds.</source>
-        <translation>سيمسح Tidewell خلال %2 ثانية سجل إزالة
-التكرارات الأقدم من %1 يوم.</translation>
     </message>
     <message>
         <source>Sure</source>
@@ -282,7 +462,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Show Remove History</source>
-        <translation>   سجل الإزالة</translation>
+        <translation>سجل الإزالة</translation>
     </message>
 </context>
 <context>
@@ -332,11 +512,11 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Check selected</source>
-        <translation>تحديد المحدد</translation>
+        <translation>تأشير العناصر المحددة</translation>
     </message>
     <message>
         <source>Uncheck selected</source>
-        <translation>إلغاء تحديد المحدد</translation>
+        <translation>إلغاء تأشير العناصر المحددة</translation>
     </message>
     <message>
         <source>Show in folder</source>
@@ -367,7 +547,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Brazil</source>
-        <translation>البرازيلية</translation>
+        <translation>البرتغالية (البرازيل)</translation>
     </message>
     <message>
         <source>Arabic</source>
@@ -437,16 +617,24 @@ fingerprint. Please be patient.</source>
         <translation>مسح سجل إزالة التكرارات تلقائيًا بعد</translation>
     </message>
     <message>
-        <source>day(s).</source>
-        <translation>يوم.</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s).</source>
+        <comment>after the number of days</comment>
+        <translation>
+            <numerusform>يوم.</numerusform>
+            <numerusform>يوم.</numerusform>
+            <numerusform>يومين.</numerusform>
+            <numerusform>أيام.</numerusform>
+            <numerusform>يومًا.</numerusform>
+            <numerusform>يوم.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,7 +704,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>  Home</source>
-        <translation>  البدء</translation>
+        <translation>الرئيسية</translation>
     </message>
     <message>
         <source>Welcome!</source>
@@ -524,7 +712,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Tidewell is the only tool you need to tidy your music library!</source>
-        <translation>Tidewell هو كل ما تحتاجه لترتيب مكتبة الموسيقى لديك!</translation>
+        <translation>‏Tidewell هو كل ما تحتاجه لترتيب مكتبة الموسيقى لديك!</translation>
     </message>
     <message>
         <source>Library Music</source>
@@ -584,7 +772,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Continue</source>
-        <translation>   متابعة</translation>
+        <translation>متابعة</translation>
     </message>
     <message>
         <source>Paused. Wanna continue and explore the world of music?</source>
@@ -691,42 +879,6 @@ fingerprint. Please be patient.</source>
         <translation>رائع! لكن لديّ قوة سحرية لجعلها أفضل. هل تريد التجربة؟</translation>
     </message>
     <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>تم فحص %1 أغنية، منها %2 بلا صورة ألبوم.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>تم إصلاح %1 أغنية بلا صورة ألبوم. ما زالت %2 أغنية دون إصلاح.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>تم فحص %1 أغنية، منها %2 بلا فنان.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>تم إصلاح %1 أغنية بلا فنان. ما زالت %2 أغنية دون إصلاح.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>تم فحص %1 أغنية، منها %2 بلا ألبوم.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>تم إصلاح %1 أغنية بلا ألبوم. ما زالت %2 أغنية دون إصلاح.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>تم فحص %1 أغنية، وتتعذر الكتابة إلى %2 أغنية. تحقق من وجودها على جهازك.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>لم يتم إصلاح %1 أغنية تتعذر الكتابة إليها، يرجى التحقق من وجودها على جهازك.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>تم إصلاح %1 مشكلة. ما زالت %2 أغنية غير معروفة.</translation>
-    </message>
-    <message>
         <source>Congrats! Your library looks great now. You can apply all the results now.</source>
         <translation>تهانينا! مكتبتك رائعة الآن. يمكنك تطبيق جميع النتائج الآن.</translation>
     </message>
@@ -745,10 +897,6 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Results applyed. You can try fix again.</source>
         <translation>تم تطبيق النتائج. يمكنك محاولة الإصلاح مرة أخرى.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>تم إصلاح %1 أغنية و%2 مشكلة. ما زالت %3 مشكلة دون إصلاح.</translation>
     </message>
     <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
@@ -803,10 +951,6 @@ fingerprint. Please be patient.</source>
         <translation>تهانينا! تمت إزالة التكرارات بنجاح.</translation>
     </message>
     <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>تمت إزالة %1 تكرار. إذا لم تكن متأكدًا، يمكنك التراجع عن الإزالة.</translation>
-    </message>
-    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>تم العثور على تكرارات. دعني أساعدك في إزالتها والحفاظ على مكتبتك نظيفة.</translation>
     </message>
@@ -821,10 +965,6 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
         <translation>تم العثور على تكرارات. انقر إزالة لتنظيفها بسهولة.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>تم فحص %1 أغنية، وعُثر على %2 تكرار.</translation>
     </message>
     <message>
         <source>Save Result</source>
@@ -870,7 +1010,7 @@ application,and Click Try Again to continue.</source>
         <translation>عفوًا! حدث خطأ أثناء تحميل مكتبة iTunes.
 يرجى التفعيل في iTunes: التفضيلات&gt;
 متقدم&gt;مشاركة ملف XML لمكتبة iTunes مع
-التطبيقات الأخرى، ثم انقر إعادة المحاولة.</translation>
+التطبيقات الأخرى، ثم انقر «أعد المحاولة».</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -894,7 +1034,7 @@ application,and Click Try Again to continue.</source>
     </message>
     <message>
         <source>Processing failed songs list, please wait...</source>
-        <translation>جارٍ معالجة قائمة الأغاني الفاشلة، يرجى الانتظار...</translation>
+        <translation>جارٍ معالجة قائمة الأغاني التي تعذّر إصلاحها، يرجى الانتظار...</translation>
     </message>
     <message>
         <source>Are you sure you want to replace songs meta
@@ -917,6 +1057,11 @@ and apply the result?</source>
     <message>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>هل تريد بالتأكيد العودة إلى الرئيسية؟ إذا عدت فلن تُحفظ نتائج الفحص.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <comment>menu entry</comment>
+        <translation>حفظ المشروع</translation>
     </message>
     <message>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
@@ -1108,6 +1253,25 @@ unexpectedly. Do you want to continue it?</source>
     </message>
 </context>
 <context>
+    <name>CTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+</context>
+<context>
     <name>CTreeItemTool</name>
     <message>
         <source>Skip</source>
@@ -1126,7 +1290,7 @@ Current version: %2
 New version: %3
 
 Would you like to update the product?</source>
-        <translation>تم العثور على إصدار جديد من %1! 
+        <translation>تم العثور على إصدار جديد من %1!
 الإصدار الحالي: %2
 الإصدار الجديد: %3
 
@@ -1143,7 +1307,7 @@ Would you like to update the product?</source>
     <message>
         <source>Failed to connect the server. 
 Please check the validity of the proxy.</source>
-        <translation>تعذر الاتصال بالخادم. 
+        <translation>تعذر الاتصال بالخادم.
 يرجى التحقق من صحة إعدادات الوكيل.</translation>
     </message>
     <message>

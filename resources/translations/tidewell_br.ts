@@ -71,55 +71,8 @@
         <translation>Álbum</translation>
     </message>
     <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>%1 problema(s) corrigido(s). Ainda %2 música(s) não reconhecida(s).</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>%1 música(s) verificada(s), %2 sem capa.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>%1 música(s) sem capa corrigida(s). Ainda %2 sem correção.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>%1 música(s) verificada(s), %2 sem artista.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>%1 música(s) sem artista corrigida(s). Ainda %2 sem correção.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>%1 música(s) verificada(s), %2 sem álbum.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>%1 música(s) sem álbum corrigida(s). Ainda %2 sem correção.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>%1 música(s) verificada(s), %2 sem permissão de gravação. Verifique se existem no seu computador.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 música(s) sem permissão de gravação não corrigida(s), verifique se existem no seu computador.</translation>
-    </message>
-    <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
         <translation>Parabéns, sua biblioteca de músicas está 100% organizada!</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>%1 música(s) e %2 problema(s) corrigidos. Ainda %3 problema(s) sem correção.</translation>
-    </message>
-</context>
-<context>
-    <name>CAnalyzeThread</name>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>%1 música(s) verificada(s), %2 duplicata(s) encontrada(s).</translation>
     </message>
 </context>
 <context>
@@ -150,6 +103,167 @@
     </message>
 </context>
 <context>
+    <name>CCountTexts</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two clauses of one sentence</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of one message</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scanned %n song(s)</source>
+        <translation>
+            <numerusform>%n música verificada</numerusform>
+            <numerusform>%n músicas verificadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artwork.</source>
+        <translation>
+            <numerusform>%n sem capa.</numerusform>
+            <numerusform>%n sem capa.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artwork.</source>
+        <translation>
+            <numerusform>%n música sem capa corrigida.</numerusform>
+            <numerusform>%n músicas sem capa corrigidas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) not fixed.</source>
+        <translation>
+            <numerusform>Ainda %n sem correção.</numerusform>
+            <numerusform>Ainda %n sem correção.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artist.</source>
+        <translation>
+            <numerusform>%n sem artista.</numerusform>
+            <numerusform>%n sem artista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artist.</source>
+        <translation>
+            <numerusform>%n música sem artista corrigida.</numerusform>
+            <numerusform>%n músicas sem artista corrigidas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without album.</source>
+        <translation>
+            <numerusform>%n sem álbum.</numerusform>
+            <numerusform>%n sem álbum.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without album.</source>
+        <translation>
+            <numerusform>%n música sem álbum corrigida.</numerusform>
+            <numerusform>%n músicas sem álbum corrigidas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) unwritable,check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n sem permissão de gravação. Verifique se existe no seu computador.</numerusform>
+            <numerusform>%n sem permissão de gravação. Verifique se existem no seu computador.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n música sem permissão de gravação não corrigida. Verifique se existe no seu computador.</numerusform>
+            <numerusform>%n músicas sem permissão de gravação não corrigidas. Verifique se existem no seu computador.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n problem(s).</source>
+        <translation>
+            <numerusform>%n problema corrigido.</numerusform>
+            <numerusform>%n problemas corrigidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) unrecognized.</source>
+        <translation>
+            <numerusform>Ainda %n música não reconhecida.</numerusform>
+            <numerusform>Ainda %n músicas não reconhecidas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s)</source>
+        <translation>
+            <numerusform>%n música corrigida</numerusform>
+            <numerusform>%n músicas corrigidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s).</source>
+        <translation>
+            <numerusform>%n problema.</numerusform>
+            <numerusform>%n problemas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n problem(s) not fixed.</source>
+        <translation>
+            <numerusform>Ainda %n problema sem correção.</numerusform>
+            <numerusform>Ainda %n problemas sem correção.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found %n duplicate(s).</source>
+        <translation>
+            <numerusform>%n duplicata encontrada.</numerusform>
+            <numerusform>%n duplicatas encontradas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>
+            <numerusform>%n duplicata removida. Se não tiver certeza, você pode desfazer a remoção.</numerusform>
+            <numerusform>%n duplicatas removidas. Se não tiver certeza, você pode desfazer a remoção.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s)</source>
+        <translation>
+            <numerusform>%n duplicata</numerusform>
+            <numerusform>%n duplicatas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
+history that exists over %1 in %2.</source>
+        <translation>O Tidewell apagará em %2 o histórico de
+duplicatas removidas há mais de %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>history older than</comment>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>cleared in</comment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CDuplicate</name>
     <message>
         <source>Name</source>
@@ -169,7 +283,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>Hora</translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source> </source>
@@ -178,10 +292,6 @@
     <message>
         <source>Bitrate</source>
         <translation>Taxa de bits</translation>
-    </message>
-    <message>
-        <source> duplicates</source>
-        <translation> duplicatas</translation>
     </message>
     <message>
         <source>Are you sure you want to remove all files?</source>
@@ -204,16 +314,6 @@
 in the Zavro_Recycle Bin.</source>
         <translation>Falha ao desfazer. Nenhum histórico de remoção
 em Zavro_Recycle Bin.</translation>
-    </message>
-    <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>%1 duplicata(s) removida(s). Se não tiver certeza, você pode desfazer a remoção.</translation>
-    </message>
-    <message>
-        <source>Tidewell will clear the duplicates removal
-history that exists over %1 day(s) in %2 seconds.</source>
-        <translation>O Tidewell apagará em %2 segundos o histórico de
-duplicatas removidas há mais de %1 dia(s).</translation>
     </message>
     <message>
         <source>Sure</source>
@@ -274,7 +374,7 @@ Tenha paciência.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Hora</translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Match Degree: </source>
@@ -437,16 +537,20 @@ Tenha paciência.</translation>
         <translation>Apagar automaticamente o histórico com mais de</translation>
     </message>
     <message>
-        <source>day(s).</source>
-        <translation>dia(s).</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s).</source>
+        <comment>after the number of days</comment>
+        <translation>
+            <numerusform>dia.</numerusform>
+            <numerusform>dias.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -480,7 +584,7 @@ Tenha paciência.</translation>
     </message>
     <message>
         <source> now, or </source>
-        <translation> agora ou </translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>Save Project</source>
@@ -488,7 +592,7 @@ Tenha paciência.</translation>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation> para continuar depois.</translation>
+        <translation> e continuar depois.</translation>
     </message>
     <message>
         <source>   Pause</source>
@@ -496,7 +600,7 @@ Tenha paciência.</translation>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>Corrigir</translation>
+        <translation>   Corrigir tudo</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -691,42 +795,6 @@ Tenha paciência.</translation>
         <translation>Aha, excelente. Mas tenho o poder mágico de deixar ainda melhor. Quer experimentar?</translation>
     </message>
     <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>%1 música(s) verificada(s), %2 sem capa.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>%1 música(s) sem capa corrigida(s). Ainda %2 sem correção.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>%1 música(s) verificada(s), %2 sem artista.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>%1 música(s) sem artista corrigida(s). Ainda %2 sem correção.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>%1 música(s) verificada(s), %2 sem álbum.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>%1 música(s) sem álbum corrigida(s). Ainda %2 sem correção.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>%1 música(s) verificada(s), %2 sem permissão de gravação. Verifique se existem no seu computador.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 música(s) sem permissão de gravação não corrigida(s)，verifique se existem no seu computador.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>%1 problema(s) corrigido(s). Ainda %2 música(s) não reconhecida(s).</translation>
-    </message>
-    <message>
         <source>Congrats! Your library looks great now. You can apply all the results now.</source>
         <translation>Parabéns! Sua biblioteca está ótima. Agora você pode aplicar todos os resultados.</translation>
     </message>
@@ -745,10 +813,6 @@ Tenha paciência.</translation>
     <message>
         <source>Results applyed. You can try fix again.</source>
         <translation>Resultados aplicados. Você pode tentar corrigir de novo.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>%1 música(s) e %2 problema(s) corrigidos. Ainda %3 problema(s) sem correção.</translation>
     </message>
     <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
@@ -803,10 +867,6 @@ Tenha paciência.</translation>
         <translation>Parabéns! As duplicatas foram removidas com sucesso.</translation>
     </message>
     <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>%1 duplicata(s) removida(s). Se não tiver certeza, você pode desfazer a remoção.</translation>
-    </message>
-    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>Duplicatas encontradas. Deixe-me ajudar a removê-las e manter sua biblioteca limpa.</translation>
     </message>
@@ -821,10 +881,6 @@ Tenha paciência.</translation>
     <message>
         <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
         <translation>Duplicatas encontradas. Clique em Remover para limpá-las facilmente.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>%1 música(s) verificada(s), %2 duplicata(s) encontrada(s).</translation>
     </message>
     <message>
         <source>Save Result</source>
@@ -870,7 +926,7 @@ application,and Click Try Again to continue.</source>
         <translation>Ops! Ocorreu um erro ao carregar a biblioteca
 do iTunes. No iTunes, ative: Preferências&gt;
 Avançado&gt;Compartilhar XML da Biblioteca do iTunes
-com outros aplicativos e clique em Tentar de novo.</translation>
+com outros aplicativos e clique em Repetir.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -917,6 +973,11 @@ e aplicar o resultado?</translation>
     <message>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>Tem certeza de que deseja voltar ao início? Se voltar, os resultados da verificação não serão salvos.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <comment>menu entry</comment>
+        <translation>Salvar projeto</translation>
     </message>
     <message>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
@@ -1101,6 +1162,25 @@ inesperadamente. Deseja continuá-la?</translation>
     <message>
         <source>Select Library XML File</source>
         <translation>Escolher XML</translation>
+    </message>
+</context>
+<context>
+    <name>CTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>

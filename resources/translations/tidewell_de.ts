@@ -71,55 +71,8 @@
         <translation>Album</translation>
     </message>
     <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>%1 Problem(e) behoben. %2 Titel noch nicht erkannt.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>%1 Titel durchsucht, %2 Titel ohne Cover.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>%1 Titel ohne Cover repariert. %2 Titel noch nicht repariert.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>%1 Titel durchsucht, %2 Titel ohne Interpret.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>%1 Titel ohne Interpret repariert. %2 Titel noch nicht repariert.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>%1 Titel durchsucht, %2 Titel ohne Album.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>%1 Titel ohne Album repariert. %2 Titel noch nicht repariert.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>%1 Titel durchsucht, %2 Titel nicht beschreibbar. Prüfen Sie, ob sie auf Ihrem Computer vorhanden sind.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 nicht beschreibbare Titel nicht repariert, bitte prüfen Sie, ob sie auf Ihrem Computer vorhanden sind.</translation>
-    </message>
-    <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
         <translation>Glückwunsch, Ihre Musikbibliothek ist zu 100 % aufgeräumt!</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>%1 Titel und %2 Problem(e) repariert. %3 Problem(e) noch offen.</translation>
-    </message>
-</context>
-<context>
-    <name>CAnalyzeThread</name>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>%1 Titel durchsucht, %2 Duplikate gefunden.</translation>
     </message>
 </context>
 <context>
@@ -147,6 +100,167 @@
     <message>
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Ungültige E-Mail-Adresse, bitte geben Sie eine gültige ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CCountTexts</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two clauses of one sentence</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of one message</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scanned %n song(s)</source>
+        <translation>
+            <numerusform>%n Titel durchsucht</numerusform>
+            <numerusform>%n Titel durchsucht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artwork.</source>
+        <translation>
+            <numerusform>%n Titel ohne Cover.</numerusform>
+            <numerusform>%n Titel ohne Cover.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artwork.</source>
+        <translation>
+            <numerusform>%n Titel ohne Cover repariert.</numerusform>
+            <numerusform>%n Titel ohne Cover repariert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) not fixed.</source>
+        <translation>
+            <numerusform>%n Titel noch nicht repariert.</numerusform>
+            <numerusform>%n Titel noch nicht repariert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artist.</source>
+        <translation>
+            <numerusform>%n Titel ohne Interpret.</numerusform>
+            <numerusform>%n Titel ohne Interpret.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artist.</source>
+        <translation>
+            <numerusform>%n Titel ohne Interpret repariert.</numerusform>
+            <numerusform>%n Titel ohne Interpret repariert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without album.</source>
+        <translation>
+            <numerusform>%n Titel ohne Album.</numerusform>
+            <numerusform>%n Titel ohne Album.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without album.</source>
+        <translation>
+            <numerusform>%n Titel ohne Album repariert.</numerusform>
+            <numerusform>%n Titel ohne Album repariert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) unwritable,check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n Titel nicht beschreibbar. Prüfen Sie, ob er auf Ihrem Computer vorhanden ist.</numerusform>
+            <numerusform>%n Titel nicht beschreibbar. Prüfen Sie, ob sie auf Ihrem Computer vorhanden sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n nicht beschreibbarer Titel nicht repariert. Bitte prüfen Sie, ob er auf Ihrem Computer vorhanden ist.</numerusform>
+            <numerusform>%n nicht beschreibbare Titel nicht repariert. Bitte prüfen Sie, ob sie auf Ihrem Computer vorhanden sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n problem(s).</source>
+        <translation>
+            <numerusform>%n Problem behoben.</numerusform>
+            <numerusform>%n Probleme behoben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) unrecognized.</source>
+        <translation>
+            <numerusform>%n Titel noch nicht erkannt.</numerusform>
+            <numerusform>%n Titel noch nicht erkannt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s)</source>
+        <translation>
+            <numerusform>%n Titel repariert</numerusform>
+            <numerusform>%n Titel repariert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s).</source>
+        <translation>
+            <numerusform>%n Problem behoben.</numerusform>
+            <numerusform>%n Probleme behoben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n problem(s) not fixed.</source>
+        <translation>
+            <numerusform>Noch %n Problem offen.</numerusform>
+            <numerusform>Noch %n Probleme offen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found %n duplicate(s).</source>
+        <translation>
+            <numerusform>%n Duplikat gefunden.</numerusform>
+            <numerusform>%n Duplikate gefunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>
+            <numerusform>%n Duplikat entfernt. Falls Sie unsicher sind, können Sie das Entfernen rückgängig machen.</numerusform>
+            <numerusform>%n Duplikate entfernt. Falls Sie unsicher sind, können Sie das Entfernen rückgängig machen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s)</source>
+        <translation>
+            <numerusform>%n Duplikat</numerusform>
+            <numerusform>%n Duplikate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
+history that exists over %1 in %2.</source>
+        <translation>Tidewell löscht in %2 den Verlauf
+entfernter Duplikate, der älter als %1 ist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>history older than</comment>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>cleared in</comment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -180,10 +294,6 @@
         <translation>Bitrate</translation>
     </message>
     <message>
-        <source> duplicates</source>
-        <translation> Duplikate</translation>
-    </message>
-    <message>
         <source>Are you sure you want to remove all files?</source>
         <translation>Möchten Sie wirklich alle Dateien entfernen?</translation>
     </message>
@@ -204,16 +314,6 @@
 in the Zavro_Recycle Bin.</source>
         <translation>Rückgängig fehlgeschlagen. Kein Verlauf im
 Zavro_Recycle Bin gefunden.</translation>
-    </message>
-    <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>%1 Duplikat(e) entfernt. Falls Sie unsicher sind, können Sie das Entfernen rückgängig machen.</translation>
-    </message>
-    <message>
-        <source>Tidewell will clear the duplicates removal
-history that exists over %1 day(s) in %2 seconds.</source>
-        <translation>Tidewell löscht in %2 Sekunden den Verlauf
-entfernter Duplikate, der älter als %1 Tag(e) ist.</translation>
     </message>
     <message>
         <source>Sure</source>
@@ -367,7 +467,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation>Brasilianisch</translation>
+        <translation>Portugiesisch (BR)</translation>
     </message>
     <message>
         <source>Arabic</source>
@@ -437,16 +537,20 @@ etwas dauern. Bitte Geduld.</translation>
         <translation>Verlauf entfernter Duplikate automatisch löschen nach</translation>
     </message>
     <message>
-        <source>day(s).</source>
-        <translation>Tag(en).</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s).</source>
+        <comment>after the number of days</comment>
+        <translation>
+            <numerusform>Tag.</numerusform>
+            <numerusform>Tagen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -472,7 +576,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>You can </source>
-        <translation>Sie können jetzt </translation>
+        <translation>Jetzt </translation>
     </message>
     <message>
         <source>Apply Result</source>
@@ -488,7 +592,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation>, um später weiterzumachen.</translation>
+        <translation> und später fortfahren.</translation>
     </message>
     <message>
         <source>   Pause</source>
@@ -496,7 +600,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>Reparieren</translation>
+        <translation>   Alles reparieren</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -504,7 +608,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>  Try Again</source>
-        <translation>Nochmal</translation>
+        <translation>  Wiederholen</translation>
     </message>
     <message>
         <source>   Scan</source>
@@ -660,7 +764,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>Looks OK but you&apos;d better clean up your library soon. Why not let me help you, darling?</source>
-        <translation>Sieht gut aus, aber Sie sollten die Bibliothek bald aufräumen. Darf ich helfen, mein Schatz?</translation>
+        <translation>Sieht gut aus, aber Sie sollten die Bibliothek bald aufräumen. Darf ich Ihnen dabei helfen?</translation>
     </message>
     <message>
         <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
@@ -691,42 +795,6 @@ etwas dauern. Bitte Geduld.</translation>
         <translation>Aha, ausgezeichnet. Aber ich kann es noch besser machen. Ausprobieren?</translation>
     </message>
     <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>%1 Titel durchsucht, %2 Titel ohne Cover.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>%1 Titel ohne Cover repariert. %2 Titel noch nicht repariert.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>%1 Titel durchsucht, %2 Titel ohne Interpret.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>%1 Titel ohne Interpret repariert. %2 Titel noch nicht repariert.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>%1 Titel durchsucht, %2 Titel ohne Album.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>%1 Titel ohne Album repariert. %2 Titel noch nicht repariert.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>%1 Titel durchsucht, %2 Titel nicht beschreibbar. Prüfen Sie, ob sie auf Ihrem Computer vorhanden sind.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 nicht beschreibbare Titel nicht repariert，bitte prüfen Sie, ob sie auf Ihrem Computer vorhanden sind.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>%1 Problem(e) behoben. %2 Titel noch nicht erkannt.</translation>
-    </message>
-    <message>
         <source>Congrats! Your library looks great now. You can apply all the results now.</source>
         <translation>Glückwunsch! Ihre Bibliothek sieht jetzt toll aus. Sie können alle Ergebnisse übernehmen.</translation>
     </message>
@@ -745,10 +813,6 @@ etwas dauern. Bitte Geduld.</translation>
     <message>
         <source>Results applyed. You can try fix again.</source>
         <translation>Ergebnisse übernommen. Sie können erneut reparieren.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>%1 Titel und %2 Problem(e) repariert. %3 Problem(e) noch offen.</translation>
     </message>
     <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
@@ -803,10 +867,6 @@ etwas dauern. Bitte Geduld.</translation>
         <translation>Glückwunsch! Die Duplikate wurden entfernt.</translation>
     </message>
     <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>%1 Duplikat(e) entfernt. Falls Sie unsicher sind, können Sie das Entfernen rückgängig machen.</translation>
-    </message>
-    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>Duplikate gefunden. Ich helfe beim Entfernen, damit Ihre Bibliothek sauber bleibt.</translation>
     </message>
@@ -821,10 +881,6 @@ etwas dauern. Bitte Geduld.</translation>
     <message>
         <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
         <translation>Duplikate gefunden. Klicken Sie auf Entfernen, um sie einfach zu beseitigen.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>%1 Titel durchsucht, %2 Duplikate gefunden.</translation>
     </message>
     <message>
         <source>Save Result</source>
@@ -870,7 +926,7 @@ application,and Click Try Again to continue.</source>
         <translation>Hoppla! Beim Laden der iTunes-Mediathek ist ein
 Fehler aufgetreten. Stellen Sie in iTunes ein: Einstellungen&gt;
 Erweitert&gt;iTunes-Mediathek-XML für andere
-Programme freigeben, und klicken Sie auf Erneut versuchen.</translation>
+Programme freigeben, und klicken Sie auf „Wiederholen“.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -917,6 +973,11 @@ und das Ergebnis übernehmen?</translation>
     <message>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>Möchten Sie wirklich zur Startseite zurück? Dann werden die Suchergebnisse nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <comment>menu entry</comment>
+        <translation>Projekt speichern</translation>
     </message>
     <message>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
@@ -1101,6 +1162,25 @@ unterbrochen. Möchten Sie sie fortsetzen?</translation>
     <message>
         <source>Select Library XML File</source>
         <translation>Mediathek-XML wählen</translation>
+    </message>
+</context>
+<context>
+    <name>CTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
     </message>
 </context>
 <context>

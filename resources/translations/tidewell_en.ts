@@ -71,55 +71,8 @@
         <translation>Album</translation>
     </message>
     <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>Fixed %1 problem(s). Still %2 song(s) unrecognized.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>Scanned %1 song(s), %2 song(s) without artwork.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>Scanned %1 song(s), %2 song(s) without artist.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>Scanned %1 song(s), %2 song(s) without album.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 unwritable song(s) not fixed，please check them if exist in your computer.</translation>
-    </message>
-    <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
         <translation>Congratulations, your music library is 100% cleaned!</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</translation>
-    </message>
-</context>
-<context>
-    <name>CAnalyzeThread</name>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>Scanned %1 song(s), found %2 duplicates.</translation>
     </message>
 </context>
 <context>
@@ -147,6 +100,167 @@
     <message>
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Invalid e-mail, please enter a correct one.</translation>
+    </message>
+</context>
+<context>
+    <name>CCountTexts</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two clauses of one sentence</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of one message</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scanned %n song(s)</source>
+        <translation>
+            <numerusform>Scanned %n song</numerusform>
+            <numerusform>Scanned %n songs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artwork.</source>
+        <translation>
+            <numerusform>%n song without artwork.</numerusform>
+            <numerusform>%n songs without artwork.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artwork.</source>
+        <translation>
+            <numerusform>Fixed %n song without artwork.</numerusform>
+            <numerusform>Fixed %n songs without artwork.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) not fixed.</source>
+        <translation>
+            <numerusform>Still %n song not fixed.</numerusform>
+            <numerusform>Still %n songs not fixed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artist.</source>
+        <translation>
+            <numerusform>%n song without artist.</numerusform>
+            <numerusform>%n songs without artist.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artist.</source>
+        <translation>
+            <numerusform>Fixed %n song without artist.</numerusform>
+            <numerusform>Fixed %n songs without artist.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without album.</source>
+        <translation>
+            <numerusform>%n song without album.</numerusform>
+            <numerusform>%n songs without album.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without album.</source>
+        <translation>
+            <numerusform>Fixed %n song without album.</numerusform>
+            <numerusform>Fixed %n songs without album.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) unwritable,check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n song unwritable,check them if exist in your computer.</numerusform>
+            <numerusform>%n songs unwritable,check them if exist in your computer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n unwritable song not fixed，please check them if exist in your computer.</numerusform>
+            <numerusform>%n unwritable songs not fixed，please check them if exist in your computer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n problem(s).</source>
+        <translation>
+            <numerusform>Fixed %n problem.</numerusform>
+            <numerusform>Fixed %n problems.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) unrecognized.</source>
+        <translation>
+            <numerusform>Still %n song unrecognized.</numerusform>
+            <numerusform>Still %n songs unrecognized.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s)</source>
+        <translation>
+            <numerusform>Fixed %n song</numerusform>
+            <numerusform>Fixed %n songs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s).</source>
+        <translation>
+            <numerusform>%n problem.</numerusform>
+            <numerusform>%n problems.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n problem(s) not fixed.</source>
+        <translation>
+            <numerusform>Still %n problem not fixed.</numerusform>
+            <numerusform>Still %n problems not fixed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found %n duplicate(s).</source>
+        <translation>
+            <numerusform>found %n duplicate.</numerusform>
+            <numerusform>found %n duplicates.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>
+            <numerusform>Removed %n duplicate. If not sure to remove, you can undo the removal.</numerusform>
+            <numerusform>Removed %n duplicates. If not sure to remove, you can undo the removal.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s)</source>
+        <translation>
+            <numerusform>%n duplicate</numerusform>
+            <numerusform>%n duplicates</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
+history that exists over %1 in %2.</source>
+        <translation>Tidewell will clear the duplicates removal
+history that exists over %1 in %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>history older than</comment>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>cleared in</comment>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -180,10 +294,6 @@
         <translation>Bitrate</translation>
     </message>
     <message>
-        <source> duplicates</source>
-        <translation> duplicates</translation>
-    </message>
-    <message>
         <source>Are you sure you want to remove all files?</source>
         <translation>Are you sure you want to remove all files?</translation>
     </message>
@@ -204,16 +314,6 @@
 in the Zavro_Recycle Bin.</source>
         <translation>Undo remove failed. No remove history found
 in the Zavro_Recycle Bin.</translation>
-    </message>
-    <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</translation>
-    </message>
-    <message>
-        <source>Tidewell will clear the duplicates removal
-history that exists over %1 day(s) in %2 seconds.</source>
-        <translation>Tidewell will clear the duplicates removal
-history that exists over %1 day(s) in %2 seconds.</translation>
     </message>
     <message>
         <source>Sure</source>
@@ -438,16 +538,20 @@ fingerprint. Please be patient.</translation>
         <translation>Automatically clear the duplicates removal history that exists over</translation>
     </message>
     <message>
-        <source>day(s).</source>
-        <translation>day(s).</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s).</source>
+        <comment>after the number of days</comment>
+        <translation>
+            <numerusform>day.</numerusform>
+            <numerusform>days.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -692,42 +796,6 @@ fingerprint. Please be patient.</translation>
         <translation>Aha, excellent. But I have the magic power to make it better. Wanna experience?</translation>
     </message>
     <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>Scanned %1 song(s), %2 song(s) without artwork.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>Scanned %1 song(s), %2 song(s) without artist.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>Scanned %1 song(s), %2 song(s) without album.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 unwritable song(s) not fixed，please check them if exist in your computer.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>Fixed %1 problem(s). Still %2 song(s) unrecognized.</translation>
-    </message>
-    <message>
         <source>Congrats! Your library looks great now. You can apply all the results now.</source>
         <translation>Congrats! Your library looks great now. You can apply all the results now.</translation>
     </message>
@@ -746,10 +814,6 @@ fingerprint. Please be patient.</translation>
     <message>
         <source>Results applyed. You can try fix again.</source>
         <translation>Results applyed. You can try fix again.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</translation>
     </message>
     <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
@@ -804,10 +868,6 @@ fingerprint. Please be patient.</translation>
         <translation>Congratulations! Duplicates has been removed successfully.</translation>
     </message>
     <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</translation>
-    </message>
-    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>Duplicates found. Let me help you remove them and keep your library clean.</translation>
     </message>
@@ -822,10 +882,6 @@ fingerprint. Please be patient.</translation>
     <message>
         <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
         <translation>Duplicates found. Click Remove to clean up duplicates easily.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>Scanned %1 song(s), found %2 duplicates.</translation>
     </message>
     <message>
         <source>Save Result</source>
@@ -918,6 +974,11 @@ and apply the result?</translation>
     <message>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>Are you sure you want to back to Home? If back, the scanning results will not be saved.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <comment>menu entry</comment>
+        <translation>Save Project</translation>
     </message>
     <message>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
@@ -1102,6 +1163,25 @@ unexpectedly. Do you want to continue it?</translation>
     <message>
         <source>Select Library XML File</source>
         <translation>Select Library XML File</translation>
+    </message>
+</context>
+<context>
+    <name>CTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>

@@ -71,55 +71,8 @@
         <translation>Álbum</translation>
     </message>
     <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>Se corrigieron %1 problema(s). Quedan %2 canción(es) sin reconocer.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>Se escanearon %1 canción(es), %2 sin carátula.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>Se corrigieron %1 canción(es) sin carátula. Quedan %2 sin corregir.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>Se escanearon %1 canción(es), %2 sin artista.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>Se corrigieron %1 canción(es) sin artista. Quedan %2 sin corregir.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>Se escanearon %1 canción(es), %2 sin álbum.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>Se corrigieron %1 canción(es) sin álbum. Quedan %2 sin corregir.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>Se escanearon %1 canción(es), %2 no se pueden escribir. Compruebe si existen en su equipo.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 canción(es) que no se pueden escribir sin corregir, compruebe si existen en su equipo.</translation>
-    </message>
-    <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
         <translation>¡Enhorabuena, su biblioteca musical está 100 % limpia!</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>Se corrigieron %1 canción(es) y %2 problema(s). Quedan %3 problema(s) sin corregir.</translation>
-    </message>
-</context>
-<context>
-    <name>CAnalyzeThread</name>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>Se escanearon %1 canción(es) y se encontraron %2 duplicados.</translation>
     </message>
 </context>
 <context>
@@ -150,6 +103,167 @@
     </message>
 </context>
 <context>
+    <name>CCountTexts</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two clauses of one sentence</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of one message</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scanned %n song(s)</source>
+        <translation>
+            <numerusform>Se escaneó %n canción</numerusform>
+            <numerusform>Se escanearon %n canciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artwork.</source>
+        <translation>
+            <numerusform>%n sin carátula.</numerusform>
+            <numerusform>%n sin carátula.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artwork.</source>
+        <translation>
+            <numerusform>Se corrigió %n canción sin carátula.</numerusform>
+            <numerusform>Se corrigieron %n canciones sin carátula.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) not fixed.</source>
+        <translation>
+            <numerusform>Queda %n sin corregir.</numerusform>
+            <numerusform>Quedan %n sin corregir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artist.</source>
+        <translation>
+            <numerusform>%n sin artista.</numerusform>
+            <numerusform>%n sin artista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artist.</source>
+        <translation>
+            <numerusform>Se corrigió %n canción sin artista.</numerusform>
+            <numerusform>Se corrigieron %n canciones sin artista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without album.</source>
+        <translation>
+            <numerusform>%n sin álbum.</numerusform>
+            <numerusform>%n sin álbum.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without album.</source>
+        <translation>
+            <numerusform>Se corrigió %n canción sin álbum.</numerusform>
+            <numerusform>Se corrigieron %n canciones sin álbum.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) unwritable,check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n no se puede escribir. Compruebe si existe en su equipo.</numerusform>
+            <numerusform>%n no se pueden escribir. Compruebe si existen en su equipo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n canción que no se puede escribir sin corregir. Compruebe si existe en su equipo.</numerusform>
+            <numerusform>%n canciones que no se pueden escribir sin corregir. Compruebe si existen en su equipo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n problem(s).</source>
+        <translation>
+            <numerusform>Se corrigió %n problema.</numerusform>
+            <numerusform>Se corrigieron %n problemas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) unrecognized.</source>
+        <translation>
+            <numerusform>Queda %n canción sin reconocer.</numerusform>
+            <numerusform>Quedan %n canciones sin reconocer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s)</source>
+        <translation>
+            <numerusform>Se corrigió %n canción</numerusform>
+            <numerusform>Se corrigieron %n canciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s).</source>
+        <translation>
+            <numerusform>%n problema.</numerusform>
+            <numerusform>%n problemas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n problem(s) not fixed.</source>
+        <translation>
+            <numerusform>Queda %n problema sin corregir.</numerusform>
+            <numerusform>Quedan %n problemas sin corregir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found %n duplicate(s).</source>
+        <translation>
+            <numerusform>se encontró %n duplicado.</numerusform>
+            <numerusform>se encontraron %n duplicados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>
+            <numerusform>Se eliminó %n duplicado. Si no está seguro, puede deshacer la eliminación.</numerusform>
+            <numerusform>Se eliminaron %n duplicados. Si no está seguro, puede deshacer la eliminación.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s)</source>
+        <translation>
+            <numerusform>%n duplicado</numerusform>
+            <numerusform>%n duplicados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
+history that exists over %1 in %2.</source>
+        <translation>Tidewell borrará en %2 el historial de
+duplicados eliminados con más de %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>history older than</comment>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>cleared in</comment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CDuplicate</name>
     <message>
         <source>Name</source>
@@ -169,7 +283,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>Hora</translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source> </source>
@@ -178,10 +292,6 @@
     <message>
         <source>Bitrate</source>
         <translation>Tasa de bits</translation>
-    </message>
-    <message>
-        <source> duplicates</source>
-        <translation> duplicados</translation>
     </message>
     <message>
         <source>Are you sure you want to remove all files?</source>
@@ -204,16 +314,6 @@
 in the Zavro_Recycle Bin.</source>
         <translation>No se pudo deshacer. No hay historial de
 eliminación en Zavro_Recycle Bin.</translation>
-    </message>
-    <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>Se eliminaron %1 duplicado(s). Si no está seguro, puede deshacer la eliminación.</translation>
-    </message>
-    <message>
-        <source>Tidewell will clear the duplicates removal
-history that exists over %1 day(s) in %2 seconds.</source>
-        <translation>Tidewell borrará en %2 segundos el historial de
-duplicados eliminados con más de %1 día(s).</translation>
     </message>
     <message>
         <source>Sure</source>
@@ -274,7 +374,7 @@ Tenga paciencia.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Hora</translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Match Degree: </source>
@@ -437,16 +537,20 @@ Tenga paciencia.</translation>
         <translation>Borrar automáticamente el historial con más de</translation>
     </message>
     <message>
-        <source>day(s).</source>
-        <translation>día(s).</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s).</source>
+        <comment>after the number of days</comment>
+        <translation>
+            <numerusform>día.</numerusform>
+            <numerusform>días.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,7 +592,7 @@ Tenga paciencia.</translation>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation> para continuar más tarde.</translation>
+        <translation> y seguir después.</translation>
     </message>
     <message>
         <source>   Pause</source>
@@ -496,7 +600,7 @@ Tenga paciencia.</translation>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>Corregir</translation>
+        <translation>   Corregir todo</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -691,42 +795,6 @@ Tenga paciencia.</translation>
         <translation>Ajá, excelente. Pero tengo el poder mágico de mejorarlo. ¿Lo prueba?</translation>
     </message>
     <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>Se escanearon %1 canción(es), %2 sin carátula.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>Se corrigieron %1 canción(es) sin carátula. Quedan %2 sin corregir.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>Se escanearon %1 canción(es), %2 sin artista.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>Se corrigieron %1 canción(es) sin artista. Quedan %2 sin corregir.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>Se escanearon %1 canción(es), %2 sin álbum.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>Se corrigieron %1 canción(es) sin álbum. Quedan %2 sin corregir.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>Se escanearon %1 canción(es), %2 no se pueden escribir. Compruebe si existen en su equipo.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 canción(es) que no se pueden escribir sin corregir，compruebe si existen en su equipo.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>Se corrigieron %1 problema(s). Quedan %2 canción(es) sin reconocer.</translation>
-    </message>
-    <message>
         <source>Congrats! Your library looks great now. You can apply all the results now.</source>
         <translation>¡Enhorabuena! Su biblioteca luce genial. Ya puede aplicar todos los resultados.</translation>
     </message>
@@ -745,10 +813,6 @@ Tenga paciencia.</translation>
     <message>
         <source>Results applyed. You can try fix again.</source>
         <translation>Resultados aplicados. Puede intentar corregir de nuevo.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>Se corrigieron %1 canción(es) y %2 problema(s). Quedan %3 problema(s) sin corregir.</translation>
     </message>
     <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
@@ -803,10 +867,6 @@ Tenga paciencia.</translation>
         <translation>¡Enhorabuena! Los duplicados se eliminaron correctamente.</translation>
     </message>
     <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>Se eliminaron %1 duplicado(s). Si no está seguro, puede deshacer la eliminación.</translation>
-    </message>
-    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>Se encontraron duplicados. Le ayudo a eliminarlos y mantener su biblioteca limpia.</translation>
     </message>
@@ -821,10 +881,6 @@ Tenga paciencia.</translation>
     <message>
         <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
         <translation>Se encontraron duplicados. Pulse Eliminar para quitarlos fácilmente.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>Se escanearon %1 canción(es) y se encontraron %2 duplicados.</translation>
     </message>
     <message>
         <source>Save Result</source>
@@ -917,6 +973,11 @@ y aplicar el resultado?</translation>
     <message>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>¿Seguro que desea volver al inicio? Si vuelve, no se guardarán los resultados del escaneo.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <comment>menu entry</comment>
+        <translation>Guardar proyecto</translation>
     </message>
     <message>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
@@ -1101,6 +1162,25 @@ inesperadamente. ¿Desea continuarla?</translation>
     <message>
         <source>Select Library XML File</source>
         <translation>Elegir XML</translation>
+    </message>
+</context>
+<context>
+    <name>CTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
     </message>
 </context>
 <context>

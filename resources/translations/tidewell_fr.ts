@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Songs Without Album Artwork</source>
-        <translation>Morceaux sans pochette d&apos;album</translation>
+        <translation>Morceaux sans pochette</translation>
     </message>
     <message>
         <source>Songs Without Artist</source>
@@ -71,55 +71,8 @@
         <translation>Album</translation>
     </message>
     <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>%1 problème(s) corrigé(s). Encore %2 morceau(x) non reconnu(s).</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>%1 morceau(x) analysé(s), %2 sans pochette.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>%1 morceau(x) sans pochette corrigé(s). Encore %2 non corrigé(s).</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>%1 morceau(x) analysé(s), %2 sans artiste.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>%1 morceau(x) sans artiste corrigé(s). Encore %2 non corrigé(s).</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>%1 morceau(x) analysé(s), %2 sans album.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>%1 morceau(x) sans album corrigé(s). Encore %2 non corrigé(s).</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>%1 morceau(x) analysé(s), %2 non modifiable(s). Vérifiez qu&apos;ils existent sur votre ordinateur.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 morceau(x) non modifiable(s) non corrigé(s), vérifiez qu&apos;ils existent sur votre ordinateur.</translation>
-    </message>
-    <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
         <translation>Félicitations, votre bibliothèque musicale est propre à 100 % !</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>%1 morceau(x) et %2 problème(s) corrigés. Encore %3 problème(s) non corrigé(s).</translation>
-    </message>
-</context>
-<context>
-    <name>CAnalyzeThread</name>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>%1 morceau(x) analysé(s), %2 doublon(s) trouvé(s).</translation>
     </message>
 </context>
 <context>
@@ -150,6 +103,167 @@
     </message>
 </context>
 <context>
+    <name>CCountTexts</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two clauses of one sentence</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of one message</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scanned %n song(s)</source>
+        <translation>
+            <numerusform>%n morceau analysé</numerusform>
+            <numerusform>%n morceaux analysés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artwork.</source>
+        <translation>
+            <numerusform>%n sans pochette.</numerusform>
+            <numerusform>%n sans pochette.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artwork.</source>
+        <translation>
+            <numerusform>%n morceau sans pochette corrigé.</numerusform>
+            <numerusform>%n morceaux sans pochette corrigés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) not fixed.</source>
+        <translation>
+            <numerusform>Encore %n non corrigé.</numerusform>
+            <numerusform>Encore %n non corrigés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artist.</source>
+        <translation>
+            <numerusform>%n sans artiste.</numerusform>
+            <numerusform>%n sans artiste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artist.</source>
+        <translation>
+            <numerusform>%n morceau sans artiste corrigé.</numerusform>
+            <numerusform>%n morceaux sans artiste corrigés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without album.</source>
+        <translation>
+            <numerusform>%n sans album.</numerusform>
+            <numerusform>%n sans album.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without album.</source>
+        <translation>
+            <numerusform>%n morceau sans album corrigé.</numerusform>
+            <numerusform>%n morceaux sans album corrigés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) unwritable,check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n non modifiable. Vérifiez qu&apos;il existe sur votre ordinateur.</numerusform>
+            <numerusform>%n non modifiables. Vérifiez qu&apos;ils existent sur votre ordinateur.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n morceau non modifiable non corrigé, vérifiez qu&apos;il existe sur votre ordinateur.</numerusform>
+            <numerusform>%n morceaux non modifiables non corrigés, vérifiez qu&apos;ils existent sur votre ordinateur.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n problem(s).</source>
+        <translation>
+            <numerusform>%n problème corrigé.</numerusform>
+            <numerusform>%n problèmes corrigés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) unrecognized.</source>
+        <translation>
+            <numerusform>Encore %n morceau non reconnu.</numerusform>
+            <numerusform>Encore %n morceaux non reconnus.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s)</source>
+        <translation>
+            <numerusform>%n morceau corrigé</numerusform>
+            <numerusform>%n morceaux corrigés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s).</source>
+        <translation>
+            <numerusform>%n problème.</numerusform>
+            <numerusform>%n problèmes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n problem(s) not fixed.</source>
+        <translation>
+            <numerusform>Encore %n problème non corrigé.</numerusform>
+            <numerusform>Encore %n problèmes non corrigés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found %n duplicate(s).</source>
+        <translation>
+            <numerusform>%n doublon trouvé.</numerusform>
+            <numerusform>%n doublons trouvés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>
+            <numerusform>%n doublon supprimé. En cas de doute, vous pouvez annuler la suppression.</numerusform>
+            <numerusform>%n doublons supprimés. En cas de doute, vous pouvez annuler la suppression.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s)</source>
+        <translation>
+            <numerusform>%n doublon</numerusform>
+            <numerusform>%n doublons</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
+history that exists over %1 in %2.</source>
+        <translation>Tidewell effacera dans %2 l&apos;historique
+des doublons supprimés depuis plus de %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>history older than</comment>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>cleared in</comment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CDuplicate</name>
     <message>
         <source>Name</source>
@@ -169,7 +283,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>Heure</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source> </source>
@@ -178,10 +292,6 @@
     <message>
         <source>Bitrate</source>
         <translation>Débit</translation>
-    </message>
-    <message>
-        <source> duplicates</source>
-        <translation> doublons</translation>
     </message>
     <message>
         <source>Are you sure you want to remove all files?</source>
@@ -204,16 +314,6 @@
 in the Zavro_Recycle Bin.</source>
         <translation>Échec de l&apos;annulation. Aucun historique de
 suppression dans Zavro_Recycle Bin.</translation>
-    </message>
-    <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>%1 doublon(s) supprimé(s). En cas de doute, vous pouvez annuler la suppression.</translation>
-    </message>
-    <message>
-        <source>Tidewell will clear the duplicates removal
-history that exists over %1 day(s) in %2 seconds.</source>
-        <translation>Tidewell effacera dans %2 secondes l&apos;historique
-des doublons supprimés depuis plus de %1 jour(s).</translation>
     </message>
     <message>
         <source>Sure</source>
@@ -274,7 +374,7 @@ Merci de patienter.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Heure</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Match Degree: </source>
@@ -437,16 +537,20 @@ Merci de patienter.</translation>
         <translation>Effacer automatiquement l&apos;historique au-delà de</translation>
     </message>
     <message>
-        <source>day(s).</source>
-        <translation>jour(s).</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s).</source>
+        <comment>after the number of days</comment>
+        <translation>
+            <numerusform>jour.</numerusform>
+            <numerusform>jours.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -480,7 +584,7 @@ Merci de patienter.</translation>
     </message>
     <message>
         <source> now, or </source>
-        <translation> maintenant, ou </translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>Save Project</source>
@@ -488,7 +592,7 @@ Merci de patienter.</translation>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation> pour continuer plus tard.</translation>
+        <translation> pour plus tard.</translation>
     </message>
     <message>
         <source>   Pause</source>
@@ -496,7 +600,7 @@ Merci de patienter.</translation>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>Corriger</translation>
+        <translation>   Tout corriger</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -691,42 +795,6 @@ Merci de patienter.</translation>
         <translation>Excellent. Mais j’ai le pouvoir magique de faire encore mieux. On essaie ?</translation>
     </message>
     <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>%1 morceau(x) analysé(s), %2 sans pochette.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>%1 morceau(x) sans pochette corrigé(s). Encore %2 non corrigé(s).</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>%1 morceau(x) analysé(s), %2 sans artiste.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>%1 morceau(x) sans artiste corrigé(s). Encore %2 non corrigé(s).</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>%1 morceau(x) analysé(s), %2 sans album.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>%1 morceau(x) sans album corrigé(s). Encore %2 non corrigé(s).</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>%1 morceau(x) analysé(s), %2 non modifiable(s). Vérifiez qu&apos;ils existent sur votre ordinateur.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>%1 morceau(x) non modifiable(s) non corrigé(s)，vérifiez qu&apos;ils existent sur votre ordinateur.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>%1 problème(s) corrigé(s). Encore %2 morceau(x) non reconnu(s).</translation>
-    </message>
-    <message>
         <source>Congrats! Your library looks great now. You can apply all the results now.</source>
         <translation>Bravo ! Votre bibliothèque est superbe. Vous pouvez appliquer tous les résultats.</translation>
     </message>
@@ -745,10 +813,6 @@ Merci de patienter.</translation>
     <message>
         <source>Results applyed. You can try fix again.</source>
         <translation>Résultats appliqués. Vous pouvez relancer la correction.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>%1 morceau(x) et %2 problème(s) corrigés. Encore %3 problème(s) non corrigé(s).</translation>
     </message>
     <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
@@ -803,10 +867,6 @@ Merci de patienter.</translation>
         <translation>Félicitations ! Les doublons ont bien été supprimés.</translation>
     </message>
     <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>%1 doublon(s) supprimé(s). En cas de doute, vous pouvez annuler la suppression.</translation>
-    </message>
-    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>Doublons trouvés. Je vous aide à les supprimer pour garder une bibliothèque propre.</translation>
     </message>
@@ -821,10 +881,6 @@ Merci de patienter.</translation>
     <message>
         <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
         <translation>Doublons trouvés. Cliquez sur Supprimer pour les éliminer facilement.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>%1 morceau(x) analysé(s), %2 doublon(s) trouvé(s).</translation>
     </message>
     <message>
         <source>Save Result</source>
@@ -917,6 +973,11 @@ et appliquer le résultat ?</translation>
     <message>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
         <translation>Voulez-vous vraiment revenir à l&apos;accueil ? Les résultats de l&apos;analyse ne seront pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <comment>menu entry</comment>
+        <translation>Enregistrer le projet</translation>
     </message>
     <message>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
@@ -1101,6 +1162,25 @@ de façon inattendue. Voulez-vous la reprendre ?</translation>
     <message>
         <source>Select Library XML File</source>
         <translation>Choisir le XML</translation>
+    </message>
+</context>
+<context>
+    <name>CTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>

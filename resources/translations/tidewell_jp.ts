@@ -71,55 +71,8 @@
         <translation>アルバム</translation>
     </message>
     <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>%1 件の問題を修正しました。認識されていない曲: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>%1 曲をスキャンしました。アートワークのない曲: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>アートワークのない曲を %1 曲修正しました。未修正: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>%1 曲をスキャンしました。アーティスト情報のない曲: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>アーティスト情報のない曲を %1 曲修正しました。未修正: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>%1 曲をスキャンしました。アルバム情報のない曲: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>アルバム情報のない曲を %1 曲修正しました。未修正: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>%1 曲をスキャン。%2 曲に書き込めません。ファイルがあるか確認してください。</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>書き込めない %1 曲は未修正です。ファイルがあるか確認してください。</translation>
-    </message>
-    <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
-        <translation>おめでとうございます。音楽ライブラリは 100% きれいになりました!</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>%1 曲、%2 件の問題を修正しました。未修正の問題: %3 件。</translation>
-    </message>
-</context>
-<context>
-    <name>CAnalyzeThread</name>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>%1 曲をスキャンし、%2 件の重複が見つかりました。</translation>
+        <translation>おめでとうございます。音楽ライブラリは 100% きれいになりました！</translation>
     </message>
 </context>
 <context>
@@ -134,7 +87,7 @@
     </message>
     <message>
         <source>~description here!</source>
-        <translation>~ここに説明を入力!</translation>
+        <translation>~ここに説明を入力！</translation>
     </message>
     <message>
         <source>Report</source>
@@ -147,6 +100,147 @@
     <message>
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>メールアドレスが無効です。正しいアドレスを入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CCountTexts</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two clauses of one sentence</comment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of one message</comment>
+        <translation>%1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scanned %n song(s)</source>
+        <translation>
+            <numerusform>%n 曲をスキャン</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artwork.</source>
+        <translation>
+            <numerusform>アートワークのない曲: %n 曲。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artwork.</source>
+        <translation>
+            <numerusform>アートワークのない曲を %n 曲修正しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) not fixed.</source>
+        <translation>
+            <numerusform>未修正: %n 曲。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artist.</source>
+        <translation>
+            <numerusform>アーティスト情報のない曲: %n 曲。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artist.</source>
+        <translation>
+            <numerusform>アーティスト情報のない曲を %n 曲修正しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without album.</source>
+        <translation>
+            <numerusform>アルバム情報のない曲: %n 曲。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without album.</source>
+        <translation>
+            <numerusform>アルバム情報のない曲を %n 曲修正しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) unwritable,check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n 曲に書き込めません。ファイルがあるか確認してください。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>
+            <numerusform>書き込めない %n 曲は未修正です。ファイルがあるか確認してください。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n problem(s).</source>
+        <translation>
+            <numerusform>%n 件の問題を修正しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) unrecognized.</source>
+        <translation>
+            <numerusform>認識されていない曲: %n 曲。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s)</source>
+        <translation>
+            <numerusform>%n 曲</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s).</source>
+        <translation>
+            <numerusform>%n 件の問題を修正しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n problem(s) not fixed.</source>
+        <translation>
+            <numerusform>未修正の問題: %n 件。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found %n duplicate(s).</source>
+        <translation>
+            <numerusform>重複 %n 件を検出しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>
+            <numerusform>%n 件の重複を削除しました。迷った場合は削除を元に戻せます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s)</source>
+        <translation>
+            <numerusform>重複 %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
+history that exists over %1 in %2.</source>
+        <translation>Tidewell は %2後に、%1を過ぎた
+重複削除の履歴を消去します。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>history older than</comment>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>cleared in</comment>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -180,12 +274,8 @@
         <translation>ビットレート</translation>
     </message>
     <message>
-        <source> duplicates</source>
-        <translation> 件の重複</translation>
-    </message>
-    <message>
         <source>Are you sure you want to remove all files?</source>
-        <translation>すべてのファイルを削除してもよろしいですか?</translation>
+        <translation>すべてのファイルを削除してもよろしいですか？</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -204,16 +294,6 @@
 in the Zavro_Recycle Bin.</source>
         <translation>削除を元に戻せませんでした。Zavro_Recycle Bin に
 削除の履歴がありません。</translation>
-    </message>
-    <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>%1 件の重複を削除しました。迷った場合は削除を元に戻せます。</translation>
-    </message>
-    <message>
-        <source>Tidewell will clear the duplicates removal
-history that exists over %1 day(s) in %2 seconds.</source>
-        <translation>Tidewell は %2 秒後に、%1 日を過ぎた
-重複削除の履歴を消去します。</translation>
     </message>
     <message>
         <source>Sure</source>
@@ -289,7 +369,7 @@ fingerprint. Please be patient.</source>
     <name>CDuptOptWidget</name>
     <message>
         <source>    Name</source>
-        <translation>    曲名</translation>
+        <translation>    名前</translation>
     </message>
     <message>
         <source>Path</source>
@@ -437,10 +517,6 @@ fingerprint. Please be patient.</source>
         <translation>重複削除の履歴を自動的に消去する期間:</translation>
     </message>
     <message>
-        <source>day(s).</source>
-        <translation>日</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -448,12 +524,19 @@ fingerprint. Please be patient.</source>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message numerus="yes">
+        <source>day(s).</source>
+        <comment>after the number of days</comment>
+        <translation>
+            <numerusform>日</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CLabelArtwork</name>
     <message>
         <source>Playback failure!</source>
-        <translation>再生に失敗しました!</translation>
+        <translation>再生に失敗しました！</translation>
     </message>
 </context>
 <context>
@@ -520,11 +603,11 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Welcome!</source>
-        <translation>ようこそ!</translation>
+        <translation>ようこそ！</translation>
     </message>
     <message>
         <source>Tidewell is the only tool you need to tidy your music library!</source>
-        <translation>Tidewell があれば、音楽ライブラリの整理はこれだけで十分です!</translation>
+        <translation>Tidewell があれば、音楽ライブラリの整理はこれだけで十分です！</translation>
     </message>
     <message>
         <source>Library Music</source>
@@ -576,7 +659,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
-        <translation>Tidewell が重複した曲の整理をお手伝いします!</translation>
+        <translation>Tidewell が重複した曲の整理をお手伝いします！</translation>
     </message>
     <message>
         <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
@@ -588,7 +671,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Paused. Wanna continue and explore the world of music?</source>
-        <translation>一時停止中です。続けて音楽の世界を楽しみませんか?</translation>
+        <translation>一時停止中です。続けて音楽の世界を楽しみませんか？</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
@@ -628,7 +711,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Paused. Wanna continue and experience a new library?</source>
-        <translation>一時停止中です。続けて新しいライブラリを体験しませんか?</translation>
+        <translation>一時停止中です。続けて新しいライブラリを体験しませんか？</translation>
     </message>
     <message>
         <source>Applying the results, please wait a moment.</source>
@@ -648,19 +731,19 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Dear, how mess your library is. May I help you clean up it?</source>
-        <translation>なんて散らかったライブラリでしょう。整理をお手伝いしましょうか?</translation>
+        <translation>なんて散らかったライブラリでしょう。整理をお手伝いしましょうか？</translation>
     </message>
     <message>
         <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
-        <translation>おっと、音楽ライブラリが大混乱!今すぐ整理しましょう。</translation>
+        <translation>おっと、音楽ライブラリが大混乱！今すぐ整理しましょう。</translation>
     </message>
     <message>
         <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
-        <translation>悪くありませんが不完全です。すべて修正して完璧にしませんか?</translation>
+        <translation>悪くありませんが不完全です。すべて修正して完璧にしませんか？</translation>
     </message>
     <message>
         <source>Looks OK but you&apos;d better clean up your library soon. Why not let me help you, darling?</source>
-        <translation>そろそろ整理したほうがよさそうです。お手伝いしましょうか?</translation>
+        <translation>そろそろ整理したほうがよさそうです。お手伝いしましょうか？</translation>
     </message>
     <message>
         <source>Oh, dear, just slow down and take care of your lovely songs. They need your attention.</source>
@@ -676,11 +759,11 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>I can&apos;t believe!  You get such a good result. Wanna break the record?</source>
-        <translation>信じられない!  すばらしい結果です。記録を更新しませんか?</translation>
+        <translation>信じられない！  すばらしい結果です。記録を更新しませんか？</translation>
     </message>
     <message>
         <source>Almost perfect. Only one click will organize them well. Just go!</source>
-        <translation>ほぼ完璧です。ワンクリックできれいに整います。さあどうぞ!</translation>
+        <translation>ほぼ完璧です。ワンクリックできれいに整います。さあどうぞ！</translation>
     </message>
     <message>
         <source>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</source>
@@ -688,47 +771,11 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
-        <translation>すばらしい。でも、もっと良くする魔法があります。試してみませんか?</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>%1 曲をスキャンしました。アートワークのない曲: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>アートワークのない曲を %1 曲修正しました。未修正: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>%1 曲をスキャンしました。アーティスト情報のない曲: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>アーティスト情報のない曲を %1 曲修正しました。未修正: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>%1 曲をスキャンしました。アルバム情報のない曲: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>アルバム情報のない曲を %1 曲修正しました。未修正: %2 曲。</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>%1 曲をスキャン。%2 曲に書き込めません。ファイルがあるか確認してください。</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>書き込めない %1 曲は未修正です。ファイルがあるか確認してください。</translation>
-    </message>
-    <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>%1 件の問題を修正しました。認識されていない曲: %2 曲。</translation>
+        <translation>すばらしい。でも、もっと良くする魔法があります。試してみませんか？</translation>
     </message>
     <message>
         <source>Congrats! Your library looks great now. You can apply all the results now.</source>
-        <translation>おめでとう!ライブラリがきれいになりました。結果を適用できます。</translation>
+        <translation>おめでとう！ライブラリがきれいになりました。結果を適用できます。</translation>
     </message>
     <message>
         <source>Relax now. Let me take you to start a great music feast.</source>
@@ -736,7 +783,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
-        <translation>お見事!ほとんどのコンピューターを上回りました。音楽をお楽しみください。</translation>
+        <translation>お見事！ほとんどのコンピューターを上回りました。音楽をお楽しみください。</translation>
     </message>
     <message>
         <source>Results applyed.</source>
@@ -747,12 +794,8 @@ fingerprint. Please be patient.</source>
         <translation>結果を適用しました。もう一度修正を試せます。</translation>
     </message>
     <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>%1 曲、%2 件の問題を修正しました。未修正の問題: %3 件。</translation>
-    </message>
-    <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
-        <translation>おめでとうございます。音楽ライブラリは 100% きれいになりました!</translation>
+        <translation>おめでとうございます。音楽ライブラリは 100% きれいになりました！</translation>
     </message>
     <message>
         <source>Return</source>
@@ -760,11 +803,11 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Hah, no duplicaites on your PC. Satisfied?</source>
-        <translation>はは、PC に重複はありません。満足ですか?</translation>
+        <translation>はは、PC に重複はありません。満足ですか？</translation>
     </message>
     <message>
         <source>Huh! I&apos;m having a day off--no duplicates found today.</source>
-        <translation>おや!今日はお休みです。重複は見つかりませんでした。</translation>
+        <translation>おや！今日はお休みです。重複は見つかりませんでした。</translation>
     </message>
     <message>
         <source>We&apos;re double checked everything. You&apos;re clear now.</source>
@@ -780,7 +823,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Unbelievable! No unrecognized songs or duplicates found!</source>
-        <translation>信じられない!認識できない曲も重複もありません!</translation>
+        <translation>信じられない！認識できない曲も重複もありません！</translation>
     </message>
     <message>
         <source>Hah, nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
@@ -800,11 +843,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Congratulations! Duplicates has been removed successfully.</source>
-        <translation>おめでとうございます!重複は正常に削除されました。</translation>
-    </message>
-    <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>%1 件の重複を削除しました。迷った場合は削除を元に戻せます。</translation>
+        <translation>おめでとうございます！重複は正常に削除されました。</translation>
     </message>
     <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
@@ -812,19 +851,15 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Dear, why not let me help you clean up duplicates immediately?</source>
-        <translation>重複の整理を今すぐお手伝いしましょうか?</translation>
+        <translation>重複の整理を今すぐお手伝いしましょうか？</translation>
     </message>
     <message>
         <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
-        <translation>重複が見つかりました。整理してライブラリをきれいにしませんか?</translation>
+        <translation>重複が見つかりました。整理してライブラリをきれいにしませんか？</translation>
     </message>
     <message>
         <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
         <translation>重複が見つかりました。「削除」をクリックすると簡単に整理できます。</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>%1 曲をスキャンし、%2 件の重複が見つかりました。</translation>
     </message>
     <message>
         <source>Save Result</source>
@@ -852,7 +887,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Do you want to apply new results?</source>
-        <translation>新しい結果を適用しますか?</translation>
+        <translation>新しい結果を適用しますか？</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -882,7 +917,7 @@ application,and Click Try Again to continue.</source>
     </message>
     <message>
         <source>Unbelievable, no music files found! Wanna try again?</source>
-        <translation>信じられない、音楽ファイルが見つかりません!もう一度試しますか?</translation>
+        <translation>信じられない、音楽ファイルが見つかりません！もう一度試しますか？</translation>
     </message>
     <message>
         <source>Hah,nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
@@ -890,7 +925,7 @@ application,and Click Try Again to continue.</source>
     </message>
     <message>
         <source>Congratulations, music library cleaning finished!</source>
-        <translation>おめでとうございます。音楽ライブラリの整理が完了しました!</translation>
+        <translation>おめでとうございます。音楽ライブラリの整理が完了しました！</translation>
     </message>
     <message>
         <source>Processing failed songs list, please wait...</source>
@@ -900,7 +935,7 @@ application,and Click Try Again to continue.</source>
         <source>Are you sure you want to replace songs meta
 and apply the result?</source>
         <translation>曲のメタデータを置き換えて
-結果を適用しますか?</translation>
+結果を適用しますか？</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -912,11 +947,16 @@ and apply the result?</source>
     </message>
     <message>
         <source>Are you sure you want to back to Home?</source>
-        <translation>ホームに戻りますか?</translation>
+        <translation>ホームに戻りますか？</translation>
     </message>
     <message>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
-        <translation>ホームに戻りますか?戻ると、スキャン結果は保存されません。</translation>
+        <translation>ホームに戻りますか？戻ると、スキャン結果は保存されません。</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <comment>menu entry</comment>
+        <translation>プロジェクトを保存</translation>
     </message>
     <message>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
@@ -934,7 +974,7 @@ and apply the result?</source>
     <message>
         <source>Are you sure you want to remove the duplicates?
 </source>
-        <translation>重複した曲を削除してもよろしいですか?
+        <translation>重複した曲を削除してもよろしいですか？
 </translation>
     </message>
     <message>
@@ -1075,7 +1115,7 @@ image file.</source>
         <source>Last fixing project was interrupted
 unexpectedly. Do you want to continue it?</source>
         <translation>前回の修正作業が予期せず中断
-されました。続行しますか?</translation>
+されました。続行しますか？</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1103,6 +1143,25 @@ unexpectedly. Do you want to continue it?</source>
     </message>
 </context>
 <context>
+    <name>CTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+</context>
+<context>
     <name>CTreeItemTool</name>
     <message>
         <source>Skip</source>
@@ -1121,11 +1180,11 @@ Current version: %2
 New version: %3
 
 Would you like to update the product?</source>
-        <translation>%1 の新しいバージョンが見つかりました! 
+        <translation>%1 の新しいバージョンが見つかりました！ 
 現在のバージョン: %2
 新しいバージョン: %3
 
-製品をアップデートしますか?</translation>
+製品をアップデートしますか？</translation>
     </message>
     <message>
         <source>You are using the newest version.</source>
@@ -1188,7 +1247,7 @@ Please check the validity of the proxy.</source>
     </message>
     <message>
         <source>Bug sending failed. Would you like to send the bug via email manually?</source>
-        <translation>バグ報告を送信できませんでした。メールで手動送信しますか?</translation>
+        <translation>バグ報告を送信できませんでした。メールで手動送信しますか？</translation>
     </message>
     <message>
         <source>Continue</source>

@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Songs Without Artist</source>
-        <translation>Песни без исполнителя</translation>
+        <translation>Песни без артиста</translation>
     </message>
     <message>
         <source>Songs Without Album</source>
@@ -71,55 +71,8 @@
         <translation>Альбом</translation>
     </message>
     <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>Исправлено проблем: %1. Не распознано песен: %2.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>Проверено песен: %1, без обложки: %2.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>Исправлено песен без обложки: %1. Не исправлено: %2.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>Проверено песен: %1, без исполнителя: %2.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>Исправлено песен без исполнителя: %1. Не исправлено: %2.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>Проверено песен: %1, без альбома: %2.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>Исправлено песен без альбома: %1. Не исправлено: %2.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>Проверено песен: %1, недоступно для записи: %2. Проверьте, есть ли они на компьютере.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>Не исправлено песен, недоступных для записи: %1. Проверьте, есть ли они на компьютере.</translation>
-    </message>
-    <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
         <translation>Поздравляем, ваша медиатека приведена в порядок на 100%!</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>Исправлено песен: %1, проблем: %2. Не исправлено проблем: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>CAnalyzeThread</name>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>Проверено песен: %1, найдено дубликатов: %2.</translation>
     </message>
 </context>
 <context>
@@ -147,6 +100,187 @@
     <message>
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Неверный адрес эл. почты, введите правильный.</translation>
+    </message>
+</context>
+<context>
+    <name>CCountTexts</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two clauses of one sentence</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of one message</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scanned %n song(s)</source>
+        <translation>
+            <numerusform>Проверена %n песня</numerusform>
+            <numerusform>Проверено %n песни</numerusform>
+            <numerusform>Проверено %n песен</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artwork.</source>
+        <translation>
+            <numerusform>%n песня без обложки.</numerusform>
+            <numerusform>%n песни без обложки.</numerusform>
+            <numerusform>%n песен без обложки.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artwork.</source>
+        <translation>
+            <numerusform>Исправлена %n песня без обложки.</numerusform>
+            <numerusform>Исправлено %n песни без обложки.</numerusform>
+            <numerusform>Исправлено %n песен без обложки.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) not fixed.</source>
+        <translation>
+            <numerusform>Ещё %n песня не исправлена.</numerusform>
+            <numerusform>Ещё %n песни не исправлены.</numerusform>
+            <numerusform>Ещё %n песен не исправлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without artist.</source>
+        <translation>
+            <numerusform>%n песня без артиста.</numerusform>
+            <numerusform>%n песни без артиста.</numerusform>
+            <numerusform>%n песен без артиста.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without artist.</source>
+        <translation>
+            <numerusform>Исправлена %n песня без артиста.</numerusform>
+            <numerusform>Исправлено %n песни без артиста.</numerusform>
+            <numerusform>Исправлено %n песен без артиста.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) without album.</source>
+        <translation>
+            <numerusform>%n песня без альбома.</numerusform>
+            <numerusform>%n песни без альбома.</numerusform>
+            <numerusform>%n песен без альбома.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s) without album.</source>
+        <translation>
+            <numerusform>Исправлена %n песня без альбома.</numerusform>
+            <numerusform>Исправлено %n песни без альбома.</numerusform>
+            <numerusform>Исправлено %n песен без альбома.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) unwritable,check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n песня недоступна для записи. Проверьте, есть ли она на компьютере.</numerusform>
+            <numerusform>%n песни недоступны для записи. Проверьте, есть ли они на компьютере.</numerusform>
+            <numerusform>%n песен недоступно для записи. Проверьте, есть ли они на компьютере.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unwritable song(s) not fixed，please check them if exist in your computer.</source>
+        <translation>
+            <numerusform>%n песня, недоступная для записи, не исправлена. Проверьте, есть ли она на компьютере.</numerusform>
+            <numerusform>%n песни, недоступные для записи, не исправлены. Проверьте, есть ли они на компьютере.</numerusform>
+            <numerusform>%n песен, недоступных для записи, не исправлено. Проверьте, есть ли они на компьютере.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n problem(s).</source>
+        <translation>
+            <numerusform>Исправлена %n проблема.</numerusform>
+            <numerusform>Исправлено %n проблемы.</numerusform>
+            <numerusform>Исправлено %n проблем.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n song(s) unrecognized.</source>
+        <translation>
+            <numerusform>Ещё %n песня не распознана.</numerusform>
+            <numerusform>Ещё %n песни не распознаны.</numerusform>
+            <numerusform>Ещё %n песен не распознано.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Fixed %n song(s)</source>
+        <translation>
+            <numerusform>Исправлена %n песня</numerusform>
+            <numerusform>Исправлено %n песни</numerusform>
+            <numerusform>Исправлено %n песен</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s).</source>
+        <translation>
+            <numerusform>%n проблема.</numerusform>
+            <numerusform>%n проблемы.</numerusform>
+            <numerusform>%n проблем.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Still %n problem(s) not fixed.</source>
+        <translation>
+            <numerusform>Ещё %n проблема не исправлена.</numerusform>
+            <numerusform>Ещё %n проблемы не исправлены.</numerusform>
+            <numerusform>Ещё %n проблем не исправлено.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>found %n duplicate(s).</source>
+        <translation>
+            <numerusform>найден %n дубликат.</numerusform>
+            <numerusform>найдено %n дубликата.</numerusform>
+            <numerusform>найдено %n дубликатов.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n duplicate(s). If not sure to remove, you can undo the removal.</source>
+        <translation>
+            <numerusform>Удалён %n дубликат. Если вы не уверены, удаление можно отменить.</numerusform>
+            <numerusform>Удалено %n дубликата. Если вы не уверены, удаление можно отменить.</numerusform>
+            <numerusform>Удалено %n дубликатов. Если вы не уверены, удаление можно отменить.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s)</source>
+        <translation>
+            <numerusform>%n дубликат</numerusform>
+            <numerusform>%n дубликата</numerusform>
+            <numerusform>%n дубликатов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tidewell will clear the duplicates removal
+history that exists over %1 in %2.</source>
+        <translation>Через %2 Tidewell очистит историю удаления
+дубликатов старше %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <comment>history older than</comment>
+        <translation>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <comment>cleared in</comment>
+        <translation>
+            <numerusform>%n секунду</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -180,10 +314,6 @@
         <translation>Битрейт</translation>
     </message>
     <message>
-        <source> duplicates</source>
-        <translation> дубликатов</translation>
-    </message>
-    <message>
         <source>Are you sure you want to remove all files?</source>
         <translation>Удалить все файлы?</translation>
     </message>
@@ -204,16 +334,6 @@
 in the Zavro_Recycle Bin.</source>
         <translation>Не удалось отменить удаление. В Zavro_Recycle Bin
 нет истории удаления.</translation>
-    </message>
-    <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>Удалено дубликатов: %1. Если вы не уверены, удаление можно отменить.</translation>
-    </message>
-    <message>
-        <source>Tidewell will clear the duplicates removal
-history that exists over %1 day(s) in %2 seconds.</source>
-        <translation>Через %2 с Tidewell очистит историю удаления
-дубликатов старше %1 дн.</translation>
     </message>
     <message>
         <source>Sure</source>
@@ -367,7 +487,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Brazil</source>
-        <translation>Бразильский</translation>
+        <translation>Португальский (Бразилия)</translation>
     </message>
     <message>
         <source>Arabic</source>
@@ -387,7 +507,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Songs Without Artist</source>
-        <translation>Песни без исполнителя</translation>
+        <translation>Песни без артиста</translation>
     </message>
     <message>
         <source>Songs Without Album</source>
@@ -437,16 +557,21 @@ fingerprint. Please be patient.</source>
         <translation>Автоматически очищать историю удаления старше</translation>
     </message>
     <message>
-        <source>day(s).</source>
-        <translation>дн.</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message numerus="yes">
+        <source>day(s).</source>
+        <comment>after the number of days</comment>
+        <translation>
+            <numerusform>дня.</numerusform>
+            <numerusform>дней.</numerusform>
+            <numerusform>дней.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -472,7 +597,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>You can </source>
-        <translation>Вы можете </translation>
+        <translation>Можно </translation>
     </message>
     <message>
         <source>Apply Result</source>
@@ -480,7 +605,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source> now, or </source>
-        <translation> сейчас или </translation>
+        <translation> или </translation>
     </message>
     <message>
         <source>Save Project</source>
@@ -488,7 +613,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source> to continue next time.</source>
-        <translation>, чтобы продолжить позже.</translation>
+        <translation> на потом.</translation>
     </message>
     <message>
         <source>   Pause</source>
@@ -496,7 +621,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Fix All</source>
-        <translation>Исправить</translation>
+        <translation>   Исправить всё</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -584,7 +709,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>   Continue</source>
-        <translation>Далее</translation>
+        <translation>   Продолжить</translation>
     </message>
     <message>
         <source>Paused. Wanna continue and explore the world of music?</source>
@@ -616,7 +741,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Fixing Songs Without Artist: %1</source>
-        <translation>Исправление песен без исполнителя: %1</translation>
+        <translation>Исправление песен без артиста: %1</translation>
     </message>
     <message>
         <source>Fixing unrecognized song: %1</source>
@@ -691,42 +816,6 @@ fingerprint. Please be patient.</source>
         <translation>Ага, отлично. Но я умею делать ещё лучше. Попробуем?</translation>
     </message>
     <message>
-        <source>Scanned %1 song(s), %2 song(s) without artwork.</source>
-        <translation>Проверено песен: %1, без обложки: %2.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artwork. Still %2 song(s) not fixed.</source>
-        <translation>Исправлено песен без обложки: %1. Не исправлено: %2.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without artist.</source>
-        <translation>Проверено песен: %1, без исполнителя: %2.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without artist. Still %2 song(s) not fixed.</source>
-        <translation>Исправлено песен без исполнителя: %1. Не исправлено: %2.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) without album.</source>
-        <translation>Проверено песен: %1, без альбома: %2.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s) without album. Still %2 song(s) not fixed.</source>
-        <translation>Исправлено песен без альбома: %1. Не исправлено: %2.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), %2 song(s) unwritable,check them if exist in your computer.</source>
-        <translation>Проверено песен: %1, недоступно для записи: %2. Проверьте, есть ли они на компьютере.</translation>
-    </message>
-    <message>
-        <source>%1 unwritable song(s) not fixed，please check them if exist in your computer.</source>
-        <translation>Не исправлено песен, недоступных для записи: %1，проверьте, есть ли они на компьютере.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 problem(s). Still %2 song(s) unrecognized.</source>
-        <translation>Исправлено проблем: %1. Не распознано песен: %2.</translation>
-    </message>
-    <message>
         <source>Congrats! Your library looks great now. You can apply all the results now.</source>
         <translation>Поздравляем! Медиатека выглядит отлично. Теперь можно применить все результаты.</translation>
     </message>
@@ -745,10 +834,6 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Results applyed. You can try fix again.</source>
         <translation>Результаты применены. Можно попробовать исправить снова.</translation>
-    </message>
-    <message>
-        <source>Fixed %1 song(s), %2 problem(s). Still %3 problem(s) not fixed.</source>
-        <translation>Исправлено песен: %1, проблем: %2. Не исправлено проблем: %3.</translation>
     </message>
     <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
@@ -803,10 +888,6 @@ fingerprint. Please be patient.</source>
         <translation>Поздравляем! Дубликаты успешно удалены.</translation>
     </message>
     <message>
-        <source>Removed %1 duplicate(s). If not sure to remove, you can undo the removal.</source>
-        <translation>Удалено дубликатов: %1. Если вы не уверены, удаление можно отменить.</translation>
-    </message>
-    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>Найдены дубликаты. Давайте удалим их и сохраним порядок в медиатеке.</translation>
     </message>
@@ -821,10 +902,6 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
         <translation>Найдены дубликаты. Нажмите «Удалить», чтобы легко их убрать.</translation>
-    </message>
-    <message>
-        <source>Scanned %1 song(s), found %2 duplicates.</source>
-        <translation>Проверено песен: %1, найдено дубликатов: %2.</translation>
     </message>
     <message>
         <source>Save Result</source>
@@ -919,6 +996,11 @@ and apply the result?</source>
         <translation>Вернуться на главную? Результаты сканирования не будут сохранены.</translation>
     </message>
     <message>
+        <source>Save Project</source>
+        <comment>menu entry</comment>
+        <translation>Сохранить проект</translation>
+    </message>
+    <message>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
         <translation>На этот раз не удалось исправить ни одной песни. Вы можете отредактировать песни сами или попробовать исправить ещё раз.</translation>
     </message>
@@ -968,7 +1050,7 @@ and apply the result?</source>
     </message>
     <message>
         <source>Artist:</source>
-        <translation>Исполнитель:</translation>
+        <translation>Артист:</translation>
     </message>
     <message>
         <source>Album:</source>
@@ -1102,6 +1184,25 @@ unexpectedly. Do you want to continue it?</source>
     <message>
         <source>Select Library XML File</source>
         <translation>Выбрать XML</translation>
+    </message>
+</context>
+<context>
+    <name>CTitleBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
     </message>
 </context>
 <context>

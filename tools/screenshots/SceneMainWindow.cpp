@@ -5,6 +5,7 @@
 #include "AudioFixture.h"
 #include "MainUI.h"
 
+#include <QAbstractItemModel>
 #include <QDir>
 #include <QStackedWidget>
 #include <QTreeWidget>
@@ -57,14 +58,39 @@ void ScanAndScore(SceneContext& context)
 {
     const QString folder = MakeLibraryFolder(context, QStringLiteral("library"), 60, false);
     CMainUI* window = context.Window();
-    window->LoadStartParam({folder}, QString(), RunModeFiles);
-    // Mid-load: the scan view with its first rows.
     auto* scanList = window->findChild<CTreeWidget*>();
     QStackedWidget* content = ContentStack(window);
-    // The manager's analysis pass lists the songs too; pausing it holds the scan view still.
-    SceneContext::WaitUntil(
-        [&]() { return scanList && scanList->topLevelItemCount() >= 6 && window->Stage() == 2; }, 30000);
-    window->CancelGroup();
+    // The scan view holds still once the work is paused with its first rows listed. The pause is
+    // asked for as the sixth row comes in, not by polling: a small library is listed and
+    // analysed faster than a poll would notice.
+    bool pauseAsked = false;
+    const QMetaObject::Connection rows =
+        QObject::connect(scanList->model(), &QAbstractItemModel::rowsInserted, window,
+                         [&]()
+                         {
+                             if (pauseAsked || scanList->topLevelItemCount() < 6 || window->RunState() != 1)
+                                 return;
+                             pauseAsked = true;
+                             QMetaObject::invokeMethod(
+                                 window,
+                                 [window]()
+                                 {
+                                     if (window->RunState() == 1 && window->Stage() <= 2)
+                                         window->CancelGroup();
+                                 },
+                                 Qt::QueuedConnection);
+                         });
+    window->LoadStartParam({folder}, QString(), RunModeFiles);
+    const bool held = SceneContext::WaitUntil(
+        [&]()
+        {
+            return window->RunState() == 2 && window->Stage() <= 2 && content &&
+                   content->currentIndex() == CMainUI::PageScan;
+        },
+        60000);
+    QObject::disconnect(rows);
+    if (!held)
+        qWarning("main-scan: the scan view was not held; the picture shows another page");
     context.Shot(QStringLiteral("main-scan"));
     window->CancelGroup();
     SceneContext::WaitUntil([&]() { return content && content->currentIndex() == CMainUI::PageReport; },

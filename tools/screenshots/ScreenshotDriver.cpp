@@ -9,6 +9,7 @@
 #include "CMessageSeam.h"
 #include "LanguageDirection.h"
 #include "MainUI.h"
+#include "ScaledStyle.h"
 #include "StartUpRules.h"
 #include "StyleTemplates.h"
 #include "TempHome.h"
@@ -125,7 +126,7 @@ int main(int argc, char* argv[])
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(ScaledInt(12));
     QApplication::setFont(font);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new CScaledStyle);
     app.setStyleSheet(LoadApplicationStyleSheet());
 
     // Questions the scenes do not shoot answer themselves with their first button.

@@ -124,7 +124,7 @@ private:
         {
             QTreeWidgetItem* group = tree->topLevelItem(g);
             sizes << group->childCount();
-            QCOMPARE(group->text(2), QStringLiteral("%1 duplicates").arg(group->childCount()));
+            QCOMPARE(group->text(2), QStringLiteral("%1 duplicate(s)").arg(group->childCount()));
             QCOMPARE(group->child(0)->checkState(0), Qt::Unchecked);
             QCOMPARE(group->text(1), group->child(0)->text(1));
             for (int c = 1; c < group->childCount(); ++c)
@@ -688,7 +688,7 @@ private slots:
             QVERIFY(!view.ClearTrashThread()->isRunning());
         }
         QCOMPARE(questions.size(), 1);
-        QVERIFY(questions.at(0).contains("over 7 day(s) in 10 seconds"));
+        QVERIFY(questions.at(0).contains("over 7 day(s) in 10 second(s)"));
         QVERIFY(QDir(keep).exists());
         QVERIFY(!QDir(old8).exists());
         QVERIFY(!QDir(old9).exists());

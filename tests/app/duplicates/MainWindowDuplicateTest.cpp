@@ -95,7 +95,7 @@ private slots:
             QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
             QCOMPARE(window.DuplicateView()->RowCount(), 2);
             QCOMPARE(window.DuplicateView()->CurrentPage(), 1);
-            QCOMPARE(message->text(), QStringLiteral("Scanned 10 song(s), found 5 duplicates."));
+            QCOMPARE(message->text(), QStringLiteral("Scanned 10 song(s), found 5 duplicate(s)."));
             QCOMPARE(score->text(), QStringLiteral("50"));
 
             // "Cancel" on the confirmation leaves everything as it was.

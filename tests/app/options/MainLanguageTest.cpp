@@ -7,8 +7,11 @@
 #include "BugReport.h"
 #include "CMessageSeam.h"
 #include "CShadeLabel.h"
+#include "GeneralWidget.h"
+#include "HistoryOptWidget.h"
 #include "InterfaceLanguage.h"
 #include "MainUI.h"
+#include "Option.h"
 #include "StartUI.h"
 #include "TextWalker.h"
 #include "WhatsNew.h"
@@ -48,6 +51,14 @@ void SwitchLanguage(CMainUI* window, const QString& code)
         QCoreApplication::processEvents();
 }
 
+// Every case runs at scale 1 and at scale 2 (a 3840-wide screen).
+void ScaleRows()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("scale 1") << 1.0;
+    QTest::newRow("scale 2") << 2.0;
+}
+
 bool WaitUntil(const std::function<bool()>& done, int ms)
 {
     QDeadlineTimer deadline(ms);
@@ -71,7 +82,7 @@ class MainLanguageTest : public QObject
 private slots:
     void init()
     {
-        g_dScale = 1.0;
+        g_dScale = QByteArray(QTest::currentDataTag()) == "scale 2" ? 2.0 : 1.0;
         m_env = std::make_unique<WidgetTestEnv>();
         GetAppSettings()->SetLanguage("en");
         InstallInterfaceTranslator(LoadInterfaceTranslator("en"));
@@ -86,8 +97,10 @@ private slots:
         m_window.reset();
         m_env.reset();
         QApplication::setLayoutDirection(Qt::LeftToRight);
+        g_dScale = 1.0;
     }
 
+    void startPageInEveryLanguageAndBack_data() { ScaleRows(); }
     void startPageInEveryLanguageAndBack()
     {
         QStringList problems;
@@ -107,6 +120,7 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
+    void dialogsInEveryLanguage_data() { ScaleRows(); }
     void dialogsInEveryLanguage()
     {
         QStringList problems;
@@ -117,17 +131,30 @@ private slots:
             CAbout about(m_window.get());
             WhatsNew whatsNew(m_window.get());
             CBugReport bugReport(m_window.get());
-            for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &whatsNew, &bugReport})
+            CHistoryOptWidget history(m_window.get());
+            for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &whatsNew, &bugReport, &history})
             {
                 dialog->show();
                 QCoreApplication::processEvents();
                 problems << WalkTexts(dialog, code);
                 dialog->hide();
             }
+            // Every page of the preferences.
+            COption preferences(nullptr);
+            preferences.show();
+            for (int page = 0; page < 3; ++page)
+            {
+                qobject_cast<QStackedWidget*>(preferences.GeneralPage()->parentWidget())
+                    ->setCurrentIndex(page);
+                QCoreApplication::processEvents();
+                problems << WalkTexts(&preferences, code);
+            }
+            preferences.close();
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
+    void duplicatePageInEveryLanguage_data() { ScaleRows(); }
     void duplicatePageInEveryLanguage()
     {
         m_window->Duplicate();
@@ -167,8 +194,10 @@ private slots:
                 window.close();
             }
         }
+        g_dScale = 1.0;
     }
 
+    void pausedLoadThenScoreScreen_data() { ScaleRows(); }
     void pausedLoadThenScoreScreen()
     {
         tidewell::test::TempHome songs;
@@ -220,6 +249,25 @@ private slots:
                 problems << "tip still English: " + tip;
         }
         problems << WalkTexts(window, "ru");
+        // The score screen, its counts and its action buttons in every other language too.
+        for (const QString& code : QStringList{"de", "jp", "es", "br", "ar", "fr", "en"})
+        {
+            SwitchLanguage(window, code);
+            problems << WalkTexts(window, code);
+        }
+        // The paused fix: its message and the apply-or-save sentence under it. The recognition
+        // service is a closed local port, so nothing leaves the machine.
+        qputenv("TIDEWELL_ACR_HOST", "127.0.0.1:9");
+        window->Fixall();
+        window->CancelGroup();
+        QCOMPARE(window->Stage(), 3);
+        QCOMPARE(window->RunState(), 2);
+        for (const QString& code : kCodes)
+        {
+            SwitchLanguage(window, code);
+            problems << WalkTexts(window, code);
+        }
+        qunsetenv("TIDEWELL_ACR_HOST");
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 

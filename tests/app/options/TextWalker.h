@@ -8,9 +8,16 @@ class QWidget;
 // Walks the visible widgets of a window after a language switch and reports, one line each:
 //  - a text still in English although the language's translation file translates it (a missing
 //    tr() or a text that a loadLanguage() does not set again);
-//  - a text (or one line of it) wider than the widget that shows it (clipped).
-// Labels, buttons, check boxes, radio buttons, combo boxes, tool-bar actions, tool tips and the
-// window title are looked at. The translation file is resources/translations/tidewell_<code>.ts.
+//  - a text that is not drawn whole in its widget: a line wider than a label, a wrapped text
+//    taller than its label, a one-line hint cut with "...", a button text that runs over the
+//    button's icon or against its border, a header cut short, a combo value cut;
+//  - a widget that sticks out of one of its parents (its text is cut by the parent);
+//  - a number with a word after it ("5 songs") that no plural form of the language produced,
+//    and any text made from a counted text ("song(s)") that is not a plural form.
+// Labels, buttons, check boxes, radio buttons, combo boxes, tree headers and the interface texts
+// of tree rows, tool-bar actions, tool tips and the window title are looked at. Data (song
+// titles, paths) may be cut; interface texts may not. The translation file is
+// resources/translations/tidewell_<code>.ts.
 QStringList WalkTexts(QWidget* window, const QString& code);
 
 // Visible texts of the window that are translations into the language of code (the previous

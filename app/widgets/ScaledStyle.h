@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The Fusion style with the check boxes of list and tree rows scaled like everything else: the
+// rows lay their text out beside the larger box, so the box never covers the text. Owned by the
+// application once set.
+class CScaledStyle : public QProxyStyle
+{
+public:
+    CScaledStyle();
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+};
