@@ -29,7 +29,8 @@ TEST(OrderedPrefetch, HandsResultsInOrderWhenTheyFinishOutOfOrder)
                                          if (position > asked.load() + lookahead)
                                              beyondLookahead = true;
                                          made[position].fetch_add(1);
-                                         std::this_thread::sleep_for(std::chrono::microseconds(300 * (4 - position % 4)));
+                                         std::this_thread::sleep_for(
+                                             std::chrono::microseconds(300 * (4 - position % 4)));
                                          return position * 3;
                                      });
     ASSERT_EQ(prefetch.start(4), 4u);
@@ -66,7 +67,8 @@ TEST(OrderedPrefetch, DestroyedWithWorkQueuedStopsTheWorkers)
 TEST(OrderedPrefetch, WithoutWorkersMakesOnTheCallingThread)
 {
     const auto caller = std::this_thread::get_id();
-    OrderedPrefetch<std::thread::id> prefetch(3, 2, [](size_t, unsigned) { return std::this_thread::get_id(); });
+    OrderedPrefetch<std::thread::id> prefetch(3, 2,
+                                              [](size_t, unsigned) { return std::this_thread::get_id(); });
     EXPECT_EQ(prefetch.wait(1), caller);
     EXPECT_EQ(prefetch.wait(0), caller);
 }
