@@ -65,6 +65,109 @@ QImage ReadScaled(QIODevice* device, int side)
     return reader.read();
 }
 
+// Every picture gets a name of its own in the Picture folder: a second choice within the same
+// second takes the next free "-n" name. The empty file holds the name until the picture is
+// written into it, and no existing file is ever overwritten. Empty when the folder cannot be
+// written.
+QString ReservePictureName(const QString& folder)
+{
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return QString();
+    const QString stem = folder + QLatin1Char('/') +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"));
+    for (int n = 0; n < 10000; ++n)
+    {
+        const QString target =
+            n == 0 ? stem + QStringLiteral(".jpg") : QStringLiteral("%1-%2.jpg").arg(stem).arg(n);
+        QFile reserve(target);
+        if (reserve.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return target;
+        if (!QFileInfo::exists(target))
+            return QString(); // not a name clash: the folder cannot be written
+    }
+    return QString();
+}
+
+bool CopyFileBytes(const QString& source, const QString& target)
+{
+    QFile in(source);
+    QFile out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    while (!in.atEnd())
+    {
+        const QByteArray chunk = in.read(1 << 20);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+            return false;
+    }
+    return out.flush();
+}
+
+// What a worker makes of a picture the user chose: the label's picture and, when the choice is
+// kept, the file the song takes: a JPEG copy in the Picture folder (copied: made for this choice,
+// removed when the choice is dropped), or the picture itself when it already lies there.
+struct ChosenPicture
+{
+    QImage preview;
+    QString file;
+    bool copied = false;
+};
+
+ChosenPicture ReadChosenPicture(const QString& path, int side, bool keep, const QString& folder)
+{
+    ChosenPicture chosen;
+    const QFileInfo info(path);
+    // Only a regular file: a FIFO or a device would hold the worker for ever.
+    if (!info.isFile() || info.size() <= 0)
+        return chosen;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return chosen;
+    // Read by content, so a picture with a wrong extension still loads and a text file named
+    // ".png" does not.
+    QImageReader probe(&file);
+    probe.setDecideFormatFromContent(true);
+    const QByteArray format = probe.format();
+    file.seek(0);
+    chosen.preview = ReadScaled(&file, side);
+    file.close();
+    if (chosen.preview.isNull() || !keep)
+        return chosen;
+
+    const QString source = info.absoluteFilePath();
+    const QString pictures = QDir::cleanPath(folder);
+    if (!pictures.isEmpty() && QDir::cleanPath(source).startsWith(pictures + QLatin1Char('/')))
+    {
+        chosen.file = source;
+        return chosen;
+    }
+    const QString target = ReservePictureName(folder);
+    if (target.isEmpty())
+        return chosen;
+    bool ok = false;
+    if (format == "jpeg")
+    {
+        // Already a JPEG: its own bytes are the best copy and cost no decoding.
+        ok = CopyFileBytes(source, target);
+    }
+    else
+    {
+        QImageReader reader(source);
+        reader.setDecideFormatFromContent(true);
+        const QImage full = reader.read();
+        QFile out(target);
+        ok = !full.isNull() && out.open(QIODevice::WriteOnly | QIODevice::Truncate) && full.save(&out, "JPG");
+    }
+    if (!ok)
+    {
+        QFile::remove(target);
+        return chosen;
+    }
+    chosen.file = target;
+    chosen.copied = true;
+    return chosen;
+}
+
 } // namespace
 
 CModifyMusicInfo::CModifyMusicInfo(QWidget* parent)
@@ -456,23 +559,64 @@ void CModifyMusicInfo::OpenFileImg(const QString& path, bool keep)
     if (IsContentHidden())
         return;
     ClearArtworkFile();
-
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile() || info.size() <= 0)
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (path.isEmpty())
         return;
 
-    // Read by content, so a picture with a wrong extension still loads and a text file named
-    // ".png" does not.
-    QImageReader probe(&file);
-    probe.setDecideFormatFromContent(true);
-    const QByteArray format = probe.format();
-    file.seek(0);
-    const QImage picture = ReadScaled(&file, ScaledInt(kArtworkSize));
-    file.close();
-    if (picture.isNull())
+    // Reading, decoding and copying a large picture takes the better part of a second, which the
+    // GUI thread must not spend: a worker does it all and the result comes back queued. Until
+    // then the choice is pending (see PictureOpened and SaveEdits).
+    const int request = ++m_iPictureRequest;
+    m_pending = PendingPicture{request, m_pTrack};
+    const int side = ScaledInt(kArtworkSize);
+    const QString folder = GetAppSettings()->GetPictureFolder();
+    QPointer<CModifyMusicInfo> self(this);
+    QThreadPool::globalInstance()->start(
+        [self, request, path, keep, side, folder]
+        {
+            const ChosenPicture chosen = ReadChosenPicture(path, side, keep, folder);
+            // The application object outlives the pool's work; the editor may not.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [self, request, keep, chosen]
+                {
+                    if (self)
+                        self->PictureOpened(request, keep, chosen.preview, chosen.file, chosen.copied);
+                    else if (chosen.copied)
+                        QFile::remove(chosen.file);
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void CModifyMusicInfo::PictureOpened(int request, bool keep, const QImage& preview, const QString& file,
+                                     bool copied)
+{
+    if (const auto deferred = m_deferred.find(request); deferred != m_deferred.end())
+    {
+        // The song's other edits were saved while the picture was on its way: save it now.
+        void* track = deferred->second;
+        m_deferred.erase(deferred);
+        if (!keep || preview.isNull())
+            return;
+        if (file.isEmpty())
+        {
+            WriteUILog(
+                QStringLiteral("CModifyMusicInfo: the picture could not be copied into the Picture folder"));
+            return;
+        }
+        if (SaveFields(track, EditArtwork, QStringList{file}))
+            emit SendEditItem(track);
+        return;
+    }
+    if (m_pending.request != request)
+    {
+        // Replaced by a later choice, or dropped with its song.
+        if (copied)
+            QFile::remove(file);
+        return;
+    }
+    m_pending = PendingPicture{};
+    if (preview.isNull())
     {
         if (keep)
         {
@@ -482,128 +626,10 @@ void CModifyMusicInfo::OpenFileImg(const QString& path, bool keep)
         }
         return;
     }
-    m_pNewArtwork->setPixmap(QPixmap::fromImage(picture));
+    m_pNewArtwork->setPixmap(QPixmap::fromImage(preview));
     m_bPictureOpened = true;
-    if (!keep)
-        return;
-
-    const QString folder = QDir::cleanPath(GetAppSettings()->GetPictureFolder());
-    if (!folder.isEmpty() && QDir::cleanPath(info.absoluteFilePath()).startsWith(folder + QLatin1Char('/')))
-        m_strArtworkFile = info.absoluteFilePath();
-    else
-        StorePicture(info.absoluteFilePath(), format);
-}
-
-QString CModifyMusicInfo::ReservePictureName()
-{
-    const QString folder = GetAppSettings()->GetPictureFolder();
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return QString();
-    const QString stem = folder + QLatin1Char('/') +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"));
-    // Every picture gets a name of its own: a second drop within the same second takes the next
-    // free "-n" name. The empty file holds the name until the picture is written into it, and no
-    // existing file is ever overwritten.
-    for (int n = 0; n < 10000; ++n)
-    {
-        const QString target =
-            n == 0 ? stem + QStringLiteral(".jpg") : QStringLiteral("%1-%2.jpg").arg(stem).arg(n);
-        QFile reserve(target);
-        if (reserve.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return target;
-        if (!QFileInfo::exists(target))
-            return QString(); // not a name clash: the folder cannot be written
-    }
-    return QString();
-}
-
-void CModifyMusicInfo::StorePicture(const QString& source, const QByteArray& format)
-{
-    const QString target = ReservePictureName();
-    if (target.isEmpty())
-        return;
-    if (format == "jpeg")
-    {
-        // Already a JPEG: its own bytes are the best copy and cost no decoding.
-        QFile in(source);
-        QFile out(target);
-        if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        {
-            bool ok = true;
-            while (ok && !in.atEnd())
-            {
-                const QByteArray chunk = in.read(1 << 20);
-                ok = !chunk.isEmpty() && out.write(chunk) == chunk.size();
-            }
-            if (ok && out.flush())
-            {
-                m_strArtworkFile = target;
-                return;
-            }
-        }
-        out.remove();
-        return;
-    }
-
-    // Any other picture is decoded whole and encoded as JPEG on a worker: for a large one that
-    // takes the better part of a second, which the GUI thread must not spend. The result comes
-    // back queued; until then the choice is pending (see PictureStored and SaveEdits).
-    const int request = ++m_iPictureRequest;
-    m_pending = PendingPicture{request, m_pTrack, target};
-    QPointer<CModifyMusicInfo> self(this);
-    QThreadPool::globalInstance()->start(
-        [self, request, source, target]
-        {
-            QImageReader reader(source);
-            reader.setDecideFormatFromContent(true);
-            const QImage full = reader.read();
-            bool ok = false;
-            if (!full.isNull())
-            {
-                QFile out(target);
-                ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate) && full.save(&out, "JPG");
-            }
-            // The application object outlives the pool's work; the editor may not.
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [self, request, target, ok]
-                {
-                    if (self)
-                        self->PictureStored(request, target, ok);
-                    else
-                        QFile::remove(target);
-                },
-                Qt::QueuedConnection);
-        });
-}
-
-void CModifyMusicInfo::PictureStored(int request, const QString& target, bool ok)
-{
-    if (const auto deferred = m_deferred.find(request); deferred != m_deferred.end())
-    {
-        // The song's other edits were saved while the picture was being written: save it now.
-        void* track = deferred->second;
-        m_deferred.erase(deferred);
-        if (!ok)
-        {
-            QFile::remove(target);
-            WriteUILog(QStringLiteral("CModifyMusicInfo: the picture %1 could not be written").arg(target));
-            return;
-        }
-        if (SaveFields(track, EditArtwork, QStringList{target}))
-            emit SendEditItem(track);
-        return;
-    }
-    if (m_pending.request != request)
-    {
-        QFile::remove(target); // replaced by a later choice, or dropped with its song
-        return;
-    }
-    m_pending = PendingPicture{};
-    if (ok)
-        m_strArtworkFile = target;
-    else
-        QFile::remove(target);
+    if (keep)
+        m_strArtworkFile = file;
 }
 
 void CModifyMusicInfo::ClearArtworkFile()

@@ -74,9 +74,9 @@ public slots:
     void EditHide();
     // Takes a picture file as the song's new artwork; keep: it is the user's choice to save
     // (a drop), otherwise it is only shown. A kept picture from outside the Picture folder is
-    // copied there as a JPEG under a name of its own; one that must be converted is written on a
-    // worker thread, and ArtworkFile() is set when it is ready (a save in between takes it along
-    // as soon as it is written).
+    // copied there as a JPEG under a name of its own. The picture is read, decoded and copied on
+    // a worker thread: the label and ArtworkFile() follow when it is ready (a save in between
+    // takes it along as soon as it is).
     void OpenFileImg(const QString& path, bool keep);
 
 signals:
@@ -104,13 +104,10 @@ private:
     // The shown song's stored picture (decoded to the label size, null when there is none) and
     // whether the library had any bytes for it.
     void ShowArtwork(const QImage& picture, bool hadBytes, int kind);
-    // A free name in the Picture folder for a new picture, held by an empty file; empty when
-    // the folder cannot be written.
-    QString ReservePictureName();
-    // Gives the song a copy of the picture in the Picture folder as JPEG (see the source).
-    void StorePicture(const QString& source, const QByteArray& format);
-    // The worker's answer for a picture written to target.
-    void PictureStored(int request, const QString& target, bool ok);
+    // The worker's answer for a chosen picture: its label picture (null: not a picture) and,
+    // when kept, the file the song takes (empty when none could be made; copied: a copy made for
+    // this choice).
+    void PictureOpened(int request, bool keep, const QImage& preview, const QString& file, bool copied);
     void ClearArtworkFile();
     // ModifyMusicInfo through the link; a failure is logged and told to the user.
     bool SaveFields(void* track, int mask, const QStringList& values);
@@ -131,12 +128,11 @@ private:
     CLabelArtwork* m_pNewArtwork = nullptr;
     QString m_strArtworkFile;
 
-    // A picture being converted to JPEG on a worker for the shown song (request 0: none).
+    // A chosen picture being read (and copied) on a worker for the shown song (request 0: none).
     struct PendingPicture
     {
         int request = 0;
         void* track = nullptr;
-        QString target;
     };
     int m_iPictureRequest = 0;
     PendingPicture m_pending;

@@ -197,8 +197,9 @@ QPushButton* CMainUI::MakeActionButton(const QString& text, const QString& objec
 void CMainUI::FitActionText(QPushButton* button)
 {
     const double width = button->property("actionWidth").toDouble();
-    // The room beside the icon, less a little air at the picture's right edge.
-    const int room = ScaledInt(width - 30) - ScaledInt(4);
+    // The room beside the icon, less the picture's border and rounded corner at its right edge,
+    // so that a text that fits never touches the border.
+    const int room = ScaledInt(width - 30) - ScaledInt(10);
     QFont font = button->font();
     font.setBold(true);
     double fontPx = 14;
