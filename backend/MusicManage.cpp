@@ -3,6 +3,7 @@
 
 #include "AnalyzeThrad.h"
 #include "AppGlobals.h"
+#include "ConditionWait.h"
 #include "DowndThrad.h"
 #include "LoadThread.h"
 #include "MusicFlags.h"
@@ -396,7 +397,7 @@ bool CMusicManage::WaitWhileAnalysisPaused()
 {
     QMutexLocker lock(&g_musicInfoMutex);
     while (m_analysisPaused && m_runState != ManageStopped && !m_exit)
-        g_musicInfoCondition.wait(&g_musicInfoMutex);
+        ConditionWait(g_musicInfoCondition, g_musicInfoMutex);
     return m_runState == ManageStopped || m_exit;
 }
 

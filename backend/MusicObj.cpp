@@ -3,7 +3,16 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <mutex>
 #include <new>
+
+namespace
+{
+// The artwork choice is read and filled in lazily from more than one thread (the report page's
+// thumbnail workers and the GUI thread ask for the same track's picture), so its fields are
+// locked. One lock for every track: the calls are few and short.
+std::mutex g_artworkMutex;
+} // namespace
 
 CMusicObj::CMusicObj(const MusicInfo& current, const MusicInfo& old) : m_OldInfo(old), m_CurrentInfo(current)
 {
@@ -47,7 +56,7 @@ void CMusicObj::ApplyEdit(const MusicInfo& edit)
 
 void CMusicObj::AddArtworkCandidate(const QString& path)
 {
-    if (m_ArtworkCandidates.size() >= kMaxArtworkCandidates)
+    if (GetArtworkCount() >= kMaxArtworkCandidates)
         return;
     const QFileInfo info(path);
     if (!info.isFile() || info.size() <= kMinArtworkBytes)
@@ -55,18 +64,28 @@ void CMusicObj::AddArtworkCandidate(const QString& path)
     QImageReader reader(path);
     if (reader.read().isNull())
         return;
-    m_ArtworkCandidates.append(path);
+    std::lock_guard lock(g_artworkMutex);
+    if (m_ArtworkCandidates.size() < kMaxArtworkCandidates)
+        m_ArtworkCandidates.append(path);
 }
 
 QString CMusicObj::GetArtworkCandidate(int index) const
 {
+    std::lock_guard lock(g_artworkMutex);
     if (index < 0 || index >= m_ArtworkCandidates.size())
         return {};
     return m_ArtworkCandidates.at(index);
 }
 
+int CMusicObj::GetArtworkCount() const
+{
+    std::lock_guard lock(g_artworkMutex);
+    return static_cast<int>(m_ArtworkCandidates.size());
+}
+
 QString CMusicObj::GetArtworkPath()
 {
+    std::lock_guard lock(g_artworkMutex);
     if (m_ArtworkPath.isEmpty() && !m_ArtworkCandidates.isEmpty())
         m_ArtworkPath = m_ArtworkCandidates.first();
     return m_ArtworkPath;
@@ -74,6 +93,7 @@ QString CMusicObj::GetArtworkPath()
 
 void CMusicObj::SetArtworkPath(const QString& path)
 {
+    std::lock_guard lock(g_artworkMutex);
     if (!m_ArtworkCandidates.contains(path))
         m_ArtworkCandidates.append(path);
     m_ArtworkPath = path;

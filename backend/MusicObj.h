@@ -24,7 +24,8 @@ struct MusicInfo
 };
 
 // The track object the music manager keeps for every loaded song. Owned by the manager; the
-// windows hold it as an opaque handle. Not thread-safe: the manager orders its users.
+// windows hold it as an opaque handle. Not thread-safe: the manager orders its users; only the
+// artwork candidates and choice may be read and filled from any thread.
 class CMusicObj
 {
 public:
@@ -65,7 +66,7 @@ public:
     // fewer than 10 candidates are held. Does not look for the path in the list.
     void AddArtworkCandidate(const QString& path);
     QString GetArtworkCandidate(int index) const;
-    int GetArtworkCount() const { return static_cast<int>(m_ArtworkCandidates.size()); }
+    int GetArtworkCount() const;
     // The chosen artwork; the first candidate becomes the choice when none was made.
     QString GetArtworkPath();
     // Makes the path the choice, appending it to the candidates (without the checks) when new.

@@ -1,6 +1,7 @@
 #include "iTunesLib.h"
 
 #include "AppGlobals.h"
+#include "ConditionWait.h"
 #include "Lyrafon.h"
 #include "MusicFlags.h"
 #include "MusicManage.h"
@@ -199,7 +200,7 @@ bool CiTunesLib::WaitForTurn()
 {
     QMutexLocker lock(&g_importMutex);
     while (m_paused && !m_stopFlag && m_runState != ManageStopped)
-        g_importCondition.wait(&g_importMutex);
+        ConditionWait(g_importCondition, g_importMutex);
     return m_stopFlag || m_runState == ManageStopped;
 }
 

@@ -1,4 +1,5 @@
 #include "AppGlobals.h"
+#include "ConditionWait.h"
 
 #include <QDeadlineTimer>
 #include <QMutexLocker>
@@ -74,7 +75,7 @@ bool WaitPolling(QMutex& mutex, QWaitCondition& condition, const std::function<b
     {
         if (stopRequested && stopRequested())
             return false;
-        condition.wait(&mutex, QDeadlineTimer(kStopPollMs));
+        ConditionWait(condition, mutex, QDeadlineTimer(kStopPollMs));
     }
     return !(stopRequested && stopRequested());
 }
@@ -109,7 +110,7 @@ void WaitWhile(QMutex& mutex, QWaitCondition& condition, const std::function<boo
 {
     QMutexLocker lock(&mutex);
     while (keepWaiting())
-        condition.wait(&mutex);
+        ConditionWait(condition, mutex);
 }
 
 void ResetAnalysisFlags()

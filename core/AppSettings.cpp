@@ -6,12 +6,11 @@
 
 #include <QDate>
 #include <QFile>
-#include <QReadLocker>
 #include <QSaveFile>
 #include <QSettings>
-#include <QWriteLocker>
 
 #include <cstdlib>
+#include <mutex>
 
 namespace
 {
@@ -143,7 +142,7 @@ void CAppSettings::LoadIni()
 
 void CAppSettings::SaveSettings()
 {
-    QReadLocker lock(&m_lock);
+    std::shared_lock lock(m_lock);
     QSettings& ini = *m_ini;
     ini.setValue(QStringLiteral("b_proxy"), m_proxyEnabled ? 1 : 0);
     ini.setValue(QStringLiteral("Proxy_type"), m_proxyType);
@@ -200,7 +199,7 @@ QString CAppSettings::GetIniPath() const
 
 QString CAppSettings::MakeRecycleFolderPath()
 {
-    QWriteLocker lock(&m_lock);
+    std::unique_lock lock(m_lock);
     QString folder = m_pictureFolder;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
@@ -212,7 +211,7 @@ QString CAppSettings::MakeRecycleFolderPath()
 #define SETTINGS_GETTER(Type, Name, member)                                                                  \
     Type CAppSettings::Get##Name() const                                                                     \
     {                                                                                                        \
-        QReadLocker lock(&m_lock);                                                                           \
+        std::shared_lock lock(m_lock);                                                                       \
         return member;                                                                                       \
     }
 
@@ -239,7 +238,7 @@ SETTINGS_GETTER(QString, Language, m_language)
 #define SETTINGS_SETTER(Type, Name, member)                                                                  \
     void CAppSettings::Set##Name(Type value)                                                                 \
     {                                                                                                        \
-        QWriteLocker lock(&m_lock);                                                                          \
+        std::unique_lock lock(m_lock);                                                                       \
         member = value;                                                                                      \
     }
 
@@ -263,7 +262,7 @@ SETTINGS_SETTER(const QString&, Language, m_language)
 
 int CAppSettings::GetUpdateDate(int& year, int& month, int& day) const
 {
-    QReadLocker lock(&m_lock);
+    std::shared_lock lock(m_lock);
     year = m_updateYear;
     month = m_updateMonth;
     day = m_updateDay;
@@ -272,7 +271,7 @@ int CAppSettings::GetUpdateDate(int& year, int& month, int& day) const
 
 void CAppSettings::SetUpdateDate(int year, int month, int day)
 {
-    QWriteLocker lock(&m_lock);
+    std::unique_lock lock(m_lock);
     m_updateYear = year;
     m_updateMonth = month;
     m_updateDay = day;
@@ -280,7 +279,7 @@ void CAppSettings::SetUpdateDate(int year, int month, int day)
 
 void CAppSettings::SetDuplicate(int mask)
 {
-    QWriteLocker lock(&m_lock);
+    std::unique_lock lock(m_lock);
     if ((mask & kDegreeBits) == 0)
         mask |= m_duplicate & kDegreeBits;
     m_duplicate = mask;
@@ -288,7 +287,7 @@ void CAppSettings::SetDuplicate(int mask)
 
 int CAppSettings::GetMatchDegree() const
 {
-    QReadLocker lock(&m_lock);
+    std::shared_lock lock(m_lock);
     if (m_duplicate & kDegreeHigh)
         return kDegreeHigh;
     if (m_duplicate & kDegreeMedium)
@@ -303,7 +302,7 @@ void CAppSettings::SetMatchDegree(int degree)
 {
     if (degree != kDegreeHigh && degree != kDegreeMedium)
         degree = kDegreeLow;
-    QWriteLocker lock(&m_lock);
+    std::unique_lock lock(m_lock);
     m_duplicate = (m_duplicate & ~kDegreeBits) | degree;
 }
 

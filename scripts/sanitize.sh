@@ -40,7 +40,7 @@ logs="$PWD/$dir/tsan-logs"
 rm -rf "$logs"
 mkdir -p "$logs"
 # Reports go to the logs and are judged below, not by the exit code of each test program.
-export TSAN_OPTIONS="suppressions=$PWD/scripts/tsan/tsan.supp:log_path=$logs/report:halt_on_error=0:exitcode=0:second_deadlock_stack=1:history_size=4:report_signal_unsafe=0"
+export TSAN_OPTIONS="suppressions=$PWD/scripts/tsan/tsan.supp:log_path=$logs/report:halt_on_error=0:exitcode=0:second_deadlock_stack=1:history_size=7:report_signal_unsafe=0"
 export LD_PRELOAD="$shim${LD_PRELOAD:+:$LD_PRELOAD}" QT_NO_GLIB=1
 
 scratch=$(mktemp -d)

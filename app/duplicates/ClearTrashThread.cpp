@@ -1,6 +1,7 @@
 #include "ClearTrashThread.h"
 
 #include "AppSettings.h"
+#include "ConditionWait.h"
 #include "UILog.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ bool CClearTrashThread::AskAndWait()
     emit AskClearTrash(10);
     QMutexLocker lock(&m_mutex);
     while (!m_bAnswered && !m_bStop)
-        m_condition.wait(&m_mutex);
+        ConditionWait(m_condition, m_mutex);
     if (m_bStop)
     {
         lock.unlock();

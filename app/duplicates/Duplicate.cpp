@@ -5,6 +5,7 @@
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
 #include "ClearTrashThread.h"
+#include "ConditionWait.h"
 #include "CountTexts.h"
 #include "DuplicateItem.h"
 #include "DuplicateWidget.h"
@@ -601,7 +602,7 @@ bool CDuplicate::WaitWhilePaused()
 {
     QMutexLocker lock(&m_pauseMutex);
     while (m_bPause && !m_bStop.load())
-        m_pauseCondition.wait(&m_pauseMutex);
+        ConditionWait(m_pauseCondition, m_pauseMutex);
     return !m_bStop.load();
 }
 

@@ -93,8 +93,23 @@ void AcrMediaInfoRunnable::run()
                       CAnalyReport::StoreAnswerArtwork(cover, m_sArtworkTarget));
         answer.remove(QLatin1String(PullResultKeys::kImageBuffer));
     }
+    // Handed over under a lock as well as by the queued call: the answer was built on this thread.
+    {
+        std::lock_guard lock(m_answerMutex);
+        m_answer = std::move(answer);
+    }
     QMetaObject::invokeMethod(
-        this, [this, answer] { MusicInfo(answer); }, Qt::QueuedConnection);
+        this,
+        [this]
+        {
+            QMap<QString, QVariant> delivered;
+            {
+                std::lock_guard lock(m_answerMutex);
+                delivered.swap(m_answer);
+            }
+            MusicInfo(delivered);
+        },
+        Qt::QueuedConnection);
 }
 
 void AcrMediaInfoRunnable::MusicInfo(const QMap<QString, QVariant>& answer)

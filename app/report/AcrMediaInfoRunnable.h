@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <mutex>
+
 class CAnalyReport;
 
 // One recognition of one song, run on the report page's thread pool: it identifies the file in a
@@ -52,4 +54,6 @@ private:
     int m_nIdentify = 0;
     QString m_sPath;
     QString m_sArtworkTarget;
+    std::mutex m_answerMutex;
+    QMap<QString, QVariant> m_answer; // from run() to the GUI thread's MusicInfo
 };

@@ -8,6 +8,7 @@
 #include "ArtworkList.h"
 #include "CMusicLink.h"
 #include "CShowMaxPicture.h"
+#include "ConditionWait.h"
 #include "CountTexts.h"
 #include "FailedTreeWidget.h"
 #include "FixWriter.h"
@@ -2260,7 +2261,7 @@ void CAnalyReport::AppleyiTunes()
                     WriteUILog(QStringLiteral("Stop AppleiTunes"));
                     return;
                 }
-                handover->ready.wait(&handover->mutex, 50);
+                ConditionWait(handover->ready, handover->mutex, QDeadlineTimer(50));
             }
             missing = handover->tracks;
         }

@@ -119,16 +119,30 @@ void CFixWriter::Run()
         }
         if (own)
             link->SetTransaction(true);
+
+        {
+            std::lock_guard lock(m_mutex);
+            m_busy = false;
+            if (m_jobs.empty())
+                m_idle.notify_all();
+        }
+        // Posted once the batch has let go of the lock, and each takes the lock before it runs: the
+        // GUI thread is then ordered after the writes by a lock both sides take, which the thread
+        // sanitizer sees, and not only by Qt's event queue, which it cannot see.
         for (Job& job : batch)
         {
             if (!job.track && job.then)
-                QMetaObject::invokeMethod(this, std::move(job.then), Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, then = std::move(job.then)]
+                    {
+                        {
+                            std::lock_guard lock(m_mutex);
+                        }
+                        then();
+                    },
+                    Qt::QueuedConnection);
         }
-
-        std::lock_guard lock(m_mutex);
-        m_busy = false;
-        if (m_jobs.empty())
-            m_idle.notify_all();
     }
     std::lock_guard lock(m_mutex);
     m_busy = false;

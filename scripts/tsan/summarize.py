@@ -7,7 +7,8 @@ task given to QThreadPool (QtConcurrent::run), and QThread::wait on a thread tha
 finished (Qt's threads are detached, nothing joins them). A report whose two accesses are joined
 that way is listed as "through Qt" for reading. A report with one of our frames on top and no such
 hand-over is a fault to mend and fails the run; the rest have a library frame on top and are
-counted.
+counted. QWaitCondition's own unlock and re-lock of its mutex are made visible in the code
+(ConditionWait), so waits need no rule here.
 
 Usage: summarize.py LOG_FOLDER SOURCE_ROOT
 """
@@ -56,20 +57,84 @@ POSTING = ("invokeMethod", "QMetaObject::activate", "QCoreApplication::postEvent
            "qtconcurrentrun.h")
 
 
+def accessor(section):
+    """'main thread' or 'thread T12', from the first line of an access or location section."""
+    found = re.search(r"by (main thread|thread T\d+)", section.splitlines()[0])
+    return found.group(1) if found else None
+
+
+def first_own_function(stack):
+    """The first frame of a stack outside the sanitizer and the system headers."""
+    for function, location in stack_frames(stack):
+        if "libsanitizer" in location or "libtsan" in location or location.startswith("/usr/include/"):
+            continue
+        return function
+    return None
+
+
+def stack_frames(stack):
+    """(function, source location) of each frame of a section's stack."""
+    frames = []
+    for line in stack.splitlines()[1:]:
+        stripped = line.strip()
+        if not re.match(r"#\d+ ", stripped):
+            continue
+        parts = re.sub(r"^#\d+ ", "", stripped).rsplit(" ", 2)
+        if len(parts) == 3:
+            frames.append((parts[0], parts[1]))
+    return frames
+
+
+def handed_to_pool(pooled, setup, allocation, block):
+    """A task given to QThreadPool::start (a QRunnable or a function): the thread that built it wrote
+    it, in the function that allocated it, before the start; the pooled thread, started by Qt, reads
+    it. Both the start and the pooled thread's pick-up happen inside Qt."""
+    thread = accessor(pooled)
+    if not thread or not thread.startswith("thread ") or not allocation:
+        return False
+    name = re.search(r"Thread " + thread.split()[1] + r" '([^']*)'", block)
+    frames = [line for line in pooled.splitlines() if re.match(r"\s+#\d+ ", line)]
+    if not name or name.group(1) != "Thread (pooled)" or not frames or "libQt6Core" not in frames[-1]:
+        return False
+    if accessor(allocation) != accessor(setup):
+        return False
+    builder = first_own_function(allocation)
+    return builder is not None and any(function == builder for function, _ in stack_frames(setup))
+
+
 def through_qt(block):
     """The two accesses are ordered by a Qt hand-over ThreadSanitizer cannot see."""
     sections = re.split(r"\n(?=  \S)", block)
-    accesses = [st for st in sections if re.match(r"  (Previous )?(atomic )?(Read|Write|read|write) of size", st)]
+    accesses = [st for st in sections if re.match(r"  (Previous )?([Aa]tomic )?(Read|Write|read|write) of size", st)]
+    allocation = next((st for st in sections if st.startswith("  Location is heap block")), None)
     if len(accesses) >= 2:
         first, second = accesses[0], accesses[1]
         for a, b in ((first, second), (second, first)):
             if any(p in a for p in POSTED) and any(p in b for p in POSTING):
                 return True
-            # The posted event itself, written when the poster allocated it.
-            if any(p in a for p in POSTED) and re.search(r"#0 operator new", b):
+            # The posted event itself or what it carries, written when the poster allocated it.
+            if any(p in a for p in POSTED) and re.search(r"#0 (operator new|malloc)\b", b):
                 return True
-    # The other access came from a thread that had ended before this one: QThread::wait ordered them.
-    return bool(re.search(r"Thread T\d+ .*\(tid=\d+, finished\)", block))
+            # The same when the poster's stack is lost: the memory is the posted call's, allocated
+            # by the other thread while it posted.
+            if (any(p in a for p in POSTED) and allocation and accessor(allocation) != accessor(a)
+                    and any(p in allocation for p in POSTING)):
+                return True
+            if handed_to_pool(a, b, allocation, block):
+                return True
+            # Implicitly shared data (QString, QByteArray, ...): a copy dropped its reference in
+            # our code, and the last owner freed the block inside Qt after its own decrement,
+            # whose acquire the sanitizer does not see.
+            if (re.search(r"#0 free .*\n\s+#1 \S.*\(libQt6Core", a)
+                    and re.search(r"#\d+ QArrayData::deref\(\)", b) and "atomic write" in b.splitlines()[0]):
+                return True
+    # The other access came from a QThread that had ended before this one: QThread::wait ordered
+    # them. Only a QThread: the end of a std::thread is seen by the sanitizer through its join.
+    for section in sections:
+        if (re.match(r"  Thread T\d+ .*\(tid=\d+, finished\)", section)
+                and "QThread::start" in section):
+            return True
+    return False
 
 
 def main():

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <memory>
+#include <thread>
 
 using tidewell::test::TempHome;
 
@@ -122,6 +123,40 @@ TEST(MusicObj, FirstCandidateBecomesTheChoice)
     obj.AddArtworkCandidate(b);
     EXPECT_EQ(obj.GetArtworkPath(), a);
     EXPECT_EQ(obj.GetArtworkCount(), 2);
+}
+
+// The report page's thumbnail workers fill in a track's picture while the GUI thread reads and
+// chooses it (the thread sanitizer's run is where a missing lock shows).
+TEST(MusicObj, ArtworkIsFilledAndChosenFromSeveralThreads)
+{
+    TempHome home;
+    CMusicObj obj({}, {});
+    QStringList pictures;
+    for (int i = 0; i < 12; ++i)
+        pictures << writeFile(home, QString("p%1.png").arg(i), pngOfSize(2000 + i));
+    std::thread filler(
+        [&]
+        {
+            for (const QString& picture : std::as_const(pictures))
+                obj.AddArtworkCandidate(picture);
+        });
+    std::thread reader(
+        [&]
+        {
+            for (int i = 0; i < 200; ++i)
+            {
+                const QString path = obj.GetArtworkPath();
+                EXPECT_TRUE(path.isEmpty() || path == "/chosen.jpg" || pictures.contains(path))
+                    << path.toStdString();
+            }
+        });
+    for (int i = 0; i < 50; ++i)
+        obj.SetArtworkPath("/chosen.jpg");
+    filler.join();
+    reader.join();
+    EXPECT_EQ(obj.GetArtworkPath(), "/chosen.jpg");
+    EXPECT_LE(obj.GetArtworkCount(), CMusicObj::kMaxArtworkCandidates + 1);
+    EXPECT_EQ(obj.GetArtworkCandidate(obj.GetArtworkCount()), "");
 }
 
 } // namespace
