@@ -160,14 +160,15 @@ void CStartUI::CheckingIsSave()
 {
     if (!QFileInfo::exists(m_strDBPath))
         return;
-    // A run started in the first seconds has replaced the old working database: nothing to offer.
-    if (m_isIdle && !m_isIdle())
+    // A run started in the first seconds has replaced the old working database, and a saved
+    // result being placed is about to: nothing to offer.
+    if (m_bCopying || (m_isIdle && !m_isIdle()))
         return;
     const int answer = CWarnMessage::ShowMessage(
         this, tr("Continue"),
         tr("Last fixing project was interrupted\nunexpectedly. Do you want to continue it?"), 2,
         tr("Continue"), tr("Cancel"), QString(), 0);
-    if (answer != 1 || (m_isIdle && !m_isIdle()))
+    if (answer != 1 || m_bCopying || (m_isIdle && !m_isIdle()))
         return;
     m_strProjectPath = m_strDBPath;
     emit Complete(QStringList(), m_strProjectPath, RunModeProject);
