@@ -45,6 +45,15 @@ qint64 Timed(const std::function<void()>& action)
     return clock.elapsed();
 }
 
+// Leaves the window as a user does: by its Home button, or by closing it.
+void Leave(CMainUI& window, bool close)
+{
+    if (close)
+        window.close();
+    else
+        window.findChild<QPushButton*>(QStringLiteral("main_gohome"))->click();
+}
+
 void Row(const QString& what, qint64 ms)
 {
     std::printf("%-58s %6lld ms%s\n", qPrintable(what), static_cast<long long>(ms),
@@ -117,14 +126,7 @@ int main(int argc, char* argv[])
             Spin(50);
             window->LoadStartParam({}, QString(), RunModeITunes);
             Spin(after);
-            const qint64 ms = Timed(
-                [&]
-                {
-                    if (close)
-                        window->close();
-                    else
-                        window->findChild<QPushButton*>(QStringLiteral("main_gohome"))->click();
-                });
+            const qint64 ms = Timed([&] { Leave(*window, close); });
             Row(QStringLiteral("%1 %2 ms into a %3-track load")
                     .arg(close ? "close" : "Home")
                     .arg(after)
@@ -143,14 +145,7 @@ int main(int argc, char* argv[])
         window->show();
         Spin(300); // the start's own clean-up
         FillPictures(pictureCount);
-        const qint64 ms = Timed(
-            [&]
-            {
-                if (close)
-                    window->close();
-                else
-                    window->findChild<QPushButton*>(QStringLiteral("main_gohome"))->click();
-            });
+        const qint64 ms = Timed([&] { Leave(*window, close); });
         Row(QStringLiteral("%1 with %2 pictures to delete").arg(close ? "close" : "Home").arg(pictureCount),
             ms);
         window.reset();
