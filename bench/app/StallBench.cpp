@@ -109,9 +109,9 @@ int main(int argc, char* argv[])
     const QString folder = GetAppSettings()->GetDataFolder() + QStringLiteral("/../bench");
     QDir().mkpath(folder);
     const QString song = folder + QStringLiteral("/song.mp3");
-    tidewell::test::AudioSpec spec;
-    spec.seconds = 0.5;
-    tidewell::test::makeAudioFile(song, spec);
+    tidewell::test::AudioSpec audio;
+    audio.seconds = 0.5;
+    tidewell::test::makeAudioFile(song, audio);
     const QString library = MakeLibrary(folder + QStringLiteral("/Library.xml"), song, trackCount);
     qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
     g_nWorkMode = 0;
