@@ -166,12 +166,13 @@ void CDuplicate::SetHeaderTexts()
 {
     m_pTree->setHeaderLabels({tr("    Remove File"), tr("Name"), tr("Size"), tr("Time"), tr("Path"), tr(" "),
                               tr(" "), tr(" "), tr(" "), tr("Bitrate")});
-    // A fixed column is at least as wide as its heading (and the sort mark) in this language.
+    // A fixed column is at least as wide as its heading and the sort mark in this language (the
+    // size hint leaves the mark no room of its own under the style sheet).
     const std::pair<int, int> fixedColumns[] = {
         {kColumnCheck, 110}, {kColumnName, 140}, {kColumnSize, 100}, {kColumnTime, 80}, {kColumnBitrate, 80}};
     for (const auto& [column, width] : fixedColumns)
-        m_pTree->setColumnWidth(column,
-                                std::max(ScaledInt(width), m_pTree->header()->sectionSizeHint(column)));
+        m_pTree->setColumnWidth(
+            column, std::max(ScaledInt(width), m_pTree->header()->sectionSizeHint(column) + ScaledInt(14)));
 }
 
 void CDuplicate::loadLanguage()
