@@ -62,23 +62,7 @@ void Row(const QString& what, qint64 ms)
 
 QString MakeLibrary(const QString& path, const QString& song, int count)
 {
-    std::vector<tidewell::test::LibraryTrack> tracks(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-    {
-        auto& track = tracks[static_cast<size_t>(i)];
-        track.trackId = 1000 + i;
-        track.persistentId =
-            QStringLiteral("%1").arg(0xB000000000000000ULL + i, 16, 16).toUpper().toStdString();
-        track.name = "Song " + std::to_string(i);
-        track.artist = "Singer " + std::to_string(i % 97);
-        track.album = "Record " + std::to_string(i % 31);
-        track.bitRate = 128;
-        track.totalTime = 500;
-        track.location = "file://localhost" + song.toStdString();
-    }
-    tidewell::test::writeTextFile(
-        path, tidewell::test::libraryXml(tracks, tidewell::test::standardPlaylists(tracks)));
-    return path;
+    return tidewell::test::writeOneSongLibrary(path, song, count, 97, 31) ? path : QString();
 }
 
 void FillPictures(int count)

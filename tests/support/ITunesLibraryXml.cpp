@@ -132,4 +132,25 @@ std::string readTextFile(const QString& path)
     return file.readAll().toStdString();
 }
 
+bool writeOneSongLibrary(const QString& path, const QString& song, int count, int artists, int albums)
+{
+    const auto cycled = [](const char* stem, int i, int kinds)
+    { return kinds > 1 ? std::string(stem) + " " + std::to_string(i % kinds) : std::string(stem); };
+    std::vector<LibraryTrack> tracks(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+    {
+        auto& track = tracks[static_cast<size_t>(i)];
+        track.trackId = 1000 + i;
+        track.persistentId =
+            QStringLiteral("%1").arg(0xA000000000000000ULL + i, 16, 16).toUpper().toStdString();
+        track.name = "Song " + std::to_string(i);
+        track.artist = cycled("Singer", i, artists);
+        track.album = cycled("Record", i, albums);
+        track.bitRate = 128;
+        track.totalTime = 500;
+        track.location = "file://localhost" + song.toStdString();
+    }
+    return writeTextFile(path, libraryXml(tracks, standardPlaylists(tracks)));
+}
+
 } // namespace tidewell::test

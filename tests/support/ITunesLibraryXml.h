@@ -45,6 +45,12 @@ std::string libraryXml(const std::vector<LibraryTrack>& tracks, const std::vecto
 // every track in order.
 std::vector<LibraryPlaylist> standardPlaylists(const std::vector<LibraryTrack>& tracks);
 
+// A large library whose `count` tracks all name one audio file, with the usual playlists: the
+// agent reads the whole file before an import starts, which takes seconds at 40 000 tracks.
+// Artists and albums cycle through that many names ("Singer", or "Singer 0".. when more than one).
+bool writeOneSongLibrary(const QString& path, const QString& song, int count, int artists = 1,
+                         int albums = 1);
+
 std::string xmlEscape(const std::string& text);
 bool writeTextFile(const QString& path, const std::string& text);
 std::string readTextFile(const QString& path);

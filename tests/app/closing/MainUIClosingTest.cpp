@@ -44,27 +44,9 @@ QString MakeSongs(const QString& folder, int count)
     return folder;
 }
 
-// A library of `count` tracks that all name one song: the agent reads the whole file before the
-// import starts, which takes seconds at this size.
 QString MakeLargeLibrary(const QString& path, const QString& song, int count)
 {
-    std::vector<tidewell::test::LibraryTrack> tracks(count);
-    for (int i = 0; i < count; ++i)
-    {
-        auto& track = tracks[i];
-        track.trackId = 1000 + i;
-        track.persistentId =
-            QStringLiteral("%1").arg(0xA000000000000000ULL + i, 16, 16).toUpper().toStdString();
-        track.name = "Song " + std::to_string(i);
-        track.artist = "Singer";
-        track.album = "Record";
-        track.bitRate = 128;
-        track.totalTime = 500;
-        track.location = "file://localhost" + song.toStdString();
-    }
-    tidewell::test::writeTextFile(
-        path, tidewell::test::libraryXml(tracks, tidewell::test::standardPlaylists(tracks)));
-    return path;
+    return tidewell::test::writeOneSongLibrary(path, song, count) ? path : QString();
 }
 
 } // namespace
