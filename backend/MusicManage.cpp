@@ -67,11 +67,7 @@ CMusicManage::CMusicManage(const QString& logFolder, const QString& dataFolder, 
     : m_logFolder(logFolder), m_dataFolder(dataFolder)
 {
     for (DownloadSlot& slot : m_slots)
-    {
-        slot.manager = this;
         slot.thread = std::make_unique<CDowndThrad>();
-        slot.thread->SetSlot(&slot);
-    }
     m_log.Open(m_logFolder);
 
     m_recyclePath = recycleRoot;
@@ -142,20 +138,7 @@ int CMusicManage::LoadMusicLibrary(const char* xmlPath, const char* dbPath, int 
     }
 
     for (DownloadSlot& slot : m_slots)
-    {
-        slot.stopRequest = true;
         slot.thread->wait();
-        slot.busy = 0;
-        slot.kind = 0;
-        slot.track = nullptr;
-        slot.absence = 0;
-        slot.persistentId.clear();
-        slot.name.clear();
-        slot.artist.clear();
-        slot.album.clear();
-        slot.location.clear();
-        slot.stopRequest = false;
-    }
 
     QString zPath;
     if (mode == RunModeDuplicateFiles)
@@ -302,19 +285,13 @@ void CMusicManage::JoinWorkers()
     }
 }
 
-int CMusicManage::SetConfig(const MusicManageConfig* config)
+int CMusicManage::SetConfig(const MusicManageConfig* /*config*/)
 {
-    MusicManageConfig copy;
-    if (config)
-        copy = *config;
     return 0;
 }
 
-int CMusicManage::SetProxy(const MusicManageProxy* proxy)
+int CMusicManage::SetProxy(const MusicManageProxy* /*proxy*/)
 {
-    MusicManageProxy copy;
-    if (proxy)
-        copy = *proxy;
     return 0;
 }
 
@@ -785,8 +762,9 @@ int CMusicManage::FindFreeDownloadSlot() const
     return -17;
 }
 
-int CMusicManage::StartDownload(CMusicObj* obj, const char* text, int valueA, const MusicCallback* callback,
-                                int valueB)
+// The caller's two values are not kept: a slot's thread does no work that could read them.
+int CMusicManage::StartDownload(CMusicObj* obj, const char* text, int /*valueA*/,
+                                const MusicCallback* callback, int /*valueB*/)
 {
     const QString label = QString::fromUtf8(text ? text : "");
     const int index = FindFreeDownloadSlot();
@@ -800,24 +778,7 @@ int CMusicManage::StartDownload(CMusicObj* obj, const char* text, int valueA, co
         QMutexLocker lock(&g_musicInfoMutex);
         m_runState = ManageRunning;
     }
-    DownloadSlot& slot = m_slots[index];
-    slot.function = callback->Function;
-    slot.context = callback->Context;
-    slot.kind = callback->Kind;
-    slot.manager = this;
-    slot.busy = 1;
-    slot.track = obj;
-    const MusicInfo& info = obj->CurrentInfo();
-    slot.persistentId = info.PersistentID;
-    slot.name = info.Name;
-    slot.artist = info.Artist;
-    slot.album = info.Album;
-    slot.absence = obj->GetAbsence();
-    slot.valueA = valueA;
-    slot.valueB = valueB;
-    if (text)
-        slot.location = info.Location;
-    slot.thread->start(QThread::InheritPriority);
+    m_slots[index].thread->start(QThread::InheritPriority);
     WriteManageLog(QStringLiteral("CMusicManage::StartDownload(%1) StartDownload Success!").arg(label));
     return 0;
 }

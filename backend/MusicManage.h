@@ -21,21 +21,11 @@ class CSaveToDBThread;
 class CDowndThrad;
 class CMusicManage;
 
-// One download slot of the manager (four of them). Its thread has an empty body.
+// One download slot of the manager (four of them). Its thread has an empty body, so a download
+// hands it nothing to read: a slot is free when its thread is not running.
 struct DownloadSlot
 {
-    CMusicManage* manager = nullptr;
     std::unique_ptr<CDowndThrad> thread;
-    MusicProgressFunc function = nullptr;
-    void* context = nullptr;
-    int kind = RunStateDownload;
-    int busy = 0;
-    CMusicObj* track = nullptr;
-    QString persistentId, name, artist, album, location;
-    int absence = 0;
-    std::atomic<bool> stopRequest{false};
-    int valueA = 0;
-    int valueB = 0;
 };
 
 // The one object that owns a loaded music library: the track objects of the run, the library
@@ -67,6 +57,8 @@ public:
     // Non-zero: sets the exit flag, stops every job and joins the import, analysis and save
     // threads (not when called on one of them). 0 changes nothing and answers -1.
     int SetExitState(int flag);
+    // Both answer 0 and keep nothing of their record: the manager makes no network request of its
+    // own (a download slot's thread does no work) and takes its folders from its constructor.
     int SetConfig(const MusicManageConfig* config);
     int SetProxy(const MusicManageProxy* proxy);
     int LoadMusicList(const MusicCallback* callback);
@@ -114,12 +106,22 @@ public:
                            unsigned char* removeNew);
 
     // Applying changes to iTunes, files and the recycle folder (MusicApply.cpp). A track is a
-    // CMusicObj* of the lists when g_bScaniTunes is set, else a bare MusicInfo* of the engine's
-    // results (taken as Type 4).
+    // CMusicObj* when it is one of the lists' track objects, else a bare MusicInfo* of the
+    // engine's results, taken as Type 4 (what the pointer is decides, not g_bScaniTunes).
     int ApplyiTunesMusicInfo(void* track, int flags, int replace);
     int ApplyTrackInfo(CMusicObj* obj, int flags, int replace);
     int ApplyMusicFixes(int index, int replace);
+    // Removal (0 or -1). An iTunes track (Type 1) only leaves iTunes; its file stays. A duplicate
+    // (Type 4 or 5) moves its file under a free name into the recycle path and records where (a
+    // track's row, a bare record's TrashPath); Type 5 then leaves iTunes too, and its file goes
+    // back when that fails. A Type 4 file that a track of the lists also has loses its iTunes
+    // entry as well (found through the second database). Other types change nothing.
     int DeleteToTrash(void* track);
+    // Restore (0 or -1) of a Type 4 or 5 removal: moves the file from its recorded recycle path
+    // back to its location. A row's recycle path is then cleared, and a Type 5 track comes back
+    // into iTunes under a new PersistentID; a Type 4 file that a track of the lists also has gets
+    // its iTunes entry back. A file already at its location is nothing to restore (0), unless a
+    // row still records a recycle path: then the restore an earlier call began is finished.
     int RestoreFromTrash(void* track);
     // Blocks until a running save pass has ended (not when called on the save thread).
     void WaitForSavePass();
@@ -135,6 +137,8 @@ public:
     CiTunesLib* GetLibrary() const { return m_library.get(); }
     CiTunesLib* GetZLibrary() const { return m_zLibrary.get(); }
     QString GetDataFolder() const { return m_dataFolder; }
+    // The recycle root given to the constructor with the date of that day ("yyyy-MM-dd") below
+    // it: every removal of this manager's life goes into that one folder, made when needed.
     QString GetRecyclePath() const { return m_recyclePath; }
     QString GetLogPath() const { return m_log.Path(); }
 

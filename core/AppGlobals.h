@@ -48,11 +48,11 @@ extern const std::array<QString, 7> multipartSubtypeNames;
 
 // ---- Plain values ---------------------------------------------------------------------------
 
-// UI scale: display width / 1920, held between 1.0 and 2.0. Set once by main before any window.
 // The translator start-up installed (null when none could be loaded); the language switch
 // replaces it. GUI thread.
 extern QTranslator* g_pTranslator;
 
+// UI scale: display width / 1920, held between 1.0 and 2.0. Set once by main before any window.
 extern double g_dScale;
 // The scale for a display of the given logical width in pixels (what main stores in g_dScale).
 double ScaleForScreenWidth(int width);

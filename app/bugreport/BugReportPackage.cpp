@@ -1,7 +1,7 @@
 #include "BugReportPackage.h"
 
 #include "AppSettings.h"
-#include "ITunesLibrary.h"
+#include "CMusicLink.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,7 +44,7 @@ void CBugReportPackage::Start()
 
     m_arguments = {QStringLiteral("a"), m_strArchive};
     // Only what exists is handed over, so a missing library file cannot fail the whole archive.
-    const QString library = QString::fromStdString(tidewell::ithost::ITunesLibrary::defaultLibraryPath());
+    const QString library = CMusicLink::DefaultLibraryPath();
     if (QFileInfo(library).isFile())
         m_arguments << library;
 

@@ -1,9 +1,9 @@
 #include "DedupeGroupLoader.h"
 
+#include "CMusicLink.h"
 #include "Duplicate.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
-#include "sonalike.h"
 
 #include <QDebug>
 
@@ -15,43 +15,37 @@ namespace
 
 std::atomic<int64_t> g_dedupeMemberCounter{0};
 
-QString FromEngine(const char* text)
-{
-    return text ? QString::fromUtf8(text) : QString();
-}
-
 } // namespace
 
-DedupeLoadCounts LoadDedupeGroups(CDuplicate& view)
+DedupeLoadCounts LoadDedupeGroups(CMusicLink& link, CDuplicate& view)
 {
     DedupeLoadCounts counts;
-    counts.loaded = GetLoadCounts();
-    const int groups = GetGroupIdCounts();
+    counts.loaded = link.GetDedupeLoadCount();
+    const int groups = link.GetDedupeGroupCount();
     int64_t groupId = kFirstDedupeGroupId;
     for (int g = 0; g < groups; ++g, groupId += kDedupeGroupIdStep)
     {
-        DedupeTrackInfo* member = nullptr;
         int count = 0;
-        GetGroupRef(static_cast<unsigned>(g), &member, &count, 0);
+        link.GetDedupeGroupMember(static_cast<unsigned>(g), 0, &count, nullptr);
         for (int m = 0; m < count; ++m)
         {
-            member = nullptr;
-            if (GetGroupRef(static_cast<unsigned>(g), &member, &count, m) != 0 || !member)
+            LinkDedupeMember member;
+            if (link.GetDedupeGroupMember(static_cast<unsigned>(g), m, &count, &member) != 0)
                 continue;
             ++counts.members;
-            qDebug() << "loaction = " << FromEngine(member->path);
+            qDebug() << "loaction = " << member.path;
             auto record = std::make_unique<MusicInfo>();
             record->PersistentID = QString::number(++g_dedupeMemberCounter);
-            record->Name = FromEngine(member->title);
-            record->TotalTime = QString::number(member->duration);
-            record->Artist = FromEngine(member->artist);
-            record->Size = QString::number(member->fileSize);
-            record->Location = FromEngine(member->path);
-            record->Bitrate = QString::number(member->bitRate);
+            record->Name = member.title;
+            record->TotalTime = QString::number(member.duration);
+            record->Artist = member.artist;
+            record->Size = QString::number(member.fileSize);
+            record->Location = member.path;
+            record->Bitrate = QString::number(member.bitRate);
             view.AddDedupeGroup(std::move(record), kDedupeMemberKind,
                                 m == 0 ? 0 : static_cast<int>(MF_Duplicate), groupId, m == 0 ? 0 : 1);
         }
     }
-    DedupeDealloc();
+    link.FreeDedupeResults();
     return counts;
 }

@@ -3,8 +3,10 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "CThreadAWS.h"
+#include "DatabaseCopy.h"
 #include "GeneralUtils.h"
 #include "IMusicLinkHost.h"
+#include "ITunesLibrary.h"
 #include "MusicFlags.h"
 #include "NativePath.h"
 #include "sonalike.h"
@@ -516,6 +518,69 @@ int CMusicLink::SetTransaction(bool commit)
 int CMusicLink::BackupMusicLibrary(const QString& target)
 {
     return MM_BackupMusicLibrary(m_manage, g_strDBPath.toUtf8().constData(), target.toUtf8().constData());
+}
+
+QString CMusicLink::PlaceProjectAsDatabase(const QString& project, const QString& database)
+{
+    return ::PlaceProjectAsDatabase(project, database);
+}
+
+QStringList CMusicLink::RemoveDatabaseFiles(const QString& database)
+{
+    return ::RemoveDatabaseFiles(database);
+}
+
+QString CMusicLink::DefaultLibraryPath()
+{
+    return QString::fromStdString(tidewell::ithost::ITunesLibrary::defaultLibraryPath());
+}
+
+int CMusicLink::AddToDedupeList(const QString& path, int userValue)
+{
+    return AddToDedupeLists(path.toUtf8().constData(), userValue);
+}
+
+int CMusicLink::PauseDedupeRun()
+{
+    return PauseDedupeThread();
+}
+
+int CMusicLink::ContinueDedupeRun()
+{
+    return ContinueDedupeThread();
+}
+
+int CMusicLink::GetDedupeLoadCount()
+{
+    return GetLoadCounts();
+}
+
+int CMusicLink::GetDedupeGroupCount()
+{
+    return GetGroupIdCounts();
+}
+
+int CMusicLink::GetDedupeGroupMember(unsigned group, int item, int* count, LinkDedupeMember* member)
+{
+    DedupeTrackInfo* info = nullptr;
+    const int ret = GetGroupRef(group, &info, count, item);
+    if (ret != 0 || !member)
+        return ret;
+    if (!info)
+        return -1;
+    auto text = [](const char* s) { return s ? QString::fromUtf8(s) : QString(); };
+    member->title = text(info->title);
+    member->artist = text(info->artist);
+    member->path = text(info->path);
+    member->fileSize = info->fileSize;
+    member->duration = info->duration;
+    member->bitRate = info->bitRate;
+    return 0;
+}
+
+int CMusicLink::FreeDedupeResults()
+{
+    return DedupeDealloc();
 }
 
 void CMusicLink::LoadMusicProgress(const MusicProgressInfo& info)

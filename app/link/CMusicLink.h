@@ -27,10 +27,31 @@ struct LinkTrackReport
     QString path;
 };
 
-// The one way the windows and result views reach the music manager and the Sonalike engine.
-// It creates the manager, configures it once on a short thread (CThreadAWS), wraps every MM_
-// function in a method, starts the engine for a duplicate scan, and turns the progress the
-// manager and the engine report on their own threads into signals.
+// One member of a duplicate group the Sonalike engine published, copied out of the engine.
+struct LinkDedupeMember
+{
+    QString title;
+    QString artist;
+    QString path;
+    uint32_t fileSize = 0; // bytes
+    int duration = 0;      // milliseconds
+    int bitRate = 0;       // kilobits per second
+};
+
+// The one way the windows and result views reach the back end (the music manager, the working
+// database's files, the iTunes stand-in's library file) and the Sonalike engine. It creates the
+// manager, configures it once on a short thread (CThreadAWS), wraps every MM_ function and every
+// engine call the windows make in a method, starts the engine for a duplicate scan, and turns the
+// progress the manager and the engine report on their own threads into signals.
+//
+// What the windows still take from the back end without a call through the link, and why:
+// - The records the link hands out (CMusicObj, MusicInfo; MusicObj.h) are read in place through
+//   their getters and fields: they are plain data, and the views hold thousands of them, so a
+//   copy per track would only cost memory. The duplicate page also makes its own MusicInfo
+//   records of the engine's members, which it owns and hands back through ApplyiTunesMusicInfo.
+// - The names of bits, modes and states (MusicFlags.h): constants, no calls.
+// - The preview player (kestrine.h): the media library plays a song for a window and is no part
+//   of the back end; the main window opens it and the preview routine drives it.
 //
 // Ownership: owned by the main window (Qt parent); owns the manager, which it destroys last.
 // Track handles (CMusicObj*) and records it hands out stay the manager's.
@@ -119,6 +140,28 @@ public:
     // Copies the working database into target, consistently even while the manager writes it
     // (see MM_BackupMusicLibrary); 0 on success. Any thread: the copy may take a while.
     int BackupMusicLibrary(const QString& target);
+
+    // The working database's files (see DatabaseCopy.h). Any thread, no manager needed; placing a
+    // project copies a file, so callers run it on a worker.
+    static QString PlaceProjectAsDatabase(const QString& project, const QString& database);
+    // The paths that exist and could not be removed.
+    static QStringList RemoveDatabaseFiles(const QString& database);
+    // The iTunes library file a load reads when it is given none. Any thread.
+    static QString DefaultLibraryPath();
+
+    // The Sonalike engine's own calls for a duplicate scan of files, on the caller's thread with
+    // the engine's results (see sonalike.h): the scan's paths go in before StartLoadMusic, the
+    // run is paused and resumed, its groups are read once it has ended, and freed.
+    int AddToDedupeList(const QString& path, int userValue);
+    int PauseDedupeRun();
+    int ContinueDedupeRun();
+    int GetDedupeLoadCount();
+    int GetDedupeGroupCount();
+    // *count: the group's size. member (may be null): a copy of the group's item; 0 only when the
+    // engine gave one.
+    int GetDedupeGroupMember(unsigned group, int item, int* count, LinkDedupeMember* member);
+    // Stops a run after its current track, frees tracks and groups and joins the engine's worker.
+    int FreeDedupeResults();
 
     // Progress handlers, called by the C callbacks on the reporting thread.
     void LoadMusicProgress(const MusicProgressInfo& info);

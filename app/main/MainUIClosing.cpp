@@ -19,7 +19,6 @@
 #include "StartUI.h"
 #include "UILog.h"
 #include "UpdateCheck.h"
-#include "sonalike.h"
 
 #include <QAction>
 #include <QApplication>

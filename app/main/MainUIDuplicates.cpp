@@ -16,7 +16,6 @@
 #include "CountTexts.h"
 #include "DedupeGroupLoader.h"
 #include "Duplicate.h"
-#include "sonalike.h"
 
 #include <QAction>
 #include <QMovie>
@@ -84,7 +83,7 @@ void CMainUI::CancelGroup()
         switch (m_iStage)
         {
         case 1:
-            PauseDedupeThread();
+            m_pMusicLink->PauseDedupeRun();
             m_pMusicLink->SetRunState(1, 2);
             m_pMessageLine->SetText(tr("Paused. Wanna continue and explore the world of music?"));
             break;
@@ -125,7 +124,7 @@ void CMainUI::CancelGroup()
         switch (m_iStage)
         {
         case 1:
-            ContinueDedupeThread();
+            m_pMusicLink->ContinueDedupeRun();
             m_pMusicLink->SetRunState(1, 1);
             m_pMessageLine->SetText(tr("Continue to scan music library,please wait a moment."));
             break;
@@ -162,11 +161,13 @@ void CMainUI::CancelGroup()
 
 void CAnalyzeThread::LoadDuplicateGroups()
 {
-    const int n = GetLoadCounts();
+    if (!m_pMusicLink)
+        return;
+    const int n = m_pMusicLink->GetDedupeLoadCount();
     m_pOwner->SetScoreStep(n > 0 ? 10000.0 / n : 0.0);
     m_pReport->SetCategoryMask(0x8010C00);
     m_pReport->ClearPullQueue();
-    const DedupeLoadCounts counts = LoadDedupeGroups(*m_pDuplicate);
+    const DedupeLoadCounts counts = LoadDedupeGroups(*m_pMusicLink, *m_pDuplicate);
     const int members = counts.members;
     m_pOwner->SetScore(n > 0 ? static_cast<double>(n - members) / n * 10000.0 : 10000.0);
     emit StartFixAll(CCountTexts::DuplicatesFound(n, members), QString::number(n), members, -1);

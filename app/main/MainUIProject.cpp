@@ -11,7 +11,6 @@
 #include "CShadeLabel.h"
 #include "CTextButton.h"
 #include "CWarnMessage.h"
-#include "DatabaseCopy.h"
 #include "FileDialogs.h"
 #include "SpecialFolders.h"
 #include "StartUI.h"
@@ -120,12 +119,12 @@ void CMainUI::DeleteDBFiles()
     if (m_pMusicLink)
         m_pMusicLink->CloseMusicLibrary();
     const QString db = g_strDBPath;
-    for (const QString& path : RemoveDatabaseFiles(db))
+    for (const QString& path : CMusicLink::RemoveDatabaseFiles(db))
         WriteUILog(QStringLiteral("Delete DB Failed:%1").arg(path));
     QString zdb = db;
     zdb.replace(QStringLiteral("MusicLibrary.db"), QStringLiteral("MusicLibraryz.db"));
     if (zdb != db)
-        for (const QString& path : RemoveDatabaseFiles(zdb))
+        for (const QString& path : CMusicLink::RemoveDatabaseFiles(zdb))
             WriteUILog(QStringLiteral("Delete ZDB Failed:%1").arg(path));
 }
 

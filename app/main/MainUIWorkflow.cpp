@@ -22,7 +22,6 @@
 #include "StartUI.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
-#include "sonalike.h"
 
 #include <QAction>
 #include <QDeadlineTimer>
@@ -182,7 +181,7 @@ bool CMainUI::ReadyToLoading()
     {
         m_iDedupeTotal = static_cast<int>(m_pathList.size());
         for (int j = 0; j < m_pathList.size(); ++j)
-            AddToDedupeLists(m_pathList.at(j).toUtf8().constData(), j);
+            m_pMusicLink->AddToDedupeList(m_pathList.at(j), j);
     }
     m_pathList.clear();
     return true;
@@ -922,7 +921,7 @@ void CMainUI::GoHome()
     // Every stage stops and every worker is joined before the engine's lists are freed.
     StopAllWork();
     if (GetWorkMode() == 2)
-        DedupeDealloc();
+        m_pMusicLink->FreeDedupeResults();
     ClearScanList();
     m_pReport->StopAllWork();
     EmptyWorkFolders();

@@ -3,8 +3,8 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "CMessageSeam.h"
+#include "CMusicLink.h"
 #include "CWarnMessage.h"
-#include "DatabaseCopy.h"
 #include "FileDialogs.h"
 #include "LanguageDirection.h"
 #include "SpecialFolders.h"
@@ -232,7 +232,8 @@ void CStartUI::LoadSaveResult()
                 }
                 emit Complete(QStringList(), project, RunModeProject);
             });
-    watcher->setFuture(QtConcurrent::run([project, db]() { return PlaceProjectAsDatabase(project, db); }));
+    watcher->setFuture(
+        QtConcurrent::run([project, db]() { return CMusicLink::PlaceProjectAsDatabase(project, db); }));
 }
 
 void CStartUI::Setting()

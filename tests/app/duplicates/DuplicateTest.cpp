@@ -109,7 +109,7 @@ private:
         QSignalSpy loadOk(&link, &CMusicLink::SendLoadOK);
         if (link.StartLoadMusic() != 0 || !loadOk.wait(60000))
             return {};
-        DedupeLoadCounts counts = LoadDedupeGroups(view);
+        DedupeLoadCounts counts = LoadDedupeGroups(link, view);
         view.CountRemoved();
         view.SetPage(1);
         return counts;

@@ -38,6 +38,8 @@ extern "C" MusicManageHandle MM_Create(const char* logFolder, const char* dataFo
 // null or stale handle.
 extern "C" int MM_Destroy(MusicManageHandle handle);
 
+// Both answer 0 and keep nothing of their record: the manager makes no network request of its
+// own and takes its folders from MM_Create.
 extern "C" int MM_SetConfig(MusicManageHandle handle, const MusicManageConfig* config);
 extern "C" int MM_SetProxy(MusicManageHandle handle, const MusicManageProxy* proxy);
 // 0 when a library object exists afterwards; -1 otherwise.
