@@ -164,7 +164,7 @@ void CAnalyzeThread::LoadDuplicateGroups()
 {
     const int n = GetLoadCounts();
     m_pOwner->SetScoreStep(n > 0 ? 10000.0 / n : 0.0);
-    m_pReport->SetCategoryMask(0x8010C00);
+    m_pReport->SetCategoryMask(MF_Artwork | MF_FileMissing | MF_Artist | MF_Album);
     m_pReport->ClearPullQueue();
     const DedupeLoadCounts counts = LoadDedupeGroups(*m_pDuplicate);
     const int members = counts.members;

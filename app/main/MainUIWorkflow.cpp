@@ -733,7 +733,7 @@ bool CMainUI::StartApply()
     if (CAppSettings* settings = GetAppSettings())
     {
         int mask = settings->GetReplace();
-        if ((mask & 0x80000) && (mask & (0x1000000 | 0x400 | 0x800 | 0x4000000 | 0x2000000)))
+        if ((mask & MF_ReplaceSwitch) && (mask & (MF_Name | MF_Artist | MF_Album | MF_Year | MF_Genre)))
         {
             const int answer = CWarnMessage::ShowMessage(
                 this, QString(), tr("Are you sure you want to replace songs meta\nand apply the result?"), 2,
@@ -743,7 +743,7 @@ bool CMainUI::StartApply()
                 return false;
             if (answer == 2)
             {
-                mask &= ~0x80000;
+                mask &= ~static_cast<int>(MF_ReplaceSwitch);
                 settings->SetReplace(mask);
             }
         }

@@ -17,11 +17,14 @@
 #include "ListItem.h"
 #include "ListWidget.h"
 #include "ModifyMusicInfo.h"
+#include "MusicFlags.h"
 #include "MusicObj.h"
+#include "PullResultKeys.h"
 #include "QuantityWidget.h"
 #include "ScreenText.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
+#include "TrackState.h"
 #include "TreeItem.h"
 #include "UILog.h"
 #include "UtilityToolkit.h"
@@ -53,13 +56,6 @@
 
 namespace
 {
-constexpr int kBitMissing = 0x10000;
-constexpr int kBitArtist = 0x400;
-constexpr int kBitAlbum = 0x800;
-constexpr int kBitArtwork = 0x8000000;
-constexpr int kBitTitle = 0x1000000;
-constexpr int kBitHandled = 0x200;
-
 // Page of each category in the stack.
 int PageOf(ReportCategory category)
 {
@@ -600,25 +596,25 @@ void CAnalyReport::FlushPendingTracks()
 void CAnalyReport::FileProblemTrack(const PendingTrack& song)
 {
     const int mask = m_nCategoryMask.load();
-    if (song.problem & kBitMissing)
+    if (song.problem & MF_FileMissing)
     {
-        if (mask & kBitMissing)
-            FillProblemTree(song.track, song.problem, m_pMissingTree, 1, (song.state & kBitMissing) ? 0 : 2,
-                            -1, song.state & kBitHandled);
+        if (mask & MF_FileMissing)
+            FillProblemTree(song.track, song.problem, m_pMissingTree, 1,
+                            (song.state & MF_FileMissing) ? 0 : 2, -1, song.state & kStateRemovalApplied);
         return;
     }
     bool added = false;
-    if ((song.problem & kBitArtist) && (mask & kBitArtist))
-        added |= FillProblemTree(song.track, song.problem, m_pArtistTree, 2,
-                                 (song.state & kBitArtist) ? 0 : 2, song.identify, false) >= 0;
-    if ((song.problem & kBitAlbum) && (mask & kBitAlbum))
-        added |= FillProblemTree(song.track, song.problem, m_pAlbumTree, 3, (song.state & kBitAlbum) ? 0 : 2,
+    if ((song.problem & MF_Artist) && (mask & MF_Artist))
+        added |= FillProblemTree(song.track, song.problem, m_pArtistTree, 2, (song.state & MF_Artist) ? 0 : 2,
                                  song.identify, false) >= 0;
-    if ((song.problem & kBitArtwork) && (mask & kBitArtwork))
+    if ((song.problem & MF_Album) && (mask & MF_Album))
+        added |= FillProblemTree(song.track, song.problem, m_pAlbumTree, 3, (song.state & MF_Album) ? 0 : 2,
+                                 song.identify, false) >= 0;
+    if ((song.problem & MF_Artwork) && (mask & MF_Artwork))
     {
         if (CListItem* cell = AddArtworkCell(song.track, song.problem, song.identify, &song))
         {
-            cell->SetCheckState((song.state & kBitArtwork) ? 0 : 2, false);
+            cell->SetCheckState((song.state & MF_Artwork) ? 0 : 2, false);
             added = true;
         }
     }
@@ -750,7 +746,7 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
 
 bool CAnalyReport::NeedsStoredArtwork(int problem) const
 {
-    return !(problem & kBitMissing) && (problem & kBitArtwork) && (m_nCategoryMask.load() & kBitArtwork);
+    return !(problem & MF_FileMissing) && (problem & MF_Artwork) && (m_nCategoryMask.load() & MF_Artwork);
 }
 
 void CAnalyReport::PrepareStoredArtwork(CMusicObj* track, int problem)
@@ -1041,46 +1037,46 @@ void CAnalyReport::ChangeChecked(QTreeWidgetItem* item, int column, int bit)
 void CAnalyReport::ArtworkChangeChecked(QListWidgetItem* item)
 {
     if (auto* cell = dynamic_cast<CListItem*>(item))
-        WriteExclusion(cell->GetMusicData(), cell->GetCheckState() != 2, kBitArtwork);
+        WriteExclusion(cell->GetMusicData(), cell->GetCheckState() != 2, MF_Artwork);
 }
 
 void CAnalyReport::ArtistChangeChecked(QTreeWidgetItem* row, int column)
 {
-    ChangeChecked(row, column, kBitArtist);
+    ChangeChecked(row, column, MF_Artist);
 }
 
 void CAnalyReport::AlbumChangeChecked(QTreeWidgetItem* row, int column)
 {
-    ChangeChecked(row, column, kBitAlbum);
+    ChangeChecked(row, column, MF_Album);
 }
 
 void CAnalyReport::NotExistChangeChecked(QTreeWidgetItem* row, int column)
 {
-    ChangeChecked(row, column, kBitMissing);
+    ChangeChecked(row, column, MF_FileMissing);
 }
 
 void CAnalyReport::ArtworkUncheckedAll(int value)
 {
     if (m_pLink)
-        m_pLink->ChangeAllMusicState(kBitArtwork, value);
+        m_pLink->ChangeAllMusicState(MF_Artwork, value);
 }
 
 void CAnalyReport::ArtistUncheckedAll(int value)
 {
     if (m_pLink)
-        m_pLink->ChangeAllMusicState(kBitArtist, value);
+        m_pLink->ChangeAllMusicState(MF_Artist, value);
 }
 
 void CAnalyReport::AlbumUncheckedAll(int value)
 {
     if (m_pLink)
-        m_pLink->ChangeAllMusicState(kBitAlbum, value);
+        m_pLink->ChangeAllMusicState(MF_Album, value);
 }
 
 void CAnalyReport::NotExistUncheckedAll(int value)
 {
     if (m_pLink)
-        m_pLink->ChangeAllMusicState(kBitMissing, value);
+        m_pLink->ChangeAllMusicState(MF_FileMissing, value);
 }
 
 void CAnalyReport::CurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem*)
@@ -1111,7 +1107,7 @@ void CAnalyReport::SortFailedTree(int column)
         if (!row)
             continue;
         bool take = false;
-        if (row->GetKind() & kBitArtwork)
+        if (row->GetKind() & MF_Artwork)
         {
             const bool hasPath = m_pLink && !m_pLink->GetArtworkPath(row->GetMusicData()).isEmpty();
             take = (!hasPath && ascending) || (hasPath && !ascending);
@@ -1243,13 +1239,13 @@ int CAnalyReport::UpdateFixSummary()
         if (!info)
             continue;
         const int both = row->GetKind() & mask;
-        if ((both & kBitTitle) && info->Name.isEmpty())
+        if ((both & MF_Name) && info->Name.isEmpty())
             ++remaining;
-        if ((both & kBitArtist) && info->Artist.isEmpty())
+        if ((both & MF_Artist) && info->Artist.isEmpty())
             ++remaining;
-        if ((both & kBitAlbum) && info->Album.isEmpty())
+        if ((both & MF_Album) && info->Album.isEmpty())
             ++remaining;
-        if ((both & kBitArtwork) && m_pLink->GetArtworkPath(row->GetMusicData()).isEmpty())
+        if ((both & MF_Artwork) && m_pLink->GetArtworkPath(row->GetMusicData()).isEmpty())
             ++remaining;
     }
     const int fixedSongs = FixedSongs();
@@ -1444,7 +1440,7 @@ void CAnalyReport::SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool
     row->setIcon(1, QIcon(WaitingThumb()));
     CMusicLink* link = m_pLink;
     const int side = ThumbSide();
-    const bool fromFile = !failedWhenNoPath || !(row->GetKind() & kBitArtwork);
+    const bool fromFile = !failedWhenNoPath || !(row->GetKind() & MF_Artwork);
     // Finding the picture may take it out of the audio file: a worker does that. The pool is
     // emptied and waited for before the page, its rows or the tracks go, so the job may use them;
     // what it finds comes back queued to the row that still asks for it.
@@ -1662,9 +1658,9 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
         return false;
     const int mask = m_nCategoryMask.load();
     const QString path = m_pLink->GetArtworkPath(track);
-    const bool unfixed = ((mask & kBitArtwork) && path.isEmpty() && (row->GetKind() & kBitArtwork)) ||
-                         ((mask & kBitArtist) && info->Artist.isEmpty()) ||
-                         ((mask & kBitAlbum) && info->Album.isEmpty());
+    const bool unfixed = ((mask & MF_Artwork) && path.isEmpty() && (row->GetKind() & MF_Artwork)) ||
+                         ((mask & MF_Artist) && info->Artist.isEmpty()) ||
+                         ((mask & MF_Album) && info->Album.isEmpty());
     if (unfixed)
     {
         if (!path.isEmpty())
@@ -1675,7 +1671,7 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
         m_pLink->SetMusicState(track, 0);
     const int both = row->GetKind() & mask;
     const TrackRows rows = m_trackRows.value(track);
-    if (both & kBitArtwork)
+    if (both & MF_Artwork)
     {
         if (rows.cell)
         {
@@ -1699,9 +1695,9 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
             FillProblemTree(track, row->GetKind(), tree, mode, 2, -1, false);
         }
     };
-    if (both & kBitArtist)
+    if (both & MF_Artist)
         updateOrAdd(rows.artist, m_pArtistTree, 2);
-    if (both & kBitAlbum)
+    if (both & MF_Album)
         updateOrAdd(rows.album, m_pAlbumTree, 3);
     m_unrecognizedRows.remove(track);
     return true;
@@ -1872,11 +1868,11 @@ void CAnalyReport::PullStartSlot(int identify)
 
 void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
 {
-    static const std::pair<const char*, int> kFields[] = {{"title", kBitTitle},
-                                                          {"artist", kBitArtist},
-                                                          {"album", kBitAlbum},
-                                                          {"releaseDate", 0x4000000},
-                                                          {"genre", 0x2000000}};
+    static const std::pair<const char*, int> kFields[] = {{PullResultKeys::kTitle, MF_Name},
+                                                          {PullResultKeys::kArtist, MF_Artist},
+                                                          {PullResultKeys::kAlbum, MF_Album},
+                                                          {PullResultKeys::kReleaseDate, MF_Year},
+                                                          {PullResultKeys::kGenre, MF_Genre}};
     int mask = 0;
     QStringList values;
     for (const auto& [key, bit] : kFields)
@@ -1888,7 +1884,7 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
             values.append(value);
         }
     }
-    const int identify = answer.value(QStringLiteral("identify"), -1).toInt();
+    const int identify = answer.value(QLatin1String(PullResultKeys::kIdentify), -1).toInt();
     CMusicObj* track = m_identifyTracks.value(identify);
     // A song among the Unrecognized Songs has no row with its identify number any more; its
     // answer is written all the same, and the row is judged once the run's writes are done.
@@ -1902,17 +1898,17 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
     const QString artworkPath =
         answer.contains(storedKey)
             ? answer.value(storedKey).toString()
-            : StoreAnswerArtwork(answer.value(QStringLiteral("imageBuffer")).toByteArray(),
+            : StoreAnswerArtwork(answer.value(QLatin1String(PullResultKeys::kImageBuffer)).toByteArray(),
                                  ArtworkTarget(PictureFolder(), identify));
     if (!artworkPath.isEmpty())
     {
-        mask |= kBitArtwork;
+        mask |= MF_Artwork;
         values.append(artworkPath);
     }
 
-    const QString title = answer.value(QStringLiteral("title")).toString();
-    const QString artist = answer.value(QStringLiteral("artist")).toString();
-    const QString album = answer.value(QStringLiteral("album")).toString();
+    const QString title = answer.value(QLatin1String(PullResultKeys::kTitle)).toString();
+    const QString artist = answer.value(QLatin1String(PullResultKeys::kArtist)).toString();
+    const QString album = answer.value(QLatin1String(PullResultKeys::kAlbum)).toString();
     bool matched = false;
     auto fixRow = [&](CTreeItem* row, CFailedTreeWidget* tree, int& remaining, const QString& field)
     {
@@ -2280,7 +2276,7 @@ void CAnalyReport::AppleyiTunes()
     }
     CAppSettings* settings = GetAppSettings();
     const int replace = settings ? settings->GetReplace() : 0;
-    const int replaceMask = (replace & 0x80000) ? replace : 0;
+    const int replaceMask = (replace & MF_ReplaceSwitch) ? replace : 0;
     bool failed = false;
     bool stopped = false;
     auto pausedOrStopped = [this]
@@ -2328,7 +2324,7 @@ void CAnalyReport::AppleyiTunes()
             stopped = true;
             break;
         }
-        if (m_pLink->ApplyiTunesMusicInfo(track, 0x10000) < 0)
+        if (m_pLink->ApplyiTunesMusicInfo(track, MF_FileMissing) < 0)
             noteFailure(track);
         else
             removed.append(track);
