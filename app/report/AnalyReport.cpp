@@ -82,6 +82,39 @@ void CAnalyReport::Build()
     m_pThumbPool->setMaxThreadCount(2);
     m_pWriter = new CFixWriter(this);
 
+    BuildCategoryTree();
+
+    m_pRight = new QWidget(m_pSplitter);
+    m_pStack = new QStackedWidget(m_pRight);
+    m_pStack->setFocusPolicy(Qt::ClickFocus);
+    m_pStack->setMinimumWidth(ScaledInt(400));
+
+    BuildArtworkList();
+    BuildProblemTrees();
+    BuildUnrecognizedTree();
+    connect(m_pArtworkList, &QListWidget::currentItemChanged, this,
+            qOverload<QListWidgetItem*, QListWidgetItem*>(&CAnalyReport::CurrentItemChanged));
+    for (QTreeWidget* tree :
+         {static_cast<QTreeWidget*>(m_pAlbumTree), static_cast<QTreeWidget*>(m_pArtistTree),
+          static_cast<QTreeWidget*>(m_pUnrecognizedTree)})
+        connect(tree, &QTreeWidget::currentItemChanged, this,
+                qOverload<QTreeWidgetItem*, QTreeWidgetItem*>(&CAnalyReport::CurrentItemChanged));
+
+    BuildEditor();
+    LayOutPages();
+
+    loadLanguage();
+
+    connect(this, &CAnalyReport::PullSuccessSignal, this, &CAnalyReport::PullSuccessSlot);
+    connect(this, &CAnalyReport::PullStartSignal, this, &CAnalyReport::PullStartSlot);
+    connect(this, &CAnalyReport::PullCompleteSignal, this, &CAnalyReport::PullCompleteSlot);
+    if (CAppSettings* settings = GetAppSettings())
+        CreateDirPath(settings->GetDataFolder() + QStringLiteral("/pmi"));
+}
+
+// The splitter, and on its left the tree of the five categories with their badges.
+void CAnalyReport::BuildCategoryTree()
+{
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pSplitter->setObjectName(QStringLiteral("ReportSplitter"));
     m_pSplitter->setFocusPolicy(Qt::ClickFocus);
@@ -138,12 +171,11 @@ void CAnalyReport::Build()
     }
     m_pTypeTree->setCurrentItem(m_entries[1].get());
     connect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
+}
 
-    m_pRight = new QWidget(m_pSplitter);
-    m_pStack = new QStackedWidget(m_pRight);
-    m_pStack->setFocusPolicy(Qt::ClickFocus);
-    m_pStack->setMinimumWidth(ScaledInt(400));
-
+// The artwork grid of Songs Without Album Artwork.
+void CAnalyReport::BuildArtworkList()
+{
     m_pArtworkList = new CListWidget(this);
     m_pArtworkList->setDragDropMode(QAbstractItemView::NoDragDrop);
     m_pArtworkList->setFrameShape(QFrame::NoFrame);
@@ -170,7 +202,11 @@ void CAnalyReport::Build()
     connect(m_pArtworkList, &CListWidget::SetUnchecked, this, &CAnalyReport::ArtworkChangeChecked);
     connect(m_pArtworkList, &CListWidget::SetAllUnchecked, this, &CAnalyReport::ArtworkUncheckedAll);
     connect(m_pArtworkList, &CListWidget::SendSelectArtwork, this, &CAnalyReport::SelectArtworkList);
+}
 
+// The pages of Songs Without Album, Without Artist and Without Original Files.
+void CAnalyReport::BuildProblemTrees()
+{
     auto makeProblemTree = [this]
     {
         auto* tree = new CFailedTreeWidget(this);
@@ -213,7 +249,11 @@ void CAnalyReport::Build()
     connect(m_pAlbumTree, &CFailedTreeWidget::SetAllUnchecked, this, &CAnalyReport::AlbumUncheckedAll);
     connect(m_pArtistTree, &CFailedTreeWidget::SetAllUnchecked, this, &CAnalyReport::ArtistUncheckedAll);
     connect(m_pMissingTree, &CFailedTreeWidget::SetAllUnchecked, this, &CAnalyReport::NotExistUncheckedAll);
+}
 
+// The song list of Unrecognized Songs; a click on a heading sorts it.
+void CAnalyReport::BuildUnrecognizedTree()
+{
     m_pUnrecognizedTree = new CFailedTreeWidget(m_pRight);
     m_pUnrecognizedTree->setFocusPolicy(Qt::NoFocus);
     m_pUnrecognizedTree->setFrameShape(QFrame::NoFrame);
@@ -241,14 +281,11 @@ void CAnalyReport::Build()
         m_pUnrecognizedTree->setColumnHidden(7, true);
     }
     connect(m_pUnrecognizedTree->header(), &QHeaderView::sectionClicked, this, &CAnalyReport::SortFailedTree);
-    connect(m_pArtworkList, &QListWidget::currentItemChanged, this,
-            qOverload<QListWidgetItem*, QListWidgetItem*>(&CAnalyReport::CurrentItemChanged));
-    for (QTreeWidget* tree :
-         {static_cast<QTreeWidget*>(m_pAlbumTree), static_cast<QTreeWidget*>(m_pArtistTree),
-          static_cast<QTreeWidget*>(m_pUnrecognizedTree)})
-        connect(tree, &QTreeWidget::currentItemChanged, this,
-                qOverload<QTreeWidgetItem*, QTreeWidgetItem*>(&CAnalyReport::CurrentItemChanged));
+}
 
+// The tag editor under the pages.
+void CAnalyReport::BuildEditor()
+{
     m_pModify = new CModifyMusicInfo(m_pRight);
     m_pModify->setObjectName(QStringLiteral("ModifyMusicinfo"));
     m_pModify->setContentsMargins(0, 0, 0, 0);
@@ -256,7 +293,11 @@ void CAnalyReport::Build()
     m_pModify->hide();
     connect(m_pModify, &CModifyMusicInfo::SendEditItem, this, &CAnalyReport::EditFixItem);
     connect(this, &CAnalyReport::EditInfoHide, m_pModify, &CModifyMusicInfo::EditHide);
+}
 
+// The pages in their stack, the editor under them, the tree and the pages side by side.
+void CAnalyReport::LayOutPages()
+{
     m_pStack->addWidget(m_pArtworkList);
     m_pStack->addWidget(m_pMissingTree);
     m_pStack->addWidget(m_pAlbumTree);
@@ -285,14 +326,6 @@ void CAnalyReport::Build()
 
     m_pMaxPicture = new CShowMaxPicture(m_pArtworkList);
     m_pMaxPicture->hide();
-
-    loadLanguage();
-
-    connect(this, &CAnalyReport::PullSuccessSignal, this, &CAnalyReport::PullSuccessSlot);
-    connect(this, &CAnalyReport::PullStartSignal, this, &CAnalyReport::PullStartSlot);
-    connect(this, &CAnalyReport::PullCompleteSignal, this, &CAnalyReport::PullCompleteSlot);
-    if (CAppSettings* settings = GetAppSettings())
-        CreateDirPath(settings->GetDataFolder() + QStringLiteral("/pmi"));
 }
 
 void CAnalyReport::paintEvent(QPaintEvent*)

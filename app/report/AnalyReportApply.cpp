@@ -61,61 +61,10 @@ void CAnalyReport::AppleyiTunes()
     if (!m_pLink)
         return;
     QVector<CMusicObj*> missing;
-    bool prepared = false;
+    if (!TakeApplyMissing(missing))
     {
-        QMutexLocker lock(&m_applyMutex);
-        prepared = m_bApplyPrepared;
-        missing = m_applyMissing;
-        m_bApplyPrepared = false;
-        m_applyMissing.clear();
-    }
-    if (!prepared)
-    {
-        if (QThread::currentThread() == thread())
-        {
-            missing = PrepareApply();
-            QMutexLocker lock(&m_applyMutex);
-            m_bApplyPrepared = false;
-        }
-        else
-        {
-            // The rows belong to the GUI thread: ask it, and wait without ever blocking a stop
-            // (the GUI thread may be joining this one after setting the stop word).
-            struct Handover
-            {
-                QMutex mutex;
-                QWaitCondition ready;
-                bool done = false;
-                QVector<CMusicObj*> tracks;
-            };
-            auto handover = std::make_shared<Handover>();
-            QMetaObject::invokeMethod(
-                this,
-                [this, handover]
-                {
-                    QVector<CMusicObj*> tracks = PrepareApply();
-                    {
-                        QMutexLocker own(&m_applyMutex);
-                        m_bApplyPrepared = false;
-                    }
-                    QMutexLocker lock(&handover->mutex);
-                    handover->tracks = tracks;
-                    handover->done = true;
-                    handover->ready.wakeAll();
-                },
-                Qt::QueuedConnection);
-            QMutexLocker lock(&handover->mutex);
-            while (!handover->done)
-            {
-                if (m_nStop.load())
-                {
-                    WriteUILog(QStringLiteral("Stop AppleiTunes"));
-                    return;
-                }
-                ConditionWait(handover->ready, handover->mutex, QDeadlineTimer(50));
-            }
-            missing = handover->tracks;
-        }
+        WriteUILog(QStringLiteral("Stop AppleiTunes"));
+        return;
     }
 
     // The answers handed over so far are in the library before it is applied.
@@ -132,33 +81,105 @@ void CAnalyReport::AppleyiTunes()
     CAppSettings* settings = GetAppSettings();
     const int replace = settings ? settings->GetReplace() : 0;
     const int replaceMask = (replace & MF_ReplaceSwitch) ? replace : 0;
-    bool failed = false;
-    bool stopped = false;
-    auto pausedOrStopped = [this]
-    {
-        // Waits while paused (in a loop: a spurious wake-up resumes nothing); true on a stop.
-        return !WaitWhileApplyPaused([this] { return m_nStop.load() != 0; }) || m_nStop.load() != 0;
-    };
-
-    // The titles of the songs whose write failed, for the user; 0 (nothing to write) is no failure.
-    QStringList failedSongs;
-    auto noteFailure = [&](CMusicObj* track)
-    {
-        failed = true;
-        MusicInfo* info = Record(m_pLink, track);
-        const QString title = info ? (info->Name.isEmpty() ? info->Location : info->Name) : QString();
-        WriteUILog(QStringLiteral("AppleiTunes: the write of %1 failed").arg(info ? info->Location : title));
-        if (!title.isEmpty())
-            failedSongs.append(title);
-    };
+    ApplyRun run;
 
     m_pLink->SetTransaction(false);
-    const int n = m_pLink->GetMusicCount();
-    for (int i = 0; i < n && !stopped; ++i)
+    WriteSongFixes(run, replaceMask);
+    // One pass after the songs: the checked songs whose file is gone leave iTunes once.
+    RemoveMissingSongs(run, missing);
+    m_pLink->SetTransaction(true);
+    if (run.failed || run.stopped)
+        m_bUnapplied = true; // what was not written must not be lost at close
     {
-        if (pausedOrStopped())
+        QMutexLocker lock(&m_applyMutex);
+        m_applyFailures = run.failedSongs;
+    }
+    if (!run.stopped)
+        emit UpdateProcess(10000);
+    PostRemovedMissingRows(run.removed, run.stopped);
+    WriteUILog(QStringLiteral("Stop AppleiTunes"));
+    qDebug() << "------::AppleyiTunes end";
+}
+
+bool CAnalyReport::TakeApplyMissing(QVector<CMusicObj*>& missing)
+{
+    bool prepared = false;
+    {
+        QMutexLocker lock(&m_applyMutex);
+        prepared = m_bApplyPrepared;
+        missing = m_applyMissing;
+        m_bApplyPrepared = false;
+        m_applyMissing.clear();
+    }
+    if (prepared)
+        return true;
+    if (QThread::currentThread() == thread())
+    {
+        missing = PrepareApply();
+        QMutexLocker lock(&m_applyMutex);
+        m_bApplyPrepared = false;
+        return true;
+    }
+    // The rows belong to the GUI thread: ask it, and wait without ever blocking a stop
+    // (the GUI thread may be joining this one after setting the stop word).
+    struct Handover
+    {
+        QMutex mutex;
+        QWaitCondition ready;
+        bool done = false;
+        QVector<CMusicObj*> tracks;
+    };
+    auto handover = std::make_shared<Handover>();
+    QMetaObject::invokeMethod(
+        this,
+        [this, handover]
         {
-            stopped = true;
+            QVector<CMusicObj*> tracks = PrepareApply();
+            {
+                QMutexLocker own(&m_applyMutex);
+                m_bApplyPrepared = false;
+            }
+            QMutexLocker lock(&handover->mutex);
+            handover->tracks = tracks;
+            handover->done = true;
+            handover->ready.wakeAll();
+        },
+        Qt::QueuedConnection);
+    QMutexLocker lock(&handover->mutex);
+    while (!handover->done)
+    {
+        if (m_nStop.load())
+            return false;
+        ConditionWait(handover->ready, handover->mutex, QDeadlineTimer(50));
+    }
+    missing = handover->tracks;
+    return true;
+}
+
+bool CAnalyReport::ApplyPausedOrStopped()
+{
+    // Waits while paused (in a loop: a spurious wake-up resumes nothing); true on a stop.
+    return !WaitWhileApplyPaused([this] { return m_nStop.load() != 0; }) || m_nStop.load() != 0;
+}
+
+void CAnalyReport::NoteApplyFailure(ApplyRun& run, CMusicObj* track)
+{
+    run.failed = true;
+    MusicInfo* info = Record(m_pLink, track);
+    const QString title = info ? (info->Name.isEmpty() ? info->Location : info->Name) : QString();
+    WriteUILog(QStringLiteral("AppleiTunes: the write of %1 failed").arg(info ? info->Location : title));
+    if (!title.isEmpty())
+        run.failedSongs.append(title);
+}
+
+void CAnalyReport::WriteSongFixes(ApplyRun& run, int replaceMask)
+{
+    const int n = m_pLink->GetMusicCount();
+    for (int i = 0; i < n && !run.stopped; ++i)
+    {
+        if (ApplyPausedOrStopped())
+        {
+            run.stopped = true;
             break;
         }
         const int written = m_pLink->ApplyMusicFixes(i, replaceMask);
@@ -166,33 +187,30 @@ void CAnalyReport::AppleyiTunes()
         {
             CMusicObj* track = nullptr;
             m_pLink->GetMusicObj(i, &track);
-            noteFailure(track);
+            NoteApplyFailure(run, track);
         }
         emit UpdateProcess((i + 1) * 10000 / n);
     }
-    // One pass after the songs: the checked songs whose file is gone leave iTunes once.
-    QVector<CMusicObj*> removed;
-    for (CMusicObj* track : std::as_const(missing))
+}
+
+void CAnalyReport::RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& missing)
+{
+    for (CMusicObj* track : missing)
     {
-        if (stopped || pausedOrStopped())
+        if (run.stopped || ApplyPausedOrStopped())
         {
-            stopped = true;
+            run.stopped = true;
             break;
         }
         if (m_pLink->ApplyiTunesMusicInfo(track, MF_FileMissing) < 0)
-            noteFailure(track);
+            NoteApplyFailure(run, track);
         else
-            removed.append(track);
+            run.removed.append(track);
     }
-    m_pLink->SetTransaction(true);
-    if (failed || stopped)
-        m_bUnapplied = true; // what was not written must not be lost at close
-    {
-        QMutexLocker lock(&m_applyMutex);
-        m_applyFailures = failedSongs;
-    }
-    if (!stopped)
-        emit UpdateProcess(10000);
+}
+
+void CAnalyReport::PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bool stopped)
+{
     QMetaObject::invokeMethod(
         this,
         [this, removed, stopped]
@@ -211,8 +229,6 @@ void CAnalyReport::AppleyiTunes()
                 UpdateFixSummary();
         },
         Qt::QueuedConnection);
-    WriteUILog(QStringLiteral("Stop AppleiTunes"));
-    qDebug() << "------::AppleyiTunes end";
 }
 
 QStringList CAnalyReport::ApplyFailures() const

@@ -205,24 +205,8 @@ void CAnalyReport::PullStartSlot(int identify)
 
 void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
 {
-    static const std::pair<const char*, int> kFields[] = {{PullResultKeys::kTitle, MF_Name},
-                                                          {PullResultKeys::kArtist, MF_Artist},
-                                                          {PullResultKeys::kAlbum, MF_Album},
-                                                          {PullResultKeys::kReleaseDate, MF_Year},
-                                                          {PullResultKeys::kGenre, MF_Genre}};
-    int mask = 0;
-    QStringList values;
-    for (const auto& [key, bit] : kFields)
-    {
-        const QString value = answer.value(QString::fromLatin1(key)).toString();
-        if (!value.isEmpty())
-        {
-            mask |= bit;
-            values.append(value);
-        }
-    }
-    const int identify = answer.value(QLatin1String(PullResultKeys::kIdentify), -1).toInt();
-    CMusicObj* track = m_identifyTracks.value(identify);
+    PullAnswer read = ReadPullAnswer(answer);
+    CMusicObj* track = m_identifyTracks.value(read.identify);
     // A song among the Unrecognized Songs has no row with its identify number any more; its
     // answer is written all the same, and the row is judged once the run's writes are done.
     CTreeItem* unrecognized = track ? m_unrecognizedRows.value(track) : nullptr;
@@ -230,95 +214,129 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
         return; // removed meanwhile
     const TrackRows rows = m_trackRows.value(track);
 
-    // A job stored the cover already; an answer handed over otherwise brings its picture.
-    const QString storedKey = QLatin1String(AcrMediaInfoRunnable::kStoredArtwork);
-    const QString artworkPath =
-        answer.contains(storedKey)
-            ? answer.value(storedKey).toString()
-            : StoreAnswerArtwork(answer.value(QLatin1String(PullResultKeys::kImageBuffer)).toByteArray(),
-                                 ArtworkTarget(PictureFolder(), identify));
+    const QString artworkPath = AnswerArtworkPath(answer, read.identify);
     if (!artworkPath.isEmpty())
     {
-        mask |= MF_Artwork;
-        values.append(artworkPath);
+        read.mask |= MF_Artwork;
+        read.values.append(artworkPath);
     }
 
-    const QString title = answer.value(QLatin1String(PullResultKeys::kTitle)).toString();
-    const QString artist = answer.value(QLatin1String(PullResultKeys::kArtist)).toString();
-    const QString album = answer.value(QLatin1String(PullResultKeys::kAlbum)).toString();
-    bool matched = false;
-    auto fixRow = [&](CTreeItem* row, CFailedTreeWidget* tree, int& remaining, const QString& field)
-    {
-        if (!row || row->GetUserValue() != identify)
-            return;
-        matched = true;
-        row->setText(0, title.isEmpty() ? row->text(0) : ScreenText(title));
-        if (!artist.isEmpty())
-            row->setText(2, ScreenText(artist));
-        if (!album.isEmpty())
-            row->setText(3, ScreenText(album));
-        const bool wasFixed = row->GetFixState() == 2;
-        if (field.isEmpty())
-        {
-            // The answer lacks what this page is about: not fixed by it (a row fixed before
-            // stays fixed).
-            if (!wasFixed)
-            {
-                row->setIcon(5, FailedIcon());
-                row->SetFixState(-2);
-            }
-        }
-        else
-        {
-            row->setIcon(5, CompleteIcon());
-            row->SetFixState(2);
-            if (!wasFixed)
-                tree->SetFixedCount(tree->GetFixedCount() + 1);
-        }
-        remaining = std::max(0, remaining - 1);
-    };
-    fixRow(rows.artist, m_pArtistTree, m_nArtistRemaining, artist);
-    fixRow(rows.album, m_pAlbumTree, m_nAlbumRemaining, album);
-    if (rows.cell && rows.cell->GetUserValue() == identify)
-    {
-        matched = true;
-        m_pArtworkList->SetRowBusy(rows.cell, false);
-        if (!artworkPath.isEmpty())
-        {
-            const bool wasFixed = rows.cell->GetLoadState() == 2;
-            rows.cell->SetArtworkPath(artworkPath);
-            rows.cell->SetArtworkState(2, false);
-            rows.cell->SetLoadState(2);
-            if (!wasFixed)
-                m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
-        }
-        else
-        {
-            rows.cell->SetArtworkState(3, false);
-            rows.cell->SetLoadState(-2);
-        }
-        m_nArtworkRemaining = std::max(0, m_nArtworkRemaining - 1);
-        m_pArtworkList->viewport()->update();
-    }
-    if (unrecognized && mask)
+    bool matched = FixAnsweredRow(rows.artist, m_pArtistTree, m_nArtistRemaining, read, read.artist);
+    matched |= FixAnsweredRow(rows.album, m_pAlbumTree, m_nAlbumRemaining, read, read.album);
+    matched |= FixAnsweredCell(rows.cell, read.identify, artworkPath);
+    if (unrecognized && read.mask)
     {
         matched = true;
         unrecognized->SetFixState(2);
     }
-    if (!matched)
-        return;
+    if (matched)
+        TakeAnsweredFix(track, read);
+}
+
+CAnalyReport::PullAnswer CAnalyReport::ReadPullAnswer(const QMap<QString, QVariant>& answer)
+{
+    static const std::pair<const char*, int> kFields[] = {{PullResultKeys::kTitle, MF_Name},
+                                                          {PullResultKeys::kArtist, MF_Artist},
+                                                          {PullResultKeys::kAlbum, MF_Album},
+                                                          {PullResultKeys::kReleaseDate, MF_Year},
+                                                          {PullResultKeys::kGenre, MF_Genre}};
+    PullAnswer read;
+    for (const auto& [key, bit] : kFields)
+    {
+        const QString value = answer.value(QString::fromLatin1(key)).toString();
+        if (!value.isEmpty())
+        {
+            read.mask |= bit;
+            read.values.append(value);
+        }
+    }
+    read.identify = answer.value(QLatin1String(PullResultKeys::kIdentify), -1).toInt();
+    read.title = answer.value(QLatin1String(PullResultKeys::kTitle)).toString();
+    read.artist = answer.value(QLatin1String(PullResultKeys::kArtist)).toString();
+    read.album = answer.value(QLatin1String(PullResultKeys::kAlbum)).toString();
+    return read;
+}
+
+QString CAnalyReport::AnswerArtworkPath(const QMap<QString, QVariant>& answer, int identify)
+{
+    // A job stored the cover already; an answer handed over otherwise brings its picture.
+    const QString storedKey = QLatin1String(AcrMediaInfoRunnable::kStoredArtwork);
+    return answer.contains(storedKey)
+               ? answer.value(storedKey).toString()
+               : StoreAnswerArtwork(answer.value(QLatin1String(PullResultKeys::kImageBuffer)).toByteArray(),
+                                    ArtworkTarget(PictureFolder(), identify));
+}
+
+bool CAnalyReport::FixAnsweredRow(CTreeItem* row, CFailedTreeWidget* tree, int& remaining,
+                                  const PullAnswer& read, const QString& field)
+{
+    if (!row || row->GetUserValue() != read.identify)
+        return false;
+    row->setText(0, read.title.isEmpty() ? row->text(0) : ScreenText(read.title));
+    if (!read.artist.isEmpty())
+        row->setText(2, ScreenText(read.artist));
+    if (!read.album.isEmpty())
+        row->setText(3, ScreenText(read.album));
+    const bool wasFixed = row->GetFixState() == 2;
+    if (field.isEmpty())
+    {
+        // The answer lacks what this page is about: not fixed by it (a row fixed before
+        // stays fixed).
+        if (!wasFixed)
+        {
+            row->setIcon(5, FailedIcon());
+            row->SetFixState(-2);
+        }
+    }
+    else
+    {
+        row->setIcon(5, CompleteIcon());
+        row->SetFixState(2);
+        if (!wasFixed)
+            tree->SetFixedCount(tree->GetFixedCount() + 1);
+    }
+    remaining = std::max(0, remaining - 1);
+    return true;
+}
+
+bool CAnalyReport::FixAnsweredCell(CListItem* cell, int identify, const QString& artworkPath)
+{
+    if (!cell || cell->GetUserValue() != identify)
+        return false;
+    m_pArtworkList->SetRowBusy(cell, false);
+    if (!artworkPath.isEmpty())
+    {
+        const bool wasFixed = cell->GetLoadState() == 2;
+        cell->SetArtworkPath(artworkPath);
+        cell->SetArtworkState(2, false);
+        cell->SetLoadState(2);
+        if (!wasFixed)
+            m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
+    }
+    else
+    {
+        cell->SetArtworkState(3, false);
+        cell->SetLoadState(-2);
+    }
+    m_nArtworkRemaining = std::max(0, m_nArtworkRemaining - 1);
+    m_pArtworkList->viewport()->update();
+    return true;
+}
+
+void CAnalyReport::TakeAnsweredFix(CMusicObj* track, const PullAnswer& read)
+{
     // Stored answers are fixes still to be written: leaving asks about them even when every
     // song of the run was identified and nothing moved to Unrecognized Songs. The library write
     // runs on the writer thread.
-    if (mask && m_pLink)
+    if (read.mask && m_pLink)
     {
         m_bUnapplied = true;
-        m_pWriter->Modify(track, mask, values);
+        m_pWriter->Modify(track, read.mask, read.values);
     }
     // A second answer for the same song is not counted again.
-    if (m_doneIdentifies.contains(identify))
+    if (m_doneIdentifies.contains(read.identify))
         return;
-    m_doneIdentifies.insert(identify);
+    m_doneIdentifies.insert(read.identify);
     ++m_nDone;
     emit ReportFixInfo(-1, m_nTotal > 0 ? std::min(10000, m_nDone * 10000 / m_nTotal) : 10000);
 }
