@@ -125,8 +125,6 @@ public:
     void StopPlay();
     void StopAllWork();
     void ClearReport();
-    // Media-library end-of-playback callback of the previews: ends a preview when playback ended.
-    static int OnPlayEvent(const int* eventRecord, CMusicLink* link);
 
     // ---- moves to Unrecognized Songs ----
     void MoveFailedItem();

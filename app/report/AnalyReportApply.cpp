@@ -243,13 +243,6 @@ void CAnalyReport::StopPlay()
     m_pModify->SetEditorHidden(true);
 }
 
-int CAnalyReport::OnPlayEvent(const int* eventRecord, CMusicLink* link)
-{
-    if (eventRecord && link && eventRecord[0] == 0 && (eventRecord[1] == 5 || eventRecord[1] == 7))
-        link->EmitPlayState(10000, 2, 0);
-    return 0;
-}
-
 void CAnalyReport::PlayOver()
 {
     // The report page keeps no preview of its own; the tag editor's label plays and stops itself.
