@@ -11,6 +11,7 @@
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
+#include "MusicFlags.h"
 #include "MusicObj.h"
 #include "PreviewPlayback.h"
 #include "ScreenText.h"
@@ -36,7 +37,6 @@
 namespace
 {
 
-constexpr int kStateRemoved = 0x200;
 constexpr int kColumnCheck = 0;
 constexpr int kColumnName = 1;
 constexpr int kColumnSize = 2;
@@ -278,7 +278,7 @@ void CDuplicate::PlaceCopy(CDuplicateItem* group, CDuplicateItem* copy, int stat
         copy->setCheckState(kColumnCheck, Qt::Unchecked);
         group->insertChild(0, copy);
     }
-    if (state & kStateRemoved)
+    if (state & MF_RemovalApplied)
     {
         copy->setDisabled(true);
         copy->setIcon(kColumnRestore, SharedIcon(g_iconReset));
@@ -563,7 +563,7 @@ void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result
     row->setDisabled(false);
     row->setIcon(kColumnRestore, SharedIcon(g_iconNone));
     ColourRow(row, kBlue, true);
-    WriteState(row, ReadState(row) & ~kStateRemoved);
+    WriteState(row, ReadState(row) & ~MF_RemovalApplied);
     if (row->IsBare())
         row->SetPersistentID(row->Record()->PersistentID);
     else if (m_pLink && row->GetMusicData())
@@ -728,7 +728,7 @@ void CDuplicate::MarkRemoved(CDuplicateItem* row)
     row->setDisabled(true);
     row->setIcon(kColumnRestore, SharedIcon(g_iconReset));
     ColourRow(row, kGrey, false);
-    WriteState(row, ReadState(row) | kStateRemoved);
+    WriteState(row, ReadState(row) | MF_RemovalApplied);
 }
 
 // ---- Preview -------------------------------------------------------------------------------

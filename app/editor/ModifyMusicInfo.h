@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MusicFlags.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -32,12 +34,12 @@ public:
     // The edit mask bits handed to CMusicLink::ModifyMusicInfo, values in this order.
     enum TrackEditMask : int
     {
-        EditName = 0x1000000,
-        EditArtist = 0x400,
-        EditAlbum = 0x800,
-        EditYear = 0x4000000,
-        EditGenre = 0x2000000,
-        EditArtwork = 0x8000000 // also the problem-kind bit "the song had no artwork"
+        EditName = MF_Name,
+        EditArtist = MF_Artist,
+        EditAlbum = MF_Album,
+        EditYear = MF_Year,
+        EditGenre = MF_Genre,
+        EditArtwork = MF_Artwork // also the problem-kind bit "the song had no artwork"
     };
 
     explicit CModifyMusicInfo(QWidget* parent = nullptr);

@@ -7,6 +7,7 @@
 #include "CountTexts.h"
 #include "Duplicate.h"
 #include "MainUI.h"
+#include "MusicFlags.h"
 
 #include <QElapsedTimer>
 #include <QMetaObject>
@@ -17,12 +18,6 @@
 
 namespace
 {
-
-constexpr int kMissingFile = 0x10000;
-constexpr int kNoArtwork = 0x8000000;
-constexpr int kNoArtist = 0x400;
-constexpr int kNoAlbum = 0x800;
-constexpr int kDuplicate = 0x4000;
 
 // Batches go to the GUI thread at this size or after this long, whichever comes first, so a
 // page fills smoothly without one posted call per track.
@@ -49,11 +44,11 @@ CAnalyzeThread::~CAnalyzeThread()
 double CAnalyzeThread::TrackPenalty(int absence, int mask, bool duplicateRun)
 {
     if (duplicateRun)
-        return (absence & kDuplicate) ? 1.0 : 0.0;
-    if ((absence & kMissingFile) && (mask & kMissingFile))
+        return (absence & MF_Duplicate) ? 1.0 : 0.0;
+    if ((absence & MF_FileMissing) && (mask & MF_FileMissing))
         return 0.25;
     double penalty = 0.0;
-    for (const int bit : {kNoArtwork, kNoArtist, kNoAlbum})
+    for (const int bit : {MF_Artwork, MF_Artist, MF_Album})
         if ((absence & bit) && (mask & bit))
             penalty += 0.25;
     return penalty;

@@ -247,6 +247,54 @@ void CMainUI::BuildMainWidgets()
 
     // Scanning header.
     auto* scanning = new QWidget(m_pTopStack);
+    BuildHeaderTexts(scanning);
+    BuildHeaderProgress(scanning);
+    BuildActionButtons(scanning);
+    LayOutScanningHeader(scanning);
+
+    // Welcome header.
+    BuildWelcomeHeader();
+    m_pTopStack->addWidget(scanning);
+    m_pTopStack->addWidget(m_pWelcomeHeader);
+    m_pTopStack->setCurrentIndex(TopWelcome);
+    m_pToolBar->setFixedHeight(ScaledInt(106));
+    m_pToolBar->addWidget(m_pTopStack);
+
+    // Content pages.
+    m_pContentStack = new QStackedWidget(this);
+    m_pContentStack->setFocusPolicy(Qt::NoFocus);
+    m_pContentStack->setContentsMargins(0, 0, 0, 0);
+
+    QWidget* scanView = BuildScanView();
+
+    m_pReport = new CAnalyReport(m_iMediaHandle, this);
+    m_pReport->setFocusPolicy(Qt::ClickFocus);
+    m_pStartUI = new CStartUI(this);
+    m_pStartUI->setObjectName(QStringLiteral("StartUIName"));
+    m_pStartUI->SetIdleTest([this]() { return !IsBusy() && m_pContentStack->currentIndex() == PageStart; });
+    m_pDuplicate = new CDuplicate(m_iMediaHandle, m_pMusicLink, this);
+
+    m_pContentStack->addWidget(scanView);
+    m_pContentStack->addWidget(m_pReport);
+    m_pContentStack->addWidget(m_pStartUI);
+    m_pContentStack->addWidget(m_pDuplicate);
+    m_pContentStack->setCurrentIndex(PageStart);
+
+    auto* container = new QWidget(this);
+    auto* containerLayout = new QVBoxLayout(container);
+    containerLayout->setContentsMargins(0, 0, 0, 0);
+    containerLayout->setSpacing(0);
+    containerLayout->addWidget(m_pContentStack, 1);
+    SetCentralWidget(container);
+
+    m_pBusyBanner = new CAnalyWidget(m_pContentStack, container);
+    m_pBusyBanner->hide();
+}
+
+// The scanning header's picture, score, message line with its Refix button, and the sentence
+// that offers Apply and Save.
+void CMainUI::BuildHeaderTexts(QWidget* scanning)
+{
     m_pHeaderPicture = new QWidget(scanning);
     m_pHeaderPicture->setObjectName(QStringLiteral("label_back"));
     SetHeaderPicture(QStringLiteral("scanned_bg"));
@@ -289,7 +337,11 @@ void CMainUI::BuildMainWidgets()
     m_pMessageRow->addWidget(m_pMessageLine);
     m_pMessageRow->addWidget(m_pRetryButton);
     m_pMessageRow->addStretch();
+}
 
+// The scanning header's progress bar and the hint line that takes its place.
+void CMainUI::BuildHeaderProgress(QWidget* scanning)
+{
     m_pProgress = new QProgressBar(scanning);
     m_pProgress->setObjectName(QStringLiteral("main_progress"));
     m_pProgress->setMinimumWidth(ScaledInt(300));
@@ -323,7 +375,11 @@ void CMainUI::BuildMainWidgets()
     m_pHeaderStack->addWidget(m_pProgress);
     m_pHeaderStack->addWidget(m_pHintLine);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
+}
 
+// The scanning header's action buttons, one shown at a time, and Home.
+void CMainUI::BuildActionButtons(QWidget* scanning)
+{
     m_pActionStack = new QStackedWidget(scanning);
     m_pActionStack->setFixedSize(ScaledInt(130), ScaledInt(40));
     m_pActionStack->setMinimumSize(ScaledInt(132), ScaledInt(43));
@@ -361,7 +417,10 @@ void CMainUI::BuildMainWidgets()
     m_pHomeButton->setProperty("actionColour", QStringLiteral("#3d90c5"));
     m_pHomeButton->setProperty("actionWidth", 112.0);
     FitActionText(m_pHomeButton);
+}
 
+void CMainUI::LayOutScanningHeader(QWidget* scanning)
+{
     auto* scoreRow = new QHBoxLayout;
     scoreRow->setContentsMargins(0, 0, 0, 0);
     scoreRow->addWidget(m_pScoreName);
@@ -394,8 +453,10 @@ void CMainUI::BuildMainWidgets()
     scanningLayout->addSpacing(10);
     scanningLayout->addWidget(m_pActionStack, 0, Qt::AlignCenter);
     scanningLayout->addSpacing(10);
+}
 
-    // Welcome header.
+void CMainUI::BuildWelcomeHeader()
+{
     m_pWelcomeHeader = new QWidget(m_pTopStack);
     m_pWelcomeHeader->setContentsMargins(0, 0, 0, 0);
     auto* icon = new QLabel(m_pWelcomeHeader);
@@ -416,18 +477,11 @@ void CMainUI::BuildMainWidgets()
     welcomeLayout->addSpacing(20);
     welcomeLayout->addLayout(welcomeTexts);
     welcomeLayout->addStretch();
+}
 
-    m_pTopStack->addWidget(scanning);
-    m_pTopStack->addWidget(m_pWelcomeHeader);
-    m_pTopStack->setCurrentIndex(TopWelcome);
-    m_pToolBar->setFixedHeight(ScaledInt(106));
-    m_pToolBar->addWidget(m_pTopStack);
-
-    // Content pages.
-    m_pContentStack = new QStackedWidget(this);
-    m_pContentStack->setFocusPolicy(Qt::NoFocus);
-    m_pContentStack->setContentsMargins(0, 0, 0, 0);
-
+// The scan view: the list of the tracks being loaded and its own scroll bar.
+QWidget* CMainUI::BuildScanView()
+{
     auto* scanView = new QWidget(this);
     scanView->setContentsMargins(0, 0, 0, 0);
     m_pScanList = new CTreeWidget(scanView);
@@ -462,29 +516,7 @@ void CMainUI::BuildMainWidgets()
     scanLayout->setSpacing(0);
     scanLayout->addWidget(m_pScanList);
     scanLayout->addWidget(m_pScanScroll);
-
-    m_pReport = new CAnalyReport(m_iMediaHandle, this);
-    m_pReport->setFocusPolicy(Qt::ClickFocus);
-    m_pStartUI = new CStartUI(this);
-    m_pStartUI->setObjectName(QStringLiteral("StartUIName"));
-    m_pStartUI->SetIdleTest([this]() { return !IsBusy() && m_pContentStack->currentIndex() == PageStart; });
-    m_pDuplicate = new CDuplicate(m_iMediaHandle, m_pMusicLink, this);
-
-    m_pContentStack->addWidget(scanView);
-    m_pContentStack->addWidget(m_pReport);
-    m_pContentStack->addWidget(m_pStartUI);
-    m_pContentStack->addWidget(m_pDuplicate);
-    m_pContentStack->setCurrentIndex(PageStart);
-
-    auto* container = new QWidget(this);
-    auto* containerLayout = new QVBoxLayout(container);
-    containerLayout->setContentsMargins(0, 0, 0, 0);
-    containerLayout->setSpacing(0);
-    containerLayout->addWidget(m_pContentStack, 1);
-    SetCentralWidget(container);
-
-    m_pBusyBanner = new CAnalyWidget(m_pContentStack, container);
-    m_pBusyBanner->hide();
+    return scanView;
 }
 
 void CMainUI::BuildMenus()

@@ -237,6 +237,13 @@ protected:
 
 private:
     void BuildMainWidgets();
+    // BuildMainWidgets's steps, in the order it takes them.
+    void BuildHeaderTexts(QWidget* scanning);
+    void BuildHeaderProgress(QWidget* scanning);
+    void BuildActionButtons(QWidget* scanning);
+    void LayOutScanningHeader(QWidget* scanning);
+    void BuildWelcomeHeader();
+    QWidget* BuildScanView();
     void BuildMenus();
     void CreateMusicLink();
     void ConnectMainSignals();

@@ -165,7 +165,7 @@ void CAnalyzeThread::LoadDuplicateGroups()
         return;
     const int n = m_pMusicLink->GetDedupeLoadCount();
     m_pOwner->SetScoreStep(n > 0 ? 10000.0 / n : 0.0);
-    m_pReport->SetCategoryMask(0x8010C00);
+    m_pReport->SetCategoryMask(MF_Artwork | MF_FileMissing | MF_Artist | MF_Album);
     m_pReport->ClearPullQueue();
     const DedupeLoadCounts counts = LoadDedupeGroups(*m_pMusicLink, *m_pDuplicate);
     const int members = counts.members;

@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "InterfaceLanguage.h"
+#include "MusicFlags.h"
 #include "StyleTemplates.h"
 
 #include <QCheckBox>
@@ -16,9 +17,8 @@
 namespace
 {
 
-constexpr std::array<int, 4> kCategoryBits{0x8000000, 0x400, 0x800, 0x10000};
-constexpr int kReplaceMasterBit = 0x80000;
-constexpr std::array<int, 5> kReplaceBits{0x1000000, 0x400, 0x800, 0x4000000, 0x2000000};
+constexpr std::array<int, 4> kCategoryBits{MF_Artwork, MF_Artist, MF_Album, MF_FileMissing};
+constexpr std::array<int, 5> kReplaceBits{MF_Name, MF_Artist, MF_Album, MF_Year, MF_Genre};
 constexpr int kDefaultLanguageRow = 7;
 
 } // namespace
@@ -122,7 +122,7 @@ void CGeneralWidget::LoadGeneral()
     const int replace = settings ? settings->GetReplace() : 0;
     for (int i = 0; i < int(m_categoryBoxes.size()); ++i)
         m_categoryBoxes[i]->setChecked(general & kCategoryBits[i]);
-    const bool master = replace & kReplaceMasterBit;
+    const bool master = replace & MF_ReplaceSwitch;
     m_pReplaceMaster->setChecked(master);
     for (int i = 0; i < int(m_replaceBoxes.size()); ++i)
     {
@@ -186,7 +186,7 @@ void CGeneralWidget::SaveGeneral()
         if (m_categoryBoxes[i]->isChecked())
             general |= kCategoryBits[i];
     }
-    int replace = m_pReplaceMaster->isChecked() ? kReplaceMasterBit : 0;
+    int replace = m_pReplaceMaster->isChecked() ? static_cast<int>(MF_ReplaceSwitch) : 0;
     for (int i = 0; i < int(m_replaceBoxes.size()); ++i)
     {
         if (m_replaceBoxes[i]->isChecked())

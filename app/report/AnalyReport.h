@@ -125,8 +125,6 @@ public:
     void StopPlay();
     void StopAllWork();
     void ClearReport();
-    // Media-library end-of-playback callback of the previews: ends a preview when playback ended.
-    static int OnPlayEvent(const int* eventRecord, CMusicLink* link);
 
     // ---- moves to Unrecognized Songs ----
     void MoveFailedItem();
@@ -221,6 +219,13 @@ private:
     };
 
     void Build();
+    // Build's steps, in the order it takes them.
+    void BuildCategoryTree();
+    void BuildArtworkList();
+    void BuildProblemTrees();
+    void BuildUnrecognizedTree();
+    void BuildEditor();
+    void LayOutPages();
     void RecheckAnsweredUnrecognized();
     void DropBadge(CTypeTreeItem* entry);
     void FlushPendingTracks();
@@ -242,8 +247,41 @@ private:
     static QString PictureFolder();
     static bool SaveInsidePictureFolder(const QImage& image, const QString& path);
     void FinishPull();
+    // A recognition answer as PullSuccessSlot's steps read it: the fields it brings (their
+    // MusicFlags bits in mask, their values in the same order) and what the rows show.
+    struct PullAnswer
+    {
+        int identify = -1;
+        int mask = 0;
+        QStringList values;
+        QString title;
+        QString artist;
+        QString album;
+    };
+    static PullAnswer ReadPullAnswer(const QMap<QString, QVariant>& answer);
+    QString AnswerArtworkPath(const QMap<QString, QVariant>& answer, int identify);
+    bool FixAnsweredRow(CTreeItem* row, CFailedTreeWidget* tree, int& remaining, const PullAnswer& read,
+                        const QString& field);
+    bool FixAnsweredCell(CListItem* cell, int identify, const QString& artworkPath);
+    void TakeAnsweredFix(CMusicObj* track, const PullAnswer& read);
     QString ArtworkTarget(const QString& folder, int identify) const;
     void SendSummaryFor(CTypeTreeItem* entry);
+    // AppleyiTunes's steps (apply thread) and what one apply has done so far.
+    struct ApplyRun
+    {
+        bool failed = false;
+        bool stopped = false;
+        // The titles of the songs whose write failed, for the user; 0 (nothing to write) is no
+        // failure.
+        QStringList failedSongs;
+        QVector<CMusicObj*> removed;
+    };
+    bool TakeApplyMissing(QVector<CMusicObj*>& missing);
+    bool ApplyPausedOrStopped();
+    void NoteApplyFailure(ApplyRun& run, CMusicObj* track);
+    void WriteSongFixes(ApplyRun& run, int replaceMask);
+    void RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& missing);
+    void PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bool stopped);
 
     int m_nMediaLibrary = 0;
     std::atomic<int> m_nStop{0};

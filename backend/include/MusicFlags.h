@@ -9,6 +9,9 @@ enum EMusicFlag : uint32_t
     MF_MatchHigh = 0x10,
     MF_MatchMedium = 0x20,
     MF_MatchLow = 0x40,
+    // In a track's State word only: its removal was applied (a duplicate copy moved to the recycle
+    // folder, or a song whose file was missing handled). Rows with it start as done.
+    MF_RemovalApplied = 0x200,
     MF_Artist = 0x400,
     MF_Album = 0x800,
     MF_Duplicate = 0x4000,

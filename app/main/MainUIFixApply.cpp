@@ -1,0 +1,470 @@
+// The commands on a shown result: Fix All, Apply and Home, and the helpers that set the header
+// of the main window.
+#include "MainUI.h"
+
+#include "AnalyReport.h"
+#include "AnalyWidget.h"
+#include "AnalyzeThread.h"
+#include "AppGlobals.h"
+#include "AppSettings.h"
+#include "ApplyThread.h"
+#include "CMusicLink.h"
+#include "CRichLabel.h"
+#include "CShadeLabel.h"
+#include "CTextButton.h"
+#include "CWarnMessage.h"
+#include "Duplicate.h"
+#include "ReadyLoadThread.h"
+#include "StyleTemplates.h"
+#include "UILog.h"
+
+#include <QAction>
+#include <QDeadlineTimer>
+#include <QDebug>
+#include <QLabel>
+#include <QMovie>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+namespace
+{
+
+int ProgressFloor(const QProgressBar* bar)
+{
+    const int width = bar->width();
+    return width > 0 ? 150000 / width : 0;
+}
+
+} // namespace
+
+// ---- Fix, apply and Home ---------------------------------------------------------------------
+
+void CMainUI::Fixall()
+{
+    m_iRunState = 1;
+    SetPauseActions(true, false);
+    SetPauseLook(true);
+    m_iStage = 3;
+    SetProgressNow(0);
+    m_pRetryButton->hide();
+    StopHeaderMovie(false);
+    SetHeaderPicture(QStringLiteral("fix_bg"));
+    StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix.gif"));
+    m_pHintLine->SetShadeHidden(true);
+    m_pHeaderStack->setCurrentIndex(HeaderProgress);
+    m_pReport->SetFixMode(1);
+    m_pReport->SetRunState(1);
+    m_pActionStack->setCurrentIndex(ActionPause);
+    m_pReport->StopPlay();
+    m_pReport->StartPull();
+}
+
+void CMainUI::StartFixAll(const QString& text, const QString& text2, int code, int value)
+{
+    m_strFixText = text;
+    m_strFixText2 = text2;
+    m_iFixCode = code;
+    m_iFixValue = value;
+    m_pMessageLine->SetText(text);
+}
+
+void CMainUI::ReportFixInfo(int remaining, int progress)
+{
+    if (remaining >= 0)
+    {
+        const double step = GetScoreStep();
+        double score = 10000.0 - remaining * step / 4.0;
+        if (score + step / 4.0 > 10000.0)
+        {
+            score = 10000.0;
+            m_pRetryButton->hide();
+        }
+        else if (score <= 0.0)
+        {
+            score = 0.0;
+        }
+        SetScore(score);
+        ShowScore();
+    }
+    SetProgress(progress);
+}
+
+void CMainUI::AddFixMissNum(int n)
+{
+    if (n == 0)
+        return;
+    const double step = GetScoreStep();
+    double score = GetScore() + n * step;
+    if (score + step > 10000.0)
+        score = 10000.0;
+    else if (score <= 0.0)
+        score = 0.0;
+    SetScore(score);
+    ShowScore();
+}
+
+void CMainUI::SetRemoveEnable(bool enable)
+{
+    m_pRemoveButton->setEnabled(enable);
+}
+
+void CMainUI::ReportFixAllComplete()
+{
+    m_pHintLine->Clear();
+    SetHintTexts(FixEndHints());
+    m_pHeaderStack->setCurrentIndex(HeaderHint);
+    m_pHintLine->SetShadeHidden(false);
+    SetHeaderPicture(QStringLiteral("fix_end_bg"));
+    StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
+    m_iStage = 4;
+    m_iRunState = 0;
+    SetPauseActions(false, false);
+    m_pActionStack->setCurrentIndex(ActionApply);
+}
+
+QStringList CMainUI::FixEndHints() const
+{
+    // Praise only for a run that fixed something: one whose songs all ended among the
+    // Unrecognized Songs says so.
+    if (m_pReport->FixedSongs() == 0)
+        return {tr("No song could be fixed this time. You can edit the songs yourself or try fix again.")};
+    return {tr("Congrats! Your library looks great now. You can apply all the results now."),
+            tr("Relax now. Let me take you to start a great music feast."),
+            tr("Well done. You have defeated most of other computers. Just enjoy your music now.")};
+}
+
+void CMainUI::EndFialedState(bool hide)
+{
+    HideProcessing();
+    // "Refix" has no place beside "   Fix All".
+    m_pRetryButton->setHidden(m_pActionStack->currentIndex() == ActionFixAll || hide);
+}
+
+void CMainUI::ApplyiTunes()
+{
+    StartApply();
+}
+
+bool CMainUI::StartApply()
+{
+    if (m_pApplyThread->isRunning())
+        return false;
+    if (CAppSettings* settings = GetAppSettings())
+    {
+        int mask = settings->GetReplace();
+        if ((mask & MF_ReplaceSwitch) && (mask & (MF_Name | MF_Artist | MF_Album | MF_Year | MF_Genre)))
+        {
+            const int answer = CWarnMessage::ShowMessage(
+                this, QString(), tr("Are you sure you want to replace songs meta\nand apply the result?"), 2,
+                tr("Yes"), tr("No"), QString(), 0);
+            // A box closed without an answer applies nothing and keeps the mask.
+            if (answer == 0)
+                return false;
+            if (answer == 2)
+            {
+                mask &= ~static_cast<int>(MF_ReplaceSwitch);
+                settings->SetReplace(mask);
+            }
+        }
+    }
+    m_pRetryButton->hide();
+    m_iStage = 4;
+    m_iRunState = 1;
+    m_pContentStack->setCurrentIndex(PageReport);
+    m_pBusyBanner->ShowLoading(true);
+    SetPauseActions(true, false);
+    SetPauseLook(true);
+    m_pActionStack->setCurrentIndex(ActionPause);
+    if (m_pHeaderStack->currentIndex() == HeaderHint)
+    {
+        m_pHeaderStack->setCurrentIndex(HeaderProgress);
+    }
+    else
+    {
+        m_pApplyOrSave->hide();
+        m_iSavedProgress = ShownProgress();
+        SetProgressNow(0);
+    }
+    m_bApplying = true;
+    m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
+    // The page's rows belong to this thread: what the apply needs of them is taken here.
+    m_pReport->PrepareApply();
+    m_applyFailures.clear();
+    m_pApplyThread->start(QThread::InheritPriority);
+    return true;
+}
+
+QString CMainUI::ApplyFailureText() const
+{
+    return tr("%n song(s) could not be written: %1", nullptr, static_cast<int>(m_applyFailures.size()))
+        .arg(m_applyFailures.join(QStringLiteral(", ")));
+}
+
+void CMainUI::UpdataApplyOK()
+{
+    qDebug() << "------::UpdataApplyOK begin";
+    if (m_bWorkStopped)
+        return;
+    m_iRunState = 3;
+    m_pBusyBanner->hide();
+    m_bApplying = false;
+    const int type = m_iResultType;
+    if (type == 4 || type == 5)
+    {
+        SetPauseActions(false, false);
+        m_pActionStack->setCurrentIndex(ActionRemove);
+        m_pHintLine->Clear();
+        SetHintTexts({tr("Congratulations! Duplicates has been removed successfully.")});
+        m_pHintLine->SetShadeHidden(false);
+    }
+    else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)
+    {
+        SetPauseActions(false, false);
+        m_pHeaderStack->setCurrentIndex(HeaderHint);
+        m_pActionStack->setCurrentIndex(ActionApply);
+        if (GetScore() >= 10000.0)
+        {
+            m_pMessageLine->SetText(tr("Results applyed."));
+        }
+        else
+        {
+            m_pMessageLine->SetText(tr("Results applyed. You can try fix again."));
+            m_pRetryButton->show();
+        }
+        m_bApplied = true;
+    }
+    else
+    {
+        m_pApplyOrSave->show();
+        m_pMessageLine->SetText(tr("Paused."));
+        SetPauseLook(false);
+        SetProgressNow(m_iSavedProgress);
+        m_iSavedProgress = -1;
+        m_iStage = 3;
+        m_iRunState = 2;
+    }
+    if (type != 4 && type != 5)
+    {
+        // Songs whose write failed keep their fixes unapplied: the user is told which.
+        m_applyFailures = m_pReport->ApplyFailures();
+        if (!m_applyFailures.isEmpty())
+            m_pMessageLine->SetText(ApplyFailureText());
+    }
+    qDebug() << "------::UpdataApplyOK end_1";
+    if (!m_bHomeAfterApply && !m_bCloseAfterApply)
+        return;
+    // The thread has sent its last word; once it has ended, leaving asks again about whatever
+    // could not be written.
+    m_pApplyThread->wait();
+    if (std::exchange(m_bHomeAfterApply, false))
+    {
+        m_bCloseAfterApply = false;
+        GoHome();
+        return;
+    }
+    m_bCloseAfterApply = false;
+    close();
+    qDebug() << "------::UpdataApplyOK end_2";
+}
+
+void CMainUI::StopAllWork()
+{
+    m_bStopRequest = true;
+    ++m_uRunGeneration;
+    if (m_pReport)
+        m_pReport->SetStopState(1);
+    if (m_pDuplicate)
+        m_pDuplicate->SetStopFlag(true);
+    if (m_pMusicLink)
+        m_pMusicLink->SetExitState(1);
+    // Wake whoever sleeps on a pause before waiting for them.
+    RequestAnalysisStop();
+    if (m_pAnalyzeThread)
+        m_pAnalyzeThread->wait();
+    if (m_pApplyThread && m_pApplyThread->isRunning())
+    {
+        const int type = m_iResultType;
+        if (type == 4 || type == 5)
+            m_pDuplicate->SetPauseState(1, true);
+        else
+            m_pReport->SetPauseState(1, true);
+        SetApplyPause(false);
+    }
+    if (m_pApplyThread)
+        m_pApplyThread->wait();
+    // A restore uses the manager and the engine's records: it ends before either goes.
+    if (m_pDuplicate)
+        m_pDuplicate->WaitForRestores();
+    if (m_iRunState == 2 && m_pMusicLink)
+        m_pMusicLink->SetRunState(m_iStage, 3);
+    // A load's set-up clears the exit of the run before it when it begins: a stop that came just
+    // before that is said again until the set-up has ended (the manager then keeps it).
+    while (m_pReadyLoadThread && !m_pReadyLoadThread->wait(QDeadlineTimer(10)))
+    {
+        if (m_pMusicLink)
+            m_pMusicLink->SetExitState(1);
+    }
+    m_bWorkStopped = true;
+}
+
+void CMainUI::GoHome()
+{
+    WriteUILog(QStringLiteral("Enter GoHome()"));
+    if (m_pHeaderStack->currentIndex() == HeaderProgress && m_pTopStack->currentIndex() == TopScanning)
+    {
+        SetRecognitionHold(false);
+        const int answer = CWarnMessage::ShowMessage(
+            this, tr("Are you sure you want to back to Home?"),
+            tr("Are you sure you want to back to Home? If back, the scanning results will not be saved."), 2,
+            tr("Yes"), tr("Cancel"), QString(), 0);
+        if (answer != 1)
+            return;
+    }
+    // Fixes not yet applied are not dropped unasked: the closing question, and Apply goes home
+    // once the results are written.
+    if (!m_pApplyThread->isRunning() && m_pReport->HasUnappliedChanges())
+    {
+        const QString question = tr("Do you want to apply new results?");
+        const int answer = CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"),
+                                                     tr("Apply"), 0);
+        if (answer == 1 || answer == 0)
+            return;
+        // Home follows the apply only when one starts: a closed replace question leaves the
+        // window as it was.
+        if (answer == 3)
+        {
+            if (StartApply())
+                m_bHomeAfterApply = true;
+            return;
+        }
+    }
+    // Every stage stops and every worker is joined before the engine's lists are freed.
+    StopAllWork();
+    if (GetWorkMode() == 2)
+        m_pMusicLink->FreeDedupeResults();
+    ClearScanList();
+    m_pReport->StopAllWork();
+    EmptyWorkFolders();
+    // A project that could not be written keeps the working database for the next start.
+    if (SaveProjectFile(true))
+        DeleteDBFiles();
+    else
+        WriteUILog(QStringLiteral("GoHome: the project was not saved; the working database stays"));
+    ResetToStart();
+    m_pDuplicate->ClearView();
+}
+
+void CMainUI::ResetToStart()
+{
+    m_iStage = 0;
+    m_iRunState = 0;
+    SetScore(10000.0);
+    SetScoreStep(0.0);
+    m_iSavedProgress = -1;
+    m_bCloseAfterApply = false;
+    m_bHomeAfterApply = false;
+    m_applyFailures.clear();
+    m_bDeleteDatabase = false;
+    m_eRunMode = RunModeNone;
+    m_iResultType = 0;
+    m_pRetryButton->hide();
+    m_pApplyOrSave->hide();
+    m_pRemoveButton->setEnabled(true);
+    m_pScoreLabel->setText(QStringLiteral("100"));
+    m_pActionStack->show();
+    m_pActionStack->setCurrentIndex(ActionPause);
+    m_pTopStack->setCurrentIndex(TopWelcome);
+    m_pContentStack->setCurrentIndex(PageStart);
+    m_pBusyBanner->hide();
+    SetPauseLook(true);
+    StopHeaderMovie(false);
+    SetPauseActions(false, false);
+    m_pActionSave->setEnabled(false);
+}
+
+// ---- Screen helpers --------------------------------------------------------------------------
+
+void CMainUI::SetPauseLook(bool pause)
+{
+    m_pPauseButton->setText(pause ? tr("   Pause") : tr("   Continue"));
+    m_pPauseButton->setStyleSheet(ActionButtonStyle(
+        QStringLiteral("main_cancelbut"), pause ? QStringLiteral("pause") : QStringLiteral("continue"),
+        pause ? QStringLiteral("#3d90c5") : QStringLiteral("#1e4c00"), 132));
+}
+
+void CMainUI::SetHeaderPicture(const QString& picture)
+{
+    m_pHeaderPicture->setStyleSheet(
+        QStringLiteral(
+            "QWidget#label_back{ border:0;min-width: %2;max-width: %2;max-height: %2;min-height: %2;"
+            "border-image: url(:/res/res/win/label/%1.png); }")
+            .arg(picture, QString::number(ScaledValue(89), 'g', 6)));
+}
+
+void CMainUI::StartHeaderMovie(const QString& file)
+{
+    m_pHeaderMovie->stop();
+    m_pHeaderMovie->setFileName(file);
+    m_pHeaderMovie->setScaledSize(QSize(ScaledInt(89), ScaledInt(89)));
+    if (!m_pHeaderLabel->movie())
+        m_pHeaderLabel->setMovie(m_pHeaderMovie);
+    m_pHeaderMovie->start();
+}
+
+void CMainUI::StopHeaderMovie(bool remove)
+{
+    m_pHeaderMovie->stop();
+    if (remove && m_pHeaderLabel->movie())
+    {
+        m_pHeaderLabel->setMovie(nullptr);
+        m_pHeaderLabel->clear();
+    }
+}
+
+void CMainUI::ShowStillPicture(const QString& file)
+{
+    const QPixmap picture(file);
+    if (!picture.isNull())
+        m_pHeaderLabel->setPixmap(picture.scaledToWidth(ScaledInt(89), Qt::SmoothTransformation));
+}
+
+void CMainUI::SetProgress(int value)
+{
+    m_iPendingProgress = std::min(10000, std::max(value, ProgressFloor(m_pProgress)));
+    if (!m_pProgressTimer->isActive())
+        m_pProgressTimer->start();
+}
+
+void CMainUI::SetProgressNow(int value)
+{
+    m_pProgressTimer->stop();
+    m_iPendingProgress = -1;
+    m_pProgress->setValue(value);
+}
+
+int CMainUI::ShownProgress() const
+{
+    return m_iPendingProgress >= 0 ? m_iPendingProgress : m_pProgress->value();
+}
+
+void CMainUI::SetHintTexts(const QStringList& texts)
+{
+    for (const QString& text : texts)
+        m_pHintLine->AddText(text);
+}
+
+void CMainUI::ShowScore()
+{
+    m_pScoreLabel->setText(QString::number(static_cast<int>(GetScore() / 100.0)));
+}
+
+void CMainUI::SetPauseActions(bool pause, bool resume)
+{
+    m_pActionPause->setEnabled(pause);
+    m_pActionContinue->setEnabled(resume);
+}

@@ -1,0 +1,673 @@
+// The report page's songs as the analysis hands them over, the category tree and the summary.
+#include "AnalyReport.h"
+
+#include "AnalyReportHelpers.h"
+#include "AppGlobals.h"
+#include "AppHelpers.h"
+#include "AppSettings.h"
+#include "CMusicLink.h"
+#include "CountTexts.h"
+#include "FailedTreeWidget.h"
+#include "ListItem.h"
+#include "ListWidget.h"
+#include "ModifyMusicInfo.h"
+#include "MusicFlags.h"
+#include "MusicObj.h"
+#include "QuantityWidget.h"
+#include "ScreenText.h"
+#include "StyleTemplates.h"
+#include "TreeItem.h"
+#include "UILog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QStackedWidget>
+#include <QThread>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+using report_detail::CompleteIcon;
+using report_detail::Record;
+
+namespace
+{
+// Page of each category in the stack.
+int PageOf(ReportCategory category)
+{
+    switch (category)
+    {
+    case ReportUnrecognized:
+        return 4;
+    case ReportArtwork:
+        return 0;
+    case ReportArtist:
+        return 3;
+    case ReportAlbum:
+        return 2;
+    case ReportMissingFile:
+        return 1;
+    }
+    return 0;
+}
+
+QFont RowFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(g_dScale == 1.0 ? 10 : 13);
+    return font;
+}
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Songs of the analysis
+
+QString CAnalyReport::PictureFolder()
+{
+    CAppSettings* settings = GetAppSettings();
+    return settings ? settings->GetPictureFolder() : QString();
+}
+
+bool CAnalyReport::SaveInsidePictureFolder(const QImage& image, const QString& path)
+{
+    // A saved project is untrusted: its artwork paths may point anywhere. Only the Picture folder
+    // is ours to write.
+    const QString folder = PictureFolder();
+    if (folder.isEmpty() || path.isEmpty())
+        return false;
+    const QString root = QDir(folder).canonicalPath();
+    const QFileInfo target(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    const QString parent = QDir(target.absolutePath()).canonicalPath();
+    if (root.isEmpty() || parent.isEmpty() || !(parent == root || parent.startsWith(root + QLatin1Char('/'))))
+        return false;
+    if (target.isSymLink())
+        return false;
+    return image.save(target.absoluteFilePath());
+}
+
+QString CAnalyReport::StoreAnswerArtwork(const QByteArray& bytes, const QString& target)
+{
+    if (bytes.isEmpty() || target.isEmpty())
+        return {};
+    // Any format the answer came in; stored as the JPEG its name says.
+    const QImage image = QImage::fromData(bytes);
+    if (image.isNull() || !SaveInsidePictureFolder(image, target))
+        return {};
+    return target;
+}
+
+int CAnalyReport::AddProblemTrack(CMusicObj* track, int problem, int state, int64_t, int identify, int)
+{
+    if (m_nStop.load() || !track)
+        return 0;
+    PendingTrack song{track, problem, state, identify, {}, false};
+    if (NeedsStoredArtwork(problem))
+    {
+        bool prepared = false;
+        {
+            QMutexLocker lock(&m_pendingMutex);
+            if (auto it = m_preparedArtwork.find(track); it != m_preparedArtwork.end())
+            {
+                song.artworkPath = it->artworkPath;
+                song.artworkSaved = it->artworkSaved;
+                m_preparedArtwork.erase(it);
+                prepared = true;
+            }
+        }
+        if (!prepared)
+            ReadStoredArtwork(song);
+    }
+    if (QThread::currentThread() == thread())
+    {
+        // Already on the GUI thread (the window hands songs over in batches): file it now, after
+        // anything a worker queued before, so the order stays the caller's.
+        FlushPendingTracks();
+        FileProblemTrack(song);
+        return 0;
+    }
+    bool post = false;
+    {
+        QMutexLocker lock(&m_pendingMutex);
+        m_pending.push_back(std::move(song));
+        if (!m_bFlushPosted)
+        {
+            m_bFlushPosted = true;
+            post = true;
+        }
+    }
+    if (post)
+        QMetaObject::invokeMethod(this, &CAnalyReport::FlushPendingTracks, Qt::QueuedConnection);
+    return 0;
+}
+
+void CAnalyReport::FlushPendingTracks()
+{
+    std::vector<PendingTrack> batch;
+    {
+        QMutexLocker lock(&m_pendingMutex);
+        batch.swap(m_pending);
+        m_bFlushPosted = false;
+    }
+    if (batch.empty())
+        return;
+    const QList<QWidget*> pages = {m_pArtworkList, m_pAlbumTree, m_pArtistTree, m_pMissingTree};
+    for (QWidget* page : pages)
+        page->setUpdatesEnabled(false);
+    for (const PendingTrack& song : batch)
+    {
+        if (m_nStop.load())
+            break;
+        FileProblemTrack(song);
+    }
+    for (QWidget* page : pages)
+        page->setUpdatesEnabled(true);
+}
+
+void CAnalyReport::FileProblemTrack(const PendingTrack& song)
+{
+    const int mask = m_nCategoryMask.load();
+    if (song.problem & MF_FileMissing)
+    {
+        if (mask & MF_FileMissing)
+            FillProblemTree(song.track, song.problem, m_pMissingTree, 1,
+                            (song.state & MF_FileMissing) ? 0 : 2, -1, song.state & MF_RemovalApplied);
+        return;
+    }
+    bool added = false;
+    if ((song.problem & MF_Artist) && (mask & MF_Artist))
+        added |= FillProblemTree(song.track, song.problem, m_pArtistTree, 2, (song.state & MF_Artist) ? 0 : 2,
+                                 song.identify, false) >= 0;
+    if ((song.problem & MF_Album) && (mask & MF_Album))
+        added |= FillProblemTree(song.track, song.problem, m_pAlbumTree, 3, (song.state & MF_Album) ? 0 : 2,
+                                 song.identify, false) >= 0;
+    if ((song.problem & MF_Artwork) && (mask & MF_Artwork))
+    {
+        if (CListItem* cell = AddArtworkCell(song.track, song.problem, song.identify, &song))
+        {
+            cell->SetCheckState((song.state & MF_Artwork) ? 0 : 2, false);
+            added = true;
+        }
+    }
+    if (added)
+    {
+        if (MusicInfo* info = Record(m_pLink, song.track))
+            m_pullQueue.insert(song.identify, info->Location);
+    }
+}
+
+int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget* tree, int mode,
+                                  int checkState, int userValue, bool handled)
+{
+    if (!m_pLink)
+        return 0;
+    MusicInfo* info = Record(m_pLink, track);
+    if (!info)
+        return -1;
+    auto* row = new CTreeItem();
+    row->SetMusicData(track, kind);
+    // Every page, the missing files included, shows the check box its song's exclusion word
+    // gives: without one the user could not keep a song in iTunes, nor remove it.
+    row->setCheckState(0, checkState == 2 ? Qt::Checked : Qt::Unchecked);
+    row->setText(0, ScreenText(info->Name));
+    row->setToolTip(0, ScreenText(info->Name));
+    QString duration;
+    FormatDuration(info->TotalTime, duration);
+    row->setText(1, duration);
+    row->setText(2, UnknownText(info->Artist, tr("Artist")));
+    row->setText(3, UnknownText(info->Album, tr("Album")));
+    row->SetLocation(info->Location);
+    row->SetPersistentID(info->PersistentID);
+    row->SetUserValue(userValue);
+    const QFont font = RowFont();
+    for (int c = 0; c < 4; ++c)
+        row->setFont(c, font);
+
+    TrackRows& rows = m_trackRows[track];
+    auto markFixed = [&]
+    {
+        row->setIcon(5, CompleteIcon());
+        row->SetFixState(2);
+        tree->SetFixedCount(tree->GetFixedCount() + 1);
+    };
+    if (mode == 2)
+    {
+        if (info->Artist.isEmpty())
+            row->setForeground(2, m_unknownColour);
+        else
+            markFixed();
+        rows.artist = row;
+    }
+    else if (mode == 3)
+    {
+        if (info->Album.isEmpty())
+            row->setForeground(3, m_unknownColour);
+        else
+            markFixed();
+        rows.album = row;
+    }
+    else
+    {
+        if (handled)
+            markFixed();
+        rows.missing = row;
+    }
+    if (userValue >= 0)
+        m_identifyTracks.insert(userValue, track);
+    row->setSizeHint(0, QSize(ScaledInt(300), ScaledInt(25)));
+    tree->addTopLevelItem(row);
+    return tree->topLevelItemCount() - 1;
+}
+
+CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify, const PendingTrack* stored)
+{
+    MusicInfo* info = Record(m_pLink, track);
+    if (!info)
+        return nullptr;
+    auto* cell = new CListItem(track, kind);
+    cell->setTextAlignment(Qt::AlignBottom | Qt::AlignHCenter);
+    QFont font = QApplication::font();
+    font.setPointSize(qMax(1, ScaledInt(10)));
+    cell->setFont(font);
+    cell->setSizeHint(QSize(ScaledInt(108), ScaledInt(128)));
+    cell->setText(ScreenText(info->Name));
+    cell->setToolTip(ScreenText(info->Name));
+    cell->SetLocation(info->Location);
+    cell->SetPersistentID(info->PersistentID);
+    cell->SetUserValue(identify);
+    m_pArtworkList->addItem(cell);
+    m_trackRows[track].cell = cell;
+    if (identify >= 0)
+        m_identifyTracks.insert(identify, track);
+
+    if (!stored)
+    {
+        // Re-added after an edit: the candidates and the chosen path as the library has them.
+        const QString path = m_pLink->GetArtworkPath(track);
+        const int count = m_pLink->GetArtworkCount(track);
+        cell->SetArtworkCount(count);
+        cell->SetMultiArtwork(count > 1);
+        if (!path.isEmpty())
+        {
+            cell->SetArtworkState(2, false);
+            cell->SetLoadState(2);
+            cell->SetArtworkPath(path);
+            m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
+        }
+        else
+        {
+            cell->SetArtworkState(0, true);
+        }
+        return cell;
+    }
+    if (stored->artworkSaved)
+    {
+        cell->SetArtworkCount(1);
+        cell->SetArtworkState(2, false);
+        cell->SetLoadState(2);
+        cell->SetArtworkPath(stored->artworkPath);
+        m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
+    }
+    else
+    {
+        cell->SetArtworkState(0, true);
+    }
+    return cell;
+}
+
+bool CAnalyReport::NeedsStoredArtwork(int problem) const
+{
+    return !(problem & MF_FileMissing) && (problem & MF_Artwork) && (m_nCategoryMask.load() & MF_Artwork);
+}
+
+void CAnalyReport::PrepareStoredArtwork(CMusicObj* track, int problem)
+{
+    if (!track || m_nStop.load() || !NeedsStoredArtwork(problem))
+        return;
+    PendingTrack song;
+    song.track = track;
+    ReadStoredArtwork(song);
+    QMutexLocker lock(&m_pendingMutex);
+    m_preparedArtwork.insert(track, song);
+}
+
+void CAnalyReport::ReadStoredArtwork(PendingTrack& song) const
+{
+    CMusicLink* link = m_pLink;
+    if (!link)
+        return;
+    song.artworkPath = link->GetArtworkPath(song.track);
+    if (song.artworkPath.isEmpty())
+        return;
+    const QImage image = QImage::fromData(link->GetArtworkData(song.track));
+    song.artworkSaved = !image.isNull() && SaveInsidePictureFolder(image, song.artworkPath);
+    if (!song.artworkSaved)
+    {
+        MusicInfo* info = Record(link, song.track);
+        WriteUILog(QStringLiteral("pixmap.loadFromData Failed: PID:%1 picPath:%2")
+                       .arg(info ? info->PersistentID : QString(), song.artworkPath));
+    }
+}
+
+void CAnalyReport::ClearPullQueue()
+{
+    m_pullQueue.clear();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Category tree
+
+void CAnalyReport::ReflashView(bool selectFirst)
+{
+    const bool hide = m_pArtworkList->count() > 0;
+    if (hide)
+        m_pArtworkList->hide();
+    ReflashMusicNum(selectFirst);
+    if (hide)
+        m_pArtworkList->show();
+}
+
+void CAnalyReport::ShowEditorWith(int kind, CMusicObj* track)
+{
+    m_pModify->SetEditorHidden(false);
+    m_pModify->setVisible(true);
+    m_pModify->ShowTrack(kind, track);
+    if (m_pModify->IsContentHidden())
+        m_pModify->EditHide();
+}
+
+void CAnalyReport::ReflashMusicNum(bool selectFirst)
+{
+    WriteUILog(QStringLiteral("CAnalyReport::ReflashMusicNum"));
+    disconnect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
+    for (auto& entry : m_entries)
+        DropBadge(entry.get());
+    while (m_pTypeTree->topLevelItemCount() > 0)
+        m_pTypeTree->takeTopLevelItem(0);
+
+    for (auto& entry : m_entries)
+    {
+        int count = 0;
+        switch (entry->GetCategory())
+        {
+        case ReportUnrecognized:
+            count = m_pUnrecognizedTree->topLevelItemCount();
+            break;
+        case ReportArtwork:
+            count = m_pArtworkList->count();
+            break;
+        case ReportArtist:
+            count = m_pArtistTree->topLevelItemCount();
+            break;
+        case ReportAlbum:
+            count = m_pAlbumTree->topLevelItemCount();
+            break;
+        case ReportMissingFile:
+            count = m_pMissingTree->topLevelItemCount();
+            break;
+        }
+        if (count <= 0)
+            continue;
+        auto* badge = new CQuantityWidget(count);
+        entry->SetBadge(badge);
+        entry->SetBadgePage(entry->GetBadgePage());
+        if (entry->GetBadgePage() == 2)
+            badge->SetSpinning(true);
+        m_pTypeTree->addTopLevelItem(entry.get());
+        m_pTypeTree->setItemWidget(entry.get(), 3, badge);
+    }
+
+    if (m_pTypeTree->topLevelItemCount() > 0)
+    {
+        auto* first = static_cast<CTypeTreeItem*>(m_pTypeTree->topLevelItem(0));
+        if (first->GetBadge())
+            first->GetBadge()->SetSelected(true);
+        m_pTypeTree->setCurrentItem(first);
+        ClickType(first, nullptr);
+        if (selectFirst)
+        {
+            switch (first->GetCategory())
+            {
+            case ReportArtwork:
+                if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(0)))
+                {
+                    m_pArtworkList->setCurrentItem(cell);
+                    ShowEditorWith(cell->GetKind(), cell->GetMusicData());
+                }
+                break;
+            case ReportMissingFile:
+                m_pModify->HideModify();
+                m_pModify->hide();
+                break;
+            default:
+            {
+                auto* tree = static_cast<QTreeWidget*>(m_pStack->currentWidget());
+                if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(0)))
+                {
+                    tree->setCurrentItem(row);
+                    ShowEditorWith(row->GetKind(), row->GetMusicData());
+                }
+                break;
+            }
+            }
+        }
+    }
+    connect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
+}
+
+void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
+{
+    const ReportCategory category = entry->GetCategory();
+    const int page = entry->GetBadgePage();
+    int total = 0;
+    if (page == 0 && category != ReportUnrecognized && m_pLink)
+    {
+        // Clean songs leave the indexable list after the analysis; every song was scanned.
+        int largest = 0;
+        total = std::max(m_pLink->GetMusicCount(&largest), largest);
+    }
+    auto send = [this](const QString& text, int number, int count, int code)
+    { emit StartFixAll(text, QString::number(number), count, code); };
+    // "n - fixed" never reads below 0, however the counts drifted.
+    auto open = [](int rows, int fixed) { return std::max(0, rows - fixed); };
+    switch (category)
+    {
+    case ReportUnrecognized:
+    {
+        const int fixed = m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() +
+                          m_pMissingTree->GetFixedCount();
+        const int n = m_pUnrecognizedTree->topLevelItemCount();
+        send(CCountTexts::ScoreMessage(-11, fixed, n), fixed, n, -11);
+        break;
+    }
+    case ReportArtwork:
+    {
+        const int n = m_pArtworkList->count();
+        const int fixed = m_pArtworkList->GetFixedCount();
+        if (page == 0)
+            send(CCountTexts::ScoreMessage(-12, total, n), total, n, -12);
+        else
+            send(CCountTexts::ScoreMessage(-4, fixed, open(n, fixed)), fixed, open(n, fixed), -4);
+        break;
+    }
+    case ReportArtist:
+    {
+        const int n = m_pArtistTree->topLevelItemCount();
+        const int fixed = m_pArtistTree->GetFixedCount();
+        if (page == 0)
+            send(CCountTexts::ScoreMessage(-5, total, n), total, n, -5);
+        else
+            send(CCountTexts::ScoreMessage(-6, fixed, open(n, fixed)), fixed, open(n, fixed), -6);
+        break;
+    }
+    case ReportAlbum:
+    {
+        const int n = m_pAlbumTree->topLevelItemCount();
+        const int fixed = m_pAlbumTree->GetFixedCount();
+        if (page == 0)
+            send(CCountTexts::ScoreMessage(-7, total, n), total, n, -7);
+        else
+            send(CCountTexts::ScoreMessage(-8, fixed, open(n, fixed)), fixed, open(n, fixed), -8);
+        break;
+    }
+    case ReportMissingFile:
+    {
+        const int n = m_pMissingTree->topLevelItemCount();
+        if (page == 0)
+            send(CCountTexts::ScoreMessage(-9, total, n), total, n, -9);
+        else
+            send(CCountTexts::ScoreMessage(-10, n, -1), n, -1, -10);
+        break;
+    }
+    }
+}
+
+void CAnalyReport::ClickType(QTreeWidgetItem* current, QTreeWidgetItem* previous)
+{
+    auto* entry = dynamic_cast<CTypeTreeItem*>(current);
+    if (!entry)
+        return;
+    m_pStack->setCurrentIndex(PageOf(entry->GetCategory()));
+    if (m_nRunState == 0)
+        SendSummaryFor(entry);
+    m_pStack->currentWidget()->update();
+    if (entry->GetBadge())
+        entry->GetBadge()->SetSelected(true);
+
+    if (entry->GetCategory() == ReportArtwork)
+    {
+        QListWidgetItem* cell = m_pArtworkList->currentItem();
+        if (cell)
+            CurrentItemChanged(cell, nullptr);
+        else if (m_pArtworkList->count() > 0)
+            m_pArtworkList->setCurrentItem(m_pArtworkList->item(0));
+    }
+    else if (auto* tree = dynamic_cast<QTreeWidget*>(m_pStack->currentWidget()))
+    {
+        QTreeWidgetItem* row = tree->currentItem();
+        if (row)
+            CurrentItemChanged(row, nullptr);
+        else if (tree->topLevelItemCount() > 0)
+            tree->setCurrentItem(tree->topLevelItem(0));
+    }
+    if (auto* before = dynamic_cast<CTypeTreeItem*>(previous); before && before->GetBadge())
+        before->GetBadge()->SetSelected(false);
+}
+
+void CAnalyReport::PauseFixView()
+{
+    SetRecognitionHold(true);
+    m_pArtworkList->SetBusyAnimationRunning(false);
+    for (auto& entry : m_entries)
+    {
+        const ReportCategory c = entry->GetCategory();
+        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge())
+        {
+            entry->GetBadge()->SetSpinning(false);
+            entry->GetBadge()->SetPage(0);
+        }
+    }
+}
+
+void CAnalyReport::ResumeFixView()
+{
+    SetRecognitionHold(false);
+    m_pArtworkList->SetBusyAnimationRunning(true);
+    for (auto& entry : m_entries)
+    {
+        const ReportCategory c = entry->GetCategory();
+        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge())
+        {
+            entry->GetBadge()->SetSpinning(true);
+            entry->GetBadge()->SetPage(2);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Summary and queries
+
+int CAnalyReport::UpdateFixSummary()
+{
+    const int mask = m_nCategoryMask.load();
+    int remaining = 0;
+    remaining += std::max(0, m_pArtworkList->count() - m_pArtworkList->GetFixedCount());
+    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree, m_pMissingTree})
+        remaining += std::max(0, tree->topLevelItemCount() - tree->GetFixedCount());
+    for (int i = 0; i < m_pUnrecognizedTree->topLevelItemCount(); ++i)
+    {
+        auto* row = dynamic_cast<CTreeItem*>(m_pUnrecognizedTree->topLevelItem(i));
+        MusicInfo* info = row ? Record(m_pLink, row->GetMusicData()) : nullptr;
+        if (!info)
+            continue;
+        const int both = row->GetKind() & mask;
+        if ((both & MF_Name) && info->Name.isEmpty())
+            ++remaining;
+        if ((both & MF_Artist) && info->Artist.isEmpty())
+            ++remaining;
+        if ((both & MF_Album) && info->Album.isEmpty())
+            ++remaining;
+        if ((both & MF_Artwork) && m_pLink->GetArtworkPath(row->GetMusicData()).isEmpty())
+            ++remaining;
+    }
+    const int fixedSongs = FixedSongs();
+    const int fixedProblems = m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() +
+                              m_pAlbumTree->GetFixedCount() + m_pMissingTree->GetFixedCount();
+    emit ReportFixInfo(remaining, 10000);
+    if (remaining <= 0)
+    {
+        emit EndFialedState(true);
+        emit StartFixAll(tr("Congratulations, your music library is 100% cleaned!"), QStringLiteral("-1"), -1,
+                         -1);
+    }
+    else
+    {
+        emit EndFialedState(false);
+        emit StartFixAll(CCountTexts::FixResult(fixedSongs, fixedProblems, remaining),
+                         QString::number(fixedSongs), fixedProblems, remaining);
+    }
+    return remaining;
+}
+
+int CAnalyReport::FixedSongs() const
+{
+    // A song counts once one of its rows or cells is fixed and it has no row left among the
+    // Unrecognized Songs: songs that only moved there were fixed by nothing.
+    int fixed = 0;
+    for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
+    {
+        const TrackRows& rows = it.value();
+        const bool any = (rows.cell && rows.cell->GetLoadState() == 2) ||
+                         (rows.artist && rows.artist->GetFixState() == 2) ||
+                         (rows.album && rows.album->GetFixState() == 2) ||
+                         (rows.missing && rows.missing->GetFixState() == 2);
+        if (any && !m_unrecognizedRows.contains(it.key()))
+            ++fixed;
+    }
+    return fixed;
+}
+
+bool CAnalyReport::IsNeedFix()
+{
+    for (int i = 0; i < m_pArtworkList->count(); ++i)
+    {
+        if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i)); cell && cell->GetLoadState() == 0)
+            return true;
+    }
+    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
+    {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        {
+            if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i)); row && row->GetFixState() == 0)
+                return true;
+        }
+    }
+    for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i)
+    {
+        auto* row = dynamic_cast<CTreeItem*>(m_pMissingTree->topLevelItem(i));
+        if (row && row->GetFixState() == 0 && row->checkState(0) == Qt::Checked)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,525 @@
+// The report page's fix runs: the recognition jobs, their answers and the writes of the fixes.
+#include "AnalyReport.h"
+
+#include "AcrMediaInfoRunnable.h"
+#include "AnalyReportHelpers.h"
+#include "CMusicLink.h"
+#include "FailedTreeWidget.h"
+#include "FixWriter.h"
+#include "ListItem.h"
+#include "ListWidget.h"
+#include "ModifyMusicInfo.h"
+#include "MusicFlags.h"
+#include "MusicObj.h"
+#include "PullResultKeys.h"
+#include "QuantityWidget.h"
+#include "ScreenText.h"
+#include "SharedImages.h"
+#include "TreeItem.h"
+#include "UILog.h"
+#include "UtilityToolkit.h"
+
+#include <QCoreApplication>
+#include <QThreadPool>
+
+#include <algorithm>
+
+using report_detail::CompleteIcon;
+using report_detail::Record;
+
+namespace
+{
+QIcon FailedIcon()
+{
+    return g_iconFailed ? *g_iconFailed : QIcon(QStringLiteral(":/res/res/win/list/failed.png"));
+}
+
+QIcon LoadingIcon()
+{
+    return g_iconLoading ? *g_iconLoading : QIcon();
+}
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Fix runs
+
+int CAnalyReport::SetFixMode(int mode)
+{
+    m_nFixAllStage = mode;
+    if (CTypeTreeItem* entry = CategoryEntry(ReportArtwork); entry && entry->GetBadge())
+    {
+        if (mode == 1)
+        {
+            entry->SetBadgePage(2);
+            entry->GetBadge()->SetSpinning(true);
+        }
+        else
+        {
+            entry->GetBadge()->SetSpinning(false);
+        }
+    }
+    m_nDone = 0;
+    m_nTotal = m_pullQueue.size();
+    return m_nTotal;
+}
+
+void CAnalyReport::SetRunState(int state)
+{
+    m_nRunState = state;
+    if (state != 1 && state != 2)
+        return;
+    const std::pair<int, ReportCategory> stages[] = {{m_nFixAllStage, ReportArtwork},
+                                                     {m_nAlbumStage, ReportAlbum},
+                                                     {m_nArtistStage, ReportArtist},
+                                                     {m_nMissingStage, ReportMissingFile},
+                                                     {m_nUnrecognizedStage, ReportUnrecognized}};
+    for (const auto& [stage, category] : stages)
+    {
+        if (stage != 1)
+            continue;
+        if (CTypeTreeItem* entry = CategoryEntry(category); entry && entry->GetBadge())
+            entry->GetBadge()->SetSpinning(state == 1);
+    }
+}
+
+void CAnalyReport::StartFixFailed()
+{
+    WriteUILog(QStringLiteral("CAnalyReport::StartFixFailed();"));
+    m_nUnrecognizedStage = 1;
+    m_nRunState = 1;
+    m_pModify->HideModify();
+    StopPlay();
+    m_nDone = 0;
+    m_nTotal = m_pUnrecognizedTree->topLevelItemCount();
+    for (int i = 0; i < m_pUnrecognizedTree->topLevelItemCount(); ++i)
+    {
+        QTreeWidgetItem* row = m_pUnrecognizedTree->topLevelItem(i);
+        for (int c = 6; c <= 8; ++c)
+            row->setIcon(c, QIcon());
+    }
+    if (CTypeTreeItem* entry = CategoryEntry(ReportUnrecognized); entry && entry->GetBadge())
+    {
+        entry->SetBadgePage(2);
+        entry->GetBadge()->SetSpinning(true);
+    }
+    StartPull();
+}
+
+void CAnalyReport::StartPull()
+{
+    // No re-entry: the wait below runs the event loop.
+    if (m_bInPull)
+        return;
+    m_bInPull = true;
+    m_nArtistRemaining = m_pArtistTree->topLevelItemCount();
+    m_nAlbumRemaining = m_pAlbumTree->topLevelItemCount();
+    m_nArtworkRemaining = m_pArtworkList->count();
+    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
+    {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            tree->topLevelItem(i)->setIcon(5, LoadingIcon());
+    }
+    for (auto& entry : m_entries)
+    {
+        const ReportCategory c = entry->GetCategory();
+        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge())
+        {
+            entry->GetBadge()->SetSpinning(true);
+            entry->SetBadgePage(2);
+        }
+    }
+    // Cleared before the wait, so a stop made during it is kept.
+    m_bPullStop = false;
+    WaitPullIdle();
+    m_bInPull = false;
+    if (m_bPullStop.load())
+        return;
+    // A run without entries completes at once instead of leaving the badges spinning.
+    // Posted, so the caller finishes setting up its run before the end arrives.
+    if (m_pullQueue.isEmpty())
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this]
+            {
+                if (!m_bPullStop.load())
+                    emit PullCompleteSignal();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    AcrMediaInfoRunnable::ResetFinishedCount();
+    m_doneIdentifies.clear();
+    const int total = m_pullQueue.size();
+    const QString pictures = PictureFolder();
+    for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it)
+    {
+        if (m_bPullStop.load())
+            break;
+        auto* job = new AcrMediaInfoRunnable(it.key(), it.value(), total);
+        job->SetOwner(this);
+        job->SetArtworkTarget(ArtworkTarget(pictures, it.key()));
+        m_pPool->start(job, 0);
+    }
+}
+
+void CAnalyReport::WaitPullIdle()
+{
+    while (m_pPool->activeThreadCount() > 0)
+    {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        m_pPool->waitForDone(10);
+    }
+}
+
+int CAnalyReport::RunningPullJobs() const
+{
+    return m_pPool->activeThreadCount();
+}
+
+bool CAnalyReport::WaitFixWrites(const std::function<bool()>& stopped) const
+{
+    return m_pWriter->WaitIdle(stopped);
+}
+
+void CAnalyReport::StopFixWrites()
+{
+    m_pWriter->Discard();
+}
+
+QString CAnalyReport::ArtworkTarget(const QString& folder, int identify) const
+{
+    MusicInfo* info = Record(m_pLink, m_identifyTracks.value(identify));
+    const QString id = info ? info->PersistentID : QString::number(identify);
+    // Named by the song's id, never by the answer's title: a title may hold "/" or "..".
+    return folder + QLatin1Char('/') + SafeFileName(id) + QStringLiteral(".jpg");
+}
+
+void CAnalyReport::PullStartSlot(int identify)
+{
+    CMusicObj* track = m_identifyTracks.value(identify);
+    const TrackRows rows = m_trackRows.value(track);
+    if (rows.cell && rows.cell->GetUserValue() == identify)
+        m_pArtworkList->SetRowBusy(rows.cell, true);
+}
+
+void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
+{
+    PullAnswer read = ReadPullAnswer(answer);
+    CMusicObj* track = m_identifyTracks.value(read.identify);
+    // A song among the Unrecognized Songs has no row with its identify number any more; its
+    // answer is written all the same, and the row is judged once the run's writes are done.
+    CTreeItem* unrecognized = track ? m_unrecognizedRows.value(track) : nullptr;
+    if (!track || (!m_trackRows.contains(track) && !unrecognized))
+        return; // removed meanwhile
+    const TrackRows rows = m_trackRows.value(track);
+
+    const QString artworkPath = AnswerArtworkPath(answer, read.identify);
+    if (!artworkPath.isEmpty())
+    {
+        read.mask |= MF_Artwork;
+        read.values.append(artworkPath);
+    }
+
+    bool matched = FixAnsweredRow(rows.artist, m_pArtistTree, m_nArtistRemaining, read, read.artist);
+    matched |= FixAnsweredRow(rows.album, m_pAlbumTree, m_nAlbumRemaining, read, read.album);
+    matched |= FixAnsweredCell(rows.cell, read.identify, artworkPath);
+    if (unrecognized && read.mask)
+    {
+        matched = true;
+        unrecognized->SetFixState(2);
+    }
+    if (matched)
+        TakeAnsweredFix(track, read);
+}
+
+CAnalyReport::PullAnswer CAnalyReport::ReadPullAnswer(const QMap<QString, QVariant>& answer)
+{
+    static const std::pair<const char*, int> kFields[] = {{PullResultKeys::kTitle, MF_Name},
+                                                          {PullResultKeys::kArtist, MF_Artist},
+                                                          {PullResultKeys::kAlbum, MF_Album},
+                                                          {PullResultKeys::kReleaseDate, MF_Year},
+                                                          {PullResultKeys::kGenre, MF_Genre}};
+    PullAnswer read;
+    for (const auto& [key, bit] : kFields)
+    {
+        const QString value = answer.value(QString::fromLatin1(key)).toString();
+        if (!value.isEmpty())
+        {
+            read.mask |= bit;
+            read.values.append(value);
+        }
+    }
+    read.identify = answer.value(QLatin1String(PullResultKeys::kIdentify), -1).toInt();
+    read.title = answer.value(QLatin1String(PullResultKeys::kTitle)).toString();
+    read.artist = answer.value(QLatin1String(PullResultKeys::kArtist)).toString();
+    read.album = answer.value(QLatin1String(PullResultKeys::kAlbum)).toString();
+    return read;
+}
+
+QString CAnalyReport::AnswerArtworkPath(const QMap<QString, QVariant>& answer, int identify)
+{
+    // A job stored the cover already; an answer handed over otherwise brings its picture.
+    const QString storedKey = QLatin1String(AcrMediaInfoRunnable::kStoredArtwork);
+    return answer.contains(storedKey)
+               ? answer.value(storedKey).toString()
+               : StoreAnswerArtwork(answer.value(QLatin1String(PullResultKeys::kImageBuffer)).toByteArray(),
+                                    ArtworkTarget(PictureFolder(), identify));
+}
+
+bool CAnalyReport::FixAnsweredRow(CTreeItem* row, CFailedTreeWidget* tree, int& remaining,
+                                  const PullAnswer& read, const QString& field)
+{
+    if (!row || row->GetUserValue() != read.identify)
+        return false;
+    row->setText(0, read.title.isEmpty() ? row->text(0) : ScreenText(read.title));
+    if (!read.artist.isEmpty())
+        row->setText(2, ScreenText(read.artist));
+    if (!read.album.isEmpty())
+        row->setText(3, ScreenText(read.album));
+    const bool wasFixed = row->GetFixState() == 2;
+    if (field.isEmpty())
+    {
+        // The answer lacks what this page is about: not fixed by it (a row fixed before
+        // stays fixed).
+        if (!wasFixed)
+        {
+            row->setIcon(5, FailedIcon());
+            row->SetFixState(-2);
+        }
+    }
+    else
+    {
+        row->setIcon(5, CompleteIcon());
+        row->SetFixState(2);
+        if (!wasFixed)
+            tree->SetFixedCount(tree->GetFixedCount() + 1);
+    }
+    remaining = std::max(0, remaining - 1);
+    return true;
+}
+
+bool CAnalyReport::FixAnsweredCell(CListItem* cell, int identify, const QString& artworkPath)
+{
+    if (!cell || cell->GetUserValue() != identify)
+        return false;
+    m_pArtworkList->SetRowBusy(cell, false);
+    if (!artworkPath.isEmpty())
+    {
+        const bool wasFixed = cell->GetLoadState() == 2;
+        cell->SetArtworkPath(artworkPath);
+        cell->SetArtworkState(2, false);
+        cell->SetLoadState(2);
+        if (!wasFixed)
+            m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
+    }
+    else
+    {
+        cell->SetArtworkState(3, false);
+        cell->SetLoadState(-2);
+    }
+    m_nArtworkRemaining = std::max(0, m_nArtworkRemaining - 1);
+    m_pArtworkList->viewport()->update();
+    return true;
+}
+
+void CAnalyReport::TakeAnsweredFix(CMusicObj* track, const PullAnswer& read)
+{
+    // Stored answers are fixes still to be written: leaving asks about them even when every
+    // song of the run was identified and nothing moved to Unrecognized Songs. The library write
+    // runs on the writer thread.
+    if (read.mask && m_pLink)
+    {
+        m_bUnapplied = true;
+        m_pWriter->Modify(track, read.mask, read.values);
+    }
+    // A second answer for the same song is not counted again.
+    if (m_doneIdentifies.contains(read.identify))
+        return;
+    m_doneIdentifies.insert(read.identify);
+    ++m_nDone;
+    emit ReportFixInfo(-1, m_nTotal > 0 ? std::min(10000, m_nDone * 10000 / m_nTotal) : 10000);
+}
+
+void CAnalyReport::PullFailSlot(int identify)
+{
+    CMusicObj* track = m_identifyTracks.value(identify);
+    if (!track)
+        return;
+    const TrackRows rows = m_trackRows.value(track);
+    if (rows.artist && rows.artist->GetUserValue() == identify)
+    {
+        rows.artist->setIcon(5, FailedIcon());
+        rows.artist->SetFixState(-2);
+        m_nArtistRemaining = std::max(0, m_nArtistRemaining - 1);
+    }
+    if (rows.album && rows.album->GetUserValue() == identify)
+    {
+        rows.album->setIcon(5, FailedIcon());
+        rows.album->SetFixState(-2);
+        m_nAlbumRemaining = std::max(0, m_nAlbumRemaining - 1);
+    }
+    if (rows.cell && rows.cell->GetUserValue() == identify)
+    {
+        rows.cell->SetArtworkState(3, false);
+        rows.cell->SetLoadState(-2);
+        m_pArtworkList->SetRowBusy(rows.cell, false);
+        m_nArtworkRemaining = std::max(0, m_nArtworkRemaining - 1);
+    }
+}
+
+void CAnalyReport::PullCompleteSlot()
+{
+    // The run ends behind its writes: the moves and the new score read what they wrote.
+    if (!m_pWriter->IsIdle())
+    {
+        m_pWriter->Then(
+            [this, generation = m_uFixGeneration]
+            {
+                if (generation == m_uFixGeneration && !m_bPullStop.load())
+                    FinishPull();
+            });
+        return;
+    }
+    FinishPull();
+}
+
+void CAnalyReport::FinishPull()
+{
+    for (auto& entry : m_entries)
+    {
+        CQuantityWidget* badge = entry->GetBadge();
+        if (!badge)
+            continue;
+        switch (entry->GetCategory())
+        {
+        case ReportUnrecognized:
+            badge->SetSpinning(false);
+            entry->SetBadgePage(m_pUnrecognizedTree->topLevelItemCount() == 0 ? 1 : 0);
+            break;
+        case ReportArtwork:
+        case ReportArtist:
+        case ReportAlbum:
+        {
+            const int remaining = entry->GetCategory() == ReportArtwork  ? m_nArtworkRemaining
+                                  : entry->GetCategory() == ReportArtist ? m_nArtistRemaining
+                                                                         : m_nAlbumRemaining;
+            if (remaining == 0)
+            {
+                badge->SetSpinning(false);
+                entry->SetBadgePage(1);
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    RecheckAnsweredUnrecognized();
+    // Songs that stayed unrecognised move to their own page in one pass per list: taking rows out
+    // one by one costs the whole list each time, which froze the window for a large run. Every
+    // row comes out at once and those that stay go back in one call, in their order.
+    m_pUnrecognizedTree->setSortingEnabled(false);
+    m_pUnrecognizedTree->setUpdatesEnabled(false);
+    const auto moves = [](const CTreeItem* row)
+    { return row && row->GetFixState() == -2 && row->GetMusicData(); };
+    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
+    {
+        bool any = false;
+        for (int i = 0, n = tree->topLevelItemCount(); i < n && !any; ++i)
+            any = moves(dynamic_cast<CTreeItem*>(tree->topLevelItem(i)));
+        if (!any)
+            continue;
+        const bool sorted = tree->isSortingEnabled();
+        tree->setSortingEnabled(false);
+        tree->setUpdatesEnabled(false);
+        const QList<QTreeWidgetItem*> all = tree->invisibleRootItem()->takeChildren();
+        QList<QTreeWidgetItem*> stay;
+        stay.reserve(all.size());
+        for (auto it = all.crbegin(); it != all.crend(); ++it)
+        {
+            auto* row = dynamic_cast<CTreeItem*>(*it);
+            if (!moves(row))
+            {
+                stay.prepend(*it);
+                continue;
+            }
+            AddUnrecognizedTrack(row->GetMusicData(), row->GetKind(), 2);
+            ForgetRow(row->GetMusicData(), row);
+            delete row;
+        }
+        tree->addTopLevelItems(stay);
+        tree->setSortingEnabled(sorted);
+        tree->setUpdatesEnabled(true);
+    }
+    bool anyCell = false;
+    for (int i = 0, n = m_pArtworkList->count(); i < n && !anyCell; ++i)
+    {
+        const auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i));
+        anyCell = cell && cell->GetLoadState() == -2 && cell->GetMusicData();
+    }
+    if (anyCell)
+    {
+        m_pArtworkList->setUpdatesEnabled(false);
+        // Taken from the end, each take is cheap; the cells that stay go back in their order.
+        QList<QListWidgetItem*> stay;
+        stay.reserve(m_pArtworkList->count());
+        for (int i = m_pArtworkList->count() - 1; i >= 0; --i)
+        {
+            QListWidgetItem* item = m_pArtworkList->takeItem(i);
+            auto* cell = dynamic_cast<CListItem*>(item);
+            if (!cell || cell->GetLoadState() != -2 || !cell->GetMusicData())
+            {
+                stay.append(item);
+                continue;
+            }
+            AddUnrecognizedTrack(cell->GetMusicData(), cell->GetKind(), 2);
+            ForgetCell(cell->GetMusicData(), cell);
+            delete cell;
+        }
+        for (auto it = stay.crbegin(); it != stay.crend(); ++it)
+            m_pArtworkList->addItem(*it);
+        m_pArtworkList->setUpdatesEnabled(true);
+    }
+    emit ShowProcessingFailed();
+    MoveFailedItem();
+    MoveFailedItemOK();
+}
+
+void CAnalyReport::RecheckAnsweredUnrecognized()
+{
+    // The answers are in the library now: a song they fixed leaves the Unrecognized Songs for the
+    // pages of its problems; one still lacking something shows what it got.
+    const QList<CMusicObj*> tracks = m_unrecognizedRows.keys();
+    for (CMusicObj* track : tracks)
+    {
+        CTreeItem* row = m_unrecognizedRows.value(track);
+        if (!row || row->GetFixState() != 2)
+            continue;
+        if (CheckUnrecognizedRow(row))
+        {
+            const int index = m_pUnrecognizedTree->indexOfTopLevelItem(row);
+            if (index >= 0)
+                m_pUnrecognizedTree->takeTopLevelItem(index);
+            delete row;
+            continue;
+        }
+        if (MusicInfo* info = Record(m_pLink, track))
+        {
+            row->setText(2, info->Name);
+            row->setToolTip(2, info->Name);
+            row->setText(4, UnknownText(info->Artist, tr("Artist")));
+            row->setText(5, UnknownText(info->Album, tr("Album")));
+        }
+    }
+}
+
+void CAnalyReport::AcceptFixResult(void* handle, int, int, int infoFixState)
+{
+    auto* track = static_cast<CMusicObj*>(handle);
+    if (!track || !m_trackRows.contains(track))
+        return;
+    if (infoFixState == 2)
+        EditFixItem(track);
+    emit ReportFixInfo(-1, m_nTotal > 0 ? std::min(10000, m_nDone * 10000 / m_nTotal) : 10000);
+}
