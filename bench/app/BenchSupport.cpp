@@ -13,23 +13,88 @@
 #include <taglib/tag.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include <execinfo.h>
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
 
 namespace bench
 {
+
+namespace
+{
+
+qint64 SteadyNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void PrintStack(int)
+{
+    void* frames[48];
+    const int count = backtrace(frames, 48);
+    static const char kMark[] = "---- GUI thread stack at a stall\n";
+    [[maybe_unused]] const auto written = write(2, kMark, sizeof kMark - 1);
+    backtrace_symbols_fd(frames, count, 2);
+}
+
+} // namespace
 
 Heartbeat::Heartbeat(int intervalMs)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(intervalMs);
-    QObject::connect(&m_timer, &QTimer::timeout,
-                     [this] { m_longest = std::max(m_longest, m_last.restart()); });
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { Beat(); });
     Reset();
     m_timer.start();
+    const int probeMs = qEnvironmentVariableIntValue("BENCH_STALL_PROBE");
+    if (probeMs <= 0)
+        return;
+    signal(SIGUSR2, PrintStack);
+    m_probe = std::thread(
+        [this, probeMs, gui = pthread_self()]
+        {
+            qint64 sampled = 0;
+            while (!m_quit)
+            {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                const qint64 last = m_lastBeatNs;
+                if ((SteadyNs() - last) / 1000000 >= probeMs && last != sampled)
+                {
+                    // Once for each stall, then again while it lasts.
+                    sampled = last;
+                    pthread_kill(gui, SIGUSR2);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(probeMs));
+                    sampled = 0;
+                }
+            }
+        });
+}
+
+Heartbeat::~Heartbeat()
+{
+    m_quit = true;
+    if (m_probe.joinable())
+        m_probe.join();
+}
+
+void Heartbeat::Beat()
+{
+    m_longest = std::max(m_longest, m_last.restart());
+    m_lastBeatNs = SteadyNs();
 }
 
 void Heartbeat::Reset()
 {
+    if (m_probe.joinable())
+        std::fprintf(stderr, "---- heartbeat reset\n");
     m_last.start();
+    m_lastBeatNs = SteadyNs();
     m_longest = 0;
 }
 

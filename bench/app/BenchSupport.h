@@ -10,8 +10,10 @@
 #include <QThread>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace tidewell::test
@@ -34,9 +36,19 @@ public:
     qint64 Longest() const;
 
 private:
+    void Beat();
+
     QTimer m_timer;
     QElapsedTimer m_last;
     qint64 m_longest = 0;
+    // With BENCH_STALL_PROBE=<ms>: a watcher thread prints the GUI thread's stack to stderr each
+    // time no beat has come for that long (resolve the addresses with addr2line -f -C -e).
+    std::atomic<qint64> m_lastBeatNs{0};
+    std::atomic<bool> m_quit{false};
+    std::thread m_probe;
+
+public:
+    ~Heartbeat();
 };
 
 // Runs the event loop in short turns until done() holds or the time-out passes. True when done.

@@ -85,6 +85,8 @@ int EnvCount(const char* name, int fallback)
 
 void Row(const QString& what, qint64 stall, const QString& more = {})
 {
+    if (qEnvironmentVariableIsSet("BENCH_STALL_PROBE"))
+        std::fprintf(stderr, "---- row: %s\n", qPrintable(what));
     std::printf("%-62s %6lld ms%s%s\n", qPrintable(what), static_cast<long long>(stall),
                 stall > 50 ? "  over 50 ms" : "", more.isEmpty() ? "" : qPrintable("  " + more));
 }
