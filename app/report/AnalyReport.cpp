@@ -19,6 +19,7 @@
 #include "ModifyMusicInfo.h"
 #include "MusicObj.h"
 #include "QuantityWidget.h"
+#include "RowReaper.h"
 #include "ScreenText.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -50,6 +51,7 @@
 #include <QWaitCondition>
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -196,6 +198,7 @@ void CAnalyReport::Build()
 {
     m_pPool = std::make_unique<QThreadPool>();
     m_pPool->setMaxThreadCount(10);
+    m_pRowReaper = new CRowReaper(this);
     m_pThumbPool = std::make_unique<QThreadPool>();
     m_pThumbPool->setMaxThreadCount(2);
     m_pWriter = new CFixWriter(this);
@@ -2433,17 +2436,16 @@ void CAnalyReport::ClearReport()
     m_pArtworkList->clear();
     m_pArtworkList->SetFixedCount(0);
     m_pDelegate->ClearCache();
+    // The rows leave their trees at once; deleting them goes a batch per event-loop turn.
     for (CFailedTreeWidget* tree : {m_pUnrecognizedTree, m_pAlbumTree, m_pArtistTree, m_pMissingTree})
     {
-        tree->clear();
+        m_pRowReaper->Discard(tree->invisibleRootItem()->takeChildren());
         tree->SetFixedCount(0);
     }
     qDeleteAll(m_takenCells);
     m_takenCells.clear();
-    qDeleteAll(m_takenArtistRows);
-    m_takenArtistRows.clear();
-    qDeleteAll(m_takenAlbumRows);
-    m_takenAlbumRows.clear();
+    m_pRowReaper->Discard(std::exchange(m_takenArtistRows, {}));
+    m_pRowReaper->Discard(std::exchange(m_takenAlbumRows, {}));
     m_trackRows.clear();
     m_identifyTracks.clear();
     m_unrecognizedRows.clear();

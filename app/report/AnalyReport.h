@@ -29,6 +29,7 @@ class CModifyMusicInfo;
 class CMusicLink;
 class CMusicObj;
 class CQuantityWidget;
+class CRowReaper;
 class CShowMaxPicture;
 class CTreeItem;
 class QListWidgetItem;
@@ -295,6 +296,7 @@ private:
     };
     QHash<QString, QList<ThumbWait>> m_thumbWaits;
     quint64 m_nThumbSerial = 0;
+    CRowReaper* m_pRowReaper = nullptr; // deletes the rows a cleared page let go
     QList<CListItem*> m_takenCells;
     QList<CTreeItem*> m_takenArtistRows;
     QList<CTreeItem*> m_takenAlbumRows;
