@@ -1392,14 +1392,12 @@ void CAnalyReport::MoveFailedItemOK()
     if (!m_takenCells.isEmpty() && m_pArtworkList->count() > 0)
         m_bUnapplied = true;
     m_takenCells.clear();
-    qDeleteAll(m_takenArtistRows);
     if (!m_takenArtistRows.isEmpty() && m_pArtistTree->topLevelItemCount() > 0)
         m_bUnapplied = true;
-    m_takenArtistRows.clear();
-    qDeleteAll(m_takenAlbumRows);
+    m_pRowReaper->Discard(std::exchange(m_takenArtistRows, {}));
     if (!m_takenAlbumRows.isEmpty() && m_pAlbumTree->topLevelItemCount() > 0)
         m_bUnapplied = true;
-    m_takenAlbumRows.clear();
+    m_pRowReaper->Discard(std::exchange(m_takenAlbumRows, {}));
 
     m_pUnrecognizedTree->setSortingEnabled(false);
     m_pUnrecognizedTree->setUpdatesEnabled(false);
@@ -2087,6 +2085,7 @@ void CAnalyReport::FinishPull()
         tree->setUpdatesEnabled(false);
         const QList<QTreeWidgetItem*> all = tree->invisibleRootItem()->takeChildren();
         QList<QTreeWidgetItem*> stay;
+        QList<QTreeWidgetItem*> gone;
         stay.reserve(all.size());
         for (auto it = all.crbegin(); it != all.crend(); ++it)
         {
@@ -2098,8 +2097,9 @@ void CAnalyReport::FinishPull()
             }
             AddUnrecognizedTrack(row->GetMusicData(), row->GetKind(), 2);
             ForgetRow(row->GetMusicData(), row);
-            delete row;
+            gone.append(row);
         }
+        m_pRowReaper->Discard(gone);
         tree->addTopLevelItems(stay);
         tree->setSortingEnabled(sorted);
         tree->setUpdatesEnabled(true);
