@@ -112,10 +112,18 @@ CiTunesLib::CiTunesLib(CMusicManage* manager, const QString& xmlPath, const QStr
 {
     if (mode != RunModeProject && QFileInfo::exists(dbPath))
         QFile::remove(dbPath);
-    int ret = OpenTracksDB(dbPath.toUtf8().constData());
-    m_ownsConnection = ret >= 0;
-    if (ret >= 0 && isAgentMode(mode))
-        ret = OpenAgent(xmlPath);
+    // The agent's read of the library first: a stop ends it at its next element, while making
+    // the database's tables (tens of milliseconds of file syncs) cannot be cut short. A stop
+    // during the read then makes no database at all.
+    const int agent = isAgentMode(mode) ? OpenAgent(xmlPath) : 0;
+    int ret = agent;
+    if (agent >= 0)
+    {
+        ret = OpenTracksDB(dbPath.toUtf8().constData());
+        m_ownsConnection = ret >= 0;
+        if (ret >= 0 && isAgentMode(mode))
+            ret = agent;
+    }
     if (result)
         *result = ret;
 }

@@ -11,13 +11,17 @@ namespace
 const QString kAsideMark = QStringLiteral(".emptying-");
 } // namespace
 
-CWorkFolderCleaner::CWorkFolderCleaner(QObject* parent) : QObject(parent), m_thread([this] { Run(); }) {}
+CWorkFolderCleaner::CWorkFolderCleaner(QObject* parent, std::chrono::milliseconds closeBudget)
+    : QObject(parent), m_closeBudget(closeBudget), m_thread([this] { Run(); })
+{
+}
 
 CWorkFolderCleaner::~CWorkFolderCleaner()
 {
     {
         std::lock_guard lock(m_mutex);
         m_quit = true;
+        m_deadline = (std::chrono::steady_clock::now() + m_closeBudget).time_since_epoch().count();
     }
     m_wake.notify_all();
     m_thread.join();
@@ -69,29 +73,65 @@ void CWorkFolderCleaner::Run()
     for (;;)
     {
         m_wake.wait(lock, [this] { return m_quit || !m_jobs.empty(); });
-        if (m_jobs.empty())
-            return; // quitting with nothing left
+        if (m_jobs.empty() || OutOfTime())
+            return; // quitting with nothing left, or out of time: the rest stays set aside
         const Job job = m_jobs.front();
         m_jobs.pop_front();
         m_working = true;
         lock.unlock();
-        Remove(job);
+        const bool done = Remove(job);
         lock.lock();
+        if (!done)
+            return;
         m_working = false;
         if (m_jobs.empty())
             QMetaObject::invokeMethod(this, &CWorkFolderCleaner::Emptied, Qt::QueuedConnection);
     }
 }
 
-void CWorkFolderCleaner::Remove(const Job& job)
+bool CWorkFolderCleaner::OutOfTime() const
+{
+    const auto deadline = m_deadline.load();
+    return deadline != 0 && std::chrono::steady_clock::now().time_since_epoch().count() > deadline;
+}
+
+bool CWorkFolderCleaner::Remove(const Job& job) const
 {
     if (job.wholeFolder)
-    {
-        // Links inside are removed as links, never followed.
-        QDir(job.path).removeRecursively();
-        return;
-    }
+        return RemoveTree(job.path);
     const QDir dir(job.path);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    {
+        if (OutOfTime())
+            return false;
         QFile::remove(dir.filePath(name));
+    }
+    return true;
+}
+
+bool CWorkFolderCleaner::RemoveTree(const QString& path) const
+{
+    // One entry at a time, so that a closing program's worker stops between two. Links inside are
+    // removed as links, never followed.
+    const QDir dir(path);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries)
+    {
+        if (OutOfTime())
+            return false;
+        if (entry.isDir() && !entry.isSymLink())
+        {
+            if (!RemoveTree(entry.filePath()))
+                return false;
+        }
+        else if (!QFile::remove(entry.filePath()))
+        {
+            // A read-only file in a folder of ours still goes.
+            QFile::setPermissions(entry.filePath(), QFile::ReadOwner | QFile::WriteOwner);
+            QFile::remove(entry.filePath());
+        }
+    }
+    QDir().rmdir(path);
+    return true;
 }

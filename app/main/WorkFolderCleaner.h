@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -16,14 +18,18 @@
 // aside by an earlier session that ended before its worker did are removed the same way.
 //
 // Threading: Empty() on the GUI thread; the deletions on the cleaner's own thread; Emptied() is
-// emitted on the GUI thread, queued. The destructor lets the worker finish what was handed to it,
-// so closing the program still leaves nothing behind.
+// emitted on the GUI thread, queued. The destructor (closing the program) lets the worker go on
+// for closeBudget at most: tens of thousands of pictures would keep the closing window for
+// seconds. What is left stays set aside, and the next start's Empty() removes it.
 class CWorkFolderCleaner : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit CWorkFolderCleaner(QObject* parent = nullptr);
+    static constexpr std::chrono::milliseconds kCloseBudget{200};
+
+    explicit CWorkFolderCleaner(QObject* parent = nullptr,
+                                std::chrono::milliseconds closeBudget = kCloseBudget);
     ~CWorkFolderCleaner() override;
 
     void Empty(const QStringList& folders);
@@ -41,12 +47,18 @@ private:
         bool wholeFolder = true; // a folder set aside; false: only the files of a folder in use
     };
     void Run();
-    static void Remove(const Job& job);
+    // False when the time left to a closing program ran out before the job was done.
+    bool Remove(const Job& job) const;
+    bool RemoveTree(const QString& path) const;
+    bool OutOfTime() const;
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<Job> m_jobs;
     bool m_working = false;
     bool m_quit = false;
+    const std::chrono::milliseconds m_closeBudget;
+    // Steady-clock time past which a closing program's worker stops; zero while not closing.
+    std::atomic<std::chrono::steady_clock::rep> m_deadline{0};
     std::thread m_thread;
 };

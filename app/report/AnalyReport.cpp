@@ -15,6 +15,7 @@
 #include "ModifyMusicInfo.h"
 #include "MusicObj.h"
 #include "QuantityWidget.h"
+#include "RowReaper.h"
 #include "ScreenText.h"
 #include "StyleTemplates.h"
 #include "TreeItem.h"
@@ -78,6 +79,7 @@ void CAnalyReport::Build()
 {
     m_pPool = std::make_unique<QThreadPool>();
     m_pPool->setMaxThreadCount(10);
+    m_pRowReaper = new CRowReaper(this);
     m_pThumbPool = std::make_unique<QThreadPool>();
     m_pThumbPool->setMaxThreadCount(2);
     m_pWriter = new CFixWriter(this);

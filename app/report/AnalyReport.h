@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "TypeTreeItem.h"
@@ -29,6 +30,7 @@ class CModifyMusicInfo;
 class CMusicLink;
 class CMusicObj;
 class CQuantityWidget;
+class CRowReaper;
 class CShowMaxPicture;
 class CTreeItem;
 class QListWidgetItem;
@@ -197,6 +199,8 @@ protected:
 private:
     // The enlarged picture of a cell, decoded off the GUI thread.
     void DecodeMaxPicture(const QString& path);
+    void QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int, QString>>>& songs, size_t from,
+                       quint64 run);
     // A song handed over by the analysis, waiting to be filed on the GUI thread.
     struct PendingTrack
     {
@@ -333,6 +337,7 @@ private:
     };
     QHash<QString, QList<ThumbWait>> m_thumbWaits;
     quint64 m_nThumbSerial = 0;
+    CRowReaper* m_pRowReaper = nullptr; // deletes the rows a cleared page let go
     QList<CListItem*> m_takenCells;
     QList<CTreeItem*> m_takenArtistRows;
     QList<CTreeItem*> m_takenAlbumRows;
@@ -345,6 +350,7 @@ private:
     std::unique_ptr<QThreadPool> m_pThumbPool;
     std::atomic<bool> m_bPullStop{false};
     bool m_bInPull = false;
+    quint64 m_uPullRun = 0; // StartPull's count: a batch of an earlier run queues no more
     // The answers' writes; a child of this page.
     CFixWriter* m_pWriter = nullptr;
     // Counts resets, so the end of a run that comes back from the writer after one is dropped.

@@ -14,6 +14,7 @@
 #include "ModifyMusicInfo.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
+#include "RowReaper.h"
 #include "TreeItem.h"
 #include "UILog.h"
 
@@ -293,17 +294,16 @@ void CAnalyReport::ClearReport()
     m_pArtworkList->clear();
     m_pArtworkList->SetFixedCount(0);
     m_pDelegate->ClearCache();
+    // The rows leave their trees at once; deleting them goes a batch per event-loop turn.
     for (CFailedTreeWidget* tree : {m_pUnrecognizedTree, m_pAlbumTree, m_pArtistTree, m_pMissingTree})
     {
-        tree->clear();
+        m_pRowReaper->Discard(tree->invisibleRootItem()->takeChildren());
         tree->SetFixedCount(0);
     }
     qDeleteAll(m_takenCells);
     m_takenCells.clear();
-    qDeleteAll(m_takenArtistRows);
-    m_takenArtistRows.clear();
-    qDeleteAll(m_takenAlbumRows);
-    m_takenAlbumRows.clear();
+    m_pRowReaper->Discard(std::exchange(m_takenArtistRows, {}));
+    m_pRowReaper->Discard(std::exchange(m_takenAlbumRows, {}));
     m_trackRows.clear();
     m_identifyTracks.clear();
     m_unrecognizedRows.clear();

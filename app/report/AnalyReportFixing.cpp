@@ -13,6 +13,7 @@
 #include "MusicObj.h"
 #include "PullResultKeys.h"
 #include "QuantityWidget.h"
+#include "RowReaper.h"
 #include "ScreenText.h"
 #include "SharedImages.h"
 #include "TreeItem.h"
@@ -150,17 +151,40 @@ void CAnalyReport::StartPull()
     }
     AcrMediaInfoRunnable::ResetFinishedCount();
     m_doneIdentifies.clear();
-    const int total = m_pullQueue.size();
-    const QString pictures = PictureFolder();
+    // Twenty thousand jobs made in one turn kept the GUI thread for the better part of a second:
+    // they are made and queued a batch per turn, in the queue's order, well ahead of the pool.
+    auto songs = std::make_shared<std::vector<std::pair<int, QString>>>();
+    songs->reserve(static_cast<size_t>(m_pullQueue.size()));
     for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it)
+        songs->emplace_back(it.key(), it.value());
+    QueuePullJobs(songs, 0, ++m_uPullRun);
+}
+
+void CAnalyReport::QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int, QString>>>& songs,
+                                 size_t from, quint64 run)
+{
+    constexpr size_t kBatch = 200;
+    const int total = static_cast<int>(songs->size());
+    const QString pictures = PictureFolder();
+    const size_t end = std::min(songs->size(), from + kBatch);
+    for (size_t i = from; i < end && !m_bPullStop.load(); ++i)
     {
-        if (m_bPullStop.load())
-            break;
-        auto* job = new AcrMediaInfoRunnable(it.key(), it.value(), total);
+        const auto& [index, path] = (*songs)[i];
+        auto* job = new AcrMediaInfoRunnable(index, path, total);
         job->SetOwner(this);
-        job->SetArtworkTarget(ArtworkTarget(pictures, it.key()));
+        job->SetArtworkTarget(ArtworkTarget(pictures, index));
         m_pPool->start(job, 0);
     }
+    if (end < songs->size() && !m_bPullStop.load())
+        QMetaObject::invokeMethod(
+            this,
+            [this, songs, end, run]
+            {
+                // A stop, or a later run, ends this one's queueing.
+                if (run == m_uPullRun && !m_bPullStop.load())
+                    QueuePullJobs(songs, end, run);
+            },
+            Qt::QueuedConnection);
 }
 
 void CAnalyReport::WaitPullIdle()
@@ -435,6 +459,7 @@ void CAnalyReport::FinishPull()
         tree->setUpdatesEnabled(false);
         const QList<QTreeWidgetItem*> all = tree->invisibleRootItem()->takeChildren();
         QList<QTreeWidgetItem*> stay;
+        QList<QTreeWidgetItem*> gone;
         stay.reserve(all.size());
         for (auto it = all.crbegin(); it != all.crend(); ++it)
         {
@@ -446,8 +471,9 @@ void CAnalyReport::FinishPull()
             }
             AddUnrecognizedTrack(row->GetMusicData(), row->GetKind(), 2);
             ForgetRow(row->GetMusicData(), row);
-            delete row;
+            gone.append(row);
         }
+        m_pRowReaper->Discard(gone);
         tree->addTopLevelItems(stay);
         tree->setSortingEnabled(sorted);
         tree->setUpdatesEnabled(true);

@@ -13,6 +13,7 @@
 #include "ModifyMusicInfo.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
+#include "RowReaper.h"
 #include "ScreenText.h"
 #include "StyleTemplates.h"
 #include "TreeItem.h"
@@ -358,14 +359,12 @@ void CAnalyReport::MoveFailedItemOK()
     if (!m_takenCells.isEmpty() && m_pArtworkList->count() > 0)
         m_bUnapplied = true;
     m_takenCells.clear();
-    qDeleteAll(m_takenArtistRows);
     if (!m_takenArtistRows.isEmpty() && m_pArtistTree->topLevelItemCount() > 0)
         m_bUnapplied = true;
-    m_takenArtistRows.clear();
-    qDeleteAll(m_takenAlbumRows);
+    m_pRowReaper->Discard(std::exchange(m_takenArtistRows, {}));
     if (!m_takenAlbumRows.isEmpty() && m_pAlbumTree->topLevelItemCount() > 0)
         m_bUnapplied = true;
-    m_takenAlbumRows.clear();
+    m_pRowReaper->Discard(std::exchange(m_takenAlbumRows, {}));
 
     m_pUnrecognizedTree->setSortingEnabled(false);
     m_pUnrecognizedTree->setUpdatesEnabled(false);

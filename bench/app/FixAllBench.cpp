@@ -11,106 +11,31 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "ApplyThread.h"
-#include "AudioFixture.h"
+#include "BenchSupport.h"
 #include "CMessageSeam.h"
-#include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
 #include "MainUI.h"
 #include "MusicFlags.h"
-#include "ServiceKeys.h"
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStackedWidget>
-#include <QThread>
 #include <QTimer>
-
-#include <taglib/fileref.h>
-#include <taglib/tag.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
-namespace
-{
-
-constexpr int kSeeds = 20;
-
-QByteArray IdentifyAnswer()
-{
-    return R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{)"
-           R"("title":"Found Title","duration_ms":1000,"album":{"name":"Found Album"},)"
-           R"("genres":[{"name":"Pop"}],"artists":[{"name":"Found Artist"}],"release_date":"2004-06-07"}]},)"
-           R"("cost_time":0.1,"result_type":0})";
-}
-
-// The longest gap between two ticks of a 5 ms timer on the GUI thread since the last Reset.
-class Heartbeat
-{
-public:
-    Heartbeat()
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout,
-                         [this] { m_longest = std::max(m_longest, m_last.restart()); });
-        Reset();
-        m_timer.start();
-    }
-    void Reset()
-    {
-        m_last.start();
-        m_longest = 0;
-    }
-    qint64 Longest() const { return std::max(m_longest, m_last.elapsed()); }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_last;
-    qint64 m_longest = 0;
-};
-
-bool WaitFor(const std::function<bool()>& done, int timeoutMs = 600000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done() && !deadline.hasExpired())
-    {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
-
-// Seed songs copied into count files, each re-titled so every file differs.
-bool MakeSongs(const QString& seeds, const QString& folder, int count)
-{
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    for (int k = 0; k < count; ++k)
-    {
-        const QString path = folder + QStringLiteral("/song %1.mp3").arg(k);
-        if (!QFile::copy(seeds + QStringLiteral("/seed%1.mp3").arg(k % kSeeds), path))
-            return false;
-        TagLib::FileRef file(QFile::encodeName(path).constData());
-        if (file.isNull() || !file.tag())
-            return false;
-        file.tag()->setTitle(
-            TagLib::String(QStringLiteral("Song %1").arg(k).toStdString(), TagLib::String::UTF8));
-        file.save();
-    }
-    return true;
-}
-
-} // namespace
+using bench::Heartbeat;
+using bench::kSeeds;
+using bench::MakeSongs;
+using bench::WaitFor;
 
 int main(int argc, char* argv[])
 {
@@ -127,45 +52,16 @@ int main(int argc, char* argv[])
         [](const MessageQuestion& question)
         { return question.text.contains(QStringLiteral("apply new results")) ? 2 : 1; });
 
-    // The service lives on its own thread, as a real one would not share the GUI's.
-    QThread serviceThread;
-    serviceThread.start();
-    QObject anchor;
-    anchor.moveToThread(&serviceThread);
-    std::unique_ptr<tidewell::test::EventLoopHttpServer> service;
-    QString hostPort;
-    QMetaObject::invokeMethod(
-        &anchor,
-        [&]
-        {
-            service = std::make_unique<tidewell::test::EventLoopHttpServer>();
-            if (service->start())
-                hostPort = service->hostPort();
-            service->answer("/v1/identify",
-                            {tidewell::test::HttpResponse::Mode::Full, 200, "application/json",
-                             unrecognized ? QByteArray(R"({"status":{"msg":"No result","code":1001}})")
-                                          : IdentifyAnswer()});
-        },
-        Qt::BlockingQueuedConnection);
-    if (hostPort.isEmpty())
+    bench::IdentifyService service(!unrecognized);
+    if (!service.Started())
         return 1;
-    tidewell::test::ScopedEnv host(tidewell::online::keys::kAcrHostVariable, hostPort.toLatin1());
 
     const QString seeds = QDir::homePath() + QStringLiteral("/seeds");
     const QString folder = QDir::homePath() + QStringLiteral("/songs");
-    QDir().mkpath(seeds);
-    for (int i = 0; i < kSeeds; ++i)
-    {
-        tidewell::test::AudioSpec audioSpec;
-        audioSpec.seconds = 2.0;
-        audioSpec.toneHz = 220.0 + 37.0 * i;
-        audioSpec.tags.album = i % 2 ? QStringLiteral("Record") : QString();
-        audioSpec.artwork = tidewell::test::makePicture(64, 64, 0x3070a0);
-        if (!tidewell::test::makeAudioFile(seeds + QStringLiteral("/seed%1.mp3").arg(i), audioSpec))
-            return 1;
-    }
+    if (!bench::MakeSeedSongs(seeds))
+        return 1;
 
-    Heartbeat heartbeat;
+    Heartbeat heartbeat(5);
     QElapsedTimer timer;
     auto window = std::make_unique<CMainUI>();
     window->show();
@@ -277,9 +173,5 @@ int main(int argc, char* argv[])
     }
 
     window.reset();
-    QMetaObject::invokeMethod(
-        &anchor, [&] { service.reset(); }, Qt::BlockingQueuedConnection);
-    serviceThread.quit();
-    serviceThread.wait();
     return 0;
 }

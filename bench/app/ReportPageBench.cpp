@@ -6,6 +6,7 @@
 // Usage: bench_report_page [tracks]   (run with QT_QPA_PLATFORM=offscreen)
 #include "AnalyReport.h"
 #include "AudioFixture.h"
+#include "BenchSupport.h"
 #include "CMusicLink.h"
 #include "FailedTreeWidget.h"
 #include "IMusicLinkHost.h"
@@ -19,13 +20,11 @@
 #include "AppSettings.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QStackedWidget>
-#include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -34,47 +33,6 @@
 
 namespace
 {
-
-void Spin(const std::function<bool()>& done, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-// Longest gap between heartbeats of a 5 ms timer while it runs.
-class Heartbeat
-{
-public:
-    Heartbeat()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout,
-                         [this]
-                         {
-                             const qint64 now = m_clock.elapsed();
-                             m_worst = std::max(m_worst, now - m_last);
-                             m_last = now;
-                         });
-    }
-    void Start()
-    {
-        m_clock.start();
-        m_last = 0;
-        m_worst = 0;
-        m_timer.start(5);
-    }
-    qint64 Stop()
-    {
-        m_timer.stop();
-        return m_worst;
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_worst = 0;
-};
 
 qint64 WorstScrollRepaint(QAbstractScrollArea* view)
 {
@@ -92,7 +50,7 @@ qint64 WorstScrollRepaint(QAbstractScrollArea* view)
             view->viewport()->repaint();
             worst = std::max(worst, t.elapsed());
         }
-        Spin([] { return false; }, 200);
+        bench::Spin(200);
     }
     bar->setValue(0);
     return worst;
@@ -115,21 +73,9 @@ int main(int argc, char** argv)
     audioSpec.tags.title = QStringLiteral("Bare");
     if (!tidewell::test::makeAudioFile(song, audioSpec))
         return 1;
-    std::vector<manager_test::XmlTrack> xml;
-    for (int i = 0; i < tracks; ++i)
-    {
-        manager_test::XmlTrack t;
-        t.trackId = 1000 + 2 * i;
-        t.persistentId = QStringLiteral("%1").arg(0xA0000000ULL + i, 16, 16, QChar('0')).toUpper();
-        t.name = QStringLiteral("Song %1 with a title that is rather long").arg(i);
-        t.totalTime = 1000;
-        t.size = 20000;
-        t.location = song;
-        xml.push_back(t);
-    }
     const QString xmlPath = QDir::homePath() + "/Music/iTunes/iTunes Music Library.xml";
     QDir().mkpath(QFileInfo(xmlPath).absolutePath());
-    manager_test::WriteLibraryXml(xmlPath, xml);
+    manager_test::WriteLibraryXml(xmlPath, bench::OneSongTracks(song, tracks));
     qputenv("TIDEWELL_ITUNES_LIBRARY", xmlPath.toUtf8());
     GetAppSettings()->SetGenernal(static_cast<int>(kDefaultGeneralMask));
 
@@ -139,9 +85,9 @@ int main(int argc, char** argv)
     QObject::connect(&link, &CMusicLink::SendLoadOK, [&] { loaded = true; });
     link.LoadMusicLibrary(RunModeITunes, xmlPath.toUtf8().constData());
     link.StartLoadMusic();
-    Spin([&] { return loaded; }, 600000);
+    bench::WaitFor([&] { return loaded; }, 600000);
     link.StartAnalyzeMusic(static_cast<int>(kDefaultGeneralMask));
-    Spin([&] { return host.restarts.load() > 0; }, 600000);
+    bench::WaitFor([&] { return host.restarts.load() > 0; }, 600000);
     link.SetTransaction(false);
     link.SetTransaction(true);
 
@@ -169,8 +115,7 @@ int main(int argc, char** argv)
     page.SetCategoryMask(static_cast<int>(kDefaultGeneralMask));
 
     // The window hands the songs over in queued batches of 500, then reflashes the page.
-    Heartbeat heartbeat;
-    heartbeat.Start();
+    bench::Heartbeat heartbeat(5);
     QElapsedTimer shown;
     shown.start();
     qint64 worstBatch = 0;
@@ -195,7 +140,7 @@ int main(int argc, char** argv)
             handedOver = true;
     };
     QTimer::singleShot(0, &page, handBatch);
-    Spin([&] { return handedOver; }, 600000);
+    bench::WaitFor([&] { return handedOver; }, 600000);
     bool done = false;
     qint64 reflashMs = 0;
     QMetaObject::invokeMethod(
@@ -210,14 +155,14 @@ int main(int argc, char** argv)
             done = true;
         },
         Qt::QueuedConnection);
-    Spin([&] { return done; }, 600000);
+    bench::WaitFor([&] { return done; }, 600000);
     // What the first event pass after the hand-over costs (layout and first paint).
     QElapsedTimer settle;
     settle.start();
     QCoreApplication::processEvents();
     const qint64 settleMs = settle.elapsed();
     const qint64 pageMs = shown.elapsed();
-    const qint64 stall = heartbeat.Stop();
+    const qint64 stall = heartbeat.Longest();
 
     std::printf("songs %zu: page shown %lld ms, longest GUI stall %lld ms\n", songs.size(),
                 static_cast<long long>(pageMs), static_cast<long long>(stall));
