@@ -844,7 +844,7 @@ void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
     using namespace tidewell::test;
     EventLoopHttpServer acr;
     QVERIFY(acr.start());
-    ScopedEnv host(tidewell::online::keys::kAcrHostVariable, acr.hostPort().toLatin1());
+    ScopedEnv acrHost(tidewell::online::keys::kAcrHostVariable, acr.hostPort().toLatin1());
     acr.answer("/v1/identify", HttpResponse::only(HttpResponse::Mode::Silent));
 
     // Home while every job waits on the service: the stop ends them without the time-outs.
