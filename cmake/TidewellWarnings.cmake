@@ -1,12 +1,7 @@
-# Warnings for our own targets only; third-party headers come in as SYSTEM.
-# tidewell_warnings(<target> [SHADOW]): SHADOW adds -Wshadow (the back end and the libraries are
-# clean of it and stay so).
+# Warnings for our own targets only; third-party headers come in as SYSTEM. Every target of the
+# tree calls this: -Wshadow included, so a local never hides a member or an outer name.
 function(tidewell_warnings target)
-  cmake_parse_arguments(ARG "SHADOW" "" "" ${ARGN})
-  target_compile_options(${target} PRIVATE -Wall -Wextra)
-  if(ARG_SHADOW)
-    target_compile_options(${target} PRIVATE -Wshadow)
-  endif()
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow)
   if(TIDEWELL_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

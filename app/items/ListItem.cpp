@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <QListWidget>
 
-CListItem::CListItem(CMusicObj* track, int kind, QListWidget* view)
-    : QListWidgetItem(view, QListWidgetItem::Type), m_musicData(track), m_kind(kind)
+CListItem::CListItem(CMusicObj* track, int kind, QListWidget* list)
+    : QListWidgetItem(list, QListWidgetItem::Type), m_musicData(track), m_kind(kind)
 {
 }
 
@@ -12,8 +12,8 @@ CListItem::~CListItem() = default;
 
 void CListItem::Repaint() const
 {
-    if (QListWidget* view = listWidget())
-        view->viewport()->update();
+    if (QListWidget* list = listWidget())
+        list->viewport()->update();
 }
 
 void CListItem::SetCheckState(int state, bool repaint)

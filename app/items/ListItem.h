@@ -13,7 +13,7 @@ class CMusicObj;
 class CListItem : public QListWidgetItem, public TrackItemData
 {
 public:
-    CListItem(CMusicObj* track, int kind, QListWidget* view = nullptr);
+    CListItem(CMusicObj* track, int kind, QListWidget* list = nullptr);
     ~CListItem() override;
 
     // 2 checked, 0 unchecked.

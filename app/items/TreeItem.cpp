@@ -1,6 +1,6 @@
 #include "TreeItem.h"
 
-CTreeItem::CTreeItem(QTreeWidget* view) : QTreeWidgetItem(view, QTreeWidgetItem::Type) {}
+CTreeItem::CTreeItem(QTreeWidget* tree) : QTreeWidgetItem(tree, QTreeWidgetItem::Type) {}
 
 CTreeItem::~CTreeItem() = default;
 

@@ -11,7 +11,7 @@ class CMusicObj;
 class CTreeItem : public QTreeWidgetItem, public TrackItemData
 {
 public:
-    explicit CTreeItem(QTreeWidget* view = nullptr);
+    explicit CTreeItem(QTreeWidget* tree = nullptr);
     ~CTreeItem() override;
 
     void SetMusicData(CMusicObj* track, int kind);

@@ -433,14 +433,14 @@ void CAnalyReport::SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool
                 this,
                 [this, track, serial, path, image]
                 {
-                    CTreeItem* row = m_unrecognizedRows.value(track);
-                    if (!row || row->data(1, kThumbSerialRole).toULongLong() != serial)
+                    CTreeItem* asking = m_unrecognizedRows.value(track);
+                    if (!asking || asking->data(1, kThumbSerialRole).toULongLong() != serial)
                         return;
                     // A picture file is decoded and cached by the artwork grid's decoder.
                     if (!path.isEmpty())
-                        RequestUnrecognizedThumb(row, track, path);
+                        RequestUnrecognizedThumb(asking, track, path);
                     else
-                        row->setIcon(1, QIcon(image.isNull() ? FailedThumb() : QPixmap::fromImage(image)));
+                        asking->setIcon(1, QIcon(image.isNull() ? FailedThumb() : QPixmap::fromImage(image)));
                 },
                 Qt::QueuedConnection);
         });

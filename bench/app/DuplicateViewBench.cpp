@@ -1,7 +1,7 @@
 // The duplicate view at size: fills G groups of three copies as the engine road does, pages
 // through the shown tree, then removes R copies on a worker thread while a 5 ms heartbeat on the
 // GUI thread measures the longest stall.
-// Usage: QT_QPA_PLATFORM=offscreen bench_duplicate_view [groups=5000] [removals=1000]
+// Usage: QT_QPA_PLATFORM=offscreen bench_app_duplicate_view [groups=5000] [removals=1000]
 #include "AppSettings.h"
 #include "CMusicLink.h"
 #include "Duplicate.h"

@@ -6,7 +6,7 @@
 //  - Home during the fix, during the apply and after it.
 //  - with "unrecognized", a service that recognises nothing: every song moves to Unrecognized
 //    Songs at the end of the run (their pictures are read from the files).
-// Usage: bench_fix_all [songs=2000] [unrecognized]
+// Usage: bench_app_fix_all [songs=2000] [unrecognized]
 #include "AnalyReport.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"

@@ -2,7 +2,7 @@
 // of the ini file), then switches the interface language N times the way a close with a new
 // language does (install the translator, retranslate the dialog and its pages), and last switches
 // the main window's language N times.
-// Usage: QT_QPA_PLATFORM=offscreen bench_preferences [rounds=50]
+// Usage: QT_QPA_PLATFORM=offscreen bench_app_preferences [rounds=50]
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "InterfaceLanguage.h"

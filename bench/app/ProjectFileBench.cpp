@@ -3,7 +3,7 @@
 //    to the refusal, and the working database afterwards;
 //  - a project whose first song is named with N megabytes of text: time from the press to the
 //    score screen and the longest GUI-thread stall seen by a 5 ms heartbeat.
-// Usage: bench_project_file [rows=200000] [megabytes=30]
+// Usage: bench_app_project_file [rows=200000] [megabytes=30]
 #include "AppGlobals.h"
 #include "AudioFixture.h"
 #include "CMessageSeam.h"

@@ -3,7 +3,7 @@
 // problem song on three pages. Prints: analysis end to page shown, the longest GUI stall while
 // the songs arrive in the window's batches, the worst repaint while scrolling each page (after a
 // first pass fills the picture cache), Check All, and a category switch.
-// Usage: bench_report_page [tracks]   (run with QT_QPA_PLATFORM=offscreen)
+// Usage: bench_app_report_page [tracks]   (run with QT_QPA_PLATFORM=offscreen)
 #include "AnalyReport.h"
 #include "AudioFixture.h"
 #include "BenchSupport.h"

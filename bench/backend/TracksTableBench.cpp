@@ -3,7 +3,7 @@
 // sqlite3 module runs the same statements on the same schema (tracks_table.py) in turns with
 // this program, and the best time of each over the rounds gives the printed ratio: the machine
 // may be busy, and turns spread the noise over both.
-// Usage: bench_tracks_table [tracks=100000] [rounds=3] [folder=temporary]
+// Usage: bench_backend_tracks_table [tracks=100000] [rounds=3] [folder=temporary]
 #include "TracksTable.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The statements of bench_tracks_table, run through Python's sqlite3 module on the same schema:
+"""The statements of bench_backend_tracks_table, run through Python's sqlite3 module on the same schema:
 N inserts in one transaction, a full read back in pages of 3000 rows, N updates by
 (PersistentID, Type) in one transaction. Prints one line: "python insert <ms> read <ms> update <ms>".
 Usage: tracks_table.py <tracks> <database file>"""

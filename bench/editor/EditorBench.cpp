@@ -1,6 +1,6 @@
 // What the tag editor costs the GUI thread: painting a 64 KB tag shortened, showing a
 // 20-megapixel picture, taking it as the song's artwork, and starting a local preview.
-// Usage (offscreen is fine): TIDEWELL_AUDIO_OUTPUT=null bench_editor [rounds=20]
+// Usage (offscreen is fine): TIDEWELL_AUDIO_OUTPUT=null bench_editor_stalls [rounds=20]
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "AudioFixture.h"

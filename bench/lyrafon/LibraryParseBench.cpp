@@ -1,5 +1,5 @@
 // Parse speed and peak memory of the agent's library reader on a generated 50 000-track iTunes
-// library XML file. Usage: lyrafon_parse_bench [tracks] [compare|reader|agent|save]
+// library XML file. Usage: bench_lyrafon_parse [tracks] [compare|reader|agent|save]
 //   compare (default): CreateAgent_kvt against a bare expat parse of the same file and against
 //            `xmllint --stream`, in turns over three rounds; the best of each gives the ratios.
 //   reader: the SAX reader alone (what CreateAgent_kvt costs beyond reaching iTunes);

@@ -6,6 +6,7 @@
 // Usage: bench_manager_import [tracks] [files]
 #include "AudioFixture.h"
 #include "LibraryXml.h"
+#include "ManagerFixture.h"
 #include "MusicFlags.h"
 #include "MusicManage.h"
 
@@ -53,15 +54,7 @@ double runImport(CMusicManage& manager, const QString& xml, const QString& db, i
     timer.start();
     manager.LoadMusicLibrary(xml.toUtf8().constData(), db.toUtf8().constData(), mode);
     if (!files.isEmpty())
-    {
-        std::vector<QByteArray> utf8;
-        std::vector<const char*> ptrs;
-        for (const QString& f : files)
-            utf8.push_back(f.toUtf8());
-        for (const QByteArray& f : utf8)
-            ptrs.push_back(f.constData());
-        manager.AddMusicFiles(static_cast<int>(ptrs.size()), ptrs.data());
-    }
+        manager_test::AddFiles(manager, files);
     Done done;
     const MusicCallback cb{RunStateLoad, &Done::Callback, &done};
     manager.LoadMusicList(&cb);

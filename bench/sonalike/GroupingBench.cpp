@@ -1,7 +1,7 @@
 // Groups synthetic 60-second fingerprints (about 470 values each, 5 % near copies) with the
 // engine's grouping and, on a smaller set, with the literal scan, and checks that both agree.
 //
-// Usage: sonalike_grouping_bench [--sizes 2000,10000,20000] [--levels 95,75,50]
+// Usage: bench_sonalike_grouping [--sizes 2000,10000,20000] [--levels 95,75,50]
 //                                [--literal 2000] [--threads N]
 
 #include "GroupingOutcome.h"

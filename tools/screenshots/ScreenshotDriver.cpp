@@ -16,13 +16,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFont>
 #include <QPixmap>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QThread>
+#include <QTest>
 #include <QTimer>
 
 #include <cstdio>
@@ -80,23 +79,12 @@ void SceneContext::Shot(const QString& name, QWidget* widget) const
 
 bool SceneContext::WaitUntil(const std::function<bool()>& done, int timeoutMs)
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done() && !deadline.hasExpired())
-    {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return done();
+    return QTest::qWaitFor(done, timeoutMs);
 }
 
 void SceneContext::Settle(int ms)
 {
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired())
-    {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
+    QTest::qWait(ms);
 }
 
 } // namespace screens

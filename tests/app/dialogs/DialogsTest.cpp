@@ -4,6 +4,7 @@
 #include "CLabelPress.h"
 #include "TempHome.h"
 #include "WhatsNew.h"
+#include "WidgetTestEnv.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -15,16 +16,6 @@
 
 namespace
 {
-
-// Receives every web and mail address the dialogs hand to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 QStringList g_warnings;
 void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -48,7 +39,7 @@ private slots:
         m_home = std::make_unique<tidewell::test::TempHome>();
         g_dScale = 1.0;
         for (const char* scheme : {"http", "https", "mailto", "file", "ftp"})
-            QDesktopServices::setUrlHandler(scheme, &m_catcher, "open");
+            QDesktopServices::setUrlHandler(scheme, &m_catcher, "Open");
         m_catcher.opened.clear();
     }
     void cleanup()

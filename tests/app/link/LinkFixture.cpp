@@ -32,18 +32,6 @@ QStringList MusicLinkTest::MakeSongs(const QString& folder, int count, const QSt
     return tidewell::test::makeSongFolder(folder, count, stem, stem, withArtwork);
 }
 
-bool WaitUntil(const std::function<bool()>& pred, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!pred())
-    {
-        if (deadline.hasExpired())
-            return pred();
-        QTest::qWait(5);
-    }
-    return true;
-}
-
 void Drain()
 {
     QTest::qWait(100);
@@ -56,7 +44,7 @@ namespace link_test
 
 bool WaitForCount(const QSignalSpy& spy, int count, int timeoutMs)
 {
-    const bool reached = WaitUntil([&] { return spy.count() >= count; }, timeoutMs);
+    const bool reached = QTest::qWaitFor([&] { return spy.count() >= count; }, timeoutMs);
     Drain();
     return reached;
 }

@@ -62,9 +62,6 @@ protected:
     std::unique_ptr<CMusicLink> link;
 };
 
-// Runs the event loop until pred holds or the timeout passes; then the answer of pred.
-bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 60000);
-
 // Runs the event loop for a moment so anything still posted is delivered.
 void Drain();
 

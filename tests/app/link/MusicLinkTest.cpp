@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <chrono>
 #include <cstring>
@@ -113,7 +114,7 @@ TEST_F(MusicLinkTest, LoadAnalyseEditAndApplyAFolder)
 
     // Analysis: progress ends at 10000 and the window's scoring starts on the analysis thread.
     ASSERT_EQ(link->StartAnalyzeMusic(static_cast<int>(kDefaultGeneralMask)), 0);
-    ASSERT_TRUE(WaitUntil([&] { return host.restarts.load() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.restarts.load() == 1; }, 60000));
     Drain();
     EXPECT_NE(host.restartThread.load(), QCoreApplication::instance()->thread());
     ASSERT_GE(process.count(), 1);
@@ -253,7 +254,7 @@ TEST_F(MusicLinkTest, PlayStateFromAPlayerThreadArrivesOnTheGuiThread)
             link->EmitPlayState(0, 0, 0);
         });
     player.join();
-    ASSERT_TRUE(WaitUntil([&] { return over.count() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return over.count() == 1; }, 60000));
     ASSERT_EQ(modify.count(), 1);
     EXPECT_EQ(modify.at(0).at(0).toUInt(), 7u);
     EXPECT_EQ(modify.at(0).at(1).toInt(), 3);
@@ -305,7 +306,7 @@ TEST_F(MusicLinkTest, ABurstOfReportsArrivesInOrderAheadOfTheEndAndTheHandOver)
         log.clear();
         deliveries = 0;
         std::thread reporter(burst, analysis);
-        ASSERT_TRUE(WaitUntil([&] { return log.contains(QStringLiteral("END")); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return log.contains(QStringLiteral("END")); }, 60000));
         reporter.join();
         Drain();
         // The load lists its final record (no path); the analysis ends with its full progress.

@@ -21,7 +21,6 @@
 #include "WidgetTestEnv.h"
 
 #include <QAbstractButton>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -165,11 +164,12 @@ private:
     bool ToScoreScreen(const QString& folder = {})
     {
         m_window->LoadStartParam({folder.isEmpty() ? m_folder : folder}, g_strDBPath, RunModeFiles);
-        return WaitFor([this] { return RoadEnded(); }) && Action() == CMainUI::ActionFixAll;
+        return QTest::qWaitFor([this] { return RoadEnded(); }, 60000) && Action() == CMainUI::ActionFixAll;
     }
     bool ApplyEnded()
     {
-        return WaitFor([this] { return !m_window->ApplyThread()->isRunning() && m_window->RunState() != 1; });
+        return QTest::qWaitFor(
+            [this] { return !m_window->ApplyThread()->isRunning() && m_window->RunState() != 1; }, 60000);
     }
 
     // Eight songs, the first three without their artist (again after a case applied answers).
@@ -301,7 +301,7 @@ private slots:
         const qsizetype before = m_acr->requests().size();
         QVERIFY(ToScoreScreen(folder));
         m_window->Fixall();
-        QVERIFY(WaitFor([&] { return m_acr->requests().size() >= before + 10; }));
+        QVERIFY(QTest::qWaitFor([&] { return m_acr->requests().size() >= before + 10; }, 60000));
         QTest::qWait(500);
         QCOMPARE(m_acr->requests().size(), before + 10);
         m_window->GoHome();
@@ -312,7 +312,7 @@ private slots:
         const int score = m_window->ScoreText().toInt();
         QSignalSpy complete(m_window->ReportPage(), &CAnalyReport::ReportFixAllComplete);
         m_window->Fixall();
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         QTest::qWait(100);
         QCOMPARE(complete.count(), 1);
         QCOMPARE(m_window->ReportPage()->ArtistTree()->GetFixedCount(), 25);
@@ -357,7 +357,7 @@ private slots:
         QVERIFY(ToScoreScreen(folder));
         QSignalSpy complete(m_window->ReportPage(), &CAnalyReport::ReportFixAllComplete);
         m_window->Fixall();
-        QVERIFY(WaitFor([&] { return complete.count() == 1; }));
+        QVERIFY(QTest::qWaitFor([&] { return complete.count() == 1; }, 60000));
         QCOMPARE(next, 8);
         CAnalyReport* page = m_window->ReportPage();
         QCOMPARE(page->ArtistTree()->GetFixedCount(), 3);
@@ -401,7 +401,7 @@ private slots:
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
         g_nWorkMode = 0;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
-        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         CFailedTreeWidget* missing = m_window->ReportPage()->MissingTree();
         QCOMPARE(RowsOf(missing), 2);
         for (int i = 0; i < 2; ++i)
@@ -445,9 +445,9 @@ private slots:
         g_nWorkMode = 0;
         Answer(HttpResponse::Mode::Full);
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
-        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         m_window->Fixall();
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         QCOMPARE(m_window->ReportPage()->ArtistTree()->GetFixedCount(), 4);
 
         QList<QByteArray> before;
@@ -492,7 +492,7 @@ private slots:
         QVERIFY(ToScoreScreen(folder));
         QCOMPARE(RowsOf(m_window->ReportPage()->ArtistTree()), 2);
         m_window->Fixall();
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         GetAppSettings()->SetReplace(kReplaceAll);
         m_window->ApplyiTunes();
         QVERIFY(ApplyEnded());
@@ -512,7 +512,7 @@ private slots:
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
         g_nWorkMode = 0;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
-        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 0);
         g_nWorkMode = 1;
     }
@@ -536,7 +536,7 @@ private slots:
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
         g_nWorkMode = 0;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
-        QVERIFY(WaitFor([this] { return RoadEnded(); }, 30000));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 30000));
         QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 3);
         QVERIFY(LeftPromptly(true));
         g_nWorkMode = 1;
@@ -552,7 +552,7 @@ private slots:
         QVERIFY(score < 100);
         m_window->Fixall();
         QCOMPARE(Action(), int(CMainUI::ActionPause));
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         QVERIFY(m_window->ScoreText().toInt() > score);
         QCOMPARE(m_window->ReportPage()->ArtistTree()->GetFixedCount(), 3);
         QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
@@ -592,7 +592,7 @@ private slots:
         m_window->Fixall();
         m_window->CancelGroup();
         QCOMPARE(m_window->RunState(), 2);
-        QVERIFY(WaitFor([this] { return m_acr->requests().size() >= 3; }));
+        QVERIFY(QTest::qWaitFor([this] { return m_acr->requests().size() >= 3; }, 60000));
         auto* bar = m_window->findChild<QProgressBar*>(QStringLiteral("main_progress"));
         bar->setValue(3000);
 
@@ -609,7 +609,7 @@ private slots:
                  QStringLiteral("Continue"));
 
         m_window->CancelGroup();
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         QCOMPARE(m_window->ReportPage()->ArtistTree()->GetFixedCount(), 3);
         m_answer = 1;
         m_window->ApplyiTunes();
@@ -630,7 +630,7 @@ private slots:
                           });
         QVERIFY(ToScoreScreen());
         Click("main_fixallbut");
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         CAnalyReport* page = m_window->ReportPage();
         QCOMPARE(RowsOf(page->UnrecognizedTree()), 2);
         GetAppSettings()->SetReplace(kReplaceAll);
@@ -650,7 +650,7 @@ private slots:
         MakeSongs();
         QVERIFY(ToScoreScreen());
         Click("main_fixallbut");
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         QVERIFY(QFile::remove(Song(1)));
         Click("main_applybut");
         QVERIFY(ApplyEnded());
@@ -672,7 +672,7 @@ private slots:
         Answer(HttpResponse::Mode::Full);
         QVERIFY(ToScoreScreen());
         Click("main_fixallbut");
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         GetAppSettings()->SetReplace(kReplaceAll);
 
         // A plain Apply (Yes to Replace) writes, and the window stays where it is.
@@ -700,7 +700,7 @@ private slots:
         Click("main_gohome");
         QVERIFY(ToScoreScreen());
         Click("main_fixallbut");
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         const qsizetype asked = m_questions.size();
         m_queued = {3, 0};
         QVERIFY(!m_window->close());
@@ -725,7 +725,7 @@ private slots:
         m_acr->answer("/v1/identify", Json("{\"status\":{\"msg\":\"Server error\"}}", 500));
         QVERIFY(ToScoreScreen());
         Click("main_fixallbut");
-        QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         CAnalyReport* page = m_window->ReportPage();
         QCOMPARE(RowsOf(page->UnrecognizedTree()), 3);
         QCOMPARE(m_window->MessageText(),
@@ -739,7 +739,8 @@ private slots:
         const qsizetype before = m_acr->requests().size();
         QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
         Click("MainUIRetry");
-        QVERIFY(WaitFor([&] { return complete.count() == 1 && Action() == CMainUI::ActionApply; }));
+        QVERIFY(QTest::qWaitFor([&] { return complete.count() == 1 && Action() == CMainUI::ActionApply; },
+                                60000));
         QCOMPARE(m_acr->requests().size(), before + 3);
         QCOMPARE(RowsOf(page->UnrecognizedTree()), 0);
         QCOMPARE(RowsOf(page->ArtistTree()), 3);
@@ -777,7 +778,7 @@ private slots:
                 m_window->Fixall();
                 if (paused)
                     m_window->CancelGroup();
-                QVERIFY(WaitFor([&] { return m_acr->requests().size() >= before + 3; }));
+                QVERIFY(QTest::qWaitFor([&] { return m_acr->requests().size() >= before + 3; }, 60000));
                 QVERIFY(LeftPromptly(close));
             }
         }
@@ -790,7 +791,7 @@ private slots:
             MakeSongs();
             QVERIFY(ToScoreScreen());
             m_window->Fixall();
-            QVERIFY(WaitFor([this] { return Action() == CMainUI::ActionApply; }));
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
             m_window->ApplyiTunes();
             m_window->CancelGroup();
             QVERIFY(LeftPromptly(close));

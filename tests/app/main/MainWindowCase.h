@@ -5,22 +5,11 @@
 #include "MainUI.h"
 #include "StartUI.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QList>
 #include <QTest>
 
-#include <functional>
 #include <memory>
-
-// Runs the event loop until done() holds or timeoutMs pass; done()'s last answer.
-inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 60000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(5);
-    return done();
-}
 
 // The real main window for one test case: every question it asks is recorded and answered with
 // m_answer (1 unless a case changes it). Test classes derive from it beside QObject and call

@@ -16,7 +16,6 @@
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProgressBar>
@@ -70,7 +69,7 @@ private:
     bool RunFiles(const QStringList& paths)
     {
         m_window->LoadStartParam(paths, g_strDBPath, RunModeFiles);
-        return WaitFor([this] { return RoadEnded(); });
+        return QTest::qWaitFor([this] { return RoadEnded(); }, 60000);
     }
 
 private slots:
@@ -144,7 +143,7 @@ private slots:
         m_window->LoadStartParam({Home() + QStringLiteral("/busy")}, g_strDBPath, RunModeFiles);
         QVERIFY(m_window->IsBusy());
         m_window->LoadStartParam({Home() + QStringLiteral("/other")}, g_strDBPath, RunModeFiles);
-        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionFixAll));
         QCOMPARE(m_window->ReportPage()->ProblemCount(), 3);
         QCOMPARE(m_window->ReportPage()->ArtistTree()->topLevelItemCount(), 3);
@@ -200,7 +199,7 @@ private slots:
         CMessageSeam::FileScope pick([&](const FileQuestion&) { return picked; });
         QTest::mouseClick(m_window->StartPage()->findChild<QPushButton*>(QStringLiteral("open_obj")),
                           Qt::LeftButton);
-        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
         QCOMPARE(m_window->ReportPage()->ProblemCount(), 4);
     }
@@ -231,7 +230,7 @@ private slots:
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
         g_nWorkMode = 0;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
-        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
         QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
         m_window->GoHome();
@@ -243,7 +242,7 @@ private slots:
         broken.write("<?xml version=\"1.0\"?><plist><dict><key>Tracks</key>");
         broken.close();
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
-        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
         QCOMPARE(m_questions.size(), 1);
         QVERIFY(
@@ -320,7 +319,7 @@ private slots:
         connect(m_window->AnalyzeThread(), &CAnalyzeThread::SandUpdataReport, this,
                 [&] { listedAtEnd = m_window->ReportPage()->ListedTracks(); });
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
-        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
         QCOMPARE(m_window->ReportPage()->ProblemCount(), kTracks);
@@ -335,7 +334,7 @@ private slots:
         QVERIFY(bar);
         for (int value = 1; value <= 5000; ++value)
             m_window->UpdateProcess(value);
-        QVERIFY(WaitFor([bar] { return bar->value() == 5000; }, 2000));
+        QVERIFY(QTest::qWaitFor([bar] { return bar->value() == 5000; }, 2000));
         m_window->UpdateProcess(6000);
         m_window->ShowEmptyResult();
         QTest::qWait(100);
@@ -391,7 +390,7 @@ private slots:
                                          { return QStringList{project + QStringLiteral(".zavrodata")}; });
             m_window->StartPage()->LoadSaveResult();
         }
-        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
 
         // Closing with unsaved results of a run without a project keeps the working database;
@@ -422,14 +421,14 @@ private slots:
     {
         MakeSongs(Home() + QStringLiteral("/paused"), 16, 4);
         m_window->LoadStartParam({Home() + QStringLiteral("/paused")}, g_strDBPath, RunModeFiles);
-        QVERIFY(WaitFor([this] { return m_window->Stage() == 2; }));
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() == 2; }, 60000));
         m_window->CancelGroup();
         QCOMPARE(m_window->RunState(), 2);
         QTest::qWait(1500);
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageScan));
         QCOMPARE(m_window->RunState(), 2);
         m_window->CancelGroup();
-        QVERIFY(WaitFor([this] { return RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
         QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
     }
@@ -441,7 +440,7 @@ private slots:
         for (const bool pause : {false, true})
         {
             m_window->LoadStartParam({Home() + QStringLiteral("/many")}, g_strDBPath, RunModeFiles);
-            QVERIFY(WaitFor([this] { return m_window->Stage() == 2; }));
+            QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() == 2; }, 60000));
             if (pause)
             {
                 m_window->CancelGroup();

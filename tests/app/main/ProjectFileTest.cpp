@@ -72,7 +72,7 @@ private:
                 .size() != songs)
             return QString();
         m_window->LoadStartParam({folder}, g_strDBPath, RunModeFiles);
-        if (!WaitFor([this] { return RoadEnded(); }))
+        if (!QTest::qWaitFor([this] { return RoadEnded(); }, 60000))
             return QString();
         const QString project = Home() + QStringLiteral("/") + name + QStringLiteral(".zavrodata");
         {
@@ -155,7 +155,7 @@ private slots:
             const QByteArray before = QFileInfo(path).isFile() ? ReadAll(path) : QByteArray();
             m_questions.clear();
             PressLoadSaved(path);
-            QVERIFY2(WaitFor([this] { return !m_questions.isEmpty(); }, 10000), qPrintable(name));
+            QVERIFY2(QTest::qWaitFor([this] { return !m_questions.isEmpty(); }, 10000), qPrintable(name));
             QCOMPARE(m_questions.size(), 1);
             QCOMPARE(m_questions.first().text,
                      QStringLiteral("Invalid project file. Please go back and try again."));
@@ -174,13 +174,13 @@ private slots:
         QVERIFY(WriteAll(g_strDBPath, noise));
         m_questions.clear();
         PressLoadSaved(g_strDBPath);
-        QVERIFY(WaitFor([this] { return !m_questions.isEmpty(); }, 10000));
+        QVERIFY(QTest::qWaitFor([this] { return !m_questions.isEmpty(); }, 10000));
         QCOMPARE(ReadAll(g_strDBPath), noise);
         QVERIFY(requests.isEmpty());
 
         m_questions.clear();
         PressLoadSaved(project);
-        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QVERIFY(m_questions.isEmpty());
         QCOMPARE(requests.size(), 1);
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
@@ -196,7 +196,7 @@ private slots:
         QVERIFY(!project.isEmpty());
         QVERIFY(Exec(project, "UPDATE TracksTable SET Type = 4 WHERE rowid = 1"));
         PressLoadSaved(project);
-        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
         QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionApply));
         QCOMPARE(m_window->GetResultType(), int(RunModeFiles));
@@ -206,7 +206,7 @@ private slots:
         QVERIFY(!duplicates.isEmpty());
         QVERIFY(Exec(duplicates, "UPDATE TracksTable SET Type = 5"));
         PressLoadSaved(duplicates);
-        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->GetResultType(), int(RunModeDuplicateITunes));
         QVERIFY(m_window->ContentStack()->currentIndex() != int(CMainUI::PageReport));
     }
@@ -221,7 +221,7 @@ private slots:
                      "UPDATE TracksTable SET Name = replace(hex(zeroblob(409600)), '00', 'Long name ') "
                      "WHERE rowid = 1"));
         PressLoadSaved(project);
-        QVERIFY(WaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }));
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
 
         int seen = 0;

@@ -18,7 +18,6 @@
 #include "WidgetTestEnv.h"
 
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,7 +25,6 @@
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTest>
-#include <QThread>
 #include <QTreeWidget>
 
 #include <memory>
@@ -57,17 +55,6 @@ void ScaleRows()
     QTest::addColumn<double>("scale");
     QTest::newRow("scale 1") << 1.0;
     QTest::newRow("scale 2") << 2.0;
-}
-
-bool WaitUntil(const std::function<bool()>& done, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-    {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return done();
 }
 
 } // namespace
@@ -188,7 +175,8 @@ private slots:
                 auto* bar = window.findChild<QMenuBar*>("menubar");
                 QVERIFY2(bar->actionGeometry(bar->actions().value(0)) == bar->rect(), where);
                 QTest::mouseClick(bar, Qt::LeftButton, {}, bar->rect().center());
-                QVERIFY2(WaitUntil([&] { return bar->actions().at(0)->menu()->isVisible(); }, 2000), where);
+                QVERIFY2(QTest::qWaitFor([&] { return bar->actions().at(0)->menu()->isVisible(); }, 2000),
+                         where);
                 bar->actions().at(0)->menu()->hide();
                 CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
                 window.close();
@@ -240,7 +228,7 @@ private slots:
         problems << WalkTexts(window, "de");
 
         window->CancelGroup();
-        QVERIFY(WaitUntil([&] { return window->RunState() == 3 && !window->IsBusy(); }, 60000));
+        QVERIFY(QTest::qWaitFor([&] { return window->RunState() == 3 && !window->IsBusy(); }, 60000));
         SwitchLanguage(window, "ru");
         auto* hints = window->findChild<CShadeLabel*>("MainUIScroll");
         for (const QString& tip : hints->Texts())
@@ -279,7 +267,7 @@ private slots:
         QCOMPARE(tidewell::test::makeSongFolder(songs.path() + "/music", 2, "Clean", "c", true).size(), 2);
         CMainUI* window = m_window.get();
         window->LoadStartParam({songs.path() + "/music"}, g_strDBPath, RunModeFiles);
-        QVERIFY(WaitUntil([&] { return window->RunState() == 3 && !window->IsBusy(); }, 60000));
+        QVERIFY(QTest::qWaitFor([&] { return window->RunState() == 3 && !window->IsBusy(); }, 60000));
         auto* back = window->findChild<QPushButton*>("main_selectbut");
         QCOMPARE(back->text(), QStringLiteral("Return"));
         SwitchLanguage(window, "de");

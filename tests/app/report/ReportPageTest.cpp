@@ -57,18 +57,6 @@ struct Song
 
 constexpr int kProblemBits = MF_FileMissing | MF_Artist | MF_Album | MF_Artwork;
 
-bool WaitUntil(const std::function<bool()>& pred, int timeoutMs = 60000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!pred())
-    {
-        if (deadline.hasExpired())
-            return pred();
-        QTest::qWait(5);
-    }
-    return true;
-}
-
 int RowsOf(QTreeWidget* tree)
 {
     return tree->topLevelItemCount();
@@ -196,10 +184,10 @@ void ReportPageTest::LoadLibrary()
     QSignalSpy loadOk(link.get(), &CMusicLink::SendLoadOK);
     QCOMPARE(link->LoadMusicLibrary(RunModeITunes, xmlPath.toUtf8().constData()), 0);
     QCOMPARE(link->StartLoadMusic(), 0);
-    QVERIFY(WaitUntil([&] { return loadOk.count() == 1; }));
+    QVERIFY(QTest::qWaitFor([&] { return loadOk.count() == 1; }, 60000));
     const int restarts = host.restarts.load();
     QCOMPARE(link->StartAnalyzeMusic(static_cast<int>(kDefaultGeneralMask)), 0);
-    QVERIFY(WaitUntil([&] { return host.restarts.load() > restarts; }));
+    QVERIFY(QTest::qWaitFor([&] { return host.restarts.load() > restarts; }, 60000));
     // A transaction waits for the save pass that follows the analysis.
     QCOMPARE(link->SetTransaction(false), 0);
     QCOMPARE(link->SetTransaction(true), 0);
@@ -276,13 +264,13 @@ void ReportPageTest::Feed(CAnalyReport& target, int mask)
             done = true;
         });
     // The end of the analysis is posted after the last song, as SandUpdataReport is.
-    while (!done)
-        QTest::qWait(1);
+    const bool fed = QTest::qWaitFor([&] { return done.load(); }, 60000);
     analysis.join();
+    QVERIFY(fed);
     bool ended = false;
     QMetaObject::invokeMethod(
         &target, [&] { ended = true; }, Qt::QueuedConnection);
-    QVERIFY(WaitUntil([&] { return ended; }));
+    QVERIFY(QTest::qWaitFor([&] { return ended; }, 60000));
     target.ReflashView(true);
 }
 
@@ -600,7 +588,8 @@ void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
         QCOMPARE(checks.count(), 1);
         // Painting waits for the decoder, then shows the cached picture; nothing is thrown.
         grid.grab();
-        QVERIFY(WaitUntil([&] { return !delegate->CachedPicture(cell->GetArtworkPath()).isNull(); }, 5000));
+        QVERIFY(
+            QTest::qWaitFor([&] { return !delegate->CachedPicture(cell->GetArtworkPath()).isNull(); }, 5000));
         grid.grab();
     }
     g_dScale = 1.0;
@@ -735,7 +724,7 @@ void ReportPageTest::storedArtworkIsWrittenOnlyInsideThePictureFolder()
             page->AddProblemTrack(bare->track, MF_Artwork, 0, 0, bare->index, 1);
         });
     analysis.join();
-    QVERIFY(WaitUntil([&] { return page->ArtworkList()->count() == 2; }));
+    QVERIFY(QTest::qWaitFor([&] { return page->ArtworkList()->count() == 2; }, 60000));
     auto* outsideCell = dynamic_cast<CListItem*>(page->ArtworkList()->item(0));
     auto* insideCell = dynamic_cast<CListItem*>(page->ArtworkList()->item(1));
     QCOMPARE(outsideCell->GetArtworkState(), 0);
@@ -791,7 +780,7 @@ void ReportPageTest::unrecognizedPicturesReachOnlyTheRowsThatAskedForThem()
     page->MoveFailedItemOK();
     tree->header()->setSortIndicator(1, Qt::DescendingOrder);
     page->SortFailedTree(1);
-    QVERIFY(WaitUntil([&] { return decoded.count() == 2; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return decoded.count() == 2; }, 10000));
     QTest::qWait(50);
     QCOMPARE(RowsOf(tree), 2);
     for (int i = 0; i < 2; ++i)
@@ -855,7 +844,7 @@ void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
     using namespace tidewell::test;
     EventLoopHttpServer acr;
     QVERIFY(acr.start());
-    ScopedEnv host(tidewell::online::keys::kAcrHostVariable, acr.hostPort().toLatin1());
+    ScopedEnv acrHost(tidewell::online::keys::kAcrHostVariable, acr.hostPort().toLatin1());
     acr.answer("/v1/identify", HttpResponse::only(HttpResponse::Mode::Silent));
 
     // Home while every job waits on the service: the stop ends them without the time-outs.
@@ -864,7 +853,7 @@ void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
     page->SetRunState(1);
     page->StopPlay();
     page->StartPull();
-    QVERIFY(WaitUntil([&] { return acr.requests().size() == 3; }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return acr.requests().size() == 3; }, 20000));
     QElapsedTimer home;
     home.start();
     page->StopAllWork();
@@ -886,12 +875,12 @@ void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
     page->StopPlay();
     page->PauseFixView();
     page->StartPull();
-    QVERIFY(WaitUntil([&] { return acr.requests().size() >= 6; }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return acr.requests().size() >= 6; }, 20000));
     QTest::qWait(300);
     QCOMPARE(progress.count(), 0); // held on the pool threads
     QCOMPARE(complete.count(), 0);
     page->ResumeFixView();
-    QVERIFY(WaitUntil([&] { return complete.count() == 1; }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return complete.count() == 1; }, 20000));
     QCOMPARE(started, 3);
     QCOMPARE(progress.at(0).at(0).toInt(), -1);
     // The artist and album rows are fixed with what the answer said; the cells got no cover and
@@ -920,7 +909,7 @@ void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
     page->PauseFixView();
     QSignalSpy late(page.get(), &CAnalyReport::ReportFixInfo);
     page->StartPull();
-    QVERIFY(WaitUntil([&] { return acr.requests().size() >= 9; }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return acr.requests().size() >= 9; }, 20000));
     QTest::qWait(100);
     home.restart();
     page->StopAllWork();
@@ -949,7 +938,7 @@ void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
             page->AppleyiTunes();
             done = true;
         });
-    QVERIFY(WaitUntil([&] { return done.load(); }, 60000));
+    QVERIFY(QTest::qWaitFor([&] { return done.load(); }, 60000));
     apply.join();
     QTest::qWait(50);
     QCOMPARE(process.last().at(0).toInt(), 10000);
@@ -1056,7 +1045,7 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
     page->SetRunState(1);
     page->StartPull();
     QCOMPARE(complete.count(), 0);
-    QVERIFY(WaitUntil([&] { return ended.count() == 1 && complete.count() >= 1; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return ended.count() == 1 && complete.count() >= 1; }, 5000));
     QCOMPARE(page->GetRunState(), 0);
 }
 

@@ -22,18 +22,6 @@
 namespace
 {
 
-// Answers every link the program opens, so no browser starts.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void Open(const QUrl& url) { opened << url; }
-};
-
 void FillSentence(CRichLabel& label)
 {
     label.AppendText(QStringLiteral("You can "), CRichLabel::Plain);

@@ -4,7 +4,10 @@
 #include "TempHome.h"
 
 #include <QApplication>
+#include <QList>
+#include <QObject>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 #include <atomic>
@@ -39,6 +42,19 @@ template <typename T> T* TopLevelOf()
 // Runs action once a widget found by finder is visible, polling from the event loop (so it also
 // runs inside nested modal loops). Gives up silently after a few seconds.
 void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)> action);
+
+// Answers every link the program opens, so no browser starts: register it for a scheme with
+// QDesktopServices::setUrlHandler(scheme, &catcher, "Open").
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
 
 // The window's side of the music link for tests of a single page: clean-files work mode, no
 // duplicate engine, and a count of the analysis ends the manager reported.

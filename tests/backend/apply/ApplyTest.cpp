@@ -117,7 +117,7 @@ class RemovalRestoreTest : public ApplyTest, public ::testing::WithParamInterfac
 };
 
 INSTANTIATE_TEST_SUITE_P(ScanFlag, RemovalRestoreTest, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "Set" : "Clear"; });
+                         [](const auto& instance) { return instance.param ? "Set" : "Clear"; });
 
 TEST_P(RemovalRestoreTest, RemovalMovesToTodaysFolderAndRestoreBringsFileAndEntryBack)
 {

@@ -1,4 +1,5 @@
 #include "TracksTable.h"
+#include "ManagerFixture.h"
 #include "TempHome.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +19,7 @@ namespace
 
 // Runs a statement on a separate connection, to set files up and to look at them behind the
 // layer's back.
-int rawExec(const QString& path, const std::string& sql)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open(path.toUtf8().constData(), &db);
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return rc;
-}
+constexpr auto rawExec = &manager_test::Exec;
 
 std::vector<std::string> rawColumn(const QString& path, const std::string& sql, int column = 0)
 {

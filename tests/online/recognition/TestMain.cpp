@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// Network replies, timers and the local servers need a Qt application and its event loop.
+// The fuzz test's entry point: that executable is built apart from the others, with its own
+// sanitizer flags and only Qt Core, so it brings its own main with a core application.
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
