@@ -588,7 +588,9 @@ private slots:
             QCOMPARE(Digest(path), bytes);
             QVERIFY(library.open(QIODevice::ReadOnly));
             QVERIFY(library.readAll().contains(path.toUtf8().toPercentEncoding("/").right(20)));
-            QCOMPARE(link.GetMusicState(static_cast<CDuplicateItem*>(copy)->GetMusicData()) & MF_RemovalApplied, 0u);
+            QCOMPARE(link.GetMusicState(static_cast<CDuplicateItem*>(copy)->GetMusicData()) &
+                         MF_RemovalApplied,
+                     0u);
             link.SetExitState(1);
         }
         g_bScaniTunes = false;
