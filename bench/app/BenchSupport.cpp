@@ -2,6 +2,7 @@
 
 #include "AudioFixture.h"
 #include "EventLoopHttpServer.h"
+#include "IdentifyAnswer.h"
 #include "ServiceKeys.h"
 
 #include <QDeadlineTimer>
@@ -120,19 +121,6 @@ void Spin(int ms)
     WaitFor([] { return false; }, ms);
 }
 
-namespace
-{
-
-QByteArray IdentifyAnswer()
-{
-    return R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{)"
-           R"("title":"Found Title","duration_ms":1000,"album":{"name":"Found Album"},)"
-           R"("genres":[{"name":"Pop"}],"artists":[{"name":"Found Artist"}],"release_date":"2004-06-07"}]},)"
-           R"("cost_time":0.1,"result_type":0})";
-}
-
-} // namespace
-
 IdentifyService::IdentifyService(bool recognise)
 {
     m_thread.start();
@@ -145,10 +133,10 @@ IdentifyService::IdentifyService(bool recognise)
             m_server = std::make_unique<tidewell::test::EventLoopHttpServer>();
             if (m_server->start())
                 hostPort = m_server->hostPort();
-            m_server->answer(
-                "/v1/identify",
-                {tidewell::test::HttpResponse::Mode::Full, 200, "application/json",
-                 recognise ? IdentifyAnswer() : QByteArray(R"({"status":{"msg":"No result","code":1001}})")});
+            m_server->answer("/v1/identify",
+                             {tidewell::test::HttpResponse::Mode::Full, 200, "application/json",
+                              recognise ? tidewell::test::IdentifyAnswer()
+                                        : QByteArray(R"({"status":{"msg":"No result","code":1001}})")});
         },
         Qt::BlockingQueuedConnection);
     if (!hostPort.isEmpty())

@@ -10,6 +10,7 @@
 #include "CShadeLabel.h"
 #include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
+#include "IdentifyAnswer.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
@@ -43,21 +44,6 @@ using namespace tidewell::test;
 
 namespace
 {
-
-// A recognised song; with a Spotify track id the cover is looked up there.
-QByteArray IdentifyAnswer(const QByteArray& title = "Found Title", const QByteArray& artist = "Found Artist",
-                          const QByteArray& spotifyTrack = {})
-{
-    const QByteArray external =
-        spotifyTrack.isEmpty()
-            ? QByteArray()
-            : R"("external_metadata":{"spotify":{"track":{"id":")" + spotifyTrack + R"("}}},)";
-    return R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{)" + external +
-           R"("title":")" + title +
-           R"(","duration_ms":1000,"album":{"name":"Found Album"},)"
-           R"("genres":[{"name":"Pop"}],"artists":[{"name":")" +
-           artist + R"("}],"release_date":"2004-06-07"}]},"cost_time":0.1,"result_type":0})";
-}
 
 HttpResponse Json(const QByteArray& body, int status = 200)
 {

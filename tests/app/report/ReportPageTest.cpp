@@ -11,6 +11,7 @@
 #include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
 #include "IMusicLinkHost.h"
+#include "IdentifyAnswer.h"
 #include "LibraryXml.h"
 #include "ListDelegate.h"
 #include "ListItem.h"
@@ -827,17 +828,6 @@ void ReportPageTest::enlargedPictureOpensOverTheGridWhereverTheWindowIs()
         page->MaxPicture()->hide();
     }
 }
-
-namespace
-{
-QByteArray IdentifyAnswer()
-{
-    return R"({"status":{"msg":"Success","code":0,"version":"1.0"},"metadata":{"music":[{)"
-           R"("title":"Found Title","duration_ms":1000,"album":{"name":"Found Album"},)"
-           R"("genres":[{"name":"Pop"}],"artists":[{"name":"Found Artist"}],"release_date":"2004-06-07"}]},)"
-           R"("cost_time":0.1,"result_type":0})";
-}
-} // namespace
 
 void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
 {
