@@ -232,13 +232,18 @@ QString PlaceProjectAsDatabase(const QString& project, const QString& database)
     return QString();
 }
 
-QStringList RemoveDatabaseFiles(const QString& database)
+QStringList DatabaseFiles(const QString& database)
 {
-    QStringList failed;
     QStringList paths{database};
     for (const char* suffix : kJournalSuffixes)
         paths << database + QLatin1String(suffix);
-    for (const QString& path : paths)
+    return paths;
+}
+
+QStringList RemoveDatabaseFiles(const QString& database)
+{
+    QStringList failed;
+    for (const QString& path : DatabaseFiles(database))
         if (QFileInfo::exists(path) && !QFile::remove(path))
             failed << path;
     return failed;

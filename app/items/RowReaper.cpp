@@ -1,5 +1,6 @@
 #include "RowReaper.h"
 
+#include <QListWidgetItem>
 #include <QTreeWidgetItem>
 
 #include <algorithm>
@@ -20,10 +21,13 @@ CRowReaper::~CRowReaper() = default;
 
 void CRowReaper::DeleteBatch()
 {
-    m_rows.resize(m_rows.size() - std::min(kBatch, m_rows.size()));
-    if (m_rows.empty())
+    const size_t rows = std::min(kBatch, m_rows.size());
+    m_rows.resize(m_rows.size() - rows);
+    m_cells.resize(m_cells.size() - std::min(kBatch - rows, m_cells.size()));
+    if (Pending() == 0)
     {
         m_timer.stop();
         m_rows.shrink_to_fit();
+        m_cells.shrink_to_fit();
     }
 }

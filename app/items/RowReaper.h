@@ -5,14 +5,16 @@
 #include <QTimer>
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
+class QListWidgetItem;
 class QTreeWidgetItem;
 
-// Deletes rows taken out of their trees a batch per event-loop turn: tens of thousands of rows
-// deleted at once would keep the GUI thread for a good part of a second (Home after a large
-// result). The rows are out of every view when handed over, and their destructors touch nothing
-// else. GUI thread only; what is left goes with the reaper.
+// Deletes rows taken out of their trees, and cells taken out of their lists, a batch per
+// event-loop turn: tens of thousands of them deleted at once would keep the GUI thread for a good
+// part of a second (Home after a large result). They are out of every view when handed over, and
+// their destructors touch nothing else. GUI thread only; what is left goes with the reaper.
 class CRowReaper : public QObject
 {
 public:
@@ -21,17 +23,26 @@ public:
 
     template <typename Row> void Discard(const QList<Row*>& rows)
     {
-        m_rows.reserve(m_rows.size() + static_cast<size_t>(rows.size()));
-        for (Row* row : rows)
-            m_rows.emplace_back(row);
-        if (!m_rows.empty() && !m_timer.isActive())
+        if constexpr (std::is_base_of_v<QListWidgetItem, Row>)
+            Keep(m_cells, rows);
+        else
+            Keep(m_rows, rows);
+        if (Pending() > 0 && !m_timer.isActive())
             m_timer.start();
     }
-    size_t Pending() const { return m_rows.size(); }
+    size_t Pending() const { return m_rows.size() + m_cells.size(); }
 
 private:
+    template <typename Kept, typename Row>
+    static void Keep(std::vector<std::unique_ptr<Kept>>& kept, const QList<Row*>& rows)
+    {
+        kept.reserve(kept.size() + static_cast<size_t>(rows.size()));
+        for (Row* row : rows)
+            kept.emplace_back(row);
+    }
     void DeleteBatch();
 
     std::vector<std::unique_ptr<QTreeWidgetItem>> m_rows;
+    std::vector<std::unique_ptr<QListWidgetItem>> m_cells;
     QTimer m_timer;
 };

@@ -530,6 +530,11 @@ QStringList CMusicLink::RemoveDatabaseFiles(const QString& database)
     return ::RemoveDatabaseFiles(database);
 }
 
+QStringList CMusicLink::DatabaseFiles(const QString& database)
+{
+    return ::DatabaseFiles(database);
+}
+
 QString CMusicLink::DefaultLibraryPath()
 {
     return QString::fromStdString(tidewell::ithost::ITunesLibrary::defaultLibraryPath());

@@ -146,6 +146,8 @@ public:
     static QString PlaceProjectAsDatabase(const QString& project, const QString& database);
     // The paths that exist and could not be removed.
     static QStringList RemoveDatabaseFiles(const QString& database);
+    // The database and its journal files, whether they exist or not.
+    static QStringList DatabaseFiles(const QString& database);
     // The iTunes library file a load reads when it is given none. Any thread.
     static QString DefaultLibraryPath();
 

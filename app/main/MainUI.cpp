@@ -141,6 +141,8 @@ CMainUI::CMainUI(QWidget* parent) : CFramelessWindow(parent)
     updateGeometry();
     ClearScanList();
     EmptyWorkFolders();
+    // A database an earlier session set aside at its close and had no time to delete.
+    m_pFolderCleaner->DiscardLeftovers(WorkDatabaseFiles());
     WriteUILog(QStringLiteral("Complete CMainUI::CMainUI! AppName:%1").arg(g_strAppName));
 }
 

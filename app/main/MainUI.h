@@ -143,6 +143,9 @@ public:
     // project file and the working database then stay as they were.
     bool SaveProjectFile(bool closing);
     void DeleteDBFiles();
+    // The working database's files, with the older z database's.
+    static QStringList WorkDatabaseFiles();
+    static QString ZDatabasePath();
     bool IsUpdateDue();
     QString ProjectPath() const { return m_strProjectPath; }
     bool DeleteDatabaseAtClose() const { return m_bDeleteDatabase; }

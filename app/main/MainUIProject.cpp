@@ -16,6 +16,7 @@
 #include "StartUI.h"
 #include "UILog.h"
 #include "UpdateCheck.h"
+#include "WorkFolderCleaner.h"
 
 #include <QDate>
 #include <QDesktopServices>
@@ -118,14 +119,31 @@ void CMainUI::DeleteDBFiles()
 {
     if (m_pMusicLink)
         m_pMusicLink->CloseMusicLibrary();
-    const QString db = g_strDBPath;
-    for (const QString& path : CMusicLink::RemoveDatabaseFiles(db))
+    // A database of 20 000 songs takes a while to delete: the files are renamed aside here, so
+    // the next load may make its database at once, and deleted on the cleaner's thread.
+    QStringList failed;
+    if (m_pFolderCleaner)
+        failed = m_pFolderCleaner->Discard(WorkDatabaseFiles());
+    else
+        for (const QString& db : {g_strDBPath, ZDatabasePath()})
+            failed += CMusicLink::RemoveDatabaseFiles(db);
+    for (const QString& path : failed)
         WriteUILog(QStringLiteral("Delete DB Failed:%1").arg(path));
-    QString zdb = db;
+}
+
+QString CMainUI::ZDatabasePath()
+{
+    QString zdb = g_strDBPath;
     zdb.replace(QStringLiteral("MusicLibrary.db"), QStringLiteral("MusicLibraryz.db"));
-    if (zdb != db)
-        for (const QString& path : CMusicLink::RemoveDatabaseFiles(zdb))
-            WriteUILog(QStringLiteral("Delete ZDB Failed:%1").arg(path));
+    return zdb;
+}
+
+QStringList CMainUI::WorkDatabaseFiles()
+{
+    QStringList files = CMusicLink::DatabaseFiles(g_strDBPath);
+    if (const QString zdb = ZDatabasePath(); zdb != g_strDBPath)
+        files += CMusicLink::DatabaseFiles(zdb);
+    return files;
 }
 
 bool CMainUI::IsUpdateDue()

@@ -27,11 +27,16 @@ CWorkFolderCleaner::~CWorkFolderCleaner()
     m_thread.join();
 }
 
+QString CWorkFolderCleaner::AsideStamp()
+{
+    return kAsideMark + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
+           QString::number(QDateTime::currentMSecsSinceEpoch());
+}
+
 void CWorkFolderCleaner::Empty(const QStringList& folders)
 {
     std::deque<Job> jobs;
-    const QString stamp = QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
-                          QString::number(QDateTime::currentMSecsSinceEpoch());
+    const QString stamp = AsideStamp();
     for (const QString& given : folders)
     {
         if (given.isEmpty())
@@ -42,15 +47,63 @@ void CWorkFolderCleaner::Empty(const QStringList& folders)
         const QDir parent = info.dir();
         for (const QString& name : parent.entryList({info.fileName() + kAsideMark + QLatin1Char('*')},
                                                     QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
-            jobs.push_back({parent.filePath(name), true});
+            jobs.push_back({parent.filePath(name), Job::Folder});
         if (!info.isDir() || info.isSymLink())
             continue;
-        const QString aside = folder + kAsideMark + stamp;
+        const QString aside = folder + stamp;
         if (QDir().rename(folder, aside) && QDir().mkpath(folder))
-            jobs.push_back({aside, true});
+            jobs.push_back({aside, Job::Folder});
         else
-            jobs.push_back({folder, false}); // cannot be renamed: its files go one by one
+            jobs.push_back({folder, Job::FolderFiles}); // cannot be renamed: its files go one by one
     }
+    Queue(jobs);
+}
+
+QStringList CWorkFolderCleaner::Discard(const QStringList& files)
+{
+    QStringList failed;
+    std::deque<Job> jobs;
+    const QString stamp = AsideStamp();
+    for (const QString& given : files)
+    {
+        if (given.isEmpty())
+            continue;
+        const QString file = QDir::cleanPath(given);
+        AddLeftoverFiles(file, jobs);
+        const QFileInfo info(file);
+        if (!info.exists() && !info.isSymLink())
+            continue;
+        // Never deleted by its own name on the worker: that name may already belong to a new file.
+        const QString aside = file + stamp;
+        if (QFile::rename(file, aside))
+            jobs.push_back({aside, Job::File});
+        else if (!QFile::remove(file))
+            failed << file;
+    }
+    Queue(jobs);
+    return failed;
+}
+
+void CWorkFolderCleaner::DiscardLeftovers(const QStringList& files)
+{
+    std::deque<Job> jobs;
+    for (const QString& file : files)
+        if (!file.isEmpty())
+            AddLeftoverFiles(QDir::cleanPath(file), jobs);
+    Queue(jobs);
+}
+
+void CWorkFolderCleaner::AddLeftoverFiles(const QString& file, std::deque<Job>& jobs)
+{
+    const QFileInfo info(file);
+    const QDir folder = info.dir();
+    for (const QString& name : folder.entryList({info.fileName() + kAsideMark + QLatin1Char('*')},
+                                                QDir::Files | QDir::Hidden | QDir::System))
+        jobs.push_back({folder.filePath(name), Job::File});
+}
+
+void CWorkFolderCleaner::Queue(std::deque<Job>& jobs)
+{
     if (jobs.empty())
         return;
     {
@@ -97,8 +150,13 @@ bool CWorkFolderCleaner::OutOfTime() const
 
 bool CWorkFolderCleaner::Remove(const Job& job) const
 {
-    if (job.wholeFolder)
+    if (job.kind == Job::Folder)
         return RemoveTree(job.path);
+    if (job.kind == Job::File)
+    {
+        QFile::remove(job.path);
+        return true;
+    }
     const QDir dir(job.path);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
     {

@@ -33,6 +33,14 @@ public:
     ~CWorkFolderCleaner() override;
 
     void Empty(const QStringList& folders);
+    // Removes these files the same way: each is renamed aside in its folder at once, so the path
+    // is free for a file made anew straight after (the next load's database), and the renamed
+    // file is deleted on the cleaner's thread. A file that cannot be renamed is deleted here.
+    // Returns the files that could be neither renamed nor deleted.
+    QStringList Discard(const QStringList& files);
+    // Removes what an earlier session set aside from these files and never deleted; the files
+    // themselves stay.
+    void DiscardLeftovers(const QStringList& files);
     // True while handed work is not yet done.
     bool IsBusy() const;
 
@@ -43,9 +51,18 @@ signals:
 private:
     struct Job
     {
+        enum Kind
+        {
+            Folder,      // a folder set aside
+            FolderFiles, // only the files of a folder in use
+            File,        // a file set aside
+        };
         QString path;
-        bool wholeFolder = true; // a folder set aside; false: only the files of a folder in use
+        Kind kind = Folder;
     };
+    static QString AsideStamp();
+    static void AddLeftoverFiles(const QString& file, std::deque<Job>& jobs);
+    void Queue(std::deque<Job>& jobs);
     void Run();
     // False when the time left to a closing program ran out before the job was done.
     bool Remove(const Job& job) const;

@@ -10,6 +10,7 @@
 #include "FailedTreeWidget.h"
 #include "FixWriter.h"
 #include "ListDelegate.h"
+#include "ListItem.h"
 #include "ListWidget.h"
 #include "ModifyMusicInfo.h"
 #include "MusicFlags.h"
@@ -291,17 +292,26 @@ void CAnalyReport::ClearReport()
     connect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
 
     m_pArtworkList->ClearBusyLabels();
+    // The cells, like the rows below, leave their views at once and are deleted a batch per
+    // event-loop turn. Taken from the end with the model quiet, each take is cheap; emptying the
+    // empty list then resets the view and its selection in one step.
+    QList<QListWidgetItem*> cells;
+    cells.reserve(m_pArtworkList->count());
+    {
+        const QSignalBlocker blocker(m_pArtworkList->model());
+        for (int i = m_pArtworkList->count() - 1; i >= 0; --i)
+            cells.append(m_pArtworkList->takeItem(i));
+    }
     m_pArtworkList->clear();
+    m_pRowReaper->Discard(cells);
     m_pArtworkList->SetFixedCount(0);
     m_pDelegate->ClearCache();
-    // The rows leave their trees at once; deleting them goes a batch per event-loop turn.
     for (CFailedTreeWidget* tree : {m_pUnrecognizedTree, m_pAlbumTree, m_pArtistTree, m_pMissingTree})
     {
         m_pRowReaper->Discard(tree->invisibleRootItem()->takeChildren());
         tree->SetFixedCount(0);
     }
-    qDeleteAll(m_takenCells);
-    m_takenCells.clear();
+    m_pRowReaper->Discard(std::exchange(m_takenCells, {}));
     m_pRowReaper->Discard(std::exchange(m_takenArtistRows, {}));
     m_pRowReaper->Discard(std::exchange(m_takenAlbumRows, {}));
     m_trackRows.clear();

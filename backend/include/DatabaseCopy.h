@@ -29,6 +29,10 @@ QString CheckProjectDatabase(const QString& path);
 // text on success, else a log line naming the failure. Any thread.
 QString PlaceProjectAsDatabase(const QString& project, const QString& database);
 
+// A database file and its journal companions ("-journal", "-wal", "-shm"), whether they exist or
+// not.
+QStringList DatabaseFiles(const QString& database);
+
 // Removes a database file and its journal companions ("-journal", "-wal", "-shm"). Answers the
 // paths that exist and could not be removed.
 QStringList RemoveDatabaseFiles(const QString& database);

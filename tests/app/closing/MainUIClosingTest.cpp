@@ -157,33 +157,56 @@ private slots:
             return info.dir().entryList({info.fileName() + QStringLiteral(".emptying-*")},
                                         QDir::Dirs | QDir::Hidden);
         };
+        // The working database goes the same way: its name is free at once for the next load.
+        const auto databaseAside = []
+        {
+            const QFileInfo info(g_strDBPath);
+            return info.dir().entryList({info.fileName() + QStringLiteral("*.emptying-*")}, QDir::Files);
+        };
         {
             CMainUI window;
             window.show();
             QTRY_VERIFY_WITH_TIMEOUT(!window.WorkFolderCleaner()->IsBusy(), 10000);
             QCoreApplication::processEvents(); // the start's own clean-up has said so
             fill();
+            QVERIFY(tidewell::test::writeTextFile(g_strDBPath, "old database"));
+            QVERIFY(tidewell::test::writeTextFile(g_strDBPath + QStringLiteral("-wal"), "old journal"));
             QSignalSpy emptied(window.WorkFolderCleaner(), &CWorkFolderCleaner::Emptied);
             QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("main_gohome")), Qt::LeftButton);
             QVERIFY(QDir(pictures).isEmpty());
+            QVERIFY(!QFile::exists(g_strDBPath));
+            QVERIFY(!QFile::exists(g_strDBPath + QStringLiteral("-wal")));
             const QString next = pictures + QStringLiteral("/next.png");
             QVERIFY(tidewell::test::writeTextFile(next, "next run"));
+            QVERIFY(tidewell::test::writeTextFile(g_strDBPath, "next database"));
             QVERIFY(emptied.wait(10000));
             QVERIFY2(setAside().isEmpty(), qPrintable(setAside().join(u',')));
+            QVERIFY2(databaseAside().isEmpty(), qPrintable(databaseAside().join(u',')));
             QVERIFY(QFile::exists(next));
             QVERIFY(QFile::exists(outside));
+            QFile database(g_strDBPath);
+            QVERIFY(database.open(QIODevice::ReadOnly));
+            QCOMPARE(database.readAll(), QByteArray("next database"));
+            database.close();
             QFile::remove(next);
+            QFile::remove(g_strDBPath);
 
             fill();
             QVERIFY(window.close());
             QVERIFY(QDir(pictures).isEmpty());
         }
-        // Closing waits for the cleaner a moment only; the next start removes whatever is left.
+        // Closing waits for the cleaner a moment only; the next start removes whatever is left,
+        // a database set aside too, and keeps the working database a closed session left.
+        QVERIFY(tidewell::test::writeTextFile(g_strDBPath + QStringLiteral(".emptying-1-1"), "left"));
+        QVERIFY(tidewell::test::writeTextFile(g_strDBPath, "kept database"));
         {
             CMainUI window;
             QTRY_VERIFY_WITH_TIMEOUT(!window.WorkFolderCleaner()->IsBusy(), 10000);
         }
         QVERIFY2(setAside().isEmpty(), qPrintable(setAside().join(u',')));
+        QVERIFY2(databaseAside().isEmpty(), qPrintable(databaseAside().join(u',')));
+        QVERIFY(QFile::exists(g_strDBPath));
+        QFile::remove(g_strDBPath);
         QVERIFY(QFile::exists(outside));
     }
 
