@@ -42,12 +42,9 @@ void CWorkFolderCleaner::Empty(const QStringList& folders)
         if (given.isEmpty())
             continue;
         const QString folder = QDir::cleanPath(given);
-        const QFileInfo info(folder);
         // Folders an earlier session set aside and never finished.
-        const QDir parent = info.dir();
-        for (const QString& name : parent.entryList({info.fileName() + kAsideMark + QLatin1Char('*')},
-                                                    QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
-            jobs.push_back({parent.filePath(name), Job::Folder});
+        AddSetAside(folder, Job::Folder, jobs);
+        const QFileInfo info(folder);
         if (!info.isDir() || info.isSymLink())
             continue;
         const QString aside = folder + stamp;
@@ -69,7 +66,7 @@ QStringList CWorkFolderCleaner::Discard(const QStringList& files)
         if (given.isEmpty())
             continue;
         const QString file = QDir::cleanPath(given);
-        AddLeftoverFiles(file, jobs);
+        AddSetAside(file, Job::File, jobs);
         const QFileInfo info(file);
         if (!info.exists() && !info.isSymLink())
             continue;
@@ -89,17 +86,18 @@ void CWorkFolderCleaner::DiscardLeftovers(const QStringList& files)
     std::deque<Job> jobs;
     for (const QString& file : files)
         if (!file.isEmpty())
-            AddLeftoverFiles(QDir::cleanPath(file), jobs);
+            AddSetAside(QDir::cleanPath(file), Job::File, jobs);
     Queue(jobs);
 }
 
-void CWorkFolderCleaner::AddLeftoverFiles(const QString& file, std::deque<Job>& jobs)
+void CWorkFolderCleaner::AddSetAside(const QString& path, Job::Kind kind, std::deque<Job>& jobs)
 {
-    const QFileInfo info(file);
-    const QDir folder = info.dir();
-    for (const QString& name : folder.entryList({info.fileName() + kAsideMark + QLatin1Char('*')},
-                                                QDir::Files | QDir::Hidden | QDir::System))
-        jobs.push_back({folder.filePath(name), Job::File});
+    const QFileInfo info(path);
+    const QDir parent = info.dir();
+    const QDir::Filters filters = kind == Job::Folder ? QDir::Dirs | QDir::Hidden | QDir::NoSymLinks
+                                                      : QDir::Files | QDir::Hidden | QDir::System;
+    for (const QString& name : parent.entryList({info.fileName() + kAsideMark + QLatin1Char('*')}, filters))
+        jobs.push_back({parent.filePath(name), kind});
 }
 
 void CWorkFolderCleaner::Queue(std::deque<Job>& jobs)

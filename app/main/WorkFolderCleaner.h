@@ -61,7 +61,8 @@ private:
         Kind kind = Folder;
     };
     static QString AsideStamp();
-    static void AddLeftoverFiles(const QString& file, std::deque<Job>& jobs);
+    // Queues what an earlier session set aside of this folder (kind Folder) or file (kind File).
+    static void AddSetAside(const QString& path, Job::Kind kind, std::deque<Job>& jobs);
     void Queue(std::deque<Job>& jobs);
     void Run();
     // False when the time left to a closing program ran out before the job was done.
