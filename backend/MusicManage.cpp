@@ -90,6 +90,7 @@ CMusicManage::~CMusicManage()
     SetExitState(1);
     StopDownloads();
     CloseMusicLibrary();
+    WaitForRetired();
     m_loadThread.reset();
     m_analyzeThread.reset();
     m_saveThread.reset();
@@ -106,6 +107,7 @@ int CMusicManage::LoadMusicLibrary(const char* xmlPath, const char* dbPath, int 
                        .arg(xml, db)
                        .arg(mode));
     CloseMusicLibrary();
+    WaitForRetired();
 
     {
         QMutexLocker setup(&m_libraryMutex);
@@ -150,7 +152,7 @@ int CMusicManage::LoadMusicLibrary(const char* xmlPath, const char* dbPath, int 
         if (zLibrary && ret >= 0 && PublishLibrary(m_zLibrary, zLibrary))
             m_zLibrary->LoadZMusicData();
         else
-            DropLibrary(m_zLibrary);
+            TakeLibrary(m_zLibrary).reset();
     }
 
     int ret = 0;
@@ -158,7 +160,7 @@ int CMusicManage::LoadMusicLibrary(const char* xmlPath, const char* dbPath, int 
     if (!library || ret < 0 || !PublishLibrary(m_library, library))
     {
         library.reset();
-        DropLibrary(m_library);
+        TakeLibrary(m_library).reset();
     }
 
     if (m_zLibrary && m_zLibrary->OpenZDatabase(zPath) == -3)
@@ -203,14 +205,35 @@ bool CMusicManage::PublishLibrary(std::unique_ptr<CiTunesLib>& slot, std::unique
     return true;
 }
 
-void CMusicManage::DropLibrary(std::unique_ptr<CiTunesLib>& slot)
+std::unique_ptr<CiTunesLib> CMusicManage::TakeLibrary(std::unique_ptr<CiTunesLib>& slot)
 {
-    std::unique_ptr<CiTunesLib> gone;
+    // Destroyed outside the lock by the caller: it releases the agent, which may take a moment.
+    QMutexLocker setup(&m_libraryMutex);
+    return std::move(slot);
+}
+
+void CMusicManage::Retire(std::function<void()> work)
+{
+    QMutexLocker lock(&m_retireMutex);
+    m_retired = std::async(std::launch::async,
+                           [before = m_retired, work = std::move(work)]
+                           {
+                               if (before.valid())
+                                   before.wait();
+                               work();
+                           })
+                    .share();
+}
+
+void CMusicManage::WaitForRetired()
+{
+    std::shared_future<void> retired;
     {
-        QMutexLocker setup(&m_libraryMutex);
-        gone = std::move(slot);
+        QMutexLocker lock(&m_retireMutex);
+        retired = m_retired;
     }
-    // Destroyed outside the lock: it releases the agent, which may take a moment.
+    if (retired.valid())
+        retired.wait();
 }
 
 void CMusicManage::CloseMusicLibrary()
@@ -221,12 +244,21 @@ void CMusicManage::CloseMusicLibrary()
     // flag before it starts): join whatever still runs before its tracks go away.
     JoinWorkers();
     ClearTracks();
+    std::vector<std::unique_ptr<CiTunesLib>> closed;
     if (m_zLibrary)
     {
         m_zLibrary->CloseZDatabase();
-        DropLibrary(m_zLibrary);
+        closed.push_back(TakeLibrary(m_zLibrary));
     }
-    DropLibrary(m_library);
+    if (auto library = TakeLibrary(m_library))
+        closed.push_back(std::move(library));
+    if (closed.empty())
+        return;
+    // The caller may delete or replace the database files once this returns.
+    for (const auto& library : closed)
+        library->CloseDatabase();
+    auto gone = std::make_shared<std::vector<std::unique_ptr<CiTunesLib>>>(std::move(closed));
+    Retire([gone] { gone->clear(); });
 }
 
 void CMusicManage::ClearTracks()
@@ -272,9 +304,10 @@ int CMusicManage::SetExitState(int flag)
     }
     // The agent's read of a large library can take seconds and looks at no flag of ours, nor
     // does iTunes reading its library for the import's first question: a destroy request ends
-    // either at its next element (the import stops at its next track anyway).
+    // either at its next element (the import stops at its next track anyway). The request is
+    // made off the caller's thread: the release that follows frees what was read.
     if (opening || (m_loadThread && m_loadThread->isRunning()))
-        DestroyAgent_kvt(0);
+        Retire([] { DestroyAgent_kvt(0); });
     SetRunState(m_jobKind, ManageStopped);
     JoinWorkers();
     return 0;

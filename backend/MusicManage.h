@@ -11,6 +11,8 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -179,7 +181,14 @@ private:
     std::unique_ptr<CiTunesLib> OpenLibraryObject(const QString& xml, const QString& db, int mode,
                                                   int& result);
     bool PublishLibrary(std::unique_ptr<CiTunesLib>& slot, std::unique_ptr<CiTunesLib>& library);
-    void DropLibrary(std::unique_ptr<CiTunesLib>& slot);
+    std::unique_ptr<CiTunesLib> TakeLibrary(std::unique_ptr<CiTunesLib>& slot);
+    // Releasing the agent frees the whole parsed library, tens of milliseconds for 40 000
+    // tracks, and the window stops and closes a library on its GUI thread: the releases and the
+    // closed libraries' destruction run on threads of their own, one after the other in the
+    // order given. A new library's agent starts only once they are over (a late release would
+    // end the new one).
+    void Retire(std::function<void()> work);
+    void WaitForRetired();
     void ClearTracks();
 
     std::vector<std::unique_ptr<CMusicObj>> m_mainList;
@@ -192,6 +201,8 @@ private:
     bool m_settingUp = false;      // LoadMusicLibrary runs
     bool m_setupStopped = false;   // a stop arrived since it began
     bool m_openingLibrary = false; // a library object is being opened (the agent reads the file)
+    QMutex m_retireMutex;
+    std::shared_future<void> m_retired; // the last of Retire's work; guarded by m_retireMutex
     std::array<DownloadSlot, kDownloadSlots> m_slots;
     std::atomic<int> m_jobKind{0};
     int m_runState = 0; // guarded by g_musicInfoMutex

@@ -131,13 +131,17 @@ CiTunesLib::CiTunesLib(CMusicManage* manager, const QString& xmlPath, const QStr
 CiTunesLib::~CiTunesLib()
 {
     // Whoever drives the import has joined it before deleting the library object.
-    {
-        QMutexLocker lock(&m_dbMutex);
-        if (m_ownsConnection)
-            CloseTracksDB();
-    }
+    CloseDatabase();
     const int ret = DestroyAgent_kvt(1);
     Log(QStringLiteral("Exit iTunes Com :%1").arg(ret));
+}
+
+void CiTunesLib::CloseDatabase()
+{
+    QMutexLocker lock(&m_dbMutex);
+    if (m_ownsConnection)
+        CloseTracksDB();
+    m_ownsConnection = false;
 }
 
 int CiTunesLib::OpenAgent(const QString& xmlPath)

@@ -42,6 +42,9 @@ public:
     CiTunesLib& operator=(const CiTunesLib&) = delete;
 
     int OpenAgent(const QString& xmlPath);
+    // Closes the library connection this object opened (the connection is the process's one:
+    // a later library opens it anew). The destructor does it too.
+    void CloseDatabase();
 
     // 1 run, 2 pause, 3 stop. A stop always wakes a paused import. Returns 0.
     int SetState(int state);

@@ -108,8 +108,12 @@ void CMainUI::closeEvent(QCloseEvent* event)
 
     EmptyWorkFolders();
     SaveProjectFile(true);
+    // Either way the library is closed now: releasing it takes a while on its own thread, which
+    // runs while the window goes.
     if (m_bDeleteDatabase)
         DeleteDBFiles();
+    else if (m_pMusicLink)
+        m_pMusicLink->CloseMusicLibrary();
     event->accept();
 }
 
