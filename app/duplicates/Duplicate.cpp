@@ -14,6 +14,7 @@
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "PreviewPlayback.h"
+#include "RowReaper.h"
 #include "ScreenText.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -129,6 +130,7 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
     m_pStack->setCurrentIndex(0);
 
     m_pClearThread = new CClearTrashThread(this);
+    m_pRowReaper = new CRowReaper(this);
 
     connect(m_pOptions, &CDuplicateWidget::ShowTrash, this, &CDuplicate::OpenTrash);
     connect(m_pScanList, &CDuptOptWidget::Complete, m_pOptions, &CDuplicateWidget::Save);
@@ -899,11 +901,13 @@ void CDuplicate::ClearView()
     }
     qDeleteAll(std::exchange(m_pendingGroups, {}));
     m_pTree->setUpdatesEnabled(false);
-    for (int g = m_pTree->topLevelItemCount() - 1; g >= 0; --g)
-    {
-        std::unique_ptr<QTreeWidgetItem> group(m_pTree->takeTopLevelItem(g));
-        qDeleteAll(group->takeChildren());
-    }
+    // The rows leave the tree at once and are deleted a batch per turn: a library's 20 000
+    // copies deleted here would hold the GUI thread for up to a tenth of a second. A group goes
+    // without its copies, which are handed over one by one.
+    const QList<QTreeWidgetItem*> groups = m_pTree->invisibleRootItem()->takeChildren();
+    for (QTreeWidgetItem* group : groups)
+        m_pRowReaper->Discard(group->takeChildren());
+    m_pRowReaper->Discard(groups);
     m_pTree->setSortingEnabled(false);
     m_pTree->clear();
     m_pTree->setUpdatesEnabled(true);

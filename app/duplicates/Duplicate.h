@@ -22,6 +22,7 @@ class CDuptOptWidget;
 class CFailedTreeWidget;
 class CMusicLink;
 class CMusicObj;
+class CRowReaper;
 class QSplitter;
 class QStackedLayout;
 class QTreeWidgetItem;
@@ -156,6 +157,7 @@ private:
     int m_player = 0;
     CMusicLink* m_pLink = nullptr;
     CClearTrashThread* m_pClearThread = nullptr;
+    CRowReaper* m_pRowReaper = nullptr; // deletes the rows Home let go, a batch per turn
     QStackedLayout* m_pStack = nullptr;
     QSplitter* m_pSplitter = nullptr;
     CDuplicateWidget* m_pOptions = nullptr;

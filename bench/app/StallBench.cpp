@@ -331,23 +331,30 @@ void DuplicateRows(Heartbeat& heartbeat, const QString& folder, int songs)
     GetAppSettings()->SetMsgDshow(1);
     GetAppSettings()->SetDuplicate(MF_Name | MF_Artist);
     auto window = NewWindow();
-    QTest::mouseClick(window->StartPage()->findChild<QPushButton*>(QStringLiteral("duplicate_obj")),
-                      Qt::LeftButton);
-    Spin(100);
     CDuplicate* view = window->DuplicateView();
-    auto* bar = view->ScanList()->findChild<QToolBar*>(QStringLiteral("DuptOptToolBar"));
-    QWidget* scan = nullptr;
-    for (QAction* action : bar->actions())
-        if (action->text() == QStringLiteral("Scan iTunes"))
-            scan = bar->widgetForAction(action);
-    if (!scan)
+    // The duplicate page from the start page: scan the library, remove the copies.
+    const auto showRemoved = [&]
+    {
+        QTest::mouseClick(window->StartPage()->findChild<QPushButton*>(QStringLiteral("duplicate_obj")),
+                          Qt::LeftButton);
+        Spin(100);
+        auto* bar = view->ScanList()->findChild<QToolBar*>(QStringLiteral("DuptOptToolBar"));
+        QWidget* scan = nullptr;
+        for (QAction* action : bar->actions())
+            if (action->text() == QStringLiteral("Scan iTunes"))
+                scan = bar->widgetForAction(action);
+        if (!scan)
+            return false;
+        QTest::mouseClick(scan, Qt::LeftButton);
+        if (!WaitFor([&] { return AtScoreScreen(*window); }))
+            return false;
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("main_removebut")), Qt::LeftButton);
+        WaitFor([&] { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); });
+        Spin(200);
+        return true;
+    };
+    if (!showRemoved())
         return;
-    QTest::mouseClick(scan, Qt::LeftButton);
-    if (!WaitFor([&] { return AtScoreScreen(*window); }))
-        return;
-    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("main_removebut")), Qt::LeftButton);
-    WaitFor([&] { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); });
-    Spin(200);
 
     QTreeWidget* tree = view->Tree();
     qint64 worst = 0;
@@ -376,7 +383,9 @@ void DuplicateRows(Heartbeat& heartbeat, const QString& folder, int songs)
     }
     Row(QStringLiteral("restore click, duplicate view of %1 tracks (worst of %2)").arg(songs).arg(restored),
         worst);
-    Leave(heartbeat, window, true, QStringLiteral("after the restores"));
+    Leave(heartbeat, window, false, QStringLiteral("from the duplicate view after the restores"));
+    if (showRemoved())
+        Leave(heartbeat, window, true, QStringLiteral("with the duplicate view of %1 tracks").arg(songs));
     GetAppSettings()->SetMsgDshow(0);
     GetAppSettings()->SetDuplicate(static_cast<int>(kDefaultDuplicateMask));
     qunsetenv("TIDEWELL_ITUNES_LIBRARY");
