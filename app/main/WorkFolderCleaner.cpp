@@ -42,16 +42,26 @@ void CWorkFolderCleaner::Empty(const QStringList& folders)
         if (given.isEmpty())
             continue;
         const QString folder = QDir::cleanPath(given);
-        // Folders an earlier session set aside and never finished.
-        AddSetAside(folder, Job::Folder, jobs);
         const QFileInfo info(folder);
-        if (!info.isDir() || info.isSymLink())
+        const bool usable = info.isDir() && !info.isSymLink();
+        // Folders an earlier session set aside and never finished.
+        const size_t earlier = jobs.size();
+        AddSetAside(folder, Job::Folder, jobs);
+        if (usable)
+            for (size_t i = earlier; i < jobs.size(); ++i)
+                MoveSubfoldersBack(jobs[i].path, folder);
+        if (!usable)
             continue;
         const QString aside = folder + stamp;
         if (QDir().rename(folder, aside) && QDir().mkpath(folder))
+        {
+            MoveSubfoldersBack(aside, folder);
             jobs.push_back({aside, Job::Folder});
+        }
         else
+        {
             jobs.push_back({folder, Job::FolderFiles}); // cannot be renamed: its files go one by one
+        }
     }
     Queue(jobs);
 }
@@ -149,7 +159,7 @@ bool CWorkFolderCleaner::OutOfTime() const
 bool CWorkFolderCleaner::Remove(const Job& job) const
 {
     if (job.kind == Job::Folder)
-        return RemoveTree(job.path);
+        return RemoveSetAside(job.path);
     if (job.kind == Job::File)
     {
         QFile::remove(job.path);
@@ -165,23 +175,28 @@ bool CWorkFolderCleaner::Remove(const Job& job) const
     return true;
 }
 
-bool CWorkFolderCleaner::RemoveTree(const QString& path) const
+void CWorkFolderCleaner::MoveSubfoldersBack(const QString& aside, const QString& folder)
 {
-    // One entry at a time, so that a closing program's worker stops between two. Links inside are
-    // removed as links, never followed.
+    const QDir from(aside);
+    for (const QString& name :
+         from.entryList(QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot))
+        QDir().rename(from.filePath(name), QDir(folder).filePath(name));
+}
+
+bool CWorkFolderCleaner::RemoveSetAside(const QString& path) const
+{
+    // One entry at a time, so that a closing program's worker stops between two. Links are
+    // removed as links, never followed; a sub-folder that could not go back stays, and the
+    // set-aside folder with it.
     const QDir dir(path);
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo& entry : entries)
+    for (const QFileInfo& entry :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
     {
         if (OutOfTime())
             return false;
         if (entry.isDir() && !entry.isSymLink())
-        {
-            if (!RemoveTree(entry.filePath()))
-                return false;
-        }
-        else if (!QFile::remove(entry.filePath()))
+            continue;
+        if (!QFile::remove(entry.filePath()))
         {
             // A read-only file in a folder of ours still goes.
             QFile::setPermissions(entry.filePath(), QFile::ReadOwner | QFile::WriteOwner);

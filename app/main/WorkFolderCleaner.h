@@ -12,10 +12,14 @@
 #include <thread>
 
 // Empties the window's work folders (pictures and copied songs) without making the GUI thread
-// wait for thousands of deletions. Each folder is first renamed aside and made again empty, which
-// is one quick step, so a run that starts at once writes into an empty folder and its files are
-// never among those deleted; the renamed folder is then removed on a worker thread. Folders set
-// aside by an earlier session that ended before its worker did are removed the same way.
+// wait for thousands of deletions. Only the files directly inside a folder go: its sub-folders,
+// the recycle folder inside the Picture folder among them, stay with everything they hold. Each
+// folder is first renamed aside and made again, and its sub-folders are moved back into it, a
+// few quick steps, so a run that starts at once writes into the folder and its files are never
+// among those deleted; the files of the renamed folder are then removed on a worker thread.
+// Folders set aside by an earlier session that ended before its worker did are handled the same
+// way: their sub-folders go back when they can, and a set-aside folder's sub-folder that cannot
+// is never deleted.
 //
 // Threading: Empty() on the GUI thread; the deletions on the cleaner's own thread; Emptied() is
 // emitted on the GUI thread, queued. The destructor (closing the program) lets the worker go on
@@ -67,7 +71,10 @@ private:
     void Run();
     // False when the time left to a closing program ran out before the job was done.
     bool Remove(const Job& job) const;
-    bool RemoveTree(const QString& path) const;
+    // The files (and links) directly inside a set-aside folder, then the folder when it is empty.
+    bool RemoveSetAside(const QString& path) const;
+    // Moves the sub-folders of a set-aside folder back into the folder it was.
+    static void MoveSubfoldersBack(const QString& aside, const QString& folder);
     bool OutOfTime() const;
 
     mutable std::mutex m_mutex;

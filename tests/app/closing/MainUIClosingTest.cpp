@@ -139,9 +139,22 @@ private slots:
 
     // Home empties the work folders at once, so the next run writes into empty ones, and the old
     // pictures are deleted on the cleaner's thread, links as links; closing leaves nothing behind.
+    // The recycle folder inside the Picture folder stays whole: the removed copies it holds can
+    // be restored later.
     void workFoldersEmptiedOnTheCleanersThread()
     {
         const QString pictures = GetAppSettings()->GetPictureFolder();
+        const QString recycled =
+            GetAppSettings()->GetRecycleFolder() + QStringLiteral("/2026-01-01/removed.mp3");
+        QVERIFY(QDir().mkpath(QFileInfo(recycled).absolutePath()));
+        QVERIFY(tidewell::test::writeTextFile(recycled, "removed copy"));
+        const auto onlyTheRecycleFolder = [&]
+        {
+            return QDir(pictures).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                            QDir::NoDotAndDotDot) ==
+                       QStringList{QFileInfo(GetAppSettings()->GetRecycleFolder()).fileName()} &&
+                   QFile::exists(recycled);
+        };
         const QString outside = m_songs + QStringLiteral("/../outside.png");
         QVERIFY(tidewell::test::writeTextFile(outside, "keep"));
         const auto fill = [&]
@@ -173,7 +186,7 @@ private slots:
             QVERIFY(tidewell::test::writeTextFile(g_strDBPath + QStringLiteral("-wal"), "old journal"));
             QSignalSpy emptied(window.WorkFolderCleaner(), &CWorkFolderCleaner::Emptied);
             QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("main_gohome")), Qt::LeftButton);
-            QVERIFY(QDir(pictures).isEmpty());
+            QVERIFY(onlyTheRecycleFolder());
             QVERIFY(!QFile::exists(g_strDBPath));
             QVERIFY(!QFile::exists(g_strDBPath + QStringLiteral("-wal")));
             const QString next = pictures + QStringLiteral("/next.png");
@@ -193,7 +206,7 @@ private slots:
 
             fill();
             QVERIFY(window.close());
-            QVERIFY(QDir(pictures).isEmpty());
+            QVERIFY(onlyTheRecycleFolder());
         }
         // Closing waits for the cleaner a moment only; the next start removes whatever is left,
         // a database set aside too, and keeps the working database a closed session left.
@@ -208,6 +221,7 @@ private slots:
         QVERIFY(QFile::exists(g_strDBPath));
         QFile::remove(g_strDBPath);
         QVERIFY(QFile::exists(outside));
+        QVERIFY(onlyTheRecycleFolder());
     }
 
     // A closing program gives the cleaner a short time only: a large clean-up it could not end
