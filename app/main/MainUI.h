@@ -264,6 +264,8 @@ private:
     bool StartApply();
     QString ApplyFailureText() const;
     QStringList FixEndHints() const;
+    // The hint at the end of a removal: success only when every checked copy went.
+    QStringList RemovalEndHints() const;
     void SetHeaderPicture(const QString& picture);
     void StartHeaderMovie(const QString& file);
     void StopHeaderMovie(bool remove);
@@ -375,6 +377,8 @@ private:
     QString m_strLastPath;
     bool m_bApplying = false;
     bool m_bRemoving = false;
+    // The last removal left a checked copy in place (its file could not be moved).
+    bool m_bRemovalIncomplete = false;
     bool m_bLoading = false;
     bool m_bApplied = false;
     QStringList m_applyFailures;

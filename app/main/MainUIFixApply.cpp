@@ -113,6 +113,16 @@ void CMainUI::SetRemoveEnable(bool enable)
     m_pRemoveButton->setEnabled(enable);
 }
 
+QStringList CMainUI::RemovalEndHints() const
+{
+    // A recycle folder that cannot be written (a read-only disk) leaves the files where they
+    // were: the user is told, and Remove stays offered.
+    if (m_bRemovalIncomplete)
+        return {tr("Some duplicates could not be moved to the recycle folder and are still in place. "
+                   "Click Remove to try again.")};
+    return {tr("Congratulations! Duplicates has been removed successfully.")};
+}
+
 void CMainUI::ReportFixAllComplete()
 {
     m_pHintLine->Clear();
@@ -218,8 +228,11 @@ void CMainUI::UpdataApplyOK()
     {
         SetPauseActions(false, false);
         m_pActionStack->setCurrentIndex(ActionRemove);
+        // The page's last word, queued ahead of this one, left Remove offered when a checked copy
+        // is still in place.
+        m_bRemovalIncomplete = m_pRemoveButton->isEnabled();
         m_pHintLine->Clear();
-        SetHintTexts({tr("Congratulations! Duplicates has been removed successfully.")});
+        SetHintTexts(RemovalEndHints());
         m_pHintLine->SetShadeHidden(false);
     }
     else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)
@@ -368,6 +381,7 @@ void CMainUI::ResetToStart()
     m_iSavedProgress = -1;
     m_bCloseAfterApply = false;
     m_bHomeAfterApply = false;
+    m_bRemovalIncomplete = false;
     m_applyFailures.clear();
     m_bDeleteDatabase = false;
     m_eRunMode = RunModeNone;

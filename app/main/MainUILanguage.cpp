@@ -266,9 +266,9 @@ void CMainUI::RetranslateEmptyTexts()
 
 void CMainUI::RetranslateRemoveTexts()
 {
-    if (m_bRemoving && !m_pRemoveButton->isEnabled())
+    if (m_bRemoving && (m_bRemovalIncomplete || !m_pRemoveButton->isEnabled()))
     {
-        ResetHints({tr("Congratulations! Duplicates has been removed successfully.")});
+        ResetHints(RemovalEndHints());
         m_pMessageLine->SetText(CCountTexts::DuplicatesRemoved(m_strFixText2.toInt()));
         return;
     }

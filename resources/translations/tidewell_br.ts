@@ -867,6 +867,10 @@ Tenha paciência.</translation>
         <translation>Parabéns! As duplicatas foram removidas com sucesso.</translation>
     </message>
     <message>
+        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
+        <translation>Algumas duplicatas não puderam ser movidas para a pasta de reciclagem e continuam no lugar. Clique em Remover para tentar novamente.</translation>
+    </message>
+    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>Duplicatas encontradas. Deixe-me ajudar a removê-las e manter sua biblioteca limpa.</translation>
     </message>

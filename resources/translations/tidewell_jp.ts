@@ -846,6 +846,10 @@ fingerprint. Please be patient.</source>
         <translation>おめでとうございます！重複は正常に削除されました。</translation>
     </message>
     <message>
+        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
+        <translation>一部の重複をごみ箱フォルダーに移動できなかったため、元の場所に残っています。もう一度試すには［削除］をクリックしてください。</translation>
+    </message>
+    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>重複が見つかりました。削除してライブラリをきれいに保ちましょう。</translation>
     </message>

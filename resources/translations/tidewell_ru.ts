@@ -888,6 +888,10 @@ fingerprint. Please be patient.</source>
         <translation>Поздравляем! Дубликаты успешно удалены.</translation>
     </message>
     <message>
+        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
+        <translation>Некоторые дубликаты не удалось переместить в папку корзины, они остались на месте. Нажмите «Удалить», чтобы повторить попытку.</translation>
+    </message>
+    <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>
         <translation>Найдены дубликаты. Давайте удалим их и сохраним порядок в медиатеке.</translation>
     </message>

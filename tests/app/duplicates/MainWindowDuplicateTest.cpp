@@ -172,6 +172,58 @@ private slots:
         ReleaseAppSettings();
         SetAppSettingsExitHandler({});
     }
+
+    // A recycle folder that cannot be written (here a file stands where the day's folder goes, as
+    // root writes anywhere): Remove moves nothing, loses nothing, says so and stays offered.
+    void removalIntoAnUnusableRecycleFolderSaysSo()
+    {
+        tidewell::test::TempHome home;
+        SetAppSettingsExitHandler([](int code) { qFatal("settings could not be loaded: %d", code); });
+        CAppSettings* settings = GetAppSettings();
+        QVERIFY(settings);
+        settings->SetDuplicate(MF_Name | MF_Artist);
+        const QString folder = home.path() + "/songs";
+        const QStringList files = tidewell::test::makeSongFolder(folder, 2, "Song", "song", false);
+        QCOMPARE(files.size(), 2);
+        QVERIFY(QFile::copy(files[0], folder + "/song0 copy.mp3"));
+        CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
+        {
+            CMainUI window;
+            window.show();
+            auto* message = window.findChild<CShadeLabel*>("MainUIFixing");
+            auto* hints = window.findChild<CShadeLabel*>("MainUIScroll");
+            QVERIFY(message && hints);
+            window.Duplicate();
+            window.DuplicateView()->SetPendingScanPaths({folder});
+            window.ScanDuplicate();
+            QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QCOMPARE(window.DuplicateView()->RowCount(), 1);
+
+            // After the page's clean-up of the recycle folder, which removes what is no folder.
+            const QString day = settings->GetRecycleFolder() + "/" +
+                                QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+            QVERIFY(QDir(day).removeRecursively());
+            QVERIFY(QDir().mkpath(settings->GetRecycleFolder()));
+            QFile blocker(day);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            blocker.close();
+            Click(window, "main_removebut");
+            QVERIFY(QTest::qWaitFor(
+                [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000));
+            QTest::qWait(100);
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+            QCOMPARE(
+                message->text(),
+                QStringLiteral("Removed 0 duplicate(s). If not sure to remove, you can undo the removal."));
+            QCOMPARE(hints->Texts(), QStringList{QStringLiteral(
+                                         "Some duplicates could not be moved to the recycle folder and "
+                                         "are still in place. Click Remove to try again.")});
+            QVERIFY(window.findChild<QAbstractButton*>("main_removebut")->isEnabled());
+            window.close();
+        }
+        ReleaseAppSettings();
+        SetAppSettingsExitHandler({});
+    }
 };
 
 QTEST_MAIN(MainWindowDuplicateTest)
