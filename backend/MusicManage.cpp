@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMutexLocker>
-#include <QThreadPool>
 #include <algorithm>
 
 #include <cstdlib>
@@ -271,9 +270,10 @@ void CMusicManage::ClearTracks()
         lists->second.swap(m_cleanList);
     }
     // Tens of thousands of tracks take the better part of 100 ms to free, and the window closes a
-    // library on its GUI thread: they go on a pool thread. Nothing reads them any more.
+    // library on its GUI thread: they are freed with the closed libraries. Nothing reads them any
+    // more.
     if (lists->first.size() + lists->second.size() > 1000)
-        QThreadPool::globalInstance()->start(
+        Retire(
             [lists]
             {
                 lists->first.clear();

@@ -183,10 +183,10 @@ private:
     bool PublishLibrary(std::unique_ptr<CiTunesLib>& slot, std::unique_ptr<CiTunesLib>& library);
     std::unique_ptr<CiTunesLib> TakeLibrary(std::unique_ptr<CiTunesLib>& slot);
     // Releasing the agent frees the whole parsed library, tens of milliseconds for 40 000
-    // tracks, and the window stops and closes a library on its GUI thread: the releases and the
-    // closed libraries' destruction run on threads of their own, one after the other in the
-    // order given. A new library's agent starts only once they are over (a late release would
-    // end the new one).
+    // tracks, and the window stops and closes a library on its GUI thread: the releases, the
+    // closed libraries' destruction and the freeing of their tracks run on threads of their own,
+    // one after the other in the order given. A new library's agent starts only once they are over (a late
+    // release would end the new one).
     void Retire(std::function<void()> work);
     void WaitForRetired();
     void ClearTracks();

@@ -2,6 +2,7 @@
 
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "BackgroundPool.h"
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
 #include "LabelArtwork.h"
@@ -570,7 +571,7 @@ void CModifyMusicInfo::OpenFileImg(const QString& path, bool keep)
     const int side = ScaledInt(kArtworkSize);
     const QString folder = GetAppSettings()->GetPictureFolder();
     QPointer<CModifyMusicInfo> self(this);
-    QThreadPool::globalInstance()->start(
+    BackgroundPool()->start(
         [self, request, path, keep, side, folder]
         {
             const ChosenPicture chosen = ReadChosenPicture(path, side, keep, folder);

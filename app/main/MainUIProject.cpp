@@ -7,6 +7,7 @@
 #include "AnalyWidget.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "BackgroundPool.h"
 #include "CMusicLink.h"
 #include "CShadeLabel.h"
 #include "CTextButton.h"
@@ -42,7 +43,7 @@ template <typename F> auto RunAndWait(F&& work)
     QFutureWatcher<Result> watcher;
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run(std::forward<F>(work)));
+    watcher.setFuture(QtConcurrent::run(BackgroundPool(), std::forward<F>(work)));
     if (!watcher.isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     return watcher.result();

@@ -2,6 +2,7 @@
 
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "BackgroundPool.h"
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
@@ -232,8 +233,8 @@ void CStartUI::LoadSaveResult()
                 }
                 emit Complete(QStringList(), project, RunModeProject);
             });
-    watcher->setFuture(
-        QtConcurrent::run([project, db]() { return CMusicLink::PlaceProjectAsDatabase(project, db); }));
+    watcher->setFuture(QtConcurrent::run(BackgroundPool(), [project, db]()
+                                         { return CMusicLink::PlaceProjectAsDatabase(project, db); }));
 }
 
 void CStartUI::Setting()

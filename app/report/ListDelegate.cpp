@@ -1,6 +1,7 @@
 #include "ListDelegate.h"
 
 #include "AppGlobals.h"
+#include "BackgroundPool.h"
 #include "ListItem.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -120,7 +121,7 @@ void CListDelegate::StartDecode(const QString& path, const QString& key, int sid
 {
     m_pending.insert(key);
     QPointer<CListDelegate> self(const_cast<CListDelegate*>(this));
-    QThreadPool::globalInstance()->start(
+    BackgroundPool()->start(
         [self, path, key, side, stretch]
         {
             QImage image;
