@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QMetaObject>
 #include <QMutexLocker>
+#include <QTimer>
 
 #include <cmath>
 #include <utility>
@@ -98,10 +99,14 @@ void CAnalyzeThread::Enqueue(unsigned generation, bool duplicateRun, std::vector
         return;
     m_feedDuplicateRun = duplicateRun;
     m_feed.insert(m_feed.end(), tracks.begin(), tracks.end());
-    // The first batch of a pass starts a slice at once; batches queued behind it in the same pass
-    // only join the feed.
+    // The first batch of a pass starts the slices on the next pass of the event loop; batches
+    // queued behind it only join the feed. Never a slice here: the batches arrive as posted
+    // calls, and slices run from one posted call after another would hold back every timer.
     if (!m_feedPosted)
-        FeedPages();
+    {
+        m_feedPosted = true;
+        QTimer::singleShot(0, this, &CAnalyzeThread::FeedPages);
+    }
 }
 
 void CAnalyzeThread::FinishFeed(unsigned generation, std::function<void()> end)
@@ -140,10 +145,11 @@ void CAnalyzeThread::FeedPages()
     }
     if (!m_feed.empty())
     {
-        // Posted from the GUI thread, the rest waits for the event loop's next pass: timers and
-        // input run in between.
+        // The rest waits for the event loop's next pass: input, painting and timers run in
+        // between. A zero timer, not a posted call: posted calls one after the other would hold
+        // back every timer (animations, the progress, the hint line) until the last.
         m_feedPosted = true;
-        QMetaObject::invokeMethod(this, &CAnalyzeThread::FeedPages, Qt::QueuedConnection);
+        QTimer::singleShot(0, this, &CAnalyzeThread::FeedPages);
         return;
     }
     if (m_feedEnd)

@@ -22,6 +22,7 @@
 
 #include <QCoreApplication>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -175,16 +176,15 @@ void CAnalyReport::QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int
         job->SetArtworkTarget(ArtworkTarget(pictures, index));
         m_pPool->start(job, 0);
     }
+    // The next batch on the event loop's next pass, by a zero timer so other timers run between.
     if (end < songs->size() && !m_bPullStop.load())
-        QMetaObject::invokeMethod(
-            this,
-            [this, songs, end, run]
-            {
-                // A stop, or a later run, ends this one's queueing.
-                if (run == m_uPullRun && !m_bPullStop.load())
-                    QueuePullJobs(songs, end, run);
-            },
-            Qt::QueuedConnection);
+        QTimer::singleShot(0, this,
+                           [this, songs, end, run]
+                           {
+                               // A stop, or a later run, ends this one's queueing.
+                               if (run == m_uPullRun && !m_bPullStop.load())
+                                   QueuePullJobs(songs, end, run);
+                           });
 }
 
 void CAnalyReport::WaitPullIdle()
