@@ -10,7 +10,8 @@
 //             on a first run (every song's stored artwork looked up), category switches, scrolling
 //             the artist list and the artwork grid through, the enlarged picture of a 20-megapixel
 //             PNG (double click on the grid), the same PNG dropped on the tag editor, and Home
-//  duplicate  restore clicks on the duplicate view of an N-track iTunes library
+//  duplicate  restore clicks on the duplicate view of an N-track iTunes library, Home from it, and
+//             closing the window with it full after a second scan
 //  fixall     Fix All over F generated songs against a local identify service, then Apply
 //  unrecognized  Fix All over F songs that all end unrecognised (the rows move at its end)
 // Usage: bench_app_stalls [tracks=40000] [pictures=20000]   (QT_QPA_PLATFORM=offscreen)
