@@ -118,8 +118,7 @@ QStringList CMainUI::RemovalEndHints() const
     // A recycle folder that cannot be written (a read-only disk) leaves the files where they
     // were: the user is told, and Remove stays offered.
     if (m_bRemovalIncomplete)
-        return {tr("Some duplicates could not be moved to the recycle folder and are still in place. "
-                   "Click Remove to try again.")};
+        return {tr("Some duplicates could not be moved. Click Remove to try again.")};
     return {tr("Congratulations! Duplicates has been removed successfully.")};
 }
 

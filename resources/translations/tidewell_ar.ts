@@ -951,8 +951,8 @@ fingerprint. Please be patient.</source>
         <translation>تهانينا! تمت إزالة التكرارات بنجاح.</translation>
     </message>
     <message>
-        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
-        <translation>تعذّر نقل بعض التكرارات إلى مجلد المحذوفات وما زالت في مكانها. انقر «إزالة» للمحاولة مرة أخرى.</translation>
+        <source>Some duplicates could not be moved. Click Remove to try again.</source>
+        <translation>تعذّر نقل بعض التكرارات. انقر «إزالة» للمحاولة مرة أخرى.</translation>
     </message>
     <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>

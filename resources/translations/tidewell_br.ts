@@ -867,8 +867,8 @@ Tenha paciência.</translation>
         <translation>Parabéns! As duplicatas foram removidas com sucesso.</translation>
     </message>
     <message>
-        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
-        <translation>Algumas duplicatas não puderam ser movidas para a pasta de reciclagem e continuam no lugar. Clique em Remover para tentar novamente.</translation>
+        <source>Some duplicates could not be moved. Click Remove to try again.</source>
+        <translation>Algumas duplicatas não foram movidas. Tente de novo com Remover.</translation>
     </message>
     <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>

@@ -867,8 +867,8 @@ etwas dauern. Bitte Geduld.</translation>
         <translation>Glückwunsch! Die Duplikate wurden entfernt.</translation>
     </message>
     <message>
-        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
-        <translation>Einige Duplikate konnten nicht in den Papierkorbordner verschoben werden und sind noch an ihrem Platz. Klicken Sie auf Entfernen, um es erneut zu versuchen.</translation>
+        <source>Some duplicates could not be moved. Click Remove to try again.</source>
+        <translation>Einige Duplikate wurden nicht verschoben. Entfernen versucht es erneut.</translation>
     </message>
     <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>

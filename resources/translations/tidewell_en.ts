@@ -868,8 +868,8 @@ fingerprint. Please be patient.</translation>
         <translation>Congratulations! Duplicates has been removed successfully.</translation>
     </message>
     <message>
-        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
-        <translation>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</translation>
+        <source>Some duplicates could not be moved. Click Remove to try again.</source>
+        <translation>Some duplicates could not be moved. Click Remove to try again.</translation>
     </message>
     <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>

@@ -867,8 +867,8 @@ Tenga paciencia.</translation>
         <translation>¡Enhorabuena! Los duplicados se eliminaron correctamente.</translation>
     </message>
     <message>
-        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
-        <translation>Algunos duplicados no se pudieron mover a la carpeta de reciclaje y siguen en su sitio. Haga clic en Eliminar para volver a intentarlo.</translation>
+        <source>Some duplicates could not be moved. Click Remove to try again.</source>
+        <translation>No se pudieron mover algunos duplicados. Reintente con Eliminar.</translation>
     </message>
     <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>

@@ -867,8 +867,8 @@ Merci de patienter.</translation>
         <translation>Félicitations ! Les doublons ont bien été supprimés.</translation>
     </message>
     <message>
-        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
-        <translation>Certains doublons n&apos;ont pas pu être déplacés dans le dossier de recyclage et sont toujours en place. Cliquez sur Supprimer pour réessayer.</translation>
+        <source>Some duplicates could not be moved. Click Remove to try again.</source>
+        <translation>Certains doublons n&apos;ont pas été déplacés. Réessayez avec Supprimer.</translation>
     </message>
     <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>

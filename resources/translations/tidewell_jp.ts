@@ -846,8 +846,8 @@ fingerprint. Please be patient.</source>
         <translation>おめでとうございます！重複は正常に削除されました。</translation>
     </message>
     <message>
-        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
-        <translation>一部の重複をごみ箱フォルダーに移動できなかったため、元の場所に残っています。もう一度試すには［削除］をクリックしてください。</translation>
+        <source>Some duplicates could not be moved. Click Remove to try again.</source>
+        <translation>一部の重複を移動できませんでした。［削除］で再試行できます。</translation>
     </message>
     <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>

@@ -888,8 +888,8 @@ fingerprint. Please be patient.</source>
         <translation>Поздравляем! Дубликаты успешно удалены.</translation>
     </message>
     <message>
-        <source>Some duplicates could not be moved to the recycle folder and are still in place. Click Remove to try again.</source>
-        <translation>Некоторые дубликаты не удалось переместить в папку корзины, они остались на месте. Нажмите «Удалить», чтобы повторить попытку.</translation>
+        <source>Some duplicates could not be moved. Click Remove to try again.</source>
+        <translation>Часть дубликатов не перемещена. Повторите через «Удалить».</translation>
     </message>
     <message>
         <source>Duplicates found. Let me help you remove them and keep your library clean.</source>

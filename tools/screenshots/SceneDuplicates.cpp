@@ -1,5 +1,6 @@
-// The duplicate page: the scan set-up with paths listed, the groups after a quick scan, the same
-// groups after Remove (removed copies greyed), and the removal-history options dialog.
+// The duplicate page: the scan set-up with paths listed, the groups after a quick scan, a Remove
+// whose recycle folder cannot take the copies, the same groups after Remove (removed copies
+// greyed), and the removal-history options dialog.
 #include "ScreenshotScene.h"
 
 #include "AppSettings.h"
@@ -11,6 +12,7 @@
 #include "MainUI.h"
 #include "MusicFlags.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
@@ -56,11 +58,29 @@ void DuplicatePage(SceneContext& context)
     SceneContext::Settle(300);
     context.Shot(QStringLiteral("duplicate-result"));
 
-    window->RemoveDuplicate();
-    SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); },
-                            60000);
-    SceneContext::Settle(300);
-    context.Shot(QStringLiteral("duplicate-removed"));
+    const auto removeAndShoot = [&](const QString& name)
+    {
+        window->RemoveDuplicate();
+        SceneContext::WaitUntil(
+            [&]() { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); }, 60000);
+        SceneContext::Settle(300);
+        context.Shot(name);
+    };
+    // First into a recycle folder that cannot take the copies (a file stands where the day's
+    // folder goes): nothing moves, and the hint says so. Then into the real one.
+    const CAppSettings* folders = GetAppSettings();
+    const QString day = folders ? folders->GetRecycleFolder() + QLatin1Char('/') +
+                                      QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))
+                                : QString();
+    QFile blocker(day);
+    if (!day.isEmpty() && QDir(day).removeRecursively() && blocker.open(QIODevice::WriteOnly))
+    {
+        blocker.close();
+        removeAndShoot(QStringLiteral("duplicate-not-moved"));
+        QFile::remove(day);
+        QDir().mkpath(day);
+    }
+    removeAndShoot(QStringLiteral("duplicate-removed"));
     if (CAppSettings* settings = GetAppSettings())
         settings->SetDuplicate(static_cast<int>(kDefaultDuplicateMask));
 }

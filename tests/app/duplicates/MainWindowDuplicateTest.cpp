@@ -216,8 +216,7 @@ private slots:
                 message->text(),
                 QStringLiteral("Removed 0 duplicate(s). If not sure to remove, you can undo the removal."));
             QCOMPARE(hints->Texts(), QStringList{QStringLiteral(
-                                         "Some duplicates could not be moved to the recycle folder and "
-                                         "are still in place. Click Remove to try again.")});
+                                         "Some duplicates could not be moved. Click Remove to try again.")});
             QVERIFY(window.findChild<QAbstractButton*>("main_removebut")->isEnabled());
             window.close();
         }
