@@ -30,7 +30,7 @@ class CWorkFolderCleaner : public QObject
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::milliseconds kCloseBudget{200};
+    static constexpr std::chrono::milliseconds kCloseBudget{20};
 
     explicit CWorkFolderCleaner(QObject* parent = nullptr,
                                 std::chrono::milliseconds closeBudget = kCloseBudget);
