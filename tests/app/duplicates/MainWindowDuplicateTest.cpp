@@ -53,6 +53,25 @@ void ClickCheck(QTreeWidget* tree, QTreeWidgetItem* item)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, box.center());
 }
 
+// The settings of a private home, duplicates told by name and artist.
+CAppSettings* TagCompareSettings()
+{
+    SetAppSettingsExitHandler([](int code) { qFatal("settings could not be loaded: %d", code); });
+    CAppSettings* settings = GetAppSettings();
+    if (settings)
+        settings->SetDuplicate(MF_Name | MF_Artist);
+    return settings;
+}
+
+// The duplicate page's scan of one folder, to its result.
+bool ScanFolder(CMainUI& window, const QString& folder)
+{
+    window.Duplicate();
+    window.DuplicateView()->SetPendingScanPaths({folder});
+    window.ScanDuplicate();
+    return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
+}
+
 } // namespace
 
 class MainWindowDuplicateTest : public QObject
@@ -63,10 +82,8 @@ private slots:
     void folderScanShowsTheGroupsAndRemoveRaisesTheScore()
     {
         tidewell::test::TempHome home;
-        SetAppSettingsExitHandler([](int code) { qFatal("settings could not be loaded: %d", code); });
-        CAppSettings* settings = GetAppSettings();
+        CAppSettings* settings = TagCompareSettings();
         QVERIFY(settings);
-        settings->SetDuplicate(MF_Name | MF_Artist);
         const QString folder = home.path() + "/songs";
         QStringList files = tidewell::test::makeSongFolder(folder, 7, "Song", "song", false);
         QCOMPARE(files.size(), 7);
@@ -89,10 +106,7 @@ private slots:
             auto* message = window.findChild<CShadeLabel*>("MainUIFixing");
             QVERIFY(score && message);
 
-            window.Duplicate();
-            window.DuplicateView()->SetPendingScanPaths({folder});
-            window.ScanDuplicate();
-            QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QVERIFY(ScanFolder(window, folder));
             QCOMPARE(window.DuplicateView()->RowCount(), 2);
             QCOMPARE(window.DuplicateView()->CurrentPage(), 1);
             QCOMPARE(message->text(), QStringLiteral("Scanned 10 song(s), found 5 duplicate(s)."));
@@ -178,10 +192,8 @@ private slots:
     void removalIntoAnUnusableRecycleFolderSaysSo()
     {
         tidewell::test::TempHome home;
-        SetAppSettingsExitHandler([](int code) { qFatal("settings could not be loaded: %d", code); });
-        CAppSettings* settings = GetAppSettings();
+        CAppSettings* settings = TagCompareSettings();
         QVERIFY(settings);
-        settings->SetDuplicate(MF_Name | MF_Artist);
         const QString folder = home.path() + "/songs";
         const QStringList files = tidewell::test::makeSongFolder(folder, 2, "Song", "song", false);
         QCOMPARE(files.size(), 2);
@@ -193,10 +205,7 @@ private slots:
             auto* message = window.findChild<CShadeLabel*>("MainUIFixing");
             auto* hints = window.findChild<CShadeLabel*>("MainUIScroll");
             QVERIFY(message && hints);
-            window.Duplicate();
-            window.DuplicateView()->SetPendingScanPaths({folder});
-            window.ScanDuplicate();
-            QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QVERIFY(ScanFolder(window, folder));
             QCOMPARE(window.DuplicateView()->RowCount(), 1);
 
             // After the page's clean-up of the recycle folder, which removes what is no folder.
