@@ -46,10 +46,10 @@ void PrintStack(int)
 
 } // namespace
 
-Heartbeat::Heartbeat(int intervalMs)
+Heartbeat::Heartbeat()
 {
     m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(intervalMs);
+    m_timer.setInterval(kIntervalMs);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { Beat(); });
     Reset();
     m_timer.start();
@@ -86,8 +86,16 @@ Heartbeat::~Heartbeat()
 
 void Heartbeat::Beat()
 {
-    m_longest = std::max(m_longest, m_last.restart());
+    const qint64 gap = m_last.restart();
+    m_longest = std::max(m_longest, gap);
+    m_over += gap > kLimitMs ? 1 : 0;
     m_lastBeatNs = SteadyNs();
+}
+
+void Heartbeat::Stop()
+{
+    Beat(); // the gap open until now counts
+    m_timer.stop();
 }
 
 void Heartbeat::Reset()
@@ -97,11 +105,12 @@ void Heartbeat::Reset()
     m_last.start();
     m_lastBeatNs = SteadyNs();
     m_longest = 0;
+    m_over = 0;
 }
 
 qint64 Heartbeat::Longest() const
 {
-    return std::max(m_longest, m_last.elapsed());
+    return m_timer.isActive() ? std::max(m_longest, m_last.elapsed()) : m_longest;
 }
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs)

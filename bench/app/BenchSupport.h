@@ -25,15 +25,24 @@ class ScopedEnv;
 namespace bench
 {
 
-// Ticks on the GUI thread every intervalMs and keeps the longest gap between two ticks since the
-// last Reset: how long the thread was kept from its events.
+// The one measure of GUI smoothness every window benchmark uses: a precise timer beats on the GUI
+// thread every millisecond from construction on, and the longest stall is the longest gap in
+// milliseconds between two beats (the millisecond interval included) since the last Reset: how
+// long the thread was kept from its events.
 class Heartbeat
 {
 public:
-    explicit Heartbeat(int intervalMs = 1);
+    static constexpr int kIntervalMs = 1;
+    static constexpr qint64 kLimitMs = 100; // what Over() counts: a gap the user feels as a hitch
+
+    Heartbeat();
     void Reset();
     // The gap still open counts too, so a stall that has not ended yet is seen.
     qint64 Longest() const;
+    // Gaps over kLimitMs since the last Reset.
+    int Over() const { return m_over; }
+    // No more beats (before a benchmark's own checks read files on the GUI thread).
+    void Stop();
 
 private:
     void Beat();
@@ -41,6 +50,7 @@ private:
     QTimer m_timer;
     QElapsedTimer m_last;
     qint64 m_longest = 0;
+    int m_over = 0;
     // With BENCH_STALL_PROBE=<ms>: a watcher thread prints the GUI thread's stack to stderr each
     // time no beat has come for that long (resolve the addresses with addr2line -f -C -e).
     std::atomic<qint64> m_lastBeatNs{0};

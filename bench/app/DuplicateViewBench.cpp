@@ -1,8 +1,9 @@
 // The duplicate view at size: fills G groups of three copies as the engine road does, pages
-// through the shown tree, then removes R copies on a worker thread while a 5 ms heartbeat on the
-// GUI thread measures the longest stall.
+// through the shown tree, then removes R copies on a worker thread while the benchmarks' heartbeat
+// (bench::Heartbeat) measures the longest GUI stall.
 // Usage: QT_QPA_PLATFORM=offscreen bench_app_duplicate_view [groups=5000] [removals=1000]
 #include "AppSettings.h"
+#include "BenchSupport.h"
 #include "CMusicLink.h"
 #include "Duplicate.h"
 #include "FailedTreeWidget.h"
@@ -116,13 +117,7 @@ int main(int argc, char** argv)
     for (int g = groupsToRemove; g < tree->topLevelItemCount(); ++g)
         tree->topLevelItem(g)->setCheckState(0, Qt::Unchecked);
 
-    qint64 worstGapMs = 0;
-    QElapsedTimer beat;
-    beat.start();
-    QTimer heartbeat;
-    QObject::connect(&heartbeat, &QTimer::timeout,
-                     [&] { worstGapMs = std::max(worstGapMs, beat.restart()); });
-    heartbeat.start(5);
+    bench::Heartbeat heartbeat;
     timer.restart();
     view->PrepareRemove();
     std::unique_ptr<QThread> worker(QThread::create([&] { view->RemoveDuplicate(); }));
@@ -131,15 +126,14 @@ int main(int argc, char** argv)
         app.processEvents(QEventLoop::AllEvents, 5);
     app.processEvents();
     const qint64 removeMs = timer.elapsed();
-    heartbeat.stop();
+    heartbeat.Stop();
     const int left = static_cast<int>(QDir(folder).entryList(QDir::Files).size());
 
     std::printf("fill %d groups / %d copies: %lld ms\n", groups, groups * 3, static_cast<long long>(fillMs));
     std::printf("page repaint over %d pages: worst %.2f ms, mean %.2f ms\n", pages, worstPageNs / 1e6,
                 pages ? totalPageNs / 1e6 / pages : 0.0);
-    std::printf("remove %d copies: %lld ms, longest GUI stall %lld ms (5 ms heartbeat), files left %d\n",
-                groupsToRemove * 2, static_cast<long long>(removeMs), static_cast<long long>(worstGapMs),
-                left);
+    std::printf("remove %d copies: %lld ms, longest GUI stall %lld ms, files left %d\n", groupsToRemove * 2,
+                static_cast<long long>(removeMs), static_cast<long long>(heartbeat.Longest()), left);
     view.reset();
     FreeSharedImages();
     ReleaseAppSettings();

@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     if (!bench::MakeSeedSongs(seeds))
         return 1;
 
-    Heartbeat heartbeat(5);
+    Heartbeat heartbeat;
     QElapsedTimer timer;
     auto window = std::make_unique<CMainUI>();
     window->show();

@@ -2,7 +2,7 @@
 // songs (some without artist, some without album, some without artwork) copied into N files whose
 // titles are re-tagged so every file differs; the library file lists all of them, 2 % at paths
 // that do not exist. Prints
-//  - the longest GUI-thread stall seen by a 5 ms heartbeat over the whole run,
+//  - the longest GUI-thread stall over the whole run (bench::Heartbeat),
 //  - start request to the score screen,
 //  - Save Project, pressed a second after the score screen, and the longest stall during it;
 //    the rows of the saved project against the manager's table after a finished save pass, and
@@ -17,6 +17,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "AudioFixture.h"
+#include "BenchSupport.h"
 #include "CMessageSeam.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
@@ -55,7 +56,6 @@ namespace
 
 constexpr int kSeedSongs = 36;
 constexpr int kFilesPerFolder = 500;
-constexpr int kHeartbeatMs = 5;
 
 // What seed song i lacks: every sixth from 1 its artist, from 3 its album, from 5 its artwork.
 bool SeedHasArtist(int i)
@@ -187,64 +187,38 @@ bool WriteLibrary(const QString& xml, const QStringList& files, const QString& m
     return manager_test::WriteLibraryXml(xml, tracks);
 }
 
-// Ticks every 5 ms on the GUI thread and keeps the longest gap between two ticks, over the whole
-// run and over the current phase.
-class Heartbeat
+// The longest GUI stall of each phase of the run and of the whole run, from the benchmarks' one
+// heartbeat.
+class PhaseStalls
 {
 public:
-    Heartbeat()
+    // Ends the current phase (its longest stall counts up to now) and begins the next; answers the
+    // ended phase's longest stall in milliseconds.
+    qint64 BeginPhase(const char* name)
     {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(kHeartbeatMs);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
-    }
-
-    void Start()
-    {
-        m_clock.start();
-        m_last = 0;
-        m_timer.start();
-    }
-    void Stop() { m_timer.stop(); }
-    // Ends the current phase (its longest gap counts up to now) and begins the next.
-    double BeginPhase(const char* name)
-    {
-        Tick();
-        const double ended = PhaseStall();
+        const qint64 ended = m_heartbeat.Longest();
+        if (ended > m_worst)
+        {
+            m_worst = ended;
+            m_worstPhase = m_phase;
+        }
         m_phase = name;
-        m_phaseMax = 0;
+        m_heartbeat.Reset();
         return ended;
     }
-    // Milliseconds beyond the heartbeat's interval.
-    double Stall() const { return StallOf(m_max); }
-    double PhaseStall() const { return StallOf(m_phaseMax); }
-    const char* StallPhase() const { return m_maxPhase; }
-    double StallAt() const { return static_cast<double>(m_maxAt) / 1e9; }
+    qint64 Stop()
+    {
+        m_heartbeat.Stop();
+        return BeginPhase("stopped");
+    }
+    qint64 Stall() const { return std::max(m_worst, m_heartbeat.Longest()); }
+    const char* StallPhase() const { return m_heartbeat.Longest() > m_worst ? m_phase : m_worstPhase; }
 
 private:
-    static double StallOf(qint64 gap) { return std::max(0.0, static_cast<double>(gap) / 1e6 - kHeartbeatMs); }
-    void Tick()
-    {
-        const qint64 now = m_clock.nsecsElapsed();
-        const qint64 gap = now - m_last;
-        m_last = now;
-        m_phaseMax = std::max(m_phaseMax, gap);
-        if (gap > m_max)
-        {
-            m_max = gap;
-            m_maxPhase = m_phase;
-            m_maxAt = now;
-        }
-    }
-
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_max = 0;
-    qint64 m_phaseMax = 0;
-    qint64 m_maxAt = 0;
+    bench::Heartbeat m_heartbeat;
+    qint64 m_worst = 0;
     const char* m_phase = "start";
-    const char* m_maxPhase = "";
+    const char* m_worstPhase = "start";
 };
 
 // Rows of the tracks table in a database file, -1 when it cannot be read.
@@ -425,12 +399,12 @@ int main(int argc, char** argv)
             questions << question.text.simplified();
             return 1;
         });
-    Heartbeat heartbeat;
+    std::unique_ptr<PhaseStalls> heartbeat;
     double scoreSeconds = 0.0;
     double saveSeconds = 0.0;
-    double saveStall = 0.0;
+    qint64 saveStall = 0;
     double closeSeconds = 0.0;
-    double roadStall = 0.0;
+    qint64 roadStall = 0;
     QString score;
     int problems = 0;
     qint64 saved = 0;
@@ -441,9 +415,8 @@ int main(int argc, char** argv)
         auto window = std::make_unique<CMainUI>();
         window->show();
         RunUntil([] { return false; }, 300); // first paint and the link's start-up settle
-        heartbeat.Start();
-
-        heartbeat.BeginPhase("start request to score screen");
+        heartbeat = std::make_unique<PhaseStalls>();
+        heartbeat->BeginPhase("start request to score screen");
         QElapsedTimer timer;
         timer.start();
         window->LoadStartParam({}, g_strDBPath, RunModeITunes);
@@ -454,25 +427,25 @@ int main(int argc, char** argv)
             },
             30 * 60 * 1000);
         scoreSeconds = Seconds(timer);
-        heartbeat.BeginPhase("score screen, first second");
+        heartbeat->BeginPhase("score screen, first second");
         RunUntil([] { return false; }, 1000);
-        roadStall = heartbeat.Stall();
+        roadStall = heartbeat->Stall();
         score = window->ScoreText();
         problems = window->ReportPage()->ProblemCount();
 
         const QString project = home + QStringLiteral("/bench-project.zavrodata");
         if (reached)
         {
-            heartbeat.BeginPhase("Save Project");
+            heartbeat->BeginPhase("Save Project");
             CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
             timer.restart();
             window->ApplyOrSave(3);
             saveSeconds = Seconds(timer);
-            saveStall = heartbeat.BeginPhase("after Save Project");
+            saveStall = heartbeat->BeginPhase("after Save Project");
             RunUntil([] { return false; }, 200);
         }
         // The heartbeat ends before the benchmark's own checks read files on this thread.
-        heartbeat.Stop();
+        heartbeat->Stop();
         saved = QFileInfo(project).size();
         savedRows = saved > 0 ? CountTrackRows(project) : -1;
         QFile log(GetAppSettings()->GetDataFolder() + QStringLiteral("/UI.log"));
@@ -493,14 +466,16 @@ int main(int argc, char** argv)
                 missing, problems);
     std::printf("score: %s%s\n", qPrintable(score), reached ? "" : " (score screen NOT reached)");
     std::printf("start request to score screen: %.2f s\n", scoreSeconds);
-    std::printf("longest GUI stall, start to score screen + 1 s: %.1f ms\n", roadStall);
-    std::printf("Save Project: %.3f s (%.1f MB), longest GUI stall during it: %.1f ms\n", saveSeconds,
-                static_cast<double>(saved) / 1e6, saveStall);
+    std::printf("longest GUI stall, start to score screen + 1 s: %lld ms\n",
+                static_cast<long long>(roadStall));
+    std::printf("Save Project: %.3f s (%.1f MB), longest GUI stall during it: %lld ms\n", saveSeconds,
+                static_cast<double>(saved) / 1e6, static_cast<long long>(saveStall));
     std::printf(
         "saved project: %d rows in its tracks table (the bare manager's table: %d after its save pass)\n",
         savedRows, bare1.rows);
-    std::printf("longest GUI stall over the whole run (5 ms heartbeat): %.1f ms, in \"%s\" at %.2f s\n",
-                heartbeat.Stall(), heartbeat.StallPhase(), heartbeat.StallAt());
+    std::printf("longest GUI stall over the whole run: %lld ms, in \"%s\"\n",
+                static_cast<long long>(heartbeat ? heartbeat->Stall() : 0),
+                heartbeat ? heartbeat->StallPhase() : "");
     std::printf("closing the window afterwards: %.3f s\n", closeSeconds);
     for (const BareRun* run : {&bare1, &bare2})
         std::printf(

@@ -6,6 +6,7 @@
 // Usage: bench_app_project_file [rows=200000] [megabytes=30]
 #include "AppGlobals.h"
 #include "AudioFixture.h"
+#include "BenchSupport.h"
 #include "CMessageSeam.h"
 #include "MainUI.h"
 #include "StartUI.h"
@@ -47,33 +48,6 @@ bool Wait(const std::function<bool()>& done, int timeoutMs)
         QTest::qWait(2);
     return done();
 }
-
-// The longest gap between ticks of a 5 ms timer on the GUI thread, beyond the 5 ms.
-class Heartbeat
-{
-public:
-    Heartbeat()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
-        m_clock.start();
-        m_timer.start();
-    }
-    double StallMs() const { return std::max<qint64>(0, m_max - 5'000'000) / 1e6; }
-
-private:
-    void Tick()
-    {
-        const qint64 now = m_clock.nsecsElapsed();
-        m_max = std::max(m_max, now - m_last);
-        m_last = now;
-    }
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_max = 0;
-};
 
 } // namespace
 
@@ -167,14 +141,16 @@ int main(int argc, char** argv)
     Exec(project, "UPDATE TracksTable SET Artist = '', Absence = Absence | 1024 WHERE rowid = 1");
     QElapsedTimer clock;
     clock.start();
-    Heartbeat heartbeat;
+    bench::Heartbeat heartbeat;
     press(project);
     const bool shown = Wait(ended, 1800000);
-    std::printf("%d MB song name: %s after %lld ms, longest GUI stall %.0f ms\n", megabytes,
-                shown ? "score screen" : "NO score screen", clock.elapsed(), heartbeat.StallMs());
+    std::printf("%d MB song name: %s after %lld ms, longest GUI stall %lld ms\n", megabytes,
+                shown ? "score screen" : "NO score screen", clock.elapsed(),
+                static_cast<long long>(heartbeat.Longest()));
     // The page painted a few more times with the name on it.
     QTest::qWait(200);
-    std::printf("after showing the page: longest GUI stall %.0f ms\n", heartbeat.StallMs());
+    std::printf("after showing the page: longest GUI stall %lld ms\n",
+                static_cast<long long>(heartbeat.Longest()));
     window.GoHome();
     return shown ? 0 : 1;
 }

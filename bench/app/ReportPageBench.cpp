@@ -115,7 +115,7 @@ int main(int argc, char** argv)
     page.SetCategoryMask(static_cast<int>(kDefaultGeneralMask));
 
     // The window hands the songs over in queued batches of 500, then reflashes the page.
-    bench::Heartbeat heartbeat(5);
+    bench::Heartbeat heartbeat;
     QElapsedTimer shown;
     shown.start();
     qint64 worstBatch = 0;
