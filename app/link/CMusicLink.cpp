@@ -8,6 +8,7 @@
 #include "IMusicLinkHost.h"
 #include "ITunesLibrary.h"
 #include "MusicFlags.h"
+#include "MusicManageInterface.h"
 #include "NativePath.h"
 #include "sonalike.h"
 

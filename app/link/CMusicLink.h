@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MusicManageInterface.h"
+#include "MusicManageTypes.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -15,8 +15,10 @@
 #include <memory>
 #include <vector>
 
+class CMusicObj;
 class CThreadAWS;
 class IMusicLinkHost;
+struct MusicInfo;
 class QTimer;
 
 // One track report of a load, an analysis or a duplicate scan, as SendLoadMusic carries it.

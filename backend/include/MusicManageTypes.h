@@ -4,6 +4,11 @@
 // hands over for a job, the progress record the manager fills for each step, and the
 // configuration and proxy records. No Qt types: the interface layer and its callers include this.
 
+class CMusicManage;
+
+// The handle MM_Create answers: the one manager of the process, opaque to its callers.
+using MusicManageHandle = CMusicManage*;
+
 // Job kinds: which job a callback record or a run-state request is about.
 enum ERunStateType
 {

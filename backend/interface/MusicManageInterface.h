@@ -22,12 +22,8 @@
 
 #include <stdint.h>
 
-class CMusicManage;
 class CMusicObj;
 struct MusicInfo;
-
-// The handle MM_Create answers: the one manager of the process.
-using MusicManageHandle = CMusicManage*;
 
 // Creates the one manager of the process on the first call (log folder of "MM.log", data folder
 // for fingerprint caches and pictures, recycle root) and answers its handle; later calls answer the
