@@ -1,6 +1,7 @@
 #include "MusicTag.h"
 
 #include "AtomicFileEdit.h"
+#include "BoundedReadStream.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "NativePath.h"
@@ -62,12 +63,6 @@ bool fileExists(const char* path)
     return isRegularFile(path);
 }
 
-// The file reference every call opens, with audio properties at TagLib's average accuracy.
-TagLib::FileRef openFile(const char* path)
-{
-    return TagLib::FileRef(path, true, TagLib::AudioProperties::Average);
-}
-
 QString upperExtension(const char* path)
 {
     const QString name = QFileInfo(QString::fromUtf8(path)).fileName();
@@ -127,6 +122,9 @@ std::optional<TagLib::ByteVector> firstPicture(int kind, TagLib::File* file, Tag
 // Opens the file and chooses its tag; the negative codes are the caller's own.
 struct OpenedTag
 {
+    // What a file opened for reading is read through (see openForReading); declared before the
+    // reference, as TagLib's file reads it until the reference goes.
+    std::unique_ptr<BoundedReadStream> stream;
     TagLib::FileRef ref;
     TagLib::Tag* tag = nullptr;
     int kind = 0;
@@ -150,10 +148,24 @@ OpenResult openTag(const char* path, TagLib::FileRef ref, bool write, OpenedTag&
     return out.kind < 0 || !out.tag ? OpenResult::NoTag : OpenResult::Ok;
 }
 
-// openTag with the caller's codes: 0 when the tag is open, else `cannotOpen` or `noTag`.
-int openTagOr(const char* path, TagLib::FileRef ref, bool write, OpenedTag& out, int cannotOpen, int noTag)
+// openTag on the file opened read-only, at a bounded cost whatever its size and ended by `stop`
+// (see BoundedReadStream), with audio properties at TagLib's average accuracy. `write` only
+// chooses the tag a write would use; nothing is written through it.
+OpenResult openForReading(const char* path, bool write, const ReadStop& stop, OpenedTag& out)
 {
-    switch (openTag(path, std::move(ref), write, out))
+    out.stream = std::make_unique<BoundedReadStream>(path, stop);
+    if (!out.stream->isOpen())
+        return OpenResult::CannotOpen;
+    const OpenResult result =
+        openTag(path, TagLib::FileRef(out.stream.get(), true, TagLib::AudioProperties::Average), write, out);
+    // What TagLib made of a file whose read a stop cut short is not the file.
+    return out.stream->cutShort() && stop && stop() ? OpenResult::CannotOpen : result;
+}
+
+// The caller's codes: 0 when the tag is open, else `cannotOpen` or `noTag`.
+int codeOf(OpenResult result, int cannotOpen, int noTag)
+{
+    switch (result)
     {
     case OpenResult::CannotOpen:
         return cannotOpen;
@@ -291,7 +303,7 @@ int editFileTag(const char* path, const std::function<int(OpenedTag&)>& edit, in
 {
     {
         OpenedTag probe;
-        if (const int rc = openTagOr(path, openFile(path), true, probe, -3, -4); rc != 0)
+        if (const int rc = codeOf(openForReading(path, true, {}, probe), -3, -4); rc != 0)
             return rc;
         if (const int rc = edit(probe); rc != 0)
             return rc < 0 ? rc : 0;
@@ -300,8 +312,10 @@ int editFileTag(const char* path, const std::function<int(OpenedTag&)>& edit, in
     if (!file.begin())
         return saveFailed;
     OpenedTag opened;
-    if (const int rc = openTagOr(path, TagLib::FileRef(file.stream(), true, TagLib::AudioProperties::Average),
-                                 true, opened, -3, -4);
+    if (const int rc =
+            codeOf(openTag(path, TagLib::FileRef(file.stream(), true, TagLib::AudioProperties::Average), true,
+                           opened),
+                   -3, -4);
         rc != 0)
         return rc;
     if (const int rc = edit(opened); rc < 0)
@@ -396,7 +410,7 @@ int GetFileTag(const char* path, TagLib::File* file, TagLib::Tag** tag, bool wri
     return -2;
 }
 
-int GetMusicInfo(const char* path, MusicInfo* info)
+int GetMusicInfo(const char* path, MusicInfo* info, const ReadStop& stop)
 {
     if (!path || !info)
         return -1;
@@ -410,7 +424,7 @@ int GetMusicInfo(const char* path, MusicInfo* info)
         info->Location = PathFromNative(path);
 
         OpenedTag opened;
-        const OpenResult result = openTag(path, openFile(path), false, opened);
+        const OpenResult result = openForReading(path, false, stop, opened);
         if (result == OpenResult::CannotOpen)
             return -3;
         if (const TagLib::AudioProperties* props = opened.ref.audioProperties())
@@ -438,14 +452,14 @@ int GetMusicInfo(const char* path, MusicInfo* info)
     }
 }
 
-int HasMusicArtwork_tag(const char* path)
+int HasMusicArtwork_tag(const char* path, const ReadStop& stop)
 {
     if (!fileExists(path))
         return -1;
     try
     {
         OpenedTag opened;
-        if (const int rc = openTagOr(path, openFile(path), false, opened, -2, -3); rc != 0)
+        if (const int rc = codeOf(openForReading(path, false, stop, opened), -2, -3); rc != 0)
             return rc;
         return firstPicture(opened.kind, opened.ref.file(), opened.tag) ? 1 : 0;
     }
@@ -455,14 +469,14 @@ int HasMusicArtwork_tag(const char* path)
     }
 }
 
-int GetArtworkPicture(const char* path, std::vector<unsigned char>& out)
+int GetArtworkPicture(const char* path, std::vector<unsigned char>& out, const ReadStop& stop)
 {
     if (!fileExists(path))
         return -1;
     try
     {
         OpenedTag opened;
-        if (const int rc = openTagOr(path, openFile(path), false, opened, -3, -4); rc != 0)
+        if (const int rc = codeOf(openForReading(path, false, stop, opened), -3, -4); rc != 0)
             return rc;
         const auto picture = firstPicture(opened.kind, opened.ref.file(), opened.tag);
         if (!picture || picture->isEmpty())

@@ -3,11 +3,14 @@
 // Tags, audio properties and embedded pictures of audio files, through TagLib. Plain functions
 // with int results; none throws or logs (the callers log the codes). No state is kept: every call
 // opens and closes its own file, so calls from different threads on different files are safe.
-// Paths are UTF-8.
+// Paths are UTF-8. Reading opens the file read-only and reads a bounded amount of it whatever its
+// size (a large file that is no audio costs a fraction of a second); a ReadStop, when given, is
+// asked as the read goes and ends it, the file then answering as one TagLib cannot open.
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct MusicInfo;
@@ -17,6 +20,9 @@ namespace TagLib
 class File;
 class Tag;
 } // namespace TagLib
+
+// Asked during a read; true ends it. Called on the reading thread.
+using ReadStop = std::function<bool()>;
 
 // The tag used for a file, as GetFileTag answers it.
 enum TagKind : int
@@ -47,14 +53,14 @@ int GetFileTag(const char* path, TagLib::File* file, TagLib::Tag** tag, bool wri
 // Fills Size, Location, TotalTime, Bitrate, Name, Artist, Album, Genre and Year of the record from
 // the file. 1 the file has an embedded picture, 0 none; -1 null argument, -2 no such file, -3 not
 // an audio file TagLib can open, -4 no usable tag. Size and Location are set even on -3 and -4.
-int GetMusicInfo(const char* path, MusicInfo* info);
+int GetMusicInfo(const char* path, MusicInfo* info, const ReadStop& stop = {});
 
 // 1 picture present, 0 none; -1 no such file, -2 TagLib cannot open it, -3 no usable tag.
-int HasMusicArtwork_tag(const char* path);
+int HasMusicArtwork_tag(const char* path, const ReadStop& stop = {});
 
 // The first embedded picture's bytes. 0 with `out` filled; 1 no (or an empty) picture, `out`
 // untouched; -1 no such file, -3 TagLib cannot open it, -4 no usable tag, -6 out of memory.
-int GetArtworkPicture(const char* path, std::vector<unsigned char>& out);
+int GetArtworkPicture(const char* path, std::vector<unsigned char>& out, const ReadStop& stop = {});
 // The same with a malloc'd buffer for C-style callers; -2 a null out pointer. Free the buffer with
 // FreeArtworkPicture.
 int GetArtworkPicture(const char* path, unsigned char** buffer, int* length);

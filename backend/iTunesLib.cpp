@@ -390,7 +390,7 @@ bool CiTunesLib::ReadFileTrack(int index, ImportedTrack& track)
     const QString& path = m_filePaths.at(index);
     const QByteArray utf8 = PathToNative(path);
     qDebug() << "begin num=" << index << "   " << path;
-    const int ret = GetMusicInfo(utf8.constData(), &track.current);
+    const int ret = GetMusicInfo(utf8.constData(), &track.current, ReadStopFlag());
     qDebug() << "end num=" << index << "   " << path;
     if (ret < 0)
     {
@@ -497,7 +497,7 @@ bool CiTunesLib::HasArtwork(const MusicInfo* info, int type)
         return HasArtwork_kvt(info->PersistentID.toUtf8().constData()) == 1;
     if (type == RunModeFiles)
     {
-        const int ret = HasMusicArtwork_tag(PathToNative(info->Location).constData());
+        const int ret = HasMusicArtwork_tag(PathToNative(info->Location).constData(), ReadStopFlag());
         if (ret < 0)
         {
             Log(QStringLiteral("%1 HasMusicArtwork_tag Failed : %2").arg(info->Location).arg(ret));
@@ -687,7 +687,7 @@ int CiTunesLib::LoadArtworkToDB(const MusicInfo* info, int type, const QString& 
     else if (type == RunModeFiles)
     {
         std::vector<unsigned char> picture;
-        ret = GetArtworkPicture(PathToNative(info->Location).constData(), picture);
+        ret = GetArtworkPicture(PathToNative(info->Location).constData(), picture, ReadStopFlag());
         if (ret == 0)
             out = QByteArray(reinterpret_cast<const char*>(picture.data()),
                              static_cast<qsizetype>(picture.size()));

@@ -2,6 +2,7 @@
 
 #include "MusicManageTypes.h"
 #include "MusicObj.h"
+#include "MusicTag.h"
 
 #include <QByteArray>
 #include <QRecursiveMutex>
@@ -143,6 +144,11 @@ private:
     int TrackCount();
     // Blocks while paused; true when the import is to stop.
     bool WaitForTurn();
+    // The stop flag for a read of a song's tags or pictures: a stop ends a read in progress.
+    ReadStop ReadStopFlag() const
+    {
+        return [this] { return m_stopFlag.load(); };
+    }
     void Log(const QString& text) const;
 
     int m_paused = 0;   // guarded by g_importMutex

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QSettings>
 
+#include <algorithm>
 #include <cstdlib>
 #include <mutex>
 
@@ -25,6 +26,10 @@ constexpr int kDefaultGenernal = 0x8010c00;
 constexpr int kDefaultDuplicate = 0x31020c20;
 constexpr int kDefaultReplace = 0x1000c00;
 constexpr int kDefaultClearDays = 7;
+constexpr int kDefaultUpdateDays = 7;
+// The days between automatic update checks, as the preferences offer them.
+constexpr int kMinUpdateDays = 1;
+constexpr int kMaxUpdateDays = 99;
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 
@@ -90,7 +95,9 @@ void CAppSettings::LoadIni()
     m_proxyPassword = ReadText(ini, QStringLiteral("Proxy_pass"));
     m_msgDshow = ReadInt(ini, QStringLiteral("Msg_Dshow"), 0);
     m_autoUpdate = ReadInt(ini, QStringLiteral("Auto_update"), 1);
-    m_updateDays = ReadInt(ini, QStringLiteral("Update_Days"), 7);
+    // An earlier version could store 0, which made every start check for updates.
+    m_updateDays = std::clamp(ReadInt(ini, QStringLiteral("Update_Days"), kDefaultUpdateDays), kMinUpdateDays,
+                              kMaxUpdateDays);
     m_updateYear = ReadInt(ini, QStringLiteral("Update_year"), -1);
     m_updateMonth = ReadInt(ini, QStringLiteral("Update_month"), -1);
     m_updateDay = ReadInt(ini, QStringLiteral("Update_day"), -1);

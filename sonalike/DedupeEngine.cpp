@@ -332,7 +332,7 @@ int DedupeEngine::LoadTrack(DedupeTrack& track) const
     if (track.title.empty())
     {
         DedupeTagInfo tags;
-        if (ReadTags(track.path, tags) == 0)
+        if (ReadTags(track.path, tags, [this] { return m_stop.load(); }) == 0)
             takeTags(track, std::move(tags));
         if (StripSpaces(track.title).empty())
             track.title = BaseNameNoExt(track.path);
@@ -393,7 +393,7 @@ int DedupeEngine::LoadFingerprintTrack(DedupeTrack& track, int seconds) const
     if (track.title.empty() || track.duration == 0)
     {
         DedupeTagInfo tags;
-        if (ReadTags(track.path, tags) == 0)
+        if (ReadTags(track.path, tags, [this] { return m_stop.load(); }) == 0)
             takeTags(track, std::move(tags));
         if (track.title.empty())
             track.title = BaseNameNoExt(track.path);

@@ -77,7 +77,8 @@ private:
     std::mutex m_state;
     std::condition_variable m_stateChanged;
     bool m_paused = false;
-    bool m_stop = false;
+    // Set under the state mutex; the loaders' tag reads also look at it without the lock.
+    std::atomic<bool> m_stop{false};
     bool m_running = false; // a run has been started and has not yet released its lists
 
     std::mutex m_threadMutex;

@@ -1,7 +1,7 @@
 #include "TrackLoading.h"
 
+#include "BoundedReadStream.h"
 #include "DedupeText.h"
-#include "RegularFile.h"
 
 #include <chromaprint.h>
 #include <kestrine.h>
@@ -62,14 +62,16 @@ void InitMediaLibrary()
                    });
 }
 
-int ReadTags(const std::string& path, DedupeTagInfo& info)
+int ReadTags(const std::string& path, DedupeTagInfo& info, const std::function<bool()>& stop)
 {
-    if (!isRegularFile(path))
-        return -1; // TagLib's open would block on a FIFO
     try
     {
-        TagLib::FileRef ref(path.c_str(), true, TagLib::AudioProperties::Average);
-        if (ref.isNull() || !ref.tag())
+        // Only a regular file opens (TagLib's open would block on a FIFO).
+        BoundedReadStream stream(path, stop);
+        if (!stream.isOpen())
+            return -1;
+        const TagLib::FileRef ref(&stream, true, TagLib::AudioProperties::Average);
+        if (ref.isNull() || !ref.tag() || (stream.cutShort() && stop && stop()))
             return -1;
         const TagLib::Tag* tag = ref.tag();
         info.title = tagText(tag->title());

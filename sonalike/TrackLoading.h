@@ -2,6 +2,7 @@
 
 #include "DedupeTrack.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,10 @@ namespace sonalike
 {
 
 // Reads title, artist, album, genre, file size, duration (whole seconds x 1000) and bit rate with
-// TagLib. 0; -1 the file has no readable tag; -2 the tag library failed. Thread-safe per file.
-int ReadTags(const std::string& path, DedupeTagInfo& info);
+// TagLib, read-only and reading a bounded amount of the file whatever its size. 0; -1 the file has
+// no readable tag (or `stop` ended the read); -2 the tag library failed. Thread-safe per file;
+// `stop` is asked on the calling thread as the read goes.
+int ReadTags(const std::string& path, DedupeTagInfo& info, const std::function<bool()>& stop = {});
 
 // Decodes the first `seconds` of the track (at most 600; below 1, its duration) through the media
 // library and stores Chromaprint's raw fingerprint in the track's key. 0, or -7 (no context),

@@ -1,7 +1,7 @@
 #include "AudioFileTags.h"
 
 #include "AtomicFileEdit.h"
-#include "RegularFile.h"
+#include "BoundedReadStream.h"
 
 #include <taglib/aifffile.h>
 #include <taglib/asffile.h>
@@ -86,14 +86,19 @@ std::string kindOf(TagLib::File* file)
     return "Audio file";
 }
 
-// Opens a file for reading; a null reference for anything but a regular file (a FIFO or a device
-// named as a song would block TagLib's open for ever).
-TagLib::FileRef openForReading(const std::string& path, bool readProperties)
+// A file opened for reading: read-only, and at a bounded cost whatever its size (see
+// BoundedReadStream). The reference is null for anything but a regular file.
+struct ReadingFile
 {
-    if (!isRegularFile(path))
-        return TagLib::FileRef();
-    return TagLib::FileRef(path.c_str(), readProperties, TagLib::AudioProperties::Average);
-}
+    ReadingFile(const std::string& path, bool readProperties, const AudioFileTags::StopCheck& stop)
+        : stream(path, stop)
+    {
+        if (stream.isOpen())
+            ref = TagLib::FileRef(&stream, readProperties, TagLib::AudioProperties::Average);
+    }
+    BoundedReadStream stream; // before the reference: TagLib's file reads it until it goes
+    TagLib::FileRef ref;
+};
 
 // Runs `edit` on the file's content in memory and writes the result back through a complete
 // copy, so a failed write (a full disk) leaves the file as it was. `edit` changes and saves the
@@ -111,9 +116,10 @@ bool editFile(const std::string& path, const std::function<bool(TagLib::File*)>&
 
 } // namespace
 
-bool AudioFileTags::read(const std::string& path, AudioFileInfo& info)
+bool AudioFileTags::read(const std::string& path, AudioFileInfo& info, const StopCheck& stop)
 {
-    const TagLib::FileRef ref = openForReading(path, true);
+    const ReadingFile reading(path, true, stop);
+    const TagLib::FileRef& ref = reading.ref;
     // TagLib opens nearly anything named .mp3; audio has a valid stream with a sample rate.
     if (ref.isNull() || !ref.file()->isValid() || !ref.audioProperties() ||
         ref.audioProperties()->sampleRate() <= 0)
@@ -178,10 +184,11 @@ bool AudioFileTags::writeYear(const std::string& path, unsigned year)
                     });
 }
 
-bool AudioFileTags::pictures(const std::string& path, std::vector<std::string>& out)
+bool AudioFileTags::pictures(const std::string& path, std::vector<std::string>& out, const StopCheck& stop)
 {
     out.clear();
-    const TagLib::FileRef ref = openForReading(path, false);
+    const ReadingFile reading(path, false, stop);
+    const TagLib::FileRef& ref = reading.ref;
     if (ref.isNull())
         return false;
     TagLib::File* file = ref.file();

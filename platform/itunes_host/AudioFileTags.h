@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,14 @@ struct AudioFileInfo
 
 // Tag and artwork access to audio files through TagLib (MP3, M4A, FLAC, WMA, AIFF, WAV, TTA).
 // Paths are UTF-8. Every call opens the file afresh; nothing is cached, so calls are independent.
+// Reading opens the file read-only and reads a bounded amount of it whatever its size; a stop check,
+// when given, is asked as the read goes and ends it (the file then reads as not audio, or without
+// pictures).
 class AudioFileTags
 {
 public:
+    using StopCheck = std::function<bool()>;
+
     enum class Field
     {
         Title,
@@ -33,12 +39,12 @@ public:
     };
 
     // False when TagLib cannot read the file as audio.
-    static bool read(const std::string& path, AudioFileInfo& info);
+    static bool read(const std::string& path, AudioFileInfo& info, const StopCheck& stop = {});
     // False when the file cannot be opened for writing or saving fails; the file is then unchanged.
     static bool writeText(const std::string& path, Field field, const std::string& value);
     static bool writeYear(const std::string& path, unsigned year);
     // The embedded pictures in file order (front cover first when the format orders them).
-    static bool pictures(const std::string& path, std::vector<std::string>& out);
+    static bool pictures(const std::string& path, std::vector<std::string>& out, const StopCheck& stop = {});
     // Embeds the image bytes (JPEG or PNG, told apart by their signature) as the front cover.
     static bool addPicture(const std::string& path, const std::string& image);
 };

@@ -173,6 +173,12 @@ namespace
 {
 // Counted by stopLoads; a read stops when the count changes while it runs.
 std::atomic<unsigned> g_loadStops{0};
+
+// True once stopLoads is called after this was made: ends the read of a song's tags or pictures.
+AudioFileTags::StopCheck loadStopFromNow()
+{
+    return [stopsBefore = g_loadStops.load()] { return g_loadStops.load() != stopsBefore; };
+}
 } // namespace
 
 void ITunesLibrary::stopLoads()
@@ -393,7 +399,7 @@ HResult ITunesLibrary::pictures(uint64_t persistentId, std::vector<std::string>&
             return hr == kNoInterface ? kOk : hr; // no file, no artwork
         }
     }
-    if (!AudioFileTags::pictures(path, out))
+    if (!AudioFileTags::pictures(path, out, loadStopFromNow()))
         out.clear(); // an unreadable file shows no artwork, as iTunes does
     return kOk;
 }
@@ -466,7 +472,7 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
         return kInvalidArg;
     const std::string filePath = absolute.lexically_normal().string();
     AudioFileInfo info;
-    if (!AudioFileTags::read(filePath, info))
+    if (!AudioFileTags::read(filePath, info, loadStopFromNow()))
         return kOk; // not audio: iTunes adds nothing and reports no error
 
     std::lock_guard lock(m_mutex);

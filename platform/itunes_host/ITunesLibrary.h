@@ -47,7 +47,8 @@ public:
     const std::string& path() const { return m_path; }
 
     // Ends every library read in progress in the process at its next element (the read fails
-    // and a later request reads again). Any thread.
+    // and a later request reads again), and every read of a song's tags or pictures (the song then
+    // reads as not audio, or without artwork). Any thread.
     static void stopLoads();
 
     // Persistent IDs of the tracks, in the order of the Tracks dictionary.

@@ -1,10 +1,13 @@
 #include "AudioDecoder.h"
 
-#include "RegularFile.h"
-
 #include <algorithm>
+#include <cerrno>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 extern "C"
 {
@@ -44,10 +47,105 @@ struct FrameFreer
 // A run of undecodable packets this long means the file is not audio we can read.
 constexpr int kMaxBadPacketsInARow = 500;
 
+// Bytes read after the open without a decoded frame of audio. FFmpeg's parsers search a file that
+// holds no audio frame to its end (a gigabyte of zeros named .mp3 is a quarter of a minute), while
+// audio gives a frame every few kilobytes and interleaved video a few megabytes between them; what
+// the open reads (a large picture in the tag) is not counted.
+constexpr int64_t kReadWithoutAudio = int64_t(16) << 20;
+constexpr int kInputBufferSize = 64 << 10;
+
+// The file as FFmpeg reads it, through our own reads so that they can be counted: once
+// kReadWithoutAudio bytes have passed without audio, the file ends there.
+struct BoundedInput
+{
+    int fd = -1;
+    int64_t size = 0;
+    int64_t position = 0;
+    bool counting = false; // from the end of the open on
+    int64_t sinceAudio = 0;
+
+    BoundedInput() = default;
+    BoundedInput(const BoundedInput&) = delete;
+    BoundedInput& operator=(const BoundedInput&) = delete;
+    ~BoundedInput()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    // Only a regular file opens: a FIFO or a device would block FFmpeg's open, or never end.
+    bool open(const char* path)
+    {
+        fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        struct stat info
+        {
+        };
+        if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+            return false;
+        size = info.st_size;
+        return true;
+    }
+
+    static int read(void* opaque, uint8_t* buffer, int length)
+    {
+        auto* in = static_cast<BoundedInput*>(opaque);
+        if (in->counting && in->sinceAudio >= kReadWithoutAudio)
+            return AVERROR_EOF;
+        ssize_t n = 0;
+        do
+            n = ::pread(in->fd, buffer, static_cast<size_t>(length), in->position);
+        while (n < 0 && errno == EINTR);
+        if (n < 0)
+            return AVERROR(errno);
+        if (n == 0)
+            return AVERROR_EOF;
+        in->position += n;
+        if (in->counting)
+            in->sinceAudio += n;
+        return static_cast<int>(n);
+    }
+
+    static int64_t seek(void* opaque, int64_t offset, int whence)
+    {
+        auto* in = static_cast<BoundedInput*>(opaque);
+        switch (whence & ~AVSEEK_FORCE)
+        {
+        case AVSEEK_SIZE:
+            return in->size;
+        case SEEK_SET:
+            break;
+        case SEEK_CUR:
+            offset += in->position;
+            break;
+        case SEEK_END:
+            offset += in->size;
+            break;
+        default:
+            return AVERROR(EINVAL);
+        }
+        if (offset < 0)
+            return AVERROR(EINVAL);
+        in->position = offset;
+        return offset;
+    }
+};
+
+struct InputFreer
+{
+    void operator()(AVIOContext* p) const
+    {
+        av_freep(&p->buffer);
+        avio_context_free(&p);
+    }
+};
+
 } // namespace
 
 struct AudioDecoder::State
 {
+    // Declared before the format context, which reads through them until it is closed.
+    BoundedInput input;
+    std::unique_ptr<AVIOContext, InputFreer> io;
     std::unique_ptr<AVFormatContext, FormatCloser> format;
     std::unique_ptr<AVCodecContext, CodecFreer> codec;
     std::unique_ptr<SwrContext, SwrFreer> resampler;
@@ -146,6 +244,7 @@ struct AudioDecoder::State
             const int rc = avcodec_receive_frame(codec.get(), frame.get());
             if (rc == 0)
             {
+                input.sinceAudio = 0;
                 const bool ok = setUpResampler(*frame) && convert(frame.get());
                 av_frame_unref(frame.get());
                 if (!ok)
@@ -227,22 +326,36 @@ AudioDecoder::~AudioDecoder() = default;
 bool AudioDecoder::open(const char* path)
 {
     m.reset();
-    // A FIFO or a device would block FFmpeg's open, or never end.
-    if (!isRegularFile(path))
+    if (!path)
         return false;
     auto s = std::make_unique<State>();
+    if (!s->input.open(path))
+        return false;
+    auto* buffer = static_cast<unsigned char*>(av_malloc(kInputBufferSize));
+    if (!buffer)
+        return false;
+    s->io.reset(avio_alloc_context(buffer, kInputBufferSize, 0, &s->input, &BoundedInput::read, nullptr,
+                                   &BoundedInput::seek));
+    if (!s->io)
+    {
+        av_free(buffer);
+        return false;
+    }
 
-    // "file:" keeps a name such as "x:y.mp3" from being taken for a protocol; the whitelist keeps
-    // playlist-like containers from reaching anything but local files.
-    const std::string url = std::string("file:") + path;
+    AVFormatContext* fmt = avformat_alloc_context();
+    if (!fmt)
+        return false;
+    fmt->pb = s->io.get(); // ours: closing the context leaves it to us
+    // The name only helps to tell the format; the whitelist keeps playlist-like containers from
+    // reaching anything but local files. A failed open frees the context.
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", "file", 0);
-    AVFormatContext* fmt = nullptr;
-    const int openRc = avformat_open_input(&fmt, url.c_str(), nullptr, &options);
+    const int openRc = avformat_open_input(&fmt, path, nullptr, &options);
     av_dict_free(&options);
     if (openRc < 0)
         return false;
     s->format.reset(fmt);
+    s->input.counting = true;
     if (avformat_find_stream_info(fmt, nullptr) < 0)
         return false;
 

@@ -228,6 +228,25 @@ QStringList makeSongFolder(const QString& folder, int count, const QString& titl
     return paths;
 }
 
+bool makeZeroFile(const QString& path, qint64 size)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.resize(size);
+}
+
+qint64 bytesReadByProcess()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+    {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
 QByteArray makePicture(int width, int height, unsigned rgb, const char* format)
 {
     QImage image(width, height, QImage::Format_RGB32);

@@ -50,6 +50,11 @@ bool makeAudioFile(const QString& path, const AudioSpec& audioSpec);
 QStringList makeSongFolder(const QString& folder, int count, const QString& titleStem,
                            const QString& fileStem, bool withArtwork);
 
+// A file of `size` zero bytes named like a song, made as a hole: it takes no room on disk.
+bool makeZeroFile(const QString& path, qint64 size);
+// What this process has read from files and sockets so far, in bytes (the kernel's count).
+qint64 bytesReadByProcess();
+
 // A small picture of the given size and colour, encoded as "PNG" or "JPG".
 QByteArray makePicture(int width, int height, unsigned rgb, const char* format = "JPG");
 

@@ -204,6 +204,47 @@ private slots:
         QCOMPARE(m_window->ReportPage()->ProblemCount(), 4);
     }
 
+    // A 4 GiB file of zeros named like a song, in a picked folder and as a library's song: each
+    // load ends without reading it whole, and Home and closing during such a load end it.
+    void largeFileOfZerosNamedLikeASong()
+    {
+        const QString folder = Home() + QStringLiteral("/zeros");
+        const QStringList songs = MakeSongs(folder, 2, 2);
+        QCOMPARE(songs.size(), 2);
+        const QString zeros = folder + QStringLiteral("/zeros.mp3");
+        QVERIFY(tidewell::test::makeZeroFile(zeros, qint64(4) << 30));
+        QVERIFY(RunFiles({folder}));
+        QCOMPARE(m_window->ReportPage()->ProblemCount(), 2); // it is no song
+        m_window->GoHome();
+
+        std::vector<manager_test::XmlTrack> tracks(3);
+        for (int i = 0; i < 3; ++i)
+        {
+            tracks[i].trackId = 200 + i;
+            tracks[i].persistentId = QStringLiteral("00000000000000B%1").arg(i);
+            tracks[i].name = QStringLiteral("Track %1").arg(i + 1);
+            tracks[i].location = i < 2 ? songs[i] : zeros;
+        }
+        const QString library = Home() + QStringLiteral("/zeros-lib/iTunes Music Library.xml");
+        QDir().mkpath(QFileInfo(library).path());
+        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+        m_window->GoHome();
+
+        g_nWorkMode = 1;
+        m_window->LoadStartParam({zeros}, g_strDBPath, RunModeFiles);
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("main_gohome")), Qt::LeftButton);
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
+        QVERIFY(!m_window->IsBusy());
+        m_window->LoadStartParam({zeros}, g_strDBPath, RunModeFiles);
+        QVERIFY(m_window->close());
+    }
+
     void iTunesLibraryThroughTheHost()
     {
         const QStringList songs = MakeSongs(Home() + QStringLiteral("/itunes"), 4, 1);

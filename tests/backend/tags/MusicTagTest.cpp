@@ -385,6 +385,29 @@ TEST_F(MusicTag, BadFilesGiveTheirCodesAndAreNeverHalfWritten)
     }
 }
 
+// 4 GiB of zeros named like a song is no audio, found out from a small part of it, for reading and
+// before a write; a stop asked ends the read of a song, which then reads as unreadable.
+TEST_F(MusicTag, ALargeFileOfZerosIsReadInPartAndAStopEndsARead)
+{
+    const QByteArray zeros = home.file("music/zeros.mp3").toUtf8();
+    ASSERT_TRUE(makeZeroFile(QString::fromUtf8(zeros), qint64(4) << 30));
+    const qint64 before = bytesReadByProcess();
+    MusicInfo info;
+    EXPECT_EQ(GetMusicInfo(zeros.constData(), &info), -3);
+    EXPECT_EQ(info.Size, "4294967296");
+    EXPECT_EQ(HasMusicArtwork_tag(zeros.constData()), -2);
+    std::vector<unsigned char> picture;
+    EXPECT_EQ(GetArtworkPicture(zeros.constData(), picture), -3);
+    info.Name = "Never Written";
+    EXPECT_EQ(SetMusicInfo_tag(&info, MF_Name), -3);
+    EXPECT_LT(bytesReadByProcess() - before, qint64(64) << 20);
+
+    const QByteArray song = make("stopped", AudioFormat::Mp3, {"Stopped", "", "", "", 0}).toUtf8();
+    EXPECT_EQ(GetMusicInfo(song.constData(), &info, [] { return true; }), -3);
+    EXPECT_EQ(GetMusicInfo(song.constData(), &info, [] { return false; }), 0);
+    EXPECT_EQ(info.Name, "Stopped");
+}
+
 TEST_F(MusicTag, PictureFormatsEachTagTakes)
 {
     const QByteArray cover = makePicture(20, 20, 0x999999, "PNG");

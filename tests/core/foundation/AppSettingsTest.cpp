@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <thread>
+#include <utility>
 
 using tidewell::test::FoundationTest;
 
@@ -89,7 +90,7 @@ TEST_F(FoundationTest, EmptyAndPartlyCorruptIniLoadDefaultsForWhatIsUnreadable)
     settings = load();
     EXPECT_EQ(settings->GetGenernal(), 1234);
     EXPECT_EQ(settings->GetAutoUpdate(), 2);
-    EXPECT_EQ(settings->GetUpdateDays(), 0) << "a number key holding text reads as 0";
+    EXPECT_EQ(settings->GetUpdateDays(), 1) << "a number key holding text reads as 0, then kept in range";
     EXPECT_EQ(settings->GetReplace(), 0x1000c00);
     EXPECT_EQ(settings->GetLanguage(), "ar");
     EXPECT_EQ(settings->GetDuplicate(), 0x31020c20);
@@ -116,6 +117,20 @@ TEST_F(FoundationTest, OutOfRangeHistoryAndClearDaysAreRepairedAndWrittenAtOnce)
         CAppSettings* settings = load();
         EXPECT_EQ(settings->GetClearDays(), 7) << stored;
         EXPECT_EQ(StoredValue(iniPath(), "ClearDays"), "7") << stored;
+        ReleaseAppSettings();
+    }
+}
+
+TEST_F(FoundationTest, StoredUpdateDaysAreKeptBetweenOneAndNinetyNine)
+{
+    // Each file a different length: Qt keeps a parsed file while its size and time stay the same.
+    QByteArray blankLines;
+    for (const auto& [stored, read] :
+         {std::pair{"0", 1}, {"-4", 1}, {"1", 1}, {"30", 30}, {"99", 99}, {"150", 99}})
+    {
+        blankLines += '\n';
+        writeIni(QByteArray("Update_Days=") + stored + blankLines);
+        EXPECT_EQ(load()->GetUpdateDays(), read) << stored;
         ReleaseAppSettings();
     }
 }
