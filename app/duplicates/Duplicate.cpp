@@ -578,6 +578,8 @@ void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result
 
 void CDuplicate::PrepareRemove()
 {
+    // Every removal starts un-paused, whatever a late Pause of the one before left.
+    SetPauseState(1, true);
     StopPlay();
     FlushPendingTracks();
     FlushPendingGroups();
