@@ -144,6 +144,8 @@ private:
     void WriteState(CDuplicateItem* row, int state);
     void Restore(CDuplicateItem* row);
     void RestoreDone(CDuplicateItem* row, quint64 generation, int result);
+    // Where a copy that could not be restored still lies in the recycle folder.
+    static QString KeptCopyPath(const CDuplicateItem* row);
     void PlayTrack();
     void StopPlay();
     void OnPlayerEnded(int player);

@@ -399,6 +399,12 @@ in the Zavro_Recycle Bin.</source>
         <source>Sure</source>
         <translation>تأكيد</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>تعذّرت استعادة الأغنية. لا تزال في مجلد المحذوفات:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -319,6 +319,12 @@ em Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>Não foi possível restaurar a música. Ela continua na pasta de reciclagem:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

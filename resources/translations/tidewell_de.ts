@@ -319,6 +319,12 @@ Zavro_Recycle Bin gefunden.</translation>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>Das Lied konnte nicht wiederhergestellt werden. Es liegt noch im Papierkorb-Ordner:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -319,6 +319,12 @@ in the Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>Sure</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>The song could not be restored. It is still in the recycle folder:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -319,6 +319,12 @@ eliminación en Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>No se pudo restaurar la canción. Sigue en la carpeta de reciclaje:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

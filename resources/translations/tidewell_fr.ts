@@ -319,6 +319,12 @@ suppression dans Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>Impossible de restaurer la chanson. Elle se trouve toujours dans le dossier de recyclage :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

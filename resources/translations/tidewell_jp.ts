@@ -299,6 +299,12 @@ in the Zavro_Recycle Bin.</source>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>曲を元に戻せませんでした。ごみ箱フォルダーに残っています:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -339,6 +339,12 @@ in the Zavro_Recycle Bin.</source>
         <source>Sure</source>
         <translation>ОК</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>Не удалось восстановить песню. Она по-прежнему в папке корзины:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
