@@ -1088,6 +1088,10 @@ and apply the result?</source>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>لم يتم العثور على ملفات موسيقى في المجلدات والملفات التي أضفتها. يرجى إضافة غيرها والمحاولة مرة أخرى.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

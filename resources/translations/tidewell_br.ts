@@ -1000,6 +1000,10 @@ e aplicar o resultado?</translation>
             <numerusform>Não foi possível gravar %n músicas: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>Nenhum arquivo de música encontrado nas pastas e arquivos adicionados. Adicione outros e tente novamente.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

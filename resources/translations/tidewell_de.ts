@@ -1000,6 +1000,10 @@ und das Ergebnis übernehmen?</translation>
             <numerusform>%n Titel konnten nicht geschrieben werden: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>In den hinzugefügten Ordnern und Dateien wurden keine Musikdateien gefunden. Bitte fügen Sie andere hinzu und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

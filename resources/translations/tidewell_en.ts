@@ -1001,6 +1001,10 @@ and apply the result?</translation>
             <numerusform>%n songs could not be written: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>No music files found in the folders and files you added. Please add others and try again.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

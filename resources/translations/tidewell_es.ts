@@ -1000,6 +1000,10 @@ y aplicar el resultado?</translation>
             <numerusform>No se pudieron escribir %n canciones: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>No se encontraron archivos de música en las carpetas y archivos que añadió. Añada otros e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

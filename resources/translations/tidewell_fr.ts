@@ -1000,6 +1000,10 @@ et appliquer le résultat ?</translation>
             <numerusform>%n morceaux n&apos;ont pas pu être écrits : %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>Aucun fichier de musique trouvé dans les dossiers et fichiers ajoutés. Ajoutez-en d&apos;autres et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

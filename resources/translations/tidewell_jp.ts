@@ -978,6 +978,10 @@ and apply the result?</source>
             <numerusform>%n 曲を書き込めませんでした: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>追加したフォルダーとファイルに音楽ファイルが見つかりません。別のものを追加して、もう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

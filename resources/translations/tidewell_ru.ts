@@ -1022,6 +1022,10 @@ and apply the result?</source>
             <numerusform>Не удалось записать %n песен: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>В добавленных папках и файлах не найдено музыкальных файлов. Добавьте другие и повторите попытку.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
