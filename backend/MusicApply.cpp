@@ -229,7 +229,7 @@ int CiTunesLib::DeleteMusic(QString& target, const MusicInfo* info, int type)
         Log(QStringLiteral("%1 Move to %2 Failed!").arg(info->Location, target));
         return -1;
     }
-    const QByteArray trash = target.toUtf8();
+    const QByteArray trash = PathToNative(target);
     if (UpdateValue(info->PersistentID, type, "TrashPath", trash.constData(), 0) != 0)
     {
         Log(QStringLiteral("DeleteMusic UpdateValueToDB Failed:%1 %2").arg(info->Location, target));
@@ -284,24 +284,27 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
                     .arg(rc));
             return -1;
         }
-        trash = QString::fromStdString(value);
+        trash = PathFromNative(QByteArray::fromStdString(value));
     }
     else
     {
         trash = info->TrashPath;
     }
 
+    // Where the copy lies, for the caller to name should it have to stay there.
+    info->TrashPath = trash;
+
     // A file already back at its place with its recycle path still recorded is the end of an
     // earlier restore whose re-add failed: it goes on from the re-add.
     bool movedNow = false;
-    if (trash.isEmpty() || !QFileInfo(trash).isFile())
+    if (trash.isEmpty() || !isRegularFile(PathToNative(trash).constData()))
     {
         if (!(fromRow && !trash.isEmpty() && isRegularFile(PathToNative(info->Location).constData())))
             return -1;
     }
     else
     {
-        if (CRecycleBin::MoveFile(trash, info->Location) != CRecycleBin::MoveOk)
+        if (CRecycleBin::MoveBack(trash, info->Location) != CRecycleBin::MoveOk)
         {
             Log(QStringLiteral("%1 Restore to %2 Failed!").arg(trash, info->Location));
             return -1;
@@ -358,7 +361,7 @@ int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QStrin
     if (type == RunModeDuplicateFiles)
         return 0;
     char buffer[50] = {};
-    const QByteArray path = location.toUtf8();
+    const QByteArray path = PathToNative(location);
     const int rc = AddTrackToITunes_kvt(path.constData(), buffer);
     if (rc != 0 || buffer[0] == '\0')
     {
@@ -611,9 +614,22 @@ int CMusicManage::RestoreFromTrash(void* track)
     if (m_library)
         ret = m_library->RestoreMusic(&record, type, fromRow);
     else if (isRecycledType(type) && !record.TrashPath.isEmpty())
-        ret = CRecycleBin::MoveFile(record.TrashPath, record.Location) == CRecycleBin::MoveOk ? 0 : -1;
+        ret = CRecycleBin::MoveBack(record.TrashPath, record.Location) == CRecycleBin::MoveOk ? 0 : -1;
     if (ret != 0)
+    {
+        // The copy that could not go back still lies in the recycle folder: the caller names it.
+        if (isRegularFile(PathToNative(record.TrashPath).constData()))
+        {
+            if (ref.obj)
+            {
+                MusicInfo* current = nullptr;
+                ref.obj->GetCurrentInfo(&current);
+                current->TrashPath = record.TrashPath;
+            }
+            return RestoreCopyKept;
+        }
         return -1;
+    }
 
     // The iTunes entry comes back under the same condition the removal took it away.
     if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, record.Location))

@@ -1,8 +1,8 @@
 #include "RecycleBin.h"
 
+#include "NativePath.h"
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -29,6 +29,15 @@ struct Fd
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
 };
+
+// Something (a file, folder or link, even a dangling one) has this name.
+bool nameTaken(const QString& path)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(PathToNative(path).constData(), &st) == 0;
+}
 
 bool writeAll(int fd, const char* data, ssize_t size)
 {
@@ -67,21 +76,21 @@ QString CRecycleBin::FreeTarget(const QString& folder, const QString& fileName)
     for (int n = 1;; ++n)
     {
         const QString target = dir.filePath(name);
-        if (!QFileInfo(target).exists() && !QFileInfo(target).isSymLink())
+        if (!nameTaken(target))
             return target;
         const qsizetype dot = name.lastIndexOf(u'.');
         if (dot <= 0)
             return {};
         name.insert(dot, QString::number(n));
-        if (name.toUtf8().size() > kMaxNameBytes)
+        if (PathToNative(name).size() > kMaxNameBytes)
             return {};
     }
 }
 
 int CRecycleBin::MoveFile(const QString& from, const QString& to)
 {
-    const QByteArray src = QFile::encodeName(from);
-    const QByteArray dst = QFile::encodeName(to);
+    const QByteArray src = PathToNative(from);
+    const QByteArray dst = PathToNative(to);
     struct stat st
     {
     };
@@ -111,10 +120,24 @@ int CRecycleBin::MoveFile(const QString& from, const QString& to)
     return MoveFailed;
 }
 
+int CRecycleBin::MoveBack(const QString& from, const QString& to)
+{
+    const QByteArray dst = PathToNative(to);
+    // Each missing folder on the way is made again, from the top down; one that another process
+    // made meanwhile is as good.
+    for (qsizetype slash = dst.indexOf('/', 1); slash > 0; slash = dst.indexOf('/', slash + 1))
+    {
+        const QByteArray folder = dst.left(slash);
+        if (::mkdir(folder.constData(), 0777) != 0 && errno != EEXIST)
+            return MoveFailed;
+    }
+    return MoveFile(from, to);
+}
+
 int CRecycleBin::CopyThenRemove(const QString& from, const QString& to)
 {
-    const QByteArray src = QFile::encodeName(from);
-    const QByteArray dst = QFile::encodeName(to);
+    const QByteArray src = PathToNative(from);
+    const QByteArray dst = PathToNative(to);
     Fd in(::open(src.constData(), O_RDONLY | O_CLOEXEC));
     struct stat st
     {

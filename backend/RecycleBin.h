@@ -12,7 +12,8 @@
 // synced, its size checked against the source, and only then is the source removed. Any failure
 // leaves the source exactly where it was and no partial target behind.
 //
-// Stateless and thread-safe; paths are absolute, with '/' as the only separator.
+// Stateless and thread-safe; paths are absolute, with '/' as the only separator. A name is its
+// bytes (PathToNative): one that is not UTF-8 moves and comes back like any other.
 class CRecycleBin
 {
 public:
@@ -36,6 +37,10 @@ public:
 
     // Moves the regular file `from` to `to` as described above. MoveResult codes.
     static int MoveFile(const QString& from, const QString& to);
+
+    // MoveFile back out of the recycle folder: the folders of `to` that are gone (the user
+    // deleted the song's folder meanwhile) are made again first.
+    static int MoveBack(const QString& from, const QString& to);
 
     // The cross-file-system half of MoveFile, reachable on its own so it can be tested on one
     // file system: exclusive copy, sync, size check, then removal of the source.

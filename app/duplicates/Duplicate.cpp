@@ -12,7 +12,9 @@
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
 #include "MusicFlags.h"
+#include "MusicManageTypes.h"
 #include "MusicObj.h"
+#include "OwnDirectionDelegate.h"
 #include "PreviewPlayback.h"
 #include "RowReaper.h"
 #include "ScreenText.h"
@@ -534,6 +536,14 @@ void CDuplicate::WaitForRestores()
     m_restorePool.waitForDone();
 }
 
+QString CDuplicate::KeptCopyPath(const CDuplicateItem* row)
+{
+    // The back end wrote it into the record before its answer was posted here.
+    if (row->Record())
+        return row->Record()->TrashPath;
+    return row->GetMusicData() ? row->GetMusicData()->CurrentInfo().TrashPath : QString();
+}
+
 void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result)
 {
     // A view emptied meanwhile has lost the row.
@@ -544,10 +554,13 @@ void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result
     {
         // Nothing moved: the copy stays removed, and can be tried again.
         row->setIcon(kColumnRestore, SharedIcon(g_iconReset));
-        CWarnMessage::ShowMessage(
-            this, tr("Restore music failed"),
-            tr("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin."), 0, QString(),
-            QString(), QString(), 0);
+        const QString text =
+            result == RestoreCopyKept
+                ? tr("The song could not be restored. It is still in the recycle folder:\n%1")
+                      .arg(COwnDirectionDelegate::Isolated(KeptCopyPath(row)))
+                : tr("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin.");
+        CWarnMessage::ShowMessage(this, tr("Restore music failed"), text, 0, QString(), QString(), QString(),
+                                  0);
         return;
     }
     if (QTreeWidgetItem* group = row->parent())
@@ -578,6 +591,8 @@ void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result
 
 void CDuplicate::PrepareRemove()
 {
+    // Every removal starts un-paused, whatever a late Pause of the one before left.
+    SetPauseState(1, true);
     StopPlay();
     FlushPendingTracks();
     FlushPendingGroups();

@@ -63,8 +63,8 @@ public:
     void AddDedupeGroup(MusicInfo* record, int kind, int state, int64_t groupId, int index);
     void CountRemoved();
     void SetPage(int index);
-    // GUI thread, before the apply thread starts: stops the preview and takes the removal plan
-    // from the tree (the apply thread must not read widgets).
+    // GUI thread, before the apply thread starts: clears the pause, stops the preview and takes
+    // the removal plan from the tree (the apply thread must not read widgets).
     void PrepareRemove();
     // Apply thread: removes the checked copies of the plan PrepareRemove took.
     void RemoveDuplicate();
@@ -144,6 +144,8 @@ private:
     void WriteState(CDuplicateItem* row, int state);
     void Restore(CDuplicateItem* row);
     void RestoreDone(CDuplicateItem* row, quint64 generation, int result);
+    // Where a copy that could not be restored still lies in the recycle folder.
+    static QString KeptCopyPath(const CDuplicateItem* row);
     void PlayTrack();
     void StopPlay();
     void OnPlayerEnded(int player);

@@ -543,7 +543,7 @@ QString CMusicLink::DefaultLibraryPath()
 
 int CMusicLink::AddToDedupeList(const QString& path, int userValue)
 {
-    return AddToDedupeLists(path.toUtf8().constData(), userValue);
+    return AddToDedupeLists(PathToNative(path).constData(), userValue);
 }
 
 int CMusicLink::PauseDedupeRun()
@@ -577,7 +577,7 @@ int CMusicLink::GetDedupeGroupMember(unsigned group, int item, int* count, LinkD
     auto text = [](const char* s) { return s ? QString::fromUtf8(s) : QString(); };
     member->title = text(info->title);
     member->artist = text(info->artist);
-    member->path = text(info->path);
+    member->path = PathFromNative(info->path ? info->path : ""); // the file's own bytes
     member->fileSize = info->fileSize;
     member->duration = info->duration;
     member->bitRate = info->bitRate;
@@ -636,7 +636,7 @@ int CMusicLink::OnDedupeProgress(int* value, int index, const char* path, void* 
     try
     {
         if (auto* run = static_cast<DedupeRun*>(user); run && run->link)
-            run->link->DedupeProgress(*run, value, index, QString::fromUtf8(path ? path : ""));
+            run->link->DedupeProgress(*run, value, index, PathFromNative(path ? path : ""));
     }
     catch (...)
     {

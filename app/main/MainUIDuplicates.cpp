@@ -78,6 +78,10 @@ void CMainUI::RemoveDuplicate()
 void CMainUI::CancelGroup()
 {
     const int type = m_iResultType;
+    // The apply or removal has ended and its last word is still queued: a pause now would belong
+    // to no run, and would hold the next one at its first song.
+    if (m_iRunState == 1 && m_iStage == 4 && !m_pApplyThread->isRunning())
+        return;
     if (m_iRunState == 1)
     {
         switch (m_iStage)

@@ -204,6 +204,8 @@ bool CMainUI::StartApply()
     // The page's rows belong to this thread: what the apply needs of them is taken here.
     m_pReport->PrepareApply();
     m_applyFailures.clear();
+    // Every apply starts un-paused, whatever a late Pause of the one before left.
+    SetApplyPause(false);
     m_pApplyThread->start(QThread::InheritPriority);
     return true;
 }
@@ -222,6 +224,10 @@ void CMainUI::UpdataApplyOK()
     m_iRunState = 3;
     m_pBusyBanner->hide();
     m_bApplying = false;
+    // The run has ended: a pause that reached it too late holds nothing now, and no later run.
+    SetApplyPause(false);
+    if (m_pDuplicate)
+        m_pDuplicate->SetPauseState(1, true);
     const int type = m_iResultType;
     if (type == 4 || type == 5)
     {

@@ -140,9 +140,9 @@ bool CMainUI::ReadyToLoading()
         if (result != 0)
             return false;
     }
+    QStringList files;
     if (m_eRunMode == RunModeFiles || m_eRunMode == RunModeDuplicateFiles)
     {
-        QStringList files;
         const CAppSettings* settings = GetAppSettings();
         const QString recycle = settings ? settings->GetRecycleFolder() : QString();
         for (const QString& entry : m_pathList)
@@ -164,9 +164,11 @@ bool CMainUI::ReadyToLoading()
     }
     if (engineScan)
     {
-        m_iDedupeTotal = static_cast<int>(m_pathList.size());
-        for (int j = 0; j < m_pathList.size(); ++j)
-            m_pMusicLink->AddToDedupeList(m_pathList.at(j), j);
+        // The engine takes the songs the walk found, sub-folders and all: left to itself it would
+        // list a dropped folder one level deep, and a music folder is a tree of artists and albums.
+        m_iDedupeTotal = static_cast<int>(files.size());
+        for (const QString& file : std::as_const(files))
+            m_pMusicLink->AddToDedupeList(file, 0);
     }
     m_pathList.clear();
     return true;
@@ -304,6 +306,12 @@ void CMainUI::AcceptLoadOK()
         if (m_bStopRequest)
             return;
         m_iResultType = 4;
+        // No song to compare is not "no duplicates".
+        if (m_pMusicLink->GetDedupeLoadCount() <= 0)
+        {
+            ShowEmptyResult();
+            return;
+        }
         m_pAnalyzeThread->LoadDuplicateGroups();
         return;
     }
@@ -534,6 +542,9 @@ QString CMainUI::EmptyResultMessage() const
         return tr("No songs detected in iTunes. Please check and try again.");
     case RunModeFiles:
         return tr("No music files found. Please go back and try again.");
+    case RunModeDuplicateFiles:
+        return tr("No music files found in the folders and files you added. Please add others and try "
+                  "again.");
     case RunModeProject:
         return tr("Invalid project file. Please go back and try again.");
     default:

@@ -27,6 +27,14 @@ enum EManageRunState
     ManageStopped = 3,
 };
 
+// A restore's result (MM_ApplyiTunesMusicInfo with the restore flag) besides 0 and -1 (nothing
+// to restore from): the copy still lies in the recycle folder, at the record's TrashPath, and could
+// not be moved back.
+enum ERestoreResult
+{
+    RestoreCopyKept = -2,
+};
+
 // One progress report. Zeroed, then filled by the import, the analysis or a download end; valid
 // only during the callback. Progress is 0 to 10000; 10000 only in the final record of a load or
 // an analysis.

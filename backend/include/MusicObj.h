@@ -16,7 +16,8 @@ struct MusicInfo
     QString Album;
     QString Size; // bytes
     QString Location;
-    QString TrashPath; // recycle target; only on bare records of engine duplicates
+    QString TrashPath; // recycle target of bare records of engine duplicates; set on a track
+                       // only by a restore that left its copy in the recycle folder
     QString Genre;
     QString Year;
     QString Bitrate;   // kbit/s

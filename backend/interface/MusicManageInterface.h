@@ -91,7 +91,8 @@ extern "C" int MM_GetArtworkData(MusicManageHandle handle, CMusicObj* track, uns
 extern "C" int MM_FreeArtworkData(MusicManageHandle handle, unsigned char** data);
 
 // Applies one track: flags 0x4000 or 0x10000 remove it to the recycle folder, 0x40000 restores it,
-// other flags write its accepted changes. track is a CMusicObj of the manager's lists, or, for a
+// other flags write its accepted changes. A restore answers RestoreCopyKept (MusicManageTypes.h)
+// when the copy stays in the recycle folder. track is a CMusicObj of the manager's lists, or, for a
 // duplicate found by the Sonalike engine (g_bScaniTunes clear), a bare MusicInfo the caller owns.
 extern "C" int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, int replaceMask);
 // Writes the accepted fixes of the track at index (0 to MM_GetMusicCount's result - 1): 1 written,

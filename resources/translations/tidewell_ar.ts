@@ -399,6 +399,12 @@ in the Zavro_Recycle Bin.</source>
         <source>Sure</source>
         <translation>تأكيد</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>تعذّرت استعادة الأغنية. لا تزال في مجلد المحذوفات:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -1081,6 +1087,10 @@ and apply the result?</source>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>لم يتم العثور على ملفات موسيقى في المجلدات والملفات التي أضفتها. يرجى إضافة غيرها والمحاولة مرة أخرى.</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,12 @@ em Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>Não foi possível restaurar a música. Ela continua na pasta de reciclagem:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -993,6 +999,10 @@ e aplicar o resultado?</translation>
             <numerusform>Não foi possível gravar %n música: %1</numerusform>
             <numerusform>Não foi possível gravar %n músicas: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>Nenhum arquivo de música encontrado nas pastas e arquivos adicionados. Adicione outros e tente novamente.</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,12 @@ Zavro_Recycle Bin gefunden.</translation>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>Das Lied konnte nicht wiederhergestellt werden. Es liegt noch im Papierkorb-Ordner:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -993,6 +999,10 @@ und das Ergebnis übernehmen?</translation>
             <numerusform>%n Titel konnte nicht geschrieben werden: %1</numerusform>
             <numerusform>%n Titel konnten nicht geschrieben werden: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>In den hinzugefügten Ordnern und Dateien wurden keine Musikdateien gefunden. Bitte fügen Sie andere hinzu und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,12 @@ in the Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>Sure</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>The song could not be restored. It is still in the recycle folder:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -994,6 +1000,10 @@ and apply the result?</translation>
             <numerusform>%n song could not be written: %1</numerusform>
             <numerusform>%n songs could not be written: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>No music files found in the folders and files you added. Please add others and try again.</translation>
     </message>
 </context>
 <context>

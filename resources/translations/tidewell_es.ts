@@ -319,6 +319,12 @@ eliminación en Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>No se pudo restaurar la canción. Sigue en la carpeta de reciclaje:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -993,6 +999,10 @@ y aplicar el resultado?</translation>
             <numerusform>No se pudo escribir %n canción: %1</numerusform>
             <numerusform>No se pudieron escribir %n canciones: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>No se encontraron archivos de música en las carpetas y archivos que añadió. Añada otros e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,12 @@ suppression dans Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>Impossible de restaurer la chanson. Elle se trouve toujours dans le dossier de recyclage :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -993,6 +999,10 @@ et appliquer le résultat ?</translation>
             <numerusform>%n morceau n&apos;a pas pu être écrit : %1</numerusform>
             <numerusform>%n morceaux n&apos;ont pas pu être écrits : %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>Aucun fichier de musique trouvé dans les dossiers et fichiers ajoutés. Ajoutez-en d&apos;autres et réessayez.</translation>
     </message>
 </context>
 <context>

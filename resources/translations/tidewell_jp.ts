@@ -299,6 +299,12 @@ in the Zavro_Recycle Bin.</source>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>曲を元に戻せませんでした。ごみ箱フォルダーに残っています:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -971,6 +977,10 @@ and apply the result?</source>
         <translation>
             <numerusform>%n 曲を書き込めませんでした: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>追加したフォルダーとファイルに音楽ファイルが見つかりません。別のものを追加して、もう一度お試しください。</translation>
     </message>
 </context>
 <context>

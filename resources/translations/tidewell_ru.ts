@@ -339,6 +339,12 @@ in the Zavro_Recycle Bin.</source>
         <source>Sure</source>
         <translation>ОК</translation>
     </message>
+    <message>
+        <source>The song could not be restored. It is still in the recycle folder:
+%1</source>
+        <translation>Не удалось восстановить песню. Она по-прежнему в папке корзины:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -1015,6 +1021,10 @@ and apply the result?</source>
             <numerusform>Не удалось записать %n песни: %1</numerusform>
             <numerusform>Не удалось записать %n песен: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No music files found in the folders and files you added. Please add others and try again.</source>
+        <translation>В добавленных папках и файлах не найдено музыкальных файлов. Добавьте другие и повторите попытку.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The duplicate road through the real main window: Scan from the duplicate page, the groups and
 // the score, a refused and an accepted Remove, Pause/Continue of the removal, a Remove with
-// nothing left to remove, a restore, and the score and the removed count after each.
+// nothing left to remove, a restore, and the score and the removed count after each; the engine's
+// scan of a folder tree, and names that are not UTF-8 on their way to the recycle folder and back.
 
 #include "AppGlobals.h"
 #include "AppSettings.h"
@@ -12,6 +13,9 @@
 #include "FailedTreeWidget.h"
 #include "MainUI.h"
 #include "MusicFlags.h"
+#include "NativePath.h"
+#include "OwnDirectionDelegate.h"
+#include "StartUI.h"
 #include "TempHome.h"
 
 #include <QAbstractButton>
@@ -26,6 +30,8 @@
 #include <QThread>
 #include <QTreeWidget>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace
@@ -128,10 +134,13 @@ private slots:
             ClickCheck(tree, kept);
             QCOMPARE(kept->checkState(0), Qt::Unchecked);
 
-            // The removal is held before its first copy; the window's Pause and Continue drive it.
+            // A pause made as the removal's thread starts holds it before its first copy; the
+            // window's Pause and Continue drive it.
             const QString day = settings->GetRecycleFolder() + "/" +
                                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
-            window.DuplicateView()->SetPauseState(2, false);
+            const QMetaObject::Connection hold = QObject::connect(
+                window.ApplyThread(), &QThread::started, window.ApplyThread(),
+                [&window] { window.DuplicateView()->SetPauseState(2, false); }, Qt::DirectConnection);
             answer = 1;
             Click(window, "main_removebut");
             QCOMPARE(window.RunState(), 1);
@@ -140,6 +149,7 @@ private slots:
             QCOMPARE(message->text(), QStringLiteral("Paused. Wanna continue and experience a new library?"));
             QTest::qWait(300);
             QVERIFY(window.ApplyThread()->isRunning());
+            QObject::disconnect(hold);
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 10);
             Click(window, "main_cancelbut");
             auto removalEnded = [&]
@@ -156,11 +166,15 @@ private slots:
             QCOMPARE(QDir(day).entryList(QDir::Files).size(), 2);
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 8);
 
-            // A Remove that finds nothing new to remove changes neither the score nor the count.
+            // A Remove that finds nothing new to remove changes neither the score nor the count. A
+            // Pause clicked once its thread has ended, its end still queued, belongs to no run.
             ClickCheck(tree, kept);
             ClickCheck(tree, kept);
             QCOMPARE(kept->checkState(0), Qt::Unchecked);
             Click(window, "main_removebut");
+            QVERIFY(window.ApplyThread()->wait(60000));
+            Click(window, "main_cancelbut");
+            QCOMPARE(window.RunState(), 1);
             QVERIFY(removalEnded());
             QTest::qWait(100);
             QCOMPARE(score->text(), QStringLiteral("80"));
@@ -181,8 +195,89 @@ private slots:
                 message->text(),
                 QStringLiteral("Removed 1 duplicate(s). If not sure to remove, you can undo the removal."));
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 9);
+            // The next Remove runs un-paused to its end.
+            Click(window, "main_removebut");
+            QVERIFY(removalEnded());
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 8);
             window.close();
         }
+        ReleaseAppSettings();
+        SetAppSettingsExitHandler({});
+    }
+
+    // A dropped folder is scanned with its sub-folders, links left out, and one without a song
+    // says so. A copy whose name is not UTF-8 goes to the recycle folder and back by its bytes,
+    // its deleted folder made again; when no folder can be made, the user is told where it lies.
+    void aFolderTreeIsScannedAndACopyNamedByItsBytesGoesAndComesBack()
+    {
+        namespace fs = std::filesystem;
+        tidewell::test::TempHome home;
+        CAppSettings* settings = TagCompareSettings();
+        QVERIFY(settings);
+        const QString folder = home.path() + "/music";
+        const std::string other = PathToNative(folder).toStdString() + "/Artist/Other";
+        const std::string odd = other + "/\xff\xfe copy.mp3";
+        const std::string trash = PathToNative(settings->GetRecycleFolder()).toStdString() + "/" +
+                                  QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString() +
+                                  "/\xff\xfe copy.mp3";
+        QVERIFY(fs::create_directories(other));
+        QStringList asked;
+        CMessageSeam::Scope answers(
+            [&](const MessageQuestion& question)
+            {
+                asked << question.text;
+                return 1;
+            });
+        {
+            CMainUI window;
+            window.show();
+            auto* message = window.findChild<CShadeLabel*>("MainUIFixing");
+            // From the start page's own button: the duplicate engine scans what the page was given.
+            Click(window, "duplicate_obj");
+            auto scan = [&]
+            {
+                window.DuplicateView()->SetPendingScanPaths({folder});
+                window.ScanDuplicate();
+                return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
+            };
+            QVERIFY(scan());
+            QCOMPARE(message->text(),
+                     QStringLiteral("No music files found in the folders and files you added. "
+                                    "Please add others and try again."));
+            Click(window, "main_selectbut");
+
+            const QStringList files =
+                tidewell::test::makeSongFolder(folder + "/Artist/Album", 2, "Song", "song", false);
+            QVERIFY(fs::copy_file(PathToNative(files[0]).toStdString(), odd));
+            QVERIFY(QFile::link(folder + "/Artist/Album", folder + "/Link"));
+            QVERIFY(scan());
+            QCOMPARE(message->text(), QStringLiteral("Scanned 3 song(s), found 2 duplicate(s)."));
+            QTreeWidget* tree = window.DuplicateView()->Tree();
+            QTreeWidgetItem* copy = tree->topLevelItem(0)->child(1);
+            QCOMPARE(copy->text(4), PathFromNative(QByteArray::fromStdString(odd)));
+            const QPoint restore(tree->header()->sectionViewportPosition(6) +
+                                     tree->header()->sectionSize(6) / 2,
+                                 tree->visualItemRect(copy).center().y());
+            for (const bool folderMade : {true, false})
+            {
+                Click(window, "main_removebut");
+                QVERIFY(QTest::qWaitFor(
+                    [&] { return copy->isDisabled() && !window.ApplyThread()->isRunning(); }, 60000));
+                QVERIFY(fs::is_regular_file(trash) && fs::remove(other));
+                if (!folderMade)
+                    QVERIFY(std::ofstream(other).good());
+                const qsizetype before = asked.size();
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, restore);
+                QTRY_VERIFY(folderMade ? !copy->isDisabled() : asked.size() > before);
+                QCOMPARE(fs::is_regular_file(odd), folderMade);
+            }
+            QCOMPARE(asked.last(),
+                     QStringLiteral("The song could not be restored. It is still in the recycle folder:\n") +
+                         COwnDirectionDelegate::Isolated(PathFromNative(QByteArray::fromStdString(trash))));
+            fs::remove(trash); // the home's clean-up goes through Qt, which cannot name it
+            window.close();
+        }
+        g_nWorkMode = 0; // the start page's choice outlives its window
         ReleaseAppSettings();
         SetAppSettingsExitHandler({});
     }

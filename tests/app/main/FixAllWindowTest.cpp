@@ -603,6 +603,24 @@ private slots:
         QCOMPARE(ArtistOf(Song(1)), QStringLiteral("Found Artist"));
     }
 
+    // A Pause clicked once the apply's thread has ended, before its end reaches the window,
+    // belongs to no run: it changes nothing, and the next Apply runs to its end.
+    void aPauseAfterTheApplyEndedHoldsNoLaterApply()
+    {
+        MakeSongs();
+        Answer(HttpResponse::Mode::Full);
+        QVERIFY(ToScoreScreen());
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        Click("main_applybut");
+        QVERIFY(m_window->ApplyThread()->wait(60000)); // its end stays queued meanwhile
+        Click("main_cancelbut");
+        QCOMPARE(m_window->RunState(), 1);
+        QVERIFY(ApplyEnded());
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+    }
+
     // Songs left unrecognized have nothing to write: after Apply, Home asks nothing more. A write
     // that fails keeps the question and names its song.
     void applyEndsTheQuestionAndAFailedWriteNamesItsSong()

@@ -5,6 +5,7 @@
 #include "ManagerFixture.h"
 #include "MusicFlags.h"
 #include "MusicTag.h"
+#include "NativePath.h"
 #include "RecycleBin.h"
 #include "iTunesLib.h"
 
@@ -16,6 +17,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace manager_test;
 using apply_test::ImmutableFlag;
@@ -193,7 +197,7 @@ TEST_F(ApplyTest, RestoreWhoseReAddFailsCanBeRetried)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("not audio");
     }
-    EXPECT_EQ(manager->RestoreFromTrash(obj), -1);
+    EXPECT_EQ(manager->RestoreFromTrash(obj), RestoreCopyKept);
     EXPECT_FALSE(QFileInfo::exists(files[0]));
     EXPECT_EQ(Column("TrashPath", 0), target.toStdString());
     EXPECT_EQ(obj->CurrentInfo().PersistentID, pid);
@@ -208,6 +212,44 @@ TEST_F(ApplyTest, RestoreWhoseReAddFailsCanBeRetried)
     EXPECT_EQ(readFile(files[0]), bytes);
     EXPECT_NE(obj->CurrentInfo().PersistentID, pid);
     EXPECT_TRUE(InITunes(obj->CurrentInfo().PersistentID));
+}
+
+// A copy whose name is not UTF-8 goes to the recycle folder and back by its bytes, its row naming
+// it exactly. A restore makes the song's deleted folder again; when it cannot, the copy stays where
+// the track then says.
+TEST_F(ApplyTest, ACopyNamedByItsBytesComesBackIntoItsFolderMadeAgain)
+{
+    namespace fs = std::filesystem;
+    const std::string folder = PathToNative(h.home.path()).toStdString() + "/Loose\xff";
+    const std::string name = "/\xff\xfe song.mp3", trash = PathToNative(dayFolder).toStdString() + name;
+    ASSERT_TRUE(fs::create_directories(folder));
+    ASSERT_TRUE(fs::copy_file(PathToNative(files[0]).toStdString(), folder + name));
+    g_bScaniTunes = true;
+    manager = h.MakeManager();
+    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
+                                        RunModeDuplicateFiles),
+              0);
+    ASSERT_EQ(AddFiles(*manager, {PathFromNative(QByteArray::fromStdString(folder + name))}), 0);
+    Recorder load;
+    const MusicCallback cb = load.Make(RunStateLoad);
+    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
+    ASSERT_TRUE(load.WaitForFinal());
+    CMusicObj* obj = manager->MusicAt(0);
+    for (const bool folderMade : {true, false})
+    {
+        ASSERT_EQ(manager->DeleteToTrash(obj), 0);
+        EXPECT_EQ(Column("TrashPath", 0), trash);
+        ASSERT_TRUE(fs::remove(folder));
+        if (!folderMade)
+        {
+            ASSERT_TRUE(std::ofstream(folder).good()); // no folder can be made
+        }
+        EXPECT_EQ(manager->RestoreFromTrash(obj), folderMade ? 0 : int(RestoreCopyKept));
+        EXPECT_EQ(fs::is_regular_file(folder + name), folderMade);
+    }
+    EXPECT_EQ(obj->CurrentInfo().TrashPath, PathFromNative(QByteArray::fromStdString(trash)));
+    fs::remove(trash); // the home's clean-up goes through Qt, which cannot name them
+    fs::remove(folder);
 }
 
 TEST_F(ApplyTest, RemovingATrackOfTheITunesLibraryDeletesItsEntryOnly)

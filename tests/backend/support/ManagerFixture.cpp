@@ -1,5 +1,7 @@
 #include "ManagerFixture.h"
 
+#include "NativePath.h"
+
 #include <QDir>
 
 #include <sqlite3.h>
@@ -105,7 +107,7 @@ int AddFiles(CMusicManage& manager, const QStringList& paths)
     std::vector<QByteArray> utf8;
     std::vector<const char*> ptrs;
     for (const QString& path : paths)
-        utf8.push_back(path.toUtf8());
+        utf8.push_back(PathToNative(path)); // as the program hands names over: by their bytes
     for (const QByteArray& path : utf8)
         ptrs.push_back(path.constData());
     return manager.AddMusicFiles(static_cast<int>(ptrs.size()), ptrs.data());
