@@ -126,7 +126,7 @@ def handed_to_pool(later, earlier, allocation, threads, root):
     pooled = accessor(later)
     if not pooled or not pooled.startswith("thread ") or not allocation:
         return False
-    info = threads.get(pooled.split()[1])
+    info = threads.get(pooled)
     frames = stack_frames(later)
     if not info or info["name"] != "Thread (pooled)" or not frames or "libQt6Core" not in frames[-1].module:
         return False
@@ -150,13 +150,13 @@ def handed_to_pool(later, earlier, allocation, threads, root):
 
 
 def thread_sections(sections):
-    """Thread id -> name, state, creator and creation stack, from the 'Thread T12 ...' sections."""
+    """'thread T12' -> name, state, creator and creation stack, from the 'Thread T12 ...' sections."""
     threads = {}
     for section in sections:
         found = re.match(r"  Thread T(\d+) (?:'([^']*)' )?\(tid=\d+, (\w+)\) created by (main thread|thread T\d+)",
                          section)
         if found:
-            threads[found.group(1)] = {"name": found.group(2) or "", "state": found.group(3),
+            threads["thread T" + found.group(1)] = {"name": found.group(2) or "", "state": found.group(3),
                                        "creator": found.group(4), "stack": section}
     return threads
 
@@ -172,6 +172,10 @@ def through_qt(block, root):
     later, earlier = accesses[0], accesses[1]
     if accessor(later) == accessor(earlier):
         return None
+    # When the block is being freed the report names no block: the earlier access may be its
+    # allocation itself.
+    if not allocation and re.search(r"#0 (operator new|malloc)\b", earlier):
+        allocation = earlier
     threads = thread_sections(sections)
     if run_by_event_loop(later):
         # The poster wrote while it posted; the receiver's event loop ran the call afterwards.
@@ -194,8 +198,7 @@ def through_qt(block, root):
     # started it, which owns it and waits for it (QThread::wait: Qt's threads are detached, so the
     # sanitizer sees no join). Not a pooled thread: nothing waits for one of those alone; not a
     # std::thread: the sanitizer sees its join.
-    finished = re.search(r"by thread T(\d+)", earlier.splitlines()[0])
-    info = threads.get(finished.group(1)) if finished else None
+    info = threads.get(accessor(earlier))
     if (info and info["state"] == "finished" and "QThread::start" in info["stack"]
             and info["name"] != "Thread (pooled)" and info["creator"] == accessor(later)):
         return "finished thread"

@@ -34,9 +34,14 @@ __attribute__((noinline)) void WriteFromLaterPoolTask(Shared& shared)
 class Writer : public QThread
 {
 public:
-    explicit Writer(Shared& shared) : m_shared(shared) {}
-    void run() override { WriteFromEndedThread(m_shared); }
+    Writer(Shared& shared, std::atomic<bool>& ended) : m_shared(shared), m_ended(ended) {}
+    void run() override
+    {
+        WriteFromEndedThread(m_shared);
+        m_ended.store(true, std::memory_order_relaxed);
+    }
     Shared& m_shared;
+    std::atomic<bool>& m_ended;
 };
 
 class Task : public QRunnable
@@ -80,28 +85,28 @@ int main(int argc, char** argv)
             ++done;
         });
 
-    // A thread started from a queued call writes and ends; a pool task writes later, and nothing
-    // waited for the thread in between.
+    // A thread started from a queued call writes and ends; a pool task writes after it, having seen
+    // its end only through a relaxed flag, which orders nothing.
     Writer* writer = nullptr;
+    std::atomic<bool> ended{false};
     QMetaObject::invokeMethod(
         &app,
         [&]
         {
-            writer = new Writer(*shared);
+            writer = new Writer(*shared, ended);
             writer->start();
-        },
-        Qt::QueuedConnection);
-    QMetaObject::invokeMethod(
-        &app,
-        [&]
-        {
-            while (!writer->isFinished())
-                QThread::msleep(5);
-            QtConcurrent::run([shared] { WriteFromLaterPoolTask(*shared); }).waitForFinished();
             app.quit();
         },
         Qt::QueuedConnection);
     app.exec();
+    const QFuture<void> later = QtConcurrent::run(
+        [shared, &ended]
+        {
+            while (!ended.load(std::memory_order_relaxed))
+                QThread::msleep(5);
+            QThread::msleep(50);
+            WriteFromLaterPoolTask(*shared);
+        });
 
     // A task written before its start (ordered) and after it (a race), given to a pool thread that
     // is already waiting for work.
@@ -112,6 +117,16 @@ int main(int argc, char** argv)
     task->m_before = 1;
     QThreadPool::globalInstance()->start(task);
     task->m_after = 2;
+
+    // A task queued behind another, written before its start: the pool's thread takes it up
+    // when the first ends, under Qt's own lock (ordered).
+    QThreadPool queue;
+    queue.setMaxThreadCount(1);
+    queue.start([] { QThread::msleep(100); });
+    auto* queued = new Task;
+    queued->m_before = 1;
+    queue.start(queued);
+    queue.waitForDone();
 
     QThreadPool::globalInstance()->waitForDone();
     while (done.load() < 2)

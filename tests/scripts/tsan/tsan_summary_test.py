@@ -19,8 +19,9 @@ sys.path.insert(0, str(ROOT / "scripts" / "tsan"))
 import summarize  # noqa: E402
 
 
-def functions(key):
-    return {function for function, _ in key[1:]}
+def frames(key):
+    """'function file:line' of each top frame of a summary key."""
+    return {f"{function} {location.rsplit('/', 1)[-1]}" for function, location in key[1:]}
 
 
 class PlantedRaces(unittest.TestCase):
@@ -29,22 +30,31 @@ class PlantedRaces(unittest.TestCase):
         cls.ours, cls.handed, cls.rules, _ = summarize.summarize(str(HERE / "planted"), str(ROOT))
 
     def assertOurs(self, *names):
-        self.assertIn(set(names), [functions(key) for key in self.ours], f"{names} not reported as ours")
+        self.assertIn(set(names), [frames(key) for key in self.ours], f"{names} not reported as ours")
+
+    def assertCredited(self, rule, *names):
+        credited = {frozenset(frames(key)): rule for key, (rule, _) in self.handed.items()}
+        self.assertEqual(credited.get(frozenset(names)), rule, names)
 
     def test_races_behind_qt_hand_overs_are_ours(self):
         # A queued call on a worker's loop and a pool task.
-        self.assertOurs("WriteFromQueuedCall(Shared&)", "WriteFromPoolTask(Shared&)")
+        self.assertOurs("WriteFromQueuedCall(Shared&) PlantedRace.cpp:19",
+                        "WriteFromPoolTask(Shared&) PlantedRace.cpp:23")
         # A thread started from a queued call that ended, and a later pool task that did not wait.
-        self.assertOurs("WriteFromEndedThread(Shared&)", "WriteFromLaterPoolTask(Shared&)")
+        self.assertOurs("WriteFromEndedThread(Shared&) PlantedRace.cpp:27",
+                        "WriteFromLaterPoolTask(Shared&) PlantedRace.cpp:31")
         # A pool task's field written after its start.
-        self.assertOurs("Task::run()", "main")
+        self.assertOurs("Task::run() PlantedRace.cpp:54", "main PlantedRace.cpp:119")
 
     def test_ordered_hand_overs_stay_credited(self):
-        credited = {frozenset(functions(key)): rule for key, (rule, _) in self.handed.items()}
         # The thread's creator deletes it after waiting for it.
-        self.assertEqual(credited.get(frozenset({"Writer::run()", "Writer::~Writer()"})), "finished thread")
+        self.assertCredited("finished thread", "Writer::run() PlantedRace.cpp:40",
+                            "Writer::~Writer() PlantedRace.cpp:34")
         # The queued call's functor, built by the poster inside invokeMethod, run by the receiver.
-        self.assertEqual(credited.get(frozenset({"main", "operator()"})), "posted call")
+        self.assertCredited("posted call", "main PlantedRace.cpp:73", "operator() PlantedRace.cpp:77")
+        # A task built and written before its start, read and deleted by the pool's thread.
+        self.assertCredited("pool task", "Task::run() PlantedRace.cpp:54", "main PlantedRace.cpp:126")
+        self.assertCredited("pool task", "Task::~Task() PlantedRace.cpp:47", "main PlantedRace.cpp:126")
 
 
 if __name__ == "__main__":
