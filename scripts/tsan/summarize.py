@@ -58,8 +58,10 @@ Frame = collections.namedtuple("Frame", "function location module")
 # The receiver's event loop runs a queued call or signal from one of these, and drops its event.
 POSTED = re.compile(r"^(QObject::event\(|QCoreApplicationPrivate::sendPostedEvents|QCoreApplication::sendPostedEvents"
                     r"|QMetaCallEvent::~QMetaCallEvent)")
+# An event reaches its object through one of these, posted or not.
+DELIVERY = re.compile(r"^(QApplicationPrivate::notify_helper|QCoreApplication::notifyInternal2)")
 # The poster builds the event it queues (and copies what it carries) inside one of these.
-POSTING = re.compile(r"(^|::)(invokeMethod|postEvent|Deliver)\b|^QMetaObject::activate\(")
+POSTING = re.compile(r"(^|::)(invokeMethod(Impl)?|postEvent|Deliver)\b|^QMetaObject::activate\(")
 POSTING_HEADERS = ("/qobjectdefs.h", "/qtconcurrentrun.h")
 # What starts a pool task in our source, looked for from the line that allocated the task on.
 POOL_START = re.compile(r"QThreadPool|\bstart\(|tryStart\(|QtConcurrent::run\b")
@@ -101,11 +103,21 @@ def made_while_posting(section):
     return False
 
 
+def first_library_frame(section):
+    return next((frame for frame in stack_frames(section) if in_library(frame)), None)
+
+
 def run_by_event_loop(section):
     """The access was made by a posted call: the first library frame under our code is the event
     loop delivering a posted event, not an input event, a timer or a directly connected signal."""
-    library = next((frame for frame in stack_frames(section) if in_library(frame)), None)
+    library = first_library_frame(section)
     return library is not None and POSTED.search(library.function) is not None
+
+
+def delivering_event(section):
+    """The access was made while an event was delivered to its object (a posted one or another)."""
+    library = first_library_frame(section)
+    return library is not None and (POSTED.search(library.function) or DELIVERY.search(library.function))
 
 
 def source_line(root, location):
@@ -177,15 +189,15 @@ def through_qt(block, root):
     if not allocation and re.search(r"#0 (operator new|malloc)\b", earlier):
         allocation = earlier
     threads = thread_sections(sections)
-    if run_by_event_loop(later):
-        # The poster wrote while it posted; the receiver's event loop ran the call afterwards.
-        if made_while_posting(earlier):
-            return "posted call"
-        # The same when the poster's stack is lost: the memory is the posted call's, allocated by
-        # the earlier access's thread while it posted.
-        if (not stack_frames(earlier) and allocation and accessor(allocation) == accessor(earlier)
-                and made_while_posting(allocation)):
-            return "posted call"
+    # The poster wrote while it posted; the receiver's event loop ran the call afterwards.
+    if run_by_event_loop(later) and made_while_posting(earlier):
+        return "posted call"
+    # The memory is the posted event or call itself: allocated inside the posting call by the
+    # earlier access's thread, which keeps no hold of it once posted, so it filled it before; the
+    # later access is made where the event is delivered.
+    if (allocation and accessor(allocation) == accessor(earlier) and made_while_posting(allocation)
+            and delivering_event(later)):
+        return "posted call"
     if handed_to_pool(later, earlier, allocation, threads, root):
         return "pool task"
     # Implicitly shared data (QString, QByteArray, ...): a copy dropped its reference in our code,
