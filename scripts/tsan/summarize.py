@@ -62,7 +62,7 @@ POSTED = re.compile(r"^(QObject::event\(|QCoreApplicationPrivate::sendPostedEven
 DELIVERY = re.compile(r"^(QApplicationPrivate::notify_helper|QCoreApplication::notifyInternal2)")
 # The poster builds the event it queues (and copies what it carries) inside one of these.
 POSTING = re.compile(r"(^|::)(invokeMethod(Impl)?|postEvent|Deliver)\b|^QMetaObject::activate\(")
-POSTING_HEADERS = ("/qobjectdefs.h", "/qtconcurrentrun.h")
+POSTING_HEADERS = ("/qobjectdefs.h",)
 # What starts a pool task in our source, looked for from the line that allocated the task on.
 POOL_START = re.compile(r"QThreadPool|\bstart\(|tryStart\(|QtConcurrent::run\b")
 
