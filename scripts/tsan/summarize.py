@@ -1,16 +1,16 @@
 #!/usr/bin/env python3
 """Sorts the ThreadSanitizer reports of a run.
 
-Debian's Qt is built without ThreadSanitizer, so the hand-overs the program relies on are invisible
-to it: a queued call or signal (posted under Qt's own futex mutex, run later by QObject::event), a
-task given to QThreadPool (QtConcurrent::run), and QThread::wait on a thread that has already
-finished (Qt's threads are detached, nothing joins them). A report whose two accesses are joined
-that way is listed as "through Qt" for reading, with the rule that credits it. Each rule holds
-only for the threads and the order its hand-over gives: the report's first access is the later
-one, its "Previous" access the earlier one. A report with one of our frames on top and no such
-hand-over is a fault to mend and fails the run; the rest have a library frame on top and are
-counted. QWaitCondition's own unlock and re-lock of its mutex are made visible in the code
-(ConditionWait), so waits need no rule here.
+Debian's Qt is built without ThreadSanitizer, so some hand-overs the program relies on are
+invisible to it: a queued call or signal (posted under Qt's own futex mutex, run later by the
+receiver's event loop) and a task given to QThreadPool (QtConcurrent::run). A report whose two
+accesses are joined that way is listed as "through Qt" for reading, with the rule that credits it.
+Each rule holds only for the threads and the order its hand-over gives: the report's first access
+is the later one, its "Previous" access the earlier one. A report with one of our frames on top and
+no such hand-over is a fault to mend and fails the run; the rest have a library frame on top and
+are counted. The end of a QThread as QThread::wait or isFinished sees it (qthread_end.cpp, preloaded
+by scripts/sanitize.sh) and QWaitCondition's own unlock and re-lock of its mutex (ConditionWait)
+are shown to the sanitizer itself, so they need no rule here.
 
 Usage: summarize.py LOG_FOLDER SOURCE_ROOT
 """
@@ -63,6 +63,9 @@ DELIVERY = re.compile(r"^(QApplicationPrivate::notify_helper|QCoreApplication::n
 # The poster builds the event it queues (and copies what it carries) inside one of these.
 POSTING = re.compile(r"(^|::)(invokeMethod(Impl)?|postEvent|Deliver)\b|^QMetaObject::activate\(")
 POSTING_HEADERS = ("/qobjectdefs.h",)
+# A pool's threads are named after the pool, Qt's own "Thread (pooled)" when it has no name
+# (core/BackgroundPool.cpp names ours).
+POOL_THREADS = ("Thread (pooled)", "BackgroundPool")
 # What starts a pool task in our source, looked for from the line that allocated the task on.
 POOL_START = re.compile(r"QThreadPool|\bstart\(|tryStart\(|QtConcurrent::run\b")
 
@@ -92,11 +95,14 @@ def accessor(section):
     return found.group(1) if found else None
 
 
-def made_while_posting(section):
+def made_while_posting(section, unnamed_qt=False):
     """The access was made inside a posting call, with no frame of ours between: the poster was
-    building or filling the event it queues."""
+    building or filling the event it queues. unnamed_qt: a Qt function without a name (an internal
+    one, as the queued signal's event is made by) may stand for the posting call."""
     for index, frame in enumerate(stack_frames(section)):
         if POSTING.search(frame.function) or frame.location.split(":")[0].endswith(POSTING_HEADERS):
+            return True
+        if unnamed_qt and index == 0 and frame.function == "<null>" and "libQt6Core" in frame.module:
             return True
         if index > 0 and own(frame):
             return False
@@ -140,7 +146,7 @@ def handed_to_pool(later, earlier, allocation, threads, root):
         return False
     info = threads.get(pooled)
     frames = stack_frames(later)
-    if not info or info["name"] != "Thread (pooled)" or not frames or "libQt6Core" not in frames[-1].module:
+    if not info or info["name"] not in POOL_THREADS or not frames or "libQt6Core" not in frames[-1].module:
         return False
     if accessor(allocation) != accessor(earlier):
         return False
@@ -195,7 +201,7 @@ def through_qt(block, root):
     # The memory is the posted event or call itself: allocated inside the posting call by the
     # earlier access's thread, which keeps no hold of it once posted, so it filled it before; the
     # later access is made where the event is delivered.
-    if (allocation and accessor(allocation) == accessor(earlier) and made_while_posting(allocation)
+    if (allocation and accessor(allocation) == accessor(earlier) and made_while_posting(allocation, True)
             and delivering_event(later)):
         return "posted call"
     if handed_to_pool(later, earlier, allocation, threads, root):
@@ -206,14 +212,6 @@ def through_qt(block, root):
     if (re.search(r"#0 free .*\n\s+#1 \S.*\(libQt6Core", later)
             and re.search(r"#\d+ QArrayData::deref\(\)", earlier) and "atomic write" in earlier.splitlines()[0]):
         return "shared data"
-    # The earlier access was made by a QThread that has ended, the later one by the thread that
-    # started it, which owns it and waits for it (QThread::wait: Qt's threads are detached, so the
-    # sanitizer sees no join). Not a pooled thread: nothing waits for one of those alone; not a
-    # std::thread: the sanitizer sees its join.
-    info = threads.get(accessor(earlier))
-    if (info and info["state"] == "finished" and "QThread::start" in info["stack"]
-            and info["name"] != "Thread (pooled)" and info["creator"] == accessor(later)):
-        return "finished thread"
     return None
 
 
