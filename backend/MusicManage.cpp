@@ -869,7 +869,7 @@ void CMusicManage::SaveDataToDB()
     // meanwhile go into it too. It is committed on every way out.
     struct PassTransaction
     {
-        explicit PassTransaction(QRecursiveMutex& mutex) : dbMutex(mutex)
+        explicit PassTransaction(std::recursive_mutex& mutex) : dbMutex(mutex)
         {
             QMutexLocker db(&dbMutex);
             BeginTransaction();
@@ -879,7 +879,7 @@ void CMusicManage::SaveDataToDB()
             QMutexLocker db(&dbMutex);
             CommitTransaction();
         }
-        QRecursiveMutex& dbMutex;
+        std::recursive_mutex& dbMutex;
     } transaction(m_library->DbMutex());
     for (int i = 0;; ++i)
     {

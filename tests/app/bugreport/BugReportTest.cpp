@@ -31,6 +31,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 using tidewell::test::SmtpTestServer;
@@ -107,6 +108,29 @@ void AnswerDialog(const QString& name, const QString& email, const QString& desc
                         ->click();
                 });
 }
+
+// Runs a function once, when the bug-report dialog receives its show event: inside show(), before
+// the event loop draws it.
+class OnDialogShow : public QObject
+{
+public:
+    explicit OnDialogShow(std::function<void()> run) : m_run(std::move(run))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~OnDialogShow() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && m_run && qobject_cast<CBugReport*>(watched))
+            std::exchange(m_run, {})();
+        return false;
+    }
+
+private:
+    std::function<void()> m_run;
+};
 
 } // namespace
 
@@ -337,19 +361,26 @@ private slots:
             ::close(taken.back());
             taken.pop_back();
         }
+        // Given back as the dialog shows, after the archiver failed to start and before the dialog
+        // is painted: Qt paints through a pool of threads it starts on demand, each of which needs
+        // a descriptor for its event loop, and GLib aborts the program when it gets none.
+        const auto giveBack = [&]
+        {
+            for (const int fd : std::exchange(taken, {}))
+                ::close(fd);
+            setrlimit(RLIMIT_NOFILE, &saved);
+        };
+        OnDialogShow onShow(giveBack);
         AnswerDialog(QStringLiteral("Second"), QStringLiteral("s@x"), QStringLiteral("second"), true,
-                     [&]
-                     {
-                         for (const int fd : taken)
-                             ::close(fd);
-                         setrlimit(RLIMIT_NOFILE, &saved);
-                     });
+                     giveBack);
         sender.Report(nullptr, Account(server.port(), false), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!sender.IsBusy(), 30000);
         QCOMPARE(results.count(), 2);
         QCOMPARE(server.savedCount("mail-*.eml"), 2);
-        QCOMPARE(ReadMail(server.savedFile("mail-2.eml"), m_work.path())["subject"].toString(),
-                 QStringLiteral("Second - s@x -> Tidewell( Linux )"));
+        const QJsonObject mail = ReadMail(server.savedFile("mail-2.eml"), m_work.path());
+        QCOMPARE(mail["subject"].toString(), QStringLiteral("Second - s@x -> Tidewell( Linux )"));
+        // No archive: the archiver did not start.
+        QCOMPARE(mail["parts"].toArray().size(), 1);
     }
 };
 

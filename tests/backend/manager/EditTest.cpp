@@ -135,7 +135,7 @@ TEST_F(EditTest, ChangeAllMusicStateSetsAndClearsInMemoryAndRows)
 TEST_F(EditTest, ApplyWaitsForTheSavePassAndNoEditIsLost)
 {
     // Hold the database while the analysis ends, so its save pass waits at its first track.
-    QRecursiveMutex& db = manager->GetLibrary()->DbMutex();
+    std::recursive_mutex& db = manager->GetLibrary()->DbMutex();
     db.lock();
     Recorder analysis;
     const MusicCallback cb = analysis.Make(RunStateAnalysis);

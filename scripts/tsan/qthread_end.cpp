@@ -1,0 +1,58 @@
+// Preloaded into the test programs of the ThreadSanitizer run. Qt's threads are detached and
+// QThread::wait waits on Qt's own futex, so the sanitizer never sees that a thread's work is
+// done before wait() returns: every later use of what the thread wrote looks like a race. Here a
+// thread, as it ends, releases its QThread object (from its own finished signal, emitted before
+// wait() can return), and wait() or isFinished() acquires it when they answer that the thread has
+// ended. Only calls from the program's own code pass through here.
+#include <QThread>
+#include <QVariant>
+
+#include <dlfcn.h>
+
+extern "C" void __tsan_acquire(void* address);
+extern "C" void __tsan_release(void* address);
+
+namespace
+{
+
+template <typename Function> Function Next(const char* name)
+{
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+const char* const kReleases = "_tidewell_tsan_end_release";
+
+} // namespace
+
+void QThread::start(Priority priority)
+{
+    using Start = void (*)(QThread*, Priority);
+    static const Start next = Next<Start>("_ZN7QThread5startENS_8PriorityE");
+    if (!property(kReleases).toBool())
+    {
+        setProperty(kReleases, true);
+        connect(
+            this, &QThread::finished, this, [this] { __tsan_release(this); }, Qt::DirectConnection);
+    }
+    next(this, priority);
+}
+
+bool QThread::wait(QDeadlineTimer deadline)
+{
+    using Wait = bool (*)(QThread*, QDeadlineTimer);
+    static const Wait next = Next<Wait>("_ZN7QThread4waitE14QDeadlineTimer");
+    const bool ended = next(this, deadline);
+    if (ended)
+        __tsan_acquire(this);
+    return ended;
+}
+
+bool QThread::isFinished() const
+{
+    using IsFinished = bool (*)(const QThread*);
+    static const IsFinished next = Next<IsFinished>("_ZNK7QThread10isFinishedEv");
+    const bool ended = next(this);
+    if (ended)
+        __tsan_acquire(const_cast<QThread*>(this));
+    return ended;
+}
