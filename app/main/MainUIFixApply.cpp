@@ -210,8 +210,13 @@ bool CMainUI::StartApply()
 
 QString CMainUI::ApplyFailureText() const
 {
-    return tr("%n song(s) could not be written: %1", nullptr, static_cast<int>(m_applyFailures.size()))
-        .arg(m_applyFailures.join(QStringLiteral(", ")));
+    // A few names say which songs to look at; the message stays one line whatever the count.
+    constexpr int kNamed = 5;
+    const int count = static_cast<int>(m_applyFailures.size());
+    QString names = m_applyFailures.mid(0, kNamed).join(QStringLiteral(", "));
+    if (count > kNamed)
+        names = tr("%1 and %n more", nullptr, count - kNamed).arg(names);
+    return tr("%n song(s) could not be written: %1", nullptr, count).arg(names);
 }
 
 void CMainUI::UpdataApplyOK()

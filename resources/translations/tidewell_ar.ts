@@ -1082,6 +1082,17 @@ and apply the result?</source>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

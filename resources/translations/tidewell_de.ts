@@ -994,6 +994,13 @@ und das Ergebnis übernehmen?</translation>
             <numerusform>%n Titel konnten nicht geschrieben werden: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weiterer</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

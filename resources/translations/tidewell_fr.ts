@@ -994,6 +994,13 @@ et appliquer le résultat ?</translation>
             <numerusform>%n morceaux n&apos;ont pas pu être écrits : %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

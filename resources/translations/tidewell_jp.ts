@@ -972,6 +972,12 @@ and apply the result?</source>
             <numerusform>%n 曲を書き込めませんでした: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 ほか%n曲</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -641,13 +641,29 @@ private slots:
         Click("main_applybut");
         QVERIFY(ApplyEnded());
         QVERIFY(page->HasUnappliedChanges());
-        QCOMPARE(m_window->MessageText(), QStringLiteral("1 song(s) could not be written: Found Title"));
+        QCOMPARE(m_window->MessageText(), QStringLiteral("1 song(s) could not be written: t1.mp3"));
         m_answer = 1; // Cancel
         Click("main_gohome");
         QCOMPARE(m_questions.size(), asked + 2);
         QCOMPARE(m_questions.last().text, QStringLiteral("Do you want to apply new results?"));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
         MakeSongs();
+
+        // Many failures: five files are named, the rest counted.
+        m_answer = 2; // Ignore
+        Click("main_gohome");
+        const QStringList many = MakeBareSongs(QDir::homePath() + QStringLiteral("/many"), 7);
+        QVERIFY(ToScoreScreen(QDir::homePath() + QStringLiteral("/many")));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        for (const QString& song : many)
+            QVERIFY(QFile::remove(song));
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        const QString text = m_window->MessageText();
+        QVERIFY2(text.startsWith(QStringLiteral("7 song(s) could not be written: b")), qPrintable(text));
+        QVERIFY2(text.endsWith(QStringLiteral(".mp3 and 2 more")), qPrintable(text));
+        QCOMPARE(text.count(QStringLiteral(".mp3")), 5);
     }
 
     // Apply chosen in the closing or Home question, then the Replace box closed: nothing is
