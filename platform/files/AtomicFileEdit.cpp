@@ -6,7 +6,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,14 +57,67 @@ bool readAll(const std::string& path, TagLib::ByteVector& out)
     return ok;
 }
 
+// The name every temporary copy starts with: hidden, and without the original's extension, so no
+// folder scan takes it for a song.
+constexpr char kTempPrefix[] = ".tidewell-edit-";
+
+// When this program started (taken as the library is loaded, before any copy is made): a copy
+// older than that is a leftover of a run that was killed mid-write, never one still being written.
+const struct timespec g_startTime = []
+{
+    struct timespec now
+    {
+    };
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now;
+}();
+
+bool olderThanStart(const struct timespec& t)
+{
+    return t.tv_sec < g_startTime.tv_sec ||
+           (t.tv_sec == g_startTime.tv_sec && t.tv_nsec < g_startTime.tv_nsec);
+}
+
+// Removes the temporary copies an earlier run left in `folder` (a kill between the copy and the
+// rename leaves one behind). Only our own: that name, a regular file (never followed through a
+// link), older than this run. Each folder is looked at once per run, before the first write into
+// it, since this run leaves none behind.
+void removeLeftovers(const std::string& folder)
+{
+    static std::mutex mutex;
+    static std::set<std::string> swept;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!swept.insert(folder).second)
+            return;
+    }
+    const std::string where = folder.empty() ? std::string(".") : folder;
+    DIR* dir = ::opendir(where.c_str());
+    if (!dir)
+        return;
+    const int dirFd = ::dirfd(dir);
+    while (const struct dirent* entry = ::readdir(dir))
+    {
+        if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0)
+            continue;
+        struct stat info
+        {
+        };
+        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+            olderThanStart(info.st_mtim))
+            ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 // Writes `size` bytes into a fresh file beside `path`, flushed to disk with the given mode, and
 // renames it over `path`. Any failure removes the new file and leaves `path` as it was.
 bool replaceWith(const std::string& path, const char* data, size_t size, mode_t mode)
 {
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    // Hidden and without the original's extension, so no folder scan takes it for a song.
-    std::string temp = folder + ".tidewell-edit-XXXXXX";
+    removeLeftovers(folder);
+    std::string temp = folder + kTempPrefix + "XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return false;

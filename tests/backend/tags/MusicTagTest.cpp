@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -195,6 +196,43 @@ TEST_F(MusicTag, GenreAndYearAloneAreWrittenButNeverOverwritten)
     EXPECT_EQ(SetMusicInfo_tag(&missing, MF_Artwork | MF_Size), 0);
     EXPECT_EQ(SetMusicInfo_tag(&missing, MF_Genre), -2);
     EXPECT_EQ(SetMusicInfo_tag(nullptr, MF_Name), -1);
+}
+
+// A run killed between an edit copy and its rename leaves the copy; the next write into that
+// folder removes such leftovers, and nothing that is not one.
+TEST_F(MusicTag, LeftoversOfAKilledWriteGoWithTheNextWriteIntoTheirFolder)
+{
+    MusicInfo info;
+    info.Location = make("song", AudioFormat::Mp3, {"Song", "", "", "", 0});
+    info.Name = "Renamed";
+    const QString music = home.file("music/");
+    const QString elsewhere = home.file("elsewhere/");
+    QDir().mkpath(elsewhere);
+    const QDateTime old = QDateTime::currentDateTime().addDays(-3);
+    auto leave = [&](const QString& path, const QDateTime& when)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("half a song");
+        f.flush();
+        ASSERT_TRUE(f.setFileTime(when, QFileDevice::FileModificationTime));
+    };
+    leave(music + ".tidewell-edit-Ab12Cd", old);
+    leave(music + ".tidewell-edit-later", QDateTime::currentDateTime().addSecs(3600)); // not older than us
+    leave(music + "tidewell-edit-visible", old);
+    leave(elsewhere + ".tidewell-edit-Zz99Yy", old);
+    leave(elsewhere + "target", old);
+    ASSERT_TRUE(QFile::link(elsewhere + "target", music + ".tidewell-edit-link"));
+    ASSERT_TRUE(QDir().mkpath(music + ".tidewell-edit-folder"));
+
+    ASSERT_EQ(SetMusicInfo_tag(&info, MF_Name), 0);
+    QStringList left =
+        QDir(music).entryList({"*tidewell-edit-*"}, QDir::AllEntries | QDir::Hidden | QDir::System);
+    left.sort();
+    EXPECT_EQ(left, QStringList({".tidewell-edit-folder", ".tidewell-edit-later", ".tidewell-edit-link",
+                                 "tidewell-edit-visible"}));
+    EXPECT_TRUE(QFile::exists(elsewhere + ".tidewell-edit-Zz99Yy"));
+    EXPECT_TRUE(QFile::exists(elsewhere + "target"));
 }
 
 TEST_F(MusicTag, AReadOnlyFileReportsFailureAndStaysAsItWas)
