@@ -306,7 +306,7 @@ int editFileTag(const char* path, const std::function<int(OpenedTag&)>& edit, in
         return rc;
     if (const int rc = edit(opened); rc < 0)
         return rc;
-    const bool saved = opened.ref.save();
+    const bool saved = AtomicFileEdit::saveTags(opened.ref.file());
     opened.ref = TagLib::FileRef(); // TagLib lets go of the content before it is written out
     return saved && file.commit() ? 0 : saveFailed;
 }

@@ -1,7 +1,9 @@
 #include "AtomicFileEdit.h"
 
+#include "AudioPayload.h"
 #include "RegularFile.h"
 
+#include <taglib/mpegfile.h>
 #include <taglib/tbytevectorstream.h>
 
 #include <cerrno>
@@ -17,6 +19,11 @@
 
 namespace
 {
+
+std::string_view view(const TagLib::ByteVector& bytes)
+{
+    return std::string_view(bytes.data(), bytes.size());
+}
 
 bool writeAll(int fd, const char* data, size_t size)
 {
@@ -163,7 +170,10 @@ bool AtomicFileEdit::begin()
     TagLib::ByteVector data;
     if (!readAll(m_original, data) || data.size() != static_cast<unsigned>(info.st_size))
         return false;
+    if (AudioPayload::of(view(data)).kind == AudioPayload::Kind::Unsound)
+        return false;
     m_mode = info.st_mode;
+    m_before = data; // shared with the stream's copy until TagLib changes that
     m_stream = std::make_unique<Stream>(data, m_original);
     return true;
 }
@@ -177,10 +187,24 @@ bool AtomicFileEdit::commit()
 {
     if (!m_stream)
         return false;
-    const TagLib::ByteVector* data = m_stream->data();
-    const bool ok = replaceWith(m_original, data->data(), data->size(), m_mode);
+    const TagLib::ByteVector& data = *m_stream->data();
+    // The tags may change, the sound never.
+    const bool ok = AudioPayload::same(AudioPayload::of(view(m_before)), AudioPayload::of(view(data))) &&
+                    replaceWith(m_original, data.data(), data.size(), m_mode);
     m_stream.reset();
+    m_before = TagLib::ByteVector();
     return ok;
+}
+
+bool AtomicFileEdit::saveTags(TagLib::File* file)
+{
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
+    {
+        const int tags = TagLib::MPEG::File::ID3v2 | (mpeg->hasID3v1Tag() ? TagLib::MPEG::File::ID3v1 : 0) |
+                         (mpeg->hasAPETag() ? TagLib::MPEG::File::APE : 0);
+        return mpeg->save(tags, TagLib::File::StripNone);
+    }
+    return file && file->save();
 }
 
 bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode)
