@@ -12,8 +12,10 @@
 #include "FailedTreeWidget.h"
 #include "IdentifyAnswer.h"
 #include "LibraryXml.h"
+#include "LineEdit.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
+#include "ModifyMusicInfo.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "MusicTag.h"
@@ -25,6 +27,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -500,6 +503,81 @@ private slots:
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 0);
+        g_nWorkMode = 1;
+    }
+
+    // The user types a new artist over the one the song has: Save Project and Load Saved Result
+    // keep the edit pending, and Apply writes it into the file and the library although "Replace"
+    // is off, which still keeps the service's title out.
+    void aHandEditIsWrittenWhateverReplaceSaysAndOutlivesAProject()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/edited");
+        const QStringList songs = MakeBareSongs(folder, 1);
+        QCOMPARE(songs.size(), 1);
+        manager_test::XmlTrack t;
+        t.trackId = 700;
+        t.persistentId = QStringLiteral("00000000000007A0");
+        t.name = QStringLiteral("Bare 1");
+        t.artist = QStringLiteral("DJ Ravine");
+        t.album = QStringLiteral("Record");
+        t.totalTime = 1000;
+        t.size = QFileInfo(songs[0]).size();
+        t.location = songs[0];
+        const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
+        QVERIFY(manager_test::WriteLibraryXml(library, {t}));
+        ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        GetAppSettings()->SetReplace(kDefaultReplaceMask);
+        Answer(HttpResponse::Mode::Full);
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+
+        CModifyMusicInfo* editor = m_window->ReportPage()->Editor();
+        auto* artist = editor->findChild<CLineEdit*>(QStringLiteral("NewArtist"));
+        QVERIFY(QTest::qWaitFor([&] { return artist->isVisible(); }));
+        QCOMPARE(editor->findChild<CLineEdit*>(QStringLiteral("OldArtist"))->GetFullText(),
+                 QStringLiteral("DJ Ravine"));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        artist->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return artist->hasFocus(); }));
+        artist->selectAll();
+        QTest::keyClick(artist, Qt::Key_Backspace);
+        QTest::keyClicks(artist, QStringLiteral("Tester Artist "));
+        QInputMethodEvent commit; // the "ä" as an input method commits it
+        commit.setCommitString(QStringLiteral("ä"));
+        QCoreApplication::sendEvent(artist, &commit);
+        Click("InfoHideBut");
+
+        const QString project = QDir::homePath() + QStringLiteral("/edited.zavrodata");
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            m_window->ApplyOrSave(3);
+        }
+        QVERIFY(QFile::exists(project));
+        m_answer = 2; // Ignore
+        m_window->GoHome();
+        QVERIFY(QTest::qWaitFor([this]
+                                { return m_window->ContentStack()->currentIndex() == CMainUI::PageStart; }));
+        QCOMPARE(ArtistOf(songs[0]), QString());
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            QTest::mouseClick(m_window->StartPage()->findChild<QPushButton*>(QStringLiteral("load_obj")),
+                              Qt::LeftButton);
+        }
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        MusicInfo written;
+        QVERIFY(GetMusicInfo(songs[0].toUtf8().constData(), &written) >= 0);
+        QCOMPARE(written.Artist, QStringLiteral("Tester Artist ä"));
+        QCOMPARE(written.Name, QStringLiteral("Bare 1"));
+        const QString xml = QString::fromUtf8(BytesOf(library));
+        QVERIFY(xml.contains(QStringLiteral("<string>Tester Artist ä</string>")));
+        QVERIFY(!xml.contains(QStringLiteral("DJ Ravine")));
+        QVERIFY(!xml.contains(QStringLiteral("Found Title")));
         g_nWorkMode = 1;
     }
 

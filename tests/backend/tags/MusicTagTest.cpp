@@ -181,6 +181,10 @@ TEST_F(MusicTag, GenreAndYearAloneAreWrittenButNeverOverwritten)
     info.Name = "Song";
     EXPECT_EQ(SetMusicInfo_tag(&info, MF_Genre | MF_Year | MF_Name), 0);
     EXPECT_EQ(fileBytes(full), before); // nothing to change: not even rewritten
+    // The user's own texts overwrite them.
+    EXPECT_EQ(SetMusicInfo_tag(&info, MF_Genre | MF_Year | kEditByHand), 0);
+    EXPECT_EQ(open(full).tag()->genre(), "Blues");
+    EXPECT_EQ(open(full).tag()->year(), 1971u);
 
     // A year of "0" or "" sets nothing.
     info.Location = make("noyear", AudioFormat::Flac, {"Song", "", "", "", 0});
