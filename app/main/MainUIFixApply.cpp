@@ -14,6 +14,7 @@
 #include "CTextButton.h"
 #include "CWarnMessage.h"
 #include "Duplicate.h"
+#include "OwnDirectionDelegate.h"
 #include "ReadyLoadThread.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -213,7 +214,10 @@ QString CMainUI::ApplyFailureText() const
     // A few names say which songs to look at; the message stays one line whatever the count.
     constexpr int kNamed = 5;
     const int count = static_cast<int>(m_applyFailures.size());
-    QString names = m_applyFailures.mid(0, kNamed).join(QStringLiteral(", "));
+    QStringList named;
+    for (const QString& name : m_applyFailures.mid(0, kNamed))
+        named << COwnDirectionDelegate::Isolated(name); // a file name keeps its own direction
+    QString names = named.join(QStringLiteral(", "));
     if (count > kNamed)
         names = tr("%1 and %n more", nullptr, count - kNamed).arg(names);
     return tr("%n song(s) could not be written: %1", nullptr, count).arg(names);
