@@ -34,18 +34,20 @@ namespace
 // The tag bits whose write clears the matching problem from a track's Absence.
 constexpr int kWriteBits = MF_Name | MF_Artist | MF_Album | MF_Artwork | MF_Year | MF_Genre;
 
+// `hand` is the State bit that marks the field as the user's own edit.
 struct TagField
 {
     int bit;
     const char* key;
     QString MusicInfo::*field;
+    int hand;
 };
 // The order in which tags go to iTunes.
-constexpr std::array<TagField, 5> kTagFields = {{{MF_Name, "Name", &MusicInfo::Name},
-                                                 {MF_Artist, "Artist", &MusicInfo::Artist},
-                                                 {MF_Album, "Album", &MusicInfo::Album},
-                                                 {MF_Year, "Year", &MusicInfo::Year},
-                                                 {MF_Genre, "Genre", &MusicInfo::Genre}}};
+constexpr std::array<TagField, 5> kTagFields = {{{MF_Name, "Name", &MusicInfo::Name, MF_HandName},
+                                                 {MF_Artist, "Artist", &MusicInfo::Artist, MF_HandArtist},
+                                                 {MF_Album, "Album", &MusicInfo::Album, MF_HandAlbum},
+                                                 {MF_Year, "Year", &MusicInfo::Year, MF_HandYear},
+                                                 {MF_Genre, "Genre", &MusicInfo::Genre, MF_HandGenre}}};
 
 // The picture format code of SetMusicArtwork_tag for the stored bytes.
 int pictureFormatOf(const std::vector<unsigned char>& bytes)
@@ -184,7 +186,7 @@ int CiTunesLib::SaveMusicInfo(const MusicInfo* info, const QString& artPath, int
     {
         const int textBits = mask & (MF_Name | MF_Artist | MF_Album | MF_Year | MF_Genre);
         if (textBits)
-            record(textBits, SetMusicInfo_tag(info, static_cast<uint32_t>(textBits)),
+            record(textBits, SetMusicInfo_tag(info, static_cast<uint32_t>(textBits | (mask & kEditByHand))),
                    QStringLiteral("%1 SetMusicInfo_tag Failed:%2"));
         if (mask & MF_Artwork)
         {
@@ -451,17 +453,36 @@ int CMusicManage::ApplyiTunesMusicInfo(void* track, int flags, int replace)
 namespace
 {
 
-// Clears the bits whose write succeeded from the track's Absence, in memory and in its row.
-// The row write's result; 0 when nothing changed.
+// Clears the bits whose write succeeded from the track's Absence, and the marks of the user's
+// edits that were written from its State, in memory and in its row. The row write's result; 0 when
+// nothing changed.
 int clearWrittenBits(CiTunesLib& library, CMusicObj& obj, int written)
 {
     QMutexLocker db(&library.DbMutex());
     const int before = obj.GetAbsence();
     const int after = before & ~(written & kWriteBits);
-    if (after == before)
+    int handWritten = 0;
+    for (const TagField& field : kTagFields)
+    {
+        if (written & field.bit)
+            handWritten |= field.hand;
+    }
+    const int stateBefore = obj.GetState();
+    const int stateAfter = stateBefore & ~handWritten;
+    if (after == before && stateAfter == stateBefore)
         return 0;
-    obj.SetAbsence(after);
-    return library.UpdateValue(obj.CurrentInfo().PersistentID, obj.GetType(), "Absence", nullptr, after);
+    const QByteArray absence = QByteArray::number(after);
+    const QByteArray state = QByteArray::number(stateAfter);
+    const char* const names[] = {"Absence", "State"};
+    const char* const values[] = {absence.constData(), state.constData()};
+    const int ret =
+        library.UpdateMultiValues(obj.CurrentInfo().PersistentID, obj.GetType(), names, values, 2);
+    if (ret == 0)
+    {
+        obj.SetAbsence(after);
+        obj.SetState(stateAfter);
+    }
+    return ret;
 }
 
 // A tag bit the "Replace" mask asks to overwrite: the current text is set and differs from the
@@ -512,7 +533,8 @@ int CMusicManage::ApplyMusicFixes(int index, int replace)
     if (absence & MF_FileMissing)
         return 0;
     const int open = absence & ~state;
-    if (!(open & (MF_Artist | MF_Album | MF_Artwork)))
+    const int hand = state & kHandEditBits;
+    if (!(open & (MF_Artist | MF_Album | MF_Artwork)) && !hand)
         return 0;
 
     int mask = 0;
@@ -520,7 +542,11 @@ int CMusicManage::ApplyMusicFixes(int index, int replace)
     {
         const bool hasText = !(obj->CurrentInfo().*field.field).isEmpty();
         const bool yearOrGenre = field.bit == MF_Year || field.bit == MF_Genre;
-        if (absence & field.bit)
+        // What the user typed is written whatever the "Replace" mask says: that mask is about the
+        // service's answers.
+        if ((hand & field.hand) && hasText)
+            mask |= field.bit | kEditByHand;
+        else if (absence & field.bit)
         {
             if (hasText && (yearOrGenre || !(state & field.bit)))
                 mask |= field.bit;

@@ -26,17 +26,19 @@ namespace
 {
 
 // The edit bits of ModifyMusicInfo in the order their texts arrive, with the column each sets.
+// `hand` is the State bit that marks the field as the user's own edit.
 struct EditField
 {
     int bit;
     const char* column;
     QString MusicInfo::*field;
+    int hand;
 };
-constexpr EditField kEditFields[] = {{MF_Name, "Name", &MusicInfo::Name},
-                                     {MF_Artist, "Artist", &MusicInfo::Artist},
-                                     {MF_Album, "Album", &MusicInfo::Album},
-                                     {MF_Year, "Year", &MusicInfo::Year},
-                                     {MF_Genre, "Genre", &MusicInfo::Genre}};
+constexpr EditField kEditFields[] = {{MF_Name, "Name", &MusicInfo::Name, MF_HandName},
+                                     {MF_Artist, "Artist", &MusicInfo::Artist, MF_HandArtist},
+                                     {MF_Album, "Album", &MusicInfo::Album, MF_HandAlbum},
+                                     {MF_Year, "Year", &MusicInfo::Year, MF_HandYear},
+                                     {MF_Genre, "Genre", &MusicInfo::Genre, MF_HandGenre}};
 
 // State bits that ChangeAllMusicState also changes in memory.
 constexpr int kMemoryStateBits[] = {MF_Artwork, MF_Artist, MF_Album, MF_Duplicate};
@@ -488,7 +490,7 @@ int CMusicManage::GetMusicObj(int index, CMusicObj** obj, int* absence, int* sta
     if (absence)
         *absence = track->GetAbsence();
     if (state)
-        *state = track->GetState();
+        *state = track->GetState() & ~kHandEditBits;
     if (repeatId)
         *repeatId = track->GetRepeatID();
     return 0;
@@ -678,12 +680,60 @@ int CMusicManage::ModifyMusicInfo(CMusicObj* obj, int mask, const char* const* t
         }
     }
 
+    // Takes the text edit and its marks back, so an edit that fails does so as a whole.
+    const int stateBefore = obj->GetState();
+    auto takeBackEdit = [&]
+    {
+        if (obj->GetState() != stateBefore &&
+            m_library->UpdateValue(before.PersistentID, obj->GetType(), "State", nullptr, stateBefore) == 0)
+            obj->SetState(stateBefore);
+        if (!changed)
+            return;
+        std::vector<const char*> names;
+        std::vector<QByteArray> values;
+        for (const EditField& field : kEditFields)
+        {
+            if (!(changed & field.bit))
+                continue;
+            names.push_back(field.column);
+            values.push_back((before.*field.field).toUtf8());
+        }
+        std::vector<const char*> valuePtrs;
+        for (const QByteArray& v : values)
+            valuePtrs.push_back(v.constData());
+        m_library->UpdateMultiValues(before.PersistentID, obj->GetType(), names.data(), valuePtrs.data(),
+                                     static_cast<int>(names.size()));
+        for (const EditField& field : kEditFields)
+            (*current).*field.field = before.*field.field;
+    };
+
     if (changed)
     {
         const int ret = m_library->UpdateMusicInfoToDB(&edited, obj->GetType());
         if (ret != 0)
             return asFailure(ret);
         obj->ApplyEdit(edited);
+
+        // The user's own texts stay pending until Apply writes them; a later answer of the service
+        // for the same field is the service's again.
+        int hand = 0;
+        for (const EditField& field : kEditFields)
+        {
+            if (changed & field.bit)
+                hand |= field.hand;
+        }
+        const int newState = (mask & kEditByHand) ? (stateBefore | hand) : (stateBefore & ~hand);
+        if (newState != stateBefore)
+        {
+            const int stateRet =
+                m_library->UpdateValue(before.PersistentID, obj->GetType(), "State", nullptr, newState);
+            if (stateRet != 0)
+            {
+                takeBackEdit();
+                return asFailure(stateRet);
+            }
+            obj->SetState(newState);
+        }
     }
     if (m_exit)
         return 0;
@@ -699,26 +749,7 @@ int CMusicManage::ModifyMusicInfo(CMusicObj* obj, int mask, const char* const* t
             {
                 WriteManageLog(QStringLiteral("m_piTunes->SaveArtworkPic Failed! PID:%1 Name:%2 picPath:%3")
                                    .arg(before.PersistentID, before.Name, picture));
-                // Take the text edit back too, so the edit fails as a whole.
-                if (changed)
-                {
-                    std::vector<const char*> names;
-                    std::vector<QByteArray> values;
-                    for (const EditField& field : kEditFields)
-                    {
-                        if (!(changed & field.bit))
-                            continue;
-                        names.push_back(field.column);
-                        values.push_back((before.*field.field).toUtf8());
-                    }
-                    std::vector<const char*> valuePtrs;
-                    for (const QByteArray& v : values)
-                        valuePtrs.push_back(v.constData());
-                    m_library->UpdateMultiValues(before.PersistentID, obj->GetType(), names.data(),
-                                                 valuePtrs.data(), static_cast<int>(names.size()));
-                    for (const EditField& field : kEditFields)
-                        (*current).*field.field = before.*field.field;
-                }
+                takeBackEdit();
                 return asFailure(ret);
             }
             obj->SetArtworkPath(picture);
@@ -740,7 +771,8 @@ int64_t CMusicManage::GetRepeatID(CMusicObj* obj)
 
 int CMusicManage::GetMusicState(CMusicObj* obj)
 {
-    return obj ? obj->GetState() : -1;
+    // The marks of the user's edits are the manager's own: the windows see their action bits only.
+    return obj ? obj->GetState() & ~kHandEditBits : -1;
 }
 
 int CMusicManage::SetMusicState(CMusicObj* obj, int state)
@@ -749,6 +781,7 @@ int CMusicManage::SetMusicState(CMusicObj* obj, int state)
         return -1;
     QMutexLocker db(&m_library->DbMutex());
     const int before = obj->GetState();
+    state = (state & ~kHandEditBits) | (before & kHandEditBits);
     obj->SetState(state);
     const int ret =
         m_library->UpdateValue(obj->CurrentInfo().PersistentID, obj->GetType(), "State", nullptr, state);

@@ -197,17 +197,19 @@ bool applyInfo(TagLib::Tag* tag, const MusicInfo& info, uint32_t mask)
         setText(tag->artist(), info.Artist, &TagLib::Tag::setArtist);
     if (mask & MF_Album)
         setText(tag->album(), info.Album, &TagLib::Tag::setAlbum);
-    // Genre and year repair only fill what the file lacks; they never overwrite.
-    if ((mask & MF_Genre) && tag->genre().isEmpty() && !info.Genre.isEmpty())
+    // Genre and year repair only fill what the file lacks; they overwrite only what the user typed.
+    const bool byHand = (mask & kEditByHand) != 0;
+    if ((mask & MF_Genre) && (byHand || tag->genre().isEmpty()) && !info.Genre.isEmpty() &&
+        tag->genre() != toTag(info.Genre))
     {
         tag->setGenre(toTag(info.Genre));
         changed = true;
     }
-    if ((mask & MF_Year) && tag->year() == 0)
+    if ((mask & MF_Year) && (byHand || tag->year() == 0))
     {
         bool ok = false;
         const unsigned year = info.Year.trimmed().toUInt(&ok);
-        if (ok && year > 0)
+        if (ok && year > 0 && year != tag->year())
         {
             tag->setYear(year);
             changed = true;
@@ -320,7 +322,7 @@ int editFileTag(const char* path, const std::function<int(OpenedTag&)>& edit, in
         return rc;
     if (const int rc = edit(opened); rc < 0)
         return rc;
-    const bool saved = opened.ref.save();
+    const bool saved = AtomicFileEdit::saveTags(opened.ref.file());
     opened.ref = TagLib::FileRef(); // TagLib lets go of the content before it is written out
     return saved && file.commit() ? 0 : saveFailed;
 }

@@ -69,7 +69,8 @@ int FreeArtworkPicture(unsigned char** buffer);
 
 // Writes the record's Name (MF_Name), Artist (MF_Artist) and Album (MF_Album) into the file at
 // its Location as the mask asks; Genre (MF_Genre) only where the file's genre is empty and Year
-// (MF_Year) only where the file's year is 0. 0 written (or nothing to write); -1 null record,
+// (MF_Year) only where the file's year is 0, unless the mask has kEditByHand (the user's own
+// texts overwrite those too). 0 written (or nothing to write); -1 null record,
 // -2 no such file, -3 TagLib cannot open it, -4 no usable tag, -5 the file could not be saved
 // (read-only, full disk): it is left exactly as it was.
 int SetMusicInfo_tag(const MusicInfo* info, uint32_t mask);

@@ -502,7 +502,8 @@ void CModifyMusicInfo::SaveEdits()
     ClearArtworkFile();
     m_pTrack = nullptr;
     m_iKind = 0;
-    if (mask != 0 && SaveFields(track, mask, values) && notify)
+    // What the user typed is written on Apply whatever the "Replace" setting says.
+    if (mask != 0 && SaveFields(track, mask | kEditByHand, values) && notify)
         emit SendEditItem(track);
 }
 

@@ -14,6 +14,7 @@
 #include "CTextButton.h"
 #include "CWarnMessage.h"
 #include "Duplicate.h"
+#include "OwnDirectionDelegate.h"
 #include "ReadyLoadThread.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -212,8 +213,16 @@ bool CMainUI::StartApply()
 
 QString CMainUI::ApplyFailureText() const
 {
-    return tr("%n song(s) could not be written: %1", nullptr, static_cast<int>(m_applyFailures.size()))
-        .arg(m_applyFailures.join(QStringLiteral(", ")));
+    // A few names say which songs to look at; the message stays one line whatever the count.
+    constexpr int kNamed = 5;
+    const int count = static_cast<int>(m_applyFailures.size());
+    QStringList named;
+    for (const QString& name : m_applyFailures.mid(0, kNamed))
+        named << COwnDirectionDelegate::Isolated(name); // a file name keeps its own direction
+    QString names = named.join(QStringLiteral(", "));
+    if (count > kNamed)
+        names = tr("%1 and %n more", nullptr, count - kNamed).arg(names);
+    return tr("%n song(s) could not be written: %1", nullptr, count).arg(names);
 }
 
 void CMainUI::UpdataApplyOK()

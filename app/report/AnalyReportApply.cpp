@@ -19,6 +19,7 @@
 #include "TreeItem.h"
 #include "UILog.h"
 
+#include <QFileInfo>
 #include <QThread>
 #include <QTreeWidget>
 #include <QWaitCondition>
@@ -168,10 +169,11 @@ void CAnalyReport::NoteApplyFailure(ApplyRun& run, CMusicObj* track)
 {
     run.failed = true;
     MusicInfo* info = Record(m_pLink, track);
-    const QString title = info ? (info->Name.isEmpty() ? info->Location : info->Name) : QString();
-    WriteUILog(QStringLiteral("AppleiTunes: the write of %1 failed").arg(info ? info->Location : title));
-    if (!title.isEmpty())
-        run.failedSongs.append(title);
+    // The user finds the song by its file: the title may be the fix that could not be written.
+    const QString file = info ? QFileInfo(info->Location).fileName() : QString();
+    WriteUILog(QStringLiteral("AppleiTunes: the write of %1 failed").arg(info ? info->Location : QString()));
+    // One entry per failed song, named or not, so the count the user is told is exact.
+    run.failedSongs.append(file.isEmpty() && info ? info->Name : file);
 }
 
 void CAnalyReport::WriteSongFixes(ApplyRun& run, int replaceMask)

@@ -29,6 +29,24 @@ enum EMusicFlag : uint32_t
     MF_TotalTime = 0x20000000,
 };
 
+// The user's own edits. In the edit mask of ModifyMusicInfo (and SetMusicInfo_tag) the replace
+// switch marks the texts as typed by the user: they are written on Apply whatever the "Replace"
+// mask says, which governs only the recognition service's answers, and they overwrite a year or
+// genre the file already has.
+constexpr int kEditByHand = MF_ReplaceSwitch;
+// In a track's State word only, one bit per text field: the user changed that field and Apply has
+// not written it yet. Kept in the State column so a saved project carries it; the windows never
+// see or set these bits.
+enum EHandEditFlag : uint32_t
+{
+    MF_HandName = 0x200000,
+    MF_HandArtist = 0x400000,
+    MF_HandAlbum = 0x800000,
+    MF_HandYear = 0x1000,
+    MF_HandGenre = 0x2000,
+};
+constexpr int kHandEditBits = MF_HandName | MF_HandArtist | MF_HandAlbum | MF_HandYear | MF_HandGenre;
+
 constexpr uint32_t kDefaultGeneralMask = 0x8010c00;
 constexpr uint32_t kDefaultDuplicateMask = 0x31020c20;
 constexpr uint32_t kDefaultReplaceMask = 0x1000c00;

@@ -1,17 +1,29 @@
 #include "AtomicFileEdit.h"
 
+#include "AudioPayload.h"
 #include "RegularFile.h"
 
+#include <taglib/mpegfile.h>
 #include <taglib/tbytevectorstream.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
+
+std::string_view view(const TagLib::ByteVector& bytes)
+{
+    return std::string_view(bytes.data(), bytes.size());
+}
 
 bool writeAll(int fd, const char* data, size_t size)
 {
@@ -52,14 +64,67 @@ bool readAll(const std::string& path, TagLib::ByteVector& out)
     return ok;
 }
 
+// The name every temporary copy starts with: hidden, and without the original's extension, so no
+// folder scan takes it for a song.
+constexpr char kTempPrefix[] = ".tidewell-edit-";
+
+// When this program started (taken as the library is loaded, before any copy is made): a copy
+// older than that is a leftover of a run that was killed mid-write, never one still being written.
+const struct timespec g_startTime = []
+{
+    struct timespec now
+    {
+    };
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now;
+}();
+
+bool olderThanStart(const struct timespec& t)
+{
+    return t.tv_sec < g_startTime.tv_sec ||
+           (t.tv_sec == g_startTime.tv_sec && t.tv_nsec < g_startTime.tv_nsec);
+}
+
+// Removes the temporary copies an earlier run left in `folder` (a kill between the copy and the
+// rename leaves one behind). Only our own: that name, a regular file (never followed through a
+// link), older than this run. Each folder is looked at once per run, before the first write into
+// it, since this run leaves none behind.
+void removeLeftovers(const std::string& folder)
+{
+    static std::mutex mutex;
+    static std::set<std::string> swept;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!swept.insert(folder).second)
+            return;
+    }
+    const std::string where = folder.empty() ? std::string(".") : folder;
+    DIR* dir = ::opendir(where.c_str());
+    if (!dir)
+        return;
+    const int dirFd = ::dirfd(dir);
+    while (const struct dirent* entry = ::readdir(dir))
+    {
+        if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0)
+            continue;
+        struct stat info
+        {
+        };
+        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+            olderThanStart(info.st_mtim))
+            ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
 // Writes `size` bytes into a fresh file beside `path`, flushed to disk with the given mode, and
 // renames it over `path`. Any failure removes the new file and leaves `path` as it was.
 bool replaceWith(const std::string& path, const char* data, size_t size, mode_t mode)
 {
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    // Hidden and without the original's extension, so no folder scan takes it for a song.
-    std::string temp = folder + ".tidewell-edit-XXXXXX";
+    removeLeftovers(folder);
+    std::string temp = folder + kTempPrefix + "XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -105,7 +170,10 @@ bool AtomicFileEdit::begin()
     TagLib::ByteVector data;
     if (!readAll(m_original, data) || data.size() != static_cast<unsigned>(info.st_size))
         return false;
+    if (AudioPayload::of(view(data)).kind == AudioPayload::Kind::Unsound)
+        return false;
     m_mode = info.st_mode;
+    m_before = data; // shared with the stream's copy until TagLib changes that
     m_stream = std::make_unique<Stream>(data, m_original);
     return true;
 }
@@ -119,10 +187,24 @@ bool AtomicFileEdit::commit()
 {
     if (!m_stream)
         return false;
-    const TagLib::ByteVector* data = m_stream->data();
-    const bool ok = replaceWith(m_original, data->data(), data->size(), m_mode);
+    const TagLib::ByteVector& data = *m_stream->data();
+    // The tags may change, the sound never.
+    const bool ok = AudioPayload::same(AudioPayload::of(view(m_before)), AudioPayload::of(view(data))) &&
+                    replaceWith(m_original, data.data(), data.size(), m_mode);
     m_stream.reset();
+    m_before = TagLib::ByteVector();
     return ok;
+}
+
+bool AtomicFileEdit::saveTags(TagLib::File* file)
+{
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
+    {
+        const int tags = TagLib::MPEG::File::ID3v2 | (mpeg->hasID3v1Tag() ? TagLib::MPEG::File::ID3v1 : 0) |
+                         (mpeg->hasAPETag() ? TagLib::MPEG::File::APE : 0);
+        return mpeg->save(tags, TagLib::File::StripNone);
+    }
+    return file && file->save();
 }
 
 bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <taglib/tbytevector.h>
+
 #include <sys/types.h>
 
 #include <memory>
@@ -7,8 +9,9 @@
 
 namespace TagLib
 {
+class File;
 class IOStream;
-}
+} // namespace TagLib
 
 // Edits a file without ever leaving it half-written. The content is read whole and edited in
 // memory (TagLib reads and saves through stream()); commit() writes the result into a new file in
@@ -26,14 +29,21 @@ public:
     AtomicFileEdit& operator=(const AtomicFileEdit&) = delete;
 
     // Reads the original. False when it is no regular file, is not writable by us (a read-only
-    // file must stay unchanged, and a rename would bypass its permissions) or cannot be read.
+    // file must stay unchanged, and a rename would bypass its permissions), cannot be read, or is
+    // an audio container whose structure does not hold up (see AudioPayload): TagLib would write
+    // its tags amid the sound.
     bool begin();
     // The content to edit, named like the original so TagLib picks the same file type by its
     // extension; valid after begin() succeeded, owned by this object.
     TagLib::IOStream* stream();
-    // Replaces the original with the edited content. False on failure, with the original
-    // byte-identical and no copy left behind.
+    // Replaces the original with the edited content. False on failure, or when the edit changed
+    // the sound itself, with the original byte-identical and no copy left behind.
     bool commit();
+
+    // Saves a file opened on stream() with its tags as edited, adding no tag behind the sound that
+    // the file did not have: TagLib would add an ID3v1 tag to every MP3, which a player takes for
+    // the rest of a last frame that is cut short.
+    static bool saveTags(TagLib::File* file);
 
     // Replaces `path` with `bytes` the same way; an existing file keeps its permissions, a new
     // one gets `newFileMode`.
@@ -44,5 +54,6 @@ private:
 
     std::string m_original;
     mode_t m_mode = 0;
+    TagLib::ByteVector m_before; // the original's content, to compare the sound with
     std::unique_ptr<Stream> m_stream;
 };

@@ -168,7 +168,7 @@ bool AudioFileTags::writeText(const std::string& path, Field field, const std::s
                             tag->setGenre(toTag(value));
                             break;
                         }
-                        return file->save();
+                        return AtomicFileEdit::saveTags(file);
                     });
 }
 
@@ -180,7 +180,7 @@ bool AudioFileTags::writeYear(const std::string& path, unsigned year)
                         if (!file->tag())
                             return false;
                         file->tag()->setYear(year);
-                        return file->save();
+                        return AtomicFileEdit::saveTags(file);
                     });
 }
 
@@ -244,7 +244,7 @@ bool AudioFileTags::addPicture(const std::string& path, const std::string& image
                         if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
                         {
                             id3AddPicture(mpeg->ID3v2Tag(true), image);
-                            return mpeg->save(TagLib::MPEG::File::AllTags, TagLib::File::StripNone);
+                            return AtomicFileEdit::saveTags(mpeg);
                         }
                         if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
                         {

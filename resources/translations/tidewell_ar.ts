@@ -1092,6 +1092,17 @@ and apply the result?</source>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>لم يتم العثور على ملفات موسيقى في المجلدات والملفات التي أضفتها. يرجى إضافة غيرها والمحاولة مرة أخرى.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+            <numerusform>%1 و%n أخرى</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

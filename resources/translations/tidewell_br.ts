@@ -1004,6 +1004,13 @@ e aplicar o resultado?</translation>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>Nenhum arquivo de música encontrado nas pastas e arquivos adicionados. Adicione outros e tente novamente.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1004,6 +1004,13 @@ und das Ergebnis übernehmen?</translation>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>In den hinzugefügten Ordnern und Dateien wurden keine Musikdateien gefunden. Bitte fügen Sie andere hinzu und versuchen Sie es erneut.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weiterer</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1005,6 +1005,13 @@ and apply the result?</translation>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>No music files found in the folders and files you added. Please add others and try again.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1004,6 +1004,13 @@ y aplicar el resultado?</translation>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>No se encontraron archivos de música en las carpetas y archivos que añadió. Añada otros e inténtelo de nuevo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

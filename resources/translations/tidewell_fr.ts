@@ -1004,6 +1004,13 @@ et appliquer le résultat ?</translation>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>Aucun fichier de musique trouvé dans les dossiers et fichiers ajoutés. Ajoutez-en d&apos;autres et réessayez.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

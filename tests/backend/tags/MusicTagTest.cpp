@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -180,6 +181,10 @@ TEST_F(MusicTag, GenreAndYearAloneAreWrittenButNeverOverwritten)
     info.Name = "Song";
     EXPECT_EQ(SetMusicInfo_tag(&info, MF_Genre | MF_Year | MF_Name), 0);
     EXPECT_EQ(fileBytes(full), before); // nothing to change: not even rewritten
+    // The user's own texts overwrite them.
+    EXPECT_EQ(SetMusicInfo_tag(&info, MF_Genre | MF_Year | kEditByHand), 0);
+    EXPECT_EQ(open(full).tag()->genre(), "Blues");
+    EXPECT_EQ(open(full).tag()->year(), 1971u);
 
     // A year of "0" or "" sets nothing.
     info.Location = make("noyear", AudioFormat::Flac, {"Song", "", "", "", 0});
@@ -195,6 +200,37 @@ TEST_F(MusicTag, GenreAndYearAloneAreWrittenButNeverOverwritten)
     EXPECT_EQ(SetMusicInfo_tag(&missing, MF_Artwork | MF_Size), 0);
     EXPECT_EQ(SetMusicInfo_tag(&missing, MF_Genre), -2);
     EXPECT_EQ(SetMusicInfo_tag(nullptr, MF_Name), -1);
+}
+
+// A run killed between an edit copy and its rename leaves the copy; the next write into that
+// folder removes such leftovers, and nothing that is not one.
+TEST_F(MusicTag, LeftoversOfAKilledWriteGoWithTheNextWriteIntoTheirFolder)
+{
+    MusicInfo info{};
+    info.Location = make("song", AudioFormat::Mp3, {"Song", "", "", "", 0});
+    info.Name = "Renamed";
+    const QString music = home.file("music/"), elsewhere = home.file("elsewhere/");
+    QDir().mkpath(elsewhere);
+    auto leave = [&](const QString& path, int ageSeconds)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("half a song") && f.flush());
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                  QFileDevice::FileModificationTime));
+    };
+    for (const QString& name : {music + ".tidewell-edit-Ab12Cd", music + "tidewell-edit-visible",
+                                elsewhere + ".tidewell-edit-Zz99Yy", elsewhere + "target"})
+        leave(name, 3 * 86400);
+    leave(music + ".tidewell-edit-later", -3600); // not older than this run
+    ASSERT_TRUE(QFile::link(elsewhere + "target", music + ".tidewell-edit-link"));
+    ASSERT_TRUE(QDir().mkpath(music + ".tidewell-edit-folder"));
+
+    ASSERT_EQ(SetMusicInfo_tag(&info, MF_Name), 0);
+    QStringList left =
+        QDir(music).entryList({"*tidewell-edit-*"}, QDir::AllEntries | QDir::Hidden, QDir::Name);
+    EXPECT_EQ(left, QStringList({".tidewell-edit-folder", ".tidewell-edit-later", ".tidewell-edit-link",
+                                 "tidewell-edit-visible"}));
+    EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST_F(MusicTag, AReadOnlyFileReportsFailureAndStaysAsItWas)

@@ -4,7 +4,10 @@
 #include "TempHome.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QtEndian>
 
+#include <functional>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -74,4 +77,90 @@ TEST(AudioFileTags, NonAudioIsRefusedAndLeftAlone)
     EXPECT_FALSE(AudioFileTags::writeText(home.file("files/missing.flac").toStdString(),
                                           AudioFileTags::Field::Title, "x"));
     EXPECT_FALSE(AudioFileTags::addPicture(path.toStdString(), ""));
+}
+
+// A file whose chunks, boxes, pages or tag run off is never written (TagLib would put its tags
+// amid the sound); every other file, odd or plain, gets its tags and decodes as before.
+TEST(AudioFileTags, BrokenContainersAreRefusedAndNoEditChangesTheSound)
+{
+    TempHome home;
+    auto bytesOf = [](const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    auto sound = [](const QString& path) // the MD5 of the samples ffmpeg decodes
+    {
+        QProcess ffmpeg;
+        ffmpeg.start("ffmpeg", {"-v", "quiet", "-i", path, "-map", "0:a:0", "-f", "md5", "-"});
+        ffmpeg.waitForFinished(60000);
+        return ffmpeg.readAllStandardOutput();
+    };
+    using Damage = std::function<void(QByteArray&)>;
+    auto size = [](const char* id, quint32 v) -> Damage
+    { return [=](QByteArray& b) { qToLittleEndian(v, b.data() + b.indexOf(id) + 4); }; };
+    auto insert = [](const QByteArray& chunk) -> Damage
+    { return [=](QByteArray& b) { b.insert(b.indexOf("data"), chunk); }; };
+    const Damage cut = [](QByteArray& b) { b.chop(b.size() / 3); };
+    const struct
+    {
+        AudioFormat format;
+        const char* what;
+        Damage damage;
+        bool refused;
+    } cases[] = {
+        {AudioFormat::Wav, "plain", {}, false},
+        {AudioFormat::Wav, "data of size zero", size("data", 0), true},
+        {AudioFormat::Wav, "streamed data size", size("data", 0xffffffffu), true},
+        {AudioFormat::Wav, "empty chunk", insert(QByteArray("JUNK\0\0\0\0", 8)), false},
+        {AudioFormat::Wav, "odd chunk and pad", insert(QByteArray("abcd\3\0\0\0xyz\0", 12)), false},
+        {AudioFormat::Aiff, "plain", {}, false},
+        {AudioFormat::Aiff, "SSND of size zero",
+         [](QByteArray& b) { qToBigEndian(0u, b.data() + b.indexOf("SSND") + 4); }, true},
+        {AudioFormat::Mp3, "plain", {}, false},
+        {AudioFormat::Mp3, "ID3v2 over the frames", [](QByteArray& b) { b[8] = char(b[8] + 16); }, true},
+        {AudioFormat::Mp3, "cut in a frame", cut, false},
+        {AudioFormat::M4a, "plain", {}, false},
+        {AudioFormat::M4a, "cut in a box", cut, true},
+        {AudioFormat::M4a, "free box", [](QByteArray& b) { b += QByteArray::fromHex("0000000866726565"); },
+         false},
+        {AudioFormat::Flac, "plain", {}, false},
+        {AudioFormat::Flac, "block too long", [](QByteArray& b) { b[7] = char(b[7] + 6); }, true},
+        {AudioFormat::Flac, "cut in the frames", cut, false},
+        {AudioFormat::Ogg, "plain", {}, false},
+        {AudioFormat::Ogg, "cut in a page", cut, true},
+    };
+    const std::string cover = makePicture(64, 64, 0x336699u).toStdString();
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(extensionOf(c.format).toStdString() + ": " + c.what);
+        const QString path = home.file(QString("odd/%1.%2").arg(c.what, extensionOf(c.format)));
+        AudioSpec audioSpec;
+        audioSpec.format = c.format;
+        audioSpec.tags.title = "Old";
+        ASSERT_TRUE(makeAudioFile(path, audioSpec));
+        QByteArray bytes = bytesOf(path);
+        if (c.damage)
+        {
+            c.damage(bytes);
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        }
+        const QByteArray before = sound(path);
+        // The host keeps no pictures in Ogg files.
+        const std::string file = path.toStdString();
+        EXPECT_EQ(AudioFileTags::writeText(file, AudioFileTags::Field::Title, "New") &&
+                      (c.format == AudioFormat::Ogg || AudioFileTags::addPicture(file, cover)),
+                  !c.refused);
+        if (c.refused)
+        {
+            EXPECT_EQ(bytesOf(path), bytes);
+            continue;
+        }
+        AudioFileInfo info;
+        ASSERT_TRUE(AudioFileTags::read(file, info));
+        EXPECT_EQ(info.title, "New");
+        EXPECT_FALSE(before.isEmpty());
+        EXPECT_EQ(sound(path), before);
+    }
 }
