@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>الوقت</translation>
+        <translation>المدة</translation>
     </message>
     <message>
         <source>Artist</source>
@@ -363,7 +363,7 @@ history that exists over %1 in %2.</source>
     </message>
     <message>
         <source>Time</source>
-        <translation>الوقت</translation>
+        <translation>المدة</translation>
     </message>
     <message>
         <source> </source>
@@ -454,7 +454,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Time</source>
-        <translation>الوقت</translation>
+        <translation>المدة</translation>
     </message>
     <message>
         <source>Match Degree: </source>
@@ -525,34 +525,6 @@ fingerprint. Please be patient.</source>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>الإنجليزية</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>الألمانية</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>اليابانية</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>الروسية</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>الإسبانية</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>البرتغالية (البرازيل)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>العربية</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>اللغة:</translation>
@@ -630,7 +602,7 @@ fingerprint. Please be patient.</source>
         <translation>
             <numerusform>يوم.</numerusform>
             <numerusform>يوم.</numerusform>
-            <numerusform>يومين.</numerusform>
+            <numerusform>يوم.</numerusform>
             <numerusform>أيام.</numerusform>
             <numerusform>يومًا.</numerusform>
             <numerusform>يوم.</numerusform>
@@ -1076,7 +1048,7 @@ and apply the result?</source>
         <translation>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
-            <numerusform>تعذرت كتابة %n أغنيتين: %1</numerusform>
+            <numerusform>تعذرت كتابة أغنيتين: %1</numerusform>
             <numerusform>تعذرت كتابة %n أغانٍ: %1</numerusform>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>

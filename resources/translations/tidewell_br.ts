@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pt_BR">
+<TS version="2.1" language="pt_PT">
 <context>
     <name>CAbout</name>
     <message>
@@ -445,34 +445,6 @@ Tenha paciência.</translation>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>Inglês</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemão</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonês</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Espanhol</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Português (BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Árabe</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>Idioma:</translation>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>Zeit</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Artist</source>
@@ -283,7 +283,7 @@ entfernter Duplikate, der älter als %1 ist.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Zeit</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source> </source>
@@ -374,7 +374,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Zeit</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Match Degree: </source>
@@ -445,34 +445,6 @@ etwas dauern. Bitte Geduld.</translation>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>Englisch</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanisch</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russisch</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Spanisch</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Portugiesisch (BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Arabisch</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>Sprache:</translation>

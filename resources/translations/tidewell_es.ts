@@ -446,34 +446,6 @@ Tenga paciencia.</translation>
 <context>
     <name>CGeneralWidget</name>
     <message>
-        <source>English</source>
-        <translation>Inglés</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemán</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonés</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Ruso</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Español</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Portugués (BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Árabe</translation>
-    </message>
-    <message>
         <source>Language:</source>
         <translation>Idioma:</translation>
     </message>

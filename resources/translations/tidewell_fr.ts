@@ -446,34 +446,6 @@ Merci de patienter.</translation>
 <context>
     <name>CGeneralWidget</name>
     <message>
-        <source>English</source>
-        <translation>Anglais</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Espagnol</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Portugais (BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Arabe</translation>
-    </message>
-    <message>
         <source>Language:</source>
         <translation>Langue :</translation>
     </message>

@@ -426,34 +426,6 @@ fingerprint. Please be patient.</source>
 <context>
     <name>CGeneralWidget</name>
     <message>
-        <source>English</source>
-        <translation>英語</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>ドイツ語</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日本語</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>ロシア語</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>スペイン語</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>ポルトガル語(BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>アラビア語</translation>
-    </message>
-    <message>
         <source>Language:</source>
         <translation>言語:</translation>
     </message>

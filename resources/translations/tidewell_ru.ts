@@ -466,34 +466,6 @@ fingerprint. Please be patient.</source>
 <context>
     <name>CGeneralWidget</name>
     <message>
-        <source>English</source>
-        <translation>Английский</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Немецкий</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Японский</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Русский</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Испанский</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Португальский (Бразилия)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Арабский</translation>
-    </message>
-    <message>
         <source>Language:</source>
         <translation>Язык:</translation>
     </message>
