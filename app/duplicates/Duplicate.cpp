@@ -183,6 +183,13 @@ void CDuplicate::loadLanguage()
     m_pOptions->loadLanguage();
     m_pScanList->loadLanguage();
     m_pTree->RetranslateMenu();
+    // The size cell of a group is an interface text: "2 duplicates" in the new language.
+    auto retranslateGroup = [](QTreeWidgetItem* group)
+    { group->setText(kColumnSize, CCountTexts::DuplicateCount(group->childCount())); };
+    for (int g = 0, groups = m_pTree->topLevelItemCount(); g < groups; ++g)
+        retranslateGroup(m_pTree->topLevelItem(g));
+    for (QTreeWidgetItem* group : m_pendingGroups)
+        retranslateGroup(group);
 }
 
 void CDuplicate::StartClearTrash()

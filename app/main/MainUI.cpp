@@ -578,7 +578,10 @@ void CMainUI::ConnectMainSignals()
     connect(m_pReport, &CAnalyReport::HideProcessing, this, &CMainUI::HideProcessing);
     connect(m_pDuplicate, &CDuplicate::SetRemoveEnable, this, &CMainUI::SetRemoveEnable);
     connect(m_pDuplicate, &CDuplicate::AddFixMissNum, this, &CMainUI::AddFixMissNum);
-    connect(m_pDuplicate, &CDuplicate::StartFixAll, this, &CMainUI::StartFixAll);
+    // The page reports the removed count only; the scan's counts it would overwrite are needed
+    // again when the last copy comes back or the language changes.
+    connect(m_pDuplicate, &CDuplicate::StartFixAll, this,
+            [this](const QString&, const QString& removed, int, int) { ShowRemovedCount(removed.toInt()); });
     connect(m_pDuplicate, &CDuplicate::Complete, this, &CMainUI::LoadStartParam);
     connect(m_pStartUI, &CStartUI::Duplicate, this, &CMainUI::Duplicate);
     connect(m_pStartUI, &CStartUI::Complete, this, &CMainUI::LoadStartParam);

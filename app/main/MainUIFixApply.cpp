@@ -13,6 +13,7 @@
 #include "CShadeLabel.h"
 #include "CTextButton.h"
 #include "CWarnMessage.h"
+#include "CountTexts.h"
 #include "Duplicate.h"
 #include "ReadyLoadThread.h"
 #include "StyleTemplates.h"
@@ -106,6 +107,17 @@ void CMainUI::AddFixMissNum(int n)
         score = 0.0;
     SetScore(score);
     ShowScore();
+}
+
+void CMainUI::ShowRemovedCount(int removed)
+{
+    m_iDuplicatesRemoved = removed;
+    // While the removal runs the count is its progress; once the result page is back, a restore
+    // changes what the page says as a whole.
+    if (m_pActionStack->currentIndex() == ActionRemove)
+        RetranslateRemoveTexts();
+    else
+        m_pMessageLine->SetText(CCountTexts::DuplicatesRemoved(removed));
 }
 
 void CMainUI::SetRemoveEnable(bool enable)
@@ -230,9 +242,7 @@ void CMainUI::UpdataApplyOK()
         // The page's last word, queued ahead of this one, left Remove offered when a checked copy
         // is still in place.
         m_bRemovalIncomplete = m_pRemoveButton->isEnabled();
-        m_pHintLine->Clear();
-        SetHintTexts(RemovalEndHints());
-        m_pHintLine->SetShadeHidden(false);
+        RetranslateRemoveTexts();
     }
     else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)
     {
@@ -381,6 +391,7 @@ void CMainUI::ResetToStart()
     m_bCloseAfterApply = false;
     m_bHomeAfterApply = false;
     m_bRemovalIncomplete = false;
+    m_iDuplicatesRemoved = 0;
     m_applyFailures.clear();
     m_bDeleteDatabase = false;
     m_eRunMode = RunModeNone;
