@@ -312,6 +312,13 @@ void CMainUI::BuildHeaderTexts(QWidget* scanning)
     m_pScoreLabel = new QLabel(QStringLiteral("100"), scanning);
     m_pScoreLabel->setObjectName(QStringLiteral("MainUIScore"));
     m_pScoreLabel->setMinimumWidth(ScaledInt(100));
+    for (QLabel* label : {m_pScoreName, m_pScoreLabel})
+    {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+    }
+    SetScoreShown(false);
 
     m_pMessageLine = new CShadeLabel(m_pStatusBar);
     m_pMessageLine->setObjectName(QStringLiteral("MainUIFixing"));

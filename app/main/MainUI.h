@@ -279,6 +279,9 @@ private:
     int ShownProgress() const;
     void SetHintTexts(const QStringList& texts);
     void ShowScore();
+    // The score stands beside a result only: before a scan and while one runs it has no value
+    // yet, and a run that found no music has none at all. Its room stays, so nothing moves.
+    void SetScoreShown(bool shown);
     void Relayout();
     void SetPauseActions(bool pause, bool resume);
     // The language switch: the state texts of each action page, in the language now installed.

@@ -154,6 +154,10 @@ QStringList CMainUI::FixEndHints() const
     // Unrecognized Songs says so.
     if (m_pReport->FixedSongs() == 0)
         return {tr("No song could be fixed this time. You can edit the songs yourself or try fix again.")};
+    // The summary just reported problems left (its last count): no praise for a library that
+    // still has them.
+    if (m_iFixValue >= 1)
+        return {tr("Some songs could not be fixed this time. You can edit them yourself or try fix again.")};
     return {tr("Congrats! Your library looks great now. You can apply all the results now."),
             tr("Relax now. Let me take you to start a great music feast."),
             tr("Well done. You have defeated most of other computers. Just enjoy your music now.")};
@@ -400,6 +404,7 @@ void CMainUI::ResetToStart()
     m_pApplyOrSave->hide();
     m_pRemoveButton->setEnabled(true);
     m_pScoreLabel->setText(QStringLiteral("100"));
+    SetScoreShown(false);
     m_pActionStack->show();
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pTopStack->setCurrentIndex(TopWelcome);
@@ -480,6 +485,12 @@ void CMainUI::SetHintTexts(const QStringList& texts)
 {
     for (const QString& text : texts)
         m_pHintLine->AddText(text);
+}
+
+void CMainUI::SetScoreShown(bool shown)
+{
+    m_pScoreName->setVisible(shown);
+    m_pScoreLabel->setVisible(shown);
 }
 
 void CMainUI::ShowScore()

@@ -105,6 +105,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
     m_pContentStack->setCurrentIndex(PageScan);
     m_pTopStack->setCurrentIndex(TopScanning);
+    SetScoreShown(false);
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pBusyBanner->ShowLoading(true);
     SetPauseLook(true);
@@ -420,6 +421,8 @@ void CMainUI::UpdataReport()
     const double score = GetScore();
     const int type = m_iResultType;
     const bool duplicates = type == 4 || type == 5;
+    ShowScore();
+    SetScoreShown(true);
     if (score < 10000.0)
     {
         ClearScanList();

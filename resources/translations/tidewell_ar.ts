@@ -342,6 +342,17 @@ history that exists over %1 in %2.</source>
             <numerusform>%n ثانية</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>لم تتم إزالة أي أغنية مفقودة من المكتبة.</numerusform>
+            <numerusform>تمت إزالة أغنية مفقودة واحدة من المكتبة.</numerusform>
+            <numerusform>تمت إزالة أغنيتين مفقودتين من المكتبة.</numerusform>
+            <numerusform>تمت إزالة %n أغانٍ مفقودة من المكتبة.</numerusform>
+            <numerusform>تمت إزالة %n أغنية مفقودة من المكتبة.</numerusform>
+            <numerusform>تمت إزالة %n أغنية مفقودة من المكتبة.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -1054,6 +1065,10 @@ and apply the result?</source>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>تعذر إصلاح بعض الأغاني هذه المرة. يمكنك تعديلها بنفسك أو محاولة الإصلاح مرة أخرى.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1293,6 +1308,12 @@ Please check the validity of the proxy.</source>
     <message>
         <source>Download</source>
         <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>تعذر الاتصال بالخادم. 
+يرجى التحقق من اتصالك بالشبكة.</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,13 @@ duplicatas removidas há mais de %1.</translation>
             <numerusform>%n segundos</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n música ausente foi removida da biblioteca.</numerusform>
+            <numerusform>%n músicas ausentes foram removidas da biblioteca.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -966,6 +973,10 @@ e aplicar o resultado?</translation>
             <numerusform>Não foi possível gravar %n músicas: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Desta vez algumas músicas não puderam ser corrigidas. Você pode editá-las ou tentar corrigir novamente.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1205,6 +1216,12 @@ Verifique as configurações do proxy.</translation>
     <message>
         <source>Download</source>
         <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Falha ao conectar ao servidor. 
+Verifique sua conexão de rede.</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,13 @@ entfernter Duplikate, der älter als %1 ist.</translation>
             <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n fehlender Titel wurde aus der Mediathek entfernt.</numerusform>
+            <numerusform>%n fehlende Titel wurden aus der Mediathek entfernt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -966,6 +973,10 @@ und das Ergebnis übernehmen?</translation>
             <numerusform>%n Titel konnten nicht geschrieben werden: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Einige Titel konnten diesmal nicht repariert werden. Sie können sie selbst bearbeiten oder erneut reparieren.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1205,6 +1216,12 @@ Bitte prüfen Sie die Proxy-Einstellungen.</translation>
     <message>
         <source>Download</source>
         <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Verbindung zum Server fehlgeschlagen. 
+Bitte prüfen Sie Ihre Netzwerkverbindung.</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,13 @@ history that exists over %1 in %2.</translation>
             <numerusform>%n seconds</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n missing song was removed from the library.</numerusform>
+            <numerusform>%n missing songs were removed from the library.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -967,6 +974,10 @@ and apply the result?</translation>
             <numerusform>%n songs could not be written: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Some songs could not be fixed this time. You can edit them yourself or try to fix them again.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1206,6 +1217,12 @@ Please check the validity of the proxy.</translation>
     <message>
         <source>Download</source>
         <translation>Download</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Could not connect to the server. 
+Please check your network connection.</translation>
     </message>
 </context>
 <context>

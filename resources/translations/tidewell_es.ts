@@ -262,6 +262,13 @@ duplicados eliminados con más de %1.</translation>
             <numerusform>%n segundos</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>Se quitó %n canción que faltaba de la biblioteca.</numerusform>
+            <numerusform>Se quitaron %n canciones que faltaban de la biblioteca.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -966,6 +973,10 @@ y aplicar el resultado?</translation>
             <numerusform>No se pudieron escribir %n canciones: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Esta vez no se pudieron reparar algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1205,6 +1216,12 @@ Compruebe la configuración del proxy.</translation>
     <message>
         <source>Download</source>
         <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>No se pudo conectar con el servidor. 
+Compruebe su conexión de red.</translation>
     </message>
 </context>
 <context>

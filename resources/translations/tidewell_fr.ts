@@ -262,6 +262,13 @@ des doublons supprimés depuis plus de %1.</translation>
             <numerusform>%n secondes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n morceau manquant a été retiré de la bibliothèque.</numerusform>
+            <numerusform>%n morceaux manquants ont été retirés de la bibliothèque.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -966,6 +973,10 @@ et appliquer le résultat ?</translation>
             <numerusform>%n morceaux n&apos;ont pas pu être écrits : %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Certains morceaux n’ont pas pu être réparés cette fois. Vous pouvez les modifier vous-même ou réessayer.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1205,6 +1216,12 @@ Vérifiez les paramètres du proxy.</translation>
     <message>
         <source>Download</source>
         <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Impossible de se connecter au serveur. 
+Vérifiez votre connexion réseau.</translation>
     </message>
 </context>
 <context>

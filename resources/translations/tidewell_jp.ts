@@ -242,6 +242,12 @@ history that exists over %1 in %2.</source>
             <numerusform>%n 秒</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>見つからない %n 曲をライブラリから削除しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -944,6 +950,10 @@ and apply the result?</source>
             <numerusform>%n 曲を書き込めませんでした: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>今回は一部の曲を修正できませんでした。自分で編集するか、もう一度修正してください。</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1183,6 +1193,12 @@ Please check the validity of the proxy.</source>
     <message>
         <source>Download</source>
         <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>サーバーに接続できませんでした。
+ネットワーク接続を確認してください。</translation>
     </message>
 </context>
 <context>

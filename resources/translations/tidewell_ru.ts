@@ -282,6 +282,14 @@ history that exists over %1 in %2.</source>
             <numerusform>%n секунд</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n отсутствующая песня удалена из медиатеки.</numerusform>
+            <numerusform>%n отсутствующие песни удалены из медиатеки.</numerusform>
+            <numerusform>%n отсутствующих песен удалено из медиатеки.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -988,6 +996,10 @@ and apply the result?</source>
             <numerusform>Не удалось записать %n песен: %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>На этот раз некоторые песни исправить не удалось. Отредактируйте их сами или повторите исправление.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1227,6 +1239,12 @@ Please check the validity of the proxy.</source>
     <message>
         <source>Download</source>
         <translation>Скачать</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Не удалось подключиться к серверу. 
+Проверьте подключение к сети.</translation>
     </message>
 </context>
 <context>

@@ -106,7 +106,11 @@ private slots:
             auto* message = window.findChild<CShadeLabel*>("MainUIFixing");
             QVERIFY(score && message);
 
+            // No score before anything was scanned.
+            window.Duplicate();
+            QVERIFY(!score->isVisible());
             QVERIFY(ScanFolder(window, folder));
+            QVERIFY(score->isVisible());
             QCOMPARE(window.DuplicateView()->RowCount(), 2);
             QCOMPARE(window.DuplicateView()->CurrentPage(), 1);
             QCOMPARE(message->text(), QStringLiteral("Scanned 10 song(s), found 5 duplicate(s)."));
