@@ -152,6 +152,9 @@ QStringList CMainUI::FixEndHints() const
 {
     // Praise only for a run that fixed something: one whose songs all ended among the
     // Unrecognized Songs says so.
+    if (m_pReport->FixedSongs() == 0 && m_pReport->ServiceUnreachable())
+        return {tr("The recognition service could not be reached. Please check your internet connection "
+                   "and try fix again.")};
     if (m_pReport->FixedSongs() == 0)
         return {tr("No song could be fixed this time. You can edit the songs yourself or try fix again.")};
     // The summary just reported problems left (its last count): no praise for a library that

@@ -1066,6 +1066,10 @@ and apply the result?</source>
         </translation>
     </message>
     <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>تعذر الوصول إلى خدمة التعرف. يرجى التحقق من اتصالك بالإنترنت ثم محاولة الإصلاح مرة أخرى.</translation>
+    </message>
+    <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>تعذر إصلاح بعض الأغاني هذه المرة. يمكنك تعديلها بنفسك أو محاولة الإصلاح مرة أخرى.</translation>
     </message>

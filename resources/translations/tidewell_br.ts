@@ -974,6 +974,10 @@ e aplicar o resultado?</translation>
         </translation>
     </message>
     <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>Não foi possível acessar o serviço de reconhecimento. Verifique sua conexão com a internet e tente corrigir novamente.</translation>
+    </message>
+    <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Desta vez algumas músicas não puderam ser corrigidas. Você pode editá-las ou tentar corrigir novamente.</translation>
     </message>

@@ -974,6 +974,10 @@ und das Ergebnis übernehmen?</translation>
         </translation>
     </message>
     <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>Der Erkennungsdienst war nicht erreichbar. Bitte prüfen Sie Ihre Internetverbindung und reparieren Sie erneut.</translation>
+    </message>
+    <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Einige Titel konnten diesmal nicht repariert werden. Sie können sie selbst bearbeiten oder erneut reparieren.</translation>
     </message>

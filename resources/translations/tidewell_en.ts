@@ -975,6 +975,10 @@ and apply the result?</translation>
         </translation>
     </message>
     <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>The recognition service could not be reached. Please check your internet connection and try to fix again.</translation>
+    </message>
+    <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Some songs could not be fixed this time. You can edit them yourself or try to fix them again.</translation>
     </message>

@@ -974,6 +974,10 @@ y aplicar el resultado?</translation>
         </translation>
     </message>
     <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>No se pudo contactar con el servicio de reconocimiento. Compruebe su conexión a internet y vuelva a reparar.</translation>
+    </message>
+    <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Esta vez no se pudieron reparar algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
     </message>

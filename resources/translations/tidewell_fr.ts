@@ -974,6 +974,10 @@ et appliquer le résultat ?</translation>
         </translation>
     </message>
     <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>Le service de reconnaissance est injoignable. Vérifiez votre connexion Internet et relancez la réparation.</translation>
+    </message>
+    <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Certains morceaux n’ont pas pu être réparés cette fois. Vous pouvez les modifier vous-même ou réessayer.</translation>
     </message>

@@ -951,6 +951,10 @@ and apply the result?</source>
         </translation>
     </message>
     <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>認識サービスに接続できませんでした。インターネット接続を確認して、もう一度修正してください。</translation>
+    </message>
+    <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>今回は一部の曲を修正できませんでした。自分で編集するか、もう一度修正してください。</translation>
     </message>

@@ -997,6 +997,10 @@ and apply the result?</source>
         </translation>
     </message>
     <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>Не удалось связаться со службой распознавания. Проверьте подключение к интернету и повторите исправление.</translation>
+    </message>
+    <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>На этот раз некоторые песни исправить не удалось. Отредактируйте их сами или повторите исправление.</translation>
     </message>

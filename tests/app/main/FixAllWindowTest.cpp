@@ -773,6 +773,33 @@ private slots:
         QCOMPARE(page->ProblemCount(), 3);
     }
 
+    // The bar follows the answers received, failed ones too (six of twelve, the service silent on
+    // the rest); a run of which no request reached the service says so.
+    void anUnreachableServiceIsNamed()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/offline");
+        QCOMPARE(MakeBareSongs(folder, 12).size(), 12);
+        int asked = 0;
+        m_acr->answerWith("/v1/identify",
+                          [&](const HttpRequest&)
+                          {
+                              return ++asked <= 6 ? Json("{\"status\":{\"msg\":\"Server error\"}}", 500)
+                                                  : HttpResponse::only(HttpResponse::Mode::Silent);
+                          });
+        QVERIFY(ToScoreScreen(folder));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([&] { return asked >= 10; }, 60000));
+        QTest::qWait(300);
+        QCOMPARE(m_window->findChild<QProgressBar*>(QStringLiteral("main_progress"))->value(), 5000);
+        m_window->GoHome();
+        QFile::remove(g_strDBPath);
+        const ScopedEnv offline(tidewell::online::keys::kAcrHostVariable, "127.0.0.1:9");
+        QVERIFY(ToScoreScreen(folder));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        QVERIFY(Hints().value(0).startsWith("The recognition service could not be reached."));
+    }
+
     // Home and closing while the jobs wait on a silent service, and while paused with answers
     // waiting, return promptly.
     void homeAndClosingDuringTheFix()
