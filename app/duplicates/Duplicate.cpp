@@ -7,6 +7,7 @@
 #include "ClearTrashThread.h"
 #include "ConditionWait.h"
 #include "CountTexts.h"
+#include "DesktopHandOver.h"
 #include "DuplicateItem.h"
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
@@ -24,7 +25,9 @@
 #include <QCursor>
 #include <QDate>
 #include <QDebug>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMetaObject>
 #include <QMouseEvent>
@@ -839,8 +842,13 @@ void CDuplicate::OpenTrash()
     const CAppSettings* settings = GetAppSettings();
     if (!settings)
         return;
-    ShowInFolder(settings->GetRecycleFolder() + u'/' +
-                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    // Today's removals when there are any, else the whole history; the folder is named to the
+    // user when the desktop has no file manager to show it.
+    const QString today =
+        settings->GetRecycleFolder() + u'/' + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const QString folder = QFileInfo(today).isDir() ? today : settings->GetRecycleFolder();
+    QDir().mkpath(folder);
+    CDesktopHandOver::OpenFolder(this, folder);
 }
 
 void CDuplicate::ShowAskMessage(int seconds)

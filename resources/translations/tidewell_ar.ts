@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>البريد الإلكتروني غير صالح، يرجى إدخال عنوان صحيح.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>يتضمن التقرير سجلات البرنامج وإعداداته وملف مكتبة iTunes الخاص بك بالكامل.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>الإبلاغ عن خطأ</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>يرجى إرفاق هذا الملف برسالة بريد إلكتروني إلى %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -352,6 +369,27 @@ history that exists over %1 in %2.</source>
             <numerusform>تمت إزالة %n أغنية مفقودة من المكتبة.</numerusform>
             <numerusform>تمت إزالة %n أغنية مفقودة من المكتبة.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>تعذر فتح برنامج البريد الإلكتروني. يرجى المراسلة على:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>تعذر فتح متصفح الويب. يرجى زيارة:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>تعذر فتح مدير الملفات. المجلد هو:
+%1</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>E-mail inválido, digite um endereço correto.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>O relatório inclui os registros do programa, as configurações dele e todo o seu arquivo de biblioteca do iTunes.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Relatório de erros</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Anexe este arquivo a um e-mail para %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -268,6 +285,27 @@ duplicatas removidas há mais de %1.</translation>
             <numerusform>%n música ausente foi removida da biblioteca.</numerusform>
             <numerusform>%n músicas ausentes foram removidas da biblioteca.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>Nenhum programa de e-mail pôde ser aberto. Escreva para:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Nenhum navegador pôde ser aberto. Acesse:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Nenhum gerenciador de arquivos pôde ser aberto. A pasta é:
+%1</translation>
     </message>
 </context>
 <context>

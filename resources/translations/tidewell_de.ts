@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Ungültige E-Mail-Adresse, bitte geben Sie eine gültige ein.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>Der Bericht enthält die Protokolle des Programms, seine Einstellungen und Ihre gesamte iTunes-Mediathekdatei.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Bitte hängen Sie diese Datei an eine E-Mail an %1 an:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -268,6 +285,27 @@ entfernter Duplikate, der älter als %1 ist.</translation>
             <numerusform>%n fehlender Titel wurde aus der Mediathek entfernt.</numerusform>
             <numerusform>%n fehlende Titel wurden aus der Mediathek entfernt.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>Es konnte kein E-Mail-Programm geöffnet werden. Bitte schreiben Sie an:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden. Bitte besuchen Sie:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Es konnte kein Dateimanager geöffnet werden. Der Ordner ist:
+%1</translation>
     </message>
 </context>
 <context>

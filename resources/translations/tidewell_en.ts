@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Invalid e-mail, please enter a correct one.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Bug Report</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Please attach this file to an email to %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -268,6 +285,27 @@ history that exists over %1 in %2.</translation>
             <numerusform>%n missing song was removed from the library.</numerusform>
             <numerusform>%n missing songs were removed from the library.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>No email program could be opened. Please write to:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>No web browser could be opened. Please visit:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>No file manager could be opened. The folder is:
+%1</translation>
     </message>
 </context>
 <context>

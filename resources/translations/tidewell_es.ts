@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Correo no válido; introduzca uno correcto.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>El informe incluye los registros del programa, su configuración y todo su archivo de biblioteca de iTunes.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Informe de errores</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Adjunte este archivo a un correo electrónico para %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -268,6 +285,27 @@ duplicados eliminados con más de %1.</translation>
             <numerusform>Se quitó %n canción que faltaba de la biblioteca.</numerusform>
             <numerusform>Se quitaron %n canciones que faltaban de la biblioteca.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>No se pudo abrir ningún programa de correo. Escriba a:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>No se pudo abrir ningún navegador web. Visite:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>No se pudo abrir ningún administrador de archivos. La carpeta es:
+%1</translation>
     </message>
 </context>
 <context>

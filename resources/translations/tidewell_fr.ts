@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Adresse e-mail non valide, veuillez en saisir une correcte.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>Le rapport contient les journaux du programme, ses réglages et l’intégralité de votre fichier de bibliothèque iTunes.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Rapport de bogue</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Veuillez joindre ce fichier à un e-mail adressé à %1 :
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -268,6 +285,27 @@ des doublons supprimés depuis plus de %1.</translation>
             <numerusform>%n morceau manquant a été retiré de la bibliothèque.</numerusform>
             <numerusform>%n morceaux manquants ont été retirés de la bibliothèque.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>Aucun logiciel de messagerie n’a pu être ouvert. Écrivez à :
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Aucun navigateur web n’a pu être ouvert. Rendez-vous sur :
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Aucun gestionnaire de fichiers n’a pu être ouvert. Le dossier est :
+%1</translation>
     </message>
 </context>
 <context>

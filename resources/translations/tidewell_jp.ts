@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>メールアドレスが無効です。正しいアドレスを入力してください。</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>レポートには、プログラムのログ、設定、および iTunes ライブラリファイル全体が含まれます。</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>バグレポート</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>このファイルをメールに添付して %1 へ送信してください:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -247,6 +264,27 @@ history that exists over %1 in %2.</source>
         <translation>
             <numerusform>見つからない %n 曲をライブラリから削除しました。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>メールプログラムを開けませんでした。次の宛先へメールしてください:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Web ブラウザーを開けませんでした。次のページを開いてください:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>ファイルマネージャーを開けませんでした。フォルダーの場所:
+%1</translation>
     </message>
 </context>
 <context>

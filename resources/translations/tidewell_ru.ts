@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Неверный адрес эл. почты, введите правильный.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>Отчёт содержит журналы программы, её настройки и весь файл вашей медиатеки iTunes.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Отчёт об ошибке</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Приложите этот файл к письму на адрес %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -289,6 +306,27 @@ history that exists over %1 in %2.</source>
             <numerusform>%n отсутствующие песни удалены из медиатеки.</numerusform>
             <numerusform>%n отсутствующих песен удалено из медиатеки.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>Не удалось открыть почтовую программу. Напишите по адресу:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Не удалось открыть веб-браузер. Откройте страницу:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Не удалось открыть файловый менеджер. Папка находится здесь:
+%1</translation>
     </message>
 </context>
 <context>
