@@ -46,7 +46,12 @@ CBugReport::CBugReport(QWidget* parent) : CDialog(parent)
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(ScaledInt(10));
-    buttonRow->addStretch();
+    // What leaves the computer with the report, said before the user sends it.
+    auto* contents = new QLabel(
+        tr("The report includes the program's logs, its settings and your whole iTunes library file."), this);
+    contents->setObjectName(QStringLiteral("BugReportContents"));
+    contents->setWordWrap(true);
+    buttonRow->addWidget(contents, 1);
     auto* report = new QPushButton(tr("Report"), this);
     report->setObjectName(QStringLiteral("ReportButton"));
     auto* cancel = new QPushButton(tr("Cancel"), this);

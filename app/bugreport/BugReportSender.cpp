@@ -9,6 +9,7 @@
 #include "UILog.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <utility>
@@ -117,6 +118,14 @@ void CBugReportSender::ShowSendResult(QWidget* parent, bool sent, const QString&
         parent, QObject::tr("Information"),
         QObject::tr("Bug sending failed. Would you like to send the bug via email manually?"), 2,
         QObject::tr("Continue"), QObject::tr("Cancel"), QString(), 0);
-    if (answer == 1)
-        ShowInExplorer(archivePath);
+    if (answer != 1)
+        return;
+    // Where the archive lies and where it goes, whether or not a file manager shows it: the
+    // user sends it with their own mail program.
+    ShowInExplorer(archivePath);
+    const QString address = g_strSupportMail.isEmpty() ? tidewell::mail::SupportAddress() : g_strSupportMail;
+    CWarnMessage::ShowMessage(parent, tr("Bug Report"),
+                              tr("Please attach this file to an email to %1:\n%2")
+                                  .arg(address, QDir::toNativeSeparators(archivePath)),
+                              0, QString(), QString(), QString(), 0);
 }

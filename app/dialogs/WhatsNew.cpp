@@ -13,6 +13,15 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace
+{
+
+// The dialog's height with the what's-new box under the message, and with the message alone.
+constexpr int kHeightWithNotes = 340;
+constexpr int kHeightWithoutNotes = 190;
+
+} // namespace
+
 DialogIcon::DialogIcon(QWidget* parent) : QWidget(parent) {}
 
 QSize DialogIcon::sizeHint() const
@@ -29,7 +38,7 @@ void DialogIcon::paintEvent(QPaintEvent*)
 WhatsNew::WhatsNew(QWidget* parent) : CDialog(parent)
 {
     setObjectName("Updatedialog");
-    SetFixedSize(ScaledInt(481), ScaledInt(340));
+    SetFixedSize(ScaledInt(481), ScaledInt(kHeightWithoutNotes));
 
     m_pIcon = new DialogIcon(this);
     m_pIcon->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -45,6 +54,8 @@ WhatsNew::WhatsNew(QWidget* parent) : CDialog(parent)
     m_pBrowser = new QTextBrowser(this);
     m_pBrowser->setStyleSheet("QTextBrowser{border:0;border-image: url(:/res/res/win/Update/textedit.png);}");
     m_pBrowser->setText(QString());
+    // Shown with a what's-new text only: an empty box under a one-line message says nothing.
+    m_pBrowser->hide();
 
     m_pAction = new QPushButton(this);
     m_pAction->setMinimumWidth(ScaledInt(80));
@@ -79,6 +90,9 @@ void WhatsNew::SetVersionText(const QString& text)
 void WhatsNew::SetWhatsNewText(const QString& text)
 {
     m_pBrowser->setText(text);
+    const bool notes = !text.trimmed().isEmpty();
+    m_pBrowser->setVisible(notes);
+    SetFixedSize(ScaledInt(481), ScaledInt(notes ? kHeightWithNotes : kHeightWithoutNotes));
 }
 
 void WhatsNew::SetDownloadUrl(const QString& url)

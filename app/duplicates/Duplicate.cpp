@@ -7,6 +7,7 @@
 #include "ClearTrashThread.h"
 #include "ConditionWait.h"
 #include "CountTexts.h"
+#include "DesktopHandOver.h"
 #include "DuplicateItem.h"
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
@@ -26,7 +27,9 @@
 #include <QCursor>
 #include <QDate>
 #include <QDebug>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMetaObject>
 #include <QMouseEvent>
@@ -185,6 +188,13 @@ void CDuplicate::loadLanguage()
     m_pOptions->loadLanguage();
     m_pScanList->loadLanguage();
     m_pTree->RetranslateMenu();
+    // The size cell of a group is an interface text: "2 duplicates" in the new language.
+    auto retranslateGroup = [](QTreeWidgetItem* group)
+    { group->setText(kColumnSize, CCountTexts::DuplicateCount(group->childCount())); };
+    for (int g = 0, groups = m_pTree->topLevelItemCount(); g < groups; ++g)
+        retranslateGroup(m_pTree->topLevelItem(g));
+    for (QTreeWidgetItem* group : m_pendingGroups)
+        retranslateGroup(group);
 }
 
 void CDuplicate::StartClearTrash()
@@ -847,8 +857,13 @@ void CDuplicate::OpenTrash()
     const CAppSettings* settings = GetAppSettings();
     if (!settings)
         return;
-    ShowInFolder(settings->GetRecycleFolder() + u'/' +
-                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    // Today's removals when there are any, else the whole history; the folder is named to the
+    // user when the desktop has no file manager to show it.
+    const QString today =
+        settings->GetRecycleFolder() + u'/' + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const QString folder = QFileInfo(today).isDir() ? today : settings->GetRecycleFolder();
+    QDir().mkpath(folder);
+    CDesktopHandOver::OpenFolder(this, folder);
 }
 
 void CDuplicate::ShowAskMessage(int seconds)

@@ -35,6 +35,10 @@ QString CCountTexts::ScoreMessage(int code, int first, int second)
     case -9:
         return Clauses(tr("Scanned %n song(s)", nullptr, first),
                        tr("%n song(s) unwritable,check them if exist in your computer.", nullptr, second));
+    case -13:
+        return second > 0 ? Sentences(tr("Removed %n missing song(s) from the library.", nullptr, first),
+                                      tr("Still %n song(s) not fixed.", nullptr, second))
+                          : tr("Removed %n missing song(s) from the library.", nullptr, first);
     case -10:
         return tr("%n unwritable song(s) not fixed\uFF0Cplease check them if exist in your computer.",
                   nullptr, first);

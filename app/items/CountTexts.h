@@ -13,7 +13,7 @@ class CCountTexts
     Q_DECLARE_TR_FUNCTIONS(CCountTexts)
 
 public:
-    // The score screen's message for a report message code (-4 ... -12; any other code is the
+    // The score screen's message for a report message code (-4 ... -13; any other code is the
     // unrecognized songs' message). first and second are the message's two counts.
     static QString ScoreMessage(int code, int first, int second);
     // After a fix run: songs fixed, problems fixed, problems left.

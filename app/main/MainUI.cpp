@@ -312,6 +312,13 @@ void CMainUI::BuildHeaderTexts(QWidget* scanning)
     m_pScoreLabel = new QLabel(QStringLiteral("100"), scanning);
     m_pScoreLabel->setObjectName(QStringLiteral("MainUIScore"));
     m_pScoreLabel->setMinimumWidth(ScaledInt(100));
+    for (QLabel* label : {m_pScoreName, m_pScoreLabel})
+    {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+    }
+    SetScoreShown(false);
 
     m_pMessageLine = new CShadeLabel(m_pStatusBar);
     m_pMessageLine->setObjectName(QStringLiteral("MainUIFixing"));
@@ -578,7 +585,10 @@ void CMainUI::ConnectMainSignals()
     connect(m_pReport, &CAnalyReport::HideProcessing, this, &CMainUI::HideProcessing);
     connect(m_pDuplicate, &CDuplicate::SetRemoveEnable, this, &CMainUI::SetRemoveEnable);
     connect(m_pDuplicate, &CDuplicate::AddFixMissNum, this, &CMainUI::AddFixMissNum);
-    connect(m_pDuplicate, &CDuplicate::StartFixAll, this, &CMainUI::StartFixAll);
+    // The page reports the removed count only; the scan's counts it would overwrite are needed
+    // again when the last copy comes back or the language changes.
+    connect(m_pDuplicate, &CDuplicate::StartFixAll, this,
+            [this](const QString&, const QString& removed, int, int) { ShowRemovedCount(removed.toInt()); });
     connect(m_pDuplicate, &CDuplicate::Complete, this, &CMainUI::LoadStartParam);
     connect(m_pStartUI, &CStartUI::Duplicate, this, &CMainUI::Duplicate);
     connect(m_pStartUI, &CStartUI::Complete, this, &CMainUI::LoadStartParam);

@@ -196,6 +196,8 @@ public slots:
     // The result screens.
     void Fixall();
     void StartFixAll(const QString& text, const QString& text2, int code, int value);
+    // The duplicate page's count of copies removed and not restored, after a removal or a restore.
+    void ShowRemovedCount(int removed);
     void ReportFixInfo(int remaining, int progress);
     void AddFixMissNum(int n);
     void SetRemoveEnable(bool enable);
@@ -277,6 +279,9 @@ private:
     int ShownProgress() const;
     void SetHintTexts(const QStringList& texts);
     void ShowScore();
+    // The score stands beside a result only: before a scan and while one runs it has no value
+    // yet, and a run that found no music has none at all. Its room stays, so nothing moves.
+    void SetScoreShown(bool shown);
     void Relayout();
     void SetPauseActions(bool pause, bool resume);
     // The language switch: the state texts of each action page, in the language now installed.
@@ -285,6 +290,7 @@ private:
     void RetranslateScoreTexts();
     void RetranslateApplyTexts();
     void RetranslateEmptyTexts();
+    // The duplicate result's hints and message, as the rows stand now; also after each restore.
     void RetranslateRemoveTexts();
     // Stops every worker of the window and waits for it: the stop flags are set and every waiter
     // woken first, so the waits end promptly. Safe to call more than once.
@@ -379,6 +385,9 @@ private:
     bool m_bRemoving = false;
     // The last removal left a checked copy in place (its file could not be moved).
     bool m_bRemovalIncomplete = false;
+    // Copies of the duplicate result removed and not restored. The scan's counts stay in
+    // m_strFixText2 (songs scanned) and m_iFixCode (duplicates found) beside it.
+    int m_iDuplicatesRemoved = 0;
     bool m_bLoading = false;
     bool m_bApplied = false;
     QStringList m_applyFailures;

@@ -34,6 +34,7 @@ void CMainUI::Duplicate()
     m_pContentStack->setCurrentIndex(PageDuplicate);
     m_pActionStack->setCurrentIndex(ActionScan);
     m_pTopStack->setCurrentIndex(TopScanning);
+    SetScoreShown(false);
     m_pDuplicate->StartClearTrash();
 }
 

@@ -13,6 +13,7 @@
 #include "CShadeLabel.h"
 #include "CTextButton.h"
 #include "CWarnMessage.h"
+#include "CountTexts.h"
 #include "Duplicate.h"
 #include "OwnDirectionDelegate.h"
 #include "ReadyLoadThread.h"
@@ -109,6 +110,17 @@ void CMainUI::AddFixMissNum(int n)
     ShowScore();
 }
 
+void CMainUI::ShowRemovedCount(int removed)
+{
+    m_iDuplicatesRemoved = removed;
+    // While the removal runs the count is its progress; once the result page is back, a restore
+    // changes what the page says as a whole.
+    if (m_pActionStack->currentIndex() == ActionRemove)
+        RetranslateRemoveTexts();
+    else
+        m_pMessageLine->SetText(CCountTexts::DuplicatesRemoved(removed));
+}
+
 void CMainUI::SetRemoveEnable(bool enable)
 {
     m_pRemoveButton->setEnabled(enable);
@@ -141,8 +153,15 @@ QStringList CMainUI::FixEndHints() const
 {
     // Praise only for a run that fixed something: one whose songs all ended among the
     // Unrecognized Songs says so.
+    if (m_pReport->FixedSongs() == 0 && m_pReport->ServiceUnreachable())
+        return {tr("The recognition service could not be reached. Please check your internet connection "
+                   "and try fix again.")};
     if (m_pReport->FixedSongs() == 0)
         return {tr("No song could be fixed this time. You can edit the songs yourself or try fix again.")};
+    // The summary just reported problems left (its last count): no praise for a library that
+    // still has them.
+    if (m_iFixValue >= 1)
+        return {tr("Some songs could not be fixed this time. You can edit them yourself or try fix again.")};
     return {tr("Congrats! Your library looks great now. You can apply all the results now."),
             tr("Relax now. Let me take you to start a great music feast."),
             tr("Well done. You have defeated most of other computers. Just enjoy your music now.")};
@@ -245,9 +264,7 @@ void CMainUI::UpdataApplyOK()
         // The page's last word, queued ahead of this one, left Remove offered when a checked copy
         // is still in place.
         m_bRemovalIncomplete = m_pRemoveButton->isEnabled();
-        m_pHintLine->Clear();
-        SetHintTexts(RemovalEndHints());
-        m_pHintLine->SetShadeHidden(false);
+        RetranslateRemoveTexts();
     }
     else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)
     {
@@ -396,6 +413,7 @@ void CMainUI::ResetToStart()
     m_bCloseAfterApply = false;
     m_bHomeAfterApply = false;
     m_bRemovalIncomplete = false;
+    m_iDuplicatesRemoved = 0;
     m_applyFailures.clear();
     m_bDeleteDatabase = false;
     m_eRunMode = RunModeNone;
@@ -404,6 +422,7 @@ void CMainUI::ResetToStart()
     m_pApplyOrSave->hide();
     m_pRemoveButton->setEnabled(true);
     m_pScoreLabel->setText(QStringLiteral("100"));
+    SetScoreShown(false);
     m_pActionStack->show();
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pTopStack->setCurrentIndex(TopWelcome);
@@ -484,6 +503,12 @@ void CMainUI::SetHintTexts(const QStringList& texts)
 {
     for (const QString& text : texts)
         m_pHintLine->AddText(text);
+}
+
+void CMainUI::SetScoreShown(bool shown)
+{
+    m_pScoreName->setVisible(shown);
+    m_pScoreLabel->setVisible(shown);
 }
 
 void CMainUI::ShowScore()

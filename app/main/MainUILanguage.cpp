@@ -104,9 +104,11 @@ void CMainUI::loadLanguage()
         }
     }
 
-    // Column 1 only: column 2 holds a file path, which no language changes, and rewriting it from
+    // Column 2 holds a file path, which no language changes: only its leading direction mark
+    // follows the window's direction, as for a row listed in that direction. Rewriting it from
     // the first entries of the list would put the wrong paths under a scrolled list.
     const QString libraryMusic = tr("Library Music");
+    const QChar leftToRightMark(0x200E);
     // The column holds its one text whole in the new language too.
     m_pScanList->setColumnWidth(
         1,
@@ -116,6 +118,11 @@ void CMainUI::loadLanguage()
         QTreeWidgetItem* item = m_pScanList->topLevelItem(i);
         if (!item->text(1).isEmpty())
             item->setText(1, libraryMusic);
+        QString path = item->text(2);
+        if (path.startsWith(leftToRightMark))
+            path.remove(0, 1);
+        if (!path.isEmpty())
+            item->setText(2, IsRightToLeftLanguage() ? leftToRightMark + path : path);
     }
 
     if (!IsRightToLeftLanguage())
@@ -266,16 +273,16 @@ void CMainUI::RetranslateEmptyTexts()
 
 void CMainUI::RetranslateRemoveTexts()
 {
-    if (m_bRemoving && (m_bRemovalIncomplete || !m_pRemoveButton->isEnabled()))
-    {
+    // Copies still removed, or a removal that left checked copies in place, speak of the
+    // removal; once every removed copy is back the page is the scan's result again.
+    if (m_iDuplicatesRemoved > 0 || m_bRemovalIncomplete)
         ResetHints(RemovalEndHints());
-        m_pMessageLine->SetText(CCountTexts::DuplicatesRemoved(m_strFixText2.toInt()));
-        return;
-    }
-    ResetHints({tr("Duplicates found. Let me help you remove them and keep your library clean."),
-                tr("Dear, why not let me help you clean up duplicates immediately?"),
-                tr("Duplicates appeared. Wanna tidy them and make your library clean?"),
-                tr("Duplicates found. Click Remove to clean up duplicates easily.")});
-    // The duplicate count stays: the page is the duplicate result's, not an apply in progress.
-    m_pMessageLine->SetText(CCountTexts::DuplicatesFound(m_strFixText2.toInt(), m_iFixCode));
+    else
+        ResetHints({tr("Duplicates found. Let me help you remove them and keep your library clean."),
+                    tr("Dear, why not let me help you clean up duplicates immediately?"),
+                    tr("Duplicates appeared. Wanna tidy them and make your library clean?"),
+                    tr("Duplicates found. Click Remove to clean up duplicates easily.")});
+    m_pMessageLine->SetText(m_iDuplicatesRemoved > 0
+                                ? CCountTexts::DuplicatesRemoved(m_iDuplicatesRemoved)
+                                : CCountTexts::DuplicatesFound(m_strFixText2.toInt(), m_iFixCode));
 }

@@ -12,6 +12,7 @@
 #include "CShadeLabel.h"
 #include "CTextButton.h"
 #include "CWarnMessage.h"
+#include "DesktopHandOver.h"
 #include "FileDialogs.h"
 #include "SpecialFolders.h"
 #include "StartUI.h"
@@ -20,7 +21,6 @@
 #include "WorkFolderCleaner.h"
 
 #include <QDate>
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -205,39 +205,35 @@ void CMainUI::About()
 namespace
 {
 
-void OpenWebPage(const QString& address)
+void OpenWebPage(QWidget* parent, const QString& address)
 {
-    const QUrl url(address);
-    const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-        scheme == QLatin1String("mailto"))
-        QDesktopServices::openUrl(url);
+    CDesktopHandOver::OpenAddress(parent, QUrl(address));
 }
 
 } // namespace
 
 void CMainUI::Home()
 {
-    OpenWebPage(g_strHomeUrl);
+    OpenWebPage(this, g_strHomeUrl);
 }
 void CMainUI::Help()
 {
-    OpenWebPage(g_strHelpUrl);
+    OpenWebPage(this, g_strHelpUrl);
 }
 void CMainUI::Translate()
 {
-    OpenWebPage(g_strTranslateUrl);
+    OpenWebPage(this, g_strTranslateUrl);
 }
 void CMainUI::Eula()
 {
-    OpenWebPage(g_strEulaUrl);
+    OpenWebPage(this, g_strEulaUrl);
 }
 
 void CMainUI::Support()
 {
     if (g_strSupportAddress.startsWith(QLatin1String("http://")) ||
         g_strSupportAddress.startsWith(QLatin1String("https://")))
-        OpenWebPage(g_strSupportAddress);
+        OpenWebPage(this, g_strSupportAddress);
     else
-        OpenWebPage(QStringLiteral("mailto:") + g_strSupportAddress);
+        OpenWebPage(this, QStringLiteral("mailto:") + g_strSupportAddress);
 }

@@ -43,13 +43,6 @@ bool s_overflow = false;
 
 constexpr int kRowHeight = 25;
 
-const QString& LibraryMusicText()
-{
-    // Translated once, at the first track of the process, as the list keeps it.
-    static const QString text = CMainUI::tr("Library Music");
-    return text;
-}
-
 bool IsAudioFileName(const QString& path)
 {
     const int dot = path.lastIndexOf(QLatin1Char('.'));
@@ -112,6 +105,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
     m_pContentStack->setCurrentIndex(PageScan);
     m_pTopStack->setCurrentIndex(TopScanning);
+    SetScoreShown(false);
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pBusyBanner->ShowLoading(true);
     SetPauseLook(true);
@@ -120,6 +114,8 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_bLoading = true;
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanning.gif"));
     m_iStage = 1;
+    m_iDuplicatesRemoved = 0;
+    m_bRemovalIncomplete = false;
     m_iRunState = 1;
     m_pActionSave->setEnabled(true);
     SetPauseActions(true, false);
@@ -224,6 +220,8 @@ void CMainUI::LoadMusicBatch(const QList<LinkTrackReport>& reports)
         return;
     const int listedBefore = s_listedCount;
     const LinkTrackReport* shown = nullptr;
+    // In the language installed now: a run after a language switch lists its rows in the new one.
+    const QString libraryMusic = tr("Library Music");
     for (const LinkTrackReport& report : reports)
     {
         if (s_listedCount == 0)
@@ -236,7 +234,7 @@ void CMainUI::LoadMusicBatch(const QList<LinkTrackReport>& reports)
         }
         if (!report.track || report.path.isEmpty())
             continue;
-        g_scanTextList << LibraryMusicText() << report.path;
+        g_scanTextList << libraryMusic << report.path;
         ++s_listedCount;
         shown = &report;
         // Rows for the first screenful only; the scroll bar pages through the rest.
@@ -245,7 +243,7 @@ void CMainUI::LoadMusicBatch(const QList<LinkTrackReport>& reports)
         auto* item = new QTreeWidgetItem(m_pScanList);
         if (g_iconComplete)
             item->setIcon(0, *g_iconComplete);
-        item->setText(1, LibraryMusicText());
+        item->setText(1, libraryMusic);
         item->setText(2, DisplayPath(report.path));
         item->setSizeHint(0, QSize(ScaledInt(60), ScaledInt(kRowHeight)));
     }
@@ -268,7 +266,7 @@ void CMainUI::LoadMusicBatch(const QList<LinkTrackReport>& reports)
     if (m_iRunState != 2)
     {
         const QString name = shown->path.mid(shown->path.lastIndexOf(QLatin1Char('/')) + 1);
-        m_pMessageLine->SetText(tr("%1  %2  %3").arg(stageText, LibraryMusicText(), name));
+        m_pMessageLine->SetText(tr("%1  %2  %3").arg(stageText, libraryMusic, name));
     }
     SetProgress(shown->progress);
 }
@@ -431,6 +429,8 @@ void CMainUI::UpdataReport()
     const double score = GetScore();
     const int type = m_iResultType;
     const bool duplicates = type == 4 || type == 5;
+    ShowScore();
+    SetScoreShown(true);
     if (score < 10000.0)
     {
         ClearScanList();
@@ -574,12 +574,13 @@ void CMainUI::AcceptRepairInfo(void*, int value, int, int, int)
 void CMainUI::LoadWidgetScrollChanged(int first)
 {
     const int length = static_cast<int>(g_scanTextList.size());
+    const QString libraryMusic = tr("Library Music");
     for (int i = 0; i < m_pScanList->topLevelItemCount(); ++i)
     {
         if (2 * i + 2 * first + 1 >= length)
             break;
         QTreeWidgetItem* item = m_pScanList->topLevelItem(i);
-        item->setText(1, LibraryMusicText());
+        item->setText(1, libraryMusic);
         item->setText(2, DisplayPath(g_scanTextList.at(2 * first + 2 * i + 1)));
     }
 }

@@ -8,18 +8,21 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 
 constexpr std::array<int, 4> kCategoryBits{MF_Artwork, MF_Artist, MF_Album, MF_FileMissing};
 constexpr std::array<int, 5> kReplaceBits{MF_Name, MF_Artist, MF_Album, MF_Year, MF_Genre};
-constexpr int kDefaultLanguageRow = 7;
+constexpr int kEnglishRow = 0;
 
 } // namespace
 
@@ -29,8 +32,12 @@ CGeneralWidget::CGeneralWidget(QWidget* parent) : QWidget(parent)
     mainLayout->setContentsMargins(ScaledInt(30), ScaledInt(20), ScaledInt(30), ScaledInt(20));
     mainLayout->setSpacing(ScaledInt(3));
 
-    m_languageNames = {tr("English"), tr("German"), tr("Japanese"), tr("Russian"),
-                       tr("Spainsh"), tr("Brazil"), tr("Arabic"),   QStringLiteral("Français")};
+    // Each language under its own name, whatever the interface speaks now: a reader who cannot
+    // read the current language still finds their own.
+    m_languageNames = {QStringLiteral("English"), QStringLiteral("Deutsch"),
+                       QStringLiteral("日本語"),  QStringLiteral("Русский"),
+                       QStringLiteral("Español"), QStringLiteral("Português (Brasil)"),
+                       QStringLiteral("العربية"), QStringLiteral("Français")};
     m_languageCodes = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("jp"),
                        QStringLiteral("ru"), QStringLiteral("es"), QStringLiteral("br"),
                        QStringLiteral("ar"), QStringLiteral("fr")};
@@ -40,20 +47,24 @@ CGeneralWidget::CGeneralWidget(QWidget* parent) : QWidget(parent)
     m_pLanguageCombo = new QComboBox(this);
     m_pLanguageCombo->setObjectName(QStringLiteral("GeneralLanguage"));
     m_pLanguageCombo->addItems(m_languageNames);
-    m_pLanguageCombo->setFixedSize(ScaledInt(117), ScaledInt(20));
+    // Wide enough for the longest name ("Português (Brasil)") beside the arrow.
+    m_pLanguageCombo->ensurePolished();
+    m_pLanguageCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_pLanguageCombo->setFixedSize(std::max(ScaledInt(117), m_pLanguageCombo->sizeHint().width()),
+                                   ScaledInt(20));
 
-    const QString stored = GetAppSettings() ? GetAppSettings()->GetLanguage() : QString();
-    const int row = m_languageCodes.indexOf(stored);
-    if (row >= 0)
-    {
-        m_pLanguageCombo->setCurrentIndex(row);
-        m_strFile = m_languageFiles.at(row);
-        m_strCode = m_languageCodes.at(row);
-    }
-    else
-    {
-        m_pLanguageCombo->setCurrentIndex(kDefaultLanguageRow);
-    }
+    // The row of the language the window speaks: the installed translation, else the stored
+    // code, else the untranslated texts, which are English. The stored code may be empty or name
+    // a translation that never loaded; a row other than the one in use would name a language
+    // the window does not speak, and picking that row would then change nothing.
+    int row = g_pTranslator ? m_languageFiles.indexOf(QFileInfo(g_pTranslator->filePath()).fileName()) : -1;
+    if (row < 0 && GetAppSettings())
+        row = m_languageCodes.indexOf(GetAppSettings()->GetLanguage());
+    if (row < 0)
+        row = kEnglishRow;
+    m_pLanguageCombo->setCurrentIndex(row);
+    m_strFile = m_languageFiles.at(row);
+    m_strCode = m_languageCodes.at(row);
     m_strLanguageFolder = InterfaceLanguageFolder();
 
     m_pLanguageLabel = new QLabel(this);

@@ -49,6 +49,7 @@ void AcrMediaInfoRunnable::run()
         return;
     }
     QMap<QString, QVariant> answer;
+    int transferError = 0;
     {
         CACRrecognize client;
         QEventLoop loop;
@@ -76,6 +77,7 @@ void AcrMediaInfoRunnable::run()
         client.RecognizeFile(m_sPath, m_nIdentify);
         if (!delivered)
             loop.exec();
+        transferError = client.IdentifyReplyError();
     }
     // A paused view holds the answer here, on the pool thread: the GUI thread never waits.
     // A stop ends the wait and drops the answer.
@@ -97,22 +99,25 @@ void AcrMediaInfoRunnable::run()
     {
         std::lock_guard lock(m_answerMutex);
         m_answer = std::move(answer);
+        m_nTransferError = transferError;
     }
     QMetaObject::invokeMethod(
         this,
         [this]
         {
             QMap<QString, QVariant> delivered;
+            int error = 0;
             {
                 std::lock_guard lock(m_answerMutex);
                 delivered.swap(m_answer);
+                error = m_nTransferError;
             }
-            MusicInfo(delivered);
+            MusicInfo(delivered, error);
         },
         Qt::QueuedConnection);
 }
 
-void AcrMediaInfoRunnable::MusicInfo(const QMap<QString, QVariant>& answer)
+void AcrMediaInfoRunnable::MusicInfo(const QMap<QString, QVariant>& answer, int transferError)
 {
     using namespace PullResultKeys;
     // Whatever happens below, the job is done with.
@@ -133,11 +138,15 @@ void AcrMediaInfoRunnable::MusicInfo(const QMap<QString, QVariant>& answer)
     {
         qDebug() << "recognised job" << answer.value(kIdentify).toInt();
         owner->EmitPullSuccess(answer);
+        owner->CountPullAnswer(m_nIdentify, true);
     }
     else
     {
         qDebug() << "not recognised job" << m_nIdentify << "    reason:" << answer.value(kMessage).toString();
         owner->PullFailSlot(m_nIdentify);
+        // Below 200 the request never reached the service (refused, host not found, timed out,
+        // a proxy failure); from 200 on the service or its server answered, if only with an error.
+        owner->CountPullAnswer(m_nIdentify, transferError <= 0 || transferError >= 200);
     }
     if (++g_nFinishedRecognitions >= m_nTotal)
     {

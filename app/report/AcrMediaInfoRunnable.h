@@ -41,8 +41,9 @@ public:
     static void ResetFinishedCount();
 
 public slots:
-    // GUI thread: passes one answer to the page and counts it.
-    void MusicInfo(const QMap<QString, QVariant>& answer);
+    // GUI thread: passes one answer to the page and counts it; transferError is the identify
+    // reply's (CACRrecognize::IdentifyReplyError), which tells an unreachable service.
+    void MusicInfo(const QMap<QString, QVariant>& answer, int transferError = 0);
 
 signals:
     void SigMusicInfoReadFinished();
@@ -56,4 +57,5 @@ private:
     QString m_sArtworkTarget;
     std::mutex m_answerMutex;
     QMap<QString, QVariant> m_answer; // from run() to the GUI thread's MusicInfo
+    int m_nTransferError = 0;         // the identify reply's, handed over with m_answer
 };

@@ -90,6 +90,9 @@ public:
     int UpdateFixSummary();
     // Songs with a fixed row or cell and none among the Unrecognized Songs.
     int FixedSongs() const;
+    // Every answer of the last recognition run says the service could not be reached (no
+    // connection, the host not found, no answer in time): no song was even looked up.
+    bool ServiceUnreachable() const { return m_nPullAnswers > 0 && m_nPullUnreached == m_nPullAnswers; }
     bool HasUnappliedChanges() const { return m_bUnapplied.load(); }
     void loadLanguage();
     static QString UnknownText(const QString& text, const QString& word);
@@ -190,6 +193,8 @@ public slots:
     void PullStartSlot(int identify);
     void PullSuccessSlot(const QMap<QString, QVariant>& answer);
     void PullFailSlot(int identify);
+    // Each answer of a run, found or not: the progress follows the answers received.
+    void CountPullAnswer(int identify, bool reached);
     void PullCompleteSlot();
 
 protected:
@@ -357,6 +362,8 @@ private:
     quint64 m_uFixGeneration = 0;
     QSet<int> m_doneIdentifies;
     int m_nDone = 0;
+    int m_nPullAnswers = 0;
+    int m_nPullUnreached = 0;
     int m_nTotal = 0;
     int m_nFixAllStage = 0;
     int m_nAlbumStage = 0;

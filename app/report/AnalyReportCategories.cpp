@@ -514,7 +514,12 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
     case ReportMissingFile:
     {
         const int n = m_pMissingTree->topLevelItemCount();
-        if (page == 0)
+        const int removed = m_pMissingTree->GetFixedCount();
+        // After Apply took missing songs out of the library, the page says so, not that they
+        // cannot be written.
+        if (removed > 0)
+            send(CCountTexts::ScoreMessage(-13, removed, open(n, removed)), removed, open(n, removed), -13);
+        else if (page == 0)
             send(CCountTexts::ScoreMessage(-9, total, n), total, n, -9);
         else
             send(CCountTexts::ScoreMessage(-10, n, -1), n, -1, -10);

@@ -152,6 +152,8 @@ void CAnalyReport::StartPull()
     }
     AcrMediaInfoRunnable::ResetFinishedCount();
     m_doneIdentifies.clear();
+    m_nPullAnswers = 0;
+    m_nPullUnreached = 0;
     // Twenty thousand jobs made in one turn kept the GUI thread for the better part of a second:
     // they are made and queued a batch per turn, in the queue's order, well ahead of the pool.
     auto songs = std::make_shared<std::vector<std::pair<int, QString>>>();
@@ -357,10 +359,18 @@ void CAnalyReport::TakeAnsweredFix(CMusicObj* track, const PullAnswer& read)
         m_bUnapplied = true;
         m_pWriter->Modify(track, read.mask, read.values);
     }
+    CountPullAnswer(read.identify, true);
+}
+
+void CAnalyReport::CountPullAnswer(int identify, bool reached)
+{
     // A second answer for the same song is not counted again.
-    if (m_doneIdentifies.contains(read.identify))
+    if (m_doneIdentifies.contains(identify))
         return;
-    m_doneIdentifies.insert(read.identify);
+    m_doneIdentifies.insert(identify);
+    ++m_nPullAnswers;
+    if (!reached)
+        ++m_nPullUnreached;
     ++m_nDone;
     emit ReportFixInfo(-1, m_nTotal > 0 ? std::min(10000, m_nDone * 10000 / m_nTotal) : 10000);
 }

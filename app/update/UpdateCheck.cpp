@@ -152,7 +152,13 @@ void CUpdateCheck::ShowUpdateInfo(QWidget* parent, int code, const ProductUpdate
         dialog.SetVersionText(tr("Failed to find product record."));
         break;
     case ResultNoConnection:
-        dialog.SetVersionText(tr("Failed to connect the server. \nPlease check the validity of the proxy."));
+        // The proxy is named only when the check went through one.
+        if (ReadProxy().type != CurlSession::ProxyNone)
+            dialog.SetVersionText(
+                tr("Failed to connect the server. \nPlease check the validity of the proxy."));
+        else
+            dialog.SetVersionText(
+                tr("Failed to connect the server. \nPlease check your network connection."));
         break;
     case 0:
         break;

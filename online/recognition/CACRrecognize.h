@@ -35,6 +35,10 @@ public:
     // Starts one recognition. 0 when the identify request was sent; -1 when the file cannot be
     // used, in which case the result (reset values and "identify") has already been emitted.
     int RecognizeFile(const QString& path, int identify);
+    // The transfer error of the last identify reply (a QNetworkReply::NetworkError; 0 for a clean
+    // reply or when no request was sent). A failed reply leaves the result's "networkError" at 0,
+    // so a caller that must tell an unreachable service from a bad answer asks here.
+    int IdentifyReplyError() const { return m_nNetworkError; }
 
     // HMAC-SHA1 (RFC 2104) of data keyed with key, as base64 text.
     static QByteArray HmacSha1(const QByteArray& key, const QByteArray& data);

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>الوقت</translation>
+        <translation>المدة</translation>
     </message>
     <message>
         <source>Artist</source>
@@ -100,6 +100,23 @@
     <message>
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>البريد الإلكتروني غير صالح، يرجى إدخال عنوان صحيح.</translation>
+    </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>يتضمن التقرير سجلات البرنامج وإعداداته وملف مكتبة iTunes الخاص بك بالكامل.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>الإبلاغ عن خطأ</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>يرجى إرفاق هذا الملف برسالة بريد إلكتروني إلى %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -342,6 +359,38 @@ history that exists over %1 in %2.</source>
             <numerusform>%n ثانية</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>لم تتم إزالة أي أغنية مفقودة من المكتبة.</numerusform>
+            <numerusform>تمت إزالة أغنية مفقودة واحدة من المكتبة.</numerusform>
+            <numerusform>تمت إزالة أغنيتين مفقودتين من المكتبة.</numerusform>
+            <numerusform>تمت إزالة %n أغانٍ مفقودة من المكتبة.</numerusform>
+            <numerusform>تمت إزالة %n أغنية مفقودة من المكتبة.</numerusform>
+            <numerusform>تمت إزالة %n أغنية مفقودة من المكتبة.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>تعذر فتح برنامج البريد الإلكتروني. يرجى المراسلة على:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>تعذر فتح متصفح الويب. يرجى زيارة:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>تعذر فتح مدير الملفات. المجلد هو:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -363,7 +412,7 @@ history that exists over %1 in %2.</source>
     </message>
     <message>
         <source>Time</source>
-        <translation>الوقت</translation>
+        <translation>المدة</translation>
     </message>
     <message>
         <source> </source>
@@ -460,7 +509,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Time</source>
-        <translation>الوقت</translation>
+        <translation>المدة</translation>
     </message>
     <message>
         <source>Match Degree: </source>
@@ -531,34 +580,6 @@ fingerprint. Please be patient.</source>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>الإنجليزية</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>الألمانية</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>اليابانية</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>الروسية</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>الإسبانية</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>البرتغالية (البرازيل)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>العربية</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>اللغة:</translation>
@@ -636,7 +657,7 @@ fingerprint. Please be patient.</source>
         <translation>
             <numerusform>يوم.</numerusform>
             <numerusform>يوم.</numerusform>
-            <numerusform>يومين.</numerusform>
+            <numerusform>يوم.</numerusform>
             <numerusform>أيام.</numerusform>
             <numerusform>يومًا.</numerusform>
             <numerusform>يوم.</numerusform>
@@ -1103,6 +1124,14 @@ and apply the result?</source>
             <numerusform>%1 و%n أخرى</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>تعذر الوصول إلى خدمة التعرف. يرجى التحقق من اتصالك بالإنترنت ثم محاولة الإصلاح مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>تعذر إصلاح بعض الأغاني هذه المرة. يمكنك تعديلها بنفسك أو محاولة الإصلاح مرة أخرى.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1342,6 +1371,12 @@ Please check the validity of the proxy.</source>
     <message>
         <source>Download</source>
         <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>تعذر الاتصال بالخادم. 
+يرجى التحقق من اتصالك بالشبكة.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pt_BR">
+<TS version="2.1" language="pt_PT">
 <context>
     <name>CAbout</name>
     <message>
@@ -100,6 +100,23 @@
     <message>
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>E-mail inválido, digite um endereço correto.</translation>
+    </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>O relatório inclui os registros do programa, as configurações dele e todo o seu arquivo de biblioteca do iTunes.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Relatório de erros</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Anexe este arquivo a um e-mail para %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -261,6 +278,34 @@ duplicatas removidas há mais de %1.</translation>
             <numerusform>%n segundo</numerusform>
             <numerusform>%n segundos</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n música ausente foi removida da biblioteca.</numerusform>
+            <numerusform>%n músicas ausentes foram removidas da biblioteca.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>Nenhum programa de e-mail pôde ser aberto. Escreva para:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Nenhum navegador pôde ser aberto. Acesse:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Nenhum gerenciador de arquivos pôde ser aberto. A pasta é:
+%1</translation>
     </message>
 </context>
 <context>
@@ -451,34 +496,6 @@ Tenha paciência.</translation>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>Inglês</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemão</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonês</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Espanhol</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Português (BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Árabe</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>Idioma:</translation>
@@ -1011,6 +1028,14 @@ e aplicar o resultado?</translation>
             <numerusform>%1 e mais %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>Não foi possível acessar o serviço de reconhecimento. Verifique sua conexão com a internet e tente corrigir novamente.</translation>
+    </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Desta vez algumas músicas não puderam ser corrigidas. Você pode editá-las ou tentar corrigir novamente.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1250,6 +1275,12 @@ Verifique as configurações do proxy.</translation>
     <message>
         <source>Download</source>
         <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Falha ao conectar ao servidor. 
+Verifique sua conexão de rede.</translation>
     </message>
 </context>
 <context>

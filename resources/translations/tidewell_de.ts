@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>Zeit</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Artist</source>
@@ -100,6 +100,23 @@
     <message>
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Ungültige E-Mail-Adresse, bitte geben Sie eine gültige ein.</translation>
+    </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>Der Bericht enthält die Protokolle des Programms, seine Einstellungen und Ihre gesamte iTunes-Mediathekdatei.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Bitte hängen Sie diese Datei an eine E-Mail an %1 an:
+%2</translation>
     </message>
 </context>
 <context>
@@ -262,6 +279,34 @@ entfernter Duplikate, der älter als %1 ist.</translation>
             <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n fehlender Titel wurde aus der Mediathek entfernt.</numerusform>
+            <numerusform>%n fehlende Titel wurden aus der Mediathek entfernt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>Es konnte kein E-Mail-Programm geöffnet werden. Bitte schreiben Sie an:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden. Bitte besuchen Sie:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Es konnte kein Dateimanager geöffnet werden. Der Ordner ist:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicate</name>
@@ -283,7 +328,7 @@ entfernter Duplikate, der älter als %1 ist.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Zeit</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source> </source>
@@ -380,7 +425,7 @@ etwas dauern. Bitte Geduld.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation>Zeit</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Match Degree: </source>
@@ -451,34 +496,6 @@ etwas dauern. Bitte Geduld.</translation>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>Englisch</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanisch</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russisch</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Spanisch</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Portugiesisch (BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Arabisch</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>Sprache:</translation>
@@ -1011,6 +1028,14 @@ und das Ergebnis übernehmen?</translation>
             <numerusform>%1 und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>Der Erkennungsdienst war nicht erreichbar. Bitte prüfen Sie Ihre Internetverbindung und reparieren Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Einige Titel konnten diesmal nicht repariert werden. Sie können sie selbst bearbeiten oder erneut reparieren.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1250,6 +1275,12 @@ Bitte prüfen Sie die Proxy-Einstellungen.</translation>
     <message>
         <source>Download</source>
         <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Verbindung zum Server fehlgeschlagen. 
+Bitte prüfen Sie Ihre Netzwerkverbindung.</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Invalid e-mail, please enter a correct one.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Bug Report</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Please attach this file to an email to %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -173,15 +190,15 @@
     <message numerus="yes">
         <source>%n song(s) unwritable,check them if exist in your computer.</source>
         <translation>
-            <numerusform>%n song unwritable,check them if exist in your computer.</numerusform>
-            <numerusform>%n songs unwritable,check them if exist in your computer.</numerusform>
+            <numerusform>%n song cannot be written. Please check that it exists on your computer.</numerusform>
+            <numerusform>%n songs cannot be written. Please check that they exist on your computer.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n unwritable song(s) not fixed，please check them if exist in your computer.</source>
         <translation>
-            <numerusform>%n unwritable song not fixed，please check them if exist in your computer.</numerusform>
-            <numerusform>%n unwritable songs not fixed，please check them if exist in your computer.</numerusform>
+            <numerusform>%n song could not be written and was not fixed. Please check that it exists on your computer.</numerusform>
+            <numerusform>%n songs could not be written and were not fixed. Please check that they exist on your computer.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -261,6 +278,34 @@ history that exists over %1 in %2.</translation>
             <numerusform>%n second</numerusform>
             <numerusform>%n seconds</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n missing song was removed from the library.</numerusform>
+            <numerusform>%n missing songs were removed from the library.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>No email program could be opened. Please write to:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>No web browser could be opened. Please visit:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>No file manager could be opened. The folder is:
+%1</translation>
     </message>
 </context>
 <context>
@@ -451,34 +496,6 @@ fingerprint. Please be patient.</translation>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>German</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanese</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russian</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Spainsh</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Brazil</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Arabic</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>Language:</translation>
@@ -735,7 +752,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Continue to fix, please wait a moment.</source>
-        <translation>Continue to fix, please wait a moment.</translation>
+        <translation>Continuing to fix, please wait a moment.</translation>
     </message>
     <message>
         <source>Paused. Wanna continue and experience a new library?</source>
@@ -747,23 +764,23 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Removing duplicates music, please wait...</source>
-        <translation>Removing duplicates music, please wait...</translation>
+        <translation>Removing duplicate music, please wait...</translation>
     </message>
     <message>
         <source>Continue to apply the results,please wait a moment.</source>
-        <translation>Continue to apply the results,please wait a moment.</translation>
+        <translation>Continuing to apply the results, please wait a moment.</translation>
     </message>
     <message>
         <source>Uh, mess library. It is urgent to clean up your music now. Let&apos;s start.</source>
-        <translation>Uh, mess library. It is urgent to clean up your music now. Let&apos;s start.</translation>
+        <translation>Uh, messy library. It is urgent to clean up your music now. Let&apos;s start.</translation>
     </message>
     <message>
         <source>Dear, how mess your library is. May I help you clean up it?</source>
-        <translation>Dear, how mess your library is. May I help you clean up it?</translation>
+        <translation>Dear, what a mess your library is. May I help you clean it up?</translation>
     </message>
     <message>
         <source>Oops, music library in chaos! Go ahead to clean up them now.</source>
-        <translation>Oops, music library in chaos! Go ahead to clean up them now.</translation>
+        <translation>Oops, music library in chaos! Go ahead and clean it up now.</translation>
     </message>
     <message>
         <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
@@ -779,7 +796,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
-        <translation>Nice library list. Take a little time will make it more charming. Go to Fix All.</translation>
+        <translation>Nice library list. A little time will make it even more charming. Go to Fix All.</translation>
     </message>
     <message>
         <source>How considerate you are. I can not wait to listen to them any more.</source>
@@ -787,7 +804,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>I can&apos;t believe!  You get such a good result. Wanna break the record?</source>
-        <translation>I can&apos;t believe!  You get such a good result. Wanna break the record?</translation>
+        <translation>I can&apos;t believe it! You got such a good result. Wanna break the record?</translation>
     </message>
     <message>
         <source>Almost perfect. Only one click will organize them well. Just go!</source>
@@ -795,7 +812,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</source>
-        <translation>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</translation>
+        <translation>You won&apos;t believe me. A few songs are incomplete. Just one click will recover them.</translation>
     </message>
     <message>
         <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
@@ -815,11 +832,11 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Results applyed.</source>
-        <translation>Results applyed.</translation>
+        <translation>Results applied.</translation>
     </message>
     <message>
         <source>Results applyed. You can try fix again.</source>
-        <translation>Results applyed. You can try fix again.</translation>
+        <translation>Results applied. You can try to fix them again.</translation>
     </message>
     <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
@@ -831,7 +848,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Hah, no duplicaites on your PC. Satisfied?</source>
-        <translation>Hah, no duplicaites on your PC. Satisfied?</translation>
+        <translation>Hah, no duplicates on your PC. Satisfied?</translation>
     </message>
     <message>
         <source>Huh! I&apos;m having a day off--no duplicates found today.</source>
@@ -839,7 +856,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>We&apos;re double checked everything. You&apos;re clear now.</source>
-        <translation>We&apos;re double checked everything. You&apos;re clear now.</translation>
+        <translation>We&apos;ve double-checked everything. You&apos;re clear now.</translation>
     </message>
     <message>
         <source>You won&apos;t believe me, but there are no duplicates on your PC.</source>
@@ -871,7 +888,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Congratulations! Duplicates has been removed successfully.</source>
-        <translation>Congratulations! Duplicates has been removed successfully.</translation>
+        <translation>Congratulations! The duplicates have been removed.</translation>
     </message>
     <message>
         <source>Some duplicates could not be moved. Click Remove to try again.</source>
@@ -915,7 +932,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Continue to scan music library,please wait a moment.</source>
-        <translation>Continue to scan music library,please wait a moment.</translation>
+        <translation>Continuing to scan the music library, please wait a moment.</translation>
     </message>
     <message>
         <source>Do you want to apply new results?</source>
@@ -953,7 +970,7 @@ application,and Click Try Again to continue.</translation>
     </message>
     <message>
         <source>Hah,nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
-        <translation>Hah,nothing found. You must be playing &quot;hide-and-seek&quot; with me.</translation>
+        <translation>Hah, nothing found. You must be playing &quot;hide-and-seek&quot; with me.</translation>
     </message>
     <message>
         <source>Congratulations, music library cleaning finished!</source>
@@ -979,11 +996,11 @@ and apply the result?</translation>
     </message>
     <message>
         <source>Are you sure you want to back to Home?</source>
-        <translation>Are you sure you want to back to Home?</translation>
+        <translation>Are you sure you want to go back to Home?</translation>
     </message>
     <message>
         <source>Are you sure you want to back to Home? If back, the scanning results will not be saved.</source>
-        <translation>Are you sure you want to back to Home? If back, the scanning results will not be saved.</translation>
+        <translation>Are you sure you want to go back to Home? If you do, the scan results will not be saved.</translation>
     </message>
     <message>
         <source>Save Project</source>
@@ -1012,6 +1029,14 @@ and apply the result?</translation>
             <numerusform>%1 and %n more</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>The recognition service could not be reached. Please check your internet connection and try to fix again.</translation>
+    </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Some songs could not be fixed this time. You can edit them yourself or try to fix them again.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1038,7 +1063,7 @@ and apply the result?</translation>
     <name>CModifyMusicInfo</name>
     <message>
         <source>Orginal Tag</source>
-        <translation>Orginal Tag</translation>
+        <translation>Original Tag</translation>
     </message>
     <message>
         <source>New Tag</source>
@@ -1252,6 +1277,12 @@ Please check the validity of the proxy.</translation>
         <source>Download</source>
         <translation>Download</translation>
     </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Could not connect to the server. 
+Please check your network connection.</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateWidget</name>
@@ -1273,7 +1304,7 @@ Please check the validity of the proxy.</translation>
     </message>
     <message>
         <source>Number of days between update checks (At least 1 days)</source>
-        <translation>Number of days between update checks (At least 1 days)</translation>
+        <translation>Number of days between update checks (at least 1)</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Correo no válido; introduzca uno correcto.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>El informe incluye los registros del programa, su configuración y todo su archivo de biblioteca de iTunes.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Informe de errores</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Adjunte este archivo a un correo electrónico para %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -261,6 +278,34 @@ duplicados eliminados con más de %1.</translation>
             <numerusform>%n segundo</numerusform>
             <numerusform>%n segundos</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>Se quitó %n canción que faltaba de la biblioteca.</numerusform>
+            <numerusform>Se quitaron %n canciones que faltaban de la biblioteca.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>No se pudo abrir ningún programa de correo. Escriba a:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>No se pudo abrir ningún navegador web. Visite:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>No se pudo abrir ningún administrador de archivos. La carpeta es:
+%1</translation>
     </message>
 </context>
 <context>
@@ -451,34 +496,6 @@ Tenga paciencia.</translation>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>Inglés</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemán</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonés</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Ruso</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Español</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Portugués (BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Árabe</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>Idioma:</translation>
@@ -1011,6 +1028,14 @@ y aplicar el resultado?</translation>
             <numerusform>%1 y %n más</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>No se pudo contactar con el servicio de reconocimiento. Compruebe su conexión a internet y vuelva a reparar.</translation>
+    </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Esta vez no se pudieron reparar algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1250,6 +1275,12 @@ Compruebe la configuración del proxy.</translation>
     <message>
         <source>Download</source>
         <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>No se pudo conectar con el servidor. 
+Compruebe su conexión de red.</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Adresse e-mail non valide, veuillez en saisir une correcte.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>Le rapport contient les journaux du programme, ses réglages et l’intégralité de votre fichier de bibliothèque iTunes.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Rapport de bogue</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Veuillez joindre ce fichier à un e-mail adressé à %1 :
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -261,6 +278,34 @@ des doublons supprimés depuis plus de %1.</translation>
             <numerusform>%n seconde</numerusform>
             <numerusform>%n secondes</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n morceau manquant a été retiré de la bibliothèque.</numerusform>
+            <numerusform>%n morceaux manquants ont été retirés de la bibliothèque.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>Aucun logiciel de messagerie n’a pu être ouvert. Écrivez à :
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Aucun navigateur web n’a pu être ouvert. Rendez-vous sur :
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Aucun gestionnaire de fichiers n’a pu être ouvert. Le dossier est :
+%1</translation>
     </message>
 </context>
 <context>
@@ -451,34 +496,6 @@ Merci de patienter.</translation>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>Anglais</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Espagnol</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Portugais (BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Arabe</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>Langue :</translation>
@@ -1011,6 +1028,14 @@ et appliquer le résultat ?</translation>
             <numerusform>%1 et %n autres</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>Le service de reconnaissance est injoignable. Vérifiez votre connexion Internet et relancez la réparation.</translation>
+    </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>Certains morceaux n’ont pas pu être réparés cette fois. Vous pouvez les modifier vous-même ou réessayer.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1250,6 +1275,12 @@ Vérifiez les paramètres du proxy.</translation>
     <message>
         <source>Download</source>
         <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Impossible de se connecter au serveur. 
+Vérifiez votre connexion réseau.</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>メールアドレスが無効です。正しいアドレスを入力してください。</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>レポートには、プログラムのログ、設定、および iTunes ライブラリファイル全体が含まれます。</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>バグレポート</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>このファイルをメールに添付して %1 へ送信してください:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -241,6 +258,33 @@ history that exists over %1 in %2.</source>
         <translation>
             <numerusform>%n 秒</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>見つからない %n 曲をライブラリから削除しました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>メールプログラムを開けませんでした。次の宛先へメールしてください:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Web ブラウザーを開けませんでした。次のページを開いてください:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>ファイルマネージャーを開けませんでした。フォルダーの場所:
+%1</translation>
     </message>
 </context>
 <context>
@@ -431,34 +475,6 @@ fingerprint. Please be patient.</source>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>英語</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>ドイツ語</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日本語</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>ロシア語</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>スペイン語</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>ポルトガル語(BR)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>アラビア語</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>言語:</translation>
@@ -988,6 +1004,14 @@ and apply the result?</source>
             <numerusform>%1 ほか%n曲</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>認識サービスに接続できませんでした。インターネット接続を確認して、もう一度修正してください。</translation>
+    </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>今回は一部の曲を修正できませんでした。自分で編集するか、もう一度修正してください。</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1227,6 +1251,12 @@ Please check the validity of the proxy.</source>
     <message>
         <source>Download</source>
         <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>サーバーに接続できませんでした。
+ネットワーク接続を確認してください。</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,23 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Неверный адрес эл. почты, введите правильный.</translation>
     </message>
+    <message>
+        <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
+        <translation>Отчёт содержит журналы программы, её настройки и весь файл вашей медиатеки iTunes.</translation>
+    </message>
+</context>
+<context>
+    <name>CBugReportSender</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Отчёт об ошибке</translation>
+    </message>
+    <message>
+        <source>Please attach this file to an email to %1:
+%2</source>
+        <translation>Приложите этот файл к письму на адрес %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -281,6 +298,35 @@ history that exists over %1 in %2.</source>
             <numerusform>%n секунды</numerusform>
             <numerusform>%n секунд</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n missing song(s) from the library.</source>
+        <translation>
+            <numerusform>%n отсутствующая песня удалена из медиатеки.</numerusform>
+            <numerusform>%n отсутствующие песни удалены из медиатеки.</numerusform>
+            <numerusform>%n отсутствующих песен удалено из медиатеки.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopHandOver</name>
+    <message>
+        <source>No email program could be opened. Please write to:
+%1</source>
+        <translation>Не удалось открыть почтовую программу. Напишите по адресу:
+%1</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Please visit:
+%1</source>
+        <translation>Не удалось открыть веб-браузер. Откройте страницу:
+%1</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Не удалось открыть файловый менеджер. Папка находится здесь:
+%1</translation>
     </message>
 </context>
 <context>
@@ -471,34 +517,6 @@ fingerprint. Please be patient.</source>
 </context>
 <context>
     <name>CGeneralWidget</name>
-    <message>
-        <source>English</source>
-        <translation>Английский</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Немецкий</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Японский</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Русский</translation>
-    </message>
-    <message>
-        <source>Spainsh</source>
-        <translation>Испанский</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Португальский (Бразилия)</translation>
-    </message>
-    <message>
-        <source>Arabic</source>
-        <translation>Арабский</translation>
-    </message>
     <message>
         <source>Language:</source>
         <translation>Язык:</translation>
@@ -1034,6 +1052,14 @@ and apply the result?</source>
             <numerusform>%1 и ещё %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
+        <translation>Не удалось связаться со службой распознавания. Проверьте подключение к интернету и повторите исправление.</translation>
+    </message>
+    <message>
+        <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
+        <translation>На этот раз некоторые песни исправить не удалось. Отредактируйте их сами или повторите исправление.</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
@@ -1273,6 +1299,12 @@ Please check the validity of the proxy.</source>
     <message>
         <source>Download</source>
         <translation>Скачать</translation>
+    </message>
+    <message>
+        <source>Failed to connect the server. 
+Please check your network connection.</source>
+        <translation>Не удалось подключиться к серверу. 
+Проверьте подключение к сети.</translation>
     </message>
 </context>
 <context>

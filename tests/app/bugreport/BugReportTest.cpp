@@ -281,19 +281,24 @@ private slots:
             QCOMPARE(result.value(0).toBool(), false);
             QVERIFY(QFile::exists(result.value(1).toString()));
 
+            // Cancel once; Continue then says where the archive lies and where it goes.
+            const bool manually = port == server.port();
             QList<MessageQuestion> asked;
             CMessageSeam::Scope seam(
-                [&asked](const MessageQuestion& question)
+                [&asked, manually](const MessageQuestion& question)
                 {
                     asked << question;
-                    return 2;
+                    return manually ? 1 : 2;
                 });
             CBugReportSender::ShowSendResult(nullptr, false, result.value(1).toString());
-            QCOMPARE(asked.size(), 1);
+            QCOMPARE(asked.size(), manually ? 2 : 1);
             QCOMPARE(
                 asked[0].text,
                 QStringLiteral("Bug sending failed. Would you like to send the bug via email manually?"));
             QCOMPARE(asked[0].buttons, (QStringList{"Continue", "Cancel"}));
+            if (manually)
+                QVERIFY(asked[1].text.startsWith("Please attach this file to an email to ") &&
+                        asked[1].text.contains('@') && asked[1].text.endsWith(result.value(1).toString()));
         }
         QCOMPARE(server.savedCount("mail-*.eml"), 0);
     }

@@ -53,13 +53,17 @@ private slots:
 
     void whatsNewSizeFollowsTheScale()
     {
+        // The what's-new box, and its room, only with notes to show.
         {
             WhatsNew dialog;
+            QCOMPARE(dialog.size(), QSize(481, 190));
+            dialog.SetWhatsNewText("Faster scans.");
             QCOMPARE(dialog.size(), QSize(481, 340));
             QCOMPARE(dialog.objectName(), QString("Updatedialog"));
         }
         g_dScale = 1.5;
         WhatsNew dialog;
+        dialog.SetWhatsNewText("Faster scans.");
         QCOMPARE(dialog.size(), QSize(721, 510));
         DialogIcon icon;
         QCOMPARE(icon.sizeHint(), QSize(50, 50));

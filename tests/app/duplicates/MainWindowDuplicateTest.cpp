@@ -112,7 +112,11 @@ private slots:
             auto* message = window.findChild<CShadeLabel*>("MainUIFixing");
             QVERIFY(score && message);
 
+            // No score before anything was scanned.
+            window.Duplicate();
+            QVERIFY(!score->isVisible());
             QVERIFY(ScanFolder(window, folder));
+            QVERIFY(score->isVisible());
             QCOMPARE(window.DuplicateView()->RowCount(), 2);
             QCOMPARE(window.DuplicateView()->CurrentPage(), 1);
             QCOMPARE(message->text(), QStringLiteral("Scanned 10 song(s), found 5 duplicate(s)."));
@@ -199,6 +203,20 @@ private slots:
             Click(window, "main_removebut");
             QVERIFY(removalEnded());
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 8);
+
+            // With every copy back the page reads as the scan's result again.
+            for (QTreeWidgetItemIterator next(tree, QTreeWidgetItemIterator::Disabled); *next;
+                 next = QTreeWidgetItemIterator(tree, QTreeWidgetItemIterator::Disabled))
+            {
+                QTreeWidgetItem* copy = *next;
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                                  QPoint(x, tree->visualItemRect(copy).center().y()));
+                QTRY_VERIFY(!copy->isDisabled());
+            }
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 10);
+            QTRY_COMPARE(message->text(), QStringLiteral("Scanned 10 song(s), found 5 duplicate(s)."));
+            const QStringList hints = window.findChild<CShadeLabel*>("MainUIScroll")->Texts();
+            QVERIFY2(!hints.join(' ').contains("removed"), qPrintable(hints.join('\n')));
             window.close();
         }
         ReleaseAppSettings();
@@ -316,9 +334,8 @@ private slots:
                 [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000));
             QTest::qWait(100);
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
-            QCOMPARE(
-                message->text(),
-                QStringLiteral("Removed 0 duplicate(s). If not sure to remove, you can undo the removal."));
+            // Nothing was removed: the scan's result stands, with what went wrong.
+            QCOMPARE(message->text(), QStringLiteral("Scanned 3 song(s), found 2 duplicate(s)."));
             QCOMPARE(hints->Texts(), QStringList{QStringLiteral(
                                          "Some duplicates could not be moved. Click Remove to try again.")});
             QVERIFY(window.findChild<QAbstractButton*>("main_removebut")->isEnabled());

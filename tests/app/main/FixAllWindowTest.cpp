@@ -419,6 +419,14 @@ private slots:
             QVERIFY(text.contains("Here 0") && text.contains("Here 1"));
         }
         QCOMPARE(missing->GetFixedCount(), 1);
+        // Their page tells what Apply did, not that they cannot be written.
+        QTreeWidget* categories = m_window->ReportPage()->CategoryTree();
+        QTreeWidgetItem* entry = m_window->ReportPage()->CategoryEntry(ReportMissingFile);
+        categories->scrollToItem(entry);
+        QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
+                          categories->visualItemRect(entry).center());
+        QCOMPARE(m_window->MessageText(),
+                 QStringLiteral("Removed 1 missing song(s) from the library. Still 1 song(s) not fixed."));
         g_nWorkMode = 1;
     }
 
@@ -830,13 +838,29 @@ private slots:
                      "No song could be fixed this time. You can edit the songs yourself or try fix again."});
         const int score = m_window->ScoreText().toInt();
 
-        Answer(HttpResponse::Mode::Full);
-        const qsizetype before = m_acr->requests().size();
+        // A Refix that fixes one song of three praises nothing.
+        int asked = 0;
+        m_acr->answerWith("/v1/identify",
+                          [&](const HttpRequest&) {
+                              return ++asked == 1 ? Json(IdentifyAnswer())
+                                                  : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
+                          });
         QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
         Click("MainUIRetry");
         QVERIFY(QTest::qWaitFor([&] { return complete.count() == 1 && Action() == CMainUI::ActionApply; },
                                 60000));
-        QCOMPARE(m_acr->requests().size(), before + 3);
+        QCOMPARE(RowsOf(page->UnrecognizedTree()), 2);
+        QCOMPARE(Hints(),
+                 QStringList{"Some songs could not be fixed this time. You can edit them yourself or "
+                             "try fix again."});
+
+        Answer(HttpResponse::Mode::Full);
+        const qsizetype before = m_acr->requests().size();
+        complete.clear();
+        Click("MainUIRetry");
+        QVERIFY(QTest::qWaitFor([&] { return complete.count() == 1 && Action() == CMainUI::ActionApply; },
+                                60000));
+        QVERIFY(m_acr->requests().size() >= before + 2);
         QCOMPARE(RowsOf(page->UnrecognizedTree()), 0);
         QCOMPARE(RowsOf(page->ArtistTree()), 3);
         QCOMPARE(page->ArtistTree()->GetFixedCount(), 3);
@@ -856,6 +880,33 @@ private slots:
         MakeSongs();
         QVERIFY(ToScoreScreen());
         QCOMPARE(page->ProblemCount(), 3);
+    }
+
+    // The bar follows the answers received, failed ones too (six of twelve, the service silent on
+    // the rest); a run of which no request reached the service says so.
+    void anUnreachableServiceIsNamed()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/offline");
+        QCOMPARE(MakeBareSongs(folder, 12).size(), 12);
+        int asked = 0;
+        m_acr->answerWith("/v1/identify",
+                          [&](const HttpRequest&)
+                          {
+                              return ++asked <= 6 ? Json("{\"status\":{\"msg\":\"Server error\"}}", 500)
+                                                  : HttpResponse::only(HttpResponse::Mode::Silent);
+                          });
+        QVERIFY(ToScoreScreen(folder));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([&] { return asked >= 10; }, 60000));
+        QTest::qWait(300);
+        QCOMPARE(m_window->findChild<QProgressBar*>(QStringLiteral("main_progress"))->value(), 5000);
+        m_window->GoHome();
+        QFile::remove(g_strDBPath);
+        const ScopedEnv offline(tidewell::online::keys::kAcrHostVariable, "127.0.0.1:9");
+        QVERIFY(ToScoreScreen(folder));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        QVERIFY(Hints().value(0).startsWith("The recognition service could not be reached."));
     }
 
     // Home and closing while the jobs wait on a silent service, and while paused with answers

@@ -18,11 +18,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -75,6 +78,31 @@ private:
 private slots:
     void init() { OpenWindow(); }
     void cleanup() { CloseWindow(); }
+
+    // No launcher on the PATH: each hand-over to the desktop names what it could not open.
+    void desktopHandOversNameWhatTheyCouldNotOpen()
+    {
+        FillAppStrings();
+        QTemporaryDir noPrograms;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", noPrograms.path().toLocal8Bit());
+        qunsetenv("BROWSER");
+        for (QAction* action :
+             m_window->findChild<QMenuBar*>("menubar")->actions().value(0)->menu()->actions())
+        {
+            if (QStringList{"Homepage", "Help", "Support", "EULA"}.contains(action->text()))
+                action->trigger();
+        }
+        m_window->Duplicate();
+        QTest::mouseClick(m_window->findChild<QPushButton*>("duprembtn"), Qt::LeftButton);
+        qputenv("PATH", path);
+        QStringList named;
+        for (const MessageQuestion& question : m_questions)
+            named << question.text.section('\n', -1);
+        QCOMPARE(named.mid(0, 4),
+                 (QStringList{g_strHomeUrl, g_strHelpUrl, g_strSupportAddress, g_strEulaUrl}));
+        QVERIFY(named.value(4).startsWith(QDir::toNativeSeparators(GetAppSettings()->GetRecycleFolder())));
+    }
 
     void startState()
     {

@@ -3,14 +3,19 @@
 #include "About.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "ApplyThread.h"
 #include "AudioFixture.h"
 #include "BugReport.h"
 #include "CMessageSeam.h"
 #include "CShadeLabel.h"
+#include "Duplicate.h"
+#include "FailedTreeWidget.h"
 #include "GeneralWidget.h"
 #include "HistoryOptWidget.h"
 #include "InterfaceLanguage.h"
+#include "LanguageDirection.h"
 #include "MainUI.h"
+#include "MusicFlags.h"
 #include "Option.h"
 #include "StartUI.h"
 #include "TextWalker.h"
@@ -19,8 +24,10 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -47,6 +54,38 @@ void SwitchLanguage(CMainUI* window, const QString& code)
     // The relayout the new texts asked for.
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
+}
+
+// One stage of the window, reached from the start page: 0 the duplicate page, 1 a score screen,
+// 2 an all-clean result, 3 a duplicate result, 4 after Remove, 5 after each copy is restored.
+bool Reach(CMainUI& window, int stage, const QString& songs)
+{
+    const auto ended = [&] { return window.RunState() == 3 && !window.IsBusy(); };
+    if (stage == 1 || stage == 2)
+        window.LoadStartParam({songs + (stage == 1 ? "/mixed" : "/clean")}, g_strDBPath, RunModeFiles);
+    if (stage == 1 || stage == 2)
+        return QTest::qWaitFor(ended, 60000);
+    window.Duplicate();
+    window.DuplicateView()->SetPendingScanPaths({songs + "/dups"});
+    if (stage >= 3)
+        window.ScanDuplicate();
+    if (stage >= 3 && !QTest::qWaitFor(ended, 60000))
+        return false;
+    if (stage >= 4)
+        QTest::mouseClick(window.findChild<QPushButton*>("main_removebut"), Qt::LeftButton);
+    if (stage >= 4 && !QTest::qWaitFor([&] { return ended() && !window.ApplyThread()->isRunning(); }, 60000))
+        return false;
+    QTreeWidget* tree = window.DuplicateView()->Tree();
+    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::Disabled); stage == 5 && *it; ++it)
+    {
+        const int x = tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2;
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          QPoint(x, tree->visualItemRect(*it).center().y()));
+        if (!QTest::qWaitFor([&] { return !(*it)->isDisabled(); }, 10000))
+            return false;
+    }
+    QCoreApplication::processEvents();
+    return true;
 }
 
 // Every case runs at scale 1 and at scale 2 (a 3840-wide screen).
@@ -257,6 +296,53 @@ private slots:
         }
         qunsetenv("TIDEWELL_ACR_HOST");
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    // After a switch from English each stage reads exactly as the same stage reached in a
+    // program started in that language: every visible text, the rows of the lists included.
+    void eachStageReadsAsAStartInItsLanguage()
+    {
+        tidewell::test::TempHome songs;
+        QCOMPARE(tidewell::test::makeSongFolder(songs.path() + "/clean", 2, "Clean", "c", true).size(), 2);
+        QCOMPARE(tidewell::test::makeSongFolder(songs.path() + "/mixed", 3, "Mixed", "m", false).size(), 3);
+        const QStringList files =
+            tidewell::test::makeSongFolder(songs.path() + "/source", 4, "Song", "s", false);
+        QCOMPARE(files.size(), 4);
+        for (const char* copy : {"/s0 copy.mp3", "/s0 again.mp3", "/s1 copy.mp3"})
+            QVERIFY(QFile::copy(files[copy[2] == '1'], songs.path() + "/source" + copy));
+        // Yes to every question; a window closes without applying anything.
+        CMessageSeam::Scope answers([](const MessageQuestion& question)
+                                    { return std::max<int>(1, question.buttons.indexOf("Ignore") + 1); });
+        for (int stage = 0; stage <= 5; ++stage)
+        {
+            for (const QString code : {"de", "ru", "ar"})
+            {
+                QStringList seen[2];
+                for (int started = 0; started < 2; ++started)
+                {
+                    // Each run removes from a fresh copy of the same folder.
+                    QDir(songs.path() + "/dups").removeRecursively();
+                    QVERIFY(QProcess::execute("cp",
+                                              {"-r", songs.path() + "/source", songs.path() + "/dups"}) == 0);
+                    m_window->close();
+                    m_window.reset();
+                    // Set after the last window stored its own duplicate options.
+                    GetAppSettings()->SetDuplicate(MF_Name | MF_Artist);
+                    const QString language = started ? code : QStringLiteral("en");
+                    GetAppSettings()->SetLanguage(language);
+                    InstallInterfaceTranslator(LoadInterfaceTranslator(language));
+                    QApplication::setLayoutDirection(Qt::LeftToRight);
+                    m_window = std::make_unique<CMainUI>();
+                    ApplyLanguageDirection(m_window.get());
+                    m_window->show();
+                    QVERIFY(Reach(*m_window, stage, songs.path()));
+                    if (!started)
+                        SwitchLanguage(m_window.get(), code);
+                    seen[started] = VisibleTexts(m_window.get());
+                }
+                QCOMPARE(seen[0], seen[1]);
+            }
+        }
     }
 
     // Songs with nothing to mend: after a switch the screen still says "Return" with no message,

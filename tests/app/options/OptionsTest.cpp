@@ -164,7 +164,9 @@ private slots:
             [](COption* option)
             {
                 CUpdateWidget* page = option->UpdatePage();
-                Radio(page, "Number of days between update checks (At least 1 days)")->click();
+                Radio(page, QCoreApplication::translate(
+                                "CUpdateWidget", "Number of days between update checks (At least 1 days)"))
+                    ->click();
                 QVERIFY(page->findChild<QSpinBox*>("UpdateDays")->isEnabled());
             });
         QCOMPARE(settings->GetAutoUpdate(), 1);
@@ -319,6 +321,34 @@ private slots:
         COption english(nullptr);
         QCOMPARE(english.layoutDirection(), Qt::LeftToRight);
         QCOMPARE(english.windowTitle(), QString("Preferences"));
+    }
+
+    // Each language under its own name; the list starts on the language in use, also when none
+    // is stored, and another row switches. Brazilian zero is plural; the Arabic dual has no digit.
+    void languageListShowsTheLanguageInUse()
+    {
+        const QStringList names{"English", "Deutsch", "日本語", "Русский", "Español", "Português (Brasil)",
+                                "العربية", "Français"};
+        for (int inUse = 0; inUse < kCodes.size(); ++inUse)
+        {
+            GetAppSettings()->SetLanguage(QString());
+            InstallInterfaceTranslator(LoadInterfaceTranslator(kCodes.at(inUse)));
+            RunPreferences(
+                [&](COption* option)
+                {
+                    auto* combo = option->findChild<QComboBox*>("GeneralLanguage");
+                    QCOMPARE(combo->itemText(inUse), names.at(inUse));
+                    QCOMPARE(combo->currentIndex(), inUse);
+                    combo->setCurrentIndex((inUse + 3) % kCodes.size());
+                });
+            QCOMPARE(GetAppSettings()->GetLanguage(), kCodes.at((inUse + 3) % kCodes.size()));
+        }
+        InstallInterfaceTranslator(LoadInterfaceTranslator("br"));
+        QCOMPARE(QCoreApplication::translate("CCountTexts", "Fixed %n song(s)", nullptr, 0),
+                 QString("0 músicas corrigidas"));
+        InstallInterfaceTranslator(LoadInterfaceTranslator("ar"));
+        QCOMPARE(QCoreApplication::translate("CMainUI", "%n song(s) could not be written: %1", nullptr, 2),
+                 QString("تعذرت كتابة أغنيتين: %1"));
     }
 
     void damagedTranslationsKeepTheLanguage()

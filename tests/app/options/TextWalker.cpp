@@ -413,6 +413,28 @@ QStringList LeftoverTexts(QWidget* window, const QString& code)
     return problems;
 }
 
+QStringList VisibleTexts(QWidget* window)
+{
+    QStringList texts;
+    ForEachText(window,
+                [&](const QWidget* widget, const QString& text, bool)
+                {
+                    if (!text.trimmed().isEmpty())
+                        texts << QString::fromLatin1(widget->metaObject()->className()) + u' ' +
+                                     text.trimmed();
+                });
+    for (QTreeWidget* tree : window->findChildren<QTreeWidget*>())
+    {
+        for (QTreeWidgetItemIterator it(tree); tree->isVisible() && *it; ++it)
+        {
+            for (int column = 0; column < tree->columnCount(); ++column)
+                texts << tree->headerItem()->text(column).trimmed() + u' ' + (*it)->text(column);
+        }
+    }
+    texts.sort();
+    return texts;
+}
+
 QStringList WalkTexts(QWidget* window, const QString& code)
 {
     QStringList problems;

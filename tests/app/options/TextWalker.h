@@ -23,3 +23,7 @@ QStringList WalkTexts(QWidget* window, const QString& code);
 // Visible texts of the window that are translations into the language of code (the previous
 // interface language) rather than texts of the current one.
 QStringList LeftoverTexts(QWidget* window, const QString& code);
+
+// Every text the walker looks at and every cell of the visible trees under its column's header,
+// sorted: two windows that read alike give equal lists.
+QStringList VisibleTexts(QWidget* window);

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QTextBrowser>
 
 using tidewell::test::LocalHttpServer;
 
@@ -24,6 +25,7 @@ struct Shown
 {
     QString text;
     QStringList buttons; // visible push buttons
+    bool whatsNewBox = false;
 };
 
 // Runs one check against the given port and reads the dialog it shows.
@@ -40,6 +42,7 @@ Shown RunCheck(int port, int* code = nullptr)
                     for (const QPushButton* button : dialog->findChildren<QPushButton*>())
                         if (button->isVisibleTo(dialog))
                             shown.buttons << button->text();
+                    shown.whatsNewBox = dialog->findChild<QTextBrowser*>()->isVisibleTo(dialog);
                     dialog->close();
                 });
     QWidget window;
@@ -96,7 +99,7 @@ private slots:
         QTest::newRow("odd version") << ok({{"ProductVer", "9.9.9abc"}}) << 3 << "Unknown error."
                                      << QStringList{"Cancel"};
         QTest::newRow("500") << QString::fromStdString(LocalHttpServer::Status(500, "oops").raw) << -1
-                             << "Failed to connect the server. \nPlease check the validity of the proxy."
+                             << "Failed to connect the server. \nPlease check your network connection."
                              << QStringList{"Cancel"};
     }
     // Each reply gives its own text; a failure never says "newest" and never offers a download.
@@ -126,7 +129,16 @@ private slots:
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         const int port = closed.serverPort();
         closed.close();
-        QVERIFY(RunCheck(port).text.contains("Failed to connect the server."));
+        // Direct: the connection is named, and no empty what's-new box stands under it; through a
+        // proxy that does not answer, the proxy is.
+        Shown shown = RunCheck(port);
+        QVERIFY(shown.text.endsWith("Please check your network connection.") && !shown.whatsNewBox);
+        GetAppSettings()->SetProxyHost(QStringLiteral("127.0.0.1"));
+        GetAppSettings()->SetProxyPort(port);
+        GetAppSettings()->SetProxyEnabled(1);
+        shown = RunCheck(port);
+        GetAppSettings()->SetProxyEnabled(0);
+        QVERIFY(shown.text.endsWith("Please check the validity of the proxy."));
     }
 
     // "b_proxy" 0 goes direct even with a proxy host set; 1 goes through the proxy.
