@@ -91,6 +91,62 @@ bool ReadTrackColumns(sqlite3* db, std::set<std::string>& columns)
     return rc == SQLITE_DONE;
 }
 
+// What the program never writes and a file from outside may carry: a trigger can make every
+// later write fail or rewrite rows, and a virtual table answers to a module instead of the file.
+// Empty when there is none, else what was found.
+QString ForeignSchemaObject(sqlite3* db)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT type, name FROM sqlite_master WHERE type = 'trigger' OR "
+                           "(type = 'table' AND sql LIKE 'CREATE VIRTUAL TABLE%') LIMIT 1",
+                           -1, &raw, nullptr) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(raw, &sqlite3_finalize);
+    const int rc = sqlite3_step(raw);
+    if (rc == SQLITE_DONE)
+        return QString();
+    if (rc != SQLITE_ROW)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
+    const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(raw, 1));
+    const QString what = QString::fromUtf8(type ? type : "") == QLatin1String("trigger")
+                             ? QStringLiteral("trigger")
+                             : QStringLiteral("virtual table");
+    return QStringLiteral("%1 %2").arg(what, QString::fromUtf8(name ? name : ""));
+}
+
+// One integer a pragma answers; -1 when it does not.
+sqlite3_int64 PragmaValue(sqlite3* db, const char* pragma)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, pragma, -1, &raw, nullptr) != SQLITE_OK)
+        return -1;
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(raw, &sqlite3_finalize);
+    return sqlite3_step(raw) == SQLITE_ROW ? sqlite3_column_int64(raw, 0) : -1;
+}
+
+// SQLite's own check of the file: whole pages (a file cut short reads its last page as zeros
+// otherwise) and every b-tree page well formed. Empty when sound, else the first complaint.
+QString DamagedFile(sqlite3* db, const QString& path)
+{
+    const sqlite3_int64 pageSize = PragmaValue(db, "PRAGMA page_size");
+    const sqlite3_int64 pages = PragmaValue(db, "PRAGMA page_count");
+    if (pageSize <= 0 || pages < 0 || QFileInfo(path).size() != pageSize * pages)
+        return QStringLiteral("the file is not whole pages");
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &raw, nullptr) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(raw, &sqlite3_finalize);
+    const int rc = sqlite3_step(raw);
+    if (rc != SQLITE_ROW)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    const auto* answer = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
+    if (!answer || std::strcmp(answer, "ok") != 0)
+        return QString::fromUtf8(answer ? answer : "quick_check answered nothing");
+    return QString();
+}
+
 } // namespace
 
 QString CheckProjectDatabase(const QString& path)
@@ -105,6 +161,13 @@ QString CheckProjectDatabase(const QString& path)
     DbHandle db(raw);
     if (opened != SQLITE_OK)
         return fail(QStringLiteral("cannot open"));
+
+    // The program writes plain tables only, and whole: anything else is refused before a row is
+    // read.
+    if (const QString foreign = ForeignSchemaObject(db.get()); !foreign.isEmpty())
+        return fail(foreign);
+    if (const QString damaged = DamagedFile(db.get(), path); !damaged.isEmpty())
+        return fail(damaged);
 
     std::set<std::string> columns;
     if (!ReadTrackColumns(db.get(), columns))

@@ -14,11 +14,12 @@
 int BackupDatabaseFile(const QString& source, const QString& target);
 
 // Tells whether a file is a library database the project loader can read: it opens as SQLite,
-// holds the table TracksTable with every column the loader and the saver use (an older
-// generation that opening upgrades counts), and at least one row has a persistent id in the hex
-// form the loader accepts. Only the schema and, at most, one pass over the ids are read, so a
-// large file of the wrong shape is refused quickly. Answers an empty text when it is, else a
-// log line naming what is wrong. Any thread.
+// holds nothing the program never writes (no trigger, no virtual table), is whole pages and
+// passes SQLite's quick_check, holds the table TracksTable with every column the loader and the
+// saver use (an older generation that opening upgrades counts), and at least one row has a
+// persistent id in the hex form the loader accepts. The schema is read first, so a file of the
+// wrong shape is refused before the pass over its pages. Answers an empty text when it is, else
+// a log line naming what is wrong. Any thread.
 QString CheckProjectDatabase(const QString& path);
 
 // Puts a saved project in place as the working database: copies it into a temporary file beside

@@ -52,6 +52,36 @@ bool Exec(const QString& path, const char* sql)
     return ok;
 }
 
+// A copy of a database whose TracksTable page points its last row outside the page: the first
+// row still reads, SQLite's check calls the file malformed.
+QByteArray LastCellPointerBroken(const QByteArray& database)
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("tidewell-cell-%1.db").arg(::getpid()));
+    QFile::remove(path);
+    if (!WriteAll(path, database))
+        return QByteArray();
+    sqlite3* db = nullptr;
+    sqlite3_stmt* stmt = nullptr;
+    int root = 0;
+    if (sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_master WHERE name = 'TracksTable'", -1, &stmt,
+                           nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        root = sqlite3_column_int(stmt, 0);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    QFile::remove(path);
+    const int pageSize = (uchar(database.at(16)) << 8) | uchar(database.at(17));
+    const qsizetype page = qsizetype(root - 1) * pageSize;
+    if (root < 2 || database.at(page) != 0x0D) // a leaf page of a table
+        return QByteArray();
+    const int cells = (uchar(database.at(page + 3)) << 8) | uchar(database.at(page + 4));
+    QByteArray broken = database;
+    broken[page + 8 + 2 * (cells - 1)] = char(0xFF);
+    broken[page + 9 + 2 * (cells - 1)] = char(0xF0);
+    return broken;
+}
+
 } // namespace
 
 class ProjectFileTest : public QObject, public MainWindowCase
@@ -134,6 +164,23 @@ private slots:
         QVERIFY(Exec(shapes.last().second, "UPDATE TracksTable SET PersistentID = 'not hex at all'"));
         add(QStringLiteral("no-rows"), good);
         QVERIFY(Exec(shapes.last().second, "DELETE FROM TracksTable"));
+        // Files whose schema and first row read well, which only SQLite's own check or a look at
+        // what the schema holds tells apart.
+        add(QStringLiteral("cut-by-a-byte"), good.chopped(1));
+        const QByteArray malformed = LastCellPointerBroken(good);
+        QVERIFY(!malformed.isEmpty());
+        add(QStringLiteral("malformed"), malformed);
+        add(QStringLiteral("triggers"), good);
+        QVERIFY(Exec(
+            shapes.last().second,
+            "CREATE TRIGGER no_insert BEFORE INSERT ON TracksTable BEGIN SELECT RAISE(ABORT, 'x'); END;"
+            "CREATE TRIGGER no_update BEFORE UPDATE ON TracksTable BEGIN SELECT RAISE(ABORT, 'x'); END"));
+        add(QStringLiteral("fts5"), QByteArray());
+        QVERIFY(Exec(shapes.last().second,
+                     "CREATE VIRTUAL TABLE TracksTable USING fts5(TrackID, PersistentID, Name, TotalTime, "
+                     "Artist, Album, Size, Location, ArtData, ArtPath, Absence, State, RepeatID, Type, Year, "
+                     "Genre, Bitrate, TrashPath, NameOld, ArtistOld, AlbumOld, YearOld, GenreOld, Purchased);"
+                     "INSERT INTO TracksTable(PersistentID, Name, Type) VALUES('00000000000000A1', 'x', 2)"));
         const QString folder = dir + QStringLiteral("/folder.zavrodata");
         QVERIFY(QDir().mkpath(folder));
         shapes.append({QStringLiteral("directory"), folder});
