@@ -1,5 +1,6 @@
 #include "DatabaseCopy.h"
 
+#include "NativePath.h"
 #include "TracksTable.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -259,6 +261,86 @@ int BackupDatabaseFile(const QString& source, const QString& target)
         QFile::remove(temp);
         return -5;
     }
+    return 0;
+}
+
+int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal)
+{
+    if (target.isEmpty() || rows.isEmpty())
+        return -1;
+    const QString temp = MakeTemporaryBeside(target);
+    if (temp.isEmpty())
+        return -3;
+    const auto discard = [&temp](int result)
+    {
+        for (const QString& path : DatabaseFiles(temp))
+            QFile::remove(path);
+        return result;
+    };
+    sqlite3* raw = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(temp).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
+    {
+        sqlite3_close_v2(raw);
+        return discard(-3);
+    }
+    DbHandle db(raw);
+    const auto exec = [&db](const char* sql)
+    { return sqlite3_exec(db.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK; };
+    if (!exec("begin transaction") || !exec(tracks_db::kCreateTable) ||
+        !exec("create index TracksTablePidType on TracksTable(PersistentID, Type)") ||
+        !exec("create table LibraryInfo(Key text primary key, Value integer)"))
+        return discard(-4);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db.get(), "insert into LibraryInfo(Key, Value) values('TrackTotal', ?1)", -1,
+                           &stmt, nullptr) != SQLITE_OK)
+        return discard(-4);
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> total(stmt, &sqlite3_finalize);
+    sqlite3_bind_int(stmt, 1, std::max(libraryTotal, static_cast<int>(rows.size())));
+    if (sqlite3_step(stmt) != SQLITE_DONE)
+        return discard(-4);
+    stmt = nullptr;
+    if (sqlite3_prepare_v2(
+            db.get(),
+            "insert into TracksTable(TrackID, PersistentID, Name, TotalTime, Artist, Album, Size, "
+            "Location, Absence, State, RepeatID, Type, Year, Genre, Bitrate, TrashPath, "
+            "Purchased) values(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, "
+            "?15, ?16, ?17)",
+            -1, &stmt, nullptr) != SQLITE_OK)
+        return discard(-4);
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> insert(stmt, &sqlite3_finalize);
+    for (int i = 0; i < rows.size(); ++i)
+    {
+        const ProjectRow& row = rows.at(i);
+        const MusicInfo& info = row.info;
+        // Ids as the file import gives them (decimal, which the loader's hex form accepts).
+        const QByteArray texts[] = {
+            QByteArray::number(i + 65535), info.Name.toUtf8(),           info.TotalTime.toUtf8(),
+            info.Artist.toUtf8(),          info.Album.toUtf8(),          info.Size.toUtf8(),
+            PathToNative(info.Location),   info.Year.toUtf8(),           info.Genre.toUtf8(),
+            info.Bitrate.toUtf8(),         PathToNative(info.TrashPath), info.Purchased.toUtf8()};
+        const int textSlots[] = {2, 3, 4, 5, 6, 7, 8, 13, 14, 15, 16, 17};
+        sqlite3_reset(stmt);
+        sqlite3_bind_int(stmt, 1, i + 10000);
+        for (size_t k = 0; k < std::size(textSlots); ++k)
+            sqlite3_bind_text(stmt, textSlots[k], texts[k].constData(), static_cast<int>(texts[k].size()),
+                              SQLITE_TRANSIENT);
+        sqlite3_bind_int(stmt, 9, row.absence);
+        sqlite3_bind_int(stmt, 10, row.state);
+        sqlite3_bind_int64(stmt, 11, row.repeatId);
+        sqlite3_bind_int(stmt, 12, row.type);
+        if (sqlite3_step(stmt) != SQLITE_DONE)
+            return discard(-4);
+    }
+    insert.reset();
+    total.reset();
+    if (!exec("commit transaction"))
+        return discard(-4);
+    db.reset();
+    for (const char* suffix : kJournalSuffixes)
+        QFile::remove(target + QLatin1String(suffix));
+    if (!RenameOver(temp, target))
+        return discard(-5);
     return 0;
 }
 

@@ -525,6 +525,11 @@ QString CMusicLink::PlaceProjectAsDatabase(const QString& project, const QString
     return ::PlaceProjectAsDatabase(project, database);
 }
 
+int CMusicLink::WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal)
+{
+    return ::WriteProjectRows(target, rows, libraryTotal);
+}
+
 QStringList CMusicLink::RemoveDatabaseFiles(const QString& database)
 {
     return ::RemoveDatabaseFiles(database);

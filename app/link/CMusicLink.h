@@ -18,6 +18,7 @@
 class CThreadAWS;
 class IMusicLinkHost;
 class QTimer;
+struct ProjectRow;
 
 // One track report of a load, an analysis or a duplicate scan, as SendLoadMusic carries it.
 struct LinkTrackReport
@@ -144,6 +145,9 @@ public:
     // The working database's files (see DatabaseCopy.h). Any thread, no manager needed; placing a
     // project copies a file, so callers run it on a worker.
     static QString PlaceProjectAsDatabase(const QString& project, const QString& database);
+    // A result that lives in no database (the engine's duplicate groups) saved as a project (see
+    // DatabaseCopy.h); 0 on success. Any thread: callers run it on a worker.
+    static int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal);
     // The paths that exist and could not be removed.
     static QStringList RemoveDatabaseFiles(const QString& database);
     // The database and its journal files, whether they exist or not.

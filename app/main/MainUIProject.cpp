@@ -12,6 +12,8 @@
 #include "CShadeLabel.h"
 #include "CTextButton.h"
 #include "CWarnMessage.h"
+#include "DatabaseCopy.h"
+#include "Duplicate.h"
 #include "FileDialogs.h"
 #include "SpecialFolders.h"
 #include "StartUI.h"
@@ -96,14 +98,24 @@ bool CMainUI::SaveProjectFile(bool closing)
     const QString target = m_strProjectPath;
     CMusicLink* link = m_pMusicLink;
     const CAnalyReport* report = m_pReport;
-    // The fixes handed to the report page's writer go into the copy too.
-    const int result = link ? RunAndWait(
-                                  [link, report, target]()
-                                  {
-                                      report->WaitFixWrites();
-                                      return link->BackupMusicLibrary(target);
-                                  })
-                            : -1;
+    // The duplicate engine's groups live in no database: the project is written from the rows
+    // the duplicate page shows, in the form a loaded project of duplicates takes.
+    const QList<ProjectRow> engineRows =
+        m_iResultType == 4 ? m_pDuplicate->EngineProjectRows() : QList<ProjectRow>();
+    const double step = GetScoreStep();
+    const int scanned = step > 0.0 ? qRound(10000.0 / step) : 0;
+    int result = -1;
+    if (link && !engineRows.isEmpty())
+        result = RunAndWait([target, engineRows, scanned]()
+                            { return CMusicLink::WriteProjectRows(target, engineRows, scanned); });
+    else if (link)
+        // The fixes handed to the report page's writer go into the copy too.
+        result = RunAndWait(
+            [link, report, target]()
+            {
+                report->WaitFixWrites();
+                return link->BackupMusicLibrary(target);
+            });
     if (result != 0)
     {
         WriteUILog(QStringLiteral("Copy To Save Failed:%1").arg(result));

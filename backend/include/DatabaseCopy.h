@@ -1,7 +1,21 @@
 #pragma once
 
+#include "MusicObj.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+// One song of a result that lives in no database (the duplicate engine's groups), as a saved
+// project keeps it: its tags and file, its Absence, State and RepeatID words and its Type.
+struct ProjectRow
+{
+    MusicInfo info;
+    int absence = 0;
+    int state = 0;
+    qint64 repeatId = 0;
+    int type = 0;
+};
 
 // Copies a library database into another file with SQLite's online backup, so a database that is
 // open and being written elsewhere is copied consistently (its last committed state). The copy is
@@ -29,6 +43,13 @@ QString CheckProjectDatabase(const QString& path);
 // as they were. A project that is the working database itself is only checked. Answers an empty
 // text on success, else a log line naming the failure. Any thread.
 QString PlaceProjectAsDatabase(const QString& project, const QString& database);
+
+// Writes rows as a saved project, in the database form the project loader reads (one TracksTable
+// row each, and libraryTotal as the number of songs the result was found among). The database is
+// made in a temporary file beside target and renamed over it only when complete: a failure leaves
+// an existing target untouched. Results: 0 written; -1 empty target or no rows; -3 the temporary
+// file cannot be made; -4 writing failed (disk full); -5 the rename failed. Any thread.
+int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal);
 
 // A database file and its journal companions ("-journal", "-wal", "-shm"), whether they exist or
 // not.

@@ -1,6 +1,7 @@
 // The duplicate road through the real main window: Scan from the duplicate page, the groups and
 // the score, a refused and an accepted Remove, Pause/Continue of the removal, a Remove with
-// nothing left to remove, a restore, and the score and the removed count after each.
+// nothing left to remove, a restore, the score and the removed count after each, and a scan result
+// saved as a project and opened again.
 
 #include "AppGlobals.h"
 #include "AppSettings.h"
@@ -15,11 +16,14 @@
 #include "TempHome.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -227,6 +231,87 @@ private slots:
             QCOMPARE(hints->Texts(), QStringList{QStringLiteral(
                                          "Some duplicates could not be moved. Click Remove to try again.")});
             QVERIFY(window.findChild<QAbstractButton*>("main_removebut")->isEnabled());
+            window.close();
+        }
+        ReleaseAppSettings();
+        SetAppSettingsExitHandler({});
+    }
+
+    // Save Project from the result of a folder scan writes a project, which Load Saved Result
+    // opens again as the same duplicate groups, with the ticks the user left.
+    void savedScanResultOpensAgainAsDuplicates()
+    {
+        tidewell::test::TempHome home;
+        QVERIFY(TagCompareSettings());
+        const QString folder = home.path() + "/songs";
+        const QStringList files = tidewell::test::makeSongFolder(folder, 3, "Song", "song", false);
+        QCOMPARE(files.size(), 3);
+        QVERIFY(QFile::copy(files[0], folder + "/song0 copy.mp3"));
+        QVERIFY(QFile::copy(files[0], folder + "/song0 again.mp3"));
+        QVERIFY(QFile::copy(files[1], folder + "/song1 copy.mp3"));
+        QStringList asked;
+        CMessageSeam::Scope answers(
+            [&](const MessageQuestion& q)
+            {
+                asked << q.text;
+                return 1;
+            });
+        const QString project = home.path() + "/scan.zavrodata";
+        auto ticks = [](QTreeWidget* tree)
+        {
+            QStringList ticked;
+            for (int g = 0; g < tree->topLevelItemCount(); ++g)
+                for (int c = 0; c < tree->topLevelItem(g)->childCount(); ++c)
+                    if (tree->topLevelItem(g)->child(c)->checkState(0) == Qt::Checked)
+                        ticked << tree->topLevelItem(g)->child(c)->text(3);
+            ticked.sort();
+            return ticked;
+        };
+        {
+            CMainUI window;
+            window.show();
+            // The start page's Clean-up Duplicates: the engine's scan, whose groups live in no
+            // database.
+            auto* start = window.findChild<QAbstractButton*>(QStringLiteral("duplicate_obj"));
+            QVERIFY(start);
+            QTest::mouseClick(start, Qt::LeftButton);
+            window.DuplicateView()->SetPendingScanPaths({folder});
+            Click(window, "main_scanbut");
+            QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QTreeWidget* tree = window.DuplicateView()->Tree();
+            QCOMPARE(tree->topLevelItemCount(), 2);
+            QTreeWidgetItem* three =
+                tree->topLevelItem(0)->childCount() == 3 ? tree->topLevelItem(0) : tree->topLevelItem(1);
+            ClickCheck(tree, three->child(2));
+            const QStringList ticked = ticks(tree);
+            QCOMPARE(ticked.size(), 2);
+
+            QAction* save = nullptr;
+            for (QAction* action : window.findChildren<QAction*>())
+                if (action->text() == QStringLiteral("Save Project"))
+                    save = action;
+            QVERIFY(save && save->isEnabled());
+            {
+                CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+                save->trigger();
+            }
+            QCOMPARE(asked, QStringList());
+            QVERIFY(QFileInfo(project).size() > 0);
+
+            window.GoHome();
+            asked.clear();
+            {
+                CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+                auto* load = window.findChild<QAbstractButton*>(QStringLiteral("load_obj"));
+                QVERIFY(load);
+                QTest::mouseClick(load, Qt::LeftButton);
+            }
+            QVERIFY(QTest::qWaitFor(
+                [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QCOMPARE(asked, QStringList());
+            QCOMPARE(window.ContentStack()->currentIndex(), int(CMainUI::PageDuplicate));
+            QCOMPARE(window.DuplicateView()->RowCount(), 2);
+            QCOMPARE(ticks(tree), ticked);
             window.close();
         }
         ReleaseAppSettings();
