@@ -330,6 +330,11 @@ int CMusicLink::ApplyiTunesMusicInfo(void* track, int flags)
     return MM_ApplyiTunesMusicInfo(m_manage, track, flags, (replace & MF_ReplaceSwitch) ? replace : 0);
 }
 
+int CMusicLink::CountPendingFixes(int replaceMask)
+{
+    return MM_CountPendingFixes(m_manage, replaceMask);
+}
+
 int CMusicLink::ApplyMusicFixes(int index, int replaceMask)
 {
     return MM_ApplyMusicFixes(m_manage, index, replaceMask);

@@ -99,6 +99,8 @@ public:
     // Adds the settings' "Replace" mask when it has the replace switch.
     int ApplyiTunesMusicInfo(void* track, int flags);
     int ApplyMusicFixes(int index, int replaceMask);
+    // The loaded tracks with fixes not yet applied (see MM_CountPendingFixes).
+    int CountPendingFixes(int replaceMask);
     int AddMusicFiles(const QStringList& paths);
     // The number of tracks that may be indexed (0 to result - 1); 0 without a manager.
     // *largestCount is the most tracks the run has held (for scoring, not an index bound).

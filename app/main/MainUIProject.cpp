@@ -84,17 +84,22 @@ bool CMainUI::ApplyOrSave(int which)
 
 bool CMainUI::SaveProjectFile(bool closing)
 {
-    const QString db = g_strDBPath;
-    if (m_strProjectPath.isEmpty() || m_strProjectPath == db)
+    // Closing and Home never write the user's project file: it changes only when the user saves
+    // it. The working database stays for the next start only while fixes are left that were
+    // neither applied nor given up in the closing question.
+    if (closing)
     {
-        if (closing && QFileInfo::exists(db) && !m_pReport->HasUnappliedChanges() &&
-            m_pScoreLabel->text() == QLatin1String("100"))
+        m_strProjectPath.clear();
+        if (!m_bUnappliedLeft)
             m_bDeleteDatabase = true;
         return true;
     }
+    const QString db = g_strDBPath;
+    if (m_strProjectPath.isEmpty() || m_strProjectPath == db)
+        return true;
     // The back end copies the database consistently into a temporary file that replaces the
     // project only when complete: a failed save leaves the old project and the database as they
-    // were, and the database is only marked for deletion once its copy exists.
+    // were.
     const QString target = m_strProjectPath;
     CMusicLink* link = m_pMusicLink;
     const CAnalyReport* report = m_pReport;
@@ -117,13 +122,7 @@ bool CMainUI::SaveProjectFile(bool closing)
                 return link->BackupMusicLibrary(target);
             });
     if (result != 0)
-    {
         WriteUILog(QStringLiteral("Copy To Save Failed:%1").arg(result));
-    }
-    else if (closing)
-    {
-        m_bDeleteDatabase = true;
-    }
     m_strProjectPath.clear();
     return result == 0;
 }

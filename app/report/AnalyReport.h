@@ -91,6 +91,8 @@ public:
     // Songs with a fixed row or cell and none among the Unrecognized Songs.
     int FixedSongs() const;
     bool HasUnappliedChanges() const { return m_bUnapplied.load(); }
+    // A loaded result holds fixes not yet applied.
+    void MarkUnapplied() { m_bUnapplied = true; }
     void loadLanguage();
     static QString UnknownText(const QString& text, const QString& word);
 

@@ -1,6 +1,7 @@
 // Saved projects through the real main window's Load Saved Result: files that are no project are
-// refused before anything is replaced, a project opens as the kind of result it was saved as, and
-// a huge song name reaches the rows cut while the song keeps it whole.
+// refused before anything is replaced, a project opens as the kind of result it was saved as, its
+// unapplied fixes are pending again while the file stays the user's, and a huge song name reaches
+// the rows cut while the song keeps it whole.
 #include "AnalyReport.h"
 #include "AppGlobals.h"
 #include "AudioFixture.h"
@@ -8,6 +9,7 @@
 #include "CMusicLink.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
+#include "MusicFlags.h"
 #include "MusicObj.h"
 #include "ScreenText.h"
 #include "StartUI.h"
@@ -256,6 +258,54 @@ private slots:
         QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->GetResultType(), int(RunModeDuplicateITunes));
         QVERIFY(m_window->ContentStack()->currentIndex() != int(CMainUI::PageReport));
+    }
+
+    // A project saved with a fix not yet applied (a chosen cover waiting in it): the fix is pending
+    // again, so closing and Home ask about it; neither writes the user's project file, and a close
+    // that gives the fix up leaves nothing to offer at the next start.
+    void loadedProjectKeepsItsPendingFixes()
+    {
+        const QString project = SaveProject(QStringLiteral("pending"), 3);
+        QVERIFY(!project.isEmpty());
+        const QString picture = Home() + QStringLiteral("/cover.jpg");
+        const QByteArray cover = tidewell::test::makePicture(64, 64, 0x2080c0);
+        QVERIFY(WriteAll(picture, cover));
+        QVERIFY(Exec(project,
+                     QStringLiteral("UPDATE TracksTable SET ArtPath = '%1', ArtData = X'%2' WHERE rowid = "
+                                    "(SELECT min(rowid) FROM TracksTable WHERE Absence & %3)")
+                         .arg(picture, QString::fromLatin1(cover.toHex()))
+                         .arg(int(MF_Artwork))
+                         .toUtf8()
+                         .constData()));
+        const QByteArray saved = ReadAll(project);
+        const QString question = QStringLiteral("Do you want to apply new results?");
+        auto* home = m_window->findChild<QPushButton*>(QStringLiteral("main_gohome"));
+        QVERIFY(home);
+
+        PressLoadSaved(project);
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+        m_questions.clear();
+        m_window->close(); // Cancel
+        QCOMPARE(m_questions.size(), 1);
+        QCOMPARE(m_questions.first().text, question);
+        QVERIFY(m_window->isVisible());
+        m_questions.clear();
+        m_queued = {2}; // Ignore
+        QTest::mouseClick(home, Qt::LeftButton);
+        QCOMPARE(m_questions.size(), 1);
+        QCOMPARE(m_questions.first().text, question);
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
+        QCOMPARE(ReadAll(project), saved);
+
+        PressLoadSaved(project);
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+        m_questions.clear();
+        m_answer = 2; // Ignore
+        m_window->close();
+        QCOMPARE(m_questions.size(), 1);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(ReadAll(project), saved);
+        QVERIFY(!QFile::exists(g_strDBPath));
     }
 
     // A song named with megabytes of text: its rows and tips show a cut of it, the song keeps all.
