@@ -749,6 +749,29 @@ private slots:
         QCOMPARE(page->ProblemCount(), 3);
     }
 
+    // The Unrecognized Songs a fix pass left come back with the result: saved and opened again (as
+    // Continue opens a result a run left), they are listed there again, not among their problems.
+    void unrecognizedSongsComeBackWithTheResult()
+    {
+        MakeSongs();
+        m_acr->answer("/v1/identify", Json("{\"status\":{\"msg\":\"Server error\"}}", 500));
+        QVERIFY(ToScoreScreen());
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        CAnalyReport* page = m_window->ReportPage();
+        QCOMPARE(RowsOf(page->UnrecognizedTree()), 3);
+        const QString project = QDir::homePath() + QStringLiteral("/unrecognized.zavrodata");
+        CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+        m_window->ApplyOrSave(3);
+        m_answer = 2; // Ignore, should Home ask
+        Click("main_gohome");
+        m_answer = 1;
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("load_obj")), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+        QCOMPARE(RowsOf(page->UnrecognizedTree()), 3);
+        QCOMPARE(RowsOf(page->ArtistTree()), 0);
+    }
+
     // Home and closing while the jobs wait on a silent service, and while paused with answers
     // waiting, return promptly.
     void homeAndClosingDuringTheFix()
