@@ -138,9 +138,10 @@ void CMainUI::ReportFixAllComplete()
 
 QStringList CMainUI::FixEndHints() const
 {
-    // Praise only for a run that fixed something: one whose songs all ended among the
-    // Unrecognized Songs says so.
-    if (m_pReport->FixedSongs() == 0)
+    // Praise only for a run that fixed something, or a saved result that holds fixes to apply:
+    // one whose songs all ended among the Unrecognized Songs says so.
+    const bool loadedFixes = m_eRunMode == RunModeProject && m_pReport->HasUnappliedChanges();
+    if (m_pReport->FixedSongs() == 0 && !loadedFixes)
         return {tr("No song could be fixed this time. You can edit the songs yourself or try fix again.")};
     return {tr("Congrats! Your library looks great now. You can apply all the results now."),
             tr("Relax now. Let me take you to start a great music feast."),

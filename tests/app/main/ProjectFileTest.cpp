@@ -7,6 +7,7 @@
 #include "AudioFixture.h"
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
+#include "CShadeLabel.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
 #include "MusicFlags.h"
@@ -284,6 +285,9 @@ private slots:
 
         PressLoadSaved(project);
         QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+        QCOMPARE(
+            m_window->findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts().value(0),
+            QStringLiteral("Congrats! Your library looks great now. You can apply all the results now."));
         m_questions.clear();
         m_window->close(); // Cancel
         QCOMPARE(m_questions.size(), 1);
