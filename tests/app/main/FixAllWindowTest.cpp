@@ -650,6 +650,40 @@ private slots:
         MakeSongs();
     }
 
+    // Closing after a pass that left songs unfixed, with Apply (the window closes once the fixes
+    // are written) or with Ignore: a clean close, so nothing is left for the next start to offer.
+    void closingWithApplyOrIgnoreLeavesNothingToOffer()
+    {
+        for (const int answer : {3, 2})
+        {
+            MakeSongs();
+            auto next = std::make_shared<int>(0);
+            m_acr->answerWith("/v1/identify",
+                              [next](const HttpRequest&) {
+                                  return (*next)++ == 0
+                                             ? Json(IdentifyAnswer())
+                                             : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
+                              });
+            QVERIFY(ToScoreScreen());
+            Click("main_fixallbut");
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            QVERIFY(m_window->ScoreText() != QStringLiteral("100"));
+            GetAppSettings()->SetReplace(kReplaceAll);
+            m_queued = {answer, 1}; // then Yes to Replace
+            m_window->close();
+            QVERIFY(QTest::qWaitFor([this] { return !m_window->isVisible(); }, 60000));
+            QCOMPARE(ArtistOf(Song(0)).isEmpty() && ArtistOf(Song(1)).isEmpty() &&
+                         ArtistOf(Song(2)).isEmpty(),
+                     answer == 2);
+            QVERIFY(!QFile::exists(g_strDBPath));
+            m_window.reset(); // one music manager at a time
+            m_window = std::make_unique<CMainUI>();
+            m_window->show();
+        }
+        Answer(HttpResponse::Mode::Full);
+        MakeSongs();
+    }
+
     // Apply chosen in the closing or Home question, then the Replace box closed: nothing is
     // applied, and neither a later close nor a later Apply acts on that earlier choice.
     void aClosedReplaceBoxLeavesClosingAndHomeAsTheyWere()
