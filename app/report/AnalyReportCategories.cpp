@@ -178,10 +178,15 @@ void CAnalyReport::FileProblemTrack(const PendingTrack& song)
     if (song.state & MF_Unrecognized)
     {
         // A result saved or left behind after a fix pass: the songs it found nothing for are
-        // listed among the Unrecognized Songs again, not among their problems.
+        // listed among the Unrecognized Songs again, not among their problems, and Refix asks
+        // the service about them as in the session that left them.
         AddUnrecognizedTrack(song.track, song.problem, 2);
         if (CTreeItem* row = m_unrecognizedRows.value(song.track))
+        {
             SetUnrecognizedPicture(row, song.track, true);
+            m_identifyTracks.insert(song.identify, song.track);
+            m_pullQueue.insert(song.identify, row->GetLocation());
+        }
         return;
     }
     bool added = false;
