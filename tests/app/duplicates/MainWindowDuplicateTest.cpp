@@ -20,7 +20,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QStackedWidget>
@@ -237,81 +236,48 @@ private slots:
         SetAppSettingsExitHandler({});
     }
 
-    // Save Project from the result of a folder scan writes a project, which Load Saved Result
-    // opens again as the same duplicate groups, with the ticks the user left.
+    // Save Project from the engine's scan (Clean-up Duplicates) writes a project, which Load Saved
+    // Result opens again as the same groups with the ticks the user left.
     void savedScanResultOpensAgainAsDuplicates()
     {
         tidewell::test::TempHome home;
         QVERIFY(TagCompareSettings());
         const QString folder = home.path() + "/songs";
         const QStringList files = tidewell::test::makeSongFolder(folder, 3, "Song", "song", false);
-        QCOMPARE(files.size(), 3);
-        QVERIFY(QFile::copy(files[0], folder + "/song0 copy.mp3"));
-        QVERIFY(QFile::copy(files[0], folder + "/song0 again.mp3"));
-        QVERIFY(QFile::copy(files[1], folder + "/song1 copy.mp3"));
-        QStringList asked;
-        CMessageSeam::Scope answers(
-            [&](const MessageQuestion& q)
-            {
-                asked << q.text;
-                return 1;
-            });
+        for (const char* copy : {"/song0 copy.mp3", "/song0 again.mp3"})
+            QVERIFY(QFile::copy(files.value(0), folder + copy));
+        int asked = 0;
+        CMessageSeam::Scope answers([&](const MessageQuestion&) { return ++asked, 1; });
         const QString project = home.path() + "/scan.zavrodata";
-        auto ticks = [](QTreeWidget* tree)
-        {
-            QStringList ticked;
-            for (int g = 0; g < tree->topLevelItemCount(); ++g)
-                for (int c = 0; c < tree->topLevelItem(g)->childCount(); ++c)
-                    if (tree->topLevelItem(g)->child(c)->checkState(0) == Qt::Checked)
-                        ticked << tree->topLevelItem(g)->child(c)->text(3);
-            ticked.sort();
-            return ticked;
-        };
+        CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
         {
             CMainUI window;
             window.show();
-            // The start page's Clean-up Duplicates: the engine's scan, whose groups live in no
-            // database.
-            auto* start = window.findChild<QAbstractButton*>(QStringLiteral("duplicate_obj"));
-            QVERIFY(start);
-            QTest::mouseClick(start, Qt::LeftButton);
+            QTest::mouseClick(window.findChild<QAbstractButton*>("duplicate_obj"), Qt::LeftButton);
             window.DuplicateView()->SetPendingScanPaths({folder});
             Click(window, "main_scanbut");
             QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
-            QTreeWidget* tree = window.DuplicateView()->Tree();
-            QCOMPARE(tree->topLevelItemCount(), 2);
-            QTreeWidgetItem* three =
-                tree->topLevelItem(0)->childCount() == 3 ? tree->topLevelItem(0) : tree->topLevelItem(1);
-            ClickCheck(tree, three->child(2));
-            const QStringList ticked = ticks(tree);
-            QCOMPARE(ticked.size(), 2);
-
-            QAction* save = nullptr;
+            QTreeWidgetItem* group = window.DuplicateView()->Tree()->topLevelItem(0);
+            QVERIFY(group && group->childCount() == 3);
+            const QString kept = group->child(2)->text(4); // the path
+            ClickCheck(window.DuplicateView()->Tree(), group->child(2));
             for (QAction* action : window.findChildren<QAction*>())
                 if (action->text() == QStringLiteral("Save Project"))
-                    save = action;
-            QVERIFY(save && save->isEnabled());
-            {
-                CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
-                save->trigger();
-            }
-            QCOMPARE(asked, QStringList());
-            QVERIFY(QFileInfo(project).size() > 0);
+                    action->trigger();
+            QCOMPARE(asked, 0);
 
             window.GoHome();
-            asked.clear();
-            {
-                CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
-                auto* load = window.findChild<QAbstractButton*>(QStringLiteral("load_obj"));
-                QVERIFY(load);
-                QTest::mouseClick(load, Qt::LeftButton);
-            }
+            QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
             QVERIFY(QTest::qWaitFor(
                 [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
-            QCOMPARE(asked, QStringList());
             QCOMPARE(window.ContentStack()->currentIndex(), int(CMainUI::PageDuplicate));
-            QCOMPARE(window.DuplicateView()->RowCount(), 2);
-            QCOMPARE(ticks(tree), ticked);
+            group = window.DuplicateView()->Tree()->topLevelItem(0);
+            QVERIFY(group && group->childCount() == 3);
+            int ticked = 0;
+            for (int c = 0; c < 3; ++c)
+                if (group->child(c)->checkState(0) == Qt::Checked)
+                    QVERIFY(++ticked && group->child(c)->text(4) != kept);
+            QCOMPARE(ticked, 1);
             window.close();
         }
         ReleaseAppSettings();
