@@ -198,6 +198,21 @@ QString CheckProjectDatabase(const QString& path)
     return QString();
 }
 
+QString CheckLeftDatabase(const QString& path)
+{
+    // A run that ended in the middle of a write leaves a hot journal, which only a connection
+    // that may write can replay; the loader's first read would do the same.
+    if (QFileInfo(path).isFile())
+    {
+        sqlite3* raw = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) ==
+            SQLITE_OK)
+            sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        sqlite3_close_v2(raw);
+    }
+    return CheckProjectDatabase(path);
+}
+
 int BackupDatabaseFile(const QString& source, const QString& target)
 {
     if (source.isEmpty() || target.isEmpty() || !QFileInfo(source).isFile())

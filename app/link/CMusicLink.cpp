@@ -530,6 +530,11 @@ QString CMusicLink::PlaceProjectAsDatabase(const QString& project, const QString
     return ::PlaceProjectAsDatabase(project, database);
 }
 
+QString CMusicLink::CheckLeftDatabase(const QString& database)
+{
+    return ::CheckLeftDatabase(database);
+}
+
 int CMusicLink::WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal)
 {
     return ::WriteProjectRows(target, rows, libraryTotal);

@@ -147,6 +147,8 @@ public:
     // The working database's files (see DatabaseCopy.h). Any thread, no manager needed; placing a
     // project copies a file, so callers run it on a worker.
     static QString PlaceProjectAsDatabase(const QString& project, const QString& database);
+    // The working database a run left behind checked as a project (see DatabaseCopy.h).
+    static QString CheckLeftDatabase(const QString& database);
     // A result that lives in no database (the engine's duplicate groups) saved as a project (see
     // DatabaseCopy.h); 0 on success. Any thread: callers run it on a worker.
     static int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal);

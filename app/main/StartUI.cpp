@@ -193,9 +193,8 @@ void CStartUI::CheckingIsSave()
                     CheckingIsSave();
                 });
         const QString db = m_strDBPath;
-        // The working database placed over itself is only checked.
-        watcher->setFuture(QtConcurrent::run(BackgroundPool(),
-                                             [db]() { return CMusicLink::PlaceProjectAsDatabase(db, db); }));
+        watcher->setFuture(
+            QtConcurrent::run(BackgroundPool(), [db]() { return CMusicLink::CheckLeftDatabase(db); }));
         return;
     }
     m_bOffered = true;

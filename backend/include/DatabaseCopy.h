@@ -36,6 +36,10 @@ int BackupDatabaseFile(const QString& source, const QString& target);
 // a log line naming what is wrong. Any thread.
 QString CheckProjectDatabase(const QString& path);
 
+// CheckProjectDatabase for the working database a run left behind: a write it was in the
+// middle of is rolled back first (its hot journal replayed), as the loader would. Any thread.
+QString CheckLeftDatabase(const QString& path);
+
 // Puts a saved project in place as the working database: copies it into a temporary file beside
 // the database, checks the copy (CheckProjectDatabase) and renames it over the database only
 // when it is a project and complete, removing the database's stale journal files first. Anything

@@ -26,6 +26,7 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <memory>
@@ -401,9 +402,21 @@ private slots:
         m_window.reset();
         QVERIFY(!QFile::exists(g_strDBPath));
 
-        // One that a run left behind (the program ended unexpectedly) is offered, but never over
-        // another dialog: the offer waits until that is gone, and Continue loads what was left.
-        QVERIFY(QFile::copy(project + QStringLiteral(".zavrodata"), g_strDBPath));
+        // One that a run left behind in the middle of a write (the program ended unexpectedly, a
+        // hot journal beside it) is offered, but never over another dialog: the offer waits until
+        // that is gone, and Continue loads what was left.
+        const QString mid = Home() + QStringLiteral("/mid.db");
+        QVERIFY(QFile::copy(project + QStringLiteral(".zavrodata"), mid));
+        sqlite3* writer = nullptr;
+        QVERIFY(sqlite3_open(QFile::encodeName(mid).constData(), &writer) == SQLITE_OK);
+        // A tiny cache: the write reaches the file, and the journal is hot.
+        QVERIFY(sqlite3_exec(writer,
+                             "PRAGMA cache_size = 1; BEGIN; UPDATE TracksTable SET Name = Name || 'x'; "
+                             "CREATE TABLE pad(x); INSERT INTO pad VALUES(zeroblob(200000))",
+                             nullptr, nullptr, nullptr) == SQLITE_OK);
+        for (const QString& suffix : {QString(), QStringLiteral("-journal")})
+            QVERIFY(QFile::copy(mid + suffix, g_strDBPath + suffix));
+        sqlite3_close(writer);
         m_questions.clear();
         m_window = std::make_unique<CMainUI>();
         m_window->show();
