@@ -330,10 +330,10 @@ int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int l
         const MusicInfo& info = row.info;
         // Ids as the file import gives them (decimal, which the loader's hex form accepts).
         const QByteArray texts[] = {
-            QByteArray::number(i + 65535), info.Name.toUtf8(),           info.TotalTime.toUtf8(),
-            info.Artist.toUtf8(),          info.Album.toUtf8(),          info.Size.toUtf8(),
-            PathToNative(info.Location),   info.Year.toUtf8(),           info.Genre.toUtf8(),
-            info.Bitrate.toUtf8(),         PathToNative(info.TrashPath), info.Purchased.toUtf8()};
+            QByteArray::number(i + 65535), info.Name.toUtf8(),      info.TotalTime.toUtf8(),
+            info.Artist.toUtf8(),          info.Album.toUtf8(),     info.Size.toUtf8(),
+            PathToNative(info.Location),   info.Year.toUtf8(),      info.Genre.toUtf8(),
+            info.Bitrate.toUtf8(),         info.TrashPath.toUtf8(), info.Purchased.toUtf8()};
         const int textSlots[] = {2, 3, 4, 5, 6, 7, 8, 13, 14, 15, 16, 17};
         sqlite3_reset(stmt);
         sqlite3_bind_int(stmt, 1, i + 10000);
