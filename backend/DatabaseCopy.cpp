@@ -286,20 +286,21 @@ int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int l
     const QString temp = MakeTemporaryBeside(target);
     if (temp.isEmpty())
         return -3;
-    const auto discard = [&temp](int result)
+    DbHandle db;
+    // Closed first (statements still open make it a zombie, freed with them), then removed.
+    const auto discard = [&temp, &db](int result)
     {
+        db.reset();
         for (const QString& path : DatabaseFiles(temp))
             QFile::remove(path);
         return result;
     };
     sqlite3* raw = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(temp).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK)
-    {
-        sqlite3_close_v2(raw);
+    const int opened =
+        sqlite3_open_v2(QFile::encodeName(temp).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    db.reset(raw);
+    if (opened != SQLITE_OK)
         return discard(-3);
-    }
-    DbHandle db(raw);
     const auto exec = [&db](const char* sql)
     { return sqlite3_exec(db.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK; };
     if (!exec("begin transaction") || !exec(tracks_db::kCreateTable) ||
