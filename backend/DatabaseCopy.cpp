@@ -1,5 +1,6 @@
 #include "DatabaseCopy.h"
 
+#include "NativePath.h"
 #include "TracksTable.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -91,6 +93,62 @@ bool ReadTrackColumns(sqlite3* db, std::set<std::string>& columns)
     return rc == SQLITE_DONE;
 }
 
+// What the program never writes and a file from outside may carry: a trigger can make every
+// later write fail or rewrite rows, and a virtual table answers to a module instead of the file.
+// Empty when there is none, else what was found.
+QString ForeignSchemaObject(sqlite3* db)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT type, name FROM sqlite_master WHERE type = 'trigger' OR "
+                           "(type = 'table' AND sql LIKE 'CREATE VIRTUAL TABLE%') LIMIT 1",
+                           -1, &raw, nullptr) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(raw, &sqlite3_finalize);
+    const int rc = sqlite3_step(raw);
+    if (rc == SQLITE_DONE)
+        return QString();
+    if (rc != SQLITE_ROW)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    const auto* type = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
+    const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(raw, 1));
+    const QString what = QString::fromUtf8(type ? type : "") == QLatin1String("trigger")
+                             ? QStringLiteral("trigger")
+                             : QStringLiteral("virtual table");
+    return QStringLiteral("%1 %2").arg(what, QString::fromUtf8(name ? name : ""));
+}
+
+// One integer a pragma answers; -1 when it does not.
+sqlite3_int64 PragmaValue(sqlite3* db, const char* pragma)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, pragma, -1, &raw, nullptr) != SQLITE_OK)
+        return -1;
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(raw, &sqlite3_finalize);
+    return sqlite3_step(raw) == SQLITE_ROW ? sqlite3_column_int64(raw, 0) : -1;
+}
+
+// SQLite's own check of the file: whole pages (a file cut short reads its last page as zeros
+// otherwise) and every b-tree page well formed. Empty when sound, else the first complaint.
+QString DamagedFile(sqlite3* db, const QString& path)
+{
+    const sqlite3_int64 pageSize = PragmaValue(db, "PRAGMA page_size");
+    const sqlite3_int64 pages = PragmaValue(db, "PRAGMA page_count");
+    if (pageSize <= 0 || pages < 0 || QFileInfo(path).size() != pageSize * pages)
+        return QStringLiteral("the file is not whole pages");
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &raw, nullptr) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(raw, &sqlite3_finalize);
+    const int rc = sqlite3_step(raw);
+    if (rc != SQLITE_ROW)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    const auto* answer = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
+    if (!answer || std::strcmp(answer, "ok") != 0)
+        return QString::fromUtf8(answer ? answer : "quick_check answered nothing");
+    return QString();
+}
+
 } // namespace
 
 QString CheckProjectDatabase(const QString& path)
@@ -105,6 +163,13 @@ QString CheckProjectDatabase(const QString& path)
     DbHandle db(raw);
     if (opened != SQLITE_OK)
         return fail(QStringLiteral("cannot open"));
+
+    // The program writes plain tables only, and whole: anything else is refused before a row is
+    // read.
+    if (const QString foreign = ForeignSchemaObject(db.get()); !foreign.isEmpty())
+        return fail(foreign);
+    if (const QString damaged = DamagedFile(db.get(), path); !damaged.isEmpty())
+        return fail(damaged);
 
     std::set<std::string> columns;
     if (!ReadTrackColumns(db.get(), columns))
@@ -131,6 +196,21 @@ QString CheckProjectDatabase(const QString& path)
     if (rc != SQLITE_ROW)
         return fail(QString::fromUtf8(sqlite3_errmsg(db.get())));
     return QString();
+}
+
+QString CheckLeftDatabase(const QString& path)
+{
+    // A run that ended in the middle of a write leaves a hot journal, which only a connection
+    // that may write can replay; the loader's first read would do the same.
+    if (QFileInfo(path).isFile())
+    {
+        sqlite3* raw = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) ==
+            SQLITE_OK)
+            sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        sqlite3_close_v2(raw);
+    }
+    return CheckProjectDatabase(path);
 }
 
 int BackupDatabaseFile(const QString& source, const QString& target)
@@ -196,6 +276,87 @@ int BackupDatabaseFile(const QString& source, const QString& target)
         QFile::remove(temp);
         return -5;
     }
+    return 0;
+}
+
+int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal)
+{
+    if (target.isEmpty() || rows.isEmpty())
+        return -1;
+    const QString temp = MakeTemporaryBeside(target);
+    if (temp.isEmpty())
+        return -3;
+    DbHandle db;
+    // Closed first (statements still open make it a zombie, freed with them), then removed.
+    const auto discard = [&temp, &db](int result)
+    {
+        db.reset();
+        for (const QString& path : DatabaseFiles(temp))
+            QFile::remove(path);
+        return result;
+    };
+    sqlite3* raw = nullptr;
+    const int opened =
+        sqlite3_open_v2(QFile::encodeName(temp).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    db.reset(raw);
+    if (opened != SQLITE_OK)
+        return discard(-3);
+    const auto exec = [&db](const char* sql)
+    { return sqlite3_exec(db.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK; };
+    if (!exec("begin transaction") || !exec(tracks_db::kCreateTable) ||
+        !exec("create index TracksTablePidType on TracksTable(PersistentID, Type)") ||
+        !exec("create table LibraryInfo(Key text primary key, Value integer)"))
+        return discard(-4);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db.get(), "insert into LibraryInfo(Key, Value) values('TrackTotal', ?1)", -1,
+                           &stmt, nullptr) != SQLITE_OK)
+        return discard(-4);
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> total(stmt, &sqlite3_finalize);
+    sqlite3_bind_int(stmt, 1, std::max(libraryTotal, static_cast<int>(rows.size())));
+    if (sqlite3_step(stmt) != SQLITE_DONE)
+        return discard(-4);
+    stmt = nullptr;
+    if (sqlite3_prepare_v2(
+            db.get(),
+            "insert into TracksTable(TrackID, PersistentID, Name, TotalTime, Artist, Album, Size, "
+            "Location, Absence, State, RepeatID, Type, Year, Genre, Bitrate, TrashPath, "
+            "Purchased) values(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, "
+            "?15, ?16, ?17)",
+            -1, &stmt, nullptr) != SQLITE_OK)
+        return discard(-4);
+    std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> insert(stmt, &sqlite3_finalize);
+    for (int i = 0; i < rows.size(); ++i)
+    {
+        const ProjectRow& row = rows.at(i);
+        const MusicInfo& info = row.info;
+        // Ids as the file import gives them (decimal, which the loader's hex form accepts).
+        const QByteArray texts[] = {
+            QByteArray::number(i + 65535), info.Name.toUtf8(),      info.TotalTime.toUtf8(),
+            info.Artist.toUtf8(),          info.Album.toUtf8(),     info.Size.toUtf8(),
+            PathToNative(info.Location),   info.Year.toUtf8(),      info.Genre.toUtf8(),
+            info.Bitrate.toUtf8(),         info.TrashPath.toUtf8(), info.Purchased.toUtf8()};
+        const int textSlots[] = {2, 3, 4, 5, 6, 7, 8, 13, 14, 15, 16, 17};
+        sqlite3_reset(stmt);
+        sqlite3_bind_int(stmt, 1, i + 10000);
+        for (size_t k = 0; k < std::size(textSlots); ++k)
+            sqlite3_bind_text(stmt, textSlots[k], texts[k].constData(), static_cast<int>(texts[k].size()),
+                              SQLITE_TRANSIENT);
+        sqlite3_bind_int(stmt, 9, row.absence);
+        sqlite3_bind_int(stmt, 10, row.state);
+        sqlite3_bind_int64(stmt, 11, row.repeatId);
+        sqlite3_bind_int(stmt, 12, row.type);
+        if (sqlite3_step(stmt) != SQLITE_DONE)
+            return discard(-4);
+    }
+    insert.reset();
+    total.reset();
+    if (!exec("commit transaction"))
+        return discard(-4);
+    db.reset();
+    for (const char* suffix : kJournalSuffixes)
+        QFile::remove(target + QLatin1String(suffix));
+    if (!RenameOver(temp, target))
+        return discard(-5);
     return 0;
 }
 

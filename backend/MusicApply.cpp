@@ -523,11 +523,9 @@ int CMusicManage::ApplyTrackInfo(CMusicObj* obj, int flags, int replace)
     return ret != 0 ? ret : update;
 }
 
-int CMusicManage::ApplyMusicFixes(int index, int replace)
+int CMusicManage::FixesToWrite(CMusicObj& track, int replace) const
 {
-    CMusicObj* obj = MusicAt(index);
-    if (!obj || !m_library)
-        return -1;
+    CMusicObj* obj = &track;
     const int absence = obj->GetAbsence();
     const int state = obj->GetState();
     if (absence & MF_FileMissing)
@@ -556,18 +554,36 @@ int CMusicManage::ApplyMusicFixes(int index, int replace)
             mask |= field.bit;
         }
     }
-    const QString artPath = obj->GetArtworkPath();
-    if ((open & MF_Artwork) && !artPath.isEmpty())
+    if ((open & MF_Artwork) && !obj->GetArtworkPath().isEmpty())
         mask |= MF_Artwork;
+    return mask;
+}
+
+int CMusicManage::ApplyMusicFixes(int index, int replace)
+{
+    CMusicObj* obj = MusicAt(index);
+    if (!obj || !m_library)
+        return -1;
+    const int mask = FixesToWrite(*obj, replace);
     // Open problems with no fix to write (no answer, no chosen cover): nothing to do, which the
     // apply pass must not take for a failed write.
     if (mask == 0)
         return 0;
 
     int written = 0;
-    const int ret = m_library->SaveMusicInfo(&obj->CurrentInfo(), artPath, obj->GetType(), mask, &written);
+    const int ret =
+        m_library->SaveMusicInfo(&obj->CurrentInfo(), obj->GetArtworkPath(), obj->GetType(), mask, &written);
     clearWrittenBits(*m_library, *obj, written);
     return ret != 0 ? ret : 1;
+}
+
+int CMusicManage::CountPendingFixes(int replace) const
+{
+    int count = 0;
+    for (int i = 0, n = MainListSize(); i < n; ++i)
+        if (CMusicObj* obj = MusicAt(i); obj && FixesToWrite(*obj, replace) != 0)
+            ++count;
+    return count;
 }
 
 int CMusicManage::DeleteToTrash(void* track)

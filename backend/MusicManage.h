@@ -113,6 +113,11 @@ public:
     int ApplyiTunesMusicInfo(void* track, int flags, int replace);
     int ApplyTrackInfo(CMusicObj* obj, int flags, int replace);
     int ApplyMusicFixes(int index, int replace);
+    // The fields ApplyMusicFixes would write for a track now (0: nothing is pending for it).
+    int FixesToWrite(CMusicObj& track, int replace) const;
+    // The loaded tracks with a fix still to be written: what a saved or interrupted result left
+    // unapplied. Any thread, while no load runs.
+    int CountPendingFixes(int replace) const;
     // Removal (0 or -1). An iTunes track (Type 1) only leaves iTunes; its file stays. A duplicate
     // (Type 4 or 5) moves its file under a free name into the recycle path and records where (a
     // track's row, a bare record's TrashPath); Type 5 then leaves iTunes too, and its file goes

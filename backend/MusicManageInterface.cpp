@@ -247,6 +247,11 @@ int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, in
                    [&](CMusicManage& m) { return m.ApplyiTunesMusicInfo(track, flags, replaceMask); });
 }
 
+int MM_CountPendingFixes(MusicManageHandle handle, int replaceMask)
+{
+    return forward(handle, -1, [&](CMusicManage& m) { return m.CountPendingFixes(replaceMask); });
+}
+
 int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask)
 {
     return forward(handle, -1,

@@ -21,6 +21,12 @@ const char* const kColumns[24] = {
     "TrackID", "PersistentID", "Name",    "TotalTime", "Artist",   "Album",   "Size",     "Location",
     "ArtData", "ArtPath",      "Absence", "State",     "RepeatID", "Type",    "Year",     "Genre",
     "Bitrate", "TrashPath",    "NameOld", "ArtistOld", "AlbumOld", "YearOld", "GenreOld", "Purchased"};
+const char* const kCreateTable =
+    "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
+    "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
+    "Absence integer,State integer,RepeatID integer,Type integer,Year text,Genre text,"
+    "Bitrate text,TrashPath text,NameOld text,ArtistOld text,AlbumOld text,YearOld text,"
+    "GenreOld text,Purchased text)";
 const char* const kPageColumns[20] = {"PersistentID", "Name",      "TotalTime", "Artist",  "Album",
                                       "Size",         "Location",  "ArtPath",   "Absence", "State",
                                       "RepeatID",     "Type",      "Year",      "Genre",   "Bitrate",
@@ -337,14 +343,8 @@ int OpenTracksDB(const char* path)
 
     if (!existed)
     {
-        const char* create =
-            "create table TracksTable(TrackID integer,PersistentID text,Name text,TotalTime text,"
-            "Artist text,Album text,Size text,Location text,ArtData blob,ArtPath text,"
-            "Absence integer,State integer,RepeatID integer,Type integer,Year text,Genre text,"
-            "Bitrate text,TrashPath text,NameOld text,ArtistOld text,AlbumOld text,YearOld text,"
-            "GenreOld text,Purchased text)";
         char* error = nullptr;
-        const int rc = sqlite3_exec(db, create, nullptr, nullptr, &error);
+        const int rc = sqlite3_exec(db, tracks_db::kCreateTable, nullptr, nullptr, &error);
         if (rc != SQLITE_OK)
         {
             qDebug().noquote() << QString("Create TracksTable Failed %1: %2")

@@ -19,6 +19,8 @@ namespace tracks_db
 {
 // Column names of TracksTable, in table order.
 extern const char* const kColumns[24];
+// The statement that makes TracksTable in a new database.
+extern const char* const kCreateTable;
 // Columns of a row handed out by the page reader, in order.
 extern const char* const kPageColumns[20];
 constexpr int kPageRows = 3000;

@@ -409,6 +409,30 @@ void CDuplicate::FlushPendingGroups()
     m_pTree->setUpdatesEnabled(true);
 }
 
+QList<ProjectRow> CDuplicate::EngineProjectRows()
+{
+    FlushPendingGroups();
+    QList<ProjectRow> rows;
+    for (int g = 0, groups = m_pTree->topLevelItemCount(); g < groups; ++g)
+    {
+        QTreeWidgetItem* group = m_pTree->topLevelItem(g);
+        for (int c = 0, copies = group->childCount(); c < copies; ++c)
+        {
+            CDuplicateItem* copy = AsRow(group->child(c));
+            if (!copy->IsBare() || !copy->Record())
+                return {};
+            // A loaded project marks what it removes by the copies' State: the ticks the user
+            // set are what it keeps; a copy already in the recycle folder stays done.
+            int state = ReadState(copy) & MF_RemovalApplied;
+            if (state || copy->checkState(kColumnCheck) != Qt::Unchecked)
+                state |= MF_Duplicate;
+            rows.append(ProjectRow{*copy->Record(), MF_Duplicate | MF_Analysed, state,
+                                   static_cast<qint64>(g) + 1, RunModeDuplicateFiles});
+        }
+    }
+    return rows;
+}
+
 void CDuplicate::CountRemoved()
 {
     FlushPendingTracks();

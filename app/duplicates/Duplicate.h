@@ -27,6 +27,7 @@ class QSplitter;
 class QStackedLayout;
 class QTreeWidgetItem;
 struct MusicInfo;
+struct ProjectRow;
 
 // The main window's duplicate page: the scan set-up (options and the list of paths) and the
 // result tree, one top-level row per duplicate group and a check-box row per copy. It removes
@@ -62,6 +63,10 @@ public:
     void AddDedupeGroup(std::unique_ptr<MusicInfo> record, int kind, int state, int64_t groupId, int index);
     void AddDedupeGroup(MusicInfo* record, int kind, int state, int64_t groupId, int index);
     void CountRemoved();
+    // GUI thread. The engine's groups as a saved project keeps them, group by group: each copy
+    // with its group's repeat id, the copies ticked for removal (or removed already) marked as
+    // the ones to remove. Empty when the view holds library tracks, whose database is the project.
+    QList<ProjectRow> EngineProjectRows();
     void SetPage(int index);
     // GUI thread, before the apply thread starts: clears the pause, stops the preview and takes
     // the removal plan from the tree (the apply thread must not read widgets).

@@ -331,6 +331,11 @@ int CMusicLink::ApplyiTunesMusicInfo(void* track, int flags)
     return MM_ApplyiTunesMusicInfo(m_manage, track, flags, (replace & MF_ReplaceSwitch) ? replace : 0);
 }
 
+int CMusicLink::CountPendingFixes(int replaceMask)
+{
+    return MM_CountPendingFixes(m_manage, replaceMask);
+}
+
 int CMusicLink::ApplyMusicFixes(int index, int replaceMask)
 {
     return MM_ApplyMusicFixes(m_manage, index, replaceMask);
@@ -524,6 +529,16 @@ int CMusicLink::BackupMusicLibrary(const QString& target)
 QString CMusicLink::PlaceProjectAsDatabase(const QString& project, const QString& database)
 {
     return ::PlaceProjectAsDatabase(project, database);
+}
+
+QString CMusicLink::CheckLeftDatabase(const QString& database)
+{
+    return ::CheckLeftDatabase(database);
+}
+
+int CMusicLink::WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal)
+{
+    return ::WriteProjectRows(target, rows, libraryTotal);
 }
 
 QStringList CMusicLink::RemoveDatabaseFiles(const QString& database)

@@ -20,6 +20,7 @@ class CThreadAWS;
 class IMusicLinkHost;
 struct MusicInfo;
 class QTimer;
+struct ProjectRow;
 
 // One track report of a load, an analysis or a duplicate scan, as SendLoadMusic carries it.
 struct LinkTrackReport
@@ -100,6 +101,8 @@ public:
     // Adds the settings' "Replace" mask when it has the replace switch.
     int ApplyiTunesMusicInfo(void* track, int flags);
     int ApplyMusicFixes(int index, int replaceMask);
+    // The loaded tracks with fixes not yet applied (see MM_CountPendingFixes).
+    int CountPendingFixes(int replaceMask);
     int AddMusicFiles(const QStringList& paths);
     // The number of tracks that may be indexed (0 to result - 1); 0 without a manager.
     // *largestCount is the most tracks the run has held (for scoring, not an index bound).
@@ -146,6 +149,11 @@ public:
     // The working database's files (see DatabaseCopy.h). Any thread, no manager needed; placing a
     // project copies a file, so callers run it on a worker.
     static QString PlaceProjectAsDatabase(const QString& project, const QString& database);
+    // The working database a run left behind checked as a project (see DatabaseCopy.h).
+    static QString CheckLeftDatabase(const QString& database);
+    // A result that lives in no database (the engine's duplicate groups) saved as a project (see
+    // DatabaseCopy.h); 0 on success. Any thread: callers run it on a worker.
+    static int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal);
     // The paths that exist and could not be removed.
     static QStringList RemoveDatabaseFiles(const QString& database);
     // The database and its journal files, whether they exist or not.

@@ -231,14 +231,24 @@ void CAnalyzeThread::run()
     if (g_iStop.load())
         return;
     Flush(batch, duplicateRun);
+    // A saved or interrupted result may hold fixes that were never applied: they are pending
+    // again, and leaving asks about them as about any other.
+    int pending = 0;
+    if (!duplicateRun && m_pOwner->RunMode() == RunModeProject)
+    {
+        const int replace = settings ? settings->GetReplace() : 0;
+        pending = m_pMusicLink->CountPendingFixes((replace & MF_ReplaceSwitch) ? replace : 0);
+    }
     // The end is emitted on the GUI thread once the feed has handed on every track of the run.
     QMetaObject::invokeMethod(
         this,
-        [this, generation, duplicateRun, n, duplicates]
+        [this, generation, duplicateRun, n, duplicates, pending]
         {
             FinishFeed(generation,
-                       [this, generation, duplicateRun, n, duplicates]
+                       [this, generation, duplicateRun, n, duplicates, pending]
                        {
+                           if (pending > 0)
+                               m_pReport->MarkUnapplied();
                            if (duplicateRun)
                                emit StartFixAll(CCountTexts::DuplicatesFound(n, duplicates),
                                                 QString::number(n), duplicates, -1);

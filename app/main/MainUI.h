@@ -138,9 +138,11 @@ public:
     QString EmptyResultMessage() const;
     void ClearScanList();
     void EmptyWorkFolders();
-    // Saves the working database into the current project file when there is one (closing true:
-    // closing the window or going home). Answers false when a copy was due and failed; the old
-    // project file and the working database then stay as they were.
+    // closing false (Save Project): saves the working database into the current project file when
+    // there is one; false when the copy failed, the old project file and the working database
+    // then stay as they were. closing true (closing the window, going home): writes no project,
+    // and marks the working database for deletion unless unapplied fixes are left that the user
+    // did not give up.
     bool SaveProjectFile(bool closing);
     void DeleteDBFiles();
     // The working database's files, with the older z database's.
@@ -371,6 +373,9 @@ private:
     bool m_bCloseAfterApply = false;
     bool m_bHomeAfterApply = false;
     bool m_bDeleteDatabase = false;
+    // Closing with fixes neither applied nor given up in the closing question (an apply chosen
+    // there failed for some songs): the working database stays for the next start.
+    bool m_bUnappliedLeft = false;
     EMusicRunMode m_eRunMode = RunModeNone;
     std::atomic<int> m_iResultType{0};
     std::atomic<bool> m_bStopRequest{false};

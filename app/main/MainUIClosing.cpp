@@ -42,6 +42,7 @@ void CMainUI::closeEvent(QCloseEvent* event)
         return;
     }
     WriteUILog(QStringLiteral("Enter CMainUI::closeEvent!"));
+    bool ignored = false;
     if (m_pReport->HasUnappliedChanges() && !m_bCloseAfterApply)
     {
         const QString question = tr("Do you want to apply new results?");
@@ -61,7 +62,10 @@ void CMainUI::closeEvent(QCloseEvent* event)
                 m_bCloseAfterApply = true;
             return;
         }
+        ignored = true;
     }
+    // Stopping the report page forgets its fixes: what is left is taken now.
+    m_bUnappliedLeft = !ignored && m_pReport->HasUnappliedChanges();
     m_bClosing = true;
     if (m_pUpdateCheck)
         m_pUpdateCheck->Abandon();

@@ -151,12 +151,13 @@ void CMainUI::ReportFixAllComplete()
 
 QStringList CMainUI::FixEndHints() const
 {
-    // Praise only for a run that fixed something: one whose songs all ended among the
-    // Unrecognized Songs says so.
-    if (m_pReport->FixedSongs() == 0 && m_pReport->ServiceUnreachable())
+    // Praise only for a run that fixed something, or a saved result that holds fixes to apply:
+    // one whose songs all ended among the Unrecognized Songs says so.
+    const bool loadedFixes = m_eRunMode == RunModeProject && m_pReport->HasUnappliedChanges();
+    if (m_pReport->FixedSongs() == 0 && !loadedFixes && m_pReport->ServiceUnreachable())
         return {tr("The recognition service could not be reached. Please check your internet connection "
                    "and try fix again.")};
-    if (m_pReport->FixedSongs() == 0)
+    if (m_pReport->FixedSongs() == 0 && !loadedFixes)
         return {tr("No song could be fixed this time. You can edit the songs yourself or try fix again.")};
     // The summary just reported problems left (its last count): no praise for a library that
     // still has them.

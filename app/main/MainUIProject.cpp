@@ -13,7 +13,9 @@
 #include "CTextButton.h"
 #include "CWarnMessage.h"
 #include "DesktopHandOver.h"
+#include "Duplicate.h"
 #include "FileDialogs.h"
+#include "MusicObj.h"
 #include "SpecialFolders.h"
 #include "StartUI.h"
 #include "UILog.h"
@@ -82,36 +84,45 @@ bool CMainUI::ApplyOrSave(int which)
 
 bool CMainUI::SaveProjectFile(bool closing)
 {
-    const QString db = g_strDBPath;
-    if (m_strProjectPath.isEmpty() || m_strProjectPath == db)
+    // Closing and Home never write the user's project file: it changes only when the user saves
+    // it. The working database stays for the next start only while fixes are left that were
+    // neither applied nor given up in the closing question.
+    if (closing)
     {
-        if (closing && QFileInfo::exists(db) && !m_pReport->HasUnappliedChanges() &&
-            m_pScoreLabel->text() == QLatin1String("100"))
+        m_strProjectPath.clear();
+        if (!m_bUnappliedLeft)
             m_bDeleteDatabase = true;
         return true;
     }
+    const QString db = g_strDBPath;
+    if (m_strProjectPath.isEmpty() || m_strProjectPath == db)
+        return true;
     // The back end copies the database consistently into a temporary file that replaces the
     // project only when complete: a failed save leaves the old project and the database as they
-    // were, and the database is only marked for deletion once its copy exists.
+    // were.
     const QString target = m_strProjectPath;
     CMusicLink* link = m_pMusicLink;
     const CAnalyReport* report = m_pReport;
-    // The fixes handed to the report page's writer go into the copy too.
-    const int result = link ? RunAndWait(
-                                  [link, report, target]()
-                                  {
-                                      report->WaitFixWrites();
-                                      return link->BackupMusicLibrary(target);
-                                  })
-                            : -1;
+    // The duplicate engine's groups live in no database: the project is written from the rows
+    // the duplicate page shows, in the form a loaded project of duplicates takes.
+    const QList<ProjectRow> engineRows =
+        m_iResultType == 4 ? m_pDuplicate->EngineProjectRows() : QList<ProjectRow>();
+    const double step = GetScoreStep();
+    const int scanned = step > 0.0 ? qRound(10000.0 / step) : 0;
+    int result = -1;
+    if (link && !engineRows.isEmpty())
+        result = RunAndWait([target, engineRows, scanned]()
+                            { return CMusicLink::WriteProjectRows(target, engineRows, scanned); });
+    else if (link)
+        // The fixes handed to the report page's writer go into the copy too.
+        result = RunAndWait(
+            [link, report, target]()
+            {
+                report->WaitFixWrites();
+                return link->BackupMusicLibrary(target);
+            });
     if (result != 0)
-    {
         WriteUILog(QStringLiteral("Copy To Save Failed:%1").arg(result));
-    }
-    else if (closing)
-    {
-        m_bDeleteDatabase = true;
-    }
     m_strProjectPath.clear();
     return result == 0;
 }

@@ -483,6 +483,13 @@ void CMainUI::UpdataReport()
             m_pActionStack->setCurrentIndex(ActionApply);
             if (m_pReport->UpdateFixSummary() > 0)
                 m_pRetryButton->show();
+            // A result that holds fixes is back where its fix pass ended: beside Apply the hints
+            // speak of applying, not of Fix All.
+            if (m_pReport->HasUnappliedChanges())
+            {
+                m_pHintLine->Clear();
+                SetHintTexts(FixEndHints());
+            }
         }
     }
     else

@@ -12,6 +12,7 @@
 #include "StyleTemplates.h"
 #include "UILog.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -159,12 +160,44 @@ QString CStartUI::LibraryButtonText() const
 
 void CStartUI::CheckingIsSave()
 {
-    if (!QFileInfo::exists(m_strDBPath))
+    if (m_bOffered || !QFileInfo::exists(m_strDBPath))
         return;
     // A run started in the first seconds has replaced the old working database, and a saved
     // result being placed is about to: nothing to offer.
-    if (m_bCopying || (m_isIdle && !m_isIdle()))
+    if (m_bCopying || m_bCheckingLeft || (m_isIdle && !m_isIdle()))
         return;
+    // Never over another question or a file dialog, where it would take the user's typing: the
+    // offer waits until none is open.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+    {
+        QTimer::singleShot(kOfferRetryMs, this, &CStartUI::CheckingIsSave);
+        return;
+    }
+    if (!m_bLeftChecked)
+    {
+        // Clean closes take the working database with them, so one that is still here was left
+        // by a run that ended unexpectedly; it is offered when it holds a result that loads.
+        m_bCheckingLeft = true;
+        auto* watcher = new QFutureWatcher<QString>(this);
+        connect(watcher, &QFutureWatcher<QString>::finished, this,
+                [this, watcher]()
+                {
+                    watcher->deleteLater();
+                    m_bCheckingLeft = false;
+                    if (const QString invalid = watcher->result(); !invalid.isEmpty())
+                    {
+                        WriteUILog(invalid);
+                        return;
+                    }
+                    m_bLeftChecked = true;
+                    CheckingIsSave();
+                });
+        const QString db = m_strDBPath;
+        watcher->setFuture(
+            QtConcurrent::run(BackgroundPool(), [db]() { return CMusicLink::CheckLeftDatabase(db); }));
+        return;
+    }
+    m_bOffered = true;
     const int answer = CWarnMessage::ShowMessage(
         this, tr("Continue"),
         tr("Last fixing project was interrupted\nunexpectedly. Do you want to continue it?"), 2,

@@ -77,4 +77,9 @@ private:
     QString m_strProjectPath;
     std::function<bool()> m_isIdle;
     bool m_bCopying = false;
+    // The interrupted-result offer: made once; the working database checked on a worker first.
+    static constexpr int kOfferRetryMs = 500;
+    bool m_bOffered = false;
+    bool m_bCheckingLeft = false;
+    bool m_bLeftChecked = false;
 };

@@ -94,6 +94,8 @@ public:
     // connection, the host not found, no answer in time): no song was even looked up.
     bool ServiceUnreachable() const { return m_nPullAnswers > 0 && m_nPullUnreached == m_nPullAnswers; }
     bool HasUnappliedChanges() const { return m_bUnapplied.load(); }
+    // A loaded result holds fixes not yet applied.
+    void MarkUnapplied() { m_bUnapplied = true; }
     void loadLanguage();
     static QString UnknownText(const QString& text, const QString& word);
 
@@ -103,7 +105,9 @@ public:
     int GetRunState() const { return m_nRunState; }
     void PauseFixView();
     void ResumeFixView();
-    void StartPull();
+    // Queues a recognition job for each song of the pull queue; unrecognizedOnly (Refix) asks only
+    // about the songs still listed among the Unrecognized Songs.
+    void StartPull(bool unrecognizedOnly = false);
     bool IsPullStopped() const { return m_bPullStop.load(); }
     // Recognition jobs running now.
     int RunningPullJobs() const;

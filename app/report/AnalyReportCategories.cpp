@@ -175,6 +175,20 @@ void CAnalyReport::FileProblemTrack(const PendingTrack& song)
                             (song.state & MF_FileMissing) ? 0 : 2, -1, song.state & MF_RemovalApplied);
         return;
     }
+    if (song.state & MF_Unrecognized)
+    {
+        // A result saved or left behind after a fix pass: the songs it found nothing for are
+        // listed among the Unrecognized Songs again, not among their problems, and Refix asks
+        // the service about them as in the session that left them.
+        AddUnrecognizedTrack(song.track, song.problem, 2);
+        if (CTreeItem* row = m_unrecognizedRows.value(song.track))
+        {
+            SetUnrecognizedPicture(row, song.track, true);
+            m_identifyTracks.insert(song.identify, song.track);
+            m_pullQueue.insert(song.identify, row->GetLocation());
+        }
+        return;
+    }
     bool added = false;
     if ((song.problem & MF_Artist) && (mask & MF_Artist))
         added |= FillProblemTree(song.track, song.problem, m_pArtistTree, 2, (song.state & MF_Artist) ? 0 : 2,

@@ -104,10 +104,10 @@ void CAnalyReport::StartFixFailed()
         entry->SetBadgePage(2);
         entry->GetBadge()->SetSpinning(true);
     }
-    StartPull();
+    StartPull(true);
 }
 
-void CAnalyReport::StartPull()
+void CAnalyReport::StartPull(bool unrecognizedOnly)
 {
     // No re-entry: the wait below runs the event loop.
     if (m_bInPull)
@@ -136,9 +136,20 @@ void CAnalyReport::StartPull()
     m_bInPull = false;
     if (m_bPullStop.load())
         return;
+    // Twenty thousand jobs made in one turn kept the GUI thread for the better part of a second:
+    // they are made and queued a batch per turn, in the queue's order, well ahead of the pool.
+    auto songs = std::make_shared<std::vector<std::pair<int, QString>>>();
+    songs->reserve(static_cast<size_t>(m_pullQueue.size()));
+    for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it)
+    {
+        // The queue keeps every song of the session; a song fixed since is not asked about again.
+        if (unrecognizedOnly && !m_unrecognizedRows.contains(m_identifyTracks.value(it.key())))
+            continue;
+        songs->emplace_back(it.key(), it.value());
+    }
     // A run without entries completes at once instead of leaving the badges spinning.
     // Posted, so the caller finishes setting up its run before the end arrives.
-    if (m_pullQueue.isEmpty())
+    if (songs->empty())
     {
         QMetaObject::invokeMethod(
             this,
@@ -154,12 +165,6 @@ void CAnalyReport::StartPull()
     m_doneIdentifies.clear();
     m_nPullAnswers = 0;
     m_nPullUnreached = 0;
-    // Twenty thousand jobs made in one turn kept the GUI thread for the better part of a second:
-    // they are made and queued a batch per turn, in the queue's order, well ahead of the pool.
-    auto songs = std::make_shared<std::vector<std::pair<int, QString>>>();
-    songs->reserve(static_cast<size_t>(m_pullQueue.size()));
-    for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it)
-        songs->emplace_back(it.key(), it.value());
     QueuePullJobs(songs, 0, ++m_uPullRun);
 }
 
@@ -450,6 +455,9 @@ void CAnalyReport::FinishPull()
         }
     }
     RecheckAnsweredUnrecognized();
+    // Each song that moves is marked in the database (AddUnrecognizedTrack): one transaction for
+    // all of them, unless a pass holds one already.
+    const bool ownTransaction = m_pLink && m_pLink->SetTransaction(false) == 0;
     // Songs that stayed unrecognised move to their own page in one pass per list: taking rows out
     // one by one costs the whole list each time, which froze the window for a large run. Every
     // row comes out at once and those that stay go back in one call, in their order.
@@ -517,6 +525,8 @@ void CAnalyReport::FinishPull()
             m_pArtworkList->addItem(*it);
         m_pArtworkList->setUpdatesEnabled(true);
     }
+    if (ownTransaction)
+        m_pLink->SetTransaction(true);
     emit ShowProcessingFailed();
     MoveFailedItem();
     MoveFailedItemOK();

@@ -510,6 +510,11 @@ void CAnalyReport::AddUnrecognizedTrack(CMusicObj* track, int kind, int checkSta
     m_pUnrecognizedTree->addTopLevelItem(row);
     // Entered even after a stop, so the row is freed with the page and never leaks.
     m_unrecognizedRows.insert(track, row);
+    // Kept with the song, so the result saved or left behind lists it here again; the mark goes
+    // with the rest of the state when the song leaves this list fixed.
+    if (m_pLink)
+        if (const int state = m_pLink->GetMusicState(track); !(state & MF_Unrecognized))
+            m_pLink->SetMusicState(track, state | MF_Unrecognized);
 }
 
 void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)

@@ -9,6 +9,9 @@ enum EMusicFlag : uint32_t
     MF_MatchHigh = 0x10,
     MF_MatchMedium = 0x20,
     MF_MatchLow = 0x40,
+    // In a track's State word only: the song is among the Unrecognized Songs (a fix pass found no
+    // answer for it). A saved or interrupted result lists it there again.
+    MF_Unrecognized = 0x100,
     // In a track's State word only: its removal was applied (a duplicate copy moved to the recycle
     // folder, or a song whose file was missing handled). Rows with it start as done.
     MF_RemovalApplied = 0x200,

@@ -24,6 +24,17 @@ struct MusicInfo
     QString Purchased; // "1" for a purchased track
 };
 
+// One song of a result that lives in no database (the duplicate engine's groups), as a saved
+// project keeps it: its tags and file, its Absence, State and RepeatID words and its Type.
+struct ProjectRow
+{
+    MusicInfo info;
+    int absence = 0;
+    int state = 0;
+    qint64 repeatId = 0;
+    int type = 0;
+};
+
 // The track object the music manager keeps for every loaded song. Owned by the manager; the
 // windows hold it as an opaque handle. Not thread-safe: the manager orders its users; only the
 // artwork candidates and choice may be read and filled from any thread.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "MusicObj.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -14,12 +17,17 @@
 int BackupDatabaseFile(const QString& source, const QString& target);
 
 // Tells whether a file is a library database the project loader can read: it opens as SQLite,
-// holds the table TracksTable with every column the loader and the saver use (an older
-// generation that opening upgrades counts), and at least one row has a persistent id in the hex
-// form the loader accepts. Only the schema and, at most, one pass over the ids are read, so a
-// large file of the wrong shape is refused quickly. Answers an empty text when it is, else a
-// log line naming what is wrong. Any thread.
+// holds nothing the program never writes (no trigger, no virtual table), is whole pages and
+// passes SQLite's quick_check, holds the table TracksTable with every column the loader and the
+// saver use (an older generation that opening upgrades counts), and at least one row has a
+// persistent id in the hex form the loader accepts. The schema is read first, so a file of the
+// wrong shape is refused before the pass over its pages. Answers an empty text when it is, else
+// a log line naming what is wrong. Any thread.
 QString CheckProjectDatabase(const QString& path);
+
+// CheckProjectDatabase for the working database a run left behind: a write it was in the
+// middle of is rolled back first (its hot journal replayed), as the loader would. Any thread.
+QString CheckLeftDatabase(const QString& path);
 
 // Puts a saved project in place as the working database: copies it into a temporary file beside
 // the database, checks the copy (CheckProjectDatabase) and renames it over the database only
@@ -28,6 +36,13 @@ QString CheckProjectDatabase(const QString& path);
 // as they were. A project that is the working database itself is only checked. Answers an empty
 // text on success, else a log line naming the failure. Any thread.
 QString PlaceProjectAsDatabase(const QString& project, const QString& database);
+
+// Writes rows as a saved project, in the database form the project loader reads (one TracksTable
+// row each, and libraryTotal as the number of songs the result was found among). The database is
+// made in a temporary file beside target and renamed over it only when complete: a failure leaves
+// an existing target untouched. Results: 0 written; -1 empty target or no rows; -3 the temporary
+// file cannot be made; -4 writing failed (disk full); -5 the rename failed. Any thread.
+int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal);
 
 // A database file and its journal companions ("-journal", "-wal", "-shm"), whether they exist or
 // not.

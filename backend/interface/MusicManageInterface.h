@@ -98,6 +98,9 @@ extern "C" int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, in
 // Writes the accepted fixes of the track at index (0 to MM_GetMusicCount's result - 1): 1 written,
 // 0 nothing to write, -1 for an index outside the main list, else the failing write's code.
 extern "C" int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask);
+// The number of loaded tracks MM_ApplyMusicFixes would write something for (fixes not yet
+// applied), or -1 for a null handle.
+extern "C" int MM_CountPendingFixes(MusicManageHandle handle, int replaceMask);
 
 // Non-zero: the program is exiting; the manager's loops end and its threads are joined (do not
 // call from a manager thread's callback). Always 0 for a live handle.

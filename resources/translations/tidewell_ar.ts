@@ -1103,7 +1103,7 @@ and apply the result?</source>
         <translation>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
-            <numerusform>تعذرت كتابة %n أغنيتين: %1</numerusform>
+            <numerusform>تعذرت كتابة أغنيتين: %1</numerusform>
             <numerusform>تعذرت كتابة %n أغانٍ: %1</numerusform>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
             <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>

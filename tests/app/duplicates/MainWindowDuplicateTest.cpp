@@ -1,7 +1,8 @@
 // The duplicate road through the real main window: Scan from the duplicate page, the groups and
 // the score, a refused and an accepted Remove, Pause/Continue of the removal, a Remove with
 // nothing left to remove, a restore, and the score and the removed count after each; the engine's
-// scan of a folder tree, and names that are not UTF-8 on their way to the recycle folder and back.
+// scan of a folder tree, names that are not UTF-8 on their way to the recycle folder and back, and
+// a scan result saved as a project and opened again.
 
 #include "AppGlobals.h"
 #include "AppSettings.h"
@@ -19,11 +20,13 @@
 #include "TempHome.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -339,6 +342,54 @@ private slots:
             QCOMPARE(hints->Texts(), QStringList{QStringLiteral(
                                          "Some duplicates could not be moved. Click Remove to try again.")});
             QVERIFY(window.findChild<QAbstractButton*>("main_removebut")->isEnabled());
+            window.close();
+        }
+        ReleaseAppSettings();
+        SetAppSettingsExitHandler({});
+    }
+
+    // Save Project from the engine's scan (Clean-up Duplicates) writes a project, which Load Saved
+    // Result opens again as the same groups with the ticks the user left.
+    void savedScanResultOpensAgainAsDuplicates()
+    {
+        tidewell::test::TempHome home;
+        QVERIFY(TagCompareSettings());
+        const QString folder = home.path() + "/songs";
+        const QStringList files = tidewell::test::makeSongFolder(folder, 3, "Song", "song", false);
+        for (const char* copy : {"/song0 copy.mp3", "/song0 again.mp3"})
+            QVERIFY(QFile::copy(files.value(0), folder + copy));
+        int asked = 0;
+        CMessageSeam::Scope answers([&](const MessageQuestion&) { return ++asked, 1; });
+        const QString project = home.path() + "/scan.zavrodata";
+        CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+        {
+            CMainUI window;
+            window.show();
+            QTest::mouseClick(window.findChild<QAbstractButton*>("duplicate_obj"), Qt::LeftButton);
+            window.DuplicateView()->SetPendingScanPaths({folder});
+            Click(window, "main_scanbut");
+            QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QTreeWidgetItem* group = window.DuplicateView()->Tree()->topLevelItem(0);
+            QVERIFY(group && group->childCount() == 3);
+            const QString kept = group->child(2)->text(4); // the path
+            ClickCheck(window.DuplicateView()->Tree(), group->child(2));
+            for (QAction* action : window.findChildren<QAction*>())
+                if (action->text() == QStringLiteral("Save Project"))
+                    action->trigger();
+            QCOMPARE(asked, 0);
+
+            window.GoHome();
+            QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
+            QVERIFY(QTest::qWaitFor(
+                [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QCOMPARE(window.ContentStack()->currentIndex(), int(CMainUI::PageDuplicate));
+            group = window.DuplicateView()->Tree()->topLevelItem(0);
+            QVERIFY(group && group->childCount() == 3);
+            int ticked = 0;
+            for (int c = 0; c < 3; ++c)
+                if (group->child(c)->checkState(0) == Qt::Checked)
+                    QVERIFY(++ticked && group->child(c)->text(4) != kept);
+            QCOMPARE(ticked, 1);
             window.close();
         }
         ReleaseAppSettings();

@@ -1,13 +1,16 @@
 // Saved projects through the real main window's Load Saved Result: files that are no project are
-// refused before anything is replaced, a project opens as the kind of result it was saved as, and
-// a huge song name reaches the rows cut while the song keeps it whole.
+// refused before anything is replaced, a project opens as the kind of result it was saved as, its
+// unapplied fixes are pending again while the file stays the user's, and a huge song name reaches
+// the rows cut while the song keeps it whole.
 #include "AnalyReport.h"
 #include "AppGlobals.h"
 #include "AudioFixture.h"
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
+#include "CShadeLabel.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
+#include "MusicFlags.h"
 #include "MusicObj.h"
 #include "ScreenText.h"
 #include "StartUI.h"
@@ -50,6 +53,19 @@ bool Exec(const QString& path, const char* sql)
               sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
+}
+
+// A copy of a database whose TracksTable (page 2, the first table made) points its last row
+// outside the page: the first row still reads, SQLite's check calls the file malformed.
+QByteArray LastCellPointerBroken(QByteArray db)
+{
+    const int page = (uchar(db.at(16)) << 8) | uchar(db.at(17)); // one page size in: page 2
+    if (db.size() < 2 * page || db.at(page) != 0x0D)             // a leaf page of a table
+        return {};
+    const int cells = (uchar(db.at(page + 3)) << 8) | uchar(db.at(page + 4));
+    db[page + 6 + 2 * cells] = char(0xFF);
+    db[page + 7 + 2 * cells] = char(0xF0);
+    return db;
 }
 
 } // namespace
@@ -134,6 +150,23 @@ private slots:
         QVERIFY(Exec(shapes.last().second, "UPDATE TracksTable SET PersistentID = 'not hex at all'"));
         add(QStringLiteral("no-rows"), good);
         QVERIFY(Exec(shapes.last().second, "DELETE FROM TracksTable"));
+        // Files whose schema and first row read well, which only SQLite's own check or a look at
+        // what the schema holds tells apart.
+        add(QStringLiteral("cut-by-a-byte"), good.chopped(1));
+        const QByteArray malformed = LastCellPointerBroken(good);
+        QVERIFY(!malformed.isEmpty());
+        add(QStringLiteral("malformed"), malformed);
+        add(QStringLiteral("triggers"), good);
+        QVERIFY(Exec(
+            shapes.last().second,
+            "CREATE TRIGGER no_insert BEFORE INSERT ON TracksTable BEGIN SELECT RAISE(ABORT, 'x'); END;"
+            "CREATE TRIGGER no_update BEFORE UPDATE ON TracksTable BEGIN SELECT RAISE(ABORT, 'x'); END"));
+        add(QStringLiteral("fts5"), QByteArray());
+        QVERIFY(Exec(shapes.last().second,
+                     "CREATE VIRTUAL TABLE TracksTable USING fts5(TrackID, PersistentID, Name, TotalTime, "
+                     "Artist, Album, Size, Location, ArtData, ArtPath, Absence, State, RepeatID, Type, Year, "
+                     "Genre, Bitrate, TrashPath, NameOld, ArtistOld, AlbumOld, YearOld, GenreOld, Purchased);"
+                     "INSERT INTO TracksTable(PersistentID, Name, Type) VALUES('00000000000000A1', 'x', 2)"));
         const QString folder = dir + QStringLiteral("/folder.zavrodata");
         QVERIFY(QDir().mkpath(folder));
         shapes.append({QStringLiteral("directory"), folder});
@@ -209,6 +242,49 @@ private slots:
         QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->GetResultType(), int(RunModeDuplicateITunes));
         QVERIFY(m_window->ContentStack()->currentIndex() != int(CMainUI::PageReport));
+    }
+
+    // A project saved with a fix not yet applied (a chosen cover waiting in it): the fix is pending
+    // again, so closing and Home ask about it; neither writes the user's project file, and a close
+    // that gives the fix up leaves nothing to offer at the next start.
+    void loadedProjectKeepsItsPendingFixes()
+    {
+        const QString project = SaveProject(QStringLiteral("pending"), 3);
+        QVERIFY(!project.isEmpty());
+        const QString picture = Home() + QStringLiteral("/cover.jpg");
+        const QByteArray cover = tidewell::test::makePicture(64, 64, 0x2080c0);
+        QVERIFY(WriteAll(picture, cover));
+        QVERIFY(Exec(project,
+                     QStringLiteral("UPDATE TracksTable SET ArtPath = '%1', ArtData = X'%2' WHERE rowid = "
+                                    "(SELECT min(rowid) FROM TracksTable WHERE Absence & %3)")
+                         .arg(picture, QString::fromLatin1(cover.toHex()))
+                         .arg(int(MF_Artwork))
+                         .toUtf8()
+                         .constData()));
+        const QByteArray saved = ReadAll(project);
+        auto* home = m_window->findChild<QPushButton*>(QStringLiteral("main_gohome"));
+        for (const bool close : {false, true})
+        {
+            PressLoadSaved(project);
+            QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+            // Fixes to apply, and problems the earlier session left: no praise, and no "Go to Fix All".
+            QCOMPARE(
+                m_window->findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts().value(0),
+                QStringLiteral(
+                    "Some songs could not be fixed this time. You can edit them yourself or try fix again."));
+            m_questions.clear();
+            m_queued = {1, 2}; // Cancel stays, Ignore leaves
+            for (int attempt = 0; attempt < 2; ++attempt)
+            {
+                QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+                close ? void(m_window->close()) : QTest::mouseClick(home, Qt::LeftButton);
+            }
+            QCOMPARE(m_questions.size(), 2);
+            QCOMPARE(m_questions.first().text, QStringLiteral("Do you want to apply new results?"));
+            QCOMPARE(m_window->isVisible(), !close);
+            QCOMPARE(ReadAll(project), saved);
+            QVERIFY(!QFile::exists(g_strDBPath));
+        }
     }
 
     // A song named with megabytes of text: its rows and tips show a cut of it, the song keeps all.
