@@ -285,6 +285,15 @@ void CModifyMusicInfo::loadLanguage()
     }
 }
 
+void CModifyMusicInfo::SetEmptyTexts(const QString& artist, const QString& album)
+{
+    for (const auto& fields : {m_oldFields, m_newFields})
+    {
+        fields[FieldArtist]->setPlaceholderText(artist);
+        fields[FieldAlbum]->setPlaceholderText(album);
+    }
+}
+
 bool CModifyMusicInfo::IsContentHidden() const
 {
     return m_pContent->isHidden();
@@ -300,6 +309,7 @@ void CModifyMusicInfo::SetFoldLook(bool folded)
 
 void CModifyMusicInfo::ShowTrack(int kind, void* track)
 {
+    const quint64 shown = ++m_uShown;
     if (IsContentHidden())
     {
         m_pTrack = track;
@@ -308,6 +318,9 @@ void CModifyMusicInfo::ShowTrack(int kind, void* track)
     }
     if (m_pTrack)
         SaveEdits();
+    // The saved song left its list and the editor has followed the highlight already.
+    if (m_uShown != shown)
+        return;
     if (track)
     {
         ClearArtworkFile();
@@ -516,6 +529,7 @@ void CModifyMusicInfo::SetEditorHidden(bool hide)
         ClearArtworkFile();
         m_pTrack = nullptr;
         m_iKind = 0;
+        ++m_uShown;
     }
     setHidden(hide);
 }
@@ -526,6 +540,7 @@ void CModifyMusicInfo::HideModify()
     ClearArtworkFile();
     m_iKind = 0;
     m_pTrack = nullptr;
+    ++m_uShown;
     ++m_uArtworkRead; // a picture still being read is for no song now
 }
 
@@ -545,12 +560,17 @@ void CModifyMusicInfo::EditHide()
     if (m_pTrack)
     {
         // Saving forgets the song; keep it remembered, so that opening again shows it afresh
-        // and later edits are saved too, instead of going nowhere.
+        // and later edits are saved too, instead of going nowhere. A song that left its list
+        // with this save gives way to the one the editor was moved on to.
         void* track = m_pTrack;
         const int kind = m_iKind;
+        const quint64 shown = m_uShown;
         SaveEdits();
-        m_pTrack = track;
-        m_iKind = kind;
+        if (m_uShown == shown)
+        {
+            m_pTrack = track;
+            m_iKind = kind;
+        }
     }
     ClearArtworkFile();
 }

@@ -63,6 +63,9 @@ public:
     // Whether the editor is folded (its content hidden).
     bool IsContentHidden() const;
     void loadLanguage();
+    // How the song lists show an empty Artist and Album: the fields show the same, greyed, and
+    // never take it as their value.
+    void SetEmptyTexts(const QString& artist, const QString& album);
 
     // The song shown or remembered (null for none) and the picture file chosen for it.
     void* Track() const { return m_pTrack; }
@@ -126,6 +129,10 @@ private:
     std::array<CLineEdit*, FieldCount> m_newFields{};
     void* m_pTrack = nullptr;
     int m_iKind = 0;
+    // Counts the songs given to the editor and its letting go of them: a save whose song leaves
+    // its list may take the editor on to the song highlighted next, which the code around the
+    // save must then keep.
+    quint64 m_uShown = 0;
     QLabel* m_pOldArtwork = nullptr;
     CLabelArtwork* m_pNewArtwork = nullptr;
     QString m_strArtworkFile;

@@ -408,4 +408,5 @@ void CAnalyReport::loadLanguage()
     rewrite(m_pAlbumTree, 2, 3);
     rewrite(m_pArtistTree, 2, 3);
     rewrite(m_pUnrecognizedTree, 4, 5);
+    m_pModify->SetEmptyTexts(UnknownText(QString(), artistWord), UnknownText(QString(), albumWord));
 }

@@ -240,6 +240,9 @@ private:
     void ReadStoredArtwork(PendingTrack& song) const;
     bool NeedsStoredArtwork(int problem) const;
     void ShowEditorWith(int kind, CMusicObj* track);
+    // After a row left its page: the editor shows the row now current there (it saves what it
+    // held for its own song first), or folds away when there is none.
+    void FollowCurrentRow();
     void SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool failedWhenNoPath);
     void RequestUnrecognizedThumb(CTreeItem* row, CMusicObj* track, const QString& path);
     void StopThumbJobs();
