@@ -519,6 +519,37 @@ void CModifyMusicInfo::SaveEdits()
         emit SendEditItem(track);
 }
 
+bool CModifyMusicInfo::CommitEdits()
+{
+    WaitChosenPictures();
+    if (!m_pTrack || !m_pMusicLink || IsContentHidden())
+        return true;
+    void* track = m_pTrack;
+    const int kind = m_iKind;
+    const quint64 shown = m_uShown;
+    MusicInfo* current = nullptr;
+    const bool refused = m_pMusicLink->GetMusicRecord(static_cast<CMusicObj*>(track), &current, 1) == 0 &&
+                         current && IsBlank(m_newFields[FieldName]->GetFullText());
+    SaveEdits();
+    if (refused)
+        return false;
+    // Saved: the song stays shown, unless it left its list and the editor followed the highlight.
+    if (m_uShown == shown)
+    {
+        m_pTrack = track;
+        m_iKind = kind;
+    }
+    return true;
+}
+
+void CModifyMusicInfo::WaitChosenPictures()
+{
+    // The worker's answer comes back queued. The user's clicks and keys wait meanwhile: the
+    // editor must not change songs under this save.
+    while (m_pending.request != 0 || !m_deferred.empty())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+}
+
 void CModifyMusicInfo::SetEditorHidden(bool hide)
 {
     if (hide)
@@ -664,7 +695,10 @@ bool CModifyMusicInfo::SaveFields(void* track, int mask, const QStringList& valu
     const int result =
         m_pMusicLink ? m_pMusicLink->ModifyMusicInfo(static_cast<CMusicObj*>(track), mask, values) : -1;
     if (result == 0)
+    {
+        emit EditSaved(track);
         return true;
+    }
     // The user must not be left believing the edit is kept.
     WriteUILog(QStringLiteral("CModifyMusicInfo::SaveEdits: ModifyMusicInfo failed, mask 0x%1, result %2")
                    .arg(mask, 0, 16)

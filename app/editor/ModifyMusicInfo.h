@@ -62,6 +62,11 @@ public:
     void SetEditorHidden(bool hide);
     // Whether the editor is folded (its content hidden).
     bool IsContentHidden() const;
+    // Saves what the editor holds for its song now, a chosen picture still being read included
+    // (waited for, user input held back meanwhile), and keeps showing the song: before the
+    // window closes or goes Home. False when the save was refused (a blank title; the user has
+    // been told).
+    bool CommitEdits();
     void loadLanguage();
     // How the song lists show an empty Artist and Album: the fields show the same, greyed, and
     // never take it as their value.
@@ -87,6 +92,8 @@ public slots:
 signals:
     // The song whose Name, Artist, Album or artwork was saved.
     void SendEditItem(void* track);
+    // Every save that reached the library, whatever its fields: the song has changes to apply.
+    void EditSaved(void* track);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,6 +121,8 @@ private:
     // this choice).
     void PictureOpened(int request, bool keep, const QImage& preview, const QString& file, bool copied);
     void ClearArtworkFile();
+    // Until every chosen picture on its way has arrived (and a deferred one is saved).
+    void WaitChosenPictures();
     // ModifyMusicInfo through the link; a failure is logged and told to the user.
     bool SaveFields(void* track, int mask, const QStringList& values);
     QPixmap LabelPicture(const QString& resource) const;

@@ -337,6 +337,9 @@ void CMainUI::GoHome()
         if (answer != 1)
             return;
     }
+    // What the tag editor holds is saved first: it is asked about like any other fix.
+    if (!m_pApplyThread->isRunning() && !m_pReport->CommitEdits())
+        return;
     // Fixes not yet applied are not dropped unasked: the closing question, and Apply goes home
     // once the results are written.
     if (!m_pApplyThread->isRunning() && m_pReport->HasUnappliedChanges())

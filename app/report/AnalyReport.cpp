@@ -294,6 +294,8 @@ void CAnalyReport::BuildEditor()
     m_pModify->SetMusicLink(nullptr);
     m_pModify->hide();
     connect(m_pModify, &CModifyMusicInfo::SendEditItem, this, &CAnalyReport::EditFixItem);
+    // Every edit saved is a fix still to apply, Year and Genre alone included.
+    connect(m_pModify, &CModifyMusicInfo::EditSaved, this, [this] { m_bUnapplied = true; });
     connect(this, &CAnalyReport::EditInfoHide, m_pModify, &CModifyMusicInfo::EditHide);
 }
 

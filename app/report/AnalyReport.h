@@ -119,6 +119,10 @@ public:
     // checked songs whose file is gone. AppleyiTunes asks the GUI thread itself when this was not
     // called. Returns those songs.
     QVector<CMusicObj*> PrepareApply();
+    // GUI thread, before the window closes or goes Home: the tag editor saves what it holds, so
+    // the question about unapplied fixes covers it. False when the editor refused (a blank
+    // title, the user told): the window stays.
+    bool CommitEdits();
     // Apply thread: writes every song's accepted fixes in one transaction, then removes the
     // checked songs whose file is gone from iTunes once; pausable and stoppable.
     void AppleyiTunes();
