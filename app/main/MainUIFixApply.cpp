@@ -46,6 +46,9 @@ int ProgressFloor(const QProgressBar* bar)
 
 void CMainUI::Fixall()
 {
+    // The run hides the editor: what it holds is saved to its song first, not dropped. First of
+    // all, as the save may end a fix of its own and set the page's end look.
+    m_pReport->CommitEdits();
     m_iRunState = 1;
     SetPauseActions(true, false);
     SetPauseLook(true);

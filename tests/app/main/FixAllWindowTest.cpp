@@ -14,6 +14,7 @@
 #include "IdentifyAnswer.h"
 #include "LabelArtwork.h"
 #include "LibraryXml.h"
+#include "LineEdit.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
 #include "ModifyMusicInfo.h"
@@ -753,9 +754,10 @@ private slots:
         QCOMPARE(page->ProblemCount(), 3);
     }
 
-    // A picture dropped on the song the editor shows, then Home or the close button at once: the
-    // editor's change is saved first and asked about like any fix, and Apply writes the last one.
-    void aDroppedPictureIsAskedAboutAtHomeAndClosing()
+    // A picture dropped on the song the editor shows, then Home or the close button at once, and
+    // a field typed, then Refix: the editor's change is saved first (and asked about like any
+    // fix), never dropped, and Apply writes the last picture.
+    void whatTheEditorHoldsIsSavedBeforeHomeRefixAndClosing()
     {
         QCOMPARE(MakeBareSongs(QDir::homePath() + QStringLiteral("/covers"), 3).size(), 3);
         GetAppSettings()->SetReplace(kReplaceAll & ~MF_ReplaceSwitch); // no Replace question
@@ -768,7 +770,6 @@ private slots:
         MusicInfo* shown = nullptr;
         QCOMPARE(m_window->MusicLink()->GetMusicRecord(static_cast<CMusicObj*>(editor->Track()), &shown, 1),
                  0);
-        const QString song = shown->Location;
         const auto drop = [editor](const QString& name, int width)
         {
             QFile file(QDir::homePath() + name);
@@ -784,6 +785,21 @@ private slots:
         QCOMPARE(m_questions.size(), asked + 1);
         QCOMPARE(m_questions.last().text, QStringLiteral("Do you want to apply new results?"));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        auto* artist = editor->findChild<CLineEdit*>(QStringLiteral("NewArtist"));
+        QTest::mouseClick(artist, Qt::LeftButton);
+        artist->repaint(); // the first paint with focus puts the full text in
+        QTest::keyClicks(artist, QStringLiteral("Kept Artist"));
+        QSignalSpy complete(m_window->ReportPage(), &CAnalyReport::ReportFixAllComplete);
+        Click("MainUIRetry");
+        QVERIFY(QTest::qWaitFor([&] { return !complete.isEmpty() && m_window->RunState() == 0; }, 60000));
+        QCOMPARE(shown->Artist, QStringLiteral("Kept Artist"));
+
+        QCOMPARE(m_window->MusicLink()->GetMusicRecord(static_cast<CMusicObj*>(editor->Track()), &shown, 1),
+                 0);
+        const QString song = shown->Location;
         drop(QStringLiteral("/second.png"), 40);
         m_queued = {3}; // Apply, then the window closes
         QTest::mouseClick(m_window->findChild<QToolButton*>(QStringLiteral("close")), Qt::LeftButton);
