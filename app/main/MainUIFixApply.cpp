@@ -47,8 +47,10 @@ int ProgressFloor(const QProgressBar* bar)
 void CMainUI::Fixall()
 {
     // The run hides the editor: what it holds is saved to its song first, not dropped. First of
-    // all, as the save may end a fix of its own and set the page's end look.
-    m_pReport->CommitEdits();
+    // all, as the save may end a fix of its own and set the page's end look. A refused save (a
+    // blank title, the user told) starts no run.
+    if (!m_pReport->CommitEdits())
+        return;
     m_iRunState = 1;
     SetPauseActions(true, false);
     SetPauseLook(true);

@@ -172,7 +172,8 @@ void CMainUI::LoadXMLPath()
 void CMainUI::ButControl()
 {
     // The run hides the editor: what it holds is saved to its song first (see Fixall).
-    m_pReport->CommitEdits();
+    if (!m_pReport->CommitEdits())
+        return;
     // Songs still ticked for fixing go through Fix All; otherwise the failed songs are retried.
     if (m_pReport->IsNeedFix())
     {
