@@ -285,6 +285,15 @@ void CModifyMusicInfo::loadLanguage()
     }
 }
 
+void CModifyMusicInfo::SetEmptyTexts(const QString& artist, const QString& album)
+{
+    for (const auto& fields : {m_oldFields, m_newFields})
+    {
+        fields[FieldArtist]->setPlaceholderText(artist);
+        fields[FieldAlbum]->setPlaceholderText(album);
+    }
+}
+
 bool CModifyMusicInfo::IsContentHidden() const
 {
     return m_pContent->isHidden();
@@ -300,6 +309,7 @@ void CModifyMusicInfo::SetFoldLook(bool folded)
 
 void CModifyMusicInfo::ShowTrack(int kind, void* track)
 {
+    const quint64 shown = ++m_uShown;
     if (IsContentHidden())
     {
         m_pTrack = track;
@@ -308,6 +318,9 @@ void CModifyMusicInfo::ShowTrack(int kind, void* track)
     }
     if (m_pTrack)
         SaveEdits();
+    // The saved song left its list and the editor has followed the highlight already.
+    if (m_uShown != shown)
+        return;
     if (track)
     {
         ClearArtworkFile();
@@ -507,6 +520,37 @@ void CModifyMusicInfo::SaveEdits()
         emit SendEditItem(track);
 }
 
+bool CModifyMusicInfo::CommitEdits()
+{
+    WaitChosenPictures();
+    if (!m_pTrack || !m_pMusicLink || IsContentHidden())
+        return true;
+    void* track = m_pTrack;
+    const int kind = m_iKind;
+    const quint64 shown = m_uShown;
+    MusicInfo* current = nullptr;
+    const bool refused = m_pMusicLink->GetMusicRecord(static_cast<CMusicObj*>(track), &current, 1) == 0 &&
+                         current && IsBlank(m_newFields[FieldName]->GetFullText());
+    SaveEdits();
+    if (refused)
+        return false;
+    // Saved: the song stays shown, unless it left its list and the editor followed the highlight.
+    if (m_uShown == shown)
+    {
+        m_pTrack = track;
+        m_iKind = kind;
+    }
+    return true;
+}
+
+void CModifyMusicInfo::WaitChosenPictures()
+{
+    // The worker's answer comes back queued. The user's clicks and keys wait meanwhile: the
+    // editor must not change songs under this save.
+    while (m_pending.request != 0 || !m_deferred.empty())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+}
+
 void CModifyMusicInfo::SetEditorHidden(bool hide)
 {
     if (hide)
@@ -517,6 +561,7 @@ void CModifyMusicInfo::SetEditorHidden(bool hide)
         ClearArtworkFile();
         m_pTrack = nullptr;
         m_iKind = 0;
+        ++m_uShown;
     }
     setHidden(hide);
 }
@@ -527,6 +572,7 @@ void CModifyMusicInfo::HideModify()
     ClearArtworkFile();
     m_iKind = 0;
     m_pTrack = nullptr;
+    ++m_uShown;
     ++m_uArtworkRead; // a picture still being read is for no song now
 }
 
@@ -546,12 +592,17 @@ void CModifyMusicInfo::EditHide()
     if (m_pTrack)
     {
         // Saving forgets the song; keep it remembered, so that opening again shows it afresh
-        // and later edits are saved too, instead of going nowhere.
+        // and later edits are saved too, instead of going nowhere. A song that left its list
+        // with this save gives way to the one the editor was moved on to.
         void* track = m_pTrack;
         const int kind = m_iKind;
+        const quint64 shown = m_uShown;
         SaveEdits();
-        m_pTrack = track;
-        m_iKind = kind;
+        if (m_uShown == shown)
+        {
+            m_pTrack = track;
+            m_iKind = kind;
+        }
     }
     ClearArtworkFile();
 }
@@ -645,7 +696,10 @@ bool CModifyMusicInfo::SaveFields(void* track, int mask, const QStringList& valu
     const int result =
         m_pMusicLink ? m_pMusicLink->ModifyMusicInfo(static_cast<CMusicObj*>(track), mask, values) : -1;
     if (result == 0)
+    {
+        emit EditSaved(track);
         return true;
+    }
     // The user must not be left believing the edit is kept.
     WriteUILog(QStringLiteral("CModifyMusicInfo::SaveEdits: ModifyMusicInfo failed, mask 0x%1, result %2")
                    .arg(mask, 0, 16)

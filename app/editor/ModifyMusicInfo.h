@@ -62,7 +62,15 @@ public:
     void SetEditorHidden(bool hide);
     // Whether the editor is folded (its content hidden).
     bool IsContentHidden() const;
+    // Saves what the editor holds for its song now, a chosen picture still being read included
+    // (waited for, user input held back meanwhile), and keeps showing the song: before the
+    // window closes or goes Home. False when the save was refused (a blank title; the user has
+    // been told).
+    bool CommitEdits();
     void loadLanguage();
+    // How the song lists show an empty Artist and Album: the fields show the same, greyed, and
+    // never take it as their value.
+    void SetEmptyTexts(const QString& artist, const QString& album);
 
     // The song shown or remembered (null for none) and the picture file chosen for it.
     void* Track() const { return m_pTrack; }
@@ -84,6 +92,8 @@ public slots:
 signals:
     // The song whose Name, Artist, Album or artwork was saved.
     void SendEditItem(void* track);
+    // Every save that reached the library, whatever its fields: the song has changes to apply.
+    void EditSaved(void* track);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +121,8 @@ private:
     // this choice).
     void PictureOpened(int request, bool keep, const QImage& preview, const QString& file, bool copied);
     void ClearArtworkFile();
+    // Until every chosen picture on its way has arrived (and a deferred one is saved).
+    void WaitChosenPictures();
     // ModifyMusicInfo through the link; a failure is logged and told to the user.
     bool SaveFields(void* track, int mask, const QStringList& values);
     QPixmap LabelPicture(const QString& resource) const;
@@ -126,6 +138,10 @@ private:
     std::array<CLineEdit*, FieldCount> m_newFields{};
     void* m_pTrack = nullptr;
     int m_iKind = 0;
+    // Counts the songs given to the editor and its letting go of them: a save whose song leaves
+    // its list may take the editor on to the song highlighted next, which the code around the
+    // save must then keep.
+    quint64 m_uShown = 0;
     QLabel* m_pOldArtwork = nullptr;
     CLabelArtwork* m_pNewArtwork = nullptr;
     QString m_strArtworkFile;

@@ -42,6 +42,12 @@ void CMainUI::closeEvent(QCloseEvent* event)
         return;
     }
     WriteUILog(QStringLiteral("Enter CMainUI::closeEvent!"));
+    // What the tag editor holds is a fix like any other: saved first, so the question covers it.
+    if (!m_pReport->CommitEdits())
+    {
+        event->ignore();
+        return;
+    }
     bool ignored = false;
     if (m_pReport->HasUnappliedChanges() && !m_bCloseAfterApply)
     {

@@ -48,6 +48,11 @@ int ProgressFloor(const QProgressBar* bar)
 
 void CMainUI::Fixall()
 {
+    // The run hides the editor: what it holds is saved to its song first, not dropped. First of
+    // all, as the save may end a fix of its own and set the page's end look. A refused save (a
+    // blank title, the user told) starts no run.
+    if (!m_pReport->CommitEdits())
+        return;
     m_iRunState = 1;
     SetPauseActions(true, false);
     SetPauseLook(true);
@@ -370,6 +375,9 @@ void CMainUI::GoHome()
         if (answer != 1)
             return;
     }
+    // What the tag editor holds is saved first: it is asked about like any other fix.
+    if (!m_pApplyThread->isRunning() && !m_pReport->CommitEdits())
+        return;
     // Fixes not yet applied are not dropped unasked: the closing question, and Apply goes home
     // once the results are written.
     if (!m_pApplyThread->isRunning() && m_pReport->HasUnappliedChanges())

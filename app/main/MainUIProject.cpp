@@ -182,6 +182,9 @@ void CMainUI::LoadXMLPath()
 
 void CMainUI::ButControl()
 {
+    // The run hides the editor: what it holds is saved to its song first (see Fixall).
+    if (!m_pReport->CommitEdits())
+        return;
     // Songs still ticked for fixing go through Fix All; otherwise the failed songs are retried.
     if (m_pReport->IsNeedFix())
     {

@@ -294,6 +294,8 @@ void CAnalyReport::BuildEditor()
     m_pModify->SetMusicLink(nullptr);
     m_pModify->hide();
     connect(m_pModify, &CModifyMusicInfo::SendEditItem, this, &CAnalyReport::EditFixItem);
+    // Every edit saved is a fix still to apply, Year and Genre alone included.
+    connect(m_pModify, &CModifyMusicInfo::EditSaved, this, [this] { m_bUnapplied = true; });
     connect(this, &CAnalyReport::EditInfoHide, m_pModify, &CModifyMusicInfo::EditHide);
 }
 
@@ -408,4 +410,5 @@ void CAnalyReport::loadLanguage()
     rewrite(m_pAlbumTree, 2, 3);
     rewrite(m_pArtistTree, 2, 3);
     rewrite(m_pUnrecognizedTree, 4, 5);
+    m_pModify->SetEmptyTexts(UnknownText(QString(), artistWord), UnknownText(QString(), albumWord));
 }

@@ -126,6 +126,10 @@ public:
     // checked songs whose file is gone. AppleyiTunes asks the GUI thread itself when this was not
     // called. Returns those songs.
     QVector<CMusicObj*> PrepareApply();
+    // GUI thread, before the window closes or goes Home: the tag editor saves what it holds, so
+    // the question about unapplied fixes covers it. False when the editor refused (a blank
+    // title, the user told): the window stays.
+    bool CommitEdits();
     // Apply thread: writes every song's accepted fixes in one transaction, then removes the
     // checked songs whose file is gone from iTunes once; pausable and stoppable.
     void AppleyiTunes();
@@ -249,6 +253,9 @@ private:
     void ReadStoredArtwork(PendingTrack& song) const;
     bool NeedsStoredArtwork(int problem) const;
     void ShowEditorWith(int kind, CMusicObj* track);
+    // After a row left its page: the editor shows the row now current there (it saves what it
+    // held for its own song first), or folds away when there is none.
+    void FollowCurrentRow();
     void SetUnrecognizedPicture(CTreeItem* row, CMusicObj* track, bool failedWhenNoPath);
     void RequestUnrecognizedThumb(CTreeItem* row, CMusicObj* track, const QString& path);
     void StopThumbJobs();

@@ -58,6 +58,11 @@ QVector<CMusicObj*> CAnalyReport::PrepareApply()
     return missing;
 }
 
+bool CAnalyReport::CommitEdits()
+{
+    return m_pModify->CommitEdits();
+}
+
 void CAnalyReport::AppleyiTunes()
 {
     WriteUILog(QStringLiteral("Start AppleiTunes"));

@@ -28,6 +28,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QThreadPool>
 
 using report_detail::CompleteIcon;
@@ -154,6 +155,44 @@ void CAnalyReport::CurrentItemChanged(QListWidgetItem* current, QListWidgetItem*
         return;
     if (auto* cell = dynamic_cast<CListItem*>(current))
         m_pModify->ShowTrack(cell->GetKind(), cell->GetMusicData());
+}
+
+void CAnalyReport::FollowCurrentRow()
+{
+    // The row that left may have been the current one: its page made the next row current
+    // without telling the editor, which would go on showing the song that left while an edit
+    // typed there seemed to belong to the highlighted one.
+    CMusicObj* track = nullptr;
+    int kind = 0;
+    if (m_pStack->currentWidget() == m_pArtworkList)
+    {
+        if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->currentItem()))
+        {
+            m_pArtworkList->setCurrentItem(cell); // highlighted as well as current
+            track = cell->GetMusicData();
+            kind = cell->GetKind();
+        }
+    }
+    else if (auto* tree = dynamic_cast<QTreeWidget*>(m_pStack->currentWidget()))
+    {
+        if (auto* row = dynamic_cast<CTreeItem*>(tree->currentItem()))
+        {
+            tree->setCurrentItem(row);
+            track = row->GetMusicData();
+            kind = row->GetKind();
+        }
+    }
+    if (track)
+    {
+        if (m_pModify->Track() != track)
+            m_pModify->ShowTrack(kind, track);
+        return;
+    }
+    // Nothing is highlighted: what the editor holds goes to its own song, then it folds away.
+    m_pModify->ShowTrack(0, nullptr);
+    m_pModify->HideModify();
+    if (!m_pModify->IsContentHidden())
+        m_pModify->EditHide();
 }
 
 void CAnalyReport::SortFailedTree(int column)
@@ -611,6 +650,7 @@ void CAnalyReport::EditFixItem(void* handle)
         emit ReportFixAllComplete();
         m_nRunState = 0;
         m_bUnapplied = true;
+        FollowCurrentRow();
         return;
     }
     row->setText(2, ScreenText(info->Name));

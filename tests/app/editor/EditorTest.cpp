@@ -17,11 +17,9 @@
 #include "WidgetTestEnv.h"
 
 #include <QDir>
-#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -43,17 +41,6 @@ CMusicObj* FindTrack(CMusicLink& link, const QString& path)
             return track;
     }
     return nullptr;
-}
-
-void Drop(QWidget* target, const QList<QUrl>& urls)
-{
-    QMimeData data;
-    data.setUrls(urls);
-    const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
 }
 
 bool PauseLook(CLabelArtwork& label)
@@ -185,7 +172,7 @@ private slots:
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(tidewell::test::makePicture(300, 300, 0x20a040, "PNG"));
         out.close();
-        Drop(m_editor->NewArtworkLabel(), {QUrl::fromLocalFile(png)});
+        DropUrls(m_editor->NewArtworkLabel(), {QUrl::fromLocalFile(png)});
 
         // Folding saves at once; the picture, still being written, follows when it is ready.
         m_editor->EditHide();
@@ -306,14 +293,14 @@ private slots:
         m_editor->WaitArtworkReads();
         QCoreApplication::processEvents();
         const qint64 before = m_editor->NewArtworkLabel()->pixmap().cacheKey();
-        Drop(m_editor->NewArtworkLabel(), {QUrl::fromLocalFile(fake)});
+        DropUrls(m_editor->NewArtworkLabel(), {QUrl::fromLocalFile(fake)});
         QTRY_COMPARE(m_messages, QStringList{QStringLiteral(
                                      "Sorry, the file you dragged-in is not a valid\nimage file.")});
         QVERIFY(m_editor->ArtworkFile().isEmpty());
         QCOMPARE(m_editor->NewArtworkLabel()->pixmap().cacheKey(), before);
         m_messages.clear();
         QSignalSpy dropped(m_editor->NewArtworkLabel(), &CLabelArtwork::DropImg);
-        Drop(m_editor->NewArtworkLabel(), {QUrl(QStringLiteral("https://example.com/a.png"))});
+        DropUrls(m_editor->NewArtworkLabel(), {QUrl(QStringLiteral("https://example.com/a.png"))});
         QCOMPARE(dropped.count(), 0);
         m_editor->HideModify();
     }

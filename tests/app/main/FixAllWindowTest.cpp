@@ -7,10 +7,12 @@
 #include "ApplyThread.h"
 #include "AudioFixture.h"
 #include "CMessageSeam.h"
+#include "CMusicLink.h"
 #include "CShadeLabel.h"
 #include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
 #include "IdentifyAnswer.h"
+#include "LabelArtwork.h"
 #include "LibraryXml.h"
 #include "LineEdit.h"
 #include "MainUI.h"
@@ -33,6 +35,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
@@ -918,6 +921,62 @@ private slots:
         Click("main_fixallbut");
         QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         QVERIFY(Hints().value(0).startsWith("The recognition service could not be reached."));
+    }
+
+    // A picture dropped on the song the editor shows, then Home or the close button at once, and
+    // a field typed, then Refix: the editor's change is saved first (and asked about like any
+    // fix), never dropped, and Apply writes the last picture.
+    void whatTheEditorHoldsIsSavedBeforeHomeRefixAndClosing()
+    {
+        QCOMPARE(MakeBareSongs(QDir::homePath() + QStringLiteral("/covers"), 3).size(), 3);
+        GetAppSettings()->SetReplace(kReplaceAll & ~MF_ReplaceSwitch); // no Replace question
+        m_acr->answer("/v1/identify", Json("{\"status\":{\"msg\":\"Server error\"}}", 500));
+        QVERIFY(ToScoreScreen(QDir::homePath() + QStringLiteral("/covers")));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        QVERIFY(!m_window->ReportPage()->HasUnappliedChanges());
+        CModifyMusicInfo* editor = m_window->ReportPage()->Editor();
+        MusicInfo* shown = nullptr;
+        QCOMPARE(m_window->MusicLink()->GetMusicRecord(static_cast<CMusicObj*>(editor->Track()), &shown, 1),
+                 0);
+        const auto drop = [editor](const QString& name, int width)
+        {
+            QFile file(QDir::homePath() + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(makePicture(width, 60, 0x3050f0, "PNG"));
+            file.close();
+            DropUrls(editor->NewArtworkLabel(), {QUrl::fromLocalFile(file.fileName())});
+        };
+        drop(QStringLiteral("/first.png"), 80);
+        const qsizetype asked = m_questions.size();
+        m_queued = {1}; // Cancel
+        Click("main_gohome");
+        QCOMPARE(m_questions.size(), asked + 1);
+        QCOMPARE(m_questions.last().text, QStringLiteral("Do you want to apply new results?"));
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
+
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        auto* artist = editor->findChild<CLineEdit*>(QStringLiteral("NewArtist"));
+        QTest::mouseClick(artist, Qt::LeftButton);
+        artist->repaint(); // the first paint with focus puts the full text in
+        QTest::keyClicks(artist, QStringLiteral("Kept Artist"));
+        QSignalSpy complete(m_window->ReportPage(), &CAnalyReport::ReportFixAllComplete);
+        Click("MainUIRetry");
+        QVERIFY(QTest::qWaitFor([&] { return !complete.isEmpty() && m_window->RunState() == 0; }, 60000));
+        QCOMPARE(shown->Artist, QStringLiteral("Kept Artist"));
+
+        QCOMPARE(m_window->MusicLink()->GetMusicRecord(static_cast<CMusicObj*>(editor->Track()), &shown, 1),
+                 0);
+        const QString song = shown->Location;
+        drop(QStringLiteral("/second.png"), 40);
+        m_queued = {3}; // Apply, then the window closes
+        QTest::mouseClick(m_window->findChild<QToolButton*>(QStringLiteral("close")), Qt::LeftButton);
+        QCOMPARE(m_questions.size(), asked + 2);
+        QVERIFY(QTest::qWaitFor([this] { return !m_window->isVisible(); }, 60000));
+        std::vector<unsigned char> embedded;
+        QCOMPARE(GetArtworkPicture(song.toUtf8().constData(), embedded), 0);
+        QCOMPARE(QImage::fromData(embedded.data(), int(embedded.size())).size(), QSize(40, 60));
     }
 
     // Home and closing while the jobs wait on a silent service, and while paused with answers

@@ -13,6 +13,7 @@
 #include "IMusicLinkHost.h"
 #include "IdentifyAnswer.h"
 #include "LibraryXml.h"
+#include "LineEdit.h"
 #include "ListDelegate.h"
 #include "ListItem.h"
 #include "ListWidget.h"
@@ -35,6 +36,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -88,6 +90,7 @@ private slots:
     void menusSortingAndPopupPlacement();
     void artworkGridPaintsAndTakesClicksAtBothScales();
     void unfixedSongsMoveAndAnEditorSaveRetiresTheirRows();
+    void theEditorFollowsTheHighlightWhenItsSongLeaves();
     void stopAllWorkEmptiesEveryPage();
     void storedArtworkIsWrittenOnlyInsideThePictureFolder();
     void unrecognizedPicturesReachOnlyTheRowsThatAskedForThem();
@@ -648,6 +651,49 @@ void ReportPageTest::unfixedSongsMoveAndAnEditorSaveRetiresTheirRows()
     // The song-to-row map forgot the retired row: a further edit of it touches nothing freed.
     emit page->Editor()->SendEditItem(homeless->track);
     QCOMPARE(RowsOf(page->UnrecognizedTree()), 2);
+}
+
+// A song whose edit fixes it leaves Unrecognized Songs: the editor goes on with the song then
+// highlighted, so the next edit lands where the user sees it.
+void ReportPageTest::theEditorFollowsTheHighlightWhenItsSongLeaves()
+{
+    Feed(*page, static_cast<int>(kDefaultGeneralMask));
+    page->SetRunState(1);
+    page->MoveFailedItem();
+    page->MoveFailedItemOK();
+    QTreeWidget* tree = page->UnrecognizedTree();
+    tree->sortByColumn(2, Qt::DescendingOrder); // Lost Voice, Homeless Tune, Bare Song
+    CModifyMusicInfo* editor = page->Editor();
+    auto field = [editor](const char* name) { return editor->findChild<CLineEdit*>(QLatin1String(name)); };
+    auto* fold = editor->findChild<QPushButton*>(QStringLiteral("InfoHideBut"));
+    auto clickRow = [tree](QTreeWidgetItem* row)
+    { QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(row).center()); };
+    page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+
+    QTreeWidgetItem* homeless = tree->topLevelItem(1);
+    clickRow(homeless);
+    QCOMPARE(field("NewName")->GetFullText(), QStringLiteral("Homeless Tune"));
+    // The empty album reads as the list shows it, and stays empty.
+    QCOMPARE(field("NewAlbum")->placeholderText(), homeless->text(5));
+    QTest::mouseClick(field("NewAlbum"), Qt::LeftButton);
+    QTest::keyClicks(field("NewAlbum"), QStringLiteral("Found Album"));
+    QTest::mouseClick(fold, Qt::LeftButton); // saved: the song has all it lacked and leaves
+    QTreeWidgetItem* now = tree->currentItem();
+    QVERIFY(RowsOf(tree) == 2 && now && now->isSelected());
+    const Song* next = SongTitled(now->text(2)); // Lost Voice or Bare Song: both lack an artist
+    QTest::mouseClick(fold, Qt::LeftButton);
+    QCOMPARE(field("NewName")->GetFullText(), next->title);
+    QTest::mouseClick(field("NewArtist"), Qt::LeftButton);
+    field("NewArtist")->repaint(); // the first paint with focus puts the full text in
+    QTest::keyClicks(field("NewArtist"), QStringLiteral("Typed Artist"));
+    clickRow(tree->topLevelItem(1 - tree->indexOfTopLevelItem(now)));
+    MusicInfo* typed = nullptr;
+    MusicInfo* fixed = nullptr;
+    QCOMPARE(link->GetMusicRecord(next->track, &typed, 1), 0);
+    QCOMPARE(link->GetMusicRecord(SongTitled("Homeless Tune")->track, &fixed, 1), 0);
+    QCOMPARE(typed->Artist, QStringLiteral("Typed Artist"));
+    QCOMPARE(fixed->Artist + "/" + fixed->Album, QStringLiteral("Artist B/Found Album"));
 }
 
 void ReportPageTest::stopAllWorkEmptiesEveryPage()

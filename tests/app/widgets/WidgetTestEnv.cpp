@@ -3,6 +3,8 @@
 #include "AppSettings.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTimer>
 
 WidgetTestEnv::WidgetTestEnv() : m_home(std::make_unique<tidewell::test::TempHome>())
@@ -20,6 +22,17 @@ WidgetTestEnv::~WidgetTestEnv()
 void WidgetTestEnv::SetLanguage(const QString& language)
 {
     GetAppSettings()->SetLanguage(language);
+}
+
+void DropUrls(QWidget* target, const QList<QUrl>& urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
 }
 
 void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)> action)

@@ -43,6 +43,9 @@ template <typename T> T* TopLevelOf()
 // runs inside nested modal loops). Gives up silently after a few seconds.
 void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)> action);
 
+// Drops the addresses on the middle of target as a file manager does: drag enter, then drop.
+void DropUrls(QWidget* target, const QList<QUrl>& urls);
+
 // Answers every link the program opens, so no browser starts: register it for a scheme with
 // QDesktopServices::setUrlHandler(scheme, &catcher, "Open").
 class UrlCatcher : public QObject
