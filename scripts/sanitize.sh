@@ -40,13 +40,18 @@ cc -shared -fPIC -O1 -o "$shim" scripts/tsan/vfork_as_fork.c -ldl
 ended="$PWD/$dir/libqthread_end.so"
 # shellcheck disable=SC2046
 c++ -std=c++20 -shared -fPIC -O1 -o "$ended" scripts/tsan/qthread_end.cpp $(pkg-config --cflags --libs Qt6Core) -ldl
+# A third shows it the posted events (queued signals and calls) and the pool's tasks: the poster or
+# starter releases, the receiving or pooled thread acquires before it runs them.
+handover="$PWD/$dir/libqt_handover.so"
+# shellcheck disable=SC2046
+c++ -std=c++20 -shared -fPIC -O1 -o "$handover" scripts/tsan/qt_handover.cpp $(pkg-config --cflags --libs Qt6Core) -ldl
 
 logs="$PWD/$dir/tsan-logs"
 rm -rf "$logs"
 mkdir -p "$logs"
 # Reports go to the logs and are judged below, not by the exit code of each test program.
 export TSAN_OPTIONS="suppressions=$PWD/scripts/tsan/tsan.supp:log_path=$logs/report:halt_on_error=0:exitcode=0:second_deadlock_stack=1:history_size=7:report_signal_unsafe=0"
-export LD_PRELOAD="$shim:$ended${LD_PRELOAD:+:$LD_PRELOAD}" QT_NO_GLIB=1
+export LD_PRELOAD="$shim:$ended:$handover${LD_PRELOAD:+:$LD_PRELOAD}" QT_NO_GLIB=1
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -1,6 +1,6 @@
 // Races planted for the ThreadSanitizer summary, built and run by hand (see tsan_summary_test.py):
 // each field is written by two threads without a lock, the threads started by Qt's hand-overs,
-// which the sanitizer cannot see. Beside them, hand-overs that do order their accesses.
+// shown to the sanitizer by the preloaded shims. Beside them, hand-overs that order their accesses.
 #include <QCoreApplication>
 #include <QThread>
 #include <QThreadPool>

@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
-"""The ThreadSanitizer summary on recorded reports (planted/report.planted) of PlantedRace.cpp. Three
-races hide behind hand-overs the sanitizer cannot see: they must come out as ours, while the
-hand-overs that do order their accesses stay credited. To record again:
+"""The ThreadSanitizer summary on recorded reports (planted/report.planted) of PlantedRace.cpp, run
+with the shims scripts/sanitize.sh preloads. Three races hide behind Qt's hand-overs: they must come
+out as ours, while the hand-overs that do order their accesses, shown to the sanitizer by the shims,
+make no report at all. To record again:
 
     g++ -std=c++20 -fPIC -g -O1 -fsanitize=thread PlantedRace.cpp -o planted \
         $(pkg-config --cflags --libs Qt6Core Qt6Concurrent)
-    g++ -std=c++20 -shared -fPIC -O1 -o end.so ../../../scripts/tsan/qthread_end.cpp \
-        $(pkg-config --cflags --libs Qt6Core) -ldl
-    LD_PRELOAD=./end.so QT_NO_GLIB=1 TSAN_OPTIONS=<those of scripts/sanitize.sh> ./planted
+    for shim in qthread_end qt_handover; do
+        g++ -std=c++20 -shared -fPIC -O1 -o $shim.so ../../../scripts/tsan/$shim.cpp \
+            $(pkg-config --cflags --libs Qt6Core) -ldl
+    done
+    LD_PRELOAD=./qthread_end.so:./qt_handover.so QT_NO_GLIB=1 \
+        TSAN_OPTIONS=<those of scripts/sanitize.sh> ./planted
 
 and write the source folder in the log as ../../tests/scripts/tsan/, relative to a build folder as
 the compiler cache writes paths."""
@@ -34,10 +38,6 @@ class PlantedRaces(unittest.TestCase):
     def assertOurs(self, *names):
         self.assertIn(set(names), [frames(key) for key in self.ours], f"{names} not reported as ours")
 
-    def assertCredited(self, rule, *names):
-        credited = {frozenset(frames(key)): rule for key, (rule, _) in self.handed.items()}
-        self.assertEqual(credited.get(frozenset(names)), rule, names)
-
     def test_races_behind_qt_hand_overs_are_ours(self):
         # A queued call on a worker's loop and a pool task.
         self.assertOurs("WriteFromQueuedCall(Shared&) PlantedRace.cpp:19",
@@ -48,12 +48,12 @@ class PlantedRaces(unittest.TestCase):
         # A pool task's field written after its start.
         self.assertOurs("Task::run() PlantedRace.cpp:54", "main PlantedRace.cpp:119")
 
-    def test_ordered_hand_overs_stay_credited(self):
-        # The queued call's functor, built by the poster inside invokeMethod, run by the receiver.
-        self.assertCredited("posted call", "main PlantedRace.cpp:73", "operator() PlantedRace.cpp:77")
-        # A task built and written before its start, read and deleted by the pool's thread.
-        self.assertCredited("pool task", "Task::run() PlantedRace.cpp:54", "main PlantedRace.cpp:126")
-        self.assertCredited("pool task", "Task::~Task() PlantedRace.cpp:47", "main PlantedRace.cpp:126")
+    def test_ordered_hand_overs_make_no_report(self):
+        # The queued call's functor built by the poster and run by the receiver, and the pool tasks
+        # written before their start: the sanitizer sees their order, so only the planted races are
+        # ours and nothing is left to credit by reading.
+        self.assertEqual(len(self.ours), 3, [frames(key) for key in self.ours])
+        self.assertEqual(self.handed, {})
 
 
 if __name__ == "__main__":

@@ -1,0 +1,200 @@
+// Preloaded into the test programs of the ThreadSanitizer run, beside qthread_end.cpp. Two more of
+// Qt's hand-overs go under Qt's own futex locks, which the sanitizer cannot see, so everything a
+// thread hands over through them looks like a race:
+// - A posted event (QCoreApplication::postEvent, a queued signal or call, deleteLater) is filled by
+//   the thread that posts it and delivered later on the receiver's thread. The poster releases the
+//   event as it posts it; the receiver's thread acquires it in QCoreApplication::notifyInternal2,
+//   where every event passes before any filter or the receiver sees it (Qt's own hook for that,
+//   QInternal::EventNotifyCallback).
+// - A task given to QThreadPool (QtConcurrent::run too) is built by the thread that starts it and
+//   run by a pooled thread: the start releases the task, the pooled thread acquires it before it
+//   runs it.
+// Qt calls its own functions directly, not through the symbol table, and queued signals and
+// invokeMethod post from inside Qt: a definition of postEvent here would not see them. Instead the
+// first instructions of postEvent are replaced at load by a jump here, which releases the event and
+// goes on with them; only where they are the ones expected, else a note says that posted events
+// stay unseen. The pool's start is called from our code and is replaced as usual; the pool then
+// holds a wrapper, so tryTake() and a future's waiter, which steals a queued task to run it itself,
+// do not find the task and wait for the pool instead.
+#include <QCoreApplication>
+#include <QRunnable>
+#include <QThreadPool>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+#include <functional>
+#include <memory>
+#include <sys/mman.h>
+#include <unistd.h>
+
+extern "C" void __tsan_acquire(void* address);
+extern "C" void __tsan_release(void* address);
+
+namespace
+{
+
+template <typename Function> Function Next(const char* name)
+{
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+using PostEvent = void (*)(QObject*, QEvent*, int);
+// QCoreApplication::postEvent's own first instructions, then a jump to the rest of it.
+PostEvent g_postEvent = nullptr;
+
+void ReleasePosted(QObject* receiver, QEvent* event, int priority)
+{
+    if (event)
+        __tsan_release(event);
+    g_postEvent(receiver, event, priority);
+}
+
+bool AcquireDelivered(void** data)
+{
+    // receiver, event, result: the event is the one its poster released, if it was posted.
+    if (data[1])
+        __tsan_acquire(data[1]);
+    return false;
+}
+
+// push %r13; push %r12; push %rbp; mov %rsi,%rbp; push %rbx; sub $0x58,%rsp: whole instructions,
+// none relative to where they stand, so they run as well elsewhere.
+constexpr unsigned char kPostEventStart[] = {0x41, 0x55, 0x41, 0x54, 0x55, 0x48, 0x89,
+                                             0xf5, 0x53, 0x48, 0x83, 0xec, 0x58};
+constexpr std::size_t kJumpSize = 12;
+static_assert(sizeof kPostEventStart >= kJumpSize);
+
+// movabs $to,%rax; jmp *%rax. %rax is free at a function's start and at the instruction after
+// kPostEventStart, which sets it.
+void PutJump(unsigned char* at, const void* to)
+{
+    at[0] = 0x48;
+    at[1] = 0xb8;
+    std::memcpy(at + 2, &to, sizeof to);
+    at[10] = 0xff;
+    at[11] = 0xe0;
+}
+
+bool ReleaseOnPost()
+{
+    void* core = dlopen("libQt6Core.so.6", RTLD_NOW | RTLD_NOLOAD);
+    auto* target =
+        core ? static_cast<unsigned char*>(dlsym(core, "_ZN16QCoreApplication9postEventEP7QObjectP6QEventi"))
+             : nullptr;
+    if (!target || std::memcmp(target, kPostEventStart, sizeof kPostEventStart) != 0)
+        return false;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    void* moved = mmap(nullptr, page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (moved == MAP_FAILED)
+        return false;
+    auto* start = static_cast<unsigned char*>(moved);
+    std::memcpy(start, kPostEventStart, sizeof kPostEventStart);
+    PutJump(start + sizeof kPostEventStart, target + sizeof kPostEventStart);
+    if (mprotect(moved, page, PROT_READ | PROT_EXEC) != 0)
+        return false;
+    g_postEvent = reinterpret_cast<PostEvent>(moved);
+
+    auto* first = reinterpret_cast<unsigned char*>(reinterpret_cast<std::uintptr_t>(target) & ~(page - 1));
+    const std::size_t span = target + sizeof kPostEventStart - first;
+    if (mprotect(first, span, PROT_READ | PROT_WRITE | PROT_EXEC) != 0)
+        return false;
+    PutJump(target, reinterpret_cast<const void*>(&ReleasePosted));
+    std::memset(target + kJumpSize, 0x90, sizeof kPostEventStart - kJumpSize);
+    mprotect(first, span, PROT_READ | PROT_EXEC);
+    return true;
+}
+
+// Runs a pool task once it has acquired what its starter released; owns it as the pool would.
+class Acquiring final : public QRunnable
+{
+public:
+    explicit Acquiring(QRunnable* task) : m_task(task), m_owned(task->autoDelete()) {}
+    ~Acquiring() override
+    {
+        if (m_owned)
+            delete m_task;
+    }
+    Acquiring(const Acquiring&) = delete;
+    Acquiring& operator=(const Acquiring&) = delete;
+    // The pool did not take the task: its caller keeps it.
+    void Disown() { m_owned = false; }
+    void run() override
+    {
+        __tsan_acquire(this);
+        m_task->run();
+    }
+
+private:
+    QRunnable* m_task;
+    bool m_owned;
+};
+
+std::function<void()> AcquiringFunction(std::function<void()> task)
+{
+    auto token = std::make_shared<char>();
+    __tsan_release(token.get());
+    return [task = std::move(task), token]
+    {
+        __tsan_acquire(token.get());
+        task();
+    };
+}
+
+// Set up before the program's own code runs, while it has one thread.
+__attribute__((constructor)) void ShowHandOvers()
+{
+    if (!ReleaseOnPost())
+        std::fprintf(stderr, "qt_handover: QCoreApplication::postEvent is not the one expected; "
+                             "posted events are not shown to ThreadSanitizer\n");
+    QInternal::registerCallback(QInternal::EventNotifyCallback, AcquireDelivered);
+}
+
+} // namespace
+
+void QThreadPool::start(QRunnable* runnable, int priority)
+{
+    using Start = void (*)(QThreadPool*, QRunnable*, int);
+    static const Start next = Next<Start>("_ZN11QThreadPool5startEP9QRunnablei");
+    if (!runnable)
+        return next(this, runnable, priority);
+    auto* task = new Acquiring(runnable);
+    __tsan_release(task);
+    next(this, task, priority);
+}
+
+bool QThreadPool::tryStart(QRunnable* runnable)
+{
+    using TryStart = bool (*)(QThreadPool*, QRunnable*);
+    static const TryStart next = Next<TryStart>("_ZN11QThreadPool8tryStartEP9QRunnable");
+    if (!runnable)
+        return next(this, runnable);
+    auto task = std::make_unique<Acquiring>(runnable);
+    __tsan_release(task.get());
+    if (!next(this, task.get()))
+    {
+        task->Disown();
+        return false;
+    }
+    task.release();
+    return true;
+}
+
+void QThreadPool::start(std::function<void()> functionToRun, int priority)
+{
+    using Start = void (*)(QThreadPool*, std::function<void()>, int);
+    static const Start next = Next<Start>("_ZN11QThreadPool5startESt8functionIFvvEEi");
+    if (!functionToRun)
+        return next(this, std::move(functionToRun), priority);
+    next(this, AcquiringFunction(std::move(functionToRun)), priority);
+}
+
+bool QThreadPool::tryStart(std::function<void()> functionToRun)
+{
+    using TryStart = bool (*)(QThreadPool*, std::function<void()>);
+    static const TryStart next = Next<TryStart>("_ZN11QThreadPool8tryStartESt8functionIFvvEE");
+    if (!functionToRun)
+        return next(this, std::move(functionToRun));
+    return next(this, AcquiringFunction(std::move(functionToRun)));
+}
