@@ -5,9 +5,9 @@
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
 #include "ClearTrashThread.h"
-#include "ConditionWait.h"
 #include "CountTexts.h"
 #include "DesktopHandOver.h"
+#include "DuplicateHelpers.h"
 #include "DuplicateItem.h"
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
@@ -15,18 +15,14 @@
 #include "MusicFlags.h"
 #include "MusicManageTypes.h"
 #include "MusicObj.h"
-#include "OwnDirectionDelegate.h"
-#include "PreviewPlayback.h"
 #include "RowReaper.h"
 #include "ScreenText.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
-#include "UILog.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDate>
-#include <QDebug>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -40,44 +36,34 @@
 #include <algorithm>
 #include <utility>
 
+using duplicate_detail::AsRow;
+using duplicate_detail::kBlack;
+using duplicate_detail::kBlue;
+using duplicate_detail::kColumnBitrate;
+using duplicate_detail::kColumnCheck;
+using duplicate_detail::kColumnCount;
+using duplicate_detail::kColumnName;
+using duplicate_detail::kColumnOpen;
+using duplicate_detail::kColumnPath;
+using duplicate_detail::kColumnPlay;
+using duplicate_detail::kColumnRestore;
+using duplicate_detail::kColumnSize;
+using duplicate_detail::kColumnTime;
+using duplicate_detail::kGrey;
+using duplicate_detail::SharedIcon;
+
 namespace
 {
-
-constexpr int kColumnCheck = 0;
-constexpr int kColumnName = 1;
-constexpr int kColumnSize = 2;
-constexpr int kColumnTime = 3;
-constexpr int kColumnPath = 4;
-constexpr int kColumnPlay = 5;
-constexpr int kColumnRestore = 6;
-constexpr int kColumnOpen = 7;
-constexpr int kColumnBitrate = 9;
-constexpr int kColumnCount = 10;
-
-const QColor kBlue(0, 150, 255, 255);
-const QColor kGrey(154, 166, 178, 255);
-const QColor kBlack(0, 0, 0, 255);
 
 // The clean-up runs at most once in the process's life, however often the page opens.
 bool g_bClearTrashOnce = true;
 // Whether the pointing hand is shown over the tree; the cursor changes only when this does.
 bool g_bHandCursor = false;
 
-const QIcon& SharedIcon(const std::unique_ptr<QIcon>& icon)
-{
-    static const QIcon empty;
-    return icon ? *icon : empty;
-}
-
 const QIcon& FolderIcon()
 {
     static const QIcon folder(QStringLiteral(":/res/res/win/label/folder.png"));
     return folder;
-}
-
-CDuplicateItem* AsRow(QTreeWidgetItem* item)
-{
-    return static_cast<CDuplicateItem*>(item);
 }
 
 } // namespace
@@ -537,341 +523,6 @@ void CDuplicate::ItemSelected(QTreeWidgetItem* item, int)
     const int wanted = checked ? (state | MF_Duplicate) : (state & ~static_cast<int>(MF_Duplicate));
     if (wanted != state)
         WriteState(row, wanted);
-}
-
-void CDuplicate::Restore(CDuplicateItem* row)
-{
-    // The file moves back and iTunes adds it again: on the restore thread, one at a time. A row
-    // already on its way back takes no second click.
-    if (m_restoring.contains(row))
-        return;
-    if (!m_pLink)
-    {
-        RestoreDone(row, m_generation.load(), -1);
-        return;
-    }
-    m_restoring.insert(row);
-    row->setIcon(kColumnRestore, SharedIcon(g_iconLoading));
-    CMusicLink* link = m_pLink;
-    void* handle = row->Handle();
-    const quint64 generation = m_generation.load();
-    m_restorePool.start(
-        [this, link, handle, row, generation]
-        {
-            const int result = link->ApplyiTunesMusicInfo(handle, MF_Restore);
-            QMetaObject::invokeMethod(
-                this, [this, row, generation, result] { RestoreDone(row, generation, result); },
-                Qt::QueuedConnection);
-        });
-}
-
-void CDuplicate::WaitForRestores()
-{
-    m_restorePool.waitForDone();
-}
-
-QString CDuplicate::KeptCopyPath(const CDuplicateItem* row)
-{
-    // The back end wrote it into the record before its answer was posted here.
-    if (row->Record())
-        return row->Record()->TrashPath;
-    return row->GetMusicData() ? row->GetMusicData()->CurrentInfo().TrashPath : QString();
-}
-
-void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result)
-{
-    // A view emptied meanwhile has lost the row.
-    if (generation != m_generation.load())
-        return;
-    m_restoring.remove(row);
-    if (result != 0)
-    {
-        // Nothing moved: the copy stays removed, and can be tried again.
-        row->setIcon(kColumnRestore, SharedIcon(g_iconReset));
-        const QString text =
-            result == RestoreCopyKept
-                ? tr("The song could not be restored. It is still in the recycle folder:\n%1")
-                      .arg(COwnDirectionDelegate::Isolated(KeptCopyPath(row)))
-                : tr("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin.");
-        CWarnMessage::ShowMessage(this, tr("Restore music failed"), text, 0, QString(), QString(), QString(),
-                                  0);
-        return;
-    }
-    if (QTreeWidgetItem* group = row->parent())
-    {
-        int enabled = 0;
-        for (int c = 0; c < group->childCount(); ++c)
-            enabled += group->child(c)->isDisabled() ? 0 : 1;
-        if (enabled > 0)
-        {
-            emit AddFixMissNum(-1);
-            if (enabled == 1)
-                emit AddFixMissNum(-1);
-        }
-    }
-    row->setDisabled(false);
-    row->setIcon(kColumnRestore, SharedIcon(g_iconNone));
-    ColourRow(row, kBlue, true);
-    WriteState(row, ReadState(row) & ~MF_RemovalApplied);
-    if (row->IsBare())
-        row->SetPersistentID(row->Record()->PersistentID);
-    else if (m_pLink && row->GetMusicData())
-        row->SetPersistentID(row->GetMusicData()->CurrentInfo().PersistentID);
-    ReportRemoved();
-    emit SetRemoveEnable(true);
-}
-
-// ---- Removal (apply thread) ------------------------------------------------------------------
-
-void CDuplicate::PrepareRemove()
-{
-    // Every removal starts un-paused, whatever a late Pause of the one before left.
-    SetPauseState(1, true);
-    StopPlay();
-    FlushPendingTracks();
-    FlushPendingGroups();
-    m_plan.clear();
-    m_plan.reserve(static_cast<size_t>(m_pTree->topLevelItemCount()));
-    for (int g = 0, groups = m_pTree->topLevelItemCount(); g < groups; ++g)
-    {
-        QTreeWidgetItem* group = m_pTree->topLevelItem(g);
-        // An unchecked group is skipped whole, its checked copies included.
-        if (group->checkState(kColumnCheck) == Qt::Unchecked)
-            continue;
-        PlanGroup plan;
-        plan.copies.reserve(static_cast<size_t>(group->childCount()));
-        for (int c = 0; c < group->childCount(); ++c)
-        {
-            CDuplicateItem* copy = AsRow(group->child(c));
-            plan.copies.push_back(
-                {copy, copy->Handle(), copy->checkState(kColumnCheck) != Qt::Unchecked, copy->isDisabled()});
-        }
-        m_plan.push_back(std::move(plan));
-    }
-}
-
-bool CDuplicate::WaitWhilePaused()
-{
-    QMutexLocker lock(&m_pauseMutex);
-    while (m_bPause && !m_bStop.load())
-        ConditionWait(m_pauseCondition, m_pauseMutex);
-    return !m_bStop.load();
-}
-
-void CDuplicate::SetPauseState(int type, bool wake)
-{
-    QMutexLocker lock(&m_pauseMutex);
-    if (type == 2)
-    {
-        m_bPause = true;
-    }
-    else if (type == 1 && wake && m_bPause)
-    {
-        m_bPause = false;
-        m_pauseCondition.wakeAll();
-    }
-}
-
-void CDuplicate::SetStopFlag(bool stop)
-{
-    QMutexLocker lock(&m_pauseMutex);
-    m_bStop = stop;
-    m_pauseCondition.wakeAll();
-}
-
-void CDuplicate::RemoveDuplicate()
-{
-    WriteUILog(QStringLiteral("Start RemoveDuplicate()"));
-    if (QThread::currentThread() == thread())
-        PrepareRemove();
-    const std::vector<PlanGroup> plan = std::exchange(m_plan, {});
-    const quint64 generation = m_generation.load();
-    if (!m_pLink)
-        return;
-    bool failed = false;
-    m_pLink->SetTransaction(false);
-    auto stopNow = [this]
-    {
-        if (!m_bStop.load())
-            return false;
-        m_pLink->SetTransaction(true);
-        return true;
-    };
-    for (const PlanGroup& group : plan)
-    {
-        // Copies still in place after this pass, and those this pass removed: a group earns its
-        // single-copy step only when this pass is what left it with one copy, never again.
-        int left = 0;
-        int removedHere = 0;
-        for (const PlanCopy& copy : group.copies)
-        {
-            if (stopNow())
-                return;
-            WaitWhilePaused();
-            if (stopNow())
-                return;
-            if (copy.removed)
-                continue;
-            if (!copy.checked)
-            {
-                ++left;
-                continue;
-            }
-            if (m_pLink->ApplyiTunesMusicInfo(copy.handle, MF_Duplicate) != 0)
-            {
-                failed = true;
-                ++left;
-                continue;
-            }
-            ++removedHere;
-            CDuplicateItem* row = copy.row;
-            QMetaObject::invokeMethod(
-                this, [this, row, generation] { ApplyRemoved(row, generation); }, Qt::QueuedConnection);
-        }
-        if (removedHere > 0 && left == 1)
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation]
-                {
-                    if (generation == m_generation.load())
-                        emit AddFixMissNum(1);
-                },
-                Qt::QueuedConnection);
-    }
-    m_pLink->SetTransaction(true);
-    if (m_bStop.load())
-        return;
-    QMetaObject::invokeMethod(
-        this,
-        [this, failed]
-        {
-            // Queued behind the rows this pass marked: the count is what the view holds removed.
-            ReportRemoved();
-            emit SetRemoveEnable(failed);
-        },
-        Qt::QueuedConnection);
-    WriteUILog(QStringLiteral("End RemoveDuplicate()"));
-    qDebug() << "------::RemoveDuplicate end";
-}
-
-void CDuplicate::ReportRemoved()
-{
-    int removed = 0;
-    for (int g = 0, groups = m_pTree->topLevelItemCount(); g < groups; ++g)
-    {
-        QTreeWidgetItem* group = m_pTree->topLevelItem(g);
-        for (int c = 0; c < group->childCount(); ++c)
-            removed += group->child(c)->isDisabled() ? 1 : 0;
-    }
-    emit StartFixAll(CCountTexts::DuplicatesRemoved(removed), QString::number(removed), -1, -1);
-}
-
-void CDuplicate::ApplyRemoved(CDuplicateItem* row, quint64 generation)
-{
-    if (generation != m_generation.load())
-        return;
-    MarkRemoved(row);
-    emit AddFixMissNum(1);
-}
-
-void CDuplicate::MarkRemoved(CDuplicateItem* row)
-{
-    row->setDisabled(true);
-    row->setIcon(kColumnRestore, SharedIcon(g_iconReset));
-    ColourRow(row, kGrey, false);
-    WriteState(row, ReadState(row) | MF_RemovalApplied);
-}
-
-// ---- Preview -------------------------------------------------------------------------------
-
-int CDuplicate::OnPlayEvent(const int* notice, void* context)
-{
-    // On the player's thread: post, nothing more. The posted call is dropped when the view is
-    // gone, and ignored when the player is no longer the current one.
-    if (!IsPreviewEndNotice(notice, context))
-        return 0;
-    auto* view = static_cast<CDuplicate*>(context);
-    const int player = PreviewNoticePlayer(notice);
-    QMetaObject::invokeMethod(
-        view, [view, player] { view->OnPlayerEnded(player); }, Qt::QueuedConnection);
-    return 0;
-}
-
-void CDuplicate::OnPlayerEnded(int player)
-{
-    if (player == 0 || player != m_player)
-        return;
-    StopPreview(m_player);
-    if (m_pLink)
-        m_pLink->EmitPlayState(10000, 2, 0); // SendPlayOver reaches PlayOver
-    else
-        PlayOver();
-}
-
-void CDuplicate::PlayTrack()
-{
-    QTreeWidgetItem* current = m_pTree->currentItem();
-    if (!current)
-        return;
-    if (current == m_pPlayingRow && m_playState == PlayStatePlaying)
-    {
-        StopPlay();
-        return;
-    }
-    if (m_pPlayingRow && m_playState == PlayStatePlaying)
-        StopPlay();
-
-    const QString path = current->text(kColumnPath);
-    // The shared routine says "Playback failure!" itself when the start fails.
-    if (StartPreview(m_mediaHandle, path, m_player, &CDuplicate::OnPlayEvent, this, this))
-    {
-        WriteUILog(QStringLiteral("PlayUnit_Start:") + path);
-        m_playState = PlayStatePlaying;
-        current->setIcon(kColumnPlay, SharedIcon(g_iconPlaying));
-        m_pPlayingRow = AsRow(current);
-        return;
-    }
-    // A player held from before was released by the failed start unless the file could not
-    // be opened; either way this view no longer counts on it.
-    StopPreview(m_player);
-    current->setIcon(kColumnPlay, SharedIcon(g_iconNone));
-    m_playState = PlayStateStopped;
-}
-
-void CDuplicate::StopPlay()
-{
-    StopPreview(m_player);
-    PlayOver();
-}
-
-void CDuplicate::PlayOver()
-{
-    // A notice of another page's preview, or a late one, while this view's player still plays
-    // is not this preview's end.
-    if (m_player)
-        return;
-    if (m_pPlayingRow)
-    {
-        const bool current = m_pTree->currentItem() == m_pPlayingRow;
-        m_pPlayingRow->setIcon(kColumnPlay, current ? SharedIcon(g_iconPlay) : SharedIcon(g_iconNone));
-    }
-    m_playState = PlayStateStopped;
-    m_pPlayingRow = nullptr;
-}
-
-void CDuplicate::CurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous)
-{
-    if (current && !AsRow(current)->IsGroup())
-    {
-        if (current != m_pPlayingRow)
-            current->setIcon(kColumnPlay, current->text(kColumnPath).isEmpty() ? SharedIcon(g_iconNone)
-                                                                               : SharedIcon(g_iconPlay));
-        else if (m_playState != PlayStatePlaying && m_playState != PlayStatePaused)
-            current->setIcon(kColumnPlay, SharedIcon(g_iconPlay));
-    }
-    if (previous && previous != current && !AsRow(previous)->IsGroup() &&
-        !(previous == m_pPlayingRow && m_playState == PlayStatePlaying))
-        previous->setIcon(kColumnPlay, SharedIcon(g_iconNone));
 }
 
 // ---- Recycle folder ------------------------------------------------------------------------
