@@ -1,13 +1,13 @@
 #pragma once
 
 #include "MusicFlags.h"
+#include "RemovalPause.h"
 
 #include <QHash>
 #include <QMutex>
 #include <QSet>
 #include <QStringList>
 #include <QThreadPool>
-#include <QWaitCondition>
 #include <QWidget>
 
 #include <atomic>
@@ -77,7 +77,7 @@ public:
     void SetPauseState(int type, bool wake);
     // Any thread; a stop also ends a removal waiting in its pause.
     void SetStopFlag(bool stop);
-    bool StopFlag() const { return m_bStop.load(); }
+    bool StopFlag() const { return m_pause.StopFlag(); }
     void ClearView();
     // Blocks until a restore under way has ended (its result still arrives queued).
     void WaitForRestores();
@@ -154,8 +154,6 @@ private:
     void PlayTrack();
     void StopPlay();
     void OnPlayerEnded(int player);
-    // The remover's pause point; false when a stop is set.
-    bool WaitWhilePaused();
     void ApplyRemoved(CDuplicateItem* row, quint64 generation);
     // The end notice handed to the media library (on the player's thread).
     static int OnPlayEvent(const int* notice, void* context);
@@ -173,10 +171,7 @@ private:
     int m_playState = 2; // TPlayState
     CDuplicateItem* m_pPlayingRow = nullptr;
 
-    std::atomic<bool> m_bStop{false};
-    bool m_bPause = false; // under m_pauseMutex
-    QWaitCondition m_pauseCondition;
-    QMutex m_pauseMutex;
+    CRemovalPause m_pause;
 
     // Groups of the current result: by repeat id (library road) and the last engine group.
     QHash<int64_t, CDuplicateItem*> m_groupsByRepeat;

@@ -4,7 +4,6 @@
 
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
-#include "ConditionWait.h"
 #include "CountTexts.h"
 #include "DuplicateHelpers.h"
 #include "DuplicateItem.h"
@@ -59,33 +58,14 @@ void CDuplicate::PrepareRemove()
     }
 }
 
-bool CDuplicate::WaitWhilePaused()
-{
-    QMutexLocker lock(&m_pauseMutex);
-    while (m_bPause && !m_bStop.load())
-        ConditionWait(m_pauseCondition, m_pauseMutex);
-    return !m_bStop.load();
-}
-
 void CDuplicate::SetPauseState(int type, bool wake)
 {
-    QMutexLocker lock(&m_pauseMutex);
-    if (type == 2)
-    {
-        m_bPause = true;
-    }
-    else if (type == 1 && wake && m_bPause)
-    {
-        m_bPause = false;
-        m_pauseCondition.wakeAll();
-    }
+    m_pause.SetPauseState(type, wake);
 }
 
 void CDuplicate::SetStopFlag(bool stop)
 {
-    QMutexLocker lock(&m_pauseMutex);
-    m_bStop = stop;
-    m_pauseCondition.wakeAll();
+    m_pause.SetStopFlag(stop);
 }
 
 void CDuplicate::RemoveDuplicate()
@@ -101,7 +81,7 @@ void CDuplicate::RemoveDuplicate()
     m_pLink->SetTransaction(false);
     auto stopNow = [this]
     {
-        if (!m_bStop.load())
+        if (!m_pause.StopFlag())
             return false;
         m_pLink->SetTransaction(true);
         return true;
@@ -116,7 +96,7 @@ void CDuplicate::RemoveDuplicate()
         {
             if (stopNow())
                 return;
-            WaitWhilePaused();
+            m_pause.WaitWhilePaused();
             if (stopNow())
                 return;
             if (copy.removed)
@@ -148,7 +128,7 @@ void CDuplicate::RemoveDuplicate()
                 Qt::QueuedConnection);
     }
     m_pLink->SetTransaction(true);
-    if (m_bStop.load())
+    if (m_pause.StopFlag())
         return;
     QMetaObject::invokeMethod(
         this,

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QMutex>
+#include <QWaitCondition>
+
+#include <atomic>
+
+// The duplicate removal's pause and stop: the window pauses, continues and stops from the GUI
+// thread, the remover waits at its pause point on the apply thread. A stop also ends a wait.
+//
+// Threading: every call is safe from any thread.
+class CRemovalPause
+{
+public:
+    // type 2 pauses; type 1 with wake set continues.
+    void SetPauseState(int type, bool wake);
+    void SetStopFlag(bool stop);
+    bool StopFlag() const { return m_bStop.load(); }
+    // The remover's pause point; false when a stop is set.
+    bool WaitWhilePaused();
+
+private:
+    std::atomic<bool> m_bStop{false};
+    bool m_bPause = false; // under m_pauseMutex
+    QWaitCondition m_pauseCondition;
+    QMutex m_pauseMutex;
+};
