@@ -3,6 +3,7 @@
 #include "ManageLog.h"
 #include "MusicManageTypes.h"
 #include "MusicObj.h"
+#include "RetireQueue.h"
 
 #include <QByteArray>
 #include <QMutex>
@@ -11,8 +12,6 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <functional>
-#include <future>
 #include <memory>
 #include <vector>
 
@@ -32,6 +31,10 @@ struct DownloadSlot
 
 // The one object that owns a loaded music library: the track objects of the run, the library
 // object, and the import, analysis and save threads. Reached only through the manager interface.
+// Its methods live by concern: MusicManage.cpp (life, jobs and run state, the lists, downloads),
+// MusicManageLibrary.cpp (opening and closing a library), MusicManageArtwork.cpp,
+// MusicManageEdit.cpp (the user's changes), MusicManageSave.cpp, MusicAnalysis.cpp and
+// MusicApply.cpp.
 //
 // Threading:
 // - Operations run on the caller's thread; the import, analysis and save passes on their own.
@@ -187,13 +190,6 @@ private:
                                                   int& result);
     bool PublishLibrary(std::unique_ptr<CiTunesLib>& slot, std::unique_ptr<CiTunesLib>& library);
     std::unique_ptr<CiTunesLib> TakeLibrary(std::unique_ptr<CiTunesLib>& slot);
-    // Releasing the agent frees the whole parsed library, tens of milliseconds for 40 000
-    // tracks, and the window stops and closes a library on its GUI thread: the releases, the
-    // closed libraries' destruction and the freeing of their tracks run on threads of their own,
-    // one after the other in the order given. A new library's agent starts only once they are over (a late
-    // release would end the new one).
-    void Retire(std::function<void()> work);
-    void WaitForRetired();
     void ClearTracks();
 
     std::vector<std::unique_ptr<CMusicObj>> m_mainList;
@@ -206,8 +202,8 @@ private:
     bool m_settingUp = false;      // LoadMusicLibrary runs
     bool m_setupStopped = false;   // a stop arrived since it began
     bool m_openingLibrary = false; // a library object is being opened (the agent reads the file)
-    QMutex m_retireMutex;
-    std::shared_future<void> m_retired; // the last of Retire's work; guarded by m_retireMutex
+    // The agent's releases, the closed libraries and their tracks, freed off the caller's thread.
+    CRetireQueue m_retire;
     std::array<DownloadSlot, kDownloadSlots> m_slots;
     std::atomic<int> m_jobKind{0};
     int m_runState = 0; // guarded by g_musicInfoMutex

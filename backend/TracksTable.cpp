@@ -1,4 +1,5 @@
 #include "TracksTable.h"
+#include "StatementUse.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -197,28 +198,12 @@ int columnIndex(const char* name)
     return -1;
 }
 
-// Resets a reused statement and drops its bindings (an unbound parameter is NULL, and no
-// binding may outlive the caller's texts) when the call is done with it.
-struct ResetOnExit
-{
-    sqlite3_stmt* stmt;
-    ~ResetOnExit()
-    {
-        sqlite3_reset(stmt);
-        sqlite3_clear_bindings(stmt);
-    }
-};
-
 // Binds with the given binder, steps to the end and resets. SQLITE_OK or the step's error.
 template <typename Binder> int runPrepared(sqlite3_stmt* stmt, Binder&& bind)
 {
-    ResetOnExit reset{stmt};
+    CStatementUse use(stmt);
     bind(stmt);
-    int step;
-    while ((step = sqlite3_step(stmt)) == SQLITE_ROW)
-    {
-    }
-    return step == SQLITE_DONE ? SQLITE_OK : step;
+    return use.run();
 }
 
 void bindText(sqlite3_stmt* stmt, int index, const char* text)
@@ -229,15 +214,11 @@ void bindText(sqlite3_stmt* stmt, int index, const char* text)
 int columnCount(sqlite3* db, bool& ok)
 {
     ok = false;
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA table_info(TracksTable)", -1, &raw, nullptr) != SQLITE_OK)
+    CStatementUse stmt(db, "PRAGMA table_info(TracksTable)");
+    if (!stmt)
         return 0;
-    StmtHandle stmt(raw);
     int count = 0;
-    int rc;
-    while ((rc = sqlite3_step(raw)) == SQLITE_ROW)
-        ++count;
-    ok = rc == SQLITE_DONE;
+    ok = stmt.eachRow([&count](sqlite3_stmt*) { ++count; }) == SQLITE_OK;
     return count;
 }
 
@@ -618,10 +599,10 @@ int SelectArtworkData(const char* persistentId, int type, std::vector<unsigned c
     if (!stmt)
         return rc;
     {
-        ResetOnExit reset{stmt};
+        CStatementUse use(stmt);
         bindText(stmt, 1, persistentId);
         sqlite3_bind_int(stmt, 2, type);
-        rc = sqlite3_step(stmt);
+        rc = use.step();
         if (rc == SQLITE_ROW)
         {
             const auto* blob = static_cast<const unsigned char*>(sqlite3_column_blob(stmt, 0));
@@ -650,12 +631,10 @@ int SelectLibraryTotal()
     sqlite3* db = tracksDb();
     if (!db)
         return 0;
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, "select Value from LibraryInfo where Key = 'TrackTotal'", -1, &raw, nullptr) !=
-        SQLITE_OK)
+    CStatementUse stmt(db, "select Value from LibraryInfo where Key = 'TrackTotal'");
+    if (!stmt)
         return 0; // an older database: no such table
-    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
-    return sqlite3_step(raw) == SQLITE_ROW ? std::max(0, sqlite3_column_int(raw, 0)) : 0;
+    return stmt.step() == SQLITE_ROW ? std::max(0, sqlite3_column_int(stmt.get(), 0)) : 0;
 }
 
 int UpdateLibraryTotal(int total)
@@ -665,13 +644,11 @@ int UpdateLibraryTotal(int total)
         return -1;
     if (!execLogged(db, "create table if not exists LibraryInfo(Key text primary key, Value integer)"))
         return -2;
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, "insert or replace into LibraryInfo(Key, Value) values('TrackTotal', ?1)", -1,
-                           &raw, nullptr) != SQLITE_OK)
+    CStatementUse stmt(db, "insert or replace into LibraryInfo(Key, Value) values('TrackTotal', ?1)");
+    if (!stmt)
         return -2;
-    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt(raw);
-    sqlite3_bind_int(raw, 1, total);
-    return sqlite3_step(raw) == SQLITE_DONE ? 0 : -2;
+    sqlite3_bind_int(stmt.get(), 1, total);
+    return stmt.step() == SQLITE_DONE ? 0 : -2;
 }
 
 int SelectTrackCount()
@@ -682,8 +659,8 @@ int SelectTrackCount()
     int rc = SQLITE_OK;
     if (sqlite3_stmt* stmt = connection->prepared(Fixed::Count, rc))
     {
-        ResetOnExit reset{stmt};
-        rc = sqlite3_step(stmt);
+        CStatementUse use(stmt);
+        rc = use.step();
         if (rc == SQLITE_ROW)
         {
             g_page.total = sqlite3_column_int(stmt, 0);
@@ -709,31 +686,32 @@ bool readPage(Connection& connection, int row)
     sqlite3_stmt* stmt = connection.prepared(which, rc);
     if (!stmt)
         return false;
-    ResetOnExit reset{stmt};
+    CStatementUse use(stmt);
     if (inOrder)
         sqlite3_bind_int64(stmt, 1, g_page.lastRowid);
     else
         sqlite3_bind_int(stmt, 1, row);
     sqlite3_bind_int(stmt, 2, tracks_db::kPageRows);
     sqlite3_int64 lastRowid = 0;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
-    {
-        lastRowid = sqlite3_column_int64(stmt, 0);
-        for (int c = 1; c <= kPageColumnCount; ++c)
+    rc = use.eachRow(
+        [&lastRowid](sqlite3_stmt* s)
         {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            if (!text || sqlite3_column_type(stmt, c) == SQLITE_NULL)
+            lastRowid = sqlite3_column_int64(s, 0);
+            for (int c = 1; c <= kPageColumnCount; ++c)
             {
-                g_page.offsets.push_back(-1);
-                continue;
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, c));
+                if (!text || sqlite3_column_type(s, c) == SQLITE_NULL)
+                {
+                    g_page.offsets.push_back(-1);
+                    continue;
+                }
+                g_page.offsets.push_back(static_cast<long>(g_page.text.size()));
+                g_page.text.append(text, static_cast<size_t>(sqlite3_column_bytes(s, c)));
+                g_page.text.push_back('\0');
             }
-            g_page.offsets.push_back(static_cast<long>(g_page.text.size()));
-            g_page.text.append(text, static_cast<size_t>(sqlite3_column_bytes(stmt, c)));
-            g_page.text.push_back('\0');
-        }
-        ++g_page.rows;
-    }
-    if (rc != SQLITE_DONE)
+            ++g_page.rows;
+        });
+    if (rc != SQLITE_OK)
     {
         qDebug().noquote() << QString("sql:%1\nFailed:%2 %3")
                                   .arg(fixedSql(which))
@@ -817,18 +795,19 @@ int SelectValueFromDB(const char* persistentId, int type, const char* column, st
         if (!stmt)
             return -3;
     }
-    ResetOnExit reset{stmt};
+    CStatementUse use(stmt);
     bindText(stmt, 1, persistentId);
     sqlite3_bind_int(stmt, 2, type);
     int rows = 0;
     std::optional<std::string> value;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
-    {
-        if (++rows == 1 && sqlite3_column_type(stmt, 0) != SQLITE_NULL)
-            value = std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
-                                sqlite3_column_bytes(stmt, 0));
-    }
-    if (rc != SQLITE_DONE)
+    rc = use.eachRow(
+        [&rows, &value](sqlite3_stmt* s)
+        {
+            if (++rows == 1 && sqlite3_column_type(s, 0) != SQLITE_NULL)
+                value = std::string(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)),
+                                    sqlite3_column_bytes(s, 0));
+        });
+    if (rc != SQLITE_OK)
     {
         qDebug().noquote() << QString("sql:%1\nFailed:%2 %3")
                                   .arg(QString::fromUtf8(sqlite3_sql(stmt)))
@@ -872,9 +851,9 @@ std::string SelectPersistentIDByLocation(const char* location)
     sqlite3_stmt* stmt = g_ztracks->prepared(Fixed::PidByLocation, rc);
     if (!stmt)
         return {};
-    ResetOnExit reset{stmt};
+    CStatementUse use(stmt);
     bindText(stmt, 1, location);
-    if (sqlite3_step(stmt) != SQLITE_ROW)
+    if (use.step() != SQLITE_ROW)
         return {};
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
     return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, 0))) : std::string();
