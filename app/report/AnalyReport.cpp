@@ -75,6 +75,17 @@ void CAnalyReport::DropBadge(CTypeTreeItem* entry)
         delete badge;
 }
 
+void CAnalyReport::FitBadgeColumn()
+{
+    int width = ScaledInt(30);
+    for (const auto& entry : m_entries)
+    {
+        if (entry->GetBadge() && entry->treeWidget() == m_pTypeTree)
+            width = qMax(width, entry->GetBadge()->sizeHint().width());
+    }
+    m_pTypeTree->setColumnWidth(3, width);
+}
+
 void CAnalyReport::Build()
 {
     m_pPool = std::make_unique<QThreadPool>();
@@ -139,7 +150,7 @@ void CAnalyReport::BuildCategoryTree()
     m_pTypeTree->setColumnWidth(2, ScaledInt(200));
     m_pTypeTree->setColumnWidth(3, ScaledInt(30));
     // The title column takes what the tree's width leaves, so the badge column always ends at
-    // the tree's edge instead of reaching past it.
+    // the tree's edge instead of reaching past it; the badge column grows with its widest badge.
     m_pTypeTree->header()->setStretchLastSection(false);
     m_pTypeTree->header()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_pTypeTree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
@@ -171,6 +182,7 @@ void CAnalyReport::BuildCategoryTree()
         m_pTypeTree->setItemWidget(entry.get(), 3, badge);
         m_entries.push_back(std::move(entry));
     }
+    FitBadgeColumn();
     m_pTypeTree->setCurrentItem(m_entries[1].get());
     connect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
 }
