@@ -154,6 +154,7 @@ private slots:
     void checkingWritesTheExclusionBitsOfColumnZeroOnly();
     void menusSortingAndPopupPlacement();
     void artworkGridPaintsAndTakesClicksAtBothScales();
+    void gridTitlesKeepTheirOwnDirectionRightToLeft();
     void unfixedSongsMoveAndAnEditorSaveRetiresTheirRows();
     void stopAllWorkEmptiesEveryPage();
     void storedArtworkIsWrittenOnlyInsideThePictureFolder();
@@ -700,6 +701,55 @@ void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
             QTest::qWaitFor([&] { return !delegate->CachedPicture(cell->GetArtworkPath()).isNull(); }, 5000));
         grid.grab();
     }
+    g_dScale = 1.0;
+}
+
+// Titles keep their own direction in a right-to-left grid: "21 Guns" is drawn exactly as in a
+// left-to-right one, and a cut title keeps its "..." at its own end.
+void ReportPageTest::gridTitlesKeepTheirOwnDirectionRightToLeft()
+{
+    const QStringList titles = {QStringLiteral("21 Guns"),
+                                QStringLiteral("06 Run Riot And Every Other Song Of The Night")};
+    for (double scale : {1.0, 2.0})
+    {
+        g_dScale = scale;
+        QList<QImage> drawn[2];
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft})
+        {
+            // As the Arabic interface sets it: the application's direction, which painters take.
+            QGuiApplication::setLayoutDirection(direction);
+            CListWidget grid;
+            grid.setViewMode(QListView::IconMode);
+            grid.setGridSize(QSize(ScaledInt(140), ScaledInt(140)));
+            grid.setItemDelegate(new CListDelegate(&grid));
+            QList<CListItem*> cells;
+            for (const QString& title : titles)
+            {
+                auto* cell = new CListItem(SongTitled("Lost Voice")->track, MF_Artwork);
+                cell->setSizeHint(QSize(ScaledInt(108), ScaledInt(128)));
+                cell->setText(title);
+                grid.addItem(cell);
+                cells << cell;
+            }
+            grid.resize(ScaledInt(600), ScaledInt(400));
+            grid.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&grid));
+            const QImage image = grid.viewport()->grab().toImage();
+            for (CListItem* cell : cells)
+            {
+                const QRect r = grid.visualItemRect(cell);
+                drawn[direction == Qt::RightToLeft]
+                    << InkOf(image, QRect(r.left(), r.bottom() - ScaledInt(5), r.width(), ScaledInt(16)));
+            }
+        }
+        for (int i = 0; i < titles.size(); ++i)
+        {
+            QVERIFY(!drawn[0][i].isNull());
+            QVERIFY2(drawn[0][i] == drawn[1][i],
+                     qPrintable(QStringLiteral("%1 at scale %2").arg(titles[i]).arg(scale)));
+        }
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     g_dScale = 1.0;
 }
 

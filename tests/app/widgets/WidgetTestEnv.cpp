@@ -44,3 +44,29 @@ void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)>
                      });
     timer->start(10);
 }
+
+QRect InkBounds(const QImage& image, const QRect& area)
+{
+    const QRect inside = area & image.rect();
+    if (inside.isEmpty())
+        return {};
+    const QColor background = image.pixelColor(inside.topLeft());
+    QRect ink;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+    {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+        {
+            const QColor pixel = image.pixelColor(x, y);
+            if (qAbs(pixel.red() - background.red()) > 8 || qAbs(pixel.green() - background.green()) > 8 ||
+                qAbs(pixel.blue() - background.blue()) > 8)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+QImage InkOf(const QImage& image, const QRect& area)
+{
+    const QRect ink = InkBounds(image, area);
+    return ink.isNull() ? QImage() : image.copy(ink).convertToFormat(QImage::Format_RGB32);
+}

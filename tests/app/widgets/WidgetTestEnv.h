@@ -4,8 +4,10 @@
 #include "TempHome.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QList>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -42,6 +44,14 @@ template <typename T> T* TopLevelOf()
 // Runs action once a widget found by finder is visible, polling from the event loop (so it also
 // runs inside nested modal loops). Gives up silently after a few seconds.
 void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)> action);
+
+// The smallest rectangle inside area holding every pixel that differs from the area's background
+// (the colour of its top-left pixel) by more than a few levels in a channel: where the text or
+// picture drawn there really lies. Null when nothing is drawn.
+QRect InkBounds(const QImage& image, const QRect& area);
+
+// The drawn part of area alone, so two drawings compare whatever their alignment.
+QImage InkOf(const QImage& image, const QRect& area);
 
 // Answers every link the program opens, so no browser starts: register it for a scheme with
 // QDesktopServices::setUrlHandler(scheme, &catcher, "Open").
