@@ -77,6 +77,7 @@ void CAnalyReport::DropBadge(CTypeTreeItem* entry)
 
 void CAnalyReport::FitBadgeColumn()
 {
+    m_pTypeTree->ensurePolished();
     int width = ScaledInt(30);
     for (const auto& entry : m_entries)
     {
@@ -84,6 +85,15 @@ void CAnalyReport::FitBadgeColumn()
             width = qMax(width, entry->GetBadge()->sizeHint().width());
     }
     m_pTypeTree->setColumnWidth(3, width);
+    // The titles keep their room beside the wider badges: the tree grows as far as the
+    // splitter lets it.
+    int title = 0;
+    for (const auto& entry : m_entries)
+        title = qMax(title, m_pTypeTree->fontMetrics().horizontalAdvance(entry->text(2)));
+    const int margin = 2 * m_pTypeTree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + ScaledInt(4);
+    const int needed = m_pTypeTree->columnWidth(0) + m_pTypeTree->columnWidth(1) + title + margin + width +
+                       2 * m_pTypeTree->frameWidth();
+    m_pTypeTree->setMinimumWidth(qBound(ScaledInt(280), needed, ScaledInt(350)));
 }
 
 void CAnalyReport::Build()
@@ -332,6 +342,7 @@ void CAnalyReport::LayOutPages()
     m_pSplitter->setStretchFactor(1, 3);
     m_pTypeTree->setMinimumWidth(ScaledInt(280));
     m_pTypeTree->setMaximumWidth(ScaledInt(350));
+    FitBadgeColumn();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -396,6 +407,7 @@ void CAnalyReport::loadLanguage()
         QT_TR_NOOP("Songs Without Original Files")};
     for (const auto& entry : m_entries)
         entry->setText(2, tr(kTitles[entry->GetCategory() - 1]));
+    FitBadgeColumn();
     m_pArtworkList->RetranslateMenu();
     m_pUnrecognizedTree->setHeaderLabels({QStringLiteral("    ") + QChar(0x221A), QStringLiteral(" "),
                                           tr("Song title"), tr("Time"), tr("Artist"), tr("Album"),
