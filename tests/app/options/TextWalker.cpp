@@ -2,6 +2,8 @@
 
 #include "CRichLabel.h"
 #include "CShadeLabel.h"
+#include "StyleTemplates.h"
+#include "WidgetTestEnv.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -9,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QHash>
 #include <QHeaderView>
@@ -164,6 +167,9 @@ QStringList CountProblems(const Translations& translations, const QSet<QString>&
     return problems;
 }
 
+// The least room between a text and its button's icon or border, in rendered pixels.
+constexpr int kTextClearance = 6;
+
 // The room a button gives its text: its contents (style sheet paddings and borders taken off),
 // less the icon it draws beside the text.
 int ButtonTextRoom(const QAbstractButton* button)
@@ -260,6 +266,13 @@ QString CutText(const QWidget* widget, const QString& text)
             return QStringLiteral("button narrower than its text");
         if (metrics.horizontalAdvance(text) > ButtonTextRoom(button))
             return QStringLiteral("runs over the button's icon or border");
+        // A button drawn from a picture: measured on its pixels.
+        if (button->property("actionPicture").isValid())
+        {
+            const int clearance = TextClearance(const_cast<QAbstractButton*>(button));
+            if (clearance >= 0 && clearance < kTextClearance)
+                return QStringLiteral("text %1 px from its icon or border").arg(clearance);
+        }
         return {};
     }
     return {};
@@ -459,6 +472,24 @@ QStringList WalkTexts(QWidget* window, const QString& code)
 
     ForEachText(window, check);
     WalkTrees(window, translations, known, problems);
+    // Buttons side by side draw their texts in one size: a step smaller at most.
+    QList<QPushButton*> pictured;
+    int largest = 0;
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+    {
+        if (button->isVisible() && button->property("actionPicture").isValid())
+        {
+            pictured << button;
+            largest = std::max(largest, QFontInfo(button->font()).pixelSize());
+        }
+    }
+    for (QPushButton* button : pictured)
+    {
+        if (QFontInfo(button->font()).pixelSize() < largest - ScaledInt(1))
+            problems << Where(button, button->text()) + QStringLiteral(": font %1 px beside %2 px")
+                                                            .arg(QFontInfo(button->font()).pixelSize())
+                                                            .arg(largest);
+    }
     problems.removeDuplicates();
     return problems;
 }

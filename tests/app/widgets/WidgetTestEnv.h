@@ -3,6 +3,7 @@
 #include "IMusicLinkHost.h"
 #include "TempHome.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
 #include <QList>
@@ -52,6 +53,11 @@ QRect InkBounds(const QImage& image, const QRect& area);
 
 // The drawn part of area alone, so two drawings compare whatever their alignment.
 QImage InkOf(const QImage& image, const QRect& area);
+
+// How close a button's text is drawn to any other drawing on its lines (its icon, the edge of
+// its picture), in pixels: the text is what changes when the text is taken away, measured on the
+// rendered button. -1 when the button draws no text.
+int TextClearance(QAbstractButton* button);
 
 // Answers every link the program opens, so no browser starts: register it for a scheme with
 // QDesktopServices::setUrlHandler(scheme, &catcher, "Open").
