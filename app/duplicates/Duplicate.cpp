@@ -11,6 +11,7 @@
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
+#include "LanguageDirection.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "PreviewPlayback.h"
@@ -242,8 +243,11 @@ CDuplicateItem* CDuplicate::MakeCopyRow(const QString& name, const QString& size
                                         const QString& location, const QString& bitrate)
 {
     auto* copy = new CDuplicateItem;
-    QString sizeText;
-    FormatSizeMB(size, sizeText);
+    const QLocale locale = InterfaceLocale();
+    bool known = false;
+    const qint64 bytes = size.trimmed().toLongLong(&known);
+    const QString sizeText =
+        tr("%1 MB").arg(locale.toString(std::max(known ? bytes / 1048576.0 : 0.0, 0.01), 'f', 2));
     QString timeText;
     FormatDuration(time, timeText);
     copy->setText(kColumnName, ScreenText(name));
@@ -251,7 +255,7 @@ CDuplicateItem* CDuplicate::MakeCopyRow(const QString& name, const QString& size
     copy->setText(kColumnTime, timeText);
     copy->setText(kColumnPath, location);
     copy->setIcon(kColumnPath, FolderIcon());
-    copy->setText(kColumnBitrate, bitrate + QStringLiteral("kbps"));
+    copy->setText(kColumnBitrate, tr("%1 kbps").arg(locale.toString(bitrate.trimmed().toLongLong())));
     copy->setIcon(kColumnPlay, SharedIcon(g_iconNone));
     copy->setIcon(kColumnOpen, SharedIcon(g_iconOpen));
     copy->setSizeHint(0, QSize(ScaledInt(80), ScaledInt(25)));

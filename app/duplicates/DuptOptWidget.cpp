@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "FileDialogs.h"
+#include "LanguageDirection.h"
 #include "OwnDirectionDelegate.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -145,7 +146,7 @@ void CDuptOptWidget::AddScanItem(const QStringList& paths)
         {
             row->setIcon(0, QIcon(QStringLiteral(":/res/res/win/label/music.png")));
             const double mb = static_cast<double>(info.size()) / 1024 / 1024;
-            row->setText(2, QStringLiteral("%1MB").arg(mb, 0, 'g', 2));
+            row->setText(2, tr("%1 MB").arg(InterfaceLocale().toString(mb, 'g', 2)));
         }
         row->setText(0, ShownName(path));
         row->setText(1, path);

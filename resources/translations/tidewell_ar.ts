@@ -399,6 +399,14 @@ in the Zavro_Recycle Bin.</source>
         <source>Sure</source>
         <translation>تأكيد</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 ك.ب/ث</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -498,6 +506,10 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Music Files(%1)</source>
         <translation>ملفات الموسيقى(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,14 @@ em Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -418,6 +426,10 @@ Tenha paciência.</translation>
     <message>
         <source>Music Files(%1)</source>
         <translation>Arquivos de música(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,14 @@ Zavro_Recycle Bin gefunden.</translation>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -418,6 +426,10 @@ etwas dauern. Bitte Geduld.</translation>
     <message>
         <source>Music Files(%1)</source>
         <translation>Musikdateien(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,14 @@ in the Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>Sure</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -418,6 +426,10 @@ fingerprint. Please be patient.</translation>
     <message>
         <source>Music Files(%1)</source>
         <translation>Music Files(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,14 @@ suppression dans Zavro_Recycle Bin.</translation>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -418,6 +426,10 @@ Merci de patienter.</translation>
     <message>
         <source>Music Files(%1)</source>
         <translation>Fichiers musicaux(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
     </message>
 </context>
 <context>

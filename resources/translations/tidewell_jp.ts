@@ -299,6 +299,14 @@ in the Zavro_Recycle Bin.</source>
         <source>Sure</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -398,6 +406,10 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Music Files(%1)</source>
         <translation>音楽ファイル(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>

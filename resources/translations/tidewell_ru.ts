@@ -339,6 +339,14 @@ in the Zavro_Recycle Bin.</source>
         <source>Sure</source>
         <translation>ОК</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 кбит/с</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -438,6 +446,10 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Music Files(%1)</source>
         <translation>Музыкальные файлы(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
     </message>
 </context>
 <context>

@@ -245,9 +245,18 @@ private slots:
         QMap<QString, QString> sizes;
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
             sizes[tree->topLevelItem(i)->text(1)] = tree->topLevelItem(i)->text(2);
-        QCOMPARE(sizes.value(folder + "/five.mp3"), QStringLiteral("5MB"));
-        QCOMPARE(sizes.value(folder + "/LOUD.MP3"), QStringLiteral("3.5MB"));
+        QCOMPARE(sizes.value(folder + "/five.mp3"), QStringLiteral("5 MB"));
+        QCOMPARE(sizes.value(folder + "/LOUD.MP3"), QStringLiteral("3.5 MB"));
         QCOMPARE(sizes.value(folder + "/sub"), QStringLiteral("--"));
+        // A size is written as the interface language writes numbers.
+        for (const auto& [code, size] : {std::pair{"de", "3,5 MB"}, std::pair{"fr", "3,5 MB"}})
+        {
+            GetAppSettings()->SetLanguage(QString::fromLatin1(code));
+            CDuptOptWidget other;
+            other.AddScanItem({folder + "/LOUD.MP3"});
+            QCOMPARE(other.Tree()->topLevelItem(0)->text(2), QString::fromLatin1(size));
+        }
+        GetAppSettings()->SetLanguage(QStringLiteral("en"));
         QVERIFY(tree->styleSheet().contains("border-image: none"));
 
         QStringList order;

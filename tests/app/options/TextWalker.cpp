@@ -139,8 +139,10 @@ QStringList CountProblems(const Translations& translations, const QSet<QString>&
             break;
         }
     }
-    static const QRegularExpression counted(
-        QStringLiteral("(?<![\\p{L}\\d.,:/-])\\d+ ?(?!(?:kbps|kb/s|KB|MB|GB|Hz|kHz|ms|px)\\b)(?=\\p{L})"));
+    static const QRegularExpression counted(QStringLiteral(
+        "(?<![\\p{L}\\d.,:/-])\\d+ ?(?!(?:kbps|kb/s|kbit/s|KB|MB|Mo|GB|Hz|kHz|ms|px)\\b|"
+        "\u041C\u0411|\u043A\u0431\u0438\u0442/\u0441|\u0645\u064A\u063A\u0627\u0628\u0627\u064A\u062A|"
+        "\u0643\\.\u0628/\u062B)(?=\\p{L})"));
     QList<QPair<int, int>> covered;
     for (const QRegularExpression& form : translations.pluralForms)
     {
