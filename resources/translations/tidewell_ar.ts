@@ -101,6 +101,10 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>البريد الإلكتروني غير صالح، يرجى إدخال عنوان صحيح.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -1182,6 +1186,14 @@ image file.</source>
     <message>
         <source>Proxy password:</source>
         <translation>كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>E-mail inválido, digite um endereço correto.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -1094,6 +1098,14 @@ imagem válida.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Ungültige E-Mail-Adresse, bitte geben Sie eine gültige ein.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -1094,6 +1098,14 @@ Bilddatei.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

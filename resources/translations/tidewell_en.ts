@@ -101,6 +101,10 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Invalid e-mail, please enter a correct one.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -1095,6 +1099,14 @@ image file.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Proxy password:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

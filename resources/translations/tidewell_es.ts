@@ -101,6 +101,10 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Correo no válido; introduzca uno correcto.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -1094,6 +1098,14 @@ imagen válida.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

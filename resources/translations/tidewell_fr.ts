@@ -101,6 +101,10 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Adresse e-mail non valide, veuillez en saisir une correcte.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -1094,6 +1098,14 @@ image valide.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>メールアドレスが無効です。正しいアドレスを入力してください。</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>メールアドレス</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -1072,6 +1076,14 @@ image file.</source>
     <message>
         <source>Proxy password:</source>
         <translation>パスワード:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

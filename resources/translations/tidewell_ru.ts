@@ -101,6 +101,10 @@
         <source>Invalid e-mail, please enter a correct one.</source>
         <translation>Неверный адрес эл. почты, введите правильный.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>Эл. почта</translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>
@@ -1116,6 +1120,14 @@ image file.</source>
     <message>
         <source>Proxy password:</source>
         <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

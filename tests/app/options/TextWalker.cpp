@@ -320,7 +320,16 @@ void ForEachText(QWidget* window, const Check& check)
         else if (auto* rich = qobject_cast<CRichLabel*>(widget))
             check(rich, QStringLiteral("(sentence)"), true);
         else if (auto* label = qobject_cast<QLabel*>(widget))
+        {
             check(label, label->text(), true);
+            // Each run of words between the tags of a rich text is a text of its own.
+            if (Qt::mightBeRichText(label->text()))
+            {
+                static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+                for (const QString& run : label->text().split(tag, Qt::SkipEmptyParts))
+                    check(label, run, false);
+            }
+        }
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
             check(button, button->text(), true);
         else if (auto* combo = qobject_cast<QComboBox*>(widget))
