@@ -47,6 +47,7 @@ constexpr int kColumnPath = 4;
 constexpr int kColumnPlay = 5;
 constexpr int kColumnRestore = 6;
 constexpr int kColumnOpen = 7;
+constexpr int kColumnSpare = 8; // nothing is shown in it
 constexpr int kColumnBitrate = 9;
 constexpr int kColumnCount = 10;
 
@@ -113,7 +114,8 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
     m_pTree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
     QHeaderView* header = m_pTree->header();
     header->setStretchLastSection(false);
-    header->setMinimumSectionSize(ScaledInt(40));
+    // The icon columns are as narrow as their icons: the path beside them keeps the room.
+    header->setMinimumSectionSize(ScaledInt(25));
     const int widths[kColumnCount] = {110, 140, 100, 80, 270, 25, 25, 25, 40, 80};
     for (int column = 0; column < kColumnCount; ++column)
     {
@@ -121,6 +123,9 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
         header->setSectionResizeMode(column,
                                      column == kColumnPath ? QHeaderView::Stretch : QHeaderView::Fixed);
     }
+    header->setSectionHidden(kColumnSpare, true);
+    // A path too long for its column loses its middle: its end tells the copies apart.
+    m_pTree->setTextElideMode(Qt::ElideMiddle);
     SetHeaderTexts();
     header->moveSection(kColumnBitrate, 3);
 

@@ -324,6 +324,25 @@ private slots:
         for (int g = 0; g < view.Tree()->topLevelItemCount(); ++g)
             copies += view.Tree()->topLevelItem(g)->childCount();
         QCOMPARE(copies, counts.members);
+        // In a narrow view each copy's path is shortened as drawn and still ends with its file.
+        view.resize(900, 800);
+        QTest::qWait(1);
+        {
+            QTreeWidget* tree = view.Tree();
+            const int path = 4;
+            const int room = tree->columnWidth(path) - tree->iconSize().width() - 12;
+            for (int g = 0; g < tree->topLevelItemCount(); ++g)
+            {
+                for (int c = 0; c < tree->topLevelItem(g)->childCount(); ++c)
+                {
+                    const QString location = tree->topLevelItem(g)->child(c)->text(path);
+                    const QString shown =
+                        tree->fontMetrics().elidedText(location, tree->textElideMode(), room);
+                    QVERIFY2(shown.endsWith(QFileInfo(location).fileName()), qPrintable(shown));
+                }
+            }
+        }
+        view.resize(1200, 800);
 
         // Paused before the first copy: nothing moves until Continue.
         view.PrepareRemove();
