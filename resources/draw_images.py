@@ -857,12 +857,22 @@ def gl_wrench_simple(c, x, y, k, col):
     c.circle(x + 16 * k, y + 8 * k, 2.6 * k, WHITE)
 
 
+# Spin box arrows: a small triangle each way, in the input fields' ink.
+def draw_spin_arrows():
+    for name, pts in (("label/spin_up.png", [(0.5, 5.5), (4.5, 0.5), (8.5, 5.5)]),
+                      ("label/spin_down.png", [(0.5, 0.5), (4.5, 5.5), (8.5, 0.5)])):
+        c = Canvas(9, 6)
+        c.polygon(pts, GREY_DARK)
+        c.save_png(name)
+
+
 def main():
     draw_titlebar()
     draw_push_buttons()
     draw_icons()
     draw_labels()
     draw_list()
+    draw_spin_arrows()
     save_spinner("gif/artwork_run.gif", 32)
     save_spinner("gif/samllloading.gif", 16)
     draw_program_images()

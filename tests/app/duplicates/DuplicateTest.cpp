@@ -20,7 +20,9 @@
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "SharedImages.h"
+#include "StyleTemplates.h"
 #include "TempHome.h"
+#include "WidgetTestEnv.h"
 #include "kestrine.h"
 #include "sonalike.h"
 
@@ -37,6 +39,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QThread>
 #include <QToolBar>
@@ -209,6 +212,38 @@ private slots:
             dialog.findChild<QPushButton*>("HistoryOK")->click();
             QCOMPARE(settings->GetClearDays(), 7);
         }
+    }
+
+    // The history dialog's day count draws both its arrows under the program's style sheet.
+    void historyDaysShowTheirArrowsAtBothScales()
+    {
+        for (const double scale : {1.0, 2.0})
+        {
+            g_dScale = scale;
+            qApp->setStyleSheet(LoadApplicationStyleSheet());
+            CHistoryOptWidget dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            auto* days = dialog.findChild<QSpinBox*>();
+            const QImage image = days->grab().toImage();
+            QStyleOptionSpinBox option;
+            option.initFrom(days);
+            option.subControls = QStyle::SC_All;
+            for (const QStyle::SubControl part : {QStyle::SC_SpinBoxUp, QStyle::SC_SpinBoxDown})
+            {
+                // Inside the button, clear of its edges and of the line between the two.
+                const QRect button = days->style()->subControlRect(QStyle::CC_SpinBox, &option, part, days);
+                const int edge = ScaledInt(2);
+                const QRect arrow = InkBounds(image, button.adjusted(edge, edge, -edge, -edge));
+                QVERIFY2(arrow.width() >= ScaledInt(5) && arrow.height() >= ScaledInt(3),
+                         qPrintable(QStringLiteral("scale %1: arrow %2x%3")
+                                        .arg(scale)
+                                        .arg(arrow.width())
+                                        .arg(arrow.height())));
+            }
+        }
+        qApp->setStyleSheet(QString());
+        g_dScale = 1.0;
     }
 
     void scanListTakesLocalAudioAndFoldersOnceAndHandsThemBackReversed()
