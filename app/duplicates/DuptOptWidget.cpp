@@ -60,6 +60,8 @@ CDuptOptWidget::CDuptOptWidget(QWidget* parent) : QWidget(parent)
     m_pTree->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_pTree->setAlternatingRowColors(true);
     m_pTree->setUniformRowHeights(true);
+    // Icons follow the scale like the text beside them.
+    m_pTree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
     QHeaderView* header = m_pTree->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
@@ -79,6 +81,7 @@ CDuptOptWidget::CDuptOptWidget(QWidget* parent) : QWidget(parent)
     toolBar->setObjectName(QStringLiteral("DuptOptToolBar"));
     toolBar->setContentsMargins(0, 0, 0, 0);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolBar->setIconSize(QSize(ScaledInt(24), ScaledInt(24)));
     m_pScaniTunes = new QAction(this);
     m_pAdd = new QAction(this);
     m_pDelete = new QAction(this);

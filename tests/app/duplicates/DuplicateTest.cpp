@@ -43,6 +43,7 @@
 #include <QTest>
 #include <QThread>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <memory>
 
@@ -244,6 +245,36 @@ private slots:
         }
         qApp->setStyleSheet(QString());
         g_dScale = 1.0;
+    }
+
+    // The scan list's row of actions draws its icons at the scale: twice as large at scale 2.
+    void scanListIconsFollowTheScale()
+    {
+        QSize drawn[2];
+        for (const int scale : {1, 2})
+        {
+            g_dScale = scale;
+            // The shared pictures are loaded after the scale is known, as at start-up.
+            FreeSharedImages();
+            LoadSharedImages();
+            CDuptOptWidget list;
+            list.resize(ScaledInt(700), ScaledInt(300));
+            list.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&list));
+            QToolButton* add = nullptr;
+            for (QToolButton* button : list.findChildren<QToolButton*>())
+                add = button->defaultAction() && !button->defaultAction()->icon().isNull() ? button : add;
+            QVERIFY(add);
+            add->defaultAction()->setText(QString()); // the icon alone
+            drawn[scale - 1] = InkBounds(add->grab().toImage(), add->rect()).size();
+        }
+        g_dScale = 1.0;
+        FreeSharedImages();
+        LoadSharedImages();
+        QVERIFY2(qAbs(drawn[1].width() - 2 * drawn[0].width()) <= 2,
+                 qPrintable(QStringLiteral("%1 px at scale 1, %2 px at scale 2")
+                                .arg(drawn[0].width())
+                                .arg(drawn[1].width())));
     }
 
     void scanListTakesLocalAudioAndFoldersOnceAndHandsThemBackReversed()
