@@ -37,6 +37,14 @@ const QString kEmptyLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-im
 const QString kFilledLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-image: none;}"
                                            "QTreeView#DuptOptDragTree::branch{image: none;}");
 
+// A picture as an icon at the scale: an icon never draws its picture larger than it is.
+QIcon ScaledIcon(const QString& path)
+{
+    const QPixmap picture(path);
+    return QIcon(picture.scaled(ScaledInt(picture.width()), ScaledInt(picture.height()),
+                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 // The name shown for a path: the text after its last separator, or the whole path.
 QString ShownName(const QString& path)
 {
@@ -142,12 +150,12 @@ void CDuptOptWidget::AddScanItem(const QStringList& paths)
         auto* row = new QTreeWidgetItem;
         if (info.isDir())
         {
-            row->setIcon(0, QIcon(QStringLiteral(":/res/res/win/label/folder.png")));
+            row->setIcon(0, ScaledIcon(QStringLiteral(":/res/res/win/label/folder.png")));
             row->setText(2, QStringLiteral("--"));
         }
         else
         {
-            row->setIcon(0, QIcon(QStringLiteral(":/res/res/win/label/music.png")));
+            row->setIcon(0, ScaledIcon(QStringLiteral(":/res/res/win/label/music.png")));
             const double mb = static_cast<double>(info.size()) / 1024 / 1024;
             row->setText(2, tr("%1 MB").arg(InterfaceLocale().toString(mb, 'g', 2)));
         }

@@ -251,6 +251,7 @@ private slots:
     void scanListIconsFollowTheScale()
     {
         QSize drawn[2];
+        QSize folder[2];
         for (const int scale : {1, 2})
         {
             g_dScale = scale;
@@ -267,14 +268,23 @@ private slots:
             QVERIFY(add);
             add->defaultAction()->setText(QString()); // the icon alone
             drawn[scale - 1] = InkBounds(add->grab().toImage(), add->rect()).size();
+            // A listed folder's icon, in front of its name.
+            list.AddScanItem({home->path()});
+            QTreeWidget* tree = list.Tree();
+            tree->topLevelItem(0)->setText(0, QString());
+            const QRect row = tree->visualItemRect(tree->topLevelItem(0));
+            folder[scale - 1] = InkBounds(tree->viewport()->grab().toImage(),
+                                          QRect(row.left(), row.top(), row.height(), row.height()))
+                                    .size();
         }
         g_dScale = 1.0;
         FreeSharedImages();
         LoadSharedImages();
-        QVERIFY2(qAbs(drawn[1].width() - 2 * drawn[0].width()) <= 2,
-                 qPrintable(QStringLiteral("%1 px at scale 1, %2 px at scale 2")
-                                .arg(drawn[0].width())
-                                .arg(drawn[1].width())));
+        for (const QSize* sizes : {drawn, folder})
+            QVERIFY2(qAbs(sizes[1].width() - 2 * sizes[0].width()) <= 2,
+                     qPrintable(QStringLiteral("%1 px at scale 1, %2 px at scale 2")
+                                    .arg(sizes[0].width())
+                                    .arg(sizes[1].width())));
     }
 
     void scanListTakesLocalAudioAndFoldersOnceAndHandsThemBackReversed()
