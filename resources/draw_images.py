@@ -414,12 +414,24 @@ def draw_list():
     c.line(78, 66, 66, 78, 3.2, WHITE)
     c.save_png("list/artwork_failed.png")
 
-    for name, ring in (("artwork_load.png", BLUE), ("artwork_load_uncheck.png", GREY)):
+    # A song with no cover yet: an empty cover, still and plain (nothing that reads as "loading"),
+    # a dashed outline where the picture will go and a note inside; blue while the song is
+    # checked for the fix, grey when it is not.
+    for name, ink in (("artwork_load.png", BLUE), ("artwork_load_uncheck.png", GREY)):
         c = Canvas(100, 100)
-        artwork_frame(c, (240, 245, 252), (220, 230, 244))
-        for i in range(8):
-            a = i * math.pi / 4
-            c.circle(50 + math.cos(a) * 18, 50 + math.sin(a) * 18, 4.2, ring, 0.25 + 0.75 * i / 7)
+        artwork_frame(c, (246, 248, 251), (234, 238, 244))
+        dash, gap, inset = 9.0, 6.0, 16.0
+        side = 100 - 2 * inset
+        for edge in range(4):
+            pos = 0.0
+            while pos < side:
+                end = min(side, pos + dash)
+                a, b = inset + pos, inset + end
+                lo, hi = inset, 100 - inset
+                ends = ((a, lo, b, lo), (hi, a, hi, b), (a, hi, b, hi), (lo, a, lo, b))[edge]
+                c.line(*ends, 2.0, ink, 0.55)
+                pos += dash + gap
+        g_note(c, 51, 51, 1.6, ink)
         c.save_png("list/" + name)
 
     # Count badge: left cap, stretchable middle, right cap (24 high).
@@ -845,12 +857,22 @@ def gl_wrench_simple(c, x, y, k, col):
     c.circle(x + 16 * k, y + 8 * k, 2.6 * k, WHITE)
 
 
+# Spin box arrows: a small triangle each way, in the input fields' ink.
+def draw_spin_arrows():
+    for name, pts in (("label/spin_up.png", [(0.5, 5.5), (4.5, 0.5), (8.5, 5.5)]),
+                      ("label/spin_down.png", [(0.5, 0.5), (4.5, 5.5), (8.5, 0.5)])):
+        c = Canvas(9, 6)
+        c.polygon(pts, GREY_DARK)
+        c.save_png(name)
+
+
 def main():
     draw_titlebar()
     draw_push_buttons()
     draw_icons()
     draw_labels()
     draw_list()
+    draw_spin_arrows()
     save_spinner("gif/artwork_run.gif", 32)
     save_spinner("gif/samllloading.gif", 16)
     draw_program_images()

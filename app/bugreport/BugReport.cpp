@@ -31,9 +31,8 @@ CBugReport::CBugReport(QWidget* parent) : CDialog(parent)
     m_pName->setObjectName(QStringLiteral("BugReportName"));
     m_pEmail = new QLineEdit(this);
     m_pEmail->setObjectName(QStringLiteral("BugReportEmail"));
-    // The red mark mustn't change with the language, so this label is not translated.
-    auto* emailLabel =
-        new QLabel(QStringLiteral("Email<font color=#FF0000>%1</font>:").arg(QStringLiteral("[*]")), this);
+    // The word is translated; the red mark beside it is the same in every language.
+    auto* emailLabel = new QLabel(QStringLiteral("%1<font color=#FF0000>[*]</font>:").arg(tr("Email")), this);
     firstRow->addWidget(new QLabel(tr("Your Name:"), this));
     firstRow->addWidget(m_pName);
     firstRow->addWidget(emailLabel);

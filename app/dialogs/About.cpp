@@ -49,7 +49,8 @@ CAbout::CAbout(QWidget* parent, Qt::WindowFlags flags) : CDialog(parent, flags)
     nameFont.setBold(true);
     nameFont.setPointSize(ScaledInt(30));
     m_pName->setFont(nameFont);
-    m_pName->setStyleSheet("QLabel{color: rgb(255,255,255);}");
+    // The program's dark blue: the dialog's face is near white.
+    m_pName->setStyleSheet("QLabel{color: #12489a;}");
 
     m_pVersion = new QLabel((arabic() ? QString(8, ' ') : QString()) + g_strVersion, this);
 
@@ -65,7 +66,9 @@ CAbout::CAbout(QWidget* parent, Qt::WindowFlags flags) : CDialog(parent, flags)
     form->addRow(tr("Version:"), m_pVersion);
     form->addRow(tr("Support:"), m_pSupport);
     form->addRow(tr("Home Page:"), m_pHome);
-    form->setSpacing(0);
+    form->setVerticalSpacing(0);
+    // Each label keeps clear of its value.
+    form->setHorizontalSpacing(ScaledInt(10));
     form->setFormAlignment(Qt::AlignLeft);
 
     auto* column = new QVBoxLayout;

@@ -12,6 +12,7 @@
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
+#include "LanguageDirection.h"
 #include "MusicFlags.h"
 #include "MusicManageTypes.h"
 #include "MusicObj.h"
@@ -48,12 +49,16 @@ using duplicate_detail::kColumnPath;
 using duplicate_detail::kColumnPlay;
 using duplicate_detail::kColumnRestore;
 using duplicate_detail::kColumnSize;
+using duplicate_detail::kColumnSpare;
 using duplicate_detail::kColumnTime;
 using duplicate_detail::kGrey;
 using duplicate_detail::SharedIcon;
 
 namespace
 {
+
+// Where a copy's size and bit rate cells keep the values they word.
+constexpr int kRawValueRole = Qt::UserRole + 1;
 
 // The clean-up runs at most once in the process's life, however often the page opens.
 bool g_bClearTrashOnce = true;
@@ -103,7 +108,8 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
     m_pTree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
     QHeaderView* header = m_pTree->header();
     header->setStretchLastSection(false);
-    header->setMinimumSectionSize(ScaledInt(40));
+    // The icon columns are as narrow as their icons: the path beside them keeps the room.
+    header->setMinimumSectionSize(ScaledInt(25));
     const int widths[kColumnCount] = {110, 140, 100, 80, 270, 25, 25, 25, 40, 80};
     for (int column = 0; column < kColumnCount; ++column)
     {
@@ -111,6 +117,9 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
         header->setSectionResizeMode(column,
                                      column == kColumnPath ? QHeaderView::Stretch : QHeaderView::Fixed);
     }
+    header->setSectionHidden(kColumnSpare, true);
+    // A path too long for its column loses its middle: its end tells the copies apart.
+    m_pTree->setTextElideMode(Qt::ElideMiddle);
     SetHeaderTexts();
     header->moveSection(kColumnBitrate, 3);
 
@@ -174,9 +183,14 @@ void CDuplicate::loadLanguage()
     m_pOptions->loadLanguage();
     m_pScanList->loadLanguage();
     m_pTree->RetranslateMenu();
-    // The size cell of a group is an interface text: "2 duplicates" in the new language.
-    auto retranslateGroup = [](QTreeWidgetItem* group)
-    { group->setText(kColumnSize, CCountTexts::DuplicateCount(group->childCount())); };
+    // The size cell of a group is an interface text: "2 duplicates" in the new language; its
+    // copies' sizes and bit rates are worded in the new language's numbers and units.
+    auto retranslateGroup = [this](QTreeWidgetItem* group)
+    {
+        group->setText(kColumnSize, CCountTexts::DuplicateCount(group->childCount()));
+        for (int c = 0; c < group->childCount(); ++c)
+            SetUnitTexts(group->child(c));
+    };
     for (int g = 0, groups = m_pTree->topLevelItemCount(); g < groups; ++g)
         retranslateGroup(m_pTree->topLevelItem(g));
     for (QTreeWidgetItem* group : m_pendingGroups)
@@ -236,20 +250,30 @@ CDuplicateItem* CDuplicate::MakeGroupRow(const QString& name)
     return group;
 }
 
+void CDuplicate::SetUnitTexts(QTreeWidgetItem* copy) const
+{
+    const QLocale locale = InterfaceLocale();
+    bool known = false;
+    const qint64 bytes = copy->data(kColumnSize, kRawValueRole).toString().trimmed().toLongLong(&known);
+    copy->setText(kColumnSize,
+                  tr("%1 MB").arg(locale.toString(std::max(known ? bytes / 1048576.0 : 0.0, 0.01), 'f', 2)));
+    const qint64 bitrate = copy->data(kColumnBitrate, kRawValueRole).toString().trimmed().toLongLong();
+    copy->setText(kColumnBitrate, tr("%1 kbps").arg(locale.toString(bitrate)));
+}
+
 CDuplicateItem* CDuplicate::MakeCopyRow(const QString& name, const QString& size, const QString& time,
                                         const QString& location, const QString& bitrate)
 {
     auto* copy = new CDuplicateItem;
-    QString sizeText;
-    FormatSizeMB(size, sizeText);
     QString timeText;
     FormatDuration(time, timeText);
     copy->setText(kColumnName, ScreenText(name));
-    copy->setText(kColumnSize, sizeText);
+    copy->setData(kColumnSize, kRawValueRole, size);
+    copy->setData(kColumnBitrate, kRawValueRole, bitrate);
+    SetUnitTexts(copy);
     copy->setText(kColumnTime, timeText);
     copy->setText(kColumnPath, location);
     copy->setIcon(kColumnPath, FolderIcon());
-    copy->setText(kColumnBitrate, bitrate + QStringLiteral("kbps"));
     copy->setIcon(kColumnPlay, SharedIcon(g_iconNone));
     copy->setIcon(kColumnOpen, SharedIcon(g_iconOpen));
     copy->setSizeHint(0, QSize(ScaledInt(80), ScaledInt(25)));

@@ -138,6 +138,9 @@ private:
     void FlushPendingGroups();
     void SchedulePendingGroups();
     CDuplicateItem* MakeGroupRow(const QString& name);
+    // Words a copy's size and bit rate in the interface language's number format and units, from
+    // the raw values its cells keep (so a language switch words them again).
+    void SetUnitTexts(QTreeWidgetItem* copy) const;
     CDuplicateItem* MakeCopyRow(const QString& name, const QString& size, const QString& time,
                                 const QString& location, const QString& bitrate);
     void PlaceCopy(CDuplicateItem* group, CDuplicateItem* copy, int state);

@@ -20,6 +20,7 @@ inline constexpr int kColumnPath = 4;
 inline constexpr int kColumnPlay = 5;
 inline constexpr int kColumnRestore = 6;
 inline constexpr int kColumnOpen = 7;
+inline constexpr int kColumnSpare = 8; // nothing is shown in it
 inline constexpr int kColumnBitrate = 9;
 inline constexpr int kColumnCount = 10;
 

@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "FileDialogs.h"
+#include "LanguageDirection.h"
 #include "OwnDirectionDelegate.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -36,6 +37,14 @@ const QString kEmptyLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-im
 const QString kFilledLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-image: none;}"
                                            "QTreeView#DuptOptDragTree::branch{image: none;}");
 
+// A picture as an icon at the scale: an icon never draws its picture larger than it is.
+QIcon ScaledIcon(const QString& path)
+{
+    const QPixmap picture(path);
+    return QIcon(picture.scaled(ScaledInt(picture.width()), ScaledInt(picture.height()),
+                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 // The name shown for a path: the text after its last separator, or the whole path.
 QString ShownName(const QString& path)
 {
@@ -59,6 +68,8 @@ CDuptOptWidget::CDuptOptWidget(QWidget* parent) : QWidget(parent)
     m_pTree->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_pTree->setAlternatingRowColors(true);
     m_pTree->setUniformRowHeights(true);
+    // Icons follow the scale like the text beside them.
+    m_pTree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
     QHeaderView* header = m_pTree->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
@@ -78,6 +89,7 @@ CDuptOptWidget::CDuptOptWidget(QWidget* parent) : QWidget(parent)
     toolBar->setObjectName(QStringLiteral("DuptOptToolBar"));
     toolBar->setContentsMargins(0, 0, 0, 0);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolBar->setIconSize(QSize(ScaledInt(24), ScaledInt(24)));
     m_pScaniTunes = new QAction(this);
     m_pAdd = new QAction(this);
     m_pDelete = new QAction(this);
@@ -138,14 +150,14 @@ void CDuptOptWidget::AddScanItem(const QStringList& paths)
         auto* row = new QTreeWidgetItem;
         if (info.isDir())
         {
-            row->setIcon(0, QIcon(QStringLiteral(":/res/res/win/label/folder.png")));
+            row->setIcon(0, ScaledIcon(QStringLiteral(":/res/res/win/label/folder.png")));
             row->setText(2, QStringLiteral("--"));
         }
         else
         {
-            row->setIcon(0, QIcon(QStringLiteral(":/res/res/win/label/music.png")));
+            row->setIcon(0, ScaledIcon(QStringLiteral(":/res/res/win/label/music.png")));
             const double mb = static_cast<double>(info.size()) / 1024 / 1024;
-            row->setText(2, QStringLiteral("%1MB").arg(mb, 0, 'g', 2));
+            row->setText(2, tr("%1 MB").arg(InterfaceLocale().toString(mb, 'g', 2)));
         }
         row->setText(0, ShownName(path));
         row->setText(1, path);

@@ -19,8 +19,8 @@ CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
     m_pGroup = new QGroupBox(this);
     m_pGroup->setObjectName(QStringLiteral("HistoryOptGroup"));
     m_pGroup->setFixedHeight(ScaledInt(60));
-    m_pDays->setMinimumWidth(ScaledInt(40));
-    m_pDays->setMaximumWidth(ScaledInt(40));
+    m_pDays->setMinimumWidth(ScaledInt(56));
+    m_pDays->setMaximumWidth(ScaledInt(56));
     m_pDays->setRange(1, 99);
 
     auto* groupRow = new QHBoxLayout(m_pGroup);

@@ -229,8 +229,11 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent)
         for (int i = 0; i < FieldCount; ++i)
         {
             grid->addWidget(labels[i], i + 1, 1, 1, 1, Qt::AlignCenter);
-            grid->addWidget(fields[i], i + 1, 2, 1, 2, Qt::AlignLeft);
+            grid->addWidget(fields[i], i + 1, 2, 1, 2);
         }
+        // The fields take what the artwork and the labels leave: a wider editor shows more of
+        // each title.
+        grid->setColumnStretch(2, 1);
         return grid;
     };
 
@@ -732,14 +735,11 @@ void CModifyMusicInfo::paintEvent(QPaintEvent*)
 void CModifyMusicInfo::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const int fieldWidth = (width() - 400) / 2;
     const QString sheet =
-        QStringLiteral(
-            "QWidget#ModifyMusicinfo QLineEdit{\tborder: 0px;fixed-width: %1px;background-color:#e4e9f0;}"
-            "\tQWidget#ModifyMusicinfo QLineEdit:hover{\tborder: 1px solid #4e8ec1;\tfixed-width: %1px;"
-            "\tborder-radius: 2px;background-color:#ffffff;}")
-            .arg(fieldWidth);
-    // Setting a style sheet restyles every field; a resize that keeps the width keeps the sheet.
+        QStringLiteral("QWidget#ModifyMusicinfo QLineEdit{\tborder: 0px;background-color:#e4e9f0;}"
+                       "\tQWidget#ModifyMusicinfo QLineEdit:hover{\tborder: 1px solid #4e8ec1;"
+                       "\tborder-radius: 2px;background-color:#ffffff;}");
+    // Setting a style sheet restyles every field: it is set once.
     if (sheet != styleSheet())
         setStyleSheet(sheet);
     SetChangeMarks();

@@ -47,6 +47,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 #include <algorithm>
 
@@ -183,6 +184,17 @@ CMainUI::~CMainUI()
     }
 }
 
+namespace
+{
+// The action stack is as wide as the button it shows: a wide text in another page must not take
+// the header's room from the score and its sentences.
+void FitStackToShownButton(QStackedWidget* stack)
+{
+    if (QWidget* shown = stack->currentWidget())
+        stack->setFixedWidth(shown->minimumWidth());
+}
+} // namespace
+
 QPushButton* CMainUI::MakeActionButton(const QString& text, const QString& objectName, const QString& picture,
                                        const QString& colour, double width)
 {
@@ -198,35 +210,44 @@ QPushButton* CMainUI::MakeActionButton(const QString& text, const QString& objec
 
 void CMainUI::FitActionText(QPushButton* button)
 {
+    // Every action button's text in the same font: a longer text widens its button (the
+    // picture stretches between its icon and its round end) rather than shrinking.
     const double width = button->property("actionWidth").toDouble();
-    // The room beside the icon, less the picture's border and rounded corner at its right edge,
-    // so that a text that fits never touches the border.
-    const int room = ScaledInt(width - 30) - ScaledInt(10);
     QFont font = button->font();
     font.setBold(true);
-    double fontPx = 14;
-    for (; fontPx > 10; fontPx -= 1)
-    {
-        font.setPixelSize(ScaledInt(fontPx));
-        if (QFontMetrics(font).horizontalAdvance(button->text()) <= room)
-            break;
-    }
+    font.setPixelSize(ScaledInt(kActionFontPx));
+    const int text = QFontMetrics(font).horizontalAdvance(button->text());
+    const double needed = kActionIconRoom + kActionEndRoom + (text + 1) / g_dScale;
     const QString style =
         ActionButtonStyle(button->objectName(), button->property("actionPicture").toString(),
-                          button->property("actionColour").toString(), width, fontPx);
-    if (button->styleSheet() != style)
-        button->setStyleSheet(style);
+                          button->property("actionColour").toString(), std::max(width, std::ceil(needed)));
+    if (button->styleSheet() == style)
+        return;
+    button->setStyleSheet(style);
+    if (auto* stack = qobject_cast<QStackedWidget*>(button->parentWidget()))
+        FitStackToShownButton(stack);
 }
 
 QString CMainUI::ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
-                                   double width, double fontPx)
+                                   double width)
 {
-    // Every action picture carries its icon at the left: the text is centred in the room beside it.
-    // The padding comes out of the content width, so the button keeps its outer size.
-    return ImageButtonStyle(objectName, picture, ScaledValue(width), ScaledValue(43), colour,
-                            ScaledValue(fontPx)) +
-           QStringLiteral("QPushButton#%1{padding-left:%2px;min-width:%3;max-width:%3;}")
-               .arg(objectName, Number(ScaledValue(30)), Number(ScaledValue(width - 30)));
+    // The picture's icon (at its left) and its round right end are borders of the image: they
+    // keep their size and the middle stretches. The text is centred between them, clear of both.
+    static const char* const pattern =
+        "QPushButton#%1{border:0; color:%3; font: bold %4px; min-width:%5; max-width:%5; min-height:%6;"
+        " max-height:%6; padding:0; border-width:0 %8px 0 %7px;"
+        " border-image: url(:/res/res/win/button/%2.png) 0 %10 0 %9 stretch stretch;}"
+        "QPushButton#%1:hover{border-image: url(:/res/res/win/button/%2_on.png) 0 %10 0 %9 stretch stretch;}"
+        "QPushButton#%1:pressed{border-image: url(:/res/res/win/button/%2_down.png) 0 %10 0 %9 stretch "
+        "stretch;}"
+        "QPushButton#%1:disabled{border-image: url(:/res/res/win/button/%2_disable.png) 0 %10 0 %9 stretch "
+        "stretch;}";
+    return QString::fromLatin1(pattern)
+        .arg(objectName, picture, colour, Number(ScaledValue(kActionFontPx)),
+             Number(ScaledValue(width - kActionIconRoom - kActionEndRoom)), Number(ScaledValue(43)),
+             Number(ScaledValue(kActionIconRoom)), Number(ScaledValue(kActionEndRoom)))
+        .arg(kActionIconRoom)
+        .arg(kActionEndRoom);
 }
 
 void CMainUI::BuildMainWidgets()
@@ -390,9 +411,7 @@ void CMainUI::BuildHeaderProgress(QWidget* scanning)
 void CMainUI::BuildActionButtons(QWidget* scanning)
 {
     m_pActionStack = new QStackedWidget(scanning);
-    m_pActionStack->setFixedSize(ScaledInt(130), ScaledInt(40));
-    m_pActionStack->setMinimumSize(ScaledInt(132), ScaledInt(43));
-    m_pActionStack->setMaximumSize(ScaledInt(132), ScaledInt(43));
+    m_pActionStack->setFixedSize(ScaledInt(132), ScaledInt(43));
     m_pActionStack->setFocusPolicy(Qt::NoFocus);
     m_pPauseButton = MakeActionButton(tr("   Pause"), QStringLiteral("main_cancelbut"),
                                       QStringLiteral("pause"), QStringLiteral("#3d90c5"), 132);
@@ -410,6 +429,9 @@ void CMainUI::BuildActionButtons(QWidget* scanning)
          {m_pPauseButton, m_pFixAllButton, m_pApplyButton, m_pReturnButton, m_pScanButton, m_pRemoveButton})
         m_pActionStack->addWidget(button);
     m_pActionStack->setCurrentIndex(ActionPause);
+    FitStackToShownButton(m_pActionStack);
+    connect(m_pActionStack, &QStackedWidget::currentChanged, this,
+            [this] { FitStackToShownButton(m_pActionStack); });
     // The button pictures carry their icon at the left and are never mirrored: the texts keep
     // their room beside it in both directions.
     m_pActionStack->setLayoutDirection(Qt::LeftToRight);
@@ -417,7 +439,6 @@ void CMainUI::BuildActionButtons(QWidget* scanning)
     m_pHomeButton = new QPushButton(tr("  Home"), this);
     m_pHomeButton->setObjectName(QStringLiteral("main_gohome"));
     m_pHomeButton->setFocusPolicy(Qt::NoFocus);
-    m_pHomeButton->setFixedSize(ScaledInt(110), ScaledInt(40));
     m_pHomeButton->setLayoutDirection(Qt::LeftToRight);
     // Its picture carries the icon at the left like the action buttons': the same padding keeps
     // the text clear of the icon. Leading blanks alone do not, because in right-to-left they are
@@ -457,7 +478,7 @@ void CMainUI::LayOutScanningHeader(QWidget* scanning)
     scanningLayout->addWidget(m_pHeaderPicture);
     scanningLayout->addSpacing(10);
     scanningLayout->addWidget(m_pScoreBlock);
-    scanningLayout->addSpacing(20);
+    scanningLayout->addSpacing(10);
     scanningLayout->addWidget(m_pHomeButton, 0, Qt::AlignVCenter | Qt::AlignRight);
     scanningLayout->addSpacing(10);
     scanningLayout->addWidget(m_pActionStack, 0, Qt::AlignCenter);

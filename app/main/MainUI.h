@@ -256,12 +256,17 @@ private:
     void ConnectMainSignals();
     QPushButton* MakeActionButton(const QString& text, const QString& objectName, const QString& picture,
                                   const QString& colour, double width);
-    // The image-button look of the action buttons and Home (sizes unscaled; scaled here).
+    // The image-button look of the action buttons and Home (width unscaled; scaled here).
     static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
-                                     double width, double fontPx = 14);
-    // A text too wide for the room beside the button's icon is set in a smaller font (down to
-    // 10 px x scale), so it never runs over the icon or the picture's edge.
+                                     double width);
+    // The button as wide as its designed width, or wider when its text needs it, so the text
+    // keeps the common font and its margins to the icon and the picture's end.
     static void FitActionText(QPushButton* button);
+    // An action picture's parts, in its own pixels: the icon's room at the left (the icon and
+    // 6 px beyond it) and the round end at the right; and the action texts' font size.
+    static constexpr int kActionIconRoom = 44;
+    static constexpr int kActionEndRoom = 12;
+    static constexpr int kActionFontPx = 14;
     void SetPauseLook(bool pause);
     // Apply's work; false when nothing started (an apply already runs, or the replace question
     // was closed without an answer).

@@ -448,9 +448,12 @@ void CMainUI::ResetToStart()
 void CMainUI::SetPauseLook(bool pause)
 {
     m_pPauseButton->setText(pause ? tr("   Pause") : tr("   Continue"));
-    m_pPauseButton->setStyleSheet(ActionButtonStyle(
-        QStringLiteral("main_cancelbut"), pause ? QStringLiteral("pause") : QStringLiteral("continue"),
-        pause ? QStringLiteral("#3d90c5") : QStringLiteral("#1e4c00"), 132));
+    // The look is the button's own: a later fit (a language switch) keeps Continue's picture.
+    m_pPauseButton->setProperty("actionPicture",
+                                pause ? QStringLiteral("pause") : QStringLiteral("continue"));
+    m_pPauseButton->setProperty("actionColour",
+                                pause ? QStringLiteral("#3d90c5") : QStringLiteral("#1e4c00"));
+    FitActionText(m_pPauseButton);
 }
 
 void CMainUI::SetHeaderPicture(const QString& picture)

@@ -36,19 +36,20 @@ QString StartButtonStyle(const QString& objectName, const QString& image, const 
                          const QString& hoverColour, double width, double height, double padding)
 {
     const auto n = [](double v) { return QString::number(v, 'g', 6); };
+    // One caption size in every state: the caption must not shrink under the pointer.
     return QStringLiteral(
                "QPushButton#%1{border:0;min-width: %5;max-width: %5;max-height: %6;min-height: %6;color:%3;"
                "border-image: url(:/res/res/win/button/%2.png);font:bold "
-               "%9px;text-align:bottom;padding-bottom:%7px;}"
+               "%8px;text-align:bottom;padding-bottom:%7px;}"
                "QPushButton#%1:hover{border-image: url(:/res/res/win/button/%2_on.png);font:bold "
                "%8px;color:%4;}"
                "QPushButton#%1:pressed{border-image: url(:/res/res/win/button/%2_down.png);font:bold "
                "%8px;color:%4;}"
                "QPushButton#%1:disabled{border-image: url(:/res/res/win/button/%2_disable.png);font:bold "
-               "%9px;"
+               "%8px;"
                "color:%3;}")
         .arg(objectName, image, colour, hoverColour, n(ScaledValue(width)), n(ScaledValue(height)),
-             n(ScaledValue(padding)), n(ScaledValue(11)), n(ScaledValue(14)));
+             n(ScaledValue(padding)), n(ScaledValue(14)));
 }
 
 QString MusicFolder()

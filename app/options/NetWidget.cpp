@@ -14,8 +14,8 @@ CNetWidget::CNetWidget(CMusicLink* link, QWidget* parent) : QWidget(parent), m_p
 {
     m_pTypeCombo = new QComboBox(this);
     m_pTypeCombo->setObjectName(QStringLiteral("ProxyType"));
-    // Protocol names, the same in every language.
-    m_pTypeCombo->addItems({QStringLiteral("None"), QStringLiteral("Http")});
+    // The stored setting is the index: 0 no proxy, 1 HTTP. The names follow the language.
+    m_pTypeCombo->addItems({QString(), QString()});
     m_pHostEdit = new QLineEdit(this);
     m_pHostEdit->setObjectName(QStringLiteral("ProxyHost"));
     m_pPortEdit = new QLineEdit(this);
@@ -97,6 +97,8 @@ void CNetWidget::SaveNet()
 void CNetWidget::loadLanguage()
 {
     m_pTypeLabel->setText(tr("Proxy type:"));
+    m_pTypeCombo->setItemText(0, tr("None"));
+    m_pTypeCombo->setItemText(1, tr("Http"));
     m_pHostLabel->setText(tr("Proxy host:"));
     m_pPortLabel->setText(tr("Proxy port:"));
     m_pUserLabel->setText(tr("Proxy name:"));

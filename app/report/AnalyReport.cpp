@@ -75,6 +75,27 @@ void CAnalyReport::DropBadge(CTypeTreeItem* entry)
         delete badge;
 }
 
+void CAnalyReport::FitBadgeColumn()
+{
+    m_pTypeTree->ensurePolished();
+    int width = ScaledInt(30);
+    for (const auto& entry : m_entries)
+    {
+        if (entry->GetBadge() && entry->treeWidget() == m_pTypeTree)
+            width = qMax(width, entry->GetBadge()->sizeHint().width());
+    }
+    m_pTypeTree->setColumnWidth(3, width);
+    // The titles keep their room beside the wider badges: the tree grows as far as the
+    // splitter lets it.
+    int title = 0;
+    for (const auto& entry : m_entries)
+        title = qMax(title, m_pTypeTree->fontMetrics().horizontalAdvance(entry->text(2)));
+    const int margin = 2 * m_pTypeTree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + ScaledInt(4);
+    const int needed = m_pTypeTree->columnWidth(0) + m_pTypeTree->columnWidth(1) + title + margin + width +
+                       2 * m_pTypeTree->frameWidth();
+    m_pTypeTree->setMinimumWidth(qBound(ScaledInt(280), needed, ScaledInt(350)));
+}
+
 void CAnalyReport::Build()
 {
     m_pPool = std::make_unique<QThreadPool>();
@@ -139,7 +160,7 @@ void CAnalyReport::BuildCategoryTree()
     m_pTypeTree->setColumnWidth(2, ScaledInt(200));
     m_pTypeTree->setColumnWidth(3, ScaledInt(30));
     // The title column takes what the tree's width leaves, so the badge column always ends at
-    // the tree's edge instead of reaching past it.
+    // the tree's edge instead of reaching past it; the badge column grows with its widest badge.
     m_pTypeTree->header()->setStretchLastSection(false);
     m_pTypeTree->header()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_pTypeTree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
@@ -171,6 +192,7 @@ void CAnalyReport::BuildCategoryTree()
         m_pTypeTree->setItemWidget(entry.get(), 3, badge);
         m_entries.push_back(std::move(entry));
     }
+    FitBadgeColumn();
     m_pTypeTree->setCurrentItem(m_entries[1].get());
     connect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
 }
@@ -322,6 +344,7 @@ void CAnalyReport::LayOutPages()
     m_pSplitter->setStretchFactor(1, 3);
     m_pTypeTree->setMinimumWidth(ScaledInt(280));
     m_pTypeTree->setMaximumWidth(ScaledInt(350));
+    FitBadgeColumn();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -386,6 +409,7 @@ void CAnalyReport::loadLanguage()
         QT_TR_NOOP("Songs Without Original Files")};
     for (const auto& entry : m_entries)
         entry->setText(2, tr(kTitles[entry->GetCategory() - 1]));
+    FitBadgeColumn();
     m_pArtworkList->RetranslateMenu();
     m_pUnrecognizedTree->setHeaderLabels({QStringLiteral("    ") + QChar(0x221A), QStringLiteral(" "),
                                           tr("Song title"), tr("Time"), tr("Artist"), tr("Album"),

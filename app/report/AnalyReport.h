@@ -245,6 +245,8 @@ private:
     void LayOutPages();
     void RecheckAnsweredUnrecognized();
     void DropBadge(CTypeTreeItem* entry);
+    // Makes the badge column as wide as the widest badge, so every badge lies inside the tree.
+    void FitBadgeColumn();
     void FlushPendingTracks();
     void FileProblemTrack(const PendingTrack& song);
     int FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget* tree, int mode, int checkState,

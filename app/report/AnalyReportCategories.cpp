@@ -431,6 +431,7 @@ void CAnalyReport::ReflashMusicNum(bool selectFirst)
         m_pTypeTree->addTopLevelItem(entry.get());
         m_pTypeTree->setItemWidget(entry.get(), 3, badge);
     }
+    FitBadgeColumn();
 
     if (m_pTypeTree->topLevelItemCount() > 0)
     {

@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "BackgroundPool.h"
 #include "ListItem.h"
+#include "OwnDirectionDelegate.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
 
@@ -250,7 +251,9 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QVariant fontRole = index.data(Qt::FontRole);
     const QFont textFont = fontRole.isValid() ? fontRole.value<QFont>() : option.font;
     painter->setFont(textFont);
-    const QString name = ElideName(cell->text(), QFontMetrics(textFont), strip.width(), m_nReserve);
+    // The title in its own direction, its "..." at its own end: "21 Guns" in a right-to-left grid too.
+    const QString name = COwnDirectionDelegate::Isolated(
+        ElideName(cell->text(), QFontMetrics(textFont), strip.width(), m_nReserve));
     painter->setPen(option.palette.color(QPalette::Active, QPalette::Text));
     painter->drawText(strip, Qt::AlignTop | Qt::AlignHCenter, name);
     painter->restore();

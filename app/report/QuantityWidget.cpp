@@ -3,6 +3,7 @@
 #include "Rotation.h"
 #include "StyleTemplates.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,30 +12,36 @@
 
 namespace
 {
-QString FontPx()
+// The count is white on blue, or black on white for the current category; the badge is a pill:
+// its ends are half circles of half its height.
+QString CountSheet(bool selected)
 {
-    return QString::number(ScaledValue(12), 'g', 6);
+    return QStringLiteral("QLabel{background-color: %1; color: %2; border-radius: %3px}")
+        .arg(selected ? QStringLiteral("#ffffff") : QStringLiteral("#94a9c8"),
+             selected ? QStringLiteral("#000000") : QStringLiteral("#ffffff"),
+             QString::number(ScaledValue(9), 'g', 6));
 }
 } // namespace
 
 CQuantityWidget::CQuantityWidget(int count, QWidget* parent) : QWidget(parent)
 {
-    // A count, a tick or a turning picture: nothing to mirror. The badge column reaches a little
-    // past the tree's edge (the right one, or the left one in right-to-left): the badge keeps clear
-    // of that side.
+    // A count, a tick or a turning picture: nothing to mirror. The badge sits beside its title
+    // (after it in left-to-right, before it in right-to-left) and keeps a margin on both sides,
+    // so it stays clear of the tree's edge; the page makes the badge column as wide as its widest
+    // badge with these margins.
     setLayoutDirection(Qt::LeftToRight);
     const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(rightToLeft ? ScaledInt(5) : 0, ScaledInt(9), rightToLeft ? 0 : ScaledInt(5),
-                               ScaledInt(9));
+    layout->setContentsMargins(ScaledInt(6), ScaledInt(9), ScaledInt(6), ScaledInt(9));
     layout->setSpacing(0);
 
     m_pStack = new QStackedWidget(this);
     m_pCount = new QLabel(m_pStack);
     m_pCount->setAlignment(Qt::AlignCenter);
-    m_pCount->setStyleSheet(
-        QStringLiteral("QLabel{background-color: #94a9c8; color: #ffffff; border-radius: 9; font: %1px}")
-            .arg(FontPx()));
+    QFont font = m_pCount->font();
+    font.setPixelSize(qMax(1, qRound(ScaledValue(12))));
+    m_pCount->setFont(font);
+    m_pCount->setStyleSheet(CountSheet(false));
 
     m_pFinished = new QLabel(m_pStack);
     m_pFinished->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -48,8 +55,11 @@ CQuantityWidget::CQuantityWidget(int count, QWidget* parent) : QWidget(parent)
     m_pStack->addWidget(m_pCount);
     m_pStack->addWidget(m_pFinished);
     m_pStack->addWidget(m_pBusy);
+    if (rightToLeft)
+        layout->addStretch();
     layout->addWidget(m_pStack);
-    layout->addStretch();
+    if (!rightToLeft)
+        layout->addStretch();
     SetCount(count);
 }
 
@@ -59,7 +69,11 @@ void CQuantityWidget::SetCount(int n)
 {
     const QString text = QString::number(n);
     m_pCount->setText(text);
-    m_pStack->setFixedWidth(ScaledInt(5 * text.size() + 20));
+    // The digits with a half circle of the badge's height at each end.
+    const int height = ScaledInt(36) - 2 * ScaledInt(9);
+    m_pStack->setFixedWidth(
+        qMax(ScaledInt(16), QFontMetrics(m_pCount->font()).horizontalAdvance(text) + height));
+    updateGeometry();
 }
 
 void CQuantityWidget::SetPage(int page)
@@ -88,10 +102,5 @@ bool CQuantityWidget::IsSpinning() const
 
 void CQuantityWidget::SetSelected(bool selected)
 {
-    const QString sheet =
-        selected ? QStringLiteral(
-                       "QLabel{background-color: #FFFFFF; color: #000000; border-radius: 7; font: %1px}")
-                 : QStringLiteral(
-                       "QLabel{background-color: #94a9c8; color: #ffffff; border-radius: 7; font: %1px}");
-    m_pCount->setStyleSheet(sheet.arg(FontPx()));
+    m_pCount->setStyleSheet(CountSheet(selected));
 }

@@ -75,8 +75,13 @@ void CShadeLabel::UpdateHeight()
     for (const QString& each : m_texts)
         wide = wide || metrics.horizontalAdvance(each) > width();
     const int wanted = wide ? line + metrics.lineSpacing() : line;
-    if (wanted != height() || minimumHeight() != wanted)
-        setFixedHeight(wanted);
+    if (wanted == height() && minimumHeight() == wanted)
+        return;
+    setFixedHeight(wanted);
+    // A fixed-size widget's new height reaches no layout by itself: the label's holder (a stack
+    // of header lines) is told, so it grows with the second line instead of cutting it.
+    if (QWidget* holder = parentWidget())
+        holder->updateGeometry();
 }
 
 void CShadeLabel::resizeEvent(QResizeEvent* event)

@@ -62,6 +62,9 @@ bool CShowMaxPicture::eventFilter(QObject* watched, QEvent* event)
 
 void CShowMaxPicture::paintEvent(QPaintEvent*)
 {
+    // The face is drawn for 376 px: at a larger scale it is stretched to the whole overlay, or
+    // only its top-left corner would be covered.
     QPainter painter(this);
-    painter.drawImage(0, 0, m_background);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), m_background);
 }

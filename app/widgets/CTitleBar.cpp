@@ -136,11 +136,10 @@ void CTitleBar::SetRightToLeft(bool rightToLeft)
     if (m_pMenuWidget)
     {
         m_pMenuWidget->setObjectName(QStringLiteral("menubar"));
-        // The right-to-left menu image keeps its pixel size at every scale.
-        m_pMenuWidget->setStyleSheet(
-            rightToLeft ? TitleBarMenuStyle(QStringLiteral("menubar"), QStringLiteral("menu_ar"), 31, 21)
-                        : TitleBarMenuStyle(QStringLiteral("menubar"), QStringLiteral("menu"),
-                                            ScaledValue(31), ScaledValue(21)));
+        // The menu picture follows the scale in either direction, like the buttons beside it.
+        m_pMenuWidget->setStyleSheet(TitleBarMenuStyle(
+            QStringLiteral("menubar"), rightToLeft ? QStringLiteral("menu_ar") : QStringLiteral("menu"),
+            ScaledValue(31), ScaledValue(21)));
     }
     m_pCloseButton->setStyleSheet(SystemButtonStyle("close", rightToLeft ? "close_ar" : "close", 43));
 }

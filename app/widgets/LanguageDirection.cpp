@@ -25,3 +25,16 @@ void ApplyLanguageDirection(QWidget* widget)
         widget->setLayoutDirection(Qt::LeftToRight);
     }
 }
+
+QLocale InterfaceLocale()
+{
+    const CAppSettings* settings = GetAppSettings();
+    const QString code = settings ? settings->GetLanguage() : QString();
+    if (code == QLatin1String("jp"))
+        return QLocale(QLocale::Japanese, QLocale::Japan);
+    if (code == QLatin1String("br"))
+        return QLocale(QLocale::Portuguese, QLocale::Brazil);
+    if (code.isEmpty() || code == QLatin1String("en"))
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return QLocale(code);
+}

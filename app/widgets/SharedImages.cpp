@@ -1,5 +1,6 @@
 #include "SharedImages.h"
 
+#include "AppGlobals.h"
 #include "StyleTemplates.h"
 
 std::unique_ptr<QPixmap> g_pixArtworkDefault;
@@ -38,12 +39,25 @@ std::unique_ptr<QPixmap> SharedPixmap(const QString& file, int width, int height
     return std::make_unique<QPixmap>(ScaledPixmap(kRoot + file, width, height));
 }
 
+// A picture of the icon for the state On, and above scale 1 a copy at the scaled size too: an
+// icon never draws a picture larger than the one it holds, so without it a view's scaled icon
+// size would show the picture at 1x.
+void AddIconFile(QIcon& icon, const QString& path, QIcon::Mode mode)
+{
+    icon.addFile(path, QSize(), mode, QIcon::On);
+    const QPixmap picture(path);
+    if (g_dScale > 1.0 && !picture.isNull())
+        icon.addPixmap(picture.scaled(ScaledInt(picture.width()), ScaledInt(picture.height()),
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                       mode, QIcon::On);
+}
+
 // One file per mode, each for the state On.
 std::unique_ptr<QIcon> ModeIcon(std::initializer_list<std::pair<const char*, QIcon::Mode>> files)
 {
     auto icon = std::make_unique<QIcon>();
     for (const auto& [file, mode] : files)
-        icon->addFile(kRoot + QLatin1String(file), QSize(), mode, QIcon::On);
+        AddIconFile(*icon, kRoot + QLatin1String(file), mode);
     return icon;
 }
 
@@ -52,9 +66,9 @@ std::unique_ptr<QIcon> ButtonIcon(const char* name)
 {
     const QString base = QStringLiteral("button/") + QLatin1String(name);
     auto icon = std::make_unique<QIcon>();
-    icon->addFile(kRoot + base + QStringLiteral(".png"), QSize(), QIcon::Normal, QIcon::On);
-    icon->addFile(kRoot + base + QStringLiteral("_down.png"), QSize(), QIcon::Active, QIcon::On);
-    icon->addFile(kRoot + base + QStringLiteral("_on.png"), QSize(), QIcon::Selected, QIcon::On);
+    AddIconFile(*icon, kRoot + base + QStringLiteral(".png"), QIcon::Normal);
+    AddIconFile(*icon, kRoot + base + QStringLiteral("_down.png"), QIcon::Active);
+    AddIconFile(*icon, kRoot + base + QStringLiteral("_on.png"), QIcon::Selected);
     return icon;
 }
 

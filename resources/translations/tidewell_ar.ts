@@ -105,6 +105,10 @@
         <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
         <translation>يتضمن التقرير سجلات البرنامج وإعداداته وملف مكتبة iTunes الخاص بك بالكامل.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
 </context>
 <context>
     <name>CBugReportSender</name>
@@ -454,6 +458,14 @@ in the Zavro_Recycle Bin.</source>
         <translation>تعذّرت استعادة الأغنية. لا تزال في مجلد المحذوفات:
 %1</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 ك.ب/ث</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -553,6 +565,10 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Music Files(%1)</source>
         <translation>ملفات الموسيقى(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1236,14 @@ image file.</source>
     <message>
         <source>Proxy password:</source>
         <translation>كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,10 @@
         <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
         <translation>O relatório inclui os registros do programa, as configurações dele e todo o seu arquivo de biblioteca do iTunes.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
 </context>
 <context>
     <name>CBugReportSender</name>
@@ -370,6 +374,14 @@ em Zavro_Recycle Bin.</translation>
         <translation>Não foi possível restaurar a música. Ela continua na pasta de reciclagem:
 %1</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -469,6 +481,10 @@ Tenha paciência.</translation>
     <message>
         <source>Music Files(%1)</source>
         <translation>Arquivos de música(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1140,14 @@ imagem válida.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Senha:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,10 @@
         <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
         <translation>Der Bericht enthält die Protokolle des Programms, seine Einstellungen und Ihre gesamte iTunes-Mediathekdatei.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
 </context>
 <context>
     <name>CBugReportSender</name>
@@ -370,6 +374,14 @@ Zavro_Recycle Bin gefunden.</translation>
         <translation>Das Lied konnte nicht wiederhergestellt werden. Es liegt noch im Papierkorb-Ordner:
 %1</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -469,6 +481,10 @@ etwas dauern. Bitte Geduld.</translation>
     <message>
         <source>Music Files(%1)</source>
         <translation>Musikdateien(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1140,14 @@ Bilddatei.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,10 @@
         <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
         <translation>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
 </context>
 <context>
     <name>CBugReportSender</name>
@@ -370,6 +374,14 @@ in the Zavro_Recycle Bin.</translation>
         <translation>The song could not be restored. It is still in the recycle folder:
 %1</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -469,6 +481,10 @@ fingerprint. Please be patient.</translation>
     <message>
         <source>Music Files(%1)</source>
         <translation>Music Files(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1141,14 @@ image file.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Proxy password:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

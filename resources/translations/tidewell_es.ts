@@ -105,6 +105,10 @@
         <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
         <translation>El informe incluye los registros del programa, su configuración y todo su archivo de biblioteca de iTunes.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
 </context>
 <context>
     <name>CBugReportSender</name>
@@ -370,6 +374,14 @@ eliminación en Zavro_Recycle Bin.</translation>
         <translation>No se pudo restaurar la canción. Sigue en la carpeta de reciclaje:
 %1</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -469,6 +481,10 @@ Tenga paciencia.</translation>
     <message>
         <source>Music Files(%1)</source>
         <translation>Archivos de música(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1140,14 @@ imagen válida.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

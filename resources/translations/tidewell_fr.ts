@@ -105,6 +105,10 @@
         <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
         <translation>Le rapport contient les journaux du programme, ses réglages et l’intégralité de votre fichier de bibliothèque iTunes.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
 </context>
 <context>
     <name>CBugReportSender</name>
@@ -370,6 +374,14 @@ suppression dans Zavro_Recycle Bin.</translation>
         <translation>Impossible de restaurer la chanson. Elle se trouve toujours dans le dossier de recyclage :
 %1</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -469,6 +481,10 @@ Merci de patienter.</translation>
     <message>
         <source>Music Files(%1)</source>
         <translation>Fichiers musicaux(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1140,14 @@ image valide.</translation>
     <message>
         <source>Proxy password:</source>
         <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,10 @@
         <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
         <translation>レポートには、プログラムのログ、設定、および iTunes ライブラリファイル全体が含まれます。</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>メールアドレス</translation>
+    </message>
 </context>
 <context>
     <name>CBugReportSender</name>
@@ -349,6 +353,14 @@ in the Zavro_Recycle Bin.</source>
         <translation>曲を元に戻せませんでした。ごみ箱フォルダーに残っています:
 %1</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -448,6 +460,10 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Music Files(%1)</source>
         <translation>音楽ファイル(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1116,14 @@ image file.</source>
     <message>
         <source>Proxy password:</source>
         <translation>パスワード:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,10 @@
         <source>The report includes the program&apos;s logs, its settings and your whole iTunes library file.</source>
         <translation>Отчёт содержит журналы программы, её настройки и весь файл вашей медиатеки iTunes.</translation>
     </message>
+    <message>
+        <source>Email</source>
+        <translation>Эл. почта</translation>
+    </message>
 </context>
 <context>
     <name>CBugReportSender</name>
@@ -391,6 +395,14 @@ in the Zavro_Recycle Bin.</source>
         <translation>Не удалось восстановить песню. Она по-прежнему в папке корзины:
 %1</translation>
     </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 кбит/с</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
@@ -490,6 +502,10 @@ fingerprint. Please be patient.</source>
     <message>
         <source>Music Files(%1)</source>
         <translation>Музыкальные файлы(%1)</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1164,14 @@ image file.</source>
     <message>
         <source>Proxy password:</source>
         <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Http</source>
+        <translation>HTTP</translation>
     </message>
 </context>
 <context>

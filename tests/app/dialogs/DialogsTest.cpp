@@ -2,16 +2,20 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "CLabelPress.h"
+#include "StyleTemplates.h"
 #include "TempHome.h"
 #include "WhatsNew.h"
 #include "WidgetTestEnv.h"
 
 #include <QDesktopServices>
+#include <QFormLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
+#include <cmath>
 #include <memory>
 
 namespace
@@ -44,6 +48,7 @@ private slots:
     }
     void cleanup()
     {
+        qApp->setStyleSheet(QString());
         for (const char* scheme : {"http", "https", "mailto", "file", "ftp"})
             QDesktopServices::unsetUrlHandler(scheme);
         ReleaseAppSettings();
@@ -153,6 +158,67 @@ private slots:
         for (QLabel* label : scaled.findChildren<QLabel*>())
             bigIcon |= label->minimumSize() == QSize(192, 192) && label->maximumSize() == QSize(192, 192);
         QVERIFY(bigIcon);
+    }
+
+    // On the rendered dialog: the name stands out from the background, and each row's label
+    // keeps 6 px or more from its value.
+    void aboutTitleReadsAndLabelsKeepClearOfTheirValues()
+    {
+        g_strHomeUrl = "https://zavro.example/tidewell";
+        g_strSupportAddress = "support@zavro.example";
+        const auto luminance = [](QColor c)
+        {
+            const auto linear = [](double v)
+            { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        for (const double scale : {1.0, 2.0})
+        {
+            g_dScale = scale;
+            // The program's look, as it starts with it.
+            qApp->setStyleSheet(LoadApplicationStyleSheet());
+            CAbout about;
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            const QImage image = about.grab().toImage();
+            const auto area = [&](QWidget* widget)
+            { return QRect(widget->mapTo(&about, QPoint(0, 0)), widget->size()); };
+            for (QLabel* label : about.findChildren<QLabel*>())
+            {
+                if (label->text() == QStringLiteral("Tidewell"))
+                {
+                    const QRect inside = area(label);
+                    const double back = luminance(image.pixelColor(inside.topLeft()));
+                    double contrast = 1.0;
+                    for (int y = inside.top(); y <= inside.bottom(); ++y)
+                        for (int x = inside.left(); x <= inside.right(); ++x)
+                        {
+                            const double ink = luminance(image.pixelColor(x, y));
+                            contrast = std::max(contrast,
+                                                (std::max(ink, back) + 0.05) / (std::min(ink, back) + 0.05));
+                        }
+                    QVERIFY2(
+                        contrast >= 3.0,
+                        qPrintable(QStringLiteral("name contrast %1 at scale %2").arg(contrast).arg(scale)));
+                }
+            }
+            for (CLabelPress* link : about.findChildren<CLabelPress*>())
+            {
+                QFormLayout* form = nullptr;
+                for (QFormLayout* each : about.findChildren<QFormLayout*>())
+                    form = each->indexOf(link) >= 0 ? each : form;
+                QVERIFY(form);
+                QWidget* name = form->labelForField(link);
+                QVERIFY(name);
+                const QRect nameInk = InkBounds(image, area(name));
+                const QRect valueInk = InkBounds(image, area(link));
+                const int gap = valueInk.left() - nameInk.right() - 1;
+                QVERIFY2(
+                    gap >= 6,
+                    qPrintable(QStringLiteral("%1 %2 px at scale %3").arg(link->text()).arg(gap).arg(scale)));
+            }
+        }
+        g_dScale = 1.0;
     }
 
     void supportTargets()

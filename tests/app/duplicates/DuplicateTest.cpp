@@ -20,7 +20,9 @@
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "SharedImages.h"
+#include "StyleTemplates.h"
 #include "TempHome.h"
+#include "WidgetTestEnv.h"
 #include "kestrine.h"
 #include "sonalike.h"
 
@@ -37,9 +39,11 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QThread>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <memory>
 
@@ -211,6 +215,78 @@ private slots:
         }
     }
 
+    // The history dialog's day count draws both its arrows under the program's style sheet.
+    void historyDaysShowTheirArrowsAtBothScales()
+    {
+        for (const double scale : {1.0, 2.0})
+        {
+            g_dScale = scale;
+            qApp->setStyleSheet(LoadApplicationStyleSheet());
+            CHistoryOptWidget dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            auto* days = dialog.findChild<QSpinBox*>();
+            const QImage image = days->grab().toImage();
+            QStyleOptionSpinBox option;
+            option.initFrom(days);
+            option.subControls = QStyle::SC_All;
+            for (const QStyle::SubControl part : {QStyle::SC_SpinBoxUp, QStyle::SC_SpinBoxDown})
+            {
+                // Inside the button, clear of its edges and of the line between the two.
+                const QRect button = days->style()->subControlRect(QStyle::CC_SpinBox, &option, part, days);
+                const int edge = ScaledInt(2);
+                const QRect arrow = InkBounds(image, button.adjusted(edge, edge, -edge, -edge));
+                QVERIFY2(arrow.width() >= ScaledInt(5) && arrow.height() >= ScaledInt(3),
+                         qPrintable(QStringLiteral("scale %1: arrow %2x%3")
+                                        .arg(scale)
+                                        .arg(arrow.width())
+                                        .arg(arrow.height())));
+            }
+        }
+        qApp->setStyleSheet(QString());
+        g_dScale = 1.0;
+    }
+
+    // The scan list's row of actions draws its icons at the scale: twice as large at scale 2.
+    void scanListIconsFollowTheScale()
+    {
+        QSize drawn[2];
+        QSize folder[2];
+        for (const int scale : {1, 2})
+        {
+            g_dScale = scale;
+            // The shared pictures are loaded after the scale is known, as at start-up.
+            FreeSharedImages();
+            LoadSharedImages();
+            CDuptOptWidget list;
+            list.resize(ScaledInt(700), ScaledInt(300));
+            list.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&list));
+            QToolButton* add = nullptr;
+            for (QToolButton* button : list.findChildren<QToolButton*>())
+                add = button->defaultAction() && !button->defaultAction()->icon().isNull() ? button : add;
+            QVERIFY(add);
+            add->defaultAction()->setText(QString()); // the icon alone
+            drawn[scale - 1] = InkBounds(add->grab().toImage(), add->rect()).size();
+            // A listed folder's icon, in front of its name.
+            list.AddScanItem({home->path()});
+            QTreeWidget* tree = list.Tree();
+            tree->topLevelItem(0)->setText(0, QString());
+            const QRect row = tree->visualItemRect(tree->topLevelItem(0));
+            folder[scale - 1] = InkBounds(tree->viewport()->grab().toImage(),
+                                          QRect(row.left(), row.top(), row.height(), row.height()))
+                                    .size();
+        }
+        g_dScale = 1.0;
+        FreeSharedImages();
+        LoadSharedImages();
+        for (const QSize* sizes : {drawn, folder})
+            QVERIFY2(qAbs(sizes[1].width() - 2 * sizes[0].width()) <= 2,
+                     qPrintable(QStringLiteral("%1 px at scale 1, %2 px at scale 2")
+                                    .arg(sizes[0].width())
+                                    .arg(sizes[1].width())));
+    }
+
     void scanListTakesLocalAudioAndFoldersOnceAndHandsThemBackReversed()
     {
         const QString folder = home->path() + "/list";
@@ -245,9 +321,18 @@ private slots:
         QMap<QString, QString> sizes;
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
             sizes[tree->topLevelItem(i)->text(1)] = tree->topLevelItem(i)->text(2);
-        QCOMPARE(sizes.value(folder + "/five.mp3"), QStringLiteral("5MB"));
-        QCOMPARE(sizes.value(folder + "/LOUD.MP3"), QStringLiteral("3.5MB"));
+        QCOMPARE(sizes.value(folder + "/five.mp3"), QStringLiteral("5 MB"));
+        QCOMPARE(sizes.value(folder + "/LOUD.MP3"), QStringLiteral("3.5 MB"));
         QCOMPARE(sizes.value(folder + "/sub"), QStringLiteral("--"));
+        // A size is written as the interface language writes numbers.
+        for (const auto& [code, size] : {std::pair{"de", "3,5 MB"}, std::pair{"fr", "3,5 MB"}})
+        {
+            GetAppSettings()->SetLanguage(QString::fromLatin1(code));
+            CDuptOptWidget other;
+            other.AddScanItem({folder + "/LOUD.MP3"});
+            QCOMPARE(other.Tree()->topLevelItem(0)->text(2), QString::fromLatin1(size));
+        }
+        GetAppSettings()->SetLanguage(QStringLiteral("en"));
         QVERIFY(tree->styleSheet().contains("border-image: none"));
 
         QStringList order;
@@ -315,6 +400,25 @@ private slots:
         for (int g = 0; g < view.Tree()->topLevelItemCount(); ++g)
             copies += view.Tree()->topLevelItem(g)->childCount();
         QCOMPARE(copies, counts.members);
+        // In a narrow view each copy's path is shortened as drawn and still ends with its file.
+        view.resize(900, 800);
+        QTest::qWait(1);
+        {
+            QTreeWidget* tree = view.Tree();
+            const int path = 4;
+            const int room = tree->columnWidth(path) - tree->iconSize().width() - 12;
+            for (int g = 0; g < tree->topLevelItemCount(); ++g)
+            {
+                for (int c = 0; c < tree->topLevelItem(g)->childCount(); ++c)
+                {
+                    const QString location = tree->topLevelItem(g)->child(c)->text(path);
+                    const QString shown =
+                        tree->fontMetrics().elidedText(location, tree->textElideMode(), room);
+                    QVERIFY2(shown.endsWith(QFileInfo(location).fileName()), qPrintable(shown));
+                }
+            }
+        }
+        view.resize(1200, 800);
 
         // Paused before the first copy: nothing moves until Continue.
         view.PrepareRemove();

@@ -14,6 +14,7 @@
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "MusicTag.h"
+#include "StyleTemplates.h"
 #include "WidgetTestEnv.h"
 
 #include <QDir>
@@ -362,6 +363,43 @@ private slots:
         QCOMPARE(playing->PlayState(), PlayStatePlaying);
         playing.reset();
         QTest::qWait(10);
+    }
+
+    // In a 900 px editor, at scale 1 and 2, a long title and a full date are shown whole: the
+    // fields share the editor's width.
+    void fieldsShowLongTextsWholeInAWideEditor()
+    {
+        for (const double scale : {1.0, 2.0})
+        {
+            g_dScale = scale;
+            QWidget page;
+            auto* editor = new CModifyMusicInfo(&page);
+            editor->setObjectName(QStringLiteral("ModifyMusicinfo"));
+            editor->setGeometry(0, 0, ScaledInt(900), ScaledInt(200));
+            page.resize(ScaledInt(900), ScaledInt(240));
+            page.show();
+            if (editor->IsContentHidden())
+                editor->EditHide();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            QVERIFY(!editor->IsContentHidden());
+            QTest::qWait(1);
+            const std::pair<const char*, QString> texts[] = {
+                {"OldName", QStringLiteral("Another Long Song Title Of Forty Chars")},
+                {"OldYear", QStringLiteral("2004-05-06")}};
+            for (const auto& [name, text] : texts)
+            {
+                auto* field = editor->findChild<CLineEdit*>(QLatin1String(name));
+                QVERIFY(field->isVisible());
+                field->SetFullText(text);
+                field->grab(); // drawn as the user sees it: shortened when it does not fit
+                QVERIFY2(field->text() == text, qPrintable(QStringLiteral("%1 at scale %2: \"%3\" in %4 px")
+                                                               .arg(name)
+                                                               .arg(scale)
+                                                               .arg(field->text())
+                                                               .arg(field->width())));
+            }
+        }
+        g_dScale = 1.0;
     }
 
     void longTitleIsElidedUntilFocused()

@@ -2,6 +2,8 @@
 
 #include "CRichLabel.h"
 #include "CShadeLabel.h"
+#include "StyleTemplates.h"
+#include "WidgetTestEnv.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -9,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QHash>
 #include <QHeaderView>
@@ -136,8 +139,10 @@ QStringList CountProblems(const Translations& translations, const QSet<QString>&
             break;
         }
     }
-    static const QRegularExpression counted(
-        QStringLiteral("(?<![\\p{L}\\d.,:/-])\\d+ ?(?!(?:kbps|kb/s|KB|MB|GB|Hz|kHz|ms|px)\\b)(?=\\p{L})"));
+    static const QRegularExpression counted(QStringLiteral(
+        "(?<![\\p{L}\\d.,:/-])\\d+ ?(?!(?:kbps|kb/s|kbit/s|KB|MB|Mo|GB|Hz|kHz|ms|px)\\b|"
+        "\u041C\u0411|\u043A\u0431\u0438\u0442/\u0441|\u0645\u064A\u063A\u0627\u0628\u0627\u064A\u062A|"
+        "\u0643\\.\u0628/\u062B)(?=\\p{L})"));
     QList<QPair<int, int>> covered;
     for (const QRegularExpression& form : translations.pluralForms)
     {
@@ -163,6 +168,9 @@ QStringList CountProblems(const Translations& translations, const QSet<QString>&
     }
     return problems;
 }
+
+// The least room between a text and its button's icon or border, in rendered pixels.
+constexpr int kTextClearance = 6;
 
 // The room a button gives its text: its contents (style sheet paddings and borders taken off),
 // less the icon it draws beside the text.
@@ -260,6 +268,13 @@ QString CutText(const QWidget* widget, const QString& text)
             return QStringLiteral("button narrower than its text");
         if (metrics.horizontalAdvance(text) > ButtonTextRoom(button))
             return QStringLiteral("runs over the button's icon or border");
+        // A button drawn from a picture: measured on its pixels.
+        if (button->property("actionPicture").isValid())
+        {
+            const int clearance = TextClearance(const_cast<QAbstractButton*>(button));
+            if (clearance >= 0 && clearance < kTextClearance)
+                return QStringLiteral("text %1 px from its icon or border").arg(clearance);
+        }
         return {};
     }
     return {};
@@ -305,7 +320,16 @@ void ForEachText(QWidget* window, const Check& check)
         else if (auto* rich = qobject_cast<CRichLabel*>(widget))
             check(rich, QStringLiteral("(sentence)"), true);
         else if (auto* label = qobject_cast<QLabel*>(widget))
+        {
             check(label, label->text(), true);
+            // Each run of words between the tags of a rich text is a text of its own.
+            if (Qt::mightBeRichText(label->text()))
+            {
+                static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+                for (const QString& run : label->text().split(tag, Qt::SkipEmptyParts))
+                    check(label, run, false);
+            }
+        }
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
             check(button, button->text(), true);
         else if (auto* combo = qobject_cast<QComboBox*>(widget))
@@ -481,6 +505,24 @@ QStringList WalkTexts(QWidget* window, const QString& code)
 
     ForEachText(window, check);
     WalkTrees(window, translations, known, problems);
+    // Buttons side by side draw their texts in one size: a step smaller at most.
+    QList<QPushButton*> pictured;
+    int largest = 0;
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+    {
+        if (button->isVisible() && button->property("actionPicture").isValid())
+        {
+            pictured << button;
+            largest = std::max(largest, QFontInfo(button->font()).pixelSize());
+        }
+    }
+    for (QPushButton* button : pictured)
+    {
+        if (QFontInfo(button->font()).pixelSize() < largest - ScaledInt(1))
+            problems << Where(button, button->text()) + QStringLiteral(": font %1 px beside %2 px")
+                                                            .arg(QFontInfo(button->font()).pixelSize())
+                                                            .arg(largest);
+    }
     problems.removeDuplicates();
     return problems;
 }

@@ -10,7 +10,9 @@ class QWidget;
 //    tr() or a text that a loadLanguage() does not set again);
 //  - a text that is not drawn whole in its widget: a line wider than a label, a wrapped text
 //    taller than its label, a one-line hint cut with "...", a button text that runs over the
-//    button's icon or against its border, a header cut short, a combo value cut;
+//    button's icon or against its border (for a button drawn from a picture: less than 6 px
+//    between the rendered text and its icon or border), a header cut short, a combo value cut;
+//  - picture buttons side by side whose texts differ in size by more than one step;
 //  - a widget that sticks out of one of its parents (its text is cut by the parent);
 //  - a number with a word after it ("5 songs") that no plural form of the language produced,
 //    and any text made from a counted text ("song(s)") that is not a plural form.

@@ -21,9 +21,9 @@
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "MusicTag.h"
-#include "QuantityWidget.h"
 #include "ServiceKeys.h"
 #include "SharedImages.h"
+#include "StyleTemplates.h"
 #include "TreeItem.h"
 #include "WidgetTestEnv.h"
 
@@ -33,12 +33,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -72,6 +75,69 @@ QStringList Categories(CAnalyReport& page)
         titles << page.CategoryTree()->topLevelItem(i)->text(2);
     return titles;
 }
+
+// Where a badge of the given colour is drawn along one pixel line of a grabbed picture: its
+// first and last x, or -1 and -1.
+QPair<int, int> BadgeRun(const QImage& image, int y, QColor colour)
+{
+    QPair<int, int> run(-1, -1);
+    for (int x = 0; x < image.width(); ++x)
+    {
+        const QColor pixel = image.pixelColor(x, y);
+        if (qAbs(pixel.red() - colour.red()) <= 24 && qAbs(pixel.green() - colour.green()) <= 24 &&
+            qAbs(pixel.blue() - colour.blue()) <= 24)
+        {
+            if (run.first < 0)
+                run.first = x;
+            run.second = x;
+        }
+    }
+    return run;
+}
+
+// Every badge of the category tree but the current one's, found by its colour on the rendered
+// tree: each must lie inside the view with a clear margin on both sides and show both its round
+// ends (a badge cut by the view's edge ends straight).
+QStringList CutBadges(QTreeWidget* tree)
+{
+    QStringList problems;
+    const QImage image = tree->grab().toImage();
+    const QRect view(tree->viewport()->mapTo(tree, QPoint(0, 0)), tree->viewport()->size());
+    const QColor blue(0x94, 0xa9, 0xc8);
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+    {
+        QTreeWidgetItem* entry = tree->topLevelItem(i);
+        if (entry == tree->currentItem())
+            continue;
+        const QRect row = tree->visualItemRect(entry).translated(view.topLeft());
+        const QPair<int, int> middle = BadgeRun(image, row.center().y(), blue);
+        const QString name = entry->text(2);
+        if (middle.first < 0)
+        {
+            problems << name + QStringLiteral(": no badge drawn");
+            continue;
+        }
+        if (middle.first < view.left() + 6 || middle.second > view.right() - 6)
+            problems << QStringLiteral("%1: badge %2-%3 not clear of the view %4-%5")
+                            .arg(name)
+                            .arg(middle.first)
+                            .arg(middle.second)
+                            .arg(view.left())
+                            .arg(view.right());
+        int top = row.center().y();
+        while (top > row.top() && BadgeRun(image, top - 1, blue).first >= 0)
+            --top;
+        const QPair<int, int> edge = BadgeRun(image, top + 1, blue);
+        if (edge.first <= middle.first || edge.second >= middle.second)
+            problems << QStringLiteral("%1: badge ends straight (%2-%3 at its top, %4-%5 in its middle)")
+                            .arg(name)
+                            .arg(edge.first)
+                            .arg(edge.second)
+                            .arg(middle.first)
+                            .arg(middle.second);
+    }
+    return problems;
+}
 } // namespace
 
 class ReportPageTest : public QObject
@@ -86,9 +152,11 @@ private slots:
 
     void analysisFillsEachCategoryAndItsSummary();
     void maskWithoutAlbumListsNoAlbumAndNoProblemsGiveNoSummary();
+    void categoryBadgesLieInsideTheTreeInBothDirectionsAndScales();
     void checkingWritesTheExclusionBitsOfColumnZeroOnly();
     void menusSortingAndPopupPlacement();
     void artworkGridPaintsAndTakesClicksAtBothScales();
+    void gridTitlesKeepTheirOwnDirectionRightToLeft();
     void unfixedSongsMoveAndAnEditorSaveRetiresTheirRows();
     void theEditorFollowsTheHighlightWhenItsSongLeaves();
     void stopAllWorkEmptiesEveryPage();
@@ -235,6 +303,7 @@ void ReportPageTest::init()
 
 void ReportPageTest::cleanup()
 {
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     if (page)
         page->StopAllWork();
     page.reset();
@@ -363,15 +432,6 @@ void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
     QVERIFY(fixedRow);
     QCOMPARE(fixedRow->GetFixState(), 2);
     QCOMPARE(page->ArtistTree()->GetFixedCount(), 1);
-
-    // Badge widths grow with the digits.
-    CQuantityWidget seven(7);
-    QCOMPARE(seven.Stack()->width(), 25);
-    CQuantityWidget many(1234);
-    QCOMPARE(many.Stack()->width(), 40);
-    g_dScale = 2.0;
-    CQuantityWidget scaled(1234);
-    QCOMPARE(scaled.Stack()->width(), 80);
 }
 
 void ReportPageTest::maskWithoutAlbumListsNoAlbumAndNoProblemsGiveNoSummary()
@@ -391,6 +451,54 @@ void ReportPageTest::maskWithoutAlbumListsNoAlbumAndNoProblemsGiveNoSummary()
     QCOMPARE(empty.CategoryTree()->topLevelItemCount(), 0);
     QCOMPARE(header.count(), 0);
     QVERIFY(!empty.IsNeedFix());
+}
+
+// A real library's counts, one to five digits, in the narrowest tree the splitter allows.
+void ReportPageTest::categoryBadgesLieInsideTheTreeInBothDirectionsAndScales()
+{
+    const auto pad = [](QTreeWidget* tree, int rows)
+    {
+        QList<QTreeWidgetItem*> extra;
+        for (int i = tree->topLevelItemCount(); i < rows; ++i)
+            extra << new QTreeWidgetItem(QStringList{QStringLiteral("Padding %1").arg(i)});
+        tree->addTopLevelItems(extra);
+    };
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft})
+    {
+        for (const double scale : {1.0, 2.0})
+        {
+            const QString where = QStringLiteral("%1 at scale %2: ")
+                                      .arg(direction == Qt::LeftToRight ? "ltr" : "rtl")
+                                      .arg(scale);
+            g_dScale = scale;
+            QGuiApplication::setLayoutDirection(direction);
+            CAnalyReport report(g_hMediaLibrary.load(), nullptr);
+            report.SetMusicLink(link.get());
+            report.resize(ScaledInt(1000), ScaledInt(700));
+            report.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&report));
+            Feed(report, static_cast<int>(kDefaultGeneralMask));
+            report.findChild<QSplitter*>(QStringLiteral("ReportSplitter"))->setSizes({1, ScaledInt(1000)});
+            pad(report.UnrecognizedTree(), 7);
+            pad(report.ArtistTree(), 29260);
+            pad(report.AlbumTree(), 1779);
+            for (const int missing : {59, 724})
+            {
+                pad(report.MissingTree(), missing);
+                report.ReflashView(false);
+                QTreeWidget* tree = report.CategoryTree();
+                QCOMPARE(tree->topLevelItemCount(), 5);
+                // The current entry's badge is white: look at it with another entry current.
+                QStringList problems = CutBadges(tree);
+                tree->setCurrentItem(tree->topLevelItem(1));
+                problems << CutBadges(tree);
+                QVERIFY2(problems.isEmpty(), qPrintable(where + problems.join(QStringLiteral("; "))));
+            }
+            report.StopAllWork();
+        }
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    g_dScale = 1.0;
 }
 
 void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
@@ -596,6 +704,55 @@ void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
             QTest::qWaitFor([&] { return !delegate->CachedPicture(cell->GetArtworkPath()).isNull(); }, 5000));
         grid.grab();
     }
+    g_dScale = 1.0;
+}
+
+// Titles keep their own direction in a right-to-left grid: "21 Guns" is drawn exactly as in a
+// left-to-right one, and a cut title keeps its "..." at its own end.
+void ReportPageTest::gridTitlesKeepTheirOwnDirectionRightToLeft()
+{
+    const QStringList titles = {QStringLiteral("21 Guns"),
+                                QStringLiteral("06 Run Riot And Every Other Song Of The Night")};
+    for (double scale : {1.0, 2.0})
+    {
+        g_dScale = scale;
+        QList<QImage> drawn[2];
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft})
+        {
+            // As the Arabic interface sets it: the application's direction, which painters take.
+            QGuiApplication::setLayoutDirection(direction);
+            CListWidget grid;
+            grid.setViewMode(QListView::IconMode);
+            grid.setGridSize(QSize(ScaledInt(140), ScaledInt(140)));
+            grid.setItemDelegate(new CListDelegate(&grid));
+            QList<CListItem*> cells;
+            for (const QString& title : titles)
+            {
+                auto* cell = new CListItem(SongTitled("Lost Voice")->track, MF_Artwork);
+                cell->setSizeHint(QSize(ScaledInt(108), ScaledInt(128)));
+                cell->setText(title);
+                grid.addItem(cell);
+                cells << cell;
+            }
+            grid.resize(ScaledInt(600), ScaledInt(400));
+            grid.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&grid));
+            const QImage image = grid.viewport()->grab().toImage();
+            for (CListItem* cell : cells)
+            {
+                const QRect r = grid.visualItemRect(cell);
+                drawn[direction == Qt::RightToLeft]
+                    << InkOf(image, QRect(r.left(), r.bottom() - ScaledInt(5), r.width(), ScaledInt(16)));
+            }
+        }
+        for (int i = 0; i < titles.size(); ++i)
+        {
+            QVERIFY(!drawn[0][i].isNull());
+            QVERIFY2(drawn[0][i] == drawn[1][i],
+                     qPrintable(QStringLiteral("%1 at scale %2").arg(titles[i]).arg(scale)));
+        }
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     g_dScale = 1.0;
 }
 

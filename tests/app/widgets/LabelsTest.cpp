@@ -321,6 +321,20 @@ private slots:
         QVERIFY(overlay.isHidden());
     }
 
+    // The face fills the whole overlay at scale 2, with no smaller picture's edge inside it.
+    void enlargedPictureFaceFillsItAtScale2()
+    {
+        g_dScale = 2.0;
+        QWidget owner;
+        CShowMaxPicture overlay(&owner);
+        const QImage face = overlay.grab().toImage();
+        g_dScale = 1.0;
+        const QColor left = face.pixelColor(face.width() / 8, face.height() / 2);
+        QCOMPARE(left.alpha(), 255);
+        QCOMPARE(face.pixelColor(face.width() * 7 / 8, face.height() * 7 / 8), left);
+        QCOMPARE(face.pixelColor(face.width() / 2, face.height() * 7 / 8), left);
+    }
+
     void popupHidesWhenItLosesFocus()
     {
         CTransPopupWidget popup;

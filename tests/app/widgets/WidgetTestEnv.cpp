@@ -3,9 +3,12 @@
 #include "AppSettings.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTimer>
+
+#include <algorithm>
 
 WidgetTestEnv::WidgetTestEnv() : m_home(std::make_unique<tidewell::test::TempHome>())
 {
@@ -56,4 +59,73 @@ void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)>
                          }
                      });
     timer->start(10);
+}
+
+QRect InkBounds(const QImage& image, const QRect& area)
+{
+    const QRect inside = area & image.rect();
+    if (inside.isEmpty())
+        return {};
+    const QColor background = image.pixelColor(inside.topLeft());
+    QRect ink;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+    {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+        {
+            const QColor pixel = image.pixelColor(x, y);
+            if (qAbs(pixel.red() - background.red()) > 8 || qAbs(pixel.green() - background.green()) > 8 ||
+                qAbs(pixel.blue() - background.blue()) > 8)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+QImage InkOf(const QImage& image, const QRect& area)
+{
+    const QRect ink = InkBounds(image, area);
+    return ink.isNull() ? QImage() : image.copy(ink).convertToFormat(QImage::Format_RGB32);
+}
+
+namespace
+{
+bool Near(const QColor& a, const QColor& b, int levels)
+{
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <= levels;
+}
+} // namespace
+
+int TextClearance(QAbstractButton* button)
+{
+    const QString text = button->text();
+    const QImage with = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    button->setText(QString());
+    const QImage without = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    button->setText(text);
+    QRect ink;
+    for (int y = 0; y < with.height(); ++y)
+    {
+        for (int x = 0; x < with.width(); ++x)
+        {
+            if (!Near(with.pixelColor(x, y), without.pixelColor(x, y), 24))
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    if (ink.isNull())
+        return -1;
+    int clearance = with.width();
+    for (int y = ink.top(); y <= ink.bottom(); ++y)
+    {
+        // What lies under the text on this line; the first other colour either side is the
+        // nearest drawing.
+        const QColor under = without.pixelColor(ink.center().x(), y);
+        int left = ink.left() - 1;
+        while (left >= 0 && Near(without.pixelColor(left, y), under, 48))
+            --left;
+        int right = ink.right() + 1;
+        while (right < without.width() && Near(without.pixelColor(right, y), under, 48))
+            ++right;
+        clearance = std::min({clearance, ink.left() - 1 - left, right - ink.right() - 1});
+    }
+    return clearance;
 }

@@ -3,9 +3,12 @@
 #include "IMusicLinkHost.h"
 #include "TempHome.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QList>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -45,6 +48,19 @@ void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)>
 
 // Drops the addresses on the middle of target as a file manager does: drag enter, then drop.
 void DropUrls(QWidget* target, const QList<QUrl>& urls);
+
+// The smallest rectangle inside area holding every pixel that differs from the area's background
+// (the colour of its top-left pixel) by more than a few levels in a channel: where the text or
+// picture drawn there really lies. Null when nothing is drawn.
+QRect InkBounds(const QImage& image, const QRect& area);
+
+// The drawn part of area alone, so two drawings compare whatever their alignment.
+QImage InkOf(const QImage& image, const QRect& area);
+
+// How close a button's text is drawn to any other drawing on its lines (its icon, the edge of
+// its picture), in pixels: the text is what changes when the text is taken away, measured on the
+// rendered button. -1 when the button draws no text.
+int TextClearance(QAbstractButton* button);
 
 // Answers every link the program opens, so no browser starts: register it for a scheme with
 // QDesktopServices::setUrlHandler(scheme, &catcher, "Open").

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QHoverEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMovie>
 #include <QRegularExpression>
@@ -266,7 +267,9 @@ private slots:
         ScaleGuard scale(1.5);
         WidgetTestEnv::SetLanguage(QStringLiteral("ar"));
         CFramelessWindow window;
-        window.SetMenuBar(new QMenuBar());
+        auto* bar = new QMenuBar();
+        bar->addMenu(new QMenu(bar)); // the program's one menu, drawn as the menu picture
+        window.SetMenuBar(bar);
         window.ApplyLanguageDirection();
         window.resize(600, 400);
         window.show();
@@ -280,10 +283,10 @@ private slots:
         QVERIFY(close->x() < minimize->x());
         QVERIFY(minimize->x() < title->x());
         QVERIFY(close->styleSheet().contains(QStringLiteral("titlebar/close_ar.png")));
-        // The right-to-left menu keeps its pixel size while the buttons grow with the scale.
-        QVERIFY(menu->styleSheet().contains(QStringLiteral("min-width: 31px")));
         QVERIFY(menu->styleSheet().contains(QStringLiteral("titlebar/menu_ar.png")));
         QVERIFY(minimize->styleSheet().contains(QStringLiteral("min-width: 46.5px")));
+        // The menu picture is drawn at the scale, as large as in a left-to-right window.
+        const QRect rightToLeftMenu = InkBounds(menu->grab().toImage(), menu->rect());
 
         // Back to a left-to-right language while running: the window turns, the default stays.
         WidgetTestEnv::SetLanguage(QStringLiteral("en"));
@@ -294,6 +297,9 @@ private slots:
         QVERIFY(close->styleSheet().contains(QStringLiteral("titlebar/close.png")));
         QVERIFY(menu->styleSheet().contains(QStringLiteral("min-width: 46.5px")));
         QTRY_VERIFY(close->x() > minimize->x());
+        const QRect leftToRightMenu = InkBounds(menu->grab().toImage(), menu->rect());
+        QVERIFY(!leftToRightMenu.isNull());
+        QCOMPARE(rightToLeftMenu.size(), leftToRightMenu.size());
     }
 
     void edgesSetTheCursor()
