@@ -631,15 +631,15 @@ int CMainUI::GetWorkMode() const
 void CMainUI::GetWorkState(int* stage, int* runState) const
 {
     if (stage)
-        *stage = m_iStage;
+        *stage = static_cast<int>(m_eStage);
     if (runState)
-        *runState = m_iRunState;
+        *runState = static_cast<int>(m_eRunState);
 }
 
 bool CMainUI::IsBusy() const
 {
     return m_pReadyLoadThread->isRunning() || m_pAnalyzeThread->isRunning() || m_pApplyThread->isRunning() ||
-           m_iRunState == 1 || m_iRunState == 2;
+           m_eRunState == EWindowRunState::Running || m_eRunState == EWindowRunState::Paused;
 }
 
 void CMainUI::EmptyWorkFolders()

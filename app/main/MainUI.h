@@ -4,6 +4,7 @@
 #include "CFramelessWindow.h"
 #include "IMusicLinkHost.h"
 #include "MusicFlags.h"
+#include "WindowStates.h"
 
 #include <QFileInfo>
 #include <QPointer>
@@ -116,8 +117,8 @@ public:
     // Fills the window's work stage and run state (the report page ignores column clicks while
     // they are 3 and 1).
     void GetWorkState(int* stage, int* runState) const;
-    int Stage() const { return m_iStage; }
-    int RunState() const { return m_iRunState; }
+    int Stage() const { return static_cast<int>(m_eStage); }
+    int RunState() const { return static_cast<int>(m_eRunState); }
     EMusicRunMode RunMode() const { return m_eRunMode; }
 
     // Runs on the ready-load thread: prepares the load of the last start request. true also when
@@ -343,8 +344,8 @@ private:
     QLabel* m_pWelcomeText = nullptr;
     CMusicLink* m_pMusicLink = nullptr;
 
-    int m_iStage = 0;
-    int m_iRunState = 0;
+    EWorkStage m_eStage = EWorkStage::Home;
+    EWindowRunState m_eRunState = EWindowRunState::Idle;
 
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pMenu = nullptr;
@@ -377,7 +378,9 @@ private:
     // there failed for some songs): the working database stays for the next start.
     bool m_bUnappliedLeft = false;
     EMusicRunMode m_eRunMode = RunModeNone;
-    std::atomic<int> m_iResultType{0};
+    // The run mode the shown result came from (RunModeNone before one): a track's type, so a
+    // project's rows decide it.
+    std::atomic<int> m_iResultType{RunModeNone};
     std::atomic<bool> m_bStopRequest{false};
     std::atomic<unsigned> m_uRunGeneration{0};
 

@@ -144,12 +144,12 @@ void CMainUI::ResetHints(const QStringList& tips)
 
 void CMainUI::RetranslateWorkTexts()
 {
-    const bool paused = m_iRunState == 2;
+    const bool paused = m_eRunState == EWindowRunState::Paused;
     m_pPauseButton->setText(paused ? tr("   Continue") : tr("   Pause"));
     const QString fileName = m_strLastPath.mid(m_strLastPath.lastIndexOf(QLatin1Char('/')) + 1);
-    switch (m_iStage)
+    switch (m_eStage)
     {
-    case 1:
+    case EWorkStage::Loading:
         if (paused)
             m_pMessageLine->SetText(tr("Paused. Wanna continue and explore the world of music?"));
         else if (m_bLoading)
@@ -158,14 +158,14 @@ void CMainUI::RetranslateWorkTexts()
             m_pMessageLine->SetText(
                 tr("%1  %2  %3").arg(tr("Scanning Library: "), tr("Library Music"), fileName));
         break;
-    case 2:
+    case EWorkStage::Analysing:
         if (paused)
             m_pMessageLine->SetText(tr("Pause"));
         else
             m_pMessageLine->SetText(
                 tr("%1  %2  %3").arg(tr("Analyzing Library: "), tr("Library Music"), fileName));
         break;
-    case 3:
+    case EWorkStage::Fixing:
         if (paused)
         {
             m_pMessageLine->SetText(tr("Paused."));
@@ -184,7 +184,7 @@ void CMainUI::RetranslateWorkTexts()
         else
             m_pMessageLine->SetText(tr("Continue to fix, please wait a moment."));
         break;
-    case 4:
+    case EWorkStage::Applying:
         if (paused)
             m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
         else if (m_bApplying)
@@ -259,7 +259,7 @@ void CMainUI::RetranslateEmptyTexts()
     }
     // A run that found nothing to mend: no message, and the way back stays "Return".
     m_pReturnButton->setText(tr("Return"));
-    if (m_iResultType == 4 || m_iResultType == 5)
+    if (IsDuplicateRun(m_iResultType))
         ResetHints({tr("Hah, no duplicaites on your PC. Satisfied?"),
                     tr("Huh! I'm having a day off--no duplicates found today."),
                     tr("We're double checked everything. You're clear now."),

@@ -113,10 +113,10 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_pMessageLine->SetText(tr("Loading, please wait..."));
     m_bLoading = true;
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanning.gif"));
-    m_iStage = 1;
+    m_eStage = EWorkStage::Loading;
     m_iDuplicatesRemoved = 0;
     m_bRemovalIncomplete = false;
-    m_iRunState = 1;
+    m_eRunState = EWindowRunState::Running;
     m_pActionSave->setEnabled(true);
     SetPauseActions(true, false);
     Relayout();
@@ -259,11 +259,12 @@ void CMainUI::LoadMusicBatch(const QList<LinkTrackReport>& reports)
     }
     if (!shown)
         return;
-    const QString stageText = m_iStage == 2 ? tr("Analyzing Library: ") : tr("Scanning Library: ");
-    if (m_iStage != 2)
+    const QString stageText =
+        m_eStage == EWorkStage::Analysing ? tr("Analyzing Library: ") : tr("Scanning Library: ");
+    if (m_eStage != EWorkStage::Analysing)
         m_bLoading = false;
     // Steps queued before a pause never overwrite what the pause says.
-    if (m_iRunState != 2)
+    if (m_eRunState != EWindowRunState::Paused)
     {
         const QString name = shown->path.mid(shown->path.lastIndexOf(QLatin1Char('/')) + 1);
         m_pMessageLine->SetText(tr("%1  %2  %3").arg(stageText, libraryMusic, name));
@@ -303,7 +304,7 @@ void CMainUI::AcceptLoadOK()
     {
         if (m_bStopRequest)
             return;
-        m_iResultType = 4;
+        m_iResultType = RunModeDuplicateFiles;
         // No song to compare is not "no duplicates".
         if (m_pMusicLink->GetDedupeLoadCount() <= 0)
         {
@@ -324,14 +325,14 @@ void CMainUI::AcceptLoadOK()
         return;
     }
     // A pause made while loading holds into the analysis: it starts paused.
-    const bool paused = m_iRunState == 2;
-    m_iRunState = 3;
+    const bool paused = m_eRunState == EWindowRunState::Paused;
+    m_eRunState = EWindowRunState::ResultShown;
     SetPauseActions(false, false);
     StartAnalyze();
     if (paused)
     {
-        m_pMusicLink->SetRunState(2, 2);
-        m_iRunState = 2;
+        m_pMusicLink->SetRunState(RunStateAnalysis, ManagePaused);
+        m_eRunState = EWindowRunState::Paused;
         SetPauseActions(false, true);
         SetPauseLook(false);
         m_pHeaderMovie->setPaused(true);
@@ -352,7 +353,7 @@ int CMainUI::ProjectResultType(int count) const
         if (m_pMusicLink->GetMusicObj(i, &track) != 0 || !track)
             continue;
         const int type = track->GetType();
-        if (type != RunModeDuplicateFiles && type != RunModeDuplicateITunes)
+        if (!IsDuplicateRun(type))
             return type;
         if (kind == 0)
             kind = type;
@@ -366,7 +367,7 @@ void CMainUI::StartAnalyze()
     const CAppSettings* settings = GetAppSettings();
     int options = 0;
     const int type = m_iResultType;
-    if (type == 4 || type == 5)
+    if (IsDuplicateRun(type))
     {
         ClearScanList();
         m_pMessageLine->SetText(tr("Scanning music, please wait a moment..."));
@@ -383,8 +384,8 @@ void CMainUI::StartAnalyze()
         options = settings ? settings->GetGenernal() : 0;
     }
     SetProgressNow(0);
-    m_iStage = 2;
-    m_iRunState = 1;
+    m_eStage = EWorkStage::Analysing;
+    m_eRunState = EWindowRunState::Running;
     SetPauseActions(true, false);
     SetPauseLook(true);
     ResetAnalysisFlags();
@@ -406,7 +407,7 @@ void CMainUI::RestartAnalyzeThread()
             m_pAnalyzeThread->SetGeneration(generation);
             // Paused while the manager finished: the scoring starts paused too, and Continue
             // releases it.
-            if (m_iRunState == 2)
+            if (m_eRunState == EWindowRunState::Paused)
                 SetAnalysisPause(true);
             m_pAnalyzeThread->start(QThread::InheritPriority);
         },
@@ -415,20 +416,20 @@ void CMainUI::RestartAnalyzeThread()
 
 void CMainUI::UpdateProcess(int value)
 {
-    if (m_iStage == 2)
+    if (m_eStage == EWorkStage::Analysing)
         ShowScore();
     SetProgress(value);
 }
 
 void CMainUI::UpdataReport()
 {
-    m_iRunState = 3;
+    m_eRunState = EWindowRunState::ResultShown;
     SetPauseActions(false, false);
     SetProgressNow(10000);
     m_pHintLine->Clear();
     const double score = GetScore();
     const int type = m_iResultType;
-    const bool duplicates = type == 4 || type == 5;
+    const bool duplicates = IsDuplicateRun(type);
     ShowScore();
     SetScoreShown(true);
     if (score < 10000.0)
@@ -532,7 +533,7 @@ void CMainUI::ShowEmptyResult()
     StopHeaderMovie(true);
     ShowStillPicture(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
     m_pBusyBanner->ShowLoading(false);
-    m_iRunState = 3;
+    m_eRunState = EWindowRunState::ResultShown;
     SetPauseActions(false, false);
     m_bAllClean = false;
     m_pReturnButton->setText(tr("  Try Again"));
@@ -569,7 +570,7 @@ void CMainUI::AcceptRepairInfo(void*, int value, int, int, int)
 {
     if (value >= 10000)
     {
-        m_iRunState = 3;
+        m_eRunState = EWindowRunState::ResultShown;
         SetPauseActions(false, false);
         m_pActionStack->setCurrentIndex(ActionApply);
         m_pBusyBanner->hide();

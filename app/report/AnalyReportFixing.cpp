@@ -47,10 +47,10 @@ QIcon LoadingIcon()
 
 int CAnalyReport::SetFixMode(int mode)
 {
-    m_nFixAllStage = mode;
+    m_nFixAllStage = static_cast<EFixStage>(mode);
     if (CTypeTreeItem* entry = CategoryEntry(ReportArtwork); entry && entry->GetBadge())
     {
-        if (mode == 1)
+        if (m_nFixAllStage == EFixStage::Running)
         {
             entry->SetBadgePage(2);
             entry->GetBadge()->SetSpinning(true);
@@ -67,28 +67,28 @@ int CAnalyReport::SetFixMode(int mode)
 
 void CAnalyReport::SetRunState(int state)
 {
-    m_nRunState = state;
-    if (state != 1 && state != 2)
+    m_nRunState = static_cast<EFixRunState>(state);
+    if (m_nRunState != EFixRunState::Running && m_nRunState != EFixRunState::Paused)
         return;
-    const std::pair<int, ReportCategory> stages[] = {{m_nFixAllStage, ReportArtwork},
-                                                     {m_nAlbumStage, ReportAlbum},
-                                                     {m_nArtistStage, ReportArtist},
-                                                     {m_nMissingStage, ReportMissingFile},
-                                                     {m_nUnrecognizedStage, ReportUnrecognized}};
+    const std::pair<EFixStage, ReportCategory> stages[] = {{m_nFixAllStage, ReportArtwork},
+                                                           {m_nAlbumStage, ReportAlbum},
+                                                           {m_nArtistStage, ReportArtist},
+                                                           {m_nMissingStage, ReportMissingFile},
+                                                           {m_nUnrecognizedStage, ReportUnrecognized}};
     for (const auto& [stage, category] : stages)
     {
-        if (stage != 1)
+        if (stage != EFixStage::Running)
             continue;
         if (CTypeTreeItem* entry = CategoryEntry(category); entry && entry->GetBadge())
-            entry->GetBadge()->SetSpinning(state == 1);
+            entry->GetBadge()->SetSpinning(m_nRunState == EFixRunState::Running);
     }
 }
 
 void CAnalyReport::StartFixFailed()
 {
     WriteUILog(QStringLiteral("CAnalyReport::StartFixFailed();"));
-    m_nUnrecognizedStage = 1;
-    m_nRunState = 1;
+    m_nUnrecognizedStage = EFixStage::Running;
+    m_nRunState = EFixRunState::Running;
     m_pModify->HideModify();
     StopPlay();
     m_nDone = 0;
