@@ -107,7 +107,7 @@ public:
     // state: an EFixRunState number.
     void SetRunState(int state);
     void SetRunState(EFixRunState state) { SetRunState(static_cast<int>(state)); }
-    int GetRunState() const { return static_cast<int>(m_nRunState); }
+    int GetRunState() const { return static_cast<int>(m_fixRun.run); }
     void PauseFixView();
     void ResumeFixView();
     // Queues a recognition job for each song of the pull queue; unrecognizedOnly (Refix) asks only
@@ -377,16 +377,9 @@ private:
     // Counts resets, so the end of a run that comes back from the writer after one is dropped.
     quint64 m_uFixGeneration = 0;
     QSet<int> m_doneIdentifies;
-    int m_nDone = 0;
+    FixRunState m_fixRun;
     int m_nPullAnswers = 0;
     int m_nPullUnreached = 0;
-    int m_nTotal = 0;
-    EFixStage m_nFixAllStage = EFixStage::Idle;
-    EFixStage m_nAlbumStage = EFixStage::Idle;
-    EFixStage m_nArtistStage = EFixStage::Idle;
-    EFixStage m_nMissingStage = EFixStage::Idle;
-    EFixStage m_nUnrecognizedStage = EFixStage::Idle;
-    EFixRunState m_nRunState = EFixRunState::None;
     int m_nArtworkRemaining = 0;
     int m_nArtistRemaining = 0;
     int m_nAlbumRemaining = 0;
