@@ -15,6 +15,7 @@
 #include "Duplicate.h"
 #include "LanguageDirection.h"
 #include "OwnDirectionDelegate.h"
+#include "PauseControl.h"
 #include "ReadyLoadThread.h"
 #include "SharedImages.h"
 #include "StartUI.h"
@@ -394,8 +395,10 @@ void CMainUI::BuildActionButtons(QWidget* scanning)
     m_pActionStack->setMinimumSize(ScaledInt(132), ScaledInt(43));
     m_pActionStack->setMaximumSize(ScaledInt(132), ScaledInt(43));
     m_pActionStack->setFocusPolicy(Qt::NoFocus);
-    m_pPauseButton = MakeActionButton(tr("   Pause"), QStringLiteral("main_cancelbut"),
-                                      QStringLiteral("pause"), QStringLiteral("#3d90c5"), 132);
+    m_pPauseControl =
+        new CPauseControl(MakeActionButton(tr("   Pause"), QStringLiteral("main_cancelbut"),
+                                           QStringLiteral("pause"), QStringLiteral("#3d90c5"), 132),
+                          this);
     m_pFixAllButton = MakeActionButton(tr("   Fix All"), QStringLiteral("main_fixallbut"),
                                        QStringLiteral("fixallbut"), QStringLiteral("#954804"), 132);
     m_pApplyButton = MakeActionButton(tr("Apply"), QStringLiteral("main_applybut"), QStringLiteral("apply"),
@@ -406,8 +409,8 @@ void CMainUI::BuildActionButtons(QWidget* scanning)
                                      QStringLiteral("#3d90c5"), 132);
     m_pRemoveButton = MakeActionButton(tr("   Remove"), QStringLiteral("main_removebut"),
                                        QStringLiteral("remove"), QStringLiteral("#954804"), 132);
-    for (QPushButton* button :
-         {m_pPauseButton, m_pFixAllButton, m_pApplyButton, m_pReturnButton, m_pScanButton, m_pRemoveButton})
+    for (QPushButton* button : {m_pPauseControl->Button(), m_pFixAllButton, m_pApplyButton, m_pReturnButton,
+                                m_pScanButton, m_pRemoveButton})
         m_pActionStack->addWidget(button);
     m_pActionStack->setCurrentIndex(ActionPause);
     // The button pictures carry their icon at the left and are never mirrored: the texts keep
@@ -540,8 +543,7 @@ void CMainUI::BuildMenus()
         m_pMenu->addAction(action);
         return action;
     };
-    m_pActionPause = add(tr("Pause"), &CMainUI::CancelGroup, false);
-    m_pActionContinue = add(tr("Continue"), &CMainUI::CancelGroup, false);
+    m_pPauseControl->AddMenuEntries(m_pMenu);
     m_pActionSave = new QAction(tr("Save Project", "menu entry"), this);
     m_pActionSave->setEnabled(false);
     connect(m_pActionSave, &QAction::triggered, this, [this]() { ApplyOrSave(); });
@@ -603,7 +605,7 @@ void CMainUI::ConnectMainSignals()
             });
     connect(m_pApplyOrSave, &CRichLabel::Clicked, this, [this](int which) { ApplyOrSave(which); });
     connect(m_pHomeButton, &QPushButton::clicked, this, &CMainUI::GoHome);
-    connect(m_pPauseButton, &QPushButton::clicked, this, &CMainUI::CancelGroup);
+    connect(m_pPauseControl, &CPauseControl::Clicked, this, &CMainUI::CancelGroup);
     connect(m_pFixAllButton, &QPushButton::clicked, this, &CMainUI::Fixall);
     connect(m_pApplyButton, &QPushButton::clicked, this, &CMainUI::ApplyiTunes);
     connect(m_pReturnButton, &QPushButton::clicked, this, &CMainUI::LoadXMLPath);
@@ -659,8 +661,8 @@ bool CMainUI::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::LayoutRequest &&
         (watched == m_pActionStack || (m_pHomeButton && watched == m_pHomeButton->parentWidget())))
     {
-        for (QPushButton* button : {m_pPauseButton, m_pFixAllButton, m_pApplyButton, m_pReturnButton,
-                                    m_pScanButton, m_pRemoveButton, m_pHomeButton})
+        for (QPushButton* button : {m_pPauseControl->Button(), m_pFixAllButton, m_pApplyButton,
+                                    m_pReturnButton, m_pScanButton, m_pRemoveButton, m_pHomeButton})
             FitActionText(button);
     }
     if (watched == m_pScanList && event->type() == QEvent::Wheel)

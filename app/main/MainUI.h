@@ -23,6 +23,7 @@ class CBugReportSender;
 class CApplyThread;
 class CDuplicate;
 class CMusicLink;
+class CPauseControl;
 class CReadyLoadThread;
 class CRichLabel;
 class CShadeLabel;
@@ -173,6 +174,9 @@ public:
     QScrollBar* ScanScrollBar() const { return m_pScanScroll; }
     QString ScoreText() const;
     QString MessageText() const;
+    // The image-button look of the action buttons and Home (sizes unscaled; scaled here).
+    static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
+                                     double width, double fontPx = 14);
 
 signals:
     void ScaningPath(const QString& path);
@@ -257,13 +261,9 @@ private:
     void ConnectMainSignals();
     QPushButton* MakeActionButton(const QString& text, const QString& objectName, const QString& picture,
                                   const QString& colour, double width);
-    // The image-button look of the action buttons and Home (sizes unscaled; scaled here).
-    static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
-                                     double width, double fontPx = 14);
     // A text too wide for the room beside the button's icon is set in a smaller font (down to
     // 10 px x scale), so it never runs over the icon or the picture's edge.
     static void FitActionText(QPushButton* button);
-    void SetPauseLook(bool pause);
     // Apply's work; false when nothing started (an apply already runs, or the replace question
     // was closed without an answer).
     bool StartApply();
@@ -286,7 +286,6 @@ private:
     // yet, and a run that found no music has none at all. Its room stays, so nothing moves.
     void SetScoreShown(bool shown);
     void Relayout();
-    void SetPauseActions(bool pause, bool resume);
     // The language switch: the state texts of each action page, in the language now installed.
     void ResetHints(const QStringList& tips);
     void RetranslateWorkTexts();
@@ -327,7 +326,6 @@ private:
     QStackedWidget* m_pHeaderStack = nullptr;
     QStackedWidget* m_pActionStack = nullptr;
     QPushButton* m_pHomeButton = nullptr;
-    QPushButton* m_pPauseButton = nullptr;
     QPushButton* m_pFixAllButton = nullptr;
     QPushButton* m_pApplyButton = nullptr;
     QPushButton* m_pScanButton = nullptr;
@@ -344,13 +342,13 @@ private:
     QLabel* m_pWelcomeText = nullptr;
     CMusicLink* m_pMusicLink = nullptr;
 
+    // The Pause/Continue button and menu entries; a child of the window.
+    CPauseControl* m_pPauseControl = nullptr;
     EWorkStage m_eStage = EWorkStage::Home;
     EWindowRunState m_eRunState = EWindowRunState::Idle;
 
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pMenu = nullptr;
-    QAction* m_pActionPause = nullptr;
-    QAction* m_pActionContinue = nullptr;
     QAction* m_pActionSave = nullptr;
     QAction* m_pActionHomepage = nullptr;
     QAction* m_pActionHelp = nullptr;

@@ -16,6 +16,7 @@
 #include "CountTexts.h"
 #include "DedupeGroupLoader.h"
 #include "Duplicate.h"
+#include "PauseControl.h"
 
 #include <QAction>
 #include <QMovie>
@@ -61,8 +62,8 @@ void CMainUI::RemoveDuplicate()
     m_eStage = EWorkStage::Applying;
     m_eRunState = EWindowRunState::Running;
     m_pBusyBanner->ShowLoading(true);
-    SetPauseActions(true, false);
-    SetPauseLook(true);
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pHeaderStack->setCurrentIndex(HeaderHint);
     m_pHintLine->Clear();
@@ -121,7 +122,7 @@ void CMainUI::CancelGroup()
             break;
         }
         m_eRunState = EWindowRunState::Paused;
-        SetPauseActions(false, true);
+        m_pPauseControl->SetActions(false, true);
         m_pHeaderMovie->setPaused(true);
         m_pBusyBanner->StopMovie();
     }
@@ -158,11 +159,11 @@ void CMainUI::CancelGroup()
             break;
         }
         m_eRunState = EWindowRunState::Running;
-        SetPauseActions(true, false);
+        m_pPauseControl->SetActions(true, false);
         m_pHeaderMovie->setPaused(false);
         m_pBusyBanner->StartMovie();
     }
-    SetPauseLook(m_eRunState != EWindowRunState::Paused);
+    m_pPauseControl->SetLook(m_eRunState != EWindowRunState::Paused);
 }
 
 void CAnalyzeThread::LoadDuplicateGroups()

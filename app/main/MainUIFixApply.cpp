@@ -16,6 +16,7 @@
 #include "CountTexts.h"
 #include "Duplicate.h"
 #include "OwnDirectionDelegate.h"
+#include "PauseControl.h"
 #include "ReadyLoadThread.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -54,8 +55,8 @@ void CMainUI::Fixall()
     if (!m_pReport->CommitEdits())
         return;
     m_eRunState = EWindowRunState::Running;
-    SetPauseActions(true, false);
-    SetPauseLook(true);
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
     m_eStage = EWorkStage::Fixing;
     SetProgressNow(0);
     m_pRetryButton->hide();
@@ -150,7 +151,7 @@ void CMainUI::ReportFixAllComplete()
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
     m_eStage = EWorkStage::Applying;
     m_eRunState = EWindowRunState::Idle;
-    SetPauseActions(false, false);
+    m_pPauseControl->SetActions(false, false);
     m_pActionStack->setCurrentIndex(ActionApply);
 }
 
@@ -212,8 +213,8 @@ bool CMainUI::StartApply()
     m_eRunState = EWindowRunState::Running;
     m_pContentStack->setCurrentIndex(PageReport);
     m_pBusyBanner->ShowLoading(true);
-    SetPauseActions(true, false);
-    SetPauseLook(true);
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
     m_pActionStack->setCurrentIndex(ActionPause);
     if (m_pHeaderStack->currentIndex() == HeaderHint)
     {
@@ -265,7 +266,7 @@ void CMainUI::UpdataApplyOK()
     const int type = m_iResultType;
     if (IsDuplicateRun(type))
     {
-        SetPauseActions(false, false);
+        m_pPauseControl->SetActions(false, false);
         m_pActionStack->setCurrentIndex(ActionRemove);
         // The page's last word, queued ahead of this one, left Remove offered when a checked copy
         // is still in place.
@@ -274,7 +275,7 @@ void CMainUI::UpdataApplyOK()
     }
     else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)
     {
-        SetPauseActions(false, false);
+        m_pPauseControl->SetActions(false, false);
         m_pHeaderStack->setCurrentIndex(HeaderHint);
         m_pActionStack->setCurrentIndex(ActionApply);
         if (GetScore() >= 10000.0)
@@ -292,7 +293,7 @@ void CMainUI::UpdataApplyOK()
     {
         m_pApplyOrSave->show();
         m_pMessageLine->SetText(tr("Paused."));
-        SetPauseLook(false);
+        m_pPauseControl->SetLook(false);
         SetProgressNow(m_iSavedProgress);
         m_iSavedProgress = -1;
         m_eStage = EWorkStage::Fixing;
@@ -437,21 +438,13 @@ void CMainUI::ResetToStart()
     m_pTopStack->setCurrentIndex(TopWelcome);
     m_pContentStack->setCurrentIndex(PageStart);
     m_pBusyBanner->hide();
-    SetPauseLook(true);
+    m_pPauseControl->SetLook(true);
     StopHeaderMovie(false);
-    SetPauseActions(false, false);
+    m_pPauseControl->SetActions(false, false);
     m_pActionSave->setEnabled(false);
 }
 
 // ---- Screen helpers --------------------------------------------------------------------------
-
-void CMainUI::SetPauseLook(bool pause)
-{
-    m_pPauseButton->setText(pause ? tr("   Pause") : tr("   Continue"));
-    m_pPauseButton->setStyleSheet(ActionButtonStyle(
-        QStringLiteral("main_cancelbut"), pause ? QStringLiteral("pause") : QStringLiteral("continue"),
-        pause ? QStringLiteral("#3d90c5") : QStringLiteral("#1e4c00"), 132));
-}
 
 void CMainUI::SetHeaderPicture(const QString& picture)
 {
@@ -523,10 +516,4 @@ void CMainUI::SetScoreShown(bool shown)
 void CMainUI::ShowScore()
 {
     m_pScoreLabel->setText(QString::number(static_cast<int>(GetScore() / 100.0)));
-}
-
-void CMainUI::SetPauseActions(bool pause, bool resume)
-{
-    m_pActionPause->setEnabled(pause);
-    m_pActionContinue->setEnabled(resume);
 }

@@ -11,6 +11,7 @@
 #include "Duplicate.h"
 #include "LanguageDirection.h"
 #include "Option.h"
+#include "PauseControl.h"
 #include "StartUI.h"
 #include "StyleTemplates.h"
 
@@ -53,7 +54,7 @@ void CMainUI::loadLanguage()
     m_pApplyOrSave->AppendText(tr("Save Project"), 1);
     m_pApplyOrSave->AppendText(tr(" to continue next time."), 0);
     m_pApplyOrSave->AdjustLabelSize();
-    m_pPauseButton->setText(tr("   Pause"));
+    m_pPauseControl->RetranslateTexts();
     m_pFixAllButton->setText(tr("   Fix All"));
     m_pApplyButton->setText(tr("Apply"));
     m_pReturnButton->setText(tr("  Try Again"));
@@ -64,8 +65,6 @@ void CMainUI::loadLanguage()
     m_pWelcomeText->setText(tr("Tidewell is the only tool you need to tidy your music library!"));
     m_pActionAbout->setText(tr("About"));
     m_pActionPreferences->setText(tr("Preferences"));
-    m_pActionPause->setText(tr("Pause"));
-    m_pActionContinue->setText(tr("Continue"));
     m_pActionSave->setText(tr("Save Project", "menu entry"));
     m_pActionHomepage->setText(tr("Homepage"));
     m_pActionSupport->setText(tr("Support"));
@@ -145,7 +144,7 @@ void CMainUI::ResetHints(const QStringList& tips)
 void CMainUI::RetranslateWorkTexts()
 {
     const bool paused = m_eRunState == EWindowRunState::Paused;
-    m_pPauseButton->setText(paused ? tr("   Continue") : tr("   Pause"));
+    m_pPauseControl->RetranslateLook(paused);
     const QString fileName = m_strLastPath.mid(m_strLastPath.lastIndexOf(QLatin1Char('/')) + 1);
     switch (m_eStage)
     {

@@ -16,6 +16,7 @@
 #include "Duplicate.h"
 #include "FileDialogs.h"
 #include "MusicObj.h"
+#include "PauseControl.h"
 #include "SpecialFolders.h"
 #include "StartUI.h"
 #include "UILog.h"
@@ -192,8 +193,8 @@ void CMainUI::ButControl()
         return;
     }
     m_eRunState = EWindowRunState::Running;
-    SetPauseActions(true, false);
-    SetPauseLook(true);
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
     m_eStage = EWorkStage::Fixing;
     m_pProgress->setValue(0);
     m_pRetryButton->hide();

@@ -13,6 +13,7 @@
 #include "Duplicate.h"
 #include "MusicObj.h"
 #include "NativePath.h"
+#include "PauseControl.h"
 #include "ReadyLoadThread.h"
 #include "ScreenText.h"
 #include "SharedImages.h"
@@ -108,8 +109,8 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     SetScoreShown(false);
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pBusyBanner->ShowLoading(true);
-    SetPauseLook(true);
-    m_pPauseButton->setEnabled(false);
+    m_pPauseControl->SetLook(true);
+    m_pPauseControl->SetButtonEnabled(false);
     m_pMessageLine->SetText(tr("Loading, please wait..."));
     m_bLoading = true;
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanning.gif"));
@@ -118,7 +119,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_bRemovalIncomplete = false;
     m_eRunState = EWindowRunState::Running;
     m_pActionSave->setEnabled(true);
-    SetPauseActions(true, false);
+    m_pPauseControl->SetActions(true, false);
     Relayout();
     m_pReadyLoadThread->start(QThread::InheritPriority);
 }
@@ -278,7 +279,7 @@ void CMainUI::ReadyToLoadingOK(bool ok)
 {
     if (m_bStopRequest)
         return;
-    m_pPauseButton->setEnabled(true);
+    m_pPauseControl->SetButtonEnabled(true);
     if (ok)
     {
         m_pBusyBanner->hide();
@@ -327,14 +328,14 @@ void CMainUI::AcceptLoadOK()
     // A pause made while loading holds into the analysis: it starts paused.
     const bool paused = m_eRunState == EWindowRunState::Paused;
     m_eRunState = EWindowRunState::ResultShown;
-    SetPauseActions(false, false);
+    m_pPauseControl->SetActions(false, false);
     StartAnalyze();
     if (paused)
     {
         m_pMusicLink->SetRunState(RunStateAnalysis, ManagePaused);
         m_eRunState = EWindowRunState::Paused;
-        SetPauseActions(false, true);
-        SetPauseLook(false);
+        m_pPauseControl->SetActions(false, true);
+        m_pPauseControl->SetLook(false);
         m_pHeaderMovie->setPaused(true);
         m_pBusyBanner->StopMovie();
     }
@@ -386,8 +387,8 @@ void CMainUI::StartAnalyze()
     SetProgressNow(0);
     m_eStage = EWorkStage::Analysing;
     m_eRunState = EWindowRunState::Running;
-    SetPauseActions(true, false);
-    SetPauseLook(true);
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
     ResetAnalysisFlags();
     m_pReport->SetStopState(0);
     m_pMusicLink->StartAnalyzeMusic(options);
@@ -424,7 +425,7 @@ void CMainUI::UpdateProcess(int value)
 void CMainUI::UpdataReport()
 {
     m_eRunState = EWindowRunState::ResultShown;
-    SetPauseActions(false, false);
+    m_pPauseControl->SetActions(false, false);
     SetProgressNow(10000);
     m_pHintLine->Clear();
     const double score = GetScore();
@@ -534,7 +535,7 @@ void CMainUI::ShowEmptyResult()
     ShowStillPicture(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
     m_pBusyBanner->ShowLoading(false);
     m_eRunState = EWindowRunState::ResultShown;
-    SetPauseActions(false, false);
+    m_pPauseControl->SetActions(false, false);
     m_bAllClean = false;
     m_pReturnButton->setText(tr("  Try Again"));
     m_pActionStack->setCurrentIndex(ActionReturn);
@@ -571,7 +572,7 @@ void CMainUI::AcceptRepairInfo(void*, int value, int, int, int)
     if (value >= 10000)
     {
         m_eRunState = EWindowRunState::ResultShown;
-        SetPauseActions(false, false);
+        m_pPauseControl->SetActions(false, false);
         m_pActionStack->setCurrentIndex(ActionApply);
         m_pBusyBanner->hide();
         m_pMessageLine->SetText(tr("Congratulations, music library cleaning finished!"));
@@ -611,13 +612,13 @@ void CMainUI::ShowProcessingFailed()
 {
     m_pMessageLine->SetText(tr("Processing failed songs list, please wait..."));
     m_pBusyBanner->ShowLoading(true);
-    SetPauseActions(false, false);
-    m_pPauseButton->setEnabled(false);
+    m_pPauseControl->SetActions(false, false);
+    m_pPauseControl->SetButtonEnabled(false);
 }
 
 void CMainUI::HideProcessing()
 {
     m_pBusyBanner->hide();
-    m_pActionPause->setEnabled(true);
-    m_pPauseButton->setEnabled(true);
+    m_pPauseControl->SetPauseActionEnabled(true);
+    m_pPauseControl->SetButtonEnabled(true);
 }
