@@ -166,7 +166,7 @@ void CAnalyzeThread::run()
     const int type = m_pOwner->GetResultType();
     const CAppSettings* settings = GetAppSettings();
     const int mask = settings ? settings->GetGenernal() : 0;
-    const bool duplicateRun = type == 4 || type == 5;
+    const bool duplicateRun = IsDuplicateRun(type);
 
     double score = m_pOwner->GetScore();
     // No track: no step (10000 / 0 would poison every later score update).

@@ -21,7 +21,7 @@ void CApplyThread::run()
 {
     const unsigned generation = m_pOwner->RunGeneration();
     const int type = m_pOwner->GetResultType();
-    if (type == 4 || type == 5)
+    if (IsDuplicateRun(type))
         m_pDuplicate->RemoveDuplicate();
     else
         m_pReport->AppleyiTunes();

@@ -15,6 +15,7 @@
 #include "Duplicate.h"
 #include "LanguageDirection.h"
 #include "OwnDirectionDelegate.h"
+#include "PauseControl.h"
 #include "ReadyLoadThread.h"
 #include "SharedImages.h"
 #include "StartUI.h"
@@ -413,8 +414,10 @@ void CMainUI::BuildActionButtons(QWidget* scanning)
     m_pActionStack = new QStackedWidget(scanning);
     m_pActionStack->setFixedSize(ScaledInt(132), ScaledInt(43));
     m_pActionStack->setFocusPolicy(Qt::NoFocus);
-    m_pPauseButton = MakeActionButton(tr("   Pause"), QStringLiteral("main_cancelbut"),
-                                      QStringLiteral("pause"), QStringLiteral("#3d90c5"), 132);
+    m_pPauseControl =
+        new CPauseControl(MakeActionButton(tr("   Pause"), QStringLiteral("main_cancelbut"),
+                                           QStringLiteral("pause"), QStringLiteral("#3d90c5"), 132),
+                          this);
     m_pFixAllButton = MakeActionButton(tr("   Fix All"), QStringLiteral("main_fixallbut"),
                                        QStringLiteral("fixallbut"), QStringLiteral("#954804"), 132);
     m_pApplyButton = MakeActionButton(tr("Apply"), QStringLiteral("main_applybut"), QStringLiteral("apply"),
@@ -425,8 +428,8 @@ void CMainUI::BuildActionButtons(QWidget* scanning)
                                      QStringLiteral("#3d90c5"), 132);
     m_pRemoveButton = MakeActionButton(tr("   Remove"), QStringLiteral("main_removebut"),
                                        QStringLiteral("remove"), QStringLiteral("#954804"), 132);
-    for (QPushButton* button :
-         {m_pPauseButton, m_pFixAllButton, m_pApplyButton, m_pReturnButton, m_pScanButton, m_pRemoveButton})
+    for (QPushButton* button : {m_pPauseControl->Button(), m_pFixAllButton, m_pApplyButton, m_pReturnButton,
+                                m_pScanButton, m_pRemoveButton})
         m_pActionStack->addWidget(button);
     m_pActionStack->setCurrentIndex(ActionPause);
     FitStackToShownButton(m_pActionStack);
@@ -561,8 +564,7 @@ void CMainUI::BuildMenus()
         m_pMenu->addAction(action);
         return action;
     };
-    m_pActionPause = add(tr("Pause"), &CMainUI::CancelGroup, false);
-    m_pActionContinue = add(tr("Continue"), &CMainUI::CancelGroup, false);
+    m_pPauseControl->AddMenuEntries(m_pMenu);
     m_pActionSave = new QAction(tr("Save Project", "menu entry"), this);
     m_pActionSave->setEnabled(false);
     connect(m_pActionSave, &QAction::triggered, this, [this]() { ApplyOrSave(); });
@@ -624,7 +626,7 @@ void CMainUI::ConnectMainSignals()
             });
     connect(m_pApplyOrSave, &CRichLabel::Clicked, this, [this](int which) { ApplyOrSave(which); });
     connect(m_pHomeButton, &QPushButton::clicked, this, &CMainUI::GoHome);
-    connect(m_pPauseButton, &QPushButton::clicked, this, &CMainUI::CancelGroup);
+    connect(m_pPauseControl, &CPauseControl::Clicked, this, &CMainUI::CancelGroup);
     connect(m_pFixAllButton, &QPushButton::clicked, this, &CMainUI::Fixall);
     connect(m_pApplyButton, &QPushButton::clicked, this, &CMainUI::ApplyiTunes);
     connect(m_pReturnButton, &QPushButton::clicked, this, &CMainUI::LoadXMLPath);
@@ -652,15 +654,15 @@ int CMainUI::GetWorkMode() const
 void CMainUI::GetWorkState(int* stage, int* runState) const
 {
     if (stage)
-        *stage = m_iStage;
+        *stage = static_cast<int>(m_eStage);
     if (runState)
-        *runState = m_iRunState;
+        *runState = static_cast<int>(m_eRunState);
 }
 
 bool CMainUI::IsBusy() const
 {
     return m_pReadyLoadThread->isRunning() || m_pAnalyzeThread->isRunning() || m_pApplyThread->isRunning() ||
-           m_iRunState == 1 || m_iRunState == 2;
+           m_eRunState == EWindowRunState::Running || m_eRunState == EWindowRunState::Paused;
 }
 
 void CMainUI::EmptyWorkFolders()
@@ -680,8 +682,8 @@ bool CMainUI::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::LayoutRequest &&
         (watched == m_pActionStack || (m_pHomeButton && watched == m_pHomeButton->parentWidget())))
     {
-        for (QPushButton* button : {m_pPauseButton, m_pFixAllButton, m_pApplyButton, m_pReturnButton,
-                                    m_pScanButton, m_pRemoveButton, m_pHomeButton})
+        for (QPushButton* button : {m_pPauseControl->Button(), m_pFixAllButton, m_pApplyButton,
+                                    m_pReturnButton, m_pScanButton, m_pRemoveButton, m_pHomeButton})
             FitActionText(button);
     }
     if (watched == m_pScanList && event->type() == QEvent::Wheel)

@@ -4,6 +4,7 @@
 #include "CFramelessWindow.h"
 #include "IMusicLinkHost.h"
 #include "MusicFlags.h"
+#include "WindowStates.h"
 
 #include <QFileInfo>
 #include <QPointer>
@@ -22,6 +23,7 @@ class CBugReportSender;
 class CApplyThread;
 class CDuplicate;
 class CMusicLink;
+class CPauseControl;
 class CReadyLoadThread;
 class CRichLabel;
 class CShadeLabel;
@@ -116,8 +118,8 @@ public:
     // Fills the window's work stage and run state (the report page ignores column clicks while
     // they are 3 and 1).
     void GetWorkState(int* stage, int* runState) const;
-    int Stage() const { return m_iStage; }
-    int RunState() const { return m_iRunState; }
+    int Stage() const { return static_cast<int>(m_eStage); }
+    int RunState() const { return static_cast<int>(m_eRunState); }
     EMusicRunMode RunMode() const { return m_eRunMode; }
 
     // Runs on the ready-load thread: prepares the load of the last start request. true also when
@@ -172,6 +174,13 @@ public:
     QScrollBar* ScanScrollBar() const { return m_pScanScroll; }
     QString ScoreText() const;
     QString MessageText() const;
+    // The image-button look of the action buttons and Home (width unscaled; scaled here).
+    static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
+                                     double width);
+    // The button as wide as its designed width, or wider when its text needs it, so the text
+    // keeps the common font and its margins to the icon and the picture's end. The picture and
+    // colour are the button's properties "actionPicture" and "actionColour".
+    static void FitActionText(QPushButton* button);
 
 signals:
     void ScaningPath(const QString& path);
@@ -256,18 +265,11 @@ private:
     void ConnectMainSignals();
     QPushButton* MakeActionButton(const QString& text, const QString& objectName, const QString& picture,
                                   const QString& colour, double width);
-    // The image-button look of the action buttons and Home (width unscaled; scaled here).
-    static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
-                                     double width);
-    // The button as wide as its designed width, or wider when its text needs it, so the text
-    // keeps the common font and its margins to the icon and the picture's end.
-    static void FitActionText(QPushButton* button);
     // An action picture's parts, in its own pixels: the icon's room at the left (the icon and
     // 6 px beyond it) and the round end at the right; and the action texts' font size.
     static constexpr int kActionIconRoom = 44;
     static constexpr int kActionEndRoom = 12;
     static constexpr int kActionFontPx = 14;
-    void SetPauseLook(bool pause);
     // Apply's work; false when nothing started (an apply already runs, or the replace question
     // was closed without an answer).
     bool StartApply();
@@ -290,7 +292,6 @@ private:
     // yet, and a run that found no music has none at all. Its room stays, so nothing moves.
     void SetScoreShown(bool shown);
     void Relayout();
-    void SetPauseActions(bool pause, bool resume);
     // The language switch: the state texts of each action page, in the language now installed.
     void ResetHints(const QStringList& tips);
     void RetranslateWorkTexts();
@@ -331,7 +332,6 @@ private:
     QStackedWidget* m_pHeaderStack = nullptr;
     QStackedWidget* m_pActionStack = nullptr;
     QPushButton* m_pHomeButton = nullptr;
-    QPushButton* m_pPauseButton = nullptr;
     QPushButton* m_pFixAllButton = nullptr;
     QPushButton* m_pApplyButton = nullptr;
     QPushButton* m_pScanButton = nullptr;
@@ -348,13 +348,13 @@ private:
     QLabel* m_pWelcomeText = nullptr;
     CMusicLink* m_pMusicLink = nullptr;
 
-    int m_iStage = 0;
-    int m_iRunState = 0;
+    // The Pause/Continue button and menu entries; a child of the window.
+    CPauseControl* m_pPauseControl = nullptr;
+    EWorkStage m_eStage = EWorkStage::Home;
+    EWindowRunState m_eRunState = EWindowRunState::Idle;
 
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pMenu = nullptr;
-    QAction* m_pActionPause = nullptr;
-    QAction* m_pActionContinue = nullptr;
     QAction* m_pActionSave = nullptr;
     QAction* m_pActionHomepage = nullptr;
     QAction* m_pActionHelp = nullptr;
@@ -382,7 +382,9 @@ private:
     // there failed for some songs): the working database stays for the next start.
     bool m_bUnappliedLeft = false;
     EMusicRunMode m_eRunMode = RunModeNone;
-    std::atomic<int> m_iResultType{0};
+    // The run mode the shown result came from (RunModeNone before one): a track's type, so a
+    // project's rows decide it.
+    std::atomic<int> m_iResultType{RunModeNone};
     std::atomic<bool> m_bStopRequest{false};
     std::atomic<unsigned> m_uRunGeneration{0};
 

@@ -16,6 +16,7 @@
 #include "CountTexts.h"
 #include "DedupeGroupLoader.h"
 #include "Duplicate.h"
+#include "PauseControl.h"
 
 #include <QAction>
 #include <QMovie>
@@ -58,11 +59,11 @@ void CMainUI::RemoveDuplicate()
             return;
     }
     m_pRetryButton->hide();
-    m_iStage = 4;
-    m_iRunState = 1;
+    m_eStage = EWorkStage::Applying;
+    m_eRunState = EWindowRunState::Running;
     m_pBusyBanner->ShowLoading(true);
-    SetPauseActions(true, false);
-    SetPauseLook(true);
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pHeaderStack->setCurrentIndex(HeaderHint);
     m_pHintLine->Clear();
@@ -81,34 +82,35 @@ void CMainUI::CancelGroup()
     const int type = m_iResultType;
     // The apply or removal has ended and its last word is still queued: a pause now would belong
     // to no run, and would hold the next one at its first song.
-    if (m_iRunState == 1 && m_iStage == 4 && !m_pApplyThread->isRunning())
+    if (m_eRunState == EWindowRunState::Running && m_eStage == EWorkStage::Applying &&
+        !m_pApplyThread->isRunning())
         return;
-    if (m_iRunState == 1)
+    if (m_eRunState == EWindowRunState::Running)
     {
-        switch (m_iStage)
+        switch (m_eStage)
         {
-        case 1:
+        case EWorkStage::Loading:
             m_pMusicLink->PauseDedupeRun();
-            m_pMusicLink->SetRunState(1, 2);
+            m_pMusicLink->SetRunState(RunStateLoad, ManagePaused);
             m_pMessageLine->SetText(tr("Paused. Wanna continue and explore the world of music?"));
             break;
-        case 2:
+        case EWorkStage::Analysing:
             if (m_pAnalyzeThread->isRunning())
                 SetAnalysisPause(true);
             else
-                m_pMusicLink->SetRunState(2, 2);
+                m_pMusicLink->SetRunState(RunStateAnalysis, ManagePaused);
             m_pMessageLine->SetText(tr("Pause"));
             break;
-        case 3:
-            m_pReport->SetRunState(2);
+        case EWorkStage::Fixing:
+            m_pReport->SetRunState(EFixRunState::Paused);
             m_pReport->PauseFixView();
             m_pApplyOrSave->show();
             m_pMessageLine->SetText(tr("Paused."));
             m_iFixCode = 0;
             m_iFixValue = 0;
             break;
-        case 4:
-            if (type == 4 || type == 5)
+        case EWorkStage::Applying:
+            if (IsDuplicateRun(type))
                 m_pDuplicate->SetPauseState(2, true);
             else
                 m_pReport->SetPauseState(2, true);
@@ -119,35 +121,35 @@ void CMainUI::CancelGroup()
         default:
             break;
         }
-        m_iRunState = 2;
-        SetPauseActions(false, true);
+        m_eRunState = EWindowRunState::Paused;
+        m_pPauseControl->SetActions(false, true);
         m_pHeaderMovie->setPaused(true);
         m_pBusyBanner->StopMovie();
     }
-    else if (m_iRunState == 2)
+    else if (m_eRunState == EWindowRunState::Paused)
     {
-        switch (m_iStage)
+        switch (m_eStage)
         {
-        case 1:
+        case EWorkStage::Loading:
             m_pMusicLink->ContinueDedupeRun();
-            m_pMusicLink->SetRunState(1, 1);
+            m_pMusicLink->SetRunState(RunStateLoad, ManageRunning);
             m_pMessageLine->SetText(tr("Continue to scan music library,please wait a moment."));
             break;
-        case 2:
+        case EWorkStage::Analysing:
             if (m_pAnalyzeThread->isRunning())
                 SetAnalysisPause(false);
             else
-                m_pMusicLink->SetRunState(2, 1);
+                m_pMusicLink->SetRunState(RunStateAnalysis, ManageRunning);
             m_pMessageLine->SetText(tr("Continue"));
             break;
-        case 3:
-            m_pReport->SetRunState(1);
+        case EWorkStage::Fixing:
+            m_pReport->SetRunState(EFixRunState::Running);
             m_pReport->ResumeFixView();
             m_pApplyOrSave->hide();
             m_pMessageLine->SetText(tr("Continue to fix, please wait a moment."));
             break;
-        case 4:
-            if (type == 4 || type == 5)
+        case EWorkStage::Applying:
+            if (IsDuplicateRun(type))
                 m_pDuplicate->SetPauseState(1, true);
             else
                 m_pReport->SetPauseState(1, true);
@@ -156,12 +158,12 @@ void CMainUI::CancelGroup()
         default:
             break;
         }
-        m_iRunState = 1;
-        SetPauseActions(true, false);
+        m_eRunState = EWindowRunState::Running;
+        m_pPauseControl->SetActions(true, false);
         m_pHeaderMovie->setPaused(false);
         m_pBusyBanner->StartMovie();
     }
-    SetPauseLook(m_iRunState != 2);
+    m_pPauseControl->SetLook(m_eRunState != EWindowRunState::Paused);
 }
 
 void CAnalyzeThread::LoadDuplicateGroups()

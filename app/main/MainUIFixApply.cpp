@@ -16,6 +16,7 @@
 #include "CountTexts.h"
 #include "Duplicate.h"
 #include "OwnDirectionDelegate.h"
+#include "PauseControl.h"
 #include "ReadyLoadThread.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -53,10 +54,10 @@ void CMainUI::Fixall()
     // blank title, the user told) starts no run.
     if (!m_pReport->CommitEdits())
         return;
-    m_iRunState = 1;
-    SetPauseActions(true, false);
-    SetPauseLook(true);
-    m_iStage = 3;
+    m_eRunState = EWindowRunState::Running;
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
+    m_eStage = EWorkStage::Fixing;
     SetProgressNow(0);
     m_pRetryButton->hide();
     StopHeaderMovie(false);
@@ -64,8 +65,8 @@ void CMainUI::Fixall()
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix.gif"));
     m_pHintLine->SetShadeHidden(true);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
-    m_pReport->SetFixMode(1);
-    m_pReport->SetRunState(1);
+    m_pReport->SetFixMode(EFixStage::Running);
+    m_pReport->SetRunState(EFixRunState::Running);
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pReport->StopPlay();
     m_pReport->StartPull();
@@ -148,9 +149,9 @@ void CMainUI::ReportFixAllComplete()
     m_pHintLine->SetShadeHidden(false);
     SetHeaderPicture(QStringLiteral("fix_end_bg"));
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
-    m_iStage = 4;
-    m_iRunState = 0;
-    SetPauseActions(false, false);
+    m_eStage = EWorkStage::Applying;
+    m_eRunState = EWindowRunState::Idle;
+    m_pPauseControl->SetActions(false, false);
     m_pActionStack->setCurrentIndex(ActionApply);
 }
 
@@ -208,12 +209,12 @@ bool CMainUI::StartApply()
         }
     }
     m_pRetryButton->hide();
-    m_iStage = 4;
-    m_iRunState = 1;
+    m_eStage = EWorkStage::Applying;
+    m_eRunState = EWindowRunState::Running;
     m_pContentStack->setCurrentIndex(PageReport);
     m_pBusyBanner->ShowLoading(true);
-    SetPauseActions(true, false);
-    SetPauseLook(true);
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
     m_pActionStack->setCurrentIndex(ActionPause);
     if (m_pHeaderStack->currentIndex() == HeaderHint)
     {
@@ -255,7 +256,7 @@ void CMainUI::UpdataApplyOK()
     qDebug() << "------::UpdataApplyOK begin";
     if (m_bWorkStopped)
         return;
-    m_iRunState = 3;
+    m_eRunState = EWindowRunState::ResultShown;
     m_pBusyBanner->hide();
     m_bApplying = false;
     // The run has ended: a pause that reached it too late holds nothing now, and no later run.
@@ -263,9 +264,9 @@ void CMainUI::UpdataApplyOK()
     if (m_pDuplicate)
         m_pDuplicate->SetPauseState(1, true);
     const int type = m_iResultType;
-    if (type == 4 || type == 5)
+    if (IsDuplicateRun(type))
     {
-        SetPauseActions(false, false);
+        m_pPauseControl->SetActions(false, false);
         m_pActionStack->setCurrentIndex(ActionRemove);
         // The page's last word, queued ahead of this one, left Remove offered when a checked copy
         // is still in place.
@@ -274,7 +275,7 @@ void CMainUI::UpdataApplyOK()
     }
     else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)
     {
-        SetPauseActions(false, false);
+        m_pPauseControl->SetActions(false, false);
         m_pHeaderStack->setCurrentIndex(HeaderHint);
         m_pActionStack->setCurrentIndex(ActionApply);
         if (GetScore() >= 10000.0)
@@ -292,13 +293,13 @@ void CMainUI::UpdataApplyOK()
     {
         m_pApplyOrSave->show();
         m_pMessageLine->SetText(tr("Paused."));
-        SetPauseLook(false);
+        m_pPauseControl->SetLook(false);
         SetProgressNow(m_iSavedProgress);
         m_iSavedProgress = -1;
-        m_iStage = 3;
-        m_iRunState = 2;
+        m_eStage = EWorkStage::Fixing;
+        m_eRunState = EWindowRunState::Paused;
     }
-    if (type != 4 && type != 5)
+    if (!IsDuplicateRun(type))
     {
         // Songs whose write failed keep their fixes unapplied: the user is told which.
         m_applyFailures = m_pReport->ApplyFailures();
@@ -339,7 +340,7 @@ void CMainUI::StopAllWork()
     if (m_pApplyThread && m_pApplyThread->isRunning())
     {
         const int type = m_iResultType;
-        if (type == 4 || type == 5)
+        if (IsDuplicateRun(type))
             m_pDuplicate->SetPauseState(1, true);
         else
             m_pReport->SetPauseState(1, true);
@@ -350,8 +351,8 @@ void CMainUI::StopAllWork()
     // A restore uses the manager and the engine's records: it ends before either goes.
     if (m_pDuplicate)
         m_pDuplicate->WaitForRestores();
-    if (m_iRunState == 2 && m_pMusicLink)
-        m_pMusicLink->SetRunState(m_iStage, 3);
+    if (m_eRunState == EWindowRunState::Paused && m_pMusicLink)
+        m_pMusicLink->SetRunState(static_cast<int>(m_eStage), ManageStopped);
     // A load's set-up clears the exit of the run before it when it begins: a stop that came just
     // before that is said again until the set-up has ended (the manager then keeps it).
     while (m_pReadyLoadThread && !m_pReadyLoadThread->wait(QDeadlineTimer(10)))
@@ -414,8 +415,8 @@ void CMainUI::GoHome()
 
 void CMainUI::ResetToStart()
 {
-    m_iStage = 0;
-    m_iRunState = 0;
+    m_eStage = EWorkStage::Home;
+    m_eRunState = EWindowRunState::Idle;
     SetScore(10000.0);
     SetScoreStep(0.0);
     m_iSavedProgress = -1;
@@ -426,7 +427,7 @@ void CMainUI::ResetToStart()
     m_applyFailures.clear();
     m_bDeleteDatabase = false;
     m_eRunMode = RunModeNone;
-    m_iResultType = 0;
+    m_iResultType = RunModeNone;
     m_pRetryButton->hide();
     m_pApplyOrSave->hide();
     m_pRemoveButton->setEnabled(true);
@@ -437,24 +438,13 @@ void CMainUI::ResetToStart()
     m_pTopStack->setCurrentIndex(TopWelcome);
     m_pContentStack->setCurrentIndex(PageStart);
     m_pBusyBanner->hide();
-    SetPauseLook(true);
+    m_pPauseControl->SetLook(true);
     StopHeaderMovie(false);
-    SetPauseActions(false, false);
+    m_pPauseControl->SetActions(false, false);
     m_pActionSave->setEnabled(false);
 }
 
 // ---- Screen helpers --------------------------------------------------------------------------
-
-void CMainUI::SetPauseLook(bool pause)
-{
-    m_pPauseButton->setText(pause ? tr("   Pause") : tr("   Continue"));
-    // The look is the button's own: a later fit (a language switch) keeps Continue's picture.
-    m_pPauseButton->setProperty("actionPicture",
-                                pause ? QStringLiteral("pause") : QStringLiteral("continue"));
-    m_pPauseButton->setProperty("actionColour",
-                                pause ? QStringLiteral("#3d90c5") : QStringLiteral("#1e4c00"));
-    FitActionText(m_pPauseButton);
-}
 
 void CMainUI::SetHeaderPicture(const QString& picture)
 {
@@ -526,10 +516,4 @@ void CMainUI::SetScoreShown(bool shown)
 void CMainUI::ShowScore()
 {
     m_pScoreLabel->setText(QString::number(static_cast<int>(GetScore() / 100.0)));
-}
-
-void CMainUI::SetPauseActions(bool pause, bool resume)
-{
-    m_pActionPause->setEnabled(pause);
-    m_pActionContinue->setEnabled(resume);
 }

@@ -11,6 +11,7 @@
 #include "Duplicate.h"
 #include "LanguageDirection.h"
 #include "Option.h"
+#include "PauseControl.h"
 #include "StartUI.h"
 #include "StyleTemplates.h"
 
@@ -53,7 +54,7 @@ void CMainUI::loadLanguage()
     m_pApplyOrSave->AppendText(tr("Save Project"), 1);
     m_pApplyOrSave->AppendText(tr(" to continue next time."), 0);
     m_pApplyOrSave->AdjustLabelSize();
-    m_pPauseButton->setText(tr("   Pause"));
+    m_pPauseControl->RetranslateTexts();
     m_pFixAllButton->setText(tr("   Fix All"));
     m_pApplyButton->setText(tr("Apply"));
     m_pReturnButton->setText(tr("  Try Again"));
@@ -64,8 +65,6 @@ void CMainUI::loadLanguage()
     m_pWelcomeText->setText(tr("Tidewell is the only tool you need to tidy your music library!"));
     m_pActionAbout->setText(tr("About"));
     m_pActionPreferences->setText(tr("Preferences"));
-    m_pActionPause->setText(tr("Pause"));
-    m_pActionContinue->setText(tr("Continue"));
     m_pActionSave->setText(tr("Save Project", "menu entry"));
     m_pActionHomepage->setText(tr("Homepage"));
     m_pActionSupport->setText(tr("Support"));
@@ -144,12 +143,12 @@ void CMainUI::ResetHints(const QStringList& tips)
 
 void CMainUI::RetranslateWorkTexts()
 {
-    const bool paused = m_iRunState == 2;
-    m_pPauseButton->setText(paused ? tr("   Continue") : tr("   Pause"));
+    const bool paused = m_eRunState == EWindowRunState::Paused;
+    m_pPauseControl->RetranslateLook(paused);
     const QString fileName = m_strLastPath.mid(m_strLastPath.lastIndexOf(QLatin1Char('/')) + 1);
-    switch (m_iStage)
+    switch (m_eStage)
     {
-    case 1:
+    case EWorkStage::Loading:
         if (paused)
             m_pMessageLine->SetText(tr("Paused. Wanna continue and explore the world of music?"));
         else if (m_bLoading)
@@ -158,14 +157,14 @@ void CMainUI::RetranslateWorkTexts()
             m_pMessageLine->SetText(
                 tr("%1  %2  %3").arg(tr("Scanning Library: "), tr("Library Music"), fileName));
         break;
-    case 2:
+    case EWorkStage::Analysing:
         if (paused)
             m_pMessageLine->SetText(tr("Pause"));
         else
             m_pMessageLine->SetText(
                 tr("%1  %2  %3").arg(tr("Analyzing Library: "), tr("Library Music"), fileName));
         break;
-    case 3:
+    case EWorkStage::Fixing:
         if (paused)
         {
             m_pMessageLine->SetText(tr("Paused."));
@@ -184,7 +183,7 @@ void CMainUI::RetranslateWorkTexts()
         else
             m_pMessageLine->SetText(tr("Continue to fix, please wait a moment."));
         break;
-    case 4:
+    case EWorkStage::Applying:
         if (paused)
             m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
         else if (m_bApplying)
@@ -259,7 +258,7 @@ void CMainUI::RetranslateEmptyTexts()
     }
     // A run that found nothing to mend: no message, and the way back stays "Return".
     m_pReturnButton->setText(tr("Return"));
-    if (m_iResultType == 4 || m_iResultType == 5)
+    if (IsDuplicateRun(m_iResultType))
         ResetHints({tr("Hah, no duplicaites on your PC. Satisfied?"),
                     tr("Huh! I'm having a day off--no duplicates found today."),
                     tr("We're double checked everything. You're clear now."),

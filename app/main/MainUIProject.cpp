@@ -16,6 +16,7 @@
 #include "Duplicate.h"
 #include "FileDialogs.h"
 #include "MusicObj.h"
+#include "PauseControl.h"
 #include "SpecialFolders.h"
 #include "StartUI.h"
 #include "UILog.h"
@@ -106,7 +107,7 @@ bool CMainUI::SaveProjectFile(bool closing)
     // The duplicate engine's groups live in no database: the project is written from the rows
     // the duplicate page shows, in the form a loaded project of duplicates takes.
     const QList<ProjectRow> engineRows =
-        m_iResultType == 4 ? m_pDuplicate->EngineProjectRows() : QList<ProjectRow>();
+        m_iResultType == RunModeDuplicateFiles ? m_pDuplicate->EngineProjectRows() : QList<ProjectRow>();
     const double step = GetScoreStep();
     const int scanned = step > 0.0 ? qRound(10000.0 / step) : 0;
     int result = -1;
@@ -176,7 +177,7 @@ void CMainUI::LoadXMLPath()
     EmptyWorkFolders();
     DeleteDBFiles();
     ResetToStart();
-    if (type == 4 || type == 5)
+    if (IsDuplicateRun(type))
         Duplicate();
 }
 
@@ -191,10 +192,10 @@ void CMainUI::ButControl()
         Fixall();
         return;
     }
-    m_iRunState = 1;
-    SetPauseActions(true, false);
-    SetPauseLook(true);
-    m_iStage = 3;
+    m_eRunState = EWindowRunState::Running;
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
+    m_eStage = EWorkStage::Fixing;
     m_pProgress->setValue(0);
     m_pRetryButton->hide();
     m_pHintLine->SetShadeHidden(true);

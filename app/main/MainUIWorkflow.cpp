@@ -13,6 +13,7 @@
 #include "Duplicate.h"
 #include "MusicObj.h"
 #include "NativePath.h"
+#include "PauseControl.h"
 #include "ReadyLoadThread.h"
 #include "ScreenText.h"
 #include "SharedImages.h"
@@ -108,17 +109,17 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     SetScoreShown(false);
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pBusyBanner->ShowLoading(true);
-    SetPauseLook(true);
-    m_pPauseButton->setEnabled(false);
+    m_pPauseControl->SetLook(true);
+    m_pPauseControl->SetButtonEnabled(false);
     m_pMessageLine->SetText(tr("Loading, please wait..."));
     m_bLoading = true;
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanning.gif"));
-    m_iStage = 1;
+    m_eStage = EWorkStage::Loading;
     m_iDuplicatesRemoved = 0;
     m_bRemovalIncomplete = false;
-    m_iRunState = 1;
+    m_eRunState = EWindowRunState::Running;
     m_pActionSave->setEnabled(true);
-    SetPauseActions(true, false);
+    m_pPauseControl->SetActions(true, false);
     Relayout();
     m_pReadyLoadThread->start(QThread::InheritPriority);
 }
@@ -259,11 +260,12 @@ void CMainUI::LoadMusicBatch(const QList<LinkTrackReport>& reports)
     }
     if (!shown)
         return;
-    const QString stageText = m_iStage == 2 ? tr("Analyzing Library: ") : tr("Scanning Library: ");
-    if (m_iStage != 2)
+    const QString stageText =
+        m_eStage == EWorkStage::Analysing ? tr("Analyzing Library: ") : tr("Scanning Library: ");
+    if (m_eStage != EWorkStage::Analysing)
         m_bLoading = false;
     // Steps queued before a pause never overwrite what the pause says.
-    if (m_iRunState != 2)
+    if (m_eRunState != EWindowRunState::Paused)
     {
         const QString name = shown->path.mid(shown->path.lastIndexOf(QLatin1Char('/')) + 1);
         m_pMessageLine->SetText(tr("%1  %2  %3").arg(stageText, libraryMusic, name));
@@ -277,7 +279,7 @@ void CMainUI::ReadyToLoadingOK(bool ok)
 {
     if (m_bStopRequest)
         return;
-    m_pPauseButton->setEnabled(true);
+    m_pPauseControl->SetButtonEnabled(true);
     if (ok)
     {
         m_pBusyBanner->hide();
@@ -303,7 +305,7 @@ void CMainUI::AcceptLoadOK()
     {
         if (m_bStopRequest)
             return;
-        m_iResultType = 4;
+        m_iResultType = RunModeDuplicateFiles;
         // No song to compare is not "no duplicates".
         if (m_pMusicLink->GetDedupeLoadCount() <= 0)
         {
@@ -324,16 +326,16 @@ void CMainUI::AcceptLoadOK()
         return;
     }
     // A pause made while loading holds into the analysis: it starts paused.
-    const bool paused = m_iRunState == 2;
-    m_iRunState = 3;
-    SetPauseActions(false, false);
+    const bool paused = m_eRunState == EWindowRunState::Paused;
+    m_eRunState = EWindowRunState::ResultShown;
+    m_pPauseControl->SetActions(false, false);
     StartAnalyze();
     if (paused)
     {
-        m_pMusicLink->SetRunState(2, 2);
-        m_iRunState = 2;
-        SetPauseActions(false, true);
-        SetPauseLook(false);
+        m_pMusicLink->SetRunState(RunStateAnalysis, ManagePaused);
+        m_eRunState = EWindowRunState::Paused;
+        m_pPauseControl->SetActions(false, true);
+        m_pPauseControl->SetLook(false);
         m_pHeaderMovie->setPaused(true);
         m_pBusyBanner->StopMovie();
     }
@@ -352,7 +354,7 @@ int CMainUI::ProjectResultType(int count) const
         if (m_pMusicLink->GetMusicObj(i, &track) != 0 || !track)
             continue;
         const int type = track->GetType();
-        if (type != RunModeDuplicateFiles && type != RunModeDuplicateITunes)
+        if (!IsDuplicateRun(type))
             return type;
         if (kind == 0)
             kind = type;
@@ -366,7 +368,7 @@ void CMainUI::StartAnalyze()
     const CAppSettings* settings = GetAppSettings();
     int options = 0;
     const int type = m_iResultType;
-    if (type == 4 || type == 5)
+    if (IsDuplicateRun(type))
     {
         ClearScanList();
         m_pMessageLine->SetText(tr("Scanning music, please wait a moment..."));
@@ -383,10 +385,10 @@ void CMainUI::StartAnalyze()
         options = settings ? settings->GetGenernal() : 0;
     }
     SetProgressNow(0);
-    m_iStage = 2;
-    m_iRunState = 1;
-    SetPauseActions(true, false);
-    SetPauseLook(true);
+    m_eStage = EWorkStage::Analysing;
+    m_eRunState = EWindowRunState::Running;
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
     ResetAnalysisFlags();
     m_pReport->SetStopState(0);
     m_pMusicLink->StartAnalyzeMusic(options);
@@ -406,7 +408,7 @@ void CMainUI::RestartAnalyzeThread()
             m_pAnalyzeThread->SetGeneration(generation);
             // Paused while the manager finished: the scoring starts paused too, and Continue
             // releases it.
-            if (m_iRunState == 2)
+            if (m_eRunState == EWindowRunState::Paused)
                 SetAnalysisPause(true);
             m_pAnalyzeThread->start(QThread::InheritPriority);
         },
@@ -415,20 +417,20 @@ void CMainUI::RestartAnalyzeThread()
 
 void CMainUI::UpdateProcess(int value)
 {
-    if (m_iStage == 2)
+    if (m_eStage == EWorkStage::Analysing)
         ShowScore();
     SetProgress(value);
 }
 
 void CMainUI::UpdataReport()
 {
-    m_iRunState = 3;
-    SetPauseActions(false, false);
+    m_eRunState = EWindowRunState::ResultShown;
+    m_pPauseControl->SetActions(false, false);
     SetProgressNow(10000);
     m_pHintLine->Clear();
     const double score = GetScore();
     const int type = m_iResultType;
-    const bool duplicates = type == 4 || type == 5;
+    const bool duplicates = IsDuplicateRun(type);
     ShowScore();
     SetScoreShown(true);
     if (score < 10000.0)
@@ -532,8 +534,8 @@ void CMainUI::ShowEmptyResult()
     StopHeaderMovie(true);
     ShowStillPicture(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
     m_pBusyBanner->ShowLoading(false);
-    m_iRunState = 3;
-    SetPauseActions(false, false);
+    m_eRunState = EWindowRunState::ResultShown;
+    m_pPauseControl->SetActions(false, false);
     m_bAllClean = false;
     m_pReturnButton->setText(tr("  Try Again"));
     m_pActionStack->setCurrentIndex(ActionReturn);
@@ -569,8 +571,8 @@ void CMainUI::AcceptRepairInfo(void*, int value, int, int, int)
 {
     if (value >= 10000)
     {
-        m_iRunState = 3;
-        SetPauseActions(false, false);
+        m_eRunState = EWindowRunState::ResultShown;
+        m_pPauseControl->SetActions(false, false);
         m_pActionStack->setCurrentIndex(ActionApply);
         m_pBusyBanner->hide();
         m_pMessageLine->SetText(tr("Congratulations, music library cleaning finished!"));
@@ -610,13 +612,13 @@ void CMainUI::ShowProcessingFailed()
 {
     m_pMessageLine->SetText(tr("Processing failed songs list, please wait..."));
     m_pBusyBanner->ShowLoading(true);
-    SetPauseActions(false, false);
-    m_pPauseButton->setEnabled(false);
+    m_pPauseControl->SetActions(false, false);
+    m_pPauseControl->SetButtonEnabled(false);
 }
 
 void CMainUI::HideProcessing()
 {
     m_pBusyBanner->hide();
-    m_pActionPause->setEnabled(true);
-    m_pPauseButton->setEnabled(true);
+    m_pPauseControl->SetPauseActionEnabled(true);
+    m_pPauseControl->SetButtonEnabled(true);
 }

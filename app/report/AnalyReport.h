@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "FixRunState.h"
 #include "TypeTreeItem.h"
 
 class CArtworkList;
@@ -100,9 +101,13 @@ public:
     static QString UnknownText(const QString& text, const QString& word);
 
     // ---- fix runs, pause and apply ----
+    // mode: an EFixStage number for the fix-all stage.
     int SetFixMode(int mode);
+    int SetFixMode(EFixStage mode) { return SetFixMode(static_cast<int>(mode)); }
+    // state: an EFixRunState number.
     void SetRunState(int state);
-    int GetRunState() const { return m_nRunState; }
+    void SetRunState(EFixRunState state) { SetRunState(static_cast<int>(state)); }
+    int GetRunState() const { return static_cast<int>(m_fixRun.run); }
     void PauseFixView();
     void ResumeFixView();
     // Queues a recognition job for each song of the pull queue; unrecognizedOnly (Refix) asks only
@@ -374,16 +379,9 @@ private:
     // Counts resets, so the end of a run that comes back from the writer after one is dropped.
     quint64 m_uFixGeneration = 0;
     QSet<int> m_doneIdentifies;
-    int m_nDone = 0;
+    FixRunState m_fixRun;
     int m_nPullAnswers = 0;
     int m_nPullUnreached = 0;
-    int m_nTotal = 0;
-    int m_nFixAllStage = 0;
-    int m_nAlbumStage = 0;
-    int m_nArtistStage = 0;
-    int m_nMissingStage = 0;
-    int m_nUnrecognizedStage = 0;
-    int m_nRunState = 0;
     int m_nArtworkRemaining = 0;
     int m_nArtistRemaining = 0;
     int m_nAlbumRemaining = 0;

@@ -234,7 +234,7 @@ void CAnalyReport::PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bo
                     m_pMissingTree->SetFixedCount(m_pMissingTree->GetFixedCount() + 1);
                 }
             }
-            if (!stopped && m_nRunState == 0)
+            if (!stopped && m_fixRun.Idle())
                 UpdateFixSummary();
         },
         Qt::QueuedConnection);
@@ -280,12 +280,9 @@ void CAnalyReport::ClearReport()
 {
     ++m_uFixGeneration;
     StopThumbJobs();
-    m_nDone = 0;
-    m_nTotal = 0;
+    m_fixRun.Clear();
     m_nProblemTotal = 0;
     m_bUnapplied = false;
-    m_nFixAllStage = m_nAlbumStage = m_nArtistStage = m_nMissingStage = m_nUnrecognizedStage = 0;
-    m_nRunState = 0;
     m_nArtworkRemaining = m_nArtistRemaining = m_nAlbumRemaining = 0;
 
     disconnect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);

@@ -549,7 +549,7 @@ void CAnalyReport::ClickType(QTreeWidgetItem* current, QTreeWidgetItem* previous
     if (!entry)
         return;
     m_pStack->setCurrentIndex(PageOf(entry->GetCategory()));
-    if (m_nRunState == 0)
+    if (m_fixRun.Idle())
         SendSummaryFor(entry);
     m_pStack->currentWidget()->update();
     if (entry->GetBadge())

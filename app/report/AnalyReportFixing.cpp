@@ -47,10 +47,10 @@ QIcon LoadingIcon()
 
 int CAnalyReport::SetFixMode(int mode)
 {
-    m_nFixAllStage = mode;
+    m_fixRun.fixAll = static_cast<EFixStage>(mode);
     if (CTypeTreeItem* entry = CategoryEntry(ReportArtwork); entry && entry->GetBadge())
     {
-        if (mode == 1)
+        if (m_fixRun.fixAll == EFixStage::Running)
         {
             entry->SetBadgePage(2);
             entry->GetBadge()->SetSpinning(true);
@@ -60,39 +60,32 @@ int CAnalyReport::SetFixMode(int mode)
             entry->GetBadge()->SetSpinning(false);
         }
     }
-    m_nDone = 0;
-    m_nTotal = m_pullQueue.size();
-    return m_nTotal;
+    m_fixRun.Restart(m_pullQueue.size());
+    return m_fixRun.total;
 }
 
 void CAnalyReport::SetRunState(int state)
 {
-    m_nRunState = state;
-    if (state != 1 && state != 2)
+    m_fixRun.run = static_cast<EFixRunState>(state);
+    if (m_fixRun.run != EFixRunState::Running && m_fixRun.run != EFixRunState::Paused)
         return;
-    const std::pair<int, ReportCategory> stages[] = {{m_nFixAllStage, ReportArtwork},
-                                                     {m_nAlbumStage, ReportAlbum},
-                                                     {m_nArtistStage, ReportArtist},
-                                                     {m_nMissingStage, ReportMissingFile},
-                                                     {m_nUnrecognizedStage, ReportUnrecognized}};
-    for (const auto& [stage, category] : stages)
+    for (const auto& [stage, category] : m_fixRun.Stages())
     {
-        if (stage != 1)
+        if (stage != EFixStage::Running)
             continue;
         if (CTypeTreeItem* entry = CategoryEntry(category); entry && entry->GetBadge())
-            entry->GetBadge()->SetSpinning(state == 1);
+            entry->GetBadge()->SetSpinning(m_fixRun.run == EFixRunState::Running);
     }
 }
 
 void CAnalyReport::StartFixFailed()
 {
     WriteUILog(QStringLiteral("CAnalyReport::StartFixFailed();"));
-    m_nUnrecognizedStage = 1;
-    m_nRunState = 1;
+    m_fixRun.unrecognized = EFixStage::Running;
+    m_fixRun.run = EFixRunState::Running;
     m_pModify->HideModify();
     StopPlay();
-    m_nDone = 0;
-    m_nTotal = m_pUnrecognizedTree->topLevelItemCount();
+    m_fixRun.Restart(m_pUnrecognizedTree->topLevelItemCount());
     for (int i = 0; i < m_pUnrecognizedTree->topLevelItemCount(); ++i)
     {
         QTreeWidgetItem* row = m_pUnrecognizedTree->topLevelItem(i);
@@ -376,8 +369,8 @@ void CAnalyReport::CountPullAnswer(int identify, bool reached)
     ++m_nPullAnswers;
     if (!reached)
         ++m_nPullUnreached;
-    ++m_nDone;
-    emit ReportFixInfo(-1, m_nTotal > 0 ? std::min(10000, m_nDone * 10000 / m_nTotal) : 10000);
+    ++m_fixRun.done;
+    emit ReportFixInfo(-1, m_fixRun.Progress());
 }
 
 void CAnalyReport::PullFailSlot(int identify)
@@ -567,5 +560,5 @@ void CAnalyReport::AcceptFixResult(void* handle, int, int, int infoFixState)
         return;
     if (infoFixState == 2)
         EditFixItem(track);
-    emit ReportFixInfo(-1, m_nTotal > 0 ? std::min(10000, m_nDone * 10000 / m_nTotal) : 10000);
+    emit ReportFixInfo(-1, m_fixRun.Progress());
 }

@@ -143,7 +143,7 @@ void CAnalyReport::NotExistUncheckedAll(int value)
 
 void CAnalyReport::CurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem*)
 {
-    if (m_nRunState != 0 || m_nStop.load())
+    if (!m_fixRun.Idle() || m_nStop.load())
         return;
     if (auto* row = dynamic_cast<CTreeItem*>(current))
         m_pModify->ShowTrack(row->GetKind(), row->GetMusicData());
@@ -151,7 +151,7 @@ void CAnalyReport::CurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem*
 
 void CAnalyReport::CurrentItemChanged(QListWidgetItem* current, QListWidgetItem*)
 {
-    if (m_nRunState != 0 || m_nStop.load())
+    if (!m_fixRun.Idle() || m_nStop.load())
         return;
     if (auto* cell = dynamic_cast<CListItem*>(current))
         m_pModify->ShowTrack(cell->GetKind(), cell->GetMusicData());
@@ -427,13 +427,13 @@ void CAnalyReport::MoveFailedItemOK()
     m_pUnrecognizedTree->addTopLevelItems(rows);
     m_pUnrecognizedTree->setUpdatesEnabled(true);
     m_pUnrecognizedTree->setSortingEnabled(true);
-    m_nAlbumStage = 3;
-    m_nUnrecognizedStage = 0;
+    m_fixRun.album = EFixStage::Finished;
+    m_fixRun.unrecognized = EFixStage::Idle;
 
     ReflashView(true);
     UpdateFixSummary();
     emit ReportFixAllComplete();
-    m_nRunState = 0;
+    m_fixRun.run = EFixRunState::None;
     emit HideProcessing();
     WriteUILog(QStringLiteral("End MoveFailedItemOK()"));
 }
@@ -640,7 +640,7 @@ void CAnalyReport::EditFixItem(void* handle)
     row->SetFixState(2);
     if (CheckUnrecognizedRow(row))
     {
-        m_nRunState = 1;
+        m_fixRun.run = EFixRunState::Running;
         const int index = m_pUnrecognizedTree->indexOfTopLevelItem(row);
         if (index >= 0)
             m_pUnrecognizedTree->takeTopLevelItem(index);
@@ -648,7 +648,7 @@ void CAnalyReport::EditFixItem(void* handle)
         ReflashView(false);
         UpdateFixSummary();
         emit ReportFixAllComplete();
-        m_nRunState = 0;
+        m_fixRun.run = EFixRunState::None;
         m_bUnapplied = true;
         FollowCurrentRow();
         return;

@@ -64,3 +64,10 @@ enum EMusicRunMode
     RunModeDuplicateFiles = 4,
     RunModeDuplicateITunes = 5,
 };
+
+// A duplicate scan (of files and folders, or of the iTunes library), whose result is the duplicate
+// page rather than the report. Takes an int: a track's stored type is one of these modes.
+constexpr bool IsDuplicateRun(int mode)
+{
+    return mode == RunModeDuplicateFiles || mode == RunModeDuplicateITunes;
+}
