@@ -18,11 +18,13 @@ CBugReport::CBugReport(QWidget* parent) : CDialog(parent)
 {
     ApplyLanguageDirection(this);
     setObjectName(QStringLiteral("BugreportDialog"));
-    SetFixedSize(ScaledInt(620), ScaledInt(250));
+    // Taller than the form alone needs: the two-line note on what the report holds keeps clear of
+    // the dialog's lower edge in every language.
+    SetFixedSize(ScaledInt(620), ScaledInt(270));
     SetTitle(tr("BugReport"));
 
     auto* mainLayout = new QVBoxLayout;
-    mainLayout->setContentsMargins(ScaledInt(20), ScaledInt(5), ScaledInt(20), ScaledInt(5));
+    mainLayout->setContentsMargins(ScaledInt(20), ScaledInt(5), ScaledInt(20), ScaledInt(12));
     mainLayout->setSpacing(ScaledInt(10));
 
     auto* firstRow = new QHBoxLayout;
