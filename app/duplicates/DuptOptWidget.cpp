@@ -37,14 +37,6 @@ const QString kEmptyLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-im
 const QString kFilledLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-image: none;}"
                                            "QTreeView#DuptOptDragTree::branch{image: none;}");
 
-// A picture as an icon at the scale: an icon never draws its picture larger than it is.
-QIcon ScaledIcon(const QString& path)
-{
-    const QPixmap picture(path);
-    return QIcon(picture.scaled(ScaledInt(picture.width()), ScaledInt(picture.height()),
-                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-}
-
 // The name shown for a path: the text after its last separator, or the whole path.
 QString ShownName(const QString& path)
 {
