@@ -10,6 +10,7 @@
 #include "WidgetTestEnv.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QHoverEvent>
@@ -19,6 +20,7 @@
 #include <QMovie>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -153,8 +155,9 @@ private slots:
         QVERIFY(!LoadApplicationStyleSheet().contains(marker));
     }
 
-    // Under the program's style sheet a list's sort mark is twice as large at scale 2.
-    void sortMarkFollowsTheScale()
+    // Under the program's style sheet a list's sort mark and a combo box's arrow are drawn, and
+    // twice as large at scale 2.
+    void sortMarkAndComboArrowFollowTheScale()
     {
         // What a change of one property draws, as the bounds of the pixels it changes.
         const auto changed = [](QWidget* widget, const std::function<void(bool)>& shown)
@@ -171,6 +174,7 @@ private slots:
             return ink.size();
         };
         QSize mark[2];
+        QSize arrow[2];
         for (const int scale : {1, 2})
         {
             ScaleGuard guard(scale);
@@ -184,9 +188,20 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&list));
             mark[scale - 1] =
                 changed(list.header(), [&](bool on) { list.header()->setSortIndicatorShown(on); });
+            QComboBox box;
+            box.addItems({QStringLiteral("Deutsch"), QStringLiteral("English")});
+            box.resize(ScaledInt(160), box.sizeHint().height());
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            // The arrow is all that an empty box draws in its drop-down part.
+            QStyleOptionComboBox option;
+            option.initFrom(&box);
+            const QRect dropDown =
+                box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &box);
+            arrow[scale - 1] = InkBounds(box.grab().toImage(), dropDown.adjusted(1, 2, -1, -2)).size();
         }
         qApp->setStyleSheet(QString());
-        for (const QSize* sizes : {mark})
+        for (const QSize* sizes : {mark, arrow})
             QVERIFY2(sizes[0].width() >= 5 && qAbs(sizes[1].width() - 2 * sizes[0].width()) <= 2 &&
                          qAbs(sizes[1].height() - 2 * sizes[0].height()) <= 2,
                      qPrintable(QStringLiteral("%1x%2 at scale 1, %3x%4 at scale 2")
