@@ -226,7 +226,8 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent)
                        const std::array<CLineEdit*, FieldCount>& fields)
     {
         auto* grid = new QGridLayout;
-        grid->addWidget(title, 0, 0, 1, 1, Qt::AlignLeft);
+        // The heading spans the row: the picture's column is no wider than the picture.
+        grid->addWidget(title, 0, 0, 1, 4, Qt::AlignLeft);
         grid->addWidget(artwork, 1, 0, FieldCount, 1, Qt::AlignCenter);
         for (int i = 0; i < FieldCount; ++i)
         {
