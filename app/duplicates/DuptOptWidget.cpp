@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QPainter>
 #include <QSet>
 #include <QStandardPaths>
 #include <QToolBar>
@@ -37,19 +38,31 @@ const QString kEmptyLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-im
 const QString kFilledLook = QStringLiteral("QTreeWidget#DuptOptDragTree{border-image: none;}"
                                            "QTreeView#DuptOptDragTree::branch{image: none;}");
 
-// A picture as an icon at the scale: an icon never draws its picture larger than it is.
-QIcon ScaledIcon(const QString& path)
-{
-    const QPixmap picture(path);
-    return QIcon(picture.scaled(ScaledInt(picture.width()), ScaledInt(picture.height()),
-                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-}
-
 // The name shown for a path: the text after its last separator, or the whole path.
 QString ShownName(const QString& path)
 {
     const int slash = path.lastIndexOf(u'/');
     return slash < 0 ? path : path.mid(slash + 1);
+}
+
+// The tool bar's icon at picture size with room clear on each side of it: the style leaves only
+// 4 px between an icon and the text beside it, whatever the scale, and the pictures reach their
+// edges. Each side, so the text keeps its distance in either direction.
+QIcon SpacedIcon(const QIcon& icon, const QSize& picture, int room)
+{
+    QIcon spaced;
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Active, QIcon::Selected})
+    {
+        const QPixmap drawn = icon.pixmap(picture, 1.0, mode, QIcon::On);
+        QPixmap wide(picture.width() + 2 * room, picture.height());
+        wide.fill(Qt::transparent);
+        QPainter painter(&wide);
+        painter.drawPixmap(room + (picture.width() - drawn.width()) / 2,
+                           (picture.height() - drawn.height()) / 2, drawn);
+        painter.end();
+        spaced.addPixmap(wide, mode, QIcon::On);
+    }
+    return spaced;
 }
 
 } // namespace
@@ -89,16 +102,18 @@ CDuptOptWidget::CDuptOptWidget(QWidget* parent) : QWidget(parent)
     toolBar->setObjectName(QStringLiteral("DuptOptToolBar"));
     toolBar->setContentsMargins(0, 0, 0, 0);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    toolBar->setIconSize(QSize(ScaledInt(24), ScaledInt(24)));
+    const QSize picture(ScaledInt(24), ScaledInt(24));
+    const int room = ScaledInt(5);
+    toolBar->setIconSize(QSize(picture.width() + 2 * room, picture.height()));
     m_pScaniTunes = new QAction(this);
     m_pAdd = new QAction(this);
     m_pDelete = new QAction(this);
     if (g_iconSetting)
-        m_pScaniTunes->setIcon(*g_iconSetting);
+        m_pScaniTunes->setIcon(SpacedIcon(*g_iconSetting, picture, room));
     if (g_iconAdd)
-        m_pAdd->setIcon(*g_iconAdd);
+        m_pAdd->setIcon(SpacedIcon(*g_iconAdd, picture, room));
     if (g_iconDelete)
-        m_pDelete->setIcon(*g_iconDelete);
+        m_pDelete->setIcon(SpacedIcon(*g_iconDelete, picture, room));
     toolBar->addAction(m_pScaniTunes);
     toolBar->addAction(m_pAdd);
     toolBar->addAction(m_pDelete);

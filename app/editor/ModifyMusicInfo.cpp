@@ -36,7 +36,9 @@
 namespace
 {
 
-constexpr int kArtworkSize = 110;
+// Small enough that beside both pictures and their labels the fields show a title whole in the
+// window at its default size.
+constexpr int kArtworkSize = 90;
 constexpr int kFoldedHeight = 12;
 constexpr int kOpenHeight = 170;
 const QColor kChangedColour(238, 21, 21, 255);
@@ -224,7 +226,8 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent)
                        const std::array<CLineEdit*, FieldCount>& fields)
     {
         auto* grid = new QGridLayout;
-        grid->addWidget(title, 0, 0, 1, 1, Qt::AlignLeft);
+        // The heading spans the row: the picture's column is no wider than the picture.
+        grid->addWidget(title, 0, 0, 1, 4, Qt::AlignLeft);
         grid->addWidget(artwork, 1, 0, FieldCount, 1, Qt::AlignCenter);
         for (int i = 0; i < FieldCount; ++i)
         {
@@ -243,11 +246,11 @@ CModifyMusicInfo::CModifyMusicInfo(QWidget* parent)
 
     auto* contentLayout = new QHBoxLayout(m_pContent);
     contentLayout->setContentsMargins(0, 0, 0, 0);
-    contentLayout->addSpacing(30);
+    contentLayout->addSpacing(ScaledInt(10));
     contentLayout->addLayout(makeGrid(m_pOldTitle, m_pOldArtwork, m_oldLabels, m_oldFields));
     contentLayout->addWidget(line);
     contentLayout->addLayout(makeGrid(m_pNewTitle, m_pNewArtwork, m_newLabels, m_newFields));
-    contentLayout->addSpacing(30);
+    contentLayout->addSpacing(ScaledInt(10));
 
     // Folded, the editor is only as tall as its fold button: no margins or spacing around it.
     auto* layout = new QVBoxLayout(this);

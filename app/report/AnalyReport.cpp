@@ -247,6 +247,7 @@ void CAnalyReport::BuildProblemTrees()
         tree->setAlternatingRowColors(true);
         tree->setRootIsDecorated(false);
         tree->setUniformRowHeights(true);
+        tree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
         QHeaderView* header = tree->header();
         const QHeaderView::ResizeMode modes[] = {QHeaderView::Stretch, QHeaderView::Fixed,
                                                  QHeaderView::Stretch, QHeaderView::Stretch,

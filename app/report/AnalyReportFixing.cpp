@@ -33,7 +33,7 @@ namespace
 {
 QIcon FailedIcon()
 {
-    return g_iconFailed ? *g_iconFailed : QIcon(QStringLiteral(":/res/res/win/list/failed.png"));
+    return g_iconFailed ? *g_iconFailed : ScaledIcon(QStringLiteral(":/res/res/win/list/failed.png"));
 }
 
 QIcon LoadingIcon()

@@ -5,6 +5,7 @@
 #include "AppGlobals.h"
 #include "CMusicLink.h"
 #include "SharedImages.h"
+#include "StyleTemplates.h"
 
 #include <QIcon>
 
@@ -20,6 +21,6 @@ inline MusicInfo* Record(CMusicLink* link, CMusicObj* track, int which = 1)
 
 inline QIcon CompleteIcon()
 {
-    return g_iconComplete ? *g_iconComplete : QIcon(QStringLiteral(":/res/res/win/list/complete.png"));
+    return g_iconComplete ? *g_iconComplete : ScaledIcon(QStringLiteral(":/res/res/win/list/complete.png"));
 }
 } // namespace report_detail

@@ -9,7 +9,7 @@ CTypeTreeItem::CTypeTreeItem(const QString& title, const QString& iconPath, CQua
                              QTreeWidget* parent)
     : QTreeWidgetItem(parent, 0), m_pBadge(badge)
 {
-    setIcon(1, QIcon(iconPath));
+    setIcon(1, ScaledIcon(iconPath));
     setText(2, title);
     setSizeHint(0, QSize(ScaledInt(1), ScaledInt(36)));
 }

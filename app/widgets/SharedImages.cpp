@@ -78,8 +78,10 @@ void LoadSharedImages()
 {
     g_pixArtworkDefault = SharedPixmap(QStringLiteral("list/artwork_def.png"), 100, 100);
     g_pixArtworkFailed = SharedPixmap(QStringLiteral("list/artwork_failed.png"), 100, 100);
-    g_iconArtworkDefault = std::make_unique<QIcon>(kRoot + QStringLiteral("list/artwork_def.png"));
-    g_iconArtworkFailed = std::make_unique<QIcon>(kRoot + QStringLiteral("list/artwork_failed.png"));
+    g_iconArtworkDefault =
+        std::make_unique<QIcon>(ScaledIcon(kRoot + QStringLiteral("list/artwork_def.png")));
+    g_iconArtworkFailed =
+        std::make_unique<QIcon>(ScaledIcon(kRoot + QStringLiteral("list/artwork_failed.png")));
     g_imgLabelLeft = std::make_unique<QImage>(kRoot + QStringLiteral("list/label_bl.png"));
     g_imgLabelCenter = std::make_unique<QImage>(kRoot + QStringLiteral("list/label_bc.png"));
     g_imgLabelRight = std::make_unique<QImage>(kRoot + QStringLiteral("list/label_br.png"));
@@ -89,8 +91,8 @@ void LoadSharedImages()
                                {"list/complete.png", QIcon::Active},
                                {"list/complete.png", QIcon::Selected},
                                {"list/complete.png", QIcon::Disabled}});
-    g_iconFailed = std::make_unique<QIcon>(kRoot + QStringLiteral("list/failed.png"));
-    g_iconLoading = std::make_unique<QIcon>(kRoot + QStringLiteral("gif/samllloading.gif"));
+    g_iconFailed = std::make_unique<QIcon>(ScaledIcon(kRoot + QStringLiteral("list/failed.png")));
+    g_iconLoading = std::make_unique<QIcon>(ScaledIcon(kRoot + QStringLiteral("gif/samllloading.gif")));
     g_iconNone = std::make_unique<QIcon>();
     g_iconPlaying = ButtonIcon("playing");
     g_iconPlay = ModeIcon({{"button/play_on.png", QIcon::Selected}});

@@ -37,6 +37,19 @@ QPixmap ScaledPixmap(const QString& path, int width, int height)
     return pixmap.scaled(ScaledInt(width), ScaledInt(height), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
+QIcon ScaledIcon(const QString& path)
+{
+    const QPixmap picture(path);
+    QIcon icon;
+    if (picture.isNull())
+        return icon;
+    icon.addPixmap(picture);
+    if (g_dScale > 1.0)
+        icon.addPixmap(picture.scaled(ScaledInt(picture.width()), ScaledInt(picture.height()),
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return icon;
+}
+
 QString ImageButtonStyle(const QString& objectName, const QString& image, double width, double height,
                          const QString& colour, double fontPx)
 {

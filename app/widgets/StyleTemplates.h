@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -15,6 +16,11 @@ double ScaledValue(double value);
 // The picture at path stretched to (width x scale, height x scale), aspect ratio ignored and
 // unsmoothed; a null pixmap when it cannot be read.
 QPixmap ScaledPixmap(const QString& path, int width, int height);
+
+// The picture at path as an icon that a view with a scaled icon size draws at the scale: above
+// scale 1 it holds a smoothed copy at (width x scale, height x scale) beside the picture, since an
+// icon never draws a picture larger than the one it holds. A null icon when it cannot be read.
+QIcon ScaledIcon(const QString& path);
 
 // A push button drawn from ":/res/res/win/button/<image>.png" and its "_on", "_down" and
 // "_disable" forms, with fixed width/height and bold text of fontPx pixels in the given colour.

@@ -20,7 +20,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -365,27 +367,44 @@ private slots:
         QTest::qWait(10);
     }
 
-    // In a 900 px editor, at scale 1 and 2, a long title and a full date are shown whole: the
-    // fields share the editor's width.
+    // In a 900 px editor and at the default window, at scale 1 and 2, a title and a full date are shown
+    // whole: the fields share the editor's width.
     void fieldsShowLongTextsWholeInAWideEditor()
     {
-        for (const double scale : {1.0, 2.0})
+        // 900 px, and the 600 px the report page leaves it in the window at its default size.
+        for (const auto& [scale, width] : {std::pair{1.0, 900}, {2.0, 900}, {1.0, 600}, {2.0, 600}})
         {
             g_dScale = scale;
             QWidget page;
             auto* editor = new CModifyMusicInfo(&page);
             editor->setObjectName(QStringLiteral("ModifyMusicinfo"));
-            editor->setGeometry(0, 0, ScaledInt(900), ScaledInt(200));
-            page.resize(ScaledInt(900), ScaledInt(240));
+            editor->setGeometry(0, 0, ScaledInt(width), ScaledInt(200));
+            page.resize(ScaledInt(width), ScaledInt(240));
             page.show();
             if (editor->IsContentHidden())
                 editor->EditHide();
             QVERIFY(QTest::qWaitForWindowExposed(&page));
             QVERIFY(!editor->IsContentHidden());
+            if (width == 600)
+            {
+                // The Russian headings and labels, the widest of the languages.
+                const QHash<QString, QString> russian = {{"Orginal Tag", "Исходный тег"},
+                                                         {"New Tag", "Новый тег"},
+                                                         {"Name:", "Название:"},
+                                                         {"Artist:", "Артист:"},
+                                                         {"Album:", "Альбом:"},
+                                                         {"Year:", "Год:"},
+                                                         {"Genre:", "Жанр:"}};
+                for (QLabel* label : editor->findChildren<QLabel*>())
+                    label->setText(russian.value(label->text(), label->text()));
+            }
             QTest::qWait(1);
             const std::pair<const char*, QString> texts[] = {
-                {"OldName", QStringLiteral("Another Long Song Title Of Forty Chars")},
-                {"OldYear", QStringLiteral("2004-05-06")}};
+                {"OldName", width > 600 ? QStringLiteral("Another Long Song Title Of Forty Chars")
+                                        : QStringLiteral("Evening Song 14")},
+                {"NewName", QStringLiteral("The Harbour Band")},
+                {"OldYear", QStringLiteral("2004-05-06")},
+                {"NewYear", QStringLiteral("2004-01-01")}};
             for (const auto& [name, text] : texts)
             {
                 auto* field = editor->findChild<CLineEdit*>(QLatin1String(name));
@@ -393,7 +412,7 @@ private slots:
                 field->SetFullText(text);
                 field->grab(); // drawn as the user sees it: shortened when it does not fit
                 QVERIFY2(field->text() == text, qPrintable(QStringLiteral("%1 at scale %2: \"%3\" in %4 px")
-                                                               .arg(name)
+                                                               .arg(QLatin1String(name))
                                                                .arg(scale)
                                                                .arg(field->text())
                                                                .arg(field->width())));

@@ -184,7 +184,7 @@ private slots:
     void duplicatePageInEveryLanguage()
     {
         m_window->Duplicate();
-        QStringList problems;
+        QStringList problems = WalkTexts(m_window.get(), "en");
         for (const QString& code : QStringList{"de", "jp", "ru", "es", "br", "fr", "ar"})
         {
             SwitchLanguage(m_window.get(), code);

@@ -268,8 +268,11 @@ QString CutText(const QWidget* widget, const QString& text)
             return QStringLiteral("button narrower than its text");
         if (metrics.horizontalAdvance(text) > ButtonTextRoom(button))
             return QStringLiteral("runs over the button's icon or border");
-        // A button drawn from a picture: measured on its pixels.
-        if (button->property("actionPicture").isValid())
+        // A button drawn from a picture, and a tool bar's text beside its icon: measured on their
+        // pixels.
+        const auto* tool = qobject_cast<const QToolButton*>(button);
+        if (button->property("actionPicture").isValid() ||
+            (tool && tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon && !tool->icon().isNull()))
         {
             const int clearance = TextClearance(const_cast<QAbstractButton*>(button));
             if (clearance >= 0 && clearance < kTextClearance)

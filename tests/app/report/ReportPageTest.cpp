@@ -153,6 +153,7 @@ private slots:
     void analysisFillsEachCategoryAndItsSummary();
     void maskWithoutAlbumListsNoAlbumAndNoProblemsGiveNoSummary();
     void categoryBadgesLieInsideTheTreeInBothDirectionsAndScales();
+    void categoryAndFixingIconsFollowTheScale();
     void checkingWritesTheExclusionBitsOfColumnZeroOnly();
     void menusSortingAndPopupPlacement();
     void artworkGridPaintsAndTakesClicksAtBothScales();
@@ -499,6 +500,57 @@ void ReportPageTest::categoryBadgesLieInsideTheTreeInBothDirectionsAndScales()
     }
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     g_dScale = 1.0;
+}
+
+// The category tree's icons and the fixing icon on the problem rows are twice as large at scale 2.
+void ReportPageTest::categoryAndFixingIconsFollowTheScale()
+{
+    using namespace tidewell::test;
+    EventLoopHttpServer acr;
+    QVERIFY(acr.start());
+    ScopedEnv acrHost(tidewell::online::keys::kAcrHostVariable, acr.hostPort().toLatin1());
+    acr.answer("/v1/identify", HttpResponse::only(HttpResponse::Mode::Silent));
+    // The icon in a row that is not selected: its picture alone on the row's background.
+    const auto drawn = [](QTreeWidget* tree, int row, int column)
+    {
+        const QRect cell = tree->visualRect(tree->model()->index(row, column));
+        return InkBounds(tree->viewport()->grab().toImage(), cell.adjusted(1, 1, -1, -1)).size();
+    };
+    QSize category[2];
+    QSize fixing[2];
+    for (const int scale : {1, 2})
+    {
+        g_dScale = scale;
+        // The shared pictures are loaded after the scale is known, as at start-up.
+        FreeSharedImages();
+        LoadSharedImages();
+        CAnalyReport report(g_hMediaLibrary.load(), nullptr);
+        report.SetMusicLink(link.get());
+        report.resize(ScaledInt(1000), ScaledInt(700));
+        report.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&report));
+        Feed(report, static_cast<int>(kDefaultGeneralMask));
+        category[scale - 1] = drawn(report.CategoryTree(), 0, 1);
+        // A run marks every artist row as being fixed while the service is asked.
+        report.SetFixMode(1);
+        report.SetRunState(1);
+        report.StopPlay();
+        report.StartPull();
+        QVERIFY(QTest::qWaitFor([&] { return !acr.requests().isEmpty(); }, 20000));
+        report.CategoryTree()->setCurrentItem(report.CategoryEntry(ReportArtist));
+        QVERIFY(QTest::qWaitFor([&] { return report.ArtistTree()->isVisible(); }));
+        fixing[scale - 1] = drawn(report.ArtistTree(), 1, 5);
+        report.StopAllWork();
+    }
+    g_dScale = 1.0;
+    FreeSharedImages();
+    LoadSharedImages();
+    // The spinner's faint dots smooth into more ink when enlarged: at least twice as wide.
+    for (const QSize* sizes : {category, fixing})
+        QVERIFY2(sizes[0].width() >= 8 && sizes[1].width() >= 2 * sizes[0].width() - 2,
+                 qPrintable(QStringLiteral("%1 px at scale 1, %2 px at scale 2")
+                                .arg(sizes[0].width())
+                                .arg(sizes[1].width())));
 }
 
 void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()

@@ -10,7 +10,9 @@
 #include "WidgetTestEnv.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QHoverEvent>
 #include <QLabel>
 #include <QMenu>
@@ -18,9 +20,13 @@
 #include <QMovie>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
+
+#include <functional>
 
 namespace
 {
@@ -147,6 +153,62 @@ private slots:
         QVERIFY(sheet.contains("1.5px"));
         g_dScale = 1.0;
         QVERIFY(!LoadApplicationStyleSheet().contains(marker));
+    }
+
+    // Under the program's style sheet a list's sort mark and a combo box's arrow are drawn, and
+    // twice as large at scale 2.
+    void sortMarkAndComboArrowFollowTheScale()
+    {
+        // What a change of one property draws, as the bounds of the pixels it changes.
+        const auto changed = [](QWidget* widget, const std::function<void(bool)>& shown)
+        {
+            shown(false);
+            const QImage without = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            shown(true);
+            const QImage with = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QRect ink;
+            for (int y = 0; y < with.height(); ++y)
+                for (int x = 0; x < with.width(); ++x)
+                    if (with.pixel(x, y) != without.pixel(x, y))
+                        ink |= QRect(x, y, 1, 1);
+            return ink.size();
+        };
+        QSize mark[2];
+        QSize arrow[2];
+        for (const int scale : {1, 2})
+        {
+            ScaleGuard guard(scale);
+            qApp->setStyleSheet(LoadApplicationStyleSheet());
+            QTreeWidget list;
+            list.setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Path")});
+            list.header()->resizeSection(0, ScaledInt(200));
+            list.resize(ScaledInt(400), ScaledInt(200));
+            list.setSortingEnabled(true);
+            list.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&list));
+            mark[scale - 1] =
+                changed(list.header(), [&](bool on) { list.header()->setSortIndicatorShown(on); });
+            QComboBox box;
+            box.addItems({QStringLiteral("Deutsch"), QStringLiteral("English")});
+            box.resize(ScaledInt(160), box.sizeHint().height());
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            // The arrow is all that an empty box draws in its drop-down part.
+            QStyleOptionComboBox option;
+            option.initFrom(&box);
+            const QRect dropDown =
+                box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &box);
+            arrow[scale - 1] = InkBounds(box.grab().toImage(), dropDown.adjusted(1, 2, -1, -2)).size();
+        }
+        qApp->setStyleSheet(QString());
+        for (const QSize* sizes : {mark, arrow})
+            QVERIFY2(sizes[0].width() >= 5 && qAbs(sizes[1].width() - 2 * sizes[0].width()) <= 2 &&
+                         qAbs(sizes[1].height() - 2 * sizes[0].height()) <= 2,
+                     qPrintable(QStringLiteral("%1x%2 at scale 1, %3x%4 at scale 2")
+                                    .arg(sizes[0].width())
+                                    .arg(sizes[0].height())
+                                    .arg(sizes[1].width())
+                                    .arg(sizes[1].height())));
     }
 
     void sharedImagesAreScaledAndFreed()
