@@ -33,6 +33,8 @@
 #include <QThreadPool>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -310,7 +312,11 @@ void CModifyMusicInfo::SetFoldLook(bool folded)
     m_pFoldButton->setStyleSheet(ImageButtonStyle(
         QStringLiteral("InfoHideBut"), folded ? QStringLiteral("infoshow") : QStringLiteral("infohide"),
         ScaledValue(52), ScaledValue(12), QStringLiteral("#000000"), ScaledValue(12)));
-    setFixedHeight(ScaledInt(folded ? kFoldedHeight : kOpenHeight));
+    // Open, it is as tall as its rows need, so the last field never runs under the window's
+    // status bar, and no shorter than its designed height.
+    const int open =
+        std::max(ScaledInt(kOpenHeight), ScaledInt(kFoldedHeight) + m_pContent->sizeHint().height());
+    setFixedHeight(folded ? ScaledInt(kFoldedHeight) : open);
 }
 
 void CModifyMusicInfo::ShowTrack(int kind, void* track)
