@@ -164,12 +164,9 @@ QString CheckProjectDatabase(const QString& path)
     if (opened != SQLITE_OK)
         return fail(QStringLiteral("cannot open"));
 
-    // The program writes plain tables only, and whole: anything else is refused before a row is
-    // read.
+    // The program writes plain tables only: anything else is refused before a row is read.
     if (const QString foreign = ForeignSchemaObject(db.get()); !foreign.isEmpty())
         return fail(foreign);
-    if (const QString damaged = DamagedFile(db.get(), path); !damaged.isEmpty())
-        return fail(damaged);
 
     std::set<std::string> columns;
     if (!ReadTrackColumns(db.get(), columns))
@@ -195,6 +192,10 @@ QString CheckProjectDatabase(const QString& path)
         return fail(QStringLiteral("no track with a valid persistent id"));
     if (rc != SQLITE_ROW)
         return fail(QString::fromUtf8(sqlite3_errmsg(db.get())));
+    // Last, as it reads every page: a large file of the wrong shape is refused by the schema
+    // alone, and only a project that passed the cheap checks pays for a whole read.
+    if (const QString damaged = DamagedFile(db.get(), path); !damaged.isEmpty())
+        return fail(damaged);
     return QString();
 }
 
@@ -331,10 +332,10 @@ int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int l
         const MusicInfo& info = row.info;
         // Ids as the file import gives them (decimal, which the loader's hex form accepts).
         const QByteArray texts[] = {
-            QByteArray::number(i + 65535), info.Name.toUtf8(),      info.TotalTime.toUtf8(),
-            info.Artist.toUtf8(),          info.Album.toUtf8(),     info.Size.toUtf8(),
-            PathToNative(info.Location),   info.Year.toUtf8(),      info.Genre.toUtf8(),
-            info.Bitrate.toUtf8(),         info.TrashPath.toUtf8(), info.Purchased.toUtf8()};
+            QByteArray::number(i + 65535), info.Name.toUtf8(),           info.TotalTime.toUtf8(),
+            info.Artist.toUtf8(),          info.Album.toUtf8(),          info.Size.toUtf8(),
+            PathToNative(info.Location),   info.Year.toUtf8(),           info.Genre.toUtf8(),
+            info.Bitrate.toUtf8(),         PathToNative(info.TrashPath), info.Purchased.toUtf8()};
         const int textSlots[] = {2, 3, 4, 5, 6, 7, 8, 13, 14, 15, 16, 17};
         sqlite3_reset(stmt);
         sqlite3_bind_int(stmt, 1, i + 10000);

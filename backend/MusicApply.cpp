@@ -579,9 +579,16 @@ int CMusicManage::ApplyMusicFixes(int index, int replace)
 
 int CMusicManage::CountPendingFixes(int replace) const
 {
+    if (!m_library)
+        return 0;
+    // The editor and the fix writes change the tracks' fields under the library's lock; the list
+    // is read under its own, both held once for the whole walk (in the order the save pass takes
+    // them).
+    QMutexLocker db(&m_library->DbMutex());
+    QMutexLocker list(&m_listMutex);
     int count = 0;
-    for (int i = 0, n = MainListSize(); i < n; ++i)
-        if (CMusicObj* obj = MusicAt(i); obj && FixesToWrite(*obj, replace) != 0)
+    for (const auto& obj : m_mainList)
+        if (obj && FixesToWrite(*obj, replace) != 0)
             ++count;
     return count;
 }
