@@ -74,7 +74,7 @@ const QIcon& FolderIcon()
 } // namespace
 
 CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
-    : QWidget(parent), m_mediaHandle(mediaHandle)
+    : QWidget(parent), m_mediaHandle(mediaHandle), m_unitLocale(InterfaceLocale())
 {
     setObjectName(QStringLiteral("Duplicate"));
     m_restorePool.setMaxThreadCount(1);
@@ -179,6 +179,7 @@ void CDuplicate::SetHeaderTexts()
 
 void CDuplicate::loadLanguage()
 {
+    m_unitLocale = InterfaceLocale();
     SetHeaderTexts();
     m_pOptions->loadLanguage();
     m_pScanList->loadLanguage();
@@ -252,7 +253,7 @@ CDuplicateItem* CDuplicate::MakeGroupRow(const QString& name)
 
 void CDuplicate::SetUnitTexts(QTreeWidgetItem* copy) const
 {
-    const QLocale locale = InterfaceLocale();
+    const QLocale& locale = m_unitLocale;
     bool known = false;
     const qint64 bytes = copy->data(kColumnSize, kRawValueRole).toString().trimmed().toLongLong(&known);
     copy->setText(kColumnSize,

@@ -4,6 +4,7 @@
 #include "RemovalPause.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QMutex>
 #include <QSet>
 #include <QStringList>
@@ -194,4 +195,7 @@ private:
     // Restores run here one after another; a row is in the set from its click to its result.
     QSet<CDuplicateItem*> m_restoring;
     QThreadPool m_restorePool;
+    // The interface language's number format for the copies' sizes and bit rates, taken once per
+    // language rather than once per row.
+    QLocale m_unitLocale;
 };
