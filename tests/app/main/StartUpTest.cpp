@@ -1,11 +1,15 @@
 // The program's start-up rules, the scoring rule of the analysis loop, and the single instance.
 #include "AnalyzeThread.h"
+#include "AppGlobals.h"
+#include "CMessageSeam.h"
+#include "SingleInstance.h"
 #include "StartUpRules.h"
 #include "TempHome.h"
 #include "UpdateCheck.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QProcess>
 #include <QThread>
@@ -51,7 +55,7 @@ TEST(ScoringLoop, PenaltiesFollowTheMask)
     EXPECT_DOUBLE_EQ(CAnalyzeThread::TrackPenalty(0x4000 | 0x400, all, true), 1.0);
 }
 
-TEST(SingleInstance, ASecondStartEndsWithMinusOne)
+TEST(SingleInstance, ASecondStartTellsTheUserInEachLanguage)
 {
     tidewell::test::TempHome home;
     QProcess first;
@@ -61,11 +65,32 @@ TEST(SingleInstance, ASecondStartEndsWithMinusOne)
     // The first copy holds the lock once its window is up; give it time to get there.
     QThread::msleep(1500);
     ASSERT_EQ(first.state(), QProcess::Running);
-    QProcess second;
-    second.start(QStringLiteral(TIDEWELL_PROGRAM), {});
-    ASSERT_TRUE(second.waitForFinished(20000));
-    EXPECT_EQ(second.exitCode(), 255); // -1
+    // A second start, as main makes it, finds the lock of the running copy and says so.
+    FillAppStrings();
+    QStringList told;
+    CMessageSeam::Scope answers(
+        [&told](const MessageQuestion& question)
+        {
+            told << question.text;
+            return 1;
+        });
+    QStringList texts;
+    for (const QString code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+    {
+        ASSERT_TRUE(
+            InstallTranslation(code, QCoreApplication::applicationDirPath() + QStringLiteral("/language")));
+        CSingleInstance second;
+        EXPECT_FALSE(second.Acquire());
+        ASSERT_EQ(told.size(), texts.size() + 1);
+        EXPECT_TRUE(told.back().contains(QStringLiteral("Tidewell"))) << told.back().toStdString();
+        EXPECT_FALSE(texts.contains(told.back())) << code.toStdString(); // a translation of its own
+        texts << told.back();
+    }
+    EXPECT_EQ(texts.front(), QStringLiteral("Tidewell is already running. Please use its open window."));
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished(5000);
+    // Once the first copy is gone its lock is taken over.
+    CSingleInstance next;
+    EXPECT_TRUE(next.Acquire());
 }

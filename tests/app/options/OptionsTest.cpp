@@ -4,6 +4,7 @@
 #include "InterfaceLanguage.h"
 #include "NetWidget.h"
 #include "Option.h"
+#include "StyleTemplates.h"
 #include "TextWalker.h"
 #include "UpdateWidget.h"
 #include "WidgetTestEnv.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -20,6 +22,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QTranslator>
 
 #include <functional>
@@ -222,7 +225,7 @@ private slots:
                 auto* type = page->findChild<QComboBox*>("ProxyType");
                 auto* port = page->findChild<QLineEdit*>("ProxyPort");
                 QCOMPARE(type->currentText(), QString("None"));
-                QCOMPARE(port->text(), QString("0"));
+                QCOMPARE(port->text(), QString()); // 0: no port given
                 QVERIFY(!port->isEnabled());
                 type->setCurrentIndex(1);
                 QVERIFY(port->isEnabled());
@@ -254,6 +257,86 @@ private slots:
         QCOMPARE(GetAppSettings()->GetProxyEnabled(), 0);
         QCOMPARE(GetAppSettings()->GetProxyHost(), host);
         QCOMPARE(GetAppSettings()->GetProxyPort(), 8080);
+    }
+
+    // A port is 1 to 65535 and a days box 1 to 99: a keystroke that leaves the range is
+    // refused where it is typed, with a note giving the range, and nothing else is stored.
+    void outOfRangeNumbersAreRefusedWhereTyped()
+    {
+        CAppSettings* settings = GetAppSettings();
+        settings->SetProxyPort(999999); // stored by an earlier version
+        settings->SetAutoUpdate(1);
+        settings->SetUpdateDays(30);
+        QStringList notes;
+        const auto note = [&notes] { notes << (QToolTip::isVisible() ? QToolTip::text() : QString()); };
+        RunPreferences(
+            [&](COption* option)
+            {
+                CNetWidget* page = option->NetPage();
+                page->findChild<QComboBox*>("ProxyType")->setCurrentIndex(1);
+                auto* port = page->findChild<QLineEdit*>("ProxyPort");
+                QCOMPARE(port->text(), QString());
+                for (const char* typed : {"0", "65536", "100001", "999999"})
+                {
+                    port->clear();
+                    QTest::keyClicks(port, typed);
+                    note();
+                }
+                QCOMPARE(port->text(), QString("9999"));
+                auto* days = option->UpdatePage()->findChild<QSpinBox*>("UpdateDays");
+                days->setFocus();
+                QTest::keyClick(days, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(days, Qt::Key_0);
+                note();
+                QCOMPARE(days->text(), QString("30"));
+                QTest::keyClick(days, Qt::Key_9);
+            });
+        const QString range = QStringLiteral("Enter a number from %1 to %2.");
+        QCOMPARE(notes,
+                 QStringList({range.arg(1).arg(65535), range.arg(1).arg(65535), range.arg(1).arg(65535),
+                              range.arg(1).arg(65535), range.arg(1).arg(99)}));
+        QCOMPARE(settings->GetProxyPort(), 9999);
+        QCOMPARE(settings->GetUpdateDays(), 9);
+        settings->SetProxyEnabled(0);
+    }
+
+    // The days box shows its two digits whole, at both scales.
+    void daysBoxShowsItsNumberWhole()
+    {
+        const QFont before = QApplication::font();
+        for (const int scale : {1, 2})
+        {
+            g_dScale = scale;
+            QFont font(QStringLiteral("Tahoma"));
+            font.setPixelSize(ScaledInt(12));
+            QApplication::setFont(font);
+            qApp->setStyleSheet(LoadApplicationStyleSheet());
+            CUpdateWidget page;
+            page.LoadUpdate();
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            auto* days = page.findChild<QSpinBox*>("UpdateDays");
+            QLineEdit* editor = days->findChild<QLineEdit*>();
+            // The digits' ink, against the same digits drawn alone in the box's font.
+            days->setValue(77);
+            const QImage image = editor->grab().toImage();
+            const int drawn = InkBounds(image, image.rect()).width();
+            QImage alone(ScaledInt(100), ScaledInt(40), QImage::Format_RGB32);
+            alone.fill(Qt::white);
+            {
+                QPainter painter(&alone);
+                painter.setFont(editor->font());
+                painter.setPen(Qt::black);
+                painter.drawText(alone.rect(), Qt::AlignCenter, QStringLiteral("77"));
+            }
+            const int whole = InkBounds(alone, alone.rect()).width();
+            QVERIFY2(
+                qAbs(drawn - whole) <= 1,
+                qPrintable(QStringLiteral("scale %1: %2 px drawn of %3").arg(scale).arg(drawn).arg(whole)));
+        }
+        g_dScale = 1.0;
+        qApp->setStyleSheet(QString());
+        QApplication::setFont(before);
     }
 
     void eachLanguageInstallsAtClose()

@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 using tidewell::test::LocalHttpServer;
 using tidewell::test::UpdateReply;
@@ -132,9 +134,7 @@ TEST_F(UpdateCheck, BadRepliesFailTheCheck)
 
 TEST_F(UpdateCheck, TransferFailuresReportCurlsText)
 {
-    // An error page, a body that always stops short, and a port where nobody listens.
-    LocalHttpServer failing([](const LocalHttpServer::Request&, int)
-                            { return LocalHttpServer::Status(500, "<upd:ProductInfo/>"); });
+    // A body that always stops short, and a port where nobody listens.
     LocalHttpServer shortBody(
         [](const LocalHttpServer::Request&, int)
         {
@@ -146,7 +146,7 @@ TEST_F(UpdateCheck, TransferFailuresReportCurlsText)
         LocalHttpServer probe([](const LocalHttpServer::Request&, int) { return LocalHttpServer::Ok(""); });
         closedPort = probe.port();
     }
-    for (int port : {failing.port(), shortBody.port(), closedPort})
+    for (int port : {shortBody.port(), closedPort})
     {
         PointAt(port);
         info.state = 0;
@@ -159,8 +159,82 @@ TEST_F(UpdateCheck, TransferFailuresReportCurlsText)
         EXPECT_FALSE(info.errorText.empty());
         EXPECT_EQ(info.newVersion, "kept");
     }
-    EXPECT_EQ(failing.requests().size(), 3u); // tried three times
+    EXPECT_EQ(shortBody.requests().size(), 3u); // tried three times
     EXPECT_NE(ReadFile(session->log().path()).find("curl_err["), std::string::npos);
+}
+
+TEST_F(UpdateCheck, AnAnswerOtherThan2xxIsNamedByItsStatus)
+{
+    // A server error may pass and is tried three times; a missing page or a redirect would come
+    // back the same and is asked once.
+    for (const auto& [status, tries] : std::vector<std::pair<int, size_t>>{{500, 3}, {404, 1}, {301, 1}})
+    {
+        LocalHttpServer server([status](const LocalHttpServer::Request&, int)
+                               { return LocalHttpServer::Status(status, UpdateReply()); });
+        PointAt(server.port());
+        info = ProductUpdateInfo();
+        session->fetchUpdateInfo();
+        EXPECT_EQ(info.state, UpdateStateHttpStatus) << status;
+        EXPECT_EQ(info.httpStatus, status);
+        EXPECT_TRUE(info.newVersion.empty());
+        EXPECT_EQ(server.requests().size(), tries) << status;
+    }
+}
+
+TEST_F(UpdateCheck, AnOversizedAnswerIsRefusedAndTheLogStaysSmall)
+{
+    // A log already at its bound keeps its newer half.
+    const std::string logPath = session->log().path();
+    session->log().write("first entry");
+    {
+        std::ofstream grown(logPath, std::ios::app);
+        grown << std::string(UpdateLog::kMaxFileBytes, 'x') << "\n";
+    }
+    // 2 MB announced, 2 MB sent without announcing it, and a whole reply whose notes are long.
+    const std::string huge(2 * 1024 * 1024, 'A');
+    const std::string longNotes = UpdateReply({{"Description", std::string(40000, 'Q')}});
+    LocalHttpServer announced([&](const LocalHttpServer::Request&, int)
+                              { return LocalHttpServer::Ok(huge); });
+    LocalHttpServer unannounced(
+        [&](const LocalHttpServer::Request&, int) {
+            return LocalHttpServer::Response{"HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + huge, false};
+        });
+    LocalHttpServer wordy([&](const LocalHttpServer::Request&, int)
+                          { return LocalHttpServer::Ok(longNotes); });
+    for (LocalHttpServer* server : {&announced, &unannounced})
+    {
+        PointAt(server->port());
+        info = ProductUpdateInfo();
+        session->fetchUpdateInfo();
+        EXPECT_EQ(info.state, UpdateStateBadReply);
+        EXPECT_EQ(server->requests().size(), 1u); // not asked again
+    }
+    PointAt(wordy.port());
+    session->fetchUpdateInfo();
+    EXPECT_EQ(info.newVersion, "1.2.4");
+    const std::string log = ReadFile(logPath);
+    EXPECT_EQ(log.find("first entry"), std::string::npos);
+    EXPECT_LT(log.size(), size_t(UpdateLog::kMaxFileBytes));
+    EXPECT_EQ(log.find(std::string(1024, 'A')), std::string::npos);
+    EXPECT_EQ(log.find(std::string(1024, 'Q')), std::string::npos);
+    EXPECT_NE(log.find(" bytes more]"), std::string::npos);
+}
+
+TEST_F(UpdateCheck, AnAbortEndsASilentRequestWithoutRetries)
+{
+    LocalHttpServer silent(
+        [](const LocalHttpServer::Request&, int) {
+            return LocalHttpServer::Response{"", true};
+        });
+    PointAt(silent.port());
+    std::thread check([this] { session->fetchUpdateInfo(); });
+    while (silent.requests().empty())
+        std::this_thread::yield();
+    session->abort();
+    check.join();
+    EXPECT_EQ(info.state, UpdateStateTransferFailed);
+    EXPECT_EQ(silent.requests().size(), 1u);
+    EXPECT_TRUE(session->isAborted());
 }
 
 TEST_F(UpdateCheck, SilentServerTimesOutAfterThreeAttempts)
