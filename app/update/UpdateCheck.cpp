@@ -118,6 +118,7 @@ int CUpdateCheck::ResultOf(const ProductUpdateInfo& info, const QString& current
     case UpdateStateHttpStatus:
         return ResultHttpStatus;
     case UpdateStateBadReply:
+    case UpdateStateNone: // each check starts from None: a reply came, but no product record
         return ResultUnreadable;
     case UpdateStateEmptyProduct:
         return ResultNoProduct;

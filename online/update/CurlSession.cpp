@@ -351,11 +351,7 @@ void CurlSession::ParseUpdateInfo(ProductUpdateInfo& info, const std::string& re
 {
     using tinyxml2::XMLElement;
     if (reply.empty())
-    {
-        m_log.write("update reply is empty");
-        info.state = UpdateStateBadReply;
         return;
-    }
 
     tinyxml2::XMLDocument doc(true, tinyxml2::PRESERVE_WHITESPACE);
     if (doc.Parse(reply.data(), reply.size()) != tinyxml2::XML_SUCCESS)
@@ -365,13 +361,11 @@ void CurlSession::ParseUpdateInfo(ProductUpdateInfo& info, const std::string& re
         return;
     }
     const XMLElement* root = doc.FirstChildElement();
-    const XMLElement* code = root ? root->FirstChildElement("upd:ProductCode") : nullptr;
-    if (!code)
-    {
-        m_log.write("update reply holds no product record");
-        info.state = UpdateStateBadReply;
+    if (!root)
         return;
-    }
+    const XMLElement* code = root->FirstChildElement("upd:ProductCode");
+    if (!code)
+        return;
 
     const XMLElement* displayName = root->FirstChildElement("upd:ProductDisplayName");
     const XMLElement* version = root->FirstChildElement("upd:ProductVer");
