@@ -1266,6 +1266,20 @@ image file.</source>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>أدخل رقمًا من %1 إلى %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 قيد التشغيل بالفعل. يرجى استخدام نافذته المفتوحة.</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1401,6 +1415,26 @@ Please check the validity of the proxy.</source>
 Please check your network connection.</source>
         <translation>تعذر الاتصال بالخادم. 
 يرجى التحقق من اتصالك بالشبكة.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>تم العثور على إصدار جديد من %1!
+الإصدار الحالي: %2
+الإصدار الجديد: %3
+
+لم يقدم خادم التحديث عنوان ويب لتنزيله.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>لم يرسل خادم التحديث معلومات التحديث (رمز الحالة HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>تعذرت قراءة رد خادم التحديث كمعلومات تحديث.</translation>
     </message>
 </context>
 <context>

@@ -1170,6 +1170,20 @@ Bilddatei.</translation>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Geben Sie eine Zahl von %1 bis %2 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 läuft bereits. Bitte verwenden Sie das geöffnete Fenster.</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1305,6 +1319,26 @@ Bitte prüfen Sie die Proxy-Einstellungen.</translation>
 Please check your network connection.</source>
         <translation>Verbindung zum Server fehlgeschlagen. 
 Bitte prüfen Sie Ihre Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>Eine neue Version von %1 ist verfügbar! 
+Aktuelle Version: %2
+Neue Version: %3
+
+Der Update-Server nannte keine Webadresse zum Herunterladen.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>Der Update-Server hat die Update-Informationen nicht gesendet (HTTP-Status %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>Die Antwort des Update-Servers ließ sich nicht als Update-Information lesen.</translation>
     </message>
 </context>
 <context>

@@ -1171,6 +1171,20 @@ image file.</translation>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Enter a number from %1 to %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 is already running. Please use its open window.</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1306,6 +1320,26 @@ Please check the validity of the proxy.</translation>
 Please check your network connection.</source>
         <translation>Could not connect to the server. 
 Please check your network connection.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>The update server did not send the update information (HTTP status %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>The update server&apos;s answer could not be read as update information.</translation>
     </message>
 </context>
 <context>

@@ -1170,6 +1170,20 @@ imagen válida.</translation>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Introduzca un número del %1 al %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 ya se está ejecutando. Use la ventana que ya está abierta.</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1305,6 +1319,26 @@ Compruebe la configuración del proxy.</translation>
 Please check your network connection.</source>
         <translation>No se pudo conectar con el servidor. 
 Compruebe su conexión de red.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>¡Hay una nueva versión de %1! 
+Versión actual: %2
+Versión nueva: %3
+
+El servidor de actualizaciones no indicó ninguna dirección web para descargarla.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>El servidor de actualizaciones no envió la información de actualización (estado HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>La respuesta del servidor de actualizaciones no se pudo leer como información de actualización.</translation>
     </message>
 </context>
 <context>

@@ -1170,6 +1170,20 @@ image valide.</translation>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Saisissez un nombre de %1 à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 est déjà en cours d&apos;exécution. Utilisez sa fenêtre ouverte.</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1305,6 +1319,26 @@ Vérifiez les paramètres du proxy.</translation>
 Please check your network connection.</source>
         <translation>Impossible de se connecter au serveur. 
 Vérifiez votre connexion réseau.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>Une nouvelle version de %1 est disponible ! 
+Version actuelle : %2
+Nouvelle version : %3
+
+Le serveur de mise à jour n&apos;a indiqué aucune adresse web pour la télécharger.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>Le serveur de mise à jour n&apos;a pas envoyé les informations de mise à jour (statut HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>La réponse du serveur de mise à jour n&apos;a pas pu être lue comme des informations de mise à jour.</translation>
     </message>
 </context>
 <context>

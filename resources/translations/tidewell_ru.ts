@@ -1194,6 +1194,20 @@ image file.</source>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Введите число от %1 до %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 уже запущен. Используйте его открытое окно.</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1329,6 +1343,26 @@ Please check the validity of the proxy.</source>
 Please check your network connection.</source>
         <translation>Не удалось подключиться к серверу. 
 Проверьте подключение к сети.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>Найдена новая версия %1! 
+Текущая версия: %2
+Новая версия: %3
+
+Сервер обновлений не указал веб-адрес для загрузки.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>Сервер обновлений не прислал сведения об обновлении (код HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>Ответ сервера обновлений не удалось прочитать как сведения об обновлении.</translation>
     </message>
 </context>
 <context>

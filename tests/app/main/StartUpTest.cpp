@@ -1,12 +1,17 @@
 // The program's start-up rules, the scoring rule of the analysis loop, and the single instance.
 #include "AnalyzeThread.h"
+#include "AppGlobals.h"
+#include "CMessageSeam.h"
+#include "SingleInstance.h"
 #include "StartUpRules.h"
 #include "TempHome.h"
 #include "UpdateCheck.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QFile>
 #include <QProcess>
 #include <QThread>
 
@@ -51,21 +56,36 @@ TEST(ScoringLoop, PenaltiesFollowTheMask)
     EXPECT_DOUBLE_EQ(CAnalyzeThread::TrackPenalty(0x4000 | 0x400, all, true), 1.0);
 }
 
-TEST(SingleInstance, ASecondStartEndsWithMinusOne)
+TEST(SingleInstance, ASecondStartTellsTheUserInEachLanguage)
 {
     tidewell::test::TempHome home;
     QProcess first;
     first.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
     first.start(QStringLiteral(TIDEWELL_PROGRAM), {});
     ASSERT_TRUE(first.waitForStarted(10000));
-    // The first copy holds the lock once its window is up; give it time to get there.
-    QThread::msleep(1500);
+    // The first copy holds the lock once its window is up.
+    while (!QFile::exists(CSingleInstance::DefaultLockPath()) && first.state() == QProcess::Running)
+        QThread::msleep(50);
     ASSERT_EQ(first.state(), QProcess::Running);
-    QProcess second;
-    second.start(QStringLiteral(TIDEWELL_PROGRAM), {});
-    ASSERT_TRUE(second.waitForFinished(20000));
-    EXPECT_EQ(second.exitCode(), 255); // -1
+    // A second start, as main makes it, finds the lock of the running copy and says so, in each
+    // language in words of its own.
+    FillAppStrings();
+    QStringList told;
+    CMessageSeam::Scope answers([&told](const MessageQuestion& question)
+                                { return int((told << question.text).size()); });
+    for (const QString code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+    {
+        ASSERT_TRUE(
+            InstallTranslation(code, QCoreApplication::applicationDirPath() + QStringLiteral("/language")));
+        EXPECT_FALSE(CSingleInstance().Acquire());
+        EXPECT_TRUE(told.back().contains(QStringLiteral("Tidewell")) &&
+                    told.indexOf(told.back()) == told.size() - 1);
+    }
+    EXPECT_EQ(told.front(), QStringLiteral("Tidewell is already running. Please use its open window."));
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished(5000);
+    // Once the first copy is gone its lock is taken over.
+    CSingleInstance next;
+    EXPECT_TRUE(next.Acquire());
 }
