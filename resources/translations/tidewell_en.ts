@@ -1314,15 +1314,15 @@ Please check your network connection.</translation>
     </message>
     <message>
         <source>Update every day</source>
-        <translation>Check every day</translation>
+        <translation>Update every day</translation>
     </message>
     <message>
         <source>Update every week</source>
-        <translation>Check every week</translation>
+        <translation>Update every week</translation>
     </message>
     <message>
         <source>Update every month</source>
-        <translation>Check every month</translation>
+        <translation>Update every month</translation>
     </message>
     <message>
         <source>Number of days between update checks (At least 1 days)</source>

@@ -369,7 +369,8 @@ private slots:
             QTest::mouseClick(album, Qt::LeftButton, {}, QPoint(album->height() / 2, album->height() / 2));
             QVERIFY(album->isChecked());
             Click(window, "main_gohome");
-            QCOMPARE(settings->GetDuplicate() & (MF_Name | MF_Artist | MF_Album), MF_Name | MF_Artist | MF_Album);
+            QCOMPARE(settings->GetDuplicate() & (MF_Name | MF_Artist | MF_Album),
+                     MF_Name | MF_Artist | MF_Album);
             window.close();
         }
         ReleaseAppSettings();

@@ -1,5 +1,6 @@
 // The program's start-up rules, the scoring rule of the analysis loop, and the single instance.
 #include "AnalyzeThread.h"
+#include "AppGlobals.h"
 #include "StartUpRules.h"
 #include "TempHome.h"
 #include "UpdateCheck.h"
@@ -32,16 +33,20 @@ TEST(StartUpRules, LanguageFromTheSystemLocale)
 // translation compiled into the resources under ":/language" is not taken in its place.
 TEST(StartUpRules, TheTranslationComesFromTheLanguageFolderAlone)
 {
-    const QString folder = QFileInfo(QStringLiteral(TIDEWELL_PROGRAM)).absolutePath() + QStringLiteral("/language");
+    const QString folder =
+        QFileInfo(QStringLiteral(TIDEWELL_PROGRAM)).absolutePath() + QStringLiteral("/language");
     QTemporaryDir dir;
-    ASSERT_TRUE(QFile::copy(folder + QStringLiteral("/tidewell_de.qm"), dir.filePath(QStringLiteral("tidewell_de.qm"))));
+    ASSERT_TRUE(QFile::copy(folder + QStringLiteral("/tidewell_de.qm"),
+                            dir.filePath(QStringLiteral("tidewell_de.qm"))));
     QFile qrc(dir.filePath(QStringLiteral("language.qrc")));
     ASSERT_TRUE(qrc.open(QIODevice::WriteOnly));
     qrc.write(R"(<RCC><qresource prefix="/language"><file>tidewell_de.qm</file></qresource></RCC>)");
     qrc.close();
     const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/rcc");
     const QString compiled = dir.filePath(QStringLiteral("language.rcc"));
-    ASSERT_EQ(QProcess::execute(rcc, {QStringLiteral("--binary"), QStringLiteral("-o"), compiled, qrc.fileName()}), 0);
+    ASSERT_EQ(
+        QProcess::execute(rcc, {QStringLiteral("--binary"), QStringLiteral("-o"), compiled, qrc.fileName()}),
+        0);
     ASSERT_TRUE(QResource::registerResource(compiled));
     ASSERT_TRUE(QFile::exists(QStringLiteral(":/language/tidewell_de.qm")));
 
