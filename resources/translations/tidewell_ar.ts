@@ -464,7 +464,7 @@ in the Zavro_Recycle Bin.</source>
     </message>
     <message>
         <source>%1 kbps</source>
-        <translation>%1 ك.ب/ث</translation>
+        <translation>%1 كيلوبت/ث</translation>
     </message>
 </context>
 <context>
@@ -1054,10 +1054,9 @@ fingerprint. Please be patient.</source>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>عفوًا! حدث خطأ أثناء تحميل مكتبة iTunes.
-يرجى التفعيل في iTunes: التفضيلات&gt;
-متقدم&gt;مشاركة ملف XML لمكتبة iTunes مع
-التطبيقات الأخرى، ثم انقر «أعد المحاولة».</translation>
+        <translation>عفوًا! تعذرت قراءة ملف مكتبة iTunes.
+تأكد من أنه ملف مكتبة iTunes صالح،
+ثم انقر «أعد المحاولة».</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1239,7 +1238,7 @@ image file.</source>
     </message>
     <message>
         <source>None</source>
-        <translation>بلا</translation>
+        <translation>لا يوجد</translation>
     </message>
     <message>
         <source>Http</source>

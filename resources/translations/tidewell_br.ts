@@ -966,10 +966,9 @@ Tenha paciência.</translation>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>Ops! Ocorreu um erro ao carregar a biblioteca
-do iTunes. No iTunes, ative: Preferências&gt;
-Avançado&gt;Compartilhar XML da Biblioteca do iTunes
-com outros aplicativos e clique em Repetir.</translation>
+        <translation>Ops! Não foi possível ler o arquivo da biblioteca
+do iTunes. Verifique se é um arquivo de biblioteca
+do iTunes válido e clique em Repetir.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>

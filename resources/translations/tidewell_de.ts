@@ -371,7 +371,7 @@ Zavro_Recycle Bin gefunden.</translation>
     <message>
         <source>The song could not be restored. It is still in the recycle folder:
 %1</source>
-        <translation>Das Lied konnte nicht wiederhergestellt werden. Es liegt noch im Papierkorb-Ordner:
+        <translation>Der Titel konnte nicht wiederhergestellt werden. Er liegt noch im Papierkorb-Ordner:
 %1</translation>
     </message>
     <message>
@@ -966,10 +966,9 @@ etwas dauern. Bitte Geduld.</translation>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>Hoppla! Beim Laden der iTunes-Mediathek ist ein
-Fehler aufgetreten. Stellen Sie in iTunes ein: Einstellungen&gt;
-Erweitert&gt;iTunes-Mediathek-XML für andere
-Programme freigeben, und klicken Sie auf „Wiederholen“.</translation>
+        <translation>Hoppla! Die iTunes-Mediathekdatei konnte nicht
+gelesen werden. Prüfen Sie, ob es eine gültige
+iTunes-Mediathekdatei ist, und klicken Sie auf „Wiederholen“.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1078,11 +1077,11 @@ und das Ergebnis übernehmen?</translation>
     <name>CModifyMusicInfo</name>
     <message>
         <source>Orginal Tag</source>
-        <translation>Originales Tag</translation>
+        <translation>Original-Tags</translation>
     </message>
     <message>
         <source>New Tag</source>
-        <translation>Neues Tag</translation>
+        <translation>Neue Tags</translation>
     </message>
     <message>
         <source>Name:</source>

@@ -966,10 +966,9 @@ Tenga paciencia.</translation>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>¡Ups! Error al cargar la biblioteca de iTunes.
-En iTunes active: Preferencias&gt;
-Avanzado&gt;Compartir XML de la biblioteca de iTunes
-con otras aplicaciones y pulse Reintentar.</translation>
+        <translation>¡Ups! No se pudo leer el archivo de la biblioteca
+de iTunes. Compruebe que sea un archivo de biblioteca
+de iTunes válido y pulse Reintentar.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1046,11 +1045,11 @@ y aplicar el resultado?</translation>
     </message>
     <message>
         <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
-        <translation>No se pudo contactar con el servicio de reconocimiento. Compruebe su conexión a internet y vuelva a reparar.</translation>
+        <translation>No se pudo contactar con el servicio de reconocimiento. Compruebe su conexión a internet y vuelva a corregir.</translation>
     </message>
     <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
-        <translation>Esta vez no se pudieron reparar algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
+        <translation>Esta vez no se pudieron corregir algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
     </message>
 </context>
 <context>

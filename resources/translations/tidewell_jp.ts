@@ -944,10 +944,9 @@ fingerprint. Please be patient.</source>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>iTunes ライブラリの読み込み中にエラーが
-発生しました。iTunes で「環境設定&gt;
-詳細&gt;iTunes ライブラリ XML をほかのアプリと共有」を
-オンにして、「再試行」をクリックしてください。</translation>
+        <translation>iTunes ライブラリファイルを読み込めませんでした。
+有効な iTunes ライブラリファイルであることを確認して、
+「再試行」をクリックしてください。</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>Время</translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Artist</source>
@@ -353,7 +353,7 @@ history that exists over %1 in %2.</source>
     </message>
     <message>
         <source>Time</source>
-        <translation>Время</translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source> </source>
@@ -458,7 +458,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Time</source>
-        <translation>Время</translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Match Degree: </source>
@@ -493,7 +493,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Удалить</translation>
+        <translation>Убрать</translation>
     </message>
     <message>
         <source>Open Files And Folders</source>
@@ -988,10 +988,9 @@ fingerprint. Please be patient.</source>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>Ой! Ошибка при загрузке медиатеки iTunes.
-В iTunes включите: Настройки&gt;
-Дополнения&gt;Предоставлять XML медиатеки iTunes
-другим программам и нажмите «Повторить».</translation>
+        <translation>Ой! Не удалось прочитать файл медиатеки iTunes.
+Убедитесь, что это действительный файл медиатеки
+iTunes, и нажмите «Повторить».</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>

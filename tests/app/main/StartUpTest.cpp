@@ -11,9 +11,15 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
+#include <QResource>
+#include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 
 TEST(StartUpRules, LanguageFromTheSystemLocale)
 {
@@ -24,6 +30,37 @@ TEST(StartUpRules, LanguageFromTheSystemLocale)
     EXPECT_EQ(StartLanguageForLocale(QLocale(QLocale::Arabic, QLocale::Egypt)), "ar");
     EXPECT_EQ(TranslationFileName("de"), "tidewell_de.qm");
     EXPECT_FALSE(InstallTranslation("xx", "/nonexistent"));
+}
+
+// The translation comes from the language folder beside the program and nowhere else: a
+// translation compiled into the resources under ":/language" is not taken in its place.
+TEST(StartUpRules, TheTranslationComesFromTheLanguageFolderAlone)
+{
+    const QString folder =
+        QFileInfo(QStringLiteral(TIDEWELL_PROGRAM)).absolutePath() + QStringLiteral("/language");
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(folder + QStringLiteral("/tidewell_de.qm"),
+                            dir.filePath(QStringLiteral("tidewell_de.qm"))));
+    QFile qrc(dir.filePath(QStringLiteral("language.qrc")));
+    ASSERT_TRUE(qrc.open(QIODevice::WriteOnly));
+    qrc.write(R"(<RCC><qresource prefix="/language"><file>tidewell_de.qm</file></qresource></RCC>)");
+    qrc.close();
+    const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/rcc");
+    const QString compiled = dir.filePath(QStringLiteral("language.rcc"));
+    ASSERT_EQ(
+        QProcess::execute(rcc, {QStringLiteral("--binary"), QStringLiteral("-o"), compiled, qrc.fileName()}),
+        0);
+    ASSERT_TRUE(QResource::registerResource(compiled));
+    ASSERT_TRUE(QFile::exists(QStringLiteral(":/language/tidewell_de.qm")));
+
+    EXPECT_FALSE(InstallTranslation(QStringLiteral("de"), dir.filePath(QStringLiteral("none"))));
+    EXPECT_EQ(g_pTranslator, nullptr);
+    ASSERT_TRUE(InstallTranslation(QStringLiteral("de"), folder));
+    EXPECT_EQ(QCoreApplication::translate("CAbout", "About"), QStringLiteral("Über"));
+    EXPECT_NE(g_pTranslator, nullptr);
+    QCoreApplication::removeTranslator(g_pTranslator);
+    delete std::exchange(g_pTranslator, nullptr);
+    QResource::unregisterResource(compiled);
 }
 
 TEST(StartUpRules, UpdateCheckIsDue)

@@ -118,7 +118,8 @@ private slots:
             [](COption* option)
             {
                 CGeneralWidget* page = option->GeneralPage();
-                QCheckBox* master = Box(page, "Replace original songs meta");
+                QCheckBox* master =
+                    Box(page, QCoreApplication::translate("CGeneralWidget", "Replace original songs meta"));
                 const QStringList names{"Name", "Artist", "Album", "Year", "Genre"};
                 QVERIFY(master && !master->isChecked());
                 for (const QString& name : names)
