@@ -12,6 +12,7 @@
 #include "CShadeLabel.h"
 #include "Duplicate.h"
 #include "FailedTreeWidget.h"
+#include "ITunesLibraryXml.h"
 #include "MainUI.h"
 #include "ManagerFixture.h"
 #include "MusicFlags.h"
@@ -88,12 +89,6 @@ QByteArray ReadAll(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -435,7 +430,7 @@ private slots:
             bytes[path] = ReadAll(path);
         }
         QVERIFY(QDir().mkpath(home.path() + "/.ssh"));
-        QVERIFY(WriteAll(secret, "decoy key"));
+        QVERIFY(writeTextFile(secret, "decoy key"));
         QStringList asked;
         CMessageSeam::Scope answers([&](const MessageQuestion& question)
                                     { return asked << question.text, 1; });
@@ -468,57 +463,46 @@ private slots:
                                                  "/.config/autostart/x.mp3' where Location = '" +
                                                  locations[1] + "'"),
                  0);
-        QVERIFY(WriteAll(moved, "another file"));
+        QVERIFY(tidewell::test::writeTextFile(moved, "another file"));
 
         window.GoHome();
         QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor(
             [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
         QTreeWidget* tree = window.DuplicateView()->Tree();
-        enum Outcome
-        {
-            kNeither,
-            kSaid,
-            kRestored
-        };
+        // A click on the restore icon of the row showing `location`: what the user was told, or
+        // nothing when the row came back.
         auto restore = [&](const QString& location)
         {
-            QTreeWidgetItem* group = tree->topLevelItem(0);
-            for (int c = 0; group && c < group->childCount(); ++c)
-            {
-                QTreeWidgetItem* row = group->child(c);
-                if (row->text(4) != location)
-                    continue;
-                const qsizetype before = asked.size();
-                QTest::mouseClick(
-                    tree->viewport(), Qt::LeftButton, {},
-                    QPoint(tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2,
-                           tree->visualItemRect(row).center().y()));
-                if (!QTest::qWaitFor([&] { return asked.size() > before || !row->isDisabled(); }, 60000))
-                    return kNeither;
-                // Refused and said, or restored in silence.
-                if (asked.size() > before)
-                    return row->isDisabled() ? kSaid : kNeither;
-                return row->isDisabled() ? kNeither : kRestored;
-            }
-            return kNeither;
+            const auto rows = tree->findItems(location, Qt::MatchExactly | Qt::MatchRecursive, 4);
+            const qsizetype before = asked.size();
+            if (rows.size() != 1)
+                return QStringLiteral("no such row");
+            QTest::mouseClick(
+                tree->viewport(), Qt::LeftButton, {},
+                QPoint(tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2,
+                       tree->visualItemRect(rows[0]).center().y()));
+            const bool done =
+                QTest::qWaitFor([&] { return asked.size() > before || !rows[0]->isDisabled(); }, 60000);
+            return !done || (asked.size() > before) != rows[0]->isDisabled()
+                       ? QStringLiteral("row and message disagree")
+                       : asked.mid(before).join(u'\n');
         };
         const QString refused =
             QStringLiteral("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin.");
-        QVERIFY(restore(home.path() + "/public/id") == kSaid && asked.last() == refused);
-        QVERIFY(restore(home.path() + "/.config/autostart/x.mp3") == kSaid && asked.last() == refused);
+        QCOMPARE(restore(home.path() + "/public/id"), refused);
+        QCOMPARE(restore(home.path() + "/.config/autostart/x.mp3"), refused);
         QCOMPARE(ReadAll(secret), QByteArray("decoy key"));
         QVERIFY(!QFileInfo::exists(home.path() + "/public") &&
                 !QFileInfo::exists(home.path() + "/.config/autostart"));
         QCOMPARE(ReadAll(QString::fromStdString(trashes[1])), bytes[QString::fromStdString(locations[1])]);
 
-        QCOMPARE(restore(moved), kSaid);
-        QCOMPARE(asked.last(),
+        QCOMPARE(restore(moved),
                  QStringLiteral("The song could not be restored. It is still in the recycle folder:\n") +
                      COwnDirectionDelegate::Isolated(trash));
         QCOMPARE(ReadAll(trash), bytes[moved]);
         QVERIFY(QFile::remove(moved));
-        QCOMPARE(restore(moved), kRestored);
+        QCOMPARE(restore(moved), QString());
         QCOMPARE(ReadAll(moved), bytes[moved]);
         QVERIFY(!QFileInfo::exists(trash));
         window.close();
