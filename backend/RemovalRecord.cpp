@@ -1,6 +1,8 @@
 #include "RemovalRecord.h"
 
+#include "AtomicFileEdit.h"
 #include "NativePath.h"
+#include "ScopedFd.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -18,19 +20,6 @@ namespace
 // A record is a few hundred bytes; anything much larger is not one of ours.
 constexpr qsizetype kMaxRecordBytes = 64 * 1024;
 
-struct Fd
-{
-    int fd = -1;
-    explicit Fd(int f) : fd(f) {}
-    ~Fd()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-};
-
 // The record's file name for the copy named `name`: fixed length whatever the song's name.
 QByteArray recordName(const QByteArray& name)
 {
@@ -45,25 +34,6 @@ std::pair<QByteArray, QByteArray> splitPath(const QByteArray& path)
     if (slash < 0)
         return {QByteArray("."), path};
     return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
-}
-
-bool writeAll(int fd, const QByteArray& bytes)
-{
-    const char* data = bytes.constData();
-    qsizetype size = bytes.size();
-    while (size > 0)
-    {
-        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
-        if (n < 0)
-        {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
 }
 
 bool plainComponent(const QByteArray& part)
@@ -84,24 +54,8 @@ bool CRemovalRecord::Write(const QString& trashPath, const QString& origin)
     const QByteArray bytes = QJsonDocument(json).toJson(QJsonDocument::Compact);
 
     // Written under a temporary name and renamed into place, so a record is whole or absent.
-    const QByteArray target = folder + '/' + recordName(name);
-    const QByteArray temporary = target + ".new";
-    {
-        Fd out(::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (out.fd < 0)
-            return false;
-        if (!writeAll(out.fd, bytes) || ::fsync(out.fd) != 0)
-        {
-            ::unlink(temporary.constData());
-            return false;
-        }
-    }
-    if (::rename(temporary.constData(), target.constData()) != 0)
-    {
-        ::unlink(temporary.constData());
-        return false;
-    }
-    return true;
+    return AtomicFileEdit::replaceWhole((folder + '/' + recordName(name)).toStdString(), bytes.toStdString(),
+                                        0600);
 }
 
 std::optional<CRemovalRecord> CRemovalRecord::Find(const QString& root, const QString& trashPath)
