@@ -4,7 +4,9 @@
 // Every removal and restore is ordered so that nothing is lost when a step fails: the file is
 // moved first (a move never overwrites), the recycle path is recorded, and only then is the iTunes
 // entry deleted; a failing later step undoes the earlier ones. A restore adds the track to iTunes
-// again before it clears the recycle path, so a failed re-add can be retried.
+// again before it clears the recycle path, so a failed re-add can be retried. A removal writes its
+// own record (CRemovalRecord) before the move, and a restore takes the way back from that record
+// alone, never from a path a row or a saved project names.
 //
 // These run on the caller's apply thread, one track at a time; the agent serialises its requests.
 
@@ -17,6 +19,7 @@
 #include "NativePath.h"
 #include "RecycleBin.h"
 #include "RegularFile.h"
+#include "RemovalRecord.h"
 #include "TracksTable.h"
 #include "iTunesLib.h"
 
@@ -431,6 +434,18 @@ bool locationListed(CMusicManage& manager, const QString& location)
     return false;
 }
 
+// After a removal's move: the record follows the copy should it have taken another free name, and
+// goes when no copy went.
+void keepRemovalRecord(CMusicManage& manager, const QString& recorded, const QString& target,
+                       const QString& location)
+{
+    if (target != recorded && isRegularFile(PathToNative(target).constData()) &&
+        !CRemovalRecord::Write(target, location))
+        manager.WriteManageLog(QStringLiteral("No removal record for %1").arg(target));
+    if (target != recorded || !isRegularFile(PathToNative(recorded).constData()))
+        CRemovalRecord::Remove(recorded);
+}
+
 } // namespace
 
 int CMusicManage::ApplyiTunesMusicInfo(void* track, int flags, int replace)
@@ -610,9 +625,12 @@ int CMusicManage::DeleteToTrash(void* track)
             return -1;
         }
         target = CRecycleBin::FreeTarget(m_recyclePath, QFileInfo(info.Location).fileName());
-        if (target.isEmpty())
+        // The record of where the copy comes from exists before the copy is moved, so no copy of
+        // ours ever lies in the recycle folder without it.
+        if (target.isEmpty() || !CRemovalRecord::Write(target, info.Location))
             return -1;
     }
+    const QString recorded = target;
 
     int ret = 0;
     if (ref.obj)
@@ -621,6 +639,8 @@ int CMusicManage::DeleteToTrash(void* track)
         ret = m_library->DeleteMusicByInfo(target, ref.bare, type);
     else
         ret = deleteBareRecord(*this, target, ref.bare, type);
+    if (isRecycledType(type))
+        keepRemovalRecord(*this, recorded, target, info.Location);
     if (ret != 0)
         return -1;
 
@@ -642,43 +662,62 @@ int CMusicManage::RestoreFromTrash(void* track)
     MusicInfo record = ref.Info();
     const int type = ref.type;
     const bool fromRow = ref.obj != nullptr;
+    const bool atPlace = isRegularFile(PathToNative(record.Location).constData());
+    if (!isRecycledType(type))
+        return atPlace ? 0 : -1;
 
-    if (isRegularFile(PathToNative(record.Location).constData()))
+    // Where the row says the copy lies: a track of the lists keeps it in its database row.
+    if (fromRow)
     {
-        // Nothing to restore, unless an earlier restore left its recycle path recorded.
         std::string trash;
-        bool pending = false;
-        if (fromRow && isRecycledType(type))
+        QMutexLocker lock(&m_library->DbMutex());
+        if (SelectValueFromDB(record.PersistentID.toUtf8().constData(), type, "TrashPath", trash) != 0)
+            return -1;
+        record.TrashPath = PathFromNative(QByteArray::fromStdString(trash));
+    }
+    if (record.TrashPath.isEmpty())
+        return atPlace ? 0 : -1;
+
+    // That path is only data: the copy goes back only when our own record of its removal names
+    // it, and only to the place it was removed from.
+    const QString root = m_recyclePath.left(m_recyclePath.lastIndexOf(u'/'));
+    const std::optional<CRemovalRecord> removal = CRemovalRecord::Find(root, record.TrashPath);
+    if (!removal || removal->origin != PathToNative(record.Location))
+    {
+        WriteManageLog(QStringLiteral("Restore refused, no record of removing %1 to %2")
+                           .arg(record.Location, record.TrashPath));
+        return -1;
+    }
+    auto copyKept = [&]
+    {
+        // The copy that could not go back still lies in the recycle folder: the caller names it.
+        if (ref.obj)
         {
-            QMutexLocker lock(&m_library->DbMutex());
-            pending =
-                SelectValueFromDB(record.PersistentID.toUtf8().constData(), type, "TrashPath", trash) == 0 &&
-                !trash.empty();
+            MusicInfo* current = nullptr;
+            ref.obj->GetCurrentInfo(&current);
+            current->TrashPath = record.TrashPath;
         }
-        if (!pending)
-            return 0;
+        return RestoreCopyKept;
+    };
+    if (atPlace && removal->copyPresent)
+    {
+        // Another file stands at the copy's place: it is not overwritten, and the copy stays.
+        return copyKept();
+    }
+    if (atPlace && !fromRow)
+    {
+        CRemovalRecord::Remove(record.TrashPath);
+        return 0;
     }
 
     int ret = -1;
     if (m_library)
         ret = m_library->RestoreMusic(&record, type, fromRow);
-    else if (isRecycledType(type) && !record.TrashPath.isEmpty())
+    else
         ret = CRecycleBin::MoveBack(record.TrashPath, record.Location) == CRecycleBin::MoveOk ? 0 : -1;
     if (ret != 0)
-    {
-        // The copy that could not go back still lies in the recycle folder: the caller names it.
-        if (isRegularFile(PathToNative(record.TrashPath).constData()))
-        {
-            if (ref.obj)
-            {
-                MusicInfo* current = nullptr;
-                ref.obj->GetCurrentInfo(&current);
-                current->TrashPath = record.TrashPath;
-            }
-            return RestoreCopyKept;
-        }
-        return -1;
-    }
+        return isRegularFile(PathToNative(record.TrashPath).constData()) ? copyKept() : -1;
+    CRemovalRecord::Remove(record.TrashPath);
 
     // The iTunes entry comes back under the same condition the removal took it away.
     if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, record.Location))

@@ -1,6 +1,7 @@
 #include "RecycleBin.h"
 
 #include "NativePath.h"
+#include "ScopedFd.h"
 
 #include <QDir>
 
@@ -15,20 +16,6 @@ namespace
 
 // Longest file name the collision rule may produce (ext4, tmpfs and most others: 255 bytes).
 constexpr qsizetype kMaxNameBytes = 255;
-
-// Closes a descriptor when the scope ends.
-struct Fd
-{
-    int fd = -1;
-    explicit Fd(int f) : fd(f) {}
-    ~Fd()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-};
 
 // Something (a file, folder or link, even a dangling one) has this name.
 bool nameTaken(const QString& path)

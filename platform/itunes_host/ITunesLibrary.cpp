@@ -4,6 +4,7 @@
 #include "LocationUrl.h"
 #include "RegularFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cinttypes>
@@ -116,6 +117,40 @@ bool isLibraryOrMusicPlaylist(const PlistValue& playlist)
     const PlistValue* master = playlist.find("Master");
     const PlistValue* kind = playlist.find("Distinguished Kind");
     return (master && master->kind() == PlistValue::Kind::True) || (kind && kind->toInt(-1) == 4);
+}
+
+// What a removal took from the library, kept beside the library file so a restore of the same
+// file can give it back: the track's whole dictionary and its place in every playlist.
+std::string removedStorePath(const std::string& libraryPath)
+{
+    return libraryPath + ".tidewell-removed";
+}
+
+// Removals kept at most; the oldest go first.
+constexpr size_t kMaxRemovedKept = 5000;
+
+PlistValue readRemovedStore(const std::string& libraryPath)
+{
+    PlistValue root;
+    if (!isRegularFile(removedStorePath(libraryPath)) ||
+        !readPlistFile(removedStorePath(libraryPath), root) || root.kind() != PlistValue::Kind::Dict)
+        root = PlistValue(PlistValue::Kind::Dict);
+    if (const PlistValue* list = root.find("Removed Tracks");
+        !list || list->kind() != PlistValue::Kind::Array)
+        root.set("Removed Tracks", PlistValue(PlistValue::Kind::Array));
+    return root;
+}
+
+bool writeRemovedStore(const std::string& libraryPath, const PlistValue& root)
+{
+    return AtomicFileEdit::replaceWhole(removedStorePath(libraryPath), writePlist(root), 0600);
+}
+
+// The playlist's own id, or its place in the list for one without.
+std::string playlistKey(const PlistValue& playlist, size_t index)
+{
+    const PlistValue* id = playlist.find("Playlist Persistent ID");
+    return id ? id->text() : "#" + std::to_string(index);
 }
 
 } // namespace
@@ -431,16 +466,30 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
         return missingLocked();
     const PlistValue* idValue = track->find("Track ID");
     const int64_t trackId = idValue ? idValue->toInt(-1) : -1;
+    PlistValue kept(PlistValue::Kind::Dict);
+    kept.set("Track", *track);
+    PlistValue places(PlistValue::Kind::Array);
     auto& entries = tracks->entries();
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(m_byPersistentId.at(persistentId)));
     if (PlistValue* playlists = m_root.find("Playlists"); playlists && trackId >= 0)
     {
-        for (PlistValue& playlist : playlists->items())
+        for (size_t p = 0; p < playlists->items().size(); ++p)
         {
+            PlistValue& playlist = playlists->items()[p];
             PlistValue* items = playlist.find("Playlist Items");
             if (!items)
                 continue;
             auto& list = items->items();
+            for (size_t i = 0; i < list.size(); ++i)
+            {
+                const PlistValue* id = list[i].find("Track ID");
+                if (!id || id->toInt(-1) != trackId)
+                    continue;
+                PlistValue place(PlistValue::Kind::Dict);
+                place.set("Playlist", PlistValue::string(playlistKey(playlist, p)));
+                place.set("Index", PlistValue::integer(static_cast<int64_t>(i)));
+                places.items().push_back(std::move(place));
+            }
             std::erase_if(list,
                           [trackId](const PlistValue& item)
                           {
@@ -449,8 +498,95 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
                           });
         }
     }
+    kept.set("Playlists", std::move(places));
     reindexLocked();
-    return saveLocked();
+    const HResult hr = saveLocked();
+    if (hr == kOk)
+    {
+        // Without the store the removal still stands; a restore then adds the file as new.
+        PlistValue store = readRemovedStore(m_path);
+        auto& list = store.find("Removed Tracks")->items();
+        list.push_back(std::move(kept));
+        if (list.size() > kMaxRemovedKept)
+            list.erase(list.begin(),
+                       list.begin() + static_cast<std::ptrdiff_t>(list.size() - kMaxRemovedKept));
+        writeRemovedStore(m_path, store);
+    }
+    return hr;
+}
+
+bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t& persistentId)
+{
+    PlistValue store = readRemovedStore(m_path);
+    auto& list = store.find("Removed Tracks")->items();
+    // The latest removal of this file.
+    auto it = list.rbegin();
+    for (; it != list.rend(); ++it)
+    {
+        const PlistValue* track = it->find("Track");
+        const PlistValue* loc = track ? track->find("Location") : nullptr;
+        if (loc && locationUrlToPath(loc->text()) == filePath)
+            break;
+    }
+    if (it == list.rend())
+        return false;
+    PlistValue track = *it->find("Track");
+    const PlistValue places =
+        it->find("Playlists") ? *it->find("Playlists") : PlistValue(PlistValue::Kind::Array);
+    list.erase(std::next(it).base());
+
+    // The same ids when nothing took them meanwhile.
+    const PlistValue* pidValue = track.find("Persistent ID");
+    uint64_t pid = pidValue ? parsePersistentIdText(pidValue->text()) : 0;
+    if (pid == 0 || m_byPersistentId.contains(pid))
+        pid = freshPersistentIdLocked();
+    track.set("Persistent ID", PlistValue::string(formatPersistentIdText(pid)));
+    int64_t trackId = track.find("Track ID") ? track.find("Track ID")->toInt(0) : 0;
+    PlistValue* tracks = tracksDictLocked();
+    const bool idTaken = std::any_of(tracks->entries().begin(), tracks->entries().end(),
+                                     [trackId](const auto& entry)
+                                     {
+                                         const PlistValue* id = entry.second.find("Track ID");
+                                         return id && id->toInt(0) == trackId;
+                                     });
+    if (trackId <= 0 || idTaken)
+        trackId = maxTrackId + 1;
+    track.set("Track ID", PlistValue::integer(trackId));
+    tracks->entries().emplace_back(std::to_string(trackId), std::move(track));
+
+    if (PlistValue* playlists = m_root.find("Playlists"))
+    {
+        for (const PlistValue& place : places.items())
+        {
+            const PlistValue* key = place.find("Playlist");
+            for (size_t p = 0; key && p < playlists->items().size(); ++p)
+            {
+                PlistValue& playlist = playlists->items()[p];
+                if (playlistKey(playlist, p) != key->text())
+                    continue;
+                PlistValue* items = playlist.find("Playlist Items");
+                if (!items)
+                {
+                    playlist.set("Playlist Items", PlistValue(PlistValue::Kind::Array));
+                    items = playlist.find("Playlist Items");
+                }
+                PlistValue item(PlistValue::Kind::Dict);
+                item.set("Track ID", PlistValue::integer(trackId));
+                auto& entries = items->items();
+                const PlistValue* at = place.find("Index");
+                const auto index = std::min(static_cast<size_t>(std::max<int64_t>(0, at ? at->toInt(0) : 0)),
+                                            entries.size());
+                entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(index), std::move(item));
+                break;
+            }
+        }
+    }
+    reindexLocked();
+    if (saveLocked() != kOk)
+        return false;
+    writeRemovedStore(m_path, store);
+    persistentId = pid;
+    return true;
 }
 
 uint64_t ITunesLibrary::freshPersistentIdLocked()
@@ -498,6 +634,13 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
         }
         if (const PlistValue* id = track.find("Track ID"))
             maxTrackId = std::max(maxTrackId, id->toInt(0));
+    }
+
+    // A file the library lost through a removal comes back as the entry it was.
+    if (takeBackLocked(filePath, maxTrackId, persistentId))
+    {
+        added = true;
+        return kOk;
     }
 
     const int64_t trackId = maxTrackId + 1;

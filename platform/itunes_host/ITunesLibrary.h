@@ -72,12 +72,16 @@ public:
     HResult pictures(uint64_t persistentId, std::vector<std::string>& out);
     HResult addPicture(uint64_t persistentId, const std::string& imagePath);
 
-    // Removes the track from the library and from every playlist; the audio file stays.
+    // Removes the track from the library and from every playlist; the audio file stays. What the
+    // removal took (the track's whole entry and its places in the playlists) is kept beside the
+    // library file ("<library>.tidewell-removed") for addFile to give back.
     HResult remove(uint64_t persistentId);
 
     // Adds an audio file: next Track ID, fresh random persistent ID, entries in the library and
     // Music playlists. `added` is false (and kOk answered) when the file is no readable audio file.
-    // A file already in the library answers its existing track.
+    // A file already in the library answers its existing track. A file a removal took out of the
+    // library comes back as that entry, with its ids when they are still free, every key it had
+    // and its places in the playlists.
     HResult addFile(const std::string& path, bool& added, uint64_t& persistentId);
 
 private:
@@ -95,6 +99,8 @@ private:
     HResult fileTrackLocked(uint64_t persistentId, PlistValue*& track, std::string& path);
     PlistValue* tracksDictLocked();
     uint64_t freshPersistentIdLocked();
+    // Puts back the latest removed entry of the file, saved; false when none was kept.
+    bool takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t& persistentId);
 
     std::string m_path;
     std::mutex m_mutex;

@@ -12,7 +12,9 @@
 #include "CShadeLabel.h"
 #include "Duplicate.h"
 #include "FailedTreeWidget.h"
+#include "ITunesLibraryXml.h"
 #include "MainUI.h"
+#include "ManagerFixture.h"
 #include "MusicFlags.h"
 #include "NativePath.h"
 #include "OwnDirectionDelegate.h"
@@ -25,8 +27,10 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMap>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -80,6 +84,12 @@ bool ScanFolder(CMainUI& window, const QString& folder)
     window.DuplicateView()->SetPendingScanPaths({folder});
     window.ScanDuplicate();
     return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -419,6 +429,110 @@ private slots:
             QCOMPARE(ticked, 1);
             window.close();
         }
+        ReleaseAppSettings();
+        SetAppSettingsExitHandler({});
+    }
+    // A removal saved as a project and opened again: rows edited by hand to name another file or
+    // another place restore nothing and make no folder; a copy whose place another file took stays
+    // where the user is told it lies; the copy comes back byte for byte once its place is free.
+    void aSavedRemovalRestoresOnlyWhatTheProgramRemoved()
+    {
+        using namespace tidewell::test;
+        TempHome home;
+        CAppSettings* settings = TagCompareSettings();
+        QVERIFY(settings);
+        const QString folder = home.path() + "/songs", secret = home.path() + "/.ssh/id_decoy";
+        QMap<QString, QByteArray> bytes;
+        int i = 0;
+        for (const AudioFormat format :
+             {AudioFormat::Mp3, AudioFormat::M4a, AudioFormat::Wma, AudioFormat::Mp3})
+        {
+            AudioSpec spec;
+            spec.format = format;
+            spec.seconds = 1.0;
+            spec.toneHz = 300.0 + 50 * i;
+            spec.tags = {QStringLiteral("Song"), QStringLiteral("Artist"), {}, {}, 0};
+            const QString path = QStringLiteral("%1/copy%2.%3").arg(folder).arg(i++).arg(extensionOf(format));
+            QVERIFY(QDir().mkpath(folder) && makeAudioFile(path, spec));
+            bytes[path] = ReadAll(path);
+        }
+        QVERIFY(QDir().mkpath(home.path() + "/.ssh"));
+        QVERIFY(writeTextFile(secret, "decoy key"));
+        QStringList asked;
+        CMessageSeam::Scope answers([&](const MessageQuestion& question)
+                                    { return asked << question.text, 1; });
+        const QString project = home.path() + "/removed.zavrodata";
+        CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+        CMainUI window;
+        window.show();
+        QVERIFY(ScanFolder(window, folder));
+        Click(window, "main_removebut");
+        QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); },
+                                60000));
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->text() == QStringLiteral("Save Project"))
+                action->trigger();
+        const char* const removedRows = " from TracksTable where TrashPath != '' order by rowid";
+        const auto locations =
+            manager_test::QueryColumn(project, std::string("select Location") + removedRows);
+        const auto trashes =
+            manager_test::QueryColumn(project, std::string("select TrashPath") + removedRows);
+        QCOMPARE(locations.size(), size_t(3));
+        const QString moved = QString::fromStdString(locations[2]),
+                      trash = QString::fromStdString(trashes[2]);
+        // Any file to a new folder; a true copy to a place it never was.
+        const std::string home8 = home.path().toStdString();
+        QCOMPARE(manager_test::Exec(project, "update TracksTable set TrashPath = '" + secret.toStdString() +
+                                                 "', Location = '" + home8 +
+                                                 "/public/id' where Location = '" + locations[0] + "'"),
+                 0);
+        QCOMPARE(manager_test::Exec(project, "update TracksTable set Location = '" + home8 +
+                                                 "/.config/autostart/x.mp3' where Location = '" +
+                                                 locations[1] + "'"),
+                 0);
+        QVERIFY(tidewell::test::writeTextFile(moved, "another file"));
+
+        window.GoHome();
+        QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor(
+            [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
+        QTreeWidget* tree = window.DuplicateView()->Tree();
+        // A click on the restore icon of the row showing `location`: what the user was told, or
+        // nothing when the row came back.
+        auto restore = [&](const QString& location)
+        {
+            const auto rows = tree->findItems(location, Qt::MatchExactly | Qt::MatchRecursive, 4);
+            const qsizetype before = asked.size();
+            if (rows.size() != 1)
+                return QStringLiteral("no such row");
+            QTest::mouseClick(
+                tree->viewport(), Qt::LeftButton, {},
+                QPoint(tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2,
+                       tree->visualItemRect(rows[0]).center().y()));
+            const bool done =
+                QTest::qWaitFor([&] { return asked.size() > before || !rows[0]->isDisabled(); }, 60000);
+            return !done || (asked.size() > before) != rows[0]->isDisabled()
+                       ? QStringLiteral("row and message disagree")
+                       : asked.mid(before).join(u'\n');
+        };
+        const QString refused =
+            QStringLiteral("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin.");
+        QCOMPARE(restore(home.path() + "/public/id"), refused);
+        QCOMPARE(restore(home.path() + "/.config/autostart/x.mp3"), refused);
+        QCOMPARE(ReadAll(secret), QByteArray("decoy key"));
+        QVERIFY(!QFileInfo::exists(home.path() + "/public") &&
+                !QFileInfo::exists(home.path() + "/.config/autostart"));
+        QCOMPARE(ReadAll(QString::fromStdString(trashes[1])), bytes[QString::fromStdString(locations[1])]);
+
+        QCOMPARE(restore(moved),
+                 QStringLiteral("The song could not be restored. It is still in the recycle folder:\n") +
+                     COwnDirectionDelegate::Isolated(trash));
+        QCOMPARE(ReadAll(trash), bytes[moved]);
+        QVERIFY(QFile::remove(moved));
+        QCOMPARE(restore(moved), QString());
+        QCOMPARE(ReadAll(moved), bytes[moved]);
+        QVERIFY(!QFileInfo::exists(trash));
+        window.close();
         ReleaseAppSettings();
         SetAppSettingsExitHandler({});
     }

@@ -123,13 +123,38 @@ class RemovalRestoreTest : public ApplyTest, public ::testing::WithParamInterfac
 INSTANTIATE_TEST_SUITE_P(ScanFlag, RemovalRestoreTest, ::testing::Values(true, false),
                          [](const auto& instance) { return instance.param ? "Set" : "Clear"; });
 
+// The library's whole entry of the track: its dictionary in the library file.
+QByteArray trackEntry(const QByteArray& xml, const QString& persistentId)
+{
+    const qsizetype at = xml.indexOf(persistentId.toUtf8());
+    if (at < 0)
+        return {};
+    const qsizetype begin = xml.lastIndexOf("<dict>", at), end = xml.indexOf("</dict>", at);
+    return xml.mid(begin, end - begin);
+}
+
 TEST_P(RemovalRestoreTest, RemovalMovesToTodaysFolderAndRestoreBringsFileAndEntryBack)
 {
+    // What the user gave the track in the library, and a playlist of their own.
+    QByteArray xml = readFile(xmlPath);
+    xml.replace("<string>00C0FFEE00000000</string>",
+                "<string>00C0FFEE00000000</string>\n\t\t\t<key>Rating</key><integer>80</integer>\n\t\t\t"
+                "<key>Play Count</key><integer>7</integer>\n\t\t\t<key>Composer</key><string>C</string>");
+    xml.replace("\t</array>\n\t<key>Music Folder</key>",
+                "<dict><key>Name</key><string>Recently Played</string><key>Playlist Items</key><array>"
+                "<dict><key>Track ID</key><integer>301</integer></dict></array></dict>"
+                "\t</array>\n\t<key>Music Folder</key>");
+    {
+        QFile f(xmlPath);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(xml) == xml.size());
+    }
     Load(RunModeDuplicateITunes, GetParam());
     CMusicObj* obj = manager->MusicAt(0);
     const QString pid = obj->CurrentInfo().PersistentID;
     const QByteArray bytes = readFile(files[0]);
     ASSERT_TRUE(InITunes(pid));
+    const QByteArray entry = trackEntry(readFile(xmlPath), pid);
+    ASSERT_TRUE(entry.contains("Play Count"));
 
     ASSERT_EQ(manager->ApplyiTunesMusicInfo(obj, MF_Duplicate, 0), 0);
     const QString target = dayFolder + "/song.mp3";
@@ -144,14 +169,27 @@ TEST_P(RemovalRestoreTest, RemovalMovesToTodaysFolderAndRestoreBringsFileAndEntr
     EXPECT_TRUE(QFileInfo::exists(dayFolder + "/song1.mp3"));
     EXPECT_TRUE(QFileInfo::exists(dayFolder + "/song12.mp3"));
 
+    // The row names a file outside the recycle folder: nothing moves.
+    const QString secret = h.home.path() + "/.ssh/id_decoy";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(secret).absolutePath()) && QFile(secret).open(QIODevice::WriteOnly));
+    ASSERT_EQ(Exec(h.dbPath, "update TracksTable set TrashPath = '" + secret.toStdString() +
+                                 "' where PersistentID = '" +
+                                 manager->MusicAt(1)->CurrentInfo().PersistentID.toStdString() + "'"),
+              0);
+    EXPECT_EQ(manager->RestoreFromTrash(manager->MusicAt(1)), -1);
+    EXPECT_TRUE(QFileInfo::exists(secret));
+    EXPECT_FALSE(QFileInfo::exists(files[1]));
+
     ASSERT_EQ(manager->ApplyiTunesMusicInfo(obj, MF_Restore, 0), 0);
     EXPECT_EQ(readFile(files[0]), bytes);
     EXPECT_FALSE(QFileInfo::exists(target));
-    const QString newPid = obj->CurrentInfo().PersistentID;
-    EXPECT_NE(newPid, pid);
-    EXPECT_TRUE(InITunes(newPid));
+    // The same entry as before the removal: ids, every key and its places in the playlists.
+    EXPECT_EQ(obj->CurrentInfo().PersistentID, pid);
+    EXPECT_EQ(trackEntry(readFile(xmlPath), pid).toStdString(), entry.toStdString());
+    const QByteArray after = readFile(xmlPath);
+    EXPECT_TRUE(after.mid(after.indexOf("Recently Played")).contains("<integer>301</integer>"));
     EXPECT_EQ(Column("TrashPath", 0), "");
-    EXPECT_EQ(Column("PersistentID", 0), newPid.toStdString());
+    EXPECT_EQ(Column("PersistentID", 0), pid.toStdString());
     // Nothing left to restore.
     EXPECT_EQ(manager->RestoreFromTrash(obj), 0);
 }
@@ -210,8 +248,8 @@ TEST_F(ApplyTest, RestoreWhoseReAddFailsCanBeRetried)
     }
     ASSERT_EQ(manager->RestoreFromTrash(obj), 0);
     EXPECT_EQ(readFile(files[0]), bytes);
-    EXPECT_NE(obj->CurrentInfo().PersistentID, pid);
-    EXPECT_TRUE(InITunes(obj->CurrentInfo().PersistentID));
+    EXPECT_EQ(obj->CurrentInfo().PersistentID, pid);
+    EXPECT_TRUE(InITunes(pid));
 }
 
 // A copy whose name is not UTF-8 goes to the recycle folder and back by its bytes, its row naming
@@ -270,9 +308,29 @@ TEST_P(RemovalRestoreTest, EngineDuplicatesAreMovedAndRestoredByTheirRecord)
     record.Location = files[2];
     ASSERT_EQ(manager->ApplyiTunesMusicInfo(&record, MF_Duplicate, 0), 0);
     EXPECT_EQ(record.TrashPath, dayFolder + "/song.mp3");
+    const QByteArray bytes = readFile(record.TrashPath);
+    EXPECT_FALSE(QFileInfo::exists(files[2]));
+    // Another file took the copy's place: the copy stays where the record says.
+    {
+        QFile other(files[2]);
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(manager->ApplyiTunesMusicInfo(&record, MF_Restore, 0), int(RestoreCopyKept));
+    EXPECT_EQ(readFile(record.TrashPath), bytes);
+    // A record pointing elsewhere moves nothing.
+    MusicInfo forged = record;
+    forged.Location = h.home.path() + "/elsewhere/song.mp3";
+    EXPECT_EQ(manager->ApplyiTunesMusicInfo(&forged, MF_Restore, 0), -1);
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(forged.Location).absolutePath()));
+    ASSERT_TRUE(QFile::remove(files[2]));
+    // Nor does one reached through a link, even to the copy itself.
+    forged = record;
+    forged.TrashPath = h.recycleRoot + "/linked/song.mp3";
+    ASSERT_TRUE(QFile::link(dayFolder, h.recycleRoot + "/linked"));
+    EXPECT_EQ(manager->ApplyiTunesMusicInfo(&forged, MF_Restore, 0), -1);
     EXPECT_FALSE(QFileInfo::exists(files[2]));
     ASSERT_EQ(manager->ApplyiTunesMusicInfo(&record, MF_Restore, 0), 0);
-    EXPECT_TRUE(QFileInfo::exists(files[2]));
+    EXPECT_EQ(readFile(files[2]), bytes);
 }
 
 TEST_F(ApplyTest, EditsReachTheHostLibraryAndTheFile)
@@ -401,10 +459,10 @@ TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
     EXPECT_TRUE(QFileInfo::exists(files[0]));
     EXPECT_TRUE(readFile(xmlPath).contains("f0/song.mp3"));
 
-    // The file now leads to its new iTunes entry, so a second removal takes that entry along.
+    // The file leads to its iTunes entry, the one it had, so a second removal takes it along.
     const std::string newId = SelectPersistentIDByLocation(files[0].toUtf8().constData());
     ASSERT_FALSE(newId.empty());
-    EXPECT_NE(QString::fromStdString(newId), tracks[0].persistentId);
+    EXPECT_EQ(QString::fromStdString(newId), tracks[0].persistentId);
     EXPECT_TRUE(InITunes(QString::fromStdString(newId)));
     ASSERT_EQ(manager->DeleteToTrash(listed), 0);
     EXPECT_FALSE(InITunes(QString::fromStdString(newId)));
