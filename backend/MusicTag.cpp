@@ -298,8 +298,8 @@ int embedPicture(OpenedTag& opened, const TagLib::ByteVector& bytes, int format,
 
 // Edits the tag a file uses for writing without ever leaving the file half-written. `edit` answers
 // 0 when it changed the tag, 1 when nothing needs to change, or a negative code. It runs first on
-// the file as it is (nothing to change: nothing is written), then on the content in memory, which
-// replaces the file only once all of it is on disk. `saveFailed` is the code for a file that
+// the file as it is (nothing to change: nothing is written), then on an edit of it (AtomicFileEdit),
+// which replaces the file only once all of it is on disk. `saveFailed` is the code for a file that
 // cannot be saved.
 int editFileTag(const char* path, const std::function<int(OpenedTag&)>& edit, int saveFailed)
 {

@@ -239,16 +239,28 @@ bool CMainUI::StartApply()
 
 QString CMainUI::ApplyFailureText() const
 {
-    // A few names say which songs to look at; the message stays one line whatever the count.
-    constexpr int kNamed = 5;
-    const int count = static_cast<int>(m_applyFailures.size());
-    QStringList named;
-    for (const QString& name : m_applyFailures.mid(0, kNamed))
-        named << COwnDirectionDelegate::Isolated(name); // a file name keeps its own direction
-    QString names = named.join(QStringLiteral(", "));
-    if (count > kNamed)
-        names = tr("%1 and %n more", nullptr, count - kNamed).arg(names);
-    return tr("%n song(s) could not be written: %1", nullptr, count).arg(names);
+    QStringList sentences;
+    if (const int count = static_cast<int>(m_applyFailures.size()); count > 0)
+    {
+        // A few names say which songs to look at; the message stays one line whatever the count.
+        constexpr int kNamed = 5;
+        QStringList named;
+        for (const QString& name : m_applyFailures.mid(0, kNamed))
+            named << COwnDirectionDelegate::Isolated(name); // a file name keeps its own direction
+        QString names = named.join(QStringLiteral(", "));
+        if (count > kNamed)
+            names = tr("%1 and %n more", nullptr, count - kNamed).arg(names);
+        sentences << tr("%n song(s) could not be written: %1", nullptr, count).arg(names);
+    }
+    // What failed besides the songs is named too: the library file, the working database.
+    if (const int kept = m_pReport->ApplyLibraryUnsaved(); kept > 0)
+        sentences << tr("%n song(s) were written to their files, but the library file could not be saved: %1",
+                        nullptr, kept)
+                         .arg(COwnDirectionDelegate::Isolated(CMusicLink::DefaultLibraryPath()));
+    if (m_pReport->ApplyDatabaseUnsaved())
+        sentences << tr("The working database could not be saved: %1")
+                         .arg(COwnDirectionDelegate::Isolated(g_strDBPath));
+    return sentences.join(QLatin1Char(' '));
 }
 
 void CMainUI::UpdataApplyOK()
@@ -303,8 +315,13 @@ void CMainUI::UpdataApplyOK()
     {
         // Songs whose write failed keep their fixes unapplied: the user is told which.
         m_applyFailures = m_pReport->ApplyFailures();
-        if (!m_applyFailures.isEmpty())
-            m_pMessageLine->SetText(ApplyFailureText());
+        // The hint says it too, not the praise or the regret of the fix before.
+        if (const QString failure = ApplyFailureText(); !failure.isEmpty())
+        {
+            m_pMessageLine->SetText(failure);
+            m_pHintLine->Clear();
+            SetHintTexts({failure});
+        }
     }
     qDebug() << "------::UpdataApplyOK end_1";
     if (!m_bHomeAfterApply && !m_bCloseAfterApply)

@@ -140,6 +140,10 @@ public:
     void AppleyiTunes();
     // The titles of the songs the last apply could not write (their fixes stay unapplied).
     QStringList ApplyFailures() const;
+    // Of the last apply: the songs written to their files that the library file could not take,
+    // and whether the working database could not be saved after the writes.
+    int ApplyLibraryUnsaved() const;
+    bool ApplyDatabaseUnsaved() const;
     void StopPlay();
     void StopAllWork();
     void ClearReport();
@@ -301,6 +305,8 @@ private:
         // The titles of the songs whose write failed, for the user; 0 (nothing to write) is no
         // failure.
         QStringList failedSongs;
+        // Songs written to their files whose change the library file could not take.
+        int libraryUnsaved = 0;
         QVector<CMusicObj*> removed;
     };
     bool TakeApplyMissing(QVector<CMusicObj*>& missing);
@@ -390,5 +396,7 @@ private:
     mutable QMutex m_applyMutex;
     QVector<CMusicObj*> m_applyMissing;
     QStringList m_applyFailures;
+    int m_applyLibraryUnsaved = 0;
+    bool m_bApplyDatabaseUnsaved = false;
     bool m_bApplyPrepared = false;
 };

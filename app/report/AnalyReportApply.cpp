@@ -85,6 +85,8 @@ void CAnalyReport::AppleyiTunes()
     {
         QMutexLocker lock(&m_applyMutex);
         m_applyFailures.clear();
+        m_applyLibraryUnsaved = 0;
+        m_bApplyDatabaseUnsaved = false;
     }
     CAppSettings* settings = GetAppSettings();
     const int replace = settings ? settings->GetReplace() : 0;
@@ -95,12 +97,17 @@ void CAnalyReport::AppleyiTunes()
     WriteSongFixes(run, replaceMask);
     // One pass after the songs: the checked songs whose file is gone leave iTunes once.
     RemoveMissingSongs(run, missing);
-    m_pLink->SetTransaction(true);
-    if (run.failed || run.stopped)
+    // The files are written: a database that cannot take their record is said, not passed over.
+    const bool committed = m_pLink->SetTransaction(true) == 0;
+    if (!committed)
+        WriteUILog(QStringLiteral("AppleiTunes: the working database could not be saved"));
+    if (run.failed || run.stopped || !committed)
         m_bUnapplied = true; // what was not written must not be lost at close
     {
         QMutexLocker lock(&m_applyMutex);
         m_applyFailures = run.failedSongs;
+        m_applyLibraryUnsaved = run.libraryUnsaved;
+        m_bApplyDatabaseUnsaved = !committed;
     }
     if (!run.stopped)
         emit UpdateProcess(10000);
@@ -192,7 +199,14 @@ void CAnalyReport::WriteSongFixes(ApplyRun& run, int replaceMask)
             break;
         }
         const int written = m_pLink->ApplyMusicFixes(i, replaceMask);
-        if (written != 0 && written != 1)
+        if (written == WriteLibraryNotSaved)
+        {
+            // The song's file has it; the library file did not take it, so the fix stays to apply.
+            run.failed = true;
+            ++run.libraryUnsaved;
+            WriteUILog(QStringLiteral("AppleiTunes: the library file did not take track %1").arg(i));
+        }
+        else if (written != 0 && written != 1)
         {
             CMusicObj* track = nullptr;
             m_pLink->GetMusicObj(i, &track);
@@ -244,6 +258,18 @@ QStringList CAnalyReport::ApplyFailures() const
 {
     QMutexLocker lock(&m_applyMutex);
     return m_applyFailures;
+}
+
+int CAnalyReport::ApplyLibraryUnsaved() const
+{
+    QMutexLocker lock(&m_applyMutex);
+    return m_applyLibraryUnsaved;
+}
+
+bool CAnalyReport::ApplyDatabaseUnsaved() const
+{
+    QMutexLocker lock(&m_applyMutex);
+    return m_bApplyDatabaseUnsaved;
 }
 
 void CAnalyReport::StopPlay()

@@ -35,6 +35,14 @@ enum ERestoreResult
     RestoreCopyKept = -2,
 };
 
+// A write's result (MM_ApplyMusicFixes) when the song's file was written but the library file could
+// not be saved (the library agent's "access denied", 0x80070005): the library keeps its old values
+// and the fix stays to apply.
+enum EWriteResult
+{
+    WriteLibraryNotSaved = -2147024891,
+};
+
 // One progress report. Zeroed, then filled by the import, the analysis or a download end; valid
 // only during the callback. Progress is 0 to 10000; 10000 only in the final record of a load or
 // an analysis.

@@ -96,7 +96,8 @@ extern "C" int MM_FreeArtworkData(MusicManageHandle handle, unsigned char** data
 // duplicate found by the Sonalike engine (g_bScaniTunes clear), a bare MusicInfo the caller owns.
 extern "C" int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, int replaceMask);
 // Writes the accepted fixes of the track at index (0 to MM_GetMusicCount's result - 1): 1 written,
-// 0 nothing to write, -1 for an index outside the main list, else the failing write's code.
+// 0 nothing to write, -1 for an index outside the main list, else the failing write's code
+// (WriteLibraryNotSaved, MusicManageTypes.h: the file was written, the library file not).
 extern "C" int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask);
 // The number of loaded tracks MM_ApplyMusicFixes would write something for (fixes not yet
 // applied), or -1 for a null handle.

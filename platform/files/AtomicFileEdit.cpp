@@ -1,10 +1,10 @@
 #include "AtomicFileEdit.h"
 
-#include "AudioPayload.h"
+#include "EditedFileStream.h"
+#include "FileBytes.h"
 #include "RegularFile.h"
 
 #include <taglib/mpegfile.h>
-#include <taglib/tbytevectorstream.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -12,6 +12,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <mutex>
 #include <set>
 #include <sys/stat.h>
@@ -19,50 +20,6 @@
 
 namespace
 {
-
-std::string_view view(const TagLib::ByteVector& bytes)
-{
-    return std::string_view(bytes.data(), bytes.size());
-}
-
-bool writeAll(int fd, const char* data, size_t size)
-{
-    for (size_t done = 0; done < size;)
-    {
-        const ssize_t n = ::write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-bool readAll(const std::string& path, TagLib::ByteVector& out)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    struct stat info
-    {
-    };
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode); // it may have changed since the check
-    out.clear();
-    char chunk[1 << 16];
-    while (ok)
-    {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n >= 0;
-        if (n <= 0)
-            break;
-        out.append(TagLib::ByteVector(chunk, static_cast<unsigned>(n)));
-    }
-    ::close(fd);
-    return ok;
-}
 
 // The name every temporary copy starts with: hidden, and without the original's extension, so no
 // folder scan takes it for a song.
@@ -117,9 +74,11 @@ void removeLeftovers(const std::string& folder)
     ::closedir(dir);
 }
 
-// Writes `size` bytes into a fresh file beside `path`, flushed to disk with the given mode, and
+// Writes a fresh file beside `path` through `write` (given the new file open at its start),
+// flushes it to disk with the given mode, and, once `check` (given the same file, flushed) agrees,
 // renames it over `path`. Any failure removes the new file and leaves `path` as it was.
-bool replaceWith(const std::string& path, const char* data, size_t size, mode_t mode)
+bool replaceWith(const std::string& path, mode_t mode, const std::function<bool(int)>& write,
+                 const std::function<bool(int)>& check = {})
 {
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -128,7 +87,7 @@ bool replaceWith(const std::string& path, const char* data, size_t size, mode_t 
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, data, size) && ::fchmod(fd, mode & 07777) == 0 && ::fsync(fd) == 0;
+    bool ok = write(fd) && ::fchmod(fd, mode & 07777) == 0 && ::fsync(fd) == 0 && (!check || check(fd));
     ok = ::close(fd) == 0 && ok;
     // rename(2) replaces the target in one step.
     ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
@@ -137,28 +96,32 @@ bool replaceWith(const std::string& path, const char* data, size_t size, mode_t 
     return ok;
 }
 
-} // namespace
-
-// The content in memory, under the original's name (TagLib picks a file type by the name).
-class AtomicFileEdit::Stream : public TagLib::ByteVectorStream
+bool sameFile(const struct stat& a, const struct stat& b)
 {
-public:
-    Stream(const TagLib::ByteVector& data, std::string name) : ByteVectorStream(data), m_name(std::move(name))
-    {
-    }
-    TagLib::FileName name() const override { return m_name.c_str(); }
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
 
-private:
-    std::string m_name;
-};
+} // namespace
 
 AtomicFileEdit::AtomicFileEdit(std::string original) : m_original(std::move(original)) {}
 
-AtomicFileEdit::~AtomicFileEdit() = default;
+AtomicFileEdit::~AtomicFileEdit()
+{
+    close();
+}
+
+void AtomicFileEdit::close()
+{
+    m_stream.reset();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
 
 bool AtomicFileEdit::begin()
 {
-    m_stream.reset();
+    close();
     struct stat info
     {
     };
@@ -167,14 +130,23 @@ bool AtomicFileEdit::begin()
     if (!isRegularFile(m_original) || ::stat(m_original.c_str(), &info) != 0 ||
         ::access(m_original.c_str(), W_OK) != 0 || !(info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))
         return false;
-    TagLib::ByteVector data;
-    if (!readAll(m_original, data) || data.size() != static_cast<unsigned>(info.st_size))
+    m_fd = ::open(m_original.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // It may have changed since the check.
+    if (m_fd < 0 || ::fstat(m_fd, &m_opened) != 0 || !S_ISREG(m_opened.st_mode) ||
+        static_cast<uint64_t>(m_opened.st_size) > kLargestFile)
+    {
+        close();
         return false;
-    if (AudioPayload::of(view(data)).kind == AudioPayload::Kind::Unsound)
+    }
+    const auto size = static_cast<uint64_t>(m_opened.st_size);
+    FileBytes bytes(m_fd, size);
+    m_before = AudioPayload::of(bytes);
+    if (m_before.kind == AudioPayload::Kind::Unsound)
+    {
+        close();
         return false;
-    m_mode = info.st_mode;
-    m_before = data; // shared with the stream's copy until TagLib changes that
-    m_stream = std::make_unique<Stream>(data, m_original);
+    }
+    m_stream = std::make_unique<EditedFileStream>(m_fd, size, m_original);
     return true;
 }
 
@@ -187,12 +159,28 @@ bool AtomicFileEdit::commit()
 {
     if (!m_stream)
         return false;
-    const TagLib::ByteVector& data = *m_stream->data();
+    // The original must still be the file read, as it was: the edit is made of its bytes.
+    struct stat now
+    {
+    }, named{};
+    bool ok = !m_stream->failed() && ::fstat(m_fd, &now) == 0 && sameFile(now, m_opened) &&
+              ::stat(m_original.c_str(), &named) == 0 && sameFile(named, m_opened);
     // The tags may change, the sound never.
-    const bool ok = AudioPayload::same(AudioPayload::of(view(m_before)), AudioPayload::of(view(data))) &&
-                    replaceWith(m_original, data.data(), data.size(), m_mode);
-    m_stream.reset();
-    m_before = TagLib::ByteVector();
+    ok = ok && replaceWith(
+                   m_original, m_opened.st_mode, [this](int out) { return m_stream->writeTo(out); },
+                   [this](int out)
+                   {
+                       struct stat written
+                       {
+                       };
+                       if (::fstat(out, &written) != 0)
+                           return false;
+                       FileBytes before(m_fd, static_cast<uint64_t>(m_opened.st_size));
+                       FileBytes after(out, static_cast<uint64_t>(written.st_size));
+                       return AudioPayload::same(m_before, before, AudioPayload::of(after), after);
+                   });
+    close();
+    m_before = AudioPayload();
     return ok;
 }
 
@@ -213,5 +201,7 @@ bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& by
     {
     };
     const mode_t mode = ::stat(path.c_str(), &info) == 0 ? info.st_mode : newFileMode;
-    return replaceWith(path, bytes.data(), bytes.size(), mode);
+    return replaceWith(path, mode,
+                       [&bytes](int out)
+                       { return EditedFileStream::writeAll(out, bytes.data(), bytes.size()); });
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <taglib/tbytevector.h>
+#include "AudioPayload.h"
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -13,31 +15,39 @@ class File;
 class IOStream;
 } // namespace TagLib
 
-// Edits a file without ever leaving it half-written. The content is read whole and edited in
-// memory (TagLib reads and saves through stream()); commit() writes the result into a new file in
-// the same folder, checking every write and flushing it to disk, gives it the original's
-// permissions and renames it over the original in one step. TagLib does not report failed writes
-// (a full disk leaves a cut-off file behind a successful save), so it never writes to disk here.
-// Dropping the object without commit() leaves the original untouched. Paths are the system's own
-// bytes. One object per edit, used on one thread.
+class EditedFileStream;
+
+// Edits a file without ever leaving it half-written, and without ever holding it in memory: TagLib
+// reads and saves through stream(), which reads the original and keeps only TagLib's changes
+// (EditedFileStream); commit() writes the result a bounded piece at a time into a new file in the
+// same folder, checking every write and flushing it to disk, compares its sound with the
+// original's, gives it the original's permissions and renames it over the original in one step.
+// TagLib does not report failed writes (a full disk leaves a cut-off file behind a successful
+// save), so it never writes to disk here. Dropping the object without commit() leaves the original
+// untouched. Paths are the system's own bytes. One object per edit, used on one thread.
 class AtomicFileEdit
 {
 public:
+    // The largest file TagLib can address: its byte vectors count in 32 bits, and a larger file
+    // is never edited.
+    static constexpr uint64_t kLargestFile = 0xffffffffu;
+
     explicit AtomicFileEdit(std::string original);
     ~AtomicFileEdit();
     AtomicFileEdit(const AtomicFileEdit&) = delete;
     AtomicFileEdit& operator=(const AtomicFileEdit&) = delete;
 
-    // Reads the original. False when it is no regular file, is not writable by us (a read-only
-    // file must stay unchanged, and a rename would bypass its permissions), cannot be read, or is
-    // an audio container whose structure does not hold up (see AudioPayload): TagLib would write
-    // its tags amid the sound.
+    // Opens the original. False when it is no regular file, is not writable by us (a read-only
+    // file must stay unchanged, and a rename would bypass its permissions), is larger than
+    // kLargestFile, cannot be read, or is an audio container whose structure does not hold up
+    // (see AudioPayload): TagLib would write its tags amid the sound.
     bool begin();
     // The content to edit, named like the original so TagLib picks the same file type by its
     // extension; valid after begin() succeeded, owned by this object.
     TagLib::IOStream* stream();
-    // Replaces the original with the edited content. False on failure, or when the edit changed
-    // the sound itself, with the original byte-identical and no copy left behind.
+    // Replaces the original with the edited content. False on failure, when the edit changed the
+    // sound itself, or when the original changed since begin(), with the original byte-identical
+    // and no copy left behind.
     bool commit();
 
     // Saves a file opened on stream() with its tags as edited, adding no tag behind the sound that
@@ -50,10 +60,13 @@ public:
     static bool replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode = 0644);
 
 private:
-    class Stream;
+    void close();
 
     std::string m_original;
-    mode_t m_mode = 0;
-    TagLib::ByteVector m_before; // the original's content, to compare the sound with
-    std::unique_ptr<Stream> m_stream;
+    int m_fd = -1; // the original, open for reading from begin() to commit()
+    struct stat m_opened
+    {
+    };                     // the original as begin() found it
+    AudioPayload m_before; // where its sound lies
+    std::unique_ptr<EditedFileStream> m_stream;
 };

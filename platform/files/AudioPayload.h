@@ -1,7 +1,9 @@
 #pragma once
 
-#include <string_view>
+#include <cstdint>
 #include <vector>
+
+class FileBytes;
 
 // The sound of an audio file, as far as its container tells where it lies: what a tag edit must
 // never change. TagLib walks a file's chunks, boxes or pages and writes its tags after the last
@@ -20,12 +22,20 @@ struct AudioPayload
         Unsound, // a container read here whose structure does not hold up
         Sound,
     };
+    struct Part
+    {
+        uint64_t offset = 0;
+        uint64_t length = 0;
+    };
     Kind kind = Kind::Unknown;
-    // Views into the content read, in file order; together they are the sound.
-    std::vector<std::string_view> parts;
+    // Where the sound lies in the file, in file order.
+    std::vector<Part> parts;
 
-    static AudioPayload of(std::string_view content);
-    // Whether `after` holds the same sound as `before`: true when `before` is Unknown, false when
-    // either is Unsound or the sounds differ by a byte.
-    static bool same(const AudioPayload& before, const AudioPayload& after);
+    // Reads only the structure, however large the file; a file that cannot be read is Unsound.
+    static AudioPayload of(FileBytes& content);
+    // Whether `after` (of the file `afterBytes`) holds the same sound as `before` (of
+    // `beforeBytes`), compared a bounded piece at a time: true when `before` is Unknown, false when
+    // either is Unsound, the sounds differ by a byte, or either file cannot be read.
+    static bool same(const AudioPayload& before, FileBytes& beforeBytes, const AudioPayload& after,
+                     FileBytes& afterBytes);
 };

@@ -100,9 +100,10 @@ struct ReadingFile
     TagLib::FileRef ref;
 };
 
-// Runs `edit` on the file's content in memory and writes the result back through a complete
-// copy, so a failed write (a full disk) leaves the file as it was. `edit` changes and saves the
-// tags (in memory) and answers whether that worked.
+// Runs `edit` on the file as an edit (AtomicFileEdit: its changes kept aside, the file never held
+// in memory) and writes the result back through a complete copy, so a failed write (a full disk)
+// leaves the file as it was. `edit` changes and saves the tags (into the edit) and answers whether
+// that worked.
 bool editFile(const std::string& path, const std::function<bool(TagLib::File*)>& edit)
 {
     AtomicFileEdit file(path);

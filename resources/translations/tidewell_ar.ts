@@ -1147,6 +1147,21 @@ and apply the result?</source>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>تعذر إصلاح بعض الأغاني هذه المرة. يمكنك تعديلها بنفسك أو محاولة الإصلاح مرة أخرى.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <translation>
+            <numerusform>كُتبت %n أغنية في ملفها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
+            <numerusform>كُتبت %n أغنية في ملفها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
+            <numerusform>كُتبت أغنيتان في ملفيهما، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
+            <numerusform>كُتبت %n أغانٍ في ملفاتها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
+            <numerusform>كُتبت %n أغنية في ملفاتها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
+            <numerusform>كُتبت %n أغنية في ملفاتها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1</source>
+        <translation>تعذر حفظ قاعدة بيانات العمل: %1</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1051,6 +1051,17 @@ e aplicar o resultado?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Desta vez algumas músicas não puderam ser corrigidas. Você pode editá-las ou tentar corrigir novamente.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <translation>
+            <numerusform>%n música foi gravada no seu arquivo, mas não foi possível salvar o arquivo de biblioteca: %1</numerusform>
+            <numerusform>%n músicas foram gravadas nos seus arquivos, mas não foi possível salvar o arquivo de biblioteca: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1</source>
+        <translation>Não foi possível salvar o banco de dados de trabalho: %1</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

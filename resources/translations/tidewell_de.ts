@@ -1051,6 +1051,17 @@ und das Ergebnis übernehmen?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Einige Titel konnten diesmal nicht repariert werden. Sie können sie selbst bearbeiten oder erneut reparieren.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <translation>
+            <numerusform>%n Titel wurde in seine Datei geschrieben, aber die Mediathekdatei konnte nicht gespeichert werden: %1</numerusform>
+            <numerusform>%n Titel wurden in ihre Dateien geschrieben, aber die Mediathekdatei konnte nicht gespeichert werden: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1</source>
+        <translation>Die Arbeitsdatenbank konnte nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1051,6 +1051,17 @@ and apply the result?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Some songs could not be fixed this time. You can edit them yourself or try to fix them again.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <translation>
+            <numerusform>%n song was written to its file, but the library file could not be saved: %1</numerusform>
+            <numerusform>%n songs were written to their files, but the library file could not be saved: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1</source>
+        <translation>The working database could not be saved: %1</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1051,6 +1051,17 @@ y aplicar el resultado?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Esta vez no se pudieron corregir algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <translation>
+            <numerusform>%n canción se escribió en su archivo, pero no se pudo guardar el archivo de biblioteca: %1</numerusform>
+            <numerusform>%n canciones se escribieron en sus archivos, pero no se pudo guardar el archivo de biblioteca: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1</source>
+        <translation>No se pudo guardar la base de datos de trabajo: %1</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

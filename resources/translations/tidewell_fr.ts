@@ -1051,6 +1051,17 @@ et appliquer le résultat ?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Certains morceaux n’ont pas pu être corrigés cette fois. Vous pouvez les modifier vous-même ou réessayer.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <translation>
+            <numerusform>%n morceau a été écrit dans son fichier, mais le fichier de bibliothèque n&apos;a pas pu être enregistré : %1</numerusform>
+            <numerusform>%n morceaux ont été écrits dans leurs fichiers, mais le fichier de bibliothèque n&apos;a pas pu être enregistré : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1</source>
+        <translation>La base de données de travail n&apos;a pas pu être enregistrée : %1</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1027,6 +1027,16 @@ and apply the result?</source>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>今回は一部の曲を修正できませんでした。自分で編集するか、もう一度修正してください。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <translation>
+            <numerusform>%n 曲はファイルに書き込まれましたが、ライブラリファイルを保存できませんでした: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1</source>
+        <translation>作業用データベースを保存できませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

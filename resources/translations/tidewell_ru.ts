@@ -1075,6 +1075,18 @@ and apply the result?</source>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>На этот раз некоторые песни исправить не удалось. Отредактируйте их сами или повторите исправление.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <translation>
+            <numerusform>%n песня записана в свой файл, но файл медиатеки сохранить не удалось: %1</numerusform>
+            <numerusform>%n песни записаны в свои файлы, но файл медиатеки сохранить не удалось: %1</numerusform>
+            <numerusform>%n песен записано в свои файлы, но файл медиатеки сохранить не удалось: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1</source>
+        <translation>Не удалось сохранить рабочую базу данных: %1</translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

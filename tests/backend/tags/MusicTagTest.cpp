@@ -20,6 +20,8 @@
 #include <taglib/tag.h>
 #include <taglib/trueaudiofile.h>
 
+#include <sys/resource.h>
+
 using namespace tidewell::test;
 
 namespace
@@ -442,6 +444,49 @@ TEST_F(MusicTag, ALargeFileOfZerosIsReadInPartAndAStopEndsARead)
     EXPECT_EQ(GetMusicInfo(song.constData(), &info, [] { return true; }), -3);
     EXPECT_EQ(GetMusicInfo(song.constData(), &info, [] { return false; }), 0);
     EXPECT_EQ(info.Name, "Stopped");
+}
+
+// A song is edited through its own file, never held in memory, however large; one larger than
+// TagLib can address is left as it is. The sound runs on in zeros to the file's new size (a hole).
+TEST_F(MusicTag, ALargeSongIsEditedAPieceAtATimeAndOneTooLargeForTagLibIsLeftAlone)
+{
+    auto peakKiB = []
+    {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_maxrss;
+    };
+    for (AudioFormat format : {AudioFormat::Flac, AudioFormat::Mp3})
+    {
+        SCOPED_TRACE(formatName(format).toStdString());
+        const QString path = make("large", format, {"Old", "", "", "", 0});
+        const qint64 large = qint64(256) << 20;
+        ASSERT_TRUE(QFile(path).resize(large));
+        MusicInfo info;
+        info.Location = path;
+        info.Name = "New";
+        const long before = peakKiB();
+        EXPECT_EQ(SetMusicInfo_tag(&info, MF_Name), 0);
+        EXPECT_LT(peakKiB() - before, 32 << 10);
+        MusicInfo reread;
+        EXPECT_EQ(GetMusicInfo(path.toUtf8().constData(), &reread), 0);
+        EXPECT_EQ(reread.Name, "New");
+        EXPECT_LT(QFileInfo(path).size() - large, 4096);
+
+        const QString tooLarge = home.file("music/too large." + extensionOf(format));
+        const QString small = make("small", format, {"Old", "", "", "", 0});
+        const QByteArray head = fileBytes(small);
+        ASSERT_TRUE(QFile::copy(small, tooLarge));
+        ASSERT_TRUE(QFile(tooLarge).resize(qint64(4) << 30));
+        info.Location = tooLarge;
+        EXPECT_NE(SetMusicInfo_tag(&info, MF_Name), 0);
+        EXPECT_EQ(QFileInfo(tooLarge).size(), qint64(4) << 30);
+        QFile kept(tooLarge);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.read(head.size()), head);
+    }
+    EXPECT_TRUE(
+        QDir(home.file("music")).entryList({".tidewell-edit-*"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(MusicTag, PictureFormatsEachTagTakes)
