@@ -2,6 +2,7 @@
 // files of the data folder, and the mail received by a local SMTP server.
 #include "BugReport.h"
 #include "AppGlobals.h"
+#include "BugReportPackage.h"
 #include "AppSettings.h"
 #include "BugReportSender.h"
 #include "CMessageSeam.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -195,8 +197,10 @@ private slots:
         const QString library = m_work.filePath("Library.xml");
         WriteFile(library, "<plist>the library</plist>");
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        const QString archive = settings->GetPictureFolder() + "/report.7z";
-        WriteFile(archive, "an old report");
+        // An earlier report kept for mailing by hand is neither reused nor touched.
+        QDir().mkpath(CBugReportPackage::ReportsFolder());
+        const QString earlier = CBugReportPackage::ReportsFolder() + "/report-20240101-000000.7z";
+        WriteFile(earlier, "an old report");
 
         SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd,
                               {"--mode", "ssl", "--cert", m_certs->serverCert, "--key", m_certs->serverKey,
@@ -205,7 +209,10 @@ private slots:
         const QString description = QStringLiteral("Steps: open the library\nthen: 日本語 — crash.\n.\nEnd");
         const QList<QVariant> result = SendReport(Account(server.port(), true), description);
         QCOMPARE(result.value(0).toBool(), true);
-        QCOMPARE(result.value(1).toString(), archive);
+        const QString archive = result.value(1).toString();
+        QCOMPARE(QFileInfo(archive).absolutePath(), QFileInfo(CBugReportPackage::ReportsFolder()).absoluteFilePath());
+        QVERIFY(archive != earlier);
+        QCOMPARE(ReadAll(earlier), QByteArray("an old report"));
         QVERIFY(Leftovers().isEmpty());
 
         const QJsonObject mail = ReadMail(server.savedFile("mail-1.eml"), m_work.path());
@@ -216,7 +223,7 @@ private slots:
         const QJsonArray parts = mail["parts"].toArray();
         QCOMPARE(parts.size(), 2);
         QCOMPARE(parts[0].toObject()["text"].toString().replace("\r\n", "\n"), description);
-        QCOMPARE(parts[1].toObject()["file"].toString(), QStringLiteral("report.7z"));
+        QCOMPARE(parts[1].toObject()["file"].toString(), QFileInfo(archive).fileName());
 
         QProcess sevenZip;
         const QString out = m_work.filePath("x");
@@ -231,23 +238,50 @@ private slots:
         QVERIFY(ini.contains("Update_Days"));
         QVERIFY(!ini.contains("hunter2-proxy"));
         QVERIFY(!QFile::exists(out + "/Gorvane_stale.log"));
-        QVERIFY(!ReadAll(out + "/report.7z").contains("an old report"));
 
-        // The window removes a sent archive.
+        // The window says the report went and removes its archive.
+        QList<MessageQuestion> asked;
+        CMessageSeam::Scope seam(
+            [&asked](const MessageQuestion& question)
+            {
+                asked << question;
+                return 1;
+            });
         CBugReportSender::ShowSendResult(nullptr, true, archive);
         QVERIFY(!QFile::exists(archive));
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].text, QStringLiteral("The bug report was sent. Thank you."));
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
     }
 
-    // No archiver and no library: the description still goes, alone. Cancel sends nothing.
+    // No archiver: the user is told the files could not be packed, and the description goes
+    // alone only after Continue; Cancel there, or in the dialog, sends nothing.
     void reportWithoutArchiverAndCancel()
     {
         SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd, {"--user", kUser, "--password", kPassword});
         QVERIFY2(server.started(), qPrintable(server.errorOutput()));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "/nonexistent");
+        QStringList asked;
+        int answer = 2;
+        CMessageSeam::Scope seam(
+            [&](const MessageQuestion& question)
+            {
+                asked << question.text;
+                return answer;
+            });
+        {
+            CBugReportSender sender;
+            AnswerDialog(QStringLiteral("n"), QStringLiteral("n@x.org"), QStringLiteral("d"));
+            sender.Report(nullptr, Account(server.port(), false), nullptr);
+            QTRY_VERIFY_WITH_TIMEOUT(!sender.IsBusy(), 20000);
+        }
+        QCOMPARE(asked, QStringList{"The report's files could not be packed. Send the description alone?"});
+        QCOMPARE(server.savedCount("mail-*.eml"), 0);
+        answer = 1;
         const QList<QVariant> result = SendReport(Account(server.port(), false), QStringLiteral("a:b:c"));
         qputenv("PATH", path);
+        QCOMPARE(asked.size(), 2);
         QCOMPARE(result.value(0).toBool(), true);
         const QJsonObject mail = ReadMail(server.savedFile("mail-1.eml"), m_work.path());
         QCOMPARE(mail["parts"].toArray().size(), 1);
@@ -255,7 +289,7 @@ private slots:
 
         CBugReportSender sender;
         QSignalSpy results(&sender, &CBugReportSender::sendResult);
-        AnswerDialog(QStringLiteral("n"), QStringLiteral("n@x"), QStringLiteral("d"), false);
+        AnswerDialog(QStringLiteral("n"), QStringLiteral("n@x.org"), QStringLiteral("d"), false);
         sender.Report(nullptr, Account(server.port(), false), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!sender.IsBusy(), 20000);
         QCOMPARE(results.count(), 0);
@@ -264,9 +298,11 @@ private slots:
     }
 
     // A refused connection and a refused login each give one false result, and the window
-    // then offers the archive for mailing by hand.
+    // then offers the archive for mailing by hand; the archive taken that way stays, also when
+    // a later report is packed and sent.
     void failuresOfferTheArchive()
     {
+        QString byHand;
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         const int closedPort = closed.serverPort();
@@ -297,10 +333,28 @@ private slots:
                 QStringLiteral("Bug sending failed. Would you like to send the bug via email manually?"));
             QCOMPARE(asked[0].buttons, (QStringList{"Continue", "Cancel"}));
             if (manually)
+            {
                 QVERIFY(asked[1].text.startsWith("Please attach this file to an email to ") &&
                         asked[1].text.contains('@') && asked[1].text.endsWith(result.value(1).toString()));
+                byHand = result.value(1).toString();
+            }
+            QCOMPARE(QFile::exists(result.value(1).toString()), manually);
         }
         QCOMPARE(server.savedCount("mail-*.eml"), 0);
+
+        SmtpTestServer good(SmtpTestServer::Kind::Aiosmtpd, {"--user", kUser, "--password", kPassword});
+        QVERIFY(good.started());
+        const QByteArray kept = ReadAll(byHand);
+        const QList<QVariant> next = SendReport(Account(good.port(), false), QStringLiteral("again"));
+        QCOMPARE(next.value(0).toBool(), true);
+        CMessageSeam::Scope seam([](const MessageQuestion&) { return 1; });
+        CBugReportSender::ShowSendResult(nullptr, true, next.value(1).toString());
+        QVERIFY(!kept.isEmpty());
+        QCOMPARE(ReadAll(byHand), kept);
+        const QJsonObject mail = ReadMail(good.savedFile("mail-1.eml"), m_work.path());
+        QCOMPARE(mail["parts"].toArray().size(), 2);
+        QCOMPARE(mail["parts"].toArray()[1].toObject()["file"].toString(),
+                 QFileInfo(next.value(1).toString()).fileName());
     }
 
     // The dialog: a bad address is refused and keeps what was typed, also through the focus
@@ -333,11 +387,19 @@ private slots:
                         QApplication::sendEvent(description, &focusIn);
                         QCOMPARE(description->toPlainText(), QStringLiteral("time: 12:30"));
                         dialog->findChild<QLineEdit*>(QStringLiteral("BugReportName"))->setText("Jo");
-                        dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText("jo@x");
+                        // Neither "@" alone nor an address without a domain or with a space.
+                        for (const char* bad : {"@", "jo@x", "jo@x.", "@x.org", "jo x@x.org"})
+                        {
+                            dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText(bad);
+                            dialog->findChild<QPushButton*>(QStringLiteral("ReportButton"))->click();
+                            QVERIFY(dialog->isVisible());
+                        }
+                        QCOMPARE(asked.size(), 6);
+                        dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText("jo@x.org");
                         dialog->findChild<QPushButton*>(QStringLiteral("ReportButton"))->click();
                     });
-        QCOMPARE(CBugReport::Open(nullptr), QStringLiteral("Jo:jo@x:time: 12:30"));
-        QCOMPARE(asked.size(), 1);
+        QCOMPARE(CBugReport::Open(nullptr), QStringLiteral("Jo:jo@x.org:time: 12:30"));
+        QCOMPARE(asked.size(), 6);
     }
 
     // An archiver that cannot even start (no descriptor left for its pipes) ends the packing
@@ -346,9 +408,11 @@ private slots:
     {
         SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd, {"--user", kUser, "--password", kPassword});
         QVERIFY2(server.started(), qPrintable(server.errorOutput()));
+        int asked = 0;
+        CMessageSeam::Scope seam([&asked](const MessageQuestion&) { return ++asked; });
         CBugReportSender sender;
         QSignalSpy results(&sender, &CBugReportSender::sendResult);
-        AnswerDialog(QStringLiteral("First"), QStringLiteral("f@x"), QStringLiteral("first"));
+        AnswerDialog(QStringLiteral("First"), QStringLiteral("f@x.org"), QStringLiteral("first"));
         sender.Report(nullptr, Account(server.port(), false), nullptr);
         QTRY_COMPARE_WITH_TIMEOUT(results.count(), 1, 30000);
 
@@ -376,14 +440,15 @@ private slots:
             setrlimit(RLIMIT_NOFILE, &saved);
         };
         OnDialogShow onShow(giveBack);
-        AnswerDialog(QStringLiteral("Second"), QStringLiteral("s@x"), QStringLiteral("second"), true,
+        AnswerDialog(QStringLiteral("Second"), QStringLiteral("s@x.org"), QStringLiteral("second"), true,
                      giveBack);
         sender.Report(nullptr, Account(server.port(), false), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!sender.IsBusy(), 30000);
         QCOMPARE(results.count(), 2);
+        QCOMPARE(asked, 1); // the description alone, agreed to
         QCOMPARE(server.savedCount("mail-*.eml"), 2);
         const QJsonObject mail = ReadMail(server.savedFile("mail-2.eml"), m_work.path());
-        QCOMPARE(mail["subject"].toString(), QStringLiteral("Second - s@x -> Tidewell( Linux )"));
+        QCOMPARE(mail["subject"].toString(), QStringLiteral("Second - s@x.org -> Tidewell( Linux )"));
         // No archive: the archiver did not start.
         QCOMPARE(mail["parts"].toArray().size(), 1);
     }
