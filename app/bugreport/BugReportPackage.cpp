@@ -47,8 +47,8 @@ void CBugReportPackage::Start()
     // "7z a" adds to an existing archive, so the name is one no earlier report has used.
     const QString folder = ReportsFolder();
     QDir().mkpath(folder);
-    const QString stem =
-        folder + QStringLiteral("/report-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stem = folder + QStringLiteral("/report-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     // The name is free when neither an archive nor a kept description uses it.
     const auto taken = [](const QString& candidate)
     {
@@ -122,7 +122,8 @@ void CBugReportPackage::Start()
     connect(m_pProcess, &QProcess::finished, this,
             [this](int exitCode, QProcess::ExitStatus status)
             {
-                m_bSucceeded = status == QProcess::NormalExit && exitCode == 0 && QFileInfo(m_strArchive).isFile();
+                m_bSucceeded =
+                    status == QProcess::NormalExit && exitCode == 0 && QFileInfo(m_strArchive).isFile();
                 Finish();
             });
     connect(m_pProcess, &QProcess::errorOccurred, this,

@@ -45,8 +45,8 @@ void KeepUnsent(const BugMailContent& content)
 
 void ShowNotice(QWidget* parent, const QString& text)
 {
-    CWarnMessage::ShowMessage(parent, CBugReportSender::tr("Bug Report"), text, 0, QString(), QString(), QString(),
-                              0);
+    CWarnMessage::ShowMessage(parent, CBugReportSender::tr("Bug Report"), text, 0, QString(), QString(),
+                              QString(), 0);
 }
 
 } // namespace
@@ -215,7 +215,8 @@ void CBugReportSender::TellKeptReports(QWidget* parent)
     if (folder.isEmpty())
         return;
     QDir reports(folder);
-    const QStringList unsent = reports.entryList({QLatin1Char('*') + CBugReportPackage::UnsentSuffix()}, QDir::Files);
+    const QStringList unsent =
+        reports.entryList({QLatin1Char('*') + CBugReportPackage::UnsentSuffix()}, QDir::Files);
     if (unsent.isEmpty())
         return;
     // Said once: each description stays beside its archive under its plain name.

@@ -2,9 +2,10 @@
 // files of the data folder, and the mail received by a local SMTP server.
 #include "BugReport.h"
 #include "AppGlobals.h"
-#include "BugReportPackage.h"
 #include "AppSettings.h"
+#include "BugReportPackage.h"
 #include "BugReportSender.h"
+#include "BugreportThread.h"
 #include "CMessageSeam.h"
 #include "SmtpTestServer.h"
 #include "UILog.h"
@@ -210,7 +211,8 @@ private slots:
         const QList<QVariant> result = SendReport(Account(server.port(), true), description);
         QCOMPARE(result.value(0).toBool(), true);
         const QString archive = result.value(1).toString();
-        QCOMPARE(QFileInfo(archive).absolutePath(), QFileInfo(CBugReportPackage::ReportsFolder()).absoluteFilePath());
+        QCOMPARE(QFileInfo(archive).absolutePath(),
+                 QFileInfo(CBugReportPackage::ReportsFolder()).absoluteFilePath());
         QVERIFY(archive != earlier);
         QCOMPARE(ReadAll(earlier), QByteArray("an old report"));
         QVERIFY(Leftovers().isEmpty());
@@ -355,6 +357,28 @@ private slots:
         QCOMPARE(mail["parts"].toArray().size(), 2);
         QCOMPARE(mail["parts"].toArray()[1].toObject()["file"].toString(),
                  QFileInfo(next.value(1).toString()).fileName());
+    }
+
+    // A report on a server that never greets is given up at once when abandoned (the greeting
+    // alone would be waited for 33 s), is not reported, and is kept for mailing by hand.
+    void abandonedReportEndsAtOnce()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        CBugReportSender sender;
+        QSignalSpy results(&sender, &CBugReportSender::sendResult);
+        AnswerDialog(QStringLiteral("n"), QStringLiteral("n@x.org"), QStringLiteral("silence"));
+        sender.Report(nullptr, Account(silent.serverPort(), false), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(silent.hasPendingConnections(), 30000);
+        const QPointer<BugreportThread> thread = sender.findChild<BugreportThread*>();
+        QVERIFY(thread);
+        sender.Abandon();
+        QTRY_VERIFY(!thread);
+        QCOMPARE(results.count(), 0);
+        QCOMPARE(QDir(CBugReportPackage::ReportsFolder())
+                     .entryList({QLatin1Char('*') + CBugReportPackage::UnsentSuffix()})
+                     .size(),
+                 1);
     }
 
     // The dialog: a bad address is refused and keeps what was typed, also through the focus

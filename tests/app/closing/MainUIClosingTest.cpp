@@ -57,13 +57,14 @@ QString MakeLargeLibrary(const QString& path, const QString& song, int count)
 // Chooses the menu's "Bug Report"; the dialog that opens is filled by answer, once it shows.
 void ReportBug(CMainUI& window, std::function<void(QWidget*)> answer)
 {
-    WhenVisible([] { return TopLevelOf<CBugReport>(); },
-                [answer](QWidget* dialog)
-                {
-                    dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText("jo@example.org");
-                    dialog->findChild<QTextEdit*>(QStringLiteral("BugReportDes"))->setPlainText("it hangs");
-                    answer(dialog);
-                });
+    WhenVisible(
+        [] { return TopLevelOf<CBugReport>(); },
+        [answer](QWidget* dialog)
+        {
+            dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText("jo@example.org");
+            dialog->findChild<QTextEdit*>(QStringLiteral("BugReportDes"))->setPlainText("it hangs");
+            answer(dialog);
+        });
     for (QAction* action : window.findChildren<QAction*>())
     {
         if (action->text() == QStringLiteral("Bug Report"))
