@@ -6,6 +6,7 @@
 #include "LanguageDirection.h"
 #include "MainUI.h"
 #include "ScaledStyle.h"
+#include "SingleInstance.h"
 #include "StartUpRules.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -13,26 +14,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
-#include <QLockFile>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStyleFactory>
 
 #include <memory>
-
-namespace
-{
-
-// One running copy per user: a second start ends at once with -1 and no message.
-QString LockPath()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/com.zavro.tidewell.singleInstance.lock");
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -62,16 +47,17 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(g_strVersion);
     QDir::setCurrent(QCoreApplication::applicationDirPath());
 
-    QLockFile instanceLock(LockPath());
-    instanceLock.setStaleLockTime(0);
-    if (!instanceLock.tryLock(0))
-        return -1;
-
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(ScaledInt(12));
     QApplication::setFont(font);
     QApplication::setStyle(new CScaledStyle);
     app.setStyleSheet(LoadApplicationStyleSheet());
+
+    // One running copy per user: a second start says so in the program's own look, then ends
+    // with -1.
+    CSingleInstance instance;
+    if (!instance.Acquire())
+        return -1;
 
     int result = 0;
     {

@@ -1,9 +1,9 @@
 #include "WhatsNew.h"
 
 #include "AppGlobals.h"
+#include "DesktopHandOver.h"
 #include "StyleTemplates.h"
 
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -45,6 +45,8 @@ WhatsNew::WhatsNew(QWidget* parent) : CDialog(parent)
 
     m_pMessage = new QLabel(this);
     m_pMessage->setMinimumHeight(ScaledInt(80));
+    // A server's answer can make a long line; it wraps rather than runs out of the dialog.
+    m_pMessage->setWordWrap(true);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(ScaledInt(20));
@@ -129,7 +131,8 @@ void WhatsNew::download()
 {
     // The address comes from the update server's reply; anything but a web page (a local file, a
     // program's own scheme) is never handed to the desktop.
+    // With no browser to take it, the user is told the address before the dialog goes.
     if (IsOpenableDownloadUrl(m_strDownloadUrl))
-        QDesktopServices::openUrl(QUrl(m_strDownloadUrl.trimmed()));
+        CDesktopHandOver::OpenAddress(this, QUrl(m_strDownloadUrl.trimmed()));
     close();
 }

@@ -623,8 +623,9 @@ void CDuplicate::ClearView()
     // A restore still running uses a record of these rows.
     WaitForRestores();
     m_restoring.clear();
+    // Leaving keeps the criteria the user set on this page, as a scan does.
     QStringList dropped;
-    m_pScanList->TakeScanPaths(dropped);
+    TakeScanPaths(dropped);
     {
         QMutexLocker lock(&m_pendingMutex);
         m_pendingTracks.clear();

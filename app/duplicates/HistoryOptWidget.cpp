@@ -1,6 +1,7 @@
 #include "HistoryOptWidget.h"
 
 #include "AppSettings.h"
+#include "CRangeSpinBox.h"
 #include "StyleTemplates.h"
 
 #include <QGroupBox>
@@ -15,7 +16,7 @@ CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
     setObjectName(QStringLiteral("HistoryOptName"));
     SetFixedSize(ScaledInt(520), ScaledInt(200));
 
-    m_pDays = new QSpinBox(this);
+    m_pDays = new CRangeSpinBox(this);
     m_pGroup = new QGroupBox(this);
     m_pGroup->setObjectName(QStringLiteral("HistoryOptGroup"));
     m_pGroup->setFixedHeight(ScaledInt(60));

@@ -37,7 +37,7 @@ bool InstallTranslation(const QString& code, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
     const QString file = TranslationFileName(code);
-    if (!translator->load(file, folder) && !translator->load(file, QStringLiteral(":/language")))
+    if (!translator->load(file, folder))
     {
         delete translator;
         return false;

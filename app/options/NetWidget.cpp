@@ -2,13 +2,21 @@
 
 #include "AppSettings.h"
 #include "CMusicLink.h"
+#include "CRangeValidator.h"
 #include "StyleTemplates.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+
+namespace
+{
+
+constexpr int kLowestPort = 1;
+constexpr int kHighestPort = 65535;
+
+} // namespace
 
 CNetWidget::CNetWidget(CMusicLink* link, QWidget* parent) : QWidget(parent), m_pMusicLink(link)
 {
@@ -20,7 +28,7 @@ CNetWidget::CNetWidget(CMusicLink* link, QWidget* parent) : QWidget(parent), m_p
     m_pHostEdit->setObjectName(QStringLiteral("ProxyHost"));
     m_pPortEdit = new QLineEdit(this);
     m_pPortEdit->setObjectName(QStringLiteral("ProxyPort"));
-    m_pPortEdit->setValidator(new QIntValidator(1, 100000, m_pPortEdit));
+    CRangeValidator::Guard(m_pPortEdit, kLowestPort, kHighestPort);
     m_pUserEdit = new QLineEdit(this);
     m_pUserEdit->setObjectName(QStringLiteral("ProxyUser"));
     m_pPasswordEdit = new QLineEdit(this);
@@ -62,7 +70,9 @@ void CNetWidget::LoadNet()
         return;
     const bool on = settings->GetProxyEnabled() != 0;
     m_pHostEdit->setText(settings->GetProxyHost());
-    m_pPortEdit->setText(QString::number(settings->GetProxyPort()));
+    // A stored port that no proxy can have is not offered as one.
+    const int port = settings->GetProxyPort();
+    m_pPortEdit->setText(port >= kLowestPort && port <= kHighestPort ? QString::number(port) : QString());
     m_pUserEdit->setText(settings->GetProxyUser());
     m_pPasswordEdit->setText(settings->GetProxyPassword());
     for (QLineEdit* edit : {m_pHostEdit, m_pPortEdit, m_pUserEdit, m_pPasswordEdit})
@@ -86,7 +96,8 @@ void CNetWidget::SaveNet()
         settings->SetProxyEnabled(1);
         settings->SetProxyType(index);
         settings->SetProxyHost(m_pHostEdit->text());
-        settings->SetProxyPort(m_pPortEdit->text().toInt()); // 0 when it is no number
+        // The field holds a port or nothing (0: none given).
+        settings->SetProxyPort(m_pPortEdit->hasAcceptableInput() ? m_pPortEdit->text().toInt() : 0);
         settings->SetProxyUser(m_pUserEdit->text());
         settings->SetProxyPassword(m_pPasswordEdit->text());
     }

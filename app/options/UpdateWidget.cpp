@@ -1,6 +1,7 @@
 #include "UpdateWidget.h"
 
 #include "AppSettings.h"
+#include "CRangeSpinBox.h"
 #include "StyleTemplates.h"
 
 #include <QCheckBox>
@@ -20,11 +21,11 @@ constexpr int kOutOfRangeDays = 7;
 CUpdateWidget::CUpdateWidget(QWidget* parent) : QWidget(parent)
 {
     m_pGroup = new QGroupBox(this);
-    m_pDaysSpin = new QSpinBox(m_pGroup);
+    m_pDaysSpin = new CRangeSpinBox(m_pGroup);
     m_pDaysSpin->setObjectName(QStringLiteral("UpdateDays"));
-    m_pDaysSpin->setMinimumWidth(ScaledInt(45));
-    m_pDaysSpin->setMaximumWidth(ScaledInt(45));
     m_pDaysSpin->setRange(1, 99);
+    // As wide as its style needs for two digits and its arrows, at any scale and font.
+    m_pDaysSpin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     m_pAutoCheck = new QCheckBox(this);
     m_pAutoCheck->setObjectName(QStringLiteral("UpdateAuto"));

@@ -55,8 +55,17 @@ CUpdateCheck::~CUpdateCheck()
     if (m_pThread)
     {
         m_pThread->disconnect(this);
+        if (m_session)
+            m_session->abort();
         m_pThread->wait();
     }
+}
+
+void CUpdateCheck::Abandon()
+{
+    m_bAbandoned = true;
+    if (m_session)
+        m_session->abort();
 }
 
 void CUpdateCheck::Check()
@@ -72,14 +81,13 @@ void CUpdateCheck::Check()
     m_info.language = (language.isEmpty() ? QStringLiteral("en") : language).toStdString();
 
     const ProxySettings proxy = ReadProxy();
-    ProductUpdateInfo* info = &m_info;
+    m_session = std::make_shared<CurlSession>(&m_info);
     m_pThread = QThread::create(
-        [info, proxy]
+        [session = m_session, proxy]
         {
-            CurlSession session(info);
-            session.Init();
-            session.setProxy(proxy.type, proxy.host, proxy.port, proxy.user, proxy.password);
-            session.fetchUpdateInfo();
+            session->Init();
+            session->setProxy(proxy.type, proxy.host, proxy.port, proxy.user, proxy.password);
+            session->fetchUpdateInfo();
         });
     m_pThread->setParent(this);
     connect(m_pThread, &QThread::finished, this, &CUpdateCheck::Fetched);
@@ -90,6 +98,7 @@ void CUpdateCheck::Fetched()
 {
     m_pThread->deleteLater();
     m_pThread = nullptr;
+    m_session.reset();
     qDebug() << "iRet=" << m_info.state;
     qDebug() << "g_strVersion=" << g_strVersion
              << "   strNewVersion=" << QString::fromStdString(m_info.newVersion);
@@ -106,6 +115,11 @@ int CUpdateCheck::ResultOf(const ProductUpdateInfo& info, const QString& current
     {
     case UpdateStateTransferFailed:
         return ResultNoConnection;
+    case UpdateStateHttpStatus:
+        return ResultHttpStatus;
+    case UpdateStateBadReply:
+    case UpdateStateNone: // each check starts from None: a reply came, but no product record
+        return ResultUnreadable;
     case UpdateStateEmptyProduct:
         return ResultNoProduct;
     case UpdateStateNewer:
@@ -113,12 +127,11 @@ int CUpdateCheck::ResultOf(const ProductUpdateInfo& info, const QString& current
     case UpdateStateUpToDate:
         break;
     default:
-        // An empty reply, one without a product record or one that is not XML.
         return ResultUnknown;
     }
     const QString newest = QString::fromStdString(info.newVersion).trimmed();
     if (!IsDottedVersion(newest))
-        return ResultUnknown;
+        return ResultUnreadable;
     return tidewell::update::CompareVersions(newest.toStdString(), currentVersion.toStdString()) > 0
                ? ResultNewer
                : ResultNewest;
@@ -136,13 +149,20 @@ void CUpdateCheck::ShowUpdateInfo(QWidget* parent, int code, const ProductUpdate
     case ResultNewer:
     {
         const QString url = QString::fromStdString(info.downloadUrl);
-        dialog.SetVersionText(tr("A new version of %1 found! \nCurrent version: %2\nNew version: %3\n\nWould "
-                                 "you like to update "
-                                 "the product?")
-                                  .arg(g_strAppName, g_strVersion, QString::fromStdString(info.newVersion)));
+        const QString newVersion = QString::fromStdString(info.newVersion);
+        offerDownload = WhatsNew::IsOpenableDownloadUrl(url);
+        // Without a web address to open the question would have no answer but Cancel.
+        dialog.SetVersionText(
+            offerDownload
+                ? tr("A new version of %1 found! \nCurrent version: %2\nNew version: %3\n\nWould "
+                     "you like to update "
+                     "the product?")
+                      .arg(g_strAppName, g_strVersion, newVersion)
+                : tr("A new version of %1 found! \nCurrent version: %2\nNew version: %3\n\nThe update "
+                     "server gave no web address to download it from.")
+                      .arg(g_strAppName, g_strVersion, newVersion));
         dialog.SetWhatsNewText(QString::fromStdString(info.whatsNewText));
         dialog.SetDownloadUrl(url);
-        offerDownload = WhatsNew::IsOpenableDownloadUrl(url);
         break;
     }
     case ResultNewest:
@@ -159,6 +179,13 @@ void CUpdateCheck::ShowUpdateInfo(QWidget* parent, int code, const ProductUpdate
         else
             dialog.SetVersionText(
                 tr("Failed to connect the server. \nPlease check your network connection."));
+        break;
+    case ResultHttpStatus:
+        dialog.SetVersionText(tr("The update server did not send the update information (HTTP status %1).")
+                                  .arg(info.httpStatus));
+        break;
+    case ResultUnreadable:
+        dialog.SetVersionText(tr("The update server's answer could not be read as update information."));
         break;
     case 0:
         break;

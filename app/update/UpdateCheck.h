@@ -7,7 +7,10 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
 class CAppSettings;
+class CurlSession;
 class QDate;
 class QThread;
 class QWidget;
@@ -27,6 +30,8 @@ public:
         ResultNewest = 2,
         ResultUnknown = 3, // "Unknown error."
         ResultNoConnection = -1,
+        ResultHttpStatus = -2, // the server answered, but not with the update information
+        ResultUnreadable = -3, // an answer that is no update information (or far too large)
         ResultNoProduct = -5,
     };
 
@@ -35,21 +40,22 @@ public:
 
     // window: the dialogs' parent; it also owns this object.
     explicit CUpdateCheck(QWidget* window);
-    // Waits for a request still running (libcurl's time-outs bound it).
+    // Aborts a request still running and waits the moment its transfer takes to end.
     ~CUpdateCheck() override;
 
     // Fetches with the proxy of the settings, then shows the outcome. A call while a check
     // runs is ignored.
     void Check();
     bool IsRunning() const { return m_pThread != nullptr; }
-    // For closing: a request still running ends without showing anything.
-    void Abandon() { m_bAbandoned = true; }
+    // For closing: a request still running is aborted at once and ends without showing
+    // anything, whatever the network does.
+    void Abandon();
     // What the last finished check brought.
     const ProductUpdateInfo& LastInfo() const { return m_info; }
 
-    // The outcome of a fetched check: the transfer failed -1, no product record -5, a reply
-    // that cannot be read (or a version that is not dotted numbers) 3, else the comparison
-    // of the offered version with the running one: 1 newer, 2 not newer.
+    // The outcome of a fetched check: the transfer failed -1, an answer other than 2xx -2, no
+    // product record -5, a reply that cannot be read (or a version that is not dotted numbers)
+    // -3, else the comparison of the offered version with the running one: 1 newer, 2 not newer.
     static int ResultOf(const ProductUpdateInfo& info, const QString& currentVersion);
     // The what's-new dialog for one code, run modally. The Download button only appears for a
     // newer version with a web download address.
@@ -69,7 +75,9 @@ private:
 
     QPointer<QWidget> m_pWindow;
     QThread* m_pThread = nullptr; // child, while a request runs
-    ProductUpdateInfo m_info;     // written by the worker only while it runs
+    // The running request's session, shared with its thread so an abort can reach it.
+    std::shared_ptr<CurlSession> m_session;
+    ProductUpdateInfo m_info; // written by the worker only while it runs
     bool m_bAbandoned = false;
 };
 

@@ -92,16 +92,41 @@ QString TitleBarMenuStyle(const QString& objectName, const QString& image, doubl
 
 QString ScaledStyleSheet(const QString& sheet)
 {
-    static const QRegularExpression size(QStringLiteral("SIZE_(\\d+(?:\\.\\d+)?)px"));
+    // A marker is "SIZE_", then the number (a '-' just before its digits makes it negative, blanks
+    // inside it are dropped), then "px". What lies between the marker and "px" gives way to the
+    // scaled number; a marker without digits or "px" after it is left as it stands.
+    static const QLatin1StringView marker("SIZE_");
+    static const QLatin1StringView unit("px");
     QString out;
     out.reserve(sheet.size());
     qsizetype from = 0;
-    for (auto it = size.globalMatch(sheet); it.hasNext();)
+    for (qsizetype pos = sheet.indexOf(marker); pos >= 0; pos = sheet.indexOf(marker, from))
     {
-        const QRegularExpressionMatch match = it.next();
-        out += QStringView(sheet).mid(from, match.capturedStart() - from);
-        out += QString::number(ScaledValue(match.captured(1).toDouble()), 'g') + QStringLiteral("px");
-        from = match.capturedEnd();
+        const qsizetype end = sheet.indexOf(unit, pos);
+        qsizetype digits = pos + marker.size();
+        const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+        while (digits < end && !isDigit(sheet.at(digits)))
+            ++digits;
+        bool ok = false;
+        double value = 0;
+        if (digits < end)
+        {
+            static const QRegularExpression blanks(QStringLiteral("\\s"));
+            QString number = sheet.mid(digits, end - digits);
+            number.remove(blanks);
+            value = number.toDouble(&ok);
+        }
+        if (!ok)
+        {
+            out += QStringView(sheet).mid(from, pos + marker.size() - from);
+            from = pos + marker.size();
+            continue;
+        }
+        out += QStringView(sheet).mid(from, pos - from);
+        if (sheet.at(digits - 1) == QLatin1Char('-'))
+            out += QLatin1Char('-');
+        out += QString::number(ScaledValue(value), 'g', 6);
+        from = end;
     }
     out += QStringView(sheet).mid(from);
     return out;

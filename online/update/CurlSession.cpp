@@ -16,6 +16,9 @@ constexpr long kConnectTimeoutSec = 5;
 constexpr long kFirstTimeoutSec = 3;
 constexpr long kRetryTimeoutSec = 5;
 constexpr int kGiveUpAfterSec = 20;
+// How long one wait for the network lasts before an abort is looked at again (abort() also
+// wakes the wait at once).
+constexpr int kPollMs = 100;
 
 // curl_global_init is not thread-safe; run it once before the first handle.
 void GlobalInit()
@@ -24,10 +27,38 @@ void GlobalInit()
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
+// Where one attempt's reply goes; it stops taking bytes at the limit.
+struct ReplySink
+{
+    std::string* reply = nullptr;
+    bool overflow = false;
+};
+
 size_t AppendReply(char* data, size_t size, size_t count, void* target)
 {
-    static_cast<std::string*>(target)->append(data, size * count);
-    return size * count;
+    auto* sink = static_cast<ReplySink*>(target);
+    const size_t bytes = size * count;
+    if (sink->reply->size() + bytes > CurlSession::kMaxReplyBytes)
+    {
+        sink->overflow = true;
+        return 0; // libcurl ends the transfer
+    }
+    sink->reply->append(data, bytes);
+    return bytes;
+}
+
+bool IsSuccessStatus(long status)
+{
+    return status >= 200 && status < 300;
+}
+
+// The start of a reply, for the log: a reply is data from the network, never logged whole.
+std::string Excerpt(const std::string& reply)
+{
+    if (reply.size() <= CurlSession::kLoggedReplyBytes)
+        return reply;
+    return reply.substr(0, CurlSession::kLoggedReplyBytes) + "[... " +
+           std::to_string(reply.size() - CurlSession::kLoggedReplyBytes) + " bytes more]";
 }
 
 const char* TextOf(const tinyxml2::XMLElement* element)
@@ -38,7 +69,11 @@ const char* TextOf(const tinyxml2::XMLElement* element)
 
 } // namespace
 
-CurlSession::CurlSession(ProductUpdateInfo* info) : m_info(info) {}
+CurlSession::CurlSession(ProductUpdateInfo* info) : m_info(info)
+{
+    GlobalInit();
+    m_multi.reset(curl_multi_init());
+}
 
 CurlSession::~CurlSession() = default;
 
@@ -73,11 +108,15 @@ int CurlSession::resetHandle()
     }
     curl_easy_setopt(h, CURLOPT_HTTPHEADER, m_headers.get());
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &AppendReply);
+    // An announced size over the limit is refused before the body comes.
+    curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(kMaxReplyBytes));
     // Certificates and host names are checked (libcurl's defaults, set here so no one drops them).
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
-    // An error page (4xx, 5xx) is a failed transfer, not a reply to parse.
-    curl_easy_setopt(h, CURLOPT_FAILONERROR, 1L);
+    // An answer other than 2xx (an error page, a redirect) is not a reply to parse; httpGet
+    // reads its status and tells it apart from a transfer that failed.
+    curl_easy_setopt(h, CURLOPT_FAILONERROR, 0L);
+    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(h, CURLOPT_FORBID_REUSE, 0L);
     curl_easy_setopt(h, CURLOPT_FRESH_CONNECT, 0L);
     curl_easy_setopt(h, CURLOPT_TCP_KEEPALIVE, 1L);
@@ -85,6 +124,8 @@ int CurlSession::resetHandle()
     curl_easy_setopt(h, CURLOPT_TCP_KEEPINTVL, 15L);
     // Blocking calls on a worker thread: no signals for the resolver's time-outs.
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    // An aborted check never waits for a name lookup still running.
+    curl_easy_setopt(h, CURLOPT_QUICK_EXIT, 1L);
     return 0;
 }
 
@@ -159,15 +200,68 @@ int CurlSession::elapsedMs()
     return static_cast<int>(elapsed);
 }
 
+void CurlSession::abort()
+{
+    m_aborted = true;
+    if (m_multi)
+        curl_multi_wakeup(m_multi.get());
+}
+
 int CurlSession::perform(std::string& reply, long totalTimeoutSec)
 {
     CURL* h = m_handle.get();
+    CURLM* multi = m_multi.get();
     // Each attempt starts from nothing: a body half-received by a failed attempt must not be
     // glued in front of the next one.
     reply.clear();
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &reply);
+    m_httpStatus = 0;
+    if (!multi)
+        return CURLE_FAILED_INIT;
+    if (m_aborted)
+        return CURLE_ABORTED_BY_CALLBACK;
+    ReplySink sink{&reply, false};
+    curl_easy_setopt(h, CURLOPT_WRITEDATA, &sink);
     curl_easy_setopt(h, CURLOPT_TIMEOUT, totalTimeoutSec);
-    const CURLcode rc = curl_easy_perform(h);
+
+    // The multi interface waits in short steps, so an abort from another thread ends the
+    // transfer at once instead of after libcurl's own time-outs.
+    curl_multi_add_handle(multi, h);
+    CURLcode rc = CURLE_OK;
+    for (bool done = false; !done;)
+    {
+        if (m_aborted)
+        {
+            rc = CURLE_ABORTED_BY_CALLBACK;
+            break;
+        }
+        int running = 0;
+        if (curl_multi_perform(multi, &running) != CURLM_OK)
+        {
+            rc = CURLE_FAILED_INIT;
+            break;
+        }
+        int queued = 0;
+        while (const CURLMsg* message = curl_multi_info_read(multi, &queued))
+        {
+            if (message->msg == CURLMSG_DONE && message->easy_handle == h)
+            {
+                rc = message->data.result;
+                done = true;
+            }
+        }
+        if (!done)
+            curl_multi_poll(multi, nullptr, 0, kPollMs, nullptr);
+    }
+    curl_multi_remove_handle(multi, h);
+
+    if (sink.overflow)
+        rc = CURLE_FILESIZE_EXCEEDED;
+    if (rc == CURLE_OK)
+    {
+        curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &m_httpStatus);
+        if (!IsSuccessStatus(m_httpStatus))
+            rc = CURLE_HTTP_RETURNED_ERROR;
+    }
     if (rc != CURLE_OK)
         reply.clear();
     return rc;
@@ -176,6 +270,7 @@ int CurlSession::perform(std::string& reply, long totalTimeoutSec)
 int CurlSession::httpGet(const std::string& url, std::string& reply)
 {
     reply.clear();
+    m_httpStatus = 0;
     if (!m_handle)
         return CURLE_FAILED_INIT;
     applyProxy(m_proxy.type, m_proxy.host, m_proxy.port, m_proxy.user, m_proxy.password);
@@ -185,12 +280,20 @@ int CurlSession::httpGet(const std::string& url, std::string& reply)
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSec);
     elapsedMs();
 
+    // Only what may pass is tried again: a dropped or slow transfer, a server error. A redirect,
+    // a refusal or an oversized reply would come back the same.
+    const auto final = [this](int rc)
+    {
+        if (m_aborted || rc == CURLE_FILESIZE_EXCEEDED)
+            return true;
+        return rc == CURLE_HTTP_RETURNED_ERROR && m_httpStatus < 500;
+    };
     int rc = perform(reply, kFirstTimeoutSec);
     if (rc == CURLE_OK)
         return 0;
-    if (elapsedMs() / 1000 > kGiveUpAfterSec)
+    if (final(rc) || elapsedMs() / 1000 > kGiveUpAfterSec)
     {
-        m_log.write("curl_err[%s][%s]", curlErrorText(rc).c_str(), url.c_str());
+        m_log.write("curl_err[%s][%s] http[%ld]", curlErrorText(rc).c_str(), url.c_str(), m_httpStatus);
         return rc;
     }
     for (int attempt = 0; attempt < 2; ++attempt)
@@ -198,8 +301,10 @@ int CurlSession::httpGet(const std::string& url, std::string& reply)
         rc = perform(reply, kRetryTimeoutSec);
         if (rc == CURLE_OK)
             return 0;
+        if (final(rc))
+            break;
     }
-    m_log.write("curl_err[%s][%s]", curlErrorText(rc).c_str(), url.c_str());
+    m_log.write("curl_err[%s][%s] http[%ld]", curlErrorText(rc).c_str(), url.c_str(), m_httpStatus);
     return rc;
 }
 
@@ -226,13 +331,19 @@ void CurlSession::fetchUpdateInfo()
 
     std::string reply;
     const int rc = httpGet(url, reply);
+    info.httpStatus = m_httpStatus;
     if (rc != 0)
     {
         info.errorText = curlErrorText(rc);
-        info.state = UpdateStateTransferFailed;
+        if (rc == CURLE_FILESIZE_EXCEEDED)
+            info.state = UpdateStateBadReply;
+        else if (rc == CURLE_HTTP_RETURNED_ERROR)
+            info.state = UpdateStateHttpStatus;
+        else
+            info.state = UpdateStateTransferFailed;
         return;
     }
-    m_log.write("get updata-[%s] use[%dms]\n", reply.c_str(), elapsedMs());
+    m_log.write("get updata-[%s] size[%zu] use[%dms]\n", Excerpt(reply).c_str(), reply.size(), elapsedMs());
     ParseUpdateInfo(info, reply);
 }
 
@@ -281,7 +392,8 @@ void CurlSession::ParseUpdateInfo(ProductUpdateInfo& info, const std::string& re
     info.displayName = TextOf(displayName);
     info.newVersion = TextOf(version);
     info.whatsNewText = *whatsNewText;
-    m_log.write("\ncrack updata info[%s] \n ver[%s]\n", info.whatsNewText.c_str(), info.newVersion.c_str());
+    m_log.write("\ncrack updata info[%s] \n ver[%s]\n", Excerpt(info.whatsNewText).c_str(),
+                Excerpt(info.newVersion).c_str());
 
     if (productCode.empty())
     {

@@ -6,11 +6,12 @@
 enum UpdateState : int
 {
     UpdateStateNone = 0,
-    UpdateStateNewerMarked = 10,          // a newer version is offered and mark is set
-    UpdateStateEmptyProduct = 11,         // the reply names no product
-    UpdateStateNewer = 12,                // a newer version is offered
-    UpdateStateUpToDate = 13,             // the offered version is not newer than the running one
-    UpdateStateBadReply = 14,             // the reply is not well-formed or lacks what a check needs
+    UpdateStateNewerMarked = 10,  // a newer version is offered and mark is set
+    UpdateStateEmptyProduct = 11, // the reply names no product
+    UpdateStateNewer = 12,        // a newer version is offered
+    UpdateStateUpToDate = 13,     // the offered version is not newer than the running one
+    UpdateStateBadReply = 14,     // the reply is not well-formed, too large or lacks what a check needs
+    UpdateStateHttpStatus = 15,   // the server answered, but not 2xx (httpStatus)
     UpdateStateTransferFailed = -1048593, // 0xFFEFFFEF: the HTTP transfer failed
 };
 
@@ -30,5 +31,6 @@ struct ProductUpdateInfo
     std::string whatsNewText;
     std::string downloadUrl;
     std::string errorText;
+    long httpStatus = 0; // of the last answer; 0 when none came
     int state = UpdateStateNone;
 };

@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -40,21 +42,45 @@ void UpdateLog::write(const char* format, ...)
     va_copy(copy, args);
     const int length = std::vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
-    std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    const size_t whole = static_cast<size_t>(length > 0 ? length : 0);
+    std::vector<char> text(std::min(whole, kMaxEntryBytes) + 1, '\0');
     if (length > 0)
         std::vsnprintf(text.data(), text.size(), format, args);
     va_end(args);
+    std::string entry(text.data(), text.size() - 1);
+    if (whole > kMaxEntryBytes)
+        entry += "[... " + std::to_string(whole - kMaxEntryBytes) + " bytes not logged]";
 
     std::lock_guard lock(m_mutex);
     if (m_path.empty())
         return;
     const QString path = QString::fromStdString(m_path);
     QDir().mkpath(QFileInfo(path).absolutePath());
+    if (QFileInfo(path).size() > kMaxFileBytes)
+        keepNewerHalf(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
     file.write(QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8());
     file.write(" ");
-    file.write(text.data(), static_cast<qint64>(text.size() - 1));
+    file.write(entry.data(), static_cast<qint64>(entry.size()));
     file.write("\n");
+}
+
+void UpdateLog::keepNewerHalf(const QString& path)
+{
+    QFile old(path);
+    if (!old.open(QIODevice::ReadOnly))
+        return;
+    old.seek(old.size() - kMaxFileBytes / 2);
+    QByteArray kept = old.readAll();
+    old.close();
+    // From the first whole line on.
+    kept.remove(0, kept.indexOf('\n') + 1);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+    {
+        file.write(kept);
+        file.commit();
+    }
 }

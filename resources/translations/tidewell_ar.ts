@@ -494,7 +494,7 @@ in the Zavro_Recycle Bin.</source>
     </message>
     <message>
         <source>%1 kbps</source>
-        <translation>%1 ك.ب/ث</translation>
+        <translation>%1 كيلوبت/ث</translation>
     </message>
 </context>
 <context>
@@ -1084,10 +1084,9 @@ fingerprint. Please be patient.</source>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>عفوًا! حدث خطأ أثناء تحميل مكتبة iTunes.
-يرجى التفعيل في iTunes: التفضيلات&gt;
-متقدم&gt;مشاركة ملف XML لمكتبة iTunes مع
-التطبيقات الأخرى، ثم انقر «أعد المحاولة».</translation>
+        <translation>عفوًا! تعذرت قراءة ملف مكتبة iTunes.
+تأكد من أنه ملف مكتبة iTunes صالح،
+ثم انقر «أعد المحاولة».</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1269,7 +1268,7 @@ image file.</source>
     </message>
     <message>
         <source>None</source>
-        <translation>بلا</translation>
+        <translation>لا يوجد</translation>
     </message>
     <message>
         <source>Http</source>
@@ -1293,6 +1292,20 @@ image file.</source>
     <message>
         <source>Update</source>
         <translation>التحديث</translation>
+    </message>
+</context>
+<context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>أدخل رقمًا من %1 إلى %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 قيد التشغيل بالفعل. يرجى استخدام نافذته المفتوحة.</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1444,26 @@ Please check the validity of the proxy.</source>
 Please check your network connection.</source>
         <translation>تعذر الاتصال بالخادم. 
 يرجى التحقق من اتصالك بالشبكة.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>تم العثور على إصدار جديد من %1!
+الإصدار الحالي: %2
+الإصدار الجديد: %3
+
+لم يقدم خادم التحديث عنوان ويب لتنزيله.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>لم يرسل خادم التحديث معلومات التحديث (رمز الحالة HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>تعذرت قراءة رد خادم التحديث كمعلومات تحديث.</translation>
     </message>
 </context>
 <context>

@@ -988,10 +988,9 @@ Tenha paciência.</translation>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>Ops! Ocorreu um erro ao carregar a biblioteca
-do iTunes. No iTunes, ative: Preferências&gt;
-Avançado&gt;Compartilhar XML da Biblioteca do iTunes
-com outros aplicativos e clique em Repetir.</translation>
+        <translation>Ops! Não foi possível ler o arquivo da biblioteca
+do iTunes. Verifique se é um arquivo de biblioteca
+do iTunes válido e clique em Repetir.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1192,6 +1191,20 @@ imagem válida.</translation>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Digite um número de %1 a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>O %1 já está em execução. Use a janela que já está aberta.</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1327,6 +1340,26 @@ Verifique as configurações do proxy.</translation>
 Please check your network connection.</source>
         <translation>Falha ao conectar ao servidor. 
 Verifique sua conexão de rede.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>Nova versão do %1 encontrada! 
+Versão atual: %2
+Nova versão: %3
+
+O servidor de atualização não informou um endereço web para baixá-la.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>O servidor de atualização não enviou as informações de atualização (status HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>Não foi possível ler a resposta do servidor de atualização como informações de atualização.</translation>
     </message>
 </context>
 <context>

@@ -393,7 +393,7 @@ Zavro_Recycle Bin gefunden.</translation>
     <message>
         <source>The song could not be restored. It is still in the recycle folder:
 %1</source>
-        <translation>Das Lied konnte nicht wiederhergestellt werden. Es liegt noch im Papierkorb-Ordner:
+        <translation>Der Titel konnte nicht wiederhergestellt werden. Er liegt noch im Papierkorb-Ordner:
 %1</translation>
     </message>
     <message>
@@ -988,10 +988,9 @@ etwas dauern. Bitte Geduld.</translation>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>Hoppla! Beim Laden der iTunes-Mediathek ist ein
-Fehler aufgetreten. Stellen Sie in iTunes ein: Einstellungen&gt;
-Erweitert&gt;iTunes-Mediathek-XML für andere
-Programme freigeben, und klicken Sie auf „Wiederholen“.</translation>
+        <translation>Hoppla! Die iTunes-Mediathekdatei konnte nicht
+gelesen werden. Prüfen Sie, ob es eine gültige
+iTunes-Mediathekdatei ist, und klicken Sie auf „Wiederholen“.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1100,11 +1099,11 @@ und das Ergebnis übernehmen?</translation>
     <name>CModifyMusicInfo</name>
     <message>
         <source>Orginal Tag</source>
-        <translation>Originales Tag</translation>
+        <translation>Original-Tags</translation>
     </message>
     <message>
         <source>New Tag</source>
-        <translation>Neues Tag</translation>
+        <translation>Neue Tags</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -1189,6 +1188,20 @@ Bilddatei.</translation>
     <message>
         <source>Update</source>
         <translation>Aktualisierung</translation>
+    </message>
+</context>
+<context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Geben Sie eine Zahl von %1 bis %2 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 läuft bereits. Bitte verwenden Sie das geöffnete Fenster.</translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1340,26 @@ Bitte prüfen Sie die Proxy-Einstellungen.</translation>
 Please check your network connection.</source>
         <translation>Verbindung zum Server fehlgeschlagen. 
 Bitte prüfen Sie Ihre Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>Eine neue Version von %1 ist verfügbar! 
+Aktuelle Version: %2
+Neue Version: %3
+
+Der Update-Server nannte keine Webadresse zum Herunterladen.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>Der Update-Server hat die Update-Informationen nicht gesendet (HTTP-Status %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>Die Antwort des Update-Servers ließ sich nicht als Update-Information lesen.</translation>
     </message>
 </context>
 <context>

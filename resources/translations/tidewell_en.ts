@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Music database powered by ACRcloud</source>
-        <translation>Music database powered by ACRcloud</translation>
+        <translation>Music database powered by ACRCloud</translation>
     </message>
     <message>
         <source>Version:</source>
@@ -79,7 +79,7 @@
     <name>CBugReport</name>
     <message>
         <source>BugReport</source>
-        <translation>BugReport</translation>
+        <translation>Bug Report</translation>
     </message>
     <message>
         <source>Your Name:</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>~description here!</source>
-        <translation>~description here!</translation>
+        <translation>Describe the problem here.</translation>
     </message>
     <message>
         <source>Report</source>
@@ -272,8 +272,8 @@
     <message numerus="yes">
         <source>Removed %n duplicate(s). If not sure to remove, you can undo the removal.</source>
         <translation>
-            <numerusform>Removed %n duplicate. If not sure to remove, you can undo the removal.</numerusform>
-            <numerusform>Removed %n duplicates. If not sure to remove, you can undo the removal.</numerusform>
+            <numerusform>Removed %n duplicate. If you change your mind, you can restore it.</numerusform>
+            <numerusform>Removed %n duplicates. If you change your mind, you can restore them.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -286,8 +286,8 @@
     <message>
         <source>Tidewell will clear the duplicates removal
 history that exists over %1 in %2.</source>
-        <translation>Tidewell will clear the duplicates removal
-history that exists over %1 in %2.</translation>
+        <translation>Tidewell will clear the removal history older
+than %1 in %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n day(s)</source>
@@ -366,7 +366,7 @@ history that exists over %1 in %2.</translation>
     </message>
     <message>
         <source>Are you sure you want to remove all files?</source>
-        <translation>Are you sure you want to remove all files?</translation>
+        <translation>Are you sure you want to remove all the checked files?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -374,17 +374,17 @@ history that exists over %1 in %2.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation>Ok</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Restore music failed</source>
-        <translation>Restore music failed</translation>
+        <translation>The song could not be restored.</translation>
     </message>
     <message>
         <source>Undo remove failed. No remove history found
 in the Zavro_Recycle Bin.</source>
-        <translation>Undo remove failed. No remove history found
-in the Zavro_Recycle Bin.</translation>
+        <translation>The removal could not be undone. No removal history
+was found in the Zavro_Recycle Bin.</translation>
     </message>
     <message>
         <source>Sure</source>
@@ -422,8 +422,8 @@ in the Zavro_Recycle Bin.</translation>
     <message>
         <source>Please choose one scanning
 mode to search duplicates.</source>
-        <translation>Please choose one scanning
-mode to search duplicates.</translation>
+        <translation>Please choose a scan mode
+to search for duplicates.</translation>
     </message>
     <message>
         <source>Quick Scan</source>
@@ -437,9 +437,9 @@ mode to search duplicates.</translation>
         <source>It might take some time to
 determine duplicates with acoustic
 fingerprint. Please be patient.</source>
-        <translation>It might take some time to
-determine duplicates with acoustic
-fingerprint. Please be patient.</translation>
+        <translation>Finding duplicates by acoustic
+fingerprint may take some time.
+Please be patient.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -463,11 +463,11 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Match Degree: </source>
-        <translation>Match Degree: </translation>
+        <translation>Match level: </translation>
     </message>
     <message>
         <source>   Show Remove History</source>
-        <translation>   Show Remove History</translation>
+        <translation>   Show Removal History</translation>
     </message>
 </context>
 <context>
@@ -502,7 +502,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Music Files(%1)</source>
-        <translation>Music Files(%1)</translation>
+        <translation>Music Files (%1)</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -521,15 +521,15 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Check selected</source>
-        <translation>Check selected</translation>
+        <translation>Check Selected</translation>
     </message>
     <message>
         <source>Uncheck selected</source>
-        <translation>Uncheck selected</translation>
+        <translation>Uncheck Selected</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation>Show in folder</translation>
+        <translation>Show in Folder</translation>
     </message>
 </context>
 <context>
@@ -560,7 +560,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Replace original songs meta</source>
-        <translation>Replace original songs meta</translation>
+        <translation>Replace the songs&apos; original tags</translation>
     </message>
     <message>
         <source>Name</source>
@@ -586,17 +586,16 @@ fingerprint. Please be patient.</translation>
         <source>     Replace original songs meta with the new information from our server.
      This will help to modify wrong songs meta, and also overwrite some
      personal customized records.</source>
-        <translation>     Replace original songs meta with the new information
-     from our server. This will help to modify wrong songs
-     meta, and also overwrite some personal customized
-     records.</translation>
+        <translation>     Replace the songs&apos; original tags with the new information
+     from our server. This corrects wrong tags, but also
+     overwrites some of your own custom entries.</translation>
     </message>
 </context>
 <context>
     <name>CHistoryOptWidget</name>
     <message>
         <source>Automatically clear the duplicates removal history that exists over</source>
-        <translation>Automatically clear the duplicates removal history that exists over</translation>
+        <translation>Automatically clear removal history older than</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -619,18 +618,18 @@ fingerprint. Please be patient.</translation>
     <name>CLabelArtwork</name>
     <message>
         <source>Playback failure!</source>
-        <translation>Playback failure!</translation>
+        <translation>The song could not be played.</translation>
     </message>
 </context>
 <context>
     <name>CMainUI</name>
     <message>
         <source>Music List Score: </source>
-        <translation>Music List Score: </translation>
+        <translation>Library score: </translation>
     </message>
     <message>
         <source>Scanning Library: </source>
-        <translation>Scanning Library: </translation>
+        <translation>Scanning library: </translation>
     </message>
     <message>
         <source>Refix</source>
@@ -742,11 +741,11 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Let Tidewell help you clean-up duplicate songs in your music library!</source>
-        <translation>Let Tidewell help you clean-up duplicate songs in your music library!</translation>
+        <translation>Let Tidewell help you clean up the duplicate songs in your music library!</translation>
     </message>
     <message>
         <source>Drag-and-drop or Add music files or folder(s) to find duplicates.</source>
-        <translation>Drag-and-drop or Add music files or folder(s) to find duplicates.</translation>
+        <translation>Drag and drop or add music files or folders to find duplicates.</translation>
     </message>
     <message>
         <source>   Continue</source>
@@ -754,7 +753,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Paused. Wanna continue and explore the world of music?</source>
-        <translation>Paused. Wanna continue and explore the world of music?</translation>
+        <translation>Paused. Do you want to continue and explore the world of music?</translation>
     </message>
     <message>
         <source>Loading, please wait...</source>
@@ -766,7 +765,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Analyzing Library: </source>
-        <translation>Analyzing Library: </translation>
+        <translation>Analyzing library: </translation>
     </message>
     <message>
         <source>Paused.</source>
@@ -794,7 +793,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Paused. Wanna continue and experience a new library?</source>
-        <translation>Paused. Wanna continue and experience a new library?</translation>
+        <translation>Paused. Do you want to continue and enjoy a renewed library?</translation>
     </message>
     <message>
         <source>Applying the results, please wait a moment.</source>
@@ -802,7 +801,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Removing duplicates music, please wait...</source>
-        <translation>Removing duplicate music, please wait...</translation>
+        <translation>Removing duplicate songs, please wait...</translation>
     </message>
     <message>
         <source>Continue to apply the results,please wait a moment.</source>
@@ -822,7 +821,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</source>
-        <translation>It looks OK. But the library looks incomplete. Why not Fix All and perfect them?</translation>
+        <translation>It looks OK, but the library is incomplete. Why not use Fix All and perfect it?</translation>
     </message>
     <message>
         <source>Looks OK but you&apos;d better clean up your library soon. Why not let me help you, darling?</source>
@@ -834,19 +833,19 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Nice library list. Take a little time will make it more charming. Go to Fix All.</source>
-        <translation>Nice library list. A little time will make it even more charming. Go to Fix All.</translation>
+        <translation>Nice library. A little time will make it even more charming. Go to Fix All.</translation>
     </message>
     <message>
         <source>How considerate you are. I can not wait to listen to them any more.</source>
-        <translation>How considerate you are. I can not wait to listen to them any more.</translation>
+        <translation>How considerate you are. I can&apos;t wait to listen to them.</translation>
     </message>
     <message>
         <source>I can&apos;t believe!  You get such a good result. Wanna break the record?</source>
-        <translation>I can&apos;t believe it! You got such a good result. Wanna break the record?</translation>
+        <translation>I can&apos;t believe it! You got such a good result. Do you want to break the record?</translation>
     </message>
     <message>
         <source>Almost perfect. Only one click will organize them well. Just go!</source>
-        <translation>Almost perfect. Only one click will organize them well. Just go!</translation>
+        <translation>Almost perfect. One click will put them in order. Just go!</translation>
     </message>
     <message>
         <source>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</source>
@@ -854,7 +853,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
-        <translation>Aha, excellent. But I have the magic power to make it better. Wanna experience?</translation>
+        <translation>Aha, excellent. But I have the magic to make it even better. Want to see?</translation>
     </message>
     <message>
         <source>Congrats! Your library looks great now. You can apply all the results now.</source>
@@ -862,11 +861,11 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Relax now. Let me take you to start a great music feast.</source>
-        <translation>Relax now. Let me take you to start a great music feast.</translation>
+        <translation>Relax now. Let me treat you to a great music feast.</translation>
     </message>
     <message>
         <source>Well done. You have defeated most of other computers. Just enjoy your music now.</source>
-        <translation>Well done. You have defeated most of other computers. Just enjoy your music now.</translation>
+        <translation>Well done. Your library beats most others. Just enjoy your music now.</translation>
     </message>
     <message>
         <source>Results applyed.</source>
@@ -874,7 +873,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Results applyed. You can try fix again.</source>
-        <translation>Results applied. You can try to fix them again.</translation>
+        <translation>Results applied. You can try to fix the rest again.</translation>
     </message>
     <message>
         <source>Congratulations, your music library is 100% cleaned!</source>
@@ -890,7 +889,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Huh! I&apos;m having a day off--no duplicates found today.</source>
-        <translation>Huh! I&apos;m having a day off--no duplicates found today.</translation>
+        <translation>Huh! I&apos;m having a day off: no duplicates found today.</translation>
     </message>
     <message>
         <source>We&apos;re double checked everything. You&apos;re clear now.</source>
@@ -902,7 +901,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Wow. It looks like someone knew I&apos;ll scan all files and cleaned them up in advance.</source>
-        <translation>Wow. It looks like someone knew I&apos;ll scan all files and cleaned them up in advance.</translation>
+        <translation>Wow. It looks like someone knew I would scan all the files and cleaned them up in advance.</translation>
     </message>
     <message>
         <source>Unbelievable! No unrecognized songs or duplicates found!</source>
@@ -942,7 +941,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Duplicates appeared. Wanna tidy them and make your library clean?</source>
-        <translation>Duplicates appeared. Wanna tidy them and make your library clean?</translation>
+        <translation>Duplicates found. Do you want to tidy them up and make your library clean?</translation>
     </message>
     <message>
         <source>Duplicates found. Click Remove to clean up duplicates easily.</source>
@@ -962,7 +961,7 @@ fingerprint. Please be patient.</translation>
     </message>
     <message>
         <source>Start to Clean iTunes</source>
-        <translation>Start to Clean iTunes</translation>
+        <translation>Start Cleaning iTunes</translation>
     </message>
     <message>
         <source>Tidewell is cleaning up duplicate songs.</source>
@@ -989,10 +988,9 @@ fingerprint. Please be patient.</translation>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>Oops! An error occurred in loading iTunes
-library. Please set in iTunes: Preference&gt;
-Advance&gt;Share iTunes Library XML with other
-application,and Click Try Again to continue.</translation>
+        <translation>Oops! The iTunes library file could not be read.
+Please make sure it is a valid iTunes library
+file, then click Try Again to continue.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1004,7 +1002,7 @@ application,and Click Try Again to continue.</translation>
     </message>
     <message>
         <source>Unbelievable, no music files found! Wanna try again?</source>
-        <translation>Unbelievable, no music files found! Wanna try again?</translation>
+        <translation>Unbelievable, no music files found! Do you want to try again?</translation>
     </message>
     <message>
         <source>Hah,nothing found. You must be playing &quot;hide-and-seek&quot; with me.</source>
@@ -1016,12 +1014,12 @@ application,and Click Try Again to continue.</translation>
     </message>
     <message>
         <source>Processing failed songs list, please wait...</source>
-        <translation>Processing failed songs list, please wait...</translation>
+        <translation>Processing the list of failed songs, please wait...</translation>
     </message>
     <message>
         <source>Are you sure you want to replace songs meta
 and apply the result?</source>
-        <translation>Are you sure you want to replace songs meta
+        <translation>Are you sure you want to replace the songs&apos; tags
 and apply the result?</translation>
     </message>
     <message>
@@ -1047,7 +1045,7 @@ and apply the result?</translation>
     </message>
     <message>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
-        <translation>No song could be fixed this time. You can edit the songs yourself or try fix again.</translation>
+        <translation>No song could be fixed this time. You can edit the songs yourself or try to fix them again.</translation>
     </message>
     <message numerus="yes">
         <source>%n song(s) could not be written: %1</source>
@@ -1129,12 +1127,12 @@ and apply the result?</translation>
     </message>
     <message>
         <source>Please, music title cannot be empty.</source>
-        <translation>Please, music title cannot be empty.</translation>
+        <translation>The song title cannot be empty.</translation>
     </message>
     <message>
         <source>Sorry, the file you dragged-in is not a valid
 image file.</source>
-        <translation>Sorry, the file you dragged-in is not a valid
+        <translation>Sorry, the file you dragged in is not a valid
 image file.</translation>
     </message>
     <message>
@@ -1193,10 +1191,24 @@ image file.</translation>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Enter a number from %1 to %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 is already running. Please use its open window.</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
-        <translation>Start to Clean iTunes</translation>
+        <translation>Start Cleaning iTunes</translation>
     </message>
     <message>
         <source>Open Music Files</source>
@@ -1208,7 +1220,7 @@ image file.</translation>
     </message>
     <message>
         <source>Clean-up Duplicates</source>
-        <translation>Clean-up Duplicates</translation>
+        <translation>Clean Up Duplicates</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1229,7 +1241,7 @@ image file.</translation>
     <message>
         <source>Last fixing project was interrupted
 unexpectedly. Do you want to continue it?</source>
-        <translation>Last fixing project was interrupted
+        <translation>Your last fixing session was interrupted
 unexpectedly. Do you want to continue it?</translation>
     </message>
     <message>
@@ -1246,7 +1258,7 @@ unexpectedly. Do you want to continue it?</translation>
     </message>
     <message>
         <source>Music Files(%1)</source>
-        <translation>Music Files(%1)</translation>
+        <translation>Music Files (%1)</translation>
     </message>
     <message>
         <source>Open Result File</source>
@@ -1295,11 +1307,11 @@ Current version: %2
 New version: %3
 
 Would you like to update the product?</source>
-        <translation>A new version of %1 found! 
+        <translation>A new version of %1 is available!
 Current version: %2
 New version: %3
 
-Would you like to update the product?</translation>
+Would you like to update?</translation>
     </message>
     <message>
         <source>You are using the newest version.</source>
@@ -1307,13 +1319,13 @@ Would you like to update the product?</translation>
     </message>
     <message>
         <source>Failed to find product record.</source>
-        <translation>Failed to find product record.</translation>
+        <translation>No update information was found for this product.</translation>
     </message>
     <message>
         <source>Failed to connect the server. 
 Please check the validity of the proxy.</source>
-        <translation>Failed to connect the server. 
-Please check the validity of the proxy.</translation>
+        <translation>Could not connect to the server.
+Please check your proxy settings.</translation>
     </message>
     <message>
         <source>Unknown error.</source>
@@ -1326,8 +1338,28 @@ Please check the validity of the proxy.</translation>
     <message>
         <source>Failed to connect the server. 
 Please check your network connection.</source>
-        <translation>Could not connect to the server. 
+        <translation>Could not connect to the server.
 Please check your network connection.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>The update server did not send the update information (HTTP status %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>The update server&apos;s answer could not be read as update information.</translation>
     </message>
 </context>
 <context>
@@ -1368,7 +1400,7 @@ Please check your network connection.</translation>
     </message>
     <message>
         <source>Bug sending failed. Would you like to send the bug via email manually?</source>
-        <translation>Bug sending failed. Would you like to send the bug via email manually?</translation>
+        <translation>The bug report could not be sent. Would you like to send it by email yourself?</translation>
     </message>
     <message>
         <source>Continue</source>

@@ -988,10 +988,9 @@ Tenga paciencia.</translation>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>¡Ups! Error al cargar la biblioteca de iTunes.
-En iTunes active: Preferencias&gt;
-Avanzado&gt;Compartir XML de la biblioteca de iTunes
-con otras aplicaciones y pulse Reintentar.</translation>
+        <translation>¡Ups! No se pudo leer el archivo de la biblioteca
+de iTunes. Compruebe que sea un archivo de biblioteca
+de iTunes válido y pulse Reintentar.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1068,11 +1067,11 @@ y aplicar el resultado?</translation>
     </message>
     <message>
         <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
-        <translation>No se pudo contactar con el servicio de reconocimiento. Compruebe su conexión a internet y vuelva a reparar.</translation>
+        <translation>No se pudo contactar con el servicio de reconocimiento. Compruebe su conexión a internet y vuelva a corregir.</translation>
     </message>
     <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
-        <translation>Esta vez no se pudieron reparar algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
+        <translation>Esta vez no se pudieron corregir algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1188,20 @@ imagen válida.</translation>
     <message>
         <source>Update</source>
         <translation>Actualización</translation>
+    </message>
+</context>
+<context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Introduzca un número del %1 al %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 ya se está ejecutando. Use la ventana que ya está abierta.</translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1340,26 @@ Compruebe la configuración del proxy.</translation>
 Please check your network connection.</source>
         <translation>No se pudo conectar con el servidor. 
 Compruebe su conexión de red.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>¡Hay una nueva versión de %1! 
+Versión actual: %2
+Versión nueva: %3
+
+El servidor de actualizaciones no indicó ninguna dirección web para descargarla.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>El servidor de actualizaciones no envió la información de actualización (estado HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>La respuesta del servidor de actualizaciones no se pudo leer como información de actualización.</translation>
     </message>
 </context>
 <context>

@@ -393,7 +393,7 @@ suppression dans Zavro_Recycle Bin.</translation>
     <message>
         <source>The song could not be restored. It is still in the recycle folder:
 %1</source>
-        <translation>Impossible de restaurer la chanson. Elle se trouve toujours dans le dossier de recyclage :
+        <translation>Impossible de restaurer le morceau. Il se trouve toujours dans le dossier de recyclage :
 %1</translation>
     </message>
     <message>
@@ -849,7 +849,7 @@ Merci de patienter.</translation>
     </message>
     <message>
         <source>You won&apos;t believe me. Few songs are incomplete. Just one click will recover them.</source>
-        <translation>Vous ne me croirez pas : peu de morceaux sont incomplets. Un clic suffit à les réparer.</translation>
+        <translation>Vous ne me croirez pas : peu de morceaux sont incomplets. Un clic suffit à les corriger.</translation>
     </message>
     <message>
         <source>Aha, excellent. But I have the magic power to make it better. Wanna experience?</source>
@@ -988,10 +988,9 @@ Merci de patienter.</translation>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>Oups ! Erreur lors du chargement de la bibliothèque
-iTunes. Dans iTunes, activez : Préférences&gt;
-Avancé&gt;Partager le fichier XML de la bibliothèque
-avec d&apos;autres applications, puis cliquez sur Réessayer.</translation>
+        <translation>Oups ! Le fichier de la bibliothèque iTunes n&apos;a pas pu
+être lu. Vérifiez qu&apos;il s&apos;agit d&apos;un fichier de bibliothèque
+iTunes valide, puis cliquez sur Réessayer.</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1068,11 +1067,11 @@ et appliquer le résultat ?</translation>
     </message>
     <message>
         <source>The recognition service could not be reached. Please check your internet connection and try fix again.</source>
-        <translation>Le service de reconnaissance est injoignable. Vérifiez votre connexion Internet et relancez la réparation.</translation>
+        <translation>Le service de reconnaissance est injoignable. Vérifiez votre connexion Internet et relancez la correction.</translation>
     </message>
     <message>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
-        <translation>Certains morceaux n’ont pas pu être réparés cette fois. Vous pouvez les modifier vous-même ou réessayer.</translation>
+        <translation>Certains morceaux n’ont pas pu être corrigés cette fois. Vous pouvez les modifier vous-même ou réessayer.</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1188,20 @@ image valide.</translation>
     <message>
         <source>Update</source>
         <translation>Mise à jour</translation>
+    </message>
+</context>
+<context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Saisissez un nombre de %1 à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 est déjà en cours d&apos;exécution. Utilisez sa fenêtre ouverte.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1341,26 @@ Please check your network connection.</source>
         <translation>Impossible de se connecter au serveur. 
 Vérifiez votre connexion réseau.</translation>
     </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>Une nouvelle version de %1 est disponible ! 
+Version actuelle : %2
+Nouvelle version : %3
+
+Le serveur de mise à jour n&apos;a indiqué aucune adresse web pour la télécharger.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>Le serveur de mise à jour n&apos;a pas envoyé les informations de mise à jour (statut HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>La réponse du serveur de mise à jour n&apos;a pas pu être lue comme des informations de mise à jour.</translation>
+    </message>
 </context>
 <context>
     <name>CUpdateWidget</name>
@@ -1349,7 +1382,7 @@ Vérifiez votre connexion réseau.</translation>
     </message>
     <message>
         <source>Number of days between update checks (At least 1 days)</source>
-        <translation>Jours entre deux vérifications (1 min.)</translation>
+        <translation>Jours entre deux vérifications (au moins 1)</translation>
     </message>
 </context>
 <context>

@@ -964,10 +964,9 @@ fingerprint. Please be patient.</source>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>iTunes ライブラリの読み込み中にエラーが
-発生しました。iTunes で「環境設定&gt;
-詳細&gt;iTunes ライブラリ XML をほかのアプリと共有」を
-オンにして、「再試行」をクリックしてください。</translation>
+        <translation>iTunes ライブラリファイルを読み込めませんでした。
+有効な iTunes ライブラリファイルであることを確認して、
+「再試行」をクリックしてください。</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1166,6 +1165,20 @@ image file.</source>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>%1 から %2 までの数値を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 はすでに起動しています。開いているウィンドウをお使いください。</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1301,6 +1314,26 @@ Please check the validity of the proxy.</source>
 Please check your network connection.</source>
         <translation>サーバーに接続できませんでした。
 ネットワーク接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>%1 の新しいバージョンが見つかりました！ 
+現在のバージョン: %2
+新しいバージョン: %3
+
+アップデート サーバーからダウンロード用の Web アドレスが届きませんでした。</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>アップデート サーバーからアップデート情報が送られてきませんでした (HTTP ステータス %1)。</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>アップデート サーバーの応答をアップデート情報として読み取れませんでした。</translation>
     </message>
 </context>
 <context>

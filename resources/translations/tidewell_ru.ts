@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>Время</translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Artist</source>
@@ -377,7 +377,7 @@ history that exists over %1 in %2.</source>
     </message>
     <message>
         <source>Time</source>
-        <translation>Время</translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source> </source>
@@ -482,7 +482,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Time</source>
-        <translation>Время</translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Match Degree: </source>
@@ -517,7 +517,7 @@ fingerprint. Please be patient.</source>
     </message>
     <message>
         <source>Delete</source>
-        <translation>Удалить</translation>
+        <translation>Убрать</translation>
     </message>
     <message>
         <source>Open Files And Folders</source>
@@ -1012,10 +1012,9 @@ fingerprint. Please be patient.</source>
 library. Please set in iTunes: Preference&gt;
 Advance&gt;Share iTunes Library XML with other
 application,and Click Try Again to continue.</source>
-        <translation>Ой! Ошибка при загрузке медиатеки iTunes.
-В iTunes включите: Настройки&gt;
-Дополнения&gt;Предоставлять XML медиатеки iTunes
-другим программам и нажмите «Повторить».</translation>
+        <translation>Ой! Не удалось прочитать файл медиатеки iTunes.
+Убедитесь, что это действительный файл медиатеки
+iTunes, и нажмите «Повторить».</translation>
     </message>
     <message>
         <source>Scanning music, please wait a moment...</source>
@@ -1218,6 +1217,20 @@ image file.</source>
     </message>
 </context>
 <context>
+    <name>CRangeValidator</name>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Введите число от %1 до %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CSingleInstance</name>
+    <message>
+        <source>%1 is already running. Please use its open window.</source>
+        <translation>%1 уже запущен. Используйте его открытое окно.</translation>
+    </message>
+</context>
+<context>
     <name>CStartUI</name>
     <message>
         <source>Start to Clean iTunes</source>
@@ -1353,6 +1366,26 @@ Please check the validity of the proxy.</source>
 Please check your network connection.</source>
         <translation>Не удалось подключиться к серверу. 
 Проверьте подключение к сети.</translation>
+    </message>
+    <message>
+        <source>A new version of %1 found! 
+Current version: %2
+New version: %3
+
+The update server gave no web address to download it from.</source>
+        <translation>Найдена новая версия %1! 
+Текущая версия: %2
+Новая версия: %3
+
+Сервер обновлений не указал веб-адрес для загрузки.</translation>
+    </message>
+    <message>
+        <source>The update server did not send the update information (HTTP status %1).</source>
+        <translation>Сервер обновлений не прислал сведения об обновлении (код HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read as update information.</source>
+        <translation>Ответ сервера обновлений не удалось прочитать как сведения об обновлении.</translation>
     </message>
 </context>
 <context>

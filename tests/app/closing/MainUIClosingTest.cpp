@@ -10,14 +10,17 @@
 #include "CMessageSeam.h"
 #include "CTextButton.h"
 #include "ITunesLibraryXml.h"
+#include "LocalHttpServer.h"
 #include "Lyrafon.h"
 #include "MainUI.h"
 #include "ReadyLoadThread.h"
 #include "StartUI.h"
 #include "StyleTemplates.h"
+#include "WhatsNew.h"
 #include "WidgetTestEnv.h"
 #include "WorkFolderCleaner.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -363,6 +366,31 @@ private slots:
             QCOMPARE(list->topLevelItem(0)->text(2).isEmpty(), false);
         }
         QVERIFY(window.close());
+    }
+
+    // A close while the update server keeps silent ends the check at once: no retry goes out
+    // after the close, and no dialog comes.
+    void closeDuringAnUpdateCheck()
+    {
+        using tidewell::test::LocalHttpServer;
+        LocalHttpServer silent(
+            [](const LocalHttpServer::Request&, int) {
+                return LocalHttpServer::Response{"", true};
+            });
+        qputenv("TIDEWELL_UPDATE_URL",
+                QByteArray("http://127.0.0.1:") + QByteArray::number(silent.port()) + "/update.php");
+        {
+            CMainUI window;
+            window.show();
+            for (QAction* action : window.findChildren<QAction*>())
+                if (action->text() == QStringLiteral("Check for updates"))
+                    action->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(silent.requests().size(), size_t(1), 30000);
+            QVERIFY(window.close());
+        }
+        QCOMPARE(silent.requests().size(), size_t(1));
+        QVERIFY(!TopLevelOf<WhatsNew>());
+        qunsetenv("TIDEWELL_UPDATE_URL");
     }
 
     // "Refix" with nothing ticked retries the failed songs; beside "Fix All" it never shows.

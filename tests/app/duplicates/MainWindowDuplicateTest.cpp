@@ -21,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -350,6 +351,32 @@ private slots:
 
     // Save Project from the engine's scan (Clean-up Duplicates) writes a project, which Load Saved
     // Result opens again as the same groups with the ticks the user left.
+    // A criterion changed on the duplicate page is kept when the user goes Home without a scan.
+    void aCriterionChangedOnThePageIsKeptByHome()
+    {
+        tidewell::test::TempHome home;
+        CAppSettings* settings = TagCompareSettings();
+        QVERIFY(settings);
+        {
+            CMainUI window;
+            window.show();
+            QTest::mouseClick(window.findChild<QAbstractButton*>("duplicate_obj"), Qt::LeftButton);
+            QCheckBox* album = nullptr;
+            for (QCheckBox* box : window.findChild<QWidget*>("Duplicatemode")->findChildren<QCheckBox*>())
+                if (box->text() == QStringLiteral("Album"))
+                    album = box;
+            QVERIFY(album && album->isVisible() && !album->isChecked());
+            QTest::mouseClick(album, Qt::LeftButton, {}, QPoint(album->height() / 2, album->height() / 2));
+            QVERIFY(album->isChecked());
+            Click(window, "main_gohome");
+            QCOMPARE(settings->GetDuplicate() & (MF_Name | MF_Artist | MF_Album),
+                     MF_Name | MF_Artist | MF_Album);
+            window.close();
+        }
+        ReleaseAppSettings();
+        SetAppSettingsExitHandler({});
+    }
+
     void savedScanResultOpensAgainAsDuplicates()
     {
         tidewell::test::TempHome home;

@@ -1,14 +1,25 @@
 // The program's start-up rules, the scoring rule of the analysis loop, and the single instance.
 #include "AnalyzeThread.h"
+#include "AppGlobals.h"
+#include "CMessageSeam.h"
+#include "SingleInstance.h"
 #include "StartUpRules.h"
 #include "TempHome.h"
 #include "UpdateCheck.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
+#include <QResource>
+#include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 
 TEST(StartUpRules, LanguageFromTheSystemLocale)
 {
@@ -19,6 +30,37 @@ TEST(StartUpRules, LanguageFromTheSystemLocale)
     EXPECT_EQ(StartLanguageForLocale(QLocale(QLocale::Arabic, QLocale::Egypt)), "ar");
     EXPECT_EQ(TranslationFileName("de"), "tidewell_de.qm");
     EXPECT_FALSE(InstallTranslation("xx", "/nonexistent"));
+}
+
+// The translation comes from the language folder beside the program and nowhere else: a
+// translation compiled into the resources under ":/language" is not taken in its place.
+TEST(StartUpRules, TheTranslationComesFromTheLanguageFolderAlone)
+{
+    const QString folder =
+        QFileInfo(QStringLiteral(TIDEWELL_PROGRAM)).absolutePath() + QStringLiteral("/language");
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(folder + QStringLiteral("/tidewell_de.qm"),
+                            dir.filePath(QStringLiteral("tidewell_de.qm"))));
+    QFile qrc(dir.filePath(QStringLiteral("language.qrc")));
+    ASSERT_TRUE(qrc.open(QIODevice::WriteOnly));
+    qrc.write(R"(<RCC><qresource prefix="/language"><file>tidewell_de.qm</file></qresource></RCC>)");
+    qrc.close();
+    const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/rcc");
+    const QString compiled = dir.filePath(QStringLiteral("language.rcc"));
+    ASSERT_EQ(
+        QProcess::execute(rcc, {QStringLiteral("--binary"), QStringLiteral("-o"), compiled, qrc.fileName()}),
+        0);
+    ASSERT_TRUE(QResource::registerResource(compiled));
+    ASSERT_TRUE(QFile::exists(QStringLiteral(":/language/tidewell_de.qm")));
+
+    EXPECT_FALSE(InstallTranslation(QStringLiteral("de"), dir.filePath(QStringLiteral("none"))));
+    EXPECT_EQ(g_pTranslator, nullptr);
+    ASSERT_TRUE(InstallTranslation(QStringLiteral("de"), folder));
+    EXPECT_EQ(QCoreApplication::translate("CAbout", "About"), QStringLiteral("Über"));
+    EXPECT_NE(g_pTranslator, nullptr);
+    QCoreApplication::removeTranslator(g_pTranslator);
+    delete std::exchange(g_pTranslator, nullptr);
+    QResource::unregisterResource(compiled);
 }
 
 TEST(StartUpRules, UpdateCheckIsDue)
@@ -51,21 +93,36 @@ TEST(ScoringLoop, PenaltiesFollowTheMask)
     EXPECT_DOUBLE_EQ(CAnalyzeThread::TrackPenalty(0x4000 | 0x400, all, true), 1.0);
 }
 
-TEST(SingleInstance, ASecondStartEndsWithMinusOne)
+TEST(SingleInstance, ASecondStartTellsTheUserInEachLanguage)
 {
     tidewell::test::TempHome home;
     QProcess first;
     first.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
     first.start(QStringLiteral(TIDEWELL_PROGRAM), {});
     ASSERT_TRUE(first.waitForStarted(10000));
-    // The first copy holds the lock once its window is up; give it time to get there.
-    QThread::msleep(1500);
+    // The first copy holds the lock once its window is up.
+    while (!QFile::exists(CSingleInstance::DefaultLockPath()) && first.state() == QProcess::Running)
+        QThread::msleep(50);
     ASSERT_EQ(first.state(), QProcess::Running);
-    QProcess second;
-    second.start(QStringLiteral(TIDEWELL_PROGRAM), {});
-    ASSERT_TRUE(second.waitForFinished(20000));
-    EXPECT_EQ(second.exitCode(), 255); // -1
+    // A second start, as main makes it, finds the lock of the running copy and says so, in each
+    // language in words of its own.
+    FillAppStrings();
+    QStringList told;
+    CMessageSeam::Scope answers([&told](const MessageQuestion& question)
+                                { return int((told << question.text).size()); });
+    for (const QString code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+    {
+        ASSERT_TRUE(
+            InstallTranslation(code, QCoreApplication::applicationDirPath() + QStringLiteral("/language")));
+        EXPECT_FALSE(CSingleInstance().Acquire());
+        EXPECT_TRUE(told.back().contains(QStringLiteral("Tidewell")) &&
+                    told.indexOf(told.back()) == told.size() - 1);
+    }
+    EXPECT_EQ(told.front(), QStringLiteral("Tidewell is already running. Please use its open window."));
     EXPECT_EQ(first.state(), QProcess::Running);
     first.kill();
     first.waitForFinished(5000);
+    // Once the first copy is gone its lock is taken over.
+    CSingleInstance next;
+    EXPECT_TRUE(next.Acquire());
 }

@@ -4,6 +4,7 @@
 #include "InterfaceLanguage.h"
 #include "NetWidget.h"
 #include "Option.h"
+#include "StyleTemplates.h"
 #include "TextWalker.h"
 #include "UpdateWidget.h"
 #include "WidgetTestEnv.h"
@@ -20,6 +21,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QTranslator>
 
 #include <functional>
@@ -116,7 +118,8 @@ private slots:
             [](COption* option)
             {
                 CGeneralWidget* page = option->GeneralPage();
-                QCheckBox* master = Box(page, "Replace original songs meta");
+                QCheckBox* master =
+                    Box(page, QCoreApplication::translate("CGeneralWidget", "Replace original songs meta"));
                 const QStringList names{"Name", "Artist", "Album", "Year", "Genre"};
                 QVERIFY(master && !master->isChecked());
                 for (const QString& name : names)
@@ -222,7 +225,7 @@ private slots:
                 auto* type = page->findChild<QComboBox*>("ProxyType");
                 auto* port = page->findChild<QLineEdit*>("ProxyPort");
                 QCOMPARE(type->currentText(), QString("None"));
-                QCOMPARE(port->text(), QString("0"));
+                QCOMPARE(port->text(), QString()); // 0: no port given
                 QVERIFY(!port->isEnabled());
                 type->setCurrentIndex(1);
                 QVERIFY(port->isEnabled());
@@ -254,6 +257,74 @@ private slots:
         QCOMPARE(GetAppSettings()->GetProxyEnabled(), 0);
         QCOMPARE(GetAppSettings()->GetProxyHost(), host);
         QCOMPARE(GetAppSettings()->GetProxyPort(), 8080);
+    }
+
+    // A port is 1 to 65535 and a days box 1 to 99: a keystroke that leaves the range is
+    // refused where it is typed, with a note giving the range, and nothing else is stored.
+    void outOfRangeNumbersAreRefusedWhereTyped()
+    {
+        CAppSettings* settings = GetAppSettings();
+        settings->SetProxyPort(999999); // stored by an earlier version
+        settings->SetAutoUpdate(1);
+        settings->SetUpdateDays(30);
+        QStringList notes; // what the note said after each refused number
+        const auto note = [&notes] { notes << (QToolTip::isVisible() ? QToolTip::text() : QString()); };
+        RunPreferences(
+            [&](COption* option)
+            {
+                CNetWidget* page = option->NetPage();
+                page->findChild<QComboBox*>("ProxyType")->setCurrentIndex(1);
+                auto* port = page->findChild<QLineEdit*>("ProxyPort");
+                QCOMPARE(port->text(), QString());
+                for (const char* typed : {"0", "65536", "100001", "999999"})
+                {
+                    port->clear();
+                    QTest::keyClicks(port, typed);
+                    note();
+                }
+                QCOMPARE(port->text(), QString("9999"));
+                auto* days = option->UpdatePage()->findChild<QSpinBox*>("UpdateDays");
+                days->setFocus();
+                QTest::keyClick(days, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(days, Qt::Key_0);
+                note();
+                QCOMPARE(days->text(), QString("30"));
+                QTest::keyClick(days, Qt::Key_9);
+            });
+        QCOMPARE(notes, QStringList(4, "Enter a number from 1 to 65535.") << "Enter a number from 1 to 99.");
+        QCOMPARE(settings->GetProxyPort(), 9999);
+        QCOMPARE(settings->GetUpdateDays(), 9);
+        settings->SetProxyEnabled(0);
+    }
+
+    // The days box shows its two digits whole, at both scales.
+    void daysBoxShowsItsNumberWhole()
+    {
+        const QFont before = QApplication::font();
+        for (const int scale : {1, 2})
+        {
+            g_dScale = scale;
+            QFont font(QStringLiteral("Tahoma"));
+            font.setPixelSize(ScaledInt(12));
+            QApplication::setFont(font);
+            qApp->setStyleSheet(LoadApplicationStyleSheet());
+            CUpdateWidget page;
+            page.show();
+            page.findChild<QSpinBox*>("UpdateDays")->setValue(77);
+            QLineEdit* editor = page.findChild<QSpinBox*>("UpdateDays")->findChild<QLineEdit*>();
+            // The digits' ink, against the same digits drawn alone in the box's font.
+            const int drawn = InkBounds(editor->grab().toImage(), editor->rect()).width();
+            QLineEdit alone(QStringLiteral("77"));
+            alone.setFont(editor->font());
+            alone.resize(ScaledInt(100), editor->height());
+            const int whole = InkBounds(alone.grab().toImage(), alone.rect().adjusted(4, 4, -4, -4)).width();
+            QVERIFY2(
+                qAbs(drawn - whole) <= 1,
+                qPrintable(QStringLiteral("scale %1: %2 px drawn of %3").arg(scale).arg(drawn).arg(whole)));
+        }
+        g_dScale = 1.0;
+        qApp->setStyleSheet(QString());
+        QApplication::setFont(before);
     }
 
     void eachLanguageInstallsAtClose()

@@ -2,7 +2,10 @@
 // thread, and the what's-new dialog tells the outcome.
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "CMessageSeam.h"
+#include "InterfaceLanguage.h"
 #include "LocalHttpServer.h"
+#include "TextWalker.h"
 #include "UpdateCheck.h"
 #include "UpdateReplies.h"
 #include "WhatsNew.h"
@@ -28,22 +31,26 @@ struct Shown
     bool whatsNewBox = false;
 };
 
-// Runs one check against the given port and reads the dialog it shows.
-Shown RunCheck(int port, int* code = nullptr)
+// Runs one check against the given port and reads the dialog it shows; inspect sees the dialog
+// before it is closed.
+Shown RunCheck(int port, int* code = nullptr, const std::function<void(QWidget*)>& inspect = {})
 {
     qputenv("TIDEWELL_UPDATE_URL",
             QByteArray("http://127.0.0.1:") + QByteArray::number(port) + "/update.php");
     Shown shown;
     WhenVisible([] { return TopLevelOf<WhatsNew>(); },
-                [&shown](QWidget* dialog)
+                [&shown, inspect](QWidget* dialog)
                 {
+                    if (inspect)
+                        inspect(dialog);
                     for (const QLabel* label : dialog->findChildren<QLabel*>())
                         shown.text += label->text();
                     for (const QPushButton* button : dialog->findChildren<QPushButton*>())
                         if (button->isVisibleTo(dialog))
                             shown.buttons << button->text();
                     shown.whatsNewBox = dialog->findChild<QTextBrowser*>()->isVisibleTo(dialog);
-                    dialog->close();
+                    if (dialog->isVisible())
+                        dialog->close();
                 });
     QWidget window;
     CUpdateCheck check(&window);
@@ -86,21 +93,32 @@ private slots:
         QTest::newRow("same") << ok({{"ProductVer", "1.2.3"}}) << 2 << "You are using the newest version."
                               << QStringList{"Cancel"};
         QTest::newRow("not a web download")
-            << ok({{"DownloadURL", "file:///etc/passwd"}}) << 1 << newer << QStringList{"Cancel"};
+            << ok({{"DownloadURL", "file:///etc/passwd"}}) << 1
+            << newer + "\n\nThe update server gave no web address to download it from."
+            << QStringList{"Cancel"};
         QTest::newRow("no product") << ok({{"ProductCode", "<empty>"}}) << -5
                                     << "Failed to find product record." << QStringList{"Cancel"};
+        const QString unreadable =
+            QStringLiteral("The update server's answer could not be read as update information.");
         QTest::newRow("html") << QString::fromStdString(
                                      LocalHttpServer::Ok("<html><body>Hi<br></body></html>", "text/html").raw)
-                              << 3 << "Unknown error." << QStringList{"Cancel"};
+                              << -3 << unreadable << QStringList{"Cancel"};
         const std::string whole = tidewell::test::UpdateReply();
         QTest::newRow("truncated") << QString::fromStdString(
                                           LocalHttpServer::Ok(whole.substr(0, whole.size() - 40)).raw)
-                                   << 3 << "Unknown error." << QStringList{"Cancel"};
-        QTest::newRow("odd version") << ok({{"ProductVer", "9.9.9abc"}}) << 3 << "Unknown error."
+                                   << -3 << unreadable << QStringList{"Cancel"};
+        QTest::newRow("odd version") << ok({{"ProductVer", "9.9.9abc"}}) << -3 << unreadable
                                      << QStringList{"Cancel"};
-        QTest::newRow("500") << QString::fromStdString(LocalHttpServer::Status(500, "oops").raw) << -1
-                             << "Failed to connect the server. \nPlease check your network connection."
-                             << QStringList{"Cancel"};
+        QTest::newRow("too large") << ok({{"Description", std::string(100000, 'Q')}}) << -3 << unreadable
+                                   << QStringList{"Cancel"};
+        // An answer with a status is no broken connection, and neither is a redirect unknown.
+        for (const int status : {500, 404, 301})
+            QTest::newRow(qPrintable(QString::number(status)))
+                << QString::fromStdString(LocalHttpServer::Status(status, tidewell::test::UpdateReply()).raw)
+                << -2
+                << QStringLiteral("The update server did not send the update information (HTTP status %1).")
+                       .arg(status)
+                << QStringList{"Cancel"};
     }
     // Each reply gives its own text; a failure never says "newest" and never offers a download.
     void outcomes()
@@ -139,6 +157,48 @@ private slots:
         shown = RunCheck(port);
         GetAppSettings()->SetProxyEnabled(0);
         QVERIFY(shown.text.endsWith("Please check the validity of the proxy."));
+    }
+
+    // With no browser to take the address (the test platform has none), Download says where to
+    // go instead of closing mute.
+    void downloadWithoutABrowser()
+    {
+        LocalHttpServer server([](const LocalHttpServer::Request&, int)
+                               { return LocalHttpServer::Ok(tidewell::test::UpdateReply()); });
+        QStringList told;
+        CMessageSeam::Scope answers([&told](const MessageQuestion& question)
+                                    { return int((told << question.text).size()); });
+        RunCheck(server.port(), nullptr,
+                 [](QWidget* dialog)
+                 {
+                     for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                         if (button->text() == "Download")
+                             QTest::mouseClick(button, Qt::LeftButton);
+                 });
+        QCOMPARE(told, QStringList{"No web browser could be opened. Please visit:\n"
+                                   "http://www.example.org/download.html?product=TIDEWELL"});
+    }
+
+    // The outcomes' own texts in every language: translated, whole in the dialog.
+    void newMessagesInEachLanguage()
+    {
+        const std::vector<std::string> replies{
+            LocalHttpServer::Status(404, "gone").raw, LocalHttpServer::Ok("<html/>", "text/html").raw,
+            LocalHttpServer::Ok(tidewell::test::UpdateReply({{"DownloadURL", "ftp://x/y"}})).raw};
+        for (const QString code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+        {
+            InstallInterfaceTranslator(LoadInterfaceTranslator(code));
+            for (const std::string& raw : replies)
+            {
+                LocalHttpServer server([&raw](const LocalHttpServer::Request&, int)
+                                       { return LocalHttpServer::Response{raw}; });
+                QStringList problems;
+                RunCheck(server.port(), nullptr,
+                         [&](QWidget* dialog) { problems = WalkTexts(dialog, code); });
+                QVERIFY2(problems.isEmpty(), qPrintable(code + ": " + problems.join("\n")));
+            }
+        }
+        InstallInterfaceTranslator(LoadInterfaceTranslator("en"));
     }
 
     // "b_proxy" 0 goes direct even with a proxy host set; 1 goes through the proxy.

@@ -146,6 +146,9 @@ private slots:
         g_dScale = 1.5;
         QCOMPARE(ScaledStyleSheet("QLabel{border: SIZE_1px solid; font: SIZE_12px; margin: 3px SIZE_2.5px}"),
                  QString("QLabel{border: 1.5px solid; font: 18px; margin: 3px 3.75px}"));
+        // A '-' before the digits and blanks inside the marker, and a marker that is no number.
+        QCOMPARE(ScaledStyleSheet("a{margin: SIZE_-2px SIZE_ 1 2px SIZE_ -4 px; b: SIZE_px; c: 2px}"),
+                 QString("a{margin: -3px 18px -6px; b: SIZE_px; c: 2px}"));
         const QString sheet = LoadApplicationStyleSheet();
         QVERIFY(!sheet.isEmpty());
         const QRegularExpression marker("SIZE_\\d");

@@ -132,9 +132,7 @@ TEST_F(UpdateCheck, BadRepliesFailTheCheck)
 
 TEST_F(UpdateCheck, TransferFailuresReportCurlsText)
 {
-    // An error page, a body that always stops short, and a port where nobody listens.
-    LocalHttpServer failing([](const LocalHttpServer::Request&, int)
-                            { return LocalHttpServer::Status(500, "<upd:ProductInfo/>"); });
+    // A body that always stops short, and a port where nobody listens.
     LocalHttpServer shortBody(
         [](const LocalHttpServer::Request&, int)
         {
@@ -146,7 +144,7 @@ TEST_F(UpdateCheck, TransferFailuresReportCurlsText)
         LocalHttpServer probe([](const LocalHttpServer::Request&, int) { return LocalHttpServer::Ok(""); });
         closedPort = probe.port();
     }
-    for (int port : {failing.port(), shortBody.port(), closedPort})
+    for (int port : {shortBody.port(), closedPort})
     {
         PointAt(port);
         info.state = 0;
@@ -159,8 +157,34 @@ TEST_F(UpdateCheck, TransferFailuresReportCurlsText)
         EXPECT_FALSE(info.errorText.empty());
         EXPECT_EQ(info.newVersion, "kept");
     }
-    EXPECT_EQ(failing.requests().size(), 3u); // tried three times
+    EXPECT_EQ(shortBody.requests().size(), 3u); // tried three times
     EXPECT_NE(ReadFile(session->log().path()).find("curl_err["), std::string::npos);
+}
+
+TEST_F(UpdateCheck, AnOversizedAnswerIsRefusedAndTheLogStaysSmall)
+{
+    // A log past its bound keeps its newer half; a reply is logged in part, and one over the
+    // limit (here sent without announcing its size) is refused without a second try.
+    const std::string logPath = session->log().path();
+    session->log().write("first entry");
+    std::ofstream(logPath, std::ios::app) << std::string(UpdateLog::kMaxFileBytes, 'x') << "\n";
+    const std::string huge = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + std::string(2 << 20, 'A');
+    const std::string wordy =
+        LocalHttpServer::Ok(UpdateReply({{"Description", std::string(40000, 'Q')}})).raw;
+    for (const std::string* raw : {&huge, &wordy})
+    {
+        LocalHttpServer server([raw](const LocalHttpServer::Request&, int)
+                               { return LocalHttpServer::Response{*raw}; });
+        PointAt(server.port());
+        session->fetchUpdateInfo();
+        EXPECT_EQ(server.requests().size(), 1u);
+    }
+    EXPECT_EQ(info.errorText, CurlSession::curlErrorText(CURLE_FILESIZE_EXCEEDED)); // the first reply's
+    EXPECT_EQ(info.newVersion, "1.2.4");
+    const std::string log = ReadFile(logPath);
+    EXPECT_EQ(log.find("first entry"), std::string::npos);
+    EXPECT_LT(log.size(), size_t(16 * 1024));
+    EXPECT_NE(log.find(" bytes more]"), std::string::npos);
 }
 
 TEST_F(UpdateCheck, SilentServerTimesOutAfterThreeAttempts)
