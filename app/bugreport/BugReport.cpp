@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextCharFormat>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -96,8 +97,10 @@ BugReportAnswer CBugReport::Ask(QWidget* parent)
 
 void CBugReport::Report()
 {
+    // Something, "@", a domain with a dot in it, and no spaces anywhere.
+    static const QRegularExpression plausible(QStringLiteral("^[^\\s@]+@[^\\s@]+\\.[^\\s@]+$"));
     const QString email = m_pEmail->text();
-    if (email.isEmpty() || !email.contains(QLatin1Char('@')))
+    if (!plausible.match(email).hasMatch())
     {
         CWarnMessage::ShowMessage(this, QString(), tr("Invalid e-mail, please enter a correct one."), 0,
                                   QString(), QString(), QString(), 0);

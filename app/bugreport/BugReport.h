@@ -37,8 +37,8 @@ public:
     const BugReportAnswer& Answer() const { return m_answer; }
 
 public slots:
-    // Checks the address (it must contain '@'); a bad one is refused with a message and the
-    // dialog stays open with everything as typed.
+    // Checks the address (something@something.something, without spaces); a bad one is refused with a message
+    // and the dialog stays open with everything as typed.
     void Report();
 
 protected:

@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "CMusicLink.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,19 +29,37 @@ CBugReportPackage::~CBugReportPackage()
         m_pProcess->disconnect(this);
         m_pProcess->kill();
         m_pProcess->waitForFinished(2000);
+        QFile::remove(m_strArchive);
     }
     RemoveCopies();
+}
+
+QString CBugReportPackage::ReportsFolder()
+{
+    CAppSettings* settings = GetAppSettings();
+    return settings ? settings->GetDataFolder() + QStringLiteral("/reports") : QString();
 }
 
 void CBugReportPackage::Start()
 {
     CAppSettings* settings = GetAppSettings();
-    const QString pictureFolder = settings ? settings->GetPictureFolder() : QString();
     const QString dataFolder = settings ? settings->GetDataFolder() : QString();
-    m_strArchive = pictureFolder + QStringLiteral("/report.7z");
-
-    // "7z a" adds to an existing archive: an old report would be sent again with this one.
-    QFile::remove(m_strArchive);
+    // "7z a" adds to an existing archive, so the name is one no earlier report has used.
+    const QString folder = ReportsFolder();
+    QDir().mkpath(folder);
+    const QString stem = folder + QStringLiteral("/report-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // The name is free when neither an archive nor a kept description uses it.
+    const auto taken = [](const QString& candidate)
+    {
+        return QFileInfo::exists(candidate + QStringLiteral(".7z")) ||
+               QFileInfo::exists(candidate + QStringLiteral(".txt")) ||
+               QFileInfo::exists(candidate + UnsentSuffix());
+    };
+    QString unique = stem;
+    for (int n = 2; taken(unique); ++n)
+        unique = stem + QStringLiteral("-%1").arg(n);
+    m_strArchive = unique + QStringLiteral(".7z");
 
     m_arguments = {QStringLiteral("a"), m_strArchive};
     // Only what exists is handed over, so a missing library file cannot fail the whole archive.
@@ -100,7 +119,13 @@ void CBugReportPackage::Start()
     m_pProcess = new QProcess(this);
     m_pProcess->setProcessChannelMode(QProcess::MergedChannels);
     m_pProcess->setStandardOutputFile(QProcess::nullDevice());
-    connect(m_pProcess, &QProcess::finished, this, &CBugReportPackage::Finish);
+    connect(m_pProcess, &QProcess::finished, this,
+            [this](int exitCode, QProcess::ExitStatus status)
+            {
+                m_bSucceeded =
+                    status == QProcess::NormalExit && exitCode == 0 && QFileInfo(m_strArchive).isFile();
+                Finish();
+            });
     connect(m_pProcess, &QProcess::errorOccurred, this,
             [this](QProcess::ProcessError error)
             {

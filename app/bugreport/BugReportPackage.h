@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// Packs the report archive "<Picture folder>/report.7z": the iTunes library file the host uses,
+// Packs one report's own archive, "<data folder>/reports/report-<date>-<time>[-n].7z", a name no
+// other report shares, in a folder nothing of the program empties: the iTunes library file the host uses,
 // then the data folder's "*.log", "*.ini" and "*.dat" files, newest first. The logs the program
 // keeps open and the settings file go in as temporary "Gorvane_" copies (the settings copy
 // without the proxy password). The archiver, `7z a <archive> <files...>`, runs as an
@@ -17,18 +18,26 @@ class CBugReportPackage : public QObject
 
 public:
     explicit CBugReportPackage(QObject* parent = nullptr);
-    // A running archiver is killed; the copies are removed.
+    // A running archiver is killed and its unfinished archive removed; the copies are removed.
     ~CBugReportPackage() override;
 
-    // Removes a leftover archive and leftover copies, makes the copies and starts the archiver.
+    // Chooses the archive's name, removes leftover copies, makes the copies and starts the archiver.
     // Connect to done() first: it comes from within Start when the archiver cannot start.
     void Start();
     bool IsDone() const { return m_bDone; }
+    // After done(): the archiver ran to its end without an error and the archive is there.
+    bool Succeeded() const { return m_bSucceeded; }
     QString ArchivePath() const { return m_strArchive; }
     // The archiver's arguments as started: "a", the archive, the files.
     QStringList Arguments() const { return m_arguments; }
     // Removes the temporary copies. Only after done(): the archiver reads them.
     void RemoveCopies();
+
+    // Where every report's archive is kept until it was mailed, or for mailing by hand.
+    static QString ReportsFolder();
+    // Ends the name of what a report left unsent at a close keeps of itself beside its archive
+    // (the subject and the description) until the next start has told the user.
+    static QString UnsentSuffix() { return QStringLiteral(".unsent.txt"); }
 
     // The prefix of the temporary copies in the data folder.
     static QString CopyPrefix() { return QStringLiteral("Gorvane_"); }
@@ -44,4 +53,5 @@ private:
     QStringList m_arguments;
     QStringList m_copies;
     bool m_bDone = false;
+    bool m_bSucceeded = false;
 };

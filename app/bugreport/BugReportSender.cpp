@@ -9,18 +9,54 @@
 #include "UILog.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <utility>
+
+namespace
+{
+
+QString SupportAddress()
+{
+    return g_strSupportMail.isEmpty() ? tidewell::mail::SupportAddress() : g_strSupportMail;
+}
+
+// What a report stopped at a close keeps of itself beside its archive: the mail's subject and the
+// description, so nothing the user wrote is lost on the way by hand.
+void KeepUnsent(const BugMailContent& content)
+{
+    QString stem = content.archivePath;
+    if (stem.endsWith(QStringLiteral(".7z")))
+        stem.chop(3);
+    if (stem.isEmpty())
+        stem = CBugReportPackage::ReportsFolder() + QStringLiteral("/report-") +
+               QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QDir().mkpath(QFileInfo(stem).absolutePath());
+    QFile file(stem + CBugReportPackage::UnsentSuffix());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    file.write(QStringLiteral("To: %1\nSubject: %2\n\n%3\n")
+                   .arg(content.supportAddress, BugreportThread::Subject(content), content.description)
+                   .toUtf8());
+}
+
+void ShowNotice(QWidget* parent, const QString& text)
+{
+    CWarnMessage::ShowMessage(parent, CBugReportSender::tr("Bug Report"), text, 0, QString(), QString(),
+                              QString(), 0);
+}
+
+} // namespace
 
 CBugReportSender::CBugReportSender(QObject* parent) : QObject(parent) {}
 
 CBugReportSender::~CBugReportSender()
 {
-    // The threads are children: their destructors wait for a mail still on the way.
-    for (BugreportThread* thread : std::as_const(m_threads))
-        thread->disconnect(this);
+    // The threads are children: their destructors stop them and wait a moment.
+    Abandon();
 }
 
 bool CBugReportSender::IsBusy() const
@@ -30,7 +66,7 @@ bool CBugReportSender::IsBusy() const
 
 void CBugReportSender::Report(QWidget* parent, const SmtpAccount& account, void* context)
 {
-    if (m_pPackage)
+    if (m_pPackage || m_bAbandoned)
         return;
     WriteUILog(QStringLiteral("Start Package Bugreport!"));
 
@@ -39,14 +75,29 @@ void CBugReportSender::Report(QWidget* parent, const SmtpAccount& account, void*
     // rather than go on with the previous report's.
     m_account = account;
     m_pContext = context;
+    m_pParent = parent;
     m_answer = BugReportAnswer();
     m_bAsking = true;
     m_pPackage = new CBugReportPackage(this);
     connect(m_pPackage, &CBugReportPackage::done, this, &CBugReportSender::PackageDone);
     m_pPackage->Start();
 
-    m_answer = CBugReport::Ask(parent);
+    const QPointer<CBugReportSender> self(this);
+    g_strBugReportResult.clear();
+    BugReportAnswer answer;
+    {
+        CBugReport dialog(parent);
+        m_pDialog = &dialog;
+        dialog.exec();
+        answer = dialog.Answer();
+    }
+    if (!self)
+        return;
     m_bAsking = false;
+    // A close while the dialog was open has abandoned this report: nothing goes.
+    if (m_bAbandoned)
+        return;
+    m_answer = answer;
     PackageDone();
 }
 
@@ -57,12 +108,28 @@ void CBugReportSender::PackageDone()
         return;
     CBugReportPackage* package = m_pPackage;
     m_pPackage = nullptr;
-    const QString archive = package->ArchivePath();
+    QString archive = package->ArchivePath();
+    const bool packed = package->Succeeded();
     package->RemoveCopies();
     package->deleteLater();
     const BugReportAnswer answer = std::exchange(m_answer, BugReportAnswer());
+    if (!answer.accepted || !packed)
+        QFile::remove(archive);
     if (!answer.accepted)
         return;
+    if (!packed)
+    {
+        // The dialog promised the files: without them the report goes only when the user says so.
+        WriteUILog(QStringLiteral("Bug report archive could not be packed"));
+        const QPointer<CBugReportSender> self(this);
+        const int choice = CWarnMessage::ShowMessage(
+            m_pParent, tr("Bug Report"),
+            tr("The report's files could not be packed. Send the description alone?"), 2,
+            QObject::tr("Continue"), QObject::tr("Cancel"), QString(), 0);
+        if (!self || m_bAbandoned || choice != 1)
+            return;
+        archive.clear();
+    }
 
     BugMailContent content;
     content.owner = m_pContext;
@@ -73,7 +140,7 @@ void CBugReportSender::PackageDone()
     content.description = answer.description;
     content.productName = g_strAppName;
     content.appPath = QCoreApplication::applicationFilePath();
-    content.supportAddress = g_strSupportMail.isEmpty() ? tidewell::mail::SupportAddress() : g_strSupportMail;
+    content.supportAddress = SupportAddress();
 
     auto* thread = new BugreportThread(content, m_account, this);
     m_threads << thread;
@@ -88,21 +155,28 @@ void CBugReportSender::OnThreadResult(BugreportThread* thread, bool sent, const 
 {
     m_threads.removeOne(thread);
     thread->deleteLater();
-    if (m_bQuiet)
-    {
-        if (sent)
-            QFile::remove(archivePath);
-        return;
-    }
     emit sendResult(sent, archivePath, context);
 }
 
-void CBugReportSender::WaitIdle()
+void CBugReportSender::Abandon()
 {
-    m_bQuiet = true;
-    while (IsBusy())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
-    m_bQuiet = false;
+    m_bAbandoned = true;
+    if (m_pDialog)
+        m_pDialog->close();
+    m_answer = BugReportAnswer();
+    // The archiver is killed and its unfinished archive removed.
+    delete std::exchange(m_pPackage, nullptr);
+    for (BugreportThread* thread : std::exchange(m_threads, {}))
+    {
+        thread->disconnect(this);
+        thread->Stop();
+        // A report that went out just now but whose result is still on its way needs nothing.
+        if (thread->isFinished() && thread->IsSent())
+            QFile::remove(thread->Content().archivePath);
+        else
+            KeepUnsent(thread->Content());
+        connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    }
 }
 
 void CBugReportSender::ShowSendResult(QWidget* parent, bool sent, const QString& archivePath)
@@ -110,22 +184,50 @@ void CBugReportSender::ShowSendResult(QWidget* parent, bool sent, const QString&
     if (sent)
     {
         QFile::remove(archivePath);
+        ShowNotice(parent, tr("The bug report was sent. Thank you."));
         return;
     }
-    if (!QFile::exists(archivePath))
+    if (archivePath.isEmpty() || !QFile::exists(archivePath))
+    {
+        ShowNotice(parent, tr("The bug report could not be sent."));
         return;
+    }
     const int answer = CWarnMessage::ShowMessage(
         parent, QObject::tr("Information"),
         QObject::tr("Bug sending failed. Would you like to send the bug via email manually?"), 2,
         QObject::tr("Continue"), QObject::tr("Cancel"), QString(), 0);
     if (answer != 1)
+    {
+        // Declined: the copy of the user's files goes.
+        QFile::remove(archivePath);
         return;
+    }
     // Where the archive lies and where it goes, whether or not a file manager shows it: the
-    // user sends it with their own mail program.
+    // user sends it with their own mail program. Nothing of the program empties that folder.
     ShowInExplorer(archivePath);
-    const QString address = g_strSupportMail.isEmpty() ? tidewell::mail::SupportAddress() : g_strSupportMail;
-    CWarnMessage::ShowMessage(parent, tr("Bug Report"),
-                              tr("Please attach this file to an email to %1:\n%2")
-                                  .arg(address, QDir::toNativeSeparators(archivePath)),
-                              0, QString(), QString(), QString(), 0);
+    ShowNotice(parent, tr("Please attach this file to an email to %1:\n%2")
+                           .arg(SupportAddress(), QDir::toNativeSeparators(archivePath)));
+}
+
+void CBugReportSender::TellKeptReports(QWidget* parent)
+{
+    const QString folder = CBugReportPackage::ReportsFolder();
+    if (folder.isEmpty())
+        return;
+    QDir reports(folder);
+    const QStringList unsent =
+        reports.entryList({QLatin1Char('*') + CBugReportPackage::UnsentSuffix()}, QDir::Files);
+    if (unsent.isEmpty())
+        return;
+    // Said once: each description stays beside its archive under its plain name.
+    for (const QString& name : unsent)
+    {
+        QString told = name;
+        told.chop(CBugReportPackage::UnsentSuffix().size());
+        reports.rename(name, told + QStringLiteral(".txt"));
+    }
+    ShowNotice(parent, tr("%n bug report(s) could not be sent before the program closed. They are kept in "
+                          "this folder; please attach their files to an email to %1:\n%2",
+                          "", static_cast<int>(unsent.size()))
+                           .arg(SupportAddress(), QDir::toNativeSeparators(folder)));
 }

@@ -18,8 +18,9 @@ BugreportThread::BugreportThread(const BugMailContent& content, const SmtpAccoun
 
 BugreportThread::~BugreportThread()
 {
-    // Owners delete the thread after its result; a thread still sending is waited for (the
-    // client's time-outs bound it) rather than destroyed under its own feet.
+    // Owners delete the thread after its result; a thread still sending is stopped and waited
+    // for (a moment) rather than destroyed under its own feet.
+    Stop();
     wait();
 }
 
@@ -35,6 +36,7 @@ void BugreportThread::run()
         std::make_unique<SmtpClient>(m_account.host, m_account.port,
                                      m_account.ssl ? SmtpClient::SslConnection : SmtpClient::TcpConnection);
     m_pClient = client.get();
+    client->SetStopFlag(&m_bStopped);
     client->SetUser(m_account.user);
     client->SetPassword(m_account.password);
 
@@ -49,14 +51,18 @@ void BugreportThread::run()
     message.AddRecipient(&support, MimeMessage::To);
     message.SetSubject(Subject(m_content));
     message.AddPart(&text);
-    if (!m_content.archivePath.isEmpty() && QFile::exists(m_content.archivePath))
+    bool readable = true;
+    if (!m_content.archivePath.isEmpty())
     {
-        attachment = std::make_unique<MimeAttachment>(std::make_unique<QFile>(m_content.archivePath));
+        auto archive = std::make_unique<QFile>(m_content.archivePath);
+        readable = archive->open(QIODevice::ReadOnly);
+        archive->close();
+        attachment = std::make_unique<MimeAttachment>(std::move(archive));
         message.AddPart(attachment.get());
     }
 
     bool sent = false;
-    if (client->ConnectToHost())
+    if (readable && !m_bStopped && client->ConnectToHost())
     {
         if (client->Login())
         {
@@ -67,7 +73,7 @@ void BugreportThread::run()
         }
         client->Quit();
     }
-    m_bSent = sent;
+    m_bSent = sent && !m_bStopped;
     m_pClient = nullptr;
 }
 

@@ -8,10 +8,12 @@
 
 class SmtpClient;
 
-// Mails one bug report: the description as text and the archive (when it exists) as an
-// attachment, to the support address through the report mailbox. run() blocks this thread for
-// the whole exchange; the client's time-outs bound it. The result comes once, as
-// updateResultUI, emitted on the thread object's home thread (the GUI thread) after run ended.
+// Mails one bug report: the description as text and the archive as an attachment, to the support
+// address through the report mailbox. A report whose archive was named but cannot be read is not
+// mailed at all (it fails): it never goes without what it says it carries. run() blocks this
+// thread for the whole exchange; the client's time-outs bound it, and Stop() ends it within a
+// moment. The result comes once, as updateResultUI, emitted on the thread object's home thread
+// (the GUI thread) after run ended.
 class BugreportThread : public QThread
 {
     Q_OBJECT
@@ -20,8 +22,10 @@ public:
     BugreportThread(const BugMailContent& content, const SmtpAccount& account, QObject* parent = nullptr);
     ~BugreportThread() override;
 
-    // Nothing cancels a report once it is sending; kept for callers that ask.
-    bool IsStopped() const { return false; }
+    // Gives the exchange up (any thread): the report ends unsent at the client's next turn.
+    void Stop() { m_bStopped = true; }
+    bool IsStopped() const { return m_bStopped; }
+    const BugMailContent& Content() const { return m_content; }
     bool IsSent() const { return m_bSent; }
     int ResponseCode() const { return m_iResponseCode; }
 
@@ -41,6 +45,7 @@ private:
     BugMailContent m_content;
     SmtpAccount m_account;
     std::atomic<bool> m_bSent{false};
+    std::atomic<bool> m_bStopped{false};
     std::atomic<SmtpClient*> m_pClient{nullptr}; // lives only inside run
     std::atomic<int> m_iResponseCode{0};
 };

@@ -6,6 +6,7 @@
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "ApplyThread.h"
+#include "BugReportSender.h"
 #include "CMusicLink.h"
 #include "CRichLabel.h"
 #include "CShadeLabel.h"
@@ -145,6 +146,8 @@ CMainUI::CMainUI(QWidget* parent) : CFramelessWindow(parent)
     EmptyWorkFolders();
     // A database an earlier session set aside at its close and had no time to delete.
     m_pFolderCleaner->DiscardLeftovers(WorkDatabaseFiles());
+    // Bug reports an earlier close stopped are said once the window is up.
+    QTimer::singleShot(0, this, [this] { CBugReportSender::TellKeptReports(this); });
     WriteUILog(QStringLiteral("Complete CMainUI::CMainUI! AppName:%1").arg(g_strAppName));
 }
 

@@ -110,10 +110,9 @@ void CMainUI::closeEvent(QCloseEvent* event)
             page->WaitPullIdle();
     };
     waitPullIdle(m_pReport);
-    // A report still on its way keeps its archive until the mail is out (the mail time-outs
-    // bound the wait).
+    // A report still on its way is stopped, not waited for, and kept for mailing by hand.
     if (m_pBugSender)
-        m_pBugSender->WaitIdle();
+        m_pBugSender->Abandon();
     qApp->removeEventFilter(&blocker);
 
     EmptyWorkFolders();

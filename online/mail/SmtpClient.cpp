@@ -5,8 +5,10 @@
 
 #include <QDeadlineTimer>
 #include <QDebug>
+#include <QEventLoop>
 #include <QNetworkProxy>
 #include <QSslSocket>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -17,6 +19,8 @@ namespace
 constexpr int kMaxFailedWaits = 10;
 // Minimum wait for the reply to the end of the data: the server may scan the message first.
 constexpr int kDataEndWaitMs = 30000;
+// How often a wait looks at the stop flag.
+constexpr int kStopCheckMs = 25;
 
 // An envelope address goes into a command line: a line break or angle bracket inside it would
 // end the command and start another one.
@@ -59,11 +63,40 @@ bool SmtpClient::Expect(int code)
     return m_responseCode == code;
 }
 
+bool SmtpClient::WaitUntil(const std::function<bool()>& done, int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    QEventLoop loop;
+    QTimer turn;
+    turn.setInterval(kStopCheckMs);
+    connect(&turn, &QTimer::timeout, &loop, &QEventLoop::quit);
+    // Whatever the socket reports may be what is waited for.
+    connect(m_socket, &QIODevice::readyRead, &loop, &QEventLoop::quit);
+    connect(m_socket, &QIODevice::bytesWritten, &loop, &QEventLoop::quit);
+    connect(m_socket, &QAbstractSocket::stateChanged, &loop, &QEventLoop::quit);
+    connect(m_socket, &QAbstractSocket::errorOccurred, &loop, &QEventLoop::quit);
+    if (auto* ssl = qobject_cast<QSslSocket*>(m_socket))
+        connect(ssl, &QSslSocket::encrypted, &loop, &QEventLoop::quit);
+    turn.start();
+    for (;;)
+    {
+        if (done())
+            return true;
+        if (Stopped() || deadline.hasExpired())
+            return false;
+        loop.exec();
+    }
+}
+
 bool SmtpClient::WaitForEncryption()
 {
     auto* ssl = static_cast<QSslSocket*>(m_socket);
-    if (ssl->waitForEncrypted(m_connectionTimeout))
+    const auto encryptedOrGone = [ssl]
+    { return ssl->isEncrypted() || ssl->state() != QAbstractSocket::ConnectedState; };
+    if (WaitUntil(encryptedOrGone, m_connectionTimeout) && ssl->isEncrypted())
         return true;
+    if (Stopped())
+        return false;
     qDebug() << "SMTP: encryption failed:" << ssl->errorString();
     for (const QSslError& error : ssl->sslHandshakeErrors())
         qDebug() << "SMTP:   " << error.errorString();
@@ -79,8 +112,14 @@ bool SmtpClient::ConnectToHost()
     else
         m_socket->connectToHost(m_host, static_cast<quint16>(m_port), QIODevice::ReadWrite);
 
-    if (!m_socket->waitForConnected(m_connectionTimeout))
+    const auto settled = [this]
     {
+        const QAbstractSocket::SocketState state = m_socket->state();
+        return state == QAbstractSocket::ConnectedState || state == QAbstractSocket::UnconnectedState;
+    };
+    if (!WaitUntil(settled, m_connectionTimeout) || m_socket->state() != QAbstractSocket::ConnectedState)
+    {
+        m_socket->abort();
         emit smtpError(ConnectionTimeoutError);
         return false;
     }
@@ -234,10 +273,11 @@ qint64 SmtpClient::SendRaw(const QByteArray& bytes)
     const qint64 written = m_socket->write(bytes);
     bool left = written == bytes.size();
     // Wait until everything queued has left the socket (or the send time-out passes).
-    while (left && m_socket->bytesToWrite() > 0)
+    if (left)
     {
-        if (!m_socket->waitForBytesWritten(m_sendMessageTimeout))
-            left = false;
+        const auto sentOrGone = [this]
+        { return m_socket->bytesToWrite() == 0 || m_socket->state() != QAbstractSocket::ConnectedState; };
+        left = WaitUntil(sentOrGone, m_sendMessageTimeout) && m_socket->bytesToWrite() == 0;
     }
     if (!left)
         emit smtpError(SendDataTimeoutError);
@@ -282,7 +322,14 @@ void SmtpClient::WaitForResponse(int minimumMs)
             m_responseCode = -1;
             return;
         }
-        if (!m_socket->waitForReadyRead(wait))
+        const auto lineOrGone = [this]
+        { return m_socket->canReadLine() || m_socket->state() != QAbstractSocket::ConnectedState; };
+        if (Stopped())
+        {
+            m_responseCode = -1;
+            return;
+        }
+        if (!WaitUntil(lineOrGone, wait))
         {
             // A line that came with the failure, or a connection that just closed, is dealt
             // with at the top of the loop.

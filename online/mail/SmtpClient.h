@@ -4,11 +4,16 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
+#include <functional>
+
 class MimeMessage;
 class QTcpSocket;
 
-// Sends one mail message over SMTP with blocking socket calls. Lives on, and blocks, the one
-// thread that creates it (the bug-report thread); serves one exchange and is then deleted.
+// Sends one mail message over SMTP with blocking calls. Lives on, and blocks, the one thread that
+// creates it (the bug-report thread); serves one exchange and is then deleted. Every wait runs
+// the thread's own event loop in short turns, so a stop flag set from another thread ends any
+// wait within a moment, whatever the server does.
 // Failures are returned as false and their cause is emitted through smtpError; nothing throws.
 //
 // TLS (types 1 and 2) verifies the server's certificate with the socket's SSL configuration;
@@ -68,6 +73,9 @@ public:
     void SetConnectionTimeout(int ms) { m_connectionTimeout = ms; }
     void SetResponseTimeout(int ms) { m_responseTimeout = ms; }
     void SetSendMessageTimeout(int ms) { m_sendMessageTimeout = ms; }
+    // Once the flag is true every wait gives up at once (as a time-out would); the flag is read
+    // from this client's thread and may be set from any other. It must outlive the client.
+    void SetStopFlag(const std::atomic<bool>* stop) { m_stop = stop; }
 
     // Connects, reads the greeting and says EHLO (for STARTTLS also upgrades and says EHLO again).
     bool ConnectToHost();
@@ -95,6 +103,10 @@ private:
     qint64 SendCommand(const QString& text);
     qint64 SendRaw(const QByteArray& bytes);
     bool WaitForEncryption();
+    // Runs this thread's events until done() holds, ms pass or the stop flag is set; true when
+    // done() held.
+    bool WaitUntil(const std::function<bool()>& done, int ms);
+    bool Stopped() const { return m_stop && m_stop->load(); }
     bool Expect(int code);
 
     QTcpSocket* m_socket = nullptr; // child of this client
@@ -110,4 +122,5 @@ private:
     int m_sendMessageTimeout = 60000;
     QString m_responseText;
     int m_responseCode = 0;
+    const std::atomic<bool>* m_stop = nullptr;
 };

@@ -122,6 +122,36 @@
         <translation>يرجى إرفاق هذا الملف برسالة بريد إلكتروني إلى %1:
 %2</translation>
     </message>
+    <message>
+        <source>The report&apos;s files could not be packed. Send the description alone?</source>
+        <translation>تعذّر ضغط ملفات التقرير. هل تريد إرسال الوصف وحده؟</translation>
+    </message>
+    <message>
+        <source>The bug report was sent. Thank you.</source>
+        <translation>تم إرسال تقرير الخطأ. شكرًا لك.</translation>
+    </message>
+    <message>
+        <source>The bug report could not be sent.</source>
+        <translation>تعذّر إرسال تقرير الخطأ.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bug report(s) could not be sent before the program closed. They are kept in this folder; please attach their files to an email to %1:
+%2</source>
+        <translation>
+            <numerusform>تعذّر إرسال %n تقرير خطأ قبل إغلاق البرنامج. وهي محفوظة في هذا المجلد؛ يرجى إرفاق ملفاتها برسالة بريد إلكتروني إلى %1:
+%2</numerusform>
+            <numerusform>تعذّر إرسال تقرير خطأ واحد (%n) قبل إغلاق البرنامج. وهو محفوظ في هذا المجلد؛ يرجى إرفاق ملفاته برسالة بريد إلكتروني إلى %1:
+%2</numerusform>
+            <numerusform>تعذّر إرسال تقريري خطأ (%n) قبل إغلاق البرنامج. وهما محفوظان في هذا المجلد؛ يرجى إرفاق ملفاتهما برسالة بريد إلكتروني إلى %1:
+%2</numerusform>
+            <numerusform>تعذّر إرسال %n تقارير خطأ قبل إغلاق البرنامج. وهي محفوظة في هذا المجلد؛ يرجى إرفاق ملفاتها برسالة بريد إلكتروني إلى %1:
+%2</numerusform>
+            <numerusform>تعذّر إرسال %n تقريرًا عن الأخطاء قبل إغلاق البرنامج. وهي محفوظة في هذا المجلد؛ يرجى إرفاق ملفاتها برسالة بريد إلكتروني إلى %1:
+%2</numerusform>
+            <numerusform>تعذّر إرسال %n تقرير خطأ قبل إغلاق البرنامج. وهي محفوظة في هذا المجلد؛ يرجى إرفاق ملفاتها برسالة بريد إلكتروني إلى %1:
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>

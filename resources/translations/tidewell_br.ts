@@ -122,6 +122,28 @@
         <translation>Anexe este arquivo a um e-mail para %1:
 %2</translation>
     </message>
+    <message>
+        <source>The report&apos;s files could not be packed. Send the description alone?</source>
+        <translation>Não foi possível compactar os arquivos do relatório. Enviar só a descrição?</translation>
+    </message>
+    <message>
+        <source>The bug report was sent. Thank you.</source>
+        <translation>O relatório de erros foi enviado. Obrigado.</translation>
+    </message>
+    <message>
+        <source>The bug report could not be sent.</source>
+        <translation>Não foi possível enviar o relatório de erros.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bug report(s) could not be sent before the program closed. They are kept in this folder; please attach their files to an email to %1:
+%2</source>
+        <translation>
+            <numerusform>%n relatório de erros não pôde ser enviado antes de o programa fechar. Ele está guardado nesta pasta; anexe os arquivos dele a um e-mail para %1:
+%2</numerusform>
+            <numerusform>%n relatórios de erros não puderam ser enviados antes de o programa fechar. Eles estão guardados nesta pasta; anexe os arquivos deles a um e-mail para %1:
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>

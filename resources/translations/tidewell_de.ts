@@ -122,6 +122,28 @@
         <translation>Bitte hängen Sie diese Datei an eine E-Mail an %1 an:
 %2</translation>
     </message>
+    <message>
+        <source>The report&apos;s files could not be packed. Send the description alone?</source>
+        <translation>Die Dateien des Berichts konnten nicht gepackt werden. Nur die Beschreibung senden?</translation>
+    </message>
+    <message>
+        <source>The bug report was sent. Thank you.</source>
+        <translation>Der Fehlerbericht wurde gesendet. Vielen Dank.</translation>
+    </message>
+    <message>
+        <source>The bug report could not be sent.</source>
+        <translation>Der Fehlerbericht konnte nicht gesendet werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bug report(s) could not be sent before the program closed. They are kept in this folder; please attach their files to an email to %1:
+%2</source>
+        <translation>
+            <numerusform>%n Fehlerbericht konnte vor dem Beenden des Programms nicht gesendet werden. Er liegt in diesem Ordner; bitte hängen Sie seine Dateien an eine E-Mail an %1 an:
+%2</numerusform>
+            <numerusform>%n Fehlerberichte konnten vor dem Beenden des Programms nicht gesendet werden. Sie liegen in diesem Ordner; bitte hängen Sie ihre Dateien an eine E-Mail an %1 an:
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>

@@ -122,6 +122,28 @@
         <translation>Please attach this file to an email to %1:
 %2</translation>
     </message>
+    <message>
+        <source>The report&apos;s files could not be packed. Send the description alone?</source>
+        <translation>The report&apos;s files could not be packed. Send the description alone?</translation>
+    </message>
+    <message>
+        <source>The bug report was sent. Thank you.</source>
+        <translation>The bug report was sent. Thank you.</translation>
+    </message>
+    <message>
+        <source>The bug report could not be sent.</source>
+        <translation>The bug report could not be sent.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bug report(s) could not be sent before the program closed. They are kept in this folder; please attach their files to an email to %1:
+%2</source>
+        <translation>
+            <numerusform>%n bug report could not be sent before the program closed. It is kept in this folder; please attach its files to an email to %1:
+%2</numerusform>
+            <numerusform>%n bug reports could not be sent before the program closed. They are kept in this folder; please attach their files to an email to %1:
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>

@@ -122,6 +122,28 @@
         <translation>Adjunte este archivo a un correo electrónico para %1:
 %2</translation>
     </message>
+    <message>
+        <source>The report&apos;s files could not be packed. Send the description alone?</source>
+        <translation>No se pudieron empaquetar los archivos del informe. ¿Enviar solo la descripción?</translation>
+    </message>
+    <message>
+        <source>The bug report was sent. Thank you.</source>
+        <translation>El informe de errores se ha enviado. Gracias.</translation>
+    </message>
+    <message>
+        <source>The bug report could not be sent.</source>
+        <translation>No se pudo enviar el informe de errores.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bug report(s) could not be sent before the program closed. They are kept in this folder; please attach their files to an email to %1:
+%2</source>
+        <translation>
+            <numerusform>%n informe de errores no se pudo enviar antes de cerrar el programa. Se guarda en esta carpeta; adjunte sus archivos a un correo electrónico para %1:
+%2</numerusform>
+            <numerusform>%n informes de errores no se pudieron enviar antes de cerrar el programa. Se guardan en esta carpeta; adjunte sus archivos a un correo electrónico para %1:
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>

@@ -122,6 +122,28 @@
         <translation>Veuillez joindre ce fichier à un e-mail adressé à %1 :
 %2</translation>
     </message>
+    <message>
+        <source>The report&apos;s files could not be packed. Send the description alone?</source>
+        <translation>Les fichiers du rapport n’ont pas pu être compressés. Envoyer la description seule ?</translation>
+    </message>
+    <message>
+        <source>The bug report was sent. Thank you.</source>
+        <translation>Le rapport de bogue a été envoyé. Merci.</translation>
+    </message>
+    <message>
+        <source>The bug report could not be sent.</source>
+        <translation>Le rapport de bogue n’a pas pu être envoyé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bug report(s) could not be sent before the program closed. They are kept in this folder; please attach their files to an email to %1:
+%2</source>
+        <translation>
+            <numerusform>%n rapport de bogue n’a pas pu être envoyé avant la fermeture du programme. Il est conservé dans ce dossier ; veuillez joindre ses fichiers à un e-mail adressé à %1 :
+%2</numerusform>
+            <numerusform>%n rapports de bogue n’ont pas pu être envoyés avant la fermeture du programme. Ils sont conservés dans ce dossier ; veuillez joindre leurs fichiers à un e-mail adressé à %1 :
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>

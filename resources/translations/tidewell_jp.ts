@@ -122,6 +122,26 @@
         <translation>このファイルをメールに添付して %1 へ送信してください:
 %2</translation>
     </message>
+    <message>
+        <source>The report&apos;s files could not be packed. Send the description alone?</source>
+        <translation>レポートのファイルをまとめられませんでした。説明だけを送信しますか？</translation>
+    </message>
+    <message>
+        <source>The bug report was sent. Thank you.</source>
+        <translation>バグ報告を送信しました。ありがとうございました。</translation>
+    </message>
+    <message>
+        <source>The bug report could not be sent.</source>
+        <translation>バグ報告を送信できませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bug report(s) could not be sent before the program closed. They are kept in this folder; please attach their files to an email to %1:
+%2</source>
+        <translation>
+            <numerusform>プログラムの終了前に送信できなかったバグ報告が %n 件あります。このフォルダーに保存されています。そのファイルをメールに添付して %1 へ送信してください:
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>

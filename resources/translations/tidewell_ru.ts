@@ -122,6 +122,30 @@
         <translation>Приложите этот файл к письму на адрес %1:
 %2</translation>
     </message>
+    <message>
+        <source>The report&apos;s files could not be packed. Send the description alone?</source>
+        <translation>Не удалось упаковать файлы отчёта. Отправить только описание?</translation>
+    </message>
+    <message>
+        <source>The bug report was sent. Thank you.</source>
+        <translation>Отчёт об ошибке отправлен. Спасибо.</translation>
+    </message>
+    <message>
+        <source>The bug report could not be sent.</source>
+        <translation>Не удалось отправить отчёт об ошибке.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bug report(s) could not be sent before the program closed. They are kept in this folder; please attach their files to an email to %1:
+%2</source>
+        <translation>
+            <numerusform>%n отчёт об ошибке не удалось отправить до закрытия программы. Он сохранён в этой папке; приложите его файлы к письму на адрес %1:
+%2</numerusform>
+            <numerusform>%n отчёта об ошибке не удалось отправить до закрытия программы. Они сохранены в этой папке; приложите их файлы к письму на адрес %1:
+%2</numerusform>
+            <numerusform>%n отчётов об ошибке не удалось отправить до закрытия программы. Они сохранены в этой папке; приложите их файлы к письму на адрес %1:
+%2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CCountTexts</name>

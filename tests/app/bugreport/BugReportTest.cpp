@@ -3,7 +3,9 @@
 #include "BugReport.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "BugReportPackage.h"
 #include "BugReportSender.h"
+#include "BugreportThread.h"
 #include "CMessageSeam.h"
 #include "SmtpTestServer.h"
 #include "UILog.h"
@@ -11,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -109,6 +112,14 @@ void AnswerDialog(const QString& name, const QString& email, const QString& desc
                 });
 }
 
+// Keeps the text of every message while it lives and answers each with `answer`.
+struct Told : QStringList
+{
+    int answer = 1;
+    CMessageSeam::Scope scope{[this](const MessageQuestion& question)
+                              { return append(question.text), answer; }};
+};
+
 // Runs a function once, when the bug-report dialog receives its show event: inside show(), before
 // the event loop draws it.
 class OnDialogShow : public QObject
@@ -195,8 +206,6 @@ private slots:
         const QString library = m_work.filePath("Library.xml");
         WriteFile(library, "<plist>the library</plist>");
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        const QString archive = settings->GetPictureFolder() + "/report.7z";
-        WriteFile(archive, "an old report");
 
         SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd,
                               {"--mode", "ssl", "--cert", m_certs->serverCert, "--key", m_certs->serverKey,
@@ -205,7 +214,9 @@ private slots:
         const QString description = QStringLiteral("Steps: open the library\nthen: 日本語 — crash.\n.\nEnd");
         const QList<QVariant> result = SendReport(Account(server.port(), true), description);
         QCOMPARE(result.value(0).toBool(), true);
-        QCOMPARE(result.value(1).toString(), archive);
+        const QString archive = result.value(1).toString();
+        QCOMPARE(QFileInfo(archive).absolutePath(),
+                 QFileInfo(CBugReportPackage::ReportsFolder()).absoluteFilePath());
         QVERIFY(Leftovers().isEmpty());
 
         const QJsonObject mail = ReadMail(server.savedFile("mail-1.eml"), m_work.path());
@@ -216,7 +227,7 @@ private slots:
         const QJsonArray parts = mail["parts"].toArray();
         QCOMPARE(parts.size(), 2);
         QCOMPARE(parts[0].toObject()["text"].toString().replace("\r\n", "\n"), description);
-        QCOMPARE(parts[1].toObject()["file"].toString(), QStringLiteral("report.7z"));
+        QCOMPARE(parts[1].toObject()["file"].toString(), QFileInfo(archive).fileName());
 
         QProcess sevenZip;
         const QString out = m_work.filePath("x");
@@ -231,23 +242,27 @@ private slots:
         QVERIFY(ini.contains("Update_Days"));
         QVERIFY(!ini.contains("hunter2-proxy"));
         QVERIFY(!QFile::exists(out + "/Gorvane_stale.log"));
-        QVERIFY(!ReadAll(out + "/report.7z").contains("an old report"));
 
-        // The window removes a sent archive.
+        // The window says the report went and removes its archive.
+        Told told;
         CBugReportSender::ShowSendResult(nullptr, true, archive);
         QVERIFY(!QFile::exists(archive));
+        QCOMPARE(told, QStringList{"The bug report was sent. Thank you."});
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
     }
 
-    // No archiver and no library: the description still goes, alone. Cancel sends nothing.
+    // No archiver: the user is told the files could not be packed, and the description goes
+    // alone only after Continue. Cancel sends nothing.
     void reportWithoutArchiverAndCancel()
     {
         SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd, {"--user", kUser, "--password", kPassword});
         QVERIFY2(server.started(), qPrintable(server.errorOutput()));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "/nonexistent");
+        Told asked;
         const QList<QVariant> result = SendReport(Account(server.port(), false), QStringLiteral("a:b:c"));
         qputenv("PATH", path);
+        QCOMPARE(asked, QStringList{"The report's files could not be packed. Send the description alone?"});
         QCOMPARE(result.value(0).toBool(), true);
         const QJsonObject mail = ReadMail(server.savedFile("mail-1.eml"), m_work.path());
         QCOMPARE(mail["parts"].toArray().size(), 1);
@@ -255,7 +270,7 @@ private slots:
 
         CBugReportSender sender;
         QSignalSpy results(&sender, &CBugReportSender::sendResult);
-        AnswerDialog(QStringLiteral("n"), QStringLiteral("n@x"), QStringLiteral("d"), false);
+        AnswerDialog(QStringLiteral("n"), QStringLiteral("n@x.org"), QStringLiteral("d"), false);
         sender.Report(nullptr, Account(server.port(), false), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!sender.IsBusy(), 20000);
         QCOMPARE(results.count(), 0);
@@ -264,9 +279,11 @@ private slots:
     }
 
     // A refused connection and a refused login each give one false result, and the window
-    // then offers the archive for mailing by hand.
+    // then offers the archive for mailing by hand; the archive taken that way stays, also when
+    // a later report is packed and sent.
     void failuresOfferTheArchive()
     {
+        QString byHand;
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         const int closedPort = closed.serverPort();
@@ -297,10 +314,42 @@ private slots:
                 QStringLiteral("Bug sending failed. Would you like to send the bug via email manually?"));
             QCOMPARE(asked[0].buttons, (QStringList{"Continue", "Cancel"}));
             if (manually)
+            {
                 QVERIFY(asked[1].text.startsWith("Please attach this file to an email to ") &&
                         asked[1].text.contains('@') && asked[1].text.endsWith(result.value(1).toString()));
+                byHand = result.value(1).toString();
+            }
+            QCOMPARE(QFile::exists(result.value(1).toString()), manually);
         }
         QCOMPARE(server.savedCount("mail-*.eml"), 0);
+
+        SmtpTestServer good(SmtpTestServer::Kind::Aiosmtpd, {"--user", kUser, "--password", kPassword});
+        QVERIFY(good.started());
+        const QByteArray kept = ReadAll(byHand);
+        const QList<QVariant> next = SendReport(Account(good.port(), false), QStringLiteral("again"));
+        Told told;
+        CBugReportSender::ShowSendResult(nullptr, next.value(0).toBool(), next.value(1).toString());
+        QVERIFY(!kept.isEmpty() && ReadAll(byHand) == kept);
+        QCOMPARE(ReadMail(good.savedFile("mail-1.eml"), m_work.path())["parts"].toArray().size(), 2);
+    }
+
+    // A report on a server that never greets is given up at once when abandoned (the greeting
+    // alone would be waited for 33 s), is not reported, and is kept for mailing by hand.
+    void abandonedReportEndsAtOnce()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        CBugReportSender sender;
+        QSignalSpy results(&sender, &CBugReportSender::sendResult);
+        AnswerDialog(QStringLiteral("n"), QStringLiteral("n@x.org"), QStringLiteral("silence"));
+        sender.Report(nullptr, Account(silent.serverPort(), false), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(silent.hasPendingConnections(), 30000);
+        const QPointer<BugreportThread> thread = sender.findChild<BugreportThread*>();
+        QVERIFY(thread);
+        sender.Abandon();
+        QTRY_VERIFY(!thread);
+        QCOMPARE(results.count(), 0);
+        QVERIFY(QDir(CBugReportPackage::ReportsFolder()).entryList({"*.unsent.txt"}).size() == 1);
     }
 
     // The dialog: a bad address is refused and keeps what was typed, also through the focus
@@ -333,11 +382,17 @@ private slots:
                         QApplication::sendEvent(description, &focusIn);
                         QCOMPARE(description->toPlainText(), QStringLiteral("time: 12:30"));
                         dialog->findChild<QLineEdit*>(QStringLiteral("BugReportName"))->setText("Jo");
-                        dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText("jo@x");
+                        // Neither "@" alone nor an address without a domain or with a space.
+                        for (const char* bad : {"@", "jo@x", "jo@x.", "@x.org", "jo x@x.org"})
+                        {
+                            dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText(bad);
+                            dialog->findChild<QPushButton*>(QStringLiteral("ReportButton"))->click();
+                        }
+                        dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText("jo@x.org");
                         dialog->findChild<QPushButton*>(QStringLiteral("ReportButton"))->click();
                     });
-        QCOMPARE(CBugReport::Open(nullptr), QStringLiteral("Jo:jo@x:time: 12:30"));
-        QCOMPARE(asked.size(), 1);
+        QCOMPARE(CBugReport::Open(nullptr), QStringLiteral("Jo:jo@x.org:time: 12:30"));
+        QCOMPARE(asked.size(), 6);
     }
 
     // An archiver that cannot even start (no descriptor left for its pipes) ends the packing
@@ -346,9 +401,10 @@ private slots:
     {
         SmtpTestServer server(SmtpTestServer::Kind::Aiosmtpd, {"--user", kUser, "--password", kPassword});
         QVERIFY2(server.started(), qPrintable(server.errorOutput()));
+        Told asked;
         CBugReportSender sender;
         QSignalSpy results(&sender, &CBugReportSender::sendResult);
-        AnswerDialog(QStringLiteral("First"), QStringLiteral("f@x"), QStringLiteral("first"));
+        AnswerDialog(QStringLiteral("First"), QStringLiteral("f@x.org"), QStringLiteral("first"));
         sender.Report(nullptr, Account(server.port(), false), nullptr);
         QTRY_COMPARE_WITH_TIMEOUT(results.count(), 1, 30000);
 
@@ -376,14 +432,15 @@ private slots:
             setrlimit(RLIMIT_NOFILE, &saved);
         };
         OnDialogShow onShow(giveBack);
-        AnswerDialog(QStringLiteral("Second"), QStringLiteral("s@x"), QStringLiteral("second"), true,
+        AnswerDialog(QStringLiteral("Second"), QStringLiteral("s@x.org"), QStringLiteral("second"), true,
                      giveBack);
         sender.Report(nullptr, Account(server.port(), false), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!sender.IsBusy(), 30000);
         QCOMPARE(results.count(), 2);
+        QCOMPARE(asked.size(), 1); // the description alone, agreed to
         QCOMPARE(server.savedCount("mail-*.eml"), 2);
         const QJsonObject mail = ReadMail(server.savedFile("mail-2.eml"), m_work.path());
-        QCOMPARE(mail["subject"].toString(), QStringLiteral("Second - s@x -> Tidewell( Linux )"));
+        QCOMPARE(mail["subject"].toString(), QStringLiteral("Second - s@x.org -> Tidewell( Linux )"));
         // No archive: the archiver did not start.
         QCOMPARE(mail["parts"].toArray().size(), 1);
     }

@@ -5,6 +5,8 @@
 #include "AppSettings.h"
 #include "ApplyThread.h"
 #include "AudioFixture.h"
+#include "BugReport.h"
+#include "BugReportPackage.h"
 #include "CMessageSeam.h"
 #include "CTextButton.h"
 #include "ITunesLibraryXml.h"
@@ -21,11 +23,14 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTcpServer>
 #include <QTest>
+#include <QTextEdit>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -50,6 +55,24 @@ QString MakeSongs(const QString& folder, int count)
 QString MakeLargeLibrary(const QString& path, const QString& song, int count)
 {
     return tidewell::test::writeOneSongLibrary(path, song, count) ? path : QString();
+}
+
+// Chooses the menu's "Bug Report"; the dialog that opens is filled by answer, once it shows.
+void ReportBug(CMainUI& window, std::function<void(QWidget*)> answer)
+{
+    WhenVisible(
+        [] { return TopLevelOf<CBugReport>(); },
+        [answer](QWidget* dialog)
+        {
+            dialog->findChild<QLineEdit*>(QStringLiteral("BugReportEmail"))->setText("jo@example.org");
+            dialog->findChild<QTextEdit*>(QStringLiteral("BugReportDes"))->setPlainText("it hangs");
+            answer(dialog);
+        });
+    const QList<QAction*> actions = window.findChildren<QAction*>();
+    const auto action =
+        std::find_if(actions.begin(), actions.end(), [](QAction* a) { return a->text() == "Bug Report"; });
+    QVERIFY(action != actions.end());
+    (*action)->trigger();
 }
 
 } // namespace
@@ -97,6 +120,51 @@ private slots:
         QVERIFY(!window.ReadyLoadThread()->isRunning());
         QVERIFY(!window.AnalyzeThread()->isRunning());
         QVERIFY(!window.ApplyThread()->isRunning());
+    }
+
+    // A close while the dialog is open closes both and sends nothing. With a mail server that
+    // accepts and says nothing, closing does not wait: the report is kept, with what the user
+    // wrote, where no Home or close empties it, and the next start says so once.
+    void closeWhileABugReportHangs()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        qputenv("TIDEWELL_SMTP_HOST", "127.0.0.1");
+        qputenv("TIDEWELL_SMTP_PORT", QByteArray::number(silent.serverPort()));
+        const QDir reports(CBugReportPackage::ReportsFolder());
+        {
+            CMainUI window;
+            window.show();
+            bool closed = false;
+            ReportBug(window, [&](QWidget*) { closed = window.close(); });
+            QVERIFY(closed);
+            QVERIFY(!TopLevelOf<CBugReport>());
+        }
+        QVERIFY(!silent.hasPendingConnections());
+        QVERIFY(reports.entryList(QDir::Files).isEmpty());
+        {
+            CMainUI window;
+            window.show();
+            ReportBug(window, [](QWidget* dialog)
+                      { dialog->findChild<QPushButton*>(QStringLiteral("ReportButton"))->click(); });
+            QTRY_VERIFY_WITH_TIMEOUT(silent.hasPendingConnections(), 30000);
+            QVERIFY(window.close());
+        }
+        const QStringList kept = reports.entryList({"*.unsent.txt"});
+        QCOMPARE(kept.size(), 1);
+        QFile description(reports.filePath(kept.constFirst()));
+        QVERIFY(description.open(QIODevice::ReadOnly) && description.readAll().contains("it hangs"));
+        const QString stem = kept.constFirst().chopped(QStringLiteral(".unsent.txt").size());
+        QVERIFY(QFileInfo(reports.filePath(stem + ".7z")).size() > 0);
+
+        QStringList told;
+        CMessageSeam::Scope seam([&told](const MessageQuestion& question)
+                                 { return told << question.text, 1; });
+        CMainUI next;
+        QTRY_COMPARE(told.size(), 1);
+        QVERIFY(told[0].startsWith("1 bug report") &&
+                told[0].endsWith(QDir::toNativeSeparators(reports.path())));
+        QVERIFY(reports.entryList({"*.unsent.txt"}).isEmpty() && reports.exists(stem + ".txt"));
     }
 
     void leaveDuringLargeLoad_data()
