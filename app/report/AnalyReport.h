@@ -174,7 +174,7 @@ signals:
     void StartFixAll(const QString& text, const QString& number, int count, int code);
     void EndFialedState(bool allFixed);
     void ReportFixAllComplete();
-    // A song of the result was changed by hand.
+    // A song of the result was changed by hand, or a song whose file is gone checked for removal.
     void ResultChanged();
     void EditInfoHide();
     // The main window's processing look: failed songs are being handled / all done.

@@ -23,6 +23,7 @@
 #include "MusicTag.h"
 #include "ServiceKeys.h"
 #include "StartUI.h"
+#include "TypeTreeItem.h"
 #include "WidgetTestEnv.h"
 
 #include <QAbstractButton>
@@ -468,6 +469,22 @@ private slots:
                           categories->visualItemRect(entry).center());
         QCOMPARE(m_window->MessageText(),
                  QStringLiteral("Removed 1 missing song(s) from the library. Still 1 song(s) not fixed."));
+        // Checked again, the last one is offered to apply; once it is removed too the category
+        // shows its check, not a count.
+        for (int i = 0; i < 2; ++i)
+        {
+            QTreeWidgetItem* row = missing->topLevelItem(i);
+            row->setCheckState(0, Qt::Checked);
+            missing->scrollToItem(row);
+            const QPoint name(missing->columnViewportPosition(0) + missing->columnWidth(0) / 2,
+                              missing->visualItemRect(row).center().y());
+            QTest::mouseClick(missing->viewport(), Qt::LeftButton, {}, name);
+        }
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        QCOMPARE(missing->GetFixedCount(), 2);
+        QCOMPARE(static_cast<CTypeTreeItem*>(entry)->GetBadgePage(), 1);
+        QCOMPARE(Action(), int(CMainUI::ActionReturn));
         g_nWorkMode = 1;
     }
 
