@@ -695,6 +695,7 @@ private slots:
         QVERIFY(ApplyEnded());
         QCOMPARE(m_window->RunState(), 3);
         QCOMPARE(Action(), int(CMainUI::ActionReturn)); // nothing left to apply
+        QVERIFY(!MenuEntry(QStringLiteral("Pause"))->isEnabled()); // the run has ended
         QCOMPARE(GetAppSettings()->GetReplace(), kReplaceAll);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(ArtistOf(Song(i)), QStringLiteral("Found Artist"));
