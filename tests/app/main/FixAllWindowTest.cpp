@@ -673,6 +673,7 @@ private slots:
         m_window->Fixall();
         QCOMPARE(Action(), int(CMainUI::ActionPause));
         QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        QVERIFY(!MenuEntry(QStringLiteral("Pause"))->isEnabled()); // the pass has ended
         QVERIFY(m_window->ScoreText().toInt() > score);
         QCOMPARE(m_window->ReportPage()->ArtistTree()->GetFixedCount(), 3);
         QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
@@ -695,7 +696,6 @@ private slots:
         QVERIFY(ApplyEnded());
         QCOMPARE(m_window->RunState(), 3);
         QCOMPARE(Action(), int(CMainUI::ActionReturn)); // nothing left to apply
-        QVERIFY(!MenuEntry(QStringLiteral("Pause"))->isEnabled()); // the run has ended
         QCOMPARE(GetAppSettings()->GetReplace(), kReplaceAll);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(ArtistOf(Song(i)), QStringLiteral("Found Artist"));
