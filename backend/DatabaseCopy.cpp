@@ -1,5 +1,6 @@
 #include "DatabaseCopy.h"
 
+#include "MusicManageTypes.h"
 #include "NativePath.h"
 #include "TracksTable.h"
 
@@ -203,14 +204,27 @@ QString CheckLeftDatabase(const QString& path)
 {
     // A run that ended in the middle of a write leaves a hot journal, which only a connection
     // that may write can replay; the loader's first read would do the same.
+    bool settled = false;
     if (QFileInfo(path).isFile())
     {
         sqlite3* raw = nullptr;
         if (sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) ==
             SQLITE_OK)
+        {
             sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+            sqlite3_stmt* stmt = nullptr;
+            if (sqlite3_prepare_v2(raw, "SELECT Value FROM LibraryInfo WHERE Key = ?1", -1, &stmt, nullptr) ==
+                SQLITE_OK)
+            {
+                sqlite3_bind_text(stmt, 1, kResultSettledKey, -1, SQLITE_STATIC);
+                settled = sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) == 1;
+            }
+            sqlite3_finalize(stmt);
+        }
         sqlite3_close_v2(raw);
     }
+    if (settled)
+        return QStringLiteral("LeftDatabase settled: %1 was applied or saved as a whole").arg(path);
     return CheckProjectDatabase(path);
 }
 

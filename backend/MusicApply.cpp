@@ -608,6 +608,25 @@ int CMusicManage::CountPendingFixes(int replace) const
     return count;
 }
 
+int CMusicManage::LibraryValue(const char* key, int fallback) const
+{
+    // The library object is closed and replaced on other threads: held for the one statement.
+    QMutexLocker setup(&m_libraryMutex);
+    if (!m_library)
+        return fallback;
+    QMutexLocker db(&m_library->DbMutex());
+    return SelectLibraryValue(key, fallback);
+}
+
+int CMusicManage::SetLibraryValue(const char* key, int value)
+{
+    QMutexLocker setup(&m_libraryMutex);
+    if (!m_library)
+        return -1;
+    QMutexLocker db(&m_library->DbMutex());
+    return UpdateLibraryValue(key, value);
+}
+
 int CMusicManage::DeleteToTrash(void* track)
 {
     const TrackRef ref = resolveTrack(*this, track);

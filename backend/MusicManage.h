@@ -121,6 +121,10 @@ public:
     // The loaded tracks with a fix still to be written: what a saved or interrupted result left
     // unapplied. Any thread, while no load runs.
     int CountPendingFixes(int replace) const;
+    // A named number of the open database (SelectLibraryValue, UpdateLibraryValue): fallback, or
+    // -1 for the update, when none is open. Any thread.
+    int LibraryValue(const char* key, int fallback) const;
+    int SetLibraryValue(const char* key, int value);
     // Removal (0 or -1). An iTunes track (Type 1) only leaves iTunes; its file stays. A duplicate
     // (Type 4 or 5) moves its file under a free name into the recycle path and records where (a
     // track's row, a bare record's TrashPath); Type 5 then leaves iTunes too, and its file goes

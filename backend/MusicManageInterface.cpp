@@ -252,6 +252,20 @@ int MM_CountPendingFixes(MusicManageHandle handle, int replaceMask)
     return forward(handle, -1, [&](CMusicManage& m) { return m.CountPendingFixes(replaceMask); });
 }
 
+int MM_GetLibraryValue(MusicManageHandle handle, const char* key, int fallback)
+{
+    if (!key)
+        return fallback;
+    return forward(handle, fallback, [&](CMusicManage& m) { return m.LibraryValue(key, fallback); });
+}
+
+int MM_SetLibraryValue(MusicManageHandle handle, const char* key, int value)
+{
+    if (!key)
+        return -1;
+    return forward(handle, -1, [&](CMusicManage& m) { return m.SetLibraryValue(key, value); });
+}
+
 int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask)
 {
     return forward(handle, -1,

@@ -628,26 +628,39 @@ int SelectArtworkData(const char* persistentId, int type, std::vector<unsigned c
 
 int SelectLibraryTotal()
 {
-    sqlite3* db = tracksDb();
-    if (!db)
-        return 0;
-    CStatementUse stmt(db, "select Value from LibraryInfo where Key = 'TrackTotal'");
-    if (!stmt)
-        return 0; // an older database: no such table
-    return stmt.step() == SQLITE_ROW ? std::max(0, sqlite3_column_int(stmt.get(), 0)) : 0;
+    return std::max(0, SelectLibraryValue("TrackTotal", 0));
 }
 
 int UpdateLibraryTotal(int total)
 {
+    return UpdateLibraryValue("TrackTotal", total);
+}
+
+int SelectLibraryValue(const char* key, int fallback)
+{
+    sqlite3* db = tracksDb();
+    if (!db || !key)
+        return fallback;
+    CStatementUse stmt(db, "select Value from LibraryInfo where Key = ?1");
+    if (!stmt)
+        return fallback; // an older database: no such table
+    bindText(stmt.get(), 1, key);
+    return stmt.step() == SQLITE_ROW ? sqlite3_column_int(stmt.get(), 0) : fallback;
+}
+
+int UpdateLibraryValue(const char* key, int value)
+{
     sqlite3* db = tracksDb();
     if (!db)
         return -1;
-    if (!execLogged(db, "create table if not exists LibraryInfo(Key text primary key, Value integer)"))
+    if (!key ||
+        !execLogged(db, "create table if not exists LibraryInfo(Key text primary key, Value integer)"))
         return -2;
-    CStatementUse stmt(db, "insert or replace into LibraryInfo(Key, Value) values('TrackTotal', ?1)");
+    CStatementUse stmt(db, "insert or replace into LibraryInfo(Key, Value) values(?1, ?2)");
     if (!stmt)
         return -2;
-    sqlite3_bind_int(stmt.get(), 1, total);
+    bindText(stmt.get(), 1, key);
+    sqlite3_bind_int(stmt.get(), 2, value);
     return stmt.step() == SQLITE_DONE ? 0 : -2;
 }
 

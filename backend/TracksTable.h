@@ -68,6 +68,11 @@ int SelectLibraryTotal();
 // 0 stored; -1 no database; -2 the statement failed.
 int UpdateLibraryTotal(int total);
 
+// A named number kept beside the tracks in LibraryInfo (the total above is one): fallback when
+// the database has none. Update answers as UpdateLibraryTotal.
+int SelectLibraryValue(const char* key, int fallback);
+int UpdateLibraryValue(const char* key, int value);
+
 // A row handed out by the page reader: 20 values in kPageColumns order (null for NULL).
 using TrackRow = const char* const*;
 // The page reader: hands out rows in order, reading pages of 3000 rows. Null past the end.

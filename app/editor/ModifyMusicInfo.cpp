@@ -8,6 +8,7 @@
 #include "LabelArtwork.h"
 #include "LineEdit.h"
 #include "MusicObj.h"
+#include "NestedWait.h"
 #include "ScreenText.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -558,7 +559,8 @@ bool CModifyMusicInfo::CommitEdits()
 void CModifyMusicInfo::WaitChosenPictures()
 {
     // The worker's answer comes back queued. The user's clicks and keys wait meanwhile: the
-    // editor must not change songs under this save.
+    // editor must not change songs under this save, nor may a close tear it down.
+    const CNestedWait waiting;
     while (m_pending.request != 0 || !m_deferred.empty())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
 }

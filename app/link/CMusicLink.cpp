@@ -336,6 +336,16 @@ int CMusicLink::CountPendingFixes(int replaceMask)
     return MM_CountPendingFixes(m_manage, replaceMask);
 }
 
+int CMusicLink::LibraryValue(const char* key, int fallback)
+{
+    return MM_GetLibraryValue(m_manage, key, fallback);
+}
+
+int CMusicLink::SetLibraryValue(const char* key, int value)
+{
+    return MM_SetLibraryValue(m_manage, key, value);
+}
+
 int CMusicLink::ApplyMusicFixes(int index, int replaceMask)
 {
     return MM_ApplyMusicFixes(m_manage, index, replaceMask);

@@ -103,6 +103,10 @@ public:
     int ApplyMusicFixes(int index, int replaceMask);
     // The loaded tracks with fixes not yet applied (see MM_CountPendingFixes).
     int CountPendingFixes(int replaceMask);
+    // A named number kept in the working database (see MM_GetLibraryValue). Any thread but the GUI
+    // thread: it waits on the database.
+    int LibraryValue(const char* key, int fallback);
+    int SetLibraryValue(const char* key, int value);
     int AddMusicFiles(const QStringList& paths);
     // The number of tracks that may be indexed (0 to result - 1); 0 without a manager.
     // *largestCount is the most tracks the run has held (for scoring, not an index bound).

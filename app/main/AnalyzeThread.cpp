@@ -14,6 +14,7 @@
 #include <QMutexLocker>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -239,19 +240,21 @@ void CAnalyzeThread::run()
         const int replace = settings ? settings->GetReplace() : 0;
         pending = m_pMusicLink->CountPendingFixes((replace & MF_ReplaceSwitch) ? replace : 0);
     }
+    // A saved result keeps only its duplicates' rows: the songs scanned are the library's whole.
+    const int scanned = std::max(n, largest);
     // The end is emitted on the GUI thread once the feed has handed on every track of the run.
     QMetaObject::invokeMethod(
         this,
-        [this, generation, duplicateRun, n, duplicates, pending]
+        [this, generation, duplicateRun, scanned, duplicates, pending]
         {
             FinishFeed(generation,
-                       [this, generation, duplicateRun, n, duplicates, pending]
+                       [this, generation, duplicateRun, scanned, duplicates, pending]
                        {
                            if (pending > 0)
                                m_pReport->MarkUnapplied();
                            if (duplicateRun)
-                               emit StartFixAll(CCountTexts::DuplicatesFound(n, duplicates),
-                                                QString::number(n), duplicates, -1);
+                               emit StartFixAll(CCountTexts::DuplicatesFound(scanned, duplicates),
+                                                QString::number(scanned), duplicates, -1);
                            emit SandUpdataReport(generation);
                        });
         },

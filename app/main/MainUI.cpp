@@ -18,6 +18,7 @@
 #include "OwnDirectionDelegate.h"
 #include "PauseControl.h"
 #include "ReadyLoadThread.h"
+#include "ResultMarks.h"
 #include "SharedImages.h"
 #include "StartUI.h"
 #include "StyleTemplates.h"
@@ -174,6 +175,8 @@ CMainUI::~CMainUI()
     m_pReport = nullptr;
     m_pStartUI = nullptr;
     m_pDuplicate = nullptr;
+    delete m_pResultMarks; // its writes use the link
+    m_pResultMarks = nullptr;
     delete m_pMusicLink;
     m_pMusicLink = nullptr;
     WriteUILog(QStringLiteral("End DEL_OBJ(m_pMusicLink)"));
@@ -368,9 +371,9 @@ void CMainUI::BuildHeaderTexts(QWidget* scanning)
 
     m_pMessageRow = new QHBoxLayout;
     m_pMessageRow->setContentsMargins(0, 0, 0, 0);
-    m_pMessageRow->addWidget(m_pMessageLine);
+    // The line takes the row's room, so Refix stands at its end whatever the message says.
+    m_pMessageRow->addWidget(m_pMessageLine, 1);
     m_pMessageRow->addWidget(m_pRetryButton);
-    m_pMessageRow->addStretch();
 }
 
 // The scanning header's progress bar and the hint line that takes its place.
@@ -591,6 +594,7 @@ void CMainUI::BuildMenus()
 void CMainUI::CreateMusicLink()
 {
     m_pMusicLink = new CMusicLink(this, this);
+    m_pResultMarks = new CResultMarks(m_pMusicLink, this);
     m_pReport->SetMusicLink(m_pMusicLink);
     m_pReport->SetStopState(0);
     m_pDuplicate->SetMusicLink(m_pMusicLink);
@@ -606,6 +610,7 @@ void CMainUI::ConnectMainSignals()
     connect(m_pReport, &CAnalyReport::ReportFixInfo, this, &CMainUI::ReportFixInfo);
     connect(m_pReport, &CAnalyReport::StartFixAll, this, &CMainUI::StartFixAll);
     connect(m_pReport, &CAnalyReport::EndFialedState, this, &CMainUI::EndFialedState);
+    connect(m_pReport, &CAnalyReport::ResultChanged, this, &CMainUI::ResultChanged);
     connect(m_pReport, &CAnalyReport::ReportFixAllComplete, this, &CMainUI::ReportFixAllComplete);
     connect(m_pReport, &CAnalyReport::ShowProcessingFailed, this, &CMainUI::ShowProcessingFailed);
     connect(m_pReport, &CAnalyReport::HideProcessing, this, &CMainUI::HideProcessing);

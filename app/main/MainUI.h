@@ -25,6 +25,7 @@ class CDuplicate;
 class CMusicLink;
 class CPauseControl;
 class CReadyLoadThread;
+class CResultMarks;
 class CRichLabel;
 class CShadeLabel;
 class CStartUI;
@@ -275,6 +276,15 @@ private:
     bool StartApply();
     QString ApplyFailureText() const;
     QStringList FixEndHints() const;
+    bool FixPassFailed() const;
+    // The end of a fix pass in the header: its hints, and the done picture or the warning one.
+    void ShowFixEndHeader();
+    // Nothing is left to write: the way back in place of Apply, and the apply's own texts.
+    void ShowAllApplied();
+    // The shown result changed after it was applied or saved.
+    void ResultChanged();
+    // The warning picture in the header, in place of the done picture or a movie.
+    void ShowFailurePicture();
     // The hint at the end of a removal: success only when every checked copy went.
     QStringList RemovalEndHints() const;
     void SetHeaderPicture(const QString& picture);
@@ -412,5 +422,11 @@ private:
     CBugReportSender* m_pBugSender = nullptr;
     CUpdateCheck* m_pUpdateCheck = nullptr;
     SmtpAccount m_mailAccount;
-    bool m_bClosing = false; // while closeEvent waits for the workers
+    bool m_bClosing = false;        // while closeEvent waits for the workers
+    bool m_bCloseAsking = false;    // while closeEvent asks and saves the editor's change
+    bool m_bCloseAfterWait = false; // a close put off until a wait of the GUI thread ends
+    // The stage and the settled mark of the result, kept in the working database.
+    CResultMarks* m_pResultMarks = nullptr;
+    // The stage a loaded result had reached (EResultStage); read on the load thread.
+    std::atomic<int> m_iLoadedStage{0};
 };

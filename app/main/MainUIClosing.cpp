@@ -15,6 +15,7 @@
 #include "CWarnMessage.h"
 #include "Duplicate.h"
 #include "MusicObj.h"
+#include "NestedWait.h"
 #include "ReadyLoadThread.h"
 #include "StartUI.h"
 #include "UILog.h"
@@ -28,19 +29,38 @@
 #include <QMovie>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 
 #include <memory>
+#include <utility>
 
 void CMainUI::closeEvent(QCloseEvent* event)
 {
     // A close that arrives while this one waits (events are processed below) is refused; so is
     // one while the apply chosen by the closing question runs: that apply closes the window.
-    if (m_bClosing || (m_bCloseAfterApply && m_pApplyThread->isRunning()))
+    if (m_bClosing || m_bCloseAsking || (m_bCloseAfterApply && m_pApplyThread->isRunning()))
     {
         event->ignore();
         return;
     }
+    // A close that arrives inside a wait of the GUI thread (a Save Project copying the working
+    // database, the editor's pictures, the recognition jobs) would stop and delete what that work
+    // still uses: it waits for the work, then closes as usual.
+    if (CNestedWait::Active())
+    {
+        event->ignore();
+        if (!std::exchange(m_bCloseAfterWait, true))
+            CNestedWait::AfterWaits(this,
+                                    [this]()
+                                    {
+                                        m_bCloseAfterWait = false;
+                                        close();
+                                    });
+        return;
+    }
+    // From here: the closing question and the editor's save run the event loop too.
+    const QScopedValueRollback<bool> asking(m_bCloseAsking, true);
     WriteUILog(QStringLiteral("Enter CMainUI::closeEvent!"));
     // What the tag editor holds is a fix like any other: saved first, so the question covers it.
     if (!m_pReport->CommitEdits())

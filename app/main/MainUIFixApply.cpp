@@ -18,6 +18,7 @@
 #include "OwnDirectionDelegate.h"
 #include "PauseControl.h"
 #include "ReadyLoadThread.h"
+#include "ResultMarks.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
 
@@ -65,6 +66,7 @@ void CMainUI::Fixall()
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix.gif"));
     m_pHintLine->SetShadeHidden(true);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
+    m_pResultMarks->SetSettled(false);
     m_pReport->SetFixMode(EFixStage::Running);
     m_pReport->SetRunState(EFixRunState::Running);
     m_pActionStack->setCurrentIndex(ActionPause);
@@ -143,27 +145,80 @@ QStringList CMainUI::RemovalEndHints() const
 
 void CMainUI::ReportFixAllComplete()
 {
-    m_pHintLine->Clear();
-    SetHintTexts(FixEndHints());
+    ShowFixEndHeader();
     m_pHeaderStack->setCurrentIndex(HeaderHint);
     m_pHintLine->SetShadeHidden(false);
-    SetHeaderPicture(QStringLiteral("fix_end_bg"));
-    StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
     m_eStage = EWorkStage::Applying;
     m_eRunState = EWindowRunState::Idle;
     m_pPauseControl->SetActions(false, false);
     m_pActionStack->setCurrentIndex(ActionApply);
+    m_pResultMarks->SetStage(ResultStageFixed);
+    m_pResultMarks->SetSettled(false);
+}
+
+void CMainUI::ShowFixEndHeader()
+{
+    m_pHintLine->Clear();
+    SetHintTexts(FixEndHints());
+    // The done picture only beside a pass that fixed something.
+    if (FixPassFailed())
+    {
+        ShowFailurePicture();
+    }
+    else
+    {
+        SetHeaderPicture(QStringLiteral("fix_end_bg"));
+        StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
+    }
+}
+
+void CMainUI::ShowAllApplied()
+{
+    m_pActionStack->setCurrentIndex(ActionReturn);
+    m_bAllClean = true;
+    m_pReturnButton->setText(tr("Return"));
+    const bool clean = GetScore() >= 10000.0;
+    m_pMessageLine->SetText(clean ? tr("Results applyed.") : tr("Results applyed. You can try fix again."));
+    m_pHintLine->Clear();
+    SetHintTexts({clean ? tr("Congratulations, music library cleaning finished!")
+                        : tr("Some songs could not be fixed this time. You can edit them yourself or try fix "
+                             "again.")});
+}
+
+void CMainUI::ResultChanged()
+{
+    m_pResultMarks->SetSettled(false);
+    // A song edited after the apply has something to write again.
+    if (m_pActionStack->currentIndex() == ActionReturn && m_bApplied)
+    {
+        m_bApplied = false;
+        m_pResultMarks->SetStage(ResultStageFixed);
+        m_pActionStack->setCurrentIndex(ActionApply);
+        ShowFixEndHeader();
+    }
+}
+
+bool CMainUI::FixPassFailed() const
+{
+    // A run that fixed nothing, unless it is a saved result that holds fixes to apply.
+    const bool loadedFixes = m_eRunMode == RunModeProject && m_pReport->HasUnappliedChanges();
+    return m_pReport->FixedSongs() == 0 && !loadedFixes;
+}
+
+void CMainUI::ShowFailurePicture()
+{
+    StopHeaderMovie(true);
+    SetHeaderPicture(QStringLiteral("msg_warning"));
 }
 
 QStringList CMainUI::FixEndHints() const
 {
     // Praise only for a run that fixed something, or a saved result that holds fixes to apply:
     // one whose songs all ended among the Unrecognized Songs says so.
-    const bool loadedFixes = m_eRunMode == RunModeProject && m_pReport->HasUnappliedChanges();
-    if (m_pReport->FixedSongs() == 0 && !loadedFixes && m_pReport->ServiceUnreachable())
+    if (FixPassFailed() && m_pReport->ServiceUnreachable())
         return {tr("The recognition service could not be reached. Please check your internet connection "
                    "and try fix again.")};
-    if (m_pReport->FixedSongs() == 0 && !loadedFixes)
+    if (FixPassFailed())
         return {tr("No song could be fixed this time. You can edit the songs yourself or try fix again.")};
     // The summary just reported problems left (its last count): no praise for a library that
     // still has them.
@@ -300,6 +355,14 @@ void CMainUI::UpdataApplyOK()
             m_pRetryButton->show();
         }
         m_bApplied = true;
+        // Nothing left to write: nothing offers to apply, and a run that ends now leaves nothing
+        // to continue.
+        if (!m_pReport->HasUnappliedChanges())
+        {
+            ShowAllApplied();
+            m_pResultMarks->SetStage(ResultStageApplied);
+            m_pResultMarks->SetSettled(true);
+        }
     }
     else
     {
@@ -443,6 +506,7 @@ void CMainUI::ResetToStart()
     m_iDuplicatesRemoved = 0;
     m_applyFailures.clear();
     m_bDeleteDatabase = false;
+    m_bApplied = false;
     m_eRunMode = RunModeNone;
     m_iResultType = RunModeNone;
     m_pRetryButton->hide();

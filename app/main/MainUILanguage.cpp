@@ -247,11 +247,15 @@ void CMainUI::RetranslateApplyTexts()
 
 void CMainUI::RetranslateEmptyTexts()
 {
+    if (m_bApplied)
+    {
+        ShowAllApplied();
+        return;
+    }
     if (!m_bAllClean)
     {
         m_pReturnButton->setText(tr("  Try Again"));
-        ResetHints({tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
-                    tr("Unbelievable, no music files found! Wanna try again?"),
+        ResetHints({tr("Unbelievable, no music files found! Wanna try again?"),
                     tr("Hah,nothing found. You must be playing \"hide-and-seek\" with me.")});
         m_pMessageLine->SetText(EmptyResultMessage());
         return;

@@ -16,7 +16,9 @@
 #include "Duplicate.h"
 #include "FileDialogs.h"
 #include "MusicObj.h"
+#include "NestedWait.h"
 #include "PauseControl.h"
+#include "ResultMarks.h"
 #include "SpecialFolders.h"
 #include "StartUI.h"
 #include "UILog.h"
@@ -47,6 +49,7 @@ template <typename F> auto RunAndWait(F&& work)
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
     watcher.setFuture(QtConcurrent::run(BackgroundPool(), std::forward<F>(work)));
+    const CNestedWait waiting;
     if (!watcher.isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     return watcher.result();
@@ -104,6 +107,7 @@ bool CMainUI::SaveProjectFile(bool closing)
     const QString target = m_strProjectPath;
     CMusicLink* link = m_pMusicLink;
     const CAnalyReport* report = m_pReport;
+    CResultMarks* marks = m_pResultMarks;
     // The duplicate engine's groups live in no database: the project is written from the rows
     // the duplicate page shows, in the form a loaded project of duplicates takes.
     const QList<ProjectRow> engineRows =
@@ -117,19 +121,25 @@ bool CMainUI::SaveProjectFile(bool closing)
     else if (link)
         // The fixes handed to the report page's writer go into the copy too.
         result = RunAndWait(
-            [link, report, target]()
+            [link, report, marks, target]()
             {
                 report->WaitFixWrites();
+                // The project opens at the stage the result has reached.
+                marks->WaitWritten();
                 return link->BackupMusicLibrary(target);
             });
     if (result != 0)
         WriteUILog(QStringLiteral("Copy To Save Failed:%1").arg(result));
+    else
+        m_pResultMarks->SetSettled(true); // all of it is in the project now
     m_strProjectPath.clear();
     return result == 0;
 }
 
 void CMainUI::DeleteDBFiles()
 {
+    if (m_pResultMarks)
+        m_pResultMarks->Drop();
     if (m_pMusicLink)
         m_pMusicLink->CloseMusicLibrary();
     // A database of 20 000 songs takes a while to delete: the files are renamed aside here, so
@@ -201,6 +211,7 @@ void CMainUI::ButControl()
     m_pHintLine->SetShadeHidden(true);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
     m_pActionStack->setCurrentIndex(ActionPause);
+    m_pResultMarks->SetSettled(false);
     const auto startFixFailed = [](auto* page)
     {
         if constexpr (requires { page->StartFixFailed(); })

@@ -15,6 +15,7 @@
 #include "NativePath.h"
 #include "PauseControl.h"
 #include "ReadyLoadThread.h"
+#include "ResultMarks.h"
 #include "ScreenText.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -127,6 +128,9 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
 bool CMainUI::ReadyToLoading()
 {
     const bool engineScan = GetWorkMode() == 2 && !g_bScaniTunes;
+    // A mark of the run before lands in that run's database, never in this one's.
+    m_pResultMarks->WaitWritten();
+    m_iLoadedStage = ResultStageUnknown;
     if (!engineScan)
     {
         int result = 0;
@@ -136,6 +140,8 @@ bool CMainUI::ReadyToLoading()
             result = m_pMusicLink->LoadMusicLibrary(m_eRunMode);
         if (result != 0)
             return false;
+        if (m_eRunMode == RunModeProject)
+            m_iLoadedStage = m_pMusicLink->LibraryValue(kResultStageKey, ResultStageUnknown);
     }
     QStringList files;
     if (m_eRunMode == RunModeFiles || m_eRunMode == RunModeDuplicateFiles)
@@ -480,18 +486,31 @@ void CMainUI::UpdataReport()
                         "them."),
                      tr("Aha, excellent. But I have the magic power to make it better. Wanna experience?")});
         }
-        if (m_eRunMode == RunModeProject && !duplicates)
+        // A saved or continued result opens at the stage it had reached: the score screen with
+        // Fix All before any fix pass; after one, where the pass ended (Apply beside its hints),
+        // or, applied with nothing left to write, where the apply ended. A result of an earlier
+        // version keeps no stage and opens after its fix pass; fixes still to write (a project
+        // edited by hand) are offered to apply whatever the stage.
+        const int stage = m_iLoadedStage.load();
+        if (m_eRunMode != RunModeProject && !duplicates)
         {
-            m_pActionStack->setCurrentIndex(ActionApply);
-            if (m_pReport->UpdateFixSummary() > 0)
-                m_pRetryButton->show();
-            // A result that holds fixes is back where its fix pass ended: beside Apply the hints
-            // speak of applying, not of Fix All.
-            if (m_pReport->HasUnappliedChanges())
+            m_pResultMarks->SetStage(ResultStageScored);
+        }
+        else if (!duplicates && (stage != ResultStageScored || m_pReport->HasUnappliedChanges()))
+        {
+            const int remaining = m_pReport->UpdateFixSummary();
+            if (stage == ResultStageApplied && !m_pReport->HasUnappliedChanges())
             {
-                m_pHintLine->Clear();
-                SetHintTexts(FixEndHints());
+                m_bApplied = true;
+                ShowAllApplied();
             }
+            else
+            {
+                m_pActionStack->setCurrentIndex(ActionApply);
+                ShowFixEndHeader();
+            }
+            if (remaining > 0)
+                m_pRetryButton->show();
         }
     }
     else
@@ -526,13 +545,11 @@ void CMainUI::ShowEmptyResult()
     SetProgressNow(10000);
     m_pHeaderStack->setCurrentIndex(HeaderHint);
     m_pHintLine->Clear();
-    SetHintTexts({tr("Wow. It looks like someone knew I'll scan all files and cleaned them up in advance."),
-                  tr("Unbelievable, no music files found! Wanna try again?"),
+    // Nothing was scanned: no praise and no done picture.
+    SetHintTexts({tr("Unbelievable, no music files found! Wanna try again?"),
                   tr("Hah,nothing found. You must be playing \"hide-and-seek\" with me.")});
     m_pHintLine->SetShadeHidden(false);
-    SetHeaderPicture(QStringLiteral("fix_end_bg"));
-    StopHeaderMovie(true);
-    ShowStillPicture(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
+    ShowFailurePicture();
     m_pBusyBanner->ShowLoading(false);
     m_eRunState = EWindowRunState::ResultShown;
     m_pPauseControl->SetActions(false, false);
@@ -619,6 +636,7 @@ void CMainUI::ShowProcessingFailed()
 void CMainUI::HideProcessing()
 {
     m_pBusyBanner->hide();
-    m_pPauseControl->SetPauseActionEnabled(true);
+    // The menu's Pause only while something runs: this also ends the summary after a run.
+    m_pPauseControl->SetPauseActionEnabled(m_eRunState == EWindowRunState::Running);
     m_pPauseControl->SetButtonEnabled(true);
 }

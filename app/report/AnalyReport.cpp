@@ -318,7 +318,12 @@ void CAnalyReport::BuildEditor()
     m_pModify->hide();
     connect(m_pModify, &CModifyMusicInfo::SendEditItem, this, &CAnalyReport::EditFixItem);
     // Every edit saved is a fix still to apply, Year and Genre alone included.
-    connect(m_pModify, &CModifyMusicInfo::EditSaved, this, [this] { m_bUnapplied = true; });
+    connect(m_pModify, &CModifyMusicInfo::EditSaved, this,
+            [this]
+            {
+                m_bUnapplied = true;
+                emit ResultChanged();
+            });
     connect(this, &CAnalyReport::EditInfoHide, m_pModify, &CModifyMusicInfo::EditHide);
 }
 

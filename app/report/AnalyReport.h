@@ -89,8 +89,12 @@ public:
     void ReflashView(bool selectFirst);
     void ReflashMusicNum(bool selectFirst);
     int UpdateFixSummary();
+    // Categories whose rows are all fixed show their check.
+    void MarkDealtCategories();
     // Songs with a fixed row or cell and none among the Unrecognized Songs.
     int FixedSongs() const;
+    // The fixed rows and cells of every category, the header's count of problems fixed.
+    int FixedProblems() const;
     // Every answer of the last recognition run says the service could not be reached (no
     // connection, the host not found, no answer in time): no song was even looked up.
     bool ServiceUnreachable() const { return m_nPullAnswers > 0 && m_nPullUnreached == m_nPullAnswers; }
@@ -174,6 +178,8 @@ signals:
     void StartFixAll(const QString& text, const QString& number, int count, int code);
     void EndFialedState(bool allFixed);
     void ReportFixAllComplete();
+    // A song of the result was changed by hand, or a song whose file is gone checked for removal.
+    void ResultChanged();
     void EditInfoHide();
     // The main window's processing look: failed songs are being handled / all done.
     void ShowProcessingFailed();

@@ -490,8 +490,7 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
     {
     case ReportUnrecognized:
     {
-        const int fixed = m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() +
-                          m_pMissingTree->GetFixedCount();
+        const int fixed = FixedProblems();
         const int n = m_pUnrecognizedTree->topLevelItemCount();
         send(CCountTexts::ScoreMessage(-11, fixed, n), fixed, n, -11);
         break;
@@ -608,8 +607,43 @@ void CAnalyReport::ResumeFixView()
 // ---------------------------------------------------------------------------------------------
 // Summary and queries
 
+void CAnalyReport::MarkDealtCategories()
+{
+    // A category every row of which is fixed (the missing files: removed by an apply) shows its
+    // check, in the session that fixed it and in a result saved or continued from it.
+    for (auto& entry : m_entries)
+    {
+        int rows = 0;
+        int fixed = 0;
+        switch (entry->GetCategory())
+        {
+        case ReportArtwork:
+            rows = m_pArtworkList->count();
+            fixed = m_pArtworkList->GetFixedCount();
+            break;
+        case ReportArtist:
+        case ReportAlbum:
+        case ReportMissingFile:
+        {
+            const CFailedTreeWidget* tree = entry->GetCategory() == ReportArtist  ? m_pArtistTree
+                                            : entry->GetCategory() == ReportAlbum ? m_pAlbumTree
+                                                                                  : m_pMissingTree;
+            rows = tree->topLevelItemCount();
+            fixed = tree->GetFixedCount();
+            break;
+        }
+        case ReportUnrecognized:
+            continue;
+        }
+        const bool spinning = entry->GetBadge() && entry->GetBadge()->IsSpinning();
+        if (rows > 0 && fixed >= rows && !spinning)
+            entry->SetBadgePage(1);
+    }
+}
+
 int CAnalyReport::UpdateFixSummary()
 {
+    MarkDealtCategories();
     const int mask = m_nCategoryMask.load();
     int remaining = 0;
     remaining += std::max(0, m_pArtworkList->count() - m_pArtworkList->GetFixedCount());
@@ -632,8 +666,7 @@ int CAnalyReport::UpdateFixSummary()
             ++remaining;
     }
     const int fixedSongs = FixedSongs();
-    const int fixedProblems = m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() +
-                              m_pAlbumTree->GetFixedCount() + m_pMissingTree->GetFixedCount();
+    const int fixedProblems = FixedProblems();
     emit ReportFixInfo(remaining, 10000);
     if (remaining <= 0)
     {
@@ -648,6 +681,12 @@ int CAnalyReport::UpdateFixSummary()
                          QString::number(fixedSongs), fixedProblems, remaining);
     }
     return remaining;
+}
+
+int CAnalyReport::FixedProblems() const
+{
+    return m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() + m_pAlbumTree->GetFixedCount() +
+           m_pMissingTree->GetFixedCount();
 }
 
 int CAnalyReport::FixedSongs() const

@@ -11,6 +11,7 @@
 #include "ModifyMusicInfo.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
+#include "NestedWait.h"
 #include "PullResultKeys.h"
 #include "QuantityWidget.h"
 #include "RowReaper.h"
@@ -189,6 +190,7 @@ void CAnalyReport::QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int
 
 void CAnalyReport::WaitPullIdle()
 {
+    const CNestedWait waiting;
     while (m_pPool->activeThreadCount() > 0)
     {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);

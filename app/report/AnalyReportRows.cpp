@@ -115,6 +115,10 @@ void CAnalyReport::AlbumChangeChecked(QTreeWidgetItem* row, int column)
 void CAnalyReport::NotExistChangeChecked(QTreeWidgetItem* row, int column)
 {
     ChangeChecked(row, column, MF_FileMissing);
+    // A song whose file is gone, checked while still in the library, is something to apply.
+    if (auto* song = dynamic_cast<CTreeItem*>(row);
+        column == 0 && song && song->checkState(0) == Qt::Checked && song->GetFixState() != 2)
+        emit ResultChanged();
 }
 
 void CAnalyReport::ArtworkUncheckedAll(int value)

@@ -36,6 +36,7 @@ void CTextButton::leaveEvent(QEvent*)
 void CTextButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(m_bHovered ? QColor(255, 168, 0) : QColor(255, 222, 0));
+    // Dark blue on the header's light grey: both reach well over 4.5:1.
+    painter.setPen(m_bHovered ? QColor(0x06, 0x3d, 0x6b) : QColor(0x0a, 0x5a, 0x9c));
     painter.drawText(QRect(0, -5, width(), height()), Qt::AlignHCenter | Qt::AlignVCenter, text());
 }

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-// A flat text button: no frame, yellow text that turns orange under the pointer.
+// A flat text button: no frame, blue text that darkens under the pointer.
 class CTextButton : public QPushButton
 {
     Q_OBJECT

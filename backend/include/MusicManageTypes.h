@@ -43,6 +43,21 @@ enum EWriteResult
     WriteLibraryNotSaved = -2147024891,
 };
 
+// What the window keeps of a result beside its tracks (MM_SetLibraryValue), so a saved or
+// interrupted result opens as it stood. The stage a result had reached: none stored (an earlier
+// version's result) opens as one whose fix pass has ended.
+inline constexpr char kResultStageKey[] = "ResultStage";
+enum EResultStage
+{
+    ResultStageUnknown = 0,
+    ResultStageScored = 1,  // the score screen: no fix pass has run
+    ResultStageFixed = 2,   // a fix pass has ended: Apply is offered
+    ResultStageApplied = 3, // applied, nothing left to write
+};
+// 1 while nothing of the working database is left that was neither applied nor saved: a run
+// that ended unexpectedly then left nothing to continue.
+inline constexpr char kResultSettledKey[] = "ResultSettled";
+
 // One progress report. Zeroed, then filled by the import, the analysis or a download end; valid
 // only during the callback. Progress is 0 to 10000; 10000 only in the final record of a load or
 // an analysis.

@@ -26,7 +26,9 @@ int BackupDatabaseFile(const QString& source, const QString& target);
 QString CheckProjectDatabase(const QString& path);
 
 // CheckProjectDatabase for the working database a run left behind: a write it was in the
-// middle of is rolled back first (its hot journal replayed), as the loader would. Any thread.
+// middle of is rolled back first (its hot journal replayed), as the loader would. A database
+// marked settled (kResultSettledKey: all of it was applied or saved) is answered like an invalid
+// one, since it holds nothing to continue. Any thread.
 QString CheckLeftDatabase(const QString& path);
 
 // Puts a saved project in place as the working database: copies it into a temporary file beside

@@ -102,6 +102,10 @@ extern "C" int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int repla
 // The number of loaded tracks MM_ApplyMusicFixes would write something for (fixes not yet
 // applied), or -1 for a null handle.
 extern "C" int MM_CountPendingFixes(MusicManageHandle handle, int replaceMask);
+// A named number kept in the open database beside its tracks: fallback when there is none (or no
+// database, or a null handle or key). The setter answers 0, or a negative number on failure.
+extern "C" int MM_GetLibraryValue(MusicManageHandle handle, const char* key, int fallback);
+extern "C" int MM_SetLibraryValue(MusicManageHandle handle, const char* key, int value);
 
 // Non-zero: the program is exiting; the manager's loops end and its threads are joined (do not
 // call from a manager thread's callback). Always 0 for a live handle.

@@ -23,9 +23,11 @@
 #include "MusicTag.h"
 #include "ServiceKeys.h"
 #include "StartUI.h"
+#include "TypeTreeItem.h"
 #include "WidgetTestEnv.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -44,6 +46,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace tidewell::test;
@@ -247,6 +251,41 @@ private:
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
+    // Where Refix stands in the window, after the contrast of its rendered text with the header
+    // behind it (the ratio of the lightest and the darkest pixel's luminance) is checked.
+    QPoint RefixPlace()
+    {
+        auto* refix = m_window->findChild<QWidget*>(QStringLiteral("MainUIRetry"));
+        const QPoint place = refix->mapTo(m_window.get(), QPoint());
+        const QImage shot = m_window->grab(QRect(place, refix->size())).toImage();
+        const auto luminance = [](QRgb rgb)
+        {
+            const auto channel = [](int v)
+            {
+                const double c = v / 255.0;
+                return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+        };
+        double darkest = 1.0;
+        double lightest = 0.0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+            {
+                darkest = std::min(darkest, luminance(shot.pixel(x, y)));
+                lightest = std::max(lightest, luminance(shot.pixel(x, y)));
+            }
+        const double contrast = (lightest + 0.05) / (darkest + 0.05);
+        if (contrast < 4.5)
+            qWarning() << "Refix contrast" << contrast;
+        return contrast >= 4.5 ? place : QPoint(-1, -1);
+    }
+
+    QString HeaderPicture() const
+    {
+        return m_window->findChild<QWidget*>(QStringLiteral("label_back"))->styleSheet();
+    }
+
     QStringList Hints() const
     {
         return m_window->findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts();
@@ -430,6 +469,22 @@ private slots:
                           categories->visualItemRect(entry).center());
         QCOMPARE(m_window->MessageText(),
                  QStringLiteral("Removed 1 missing song(s) from the library. Still 1 song(s) not fixed."));
+        // Checked again, the last one is offered to apply; once it is removed too the category
+        // shows its check, not a count.
+        for (int i = 0; i < 2; ++i)
+        {
+            QTreeWidgetItem* row = missing->topLevelItem(i);
+            row->setCheckState(0, Qt::Checked);
+            missing->scrollToItem(row);
+            const QPoint name(missing->columnViewportPosition(0) + missing->columnWidth(0) / 2,
+                              missing->visualItemRect(row).center().y());
+            QTest::mouseClick(missing->viewport(), Qt::LeftButton, {}, name);
+        }
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        QCOMPARE(missing->GetFixedCount(), 2);
+        QCOMPARE(static_cast<CTypeTreeItem*>(entry)->GetBadgePage(), 1);
+        QCOMPARE(Action(), int(CMainUI::ActionReturn));
         g_nWorkMode = 1;
     }
 
@@ -660,6 +715,7 @@ private slots:
         m_window->Fixall();
         QCOMPARE(Action(), int(CMainUI::ActionPause));
         QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        QVERIFY(!MenuEntry(QStringLiteral("Pause"))->isEnabled()); // the pass has ended
         QVERIFY(m_window->ScoreText().toInt() > score);
         QCOMPARE(m_window->ReportPage()->ArtistTree()->GetFixedCount(), 3);
         QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
@@ -681,7 +737,7 @@ private slots:
         QCOMPARE(m_questions.size(), 3);
         QVERIFY(ApplyEnded());
         QCOMPARE(m_window->RunState(), 3);
-        QCOMPARE(Action(), int(CMainUI::ActionApply));
+        QCOMPARE(Action(), int(CMainUI::ActionReturn)); // nothing left to apply
         QCOMPARE(GetAppSettings()->GetReplace(), kReplaceAll);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(ArtistOf(Song(i)), QStringLiteral("Found Artist"));
@@ -738,8 +794,7 @@ private slots:
         Click("main_cancelbut");
         QCOMPARE(m_window->RunState(), 1);
         QVERIFY(ApplyEnded());
-        Click("main_applybut");
-        QVERIFY(ApplyEnded());
+        QCOMPARE(g_iApplyPause.load(), 0);
     }
 
     // Songs left unrecognized have nothing to write: after Apply, Home asks nothing more. A write
@@ -885,6 +940,7 @@ private slots:
         QCOMPARE(Hints(),
                  QStringList{
                      "No song could be fixed this time. You can edit the songs yourself or try fix again."});
+        QVERIFY(HeaderPicture().contains(QLatin1String("msg_warning"))); // no done picture
         const int score = m_window->ScoreText().toInt();
 
         // Saved and opened again (as Continue opens what a run left), the result lists the same
@@ -906,6 +962,8 @@ private slots:
                                                   : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
                           });
         QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
+        const QPoint refixPlace = RefixPlace();
+        QVERIFY(refixPlace.x() >= 0);
         Click("MainUIRetry");
         QVERIFY(QTest::qWaitFor([&] { return complete.count() == 1 && Action() == CMainUI::ActionApply; },
                                 60000));
@@ -917,6 +975,7 @@ private slots:
         Answer(HttpResponse::Mode::Full);
         const qsizetype before = m_acr->requests().size();
         complete.clear();
+        QCOMPARE(RefixPlace(), refixPlace); // in one place whatever its line says
         Click("MainUIRetry");
         QVERIFY(QTest::qWaitFor([&] { return complete.count() == 1 && Action() == CMainUI::ActionApply; },
                                 60000));
@@ -935,6 +994,10 @@ private slots:
         QVERIFY(ApplyEnded());
         for (int i = 0; i < 3; ++i)
             QCOMPARE(ArtistOf(Song(i)), QStringLiteral("Found Artist"));
+        // Nothing left to write: nothing offers to apply, and the menu's Pause rests.
+        QCOMPARE(Action(), int(CMainUI::ActionReturn));
+        QVERIFY(!MenuEntry(QStringLiteral("Pause"))->isEnabled());
+        QVERIFY(HeaderPicture().contains(QLatin1String("fix_end_bg")));
 
         Click("main_gohome");
         MakeSongs();
@@ -967,6 +1030,7 @@ private slots:
         Click("main_fixallbut");
         QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         QVERIFY(Hints().value(0).startsWith("The recognition service could not be reached."));
+        QVERIFY(HeaderPicture().contains(QLatin1String("msg_warning")));
     }
 
     // A picture dropped on the song the editor shows, then Home or the close button at once, and

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QList>
+#include <QMenu>
 #include <QTest>
 
 #include <memory>
@@ -38,6 +39,30 @@ protected:
         m_window.reset();
         m_answers.reset();
         QFile::remove(g_strDBPath);
+    }
+
+    // The window's menu entry of that text.
+    QAction* MenuEntry(const QString& text) const
+    {
+        for (QMenu* menu : m_window->findChildren<QMenu*>())
+            for (QAction* action : menu->actions())
+                if (action->text() == text)
+                    return action;
+        return nullptr;
+    }
+
+    // Picks a menu entry as the user does: the menu opened, the entry clicked.
+    void ClickMenuEntry(const QString& text)
+    {
+        QAction* action = MenuEntry(text);
+        QVERIFY2(action && action->isEnabled(), qPrintable(text));
+        QMenu* menu = nullptr;
+        for (QMenu* candidate : m_window->findChildren<QMenu*>())
+            menu = candidate->actions().contains(action) ? candidate : menu;
+        QVERIFY(menu);
+        menu->popup(m_window->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
     }
 
     // The run's result is on screen and nothing works any more.

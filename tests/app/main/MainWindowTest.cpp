@@ -9,6 +9,7 @@
 #include "AudioFixture.h"
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
+#include "CShadeLabel.h"
 #include "FailedTreeWidget.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
@@ -19,6 +20,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -264,6 +266,12 @@ private slots:
                  QStringLiteral("No music files found. Please go back and try again."));
         QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionReturn));
         QVERIFY(!QFile::exists(g_strDBPath));
+        // Nothing was scanned: no praise, no done picture and no large tick.
+        const QStringList hints = m_window->findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts();
+        QVERIFY(!hints.join(QLatin1Char(' ')).contains(QLatin1String("cleaned them up in advance")));
+        auto* picture = m_window->findChild<QWidget*>(QStringLiteral("label_back"));
+        QVERIFY(!picture->styleSheet().contains(QLatin1String("fix_end")));
+        QVERIFY(picture->findChild<QLabel*>()->pixmap().isNull());
     }
 
     // A folder and a song picked through links are loaded; a link met inside a folder is not.

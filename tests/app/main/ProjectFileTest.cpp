@@ -4,6 +4,7 @@
 // the rows cut while the song keeps it whole.
 #include "AnalyReport.h"
 #include "AppGlobals.h"
+#include "AppSettings.h"
 #include "AudioFixture.h"
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
@@ -11,9 +12,13 @@
 #include "MainUI.h"
 #include "MainWindowCase.h"
 #include "MusicFlags.h"
+#include "MusicManageTypes.h"
 #include "MusicObj.h"
+#include "NestedWait.h"
+#include "QuantityWidget.h"
 #include "ScreenText.h"
 #include "StartUI.h"
+#include "TypeTreeItem.h"
 #include "WidgetTestEnv.h"
 
 #include <QDir>
@@ -24,6 +29,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <sqlite3.h>
@@ -53,6 +59,26 @@ bool Exec(const QString& path, const char* sql)
               sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
+}
+
+// A number the window keeps beside the tracks, or -1.
+int LibraryValue(const QString& path, const char* key)
+{
+    sqlite3* db = nullptr;
+    int value = -1;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(db, "SELECT Value FROM LibraryInfo WHERE Key = ?1", -1, &stmt, nullptr) ==
+            SQLITE_OK)
+    {
+        sqlite3_bind_text(stmt, 1, key, -1, SQLITE_STATIC);
+        if (sqlite3_step(stmt) == SQLITE_ROW)
+            value = sqlite3_column_int(stmt, 0);
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return value;
 }
 
 // A copy of a database whose TracksTable (page 2, the first table made) points its last row
@@ -221,7 +247,7 @@ private slots:
     }
 
     // The kind of result a project was saved as: a report whose first row says "duplicate" is
-    // still a report (with Apply, never the duplicate page's Remove); rows that are all of a
+    // still a report (never the duplicate page's Remove); rows that are all of a
     // duplicate scan open the duplicate page.
     void projectOpensAsTheKindItWasSavedAs()
     {
@@ -231,7 +257,8 @@ private slots:
         PressLoadSaved(project);
         QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
-        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionApply));
+        // Saved at the score screen, it opens there.
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionFixAll));
         QCOMPARE(m_window->GetResultType(), int(RunModeFiles));
         m_window->GoHome();
 
@@ -285,6 +312,110 @@ private slots:
             QCOMPARE(ReadAll(project), saved);
             QVERIFY(!QFile::exists(g_strDBPath));
         }
+    }
+
+    // A run is offered again only when it left something neither applied nor saved, and Continue
+    // brings back the stage it had reached: after its load, the score screen with Fix All. A
+    // result saved after a cover was chosen by hand opens with that category checked.
+    void leftRunIsOfferedOnlyWithWorkLeft()
+    {
+        const QString folder = Home() + QStringLiteral("/left");
+        QCOMPARE(tidewell::test::makeSongFolder(folder, 1, QStringLiteral("Song"), QStringLiteral("s"), false)
+                     .size(),
+                 1);
+        m_window->LoadStartParam({folder}, g_strDBPath, RunModeFiles);
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionFixAll));
+        QVERIFY(QTest::qWaitFor([] { return LibraryValue(g_strDBPath, kResultStageKey) == 1; }, 10000));
+        const QString loaded = Home() + QStringLiteral("/loaded.db");
+        QVERIFY(QFile::copy(g_strDBPath, loaded)); // what a kill now leaves
+        QVERIFY(CMusicLink::CheckLeftDatabase(loaded).isEmpty());
+
+        const QString project = Home() + QStringLiteral("/left.zavrodata");
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            ClickMenuEntry(QStringLiteral("Save Project"));
+        }
+        QVERIFY(QTest::qWaitFor([] { return LibraryValue(g_strDBPath, kResultSettledKey) == 1; }, 10000));
+        const QString saved = Home() + QStringLiteral("/saved.db");
+        QVERIFY(QFile::copy(g_strDBPath, saved));
+        QVERIFY(!CMusicLink::CheckLeftDatabase(saved).isEmpty());
+
+        // Continue after the load: the score screen, Fix All and the score's hints.
+        CloseWindow();
+        QVERIFY(QFile::copy(loaded, g_strDBPath));
+        OpenWindow();
+        m_window->StartPage()->CheckingIsSave();
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+        QCOMPARE(m_questions.size(), 1);
+        QCOMPARE(m_window->ActionStack()->currentIndex(), int(CMainUI::ActionFixAll));
+        m_window->GoHome();
+
+        // A cover chosen by hand for the one song: its category shows its check.
+        const QString picture = GetAppSettings()->GetPictureFolder() + QStringLiteral("/chosen.jpg");
+        const QByteArray cover = tidewell::test::makePicture(64, 64, 0x2080c0);
+        QVERIFY(WriteAll(picture, cover));
+        QVERIFY(Exec(project, QStringLiteral("UPDATE TracksTable SET ArtPath = '%1', ArtData = X'%2'")
+                                  .arg(picture, QString::fromLatin1(cover.toHex()))
+                                  .toUtf8()
+                                  .constData()));
+        PressLoadSaved(project);
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+        QCOMPARE(m_window->ReportPage()->CategoryEntry(ReportArtwork)->GetBadgePage(), 1);
+    }
+
+    // A close from the window system while Save Project copies a working database of 100 000
+    // songs: the copy ends whole before anything is stopped or deleted, then the window closes.
+    void closeDuringSaveProjectWaitsForTheCopy()
+    {
+        const QString folder = Home() + QStringLiteral("/large");
+        QCOMPARE(tidewell::test::makeSongFolder(folder, 1, QStringLiteral("Song"), QStringLiteral("s"), false)
+                     .size(),
+                 1);
+        m_window->LoadStartParam({folder}, g_strDBPath, RunModeFiles);
+        QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+        QVERIFY(QTest::qWaitFor(
+            []
+            {
+                return Exec(
+                    g_strDBPath,
+                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000) "
+                    "INSERT INTO TracksTable(PersistentID, Name, Location, Type) "
+                    "SELECT printf('%016X', 1048576 + i), 'Song ' || i, '/music/' || i || '.mp3', 2 "
+                    "FROM n");
+            },
+            10000)); // the window's own writes may hold the database a moment
+        const QString project = Home() + QStringLiteral("/large.zavrodata");
+        bool inWait = false;
+        bool closedInWait = true;
+        {
+            // The close arrives once the picked file is taken, while the copy runs.
+            CMessageSeam::FileScope pick(
+                [&](const FileQuestion&)
+                {
+                    QTimer::singleShot(0, m_window.get(),
+                                       [&]
+                                       {
+                                           inWait = CNestedWait::Active();
+                                           m_window->close();
+                                           closedInWait = !m_window->isVisible();
+                                       });
+                    return QStringList{project};
+                });
+            ClickMenuEntry(QStringLiteral("Save Project"));
+        }
+        QVERIFY(inWait);
+        QVERIFY(!closedInWait);
+        QVERIFY(QTest::qWaitFor([this] { return !m_window->isVisible(); }, 30000));
+        sqlite3* db = nullptr;
+        sqlite3_stmt* stmt = nullptr;
+        QCOMPARE(sqlite3_open_v2(QFile::encodeName(project).constData(), &db, SQLITE_OPEN_READONLY, nullptr),
+                 SQLITE_OK);
+        QCOMPARE(sqlite3_prepare_v2(db, "SELECT count(*) FROM TracksTable", -1, &stmt, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_step(stmt), SQLITE_ROW);
+        QVERIFY(sqlite3_column_int(stmt, 0) > 100000);
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
     }
 
     // A song named with megabytes of text: its rows and tips show a cut of it, the song keeps all.

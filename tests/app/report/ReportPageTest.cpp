@@ -410,6 +410,12 @@ void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
              QStringLiteral("Fixed 5 song(s) without artist. Still 0 song(s) not fixed."));
     QCOMPARE(header.last().at(3).toInt(), -6);
     page->ArtistTree()->SetFixedCount(0);
+    // Albums filled count among the problems Unrecognized Songs says were fixed.
+    page->AlbumTree()->SetFixedCount(1);
+    page->ClickType(page->CategoryEntry(ReportUnrecognized), nullptr);
+    QCOMPARE(header.last().at(0).toString(),
+             QStringLiteral("Fixed 1 problem(s). Still 0 song(s) unrecognized."));
+    page->AlbumTree()->SetFixedCount(0);
 
     // While a fix runs, switching sends nothing.
     page->SetRunState(2);
