@@ -56,8 +56,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
@@ -262,21 +260,6 @@ QString ReportLibrary(const QString& folder, int songs)
     if (song.isEmpty() || !manager_test::WriteLibraryXml(library, bench::OneSongTracks(song, songs)))
         return {};
     return library;
-}
-
-// A click on a row's check box, where the style draws it.
-void ClickCheck(QTreeWidget* tree, QTreeWidgetItem* item)
-{
-    const QRect row = tree->visualItemRect(item);
-    QStyleOptionViewItem option;
-    option.initFrom(tree->viewport());
-    option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    option.rect =
-        QRect(row.left(), row.top(),
-              tree->header()->sectionViewportPosition(0) + tree->header()->sectionSize(0) - row.left(),
-              row.height());
-    const QRect box = tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, tree);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, box.center());
 }
 
 void ReportRows(Heartbeat& heartbeat, const QString& folder, int songs)
