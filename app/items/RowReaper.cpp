@@ -1,6 +1,8 @@
 #include "RowReaper.h"
 
+#include <QCoreApplication>
 #include <QListWidgetItem>
+#include <QThread>
 #include <QTreeWidgetItem>
 
 #include <algorithm>
@@ -17,7 +19,19 @@ CRowReaper::CRowReaper(QObject* parent) : QObject(parent)
     connect(&m_timer, &QTimer::timeout, this, &CRowReaper::DeleteBatch);
 }
 
-CRowReaper::~CRowReaper() = default;
+CRowReaper::~CRowReaper()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (m_heir || Pending() == 0 || !app || QThread::currentThread() != app->thread())
+        return;
+    auto* heir = new CRowReaper(app);
+    heir->m_heir = true;
+    heir->m_rows = std::move(m_rows);
+    heir->m_cells = std::move(m_cells);
+    heir->m_timer.start();
+    // The program ending first: what is left goes while the application still stands.
+    connect(app, &QCoreApplication::aboutToQuit, heir, [heir] { delete heir; });
+}
 
 void CRowReaper::DeleteBatch()
 {
@@ -29,5 +43,7 @@ void CRowReaper::DeleteBatch()
         m_timer.stop();
         m_rows.shrink_to_fit();
         m_cells.shrink_to_fit();
+        if (m_heir)
+            deleteLater();
     }
 }

@@ -14,7 +14,9 @@ class QTreeWidgetItem;
 // Deletes rows taken out of their trees, and cells taken out of their lists, a batch per
 // event-loop turn: tens of thousands of them deleted at once would keep the GUI thread for a good
 // part of a second (Home after a large result). They are out of every view when handed over, and
-// their destructors touch nothing else. GUI thread only; what is left goes with the reaper.
+// their destructors touch nothing else. GUI thread only; what is left when the reaper goes with its
+// page (the window closing) passes to a reaper of the application's, which goes on a batch per turn
+// and goes itself when done.
 class CRowReaper : public QObject
 {
 public:
@@ -41,6 +43,8 @@ private:
             kept.emplace_back(row);
     }
     void DeleteBatch();
+
+    bool m_heir = false; // the application's: deletes itself once empty, hands nothing on
 
     std::vector<std::unique_ptr<QTreeWidgetItem>> m_rows;
     std::vector<std::unique_ptr<QListWidgetItem>> m_cells;

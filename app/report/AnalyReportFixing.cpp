@@ -450,9 +450,8 @@ void CAnalyReport::FinishPull()
         }
     }
     RecheckAnsweredUnrecognized();
-    // Each song that moves is marked in the database (AddUnrecognizedTrack): one transaction for
-    // all of them, unless a pass holds one already.
-    const bool ownTransaction = m_pLink && m_pLink->SetTransaction(false) == 0;
+    // Each song that moves is marked in the database (AddUnrecognizedTrack) by the fix writer, which
+    // takes the marks queued together into one transaction.
     // Songs that stayed unrecognised move to their own page in one pass per list: taking rows out
     // one by one costs the whole list each time, which froze the window for a large run. Every
     // row comes out at once and those that stay go back in one call, in their order.
@@ -520,8 +519,6 @@ void CAnalyReport::FinishPull()
             m_pArtworkList->addItem(*it);
         m_pArtworkList->setUpdatesEnabled(true);
     }
-    if (ownTransaction)
-        m_pLink->SetTransaction(true);
     emit ShowProcessingFailed();
     MoveFailedItem();
     MoveFailedItemOK();

@@ -7,6 +7,7 @@
 #include "CMusicLink.h"
 #include "CShowMaxPicture.h"
 #include "FailedTreeWidget.h"
+#include "FixWriter.h"
 #include "ListDelegate.h"
 #include "ListItem.h"
 #include "ListWidget.h"
@@ -80,12 +81,8 @@ constexpr int kThumbSerialRole = Qt::UserRole + 17;
 
 void CAnalyReport::WriteExclusion(CMusicObj* track, bool unchecked, int bit)
 {
-    if (!m_pLink || !track)
-        return;
-    const int word = m_pLink->GetMusicState(track);
-    if (unchecked == bool(word & bit))
-        return; // already as the user wants it: nothing to write
-    m_pLink->SetMusicState(track, unchecked ? (word | bit) : (word & ~bit));
+    if (m_pLink && track)
+        m_pWriter->ChangeState(track, unchecked ? 0 : bit, unchecked ? bit : 0);
 }
 
 void CAnalyReport::ChangeChecked(QTreeWidgetItem* item, int column, int bit)
@@ -124,25 +121,25 @@ void CAnalyReport::NotExistChangeChecked(QTreeWidgetItem* row, int column)
 void CAnalyReport::ArtworkUncheckedAll(int value)
 {
     if (m_pLink)
-        m_pLink->ChangeAllMusicState(MF_Artwork, value);
+        m_pWriter->ChangeAllStates(MF_Artwork, value);
 }
 
 void CAnalyReport::ArtistUncheckedAll(int value)
 {
     if (m_pLink)
-        m_pLink->ChangeAllMusicState(MF_Artist, value);
+        m_pWriter->ChangeAllStates(MF_Artist, value);
 }
 
 void CAnalyReport::AlbumUncheckedAll(int value)
 {
     if (m_pLink)
-        m_pLink->ChangeAllMusicState(MF_Album, value);
+        m_pWriter->ChangeAllStates(MF_Album, value);
 }
 
 void CAnalyReport::NotExistUncheckedAll(int value)
 {
     if (m_pLink)
-        m_pLink->ChangeAllMusicState(MF_FileMissing, value);
+        m_pWriter->ChangeAllStates(MF_FileMissing, value);
 }
 
 void CAnalyReport::CurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem*)
@@ -362,7 +359,6 @@ void CAnalyReport::MoveFailedItem()
     WriteUILog(QStringLiteral("Enter MoveFailed Item"));
     if (m_nStop.load() || !m_pLink)
         return;
-    m_pLink->SetTransaction(false);
     {
         const QSignalBlocker blocker(m_pArtworkList->model());
         for (int i = m_pArtworkList->count() - 1; i >= 0; --i)
@@ -378,10 +374,7 @@ void CAnalyReport::MoveFailedItem()
     }
     m_pArtworkList->reset();
     if (m_nStop.load())
-    {
-        m_pLink->SetTransaction(true);
         return;
-    }
     for (CListItem* cell : std::as_const(m_takenCells))
     {
         if (cell->GetMusicData())
@@ -392,7 +385,6 @@ void CAnalyReport::MoveFailedItem()
         RecheckFixedRows(m_pAlbumTree, 3);
         RecheckFixedRows(m_pArtistTree, 2);
     }
-    m_pLink->SetTransaction(true);
 }
 
 void CAnalyReport::MoveFailedItemOK()
@@ -556,8 +548,7 @@ void CAnalyReport::AddUnrecognizedTrack(CMusicObj* track, int kind, int checkSta
     // Kept with the song, so the result saved or left behind lists it here again; the mark goes
     // with the rest of the state when the song leaves this list fixed.
     if (m_pLink)
-        if (const int state = m_pLink->GetMusicState(track); !(state & MF_Unrecognized))
-            m_pLink->SetMusicState(track, state | MF_Unrecognized);
+        m_pWriter->ChangeState(track, 0, MF_Unrecognized);
 }
 
 void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
@@ -688,8 +679,7 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
             RequestUnrecognizedThumb(row, track, path);
         return false;
     }
-    if (m_pLink->GetMusicState(track) != 0)
-        m_pLink->SetMusicState(track, 0);
+    m_pWriter->ChangeState(track, ~0, 0);
     const int both = row->GetKind() & mask;
     const TrackRows rows = m_trackRows.value(track);
     if (both & MF_Artwork)

@@ -30,12 +30,23 @@ void CFixWriter::Modify(CMusicObj* track, int mask, const QStringList& values)
 {
     if (!track || !mask)
         return;
-    Push({track, mask, values, {}});
+    Push({EJob::Modify, track, mask, 0, values, {}});
+}
+
+void CFixWriter::ChangeState(CMusicObj* track, int clear, int set)
+{
+    if (track)
+        Push({EJob::State, track, clear, set, {}, {}});
+}
+
+void CFixWriter::ChangeAllStates(int bits, int set)
+{
+    Push({EJob::AllStates, nullptr, bits, set, {}, {}});
 }
 
 void CFixWriter::Then(std::function<void()> then)
 {
-    Push({nullptr, 0, {}, std::move(then)});
+    Push({EJob::Barrier, nullptr, 0, 0, {}, std::move(then)});
 }
 
 void CFixWriter::Push(Job job)
@@ -72,8 +83,33 @@ bool CFixWriter::WaitIdle(const std::function<bool()>& stopped)
 void CFixWriter::Discard()
 {
     std::unique_lock lock(m_mutex);
-    m_jobs.clear();
-    m_idle.wait(lock, [this] { return !m_busy; });
+    std::erase_if(m_jobs,
+                  [](const Job& job) { return job.kind == EJob::Modify || job.kind == EJob::Barrier; });
+    m_idle.wait(lock, [this] { return m_jobs.empty() && !m_busy; });
+}
+
+int CFixWriter::Write(CMusicLink* link, const Job& job) const
+{
+    if (!link)
+        return -1;
+    switch (job.kind)
+    {
+    case EJob::Modify:
+        return link->ModifyMusicInfo(job.track, job.mask, job.values);
+    case EJob::State:
+    {
+        const int word = link->GetMusicState(job.track);
+        if (word < 0)
+            return word;
+        const int next = (word & ~job.mask) | job.set;
+        return next == word ? 0 : link->SetMusicState(job.track, next);
+    }
+    case EJob::AllStates:
+        return link->ChangeAllMusicState(job.mask, job.set);
+    case EJob::Barrier:
+        break;
+    }
+    return 0;
 }
 
 void CFixWriter::Run()
@@ -92,7 +128,7 @@ void CFixWriter::Run()
             {
                 batch.push_back(std::move(m_jobs.front()));
                 m_jobs.pop_front();
-                if (!batch.back().track)
+                if (batch.back().kind == EJob::Barrier)
                     break;
             }
             m_busy = true;
@@ -101,17 +137,20 @@ void CFixWriter::Run()
         CMusicLink* link = m_link.load();
         std::size_t writes = 0;
         for (const Job& job : batch)
-            writes += job.track ? 1 : 0;
+            writes += job.kind != EJob::Barrier ? 1 : 0;
         // Another pass may hold the transaction already (the apply's); then the writes join it.
         const bool own = link && writes > 1 && link->SetTransaction(false) == 0;
         for (const Job& job : batch)
         {
-            if (!job.track)
+            if (job.kind == EJob::Barrier)
                 continue;
-            const int result = link ? link->ModifyMusicInfo(job.track, job.mask, job.values) : -1;
+            const int result = Write(link, job);
             if (result != 0)
             {
-                WriteUILog(QStringLiteral("ModifyMusicInfo failed: %1").arg(result));
+                WriteUILog(
+                    QStringLiteral("Writing a song's %1 failed: %2")
+                        .arg(job.kind == EJob::Modify ? QStringLiteral("fix") : QStringLiteral("state"))
+                        .arg(result));
                 QMetaObject::invokeMethod(
                     this, [this, track = job.track, result] { emit WriteFailed(track, result); },
                     Qt::QueuedConnection);
@@ -131,7 +170,7 @@ void CFixWriter::Run()
         // sanitizer sees, and not only by Qt's event queue, which it cannot see.
         for (Job& job : batch)
         {
-            if (!job.track && job.then)
+            if (job.kind == EJob::Barrier && job.then)
                 QMetaObject::invokeMethod(
                     this,
                     [this, then = std::move(job.then)]

@@ -13,13 +13,15 @@
 class CMusicLink;
 class CMusicObj;
 
-// Writes the answers of a fix run into the library on a thread of its own, in the order they were
-// handed over, so the GUI thread never waits on the database. Writes that queue up meanwhile go in
-// one transaction. Whatever must follow the writes (the end of a run) is queued behind them and
-// comes back to the GUI thread.
+// Writes the answers of a fix run and the user's checks and moves (the action bits of a song's
+// state) into the library on a thread of its own, in the order they were handed over, so the GUI
+// thread never waits on the database. Writes that queue up meanwhile go in one transaction.
+// Whatever must follow the writes (the end of a run) is queued behind them and comes back to the
+// GUI thread.
 //
-// Threading: Modify, Then and SetLink on the GUI thread; IsIdle and WaitIdle on any thread but the
-// writer's. The link and the tracks must outlive the writes queued for them: wait before they go.
+// Threading: Modify, ChangeState, ChangeAllStates, Then and SetLink on the GUI thread; IsIdle and
+// WaitIdle on any thread but the writer's. The link and the tracks must outlive the writes queued for them:
+// wait before they go.
 class CFixWriter : public QObject
 {
     Q_OBJECT
@@ -32,30 +34,47 @@ public:
     void SetLink(CMusicLink* link) { m_link = link; }
     // Queues one song's edit (the mask and texts of CMusicLink::ModifyMusicInfo).
     void Modify(CMusicObj* track, int mask, const QStringList& values);
+    // Queues a change of one song's action bits: those of clear leave its state, those of set join
+    // it, read and written on the writer's thread so changes queued together all hold.
+    void ChangeState(CMusicObj* track, int clear, int set);
+    // Queues CMusicLink::ChangeAllMusicState(bits, set) for every song.
+    void ChangeAllStates(int bits, int set);
     // Runs then on the GUI thread once every write queued before it has ended and been committed.
     void Then(std::function<void()> then);
     bool IsIdle() const;
     // Waits until every queued write has ended; false when stopped() turned true first (asked
     // every 50 ms).
     bool WaitIdle(const std::function<bool()>& stopped = {});
-    // Drops the writes and barriers not yet begun and waits for the batch under way.
+    // Drops the fix answers and barriers not yet begun and waits for the batch under way and the
+    // state changes, which are the user's own choices and stay.
     void Discard();
 
 signals:
-    // A write the library refused. GUI thread.
+    // A write the library refused (no track: a change of every song's state). GUI thread.
     void WriteFailed(CMusicObj* track, int result);
 
 private:
+    enum class EJob
+    {
+        Barrier,   // then
+        Modify,    // track, mask, values
+        State,     // track, mask (bits to clear), set
+        AllStates, // mask (bits), set (0 or 1)
+    };
     struct Job
     {
-        CMusicObj* track = nullptr; // none: a barrier
+        EJob kind = EJob::Barrier;
+        CMusicObj* track = nullptr;
         int mask = 0;
+        int set = 0;
         QStringList values;
         std::function<void()> then;
     };
 
     void Push(Job job);
     void Run();
+    // The library's answer to one write.
+    int Write(CMusicLink* link, const Job& job) const;
 
     std::atomic<CMusicLink*> m_link{nullptr};
     mutable std::mutex m_mutex;

@@ -10,6 +10,8 @@
 //             on a first run (every song's stored artwork looked up), category switches, scrolling
 //             the artist list and the artwork grid through, the enlarged picture of a 20-megapixel
 //             PNG (double click on the grid), the same PNG dropped on the tag editor, and Home
+//  ticks      ticking and unticking problem rows of that library while the save pass that follows
+//             its analysis writes every song
 //  duplicate  restore clicks on the duplicate view of an N-track iTunes library, Home from it, and
 //             closing the window with it full after a second scan
 //  fixall     Fix All over F generated songs against a local identify service, then Apply
@@ -250,13 +252,21 @@ void FolderRows(Heartbeat& heartbeat, int pictures)
     }
 }
 
-void ReportRows(Heartbeat& heartbeat, const QString& folder, int songs)
+// An iTunes library of songs problem songs (no artist, album or cover) that share one file.
+QString ReportLibrary(const QString& folder, int songs)
 {
     const QString song = MakeSong(folder + QStringLiteral("/media"), QStringLiteral("bare.mp3"));
     const QString library = folder + QStringLiteral("/Report.xml");
+    if (song.isEmpty() || !manager_test::WriteLibraryXml(library, bench::OneSongTracks(song, songs)))
+        return {};
+    return library;
+}
+
+void ReportRows(Heartbeat& heartbeat, const QString& folder, int songs)
+{
+    const QString library = ReportLibrary(folder, songs);
     const QString png = MakePng(folder + QStringLiteral("/huge.png"));
-    if (song.isEmpty() || png.isEmpty() ||
-        !manager_test::WriteLibraryXml(library, bench::OneSongTracks(song, songs)))
+    if (library.isEmpty() || png.isEmpty())
         return;
     qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
     g_nWorkMode = 0;
@@ -301,6 +311,46 @@ void ReportRows(Heartbeat& heartbeat, const QString& folder, int songs)
     }
 
     Leave(heartbeat, window, false, QStringLiteral("from the report of %1 songs").arg(songs));
+    window.reset();
+    qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+}
+
+// From the moment the report shows, while the save pass after the analysis writes every song: a
+// click on the check box of one of the first rows every 10 ms, each click toggling it.
+void TickRows(Heartbeat& heartbeat, const QString& folder, int songs)
+{
+    constexpr int kClicks = 300;
+    const QString library = ReportLibrary(folder, songs);
+    if (library.isEmpty())
+        return;
+    qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+    g_nWorkMode = 0;
+    auto window = NewWindow();
+    CAnalyReport* page = window->ReportPage();
+    window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+    if (WaitFor([&] { return AtScoreScreen(*window); }))
+    {
+        ClickCategory(page, ReportArtist);
+        QTreeWidget* tree = page->ArtistTree();
+        int toggled = 0;
+        const qint64 stall = Stall(
+            heartbeat,
+            [&]
+            {
+                for (int i = 0; i < kClicks && tree->topLevelItemCount() > 0; ++i)
+                {
+                    QTreeWidgetItem* row = tree->topLevelItem(i % std::min(10, tree->topLevelItemCount()));
+                    const Qt::CheckState before = row->checkState(0);
+                    ClickCheck(tree, row);
+                    toggled += row->checkState(0) != before ? 1 : 0;
+                    Spin(10);
+                }
+            },
+            [] { return true; });
+        Row(QStringLiteral("ticking rows while a save pass of %1 songs runs").arg(songs), stall,
+            QStringLiteral("(%1 of %2 clicks toggled)").arg(toggled).arg(kClicks));
+    }
+    Leave(heartbeat, window, false, QStringLiteral("after the ticks"));
     window.reset();
     qunsetenv("TIDEWELL_ITUNES_LIBRARY");
 }
@@ -494,6 +544,8 @@ int main(int argc, char* argv[])
     }
     if (Wanted("report"))
         ReportRows(heartbeat, folder, songs);
+    if (Wanted("ticks"))
+        TickRows(heartbeat, folder, songs);
     if (Wanted("duplicate"))
         DuplicateRows(heartbeat, folder, songs);
     if (Wanted("fixall"))

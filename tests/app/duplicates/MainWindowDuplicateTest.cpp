@@ -20,6 +20,7 @@
 #include "OwnDirectionDelegate.h"
 #include "StartUI.h"
 #include "TempHome.h"
+#include "WidgetTestEnv.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -32,8 +33,6 @@
 #include <QLabel>
 #include <QMap>
 #include <QStackedWidget>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QThread>
 #include <QTreeWidget>
@@ -50,21 +49,6 @@ void Click(CMainUI& window, const char* name)
     auto* button = window.findChild<QAbstractButton*>(QLatin1String(name));
     QVERIFY2(button && button->isVisible() && button->isEnabled(), name);
     QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// A click on the check box of a copy row, where the style draws it.
-void ClickCheck(QTreeWidget* tree, QTreeWidgetItem* item)
-{
-    const QRect row = tree->visualItemRect(item);
-    QStyleOptionViewItem option;
-    option.initFrom(tree->viewport());
-    option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    option.rect =
-        QRect(row.left(), row.top(),
-              tree->header()->sectionViewportPosition(0) + tree->header()->sectionSize(0) - row.left(),
-              row.height());
-    const QRect box = tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, tree);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, box.center());
 }
 
 // The settings of a private home, duplicates told by name and artist.

@@ -46,6 +46,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <sqlite3.h>
+
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -568,14 +570,30 @@ void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
     CMusicObj* track = row->GetMusicData();
     QCOMPARE(link->GetMusicState(track) & MF_Artist, 0);
 
-    // Title column: nothing; check box: the bit.
+    // Title column: nothing; check box: the bit. The writes are the fix writer's, in order.
     row->setCheckState(0, Qt::Unchecked);
     emit artists->itemClicked(row, 2);
+    QVERIFY(page->WaitFixWrites());
     QCOMPARE(link->GetMusicState(track) & MF_Artist, 0);
     emit artists->itemClicked(row, 0);
-    QCOMPARE(link->GetMusicState(track) & MF_Artist, MF_Artist);
     row->setCheckState(0, Qt::Checked);
     emit artists->itemClicked(row, 0);
+    row->setCheckState(0, Qt::Unchecked);
+    emit artists->itemClicked(row, 0);
+    QVERIFY(page->WaitFixWrites());
+    QCOMPARE(link->GetMusicState(track) & MF_Artist, MF_Artist);
+
+    // While another connection holds the database's write lock, the tick is only queued: the GUI
+    // thread goes on, and the bit is written once the lock is let go.
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &other), SQLITE_OK);
+    sqlite3_busy_timeout(other, 5000);
+    QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    row->setCheckState(0, Qt::Checked);
+    emit artists->itemClicked(row, 0);
+    QCOMPARE(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    QVERIFY(page->WaitFixWrites());
     QCOMPARE(link->GetMusicState(track) & MF_Artist, 0);
 
     // The artwork cell's own check state.
@@ -583,15 +601,22 @@ void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
     QVERIFY(cell);
     cell->SetCheckState(0, false);
     emit page->ArtworkList()->SendCheckState(cell);
+    QVERIFY(page->WaitFixWrites());
     QCOMPARE(link->GetMusicState(cell->GetMusicData()) & MF_Artwork, MF_Artwork);
 
-    // Uncheck All: every row unchecked and the bit set on every song in one call.
+    // Uncheck All: every row unchecked and the bit set on every song in one call; a tick after it
+    // is written after it.
     artists->UnAllItem();
+    row->setCheckState(0, Qt::Checked);
+    emit artists->itemClicked(row, 0);
+    QVERIFY(page->WaitFixWrites());
     for (int i = 0; i < artists->topLevelItemCount(); ++i)
-        QCOMPARE(artists->topLevelItem(i)->checkState(0), Qt::Unchecked);
+        QCOMPARE(artists->topLevelItem(i)->checkState(0),
+                 artists->topLevelItem(i) == row ? Qt::Checked : Qt::Unchecked);
     for (const Song& song : songs)
-        QCOMPARE(link->GetMusicState(song.track) & MF_Artist, MF_Artist);
+        QCOMPARE(link->GetMusicState(song.track) & MF_Artist, song.track == track ? 0 : int(MF_Artist));
     artists->AllItem();
+    QVERIFY(page->WaitFixWrites());
     for (const Song& song : songs)
         QCOMPARE(link->GetMusicState(song.track) & MF_Artist, 0);
 

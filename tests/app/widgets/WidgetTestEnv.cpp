@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QColor>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QMimeData>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
@@ -128,4 +132,18 @@ int TextClearance(QAbstractButton* button)
         clearance = std::min({clearance, ink.left() - 1 - left, right - ink.right() - 1});
     }
     return clearance;
+}
+
+void ClickCheck(QTreeWidget* tree, QTreeWidgetItem* item)
+{
+    const QRect row = tree->visualItemRect(item);
+    QStyleOptionViewItem option;
+    option.initFrom(tree->viewport());
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    option.rect =
+        QRect(row.left(), row.top(),
+              tree->header()->sectionViewportPosition(0) + tree->header()->sectionSize(0) - row.left(),
+              row.height());
+    const QRect box = tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, tree);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, box.center());
 }

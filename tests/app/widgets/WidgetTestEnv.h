@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QWidget>
 
@@ -48,6 +49,9 @@ void WhenVisible(std::function<QWidget*()> finder, std::function<void(QWidget*)>
 
 // Drops the addresses on the middle of target as a file manager does: drag enter, then drop.
 void DropUrls(QWidget* target, const QList<QUrl>& urls);
+
+// A click on the check box of a row's first column, where the style draws it.
+void ClickCheck(QTreeWidget* tree, QTreeWidgetItem* item);
 
 // The smallest rectangle inside area holding every pixel that differs from the area's background
 // (the colour of its top-left pixel) by more than a few levels in a channel: where the text or
