@@ -431,6 +431,33 @@ private slots:
         SwitchLanguage(window, "de");
         QCOMPARE(back->text(), QStringLiteral("Zurück"));
         QCOMPARE(window->MessageText(), QString());
+        // The back arrow points the reading way: its head, where most of its ink is, on the
+        // left in German and on the right in Arabic.
+        const auto headOnTheRight = [back]
+        {
+            const QImage image = back->grab().toImage();
+            // The glyph's box, clear of the button's round end; each row against the plain face
+            // just right of it.
+            const QRect glyph(ScaledInt(15), ScaledInt(11), ScaledInt(25), ScaledInt(21));
+            int balance = 0;
+            for (int y = glyph.top(); y <= glyph.bottom(); ++y)
+            {
+                const QColor face = image.pixelColor(glyph.right() + ScaledInt(3), y);
+                for (int x = glyph.left(); x <= glyph.right(); ++x)
+                {
+                    const QColor pixel = image.pixelColor(x, y);
+                    if (qAbs(pixel.red() - face.red()) + qAbs(pixel.green() - face.green()) +
+                            qAbs(pixel.blue() - face.blue()) >
+                        60)
+                        balance += x < glyph.center().x() ? -1 : 1;
+                }
+            }
+            return balance > 0;
+        };
+        QVERIFY(!headOnTheRight());
+        SwitchLanguage(window, "ar");
+        QVERIFY(headOnTheRight());
+        SwitchLanguage(window, "de");
         QTest::mouseClick(back, Qt::LeftButton);
         QCOMPARE(window->StartPage()->LibraryButtonText(), QStringLiteral("iTunes aufräumen"));
     }
