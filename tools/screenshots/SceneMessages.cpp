@@ -8,6 +8,7 @@
 #include "Duplicate.h"
 #include "FileDialogs.h"
 #include "MainUI.h"
+#include "OwnDirectionDelegate.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,7 +33,7 @@ void LongMessages(SceneContext& context)
              .arg(QDir::toNativeSeparators(day))},
         {QStringLiteral("message-restore"),
          CDuplicate::tr("The song could not be restored. It is still in the recycle folder:\n%1")
-             .arg(day + "/Artist - A Long Song Title (Live).flac")},
+             .arg(COwnDirectionDelegate::Isolated(day + "/Artist - A Long Song Title (Live).flac"))},
         {QStringLiteral("message-clean-up"), CCountTexts::ClearHistoryQuestion(30, 12)}};
     for (const auto& [name, text] : messages)
     {
