@@ -1,5 +1,5 @@
-// Message boxes that name an address, a folder or a file under a long home folder, and the file
-// pickers the start page opens.
+// Message boxes, their texts made as their callers make them, that name an address, a folder or a file under
+// a long home folder, and the file pickers the start page opens.
 #include "ScreenshotScene.h"
 
 #include "CWarnMessage.h"
@@ -27,10 +27,11 @@ void LongMessages(SceneContext& context)
     const QList<std::pair<QString, QString>> messages{
         {QStringLiteral("message-address"),
          CDesktopHandOver::tr("No web browser could be opened. Please visit:\n%1")
-             .arg("https://www.zavro.example/tidewell/download/?product=TIDEWELL&channel=stable")},
+             .arg(COwnDirectionDelegate::Isolated(
+                 "https://www.zavro.example/tidewell/download/?product=TIDEWELL&channel=stable"))},
         {QStringLiteral("message-folder"),
          CDesktopHandOver::tr("No file manager could be opened. The folder is:\n%1")
-             .arg(QDir::toNativeSeparators(day))},
+             .arg(COwnDirectionDelegate::Isolated(QDir::toNativeSeparators(day)))},
         {QStringLiteral("message-restore"),
          CDuplicate::tr("The song could not be restored. It is still in the recycle folder:\n%1")
              .arg(COwnDirectionDelegate::Isolated(day + "/Artist - A Long Song Title (Live).flac"))},
