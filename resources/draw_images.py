@@ -574,6 +574,13 @@ def gl_back(c, x, y, k, col):
     c.line(x + 5 * k, y + 12 * k, x + 11 * k, y + 18 * k, 3 * k, col)
 
 
+def gl_forward(c, x, y, k, col):
+    """The back arrow pointing the other way, for right-to-left windows."""
+    c.line(x + 19 * k, y + 12 * k, x + 5 * k, y + 12 * k, 3 * k, col)
+    c.line(x + 19 * k, y + 12 * k, x + 13 * k, y + 6 * k, 3 * k, col)
+    c.line(x + 19 * k, y + 12 * k, x + 13 * k, y + 18 * k, 3 * k, col)
+
+
 def gl_magnifier(c, x, y, k, col):
     c.ring(x + 10 * k, y + 10 * k, 7 * k, 2.6 * k, col)
     c.line(x + 15 * k, y + 15 * k, x + 20.5 * k, y + 20.5 * k, 3.4 * k, col)
@@ -753,7 +760,7 @@ def draw_program_images():
     # Main window action buttons (132 x 43; Home 112 x 43): glyph at the left, text after it.
     orange, blue, green = (214, 120, 20), (61, 144, 197), (60, 140, 40)
     for name, base, glyph in (("pause", blue, gl_pause), ("continue", green, gl_play), ("fixallbut", orange, gl_spark),
-                              ("apply", orange, gl_check), ("return", orange, gl_back), ("scan", blue, gl_magnifier),
+                              ("apply", orange, gl_check), ("return", orange, gl_back), ("return_rtl", orange, gl_forward), ("scan", blue, gl_magnifier),
                               ("remove", orange, gl_trash)):
         tinted_button(name, 132, 43, base, glyph)
     tinted_button("home", 112, 43, blue, gl_house)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sonalike_audio_types.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,8 +9,7 @@ namespace sonalike
 {
 
 // Lower-case audio extensions, each between semicolons.
-inline constexpr std::string_view kAudioExtensions =
-    ";aac;alac;ac3;aif;aiff;ape;flac;m4a;mp4;mp3;mp2;mp1;mpa;mpc;ogg;tta;wav;wma;wv;";
+inline constexpr std::string_view kAudioExtensions = SONALIKE_AUDIO_EXTENSIONS;
 
 // Replaces each occurrence from the start; the search goes on after the inserted replacement.
 std::string ReplaceAll(std::string text, std::string_view needle, std::string_view replacement);

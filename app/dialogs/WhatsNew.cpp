@@ -86,7 +86,21 @@ WhatsNew::~WhatsNew() = default;
 
 void WhatsNew::SetVersionText(const QString& text)
 {
-    m_pMessage->setText(text);
+    if (!isRightToLeft())
+    {
+        m_pMessage->setText(text);
+        return;
+    }
+    // In a right-to-left window each line reads right to left as a whole, a Latin name in it
+    // (the program's, a version) included: its closing mark stays at the line's left end. The
+    // leading mark makes the line start right to left, so it is also aligned that way.
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+    {
+        if (!line.isEmpty())
+            line = QString(QChar(0x200F)) + QChar(0x202B) + line + QChar(0x202C);
+    }
+    m_pMessage->setText(lines.join(QLatin1Char('\n')));
 }
 
 void WhatsNew::SetWhatsNewText(const QString& text)

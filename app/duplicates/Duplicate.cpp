@@ -1,5 +1,6 @@
 #include "Duplicate.h"
 
+#include "AppGlobals.h"
 #include "AppHelpers.h"
 #include "AppSettings.h"
 #include "CMusicLink.h"
@@ -65,9 +66,16 @@ bool g_bClearTrashOnce = true;
 // Whether the pointing hand is shown over the tree; the cursor changes only when this does.
 bool g_bHandCursor = false;
 
+// Built again only when the scale changed since, so it is drawn at the scale's size.
 const QIcon& FolderIcon()
 {
-    static const QIcon folder(QStringLiteral(":/res/res/win/label/folder.png"));
+    static double scale = 0.0;
+    static QIcon folder;
+    if (scale != g_dScale)
+    {
+        scale = g_dScale;
+        folder = ScaledIcon(QStringLiteral(":/res/res/win/label/folder.png"));
+    }
     return folder;
 }
 

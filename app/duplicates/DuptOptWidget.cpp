@@ -2,6 +2,7 @@
 
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "AudioTypes.h"
 #include "FileDialogs.h"
 #include "LanguageDirection.h"
 #include "OwnDirectionDelegate.h"
@@ -217,7 +218,7 @@ void CDuptOptWidget::AddFolders()
     }
     const QStringList picked =
         GetOpenFileNames(this, tr("Open Files And Folders"), start,
-                         tr("Music Files(%1)").arg(QStringLiteral("*.mp3 *.m4a *.wma")));
+                         tr("Music Files(%1)").arg(CAudioTypes::Patterns(CAudioTypes::ERoad::Duplicates)));
     if (!picked.isEmpty())
         AddScanItem(picked);
 }
@@ -261,9 +262,7 @@ void CDuptOptWidget::dropEvent(QDropEvent* event)
             continue;
         const QString path = url.toLocalFile();
         const QFileInfo info(path);
-        const QString lower = path.toLower();
-        const bool audio = lower.endsWith(QLatin1String(".mp3")) || lower.endsWith(QLatin1String(".wma")) ||
-                           lower.endsWith(QLatin1String(".m4a"));
+        const bool audio = CAudioTypes::IsAudioFile(path, CAudioTypes::ERoad::Duplicates);
         if ((audio && info.isFile()) || info.isDir())
             taken.append(path);
     }

@@ -225,9 +225,13 @@ void CMainUI::FitActionText(QPushButton* button)
     font.setPixelSize(ScaledInt(kActionFontPx));
     const int text = QFontMetrics(font).horizontalAdvance(button->text());
     const double needed = kActionIconRoom + kActionEndRoom + (text + 1) / g_dScale;
+    // The back arrow points the reading way: to the right in a right-to-left window.
+    QString picture = button->property("actionPicture").toString();
+    if (picture == QLatin1String("return") && button->window()->isRightToLeft())
+        picture += QLatin1String("_rtl");
     const QString style =
-        ActionButtonStyle(button->objectName(), button->property("actionPicture").toString(),
-                          button->property("actionColour").toString(), std::max(width, std::ceil(needed)));
+        ActionButtonStyle(button->objectName(), picture, button->property("actionColour").toString(),
+                          std::max(width, std::ceil(needed)));
     if (button->styleSheet() == style)
         return;
     button->setStyleSheet(style);

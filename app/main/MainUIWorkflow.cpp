@@ -6,6 +6,7 @@
 #include "AnalyzeThread.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "AudioTypes.h"
 #include "CMusicLink.h"
 #include "CShadeLabel.h"
 #include "CTextButton.h"
@@ -44,15 +45,6 @@ int s_visibleRows = 0;
 bool s_overflow = false;
 
 constexpr int kRowHeight = 25;
-
-bool IsAudioFileName(const QString& path)
-{
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString suffix = dot < 0 ? path : path.mid(dot + 1);
-    return suffix.compare(QLatin1String("mp3"), Qt::CaseInsensitive) == 0 ||
-           suffix.compare(QLatin1String("wma"), Qt::CaseInsensitive) == 0 ||
-           suffix.compare(QLatin1String("m4a"), Qt::CaseInsensitive) == 0;
-}
 
 // True when path is folder or lies below it ('/'-separated, letter case ignored).
 bool IsInsideFolder(const QString& path, const QString& folder)
@@ -212,7 +204,9 @@ void CMainUI::ScanMusicFolder(QStringList& files, const QFileInfo& entry, const 
         return;
     }
     // Only regular files: a FIFO or device named like a song would block whoever opens it.
-    if (IsAudioFileName(entry.fileName()) && fs::is_regular_file(status))
+    const auto road =
+        m_eRunMode == RunModeDuplicateFiles ? CAudioTypes::ERoad::Duplicates : CAudioTypes::ERoad::Fix;
+    if (CAudioTypes::IsAudioFile(entry.fileName(), road) && fs::is_regular_file(status))
         files.append(path);
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "AudioTypes.h"
 #include "BackgroundPool.h"
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
@@ -232,7 +233,7 @@ void CStartUI::OpenMusicFiles()
     const QString open = GetAppSettings() ? GetAppSettings()->GetOpenPath() : QString();
     const QStringList files =
         GetOpenFileNames(this, tr("Open Files And Folders"), open,
-                         tr("Music Files(%1)").arg(QStringLiteral("*.mp3 *.m4a *.wma")));
+                         tr("Music Files(%1)").arg(CAudioTypes::Patterns(CAudioTypes::ERoad::Fix)));
     if (files.isEmpty())
         return;
     m_strProjectPath = m_strDBPath;

@@ -5,10 +5,13 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,6 +27,47 @@ QString CountdownText(const QString& text, int seconds)
     return text + QStringLiteral("(%1)").arg(seconds);
 }
 
+// The text with a break opportunity (a zero-width space) wherever a line wider than width would
+// otherwise run on unbroken: after a path's separators first, anywhere in a name that alone is
+// too wide. Lines that fit, and the breaks between words, are left as they are.
+QString BreakableText(const QString& text, const QFontMetrics& metrics, int width)
+{
+    constexpr QChar kBreak(0x200B);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+    {
+        if (metrics.horizontalAdvance(line) <= width)
+            continue;
+        QString broken;
+        QString piece; // since the last break opportunity
+        int lastSeparator = -1;
+        for (const QChar c : std::as_const(line))
+        {
+            if (metrics.horizontalAdvance(piece + c) > width && !piece.isEmpty())
+            {
+                const int cut = lastSeparator >= 0 ? lastSeparator + 1 : int(piece.size());
+                broken += piece.left(cut) + kBreak;
+                piece = piece.mid(cut);
+                lastSeparator = -1;
+            }
+            piece += c;
+            if (c == QLatin1Char(' '))
+            {
+                broken += piece;
+                piece.clear();
+                lastSeparator = -1;
+            }
+            else if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char('-') ||
+                     c == QLatin1Char('_') || c == QLatin1Char('.'))
+            {
+                lastSeparator = int(piece.size()) - 1;
+            }
+        }
+        line = broken + piece;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString& text, int type,
@@ -32,7 +76,6 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
     : CDialog(parent), m_iSecondsLeft(countdown)
 {
     setObjectName(QStringLiteral("CWarnMessage"));
-    SetFixedSize(ScaledInt(420), ScaledInt(150));
     SetTitle(title);
 
     auto* iconLabel = new QLabel(this);
@@ -42,10 +85,9 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
 
     auto* textColumn = new QVBoxLayout();
     textColumn->setAlignment(Qt::AlignLeft);
-    textColumn->setContentsMargins(0, 10, 0, ScaledInt(15));
+    textColumn->setContentsMargins(0, ScaledInt(10), 0, ScaledInt(15));
     auto* textLabel = new QLabel(text, this);
     textLabel->setObjectName(QStringLiteral("MessageText"));
-    // A long line wraps instead of being cut off at the box's fixed width.
     textLabel->setWordWrap(true);
 
     const QString texts[3] = {button1, button2, button3};
@@ -124,10 +166,7 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
     titleFont.setPixelSize(ScaledInt(13));
     const int titleWidth =
         QFontMetrics(titleFont).horizontalAdvance(QStringLiteral("  ") + title) + ScaledInt(110);
-    const int boxWidth = std::max({ScaledInt(420) + extra, titleWidth});
-    if (boxWidth > ScaledInt(420))
-        SetFixedSize(std::min(boxWidth, ScaledInt(700)), ScaledInt(150));
-
+    FitToText(textLabel, std::max({ScaledInt(420) + extra, titleWidth}));
     if (countdown > 0)
     {
         m_pTimer = new QTimer(this);
@@ -137,6 +176,46 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
         connect(this, &QDialog::finished, m_pTimer, &QTimer::stop);
         m_pTimer->start(1000);
     }
+}
+
+void CWarnMessage::FitToText(QLabel* textLabel, int minimumWidth)
+{
+    // The box is at least its usual size, and grows to its text up to the screen's free area: a
+    // line as wide as it needs, then wrapped; what is still taller than the screen scrolls.
+    const int minimumHeight = ScaledInt(150);
+    SetFixedSize(minimumWidth, minimumHeight);
+    layout()->activate();
+    const int chrome = width() - textLabel->width();
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, minimumWidth, minimumHeight);
+    const int maxWidth = std::max(minimumWidth, area.width());
+    const int maxHeight = std::max(minimumHeight, area.height());
+
+    textLabel->ensurePolished();
+    const QFontMetrics metrics(textLabel->font());
+    const QString text = textLabel->text();
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    // A pixel to spare: a line measured as exactly the column's width would still be wrapped.
+    const int boxWidth = std::clamp(chrome + widest + 2, minimumWidth, maxWidth);
+    textLabel->setText(BreakableText(text, metrics, boxWidth - chrome - 2));
+    const int needed = layout()->totalHeightForWidth(boxWidth);
+    if (needed > maxHeight)
+    {
+        // Only the text scrolls; the buttons stay in view.
+        auto* scroll = new QScrollArea(this);
+        scroll->setObjectName(QStringLiteral("MessageScroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setWidgetResizable(true);
+        scroll->viewport()->setAutoFillBackground(false);
+        delete textLabel->parentWidget()->layout()->replaceWidget(textLabel, scroll);
+        textLabel->setAutoFillBackground(false);
+        scroll->setWidget(textLabel);
+        scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    }
+    SetFixedSize(boxWidth, std::clamp(needed, minimumHeight, maxHeight));
 }
 
 CWarnMessage::~CWarnMessage()

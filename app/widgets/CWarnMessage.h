@@ -2,13 +2,14 @@
 
 #include "CDialog.h"
 
+class QLabel;
 class QPushButton;
 class QTimer;
 
-// The program's message box: a fixed-size modal dialog with an icon, a text and one to three
-// buttons, the first of which can count down and press itself. Callers go through ShowMessage.
-// Each box keeps its own answer, so a box opened while another is waiting (by a slot during a
-// countdown, say) cannot change what the outer box returns. GUI thread only.
+// The program's message box: a modal dialog, as large as its text needs, with an icon, a text and one to
+// three buttons, the first of which can count down and press itself. Callers go through ShowMessage. Each box
+// keeps its own answer, so a box opened while another is waiting (by a slot during a countdown, say) cannot
+// change what the outer box returns. GUI thread only.
 class CWarnMessage : public CDialog
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ public slots:
 
 private:
     void Finish(int result);
+    void FitToText(QLabel* textLabel, int minimumWidth);
     static QStringList VisibleButtons(int type, const QString& button1, const QString& button2,
                                       const QString& button3);
 

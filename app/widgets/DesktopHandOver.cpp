@@ -1,6 +1,7 @@
 #include "DesktopHandOver.h"
 
 #include "CWarnMessage.h"
+#include "OwnDirectionDelegate.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -14,8 +15,11 @@ bool CDesktopHandOver::OpenAddress(QWidget* parent, const QUrl& url)
         return false;
     if (QDesktopServices::openUrl(url))
         return true;
-    const QString text = mail ? tr("No email program could be opened. Please write to:\n%1").arg(url.path())
-                              : tr("No web browser could be opened. Please visit:\n%1").arg(url.toString());
+    // The address keeps its own direction in a right-to-left text.
+    const QString text = mail ? tr("No email program could be opened. Please write to:\n%1")
+                                    .arg(COwnDirectionDelegate::Isolated(url.path()))
+                              : tr("No web browser could be opened. Please visit:\n%1")
+                                    .arg(COwnDirectionDelegate::Isolated(url.toString()));
     CWarnMessage::ShowMessage(parent, QString(), text, 0, QString(), QString(), QString(), 0);
     return false;
 }
@@ -24,9 +28,9 @@ bool CDesktopHandOver::OpenFolder(QWidget* parent, const QString& folder)
 {
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         return true;
-    CWarnMessage::ShowMessage(
-        parent, QString(),
-        tr("No file manager could be opened. The folder is:\n%1").arg(QDir::toNativeSeparators(folder)), 0,
-        QString(), QString(), QString(), 0);
+    CWarnMessage::ShowMessage(parent, QString(),
+                              tr("No file manager could be opened. The folder is:\n%1")
+                                  .arg(COwnDirectionDelegate::Isolated(QDir::toNativeSeparators(folder))),
+                              0, QString(), QString(), QString(), 0);
     return false;
 }

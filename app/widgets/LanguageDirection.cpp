@@ -34,6 +34,10 @@ QLocale InterfaceLocale()
         return QLocale(QLocale::Japanese, QLocale::Japan);
     if (code == QLatin1String("br"))
         return QLocale(QLocale::Portuguese, QLocale::Brazil);
+    // Arabic as written with the Latin digits that the rest of the interface (times, counts, the
+    // score) uses: one row never mixes two digit systems.
+    if (code == QLatin1String("ar"))
+        return QLocale(QLocale::Arabic, QLocale::Morocco);
     if (code.isEmpty() || code == QLatin1String("en"))
         return QLocale(QLocale::English, QLocale::UnitedStates);
     return QLocale(code);

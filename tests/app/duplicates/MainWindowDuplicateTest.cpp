@@ -11,6 +11,7 @@
 #include "CMessageSeam.h"
 #include "CShadeLabel.h"
 #include "Duplicate.h"
+#include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
 #include "ITunesLibraryXml.h"
 #include "MainUI.h"
@@ -24,18 +25,22 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMap>
+#include <QMimeData>
 #include <QStackedWidget>
 #include <QTest>
 #include <QThread>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <filesystem>
 #include <fstream>
@@ -294,6 +299,66 @@ private slots:
             window.close();
         }
         g_nWorkMode = 0; // the start page's choice outlives its window
+        ReleaseAppSettings();
+        SetAppSettingsExitHandler({});
+    }
+
+    // The same song in every format the engine reads, each in its own sub-folder, dropped on the
+    // duplicate page as a folder and as files: all are scanned, and the count is the count scanned.
+    void everyFormatTheEngineReadsIsScannedFromFoldersAndDrops()
+    {
+        using namespace tidewell::test;
+        TempHome home;
+        QVERIFY(TagCompareSettings());
+        const QString folder = home.path() + "/music";
+        QStringList made;
+        for (AudioFormat format : {AudioFormat::Mp3, AudioFormat::M4a, AudioFormat::Flac, AudioFormat::Wma,
+                                   AudioFormat::Aiff, AudioFormat::Wav, AudioFormat::Tta, AudioFormat::Ogg})
+        {
+            AudioSpec spec;
+            spec.format = format;
+            spec.seconds = 1.0;
+            spec.tags = {"Tide", "Shore", "Coast", "Rock", 2001};
+            const QString ext = extensionOf(format);
+            QVERIFY(QDir().mkpath(folder + "/" + ext));
+            made << folder + "/" + ext + "/tide." + ext.toUpper();
+            QVERIFY2(makeAudioFile(made.last(), spec), qPrintable(made.last()));
+        }
+        CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
+        {
+            CMainUI window;
+            window.show();
+            auto* message = window.findChild<CShadeLabel*>("MainUIFixing");
+            auto dropAndScan = [&](const QStringList& paths)
+            {
+                Click(window, "duplicate_obj");
+                QMimeData data;
+                QList<QUrl> urls;
+                for (const QString& path : paths)
+                    urls << QUrl::fromLocalFile(path);
+                data.setUrls(urls);
+                QWidget* list = window.DuplicateView()->ScanList();
+                QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(list, &enter);
+                QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(list, &drop);
+                Click(window, "main_scanbut");
+                return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
+            };
+            const QList<std::pair<QStringList, int>> scans{
+                {{folder}, 8}, {{folder + "/flac", folder + "/ogg"}, 2}, {{made[4], made[5], made[6]}, 3}};
+            for (const auto& [paths, count] : scans)
+            {
+                QVERIFY(dropAndScan(paths));
+                QCOMPARE(message->text(),
+                         QStringLiteral("Scanned %1 song(s), found %1 duplicate(s).").arg(count));
+                QTreeWidgetItem* group = window.DuplicateView()->Tree()->topLevelItem(0);
+                QVERIFY(group);
+                QCOMPARE(group->childCount(), count);
+                Click(window, "main_gohome");
+            }
+            window.close();
+        }
         ReleaseAppSettings();
         SetAppSettingsExitHandler({});
     }

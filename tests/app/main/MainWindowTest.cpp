@@ -14,6 +14,7 @@
 #include "LibraryXml.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
+#include "OwnDirectionDelegate.h"
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
@@ -105,9 +106,12 @@ private slots:
         QStringList named;
         for (const MessageQuestion& question : m_questions)
             named << question.text.section('\n', -1);
-        QCOMPARE(named.mid(0, 4),
-                 (QStringList{g_strHomeUrl, g_strHelpUrl, g_strSupportAddress, g_strEulaUrl}));
-        QVERIFY(named.value(4).startsWith(QDir::toNativeSeparators(GetAppSettings()->GetRecycleFolder())));
+        // Each named as it stands, whatever the direction of the text around it.
+        const auto own = &COwnDirectionDelegate::Isolated;
+        QCOMPARE(named.mid(0, 4), (QStringList{own(g_strHomeUrl), own(g_strHelpUrl), own(g_strSupportAddress),
+                                               own(g_strEulaUrl)}));
+        QVERIFY(named.value(4).startsWith(
+            own(QDir::toNativeSeparators(GetAppSettings()->GetRecycleFolder())).chopped(1)));
     }
 
     void startState()

@@ -8,6 +8,9 @@
 #include "BugReport.h"
 #include "CMessageSeam.h"
 #include "CShadeLabel.h"
+#include "CTitleBar.h"
+#include "CWarnMessage.h"
+#include "CountTexts.h"
 #include "Duplicate.h"
 #include "FailedTreeWidget.h"
 #include "GeneralWidget.h"
@@ -17,7 +20,9 @@
 #include "MainUI.h"
 #include "MusicFlags.h"
 #include "Option.h"
+#include "OwnDirectionDelegate.h"
 #include "StartUI.h"
+#include "StyleTemplates.h"
 #include "TextWalker.h"
 #include "WhatsNew.h"
 #include "WidgetTestEnv.h"
@@ -25,11 +30,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -176,6 +184,70 @@ private slots:
                 problems << WalkTexts(&preferences, code);
             }
             preferences.close();
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    // Messages that exist to name an address, a folder or a file, with a long home folder: the box
+    // grows to its text, keeps the text below its title bar, and every line is drawn whole.
+    void messageBoxesShowTheirWholeTextInEveryLanguage_data() { ScaleRows(); }
+    void messageBoxesShowTheirWholeTextInEveryLanguage()
+    {
+        const QString home = QDir::homePath() + "/" + QString("Musiksammlung_").repeated(6);
+        const QString day = home + "/Zavro_Recycle/2026-12-10";
+        QStringList problems;
+        for (const QString& code : kCodes)
+        {
+            InstallInterfaceTranslator(LoadInterfaceTranslator(code));
+            GetAppSettings()->SetLanguage(code);
+            QApplication::setLayoutDirection(Qt::LeftToRight); // as a switch of language does
+            ApplyLanguageDirection(m_window.get());
+            // As the messages name them: a path or an address keeps its own direction.
+            const auto own = &COwnDirectionDelegate::Isolated;
+            const QStringList texts{
+                QCoreApplication::translate("CDesktopHandOver",
+                                            "No web browser could be opened. Please visit:\n%1")
+                    .arg(own("https://www.zavro.example/tidewell/download/?product=TIDEWELL&channel=" +
+                             QString("stable").repeated(8))),
+                QCoreApplication::translate("CDesktopHandOver",
+                                            "No file manager could be opened. The folder is:\n%1")
+                    .arg(own(day)),
+                QCoreApplication::translate(
+                    "CDuplicate", "The song could not be restored. It is still in the recycle folder:\n%1")
+                    .arg(own(day + "/" + QString("A Very Long Song Title ").repeated(4) + ".flac")),
+                CCountTexts::ClearHistoryQuestion(30, 12)};
+            for (const QString& text : texts)
+            {
+                CWarnMessage box(m_window.get(), QString(), text, 2, "OK", "Cancel", QString(), 0);
+                box.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&box));
+                const QString where = code + ": " + text.left(30);
+                auto* label = box.findChild<QLabel*>("MessageText");
+                QCOMPARE(label->text().remove(QChar(0x200B)), text);
+                const QRect area(label->mapTo(&box, QPoint(0, 0)), label->size());
+                // The box paints on a translucent window: its pixels are seen over white.
+                QImage image(box.size(), QImage::Format_RGB32);
+                image.fill(Qt::white);
+                QPainter(&image).drawPixmap(0, 0, box.grab());
+                const QRect ink = InkBounds(image, area);
+                const int titleBottom = box.GetTitleBar()->geometry().bottom();
+                if (area.top() <= titleBottom || !box.rect().contains(area))
+                    problems << where + ": the text lies under the title bar or outside the box";
+                // A cut first or last line leaves its ink against the label's edge; a line too
+                // long for the label runs out of it.
+                const QRect needed = label->fontMetrics().boundingRect(
+                    QRect(0, 0, label->width(), 100000), int(label->alignment()) | Qt::TextWordWrap,
+                    label->text());
+                if (ink.isNull() || ink.top() <= area.top() || ink.bottom() >= area.bottom() ||
+                    needed.width() > label->width())
+                    problems << where + ": the text is cut";
+                if (label->heightForWidth(label->width()) > label->height())
+                    problems << where + ": the text is taller than its box";
+                const QRect screen = box.screen()->availableGeometry();
+                if (box.width() > std::max(screen.width(), ScaledInt(420)) ||
+                    box.height() > std::max(screen.height(), ScaledInt(150)))
+                    problems << where + ": the box is larger than the screen";
+            }
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
@@ -359,6 +431,33 @@ private slots:
         SwitchLanguage(window, "de");
         QCOMPARE(back->text(), QStringLiteral("Zurück"));
         QCOMPARE(window->MessageText(), QString());
+        // The back arrow points the reading way: its head, where most of its ink is, on the
+        // left in German and on the right in Arabic.
+        const auto headOnTheRight = [back]
+        {
+            const QImage image = back->grab().toImage();
+            // The glyph's box, clear of the button's round end; each row against the plain face
+            // just right of it.
+            const QRect glyph(ScaledInt(15), ScaledInt(11), ScaledInt(25), ScaledInt(21));
+            int balance = 0;
+            for (int y = glyph.top(); y <= glyph.bottom(); ++y)
+            {
+                const QColor face = image.pixelColor(glyph.right() + ScaledInt(3), y);
+                for (int x = glyph.left(); x <= glyph.right(); ++x)
+                {
+                    const QColor pixel = image.pixelColor(x, y);
+                    if (qAbs(pixel.red() - face.red()) + qAbs(pixel.green() - face.green()) +
+                            qAbs(pixel.blue() - face.blue()) >
+                        60)
+                        balance += x < glyph.center().x() ? -1 : 1;
+                }
+            }
+            return balance > 0;
+        };
+        QVERIFY(!headOnTheRight());
+        SwitchLanguage(window, "ar");
+        QVERIFY(headOnTheRight());
+        SwitchLanguage(window, "de");
         QTest::mouseClick(back, Qt::LeftButton);
         QCOMPARE(window->StartPage()->LibraryButtonText(), QStringLiteral("iTunes aufräumen"));
     }

@@ -1,5 +1,6 @@
 // The message box, its answer seam and the duplicate-removal confirmation.
 
+#include "AppGlobals.h"
 #include "AppSettings.h"
 #include "CMessageSeam.h"
 #include "CMessgboxEx.h"
@@ -8,7 +9,9 @@
 #include "WidgetTestEnv.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -236,6 +239,32 @@ private slots:
         QCOMPARE(asked.size(), 1);
         QCOMPARE(asked.first().caption, QString("Add Music"));
         QCOMPARE(asked.first().filter, QString("Audio (*.mp3 *.flac)"));
+    }
+
+    // Without an answerer the real picker opens, as much larger at scale 2 as its texts are.
+    void filePickersOpenAtTheScale()
+    {
+        QSize opened[2];
+        for (const int scale : {1, 2})
+        {
+            g_dScale = scale;
+            WhenVisible([] { return TopLevelOf<QFileDialog>(); },
+                        [&opened, scale](QWidget* dialog)
+                        {
+                            opened[scale - 1] = dialog->size();
+                            qobject_cast<QFileDialog*>(dialog)->reject();
+                        });
+            QVERIFY(
+                GetSaveFileName(nullptr, "Save Project", QDir::homePath(), "files (*.zavrodata)").isEmpty());
+        }
+        g_dScale = 1.0;
+        QVERIFY2(opened[1].width() >= 2 * opened[0].width() - 2 &&
+                     opened[1].height() >= 2 * opened[0].height() - 2,
+                 qPrintable(QStringLiteral("%1x%2 at scale 1, %3x%4 at scale 2")
+                                .arg(opened[0].width())
+                                .arg(opened[0].height())
+                                .arg(opened[1].width())
+                                .arg(opened[1].height())));
     }
 
     void seamAnswersWithoutAWindow()
