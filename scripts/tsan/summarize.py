@@ -30,8 +30,8 @@ def reports(folder):
 
 
 def access_sections(block):
-    """The stacks of the report's accesses ('Write of', 'Previous read of', ...), each a list of
-    lines, later access first."""
+    """The sections of the report's accesses ('Write of', 'Previous read of', ...) with their
+    stacks, the later access first."""
     sections = re.split(r"\n(?=  \S)", block)
     return [st for st in sections if re.match(r"  (Previous )?([Aa]tomic )?(Read|Write|read|write) of size", st)]
 
