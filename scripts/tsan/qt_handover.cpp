@@ -9,6 +9,12 @@
 // - A task given to QThreadPool (QtConcurrent::run too) is built by the thread that starts it and
 //   run by a pooled thread: the start releases the task, the pooled thread acquires it before it
 //   runs it.
+// - A slot object (the lambda or member of a connection or of QMetaObject::invokeMethod) is run on
+//   the receiver's thread and destroyed by whichever thread drops the last of Qt's references to
+//   it: the poster's, the queued call's or the connection's. Qt counts them with its own atomics,
+//   so a lambda freed by the poster after the receiver ran it looks like a race. The program's slot
+//   object is handed to Qt inside one of ours, which releases after each run and acquires before
+//   the last reference destroys the program's.
 // Qt calls its own functions directly, not through the symbol table, and queued signals and
 // invokeMethod post from inside Qt: a definition of postEvent here would not see them. Instead the
 // first instructions of postEvent are replaced at load by a jump here, which releases the event and
@@ -17,6 +23,7 @@
 // holds a wrapper, so tryTake() and a future's waiter, which steals a queued task to run it itself,
 // do not find the task and wait for the pool instead.
 #include <QCoreApplication>
+#include <QObject>
 #include <QRunnable>
 #include <QThreadPool>
 
@@ -142,6 +149,50 @@ std::function<void()> AcquiringFunction(std::function<void()> task)
     };
 }
 
+// Holds the program's slot object for Qt; destroyed when Qt drops its last reference to it.
+class OrderedSlot final : public QtPrivate::QSlotObjectBase
+{
+public:
+    explicit OrderedSlot(QSlotObjectBase* slot) : QSlotObjectBase(&Impl), m_slot(slot)
+    {
+        // What the program wrote into its slot object before handing it over.
+        __tsan_release(this);
+    }
+    OrderedSlot(const OrderedSlot&) = delete;
+    OrderedSlot& operator=(const OrderedSlot&) = delete;
+
+private:
+    ~OrderedSlot() = default;
+    static void Impl(int which, QSlotObjectBase* base, QObject* receiver, void** args, bool* ret)
+    {
+        auto* self = static_cast<OrderedSlot*>(base);
+        switch (which)
+        {
+        case Destroy:
+            __tsan_acquire(self);
+            self->m_slot->destroyIfLastRef();
+            delete self;
+            break;
+        case Call:
+            self->m_slot->call(receiver, args);
+            __tsan_release(self);
+            break;
+        case Compare:
+            *ret = self->m_slot->compare(args);
+            break;
+        default:
+            break;
+        }
+    }
+
+    QSlotObjectBase* m_slot;
+};
+
+QtPrivate::QSlotObjectBase* Ordered(QtPrivate::QSlotObjectBase* slot)
+{
+    return slot ? new OrderedSlot(slot) : nullptr;
+}
+
 // Set up before the program's own code runs, while it has one thread.
 __attribute__((constructor)) void ShowHandOvers()
 {
@@ -197,4 +248,26 @@ bool QThreadPool::tryStart(std::function<void()> functionToRun)
     if (!functionToRun)
         return next(this, std::move(functionToRun));
     return next(this, AcquiringFunction(std::move(functionToRun)));
+}
+
+bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* slot, Qt::ConnectionType type,
+                                   void* ret)
+{
+    using Invoke = bool (*)(QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, void*);
+    static const Invoke next = Next<Invoke>(
+        "_ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv");
+    return next(object, Ordered(slot), type, ret);
+}
+
+QMetaObject::Connection QObject::connectImpl(const QObject* sender, void** signal, const QObject* receiver,
+                                             void** slot, QtPrivate::QSlotObjectBase* slotObject,
+                                             Qt::ConnectionType type, const int* types,
+                                             const QMetaObject* senderMetaObject)
+{
+    using Connect = QMetaObject::Connection (*)(const QObject*, void**, const QObject*, void**,
+                                                QtPrivate::QSlotObjectBase*, Qt::ConnectionType, const int*,
+                                                const QMetaObject*);
+    static const Connect next = Next<Connect>("_ZN7QObject11connectImplEPKS_PPvS1_S3_PN9QtPrivate15"
+                                              "QSlotObjectBaseEN2Qt14ConnectionTypeEPKiPK11QMetaObject");
+    return next(sender, signal, receiver, slot, Ordered(slotObject), type, types, senderMetaObject);
 }

@@ -6,10 +6,12 @@ invisible to it. The preloaded shims of scripts/sanitize.sh show it the ones the
 the end of a QThread as QThread::wait or isFinished sees it (qthread_end.cpp), a posted event, queued
 signal or call from its posting to its delivery and a pool task from its start to its run
 (qt_handover.cpp); QWaitCondition's own unlock and re-lock of its mutex (ConditionWait) is shown in
-our code. What is left to credit by reading is the release of implicitly shared data inside Qt: a
-report whose two accesses are joined that way is listed as "through Qt" with its rule. A report with
-one of our frames on top and no such hand-over is a fault to mend and fails the run; the rest have a
-library frame on top and are counted.
+our code; a slot object run on one thread and destroyed on another after Qt's last reference to it
+(qt_handover.cpp). What is left to credit by reading is the release of implicitly shared data and
+Qt's own locks inside Qt: a report whose two accesses are joined that way is listed as "through Qt"
+with its rule. A report where our code made either access (a frame of ours anywhere in its stack,
+under the library frames that touched the memory for it) and no such hand-over joins them is a fault
+to mend and fails the run; the rest were made by the libraries alone and are counted.
 
 Usage: summarize.py LOG_FOLDER SOURCE_ROOT
 """
@@ -27,29 +29,43 @@ def reports(folder):
                 yield log.name, block
 
 
-def top_frames(block):
-    """The top frame of each access (the stacks under 'Read of', 'Previous write of', ...), passing
-    over the sanitizer's own interceptors and code inlined from system headers (C++ library, Qt):
-    that code runs as part of the frame that called it."""
-    frames = []
-    expect = False
-    for line in block.splitlines():
-        if re.match(r"^\s*(Previous )?(atomic )?(write|read|Write|Read|Atomic)\b", line):
-            expect = True
-            continue
-        if not expect:
-            continue
+def access_sections(block):
+    """The sections of the report's accesses ('Write of', 'Previous read of', ...) with their
+    stacks, the later access first."""
+    sections = re.split(r"\n(?=  \S)", block)
+    return [st for st in sections if re.match(r"  (Previous )?([Aa]tomic )?(Read|Write|read|write) of size", st)]
+
+
+def frames(section):
+    """(function, location, module) of each frame of one access's stack, top first."""
+    found = []
+    for line in section.splitlines()[1:]:
         stripped = line.strip()
         if not stripped.startswith("#"):
-            expect = False
-            continue
-        location = stripped.split(" ")[-2] if stripped.endswith(")") else stripped.split(" ")[-1]
-        if "libsanitizer" in line or "libtsan" in line or location.startswith("/usr/include/"):
-            continue
-        function = re.sub(r"^#\d+ ", "", stripped)
-        frames.append((function.rsplit(" ", 2)[0], location))
-        expect = False
-    return frames
+            break
+        match = re.match(r"#\d+ (.*) (\S+) \(([^+)]+)[^)]*\)$", stripped)
+        if match:
+            found.append(match.groups())
+    return found
+
+
+# System libraries that name their sources relative to where they were built, like the compiler
+# cache does for ours.
+SYSTEM = re.compile(r"^(libc|libm|libstdc\+\+|libgcc_s|libtsan|ld-linux)[.-]")
+
+
+def our_frames(block, root):
+    """The topmost frame of our code in each access's stack, wherever it stands under the library
+    frames that made the access for it (Qt, the C++ library, the sanitizer's interceptors, code
+    inlined from system headers): the access was made by our code when any such frame is there."""
+    mine = []
+    for section in access_sections(block):
+        for function, location, module in frames(section):
+            if ((root in location or location.startswith("../")) and not SYSTEM.match(module)
+                    and "libsanitizer" not in location):
+                mine.append((function, location))
+                break
+    return mine
 
 
 def accessor(section):
@@ -58,11 +74,10 @@ def accessor(section):
     return found.group(1) if found else None
 
 
-def through_qt(block):
+def through_qt(block, root):
     """The rule by which a hand-over inside Qt the sanitizer cannot see orders the earlier access
     before the later one, or None."""
-    sections = re.split(r"\n(?=  \S)", block)
-    accesses = [st for st in sections if re.match(r"  (Previous )?([Aa]tomic )?(Read|Write|read|write) of size", st)]
+    accesses = access_sections(block)
     if len(accesses) < 2 or not accesses[1].startswith("  Previous"):
         return None
     later, earlier = accesses[0], accesses[1]
@@ -74,24 +89,29 @@ def through_qt(block):
     if (re.search(r"#0 free .*\n\s+#1 \S.*\(libQt6Core", later)
             and re.search(r"#\d+ QArrayData::deref\(\)", earlier) and "atomic write" in earlier.splitlines()[0]):
         return "shared data"
+    # Qt's own lock or condition (a QThread's, say), used by Qt's code alone on one side and taken
+    # down by ours on the other after Qt's wait for it, which the sanitizer does not see.
+    lock = r"#0 pthread_(mutex|cond)_\w+ .*\n\s+#1 \S.*\(libQt6Core"
+    if (re.search(lock, later) and re.search(lock, earlier)
+            and any(not our_frames(access, root) for access in (later, earlier))):
+        return "Qt's own lock"
     return None
 
 
 def summarize(folder, root):
     """(reports of ours not ordered, {key: names}; credited, {key: (rule, names)}; the rule of each
-    credited report, Counter; reports with a library frame on top)."""
+    credited report, Counter; reports made by the libraries alone)."""
     ours, handed, rules, theirs = {}, {}, collections.Counter(), 0
     for name, block in reports(folder):
         kind = re.search(r"WARNING: ThreadSanitizer: (.+?) \(", block)
         kind = kind.group(1) if kind else "report"
         # Paths are absolute, or relative to the build folder where the compiler cache made them so.
-        mine = [f for f in top_frames(block)
-                if (root in f[1] or f[1].startswith("../")) and "libsanitizer" not in f[1]]
+        mine = our_frames(block, root)
         if not mine:
             theirs += 1
             continue
         key = (kind,) + tuple(sorted(set(mine)))
-        rule = through_qt(block)
+        rule = through_qt(block, root)
         if rule:
             handed.setdefault(key, (rule, []))[1].append(name)
             rules[rule] += 1
@@ -110,10 +130,10 @@ def main():
     for key, (rule, names) in sorted(handed.items()):
         print(f"through Qt ({rule}): {key[0]} ({len(names)}x, e.g. {names[0]}): "
               + "; ".join(f"{f} {l.replace(root + '/', '')}" for f, l in key[1:]))
-    print(f"{sum(len(v) for v in ours.values())} reports with our frame on top, "
+    print(f"{sum(len(v) for v in ours.values())} reports of ours, "
           f"{sum(rules.values())} of ours ordered through Qt "
           f"({', '.join(f'{rule} {count}' for rule, count in sorted(rules.items())) or 'none'}), "
-          f"{theirs} with a library frame on top")
+          f"{theirs} made by the libraries alone")
     return 1 if ours else 0
 
 

@@ -2,6 +2,7 @@
 // each field is written by two threads without a lock, the threads started by Qt's hand-overs,
 // shown to the sanitizer by the preloaded shims. Beside them, hand-overs that order their accesses.
 #include <QCoreApplication>
+#include <QString>
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -12,6 +13,8 @@ struct Shared
 {
     int inQueuedCall = 0;
     int afterEnd = 0;
+    QString name;
+    QString nameAfterEnd;
 };
 
 __attribute__((noinline)) void WriteFromQueuedCall(Shared& shared)
@@ -30,6 +33,23 @@ __attribute__((noinline)) void WriteFromLaterPoolTask(Shared& shared)
 {
     shared.afterEnd = 2;
 }
+// The same races on string members: Qt's own code makes the accesses, called from ours.
+__attribute__((noinline)) void NameFromQueuedCall(Shared& shared, const QString& name)
+{
+    shared.name = name;
+}
+__attribute__((noinline)) void NameFromPoolTask(Shared& shared, const QString& name)
+{
+    shared.name = name;
+}
+__attribute__((noinline)) void NameFromEndedThread(Shared& shared, const QString& name)
+{
+    shared.nameAfterEnd = name;
+}
+__attribute__((noinline)) void NameFromLaterPoolTask(Shared& shared, const QString& name)
+{
+    shared.nameAfterEnd = name;
+}
 
 class Writer : public QThread
 {
@@ -38,6 +58,7 @@ public:
     void run() override
     {
         WriteFromEndedThread(m_shared);
+        NameFromEndedThread(m_shared, QString::number(1));
         m_ended.store(true, std::memory_order_relaxed);
     }
     Shared& m_shared;
@@ -75,6 +96,7 @@ int main(int argc, char** argv)
         [&]
         {
             WriteFromQueuedCall(*shared);
+            NameFromQueuedCall(*shared, QString::number(1));
             ++done;
         },
         Qt::QueuedConnection);
@@ -82,6 +104,7 @@ int main(int argc, char** argv)
         [&]
         {
             WriteFromPoolTask(*shared);
+            NameFromPoolTask(*shared, QString::number(2));
             ++done;
         });
 
@@ -106,6 +129,7 @@ int main(int argc, char** argv)
                 QThread::msleep(5);
             QThread::msleep(50);
             WriteFromLaterPoolTask(*shared);
+            NameFromLaterPoolTask(*shared, QString::number(2));
         });
 
     // A task written before its start (ordered) and after it (a race), given to a pool thread that
@@ -127,6 +151,14 @@ int main(int argc, char** argv)
     queued->m_before = 1;
     queue.start(queued);
     queue.waitForDone();
+
+    // Queued calls whose lambda owns a string: the poster's reference to the slot object may be the
+    // last one dropped, after the receiver ran it (ordered by Qt's reference count).
+    std::atomic<int> calls{0};
+    for (int i = 0; i < 200; ++i)
+        QMetaObject::invokeMethod(
+            &receiver, [&calls, text = QString::number(i)] { calls += int(text.size()); },
+            Qt::QueuedConnection);
 
     QThreadPool::globalInstance()->waitForDone();
     while (done.load() < 2)
