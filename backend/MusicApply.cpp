@@ -226,6 +226,23 @@ int CiTunesLib::DeleteMusic(QString& target, const MusicInfo* info, int type)
     if (!isRecycledType(type))
         return 0;
 
+    if (target == info->Location)
+    {
+        // The file stays where it is, for the entry that keeps it: only this entry goes, and its
+        // recycle path names the file at its own place.
+        const QByteArray kept = PathToNative(target);
+        if (UpdateValue(info->PersistentID, type, "TrashPath", kept.constData(), 0) != 0)
+        {
+            Log(QStringLiteral("DeleteMusic UpdateValueToDB Failed:%1 %2").arg(info->Location, target));
+            return -1;
+        }
+        if (type == RunModeDuplicateITunes && !deleteFromITunes())
+        {
+            UpdateValue(info->PersistentID, type, "TrashPath", "", 0);
+            return -1;
+        }
+        return 0;
+    }
     if (moveIntoRecycle(info->Location, target) != CRecycleBin::MoveOk)
     {
         Log(QStringLiteral("%1 Move to %2 Failed!").arg(info->Location, target));
@@ -295,6 +312,17 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
 
     // Where the copy lies, for the caller to name should it have to stay there.
     info->TrashPath = trash;
+
+    if (fromRow && trash == info->Location)
+    {
+        // A removal that took the entry alone, its file kept by another entry: the library agent
+        // adds a file only once and would answer that other entry, so the file is in the library
+        // already and only the row's record of the removal goes.
+        if (!isRegularFile(PathToNative(trash).constData()) ||
+            UpdateValue(info->PersistentID, type, "TrashPath", "", 0) != 0)
+            return -1;
+        return 0;
+    }
 
     // A file already back at its place with its recycle path still recorded is the end of an
     // earlier restore whose re-add failed: it goes on from the re-add.
@@ -426,6 +454,26 @@ bool locationListed(CMusicManage& manager, const QString& location)
     {
         const CMusicObj* other = manager.MusicAt(i);
         if (other && other->CurrentInfo().Location == location)
+            return true;
+    }
+    return false;
+}
+
+// Whether another track of the lists that is not removed (no recycle path recorded in its row)
+// has the file of `obj`: a library may list one file twice.
+bool fileKeptByOther(CMusicManage& manager, CiTunesLib& library, const CMusicObj& obj)
+{
+    const QString& location = obj.CurrentInfo().Location;
+    for (int i = 0, count = manager.MainListSize(); i < count; ++i)
+    {
+        const CMusicObj* other = manager.MusicAt(i);
+        if (!other || other == &obj || other->CurrentInfo().Location != location)
+            continue;
+        std::string trash;
+        QMutexLocker lock(&library.DbMutex());
+        if (SelectValueFromDB(other->CurrentInfo().PersistentID.toUtf8().constData(), other->GetType(),
+                              "TrashPath", trash) != 0 ||
+            trash.empty())
             return true;
     }
     return false;
@@ -601,8 +649,10 @@ int CMusicManage::DeleteToTrash(void* track)
     const MusicInfo& info = ref.Info();
     const int type = ref.type;
 
-    QString target;
-    if (isRecycledType(type))
+    // A file another entry keeps stays where it is: the removal takes this entry alone.
+    const bool fileKept = ref.obj && isRecycledType(type) && fileKeptByOther(*this, *m_library, *ref.obj);
+    QString target = fileKept ? info.Location : QString();
+    if (isRecycledType(type) && !fileKept)
     {
         if (!QDir().mkpath(m_recyclePath))
         {
@@ -625,7 +675,7 @@ int CMusicManage::DeleteToTrash(void* track)
         return -1;
 
     // Only once the file is safe in the recycle folder does the iTunes entry of the same file go.
-    if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, info.Location))
+    if (type == RunModeDuplicateFiles && !fileKept && m_zLibrary && locationListed(*this, info.Location))
     {
         const QByteArray location = PathToNative(info.Location);
         if (m_zLibrary->FindInZDatabase(location.constData()) == 0)
@@ -681,7 +731,8 @@ int CMusicManage::RestoreFromTrash(void* track)
     }
 
     // The iTunes entry comes back under the same condition the removal took it away.
-    if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, record.Location))
+    if (type == RunModeDuplicateFiles && record.TrashPath != record.Location && m_zLibrary &&
+        locationListed(*this, record.Location))
     {
         const QByteArray location = PathToNative(record.Location);
         if (m_zLibrary->FindInZDatabase(location.constData()) == 0)

@@ -1148,6 +1148,17 @@ and apply the result?</source>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>تعذر إصلاح بعض الأغاني هذه المرة. يمكنك تعديلها بنفسك أو محاولة الإصلاح مرة أخرى.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل نسختين مكررتين: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخ مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

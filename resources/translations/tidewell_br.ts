@@ -1052,6 +1052,13 @@ e aplicar o resultado?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Desta vez algumas músicas não puderam ser corrigidas. Você pode editá-las ou tentar corrigir novamente.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>Não foi possível mover %n duplicata: %1. Tente de novo com Remover.</numerusform>
+            <numerusform>Não foi possível mover %n duplicatas: %1. Tente de novo com Remover.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

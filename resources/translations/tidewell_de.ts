@@ -1052,6 +1052,13 @@ und das Ergebnis übernehmen?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Einige Titel konnten diesmal nicht repariert werden. Sie können sie selbst bearbeiten oder erneut reparieren.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>%n Duplikat konnte nicht verschoben werden: %1. Entfernen versucht es erneut.</numerusform>
+            <numerusform>%n Duplikate konnten nicht verschoben werden: %1. Entfernen versucht es erneut.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1053,6 +1053,13 @@ and apply the result?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Some songs could not be fixed this time. You can edit them yourself or try to fix them again.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>%n duplicate could not be moved: %1. Click Remove to try again.</numerusform>
+            <numerusform>%n duplicates could not be moved: %1. Click Remove to try again.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

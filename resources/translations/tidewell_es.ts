@@ -1052,6 +1052,13 @@ y aplicar el resultado?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Esta vez no se pudieron reparar algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>No se pudo mover %n duplicado: %1. Reintente con Eliminar.</numerusform>
+            <numerusform>No se pudieron mover %n duplicados: %1. Reintente con Eliminar.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

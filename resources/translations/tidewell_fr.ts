@@ -1052,6 +1052,13 @@ et appliquer le résultat ?</translation>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>Certains morceaux n’ont pas pu être réparés cette fois. Vous pouvez les modifier vous-même ou réessayer.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>%n doublon n&apos;a pas pu être déplacé : %1. Réessayez avec Supprimer.</numerusform>
+            <numerusform>%n doublons n&apos;ont pas pu être déplacés : %1. Réessayez avec Supprimer.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

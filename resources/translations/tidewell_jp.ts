@@ -1028,6 +1028,12 @@ and apply the result?</source>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>今回は一部の曲を修正できませんでした。自分で編集するか、もう一度修正してください。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>%n 件の重複を移動できませんでした: %1。［削除］で再試行できます。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

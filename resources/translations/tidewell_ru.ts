@@ -1076,6 +1076,14 @@ and apply the result?</source>
         <source>Some songs could not be fixed this time. You can edit them yourself or try fix again.</source>
         <translation>На этот раз некоторые песни исправить не удалось. Отредактируйте их сами или повторите исправление.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>Не удалось переместить %n дубликат: %1. Повторите через «Удалить».</numerusform>
+            <numerusform>Не удалось переместить %n дубликата: %1. Повторите через «Удалить».</numerusform>
+            <numerusform>Не удалось переместить %n дубликатов: %1. Повторите через «Удалить».</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>
