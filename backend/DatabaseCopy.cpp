@@ -1,5 +1,6 @@
 #include "DatabaseCopy.h"
 
+#include "AtomicFileEdit.h"
 #include "MusicManageTypes.h"
 #include "NativePath.h"
 #include "TracksTable.h"
@@ -150,6 +151,36 @@ QString DamagedFile(sqlite3* db, const QString& path)
     return QString();
 }
 
+// Clears the folders of the songs the database names of the copies an edit left there when its
+// run was killed (AtomicFileEdit::sweepLeftovers); no other folder is looked at.
+void SweepEditLeftovers(const QString& path)
+{
+    sqlite3* raw = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK)
+    {
+        sqlite3_close_v2(raw);
+        return;
+    }
+    const DbHandle db(raw);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db.get(), "SELECT DISTINCT Location FROM TracksTable", -1, &stmt, nullptr) !=
+        SQLITE_OK)
+        return;
+    const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> query(stmt, &sqlite3_finalize);
+    std::set<std::string> folders;
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+    {
+        // A location is the file's name in the system's own bytes.
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt, 0));
+        const std::string location(bytes ? bytes : "", static_cast<size_t>(sqlite3_column_bytes(stmt, 0)));
+        if (location.size() > 1 && location.front() == '/')
+            folders.insert(location.substr(0, location.rfind('/') + 1));
+    }
+    for (const std::string& folder : folders)
+        AtomicFileEdit::sweepLeftovers(folder);
+}
+
 } // namespace
 
 QString CheckProjectDatabase(const QString& path)
@@ -223,9 +254,12 @@ QString CheckLeftDatabase(const QString& path)
         }
         sqlite3_close_v2(raw);
     }
+    QString invalid = CheckProjectDatabase(path);
+    if (invalid.isEmpty())
+        SweepEditLeftovers(path);
     if (settled)
         return QStringLiteral("LeftDatabase settled: %1 was applied or saved as a whole").arg(path);
-    return CheckProjectDatabase(path);
+    return invalid;
 }
 
 int BackupDatabaseFile(const QString& source, const QString& target)

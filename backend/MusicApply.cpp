@@ -229,6 +229,23 @@ int CiTunesLib::DeleteMusic(QString& target, const MusicInfo* info, int type)
     if (!isRecycledType(type))
         return 0;
 
+    if (target == info->Location)
+    {
+        // The file stays where it is, for the entry that keeps it: only this entry goes, and its
+        // recycle path names the file at its own place.
+        const QByteArray kept = PathToNative(target);
+        if (UpdateValue(info->PersistentID, type, "TrashPath", kept.constData(), 0) != 0)
+        {
+            Log(QStringLiteral("DeleteMusic UpdateValueToDB Failed:%1 %2").arg(info->Location, target));
+            return -1;
+        }
+        if (type == RunModeDuplicateITunes && !deleteFromITunes())
+        {
+            UpdateValue(info->PersistentID, type, "TrashPath", "", 0);
+            return -1;
+        }
+        return 0;
+    }
     if (moveIntoRecycle(info->Location, target) != CRecycleBin::MoveOk)
     {
         Log(QStringLiteral("%1 Move to %2 Failed!").arg(info->Location, target));
@@ -298,6 +315,17 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
 
     // Where the copy lies, for the caller to name should it have to stay there.
     info->TrashPath = trash;
+
+    if (fromRow && trash == info->Location)
+    {
+        // A removal that took the entry alone, its file kept by another entry: the library agent
+        // adds a file only once and would answer that other entry, so the file is in the library
+        // already and only the row's record of the removal goes.
+        if (!isRegularFile(PathToNative(trash).constData()) ||
+            UpdateValue(info->PersistentID, type, "TrashPath", "", 0) != 0)
+            return -1;
+        return 0;
+    }
 
     // A file already back at its place with its recycle path still recorded is the end of an
     // earlier restore whose re-add failed: it goes on from the re-add.
@@ -444,6 +472,26 @@ void keepRemovalRecord(CMusicManage& manager, const QString& recorded, const QSt
         manager.WriteManageLog(QStringLiteral("No removal record for %1").arg(target));
     if (target != recorded || !isRegularFile(PathToNative(recorded).constData()))
         CRemovalRecord::Remove(recorded);
+}
+
+// Whether another track of the lists that is not removed (no recycle path recorded in its row)
+// has the file of `obj`: a library may list one file twice.
+bool fileKeptByOther(CMusicManage& manager, CiTunesLib& library, const CMusicObj& obj)
+{
+    const QString& location = obj.CurrentInfo().Location;
+    for (int i = 0, count = manager.MainListSize(); i < count; ++i)
+    {
+        const CMusicObj* other = manager.MusicAt(i);
+        if (!other || other == &obj || other->CurrentInfo().Location != location)
+            continue;
+        std::string trash;
+        QMutexLocker lock(&library.DbMutex());
+        if (SelectValueFromDB(other->CurrentInfo().PersistentID.toUtf8().constData(), other->GetType(),
+                              "TrashPath", trash) != 0 ||
+            trash.empty())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -635,8 +683,10 @@ int CMusicManage::DeleteToTrash(void* track)
     const MusicInfo& info = ref.Info();
     const int type = ref.type;
 
-    QString target;
-    if (isRecycledType(type))
+    // A file another entry keeps stays where it is: the removal takes this entry alone.
+    const bool fileKept = ref.obj && isRecycledType(type) && fileKeptByOther(*this, *m_library, *ref.obj);
+    QString target = fileKept ? info.Location : QString();
+    if (isRecycledType(type) && !fileKept)
     {
         if (!QDir().mkpath(m_recyclePath))
         {
@@ -658,13 +708,13 @@ int CMusicManage::DeleteToTrash(void* track)
         ret = m_library->DeleteMusicByInfo(target, ref.bare, type);
     else
         ret = deleteBareRecord(*this, target, ref.bare, type);
-    if (isRecycledType(type))
+    if (isRecycledType(type) && !fileKept)
         keepRemovalRecord(*this, recorded, target, info.Location);
     if (ret != 0)
         return -1;
 
     // Only once the file is safe in the recycle folder does the iTunes entry of the same file go.
-    if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, info.Location))
+    if (type == RunModeDuplicateFiles && !fileKept && m_zLibrary && locationListed(*this, info.Location))
     {
         const QByteArray location = PathToNative(info.Location);
         if (m_zLibrary->FindInZDatabase(location.constData()) == 0)
@@ -696,6 +746,10 @@ int CMusicManage::RestoreFromTrash(void* track)
     }
     if (record.TrashPath.isEmpty())
         return atPlace ? 0 : -1;
+    // A removal that took the entry alone left its file in place for the entry that keeps it:
+    // nothing moves back (see RestoreMusic).
+    if (fromRow && record.TrashPath == record.Location)
+        return m_library->RestoreMusic(&record, type, fromRow);
 
     // That path is only data: the copy goes back only when our own record of its removal names
     // it, and only to the place it was removed from.
@@ -739,7 +793,8 @@ int CMusicManage::RestoreFromTrash(void* track)
     CRemovalRecord::Remove(record.TrashPath);
 
     // The iTunes entry comes back under the same condition the removal took it away.
-    if (type == RunModeDuplicateFiles && m_zLibrary && locationListed(*this, record.Location))
+    if (type == RunModeDuplicateFiles && record.TrashPath != record.Location && m_zLibrary &&
+        locationListed(*this, record.Location))
     {
         const QByteArray location = PathToNative(record.Location);
         if (m_zLibrary->FindInZDatabase(location.constData()) == 0)

@@ -129,7 +129,10 @@ public:
     // (Type 4 or 5) moves its file under a free name into the recycle path and records where (a
     // track's row, a bare record's TrashPath); Type 5 then leaves iTunes too, and its file goes
     // back when that fails. A Type 4 file that a track of the lists also has loses its iTunes
-    // entry as well (found through the second database). Other types change nothing.
+    // entry as well (found through the second database). A track of the lists whose file another
+    // track of the lists keeps (a library that lists one file twice) leaves the library alone:
+    // its file stays, and its row's recycle path is that file's own place. Other types change
+    // nothing.
     int DeleteToTrash(void* track);
     // Restore (0 or -1) of a Type 4 or 5 removal: moves the file from its recorded recycle path
     // back to its location. A row's recycle path is then cleared, and a Type 5 track comes back

@@ -1,5 +1,6 @@
 #include "RecycleBin.h"
 
+#include "AtomicFileEdit.h"
 #include "NativePath.h"
 #include "ScopedFd.h"
 
@@ -43,6 +44,30 @@ bool writeAll(int fd, const char* data, ssize_t size)
     return true;
 }
 
+// Renames `from` to `to` unless something has that name: 0, or the errno of the failure (EEXIST
+// for a taken name, EXDEV across file systems).
+int renameNoReplace(const char* from, const char* to)
+{
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    int err = errno;
+    if (err == EINVAL || err == ENOSYS)
+    {
+        // A file system without the no-replace rename: a hard link refuses an existing target
+        // just as well, then the old name goes.
+        if (::link(from, to) == 0)
+        {
+            if (::unlink(from) == 0)
+                return 0;
+            err = errno;
+            ::unlink(to);
+            return err;
+        }
+        err = errno;
+    }
+    return err;
+}
+
 } // namespace
 
 QString CRecycleBin::DayFolder(const QString& root, const QDate& date)
@@ -57,20 +82,31 @@ QString CRecycleBin::FreeTarget(const QString& folder, const QString& fileName)
 {
     if (fileName.isEmpty())
         return {};
-    QString name = fileName;
     const QDir dir(folder);
     // Only the file name is numbered: a '.' in a folder name must never take the number.
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    QString stem = fileName.left(dot);
+    const QString extension = fileName.mid(dot);
+    QString numbers;
     for (int n = 1;; ++n)
     {
+        const QString name = n == 1 ? fileName : stem + numbers + extension;
         const QString target = dir.filePath(name);
         if (!nameTaken(target))
             return target;
-        const qsizetype dot = name.lastIndexOf(u'.');
         if (dot <= 0)
             return {};
-        name.insert(dot, QString::number(n));
-        if (PathToNative(name).size() > kMaxNameBytes)
-            return {};
+        numbers += QString::number(n);
+        // A long name gives up the end of its stem, a whole character at a time, so the numbered
+        // name still fits the file system.
+        while (PathToNative(stem + numbers + extension).size() > kMaxNameBytes)
+        {
+            if (stem.isEmpty())
+                return {};
+            const bool pair =
+                stem.size() > 1 && stem.back().isLowSurrogate() && stem.at(stem.size() - 2).isHighSurrogate();
+            stem.chop(pair ? 2 : 1);
+        }
     }
 }
 
@@ -84,22 +120,9 @@ int CRecycleBin::MoveFile(const QString& from, const QString& to)
     if (::lstat(src.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return MoveNoSource;
 
-    if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
+    const int err = renameNoReplace(src.constData(), dst.constData());
+    if (err == 0)
         return MoveOk;
-    int err = errno;
-    if (err == EINVAL || err == ENOSYS)
-    {
-        // A file system without the no-replace rename: a hard link refuses an existing target
-        // just as well, then the old name goes.
-        if (::link(src.constData(), dst.constData()) == 0)
-        {
-            if (::unlink(src.constData()) == 0)
-                return MoveOk;
-            ::unlink(dst.constData());
-            return MoveFailed;
-        }
-        err = errno;
-    }
     if (err == EEXIST)
         return MoveTargetExists;
     if (err == EXDEV)
@@ -132,15 +155,23 @@ int CRecycleBin::CopyThenRemove(const QString& from, const QString& to)
     if (in.fd < 0 || ::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode))
         return MoveNoSource;
 
-    Fd out(::open(dst.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 07777));
-    if (out.fd < 0)
-        return errno == EEXIST ? MoveTargetExists : MoveFailed;
+    if (nameTaken(to))
+        return MoveTargetExists;
 
-    // From here on a failure removes the partial copy; the source is untouched until the copy is
-    // complete, synced and of the right size.
+    // The copy is made under a temporary name beside the target and takes the target's name only
+    // once it is complete and on disk: a kill on the way leaves a leftover that the next run
+    // writing into that folder removes, never a cut-off song under its own name.
+    const std::string folder = dst.left(dst.lastIndexOf('/') + 1).toStdString();
+    std::string temp;
+    Fd out(AtomicFileEdit::createTemporary(folder, temp));
+    if (out.fd < 0)
+        return MoveFailed;
+
+    // From here on a failure removes the copy; the source is untouched until the copy is
+    // complete, synced, of the right size and under its name.
     auto fail = [&](int code)
     {
-        ::unlink(dst.constData());
+        ::unlink(temp.c_str());
         return code;
     };
     char buffer[1 << 16];
@@ -158,18 +189,25 @@ int CRecycleBin::CopyThenRemove(const QString& from, const QString& to)
         if (!writeAll(out.fd, buffer, n))
             return fail(MoveFailed);
     }
-    // Keep the times, so a restored file is the file that was removed in every respect a cache
-    // or the user looks at.
+    // Keep the times and permissions, so a restored file is the file that was removed in every
+    // respect a cache or the user looks at.
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
     ::futimens(out.fd, times);
     struct stat copied
     {
     };
-    if (::fsync(out.fd) != 0 || ::fstat(out.fd, &copied) != 0)
+    if (::fchmod(out.fd, st.st_mode & 07777) != 0 || ::fsync(out.fd) != 0 || ::fstat(out.fd, &copied) != 0)
         return fail(MoveFailed);
     if (copied.st_size != st.st_size)
         return fail(MoveVerifyFailed);
-    if (::unlink(src.constData()) != 0)
-        return fail(MoveFailed);
+    if (const int err = renameNoReplace(temp.c_str(), dst.constData()); err != 0)
+        return fail(err == EEXIST ? MoveTargetExists : MoveFailed);
+    // The new name is on disk before the only other copy goes.
+    const Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.fd < 0 || ::fsync(dir.fd) != 0 || ::unlink(src.constData()) != 0)
+    {
+        ::unlink(dst.constData());
+        return MoveFailed;
+    }
     return MoveOk;
 }

@@ -8,9 +8,11 @@
 // uses for every removal and restore.
 //
 // A move never overwrites anything: within a file system it is an atomic rename that refuses an
-// existing target; across file systems the file is copied to the target (created exclusively),
-// synced, its size checked against the source, and only then is the source removed. Any failure
-// leaves the source exactly where it was and no partial target behind.
+// existing target; across file systems the file is copied under a temporary name beside the
+// target, synced, its size checked against the source, renamed to the target (never over
+// anything) and only then is the source removed. Any failure leaves the source exactly where it
+// was and no partial target behind; a kill leaves at most a temporary copy, which the next run
+// that writes into that folder removes (AtomicFileEdit::createTemporary).
 //
 // Stateless and thread-safe; paths are absolute, with '/' as the only separator. A name is its
 // bytes (PathToNative): one that is not UTF-8 moves and comes back like any other.
@@ -31,8 +33,10 @@ public:
 
     // The path in `folder` the file name gets: the name itself when free, else the collision rule
     // inserts 1, 2, 3, ... before the name's last '.', each time into the name as it now stands
-    // (song.mp3, song1.mp3, song12.mp3, song123.mp3). Empty when a collision meets a name without
-    // an extension ('.' after its first character) or the names grow past the file system's limit.
+    // (song.mp3, song1.mp3, song12.mp3, song123.mp3). A numbered name longer than the file
+    // system allows (255 bytes) gives up the end of its stem, whole characters, until it fits.
+    // Empty when a collision meets a name without an extension ('.' after its first character)
+    // or the numbers alone outgrow the limit.
     static QString FreeTarget(const QString& folder, const QString& fileName);
 
     // Moves the regular file `from` to `to` as described above. MoveResult codes.
@@ -43,6 +47,6 @@ public:
     static int MoveBack(const QString& from, const QString& to);
 
     // The cross-file-system half of MoveFile, reachable on its own so it can be tested on one
-    // file system: exclusive copy, sync, size check, then removal of the source.
+    // file system: temporary copy, sync, size check, rename, then removal of the source.
     static int CopyThenRemove(const QString& from, const QString& to);
 };

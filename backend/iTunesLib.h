@@ -94,7 +94,9 @@ public:
     int SaveMusicInfo(const MusicInfo* info, const QString& artPath, int type, int mask, int* written);
     // Removal of a track of the lists: types 4 and 5 move the file to `target` first and record it
     // in the row's "TrashPath"; types 1 and 5 then delete the iTunes entry. A failing step undoes
-    // the steps before it. 0 or -1. `target` receives the name the file finally got.
+    // the steps before it. 0 or -1. `target` receives the name the file finally got. A `target`
+    // that is the record's own Location removes the entry alone: the file stays, and the row's
+    // "TrashPath" names it at its place.
     int DeleteMusic(QString& target, const MusicInfo* info, int type);
     // The same for a bare record of the duplicate engine: the recycle path goes into its TrashPath.
     int DeleteMusicByInfo(QString& target, MusicInfo* info, int type);

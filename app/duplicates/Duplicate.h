@@ -74,6 +74,8 @@ public:
     void PrepareRemove();
     // Apply thread: removes the checked copies of the plan PrepareRemove took.
     void RemoveDuplicate();
+    // GUI thread: the paths of the copies the last removal could not move, once its end is here.
+    QStringList NotMovedCopies() const { return m_notMoved; }
     // type 2 pauses; type 1 with wake set continues. Any thread.
     void SetPauseState(int type, bool wake);
     // Any thread; a stop also ends a removal waiting in its pause.
@@ -128,6 +130,7 @@ private:
         void* handle = nullptr;
         bool checked = false;
         bool removed = false;
+        QString path;
     };
     struct PlanGroup
     {
@@ -190,6 +193,7 @@ private:
     std::vector<PendingTrack> m_pendingTracks; // under m_pendingMutex
 
     std::vector<PlanGroup> m_plan; // written by PrepareRemove, read by the remover
+    QStringList m_notMoved;
     // Bumped by ClearView, so row changes queued for an emptied tree are dropped.
     std::atomic<quint64> m_generation{0};
     // Restores run here one after another; a row is in the set from its click to its result.

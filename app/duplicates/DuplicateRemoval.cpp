@@ -25,6 +25,7 @@
 using duplicate_detail::AsRow;
 using duplicate_detail::kBlue;
 using duplicate_detail::kColumnCheck;
+using duplicate_detail::kColumnPath;
 using duplicate_detail::kColumnRestore;
 using duplicate_detail::kGrey;
 using duplicate_detail::SharedIcon;
@@ -51,8 +52,8 @@ void CDuplicate::PrepareRemove()
         for (int c = 0; c < group->childCount(); ++c)
         {
             CDuplicateItem* copy = AsRow(group->child(c));
-            plan.copies.push_back(
-                {copy, copy->Handle(), copy->checkState(kColumnCheck) != Qt::Unchecked, copy->isDisabled()});
+            plan.copies.push_back({copy, copy->Handle(), copy->checkState(kColumnCheck) != Qt::Unchecked,
+                                   copy->isDisabled(), copy->text(kColumnPath)});
         }
         m_plan.push_back(std::move(plan));
     }
@@ -77,7 +78,7 @@ void CDuplicate::RemoveDuplicate()
     const quint64 generation = m_generation.load();
     if (!m_pLink)
         return;
-    bool failed = false;
+    QStringList notMoved;
     m_pLink->SetTransaction(false);
     auto stopNow = [this]
     {
@@ -108,7 +109,7 @@ void CDuplicate::RemoveDuplicate()
             }
             if (m_pLink->ApplyiTunesMusicInfo(copy.handle, MF_Duplicate) != 0)
             {
-                failed = true;
+                notMoved << copy.path;
                 ++left;
                 continue;
             }
@@ -132,11 +133,12 @@ void CDuplicate::RemoveDuplicate()
         return;
     QMetaObject::invokeMethod(
         this,
-        [this, failed]
+        [this, notMoved]
         {
             // Queued behind the rows this pass marked: the count is what the view holds removed.
+            m_notMoved = notMoved;
             ReportRemoved();
-            emit SetRemoveEnable(failed);
+            emit SetRemoveEnable(!notMoved.isEmpty());
         },
         Qt::QueuedConnection);
     WriteUILog(QStringLiteral("End RemoveDuplicate()"));

@@ -275,6 +275,8 @@ private:
     // was closed without an answer).
     bool StartApply();
     QString ApplyFailureText() const;
+    // The first few of these names, each in its own direction, and how many more there are.
+    QString FewNames(const QStringList& names) const;
     QStringList FixEndHints() const;
     bool FixPassFailed() const;
     // The end of a fix pass in the header: its hints, and the done picture or the warning one.
@@ -405,8 +407,9 @@ private:
     QString m_strLastPath;
     bool m_bApplying = false;
     bool m_bRemoving = false;
-    // The last removal left a checked copy in place (its file could not be moved).
+    // The last removal left a checked copy in place (its file could not be moved), and which.
     bool m_bRemovalIncomplete = false;
+    QStringList m_removalFailures;
     // Copies of the duplicate result removed and not restored. The scan's counts stay in
     // m_strFixText2 (songs scanned) and m_iFixCode (duplicates found) beside it.
     int m_iDuplicatesRemoved = 0;

@@ -138,6 +138,10 @@ QStringList CMainUI::RemovalEndHints() const
 {
     // A recycle folder that cannot be written (a read-only disk) leaves the files where they
     // were: the user is told, and Remove stays offered.
+    if (m_bRemovalIncomplete && !m_removalFailures.isEmpty())
+        return {tr("%n duplicate(s) could not be moved: %1. Click Remove to try again.", nullptr,
+                   static_cast<int>(m_removalFailures.size()))
+                    .arg(FewNames(m_removalFailures))};
     if (m_bRemovalIncomplete)
         return {tr("Some duplicates could not be moved. Click Remove to try again.")};
     return {tr("Congratulations! Duplicates has been removed successfully.")};
@@ -292,21 +296,25 @@ bool CMainUI::StartApply()
     return true;
 }
 
+QString CMainUI::FewNames(const QStringList& names) const
+{
+    // A few names say which files to look at; the message stays one line whatever the count.
+    constexpr int kNamed = 5;
+    const int count = static_cast<int>(names.size());
+    QStringList named;
+    for (const QString& name : names.mid(0, kNamed))
+        named << COwnDirectionDelegate::Isolated(name); // a file name keeps its own direction
+    QString joined = named.join(QStringLiteral(", "));
+    if (count > kNamed)
+        joined = tr("%1 and %n more", nullptr, count - kNamed).arg(joined);
+    return joined;
+}
+
 QString CMainUI::ApplyFailureText() const
 {
     QStringList sentences;
     if (const int count = static_cast<int>(m_applyFailures.size()); count > 0)
-    {
-        // A few names say which songs to look at; the message stays one line whatever the count.
-        constexpr int kNamed = 5;
-        QStringList named;
-        for (const QString& name : m_applyFailures.mid(0, kNamed))
-            named << COwnDirectionDelegate::Isolated(name); // a file name keeps its own direction
-        QString names = named.join(QStringLiteral(", "));
-        if (count > kNamed)
-            names = tr("%1 and %n more", nullptr, count - kNamed).arg(names);
-        sentences << tr("%n song(s) could not be written: %1", nullptr, count).arg(names);
-    }
+        sentences << tr("%n song(s) could not be written: %1", nullptr, count).arg(FewNames(m_applyFailures));
     // What failed besides the songs is named too: the library file, the working database.
     if (const int kept = m_pReport->ApplyLibraryUnsaved(); kept > 0)
         sentences << tr("%n song(s) were written to their files, but the library file could not be saved: %1",
@@ -338,6 +346,7 @@ void CMainUI::UpdataApplyOK()
         // The page's last word, queued ahead of this one, left Remove offered when a checked copy
         // is still in place.
         m_bRemovalIncomplete = m_pRemoveButton->isEnabled();
+        m_removalFailures = m_pDuplicate ? m_pDuplicate->NotMovedCopies() : QStringList();
         RetranslateRemoveTexts();
     }
     else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)

@@ -110,6 +110,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_eStage = EWorkStage::Loading;
     m_iDuplicatesRemoved = 0;
     m_bRemovalIncomplete = false;
+    m_removalFailures.clear();
     m_eRunState = EWindowRunState::Running;
     m_pActionSave->setEnabled(true);
     m_pPauseControl->SetActions(true, false);

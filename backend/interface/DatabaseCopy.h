@@ -26,9 +26,12 @@ int BackupDatabaseFile(const QString& source, const QString& target);
 QString CheckProjectDatabase(const QString& path);
 
 // CheckProjectDatabase for the working database a run left behind: a write it was in the
-// middle of is rolled back first (its hot journal replayed), as the loader would. A database
+// middle of is rolled back first (its hot journal replayed), as the loader would. One that passes
+// has the folders of its songs cleared of the temporary copies an edit of its run left when it was
+// killed (AtomicFileEdit::sweepLeftovers); nothing else on the disk is looked at. A database
 // marked settled (kResultSettledKey: all of it was applied or saved) is answered like an invalid
-// one, since it holds nothing to continue. Any thread.
+// one, since it holds nothing to continue. Any thread: it reads the whole file, so callers run it
+// on a worker.
 QString CheckLeftDatabase(const QString& path);
 
 // Puts a saved project in place as the working database: copies it into a temporary file beside

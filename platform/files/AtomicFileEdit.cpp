@@ -82,9 +82,8 @@ bool replaceWith(const std::string& path, mode_t mode, const std::function<bool(
 {
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    removeLeftovers(folder);
-    std::string temp = folder + kTempPrefix + "XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    std::string temp;
+    const int fd = AtomicFileEdit::createTemporary(folder, temp);
     if (fd < 0)
         return false;
     bool ok = write(fd) && ::fchmod(fd, mode & 07777) == 0 && ::fsync(fd) == 0 && (!check || check(fd));
@@ -103,6 +102,18 @@ bool sameFile(const struct stat& a, const struct stat& b)
 }
 
 } // namespace
+
+int AtomicFileEdit::createTemporary(const std::string& folder, std::string& path)
+{
+    removeLeftovers(folder);
+    path = folder + kTempPrefix + "XXXXXX";
+    return ::mkostemp(path.data(), O_CLOEXEC);
+}
+
+void AtomicFileEdit::sweepLeftovers(const std::string& folder)
+{
+    removeLeftovers(folder);
+}
 
 AtomicFileEdit::AtomicFileEdit(std::string original) : m_original(std::move(original)) {}
 

@@ -59,6 +59,16 @@ public:
     // one gets `newFileMode`.
     static bool replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode = 0644);
 
+    // A new, empty file in `folder` (its path with the trailing '/', or empty for the current
+    // folder) named like this class's temporary copies, opened for writing only here: what a
+    // kill leaves of it is a leftover, removed first thing by the next run that writes into that
+    // folder (sweepLeftovers). The descriptor, or -1; `path` receives the file's path.
+    static int createTemporary(const std::string& folder, std::string& path);
+    // Removes the temporary copies an earlier run left in `folder` (as above): only regular files
+    // of that name, never followed through a link, older than this run. Each folder is looked at
+    // once per run.
+    static void sweepLeftovers(const std::string& folder);
+
 private:
     void close();
 

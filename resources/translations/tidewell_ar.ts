@@ -1192,6 +1192,17 @@ and apply the result?</source>
         <source>The working database could not be saved: %1</source>
         <translation>تعذر حفظ قاعدة بيانات العمل: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل نسختين مكررتين: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخ مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

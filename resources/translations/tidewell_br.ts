@@ -1084,6 +1084,13 @@ e aplicar o resultado?</translation>
         <source>The working database could not be saved: %1</source>
         <translation>Não foi possível salvar o banco de dados de trabalho: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>Não foi possível mover %n duplicata: %1. Tente de novo com Remover.</numerusform>
+            <numerusform>Não foi possível mover %n duplicatas: %1. Tente de novo com Remover.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

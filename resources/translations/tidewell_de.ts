@@ -1084,6 +1084,13 @@ und das Ergebnis übernehmen?</translation>
         <source>The working database could not be saved: %1</source>
         <translation>Die Arbeitsdatenbank konnte nicht gespeichert werden: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>%n Duplikat konnte nicht verschoben werden: %1. Entfernen versucht es erneut.</numerusform>
+            <numerusform>%n Duplikate konnten nicht verschoben werden: %1. Entfernen versucht es erneut.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

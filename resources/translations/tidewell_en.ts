@@ -1084,6 +1084,13 @@ and apply the result?</translation>
         <source>The working database could not be saved: %1</source>
         <translation>The working database could not be saved: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>%n duplicate could not be moved: %1. Click Remove to try again.</numerusform>
+            <numerusform>%n duplicates could not be moved: %1. Click Remove to try again.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1084,6 +1084,13 @@ y aplicar el resultado?</translation>
         <source>The working database could not be saved: %1</source>
         <translation>No se pudo guardar la base de datos de trabajo: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>No se pudo mover %n duplicado: %1. Reintente con Eliminar.</numerusform>
+            <numerusform>No se pudieron mover %n duplicados: %1. Reintente con Eliminar.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1084,6 +1084,13 @@ et appliquer le résultat ?</translation>
         <source>The working database could not be saved: %1</source>
         <translation>La base de données de travail n&apos;a pas pu être enregistrée : %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>%n doublon n&apos;a pas pu être déplacé : %1. Réessayez avec Supprimer.</numerusform>
+            <numerusform>%n doublons n&apos;ont pas pu être déplacés : %1. Réessayez avec Supprimer.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1057,6 +1057,12 @@ and apply the result?</source>
         <source>The working database could not be saved: %1</source>
         <translation>作業用データベースを保存できませんでした: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>%n 件の重複を移動できませんでした: %1。［削除］で再試行できます。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

@@ -1111,6 +1111,14 @@ and apply the result?</source>
         <source>The working database could not be saved: %1</source>
         <translation>Не удалось сохранить рабочую базу данных: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <translation>
+            <numerusform>Не удалось переместить %n дубликат: %1. Повторите через «Удалить».</numerusform>
+            <numerusform>Не удалось переместить %n дубликата: %1. Повторите через «Удалить».</numerusform>
+            <numerusform>Не удалось переместить %n дубликатов: %1. Повторите через «Удалить».</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMessgboxEx</name>

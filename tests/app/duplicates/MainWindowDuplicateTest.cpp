@@ -14,6 +14,7 @@
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
 #include "ITunesLibraryXml.h"
+#include "LibraryXml.h"
 #include "MainUI.h"
 #include "ManagerFixture.h"
 #include "MusicFlags.h"
@@ -27,6 +28,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
 #include <QDropEvent>
@@ -39,6 +41,7 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QThread>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -364,7 +367,9 @@ private slots:
     }
 
     // A recycle folder that cannot be written (here a file stands where the day's folder goes, as
-    // root writes anywhere): Remove moves nothing, loses nothing, says so and stays offered.
+    // root writes anywhere): Remove moves nothing, loses nothing, names the copy and stays offered.
+    // Once it can be written, a copy whose name is as long as names may be goes, although a copy
+    // of that name went there before.
     void removalIntoAnUnusableRecycleFolderSaysSo()
     {
         tidewell::test::TempHome home;
@@ -373,7 +378,9 @@ private slots:
         const QString folder = home.path() + "/songs";
         const QStringList files = tidewell::test::makeSongFolder(folder, 2, "Song", "song", false);
         QCOMPARE(files.size(), 2);
-        QVERIFY(QFile::copy(files[0], folder + "/song0 copy.mp3"));
+        const QString longName = QString(251, u'a') + ".mp3";
+        QVERIFY(QFile::copy(files[0], folder + "/" + longName));
+        QVERIFY(QFile::rename(files[0], folder + "/" + QString(251, u'b') + ".mp3"));
         CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
         {
             CMainUI window;
@@ -383,6 +390,9 @@ private slots:
             QVERIFY(message && hints);
             QVERIFY(ScanFolder(window, folder));
             QCOMPARE(window.DuplicateView()->RowCount(), 1);
+            QTreeWidgetItem* group = window.DuplicateView()->Tree()->topLevelItem(0);
+            const QString removed =
+                group->child(group->child(0)->checkState(0) == Qt::Checked ? 0 : 1)->text(4);
 
             // After the page's clean-up of the recycle folder, which removes what is no folder.
             const QString day = settings->GetRecycleFolder() + "/" +
@@ -392,18 +402,168 @@ private slots:
             QFile blocker(day);
             QVERIFY(blocker.open(QIODevice::WriteOnly));
             blocker.close();
-            Click(window, "main_removebut");
-            QVERIFY(QTest::qWaitFor(
-                [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000));
+            auto remove = [&]
+            {
+                Click(window, "main_removebut");
+                return QTest::qWaitFor(
+                    [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000);
+            };
+            QVERIFY(remove());
             QTest::qWait(100);
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
             // Nothing was removed: the scan's result stands, with what went wrong.
             QCOMPARE(message->text(), QStringLiteral("Scanned 3 song(s), found 2 duplicate(s)."));
-            QCOMPARE(hints->Texts(), QStringList{QStringLiteral(
-                                         "Some duplicates could not be moved. Click Remove to try again.")});
+            QCOMPARE(hints->Texts(),
+                     QStringList{QStringLiteral("1 duplicate(s) could not be moved: %1. Click "
+                                                "Remove to try again.")
+                                     .arg(COwnDirectionDelegate::Isolated(removed))});
             QVERIFY(window.findChild<QAbstractButton*>("main_removebut")->isEnabled());
+
+            QVERIFY(blocker.remove() && QDir().mkpath(day));
+            const QString earlier = day + "/" + QFileInfo(removed).fileName();
+            QVERIFY(QFile::copy(files[1], earlier));
+            QVERIFY(remove());
+            QTRY_COMPARE(
+                message->text(),
+                QStringLiteral("Removed 1 duplicate(s). If not sure to remove, you can undo the removal."));
+            QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+            const QStringList recycled = QDir(day).entryList(QDir::Files);
+            QCOMPARE(recycled.size(), 2);
+            for (const QString& name : recycled)
+                QVERIFY(name.size() <= 255 && name.startsWith(QFileInfo(removed).fileName().left(200)));
             window.close();
         }
+        ReleaseAppSettings();
+        SetAppSettingsExitHandler({});
+    }
+
+    // A library that lists one file twice (an entry copied by hand in the library file), in each
+    // format the program reads: Remove takes the second entry out of the library and leaves the
+    // file to the entry that keeps it; a copy in a file of its own still goes to the recycle
+    // folder. Restore leaves the file, in the library through the entry that kept it.
+    void libraryEntryWhoseFileAnotherKeepsLeavesTheFile()
+    {
+        using tidewell::test::AudioFormat;
+        tidewell::test::TempHome home;
+        CAppSettings* settings = TagCompareSettings();
+        QVERIFY(settings);
+        const QString folder = home.path() + "/Music/iTunes/Media";
+        QDir().mkpath(folder);
+        QStringList files;
+        std::vector<manager_test::XmlTrack> tracks;
+        const AudioFormat formats[] = {AudioFormat::Mp3, AudioFormat::M4a,  AudioFormat::Flac,
+                                       AudioFormat::Wma, AudioFormat::Aiff, AudioFormat::Wav,
+                                       AudioFormat::Ogg};
+        for (const AudioFormat format : formats)
+        {
+            const int i = static_cast<int>(files.size());
+            tidewell::test::AudioSpec spec;
+            spec.format = format;
+            spec.seconds = 1.0;
+            spec.toneHz = 300.0 + 50.0 * i;
+            const QString file =
+                folder + QStringLiteral("/tune%1.").arg(i) + tidewell::test::extensionOf(format);
+            QVERIFY(tidewell::test::makeAudioFile(file, spec));
+            files << file;
+            for (int entry = 0; entry < 2; ++entry)
+            {
+                manager_test::XmlTrack track;
+                track.trackId = 100 + 2 * i + entry;
+                track.persistentId =
+                    QStringLiteral("%1").arg(track.trackId, 16, 16, QLatin1Char('0')).toUpper();
+                track.name = QStringLiteral("Tune %1").arg(i);
+                track.artist = QStringLiteral("Artist %1").arg(i);
+                track.totalTime = 1000;
+                track.bitRate = 128;
+                track.size = QFileInfo(file).size();
+                track.location = file;
+                tracks.push_back(track);
+            }
+        }
+        // And a copy in its own file: moved as before.
+        const QString copy = folder + "/tune0 copy.mp3";
+        QVERIFY(QFile::copy(files[0], copy));
+        tracks.push_back(tracks.front());
+        tracks.back().trackId = 200;
+        tracks.back().persistentId = QStringLiteral("00000000000000C8");
+        tracks.back().location = copy;
+        tracks.back().bitRate = 64; // the poorer copy goes
+        const QString library = home.path() + "/Music/iTunes/iTunes Music Library.xml";
+        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        auto digest = [](const QString& path)
+        {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly)
+                       ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                       : QByteArray();
+        };
+        QList<QByteArray> digests;
+        for (const QString& file : files)
+            digests << digest(file);
+        auto entries = [&](const QString& file)
+        {
+            QFile xml(library);
+            return xml.open(QIODevice::ReadOnly)
+                       ? static_cast<int>(xml.readAll().count(QUrl::fromLocalFile(file).toEncoded().mid(7)))
+                       : -1;
+        };
+        QCOMPARE(entries(files[1]), 2);
+
+        CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
+        {
+            CMainUI window;
+            window.show();
+            window.Duplicate();
+            CDuptOptWidget* list = window.DuplicateView()->ScanList();
+            QToolBar* bar = list->findChild<QToolBar*>();
+            QAction* scan = nullptr;
+            for (QAction* action : bar->actions())
+                if (action->text() == QStringLiteral("Scan iTunes"))
+                    scan = action;
+            QVERIFY(scan);
+            QTest::mouseClick(bar->widgetForAction(scan), Qt::LeftButton);
+            QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QTreeWidget* tree = window.DuplicateView()->Tree();
+            QCOMPARE(tree->topLevelItemCount(), static_cast<int>(files.size()));
+
+            Click(window, "main_removebut");
+            QVERIFY(QTest::qWaitFor(
+                [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000));
+            QTRY_COMPARE(
+                window.findChild<CShadeLabel*>("MainUIFixing")->text(),
+                QStringLiteral("Removed 8 duplicate(s). If not sure to remove, you can undo the removal."));
+            for (int i = 0; i < files.size(); ++i)
+            {
+                QCOMPARE(digest(files[i]), digests[i]);
+                QCOMPARE(entries(files[i]), 1);
+            }
+            QVERIFY(!QFile::exists(copy));
+            const QString day = settings->GetRecycleFolder() + "/" +
+                                QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+            QCOMPARE(QDir(day).entryList(QDir::Files), QStringList{"tune0 copy.mp3"});
+
+            // The restore icon of a removed entry of the flac's group.
+            QTreeWidgetItem* removed = nullptr;
+            for (QTreeWidgetItemIterator next(tree, QTreeWidgetItemIterator::Disabled); *next && !removed;
+                 ++next)
+                if ((*next)->text(4) == files[2])
+                    removed = *next;
+            QVERIFY(removed);
+            tree->scrollToItem(removed);
+            QTest::mouseClick(
+                tree->viewport(), Qt::LeftButton, {},
+                QPoint(tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2,
+                       tree->visualItemRect(removed).center().y()));
+            // The library agent adds a file once: its entry is the one that kept it.
+            QTRY_VERIFY(!removed->isDisabled());
+            QCOMPARE(entries(files[2]), 1);
+            QCOMPARE(digest(files[2]), digests[2]);
+            QCOMPARE(QDir(day).entryList(QDir::Files), QStringList{"tune0 copy.mp3"});
+            window.close();
+        }
+        g_bScaniTunes = false;
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
         ReleaseAppSettings();
         SetAppSettingsExitHandler({});
     }

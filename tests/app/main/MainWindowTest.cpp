@@ -18,6 +18,7 @@
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -548,6 +549,18 @@ private slots:
         for (const QString& suffix : {QString(), QStringLiteral("-journal")})
             QVERIFY(QFile::copy(mid + suffix, g_strDBPath + suffix));
         sqlite3_close(writer);
+        // An edit killed in that run left its temporary copy beside the songs: the start's check
+        // clears it, and nothing of that name elsewhere, nor a folder of that name.
+        const QString leftover = Home() + QStringLiteral("/proj/.tidewell-edit-a1b2c3");
+        const QString elsewhere = Home() + QStringLiteral("/.tidewell-edit-d4e5f6");
+        QVERIFY(QDir().mkpath(Home() + QStringLiteral("/proj/.tidewell-edit-folder")));
+        for (const QString& path : {leftover, elsewhere})
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("cut") == 3 && file.flush());
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                     QFileDevice::FileModificationTime));
+        }
         m_questions.clear();
         m_window = std::make_unique<CMainUI>();
         m_window->show();
@@ -560,6 +573,9 @@ private slots:
         QVERIFY(m_questions.isEmpty());
         dialog.close();
         QVERIFY(QTest::qWaitFor([this] { return !m_questions.isEmpty(); }, 10000));
+        QVERIFY(!QFile::exists(leftover));
+        QVERIFY(QFile::exists(elsewhere));
+        QVERIFY(QFileInfo(Home() + QStringLiteral("/proj/.tidewell-edit-folder")).isDir());
         QCOMPARE(m_questions.size(), 1);
         QCOMPARE(m_questions.first().title, QStringLiteral("Continue"));
         QCOMPARE(requests.count(), 1);

@@ -1,4 +1,5 @@
 #include "RecycleBin.h"
+#include "NativePath.h"
 #include "TempHome.h"
 
 #include <gtest/gtest.h>
@@ -6,8 +7,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utime.h>
+#include <vector>
 
 namespace
 {
@@ -49,6 +58,38 @@ TEST(RecycleBinTest, DayFolderAndCollisionNames)
     EXPECT_TRUE(CRecycleBin::FreeTarget(day, "README").isEmpty());
     writeFile(day + "/.hidden", "h");
     EXPECT_TRUE(CRecycleBin::FreeTarget(day, ".hidden").isEmpty());
+
+    // Names as long as a name may be (Latin, Japanese, and bytes that are no UTF-8) get numbered
+    // names that fit, cut at a whole character, each copy its own.
+    const QString japanese = QString::fromUtf8("曲").repeated(83) + ".flac";
+    const QString bytes = PathFromNative(QByteArray(251, '\xe9') + ".ogg");
+    std::vector<QByteArray> made;
+    for (const QString& name : {QString(251, u'a') + ".mp3", japanese, bytes})
+    {
+        const QString extension = name.mid(name.lastIndexOf(u'.'));
+        QSet<QString> seen;
+        for (int copy = 0; copy < 5; ++copy)
+        {
+            const QString target = CRecycleBin::FreeTarget(day, name);
+            ASSERT_FALSE(target.isEmpty()) << copy;
+            const QString taken = QFileInfo(target).fileName();
+            EXPECT_LE(PathToNative(taken).size(), 255);
+            EXPECT_EQ(PathFromNative(PathToNative(taken)), taken);
+            ASSERT_TRUE(taken.endsWith(extension));
+            QString stem = taken.chopped(extension.size());
+            while (copy > 0 && stem.back().isDigit())
+                stem.chop(1);
+            EXPECT_TRUE(name.startsWith(stem)) << copy;
+            EXPECT_FALSE(seen.contains(taken));
+            seen.insert(taken);
+            made.push_back(PathToNative(target));
+            const int fd = ::open(made.back().constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            ASSERT_GE(fd, 0);
+            ::close(fd);
+        }
+    }
+    for (const QByteArray& path : made) // the home's clean-up goes through Qt, which cannot name all
+        ::unlink(path.constData());
 }
 
 TEST(RecycleBinTest, MovesNeverOverwriteAndCopiesKeepTheFile)
@@ -106,4 +147,47 @@ TEST(RecycleBinTest, MovesAcrossFileSystemsByCopy)
     EXPECT_EQ(CRecycleBin::MoveFile(b, a), CRecycleBin::MoveTargetExists);
     EXPECT_EQ(readFile(a), "new");
     EXPECT_TRUE(QFileInfo::exists(b));
+}
+
+// A program killed while it copies a song into the recycle folder of another file system (here:
+// a write past the file-size limit, which ends the process) leaves no cut-off song under its
+// name, only a temporary copy, which the next move into that folder removes.
+TEST(RecycleBinTest, KilledCopyLeavesNoSongBehind)
+{
+    tidewell::test::TempHome home;
+    const QString a = home.path() + "/song.m4a";
+    writeFile(a, QByteArray(300000, 'm'));
+    const QString day = home.path() + "/bin/2025-03-05";
+    QDir().mkpath(day);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+    {
+        const struct rlimit size
+        {
+            100000, 100000
+        }, core{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        ::setrlimit(RLIMIT_CORE, &core);
+        CRecycleBin::CopyThenRemove(a, day + "/song.m4a");
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    EXPECT_EQ(readFile(a), QByteArray(300000, 'm'));
+    const QStringList left = QDir(day).entryList(QDir::Files | QDir::Hidden);
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_TRUE(left.first().startsWith(".tidewell-edit-"));
+
+    // Left by an earlier run: gone once a copy goes into that folder again.
+    const struct utimbuf past
+    {
+        1000000000, 1000000000
+    };
+    ASSERT_EQ(::utime(QFile::encodeName(day + "/" + left.first()).constData(), &past), 0);
+    ASSERT_EQ(CRecycleBin::CopyThenRemove(a, day + "/song.m4a"), CRecycleBin::MoveOk);
+    EXPECT_EQ(QDir(day).entryList(QDir::Files | QDir::Hidden), QStringList{"song.m4a"});
+    EXPECT_EQ(readFile(day + "/song.m4a"), QByteArray(300000, 'm'));
+    EXPECT_FALSE(QFileInfo::exists(a));
 }
