@@ -15,6 +15,7 @@
 #include "MainUI.h"
 #include "MainWindowCase.h"
 #include "OwnDirectionDelegate.h"
+#include "ResultMarks.h"
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
@@ -497,6 +498,8 @@ private slots:
             f.open(QIODevice::ReadOnly);
             return f.readAll();
         }();
+        // The save's "settled" mark is written behind it: it goes in before the file is broken.
+        m_window->findChild<CResultMarks*>()->WaitWritten();
         const QString dbCopy = Home() + QStringLiteral("/db-copy");
         QVERIFY(QFile::copy(g_strDBPath, dbCopy));
         {

@@ -175,8 +175,10 @@ private slots:
                          if (button->text() == "Download")
                              QTest::mouseClick(button, Qt::LeftButton);
                  });
-        QCOMPARE(told, QStringList{"No web browser could be opened. Please visit:\n"
-                                   "http://www.example.org/download.html?product=TIDEWELL"});
+        // The address keeps its own direction inside the message.
+        QCOMPARE(told, QStringList{QStringLiteral(
+                           "No web browser could be opened. Please visit:\n"
+                           "\u2068http://www.example.org/download.html?product=TIDEWELL\u2069")});
     }
 
     // The outcomes' own texts in every language: translated, whole in the dialog.
