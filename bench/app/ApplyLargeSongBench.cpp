@@ -78,11 +78,12 @@ int main(int argc, char* argv[])
         const QString folder = root + QStringLiteral("/apply-large-%1").arg(size);
         QDir(folder).removeRecursively();
         const QString song = folder + QStringLiteral("/large.mp3");
-        AudioSpec spec;
-        spec.format = AudioFormat::Mp3;
-        spec.tags.title = QStringLiteral("Large");
-        spec.tags.album = QStringLiteral("Album");
-        if (!QDir().mkpath(folder) || !makeAudioFile(song, spec) || (bytes > 0 && !QFile(song).resize(bytes)))
+        AudioSpec sound;
+        sound.format = AudioFormat::Mp3;
+        sound.tags.title = QStringLiteral("Large");
+        sound.tags.album = QStringLiteral("Album");
+        if (!QDir().mkpath(folder) || !makeAudioFile(song, sound) ||
+            (bytes > 0 && !QFile(song).resize(bytes)))
         {
             std::printf("%s MB: the song could not be made\n", qPrintable(size));
             return 2;

@@ -318,14 +318,14 @@ private slots:
         for (AudioFormat format : {AudioFormat::Mp3, AudioFormat::M4a, AudioFormat::Flac, AudioFormat::Wma,
                                    AudioFormat::Aiff, AudioFormat::Wav, AudioFormat::Tta, AudioFormat::Ogg})
         {
-            AudioSpec spec;
-            spec.format = format;
-            spec.seconds = 1.0;
-            spec.tags = {"Tide", "Shore", "Coast", "Rock", 2001};
+            AudioSpec sound;
+            sound.format = format;
+            sound.seconds = 1.0;
+            sound.tags = {"Tide", "Shore", "Coast", "Rock", 2001};
             const QString ext = extensionOf(format);
             QVERIFY(QDir().mkpath(folder + "/" + ext));
             made << folder + "/" + ext + "/tide." + ext.toUpper();
-            QVERIFY2(makeAudioFile(made.last(), spec), qPrintable(made.last()));
+            QVERIFY2(makeAudioFile(made.last(), sound), qPrintable(made.last()));
         }
         CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
         {
@@ -457,13 +457,13 @@ private slots:
         for (const AudioFormat format : formats)
         {
             const int i = static_cast<int>(files.size());
-            tidewell::test::AudioSpec spec;
-            spec.format = format;
-            spec.seconds = 1.0;
-            spec.toneHz = 300.0 + 50.0 * i;
+            tidewell::test::AudioSpec sound;
+            sound.format = format;
+            sound.seconds = 1.0;
+            sound.toneHz = 300.0 + 50.0 * i;
             const QString file =
                 folder + QStringLiteral("/tune%1.").arg(i) + tidewell::test::extensionOf(format);
-            QVERIFY(tidewell::test::makeAudioFile(file, spec));
+            QVERIFY(tidewell::test::makeAudioFile(file, sound));
             files << file;
             for (int entry = 0; entry < 2; ++entry)
             {
@@ -656,13 +656,13 @@ private slots:
         for (const AudioFormat format :
              {AudioFormat::Mp3, AudioFormat::M4a, AudioFormat::Wma, AudioFormat::Mp3})
         {
-            AudioSpec spec;
-            spec.format = format;
-            spec.seconds = 1.0;
-            spec.toneHz = 300.0 + 50 * i;
-            spec.tags = {QStringLiteral("Song"), QStringLiteral("Artist"), {}, {}, 0};
+            AudioSpec sound;
+            sound.format = format;
+            sound.seconds = 1.0;
+            sound.toneHz = 300.0 + 50 * i;
+            sound.tags = {QStringLiteral("Song"), QStringLiteral("Artist"), {}, {}, 0};
             const QString path = QStringLiteral("%1/copy%2.%3").arg(folder).arg(i++).arg(extensionOf(format));
-            QVERIFY(QDir().mkpath(folder) && makeAudioFile(path, spec));
+            QVERIFY(QDir().mkpath(folder) && makeAudioFile(path, sound));
             bytes[path] = ReadAll(path);
         }
         QVERIFY(QDir().mkpath(home.path() + "/.ssh"));
