@@ -559,6 +559,20 @@ int CMusicManage::FixesToWrite(CMusicObj& track, int replace) const
     return mask;
 }
 
+int CMusicManage::HeldBackFields(CMusicObj& track, int replace) const
+{
+    const int written = FixesToWrite(track, replace);
+    int held = 0;
+    for (const TagField& field : kTagFields)
+    {
+        const QString& now = track.CurrentInfo().*field.field;
+        const QString& own = track.OldInfo().*field.field;
+        if (!(written & field.bit) && !own.isEmpty() && !now.isEmpty() && now != own)
+            held |= field.bit;
+    }
+    return held;
+}
+
 int CMusicManage::ApplyMusicFixes(int index, int replace)
 {
     CMusicObj* obj = MusicAt(index);

@@ -252,6 +252,13 @@ int MM_CountPendingFixes(MusicManageHandle handle, int replaceMask)
     return forward(handle, -1, [&](CMusicManage& m) { return m.CountPendingFixes(replaceMask); });
 }
 
+int MM_HeldBackFields(MusicManageHandle handle, CMusicObj* track, int replaceMask)
+{
+    if (!track)
+        return -1;
+    return forward(handle, -1, [&](CMusicManage& m) { return m.HeldBackFields(*track, replaceMask); });
+}
+
 int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask)
 {
     return forward(handle, -1,

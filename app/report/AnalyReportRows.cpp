@@ -33,6 +33,7 @@
 
 using report_detail::CompleteIcon;
 using report_detail::Record;
+using report_detail::Shown;
 
 namespace
 {
@@ -607,7 +608,7 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
 void CAnalyReport::EditFixItem(void* handle)
 {
     auto* track = static_cast<CMusicObj*>(handle);
-    MusicInfo* info = Record(m_pLink, track);
+    const std::optional<MusicInfo> info = Shown(m_pLink, track);
     if (!info)
         return;
     const TrackRows rows = m_trackRows.value(track);
@@ -670,7 +671,7 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
     row->setIcon(8, QIcon());
     if (state != 2)
         return false;
-    MusicInfo* info = Record(m_pLink, track);
+    const std::optional<MusicInfo> info = Shown(m_pLink, track);
     if (!info)
         return false;
     const int mask = m_nCategoryMask.load();

@@ -101,6 +101,10 @@ extern "C" int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int repla
 // The number of loaded tracks MM_ApplyMusicFixes would write something for (fixes not yet
 // applied), or -1 for a null handle.
 extern "C" int MM_CountPendingFixes(MusicManageHandle handle, int replaceMask);
+// The text fields (MF_Name, MF_Artist, MF_Album, MF_Year, MF_Genre) whose new text is a service's
+// answer that MM_ApplyMusicFixes keeps back under replaceMask: the song's own text stays. -1 for a
+// null handle or track.
+extern "C" int MM_HeldBackFields(MusicManageHandle handle, CMusicObj* track, int replaceMask);
 
 // Non-zero: the program is exiting; the manager's loops end and its threads are joined (do not
 // call from a manager thread's callback). Always 0 for a live handle.

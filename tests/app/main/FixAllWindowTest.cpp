@@ -190,8 +190,9 @@ private:
         }
     }
 
-    // count songs without artist and cover in their own folder: each one is one job.
-    static QStringList MakeBareSongs(const QString& folder, int count)
+    // count songs without artist and cover (but the first `covered`) in their own folder: each
+    // one is one job.
+    static QStringList MakeBareSongs(const QString& folder, int count, int covered = 0)
     {
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
@@ -203,6 +204,8 @@ private:
             audioSpec.toneHz = 200.0 + 31.0 * i;
             audioSpec.tags.title = QStringLiteral("Bare %1").arg(i + 1);
             audioSpec.tags.album = QStringLiteral("Record");
+            if (i < covered)
+                audioSpec.artwork = makePicture(64, 64, 0x2080c0);
             paths << folder + QStringLiteral("/b%1.mp3").arg(i);
             if (!makeAudioFile(paths.last(), audioSpec))
                 return {};
@@ -894,6 +897,73 @@ private slots:
         MakeSongs();
         QVERIFY(ToScoreScreen());
         QCOMPARE(page->ProblemCount(), 3);
+    }
+
+    // With the service answering every second request, Refix asks only about the songs listed in
+    // Unrecognized Songs, and a song Fix All answered keeps its answer up to the files, in folder
+    // mode and in library mode, where a missing file's row makes Refix a Fix All.
+    void refixAsksOnlyAboutTheUnrecognizedSongs()
+    {
+        for (const bool library : {false, true})
+        {
+            const QString folder = QDir::homePath() + QStringLiteral("/halves");
+            const QStringList songs = MakeBareSongs(folder, 12, 6);
+            QCOMPARE(songs.size(), 12);
+            int asked = 0;
+            m_acr->answerWith("/v1/identify",
+                              [&](const HttpRequest&)
+                              {
+                                  return ++asked % 2 == 0 ? Json(IdentifyAnswer(
+                                                                "Local Title", "Local Artist " + QByteArray::number(asked)))
+                                                          : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
+                              });
+            const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
+            QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 800));
+            ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
+            g_nWorkMode = library ? 0 : 1;
+            if (library)
+            {
+                m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+                QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+            }
+            else
+            {
+                QVERIFY(ToScoreScreen(folder));
+            }
+            Click("main_fixallbut");
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            CAnalyReport* page = m_window->ReportPage();
+            const int listed = RowsOf(page->UnrecognizedTree());
+            QCOMPARE(asked, 12);
+            QVERIFY2(listed >= 6 && listed < 12, qPrintable(QString::number(listed)));
+            QStringList before;
+            for (int i = 0; i < RowsOf(page->ArtistTree()); ++i)
+                if (const QString artist = page->ArtistTree()->topLevelItem(i)->text(2); artist.startsWith("Local"))
+                    before << artist;
+            QVERIFY(!before.isEmpty());
+
+            QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
+            Click("MainUIRetry");
+            QVERIFY(QTest::qWaitFor([&] { return !complete.isEmpty() && Action() == CMainUI::ActionApply; },
+                                    60000));
+            QCOMPARE(asked, 12 + listed);
+            GetAppSettings()->SetReplace(kDefaultReplaceMask);
+            Click("main_applybut");
+            QVERIFY(ApplyEnded());
+            QStringList written;
+            for (const QString& song : songs)
+                written << ArtistOf(song);
+            for (const QString& artist : before)
+                QVERIFY2(written.contains(artist), qPrintable(artist + " not in " + written.join(u',')));
+            if (library)
+                for (const QString& artist : before)
+                    QVERIFY(BytesOf(xml).contains(artist.toUtf8()));
+            m_answer = 2; // Ignore
+            Click("main_gohome");
+            QFile::remove(g_strDBPath);
+        }
+        g_nWorkMode = 1;
+        m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
     }
 
     // The bar follows the answers received, failed ones too (six of twelve, the service silent on
