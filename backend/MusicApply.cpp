@@ -561,7 +561,10 @@ int CMusicManage::FixesToWrite(CMusicObj& track, int replace) const
 
 int CMusicManage::HeldBackFields(CMusicObj& track, int replace) const
 {
+    // Once nothing is pending the song's texts are those Apply wrote (the user's own among them).
     const int written = FixesToWrite(track, replace);
+    if (written == 0)
+        return 0;
     int held = 0;
     for (const TagField& field : kTagFields)
     {

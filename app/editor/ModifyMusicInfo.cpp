@@ -380,6 +380,7 @@ void CModifyMusicInfo::LoadTrack(int kind, void* track)
         return;
     }
     const auto texts = NewTexts(m_pMusicLink, song, *current);
+    m_shownTexts = texts;
     for (int i = 0; i < FieldCount; ++i)
         m_newFields[i]->SetFullText(texts[i]);
     SetChangeMarks();
@@ -514,7 +515,7 @@ void CModifyMusicInfo::SaveEdits()
         // Name may be anything but blank (refused above); an emptied other field keeps its value.
         if (i != FieldName && IsBlank(typed[i]))
             continue;
-        if (typed[i] == stored[i])
+        if (typed[i] == stored[i] || typed[i] == m_shownTexts[i])
             continue;
         mask |= kBits[i];
         values << typed[i];
