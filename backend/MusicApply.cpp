@@ -622,6 +622,23 @@ int CMusicManage::FixesToWrite(CMusicObj& track, int replace) const
     return mask;
 }
 
+int CMusicManage::HeldBackFields(CMusicObj& track, int replace) const
+{
+    // Once nothing is pending the song's texts are those Apply wrote (the user's own among them).
+    const int written = FixesToWrite(track, replace);
+    if (written == 0)
+        return 0;
+    int held = 0;
+    for (const TagField& field : kTagFields)
+    {
+        const QString& now = track.CurrentInfo().*field.field;
+        const QString& own = track.OldInfo().*field.field;
+        if (!(written & field.bit) && !own.isEmpty() && !now.isEmpty() && now != own)
+            held |= field.bit;
+    }
+    return held;
+}
+
 int CMusicManage::ApplyMusicFixes(int index, int replace)
 {
     CMusicObj* obj = MusicAt(index);
