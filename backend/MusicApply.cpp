@@ -522,6 +522,7 @@ namespace
 int clearWrittenBits(CiTunesLib& library, CMusicObj& obj, int written)
 {
     QMutexLocker db(&library.DbMutex());
+    obj.AddWrittenFields(written & kWriteBits);
     const int before = obj.GetAbsence();
     const int after = before & ~(written & kWriteBits);
     int handWritten = 0;
@@ -624,10 +625,9 @@ int CMusicManage::FixesToWrite(CMusicObj& track, int replace) const
 
 int CMusicManage::HeldBackFields(CMusicObj& track, int replace) const
 {
-    // Once nothing is pending the song's texts are those Apply wrote (the user's own among them).
-    const int written = FixesToWrite(track, replace);
-    if (written == 0)
-        return 0;
+    // A text the file already holds, written by an earlier Apply (the user's own among them), is
+    // not kept back; nor is one still to be written.
+    const int written = FixesToWrite(track, replace) | track.GetWrittenFields();
     int held = 0;
     for (const TagField& field : kTagFields)
     {

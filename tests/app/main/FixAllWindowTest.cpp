@@ -1020,7 +1020,7 @@ private slots:
             const QString folder = QDir::homePath() + QStringLiteral("/typed");
             QDir(folder).removeRecursively();
             QDir().mkpath(folder);
-            // A folder's walk takes mp3, m4a and wma; a library names any file.
+            // A folder's walk for a fix takes mp3, m4a and wma; a library names any file.
             const AudioFormat formats[] = {AudioFormat::Mp3, AudioFormat::M4a, AudioFormat::Wma,
                                            library ? AudioFormat::Flac : AudioFormat::Mp3};
             QStringList songs;
@@ -1119,6 +1119,17 @@ private slots:
                          library ? QString() : QStringLiteral("Found Album"));
                 if (library)
                     QVERIFY(BytesOf(xml).contains(typed.toUtf8()));
+            }
+            if (!library)
+            {
+                // Applied, the answer "Replace" kept back is still not shown as the new title.
+                QTreeWidgetItem* row = page->AlbumTree()->topLevelItem(1);
+                show(page->AlbumTree(), row);
+                if (editor->IsContentHidden())
+                    Click("InfoHideBut");
+                QVERIFY(QTest::qWaitFor([&] { return field("OldName")->GetFullText() == row->text(0); }));
+                QCOMPARE(field("NewName")->GetFullText(), row->text(0));
+                QVERIFY(!field("NewName")->property("changed").toBool());
             }
             m_answer = 2; // Ignore
             Click("main_gohome");
