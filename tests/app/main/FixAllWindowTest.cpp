@@ -1056,8 +1056,8 @@ private slots:
             const auto show = [page](QTreeWidget* tree, QTreeWidgetItem* row)
             {
                 QTreeWidget* categories = page->CategoryTree();
-                QTreeWidgetItem* entry = page->CategoryEntry(tree == page->UnrecognizedTree() ? ReportUnrecognized
-                                                                                                : ReportAlbum);
+                QTreeWidgetItem* entry =
+                    page->CategoryEntry(tree == page->UnrecognizedTree() ? ReportUnrecognized : ReportAlbum);
                 categories->scrollToItem(entry);
                 QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
                                   categories->visualItemRect(entry).center());
@@ -1111,7 +1111,8 @@ private slots:
                 QVERIFY(!file.isNull() && file.tag());
                 // The library names the songs "Bare 1" on.
                 const QString title = QStringLiteral("Song %1").arg(i);
-                const QString typed = QStringLiteral("Typed ") + (library ? QStringLiteral("Bare %1").arg(i + 1) : title);
+                const QString typed =
+                    QStringLiteral("Typed ") + (library ? QStringLiteral("Bare %1").arg(i + 1) : title);
                 QCOMPARE(QString::fromStdString(file.tag()->title().to8Bit(true)), title);
                 QCOMPARE(QString::fromStdString(file.tag()->artist().to8Bit(true)), typed);
                 QCOMPARE(file.tag()->year(), 2011u);
@@ -1150,13 +1151,14 @@ private slots:
             const QStringList songs = MakeBareSongs(folder, 12, 6);
             QCOMPARE(songs.size(), 12);
             int asked = 0;
-            m_acr->answerWith("/v1/identify",
-                              [&](const HttpRequest&)
-                              {
-                                  return ++asked % 2 == 0 ? Json(IdentifyAnswer(
-                                                                "Local Title", "Local Artist " + QByteArray::number(asked)))
-                                                          : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
-                              });
+            m_acr->answerWith(
+                "/v1/identify",
+                [&](const HttpRequest&)
+                {
+                    return ++asked % 2 == 0 ? Json(IdentifyAnswer(
+                                                  "Local Title", "Local Artist " + QByteArray::number(asked)))
+                                            : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
+                });
             const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
             QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 800));
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
@@ -1178,7 +1180,8 @@ private slots:
             QVERIFY2(listed >= 6 && listed < 12, qPrintable(QString::number(listed)));
             QStringList before;
             for (int i = 0; i < RowsOf(page->ArtistTree()); ++i)
-                if (QTreeWidgetItem* row = page->ArtistTree()->topLevelItem(i); row->text(2).startsWith("Local"))
+                if (QTreeWidgetItem* row = page->ArtistTree()->topLevelItem(i);
+                    row->text(2).startsWith("Local"))
                 {
                     before << row->text(2);
                     // "Replace" (off) keeps the answer's title back: the song's own title shows.
