@@ -172,8 +172,8 @@ bool CAnalyReport::NeedsAsking(CMusicObj* track) const
     if (m_unrecognizedRows.contains(track))
         return true;
     const TrackRows rows = m_trackRows.value(track);
-    return (rows.artist && rows.artist->GetFixState() != 2) || (rows.album && rows.album->GetFixState() != 2) ||
-           (rows.cell && rows.cell->GetLoadState() != 2);
+    return (rows.artist && rows.artist->GetFixState() != 2) ||
+           (rows.album && rows.album->GetFixState() != 2) || (rows.cell && rows.cell->GetLoadState() != 2);
 }
 
 void CAnalyReport::QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int, QString>>>& songs,
