@@ -64,6 +64,8 @@ public:
     void AddDedupeGroup(std::unique_ptr<MusicInfo> record, int kind, int state, int64_t groupId, int index);
     void AddDedupeGroup(MusicInfo* record, int kind, int state, int64_t groupId, int index);
     void CountRemoved();
+    // GUI thread. The copies the view holds removed (a loaded result's among them).
+    int RemovedCount();
     // GUI thread. The engine's groups as a saved project keeps them, group by group: each copy
     // with its group's repeat id, the copies ticked for removal (or removed already) marked as
     // the ones to remove. Empty when the view holds library tracks, whose database is the project.

@@ -145,8 +145,10 @@ void CDuplicate::RemoveDuplicate()
     qDebug() << "------::RemoveDuplicate end";
 }
 
-void CDuplicate::ReportRemoved()
+int CDuplicate::RemovedCount()
 {
+    FlushPendingTracks();
+    FlushPendingGroups();
     int removed = 0;
     for (int g = 0, groups = m_pTree->topLevelItemCount(); g < groups; ++g)
     {
@@ -154,6 +156,12 @@ void CDuplicate::ReportRemoved()
         for (int c = 0; c < group->childCount(); ++c)
             removed += group->child(c)->isDisabled() ? 1 : 0;
     }
+    return removed;
+}
+
+void CDuplicate::ReportRemoved()
+{
+    const int removed = RemovedCount();
     emit StartFixAll(CCountTexts::DuplicatesRemoved(removed), QString::number(removed), -1, -1);
 }
 
