@@ -178,7 +178,7 @@ void CDuplicate::MarkRemoved(CDuplicateItem* row)
     row->setDisabled(true);
     row->setIcon(kColumnRestore, SharedIcon(g_iconReset));
     ColourRow(row, kGrey, false);
-    WriteState(row, ReadState(row) | MF_RemovalApplied);
+    ChangeState(row, 0, MF_RemovalApplied);
 }
 
 // ---- Restore (restore thread) ---------------------------------------------------------------
@@ -256,7 +256,7 @@ void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result
     row->setDisabled(false);
     row->setIcon(kColumnRestore, SharedIcon(g_iconNone));
     ColourRow(row, kBlue, true);
-    WriteState(row, ReadState(row) & ~MF_RemovalApplied);
+    ChangeState(row, MF_RemovalApplied, 0);
     if (row->IsBare())
         row->SetPersistentID(row->Record()->PersistentID);
     else if (m_pLink && row->GetMusicData())
