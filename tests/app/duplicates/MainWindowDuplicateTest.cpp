@@ -89,10 +89,11 @@ bool ScanLibrary(CMainUI& window)
     return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
 }
 
-// What the header says of a result: the message line and the hint texts.
+// What the header says of a result: the score, the message line and the hint texts.
 QStringList Header(const CMainUI& window)
 {
-    return QStringList{window.MessageText()} +
+    return QStringList{window.findChild<QLabel*>(QStringLiteral("MainUIScore"))->text(),
+                       window.MessageText()} +
            window.findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts();
 }
 
@@ -572,7 +573,7 @@ private slots:
 
             // Saved and opened again, the result reads as the removal and the restore left it.
             const QStringList header = Header(window);
-            QVERIFY(header.value(0).startsWith(QStringLiteral("Removed 7 duplicate(s).")));
+            QVERIFY(header.value(1).startsWith(QStringLiteral("Removed 7 duplicate(s).")));
             CMessageSeam::FileScope pick([&](const FileQuestion&)
                                          { return QStringList{home.path() + "/library.zavrodata"}; });
             for (QAction* action : window.findChildren<QAction*>())
