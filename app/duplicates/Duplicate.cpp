@@ -13,6 +13,7 @@
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
+#include "FixWriter.h"
 #include "LanguageDirection.h"
 #include "MusicFlags.h"
 #include "MusicManageTypes.h"
@@ -442,7 +443,7 @@ QList<ProjectRow> CDuplicate::EngineProjectRows()
                 return {};
             // A loaded project marks what it removes by the copies' State: the ticks the user
             // set are what it keeps; a copy already in the recycle folder stays done.
-            int state = ReadState(copy) & MF_RemovalApplied;
+            int state = copy->BareState() & MF_RemovalApplied;
             if (state || copy->checkState(kColumnCheck) != Qt::Unchecked)
                 state |= MF_Duplicate;
             rows.append(ProjectRow{*copy->Record(), MF_Duplicate | MF_Analysed, state,
@@ -475,20 +476,13 @@ void CDuplicate::CountRemoved()
 
 // ---- Track state ---------------------------------------------------------------------------
 
-int CDuplicate::ReadState(CDuplicateItem* row) const
-{
-    if (row->IsBare())
-        return row->BareState();
-    return m_pLink && row->GetMusicData() ? m_pLink->GetMusicState(row->GetMusicData()) : 0;
-}
-
-void CDuplicate::WriteState(CDuplicateItem* row, int state)
+void CDuplicate::ChangeState(CDuplicateItem* row, int clear, int set)
 {
     // A bare record is no track object: its state stays in the row, never in the manager.
     if (row->IsBare())
-        row->SetBareState(state);
-    else if (m_pLink && row->GetMusicData())
-        m_pLink->SetMusicState(row->GetMusicData(), state);
+        row->SetBareState((row->BareState() & ~clear) | set);
+    else if (m_pWriter && row->GetMusicData())
+        m_pWriter->ChangeState(row->GetMusicData(), clear, set);
 }
 
 // ---- Clicks and checks ---------------------------------------------------------------------
@@ -552,10 +546,8 @@ void CDuplicate::ItemSelected(QTreeWidgetItem* item, int)
     {
         ColourRow(row, kBlack, true);
     }
-    const int state = ReadState(row);
-    const int wanted = checked ? (state | MF_Duplicate) : (state & ~static_cast<int>(MF_Duplicate));
-    if (wanted != state)
-        WriteState(row, wanted);
+    const int bit = MF_Duplicate;
+    ChangeState(row, checked ? 0 : bit, checked ? bit : 0);
 }
 
 // ---- Recycle folder ------------------------------------------------------------------------

@@ -21,6 +21,7 @@ class CDuplicateItem;
 class CDuplicateWidget;
 class CDuptOptWidget;
 class CFailedTreeWidget;
+class CFixWriter;
 class CMusicLink;
 class CMusicObj;
 class CRowReaper;
@@ -49,6 +50,10 @@ public:
     ~CDuplicate() override;
 
     void SetMusicLink(CMusicLink* link);
+    // The writer that puts the tracks' states into the library in order, off the GUI thread (the
+    // report page's, so the two pages' writes keep one order). Without one a track's state is
+    // not written.
+    void SetStateWriter(CFixWriter* writer) { m_pWriter = writer; }
     // Starts the recycle clean-up the first time in the process's life; later calls do nothing.
     void StartClearTrash();
     // Moves every path out of the scan list into paths (last listed first) and saves the scan
@@ -64,6 +69,8 @@ public:
     void AddDedupeGroup(std::unique_ptr<MusicInfo> record, int kind, int state, int64_t groupId, int index);
     void AddDedupeGroup(MusicInfo* record, int kind, int state, int64_t groupId, int index);
     void CountRemoved();
+    // GUI thread. The copies the view holds removed (a loaded result's among them).
+    int RemovedCount();
     // GUI thread. The engine's groups as a saved project keeps them, group by group: each copy
     // with its group's repeat id, the copies ticked for removal (or removed already) marked as
     // the ones to remove. Empty when the view holds library tracks, whose database is the project.
@@ -152,8 +159,9 @@ private:
     void MarkRemoved(CDuplicateItem* row);
     // Tells the window how many copies the view holds removed now.
     void ReportRemoved();
-    int ReadState(CDuplicateItem* row) const;
-    void WriteState(CDuplicateItem* row, int state);
+    // The bits of clear leave the copy's state and those of set join it: a bare record's at once,
+    // a track's on the writer's thread.
+    void ChangeState(CDuplicateItem* row, int clear, int set);
     void Restore(CDuplicateItem* row);
     void RestoreDone(CDuplicateItem* row, quint64 generation, int result);
     // Where a copy that could not be restored still lies in the recycle folder.
@@ -168,6 +176,7 @@ private:
     int m_mediaHandle = 0;
     int m_player = 0;
     CMusicLink* m_pLink = nullptr;
+    CFixWriter* m_pWriter = nullptr;
     CClearTrashThread* m_pClearThread = nullptr;
     CRowReaper* m_pRowReaper = nullptr; // deletes the rows Home let go, a batch per turn
     QStackedLayout* m_pStack = nullptr;

@@ -145,8 +145,10 @@ void CDuplicate::RemoveDuplicate()
     qDebug() << "------::RemoveDuplicate end";
 }
 
-void CDuplicate::ReportRemoved()
+int CDuplicate::RemovedCount()
 {
+    FlushPendingTracks();
+    FlushPendingGroups();
     int removed = 0;
     for (int g = 0, groups = m_pTree->topLevelItemCount(); g < groups; ++g)
     {
@@ -154,6 +156,12 @@ void CDuplicate::ReportRemoved()
         for (int c = 0; c < group->childCount(); ++c)
             removed += group->child(c)->isDisabled() ? 1 : 0;
     }
+    return removed;
+}
+
+void CDuplicate::ReportRemoved()
+{
+    const int removed = RemovedCount();
     emit StartFixAll(CCountTexts::DuplicatesRemoved(removed), QString::number(removed), -1, -1);
 }
 
@@ -170,7 +178,7 @@ void CDuplicate::MarkRemoved(CDuplicateItem* row)
     row->setDisabled(true);
     row->setIcon(kColumnRestore, SharedIcon(g_iconReset));
     ColourRow(row, kGrey, false);
-    WriteState(row, ReadState(row) | MF_RemovalApplied);
+    ChangeState(row, 0, MF_RemovalApplied);
 }
 
 // ---- Restore (restore thread) ---------------------------------------------------------------
@@ -248,7 +256,7 @@ void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result
     row->setDisabled(false);
     row->setIcon(kColumnRestore, SharedIcon(g_iconNone));
     ColourRow(row, kBlue, true);
-    WriteState(row, ReadState(row) & ~MF_RemovalApplied);
+    ChangeState(row, MF_RemovalApplied, 0);
     if (row->IsBare())
         row->SetPersistentID(row->Record()->PersistentID);
     else if (m_pLink && row->GetMusicData())

@@ -602,6 +602,7 @@ void CMainUI::CreateMusicLink()
     m_pReport->SetMusicLink(m_pMusicLink);
     m_pReport->SetStopState(0);
     m_pDuplicate->SetMusicLink(m_pMusicLink);
+    m_pDuplicate->SetStateWriter(m_pReport->StateWriter());
     connect(m_pMusicLink, &CMusicLink::SendLoadOK, this, &CMainUI::AcceptLoadOK);
     connect(m_pMusicLink, &CMusicLink::SendDowldInfo, this, &CMainUI::AcceptDowldInfo);
     connect(m_pMusicLink, &CMusicLink::SendLoadTracks, this, &CMainUI::LoadMusicBatch);

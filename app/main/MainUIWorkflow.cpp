@@ -448,10 +448,10 @@ void CMainUI::UpdataReport()
             m_pDuplicate->SetPage(1);
             m_pContentStack->setCurrentIndex(PageDuplicate);
             m_pActionStack->setCurrentIndex(ActionRemove);
-            SetHintTexts({tr("Duplicates found. Let me help you remove them and keep your library clean."),
-                          tr("Dear, why not let me help you clean up duplicates immediately?"),
-                          tr("Duplicates appeared. Wanna tidy them and make your library clean?"),
-                          tr("Duplicates found. Click Remove to clean up duplicates easily.")});
+            // A saved or continued result may hold copies removed before: it reads as the
+            // removal left it.
+            m_iDuplicatesRemoved = m_pDuplicate->RemovedCount();
+            RetranslateRemoveTexts();
         }
         else
         {

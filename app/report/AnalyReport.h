@@ -101,6 +101,8 @@ public:
     bool HasUnappliedChanges() const { return m_bUnapplied.load(); }
     // A loaded result holds fixes not yet applied.
     void MarkUnapplied() { m_bUnapplied = true; }
+    // The thread that writes fixes, checks and moves into the library in the order they come.
+    CFixWriter* StateWriter() const { return m_pWriter; }
     void loadLanguage();
     static QString UnknownText(const QString& text, const QString& word);
 

@@ -14,6 +14,7 @@
 #include "DuplicateWidget.h"
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
+#include "FixWriter.h"
 #include "HistoryOptWidget.h"
 #include "IMusicLinkHost.h"
 #include "LibraryXml.h"
@@ -46,6 +47,8 @@
 #include <QToolButton>
 
 #include <memory>
+
+#include <sqlite3.h>
 
 using tidewell::test::TempHome;
 
@@ -670,7 +673,10 @@ private slots:
         g_bScaniTunes = true;
         {
             CMusicLink link(&host);
+            CFixWriter writer;
+            writer.SetLink(&link);
             CDuplicate view(0, &link);
+            view.SetStateWriter(&writer);
             QSignalSpy loadOk(&link, &CMusicLink::SendLoadOK);
             QCOMPARE(link.LoadMusicLibrary(RunModeDuplicateITunes, xml.toUtf8().constData()), 0);
             QCOMPARE(link.StartLoadMusic(), 0);
@@ -705,6 +711,25 @@ private slots:
             QCOMPARE(path, files[3]); // the poorer copy goes
             const QString pid = static_cast<CDuplicateItem*>(copy)->GetPersistentID();
 
+            // While another connection holds the database's write lock the ticks are only queued:
+            // the GUI thread goes on, and they are written in order once the lock is let go.
+            CMusicObj* track = static_cast<CDuplicateItem*>(copy)->GetMusicData();
+            view.resize(900, 400);
+            view.show();
+            sqlite3* other = nullptr;
+            QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &other), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+            for (int click = 0; click < 3; ++click)
+                ClickCheck(view.Tree(), copy);
+            QCOMPARE(copy->checkState(0), Qt::Unchecked);
+            QCOMPARE(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(other);
+            QVERIFY(writer.WaitIdle());
+            QCOMPARE(link.GetMusicState(track) & MF_Duplicate, 0u);
+            ClickCheck(view.Tree(), copy);
+            QVERIFY(writer.WaitIdle());
+            QCOMPARE(link.GetMusicState(track) & MF_Duplicate, unsigned(MF_Duplicate));
+
             RunRemoval(view);
             QVERIFY(copy->isDisabled());
             QVERIFY(!QFile::exists(path));
@@ -718,6 +743,7 @@ private slots:
             QCOMPARE(Digest(path), bytes);
             QVERIFY(library.open(QIODevice::ReadOnly));
             QVERIFY(library.readAll().contains(path.toUtf8().toPercentEncoding("/").right(20)));
+            QVERIFY(writer.WaitIdle());
             QCOMPARE(link.GetMusicState(static_cast<CDuplicateItem*>(copy)->GetMusicData()) &
                          MF_RemovalApplied,
                      0u);

@@ -78,6 +78,25 @@ bool ScanFolder(CMainUI& window, const QString& folder)
     return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
 }
 
+// The duplicate page's Scan iTunes, to its result.
+bool ScanLibrary(CMainUI& window)
+{
+    window.Duplicate();
+    QToolBar* bar = window.DuplicateView()->ScanList()->findChild<QToolBar*>();
+    for (QAction* action : bar->actions())
+        if (action->text() == QStringLiteral("Scan iTunes"))
+            QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
+    return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
+}
+
+// What the header says of a result: the score, the message line and the hint texts.
+QStringList Header(const CMainUI& window)
+{
+    return QStringList{window.findChild<QLabel*>(QStringLiteral("MainUIScore"))->text(),
+                       window.MessageText()} +
+           window.findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts();
+}
+
 QByteArray ReadAll(const QString& path)
 {
     QFile f(path);
@@ -514,16 +533,7 @@ private slots:
         {
             CMainUI window;
             window.show();
-            window.Duplicate();
-            CDuptOptWidget* list = window.DuplicateView()->ScanList();
-            QToolBar* bar = list->findChild<QToolBar*>();
-            QAction* scan = nullptr;
-            for (QAction* action : bar->actions())
-                if (action->text() == QStringLiteral("Scan iTunes"))
-                    scan = action;
-            QVERIFY(scan);
-            QTest::mouseClick(bar->widgetForAction(scan), Qt::LeftButton);
-            QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QVERIFY(ScanLibrary(window));
             QTreeWidget* tree = window.DuplicateView()->Tree();
             QCOMPARE(tree->topLevelItemCount(), static_cast<int>(files.size()));
 
@@ -560,6 +570,20 @@ private slots:
             QCOMPARE(entries(files[2]), 1);
             QCOMPARE(digest(files[2]), digests[2]);
             QCOMPARE(QDir(day).entryList(QDir::Files), QStringList{"tune0 copy.mp3"});
+
+            // Saved and opened again, the result reads as the removal and the restore left it.
+            const QStringList header = Header(window);
+            QVERIFY(header.value(1).startsWith(QStringLiteral("Removed 7 duplicate(s).")));
+            CMessageSeam::FileScope pick([&](const FileQuestion&)
+                                         { return QStringList{home.path() + "/library.zavrodata"}; });
+            for (QAction* action : window.findChildren<QAction*>())
+                if (action->text() == QStringLiteral("Save Project"))
+                    action->trigger();
+            window.GoHome();
+            QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
+            QVERIFY(QTest::qWaitFor(
+                [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QCOMPARE(Header(window), header);
             window.close();
         }
         g_bScaniTunes = false;
@@ -619,6 +643,7 @@ private slots:
             QVERIFY(group && group->childCount() == 3);
             const QString kept = group->child(2)->text(4); // the path
             ClickCheck(window.DuplicateView()->Tree(), group->child(2));
+            const QStringList header = Header(window);
             for (QAction* action : window.findChildren<QAction*>())
                 if (action->text() == QStringLiteral("Save Project"))
                     action->trigger();
@@ -629,6 +654,7 @@ private slots:
             QVERIFY(QTest::qWaitFor(
                 [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
             QCOMPARE(window.ContentStack()->currentIndex(), int(CMainUI::PageDuplicate));
+            QCOMPARE(Header(window), header);
             group = window.DuplicateView()->Tree()->topLevelItem(0);
             QVERIFY(group && group->childCount() == 3);
             int ticked = 0;
@@ -678,6 +704,7 @@ private slots:
         Click(window, "main_removebut");
         QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); },
                                 60000));
+        const QStringList header = Header(window);
         for (QAction* action : window.findChildren<QAction*>())
             if (action->text() == QStringLiteral("Save Project"))
                 action->trigger();
@@ -705,6 +732,7 @@ private slots:
         QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor(
             [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
+        QCOMPARE(Header(window), header);
         QTreeWidget* tree = window.DuplicateView()->Tree();
         // A click on the restore icon of the row showing `location`: what the user was told, or
         // nothing when the row came back.

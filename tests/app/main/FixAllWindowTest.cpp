@@ -42,6 +42,7 @@
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
 
+#include <sqlite3.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,6 +50,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 using namespace tidewell::test;
 
@@ -297,6 +299,47 @@ private:
     int ArtworkFiles() const
     {
         return int(QDir(GetAppSettings()->GetPictureFolder()).entryList(QDir::Files).size());
+    }
+
+    // Fix All, then Apply while another connection reads the database: the failure is told and
+    // the fixes stay; Apply again once the reader has gone writes them into the database.
+    void ApplyAgainstALockedDatabase(const QStringList& songs)
+    {
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+        QVERIFY(m_window->ReportPage()->WaitFixWrites());
+        sqlite3* reader = nullptr;
+        QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &reader), SQLITE_OK);
+        sqlite3_busy_timeout(reader, 10000);
+        QCOMPARE(sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM TracksTable", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        QCOMPARE(sqlite3_exec(reader, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(reader);
+        for (const QString& song : songs)
+            QCOMPARE(ArtistOf(song), QStringLiteral("Found Artist"));
+        const QString said =
+            QStringLiteral("The working database could not be saved: \u2066%1\u2069").arg(g_strDBPath);
+        QCOMPARE(m_window->MessageText(), said);
+        QCOMPARE(Hints(), QStringList{said});
+        QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
+        QCOMPARE(Action(), int(CMainUI::ActionApply));
+
+        Click("main_applybut");
+        QVERIFY(ApplyEnded());
+        QVERIFY(!m_window->ReportPage()->HasUnappliedChanges());
+        QVERIFY(m_window->MessageText() != said);
+        QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &reader), SQLITE_OK);
+        sqlite3_busy_timeout(reader, 10000);
+        sqlite3_stmt* found = nullptr;
+        QCOMPARE(sqlite3_prepare_v2(reader, "select count(*) from TracksTable where Artist = 'Found Artist'",
+                                    -1, &found, nullptr),
+                 SQLITE_OK);
+        QCOMPARE(sqlite3_step(found), SQLITE_ROW);
+        QCOMPARE(sqlite3_column_int(found, 0), 3);
+        sqlite3_finalize(found);
+        sqlite3_close(reader);
     }
 
 private slots:
@@ -584,6 +627,41 @@ private slots:
         QVERIFY(BytesOf(library).contains("Found Artist"));
         QVERIFY(!m_window->ReportPage()->HasUnappliedChanges());
         m_window->GoHome();
+        g_nWorkMode = 1;
+    }
+
+    // The working database cannot take the apply's record (another connection reads it all
+    // along), in folder and in library mode: the songs and the library file are written, the
+    // database is named as what failed, and the fixes stay to apply; once it can be written,
+    // Apply saves them there.
+    void aDatabaseThatCannotCommitIsNamedAndKeepsTheFixesToApply()
+    {
+        for (const bool inLibrary : {false, true})
+        {
+            const QStringList songs = MakeBareSongs(QDir::homePath() + QStringLiteral("/locked"), 3);
+            QCOMPARE(songs.size(), 3);
+            const QString library = QDir::homePath() + QStringLiteral("/locked/Library.xml");
+            QVERIFY(WriteLibrary(library, songs, 600));
+            std::optional<ScopedEnv> host;
+            if (inLibrary)
+                host.emplace("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+            g_nWorkMode = inLibrary ? 0 : 1;
+            Answer(HttpResponse::Mode::Full);
+            if (inLibrary)
+            {
+                m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+                QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+            }
+            else
+            {
+                QVERIFY(ToScoreScreen(QFileInfo(songs[0]).path()));
+            }
+            ApplyAgainstALockedDatabase(songs);
+            if (QTest::currentTestFailed())
+                return;
+            QCOMPARE(BytesOf(library).contains("Found Artist"), inLibrary);
+            m_window->GoHome();
+        }
         g_nWorkMode = 1;
     }
 

@@ -14,8 +14,9 @@ class CMusicLink;
 class CMusicObj;
 
 // Writes the answers of a fix run and the user's checks and moves (the action bits of a song's
-// state) into the library on a thread of its own, in the order they were handed over, so the GUI
-// thread never waits on the database. Writes that queue up meanwhile go in one transaction.
+// state: the report's ticks and moves, the duplicate view's ticks, removals and restores) into the
+// library on a thread of its own, in the order they were handed over, so the GUI thread never
+// waits on the database. Writes that queue up meanwhile go in one transaction.
 // Whatever must follow the writes (the end of a run) is queued behind them and comes back to the
 // GUI thread.
 //
