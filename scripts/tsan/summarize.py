@@ -54,18 +54,54 @@ def frames(section):
 SYSTEM = re.compile(r"^(libc|libm|libstdc\+\+|libgcc_s|libtsan|ld-linux)[.-]")
 
 
+def is_ours(frame, root):
+    function, location, module = frame
+    return ((root in location or location.startswith("../")) and not SYSTEM.match(module)
+            and "libsanitizer" not in location)
+
+
 def our_frames(block, root):
     """The topmost frame of our code in each access's stack, wherever it stands under the library
     frames that made the access for it (Qt, the C++ library, the sanitizer's interceptors, code
     inlined from system headers): the access was made by our code when any such frame is there."""
     mine = []
     for section in access_sections(block):
-        for function, location, module in frames(section):
-            if ((root in location or location.startswith("../")) and not SYSTEM.match(module)
-                    and "libsanitizer" not in location):
-                mine.append((function, location))
+        for frame in frames(section):
+            if is_ours(frame, root):
+                mine.append(frame[:2])
                 break
     return mine
+
+
+def made_in(stack):
+    """The first frame of a stack past the sanitizer's own (its interceptors of memory functions,
+    allocation, locks), or None."""
+    return next((frame for frame in stack if not frame[2].startswith("libtsan")), None)
+
+
+ALLOCATION = re.compile(r"#0 (malloc|calloc|realloc|operator new)")
+
+
+def allocated_in(block):
+    """The frame that allocated the raced heap block: from the report's location, or from the access
+    that was the allocation itself."""
+    location = re.search(r"\n  Location is heap block .*\n((?:    #.*\n?)+)", block)
+    if location:
+        return made_in(frames("\n" + location.group(1)))
+    for section in access_sections(block):
+        if ALLOCATION.search(section):
+            return made_in(frames(section))
+    return None
+
+
+def finished(block, thread):
+    """Whether the report names the thread ('thread T12') as finished."""
+    return bool(re.search(rf"\n  Thread {thread[len('thread '):]} .*\(tid=\d+, finished\)", block))
+
+
+# Qt's functions that hand out the data of values (QString, QByteArray, QList): a program holds
+# those blocks through its own objects, so they are never Qt's own.
+VALUE_DATA = re.compile(r"^(QArrayData|QTypedArrayData|QString|QByteArray|QList|QHash|QMap)\b")
 
 
 def accessor(section):
@@ -95,6 +131,19 @@ def through_qt(block, root):
     if (re.search(lock, later) and re.search(lock, earlier)
             and any(not our_frames(access, root) for access in (later, earlier))):
         return "Qt's own lock"
+    # A block Qt allocated for its own keeping (a pool's queue, an object's hand-over to a thread,
+    # a thread's wait condition), touched inside Qt on both sides: on one side by Qt alone (its own
+    # thread, or a stack the sanitizer no longer holds of a thread that has finished), on the other
+    # by Qt's code that ours called. Qt orders them under its own locks. Our code did neither
+    # access, and a misuse of Qt from two of our threads shows our frames on both sides.
+    owner = allocated_in(block)
+    if owner and owner[2].startswith("libQt6") and owner[0] != "<null>" and not VALUE_DATA.match(owner[0]):
+        stacks = [frames(access) for access in (later, earlier)]
+        alone = [not any(is_ours(frame, root) for frame in stack) and (stack or finished(block, accessor(access)))
+                 for stack, access in zip(stacks, (later, earlier))]
+        in_qt = [bool(stack) and not is_ours(made_in(stack) or stack[0], root) for stack in stacks]
+        if any(alone) and all(a or q for a, q in zip(alone, in_qt)):
+            return "Qt's own block"
     return None
 
 
