@@ -131,6 +131,11 @@ def through_qt(block, root):
     if (re.search(lock, later) and re.search(lock, earlier)
             and any(not our_frames(access, root) for access in (later, earlier))):
         return "Qt's own lock"
+    # A posted event its receiver never got (the receiver went first) is deleted as Qt takes it off
+    # the receiving thread's list, under Qt's own lock: nothing touched it after it was made.
+    if (re.search(r"#0 operator delete.*\n\s+#1 QCoreApplication::removePostedEvents", later)
+            and ALLOCATION.search(earlier)):
+        return "posted event dropped"
     # A block Qt allocated for its own keeping (a pool's queue, an object's hand-over to a thread,
     # a thread's wait condition), touched inside Qt on both sides: on one side by Qt alone (its own
     # thread, or a stack the sanitizer no longer holds of a thread that has finished), on the other
