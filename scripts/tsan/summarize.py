@@ -82,16 +82,16 @@ def made_in(stack):
 ALLOCATION = re.compile(r"#0 (malloc|calloc|realloc|operator new)")
 
 
-def allocated_in(block):
-    """The frame that allocated the raced heap block: from the report's location, or from the access
-    that was the allocation itself."""
+def allocation(block):
+    """The stack that allocated the raced heap block: from the report's location, or from the access
+    that was the allocation itself; empty when the report shows neither."""
     location = re.search(r"\n  Location is heap block .*\n((?:    #.*\n?)+)", block)
     if location:
-        return made_in(frames("\n" + location.group(1)))
+        return frames("\n" + location.group(1))
     for section in access_sections(block):
         if ALLOCATION.search(section):
-            return made_in(frames(section))
-    return None
+            return frames(section)
+    return []
 
 
 def finished(block, thread):
@@ -140,9 +140,13 @@ def through_qt(block, root):
     # a thread's wait condition), touched inside Qt on both sides: on one side by Qt alone (its own
     # thread, or a stack the sanitizer no longer holds of a thread that has finished), on the other
     # by Qt's code that ours called. Qt orders them under its own locks. Our code did neither
-    # access, and a misuse of Qt from two of our threads shows our frames on both sides.
-    owner = allocated_in(block)
-    if owner and owner[2].startswith("libQt6") and owner[0] != "<null>" and not VALUE_DATA.match(owner[0]):
+    # access, and a misuse of Qt from two of our threads shows our frames on both sides. The Qt
+    # function that allocated it is named, or unnamed with no frame of ours under it (a thread's
+    # own ending, say); the data of values our objects hold never counts.
+    allocated = allocation(block)
+    owner = made_in(allocated)
+    if (owner and owner[2].startswith("libQt6") and not VALUE_DATA.match(owner[0])
+            and (owner[0] != "<null>" or not any(is_ours(frame, root) for frame in allocated))):
         stacks = [frames(access) for access in (later, earlier)]
         alone = [not any(is_ours(frame, root) for frame in stack) and (stack or finished(block, accessor(access)))
                  for stack, access in zip(stacks, (later, earlier))]
