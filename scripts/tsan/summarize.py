@@ -83,9 +83,10 @@ ALLOCATION = re.compile(r"#0 (malloc|calloc|realloc|operator new)")
 
 
 def allocation(block):
-    """The stack that allocated the raced heap block: from the report's location, or from the access
-    that was the allocation itself; empty when the report shows neither."""
-    location = re.search(r"\n  Location is heap block .*\n((?:    #.*\n?)+)", block)
+    """The stack that allocated the raced heap block, or opened the raced file descriptor: from the
+    report's location, or from the access that was the allocation itself; empty when the report
+    shows neither."""
+    location = re.search(r"\n  Location is (?:heap block|file descriptor) .*\n((?:    #.*\n?)+)", block)
     if location:
         return frames("\n" + location.group(1))
     for section in access_sections(block):
@@ -137,12 +138,13 @@ def through_qt(block, root):
             and ALLOCATION.search(earlier)):
         return "posted event dropped"
     # A block Qt allocated for its own keeping (a pool's queue, an object's hand-over to a thread,
-    # a thread's wait condition), touched inside Qt on both sides: on one side by Qt alone (its own
-    # thread, or a stack the sanitizer no longer holds of a thread that has finished), on the other
-    # by Qt's code that ours called. Qt orders them under its own locks. Our code did neither
-    # access, and a misuse of Qt from two of our threads shows our frames on both sides. The Qt
-    # function that allocated it is named, or unnamed with no frame of ours under it (a thread's
-    # own ending, say); the data of values our objects hold never counts.
+    # a thread's wait condition, an event loop's wake-up descriptor), touched inside Qt on both
+    # sides: on one side by Qt alone (its own thread, or a stack the sanitizer no longer holds of
+    # a thread that has finished), on the other by Qt's code that ours called. Qt orders them under
+    # its own locks. Our code did neither access, and a misuse of Qt from two of our threads shows
+    # our frames on both sides. The Qt function that allocated it is named, or unnamed with no
+    # frame of ours under it (a thread's own ending, say); the data of values our objects hold
+    # never counts.
     allocated = allocation(block)
     owner = made_in(allocated)
     if (owner and owner[2].startswith("libQt6") and not VALUE_DATA.match(owner[0])
