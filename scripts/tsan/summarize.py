@@ -7,11 +7,13 @@ the end of a QThread as QThread::wait or isFinished sees it (qthread_end.cpp), a
 signal or call from its posting to its delivery and a pool task from its start to its run
 (qt_handover.cpp); QWaitCondition's own unlock and re-lock of its mutex (ConditionWait) is shown in
 our code; a slot object run on one thread and destroyed on another after Qt's last reference to it
-(qt_handover.cpp). What is left to credit by reading is the release of implicitly shared data, Qt's
-own locks inside Qt and the blocks Qt keeps for itself (its pool's queue, an object's hand-over to a
-thread): a report whose two accesses are joined that way is listed as "through Qt" with its rule. A report where our code made either access (a frame of ours anywhere in its stack,
-under the library frames that touched the memory for it) and no such hand-over joins them is a fault
-to mend and fails the run; the rest were made by the libraries alone and are counted.
+(qt_handover.cpp); the receiving thread's list of posted events is kept out of its sight. What is
+left to credit by reading is the release of implicitly shared data, Qt's own locks inside Qt, the
+blocks Qt keeps for itself (its pool's queue, an object's hand-over to a thread) and a posted event
+deleted undelivered: a report whose two accesses are joined that way is listed as "through Qt" with
+its rule. A report where our code made either access (a frame of ours anywhere in its stack, under
+the library frames that touched the memory for it) and no such hand-over joins them is a fault to
+mend and fails the run; the rest were made by the libraries alone and are counted.
 
 Usage: summarize.py LOG_FOLDER SOURCE_ROOT
 """
