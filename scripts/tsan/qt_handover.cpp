@@ -16,6 +16,11 @@
 //   so a lambda freed by the poster after the receiver ran it looks like a race. The program's slot
 //   object is handed to Qt inside one of ours, which releases after each run and acquires before
 //   the last reference destroys the program's.
+// - A QMutex taken after a wait, or given up to a waiting thread, is handed over inside Qt, on its
+//   futex: only the uncontended way, inline in the caller's code, shows the sanitizer an atomic.
+//   The waiting lock acquires the mutex once it is held and the unlock that wakes a waiter
+//   releases it first; a QRecursiveMutex, all of it inside Qt, likewise. Qt's own code locks its
+//   mutexes without passing here; another Qt library's (the network's, say) does pass.
 // Qt calls its own functions directly, not through the symbol table, and queued signals and
 // invokeMethod post from inside Qt: a definition of postEvent here would not see them. Instead the
 // first instructions of postEvent are replaced at load by a jump here, which releases the event and
@@ -24,6 +29,7 @@
 // holds a wrapper, so tryTake() and a future's waiter, which steals a queued task to run it itself,
 // do not find the task and wait for the pool instead.
 #include <QCoreApplication>
+#include <QMutex>
 #include <QObject>
 #include <QRunnable>
 #include <QThreadPool>
@@ -276,4 +282,48 @@ QMetaObject::Connection QObject::connectImpl(const QObject* sender, void** signa
     static const Connect next = Next<Connect>("_ZN7QObject11connectImplEPKS_PPvS1_S3_PN9QtPrivate15"
                                               "QSlotObjectBaseEN2Qt14ConnectionTypeEPKiPK11QMetaObject");
     return next(sender, signal, receiver, slot, Ordered(slotObject), type, types, senderMetaObject);
+}
+
+void QBasicMutex::lockInternal() QT_MUTEX_LOCK_NOEXCEPT
+{
+    using Lock = void (*)(QBasicMutex*);
+    static const Lock next = Next<Lock>("_ZN11QBasicMutex12lockInternalEv");
+    next(this);
+    __tsan_acquire(this);
+}
+
+bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT
+{
+    using Lock = bool (*)(QBasicMutex*, int);
+    static const Lock next = Next<Lock>("_ZN11QBasicMutex12lockInternalEi");
+    const bool locked = next(this, timeout);
+    if (locked)
+        __tsan_acquire(this);
+    return locked;
+}
+
+void QBasicMutex::unlockInternal() noexcept
+{
+    using Unlock = void (*)(QBasicMutex*);
+    static const Unlock next = Next<Unlock>("_ZN11QBasicMutex14unlockInternalEv");
+    __tsan_release(this);
+    next(this);
+}
+
+bool QRecursiveMutex::tryLock(int timeout) QT_MUTEX_LOCK_NOEXCEPT
+{
+    using TryLock = bool (*)(QRecursiveMutex*, int);
+    static const TryLock next = Next<TryLock>("_ZN15QRecursiveMutex7tryLockEi");
+    const bool locked = next(this, timeout);
+    if (locked)
+        __tsan_acquire(this);
+    return locked;
+}
+
+void QRecursiveMutex::unlock() noexcept
+{
+    using Unlock = void (*)(QRecursiveMutex*);
+    static const Unlock next = Next<Unlock>("_ZN15QRecursiveMutex6unlockEv");
+    __tsan_release(this);
+    next(this);
 }
