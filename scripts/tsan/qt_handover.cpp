@@ -43,13 +43,39 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-extern "C" void __tsan_acquire(void* address);
-extern "C" void __tsan_release(void* address);
-extern "C" void __tsan_ignore_thread_begin();
-extern "C" void __tsan_ignore_thread_end();
+// Weak: the programs the tests start that are not built with the sanitizer (Qt's rcc, say) have
+// this library preloaded as well; there the sanitizer's calls do nothing.
+extern "C" __attribute__((weak)) void __tsan_acquire(void* address);
+extern "C" __attribute__((weak)) void __tsan_release(void* address);
+extern "C" __attribute__((weak)) void __tsan_ignore_thread_begin();
+extern "C" __attribute__((weak)) void __tsan_ignore_thread_end();
 
 namespace
 {
+
+void Acquire(void* address)
+{
+    if (__tsan_acquire)
+        __tsan_acquire(address);
+}
+
+void Release(void* address)
+{
+    if (__tsan_release)
+        __tsan_release(address);
+}
+
+void IgnoreBegin()
+{
+    if (__tsan_ignore_thread_begin)
+        __tsan_ignore_thread_begin();
+}
+
+void IgnoreEnd()
+{
+    if (__tsan_ignore_thread_end)
+        __tsan_ignore_thread_end();
+}
 
 template <typename Function> Function Next(const char* name)
 {
@@ -63,19 +89,19 @@ PostEvent g_postEvent = nullptr;
 void ReleasePosted(QObject* receiver, QEvent* event, int priority)
 {
     if (event)
-        __tsan_release(event);
+        Release(event);
     // The receiving thread's list of posted events is Qt's own, kept under its own lock: whatever
     // postEvent touches of it (the list grows, later events move up) is not the program's.
-    __tsan_ignore_thread_begin();
+    IgnoreBegin();
     g_postEvent(receiver, event, priority);
-    __tsan_ignore_thread_end();
+    IgnoreEnd();
 }
 
 bool AcquireDelivered(void** data)
 {
     // receiver, event, result: the event is the one its poster released, if it was posted.
     if (data[1])
-        __tsan_acquire(data[1]);
+        Acquire(data[1]);
     return false;
 }
 
@@ -142,7 +168,7 @@ public:
     void Disown() { m_owned = false; }
     void run() override
     {
-        __tsan_acquire(this);
+        Acquire(this);
         m_task->run();
     }
 
@@ -158,7 +184,7 @@ public:
     explicit OrderedSlot(QSlotObjectBase* slot) : QSlotObjectBase(&Impl), m_slot(slot)
     {
         // What the program wrote into its slot object before handing it over.
-        __tsan_release(this);
+        Release(this);
     }
     OrderedSlot(const OrderedSlot&) = delete;
     OrderedSlot& operator=(const OrderedSlot&) = delete;
@@ -171,13 +197,13 @@ private:
         switch (which)
         {
         case Destroy:
-            __tsan_acquire(self);
+            Acquire(self);
             self->m_slot->destroyIfLastRef();
             delete self;
             break;
         case Call:
             self->m_slot->call(receiver, args);
-            __tsan_release(self);
+            Release(self);
             break;
         case Compare:
             *ret = self->m_slot->compare(args);
@@ -213,7 +239,7 @@ void QThreadPool::start(QRunnable* runnable, int priority)
     if (!runnable)
         return next(this, runnable, priority);
     auto* task = new Acquiring(runnable);
-    __tsan_release(task);
+    Release(task);
     next(this, task, priority);
 }
 
@@ -224,7 +250,7 @@ bool QThreadPool::tryStart(QRunnable* runnable)
     if (!runnable)
         return next(this, runnable);
     auto task = std::make_unique<Acquiring>(runnable);
-    __tsan_release(task.get());
+    Release(task.get());
     if (!next(this, task.get()))
     {
         task->Disown();
@@ -289,7 +315,7 @@ void QBasicMutex::lockInternal() QT_MUTEX_LOCK_NOEXCEPT
     using Lock = void (*)(QBasicMutex*);
     static const Lock next = Next<Lock>("_ZN11QBasicMutex12lockInternalEv");
     next(this);
-    __tsan_acquire(this);
+    Acquire(this);
 }
 
 bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT
@@ -298,7 +324,7 @@ bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT
     static const Lock next = Next<Lock>("_ZN11QBasicMutex12lockInternalEi");
     const bool locked = next(this, timeout);
     if (locked)
-        __tsan_acquire(this);
+        Acquire(this);
     return locked;
 }
 
@@ -306,7 +332,7 @@ void QBasicMutex::unlockInternal() noexcept
 {
     using Unlock = void (*)(QBasicMutex*);
     static const Unlock next = Next<Unlock>("_ZN11QBasicMutex14unlockInternalEv");
-    __tsan_release(this);
+    Release(this);
     next(this);
 }
 
@@ -316,7 +342,7 @@ bool QRecursiveMutex::tryLock(int timeout) QT_MUTEX_LOCK_NOEXCEPT
     static const TryLock next = Next<TryLock>("_ZN15QRecursiveMutex7tryLockEi");
     const bool locked = next(this, timeout);
     if (locked)
-        __tsan_acquire(this);
+        Acquire(this);
     return locked;
 }
 
@@ -324,6 +350,6 @@ void QRecursiveMutex::unlock() noexcept
 {
     using Unlock = void (*)(QRecursiveMutex*);
     static const Unlock next = Next<Unlock>("_ZN15QRecursiveMutex6unlockEv");
-    __tsan_release(this);
+    Release(this);
     next(this);
 }

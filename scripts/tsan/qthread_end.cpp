@@ -10,11 +10,25 @@
 
 #include <dlfcn.h>
 
-extern "C" void __tsan_acquire(void* address);
-extern "C" void __tsan_release(void* address);
+// Weak: the programs the tests start that are not built with the sanitizer (Qt's rcc, say) have
+// this library preloaded as well; there the sanitizer's calls do nothing.
+extern "C" __attribute__((weak)) void __tsan_acquire(void* address);
+extern "C" __attribute__((weak)) void __tsan_release(void* address);
 
 namespace
 {
+
+void Acquire(void* address)
+{
+    if (__tsan_acquire)
+        __tsan_acquire(address);
+}
+
+void Release(void* address)
+{
+    if (__tsan_release)
+        __tsan_release(address);
+}
 
 template <typename Function> Function Next(const char* name)
 {
@@ -30,7 +44,7 @@ class EndRelease
 {
 public:
     explicit EndRelease(QThread* thread) : m_thread(thread) {}
-    ~EndRelease() { __tsan_release(m_thread); }
+    ~EndRelease() { Release(m_thread); }
     EndRelease(const EndRelease&) = delete;
     EndRelease& operator=(const EndRelease&) = delete;
 
@@ -62,7 +76,7 @@ bool QThread::wait(QDeadlineTimer deadline)
     static const Wait next = Next<Wait>("_ZN7QThread4waitE14QDeadlineTimer");
     const bool ended = next(this, deadline);
     if (ended)
-        __tsan_acquire(this);
+        Acquire(this);
     return ended;
 }
 
@@ -72,6 +86,6 @@ bool QThread::isFinished() const
     static const IsFinished next = Next<IsFinished>("_ZNK7QThread10isFinishedEv");
     const bool ended = next(this);
     if (ended)
-        __tsan_acquire(const_cast<QThread*>(this));
+        Acquire(const_cast<QThread*>(this));
     return ended;
 }
