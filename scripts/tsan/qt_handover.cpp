@@ -28,6 +28,8 @@
 // stay unseen. The pool's start is called from our code and is replaced as usual; the pool then
 // holds a wrapper, so tryTake() and a future's waiter, which steals a queued task to run it itself,
 // do not find the task and wait for the pool instead.
+#include "SanitizerCalls.h"
+
 #include <QCoreApplication>
 #include <QMutex>
 #include <QObject>
@@ -37,50 +39,19 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <dlfcn.h>
 #include <functional>
 #include <memory>
 #include <sys/mman.h>
 #include <unistd.h>
 
-// Weak: the programs the tests start that are not built with the sanitizer (Qt's rcc, say) have
-// this library preloaded as well; there the sanitizer's calls do nothing.
-extern "C" __attribute__((weak)) void __tsan_acquire(void* address);
-extern "C" __attribute__((weak)) void __tsan_release(void* address);
-extern "C" __attribute__((weak)) void __tsan_ignore_thread_begin();
-extern "C" __attribute__((weak)) void __tsan_ignore_thread_end();
-
 namespace
 {
 
-void Acquire(void* address)
-{
-    if (__tsan_acquire)
-        __tsan_acquire(address);
-}
-
-void Release(void* address)
-{
-    if (__tsan_release)
-        __tsan_release(address);
-}
-
-void IgnoreBegin()
-{
-    if (__tsan_ignore_thread_begin)
-        __tsan_ignore_thread_begin();
-}
-
-void IgnoreEnd()
-{
-    if (__tsan_ignore_thread_end)
-        __tsan_ignore_thread_end();
-}
-
-template <typename Function> Function Next(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
+using tsan::Acquire;
+using tsan::IgnoreBegin;
+using tsan::IgnoreEnd;
+using tsan::Next;
+using tsan::Release;
 
 using PostEvent = void (*)(QObject*, QEvent*, int);
 // QCoreApplication::postEvent's own first instructions, then a jump to the rest of it.

@@ -4,36 +4,18 @@
 // thread, as it ends, releases its QThread object (from its thread storage, which Qt clears after
 // the finished signal and before wait() can return), and wait() or isFinished() acquires it when
 // they answer that the thread has ended. Only calls from the program's own code pass through here.
+#include "SanitizerCalls.h"
+
 #include <QThread>
 #include <QThreadStorage>
 #include <QVariant>
 
-#include <dlfcn.h>
-
-// Weak: the programs the tests start that are not built with the sanitizer (Qt's rcc, say) have
-// this library preloaded as well; there the sanitizer's calls do nothing.
-extern "C" __attribute__((weak)) void __tsan_acquire(void* address);
-extern "C" __attribute__((weak)) void __tsan_release(void* address);
-
 namespace
 {
 
-void Acquire(void* address)
-{
-    if (__tsan_acquire)
-        __tsan_acquire(address);
-}
-
-void Release(void* address)
-{
-    if (__tsan_release)
-        __tsan_release(address);
-}
-
-template <typename Function> Function Next(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
+using tsan::Acquire;
+using tsan::Next;
+using tsan::Release;
 
 const char* const kReleases = "_tidewell_tsan_end_release";
 
