@@ -145,12 +145,13 @@ def through_qt(block, root):
     # a thread that has finished), on the other by Qt's code that ours called. Qt orders them under
     # its own locks. Our code did neither access, and a misuse of Qt from two of our threads shows
     # our frames on both sides. The Qt function that allocated it is named, or unnamed with no
-    # frame of ours under it (a thread's own ending, say); the data of values our objects hold
-    # never counts.
+    # frame of ours under it (a thread's own ending, say) or one Qt's disconnect frees (the record
+    # of a connection); the data of values our objects hold never counts.
     allocated = allocation(block)
     owner = made_in(allocated)
+    connection = re.search(r"#0 operator delete.*\n\s+#1 QObject::disconnect\(QMetaObject::Connection", later)
     if (owner and owner[2].startswith("libQt6") and not VALUE_DATA.match(owner[0])
-            and (owner[0] != "<null>" or not any(is_ours(frame, root) for frame in allocated))):
+            and (owner[0] != "<null>" or connection or not any(is_ours(frame, root) for frame in allocated))):
         stacks = [frames(access) for access in (later, earlier)]
         alone = [not any(is_ours(frame, root) for frame in stack) and (stack or finished(block, accessor(access)))
                  for stack, access in zip(stacks, (later, earlier))]
