@@ -128,6 +128,13 @@ def through_qt(block, root):
     if (re.search(r"#0 free .*\n\s+#1 \S.*\(libQt6Core", later)
             and re.search(r"#\d+ QArrayData::deref\(\)", earlier) and "atomic write" in earlier.splitlines()[0]):
         return "shared data"
+    # A buffer Qt's own thread (the network's) frees once the last reference it counts is gone, read
+    # before by Qt's code for ours (a reply's data): ordered by that count, inside Qt.
+    if (re.search(r"#0 (free|operator delete)\S* .*\n\s+#1 \S.*\(libQt6", later)
+            and not any(is_ours(frame, root) for frame in frames(later))
+            and re.match(r"  Previous read of", earlier) and made_in(frames(earlier))
+            and made_in(frames(earlier))[2].startswith("libQt6")):
+        return "shared data"
     # Qt's own lock or condition (a QThread's, say), used by Qt's code alone on one side and taken
     # down by ours on the other after Qt's wait for it, which the sanitizer does not see.
     lock = r"#0 pthread_(mutex|cond)_\w+ .*\n\s+#1 \S.*\(libQt6Core"
