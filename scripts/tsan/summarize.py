@@ -97,6 +97,17 @@ def allocation(block):
     return []
 
 
+# Threads Qt starts for itself, which run none of our code: a network access manager's, a file
+# dialog's gatherer of file details (names cut short as the system keeps them).
+QT_THREADS = ("QNetworkAccessM", "QFileInfoGather")
+
+
+def qt_thread(block, thread):
+    """Whether the report names the thread ('thread T12') as one Qt started for itself."""
+    found = re.search(rf"\n  Thread {thread[len('thread '):]} '([^']*)'", block) if thread else None
+    return bool(found) and found.group(1) in QT_THREADS
+
+
 def finished(block, thread):
     """Whether the report names the thread ('thread T12') as finished."""
     return bool(re.search(rf"\n  Thread {thread[len('thread '):]} .*\(tid=\d+, finished\)", block))
@@ -152,13 +163,16 @@ def through_qt(block, root):
     # a thread that has finished), on the other by Qt's code that ours called. Qt orders them under
     # its own locks. Our code did neither access, and a misuse of Qt from two of our threads shows
     # our frames on both sides. The Qt function that allocated it is named, or unnamed with no
-    # frame of ours under it (a thread's own ending, say) or one Qt's disconnect frees (the record
-    # of a connection); the data of values our objects hold never counts.
+    # frame of ours under it (a thread's own ending, say), one Qt's disconnect frees (the record of
+    # a connection) or one a thread Qt started for itself touched; the data of values our objects
+    # hold never counts.
     allocated = allocation(block)
     owner = made_in(allocated)
     connection = re.search(r"#0 operator delete.*\n\s+#1 QObject::disconnect\(QMetaObject::Connection", later)
+    for_itself = any(qt_thread(block, accessor(access)) for access in (later, earlier))
     if (owner and owner[2].startswith("libQt6") and not VALUE_DATA.match(owner[0])
-            and (owner[0] != "<null>" or connection or not any(is_ours(frame, root) for frame in allocated))):
+            and (owner[0] != "<null>" or connection or for_itself
+                 or not any(is_ours(frame, root) for frame in allocated))):
         stacks = [frames(access) for access in (later, earlier)]
         alone = [not any(is_ours(frame, root) for frame in stack) and (stack or finished(block, accessor(access)))
                  for stack, access in zip(stacks, (later, earlier))]
