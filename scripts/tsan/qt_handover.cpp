@@ -5,7 +5,8 @@
 //   the thread that posts it and delivered later on the receiver's thread. The poster releases the
 //   event as it posts it; the receiver's thread acquires it in QCoreApplication::notifyInternal2,
 //   where every event passes before any filter or the receiver sees it (Qt's own hook for that,
-//   QInternal::EventNotifyCallback).
+//   QInternal::EventNotifyCallback). The list the event joins, the receiving thread's, is Qt's
+//   own under its own lock: what the poster does to it is kept out of the sanitizer's sight.
 // - A task given to QThreadPool (QtConcurrent::run too) is built by the thread that starts it and
 //   run by a pooled thread: the start releases the task, the pooled thread acquires it before it
 //   runs it.
@@ -15,6 +16,11 @@
 //   so a lambda freed by the poster after the receiver ran it looks like a race. The program's slot
 //   object is handed to Qt inside one of ours, which releases after each run and acquires before
 //   the last reference destroys the program's.
+// - A QMutex taken after a wait, or given up to a waiting thread, is handed over inside Qt, on its
+//   futex: only the uncontended way, inline in the caller's code, shows the sanitizer an atomic.
+//   The waiting lock acquires the mutex once it is held and the unlock that wakes a waiter
+//   releases it first; a QRecursiveMutex, all of it inside Qt, likewise. Qt's own code locks its
+//   mutexes without passing here; another Qt library's (the network's, say) does pass.
 // Qt calls its own functions directly, not through the symbol table, and queued signals and
 // invokeMethod post from inside Qt: a definition of postEvent here would not see them. Instead the
 // first instructions of postEvent are replaced at load by a jump here, which releases the event and
@@ -22,7 +28,10 @@
 // stay unseen. The pool's start is called from our code and is replaced as usual; the pool then
 // holds a wrapper, so tryTake() and a future's waiter, which steals a queued task to run it itself,
 // do not find the task and wait for the pool instead.
+#include "SanitizerCalls.h"
+
 #include <QCoreApplication>
+#include <QMutex>
 #include <QObject>
 #include <QRunnable>
 #include <QThreadPool>
@@ -30,22 +39,19 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <dlfcn.h>
 #include <functional>
 #include <memory>
 #include <sys/mman.h>
 #include <unistd.h>
 
-extern "C" void __tsan_acquire(void* address);
-extern "C" void __tsan_release(void* address);
-
 namespace
 {
 
-template <typename Function> Function Next(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
+using tsan::Acquire;
+using tsan::IgnoreBegin;
+using tsan::IgnoreEnd;
+using tsan::Next;
+using tsan::Release;
 
 using PostEvent = void (*)(QObject*, QEvent*, int);
 // QCoreApplication::postEvent's own first instructions, then a jump to the rest of it.
@@ -54,15 +60,19 @@ PostEvent g_postEvent = nullptr;
 void ReleasePosted(QObject* receiver, QEvent* event, int priority)
 {
     if (event)
-        __tsan_release(event);
+        Release(event);
+    // The receiving thread's list of posted events is Qt's own, kept under its own lock: whatever
+    // postEvent touches of it (the list grows, later events move up) is not the program's.
+    IgnoreBegin();
     g_postEvent(receiver, event, priority);
+    IgnoreEnd();
 }
 
 bool AcquireDelivered(void** data)
 {
     // receiver, event, result: the event is the one its poster released, if it was posted.
     if (data[1])
-        __tsan_acquire(data[1]);
+        Acquire(data[1]);
     return false;
 }
 
@@ -129,7 +139,7 @@ public:
     void Disown() { m_owned = false; }
     void run() override
     {
-        __tsan_acquire(this);
+        Acquire(this);
         m_task->run();
     }
 
@@ -138,17 +148,6 @@ private:
     bool m_owned;
 };
 
-std::function<void()> AcquiringFunction(std::function<void()> task)
-{
-    auto token = std::make_shared<char>();
-    __tsan_release(token.get());
-    return [task = std::move(task), token]
-    {
-        __tsan_acquire(token.get());
-        task();
-    };
-}
-
 // Holds the program's slot object for Qt; destroyed when Qt drops its last reference to it.
 class OrderedSlot final : public QtPrivate::QSlotObjectBase
 {
@@ -156,7 +155,7 @@ public:
     explicit OrderedSlot(QSlotObjectBase* slot) : QSlotObjectBase(&Impl), m_slot(slot)
     {
         // What the program wrote into its slot object before handing it over.
-        __tsan_release(this);
+        Release(this);
     }
     OrderedSlot(const OrderedSlot&) = delete;
     OrderedSlot& operator=(const OrderedSlot&) = delete;
@@ -169,13 +168,13 @@ private:
         switch (which)
         {
         case Destroy:
-            __tsan_acquire(self);
+            Acquire(self);
             self->m_slot->destroyIfLastRef();
             delete self;
             break;
         case Call:
             self->m_slot->call(receiver, args);
-            __tsan_release(self);
+            Release(self);
             break;
         case Compare:
             *ret = self->m_slot->compare(args);
@@ -211,7 +210,7 @@ void QThreadPool::start(QRunnable* runnable, int priority)
     if (!runnable)
         return next(this, runnable, priority);
     auto* task = new Acquiring(runnable);
-    __tsan_release(task);
+    Release(task);
     next(this, task, priority);
 }
 
@@ -222,7 +221,7 @@ bool QThreadPool::tryStart(QRunnable* runnable)
     if (!runnable)
         return next(this, runnable);
     auto task = std::make_unique<Acquiring>(runnable);
-    __tsan_release(task.get());
+    Release(task.get());
     if (!next(this, task.get()))
     {
         task->Disown();
@@ -232,22 +231,32 @@ bool QThreadPool::tryStart(QRunnable* runnable)
     return true;
 }
 
+// A function is wrapped in the pool's own runnable here, before the start releases it, so that the
+// wrapper's making, by the starter, and its deletion, by the pooled thread after the run, are ordered.
 void QThreadPool::start(std::function<void()> functionToRun, int priority)
 {
-    using Start = void (*)(QThreadPool*, std::function<void()>, int);
-    static const Start next = Next<Start>("_ZN11QThreadPool5startESt8functionIFvvEEi");
     if (!functionToRun)
+    {
+        using Start = void (*)(QThreadPool*, std::function<void()>, int);
+        static const Start next = Next<Start>("_ZN11QThreadPool5startESt8functionIFvvEEi");
         return next(this, std::move(functionToRun), priority);
-    next(this, AcquiringFunction(std::move(functionToRun)), priority);
+    }
+    start(QRunnable::create(std::move(functionToRun)), priority);
 }
 
 bool QThreadPool::tryStart(std::function<void()> functionToRun)
 {
-    using TryStart = bool (*)(QThreadPool*, std::function<void()>);
-    static const TryStart next = Next<TryStart>("_ZN11QThreadPool8tryStartESt8functionIFvvEE");
     if (!functionToRun)
+    {
+        using TryStart = bool (*)(QThreadPool*, std::function<void()>);
+        static const TryStart next = Next<TryStart>("_ZN11QThreadPool8tryStartESt8functionIFvvEE");
         return next(this, std::move(functionToRun));
-    return next(this, AcquiringFunction(std::move(functionToRun)));
+    }
+    std::unique_ptr<QRunnable> task(QRunnable::create(std::move(functionToRun)));
+    if (!tryStart(task.get()))
+        return false;
+    task.release(); // deleted by its wrapper after its run, as the pool would
+    return true;
 }
 
 bool QMetaObject::invokeMethodImpl(QObject* object, QtPrivate::QSlotObjectBase* slot, Qt::ConnectionType type,
@@ -270,4 +279,48 @@ QMetaObject::Connection QObject::connectImpl(const QObject* sender, void** signa
     static const Connect next = Next<Connect>("_ZN7QObject11connectImplEPKS_PPvS1_S3_PN9QtPrivate15"
                                               "QSlotObjectBaseEN2Qt14ConnectionTypeEPKiPK11QMetaObject");
     return next(sender, signal, receiver, slot, Ordered(slotObject), type, types, senderMetaObject);
+}
+
+void QBasicMutex::lockInternal() QT_MUTEX_LOCK_NOEXCEPT
+{
+    using Lock = void (*)(QBasicMutex*);
+    static const Lock next = Next<Lock>("_ZN11QBasicMutex12lockInternalEv");
+    next(this);
+    Acquire(this);
+}
+
+bool QBasicMutex::lockInternal(int timeout) QT_MUTEX_LOCK_NOEXCEPT
+{
+    using Lock = bool (*)(QBasicMutex*, int);
+    static const Lock next = Next<Lock>("_ZN11QBasicMutex12lockInternalEi");
+    const bool locked = next(this, timeout);
+    if (locked)
+        Acquire(this);
+    return locked;
+}
+
+void QBasicMutex::unlockInternal() noexcept
+{
+    using Unlock = void (*)(QBasicMutex*);
+    static const Unlock next = Next<Unlock>("_ZN11QBasicMutex14unlockInternalEv");
+    Release(this);
+    next(this);
+}
+
+bool QRecursiveMutex::tryLock(int timeout) QT_MUTEX_LOCK_NOEXCEPT
+{
+    using TryLock = bool (*)(QRecursiveMutex*, int);
+    static const TryLock next = Next<TryLock>("_ZN15QRecursiveMutex7tryLockEi");
+    const bool locked = next(this, timeout);
+    if (locked)
+        Acquire(this);
+    return locked;
+}
+
+void QRecursiveMutex::unlock() noexcept
+{
+    using Unlock = void (*)(QRecursiveMutex*);
+    static const Unlock next = Next<Unlock>("_ZN15QRecursiveMutex6unlockEv");
+    Release(this);
+    next(this);
 }

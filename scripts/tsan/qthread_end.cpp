@@ -1,26 +1,40 @@
 // Preloaded into the test programs of the ThreadSanitizer run. Qt's threads are detached and
 // QThread::wait waits on Qt's own futex, so the sanitizer never sees that a thread's work is
 // done before wait() returns: every later use of what the thread wrote looks like a race. Here a
-// thread, as it ends, releases its QThread object (from its own finished signal, emitted before
-// wait() can return), and wait() or isFinished() acquires it when they answer that the thread has
-// ended. Only calls from the program's own code pass through here.
+// thread, as it ends, releases its QThread object (from its thread storage, which Qt clears after
+// the finished signal and before wait() can return), and wait() or isFinished() acquires it when
+// they answer that the thread has ended. Only calls from the program's own code pass through here.
+#include "SanitizerCalls.h"
+
 #include <QThread>
+#include <QThreadStorage>
 #include <QVariant>
-
-#include <dlfcn.h>
-
-extern "C" void __tsan_acquire(void* address);
-extern "C" void __tsan_release(void* address);
 
 namespace
 {
 
-template <typename Function> Function Next(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
+using tsan::Acquire;
+using tsan::Next;
+using tsan::Release;
 
 const char* const kReleases = "_tidewell_tsan_end_release";
+
+// Held by the thread from its start; Qt deletes it as the thread ends, after the finished signal
+// and all Qt does on that thread for its connections (a queued one reads the object's meta
+// object), and before wait() can return.
+class EndRelease
+{
+public:
+    explicit EndRelease(QThread* thread) : m_thread(thread) {}
+    ~EndRelease() { Release(m_thread); }
+    EndRelease(const EndRelease&) = delete;
+    EndRelease& operator=(const EndRelease&) = delete;
+
+private:
+    QThread* m_thread;
+};
+
+QThreadStorage<EndRelease*> g_ends;
 
 } // namespace
 
@@ -32,7 +46,8 @@ void QThread::start(Priority priority)
     {
         setProperty(kReleases, true);
         connect(
-            this, &QThread::finished, this, [this] { __tsan_release(this); }, Qt::DirectConnection);
+            this, &QThread::started, this, [this] { g_ends.setLocalData(new EndRelease(this)); },
+            Qt::DirectConnection);
     }
     next(this, priority);
 }
@@ -43,7 +58,7 @@ bool QThread::wait(QDeadlineTimer deadline)
     static const Wait next = Next<Wait>("_ZN7QThread4waitE14QDeadlineTimer");
     const bool ended = next(this, deadline);
     if (ended)
-        __tsan_acquire(this);
+        Acquire(this);
     return ended;
 }
 
@@ -53,6 +68,6 @@ bool QThread::isFinished() const
     static const IsFinished next = Next<IsFinished>("_ZNK7QThread10isFinishedEv");
     const bool ended = next(this);
     if (ended)
-        __tsan_acquire(const_cast<QThread*>(this));
+        Acquire(const_cast<QThread*>(this));
     return ended;
 }

@@ -7,11 +7,13 @@ the end of a QThread as QThread::wait or isFinished sees it (qthread_end.cpp), a
 signal or call from its posting to its delivery and a pool task from its start to its run
 (qt_handover.cpp); QWaitCondition's own unlock and re-lock of its mutex (ConditionWait) is shown in
 our code; a slot object run on one thread and destroyed on another after Qt's last reference to it
-(qt_handover.cpp). What is left to credit by reading is the release of implicitly shared data and
-Qt's own locks inside Qt: a report whose two accesses are joined that way is listed as "through Qt"
-with its rule. A report where our code made either access (a frame of ours anywhere in its stack,
-under the library frames that touched the memory for it) and no such hand-over joins them is a fault
-to mend and fails the run; the rest were made by the libraries alone and are counted.
+(qt_handover.cpp); the receiving thread's list of posted events is kept out of its sight. What is
+left to credit by reading is the release of implicitly shared data, Qt's own locks inside Qt, the
+blocks Qt keeps for itself (its pool's queue, an object's hand-over to a thread) and a posted event
+deleted undelivered: a report whose two accesses are joined that way is listed as "through Qt" with
+its rule. A report where our code made either access (a frame of ours anywhere in its stack, under
+the library frames that touched the memory for it) and no such hand-over joins them is a fault to
+mend and fails the run; the rest were made by the libraries alone and are counted.
 
 Usage: summarize.py LOG_FOLDER SOURCE_ROOT
 """
@@ -54,18 +56,66 @@ def frames(section):
 SYSTEM = re.compile(r"^(libc|libm|libstdc\+\+|libgcc_s|libtsan|ld-linux)[.-]")
 
 
+def is_ours(frame, root):
+    function, location, module = frame
+    return ((root in location or location.startswith("../")) and not SYSTEM.match(module)
+            and "libsanitizer" not in location)
+
+
 def our_frames(block, root):
     """The topmost frame of our code in each access's stack, wherever it stands under the library
     frames that made the access for it (Qt, the C++ library, the sanitizer's interceptors, code
     inlined from system headers): the access was made by our code when any such frame is there."""
     mine = []
     for section in access_sections(block):
-        for function, location, module in frames(section):
-            if ((root in location or location.startswith("../")) and not SYSTEM.match(module)
-                    and "libsanitizer" not in location):
-                mine.append((function, location))
+        for frame in frames(section):
+            if is_ours(frame, root):
+                mine.append(frame[:2])
                 break
     return mine
+
+
+def made_in(stack):
+    """The first frame of a stack past the sanitizer's own (its interceptors of memory functions,
+    allocation, locks), or None."""
+    return next((frame for frame in stack if not frame[2].startswith("libtsan")), None)
+
+
+ALLOCATION = re.compile(r"#0 (malloc|calloc|realloc|operator new)")
+
+
+def allocation(block):
+    """The stack that allocated the raced heap block, or opened the raced file descriptor: from the
+    report's location, or from the access that was the allocation itself; empty when the report
+    shows neither."""
+    location = re.search(r"\n  Location is (?:heap block|file descriptor) .*\n((?:    #.*\n?)+)", block)
+    if location:
+        return frames("\n" + location.group(1))
+    for section in access_sections(block):
+        if ALLOCATION.search(section):
+            return frames(section)
+    return []
+
+
+# Threads Qt starts for itself, which run none of our code: a network access manager's, a file
+# dialog's gatherer of file details (names cut short as the system keeps them).
+QT_THREADS = ("QNetworkAccessM", "QFileInfoGather")
+
+
+def qt_thread(block, thread):
+    """Whether the report names the thread ('thread T12') as one Qt started for itself."""
+    found = re.search(rf"\n  Thread {thread[len('thread '):]} '([^']*)'", block) if thread else None
+    return bool(found) and found.group(1) in QT_THREADS
+
+
+def finished(block, thread):
+    """Whether the report names the thread ('thread T12') as finished."""
+    return bool(re.search(rf"\n  Thread {thread[len('thread '):]} .*\(tid=\d+, finished\)", block))
+
+
+# Qt's functions that hand out the data of values (QString, QByteArray, QList): a program holds
+# those blocks through its own objects, so they are never Qt's own.
+VALUE_DATA = re.compile(r"^(QArrayData|QTypedArrayData|QString|QByteArray|QList|QHash|QMap)\b")
 
 
 def accessor(section):
@@ -89,12 +139,46 @@ def through_qt(block, root):
     if (re.search(r"#0 free .*\n\s+#1 \S.*\(libQt6Core", later)
             and re.search(r"#\d+ QArrayData::deref\(\)", earlier) and "atomic write" in earlier.splitlines()[0]):
         return "shared data"
+    # A buffer Qt's own thread (the network's) frees once the last reference it counts is gone, read
+    # before by Qt's code for ours (a reply's data): ordered by that count, inside Qt.
+    if (re.search(r"#0 (free|operator delete)\S* .*\n\s+#1 \S.*\(libQt6", later)
+            and not any(is_ours(frame, root) for frame in frames(later))
+            and re.match(r"  Previous read of", earlier) and made_in(frames(earlier))
+            and made_in(frames(earlier))[2].startswith("libQt6")):
+        return "shared data"
     # Qt's own lock or condition (a QThread's, say), used by Qt's code alone on one side and taken
     # down by ours on the other after Qt's wait for it, which the sanitizer does not see.
     lock = r"#0 pthread_(mutex|cond)_\w+ .*\n\s+#1 \S.*\(libQt6Core"
     if (re.search(lock, later) and re.search(lock, earlier)
             and any(not our_frames(access, root) for access in (later, earlier))):
         return "Qt's own lock"
+    # A posted event its receiver never got (the receiver went first) is deleted as Qt takes it off
+    # the receiving thread's list, under Qt's own lock: nothing touched it after it was made.
+    if (re.search(r"#0 operator delete.*\n\s+#1 QCoreApplication::removePostedEvents", later)
+            and ALLOCATION.search(earlier)):
+        return "posted event dropped"
+    # A block Qt allocated for its own keeping (a pool's queue, an object's hand-over to a thread,
+    # a thread's wait condition, an event loop's wake-up descriptor), touched inside Qt on both
+    # sides: on one side by Qt alone (its own thread, or a stack the sanitizer no longer holds of
+    # a thread that has finished), on the other by Qt's code that ours called. Qt orders them under
+    # its own locks. Our code did neither access, and a misuse of Qt from two of our threads shows
+    # our frames on both sides. The Qt function that allocated it is named, or unnamed with no
+    # frame of ours under it (a thread's own ending, say), one Qt's disconnect frees (the record of
+    # a connection) or one a thread Qt started for itself touched; the data of values our objects
+    # hold never counts.
+    allocated = allocation(block)
+    owner = made_in(allocated)
+    connection = re.search(r"#0 operator delete.*\n\s+#1 QObject::disconnect\(QMetaObject::Connection", later)
+    for_itself = any(qt_thread(block, accessor(access)) for access in (later, earlier))
+    if (owner and owner[2].startswith("libQt6") and not VALUE_DATA.match(owner[0])
+            and (owner[0] != "<null>" or connection or for_itself
+                 or not any(is_ours(frame, root) for frame in allocated))):
+        stacks = [frames(access) for access in (later, earlier)]
+        alone = [not any(is_ours(frame, root) for frame in stack) and (stack or finished(block, accessor(access)))
+                 for stack, access in zip(stacks, (later, earlier))]
+        in_qt = [bool(stack) and not is_ours(made_in(stack) or stack[0], root) for stack in stacks]
+        if any(alone) and all(a or q for a, q in zip(alone, in_qt)):
+            return "Qt's own block"
     return None
 
 

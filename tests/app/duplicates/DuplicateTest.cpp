@@ -46,6 +46,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <atomic>
 #include <memory>
 
 #include <sqlite3.h>
@@ -873,9 +874,13 @@ private slots:
             // "Sure") is never opened.
             QObject::disconnect(view->ClearTrashThread(), &CClearTrashThread::AskClearTrash, view.get(),
                                 nullptr);
-            QSignalSpy asked(view->ClearTrashThread(), &CClearTrashThread::AskClearTrash);
+            // Counted on the asking thread itself, read here: a signal spy's list is not for two threads.
+            std::atomic<int> asked{0};
+            QObject::connect(
+                view->ClearTrashThread(), &CClearTrashThread::AskClearTrash, view.get(),
+                [&asked](int) { ++asked; }, Qt::DirectConnection);
             view->ClearTrashThread()->start();
-            QVERIFY(QTest::qWaitFor([&] { return asked.count() == 1; }, 10000));
+            QVERIFY(QTest::qWaitFor([&] { return asked.load() == 1; }, 10000));
             view.reset();
         }
         QCOMPARE(QDir(recycle).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 3);
