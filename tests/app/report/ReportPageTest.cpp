@@ -12,6 +12,7 @@
 #include "FailedTreeWidget.h"
 #include "IMusicLinkHost.h"
 #include "IdentifyAnswer.h"
+#include "InterfaceLanguage.h"
 #include "LibraryXml.h"
 #include "LineEdit.h"
 #include "ListDelegate.h"
@@ -159,6 +160,7 @@ private slots:
     void checkingWritesTheExclusionBitsOfColumnZeroOnly();
     void menusSortingAndPopupPlacement();
     void artworkGridPaintsAndTakesClicksAtBothScales();
+    void unrecognizedHeadersReadWholeOrElidedInEveryLanguage();
     void gridTitlesKeepTheirOwnDirectionRightToLeft();
     void unfixedSongsMoveAndAnEditorSaveRetiresTheirRows();
     void theEditorFollowsTheHighlightWhenItsSongLeaves();
@@ -788,6 +790,61 @@ void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
         grid.grab();
     }
     g_dScale = 1.0;
+}
+
+// Each heading of the Unrecognized Songs list, in every language at both scales in a narrow
+// page, is drawn whole or shortened with "…": never cut off in the middle of a letter. A shortened
+// heading's last drawing, at the end it is read to, is the ellipsis: dots on the base line, no
+// taller than a dot.
+void ReportPageTest::unrecognizedHeadersReadWholeOrElidedInEveryLanguage()
+{
+    QStringList problems;
+    for (const char* code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+    {
+        InstallInterfaceTranslator(LoadInterfaceTranslator(QString::fromLatin1(code)));
+        QGuiApplication::setLayoutDirection(QByteArray(code) == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+        for (const double scale : {1.0, 2.0})
+        {
+            g_dScale = scale;
+            qApp->setStyleSheet(LoadApplicationStyleSheet());
+            CAnalyReport report(g_hMediaLibrary.load(), nullptr);
+            report.SetMusicLink(link.get());
+            report.resize(ScaledInt(760), ScaledInt(500));
+            report.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&report));
+            report.findChild<QStackedWidget*>()->setCurrentWidget(report.UnrecognizedTree());
+            QHeaderView* header = report.UnrecognizedTree()->header();
+            QVERIFY(QTest::qWaitFor([&] { return header->isVisible(); }));
+            const QImage image = header->grab().toImage();
+            QFont font = header->font();
+            font.setPixelSize(ScaledInt(12));
+            const QFontMetrics metrics(font);
+            for (int column = 2; column < 6; ++column)
+            {
+                const QString text = report.UnrecognizedTree()->headerItem()->text(column);
+                const QRect section(header->sectionViewportPosition(column), 0, header->sectionSize(column),
+                                    header->height());
+                const QRect ink = InkBounds(image, section.adjusted(1, 1, -ScaledInt(2), -ScaledInt(2)));
+                if (ink.width() >= metrics.horizontalAdvance(text) - ScaledInt(3))
+                    continue;
+                const int dot = header->isRightToLeft() ? ink.left() : ink.right() - ScaledInt(1);
+                const QRect tail = InkBounds(image, QRect(dot, ink.top(), ScaledInt(2), ink.height()));
+                if (tail.height() > ScaledInt(3) || tail.bottom() < ink.bottom() - ScaledInt(4))
+                    problems << QStringLiteral("%1 at scale %2: \"%3\" cut at %4 px of %5")
+                                    .arg(QLatin1String(code))
+                                    .arg(scale)
+                                    .arg(text)
+                                    .arg(ink.width())
+                                    .arg(metrics.horizontalAdvance(text));
+            }
+            report.StopAllWork();
+        }
+    }
+    InstallInterfaceTranslator(LoadInterfaceTranslator(QStringLiteral("en")));
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    g_dScale = 1.0;
+    qApp->setStyleSheet(QString());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 // Titles keep their own direction in a right-to-left grid: "21 Guns" is drawn exactly as in a
