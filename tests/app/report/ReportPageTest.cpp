@@ -41,6 +41,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -752,6 +753,8 @@ void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
     for (double scale : {1.0, 2.0})
     {
         g_dScale = scale;
+        FreeSharedImages();
+        LoadSharedImages();
         CListWidget grid;
         grid.setViewMode(QListView::IconMode);
         grid.setGridSize(QSize(int(140 * scale), int(140 * scale)));
@@ -787,9 +790,42 @@ void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
         grid.grab();
         QVERIFY(
             QTest::qWaitFor([&] { return !delegate->CachedPicture(cell->GetArtworkPath()).isNull(); }, 5000));
-        grid.grab();
+        // The check mark and the candidates mark lie on the picture, inside its rounded border:
+        // wherever they change the cell, the same picture without them (a cover that could not
+        // be read) shows the picture, not the grid's background.
+        const QImage marked = grid.viewport()->grab().toImage();
+        cell->SetArtworkState(3, false);
+        const QImage plain = grid.viewport()->grab().toImage();
+        // The grid's background around the picture: the background-coloured pixels reached from
+        // the cell's corner without crossing the picture.
+        const QRgb background = plain.pixel(r.topLeft());
+        QSet<QPair<int, int>> around{{r.left(), r.top()}};
+        QList<QPoint> todo{r.topLeft()};
+        while (!todo.isEmpty())
+        {
+            const QPoint at = todo.takeLast();
+            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            {
+                const QPoint next = at + step;
+                if (r.contains(next) && plain.pixel(next) == background &&
+                    !around.contains({next.x(), next.y()}))
+                {
+                    around.insert({next.x(), next.y()});
+                    todo << next;
+                }
+            }
+        }
+        int outside = 0;
+        for (const auto& [x, y] : around)
+            outside += marked.pixel(x, y) != plain.pixel(x, y);
+        QVERIFY2(
+            outside == 0,
+            qPrintable(
+                QStringLiteral("%1 px of the marks off the picture at scale %2").arg(outside).arg(scale)));
     }
     g_dScale = 1.0;
+    FreeSharedImages();
+    LoadSharedImages();
 }
 
 // Each heading of the Unrecognized Songs list, in every language at both scales in a narrow
