@@ -41,6 +41,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -162,6 +163,7 @@ private slots:
     void menusSortingAndPopupPlacement();
     void artworkGridPaintsAndTakesClicksAtBothScales();
     void unrecognizedHeadersReadWholeOrElidedInEveryLanguage();
+    void artworkGridNeverScrollsSideways();
     void gridTitlesKeepTheirOwnDirectionRightToLeft();
     void unfixedSongsMoveAndAnEditorSaveRetiresTheirRows();
     void theEditorFollowsTheHighlightWhenItsSongLeaves();
@@ -881,6 +883,44 @@ void ReportPageTest::unrecognizedHeadersReadWholeOrElidedInEveryLanguage()
     g_dScale = 1.0;
     qApp->setStyleSheet(QString());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+// The grid wraps its cells at any width and scale, also while a narrowed window is laid out
+// again: no horizontal scroll bar ever covers the titles of its last row.
+void ReportPageTest::artworkGridNeverScrollsSideways()
+{
+    QStringList problems;
+    for (const double scale : {1.0, 2.0})
+    {
+        g_dScale = scale;
+        qApp->setStyleSheet(LoadApplicationStyleSheet());
+        CAnalyReport report(g_hMediaLibrary.load(), nullptr);
+        report.SetMusicLink(link.get());
+        report.resize(ScaledInt(1300), ScaledInt(500));
+        report.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&report));
+        Feed(report, static_cast<int>(kDefaultGeneralMask));
+        CListWidget* grid = report.ArtworkList();
+        for (int i = 0; i < 600; ++i)
+        {
+            auto* cell = new CListItem(SongTitled("Lost Voice")->track, MF_Artwork);
+            cell->setSizeHint(QSize(ScaledInt(108), ScaledInt(128)));
+            cell->setText(QStringLiteral("Cell %1").arg(i));
+            grid->addItem(cell);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return grid->verticalScrollBar()->isVisible(); }));
+        for (const int width : {1200, 1000, 890, 760, 700})
+        {
+            report.resize(ScaledInt(width), ScaledInt(500));
+            QCoreApplication::processEvents();
+            if (grid->horizontalScrollBar()->isVisible())
+                problems << QStringLiteral("scale %1, %2 px wide").arg(scale).arg(width);
+        }
+        report.StopAllWork();
+    }
+    g_dScale = 1.0;
+    qApp->setStyleSheet(QString());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
 }
 
 // Titles keep their own direction in a right-to-left grid: "21 Guns" is drawn exactly as in a
