@@ -16,6 +16,5 @@ protected:
     void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
 
 private:
-    // The width the style asks for to draw the section with this text.
-    int NeededWidth(const QStyleOptionHeader& option, const QString& text) const;
+    int TextWidth(const QStyleOptionHeader& option, const QString& text) const;
 };
