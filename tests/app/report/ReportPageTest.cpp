@@ -531,6 +531,7 @@ void ReportPageTest::categoryAndFixingIconsFollowTheScale()
     };
     QSize category[2];
     QSize fixing[2];
+    QSize title[2];
     for (const int scale : {1, 2})
     {
         g_dScale = scale;
@@ -544,6 +545,10 @@ void ReportPageTest::categoryAndFixingIconsFollowTheScale()
         QVERIFY(QTest::qWaitForWindowExposed(&report));
         Feed(report, static_cast<int>(kDefaultGeneralMask));
         category[scale - 1] = drawn(report.CategoryTree(), 0, 1);
+        // A song row's title, as a loaded result's rows are filed too.
+        report.CategoryTree()->setCurrentItem(report.CategoryEntry(ReportAlbum));
+        QVERIFY(QTest::qWaitFor([&] { return report.AlbumTree()->isVisible(); }));
+        title[scale - 1] = drawn(report.AlbumTree(), 0, 2);
         // A run marks every artist row as being fixed while the service is asked.
         report.SetFixMode(1);
         report.SetRunState(1);
@@ -564,6 +569,14 @@ void ReportPageTest::categoryAndFixingIconsFollowTheScale()
                  qPrintable(QStringLiteral("%1 px at scale 1, %2 px at scale 2")
                                 .arg(sizes[0].width())
                                 .arg(sizes[1].width())));
+    // A row's text is twice as large too, as every other text of the window.
+    QVERIFY2(title[0].height() >= 6 && title[1].height() >= 2 * title[0].height() - 2 &&
+                 title[1].width() >= 2 * title[0].width() - 4,
+             qPrintable(QStringLiteral("row text %1x%2 px at scale 1, %3x%4 px at scale 2")
+                            .arg(title[0].width())
+                            .arg(title[0].height())
+                            .arg(title[1].width())
+                            .arg(title[1].height())));
 }
 
 void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
