@@ -181,6 +181,9 @@ private:
     void Feed(CAnalyReport& page, int mask);
     void LoadLibrary();
     const Song* SongTitled(const QString& title) const;
+    // A page of its own over the library at the scale and in the program's look, shown at the
+    // width given before scaling; null when it was never shown.
+    std::unique_ptr<CAnalyReport> ShowStyledPage(double scale, int width);
 
     std::unique_ptr<WidgetTestEnv> env;
     TestLinkHost host;
@@ -326,6 +329,19 @@ const Song* ReportPageTest::SongTitled(const QString& title) const
             return &song;
     }
     return nullptr;
+}
+
+std::unique_ptr<CAnalyReport> ReportPageTest::ShowStyledPage(double scale, int width)
+{
+    g_dScale = scale;
+    qApp->setStyleSheet(LoadApplicationStyleSheet());
+    auto report = std::make_unique<CAnalyReport>(g_hMediaLibrary.load(), nullptr);
+    report->SetMusicLink(link.get());
+    report->resize(ScaledInt(width), ScaledInt(500));
+    report->show();
+    if (!QTest::qWaitForWindowExposed(report.get()))
+        return nullptr;
+    return report;
 }
 
 void ReportPageTest::Feed(CAnalyReport& target, int mask)
@@ -856,13 +872,9 @@ void ReportPageTest::unrecognizedHeadersReadWholeOrElidedInEveryLanguage()
         QGuiApplication::setLayoutDirection(QByteArray(code) == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
         for (const double scale : {1.0, 2.0})
         {
-            g_dScale = scale;
-            qApp->setStyleSheet(LoadApplicationStyleSheet());
-            CAnalyReport report(g_hMediaLibrary.load(), nullptr);
-            report.SetMusicLink(link.get());
-            report.resize(ScaledInt(760), ScaledInt(500));
-            report.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&report));
+            const std::unique_ptr<CAnalyReport> shown = ShowStyledPage(scale, 760);
+            QVERIFY(shown);
+            CAnalyReport& report = *shown;
             report.findChild<QStackedWidget*>()->setCurrentWidget(report.UnrecognizedTree());
             QHeaderView* header = report.UnrecognizedTree()->header();
             QVERIFY(QTest::qWaitFor([&] { return header->isVisible(); }));
@@ -905,13 +917,9 @@ void ReportPageTest::artworkGridNeverScrollsSideways()
     QStringList problems;
     for (const double scale : {1.0, 2.0})
     {
-        g_dScale = scale;
-        qApp->setStyleSheet(LoadApplicationStyleSheet());
-        CAnalyReport report(g_hMediaLibrary.load(), nullptr);
-        report.SetMusicLink(link.get());
-        report.resize(ScaledInt(1300), ScaledInt(500));
-        report.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&report));
+        const std::unique_ptr<CAnalyReport> shown = ShowStyledPage(scale, 1300);
+        QVERIFY(shown);
+        CAnalyReport& report = *shown;
         Feed(report, static_cast<int>(kDefaultGeneralMask));
         CListWidget* grid = report.ArtworkList();
         for (int i = 0; i < 600; ++i)
