@@ -1,5 +1,6 @@
 #include "FailedTreeWidget.h"
 
+#include "ElidingHeader.h"
 #include "GeneralUtils.h"
 #include "OwnDirectionDelegate.h"
 #include "TreeItem.h"
@@ -18,6 +19,15 @@ CFailedTreeWidget::CFailedTreeWidget(QWidget* parent) : QTreeWidget(parent), m_m
 {
     // Titles, artists, albums and paths keep their own direction in either window direction.
     setItemDelegate(new COwnDirectionDelegate(this));
+    // A heading too long for its column is cut with "…", never in the middle of a letter. The
+    // new header starts out as the tree's own did.
+    QHeaderView* plain = header();
+    auto* eliding = new CElidingHeader(Qt::Horizontal, this);
+    eliding->setStretchLastSection(plain->stretchLastSection());
+    eliding->setSectionsMovable(plain->sectionsMovable());
+    eliding->setFirstSectionMovable(plain->isFirstSectionMovable());
+    eliding->setDefaultAlignment(plain->defaultAlignment());
+    setHeader(eliding);
     connect(m_menu.checkAll, &QAction::triggered, this, &CFailedTreeWidget::AllItem);
     connect(m_menu.uncheckAll, &QAction::triggered, this, &CFailedTreeWidget::UnAllItem);
     connect(m_menu.checkSelected, &QAction::triggered, this, &CFailedTreeWidget::SelectItem);

@@ -548,6 +548,8 @@ QWidget* CMainUI::BuildScanView()
     m_pScanList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pScanList->setRootIsDecorated(false);
     m_pScanList->setUniformRowHeights(true);
+    // The state icon of each song grows with the scale, as the report's icons do.
+    m_pScanList->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
     m_pScanScroll = new QScrollBar(Qt::Vertical, scanView);
     m_pScanScroll->setContentsMargins(0, 0, 0, 0);
     m_pScanScroll->setFixedWidth(ScaledInt(15));

@@ -212,6 +212,9 @@ void CAnalyReport::BuildArtworkList()
     m_pArtworkList->setGridSize(QSize(ScaledInt(140), ScaledInt(140)));
     m_pArtworkList->setIconSize(QSize(ScaledInt(108), ScaledInt(108)));
     m_pArtworkList->setResizeMode(QListView::Adjust);
+    // The cells wrap at any width, so there is nothing to scroll sideways; until a narrowed grid
+    // is laid out again its old width would show a bar over the last row's titles.
+    m_pArtworkList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pArtworkList->setSelectionRectVisible(true);
     m_pArtworkList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Every cell has the same size: layout never measures cells one by one, and batches.

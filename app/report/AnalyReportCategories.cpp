@@ -57,7 +57,8 @@ int PageOf(ReportCategory category)
 QFont RowFont()
 {
     QFont font = QApplication::font();
-    font.setPointSize(g_dScale == 1.0 ? 10 : 13);
+    // Scaled as every other text of the window, the artwork grid's titles included.
+    font.setPointSize(qMax(1, ScaledInt(10)));
     return font;
 }
 } // namespace

@@ -23,12 +23,14 @@ namespace
 {
 // Past this many pictures the cache starts again; a page holds far fewer distinct covers.
 constexpr int kCacheLimit = 4000;
+// The side of the square a cell's picture is fitted into, before scaling.
+constexpr int kPictureSide = 100;
 
 QPixmap SharedOr(const std::unique_ptr<QPixmap>& shared, const QString& resource)
 {
     if (shared && !shared->isNull())
         return *shared;
-    const int side = ScaledInt(100);
+    const int side = ScaledInt(kPictureSide);
     return QPixmap(resource).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -48,18 +50,26 @@ CListDelegate::CListDelegate(QListWidget* list) : QStyledItemDelegate(list), m_p
 
 CListDelegate::~CListDelegate() = default;
 
+QRect CListDelegate::PictureBox(const QRect& cell)
+{
+    const int side = ScaledInt(kPictureSide);
+    return QRect(cell.left() + (cell.width() - side) / 2, cell.top() + (cell.height() - side) / 2, side,
+                 side);
+}
+
 QRect CListDelegate::CheckMarkRect(const QRect& cell)
 {
-    return QRect(cell.left() + 8, cell.top() + 20, ScaledInt(15), ScaledInt(14));
+    // In the top-left corner of the picture, inside its rounded border.
+    const QRect box = PictureBox(cell).adjusted(ScaledInt(4), ScaledInt(4), 0, 0);
+    return QRect(box.topLeft(), QSize(ScaledInt(15), ScaledInt(14)));
 }
 
 QRect CListDelegate::CandidatesRect(const QRect& cell)
 {
-    // Bottom-right in the cell less a margin of 2 on the right and 12 at the bottom.
+    // In the bottom-right corner of the picture, inside its rounded border.
+    const QRect box = PictureBox(cell).adjusted(0, 0, -ScaledInt(4), -ScaledInt(4));
     const int side = ScaledInt(24);
-    const int right = cell.left() + cell.width() - ScaledInt(2);
-    const int bottom = cell.top() + cell.height() - ScaledInt(12);
-    return QRect(right - side, bottom - side, side, side);
+    return QRect(box.right() + 1 - side, box.bottom() + 1 - side, side, side);
 }
 
 QSize CListDelegate::FittedSize(const QSize& picture, int side)
@@ -90,7 +100,7 @@ QString CListDelegate::CacheKey(const QString& path, int side, bool stretch)
 
 QPixmap CListDelegate::CachedPicture(const QString& path) const
 {
-    return CachedPicture(path, ScaledInt(100), false);
+    return CachedPicture(path, ScaledInt(kPictureSide), false);
 }
 
 QPixmap CListDelegate::CachedPicture(const QString& path, int side, bool stretch) const

@@ -25,6 +25,8 @@ public:
     // One geometry for painting and for clicks, scaled once: the check mark and the candidates
     // mark of a cell whose visual rectangle is `cell`.
     static QRect CheckMarkRect(const QRect& cell);
+    // The square every picture of a cell is fitted into and centred in; both marks lie inside it.
+    static QRect PictureBox(const QRect& cell);
     static QRect CandidatesRect(const QRect& cell);
     // The size a picture is drawn at: its longer side becomes `side`.
     static QSize FittedSize(const QSize& picture, int side);

@@ -39,6 +39,19 @@ QString Elided(const QFontMetrics& metrics, const QString& text, int width, int 
     return text;
 }
 
+// Room for the ink some letters draw past their advance (the tail of a final Arabic letter, which
+// in a right-to-left line lies at the label's left edge): texts are wrapped and placed that far
+// inside the label, so the last letter of a line is never cut.
+int LeftOverhang(const QFontMetrics& metrics)
+{
+    return std::max(0, -metrics.minLeftBearing());
+}
+
+int RightOverhang(const QFontMetrics& metrics)
+{
+    return std::max(0, -metrics.minRightBearing());
+}
+
 } // namespace
 
 CShadeLabel::CShadeLabel(QStatusBar* statusBar) : QLabel(nullptr), m_pStatusBar(statusBar) {}
@@ -71,9 +84,10 @@ void CShadeLabel::UpdateHeight()
         return;
     const QFontMetrics metrics(font());
     const int line = std::max(m_iLineHeight, metrics.height());
-    bool wide = metrics.horizontalAdvance(text()) > width();
+    const int room = width() - LeftOverhang(metrics) - RightOverhang(metrics);
+    bool wide = metrics.horizontalAdvance(text()) > room;
     for (const QString& each : m_texts)
-        wide = wide || metrics.horizontalAdvance(each) > width();
+        wide = wide || metrics.horizontalAdvance(each) > room;
     const int wanted = wide ? line + metrics.lineSpacing() : line;
     if (wanted == height() && minimumHeight() == wanted)
         return;
@@ -194,15 +208,16 @@ void CShadeLabel::leaveEvent(QEvent*)
 void CShadeLabel::DrawText(QPainter& painter, const QRect& rect, const QString& text) const
 {
     const QFontMetrics metrics(font());
+    const QRect inside = rect.adjusted(LeftOverhang(metrics), 0, -RightOverhang(metrics), 0);
     const int wrapped = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-    if (metrics.horizontalAdvance(text) <= width() ||
-        metrics.boundingRect(QRect(0, 0, width(), 100000), wrapped, text).height() <= height())
+    if (metrics.horizontalAdvance(text) <= inside.width() ||
+        metrics.boundingRect(QRect(0, 0, inside.width(), 100000), wrapped, text).height() <= height())
     {
-        painter.drawText(rect, wrapped, text);
+        painter.drawText(inside, wrapped, text);
         return;
     }
-    const int limit = width() - (metrics.horizontalAdvance(QStringLiteral("...")) + 5);
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, Elided(metrics, text, width(), limit));
+    const int limit = inside.width() - (metrics.horizontalAdvance(QStringLiteral("...")) + 5);
+    painter.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, Elided(metrics, text, inside.width(), limit));
 }
 
 void CShadeLabel::paintEvent(QPaintEvent*)

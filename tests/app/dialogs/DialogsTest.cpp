@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <QUrl>
 
 #include <cmath>
@@ -227,6 +228,60 @@ private slots:
         QCOMPARE(CAbout::SupportTarget("https://zavro.example/help"), QString("https://zavro.example/help"));
         QCOMPARE(CAbout::SupportTarget("help@zavro.example"), QString("mailto:help@zavro.example"));
         QCOMPARE(CAbout::SupportTarget("HTTP://zavro.example"), QString("mailto:HTTP://zavro.example"));
+    }
+
+    // The Arabic "new version" message, as the update check words it, on the rendered dialog:
+    // every line ends at the right edge of the message, and the first reads right to left as a
+    // whole, its closing "!" at the line's left end beside the program's Latin name.
+    void arabicNewVersionLinesReadRightToLeft()
+    {
+        QTranslator arabic;
+        QVERIFY(arabic.load(QStringLiteral("tidewell_ar"),
+                            QCoreApplication::applicationDirPath() + QStringLiteral("/language")));
+        QCoreApplication::installTranslator(&arabic);
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        for (const double scale : {1.0, 2.0})
+        {
+            g_dScale = scale;
+            WhatsNew dialog;
+            dialog.SetVersionText(
+                QCoreApplication::translate("CUpdateCheck", "A new version of %1 found! \nCurrent version: "
+                                                            "%2\nNew version: %3\n\nWould you like to update "
+                                                            "the product?")
+                    .arg(QStringLiteral("Tidewell"), QStringLiteral("2.1.0.7"), QStringLiteral("2.2.0.1")));
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QLabel* message = nullptr;
+            for (QLabel* label : dialog.findChildren<QLabel*>())
+                message = label->text().count(QLatin1Char('\n')) >= 3 ? label : message;
+            QVERIFY(message);
+            const QImage image = message->grab().toImage();
+            const QRect ink = InkBounds(image, message->contentsRect());
+            const QString where = QStringLiteral(" at scale %1").arg(scale);
+            QVERIFY2(ink.right() >= message->contentsRect().right() - ScaledInt(4),
+                     qPrintable(QStringLiteral("lines end at %1 of %2").arg(ink.right()).arg(image.width()) +
+                                where));
+            // The first line's leftmost drawing, up to the first empty column: a "!" is one
+            // narrow stroke with its dot apart under it.
+            const QRect line(ink.left(), ink.top(), ink.width(), message->fontMetrics().height());
+            int right = line.left();
+            while (right < line.right() &&
+                   !InkBounds(image, QRect(right + 1, line.top(), 1, line.height())).isNull())
+                ++right;
+            const QRect first =
+                InkBounds(image, QRect(line.left(), line.top(), right - line.left() + 1, line.height()));
+            int gaps = 0;
+            for (int y = first.top() + 1; y < first.bottom(); ++y)
+                gaps += InkBounds(image, QRect(first.left(), y, first.width(), 1)).isNull();
+            QVERIFY2(first.width() <= ScaledInt(3) && gaps > 0,
+                     qPrintable(
+                         QStringLiteral("the first line starts on the left with %1 px of ink, %2 empty rows")
+                             .arg(first.width())
+                             .arg(gaps) +
+                         where));
+        }
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QCoreApplication::removeTranslator(&arabic);
     }
 
     void arabicVersionLineIsIndented()

@@ -16,6 +16,7 @@
 #include "MainWindowCase.h"
 #include "OwnDirectionDelegate.h"
 #include "ResultMarks.h"
+#include "SharedImages.h"
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
@@ -391,6 +392,35 @@ private slots:
 
     // A list 260 pixels high shows 11 rows; the 12th song shows the scroll bar, the 13th moves its
     // maximum to 2, and the rows page through the listed paths.
+    // The state icon of a scanned song is twice as large at scale 2, as every other picture.
+    void scanListIconsFollowTheScale()
+    {
+        int width[2] = {};
+        for (const int scale : {1, 2})
+        {
+            CloseWindow();
+            g_dScale = scale;
+            // The shared pictures are loaded after the scale is known, as at start-up.
+            FreeSharedImages();
+            LoadSharedImages();
+            OpenWindow();
+            QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+            m_window->ContentStack()->setCurrentIndex(CMainUI::PageScan);
+            int dummy = 0;
+            m_window->LoadMusic(&dummy, 0, QStringLiteral("/m/song.mp3"));
+            CTreeWidget* list = m_window->ScanList();
+            QVERIFY(QTest::qWaitFor([&] { return list->isVisible() && list->topLevelItemCount() > 0; }));
+            const QRect cell = list->visualRect(list->model()->index(0, 0));
+            width[scale - 1] =
+                InkBounds(list->viewport()->grab().toImage(), cell.adjusted(1, 1, -1, -1)).width();
+        }
+        g_dScale = 1.0;
+        FreeSharedImages();
+        QVERIFY2(
+            width[0] >= 8 && width[1] >= 2 * width[0] - 2,
+            qPrintable(QStringLiteral("%1 px at scale 1, %2 px at scale 2").arg(width[0]).arg(width[1])));
+    }
+
     void scanListPagesThroughTheSongs()
     {
         CTreeWidget* list = m_window->ScanList();

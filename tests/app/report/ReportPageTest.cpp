@@ -12,6 +12,7 @@
 #include "FailedTreeWidget.h"
 #include "IMusicLinkHost.h"
 #include "IdentifyAnswer.h"
+#include "InterfaceLanguage.h"
 #include "LibraryXml.h"
 #include "LineEdit.h"
 #include "ListDelegate.h"
@@ -40,6 +41,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -159,6 +162,8 @@ private slots:
     void checkingWritesTheExclusionBitsOfColumnZeroOnly();
     void menusSortingAndPopupPlacement();
     void artworkGridPaintsAndTakesClicksAtBothScales();
+    void unrecognizedHeadersReadWholeOrElidedInEveryLanguage();
+    void artworkGridNeverScrollsSideways();
     void gridTitlesKeepTheirOwnDirectionRightToLeft();
     void unfixedSongsMoveAndAnEditorSaveRetiresTheirRows();
     void theEditorFollowsTheHighlightWhenItsSongLeaves();
@@ -176,6 +181,9 @@ private:
     void Feed(CAnalyReport& page, int mask);
     void LoadLibrary();
     const Song* SongTitled(const QString& title) const;
+    // A page of its own over the library at the scale and in the program's look, shown at the
+    // width given before scaling; null when it was never shown.
+    std::unique_ptr<CAnalyReport> ShowStyledPage(double scale, int width);
 
     std::unique_ptr<WidgetTestEnv> env;
     TestLinkHost host;
@@ -321,6 +329,19 @@ const Song* ReportPageTest::SongTitled(const QString& title) const
             return &song;
     }
     return nullptr;
+}
+
+std::unique_ptr<CAnalyReport> ReportPageTest::ShowStyledPage(double scale, int width)
+{
+    g_dScale = scale;
+    qApp->setStyleSheet(LoadApplicationStyleSheet());
+    auto report = std::make_unique<CAnalyReport>(g_hMediaLibrary.load(), nullptr);
+    report->SetMusicLink(link.get());
+    report->resize(ScaledInt(width), ScaledInt(500));
+    report->show();
+    if (!QTest::qWaitForWindowExposed(report.get()))
+        return nullptr;
+    return report;
 }
 
 void ReportPageTest::Feed(CAnalyReport& target, int mask)
@@ -526,6 +547,7 @@ void ReportPageTest::categoryAndFixingIconsFollowTheScale()
     };
     QSize category[2];
     QSize fixing[2];
+    QSize title[2];
     for (const int scale : {1, 2})
     {
         g_dScale = scale;
@@ -539,6 +561,10 @@ void ReportPageTest::categoryAndFixingIconsFollowTheScale()
         QVERIFY(QTest::qWaitForWindowExposed(&report));
         Feed(report, static_cast<int>(kDefaultGeneralMask));
         category[scale - 1] = drawn(report.CategoryTree(), 0, 1);
+        // A song row's title, as a loaded result's rows are filed too.
+        report.CategoryTree()->setCurrentItem(report.CategoryEntry(ReportAlbum));
+        QVERIFY(QTest::qWaitFor([&] { return report.AlbumTree()->isVisible(); }));
+        title[scale - 1] = drawn(report.AlbumTree(), 0, 2);
         // A run marks every artist row as being fixed while the service is asked.
         report.SetFixMode(1);
         report.SetRunState(1);
@@ -559,6 +585,14 @@ void ReportPageTest::categoryAndFixingIconsFollowTheScale()
                  qPrintable(QStringLiteral("%1 px at scale 1, %2 px at scale 2")
                                 .arg(sizes[0].width())
                                 .arg(sizes[1].width())));
+    // A row's text is twice as large too, as every other text of the window.
+    QVERIFY2(title[0].height() >= 6 && title[1].height() >= 2 * title[0].height() - 2 &&
+                 title[1].width() >= 2 * title[0].width() - 4,
+             qPrintable(QStringLiteral("row text %1x%2 px at scale 1, %3x%4 px at scale 2")
+                            .arg(title[0].width())
+                            .arg(title[0].height())
+                            .arg(title[1].width())
+                            .arg(title[1].height())));
 }
 
 void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
@@ -750,6 +784,8 @@ void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
     for (double scale : {1.0, 2.0})
     {
         g_dScale = scale;
+        FreeSharedImages();
+        LoadSharedImages();
         CListWidget grid;
         grid.setViewMode(QListView::IconMode);
         grid.setGridSize(QSize(int(140 * scale), int(140 * scale)));
@@ -785,9 +821,127 @@ void ReportPageTest::artworkGridPaintsAndTakesClicksAtBothScales()
         grid.grab();
         QVERIFY(
             QTest::qWaitFor([&] { return !delegate->CachedPicture(cell->GetArtworkPath()).isNull(); }, 5000));
-        grid.grab();
+        // The check mark and the candidates mark lie on the picture, inside its rounded border:
+        // wherever they change the cell, the same picture without them (a cover that could not
+        // be read) shows the picture, not the grid's background.
+        const QImage marked = grid.viewport()->grab().toImage();
+        cell->SetArtworkState(3, false);
+        const QImage plain = grid.viewport()->grab().toImage();
+        // The grid's background around the picture: the background-coloured pixels reached from
+        // the cell's corner without crossing the picture.
+        const QRgb background = plain.pixel(r.topLeft());
+        QSet<QPair<int, int>> around{{r.left(), r.top()}};
+        QList<QPoint> todo{r.topLeft()};
+        while (!todo.isEmpty())
+        {
+            const QPoint at = todo.takeLast();
+            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            {
+                const QPoint next = at + step;
+                if (r.contains(next) && plain.pixel(next) == background &&
+                    !around.contains({next.x(), next.y()}))
+                {
+                    around.insert({next.x(), next.y()});
+                    todo << next;
+                }
+            }
+        }
+        int outside = 0;
+        for (const auto& [x, y] : around)
+            outside += marked.pixel(x, y) != plain.pixel(x, y);
+        QVERIFY2(
+            outside == 0,
+            qPrintable(
+                QStringLiteral("%1 px of the marks off the picture at scale %2").arg(outside).arg(scale)));
     }
     g_dScale = 1.0;
+    FreeSharedImages();
+    LoadSharedImages();
+}
+
+// Each heading of the Unrecognized Songs list, in every language at both scales in a narrow
+// page, is drawn whole or shortened with "…": never cut off in the middle of a letter. A shortened
+// heading's last drawing, at the end it is read to, is the ellipsis: dots on the base line, no
+// taller than a dot.
+void ReportPageTest::unrecognizedHeadersReadWholeOrElidedInEveryLanguage()
+{
+    QStringList problems;
+    for (const char* code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+    {
+        InstallInterfaceTranslator(LoadInterfaceTranslator(QString::fromLatin1(code)));
+        QGuiApplication::setLayoutDirection(QByteArray(code) == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+        for (const double scale : {1.0, 2.0})
+        {
+            const std::unique_ptr<CAnalyReport> shown = ShowStyledPage(scale, 760);
+            QVERIFY(shown);
+            CAnalyReport& report = *shown;
+            report.findChild<QStackedWidget*>()->setCurrentWidget(report.UnrecognizedTree());
+            QHeaderView* header = report.UnrecognizedTree()->header();
+            QVERIFY(QTest::qWaitFor([&] { return header->isVisible(); }));
+            const QImage image = header->grab().toImage();
+            QFont font = header->font();
+            font.setPixelSize(ScaledInt(12));
+            const QFontMetrics metrics(font);
+            for (int column = 2; column < 6; ++column)
+            {
+                const QString text = report.UnrecognizedTree()->headerItem()->text(column);
+                const QRect section(header->sectionViewportPosition(column), 0, header->sectionSize(column),
+                                    header->height());
+                const QRect ink = InkBounds(image, section.adjusted(1, 1, -ScaledInt(2), -ScaledInt(2)));
+                if (ink.width() >= metrics.horizontalAdvance(text) - ScaledInt(3))
+                    continue;
+                const int dot = header->isRightToLeft() ? ink.left() : ink.right() - ScaledInt(1);
+                const QRect tail = InkBounds(image, QRect(dot, ink.top(), ScaledInt(2), ink.height()));
+                if (tail.height() > ScaledInt(3) || tail.bottom() < ink.bottom() - ScaledInt(4))
+                    problems << QStringLiteral("%1 at scale %2: \"%3\" cut at %4 px of %5")
+                                    .arg(QLatin1String(code))
+                                    .arg(scale)
+                                    .arg(text)
+                                    .arg(ink.width())
+                                    .arg(metrics.horizontalAdvance(text));
+            }
+            report.StopAllWork();
+        }
+    }
+    InstallInterfaceTranslator(LoadInterfaceTranslator(QStringLiteral("en")));
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    g_dScale = 1.0;
+    qApp->setStyleSheet(QString());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+// The grid wraps its cells at any width and scale, also while a narrowed window is laid out
+// again: no horizontal scroll bar ever covers the titles of its last row.
+void ReportPageTest::artworkGridNeverScrollsSideways()
+{
+    QStringList problems;
+    for (const double scale : {1.0, 2.0})
+    {
+        const std::unique_ptr<CAnalyReport> shown = ShowStyledPage(scale, 1300);
+        QVERIFY(shown);
+        CAnalyReport& report = *shown;
+        Feed(report, static_cast<int>(kDefaultGeneralMask));
+        CListWidget* grid = report.ArtworkList();
+        for (int i = 0; i < 600; ++i)
+        {
+            auto* cell = new CListItem(SongTitled("Lost Voice")->track, MF_Artwork);
+            cell->setSizeHint(QSize(ScaledInt(108), ScaledInt(128)));
+            cell->setText(QStringLiteral("Cell %1").arg(i));
+            grid->addItem(cell);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return grid->verticalScrollBar()->isVisible(); }));
+        for (const int width : {1200, 1000, 890, 760, 700})
+        {
+            report.resize(ScaledInt(width), ScaledInt(500));
+            QCoreApplication::processEvents();
+            if (grid->horizontalScrollBar()->isVisible())
+                problems << QStringLiteral("scale %1, %2 px wide").arg(scale).arg(width);
+        }
+        report.StopAllWork();
+    }
+    g_dScale = 1.0;
+    qApp->setStyleSheet(QString());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
 }
 
 // Titles keep their own direction in a right-to-left grid: "21 Guns" is drawn exactly as in a

@@ -8,6 +8,7 @@
 #include "CStatusBar.h"
 #include "CTextButton.h"
 #include "CTransPopupWidget.h"
+#include "StyleTemplates.h"
 #include "WidgetTestEnv.h"
 
 #include <QAbstractEventDispatcher>
@@ -17,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimerEvent>
+#include <QTranslator>
 #include <QUrl>
 
 namespace
@@ -235,6 +237,53 @@ private slots:
         QCoreApplication::sendEvent(&label, &leave);
         QVERIFY(bar.currentMessage().isEmpty());
         QCOMPARE(TimerCount(&label), 1);
+    }
+
+    // The end-of-fix hints wrap inside the header line in every language at both scales, at any
+    // width of the window: no line's last letter reaches the edge it ends at (the left one in
+    // Arabic), where the label would cut the ink it draws past its advance.
+    void shadeLabelWrapsInsideItsBoxInEveryLanguage()
+    {
+        const char* const hints[] = {
+            "No song could be fixed this time. You can edit the songs yourself or try fix again.",
+            "Some songs could not be fixed this time. You can edit them yourself or try fix again."};
+        QStringList problems;
+        for (const char* code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+        {
+            QTranslator translator;
+            QVERIFY(translator.load(QStringLiteral("tidewell_%1").arg(QLatin1String(code)),
+                                    QCoreApplication::applicationDirPath() + QStringLiteral("/language")));
+            for (const double scale : {1.0, 2.0})
+            {
+                g_dScale = scale;
+                CShadeLabel label(nullptr);
+                label.setLayoutDirection(QByteArray(code) == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+                // The program's font, as it starts with it.
+                QFont font(QStringLiteral("Tahoma"));
+                font.setPixelSize(ScaledInt(12));
+                label.setFont(font);
+                for (const char* hint : hints)
+                    label.AddText(translator.translate("CMainUI", hint));
+                label.SetLineHeight(ScaledInt(20));
+                for (int width = ScaledInt(300); width <= ScaledInt(560); width += 3)
+                {
+                    label.resize(width, label.height());
+                    for (const QString& text : label.Texts())
+                    {
+                        label.SetText(text);
+                        const QRect ink = InkBounds(label.grab().toImage(), label.rect());
+                        const bool cut = label.isRightToLeft() ? ink.left() < 1 : ink.right() > width - 2;
+                        if (ink.isNull() || cut || ink.bottom() >= label.height() - 1)
+                            problems << QStringLiteral("%1 at scale %2, %3 px: %4")
+                                            .arg(QLatin1String(code))
+                                            .arg(scale)
+                                            .arg(width)
+                                            .arg(text);
+                    }
+                }
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
     void linkLabelShortensAndOpens()
