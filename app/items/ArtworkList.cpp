@@ -1,7 +1,7 @@
 #include "ArtworkList.h"
 
 #include "AppGlobals.h"
-#include "CMusicLink.h"
+#include "FixWriter.h"
 #include "ListItem.h"
 #include "StyleTemplates.h"
 
@@ -11,11 +11,11 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-CArtworkList::CArtworkList(CMusicLink* link, QWidget* parent, Qt::WindowFlags)
+CArtworkList::CArtworkList(CFixWriter* writer, QWidget* parent, Qt::WindowFlags)
     : CTransPopupWidget(parent), m_pList(new QListWidget(this)),
       m_left(":/res/res/win/list/expandbg_left.png"), m_middle(":/res/res/win/list/expandbg_center.png"),
       m_right(":/res/res/win/list/expandbg_right.png"), m_pointer(":/res/res/win/list/expandbcl.png"),
-      m_pLink(link)
+      m_pWriter(writer)
 {
     setObjectName("Artwork_list");
     setStyleSheet("QWidget#Artwork_list{background-color: transparent;}");
@@ -94,8 +94,8 @@ void CArtworkList::CurItemChanged(QListWidgetItem* current, QListWidgetItem* pre
     if (m_pCell)
     {
         m_pCell->SetArtworkPath(path);
-        if (m_pLink)
-            m_pLink->SelectArtwork(m_pCell->GetMusicData(), row);
+        if (m_pWriter)
+            m_pWriter->SelectArtwork(m_pCell->GetMusicData(), row);
     }
     emit SetArtwork(path, false);
 }

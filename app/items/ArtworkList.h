@@ -5,20 +5,21 @@
 #include <QImage>
 #include <QStringList>
 
+class CFixWriter;
 class CListItem;
-class CMusicLink;
 class QListWidget;
 class QListWidgetItem;
 
-// The pop-up that shows the candidate artworks of one artwork cell and takes the user's pick.
-// Created once by the report page and shown many times. GUI thread.
+// The pop-up that shows the candidate artworks of one artwork cell and takes the user's pick,
+// which the cell shows at once and the writer stores. Created once by the report page and shown
+// many times. GUI thread.
 class CArtworkList : public CTransPopupWidget
 {
     Q_OBJECT
 
 public:
     // The flags are accepted for the caller's sake; the pop-up base chooses its own.
-    CArtworkList(CMusicLink* link, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+    CArtworkList(CFixWriter* writer, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
     ~CArtworkList() override;
 
     // Shows these candidates for the cell, the one at `current` selected. Refilling never counts
@@ -45,6 +46,6 @@ private:
     QListWidget* m_pList = nullptr;
     QImage m_left, m_middle, m_right, m_pointer;
     int m_userValue = 0;
-    CMusicLink* m_pLink = nullptr; // not owned
+    CFixWriter* m_pWriter = nullptr; // not owned
     bool m_bRefilling = false;
 };
