@@ -141,34 +141,6 @@ QStringList CutBadges(QTreeWidget* tree)
     }
     return problems;
 }
-// Another connection holding the database's write lock, as a save pass or an apply holds it: the
-// library's writes wait on it (up to their busy timeout) until it is let go.
-class HeldWriteLock
-{
-public:
-    HeldWriteLock()
-    {
-        if (sqlite3_open(g_strDBPath.toUtf8().constData(), &m_db) == SQLITE_OK)
-            m_held = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    ~HeldWriteLock() { Release(); }
-    HeldWriteLock(const HeldWriteLock&) = delete;
-    HeldWriteLock& operator=(const HeldWriteLock&) = delete;
-    bool Held() const { return m_held; }
-    void Release()
-    {
-        if (m_held)
-            sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
-        m_held = false;
-        sqlite3_close(m_db);
-        m_db = nullptr;
-    }
-
-private:
-    sqlite3* m_db = nullptr;
-    bool m_held = false;
-};
-
 } // namespace
 
 class ReportPageTest : public QObject
@@ -185,8 +157,7 @@ private slots:
     void maskWithoutAlbumListsNoAlbumAndNoProblemsGiveNoSummary();
     void categoryBadgesLieInsideTheTreeInBothDirectionsAndScales();
     void categoryAndFixingIconsFollowTheScale();
-    void checkingWritesTheExclusionBitsOfColumnZeroOnly();
-    void editsAndArtworkChoicesAreWrittenInOrderBehindTheLock();
+    void checksEditsAndArtworkChoicesAreWrittenInOrderOffTheGuiThread();
     void menusSortingAndPopupPlacement();
     void artworkGridPaintsAndTakesClicksAtBothScales();
     void gridTitlesKeepTheirOwnDirectionRightToLeft();
@@ -591,7 +562,7 @@ void ReportPageTest::categoryAndFixingIconsFollowTheScale()
                                 .arg(sizes[1].width())));
 }
 
-void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
+void ReportPageTest::checksEditsAndArtworkChoicesAreWrittenInOrderOffTheGuiThread()
 {
     Feed(*page, static_cast<int>(kDefaultGeneralMask));
     CFailedTreeWidget* artists = page->ArtistTree();
@@ -613,19 +584,70 @@ void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
     QVERIFY(page->WaitFixWrites());
     QCOMPARE(link->GetMusicState(track) & MF_Artist, MF_Artist);
 
-    // While another connection holds the database's write lock, the tick is only queued: the GUI
-    // thread goes on, and the bit is written once the lock is let go.
-    HeldWriteLock held;
-    QVERIFY(held.Held());
+    // A song of the artwork grid with two pictures found, shown in the editor.
+    page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtwork));
+    CListWidget* grid = page->ArtworkList();
+    auto* cell = dynamic_cast<CListItem*>(grid->item(0));
+    QVERIFY(cell && QTest::qWaitFor([&] { return grid->isVisible(); }));
+    CMusicObj* pictured = cell->GetMusicData();
+    QStringList pictures;
+    for (const int side : {200, 320})
+    {
+        pictures << QDir::homePath() + QStringLiteral("/candidate-%1.jpg").arg(side);
+        QFile out(pictures.back());
+        QVERIFY(out.open(QIODevice::WriteOnly) &&
+                out.write(tidewell::test::makePicture(side, side, 0x20a040)) > 0);
+        out.close();
+        pictured->AddArtworkCandidate(pictures.back());
+    }
+    cell->SetMultiArtwork(true);
+    cell->SetArtworkState(2, false);
+    const QRect rect = grid->visualItemRect(cell);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+    auto* album = page->Editor()->findChild<CLineEdit*>(QStringLiteral("NewAlbum"));
+    if (page->Editor()->IsContentHidden())
+        QTest::mouseClick(page->Editor()->findChild<QPushButton*>(QStringLiteral("InfoHideBut")),
+                          Qt::LeftButton);
+
+    // While another connection holds the database's write lock, a tick, two artwork choices and a
+    // tag edit are only queued: the GUI thread goes on and the grid shows the choice; all are
+    // written in order once the lock is let go, and only then is the edit counted.
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &other), SQLITE_OK);
+    sqlite3_busy_timeout(other, 5000);
+    QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     row->setCheckState(0, Qt::Checked);
     emit artists->itemClicked(row, 0);
-    held.Release();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      CListDelegate::CandidatesRect(rect).topLeft() + QPoint(1, 1));
+    auto* candidates = page->ArtworkPopup()->findChild<QListWidget*>(QStringLiteral("Artwork_list_list"));
+    for (const int choice : {1, 0})
+        QTest::mouseClick(candidates->viewport(), Qt::LeftButton, {},
+                          candidates->visualItemRect(candidates->item(choice)).center());
+    QCOMPARE(cell->GetArtworkPath(), pictures[0]);
+    page->ArtworkPopup()->hide();
+    QTest::mouseClick(album, Qt::LeftButton);
+    album->repaint(); // the first paint with focus puts the full text in
+    album->selectAll();
+    QTest::keyClicks(album, QStringLiteral("Held Album"));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1)).center());
+    QVERIFY(!page->WaitFixWrites([] { return true; }) && !page->HasUnappliedChanges());
+    QCOMPARE(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
     QVERIFY(page->WaitFixWrites());
+    QTRY_VERIFY(page->HasUnappliedChanges());
     QCOMPARE(link->GetMusicState(track) & MF_Artist, 0);
+    QCOMPARE(link->GetArtworkPath(pictured), pictures[0]);
+    MusicInfo* stored = nullptr;
+    QCOMPARE(link->GetMusicRecord(pictured, &stored, 1), 0);
+    const std::string where =
+        " from TracksTable where PersistentID = '" + stored->PersistentID.toStdString() + "'";
+    QCOMPARE(manager_test::QueryColumn(g_strDBPath, "select Album" + where),
+             std::vector<std::string>{"Held Album"});
+    QCOMPARE(manager_test::QueryColumn(g_strDBPath, "select length(ArtData)" + where),
+             std::vector<std::string>{std::to_string(QFileInfo(pictures[0]).size())});
 
     // The artwork cell's own check state.
-    auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(0));
-    QVERIFY(cell);
     cell->SetCheckState(0, false);
     emit page->ArtworkList()->SendCheckState(cell);
     QVERIFY(page->WaitFixWrites());
@@ -669,86 +691,6 @@ void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
     for (int i = 0; i < artists->topLevelItemCount(); ++i)
         unchecked += artists->topLevelItem(i)->checkState(0) == Qt::Unchecked;
     QCOMPARE(unchecked, 1);
-}
-
-// A tag edit saved and artwork candidates chosen while another connection holds the database's
-// write lock: the GUI thread goes on at once, the grid shows the choice, and the library has them
-// in the order they were made once the lock is let go; only then does the page count the edit.
-void ReportPageTest::editsAndArtworkChoicesAreWrittenInOrderBehindTheLock()
-{
-    Feed(*page, static_cast<int>(kDefaultGeneralMask));
-    page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtwork));
-    CListWidget* grid = page->ArtworkList();
-    QVERIFY(QTest::qWaitFor([&] { return grid->isVisible(); }));
-    QCOMPARE(grid->count(), 2);
-    auto* cell = dynamic_cast<CListItem*>(grid->item(0));
-    QVERIFY(cell);
-    CMusicObj* track = cell->GetMusicData();
-    // Two pictures found for the song, as a fix run leaves them.
-    QStringList pictures;
-    for (const int side : {200, 320})
-    {
-        pictures << QDir::homePath() + QStringLiteral("/candidate-%1.jpg").arg(side);
-        QFile out(pictures.back());
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(tidewell::test::makePicture(side, side, 0x20a040));
-        out.close();
-        track->AddArtworkCandidate(pictures.back());
-    }
-    QCOMPARE(link->GetArtworkCount(track), 2);
-    cell->SetMultiArtwork(true);
-    cell->SetArtworkState(2, false);
-
-    const QRect rect = grid->visualItemRect(cell);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
-    CModifyMusicInfo* editor = page->Editor();
-    QCOMPARE(editor->Track(), static_cast<void*>(track));
-    if (editor->IsContentHidden())
-        QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("InfoHideBut")), Qt::LeftButton);
-    auto* album = editor->findChild<CLineEdit*>(QStringLiteral("NewAlbum"));
-    QVERIFY(album && album->isVisible());
-
-    HeldWriteLock held;
-    QVERIFY(held.Held());
-    // The second candidate, then the first: the first is the choice.
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      CListDelegate::CandidatesRect(rect).topLeft() + QPoint(1, 1));
-    CArtworkList* popup = page->ArtworkPopup();
-    QVERIFY(popup->isVisible());
-    auto* list = popup->findChild<QListWidget*>(QStringLiteral("Artwork_list_list"));
-    QCOMPARE(list->count(), 2);
-    for (const int row : {1, 0})
-    {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
-        QCOMPARE(cell->GetArtworkPath(), pictures[row]); // shown at once
-    }
-    popup->hide();
-    // An album typed for the song, saved as the next song is shown.
-    QTest::mouseClick(album, Qt::LeftButton);
-    album->repaint(); // the first paint with focus puts the full text in
-    album->selectAll();
-    QTest::keyClicks(album, QStringLiteral("Held Album"));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1)).center());
-    QCOMPARE(editor->Track(), static_cast<void*>(dynamic_cast<CListItem*>(grid->item(1))->GetMusicData()));
-
-    // Nothing is written yet, nor taken for written.
-    QVERIFY(!page->WaitFixWrites([] { return true; }));
-    QVERIFY(!page->HasUnappliedChanges());
-    held.Release();
-    QVERIFY(page->WaitFixWrites());
-    QTRY_VERIFY(page->HasUnappliedChanges());
-    MusicInfo* info = nullptr;
-    QCOMPARE(link->GetMusicRecord(track, &info, 1), 0);
-    QCOMPARE(info->Album, QStringLiteral("Held Album"));
-    QCOMPARE(link->GetArtworkPath(track), pictures[0]);
-    const std::string where =
-        " from TracksTable where PersistentID = '" + info->PersistentID.toStdString() + "'";
-    QCOMPARE(manager_test::QueryColumn(g_strDBPath, "select Album" + where),
-             std::vector<std::string>{"Held Album"});
-    QCOMPARE(manager_test::QueryColumn(g_strDBPath, "select length(ArtData)" + where),
-             std::vector<std::string>{std::to_string(QFileInfo(pictures[0]).size())});
-    QVERIFY(QFileInfo(pictures[0]).size() != QFileInfo(pictures[1]).size());
 }
 
 void ReportPageTest::menusSortingAndPopupPlacement()
