@@ -1,12 +1,11 @@
 #include "ModifyMusicInfo.h"
 
-#include "FixWriter.h"
-
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "BackgroundPool.h"
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
+#include "FixWriter.h"
 #include "LabelArtwork.h"
 #include "LineEdit.h"
 #include "MusicObj.h"

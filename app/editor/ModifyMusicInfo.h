@@ -71,6 +71,9 @@ public:
     // has answered every save (waited for, user input held back meanwhile). False when the save
     // was refused (a blank title; the user has been told).
     bool CommitEdits();
+    // Until the writer has answered the saves of track (of every song: null), user input held
+    // back meanwhile.
+    void WaitSaves(void* track);
     void loadLanguage();
     // How the song lists show an empty Artist and Album: the fields show the same, greyed, and
     // never take it as their value.
@@ -127,8 +130,6 @@ private:
     void ClearArtworkFile();
     // Until every chosen picture on its way has arrived (and a deferred one is saved).
     void WaitChosenPictures();
-    // Until the writer has answered the saves of track (of every song: null).
-    void WaitSaves(void* track);
     // Runs the event loop without the user's input while busy() holds.
     void WaitWithoutInput(const std::function<bool()>& busy);
     // Hands ModifyMusicInfo to the writer. Its answer comes back queued: EditSaved (and

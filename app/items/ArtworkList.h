@@ -3,6 +3,7 @@
 #include "CTransPopupWidget.h"
 
 #include <QImage>
+#include <QList>
 #include <QStringList>
 
 class CFixWriter;
@@ -22,8 +23,9 @@ public:
     CArtworkList(CFixWriter* writer, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
     ~CArtworkList() override;
 
-    // Shows these candidates for the cell, the one at `current` selected. Refilling never counts
-    // as a choice: only the user's own change of item picks an artwork.
+    // Shows these candidates for the cell, the one at `current` selected; their pictures are read
+    // on a worker and appear when ready. Refilling never counts as a choice: only the user's own
+    // change of item picks an artwork.
     void SetArtworks(CListItem* cell, int current, const QStringList& paths);
     // Where the pointer at the top edge is drawn, in pixels from the left.
     void SetUserValue(int x) { m_userValue = x; }
@@ -41,6 +43,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The pictures read for the latest filling, in its order (null: none could be read).
+    void ShowPictures(const QList<QImage>& pictures);
+
     QStringList m_paths;
     CListItem* m_pCell = nullptr; // not owned
     QListWidget* m_pList = nullptr;
@@ -48,4 +53,5 @@ private:
     int m_userValue = 0;
     CFixWriter* m_pWriter = nullptr; // not owned
     bool m_bRefilling = false;
+    quint64 m_uFill = 0; // counts the fillings: pictures read for an earlier one are dropped
 };
