@@ -5,6 +5,7 @@
 #include "BackgroundPool.h"
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
+#include "FixWriter.h"
 #include "LabelArtwork.h"
 #include "LineEdit.h"
 #include "MusicObj.h"
@@ -284,9 +285,10 @@ CModifyMusicInfo::~CModifyMusicInfo()
     m_pNewArtwork->SetPlayState(PlayStateStopped);
 }
 
-void CModifyMusicInfo::SetMusicLink(CMusicLink* link)
+void CModifyMusicInfo::SetMusicLink(CMusicLink* link, CFixWriter* writer)
 {
     m_pMusicLink = link;
+    m_pWriter = writer;
 }
 
 void CModifyMusicInfo::loadLanguage()
@@ -358,6 +360,8 @@ void CModifyMusicInfo::LoadTrack(int kind, void* track)
         HideModify();
         return;
     }
+    // A save of this song still on its way: its record is shown once the writer is done with it.
+    WaitSaves(track);
     auto* song = static_cast<CMusicObj*>(track);
     MusicInfo* old = nullptr;
     MusicInfo* current = nullptr;
@@ -540,8 +544,8 @@ void CModifyMusicInfo::SaveEdits()
     m_pTrack = nullptr;
     m_iKind = 0;
     // What the user typed is written on Apply whatever the "Replace" setting says.
-    if (mask != 0 && SaveFields(track, mask | kEditByHand, values) && notify)
-        emit SendEditItem(track);
+    if (mask != 0)
+        SaveFields(track, mask | kEditByHand, values, notify);
 }
 
 bool CModifyMusicInfo::CommitEdits()
@@ -558,6 +562,7 @@ bool CModifyMusicInfo::CommitEdits()
     SaveEdits();
     if (refused)
         return false;
+    WaitSaves(nullptr);
     // Saved: the song stays shown, unless it left its list and the editor followed the highlight.
     if (m_uShown == shown)
     {
@@ -569,10 +574,20 @@ bool CModifyMusicInfo::CommitEdits()
 
 void CModifyMusicInfo::WaitChosenPictures()
 {
-    // The worker's answer comes back queued. The user's clicks and keys wait meanwhile: the
-    // editor must not change songs under this save, nor may a close tear it down.
+    WaitWithoutInput([this] { return m_pending.request != 0 || !m_deferred.empty(); });
+}
+
+void CModifyMusicInfo::WaitSaves(void* track)
+{
+    WaitWithoutInput([this, track] { return track ? m_saving.contains(track) : !m_saving.empty(); });
+}
+
+void CModifyMusicInfo::WaitWithoutInput(const std::function<bool()>& busy)
+{
+    // The answers come back queued. The user's clicks and keys wait meanwhile: the editor must not
+    // change songs under this save, nor may a close tear it down.
     const CNestedWait waiting;
-    while (m_pending.request != 0 || !m_deferred.empty())
+    while (busy())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
 }
 
@@ -682,8 +697,7 @@ void CModifyMusicInfo::PictureOpened(int request, bool keep, const QImage& previ
                 QStringLiteral("CModifyMusicInfo: the picture could not be copied into the Picture folder"));
             return;
         }
-        if (SaveFields(track, EditArtwork, QStringList{file}))
-            emit SendEditItem(track);
+        SaveFields(track, EditArtwork, QStringList{file}, true);
         return;
     }
     if (m_pending.request != request)
@@ -716,22 +730,37 @@ void CModifyMusicInfo::ClearArtworkFile()
     m_pending = PendingPicture{};
 }
 
-bool CModifyMusicInfo::SaveFields(void* track, int mask, const QStringList& values)
+void CModifyMusicInfo::SaveFields(void* track, int mask, const QStringList& values, bool notify)
 {
-    const int result =
-        m_pMusicLink ? m_pMusicLink->ModifyMusicInfo(static_cast<CMusicObj*>(track), mask, values) : -1;
-    if (result == 0)
+    QPointer<CModifyMusicInfo> self(this);
+    const auto answered = [self, track, mask, notify](int result)
     {
-        emit EditSaved(track);
-        return true;
+        if (!self)
+            return;
+        if (const auto saving = self->m_saving.find(track);
+            saving != self->m_saving.end() && --saving->second == 0)
+            self->m_saving.erase(saving);
+        if (result == 0)
+        {
+            emit self->EditSaved(track);
+            if (notify)
+                emit self->SendEditItem(track);
+            return;
+        }
+        // The user must not be left believing the edit is kept.
+        WriteUILog(QStringLiteral("CModifyMusicInfo::SaveEdits: ModifyMusicInfo failed, mask 0x%1, result %2")
+                       .arg(mask, 0, 16)
+                       .arg(result));
+        CWarnMessage::ShowMessage(self, QString(), tr("Sorry, the changes to this song could not be saved."),
+                                  0, QString(), QString(), QString(), 0);
+    };
+    if (!m_pWriter || !m_pMusicLink)
+    {
+        answered(-1);
+        return;
     }
-    // The user must not be left believing the edit is kept.
-    WriteUILog(QStringLiteral("CModifyMusicInfo::SaveEdits: ModifyMusicInfo failed, mask 0x%1, result %2")
-                   .arg(mask, 0, 16)
-                   .arg(result));
-    CWarnMessage::ShowMessage(this, QString(), tr("Sorry, the changes to this song could not be saved."), 0,
-                              QString(), QString(), QString(), 0);
-    return false;
+    ++m_saving[track];
+    m_pWriter->Edit(static_cast<CMusicObj*>(track), mask, values, answered);
 }
 
 bool CModifyMusicInfo::eventFilter(QObject* watched, QEvent* event)

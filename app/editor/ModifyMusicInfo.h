@@ -7,9 +7,11 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
+class CFixWriter;
 class CLabelArtwork;
 class CLineEdit;
 class CMusicLink;
@@ -20,10 +22,12 @@ class QThreadPool;
 
 // The fold-out tag editor under the report page's song lists: a song's old tags beside its new
 // ones (Name, Artist, Album, Year, Genre) and its artwork, which the user can edit, drop a new
-// picture on, and preview. Changed fields are shown in red. Edits are saved through the music
-// link when the editor folds, when another song is shown, and when the report page hides it.
+// picture on, and preview. Changed fields are shown in red. Edits are saved when the editor folds,
+// when another song is shown, and when the report page hides it: the records are read through the
+// music link, the edits written by the report page's writer, whose answer comes back queued.
 //
-// The report page owns it (Qt parent) and gives it the link; track handles stay the manager's.
+// The report page owns it (Qt parent) and gives it the link and the writer; track handles stay the
+// manager's.
 // GUI thread only. The object name "ModifyMusicinfo" is set by the owner; the style sheets
 // select on it.
 class CModifyMusicInfo : public QWidget
@@ -47,7 +51,7 @@ public:
     CModifyMusicInfo(const CModifyMusicInfo&) = delete;
     CModifyMusicInfo& operator=(const CModifyMusicInfo&) = delete;
 
-    void SetMusicLink(CMusicLink* link);
+    void SetMusicLink(CMusicLink* link, CFixWriter* writer);
     // Shows a song (a CMusicObj handle) with its problem kind. Folded: only remembered until the
     // editor opens. Open: the shown song's edits are saved first.
     void ShowTrack(int kind, void* track);
@@ -55,18 +59,21 @@ public:
     void LoadTrack(int kind, void* track);
     // Drops the picture reads not begun and waits for the one under way: before the tracks go.
     void WaitArtworkReads();
-    // Saves the remembered song's edits through the link (see the source for the rules).
+    // Hands the remembered song's edits to the writer (see the source for the rules).
     void SaveEdits();
     // Hiding saves the shown song's edits and stops the preview; then the whole editor is
     // hidden or shown.
     void SetEditorHidden(bool hide);
     // Whether the editor is folded (its content hidden).
     bool IsContentHidden() const;
-    // Saves what the editor holds for its song now, a chosen picture still being read included
-    // (waited for, user input held back meanwhile), and keeps showing the song: before the
-    // window closes or goes Home. False when the save was refused (a blank title; the user has
-    // been told).
+    // Saves what the editor holds for its song now, a chosen picture still being read included,
+    // and keeps showing the song: before the window closes or goes Home. Returns once the writer
+    // has answered every save (waited for, user input held back meanwhile). False when the save
+    // was refused (a blank title; the user has been told).
     bool CommitEdits();
+    // Until the writer has answered the saves of track (of every song: null), user input held
+    // back meanwhile.
+    void WaitSaves(void* track);
     void loadLanguage();
     // How the song lists show an empty Artist and Album: the fields show the same, greyed, and
     // never take it as their value.
@@ -90,7 +97,7 @@ public slots:
     void OpenFileImg(const QString& path, bool keep);
 
 signals:
-    // The song whose Name, Artist, Album or artwork was saved.
+    // The song whose Name, Artist, Album or artwork was saved (once the library has it).
     void SendEditItem(void* track);
     // Every save that reached the library, whatever its fields: the song has changes to apply.
     void EditSaved(void* track);
@@ -123,11 +130,18 @@ private:
     void ClearArtworkFile();
     // Until every chosen picture on its way has arrived (and a deferred one is saved).
     void WaitChosenPictures();
-    // ModifyMusicInfo through the link; a failure is logged and told to the user.
-    bool SaveFields(void* track, int mask, const QStringList& values);
+    // Runs the event loop without the user's input while busy() holds.
+    void WaitWithoutInput(const std::function<bool()>& busy);
+    // Hands ModifyMusicInfo to the writer. Its answer comes back queued: EditSaved (and
+    // SendEditItem when notify), or a failure, logged and told to the user.
+    void SaveFields(void* track, int mask, const QStringList& values, bool notify);
     QPixmap LabelPicture(const QString& resource) const;
 
     CMusicLink* m_pMusicLink = nullptr;
+    CFixWriter* m_pWriter = nullptr;
+    // Saves handed to the writer and not yet answered, per song: its record is the writer's
+    // meanwhile.
+    std::map<void*, int> m_saving;
     QPushButton* m_pFoldButton = nullptr;
     QWidget* m_pContent = nullptr;
     QLabel* m_pOldTitle = nullptr;

@@ -1,21 +1,25 @@
 #include "ArtworkList.h"
 
 #include "AppGlobals.h"
-#include "CMusicLink.h"
+#include "BackgroundPool.h"
+#include "FixWriter.h"
 #include "ListItem.h"
 #include "StyleTemplates.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
-CArtworkList::CArtworkList(CMusicLink* link, QWidget* parent, Qt::WindowFlags)
+CArtworkList::CArtworkList(CFixWriter* writer, QWidget* parent, Qt::WindowFlags)
     : CTransPopupWidget(parent), m_pList(new QListWidget(this)),
       m_left(":/res/res/win/list/expandbg_left.png"), m_middle(":/res/res/win/list/expandbg_center.png"),
       m_right(":/res/res/win/list/expandbg_right.png"), m_pointer(":/res/res/win/list/expandbcl.png"),
-      m_pLink(link)
+      m_pWriter(writer)
 {
     setObjectName("Artwork_list");
     setStyleSheet("QWidget#Artwork_list{background-color: transparent;}");
@@ -56,25 +60,52 @@ void CArtworkList::SetArtworks(CListItem* cell, int current, const QStringList& 
     const int side = ScaledInt(80);
     for (int i = 0; i < paths.size(); ++i)
     {
-        QPixmap picture;
-        QFile file(paths[i]);
-        if (file.open(QIODevice::ReadOnly))
-            picture.loadFromData(file.readAll());
         auto* item = new QListWidgetItem(m_pList);
         item->setSizeHint(QSize(side, side));
-        if (!picture.isNull())
-            picture = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        item->setIcon(QIcon(picture));
         if (i == current)
             m_pList->setCurrentItem(item);
     }
     m_bRefilling = false;
+
+    // The pictures are read and scaled on a worker; their icons follow, for this filling only.
+    const quint64 fill = ++m_uFill;
+    QPointer<CArtworkList> self(this);
+    BackgroundPool()->start(
+        [self, fill, paths, side]
+        {
+            QList<QImage> pictures;
+            for (const QString& path : paths)
+            {
+                QImage picture;
+                QFile file(path);
+                if (file.open(QIODevice::ReadOnly) && picture.loadFromData(file.readAll()))
+                    picture = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                pictures << picture;
+            }
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [self, fill, pictures]
+                {
+                    if (self && self->m_uFill == fill)
+                        self->ShowPictures(pictures);
+                },
+                Qt::QueuedConnection);
+        });
 
     const int count = static_cast<int>(paths.size());
     if (count > 0)
     {
         m_pList->setFixedSize(ScaledInt(95 * count), ScaledInt(90));
         setFixedSize(ScaledInt(95 * count + 10), ScaledInt(156));
+    }
+}
+
+void CArtworkList::ShowPictures(const QList<QImage>& pictures)
+{
+    for (int i = 0; i < pictures.size() && i < m_pList->count(); ++i)
+    {
+        if (!pictures[i].isNull())
+            m_pList->item(i)->setIcon(QIcon(QPixmap::fromImage(pictures[i])));
     }
 }
 
@@ -94,8 +125,8 @@ void CArtworkList::CurItemChanged(QListWidgetItem* current, QListWidgetItem* pre
     if (m_pCell)
     {
         m_pCell->SetArtworkPath(path);
-        if (m_pLink)
-            m_pLink->SelectArtwork(m_pCell->GetMusicData(), row);
+        if (m_pWriter)
+            m_pWriter->SelectArtwork(m_pCell->GetMusicData(), row);
     }
     emit SetArtwork(path, false);
 }

@@ -30,23 +30,35 @@ void CFixWriter::Modify(CMusicObj* track, int mask, const QStringList& values)
 {
     if (!track || !mask)
         return;
-    Push({EJob::Modify, track, mask, 0, values, {}});
+    Push({EJob::Modify, track, mask, 0, values, {}, {}});
+}
+
+void CFixWriter::Edit(CMusicObj* track, int mask, const QStringList& values, std::function<void(int)> done)
+{
+    if (track && mask)
+        Push({EJob::Edit, track, mask, 0, values, {}, std::move(done)});
+}
+
+void CFixWriter::SelectArtwork(CMusicObj* track, int index)
+{
+    if (track)
+        Push({EJob::Artwork, track, 0, index, {}, {}, {}});
 }
 
 void CFixWriter::ChangeState(CMusicObj* track, int clear, int set)
 {
     if (track)
-        Push({EJob::State, track, clear, set, {}, {}});
+        Push({EJob::State, track, clear, set, {}, {}, {}});
 }
 
 void CFixWriter::ChangeAllStates(int bits, int set)
 {
-    Push({EJob::AllStates, nullptr, bits, set, {}, {}});
+    Push({EJob::AllStates, nullptr, bits, set, {}, {}, {}});
 }
 
 void CFixWriter::Then(std::function<void()> then)
 {
-    Push({EJob::Barrier, nullptr, 0, 0, {}, std::move(then)});
+    Push({EJob::Barrier, nullptr, 0, 0, {}, std::move(then), {}});
 }
 
 void CFixWriter::Push(Job job)
@@ -95,7 +107,10 @@ int CFixWriter::Write(CMusicLink* link, const Job& job) const
     switch (job.kind)
     {
     case EJob::Modify:
+    case EJob::Edit:
         return link->ModifyMusicInfo(job.track, job.mask, job.values);
+    case EJob::Artwork:
+        return link->SelectArtwork(job.track, job.set);
     case EJob::State:
     {
         const int word = link->GetMusicState(job.track);
@@ -117,6 +132,7 @@ void CFixWriter::Run()
     for (;;)
     {
         std::vector<Job> batch;
+        std::vector<int> results;
         {
             std::unique_lock lock(m_mutex);
             m_wake.wait(lock, [this] { return m_quit || !m_jobs.empty(); });
@@ -143,14 +159,20 @@ void CFixWriter::Run()
         for (const Job& job : batch)
         {
             if (job.kind == EJob::Barrier)
+            {
+                results.push_back(0);
                 continue;
+            }
             const int result = Write(link, job);
+            results.push_back(result);
             if (result != 0)
             {
+                const char* what = job.kind == EJob::Modify    ? "fix"
+                                   : job.kind == EJob::Edit    ? "edit"
+                                   : job.kind == EJob::Artwork ? "artwork choice"
+                                                               : "state";
                 WriteUILog(
-                    QStringLiteral("Writing a song's %1 failed: %2")
-                        .arg(job.kind == EJob::Modify ? QStringLiteral("fix") : QStringLiteral("state"))
-                        .arg(result));
+                    QStringLiteral("Writing a song's %1 failed: %2").arg(QLatin1String(what)).arg(result));
                 QMetaObject::invokeMethod(
                     this, [this, track = job.track, result] { emit WriteFailed(track, result); },
                     Qt::QueuedConnection);
@@ -165,25 +187,34 @@ void CFixWriter::Run()
             if (m_jobs.empty())
                 m_idle.notify_all();
         }
-        // Posted once the batch has let go of the lock, and each takes the lock before it runs: the
-        // GUI thread is then ordered after the writes by a lock both sides take, which the thread
-        // sanitizer sees, and not only by Qt's event queue, which it cannot see.
-        for (Job& job : batch)
+        // Posted once the batch has let go of the lock, in order.
+        for (std::size_t i = 0; i < batch.size(); ++i)
         {
+            Job& job = batch[i];
             if (job.kind == EJob::Barrier && job.then)
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, then = std::move(job.then)]
-                    {
-                        {
-                            std::lock_guard lock(m_mutex);
-                        }
-                        then();
-                    },
-                    Qt::QueuedConnection);
+                PostBack(std::move(job.then));
+            else if (job.done)
+                PostBack([done = std::move(job.done), result = results[i]] { done(result); });
         }
     }
     std::lock_guard lock(m_mutex);
     m_busy = false;
     m_idle.notify_all();
+}
+
+void CFixWriter::PostBack(std::function<void()> call)
+{
+    // Each call takes the lock before it runs: the GUI thread is then ordered after the writes by a
+    // lock both sides take, which the thread sanitizer sees, and not only by Qt's event queue, which
+    // it cannot see.
+    QMetaObject::invokeMethod(
+        this,
+        [this, call = std::move(call)]
+        {
+            {
+                std::lock_guard lock(m_mutex);
+            }
+            call();
+        },
+        Qt::QueuedConnection);
 }

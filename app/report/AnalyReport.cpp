@@ -317,7 +317,7 @@ void CAnalyReport::BuildEditor()
     m_pModify = new CModifyMusicInfo(m_pRight);
     m_pModify->setObjectName(QStringLiteral("ModifyMusicinfo"));
     m_pModify->setContentsMargins(0, 0, 0, 0);
-    m_pModify->SetMusicLink(nullptr);
+    m_pModify->SetMusicLink(nullptr, m_pWriter);
     m_pModify->hide();
     connect(m_pModify, &CModifyMusicInfo::SendEditItem, this, &CAnalyReport::EditFixItem);
     // Every edit saved is a fix still to apply, Year and Genre alone included.
@@ -386,13 +386,13 @@ void CAnalyReport::SetMusicLink(CMusicLink* link)
 {
     m_pLink = link;
     m_pWriter->SetLink(link);
-    m_pModify->SetMusicLink(link);
+    m_pModify->SetMusicLink(link, m_pWriter);
     setFocusPolicy(Qt::ClickFocus);
     if (link)
         connect(link, &CMusicLink::SendPlayOver, this, &CAnalyReport::PlayOver, Qt::UniqueConnection);
     if (!m_pArtworkPopup)
     {
-        m_pArtworkPopup = new CArtworkList(link, m_pArtworkList, Qt::Popup);
+        m_pArtworkPopup = new CArtworkList(m_pWriter, m_pArtworkList, Qt::Popup);
         connect(m_pArtworkPopup, &CArtworkList::SetArtwork, m_pModify, &CModifyMusicInfo::OpenFileImg);
         m_pArtworkPopup->hide();
     }

@@ -40,9 +40,11 @@ void CAnalyReport::SetPauseState(int type, bool wake)
 
 QVector<CMusicObj*> CAnalyReport::PrepareApply()
 {
-    // Pending edits of the editor go to the library before anything is written.
+    // Pending edits of the editor go to the library before anything is written, and are counted
+    // as changes before the apply takes the count.
     if (!m_pModify->IsContentHidden())
         emit EditInfoHide();
+    m_pModify->WaitSaves(nullptr);
     // Songs whose file is gone and that the user left checked go from iTunes; rows already
     // handled (a previous apply) are not removed twice.
     QVector<CMusicObj*> missing;

@@ -18,6 +18,7 @@
 #include "ListDelegate.h"
 #include "ListItem.h"
 #include "ListWidget.h"
+#include "ManagerFixture.h"
 #include "ModifyMusicInfo.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
@@ -159,7 +160,7 @@ private slots:
     void maskWithoutAlbumListsNoAlbumAndNoProblemsGiveNoSummary();
     void categoryBadgesLieInsideTheTreeInBothDirectionsAndScales();
     void categoryAndFixingIconsFollowTheScale();
-    void checkingWritesTheExclusionBitsOfColumnZeroOnly();
+    void checksEditsAndArtworkChoicesAreWrittenInOrderOffTheGuiThread();
     void menusSortingAndPopupPlacement();
     void artworkGridPaintsAndTakesClicksAtBothScales();
     void unrecognizedHeadersReadWholeOrElidedInEveryLanguage();
@@ -595,7 +596,7 @@ void ReportPageTest::categoryAndFixingIconsFollowTheScale()
                             .arg(title[1].height())));
 }
 
-void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
+void ReportPageTest::checksEditsAndArtworkChoicesAreWrittenInOrderOffTheGuiThread()
 {
     Feed(*page, static_cast<int>(kDefaultGeneralMask));
     CFailedTreeWidget* artists = page->ArtistTree();
@@ -617,22 +618,70 @@ void ReportPageTest::checkingWritesTheExclusionBitsOfColumnZeroOnly()
     QVERIFY(page->WaitFixWrites());
     QCOMPARE(link->GetMusicState(track) & MF_Artist, MF_Artist);
 
-    // While another connection holds the database's write lock, the tick is only queued: the GUI
-    // thread goes on, and the bit is written once the lock is let go.
+    // A song of the artwork grid with two pictures found, shown in the editor.
+    page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtwork));
+    CListWidget* grid = page->ArtworkList();
+    auto* cell = dynamic_cast<CListItem*>(grid->item(0));
+    QVERIFY(cell && QTest::qWaitFor([&] { return grid->isVisible(); }));
+    CMusicObj* pictured = cell->GetMusicData();
+    QStringList pictures;
+    for (const int side : {200, 320})
+    {
+        pictures << QDir::homePath() + QStringLiteral("/candidate-%1.jpg").arg(side);
+        QFile out(pictures.back());
+        QVERIFY(out.open(QIODevice::WriteOnly) &&
+                out.write(tidewell::test::makePicture(side, side, 0x20a040)) > 0);
+        out.close();
+        pictured->AddArtworkCandidate(pictures.back());
+    }
+    cell->SetMultiArtwork(true);
+    cell->SetArtworkState(2, false);
+    const QRect rect = grid->visualItemRect(cell);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+    auto* album = page->Editor()->findChild<CLineEdit*>(QStringLiteral("NewAlbum"));
+    if (page->Editor()->IsContentHidden())
+        QTest::mouseClick(page->Editor()->findChild<QPushButton*>(QStringLiteral("InfoHideBut")),
+                          Qt::LeftButton);
+
+    // While another connection holds the database's write lock, a tick, two artwork choices and a
+    // tag edit are only queued: the GUI thread goes on and the grid shows the choice; all are
+    // written in order once the lock is let go, and only then is the edit counted.
     sqlite3* other = nullptr;
     QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &other), SQLITE_OK);
     sqlite3_busy_timeout(other, 5000);
     QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     row->setCheckState(0, Qt::Checked);
     emit artists->itemClicked(row, 0);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      CListDelegate::CandidatesRect(rect).topLeft() + QPoint(1, 1));
+    auto* candidates = page->ArtworkPopup()->findChild<QListWidget*>(QStringLiteral("Artwork_list_list"));
+    for (const int choice : {1, 0})
+        QTest::mouseClick(candidates->viewport(), Qt::LeftButton, {},
+                          candidates->visualItemRect(candidates->item(choice)).center());
+    QCOMPARE(cell->GetArtworkPath(), pictures[0]);
+    page->ArtworkPopup()->hide();
+    QTest::mouseClick(album, Qt::LeftButton);
+    album->repaint(); // the first paint with focus puts the full text in
+    album->selectAll();
+    QTest::keyClicks(album, QStringLiteral("Held Album"));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1)).center());
+    QVERIFY(!page->WaitFixWrites([] { return true; }) && !page->HasUnappliedChanges());
     QCOMPARE(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(other);
     QVERIFY(page->WaitFixWrites());
+    QTRY_VERIFY(page->HasUnappliedChanges());
     QCOMPARE(link->GetMusicState(track) & MF_Artist, 0);
+    QCOMPARE(link->GetArtworkPath(pictured), pictures[0]);
+    MusicInfo* stored = nullptr;
+    QCOMPARE(link->GetMusicRecord(pictured, &stored, 1), 0);
+    const std::string where =
+        " from TracksTable where PersistentID = '" + stored->PersistentID.toStdString() + "'";
+    QCOMPARE(manager_test::QueryColumn(g_strDBPath, "select Album" + where),
+             std::vector<std::string>{"Held Album"});
+    QCOMPARE(manager_test::QueryColumn(g_strDBPath, "select length(ArtData)" + where),
+             std::vector<std::string>{std::to_string(QFileInfo(pictures[0]).size())});
 
     // The artwork cell's own check state.
-    auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(0));
-    QVERIFY(cell);
     cell->SetCheckState(0, false);
     emit page->ArtworkList()->SendCheckState(cell);
     QVERIFY(page->WaitFixWrites());
@@ -1073,6 +1122,7 @@ void ReportPageTest::theEditorFollowsTheHighlightWhenItsSongLeaves()
     QTest::mouseClick(field("NewAlbum"), Qt::LeftButton);
     QTest::keyClicks(field("NewAlbum"), QStringLiteral("Found Album"));
     QTest::mouseClick(fold, Qt::LeftButton); // saved: the song has all it lacked and leaves
+    QTRY_COMPARE(RowsOf(tree), 2);           // once the library has the edit
     QTreeWidgetItem* now = tree->currentItem();
     QVERIFY(RowsOf(tree) == 2 && now && now->isSelected());
     const Song* next = SongTitled(now->text(2)); // Lost Voice or Bare Song: both lack an artist
@@ -1082,6 +1132,7 @@ void ReportPageTest::theEditorFollowsTheHighlightWhenItsSongLeaves()
     field("NewArtist")->repaint(); // the first paint with focus puts the full text in
     QTest::keyClicks(field("NewArtist"), QStringLiteral("Typed Artist"));
     clickRow(tree->topLevelItem(1 - tree->indexOfTopLevelItem(now)));
+    QVERIFY(page->WaitFixWrites());
     MusicInfo* typed = nullptr;
     MusicInfo* fixed = nullptr;
     QCOMPARE(link->GetMusicRecord(next->track, &typed, 1), 0);
