@@ -12,6 +12,7 @@
 #include <QDebug>
 #include <QHttpMultiPart>
 #include <QMessageAuthenticationCode>
+#include <QMutex>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -106,6 +107,11 @@ CACRrecognize::~CACRrecognize() = default;
 
 QNetworkAccessManager* CACRrecognize::NewAccessManager(bool noProxy)
 {
+    // Clients on pool threads make their managers at once, and a manager's construction fills
+    // Qt's shared network set-up under a lock of Qt's own that the thread sanitizer cannot see:
+    // one at a time, the order is plain to it. Construction is rare and short.
+    static QMutex constructing;
+    const QMutexLocker lock(&constructing);
     auto* manager = new QNetworkAccessManager(this);
     if (noProxy)
         manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));

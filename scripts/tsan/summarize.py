@@ -9,8 +9,8 @@ signal or call from its posting to its delivery and a pool task from its start t
 our code; a slot object run on one thread and destroyed on another after Qt's last reference to it
 (qt_handover.cpp); the receiving thread's list of posted events is kept out of its sight. What is
 left to credit by reading is the release of implicitly shared data, Qt's own locks inside Qt, the
-blocks Qt keeps for itself (its pool's queue, an object's hand-over to a thread) and a posted event
-deleted undelivered: a report whose two accesses are joined that way is listed as "through Qt" with
+blocks Qt keeps for itself (its pool's queue, an object's hand-over to a thread), a posted event
+deleted undelivered and a value Qt's own thread handed to ours as a queued call's argument: a report whose two accesses are joined that way is listed as "through Qt" with
 its rule. A report where our code made either access (a frame of ours anywhere in its stack, under
 the library frames that touched the memory for it) and no such hand-over joins them is a fault to
 mend and fails the run; the rest were made by the libraries alone and are counted.
@@ -152,6 +152,12 @@ def through_qt(block, root):
     if (re.search(lock, later) and re.search(lock, earlier)
             and any(not our_frames(access, root) for access in (later, earlier))):
         return "Qt's own lock"
+    # A value a thread Qt started for itself made, with none of our code on its stack, and handed
+    # to ours as a queued call's argument, destroyed once the call was delivered: the posting
+    # orders it, inside Qt.
+    if (re.search(r"#0 free .*\n\s+#1 QMetaType::destroy\(", later) and qt_thread(block, accessor(earlier))
+            and not our_frames(earlier, root)):
+        return "queued argument"
     # A posted event its receiver never got (the receiver went first) is deleted as Qt takes it off
     # the receiving thread's list, under Qt's own lock: nothing touched it after it was made.
     if (re.search(r"#0 operator delete.*\n\s+#1 QCoreApplication::removePostedEvents", later)
