@@ -493,11 +493,8 @@ void CMainUI::GoHome()
     ClearScanList();
     m_pReport->StopAllWork();
     EmptyWorkFolders();
-    // A project that could not be written keeps the working database for the next start.
-    if (SaveProjectFile(true))
-        DeleteDBFiles();
-    else
-        WriteUILog(QStringLiteral("GoHome: the project was not saved; the working database stays"));
+    SaveProjectFile(true);
+    DeleteDBFiles();
     ResetToStart();
     m_pDuplicate->ClearView();
 }

@@ -212,12 +212,7 @@ void CMainUI::ButControl()
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pResultMarks->SetSettled(false);
-    const auto startFixFailed = [](auto* page)
-    {
-        if constexpr (requires { page->StartFixFailed(); })
-            page->StartFixFailed();
-    };
-    startFixFailed(m_pReport);
+    m_pReport->StartFixFailed();
     m_bApplied = false;
 }
 
