@@ -658,7 +658,7 @@ QString CMainUI::MessageText() const
     return m_pMessageLine->text();
 }
 
-int CMainUI::GetWorkMode() const
+EWorkMode CMainUI::GetWorkMode() const
 {
     return g_nWorkMode.load();
 }

@@ -101,7 +101,7 @@ public:
     ~CMainUI() override;
 
     // IMusicLinkHost (any thread).
-    int GetWorkMode() const override;
+    EWorkMode GetWorkMode() const override;
     int GetDedupeTotal() const override { return m_iDedupeTotal.load(); }
     void SetDedupeTotal(int total) override { m_iDedupeTotal = total; }
     void RestartAnalyzeThread() override;

@@ -111,9 +111,9 @@ void CMainUI::CancelGroup()
             break;
         case EWorkStage::Applying:
             if (IsDuplicateRun(type))
-                m_pDuplicate->SetPauseState(2, true);
+                m_pDuplicate->SetPauseState(EPauseRequest::Pause, true);
             else
-                m_pReport->SetPauseState(2, true);
+                m_pReport->SetPauseState(EPauseRequest::Pause, true);
             m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
             m_bApplying = false;
             m_bRemoving = false;
@@ -150,9 +150,9 @@ void CMainUI::CancelGroup()
             break;
         case EWorkStage::Applying:
             if (IsDuplicateRun(type))
-                m_pDuplicate->SetPauseState(1, true);
+                m_pDuplicate->SetPauseState(EPauseRequest::Continue, true);
             else
-                m_pReport->SetPauseState(1, true);
+                m_pReport->SetPauseState(EPauseRequest::Continue, true);
             m_pMessageLine->SetText(tr("Continue to apply the results,please wait a moment."));
             break;
         default:

@@ -337,7 +337,7 @@ void CMainUI::UpdataApplyOK()
     // The run has ended: a pause that reached it too late holds nothing now, and no later run.
     SetApplyPause(false);
     if (m_pDuplicate)
-        m_pDuplicate->SetPauseState(1, true);
+        m_pDuplicate->SetPauseState(EPauseRequest::Continue, true);
     const int type = m_iResultType;
     if (IsDuplicateRun(type))
     {
@@ -430,9 +430,9 @@ void CMainUI::StopAllWork()
     {
         const int type = m_iResultType;
         if (IsDuplicateRun(type))
-            m_pDuplicate->SetPauseState(1, true);
+            m_pDuplicate->SetPauseState(EPauseRequest::Continue, true);
         else
-            m_pReport->SetPauseState(1, true);
+            m_pReport->SetPauseState(EPauseRequest::Continue, true);
         SetApplyPause(false);
     }
     if (m_pApplyThread)
@@ -488,7 +488,7 @@ void CMainUI::GoHome()
     }
     // Every stage stops and every worker is joined before the engine's lists are freed.
     StopAllWork();
-    if (GetWorkMode() == 2)
+    if (GetWorkMode() == EWorkMode::Duplicates)
         m_pMusicLink->FreeDedupeResults();
     ClearScanList();
     m_pReport->StopAllWork();

@@ -120,7 +120,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
 
 bool CMainUI::ReadyToLoading()
 {
-    const bool engineScan = GetWorkMode() == 2 && !g_bScaniTunes;
+    const bool engineScan = GetWorkMode() == EWorkMode::Duplicates && !g_bScaniTunes;
     // A mark of the run before lands in that run's database, never in this one's.
     m_pResultMarks->WaitWritten();
     m_iLoadedStage = ResultStageUnknown;
@@ -302,7 +302,7 @@ void CMainUI::ReadyToLoadingOK(bool ok)
 
 void CMainUI::AcceptLoadOK()
 {
-    if (GetWorkMode() == 2 && !g_bScaniTunes)
+    if (GetWorkMode() == EWorkMode::Duplicates && !g_bScaniTunes)
     {
         if (m_bStopRequest)
             return;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "FixRunState.h"
+#include "PauseRequest.h"
 #include "TypeTreeItem.h"
 
 class CArtworkList;
@@ -130,7 +131,7 @@ public:
     // folder. Returns target, or empty when nothing was stored. Any thread.
     static QString StoreAnswerArtwork(const QByteArray& bytes, const QString& target);
     void AcceptFixResult(void* track, int absence, int value, int infoFixState);
-    void SetPauseState(int type, bool wake);
+    void SetPauseState(EPauseRequest request, bool wake);
     // GUI thread, before the apply thread starts: saves the editor's pending edits and takes the
     // checked songs whose file is gone. AppleyiTunes asks the GUI thread itself when this was not
     // called. Returns those songs.

@@ -30,11 +30,11 @@ using report_detail::Record;
 // ---------------------------------------------------------------------------------------------
 // Apply, pause, stop and reset
 
-void CAnalyReport::SetPauseState(int type, bool wake)
+void CAnalyReport::SetPauseState(EPauseRequest request, bool wake)
 {
-    if (type == 2)
+    if (request == EPauseRequest::Pause)
         SetApplyPause(true);
-    else if (type == 1 && wake && g_iApplyPause.load() == 1)
+    else if (request == EPauseRequest::Continue && wake && g_iApplyPause.load() == 1)
         SetApplyPause(false);
 }
 
@@ -49,7 +49,7 @@ QVector<CMusicObj*> CAnalyReport::PrepareApply()
     for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i)
     {
         auto* row = dynamic_cast<CTreeItem*>(m_pMissingTree->topLevelItem(i));
-        if (row && row->GetMusicData() && row->checkState(0) == Qt::Checked && row->GetFixState() != 2)
+        if (row && row->GetMusicData() && row->checkState(0) == Qt::Checked && row->GetFixState() != ERowFixState::Fixed)
             missing.append(row->GetMusicData());
     }
     QMutexLocker lock(&m_applyMutex);
@@ -241,9 +241,9 @@ void CAnalyReport::PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bo
             for (CMusicObj* track : removed)
             {
                 CTreeItem* row = m_trackRows.value(track).missing;
-                if (row && row->GetFixState() != 2)
+                if (row && row->GetFixState() != ERowFixState::Fixed)
                 {
-                    row->SetFixState(2);
+                    row->SetFixState(ERowFixState::Fixed);
                     row->setIcon(5, CompleteIcon());
                     m_pMissingTree->SetFixedCount(m_pMissingTree->GetFixedCount() + 1);
                 }

@@ -150,7 +150,7 @@ private slots:
                                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
             const QMetaObject::Connection hold = QObject::connect(
                 window.ApplyThread(), &QThread::started, window.ApplyThread(),
-                [&window] { window.DuplicateView()->SetPauseState(2, false); }, Qt::DirectConnection);
+                [&window] { window.DuplicateView()->SetPauseState(EPauseRequest::Pause, false); }, Qt::DirectConnection);
             answer = 1;
             Click(window, "main_removebut");
             QCOMPARE(window.RunState(), 1);
@@ -301,7 +301,7 @@ private slots:
             fs::remove(trash); // the home's clean-up goes through Qt, which cannot name it
             window.close();
         }
-        g_nWorkMode = 0; // the start page's choice outlives its window
+        g_nWorkMode = EWorkMode::ITunes; // the start page's choice outlives its window
         ReleaseAppSettings();
         SetAppSettingsExitHandler({});
     }

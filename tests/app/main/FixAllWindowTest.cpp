@@ -438,7 +438,7 @@ private slots:
         QDir().mkpath(QDir::homePath() + QStringLiteral("/lib"));
         QVERIFY(manager_test::WriteLibraryXml(library, tracks));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         CFailedTreeWidget* missing = m_window->ReportPage()->MissingTree();
@@ -485,7 +485,7 @@ private slots:
         QCOMPARE(missing->GetFixedCount(), 2);
         QCOMPARE(static_cast<CTypeTreeItem*>(entry)->GetBadgePage(), 1);
         QCOMPARE(Action(), int(CMainUI::ActionReturn));
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     void init() { OpenWindow(); }
@@ -505,7 +505,7 @@ private slots:
         QVERIFY(WriteLibrary(library, songs, 400));
         QVERIFY(::chmod(QFile::encodeName(library).constData(), 0600) == 0);
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         Answer(HttpResponse::Mode::Full);
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
@@ -539,7 +539,7 @@ private slots:
         QVERIFY(::stat(QFile::encodeName(library).constData(), &info) == 0);
         QCOMPARE(int(info.st_mode & 0777), 0600);
         m_window->GoHome();
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // Room for the songs but not for the library file: the songs are written, the library file
@@ -553,7 +553,7 @@ private slots:
         const QString library = QDir::homePath() + QStringLiteral("/small/iTunes Music Library.xml");
         QVERIFY(WriteLibrary(library, songs, 500));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         Answer(HttpResponse::Mode::Full);
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
@@ -581,7 +581,7 @@ private slots:
         QVERIFY(BytesOf(library).contains("Found Artist"));
         QVERIFY(!m_window->ReportPage()->HasUnappliedChanges());
         m_window->GoHome();
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // A song whose file name is not UTF-8 is loaded from a folder and from a library like any
@@ -613,11 +613,11 @@ private slots:
         xml.replace("PLACEHOLDER", "b%FF%FE");
         QVERIFY(WriteBytes(library, xml));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 0);
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // The user types a new artist over the one the song has: Save Project and Load Saved Result
@@ -630,7 +630,7 @@ private slots:
         const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
         QVERIFY(songs.size() == 1 && WriteLibrary(library, songs, 700, QStringLiteral("DJ Ravine")));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         GetAppSettings()->SetReplace(kDefaultReplaceMask);
         Answer(HttpResponse::Mode::Full);
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
@@ -676,7 +676,7 @@ private slots:
         const QString xml = QString::fromUtf8(BytesOf(library));
         QVERIFY(xml.contains(QStringLiteral("<string>Tester Artist ä</string>")));
         QVERIFY(!xml.contains(QStringLiteral("DJ Ravine")) && !xml.contains(QStringLiteral("Found Title")));
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // A FIFO, a link to /dev/zero and a link to the FIFO as library locations: the load ends,
@@ -696,12 +696,12 @@ private slots:
         const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
         QVERIFY(WriteLibrary(library, songs + special, 500));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 30000));
         QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 3);
         QVERIFY(LeftPromptly(true));
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // Fix All fills the report and raises the score; a closed Replace box applies nothing, Yes

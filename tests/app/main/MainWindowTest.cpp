@@ -209,25 +209,25 @@ private slots:
 
         answer = {QStringLiteral("/a/x.mp3"), QStringLiteral("/a/y.m4a")};
         page.OpenMusicFiles();
-        QCOMPARE(page.GetWorkMode(), 1);
+        QCOMPARE(page.GetWorkMode(), EWorkMode::Files);
         QCOMPARE(requests.last().at(0).toStringList(), answer);
         QCOMPARE(requests.last().at(2).value<EMusicRunMode>(), RunModeFiles);
 
         answer = {};
         page.LoadSaveResult(); // cancelled
-        QCOMPARE(page.GetWorkMode(), 3);
+        QCOMPARE(page.GetWorkMode(), EWorkMode::SavedResult);
         QCOMPARE(requests.count(), 3);
 
         page.SltDuplicate();
         QCOMPARE(duplicates.count(), 1);
-        QCOMPARE(g_nWorkMode.load(), 2);
+        QCOMPARE(g_nWorkMode.load(), EWorkMode::Duplicates);
         QCOMPARE(requests.count(), 3);
 
         // A request while the window runs is ignored: it would rewrite what the workers read. The
         // first run has problems and the second folder none, so the result tells which one ran.
         MakeSongs(Home() + QStringLiteral("/busy"), 12, 3);
         MakeSongs(Home() + QStringLiteral("/other"), 4, 0);
-        g_nWorkMode = 1; // the duplicate action above chose the duplicate page
+        g_nWorkMode = EWorkMode::Files; // the duplicate action above chose the duplicate page
         m_window->LoadStartParam({Home() + QStringLiteral("/busy")}, g_strDBPath, RunModeFiles);
         QVERIFY(m_window->IsBusy());
         m_window->LoadStartParam({Home() + QStringLiteral("/other")}, g_strDBPath, RunModeFiles);
@@ -323,14 +323,14 @@ private slots:
         QDir().mkpath(QFileInfo(library).path());
         QVERIFY(manager_test::WriteLibraryXml(library, tracks));
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
         m_window->GoHome();
 
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
         m_window->LoadStartParam({zeros}, g_strDBPath, RunModeFiles);
         QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("main_gohome")), Qt::LeftButton);
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
@@ -363,7 +363,7 @@ private slots:
         QDir().mkpath(Home() + QStringLiteral("/lib"));
         QVERIFY(manager_test::WriteLibraryXml(library, tracks));
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
@@ -449,7 +449,7 @@ private slots:
         QDir().mkpath(Home() + QStringLiteral("/large"));
         QVERIFY(manager_test::WriteLibraryXml(library, tracks));
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         int listedAtEnd = -1;
         connect(m_window->AnalyzeThread(), &CAnalyzeThread::SandUpdataReport, this,
                 [&] { listedAtEnd = m_window->ReportPage()->ListedTracks(); });

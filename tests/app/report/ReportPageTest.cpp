@@ -439,7 +439,7 @@ void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
     QCOMPARE(RowsOf(page->ArtistTree()), 3);
     auto* fixedRow = dynamic_cast<CTreeItem*>(page->ArtistTree()->topLevelItem(2));
     QVERIFY(fixedRow);
-    QCOMPARE(fixedRow->GetFixState(), 2);
+    QCOMPARE(fixedRow->GetFixState(), ERowFixState::Fixed);
     QCOMPARE(page->ArtistTree()->GetFixedCount(), 1);
 }
 
@@ -1019,7 +1019,7 @@ void ReportPageTest::storedArtworkIsWrittenOnlyInsideThePictureFolder()
     QVERIFY(out.open(QIODevice::ReadOnly));
     QCOMPARE(out.readAll(), jpeg); // never rewritten
     QCOMPARE(insideCell->GetArtworkState(), 2);
-    QCOMPARE(insideCell->GetLoadState(), 2);
+    QCOMPARE(insideCell->GetLoadState(), ERowFixState::Fixed);
     QCOMPARE(page->ArtworkList()->GetFixedCount(), 1);
     QFile log(GetAppSettings()->GetDataFolder() + "/UI.log");
     QVERIFY(log.open(QIODevice::ReadOnly));
@@ -1225,15 +1225,15 @@ void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
     QVERIFY(xml.open(QIODevice::ReadOnly));
     QVERIFY(!xml.readAll().contains("Gone Song"));
     auto* missingRow = dynamic_cast<CTreeItem*>(page->MissingTree()->topLevelItem(0));
-    QCOMPARE(missingRow->GetFixState(), 2);
+    QCOMPARE(missingRow->GetFixState(), ERowFixState::Fixed);
 
     // A second apply (no thread prepared it) does not remove the handled song again, and a stop
     // during a pause returns.
-    page->SetPauseState(2, true);
+    page->SetPauseState(EPauseRequest::Pause, true);
     std::thread paused([&] { page->AppleyiTunes(); });
     QTest::qWait(100);
     page->SetStopState(1);
-    page->SetPauseState(1, true);
+    page->SetPauseState(EPauseRequest::Continue, true);
     paused.join();
     QVERIFY(page->HasUnappliedChanges());
     page->SetStopState(0);
@@ -1274,10 +1274,10 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
     };
     // The artist page's field was missing: nothing fixed there by it. The album is.
     CTreeItem* bareArtist = findRow(page->ArtistTree(), bare->track);
-    QCOMPARE(bareArtist->GetFixState(), -2);
+    QCOMPARE(bareArtist->GetFixState(), ERowFixState::Failed);
     QCOMPARE(page->ArtistTree()->GetFixedCount(), 0);
     CTreeItem* bareAlbum = findRow(page->AlbumTree(), bare->track);
-    QCOMPARE(bareAlbum->GetFixState(), 2);
+    QCOMPARE(bareAlbum->GetFixState(), ERowFixState::Fixed);
     QCOMPARE(bareAlbum->text(3), QStringLiteral("Got Album"));
     const int albumsNow = page->AlbumTree()->GetFixedCount();
     QCOMPARE(albumsNow, 1);
@@ -1286,7 +1286,7 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
     for (int i = 0; i < page->ArtworkList()->count(); ++i)
         if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i));
             cell->GetMusicData() == bare->track)
-            cellHasCover = cell->GetArtworkPath() == cover && cell->GetLoadState() == 2;
+            cellHasCover = cell->GetArtworkPath() == cover && cell->GetLoadState() == ERowFixState::Fixed;
     QVERIFY(cellHasCover);
 
     // The same answer again counts nothing twice.
@@ -1307,8 +1307,8 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
             cell->GetMusicData() == lost->track)
             lostCell = cell;
     QVERIFY(lostCell);
-    QCOMPARE(lostCell->GetLoadState(), -2);
-    QCOMPARE(findRow(page->ArtistTree(), lost->track)->GetFixState(), 2);
+    QCOMPARE(lostCell->GetLoadState(), ERowFixState::Failed);
+    QCOMPARE(findRow(page->ArtistTree(), lost->track)->GetFixState(), ERowFixState::Fixed);
     QCOMPARE(findRow(page->ArtistTree(), lost->track)->text(2), QStringLiteral("Some Artist"));
     // An answer for a song no page lists changes and counts nothing.
     page->EmitPullSuccess({{"identify", 999}, {"title", "Nobody"}, {"message", "Success"}});
