@@ -13,8 +13,8 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CiTunesLib;

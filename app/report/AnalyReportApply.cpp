@@ -49,7 +49,8 @@ QVector<CMusicObj*> CAnalyReport::PrepareApply()
     for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i)
     {
         auto* row = dynamic_cast<CTreeItem*>(m_pMissingTree->topLevelItem(i));
-        if (row && row->GetMusicData() && row->checkState(0) == Qt::Checked && row->GetFixState() != ERowFixState::Fixed)
+        if (row && row->GetMusicData() && row->checkState(0) == Qt::Checked &&
+            row->GetFixState() != ERowFixState::Fixed)
             missing.append(row->GetMusicData());
     }
     QMutexLocker lock(&m_applyMutex);

@@ -711,14 +711,16 @@ bool CAnalyReport::IsNeedFix()
 {
     for (int i = 0; i < m_pArtworkList->count(); ++i)
     {
-        if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i)); cell && cell->GetLoadState() == ERowFixState::NotFixed)
+        if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i));
+            cell && cell->GetLoadState() == ERowFixState::NotFixed)
             return true;
     }
     for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
     {
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
         {
-            if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i)); row && row->GetFixState() == ERowFixState::NotFixed)
+            if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i));
+                row && row->GetFixState() == ERowFixState::NotFixed)
                 return true;
         }
     }

@@ -113,8 +113,9 @@ void CAnalyReport::NotExistChangeChecked(QTreeWidgetItem* row, int column)
 {
     ChangeChecked(row, column, MF_FileMissing);
     // A song whose file is gone, checked while still in the library, is something to apply.
-    if (auto* song = dynamic_cast<CTreeItem*>(row);
-        column == 0 && song && song->checkState(0) == Qt::Checked && song->GetFixState() != ERowFixState::Fixed)
+    if (auto* song = dynamic_cast<CTreeItem*>(row); column == 0 && song &&
+                                                    song->checkState(0) == Qt::Checked &&
+                                                    song->GetFixState() != ERowFixState::Fixed)
         emit ResultChanged();
 }
 
@@ -565,8 +566,8 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
             if (!row || !row->GetMusicData() || row->GetFixState() == ERowFixState::Fixed)
                 continue;
             bool move = true;
-            if (m_pLink &&
-                static_cast<ERowFixState>(m_pLink->GetInfoFixState(row->GetMusicData())) == ERowFixState::Fixed)
+            if (m_pLink && static_cast<ERowFixState>(m_pLink->GetInfoFixState(row->GetMusicData())) ==
+                               ERowFixState::Fixed)
             {
                 MusicInfo* info = Record(m_pLink, row->GetMusicData());
                 if (!info)

@@ -150,7 +150,8 @@ private slots:
                                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
             const QMetaObject::Connection hold = QObject::connect(
                 window.ApplyThread(), &QThread::started, window.ApplyThread(),
-                [&window] { window.DuplicateView()->SetPauseState(EPauseRequest::Pause, false); }, Qt::DirectConnection);
+                [&window] { window.DuplicateView()->SetPauseState(EPauseRequest::Pause, false); },
+                Qt::DirectConnection);
             answer = 1;
             Click(window, "main_removebut");
             QCOMPARE(window.RunState(), 1);
