@@ -15,6 +15,7 @@
 #include "CWarnMessage.h"
 #include "CountTexts.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "OwnDirectionDelegate.h"
 #include "PauseControl.h"
 #include "ReadyLoadThread.h"
@@ -116,35 +117,6 @@ void CMainUI::AddFixMissNum(int n)
         score = 0.0;
     SetScore(score);
     ShowScore();
-}
-
-void CMainUI::ShowRemovedCount(int removed)
-{
-    m_iDuplicatesRemoved = removed;
-    // While the removal runs the count is its progress; once the result page is back, a restore
-    // changes what the page says as a whole.
-    if (m_pActionStack->currentIndex() == ActionRemove)
-        RetranslateRemoveTexts();
-    else
-        m_pMessageLine->SetText(CCountTexts::DuplicatesRemoved(removed));
-}
-
-void CMainUI::SetRemoveEnable(bool enable)
-{
-    m_pRemoveButton->setEnabled(enable);
-}
-
-QStringList CMainUI::RemovalEndHints() const
-{
-    // A recycle folder that cannot be written (a read-only disk) leaves the files where they
-    // were: the user is told, and Remove stays offered.
-    if (m_bRemovalIncomplete && !m_removalFailures.isEmpty())
-        return {tr("%n duplicate(s) could not be moved: %1. Click Remove to try again.", nullptr,
-                   static_cast<int>(m_removalFailures.size()))
-                    .arg(FewNames(m_removalFailures))};
-    if (m_bRemovalIncomplete)
-        return {tr("Some duplicates could not be moved. Click Remove to try again.")};
-    return {tr("Congratulations! Duplicates has been removed successfully.")};
 }
 
 void CMainUI::ReportFixAllComplete()
@@ -343,11 +315,7 @@ void CMainUI::UpdataApplyOK()
     {
         m_pPauseControl->SetActions(false, false);
         m_pActionStack->setCurrentIndex(ActionRemove);
-        // The page's last word, queued ahead of this one, left Remove offered when a checked copy
-        // is still in place.
-        m_bRemovalIncomplete = m_pRemoveButton->isEnabled();
-        m_removalFailures = m_pDuplicate ? m_pDuplicate->NotMovedCopies() : QStringList();
-        RetranslateRemoveTexts();
+        m_pDuplicateControl->RemovalEnded();
     }
     else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)
     {
@@ -410,6 +378,95 @@ void CMainUI::UpdataApplyOK()
     m_bCloseAfterApply = false;
     close();
     qDebug() << "------::UpdataApplyOK end_2";
+}
+
+void CMainUI::CancelGroup()
+{
+    const int type = m_iResultType;
+    // The apply or removal has ended and its last word is still queued: a pause now would belong
+    // to no run, and would hold the next one at its first song.
+    if (m_eRunState == EWindowRunState::Running && m_eStage == EWorkStage::Applying &&
+        !m_pApplyThread->isRunning())
+        return;
+    if (m_eRunState == EWindowRunState::Running)
+    {
+        switch (m_eStage)
+        {
+        case EWorkStage::Loading:
+            m_pMusicLink->PauseDedupeRun();
+            m_pMusicLink->SetRunState(RunStateLoad, ManagePaused);
+            m_pMessageLine->SetText(tr("Paused. Wanna continue and explore the world of music?"));
+            break;
+        case EWorkStage::Analysing:
+            if (m_pAnalyzeThread->isRunning())
+                SetAnalysisPause(true);
+            else
+                m_pMusicLink->SetRunState(RunStateAnalysis, ManagePaused);
+            m_pMessageLine->SetText(tr("Pause"));
+            break;
+        case EWorkStage::Fixing:
+            m_pReport->SetRunState(EFixRunState::Paused);
+            m_pReport->PauseFixView();
+            m_pApplyOrSave->show();
+            m_pMessageLine->SetText(tr("Paused."));
+            m_iFixCode = 0;
+            m_iFixValue = 0;
+            break;
+        case EWorkStage::Applying:
+            if (IsDuplicateRun(type))
+                m_pDuplicate->SetPauseState(EPauseRequest::Pause, true);
+            else
+                m_pReport->SetPauseState(EPauseRequest::Pause, true);
+            m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
+            m_bApplying = false;
+            m_bRemoving = false;
+            break;
+        default:
+            break;
+        }
+        m_eRunState = EWindowRunState::Paused;
+        m_pPauseControl->SetActions(false, true);
+        m_pHeaderMovie->setPaused(true);
+        m_pBusyBanner->StopMovie();
+    }
+    else if (m_eRunState == EWindowRunState::Paused)
+    {
+        switch (m_eStage)
+        {
+        case EWorkStage::Loading:
+            m_pMusicLink->ContinueDedupeRun();
+            m_pMusicLink->SetRunState(RunStateLoad, ManageRunning);
+            m_pMessageLine->SetText(tr("Continue to scan music library,please wait a moment."));
+            break;
+        case EWorkStage::Analysing:
+            if (m_pAnalyzeThread->isRunning())
+                SetAnalysisPause(false);
+            else
+                m_pMusicLink->SetRunState(RunStateAnalysis, ManageRunning);
+            m_pMessageLine->SetText(tr("Continue"));
+            break;
+        case EWorkStage::Fixing:
+            m_pReport->SetRunState(EFixRunState::Running);
+            m_pReport->ResumeFixView();
+            m_pApplyOrSave->hide();
+            m_pMessageLine->SetText(tr("Continue to fix, please wait a moment."));
+            break;
+        case EWorkStage::Applying:
+            if (IsDuplicateRun(type))
+                m_pDuplicate->SetPauseState(EPauseRequest::Continue, true);
+            else
+                m_pReport->SetPauseState(EPauseRequest::Continue, true);
+            m_pMessageLine->SetText(tr("Continue to apply the results,please wait a moment."));
+            break;
+        default:
+            break;
+        }
+        m_eRunState = EWindowRunState::Running;
+        m_pPauseControl->SetActions(true, false);
+        m_pHeaderMovie->setPaused(false);
+        m_pBusyBanner->StartMovie();
+    }
+    m_pPauseControl->SetLook(m_eRunState != EWindowRunState::Paused);
 }
 
 void CMainUI::StopAllWork()
@@ -508,8 +565,7 @@ void CMainUI::ResetToStart()
     m_iSavedProgress = -1;
     m_bCloseAfterApply = false;
     m_bHomeAfterApply = false;
-    m_bRemovalIncomplete = false;
-    m_iDuplicatesRemoved = 0;
+    m_pDuplicateControl->Reset();
     m_applyFailures.clear();
     m_bDeleteDatabase = false;
     m_bApplied = false;

@@ -14,6 +14,7 @@
 #include "CWarnMessage.h"
 #include "DesktopHandOver.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "FileDialogs.h"
 #include "MusicObj.h"
 #include "NestedWait.h"
@@ -188,7 +189,7 @@ void CMainUI::LoadXMLPath()
     DeleteDBFiles();
     ResetToStart();
     if (IsDuplicateRun(type))
-        Duplicate();
+        m_pDuplicateControl->Duplicate();
 }
 
 void CMainUI::ButControl()

@@ -12,6 +12,7 @@
 #include "CTextButton.h"
 #include "CWarnMessage.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "MusicObj.h"
 #include "NativePath.h"
 #include "PauseControl.h"
@@ -108,9 +109,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_bLoading = true;
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanning.gif"));
     m_eStage = EWorkStage::Loading;
-    m_iDuplicatesRemoved = 0;
-    m_bRemovalIncomplete = false;
-    m_removalFailures.clear();
+    m_pDuplicateControl->Reset();
     m_eRunState = EWindowRunState::Running;
     m_pActionSave->setEnabled(true);
     m_pPauseControl->SetActions(true, false);

@@ -11,6 +11,7 @@
 #include "CMessageSeam.h"
 #include "CShadeLabel.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
 #include "ITunesLibraryXml.h"
@@ -72,9 +73,9 @@ CAppSettings* TagCompareSettings()
 // The duplicate page's scan of one folder, to its result.
 bool ScanFolder(CMainUI& window, const QString& folder)
 {
-    window.Duplicate();
+    window.DuplicateControl()->Duplicate();
     window.DuplicateView()->SetPendingScanPaths({folder});
-    window.ScanDuplicate();
+    window.DuplicateControl()->ScanDuplicate();
     return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
 }
 
@@ -119,7 +120,7 @@ private slots:
             QVERIFY(score && message);
 
             // No score before anything was scanned.
-            window.Duplicate();
+            window.DuplicateControl()->Duplicate();
             QVERIFY(!score->isVisible());
             QVERIFY(ScanFolder(window, folder));
             QVERIFY(score->isVisible());
@@ -262,7 +263,7 @@ private slots:
             auto scan = [&]
             {
                 window.DuplicateView()->SetPendingScanPaths({folder});
-                window.ScanDuplicate();
+                window.DuplicateControl()->ScanDuplicate();
                 return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
             };
             QVERIFY(scan());
@@ -515,7 +516,7 @@ private slots:
         {
             CMainUI window;
             window.show();
-            window.Duplicate();
+            window.DuplicateControl()->Duplicate();
             CDuptOptWidget* list = window.DuplicateView()->ScanList();
             QToolBar* bar = list->findChild<QToolBar*>();
             QAction* scan = nullptr;

@@ -10,6 +10,7 @@
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
 #include "CShadeLabel.h"
+#include "DuplicateControl.h"
 #include "FailedTreeWidget.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
@@ -102,7 +103,7 @@ private slots:
             if (QStringList{"Homepage", "Help", "Support", "EULA"}.contains(action->text()))
                 action->trigger();
         }
-        m_window->Duplicate();
+        m_window->DuplicateControl()->Duplicate();
         QTest::mouseClick(m_window->findChild<QPushButton*>("duprembtn"), Qt::LeftButton);
         qputenv("PATH", path);
         QStringList named;
