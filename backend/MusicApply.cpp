@@ -522,6 +522,7 @@ namespace
 int clearWrittenBits(CiTunesLib& library, CMusicObj& obj, int written)
 {
     QMutexLocker db(&library.DbMutex());
+    obj.AddWrittenFields(written & kWriteBits);
     const int before = obj.GetAbsence();
     const int after = before & ~(written & kWriteBits);
     int handWritten = 0;
@@ -620,6 +621,22 @@ int CMusicManage::FixesToWrite(CMusicObj& track, int replace) const
     if ((open & MF_Artwork) && !obj->GetArtworkPath().isEmpty())
         mask |= MF_Artwork;
     return mask;
+}
+
+int CMusicManage::HeldBackFields(CMusicObj& track, int replace) const
+{
+    // A text the file already holds, written by an earlier Apply (the user's own among them), is
+    // not kept back; nor is one still to be written.
+    const int written = FixesToWrite(track, replace) | track.GetWrittenFields();
+    int held = 0;
+    for (const TagField& field : kTagFields)
+    {
+        const QString& now = track.CurrentInfo().*field.field;
+        const QString& own = track.OldInfo().*field.field;
+        if (!(written & field.bit) && !own.isEmpty() && !now.isEmpty() && now != own)
+            held |= field.bit;
+    }
+    return held;
 }
 
 int CMusicManage::ApplyMusicFixes(int index, int replace)

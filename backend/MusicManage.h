@@ -120,6 +120,9 @@ public:
     int ApplyMusicFixes(int index, int replace);
     // The fields ApplyMusicFixes would write for a track now (0: nothing is pending for it).
     int FixesToWrite(CMusicObj& track, int replace) const;
+    // The text fields whose new text came from the service and that FixesToWrite keeps back: the
+    // song has a text of its own there, "Replace" does not overwrite it and no Apply wrote it.
+    int HeldBackFields(CMusicObj& track, int replace) const;
     // The loaded tracks with a fix still to be written: what a saved or interrupted result left
     // unapplied. Any thread, while no load runs.
     int CountPendingFixes(int replace) const;

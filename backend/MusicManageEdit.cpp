@@ -81,14 +81,25 @@ int CMusicManage::ModifyMusicInfo(CMusicObj* obj, int mask, const char* const* t
     QMutexLocker db(&m_library->DbMutex());
     const MusicInfo before = *current;
     MusicInfo edited = before;
+    const bool byHand = (mask & kEditByHand) != 0;
+    // What the user typed and Apply has not written yet is never replaced by the service's
+    // answer, nor is an earlier answer: a later one fills only the fields still as loaded.
+    const int stateBefore = obj->GetState();
     int next = 0;
     int changed = 0;
+    // The user's own texts stay pending until Apply writes them, also one that matches the
+    // service's answer the field held (which Apply may have kept back).
+    int hand = 0;
     for (const EditField& field : kEditFields)
     {
         if (!(mask & field.bit))
             continue;
         const char* text = texts[next++];
+        if (!byHand && ((stateBefore & field.hand) || before.*field.field != obj->OldInfo().*field.field))
+            continue;
         const QString value = QString::fromUtf8(text ? text : "");
+        if (byHand && (value != before.*field.field || value != obj->OldInfo().*field.field))
+            hand |= field.hand;
         if (value != edited.*field.field)
         {
             edited.*field.field = value;
@@ -97,7 +108,6 @@ int CMusicManage::ModifyMusicInfo(CMusicObj* obj, int mask, const char* const* t
     }
 
     // Takes the text edit and its marks back, so an edit that fails does so as a whole.
-    const int stateBefore = obj->GetState();
     auto takeBackEdit = [&]
     {
         if (obj->GetState() != stateBefore &&
@@ -123,22 +133,16 @@ int CMusicManage::ModifyMusicInfo(CMusicObj* obj, int mask, const char* const* t
             (*current).*field.field = before.*field.field;
     };
 
-    if (changed)
+    if (changed || hand)
     {
-        const int ret = m_library->UpdateMusicInfoToDB(&edited, obj->GetType());
-        if (ret != 0)
-            return asFailure(ret);
-        obj->ApplyEdit(edited);
-
-        // The user's own texts stay pending until Apply writes them; a later answer of the service
-        // for the same field is the service's again.
-        int hand = 0;
-        for (const EditField& field : kEditFields)
+        if (changed)
         {
-            if (changed & field.bit)
-                hand |= field.hand;
+            const int ret = m_library->UpdateMusicInfoToDB(&edited, obj->GetType());
+            if (ret != 0)
+                return asFailure(ret);
+            obj->ApplyEdit(edited);
         }
-        const int newState = (mask & kEditByHand) ? (stateBefore | hand) : (stateBefore & ~hand);
+        const int newState = stateBefore | hand;
         if (newState != stateBefore)
         {
             const int stateRet =

@@ -266,6 +266,13 @@ int MM_SetLibraryValue(MusicManageHandle handle, const char* key, int value)
     return forward(handle, -1, [&](CMusicManage& m) { return m.SetLibraryValue(key, value); });
 }
 
+int MM_HeldBackFields(MusicManageHandle handle, CMusicObj* track, int replaceMask)
+{
+    if (!track)
+        return -1;
+    return forward(handle, -1, [&](CMusicManage& m) { return m.HeldBackFields(*track, replaceMask); });
+}
+
 int MM_ApplyMusicFixes(MusicManageHandle handle, int index, int replaceMask)
 {
     return forward(handle, -1,

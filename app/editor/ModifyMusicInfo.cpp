@@ -56,6 +56,14 @@ std::array<QString, 5> RecordTexts(const MusicInfo& info)
     return {info.Name, info.Artist, info.Album, info.Year, info.Genre};
 }
 
+// The new texts as Apply will write them: where "Replace" keeps the service's answer back, the
+// song's own text stays, and that is what the editor shows.
+std::array<QString, 5> NewTexts(CMusicLink* link, CMusicObj* song, const MusicInfo& current)
+{
+    MusicInfo shown;
+    return RecordTexts(link->ShownRecord(song, shown) ? shown : current);
+}
+
 bool IsBlank(const QString& text)
 {
     return QString(text).remove(QLatin1Char(' ')).isEmpty();
@@ -372,7 +380,8 @@ void CModifyMusicInfo::LoadTrack(int kind, void* track)
         HideModify();
         return;
     }
-    const auto texts = RecordTexts(*current);
+    const auto texts = NewTexts(m_pMusicLink, song, *current);
+    m_shownTexts = texts;
     for (int i = 0; i < FieldCount; ++i)
         m_newFields[i]->SetFullText(texts[i]);
     SetChangeMarks();
@@ -495,7 +504,9 @@ void CModifyMusicInfo::SaveEdits()
         return;
     }
 
-    const auto stored = RecordTexts(*current);
+    // Compared with what the editor showed: an answer kept back, shown as the song's own text,
+    // is not taken for the user's edit.
+    const auto stored = NewTexts(m_pMusicLink, song, *current);
     static constexpr int kBits[FieldCount] = {EditName, EditArtist, EditAlbum, EditYear, EditGenre};
     int mask = 0;
     bool notify = false;
@@ -505,7 +516,7 @@ void CModifyMusicInfo::SaveEdits()
         // Name may be anything but blank (refused above); an emptied other field keeps its value.
         if (i != FieldName && IsBlank(typed[i]))
             continue;
-        if (typed[i] == stored[i])
+        if (typed[i] == stored[i] || typed[i] == m_shownTexts[i])
             continue;
         mask |= kBits[i];
         values << typed[i];

@@ -136,6 +136,9 @@ private:
     std::array<CLineEdit*, FieldCount> m_oldFields{};
     std::array<QLabel*, FieldCount> m_newLabels{};
     std::array<CLineEdit*, FieldCount> m_newFields{};
+    // The new texts as loaded: a field left as shown is no edit, even if the song's record (or
+    // the "Replace" setting) changed meanwhile.
+    std::array<QString, FieldCount> m_shownTexts{};
     void* m_pTrack = nullptr;
     int m_iKind = 0;
     // Counts the songs given to the editor and its letting go of them: a save whose song leaves

@@ -9,6 +9,7 @@
 #include "ITunesLibrary.h"
 #include "MusicFlags.h"
 #include "MusicManageInterface.h"
+#include "MusicObj.h"
 #include "NativePath.h"
 #include "sonalike.h"
 
@@ -325,9 +326,7 @@ int CMusicLink::StartDownload(CMusicObj* track, const char* text, int valueA, in
 
 int CMusicLink::ApplyiTunesMusicInfo(void* track, int flags)
 {
-    const CAppSettings* settings = GetAppSettings();
-    const int replace = settings ? settings->GetReplace() : 0;
-    return MM_ApplyiTunesMusicInfo(m_manage, track, flags, (replace & MF_ReplaceSwitch) ? replace : 0);
+    return MM_ApplyiTunesMusicInfo(m_manage, track, flags, ReplaceMask());
 }
 
 int CMusicLink::CountPendingFixes(int replaceMask)
@@ -343,6 +342,36 @@ int CMusicLink::LibraryValue(const char* key, int fallback)
 int CMusicLink::SetLibraryValue(const char* key, int value)
 {
     return MM_SetLibraryValue(m_manage, key, value);
+}
+
+bool CMusicLink::ShownRecord(CMusicObj* track, MusicInfo& out)
+{
+    MusicInfo* current = nullptr;
+    MusicInfo* own = nullptr;
+    if (GetMusicRecord(track, &current, 1) != 0 || !current || GetMusicRecord(track, &own, 2) != 0 || !own)
+        return false;
+    out = *current;
+    const int held = MM_HeldBackFields(m_manage, track, ReplaceMask());
+    if (held <= 0)
+        return true;
+    constexpr std::pair<int, QString MusicInfo::*> kFields[] = {{MF_Name, &MusicInfo::Name},
+                                                                {MF_Artist, &MusicInfo::Artist},
+                                                                {MF_Album, &MusicInfo::Album},
+                                                                {MF_Year, &MusicInfo::Year},
+                                                                {MF_Genre, &MusicInfo::Genre}};
+    for (const auto& [bit, field] : kFields)
+    {
+        if (held & bit)
+            out.*field = own->*field;
+    }
+    return true;
+}
+
+int CMusicLink::ReplaceMask()
+{
+    const CAppSettings* settings = GetAppSettings();
+    const int replace = settings ? settings->GetReplace() : 0;
+    return (replace & MF_ReplaceSwitch) ? replace : 0;
 }
 
 int CMusicLink::ApplyMusicFixes(int index, int replaceMask)

@@ -107,6 +107,12 @@ public:
     // thread: it waits on the database.
     int LibraryValue(const char* key, int fallback);
     int SetLibraryValue(const char* key, int value);
+    // The new texts of track (its current record) as Apply will write them under the settings'
+    // "Replace" mask as it is now: a service's answer that the mask keeps back gives way to the
+    // song's own text (see MM_HeldBackFields). False, out untouched, when there is no record.
+    bool ShownRecord(CMusicObj* track, MusicInfo& out);
+    // The settings' "Replace" mask when its switch is on, else 0: what Apply overwrites.
+    static int ReplaceMask();
     int AddMusicFiles(const QStringList& paths);
     // The number of tracks that may be indexed (0 to result - 1); 0 without a manager.
     // *largestCount is the most tracks the run has held (for scoring, not an index bound).

@@ -115,8 +115,9 @@ public:
     int GetRunState() const { return static_cast<int>(m_fixRun.run); }
     void PauseFixView();
     void ResumeFixView();
-    // Queues a recognition job for each song of the pull queue; unrecognizedOnly (Refix) asks only
-    // about the songs still listed among the Unrecognized Songs.
+    // Queues a recognition job for each song of the pull queue that still wants an answer (see
+    // NeedsAsking); unrecognizedOnly (Refix) asks only about the songs still listed among the
+    // Unrecognized Songs.
     void StartPull(bool unrecognizedOnly = false);
     bool IsPullStopped() const { return m_bPullStop.load(); }
     // Recognition jobs running now.
@@ -230,6 +231,9 @@ private:
     void DecodeMaxPicture(const QString& path);
     void QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int, QString>>>& songs, size_t from,
                        quint64 run);
+    // Whether a fix run asks the service about track: it is listed among the Unrecognized Songs,
+    // or a row or cell of it is still unfixed. A song answered already keeps its answer.
+    bool NeedsAsking(CMusicObj* track) const;
     // A song handed over by the analysis, waiting to be filed on the GUI thread.
     struct PendingTrack
     {

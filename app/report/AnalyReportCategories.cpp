@@ -31,6 +31,7 @@
 
 using report_detail::CompleteIcon;
 using report_detail::Record;
+using report_detail::Shown;
 
 namespace
 {
@@ -216,7 +217,7 @@ int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget*
 {
     if (!m_pLink)
         return 0;
-    MusicInfo* info = Record(m_pLink, track);
+    const std::optional<MusicInfo> info = Shown(m_pLink, track);
     if (!info)
         return -1;
     auto* row = new CTreeItem();

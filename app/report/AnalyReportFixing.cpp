@@ -29,6 +29,7 @@
 
 using report_detail::CompleteIcon;
 using report_detail::Record;
+using report_detail::Shown;
 
 namespace
 {
@@ -136,8 +137,10 @@ void CAnalyReport::StartPull(bool unrecognizedOnly)
     songs->reserve(static_cast<size_t>(m_pullQueue.size()));
     for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it)
     {
-        // The queue keeps every song of the session; a song fixed since is not asked about again.
-        if (unrecognizedOnly && !m_unrecognizedRows.contains(m_identifyTracks.value(it.key())))
+        // The queue keeps every song of the session; a song fixed since is not asked about again,
+        // also when Refix runs as a Fix All because other rows (missing files) wait for Apply.
+        CMusicObj* track = m_identifyTracks.value(it.key());
+        if (unrecognizedOnly ? !m_unrecognizedRows.contains(track) : !NeedsAsking(track))
             continue;
         songs->emplace_back(it.key(), it.value());
     }
@@ -160,6 +163,18 @@ void CAnalyReport::StartPull(bool unrecognizedOnly)
     m_nPullAnswers = 0;
     m_nPullUnreached = 0;
     QueuePullJobs(songs, 0, ++m_uPullRun);
+}
+
+bool CAnalyReport::NeedsAsking(CMusicObj* track) const
+{
+    if (!track)
+        return false;
+    if (m_unrecognizedRows.contains(track))
+        return true;
+    const TrackRows rows = m_trackRows.value(track);
+    return (rows.artist && rows.artist->GetFixState() != ERowFixState::Fixed) ||
+           (rows.album && rows.album->GetFixState() != ERowFixState::Fixed) ||
+           (rows.cell && rows.cell->GetLoadState() != ERowFixState::Fixed);
 }
 
 void CAnalyReport::QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int, QString>>>& songs,
@@ -298,11 +313,21 @@ bool CAnalyReport::FixAnsweredRow(CTreeItem* row, CFailedTreeWidget* tree, int& 
 {
     if (!row || row->GetUserValue() != read.identify)
         return false;
-    row->setText(0, read.title.isEmpty() ? row->text(0) : ScreenText(read.title));
-    if (!read.artist.isEmpty())
-        row->setText(2, ScreenText(read.artist));
-    if (!read.album.isEmpty())
-        row->setText(3, ScreenText(read.album));
+    // Only what Apply will write shows as the new text: not where the user typed, nor over the
+    // song's own text unless "Replace" overwrites it.
+    const MusicInfo* now = Record(m_pLink, row->GetMusicData());
+    const MusicInfo* own = Record(m_pLink, row->GetMusicData(), 2);
+    const int replace = CMusicLink::ReplaceMask();
+    const auto show = [&](int column, const QString& answer, QString MusicInfo::*text, int bit)
+    {
+        if (answer.isEmpty() || !now || !own || now->*text != own->*text)
+            return;
+        if ((own->*text).isEmpty() || (replace & bit))
+            row->setText(column, ScreenText(answer));
+    };
+    show(0, read.title, &MusicInfo::Name, MF_Name);
+    show(2, read.artist, &MusicInfo::Artist, MF_Artist);
+    show(3, read.album, &MusicInfo::Album, MF_Album);
     const bool wasFixed = row->GetFixState() == ERowFixState::Fixed;
     if (field.isEmpty())
     {
@@ -542,7 +567,7 @@ void CAnalyReport::RecheckAnsweredUnrecognized()
             delete row;
             continue;
         }
-        if (MusicInfo* info = Record(m_pLink, track))
+        if (const std::optional<MusicInfo> info = Shown(m_pLink, track))
         {
             row->setText(2, info->Name);
             row->setToolTip(2, info->Name);

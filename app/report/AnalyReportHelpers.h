@@ -4,10 +4,13 @@
 
 #include "AppGlobals.h"
 #include "CMusicLink.h"
+#include "MusicObj.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
 
 #include <QIcon>
+
+#include <optional>
 
 namespace report_detail
 {
@@ -16,6 +19,15 @@ inline MusicInfo* Record(CMusicLink* link, CMusicObj* track, int which = 1)
     MusicInfo* info = nullptr;
     if (!link || !track || link->GetMusicRecord(track, &info, which) != 0)
         return nullptr;
+    return info;
+}
+
+// The record as the song lists show it: the new texts Apply will write (CMusicLink::ShownRecord).
+inline std::optional<MusicInfo> Shown(CMusicLink* link, CMusicObj* track)
+{
+    MusicInfo info;
+    if (!link || !track || !link->ShownRecord(track, info))
+        return std::nullopt;
     return info;
 }
 

@@ -34,6 +34,7 @@
 
 using report_detail::CompleteIcon;
 using report_detail::Record;
+using report_detail::Shown;
 
 namespace
 {
@@ -604,7 +605,7 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
 void CAnalyReport::EditFixItem(void* handle)
 {
     auto* track = static_cast<CMusicObj*>(handle);
-    MusicInfo* info = Record(m_pLink, track);
+    const std::optional<MusicInfo> info = Shown(m_pLink, track);
     if (!info)
         return;
     const TrackRows rows = m_trackRows.value(track);
@@ -667,7 +668,7 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
     row->setIcon(8, QIcon());
     if (state != ERowFixState::Fixed)
         return false;
-    MusicInfo* info = Record(m_pLink, track);
+    const std::optional<MusicInfo> info = Shown(m_pLink, track);
     if (!info)
         return false;
     const int mask = m_nCategoryMask.load();

@@ -62,6 +62,9 @@ public:
     bool GetHasArtwork() const { return m_HasArtwork; }
     void SetAnalysed(bool v) { m_Analysed = v; }
     bool GetAnalysed() const { return m_Analysed; }
+    // The text fields (MF_ bits) whose current text an Apply of this run wrote into the file.
+    void AddWrittenFields(int bits) { m_WrittenFields |= bits; }
+    int GetWrittenFields() const { return m_WrittenFields; }
 
     // Store a pointer to the record inside this object; valid as long as the object. Return 0.
     int GetOldInfo(MusicInfo** out);
@@ -95,6 +98,7 @@ private:
     int m_Absence = 0;
     int64_t m_RepeatID = 0;
     int m_State = 0;
+    int m_WrittenFields = 0;
     bool m_HasArtwork = false;
     bool m_Analysed = false;
 };

@@ -106,6 +106,10 @@ extern "C" int MM_CountPendingFixes(MusicManageHandle handle, int replaceMask);
 // database, or a null handle or key). The setter answers 0, or a negative number on failure.
 extern "C" int MM_GetLibraryValue(MusicManageHandle handle, const char* key, int fallback);
 extern "C" int MM_SetLibraryValue(MusicManageHandle handle, const char* key, int value);
+// The text fields (MF_Name, MF_Artist, MF_Album, MF_Year, MF_Genre) whose new text is a service's
+// answer that MM_ApplyMusicFixes keeps back under replaceMask: the song's own text stays. -1 for a
+// null handle or track.
+extern "C" int MM_HeldBackFields(MusicManageHandle handle, CMusicObj* track, int replaceMask);
 
 // Non-zero: the program is exiting; the manager's loops end and its threads are joined (do not
 // call from a manager thread's callback). Always 0 for a live handle.

@@ -3,7 +3,7 @@
 //  - the analysis, which makes the fingerprints ahead on every core and compares in memory;
 //  - the full scan of every earlier track through CompareFingerprintFiles, one decode at a time
 //    and two cache files read per comparison. Both must give the same answers.
-// Usage: bench_analysis_fingerprint [songs] [seconds per song]
+// Usage: bench_analysis_fingerprint [songs=500] [seconds=22]   (seconds: the length of each song)
 #include "AnalysisBenchSupport.h"
 #include "Fingerprint.h"
 #include "MusicFlags.h"

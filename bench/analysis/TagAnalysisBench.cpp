@@ -2,7 +2,7 @@
 //  - a normal run (problem bits; every third track complete, so it leaves the list);
 //  - a quick duplicate run on the default tag criteria, through the tag-key index, and the same
 //    library through the full scan of every earlier track, whose answers must be the same.
-// Usage: bench_analysis_tags [tracks]
+// Usage: bench_analysis_tags [tracks=20000]
 #include "AnalysisBenchSupport.h"
 #include "MusicFlags.h"
 

@@ -1,6 +1,7 @@
 // Fix All through the main window, offscreen, over N generated songs without artist (every
 // second also without album) against a local identify service on its own thread that answers at
-// once. Prints, each with the longest GUI-thread stall a 5 ms heartbeat saw:
+// once. Prints, each with the longest GUI-thread stall of the benchmarks' heartbeat
+// (bench::Heartbeat):
 //  - Fix All from the score screen to Apply (songs per second),
 //  - their Apply,
 //  - Home during the fix, during the apply and after it.

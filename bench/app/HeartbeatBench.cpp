@@ -3,7 +3,7 @@
 //  - the update check waits on a server that answers after 4 s,
 //  - the bug-report archive of a 50 MB library file is packed by 7z,
 //  - the bug report is mailed to a local SMTP server.
-// Usage: bench_app_heartbeat [library MB]   (run with QT_QPA_PLATFORM=offscreen)
+// Usage: bench_app_heartbeat [library MB=50]   (run with QT_QPA_PLATFORM=offscreen)
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "BenchSupport.h"

@@ -10,7 +10,7 @@
 //  - closing the window afterwards,
 //  - the same library through the bare manager (load, analysis, a walk over the results), twice,
 //    and the window's overhead over the faster of the two.
-// Usage: bench_app_main_window [songs=20000] [cache folder]
+// Usage: bench_app_main_window [songs=20000] [cache folder=none]
 // With a cache folder the generated files are kept there and reused by later runs of the same
 // size; without one they go to a temporary folder.
 #include "AnalyReport.h"

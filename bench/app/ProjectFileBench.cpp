@@ -2,7 +2,7 @@
 //  - a project of many rows in the wrong shape (columns missing; ids not hex): time from the press
 //    to the refusal, and the working database afterwards;
 //  - a project whose first song is named with N megabytes of text: time from the press to the
-//    score screen and the longest GUI-thread stall seen by a 5 ms heartbeat.
+//    score screen and the longest GUI-thread stall of the benchmarks' heartbeat (bench::Heartbeat).
 // Usage: bench_app_project_file [rows=200000] [megabytes=30]
 #include "AppGlobals.h"
 #include "AudioFixture.h"

@@ -1,9 +1,9 @@
-// The report page at size, over a real link: an iTunes library file of N tracks (default 20 000)
+// The report page at size, over a real link: an iTunes library file of N tracks
 // that all point at one real audio file without artist, album or cover, so every track is a
 // problem song on three pages. Prints: analysis end to page shown, the longest GUI stall while
 // the songs arrive in the window's batches, the worst repaint while scrolling each page (after a
 // first pass fills the picture cache), Check All, and a category switch.
-// Usage: bench_app_report_page [tracks]   (run with QT_QPA_PLATFORM=offscreen)
+// Usage: bench_app_report_page [tracks=20000]   (run with QT_QPA_PLATFORM=offscreen)
 #include "AnalyReport.h"
 #include "AudioFixture.h"
 #include "BenchSupport.h"

@@ -2,8 +2,7 @@
 // does (first 20 seconds, one shared decode buffer), and times the fpcalc command on the same
 // files for comparison.
 //
-// Usage: bench_fingerprint_decode [folder] [files] [seconds]
-//        (defaults: /tmp/tidewell-fingerprint-bench 100 180)
+// Usage: bench_fingerprint_decode [folder=/tmp/tidewell-fingerprint-bench] [files=100] [seconds=180]
 // Files already in the folder are reused, so only the first run pays for encoding.
 
 #include "Fingerprint.h"

@@ -1,6 +1,6 @@
 // Parse speed and peak memory of the agent's library reader on a generated 50 000-track iTunes
-// library XML file. Usage: bench_lyrafon_parse [tracks] [compare|reader|agent|save]
-//   compare (default): CreateAgent_kvt against a bare expat parse of the same file and against
+// library XML file. Usage: bench_lyrafon_parse [tracks=50000] [mode=compare], mode one of
+//   compare: CreateAgent_kvt against a bare expat parse of the same file and against
 //            `xmllint --stream`, in turns over three rounds; the best of each gives the ratios.
 //   reader: the SAX reader alone (what CreateAgent_kvt costs beyond reaching iTunes);
 //   agent:  CreateAgent_kvt through the library, with the iTunes host ready to read the same file;

@@ -3,7 +3,7 @@
 //    files need not exist);
 //  - 2 000 real audio files (run mode 2).
 //  - the same library in run mode 5, which asks iTunes nothing per track.
-// Usage: bench_manager_import [tracks] [files]
+// Usage: bench_manager_import [tracks=20000] [files=2000]
 #include "AudioFixture.h"
 #include "LibraryXml.h"
 #include "ManagerFixture.h"

@@ -1,7 +1,7 @@
 // A full deep scan through the C exports: generates audio files (noise songs, some of them also
 // in other formats), then times AddToDedupeLists + StartDedupeThread in fingerprint mode.
 //
-// Usage: bench_sonalike_deepscan [files=200] [seconds=30] [folder]
+// Usage: bench_sonalike_deepscan [files=200] [seconds=30] [folder=temporary]
 
 #include "AudioFixture.h"
 #include "sonalike.h"

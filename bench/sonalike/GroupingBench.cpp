@@ -2,7 +2,8 @@
 // engine's grouping and, on a smaller set, with the literal scan, and checks that both agree.
 //
 // Usage: bench_sonalike_grouping [--sizes 2000,10000,20000] [--levels 95,75,50]
-//                                [--literal 2000] [--threads N]
+//                                [--literal 2000] [--threads 0]
+//        (a flag's default is shown as its value; --threads 0: one thread per core)
 
 #include "GroupingOutcome.h"
 

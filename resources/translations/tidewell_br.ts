@@ -5,6 +5,7 @@
     <name>CAbout</name>
     <message>
         <source>About</source>
+        <translatorcomment>For the whole file: it is marked language=&quot;pt_PT&quot;, not pt_BR, on purpose; keep it so. Qt gives pt_BR the French plural rule, under which zero takes the singular (&quot;0 música corrigida&quot;); under the pt_PT rule zero takes the plural (&quot;0 músicas corrigidas&quot;), as Brazilian Portuguese writes it. So every text with a count has two forms: the first for 1, the second for every other number, 0 included.</translatorcomment>
         <translation>Sobre</translation>
     </message>
     <message>

@@ -194,8 +194,9 @@ private:
         }
     }
 
-    // count songs without artist and cover in their own folder: each one is one job.
-    static QStringList MakeBareSongs(const QString& folder, int count)
+    // count songs without artist and cover (but the first `covered`) in their own folder: each
+    // one is one job.
+    static QStringList MakeBareSongs(const QString& folder, int count, int covered = 0)
     {
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
@@ -207,6 +208,8 @@ private:
             audioSpec.toneHz = 200.0 + 31.0 * i;
             audioSpec.tags.title = QStringLiteral("Bare %1").arg(i + 1);
             audioSpec.tags.album = QStringLiteral("Record");
+            if (i < covered)
+                audioSpec.artwork = makePicture(64, 64, 0x2080c0);
             paths << folder + QStringLiteral("/b%1.mp3").arg(i);
             if (!makeAudioFile(paths.last(), audioSpec))
                 return {};
@@ -1003,6 +1006,211 @@ private slots:
         MakeSongs();
         QVERIFY(ToScoreScreen());
         QCOMPARE(page->ProblemCount(), 3);
+    }
+
+    // After a run that recognised nothing, an Artist and a Year typed over the songs' own, then
+    // Refix with the service answering: the typed texts stay and Apply writes them, the answer
+    // fills only what the songs lacked, and its title, which "Replace" (off) keeps back, is shown
+    // neither in the list nor as new in the editor. Folder and library mode, several formats.
+    void typedTextsOutliveALaterAnswer()
+    {
+        GetAppSettings()->SetReplace(kDefaultReplaceMask);
+        for (const bool library : {false, true})
+        {
+            const QString folder = QDir::homePath() + QStringLiteral("/typed");
+            QDir(folder).removeRecursively();
+            QDir().mkpath(folder);
+            // A folder's walk for a fix takes mp3, m4a and wma; a library names any file.
+            const AudioFormat formats[] = {AudioFormat::Mp3, AudioFormat::M4a, AudioFormat::Wma,
+                                           library ? AudioFormat::Flac : AudioFormat::Mp3};
+            QStringList songs;
+            for (int i = 0; i < 4; ++i)
+            {
+                AudioSpec spec;
+                spec.format = formats[i];
+                spec.seconds = 1.0;
+                spec.toneHz = 250.0 + 40.0 * i;
+                spec.tags = {QStringLiteral("Song %1").arg(i), QStringLiteral("Old Singer"), {}, {}, 1999};
+                songs << folder + QStringLiteral("/s%1.").arg(i) + extensionOf(formats[i]);
+                QVERIFY(makeAudioFile(songs.last(), spec));
+            }
+            const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
+            QVERIFY(WriteLibrary(xml, songs, 900, QStringLiteral("Old Singer")));
+            ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
+            g_nWorkMode = library ? EWorkMode::ITunes : EWorkMode::Files;
+            m_acr->answer("/v1/identify", Json("{\"status\":{\"msg\":\"Server error\"}}", 500));
+            if (library)
+            {
+                m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+                QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+            }
+            else
+            {
+                QVERIFY(ToScoreScreen(folder));
+            }
+            Click("main_fixallbut");
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            CAnalyReport* page = m_window->ReportPage();
+            QCOMPARE(RowsOf(page->UnrecognizedTree()), 4);
+
+            const auto show = [page](QTreeWidget* tree, QTreeWidgetItem* row)
+            {
+                QTreeWidget* categories = page->CategoryTree();
+                QTreeWidgetItem* entry =
+                    page->CategoryEntry(tree == page->UnrecognizedTree() ? ReportUnrecognized : ReportAlbum);
+                categories->scrollToItem(entry);
+                QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
+                                  categories->visualItemRect(entry).center());
+                tree->scrollToItem(row);
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(row).center());
+            };
+            CModifyMusicInfo* editor = page->Editor();
+            const auto field = [editor](const char* name)
+            { return editor->findChild<CLineEdit*>(QLatin1String(name)); };
+            m_window->activateWindow();
+            for (int i = 0; i < 4; ++i)
+            {
+                show(page->UnrecognizedTree(), page->UnrecognizedTree()->topLevelItem(i));
+                if (editor->IsContentHidden())
+                    Click("InfoHideBut");
+                QVERIFY(QTest::qWaitFor([&] { return field("NewArtist")->isVisible(); }));
+                const QString title = field("OldName")->GetFullText();
+                for (const auto& [name, text] : {std::pair{"NewArtist", QStringLiteral("Typed ") + title},
+                                                 std::pair{"NewYear", QStringLiteral("2011")}})
+                {
+                    CLineEdit* edit = field(name);
+                    edit->setFocus();
+                    QVERIFY(QTest::qWaitFor([&] { return edit->hasFocus(); }));
+                    edit->selectAll();
+                    QTest::keyClicks(edit, text);
+                }
+            }
+            m_acr->answer("/v1/identify", Json(IdentifyAnswer("Found Title", "Found Artist", "coverTrack")));
+            QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
+            Click("MainUIRetry");
+            QVERIFY(QTest::qWaitFor([&] { return !complete.isEmpty() && Action() == CMainUI::ActionApply; },
+                                    60000));
+            QCOMPARE(RowsOf(page->UnrecognizedTree()), 0);
+            if (!library)
+            {
+                QTreeWidgetItem* row = page->AlbumTree()->topLevelItem(0);
+                QVERIFY(row->text(0).startsWith(QStringLiteral("Song ")));
+                QCOMPARE(row->text(2), QStringLiteral("Typed ") + row->text(0));
+                show(page->AlbumTree(), row);
+                QVERIFY(QTest::qWaitFor([&] { return field("NewName")->GetFullText() == row->text(0); }));
+                QVERIFY(!field("NewName")->property("changed").toBool());
+                QCOMPARE(field("NewAlbum")->GetFullText(), QStringLiteral("Found Album"));
+                QVERIFY(field("NewAlbum")->property("changed").toBool());
+            }
+
+            Click("main_applybut");
+            QVERIFY(ApplyEnded());
+            for (int i = 0; i < 4; ++i)
+            {
+                TagLib::FileRef file(QFile::encodeName(songs[i]).constData());
+                QVERIFY(!file.isNull() && file.tag());
+                // The library names the songs "Bare 1" on.
+                const QString title = QStringLiteral("Song %1").arg(i);
+                const QString typed =
+                    QStringLiteral("Typed ") + (library ? QStringLiteral("Bare %1").arg(i + 1) : title);
+                QCOMPARE(QString::fromStdString(file.tag()->title().to8Bit(true)), title);
+                QCOMPARE(QString::fromStdString(file.tag()->artist().to8Bit(true)), typed);
+                QCOMPARE(file.tag()->year(), 2011u);
+                QCOMPARE(QString::fromStdString(file.tag()->album().to8Bit(true)),
+                         library ? QString() : QStringLiteral("Found Album"));
+                if (library)
+                    QVERIFY(BytesOf(xml).contains(typed.toUtf8()));
+            }
+            if (!library)
+            {
+                // Applied, the answer "Replace" kept back is still not shown as the new title.
+                QTreeWidgetItem* row = page->AlbumTree()->topLevelItem(1);
+                show(page->AlbumTree(), row);
+                if (editor->IsContentHidden())
+                    Click("InfoHideBut");
+                QVERIFY(QTest::qWaitFor([&] { return field("OldName")->GetFullText() == row->text(0); }));
+                QCOMPARE(field("NewName")->GetFullText(), row->text(0));
+                QVERIFY(!field("NewName")->property("changed").toBool());
+            }
+            m_answer = 2; // Ignore
+            Click("main_gohome");
+            QFile::remove(g_strDBPath);
+        }
+        g_nWorkMode = EWorkMode::Files;
+        m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
+    }
+
+    // With the service answering every second request, Refix asks only about the songs listed in
+    // Unrecognized Songs, and a song Fix All answered keeps its answer up to the files, in folder
+    // mode and in library mode, where a missing file's row makes Refix a Fix All.
+    void refixAsksOnlyAboutTheUnrecognizedSongs()
+    {
+        for (const bool library : {false, true})
+        {
+            const QString folder = QDir::homePath() + QStringLiteral("/halves");
+            const QStringList songs = MakeBareSongs(folder, 12, 6);
+            QCOMPARE(songs.size(), 12);
+            int asked = 0;
+            m_acr->answerWith(
+                "/v1/identify",
+                [&](const HttpRequest&)
+                {
+                    return ++asked % 2 == 0 ? Json(IdentifyAnswer(
+                                                  "Local Title", "Local Artist " + QByteArray::number(asked)))
+                                            : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
+                });
+            const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
+            QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 800));
+            ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
+            g_nWorkMode = library ? EWorkMode::ITunes : EWorkMode::Files;
+            if (library)
+            {
+                m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+                QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+            }
+            else
+            {
+                QVERIFY(ToScoreScreen(folder));
+            }
+            Click("main_fixallbut");
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            CAnalyReport* page = m_window->ReportPage();
+            const int listed = RowsOf(page->UnrecognizedTree());
+            QCOMPARE(asked, 12);
+            QVERIFY2(listed >= 6 && listed < 12, qPrintable(QString::number(listed)));
+            QStringList before;
+            for (int i = 0; i < RowsOf(page->ArtistTree()); ++i)
+                if (QTreeWidgetItem* row = page->ArtistTree()->topLevelItem(i);
+                    row->text(2).startsWith("Local"))
+                {
+                    before << row->text(2);
+                    // "Replace" (off) keeps the answer's title back: the song's own title shows.
+                    QVERIFY(row->text(0).startsWith(QStringLiteral("Bare ")));
+                }
+            QVERIFY(!before.isEmpty());
+
+            QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
+            Click("MainUIRetry");
+            QVERIFY(QTest::qWaitFor([&] { return !complete.isEmpty() && Action() == CMainUI::ActionApply; },
+                                    60000));
+            QCOMPARE(asked, 12 + listed);
+            GetAppSettings()->SetReplace(kDefaultReplaceMask);
+            Click("main_applybut");
+            QVERIFY(ApplyEnded());
+            QStringList written;
+            for (const QString& song : songs)
+                written << ArtistOf(song);
+            for (const QString& artist : before)
+                QVERIFY2(written.contains(artist), qPrintable(artist + " not in " + written.join(u',')));
+            if (library)
+                for (const QString& artist : before)
+                    QVERIFY(BytesOf(xml).contains(artist.toUtf8()));
+            m_answer = 2; // Ignore
+            Click("main_gohome");
+            QFile::remove(g_strDBPath);
+        }
+        g_nWorkMode = EWorkMode::Files;
+        m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
     }
 
     // The bar follows the answers received, failed ones too (six of twelve, the service silent on

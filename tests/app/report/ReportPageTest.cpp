@@ -1177,7 +1177,8 @@ void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
     QVERIFY(page->HasUnappliedChanges());
     QCOMPARE(RowsOf(page->UnrecognizedTree()), 2);
 
-    // Home while paused with answers waiting returns at once and drops them.
+    // Home while paused with answers waiting returns at once and drops them. The songs the run
+    // fixed are not asked about again: only the two still without a cover are.
     page->StopAllWork();
     Feed(*page, static_cast<int>(kDefaultGeneralMask));
     page->SetFixMode(1);
@@ -1185,8 +1186,9 @@ void ReportPageTest::fixAllIdentifiesHoldsAnswersWhilePausedAndStops()
     page->PauseFixView();
     QSignalSpy late(page.get(), &CAnalyReport::ReportFixInfo);
     page->StartPull();
-    QVERIFY(QTest::qWaitFor([&] { return acr.requests().size() >= 9; }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return acr.requests().size() >= 8; }, 20000));
     QTest::qWait(100);
+    QCOMPARE(acr.requests().size(), 8);
     home.restart();
     page->StopAllWork();
     QVERIFY(home.elapsed() < 2000);
