@@ -19,6 +19,7 @@
 #include "OwnDirectionDelegate.h"
 #include "PauseControl.h"
 #include "ReadyLoadThread.h"
+#include "ReportApply.h"
 #include "ResultMarks.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -260,7 +261,7 @@ bool CMainUI::StartApply()
     m_bApplying = true;
     m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
     // The page's rows belong to this thread: what the apply needs of them is taken here.
-    m_pReport->PrepareApply();
+    m_pReport->ApplyWork()->PrepareApply();
     m_applyFailures.clear();
     // Every apply starts un-paused, whatever a late Pause of the one before left.
     SetApplyPause(false);
@@ -288,11 +289,11 @@ QString CMainUI::ApplyFailureText() const
     if (const int count = static_cast<int>(m_applyFailures.size()); count > 0)
         sentences << tr("%n song(s) could not be written: %1", nullptr, count).arg(FewNames(m_applyFailures));
     // What failed besides the songs is named too: the library file, the working database.
-    if (const int kept = m_pReport->ApplyLibraryUnsaved(); kept > 0)
+    if (const int kept = m_pReport->ApplyWork()->ApplyLibraryUnsaved(); kept > 0)
         sentences << tr("%n song(s) were written to their files, but the library file could not be saved: %1",
                         nullptr, kept)
                          .arg(COwnDirectionDelegate::Isolated(CMusicLink::DefaultLibraryPath()));
-    if (m_pReport->ApplyDatabaseUnsaved())
+    if (m_pReport->ApplyWork()->ApplyDatabaseUnsaved())
         sentences << tr("The working database could not be saved: %1")
                          .arg(COwnDirectionDelegate::Isolated(g_strDBPath));
     return sentences.join(QLatin1Char(' '));
@@ -354,7 +355,7 @@ void CMainUI::UpdataApplyOK()
     if (!IsDuplicateRun(type))
     {
         // Songs whose write failed keep their fixes unapplied: the user is told which.
-        m_applyFailures = m_pReport->ApplyFailures();
+        m_applyFailures = m_pReport->ApplyWork()->ApplyFailures();
         // The hint says it too, not the praise or the regret of the fix before.
         if (const QString failure = ApplyFailureText(); !failure.isEmpty())
         {
@@ -416,7 +417,7 @@ void CMainUI::CancelGroup()
             if (IsDuplicateRun(type))
                 m_pDuplicate->SetPauseState(EPauseRequest::Pause, true);
             else
-                m_pReport->SetPauseState(EPauseRequest::Pause, true);
+                m_pReport->ApplyWork()->SetPauseState(EPauseRequest::Pause, true);
             m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
             m_bApplying = false;
             m_bRemoving = false;
@@ -455,7 +456,7 @@ void CMainUI::CancelGroup()
             if (IsDuplicateRun(type))
                 m_pDuplicate->SetPauseState(EPauseRequest::Continue, true);
             else
-                m_pReport->SetPauseState(EPauseRequest::Continue, true);
+                m_pReport->ApplyWork()->SetPauseState(EPauseRequest::Continue, true);
             m_pMessageLine->SetText(tr("Continue to apply the results,please wait a moment."));
             break;
         default:
@@ -489,7 +490,7 @@ void CMainUI::StopAllWork()
         if (IsDuplicateRun(type))
             m_pDuplicate->SetPauseState(EPauseRequest::Continue, true);
         else
-            m_pReport->SetPauseState(EPauseRequest::Continue, true);
+            m_pReport->ApplyWork()->SetPauseState(EPauseRequest::Continue, true);
         SetApplyPause(false);
     }
     if (m_pApplyThread)

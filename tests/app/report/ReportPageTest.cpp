@@ -21,6 +21,7 @@
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "MusicTag.h"
+#include "ReportApply.h"
 #include "ServiceKeys.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -1208,12 +1209,12 @@ void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
     QCOMPARE(page->MissingTree()->topLevelItem(0)->checkState(0), Qt::Checked);
 
     QSignalSpy process(page.get(), &CAnalyReport::UpdateProcess);
-    page->PrepareApply();
+    page->ApplyWork()->PrepareApply();
     std::atomic<bool> done{false};
     std::thread apply(
         [&]
         {
-            page->AppleyiTunes();
+            page->ApplyWork()->AppleyiTunes();
             done = true;
         });
     QVERIFY(QTest::qWaitFor([&] { return done.load(); }, 60000));
@@ -1231,11 +1232,11 @@ void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
 
     // A second apply (no thread prepared it) does not remove the handled song again, and a stop
     // during a pause returns.
-    page->SetPauseState(EPauseRequest::Pause, true);
-    std::thread paused([&] { page->AppleyiTunes(); });
+    page->ApplyWork()->SetPauseState(EPauseRequest::Pause, true);
+    std::thread paused([&] { page->ApplyWork()->AppleyiTunes(); });
     QTest::qWait(100);
     page->SetStopState(1);
-    page->SetPauseState(EPauseRequest::Continue, true);
+    page->ApplyWork()->SetPauseState(EPauseRequest::Continue, true);
     paused.join();
     QVERIFY(page->HasUnappliedChanges());
     page->SetStopState(0);
