@@ -2,33 +2,19 @@
 #include "AnalyReport.h"
 
 #include "AcrMediaInfoRunnable.h"
-#include "AnalyReportHelpers.h"
 #include "AppGlobals.h"
-#include "AppSettings.h"
-#include "CMusicLink.h"
-#include "ConditionWait.h"
 #include "FailedTreeWidget.h"
-#include "FixWriter.h"
 #include "ListDelegate.h"
 #include "ListItem.h"
 #include "ListWidget.h"
 #include "ModifyMusicInfo.h"
-#include "MusicFlags.h"
-#include "MusicObj.h"
 #include "RowReaper.h"
 #include "TreeItem.h"
-#include "UILog.h"
 
-#include <QFileInfo>
-#include <QThread>
 #include <QTreeWidget>
-#include <QWaitCondition>
-
-using report_detail::CompleteIcon;
-using report_detail::Record;
 
 // ---------------------------------------------------------------------------------------------
-// Apply, pause, stop and reset
+// Stop and reset
 
 bool CAnalyReport::CommitEdits()
 {
