@@ -209,7 +209,7 @@ bool CMusicManage::IsAnalysisPaused() const
 
 bool CMusicManage::EngineRunsDuplicateScan() const
 {
-    return m_workMode == 2 && !g_bScaniTunes.load();
+    return m_workMode == EWorkMode::Duplicates && !g_bScaniTunes.load();
 }
 
 void CMusicManage::RunImportJob()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ManageLog.h"
+#include "MusicFlags.h"
 #include "MusicManageTypes.h"
 #include "MusicObj.h"
 #include "RetireQueue.h"
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CiTunesLib;
@@ -164,7 +166,7 @@ public:
 
     // The start page's work mode (2: duplicates). With work mode 2 and g_bScaniTunes clear the
     // duplicate engine scans, and the library object does not start the iTunes agent.
-    void SetWorkMode(int workMode) { m_workMode = workMode; }
+    void SetWorkMode(EWorkMode workMode) { m_workMode = workMode; }
     bool EngineRunsDuplicateScan() const;
 
     // Called by the import for every track object it makes; the manager owns it afterwards.
@@ -233,6 +235,6 @@ private:
     std::atomic<bool> m_exit{false};
     bool m_analysisPaused = false; // guarded by g_musicInfoMutex
     bool m_skipYearGenre = false;
-    int m_workMode = -1;
+    std::optional<EWorkMode> m_workMode;
     CManageLog m_log;
 };

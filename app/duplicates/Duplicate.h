@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MusicFlags.h"
+#include "PauseRequest.h"
 #include "RemovalPause.h"
 
 #include <QHash>
@@ -83,8 +84,8 @@ public:
     void RemoveDuplicate();
     // GUI thread: the paths of the copies the last removal could not move, once its end is here.
     QStringList NotMovedCopies() const { return m_notMoved; }
-    // type 2 pauses; type 1 with wake set continues. Any thread.
-    void SetPauseState(int type, bool wake);
+    // Pause pauses; Continue with wake set continues. Any thread.
+    void SetPauseState(EPauseRequest request, bool wake);
     // Any thread; a stop also ends a removal waiting in its pause.
     void SetStopFlag(bool stop);
     bool StopFlag() const { return m_pause.StopFlag(); }

@@ -35,7 +35,7 @@ using duplicate_detail::SharedIcon;
 void CDuplicate::PrepareRemove()
 {
     // Every removal starts un-paused, whatever a late Pause of the one before left.
-    SetPauseState(1, true);
+    SetPauseState(EPauseRequest::Continue, true);
     StopPlay();
     FlushPendingTracks();
     FlushPendingGroups();
@@ -59,9 +59,9 @@ void CDuplicate::PrepareRemove()
     }
 }
 
-void CDuplicate::SetPauseState(int type, bool wake)
+void CDuplicate::SetPauseState(EPauseRequest request, bool wake)
 {
-    m_pause.SetPauseState(type, wake);
+    m_pause.SetPauseState(request, wake);
 }
 
 void CDuplicate::SetStopFlag(bool stop)

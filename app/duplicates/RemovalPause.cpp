@@ -10,14 +10,14 @@ bool CRemovalPause::WaitWhilePaused()
     return !m_bStop.load();
 }
 
-void CRemovalPause::SetPauseState(int type, bool wake)
+void CRemovalPause::SetPauseState(EPauseRequest request, bool wake)
 {
     QMutexLocker lock(&m_pauseMutex);
-    if (type == 2)
+    if (request == EPauseRequest::Pause)
     {
         m_bPause = true;
     }
-    else if (type == 1 && wake && m_bPause)
+    else if (request == EPauseRequest::Continue && wake && m_bPause)
     {
         m_bPause = false;
         m_pauseCondition.wakeAll();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PauseRequest.h"
+
 #include <QMutex>
 #include <QWaitCondition>
 
@@ -12,8 +14,8 @@
 class CRemovalPause
 {
 public:
-    // type 2 pauses; type 1 with wake set continues.
-    void SetPauseState(int type, bool wake);
+    // Pause pauses; Continue with wake set lets a paused remover go on.
+    void SetPauseState(EPauseRequest request, bool wake);
     void SetStopFlag(bool stop);
     bool StopFlag() const { return m_bStop.load(); }
     // The remover's pause point; false when a stop is set.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowFixState.h"
 #include "TrackItemData.h"
 
 #include <QListWidgetItem>
@@ -33,9 +34,9 @@ public:
     CMusicObj* GetMusicData() const { return m_musicData; }
     int GetKind() const { return m_kind; }
 
-    // 0 not started, 1 being fixed, 2 written and shown, -2 failed. Never repaints.
-    void SetLoadState(int state) { m_loadState = state; }
-    int GetLoadState() const { return m_loadState; }
+    // Fixed once the artwork is written and shown. Never repaints.
+    void SetLoadState(ERowFixState state) { m_loadState = state; }
+    ERowFixState GetLoadState() const { return m_loadState; }
 
     // A negative count leaves the stored one.
     void SetArtworkCount(int count);
@@ -50,6 +51,6 @@ private:
     bool m_multiArtwork = false;
     CMusicObj* m_musicData = nullptr;
     int m_kind = 0;
-    int m_loadState = 0;
+    ERowFixState m_loadState = ERowFixState::NotFixed;
     int m_artworkCount = 0;
 };

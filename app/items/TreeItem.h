@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowFixState.h"
 #include "TrackItemData.h"
 
 #include <QTreeWidgetItem>
@@ -18,12 +19,11 @@ public:
     CMusicObj* GetMusicData() const { return m_musicData; }
     int GetKind() const { return m_kind; }
 
-    // 0 not processed, 1 being fixed, 2 fixed, -2 failed.
-    void SetFixState(int state) { m_fixState = state; }
-    int GetFixState() const { return m_fixState; }
+    void SetFixState(ERowFixState state) { m_fixState = state; }
+    ERowFixState GetFixState() const { return m_fixState; }
 
 private:
     CMusicObj* m_musicData = nullptr;
     int m_kind = 0;
-    int m_fixState = 0;
+    ERowFixState m_fixState = ERowFixState::NotFixed;
 };

@@ -28,7 +28,6 @@
 namespace
 {
 
-constexpr int kWorkModeDuplicates = 2;
 constexpr int kFingerprintSeconds = 60;
 // Track reports reach the GUI thread at most once in this many milliseconds (about a frame).
 constexpr qint64 kReportFrameMs = 16;
@@ -219,7 +218,7 @@ void CMusicLink::DropReports()
 bool CMusicLink::EngineRunsScan()
 {
     QMutexLocker lock(&m_hostMutex);
-    return m_host && m_host->GetWorkMode() == kWorkModeDuplicates && !g_bScaniTunes.load();
+    return m_host && m_host->GetWorkMode() == EWorkMode::Duplicates && !g_bScaniTunes.load();
 }
 
 int CMusicLink::LoadMusicLibrary(int runMode, const char* xmlPath)
@@ -706,7 +705,7 @@ void CMusicLink::DedupeProgress(DedupeRun& run, int* value, int index, const QSt
         const int total = value ? std::max(0, *value) : 0;
         run.total = total;
         QMutexLocker lock(&m_hostMutex);
-        if (m_host && m_host->GetWorkMode() == kWorkModeDuplicates && !g_bScaniTunes.load())
+        if (m_host && m_host->GetWorkMode() == EWorkMode::Duplicates && !g_bScaniTunes.load())
             m_host->SetDedupeTotal(total);
         return;
     }

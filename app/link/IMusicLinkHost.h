@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MusicFlags.h"
+
 // What the music link asks of the window that owns it (the main window in the program, a plain
 // object in tests). The link never sees a widget.
 //
@@ -11,8 +13,8 @@ class IMusicLinkHost
 public:
     virtual ~IMusicLinkHost() = default;
 
-    // The start page's work mode: 0 clean iTunes, 1 clean files, 2 find duplicates, 3 saved result.
-    virtual int GetWorkMode() const = 0;
+    // The start page's work mode.
+    virtual EWorkMode GetWorkMode() const = 0;
     // Tracks of the running duplicate scan; the link replaces it with the engine's count at start.
     virtual int GetDedupeTotal() const = 0;
     virtual void SetDedupeTotal(int total) = 0;

@@ -5,6 +5,7 @@
 #include "AppSettings.h"
 #include "CMusicLink.h"
 #include "CountTexts.h"
+#include "DedupeGroupLoader.h"
 #include "Duplicate.h"
 #include "MainUI.h"
 #include "MusicFlags.h"
@@ -259,4 +260,19 @@ void CAnalyzeThread::run()
                        });
         },
         Qt::QueuedConnection);
+}
+
+void CAnalyzeThread::LoadDuplicateGroups()
+{
+    if (!m_pMusicLink)
+        return;
+    const int n = m_pMusicLink->GetDedupeLoadCount();
+    m_pOwner->SetScoreStep(n > 0 ? 10000.0 / n : 0.0);
+    m_pReport->SetCategoryMask(MF_Artwork | MF_FileMissing | MF_Artist | MF_Album);
+    m_pReport->ClearPullQueue();
+    const DedupeLoadCounts counts = LoadDedupeGroups(*m_pMusicLink, *m_pDuplicate);
+    const int members = counts.members;
+    m_pOwner->SetScore(n > 0 ? static_cast<double>(n - members) / n * 10000.0 : 10000.0);
+    emit StartFixAll(CCountTexts::DuplicatesFound(n, members), QString::number(n), members, -1);
+    emit SandUpdataReport(m_pOwner->RunGeneration());
 }

@@ -3,6 +3,7 @@
 #include "AnalyReport.h"
 #include "Duplicate.h"
 #include "MainUI.h"
+#include "ReportApply.h"
 
 #include <QDebug>
 
@@ -24,7 +25,7 @@ void CApplyThread::run()
     if (IsDuplicateRun(type))
         m_pDuplicate->RemoveDuplicate();
     else
-        m_pReport->AppleyiTunes();
+        m_pReport->ApplyWork()->AppleyiTunes();
     emit SendApplyOK(generation);
     qDebug() << "------CApplyThread::run end";
 }

@@ -14,6 +14,7 @@
 #include "CTextButton.h"
 #include "CWarnMessage.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "LanguageDirection.h"
 #include "OwnDirectionDelegate.h"
 #include "PauseControl.h"
@@ -307,6 +308,7 @@ void CMainUI::BuildMainWidgets()
     m_pStartUI->setObjectName(QStringLiteral("StartUIName"));
     m_pStartUI->SetIdleTest([this]() { return !IsBusy() && m_pContentStack->currentIndex() == PageStart; });
     m_pDuplicate = new CDuplicate(m_iMediaHandle, m_pMusicLink, this);
+    m_pDuplicateControl = new CDuplicateControl(this);
 
     m_pContentStack->addWidget(scanView);
     m_pContentStack->addWidget(m_pReport);
@@ -621,14 +623,16 @@ void CMainUI::ConnectMainSignals()
     connect(m_pReport, &CAnalyReport::ReportFixAllComplete, this, &CMainUI::ReportFixAllComplete);
     connect(m_pReport, &CAnalyReport::ShowProcessingFailed, this, &CMainUI::ShowProcessingFailed);
     connect(m_pReport, &CAnalyReport::HideProcessing, this, &CMainUI::HideProcessing);
-    connect(m_pDuplicate, &CDuplicate::SetRemoveEnable, this, &CMainUI::SetRemoveEnable);
+    connect(m_pDuplicate, &CDuplicate::SetRemoveEnable, m_pDuplicateControl,
+            &CDuplicateControl::SetRemoveEnable);
     connect(m_pDuplicate, &CDuplicate::AddFixMissNum, this, &CMainUI::AddFixMissNum);
     // The page reports the removed count only; the scan's counts it would overwrite are needed
     // again when the last copy comes back or the language changes.
-    connect(m_pDuplicate, &CDuplicate::StartFixAll, this,
-            [this](const QString&, const QString& removed, int, int) { ShowRemovedCount(removed.toInt()); });
+    connect(m_pDuplicate, &CDuplicate::StartFixAll, m_pDuplicateControl,
+            [this](const QString&, const QString& removed, int, int)
+            { m_pDuplicateControl->ShowRemovedCount(removed.toInt()); });
     connect(m_pDuplicate, &CDuplicate::Complete, this, &CMainUI::LoadStartParam);
-    connect(m_pStartUI, &CStartUI::Duplicate, this, &CMainUI::Duplicate);
+    connect(m_pStartUI, &CStartUI::Duplicate, m_pDuplicateControl, &CDuplicateControl::Duplicate);
     connect(m_pStartUI, &CStartUI::Complete, this, &CMainUI::LoadStartParam);
     connect(m_pStartUI, &CStartUI::SetPreferences, this, &CMainUI::Preferences);
     // The start page stays as it was; only the user is told why nothing opens.
@@ -647,8 +651,8 @@ void CMainUI::ConnectMainSignals()
     connect(m_pReturnButton, &QPushButton::clicked, this, &CMainUI::LoadXMLPath);
     connect(m_pScanScroll, &QScrollBar::valueChanged, this, &CMainUI::LoadWidgetScrollChanged);
     connect(m_pRetryButton, &QPushButton::clicked, this, &CMainUI::ButControl);
-    connect(m_pScanButton, &QPushButton::clicked, this, &CMainUI::ScanDuplicate);
-    connect(m_pRemoveButton, &QPushButton::clicked, this, &CMainUI::RemoveDuplicate);
+    connect(m_pScanButton, &QPushButton::clicked, m_pDuplicateControl, &CDuplicateControl::ScanDuplicate);
+    connect(m_pRemoveButton, &QPushButton::clicked, m_pDuplicateControl, &CDuplicateControl::RemoveDuplicate);
 }
 
 QString CMainUI::ScoreText() const
@@ -661,7 +665,7 @@ QString CMainUI::MessageText() const
     return m_pMessageLine->text();
 }
 
-int CMainUI::GetWorkMode() const
+EWorkMode CMainUI::GetWorkMode() const
 {
     return g_nWorkMode.load();
 }

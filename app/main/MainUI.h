@@ -22,6 +22,7 @@ class CAnalyzeThread;
 class CBugReportSender;
 class CApplyThread;
 class CDuplicate;
+class CDuplicateControl;
 class CMusicLink;
 class CPauseControl;
 class CReadyLoadThread;
@@ -101,7 +102,7 @@ public:
     ~CMainUI() override;
 
     // IMusicLinkHost (any thread).
-    int GetWorkMode() const override;
+    EWorkMode GetWorkMode() const override;
     int GetDedupeTotal() const override { return m_iDedupeTotal.load(); }
     void SetDedupeTotal(int total) override { m_iDedupeTotal = total; }
     void RestartAnalyzeThread() override;
@@ -158,6 +159,7 @@ public:
     CMusicLink* MusicLink() const { return m_pMusicLink; }
     CAnalyReport* ReportPage() const { return m_pReport; }
     CDuplicate* DuplicateView() const { return m_pDuplicate; }
+    CDuplicateControl* DuplicateControl() const { return m_pDuplicateControl; }
     CStartUI* StartPage() const { return m_pStartUI; }
     CAnalyzeThread* AnalyzeThread() const { return m_pAnalyzeThread; }
     CApplyThread* ApplyThread() const { return m_pApplyThread; }
@@ -208,11 +210,8 @@ public slots:
     // The result screens.
     void Fixall();
     void StartFixAll(const QString& text, const QString& text2, int code, int value);
-    // The duplicate page's count of copies removed and not restored, after a removal or a restore.
-    void ShowRemovedCount(int removed);
     void ReportFixInfo(int remaining, int progress);
     void AddFixMissNum(int n);
-    void SetRemoveEnable(bool enable);
     void ReportFixAllComplete();
     void EndFialedState(bool state);
     void ApplyiTunes();
@@ -223,10 +222,7 @@ public slots:
     bool ApplyOrSave(int which);
     bool ApplyOrSave() { return ApplyOrSave(3); }
 
-    // Duplicates.
-    void Duplicate();
-    void ScanDuplicate();
-    void RemoveDuplicate();
+    // Pause/Continue of whatever stage runs.
     void CancelGroup();
 
     // Menu.
@@ -253,6 +249,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Drives the window's header, actions and run state on the duplicate road.
+    friend class CDuplicateControl;
+
     void BuildMainWidgets();
     // BuildMainWidgets's steps, in the order it takes them.
     void BuildHeaderTexts(QWidget* scanning);
@@ -287,8 +286,6 @@ private:
     void ResultChanged();
     // The warning picture in the header, in place of the done picture or a movie.
     void ShowFailurePicture();
-    // The hint at the end of a removal: success only when every checked copy went.
-    QStringList RemovalEndHints() const;
     void SetHeaderPicture(const QString& picture);
     void StartHeaderMovie(const QString& file);
     void StopHeaderMovie(bool remove);
@@ -310,8 +307,6 @@ private:
     void RetranslateScoreTexts();
     void RetranslateApplyTexts();
     void RetranslateEmptyTexts();
-    // The duplicate result's hints and message, as the rows stand now; also after each restore.
-    void RetranslateRemoveTexts();
     // Stops every worker of the window and waits for it: the stop flags are set and every waiter
     // woken first, so the waits end promptly. Safe to call more than once.
     void StopAllWork();
@@ -355,6 +350,8 @@ private:
     CAnalyReport* m_pReport = nullptr;
     CStartUI* m_pStartUI = nullptr;
     CDuplicate* m_pDuplicate = nullptr;
+    // The duplicate road: Scan, Remove and the removal's texts (a child).
+    CDuplicateControl* m_pDuplicateControl = nullptr;
     CStatusBar* m_pStatusBar = nullptr;
     QLabel* m_pWelcomeTitle = nullptr;
     QLabel* m_pWelcomeText = nullptr;
@@ -407,12 +404,6 @@ private:
     QString m_strLastPath;
     bool m_bApplying = false;
     bool m_bRemoving = false;
-    // The last removal left a checked copy in place (its file could not be moved), and which.
-    bool m_bRemovalIncomplete = false;
-    QStringList m_removalFailures;
-    // Copies of the duplicate result removed and not restored. The scan's counts stay in
-    // m_strFixText2 (songs scanned) and m_iFixCode (duplicates found) beside it.
-    int m_iDuplicatesRemoved = 0;
     bool m_bLoading = false;
     bool m_bApplied = false;
     QStringList m_applyFailures;

@@ -124,12 +124,7 @@ void CMainUI::closeEvent(QCloseEvent* event)
     } blocker;
     qApp->installEventFilter(&blocker);
     m_pReport->StopAllWork();
-    const auto waitPullIdle = [](auto* page)
-    {
-        if constexpr (requires { page->WaitPullIdle(); })
-            page->WaitPullIdle();
-    };
-    waitPullIdle(m_pReport);
+    m_pReport->WaitPullIdle();
     // A report still on its way is stopped, not waited for, and kept for mailing by hand.
     if (m_pBugSender)
         m_pBugSender->Abandon();

@@ -15,9 +15,11 @@
 #include "CWarnMessage.h"
 #include "CountTexts.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "OwnDirectionDelegate.h"
 #include "PauseControl.h"
 #include "ReadyLoadThread.h"
+#include "ReportApply.h"
 #include "ResultMarks.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -116,35 +118,6 @@ void CMainUI::AddFixMissNum(int n)
         score = 0.0;
     SetScore(score);
     ShowScore();
-}
-
-void CMainUI::ShowRemovedCount(int removed)
-{
-    m_iDuplicatesRemoved = removed;
-    // While the removal runs the count is its progress; once the result page is back, a restore
-    // changes what the page says as a whole.
-    if (m_pActionStack->currentIndex() == ActionRemove)
-        RetranslateRemoveTexts();
-    else
-        m_pMessageLine->SetText(CCountTexts::DuplicatesRemoved(removed));
-}
-
-void CMainUI::SetRemoveEnable(bool enable)
-{
-    m_pRemoveButton->setEnabled(enable);
-}
-
-QStringList CMainUI::RemovalEndHints() const
-{
-    // A recycle folder that cannot be written (a read-only disk) leaves the files where they
-    // were: the user is told, and Remove stays offered.
-    if (m_bRemovalIncomplete && !m_removalFailures.isEmpty())
-        return {tr("%n duplicate(s) could not be moved: %1. Click Remove to try again.", nullptr,
-                   static_cast<int>(m_removalFailures.size()))
-                    .arg(FewNames(m_removalFailures))};
-    if (m_bRemovalIncomplete)
-        return {tr("Some duplicates could not be moved. Click Remove to try again.")};
-    return {tr("Congratulations! Duplicates has been removed successfully.")};
 }
 
 void CMainUI::ReportFixAllComplete()
@@ -288,7 +261,7 @@ bool CMainUI::StartApply()
     m_bApplying = true;
     m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
     // The page's rows belong to this thread: what the apply needs of them is taken here.
-    m_pReport->PrepareApply();
+    m_pReport->ApplyWork()->PrepareApply();
     m_applyFailures.clear();
     // Every apply starts un-paused, whatever a late Pause of the one before left.
     SetApplyPause(false);
@@ -316,11 +289,11 @@ QString CMainUI::ApplyFailureText() const
     if (const int count = static_cast<int>(m_applyFailures.size()); count > 0)
         sentences << tr("%n song(s) could not be written: %1", nullptr, count).arg(FewNames(m_applyFailures));
     // What failed besides the songs is named too: the library file, the working database.
-    if (const int kept = m_pReport->ApplyLibraryUnsaved(); kept > 0)
+    if (const int kept = m_pReport->ApplyWork()->ApplyLibraryUnsaved(); kept > 0)
         sentences << tr("%n song(s) were written to their files, but the library file could not be saved: %1",
                         nullptr, kept)
                          .arg(COwnDirectionDelegate::Isolated(CMusicLink::DefaultLibraryPath()));
-    if (m_pReport->ApplyDatabaseUnsaved())
+    if (m_pReport->ApplyWork()->ApplyDatabaseUnsaved())
         sentences << tr("The working database could not be saved: %1")
                          .arg(COwnDirectionDelegate::Isolated(g_strDBPath));
     return sentences.join(QLatin1Char(' '));
@@ -337,17 +310,13 @@ void CMainUI::UpdataApplyOK()
     // The run has ended: a pause that reached it too late holds nothing now, and no later run.
     SetApplyPause(false);
     if (m_pDuplicate)
-        m_pDuplicate->SetPauseState(1, true);
+        m_pDuplicate->SetPauseState(EPauseRequest::Continue, true);
     const int type = m_iResultType;
     if (IsDuplicateRun(type))
     {
         m_pPauseControl->SetActions(false, false);
         m_pActionStack->setCurrentIndex(ActionRemove);
-        // The page's last word, queued ahead of this one, left Remove offered when a checked copy
-        // is still in place.
-        m_bRemovalIncomplete = m_pRemoveButton->isEnabled();
-        m_removalFailures = m_pDuplicate ? m_pDuplicate->NotMovedCopies() : QStringList();
-        RetranslateRemoveTexts();
+        m_pDuplicateControl->RemovalEnded();
     }
     else if (m_iSavedProgress < 0 || m_iSavedProgress >= 10000)
     {
@@ -386,7 +355,7 @@ void CMainUI::UpdataApplyOK()
     if (!IsDuplicateRun(type))
     {
         // Songs whose write failed keep their fixes unapplied: the user is told which.
-        m_applyFailures = m_pReport->ApplyFailures();
+        m_applyFailures = m_pReport->ApplyWork()->ApplyFailures();
         // The hint says it too, not the praise or the regret of the fix before.
         if (const QString failure = ApplyFailureText(); !failure.isEmpty())
         {
@@ -412,6 +381,95 @@ void CMainUI::UpdataApplyOK()
     qDebug() << "------::UpdataApplyOK end_2";
 }
 
+void CMainUI::CancelGroup()
+{
+    const int type = m_iResultType;
+    // The apply or removal has ended and its last word is still queued: a pause now would belong
+    // to no run, and would hold the next one at its first song.
+    if (m_eRunState == EWindowRunState::Running && m_eStage == EWorkStage::Applying &&
+        !m_pApplyThread->isRunning())
+        return;
+    if (m_eRunState == EWindowRunState::Running)
+    {
+        switch (m_eStage)
+        {
+        case EWorkStage::Loading:
+            m_pMusicLink->PauseDedupeRun();
+            m_pMusicLink->SetRunState(RunStateLoad, ManagePaused);
+            m_pMessageLine->SetText(tr("Paused. Wanna continue and explore the world of music?"));
+            break;
+        case EWorkStage::Analysing:
+            if (m_pAnalyzeThread->isRunning())
+                SetAnalysisPause(true);
+            else
+                m_pMusicLink->SetRunState(RunStateAnalysis, ManagePaused);
+            m_pMessageLine->SetText(tr("Pause"));
+            break;
+        case EWorkStage::Fixing:
+            m_pReport->SetRunState(EFixRunState::Paused);
+            m_pReport->PauseFixView();
+            m_pApplyOrSave->show();
+            m_pMessageLine->SetText(tr("Paused."));
+            m_iFixCode = 0;
+            m_iFixValue = 0;
+            break;
+        case EWorkStage::Applying:
+            if (IsDuplicateRun(type))
+                m_pDuplicate->SetPauseState(EPauseRequest::Pause, true);
+            else
+                m_pReport->ApplyWork()->SetPauseState(EPauseRequest::Pause, true);
+            m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
+            m_bApplying = false;
+            m_bRemoving = false;
+            break;
+        default:
+            break;
+        }
+        m_eRunState = EWindowRunState::Paused;
+        m_pPauseControl->SetActions(false, true);
+        m_pHeaderMovie->setPaused(true);
+        m_pBusyBanner->StopMovie();
+    }
+    else if (m_eRunState == EWindowRunState::Paused)
+    {
+        switch (m_eStage)
+        {
+        case EWorkStage::Loading:
+            m_pMusicLink->ContinueDedupeRun();
+            m_pMusicLink->SetRunState(RunStateLoad, ManageRunning);
+            m_pMessageLine->SetText(tr("Continue to scan music library,please wait a moment."));
+            break;
+        case EWorkStage::Analysing:
+            if (m_pAnalyzeThread->isRunning())
+                SetAnalysisPause(false);
+            else
+                m_pMusicLink->SetRunState(RunStateAnalysis, ManageRunning);
+            m_pMessageLine->SetText(tr("Continue"));
+            break;
+        case EWorkStage::Fixing:
+            m_pReport->SetRunState(EFixRunState::Running);
+            m_pReport->ResumeFixView();
+            m_pApplyOrSave->hide();
+            m_pMessageLine->SetText(tr("Continue to fix, please wait a moment."));
+            break;
+        case EWorkStage::Applying:
+            if (IsDuplicateRun(type))
+                m_pDuplicate->SetPauseState(EPauseRequest::Continue, true);
+            else
+                m_pReport->ApplyWork()->SetPauseState(EPauseRequest::Continue, true);
+            m_pMessageLine->SetText(tr("Continue to apply the results,please wait a moment."));
+            break;
+        default:
+            break;
+        }
+        m_eRunState = EWindowRunState::Running;
+        m_pPauseControl->SetActions(true, false);
+        m_pHeaderMovie->setPaused(false);
+        m_pBusyBanner->StartMovie();
+    }
+    m_pPauseControl->SetLook(m_eRunState != EWindowRunState::Paused);
+}
+
 void CMainUI::StopAllWork()
 {
     m_bStopRequest = true;
@@ -430,9 +488,9 @@ void CMainUI::StopAllWork()
     {
         const int type = m_iResultType;
         if (IsDuplicateRun(type))
-            m_pDuplicate->SetPauseState(1, true);
+            m_pDuplicate->SetPauseState(EPauseRequest::Continue, true);
         else
-            m_pReport->SetPauseState(1, true);
+            m_pReport->ApplyWork()->SetPauseState(EPauseRequest::Continue, true);
         SetApplyPause(false);
     }
     if (m_pApplyThread)
@@ -488,16 +546,13 @@ void CMainUI::GoHome()
     }
     // Every stage stops and every worker is joined before the engine's lists are freed.
     StopAllWork();
-    if (GetWorkMode() == 2)
+    if (GetWorkMode() == EWorkMode::Duplicates)
         m_pMusicLink->FreeDedupeResults();
     ClearScanList();
     m_pReport->StopAllWork();
     EmptyWorkFolders();
-    // A project that could not be written keeps the working database for the next start.
-    if (SaveProjectFile(true))
-        DeleteDBFiles();
-    else
-        WriteUILog(QStringLiteral("GoHome: the project was not saved; the working database stays"));
+    SaveProjectFile(true);
+    DeleteDBFiles();
     ResetToStart();
     m_pDuplicate->ClearView();
 }
@@ -511,8 +566,7 @@ void CMainUI::ResetToStart()
     m_iSavedProgress = -1;
     m_bCloseAfterApply = false;
     m_bHomeAfterApply = false;
-    m_bRemovalIncomplete = false;
-    m_iDuplicatesRemoved = 0;
+    m_pDuplicateControl->Reset();
     m_applyFailures.clear();
     m_bDeleteDatabase = false;
     m_bApplied = false;

@@ -9,6 +9,7 @@
 #include "CTextButton.h"
 #include "CountTexts.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "LanguageDirection.h"
 #include "Option.h"
 #include "PauseControl.h"
@@ -96,7 +97,7 @@ void CMainUI::loadLanguage()
             m_pMessageLine->SetText(tr("Drag-and-drop or Add music files or folder(s) to find duplicates."));
             break;
         case ActionRemove:
-            RetranslateRemoveTexts();
+            m_pDuplicateControl->RetranslateRemoveTexts();
             break;
         default:
             break;
@@ -272,20 +273,4 @@ void CMainUI::RetranslateEmptyTexts()
                     tr("Unbelievable! No unrecognized songs or duplicates found!"),
                     tr("Hah, nothing found. You must be playing \"hide-and-seek\" with me.")});
     m_pMessageLine->SetText(QString());
-}
-
-void CMainUI::RetranslateRemoveTexts()
-{
-    // Copies still removed, or a removal that left checked copies in place, speak of the
-    // removal; once every removed copy is back the page is the scan's result again.
-    if (m_iDuplicatesRemoved > 0 || m_bRemovalIncomplete)
-        ResetHints(RemovalEndHints());
-    else
-        ResetHints({tr("Duplicates found. Let me help you remove them and keep your library clean."),
-                    tr("Dear, why not let me help you clean up duplicates immediately?"),
-                    tr("Duplicates appeared. Wanna tidy them and make your library clean?"),
-                    tr("Duplicates found. Click Remove to clean up duplicates easily.")});
-    m_pMessageLine->SetText(m_iDuplicatesRemoved > 0
-                                ? CCountTexts::DuplicatesRemoved(m_iDuplicatesRemoved)
-                                : CCountTexts::DuplicatesFound(m_strFixText2.toInt(), m_iFixCode));
 }

@@ -14,6 +14,7 @@
 #include "CWarnMessage.h"
 #include "DesktopHandOver.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "FileDialogs.h"
 #include "MusicObj.h"
 #include "NestedWait.h"
@@ -188,7 +189,7 @@ void CMainUI::LoadXMLPath()
     DeleteDBFiles();
     ResetToStart();
     if (IsDuplicateRun(type))
-        Duplicate();
+        m_pDuplicateControl->Duplicate();
 }
 
 void CMainUI::ButControl()
@@ -212,12 +213,7 @@ void CMainUI::ButControl()
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
     m_pActionStack->setCurrentIndex(ActionPause);
     m_pResultMarks->SetSettled(false);
-    const auto startFixFailed = [](auto* page)
-    {
-        if constexpr (requires { page->StartFixFailed(); })
-            page->StartFixFailed();
-    };
-    startFixFailed(m_pReport);
+    m_pReport->StartFixFailed();
     m_bApplied = false;
 }
 

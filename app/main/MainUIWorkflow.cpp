@@ -12,6 +12,7 @@
 #include "CTextButton.h"
 #include "CWarnMessage.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "MusicObj.h"
 #include "NativePath.h"
 #include "PauseControl.h"
@@ -108,9 +109,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_bLoading = true;
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanning.gif"));
     m_eStage = EWorkStage::Loading;
-    m_iDuplicatesRemoved = 0;
-    m_bRemovalIncomplete = false;
-    m_removalFailures.clear();
+    m_pDuplicateControl->Reset();
     m_eRunState = EWindowRunState::Running;
     m_pActionSave->setEnabled(true);
     m_pPauseControl->SetActions(true, false);
@@ -120,7 +119,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
 
 bool CMainUI::ReadyToLoading()
 {
-    const bool engineScan = GetWorkMode() == 2 && !g_bScaniTunes;
+    const bool engineScan = GetWorkMode() == EWorkMode::Duplicates && !g_bScaniTunes;
     // A mark of the run before lands in that run's database, never in this one's.
     m_pResultMarks->WaitWritten();
     m_iLoadedStage = ResultStageUnknown;
@@ -302,7 +301,7 @@ void CMainUI::ReadyToLoadingOK(bool ok)
 
 void CMainUI::AcceptLoadOK()
 {
-    if (GetWorkMode() == 2 && !g_bScaniTunes)
+    if (GetWorkMode() == EWorkMode::Duplicates && !g_bScaniTunes)
     {
         if (m_bStopRequest)
             return;

@@ -26,7 +26,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent>
 
-std::atomic<int> g_nWorkMode{0};
+std::atomic<EWorkMode> g_nWorkMode{EWorkMode::ITunes};
 
 namespace
 {
@@ -143,7 +143,7 @@ void CStartUI::RetranslateTexts()
     m_pTwitterButton->setAccessibleName(m_pTwitterButton->toolTip());
 }
 
-void CStartUI::SetWorkMode(int mode)
+void CStartUI::SetWorkMode(EWorkMode mode)
 {
     g_bScaniTunes = false;
     m_iWorkMode = mode;
@@ -212,7 +212,7 @@ void CStartUI::CheckingIsSave()
 
 void CStartUI::StartLibraryClean()
 {
-    SetWorkMode(0);
+    SetWorkMode(EWorkMode::ITunes);
     m_strProjectPath = m_strDBPath;
     QStringList paths;
     if (m_pLibraryButton->text() != tr("Start to Clean iTunes"))
@@ -229,7 +229,7 @@ void CStartUI::StartLibraryClean()
 
 void CStartUI::OpenMusicFiles()
 {
-    SetWorkMode(1);
+    SetWorkMode(EWorkMode::Files);
     const QString open = GetAppSettings() ? GetAppSettings()->GetOpenPath() : QString();
     const QStringList files =
         GetOpenFileNames(this, tr("Open Files And Folders"), open,
@@ -242,7 +242,7 @@ void CStartUI::OpenMusicFiles()
 
 void CStartUI::LoadSaveResult()
 {
-    SetWorkMode(3);
+    SetWorkMode(EWorkMode::SavedResult);
     m_strProjectPath =
         GetOpenFileName(this, tr("Open Result File"), MusicFolder(), QStringLiteral("files (*.zavrodata)"));
     if (m_strProjectPath.isEmpty() || m_bCopying)
@@ -303,7 +303,7 @@ void CStartUI::Twitter()
 
 void CStartUI::SltDuplicate()
 {
-    SetWorkMode(2);
+    SetWorkMode(EWorkMode::Duplicates);
     emit Duplicate();
 }
 

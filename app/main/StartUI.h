@@ -12,8 +12,8 @@
 class QPushButton;
 
 // The start action in force, for the readers on other threads (the music link asks it from the
-// duplicate engine's worker): 0 clean iTunes, 1 clean files, 2 find duplicates, 3 saved result.
-extern std::atomic<int> g_nWorkMode;
+// duplicate engine's worker).
+extern std::atomic<EWorkMode> g_nWorkMode;
 
 // The page the main window shows first: four start actions, the preferences and two web links.
 // It loads nothing itself; it turns a choice into a start request for the window (Complete), the
@@ -26,7 +26,7 @@ public:
     explicit CStartUI(QWidget* parent = nullptr);
     ~CStartUI() override;
 
-    int GetWorkMode() const { return m_iWorkMode; }
+    EWorkMode GetWorkMode() const { return m_iWorkMode; }
     void SetLibraryButtonText(const QString& text);
     QString LibraryButtonText() const;
     void loadLanguage();
@@ -62,10 +62,10 @@ protected:
 private:
     QPushButton* MakeButton(const QString& objectName, const QString& image, const QString& colour,
                             const QString& hoverColour, double width, double height, double padding);
-    void SetWorkMode(int mode);
+    void SetWorkMode(EWorkMode mode);
     void RetranslateTexts();
 
-    int m_iWorkMode = 0;
+    EWorkMode m_iWorkMode = EWorkMode::ITunes;
     QPushButton* m_pLibraryButton = nullptr;
     QPushButton* m_pOpenButton = nullptr;
     QPushButton* m_pLoadButton = nullptr;

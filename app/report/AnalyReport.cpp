@@ -15,6 +15,7 @@
 #include "ModifyMusicInfo.h"
 #include "MusicObj.h"
 #include "QuantityWidget.h"
+#include "ReportApply.h"
 #include "RowReaper.h"
 #include "ScreenText.h"
 #include "StyleTemplates.h"
@@ -98,6 +99,7 @@ void CAnalyReport::FitBadgeColumn()
 
 void CAnalyReport::Build()
 {
+    m_pApply = std::make_unique<CReportApply>(*this);
     m_pPool = std::make_unique<QThreadPool>();
     m_pPool->setMaxThreadCount(10);
     m_pRowReaper = new CRowReaper(this);

@@ -31,6 +31,7 @@ class CModifyMusicInfo;
 class CMusicLink;
 class CMusicObj;
 class CQuantityWidget;
+class CReportApply;
 class CRowReaper;
 class CShowMaxPicture;
 class CTreeItem;
@@ -49,7 +50,8 @@ class QTreeWidgetItem;
 // Threading: a GUI-thread widget. AddProblemTrack, AddProblemCount and SetCategoryMask may be
 // called from the analysis thread: the songs are queued and filed on the GUI thread in the order
 // they came, before anything the analysis thread posts later (its end signal) is handled.
-// AppleyiTunes runs on the apply thread and touches no widget. Everything else: GUI thread.
+// The apply (CReportApply) runs on the apply thread and touches no widget. Everything else: GUI
+// thread.
 //
 // Ownership: rows and cells belong to their pages; track handles to the music manager.
 class CAnalyReport : public QWidget
@@ -133,24 +135,12 @@ public:
     // folder. Returns target, or empty when nothing was stored. Any thread.
     static QString StoreAnswerArtwork(const QByteArray& bytes, const QString& target);
     void AcceptFixResult(void* track, int absence, int value, int infoFixState);
-    void SetPauseState(int type, bool wake);
-    // GUI thread, before the apply thread starts: saves the editor's pending edits and takes the
-    // checked songs whose file is gone. AppleyiTunes asks the GUI thread itself when this was not
-    // called. Returns those songs.
-    QVector<CMusicObj*> PrepareApply();
     // GUI thread, before the window closes or goes Home: the tag editor saves what it holds, so
     // the question about unapplied fixes covers it. False when the editor refused (a blank
     // title, the user told): the window stays.
     bool CommitEdits();
-    // Apply thread: writes every song's accepted fixes in one transaction, then removes the
-    // checked songs whose file is gone from iTunes once; pausable and stoppable.
-    void AppleyiTunes();
-    // The titles of the songs the last apply could not write (their fixes stay unapplied).
-    QStringList ApplyFailures() const;
-    // Of the last apply: the songs written to their files that the library file could not take,
-    // and whether the working database could not be saved after the writes.
-    int ApplyLibraryUnsaved() const;
-    bool ApplyDatabaseUnsaved() const;
+    // The apply to the library (its own part of the page).
+    CReportApply* ApplyWork() const { return m_pApply.get(); }
     void StopPlay();
     void StopAllWork();
     void ClearReport();
@@ -228,6 +218,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The apply reads and marks the rows, and speaks through the page's signals.
+    friend class CReportApply;
+
     // The enlarged picture of a cell, decoded off the GUI thread.
     void DecodeMaxPicture(const QString& path);
     void QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int, QString>>>& songs, size_t from,
@@ -309,24 +302,6 @@ private:
     void TakeAnsweredFix(CMusicObj* track, const PullAnswer& read);
     QString ArtworkTarget(const QString& folder, int identify) const;
     void SendSummaryFor(CTypeTreeItem* entry);
-    // AppleyiTunes's steps (apply thread) and what one apply has done so far.
-    struct ApplyRun
-    {
-        bool failed = false;
-        bool stopped = false;
-        // The titles of the songs whose write failed, for the user; 0 (nothing to write) is no
-        // failure.
-        QStringList failedSongs;
-        // Songs written to their files whose change the library file could not take.
-        int libraryUnsaved = 0;
-        QVector<CMusicObj*> removed;
-    };
-    bool TakeApplyMissing(QVector<CMusicObj*>& missing);
-    bool ApplyPausedOrStopped();
-    void NoteApplyFailure(ApplyRun& run, CMusicObj* track);
-    void WriteSongFixes(ApplyRun& run, int replaceMask);
-    void RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& missing);
-    void PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bool stopped);
 
     int m_nMediaLibrary = 0;
     std::atomic<int> m_nStop{0};
@@ -404,11 +379,5 @@ private:
     int m_nArtistRemaining = 0;
     int m_nAlbumRemaining = 0;
 
-    // Handed from the GUI thread to the apply thread.
-    mutable QMutex m_applyMutex;
-    QVector<CMusicObj*> m_applyMissing;
-    QStringList m_applyFailures;
-    int m_applyLibraryUnsaved = 0;
-    bool m_bApplyDatabaseUnsaved = false;
-    bool m_bApplyPrepared = false;
+    std::unique_ptr<CReportApply> m_pApply;
 };

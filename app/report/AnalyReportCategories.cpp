@@ -244,7 +244,7 @@ int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget*
     auto markFixed = [&]
     {
         row->setIcon(5, CompleteIcon());
-        row->SetFixState(2);
+        row->SetFixState(ERowFixState::Fixed);
         tree->SetFixedCount(tree->GetFixedCount() + 1);
     };
     if (mode == 2)
@@ -307,7 +307,7 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
         if (!path.isEmpty())
         {
             cell->SetArtworkState(2, false);
-            cell->SetLoadState(2);
+            cell->SetLoadState(ERowFixState::Fixed);
             cell->SetArtworkPath(path);
             m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
         }
@@ -321,7 +321,7 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
     {
         cell->SetArtworkCount(1);
         cell->SetArtworkState(2, false);
-        cell->SetLoadState(2);
+        cell->SetLoadState(ERowFixState::Fixed);
         cell->SetArtworkPath(stored->artworkPath);
         m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
     }
@@ -699,10 +699,10 @@ int CAnalyReport::FixedSongs() const
     for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
     {
         const TrackRows& rows = it.value();
-        const bool any = (rows.cell && rows.cell->GetLoadState() == 2) ||
-                         (rows.artist && rows.artist->GetFixState() == 2) ||
-                         (rows.album && rows.album->GetFixState() == 2) ||
-                         (rows.missing && rows.missing->GetFixState() == 2);
+        const bool any = (rows.cell && rows.cell->GetLoadState() == ERowFixState::Fixed) ||
+                         (rows.artist && rows.artist->GetFixState() == ERowFixState::Fixed) ||
+                         (rows.album && rows.album->GetFixState() == ERowFixState::Fixed) ||
+                         (rows.missing && rows.missing->GetFixState() == ERowFixState::Fixed);
         if (any && !m_unrecognizedRows.contains(it.key()))
             ++fixed;
     }
@@ -713,21 +713,23 @@ bool CAnalyReport::IsNeedFix()
 {
     for (int i = 0; i < m_pArtworkList->count(); ++i)
     {
-        if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i)); cell && cell->GetLoadState() == 0)
+        if (auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i));
+            cell && cell->GetLoadState() == ERowFixState::NotFixed)
             return true;
     }
     for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
     {
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
         {
-            if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i)); row && row->GetFixState() == 0)
+            if (auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i));
+                row && row->GetFixState() == ERowFixState::NotFixed)
                 return true;
         }
     }
     for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i)
     {
         auto* row = dynamic_cast<CTreeItem*>(m_pMissingTree->topLevelItem(i));
-        if (row && row->GetFixState() == 0 && row->checkState(0) == Qt::Checked)
+        if (row && row->GetFixState() == ERowFixState::NotFixed && row->checkState(0) == Qt::Checked)
             return true;
     }
     return false;

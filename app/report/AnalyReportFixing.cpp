@@ -172,8 +172,9 @@ bool CAnalyReport::NeedsAsking(CMusicObj* track) const
     if (m_unrecognizedRows.contains(track))
         return true;
     const TrackRows rows = m_trackRows.value(track);
-    return (rows.artist && rows.artist->GetFixState() != 2) ||
-           (rows.album && rows.album->GetFixState() != 2) || (rows.cell && rows.cell->GetLoadState() != 2);
+    return (rows.artist && rows.artist->GetFixState() != ERowFixState::Fixed) ||
+           (rows.album && rows.album->GetFixState() != ERowFixState::Fixed) ||
+           (rows.cell && rows.cell->GetLoadState() != ERowFixState::Fixed);
 }
 
 void CAnalyReport::QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int, QString>>>& songs,
@@ -267,7 +268,7 @@ void CAnalyReport::PullSuccessSlot(const QMap<QString, QVariant>& answer)
     if (unrecognized && read.mask)
     {
         matched = true;
-        unrecognized->SetFixState(2);
+        unrecognized->SetFixState(ERowFixState::Fixed);
     }
     if (matched)
         TakeAnsweredFix(track, read);
@@ -327,7 +328,7 @@ bool CAnalyReport::FixAnsweredRow(CTreeItem* row, CFailedTreeWidget* tree, int& 
     show(0, read.title, &MusicInfo::Name, MF_Name);
     show(2, read.artist, &MusicInfo::Artist, MF_Artist);
     show(3, read.album, &MusicInfo::Album, MF_Album);
-    const bool wasFixed = row->GetFixState() == 2;
+    const bool wasFixed = row->GetFixState() == ERowFixState::Fixed;
     if (field.isEmpty())
     {
         // The answer lacks what this page is about: not fixed by it (a row fixed before
@@ -335,13 +336,13 @@ bool CAnalyReport::FixAnsweredRow(CTreeItem* row, CFailedTreeWidget* tree, int& 
         if (!wasFixed)
         {
             row->setIcon(5, FailedIcon());
-            row->SetFixState(-2);
+            row->SetFixState(ERowFixState::Failed);
         }
     }
     else
     {
         row->setIcon(5, CompleteIcon());
-        row->SetFixState(2);
+        row->SetFixState(ERowFixState::Fixed);
         if (!wasFixed)
             tree->SetFixedCount(tree->GetFixedCount() + 1);
     }
@@ -356,17 +357,17 @@ bool CAnalyReport::FixAnsweredCell(CListItem* cell, int identify, const QString&
     m_pArtworkList->SetRowBusy(cell, false);
     if (!artworkPath.isEmpty())
     {
-        const bool wasFixed = cell->GetLoadState() == 2;
+        const bool wasFixed = cell->GetLoadState() == ERowFixState::Fixed;
         cell->SetArtworkPath(artworkPath);
         cell->SetArtworkState(2, false);
-        cell->SetLoadState(2);
+        cell->SetLoadState(ERowFixState::Fixed);
         if (!wasFixed)
             m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
     }
     else
     {
         cell->SetArtworkState(3, false);
-        cell->SetLoadState(-2);
+        cell->SetLoadState(ERowFixState::Failed);
     }
     m_nArtworkRemaining = std::max(0, m_nArtworkRemaining - 1);
     m_pArtworkList->viewport()->update();
@@ -408,19 +409,19 @@ void CAnalyReport::PullFailSlot(int identify)
     if (rows.artist && rows.artist->GetUserValue() == identify)
     {
         rows.artist->setIcon(5, FailedIcon());
-        rows.artist->SetFixState(-2);
+        rows.artist->SetFixState(ERowFixState::Failed);
         m_nArtistRemaining = std::max(0, m_nArtistRemaining - 1);
     }
     if (rows.album && rows.album->GetUserValue() == identify)
     {
         rows.album->setIcon(5, FailedIcon());
-        rows.album->SetFixState(-2);
+        rows.album->SetFixState(ERowFixState::Failed);
         m_nAlbumRemaining = std::max(0, m_nAlbumRemaining - 1);
     }
     if (rows.cell && rows.cell->GetUserValue() == identify)
     {
         rows.cell->SetArtworkState(3, false);
-        rows.cell->SetLoadState(-2);
+        rows.cell->SetLoadState(ERowFixState::Failed);
         m_pArtworkList->SetRowBusy(rows.cell, false);
         m_nArtworkRemaining = std::max(0, m_nArtworkRemaining - 1);
     }
@@ -482,7 +483,7 @@ void CAnalyReport::FinishPull()
     m_pUnrecognizedTree->setSortingEnabled(false);
     m_pUnrecognizedTree->setUpdatesEnabled(false);
     const auto moves = [](const CTreeItem* row)
-    { return row && row->GetFixState() == -2 && row->GetMusicData(); };
+    { return row && row->GetFixState() == ERowFixState::Failed && row->GetMusicData(); };
     for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
     {
         bool any = false;
@@ -518,7 +519,7 @@ void CAnalyReport::FinishPull()
     for (int i = 0, n = m_pArtworkList->count(); i < n && !anyCell; ++i)
     {
         const auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i));
-        anyCell = cell && cell->GetLoadState() == -2 && cell->GetMusicData();
+        anyCell = cell && cell->GetLoadState() == ERowFixState::Failed && cell->GetMusicData();
     }
     if (anyCell)
     {
@@ -530,7 +531,7 @@ void CAnalyReport::FinishPull()
         {
             QListWidgetItem* item = m_pArtworkList->takeItem(i);
             auto* cell = dynamic_cast<CListItem*>(item);
-            if (!cell || cell->GetLoadState() != -2 || !cell->GetMusicData())
+            if (!cell || cell->GetLoadState() != ERowFixState::Failed || !cell->GetMusicData())
             {
                 stay.append(item);
                 continue;
@@ -556,7 +557,7 @@ void CAnalyReport::RecheckAnsweredUnrecognized()
     for (CMusicObj* track : tracks)
     {
         CTreeItem* row = m_unrecognizedRows.value(track);
-        if (!row || row->GetFixState() != 2)
+        if (!row || row->GetFixState() != ERowFixState::Fixed)
             continue;
         if (CheckUnrecognizedRow(row))
         {
@@ -581,7 +582,7 @@ void CAnalyReport::AcceptFixResult(void* handle, int, int, int infoFixState)
     auto* track = static_cast<CMusicObj*>(handle);
     if (!track || !m_trackRows.contains(track))
         return;
-    if (infoFixState == 2)
+    if (static_cast<ERowFixState>(infoFixState) == ERowFixState::Fixed)
         EditFixItem(track);
     emit ReportFixInfo(-1, m_fixRun.Progress());
 }

@@ -114,8 +114,9 @@ void CAnalyReport::NotExistChangeChecked(QTreeWidgetItem* row, int column)
 {
     ChangeChecked(row, column, MF_FileMissing);
     // A song whose file is gone, checked while still in the library, is something to apply.
-    if (auto* song = dynamic_cast<CTreeItem*>(row);
-        column == 0 && song && song->checkState(0) == Qt::Checked && song->GetFixState() != 2)
+    if (auto* song = dynamic_cast<CTreeItem*>(row); column == 0 && song &&
+                                                    song->checkState(0) == Qt::Checked &&
+                                                    song->GetFixState() != ERowFixState::Fixed)
         emit ResultChanged();
 }
 
@@ -365,7 +366,7 @@ void CAnalyReport::MoveFailedItem()
         for (int i = m_pArtworkList->count() - 1; i >= 0; --i)
         {
             auto* cell = dynamic_cast<CListItem*>(m_pArtworkList->item(i));
-            if (cell && cell->GetLoadState() != 2)
+            if (cell && cell->GetLoadState() != ERowFixState::Fixed)
             {
                 m_pArtworkList->takeItem(i);
                 ForgetCell(cell->GetMusicData(), cell);
@@ -379,7 +380,7 @@ void CAnalyReport::MoveFailedItem()
     for (CListItem* cell : std::as_const(m_takenCells))
     {
         if (cell->GetMusicData())
-            AddUnrecognizedTrack(cell->GetMusicData(), cell->GetKind(), cell->GetLoadState() == -1 ? 0 : 2);
+            AddUnrecognizedTrack(cell->GetMusicData(), cell->GetKind(), Qt::Checked);
     }
     if (!m_nStop.load())
     {
@@ -563,10 +564,11 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
         for (int i = page->topLevelItemCount() - 1; i >= 0 && m_nStop.load() == 0; --i)
         {
             auto* row = dynamic_cast<CTreeItem*>(page->topLevelItem(i));
-            if (!row || !row->GetMusicData() || row->GetFixState() == 2)
+            if (!row || !row->GetMusicData() || row->GetFixState() == ERowFixState::Fixed)
                 continue;
             bool move = true;
-            if (m_pLink && m_pLink->GetInfoFixState(row->GetMusicData()) == 2)
+            if (m_pLink && static_cast<ERowFixState>(m_pLink->GetInfoFixState(row->GetMusicData())) ==
+                               ERowFixState::Fixed)
             {
                 MusicInfo* info = Record(m_pLink, row->GetMusicData());
                 if (!info)
@@ -577,7 +579,7 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
                     row->setText(0, UnknownText(info->Name, QString()));
                     row->setText(2, UnknownText(info->Artist, tr("Artist")));
                     row->setText(3, UnknownText(info->Album, tr("Album")));
-                    row->SetFixState(2);
+                    row->SetFixState(ERowFixState::Fixed);
                     row->setIcon(5, CompleteIcon());
                     move = false;
                 }
@@ -633,7 +635,7 @@ void CAnalyReport::EditFixItem(void* handle)
     CTreeItem* row = m_unrecognizedRows.value(track);
     if (!row)
         return;
-    row->SetFixState(2);
+    row->SetFixState(ERowFixState::Fixed);
     if (CheckUnrecognizedRow(row))
     {
         m_fixRun.run = EFixRunState::Running;
@@ -661,10 +663,10 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
     if (!row || !row->GetMusicData())
         return false;
     CMusicObj* track = row->GetMusicData();
-    const int state = row->GetFixState();
-    row->SetFixState(0);
+    const ERowFixState state = row->GetFixState();
+    row->SetFixState(ERowFixState::NotFixed);
     row->setIcon(8, QIcon());
-    if (state != 2)
+    if (state != ERowFixState::Fixed)
         return false;
     const std::optional<MusicInfo> info = Shown(m_pLink, track);
     if (!info)

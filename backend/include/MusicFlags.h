@@ -65,6 +65,15 @@ enum EMusicRunMode
     RunModeDuplicateITunes = 5,
 };
 
+// The start action in force, chosen on the start page.
+enum class EWorkMode : int
+{
+    ITunes = 0,
+    Files = 1,
+    Duplicates = 2,
+    SavedResult = 3,
+};
+
 // A duplicate scan (of files and folders, or of the iTunes library), whose result is the duplicate
 // page rather than the report. Takes an int: a track's stored type is one of these modes.
 constexpr bool IsDuplicateRun(int mode)

@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
     const QStringList sizes = QString::fromLocal8Bit(argc > 1 ? argv[1] : "0,1024,3994").split(',');
     WidgetTestEnv env;
     const QString root = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::homePath();
-    g_nWorkMode = 1;
+    g_nWorkMode = EWorkMode::Files;
     CMessageSeam::Scope answers(
         [](const MessageQuestion& question)
         { return question.text.contains(QStringLiteral("apply new results")) ? 2 : 1; });

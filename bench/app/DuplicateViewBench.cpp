@@ -33,7 +33,7 @@ namespace
 class BenchHost : public IMusicLinkHost
 {
 public:
-    int GetWorkMode() const override { return 2; }
+    EWorkMode GetWorkMode() const override { return EWorkMode::Duplicates; }
     int GetDedupeTotal() const override { return 0; }
     void SetDedupeTotal(int) override {}
     void RestartAnalyzeThread() override {}

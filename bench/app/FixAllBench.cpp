@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
     const int count = argc > 1 ? std::max(kSeeds, std::atoi(argv[1])) : 2000;
     const bool unrecognized = argc > 2 && QByteArray(argv[2]) == "unrecognized";
     WidgetTestEnv env;
-    g_nWorkMode = 1;
+    g_nWorkMode = EWorkMode::Files;
     // Home's apply question is answered Ignore (its second button); every other one Yes.
     CMessageSeam::Scope answers(
         [](const MessageQuestion& question)

@@ -49,7 +49,7 @@ std::unique_ptr<CMainUI> NewWindow()
 qint64 LoadTime(EMusicRunMode mode, const QStringList& paths)
 {
     auto window = NewWindow();
-    g_nWorkMode = mode == RunModeITunes ? 0 : 1;
+    g_nWorkMode = mode == RunModeITunes ? EWorkMode::ITunes : EWorkMode::Files;
     QElapsedTimer clock;
     clock.start();
     window->LoadStartParam(paths, QString(), mode);
@@ -89,7 +89,7 @@ qint64 DecodeTime(const QString& file)
 void Leave(Heartbeat& heartbeat, const QString& folder, int after, bool close)
 {
     auto window = NewWindow();
-    g_nWorkMode = 1;
+    g_nWorkMode = EWorkMode::Files;
     window->LoadStartParam({folder}, QString(), RunModeFiles);
     Spin(after);
     const bool loading = window->IsBusy();

@@ -384,7 +384,7 @@ int main(int argc, char** argv)
         return 1;
     }
     qputenv("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
-    g_nWorkMode = 0;
+    g_nWorkMode = EWorkMode::ITunes;
     int missing = 0;
     for (int k = 0; k < count; ++k)
         missing += IsMissing(k) ? 1 : 0;

@@ -214,7 +214,7 @@ void LoadRows(Heartbeat& heartbeat, const QString& folder, int tracks)
     if (song.isEmpty() || !tidewell::test::writeOneSongLibrary(library, song, tracks, 97, 31))
         return;
     qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-    g_nWorkMode = 0;
+    g_nWorkMode = EWorkMode::ITunes;
     // The agent's read first, then the import.
     for (const int after : {5, 100, 500, 1500})
     {
@@ -269,7 +269,7 @@ void ReportRows(Heartbeat& heartbeat, const QString& folder, int songs)
     if (library.isEmpty() || png.isEmpty())
         return;
     qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-    g_nWorkMode = 0;
+    g_nWorkMode = EWorkMode::ITunes;
     auto window = NewWindow();
     CAnalyReport* page = window->ReportPage();
     Row(QStringLiteral("load, analysis and its end, %1 songs, first run").arg(songs),
@@ -324,7 +324,7 @@ void TickRows(Heartbeat& heartbeat, const QString& folder, int songs)
     if (library.isEmpty())
         return;
     qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-    g_nWorkMode = 0;
+    g_nWorkMode = EWorkMode::ITunes;
     auto window = NewWindow();
     CAnalyReport* page = window->ReportPage();
     window->LoadStartParam({}, g_strDBPath, RunModeITunes);
@@ -450,7 +450,7 @@ void FixAllRows(Heartbeat& heartbeat, const QString& folder, int count, bool rec
     const QString songs = folder + QStringLiteral("/songs");
     if (!service.Started() || !bench::MakeSeedSongs(seeds) || !bench::MakeSongs(seeds, songs, count))
         return;
-    g_nWorkMode = 1;
+    g_nWorkMode = EWorkMode::Files;
     auto window = NewWindow();
     window->LoadStartParam({songs}, g_strDBPath, RunModeFiles);
     if (!WaitFor([&] { return AtScoreScreen(*window); }) ||

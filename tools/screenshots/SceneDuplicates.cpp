@@ -7,6 +7,7 @@
 #include "ApplyThread.h"
 #include "AudioFixture.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "DuplicateWidget.h"
 #include "HistoryOptWidget.h"
 #include "MainUI.h"
@@ -44,7 +45,7 @@ void DuplicatePage(SceneContext& context)
     const QString folder = MakeDuplicateFolder(context);
     CMainUI* window = context.Window();
     CDuplicate* view = window->DuplicateView();
-    window->Duplicate();
+    window->DuplicateControl()->Duplicate();
     view->SetPendingScanPaths({folder, folder + QStringLiteral("/song2.mp3")});
     SceneContext::Settle(300);
     context.Shot(QStringLiteral("duplicate-setup"));
@@ -53,14 +54,14 @@ void DuplicatePage(SceneContext& context)
     const QList<QRadioButton*> modes = view->OptionsPane()->findChildren<QRadioButton*>();
     if (!modes.isEmpty())
         modes.first()->click();
-    window->ScanDuplicate();
+    window->DuplicateControl()->ScanDuplicate();
     SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 60000);
     SceneContext::Settle(300);
     context.Shot(QStringLiteral("duplicate-result"));
 
     const auto removeAndShoot = [&](const QString& name)
     {
-        window->RemoveDuplicate();
+        window->DuplicateControl()->RemoveDuplicate();
         SceneContext::WaitUntil(
             [&]() { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); }, 60000);
         SceneContext::Settle(300);

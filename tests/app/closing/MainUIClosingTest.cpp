@@ -180,7 +180,7 @@ private slots:
     {
         QFETCH(bool, close);
         qputenv("TIDEWELL_ITUNES_LIBRARY", m_largeLibrary.toUtf8());
-        const int workMode = g_nWorkMode.exchange(0);
+        const EWorkMode workMode = g_nWorkMode.exchange(EWorkMode::ITunes);
         CMessageSeam::Scope yes([](const MessageQuestion&) { return 1; });
         CMainUI window;
         window.show();

@@ -59,7 +59,7 @@ namespace
 class FakeHost : public IMusicLinkHost
 {
 public:
-    int GetWorkMode() const override { return 2; }
+    EWorkMode GetWorkMode() const override { return EWorkMode::Duplicates; }
     int GetDedupeTotal() const override { return total.load(); }
     void SetDedupeTotal(int value) override { total = value; }
     void RestartAnalyzeThread() override { ++restarts; }
@@ -452,13 +452,13 @@ private slots:
 
         // Paused before the first copy: nothing moves until Continue.
         view.PrepareRemove();
-        view.SetPauseState(2, false);
+        view.SetPauseState(EPauseRequest::Pause, false);
         std::unique_ptr<QThread> worker(QThread::create([&view] { view.RemoveDuplicate(); }));
         worker->start();
         QTest::qWait(300);
         for (const QString& file : files)
             QVERIFY2(QFile::exists(file), qPrintable(file));
-        view.SetPauseState(1, true);
+        view.SetPauseState(EPauseRequest::Continue, true);
         QVERIFY(QTest::qWaitFor([&] { return worker->isFinished(); }, 30000));
         QTest::qWait(50);
 
@@ -622,7 +622,7 @@ private slots:
         // A stop while the removal is paused ends it at once, with nothing moved and no result.
         QSignalSpy texts(&view, &CDuplicate::StartFixAll);
         view.PrepareRemove();
-        view.SetPauseState(2, false);
+        view.SetPauseState(EPauseRequest::Pause, false);
         std::unique_ptr<QThread> worker(QThread::create([&view] { view.RemoveDuplicate(); }));
         worker->start();
         QTest::qWait(100);
@@ -632,7 +632,7 @@ private slots:
         QCOMPARE(texts.count(), 0);
         QVERIFY(QFile::exists(folder + "/a.mp3"));
         view.SetStopFlag(false);
-        view.SetPauseState(1, true);
+        view.SetPauseState(EPauseRequest::Continue, true);
 
         // An unticked group keeps all of its copies, ticked ones included.
         for (int g = 0; g < view.Tree()->topLevelItemCount(); ++g)

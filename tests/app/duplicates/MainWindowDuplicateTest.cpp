@@ -11,6 +11,7 @@
 #include "CMessageSeam.h"
 #include "CShadeLabel.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "DuptOptWidget.h"
 #include "FailedTreeWidget.h"
 #include "ITunesLibraryXml.h"
@@ -72,16 +73,16 @@ CAppSettings* TagCompareSettings()
 // The duplicate page's scan of one folder, to its result.
 bool ScanFolder(CMainUI& window, const QString& folder)
 {
-    window.Duplicate();
+    window.DuplicateControl()->Duplicate();
     window.DuplicateView()->SetPendingScanPaths({folder});
-    window.ScanDuplicate();
+    window.DuplicateControl()->ScanDuplicate();
     return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
 }
 
 // The duplicate page's Scan iTunes, to its result.
 bool ScanLibrary(CMainUI& window)
 {
-    window.Duplicate();
+    window.DuplicateControl()->Duplicate();
     QToolBar* bar = window.DuplicateView()->ScanList()->findChild<QToolBar*>();
     for (QAction* action : bar->actions())
         if (action->text() == QStringLiteral("Scan iTunes"))
@@ -138,7 +139,7 @@ private slots:
             QVERIFY(score && message);
 
             // No score before anything was scanned.
-            window.Duplicate();
+            window.DuplicateControl()->Duplicate();
             QVERIFY(!score->isVisible());
             QVERIFY(ScanFolder(window, folder));
             QVERIFY(score->isVisible());
@@ -169,7 +170,8 @@ private slots:
                                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
             const QMetaObject::Connection hold = QObject::connect(
                 window.ApplyThread(), &QThread::started, window.ApplyThread(),
-                [&window] { window.DuplicateView()->SetPauseState(2, false); }, Qt::DirectConnection);
+                [&window] { window.DuplicateView()->SetPauseState(EPauseRequest::Pause, false); },
+                Qt::DirectConnection);
             answer = 1;
             Click(window, "main_removebut");
             QCOMPARE(window.RunState(), 1);
@@ -280,7 +282,7 @@ private slots:
             auto scan = [&]
             {
                 window.DuplicateView()->SetPendingScanPaths({folder});
-                window.ScanDuplicate();
+                window.DuplicateControl()->ScanDuplicate();
                 return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
             };
             QVERIFY(scan());
@@ -320,7 +322,7 @@ private slots:
             fs::remove(trash); // the home's clean-up goes through Qt, which cannot name it
             window.close();
         }
-        g_nWorkMode = 0; // the start page's choice outlives its window
+        g_nWorkMode = EWorkMode::ITunes; // the start page's choice outlives its window
         ReleaseAppSettings();
         SetAppSettingsExitHandler({});
     }

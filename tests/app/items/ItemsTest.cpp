@@ -67,7 +67,7 @@ private slots:
         b->SetMusicData(&track, 0x400);
         b->SetUserValue(7);
         b->SetPersistentID("00000000000000AB");
-        b->SetFixState(-2);
+        b->SetFixState(ERowFixState::Failed);
         auto* a = new CTreeItem;
         a->setText(0, "Alpha");
         tree.insertTopLevelItem(0, b);
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(second->GetMusicData(), &track);
         QCOMPARE(second->GetKind(), 0x400);
         QCOMPARE(second->GetUserValue(), 7);
-        QCOMPARE(second->GetFixState(), -2);
+        QCOMPARE(second->GetFixState(), ERowFixState::Failed);
         QCOMPARE(second->GetPersistentID(), QString("00000000000000AB"));
         QCOMPARE(second->type(), int(QTreeWidgetItem::Type));
     }

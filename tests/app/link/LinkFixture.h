@@ -25,7 +25,7 @@ namespace link_test
 class FakeHost : public IMusicLinkHost
 {
 public:
-    int GetWorkMode() const override { return workMode.load(); }
+    EWorkMode GetWorkMode() const override { return workMode.load(); }
     int GetDedupeTotal() const override { return dedupeTotal.load(); }
     void SetDedupeTotal(int total) override { dedupeTotal = total; }
     void RestartAnalyzeThread() override
@@ -36,7 +36,7 @@ public:
             onRestart();
     }
 
-    std::atomic<int> workMode{1};
+    std::atomic<EWorkMode> workMode{EWorkMode::Files};
     std::atomic<int> dedupeTotal{0};
     std::atomic<int> restarts{0};
     std::atomic<QThread*> restartThread{nullptr};

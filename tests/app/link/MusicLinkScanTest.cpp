@@ -73,7 +73,7 @@ protected:
     void SetUp() override
     {
         MusicLinkTest::SetUp();
-        host.workMode = 2;
+        host.workMode = EWorkMode::Duplicates;
         DedupeDealloc();
     }
 };

@@ -484,7 +484,7 @@ private slots:
         QDir().mkpath(QDir::homePath() + QStringLiteral("/lib"));
         QVERIFY(manager_test::WriteLibraryXml(library, tracks));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         CFailedTreeWidget* missing = m_window->ReportPage()->MissingTree();
@@ -531,7 +531,7 @@ private slots:
         QCOMPARE(missing->GetFixedCount(), 2);
         QCOMPARE(static_cast<CTypeTreeItem*>(entry)->GetBadgePage(), 1);
         QCOMPARE(Action(), int(CMainUI::ActionReturn));
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     void init() { OpenWindow(); }
@@ -551,7 +551,7 @@ private slots:
         QVERIFY(WriteLibrary(library, songs, 400));
         QVERIFY(::chmod(QFile::encodeName(library).constData(), 0600) == 0);
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         Answer(HttpResponse::Mode::Full);
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
@@ -585,7 +585,7 @@ private slots:
         QVERIFY(::stat(QFile::encodeName(library).constData(), &info) == 0);
         QCOMPARE(int(info.st_mode & 0777), 0600);
         m_window->GoHome();
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // Room for the songs but not for the library file: the songs are written, the library file
@@ -599,7 +599,7 @@ private slots:
         const QString library = QDir::homePath() + QStringLiteral("/small/iTunes Music Library.xml");
         QVERIFY(WriteLibrary(library, songs, 500));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         Answer(HttpResponse::Mode::Full);
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
@@ -627,7 +627,7 @@ private slots:
         QVERIFY(BytesOf(library).contains("Found Artist"));
         QVERIFY(!m_window->ReportPage()->HasUnappliedChanges());
         m_window->GoHome();
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // The working database cannot take the apply's record (another connection reads it all
@@ -694,11 +694,11 @@ private slots:
         xml.replace("PLACEHOLDER", "b%FF%FE");
         QVERIFY(WriteBytes(library, xml));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 0);
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // The user types a new artist over the one the song has: Save Project and Load Saved Result
@@ -711,7 +711,7 @@ private slots:
         const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
         QVERIFY(songs.size() == 1 && WriteLibrary(library, songs, 700, QStringLiteral("DJ Ravine")));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         GetAppSettings()->SetReplace(kDefaultReplaceMask);
         Answer(HttpResponse::Mode::Full);
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
@@ -757,7 +757,7 @@ private slots:
         const QString xml = QString::fromUtf8(BytesOf(library));
         QVERIFY(xml.contains(QStringLiteral("<string>Tester Artist ä</string>")));
         QVERIFY(!xml.contains(QStringLiteral("DJ Ravine")) && !xml.contains(QStringLiteral("Found Title")));
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // A FIFO, a link to /dev/zero and a link to the FIFO as library locations: the load ends,
@@ -777,12 +777,12 @@ private slots:
         const QString library = folder + QStringLiteral("/iTunes Music Library.xml");
         QVERIFY(WriteLibrary(library, songs + special, 500));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 30000));
         QCOMPARE(RowsOf(m_window->ReportPage()->MissingTree()), 3);
         QVERIFY(LeftPromptly(true));
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // Fix All fills the report and raises the score; a closed Replace box applies nothing, Yes
@@ -1115,7 +1115,7 @@ private slots:
             const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
             QVERIFY(WriteLibrary(xml, songs, 900, QStringLiteral("Old Singer")));
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
-            g_nWorkMode = library ? 0 : 1;
+            g_nWorkMode = library ? EWorkMode::ITunes : EWorkMode::Files;
             m_acr->answer("/v1/identify", Json("{\"status\":{\"msg\":\"Server error\"}}", 500));
             if (library)
             {
@@ -1214,7 +1214,7 @@ private slots:
             Click("main_gohome");
             QFile::remove(g_strDBPath);
         }
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
         m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
     }
 
@@ -1240,7 +1240,7 @@ private slots:
             const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
             QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 800));
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
-            g_nWorkMode = library ? 0 : 1;
+            g_nWorkMode = library ? EWorkMode::ITunes : EWorkMode::Files;
             if (library)
             {
                 m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
@@ -1287,7 +1287,7 @@ private slots:
             Click("main_gohome");
             QFile::remove(g_strDBPath);
         }
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
         m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
     }
 

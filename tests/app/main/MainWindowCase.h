@@ -20,7 +20,7 @@ class MainWindowCase
 protected:
     void OpenWindow()
     {
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
         m_questions.clear();
         m_queued.clear();
         m_answer = 1;

@@ -10,6 +10,7 @@
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
 #include "CShadeLabel.h"
+#include "DuplicateControl.h"
 #include "FailedTreeWidget.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
@@ -103,7 +104,7 @@ private slots:
             if (QStringList{"Homepage", "Help", "Support", "EULA"}.contains(action->text()))
                 action->trigger();
         }
-        m_window->Duplicate();
+        m_window->DuplicateControl()->Duplicate();
         QTest::mouseClick(m_window->findChild<QPushButton*>("duprembtn"), Qt::LeftButton);
         qputenv("PATH", path);
         QStringList named;
@@ -210,25 +211,25 @@ private slots:
 
         answer = {QStringLiteral("/a/x.mp3"), QStringLiteral("/a/y.m4a")};
         page.OpenMusicFiles();
-        QCOMPARE(page.GetWorkMode(), 1);
+        QCOMPARE(page.GetWorkMode(), EWorkMode::Files);
         QCOMPARE(requests.last().at(0).toStringList(), answer);
         QCOMPARE(requests.last().at(2).value<EMusicRunMode>(), RunModeFiles);
 
         answer = {};
         page.LoadSaveResult(); // cancelled
-        QCOMPARE(page.GetWorkMode(), 3);
+        QCOMPARE(page.GetWorkMode(), EWorkMode::SavedResult);
         QCOMPARE(requests.count(), 3);
 
         page.SltDuplicate();
         QCOMPARE(duplicates.count(), 1);
-        QCOMPARE(g_nWorkMode.load(), 2);
+        QCOMPARE(g_nWorkMode.load(), EWorkMode::Duplicates);
         QCOMPARE(requests.count(), 3);
 
         // A request while the window runs is ignored: it would rewrite what the workers read. The
         // first run has problems and the second folder none, so the result tells which one ran.
         MakeSongs(Home() + QStringLiteral("/busy"), 12, 3);
         MakeSongs(Home() + QStringLiteral("/other"), 4, 0);
-        g_nWorkMode = 1; // the duplicate action above chose the duplicate page
+        g_nWorkMode = EWorkMode::Files; // the duplicate action above chose the duplicate page
         m_window->LoadStartParam({Home() + QStringLiteral("/busy")}, g_strDBPath, RunModeFiles);
         QVERIFY(m_window->IsBusy());
         m_window->LoadStartParam({Home() + QStringLiteral("/other")}, g_strDBPath, RunModeFiles);
@@ -324,14 +325,14 @@ private slots:
         QDir().mkpath(QFileInfo(library).path());
         QVERIFY(manager_test::WriteLibraryXml(library, tracks));
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
         m_window->GoHome();
 
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
         m_window->LoadStartParam({zeros}, g_strDBPath, RunModeFiles);
         QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("main_gohome")), Qt::LeftButton);
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
@@ -364,7 +365,7 @@ private slots:
         QDir().mkpath(Home() + QStringLiteral("/lib"));
         QVERIFY(manager_test::WriteLibraryXml(library, tracks));
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
@@ -479,7 +480,7 @@ private slots:
         QDir().mkpath(Home() + QStringLiteral("/large"));
         QVERIFY(manager_test::WriteLibraryXml(library, tracks));
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        g_nWorkMode = 0;
+        g_nWorkMode = EWorkMode::ITunes;
         int listedAtEnd = -1;
         connect(m_window->AnalyzeThread(), &CAnalyzeThread::SandUpdataReport, this,
                 [&] { listedAtEnd = m_window->ReportPage()->ListedTracks(); });

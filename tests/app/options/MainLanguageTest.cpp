@@ -12,6 +12,7 @@
 #include "CWarnMessage.h"
 #include "CountTexts.h"
 #include "Duplicate.h"
+#include "DuplicateControl.h"
 #include "FailedTreeWidget.h"
 #include "GeneralWidget.h"
 #include "HistoryOptWidget.h"
@@ -73,10 +74,10 @@ bool Reach(CMainUI& window, int stage, const QString& songs)
         window.LoadStartParam({songs + (stage == 1 ? "/mixed" : "/clean")}, g_strDBPath, RunModeFiles);
     if (stage == 1 || stage == 2)
         return QTest::qWaitFor(ended, 60000);
-    window.Duplicate();
+    window.DuplicateControl()->Duplicate();
     window.DuplicateView()->SetPendingScanPaths({songs + "/dups"});
     if (stage >= 3)
-        window.ScanDuplicate();
+        window.DuplicateControl()->ScanDuplicate();
     if (stage >= 3 && !QTest::qWaitFor(ended, 60000))
         return false;
     if (stage >= 4)
@@ -255,7 +256,7 @@ private slots:
     void duplicatePageInEveryLanguage_data() { ScaleRows(); }
     void duplicatePageInEveryLanguage()
     {
-        m_window->Duplicate();
+        m_window->DuplicateControl()->Duplicate();
         QStringList problems = WalkTexts(m_window.get(), "en");
         for (const QString& code : QStringList{"de", "jp", "ru", "es", "br", "fr", "ar"})
         {

@@ -23,6 +23,7 @@
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "MusicTag.h"
+#include "ReportApply.h"
 #include "ServiceKeys.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -461,7 +462,7 @@ void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
     QCOMPARE(RowsOf(page->ArtistTree()), 3);
     auto* fixedRow = dynamic_cast<CTreeItem*>(page->ArtistTree()->topLevelItem(2));
     QVERIFY(fixedRow);
-    QCOMPARE(fixedRow->GetFixState(), 2);
+    QCOMPARE(fixedRow->GetFixState(), ERowFixState::Fixed);
     QCOMPARE(page->ArtistTree()->GetFixedCount(), 1);
 }
 
@@ -1224,7 +1225,7 @@ void ReportPageTest::storedArtworkIsWrittenOnlyInsideThePictureFolder()
     QVERIFY(out.open(QIODevice::ReadOnly));
     QCOMPARE(out.readAll(), jpeg); // never rewritten
     QCOMPARE(insideCell->GetArtworkState(), 2);
-    QCOMPARE(insideCell->GetLoadState(), 2);
+    QCOMPARE(insideCell->GetLoadState(), ERowFixState::Fixed);
     QCOMPARE(page->ArtworkList()->GetFixedCount(), 1);
     QFile log(GetAppSettings()->GetDataFolder() + "/UI.log");
     QVERIFY(log.open(QIODevice::ReadOnly));
@@ -1413,12 +1414,12 @@ void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
     QCOMPARE(page->MissingTree()->topLevelItem(0)->checkState(0), Qt::Checked);
 
     QSignalSpy process(page.get(), &CAnalyReport::UpdateProcess);
-    page->PrepareApply();
+    page->ApplyWork()->PrepareApply();
     std::atomic<bool> done{false};
     std::thread apply(
         [&]
         {
-            page->AppleyiTunes();
+            page->ApplyWork()->AppleyiTunes();
             done = true;
         });
     QVERIFY(QTest::qWaitFor([&] { return done.load(); }, 60000));
@@ -1432,15 +1433,15 @@ void ReportPageTest::applyWritesFilesAndRemovesCheckedMissingSongsOnce()
     QVERIFY(xml.open(QIODevice::ReadOnly));
     QVERIFY(!xml.readAll().contains("Gone Song"));
     auto* missingRow = dynamic_cast<CTreeItem*>(page->MissingTree()->topLevelItem(0));
-    QCOMPARE(missingRow->GetFixState(), 2);
+    QCOMPARE(missingRow->GetFixState(), ERowFixState::Fixed);
 
     // A second apply (no thread prepared it) does not remove the handled song again, and a stop
     // during a pause returns.
-    page->SetPauseState(2, true);
-    std::thread paused([&] { page->AppleyiTunes(); });
+    page->ApplyWork()->SetPauseState(EPauseRequest::Pause, true);
+    std::thread paused([&] { page->ApplyWork()->AppleyiTunes(); });
     QTest::qWait(100);
     page->SetStopState(1);
-    page->SetPauseState(1, true);
+    page->ApplyWork()->SetPauseState(EPauseRequest::Continue, true);
     paused.join();
     QVERIFY(page->HasUnappliedChanges());
     page->SetStopState(0);
@@ -1481,10 +1482,10 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
     };
     // The artist page's field was missing: nothing fixed there by it. The album is.
     CTreeItem* bareArtist = findRow(page->ArtistTree(), bare->track);
-    QCOMPARE(bareArtist->GetFixState(), -2);
+    QCOMPARE(bareArtist->GetFixState(), ERowFixState::Failed);
     QCOMPARE(page->ArtistTree()->GetFixedCount(), 0);
     CTreeItem* bareAlbum = findRow(page->AlbumTree(), bare->track);
-    QCOMPARE(bareAlbum->GetFixState(), 2);
+    QCOMPARE(bareAlbum->GetFixState(), ERowFixState::Fixed);
     QCOMPARE(bareAlbum->text(3), QStringLiteral("Got Album"));
     const int albumsNow = page->AlbumTree()->GetFixedCount();
     QCOMPARE(albumsNow, 1);
@@ -1493,7 +1494,7 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
     for (int i = 0; i < page->ArtworkList()->count(); ++i)
         if (auto* cell = dynamic_cast<CListItem*>(page->ArtworkList()->item(i));
             cell->GetMusicData() == bare->track)
-            cellHasCover = cell->GetArtworkPath() == cover && cell->GetLoadState() == 2;
+            cellHasCover = cell->GetArtworkPath() == cover && cell->GetLoadState() == ERowFixState::Fixed;
     QVERIFY(cellHasCover);
 
     // The same answer again counts nothing twice.
@@ -1514,8 +1515,8 @@ void ReportPageTest::answersFixOnlyWhatTheyCarryAndKeepCoversInThePictureFolder(
             cell->GetMusicData() == lost->track)
             lostCell = cell;
     QVERIFY(lostCell);
-    QCOMPARE(lostCell->GetLoadState(), -2);
-    QCOMPARE(findRow(page->ArtistTree(), lost->track)->GetFixState(), 2);
+    QCOMPARE(lostCell->GetLoadState(), ERowFixState::Failed);
+    QCOMPARE(findRow(page->ArtistTree(), lost->track)->GetFixState(), ERowFixState::Fixed);
     QCOMPARE(findRow(page->ArtistTree(), lost->track)->text(2), QStringLiteral("Some Artist"));
     // An answer for a song no page lists changes and counts nothing.
     page->EmitPullSuccess({{"identify", 999}, {"title", "Nobody"}, {"message", "Success"}});

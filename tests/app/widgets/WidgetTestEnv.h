@@ -84,7 +84,7 @@ public slots:
 class TestLinkHost : public IMusicLinkHost
 {
 public:
-    int GetWorkMode() const override { return 1; }
+    EWorkMode GetWorkMode() const override { return EWorkMode::Files; }
     int GetDedupeTotal() const override { return 0; }
     void SetDedupeTotal(int) override {}
     void RestartAnalyzeThread() override { ++restarts; }

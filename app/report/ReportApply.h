@@ -1,0 +1,68 @@
+#pragma once
+
+#include "PauseRequest.h"
+
+#include <QMutex>
+#include <QStringList>
+#include <QVector>
+
+class CAnalyReport;
+class CMusicObj;
+
+// The report page's apply: the ticked fixes of every song written to the library and the files
+// in one transaction, and the checked songs whose file is gone taken out of iTunes, pausable and
+// stoppable. Owned by the page, whose rows, link, writer and stop word it uses.
+//
+// Threading: AppleyiTunes runs on the apply thread and touches no widget; PrepareApply on the
+// GUI thread; SetPauseState and the results of the last apply from any thread.
+class CReportApply
+{
+public:
+    explicit CReportApply(CAnalyReport& page) : m_page(page) {}
+
+    // Pause marks the apply paused; Continue with wake clears the mark and wakes the waiting
+    // worker.
+    void SetPauseState(EPauseRequest request, bool wake);
+    // GUI thread, before the apply thread starts: saves the editor's pending edits and takes the
+    // checked songs whose file is gone. AppleyiTunes asks the GUI thread itself when this was not
+    // called. Returns those songs.
+    QVector<CMusicObj*> PrepareApply();
+    // Apply thread: writes every song's accepted fixes in one transaction, then removes the
+    // checked songs whose file is gone from iTunes once; pausable and stoppable.
+    void AppleyiTunes();
+    // The titles of the songs the last apply could not write (their fixes stay unapplied).
+    QStringList ApplyFailures() const;
+    // Of the last apply: the songs written to their files that the library file could not take,
+    // and whether the working database could not be saved after the writes.
+    int ApplyLibraryUnsaved() const;
+    bool ApplyDatabaseUnsaved() const;
+
+private:
+    // AppleyiTunes's steps (apply thread) and what one apply has done so far.
+    struct ApplyRun
+    {
+        bool failed = false;
+        bool stopped = false;
+        // The titles of the songs whose write failed, for the user; 0 (nothing to write) is no
+        // failure.
+        QStringList failedSongs;
+        // Songs written to their files whose change the library file could not take.
+        int libraryUnsaved = 0;
+        QVector<CMusicObj*> removed;
+    };
+    bool TakeApplyMissing(QVector<CMusicObj*>& missing);
+    bool ApplyPausedOrStopped();
+    void NoteApplyFailure(ApplyRun& run, CMusicObj* track);
+    void WriteSongFixes(ApplyRun& run, int replaceMask);
+    void RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& missing);
+    void PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bool stopped);
+
+    CAnalyReport& m_page;
+    // Handed from the GUI thread to the apply thread.
+    mutable QMutex m_applyMutex;
+    QVector<CMusicObj*> m_applyMissing;
+    QStringList m_applyFailures;
+    int m_applyLibraryUnsaved = 0;
+    bool m_bApplyDatabaseUnsaved = false;
+    bool m_bApplyPrepared = false;
+};
