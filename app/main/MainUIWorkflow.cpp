@@ -449,8 +449,7 @@ void CMainUI::UpdataReport()
             m_pActionStack->setCurrentIndex(ActionRemove);
             // A saved or continued result may hold copies removed before: it reads as the
             // removal left it.
-            m_iDuplicatesRemoved = m_pDuplicate->RemovedCount();
-            RetranslateRemoveTexts();
+            m_pDuplicateControl->ShowRemovedCount(m_pDuplicate->RemovedCount());
         }
         else
         {

@@ -645,7 +645,7 @@ private slots:
             std::optional<ScopedEnv> host;
             if (inLibrary)
                 host.emplace("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-            g_nWorkMode = inLibrary ? 0 : 1;
+            g_nWorkMode = inLibrary ? EWorkMode::ITunes : EWorkMode::Files;
             Answer(HttpResponse::Mode::Full);
             if (inLibrary)
             {
@@ -662,7 +662,7 @@ private slots:
             QCOMPARE(BytesOf(library).contains("Found Artist"), inLibrary);
             m_window->GoHome();
         }
-        g_nWorkMode = 1;
+        g_nWorkMode = EWorkMode::Files;
     }
 
     // A song whose file name is not UTF-8 is loaded from a folder and from a library like any
