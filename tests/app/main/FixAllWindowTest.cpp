@@ -172,6 +172,23 @@ private:
         m_window->LoadStartParam({folder.isEmpty() ? m_folder : folder}, g_strDBPath, RunModeFiles);
         return QTest::qWaitFor([this] { return RoadEnded(); }, 60000) && Action() == CMainUI::ActionFixAll;
     }
+    // Opens the generated library (or, in folder mode, its folder) and runs Fix All until Apply is
+    // offered.
+    bool FixAllOver(const QString& folder, bool library)
+    {
+        if (library)
+        {
+            m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+            if (!QTest::qWaitFor([this] { return RoadEnded(); }, 60000))
+                return false;
+        }
+        else if (!ToScoreScreen(folder))
+        {
+            return false;
+        }
+        Click("main_fixallbut");
+        return QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000);
+    }
     bool ApplyEnded()
     {
         return QTest::qWaitFor(
@@ -1117,17 +1134,7 @@ private slots:
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
             g_nWorkMode = library ? EWorkMode::ITunes : EWorkMode::Files;
             m_acr->answer("/v1/identify", Json("{\"status\":{\"msg\":\"Server error\"}}", 500));
-            if (library)
-            {
-                m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
-                QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
-            }
-            else
-            {
-                QVERIFY(ToScoreScreen(folder));
-            }
-            Click("main_fixallbut");
-            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            QVERIFY(FixAllOver(folder, library));
             CAnalyReport* page = m_window->ReportPage();
             QCOMPARE(RowsOf(page->UnrecognizedTree()), 4);
 
@@ -1241,17 +1248,7 @@ private slots:
             QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 800));
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
             g_nWorkMode = library ? EWorkMode::ITunes : EWorkMode::Files;
-            if (library)
-            {
-                m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
-                QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
-            }
-            else
-            {
-                QVERIFY(ToScoreScreen(folder));
-            }
-            Click("main_fixallbut");
-            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            QVERIFY(FixAllOver(folder, library));
             CAnalyReport* page = m_window->ReportPage();
             const int listed = RowsOf(page->UnrecognizedTree());
             QCOMPARE(asked, 12);
