@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdint>
 
 // One song's tag and file values as text. Plain value type; every field is empty when made.
@@ -46,10 +47,12 @@ public:
 
     CMusicObj(const MusicInfo& current, const MusicInfo& old);
 
-    void SetAbsence(int v) { m_Absence = v; }
-    int GetAbsence() const { return m_Absence; }
-    void SetState(int v) { m_State = v; }
-    int GetState() const { return m_State; }
+    // Absence and State are written under the library's lock by the thread that writes the user's
+    // changes, and read without it by the windows to show a song: each is one atomic word.
+    void SetAbsence(int v) { m_Absence.store(v, std::memory_order_relaxed); }
+    int GetAbsence() const { return m_Absence.load(std::memory_order_relaxed); }
+    void SetState(int v) { m_State.store(v, std::memory_order_relaxed); }
+    int GetState() const { return m_State.load(std::memory_order_relaxed); }
     void SetType(int v) { m_Type = v; }
     int GetType() const { return m_Type; }
     void SetRepeatID(int64_t v) { m_RepeatID = v; }
@@ -63,8 +66,8 @@ public:
     void SetAnalysed(bool v) { m_Analysed = v; }
     bool GetAnalysed() const { return m_Analysed; }
     // The text fields (MF_ bits) whose current text an Apply of this run wrote into the file.
-    void AddWrittenFields(int bits) { m_WrittenFields |= bits; }
-    int GetWrittenFields() const { return m_WrittenFields; }
+    void AddWrittenFields(int bits) { m_WrittenFields.fetch_or(bits, std::memory_order_relaxed); }
+    int GetWrittenFields() const { return m_WrittenFields.load(std::memory_order_relaxed); }
 
     // Store a pointer to the record inside this object; valid as long as the object. Return 0.
     int GetOldInfo(MusicInfo** out);
@@ -95,10 +98,10 @@ private:
     QStringList m_ArtworkCandidates;
     QString m_ArtworkPath;
     MusicInfo m_CurrentInfo;
-    int m_Absence = 0;
+    std::atomic<int> m_Absence{0};
     int64_t m_RepeatID = 0;
-    int m_State = 0;
-    int m_WrittenFields = 0;
+    std::atomic<int> m_State{0};
+    std::atomic<int> m_WrittenFields{0};
     bool m_HasArtwork = false;
     bool m_Analysed = false;
 };
