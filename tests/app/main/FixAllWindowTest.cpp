@@ -1121,13 +1121,13 @@ private slots:
             QStringList songs;
             for (int i = 0; i < 4; ++i)
             {
-                AudioSpec spec;
-                spec.format = formats[i];
-                spec.seconds = 1.0;
-                spec.toneHz = 250.0 + 40.0 * i;
-                spec.tags = {QStringLiteral("Song %1").arg(i), QStringLiteral("Old Singer"), {}, {}, 1999};
+                AudioSpec sound;
+                sound.format = formats[i];
+                sound.seconds = 1.0;
+                sound.toneHz = 250.0 + 40.0 * i;
+                sound.tags = {QStringLiteral("Song %1").arg(i), QStringLiteral("Old Singer"), {}, {}, 1999};
                 songs << folder + QStringLiteral("/s%1.").arg(i) + extensionOf(formats[i]);
-                QVERIFY(makeAudioFile(songs.last(), spec));
+                QVERIFY(makeAudioFile(songs.last(), sound));
             }
             const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
             QVERIFY(WriteLibrary(xml, songs, 900, QStringLiteral("Old Singer")));
