@@ -20,6 +20,7 @@
 #include "StartUI.h"
 #include "UILog.h"
 #include "UpdateCheck.h"
+#include "UserInputHold.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,33 +103,14 @@ void CMainUI::closeEvent(QCloseEvent* event)
 
     // The recognition jobs deliver their results through the event loop, so the waits below
     // process events; the user's input meanwhile goes nowhere.
-    class InputBlocker : public QObject
     {
-    public:
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            switch (e->type())
-            {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-            case QEvent::Wheel:
-            case QEvent::Shortcut:
-                return true;
-            default:
-                return false;
-            }
-        }
-    } blocker;
-    qApp->installEventFilter(&blocker);
-    m_pReport->StopAllWork();
-    m_pReport->WaitPullIdle();
-    // A report still on its way is stopped, not waited for, and kept for mailing by hand.
-    if (m_pBugSender)
-        m_pBugSender->Abandon();
-    qApp->removeEventFilter(&blocker);
+        const CUserInputHold held;
+        m_pReport->StopAllWork();
+        m_pReport->WaitPullIdle();
+        // A report still on its way is stopped, not waited for, and kept for mailing by hand.
+        if (m_pBugSender)
+            m_pBugSender->Abandon();
+    }
 
     EmptyWorkFolders();
     SaveProjectFile(true);

@@ -7,6 +7,7 @@
 #include "CMessageSeam.h"
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
+#include "DesktopHandOver.h"
 #include "FileDialogs.h"
 #include "LanguageDirection.h"
 #include "SpecialFolders.h"
@@ -14,7 +15,6 @@
 #include "UILog.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
@@ -291,14 +291,14 @@ QString CStartUI::TwitterUrl(const QString& language)
 
 void CStartUI::FaceBook()
 {
-    QDesktopServices::openUrl(
-        QUrl(FacebookUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
+    CDesktopHandOver::OpenAddress(
+        this, QUrl(FacebookUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
 }
 
 void CStartUI::Twitter()
 {
-    QDesktopServices::openUrl(
-        QUrl(TwitterUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
+    CDesktopHandOver::OpenAddress(
+        this, QUrl(TwitterUrl(GetAppSettings() ? GetAppSettings()->GetLanguage() : QString())));
 }
 
 void CStartUI::SltDuplicate()

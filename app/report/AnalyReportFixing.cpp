@@ -19,6 +19,7 @@
 #include "SharedImages.h"
 #include "TreeItem.h"
 #include "UILog.h"
+#include "UserInputHold.h"
 #include "UtilityToolkit.h"
 
 #include <QCoreApplication>
@@ -206,6 +207,8 @@ void CAnalyReport::QueuePullJobs(const std::shared_ptr<std::vector<std::pair<int
 void CAnalyReport::WaitPullIdle()
 {
     const CNestedWait waiting;
+    // The jobs finish through the event loop; a click meanwhile would start work under the wait.
+    const CUserInputHold held;
     while (m_pPool->activeThreadCount() > 0)
     {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);

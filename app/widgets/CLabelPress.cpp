@@ -1,8 +1,8 @@
 #include "CLabelPress.h"
 
+#include "DesktopHandOver.h"
 #include "StyleTemplates.h"
 
-#include <QDesktopServices>
 #include <QFontMetrics>
 #include <QUrl>
 
@@ -33,5 +33,5 @@ CLabelPress::~CLabelPress() = default;
 void CLabelPress::mousePressEvent(QMouseEvent* event)
 {
     QLabel::mousePressEvent(event);
-    QDesktopServices::openUrl(QUrl::fromEncoded(m_strAddress.toLocal8Bit(), QUrl::TolerantMode));
+    CDesktopHandOver::OpenAddress(this, QUrl::fromEncoded(m_strAddress.toUtf8(), QUrl::TolerantMode));
 }

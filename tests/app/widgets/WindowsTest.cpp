@@ -7,6 +7,7 @@
 #include "LanguageDirection.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
+#include "UserInputHold.h"
 #include "WidgetTestEnv.h"
 
 #include <QBoxLayout>
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMovie>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionComboBox>
@@ -472,6 +474,36 @@ private slots:
                           Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(bar, &shift);
         QCOMPARE(window.pos(), settled + QPoint(20, 15));
+    }
+
+    // A wait that runs the event loop holds back the user's clicks and keys, nested or not, while
+    // the queued work it waits for still arrives; once it ends the same click acts again.
+    void userInputIsHeldWhileAWaitRuns()
+    {
+        QWidget window;
+        auto* button = new QPushButton(QStringLiteral("Start"), &window);
+        int pressed = 0;
+        connect(button, &QPushButton::clicked, [&] { ++pressed; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        button->setFocus();
+
+        bool delivered = false;
+        {
+            const CUserInputHold held;
+            QMetaObject::invokeMethod(
+                &window, [&] { delivered = true; }, Qt::QueuedConnection);
+            {
+                const CUserInputHold nested;
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTest::keyClick(button, Qt::Key_Space);
+            QVERIFY(QTest::qWaitFor([&] { return delivered; }, 5000));
+            QCOMPARE(pressed, 0);
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(pressed, 1);
     }
 
 private:
