@@ -4,6 +4,7 @@
 #include "WindowPainting.h"
 
 #include <QIcon>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 CDialog::CDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent)
@@ -54,4 +55,26 @@ void CDialog::SetIcon(const QIcon& icon)
 void CDialog::paintEvent(QPaintEvent*)
 {
     PaintRoundedWindow(this);
+}
+
+void CDialog::SetKeyboardButtons(std::initializer_list<QPushButton*> buttons)
+{
+    bool first = true;
+    for (QPushButton* button : buttons)
+    {
+        button->setFocusPolicy(Qt::StrongFocus);
+        // A button that takes the focus becomes the dialog's default, so Return presses it.
+        button->setAutoDefault(true);
+        // The picture stays as it is; the focus is drawn over it (the style draws the outline
+        // where a focus frame goes), so the chosen button is seen whatever the pointer does.
+        button->setStyleSheet(
+            button->styleSheet() +
+            QStringLiteral("QPushButton#%1:focus{outline: 1px dotted #000000;}").arg(button->objectName()));
+        if (first)
+        {
+            button->setDefault(true);
+            button->setFocus();
+            first = false;
+        }
+    }
 }

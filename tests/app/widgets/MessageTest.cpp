@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +45,42 @@ void PressWhenShown(int number)
                     else
                         MessageButton(box, number)->click();
                 });
+}
+
+// Types the keys into the next box shown, each where the keyboard sends it (the focused widget),
+// and notes which button had the focus before each key.
+void TypeWhenShown(std::function<QWidget*()> finder, const QList<Qt::Key>& keys,
+                   QStringList* focused = nullptr)
+{
+    WhenVisible(std::move(finder),
+                [keys, focused](QWidget* box)
+                {
+                    QVERIFY(QTest::qWaitForWindowActive(box));
+                    for (const Qt::Key key : keys)
+                    {
+                        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : box;
+                        if (focused)
+                            *focused << target->objectName();
+                        QTest::keyClick(target, key);
+                    }
+                    // A box the keys did not answer is closed, so the case fails instead of waiting.
+                    const QPointer<QWidget> alive(box);
+                    QTimer::singleShot(3000, box,
+                                       [alive]
+                                       {
+                                           if (alive && alive->isVisible())
+                                               alive->close();
+                                       });
+                });
+}
+
+// The button drawn as the user sees it on the box's translucent window.
+QImage Drawn(QWidget* button)
+{
+    QImage image(button->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).drawPixmap(0, 0, button->grab());
+    return image;
 }
 
 int Show(int type, int countdown = 0)
@@ -114,6 +152,66 @@ private slots:
     {
         WhenVisible(OpenBox, [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
         QCOMPARE(Show(2), 0);
+    }
+
+    // Every question can be answered from the keyboard: Return takes the first button, Tab and
+    // the arrow keys move between the buttons, Space presses the one chosen.
+    void keyboardAnswersTheBox_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("focused");
+        const QString first = QStringLiteral("MessageBut1");
+        const QString second = QStringLiteral("MessageBut2");
+        const QString third = QStringLiteral("MessageBut3");
+        QTest::newRow("Return") << 3 << QList<Qt::Key>{Qt::Key_Return} << 1 << QStringList{first};
+        QTest::newRow("Enter on OK") << 0 << QList<Qt::Key>{Qt::Key_Enter} << 1 << QStringList{first};
+        QTest::newRow("Tab, Return") << 3 << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Return} << 2
+                                     << QStringList{first, second};
+        QTest::newRow("Tab, Tab, Space") << 3 << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << 3
+                                         << QStringList{first, second, third};
+        QTest::newRow("Tab past the last") << 2 << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}
+                                           << 1 << QStringList{first, second, first};
+        QTest::newRow("Right, Space")
+            << 3 << QList<Qt::Key>{Qt::Key_Right, Qt::Key_Space} << 2 << QStringList{first, second};
+        QTest::newRow("Right, Left, Return")
+            << 2 << QList<Qt::Key>{Qt::Key_Right, Qt::Key_Left, Qt::Key_Return} << 1
+            << QStringList{first, second, first};
+        QTest::newRow("Tab, Escape") << 3 << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Escape} << 0
+                                     << QStringList{first, second};
+    }
+    void keyboardAnswersTheBox()
+    {
+        QFETCH(int, type);
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(int, answer);
+        QFETCH(QStringList, focused);
+        QStringList seen;
+        TypeWhenShown(OpenBox, keys, &seen);
+        QCOMPARE(Show(type), answer);
+        QCOMPARE(seen, focused);
+        QVERIFY(!OpenBox());
+    }
+
+    // The chosen button is seen: its picture changes when the focus leaves it, with the pointer
+    // nowhere near.
+    void focusedButtonIsSeen()
+    {
+        CWarnMessage box(nullptr, QStringLiteral("T"), QStringLiteral("Text"), 2, QStringLiteral("Yes"),
+                         QStringLiteral("No"), QString(), 0);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QPushButton* first = MessageButton(&box, 1);
+        QPushButton* second = MessageButton(&box, 2);
+        QVERIFY(first->hasFocus());
+        const QImage firstFocused = Drawn(first);
+        const QImage secondPlain = Drawn(second);
+        QTest::keyClick(first, Qt::Key_Tab);
+        QVERIFY(second->hasFocus());
+        QVERIFY(Drawn(first) != firstFocused);
+        QVERIFY(Drawn(second) != secondPlain);
+        box.close();
     }
 
     void countdownTakesTheFirstButton()
@@ -330,6 +428,29 @@ private slots:
             QTimer::singleShot(50, &box,
                                [&box] { box.findChild<QToolButton*>(QStringLiteral("close"))->click(); });
             QCOMPARE(box.exec(), int(QDialog::Rejected));
+            QCOMPARE(settings->GetMsgDshow(), 7);
+        }
+        {
+            // From the keyboard: Return removes; Tab (or an arrow) and Space cancel; Escape closes.
+            const auto confirmation = [] { return TopLevelOf<CMessgboxEx>(); };
+            settings->SetMsgDshow(7);
+            CMessgboxEx removeBox;
+            TypeWhenShown(confirmation, {Qt::Key_Return});
+            QCOMPARE(removeBox.exec(), int(QDialog::Accepted));
+            QCOMPARE(settings->GetMsgDshow(), 0);
+            for (const QList<Qt::Key>& keys :
+                 {QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Space}, QList<Qt::Key>{Qt::Key_Right, Qt::Key_Return}})
+            {
+                settings->SetMsgDshow(7);
+                CMessgboxEx cancelBox;
+                TypeWhenShown(confirmation, keys);
+                QCOMPARE(cancelBox.exec(), int(QDialog::Rejected));
+                QCOMPARE(settings->GetMsgDshow(), 0);
+            }
+            settings->SetMsgDshow(7);
+            CMessgboxEx escapeBox;
+            TypeWhenShown(confirmation, {Qt::Key_Escape});
+            QCOMPARE(escapeBox.exec(), int(QDialog::Rejected));
             QCOMPARE(settings->GetMsgDshow(), 7);
         }
         {
