@@ -244,7 +244,7 @@ void CStartUI::LoadSaveResult()
 {
     SetWorkMode(EWorkMode::SavedResult);
     m_strProjectPath =
-        GetOpenFileName(this, tr("Open Result File"), MusicFolder(), QStringLiteral("files (*.zavrodata)"));
+        GetOpenFileName(this, tr("Open Result File"), MusicFolder(), ProjectFileFilter());
     if (m_strProjectPath.isEmpty() || m_bCopying)
         return;
     // The copy runs off the GUI thread. It goes into a temporary file that replaces the working

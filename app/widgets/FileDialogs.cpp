@@ -3,8 +3,59 @@
 #include "CMessageSeam.h"
 #include "StyleTemplates.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <algorithm>
+
 namespace
 {
+
+// Qt's picker in the program's look: its icons at the interface's scale, its buttons wide enough
+// for any text they take in the language with room on both sides, and the folder path reading
+// left to right inside a right-to-left window (a path is not a sentence of the language).
+void FitPicker(QFileDialog& dialog)
+{
+    const QSize iconSize(ScaledInt(16), ScaledInt(16));
+    for (auto* button : dialog.findChildren<QToolButton*>())
+        button->setIconSize(iconSize);
+    for (auto* view : dialog.findChildren<QAbstractItemView*>())
+        view->setIconSize(iconSize);
+    if (auto* box = dialog.findChild<QDialogButtonBox*>())
+    {
+        // The accept button changes its text with the selection; these are Qt's texts, looked up
+        // in Qt's translation.
+        static constexpr const char* kPickerContext = "QFileDialog";
+        static constexpr const char* kAcceptSources[] = {"&Open", "&Choose", "&Save"};
+        QStringList acceptTexts;
+        for (const char* source : kAcceptSources)
+            acceptTexts << QCoreApplication::translate(kPickerContext, source);
+        for (QAbstractButton* button : box->buttons())
+        {
+            const QFontMetrics metrics(button->font());
+            int text = metrics.horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
+            if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
+            {
+                for (const QString& candidate : acceptTexts)
+                    text = std::max(text,
+                                    metrics.horizontalAdvance(QString(candidate).remove(QLatin1Char('&'))));
+            }
+            button->setMinimumWidth(std::max(button->sizeHint().width(), text + ScaledInt(32)));
+            button->setMinimumHeight(std::max(button->sizeHint().height(), metrics.height() + ScaledInt(10)));
+        }
+    }
+    if (dialog.isRightToLeft())
+    {
+        if (auto* lookIn = dialog.findChild<QComboBox*>(QStringLiteral("lookInCombo")))
+            lookIn->setLayoutDirection(Qt::LeftToRight);
+    }
+}
 
 // The picker at the interface's scale: its texts are drawn at the scale, so it opens as much
 // larger as they are.
@@ -18,6 +69,7 @@ QStringList RunPicker(QWidget* parent, const QString& caption, const QString& di
     dialog.setOptions(options);
     dialog.setFileMode(mode);
     dialog.setAcceptMode(accept);
+    FitPicker(dialog);
     dialog.resize(dialog.sizeHint().expandedTo(QSize(ScaledInt(640), ScaledInt(420))));
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -46,4 +98,9 @@ QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& 
 {
     return RunPicker(parent, caption, dir, filter, QFileDialog::AnyFile, QFileDialog::AcceptSave, nullptr, {})
         .value(0);
+}
+
+QString ProjectFileFilter()
+{
+    return QCoreApplication::translate("FileDialogs", "files (*.zavrodata)");
 }

@@ -6,18 +6,28 @@
 #include "CMessgboxEx.h"
 #include "CWarnMessage.h"
 #include "FileDialogs.h"
+#include "QtTranslation.h"
+#include "StyleTemplates.h"
 #include "WidgetTestEnv.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPainter>
+#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
+
+#include <algorithm>
 
 namespace
 {
@@ -363,6 +373,142 @@ private slots:
                                 .arg(opened[0].height())
                                 .arg(opened[1].width())
                                 .arg(opened[1].height())));
+    }
+
+    // The real picker in every language at both scales: Qt's own texts and the project filter in
+    // the language, the buttons' texts clear of their borders, the icons at the scale, and in
+    // Arabic the folder path read left to right.
+    void filePickersSpeakTheLanguage()
+    {
+        const auto picker = [] { return TopLevelOf<QFileDialog>(); };
+        const QStringList parts{"lookInLabel", "fileNameLabel", "fileTypeLabel"};
+        QStringList english;
+        QStringList problems;
+        int iconInk[2] = {};
+        const QFont originalFont = QApplication::font();
+        for (const QString code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+        {
+            QTranslator ours;
+            QVERIFY(ours.load("tidewell_" + code, QCoreApplication::applicationDirPath() + "/language"));
+            QCoreApplication::installTranslator(&ours);
+            InstallQtTranslationFor(&ours);
+            QApplication::setLayoutDirection(code == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+            for (const int scale : {1, 2})
+            {
+                g_dScale = scale;
+                QFont font(QStringLiteral("Tahoma"));
+                font.setPixelSize(ScaledInt(12));
+                QApplication::setFont(font);
+                const QString where = QStringLiteral("%1 at scale %2: ").arg(code).arg(scale);
+                WhenVisible(picker,
+                            [&](QWidget* widget)
+                            {
+                                auto* dialog = qobject_cast<QFileDialog*>(widget);
+                                QStringList texts;
+                                for (const QString& part : parts)
+                                    texts << dialog->findChild<QLabel*>(part)->text();
+                                const auto buttons = dialog->findChild<QDialogButtonBox*>()->buttons();
+                                for (QAbstractButton* button : buttons)
+                                {
+                                    texts << button->text();
+                                    if (TextClearance(button) < ScaledInt(6))
+                                        problems << where + button->text() + " touches its border";
+                                }
+                                if (code == "en")
+                                    english = texts;
+                                else if (const int same = int(std::count_if(texts.cbegin(), texts.cend(),
+                                                                            [&english](const QString& text) {
+                                                                                return english.contains(text);
+                                                                            })))
+                                    problems << where + QString::number(same) + " of Qt's texts in English";
+                                const QString filter =
+                                    dialog->findChild<QComboBox*>("fileTypeCombo")->currentText();
+                                if (!filter.endsWith("(*.zavrodata)") ||
+                                    (code != "en" && filter == "files (*.zavrodata)"))
+                                    problems << where + "project filter " + filter;
+                                auto* back = dialog->findChild<QToolButton*>("backButton");
+                                const QRect ink = InkBounds(back->grab().toImage(), back->rect());
+                                if (code == "en")
+                                    iconInk[scale - 1] = ink.width();
+                                // The path's ink: what changes when its text is drawn in the
+                                // field's own colour. It starts at the field's left, after the icon.
+                                auto* lookIn = dialog->findChild<QComboBox*>("lookInCombo");
+                                const QImage shown = lookIn->grab().toImage();
+                                QPalette hidden = lookIn->palette();
+                                hidden.setColor(QPalette::ButtonText, hidden.color(QPalette::Button));
+                                lookIn->setPalette(hidden);
+                                const QImage blank = lookIn->grab().toImage();
+                                QStyleOptionComboBox option;
+                                option.initFrom(lookIn);
+                                const QRect field = lookIn->style()->subControlRect(
+                                    QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, lookIn);
+                                QRect path;
+                                for (int y = field.top(); y <= field.bottom(); ++y)
+                                    for (int x = field.left(); x <= field.right(); ++x)
+                                        if (shown.pixel(x, y) != blank.pixel(x, y))
+                                            path |= QRect(x, y, 1, 1);
+                                if (path.isNull() || path.left() > field.left() + field.width() / 8)
+                                    problems << where + "the folder path does not read left to right";
+                                dialog->reject();
+                            });
+                GetSaveFileName(nullptr, "Save Project", QDir::homePath(), ProjectFileFilter());
+            }
+            QCoreApplication::removeTranslator(&ours);
+        }
+        InstallQtTranslationFor(nullptr);
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QApplication::setFont(originalFont);
+        g_dScale = 1.0;
+        if (iconInk[1] < 2 * iconInk[0] - 2)
+            problems
+                << QStringLiteral("icon %1 px at scale 1, %2 px at scale 2").arg(iconInk[0]).arg(iconInk[1]);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    // The removal confirmation in every language at both scales: its texts inside the box, each
+    // button's text clear of its picture's edges, the buttons clear of the bottom edge.
+    void removalConfirmationFitsEveryLanguage()
+    {
+        const QFont originalFont = QApplication::font();
+        QStringList problems;
+        for (const QString code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+        {
+            QTranslator ours;
+            QVERIFY(ours.load("tidewell_" + code, QCoreApplication::applicationDirPath() + "/language"));
+            QCoreApplication::installTranslator(&ours);
+            for (const int scale : {1, 2})
+            {
+                g_dScale = scale;
+                QFont font(QStringLiteral("Tahoma"));
+                font.setPixelSize(ScaledInt(12));
+                QApplication::setFont(font);
+                qApp->setStyleSheet(LoadApplicationStyleSheet());
+                CMessgboxEx box;
+                box.setLayoutDirection(code == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+                box.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&box));
+                const QString where = QStringLiteral("%1 at scale %2: ").arg(code).arg(scale);
+                for (QWidget* part : box.findChildren<QWidget*>())
+                {
+                    const QRect inBox(part->mapTo(&box, QPoint(0, 0)), part->size());
+                    if (part->isVisible() && !box.rect().contains(inBox))
+                        problems << where + part->metaObject()->className() + " outside the box";
+                    auto* button = qobject_cast<QPushButton*>(part);
+                    if (!button)
+                        continue;
+                    qWarning() << where << button->text() << TextClearance(button) << box.height() - inBox.bottom() << box.size();
+                    if (const int clearance = TextClearance(button); clearance < ScaledInt(6))
+                        problems << where + button->text() +
+                                        QStringLiteral(" %1 px from its sides").arg(clearance);
+                    if (box.height() - inBox.bottom() < ScaledInt(8))
+                        problems << where + button->text() + " on the bottom edge";
+                }
+            }
+            QCoreApplication::removeTranslator(&ours);
+        }
+        QApplication::setFont(originalFont);
+        g_dScale = 1.0;
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void seamAnswersWithoutAWindow()
