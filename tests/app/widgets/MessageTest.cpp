@@ -496,7 +496,8 @@ private slots:
                     auto* button = qobject_cast<QPushButton*>(part);
                     if (!button)
                         continue;
-                    qWarning() << where << button->text() << TextClearance(button) << box.height() - inBox.bottom() << box.size();
+                    qWarning() << where << button->text() << TextClearance(button)
+                               << box.height() - inBox.bottom() << box.size();
                     if (const int clearance = TextClearance(button); clearance < ScaledInt(6))
                         problems << where + button->text() +
                                         QStringLiteral(" %1 px from its sides").arg(clearance);
