@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -16,6 +18,23 @@
 
 namespace
 {
+
+// Draws a widget's texts left to right whatever the window's direction: for the picker's folder
+// path and its file patterns, which are not sentences of the language. Owned by the picker.
+class CLeftToRightTextStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                      const QString& text, QPalette::ColorRole textRole) const override
+    {
+        const Qt::LayoutDirection direction = painter->layoutDirection();
+        painter->setLayoutDirection(Qt::LeftToRight);
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        painter->setLayoutDirection(direction);
+    }
+};
 
 // Qt's picker in the program's look: its icons at the interface's scale, its buttons wide enough
 // for any text they take in the language with room on both sides, and the folder path reading
@@ -46,14 +65,21 @@ void FitPicker(QFileDialog& dialog)
                     text = std::max(text,
                                     metrics.horizontalAdvance(QString(candidate).remove(QLatin1Char('&'))));
             }
+            if (!button->icon().isNull())
+                text += button->iconSize().width() + ScaledInt(4);
             button->setMinimumWidth(std::max(button->sizeHint().width(), text + ScaledInt(32)));
             button->setMinimumHeight(std::max(button->sizeHint().height(), metrics.height() + ScaledInt(10)));
         }
     }
     if (dialog.isRightToLeft())
     {
-        if (auto* lookIn = dialog.findChild<QComboBox*>(QStringLiteral("lookInCombo")))
-            lookIn->setLayoutDirection(Qt::LeftToRight);
+        auto* leftToRight = new CLeftToRightTextStyle();
+        leftToRight->setParent(&dialog);
+        for (const char* name : {"lookInCombo", "fileTypeCombo"})
+        {
+            if (auto* combo = dialog.findChild<QComboBox*>(QLatin1String(name)))
+                combo->setStyle(leftToRight);
+        }
     }
 }
 

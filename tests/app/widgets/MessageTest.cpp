@@ -7,6 +7,7 @@
 #include "CWarnMessage.h"
 #include "FileDialogs.h"
 #include "QtTranslation.h"
+#include "ScaledStyle.h"
 #include "StyleTemplates.h"
 #include "WidgetTestEnv.h"
 
@@ -18,7 +19,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
-#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
@@ -91,6 +91,26 @@ QImage Drawn(QWidget* button)
     image.fill(Qt::white);
     QPainter(&image).drawPixmap(0, 0, button->grab());
     return image;
+}
+
+// The program's look at a scale, as it starts with it (font, style, style sheet); scale 0 puts the
+// test's own look back.
+void UseProgramLook(int scale)
+{
+    static const QFont testFont = QApplication::font();
+    g_dScale = std::max(scale, 1);
+    qApp->setStyleSheet(QString());
+    if (scale == 0)
+    {
+        QApplication::setFont(testFont);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        return;
+    }
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(ScaledInt(12));
+    QApplication::setFont(font);
+    QApplication::setStyle(new CScaledStyle);
+    qApp->setStyleSheet(LoadApplicationStyleSheet());
 }
 
 int Show(int type, int countdown = 0)
@@ -385,7 +405,6 @@ private slots:
         QStringList english;
         QStringList problems;
         int iconInk[2] = {};
-        const QFont originalFont = QApplication::font();
         for (const QString code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
         {
             QTranslator ours;
@@ -395,10 +414,7 @@ private slots:
             QApplication::setLayoutDirection(code == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
             for (const int scale : {1, 2})
             {
-                g_dScale = scale;
-                QFont font(QStringLiteral("Tahoma"));
-                font.setPixelSize(ScaledInt(12));
-                QApplication::setFont(font);
+                UseProgramLook(scale);
                 const QString where = QStringLiteral("%1 at scale %2: ").arg(code).arg(scale);
                 WhenVisible(picker,
                             [&](QWidget* widget)
@@ -430,13 +446,11 @@ private slots:
                                 const QRect ink = InkBounds(back->grab().toImage(), back->rect());
                                 if (code == "en")
                                     iconInk[scale - 1] = ink.width();
-                                // The path's ink: what changes when its text is drawn in the
-                                // field's own colour. It starts at the field's left, after the icon.
+                                // The path's ink: what changes when its text is not drawn. It starts at the
+                                // field's left, after the icon.
                                 auto* lookIn = dialog->findChild<QComboBox*>("lookInCombo");
                                 const QImage shown = lookIn->grab().toImage();
-                                QPalette hidden = lookIn->palette();
-                                hidden.setColor(QPalette::ButtonText, hidden.color(QPalette::Button));
-                                lookIn->setPalette(hidden);
+                                lookIn->setStyleSheet("QComboBox{color: transparent;}");
                                 const QImage blank = lookIn->grab().toImage();
                                 QStyleOptionComboBox option;
                                 option.initFrom(lookIn);
@@ -457,8 +471,7 @@ private slots:
         }
         InstallQtTranslationFor(nullptr);
         QApplication::setLayoutDirection(Qt::LeftToRight);
-        QApplication::setFont(originalFont);
-        g_dScale = 1.0;
+        UseProgramLook(0);
         if (iconInk[1] < 2 * iconInk[0] - 2)
             problems
                 << QStringLiteral("icon %1 px at scale 1, %2 px at scale 2").arg(iconInk[0]).arg(iconInk[1]);
@@ -469,7 +482,6 @@ private slots:
     // button's text clear of its picture's edges, the buttons clear of the bottom edge.
     void removalConfirmationFitsEveryLanguage()
     {
-        const QFont originalFont = QApplication::font();
         QStringList problems;
         for (const QString code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
         {
@@ -478,11 +490,7 @@ private slots:
             QCoreApplication::installTranslator(&ours);
             for (const int scale : {1, 2})
             {
-                g_dScale = scale;
-                QFont font(QStringLiteral("Tahoma"));
-                font.setPixelSize(ScaledInt(12));
-                QApplication::setFont(font);
-                qApp->setStyleSheet(LoadApplicationStyleSheet());
+                UseProgramLook(scale);
                 CMessgboxEx box;
                 box.setLayoutDirection(code == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
                 box.show();
@@ -496,8 +504,6 @@ private slots:
                     auto* button = qobject_cast<QPushButton*>(part);
                     if (!button)
                         continue;
-                    qWarning() << where << button->text() << TextClearance(button)
-                               << box.height() - inBox.bottom() << box.size();
                     if (const int clearance = TextClearance(button); clearance < ScaledInt(6))
                         problems << where + button->text() +
                                         QStringLiteral(" %1 px from its sides").arg(clearance);
@@ -507,8 +513,7 @@ private slots:
             }
             QCoreApplication::removeTranslator(&ours);
         }
-        QApplication::setFont(originalFont);
-        g_dScale = 1.0;
+        UseProgramLook(0);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
