@@ -1,6 +1,7 @@
 #include "CDialog.h"
 
 #include "CTitleBar.h"
+#include "StyleTemplates.h"
 #include "WindowPainting.h"
 
 #include <QIcon>
@@ -67,9 +68,9 @@ void CDialog::SetKeyboardButtons(std::initializer_list<QPushButton*> buttons)
         button->setAutoDefault(true);
         // The picture stays as it is; the focus is drawn over it (the style draws the outline
         // where a focus frame goes), so the chosen button is seen whatever the pointer does.
-        button->setStyleSheet(
-            button->styleSheet() +
-            QStringLiteral("QPushButton#%1:focus{outline: 1px dotted #000000;}").arg(button->objectName()));
+        button->setStyleSheet(button->styleSheet() +
+                              QStringLiteral("QPushButton#%1:focus{outline: %2px dotted #000000;}")
+                                  .arg(button->objectName(), QString::number(ScaledValue(1), 'g')));
         if (first)
         {
             button->setDefault(true);
