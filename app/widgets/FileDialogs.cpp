@@ -36,8 +36,8 @@ public:
     }
 };
 
-// Qt's picker in the program's look: its icons at the interface's scale, its buttons wide enough
-// for any text they take in the language with room on both sides, and the folder path reading
+// Qt's picker in the program's look: its icons at the interface's scale, its buttons (text alone)
+// wide enough for any text they take in the language with room on both sides, and the folder path reading
 // left to right inside a right-to-left window (a path is not a sentence of the language).
 void FitPicker(QFileDialog& dialog)
 {
@@ -46,6 +46,8 @@ void FitPicker(QFileDialog& dialog)
         button->setIconSize(iconSize);
     for (auto* view : dialog.findChildren<QAbstractItemView*>())
         view->setIconSize(iconSize);
+    for (auto* combo : dialog.findChildren<QComboBox*>())
+        combo->setIconSize(iconSize);
     if (auto* box = dialog.findChild<QDialogButtonBox*>())
     {
         // The accept button changes its text with the selection; these are Qt's texts, looked up
@@ -65,8 +67,9 @@ void FitPicker(QFileDialog& dialog)
                     text = std::max(text,
                                     metrics.horizontalAdvance(QString(candidate).remove(QLatin1Char('&'))));
             }
-            if (!button->icon().isNull())
-                text += button->iconSize().width() + ScaledInt(4);
+            // Text alone, as on the program's own buttons: beside an icon Qt pushes a right-to-left
+            // text against the button's far edge once the button is wider than its hint.
+            button->setIcon(QIcon());
             button->setMinimumWidth(std::max(button->sizeHint().width(), text + ScaledInt(32)));
             button->setMinimumHeight(std::max(button->sizeHint().height(), metrics.height() + ScaledInt(10)));
         }
@@ -80,6 +83,10 @@ void FitPicker(QFileDialog& dialog)
             if (auto* combo = dialog.findChild<QComboBox*>(QLatin1String(name)))
                 combo->setStyle(leftToRight);
         }
+        // The path's field itself runs left to right too: its folder icon in front of the path's
+        // beginning, which is then never cut.
+        if (auto* lookIn = dialog.findChild<QComboBox*>(QStringLiteral("lookInCombo")))
+            lookIn->setLayoutDirection(Qt::LeftToRight);
     }
 }
 
