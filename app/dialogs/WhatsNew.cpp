@@ -26,7 +26,7 @@ DialogIcon::DialogIcon(QWidget* parent) : QWidget(parent) {}
 
 QSize DialogIcon::sizeHint() const
 {
-    return {50, 50};
+    return {ScaledInt(50), ScaledInt(50)};
 }
 
 void DialogIcon::paintEvent(QPaintEvent*)

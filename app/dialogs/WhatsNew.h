@@ -9,7 +9,7 @@ class QLabel;
 class QPushButton;
 class QTextBrowser;
 
-// The program icon at a dialog's top left: always 50 x 50, whatever the UI scale.
+// The program icon at a dialog's top left: 50 x 50 at the UI scale.
 class DialogIcon : public QWidget
 {
 public:

@@ -115,6 +115,8 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
     m_pTree->setUniformRowHeights(true);
     m_pTree->setColumnCount(kColumnCount);
     m_pTree->setIconSize(QSize(ScaledInt(16), ScaledInt(16)));
+    // The copies stand as far in under their group as the scale makes everything else.
+    m_pTree->setIndentation(ScaledInt(m_pTree->indentation()));
     QHeaderView* header = m_pTree->header();
     header->setStretchLastSection(false);
     // The icon columns are as narrow as their icons: the path beside them keeps the room.

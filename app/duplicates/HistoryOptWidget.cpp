@@ -47,10 +47,10 @@ CHistoryOptWidget::CHistoryOptWidget(QWidget* parent) : CDialog(parent)
     ok->setObjectName(QStringLiteral("HistoryOK"));
     for (QPushButton* button : {cancel, ok})
     {
-        button->setFocusPolicy(Qt::NoFocus);
         button->setStyleSheet(ImageButtonStyle(button->objectName(), QStringLiteral("button"),
                                                ScaledValue(84), ScaledValue(24), "#000000", ScaledValue(12)));
     }
+    SetKeyboardButtons({ok, cancel});
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(0, 0, 0, 0);
     buttonRow->addStretch();

@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 
@@ -9,12 +11,14 @@ namespace
 {
 constexpr int kMinPrefix = 6;
 constexpr int kMaxLength = 1 << 24;
-const QString kEllipsis = QStringLiteral("...");
+const QString kEllipsis = QString(QChar(0x2026));
+// What QLineEdit keeps free on each side of its text inside its contents, and its cursor.
+constexpr int kLineEditMargin = 2;
+constexpr int kCursorWidth = 1;
 } // namespace
 
 CLineEdit::CLineEdit(QWidget* parent) : QLineEdit(parent)
 {
-    m_iReserve = QFontMetrics(font()).horizontalAdvance(kEllipsis) + 16;
     // QLineEdit cuts its text at 32767 characters by default; a tag may be longer, and a field
     // that cut it would save the cut text back.
     setMaxLength(kMaxLength);
@@ -44,6 +48,16 @@ void CLineEdit::ShowText(const QString& text)
     setCursorPosition(0);
 }
 
+int CLineEdit::TextRoom(int width) const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    option.rect.setWidth(width);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin - kCursorWidth;
+}
+
 QString CLineEdit::ElidedText(int width) const
 {
     const QFontMetrics metrics = fontMetrics();
@@ -53,24 +67,25 @@ QString CLineEdit::ElidedText(int width) const
     auto prefixWidth = [&](int n) { return metrics.horizontalAdvance(m_strFullText.left(n)); };
 
     // The width of a prefix grows with its length, so only short prefixes are ever measured:
-    // double the length until the prefix is wider than the field allows (or the text ends),
-    // then halve within the last step. A 64 KB tag costs a few short measurements per paint.
-    const int limit = width - 6;
+    // double the length until the prefix is wider than the room (or the text ends), then halve
+    // within the last step. A 64 KB tag costs a few short measurements per paint.
+    const int room = TextRoom(width);
     int high = std::min(length, 16);
-    while (high < length && prefixWidth(high) <= limit)
+    while (high < length && prefixWidth(high) <= room)
         high = std::min(length, high * 2);
-    if (prefixWidth(high) <= limit)
+    if (prefixWidth(high) <= room)
         return m_strFullText; // the whole text fits
 
-    const int target = width - m_iReserve;
+    // The longest prefix that fits with the mark behind it.
+    const int target = room - metrics.horizontalAdvance(kEllipsis);
     int low = std::min(kMinPrefix, high);
     while (low < high)
     {
-        const int mid = low + (high - low) / 2;
-        if (prefixWidth(mid) >= target)
-            high = mid;
+        const int mid = low + (high - low + 1) / 2;
+        if (prefixWidth(mid) <= target)
+            low = mid;
         else
-            low = mid + 1;
+            high = mid - 1;
     }
     return m_strFullText.left(low) + kEllipsis;
 }
@@ -85,9 +100,6 @@ bool CLineEdit::event(QEvent* event)
         break;
     case QEvent::FocusOut:
         m_bFocused = false;
-        break;
-    case QEvent::FontChange:
-        m_iReserve = QFontMetrics(font()).horizontalAdvance(kEllipsis) + 16;
         break;
     default:
         break;

@@ -4,7 +4,7 @@
 #include <QString>
 
 // A single-line field that keeps a full text and, while it has no focus, shows a long one cut
-// short with "..."; with focus it shows and edits the full text. Read the value with
+// short with "…"; with focus it shows and edits the full text. Read the value with
 // GetFullText, never text(). GUI thread.
 class CLineEdit : public QLineEdit
 {
@@ -16,8 +16,9 @@ public:
     void SetFullText(const QString& text);
     QString GetFullText() const { return m_strFullText; }
 
-    // The text shown without focus in a field of the given width: the full text when it fits,
-    // else the shortest prefix of at least six characters that fills (width - reserve), then "...".
+    // The text shown without focus in a field of the given width: the full text when it fits the
+    // room the field gives its text, else the longest prefix (at least six characters) that fits
+    // there together with "…", so the mark is always drawn whole.
     QString ElidedText(int width) const;
 
 public slots:
@@ -32,8 +33,10 @@ private:
     // Sets the shown text without touching the full text.
     void ShowText(const QString& text);
 
+    // The part of a field of the given width that its frame and margins leave for the text.
+    int TextRoom(int width) const;
+
     QString m_strFullText;
-    int m_iReserve = 0; // width of "..." plus 16 pixels
     bool m_bFocused = false;
     bool m_bRefresh = false;
 };

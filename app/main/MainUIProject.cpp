@@ -70,8 +70,7 @@ bool CMainUI::ApplyOrSave(int which)
     {
         QString folder;
         GetSpecialFolderPath(&folder, kMusicFolder);
-        QString path =
-            GetSaveFileName(this, tr("Save Result"), folder, QStringLiteral("files (*.zavrodata)"));
+        QString path = GetSaveFileName(this, tr("Save Result"), folder, ProjectFileFilter());
         if (!path.isEmpty() && !path.endsWith(QLatin1String(".zavrodata"), Qt::CaseInsensitive))
             path += QStringLiteral(".zavrodata");
         m_strProjectPath = path;

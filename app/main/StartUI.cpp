@@ -243,8 +243,7 @@ void CStartUI::OpenMusicFiles()
 void CStartUI::LoadSaveResult()
 {
     SetWorkMode(EWorkMode::SavedResult);
-    m_strProjectPath =
-        GetOpenFileName(this, tr("Open Result File"), MusicFolder(), QStringLiteral("files (*.zavrodata)"));
+    m_strProjectPath = GetOpenFileName(this, tr("Open Result File"), MusicFolder(), ProjectFileFilter());
     if (m_strProjectPath.isEmpty() || m_bCopying)
         return;
     // The copy runs off the GUI thread. It goes into a temporary file that replaces the working

@@ -1,6 +1,7 @@
 #include "StartUpRules.h"
 
 #include "AppGlobals.h"
+#include "QtTranslation.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -49,5 +50,6 @@ bool InstallTranslation(const QString& code, const QString& folder)
     }
     g_pTranslator = translator;
     QCoreApplication::installTranslator(translator);
+    InstallQtTranslationFor(translator);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "InterfaceLanguage.h"
 
 #include "AppGlobals.h"
+#include "QtTranslation.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -42,4 +43,5 @@ void InstallInterfaceTranslator(QTranslator* translator)
     }
     g_pTranslator = translator;
     QCoreApplication::installTranslator(translator);
+    InstallQtTranslationFor(translator);
 }

@@ -1,9 +1,11 @@
 #include "CDialog.h"
 
 #include "CTitleBar.h"
+#include "StyleTemplates.h"
 #include "WindowPainting.h"
 
 #include <QIcon>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 CDialog::CDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent)
@@ -54,4 +56,26 @@ void CDialog::SetIcon(const QIcon& icon)
 void CDialog::paintEvent(QPaintEvent*)
 {
     PaintRoundedWindow(this);
+}
+
+void CDialog::SetKeyboardButtons(std::initializer_list<QPushButton*> buttons)
+{
+    bool first = true;
+    for (QPushButton* button : buttons)
+    {
+        button->setFocusPolicy(Qt::StrongFocus);
+        // A button that takes the focus becomes the dialog's default, so Return presses it.
+        button->setAutoDefault(true);
+        // The picture stays as it is; the focus is drawn over it (the style draws the outline
+        // where a focus frame goes), so the chosen button is seen whatever the pointer does.
+        button->setStyleSheet(button->styleSheet() +
+                              QStringLiteral("QPushButton#%1:focus{outline: %2px dotted #000000;}")
+                                  .arg(button->objectName(), QString::number(ScaledValue(1), 'g')));
+        if (first)
+        {
+            button->setDefault(true);
+            button->setFocus();
+            first = false;
+        }
+    }
 }

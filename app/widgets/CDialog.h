@@ -2,9 +2,12 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
 class CTitleBar;
 class QIcon;
 class QLayout;
+class QPushButton;
 class QVBoxLayout;
 
 // Base of every modal dialog: no system frame, application-modal, a CTitleBar on top and the
@@ -26,6 +29,12 @@ public:
     void SetFixedSize(int width, int height);
     void SetIcon(const QIcon& icon);
     CTitleBar* GetTitleBar() const { return m_pTitleBar; }
+
+    // Lets the keyboard answer the dialog through these buttons, in their order: the first is the
+    // default and has the focus when the dialog opens, so Return takes it; Tab and the arrow keys
+    // move the focus between them, Space and Return press the focused one, Escape rejects. The
+    // focused button shows a dotted frame over its picture. Call once the buttons have their look.
+    static void SetKeyboardButtons(std::initializer_list<QPushButton*> buttons);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,17 +5,27 @@
 #include "StyleTemplates.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 
-QString DialogButtonStyle(const QString& objectName)
+// The button's picture is at least its usual width and as wide as its bold text needs, with room
+// on both sides, in the current language.
+QString DialogButtonStyle(const QPushButton* button)
 {
-    return ImageButtonStyle(objectName, QStringLiteral("button"), ScaledValue(90), ScaledValue(24),
+    QFont bold = button->font();
+    bold.setBold(true);
+    bold.setPixelSize(ScaledInt(12));
+    const double width =
+        std::max(ScaledValue(90), QFontMetrics(bold).horizontalAdvance(button->text()) + ScaledValue(24));
+    return ImageButtonStyle(button->objectName(), QStringLiteral("button"), width, ScaledValue(24),
                             QStringLiteral("#000000"), ScaledValue(12));
 }
 
@@ -35,12 +45,11 @@ CMessgboxEx::CMessgboxEx(QWidget* parent) : CDialog(parent)
 
     m_pRemoveButton = new QPushButton(tr("Remove"), this);
     m_pRemoveButton->setObjectName(QStringLiteral("MsgRemoveBut"));
-    m_pRemoveButton->setFocusPolicy(Qt::NoFocus);
-    m_pRemoveButton->setStyleSheet(DialogButtonStyle(QStringLiteral("MsgRemoveBut")));
+    m_pRemoveButton->setStyleSheet(DialogButtonStyle(m_pRemoveButton));
     auto* cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("MsgCancelBut"));
-    cancelButton->setFocusPolicy(Qt::NoFocus);
-    cancelButton->setStyleSheet(DialogButtonStyle(QStringLiteral("MsgCancelBut")));
+    cancelButton->setStyleSheet(DialogButtonStyle(cancelButton));
+    SetKeyboardButtons({m_pRemoveButton, cancelButton});
 
     auto* textColumn = new QVBoxLayout();
     textColumn->setSpacing(0);
@@ -61,8 +70,12 @@ CMessgboxEx::CMessgboxEx(QWidget* parent) : CDialog(parent)
     outer->addLayout(topRow);
     outer->addLayout(buttonRow);
     outer->addStretch();
-    outer->setContentsMargins(ScaledInt(15), ScaledInt(20), ScaledInt(15), ScaledInt(5));
+    outer->setContentsMargins(ScaledInt(15), ScaledInt(20), ScaledInt(15), ScaledInt(12));
     AddLayout(outer);
+    // At least its usual size, and as large as its texts and buttons need in the language and at
+    // the scale, so the buttons keep clear of the bottom edge.
+    const QSize needed = layout()->totalMinimumSize();
+    SetFixedSize(std::max(ScaledInt(400), needed.width()), std::max(ScaledInt(130), needed.height()));
 
     connect(m_pRemoveButton, &QPushButton::clicked, this, &CMessgboxEx::Remove);
     connect(cancelButton, &QPushButton::clicked, this, &CMessgboxEx::Cancel);

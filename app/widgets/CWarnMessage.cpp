@@ -97,7 +97,6 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
         const QString name = QStringLiteral("MessageBut%1").arg(i + 1);
         buttons[i] = new QPushButton(texts[i], this);
         buttons[i]->setObjectName(name);
-        buttons[i]->setFocusPolicy(Qt::NoFocus);
     }
     m_pFirstButton = buttons[0];
 
@@ -161,6 +160,7 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
         if (!buttons[i]->isHidden())
             extra += int(width - ScaledValue(84));
     }
+    SetKeyboardButtons({buttons[0], buttons[1], buttons[2]});
     QFont titleFont = font();
     titleFont.setBold(true);
     titleFont.setPixelSize(ScaledInt(13));

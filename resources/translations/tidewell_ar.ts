@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>~description here!</source>
-        <translation>~اكتب الوصف هنا!</translation>
+        <translation>اكتب وصف المشكلة هنا.</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1520,6 +1520,13 @@ The update server gave no web address to download it from.</source>
     <message>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>files (*.zavrodata)</source>
+        <translation>ملفات المشروع (*.zavrodata)</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>~description here!</source>
-        <translation>~Descrição aqui!</translation>
+        <translation>Descreva o problema aqui.</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1409,6 +1409,13 @@ O servidor de atualização não informou um endereço web para baixá-la.</tran
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>files (*.zavrodata)</source>
+        <translation>Arquivos de projeto (*.zavrodata)</translation>
     </message>
 </context>
 <context>

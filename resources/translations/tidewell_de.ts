@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>~description here!</source>
-        <translation>~Beschreibung hier!</translation>
+        <translation>Beschreiben Sie das Problem hier.</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1408,6 +1408,13 @@ Der Update-Server nannte keine Webadresse zum Herunterladen.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>files (*.zavrodata)</source>
+        <translation>Projektdateien (*.zavrodata)</translation>
     </message>
 </context>
 <context>

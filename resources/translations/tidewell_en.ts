@@ -1411,6 +1411,13 @@ The update server gave no web address to download it from.</translation>
     </message>
 </context>
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>files (*.zavrodata)</source>
+        <translation>files (*.zavrodata)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Information</source>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>~description here!</source>
-        <translation>~¡Descripción aquí!</translation>
+        <translation>Describa el problema aquí.</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1408,6 +1408,13 @@ El servidor de actualizaciones no indicó ninguna dirección web para descargarl
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>files (*.zavrodata)</source>
+        <translation>Archivos de proyecto (*.zavrodata)</translation>
     </message>
 </context>
 <context>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>~description here!</source>
-        <translation>~Description ici !</translation>
+        <translation>Décrivez le problème ici.</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1408,6 +1408,13 @@ Le serveur de mise à jour n&apos;a indiqué aucune adresse web pour la téléch
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>files (*.zavrodata)</source>
+        <translation>Fichiers de projet (*.zavrodata)</translation>
     </message>
 </context>
 <context>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>~description here!</source>
-        <translation>~ここに説明を入力！</translation>
+        <translation>ここに問題を説明してください。</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1380,6 +1380,13 @@ The update server gave no web address to download it from.</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>files (*.zavrodata)</source>
+        <translation>プロジェクトファイル (*.zavrodata)</translation>
     </message>
 </context>
 <context>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>~description here!</source>
-        <translation>~Опишите проблему здесь!</translation>
+        <translation>Опишите проблему здесь.</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1436,6 +1436,13 @@ The update server gave no web address to download it from.</source>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>files (*.zavrodata)</source>
+        <translation>Файлы проекта (*.zavrodata)</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -27,6 +28,10 @@ void ClosingQuestion(SceneContext& context)
                      CMainUI::tr("Apply"), 0);
     box.show();
     context.Shot(QStringLiteral("main-close-question"), &box);
+    // The focus moved on by the keyboard to the second button.
+    if (QWidget* focused = QApplication::focusWidget())
+        QTest::keyClick(focused, Qt::Key_Tab);
+    context.Shot(QStringLiteral("main-close-question-tab"), &box);
 }
 
 void BugReportDialog(SceneContext& context)

@@ -2,6 +2,7 @@
 // a long home folder, and the file pickers the start page opens.
 #include "ScreenshotScene.h"
 
+#include "CMessgboxEx.h"
 #include "CWarnMessage.h"
 #include "CountTexts.h"
 #include "DesktopHandOver.h"
@@ -42,6 +43,9 @@ void LongMessages(SceneContext& context)
         box.show();
         context.Shot(name, &box);
     }
+    CMessgboxEx confirmation(context.Window());
+    confirmation.show();
+    context.Shot(QStringLiteral("message-remove-confirmation"), &confirmation);
 }
 
 void FilePickers(SceneContext& context)
@@ -62,7 +66,7 @@ void FilePickers(SceneContext& context)
             });
         if (save)
             GetSaveFileName(context.Window(), CMainUI::tr("Save Project"), context.Folder("music"),
-                            QStringLiteral("files (*.zavrodata)"));
+                            ProjectFileFilter());
         else
             GetOpenFileNames(context.Window(), CMainUI::tr("Open Files And Folders"), context.Folder("music"),
                              QStringLiteral("Music Files(*.mp3 *.m4a *.wma)"));

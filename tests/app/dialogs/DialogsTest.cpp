@@ -71,8 +71,16 @@ private slots:
         WhatsNew dialog;
         dialog.SetWhatsNewText("Faster scans.");
         QCOMPARE(dialog.size(), QSize(721, 510));
-        DialogIcon icon;
-        QCOMPARE(icon.sizeHint(), QSize(50, 50));
+        // The icon is drawn at the scale too.
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QWidget* icon = nullptr;
+        for (QWidget* child : dialog.findChildren<QWidget*>())
+            if (dynamic_cast<DialogIcon*>(child))
+                icon = child;
+        QVERIFY(icon);
+        QCOMPARE(icon->size(), QSize(75, 75));
+        QVERIFY(InkBounds(icon->grab().toImage(), icon->rect()).width() > 60);
     }
 
     void whatsNewStyleSheetParses()

@@ -20,6 +20,7 @@
 #include "LibraryXml.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
+#include "ScaledStyle.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
 #include "TempHome.h"
@@ -251,12 +252,16 @@ private slots:
         g_dScale = 1.0;
     }
 
-    // The scan list's row of actions draws its icons at the scale: twice as large at scale 2.
+    // The scan list's row of actions draws its icons at the scale: twice as large at scale 2; so
+    // do the result tree's branch arrows and the indent of a group's copies.
     void scanListIconsFollowTheScale()
     {
         QSize drawn[2];
         QSize folder[2];
         QSize result[2];
+        QSize arrow[2];
+        QSize indent[2];
+        QApplication::setStyle(new CScaledStyle);
         for (const int scale : {1, 2})
         {
             g_dScale = scale;
@@ -299,15 +304,23 @@ private slots:
             copy->setText(4, QString());
             const QRect cell = view.Tree()->visualItemRect(copy);
             const int path = view.Tree()->header()->sectionViewportPosition(4);
+            const QImage rows = view.Tree()->viewport()->grab().toImage();
             result[scale - 1] =
-                InkBounds(view.Tree()->viewport()->grab().toImage(),
-                          QRect(path, cell.top(), view.Tree()->header()->sectionSize(4), cell.height()))
+                InkBounds(rows, QRect(path, cell.top(), view.Tree()->header()->sectionSize(4), cell.height()))
                     .size();
+            // The group's arrow lies left of its check box; a copy's check box starts further in.
+            const QRect group = view.Tree()->visualItemRect(view.Tree()->topLevelItem(0));
+            const int groupCheck =
+                InkBounds(rows, QRect(group.left(), group.top(), cell.height(), group.height())).left();
+            arrow[scale - 1] = InkBounds(rows, QRect(0, group.top(), groupCheck - 1, group.height())).size();
+            const int copyCheck = InkBounds(rows, QRect(0, cell.top(), path, cell.height())).left();
+            indent[scale - 1] = QSize(copyCheck - groupCheck, 1);
         }
+        QApplication::setStyle(QStringLiteral("Fusion"));
         g_dScale = 1.0;
         FreeSharedImages();
         LoadSharedImages();
-        for (const QSize* sizes : {drawn, folder, result})
+        for (const QSize* sizes : {drawn, folder, result, arrow, indent})
             QVERIFY2(qAbs(sizes[1].width() - 2 * sizes[0].width()) <= 2,
                      qPrintable(QStringLiteral("%1 px at scale 1, %2 px at scale 2")
                                     .arg(sizes[0].width())

@@ -425,23 +425,42 @@ private slots:
 
     void longTitleIsElidedUntilFocused()
     {
-        QWidget window;
-        auto* other = new QLineEdit(&window);
-        CLineEdit field(&window);
-        field.setGeometry(0, 30, 150, 24);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        other->setFocus();
         const QString title = QStringLiteral("A Rather Long Song Title Of Forty Chars");
-        field.SetFullText(title + "!");
-        field.repaint();
-        QVERIFY(field.text().endsWith("..."));
-        QVERIFY(title.startsWith(field.text().chopped(3)));
-        QCOMPARE(field.GetFullText(), title + "!");
-        field.setFocus();
-        QVERIFY(QTest::qWaitFor([&] { return field.hasFocus(); }));
-        field.repaint();
-        QCOMPARE(field.text(), title + "!");
+        for (const int scale : {1, 2})
+        {
+            QWidget window;
+            QFont font(QStringLiteral("Tahoma"));
+            font.setPixelSize(12 * scale);
+            window.setFont(font);
+            auto* other = new QLineEdit(&window);
+            CLineEdit field(&window);
+            field.setGeometry(0, 30 * scale, 150 * scale, 24 * scale);
+            // The same field showing the cut text without its mark: what the mark adds is drawn.
+            QLineEdit bare(&window);
+            bare.setGeometry(field.geometry().translated(0, 30 * scale));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            other->setFocus();
+            field.SetFullText(title + "!");
+            field.repaint();
+            QVERIFY(field.text().endsWith(QChar(0x2026)));
+            QVERIFY(title.startsWith(field.text().chopped(1)));
+            QCOMPARE(field.GetFullText(), title + "!");
+            bare.setText(field.text().chopped(1));
+            bare.setCursorPosition(0);
+            const int shown = InkBounds(field.grab().toImage(), field.rect().adjusted(3, 3, -3, -3)).right();
+            const int prefix = InkBounds(bare.grab().toImage(), bare.rect().adjusted(3, 3, -3, -3)).right();
+            const int mark = field.fontMetrics().horizontalAdvance(QChar(0x2026));
+            QVERIFY2(shown - prefix >= mark / 2,
+                     qPrintable(QStringLiteral("scale %1: the mark adds %2 of %3 px")
+                                    .arg(scale)
+                                    .arg(shown - prefix)
+                                    .arg(mark)));
+            field.setFocus();
+            QVERIFY(QTest::qWaitFor([&] { return field.hasFocus(); }));
+            field.repaint();
+            QCOMPARE(field.text(), title + "!");
+        }
     }
 };
 

@@ -41,6 +41,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextEdit>
 #include <QTreeWidget>
 
 #include <memory>
@@ -167,6 +168,10 @@ private slots:
             WhatsNew whatsNew(m_window.get());
             CBugReport bugReport(m_window.get());
             CHistoryOptWidget history(m_window.get());
+            // The description's placeholder is a sentence of the language, nothing in front of it.
+            const QString placeholder = bugReport.findChild<QTextEdit*>("BugReportDes")->toPlainText();
+            if (placeholder.isEmpty() || !placeholder.at(0).isLetter())
+                problems << code + ": the bug report's placeholder reads " + placeholder;
             for (QWidget* dialog : std::initializer_list<QWidget*>{&about, &whatsNew, &bugReport, &history})
             {
                 dialog->show();

@@ -24,6 +24,7 @@
 #include <QToolTip>
 #include <QTranslator>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -76,6 +77,16 @@ QRadioButton* Radio(QWidget* page, const QString& text)
 
 const QStringList kCodes{"en", "de", "jp", "ru", "es", "br", "ar", "fr"};
 
+// The grey level of the darkest pixel drawn: how dark a box's text and tick are.
+int Darkest(const QImage& image)
+{
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
 } // namespace
 
 class OptionsTest : public QObject
@@ -101,7 +112,28 @@ private slots:
     void closingUntouchedWritesEveryPage()
     {
         COption* dialog = nullptr;
-        RunPreferences([](COption* option) { QCOMPARE(option->size(), QSize(442, 325)); }, &dialog);
+        qApp->setStyleSheet(LoadApplicationStyleSheet());
+        RunPreferences(
+            [](COption* option)
+            {
+                QCOMPARE(option->size(), QSize(442, 325));
+                // Replace is off: its fields are greyed, ticks and texts, not only refused.
+                for (const char* name : {"Name", "Artist", "Album"})
+                {
+                    QCheckBox* box = Box(option->GeneralPage(), name);
+                    QVERIFY(box->isChecked() && !box->isEnabled());
+                    const int greyed = Darkest(box->grab().toImage());
+                    box->setEnabled(true);
+                    const int enabled = Darkest(box->grab().toImage());
+                    box->setEnabled(false);
+                    QVERIFY2(greyed > enabled + 40, qPrintable(QStringLiteral("%1: %2 greyed, %3 enabled")
+                                                                   .arg(QLatin1String(name))
+                                                                   .arg(greyed)
+                                                                   .arg(enabled)));
+                }
+            },
+            &dialog);
+        qApp->setStyleSheet(QString());
         auto ini = ReadIni();
         QCOMPARE(ini->value("Genernal").toInt(), 134286336);
         QCOMPARE(ini->value("Replace").toInt(), 16780288);

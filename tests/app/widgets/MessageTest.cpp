@@ -6,16 +6,28 @@
 #include "CMessgboxEx.h"
 #include "CWarnMessage.h"
 #include "FileDialogs.h"
+#include "QtTranslation.h"
+#include "ScaledStyle.h"
+#include "StyleTemplates.h"
 #include "WidgetTestEnv.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
+
+#include <algorithm>
+#include <tuple>
 
 namespace
 {
@@ -43,6 +55,76 @@ void PressWhenShown(int number)
                     else
                         MessageButton(box, number)->click();
                 });
+}
+
+// Types the keys into the next box shown, each where the keyboard sends it (the focused widget),
+// and notes which button had the focus before each key.
+void TypeWhenShown(std::function<QWidget*()> finder, const QList<Qt::Key>& keys,
+                   QStringList* focused = nullptr)
+{
+    WhenVisible(std::move(finder),
+                [keys, focused](QWidget* box)
+                {
+                    QVERIFY(QTest::qWaitForWindowActive(box));
+                    for (const Qt::Key key : keys)
+                    {
+                        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : box;
+                        if (focused)
+                            *focused << target->objectName();
+                        QTest::keyClick(target, key);
+                    }
+                    // A box the keys did not answer is closed, so the case fails instead of waiting.
+                    const QPointer<QWidget> alive(box);
+                    QTimer::singleShot(3000, box,
+                                       [alive]
+                                       {
+                                           if (alive && alive->isVisible())
+                                               alive->close();
+                                       });
+                });
+}
+
+// The program's look at a scale, as it starts with it (font, style, style sheet); scale 0 puts the
+// test's own look back.
+void UseProgramLook(int scale)
+{
+    static const QFont testFont = QApplication::font();
+    g_dScale = std::max(scale, 1);
+    qApp->setStyleSheet(QString());
+    if (scale == 0)
+    {
+        QApplication::setFont(testFont);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        return;
+    }
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(ScaledInt(12));
+    QApplication::setFont(font);
+    QApplication::setStyle(new CScaledStyle);
+    qApp->setStyleSheet(LoadApplicationStyleSheet());
+}
+
+// Runs check in every interface language (ours and Qt's translation installed, Arabic right to
+// left) at scale 1 and 2 in the program's look, then puts the test's English look back.
+void InEveryLanguageAndScale(const std::function<void(const QString& code, int scale)>& check)
+{
+    for (const QString code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
+    {
+        QTranslator ours;
+        QVERIFY(ours.load("tidewell_" + code, QCoreApplication::applicationDirPath() + "/language"));
+        QCoreApplication::installTranslator(&ours);
+        InstallQtTranslationFor(&ours);
+        QApplication::setLayoutDirection(code == "ar" ? Qt::RightToLeft : Qt::LeftToRight);
+        for (const int scale : {1, 2})
+        {
+            UseProgramLook(scale);
+            check(code, scale);
+        }
+        QCoreApplication::removeTranslator(&ours);
+    }
+    InstallQtTranslationFor(nullptr);
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    UseProgramLook(0);
 }
 
 int Show(int type, int countdown = 0)
@@ -114,6 +196,59 @@ private slots:
     {
         WhenVisible(OpenBox, [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
         QCOMPARE(Show(2), 0);
+    }
+
+    // Every question can be answered from the keyboard: Return takes the first button, Tab and
+    // the arrow keys move between the buttons, Space presses the one chosen.
+    void keyboardAnswersTheBox_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("focused");
+        const QString first = QStringLiteral("MessageBut1");
+        const QString second = QStringLiteral("MessageBut2");
+        const QString third = QStringLiteral("MessageBut3");
+        QTest::newRow("Return") << 3 << QList<Qt::Key>{Qt::Key_Return} << 1 << QStringList{first};
+        QTest::newRow("Tab, Tab, Space") << 3 << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << 3
+                                         << QStringList{first, second, third};
+        QTest::newRow("Tab past the last") << 2 << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}
+                                           << 1 << QStringList{first, second, first};
+        QTest::newRow("Right, Space")
+            << 3 << QList<Qt::Key>{Qt::Key_Right, Qt::Key_Space} << 2 << QStringList{first, second};
+        QTest::newRow("Right, Left, Return")
+            << 2 << QList<Qt::Key>{Qt::Key_Right, Qt::Key_Left, Qt::Key_Return} << 1
+            << QStringList{first, second, first};
+        QTest::newRow("Tab, Escape") << 3 << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Escape} << 0
+                                     << QStringList{first, second};
+    }
+    void keyboardAnswersTheBox()
+    {
+        QFETCH(int, type);
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(int, answer);
+        QFETCH(QStringList, focused);
+        QStringList seen;
+        TypeWhenShown(OpenBox, keys, &seen);
+        QCOMPARE(Show(type), answer);
+        QCOMPARE(seen, focused);
+        QVERIFY(!OpenBox());
+    }
+
+    // The chosen button is seen: its picture changes when the focus leaves it, with the pointer
+    // nowhere near.
+    void focusedButtonIsSeen()
+    {
+        CWarnMessage box(nullptr, QStringLiteral("T"), QStringLiteral("Text"), 2, QStringLiteral("Yes"),
+                         QStringLiteral("No"), QString(), 0);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QPushButton* first = MessageButton(&box, 1);
+        QVERIFY(first->hasFocus());
+        const QImage focused = first->grab().toImage();
+        QTest::keyClick(first, Qt::Key_Tab);
+        QVERIFY(MessageButton(&box, 2)->hasFocus());
+        QVERIFY(first->grab().toImage() != focused);
     }
 
     void countdownTakesTheFirstButton()
@@ -267,6 +402,96 @@ private slots:
                                 .arg(opened[1].height())));
     }
 
+    // The real picker in every language at both scales: Qt's own texts and the project filter in
+    // the language, the buttons' texts clear of their borders, the icons at the scale, and in
+    // Arabic the folder path read left to right.
+    void filePickersSpeakTheLanguage()
+    {
+        const QStringList parts{"lookInLabel", "fileNameLabel", "fileTypeLabel"};
+        QStringList english;
+        QStringList problems;
+        int iconInk[2] = {};
+        InEveryLanguageAndScale(
+            [&](const QString& code, int scale)
+            {
+                const QString where = QStringLiteral("%1 at scale %2: ").arg(code).arg(scale);
+                WhenVisible(
+                    [] { return TopLevelOf<QFileDialog>(); },
+                    [&](QWidget* dialog)
+                    {
+                        QStringList texts;
+                        for (const QString& part : parts)
+                            texts << dialog->findChild<QLabel*>(part)->text();
+                        for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+                        {
+                            texts << button->text();
+                            if (TextClearance(button) < ScaledInt(6))
+                                problems << where + button->text() + " touches its border";
+                        }
+                        if (code == "en")
+                            english = texts;
+                        for (const QString& text : texts)
+                            if (code != "en" && english.contains(text))
+                                problems << where + text + " in English";
+                        const QString filter = dialog->findChild<QComboBox*>("fileTypeCombo")->currentText();
+                        if (!filter.endsWith("(*.zavrodata)") || (code != "en" && filter.startsWith("files")))
+                            problems << where + "project filter " + filter;
+                        auto* back = dialog->findChild<QToolButton*>("backButton");
+                        iconInk[scale - 1] = InkBounds(back->grab().toImage(), back->rect()).width();
+                        // The path's ink (what changes when its text is not drawn) starts at
+                        // the field's left, after the icon.
+                        auto* lookIn = dialog->findChild<QComboBox*>("lookInCombo");
+                        const QImage shown = lookIn->grab().toImage();
+                        lookIn->setStyleSheet("QComboBox{color: transparent;}");
+                        const QImage blank = lookIn->grab().toImage();
+                        QStyleOptionComboBox option;
+                        option.initFrom(lookIn);
+                        const QRect field = lookIn->style()->subControlRect(
+                            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, lookIn);
+                        int pathLeft = field.right();
+                        for (int y = field.top(); y <= field.bottom(); ++y)
+                            for (int x = field.left(); x < pathLeft; ++x)
+                                if (shown.pixel(x, y) != blank.pixel(x, y))
+                                    pathLeft = x;
+                        if (pathLeft > field.left() + field.width() / 8)
+                            problems << where + "the folder path does not read left to right";
+                        qobject_cast<QFileDialog*>(dialog)->reject();
+                    });
+                GetSaveFileName(nullptr, "Save Project", QDir::homePath(), ProjectFileFilter());
+            });
+        if (iconInk[1] < 2 * iconInk[0] - 2)
+            problems
+                << QStringLiteral("icon %1 px at scale 1, %2 at scale 2").arg(iconInk[0]).arg(iconInk[1]);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    // The removal confirmation in every language at both scales: its texts inside the box, each
+    // button's text clear of its picture's edges, the buttons clear of the bottom edge.
+    void removalConfirmationFitsEveryLanguage()
+    {
+        QStringList problems;
+        InEveryLanguageAndScale(
+            [&problems](const QString& code, int scale)
+            {
+                CMessgboxEx box;
+                box.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&box));
+                const QString where = QStringLiteral("%1 at scale %2: ").arg(code).arg(scale);
+                for (QWidget* part : box.findChildren<QWidget*>())
+                {
+                    const QRect inBox(part->mapTo(&box, QPoint(0, 0)), part->size());
+                    if (part->isVisible() && !box.rect().contains(inBox))
+                        problems << where + part->metaObject()->className() + " outside the box";
+                    auto* button = qobject_cast<QPushButton*>(part);
+                    if (button && TextClearance(button) < ScaledInt(6))
+                        problems << where + button->text() + " against its sides";
+                    if (button && box.height() - inBox.bottom() < ScaledInt(8))
+                        problems << where + button->text() + " on the bottom edge";
+                }
+            });
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
     void seamAnswersWithoutAWindow()
     {
         QList<MessageQuestion> asked;
@@ -331,6 +556,22 @@ private slots:
                                [&box] { box.findChild<QToolButton*>(QStringLiteral("close"))->click(); });
             QCOMPARE(box.exec(), int(QDialog::Rejected));
             QCOMPARE(settings->GetMsgDshow(), 7);
+        }
+        {
+            // From the keyboard: Return removes; Tab (or an arrow) and Space cancel; Escape closes.
+            const std::tuple<QList<Qt::Key>, int, int> answers[] = {
+                {{Qt::Key_Return}, QDialog::Accepted, 0},
+                {{Qt::Key_Tab, Qt::Key_Space}, QDialog::Rejected, 0},
+                {{Qt::Key_Right, Qt::Key_Return}, QDialog::Rejected, 0},
+                {{Qt::Key_Escape}, QDialog::Rejected, 7}};
+            for (const auto& [keys, result, stored] : answers)
+            {
+                settings->SetMsgDshow(7);
+                CMessgboxEx box;
+                TypeWhenShown([] { return TopLevelOf<CMessgboxEx>(); }, keys);
+                QCOMPARE(box.exec(), result);
+                QCOMPARE(settings->GetMsgDshow(), stored);
+            }
         }
         {
             CMessageSeam::Scope scope([](const MessageQuestion& question)
