@@ -474,6 +474,7 @@ void CAnalyReport::FinishPull()
             break;
         }
     }
+    ReshowAnsweredRows();
     RecheckAnsweredUnrecognized();
     // Each song that moves is marked in the database (AddUnrecognizedTrack) by the fix writer, which
     // takes the marks queued together into one transaction.
@@ -547,6 +548,26 @@ void CAnalyReport::FinishPull()
     emit ShowProcessingFailed();
     MoveFailedItem();
     MoveFailedItemOK();
+}
+
+void CAnalyReport::ReshowAnsweredRows()
+{
+    for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
+    {
+        const TrackRows& rows = it.value();
+        std::optional<MusicInfo> info;
+        for (CTreeItem* row : {rows.artist, rows.album})
+        {
+            if (!row || !m_doneIdentifies.contains(row->GetUserValue()))
+                continue;
+            if (!info && !(info = Shown(m_pLink, it.key())))
+                break;
+            row->setText(0, ScreenText(info->Name));
+            row->setToolTip(0, ScreenText(info->Name));
+            row->setText(2, UnknownText(info->Artist, tr("Artist")));
+            row->setText(3, UnknownText(info->Album, tr("Album")));
+        }
+    }
 }
 
 void CAnalyReport::RecheckAnsweredUnrecognized()

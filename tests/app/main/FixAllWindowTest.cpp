@@ -1232,11 +1232,13 @@ private slots:
 
     // With the service answering every second request, Refix asks only about the songs listed in
     // Unrecognized Songs, and a song Fix All answered keeps its answer up to the files, in folder
-    // mode and in library mode, where a missing file's row makes Refix a Fix All.
+    // mode and in library mode, where a missing file's row makes Refix a Fix All. "Replace" is on
+    // with Name unticked: every list shows the songs' own titles, which Apply keeps.
     void refixAsksOnlyAboutTheUnrecognizedSongs()
     {
         for (const bool library : {false, true})
         {
+            GetAppSettings()->SetReplace(MF_ReplaceSwitch | MF_Artist | MF_Album);
             const QString folder = QDir::homePath() + QStringLiteral("/halves");
             const QStringList songs = MakeBareSongs(folder, 12, 6);
             QCOMPARE(songs.size(), 12);
@@ -1264,10 +1266,15 @@ private slots:
                     row->text(2).startsWith("Local"))
                 {
                     before << row->text(2);
-                    // "Replace" (off) keeps the answer's title back: the song's own title shows.
+                    // "Replace" keeps the answer's title back: the song's own title shows.
                     QVERIFY(row->text(0).startsWith(QStringLiteral("Bare ")));
                 }
             QVERIFY(!before.isEmpty());
+            // Answered songs without a cover are listed here too, under their own titles.
+            for (int i = 0; i < listed; ++i)
+                QVERIFY2(
+                    page->UnrecognizedTree()->topLevelItem(i)->text(2).startsWith(QStringLiteral("Bare ")),
+                    qPrintable(page->UnrecognizedTree()->topLevelItem(i)->text(2)));
 
             QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
             Click("MainUIRetry");
