@@ -314,15 +314,18 @@ bool CAnalyReport::FixAnsweredRow(CTreeItem* row, CFailedTreeWidget* tree, int& 
     if (!row || row->GetUserValue() != read.identify)
         return false;
     // Only what Apply will write shows as the new text: not where the user typed, nor over the
-    // song's own text unless "Replace" overwrites it.
+    // song's own text unless "Replace" overwrites it, nor into an empty text the song is not
+    // listed for. The answer is not stored yet; once the run's answers are, the rows read it
+    // (ReshowAnsweredRows).
     const MusicInfo* now = Record(m_pLink, row->GetMusicData());
     const MusicInfo* own = Record(m_pLink, row->GetMusicData(), 2);
     const int replace = CMusicLink::ReplaceMask();
+    const int absence = row->GetMusicData() ? row->GetMusicData()->GetAbsence() : 0;
     const auto show = [&](int column, const QString& answer, QString MusicInfo::*text, int bit)
     {
         if (answer.isEmpty() || !now || !own || now->*text != own->*text)
             return;
-        if ((own->*text).isEmpty() || (replace & bit))
+        if (((own->*text).isEmpty() && (absence & bit)) || (replace & bit))
             row->setText(column, ScreenText(answer));
     };
     show(0, read.title, &MusicInfo::Name, MF_Name);

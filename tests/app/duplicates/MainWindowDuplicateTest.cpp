@@ -653,7 +653,17 @@ private slots:
             window.show();
             Click(window, "duplicate_obj");
             QTreeWidget* list = window.DuplicateView()->ScanList()->Tree();
-            window.DuplicateView()->SetPendingScanPaths({folder});
+            QToolBar* bar = window.DuplicateView()->ScanList()->findChild<QToolBar*>();
+            const auto tool = [bar](const QString& text)
+            {
+                for (QAction* action : bar->actions())
+                    if (action->text() == text)
+                        QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
+            };
+            {
+                CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{folder}; });
+                tool(QStringLiteral("Add"));
+            }
             auto* header = window.findChild<QWidget*>(QStringLiteral("label_back"));
             const auto* still = header->findChild<QLabel*>();
             for (int round = 0; round < 2; ++round)
@@ -672,10 +682,7 @@ private slots:
             QVERIFY(asked.isEmpty());
 
             list->selectAll();
-            QToolBar* bar = window.DuplicateView()->ScanList()->findChild<QToolBar*>();
-            for (QAction* action : bar->actions())
-                if (action->text() == QStringLiteral("Delete"))
-                    QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
+            tool(QStringLiteral("Delete"));
             QCOMPARE(list->topLevelItemCount(), 0);
             Click(window, "main_scanbut");
             QCOMPARE(asked,
