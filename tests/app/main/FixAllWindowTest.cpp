@@ -1326,6 +1326,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         QVERIFY(Hints().value(0).startsWith("The recognition service could not be reached."));
         QVERIFY(HeaderPicture().contains(QLatin1String("msg_warning")));
+        QVERIFY(!ShowsDonePicture(*m_window));
     }
 
     // A picture dropped on the song the editor shows, then Home or the close button at once, and
