@@ -98,6 +98,17 @@ QStringList Header(const CMainUI& window)
            window.findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts();
 }
 
+// Every question answered with its first button, its text recorded.
+struct FirstButtonAnswers
+{
+    QStringList asked;
+    CMessageSeam::Scope answers{[this](const MessageQuestion& question)
+                                {
+                                    asked << question.text;
+                                    return 1;
+                                }};
+};
+
 QByteArray ReadAll(const QString& path)
 {
     QFile f(path);
@@ -266,13 +277,8 @@ private slots:
                                   QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString() +
                                   "/\xff\xfe copy.mp3";
         QVERIFY(fs::create_directories(other));
-        QStringList asked;
-        CMessageSeam::Scope answers(
-            [&](const MessageQuestion& question)
-            {
-                asked << question.text;
-                return 1;
-            });
+        FirstButtonAnswers questions;
+        QStringList& asked = questions.asked;
         {
             CMainUI window;
             window.show();
@@ -402,13 +408,8 @@ private slots:
         const QString longName = QString(251, u'a') + ".mp3";
         QVERIFY(QFile::copy(files[0], folder + "/" + longName));
         QVERIFY(QFile::rename(files[0], folder + "/" + QString(251, u'b') + ".mp3"));
-        QStringList asked;
-        CMessageSeam::Scope answers(
-            [&](const MessageQuestion& question)
-            {
-                asked << question.text;
-                return 1;
-            });
+        FirstButtonAnswers questions;
+        QStringList& asked = questions.asked;
         {
             CMainUI window;
             window.show();
@@ -641,13 +642,8 @@ private slots:
         QVERIFY(TagCompareSettings());
         const QString folder = home.path() + "/distinct";
         QCOMPARE(tidewell::test::makeSongFolder(folder, 3, "Song", "song", false).size(), 3);
-        QStringList asked;
-        CMessageSeam::Scope answers(
-            [&](const MessageQuestion& question)
-            {
-                asked << question.text;
-                return 1;
-            });
+        FirstButtonAnswers questions;
+        QStringList& asked = questions.asked;
         {
             CMainUI window;
             window.show();
