@@ -587,11 +587,13 @@ int CMusicManage::ApplyTrackInfo(CMusicObj* obj, int flags, int replace)
     return ret != 0 ? ret : update;
 }
 
-int CMusicManage::FixesToWrite(CMusicObj& track, int replace) const
+int CMusicManage::FixesToWrite(CMusicObj& track, int replace, bool allTicked) const
 {
+    // A row's tick is kept in the state as the bit of its problem.
+    constexpr int kExclusionBits = MF_Artist | MF_Album | MF_Artwork | MF_FileMissing;
     CMusicObj* obj = &track;
     const int absence = obj->GetAbsence();
-    const int state = obj->GetState();
+    const int state = allTicked ? obj->GetState() & ~kExclusionBits : obj->GetState();
     if (absence & MF_FileMissing)
         return 0;
     const int open = absence & ~state;
@@ -626,14 +628,15 @@ int CMusicManage::FixesToWrite(CMusicObj& track, int replace) const
 int CMusicManage::HeldBackFields(CMusicObj& track, int replace) const
 {
     // A text the file already holds, written by an earlier Apply (the user's own among them), is
-    // not kept back; nor is one still to be written.
-    const int written = FixesToWrite(track, replace) | track.GetWrittenFields();
+    // not kept back; nor is one still to be written. An unticked row is not a text kept back: its
+    // answer shows, and is written once the row is ticked.
+    const int written = FixesToWrite(track, replace, true) | track.GetWrittenFields();
     int held = 0;
     for (const TagField& field : kTagFields)
     {
         const QString& now = track.CurrentInfo().*field.field;
         const QString& own = track.OldInfo().*field.field;
-        if (!(written & field.bit) && !own.isEmpty() && !now.isEmpty() && now != own)
+        if (!(written & field.bit) && !now.isEmpty() && now != own)
             held |= field.bit;
     }
     return held;

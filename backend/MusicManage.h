@@ -118,10 +118,12 @@ public:
     int ApplyiTunesMusicInfo(void* track, int flags, int replace);
     int ApplyTrackInfo(CMusicObj* obj, int flags, int replace);
     int ApplyMusicFixes(int index, int replace);
-    // The fields ApplyMusicFixes would write for a track now (0: nothing is pending for it).
-    int FixesToWrite(CMusicObj& track, int replace) const;
-    // The text fields whose new text came from the service and that FixesToWrite keeps back: the
-    // song has a text of its own there, "Replace" does not overwrite it and no Apply wrote it.
+    // The fields ApplyMusicFixes would write for a track now (0: nothing is pending for it);
+    // allTicked: as if every row of the song were ticked (its exclusions left out).
+    int FixesToWrite(CMusicObj& track, int replace, bool allTicked = false) const;
+    // The text fields whose new text came from the service and that FixesToWrite keeps back, the
+    // song's rows ticked: "Replace" does not overwrite the song's own text there (empty or not),
+    // nor does the problem's repair fill it, and no Apply wrote it.
     int HeldBackFields(CMusicObj& track, int replace) const;
     // The loaded tracks with a fix still to be written: what a saved or interrupted result left
     // unapplied. Any thread, while no load runs.

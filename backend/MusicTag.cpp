@@ -6,6 +6,7 @@
 #include "MusicObj.h"
 #include "NativePath.h"
 #include "RegularFile.h"
+#include "SongTag.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -437,7 +438,8 @@ int GetMusicInfo(const char* path, MusicInfo* info, const ReadStop& stop)
         if (result == OpenResult::NoTag)
             return -4;
 
-        const TagLib::Tag* tag = opened.tag;
+        const SongTag texts(opened.ref.file(), opened.tag);
+        const TagLib::Tag* tag = &texts;
         info->Name = fromTag(tag->title());
         info->Artist = fromTag(tag->artist());
         info->Album = fromTag(tag->album());

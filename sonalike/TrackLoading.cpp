@@ -2,6 +2,7 @@
 
 #include "BoundedReadStream.h"
 #include "DedupeText.h"
+#include "SongTag.h"
 
 #include <chromaprint.h>
 #include <kestrine.h>
@@ -73,7 +74,8 @@ int ReadTags(const std::string& path, DedupeTagInfo& info, const std::function<b
         const TagLib::FileRef ref(&stream, true, TagLib::AudioProperties::Average);
         if (ref.isNull() || !ref.tag() || (stream.cutShort() && stop && stop()))
             return -1;
-        const TagLib::Tag* tag = ref.tag();
+        const SongTag texts(ref.file(), ref.tag());
+        const TagLib::Tag* tag = &texts;
         info.title = tagText(tag->title());
         info.artist = tagText(tag->artist());
         info.album = tagText(tag->album());

@@ -223,6 +223,12 @@ void CDuplicate::TakeScanPaths(QStringList& paths)
     m_pOptions->Save();
 }
 
+QStringList CDuplicate::ScanPaths()
+{
+    m_pOptions->Save();
+    return m_pScanList->ScanPaths();
+}
+
 void CDuplicate::SetPendingScanPaths(const QStringList& paths)
 {
     m_pScanList->AddScanItem(paths);

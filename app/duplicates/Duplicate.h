@@ -60,6 +60,9 @@ public:
     // Moves every path out of the scan list into paths (last listed first) and saves the scan
     // options.
     void TakeScanPaths(QStringList& paths);
+    // The paths of the scan list (last listed first), which stay listed, and saves the scan
+    // options: what a Scan scans.
+    QStringList ScanPaths();
     // Lists paths on the scan list as if the user had added them (the next Scan takes them).
     void SetPendingScanPaths(const QStringList& paths);
     // Any thread. A track the analysis marked as a duplicate (absence has 0x4000) joins the

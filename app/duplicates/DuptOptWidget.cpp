@@ -197,6 +197,14 @@ void CDuptOptWidget::TakeScanPaths(QStringList& paths)
     SetEmptyLook(true);
 }
 
+QStringList CDuptOptWidget::ScanPaths() const
+{
+    QStringList paths;
+    for (int i = m_pTree->topLevelItemCount() - 1; i >= 0; --i)
+        paths.append(m_pTree->topLevelItem(i)->text(1));
+    return paths;
+}
+
 void CDuptOptWidget::ScaniTunes()
 {
     g_bScaniTunes = true;

@@ -22,6 +22,8 @@ public:
     void AddScanItem(const QStringList& paths);
     // Empties the list into paths, last row first.
     void TakeScanPaths(QStringList& paths);
+    // The listed paths, last row first, as TakeScanPaths gives them; the rows stay.
+    QStringList ScanPaths() const;
     void loadLanguage();
 
     QTreeWidget* Tree() const { return m_pTree; }

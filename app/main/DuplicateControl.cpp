@@ -7,6 +7,7 @@
 #include "CMessgboxEx.h"
 #include "CShadeLabel.h"
 #include "CTextButton.h"
+#include "CWarnMessage.h"
 #include "CountTexts.h"
 #include "Duplicate.h"
 #include "MainUI.h"
@@ -31,6 +32,18 @@ void CDuplicateControl::RemovalEnded()
     m_bRemovalIncomplete = m_window.m_pRemoveButton->isEnabled();
     m_removalFailures = m_window.m_pDuplicate ? m_window.m_pDuplicate->NotMovedCopies() : QStringList();
     RetranslateRemoveTexts();
+    // The header has room for a line or two: the copies left in place are named whole in a box,
+    // which grows to its text.
+    if (m_bRemovalIncomplete && !m_removalFailures.isEmpty())
+    {
+        constexpr int kNamed = 20;
+        const QString text =
+            CMainUI::tr(
+                "%n duplicate(s) could not be moved to the recycle folder:\n%1\nClick Remove to try again.",
+                nullptr, static_cast<int>(m_removalFailures.size()))
+                .arg(m_window.FewNames(m_removalFailures, kNamed, QStringLiteral("\n")));
+        CWarnMessage::ShowMessage(&m_window, QString(), text, 0, QString(), QString(), QString(), 0);
+    }
 }
 
 void CDuplicateControl::Duplicate()
@@ -53,10 +66,18 @@ void CDuplicateControl::Duplicate()
 
 void CDuplicateControl::ScanDuplicate()
 {
-    QStringList paths;
-    m_window.m_pDuplicate->TakeScanPaths(paths);
-    if (!paths.isEmpty())
-        m_window.LoadStartParam(paths, g_strDBPath, RunModeDuplicateFiles);
+    // The list stays as the user made it: Return after the result shows it again, and the next
+    // Scan scans it again.
+    const QStringList paths = m_window.m_pDuplicate->ScanPaths();
+    if (paths.isEmpty())
+    {
+        CWarnMessage::ShowMessage(&m_window, QString(),
+                                  CMainUI::tr("There is nothing to scan yet. Add music files or folders, or "
+                                              "drop them here, then click Scan."),
+                                  0, QString(), QString(), QString(), 0);
+        return;
+    }
+    m_window.LoadStartParam(paths, g_strDBPath, RunModeDuplicateFiles);
 }
 
 void CDuplicateControl::RemoveDuplicate()
@@ -110,9 +131,8 @@ QStringList CDuplicateControl::RemovalEndHints() const
     // A recycle folder that cannot be written (a read-only disk) leaves the files where they
     // were: the user is told, and Remove stays offered.
     if (m_bRemovalIncomplete && !m_removalFailures.isEmpty())
-        return {CMainUI::tr("%n duplicate(s) could not be moved: %1. Click Remove to try again.", nullptr,
-                            static_cast<int>(m_removalFailures.size()))
-                    .arg(m_window.FewNames(m_removalFailures))};
+        return {CMainUI::tr("%n duplicate(s) could not be moved. Click Remove to try again.", nullptr,
+                            static_cast<int>(m_removalFailures.size()))};
     if (m_bRemovalIncomplete)
         return {CMainUI::tr("Some duplicates could not be moved. Click Remove to try again.")};
     return {CMainUI::tr("Congratulations! Duplicates has been removed successfully.")};

@@ -273,9 +273,14 @@ private:
     // Apply's work; false when nothing started (an apply already runs, or the replace question
     // was closed without an answer).
     bool StartApply();
+    // What the last apply could not do, one sentence for each kind of failure; empty when all
+    // was done.
+    QStringList ApplyFailureSentences() const;
     QString ApplyFailureText() const;
-    // The first few of these names, each in its own direction, and how many more there are.
-    QString FewNames(const QStringList& names) const;
+    // The first `named` of these names, each in its own direction, between separators, and how
+    // many more there are.
+    QString FewNames(const QStringList& names, int named = 5,
+                     const QString& separator = QStringLiteral(", ")) const;
     QStringList FixEndHints() const;
     bool FixPassFailed() const;
     // The end of a fix pass in the header: its hints, and the done picture or the warning one.

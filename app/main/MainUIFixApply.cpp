@@ -269,34 +269,45 @@ bool CMainUI::StartApply()
     return true;
 }
 
-QString CMainUI::FewNames(const QStringList& names) const
+QString CMainUI::FewNames(const QStringList& names, int named, const QString& separator) const
 {
-    // A few names say which files to look at; the message stays one line whatever the count.
-    constexpr int kNamed = 5;
+    // A few names say which files to look at; the message stays short whatever the count.
     const int count = static_cast<int>(names.size());
-    QStringList named;
-    for (const QString& name : names.mid(0, kNamed))
-        named << COwnDirectionDelegate::Isolated(name); // a file name keeps its own direction
-    QString joined = named.join(QStringLiteral(", "));
-    if (count > kNamed)
-        joined = tr("%1 and %n more", nullptr, count - kNamed).arg(joined);
+    QStringList shown;
+    for (const QString& name : names.mid(0, named))
+        shown << COwnDirectionDelegate::Isolated(name); // a file name keeps its own direction
+    QString joined = shown.join(separator);
+    if (count > named)
+        joined = tr("%1 and %n more", nullptr, count - named).arg(joined);
     return joined;
+}
+
+QStringList CMainUI::ApplyFailureSentences() const
+{
+    // Each sentence names one thing that failed, as what it is: the songs not written, the
+    // library file, the songs whose file is gone that are still in the library, the database.
+    QStringList sentences;
+    if (const int count = static_cast<int>(m_applyFailures.size()); count > 0)
+        sentences
+            << tr("%n song(s) could not be written: %1.", nullptr, count).arg(FewNames(m_applyFailures));
+    if (const int kept = m_pReport->ApplyWork()->ApplyLibraryUnsaved(); kept > 0)
+        sentences
+            << tr("%n song(s) were written to their files, but the library file could not be saved: %1.",
+                  nullptr, kept)
+                   .arg(COwnDirectionDelegate::Isolated(CMusicLink::DefaultLibraryPath()));
+    if (const QStringList missing = m_pReport->ApplyWork()->ApplyMissingNotRemoved(); !missing.isEmpty())
+        sentences << tr("%n song(s) whose file is missing could not be removed from the library: %1.",
+                        nullptr, static_cast<int>(missing.size()))
+                         .arg(FewNames(missing));
+    if (m_pReport->ApplyWork()->ApplyDatabaseUnsaved())
+        sentences << tr("The working database could not be saved: %1.")
+                         .arg(COwnDirectionDelegate::Isolated(g_strDBPath));
+    return sentences;
 }
 
 QString CMainUI::ApplyFailureText() const
 {
-    QStringList sentences;
-    if (const int count = static_cast<int>(m_applyFailures.size()); count > 0)
-        sentences << tr("%n song(s) could not be written: %1", nullptr, count).arg(FewNames(m_applyFailures));
-    // What failed besides the songs is named too: the library file, the working database.
-    if (const int kept = m_pReport->ApplyWork()->ApplyLibraryUnsaved(); kept > 0)
-        sentences << tr("%n song(s) were written to their files, but the library file could not be saved: %1",
-                        nullptr, kept)
-                         .arg(COwnDirectionDelegate::Isolated(CMusicLink::DefaultLibraryPath()));
-    if (m_pReport->ApplyWork()->ApplyDatabaseUnsaved())
-        sentences << tr("The working database could not be saved: %1")
-                         .arg(COwnDirectionDelegate::Isolated(g_strDBPath));
-    return sentences.join(QLatin1Char(' '));
+    return ApplyFailureSentences().join(QLatin1Char(' '));
 }
 
 void CMainUI::UpdataApplyOK()
@@ -357,11 +368,11 @@ void CMainUI::UpdataApplyOK()
         // Songs whose write failed keep their fixes unapplied: the user is told which.
         m_applyFailures = m_pReport->ApplyWork()->ApplyFailures();
         // The hint says it too, not the praise or the regret of the fix before.
-        if (const QString failure = ApplyFailureText(); !failure.isEmpty())
+        if (const QStringList failures = ApplyFailureSentences(); !failures.isEmpty())
         {
-            m_pMessageLine->SetText(failure);
+            m_pMessageLine->SetText(failures.join(QLatin1Char(' ')));
             m_pHintLine->Clear();
-            SetHintTexts({failure});
+            SetHintTexts(failures);
         }
     }
     qDebug() << "------::UpdataApplyOK end_1";
@@ -612,9 +623,11 @@ void CMainUI::StartHeaderMovie(const QString& file)
 void CMainUI::StopHeaderMovie(bool remove)
 {
     m_pHeaderMovie->stop();
-    if (remove && m_pHeaderLabel->movie())
+    // A still picture goes too: the next picture is the only one in the header.
+    if (remove)
     {
-        m_pHeaderLabel->setMovie(nullptr);
+        if (m_pHeaderLabel->movie())
+            m_pHeaderLabel->setMovie(nullptr);
         m_pHeaderLabel->clear();
     }
 }

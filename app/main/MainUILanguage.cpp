@@ -226,9 +226,9 @@ void CMainUI::RetranslateScoreTexts()
 void CMainUI::RetranslateApplyTexts()
 {
     ResetHints(FixEndHints());
-    if (m_bApplied && !m_applyFailures.isEmpty())
+    if (const QString failure = m_bApplied ? ApplyFailureText() : QString(); !failure.isEmpty())
     {
-        m_pMessageLine->SetText(ApplyFailureText());
+        m_pMessageLine->SetText(failure);
     }
     else if (m_bApplied)
     {

@@ -543,7 +543,8 @@ void CMainUI::ShowEmptyResult()
                   tr("Hah,nothing found. You must be playing \"hide-and-seek\" with me.")});
     m_pHintLine->SetShadeHidden(false);
     ShowFailurePicture();
-    m_pBusyBanner->ShowLoading(false);
+    // The banner's still form is the done tick: nothing covers the empty page.
+    m_pBusyBanner->hide();
     m_eRunState = EWindowRunState::ResultShown;
     m_pPauseControl->SetActions(false, false);
     m_bAllClean = false;

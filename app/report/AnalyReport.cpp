@@ -30,7 +30,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-using report_detail::Record;
+using report_detail::Shown;
 
 // ---------------------------------------------------------------------------------------------
 // Construction
@@ -432,7 +432,7 @@ void CAnalyReport::loadLanguage()
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
         {
             auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i));
-            MusicInfo* info = row ? Record(m_pLink, row->GetMusicData()) : nullptr;
+            const std::optional<MusicInfo> info = row ? Shown(m_pLink, row->GetMusicData()) : std::nullopt;
             if (!info)
                 continue;
             if (info->Artist.isEmpty())

@@ -258,6 +258,9 @@ private:
     void BuildEditor();
     void LayOutPages();
     void RecheckAnsweredUnrecognized();
+    // Once the run's answers are written: the answered rows of the artist and album pages show
+    // what Apply will write (CMusicLink::ShownRecord), which the answer itself cannot tell.
+    void ReshowAnsweredRows();
     void DropBadge(CTypeTreeItem* entry);
     // Makes the badge column as wide as the widest badge, so every badge lies inside the tree.
     void FitBadgeColumn();

@@ -278,7 +278,7 @@ int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget*
 
 CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify, const PendingTrack* stored)
 {
-    MusicInfo* info = Record(m_pLink, track);
+    const std::optional<MusicInfo> info = Shown(m_pLink, track);
     if (!info)
         return nullptr;
     auto* cell = new CListItem(track, kind);

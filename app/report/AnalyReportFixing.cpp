@@ -317,15 +317,18 @@ bool CAnalyReport::FixAnsweredRow(CTreeItem* row, CFailedTreeWidget* tree, int& 
     if (!row || row->GetUserValue() != read.identify)
         return false;
     // Only what Apply will write shows as the new text: not where the user typed, nor over the
-    // song's own text unless "Replace" overwrites it.
+    // song's own text unless "Replace" overwrites it, nor into an empty text the song is not
+    // listed for. The answer is not stored yet; once the run's answers are, the rows read it
+    // (ReshowAnsweredRows).
     const MusicInfo* now = Record(m_pLink, row->GetMusicData());
     const MusicInfo* own = Record(m_pLink, row->GetMusicData(), 2);
     const int replace = CMusicLink::ReplaceMask();
+    const int absence = row->GetMusicData() ? row->GetMusicData()->GetAbsence() : 0;
     const auto show = [&](int column, const QString& answer, QString MusicInfo::*text, int bit)
     {
         if (answer.isEmpty() || !now || !own || now->*text != own->*text)
             return;
-        if ((own->*text).isEmpty() || (replace & bit))
+        if (((own->*text).isEmpty() && (absence & bit)) || (replace & bit))
             row->setText(column, ScreenText(answer));
     };
     show(0, read.title, &MusicInfo::Name, MF_Name);
@@ -477,6 +480,7 @@ void CAnalyReport::FinishPull()
             break;
         }
     }
+    ReshowAnsweredRows();
     RecheckAnsweredUnrecognized();
     // Each song that moves is marked in the database (AddUnrecognizedTrack) by the fix writer, which
     // takes the marks queued together into one transaction.
@@ -550,6 +554,26 @@ void CAnalyReport::FinishPull()
     emit ShowProcessingFailed();
     MoveFailedItem();
     MoveFailedItemOK();
+}
+
+void CAnalyReport::ReshowAnsweredRows()
+{
+    for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
+    {
+        const TrackRows& rows = it.value();
+        std::optional<MusicInfo> info;
+        for (CTreeItem* row : {rows.artist, rows.album})
+        {
+            if (!row || !m_doneIdentifies.contains(row->GetUserValue()))
+                continue;
+            if (!info && !(info = Shown(m_pLink, it.key())))
+                break;
+            row->setText(0, ScreenText(info->Name));
+            row->setToolTip(0, ScreenText(info->Name));
+            row->setText(2, UnknownText(info->Artist, tr("Artist")));
+            row->setText(3, UnknownText(info->Album, tr("Album")));
+        }
+    }
 }
 
 void CAnalyReport::RecheckAnsweredUnrecognized()

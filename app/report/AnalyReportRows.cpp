@@ -528,7 +528,8 @@ void CAnalyReport::AddUnrecognizedTrack(CMusicObj* track, int kind, int checkSta
 {
     if (!track || m_unrecognizedRows.contains(track))
         return;
-    MusicInfo* info = Record(m_pLink, track);
+    // The texts Apply will write: an answer "Replace" keeps back is not shown as the song's.
+    const std::optional<MusicInfo> info = Shown(m_pLink, track);
     if (!info)
         return;
     auto* row = new CTreeItem();
@@ -570,7 +571,7 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
             if (m_pLink && static_cast<ERowFixState>(m_pLink->GetInfoFixState(row->GetMusicData())) ==
                                ERowFixState::Fixed)
             {
-                MusicInfo* info = Record(m_pLink, row->GetMusicData());
+                const std::optional<MusicInfo> info = Shown(m_pLink, row->GetMusicData());
                 if (!info)
                     continue;
                 const QString& field = which == 2 ? info->Artist : info->Album;

@@ -77,6 +77,7 @@ void CReportApply::AppleyiTunes()
     {
         QMutexLocker lock(&m_applyMutex);
         m_applyFailures.clear();
+        m_applyMissingNotRemoved.clear();
         m_applyLibraryUnsaved = 0;
         m_bApplyDatabaseUnsaved = false;
     }
@@ -98,6 +99,7 @@ void CReportApply::AppleyiTunes()
     {
         QMutexLocker lock(&m_applyMutex);
         m_applyFailures = run.failedSongs;
+        m_applyMissingNotRemoved = run.missingNotRemoved;
         m_applyLibraryUnsaved = run.libraryUnsaved;
         m_bApplyDatabaseUnsaved = !committed;
     }
@@ -169,7 +171,7 @@ bool CReportApply::ApplyPausedOrStopped()
     return !WaitWhileApplyPaused([this] { return m_page.m_nStop.load() != 0; }) || m_page.m_nStop.load() != 0;
 }
 
-void CReportApply::NoteApplyFailure(ApplyRun& run, CMusicObj* track)
+void CReportApply::NoteApplyFailure(ApplyRun& run, QStringList& names, CMusicObj* track)
 {
     run.failed = true;
     MusicInfo* info = Record(m_page.m_pLink, track);
@@ -177,7 +179,7 @@ void CReportApply::NoteApplyFailure(ApplyRun& run, CMusicObj* track)
     const QString file = info ? QFileInfo(info->Location).fileName() : QString();
     WriteUILog(QStringLiteral("AppleiTunes: the write of %1 failed").arg(info ? info->Location : QString()));
     // One entry per failed song, named or not, so the count the user is told is exact.
-    run.failedSongs.append(file.isEmpty() && info ? info->Name : file);
+    names.append(file.isEmpty() && info ? info->Name : file);
 }
 
 void CReportApply::WriteSongFixes(ApplyRun& run, int replaceMask)
@@ -202,7 +204,7 @@ void CReportApply::WriteSongFixes(ApplyRun& run, int replaceMask)
         {
             CMusicObj* track = nullptr;
             m_page.m_pLink->GetMusicObj(i, &track);
-            NoteApplyFailure(run, track);
+            NoteApplyFailure(run, run.failedSongs, track);
         }
         emit m_page.UpdateProcess((i + 1) * 10000 / n);
     }
@@ -218,7 +220,7 @@ void CReportApply::RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& 
             break;
         }
         if (m_page.m_pLink->ApplyiTunesMusicInfo(track, MF_FileMissing) < 0)
-            NoteApplyFailure(run, track);
+            NoteApplyFailure(run, run.missingNotRemoved, track);
         else
             run.removed.append(track);
     }
@@ -250,6 +252,12 @@ QStringList CReportApply::ApplyFailures() const
 {
     QMutexLocker lock(&m_applyMutex);
     return m_applyFailures;
+}
+
+QStringList CReportApply::ApplyMissingNotRemoved() const
+{
+    QMutexLocker lock(&m_applyMutex);
+    return m_applyMissingNotRemoved;
 }
 
 int CReportApply::ApplyLibraryUnsaved() const

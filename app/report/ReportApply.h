@@ -32,6 +32,9 @@ public:
     void AppleyiTunes();
     // The titles of the songs the last apply could not write (their fixes stay unapplied).
     QStringList ApplyFailures() const;
+    // The songs whose file is gone that the last apply could not take out of the library (they
+    // stay to apply).
+    QStringList ApplyMissingNotRemoved() const;
     // Of the last apply: the songs written to their files that the library file could not take,
     // and whether the working database could not be saved after the writes.
     int ApplyLibraryUnsaved() const;
@@ -46,13 +49,16 @@ private:
         // The titles of the songs whose write failed, for the user; 0 (nothing to write) is no
         // failure.
         QStringList failedSongs;
+        // The songs whose file is gone and whose removal from the library failed.
+        QStringList missingNotRemoved;
         // Songs written to their files whose change the library file could not take.
         int libraryUnsaved = 0;
         QVector<CMusicObj*> removed;
     };
     bool TakeApplyMissing(QVector<CMusicObj*>& missing);
     bool ApplyPausedOrStopped();
-    void NoteApplyFailure(ApplyRun& run, CMusicObj* track);
+    // Marks the run failed and adds the song, by its file's name, to `names`.
+    void NoteApplyFailure(ApplyRun& run, QStringList& names, CMusicObj* track);
     void WriteSongFixes(ApplyRun& run, int replaceMask);
     void RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& missing);
     void PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bool stopped);
@@ -62,6 +68,7 @@ private:
     mutable QMutex m_applyMutex;
     QVector<CMusicObj*> m_applyMissing;
     QStringList m_applyFailures;
+    QStringList m_applyMissingNotRemoved;
     int m_applyLibraryUnsaved = 0;
     bool m_bApplyDatabaseUnsaved = false;
     bool m_bApplyPrepared = false;

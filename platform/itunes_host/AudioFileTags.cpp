@@ -2,6 +2,7 @@
 
 #include "AtomicFileEdit.h"
 #include "BoundedReadStream.h"
+#include "SongTag.h"
 
 #include <taglib/aifffile.h>
 #include <taglib/asffile.h>
@@ -126,8 +127,10 @@ bool AudioFileTags::read(const std::string& path, AudioFileInfo& info, const Sto
         ref.audioProperties()->sampleRate() <= 0)
         return false;
     AudioFileInfo out;
-    if (TagLib::Tag* tag = ref.tag())
+    if (ref.tag())
     {
+        const SongTag texts(ref.file(), ref.tag());
+        const TagLib::Tag* tag = &texts;
         out.title = fromTag(tag->title());
         out.artist = fromTag(tag->artist());
         out.album = fromTag(tag->album());

@@ -1143,17 +1143,6 @@ and apply the result?</source>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
         <translation>لم يتمكن البرنامج من إصلاح أي أغنية هذه المرة. يمكنك تعديل الأغاني بنفسك أو محاولة الإصلاح مرة أخرى.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n song(s) could not be written: %1</source>
-        <translation>
-            <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
-            <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
-            <numerusform>تعذرت كتابة أغنيتين: %1</numerusform>
-            <numerusform>تعذرت كتابة %n أغانٍ: %1</numerusform>
-            <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
-            <numerusform>تعذرت كتابة %n أغنية: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>لم يتم العثور على ملفات موسيقى في المجلدات والملفات التي أضفتها. يرجى إضافة غيرها والمحاولة مرة أخرى.</translation>
@@ -1178,30 +1167,81 @@ and apply the result?</source>
         <translation>تعذر إصلاح بعض الأغاني هذه المرة. يمكنك تعديلها بنفسك أو محاولة الإصلاح مرة أخرى.</translation>
     </message>
     <message numerus="yes">
-        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <source>%n duplicate(s) could not be moved to the recycle folder:
+%1
+Click Remove to try again.</source>
         <translation>
-            <numerusform>كُتبت %n أغنية في ملفها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
-            <numerusform>كُتبت %n أغنية في ملفها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
-            <numerusform>كُتبت أغنيتان في ملفيهما، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
-            <numerusform>كُتبت %n أغانٍ في ملفاتها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
-            <numerusform>كُتبت %n أغنية في ملفاتها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
-            <numerusform>كُتبت %n أغنية في ملفاتها، لكن تعذر حفظ ملف المكتبة: %1</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة إلى مجلد المحذوفات:
+%1
+انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة إلى مجلد المحذوفات:
+%1
+انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل نسختين مكررتين إلى مجلد المحذوفات:
+%1
+انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخ مكررة إلى مجلد المحذوفات:
+%1
+انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة إلى مجلد المحذوفات:
+%1
+انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة إلى مجلد المحذوفات:
+%1
+انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The working database could not be saved: %1</source>
-        <translation>تعذر حفظ قاعدة بيانات العمل: %1</translation>
+        <source>There is nothing to scan yet. Add music files or folders, or drop them here, then click Scan.</source>
+        <translation>لا يوجد شيء للفحص بعد. أضف ملفات أو مجلدات موسيقى، أو أفلتها هنا، ثم انقر «فحص».</translation>
     </message>
     <message numerus="yes">
-        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <source>%n duplicate(s) could not be moved. Click Remove to try again.</source>
         <translation>
-            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
-            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
-            <numerusform>تعذّر نقل نسختين مكررتين: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
-            <numerusform>تعذّر نقل %n نسخ مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
-            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
-            <numerusform>تعذّر نقل %n نسخة مكررة: %1. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل نسختين مكررتين. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخ مكررة. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
+            <numerusform>تعذّر نقل %n نسخة مكررة. انقر «إزالة» للمحاولة مرة أخرى.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1.</source>
+        <translation>
+            <numerusform>تعذرت كتابة %n أغنية: %1.</numerusform>
+            <numerusform>تعذرت كتابة %n أغنية: %1.</numerusform>
+            <numerusform>تعذرت كتابة أغنيتين: %1.</numerusform>
+            <numerusform>تعذرت كتابة %n أغانٍ: %1.</numerusform>
+            <numerusform>تعذرت كتابة %n أغنية: %1.</numerusform>
+            <numerusform>تعذرت كتابة %n أغنية: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1.</source>
+        <translation>
+            <numerusform>كُتبت %n أغنية في ملفها، لكن تعذر حفظ ملف المكتبة: %1.</numerusform>
+            <numerusform>كُتبت %n أغنية في ملفها، لكن تعذر حفظ ملف المكتبة: %1.</numerusform>
+            <numerusform>كُتبت أغنيتان في ملفيهما، لكن تعذر حفظ ملف المكتبة: %1.</numerusform>
+            <numerusform>كُتبت %n أغانٍ في ملفاتها، لكن تعذر حفظ ملف المكتبة: %1.</numerusform>
+            <numerusform>كُتبت %n أغنية في ملفاتها، لكن تعذر حفظ ملف المكتبة: %1.</numerusform>
+            <numerusform>كُتبت %n أغنية في ملفاتها، لكن تعذر حفظ ملف المكتبة: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) whose file is missing could not be removed from the library: %1.</source>
+        <translation>
+            <numerusform>تعذرت إزالة %n أغنية مفقودة الملف من المكتبة: %1.</numerusform>
+            <numerusform>تعذرت إزالة %n أغنية مفقودة الملف من المكتبة: %1.</numerusform>
+            <numerusform>تعذرت إزالة أغنيتين مفقودتي الملف من المكتبة: %1.</numerusform>
+            <numerusform>تعذرت إزالة %n أغانٍ مفقودة الملفات من المكتبة: %1.</numerusform>
+            <numerusform>تعذرت إزالة %n أغنية مفقودة الملفات من المكتبة: %1.</numerusform>
+            <numerusform>تعذرت إزالة %n أغنية مفقودة الملفات من المكتبة: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1.</source>
+        <translation>تعذر حفظ قاعدة بيانات العمل: %1.</translation>
     </message>
 </context>
 <context>

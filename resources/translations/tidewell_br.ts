@@ -1048,13 +1048,6 @@ e aplicar o resultado?</translation>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
         <translation>Desta vez nenhuma música pôde ser corrigida. Você pode editar as músicas por conta própria ou tentar corrigir novamente.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n song(s) could not be written: %1</source>
-        <translation>
-            <numerusform>Não foi possível gravar %n música: %1</numerusform>
-            <numerusform>Não foi possível gravar %n músicas: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>Nenhum arquivo de música encontrado nas pastas e arquivos adicionados. Adicione outros e tente novamente.</translation>
@@ -1075,22 +1068,53 @@ e aplicar o resultado?</translation>
         <translation>Desta vez algumas músicas não puderam ser corrigidas. Você pode editá-las ou tentar corrigir novamente.</translation>
     </message>
     <message numerus="yes">
-        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <source>%n duplicate(s) could not be moved to the recycle folder:
+%1
+Click Remove to try again.</source>
         <translation>
-            <numerusform>%n música foi gravada no seu arquivo, mas não foi possível salvar o arquivo de biblioteca: %1</numerusform>
-            <numerusform>%n músicas foram gravadas nos seus arquivos, mas não foi possível salvar o arquivo de biblioteca: %1</numerusform>
+            <numerusform>Não foi possível mover %n duplicata para a pasta de reciclagem:
+%1
+Clique em Remover para tentar novamente.</numerusform>
+            <numerusform>Não foi possível mover %n duplicatas para a pasta de reciclagem:
+%1
+Clique em Remover para tentar novamente.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The working database could not be saved: %1</source>
-        <translation>Não foi possível salvar o banco de dados de trabalho: %1</translation>
+        <source>There is nothing to scan yet. Add music files or folders, or drop them here, then click Scan.</source>
+        <translation>Ainda não há nada para verificar. Adicione arquivos ou pastas de música, ou solte-os aqui, e depois clique em Verificar.</translation>
     </message>
     <message numerus="yes">
-        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <source>%n duplicate(s) could not be moved. Click Remove to try again.</source>
         <translation>
-            <numerusform>Não foi possível mover %n duplicata: %1. Tente de novo com Remover.</numerusform>
-            <numerusform>Não foi possível mover %n duplicatas: %1. Tente de novo com Remover.</numerusform>
+            <numerusform>Não foi possível mover %n duplicata. Tente de novo com Remover.</numerusform>
+            <numerusform>Não foi possível mover %n duplicatas. Tente de novo com Remover.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1.</source>
+        <translation>
+            <numerusform>Não foi possível gravar %n música: %1.</numerusform>
+            <numerusform>Não foi possível gravar %n músicas: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1.</source>
+        <translation>
+            <numerusform>%n música foi gravada no seu arquivo, mas não foi possível salvar o arquivo de biblioteca: %1.</numerusform>
+            <numerusform>%n músicas foram gravadas nos seus arquivos, mas não foi possível salvar o arquivo de biblioteca: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) whose file is missing could not be removed from the library: %1.</source>
+        <translation>
+            <numerusform>Não foi possível remover da biblioteca %n música cujo arquivo está ausente: %1.</numerusform>
+            <numerusform>Não foi possível remover da biblioteca %n músicas cujos arquivos estão ausentes: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1.</source>
+        <translation>Não foi possível salvar o banco de dados de trabalho: %1.</translation>
     </message>
 </context>
 <context>

@@ -1047,13 +1047,6 @@ und das Ergebnis übernehmen?</translation>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
         <translation>Diesmal konnte kein Titel repariert werden. Sie können die Titel selbst bearbeiten oder die Reparatur erneut versuchen.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n song(s) could not be written: %1</source>
-        <translation>
-            <numerusform>%n Titel konnte nicht geschrieben werden: %1</numerusform>
-            <numerusform>%n Titel konnten nicht geschrieben werden: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>In den hinzugefügten Ordnern und Dateien wurden keine Musikdateien gefunden. Bitte fügen Sie andere hinzu und versuchen Sie es erneut.</translation>
@@ -1074,22 +1067,53 @@ und das Ergebnis übernehmen?</translation>
         <translation>Einige Titel konnten diesmal nicht repariert werden. Sie können sie selbst bearbeiten oder erneut reparieren.</translation>
     </message>
     <message numerus="yes">
-        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <source>%n duplicate(s) could not be moved to the recycle folder:
+%1
+Click Remove to try again.</source>
         <translation>
-            <numerusform>%n Titel wurde in seine Datei geschrieben, aber die Mediathekdatei konnte nicht gespeichert werden: %1</numerusform>
-            <numerusform>%n Titel wurden in ihre Dateien geschrieben, aber die Mediathekdatei konnte nicht gespeichert werden: %1</numerusform>
+            <numerusform>%n Duplikat konnte nicht in den Papierkorb-Ordner verschoben werden:
+%1
+Klicken Sie auf Entfernen, um es erneut zu versuchen.</numerusform>
+            <numerusform>%n Duplikate konnten nicht in den Papierkorb-Ordner verschoben werden:
+%1
+Klicken Sie auf Entfernen, um es erneut zu versuchen.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The working database could not be saved: %1</source>
-        <translation>Die Arbeitsdatenbank konnte nicht gespeichert werden: %1</translation>
+        <source>There is nothing to scan yet. Add music files or folders, or drop them here, then click Scan.</source>
+        <translation>Es gibt noch nichts zu durchsuchen. Fügen Sie Musikdateien oder Ordner hinzu oder ziehen Sie sie hierher, und klicken Sie dann auf Suchen.</translation>
     </message>
     <message numerus="yes">
-        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <source>%n duplicate(s) could not be moved. Click Remove to try again.</source>
         <translation>
-            <numerusform>%n Duplikat konnte nicht verschoben werden: %1. Entfernen versucht es erneut.</numerusform>
-            <numerusform>%n Duplikate konnten nicht verschoben werden: %1. Entfernen versucht es erneut.</numerusform>
+            <numerusform>%n Duplikat konnte nicht verschoben werden. Entfernen versucht es erneut.</numerusform>
+            <numerusform>%n Duplikate konnten nicht verschoben werden. Entfernen versucht es erneut.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1.</source>
+        <translation>
+            <numerusform>%n Titel konnte nicht geschrieben werden: %1.</numerusform>
+            <numerusform>%n Titel konnten nicht geschrieben werden: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1.</source>
+        <translation>
+            <numerusform>%n Titel wurde in seine Datei geschrieben, aber die Mediathekdatei konnte nicht gespeichert werden: %1.</numerusform>
+            <numerusform>%n Titel wurden in ihre Dateien geschrieben, aber die Mediathekdatei konnte nicht gespeichert werden: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) whose file is missing could not be removed from the library: %1.</source>
+        <translation>
+            <numerusform>%n Titel, dessen Datei fehlt, konnte nicht aus der Mediathek entfernt werden: %1.</numerusform>
+            <numerusform>%n Titel, deren Dateien fehlen, konnten nicht aus der Mediathek entfernt werden: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1.</source>
+        <translation>Die Arbeitsdatenbank konnte nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>

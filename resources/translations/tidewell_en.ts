@@ -1047,13 +1047,6 @@ and apply the result?</translation>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
         <translation>No song could be fixed this time. You can edit the songs yourself or try to fix them again.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n song(s) could not be written: %1</source>
-        <translation>
-            <numerusform>%n song could not be written: %1</numerusform>
-            <numerusform>%n songs could not be written: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>No music files found in the folders and files you added. Please add others and try again.</translation>
@@ -1074,22 +1067,53 @@ and apply the result?</translation>
         <translation>Some songs could not be fixed this time. You can edit them yourself or try to fix them again.</translation>
     </message>
     <message numerus="yes">
-        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <source>%n duplicate(s) could not be moved to the recycle folder:
+%1
+Click Remove to try again.</source>
         <translation>
-            <numerusform>%n song was written to its file, but the library file could not be saved: %1</numerusform>
-            <numerusform>%n songs were written to their files, but the library file could not be saved: %1</numerusform>
+            <numerusform>%n duplicate could not be moved to the recycle folder:
+%1
+Click Remove to try again.</numerusform>
+            <numerusform>%n duplicates could not be moved to the recycle folder:
+%1
+Click Remove to try again.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The working database could not be saved: %1</source>
-        <translation>The working database could not be saved: %1</translation>
+        <source>There is nothing to scan yet. Add music files or folders, or drop them here, then click Scan.</source>
+        <translation>There is nothing to scan yet. Add music files or folders, or drop them here, then click Scan.</translation>
     </message>
     <message numerus="yes">
-        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <source>%n duplicate(s) could not be moved. Click Remove to try again.</source>
         <translation>
-            <numerusform>%n duplicate could not be moved: %1. Click Remove to try again.</numerusform>
-            <numerusform>%n duplicates could not be moved: %1. Click Remove to try again.</numerusform>
+            <numerusform>%n duplicate could not be moved. Click Remove to try again.</numerusform>
+            <numerusform>%n duplicates could not be moved. Click Remove to try again.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1.</source>
+        <translation>
+            <numerusform>%n song could not be written: %1.</numerusform>
+            <numerusform>%n songs could not be written: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1.</source>
+        <translation>
+            <numerusform>%n song was written to its file, but the library file could not be saved: %1.</numerusform>
+            <numerusform>%n songs were written to their files, but the library file could not be saved: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) whose file is missing could not be removed from the library: %1.</source>
+        <translation>
+            <numerusform>%n song whose file is missing could not be removed from the library: %1.</numerusform>
+            <numerusform>%n songs whose files are missing could not be removed from the library: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1.</source>
+        <translation>The working database could not be saved: %1.</translation>
     </message>
 </context>
 <context>

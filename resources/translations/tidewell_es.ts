@@ -1047,13 +1047,6 @@ y aplicar el resultado?</translation>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
         <translation>Esta vez no se pudo corregir ninguna canción. Puede editar las canciones usted mismo o volver a intentar la corrección.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n song(s) could not be written: %1</source>
-        <translation>
-            <numerusform>No se pudo escribir %n canción: %1</numerusform>
-            <numerusform>No se pudieron escribir %n canciones: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>No se encontraron archivos de música en las carpetas y archivos que añadió. Añada otros e inténtelo de nuevo.</translation>
@@ -1074,22 +1067,53 @@ y aplicar el resultado?</translation>
         <translation>Esta vez no se pudieron corregir algunas canciones. Puede editarlas usted mismo o volver a intentarlo.</translation>
     </message>
     <message numerus="yes">
-        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <source>%n duplicate(s) could not be moved to the recycle folder:
+%1
+Click Remove to try again.</source>
         <translation>
-            <numerusform>%n canción se escribió en su archivo, pero no se pudo guardar el archivo de biblioteca: %1</numerusform>
-            <numerusform>%n canciones se escribieron en sus archivos, pero no se pudo guardar el archivo de biblioteca: %1</numerusform>
+            <numerusform>No se pudo mover %n duplicado a la carpeta de reciclaje:
+%1
+Haga clic en Eliminar para volver a intentarlo.</numerusform>
+            <numerusform>No se pudieron mover %n duplicados a la carpeta de reciclaje:
+%1
+Haga clic en Eliminar para volver a intentarlo.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The working database could not be saved: %1</source>
-        <translation>No se pudo guardar la base de datos de trabajo: %1</translation>
+        <source>There is nothing to scan yet. Add music files or folders, or drop them here, then click Scan.</source>
+        <translation>Todavía no hay nada que escanear. Añada archivos o carpetas de música, o suéltelos aquí, y luego haga clic en Escanear.</translation>
     </message>
     <message numerus="yes">
-        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <source>%n duplicate(s) could not be moved. Click Remove to try again.</source>
         <translation>
-            <numerusform>No se pudo mover %n duplicado: %1. Reintente con Eliminar.</numerusform>
-            <numerusform>No se pudieron mover %n duplicados: %1. Reintente con Eliminar.</numerusform>
+            <numerusform>No se pudo mover %n duplicado. Reintente con Eliminar.</numerusform>
+            <numerusform>No se pudieron mover %n duplicados. Reintente con Eliminar.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1.</source>
+        <translation>
+            <numerusform>No se pudo escribir %n canción: %1.</numerusform>
+            <numerusform>No se pudieron escribir %n canciones: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1.</source>
+        <translation>
+            <numerusform>%n canción se escribió en su archivo, pero no se pudo guardar el archivo de biblioteca: %1.</numerusform>
+            <numerusform>%n canciones se escribieron en sus archivos, pero no se pudo guardar el archivo de biblioteca: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) whose file is missing could not be removed from the library: %1.</source>
+        <translation>
+            <numerusform>No se pudo quitar de la biblioteca %n canción cuyo archivo falta: %1.</numerusform>
+            <numerusform>No se pudieron quitar de la biblioteca %n canciones cuyos archivos faltan: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1.</source>
+        <translation>No se pudo guardar la base de datos de trabajo: %1.</translation>
     </message>
 </context>
 <context>

@@ -1047,13 +1047,6 @@ et appliquer le résultat ?</translation>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
         <translation>Aucun morceau n&apos;a pu être corrigé cette fois. Vous pouvez modifier les morceaux vous-même ou réessayer la correction.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n song(s) could not be written: %1</source>
-        <translation>
-            <numerusform>%n morceau n&apos;a pas pu être écrit : %1</numerusform>
-            <numerusform>%n morceaux n&apos;ont pas pu être écrits : %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>Aucun fichier de musique trouvé dans les dossiers et fichiers ajoutés. Ajoutez-en d&apos;autres et réessayez.</translation>
@@ -1074,22 +1067,53 @@ et appliquer le résultat ?</translation>
         <translation>Certains morceaux n’ont pas pu être corrigés cette fois. Vous pouvez les modifier vous-même ou réessayer.</translation>
     </message>
     <message numerus="yes">
-        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <source>%n duplicate(s) could not be moved to the recycle folder:
+%1
+Click Remove to try again.</source>
         <translation>
-            <numerusform>%n morceau a été écrit dans son fichier, mais le fichier de bibliothèque n&apos;a pas pu être enregistré : %1</numerusform>
-            <numerusform>%n morceaux ont été écrits dans leurs fichiers, mais le fichier de bibliothèque n&apos;a pas pu être enregistré : %1</numerusform>
+            <numerusform>%n doublon n&apos;a pas pu être déplacé dans le dossier de recyclage :
+%1
+Cliquez sur Supprimer pour réessayer.</numerusform>
+            <numerusform>%n doublons n&apos;ont pas pu être déplacés dans le dossier de recyclage :
+%1
+Cliquez sur Supprimer pour réessayer.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The working database could not be saved: %1</source>
-        <translation>La base de données de travail n&apos;a pas pu être enregistrée : %1</translation>
+        <source>There is nothing to scan yet. Add music files or folders, or drop them here, then click Scan.</source>
+        <translation>Il n&apos;y a encore rien à analyser. Ajoutez des fichiers ou des dossiers de musique, ou déposez-les ici, puis cliquez sur Analyser.</translation>
     </message>
     <message numerus="yes">
-        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <source>%n duplicate(s) could not be moved. Click Remove to try again.</source>
         <translation>
-            <numerusform>%n doublon n&apos;a pas pu être déplacé : %1. Réessayez avec Supprimer.</numerusform>
-            <numerusform>%n doublons n&apos;ont pas pu être déplacés : %1. Réessayez avec Supprimer.</numerusform>
+            <numerusform>%n doublon n&apos;a pas pu être déplacé. Réessayez avec Supprimer.</numerusform>
+            <numerusform>%n doublons n&apos;ont pas pu être déplacés. Réessayez avec Supprimer.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1.</source>
+        <translation>
+            <numerusform>%n morceau n&apos;a pas pu être écrit : %1.</numerusform>
+            <numerusform>%n morceaux n&apos;ont pas pu être écrits : %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1.</source>
+        <translation>
+            <numerusform>%n morceau a été écrit dans son fichier, mais le fichier de bibliothèque n&apos;a pas pu être enregistré : %1.</numerusform>
+            <numerusform>%n morceaux ont été écrits dans leurs fichiers, mais le fichier de bibliothèque n&apos;a pas pu être enregistré : %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) whose file is missing could not be removed from the library: %1.</source>
+        <translation>
+            <numerusform>%n morceau dont le fichier est introuvable n&apos;a pas pu être retiré de la bibliothèque : %1.</numerusform>
+            <numerusform>%n morceaux dont les fichiers sont introuvables n&apos;ont pas pu être retirés de la bibliothèque : %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1.</source>
+        <translation>La base de données de travail n&apos;a pas pu être enregistrée : %1.</translation>
     </message>
 </context>
 <context>

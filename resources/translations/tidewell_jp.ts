@@ -1023,12 +1023,6 @@ and apply the result?</source>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
         <translation>今回は修正できた曲がありません。曲を自分で編集するか、もう一度修正をお試しください。</translation>
     </message>
-    <message numerus="yes">
-        <source>%n song(s) could not be written: %1</source>
-        <translation>
-            <numerusform>%n 曲を書き込めませんでした: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>追加したフォルダーとファイルに音楽ファイルが見つかりません。別のものを追加して、もう一度お試しください。</translation>
@@ -1048,20 +1042,46 @@ and apply the result?</source>
         <translation>今回は一部の曲を修正できませんでした。自分で編集するか、もう一度修正してください。</translation>
     </message>
     <message numerus="yes">
-        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <source>%n duplicate(s) could not be moved to the recycle folder:
+%1
+Click Remove to try again.</source>
         <translation>
-            <numerusform>%n 曲はファイルに書き込まれましたが、ライブラリファイルを保存できませんでした: %1</numerusform>
+            <numerusform>%n 件の重複をごみ箱フォルダーに移動できませんでした:
+%1
+［削除］をクリックすると再試行できます。</numerusform>
         </translation>
     </message>
     <message>
-        <source>The working database could not be saved: %1</source>
-        <translation>作業用データベースを保存できませんでした: %1</translation>
+        <source>There is nothing to scan yet. Add music files or folders, or drop them here, then click Scan.</source>
+        <translation>スキャンするものがまだありません。音楽ファイルやフォルダーを追加するか、ここにドロップしてから［スキャン］をクリックしてください。</translation>
     </message>
     <message numerus="yes">
-        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <source>%n duplicate(s) could not be moved. Click Remove to try again.</source>
         <translation>
-            <numerusform>%n 件の重複を移動できませんでした: %1。［削除］で再試行できます。</numerusform>
+            <numerusform>%n 件の重複を移動できませんでした。［削除］で再試行できます。</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1.</source>
+        <translation>
+            <numerusform>%n 曲を書き込めませんでした: %1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1.</source>
+        <translation>
+            <numerusform>%n 曲はファイルに書き込まれましたが、ライブラリファイルを保存できませんでした: %1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) whose file is missing could not be removed from the library: %1.</source>
+        <translation>
+            <numerusform>ファイルが見つからない %n 曲をライブラリから削除できませんでした: %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1.</source>
+        <translation>作業用データベースを保存できませんでした: %1。</translation>
     </message>
 </context>
 <context>

@@ -1071,14 +1071,6 @@ and apply the result?</source>
         <source>No song could be fixed this time. You can edit the songs yourself or try fix again.</source>
         <translation>На этот раз не удалось исправить ни одной песни. Вы можете отредактировать песни сами или попробовать исправить ещё раз.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n song(s) could not be written: %1</source>
-        <translation>
-            <numerusform>Не удалось записать %n песню: %1</numerusform>
-            <numerusform>Не удалось записать %n песни: %1</numerusform>
-            <numerusform>Не удалось записать %n песен: %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No music files found in the folders and files you added. Please add others and try again.</source>
         <translation>В добавленных папках и файлах не найдено музыкальных файлов. Добавьте другие и повторите попытку.</translation>
@@ -1100,24 +1092,60 @@ and apply the result?</source>
         <translation>На этот раз некоторые песни исправить не удалось. Отредактируйте их сами или повторите исправление.</translation>
     </message>
     <message numerus="yes">
-        <source>%n song(s) were written to their files, but the library file could not be saved: %1</source>
+        <source>%n duplicate(s) could not be moved to the recycle folder:
+%1
+Click Remove to try again.</source>
         <translation>
-            <numerusform>%n песня записана в свой файл, но файл медиатеки сохранить не удалось: %1</numerusform>
-            <numerusform>%n песни записаны в свои файлы, но файл медиатеки сохранить не удалось: %1</numerusform>
-            <numerusform>%n песен записано в свои файлы, но файл медиатеки сохранить не удалось: %1</numerusform>
+            <numerusform>Не удалось переместить %n дубликат в папку корзины:
+%1
+Нажмите «Удалить», чтобы повторить.</numerusform>
+            <numerusform>Не удалось переместить %n дубликата в папку корзины:
+%1
+Нажмите «Удалить», чтобы повторить.</numerusform>
+            <numerusform>Не удалось переместить %n дубликатов в папку корзины:
+%1
+Нажмите «Удалить», чтобы повторить.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The working database could not be saved: %1</source>
-        <translation>Не удалось сохранить рабочую базу данных: %1</translation>
+        <source>There is nothing to scan yet. Add music files or folders, or drop them here, then click Scan.</source>
+        <translation>Пока нечего проверять. Добавьте музыкальные файлы или папки либо перетащите их сюда, затем нажмите «Поиск».</translation>
     </message>
     <message numerus="yes">
-        <source>%n duplicate(s) could not be moved: %1. Click Remove to try again.</source>
+        <source>%n duplicate(s) could not be moved. Click Remove to try again.</source>
         <translation>
-            <numerusform>Не удалось переместить %n дубликат: %1. Повторите через «Удалить».</numerusform>
-            <numerusform>Не удалось переместить %n дубликата: %1. Повторите через «Удалить».</numerusform>
-            <numerusform>Не удалось переместить %n дубликатов: %1. Повторите через «Удалить».</numerusform>
+            <numerusform>Не удалось переместить %n дубликат. Повторите через «Удалить».</numerusform>
+            <numerusform>Не удалось переместить %n дубликата. Повторите через «Удалить».</numerusform>
+            <numerusform>Не удалось переместить %n дубликатов. Повторите через «Удалить».</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) could not be written: %1.</source>
+        <translation>
+            <numerusform>Не удалось записать %n песню: %1.</numerusform>
+            <numerusform>Не удалось записать %n песни: %1.</numerusform>
+            <numerusform>Не удалось записать %n песен: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) were written to their files, but the library file could not be saved: %1.</source>
+        <translation>
+            <numerusform>%n песня записана в свой файл, но файл медиатеки сохранить не удалось: %1.</numerusform>
+            <numerusform>%n песни записаны в свои файлы, но файл медиатеки сохранить не удалось: %1.</numerusform>
+            <numerusform>%n песен записано в свои файлы, но файл медиатеки сохранить не удалось: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n song(s) whose file is missing could not be removed from the library: %1.</source>
+        <translation>
+            <numerusform>Не удалось удалить из медиатеки %n песню без файла: %1.</numerusform>
+            <numerusform>Не удалось удалить из медиатеки %n песни без файлов: %1.</numerusform>
+            <numerusform>Не удалось удалить из медиатеки %n песен без файлов: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The working database could not be saved: %1.</source>
+        <translation>Не удалось сохранить рабочую базу данных: %1.</translation>
     </message>
 </context>
 <context>

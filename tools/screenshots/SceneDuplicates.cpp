@@ -1,11 +1,13 @@
 // The duplicate page: the scan set-up with paths listed, the groups after a quick scan, a Remove
-// whose recycle folder cannot take the copies, the same groups after Remove (removed copies
-// greyed), and the removal-history options dialog.
+// whose recycle folder cannot take the copies (with the box that names them), the same groups
+// after Remove (removed copies greyed), and the removal-history options dialog.
 #include "ScreenshotScene.h"
 
 #include "AppSettings.h"
 #include "ApplyThread.h"
 #include "AudioFixture.h"
+#include "CMessageSeam.h"
+#include "CWarnMessage.h"
 #include "Duplicate.h"
 #include "DuplicateControl.h"
 #include "DuplicateWidget.h"
@@ -77,6 +79,21 @@ void DuplicatePage(SceneContext& context)
     if (!day.isEmpty() && QDir(day).removeRecursively() && blocker.open(QIODevice::WriteOnly))
     {
         blocker.close();
+        // The Remove confirmation is answered; the box that names the copies left in place is
+        // shown as the user sees it.
+        int asked = 0;
+        const CMessageSeam::Scope answers(
+            [&](const MessageQuestion& question)
+            {
+                if (asked++ == 0)
+                    return 1;
+                CWarnMessage box(question.parent, question.title, question.text, question.type, QString(),
+                                 QString(), QString(), 0);
+                box.show();
+                SceneContext::Settle(300);
+                context.Shot(QStringLiteral("duplicate-not-moved-box"), &box);
+                return 1;
+            });
         removeAndShoot(QStringLiteral("duplicate-not-moved"));
         QFile::remove(day);
         QDir().mkpath(day);

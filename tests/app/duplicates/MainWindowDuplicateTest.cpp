@@ -98,6 +98,17 @@ QStringList Header(const CMainUI& window)
            window.findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts();
 }
 
+// Every question answered with its first button, its text recorded.
+struct FirstButtonAnswers
+{
+    QStringList asked;
+    CMessageSeam::Scope answers{[this](const MessageQuestion& question)
+                                {
+                                    asked << question.text;
+                                    return 1;
+                                }};
+};
+
 QByteArray ReadAll(const QString& path)
 {
     QFile f(path);
@@ -266,13 +277,8 @@ private slots:
                                   QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString() +
                                   "/\xff\xfe copy.mp3";
         QVERIFY(fs::create_directories(other));
-        QStringList asked;
-        CMessageSeam::Scope answers(
-            [&](const MessageQuestion& question)
-            {
-                asked << question.text;
-                return 1;
-            });
+        FirstButtonAnswers questions;
+        QStringList& asked = questions.asked;
         {
             CMainUI window;
             window.show();
@@ -402,7 +408,8 @@ private slots:
         const QString longName = QString(251, u'a') + ".mp3";
         QVERIFY(QFile::copy(files[0], folder + "/" + longName));
         QVERIFY(QFile::rename(files[0], folder + "/" + QString(251, u'b') + ".mp3"));
-        CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
+        FirstButtonAnswers questions;
+        QStringList& asked = questions.asked;
         {
             CMainUI window;
             window.show();
@@ -432,12 +439,16 @@ private slots:
             QVERIFY(remove());
             QTest::qWait(100);
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
-            // Nothing was removed: the scan's result stands, with what went wrong.
+            // Nothing was removed: the scan's result stands, with what went wrong. The header says
+            // it in short; a box names the copy, its whole path.
             QCOMPARE(message->text(), QStringLiteral("Scanned 3 song(s), found 2 duplicate(s)."));
-            QCOMPARE(hints->Texts(),
-                     QStringList{QStringLiteral("1 duplicate(s) could not be moved: %1. Click "
-                                                "Remove to try again.")
-                                     .arg(COwnDirectionDelegate::Isolated(removed))});
+            QCOMPARE(hints->Texts(), QStringList{QStringLiteral(
+                                         "1 duplicate(s) could not be moved. Click Remove to try again.")});
+            QCOMPARE(asked.size(), 2); // the Remove confirmation, then the box
+            QCOMPARE(asked.last(),
+                     QStringLiteral("1 duplicate(s) could not be moved to the recycle folder:\n%1\n"
+                                    "Click Remove to try again.")
+                         .arg(COwnDirectionDelegate::Isolated(removed)));
             QVERIFY(window.findChild<QAbstractButton*>("main_removebut")->isEnabled());
 
             QVERIFY(blocker.remove() && QDir().mkpath(day));
@@ -616,6 +627,65 @@ private slots:
             Click(window, "main_gohome");
             QCOMPARE(settings->GetDuplicate() & (MF_Name | MF_Artist | MF_Album),
                      MF_Name | MF_Artist | MF_Album);
+            window.close();
+        }
+        ReleaseAppSettings();
+        SetAppSettingsExitHandler({});
+    }
+
+    // A scan that finds no duplicates; Return shows the page as the user set it up (the folder
+    // still listed, the duplicate picture alone in the header) and Scan scans it again. With the
+    // list emptied, Scan says there is nothing to scan.
+    void returnFromNoDuplicatesKeepsTheListAndAnEmptyScanSaysSo()
+    {
+        tidewell::test::TempHome home;
+        QVERIFY(TagCompareSettings());
+        const QString folder = home.path() + "/distinct";
+        QCOMPARE(tidewell::test::makeSongFolder(folder, 3, "Song", "song", false).size(), 3);
+        FirstButtonAnswers questions;
+        QStringList& asked = questions.asked;
+        {
+            CMainUI window;
+            window.show();
+            Click(window, "duplicate_obj");
+            QTreeWidget* list = window.DuplicateView()->ScanList()->Tree();
+            QToolBar* bar = window.DuplicateView()->ScanList()->findChild<QToolBar*>();
+            const auto tool = [bar](const QString& text)
+            {
+                for (QAction* action : bar->actions())
+                    if (action->text() == text)
+                        QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
+            };
+            {
+                CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{folder}; });
+                tool(QStringLiteral("Add"));
+            }
+            auto* header = window.findChild<QWidget*>(QStringLiteral("label_back"));
+            const auto* still = header->findChild<QLabel*>();
+            for (int round = 0; round < 2; ++round)
+            {
+                Click(window, "main_scanbut");
+                QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+                QVERIFY(
+                    Header(window).contains(QStringLiteral("Hah, no duplicaites on your PC. Satisfied?")));
+                Click(window, "main_selectbut");
+                QCOMPARE(window.ContentStack()->currentIndex(), int(CMainUI::PageDuplicate));
+                QCOMPARE(list->topLevelItemCount(), 1);
+                QCOMPARE(list->topLevelItem(0)->text(1), folder);
+                QVERIFY(header->styleSheet().contains(QLatin1String("label/duplicate.png")));
+                QVERIFY(still->pixmap().isNull() && !still->movie());
+            }
+            QVERIFY(asked.isEmpty());
+
+            list->selectAll();
+            tool(QStringLiteral("Delete"));
+            QCOMPARE(list->topLevelItemCount(), 0);
+            Click(window, "main_scanbut");
+            QCOMPARE(asked,
+                     QStringList{QStringLiteral("There is nothing to scan yet. Add music files or folders, "
+                                                "or drop them here, then click Scan.")});
+            QCOMPARE(window.ContentStack()->currentIndex(), int(CMainUI::PageDuplicate));
+            QCOMPARE(window.ActionStack()->currentIndex(), int(CMainUI::ActionScan));
             window.close();
         }
         ReleaseAppSettings();

@@ -337,7 +337,7 @@ private:
         for (const QString& song : songs)
             QCOMPARE(ArtistOf(song), QStringLiteral("Found Artist"));
         const QString said =
-            QStringLiteral("The working database could not be saved: \u2066%1\u2069").arg(g_strDBPath);
+            QStringLiteral("The working database could not be saved: \u2066%1\u2069.").arg(g_strDBPath);
         QCOMPARE(m_window->MessageText(), said);
         QCOMPARE(Hints(), QStringList{said});
         QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
@@ -606,7 +606,8 @@ private slots:
     }
 
     // Room for the songs but not for the library file: the songs are written, the library file
-    // is named as what failed and stays as it was, and the fixes stay to apply until it has room.
+    // is named as what failed and stays as it was, the entry whose file is gone is named as not
+    // removed (not as a song not written), and the fixes stay to apply until it has room.
     void aFullDiskForTheLibraryFileNamesItAndKeepsTheFixesToApply()
     {
         SmallDisk disk(QDir::homePath() + QStringLiteral("/small"));
@@ -614,7 +615,8 @@ private slots:
             QSKIP("mounting a small tmpfs needs root; the full library disk is not exercised");
         const QStringList songs = MakeBareSongs(QDir::homePath() + QStringLiteral("/roomy"), 3);
         const QString library = QDir::homePath() + QStringLiteral("/small/iTunes Music Library.xml");
-        QVERIFY(WriteLibrary(library, songs, 500));
+        QVERIFY(WriteLibrary(library,
+                             songs + QStringList{QDir::homePath() + QStringLiteral("/roomy/gone.mp3")}, 500));
         ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
         g_nWorkMode = EWorkMode::ITunes;
         Answer(HttpResponse::Mode::Full);
@@ -631,17 +633,20 @@ private slots:
             QCOMPARE(ArtistOf(song), QStringLiteral("Found Artist"));
         QCOMPARE(BytesOf(library), libraryBefore);
         QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
-        const QString said =
+        const QStringList said{
             QStringLiteral("3 song(s) were written to their files, but the library file could not "
-                           "be saved: \u2066%1\u2069")
-                .arg(library);
-        QCOMPARE(m_window->MessageText(), said);
-        QCOMPARE(Hints(), QStringList{said});
+                           "be saved: \u2066%1\u2069.")
+                .arg(library),
+            QStringLiteral("1 song(s) whose file is missing could not be removed from the library: "
+                           "\u2068gone.mp3\u2069.")};
+        QCOMPARE(m_window->MessageText(), said.join(u' '));
+        QCOMPARE(Hints(), said);
 
         disk.release();
         Click("main_applybut");
         QVERIFY(ApplyEnded());
         QVERIFY(BytesOf(library).contains("Found Artist"));
+        QVERIFY(!BytesOf(library).contains("gone.mp3"));
         QVERIFY(!m_window->ReportPage()->HasUnappliedChanges());
         m_window->GoHome();
         g_nWorkMode = EWorkMode::Files;
@@ -934,7 +939,7 @@ private slots:
         QVERIFY(ApplyEnded());
         QVERIFY(page->HasUnappliedChanges());
         QCOMPARE(m_window->MessageText(),
-                 QStringLiteral("1 song(s) could not be written: \u2068t1.mp3\u2069"));
+                 QStringLiteral("1 song(s) could not be written: \u2068t1.mp3\u2069."));
         m_answer = 1; // Cancel
         Click("main_gohome");
         QCOMPARE(m_questions.size(), asked + 2);
@@ -964,7 +969,7 @@ private slots:
         QCOMPARE(ArtistOf(many[2]), QStringLiteral("Found Artist"));
         const QString text = m_window->MessageText().remove(QChar(0x2068)).remove(QChar(0x2069));
         QVERIFY2(text.startsWith(QStringLiteral("6 song(s) could not be written: b")) &&
-                     text.endsWith(QStringLiteral(".mp3 and 1 more")) &&
+                     text.endsWith(QStringLiteral(".mp3 and 1 more.")) &&
                      text.count(QStringLiteral(".mp3")) == 5 && text.contains(QStringLiteral("b0.mp3")),
                  qPrintable(text));
     }
@@ -1227,11 +1232,13 @@ private slots:
 
     // With the service answering every second request, Refix asks only about the songs listed in
     // Unrecognized Songs, and a song Fix All answered keeps its answer up to the files, in folder
-    // mode and in library mode, where a missing file's row makes Refix a Fix All.
+    // mode and in library mode, where a missing file's row makes Refix a Fix All. "Replace" is on
+    // with Name unticked: every list shows the songs' own titles, which Apply keeps.
     void refixAsksOnlyAboutTheUnrecognizedSongs()
     {
         for (const bool library : {false, true})
         {
+            GetAppSettings()->SetReplace(MF_ReplaceSwitch | MF_Artist | MF_Album);
             const QString folder = QDir::homePath() + QStringLiteral("/halves");
             const QStringList songs = MakeBareSongs(folder, 12, 6);
             QCOMPARE(songs.size(), 12);
@@ -1259,10 +1266,15 @@ private slots:
                     row->text(2).startsWith("Local"))
                 {
                     before << row->text(2);
-                    // "Replace" (off) keeps the answer's title back: the song's own title shows.
+                    // "Replace" keeps the answer's title back: the song's own title shows.
                     QVERIFY(row->text(0).startsWith(QStringLiteral("Bare ")));
                 }
             QVERIFY(!before.isEmpty());
+            // Answered songs without a cover are listed here too, under their own titles.
+            for (int i = 0; i < listed; ++i)
+                QVERIFY2(
+                    page->UnrecognizedTree()->topLevelItem(i)->text(2).startsWith(QStringLiteral("Bare ")),
+                    qPrintable(page->UnrecognizedTree()->topLevelItem(i)->text(2)));
 
             QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
             Click("MainUIRetry");
@@ -1314,6 +1326,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
         QVERIFY(Hints().value(0).startsWith("The recognition service could not be reached."));
         QVERIFY(HeaderPicture().contains(QLatin1String("msg_warning")));
+        QVERIFY(!ShowsDonePicture(*m_window));
     }
 
     // A picture dropped on the song the editor shows, then Home or the close button at once, and

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnalyWidget.h"
 #include "AppGlobals.h"
 #include "CMessageSeam.h"
 #include "MainUI.h"
@@ -11,6 +12,16 @@
 #include <QTest>
 
 #include <memory>
+
+// Whether the window shows a success picture: the busy banner's done tick over the page, or the
+// header's done picture. None belongs beside an empty, failed or unreachable result.
+inline bool ShowsDonePicture(const CMainUI& window)
+{
+    const auto* banner = window.findChild<CAnalyWidget*>();
+    const auto* header = window.findChild<QWidget*>(QStringLiteral("label_back"));
+    return (banner && banner->isVisible() && banner->ShowsDonePicture()) ||
+           (header && header->styleSheet().contains(QLatin1String("fix_end")));
+}
 
 // The real main window for one test case: every question it asks is recorded and answered with
 // m_answer (1 unless a case changes it). Test classes derive from it beside QObject and call

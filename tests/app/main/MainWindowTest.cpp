@@ -280,6 +280,7 @@ private slots:
         auto* picture = m_window->findChild<QWidget*>(QStringLiteral("label_back"));
         QVERIFY(!picture->styleSheet().contains(QLatin1String("fix_end")));
         QVERIFY(picture->findChild<QLabel*>()->pixmap().isNull());
+        QVERIFY(!ShowsDonePicture(*m_window));
     }
 
     // A folder and a song picked through links are loaded; a link met inside a folder is not.
@@ -386,6 +387,7 @@ private slots:
             m_questions.first().text.startsWith(QStringLiteral("Oops! An error occurred in loading iTunes")));
         QCOMPARE(m_window->MessageText(),
                  QStringLiteral("No songs detected in iTunes. Please check and try again."));
+        QVERIFY(!ShowsDonePicture(*m_window));
         m_window->LoadXMLPath();
         QCOMPARE(m_window->StartPage()->LibraryButtonText(), QStringLiteral("Select Library XML File"));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));

@@ -419,14 +419,16 @@ private slots:
     }
 
     // A song named with megabytes of text: its rows and tips show a cut of it, the song keeps all.
+    // The name is the song's own (in both columns): a new name alone is an answer Apply keeps back
+    // under "Replace" as it is, which the lists do not show.
     void hugeNameIsCutWhereShown()
     {
         const QString project = SaveProject(QStringLiteral("huge"), 2);
         QVERIFY(!project.isEmpty());
         const QString huge = QStringLiteral("Long name ").repeated(400 * 1024); // 4 MB of text
         QVERIFY(Exec(project,
-                     "UPDATE TracksTable SET Name = replace(hex(zeroblob(409600)), '00', 'Long name ') "
-                     "WHERE rowid = 1"));
+                     "UPDATE TracksTable SET Name = replace(hex(zeroblob(409600)), '00', 'Long name '), "
+                     "NameOld = replace(hex(zeroblob(409600)), '00', 'Long name ') WHERE rowid = 1"));
         PressLoadSaved(project);
         QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));

@@ -450,8 +450,8 @@ private slots:
         QCOMPARE(QCoreApplication::translate("CCountTexts", "Fixed %n song(s)", nullptr, 0),
                  QString("0 músicas corrigidas"));
         InstallInterfaceTranslator(LoadInterfaceTranslator("ar"));
-        QCOMPARE(QCoreApplication::translate("CMainUI", "%n song(s) could not be written: %1", nullptr, 2),
-                 QString("تعذرت كتابة أغنيتين: %1"));
+        QCOMPARE(QCoreApplication::translate("CMainUI", "%n song(s) could not be written: %1.", nullptr, 2),
+                 QString("تعذرت كتابة أغنيتين: %1."));
     }
 
     void damagedTranslationsKeepTheLanguage()

@@ -244,9 +244,14 @@ private slots:
     // Arabic), where the label would cut the ink it draws past its advance.
     void shadeLabelWrapsInsideItsBoxInEveryLanguage()
     {
-        const char* const hints[] = {
-            "No song could be fixed this time. You can edit the songs yourself or try fix again.",
-            "Some songs could not be fixed this time. You can edit them yourself or try fix again."};
+        // With the count each is shown with (-1: none); a removal that left copies in place says
+        // so in short, and names them in a box.
+        const std::pair<const char*, int> hints[] = {
+            {"No song could be fixed this time. You can edit the songs yourself or try fix again.", -1},
+            {"Some songs could not be fixed this time. You can edit them yourself or try fix again.", -1},
+            {"Some duplicates could not be moved. Click Remove to try again.", -1},
+            {"%n duplicate(s) could not be moved. Click Remove to try again.", 1},
+            {"%n duplicate(s) could not be moved. Click Remove to try again.", 1234}};
         QStringList problems;
         for (const char* code : {"en", "de", "jp", "ru", "es", "br", "ar", "fr"})
         {
@@ -262,8 +267,9 @@ private slots:
                 QFont font(QStringLiteral("Tahoma"));
                 font.setPixelSize(ScaledInt(12));
                 label.setFont(font);
-                for (const char* hint : hints)
-                    label.AddText(translator.translate("CMainUI", hint));
+                for (const auto& [hint, count] : hints)
+                    label.AddText(translator.translate("CMainUI", hint, nullptr, count)
+                                      .replace(QStringLiteral("%n"), QString::number(count)));
                 label.SetLineHeight(ScaledInt(20));
                 for (int width = ScaledInt(300); width <= ScaledInt(560); width += 3)
                 {

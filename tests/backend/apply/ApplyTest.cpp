@@ -468,3 +468,26 @@ TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
     EXPECT_FALSE(InITunes(QString::fromStdString(newId)));
     EXPECT_FALSE(readFile(xmlPath).contains("f0/song.mp3"));
 }
+
+// A service's title over an entry without one, with "Replace" on and Name unticked: Apply does not
+// write it, so it is held back like one over a text of the song's own; an artist the song lacks is
+// written and shown, also while its row is unticked (it is written once the row is ticked again).
+TEST_F(ApplyTest, AnAnswerApplyDoesNotWriteIsHeldBackAlsoOverAnEmptyText)
+{
+    tracks[0].name.clear();
+    tracks[0].artist.clear();
+    ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
+    Load(RunModeITunes, false);
+    CMusicObj* obj = manager->MusicAt(0);
+    ASSERT_TRUE(obj->OldInfo().Name.isEmpty());
+    obj->SetAbsence(MF_Artist | MF_Analysed);
+    const char* texts[] = {"Local Title", "Local Artist"};
+    ASSERT_EQ(manager->ModifyMusicInfo(obj, MF_Name | MF_Artist, texts), 0);
+    const int replace = MF_ReplaceSwitch | MF_Artist | MF_Album;
+    EXPECT_EQ(manager->FixesToWrite(*obj, replace) & (MF_Name | MF_Artist), MF_Artist);
+    EXPECT_EQ(manager->HeldBackFields(*obj, replace), MF_Name);
+    EXPECT_EQ(manager->HeldBackFields(*obj, replace | MF_Name), 0);
+    obj->SetState(obj->GetState() | MF_Artist);
+    EXPECT_EQ(manager->FixesToWrite(*obj, replace), 0);
+    EXPECT_EQ(manager->HeldBackFields(*obj, replace), MF_Name);
+}

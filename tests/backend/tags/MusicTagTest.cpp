@@ -16,9 +16,11 @@
 #include <taglib/fileref.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
+#include <taglib/infotag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tag.h>
 #include <taglib/trueaudiofile.h>
+#include <taglib/wavfile.h>
 
 #include <sys/resource.h>
 
@@ -280,6 +282,28 @@ TEST_F(MusicTag, FlacAndTrueAudioWithoutId3v2AreRead)
     MusicInfo ttaInfo;
     EXPECT_EQ(GetMusicInfo(tta.toUtf8().constData(), &ttaInfo), 0);
     EXPECT_EQ(ttaInfo.Name, "Only V1");
+
+    // A WAV file titled in its own RIFF INFO block, its ID3v2 tag giving the artist alone: each
+    // text comes from the ID3v2 tag where it has one, else from the INFO block. A write still goes
+    // to the ID3v2 tag and leaves the INFO block as it was.
+    const QString wav = make("A", AudioFormat::Wav);
+    {
+        TagLib::RIFF::WAV::File f(QFile::encodeName(wav).constData());
+        f.InfoTag()->setTitle("Alpha");
+        f.InfoTag()->setArtist("Info Artist");
+        f.ID3v2Tag()->setArtist("Id3 Artist");
+        ASSERT_TRUE(f.save());
+    }
+    MusicInfo wavInfo;
+    EXPECT_EQ(GetMusicInfo(wav.toUtf8().constData(), &wavInfo), 0);
+    EXPECT_EQ(wavInfo.Name, "Alpha");
+    EXPECT_EQ(wavInfo.Artist, "Id3 Artist");
+    wavInfo.Album = "Written";
+    ASSERT_EQ(SetMusicInfo_tag(&wavInfo, MF_Album), 0);
+    TagLib::RIFF::WAV::File written(QFile::encodeName(wav).constData());
+    EXPECT_EQ(written.ID3v2Tag()->album(), "Written");
+    EXPECT_EQ(written.InfoTag()->title(), "Alpha");
+    EXPECT_TRUE(written.InfoTag()->album().isEmpty());
 }
 
 TEST_F(MusicTag, Mp3FallsBackFromAnEmptyId3v2ToId3v1)

@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <taglib/infotag.h>
+#include <taglib/wavfile.h>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -333,6 +336,29 @@ TEST_F(SonalikeApi, TagModeGroupsFollowEachOptionBit)
             }
         }
     }
+}
+
+// A WAV file's title stands in its own RIFF INFO block, as most tools write it: a quick scan by
+// name pairs it with its copies in other formats.
+TEST_F(SonalikeApi, AWavTitledInItsInfoBlockPairsByName)
+{
+    const std::string dir = folder("info");
+    make(dir, "A.flac", tagged(AudioFormat::Flac, "Alpha", "", ""));
+    make(dir, "A.aiff", tagged(AudioFormat::Aiff, "Alpha", "", ""));
+    const std::string wav = make(dir, "A.wav", tagged(AudioFormat::Wav, "", "", ""));
+    {
+        TagLib::RIFF::WAV::File file(wav.c_str());
+        file.InfoTag()->setTitle("Alpha");
+        ASSERT_TRUE(file.save());
+    }
+    ASSERT_FALSE(TagLib::RIFF::WAV::File(wav.c_str()).hasID3v2Tag());
+    ASSERT_EQ(AddToDedupeLists(dir.c_str(), 0), 0);
+    ASSERT_EQ(runBlocking(kTitle | 0x40u), 0);
+    const auto groups = readGroups();
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(namesOf(groups[0]), (std::set<std::string>{"A.flac", "A.aiff", "A.wav"}));
+    for (const Member& m : groups[0])
+        EXPECT_EQ(m.title, "Alpha") << m.path;
 }
 
 TEST_F(SonalikeApi, TheFileSizeBitGroupsFilesOfEqualSize)
