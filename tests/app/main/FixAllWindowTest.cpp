@@ -718,6 +718,120 @@ private slots:
         g_nWorkMode = EWorkMode::Files;
     }
 
+    // Songs in every format the fix road reads, reached through an absolute, a relative and a
+    // chained symbolic link, and a library file that is a link itself: Apply writes the answers
+    // (a release date in each form the service gives it) into the files the links name, in folder
+    // and in library mode, and every link stays a link. A song whose file has a second name (a
+    // hard link) is named as not written, both names as they were.
+    void writesReachTheFilesThatLinksNameWithTheYearOfEveryDate()
+    {
+        auto answered = std::make_shared<int>(0);
+        m_acr->answerWith("/v1/identify",
+                          [answered](const HttpRequest&)
+                          {
+                              static const QByteArray kDates[] = {"2004-06-07", "2004-06", "2004"};
+                              QByteArray body = IdentifyAnswer();
+                              body.replace("\"2004-06-07\"", '"' + kDates[(*answered)++ % 3] + '"');
+                              return Json(body);
+                          });
+        GetAppSettings()->SetReplace(kReplaceAll);
+        for (const bool inLibrary : {false, true})
+        {
+            const QString root = QDir::homePath() + (inLibrary ? "/linked-library/" : "/linked-folder/");
+            const QString real = root + "real/", links = root + "links/", lib = root + "lib/";
+            for (const QString& folder : {real, links, lib})
+                QVERIFY(QDir().mkpath(folder));
+            struct Song
+            {
+                QString name;
+                AudioFormat format;
+                QString leadsTo; // what the link in links/ holds; empty for a plain file
+                QString file;    // the file itself
+            };
+            QList<Song> songs = {
+                {"s0.mp3", AudioFormat::Mp3, real + "r0.mp3", real + "r0.mp3"},
+                {"s1.m4a", AudioFormat::M4a, "../real/r1.m4a", real + "r1.m4a"},
+                {"s2.wma", AudioFormat::Wma, real + "middle.wma", real + "r2.wma"},
+                {"s3.m4a", AudioFormat::M4a, {}, links + "s3.m4a"},
+                {"s4.wma", AudioFormat::Wma, {}, links + "s4.wma"},
+                {"s5.mp3", AudioFormat::Mp3, {}, links + "s5.mp3"},
+            };
+            QStringList locations;
+            for (int i = 0; i < songs.size(); ++i)
+            {
+                AudioSpec audioSpec;
+                audioSpec.format = songs[i].format;
+                audioSpec.seconds = 1.0;
+                audioSpec.toneHz = 250.0 + 40.0 * i;
+                audioSpec.tags.title = QStringLiteral("Bare %1").arg(i);
+                QVERIFY(makeAudioFile(songs[i].file, audioSpec));
+                locations << links + songs[i].name;
+                if (!songs[i].leadsTo.isEmpty())
+                    QVERIFY(QFile::link(songs[i].leadsTo, locations.last()));
+            }
+            QVERIFY(QFile::link(real + "r2.wma", real + "middle.wma"));
+            // The last song's file has a second name outside the folder.
+            const QString second = real + "second.mp3";
+            QVERIFY(::link(QFile::encodeName(songs[5].file).constData(),
+                           QFile::encodeName(second).constData()) == 0);
+            const QByteArray hardBefore = BytesOf(second);
+
+            const QString library = lib + "iTunes Music Library.xml";
+            std::optional<ScopedEnv> host;
+            if (inLibrary)
+            {
+                QVERIFY(WriteLibrary(lib + "real.xml", locations, 800));
+                QVERIFY(QFile::link("real.xml", library));
+                host.emplace("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+            }
+            g_nWorkMode = inLibrary ? EWorkMode::ITunes : EWorkMode::Files;
+            // In folder mode the songs are picked one by one (a walk leaves links out).
+            m_window->LoadStartParam(inLibrary ? QStringList() : locations, g_strDBPath,
+                                     inLibrary ? RunModeITunes : RunModeFiles);
+            QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+            Click("main_fixallbut");
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            QCOMPARE(m_window->ReportPage()->ArtistTree()->GetFixedCount(), 6);
+            Click("main_applybut");
+            QVERIFY(ApplyEnded());
+
+            for (int i = 0; i < songs.size(); ++i)
+            {
+                const Song& song = songs[i];
+                const QFileInfo link(locations[i]);
+                QVERIFY2(link.isSymLink() == !song.leadsTo.isEmpty(), qPrintable(song.name));
+                TagLib::FileRef written(QFile::encodeName(song.file).constData());
+                QVERIFY2(!written.isNull() && written.tag(), qPrintable(song.file));
+                const bool hard = i == 5;
+                QCOMPARE(QString::fromStdString(written.tag()->artist().to8Bit(true)),
+                         hard ? QString() : QStringLiteral("Found Artist"));
+                QCOMPARE(written.tag()->year(), hard ? 0u : 2004u);
+            }
+            QCOMPARE(BytesOf(second), hardBefore);
+            QCOMPARE(BytesOf(songs[5].file), hardBefore);
+            QVERIFY(QFileInfo(real + "middle.wma").isSymLink());
+            const QString said = m_window->MessageText();
+            QVERIFY2(said.contains(QStringLiteral("s5.mp3")) && said.contains(QStringLiteral("1 song(s)")),
+                     qPrintable(said));
+            QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
+            if (inLibrary)
+            {
+                QVERIFY(QFileInfo(library).isSymLink());
+                QVERIFY(BytesOf(lib + "real.xml").contains("Found Artist"));
+            }
+            for (const QString& folder : {real, links, lib})
+                QVERIFY2(
+                    QDir(folder).entryList({".tidewell-edit-*"}, QDir::AllEntries | QDir::Hidden).isEmpty(),
+                    qPrintable(folder));
+            m_answer = 2; // Ignore: the hard-linked song stays unwritten
+            m_window->GoHome();
+            m_answer = 1;
+            QFile::remove(g_strDBPath);
+        }
+        g_nWorkMode = EWorkMode::Files;
+        Answer(HttpResponse::Mode::Full);
+    }
+
     // The user types a new artist over the one the song has: Save Project and Load Saved Result
     // keep the edit pending, and Apply writes it into the file and the library although "Replace"
     // is off, which still keeps the service's title out.
