@@ -7,9 +7,75 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace
 {
 const QString kAsideMark = QStringLiteral(".emptying-");
+
+// What stays in a folder being emptied: a sub-folder, and a link to one (a recycle folder kept on
+// another disk) or to nothing (that disk not there now). A link is moved as the link it is.
+bool StaysInFolder(const QFileInfo& entry)
+{
+    if (entry.isSymLink())
+        return entry.isDir() || !entry.exists();
+    return entry.isDir();
+}
+
+// A sub-folder on which another file system is mounted (or a folder bound there): it cannot be
+// renamed, so it could never come back from a folder set aside.
+bool IsMountPoint(const QString& folder, const QString& name, dev_t folderDevice)
+{
+    struct statx info
+    {
+    };
+    if (::statx(AT_FDCWD, QFile::encodeName(QDir(folder).filePath(name)).constData(), AT_SYMLINK_NOFOLLOW,
+                STATX_BASIC_STATS, &info) != 0)
+        return false;
+    if ((info.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (info.stx_attributes & STATX_ATTR_MOUNT_ROOT))
+        return true;
+    return ::makedev(info.stx_dev_major, info.stx_dev_minor) != folderDevice;
+}
+
+bool HoldsAMountPoint(const QString& folder)
+{
+    struct stat own
+    {
+    };
+    if (::stat(QFile::encodeName(folder).constData(), &own) != 0)
+        return false;
+    const QStringList names =
+        QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    return std::any_of(names.cbegin(), names.cend(),
+                       [&](const QString& name) { return IsMountPoint(folder, name, own.st_dev); });
+}
+
+// Now, on the clock file times are taken from: a file made from now on has a change time no
+// earlier than this.
+qint64 NowForFileTimes()
+{
+    struct timespec now
+    {
+    };
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// The file was there before `before` (NowForFileTimes): its status last changed earlier. A link
+// is judged as itself.
+bool MadeBefore(const QString& file, qint64 before)
+{
+    struct stat info
+    {
+    };
+    return ::lstat(QFile::encodeName(file).constData(), &info) == 0 &&
+           qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec < before;
+}
 } // namespace
 
 CWorkFolderCleaner::CWorkFolderCleaner(QObject* parent, std::chrono::milliseconds closeBudget)
@@ -53,15 +119,18 @@ void CWorkFolderCleaner::Empty(const QStringList& folders)
                 MoveSubfoldersBack(jobs[i].path, folder);
         if (!usable)
             continue;
+        // A folder that holds a mount point stays where it is (the mount could not come back
+        // with the others), and so does one that cannot be renamed: its files go one by one,
+        // those that were there before now, so a run that starts at once keeps what it writes.
         const QString aside = folder + stamp;
-        if (QDir().rename(folder, aside) && QDir().mkpath(folder))
+        if (!HoldsAMountPoint(folder) && QDir().rename(folder, aside) && QDir().mkpath(folder))
         {
             MoveSubfoldersBack(aside, folder);
             jobs.push_back({aside, Job::Folder});
         }
         else
         {
-            jobs.push_back({folder, Job::FolderFiles}); // cannot be renamed: its files go one by one
+            jobs.push_back({folder, Job::FolderFiles, NowForFileTimes()});
         }
     }
     Queue(jobs);
@@ -166,22 +235,28 @@ bool CWorkFolderCleaner::Remove(const Job& job) const
         QFile::remove(job.path);
         return true;
     }
-    QDirIterator files(job.path, QDir::Files | QDir::Hidden | QDir::System);
+    QDirIterator files(job.path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (files.hasNext())
     {
         if (OutOfTime())
             return false;
-        QFile::remove(files.next());
+        const QString file = files.next();
+        if (!StaysInFolder(files.fileInfo()) && MadeBefore(file, job.before))
+            QFile::remove(file);
     }
     return true;
 }
 
 void CWorkFolderCleaner::MoveSubfoldersBack(const QString& aside, const QString& folder)
 {
-    const QDir from(aside);
-    for (const QString& name :
-         from.entryList(QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot))
-        QDir().rename(from.filePath(name), QDir(folder).filePath(name));
+    QDirIterator entries(aside, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext())
+    {
+        const QString entry = entries.next();
+        if (StaysInFolder(entries.fileInfo()))
+            ::rename(QFile::encodeName(entry).constData(),
+                     QFile::encodeName(QDir(folder).filePath(entries.fileName())).constData());
+    }
 }
 
 bool CWorkFolderCleaner::RemoveSetAside(const QString& path) const
@@ -196,8 +271,7 @@ bool CWorkFolderCleaner::RemoveSetAside(const QString& path) const
         if (OutOfTime())
             return false;
         const QString entry = entries.next();
-        const QFileInfo info = entries.fileInfo();
-        if (info.isDir() && !info.isSymLink())
+        if (StaysInFolder(entries.fileInfo()))
             continue;
         if (!QFile::remove(entry))
         {
