@@ -57,23 +57,7 @@ void removeLeftovers(const std::string& folder)
         if (!swept.insert(folder).second)
             return;
     }
-    const std::string where = folder.empty() ? std::string(".") : folder;
-    DIR* dir = ::opendir(where.c_str());
-    if (!dir)
-        return;
-    const int dirFd = ::dirfd(dir);
-    while (const struct dirent* entry = ::readdir(dir))
-    {
-        if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0)
-            continue;
-        struct stat info
-        {
-        };
-        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
-            olderThanStart(info.st_mtim))
-            ::unlinkat(dirFd, entry->d_name, 0);
-    }
-    ::closedir(dir);
+    AtomicFileEdit::removeOurLeftovers(folder, kTempPrefix);
 }
 
 // Writes a fresh file beside `path` through `write` (given the new file open at its start),
@@ -144,6 +128,36 @@ int AtomicFileEdit::createTemporary(const std::string& folder, std::string& path
 void AtomicFileEdit::sweepLeftovers(const std::string& folder)
 {
     removeLeftovers(folder);
+}
+
+int AtomicFileEdit::removeOurLeftovers(const std::string& folder, const std::string& prefix)
+{
+    if (prefix.empty())
+        return 0;
+    const std::string where = folder.empty() ? std::string(".") : folder;
+    DIR* dir = ::opendir(where.c_str());
+    if (!dir)
+        return 0;
+    const int dirFd = ::dirfd(dir);
+    int removed = 0;
+    while (const struct dirent* entry = ::readdir(dir))
+    {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0)
+            continue;
+        struct stat info
+        {
+        };
+        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+            olderThanThisRun(info) && ::unlinkat(dirFd, entry->d_name, 0) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+bool AtomicFileEdit::olderThanThisRun(const struct stat& info)
+{
+    return olderThanStart(info.st_mtim);
 }
 
 AtomicFileEdit::AtomicFileEdit(std::string original) : m_original(std::move(original)) {}

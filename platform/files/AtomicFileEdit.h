@@ -74,6 +74,12 @@ public:
     // of that name, never followed through a link, older than this run. Each folder is looked at
     // once per run.
     static void sweepLeftovers(const std::string& folder);
+    // Removes from `folder` what a killed run of ours left under `prefix` (one prefix per kind of
+    // temporary): regular files of that name only, never followed through a link, older than
+    // this run. How many went.
+    static int removeOurLeftovers(const std::string& folder, const std::string& prefix);
+    // Whether a file (as lstat or fstat found it) was last written before this run started.
+    static bool olderThanThisRun(const struct stat& info);
 
 private:
     void close();

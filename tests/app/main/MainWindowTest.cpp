@@ -12,6 +12,7 @@
 #include "CShadeLabel.h"
 #include "DuplicateControl.h"
 #include "FailedTreeWidget.h"
+#include "ITunesLibraryXml.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
@@ -21,6 +22,7 @@
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
@@ -616,6 +618,87 @@ private slots:
         QCOMPARE(requests.first().at(2).value<EMusicRunMode>(), RunModeProject);
         QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
+    }
+
+    // What a run killed in the middle of its writes left, planted as the kill leaves it, goes at
+    // the next start in every folder the program writes, and only that: the edit copies beside
+    // the library file and the file its link names, the database copies and their journals
+    // beside the working database and the last project saved, and in the recycle folder's day
+    // folders the partial copies and the records whose copy is gone. A move that was killed is
+    // told: the copies remain in the recycle folder, and where it is.
+    void aKilledRunsLeftoversGoAtTheNextStart()
+    {
+        const QString lib = Home() + QStringLiteral("/lib/"), libReal = Home() + QStringLiteral("/lib-real/");
+        const QString projects = Home() + QStringLiteral("/projects/"),
+                      other = Home() + QStringLiteral("/other/");
+        const QString data = QFileInfo(g_strDBPath).absolutePath() + u'/';
+        const QString recycle = GetAppSettings()->GetRecycleFolder() + u'/';
+        const QString day = recycle + QStringLiteral("2026-01-01/");
+        for (const QString& folder : {lib, libReal, projects, other, day})
+            QVERIFY(QDir().mkpath(folder));
+        QVERIFY(tidewell::test::writeTextFile(libReal + QStringLiteral("iTunes.xml"), "<plist/>"));
+        QVERIFY(QFile::link(libReal + QStringLiteral("iTunes.xml"), lib + QStringLiteral("Library.xml")));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", QFile::encodeName(lib + QStringLiteral("Library.xml")));
+        GetAppSettings()->SetLastProjectFolder(QDir::cleanPath(projects));
+        const auto plant = [](const QString& path, const QByteArray& bytes = "cut")
+        {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+                   file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                    QFileDevice::FileModificationTime);
+        };
+        // A removal record as the program writes it, for the copy `name` in the day folder.
+        const auto record = [&](const QByteArray& name)
+        {
+            const QByteArray json = "{\"name\":\"" + name.toBase64() + "\",\"origin\":\"" +
+                                    QByteArray("/music/" + name).toBase64() + "\"}";
+            return plant(
+                day + QStringLiteral(".tidewell-removal-") +
+                    QString::fromLatin1(QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex()),
+                json);
+        };
+        const QStringList gone = {lib + QStringLiteral(".tidewell-edit-Ab12Cd"),
+                                  libReal + QStringLiteral(".tidewell-edit-Ef34Gh"),
+                                  data + QStringLiteral(".tidewell-copy-Ij56Kl"),
+                                  projects + QStringLiteral(".tidewell-copy-Mn78Op"),
+                                  projects + QStringLiteral(".tidewell-copy-Mn78Op-journal"),
+                                  day + QStringLiteral(".tidewell-edit-Qr90St"),
+                                  recycle + QStringLiteral(".tidewell-moving-Uv12Wx")};
+        const QStringList kept = {other + QStringLiteral(".tidewell-copy-Yz34Ab"),
+                                  projects + QStringLiteral("tidewell-copy-visible"),
+                                  lib + QStringLiteral(".tidewell-editor-notes"),
+                                  day + QStringLiteral("kept.mp3"),
+                                  other + QStringLiteral(".tidewell-edit-Cd56Ef")};
+        for (const QString& path : gone + kept)
+            QVERIFY2(plant(path), qPrintable(path));
+        QVERIFY(record("kept.mp3") && record("moved back.mp3"));
+        // Links are never followed, a link of our name is not ours, and neither is a folder.
+        QVERIFY(QFile::link(other, recycle + QStringLiteral("2026-01-02")));
+        QVERIFY(QFile::link(other + QStringLiteral(".tidewell-copy-Yz34Ab"),
+                            projects + QStringLiteral(".tidewell-copy-link")));
+        QVERIFY(QDir().mkpath(day + QStringLiteral(".tidewell-edit-folder")));
+
+        m_questions.clear();
+        m_window->StartPage()->CheckingIsSave();
+        QVERIFY(QTest::qWaitFor([this] { return !m_questions.isEmpty(); }, 10000));
+        QCOMPARE(m_questions.size(), 1);
+        QCOMPARE(m_questions.first().text,
+                 QStringLiteral("Tidewell was ended while it moved songs into or out of the recycle folder. "
+                                "The copies it moved remain there:\n%1")
+                     .arg(COwnDirectionDelegate::Isolated(GetAppSettings()->GetRecycleFolder())));
+        for (const QString& path : gone)
+            QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+        for (const QString& path : kept)
+            QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+        const QStringList records =
+            QDir(day).entryList({QStringLiteral(".tidewell-removal-*")}, QDir::Files | QDir::Hidden);
+        QCOMPARE(records.size(), 1);
+        QVERIFY(QFileInfo(projects + QStringLiteral(".tidewell-copy-link")).isSymLink());
+        QVERIFY(QFileInfo(day + QStringLiteral(".tidewell-edit-folder")).isDir());
+        QVERIFY(QFileInfo(lib + QStringLiteral("Library.xml")).isSymLink());
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+        GetAppSettings()->SetLastProjectFolder(QString());
+        QDir(GetAppSettings()->GetRecycleFolder()).removeRecursively();
     }
 
     // A pause during the analysis holds until Continue, even when the manager's pass ends while
