@@ -87,8 +87,8 @@ bool CRemovalRecord::Write(const QString& trashPath, const QString& origin)
     const QByteArray bytes = QJsonDocument(json).toJson(QJsonDocument::Compact);
 
     // Written under a temporary name and renamed into place, so a record is whole or absent.
-    return AtomicFileEdit::replaceWhole((folder + '/' + recordName(name)).toStdString(), bytes.toStdString(),
-                                        0600);
+    return AtomicFileEdit::replaceOwn((folder + '/' + recordName(name)).toStdString(), bytes.toStdString(),
+                                      0600);
 }
 
 std::optional<CRemovalRecord> CRemovalRecord::Find(const QString& root, const QString& trashPath)

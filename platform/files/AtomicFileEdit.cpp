@@ -252,6 +252,13 @@ bool AtomicFileEdit::saveTags(TagLib::File* file)
     return file && file->save();
 }
 
+bool AtomicFileEdit::replaceOwn(const std::string& path, const std::string& bytes, mode_t mode)
+{
+    return replaceWith(path, mode,
+                       [&bytes](int out)
+                       { return EditedFileStream::writeAll(out, bytes.data(), bytes.size()); });
+}
+
 bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode)
 {
     std::string target;
@@ -263,8 +270,5 @@ bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& by
     const bool exists = ::stat(target.c_str(), &info) == 0;
     if (exists && (!S_ISREG(info.st_mode) || !oneName(info)))
         return false;
-    const mode_t mode = exists ? info.st_mode : newFileMode;
-    return replaceWith(target, mode,
-                       [&bytes](int out)
-                       { return EditedFileStream::writeAll(out, bytes.data(), bytes.size()); });
+    return replaceOwn(target, bytes, exists ? info.st_mode : newFileMode);
 }

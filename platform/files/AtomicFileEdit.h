@@ -64,6 +64,9 @@ public:
     // file with more than one name); an existing file keeps its permissions, a new one gets
     // `newFileMode`.
     static bool replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode = 0644);
+    // Replaces a file of ours (a record beside the user's files) with `bytes` the same way, with
+    // `mode`: what has its name, a link too, is replaced, never followed.
+    static bool replaceOwn(const std::string& path, const std::string& bytes, mode_t mode);
 
     // A new, empty file in `folder` (its path with the trailing '/', or empty for the current
     // folder) named like this class's temporary copies, opened for writing only here: what a

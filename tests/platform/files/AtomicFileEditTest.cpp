@@ -164,6 +164,14 @@ TEST_F(AtomicFileEditLinks, AFileWithTwoNamesOrALinkToNothingIsNotWritten)
     ASSERT_TRUE(QFile::link(links + "loop-a", links + "loop-b"));
     EXPECT_FALSE(AtomicFileEdit::replaceWhole(native(links + "loop-a"), "whole"));
     EXPECT_TRUE(QFileInfo(links + "loop-a").isSymLink());
+    // A file of ours (a record) is written under its own name: a link planted there is replaced,
+    // the file it names untouched.
+    const QString planted = links + ".record";
+    ASSERT_TRUE(QFile::link(first, planted));
+    ASSERT_TRUE(AtomicFileEdit::replaceOwn(native(planted), "record", 0600));
+    EXPECT_FALSE(QFileInfo(planted).isSymLink());
+    EXPECT_EQ(bytesOf(planted), QByteArray("record"));
+    EXPECT_EQ(bytesOf(first), before);
     EXPECT_TRUE(ourTemporaries(real).isEmpty());
     EXPECT_TRUE(ourTemporaries(links).isEmpty());
 }
