@@ -7,12 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 namespace
 {
@@ -27,32 +24,50 @@ bool StaysInFolder(const QFileInfo& entry)
     return entry.isDir();
 }
 
-// A sub-folder on which another file system is mounted (or a folder bound there): it cannot be
-// renamed, so it could never come back from a folder set aside.
-bool IsMountPoint(const QString& folder, const QString& name, dev_t folderDevice)
+// A mount point as /proc/self/mountinfo spells it: space, tab, newline and backslash are octal
+// escapes there.
+QByteArray UnescapedMountPath(const QByteArray& field)
 {
-    struct statx info
+    QByteArray path;
+    for (qsizetype i = 0; i < field.size(); ++i)
     {
-    };
-    if (::statx(AT_FDCWD, QFile::encodeName(QDir(folder).filePath(name)).constData(), AT_SYMLINK_NOFOLLOW,
-                STATX_BASIC_STATS, &info) != 0)
-        return false;
-    if ((info.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (info.stx_attributes & STATX_ATTR_MOUNT_ROOT))
-        return true;
-    return ::makedev(info.stx_dev_major, info.stx_dev_minor) != folderDevice;
+        if (field[i] == '\\' && i + 3 < field.size())
+        {
+            bool ok = false;
+            const int code = field.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok)
+            {
+                path += char(code);
+                i += 3;
+                continue;
+            }
+        }
+        path += field[i];
+    }
+    return path;
 }
 
+// Whether a file system is mounted (or a folder bound) directly inside `folder`: such a
+// sub-folder cannot be renamed, so it could never come back from a folder set aside. The mount
+// table says so at once, however many files the folder holds.
 bool HoldsAMountPoint(const QString& folder)
 {
-    struct stat own
-    {
-    };
-    if (::stat(QFile::encodeName(folder).constData(), &own) != 0)
+    const QByteArray own = QFile::encodeName(QFileInfo(folder).canonicalFilePath());
+    QFile table(QStringLiteral("/proc/self/mountinfo"));
+    if (own.isEmpty() || !table.open(QIODevice::ReadOnly))
         return false;
-    const QStringList names =
-        QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
-    return std::any_of(names.cbegin(), names.cend(),
-                       [&](const QString& name) { return IsMountPoint(folder, name, own.st_dev); });
+    // Each line: id, parent id, major:minor, root, mount point, ...
+    for (const QByteArray& line : table.readAll().split('\n'))
+    {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() < 5)
+            continue;
+        const QByteArray point = UnescapedMountPath(fields[4]);
+        const qsizetype slash = point.lastIndexOf('/');
+        if (slash > 0 && point.left(slash) == own)
+            return true;
+    }
+    return false;
 }
 
 // Now, on the clock file times are taken from: a file made from now on has a change time no
