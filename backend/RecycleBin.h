@@ -11,8 +11,9 @@
 // existing target; across file systems the file is copied under a temporary name beside the
 // target, synced, its size checked against the source, renamed to the target (never over
 // anything) and only then is the source removed. Any failure leaves the source exactly where it
-// was and no partial target behind; a kill leaves at most a temporary copy, which the next run
-// that writes into that folder removes (AtomicFileEdit::createTemporary).
+// was and no partial target behind; a kill leaves at most a temporary copy, which the next start
+// (ClearLeftovers) or the next run that writes into that folder removes
+// (AtomicFileEdit::createTemporary).
 //
 // Stateless and thread-safe; paths are absolute, with '/' as the only separator. A name is its
 // bytes (PathToNative): one that is not UTF-8 moves and comes back like any other.
