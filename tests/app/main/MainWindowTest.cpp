@@ -628,17 +628,17 @@ private slots:
     // told: the copies remain in the recycle folder, and where it is.
     void aKilledRunsLeftoversGoAtTheNextStart()
     {
-        const QString lib = Home() + QStringLiteral("/lib/"), libReal = Home() + QStringLiteral("/lib-real/");
-        const QString projects = Home() + QStringLiteral("/projects/"),
-                      other = Home() + QStringLiteral("/other/");
+        const QString lib = Home() + "/lib/", libReal = Home() + "/lib-real/",
+                      projects = Home() + "/projects/";
+        const QString other = Home() + "/other/";
         const QString data = QFileInfo(g_strDBPath).absolutePath() + u'/';
         const QString recycle = GetAppSettings()->GetRecycleFolder() + u'/';
-        const QString day = recycle + QStringLiteral("2026-01-01/");
+        const QString day = recycle + "2026-01-01/";
         for (const QString& folder : {lib, libReal, projects, other, day})
             QVERIFY(QDir().mkpath(folder));
-        QVERIFY(tidewell::test::writeTextFile(libReal + QStringLiteral("iTunes.xml"), "<plist/>"));
-        QVERIFY(QFile::link(libReal + QStringLiteral("iTunes.xml"), lib + QStringLiteral("Library.xml")));
-        qputenv("TIDEWELL_ITUNES_LIBRARY", QFile::encodeName(lib + QStringLiteral("Library.xml")));
+        QVERIFY(tidewell::test::writeTextFile(libReal + "iTunes.xml", "<plist/>"));
+        QVERIFY(QFile::link(libReal + "iTunes.xml", lib + "Library.xml"));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", QFile::encodeName(lib + "Library.xml"));
         GetAppSettings()->SetLastProjectFolder(QDir::cleanPath(projects));
         const auto plant = [](const QString& path, const QByteArray& bytes = "cut")
         {
@@ -653,30 +653,27 @@ private slots:
             const QByteArray json = "{\"name\":\"" + name.toBase64() + "\",\"origin\":\"" +
                                     QByteArray("/music/" + name).toBase64() + "\"}";
             return plant(
-                day + QStringLiteral(".tidewell-removal-") +
+                day + ".tidewell-removal-" +
                     QString::fromLatin1(QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex()),
                 json);
         };
-        const QStringList gone = {lib + QStringLiteral(".tidewell-edit-Ab12Cd"),
-                                  libReal + QStringLiteral(".tidewell-edit-Ef34Gh"),
-                                  data + QStringLiteral(".tidewell-copy-Ij56Kl"),
-                                  projects + QStringLiteral(".tidewell-copy-Mn78Op"),
-                                  projects + QStringLiteral(".tidewell-copy-Mn78Op-journal"),
-                                  day + QStringLiteral(".tidewell-edit-Qr90St"),
-                                  recycle + QStringLiteral(".tidewell-moving-Uv12Wx")};
-        const QStringList kept = {other + QStringLiteral(".tidewell-copy-Yz34Ab"),
-                                  projects + QStringLiteral("tidewell-copy-visible"),
-                                  lib + QStringLiteral(".tidewell-editor-notes"),
-                                  day + QStringLiteral("kept.mp3"),
-                                  other + QStringLiteral(".tidewell-edit-Cd56Ef")};
+        const QStringList gone = {lib + ".tidewell-edit-Ab12Cd",
+                                  libReal + ".tidewell-edit-Ef34Gh",
+                                  data + ".tidewell-copy-Ij56Kl",
+                                  projects + ".tidewell-copy-Mn78Op",
+                                  projects + ".tidewell-copy-Mn78Op-journal",
+                                  day + ".tidewell-edit-Qr90St",
+                                  recycle + ".tidewell-moving-Uv12Wx"};
+        const QStringList kept = {other + ".tidewell-copy-Yz34Ab", projects + "tidewell-copy-visible",
+                                  lib + ".tidewell-editor-notes", day + "kept.mp3",
+                                  other + ".tidewell-edit-Cd56Ef"};
         for (const QString& path : gone + kept)
             QVERIFY2(plant(path), qPrintable(path));
         QVERIFY(record("kept.mp3") && record("moved back.mp3"));
         // Links are never followed, a link of our name is not ours, and neither is a folder.
-        QVERIFY(QFile::link(other, recycle + QStringLiteral("2026-01-02")));
-        QVERIFY(QFile::link(other + QStringLiteral(".tidewell-copy-Yz34Ab"),
-                            projects + QStringLiteral(".tidewell-copy-link")));
-        QVERIFY(QDir().mkpath(day + QStringLiteral(".tidewell-edit-folder")));
+        QVERIFY(QFile::link(other, recycle + "2026-01-02"));
+        QVERIFY(QFile::link(other + ".tidewell-copy-Yz34Ab", projects + ".tidewell-copy-link"));
+        QVERIFY(QDir().mkpath(day + ".tidewell-edit-folder"));
 
         m_questions.clear();
         m_window->StartPage()->CheckingIsSave();
@@ -690,12 +687,10 @@ private slots:
             QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
         for (const QString& path : kept)
             QVERIFY2(QFileInfo::exists(path), qPrintable(path));
-        const QStringList records =
-            QDir(day).entryList({QStringLiteral(".tidewell-removal-*")}, QDir::Files | QDir::Hidden);
-        QCOMPARE(records.size(), 1);
-        QVERIFY(QFileInfo(projects + QStringLiteral(".tidewell-copy-link")).isSymLink());
-        QVERIFY(QFileInfo(day + QStringLiteral(".tidewell-edit-folder")).isDir());
-        QVERIFY(QFileInfo(lib + QStringLiteral("Library.xml")).isSymLink());
+        QCOMPARE(QDir(day).entryList({".tidewell-removal-*"}, QDir::Files | QDir::Hidden).size(), 1);
+        QVERIFY(QFileInfo(projects + ".tidewell-copy-link").isSymLink());
+        QVERIFY(QFileInfo(day + ".tidewell-edit-folder").isDir());
+        QVERIFY(QFileInfo(lib + "Library.xml").isSymLink());
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
         GetAppSettings()->SetLastProjectFolder(QString());
         QDir(GetAppSettings()->GetRecycleFolder()).removeRecursively();
