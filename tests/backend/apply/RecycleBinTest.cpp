@@ -1,5 +1,6 @@
 #include "RecycleBin.h"
 #include "NativePath.h"
+#include "RemovalRecord.h"
 #include "TempHome.h"
 
 #include <gtest/gtest.h>
@@ -190,4 +191,38 @@ TEST(RecycleBinTest, KilledCopyLeavesNoSongBehind)
     EXPECT_EQ(QDir(day).entryList(QDir::Files | QDir::Hidden), QStringList{"song.m4a"});
     EXPECT_EQ(readFile(day + "/song.m4a"), QByteArray(300000, 'm'));
     EXPECT_FALSE(QFileInfo::exists(a));
+
+    // A removal killed in the middle of its copy leaves the mark of its move, its record and the
+    // partial copy; the next start clears the three, and says a move was killed.
+    const QString root = home.path() + "/bin", next = root + "/2025-03-06";
+    QDir().mkpath(next);
+    writeFile(a, QByteArray(300000, 'n'));
+    const pid_t removal = ::fork();
+    ASSERT_GE(removal, 0);
+    if (removal == 0)
+    {
+        const struct rlimit size
+        {
+            100000, 100000
+        }, core{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        ::setrlimit(RLIMIT_CORE, &core);
+        const CRecycleBin::MoveMark moving(root);
+        if (CRemovalRecord::Write(next + "/song.m4a", a))
+            CRecycleBin::CopyThenRemove(a, next + "/song.m4a");
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(removal, &status, 0), removal);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    for (const QString& folder : {root, next})
+        for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+            ASSERT_EQ(::utime(QFile::encodeName(folder + "/" + name).constData(), &past), 0);
+    EXPECT_EQ(QDir(next).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    EXPECT_TRUE(CRecycleBin::ClearLeftovers(root));
+    EXPECT_TRUE(QDir(next).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_EQ(QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"2025-03-05", "2025-03-06"}));
+    EXPECT_EQ(QDir(day).entryList(QDir::Files | QDir::Hidden), QStringList{"song.m4a"});
+    EXPECT_EQ(readFile(a), QByteArray(300000, 'n'));
+    EXPECT_FALSE(CRecycleBin::ClearLeftovers(root));
 }
