@@ -3,6 +3,7 @@
 #include "AtomicFileEdit.h"
 #include "MusicManageTypes.h"
 #include "NativePath.h"
+#include "RecycleBin.h"
 #include "TracksTable.h"
 
 #include <QDir>
@@ -231,35 +232,71 @@ QString CheckProjectDatabase(const QString& path)
     return QString();
 }
 
-QString CheckLeftDatabase(const QString& path)
+namespace
 {
-    // A run that ended in the middle of a write leaves a hot journal, which only a connection
-    // that may write can replay; the loader's first read would do the same.
+
+// Rolls back the write a run that ended in the middle of it left (a hot journal, which only a
+// connection that may write can replay; the loader's first read would do the same). True when the
+// database is marked settled.
+bool ReplayLeftJournal(const QString& path)
+{
     bool settled = false;
-    if (QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile())
+        return false;
+    sqlite3* raw = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) ==
+        SQLITE_OK)
     {
-        sqlite3* raw = nullptr;
-        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) ==
+        sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(raw, "SELECT Value FROM LibraryInfo WHERE Key = ?1", -1, &stmt, nullptr) ==
             SQLITE_OK)
         {
-            sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-            sqlite3_stmt* stmt = nullptr;
-            if (sqlite3_prepare_v2(raw, "SELECT Value FROM LibraryInfo WHERE Key = ?1", -1, &stmt, nullptr) ==
-                SQLITE_OK)
-            {
-                sqlite3_bind_text(stmt, 1, kResultSettledKey, -1, SQLITE_STATIC);
-                settled = sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) == 1;
-            }
-            sqlite3_finalize(stmt);
+            sqlite3_bind_text(stmt, 1, kResultSettledKey, -1, SQLITE_STATIC);
+            settled = sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) == 1;
         }
-        sqlite3_close_v2(raw);
+        sqlite3_finalize(stmt);
     }
+    sqlite3_close_v2(raw);
+    return settled;
+}
+
+} // namespace
+
+QString CheckLeftDatabase(const QString& path)
+{
+    const bool settled = ReplayLeftJournal(path);
     QString invalid = CheckProjectDatabase(path);
-    if (invalid.isEmpty())
-        SweepEditLeftovers(path);
     if (settled)
         return QStringLiteral("LeftDatabase settled: %1 was applied or saved as a whole").arg(path);
     return invalid;
+}
+
+bool ClearLeftovers(const LeftoverPlaces& places)
+{
+    static constexpr char kCopyPrefix[] = ".tidewell-copy-";
+    const auto folderOf = [](const QString& file)
+    { return PathToNative(QFileInfo(file).absolutePath() + u'/'); };
+    if (!places.database.isEmpty())
+    {
+        ReplayLeftJournal(places.database);
+        SweepEditLeftovers(places.database);
+    }
+    for (const QString& file : places.besideFiles)
+    {
+        if (file.isEmpty())
+            continue;
+        AtomicFileEdit::sweepLeftovers(folderOf(file).toStdString());
+        // A library file that is a link is written beside the file it names.
+        const QString target = QFileInfo(file).canonicalFilePath();
+        if (!target.isEmpty())
+            AtomicFileEdit::sweepLeftovers(folderOf(target).toStdString());
+    }
+    for (const QString& folder : places.folders)
+        if (!folder.isEmpty())
+            AtomicFileEdit::removeOurLeftovers(PathToNative(QDir(folder).absolutePath() + u'/').toStdString(),
+                                               kCopyPrefix);
+    return CRecycleBin::ClearLeftovers(places.recycleRoot);
 }
 
 int BackupDatabaseFile(const QString& source, const QString& target)

@@ -4,6 +4,7 @@
 
 #include "MusicManage.h"
 #include "MusicObj.h"
+#include "RecycleBin.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace
 {
@@ -244,7 +246,15 @@ int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, in
     if (!track)
         return -1;
     return forward(handle, -1,
-                   [&](CMusicManage& m) { return m.ApplyiTunesMusicInfo(track, flags, replaceMask); });
+                   [&](CMusicManage& m)
+                   {
+                       // A removal or a restore moves a copy into or out of the recycle folder: a
+                       // kill on the way is told at the next start (CRecycleBin::ClearLeftovers).
+                       std::optional<CRecycleBin::MoveMark> moving;
+                       if (flags & (MF_Duplicate | MF_Restore))
+                           moving.emplace(m.GetRecyclePath());
+                       return m.ApplyiTunesMusicInfo(track, flags, replaceMask);
+                   });
 }
 
 int MM_CountPendingFixes(MusicManageHandle handle, int replaceMask)

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <taglib/aifffile.h>
 #include <taglib/apetag.h>
@@ -178,8 +179,24 @@ int codeOf(OpenResult result, int cannotOpen, int noTag)
     return 0;
 }
 
-// Applies the masked fields of the record to a tag; true when anything changed.
-bool applyInfo(TagLib::Tag* tag, const MusicInfo& info, uint32_t mask)
+// The year a text gives: a year ("2004"), a year and month ("2004-06") or a whole date
+// ("2004-06-07"), the forms the recognition service and the user write; 0 for no year ("" or "0").
+// None for a text that is no year at all ("soon").
+std::optional<unsigned> yearOf(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return 0u;
+    static const QRegularExpression kDate(QStringLiteral("^(\\d{1,4})(?:-\\d{1,2}(?:-\\d{1,2})?)?$"));
+    const QRegularExpressionMatch match = kDate.match(trimmed);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1).toUInt();
+}
+
+// Applies the masked fields of the record to a tag; true when anything changed, none when a field
+// cannot be written as it stands (a year that is no year).
+std::optional<bool> applyInfo(TagLib::Tag* tag, const MusicInfo& info, uint32_t mask)
 {
     bool changed = false;
     auto setText = [&](const TagLib::String& now, const QString& wanted,
@@ -208,11 +225,12 @@ bool applyInfo(TagLib::Tag* tag, const MusicInfo& info, uint32_t mask)
     }
     if ((mask & MF_Year) && (byHand || tag->year() == 0))
     {
-        bool ok = false;
-        const unsigned year = info.Year.trimmed().toUInt(&ok);
-        if (ok && year > 0 && year != tag->year())
+        const std::optional<unsigned> year = yearOf(info.Year);
+        if (!year)
+            return std::nullopt;
+        if (*year > 0 && *year != tag->year())
         {
-            tag->setYear(year);
+            tag->setYear(*year);
             changed = true;
         }
     }
@@ -538,7 +556,12 @@ int SetMusicInfo_tag(const MusicInfo* info, uint32_t mask)
     try
     {
         return editFileTag(
-            path.constData(), [&](OpenedTag& opened) { return applyInfo(opened.tag, *info, mask) ? 0 : 1; },
+            path.constData(),
+            [&](OpenedTag& opened)
+            {
+                const std::optional<bool> changed = applyInfo(opened.tag, *info, mask);
+                return !changed ? -6 : *changed ? 0 : 1;
+            },
             -5);
     }
     catch (const std::exception&)

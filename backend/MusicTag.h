@@ -70,9 +70,10 @@ int FreeArtworkPicture(unsigned char** buffer);
 // Writes the record's Name (MF_Name), Artist (MF_Artist) and Album (MF_Album) into the file at
 // its Location as the mask asks; Genre (MF_Genre) only where the file's genre is empty and Year
 // (MF_Year) only where the file's year is 0, unless the mask has kEditByHand (the user's own
-// texts overwrite those too). 0 written (or nothing to write); -1 null record,
-// -2 no such file, -3 TagLib cannot open it, -4 no usable tag, -5 the file could not be saved
-// (read-only, full disk): it is left exactly as it was.
+// texts overwrite those too). The year is taken from "2004", "2004-06" or "2004-06-07".
+// 0 written (or nothing to write); -1 null record, -2 no such file, -3 TagLib cannot open it,
+// -4 no usable tag, -5 the file could not be saved (read-only, full disk), -6 a year to write
+// that is no year: the file is left exactly as it was.
 int SetMusicInfo_tag(const MusicInfo* info, uint32_t mask);
 
 // Embeds a picture when the file has none. 0 written, or the file already has a picture (nothing

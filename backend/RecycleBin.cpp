@@ -2,18 +2,23 @@
 
 #include "AtomicFileEdit.h"
 #include "NativePath.h"
+#include "RemovalRecord.h"
 #include "ScopedFd.h"
 
 #include <QDir>
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
+
+// The name a move's mark starts with in the recycle folder.
+constexpr char kMoveMarkPrefix[] = ".tidewell-moving-";
 
 // Longest file name the collision rule may produce (ext4, tmpfs and most others: 255 bytes).
 constexpr qsizetype kMaxNameBytes = 255;
@@ -210,4 +215,55 @@ int CRecycleBin::CopyThenRemove(const QString& from, const QString& to)
         return MoveFailed;
     }
     return MoveOk;
+}
+
+CRecycleBin::MoveMark::MoveMark(const QString& root)
+{
+    if (root.isEmpty() || !QDir().mkpath(root))
+        return;
+    QByteArray path = PathToNative(QDir(root).filePath(QString::fromLatin1(kMoveMarkPrefix) + "XXXXXX"));
+    const int fd = ::mkostemp(path.data(), O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::close(fd);
+    m_path = path;
+}
+
+CRecycleBin::MoveMark::~MoveMark()
+{
+    if (!m_path.isEmpty())
+        ::unlink(m_path.constData());
+}
+
+bool CRecycleBin::ClearLeftovers(const QString& root)
+{
+    QByteArray folder = PathToNative(root);
+    if (folder.isEmpty())
+        return false;
+    if (!folder.endsWith('/'))
+        folder += '/';
+    // The root itself may be a link (a recycle folder kept on another disk); what lies below it
+    // is never followed.
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return false;
+    const int rootFd = ::dirfd(dir);
+    QList<QByteArray> days;
+    while (const struct dirent* entry = ::readdir(dir))
+    {
+        const QByteArray name(entry->d_name);
+        struct stat st
+        {
+        };
+        if (name != "." && name != ".." && ::fstatat(rootFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(st.st_mode))
+            days << name;
+    }
+    ::closedir(dir);
+    for (const QByteArray& day : days)
+    {
+        AtomicFileEdit::sweepLeftovers((folder + day + '/').toStdString());
+        CRemovalRecord::RemoveOrphans(PathFromNative(folder + day));
+    }
+    return AtomicFileEdit::removeOurLeftovers(folder.toStdString(), kMoveMarkPrefix) > 0;
 }

@@ -11,8 +11,9 @@
 // existing target; across file systems the file is copied under a temporary name beside the
 // target, synced, its size checked against the source, renamed to the target (never over
 // anything) and only then is the source removed. Any failure leaves the source exactly where it
-// was and no partial target behind; a kill leaves at most a temporary copy, which the next run
-// that writes into that folder removes (AtomicFileEdit::createTemporary).
+// was and no partial target behind; a kill leaves at most a temporary copy, which the next start
+// (ClearLeftovers) or the next run that writes into that folder removes
+// (AtomicFileEdit::createTemporary).
 //
 // Stateless and thread-safe; paths are absolute, with '/' as the only separator. A name is its
 // bytes (PathToNative): one that is not UTF-8 moves and comes back like any other.
@@ -49,4 +50,27 @@ public:
     // The cross-file-system half of MoveFile, reachable on its own so it can be tested on one
     // file system: temporary copy, sync, size check, rename, then removal of the source.
     static int CopyThenRemove(const QString& from, const QString& to);
+
+    // Marks the recycle folder `root` for as long as it lives: a copy is being moved into it or
+    // out of it. A kill leaves the mark, and the next start's ClearLeftovers finds it. Any thread;
+    // several may live at once.
+    class MoveMark
+    {
+    public:
+        explicit MoveMark(const QString& root);
+        ~MoveMark();
+        MoveMark(const MoveMark&) = delete;
+        MoveMark& operator=(const MoveMark&) = delete;
+
+    private:
+        QByteArray m_path;
+    };
+
+    // Clears the recycle folder `root` of what a removal or restore killed midway left of ours,
+    // each under its own name and older than this run: in every day folder the temporary copies
+    // (a partial copy across file systems, a record being written) and the records whose copy is
+    // gone (CRemovalRecord::RemoveOrphans); in the root the marks of moves (MoveMark). Links are
+    // never followed. True when a mark was there: copies remain in the recycle folder from a run
+    // that never ended its move.
+    static bool ClearLeftovers(const QString& root);
 };

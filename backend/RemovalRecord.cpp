@@ -10,6 +10,8 @@
 #include <QJsonObject>
 
 #include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,14 +19,15 @@
 namespace
 {
 
+constexpr char kRecordPrefix[] = ".tidewell-removal-";
+
 // A record is a few hundred bytes; anything much larger is not one of ours.
 constexpr qsizetype kMaxRecordBytes = 64 * 1024;
 
 // The record's file name for the copy named `name`: fixed length whatever the song's name.
 QByteArray recordName(const QByteArray& name)
 {
-    return QByteArrayLiteral(".tidewell-removal-") +
-           QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex();
+    return QByteArray(kRecordPrefix) + QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex();
 }
 
 // Folder and file name of a native path.
@@ -41,6 +44,36 @@ bool plainComponent(const QByteArray& part)
     return !part.isEmpty() && part != "." && part != "..";
 }
 
+// The record named `recordFile` in the folder `dayFd`, as (copy name, origin); none when it is no
+// regular file, too large, or not one of ours.
+std::optional<std::pair<QByteArray, QByteArray>> readRecord(int dayFd, const char* recordFile)
+{
+    struct stat st
+    {
+    };
+    Fd in(::openat(dayFd, recordFile, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    if (in.fd < 0 || ::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxRecordBytes)
+        return std::nullopt;
+    QByteArray bytes(static_cast<qsizetype>(st.st_size), '\0');
+    qsizetype got = 0;
+    while (got < bytes.size())
+    {
+        const ssize_t n = ::read(in.fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return std::nullopt;
+        got += n;
+    }
+    const QJsonObject json = QJsonDocument::fromJson(bytes).object();
+    const QByteArray name = QByteArray::fromBase64(json.value(QStringLiteral("name")).toString().toLatin1());
+    const QByteArray origin =
+        QByteArray::fromBase64(json.value(QStringLiteral("origin")).toString().toLatin1());
+    if (!plainComponent(name) || name.contains('/') || recordName(name) != recordFile)
+        return std::nullopt;
+    return std::pair{name, origin};
+}
+
 } // namespace
 
 bool CRemovalRecord::Write(const QString& trashPath, const QString& origin)
@@ -54,8 +87,8 @@ bool CRemovalRecord::Write(const QString& trashPath, const QString& origin)
     const QByteArray bytes = QJsonDocument(json).toJson(QJsonDocument::Compact);
 
     // Written under a temporary name and renamed into place, so a record is whole or absent.
-    return AtomicFileEdit::replaceWhole((folder + '/' + recordName(name)).toStdString(), bytes.toStdString(),
-                                        0600);
+    return AtomicFileEdit::replaceOwn((folder + '/' + recordName(name)).toStdString(), bytes.toStdString(),
+                                      0600);
 }
 
 std::optional<CRemovalRecord> CRemovalRecord::Find(const QString& root, const QString& trashPath)
@@ -94,26 +127,36 @@ std::optional<CRemovalRecord> CRemovalRecord::Find(const QString& root, const QS
         return std::nullopt;
     }
 
-    Fd in(::openat(dayFd.fd, recordName(parts[1]).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (in.fd < 0 || ::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxRecordBytes)
+    const auto read = readRecord(dayFd.fd, recordName(parts[1]).constData());
+    if (!read || read->first != parts[1] || !read->second.startsWith('/'))
         return std::nullopt;
-    QByteArray bytes(static_cast<qsizetype>(st.st_size), '\0');
-    qsizetype got = 0;
-    while (got < bytes.size())
-    {
-        const ssize_t n = ::read(in.fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return std::nullopt;
-        got += n;
-    }
-    const QJsonObject json = QJsonDocument::fromJson(bytes).object();
-    const QByteArray name = QByteArray::fromBase64(json.value(QStringLiteral("name")).toString().toLatin1());
-    record.origin = QByteArray::fromBase64(json.value(QStringLiteral("origin")).toString().toLatin1());
-    if (name != parts[1] || !record.origin.startsWith('/'))
-        return std::nullopt;
+    record.origin = read->second;
     return record;
+}
+
+void CRemovalRecord::RemoveOrphans(const QString& dayFolder)
+{
+    const QByteArray folder = PathToNative(dayFolder);
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const int dayFd = ::dirfd(dir);
+    while (const struct dirent* entry = ::readdir(dir))
+    {
+        if (std::strncmp(entry->d_name, kRecordPrefix, sizeof kRecordPrefix - 1) != 0)
+            continue;
+        struct stat st
+        {
+        };
+        if (::fstatat(dayFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            !AtomicFileEdit::olderThanThisRun(st))
+            continue;
+        const auto read = readRecord(dayFd, entry->d_name);
+        if (read && ::fstatat(dayFd, read->first.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 &&
+            errno == ENOENT)
+            ::unlinkat(dayFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 void CRemovalRecord::Remove(const QString& trashPath)

@@ -34,4 +34,9 @@ public:
 
     // Forgets the removal of the copy at `trashPath` (it is back, or it never went).
     static void Remove(const QString& trashPath);
+
+    // Removes from a day folder the records, written before this run, whose copy is not there:
+    // a removal killed before its move, or a restore killed after it. Records it cannot read
+    // stay.
+    static void RemoveOrphans(const QString& dayFolder);
 };

@@ -139,6 +139,7 @@ void CAppSettings::LoadIni()
     }
 
     m_openPath = ReadText(ini, QStringLiteral("OpenPath"));
+    m_lastProjectFolder = ReadText(ini, QStringLiteral("LastProjectFolder"));
     m_language = ReadText(ini, QStringLiteral("Language"));
 
     // Repairs reach the disk now rather than at the first idle moment of an event loop that a
@@ -171,6 +172,7 @@ void CAppSettings::SaveSettings()
     ini.setValue(QStringLiteral("ClearDays"), m_clearDays);
     ini.setValue(QStringLiteral("ClearDate"), m_clearDate);
     ini.setValue(QStringLiteral("OpenPath"), m_openPath);
+    ini.setValue(QStringLiteral("LastProjectFolder"), m_lastProjectFolder);
     ini.setValue(QStringLiteral("Language"), m_language);
 }
 
@@ -204,6 +206,17 @@ QString CAppSettings::GetIniPath() const
     return m_ini->fileName();
 }
 
+void CAppSettings::SetLastProjectFolder(const QString& folder)
+{
+    std::unique_lock lock(m_lock);
+    if (folder == m_lastProjectFolder)
+        return;
+    m_lastProjectFolder = folder;
+    // On disk before the save begins: a kill during the save must still find the folder.
+    m_ini->setValue(QStringLiteral("LastProjectFolder"), folder);
+    m_ini->sync();
+}
+
 QString CAppSettings::MakeRecycleFolderPath()
 {
     std::unique_lock lock(m_lock);
@@ -226,6 +239,7 @@ SETTINGS_GETTER(QString, PictureFolder, m_pictureFolder)
 SETTINGS_GETTER(QString, MusicFolder, m_musicFolder)
 SETTINGS_GETTER(QString, DataFolder, m_dataFolder)
 SETTINGS_GETTER(QString, RecycleFolder, m_recycleFolder)
+SETTINGS_GETTER(QString, LastProjectFolder, m_lastProjectFolder)
 SETTINGS_GETTER(int, ProxyEnabled, m_proxyEnabled)
 SETTINGS_GETTER(int, ProxyType, m_proxyType)
 SETTINGS_GETTER(QString, ProxyHost, m_proxyHost)

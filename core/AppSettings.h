@@ -45,6 +45,10 @@ public:
     QString MakeRecycleFolderPath();
 
     QString& GetOpenPath() { return m_openPath; }
+    // The folder of the last project saved, whose temporaries the next start clears; stored at
+    // once, before the save writes anything there.
+    QString GetLastProjectFolder() const;
+    void SetLastProjectFolder(const QString& folder);
 
     int GetProxyEnabled() const;
     void SetProxyEnabled(int enabled);
@@ -104,6 +108,7 @@ private:
     QString m_clearDate;
     QString m_recycleFolder;
     QString m_openPath;
+    QString m_lastProjectFolder;
     int m_proxyEnabled = 0;
     int m_proxyType = 0;
     QString m_proxyHost;

@@ -574,6 +574,12 @@ QString CMusicLink::CheckLeftDatabase(const QString& database)
     return ::CheckLeftDatabase(database);
 }
 
+bool CMusicLink::ClearLeftovers(const QString& database, const QStringList& besideFiles,
+                                const QStringList& folders, const QString& recycleRoot)
+{
+    return ::ClearLeftovers({database, besideFiles, folders, recycleRoot});
+}
+
 int CMusicLink::WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal)
 {
     return ::WriteProjectRows(target, rows, libraryTotal);

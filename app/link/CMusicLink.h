@@ -161,6 +161,12 @@ public:
     static QString PlaceProjectAsDatabase(const QString& project, const QString& database);
     // The working database a run left behind checked as a project (see DatabaseCopy.h).
     static QString CheckLeftDatabase(const QString& database);
+    // Clears what a killed run left in the places the program writes (see ClearLeftovers in
+    // DatabaseCopy.h): beside the songs of `database` and beside `besideFiles`, in `folders` and
+    // in the recycle folder. True when a move into or out of the recycle folder was killed, so
+    // copies remain there. Any thread: callers run it on a worker.
+    static bool ClearLeftovers(const QString& database, const QStringList& besideFiles,
+                               const QStringList& folders, const QString& recycleRoot);
     // A result that lives in no database (the engine's duplicate groups) saved as a project (see
     // DatabaseCopy.h); 0 on success. Any thread: callers run it on a worker.
     static int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal);

@@ -105,6 +105,8 @@ bool CMainUI::SaveProjectFile(bool closing)
     // project only when complete: a failed save leaves the old project and the database as they
     // were.
     const QString target = m_strProjectPath;
+    if (CAppSettings* settings = GetAppSettings())
+        settings->SetLastProjectFolder(QFileInfo(target).absolutePath());
     CMusicLink* link = m_pMusicLink;
     const CAnalyReport* report = m_pReport;
     CResultMarks* marks = m_pResultMarks;

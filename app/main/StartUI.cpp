@@ -10,6 +10,7 @@
 #include "DesktopHandOver.h"
 #include "FileDialogs.h"
 #include "LanguageDirection.h"
+#include "OwnDirectionDelegate.h"
 #include "SpecialFolders.h"
 #include "StyleTemplates.h"
 #include "UILog.h"
@@ -160,8 +161,55 @@ QString CStartUI::LibraryButtonText() const
     return m_pLibraryButton->text();
 }
 
+void CStartUI::ClearLeftovers()
+{
+    m_eLeftovers = ELeftovers::Clearing;
+    const CAppSettings* settings = GetAppSettings();
+    const QString recycle = settings ? settings->GetRecycleFolder() : QString();
+    // A run started meanwhile has a database of its own, whose songs have left nothing.
+    const QString database = m_bCopying || (m_isIdle && !m_isIdle()) ? QString() : m_strDBPath;
+    const QStringList besideFiles{CMusicLink::DefaultLibraryPath()};
+    QStringList folders{QFileInfo(m_strDBPath).absolutePath(), MusicFolder()};
+    if (settings && !settings->GetLastProjectFolder().isEmpty())
+        folders << settings->GetLastProjectFolder();
+    auto* watcher = new QFutureWatcher<bool>(this);
+    connect(watcher, &QFutureWatcher<bool>::finished, this,
+            [this, watcher, recycle]()
+            {
+                watcher->deleteLater();
+                m_eLeftovers = ELeftovers::Cleared;
+                if (watcher->result())
+                    m_strCopiesRemainIn = recycle;
+                CheckingIsSave();
+            });
+    watcher->setFuture(
+        QtConcurrent::run(BackgroundPool(), [database, besideFiles, folders, recycle]()
+                          { return CMusicLink::ClearLeftovers(database, besideFiles, folders, recycle); }));
+}
+
 void CStartUI::CheckingIsSave()
 {
+    if (m_eLeftovers != ELeftovers::Cleared)
+    {
+        if (m_eLeftovers == ELeftovers::NotCleared)
+            ClearLeftovers();
+        return;
+    }
+    if (!m_strCopiesRemainIn.isEmpty())
+    {
+        // Never over another question or a file dialog, like the offer below.
+        if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        {
+            QTimer::singleShot(kOfferRetryMs, this, &CStartUI::CheckingIsSave);
+            return;
+        }
+        const QString folder = std::exchange(m_strCopiesRemainIn, QString());
+        CWarnMessage::ShowMessage(this, tr("Recycle folder"),
+                                  tr("Tidewell was ended while it moved songs into or out of the recycle "
+                                     "folder. The copies it moved remain there:\n%1")
+                                      .arg(COwnDirectionDelegate::Isolated(folder)),
+                                  0, QString(), QString(), QString(), 0);
+    }
     if (m_bOffered || !QFileInfo::exists(m_strDBPath))
         return;
     // A run started in the first seconds has replaced the old working database, and a saved

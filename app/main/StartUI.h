@@ -64,6 +64,9 @@ private:
                             const QString& hoverColour, double width, double height, double padding);
     void SetWorkMode(EWorkMode mode);
     void RetranslateTexts();
+    // Clears, on a worker, what a killed run left in the places the program writes; its answer
+    // comes back to CheckingIsSave.
+    void ClearLeftovers();
 
     EWorkMode m_iWorkMode = EWorkMode::ITunes;
     QPushButton* m_pLibraryButton = nullptr;
@@ -82,4 +85,14 @@ private:
     bool m_bOffered = false;
     bool m_bCheckingLeft = false;
     bool m_bLeftChecked = false;
+    // The start's clearing of a killed run's leftovers, before the offer; the recycle folder that
+    // copies remain in after a killed move, until that is said.
+    enum class ELeftovers
+    {
+        NotCleared,
+        Clearing,
+        Cleared,
+    };
+    ELeftovers m_eLeftovers = ELeftovers::NotCleared;
+    QString m_strCopiesRemainIn;
 };

@@ -7,9 +7,90 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <ctime>
+#include <sys/stat.h>
+
 namespace
 {
 const QString kAsideMark = QStringLiteral(".emptying-");
+
+// What stays in a folder being emptied: a sub-folder, and a link to one (a recycle folder kept on
+// another disk) or to nothing (that disk not there now). A link is moved as the link it is.
+bool StaysInFolder(const QFileInfo& entry)
+{
+    if (entry.isSymLink())
+        return entry.isDir() || !entry.exists();
+    return entry.isDir();
+}
+
+// A mount point as /proc/self/mountinfo spells it: space, tab, newline and backslash are octal
+// escapes there.
+QByteArray UnescapedMountPath(const QByteArray& field)
+{
+    QByteArray path;
+    for (qsizetype i = 0; i < field.size(); ++i)
+    {
+        if (field[i] == '\\' && i + 3 < field.size())
+        {
+            bool ok = false;
+            const int code = field.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok)
+            {
+                path += char(code);
+                i += 3;
+                continue;
+            }
+        }
+        path += field[i];
+    }
+    return path;
+}
+
+// Whether a file system is mounted (or a folder bound) directly inside `folder`: such a
+// sub-folder cannot be renamed, so it could never come back from a folder set aside. The mount
+// table says so at once, however many files the folder holds.
+bool HoldsAMountPoint(const QString& folder)
+{
+    const QByteArray own = QFile::encodeName(QFileInfo(folder).canonicalFilePath());
+    QFile table(QStringLiteral("/proc/self/mountinfo"));
+    if (own.isEmpty() || !table.open(QIODevice::ReadOnly))
+        return false;
+    // Each line: id, parent id, major:minor, root, mount point, ...
+    for (const QByteArray& line : table.readAll().split('\n'))
+    {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() < 5)
+            continue;
+        const QByteArray point = UnescapedMountPath(fields[4]);
+        const qsizetype slash = point.lastIndexOf('/');
+        if (slash > 0 && point.left(slash) == own)
+            return true;
+    }
+    return false;
+}
+
+// Now, on the clock file times are taken from: a file made from now on has a change time no
+// earlier than this.
+qint64 NowForFileTimes()
+{
+    struct timespec now
+    {
+    };
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// The file was there before `before` (NowForFileTimes): its status last changed earlier. A link
+// is judged as itself.
+bool MadeBefore(const QString& file, qint64 before)
+{
+    struct stat info
+    {
+    };
+    return ::lstat(QFile::encodeName(file).constData(), &info) == 0 &&
+           qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec < before;
+}
 } // namespace
 
 CWorkFolderCleaner::CWorkFolderCleaner(QObject* parent, std::chrono::milliseconds closeBudget)
@@ -53,15 +134,18 @@ void CWorkFolderCleaner::Empty(const QStringList& folders)
                 MoveSubfoldersBack(jobs[i].path, folder);
         if (!usable)
             continue;
+        // A folder that holds a mount point stays where it is (the mount could not come back
+        // with the others), and so does one that cannot be renamed: its files go one by one,
+        // those that were there before now, so a run that starts at once keeps what it writes.
         const QString aside = folder + stamp;
-        if (QDir().rename(folder, aside) && QDir().mkpath(folder))
+        if (!HoldsAMountPoint(folder) && QDir().rename(folder, aside) && QDir().mkpath(folder))
         {
             MoveSubfoldersBack(aside, folder);
             jobs.push_back({aside, Job::Folder});
         }
         else
         {
-            jobs.push_back({folder, Job::FolderFiles}); // cannot be renamed: its files go one by one
+            jobs.push_back({folder, Job::FolderFiles, NowForFileTimes()});
         }
     }
     Queue(jobs);
@@ -166,22 +250,28 @@ bool CWorkFolderCleaner::Remove(const Job& job) const
         QFile::remove(job.path);
         return true;
     }
-    QDirIterator files(job.path, QDir::Files | QDir::Hidden | QDir::System);
+    QDirIterator files(job.path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (files.hasNext())
     {
         if (OutOfTime())
             return false;
-        QFile::remove(files.next());
+        const QString file = files.next();
+        if (!StaysInFolder(files.fileInfo()) && MadeBefore(file, job.before))
+            QFile::remove(file);
     }
     return true;
 }
 
 void CWorkFolderCleaner::MoveSubfoldersBack(const QString& aside, const QString& folder)
 {
-    const QDir from(aside);
-    for (const QString& name :
-         from.entryList(QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot))
-        QDir().rename(from.filePath(name), QDir(folder).filePath(name));
+    QDirIterator entries(aside, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext())
+    {
+        const QString entry = entries.next();
+        if (StaysInFolder(entries.fileInfo()))
+            ::rename(QFile::encodeName(entry).constData(),
+                     QFile::encodeName(QDir(folder).filePath(entries.fileName())).constData());
+    }
 }
 
 bool CWorkFolderCleaner::RemoveSetAside(const QString& path) const
@@ -196,8 +286,7 @@ bool CWorkFolderCleaner::RemoveSetAside(const QString& path) const
         if (OutOfTime())
             return false;
         const QString entry = entries.next();
-        const QFileInfo info = entries.fileInfo();
-        if (info.isDir() && !info.isSymLink())
+        if (StaysInFolder(entries.fileInfo()))
             continue;
         if (!QFile::remove(entry))
         {

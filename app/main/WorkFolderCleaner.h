@@ -13,10 +13,13 @@
 
 // Empties the window's work folders (pictures and copied songs) without making the GUI thread
 // wait for thousands of deletions. Only the files directly inside a folder go: its sub-folders,
-// the recycle folder inside the Picture folder among them, stay with everything they hold. Each
-// folder is first renamed aside and made again, and its sub-folders are moved back into it, a
-// few quick steps, so a run that starts at once writes into the folder and its files are never
-// among those deleted; the files of the renamed folder are then removed on a worker thread.
+// the recycle folder inside the Picture folder among them, stay with everything they hold, and
+// so does a link to a folder elsewhere (or to one not there now), as the link it is. Each folder
+// is first renamed aside and made again, and its sub-folders and folder links are moved back
+// into it, a few quick steps, so a run that starts at once writes into the folder and its files
+// are never among those deleted; the files of the renamed folder are then removed on a worker
+// thread. A folder holding a mount point (which cannot be renamed) is never set aside: the files
+// that were in it when it was handed over are removed from it where it is.
 // Folders set aside by an earlier session that ended before its worker did are handled the same
 // way: their sub-folders go back when they can, and a set-aside folder's sub-folder that cannot
 // is never deleted.
@@ -63,6 +66,8 @@ private:
         };
         QString path;
         Kind kind = Folder;
+        // FolderFiles: only files whose status changed before this time (ns since the epoch) go.
+        qint64 before = 0;
     };
     static QString AsideStamp();
     // Queues what an earlier session set aside of this folder (kind Folder) or file (kind File).

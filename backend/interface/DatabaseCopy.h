@@ -26,13 +26,30 @@ int BackupDatabaseFile(const QString& source, const QString& target);
 QString CheckProjectDatabase(const QString& path);
 
 // CheckProjectDatabase for the working database a run left behind: a write it was in the
-// middle of is rolled back first (its hot journal replayed), as the loader would. One that passes
-// has the folders of its songs cleared of the temporary copies an edit of its run left when it was
-// killed (AtomicFileEdit::sweepLeftovers); nothing else on the disk is looked at. A database
+// middle of is rolled back first (its hot journal replayed), as the loader would. A database
 // marked settled (kResultSettledKey: all of it was applied or saved) is answered like an invalid
 // one, since it holds nothing to continue. Any thread: it reads the whole file, so callers run it
 // on a worker.
 QString CheckLeftDatabase(const QString& path);
+
+// Every folder the program writes into, for the start's clearing of what a killed run left.
+struct LeftoverPlaces
+{
+    QString database;        // the working database: the folders of the songs it names
+    QStringList besideFiles; // files written whole (the library file): their folder, and through
+                             // a link the folder of the file it names
+    QStringList folders;     // folders of the database and of projects
+    QString recycleRoot;     // the recycle folder: its day folders and the marks of its moves
+};
+
+// Clears the temporaries a killed run of ours left in every place named, each kind under its own
+// prefix and only what is older than this run, never through a link: the edit copies
+// (".tidewell-edit-") beside the songs the database names and beside the files written whole,
+// the database copies (".tidewell-copy-", with their journals) in the folders, and the recycle
+// folder's leftovers (CRecycleBin::ClearLeftovers); a hot journal of the database is rolled back
+// first. True when a removal or a restore was killed while it moved a copy: copies remain in the
+// recycle folder. Any thread; it reads the database, so callers run it on a worker.
+bool ClearLeftovers(const LeftoverPlaces& places);
 
 // Puts a saved project in place as the working database: copies it into a temporary file beside
 // the database, checks the copy (CheckProjectDatabase) and renames it over the database only

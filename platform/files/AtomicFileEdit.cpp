@@ -8,11 +8,13 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <sys/stat.h>
@@ -55,23 +57,7 @@ void removeLeftovers(const std::string& folder)
         if (!swept.insert(folder).second)
             return;
     }
-    const std::string where = folder.empty() ? std::string(".") : folder;
-    DIR* dir = ::opendir(where.c_str());
-    if (!dir)
-        return;
-    const int dirFd = ::dirfd(dir);
-    while (const struct dirent* entry = ::readdir(dir))
-    {
-        if (std::strncmp(entry->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0)
-            continue;
-        struct stat info
-        {
-        };
-        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
-            olderThanStart(info.st_mtim))
-            ::unlinkat(dirFd, entry->d_name, 0);
-    }
-    ::closedir(dir);
+    AtomicFileEdit::removeOurLeftovers(folder, kTempPrefix);
 }
 
 // Writes a fresh file beside `path` through `write` (given the new file open at its start),
@@ -95,6 +81,35 @@ bool replaceWith(const std::string& path, mode_t mode, const std::function<bool(
     return ok;
 }
 
+// The file a path names, so that a write reaches it: the path itself, or, for a symbolic link
+// (relative, or a link to a link), the file the link leads to; renaming over that file leaves
+// the link a link. A path where nothing is yet stays as it is (a new file is made there). False
+// for a link that leads nowhere or round in a loop: what it would make is not the user's file.
+bool fileItself(const std::string& path, std::string& target)
+{
+    struct stat info
+    {
+    };
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+    {
+        target = path;
+        return true;
+    }
+    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
+    if (!real)
+        return false;
+    target = real.get();
+    return true;
+}
+
+// A file with more than one name (hard links) cannot be replaced by a rename without splitting
+// it: the name renamed over would carry the new content and every other name the old. Written
+// in place, a kill or a full disk midway would cut every name at once, so it is not written.
+bool oneName(const struct stat& info)
+{
+    return info.st_nlink <= 1;
+}
+
 bool sameFile(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
@@ -113,6 +128,36 @@ int AtomicFileEdit::createTemporary(const std::string& folder, std::string& path
 void AtomicFileEdit::sweepLeftovers(const std::string& folder)
 {
     removeLeftovers(folder);
+}
+
+int AtomicFileEdit::removeOurLeftovers(const std::string& folder, const std::string& prefix)
+{
+    if (prefix.empty())
+        return 0;
+    const std::string where = folder.empty() ? std::string(".") : folder;
+    DIR* dir = ::opendir(where.c_str());
+    if (!dir)
+        return 0;
+    const int dirFd = ::dirfd(dir);
+    int removed = 0;
+    while (const struct dirent* entry = ::readdir(dir))
+    {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0)
+            continue;
+        struct stat info
+        {
+        };
+        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+            olderThanThisRun(info) && ::unlinkat(dirFd, entry->d_name, 0) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+bool AtomicFileEdit::olderThanThisRun(const struct stat& info)
+{
+    return olderThanStart(info.st_mtim);
 }
 
 AtomicFileEdit::AtomicFileEdit(std::string original) : m_original(std::move(original)) {}
@@ -138,12 +183,13 @@ bool AtomicFileEdit::begin()
     };
     // A file without any write permission bit is read-only to us even when the process could
     // write it anyway (as root).
-    if (!isRegularFile(m_original) || ::stat(m_original.c_str(), &info) != 0 ||
-        ::access(m_original.c_str(), W_OK) != 0 || !(info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))
+    if (!fileItself(m_original, m_target) || !isRegularFile(m_target) ||
+        ::stat(m_target.c_str(), &info) != 0 || ::access(m_target.c_str(), W_OK) != 0 ||
+        !(info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)))
         return false;
-    m_fd = ::open(m_original.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    m_fd = ::open(m_target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     // It may have changed since the check.
-    if (m_fd < 0 || ::fstat(m_fd, &m_opened) != 0 || !S_ISREG(m_opened.st_mode) ||
+    if (m_fd < 0 || ::fstat(m_fd, &m_opened) != 0 || !S_ISREG(m_opened.st_mode) || !oneName(m_opened) ||
         static_cast<uint64_t>(m_opened.st_size) > kLargestFile)
     {
         close();
@@ -175,10 +221,10 @@ bool AtomicFileEdit::commit()
     {
     }, named{};
     bool ok = !m_stream->failed() && ::fstat(m_fd, &now) == 0 && sameFile(now, m_opened) &&
-              ::stat(m_original.c_str(), &named) == 0 && sameFile(named, m_opened);
+              ::stat(m_target.c_str(), &named) == 0 && sameFile(named, m_opened) && oneName(named);
     // The tags may change, the sound never.
     ok = ok && replaceWith(
-                   m_original, m_opened.st_mode, [this](int out) { return m_stream->writeTo(out); },
+                   m_target, m_opened.st_mode, [this](int out) { return m_stream->writeTo(out); },
                    [this](int out)
                    {
                        struct stat written
@@ -206,13 +252,23 @@ bool AtomicFileEdit::saveTags(TagLib::File* file)
     return file && file->save();
 }
 
-bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode)
+bool AtomicFileEdit::replaceOwn(const std::string& path, const std::string& bytes, mode_t mode)
 {
-    struct stat info
-    {
-    };
-    const mode_t mode = ::stat(path.c_str(), &info) == 0 ? info.st_mode : newFileMode;
     return replaceWith(path, mode,
                        [&bytes](int out)
                        { return EditedFileStream::writeAll(out, bytes.data(), bytes.size()); });
+}
+
+bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode)
+{
+    std::string target;
+    if (!fileItself(path, target))
+        return false;
+    struct stat info
+    {
+    };
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (exists && (!S_ISREG(info.st_mode) || !oneName(info)))
+        return false;
+    return replaceOwn(target, bytes, exists ? info.st_mode : newFileMode);
 }

@@ -22,6 +22,10 @@ class EditedFileStream;
 // (EditedFileStream); commit() writes the result a bounded piece at a time into a new file in the
 // same folder, checking every write and flushing it to disk, compares its sound with the
 // original's, gives it the original's permissions and renames it over the original in one step.
+// The original is the file itself: a symbolic link (relative, or to another link) is followed to
+// the file it names, the copy is made beside that file and renamed over it, and the link stays a
+// link. A file with more than one name (hard links) is never edited: no rename can give all its
+// names the new content at once.
 // TagLib does not report failed writes (a full disk leaves a cut-off file behind a successful
 // save), so it never writes to disk here. Dropping the object without commit() leaves the original
 // untouched. Paths are the system's own bytes. One object per edit, used on one thread.
@@ -37,7 +41,8 @@ public:
     AtomicFileEdit(const AtomicFileEdit&) = delete;
     AtomicFileEdit& operator=(const AtomicFileEdit&) = delete;
 
-    // Opens the original. False when it is no regular file, is not writable by us (a read-only
+    // Opens the original. False when it is no regular file (a link that leads nowhere), has more
+    // than one name, is not writable by us (a read-only
     // file must stay unchanged, and a rename would bypass its permissions), is larger than
     // kLargestFile, cannot be read, or is an audio container whose structure does not hold up
     // (see AudioPayload): TagLib would write its tags amid the sound.
@@ -55,9 +60,13 @@ public:
     // the rest of a last frame that is cut short.
     static bool saveTags(TagLib::File* file);
 
-    // Replaces `path` with `bytes` the same way; an existing file keeps its permissions, a new
-    // one gets `newFileMode`.
+    // Replaces `path` with `bytes` the same way (through a link to the file it names; false for a
+    // file with more than one name); an existing file keeps its permissions, a new one gets
+    // `newFileMode`.
     static bool replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode = 0644);
+    // Replaces a file of ours (a record beside the user's files) with `bytes` the same way, with
+    // `mode`: what has its name, a link too, is replaced, never followed.
+    static bool replaceOwn(const std::string& path, const std::string& bytes, mode_t mode);
 
     // A new, empty file in `folder` (its path with the trailing '/', or empty for the current
     // folder) named like this class's temporary copies, opened for writing only here: what a
@@ -68,12 +77,19 @@ public:
     // of that name, never followed through a link, older than this run. Each folder is looked at
     // once per run.
     static void sweepLeftovers(const std::string& folder);
+    // Removes from `folder` what a killed run of ours left under `prefix` (one prefix per kind of
+    // temporary): regular files of that name only, never followed through a link, older than
+    // this run. How many went.
+    static int removeOurLeftovers(const std::string& folder, const std::string& prefix);
+    // Whether a file (as lstat or fstat found it) was last written before this run started.
+    static bool olderThanThisRun(const struct stat& info);
 
 private:
     void close();
 
     std::string m_original;
-    int m_fd = -1; // the original, open for reading from begin() to commit()
+    std::string m_target; // the file itself, at the end of the links m_original may lead through
+    int m_fd = -1;        // the original, open for reading from begin() to commit()
     struct stat m_opened
     {
     };                     // the original as begin() found it

@@ -143,7 +143,7 @@ PlistValue readRemovedStore(const std::string& libraryPath)
 
 bool writeRemovedStore(const std::string& libraryPath, const PlistValue& root)
 {
-    return AtomicFileEdit::replaceWhole(removedStorePath(libraryPath), writePlist(root), 0600);
+    return AtomicFileEdit::replaceOwn(removedStorePath(libraryPath), writePlist(root), 0600);
 }
 
 // The playlist's own id, or its place in the list for one without.

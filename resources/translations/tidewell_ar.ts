@@ -1438,6 +1438,16 @@ unexpectedly. Do you want to continue it?</source>
         <source>Select Library XML File</source>
         <translation>اختيار ملف XML للمكتبة</translation>
     </message>
+    <message>
+        <source>Recycle folder</source>
+        <translation>مجلد المحذوفات</translation>
+    </message>
+    <message>
+        <source>Tidewell was ended while it moved songs into or out of the recycle folder. The copies it moved remain there:
+%1</source>
+        <translation>أُغلق Tidewell أثناء نقل الأغاني إلى مجلد المحذوفات أو منه. لا تزال النسخ المنقولة هناك:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CTitleBar</name>

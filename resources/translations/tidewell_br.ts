@@ -1311,6 +1311,16 @@ inesperadamente. Deseja continuá-la?</translation>
         <source>Select Library XML File</source>
         <translation>Escolher XML</translation>
     </message>
+    <message>
+        <source>Recycle folder</source>
+        <translation>Pasta de reciclagem</translation>
+    </message>
+    <message>
+        <source>Tidewell was ended while it moved songs into or out of the recycle folder. The copies it moved remain there:
+%1</source>
+        <translation>O Tidewell foi encerrado enquanto movia músicas para a pasta de reciclagem ou dela. As cópias movidas continuam lá:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CTitleBar</name>

@@ -1310,6 +1310,16 @@ unterbrochen. Möchten Sie sie fortsetzen?</translation>
         <source>Select Library XML File</source>
         <translation>Mediathek-XML wählen</translation>
     </message>
+    <message>
+        <source>Recycle folder</source>
+        <translation>Papierkorb-Ordner</translation>
+    </message>
+    <message>
+        <source>Tidewell was ended while it moved songs into or out of the recycle folder. The copies it moved remain there:
+%1</source>
+        <translation>Tidewell wurde beendet, während es Titel in den Papierkorb-Ordner oder aus ihm heraus verschob. Die verschobenen Kopien liegen weiterhin dort:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CTitleBar</name>

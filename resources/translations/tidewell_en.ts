@@ -1310,6 +1310,16 @@ unexpectedly. Do you want to continue it?</translation>
         <source>Select Library XML File</source>
         <translation>Select Library XML File</translation>
     </message>
+    <message>
+        <source>Recycle folder</source>
+        <translation>Recycle folder</translation>
+    </message>
+    <message>
+        <source>Tidewell was ended while it moved songs into or out of the recycle folder. The copies it moved remain there:
+%1</source>
+        <translation>Tidewell was ended while it moved songs into or out of the recycle folder. The copies it moved remain there:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CTitleBar</name>

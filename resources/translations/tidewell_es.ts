@@ -1310,6 +1310,16 @@ inesperadamente. ¿Desea continuarla?</translation>
         <source>Select Library XML File</source>
         <translation>Elegir XML</translation>
     </message>
+    <message>
+        <source>Recycle folder</source>
+        <translation>Carpeta de reciclaje</translation>
+    </message>
+    <message>
+        <source>Tidewell was ended while it moved songs into or out of the recycle folder. The copies it moved remain there:
+%1</source>
+        <translation>Tidewell se cerró mientras movía canciones a la carpeta de reciclaje o desde ella. Las copias movidas siguen allí:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CTitleBar</name>

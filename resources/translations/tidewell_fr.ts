@@ -1310,6 +1310,16 @@ de façon inattendue. Voulez-vous la reprendre ?</translation>
         <source>Select Library XML File</source>
         <translation>Choisir le XML</translation>
     </message>
+    <message>
+        <source>Recycle folder</source>
+        <translation>Dossier de recyclage</translation>
+    </message>
+    <message>
+        <source>Tidewell was ended while it moved songs into or out of the recycle folder. The copies it moved remain there:
+%1</source>
+        <translation>Tidewell a été arrêté pendant qu'il déplaçait des morceaux vers le dossier de recyclage ou hors de celui-ci. Les copies déplacées s'y trouvent toujours :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CTitleBar</name>

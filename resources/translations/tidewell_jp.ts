@@ -1278,6 +1278,16 @@ unexpectedly. Do you want to continue it?</source>
         <source>Select Library XML File</source>
         <translation>ライブラリ XML を選択</translation>
     </message>
+    <message>
+        <source>Recycle folder</source>
+        <translation>ごみ箱フォルダー</translation>
+    </message>
+    <message>
+        <source>Tidewell was ended while it moved songs into or out of the recycle folder. The copies it moved remain there:
+%1</source>
+        <translation>Tidewell は曲をごみ箱フォルダーへ移動中、またはそこから戻す途中で終了しました。移動したコピーはそこに残っています:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CTitleBar</name>

@@ -1342,6 +1342,16 @@ unexpectedly. Do you want to continue it?</source>
         <source>Select Library XML File</source>
         <translation>Выбрать XML</translation>
     </message>
+    <message>
+        <source>Recycle folder</source>
+        <translation>Папка корзины</translation>
+    </message>
+    <message>
+        <source>Tidewell was ended while it moved songs into or out of the recycle folder. The copies it moved remain there:
+%1</source>
+        <translation>Tidewell был завершён, когда перемещал песни в папку корзины или из неё. Перемещённые копии остались там:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CTitleBar</name>

@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -37,6 +38,9 @@
 
 namespace
 {
+
+// Names the folder a tmpfs is mounted on when a case runs again inside its own mount namespace.
+constexpr char kMountedFolder[] = "TIDEWELL_TEST_MOUNTED_FOLDER";
 
 // One encoded song copied count times: the window only needs many files to list and analyse.
 QString MakeSongs(const QString& folder, int count)
@@ -90,6 +94,8 @@ private slots:
     {
         m_env = std::make_unique<WidgetTestEnv>();
         FillAppStrings();
+        if (qEnvironmentVariableIsSet(kMountedFolder))
+            return; // one case run again inside its own mount namespace needs no songs
         m_songs = MakeSongs(GetAppSettings()->GetDataFolder() + QStringLiteral("/../songs"), 300);
         m_largeLibrary = MakeLargeLibrary(m_songs + QStringLiteral("/../Large Library.xml"),
                                           m_songs + QStringLiteral("/s0000.mp3"), 40000);
@@ -293,6 +299,96 @@ private slots:
         QFile::remove(g_strDBPath);
         QVERIFY(QFile::exists(outside));
         QVERIFY(onlyTheRecycleFolder());
+    }
+
+    // A recycle folder that is a link to a folder elsewhere stays that link through Home and
+    // closing, with what it holds; so does a link to a folder not there now. A link to a file is
+    // a file of the folder and goes.
+    void aLinkedRecycleFolderStaysALink()
+    {
+        const QString pictures = GetAppSettings()->GetPictureFolder() + u'/';
+        const QString recycle = GetAppSettings()->GetRecycleFolder(), elsewhere = m_songs + "/../other disk";
+        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(pictures) && QDir(recycle).removeRecursively());
+        QVERIFY(tidewell::test::writeTextFile(elsewhere + "/removed.mp3", "copy"));
+        QVERIFY(QFile::link(elsewhere, recycle) &&
+                QFile::link(m_songs + "/../no disk", pictures + "Unplugged"));
+        QVERIFY(QFile::link(m_songs + "/s0000.mp3", pictures + "song link.mp3"));
+        const auto kept = [&]
+        {
+            return QFile::symLinkTarget(recycle) == QFileInfo(elsewhere).absoluteFilePath() &&
+                   QFile::exists(recycle + "/removed.mp3") && QFile::exists(m_songs + "/s0000.mp3") &&
+                   QDir(pictures).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                            QDir::NoDotAndDotDot) ==
+                       QStringList({"Unplugged", QFileInfo(recycle).fileName()});
+        };
+        {
+            CMainUI window;
+            window.show();
+            QTRY_VERIFY_WITH_TIMEOUT(!window.WorkFolderCleaner()->IsBusy() && kept(), 10000);
+            QVERIFY(tidewell::test::writeTextFile(pictures + "cover.png", "picture"));
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("main_gohome")), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.WorkFolderCleaner()->IsBusy() && kept(), 10000);
+            QVERIFY(tidewell::test::writeTextFile(pictures + "cover.png", "picture"));
+            QVERIFY(window.close());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(kept(), 10000);
+        QVERIFY(QFile::remove(recycle) && QFile::remove(pictures + "Unplugged"));
+    }
+
+    // A recycle folder that is a mount point cannot be renamed: the Picture folder it lies in is
+    // emptied where it is, the mount and its copies stay, and a file made after the clean-up was
+    // asked for is kept. Run again inside a mount namespace of its own (unshare), where a tmpfs
+    // is mounted on the recycle folder; skipped where no such namespace can be made.
+    void aMountedRecycleFolderStaysMounted()
+    {
+        if (!qEnvironmentVariableIsSet(kMountedFolder))
+        {
+            const QString recycle =
+                QDir::cleanPath(m_songs + QStringLiteral("/../mounted/Picture/Zavro_Recycle Bin"));
+            QVERIFY(QDir().mkpath(recycle));
+            QProcess inside;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QString::fromLatin1(kMountedFolder), recycle);
+            inside.setProcessEnvironment(environment);
+            inside.start(QStringLiteral("unshare"),
+                         {QStringLiteral("--map-root-user"), QStringLiteral("--mount"),
+                          QStringLiteral("--propagation"), QStringLiteral("private"), QStringLiteral("sh"),
+                          QStringLiteral("-c"),
+                          QStringLiteral("mount -t tmpfs tidewell \"$1\" || exit 77; exec \"$2\" \"$3\""),
+                          QStringLiteral("sh"), recycle, QCoreApplication::applicationFilePath(),
+                          QStringLiteral("aMountedRecycleFolderStaysMounted")});
+            if (!inside.waitForStarted(10000))
+                QSKIP("no unshare here: a mounted recycle folder is not exercised");
+            QVERIFY(inside.waitForFinished(120000));
+            const QByteArray said = inside.readAllStandardOutput();
+            if (inside.exitCode() == 77 || (inside.exitCode() != 0 && said.isEmpty()))
+                QSKIP("no mount namespace can be made here: a mounted recycle folder is not exercised");
+            QVERIFY2(inside.exitCode() == 0, said.constData());
+            QDir(QFileInfo(recycle).absolutePath()).removeRecursively();
+            return;
+        }
+        // Inside the namespace: the folder the parent named has a tmpfs of its own.
+        const QString recycle = qEnvironmentVariable(kMountedFolder);
+        const QString pictures = QFileInfo(recycle).absolutePath();
+        QVERIFY(tidewell::test::writeTextFile(recycle + QStringLiteral("/removed.mp3"), "copy"));
+        QVERIFY(!QDir().rename(recycle, recycle + QStringLiteral(" moved"))); // a mount point
+        for (int i = 0; i < 50; ++i)
+            QVERIFY(tidewell::test::writeTextFile(pictures + QStringLiteral("/%1.png").arg(i), "picture"));
+        QTest::qWait(50); // those are older than the clean-up
+        CWorkFolderCleaner cleaner;
+        QSignalSpy emptied(&cleaner, &CWorkFolderCleaner::Emptied);
+        cleaner.Empty({pictures});
+        QVERIFY(tidewell::test::writeTextFile(pictures + QStringLiteral("/next.png"), "next run"));
+        QVERIFY(emptied.wait(10000));
+        QCOMPARE(
+            QDir(pictures).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList({QStringLiteral("next.png"), QFileInfo(recycle).fileName()}));
+        QVERIFY(QFile::exists(recycle + QStringLiteral("/removed.mp3")));
+        const QFileInfo info(pictures);
+        QVERIFY(
+            info.dir()
+                .entryList({info.fileName() + QStringLiteral(".emptying-*")}, QDir::AllEntries | QDir::Hidden)
+                .isEmpty());
     }
 
     // A closing program gives the cleaner a short time only: a large clean-up it could not end

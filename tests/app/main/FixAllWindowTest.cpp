@@ -723,6 +723,94 @@ private slots:
         g_nWorkMode = EWorkMode::Files;
     }
 
+    // Songs in every format the fix road reads, reached through an absolute, a relative and a
+    // chained symbolic link, and a library file that is a link itself: Apply writes the answers
+    // (a release date in each form the service gives it) into the files the links name, in folder
+    // and in library mode, and every link stays a link. A song whose file has a second name (a
+    // hard link) is named as not written, both names as they were.
+    void writesReachTheFilesThatLinksNameWithTheYearOfEveryDate()
+    {
+        auto answered = std::make_shared<int>(0);
+        m_acr->answerWith("/v1/identify",
+                          [answered](const HttpRequest&)
+                          {
+                              static const QByteArray kDates[] = {"2004-06-07", "2004-06", "2004"};
+                              QByteArray body = IdentifyAnswer();
+                              return Json(
+                                  body.replace("\"2004-06-07\"", '"' + kDates[(*answered)++ % 3] + '"'));
+                          });
+        GetAppSettings()->SetReplace(kReplaceAll);
+        for (const bool inLibrary : {false, true})
+        {
+            const QString root = QDir::homePath() + (inLibrary ? "/linked-library/" : "/linked-folder/");
+            const QString real = root + "real/", links = root + "links/", lib = root + "lib/";
+            QVERIFY(QDir().mkpath(real) && QDir().mkpath(links) && QDir().mkpath(lib));
+            // Each song: its format, what its link in links/ holds (none: a plain file), its file.
+            const std::tuple<AudioFormat, QString, QString> songs[] = {
+                {AudioFormat::Mp3, real + "r0.mp3", real + "r0.mp3"},
+                {AudioFormat::M4a, "../real/r1.m4a", real + "r1.m4a"},
+                {AudioFormat::Wma, real + "middle.wma", real + "r2.wma"},
+                {AudioFormat::M4a, {}, links + "s3.m4a"},
+                {AudioFormat::Wma, {}, links + "s4.wma"},
+                {AudioFormat::Mp3, {}, links + "s5.mp3"}}; // and a second name: never written
+            QStringList locations;
+            for (const auto& [format, holds, file] : songs)
+            {
+                AudioSpec audioSpec;
+                audioSpec.format = format;
+                audioSpec.seconds = 1.0;
+                audioSpec.toneHz = 250.0 + 40.0 * locations.size();
+                QVERIFY(makeAudioFile(file, audioSpec));
+                locations << links + QStringLiteral("s%1.").arg(locations.size()) + extensionOf(format);
+                QVERIFY(holds.isEmpty() || QFile::link(holds, locations.last()));
+            }
+            QVERIFY(QFile::link(real + "r2.wma", real + "middle.wma"));
+            QVERIFY(::link(QFile::encodeName(links + "s5.mp3"), QFile::encodeName(real + "second.mp3")) == 0);
+            const QByteArray hardBefore = BytesOf(real + "second.mp3");
+            const QString library = lib + "iTunes Music Library.xml";
+            std::optional<ScopedEnv> host;
+            if (inLibrary)
+            {
+                QVERIFY(WriteLibrary(lib + "real.xml", locations, 800) && QFile::link("real.xml", library));
+                host.emplace("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+            }
+            g_nWorkMode = inLibrary ? EWorkMode::ITunes : EWorkMode::Files;
+            // In folder mode the songs are picked one by one (a walk leaves links out).
+            m_window->LoadStartParam(inLibrary ? QStringList() : locations, g_strDBPath,
+                                     inLibrary ? RunModeITunes : RunModeFiles);
+            QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+            Click("main_fixallbut");
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            Click("main_applybut");
+            QVERIFY(ApplyEnded());
+
+            for (int i = 0; i < locations.size(); ++i)
+            {
+                const auto& [format, holds, file] = songs[i];
+                QVERIFY2(QFileInfo(locations[i]).isSymLink() == !holds.isEmpty(), qPrintable(locations[i]));
+                TagLib::FileRef written(QFile::encodeName(file).constData());
+                QVERIFY2(!written.isNull() && written.tag(), qPrintable(file));
+                QCOMPARE(written.tag()->artist().to8Bit(true), std::string(i == 5 ? "" : "Found Artist"));
+                QCOMPARE(written.tag()->year(), i == 5 ? 0u : 2004u);
+            }
+            QCOMPARE(BytesOf(real + "second.mp3"), hardBefore);
+            QVERIFY(QFileInfo(real + "middle.wma").isSymLink());
+            const QString said = m_window->MessageText();
+            QVERIFY2(said.contains("1 song(s)") && said.contains("s5.mp3"), qPrintable(said));
+            QVERIFY(!inLibrary ||
+                    (QFileInfo(library).isSymLink() && BytesOf(lib + "real.xml").contains("Found Artist")));
+            for (const QString& folder : {real, links, lib})
+                QVERIFY(
+                    QDir(folder).entryList({".tidewell-edit-*"}, QDir::AllEntries | QDir::Hidden).isEmpty());
+            m_answer = 2; // Ignore: the hard-linked song stays unwritten
+            m_window->GoHome();
+            m_answer = 1;
+            QFile::remove(g_strDBPath);
+        }
+        g_nWorkMode = EWorkMode::Files;
+        Answer(HttpResponse::Mode::Full);
+    }
+
     // The user types a new artist over the one the song has: Save Project and Load Saved Result
     // keep the edit pending, and Apply writes it into the file and the library although "Replace"
     // is off, which still keeps the service's title out.

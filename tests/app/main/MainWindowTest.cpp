@@ -12,6 +12,7 @@
 #include "CShadeLabel.h"
 #include "DuplicateControl.h"
 #include "FailedTreeWidget.h"
+#include "ITunesLibraryXml.h"
 #include "LibraryXml.h"
 #include "MainUI.h"
 #include "MainWindowCase.h"
@@ -21,6 +22,7 @@
 #include "StartUI.h"
 #include "WidgetTestEnv.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
@@ -618,6 +620,82 @@ private slots:
         QCOMPARE(requests.first().at(2).value<EMusicRunMode>(), RunModeProject);
         QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
+    }
+
+    // What a run killed in the middle of its writes left, planted as the kill leaves it, goes at
+    // the next start in every folder the program writes, and only that: the edit copies beside
+    // the library file and the file its link names, the database copies and their journals
+    // beside the working database and the last project saved, and in the recycle folder's day
+    // folders the partial copies and the records whose copy is gone. A move that was killed is
+    // told: the copies remain in the recycle folder, and where it is.
+    void aKilledRunsLeftoversGoAtTheNextStart()
+    {
+        const QString lib = Home() + "/lib/", libReal = Home() + "/lib-real/",
+                      projects = Home() + "/projects/";
+        const QString other = Home() + "/other/";
+        const QString data = QFileInfo(g_strDBPath).absolutePath() + u'/';
+        const QString recycle = GetAppSettings()->GetRecycleFolder() + u'/';
+        const QString day = recycle + "2026-01-01/";
+        for (const QString& folder : {lib, libReal, projects, other, day})
+            QVERIFY(QDir().mkpath(folder));
+        QVERIFY(tidewell::test::writeTextFile(libReal + "iTunes.xml", "<plist/>"));
+        QVERIFY(QFile::link(libReal + "iTunes.xml", lib + "Library.xml"));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", QFile::encodeName(lib + "Library.xml"));
+        GetAppSettings()->SetLastProjectFolder(QDir::cleanPath(projects));
+        const auto plant = [](const QString& path, const QByteArray& bytes = "cut")
+        {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+                   file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                    QFileDevice::FileModificationTime);
+        };
+        // A removal record as the program writes it, for the copy `name` in the day folder.
+        const auto record = [&](const QByteArray& name)
+        {
+            const QByteArray json = "{\"name\":\"" + name.toBase64() + "\",\"origin\":\"" +
+                                    QByteArray("/music/" + name).toBase64() + "\"}";
+            return plant(
+                day + ".tidewell-removal-" +
+                    QString::fromLatin1(QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex()),
+                json);
+        };
+        const QStringList gone = {lib + ".tidewell-edit-Ab12Cd",
+                                  libReal + ".tidewell-edit-Ef34Gh",
+                                  data + ".tidewell-copy-Ij56Kl",
+                                  projects + ".tidewell-copy-Mn78Op",
+                                  projects + ".tidewell-copy-Mn78Op-journal",
+                                  day + ".tidewell-edit-Qr90St",
+                                  recycle + ".tidewell-moving-Uv12Wx"};
+        const QStringList kept = {other + ".tidewell-copy-Yz34Ab", projects + "tidewell-copy-visible",
+                                  lib + ".tidewell-editor-notes", day + "kept.mp3",
+                                  other + ".tidewell-edit-Cd56Ef"};
+        for (const QString& path : gone + kept)
+            QVERIFY2(plant(path), qPrintable(path));
+        QVERIFY(record("kept.mp3") && record("moved back.mp3"));
+        // Links are never followed, a link of our name is not ours, and neither is a folder.
+        QVERIFY(QFile::link(other, recycle + "2026-01-02"));
+        QVERIFY(QFile::link(other + ".tidewell-copy-Yz34Ab", projects + ".tidewell-copy-link"));
+        QVERIFY(QDir().mkpath(day + ".tidewell-edit-folder"));
+
+        m_questions.clear();
+        m_window->StartPage()->CheckingIsSave();
+        QVERIFY(QTest::qWaitFor([this] { return !m_questions.isEmpty(); }, 10000));
+        QCOMPARE(m_questions.size(), 1);
+        QCOMPARE(m_questions.first().text,
+                 QStringLiteral("Tidewell was ended while it moved songs into or out of the recycle folder. "
+                                "The copies it moved remain there:\n%1")
+                     .arg(COwnDirectionDelegate::Isolated(GetAppSettings()->GetRecycleFolder())));
+        for (const QString& path : gone)
+            QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+        for (const QString& path : kept)
+            QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+        QCOMPARE(QDir(day).entryList({".tidewell-removal-*"}, QDir::Files | QDir::Hidden).size(), 1);
+        QVERIFY(QFileInfo(projects + ".tidewell-copy-link").isSymLink());
+        QVERIFY(QFileInfo(day + ".tidewell-edit-folder").isDir());
+        QVERIFY(QFileInfo(lib + "Library.xml").isSymLink());
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+        GetAppSettings()->SetLastProjectFolder(QString());
+        QDir(GetAppSettings()->GetRecycleFolder()).removeRecursively();
     }
 
     // A pause during the analysis holds until Continue, even when the manager's pass ends while

@@ -1,5 +1,6 @@
 #include "RecycleBin.h"
 #include "NativePath.h"
+#include "RemovalRecord.h"
 #include "TempHome.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -149,6 +151,32 @@ TEST(RecycleBinTest, MovesAcrossFileSystemsByCopy)
     EXPECT_TRUE(QFileInfo::exists(b));
 }
 
+namespace
+{
+
+// Runs `work` in a child process that the kernel kills once it writes past 100 000 bytes into a
+// file (a real kill in the middle of a copy); true when it was killed so.
+bool KilledAtTheSizeLimit(const std::function<void()>& work)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+    {
+        const struct rlimit size
+        {
+            100000, 100000
+        }, core{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        ::setrlimit(RLIMIT_CORE, &core);
+        work();
+        ::_exit(0);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFSIGNALED(status) &&
+           WTERMSIG(status) == SIGXFSZ;
+}
+
+} // namespace
+
 // A program killed while it copies a song into the recycle folder of another file system (here:
 // a write past the file-size limit, which ends the process) leaves no cut-off song under its
 // name, only a temporary copy, which the next move into that folder removes.
@@ -159,22 +187,7 @@ TEST(RecycleBinTest, KilledCopyLeavesNoSongBehind)
     writeFile(a, QByteArray(300000, 'm'));
     const QString day = home.path() + "/bin/2025-03-05";
     QDir().mkpath(day);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0)
-    {
-        const struct rlimit size
-        {
-            100000, 100000
-        }, core{0, 0};
-        ::setrlimit(RLIMIT_FSIZE, &size);
-        ::setrlimit(RLIMIT_CORE, &core);
-        CRecycleBin::CopyThenRemove(a, day + "/song.m4a");
-        ::_exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    ASSERT_TRUE(KilledAtTheSizeLimit([&] { CRecycleBin::CopyThenRemove(a, day + "/song.m4a"); }));
     EXPECT_EQ(readFile(a), QByteArray(300000, 'm'));
     const QStringList left = QDir(day).entryList(QDir::Files | QDir::Hidden);
     ASSERT_EQ(left.size(), 1);
@@ -190,4 +203,28 @@ TEST(RecycleBinTest, KilledCopyLeavesNoSongBehind)
     EXPECT_EQ(QDir(day).entryList(QDir::Files | QDir::Hidden), QStringList{"song.m4a"});
     EXPECT_EQ(readFile(day + "/song.m4a"), QByteArray(300000, 'm'));
     EXPECT_FALSE(QFileInfo::exists(a));
+
+    // A removal killed in the middle of its copy leaves the mark of its move, its record and the
+    // partial copy; the next start clears the three, and says a move was killed.
+    const QString root = home.path() + "/bin", next = root + "/2025-03-06";
+    QDir().mkpath(next);
+    writeFile(a, QByteArray(300000, 'n'));
+    ASSERT_TRUE(KilledAtTheSizeLimit(
+        [&]
+        {
+            const CRecycleBin::MoveMark moving(root);
+            if (CRemovalRecord::Write(next + "/song.m4a", a))
+                CRecycleBin::CopyThenRemove(a, next + "/song.m4a");
+        }));
+    for (const QString& folder : {root, next})
+        for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+            ASSERT_EQ(::utime(QFile::encodeName(folder + "/" + name).constData(), &past), 0);
+    EXPECT_EQ(QDir(next).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    EXPECT_TRUE(CRecycleBin::ClearLeftovers(root));
+    EXPECT_TRUE(QDir(next).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_EQ(QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"2025-03-05", "2025-03-06"}));
+    EXPECT_EQ(QDir(day).entryList(QDir::Files | QDir::Hidden), QStringList{"song.m4a"});
+    EXPECT_EQ(readFile(a), QByteArray(300000, 'n'));
+    EXPECT_FALSE(CRecycleBin::ClearLeftovers(root));
 }

@@ -24,6 +24,8 @@
 
 #include <sys/resource.h>
 
+#include <cstring>
+
 using namespace tidewell::test;
 
 namespace
@@ -190,13 +192,20 @@ TEST_F(MusicTag, GenreAndYearAloneAreWrittenButNeverOverwritten)
     EXPECT_EQ(open(full).tag()->genre(), "Blues");
     EXPECT_EQ(open(full).tag()->year(), 1971u);
 
-    // A year of "0" or "" sets nothing.
+    // A year of "0" or "" sets nothing; one that is no year is named and writes nothing.
     info.Location = make("noyear", AudioFormat::Flac, {"Song", "", "", "", 0});
-    for (const char* year : {"0", "", "soon"})
+    for (const char* year : {"0", "", "soon", "2004-06-07x"})
     {
         info.Year = year;
-        EXPECT_EQ(SetMusicInfo_tag(&info, MF_Year), 0);
+        EXPECT_EQ(SetMusicInfo_tag(&info, MF_Year), std::strlen(year) > 1 ? -6 : 0) << year;
         EXPECT_EQ(open(info.Location).tag()->year(), 0u);
+    }
+    // A date gives its year.
+    for (const char* date : {"2004-06-07", "2005-06", " 2006 "})
+    {
+        info.Year = date;
+        EXPECT_EQ(SetMusicInfo_tag(&info, MF_Year | kEditByHand), 0) << date;
+        EXPECT_EQ(open(info.Location).tag()->year(), unsigned(QString(date).trimmed().left(4).toUInt()));
     }
     // No tag bits at all: the file is not even opened.
     MusicInfo missing;
