@@ -81,11 +81,10 @@ class QtOwnBlocks(unittest.TestCase):
 
 class GeneratedCode(unittest.TestCase):
     def test_generated_code_is_not_ours(self):
-        # Recorded from a run built without the compiler cache (generated/report.generated, made
-        # under /src/tidewell), whose paths are absolute: an image Qt's pooled scaling still reads,
-        # freed as a list view paints, with only a test's meta-object dispatcher (its .moc) and a
-        # generated signal (moc_*.cpp) under Qt's frames. The build generated them; no code of ours
-        # made either access.
+        # Recorded from the suite built without the compiler cache (generated/report.generated,
+        # made under /src/tidewell), whose paths are absolute: an image Qt's pooled scaling read,
+        # freed as a list view paints, with only a test's meta-object dispatcher (its .moc) under
+        # Qt's frames. The build generated that code; no code of ours made either access.
         ours, handed, _, theirs = summarize.summarize(str(HERE / "generated"), "/src/tidewell")
         self.assertEqual((ours, handed, theirs), ({}, {}, 1))
 
