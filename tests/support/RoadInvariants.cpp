@@ -60,7 +60,9 @@ QSet<QByteArray>& madeMissing()
 
 std::optional<struct stat> statOf(const QByteArray& path, bool follow)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     if ((follow ? ::stat(path.constData(), &st) : ::lstat(path.constData(), &st)) != 0)
         return std::nullopt;
     return st;
@@ -112,7 +114,8 @@ void CheckDayFolder(const QByteArray& day, QStringList& faults)
         QFile file(QFile::decodeName(path));
         const QJsonObject json =
             file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
-        const QByteArray copy = QByteArray::fromBase64(json.value(QStringLiteral("name")).toString().toLatin1());
+        const QByteArray copy =
+            QByteArray::fromBase64(json.value(QStringLiteral("name")).toString().toLatin1());
         if (copy.isEmpty() || !present.contains(copy))
             faults << QStringLiteral("removal record without its copy: %1 (names \"%2\")")
                           .arg(QFile::decodeName(path), QFile::decodeName(copy));
@@ -148,7 +151,8 @@ void Walk(const QByteArray& folder, const QByteArray& database, QSet<QByteArray>
 QString xmlText(const QString& text)
 {
     static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|lt|gt|quot|apos|amp);"));
-    static const QHash<QString, QString> named{{"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}, {"amp", "&"}};
+    static const QHash<QString, QString> named{
+        {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}, {"amp", "&"}};
     QString out;
     qsizetype at = 0;
     for (auto it = entity.globalMatch(text); it.hasNext();)
@@ -156,9 +160,10 @@ QString xmlText(const QString& text)
         const QRegularExpressionMatch match = it.next();
         const QString name = match.captured(1);
         out += text.mid(at, match.capturedStart() - at);
-        out += name.startsWith('#') ? QString(QChar(name.startsWith(QLatin1String("#x")) ? name.mid(2).toUInt(nullptr, 16)
-                                                                                        : name.mid(1).toUInt()))
-                                    : named.value(name);
+        out += name.startsWith('#')
+                   ? QString(QChar(name.startsWith(QLatin1String("#x")) ? name.mid(2).toUInt(nullptr, 16)
+                                                                        : name.mid(1).toUInt()))
+                   : named.value(name);
         at = match.capturedEnd();
     }
     return out + text.mid(at);
@@ -183,8 +188,8 @@ struct Database
     explicit Database(const QString& path)
     {
         sqlite3* raw = nullptr;
-        if (QFileInfo::exists(path) &&
-            sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+        if (QFileInfo::exists(path) && sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
+                                                       SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
             sqlite3_busy_timeout(raw, 10000);
         db.reset(raw);
     }
@@ -205,7 +210,8 @@ struct Database
 
 QByteArray columnBytes(sqlite3_stmt* stmt, int column)
 {
-    return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)), sqlite3_column_bytes(stmt, column));
+    return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)),
+                      sqlite3_column_bytes(stmt, column));
 }
 
 // The persistent IDs the working database holds as missing files.
@@ -229,8 +235,10 @@ void CheckLibrary(const QString& library, const QSet<QByteArray>& missing, QStri
     const QString text = QString::fromUtf8(file.readAll());
     static const QRegularExpression track(QStringLiteral("<key>Track ID</key>.*?</dict>"),
                                           QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression id(QStringLiteral("<key>Persistent ID</key>\\s*<string>([^<]*)</string>"));
-    static const QRegularExpression location(QStringLiteral("<key>Location</key>\\s*<string>([^<]*)</string>"));
+    static const QRegularExpression id(
+        QStringLiteral("<key>Persistent ID</key>\\s*<string>([^<]*)</string>"));
+    static const QRegularExpression location(
+        QStringLiteral("<key>Location</key>\\s*<string>([^<]*)</string>"));
     for (auto it = track.globalMatch(text); it.hasNext();)
     {
         const QString entry = it.next().captured(0);
@@ -240,8 +248,8 @@ void CheckLibrary(const QString& library, const QSet<QByteArray>& missing, QStri
             continue;
         const QByteArray pid = id.match(entry).captured(1).toUtf8().toUpper();
         if (!missing.contains(pid) && !madeMissing().contains(path))
-            faults << QStringLiteral("library entry %1 without its file: %2").arg(QString::fromUtf8(pid),
-                                                                                 QFile::decodeName(path));
+            faults << QStringLiteral("library entry %1 without its file: %2")
+                          .arg(QString::fromUtf8(pid), QFile::decodeName(path));
     }
 }
 
@@ -264,7 +272,8 @@ void CheckLinks(QStringList& faults)
         QByteArray written(4096, '\0');
         const ssize_t size = ::readlink(link.path.constData(), written.data(), written.size());
         if (!S_ISLNK(self->st_mode) || size < 0 || written.left(size) != link.target)
-            faults << QStringLiteral("%1 is no longer a link to %2").arg(name, QFile::decodeName(link.target));
+            faults
+                << QStringLiteral("%1 is no longer a link to %2").arg(name, QFile::decodeName(link.target));
     }
 }
 
@@ -327,8 +336,8 @@ QStringList RoadFaults(const RoadPlaces& places)
     if (!places.database.isEmpty())
         folders << QFileInfo(places.database).absolutePath();
     for (const QString& folder : folders)
-        Walk(QFile::encodeName(QDir::cleanPath(folder)), QFile::encodeName(QDir::cleanPath(places.database)), seen,
-             faults);
+        Walk(QFile::encodeName(QDir::cleanPath(folder)), QFile::encodeName(QDir::cleanPath(places.database)),
+             seen, faults);
 
     const QSet<QByteArray> missing = missingInDatabase(places.database);
     for (const QString& library : places.libraries)
@@ -347,37 +356,37 @@ std::optional<PageCounts> PageFromDatabase(const QString& database, int mask)
     PageCounts page;
     int open = 0;
     int tracks = 0;
-    const bool read = db.Rows(
-        "select Absence, State, Artist, Album, ArtPath, length(ArtData) from TracksTable",
-        [&](sqlite3_stmt* row)
-        {
-            ++tracks;
-            const int stored = sqlite3_column_int(row, 0);
-            const int absence = stored & mask;
-            const int state = sqlite3_column_int(row, 1);
-            // A missing file is that problem alone, and none where the page does not show it.
-            if (stored & kFileMissing)
-            {
-                if (absence & kFileMissing)
+    const bool read =
+        db.Rows("select Absence, State, Artist, Album, ArtPath, length(ArtData) from TracksTable",
+                [&](sqlite3_stmt* row)
                 {
-                    ++page.rows[kFileMissing];
-                    open += (state & kRemovalApplied) ? 0 : 1;
-                }
-                return;
-            }
-            if (state & kUnrecognized)
-                ++page.rows[kUnrecognized];
-            const auto empty = [&](int column) { return sqlite3_column_bytes(row, column) == 0; };
-            for (const auto& [bit, stillOpen] :
-                 {std::pair{kArtist, empty(2)}, {kAlbum, empty(3)}, {kArtwork, empty(4) && empty(5)}})
-            {
-                if (!(absence & bit))
-                    continue;
-                if (!(state & kUnrecognized))
-                    ++page.rows[bit];
-                open += stillOpen ? 1 : 0;
-            }
-        });
+                    ++tracks;
+                    const int stored = sqlite3_column_int(row, 0);
+                    const int absence = stored & mask;
+                    const int state = sqlite3_column_int(row, 1);
+                    // A missing file is that problem alone, and none where the page does not show it.
+                    if (stored & kFileMissing)
+                    {
+                        if (absence & kFileMissing)
+                        {
+                            ++page.rows[kFileMissing];
+                            open += (state & kRemovalApplied) ? 0 : 1;
+                        }
+                        return;
+                    }
+                    if (state & kUnrecognized)
+                        ++page.rows[kUnrecognized];
+                    const auto empty = [&](int column) { return sqlite3_column_bytes(row, column) == 0; };
+                    for (const auto& [bit, stillOpen] :
+                         {std::pair{kArtist, empty(2)}, {kAlbum, empty(3)}, {kArtwork, empty(4) && empty(5)}})
+                    {
+                        if (!(absence & bit))
+                            continue;
+                        if (!(state & kUnrecognized))
+                            ++page.rows[bit];
+                        open += stillOpen ? 1 : 0;
+                    }
+                });
     if (!read)
         return std::nullopt;
     total = std::max(total, tracks);

@@ -21,8 +21,9 @@ namespace tidewell::test
 
 // The page's badges (and, with a score label, its score) against the working database. A page
 // that is not settled within a minute (a run left paused) is not compared.
-inline QStringList PageFaults(CAnalyReport* page, const QLabel* score, const QString& database,
-                              const std::function<bool()>& settled = [] { return true; })
+inline QStringList PageFaults(
+    CAnalyReport* page, const QLabel* score, const QString& database,
+    const std::function<bool()>& settled = [] { return true; })
 {
     if (!page || !QTest::qWaitFor([&] { return settled() && page->RunningPullJobs() == 0; }, 60000) ||
         g_iPause.load() || g_iApplyPause.load() || !page->WaitFixWrites())
@@ -44,13 +45,18 @@ inline QStringList PageFaults(CAnalyReport* page, const QLabel* score, const QSt
         const auto stored = expected->rows.find(bit);
         const int rows = stored == expected->rows.end() ? 0 : stored->second;
         if (shown != rows)
-            faults << QStringLiteral("category %1 shows %2 songs, the database holds %3").arg(category).arg(shown).arg(rows);
+            faults << QStringLiteral("category %1 shows %2 songs, the database holds %3")
+                          .arg(category)
+                          .arg(shown)
+                          .arg(rows);
     }
     // Shown in hundredths, cut: a value a rounding away from a whole hundred may show either.
     const auto shownAs = [](double value) { return static_cast<int>(value / 100.0); };
     if (score && score->isVisible() && score->text().toInt() != shownAs(expected->score - 0.01) &&
         score->text().toInt() != shownAs(expected->score + 0.01))
-        faults << QStringLiteral("score shows %1, the database gives %2").arg(score->text()).arg(expected->score);
+        faults << QStringLiteral("score shows %1, the database gives %2")
+                      .arg(score->text())
+                      .arg(expected->score);
     return faults;
 }
 

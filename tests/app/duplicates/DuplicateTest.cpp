@@ -20,6 +20,7 @@
 #include "LibraryXml.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
+#include "RoadCheck.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
 #include "TempHome.h"
@@ -161,6 +162,8 @@ private slots:
         QVERIFY(settings);
         LoadSharedImages();
     }
+
+    void cleanup() { VERIFY_ROAD_INVARIANTS(tidewell::test::FileRoadFaults()); }
 
     void cleanupTestCase()
     {
