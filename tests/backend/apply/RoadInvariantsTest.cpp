@@ -41,18 +41,15 @@ TEST(RoadInvariantsTest, ARealRoadEndsCleanAndEachBrokenInvariantIsTold)
     // Six tracks, three reached through links spelled another way; one without artist and album,
     // one without album (removed later), one whose file is gone: four open problems of six tracks'
     // weight.
-    const QStringList locations{spellPath(symbolic, Spelling::DoubleSlash),
-                                spellPath(relative, Spelling::DotSlash),
-                                spellPath(hard, Spelling::LinkedFolder),
-                                songs[3],
-                                songs[4],
-                                music + "/gone.mp3"};
+    const QStringList locations{symbolic, relative, hard, songs[3], songs[4], music + "/gone.mp3"};
+    const Spelling spellings[] = {Spelling::DoubleSlash, Spelling::DotSlash, Spelling::LinkedFolder,
+                                  Spelling::Plain,       Spelling::Plain,    Spelling::Plain};
     std::vector<XmlTrack> tracks;
     for (int i = 0; i < 6; ++i)
         tracks.push_back({301 + 2 * i, QStringLiteral("00C0FFEE0000000%1").arg(i),
                           QStringLiteral("Song %1").arg(i), i == 1 ? QString() : QStringLiteral("Singer"),
                           i == 1 || i == 3 ? QString() : QStringLiteral("Record"), QStringLiteral("Rock"),
-                          2000, 20000, 1000, 128, locations[i]});
+                          2000, 20000, 1000, 128, locations[i], spellings[i]});
     const QString xml = h.home.path() + "/Music/iTunes/iTunes Music Library.xml";
     ASSERT_TRUE(QDir().mkpath(QFileInfo(xml).absolutePath()) && WriteLibraryXml(xml, tracks));
     qputenv("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
