@@ -14,29 +14,27 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include <cmath>
+#include <tuple>
 
 namespace tidewell::test
 {
 
-// The page's badges (and, with a score label, its score) against the working database. A page
-// that is not settled within a minute (a run left paused) is not compared.
-inline QStringList PageFaults(
-    CAnalyReport* page, const QLabel* score, const QString& database,
-    const std::function<bool()>& settled = [] { return true; })
+// The page's badges (and, with a score label, its score) against the working database, once its
+// fix jobs and its writer have ended; a page still at work after a minute is not compared.
+inline QStringList PageFaults(CAnalyReport* page, const QLabel* score, const QString& database)
 {
-    if (!page || !QTest::qWaitFor([&] { return settled() && page->RunningPullJobs() == 0; }, 60000) ||
-        g_iPause.load() || g_iApplyPause.load() || !page->WaitFixWrites())
+    if (!page || !QTest::qWaitFor([&] { return page->RunningPullJobs() == 0; }, 60000) ||
+        !page->WaitFixWrites())
         return {};
     const std::optional<PageCounts> expected = PageFromDatabase(database, page->CategoryMask());
     if (!expected)
         return {};
     QStringList faults;
-    for (const auto& [category, bit] : {std::pair{ReportUnrecognized, 0x100},
-                                        {ReportArtwork, 0x8000000},
-                                        {ReportArtist, 0x400},
-                                        {ReportAlbum, 0x800},
-                                        {ReportMissingFile, 0x10000}})
+    for (const auto& [category, bit, name] : {std::tuple{ReportUnrecognized, 0x100, "Unrecognized Songs"},
+                                              {ReportArtwork, 0x8000000, "artwork"},
+                                              {ReportArtist, 0x400, "artist"},
+                                              {ReportAlbum, 0x800, "album"},
+                                              {ReportMissingFile, 0x10000, "missing file"}})
     {
         const CTypeTreeItem* entry = page->CategoryEntry(category);
         const int shown = entry && entry->treeWidget() && entry->GetBadge()
@@ -46,7 +44,7 @@ inline QStringList PageFaults(
         const int rows = stored == expected->rows.end() ? 0 : stored->second;
         if (shown != rows)
             faults << QStringLiteral("category %1 shows %2 songs, the database holds %3")
-                          .arg(category)
+                          .arg(QLatin1String(name))
                           .arg(shown)
                           .arg(rows);
     }
@@ -63,8 +61,9 @@ inline QStringList PageFaults(
 // The whole check at the end of a main-window road.
 inline QStringList WindowRoadFaults(const CMainUI& window, const RoadPlaces& places = {})
 {
-    // A road left running or paused on purpose has no end to check.
-    if (!QTest::qWaitFor([&] { return !window.IsBusy(); }, 60000))
+    // A road left paused or running on purpose has no end to check.
+    const auto paused = [&] { return window.RunState() == 2; };
+    if (paused() || !QTest::qWaitFor([&] { return !window.IsBusy() || paused(); }, 60000) || paused())
         return {};
     QStringList faults;
     if (window.ContentStack()->currentIndex() == CMainUI::PageReport)
