@@ -56,10 +56,15 @@ def frames(section):
 SYSTEM = re.compile(r"^(libc|libm|libstdc\+\+|libgcc_s|libtsan|ld-linux)[.-]")
 
 
+# Code the build generates (Qt's meta-object dispatchers and signals, resources, forms) is Qt's, not
+# ours, even where it is compiled into our programs under the build folder.
+GENERATED = re.compile(r"(_autogen/|(^|/)(moc|qrc)_[^/]*\.cpp:|(^|/)ui_[^/]*\.h:|\.moc:)")
+
+
 def is_ours(frame, root):
     function, location, module = frame
     return ((root in location or location.startswith("../")) and not SYSTEM.match(module)
-            and "libsanitizer" not in location)
+            and "libsanitizer" not in location and not GENERATED.search(location))
 
 
 def our_frames(block, root):

@@ -1,5 +1,7 @@
 #include "ITunesLibraryXml.h"
 
+#include "RoadInvariants.h"
+
 #include <QFile>
 
 namespace tidewell::test
@@ -69,6 +71,7 @@ std::string libraryXml(const std::vector<LibraryTrack>& tracks, const std::vecto
         stringKey(out, "Persistent ID", t.persistentId);
         stringKey(out, "Track Type", "File");
         stringKey(out, "Location", t.location);
+        noteLibraryEntry(t.location);
         out += t.extraXml;
         out += "\t\t</dict>\n";
     }

@@ -14,6 +14,7 @@
 #include "Lyrafon.h"
 #include "MainUI.h"
 #include "ReadyLoadThread.h"
+#include "RoadCheck.h"
 #include "StartUI.h"
 #include "StyleTemplates.h"
 #include "WhatsNew.h"
@@ -100,6 +101,9 @@ private slots:
         m_largeLibrary = MakeLargeLibrary(m_songs + QStringLiteral("/../Large Library.xml"),
                                           m_songs + QStringLiteral("/s0000.mp3"), 40000);
     }
+    // Whatever the closing cut short, the files end whole (the window has gone by now).
+    void cleanup() { VERIFY_ROAD_INVARIANTS(tidewell::test::FileRoadFaults()); }
+
     void cleanupTestCase() { m_env.reset(); }
 
     void closeWhileWorking_data()
@@ -299,6 +303,7 @@ private slots:
         QFile::remove(g_strDBPath);
         QVERIFY(QFile::exists(outside));
         QVERIFY(onlyTheRecycleFolder());
+        QVERIFY(QFile::remove(recycled)); // the case's own copy, put there without a record
     }
 
     // A recycle folder that is a link to a folder elsewhere stays that link through Home and

@@ -20,6 +20,7 @@
 #include "LibraryXml.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
+#include "RoadCheck.h"
 #include "ScaledStyle.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -162,6 +163,8 @@ private slots:
         QVERIFY(settings);
         LoadSharedImages();
     }
+
+    void cleanup() { VERIFY_ROAD_INVARIANTS(tidewell::test::FileRoadFaults()); }
 
     void cleanupTestCase()
     {

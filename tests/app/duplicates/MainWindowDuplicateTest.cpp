@@ -24,6 +24,7 @@
 #include "StartUI.h"
 #include "TempHome.h"
 #include "WidgetTestEnv.h"
+#include "WindowRoadCheck.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -121,7 +122,11 @@ class MainWindowDuplicateTest : public QObject
 {
     Q_OBJECT
 
+    QStringList m_roadEnd; // what the case's road left broken, told once its window has gone
+
 private slots:
+    void cleanup() { VERIFY_ROAD_INVARIANTS(std::exchange(m_roadEnd, {})); }
+
     void folderScanShowsTheGroupsAndRemoveRaisesTheScore()
     {
         tidewell::test::TempHome home;
@@ -255,6 +260,7 @@ private slots:
             QTRY_COMPARE(message->text(), QStringLiteral("Scanned 10 song(s), found 5 duplicate(s)."));
             const QStringList hints = window.findChild<CShadeLabel*>("MainUIScroll")->Texts();
             QVERIFY2(!hints.join(' ').contains("removed"), qPrintable(hints.join('\n')));
+            m_roadEnd = tidewell::test::WindowRoadFaults(window);
             window.close();
         }
         ReleaseAppSettings();
@@ -325,7 +331,9 @@ private slots:
             QCOMPARE(asked.last(),
                      QStringLiteral("The song could not be restored. It is still in the recycle folder:\n") +
                          COwnDirectionDelegate::Isolated(PathFromNative(QByteArray::fromStdString(trash))));
-            fs::remove(trash); // the home's clean-up goes through Qt, which cannot name it
+            // The home's clean-up goes through Qt, which cannot name it: the copy goes with its record.
+            fs::remove_all(fs::path(trash).parent_path());
+            m_roadEnd = tidewell::test::WindowRoadFaults(window);
             window.close();
         }
         g_nWorkMode = EWorkMode::ITunes; // the start page's choice outlives its window
@@ -387,6 +395,7 @@ private slots:
                 QCOMPARE(group->childCount(), count);
                 Click(window, "main_gohome");
             }
+            m_roadEnd = tidewell::test::WindowRoadFaults(window);
             window.close();
         }
         ReleaseAppSettings();
@@ -463,6 +472,8 @@ private slots:
             QCOMPARE(recycled.size(), 2);
             for (const QString& name : recycled)
                 QVERIFY(name.size() <= 255 && name.startsWith(QFileInfo(removed).fileName().left(200)));
+            QVERIFY(QFile::remove(earlier)); // the case's own copy, put there without a record
+            m_roadEnd = tidewell::test::WindowRoadFaults(window);
             window.close();
         }
         ReleaseAppSettings();
@@ -597,6 +608,7 @@ private slots:
             QVERIFY(QTest::qWaitFor(
                 [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
             QCOMPARE(Header(window), header);
+            m_roadEnd = tidewell::test::WindowRoadFaults(window);
             window.close();
         }
         g_bScaniTunes = false;
@@ -627,6 +639,7 @@ private slots:
             Click(window, "main_gohome");
             QCOMPARE(settings->GetDuplicate() & (MF_Name | MF_Artist | MF_Album),
                      MF_Name | MF_Artist | MF_Album);
+            m_roadEnd = tidewell::test::WindowRoadFaults(window);
             window.close();
         }
         ReleaseAppSettings();
@@ -734,6 +747,7 @@ private slots:
                 if (group->child(c)->checkState(0) == Qt::Checked)
                     QVERIFY(++ticked && group->child(c)->text(4) != kept);
             QCOMPARE(ticked, 1);
+            m_roadEnd = tidewell::test::WindowRoadFaults(window);
             window.close();
         }
         ReleaseAppSettings();
@@ -841,6 +855,7 @@ private slots:
         QCOMPARE(restore(moved), QString());
         QCOMPARE(ReadAll(moved), bytes[moved]);
         QVERIFY(!QFileInfo::exists(trash));
+        m_roadEnd = tidewell::test::WindowRoadFaults(window);
         window.close();
         ReleaseAppSettings();
         SetAppSettingsExitHandler({});

@@ -15,6 +15,7 @@
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "MusicTag.h"
+#include "RoadCheck.h"
 #include "StyleTemplates.h"
 #include "WidgetTestEnv.h"
 
@@ -140,6 +141,12 @@ private slots:
         m_editor->SetMusicLink(m_link.get(), &m_writer);
         m_editor->setGeometry(0, 0, 900, 200);
         m_page->show();
+    }
+
+    void cleanup()
+    {
+        QVERIFY(m_writer.WaitIdle());
+        VERIFY_ROAD_INVARIANTS(tidewell::test::FileRoadFaults());
     }
 
     void cleanupTestCase()

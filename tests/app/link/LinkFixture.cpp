@@ -2,6 +2,7 @@
 
 #include "AppGlobals.h"
 #include "AppSettings.h"
+#include "RoadCheck.h"
 #include "sonalike.h"
 
 #include <QDir>
@@ -22,6 +23,7 @@ void MusicLinkTest::SetUp()
 void MusicLinkTest::TearDown()
 {
     link.reset();
+    EXPECT_EQ(tidewell::test::FileRoadFaults().join('\n').toStdString(), "");
     DedupeDealloc();
     ReleaseAppSettings();
     g_bScaniTunes = false;

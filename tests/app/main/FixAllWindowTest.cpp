@@ -552,7 +552,11 @@ private slots:
     }
 
     void init() { OpenWindow(); }
-    void cleanup() { CloseWindow(); }
+    void cleanup()
+    {
+        CheckRoadInvariants();
+        CloseWindow();
+    }
 
     // Apply on a full disk in iTunes mode: no song is cut short or changed, the library file is
     // as it was, and once there is room again the same apply writes them all and the library

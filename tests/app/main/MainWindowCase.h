@@ -5,6 +5,7 @@
 #include "CMessageSeam.h"
 #include "MainUI.h"
 #include "StartUI.h"
+#include "WindowRoadCheck.h"
 
 #include <QFile>
 #include <QList>
@@ -50,6 +51,13 @@ protected:
         m_window.reset();
         m_answers.reset();
         QFile::remove(g_strDBPath);
+    }
+
+    // The invariants every road ends with (WindowRoadCheck.h), checked before the window goes.
+    void CheckRoadInvariants(const tidewell::test::RoadPlaces& places = {})
+    {
+        if (m_window)
+            VERIFY_ROAD_INVARIANTS(tidewell::test::WindowRoadFaults(*m_window, places));
     }
 
     // The window's menu entry of that text.

@@ -90,7 +90,11 @@ private:
 
 private slots:
     void init() { OpenWindow(); }
-    void cleanup() { CloseWindow(); }
+    void cleanup()
+    {
+        CheckRoadInvariants();
+        CloseWindow();
+    }
 
     // No launcher on the PATH: each hand-over to the desktop names what it could not open.
     void desktopHandOversNameWhatTheyCouldNotOpen()
@@ -620,6 +624,7 @@ private slots:
         QCOMPARE(requests.first().at(2).value<EMusicRunMode>(), RunModeProject);
         QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
         QCOMPARE(m_window->ScoreText(), QStringLiteral("93"));
+        QFile::remove(elsewhere); // the case's own, where the program never writes
     }
 
     // What a run killed in the middle of its writes left, planted as the kill leaves it, goes at

@@ -136,7 +136,11 @@ private:
 
 private slots:
     void init() { OpenWindow(); }
-    void cleanup() { CloseWindow(); }
+    void cleanup()
+    {
+        CheckRoadInvariants();
+        CloseWindow();
+    }
 
     // Every shape of file that is no project: the working database of an interrupted run and the
     // chosen file stay byte for byte, the user is told, and nothing starts. A real project then

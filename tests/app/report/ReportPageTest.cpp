@@ -24,6 +24,7 @@
 #include "MusicObj.h"
 #include "MusicTag.h"
 #include "ReportApply.h"
+#include "RoadCheck.h"
 #include "ServiceKeys.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -316,11 +317,15 @@ void ReportPageTest::init()
 
 void ReportPageTest::cleanup()
 {
+    // The cases fill the page themselves: only the files are checked.
+    const QStringList roadEnd =
+        page && page->WaitFixWrites() ? tidewell::test::FileRoadFaults() : QStringList();
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     if (page)
         page->StopAllWork();
     page.reset();
     link.reset();
+    VERIFY_ROAD_INVARIANTS(roadEnd);
 }
 
 const Song* ReportPageTest::SongTitled(const QString& title) const

@@ -37,6 +37,12 @@ protected:
         ASSERT_EQ(manager->GetMusicObj(0, &track, nullptr, nullptr, nullptr), 0);
     }
 
+    void TearDown() override
+    {
+        manager.reset();
+        EXPECT_EQ(h.RoadFaults(), "");
+    }
+
     std::vector<std::string> column(const char* name, const char* pid = "65535")
     {
         return QueryColumn(h.dbPath, std::string("select ") + name +

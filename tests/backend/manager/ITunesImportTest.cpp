@@ -58,7 +58,11 @@ protected:
         qputenv("TIDEWELL_ITUNES_LIBRARY", xmlPath.toUtf8());
     }
 
-    void TearDown() override { qunsetenv("TIDEWELL_ITUNES_LIBRARY"); }
+    void TearDown() override
+    {
+        EXPECT_EQ(h.RoadFaults({xmlPath}), "");
+        qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+    }
 
     std::vector<Record> import(CMusicManage& manager, int mode, const QString& dbPath)
     {

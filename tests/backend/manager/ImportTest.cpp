@@ -147,6 +147,7 @@ TEST(FileImportTest, ImportsAFolderOfRealFilesIntoTheDatabase)
     EXPECT_TRUE(text.contains(bogus + " GetMusicInfo Failed: "));
     EXPECT_TRUE(text.contains(
         QRegularExpression(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} CMusicManage::LoadMusicList\(\))")));
+    EXPECT_EQ(h.RoadFaults(), "");
 }
 
 TEST(FileImportTest, EmptyFileListSendsOnlyTheFinalRecord)
@@ -227,6 +228,7 @@ TEST(SavedDatabaseTest, ReopensAnAnalysedLibraryInRunMode3)
     EXPECT_EQ(first->GetArtworkPath(), QDir(h.pictureFolder).filePath("cover0.jpg"));
     // The database was not rewritten by reopening it.
     EXPECT_EQ(QueryColumn(h.dbPath, "select count(*) from TracksTable"), (std::vector<std::string>{"3"}));
+    EXPECT_EQ(h.RoadFaults(), "");
 }
 
 TEST(SavedDatabaseTest, AnUpgradedOldLayoutSkipsYearAndGenre)
@@ -284,6 +286,7 @@ TEST(SavedDatabaseTest, PicturesAreWrittenOnlyInsideThePictureFolder)
     EXPECT_FALSE(QFileInfo::exists(outside));
     EXPECT_EQ(manager->GetArtworkPath(second), QDir(h.pictureFolder).filePath("inside.jpg"));
     EXPECT_TRUE(QFileInfo::exists(QDir(h.pictureFolder).filePath("inside.jpg")));
+    EXPECT_EQ(h.RoadFaults(), "");
 }
 
 namespace

@@ -26,7 +26,9 @@ bool WriteLibraryXml(const QString& path, const std::vector<XmlTrack>& tracks)
         track.totalTime = t.totalTime;
         track.bitRate = t.bitRate;
         if (!t.location.isEmpty())
-            track.location = "file://localhost" + QUrl::toPercentEncoding(t.location, "/").toStdString();
+            track.location =
+                "file://localhost" +
+                QUrl::toPercentEncoding(tidewell::test::spellPath(t.location, t.spelling), "/").toStdString();
         library.push_back(std::move(track));
     }
     const std::string text = tidewell::test::libraryXml(library, tidewell::test::standardPlaylists(library));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RoadInvariants.h"
+
 #include <QString>
 
 #include <vector>
@@ -18,6 +20,7 @@ struct XmlTrack
     int totalTime = 0;
     int bitRate = 0;
     QString location; // local path; written as a file://localhost URL
+    tidewell::test::Spelling spelling = tidewell::test::Spelling::Plain; // how the URL spells it
 };
 
 // Writes an iTunes library XML file whose Music playlist lists every track, in the order given.

@@ -3,6 +3,7 @@
 #include "AudioFixture.h"
 #include "MusicManage.h"
 #include "MusicManageTypes.h"
+#include "RoadInvariants.h"
 #include "TempHome.h"
 
 #include <QString>
@@ -67,6 +68,13 @@ struct ManagerHome
     std::unique_ptr<CMusicManage> MakeManager() const
     {
         return std::make_unique<CMusicManage>(logFolder, pictureFolder, recycleRoot);
+    }
+
+    // The invariants every road ends with (RoadInvariants.h), over this home, its recycle
+    // folder, its database and the libraries given; one line each.
+    std::string RoadFaults(const QStringList& libraries = {}) const
+    {
+        return tidewell::test::RoadFaults({libraries, {recycleRoot}, dbPath}).join('\n').toStdString();
     }
 };
 

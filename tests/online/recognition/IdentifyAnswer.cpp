@@ -3,7 +3,8 @@
 namespace tidewell::test
 {
 
-QByteArray IdentifyAnswer(const QByteArray& title, const QByteArray& artist, const QByteArray& spotifyTrack)
+QByteArray IdentifyAnswer(const QByteArray& title, const QByteArray& artist, const QByteArray& spotifyTrack,
+                          const QByteArray& releaseDate)
 {
     const QByteArray external =
         spotifyTrack.isEmpty()
@@ -13,7 +14,7 @@ QByteArray IdentifyAnswer(const QByteArray& title, const QByteArray& artist, con
            R"("title":")" + title +
            R"(","duration_ms":1000,"album":{"name":"Found Album"},)"
            R"("genres":[{"name":"Pop"}],"artists":[{"name":")" +
-           artist + R"("}],"release_date":"2004-06-07"}]},"cost_time":0.1,"result_type":0})";
+           artist + R"("}],"release_date":")" + releaseDate + R"("}]},"cost_time":0.1,"result_type":0})";
 }
 
 } // namespace tidewell::test
