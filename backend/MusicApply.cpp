@@ -20,6 +20,7 @@
 #include "RecycleBin.h"
 #include "RegularFile.h"
 #include "RemovalRecord.h"
+#include "SameFileIndex.h"
 #include "TracksTable.h"
 #include "iTunesLib.h"
 
@@ -316,21 +317,19 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
     // Where the copy lies, for the caller to name should it have to stay there.
     info->TrashPath = trash;
 
-    if (fromRow && trash == info->Location)
-    {
-        // A removal that took the entry alone, its file kept by another entry: the library agent
-        // adds a file only once and would answer that other entry, so the file is in the library
-        // already and only the row's record of the removal goes.
-        if (!isRegularFile(PathToNative(trash).constData()) ||
-            UpdateValue(info->PersistentID, type, "TrashPath", "", 0) != 0)
-            return -1;
-        return 0;
-    }
+    // A removal that took the entry alone, its file kept by another entry, moved nothing: only the
+    // entry comes back.
+    const bool keptInPlace = fromRow && trash == info->Location;
 
     // A file already back at its place with its recycle path still recorded is the end of an
     // earlier restore whose re-add failed: it goes on from the re-add.
     bool movedNow = false;
-    if (trash.isEmpty() || !isRegularFile(PathToNative(trash).constData()))
+    if (keptInPlace)
+    {
+        if (!isRegularFile(PathToNative(trash).constData()))
+            return -1;
+    }
+    else if (trash.isEmpty() || !isRegularFile(PathToNative(trash).constData()))
     {
         if (!(fromRow && !trash.isEmpty() && isRegularFile(PathToNative(info->Location).constData())))
             return -1;
@@ -363,6 +362,16 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
             return -1;
         }
         newId = QString::fromLatin1(buffer);
+        // The library gives back the entry its removal kept; one that answers another entry of
+        // the lists (the kept one of the same file) gave nothing back.
+        if (newId != info->PersistentID && m_manager && m_manager->ListHoldsPersistentID(newId))
+        {
+            // The file stays at its place, where that other entry needs it; the row still names
+            // the removal, so a later restore asks for the entry again.
+            Log(QStringLiteral("%1 came back as the entry %2 another track keeps")
+                    .arg(info->Location, newId));
+            return RestoreEntryLost;
+        }
     }
 
     if (fromRow)
@@ -474,18 +483,23 @@ void keepRemovalRecord(CMusicManage& manager, const QString& recorded, const QSt
         CRemovalRecord::Remove(recorded);
 }
 
-// Whether another track of the lists that is not removed (no recycle path recorded in its row)
-// has the file of `obj`: a library may list one file twice.
-bool fileKeptByOther(CMusicManage& manager, CiTunesLib& library, const CMusicObj& obj)
+} // namespace
+
+bool CMusicManage::FileKeptByOther(const CMusicObj& obj)
 {
-    const QString& location = obj.CurrentInfo().Location;
-    for (int i = 0, count = manager.MainListSize(); i < count; ++i)
+    // A library may list one file twice, under one spelling or two (a linked folder, "//", "/./"):
+    // the same file is the one the paths reach, never the same text.
+    QMutexLocker index(&m_fileIndexMutex);
+    if (!m_fileIndex || m_fileIndex->ListSize() != MainListSize())
+        m_fileIndex = std::make_unique<CSameFileIndex>(*this);
+    const std::vector<const CMusicObj*> sharing = m_fileIndex->Sharing(obj);
+    if (!m_inTransaction)
+        m_fileIndex.reset();
+    // A track that is removed (a recycle path recorded in its row) keeps nothing.
+    for (const CMusicObj* other : sharing)
     {
-        const CMusicObj* other = manager.MusicAt(i);
-        if (!other || other == &obj || other->CurrentInfo().Location != location)
-            continue;
         std::string trash;
-        QMutexLocker lock(&library.DbMutex());
+        QMutexLocker lock(&m_library->DbMutex());
         if (SelectValueFromDB(other->CurrentInfo().PersistentID.toUtf8().constData(), other->GetType(),
                               "TrashPath", trash) != 0 ||
             trash.empty())
@@ -493,8 +507,6 @@ bool fileKeptByOther(CMusicManage& manager, CiTunesLib& library, const CMusicObj
     }
     return false;
 }
-
-} // namespace
 
 int CMusicManage::ApplyiTunesMusicInfo(void* track, int flags, int replace)
 {
@@ -701,7 +713,7 @@ int CMusicManage::DeleteToTrash(void* track)
     const int type = ref.type;
 
     // A file another entry keeps stays where it is: the removal takes this entry alone.
-    const bool fileKept = ref.obj && isRecycledType(type) && fileKeptByOther(*this, *m_library, *ref.obj);
+    const bool fileKept = ref.obj && isRecycledType(type) && FileKeptByOther(*ref.obj);
     QString target = fileKept ? info.Location : QString();
     if (isRecycledType(type) && !fileKept)
     {
@@ -764,9 +776,14 @@ int CMusicManage::RestoreFromTrash(void* track)
     if (record.TrashPath.isEmpty())
         return atPlace ? 0 : -1;
     // A removal that took the entry alone left its file in place for the entry that keeps it:
-    // nothing moves back (see RestoreMusic).
+    // nothing moves back, the entry alone comes back (see RestoreMusic).
     if (fromRow && record.TrashPath == record.Location)
-        return m_library->RestoreMusic(&record, type, fromRow);
+    {
+        const int ret = m_library->RestoreMusic(&record, type, fromRow);
+        if (ret == 0)
+            ref.obj->SetPersistentID(record.PersistentID);
+        return ret;
+    }
 
     // That path is only data: the copy goes back only when our own record of its removal names
     // it, and only to the place it was removed from.
@@ -805,6 +822,8 @@ int CMusicManage::RestoreFromTrash(void* track)
         ret = m_library->RestoreMusic(&record, type, fromRow);
     else
         ret = CRecycleBin::MoveBack(record.TrashPath, record.Location) == CRecycleBin::MoveOk ? 0 : -1;
+    if (ret == RestoreEntryLost)
+        return ret;
     if (ret != 0)
         return isRegularFile(PathToNative(record.TrashPath).constData()) ? copyKept() : -1;
     CRemovalRecord::Remove(record.TrashPath);

@@ -6,6 +6,7 @@
 #include "DowndThrad.h"
 #include "LoadThread.h"
 #include "MusicFlags.h"
+#include "SameFileIndex.h"
 #include "SaveToDBThread.h"
 #include "iTunesLib.h"
 
@@ -363,6 +364,14 @@ int CMusicManage::MainListSize() const
 {
     QMutexLocker lock(&m_listMutex);
     return static_cast<int>(m_mainList.size());
+}
+
+bool CMusicManage::ListHoldsPersistentID(const QString& persistentId) const
+{
+    QMutexLocker lock(&m_listMutex);
+    return std::any_of(m_mainList.begin(), m_mainList.end(),
+                       [&](const std::unique_ptr<CMusicObj>& obj)
+                       { return obj && obj->CurrentInfo().PersistentID == persistentId; });
 }
 
 int CMusicManage::CleanListSize() const

@@ -18,6 +18,7 @@
 #include <vector>
 
 class CiTunesLib;
+class CSameFileIndex;
 class CLoadThread;
 class CAnalyzeThrad;
 class CSaveToDBThread;
@@ -181,6 +182,9 @@ public:
     int CleanListSize() const;
     // Whether `track` is one of the track objects of the main or clean list (one lock, one pass).
     bool OwnsTrack(const void* track) const;
+    // Whether a track of the main list has this PersistentID: a restored entry that answers one
+    // is another track's, not the removed one's.
+    bool ListHoldsPersistentID(const QString& persistentId) const;
 
     void WriteManageLog(const QString& text);
 
@@ -203,6 +207,9 @@ private:
     bool PublishLibrary(std::unique_ptr<CiTunesLib>& slot, std::unique_ptr<CiTunesLib>& library);
     std::unique_ptr<CiTunesLib> TakeLibrary(std::unique_ptr<CiTunesLib>& slot);
     void ClearTracks();
+    // Whether another track of the main list that is not removed has the file of `obj`
+    // (MusicApply.cpp).
+    bool FileKeptByOther(const CMusicObj& obj);
 
     std::vector<std::unique_ptr<CMusicObj>> m_mainList;
     std::vector<std::unique_ptr<CMusicObj>> m_cleanList;
@@ -236,5 +243,11 @@ private:
     bool m_analysisPaused = false; // guarded by g_musicInfoMutex
     bool m_skipYearGenre = false;
     std::optional<EWorkMode> m_workMode;
+    // The main list by file, for the removals' "does another track keep this file": built by the
+    // first removal that asks and kept while a transaction runs (SetTransaction drops it at both
+    // ends), so a batch of removals stats each track once; outside a transaction it serves one.
+    QMutex m_fileIndexMutex;
+    std::unique_ptr<CSameFileIndex> m_fileIndex;
+    bool m_inTransaction = false; // guarded by m_fileIndexMutex
     CManageLog m_log;
 };

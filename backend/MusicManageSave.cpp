@@ -1,6 +1,7 @@
 #include "MusicManage.h"
 #include "TracksTable.h"
 
+#include "SameFileIndex.h"
 #include "SaveToDBThread.h"
 #include "iTunesLib.h"
 
@@ -13,6 +14,12 @@ int CMusicManage::SetTransaction(int flag)
 {
     if (!m_library)
         return -1;
+    {
+        // What the files are is asked again in each transaction.
+        QMutexLocker index(&m_fileIndexMutex);
+        m_fileIndex.reset();
+        m_inTransaction = flag == 0;
+    }
     if (flag == 0)
         WaitForSavePass();
     return m_library->SetTransaction(flag != 0);

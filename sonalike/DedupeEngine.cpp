@@ -2,6 +2,7 @@
 
 #include "DedupeText.h"
 #include "OrderedPrefetch.h"
+#include "RegularFile.h"
 #include "TrackLoading.h"
 #include "WorkerPool.h"
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <unordered_set>
 
 namespace sonalike
 {
@@ -84,7 +86,12 @@ private:
     std::unique_lock<std::mutex> m_lock;
 };
 
-DedupeEngine::DedupeEngine() = default;
+struct DedupeEngine::FileSet
+{
+    std::unordered_set<FileIdentity, FileIdentity::Hash> files;
+};
+
+DedupeEngine::DedupeEngine() : m_files(std::make_unique<FileSet>()) {}
 
 DedupeEngine::~DedupeEngine()
 {
@@ -101,12 +108,17 @@ DedupeEngine::~DedupeEngine()
         m_worker.detach();
 }
 
-int DedupeEngine::addTrack(std::unique_ptr<DedupeTrack> track, const std::string& key)
+int DedupeEngine::addTrack(std::unique_ptr<DedupeTrack> track, const std::string& key, bool byFile)
 {
-    const auto [it, added] = m_tracks.try_emplace(key);
-    if (!added)
+    if (m_tracks.contains(key))
         return -2;
-    it->second = std::move(track);
+    if (byFile)
+    {
+        FileIdentity file(track->path);
+        if (file.exists() && !m_files->files.insert(std::move(file)).second)
+            return -2;
+    }
+    m_tracks.emplace(key, std::move(track));
     return 0;
 }
 
@@ -152,7 +164,7 @@ int DedupeEngine::AddPath(const char* path, int userValue)
         {
             auto track = std::make_unique<DedupeTrack>();
             track->path = file;
-            addTrack(std::move(track), canonicalKey(file));
+            addTrack(std::move(track), canonicalKey(file), true);
         }
         return 0;
     }
@@ -163,7 +175,7 @@ int DedupeEngine::AddPath(const char* path, int userValue)
         track->path = normalPath(p);
         track->userValue = userValue;
         const std::string key = canonicalKey(track->path);
-        return addTrack(std::move(track), key);
+        return addTrack(std::move(track), key, true);
     }
     return -3;
 }
@@ -282,6 +294,7 @@ int DedupeEngine::Dealloc()
         std::lock_guard lists(m_lists);
         clearResults();
         m_tracks.clear();
+        m_files->files.clear();
     }
     // From the end call the worker is finishing itself; the next start joins it.
     if (onWorkerThread())
