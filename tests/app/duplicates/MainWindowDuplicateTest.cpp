@@ -51,6 +51,8 @@
 #include <fstream>
 #include <memory>
 
+#include <unistd.h>
+
 namespace
 {
 
@@ -330,6 +332,8 @@ private slots:
 
     // The same song in every format the engine reads, each in its own sub-folder, dropped on the
     // duplicate page as a folder and as files: all are scanned, and the count is the count scanned.
+    // A folder or file dropped again under another spelling or through a link is listed and
+    // scanned once, and a second hard link of a song is that song.
     void everyFormatTheEngineReadsIsScannedFromFoldersAndDrops()
     {
         using namespace tidewell::test;
@@ -349,11 +353,16 @@ private slots:
             made << folder + "/" + ext + "/tide." + ext.toUpper();
             QVERIFY2(makeAudioFile(made.last(), sound), qPrintable(made.last()));
         }
+        QVERIFY(QFile::link(folder, home.path() + "/music-link"));
+        QCOMPARE(::link(QFile::encodeName(made[0]).constData(),
+                        QFile::encodeName(folder + "/mp3/tide again.mp3").constData()),
+                 0);
         CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
         {
             CMainUI window;
             window.show();
             auto* message = window.findChild<CShadeLabel*>("MainUIFixing");
+            int listed = 0;
             auto dropAndScan = [&](const QStringList& paths)
             {
                 Click(window, "duplicate_obj");
@@ -367,14 +376,25 @@ private slots:
                 QApplication::sendEvent(list, &enter);
                 QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(list, &drop);
+                listed =
+                    list->findChild<QTreeWidget*>(QStringLiteral("DuptOptDragTree"))->topLevelItemCount();
                 Click(window, "main_scanbut");
                 return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
             };
-            const QList<std::pair<QStringList, int>> scans{
-                {{folder}, 8}, {{folder + "/flac", folder + "/ogg"}, 2}, {{made[4], made[5], made[6]}, 3}};
-            for (const auto& [paths, count] : scans)
+            struct Scan
+            {
+                QStringList paths;
+                int rows;
+                int count;
+            };
+            const QList<Scan> scans{
+                {{folder, folder + "//", home.path() + "/music-link", folder + "/./mp3/.."}, 1, 8},
+                {{folder + "/flac", folder + "/ogg", home.path() + "/music-link/ogg/"}, 2, 2},
+                {{made[4], made[5], made[6], folder + "//aiff/tide.AIFF"}, 3, 3}};
+            for (const auto& [paths, rows, count] : scans)
             {
                 QVERIFY(dropAndScan(paths));
+                QCOMPARE(listed, rows);
                 QCOMPARE(message->text(),
                          QStringLiteral("Scanned %1 song(s), found %1 duplicate(s).").arg(count));
                 QTreeWidgetItem* group = window.DuplicateView()->Tree()->topLevelItem(0);
