@@ -489,12 +489,15 @@ bool CMusicManage::FileKeptByOther(const CMusicObj& obj)
 {
     // A library may list one file twice, under one spelling or two (a linked folder, "//", "/./"):
     // the same file is the one the paths reach, never the same text.
-    QMutexLocker index(&m_fileIndexMutex);
-    if (!m_fileIndex || m_fileIndex->ListSize() != MainListSize())
-        m_fileIndex = std::make_unique<CSameFileIndex>(*this);
-    const std::vector<const CMusicObj*> sharing = m_fileIndex->Sharing(obj);
-    if (!m_inTransaction)
-        m_fileIndex.reset();
+    std::vector<const CMusicObj*> sharing;
+    {
+        QMutexLocker index(&m_fileIndexMutex);
+        if (!m_fileIndex || m_fileIndex->ListSize() != MainListSize())
+            m_fileIndex = std::make_unique<CSameFileIndex>(*this);
+        sharing = m_fileIndex->Sharing(obj);
+        if (!m_inTransaction)
+            m_fileIndex.reset();
+    }
     // A track that is removed (a recycle path recorded in its row) keeps nothing.
     for (const CMusicObj* other : sharing)
     {

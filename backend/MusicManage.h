@@ -136,15 +136,17 @@ public:
     // track's row, a bare record's TrashPath); Type 5 then leaves iTunes too, and its file goes
     // back when that fails. A Type 4 file that a track of the lists also has loses its iTunes
     // entry as well (found through the second database). A track of the lists whose file another
-    // track of the lists keeps (a library that lists one file twice) leaves the library alone:
-    // its file stays, and its row's recycle path is that file's own place. Other types change
-    // nothing.
+    // track of the lists keeps (a library that lists one file twice, under any spelling: the same
+    // device and inode) leaves the library alone: its file stays, and its row's recycle path is
+    // that file's own place. Other types change nothing.
     int DeleteToTrash(void* track);
     // Restore (0 or -1) of a Type 4 or 5 removal: moves the file from its recorded recycle path
     // back to its location. A row's recycle path is then cleared, and a Type 5 track comes back
     // into iTunes under a new PersistentID; a Type 4 file that a track of the lists also has gets
     // its iTunes entry back. A file already at its location is nothing to restore (0), unless a
-    // row still records a recycle path: then the restore an earlier call began is finished.
+    // row still records a recycle path: then the restore an earlier call began is finished. A
+    // track removed alone (its file kept) gets its iTunes entry back; RestoreEntryLost when iTunes
+    // answers another track's entry instead, the track staying removed.
     int RestoreFromTrash(void* track);
     // Blocks until a running save pass has ended (not when called on the save thread).
     void WaitForSavePass();

@@ -105,7 +105,10 @@ public:
     // Moves a removed file back (types 4 and 5) and, for type 5, adds it to iTunes again before the
     // recycle path is cleared; the record gets the new PersistentID. 0 or -1 with nothing changed.
     // `fromRow`: the record is a track of the lists, whose recycle path DeleteMusic kept in its row;
-    // otherwise it is a bare record carrying its own TrashPath.
+    // otherwise it is a bare record carrying its own TrashPath. A row whose recycle path is its own
+    // Location (the entry removed alone) moves nothing: only the entry comes back. RestoreEntryLost
+    // when iTunes answers an entry another track of the lists has: the file stays at its place and
+    // the row unchanged.
     int RestoreMusic(MusicInfo* info, int type, bool fromRow);
     // On the z library object: type 5 adds the file at `location` to iTunes again. 0 or -1.
     int RestoreMusicFormItunes(const QString& persistentId, const QString& location, int type);
