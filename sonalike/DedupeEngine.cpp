@@ -28,19 +28,6 @@ constexpr unsigned kFingerprintMode = DEDUPE_OPTION_FINGERPRINT;
 // ("A","BC") stay apart.
 constexpr char kKeySeparator = '\0';
 
-// One spelling of a path: absolute, without "." , ".." or repeated separators.
-std::string normalPath(const std::string& path)
-{
-    std::error_code ec;
-    fs::path p = fs::absolute(fs::path(path), ec);
-    if (ec)
-        p = fs::path(path);
-    std::string s = p.lexically_normal().string();
-    while (s.size() > 1 && s.back() == '/')
-        s.pop_back();
-    return s;
-}
-
 // The file's identity: its canonical path (links resolved), or its spelling when it has none.
 std::string canonicalKey(const std::string& path)
 {
@@ -159,7 +146,7 @@ int DedupeEngine::AddPath(const char* path, int userValue)
     if (!ec && fs::is_directory(status))
     {
         std::vector<std::string> found;
-        ScanAudioFiles(normalPath(p), found);
+        ScanAudioFiles(normalPathSpelling(p), found);
         for (const std::string& file : found)
         {
             auto track = std::make_unique<DedupeTrack>();
@@ -172,7 +159,7 @@ int DedupeEngine::AddPath(const char* path, int userValue)
     if (!ec && fs::is_regular_file(status))
     {
         auto track = std::make_unique<DedupeTrack>();
-        track->path = normalPath(p);
+        track->path = normalPathSpelling(p);
         track->userValue = userValue;
         const std::string key = canonicalKey(track->path);
         return addTrack(std::move(track), key, true);

@@ -19,10 +19,7 @@ bool isRegularFile(const std::string& path)
     return isRegularFile(path.c_str());
 }
 
-namespace
-{
-
-std::string normalSpelling(const std::string& path)
+std::string normalPathSpelling(const std::string& path)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -34,8 +31,6 @@ std::string normalSpelling(const std::string& path)
         spelling.pop_back();
     return spelling;
 }
-
-} // namespace
 
 FileIdentity::FileIdentity(const std::string& path)
 {
@@ -49,7 +44,7 @@ FileIdentity::FileIdentity(const std::string& path)
         m_inode = static_cast<uint64_t>(info.st_ino);
         return;
     }
-    m_spelling = normalSpelling(path);
+    m_spelling = normalPathSpelling(path);
 }
 
 bool FileIdentity::operator==(const FileIdentity& other) const

@@ -39,5 +39,9 @@ private:
     std::string m_spelling; // only when nothing exists at the path
 };
 
+// One spelling of a path: absolute (against the working folder), without "." or repeated or
+// trailing separators, and ".." taken away with the name before it. Links are not followed.
+std::string normalPathSpelling(const std::string& path);
+
 // Whether the two paths reach the same file (see FileIdentity).
 bool isSameFile(const std::string& a, const std::string& b);

@@ -110,14 +110,6 @@ std::string musicFolder()
     return home + "/Music";
 }
 
-// One spelling of a local path: absolute, without "." or repeated separators.
-std::string normalPath(const std::string& path)
-{
-    std::error_code ec;
-    const fs::path absolute = fs::absolute(fs::path(path), ec);
-    return (ec ? fs::path(path) : absolute).lexically_normal().string();
-}
-
 bool isLibraryOrMusicPlaylist(const PlistValue& playlist)
 {
     if (playlist.kind() != PlistValue::Kind::Dict)
@@ -531,7 +523,7 @@ bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrack
     {
         const PlistValue* track = removed.find("Track");
         const PlistValue* loc = track ? track->find("Location") : nullptr;
-        return loc ? normalPath(locationUrlToPath(loc->text())) : std::string();
+        return loc ? normalPathSpelling(locationUrlToPath(loc->text())) : std::string();
     };
     // The latest removal of this file: by its spelling first, so of two entries that spell one
     // file apart each comes back as itself; then by the file the paths reach.
@@ -625,7 +617,7 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
     const fs::path absolute = fs::absolute(path, ec);
     if (ec)
         return kInvalidArg;
-    const std::string filePath = normalPath(absolute.string());
+    const std::string filePath = normalPathSpelling(absolute.string());
     AudioFileInfo info;
     if (!AudioFileTags::read(filePath, info, loadStopFromNow()))
         return kOk; // not audio: iTunes adds nothing and reports no error
@@ -660,8 +652,9 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
     auto pathOf = [](const PlistValue& track)
     {
         const PlistValue* loc = track.find("Location");
-        return loc && loc->kind() == PlistValue::Kind::String ? normalPath(locationUrlToPath(loc->text()))
-                                                              : std::string();
+        return loc && loc->kind() == PlistValue::Kind::String
+                   ? normalPathSpelling(locationUrlToPath(loc->text()))
+                   : std::string();
     };
     auto listed = std::find_if(entries.begin(), entries.end(),
                                [&](const auto& entry) { return pathOf(entry.second) == filePath; });
