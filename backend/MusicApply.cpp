@@ -77,6 +77,18 @@ int pictureFormatOf(const std::vector<unsigned char>& bytes)
     return PictureFormatJPEG;
 }
 
+// The buffer AddTrackToITunes_kvt answers in, asking back the removed entry `persistentId` names
+// (an empty text, then its 16 digits): of several entries removed from one file, each restore
+// gives back its own.
+std::array<char, 50> addBufferAsking(const QString& persistentId)
+{
+    std::array<char, 50> buffer{};
+    const QByteArray id = persistentId.toLatin1();
+    if (id.size() == 16 && IsPersistentIdText(persistentId))
+        std::copy(id.begin(), id.end(), buffer.begin() + 1);
+    return buffer;
+}
+
 bool isRecycledType(int type)
 {
     return type == RunModeDuplicateFiles || type == RunModeDuplicateITunes;
@@ -352,19 +364,19 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
     QString newId = info->PersistentID;
     if (type == RunModeDuplicateITunes)
     {
-        char buffer[50] = {};
+        std::array<char, 50> buffer = addBufferAsking(info->PersistentID);
         const QByteArray location = PathToNative(info->Location);
-        const int rc = AddTrackToITunes_kvt(location.constData(), buffer);
+        const int rc = AddTrackToITunes_kvt(location.constData(), buffer.data());
         if (rc != 0 || buffer[0] == '\0')
         {
             Log(QStringLiteral("%1 AddTrackToITunes_kvt Failed: %2").arg(info->Location).arg(rc));
             moveBack();
             return -1;
         }
-        newId = QString::fromLatin1(buffer);
+        newId = QString::fromLatin1(buffer.data());
         // The library gives back the entry its removal kept; one that answers another entry of
         // the lists (the kept one of the same file) gave nothing back.
-        if (newId != info->PersistentID && m_manager && m_manager->ListHoldsPersistentID(newId))
+        if (newId != info->PersistentID && m_manager && m_manager->KeptTrackHoldsPersistentID(newId))
         {
             // The file stays at its place, where that other entry needs it; the row still names
             // the removal, so a later restore asks for the entry again.
@@ -402,9 +414,9 @@ int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QStrin
         return -1;
     if (type == RunModeDuplicateFiles)
         return 0;
-    char buffer[50] = {};
+    std::array<char, 50> buffer = addBufferAsking(persistentId);
     const QByteArray path = PathToNative(location);
-    const int rc = AddTrackToITunes_kvt(path.constData(), buffer);
+    const int rc = AddTrackToITunes_kvt(path.constData(), buffer.data());
     if (rc != 0 || buffer[0] == '\0')
     {
         Log(QStringLiteral("%1 AddTrackToITunes_kvt Failed: %2").arg(location).arg(rc));
@@ -413,10 +425,10 @@ int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QStrin
     // The second database maps the file to its iTunes entry: it must name the new one, or a later
     // removal of this file could not delete the entry it has now.
     const QByteArray oldId = persistentId.toUtf8();
-    if (const int zrc = UpdateZPersistentID(oldId.constData(), buffer); zrc != 0)
+    if (const int zrc = UpdateZPersistentID(oldId.constData(), buffer.data()); zrc != 0)
         Log(QStringLiteral("%1 UpdateZPersistentID Failed: %2").arg(location).arg(zrc));
     Log(QStringLiteral("RestoreMusicFormItunes: %1 is back in iTunes as %2")
-            .arg(persistentId, QString::fromLatin1(buffer)));
+            .arg(persistentId, QString::fromLatin1(buffer.data())));
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "MusicFlags.h"
 #include "SameFileIndex.h"
 #include "SaveToDBThread.h"
+#include "TracksTable.h"
 #include "iTunesLib.h"
 
 #include "Lyrafon.h"
@@ -366,12 +367,27 @@ int CMusicManage::MainListSize() const
     return static_cast<int>(m_mainList.size());
 }
 
-bool CMusicManage::ListHoldsPersistentID(const QString& persistentId) const
+bool CMusicManage::KeptTrackHoldsPersistentID(const QString& persistentId) const
 {
-    QMutexLocker lock(&m_listMutex);
-    return std::any_of(m_mainList.begin(), m_mainList.end(),
-                       [&](const std::unique_ptr<CMusicObj>& obj)
-                       { return obj && obj->CurrentInfo().PersistentID == persistentId; });
+    std::vector<int> types;
+    {
+        QMutexLocker lock(&m_listMutex);
+        for (const auto& obj : m_mainList)
+            if (obj && obj->CurrentInfo().PersistentID == persistentId)
+                types.push_back(obj->GetType());
+    }
+    if (types.empty() || !m_library)
+        return false;
+    // The rows are read without the list's lock: the database lock is taken before it elsewhere.
+    const QByteArray id = persistentId.toUtf8();
+    QMutexLocker db(&m_library->DbMutex());
+    return std::any_of(types.begin(), types.end(),
+                       [&](int type)
+                       {
+                           std::string trash;
+                           return SelectValueFromDB(id.constData(), type, "TrashPath", trash) != 0 ||
+                                  trash.empty();
+                       });
 }
 
 int CMusicManage::CleanListSize() const

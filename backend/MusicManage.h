@@ -184,9 +184,9 @@ public:
     int CleanListSize() const;
     // Whether `track` is one of the track objects of the main or clean list (one lock, one pass).
     bool OwnsTrack(const void* track) const;
-    // Whether a track of the main list has this PersistentID: a restored entry that answers one
-    // is another track's, not the removed one's.
-    bool ListHoldsPersistentID(const QString& persistentId) const;
+    // Whether a track of the main list that is not removed (no recycle path in its row) has this
+    // PersistentID: a restored entry that answers one is that track's, not the removed one's.
+    bool KeptTrackHoldsPersistentID(const QString& persistentId) const;
 
     void WriteManageLog(const QString& text);
 

@@ -515,7 +515,8 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
     return hr;
 }
 
-bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t& persistentId)
+bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t removedId,
+                                   uint64_t& persistentId)
 {
     PlistValue store = readRemovedStore(m_path);
     auto& list = store.find("Removed Tracks")->items();
@@ -525,20 +526,30 @@ bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrack
         const PlistValue* loc = track ? track->find("Location") : nullptr;
         return loc ? normalPathSpelling(locationUrlToPath(loc->text())) : std::string();
     };
-    // The latest removal of this file: by its spelling first, so of two entries that spell one
-    // file apart each comes back as itself; then by the file the paths reach.
-    auto it = std::find_if(list.rbegin(), list.rend(),
-                           [&](const PlistValue& removed) { return pathOf(removed) == filePath; });
-    if (it == list.rend())
+    const FileIdentity file(filePath);
+    auto sameFile = [&](const PlistValue& removed)
     {
-        const FileIdentity file(filePath);
+        const std::string path = pathOf(removed);
+        return path == filePath || (!path.empty() && FileIdentity(path) == file);
+    };
+    auto idOf = [](const PlistValue& removed)
+    {
+        const PlistValue* track = removed.find("Track");
+        const PlistValue* pid = track ? track->find("Persistent ID") : nullptr;
+        return pid ? parsePersistentIdText(pid->text()) : 0;
+    };
+    // The entry asked for; else the latest removal of this file, by its spelling first, so of two
+    // entries that spell one file apart each comes back as itself; then by the file the paths reach.
+    auto it = list.rend();
+    if (removedId != 0)
         it = std::find_if(list.rbegin(), list.rend(),
                           [&](const PlistValue& removed)
-                          {
-                              const std::string path = pathOf(removed);
-                              return !path.empty() && FileIdentity(path) == file;
-                          });
-    }
+                          { return idOf(removed) == removedId && sameFile(removed); });
+    if (it == list.rend())
+        it = std::find_if(list.rbegin(), list.rend(),
+                          [&](const PlistValue& removed) { return pathOf(removed) == filePath; });
+    if (it == list.rend())
+        it = std::find_if(list.rbegin(), list.rend(), sameFile);
     if (it == list.rend())
         return false;
     PlistValue track = *it->find("Track");
@@ -610,7 +621,8 @@ uint64_t ITunesLibrary::freshPersistentIdLocked()
     }
 }
 
-HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& persistentId)
+HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& persistentId,
+                               uint64_t removedId)
 {
     added = false;
     std::error_code ec;
@@ -641,7 +653,7 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
 
     // A file the library lost through a removal comes back as the entry it was, before an entry
     // that kept the same file can answer for it.
-    if (takeBackLocked(filePath, maxTrackId, persistentId))
+    if (takeBackLocked(filePath, maxTrackId, removedId, persistentId))
     {
         added = true;
         return kOk;

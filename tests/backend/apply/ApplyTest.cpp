@@ -520,3 +520,46 @@ TEST_F(ApplyTest, FolderTracksOfOneFileSpelledApartLeaveItToTheOneKept)
     EXPECT_FALSE(QFileInfo::exists(files[1]));
     EXPECT_EQ(readFile(dayFolder + "/song.mp3"), bytes);
 }
+
+// A library that lists one file three times under one spelling: two entries removed (the file
+// stays for the third), then restored in the order they went, each asking back its own entry:
+// both come back as they were and both rows are restored.
+TEST_F(ApplyTest, EntriesRemovedAloneFromOneFileAllComeBack)
+{
+    for (int copy = 1; copy <= 2; ++copy)
+    {
+        XmlTrack again = tracks[0];
+        again.trackId = 400 + copy;
+        again.persistentId = QStringLiteral("00C0FFEE0000010%1").arg(copy);
+        tracks.push_back(again);
+    }
+    ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
+    g_bScaniTunes = true;
+    manager = h.MakeManager();
+    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
+                                        RunModeDuplicateITunes),
+              0);
+    Recorder load;
+    const MusicCallback cb = load.Make(RunStateLoad);
+    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
+    ASSERT_TRUE(load.WaitForFinal());
+    std::vector<CMusicObj*> removed;
+    for (int i = 0; i < manager->MainListSize(); ++i)
+        if (manager->MusicAt(i)->CurrentInfo().PersistentID.startsWith(QLatin1String("00C0FFEE000001")))
+            removed.push_back(manager->MusicAt(i));
+    ASSERT_EQ(removed.size(), 2u);
+    for (CMusicObj* obj : removed)
+        ASSERT_EQ(manager->DeleteToTrash(obj), 0);
+    EXPECT_TRUE(QFileInfo::exists(files[0]));
+    EXPECT_FALSE(InITunes(QStringLiteral("00C0FFEE00000101")) ||
+                 InITunes(QStringLiteral("00C0FFEE00000102")));
+    for (CMusicObj* obj : removed)
+        EXPECT_EQ(manager->RestoreFromTrash(obj), 0);
+    EXPECT_TRUE(InITunes(QStringLiteral("00C0FFEE00000101")) && InITunes(QStringLiteral("00C0FFEE00000102")));
+    // Each as itself: the row and the library entry keep the ids they had.
+    EXPECT_EQ(removed[0]->CurrentInfo().PersistentID, QStringLiteral("00C0FFEE00000101"));
+    EXPECT_EQ(removed[1]->CurrentInfo().PersistentID, QStringLiteral("00C0FFEE00000102"));
+    const auto rows =
+        QueryColumn(h.dbPath, "select count(*) from TracksTable where ifnull(TrashPath, '') != ''");
+    EXPECT_EQ(rows, std::vector<std::string>{"0"});
+}
