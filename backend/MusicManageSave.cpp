@@ -14,15 +14,18 @@ int CMusicManage::SetTransaction(int flag)
 {
     if (!m_library)
         return -1;
+    if (flag == 0)
+        WaitForSavePass();
+    const int ret = m_library->SetTransaction(flag != 0);
+    if (ret == 0)
     {
-        // What the files are is asked again in each transaction.
+        // What the files are is asked again in each transaction. A begin refused because one runs
+        // (another thread's batch) leaves the running one's index alone.
         QMutexLocker index(&m_fileIndexMutex);
         m_fileIndex.reset();
         m_inTransaction = flag == 0;
     }
-    if (flag == 0)
-        WaitForSavePass();
-    return m_library->SetTransaction(flag != 0);
+    return ret;
 }
 
 void CMusicManage::WaitForSavePass()
