@@ -334,6 +334,100 @@ TEST_P(RemovalRestoreTest, EngineDuplicatesAreMovedAndRestoredByTheirRecord)
     EXPECT_EQ(readFile(files[2]), bytes);
 }
 
+// Folder mode, where the tracks come from the files picked: one file picked as itself, through a
+// linked folder, with "//" and by a second hard link. Removing all but one track of the file, in
+// one transaction, leaves the file where it is for the track that keeps it; each restore clears
+// its row; the last track of a file goes to the recycle folder as any other.
+TEST_F(ApplyTest, FolderTracksOfOneFileSpelledApartLeaveItToTheOneKept)
+{
+    namespace fs = std::filesystem;
+    const QString folder = QFileInfo(files[1]).absolutePath();
+    ASSERT_TRUE(QFile::link(folder, folder + "-link"));
+    const QString hard = QFileInfo(files[2]).absolutePath() + "/again.mp3";
+    fs::create_hard_link(files[2].toStdString(), hard.toStdString());
+    const QStringList picked{files[1], folder + "-link/song.mp3", folder + "//song.mp3", files[2], hard};
+    g_bScaniTunes = true;
+    manager = h.MakeManager();
+    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
+                                        RunModeDuplicateFiles),
+              0);
+    ASSERT_EQ(AddFiles(*manager, picked), 0);
+    Recorder load;
+    const MusicCallback cb = load.Make(RunStateLoad);
+    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
+    ASSERT_TRUE(load.WaitForFinal());
+    ASSERT_EQ(manager->MainListSize(), picked.size());
+    std::vector<CMusicObj*> tracksOf(static_cast<size_t>(picked.size()));
+    for (int i = 0; i < manager->MainListSize(); ++i)
+        tracksOf[static_cast<size_t>(picked.indexOf(manager->MusicAt(i)->CurrentInfo().Location))] =
+            manager->MusicAt(i);
+    ASSERT_TRUE(std::all_of(tracksOf.begin(), tracksOf.end(), [](CMusicObj* obj) { return obj != nullptr; }));
+    const QByteArray bytes = readFile(files[1]);
+
+    ASSERT_EQ(manager->SetTransaction(0), 0);
+    for (const int i : {1, 2, 4})
+        EXPECT_EQ(manager->DeleteToTrash(tracksOf[static_cast<size_t>(i)]), 0) << i;
+    ASSERT_EQ(manager->SetTransaction(1), 0);
+    EXPECT_EQ(readFile(files[1]), bytes);
+    EXPECT_TRUE(QFileInfo::exists(files[2]) && QFileInfo::exists(hard));
+    EXPECT_TRUE(QDir(dayFolder).entryList(QDir::Files).isEmpty());
+    for (const int i : {1, 2, 4})
+        EXPECT_EQ(manager->RestoreFromTrash(tracksOf[static_cast<size_t>(i)]), 0) << i;
+    const char* const removedRows = "select count(*) from TracksTable where ifnull(TrashPath, '') != ''";
+    EXPECT_EQ(QueryColumn(h.dbPath, removedRows), std::vector<std::string>{"0"});
+
+    // Once no other track keeps it, the file goes.
+    ASSERT_EQ(manager->SetTransaction(0), 0);
+    for (const int i : {1, 2, 0})
+        EXPECT_EQ(manager->DeleteToTrash(tracksOf[static_cast<size_t>(i)]), 0) << i;
+    ASSERT_EQ(manager->SetTransaction(1), 0);
+    EXPECT_FALSE(QFileInfo::exists(files[1]));
+    EXPECT_EQ(readFile(dayFolder + "/song.mp3"), bytes);
+}
+
+// A library that lists one file three times under one spelling: two entries removed (the file
+// stays for the third), then restored in the order they went, each asking back its own entry:
+// both come back as they were and both rows are restored.
+TEST_F(ApplyTest, EntriesRemovedAloneFromOneFileAllComeBack)
+{
+    for (int copy = 1; copy <= 2; ++copy)
+    {
+        XmlTrack again = tracks[0];
+        again.trackId = 400 + copy;
+        again.persistentId = QStringLiteral("00C0FFEE0000010%1").arg(copy);
+        tracks.push_back(again);
+    }
+    ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
+    g_bScaniTunes = true;
+    manager = h.MakeManager();
+    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
+                                        RunModeDuplicateITunes),
+              0);
+    Recorder load;
+    const MusicCallback cb = load.Make(RunStateLoad);
+    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
+    ASSERT_TRUE(load.WaitForFinal());
+    std::vector<CMusicObj*> removed;
+    for (int i = 0; i < manager->MainListSize(); ++i)
+        if (manager->MusicAt(i)->CurrentInfo().PersistentID.startsWith(QLatin1String("00C0FFEE000001")))
+            removed.push_back(manager->MusicAt(i));
+    ASSERT_EQ(removed.size(), 2u);
+    for (CMusicObj* obj : removed)
+        ASSERT_EQ(manager->DeleteToTrash(obj), 0);
+    EXPECT_TRUE(QFileInfo::exists(files[0]));
+    EXPECT_FALSE(InITunes(QStringLiteral("00C0FFEE00000101")) ||
+                 InITunes(QStringLiteral("00C0FFEE00000102")));
+    for (CMusicObj* obj : removed)
+        EXPECT_EQ(manager->RestoreFromTrash(obj), 0);
+    EXPECT_TRUE(InITunes(QStringLiteral("00C0FFEE00000101")) && InITunes(QStringLiteral("00C0FFEE00000102")));
+    // Each as itself: the row and the library entry keep the ids they had.
+    EXPECT_EQ(removed[0]->CurrentInfo().PersistentID, QStringLiteral("00C0FFEE00000101"));
+    EXPECT_EQ(removed[1]->CurrentInfo().PersistentID, QStringLiteral("00C0FFEE00000102"));
+    const auto rows =
+        QueryColumn(h.dbPath, "select count(*) from TracksTable where ifnull(TrashPath, '') != ''");
+    EXPECT_EQ(rows, std::vector<std::string>{"0"});
+}
+
 TEST_F(ApplyTest, EditsReachTheHostLibraryAndTheFile)
 {
     Load(RunModeITunes, false);
@@ -468,98 +562,4 @@ TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
     ASSERT_EQ(manager->DeleteToTrash(listed), 0);
     EXPECT_FALSE(InITunes(QString::fromStdString(newId)));
     EXPECT_FALSE(readFile(xmlPath).contains("f0/song.mp3"));
-}
-
-// Folder mode, where the tracks come from the files picked: one file picked as itself, through a
-// linked folder, with "//" and by a second hard link. Removing all but one track of the file, in
-// one transaction, leaves the file where it is for the track that keeps it; each restore clears
-// its row; the last track of a file goes to the recycle folder as any other.
-TEST_F(ApplyTest, FolderTracksOfOneFileSpelledApartLeaveItToTheOneKept)
-{
-    namespace fs = std::filesystem;
-    const QString folder = QFileInfo(files[1]).absolutePath();
-    ASSERT_TRUE(QFile::link(folder, folder + "-link"));
-    const QString hard = QFileInfo(files[2]).absolutePath() + "/again.mp3";
-    fs::create_hard_link(files[2].toStdString(), hard.toStdString());
-    const QStringList picked{files[1], folder + "-link/song.mp3", folder + "//song.mp3", files[2], hard};
-    g_bScaniTunes = true;
-    manager = h.MakeManager();
-    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
-                                        RunModeDuplicateFiles),
-              0);
-    ASSERT_EQ(AddFiles(*manager, picked), 0);
-    Recorder load;
-    const MusicCallback cb = load.Make(RunStateLoad);
-    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
-    ASSERT_TRUE(load.WaitForFinal());
-    ASSERT_EQ(manager->MainListSize(), picked.size());
-    std::vector<CMusicObj*> tracksOf(static_cast<size_t>(picked.size()));
-    for (int i = 0; i < manager->MainListSize(); ++i)
-        tracksOf[static_cast<size_t>(picked.indexOf(manager->MusicAt(i)->CurrentInfo().Location))] =
-            manager->MusicAt(i);
-    ASSERT_TRUE(std::all_of(tracksOf.begin(), tracksOf.end(), [](CMusicObj* obj) { return obj != nullptr; }));
-    const QByteArray bytes = readFile(files[1]);
-
-    ASSERT_EQ(manager->SetTransaction(0), 0);
-    for (const int i : {1, 2, 4})
-        EXPECT_EQ(manager->DeleteToTrash(tracksOf[static_cast<size_t>(i)]), 0) << i;
-    ASSERT_EQ(manager->SetTransaction(1), 0);
-    EXPECT_EQ(readFile(files[1]), bytes);
-    EXPECT_TRUE(QFileInfo::exists(files[2]) && QFileInfo::exists(hard));
-    EXPECT_TRUE(QDir(dayFolder).entryList(QDir::Files).isEmpty());
-    for (const int i : {1, 2, 4})
-        EXPECT_EQ(manager->RestoreFromTrash(tracksOf[static_cast<size_t>(i)]), 0) << i;
-    const char* const removedRows = "select count(*) from TracksTable where ifnull(TrashPath, '') != ''";
-    EXPECT_EQ(QueryColumn(h.dbPath, removedRows), std::vector<std::string>{"0"});
-
-    // Once no other track keeps it, the file goes.
-    ASSERT_EQ(manager->SetTransaction(0), 0);
-    for (const int i : {1, 2, 0})
-        EXPECT_EQ(manager->DeleteToTrash(tracksOf[static_cast<size_t>(i)]), 0) << i;
-    ASSERT_EQ(manager->SetTransaction(1), 0);
-    EXPECT_FALSE(QFileInfo::exists(files[1]));
-    EXPECT_EQ(readFile(dayFolder + "/song.mp3"), bytes);
-}
-
-// A library that lists one file three times under one spelling: two entries removed (the file
-// stays for the third), then restored in the order they went, each asking back its own entry:
-// both come back as they were and both rows are restored.
-TEST_F(ApplyTest, EntriesRemovedAloneFromOneFileAllComeBack)
-{
-    for (int copy = 1; copy <= 2; ++copy)
-    {
-        XmlTrack again = tracks[0];
-        again.trackId = 400 + copy;
-        again.persistentId = QStringLiteral("00C0FFEE0000010%1").arg(copy);
-        tracks.push_back(again);
-    }
-    ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
-    g_bScaniTunes = true;
-    manager = h.MakeManager();
-    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
-                                        RunModeDuplicateITunes),
-              0);
-    Recorder load;
-    const MusicCallback cb = load.Make(RunStateLoad);
-    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
-    ASSERT_TRUE(load.WaitForFinal());
-    std::vector<CMusicObj*> removed;
-    for (int i = 0; i < manager->MainListSize(); ++i)
-        if (manager->MusicAt(i)->CurrentInfo().PersistentID.startsWith(QLatin1String("00C0FFEE000001")))
-            removed.push_back(manager->MusicAt(i));
-    ASSERT_EQ(removed.size(), 2u);
-    for (CMusicObj* obj : removed)
-        ASSERT_EQ(manager->DeleteToTrash(obj), 0);
-    EXPECT_TRUE(QFileInfo::exists(files[0]));
-    EXPECT_FALSE(InITunes(QStringLiteral("00C0FFEE00000101")) ||
-                 InITunes(QStringLiteral("00C0FFEE00000102")));
-    for (CMusicObj* obj : removed)
-        EXPECT_EQ(manager->RestoreFromTrash(obj), 0);
-    EXPECT_TRUE(InITunes(QStringLiteral("00C0FFEE00000101")) && InITunes(QStringLiteral("00C0FFEE00000102")));
-    // Each as itself: the row and the library entry keep the ids they had.
-    EXPECT_EQ(removed[0]->CurrentInfo().PersistentID, QStringLiteral("00C0FFEE00000101"));
-    EXPECT_EQ(removed[1]->CurrentInfo().PersistentID, QStringLiteral("00C0FFEE00000102"));
-    const auto rows =
-        QueryColumn(h.dbPath, "select count(*) from TracksTable where ifnull(TrashPath, '') != ''");
-    EXPECT_EQ(rows, std::vector<std::string>{"0"});
 }
