@@ -425,8 +425,12 @@ int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QStrin
     // The second database maps the file to its iTunes entry: it must name the new one, or a later
     // removal of this file could not delete the entry it has now.
     const QByteArray oldId = persistentId.toUtf8();
-    if (const int zrc = UpdateZPersistentID(oldId.constData(), buffer.data()); zrc != 0)
-        Log(QStringLiteral("%1 UpdateZPersistentID Failed: %2").arg(location).arg(zrc));
+    {
+        QMutexLocker lock(&m_dbMutex);
+        ForgetZFiles(); // they name the old id
+        if (const int zrc = UpdateZPersistentID(oldId.constData(), buffer.data()); zrc != 0)
+            Log(QStringLiteral("%1 UpdateZPersistentID Failed: %2").arg(location).arg(zrc));
+    }
     Log(QStringLiteral("RestoreMusicFormItunes: %1 is back in iTunes as %2")
             .arg(persistentId, QString::fromLatin1(buffer.data())));
     return 0;
@@ -745,6 +749,13 @@ int CMusicManage::DeleteToTrash(void* track)
     }
     const QString recorded = target;
 
+    // The iTunes entry of the same file, looked up while the file is still at its place: it may
+    // name the file under another spelling.
+    QString linkedEntry;
+    if (type == RunModeDuplicateFiles && !fileKept && m_zLibrary && locationListed(*this, info.Location) &&
+        m_zLibrary->FindInZDatabase(PathToNative(info.Location).constData()) == 0)
+        linkedEntry = m_zLibrary->FoundPersistentID();
+
     int ret = 0;
     if (ref.obj)
         ret = m_library->DeleteMusic(target, &info, type);
@@ -758,12 +769,8 @@ int CMusicManage::DeleteToTrash(void* track)
         return -1;
 
     // Only once the file is safe in the recycle folder does the iTunes entry of the same file go.
-    if (type == RunModeDuplicateFiles && !fileKept && m_zLibrary && locationListed(*this, info.Location))
-    {
-        const QByteArray location = PathToNative(info.Location);
-        if (m_zLibrary->FindInZDatabase(location.constData()) == 0)
-            m_zLibrary->DeleteLinkedITunesTrack(m_zLibrary->FoundPersistentID(), RunModeDuplicateFiles);
-    }
+    if (!linkedEntry.isEmpty())
+        m_zLibrary->DeleteLinkedITunesTrack(linkedEntry, RunModeDuplicateFiles);
     return 0;
 }
 

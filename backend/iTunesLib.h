@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 
 class CMusicManage;
@@ -67,6 +68,9 @@ public:
     int LoadZMusicData();
 
     bool HasArtwork(const MusicInfo* info, int type);
+    // The second database's entry of the file at `location`: the row of that Location, else the
+    // row whose Location reaches the same file (another spelling, a linked folder, a hard link).
+    // 0 found (FoundPersistentID), -1 none.
     int FindInZDatabase(const char* location);
     QString FoundPersistentID() const { return m_foundPersistentID; }
     void CloseZDatabase();
@@ -157,10 +161,15 @@ private:
         return [this] { return m_stopFlag.load(); };
     }
     void Log(const QString& text) const;
+    void ForgetZFiles();
 
     int m_paused = 0;   // guarded by g_importMutex
     int m_runState = 0; // guarded by g_importMutex
     QString m_foundPersistentID;
+    // The second database's rows by the file each Location reaches, made on the first look-up that
+    // the spelling does not answer; dropped when the database opens, closes or changes an id.
+    struct ZFileIndex;
+    std::unique_ptr<ZFileIndex> m_zFiles;
     CMusicManage* m_manager = nullptr;
     std::atomic<bool> m_stopFlag{false};
     int m_mode = 0;

@@ -79,21 +79,25 @@ protected:
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
     }
 
-    void Load(int mode, bool scanITunes)
+    // `picked`: the files a file mode loads (the songs by default); a library mode loads the library.
+    void Load(int mode, bool scanITunes, QStringList picked = {})
     {
         g_bScaniTunes = scanITunes;
         manager = h.MakeManager();
         ASSERT_EQ(
             manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(), mode), 0);
-        if (mode == RunModeFiles)
+        const bool fileMode = mode == RunModeFiles || mode == RunModeDuplicateFiles;
+        if (fileMode && picked.isEmpty())
+            picked = files;
+        if (fileMode)
         {
-            ASSERT_EQ(AddFiles(*manager, files), 0);
+            ASSERT_EQ(AddFiles(*manager, picked), 0);
         }
         Recorder load;
         const MusicCallback cb = load.Make(RunStateLoad);
         ASSERT_EQ(manager->LoadMusicList(&cb), 0);
         ASSERT_TRUE(load.WaitForFinal());
-        ASSERT_EQ(manager->MainListSize(), 3);
+        ASSERT_EQ(manager->MainListSize(), fileMode ? picked.size() : static_cast<qsizetype>(tracks.size()));
     }
 
     bool InITunes(const QString& persistentId) { return readFile(xmlPath).contains(persistentId.toUtf8()); }
@@ -346,17 +350,7 @@ TEST_F(ApplyTest, FolderTracksOfOneFileSpelledApartLeaveItToTheOneKept)
     const QString hard = QFileInfo(files[2]).absolutePath() + "/again.mp3";
     fs::create_hard_link(files[2].toStdString(), hard.toStdString());
     const QStringList picked{files[1], folder + "-link/song.mp3", folder + "//song.mp3", files[2], hard};
-    g_bScaniTunes = true;
-    manager = h.MakeManager();
-    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
-                                        RunModeDuplicateFiles),
-              0);
-    ASSERT_EQ(AddFiles(*manager, picked), 0);
-    Recorder load;
-    const MusicCallback cb = load.Make(RunStateLoad);
-    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
-    ASSERT_TRUE(load.WaitForFinal());
-    ASSERT_EQ(manager->MainListSize(), picked.size());
+    Load(RunModeDuplicateFiles, true, picked);
     std::vector<CMusicObj*> tracksOf(static_cast<size_t>(picked.size()));
     for (int i = 0; i < manager->MainListSize(); ++i)
         tracksOf[static_cast<size_t>(picked.indexOf(manager->MusicAt(i)->CurrentInfo().Location))] =
@@ -398,15 +392,7 @@ TEST_F(ApplyTest, EntriesRemovedAloneFromOneFileAllComeBack)
         tracks.push_back(again);
     }
     ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
-    g_bScaniTunes = true;
-    manager = h.MakeManager();
-    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
-                                        RunModeDuplicateITunes),
-              0);
-    Recorder load;
-    const MusicCallback cb = load.Make(RunStateLoad);
-    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
-    ASSERT_TRUE(load.WaitForFinal());
+    Load(RunModeDuplicateITunes, true);
     std::vector<CMusicObj*> removed;
     for (int i = 0; i < manager->MainListSize(); ++i)
         if (manager->MusicAt(i)->CurrentInfo().PersistentID.startsWith(QLatin1String("00C0FFEE000001")))
@@ -505,9 +491,20 @@ TEST_F(ApplyTest, SaveReportsTheFirstFailureEvenWhenALaterWriteSucceeds)
     EXPECT_EQ(obj->GetAbsence(), MF_Name | MF_Analysed);
 }
 
-TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
+// The folder scan picks the file iTunes has as iTunes spells it, or through a linked folder.
+class FolderScanTest : public ApplyTest, public ::testing::WithParamInterface<bool>
+{
+};
+
+INSTANTIATE_TEST_SUITE_P(Spelling, FolderScanTest, ::testing::Values(false, true),
+                         [](const auto& instance) { return instance.param ? "LinkedFolder" : "AsITunes"; });
+
+TEST_P(FolderScanTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
 {
     using namespace tidewell::test;
+    const QString folder = QFileInfo(files[0]).absolutePath();
+    ASSERT_TRUE(QFile::link(folder, folder + "-link"));
+    const QString picked = GetParam() ? folder + "-link/song.mp3" : files[0];
     // A copy of song 0 outside iTunes, with the same title and artist, at a higher bit rate.
     AudioSpec audioSpec;
     audioSpec.seconds = 1.0;
@@ -519,17 +516,8 @@ TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
     QDir().mkpath(QFileInfo(outside).absolutePath());
     ASSERT_TRUE(makeAudioFile(outside, audioSpec));
 
-    g_bScaniTunes = true;
-    manager = h.MakeManager();
-    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
-                                        RunModeDuplicateFiles),
-              0);
+    Load(RunModeDuplicateFiles, true, {outside, picked});
     ASSERT_NE(manager->GetZLibrary(), nullptr);
-    ASSERT_EQ(AddFiles(*manager, QStringList{outside, files[0]}), 0);
-    Recorder load;
-    const MusicCallback cb = load.Make(RunStateLoad);
-    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
-    ASSERT_TRUE(load.WaitForFinal());
     Recorder analysis;
     const MusicCallback acb = analysis.Make(RunStateAnalysis);
     ASSERT_EQ(manager->AnalyzeMusicList(&acb, MF_Name | MF_Artist), 0);
