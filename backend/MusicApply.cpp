@@ -20,6 +20,7 @@
 #include "RecycleBin.h"
 #include "RegularFile.h"
 #include "RemovalRecord.h"
+#include "SameFileIndex.h"
 #include "TracksTable.h"
 #include "iTunesLib.h"
 
@@ -74,6 +75,18 @@ int pictureFormatOf(const std::vector<unsigned char>& bytes)
     if (startsWith({'B', 'M'}))
         return PictureFormatBMP;
     return PictureFormatJPEG;
+}
+
+// The buffer AddTrackToITunes_kvt answers in, asking back the removed entry `persistentId` names
+// (an empty text, then its 16 digits): of several entries removed from one file, each restore
+// gives back its own.
+std::array<char, 50> addBufferAsking(const QString& persistentId)
+{
+    std::array<char, 50> buffer{};
+    const QByteArray id = persistentId.toLatin1();
+    if (id.size() == 16 && IsPersistentIdText(persistentId))
+        std::copy(id.begin(), id.end(), buffer.begin() + 1);
+    return buffer;
 }
 
 bool isRecycledType(int type)
@@ -316,21 +329,19 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
     // Where the copy lies, for the caller to name should it have to stay there.
     info->TrashPath = trash;
 
-    if (fromRow && trash == info->Location)
-    {
-        // A removal that took the entry alone, its file kept by another entry: the library agent
-        // adds a file only once and would answer that other entry, so the file is in the library
-        // already and only the row's record of the removal goes.
-        if (!isRegularFile(PathToNative(trash).constData()) ||
-            UpdateValue(info->PersistentID, type, "TrashPath", "", 0) != 0)
-            return -1;
-        return 0;
-    }
+    // A removal that took the entry alone, its file kept by another entry, moved nothing: only the
+    // entry comes back.
+    const bool keptInPlace = fromRow && trash == info->Location;
 
     // A file already back at its place with its recycle path still recorded is the end of an
     // earlier restore whose re-add failed: it goes on from the re-add.
     bool movedNow = false;
-    if (trash.isEmpty() || !isRegularFile(PathToNative(trash).constData()))
+    if (keptInPlace)
+    {
+        if (!isRegularFile(PathToNative(trash).constData()))
+            return -1;
+    }
+    else if (trash.isEmpty() || !isRegularFile(PathToNative(trash).constData()))
     {
         if (!(fromRow && !trash.isEmpty() && isRegularFile(PathToNative(info->Location).constData())))
             return -1;
@@ -353,16 +364,26 @@ int CiTunesLib::RestoreMusic(MusicInfo* info, int type, bool fromRow)
     QString newId = info->PersistentID;
     if (type == RunModeDuplicateITunes)
     {
-        char buffer[50] = {};
+        std::array<char, 50> buffer = addBufferAsking(info->PersistentID);
         const QByteArray location = PathToNative(info->Location);
-        const int rc = AddTrackToITunes_kvt(location.constData(), buffer);
+        const int rc = AddTrackToITunes_kvt(location.constData(), buffer.data());
         if (rc != 0 || buffer[0] == '\0')
         {
             Log(QStringLiteral("%1 AddTrackToITunes_kvt Failed: %2").arg(info->Location).arg(rc));
             moveBack();
             return -1;
         }
-        newId = QString::fromLatin1(buffer);
+        newId = QString::fromLatin1(buffer.data());
+        // The library gives back the entry its removal kept; one that answers another entry of
+        // the lists (the kept one of the same file) gave nothing back.
+        if (newId != info->PersistentID && m_manager && m_manager->KeptTrackHoldsPersistentID(newId))
+        {
+            // The file stays at its place, where that other entry needs it; the row still names
+            // the removal, so a later restore asks for the entry again.
+            Log(QStringLiteral("%1 came back as the entry %2 another track keeps")
+                    .arg(info->Location, newId));
+            return RestoreEntryLost;
+        }
     }
 
     if (fromRow)
@@ -393,9 +414,9 @@ int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QStrin
         return -1;
     if (type == RunModeDuplicateFiles)
         return 0;
-    char buffer[50] = {};
+    std::array<char, 50> buffer = addBufferAsking(persistentId);
     const QByteArray path = PathToNative(location);
-    const int rc = AddTrackToITunes_kvt(path.constData(), buffer);
+    const int rc = AddTrackToITunes_kvt(path.constData(), buffer.data());
     if (rc != 0 || buffer[0] == '\0')
     {
         Log(QStringLiteral("%1 AddTrackToITunes_kvt Failed: %2").arg(location).arg(rc));
@@ -404,10 +425,14 @@ int CiTunesLib::RestoreMusicFormItunes(const QString& persistentId, const QStrin
     // The second database maps the file to its iTunes entry: it must name the new one, or a later
     // removal of this file could not delete the entry it has now.
     const QByteArray oldId = persistentId.toUtf8();
-    if (const int zrc = UpdateZPersistentID(oldId.constData(), buffer); zrc != 0)
-        Log(QStringLiteral("%1 UpdateZPersistentID Failed: %2").arg(location).arg(zrc));
+    {
+        QMutexLocker lock(&m_dbMutex);
+        ForgetZFiles(); // they name the old id
+        if (const int zrc = UpdateZPersistentID(oldId.constData(), buffer.data()); zrc != 0)
+            Log(QStringLiteral("%1 UpdateZPersistentID Failed: %2").arg(location).arg(zrc));
+    }
     Log(QStringLiteral("RestoreMusicFormItunes: %1 is back in iTunes as %2")
-            .arg(persistentId, QString::fromLatin1(buffer)));
+            .arg(persistentId, QString::fromLatin1(buffer.data())));
     return 0;
 }
 
@@ -474,18 +499,26 @@ void keepRemovalRecord(CMusicManage& manager, const QString& recorded, const QSt
         CRemovalRecord::Remove(recorded);
 }
 
-// Whether another track of the lists that is not removed (no recycle path recorded in its row)
-// has the file of `obj`: a library may list one file twice.
-bool fileKeptByOther(CMusicManage& manager, CiTunesLib& library, const CMusicObj& obj)
+} // namespace
+
+bool CMusicManage::FileKeptByOther(const CMusicObj& obj)
 {
-    const QString& location = obj.CurrentInfo().Location;
-    for (int i = 0, count = manager.MainListSize(); i < count; ++i)
+    // A library may list one file twice, under one spelling or two (a linked folder, "//", "/./"):
+    // the same file is the one the paths reach, never the same text.
+    std::vector<const CMusicObj*> sharing;
     {
-        const CMusicObj* other = manager.MusicAt(i);
-        if (!other || other == &obj || other->CurrentInfo().Location != location)
-            continue;
+        QMutexLocker index(&m_fileIndexMutex);
+        if (!m_fileIndex || m_fileIndex->ListSize() != MainListSize())
+            m_fileIndex = std::make_unique<CSameFileIndex>(*this);
+        sharing = m_fileIndex->Sharing(obj);
+        if (!m_inTransaction)
+            m_fileIndex.reset();
+    }
+    // A track that is removed (a recycle path recorded in its row) keeps nothing.
+    for (const CMusicObj* other : sharing)
+    {
         std::string trash;
-        QMutexLocker lock(&library.DbMutex());
+        QMutexLocker lock(&m_library->DbMutex());
         if (SelectValueFromDB(other->CurrentInfo().PersistentID.toUtf8().constData(), other->GetType(),
                               "TrashPath", trash) != 0 ||
             trash.empty())
@@ -493,8 +526,6 @@ bool fileKeptByOther(CMusicManage& manager, CiTunesLib& library, const CMusicObj
     }
     return false;
 }
-
-} // namespace
 
 int CMusicManage::ApplyiTunesMusicInfo(void* track, int flags, int replace)
 {
@@ -704,7 +735,7 @@ int CMusicManage::DeleteToTrash(void* track)
     const int type = ref.type;
 
     // A file another entry keeps stays where it is: the removal takes this entry alone.
-    const bool fileKept = ref.obj && isRecycledType(type) && fileKeptByOther(*this, *m_library, *ref.obj);
+    const bool fileKept = ref.obj && isRecycledType(type) && FileKeptByOther(*ref.obj);
     QString target = fileKept ? info.Location : QString();
     if (isRecycledType(type) && !fileKept)
     {
@@ -721,6 +752,13 @@ int CMusicManage::DeleteToTrash(void* track)
     }
     const QString recorded = target;
 
+    // The iTunes entry of the same file, looked up while the file is still at its place: it may
+    // name the file under another spelling.
+    QString linkedEntry;
+    if (type == RunModeDuplicateFiles && !fileKept && m_zLibrary && locationListed(*this, info.Location) &&
+        m_zLibrary->FindInZDatabase(PathToNative(info.Location).constData()) == 0)
+        linkedEntry = m_zLibrary->FoundPersistentID();
+
     int ret = 0;
     if (ref.obj)
         ret = m_library->DeleteMusic(target, &info, type);
@@ -734,12 +772,8 @@ int CMusicManage::DeleteToTrash(void* track)
         return -1;
 
     // Only once the file is safe in the recycle folder does the iTunes entry of the same file go.
-    if (type == RunModeDuplicateFiles && !fileKept && m_zLibrary && locationListed(*this, info.Location))
-    {
-        const QByteArray location = PathToNative(info.Location);
-        if (m_zLibrary->FindInZDatabase(location.constData()) == 0)
-            m_zLibrary->DeleteLinkedITunesTrack(m_zLibrary->FoundPersistentID(), RunModeDuplicateFiles);
-    }
+    if (!linkedEntry.isEmpty())
+        m_zLibrary->DeleteLinkedITunesTrack(linkedEntry, RunModeDuplicateFiles);
     return 0;
 }
 
@@ -767,9 +801,14 @@ int CMusicManage::RestoreFromTrash(void* track)
     if (record.TrashPath.isEmpty())
         return atPlace ? 0 : -1;
     // A removal that took the entry alone left its file in place for the entry that keeps it:
-    // nothing moves back (see RestoreMusic).
+    // nothing moves back, the entry alone comes back (see RestoreMusic).
     if (fromRow && record.TrashPath == record.Location)
-        return m_library->RestoreMusic(&record, type, fromRow);
+    {
+        const int ret = m_library->RestoreMusic(&record, type, fromRow);
+        if (ret == 0)
+            ref.obj->SetPersistentID(record.PersistentID);
+        return ret;
+    }
 
     // That path is only data: the copy goes back only when our own record of its removal names
     // it, and only to the place it was removed from.
@@ -808,6 +847,8 @@ int CMusicManage::RestoreFromTrash(void* track)
         ret = m_library->RestoreMusic(&record, type, fromRow);
     else
         ret = CRecycleBin::MoveBack(record.TrashPath, record.Location) == CRecycleBin::MoveOk ? 0 : -1;
+    if (ret == RestoreEntryLost)
+        return ret;
     if (ret != 0)
         return isRegularFile(PathToNative(record.TrashPath).constData()) ? copyKept() : -1;
     CRemovalRecord::Remove(record.TrashPath);

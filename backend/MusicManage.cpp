@@ -6,7 +6,9 @@
 #include "DowndThrad.h"
 #include "LoadThread.h"
 #include "MusicFlags.h"
+#include "SameFileIndex.h"
 #include "SaveToDBThread.h"
+#include "TracksTable.h"
 #include "iTunesLib.h"
 
 #include "Lyrafon.h"
@@ -363,6 +365,29 @@ int CMusicManage::MainListSize() const
 {
     QMutexLocker lock(&m_listMutex);
     return static_cast<int>(m_mainList.size());
+}
+
+bool CMusicManage::KeptTrackHoldsPersistentID(const QString& persistentId) const
+{
+    std::vector<int> types;
+    {
+        QMutexLocker lock(&m_listMutex);
+        for (const auto& obj : m_mainList)
+            if (obj && obj->CurrentInfo().PersistentID == persistentId)
+                types.push_back(obj->GetType());
+    }
+    if (types.empty() || !m_library)
+        return false;
+    // The rows are read without the list's lock: the database lock is taken before it elsewhere.
+    const QByteArray id = persistentId.toUtf8();
+    QMutexLocker db(&m_library->DbMutex());
+    return std::any_of(types.begin(), types.end(),
+                       [&](int type)
+                       {
+                           std::string trash;
+                           return SelectValueFromDB(id.constData(), type, "TrashPath", trash) != 0 ||
+                                  trash.empty();
+                       });
 }
 
 int CMusicManage::CleanListSize() const

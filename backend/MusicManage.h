@@ -18,6 +18,7 @@
 #include <vector>
 
 class CiTunesLib;
+class CSameFileIndex;
 class CLoadThread;
 class CAnalyzeThrad;
 class CSaveToDBThread;
@@ -137,15 +138,17 @@ public:
     // track's row, a bare record's TrashPath); Type 5 then leaves iTunes too, and its file goes
     // back when that fails. A Type 4 file that a track of the lists also has loses its iTunes
     // entry as well (found through the second database). A track of the lists whose file another
-    // track of the lists keeps (a library that lists one file twice) leaves the library alone:
-    // its file stays, and its row's recycle path is that file's own place. Other types change
-    // nothing.
+    // track of the lists keeps (a library that lists one file twice, under any spelling: the same
+    // device and inode) leaves the library alone: its file stays, and its row's recycle path is
+    // that file's own place. Other types change nothing.
     int DeleteToTrash(void* track);
     // Restore (0 or -1) of a Type 4 or 5 removal: moves the file from its recorded recycle path
     // back to its location. A row's recycle path is then cleared, and a Type 5 track comes back
     // into iTunes under a new PersistentID; a Type 4 file that a track of the lists also has gets
     // its iTunes entry back. A file already at its location is nothing to restore (0), unless a
-    // row still records a recycle path: then the restore an earlier call began is finished.
+    // row still records a recycle path: then the restore an earlier call began is finished. A
+    // track removed alone (its file kept) gets its iTunes entry back; RestoreEntryLost when iTunes
+    // answers another track's entry instead, the track staying removed.
     int RestoreFromTrash(void* track);
     // Blocks until a running save pass has ended (not when called on the save thread).
     void WaitForSavePass();
@@ -183,6 +186,9 @@ public:
     int CleanListSize() const;
     // Whether `track` is one of the track objects of the main or clean list (one lock, one pass).
     bool OwnsTrack(const void* track) const;
+    // Whether a track of the main list that is not removed (no recycle path in its row) has this
+    // PersistentID: a restored entry that answers one is that track's, not the removed one's.
+    bool KeptTrackHoldsPersistentID(const QString& persistentId) const;
 
     void WriteManageLog(const QString& text);
 
@@ -205,6 +211,9 @@ private:
     bool PublishLibrary(std::unique_ptr<CiTunesLib>& slot, std::unique_ptr<CiTunesLib>& library);
     std::unique_ptr<CiTunesLib> TakeLibrary(std::unique_ptr<CiTunesLib>& slot);
     void ClearTracks();
+    // Whether another track of the main list that is not removed has the file of `obj`
+    // (MusicApply.cpp).
+    bool FileKeptByOther(const CMusicObj& obj);
 
     std::vector<std::unique_ptr<CMusicObj>> m_mainList;
     std::vector<std::unique_ptr<CMusicObj>> m_cleanList;
@@ -238,5 +247,11 @@ private:
     bool m_analysisPaused = false; // guarded by g_musicInfoMutex
     bool m_skipYearGenre = false;
     std::optional<EWorkMode> m_workMode;
+    // The main list by file, for the removals' "does another track keep this file": built by the
+    // first removal that asks and kept while a transaction runs (SetTransaction drops it at both
+    // ends), so a batch of removals stats each track once; outside a transaction it serves one.
+    QMutex m_fileIndexMutex;
+    std::unique_ptr<CSameFileIndex> m_fileIndex;
+    bool m_inTransaction = false; // guarded by m_fileIndexMutex
     CManageLog m_log;
 };

@@ -4,6 +4,7 @@
 #include "AppGlobals.h"
 #include "DowndThrad.h"
 #include "MusicFlags.h"
+#include "SameFileIndex.h"
 #include "iTunesLib.h"
 
 #include <QDir>
@@ -174,6 +175,12 @@ void CMusicManage::ClearTracks()
 {
     using Tracks = std::vector<std::unique_ptr<CMusicObj>>;
     auto lists = std::make_shared<std::pair<Tracks, Tracks>>();
+    {
+        // The index of the tracks' files names the tracks that go now.
+        QMutexLocker index(&m_fileIndexMutex);
+        m_fileIndex.reset();
+        m_inTransaction = false;
+    }
     {
         QMutexLocker lock(&m_listMutex);
         lists->first.swap(m_mainList);

@@ -1,6 +1,7 @@
 #include "MusicManage.h"
 #include "TracksTable.h"
 
+#include "SameFileIndex.h"
 #include "SaveToDBThread.h"
 #include "iTunesLib.h"
 
@@ -15,7 +16,16 @@ int CMusicManage::SetTransaction(int flag)
         return -1;
     if (flag == 0)
         WaitForSavePass();
-    return m_library->SetTransaction(flag != 0);
+    const int ret = m_library->SetTransaction(flag != 0);
+    if (ret == 0)
+    {
+        // What the files are is asked again in each transaction. A begin refused because one runs
+        // (another thread's batch) leaves the running one's index alone.
+        QMutexLocker index(&m_fileIndexMutex);
+        m_fileIndex.reset();
+        m_inTransaction = flag == 0;
+    }
+    return ret;
 }
 
 void CMusicManage::WaitForSavePass()

@@ -67,6 +67,7 @@ enum class Fixed
     PageByRowid,
     PageByOffset,
     PidByLocation,
+    LocationsAndPids,
     UpdateZPid,
     Size
 };
@@ -105,6 +106,8 @@ const char* fixedSql(Fixed which)
                "from TracksTable order by rowid limit ?,?";
     case Fixed::PidByLocation:
         return "select PersistentID from TracksTable where Location = ? order by rowid limit 1";
+    case Fixed::LocationsAndPids:
+        return "select Location, PersistentID from TracksTable order by rowid";
     case Fixed::UpdateZPid:
         return "update TracksTable set PersistentID = ? where PersistentID = ?";
     case Fixed::Size:
@@ -870,6 +873,27 @@ std::string SelectPersistentIDByLocation(const char* location)
         return {};
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
     return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt, 0))) : std::string();
+}
+
+std::vector<std::pair<std::string, std::string>> SelectZLocations()
+{
+    std::vector<std::pair<std::string, std::string>> rows;
+    if (!g_ztracks || !g_ztracks->db)
+        return rows;
+    int rc = SQLITE_OK;
+    sqlite3_stmt* stmt = g_ztracks->prepared(Fixed::LocationsAndPids, rc);
+    if (!stmt)
+        return rows;
+    CStatementUse use(stmt);
+    auto text = [stmt](int column)
+    {
+        const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        return value ? std::string(value, static_cast<size_t>(sqlite3_column_bytes(stmt, column)))
+                     : std::string();
+    };
+    while (use.step() == SQLITE_ROW)
+        rows.emplace_back(text(0), text(1));
+    return rows;
 }
 
 int UpdateZPersistentID(const char* oldId, const char* newId)

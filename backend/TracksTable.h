@@ -88,6 +88,8 @@ int OpenZTracksDB(const char* path);
 void CloseZTracksDB();
 // The PersistentID of the first row with exactly this Location in the second database.
 std::string SelectPersistentIDByLocation(const char* location);
+// Every row's Location and PersistentID in the second database, in row order.
+std::vector<std::pair<std::string, std::string>> SelectZLocations();
 // Gives the second database's rows of a track the id iTunes gave it when it was added again.
 // 0, -1 when the second database is not open, -2 null arguments, else the SQLite code.
 int UpdateZPersistentID(const char* oldId, const char* newId);

@@ -7,6 +7,7 @@
 #include "MusicManage.h"
 #include "MusicTag.h"
 #include "NativePath.h"
+#include "RegularFile.h"
 #include "TracksTable.h"
 
 #include <QDebug>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace
 {
@@ -126,6 +128,18 @@ CiTunesLib::CiTunesLib(CMusicManage* manager, const QString& xmlPath, const QStr
     }
     if (result)
         *result = ret;
+}
+
+struct CiTunesLib::ZFileIndex
+{
+    // The file's identity to the first row's Location and PersistentID.
+    std::unordered_map<FileIdentity, std::pair<std::string, std::string>, FileIdentity::Hash> byFile;
+};
+
+void CiTunesLib::ForgetZFiles()
+{
+    QMutexLocker lock(&m_dbMutex);
+    m_zFiles.reset();
 }
 
 CiTunesLib::~CiTunesLib()
@@ -514,6 +528,22 @@ int CiTunesLib::FindInZDatabase(const char* location)
     {
         QMutexLocker lock(&m_dbMutex);
         found = SelectPersistentIDByLocation(location);
+        const FileIdentity file(location ? location : "");
+        if (found.empty() && file.exists())
+        {
+            // The library's file under another spelling: each row's file is looked at once.
+            if (!m_zFiles)
+            {
+                m_zFiles = std::make_unique<ZFileIndex>();
+                for (auto& row : SelectZLocations())
+                    if (FileIdentity identity(row.first); identity.exists())
+                        m_zFiles->byFile.try_emplace(std::move(identity), std::move(row));
+            }
+            // A row's file may have changed since: it answers only while it still is this file.
+            const auto it = m_zFiles->byFile.find(file);
+            if (it != m_zFiles->byFile.end() && FileIdentity(it->second.first) == file)
+                found = it->second.second;
+        }
     }
     m_foundPersistentID = QString::fromStdString(found);
     return found.empty() ? -1 : 0;
@@ -522,12 +552,14 @@ int CiTunesLib::FindInZDatabase(const char* location)
 void CiTunesLib::CloseZDatabase()
 {
     QMutexLocker lock(&m_dbMutex);
+    m_zFiles.reset();
     CloseZTracksDB();
 }
 
 int CiTunesLib::OpenZDatabase(const QString& path)
 {
     QMutexLocker lock(&m_dbMutex);
+    m_zFiles.reset();
     return OpenZTracksDB(path.toUtf8().constData());
 }
 

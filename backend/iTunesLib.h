@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 
 class CMusicManage;
@@ -67,6 +68,9 @@ public:
     int LoadZMusicData();
 
     bool HasArtwork(const MusicInfo* info, int type);
+    // The second database's entry of the file at `location`: the row of that Location, else the
+    // row whose Location reaches the same file (another spelling, a linked folder, a hard link).
+    // 0 found (FoundPersistentID), -1 none.
     int FindInZDatabase(const char* location);
     QString FoundPersistentID() const { return m_foundPersistentID; }
     void CloseZDatabase();
@@ -105,7 +109,10 @@ public:
     // Moves a removed file back (types 4 and 5) and, for type 5, adds it to iTunes again before the
     // recycle path is cleared; the record gets the new PersistentID. 0 or -1 with nothing changed.
     // `fromRow`: the record is a track of the lists, whose recycle path DeleteMusic kept in its row;
-    // otherwise it is a bare record carrying its own TrashPath.
+    // otherwise it is a bare record carrying its own TrashPath. A row whose recycle path is its own
+    // Location (the entry removed alone) moves nothing: only the entry comes back. RestoreEntryLost
+    // when iTunes answers an entry another track of the lists has: the file stays at its place and
+    // the row unchanged.
     int RestoreMusic(MusicInfo* info, int type, bool fromRow);
     // On the z library object: type 5 adds the file at `location` to iTunes again. 0 or -1.
     int RestoreMusicFormItunes(const QString& persistentId, const QString& location, int type);
@@ -154,10 +161,15 @@ private:
         return [this] { return m_stopFlag.load(); };
     }
     void Log(const QString& text) const;
+    void ForgetZFiles();
 
     int m_paused = 0;   // guarded by g_importMutex
     int m_runState = 0; // guarded by g_importMutex
     QString m_foundPersistentID;
+    // The second database's rows by the file each Location reaches, made on the first look-up that
+    // the spelling does not answer; dropped when the database opens, closes or changes an id.
+    struct ZFileIndex;
+    std::unique_ptr<ZFileIndex> m_zFiles;
     CMusicManage* m_manager = nullptr;
     std::atomic<bool> m_stopFlag{false};
     int m_mode = 0;

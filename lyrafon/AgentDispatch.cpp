@@ -4,6 +4,8 @@
 #include "PersistentId.h"
 #include "TextConvert.h"
 
+#include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -16,6 +18,24 @@ namespace ith = tidewell::ithost;
 
 namespace
 {
+
+// The removed entry a kAddFile caller asks back, from its buffer.
+uint64_t RemovedIdAsked(const char* buffer)
+{
+    // An empty text, then exactly 16 hexadecimal digits: within the 17 bytes the caller owes, and
+    // an answer that adds nothing still leaves the buffer an empty text. Anything else (a zeroed
+    // buffer) asks for no entry in particular.
+    if (buffer[0] != '\0')
+        return 0;
+    char id[17] = {};
+    for (int i = 0; i < 16; ++i)
+    {
+        if (!std::isxdigit(static_cast<unsigned char>(buffer[i + 1])))
+            return 0;
+        id[i] = buffer[i + 1];
+    }
+    return ParsePersistentId(id);
+}
 
 // Reads the decimal text of a bit rate into a fresh zero-filled buffer (malloc).
 char* allocDecimal(int32_t value)
@@ -162,7 +182,8 @@ int32_t run(AgentRequest& request, ith::ITunesApp* app)
         if (!request.idOrPath || !request.inOut || !*request.inOut)
             return -1;
         std::shared_ptr<ith::ITOperationStatus> status;
-        const int32_t hr = playlist->AddFile(ith::toUtf16(request.idOrPath), status);
+        const int32_t hr =
+            playlist->AddFile(ith::toUtf16(request.idOrPath), status, RemovedIdAsked(*request.inOut));
         if (hr != ith::kOk || !status)
             return hr; // success without a status: iTunes added nothing
         return ReadAddedTrackId(*app, *status, *request.inOut);

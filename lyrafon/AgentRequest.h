@@ -37,7 +37,8 @@ struct AgentRequest
     const char* idOrPath = nullptr;
     // Address of a text pointer, or null. Writes and artwork commands: holds the caller's UTF-8
     // value or picture path. Reads: must point at null; receives a malloc'ed UTF-8 text (free()).
-    // kAddFile: points at the caller's 17-byte buffer for the new PersistentIdHex.
+    // kAddFile: points at the caller's 17-byte buffer for the new PersistentIdHex, which may hold
+    // on the way in an empty text and then the 16 digits of the removed entry to give back.
     char** inOut = nullptr;
     int32_t number = 0; // the year of kReadYear / kWriteYear
     int32_t result = 0; // written by the iTunes thread

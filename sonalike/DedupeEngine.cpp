@@ -2,6 +2,7 @@
 
 #include "DedupeText.h"
 #include "OrderedPrefetch.h"
+#include "RegularFile.h"
 #include "TrackLoading.h"
 #include "WorkerPool.h"
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <unordered_set>
 
 namespace sonalike
 {
@@ -25,19 +27,6 @@ constexpr unsigned kFingerprintMode = DEDUPE_OPTION_FINGERPRINT;
 // Separates key parts; it cannot occur in a zero-terminated tag text, so ("AB","C") and
 // ("A","BC") stay apart.
 constexpr char kKeySeparator = '\0';
-
-// One spelling of a path: absolute, without "." , ".." or repeated separators.
-std::string normalPath(const std::string& path)
-{
-    std::error_code ec;
-    fs::path p = fs::absolute(fs::path(path), ec);
-    if (ec)
-        p = fs::path(path);
-    std::string s = p.lexically_normal().string();
-    while (s.size() > 1 && s.back() == '/')
-        s.pop_back();
-    return s;
-}
 
 // The file's identity: its canonical path (links resolved), or its spelling when it has none.
 std::string canonicalKey(const std::string& path)
@@ -84,7 +73,12 @@ private:
     std::unique_lock<std::mutex> m_lock;
 };
 
-DedupeEngine::DedupeEngine() = default;
+struct DedupeEngine::FileSet
+{
+    std::unordered_set<FileIdentity, FileIdentity::Hash> files;
+};
+
+DedupeEngine::DedupeEngine() : m_files(std::make_unique<FileSet>()) {}
 
 DedupeEngine::~DedupeEngine()
 {
@@ -101,12 +95,17 @@ DedupeEngine::~DedupeEngine()
         m_worker.detach();
 }
 
-int DedupeEngine::addTrack(std::unique_ptr<DedupeTrack> track, const std::string& key)
+int DedupeEngine::addTrack(std::unique_ptr<DedupeTrack> track, const std::string& key, bool byFile)
 {
-    const auto [it, added] = m_tracks.try_emplace(key);
-    if (!added)
+    if (m_tracks.contains(key))
         return -2;
-    it->second = std::move(track);
+    if (byFile)
+    {
+        FileIdentity file(track->path);
+        if (file.exists() && !m_files->files.insert(std::move(file)).second)
+            return -2;
+    }
+    m_tracks.emplace(key, std::move(track));
     return 0;
 }
 
@@ -147,12 +146,12 @@ int DedupeEngine::AddPath(const char* path, int userValue)
     if (!ec && fs::is_directory(status))
     {
         std::vector<std::string> found;
-        ScanAudioFiles(normalPath(p), found);
+        ScanAudioFiles(normalPathSpelling(p), found);
         for (const std::string& file : found)
         {
             auto track = std::make_unique<DedupeTrack>();
             track->path = file;
-            addTrack(std::move(track), canonicalKey(file));
+            addTrack(std::move(track), canonicalKey(file), true);
         }
         return 0;
     }
@@ -160,10 +159,10 @@ int DedupeEngine::AddPath(const char* path, int userValue)
     if (!ec && fs::is_regular_file(status))
     {
         auto track = std::make_unique<DedupeTrack>();
-        track->path = normalPath(p);
+        track->path = normalPathSpelling(p);
         track->userValue = userValue;
         const std::string key = canonicalKey(track->path);
-        return addTrack(std::move(track), key);
+        return addTrack(std::move(track), key, true);
     }
     return -3;
 }
@@ -282,6 +281,7 @@ int DedupeEngine::Dealloc()
         std::lock_guard lists(m_lists);
         clearResults();
         m_tracks.clear();
+        m_files->files.clear();
     }
     // From the end call the worker is finishing itself; the next start joins it.
     if (onWorkerThread())

@@ -65,11 +65,15 @@ private:
     bool onRunningWorker() const { return m_listsOwner.load() == std::this_thread::get_id(); }
     bool onWorkerThread() const { return m_workerId.load() == std::this_thread::get_id(); }
     std::unique_lock<std::mutex> lockForAdd();
-    int addTrack(std::unique_ptr<DedupeTrack> track, const std::string& key);
+    // -2 when the key, or the file the track's path reaches (`byFile`), is in the lists already.
+    int addTrack(std::unique_ptr<DedupeTrack> track, const std::string& key, bool byFile = false);
 
     std::mutex m_lists;
     std::atomic<std::thread::id> m_listsOwner{};
     std::map<std::string, std::unique_ptr<DedupeTrack>> m_tracks; // by canonical path
+    // The files of the tracks added by path, so a second hard link of one adds nothing.
+    struct FileSet;
+    std::unique_ptr<FileSet> m_files;
     std::unique_ptr<WorkerPool> m_pool;
     DedupeGrouper m_grouper;
     std::vector<std::vector<DedupeTrackInfo>> m_groups;

@@ -232,11 +232,14 @@ void CDuplicate::RestoreDone(CDuplicateItem* row, quint64 generation, int result
     {
         // Nothing moved: the copy stays removed, and can be tried again.
         row->setIcon(kColumnRestore, SharedIcon(g_iconReset));
-        const QString text =
-            result == RestoreCopyKept
-                ? tr("The song could not be restored. It is still in the recycle folder:\n%1")
-                      .arg(COwnDirectionDelegate::Isolated(KeptCopyPath(row)))
-                : tr("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin.");
+        QString text = tr("Undo remove failed. No remove history found\nin the Zavro_Recycle Bin.");
+        if (result == RestoreCopyKept)
+            text = tr("The song could not be restored. It is still in the recycle folder:\n%1")
+                       .arg(COwnDirectionDelegate::Isolated(KeptCopyPath(row)));
+        else if (result == RestoreEntryLost)
+            text = tr("The song's entry could not be given back to the library. Its file is in place "
+                      "and stays in the library through another entry:\n%1")
+                       .arg(COwnDirectionDelegate::Isolated(row->text(kColumnPath)));
         CWarnMessage::ShowMessage(this, tr("Restore music failed"), text, 0, QString(), QString(), QString(),
                                   0);
         return;

@@ -5,7 +5,9 @@
 #include "AudioTypes.h"
 #include "FileDialogs.h"
 #include "LanguageDirection.h"
+#include "NativePath.h"
 #include "OwnDirectionDelegate.h"
+#include "RegularFile.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
 
@@ -19,7 +21,6 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPainter>
-#include <QSet>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -27,8 +28,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-
 #include <memory>
+#include <unordered_set>
 
 namespace
 {
@@ -150,9 +151,11 @@ void CDuptOptWidget::SetEmptyLook(bool empty)
 void CDuptOptWidget::AddScanItem(const QStringList& paths)
 {
     const int before = m_pTree->topLevelItemCount();
-    QSet<QString> listed;
+    // A folder or file is listed once, whichever spelling or link it came by.
+    auto identity = [](const QString& path) { return FileIdentity(PathToNative(path).toStdString()); };
+    std::unordered_set<FileIdentity, FileIdentity::Hash> listed;
     for (int i = 0; i < before; ++i)
-        listed.insert(m_pTree->topLevelItem(i)->text(1));
+        listed.insert(identity(m_pTree->topLevelItem(i)->text(1)));
 
     // Sorting would move each row as it lands; switch it off for the batch.
     const bool sorting = m_pTree->isSortingEnabled();
@@ -160,7 +163,7 @@ void CDuptOptWidget::AddScanItem(const QStringList& paths)
     QList<QTreeWidgetItem*> rows;
     for (const QString& path : paths)
     {
-        if (path.isEmpty() || listed.contains(path))
+        if (path.isEmpty() || !listed.insert(identity(path)).second)
             continue;
         const QFileInfo info(path);
         auto* row = new QTreeWidgetItem;

@@ -89,6 +89,8 @@ CWarnMessage::CWarnMessage(QWidget* parent, const QString& title, const QString&
     auto* textLabel = new QLabel(text, this);
     textLabel->setObjectName(QStringLiteral("MessageText"));
     textLabel->setWordWrap(true);
+    // A pixel clear above and below: a text as tall as its whole label would touch its edges.
+    textLabel->setContentsMargins(0, 1, 0, 1);
 
     const QString texts[3] = {button1, button2, button3};
     QPushButton* buttons[3] = {};

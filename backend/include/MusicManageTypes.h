@@ -27,12 +27,15 @@ enum EManageRunState
     ManageStopped = 3,
 };
 
-// A restore's result (MM_ApplyiTunesMusicInfo with the restore flag) besides 0 and -1 (nothing
-// to restore from): the copy still lies in the recycle folder, at the record's TrashPath, and could
-// not be moved back.
+// A restore's results (MM_ApplyiTunesMusicInfo with the restore flag) besides 0 and -1 (nothing
+// to restore from). RestoreCopyKept: the copy still lies in the recycle folder, at the record's
+// TrashPath, and could not be moved back. RestoreEntryLost: the file is at its place, but the
+// library gave back no entry of its own for it (it answered another track's entry for the same
+// file); the track stays removed.
 enum ERestoreResult
 {
     RestoreCopyKept = -2,
+    RestoreEntryLost = -3,
 };
 
 // A write's result (MM_ApplyMusicFixes) when the song's file was written but the library file could

@@ -61,7 +61,11 @@ LYRAFON_API int DeleteTrackFromITunes_kvt(const char* persistentId);
 
 /* Adds the audio file at `path` to iTunes and writes the new track's PersistentIdHex with its NUL
  * into `outId` (at least 17 bytes). 0 also when iTunes added nothing (outId then unchanged);
- * iTunes's code; -1 for a null argument or no iTunes. */
+ * iTunes's code; -1 for a null argument or no iTunes. A file a removal took out of the library
+ * comes back as the entry it was. Where several entries of that file were removed, `outId` may
+ * ask back one: a NUL, then the 16 digits of its PersistentIdHex (bytes 1 to 16); a zeroed buffer
+ * asks for none in particular. Either way, an outId still starting with NUL means nothing was
+ * added. */
 LYRAFON_API int AddTrackToITunes_kvt(const char* path, char* const outId);
 
 /* Writes one attribute of the track, into iTunes and the audio file: key "Name", "Album",

@@ -350,13 +350,14 @@ HResult ITLibraryPlaylist::Tracks(std::shared_ptr<ITTrackCollection>& tracks) co
     return kOk;
 }
 
-HResult ITLibraryPlaylist::AddFile(const std::u16string& path, std::shared_ptr<ITOperationStatus>& status)
+HResult ITLibraryPlaylist::AddFile(const std::u16string& path, std::shared_ptr<ITOperationStatus>& status,
+                                   uint64_t removedId)
 {
     if (path.empty())
         return kInvalidArg;
     bool added = false;
     uint64_t id = 0;
-    if (const HResult hr = m_library->addFile(toUtf8(path), added, id); hr != kOk)
+    if (const HResult hr = m_library->addFile(toUtf8(path), added, id, removedId); hr != kOk)
         return hr;
     status.reset();
     if (added)

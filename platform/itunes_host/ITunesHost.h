@@ -135,8 +135,10 @@ class ITLibraryPlaylist
 public:
     explicit ITLibraryPlaylist(std::shared_ptr<ITunesLibrary> library);
     HResult Tracks(std::shared_ptr<ITTrackCollection>& tracks) const;
-    // kOk with a null status when the file is no audio file iTunes can add.
-    HResult AddFile(const std::u16string& path, std::shared_ptr<ITOperationStatus>& status);
+    // kOk with a null status when the file is no audio file iTunes can add. `removedId`, when not
+    // 0, names the removed entry of the file to give back (see ITunesLibrary::addFile).
+    HResult AddFile(const std::u16string& path, std::shared_ptr<ITOperationStatus>& status,
+                    uint64_t removedId = 0);
 
 private:
     std::shared_ptr<ITunesLibrary> m_library;

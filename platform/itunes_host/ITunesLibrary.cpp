@@ -515,19 +515,41 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
     return hr;
 }
 
-bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t& persistentId)
+bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t removedId,
+                                   uint64_t& persistentId)
 {
     PlistValue store = readRemovedStore(m_path);
     auto& list = store.find("Removed Tracks")->items();
-    // The latest removal of this file.
-    auto it = list.rbegin();
-    for (; it != list.rend(); ++it)
+    auto pathOf = [](const PlistValue& removed)
     {
-        const PlistValue* track = it->find("Track");
+        const PlistValue* track = removed.find("Track");
         const PlistValue* loc = track ? track->find("Location") : nullptr;
-        if (loc && locationUrlToPath(loc->text()) == filePath)
-            break;
-    }
+        return loc ? normalPathSpelling(locationUrlToPath(loc->text())) : std::string();
+    };
+    const FileIdentity file(filePath);
+    auto sameFile = [&](const PlistValue& removed)
+    {
+        const std::string path = pathOf(removed);
+        return path == filePath || (!path.empty() && FileIdentity(path) == file);
+    };
+    auto idOf = [](const PlistValue& removed)
+    {
+        const PlistValue* track = removed.find("Track");
+        const PlistValue* pid = track ? track->find("Persistent ID") : nullptr;
+        return pid ? parsePersistentIdText(pid->text()) : 0;
+    };
+    // The entry asked for; else the latest removal of this file, by its spelling first, so of two
+    // entries that spell one file apart each comes back as itself; then by the file the paths reach.
+    auto it = list.rend();
+    if (removedId != 0)
+        it = std::find_if(list.rbegin(), list.rend(),
+                          [&](const PlistValue& removed)
+                          { return idOf(removed) == removedId && sameFile(removed); });
+    if (it == list.rend())
+        it = std::find_if(list.rbegin(), list.rend(),
+                          [&](const PlistValue& removed) { return pathOf(removed) == filePath; });
+    if (it == list.rend())
+        it = std::find_if(list.rbegin(), list.rend(), sameFile);
     if (it == list.rend())
         return false;
     PlistValue track = *it->find("Track");
@@ -599,14 +621,15 @@ uint64_t ITunesLibrary::freshPersistentIdLocked()
     }
 }
 
-HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& persistentId)
+HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& persistentId,
+                               uint64_t removedId)
 {
     added = false;
     std::error_code ec;
     const fs::path absolute = fs::absolute(path, ec);
     if (ec)
         return kInvalidArg;
-    const std::string filePath = absolute.lexically_normal().string();
+    const std::string filePath = normalPathSpelling(absolute.string());
     AudioFileInfo info;
     if (!AudioFileTags::read(filePath, info, loadStopFromNow()))
         return kOk; // not audio: iTunes adds nothing and reports no error
@@ -624,22 +647,44 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
     int64_t maxTrackId = 0;
     for (const auto& [key, track] : tracks->entries())
     {
-        const PlistValue* loc = track.find("Location");
-        if (loc && locationUrlToPath(loc->text()) == filePath)
-        {
-            const PlistValue* pid = track.find("Persistent ID");
-            persistentId = pid ? parsePersistentIdText(pid->text()) : 0;
-            added = pid != nullptr;
-            return kOk;
-        }
         if (const PlistValue* id = track.find("Track ID"))
             maxTrackId = std::max(maxTrackId, id->toInt(0));
     }
 
-    // A file the library lost through a removal comes back as the entry it was.
-    if (takeBackLocked(filePath, maxTrackId, persistentId))
+    // A file the library lost through a removal comes back as the entry it was, before an entry
+    // that kept the same file can answer for it.
+    if (takeBackLocked(filePath, maxTrackId, removedId, persistentId))
     {
         added = true;
+        return kOk;
+    }
+    // A file the library has: its entry answers. The spelling is the cheap test; only a file
+    // listed under no spelling of its own costs a look at every entry's file.
+    const auto& entries = tracks->entries();
+    auto pathOf = [](const PlistValue& track)
+    {
+        const PlistValue* loc = track.find("Location");
+        return loc && loc->kind() == PlistValue::Kind::String
+                   ? normalPathSpelling(locationUrlToPath(loc->text()))
+                   : std::string();
+    };
+    auto listed = std::find_if(entries.begin(), entries.end(),
+                               [&](const auto& entry) { return pathOf(entry.second) == filePath; });
+    if (listed == entries.end())
+    {
+        const FileIdentity file(filePath);
+        listed = std::find_if(entries.begin(), entries.end(),
+                              [&](const auto& entry)
+                              {
+                                  const std::string other = pathOf(entry.second);
+                                  return !other.empty() && FileIdentity(other) == file;
+                              });
+    }
+    if (listed != entries.end())
+    {
+        const PlistValue* pid = listed->second.find("Persistent ID");
+        persistentId = pid ? parsePersistentIdText(pid->text()) : 0;
+        added = pid != nullptr;
         return kOk;
     }
 

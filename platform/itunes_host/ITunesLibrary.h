@@ -79,10 +79,14 @@ public:
 
     // Adds an audio file: next Track ID, fresh random persistent ID, entries in the library and
     // Music playlists. `added` is false (and kOk answered) when the file is no readable audio file.
-    // A file already in the library answers its existing track. A file a removal took out of the
-    // library comes back as that entry, with its ids when they are still free, every key it had
-    // and its places in the playlists.
-    HResult addFile(const std::string& path, bool& added, uint64_t& persistentId);
+    // A file a removal took out of the library comes back as that entry, with its ids when they
+    // are still free, every key it had and its places in the playlists, also while another entry
+    // of the same file stayed (a library may list one file twice). Otherwise a file already in the
+    // library answers its existing track. A file is the same whatever the spelling of its path (a
+    // linked folder, a link, a second hard link, "//" or "/./"): see FileIdentity. Of several
+    // removed entries of the file, the one whose persistent ID is `removedId` comes back first,
+    // then the latest spelled as `path`, then the latest of the same file.
+    HResult addFile(const std::string& path, bool& added, uint64_t& persistentId, uint64_t removedId = 0);
 
 private:
     explicit ITunesLibrary(std::string path) : m_path(std::move(path)) {}
@@ -99,8 +103,9 @@ private:
     HResult fileTrackLocked(uint64_t persistentId, PlistValue*& track, std::string& path);
     PlistValue* tracksDictLocked();
     uint64_t freshPersistentIdLocked();
-    // Puts back the latest removed entry of the file, saved; false when none was kept.
-    bool takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t& persistentId);
+    // Puts back a removed entry of the file, saved (see addFile for which); false when none was kept.
+    bool takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t removedId,
+                        uint64_t& persistentId);
 
     std::string m_path;
     std::mutex m_mutex;

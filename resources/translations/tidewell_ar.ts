@@ -496,6 +496,12 @@ in the Zavro_Recycle Bin.</source>
         <source>%1 kbps</source>
         <translation>%1 كيلوبت/ث</translation>
     </message>
+    <message>
+        <source>The song&apos;s entry could not be given back to the library. Its file is in place and stays in the library through another entry:
+%1</source>
+        <translation>تعذّرت إعادة إدخال الأغنية إلى المكتبة. ملفها في مكانه ويبقى في المكتبة عبر إدخال آخر:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

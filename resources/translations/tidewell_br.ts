@@ -405,6 +405,12 @@ em Zavro_Recycle Bin.</translation>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
     </message>
+    <message>
+        <source>The song&apos;s entry could not be given back to the library. Its file is in place and stays in the library through another entry:
+%1</source>
+        <translation>Não foi possível devolver a entrada da música à biblioteca. O arquivo está no lugar e continua na biblioteca por meio de outra entrada:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -404,6 +404,12 @@ Zavro_Recycle Bin gefunden.</translation>
         <source>%1 kbps</source>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>The song&apos;s entry could not be given back to the library. Its file is in place and stays in the library through another entry:
+%1</source>
+        <translation>Der Eintrag des Titels konnte nicht in die Mediathek zurückgegeben werden. Seine Datei liegt an ihrem Platz und bleibt über einen anderen Eintrag in der Mediathek:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -404,6 +404,12 @@ was found in the Zavro_Recycle Bin.</translation>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
     </message>
+    <message>
+        <source>The song&apos;s entry could not be given back to the library. Its file is in place and stays in the library through another entry:
+%1</source>
+        <translation>The song&apos;s entry could not be given back to the library. Its file is in place and stays in the library through another entry:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -404,6 +404,12 @@ suppression dans Zavro_Recycle Bin.</translation>
         <source>%1 kbps</source>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>The song&apos;s entry could not be given back to the library. Its file is in place and stays in the library through another entry:
+%1</source>
+        <translation>Impossible de rendre à la bibliothèque l’entrée du morceau. Son fichier est à sa place et reste dans la bibliothèque par une autre entrée :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

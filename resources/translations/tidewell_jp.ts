@@ -381,6 +381,12 @@ in the Zavro_Recycle Bin.</source>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
     </message>
+    <message>
+        <source>The song&apos;s entry could not be given back to the library. Its file is in place and stays in the library through another entry:
+%1</source>
+        <translation>曲の項目をライブラリに戻せませんでした。ファイルは元の場所にあり、別の項目を通じてライブラリに残っています:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -427,6 +427,12 @@ in the Zavro_Recycle Bin.</source>
         <source>%1 kbps</source>
         <translation>%1 кбит/с</translation>
     </message>
+    <message>
+        <source>The song&apos;s entry could not be given back to the library. Its file is in place and stays in the library through another entry:
+%1</source>
+        <translation>Не удалось вернуть запись песни в медиатеку. Её файл на месте и остаётся в медиатеке через другую запись:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -36,6 +36,11 @@ void LongMessages(SceneContext& context)
         {QStringLiteral("message-restore"),
          CDuplicate::tr("The song could not be restored. It is still in the recycle folder:\n%1")
              .arg(COwnDirectionDelegate::Isolated(day + "/Artist - A Long Song Title (Live).flac"))},
+        {QStringLiteral("message-restore-entry"),
+         CDuplicate::tr("The song's entry could not be given back to the library. Its file is in place and "
+                        "stays in the library through another entry:\n%1")
+             .arg(COwnDirectionDelegate::Isolated(context.Folder(QString("Musiksammlung_").repeated(6)) +
+                                                  "/Artist - A Long Song Title (Live).flac"))},
         {QStringLiteral("message-clean-up"), CCountTexts::ClearHistoryQuestion(30, 12)}};
     for (const auto& [name, text] : messages)
     {

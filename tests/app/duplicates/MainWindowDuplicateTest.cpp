@@ -40,6 +40,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTest>
 #include <QThread>
@@ -50,6 +51,8 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+
+#include <unistd.h>
 
 namespace
 {
@@ -343,6 +346,8 @@ private slots:
 
     // The same song in every format the engine reads, each in its own sub-folder, dropped on the
     // duplicate page as a folder and as files: all are scanned, and the count is the count scanned.
+    // A folder or file dropped again under another spelling or through a link is listed and
+    // scanned once, and a second hard link of a song is that song.
     void everyFormatTheEngineReadsIsScannedFromFoldersAndDrops()
     {
         using namespace tidewell::test;
@@ -362,11 +367,16 @@ private slots:
             made << folder + "/" + ext + "/tide." + ext.toUpper();
             QVERIFY2(makeAudioFile(made.last(), sound), qPrintable(made.last()));
         }
+        QVERIFY(QFile::link(folder, home.path() + "/music-link"));
+        QCOMPARE(::link(QFile::encodeName(made[0]).constData(),
+                        QFile::encodeName(folder + "/mp3/tide again.mp3").constData()),
+                 0);
         CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
         {
             CMainUI window;
             window.show();
             auto* message = window.findChild<CShadeLabel*>("MainUIFixing");
+            int listed = 0;
             auto dropAndScan = [&](const QStringList& paths)
             {
                 Click(window, "duplicate_obj");
@@ -380,14 +390,25 @@ private slots:
                 QApplication::sendEvent(list, &enter);
                 QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(list, &drop);
+                listed =
+                    list->findChild<QTreeWidget*>(QStringLiteral("DuptOptDragTree"))->topLevelItemCount();
                 Click(window, "main_scanbut");
                 return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
             };
-            const QList<std::pair<QStringList, int>> scans{
-                {{folder}, 8}, {{folder + "/flac", folder + "/ogg"}, 2}, {{made[4], made[5], made[6]}, 3}};
-            for (const auto& [paths, count] : scans)
+            struct Scan
+            {
+                QStringList paths;
+                int rows;
+                int count;
+            };
+            const QList<Scan> scans{
+                {{folder, folder + "//", home.path() + "/music-link", folder + "/./mp3/.."}, 1, 8},
+                {{folder + "/flac", folder + "/ogg", home.path() + "/music-link/ogg/"}, 2, 2},
+                {{made[4], made[5], made[6], folder + "//aiff/tide.AIFF"}, 3, 3}};
+            for (const auto& [paths, rows, count] : scans)
             {
                 QVERIFY(dropAndScan(paths));
+                QCOMPARE(listed, rows);
                 QCOMPARE(message->text(),
                          QStringLiteral("Scanned %1 song(s), found %1 duplicate(s).").arg(count));
                 QTreeWidgetItem* group = window.DuplicateView()->Tree()->topLevelItem(0);
@@ -481,9 +502,11 @@ private slots:
     }
 
     // A library that lists one file twice (an entry copied by hand in the library file), in each
-    // format the program reads: Remove takes the second entry out of the library and leaves the
-    // file to the entry that keeps it; a copy in a file of its own still goes to the recycle
-    // folder. Restore leaves the file, in the library through the entry that kept it.
+    // format the program reads, the second entry spelling the file as the first does, through a
+    // linked folder, with "//" or with "/./": Remove takes one entry of each pair out of the
+    // library and leaves the file to the entry that keeps it; a copy in a file of its own still
+    // goes to the recycle folder. Restore gives each entry back as it was (ids, rating, plays,
+    // playlist), live and from the saved project in a new window.
     void libraryEntryWhoseFileAnotherKeepsLeavesTheFile()
     {
         using tidewell::test::AudioFormat;
@@ -492,8 +515,13 @@ private slots:
         QVERIFY(settings);
         const QString folder = home.path() + "/Music/iTunes/Media";
         QDir().mkpath(folder);
+        QVERIFY(QFile::link(folder, folder + "-link"));
+        const QStringList spellings{folder + "/", folder + "-link/", folder + "//", folder + "/./"};
         QStringList files;
-        std::vector<manager_test::XmlTrack> tracks;
+        std::vector<tidewell::test::LibraryTrack> tracks;
+        tidewell::test::LibraryPlaylist mine;
+        mine.name = "Mine";
+        mine.persistentId = "00000000000000F1";
         const AudioFormat formats[] = {AudioFormat::Mp3, AudioFormat::M4a,  AudioFormat::Flac,
                                        AudioFormat::Wma, AudioFormat::Aiff, AudioFormat::Wav,
                                        AudioFormat::Ogg};
@@ -504,23 +532,30 @@ private slots:
             sound.format = format;
             sound.seconds = 1.0;
             sound.toneHz = 300.0 + 50.0 * i;
-            const QString file =
-                folder + QStringLiteral("/tune%1.").arg(i) + tidewell::test::extensionOf(format);
-            QVERIFY(tidewell::test::makeAudioFile(file, sound));
-            files << file;
+            const QString name = QStringLiteral("tune%1.").arg(i) + tidewell::test::extensionOf(format);
+            QVERIFY(tidewell::test::makeAudioFile(folder + "/" + name, sound));
+            files << folder + "/" + name;
             for (int entry = 0; entry < 2; ++entry)
             {
-                manager_test::XmlTrack track;
+                tidewell::test::LibraryTrack track;
                 track.trackId = 100 + 2 * i + entry;
                 track.persistentId =
-                    QStringLiteral("%1").arg(track.trackId, 16, 16, QLatin1Char('0')).toUpper();
-                track.name = QStringLiteral("Tune %1").arg(i);
-                track.artist = QStringLiteral("Artist %1").arg(i);
+                    QStringLiteral("%1").arg(track.trackId, 16, 16, QLatin1Char('0')).toUpper().toStdString();
+                track.name = QStringLiteral("Tune %1").arg(i).toStdString();
+                track.artist = QStringLiteral("Artist %1").arg(i).toStdString();
                 track.totalTime = 1000;
                 track.bitRate = 128;
-                track.size = QFileInfo(file).size();
-                track.location = file;
+                track.size = QFileInfo(files.last()).size();
+                const QString spelling = entry == 0 ? spellings[0] : spellings[i % spellings.size()];
+                track.location =
+                    "file://localhost" + QUrl::toPercentEncoding(spelling + name, "/").toStdString();
+                track.extraXml = QStringLiteral("<key>Rating</key><integer>%1</integer><key>Play Count</key>"
+                                                "<integer>%2</integer>")
+                                     .arg(20 * entry + 40)
+                                     .arg(track.trackId)
+                                     .toStdString();
                 tracks.push_back(track);
+                mine.items.push_back(track.trackId);
             }
         }
         // And a copy in its own file: moved as before.
@@ -528,11 +563,13 @@ private slots:
         QVERIFY(QFile::copy(files[0], copy));
         tracks.push_back(tracks.front());
         tracks.back().trackId = 200;
-        tracks.back().persistentId = QStringLiteral("00000000000000C8");
-        tracks.back().location = copy;
+        tracks.back().persistentId = "00000000000000C8";
+        tracks.back().location = "file://localhost" + QUrl::toPercentEncoding(copy, "/").toStdString();
         tracks.back().bitRate = 64; // the poorer copy goes
+        std::vector<tidewell::test::LibraryPlaylist> playlists = tidewell::test::standardPlaylists(tracks);
+        playlists.push_back(mine);
         const QString library = home.path() + "/Music/iTunes/iTunes Music Library.xml";
-        QVERIFY(manager_test::WriteLibraryXml(library, tracks));
+        QVERIFY(tidewell::test::writeTextFile(library, tidewell::test::libraryXml(tracks, playlists)));
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
         auto digest = [](const QString& path)
         {
@@ -544,16 +581,54 @@ private slots:
         QList<QByteArray> digests;
         for (const QString& file : files)
             digests << digest(file);
-        auto entries = [&](const QString& file)
+        // An entry's whole dictionary in the library file, by its persistent ID, without the space
+        // between its elements; empty when gone.
+        auto entry = [&](const tidewell::test::LibraryTrack& track)
         {
-            QFile xml(library);
-            return xml.open(QIODevice::ReadOnly)
-                       ? static_cast<int>(xml.readAll().count(QUrl::fromLocalFile(file).toEncoded().mid(7)))
-                       : -1;
+            const QString xml = QString::fromUtf8(ReadAll(library));
+            const qsizetype at = xml.indexOf(QString::fromStdString("<string>" + track.persistentId + "<"));
+            if (at < 0)
+                return QByteArray();
+            const qsizetype begin = xml.lastIndexOf(QStringLiteral("<dict>"), at);
+            return xml.mid(begin, xml.indexOf(QStringLiteral("</dict>"), at) - begin)
+                .trimmed()
+                .replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><"))
+                .toUtf8();
         };
-        QCOMPARE(entries(files[1]), 2);
+        auto entriesOf = [&](int i)
+        { return int(!entry(tracks[2 * i]).isEmpty()) + int(!entry(tracks[2 * i + 1]).isEmpty()); };
+        QList<QByteArray> entries;
+        for (const auto& track : tracks)
+            entries << entry(track);
+        // Every entry of the files is back as it was, in its playlist: empty, or the first that is not.
+        auto entryNotBack = [&]
+        {
+            for (size_t t = 0; t + 1 < tracks.size(); ++t)
+                if (entry(tracks[t]) != entries[static_cast<int>(t)])
+                    return entries[static_cast<int>(t)] + "\n" + entry(tracks[t]);
+            const QByteArray xml = ReadAll(library);
+            const QByteArray own = xml.mid(xml.indexOf("<string>Mine</string>"));
+            for (const int id : mine.items)
+                if (!own.contains("<integer>" + QByteArray::number(id) + "</integer>"))
+                    return "not in Mine: " + QByteArray::number(id);
+            return QByteArray();
+        };
+        const QString project = home.path() + "/library.zavrodata";
+        const QString day =
+            settings->GetRecycleFolder() + "/" + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+        auto clickRestore = [](QTreeWidget* tree, QTreeWidgetItem* row)
+        {
+            tree->scrollToItem(row);
+            QTest::mouseClick(
+                tree->viewport(), Qt::LeftButton, {},
+                QPoint(tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2,
+                       tree->visualItemRect(row).center().y()));
+        };
 
-        CMessageSeam::Scope answers([](const MessageQuestion&) { return 1; });
+        QStringList asked;
+        CMessageSeam::Scope answers([&](const MessageQuestion& question)
+                                    { return asked << question.text, 1; });
+        QStringList header;
         {
             CMainUI window;
             window.show();
@@ -570,44 +645,77 @@ private slots:
             for (int i = 0; i < files.size(); ++i)
             {
                 QCOMPARE(digest(files[i]), digests[i]);
-                QCOMPARE(entries(files[i]), 1);
+                QCOMPARE(entriesOf(i), 1);
             }
             QVERIFY(!QFile::exists(copy));
-            const QString day = settings->GetRecycleFolder() + "/" +
-                                QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
             QCOMPARE(QDir(day).entryList(QDir::Files), QStringList{"tune0 copy.mp3"});
 
-            // The restore icon of a removed entry of the flac's group.
+            // The restore icon of the removed entry of the flac's group, whose second entry names
+            // the file with "//": the entry comes back, the file stays.
             QTreeWidgetItem* removed = nullptr;
             for (QTreeWidgetItemIterator next(tree, QTreeWidgetItemIterator::Disabled); *next && !removed;
                  ++next)
-                if ((*next)->text(4) == files[2])
+                if (QFileInfo((*next)->text(4)).fileName() == QFileInfo(files[2]).fileName())
                     removed = *next;
             QVERIFY(removed);
-            tree->scrollToItem(removed);
-            QTest::mouseClick(
-                tree->viewport(), Qt::LeftButton, {},
-                QPoint(tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2,
-                       tree->visualItemRect(removed).center().y()));
-            // The library agent adds a file once: its entry is the one that kept it.
+            clickRestore(tree, removed);
             QTRY_VERIFY(!removed->isDisabled());
-            QCOMPARE(entries(files[2]), 1);
+            QCOMPARE(entriesOf(2), 2);
             QCOMPARE(digest(files[2]), digests[2]);
             QCOMPARE(QDir(day).entryList(QDir::Files), QStringList{"tune0 copy.mp3"});
 
-            // Saved and opened again, the result reads as the removal and the restore left it.
-            const QStringList header = Header(window);
+            header = Header(window);
             QVERIFY(header.value(1).startsWith(QStringLiteral("Removed 7 duplicate(s).")));
-            CMessageSeam::FileScope pick([&](const FileQuestion&)
-                                         { return QStringList{home.path() + "/library.zavrodata"}; });
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
             for (QAction* action : window.findChildren<QAction*>())
                 if (action->text() == QStringLiteral("Save Project"))
                     action->trigger();
-            window.GoHome();
+            window.close();
+        }
+        // A new start: the saved result reads as the removal and the restore left it, and each
+        // restore icon gives its entry back.
+        asked.clear(); // the confirmation of Remove
+        {
+            CMainUI window;
+            window.show();
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
             QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
             QVERIFY(QTest::qWaitFor(
                 [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
             QCOMPARE(Header(window), header);
+            QTreeWidget* tree = window.DuplicateView()->Tree();
+            // Without the library's record of what the removal took, the entry cannot come back:
+            // the user is told, and the row stays removed until it can.
+            const QString store = library + ".tidewell-removed";
+            QVERIFY(QFile::rename(store, store + ".aside"));
+            QTreeWidgetItemIterator first(tree, QTreeWidgetItemIterator::Disabled);
+            if ((*first)->text(4) == copy)
+                ++first;
+            QTreeWidgetItem* lost = *first;
+            clickRestore(tree, lost);
+            QTRY_COMPARE(
+                asked,
+                QStringList{QStringLiteral("The song's entry could not be given back to the library. Its "
+                                           "file is in place and stays in the library through another "
+                                           "entry:\n") +
+                            COwnDirectionDelegate::Isolated(lost->text(4))});
+            QVERIFY(lost->isDisabled());
+            asked.clear();
+            QVERIFY(QFile::rename(store + ".aside", store));
+            for (QTreeWidgetItemIterator next(tree, QTreeWidgetItemIterator::Disabled); *next;
+                 next = QTreeWidgetItemIterator(tree, QTreeWidgetItemIterator::Disabled))
+            {
+                QTreeWidgetItem* row = *next;
+                clickRestore(tree, row);
+                QTRY_VERIFY2(!row->isDisabled() || !asked.isEmpty(), qPrintable(row->text(4)));
+                QVERIFY2(asked.isEmpty(), qPrintable(asked.join('\n')));
+            }
+            const QByteArray notBack = entryNotBack();
+            QVERIFY2(notBack.isEmpty(), notBack.constData());
+            QCOMPARE(ReadAll(copy).isEmpty(), false);
+            for (int i = 0; i < files.size(); ++i)
+                QCOMPARE(digest(files[i]), digests[i]);
+            QCOMPARE(QDir(day).entryList(QDir::Files), QStringList{});
             m_roadEnd = tidewell::test::WindowRoadFaults(window);
             window.close();
         }

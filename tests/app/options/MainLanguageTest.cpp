@@ -221,6 +221,10 @@ private slots:
                 QCoreApplication::translate(
                     "CDuplicate", "The song could not be restored. It is still in the recycle folder:\n%1")
                     .arg(own(day + "/" + QString("A Very Long Song Title ").repeated(4) + ".flac")),
+                QCoreApplication::translate(
+                    "CDuplicate", "The song's entry could not be given back to the library. Its file "
+                                  "is in place and stays in the library through another entry:\n%1")
+                    .arg(own(home + "/Music/" + QString("A Very Long Song Title ").repeated(4) + ".flac")),
                 CCountTexts::ClearHistoryQuestion(30, 12)};
             for (const QString& text : texts)
             {

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -79,21 +80,25 @@ protected:
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
     }
 
-    void Load(int mode, bool scanITunes)
+    // `picked`: the files a file mode loads (the songs by default); a library mode loads the library.
+    void Load(int mode, bool scanITunes, QStringList picked = {})
     {
         g_bScaniTunes = scanITunes;
         manager = h.MakeManager();
         ASSERT_EQ(
             manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(), mode), 0);
-        if (mode == RunModeFiles)
+        const bool fileMode = mode == RunModeFiles || mode == RunModeDuplicateFiles;
+        if (fileMode && picked.isEmpty())
+            picked = files;
+        if (fileMode)
         {
-            ASSERT_EQ(AddFiles(*manager, files), 0);
+            ASSERT_EQ(AddFiles(*manager, picked), 0);
         }
         Recorder load;
         const MusicCallback cb = load.Make(RunStateLoad);
         ASSERT_EQ(manager->LoadMusicList(&cb), 0);
         ASSERT_TRUE(load.WaitForFinal());
-        ASSERT_EQ(manager->MainListSize(), 3);
+        ASSERT_EQ(manager->MainListSize(), fileMode ? picked.size() : static_cast<qsizetype>(tracks.size()));
     }
 
     bool InITunes(const QString& persistentId) { return readFile(xmlPath).contains(persistentId.toUtf8()); }
@@ -335,6 +340,82 @@ TEST_P(RemovalRestoreTest, EngineDuplicatesAreMovedAndRestoredByTheirRecord)
     EXPECT_EQ(readFile(files[2]), bytes);
 }
 
+// Folder mode, where the tracks come from the files picked: one file picked as itself, through a
+// linked folder, with "//" and by a second hard link. Removing all but one track of the file, in
+// one transaction, leaves the file where it is for the track that keeps it; each restore clears
+// its row; the last track of a file goes to the recycle folder as any other.
+TEST_F(ApplyTest, FolderTracksOfOneFileSpelledApartLeaveItToTheOneKept)
+{
+    namespace fs = std::filesystem;
+    const QString folder = QFileInfo(files[1]).absolutePath();
+    ASSERT_TRUE(QFile::link(folder, folder + "-link"));
+    const QString hard = QFileInfo(files[2]).absolutePath() + "/again.mp3";
+    fs::create_hard_link(files[2].toStdString(), hard.toStdString());
+    const QStringList picked{files[1], folder + "-link/song.mp3", folder + "//song.mp3", files[2], hard};
+    Load(RunModeDuplicateFiles, true, picked);
+    std::vector<CMusicObj*> tracksOf(static_cast<size_t>(picked.size()));
+    for (int i = 0; i < manager->MainListSize(); ++i)
+        tracksOf[static_cast<size_t>(picked.indexOf(manager->MusicAt(i)->CurrentInfo().Location))] =
+            manager->MusicAt(i);
+    ASSERT_TRUE(std::all_of(tracksOf.begin(), tracksOf.end(), [](CMusicObj* obj) { return obj != nullptr; }));
+    const QByteArray bytes = readFile(files[1]);
+
+    ASSERT_EQ(manager->SetTransaction(0), 0);
+    for (const int i : {1, 2, 4})
+        EXPECT_EQ(manager->DeleteToTrash(tracksOf[static_cast<size_t>(i)]), 0) << i;
+    ASSERT_EQ(manager->SetTransaction(1), 0);
+    EXPECT_EQ(readFile(files[1]), bytes);
+    EXPECT_TRUE(QFileInfo::exists(files[2]) && QFileInfo::exists(hard));
+    EXPECT_TRUE(QDir(dayFolder).entryList(QDir::Files).isEmpty());
+    for (const int i : {1, 2, 4})
+        EXPECT_EQ(manager->RestoreFromTrash(tracksOf[static_cast<size_t>(i)]), 0) << i;
+    const char* const removedRows = "select count(*) from TracksTable where ifnull(TrashPath, '') != ''";
+    EXPECT_EQ(QueryColumn(h.dbPath, removedRows), std::vector<std::string>{"0"});
+
+    // Once no other track keeps it, the file goes.
+    ASSERT_EQ(manager->SetTransaction(0), 0);
+    for (const int i : {1, 2, 0})
+        EXPECT_EQ(manager->DeleteToTrash(tracksOf[static_cast<size_t>(i)]), 0) << i;
+    ASSERT_EQ(manager->SetTransaction(1), 0);
+    EXPECT_FALSE(QFileInfo::exists(files[1]));
+    EXPECT_EQ(readFile(dayFolder + "/song.mp3"), bytes);
+}
+
+// A library that lists one file three times under one spelling: two entries removed (the file
+// stays for the third), then restored in the order they went, each asking back its own entry:
+// both come back as they were and both rows are restored.
+TEST_F(ApplyTest, EntriesRemovedAloneFromOneFileAllComeBack)
+{
+    for (int copy = 1; copy <= 2; ++copy)
+    {
+        XmlTrack again = tracks[0];
+        again.trackId = 400 + copy;
+        again.persistentId = QStringLiteral("00C0FFEE0000010%1").arg(copy);
+        tracks.push_back(again);
+    }
+    ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
+    Load(RunModeDuplicateITunes, true);
+    std::vector<CMusicObj*> removed;
+    for (int i = 0; i < manager->MainListSize(); ++i)
+        if (manager->MusicAt(i)->CurrentInfo().PersistentID.startsWith(QLatin1String("00C0FFEE000001")))
+            removed.push_back(manager->MusicAt(i));
+    ASSERT_EQ(removed.size(), 2u);
+    for (CMusicObj* obj : removed)
+        ASSERT_EQ(manager->DeleteToTrash(obj), 0);
+    EXPECT_TRUE(QFileInfo::exists(files[0]));
+    EXPECT_FALSE(InITunes(QStringLiteral("00C0FFEE00000101")) ||
+                 InITunes(QStringLiteral("00C0FFEE00000102")));
+    for (CMusicObj* obj : removed)
+        EXPECT_EQ(manager->RestoreFromTrash(obj), 0);
+    EXPECT_TRUE(InITunes(QStringLiteral("00C0FFEE00000101")) && InITunes(QStringLiteral("00C0FFEE00000102")));
+    // Each as itself: the row and the library entry keep the ids they had.
+    EXPECT_EQ(removed[0]->CurrentInfo().PersistentID, QStringLiteral("00C0FFEE00000101"));
+    EXPECT_EQ(removed[1]->CurrentInfo().PersistentID, QStringLiteral("00C0FFEE00000102"));
+    const auto rows =
+        QueryColumn(h.dbPath, "select count(*) from TracksTable where ifnull(TrashPath, '') != ''");
+    EXPECT_EQ(rows, std::vector<std::string>{"0"});
+}
+
 TEST_F(ApplyTest, EditsReachTheHostLibraryAndTheFile)
 {
     Load(RunModeITunes, false);
@@ -412,9 +493,20 @@ TEST_F(ApplyTest, SaveReportsTheFirstFailureEvenWhenALaterWriteSucceeds)
     EXPECT_EQ(obj->GetAbsence(), MF_Name | MF_Analysed);
 }
 
-TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
+// The folder scan picks the file iTunes has as iTunes spells it, or through a linked folder.
+class FolderScanTest : public ApplyTest, public ::testing::WithParamInterface<bool>
+{
+};
+
+INSTANTIATE_TEST_SUITE_P(Spelling, FolderScanTest, ::testing::Values(false, true),
+                         [](const auto& instance) { return instance.param ? "LinkedFolder" : "AsITunes"; });
+
+TEST_P(FolderScanTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
 {
     using namespace tidewell::test;
+    const QString folder = QFileInfo(files[0]).absolutePath();
+    ASSERT_TRUE(QFile::link(folder, folder + "-link"));
+    const QString picked = GetParam() ? folder + "-link/song.mp3" : files[0];
     // A copy of song 0 outside iTunes, with the same title and artist, at a higher bit rate.
     AudioSpec audioSpec;
     audioSpec.seconds = 1.0;
@@ -426,17 +518,8 @@ TEST_F(ApplyTest, FolderScanKeepsTheCopyITunesHasAndRemovalTakesItsEntryAlong)
     QDir().mkpath(QFileInfo(outside).absolutePath());
     ASSERT_TRUE(makeAudioFile(outside, audioSpec));
 
-    g_bScaniTunes = true;
-    manager = h.MakeManager();
-    ASSERT_EQ(manager->LoadMusicLibrary(xmlPath.toUtf8().constData(), h.dbPath.toUtf8().constData(),
-                                        RunModeDuplicateFiles),
-              0);
+    Load(RunModeDuplicateFiles, true, {outside, picked});
     ASSERT_NE(manager->GetZLibrary(), nullptr);
-    ASSERT_EQ(AddFiles(*manager, QStringList{outside, files[0]}), 0);
-    Recorder load;
-    const MusicCallback cb = load.Make(RunStateLoad);
-    ASSERT_EQ(manager->LoadMusicList(&cb), 0);
-    ASSERT_TRUE(load.WaitForFinal());
     Recorder analysis;
     const MusicCallback acb = analysis.Make(RunStateAnalysis);
     ASSERT_EQ(manager->AnalyzeMusicList(&acb, MF_Name | MF_Artist), 0);

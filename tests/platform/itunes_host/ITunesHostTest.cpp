@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
+#include <unistd.h>
+
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
 
@@ -315,4 +319,76 @@ TEST_F(ITunesHostTest, SeesChangesOtherProgramsMadeToTheFile)
     ASSERT_EQ(track(0)->Name(name), kOk);
     EXPECT_EQ(toUtf8(name), "Renamed elsewhere");
     EXPECT_EQ(app->library()->trackCount(), 1);
+}
+
+// A library that lists each file twice, the second entry spelling it another way: through a linked
+// folder, with "//", with "/./", and by a second hard link. Each second entry removed and its file
+// added again comes back as itself (ids, rating, plays, playlist place), never as the entry that
+// kept the file; a file the library has under another spelling is answered by its entry.
+TEST_F(ITunesHostTest, EntriesOfOneFileSpelledApartComeBackAsThemselves)
+{
+    const QString songs = QFileInfo(lib.files[0]).absolutePath();
+    ASSERT_TRUE(QFile::link(songs, songs + "-link"));
+    const QString hard = songs + "/hard link.mp3";
+    ASSERT_EQ(::link(QFile::encodeName(lib.files[2]).constData(), QFile::encodeName(hard).constData()), 0);
+    auto name = [&](int i) { return QFileInfo(lib.files[static_cast<size_t>(i)]).fileName(); };
+    const std::vector<std::pair<int, QString>> spellings{{0, songs + "-link/" + name(0)},
+                                                         {1, songs + "//" + name(1)},
+                                                         {2, songs + "/./" + name(2)},
+                                                         {2, hard}};
+    std::vector<LibraryTrack> tracks = lib.tracks;
+    std::vector<LibraryPlaylist> playlists = standardPlaylists(lib.tracks);
+    LibraryPlaylist mine;
+    mine.name = "Mine";
+    mine.persistentId = "00000000000000F1";
+    for (size_t k = 0; k < spellings.size(); ++k)
+    {
+        LibraryTrack second = lib.tracks[static_cast<size_t>(spellings[k].first)];
+        second.trackId = 200 + static_cast<int>(k);
+        second.persistentId = formatPersistentIdText(0xC80 + k);
+        second.location = fileUrl(spellings[k].second);
+        second.extraXml = "<key>Rating</key><integer>" + std::to_string(20 * (k + 1)) +
+                          "</integer><key>Play Count</key><integer>" + std::to_string(k + 3) + "</integer>";
+        tracks.push_back(second);
+        mine.items.push_back(second.trackId);
+    }
+    playlists.push_back(mine);
+    ASSERT_TRUE(writeTextFile(lib.libraryPath, libraryXml(tracks, playlists)));
+    const PlistValue before = readLibrary(lib.libraryPath);
+
+    auto add = [&](const QString& path)
+    {
+        std::shared_ptr<ITOperationStatus> status;
+        std::shared_ptr<ITTrackCollection> added;
+        std::shared_ptr<ITTrack> t;
+        EXPECT_EQ(playlist->AddFile(toUtf16(path.toStdString()), status), kOk);
+        if (!status || status->Tracks(added) != kOk || added->Item(1, t) != kOk)
+            return uint64_t{0};
+        return t->persistentId();
+    };
+    // Under any spelling, a file the library has answers its first entry and adds nothing.
+    EXPECT_EQ(add(songs + "-link/" + name(1)), parsePersistentIdText(lib.tracks[1].persistentId));
+    EXPECT_EQ(add(songs + "-link/" + name(2)), parsePersistentIdText(lib.tracks[2].persistentId));
+    EXPECT_EQ(app->library()->trackCount(), 7);
+
+    for (size_t k = 0; k < spellings.size(); ++k)
+        ASSERT_EQ(ITTrack(app->library(), 0xC80 + k).Delete(), kOk);
+    EXPECT_EQ(app->library()->trackCount(), 3);
+    EXPECT_TRUE(playlistItems(readLibrary(lib.libraryPath), "Mine").empty());
+    // Given back in another order than removed: each by its own spelling.
+    for (const size_t k : {1u, 3u, 0u, 2u})
+        EXPECT_EQ(add(spellings[k].second), 0xC80 + k) << spellings[k].second.toStdString();
+    const PlistValue after = readLibrary(lib.libraryPath);
+    EXPECT_EQ(app->library()->trackCount(), 7);
+    for (size_t k = 0; k < spellings.size(); ++k)
+    {
+        const int id = 200 + static_cast<int>(k);
+        ASSERT_NE(trackById(after, id), nullptr) << id;
+        EXPECT_EQ(writePlist(*trackById(after, id)), writePlist(*trackById(before, id)));
+    }
+    std::vector<int64_t> places = playlistItems(after, "Mine");
+    std::sort(places.begin(), places.end());
+    EXPECT_EQ(places, (std::vector<int64_t>{200, 201, 202, 203}));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(writePlist(*trackById(after, 100 + 2 * i)), writePlist(*trackById(before, 100 + 2 * i)));
 }
