@@ -701,6 +701,11 @@ private slots:
         qunsetenv("TIDEWELL_ITUNES_LIBRARY");
         GetAppSettings()->SetLastProjectFolder(QString());
         QDir(GetAppSettings()->GetRecycleFolder()).removeRecursively();
+        // The look-alikes that had to stay go now, so the road's end finds none of ours left.
+        QFile::remove(projects + ".tidewell-copy-link");
+        for (const QString& path : kept)
+            QFile::remove(path);
+        QDir(other).removeRecursively();
     }
 
     // A pause during the analysis holds until Continue, even when the manager's pass ends while
