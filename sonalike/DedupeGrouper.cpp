@@ -72,8 +72,13 @@ void DedupeGrouper::join(Bucket& bucket, DedupeTrack& track)
 
 DedupeGrouper::BucketMap::iterator DedupeGrouper::openBucket(DedupeTrack& track)
 {
+    return openBucket(track, DedupeGroupKey(track.key));
+}
+
+DedupeGrouper::BucketMap::iterator DedupeGrouper::openBucket(DedupeTrack& track, DedupeGroupKey&& key)
+{
     track.score = 1.0f;
-    const auto [it, added] = m_buckets.try_emplace(track.key);
+    const auto [it, added] = m_buckets.try_emplace(std::move(key));
     if (!added)
     {
         // Another fingerprint with the same count and sum already holds this key.
@@ -230,6 +235,8 @@ void DedupeGrouper::insert(std::span<DedupeTrack* const> tracks)
 // A newcomer's distinct values, shard by shard, ready to be indexed.
 void DedupeGrouper::prepare(Pending& pending, Scratch& scratch) const
 {
+    // The copy a new bucket would keep, made here on all threads rather than when it is placed.
+    pending.key = pending.track->key;
     const std::vector<int32_t>& values = pending.track->key.fingerprint();
     scratch.sorted.assign(values.begin(), values.end());
     std::sort(scratch.sorted.begin(), scratch.sorted.end());
@@ -389,7 +396,7 @@ void DedupeGrouper::insertIndexedBatch(std::span<DedupeTrack* const> tracks)
             }
         if (id == kNoMatch)
         {
-            m_byId[pending.id] = openBucket(track);
+            m_byId[pending.id] = openBucket(track, std::move(pending.key));
             continue;
         }
         const int n = std::min(m_byId[id]->first.count(), track.key.count());

@@ -64,6 +64,7 @@ private:
     struct Pending
     {
         DedupeTrack* track = nullptr;
+        DedupeGroupKey key;           // a copy of the track's key for its bucket
         uint32_t id = 0;              // its bucket id should it open one
         std::vector<uint32_t> values; // its distinct values, shard by shard
         std::vector<uint32_t> shardEnd;
@@ -89,6 +90,7 @@ private:
     void join(Bucket& bucket, DedupeTrack& track);
     // The new bucket, or m_buckets.end() when its key is taken.
     BucketMap::iterator openBucket(DedupeTrack& track);
+    BucketMap::iterator openBucket(DedupeTrack& track, DedupeGroupKey&& key); // key: a copy of track.key
     // The key of bucket `id`; ids from batchBegin on are the current batch's newcomers.
     const DedupeGroupKey& keyOf(uint32_t id, uint32_t batchBegin) const;
     // Whether a bucket of key `key` matches the newcomer (score strictly above the threshold).
