@@ -220,9 +220,14 @@ void DedupeGrouper::insertFingerprint(DedupeTrack& track)
     join(m_byId[id]->second, track);
 }
 
+bool DedupeGrouper::spreadsBatches() const
+{
+    return m_fingerprintMode && m_threshold.needsEqualPairs() && m_pool && m_pool->size() >= 2;
+}
+
 void DedupeGrouper::insert(std::span<DedupeTrack* const> tracks)
 {
-    if (!m_fingerprintMode || !m_threshold.needsEqualPairs() || !m_pool || m_pool->size() < 2)
+    if (!spreadsBatches())
     {
         for (DedupeTrack* track : tracks)
             insert(*track);

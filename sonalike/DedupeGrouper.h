@@ -28,7 +28,7 @@ using tidewell::WorkerPool;
 // is removed: above 15/16 only buckets that share enough exactly equal values with the newcomer
 // are compared (FingerprintIndex), below it buckets are compared on all cores with an exact early
 // abandon per alignment, and the first match in key order is taken either way. Above 15/16 a
-// batch of newcomers is spread over the pool, each newcomer on one thread (see insertBatch).
+// batch of newcomers is spread over the pool, each newcomer on one thread (insertIndexedBatch).
 //
 // Not thread-safe; used by the run's worker under the engine's lists mutex.
 class DedupeGrouper
@@ -46,6 +46,9 @@ public:
     // Inserts the tracks in their order, with exactly the outcome of inserting them one after
     // another (buckets, group order, scores), whatever the pool's size.
     void insert(std::span<DedupeTrack* const> tracks);
+    // Whether a batch's comparisons go to the pool (fingerprints above 15/16 and a pool of two or
+    // more): then inserting many tracks at once is faster than one by one.
+    bool spreadsBatches() const;
     // Every bucket of two or more tracks, in key order, each in group order.
     std::vector<std::vector<DedupeTrack*>> groups() const;
     size_t bucketCount() const { return m_buckets.size(); }
