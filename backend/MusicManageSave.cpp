@@ -10,6 +10,14 @@
 // Writing the run's results to the database: the transaction of the apply pass, one track's
 // analysis marks, and the save pass.
 
+namespace
+{
+
+// Tracks of the save pass per commit: few flushes to disk, and a bounded commit for a stop to wait on.
+constexpr int kSavePassPiece = 20000;
+
+} // namespace
+
 int CMusicManage::SetTransaction(int flag)
 {
     if (!m_library)
@@ -57,8 +65,8 @@ void CMusicManage::SaveDataToDB()
     if (!m_library)
         return;
     WriteManageLog(QStringLiteral("start SaveDataToDB()"));
-    // One transaction for the whole pass (one flush to disk instead of one per song); edits made
-    // meanwhile go into it too. It is committed on every way out.
+    // One transaction a piece of the pass (one flush to disk per piece instead of one per song);
+    // edits made meanwhile go into it too. It is committed on every way out.
     struct PassTransaction
     {
         explicit PassTransaction(std::recursive_mutex& mutex) : dbMutex(mutex)
@@ -81,6 +89,10 @@ void CMusicManage::SaveDataToDB()
         QMutexLocker db(&m_library->DbMutex());
         if (i >= MainListSize())
             break;
+        // Committed in pieces: a stop (Home, closing) waits for the commit of what the open
+        // transaction holds, which in one transaction would be the whole pass of a large library.
+        if (i > 0 && i % kSavePassPiece == 0 && (CommitTransaction() != 0 || BeginTransaction() != 0))
+            WriteManageLog(QStringLiteral("SaveDataToDB: a piece's commit failed"));
         CMusicObj* obj = MusicAt(i);
         if (obj && obj->GetAnalysed())
             SaveMusicObj(obj);

@@ -70,6 +70,13 @@ public:
         return m_started;
     }
 
+    // Whether position's result is made, so that wait(position) answers at once. Consumer thread.
+    bool ready(size_t position)
+    {
+        std::lock_guard lock(m_mutex);
+        return m_ready[position] != 0;
+    }
+
     const Result& wait(size_t position)
     {
         std::unique_lock lock(m_mutex);

@@ -434,7 +434,8 @@ void DedupeEngine::run()
         tidewell::OrderedPrefetch<int> loads(total, loaders * 2,
                                              [&](size_t index, unsigned) { return safeLoad(*order[index]); });
         loads.start(static_cast<unsigned>(loaders), [] { tidewell::nameThisThread("sonalike-load"); });
-        for (size_t i = 0; i < total; ++i)
+        std::vector<DedupeTrack*> loaded;
+        for (size_t i = 0; i < total;)
         {
             {
                 std::unique_lock state(m_state);
@@ -443,19 +444,28 @@ void DedupeEngine::run()
                 if (m_stop)
                     break;
             }
-            if (loads.wait(i) == 0)
+            // Where the grouper spreads a batch over the pool, the tracks already loaded beyond
+            // this one (a second scan finds every fingerprint made) are grouped with it; their
+            // progress follows in order.
+            size_t end = i + 1;
+            if (m_grouper.spreadsBatches())
+                while (end < total && loads.ready(end))
+                    ++end;
+            loaded.clear();
+            for (size_t k = i; k < end; ++k)
+                if (loads.wait(k) == 0)
+                    loaded.push_back(order[k]);
+            try
             {
-                try
-                {
-                    m_grouper.insert(*order[i]);
-                }
-                catch (const std::exception&)
-                {
-                    // Out of memory while grouping: this track stays out of every group.
-                }
+                m_grouper.insert(loaded);
             }
-            if (m_callback)
-                m_callback(&order[i]->userValue, static_cast<int>(i + 1), order[i]->path.c_str(), m_user);
+            catch (const std::exception&)
+            {
+                // Out of memory while grouping: these tracks stay out of every group.
+            }
+            for (; i < end; ++i)
+                if (m_callback)
+                    m_callback(&order[i]->userValue, static_cast<int>(i + 1), order[i]->path.c_str(), m_user);
         }
     } // the loaders stop after their current track and are joined
 

@@ -18,6 +18,7 @@
 #include "PauseControl.h"
 #include "ReadyLoadThread.h"
 #include "ResultMarks.h"
+#include "RowReaper.h"
 #include "ScreenText.h"
 #include "SharedImages.h"
 #include "StyleTemplates.h"
@@ -612,7 +613,7 @@ void CMainUI::ClearScanList()
     for (int i = m_pScanList->topLevelItemCount() - 1; i >= 0; --i)
         delete m_pScanList->takeTopLevelItem(i);
     m_pScanList->clear();
-    g_scanTextList.clear();
+    FreeOffGuiThread(g_scanTextList); // two entries a track: hundreds of thousands in a large library
     s_listedCount = 0;
     s_overflow = false;
     m_pScanScroll->setMaximum(0);

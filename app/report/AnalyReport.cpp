@@ -58,6 +58,9 @@ CAnalyReport::~CAnalyReport()
         entry->SetBadge(nullptr);
     while (m_pTypeTree->topLevelItemCount() > 0)
         m_pTypeTree->takeTopLevelItem(0);
+    // A page of a few hundred thousand rows would take the GUI thread for a second to free.
+    ReleaseRows();
+    FreeOffGuiThread(m_pullQueue);
 }
 
 void CAnalyReport::DropBadge(CTypeTreeItem* entry)

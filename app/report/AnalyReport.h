@@ -250,6 +250,8 @@ private:
     };
 
     void Build();
+    // Every row and cell leaves its view at once, to be deleted a batch per event-loop turn.
+    void ReleaseRows();
     // Build's steps, in the order it takes them.
     void BuildCategoryTree();
     void BuildArtworkList();

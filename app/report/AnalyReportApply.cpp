@@ -69,7 +69,11 @@ void CAnalyReport::ClearReport()
     while (m_pTypeTree->topLevelItemCount() > 0)
         m_pTypeTree->takeTopLevelItem(0);
     connect(m_pTypeTree, &QTreeWidget::currentItemChanged, this, &CAnalyReport::ClickType);
+    ReleaseRows();
+}
 
+void CAnalyReport::ReleaseRows()
+{
     m_pArtworkList->ClearBusyLabels();
     // The cells, like the rows below, leave their views at once and are deleted a batch per
     // event-loop turn. Taken from the end with the model quiet, each take is cheap; emptying the
@@ -93,7 +97,7 @@ void CAnalyReport::ClearReport()
     m_pRowReaper->Discard(std::exchange(m_takenCells, {}));
     m_pRowReaper->Discard(std::exchange(m_takenArtistRows, {}));
     m_pRowReaper->Discard(std::exchange(m_takenAlbumRows, {}));
-    m_trackRows.clear();
-    m_identifyTracks.clear();
-    m_unrecognizedRows.clear();
+    FreeOffGuiThread(m_trackRows);
+    FreeOffGuiThread(m_identifyTracks);
+    FreeOffGuiThread(m_unrecognizedRows);
 }

@@ -3,7 +3,10 @@
 // two beats from the action until its work has come back (plus a short settle). Goal: every
 // figure 50 ms or less; Home and closing also return within 0.5 s.
 // Rows, in groups that BENCH_STALL_ROWS may pick (comma-separated; all by default):
-//  load       Home and closing 5 ms .. 1.5 s into loading a large iTunes library
+//  load       Home and closing 5 ms .. 1.5 s into loading a large iTunes library (the tracks name
+//             one real song)
+//  score      the whole road to that library's score screen (time, peak memory, score), Home from
+//             it, and closing the window at it after a second road
 //  folders    Home and closing with thousands of pictures left in the work folders
 //  show       "Show in folder"
 //  report     a library of N problem songs (no artist, album or cover): load, analysis and its end
@@ -17,7 +20,8 @@
 //  fixall     Fix All over F generated songs against a local identify service, then Apply
 //  unrecognized  Fix All over F songs that all end unrecognised (the rows move at its end)
 // Usage: bench_app_stalls [tracks=40000] [pictures=20000]   (QT_QPA_PLATFORM=offscreen)
-// Sizes: BENCH_SONGS=N (20000) for report and duplicate, BENCH_FIX_SONGS=F (2000).
+// Sizes: tracks for load and score (330000 for the largest library measured), BENCH_SONGS=N
+// (20000) for report and duplicate, BENCH_FIX_SONGS=F (2000).
 #include "AnalyReport.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
@@ -207,14 +211,43 @@ void ClickCategory(CAnalyReport* page, ReportCategory category)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-void LoadRows(Heartbeat& heartbeat, const QString& folder, int tracks)
+// A line of /proc/self/status in kB ("VmHWM": the peak resident memory), -1 when unread.
+qint64 StatusKiB(const char* key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(QByteArray(key) + ':'))
+            return line.mid(qsizetype(qstrlen(key)) + 1).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// The peak resident memory starts again from what is resident now.
+void ResetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// Makes an iTunes library of `tracks` tracks that all name one real song and has the window open
+// it; false when it could not be made.
+bool UseLoadLibrary(const QString& folder, int tracks)
 {
     const QString song = MakeSong(folder, QStringLiteral("song.mp3"));
     const QString library = folder + QStringLiteral("/Library.xml");
     if (song.isEmpty() || !tidewell::test::writeOneSongLibrary(library, song, tracks, 97, 31))
-        return;
+        return false;
     qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
     g_nWorkMode = EWorkMode::ITunes;
+    return true;
+}
+
+void LoadRows(Heartbeat& heartbeat, const QString& folder, int tracks)
+{
+    if (!UseLoadLibrary(folder, tracks))
+        return;
     // The agent's read first, then the import.
     for (const int after : {5, 100, 500, 1500})
     {
@@ -228,6 +261,39 @@ void LoadRows(Heartbeat& heartbeat, const QString& folder, int tracks)
             window.reset();
             Spin(20);
         }
+    }
+    qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+}
+
+// The whole road to the score screen of the load rows' library, twice: left by Home the first
+// time, closed the second.
+void ScoreRows(Heartbeat& heartbeat, const QString& folder, int tracks)
+{
+    if (!UseLoadLibrary(folder, tracks))
+        return;
+    for (const bool close : {false, true})
+    {
+        auto window = NewWindow();
+        ResetPeakMemory();
+        QElapsedTimer clock;
+        clock.start();
+        qint64 took = 0;
+        const qint64 stall = Stall(
+            heartbeat, [&] { window->LoadStartParam({}, QString(), RunModeITunes); },
+            [&]
+            {
+                took = clock.elapsed();
+                return AtScoreScreen(*window);
+            },
+            200, 1800000);
+        Row(QStringLiteral("start to score screen, %1-track library").arg(tracks), stall,
+            QStringLiteral("(%1 s, peak memory %2 MB, %3)")
+                .arg(static_cast<double>(took) / 1000.0, 0, 'f', 2)
+                .arg(static_cast<double>(StatusKiB("VmHWM")) / 1024.0, 0, 'f', 0)
+                .arg(window->ScoreText()));
+        Leave(heartbeat, window, close, QStringLiteral("at the score screen of %1 tracks").arg(tracks));
+        window.reset();
+        Spin(20);
     }
     qunsetenv("TIDEWELL_ITUNES_LIBRARY");
 }
@@ -532,6 +598,8 @@ int main(int argc, char* argv[])
 
     if (Wanted("load"))
         LoadRows(heartbeat, folder, tracks);
+    if (Wanted("score"))
+        ScoreRows(heartbeat, folder, tracks);
     if (Wanted("folders"))
         FolderRows(heartbeat, pictures);
     if (Wanted("show"))

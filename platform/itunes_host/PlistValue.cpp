@@ -113,6 +113,11 @@ public:
             return;
         if (m_stack.back().haveKey)
             return fail("key without value");
+        // A closed container grows no more: the room its vector kept for growing goes (a library
+        // of many tracks holds one dictionary a track, each a few entries short of its room).
+        PlistValue& closed = *m_stack.back().value;
+        closed.entries().shrink_to_fit();
+        closed.items().shrink_to_fit();
         m_stack.pop_back();
     }
 

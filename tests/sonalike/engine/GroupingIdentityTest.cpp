@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cstring>
 #include <random>
@@ -185,6 +186,45 @@ TEST_P(GroupingIdentity, BoundaryScoresGroupExactlyAsTheLiteralScan)
     const Outcome expected = literalOutcome(songs, t);
     EXPECT_EQ(fastOutcome(songs, t), expected);
     EXPECT_EQ(fastOutcome(songs, t, &pool), expected);
+}
+
+// Many batches of newcomers spread over pools of several sizes: the groups, their order and the
+// scores are those of inserting one track after another, copies of songs in the same batch and in
+// earlier ones alike, and a print with the key of an earlier one (same count and sum) stays out.
+TEST(GroupingTest, SpreadOverThePoolGroupsAsOneAfterAnother)
+{
+    auto songs = synthetic::makeSongs(1500, 40, 0.2, 77, 25);
+    std::mt19937 rng(78);
+    for (size_t k = 700; k < songs.size(); k += 3)
+    {
+        // Copies of a song just before, some hundred before (the same batch or an earlier one),
+        // and of copies, with few enough bit errors to pass the highest levels.
+        const size_t back = std::array<size_t, 4>{1, 7, 300, 699}[rng() % 4];
+        const auto& original = songs[k - back].fingerprint;
+        songs[k].fingerprint = withFlips(original, static_cast<int>(rng() % (original.size() / 4 + 1)));
+    }
+    for (size_t k = 40; k < songs.size(); k += 97)
+    {
+        const auto& earlier = songs[k - 30].fingerprint;
+        songs[k].fingerprint.assign(earlier.rbegin(), earlier.rend());
+    }
+    for (const int percent : {94, 95, 99, 100})
+    {
+        const float t = static_cast<float>(percent) / 100.0f;
+        const Outcome expected = fastOutcome(songs, t);
+        if (percent < 100)
+        {
+            EXPECT_GT(expected.ids.size(), 50u) << percent;
+        }
+        for (const unsigned threads : {2u, 3u, 8u})
+        {
+            sonalike::WorkerPool pool(threads);
+            EXPECT_EQ(fastOutcome(songs, t, &pool), expected) << percent << "% on " << threads << " threads";
+        }
+    }
+    const std::vector<synthetic::Song> first(songs.begin(), songs.begin() + 600);
+    sonalike::WorkerPool pool(5);
+    EXPECT_EQ(fastOutcome(first, 0.95f, &pool), literalOutcome(first, 0.95f));
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, GroupingIdentity,

@@ -95,9 +95,17 @@ inline Outcome fastOutcome(const std::vector<synthetic::Song>& songs, float thre
         if (!texts.empty())
             tracks[k].key.text = texts[k];
     }
-    Stopwatch watch(seconds);
+    // With a pool, all tracks in one call, so above 15/16 their comparisons spread over it; without,
+    // one by one.
+    std::vector<DedupeTrack*> all;
     for (auto& track : tracks)
-        grouper.insert(track);
+        all.push_back(&track);
+    Stopwatch watch(seconds);
+    if (pool)
+        grouper.insert(all);
+    else
+        for (DedupeTrack* track : all)
+            grouper.insert(*track);
     watch.stop();
     Outcome out;
     for (const auto& group : grouper.groups())

@@ -419,6 +419,29 @@ TEST_F(SonalikeApi, FingerprintsGroupTheSameMusicAcrossFormatsWithTheBestCopyFir
             }
         }
     }
+
+    // Above 15/16 a scan that finds every fingerprint made groups the tracks in batches on the
+    // pool: its groups, their order and scores are those of a fresh scan, which grouped each track
+    // as its load came in.
+    const auto scan = []
+    {
+        Progress progress;
+        EXPECT_EQ(StartDedupeThread(&Progress::callback, &progress, DEDUPE_OPTION_FINGERPRINT, 60, 95), 0);
+        EXPECT_TRUE(progress.waitEnd());
+        std::vector<std::vector<std::pair<std::string, float>>> out;
+        for (const auto& group : readGroups())
+        {
+            out.emplace_back();
+            for (const Member& m : group)
+                out.back().emplace_back(m.path, m.similarity);
+        }
+        return out;
+    };
+    ASSERT_EQ(DedupeDealloc(), 0);
+    ASSERT_EQ(AddToDedupeLists(dir.c_str(), 0), 0);
+    const auto fresh = scan();
+    EXPECT_FALSE(fresh.empty());
+    EXPECT_EQ(scan(), fresh);
 }
 
 TEST_F(SonalikeApi, BrokenFilesAreCountedButNeverGrouped)
