@@ -405,6 +405,24 @@ em Zavro_Recycle Bin.</translation>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
     </message>
+    <message>
+        <source>Nothing was removed: the working database cannot be written:
+%1</source>
+        <translation>Nada foi removido: não é possível gravar no banco de dados de trabalho:
+%1</translation>
+    </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>Não foi possível salvar a remoção no banco de dados de trabalho:
+%1
+As cópias removidas estão na pasta de reciclagem. Salve com Remover.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Falha ao remover</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -404,6 +404,24 @@ Zavro_Recycle Bin gefunden.</translation>
         <source>%1 kbps</source>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>Nothing was removed: the working database cannot be written:
+%1</source>
+        <translation>Nichts wurde entfernt: In die Arbeitsdatenbank kann nicht geschrieben werden:
+%1</translation>
+    </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>Das Entfernen konnte nicht in der Arbeitsdatenbank gespeichert werden:
+%1
+Die entfernten Kopien liegen im Papierkorb-Ordner. Entfernen speichert es erneut.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

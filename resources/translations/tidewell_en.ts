@@ -404,6 +404,24 @@ was found in the Zavro_Recycle Bin.</translation>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
     </message>
+    <message>
+        <source>Nothing was removed: the working database cannot be written:
+%1</source>
+        <translation>Nothing was removed: the working database cannot be written:
+%1</translation>
+    </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Remove music failed</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -404,6 +404,24 @@ suppression dans Zavro_Recycle Bin.</translation>
         <source>%1 kbps</source>
         <translation>%1 kbit/s</translation>
     </message>
+    <message>
+        <source>Nothing was removed: the working database cannot be written:
+%1</source>
+        <translation>Rien n&apos;a été supprimé : la base de données de travail ne peut pas être écrite :
+%1</translation>
+    </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>La suppression n&apos;a pas pu être enregistrée dans la base de données de travail :
+%1
+Les copies supprimées sont dans le dossier de recyclage. Enregistrez-la avec Supprimer.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -381,6 +381,24 @@ in the Zavro_Recycle Bin.</source>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
     </message>
+    <message>
+        <source>Nothing was removed: the working database cannot be written:
+%1</source>
+        <translation>何も削除されていません。作業用データベースに書き込めません:
+%1</translation>
+    </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>削除を作業用データベースに保存できませんでした:
+%1
+削除したコピーはごみ箱フォルダーにあります。［削除］で保存できます。</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

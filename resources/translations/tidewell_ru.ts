@@ -427,6 +427,24 @@ in the Zavro_Recycle Bin.</source>
         <source>%1 kbps</source>
         <translation>%1 кбит/с</translation>
     </message>
+    <message>
+        <source>Nothing was removed: the working database cannot be written:
+%1</source>
+        <translation>Ничего не удалено: рабочая база данных недоступна для записи:
+%1</translation>
+    </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>Удаление не удалось сохранить в рабочей базе данных:
+%1
+Удалённые копии находятся в папке корзины. Сохраните через «Удалить».</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Не удалось удалить</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>
