@@ -160,8 +160,6 @@ private:
     void MarkRemoved(CDuplicateItem* row);
     // Tells the window how many copies the view holds removed now.
     void ReportRemoved();
-    // Says why the removal is not saved: text's %1 is the working database.
-    void TellDatabaseUnsaved(const QString& text);
     // The bits of clear leave the copy's state and those of set join it: a bare record's at once,
     // a track's on the writer's thread.
     void ChangeState(CDuplicateItem* row, int clear, int set);

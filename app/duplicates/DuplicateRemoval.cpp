@@ -81,25 +81,14 @@ void CDuplicate::RemoveDuplicate()
         return;
     QStringList notMoved;
     // The rows' record of where each copy went is written in this transaction. One already open
-    // (a removal whose commit was refused) is joined: this commit takes its record too.
-    if (m_pLink->SetTransaction(false) < 0)
-    {
-        WriteUILog(QStringLiteral("RemoveDuplicate: the working database cannot be written"));
-        QMetaObject::invokeMethod(
-            this,
-            [this]
-            {
-                emit SetRemoveEnable(true);
-                TellDatabaseUnsaved(tr("Nothing was removed: the working database cannot be written:\n%1"));
-            },
-            Qt::QueuedConnection);
-        return;
-    }
-    auto stopNow = [this]
+    // (a removal whose commit was refused) is joined: this commit takes its record too. Without a
+    // working database (the engine's own records) there is nothing to begin or commit.
+    const bool recorded = m_pLink->SetTransaction(false) >= 0;
+    auto stopNow = [this, recorded]
     {
         if (!m_pause.StopFlag())
             return false;
-        if (m_pLink->SetTransaction(true) != 0)
+        if (m_pLink->SetTransaction(true) != 0 && recorded)
             WriteUILog(QStringLiteral("RemoveDuplicate: the stopped removal could not be saved"));
         return true;
     };
@@ -146,7 +135,7 @@ void CDuplicate::RemoveDuplicate()
     }
     // The copies have moved; a refused commit leaves their record in the open transaction, where
     // a restore still finds it, and Remove stays offered to save it.
-    const bool committed = m_pLink->SetTransaction(true) == 0;
+    const bool committed = m_pLink->SetTransaction(true) == 0 || !recorded;
     if (!committed)
         WriteUILog(QStringLiteral("RemoveDuplicate: the working database could not be saved"));
     if (m_pause.StopFlag())
@@ -160,8 +149,12 @@ void CDuplicate::RemoveDuplicate()
             if (!committed)
             {
                 emit SetRemoveEnable(true);
-                TellDatabaseUnsaved(tr("The removal could not be saved in the working database:\n%1\nThe "
-                                       "removed copies are in the recycle folder. Click Remove to save it."));
+                CWarnMessage::ShowMessage(
+                    this, tr("Remove music failed"),
+                    tr("The removal could not be saved in the working database:\n%1\nThe removed copies are "
+                       "in the recycle folder. Click Remove to save it.")
+                        .arg(COwnDirectionDelegate::Isolated(g_strDBPath)),
+                    0, QString(), QString(), QString(), 0);
                 return;
             }
             ReportRemoved();
@@ -170,13 +163,6 @@ void CDuplicate::RemoveDuplicate()
         Qt::QueuedConnection);
     WriteUILog(QStringLiteral("End RemoveDuplicate()"));
     qDebug() << "------::RemoveDuplicate end";
-}
-
-void CDuplicate::TellDatabaseUnsaved(const QString& text)
-{
-    CWarnMessage::ShowMessage(this, tr("Remove music failed"),
-                              text.arg(COwnDirectionDelegate::Isolated(g_strDBPath)), 0, QString(), QString(),
-                              QString(), 0);
 }
 
 int CDuplicate::RemovedCount()

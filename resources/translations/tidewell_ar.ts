@@ -497,12 +497,6 @@ in the Zavro_Recycle Bin.</source>
         <translation>%1 كيلوبت/ث</translation>
     </message>
     <message>
-        <source>Nothing was removed: the working database cannot be written:
-%1</source>
-        <translation>لم تتم إزالة أي شيء: تعذرت الكتابة في قاعدة بيانات العمل:
-%1</translation>
-    </message>
-    <message>
         <source>The removal could not be saved in the working database:
 %1
 The removed copies are in the recycle folder. Click Remove to save it.</source>

@@ -406,12 +406,6 @@ em Zavro_Recycle Bin.</translation>
         <translation>%1 kbps</translation>
     </message>
     <message>
-        <source>Nothing was removed: the working database cannot be written:
-%1</source>
-        <translation>Nada foi removido: não é possível gravar no banco de dados de trabalho:
-%1</translation>
-    </message>
-    <message>
         <source>The removal could not be saved in the working database:
 %1
 The removed copies are in the recycle folder. Click Remove to save it.</source>

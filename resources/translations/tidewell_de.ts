@@ -405,12 +405,6 @@ Zavro_Recycle Bin gefunden.</translation>
         <translation>%1 kbit/s</translation>
     </message>
     <message>
-        <source>Nothing was removed: the working database cannot be written:
-%1</source>
-        <translation>Nichts wurde entfernt: In die Arbeitsdatenbank kann nicht geschrieben werden:
-%1</translation>
-    </message>
-    <message>
         <source>The removal could not be saved in the working database:
 %1
 The removed copies are in the recycle folder. Click Remove to save it.</source>

@@ -405,12 +405,6 @@ was found in the Zavro_Recycle Bin.</translation>
         <translation>%1 kbps</translation>
     </message>
     <message>
-        <source>Nothing was removed: the working database cannot be written:
-%1</source>
-        <translation>Nothing was removed: the working database cannot be written:
-%1</translation>
-    </message>
-    <message>
         <source>The removal could not be saved in the working database:
 %1
 The removed copies are in the recycle folder. Click Remove to save it.</source>

@@ -405,12 +405,6 @@ eliminación en Zavro_Recycle Bin.</translation>
         <translation>%1 kbps</translation>
     </message>
     <message>
-        <source>Nothing was removed: the working database cannot be written:
-%1</source>
-        <translation>No se eliminó nada: no se puede escribir en la base de datos de trabajo:
-%1</translation>
-    </message>
-    <message>
         <source>The removal could not be saved in the working database:
 %1
 The removed copies are in the recycle folder. Click Remove to save it.</source>

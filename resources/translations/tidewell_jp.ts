@@ -382,12 +382,6 @@ in the Zavro_Recycle Bin.</source>
         <translation>%1 kbps</translation>
     </message>
     <message>
-        <source>Nothing was removed: the working database cannot be written:
-%1</source>
-        <translation>何も削除されていません。作業用データベースに書き込めません:
-%1</translation>
-    </message>
-    <message>
         <source>The removal could not be saved in the working database:
 %1
 The removed copies are in the recycle folder. Click Remove to save it.</source>

@@ -428,12 +428,6 @@ in the Zavro_Recycle Bin.</source>
         <translation>%1 кбит/с</translation>
     </message>
     <message>
-        <source>Nothing was removed: the working database cannot be written:
-%1</source>
-        <translation>Ничего не удалено: рабочая база данных недоступна для записи:
-%1</translation>
-    </message>
-    <message>
         <source>The removal could not be saved in the working database:
 %1
 The removed copies are in the recycle folder. Click Remove to save it.</source>
