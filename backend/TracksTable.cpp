@@ -405,6 +405,11 @@ int BeginTransaction()
 
 int CommitTransaction()
 {
+    // Nothing is pending when another pass's commit on this connection already took the writes
+    // (passes share it): nothing to do, not a failure.
+    sqlite3* db = tracksDb();
+    if (db && sqlite3_get_autocommit(db))
+        return 0;
     return execTransactionStatement("commit transaction");
 }
 

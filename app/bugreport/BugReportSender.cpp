@@ -24,11 +24,12 @@ QString SupportAddress()
     return g_strSupportMail.isEmpty() ? tidewell::mail::SupportAddress() : g_strSupportMail;
 }
 
-// What a report stopped at a close keeps of itself beside its archive: the mail's subject and the
-// description, so nothing the user wrote is lost on the way by hand.
-void KeepUnsent(const BugMailContent& content)
+// What a report stopped at a close keeps of itself beside its archive (namedAfter, which may
+// never have been packed): the mail's subject and the description, so nothing the user wrote is
+// lost on the way by hand.
+void KeepUnsent(const BugMailContent& content, const QString& namedAfter)
 {
-    QString stem = content.archivePath;
+    QString stem = namedAfter;
     if (stem.endsWith(QStringLiteral(".7z")))
         stem.chop(3);
     if (stem.isEmpty())
@@ -126,11 +127,27 @@ void CBugReportSender::PackageDone()
             m_pParent, tr("Bug Report"),
             tr("The report's files could not be packed. Send the description alone?"), 2,
             QObject::tr("Continue"), QObject::tr("Cancel"), QString(), 0);
-        if (!self || m_bAbandoned || choice != 1)
+        if (!self)
+            return;
+        // Sent by the user, then the program closed while asked: the description stays.
+        if (m_bAbandoned)
+            KeepUnsent(Content(answer, QString()), archive);
+        if (m_bAbandoned || choice != 1)
             return;
         archive.clear();
     }
+    const BugMailContent content = Content(answer, archive);
 
+    auto* thread = new BugreportThread(content, m_account, this);
+    m_threads << thread;
+    connect(thread, &BugreportThread::updateResultUI, this,
+            [this, thread](bool sent, const QString& path, void* context)
+            { OnThreadResult(thread, sent, path, context); });
+    thread->start(QThread::InheritPriority);
+}
+
+BugMailContent CBugReportSender::Content(const BugReportAnswer& answer, const QString& archive) const
+{
     BugMailContent content;
     content.owner = m_pContext;
     content.context = m_pContext;
@@ -141,13 +158,7 @@ void CBugReportSender::PackageDone()
     content.productName = g_strAppName;
     content.appPath = QCoreApplication::applicationFilePath();
     content.supportAddress = SupportAddress();
-
-    auto* thread = new BugreportThread(content, m_account, this);
-    m_threads << thread;
-    connect(thread, &BugreportThread::updateResultUI, this,
-            [this, thread](bool sent, const QString& path, void* context)
-            { OnThreadResult(thread, sent, path, context); });
-    thread->start(QThread::InheritPriority);
+    return content;
 }
 
 void CBugReportSender::OnThreadResult(BugreportThread* thread, bool sent, const QString& archivePath,
@@ -163,8 +174,11 @@ void CBugReportSender::Abandon()
     m_bAbandoned = true;
     if (m_pDialog)
         m_pDialog->close();
+    // A report the user sent while its archive is still being packed is kept without it: the
+    // archiver is killed and its unfinished archive removed, what the user wrote stays.
+    if (m_pPackage && !m_bAsking && m_answer.accepted)
+        KeepUnsent(Content(m_answer, QString()), m_pPackage->ArchivePath());
     m_answer = BugReportAnswer();
-    // The archiver is killed and its unfinished archive removed.
     delete std::exchange(m_pPackage, nullptr);
     for (BugreportThread* thread : std::exchange(m_threads, {}))
     {
@@ -174,7 +188,7 @@ void CBugReportSender::Abandon()
         if (thread->isFinished() && thread->IsSent())
             QFile::remove(thread->Content().archivePath);
         else
-            KeepUnsent(thread->Content());
+            KeepUnsent(thread->Content(), thread->Content().archivePath);
         connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     }
 }

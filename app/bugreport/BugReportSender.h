@@ -31,9 +31,10 @@ public:
 
     bool IsBusy() const;
     // For closing, and waiting on nothing: an open dialog closes unanswered, the packing ends,
-    // and every report still sending is stopped and kept in the reports folder with what the
-    // user wrote, for mailing by hand; the next start says so (TellKeptReports). No result comes
-    // for them, and no further report starts.
+    // and every report the user sent that is still being packed or sending is stopped and kept in
+    // the reports folder with what the user wrote (and its archive, once packed), for mailing by
+    // hand; the next start says so (TellKeptReports). No result comes for them, and no further
+    // report starts.
     void Abandon();
 
     // The window's answer to a result: a sent report is said and its archive removed; on
@@ -49,6 +50,8 @@ signals:
 
 private:
     void PackageDone();
+    // What the mail of this report carries: the user's answer and the archive (may be empty).
+    BugMailContent Content(const BugReportAnswer& answer, const QString& archive) const;
     void OnThreadResult(BugreportThread* thread, bool sent, const QString& archivePath, void* context);
 
     CBugReportPackage* m_pPackage = nullptr; // child; the report being packed or asked for

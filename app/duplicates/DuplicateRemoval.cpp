@@ -2,6 +2,7 @@
 // recycle folder, the restore thread brings one back; each hands its row changes to the GUI thread.
 #include "Duplicate.h"
 
+#include "AppGlobals.h"
 #include "CMusicLink.h"
 #include "CWarnMessage.h"
 #include "CountTexts.h"
@@ -79,12 +80,16 @@ void CDuplicate::RemoveDuplicate()
     if (!m_pLink)
         return;
     QStringList notMoved;
-    m_pLink->SetTransaction(false);
-    auto stopNow = [this]
+    // The rows' record of where each copy went is written in this transaction. One already open
+    // (a removal whose commit was refused) is joined: this commit takes its record too. Without a
+    // working database (the engine's own records) there is nothing to begin or commit.
+    const bool recorded = m_pLink->SetTransaction(false) >= 0;
+    auto stopNow = [this, recorded]
     {
         if (!m_pause.StopFlag())
             return false;
-        m_pLink->SetTransaction(true);
+        if (m_pLink->SetTransaction(true) != 0 && recorded)
+            WriteUILog(QStringLiteral("RemoveDuplicate: the stopped removal could not be saved"));
         return true;
     };
     for (const PlanGroup& group : plan)
@@ -128,15 +133,30 @@ void CDuplicate::RemoveDuplicate()
                 },
                 Qt::QueuedConnection);
     }
-    m_pLink->SetTransaction(true);
+    // The copies have moved; a refused commit leaves their record in the open transaction, where
+    // a restore still finds it, and Remove stays offered to save it.
+    const bool committed = m_pLink->SetTransaction(true) == 0 || !recorded;
+    if (!committed)
+        WriteUILog(QStringLiteral("RemoveDuplicate: the working database could not be saved"));
     if (m_pause.StopFlag())
         return;
     QMetaObject::invokeMethod(
         this,
-        [this, notMoved]
+        [this, notMoved, committed]
         {
             // Queued behind the rows this pass marked: the count is what the view holds removed.
             m_notMoved = notMoved;
+            if (!committed)
+            {
+                emit SetRemoveEnable(true);
+                CWarnMessage::ShowMessage(
+                    this, tr("Remove music failed"),
+                    tr("The removal could not be saved in the working database:\n%1\nThe removed copies are "
+                       "in the recycle folder. Click Remove to save it.")
+                        .arg(COwnDirectionDelegate::Isolated(g_strDBPath)),
+                    0, QString(), QString(), QString(), 0);
+                return;
+            }
             ReportRemoved();
             emit SetRemoveEnable(!notMoved.isEmpty());
         },

@@ -155,7 +155,10 @@ void CFixWriter::Run()
         for (const Job& job : batch)
             writes += job.kind != EJob::Barrier ? 1 : 0;
         // Another pass may hold the transaction already (the apply's); then the writes join it.
-        const bool own = link && writes > 1 && link->SetTransaction(false) == 0;
+        // A transaction this writer could not commit before is still open with its writes: this
+        // batch joins it and commits both.
+        const int began = link && writes > 0 ? link->SetTransaction(false) : -1;
+        const bool own = began == 0 || (began > 0 && m_bLeftOpen);
         for (const Job& job : batch)
         {
             if (job.kind == EJob::Barrier)
@@ -179,7 +182,29 @@ void CFixWriter::Run()
             }
         }
         if (own)
-            link->SetTransaction(true);
+        {
+            // Nothing of the batch is saved until its commit answered: a refused commit fails
+            // every write of the batch, and the writes stay in the open transaction for the next
+            // commit to take.
+            const int committed = link->SetTransaction(true);
+            m_bLeftOpen = committed != 0;
+            if (committed != 0)
+            {
+                WriteUILog(QStringLiteral("Committing %1 write(s) of the songs failed: %2")
+                               .arg(writes)
+                               .arg(committed));
+                for (std::size_t i = 0; i < batch.size(); ++i)
+                {
+                    if (batch[i].kind == EJob::Barrier || results[i] != 0)
+                        continue;
+                    results[i] = committed;
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, track = batch[i].track, committed] { emit WriteFailed(track, committed); },
+                        Qt::QueuedConnection);
+                }
+            }
+        }
 
         {
             std::lock_guard lock(m_mutex);

@@ -38,7 +38,7 @@ public:
     // Queues one song's fix answer (the mask and texts of CMusicLink::ModifyMusicInfo).
     void Modify(CMusicObj* track, int mask, const QStringList& values);
     // Queues the user's own edit of one song, the same way; done gets the library's answer on the
-    // GUI thread once the edit is committed (or has failed).
+    // GUI thread once the edit is committed (or has failed, its commit too).
     void Edit(CMusicObj* track, int mask, const QStringList& values, std::function<void(int)> done);
     // Queues the user's choice of one of a song's artwork candidates (CMusicLink::SelectArtwork).
     void SelectArtwork(CMusicObj* track, int index);
@@ -97,4 +97,6 @@ private:
     bool m_busy = false;
     bool m_quit = false;
     std::thread m_thread; // started with the first job
+    // The writer's own transaction whose commit was refused is still open (writer thread only).
+    bool m_bLeftOpen = false;
 };

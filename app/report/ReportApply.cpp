@@ -86,12 +86,17 @@ void CReportApply::AppleyiTunes()
     const int replaceMask = (replace & MF_ReplaceSwitch) ? replace : 0;
     ApplyRun run;
 
-    m_page.m_pLink->SetTransaction(false);
-    WriteSongFixes(run, replaceMask);
-    // One pass after the songs: the checked songs whose file is gone leave iTunes once.
-    RemoveMissingSongs(run, missing);
+    // Nothing is written without the transaction that records it. One already open (an earlier
+    // apply whose commit was refused) is joined: this commit saves its writes too.
+    const bool began = m_page.m_pLink->SetTransaction(false) >= 0;
+    if (began)
+    {
+        WriteSongFixes(run, replaceMask);
+        // One pass after the songs: the checked songs whose file is gone leave iTunes once.
+        RemoveMissingSongs(run, missing);
+    }
     // The files are written: a database that cannot take their record is said, not passed over.
-    const bool committed = m_page.m_pLink->SetTransaction(true) == 0;
+    const bool committed = began && m_page.m_pLink->SetTransaction(true) == 0;
     if (!committed)
         WriteUILog(QStringLiteral("AppleiTunes: the working database could not be saved"));
     if (run.failed || run.stopped || !committed)

@@ -502,6 +502,18 @@ in the Zavro_Recycle Bin.</source>
         <translation>تعذّرت إعادة إدخال الأغنية إلى المكتبة. ملفها في مكانه ويبقى في المكتبة عبر إدخال آخر:
 %1</translation>
     </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>تعذر حفظ الإزالة في قاعدة بيانات العمل:
+%1
+النسخ المُزالة موجودة في مجلد المحذوفات. انقر «إزالة» لحفظها.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>فشلت الإزالة</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -411,6 +411,18 @@ em Zavro_Recycle Bin.</translation>
         <translation>Não foi possível devolver a entrada da música à biblioteca. O arquivo está no lugar e continua na biblioteca por meio de outra entrada:
 %1</translation>
     </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>Não foi possível salvar a remoção no banco de dados de trabalho:
+%1
+As cópias removidas estão na pasta de reciclagem. Salve com Remover.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Falha ao remover</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -410,6 +410,18 @@ Zavro_Recycle Bin gefunden.</translation>
         <translation>Der Eintrag des Titels konnte nicht in die Mediathek zurückgegeben werden. Seine Datei liegt an ihrem Platz und bleibt über einen anderen Eintrag in der Mediathek:
 %1</translation>
     </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>Das Entfernen konnte nicht in der Arbeitsdatenbank gespeichert werden:
+%1
+Die entfernten Kopien liegen im Papierkorb-Ordner. Entfernen speichert es erneut.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

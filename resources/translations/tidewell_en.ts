@@ -410,6 +410,18 @@ was found in the Zavro_Recycle Bin.</translation>
         <translation>The song&apos;s entry could not be given back to the library. Its file is in place and stays in the library through another entry:
 %1</translation>
     </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Remove music failed</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

@@ -410,6 +410,18 @@ eliminación en Zavro_Recycle Bin.</translation>
         <translation>No se pudo devolver la entrada de la canción a la biblioteca. Su archivo está en su sitio y sigue en la biblioteca a través de otra entrada:
 %1</translation>
     </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>No se pudo guardar la eliminación en la base de datos de trabajo:
+%1
+Las copias eliminadas están en la carpeta de reciclaje. Guárdela con Eliminar.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

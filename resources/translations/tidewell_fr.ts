@@ -410,6 +410,18 @@ suppression dans Zavro_Recycle Bin.</translation>
         <translation>Impossible de rendre à la bibliothèque l’entrée du morceau. Son fichier est à sa place et reste dans la bibliothèque par une autre entrée :
 %1</translation>
     </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>La suppression n&apos;a pas pu être enregistrée dans la base de données de travail :
+%1
+Les copies supprimées sont dans le dossier de recyclage. Enregistrez-la avec Supprimer.</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

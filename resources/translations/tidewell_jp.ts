@@ -387,6 +387,18 @@ in the Zavro_Recycle Bin.</source>
         <translation>曲の項目をライブラリに戻せませんでした。ファイルは元の場所にあり、別の項目を通じてライブラリに残っています:
 %1</translation>
     </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>削除を作業用データベースに保存できませんでした:
+%1
+削除したコピーはごみ箱フォルダーにあります。［削除］で保存できます。</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

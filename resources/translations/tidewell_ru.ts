@@ -433,6 +433,18 @@ in the Zavro_Recycle Bin.</source>
         <translation>Не удалось вернуть запись песни в медиатеку. Её файл на месте и остаётся в медиатеке через другую запись:
 %1</translation>
     </message>
+    <message>
+        <source>The removal could not be saved in the working database:
+%1
+The removed copies are in the recycle folder. Click Remove to save it.</source>
+        <translation>Удаление не удалось сохранить в рабочей базе данных:
+%1
+Удалённые копии находятся в папке корзины. Сохраните через «Удалить».</translation>
+    </message>
+    <message>
+        <source>Remove music failed</source>
+        <translation>Не удалось удалить</translation>
+    </message>
 </context>
 <context>
     <name>CDuplicateWidget</name>

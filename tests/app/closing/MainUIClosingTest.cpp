@@ -132,9 +132,11 @@ private slots:
         QVERIFY(!window.ApplyThread()->isRunning());
     }
 
-    // A close while the dialog is open closes both and sends nothing. With a mail server that
-    // accepts and says nothing, closing does not wait: the report is kept, with what the user
-    // wrote, where no Home or close empties it, and the next start says so once.
+    // A close while the dialog is open closes both and sends nothing. A report sent while its
+    // archive is still being packed (a large library file) is kept with what the user wrote, its
+    // unfinished archive gone. With a mail server that accepts and says nothing, closing does not
+    // wait: the report is kept with its archive. Both lie where no Home or close empties them,
+    // and the next start says so once.
     void closeWhileABugReportHangs()
     {
         QTcpServer silent;
@@ -153,8 +155,38 @@ private slots:
         QVERIFY(!silent.hasPendingConnections());
         QVERIFY(reports.entryList(QDir::Files).isEmpty());
         {
+            // Sparse: packing its zeros takes the archiver many seconds, reading the disk little.
+            const QString large = QDir::homePath() + QStringLiteral("/Large iTunes Library.xml");
+            QFile file(large);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(3) << 30));
+            file.close();
+            qputenv("TIDEWELL_ITUNES_LIBRARY", QFile::encodeName(large));
             CMainUI window;
             window.show();
+            ReportBug(window, [](QWidget* dialog)
+                      { dialog->findChild<QPushButton*>(QStringLiteral("ReportButton"))->click(); });
+            QTRY_VERIFY(!TopLevelOf<CBugReport>());
+            const auto* package = window.findChild<CBugReportPackage*>();
+            QVERIFY(package && !package->IsDone());
+            QVERIFY(window.close());
+            qunsetenv("TIDEWELL_ITUNES_LIBRARY");
+            QFile::remove(large);
+        }
+        QCOMPARE(reports.entryList({"*.unsent.txt"}).size(), 1);
+        QVERIFY(reports.entryList({"*.7z"}).isEmpty());
+        QVERIFY(QDir(GetAppSettings()->GetDataFolder()).entryList({"Gorvane_*"}).isEmpty());
+        const QString packing =
+            reports.entryList({"*.unsent.txt"}).constFirst().chopped(QStringLiteral(".unsent.txt").size());
+        {
+            QStringList told;
+            CMessageSeam::Scope seam([&told](const MessageQuestion& question)
+                                     { return told << question.text, 1; });
+            CMainUI window;
+            window.show();
+            QTRY_COMPARE(told.size(), 1);
+            QVERIFY(told[0].startsWith("1 bug report") &&
+                    told[0].endsWith(QDir::toNativeSeparators(reports.path())));
+            QVERIFY(reports.exists(packing + ".txt"));
             ReportBug(window, [](QWidget* dialog)
                       { dialog->findChild<QPushButton*>(QStringLiteral("ReportButton"))->click(); });
             QTRY_VERIFY_WITH_TIMEOUT(silent.hasPendingConnections(), 30000);
@@ -162,8 +194,11 @@ private slots:
         }
         const QStringList kept = reports.entryList({"*.unsent.txt"});
         QCOMPARE(kept.size(), 1);
-        QFile description(reports.filePath(kept.constFirst()));
-        QVERIFY(description.open(QIODevice::ReadOnly) && description.readAll().contains("it hangs"));
+        for (const QString& name : {kept.constFirst(), packing + ".txt"})
+        {
+            QFile description(reports.filePath(name));
+            QVERIFY(description.open(QIODevice::ReadOnly) && description.readAll().contains("it hangs"));
+        }
         const QString stem = kept.constFirst().chopped(QStringLiteral(".unsent.txt").size());
         QVERIFY(QFileInfo(reports.filePath(stem + ".7z")).size() > 0);
 

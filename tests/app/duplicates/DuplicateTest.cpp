@@ -18,6 +18,7 @@
 #include "HistoryOptWidget.h"
 #include "IMusicLinkHost.h"
 #include "LibraryXml.h"
+#include "ManagerFixture.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "RoadCheck.h"
@@ -749,7 +750,39 @@ private slots:
             QVERIFY(writer.WaitIdle());
             QCOMPARE(link.GetMusicState(track) & MF_Duplicate, unsigned(MF_Duplicate));
 
-            RunRemoval(view);
+            // Another connection reads the database all along: the copy moves, but the commit of
+            // its record is refused. That is said instead of the count, and Remove stays offered;
+            // Remove again saves the record, so a restore finds it also from the database alone.
+            const std::string trashOf =
+                "select TrashPath from TracksTable where PersistentID = '" + pid.toStdString() + "'";
+            {
+                QStringList told;
+                CMessageSeam::Scope seam([&told](const MessageQuestion& question)
+                                         { return told << question.text, 1; });
+                QSignalSpy counted(&view, &CDuplicate::StartFixAll);
+                QSignalSpy offered(&view, &CDuplicate::SetRemoveEnable);
+                QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &other), SQLITE_OK);
+                QCOMPARE(
+                    sqlite3_exec(other, "BEGIN; SELECT count(*) FROM TracksTable", nullptr, nullptr, nullptr),
+                    SQLITE_OK);
+                RunRemoval(view);
+                QCOMPARE(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+                sqlite3_close(other);
+                QTRY_COMPARE(told.size(), 1);
+                QVERIFY2(told[0].startsWith("The removal could not be saved in the working database:") &&
+                             told[0].contains(g_strDBPath),
+                         qPrintable(told[0]));
+                QCOMPARE(counted.count(), 0);
+                QCOMPARE(offered.count(), 1);
+                QCOMPARE(offered[0][0].toBool(), true);
+                QVERIFY(copy->isDisabled());
+                RunRemoval(view);
+                QCOMPARE(told.size(), 1);
+                QCOMPARE(counted.count(), 1);
+                QCOMPARE(counted[0][1].toString(), QStringLiteral("1"));
+            }
+            const std::vector<std::string> trash = manager_test::QueryColumn(g_strDBPath, trashOf);
+            QVERIFY(trash.size() == 1 && !trash[0].empty());
             QVERIFY(copy->isDisabled());
             QVERIFY(!QFile::exists(path));
             QFile library(xml);

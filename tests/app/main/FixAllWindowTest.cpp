@@ -23,6 +23,7 @@
 #include "MusicTag.h"
 #include "ServiceKeys.h"
 #include "StartUI.h"
+#include "TreeItem.h"
 #include "TypeTreeItem.h"
 #include "WidgetTestEnv.h"
 
@@ -689,6 +690,68 @@ private slots:
             m_window->GoHome();
         }
         g_nWorkMode = EWorkMode::Files;
+    }
+
+    // Apply writes what the user ticked before it, however many ticks the writer still has to
+    // store: here the writer is held by another connection's write lock behind a tick, a long run
+    // of clicks and the untick of the first song, all given before Apply and the lock let go only
+    // then. Neither unticked song is written; every other one is.
+    void applyWaitsForTheTicksGivenBeforeIt()
+    {
+        const QStringList songs = MakeBareSongs(QDir::homePath() + QStringLiteral("/ticks"), 4);
+        QCOMPARE(songs.size(), 4);
+        Answer(HttpResponse::Mode::Full);
+        QVERIFY(FixAllOver(QFileInfo(songs[0]).path(), false));
+        QVERIFY(m_window->ReportPage()->WaitFixWrites());
+        CFailedTreeWidget* artists = m_window->ReportPage()->ArtistTree();
+        QCOMPARE(RowsOf(artists), 4);
+        CMusicObj* first = nullptr;
+        QCOMPARE(m_window->MusicLink()->GetMusicObj(0, &first), 0);
+        QTreeWidgetItem* firstRow = nullptr;
+        QTreeWidgetItem* otherRow = nullptr;
+        for (int i = 0; i < RowsOf(artists); ++i)
+        {
+            auto* row = dynamic_cast<CTreeItem*>(artists->topLevelItem(i));
+            QVERIFY(row);
+            (row->GetMusicData() == first ? firstRow : otherRow) = row;
+        }
+        QVERIFY(firstRow && otherRow);
+        const auto clickName = [artists](QTreeWidgetItem* row)
+        {
+            artists->scrollToItem(row);
+            QTest::mouseClick(artists->viewport(), Qt::LeftButton, {},
+                              QPoint(artists->columnViewportPosition(0) + artists->columnWidth(0) / 2,
+                                     artists->visualItemRect(row).center().y()));
+        };
+
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &other), SQLITE_OK);
+        sqlite3_busy_timeout(other, 10000);
+        QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        for (int i = 0; i <= 2000; ++i)
+        {
+            otherRow->setCheckState(0, i % 2 ? Qt::Checked : Qt::Unchecked);
+            clickName(otherRow);
+        }
+        firstRow->setCheckState(0, Qt::Unchecked);
+        clickName(firstRow);
+        Click("main_applybut");
+        // The apply thread is under way before the writer may go on.
+        QVERIFY(m_window->ApplyThread()->isRunning());
+        QTest::qWait(200);
+        QCOMPARE(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+        QVERIFY(ApplyEnded());
+
+        for (int i = 0; i < songs.size(); ++i)
+        {
+            CMusicObj* track = nullptr;
+            QCOMPARE(m_window->MusicLink()->GetMusicObj(i, &track), 0);
+            const bool unticked =
+                track == first || track == static_cast<CTreeItem*>(otherRow)->GetMusicData();
+            QCOMPARE(ArtistOf(track->CurrentInfo().Location) == QStringLiteral("Found Artist"), !unticked);
+        }
+        m_window->GoHome();
     }
 
     // A song whose file name is not UTF-8 is loaded from a folder and from a library like any

@@ -6,6 +6,7 @@
 #include "AnalyReport.h"
 #include "ArtworkList.h"
 #include "AudioFixture.h"
+#include "CMessageSeam.h"
 #include "CMusicLink.h"
 #include "CShowMaxPicture.h"
 #include "EventLoopHttpServer.h"
@@ -649,10 +650,43 @@ void ReportPageTest::checksEditsAndArtworkChoicesAreWrittenInOrderOffTheGuiThrea
         QTest::mouseClick(page->Editor()->findChild<QPushButton*>(QStringLiteral("InfoHideBut")),
                           Qt::LeftButton);
 
+    // While another connection reads the database all along, a tick's and a tag edit's writes go
+    // in but their commit is refused: the editor says so and the edit is not counted. The writes
+    // stay in the open transaction, which the writer's next commit saves.
+    sqlite3* other = nullptr;
+    {
+        QStringList told;
+        CMessageSeam::Scope seam([&told](const MessageQuestion& question)
+                                 { return told << question.text, 1; });
+        QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN; SELECT count(*) FROM TracksTable", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        // A tick first: the edit goes in one transaction with it, or after its refused commit.
+        row->setCheckState(0, Qt::Checked);
+        emit artists->itemClicked(row, 0);
+        QTest::mouseClick(album, Qt::LeftButton);
+        album->repaint();
+        album->selectAll();
+        QTest::keyClicks(album, QStringLiteral("Unsaved Album"));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1)).center());
+        QVERIFY(page->WaitFixWrites());
+        QTRY_COMPARE(told, QStringList{"Sorry, the changes to this song could not be saved."});
+        QCOMPARE(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+        QVERIFY(!page->HasUnappliedChanges());
+        row->setCheckState(0, Qt::Unchecked);
+        emit artists->itemClicked(row, 0);
+        QVERIFY(page->WaitFixWrites());
+        QCOMPARE(link->GetMusicState(track) & MF_Artist, MF_Artist);
+        QCOMPARE(manager_test::QueryColumn(g_strDBPath,
+                                           "select count(*) from TracksTable where Album = 'Unsaved Album'"),
+                 std::vector<std::string>{"1"});
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
     // While another connection holds the database's write lock, a tick, two artwork choices and a
     // tag edit are only queued: the GUI thread goes on and the grid shows the choice; all are
     // written in order once the lock is let go, and only then is the edit counted.
-    sqlite3* other = nullptr;
     QCOMPARE(sqlite3_open(g_strDBPath.toUtf8().constData(), &other), SQLITE_OK);
     sqlite3_busy_timeout(other, 5000);
     QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
