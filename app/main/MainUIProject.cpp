@@ -68,6 +68,14 @@ bool CMainUI::ApplyOrSave(int which)
     }
     else if (which == 3)
     {
+        // What the tag editor holds goes into the project too; a refused save (a blank title, the
+        // user told) saves nothing.
+        if (!m_pReport->CommitEdits())
+        {
+            if (held)
+                SetRecognitionHold(true);
+            return held;
+        }
         QString folder;
         GetSpecialFolderPath(&folder, kMusicFolder);
         QString path =

@@ -55,7 +55,7 @@ private:
     void NoteApplyFailure(ApplyRun& run, CMusicObj* track);
     void WriteSongFixes(ApplyRun& run, int replaceMask);
     void RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& missing);
-    void PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bool stopped);
+    void PostRemovedMissingRows(const QVector<CMusicObj*>& removed);
 
     CAnalyReport& m_page;
     // Handed from the GUI thread to the apply thread.
