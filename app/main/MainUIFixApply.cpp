@@ -68,6 +68,7 @@ void CMainUI::Fixall()
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix.gif"));
     m_pHintLine->SetShadeHidden(true);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
+    m_pResultMarks->SetStage(ResultStageFixing);
     m_pResultMarks->SetSettled(false);
     m_pReport->SetFixMode(EFixStage::Running);
     m_pReport->SetRunState(EFixRunState::Running);

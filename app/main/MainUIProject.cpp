@@ -220,6 +220,7 @@ void CMainUI::ButControl()
     m_pHintLine->SetShadeHidden(true);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
     m_pActionStack->setCurrentIndex(ActionPause);
+    m_pResultMarks->SetStage(ResultStageFixing);
     m_pResultMarks->SetSettled(false);
     m_pReport->StartFixFailed();
     m_bApplied = false;

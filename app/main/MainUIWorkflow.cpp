@@ -498,6 +498,18 @@ void CMainUI::UpdataReport()
         {
             m_bServiceUnreached = m_bLoadedUnreached.load();
             ShowResultStage(stage == ResultStageApplied ? ResultStageApplied : ResultStageFixed);
+            // A run that ended in the middle of a fix pass goes on with it after Continue: the
+            // songs answered keep their answers, the others are asked.
+            if (stage == ResultStageFixing && m_strProjectPath == g_strDBPath)
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation = RunGeneration()]
+                    {
+                        if (generation == RunGeneration() && !m_bStopRequest &&
+                            m_pActionStack->currentIndex() == ActionApply)
+                            Fixall();
+                    },
+                    Qt::QueuedConnection);
         }
     }
     else

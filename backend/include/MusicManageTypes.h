@@ -53,6 +53,7 @@ enum EResultStage
     ResultStageScored = 1,  // the score screen: no fix pass has run
     ResultStageFixed = 2,   // a fix pass has ended: Apply is offered
     ResultStageApplied = 3, // applied, nothing left to write
+    ResultStageFixing = 4,  // a fix pass was under way: Continue goes on with it
 };
 // 1 while nothing of the working database is left that was neither applied nor saved: a run
 // that ended unexpectedly then left nothing to continue.

@@ -1621,6 +1621,51 @@ private slots:
         m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
     }
 
+    // A run killed in the middle of Fix All: Continue brings the pass back and it goes on with the
+    // songs that had no answer, the answered ones keeping theirs, up to the end of the pass.
+    void aKilledFixAllGoesOnAfterContinue()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/killed");
+        const QStringList songs = MakeBareSongs(folder, 12, 12); // only the artist lacks
+        QCOMPARE(songs.size(), 12);
+        int asked = 0;
+        m_acr->answerWith("/v1/identify",
+                          [&](const HttpRequest&) {
+                              return ++asked <= 3 ? Json(IdentifyAnswer())
+                                                  : HttpResponse::only(HttpResponse::Mode::Silent);
+                          });
+        QVERIFY(ToScoreScreen(folder));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return m_window->ReportPage()->ArtistTree()->GetFixedCount() == 3; },
+                                60000));
+        // What a kill now leaves.
+        QVERIFY(m_window->ReportPage()->WaitFixWrites());
+        m_window->findChild<CResultMarks*>()->WaitWritten();
+        const QString left = QDir::homePath() + QStringLiteral("/killed.db");
+        QFile::remove(left);
+        QVERIFY(QFile::copy(g_strDBPath, left));
+        CloseWindow();
+        QVERIFY(QFile::copy(left, g_strDBPath));
+        OpenWindow();
+        m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
+        QTest::qWait(300); // the local service reads what the killed run had sent
+        const qsizetype before = m_acr->requests().size();
+        QSignalSpy complete(m_window->ReportPage(), &CAnalyReport::ReportFixAllComplete);
+        m_window->StartPage()->CheckingIsSave();
+        QVERIFY(
+            QTest::qWaitFor([&] { return !complete.isEmpty() && Action() == CMainUI::ActionApply; }, 60000));
+        QCOMPARE(m_questions.first().title, QStringLiteral("Continue"));
+        QCOMPARE(m_acr->requests().size() - before, 9); // the songs without an answer
+        CAnalyReport* page = m_window->ReportPage();
+        QCOMPARE(RowsOf(page->ArtistTree()), 12);
+        QCOMPARE(page->ArtistTree()->GetFixedCount(), 12);
+        QCOMPARE(m_window->MessageText(),
+                 QStringLiteral("Congratulations, your music library is 100% cleaned!"));
+        m_answer = 2; // Ignore
+        Click("main_gohome");
+        m_answer = 1;
+    }
+
     // Home during a running Fix All: after its Yes no request reaches the service, the header
     // never says "Paused." and Apply writes what came. Closing during a paused Apply asks about
     // what it has not written; a kill then leaves it to Continue, Ignore gives it up, and Apply
