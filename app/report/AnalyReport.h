@@ -272,6 +272,8 @@ private:
     // True when a row or cell was added.
     bool ListFoundProblems(CMusicObj* track, int kind, int identify, const PendingTrack* stored);
     void DropBadge(CTypeTreeItem* entry);
+    // No badge spins any more: a run has ended or stopped.
+    void StopCategoryWork();
     void MarkDealtCategories(const ReportTally& tally);
     // Makes the badge column as wide as the widest badge, so every badge lies inside the tree.
     void FitBadgeColumn();

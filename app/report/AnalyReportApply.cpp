@@ -52,6 +52,12 @@ void CAnalyReport::EndFixRun()
                 row->setIcon(5, QIcon());
         }
     }
+    StopCategoryWork();
+    UpdateFixSummary();
+}
+
+void CAnalyReport::StopCategoryWork()
+{
     for (auto& entry : m_entries)
     {
         if (CQuantityWidget* badge = entry->GetBadge())
@@ -59,7 +65,6 @@ void CAnalyReport::EndFixRun()
         if (entry->GetBadgePage() == 2)
             entry->SetBadgePage(0);
     }
-    UpdateFixSummary();
 }
 
 void CAnalyReport::StopAllWork()

@@ -458,13 +458,7 @@ void CAnalyReport::FinishPull()
 {
     // The run has ended: no category shows work any more; the summary below gives each its
     // check or its count.
-    for (auto& entry : m_entries)
-    {
-        if (CQuantityWidget* badge = entry->GetBadge())
-            badge->SetSpinning(false);
-        if (entry->GetBadgePage() == 2)
-            entry->SetBadgePage(0);
-    }
+    StopCategoryWork();
     RecheckAnsweredUnrecognized();
     // Each song that moves is marked in the database (AddUnrecognizedTrack) by the fix writer, which
     // takes the marks queued together into one transaction.

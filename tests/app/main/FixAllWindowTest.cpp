@@ -319,6 +319,20 @@ private:
         return m_window->findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts();
     }
 
+    // The service answers every second request (an artist numbered by the request), the others
+    // fail; asked counts them.
+    void AnswerEverySecond(int& asked)
+    {
+        m_acr->answerWith(
+            "/v1/identify",
+            [&asked](const HttpRequest&)
+            {
+                return ++asked % 2 == 0
+                           ? Json(IdentifyAnswer("Local Title", "Local Artist " + QByteArray::number(asked)))
+                           : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
+            });
+    }
+
     // A click on a category of the report page's tree, after one on another when it is the
     // current one already (a click on the current category changes nothing).
     void ClickCategory(QTreeWidgetItem* entry)
@@ -1340,14 +1354,7 @@ private slots:
             const QStringList songs = MakeBareSongs(folder, 12, 6);
             QCOMPARE(songs.size(), 12);
             int asked = 0;
-            m_acr->answerWith(
-                "/v1/identify",
-                [&](const HttpRequest&)
-                {
-                    return ++asked % 2 == 0 ? Json(IdentifyAnswer(
-                                                  "Local Title", "Local Artist " + QByteArray::number(asked)))
-                                            : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
-                });
+            AnswerEverySecond(asked);
             const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
             QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 800));
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
@@ -1527,14 +1534,7 @@ private slots:
             const QStringList songs = MakeBareSongs(folder, 8, 2);
             QCOMPARE(songs.size(), 8);
             int asked = 0;
-            m_acr->answerWith(
-                "/v1/identify",
-                [&](const HttpRequest&)
-                {
-                    return ++asked % 2 == 0 ? Json(IdentifyAnswer(
-                                                  "Local Title", "Local Artist " + QByteArray::number(asked)))
-                                            : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
-                });
+            AnswerEverySecond(asked);
             const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
             QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 600));
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
