@@ -636,7 +636,9 @@ ReportTally CAnalyReport::Tally() const
     {
         const TrackRows rows = m_trackRows.value(track);
         const CTreeItem* unrecognized = m_unrecognizedRows.value(track);
-        const std::optional<MusicInfo> info = Shown(m_pLink, track);
+        // A problem field had no text of the song's own, so what Apply will write (the shown
+        // record) and the library's current record agree on whether it has one now.
+        const MusicInfo* info = Record(m_pLink, track);
         if (!info)
             continue;
         bool any = false;
