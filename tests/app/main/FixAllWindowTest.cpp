@@ -12,6 +12,7 @@
 #include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
 #include "IdentifyAnswer.h"
+#include "InterfaceLanguage.h"
 #include "LabelArtwork.h"
 #include "LibraryXml.h"
 #include "LineEdit.h"
@@ -40,6 +41,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -388,7 +390,7 @@ private:
         QFile::remove(project);
         {
             CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
-            ClickMenuEntry(QStringLiteral("Save Project"));
+            ClickMenuEntry(QCoreApplication::translate("CMainUI", "Save Project", "menu entry"));
         }
         QVERIFY2(QFile::exists(project), qPrintable(stage));
         m_answer = 2; // Ignore: what is not applied stays in the project
@@ -1528,8 +1530,26 @@ private slots:
     void aResultReadsAlikeLiveSavedAndLoaded()
     {
         GetAppSettings()->SetReplace(kReplaceAll & ~MF_ReplaceSwitch); // no Replace question
-        for (const bool library : {false, true})
+        const auto english = qScopeGuard(
+            []
+            {
+                g_dScale = 1.0;
+                GetAppSettings()->SetLanguage(QStringLiteral("en"));
+                InstallInterfaceTranslator(LoadInterfaceTranslator(QStringLiteral("en")));
+            });
+        // Library and folder mode in English, and folder mode in German at scale 2.
+        for (const auto& [library, code] :
+             {std::pair{false, "en"}, std::pair{true, "en"}, std::pair{false, "de"}})
         {
+            const bool counted = QLatin1String(code) == QLatin1String("en"); // the counts read in English
+            if (!counted)
+            {
+                CloseWindow();
+                g_dScale = 2.0;
+                GetAppSettings()->SetLanguage(QLatin1String(code));
+                InstallInterfaceTranslator(LoadInterfaceTranslator(QLatin1String(code)));
+                OpenWindow();
+            }
             const QString folder = QDir::homePath() + QStringLiteral("/shown");
             const QStringList songs = MakeBareSongs(folder, 8, 2);
             QCOMPARE(songs.size(), 8);
@@ -1565,7 +1585,7 @@ private slots:
             };
             const auto typeArtist = [&](const QString& artist)
             {
-                const int before = fixedProblems();
+                const int before = counted ? fixedProblems() : 0;
                 QVERIFY(before >= 0);
                 // A song without artist and cover: it stays listed with the artist typed.
                 int index = -1;
@@ -1583,10 +1603,12 @@ private slots:
                 // Another row shown saves the typed field; the header counts it, as one fixed field.
                 QTreeWidget* tree = page->UnrecognizedTree();
                 QTreeWidgetItem* other = tree->topLevelItem(index == 0 ? 1 : 0);
+                tree->scrollToItem(other);
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(other).center());
                 QVERIFY(QTest::qWaitFor(
                     [&] { return !changed.isEmpty() && Action() == CMainUI::ActionApply; }, 10000));
-                QCOMPARE(fixedProblems(), before + 1);
+                if (counted)
+                    QCOMPARE(fixedProblems(), before + 1);
             };
             typeArtist(QStringLiteral("Typed Singer"));
             LoadsAsShown(QStringLiteral("edited"), false);
