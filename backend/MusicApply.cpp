@@ -563,7 +563,8 @@ int clearWrittenBits(CiTunesLib& library, CMusicObj& obj, int written)
             handWritten |= field.hand;
     }
     const int stateBefore = obj.GetState();
-    const int stateAfter = stateBefore & ~handWritten;
+    // The problems written stay known as found: the State keeps their applied marks.
+    const int stateAfter = (stateBefore & ~handWritten) | AppliedMarks(before & written & kWriteBits);
     if (after == before && stateAfter == stateBefore)
         return 0;
     const QByteArray absence = QByteArray::number(after);

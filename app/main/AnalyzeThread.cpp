@@ -203,6 +203,8 @@ void CAnalyzeThread::run()
         ProblemTrack t;
         t.index = i;
         m_pMusicLink->GetMusicObj(i, &t.track, &t.absence, &t.state, &t.repeatId);
+        // An applied result lists what its analysis found, the problems written since among them.
+        t.absence = FoundProblems(t.absence, t.state);
         if (g_iStop.load())
             return;
         const double penalty = t.track ? TrackPenalty(t.absence, mask, duplicateRun) : 0.0;

@@ -4,6 +4,7 @@
 #include "CFramelessWindow.h"
 #include "IMusicLinkHost.h"
 #include "MusicFlags.h"
+#include "MusicManageTypes.h"
 #include "WindowStates.h"
 
 #include <QFileInfo>
@@ -276,6 +277,11 @@ private:
     // What the last apply could not do, one sentence for each kind of failure; empty when all
     // was done.
     QStringList ApplyFailureSentences() const;
+    // The closing and Home questions' Apply: starts one, or lets the apply under way (paused or
+    // not) go on to its end. False when nothing will apply.
+    bool ApplyBeforeLeaving();
+    // Home's Yes during a fix run: the run ends where it stands and the page reads as after it.
+    void EndFixRunHere();
     QString ApplyFailureText() const;
     // The first `named` of these names, each in its own direction, between separators, and how
     // many more there are.
@@ -285,6 +291,11 @@ private:
     bool FixPassFailed() const;
     // The end of a fix pass in the header: its hints, and the done picture or the warning one.
     void ShowFixEndHeader();
+    void ShowFixEndPicture();
+    // A result past its score screen as it stands at stage: the summary and score, the header's
+    // picture and hints, the action and Refix, all from the report page's one count (its Tally)
+    // and the stage kept with the result, so a live page, a continued one and a loaded one agree.
+    void ShowResultStage(EResultStage stage);
     // Nothing is left to write: the way back in place of Apply, and the apply's own texts.
     void ShowAllApplied();
     // The shown result changed after it was applied or saved.
@@ -426,6 +437,10 @@ private:
     bool m_bCloseAfterWait = false; // a close put off until a wait of the GUI thread ends
     // The stage and the settled mark of the result, kept in the working database.
     CResultMarks* m_pResultMarks = nullptr;
-    // The stage a loaded result had reached (EResultStage); read on the load thread.
+    // The stage a loaded result had reached (EResultStage), and whether its last fix pass reached
+    // no service; read on the load thread.
     std::atomic<int> m_iLoadedStage{0};
+    std::atomic<bool> m_bLoadedUnreached{false};
+    // No request of the last fix pass of the shown result reached the recognition service.
+    bool m_bServiceUnreached = false;
 };

@@ -85,7 +85,7 @@ void CMainUI::closeEvent(QCloseEvent* event)
             // The window closes after the apply only when one starts: a closed replace question
             // leaves the window as it was.
             event->ignore();
-            if (StartApply())
+            if (ApplyBeforeLeaving())
                 m_bCloseAfterApply = true;
             return;
         }

@@ -68,6 +68,7 @@ void CMainUI::Fixall()
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/fix.gif"));
     m_pHintLine->SetShadeHidden(true);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
+    m_pResultMarks->SetStage(ResultStageFixing);
     m_pResultMarks->SetSettled(false);
     m_pReport->SetFixMode(EFixStage::Running);
     m_pReport->SetRunState(EFixRunState::Running);
@@ -122,21 +123,67 @@ void CMainUI::AddFixMissNum(int n)
 
 void CMainUI::ReportFixAllComplete()
 {
-    ShowFixEndHeader();
+    // A song fixed by hand after the pass ends it again: the pass's own word on the service stays.
+    if (m_eStage == EWorkStage::Fixing)
+        m_bServiceUnreached = m_pReport->ServiceUnreachable();
     m_pHeaderStack->setCurrentIndex(HeaderHint);
     m_pHintLine->SetShadeHidden(false);
     m_eStage = EWorkStage::Applying;
     m_eRunState = EWindowRunState::Idle;
     m_pPauseControl->SetActions(false, false);
-    m_pActionStack->setCurrentIndex(ActionApply);
+    m_bApplied = false;
+    ShowResultStage(ResultStageFixed);
     m_pResultMarks->SetStage(ResultStageFixed);
+    m_pResultMarks->SetUnreached(m_bServiceUnreached);
     m_pResultMarks->SetSettled(false);
+}
+
+void CMainUI::ShowResultStage(EResultStage stage)
+{
+    const int remaining = m_pReport->UpdateFixSummary();
+    if (stage == ResultStageApplied && !m_pReport->HasUnappliedChanges())
+    {
+        m_bApplied = true;
+        ShowAllApplied();
+        ShowFixEndPicture();
+    }
+    else
+    {
+        m_pActionStack->setCurrentIndex(ActionApply);
+        ShowFixEndHeader();
+    }
+    m_pRetryButton->setVisible(remaining > 0);
+}
+
+void CMainUI::EndFixRunHere()
+{
+    m_pReport->EndFixRun();
+    m_pApplyOrSave->hide();
+    m_pPauseControl->SetLook(true);
+    m_pHeaderMovie->setPaused(false);
+    m_pBusyBanner->hide();
+    ReportFixAllComplete();
+}
+
+bool CMainUI::ApplyBeforeLeaving()
+{
+    if (!m_pApplyThread->isRunning())
+        return StartApply();
+    // An apply under way goes on to its end; a paused one continues.
+    if (m_eRunState == EWindowRunState::Paused && m_eStage == EWorkStage::Applying)
+        CancelGroup();
+    return true;
 }
 
 void CMainUI::ShowFixEndHeader()
 {
     m_pHintLine->Clear();
     SetHintTexts(FixEndHints());
+    ShowFixEndPicture();
+}
+
+void CMainUI::ShowFixEndPicture()
+{
     // The done picture only beside a pass that fixed something.
     if (FixPassFailed())
     {
@@ -170,16 +217,20 @@ void CMainUI::ResultChanged()
     {
         m_bApplied = false;
         m_pResultMarks->SetStage(ResultStageFixed);
-        m_pActionStack->setCurrentIndex(ActionApply);
-        ShowFixEndHeader();
+        ShowResultStage(ResultStageFixed);
+    }
+    else if (m_pActionStack->currentIndex() == ActionApply && m_eRunState != EWindowRunState::Running &&
+             m_eRunState != EWindowRunState::Paused)
+    {
+        // Past the score screen the page counts the edit at once, as a loaded one would.
+        ShowResultStage(ResultStageFixed);
     }
 }
 
 bool CMainUI::FixPassFailed() const
 {
-    // A run that fixed nothing, unless it is a saved result that holds fixes to apply.
-    const bool loadedFixes = m_eRunMode == RunModeProject && m_pReport->HasUnappliedChanges();
-    return m_pReport->FixedSongs() == 0 && !loadedFixes;
+    // No song of the result has a problem fixed, whichever road brought the page here.
+    return m_pReport->FixedSongs() == 0;
 }
 
 void CMainUI::ShowFailurePicture()
@@ -192,7 +243,7 @@ QStringList CMainUI::FixEndHints() const
 {
     // Praise only for a run that fixed something, or a saved result that holds fixes to apply:
     // one whose songs all ended among the Unrecognized Songs says so.
-    if (FixPassFailed() && m_pReport->ServiceUnreachable())
+    if (FixPassFailed() && m_bServiceUnreached)
         return {tr("The recognition service could not be reached. Please check your internet connection "
                    "and try fix again.")};
     if (FixPassFailed())
@@ -259,6 +310,8 @@ bool CMainUI::StartApply()
         SetProgressNow(0);
     }
     m_bApplying = true;
+    // Until the apply has written everything, a run that ends unexpectedly leaves it to Continue.
+    m_pResultMarks->SetSettled(false);
     m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
     // The page's rows belong to this thread: what the apply needs of them is taken here.
     m_pReport->ApplyWork()->PrepareApply();
@@ -348,7 +401,7 @@ void CMainUI::UpdataApplyOK()
         // to continue.
         if (!m_pReport->HasUnappliedChanges())
         {
-            ShowAllApplied();
+            ShowResultStage(ResultStageApplied);
             m_pResultMarks->SetStage(ResultStageApplied);
             m_pResultMarks->SetSettled(true);
         }
@@ -526,20 +579,27 @@ void CMainUI::GoHome()
     WriteUILog(QStringLiteral("Enter GoHome()"));
     if (m_pHeaderStack->currentIndex() == HeaderProgress && m_pTopStack->currentIndex() == TopScanning)
     {
-        SetRecognitionHold(false);
+        // Recognition waits behind the question: its answers are held until it is answered.
+        const bool held = g_bRecognitionHold.load();
+        SetRecognitionHold(true);
         const int answer = CWarnMessage::ShowMessage(
             this, tr("Are you sure you want to back to Home?"),
             tr("Are you sure you want to back to Home? If back, the scanning results will not be saved."), 2,
             tr("Yes"), tr("Cancel"), QString(), 0);
+        SetRecognitionHold(held);
         if (answer != 1)
             return;
+        // The fix run Home leaves ends now, before anything else is asked: no more requests,
+        // and the page reads as after a run.
+        if (m_eStage == EWorkStage::Fixing && !m_pApplyThread->isRunning())
+            EndFixRunHere();
     }
     // What the tag editor holds is saved first: it is asked about like any other fix.
     if (!m_pApplyThread->isRunning() && !m_pReport->CommitEdits())
         return;
-    // Fixes not yet applied are not dropped unasked: the closing question, and Apply goes home
-    // once the results are written.
-    if (!m_pApplyThread->isRunning() && m_pReport->HasUnappliedChanges())
+    // Fixes not yet applied, or not yet written by an apply under way or paused, are not dropped
+    // unasked: the closing question, and the apply goes home once the results are written.
+    if (m_pReport->HasUnappliedChanges() && !m_bHomeAfterApply)
     {
         const QString question = tr("Do you want to apply new results?");
         const int answer = CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"),
@@ -550,7 +610,7 @@ void CMainUI::GoHome()
         // window as it was.
         if (answer == 3)
         {
-            if (StartApply())
+            if (ApplyBeforeLeaving())
                 m_bHomeAfterApply = true;
             return;
         }

@@ -68,6 +68,14 @@ bool CMainUI::ApplyOrSave(int which)
     }
     else if (which == 3)
     {
+        // What the tag editor holds goes into the project too; a refused save (a blank title, the
+        // user told) saves nothing.
+        if (!m_pReport->CommitEdits())
+        {
+            if (held)
+                SetRecognitionHold(true);
+            return held;
+        }
         QString folder;
         GetSpecialFolderPath(&folder, kMusicFolder);
         QString path = GetSaveFileName(this, tr("Save Result"), folder, ProjectFileFilter());
@@ -213,6 +221,7 @@ void CMainUI::ButControl()
     m_pHintLine->SetShadeHidden(true);
     m_pHeaderStack->setCurrentIndex(HeaderProgress);
     m_pActionStack->setCurrentIndex(ActionPause);
+    m_pResultMarks->SetStage(ResultStageFixing);
     m_pResultMarks->SetSettled(false);
     m_pReport->StartFixFailed();
     m_bApplied = false;

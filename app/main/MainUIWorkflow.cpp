@@ -95,6 +95,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_eRunMode = mode;
     m_strProjectPath = path;
     m_pathList = paths;
+    m_bServiceUnreached = false;
 
     SetProgressNow(0);
     m_pHintLine->SetShadeHidden(true);
@@ -124,6 +125,7 @@ bool CMainUI::ReadyToLoading()
     // A mark of the run before lands in that run's database, never in this one's.
     m_pResultMarks->WaitWritten();
     m_iLoadedStage = ResultStageUnknown;
+    m_bLoadedUnreached = false;
     if (!engineScan)
     {
         int result = 0;
@@ -134,7 +136,10 @@ bool CMainUI::ReadyToLoading()
         if (result != 0)
             return false;
         if (m_eRunMode == RunModeProject)
+        {
             m_iLoadedStage = m_pMusicLink->LibraryValue(kResultStageKey, ResultStageUnknown);
+            m_bLoadedUnreached = m_pMusicLink->LibraryValue(kResultUnreachedKey, 0) == 1;
+        }
     }
     QStringList files;
     if (m_eRunMode == RunModeFiles || m_eRunMode == RunModeDuplicateFiles)
@@ -492,19 +497,20 @@ void CMainUI::UpdataReport()
         }
         else if (!duplicates && (stage != ResultStageScored || m_pReport->HasUnappliedChanges()))
         {
-            const int remaining = m_pReport->UpdateFixSummary();
-            if (stage == ResultStageApplied && !m_pReport->HasUnappliedChanges())
-            {
-                m_bApplied = true;
-                ShowAllApplied();
-            }
-            else
-            {
-                m_pActionStack->setCurrentIndex(ActionApply);
-                ShowFixEndHeader();
-            }
-            if (remaining > 0)
-                m_pRetryButton->show();
+            m_bServiceUnreached = m_bLoadedUnreached.load();
+            ShowResultStage(stage == ResultStageApplied ? ResultStageApplied : ResultStageFixed);
+            // A run that ended in the middle of a fix pass goes on with it after Continue: the
+            // songs answered keep their answers, the others are asked.
+            if (stage == ResultStageFixing && m_strProjectPath == g_strDBPath)
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation = RunGeneration()]
+                    {
+                        if (generation == RunGeneration() && !m_bStopRequest &&
+                            m_pActionStack->currentIndex() == ActionApply)
+                            Fixall();
+                    },
+                    Qt::QueuedConnection);
         }
     }
     else

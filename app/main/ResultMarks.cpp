@@ -24,6 +24,11 @@ void CResultMarks::SetSettled(bool settled)
     Write(kResultSettledKey, settled ? 1 : 0);
 }
 
+void CResultMarks::SetUnreached(bool unreached)
+{
+    Write(kResultUnreachedKey, unreached ? 1 : 0);
+}
+
 void CResultMarks::Drop()
 {
     m_pool.clear();

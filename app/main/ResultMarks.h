@@ -26,6 +26,7 @@ public:
 
     void SetStage(EResultStage stage);
     void SetSettled(bool settled);
+    void SetUnreached(bool unreached);
     // The working database is about to go: the marks not yet written are dropped.
     void Drop();
     // Until every mark handed over so far is written.

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "FixRunState.h"
+#include "ReportTally.h"
 #include "TypeTreeItem.h"
 
 class CArtworkList;
@@ -93,14 +94,19 @@ public:
     int UpdateFixSummary();
     // Categories whose rows are all fixed show their check.
     void MarkDealtCategories();
-    // Songs with a fixed row or cell and none among the Unrecognized Songs.
+    // What the page says of its result, counted from the songs it lists and what the library
+    // holds for them (see ReportTally): every count, check and summary of the page reads it.
+    ReportTally Tally() const;
+    // Songs with at least one problem field fixed.
     int FixedSongs() const;
-    // The fixed rows and cells of every category, the header's count of problems fixed.
+    // Every fixed field once, in whichever list it was made: the header's count of problems fixed.
     int FixedProblems() const;
     // Every answer of the last recognition run says the service could not be reached (no
     // connection, the host not found, no answer in time): no song was even looked up.
     bool ServiceUnreachable() const { return m_nPullAnswers > 0 && m_nPullUnreached == m_nPullAnswers; }
-    bool HasUnappliedChanges() const { return m_bUnapplied.load(); }
+    // Fixes not yet written: changed since the last apply, or held by an apply that runs or is
+    // paused and has not written them yet.
+    bool HasUnappliedChanges() const { return m_bUnapplied.load() || m_bApplyRunning.load(); }
     // A loaded result holds fixes not yet applied.
     void MarkUnapplied() { m_bUnapplied = true; }
     // The thread that writes fixes, checks and moves into the library in the order they come.
@@ -142,6 +148,9 @@ public:
     // The apply to the library (its own part of the page).
     CReportApply* ApplyWork() const { return m_pApply.get(); }
     void StopPlay();
+    // Ends a fix run where it stands, at once: no job asks the service any more, answers still on
+    // their way are dropped, and no row or category shows work. The rows keep what came so far.
+    void EndFixRun();
     void StopAllWork();
     void ClearReport();
 
@@ -263,7 +272,14 @@ private:
     // Once the run's answers are written: the answered rows of the artist and album pages show
     // what Apply will write (CMusicLink::ShownRecord), which the answer itself cannot tell.
     void ReshowAnsweredRows();
+    // A song among the Unrecognized Songs is listed with a fixed row or cell for each of its
+    // problems it has a value for now (an answer's, or typed), as the page of a fix run left it.
+    // True when a row or cell was added.
+    bool ListFoundProblems(CMusicObj* track, int kind, int identify, const PendingTrack* stored);
     void DropBadge(CTypeTreeItem* entry);
+    // No badge spins any more: a run has ended or stopped.
+    void StopCategoryWork();
+    void MarkDealtCategories(const ReportTally& tally);
     // Makes the badge column as wide as the widest badge, so every badge lies inside the tree.
     void FitBadgeColumn();
     void FlushPendingTracks();
@@ -313,6 +329,7 @@ private:
     std::atomic<int> m_nCategoryMask{0};
     std::atomic<int> m_nProblemTotal{0};
     std::atomic<bool> m_bUnapplied{false};
+    std::atomic<bool> m_bApplyRunning{false}; // an apply has begun writing and not ended
 
     QSplitter* m_pSplitter = nullptr;
     QTreeWidget* m_pTypeTree = nullptr;

@@ -8,6 +8,7 @@
 #include "ListItem.h"
 #include "ListWidget.h"
 #include "ModifyMusicInfo.h"
+#include "QuantityWidget.h"
 #include "RowReaper.h"
 #include "TreeItem.h"
 
@@ -30,6 +31,40 @@ void CAnalyReport::StopPlay()
 void CAnalyReport::PlayOver()
 {
     // The report page keeps no preview of its own; the tag editor's label plays and stops itself.
+}
+
+void CAnalyReport::EndFixRun()
+{
+    if (m_fixRun.Idle())
+        return;
+    m_bPullStop = true;
+    // Held answers wake to the stop and are dropped; jobs not begun return at once.
+    SetRecognitionHold(false);
+    m_fixRun.Clear();
+    m_pArtworkList->SetBusyAnimationRunning(false);
+    m_pArtworkList->ClearBusyLabels();
+    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
+    {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        {
+            auto* row = dynamic_cast<CTreeItem*>(tree->topLevelItem(i));
+            if (row && row->GetFixState() == ERowFixState::NotFixed)
+                row->setIcon(5, QIcon());
+        }
+    }
+    StopCategoryWork();
+    UpdateFixSummary();
+}
+
+void CAnalyReport::StopCategoryWork()
+{
+    for (auto& entry : m_entries)
+    {
+        if (CQuantityWidget* badge = entry->GetBadge())
+            badge->SetSpinning(false);
+        if (entry->GetBadgePage() == 2)
+            entry->SetBadgePage(0);
+    }
 }
 
 void CAnalyReport::StopAllWork()

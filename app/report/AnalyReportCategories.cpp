@@ -188,6 +188,7 @@ void CAnalyReport::FileProblemTrack(const PendingTrack& song)
             SetUnrecognizedPicture(row, song.track, true);
             m_identifyTracks.insert(song.identify, song.track);
             m_pullQueue.insert(song.identify, row->GetLocation());
+            ListFoundProblems(song.track, song.problem, song.identify, &song);
         }
         return;
     }
@@ -330,6 +331,33 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
         cell->SetArtworkState(0, true);
     }
     return cell;
+}
+
+bool CAnalyReport::ListFoundProblems(CMusicObj* track, int kind, int identify, const PendingTrack* stored)
+{
+    const std::optional<MusicInfo> info = Shown(m_pLink, track);
+    if (!info)
+        return false;
+    const int mask = m_nCategoryMask.load();
+    const int state = track->GetState();
+    const TrackRows rows = m_trackRows.value(track);
+    bool added = false;
+    if ((kind & mask & MF_Artist) && !rows.artist && !info->Artist.isEmpty())
+        added |=
+            FillProblemTree(track, kind, m_pArtistTree, 2, (state & MF_Artist) ? 0 : 2, identify, false) >= 0;
+    if ((kind & mask & MF_Album) && !rows.album && !info->Album.isEmpty())
+        added |=
+            FillProblemTree(track, kind, m_pAlbumTree, 3, (state & MF_Album) ? 0 : 2, identify, false) >= 0;
+    const bool artwork = stored ? stored->artworkSaved : !m_pLink->GetArtworkPath(track).isEmpty();
+    if ((kind & mask & MF_Artwork) && !rows.cell && artwork)
+    {
+        if (CListItem* cell = AddArtworkCell(track, kind, identify, stored))
+        {
+            cell->SetCheckState((state & MF_Artwork) ? 0 : 2, false);
+            added = true;
+        }
+    }
+    return added;
 }
 
 bool CAnalyReport::NeedsStoredArtwork(int problem) const
@@ -486,55 +514,38 @@ void CAnalyReport::SendSummaryFor(CTypeTreeItem* entry)
     }
     auto send = [this](const QString& text, int number, int count, int code)
     { emit StartFixAll(text, QString::number(number), count, code); };
-    // "n - fixed" never reads below 0, however the counts drifted.
-    auto open = [](int rows, int fixed) { return std::max(0, rows - fixed); };
+    // The numbers add up to the rows shown: both come from the one count of the page.
+    const ReportTally tally = Tally();
+    const ReportTally::Category& shown = tally.Of(category);
+    const int n = shown.rows;
     switch (category)
     {
     case ReportUnrecognized:
     {
-        const int fixed = FixedProblems();
-        const int n = m_pUnrecognizedTree->topLevelItemCount();
+        const int fixed = tally.FixedProblems();
         send(CCountTexts::ScoreMessage(-11, fixed, n), fixed, n, -11);
         break;
     }
     case ReportArtwork:
-    {
-        const int n = m_pArtworkList->count();
-        const int fixed = m_pArtworkList->GetFixedCount();
-        if (page == 0)
-            send(CCountTexts::ScoreMessage(-12, total, n), total, n, -12);
-        else
-            send(CCountTexts::ScoreMessage(-4, fixed, open(n, fixed)), fixed, open(n, fixed), -4);
-        break;
-    }
     case ReportArtist:
-    {
-        const int n = m_pArtistTree->topLevelItemCount();
-        const int fixed = m_pArtistTree->GetFixedCount();
-        if (page == 0)
-            send(CCountTexts::ScoreMessage(-5, total, n), total, n, -5);
-        else
-            send(CCountTexts::ScoreMessage(-6, fixed, open(n, fixed)), fixed, open(n, fixed), -6);
-        break;
-    }
     case ReportAlbum:
     {
-        const int n = m_pAlbumTree->topLevelItemCount();
-        const int fixed = m_pAlbumTree->GetFixedCount();
+        // The score screen's text, then the fixed one.
+        const int scoreCode = category == ReportArtwork ? -12 : category == ReportArtist ? -5 : -7;
+        const int fixCode = category == ReportArtwork ? -4 : category == ReportArtist ? -6 : -8;
         if (page == 0)
-            send(CCountTexts::ScoreMessage(-7, total, n), total, n, -7);
+            send(CCountTexts::ScoreMessage(scoreCode, total, n), total, n, scoreCode);
         else
-            send(CCountTexts::ScoreMessage(-8, fixed, open(n, fixed)), fixed, open(n, fixed), -8);
+            send(CCountTexts::ScoreMessage(fixCode, shown.fixed, shown.open), shown.fixed, shown.open,
+                 fixCode);
         break;
     }
     case ReportMissingFile:
     {
-        const int n = m_pMissingTree->topLevelItemCount();
-        const int removed = m_pMissingTree->GetFixedCount();
         // After Apply took missing songs out of the library, the page says so, not that they
         // cannot be written.
-        if (removed > 0)
-            send(CCountTexts::ScoreMessage(-13, removed, open(n, removed)), removed, open(n, removed), -13);
+        if (shown.fixed > 0)
+            send(CCountTexts::ScoreMessage(-13, shown.fixed, shown.open), shown.fixed, shown.open, -13);
         else if (page == 0)
             send(CCountTexts::ScoreMessage(-9, total, n), total, n, -9);
         else
@@ -609,66 +620,97 @@ void CAnalyReport::ResumeFixView()
 // ---------------------------------------------------------------------------------------------
 // Summary and queries
 
+ReportTally CAnalyReport::Tally() const
+{
+    ReportTally tally;
+    const int mask = m_nCategoryMask.load();
+    // Each song once: its fields judged by what the library holds now, each counted in the one
+    // list that shows it (a song's own list first, the Unrecognized Songs for the rest).
+    QSet<CMusicObj*> songs;
+    for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
+        songs.insert(it.key());
+    for (auto it = m_unrecognizedRows.cbegin(); it != m_unrecognizedRows.cend(); ++it)
+        if (it.value())
+            songs.insert(it.key());
+    for (CMusicObj* track : std::as_const(songs))
+    {
+        const TrackRows rows = m_trackRows.value(track);
+        const CTreeItem* unrecognized = m_unrecognizedRows.value(track);
+        // A problem field had no text of the song's own, so what Apply will write (the shown
+        // record) and the library's current record agree on whether it has one now.
+        const MusicInfo* info = Record(m_pLink, track);
+        if (!info)
+            continue;
+        bool any = false;
+        const auto count = [&](ReportTally::Category& category, bool fixed)
+        {
+            ++category.rows;
+            fixed ? ++category.fixed : ++category.open;
+            any = any || fixed;
+        };
+        const bool hasArtwork = (rows.cell || unrecognized) && !m_pLink->GetArtworkPath(track).isEmpty();
+        if (rows.cell)
+            count(tally.artwork, hasArtwork);
+        if (rows.artist)
+            count(tally.artist, !info->Artist.isEmpty());
+        if (rows.album)
+            count(tally.album, !info->Album.isEmpty());
+        if (rows.missing)
+            // Its removal stored, or done by the apply just now and being stored.
+            count(tally.missing, (track->GetState() & MF_RemovalApplied) != 0 ||
+                                     rows.missing->GetFixState() == ERowFixState::Fixed);
+        if (unrecognized)
+        {
+            ++tally.unrecognized.rows;
+            const int both = unrecognized->GetKind() & mask;
+            const auto field = [&](int bit, bool listedElsewhere, bool present)
+            {
+                if (!(both & bit) || listedElsewhere)
+                    return;
+                present ? ++tally.unrecognized.fixed : ++tally.unrecognized.open;
+                any = any || present;
+            };
+            field(MF_Name, false, !info->Name.isEmpty());
+            field(MF_Artist, rows.artist != nullptr, !info->Artist.isEmpty());
+            field(MF_Album, rows.album != nullptr, !info->Album.isEmpty());
+            field(MF_Artwork, rows.cell != nullptr, hasArtwork);
+        }
+        if (any)
+            ++tally.fixedSongs;
+    }
+    return tally;
+}
+
 void CAnalyReport::MarkDealtCategories()
 {
+    MarkDealtCategories(Tally());
+}
+
+void CAnalyReport::MarkDealtCategories(const ReportTally& tally)
+{
     // A category every row of which is fixed (the missing files: removed by an apply) shows its
-    // check, in the session that fixed it and in a result saved or continued from it.
+    // check, in the session that fixed it and in a result saved or continued from it; one with a
+    // row still open shows its count once no work runs for it.
     for (auto& entry : m_entries)
     {
-        int rows = 0;
-        int fixed = 0;
-        switch (entry->GetCategory())
-        {
-        case ReportArtwork:
-            rows = m_pArtworkList->count();
-            fixed = m_pArtworkList->GetFixedCount();
-            break;
-        case ReportArtist:
-        case ReportAlbum:
-        case ReportMissingFile:
-        {
-            const CFailedTreeWidget* tree = entry->GetCategory() == ReportArtist  ? m_pArtistTree
-                                            : entry->GetCategory() == ReportAlbum ? m_pAlbumTree
-                                                                                  : m_pMissingTree;
-            rows = tree->topLevelItemCount();
-            fixed = tree->GetFixedCount();
-            break;
-        }
-        case ReportUnrecognized:
-            continue;
-        }
         const bool spinning = entry->GetBadge() && entry->GetBadge()->IsSpinning();
-        if (rows > 0 && fixed >= rows && !spinning)
+        if (spinning)
+            continue;
+        // The Unrecognized Songs are listed while something is left to find: never a check.
+        if (entry->GetCategory() != ReportUnrecognized && tally.Of(entry->GetCategory()).Dealt())
             entry->SetBadgePage(1);
+        else if (entry->GetBadgePage() != 0)
+            entry->SetBadgePage(0);
     }
 }
 
 int CAnalyReport::UpdateFixSummary()
 {
-    MarkDealtCategories();
-    const int mask = m_nCategoryMask.load();
-    int remaining = 0;
-    remaining += std::max(0, m_pArtworkList->count() - m_pArtworkList->GetFixedCount());
-    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree, m_pMissingTree})
-        remaining += std::max(0, tree->topLevelItemCount() - tree->GetFixedCount());
-    for (int i = 0; i < m_pUnrecognizedTree->topLevelItemCount(); ++i)
-    {
-        auto* row = dynamic_cast<CTreeItem*>(m_pUnrecognizedTree->topLevelItem(i));
-        MusicInfo* info = row ? Record(m_pLink, row->GetMusicData()) : nullptr;
-        if (!info)
-            continue;
-        const int both = row->GetKind() & mask;
-        if ((both & MF_Name) && info->Name.isEmpty())
-            ++remaining;
-        if ((both & MF_Artist) && info->Artist.isEmpty())
-            ++remaining;
-        if ((both & MF_Album) && info->Album.isEmpty())
-            ++remaining;
-        if ((both & MF_Artwork) && m_pLink->GetArtworkPath(row->GetMusicData()).isEmpty())
-            ++remaining;
-    }
-    const int fixedSongs = FixedSongs();
-    const int fixedProblems = FixedProblems();
+    const ReportTally tally = Tally();
+    MarkDealtCategories(tally);
+    const int remaining = tally.Remaining();
+    const int fixedSongs = tally.fixedSongs;
+    const int fixedProblems = tally.FixedProblems();
     emit ReportFixInfo(remaining, 10000);
     if (remaining <= 0)
     {
@@ -687,26 +729,12 @@ int CAnalyReport::UpdateFixSummary()
 
 int CAnalyReport::FixedProblems() const
 {
-    return m_pArtworkList->GetFixedCount() + m_pArtistTree->GetFixedCount() + m_pAlbumTree->GetFixedCount() +
-           m_pMissingTree->GetFixedCount();
+    return Tally().FixedProblems();
 }
 
 int CAnalyReport::FixedSongs() const
 {
-    // A song counts once one of its rows or cells is fixed and it has no row left among the
-    // Unrecognized Songs: songs that only moved there were fixed by nothing.
-    int fixed = 0;
-    for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
-    {
-        const TrackRows& rows = it.value();
-        const bool any = (rows.cell && rows.cell->GetLoadState() == ERowFixState::Fixed) ||
-                         (rows.artist && rows.artist->GetFixState() == ERowFixState::Fixed) ||
-                         (rows.album && rows.album->GetFixState() == ERowFixState::Fixed) ||
-                         (rows.missing && rows.missing->GetFixState() == ERowFixState::Fixed);
-        if (any && !m_unrecognizedRows.contains(it.key()))
-            ++fixed;
-    }
-    return fixed;
+    return Tally().fixedSongs;
 }
 
 bool CAnalyReport::IsNeedFix()

@@ -109,23 +109,6 @@ void CAnalyReport::StartPull(bool unrecognizedOnly)
     if (m_bInPull)
         return;
     m_bInPull = true;
-    m_nArtistRemaining = m_pArtistTree->topLevelItemCount();
-    m_nAlbumRemaining = m_pAlbumTree->topLevelItemCount();
-    m_nArtworkRemaining = m_pArtworkList->count();
-    for (CFailedTreeWidget* tree : {m_pArtistTree, m_pAlbumTree})
-    {
-        for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            tree->topLevelItem(i)->setIcon(5, LoadingIcon());
-    }
-    for (auto& entry : m_entries)
-    {
-        const ReportCategory c = entry->GetCategory();
-        if ((c == ReportArtwork || c == ReportArtist || c == ReportAlbum) && entry->GetBadge())
-        {
-            entry->GetBadge()->SetSpinning(true);
-            entry->SetBadgePage(2);
-        }
-    }
     // Cleared before the wait, so a stop made during it is kept.
     m_bPullStop = false;
     WaitPullIdle();
@@ -136,6 +119,10 @@ void CAnalyReport::StartPull(bool unrecognizedOnly)
     // they are made and queued a batch per turn, in the queue's order, well ahead of the pool.
     auto songs = std::make_shared<std::vector<std::pair<int, QString>>>();
     songs->reserve(static_cast<size_t>(m_pullQueue.size()));
+    // Only the rows and categories of the songs asked show work, and only until their answers.
+    m_nArtistRemaining = 0;
+    m_nAlbumRemaining = 0;
+    m_nArtworkRemaining = 0;
     for (auto it = m_pullQueue.cbegin(); it != m_pullQueue.cend(); ++it)
     {
         // The queue keeps every song of the session; a song fixed since is not asked about again,
@@ -144,6 +131,30 @@ void CAnalyReport::StartPull(bool unrecognizedOnly)
         if (unrecognizedOnly ? !m_unrecognizedRows.contains(track) : !NeedsAsking(track))
             continue;
         songs->emplace_back(it.key(), it.value());
+        const TrackRows rows = m_trackRows.value(track);
+        for (CTreeItem* row : {rows.artist, rows.album})
+        {
+            if (row && row->GetUserValue() == it.key())
+            {
+                row->setIcon(5, LoadingIcon());
+                ++(row == rows.artist ? m_nArtistRemaining : m_nAlbumRemaining);
+            }
+        }
+        if (rows.cell && rows.cell->GetUserValue() == it.key())
+            ++m_nArtworkRemaining;
+    }
+    for (auto& entry : m_entries)
+    {
+        const ReportCategory c = entry->GetCategory();
+        const int asked = c == ReportArtwork  ? m_nArtworkRemaining
+                          : c == ReportArtist ? m_nArtistRemaining
+                          : c == ReportAlbum  ? m_nAlbumRemaining
+                                              : 0;
+        if (asked > 0 && entry->GetBadge())
+        {
+            entry->GetBadge()->SetSpinning(true);
+            entry->SetBadgePage(2);
+        }
     }
     // A run without entries completes at once instead of leaving the badges spinning.
     // Posted, so the caller finishes setting up its run before the end arrives.
@@ -451,35 +462,9 @@ void CAnalyReport::PullCompleteSlot()
 
 void CAnalyReport::FinishPull()
 {
-    for (auto& entry : m_entries)
-    {
-        CQuantityWidget* badge = entry->GetBadge();
-        if (!badge)
-            continue;
-        switch (entry->GetCategory())
-        {
-        case ReportUnrecognized:
-            badge->SetSpinning(false);
-            entry->SetBadgePage(m_pUnrecognizedTree->topLevelItemCount() == 0 ? 1 : 0);
-            break;
-        case ReportArtwork:
-        case ReportArtist:
-        case ReportAlbum:
-        {
-            const int remaining = entry->GetCategory() == ReportArtwork  ? m_nArtworkRemaining
-                                  : entry->GetCategory() == ReportArtist ? m_nArtistRemaining
-                                                                         : m_nAlbumRemaining;
-            if (remaining == 0)
-            {
-                badge->SetSpinning(false);
-                entry->SetBadgePage(1);
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
+    // The run has ended: no category shows work any more; the summary below gives each its
+    // check or its count.
+    StopCategoryWork();
     ReshowAnsweredRows();
     RecheckAnsweredUnrecognized();
     // Each song that moves is marked in the database (AddUnrecognizedTrack) by the fix writer, which

@@ -632,6 +632,16 @@ void CAnalyReport::EditFixItem(void* handle)
             continue;
         row->setText(2, UnknownText(info->Artist, tr("Artist")));
         row->setText(3, UnknownText(info->Album, tr("Album")));
+        // A field typed by hand fixes its row as an answer does, as the row of a loaded result
+        // shows it.
+        const bool given = !(row == rows.artist ? info->Artist : info->Album).isEmpty();
+        if (given && row->GetFixState() != ERowFixState::Fixed)
+        {
+            CFailedTreeWidget* tree = row == rows.artist ? m_pArtistTree : m_pAlbumTree;
+            row->SetFixState(ERowFixState::Fixed);
+            row->setIcon(5, CompleteIcon());
+            tree->SetFixedCount(tree->GetFixedCount() + 1);
+        }
     }
     CTreeItem* row = m_unrecognizedRows.value(track);
     if (!row)
@@ -657,6 +667,16 @@ void CAnalyReport::EditFixItem(void* handle)
     row->setText(4, UnknownText(info->Artist, tr("Artist")));
     row->setText(5, UnknownText(info->Album, tr("Album")));
     SetUnrecognizedPicture(row, track, false);
+    // What the edit gave a problem of the song shows, fixed, in that problem's list, as a loaded
+    // result lists it; the page stays where the user is.
+    if (m_fixRun.Idle() && ListFoundProblems(track, row->GetKind(), -1, nullptr))
+    {
+        QTreeWidgetItem* current = m_pTypeTree->currentItem();
+        ReflashMusicNum(false);
+        if (current && m_pTypeTree->indexOfTopLevelItem(current) >= 0)
+            m_pTypeTree->setCurrentItem(current);
+        UpdateFixSummary();
+    }
 }
 
 bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
@@ -683,7 +703,8 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
             RequestUnrecognizedThumb(row, track, path);
         return false;
     }
-    m_pWriter->ChangeState(track, ~0, 0);
+    // What an Apply wrote stays known as found.
+    m_pWriter->ChangeState(track, ~kAppliedBits, 0);
     const int both = row->GetKind() & mask;
     const TrackRows rows = m_trackRows.value(track);
     if (both & MF_Artwork)

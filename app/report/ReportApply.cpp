@@ -73,6 +73,9 @@ void CReportApply::AppleyiTunes()
         WriteUILog(QStringLiteral("Stop AppleiTunes"));
         return;
     }
+    // What this run has not yet written stays unapplied until it is written: closing or Home
+    // during the run, paused or not, asks about it, and a kill leaves it to Continue.
+    m_page.m_bApplyRunning = true;
     m_page.m_bUnapplied = false;
     {
         QMutexLocker lock(&m_applyMutex);
@@ -101,6 +104,7 @@ void CReportApply::AppleyiTunes()
         WriteUILog(QStringLiteral("AppleiTunes: the working database could not be saved"));
     if (run.failed || run.stopped || !committed)
         m_page.m_bUnapplied = true; // what was not written must not be lost at close
+    m_page.m_bApplyRunning = false;
     {
         QMutexLocker lock(&m_applyMutex);
         m_applyFailures = run.failedSongs;
@@ -110,7 +114,7 @@ void CReportApply::AppleyiTunes()
     }
     if (!run.stopped)
         emit m_page.UpdateProcess(10000);
-    PostRemovedMissingRows(run.removed, run.stopped);
+    PostRemovedMissingRows(run.removed);
     WriteUILog(QStringLiteral("Stop AppleiTunes"));
     qDebug() << "------::AppleyiTunes end";
 }
@@ -231,11 +235,11 @@ void CReportApply::RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& 
     }
 }
 
-void CReportApply::PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bool stopped)
+void CReportApply::PostRemovedMissingRows(const QVector<CMusicObj*>& removed)
 {
     QMetaObject::invokeMethod(
         &m_page,
-        [this, removed, stopped]
+        [this, removed]
         {
             for (CMusicObj* track : removed)
             {
@@ -246,9 +250,10 @@ void CReportApply::PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bo
                     row->setIcon(5, CompleteIcon());
                     m_page.m_pMissingTree->SetFixedCount(m_page.m_pMissingTree->GetFixedCount() + 1);
                 }
+                // Kept with the song, so a saved or continued result knows it is gone.
+                m_page.m_pWriter->ChangeState(track, 0, MF_RemovalApplied);
             }
-            if (!stopped && m_page.m_fixRun.Idle())
-                m_page.UpdateFixSummary();
+            // The window's end of the apply, queued behind this, shows the summary.
         },
         Qt::QueuedConnection);
 }

@@ -61,7 +61,7 @@ private:
     void NoteApplyFailure(ApplyRun& run, QStringList& names, CMusicObj* track);
     void WriteSongFixes(ApplyRun& run, int replaceMask);
     void RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& missing);
-    void PostRemovedMissingRows(const QVector<CMusicObj*>& removed, bool stopped);
+    void PostRemovedMissingRows(const QVector<CMusicObj*>& removed);
 
     CAnalyReport& m_page;
     // Handed from the GUI thread to the apply thread.

@@ -49,6 +49,37 @@ enum EHandEditFlag : uint32_t
     MF_HandGenre = 0x2000,
 };
 constexpr int kHandEditBits = MF_HandName | MF_HandArtist | MF_HandAlbum | MF_HandYear | MF_HandGenre;
+// In a track's State word only, one bit per field: an Apply wrote it for a problem the analysis
+// had found, and took it out of the Absence word (which says what is still to write). So a saved
+// or continued result still lists the song with that problem, fixed, as the page did.
+enum EAppliedFlag : uint32_t
+{
+    MF_AppliedName = 0x1,
+    MF_AppliedArtist = 0x2,
+    MF_AppliedAlbum = 0x4,
+    MF_AppliedArtwork = 0x8,
+};
+constexpr int kAppliedBits = MF_AppliedName | MF_AppliedArtist | MF_AppliedAlbum | MF_AppliedArtwork;
+// The applied marks of the problem fields in bits (MF_ bits of the Absence word).
+constexpr int AppliedMarks(int bits)
+{
+    int marks = 0;
+    marks |= (bits & MF_Name) ? int(MF_AppliedName) : 0;
+    marks |= (bits & MF_Artist) ? int(MF_AppliedArtist) : 0;
+    marks |= (bits & MF_Album) ? int(MF_AppliedAlbum) : 0;
+    marks |= (bits & MF_Artwork) ? int(MF_AppliedArtwork) : 0;
+    return marks;
+}
+// The problems the analysis found: those still to write and those an Apply wrote since.
+constexpr int FoundProblems(int absence, int state)
+{
+    int found = absence;
+    found |= (state & MF_AppliedName) ? int(MF_Name) : 0;
+    found |= (state & MF_AppliedArtist) ? int(MF_Artist) : 0;
+    found |= (state & MF_AppliedAlbum) ? int(MF_Album) : 0;
+    found |= (state & MF_AppliedArtwork) ? int(MF_Artwork) : 0;
+    return found;
+}
 
 constexpr uint32_t kDefaultGeneralMask = 0x8010c00;
 constexpr uint32_t kDefaultDuplicateMask = 0x31020c20;

@@ -56,10 +56,14 @@ enum EResultStage
     ResultStageScored = 1,  // the score screen: no fix pass has run
     ResultStageFixed = 2,   // a fix pass has ended: Apply is offered
     ResultStageApplied = 3, // applied, nothing left to write
+    ResultStageFixing = 4,  // a fix pass was under way: Continue goes on with it
 };
 // 1 while nothing of the working database is left that was neither applied nor saved: a run
 // that ended unexpectedly then left nothing to continue.
 inline constexpr char kResultSettledKey[] = "ResultSettled";
+// 1 when no request of the last fix pass reached the recognition service, so a saved or continued
+// result names the service as the page did; none stored reads as 0.
+inline constexpr char kResultUnreachedKey[] = "ResultUnreached";
 
 // One progress report. Zeroed, then filled by the import, the analysis or a download end; valid
 // only during the callback. Progress is 0 to 10000; 10000 only in the final record of a load or

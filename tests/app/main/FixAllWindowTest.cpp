@@ -12,6 +12,7 @@
 #include "EventLoopHttpServer.h"
 #include "FailedTreeWidget.h"
 #include "IdentifyAnswer.h"
+#include "InterfaceLanguage.h"
 #include "LabelArtwork.h"
 #include "LibraryXml.h"
 #include "LineEdit.h"
@@ -21,6 +22,8 @@
 #include "MusicFlags.h"
 #include "MusicObj.h"
 #include "MusicTag.h"
+#include "QuantityWidget.h"
+#include "ResultMarks.h"
 #include "ServiceKeys.h"
 #include "StartUI.h"
 #include "TreeItem.h"
@@ -33,8 +36,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QLabel>
+#include <QMovie>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -312,6 +319,118 @@ private:
     QStringList Hints() const
     {
         return m_window->findChild<CShadeLabel*>(QStringLiteral("MainUIScroll"))->Texts();
+    }
+
+    // The service answers every second request (an artist numbered by the request), the others
+    // fail; asked counts them.
+    void AnswerEverySecond(int& asked)
+    {
+        m_acr->answerWith(
+            "/v1/identify",
+            [&asked](const HttpRequest&)
+            {
+                return ++asked % 2 == 0
+                           ? Json(IdentifyAnswer("Local Title", "Local Artist " + QByteArray::number(asked)))
+                           : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
+            });
+    }
+
+    // A click on a category of the report page's tree, after one on another when it is the
+    // current one already (a click on the current category changes nothing).
+    void ClickCategory(QTreeWidgetItem* entry)
+    {
+        QTreeWidget* categories = m_window->ReportPage()->CategoryTree();
+        if (categories->currentItem() == entry && categories->topLevelItemCount() > 1)
+            ClickCategory(categories->topLevelItem(categories->indexOfTopLevelItem(entry) == 0 ? 1 : 0));
+        categories->scrollToItem(entry);
+        QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
+                          categories->visualItemRect(entry).center());
+    }
+
+    // What the page shows, read from its widgets: the score, the header's pictures and texts, the
+    // action offered and Refix, then each category's badge (count, check, spinner) and the summary
+    // a click on it shows.
+    QStringList PageShot()
+    {
+        const auto* label = m_window->findChild<QWidget*>(QStringLiteral("label_back"))->findChild<QLabel*>();
+        const QString picture = label->movie()             ? label->movie()->fileName()
+                                : label->pixmap().isNull() ? QStringLiteral("no picture")
+                                                           : QStringLiteral("still picture");
+        QStringList shot{m_window->ScoreText(),
+                         HeaderPicture(),
+                         picture,
+                         m_window->MessageText(),
+                         Hints().join(u'|'),
+                         QString::number(Action()),
+                         m_window->findChild<QWidget*>(QStringLiteral("MainUIRetry"))->isVisible()
+                             ? QStringLiteral("Refix")
+                             : QStringLiteral("no Refix")};
+        QTreeWidget* categories = m_window->ReportPage()->CategoryTree();
+        for (int i = 0; i < categories->topLevelItemCount(); ++i)
+        {
+            auto* entry = static_cast<CTypeTreeItem*>(categories->topLevelItem(i));
+            const CQuantityWidget* badge = entry->GetBadge();
+            ClickCategory(entry);
+            shot << QStringLiteral("%1: %2, page %3%4: %5")
+                        .arg(entry->text(2), badge ? badge->CountLabel()->text() : QStringLiteral("no badge"))
+                        .arg(badge ? badge->GetPage() : -1)
+                        .arg(badge && badge->IsSpinning() ? QStringLiteral(", spinning") : QString())
+                        .arg(m_window->MessageText());
+        }
+        return shot;
+    }
+
+    // Save Project, Home and Load Saved Result through the menu and the buttons: the page reads as
+    // it did before the save. The header's message is compared only where a step, not a click of
+    // the test's, wrote it last.
+    void LoadsAsShown(const QString& stage, bool stepMessage = true)
+    {
+        QStringList before = PageShot();
+        const QString project = QDir::homePath() + QStringLiteral("/shown-%1.zavrodata").arg(stage);
+        QFile::remove(project);
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            ClickMenuEntry(QCoreApplication::translate("CMainUI", "Save Project", "menu entry"));
+        }
+        QVERIFY2(QFile::exists(project), qPrintable(stage));
+        m_answer = 2; // Ignore: what is not applied stays in the project
+        Click("main_gohome");
+        m_answer = 1;
+        QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageStart));
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
+            Click("load_obj");
+        }
+        QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() != 0 && RoadEnded(); }, 60000));
+        QStringList after = PageShot();
+        if (!stepMessage)
+            after[3] = before[3] = QString();
+        for (int i = 0; i < std::max(before.size(), after.size()); ++i)
+            QVERIFY2(before.value(i) == after.value(i),
+                     qPrintable(QStringLiteral("%1, line %2: before \"%3\", loaded \"%4\"")
+                                    .arg(stage)
+                                    .arg(i)
+                                    .arg(before.value(i), after.value(i))));
+    }
+
+    // Types text into the tag editor's field for a row of the Unrecognized Songs, as the user does.
+    void TypeForUnrecognized(int index, const char* field, const QString& text)
+    {
+        CAnalyReport* page = m_window->ReportPage();
+        ClickCategory(page->CategoryEntry(ReportUnrecognized));
+        QTreeWidget* tree = page->UnrecognizedTree();
+        QTreeWidgetItem* row = tree->topLevelItem(index);
+        tree->scrollToItem(row);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(row).center());
+        if (page->Editor()->IsContentHidden())
+            Click("InfoHideBut");
+        auto* edit = page->Editor()->findChild<CLineEdit*>(QLatin1String(field));
+        QVERIFY(QTest::qWaitFor([&] { return edit->isVisible(); }));
+        m_window->activateWindow();
+        edit->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return edit->hasFocus(); }));
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
     }
 
     int ArtworkFiles() const
@@ -1398,14 +1517,7 @@ private slots:
             const QStringList songs = MakeBareSongs(folder, 12, 6);
             QCOMPARE(songs.size(), 12);
             int asked = 0;
-            m_acr->answerWith(
-                "/v1/identify",
-                [&](const HttpRequest&)
-                {
-                    return ++asked % 2 == 0 ? Json(IdentifyAnswer(
-                                                  "Local Title", "Local Artist " + QByteArray::number(asked)))
-                                            : Json("{\"status\":{\"msg\":\"Server error\"}}", 500);
-                });
+            AnswerEverySecond(asked);
             const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
             QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 800));
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
@@ -1571,7 +1683,258 @@ private slots:
             QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
             m_window->ApplyiTunes();
             m_window->CancelGroup();
+            m_queued = {1, 2}; // back Home, and Ignore what the paused apply has not written
             QVERIFY(LeftPromptly(close));
+            m_queued.clear();
+        }
+    }
+
+    // A result saved at each stage opens as it was shown, in folder and in library mode: after the
+    // scan, after Fix All (the service answering every second song), after an artist typed for a
+    // song that stays among the Unrecognized Songs (counted as fixed at once), after Apply, and
+    // after Apply and one more edit. A Refix on the loaded result then leaves no category or row
+    // at work, and each summary's numbers add up to the rows shown.
+    void aResultReadsAlikeLiveSavedAndLoaded()
+    {
+        GetAppSettings()->SetReplace(kReplaceAll & ~MF_ReplaceSwitch); // no Replace question
+        const auto english = qScopeGuard(
+            []
+            {
+                g_dScale = 1.0;
+                GetAppSettings()->SetLanguage(QStringLiteral("en"));
+                InstallInterfaceTranslator(LoadInterfaceTranslator(QStringLiteral("en")));
+            });
+        // Library and folder mode in English, and folder mode in German at scale 2.
+        for (const auto& [library, code] :
+             {std::pair{false, "en"}, std::pair{true, "en"}, std::pair{false, "de"}})
+        {
+            const bool counted = QLatin1String(code) == QLatin1String("en"); // the counts read in English
+            if (!counted)
+            {
+                CloseWindow();
+                g_dScale = 2.0;
+                GetAppSettings()->SetLanguage(QLatin1String(code));
+                InstallInterfaceTranslator(LoadInterfaceTranslator(QLatin1String(code)));
+                OpenWindow();
+            }
+            const QString folder = QDir::homePath() + QStringLiteral("/shown");
+            const QStringList songs = MakeBareSongs(folder, 8, 2);
+            QCOMPARE(songs.size(), 8);
+            int asked = 0;
+            AnswerEverySecond(asked);
+            const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
+            QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 600));
+            ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
+            g_nWorkMode = library ? EWorkMode::ITunes : EWorkMode::Files;
+            if (library)
+            {
+                m_window->LoadStartParam({}, g_strDBPath, RunModeITunes);
+                QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
+            }
+            else
+            {
+                QVERIFY(ToScoreScreen(folder));
+            }
+            LoadsAsShown(QStringLiteral("scan"));
+            Click("main_fixallbut");
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            LoadsAsShown(QStringLiteral("fixed"));
+
+            CAnalyReport* page = m_window->ReportPage();
+            // The Unrecognized Songs' summary: the problems fixed.
+            const QRegularExpression counts(
+                QStringLiteral("Fixed (\\d+) problem\\(s\\)\\. Still (\\d+) song"));
+            const auto fixedProblems = [&]
+            {
+                ClickCategory(page->CategoryEntry(ReportUnrecognized));
+                const QRegularExpressionMatch said = counts.match(m_window->MessageText());
+                return said.hasMatch() ? said.captured(1).toInt() : -1;
+            };
+            const auto typeArtist = [&](const QString& artist)
+            {
+                const int before = counted ? fixedProblems() : 0;
+                QVERIFY(before >= 0);
+                // A song without artist and cover: it stays listed with the artist typed.
+                int index = -1;
+                for (int i = 0; i < RowsOf(page->UnrecognizedTree()) && index < 0; ++i)
+                {
+                    auto* row = dynamic_cast<CTreeItem*>(page->UnrecognizedTree()->topLevelItem(i));
+                    if (!row->text(4).startsWith(QStringLiteral("Local")) &&
+                        !row->text(4).startsWith(QStringLiteral("Typed")) &&
+                        m_window->MusicLink()->GetArtworkPath(row->GetMusicData()).isEmpty())
+                        index = i;
+                }
+                QVERIFY(index >= 0 && RowsOf(page->UnrecognizedTree()) > 1);
+                QSignalSpy changed(page, &CAnalyReport::ResultChanged);
+                TypeForUnrecognized(index, "NewArtist", artist);
+                // Another row shown saves the typed field; the header counts it, as one fixed field.
+                QTreeWidget* tree = page->UnrecognizedTree();
+                QTreeWidgetItem* other = tree->topLevelItem(index == 0 ? 1 : 0);
+                tree->scrollToItem(other);
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(other).center());
+                QVERIFY(QTest::qWaitFor(
+                    [&] { return !changed.isEmpty() && Action() == CMainUI::ActionApply; }, 10000));
+                if (counted)
+                    QCOMPARE(fixedProblems(), before + 1);
+            };
+            typeArtist(QStringLiteral("Typed Singer"));
+            LoadsAsShown(QStringLiteral("edited"), false);
+            Click("main_applybut");
+            QVERIFY(ApplyEnded());
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionReturn; }, 10000));
+            LoadsAsShown(QStringLiteral("applied"));
+            typeArtist(QStringLiteral("Typed Again"));
+            LoadsAsShown(QStringLiteral("applied and edited"), false);
+
+            m_acr->answer("/v1/identify", Json(IdentifyAnswer("Local Title", "Local Artist")));
+            QSignalSpy complete(page, &CAnalyReport::ReportFixAllComplete);
+            Click("MainUIRetry");
+            QVERIFY(QTest::qWaitFor([&] { return !complete.isEmpty() && Action() == CMainUI::ActionApply; },
+                                    60000));
+            QTest::qWait(200); // what the end posts behind it
+            const QStringList shot = PageShot();
+            QVERIFY2(!shot.join(u'\n').contains(QStringLiteral("spinning")), qPrintable(shot.join(u'\n')));
+            for (int i = 0; i < RowsOf(page->ArtistTree()); ++i)
+                QVERIFY(!page->ArtistTree()->topLevelItem(i)->icon(5).isNull());
+            const QRegularExpression artists(
+                QStringLiteral("Fixed (\\d+) song\\(s\\) without artist\\. Still (\\d+) song"));
+            for (const QString& line : shot)
+                if (const QRegularExpressionMatch said = artists.match(line); said.hasMatch())
+                    QCOMPARE(said.captured(1).toInt() + said.captured(2).toInt(), RowsOf(page->ArtistTree()));
+            m_answer = 2; // Ignore
+            Click("main_gohome");
+            m_answer = 1;
+            QFile::remove(g_strDBPath);
+        }
+        g_nWorkMode = EWorkMode::Files;
+        m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
+    }
+
+    // A run killed in the middle of Fix All: Continue brings the pass back and it goes on with the
+    // songs that had no answer, the answered ones keeping theirs, up to the end of the pass.
+    void aKilledFixAllGoesOnAfterContinue()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/killed");
+        const QStringList songs = MakeBareSongs(folder, 12, 12); // only the artist lacks
+        QCOMPARE(songs.size(), 12);
+        int asked = 0;
+        m_acr->answerWith("/v1/identify",
+                          [&](const HttpRequest&) {
+                              return ++asked <= 3 ? Json(IdentifyAnswer())
+                                                  : HttpResponse::only(HttpResponse::Mode::Silent);
+                          });
+        QVERIFY(ToScoreScreen(folder));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor([this] { return m_window->ReportPage()->ArtistTree()->GetFixedCount() == 3; },
+                                60000));
+        // What a kill now leaves.
+        QVERIFY(m_window->ReportPage()->WaitFixWrites());
+        m_window->findChild<CResultMarks*>()->WaitWritten();
+        const QString left = QDir::homePath() + QStringLiteral("/killed.db");
+        QFile::remove(left);
+        QVERIFY(QFile::copy(g_strDBPath, left));
+        CloseWindow();
+        QVERIFY(QFile::copy(left, g_strDBPath));
+        OpenWindow();
+        m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
+        QTest::qWait(300); // the local service reads what the killed run had sent
+        const qsizetype before = m_acr->requests().size();
+        QSignalSpy complete(m_window->ReportPage(), &CAnalyReport::ReportFixAllComplete);
+        m_window->StartPage()->CheckingIsSave();
+        QVERIFY(
+            QTest::qWaitFor([&] { return !complete.isEmpty() && Action() == CMainUI::ActionApply; }, 60000));
+        QCOMPARE(m_questions.first().title, QStringLiteral("Continue"));
+        QCOMPARE(m_acr->requests().size() - before, 9); // the songs without an answer
+        CAnalyReport* page = m_window->ReportPage();
+        QCOMPARE(RowsOf(page->ArtistTree()), 12);
+        QCOMPARE(page->ArtistTree()->GetFixedCount(), 12);
+        QCOMPARE(m_window->MessageText(),
+                 QStringLiteral("Congratulations, your music library is 100% cleaned!"));
+        m_answer = 2; // Ignore
+        Click("main_gohome");
+        m_answer = 1;
+    }
+
+    // Home during a running Fix All: after its Yes no request reaches the service, the header
+    // never says "Paused." and Apply writes what came. Closing during a paused Apply asks about
+    // what it has not written; a kill then leaves it to Continue, Ignore gives it up, and Apply
+    // writes it and closes.
+    void leavingARunStopsItOrAsksAboutWhatItHasNotWritten()
+    {
+        const QString folder = QDir::homePath() + QStringLiteral("/leaving");
+        const QStringList songs = MakeBareSongs(folder, 24);
+        QCOMPARE(songs.size(), 24);
+        GetAppSettings()->SetReplace(kReplaceAll & ~MF_ReplaceSwitch);
+        int asked = 0;
+        m_acr->answerWith("/v1/identify",
+                          [&](const HttpRequest&) {
+                              return ++asked <= 3 ? Json(IdentifyAnswer())
+                                                  : HttpResponse::only(HttpResponse::Mode::Silent);
+                          });
+        QVERIFY(ToScoreScreen(folder));
+        Click("main_fixallbut");
+        QVERIFY(QTest::qWaitFor(
+            [&] { return asked >= 6 && m_window->ReportPage()->ArtistTree()->GetFixedCount() == 3; }, 60000));
+        m_queued = {1, 1}; // Yes, back Home; then Cancel to the apply question
+        Click("main_gohome");
+        QCOMPARE(m_questions.size(), 2);
+        QCOMPARE(m_questions.last().text, QStringLiteral("Do you want to apply new results?"));
+        // The local service reads, on this thread, what was sent while the question was open.
+        QTest::qWait(500);
+        const int sent = asked;
+        QTest::qWait(1500); // time for a request that should not come
+        QCOMPARE(asked, sent);
+        QVERIFY(m_window->MessageText() != QStringLiteral("Paused."));
+        QCOMPARE(Action(), int(CMainUI::ActionApply));
+        m_queued = {3}; // Apply, then home
+        Click("main_gohome");
+        QVERIFY(QTest::qWaitFor(
+            [this] { return m_window->ContentStack()->currentIndex() == CMainUI::PageStart; }, 60000));
+        QCOMPARE(asked, sent);
+        QCOMPARE(std::count_if(songs.begin(), songs.end(),
+                               [](const QString& song)
+                               { return ArtistOf(song) == QStringLiteral("Found Artist"); }),
+                 3);
+
+        m_acr->answer("/v1/identify", Json(IdentifyAnswer()));
+        const QList<int> answers = {1, 0, 2, 3}; // Cancel, closed, Ignore, Apply
+        for (const int answer : answers)
+        {
+            MakeBareSongs(folder, 24);
+            QVERIFY(ToScoreScreen(folder));
+            Click("main_fixallbut");
+            QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
+            m_window->ApplyiTunes();
+            Click("main_cancelbut"); // Pause
+            QVERIFY(QTest::qWaitFor([this] { return m_window->RunState() == 2; }, 10000));
+            QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
+            // What a kill now leaves is offered at the next start.
+            m_window->findChild<CResultMarks*>()->WaitWritten();
+            const QString left = QDir::homePath() + QStringLiteral("/left-apply.db");
+            QFile::remove(left);
+            QVERIFY(QFile::copy(g_strDBPath, left));
+            QVERIFY(CMusicLink::CheckLeftDatabase(left).isEmpty());
+            m_questions.clear();
+            m_answer = answer;
+            m_window->close();
+            m_answer = 1;
+            QCOMPARE(m_questions.size(), 1);
+            QCOMPARE(m_questions.first().text, QStringLiteral("Do you want to apply new results?"));
+            if (answer <= 1)
+            {
+                QVERIFY(m_window->isVisible());
+                m_answer = 2;
+                m_window->close();
+                m_answer = 1;
+            }
+            QVERIFY(QTest::qWaitFor([this] { return !m_window->isVisible(); }, 60000));
+            int written = 0;
+            for (const QString& song : songs)
+                written += ArtistOf(song) == QStringLiteral("Found Artist");
+            QVERIFY2(answer == 3 ? written == 24 : written < 24, qPrintable(QString::number(written)));
+            QVERIFY(!QFile::exists(g_strDBPath) || answer != 2);
+            CloseWindow();
+            OpenWindow();
         }
     }
 };

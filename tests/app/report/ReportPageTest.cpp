@@ -434,19 +434,15 @@ void ReportPageTest::analysisFillsEachCategoryAndItsSummary()
              QString("1 unwritable song(s) not fixed\uFF0Cplease check them if exist in your computer."));
     QCOMPARE(header.last().at(2).toInt(), -1);
     QCOMPARE(header.last().at(3).toInt(), -10);
+    // The numbers add up to the rows shown, however a list's own count drifted.
     page->ArtistTree()->SetFixedCount(5);
     page->CategoryEntry(ReportArtist)->SetBadgePage(1);
     page->CategoryTree()->setCurrentItem(page->CategoryEntry(ReportArtist));
     QCOMPARE(header.last().at(0).toString(),
-             QStringLiteral("Fixed 5 song(s) without artist. Still 0 song(s) not fixed."));
+             QStringLiteral("Fixed 0 song(s) without artist. Still 2 song(s) not fixed."));
     QCOMPARE(header.last().at(3).toInt(), -6);
     page->ArtistTree()->SetFixedCount(0);
-    // Albums filled count among the problems Unrecognized Songs says were fixed.
-    page->AlbumTree()->SetFixedCount(1);
-    page->ClickType(page->CategoryEntry(ReportUnrecognized), nullptr);
-    QCOMPARE(header.last().at(0).toString(),
-             QStringLiteral("Fixed 1 problem(s). Still 0 song(s) unrecognized."));
-    page->AlbumTree()->SetFixedCount(0);
+    page->CategoryEntry(ReportArtist)->SetBadgePage(0);
 
     // While a fix runs, switching sends nothing.
     page->SetRunState(2);
