@@ -661,8 +661,10 @@ int CMusicManage::HeldBackFields(CMusicObj& track, int replace) const
 {
     // A text the file already holds, written by an earlier Apply (the user's own among them), is
     // not kept back; nor is one still to be written. An unticked row is not a text kept back: its
-    // answer shows, and is written once the row is ticked.
-    const int written = FixesToWrite(track, replace, true) | track.GetWrittenFields();
+    // answer shows, and is written once the row is ticked. The fields an Apply wrote for a found
+    // problem stay known through the State's applied marks, also in a result opened again.
+    const int written = FixesToWrite(track, replace, true) | track.GetWrittenFields() |
+                        (FoundProblems(0, track.GetState()) & kWriteBits);
     int held = 0;
     for (const TagField& field : kTagFields)
     {

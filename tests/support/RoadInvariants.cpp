@@ -20,6 +20,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace tidewell::test
@@ -35,6 +36,9 @@ constexpr int kArtist = 0x400;
 constexpr int kAlbum = 0x800;
 constexpr int kFileMissing = 0x10000;
 constexpr int kArtwork = 0x8000000;
+// In the State word: an Apply wrote the field for a problem the analysis found, which the page
+// still lists, fixed.
+constexpr std::pair<int, int> kAppliedMarks[] = {{0x2, kArtist}, {0x4, kAlbum}, {0x8, kArtwork}};
 
 constexpr char kRecordPrefix[] = ".tidewell-removal-";
 const char* const kRecycleFolder = "Zavro_Recycle Bin";
@@ -361,9 +365,11 @@ std::optional<PageCounts> PageFromDatabase(const QString& database, int mask)
                 [&](sqlite3_stmt* row)
                 {
                     ++tracks;
-                    const int stored = sqlite3_column_int(row, 0);
-                    const int absence = stored & mask;
                     const int state = sqlite3_column_int(row, 1);
+                    int stored = sqlite3_column_int(row, 0);
+                    for (const auto& [mark, problem] : kAppliedMarks)
+                        stored |= (state & mark) ? problem : 0;
+                    const int absence = stored & mask;
                     // A missing file is that problem alone, and none where the page does not show it.
                     if (stored & kFileMissing)
                     {
@@ -382,7 +388,8 @@ std::optional<PageCounts> PageFromDatabase(const QString& database, int mask)
                     {
                         if (!(absence & bit))
                             continue;
-                        if (!(state & kUnrecognized))
+                        // An unrecognized song is listed there too once that field has a value.
+                        if (!(state & kUnrecognized) || !stillOpen)
                             ++page.rows[bit];
                         open += stillOpen ? 1 : 0;
                     }
