@@ -7,8 +7,10 @@
 #include "MusicManage.h"
 #include "MusicTag.h"
 #include "NativePath.h"
+#include "OrderedPrefetch.h"
 #include "RegularFile.h"
 #include "TracksTable.h"
+#include "WorkerPool.h"
 
 #include <QDebug>
 #include <QDir>
@@ -19,6 +21,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <memory>
+#include <optional>
 #include <unordered_map>
 
 namespace
@@ -28,6 +32,10 @@ namespace
 constexpr std::array<const char*, 12> kAgentKeys = {"PersistentID", "TrackID", "Name",      "Artist",
                                                     "Album",        "Size",    "TotalTime", "Location",
                                                     "Year",         "Genre",   "Bitrate",   "Purchased"};
+// Threads that ask iTunes about artwork ahead of the import, and how far ahead they go.
+constexpr unsigned kArtworkAskers = 6;
+constexpr size_t kArtworkLookahead = 256;
+
 enum AgentKey
 {
     kPid,
@@ -287,6 +295,19 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
         m_runState = ManageRunning;
     }
 
+    // iTunes tracks each ask the iTunes thread whether they have artwork. Asked one by one, every
+    // question is a round trip to a sleeping thread; asked ahead from a few threads, the iTunes
+    // thread finds the next question waiting and the reads of the parsed library overlap them.
+    std::unique_ptr<tidewell::OrderedPrefetch<int>> artwork;
+    if (m_mode == RunModeITunes && target == ImportTarget::MainList && count > 0)
+    {
+        artwork = std::make_unique<tidewell::OrderedPrefetch<int>>(
+            static_cast<size_t>(count), kArtworkLookahead,
+            [this](size_t position, unsigned)
+            { return AgentTrackHasArtwork(static_cast<int>(position)) ? 1 : 0; });
+        artwork->start(kArtworkAskers, [] { tidewell::nameThisThread("tidewell-artask"); });
+    }
+
     bool stopped = false;
     for (int i = 0; i < count; ++i)
     {
@@ -315,6 +336,8 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
             continue;
         }
 
+        if (artwork)
+            track.askedArtwork = artwork->wait(static_cast<size_t>(i)) != 0;
         std::unique_ptr<CMusicObj> obj = MakeTrackObject(track);
         if (m_stopFlag)
         {
@@ -335,6 +358,7 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
             callback(&info, context);
     }
 
+    artwork.reset(); // its questions read the agent's list, which goes below
     {
         QMutexLocker lock(&m_dbMutex);
         if (project)
@@ -397,6 +421,16 @@ bool CiTunesLib::ReadAgentTrack(int index, ImportedTrack& track)
     track.current.Purchased = fromUtf8(values.get(kPurchased));
     KeepAsRead(track.current, track.old);
     return true;
+}
+
+bool CiTunesLib::AgentTrackHasArtwork(int index)
+{
+    // The persistent id exactly as ReadAgentTrack gives it to MakeTrackObject.
+    char* value = nullptr;
+    FindAttributeValue_kvt(&value, kAgentKeys[kPid], index);
+    MusicInfo info;
+    info.PersistentID = fromUtf8(value);
+    return HasArtwork(&info, RunModeITunes);
 }
 
 bool CiTunesLib::ReadFileTrack(int index, ImportedTrack& track)
@@ -490,7 +524,7 @@ std::unique_ptr<CMusicObj> CiTunesLib::MakeTrackObject(ImportedTrack& track)
     const bool fromProject = m_mode == RunModeProject;
     if (track.absence == 0 && (track.type != RunModeFiles || fromProject) &&
         track.type != RunModeDuplicateFiles && track.type != RunModeDuplicateITunes)
-        track.hasArtwork = HasArtwork(&track.current, track.type);
+        track.hasArtwork = track.askedArtwork ? *track.askedArtwork : HasArtwork(&track.current, track.type);
     obj->SetHasArtwork(track.hasArtwork);
     if (!track.artPath.isEmpty())
     {

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 class CMusicManage;
 
@@ -139,6 +140,8 @@ private:
         int64_t repeatId = 0;
         int hasArtwork = 0;
         int type = 0;
+        // The artwork answer when it was asked ahead (iTunes tracks of the main list).
+        std::optional<bool> askedArtwork;
     };
     // The import loop: reads track after track from the run mode's source, makes the track
     // objects and reports progress; pause and stop are looked at between tracks.
@@ -146,6 +149,8 @@ private:
     // One track of each source; false (logged) when the track is left out.
     // The agent's list (types 1, 5), inserted into the library database.
     bool ReadAgentTrack(int index, ImportedTrack& track);
+    // Whether the agent's track `index` has artwork, as MakeTrackObject asks it. Any thread.
+    bool AgentTrackHasArtwork(int index);
     // A file of the list (types 2, 4): its tags, inserted into the library database.
     bool ReadFileTrack(int index, ImportedTrack& track);
     // A row of a saved project (type 3), read as untrusted input.

@@ -1,6 +1,6 @@
-// The exported C interface. Every export takes the one export mutex, so calls from several threads
-// run one after another; each request then waits on its own completion (ComThread). No exception
-// leaves an export.
+// The exported C interface. Every export but the artwork question takes the one export mutex, so
+// calls from several threads run one after another; each request then waits on its own completion
+// (ComThread), whose queue serialises the requests themselves. No exception leaves an export.
 
 #include "Lyrafon.h"
 
@@ -146,14 +146,19 @@ LYRAFON_API int FindAttributeValue_kvt(char** outValue, const char* key, int tra
 
 LYRAFON_API int HasArtwork_kvt(const char* persistentId)
 {
-    return guarded(
-        [&]
-        {
-            if (!persistentId)
-                return 0;
-            return postRequest(kTestArtwork, persistentId, nullptr) == 0 ? 1 : 0;
-        },
-        0);
+    // Touches no session state, so it does not take the export mutex: the question waits only on
+    // the iTunes thread's queue, and an import may ask ahead from several threads while its reads
+    // of the parsed library go on.
+    try
+    {
+        if (!persistentId)
+            return 0;
+        return postRequest(kTestArtwork, persistentId, nullptr) == 0 ? 1 : 0;
+    }
+    catch (...)
+    {
+        return 0;
+    }
 }
 
 LYRAFON_API int DeleteTrackFromITunes_kvt(const char* persistentId)

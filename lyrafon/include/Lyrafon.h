@@ -12,7 +12,9 @@
  *  - "No iTunes" means the agent's iTunes thread could not reach iTunes; such calls answer -1 and
  *    the next call tries again from the start.
  *  - Threading: any thread may call any function; calls are serialised inside, and every request
- *    waits for its own completion on the agent's iTunes thread. No exception crosses this boundary.
+ *    waits for its own completion on the agent's iTunes thread. HasArtwork_kvt waits only for that
+ *    thread, not for other calls, so questions from several threads keep it busy. No exception
+ *    crosses this boundary.
  *  - Ownership: texts handed out by FindAttributeValue_kvt belong to Lyrafon and stay valid until
  *    the next CreateAgent_kvt or DestroyAgent_kvt. Nothing the caller passes in is kept.
  */

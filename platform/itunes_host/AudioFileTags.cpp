@@ -48,14 +48,14 @@ bool isPng(const std::string& image)
     return image.size() >= 4 && image.compare(0, 4, "\x89PNG") == 0;
 }
 
-void id3Pictures(TagLib::ID3v2::Tag* tag, std::vector<std::string>& out)
+template <typename Visit> void id3Pictures(TagLib::ID3v2::Tag* tag, const Visit& visit)
 {
     if (!tag)
         return;
     for (TagLib::ID3v2::Frame* frame : tag->frameListMap()["APIC"])
     {
         if (auto* apic = dynamic_cast<TagLib::ID3v2::AttachedPictureFrame*>(frame))
-            out.push_back(fromBytes(apic->picture()));
+            visit(apic->picture());
     }
 }
 
@@ -114,6 +114,58 @@ bool editFile(const std::string& path, const std::function<bool(TagLib::File*)>&
     const bool saved = !ref.isNull() && edit(ref.file());
     ref = TagLib::FileRef(); // TagLib lets go of the content before it is written out
     return saved && file.commit();
+}
+
+// Hands each embedded picture's bytes to `visit`, in file order; false when the file is not
+// readable as audio.
+template <typename Visit>
+bool visitPictures(const std::string& path, const AudioFileTags::StopCheck& stop, const Visit& visit)
+{
+    const ReadingFile reading(path, false, stop);
+    const TagLib::FileRef& ref = reading.ref;
+    if (ref.isNull())
+        return false;
+    TagLib::File* file = ref.file();
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
+    {
+        id3Pictures(mpeg->ID3v2Tag(false), visit);
+    }
+    else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
+    {
+        if (mp4->tag() && mp4->tag()->contains("covr"))
+        {
+            for (const TagLib::MP4::CoverArt& art : mp4->tag()->item("covr").toCoverArtList())
+                visit(art.data());
+        }
+    }
+    else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
+    {
+        for (const TagLib::FLAC::Picture* picture : flac->pictureList())
+            visit(picture->data());
+    }
+    else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file))
+    {
+        if (asf->tag())
+        {
+            for (const TagLib::ASF::Attribute& attribute : asf->tag()->attribute("WM/Picture"))
+                visit(attribute.toPicture().picture());
+        }
+    }
+    else if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file))
+    {
+        if (aiff->hasID3v2Tag())
+            id3Pictures(aiff->tag(), visit);
+    }
+    else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
+    {
+        if (wav->hasID3v2Tag())
+            id3Pictures(wav->ID3v2Tag(), visit);
+    }
+    else if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file))
+    {
+        id3Pictures(tta->ID3v2Tag(false), visit);
+    }
+    return true;
 }
 
 } // namespace
@@ -191,51 +243,16 @@ bool AudioFileTags::writeYear(const std::string& path, unsigned year)
 bool AudioFileTags::pictures(const std::string& path, std::vector<std::string>& out, const StopCheck& stop)
 {
     out.clear();
-    const ReadingFile reading(path, false, stop);
-    const TagLib::FileRef& ref = reading.ref;
-    if (ref.isNull())
-        return false;
-    TagLib::File* file = ref.file();
-    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
-    {
-        id3Pictures(mpeg->ID3v2Tag(false), out);
-    }
-    else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
-    {
-        if (mp4->tag() && mp4->tag()->contains("covr"))
-        {
-            for (const TagLib::MP4::CoverArt& art : mp4->tag()->item("covr").toCoverArtList())
-                out.push_back(fromBytes(art.data()));
-        }
-    }
-    else if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
-    {
-        for (const TagLib::FLAC::Picture* picture : flac->pictureList())
-            out.push_back(fromBytes(picture->data()));
-    }
-    else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file))
-    {
-        if (asf->tag())
-        {
-            for (const TagLib::ASF::Attribute& attribute : asf->tag()->attribute("WM/Picture"))
-                out.push_back(fromBytes(attribute.toPicture().picture()));
-        }
-    }
-    else if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(file))
-    {
-        if (aiff->hasID3v2Tag())
-            id3Pictures(aiff->tag(), out);
-    }
-    else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
-    {
-        if (wav->hasID3v2Tag())
-            id3Pictures(wav->ID3v2Tag(), out);
-    }
-    else if (auto* tta = dynamic_cast<TagLib::TrueAudio::File*>(file))
-    {
-        id3Pictures(tta->ID3v2Tag(false), out);
-    }
-    return true;
+    return visitPictures(path, stop,
+                         [&out](const TagLib::ByteVector& data) { out.push_back(fromBytes(data)); });
+}
+
+int AudioFileTags::pictureCount(const std::string& path, const StopCheck& stop)
+{
+    int count = 0;
+    if (!visitPictures(path, stop, [&count](const TagLib::ByteVector&) { ++count; }))
+        return -1;
+    return count;
 }
 
 bool AudioFileTags::addPicture(const std::string& path, const std::string& image)

@@ -45,6 +45,8 @@ public:
     static bool writeYear(const std::string& path, unsigned year);
     // The embedded pictures in file order (front cover first when the format orders them).
     static bool pictures(const std::string& path, std::vector<std::string>& out, const StopCheck& stop = {});
+    // How many pictures pictures() would give, without copying them; -1 when it would answer false.
+    static int pictureCount(const std::string& path, const StopCheck& stop = {});
     // Embeds the image bytes (JPEG or PNG, told apart by their signature) as the front cover.
     static bool addPicture(const std::string& path, const std::string& image);
 };

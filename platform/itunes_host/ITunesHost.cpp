@@ -244,11 +244,10 @@ HResult ITTrack::BitRate(int32_t& value) const
 
 HResult ITTrack::Artwork(std::shared_ptr<ITArtworkCollection>& artwork) const
 {
-    std::vector<std::string> pictures;
-    if (const HResult hr = m_library->pictures(m_persistentId, pictures); hr != kOk)
+    int count = 0;
+    if (const HResult hr = m_library->pictureCount(m_persistentId, count); hr != kOk)
         return hr;
-    artwork =
-        std::make_shared<ITArtworkCollection>(m_library, m_persistentId, static_cast<int>(pictures.size()));
+    artwork = std::make_shared<ITArtworkCollection>(m_library, m_persistentId, count);
     return kOk;
 }
 

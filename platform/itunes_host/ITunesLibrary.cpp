@@ -150,7 +150,11 @@ bool writeRemovedStore(const std::string& libraryPath, const PlistValue& root)
 std::string playlistKey(const PlistValue& playlist, size_t index)
 {
     const PlistValue* id = playlist.find("Playlist Persistent ID");
-    return id ? id->text() : "#" + std::to_string(index);
+    if (id)
+        return id->text();
+    std::string place = "#";
+    place += std::to_string(index);
+    return place;
 }
 
 } // namespace
@@ -423,20 +427,34 @@ HResult ITunesLibrary::writeYear(uint64_t persistentId, int year)
 
 HResult ITunesLibrary::pictures(uint64_t persistentId, std::vector<std::string>& out)
 {
+    out.clear();
     std::string path;
-    {
-        std::lock_guard lock(m_mutex);
-        PlistValue* track = nullptr;
-        const HResult hr = fileTrackLocked(persistentId, track, path);
-        if (hr != kOk)
-        {
-            out.clear();
-            return hr == kNoInterface ? kOk : hr; // no file, no artwork
-        }
-    }
+    if (const HResult hr = songPath(persistentId, path); hr != kOk || path.empty())
+        return hr;
     if (!AudioFileTags::pictures(path, out, loadStopFromNow()))
         out.clear(); // an unreadable file shows no artwork, as iTunes does
     return kOk;
+}
+
+HResult ITunesLibrary::pictureCount(uint64_t persistentId, int& count)
+{
+    count = 0;
+    std::string path;
+    if (const HResult hr = songPath(persistentId, path); hr != kOk || path.empty())
+        return hr;
+    count = std::max(AudioFileTags::pictureCount(path, loadStopFromNow()), 0); // unreadable: none
+    return kOk;
+}
+
+HResult ITunesLibrary::songPath(uint64_t persistentId, std::string& path)
+{
+    std::lock_guard lock(m_mutex);
+    PlistValue* track = nullptr;
+    const HResult hr = fileTrackLocked(persistentId, track, path);
+    if (hr == kOk)
+        return kOk;
+    path.clear();
+    return hr == kNoInterface ? kOk : hr; // no file, no artwork
 }
 
 HResult ITunesLibrary::addPicture(uint64_t persistentId, const std::string& imagePath)

@@ -70,6 +70,8 @@ public:
     HResult writeYear(uint64_t persistentId, int year);
 
     HResult pictures(uint64_t persistentId, std::vector<std::string>& out);
+    // The number of pictures() answers, the pictures themselves not copied.
+    HResult pictureCount(uint64_t persistentId, int& count);
     HResult addPicture(uint64_t persistentId, const std::string& imagePath);
 
     // Removes the track from the library and from every playlist; the audio file stays. What the
@@ -101,6 +103,8 @@ private:
     PlistValue* trackLocked(uint64_t persistentId);
     // The track and its file's local path; kNotFound, or kNoInterface for a track without a file.
     HResult fileTrackLocked(uint64_t persistentId, PlistValue*& track, std::string& path);
+    // The song file whose pictures a track shows: kOk with an empty path for a track without a file.
+    HResult songPath(uint64_t persistentId, std::string& path);
     PlistValue* tracksDictLocked();
     uint64_t freshPersistentIdLocked();
     // Puts back a removed entry of the file, saved (see addFile for which); false when none was kept.

@@ -291,9 +291,67 @@ int64_t PlistValue::toInt(int64_t fallback) const
     return end == begin ? fallback : static_cast<int64_t>(value);
 }
 
+struct PlistValue::Children
+{
+    std::vector<std::pair<std::string, PlistValue>> entries;
+    std::vector<PlistValue> items;
+};
+
+PlistValue::PlistValue() = default;
+
+PlistValue::PlistValue(Kind kind, std::string text) : m_kind(kind), m_text(std::move(text)) {}
+
+PlistValue::PlistValue(const PlistValue& other)
+    : m_kind(other.m_kind), m_text(other.m_text),
+      m_children(other.m_children ? std::make_unique<Children>(*other.m_children) : nullptr)
+{
+}
+
+PlistValue& PlistValue::operator=(const PlistValue& other)
+{
+    if (this != &other)
+        *this = PlistValue(other);
+    return *this;
+}
+
+PlistValue::PlistValue(PlistValue&&) noexcept = default;
+PlistValue& PlistValue::operator=(PlistValue&&) noexcept = default;
+PlistValue::~PlistValue() = default;
+
+PlistValue::Children& PlistValue::children()
+{
+    if (!m_children)
+        m_children = std::make_unique<Children>();
+    return *m_children;
+}
+
+std::vector<std::pair<std::string, PlistValue>>& PlistValue::entries()
+{
+    return children().entries;
+}
+
+const std::vector<std::pair<std::string, PlistValue>>& PlistValue::entries() const
+{
+    static const std::vector<std::pair<std::string, PlistValue>> none;
+    return m_children ? m_children->entries : none;
+}
+
+std::vector<PlistValue>& PlistValue::items()
+{
+    return children().items;
+}
+
+const std::vector<PlistValue>& PlistValue::items() const
+{
+    static const std::vector<PlistValue> none;
+    return m_children ? m_children->items : none;
+}
+
 PlistValue* PlistValue::find(std::string_view key)
 {
-    for (auto& [name, value] : m_entries)
+    if (!m_children)
+        return nullptr;
+    for (auto& [name, value] : m_children->entries)
     {
         if (name == key)
             return &value;
@@ -311,16 +369,19 @@ void PlistValue::set(std::string_view key, PlistValue value)
     if (PlistValue* existing = find(key))
         *existing = std::move(value);
     else
-        m_entries.emplace_back(std::string(key), std::move(value));
+        entries().emplace_back(std::string(key), std::move(value));
 }
 
 bool PlistValue::remove(std::string_view key)
 {
-    for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
+    if (!m_children)
+        return false;
+    auto& all = m_children->entries;
+    for (auto it = all.begin(); it != all.end(); ++it)
     {
         if (it->first == key)
         {
-            m_entries.erase(it);
+            all.erase(it);
             return true;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -29,8 +30,13 @@ public:
         False
     };
 
-    PlistValue() = default;
-    explicit PlistValue(Kind kind, std::string text = {}) : m_kind(kind), m_text(std::move(text)) {}
+    PlistValue();
+    explicit PlistValue(Kind kind, std::string text = {});
+    PlistValue(const PlistValue& other);
+    PlistValue& operator=(const PlistValue& other);
+    PlistValue(PlistValue&&) noexcept;
+    PlistValue& operator=(PlistValue&&) noexcept;
+    ~PlistValue();
 
     static PlistValue string(std::string text) { return PlistValue(Kind::String, std::move(text)); }
     static PlistValue integer(int64_t value) { return PlistValue(Kind::Integer, std::to_string(value)); }
@@ -43,8 +49,8 @@ public:
     int64_t toInt(int64_t fallback = 0) const;
 
     // Dictionary access. find() answers null when the key is absent or this is no dictionary.
-    std::vector<std::pair<std::string, PlistValue>>& entries() { return m_entries; }
-    const std::vector<std::pair<std::string, PlistValue>>& entries() const { return m_entries; }
+    std::vector<std::pair<std::string, PlistValue>>& entries();
+    const std::vector<std::pair<std::string, PlistValue>>& entries() const;
     PlistValue* find(std::string_view key);
     const PlistValue* find(std::string_view key) const;
     // Replaces the value of an existing key in place, or appends the key at the end.
@@ -52,14 +58,19 @@ public:
     bool remove(std::string_view key);
 
     // Array access.
-    std::vector<PlistValue>& items() { return m_items; }
-    const std::vector<PlistValue>& items() const { return m_items; }
+    std::vector<PlistValue>& items();
+    const std::vector<PlistValue>& items() const;
 
 private:
+    // A dictionary's entries and an array's items, apart from the value and made when first
+    // asked for: a library holds hundreds of thousands of scalars, each then no larger than its
+    // kind, its text and one pointer.
+    struct Children;
+    Children& children();
+
     Kind m_kind = Kind::Dict;
     std::string m_text;
-    std::vector<std::pair<std::string, PlistValue>> m_entries;
-    std::vector<PlistValue> m_items;
+    std::unique_ptr<Children> m_children;
 };
 
 // Reads a property list file into its root value. Answers false (root untouched) when the file is

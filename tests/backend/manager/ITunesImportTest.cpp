@@ -1,4 +1,5 @@
 #include "LibraryXml.h"
+#include "Lyrafon.h"
 #include "ManagerFixture.h"
 #include "MusicFlags.h"
 #include "iTunesLib.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace manager_test;
@@ -199,4 +201,46 @@ TEST_F(ITunesImportTest, AMissingLibraryFileLeavesNoLibraryObject)
     EXPECT_EQ(manager->GetLibrary(), nullptr);
     EXPECT_EQ(manager->AddMusicFiles(0, nullptr), -1);
     EXPECT_EQ(manager->SetTransaction(0), -1);
+}
+
+TEST_F(ITunesImportTest, ArtworkAskedAheadMatchesEachTrackAskedAlone)
+{
+    // More tracks than the import asks ahead, their files in an uneven order: songs with and
+    // without a cover, a missing file, a file that is no audio.
+    const QString broken = h.home.path() + "/Music/broken.mp3";
+    {
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4000, 'x'));
+    }
+    const QStringList places = {files[0], files[1], files[2], h.home.path() + "/Music/missing.mp3", broken};
+    std::vector<XmlTrack> many;
+    std::vector<bool> covered;
+    for (int i = 0; i < 700; ++i)
+    {
+        XmlTrack t = tracks[i % 3];
+        t.trackId = 1000 + 2 * i;
+        t.persistentId = QStringLiteral("%1")
+                             .arg(0x00C0FFEE00000000ULL + static_cast<quint64>(i), 16, 16, QChar('0'))
+                             .toUpper();
+        const int place = (i * i + 3 * i + i / 7) % 5;
+        t.location = places[place];
+        covered.push_back(place < 2);
+        many.push_back(t);
+    }
+    ASSERT_TRUE(WriteLibraryXml(xmlPath, many));
+
+    auto manager = h.MakeManager();
+    import(*manager, RunModeITunes, h.dbPath);
+    ASSERT_EQ(manager->GetMusicCount(nullptr, nullptr), 700);
+    for (int i = 0; i < 700; ++i)
+    {
+        CMusicObj* obj = nullptr;
+        ASSERT_EQ(manager->GetMusicObj(i, &obj, nullptr, nullptr, nullptr), 0);
+        ASSERT_EQ(obj->CurrentInfo().PersistentID, many[i].persistentId);
+        const bool alone = HasArtwork_kvt(many[i].persistentId.toUtf8().constData()) == 1;
+        EXPECT_EQ(obj->GetHasArtwork(), alone) << i;
+        EXPECT_EQ(alone, covered[i]) << i;
+    }
+    DestroyAgent_kvt(0);
 }
