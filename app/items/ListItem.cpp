@@ -21,7 +21,7 @@ void CListItem::SetCheckState(int state, bool repaint)
     if (state == m_checkState)
         return;
     m_checkState = state;
-    if (repaint && m_artworkState != 1 && m_artworkState != 3)
+    if (repaint && m_artworkState != ArtworkFixing && m_artworkState != ArtworkFailed)
         Repaint();
 }
 
@@ -37,7 +37,7 @@ void CListItem::SetArtworkState(int state, bool repaint)
     if (state == m_artworkState)
         return;
     m_artworkState = state;
-    if (repaint && (state == 0 || state == 2))
+    if (repaint && (state == ArtworkWaiting || state == ArtworkFound))
         Repaint();
 }
 
@@ -46,7 +46,7 @@ void CListItem::SetMultiArtwork(bool several)
     if (several == m_multiArtwork)
         return;
     m_multiArtwork = several;
-    if (m_artworkState != 2)
+    if (m_artworkState != ArtworkFound)
         Repaint();
 }
 

@@ -8,6 +8,16 @@
 
 class CMusicObj;
 
+// What an artwork cell shows: the waiting picture, the default one while it is being fixed, the
+// artwork found, or the failed picture.
+enum EArtworkState : int
+{
+    ArtworkWaiting = 0,
+    ArtworkFixing = 1,
+    ArtworkFound = 2,
+    ArtworkFailed = 3,
+};
+
 // A cell of the artwork grid: one song without artwork. The track object belongs to the music
 // manager. Setters that change what the cell shows repaint the owning list's viewport; a cell
 // outside any list repaints nothing.
@@ -17,14 +27,14 @@ public:
     CListItem(CMusicObj* track, int kind, QListWidget* list = nullptr);
     ~CListItem() override;
 
-    // 2 checked, 0 unchecked.
+    // Qt::Checked or Qt::Unchecked.
     void SetCheckState(int state, bool repaint);
     int GetCheckState() const { return m_checkState; }
 
     void SetArtworkPath(const QString& path);
     QString GetArtworkPath() const { return m_artworkPath; }
 
-    // 0 waiting, 1 being fixed, 2 artwork available, 3 failed.
+    // An EArtworkState.
     void SetArtworkState(int state, bool repaint);
     int GetArtworkState() const { return m_artworkState; }
 
@@ -45,8 +55,8 @@ public:
 private:
     void Repaint() const;
 
-    int m_artworkState = 0;
-    int m_checkState = 2;
+    int m_artworkState = ArtworkWaiting;
+    int m_checkState = Qt::Checked;
     QString m_artworkPath;
     bool m_multiArtwork = false;
     CMusicObj* m_musicData = nullptr;

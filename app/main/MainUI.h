@@ -122,7 +122,7 @@ public:
     // they are 3 and 1).
     void GetWorkState(int* stage, int* runState) const;
     int Stage() const { return static_cast<int>(m_eStage); }
-    int RunState() const { return static_cast<int>(m_eRunState); }
+    EWindowRunState RunState() const { return m_eRunState; }
     EMusicRunMode RunMode() const { return m_eRunMode; }
 
     // Runs on the ready-load thread: prepares the load of the last start request. true also when
@@ -221,7 +221,7 @@ public slots:
     void LoadXMLPath();
     void ButControl();
     bool ApplyOrSave(int which);
-    bool ApplyOrSave() { return ApplyOrSave(3); }
+    bool ApplyOrSave() { return ApplyOrSave(SaveProjectSegment); }
 
     // Pause/Continue of whatever stage runs.
     void CancelGroup();

@@ -62,11 +62,11 @@ bool CMainUI::ApplyOrSave(int which)
 {
     const bool held = g_bRecognitionHold.load();
     SetRecognitionHold(false);
-    if (which == 1)
+    if (which == ApplyResultSegment)
     {
         ApplyiTunes();
     }
-    else if (which == 3)
+    else if (which == SaveProjectSegment)
     {
         // What the tag editor holds goes into the project too; a refused save (a blank title, the
         // user told) saves nothing.

@@ -24,3 +24,10 @@ enum class EWindowRunState : int
     // The step has ended and its result is on the screen.
     ResultShown = 3,
 };
+
+// The link segments of the result bar's sentence, as its Clicked gives them to ApplyOrSave.
+enum EApplyOrSaveSegment : int
+{
+    ApplyResultSegment = 1,
+    SaveProjectSegment = 3,
+};

@@ -158,7 +158,7 @@ public:
     void MoveFailedItem();
     void MoveFailedItemOK();
     void AddUnrecognizedTrack(CMusicObj* track, int kind, int checkState);
-    void RecheckFixedRows(CFailedTreeWidget* page, int which);
+    void RecheckFixedRows(CFailedTreeWidget* page, ReportCategory category);
     bool CheckUnrecognizedRow(CTreeItem* row);
 
     // ---- access for the main window and tests ----

@@ -203,7 +203,7 @@ void CAnalyReport::FileProblemTrack(const PendingTrack& song)
     {
         if (CListItem* cell = AddArtworkCell(song.track, song.problem, song.identify, &song))
         {
-            cell->SetCheckState((song.state & MF_Artwork) ? 0 : 2, false);
+            cell->SetCheckState((song.state & MF_Artwork) ? Qt::Unchecked : Qt::Checked, false);
             added = true;
         }
     }
@@ -226,7 +226,7 @@ int CAnalyReport::FillProblemTree(CMusicObj* track, int kind, CFailedTreeWidget*
     row->SetMusicData(track, kind);
     // Every page, the missing files included, shows the check box its song's exclusion word
     // gives: without one the user could not keep a song in iTunes, nor remove it.
-    row->setCheckState(0, checkState == 2 ? Qt::Checked : Qt::Unchecked);
+    row->setCheckState(0, checkState == Qt::Checked ? Qt::Checked : Qt::Unchecked);
     row->setText(0, ScreenText(info->Name));
     row->setToolTip(0, ScreenText(info->Name));
     QString duration;
@@ -307,28 +307,28 @@ CListItem* CAnalyReport::AddArtworkCell(CMusicObj* track, int kind, int identify
         cell->SetMultiArtwork(count > 1);
         if (!path.isEmpty())
         {
-            cell->SetArtworkState(2, false);
+            cell->SetArtworkState(ArtworkFound, false);
             cell->SetLoadState(ERowFixState::Fixed);
             cell->SetArtworkPath(path);
             m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
         }
         else
         {
-            cell->SetArtworkState(0, true);
+            cell->SetArtworkState(ArtworkWaiting, true);
         }
         return cell;
     }
     if (stored->artworkSaved)
     {
         cell->SetArtworkCount(1);
-        cell->SetArtworkState(2, false);
+        cell->SetArtworkState(ArtworkFound, false);
         cell->SetLoadState(ERowFixState::Fixed);
         cell->SetArtworkPath(stored->artworkPath);
         m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
     }
     else
     {
-        cell->SetArtworkState(0, true);
+        cell->SetArtworkState(ArtworkWaiting, true);
     }
     return cell;
 }
@@ -353,7 +353,7 @@ bool CAnalyReport::ListFoundProblems(CMusicObj* track, int kind, int identify, c
     {
         if (CListItem* cell = AddArtworkCell(track, kind, identify, stored))
         {
-            cell->SetCheckState((state & MF_Artwork) ? 0 : 2, false);
+            cell->SetCheckState((state & MF_Artwork) ? Qt::Unchecked : Qt::Checked, false);
             added = true;
         }
     }

@@ -376,14 +376,14 @@ bool CAnalyReport::FixAnsweredCell(CListItem* cell, int identify, const QString&
     {
         const bool wasFixed = cell->GetLoadState() == ERowFixState::Fixed;
         cell->SetArtworkPath(artworkPath);
-        cell->SetArtworkState(2, false);
+        cell->SetArtworkState(ArtworkFound, false);
         cell->SetLoadState(ERowFixState::Fixed);
         if (!wasFixed)
             m_pArtworkList->SetFixedCount(m_pArtworkList->GetFixedCount() + 1);
     }
     else
     {
-        cell->SetArtworkState(3, false);
+        cell->SetArtworkState(ArtworkFailed, false);
         cell->SetLoadState(ERowFixState::Failed);
     }
     m_nArtworkRemaining = std::max(0, m_nArtworkRemaining - 1);
@@ -437,7 +437,7 @@ void CAnalyReport::PullFailSlot(int identify)
     }
     if (rows.cell && rows.cell->GetUserValue() == identify)
     {
-        rows.cell->SetArtworkState(3, false);
+        rows.cell->SetArtworkState(ArtworkFailed, false);
         rows.cell->SetLoadState(ERowFixState::Failed);
         m_pArtworkList->SetRowBusy(rows.cell, false);
         m_nArtworkRemaining = std::max(0, m_nArtworkRemaining - 1);

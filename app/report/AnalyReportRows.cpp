@@ -97,7 +97,7 @@ void CAnalyReport::ChangeChecked(QTreeWidgetItem* item, int column, int bit)
 void CAnalyReport::ArtworkChangeChecked(QListWidgetItem* item)
 {
     if (auto* cell = dynamic_cast<CListItem*>(item))
-        WriteExclusion(cell->GetMusicData(), cell->GetCheckState() != 2, MF_Artwork);
+        WriteExclusion(cell->GetMusicData(), cell->GetCheckState() != Qt::Checked, MF_Artwork);
 }
 
 void CAnalyReport::ArtistChangeChecked(QTreeWidgetItem* row, int column)
@@ -384,8 +384,8 @@ void CAnalyReport::MoveFailedItem()
     }
     if (!m_nStop.load())
     {
-        RecheckFixedRows(m_pAlbumTree, 3);
-        RecheckFixedRows(m_pArtistTree, 2);
+        RecheckFixedRows(m_pAlbumTree, ReportAlbum);
+        RecheckFixedRows(m_pArtistTree, ReportArtist);
     }
 }
 
@@ -534,7 +534,7 @@ void CAnalyReport::AddUnrecognizedTrack(CMusicObj* track, int kind, int checkSta
         return;
     auto* row = new CTreeItem();
     row->SetMusicData(track, kind);
-    row->setCheckState(0, checkState == 2 ? Qt::Checked : Qt::Unchecked);
+    row->setCheckState(0, checkState == Qt::Checked ? Qt::Checked : Qt::Unchecked);
     row->setText(2, ScreenText(info->Name));
     row->setToolTip(2, ScreenText(info->Name));
     QString duration;
@@ -554,11 +554,11 @@ void CAnalyReport::AddUnrecognizedTrack(CMusicObj* track, int kind, int checkSta
         m_pWriter->ChangeState(track, 0, MF_Unrecognized);
 }
 
-void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
+void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, ReportCategory category)
 {
     if (!page)
         return;
-    QList<CTreeItem*>& moved = which == 2 ? m_takenArtistRows : m_takenAlbumRows;
+    QList<CTreeItem*>& moved = category == ReportArtist ? m_takenArtistRows : m_takenAlbumRows;
     {
         const QSignalBlocker modelBlock(page->model());
         const QSignalBlocker headerBlock(page->header());
@@ -574,7 +574,7 @@ void CAnalyReport::RecheckFixedRows(CFailedTreeWidget* page, int which)
                 const std::optional<MusicInfo> info = Shown(m_pLink, row->GetMusicData());
                 if (!info)
                     continue;
-                const QString& field = which == 2 ? info->Artist : info->Album;
+                const QString& field = category == ReportArtist ? info->Artist : info->Album;
                 if (!field.isEmpty())
                 {
                     row->setText(0, UnknownText(info->Name, QString()));
@@ -715,7 +715,7 @@ bool CAnalyReport::CheckUnrecognizedRow(CTreeItem* row)
         }
         else if (CListItem* cell = AddArtworkCell(track, row->GetKind(), -1, nullptr))
         {
-            cell->SetCheckState(2, false);
+            cell->SetCheckState(Qt::Checked, false);
         }
     }
     auto updateOrAdd = [&](CTreeItem* existing, CFailedTreeWidget* tree, int mode)

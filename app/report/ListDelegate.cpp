@@ -203,13 +203,13 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     bool real = false;
     switch (cell->GetArtworkState())
     {
-    case 1:
+    case ArtworkFixing:
         picture = SharedOr(g_pixArtworkDefault, QStringLiteral(":/res/res/win/list/artwork_def.png"));
         break;
-    case 3:
+    case ArtworkFailed:
         picture = failed;
         break;
-    case 2:
+    case ArtworkFound:
         real = true;
         if (cell->GetArtworkPath().isEmpty())
         {
@@ -223,7 +223,7 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         }
         break;
     default:
-        picture = cell->GetCheckState() == 2
+        picture = cell->GetCheckState() == Qt::Checked
                       ? SharedOr(g_pixArtworkLoad, QStringLiteral(":/res/res/win/list/artwork_load.png"))
                       : SharedOr(g_pixArtworkLoadUncheck,
                                  QStringLiteral(":/res/res/win/list/artwork_load_uncheck.png"));
@@ -235,7 +235,7 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 
     if (real)
     {
-        const QPixmap mark = cell->GetCheckState() == 2
+        const QPixmap mark = cell->GetCheckState() == Qt::Checked
                                  ? SharedOr(g_pixCheck, QStringLiteral(":/res/res/win/list/check.png"))
                                  : SharedOr(g_pixUncheck, QStringLiteral(":/res/res/win/list/uncheck.png"));
         painter->drawPixmap(CheckMarkRect(r), mark);

@@ -135,7 +135,7 @@ void CListWidget::PrepareMenu()
     for (QListWidgetItem* item : selected)
     {
         const auto* cell = dynamic_cast<const CListItem*>(item);
-        if (cell && cell->GetCheckState() == 2)
+        if (cell && cell->GetCheckState() == Qt::Checked)
             anyChecked = true;
         else
             anyUnchecked = true;
@@ -166,12 +166,13 @@ void CListWidget::mousePressEvent(QMouseEvent* event)
     const QRect rect = visualItemRect(cell);
     if (CListDelegate::CheckMarkRect(rect).contains(pos))
     {
-        cell->SetCheckState(cell->GetCheckState() == 2 ? 0 : 2, cell->GetArtworkState() != 0);
+        cell->SetCheckState(cell->GetCheckState() == Qt::Checked ? Qt::Unchecked : Qt::Checked,
+                            cell->GetArtworkState() != ArtworkWaiting);
         emit SendCheckState(cell);
         viewport()->update(rect);
         return;
     }
-    if (cell->HasMultiArtwork() && cell->GetArtworkState() == 2 &&
+    if (cell->HasMultiArtwork() && cell->GetArtworkState() == ArtworkFound &&
         CListDelegate::CandidatesRect(rect).contains(pos))
         emit SendSelectArtwork(cell);
 }
@@ -181,7 +182,7 @@ void CListWidget::AllItem()
     for (int i = 0; i < count(); ++i)
     {
         if (auto* cell = dynamic_cast<CListItem*>(item(i)))
-            cell->SetCheckState(2, false);
+            cell->SetCheckState(Qt::Checked, false);
     }
     emit SetAllUnchecked(0);
     viewport()->update();
@@ -192,7 +193,7 @@ void CListWidget::UnAllItem()
     for (int i = 0; i < count(); ++i)
     {
         if (auto* cell = dynamic_cast<CListItem*>(item(i)))
-            cell->SetCheckState(0, false);
+            cell->SetCheckState(Qt::Unchecked, false);
     }
     emit SetAllUnchecked(1);
     viewport()->update();
@@ -204,8 +205,8 @@ void CListWidget::SelectItem()
     for (QListWidgetItem* item : selected)
     {
         auto* cell = dynamic_cast<CListItem*>(item);
-        if (cell && cell->GetArtworkState() != 1 && cell->GetArtworkState() != 3)
-            cell->SetCheckState(2, false);
+        if (cell && cell->GetArtworkState() != ArtworkFixing && cell->GetArtworkState() != ArtworkFailed)
+            cell->SetCheckState(Qt::Checked, false);
     }
     for (QListWidgetItem* item : selected)
         emit SetUnchecked(item);
@@ -218,8 +219,8 @@ void CListWidget::UnSelectItem()
     for (QListWidgetItem* item : selected)
     {
         auto* cell = dynamic_cast<CListItem*>(item);
-        if (cell && cell->GetArtworkState() != 1 && cell->GetArtworkState() != 3)
-            cell->SetCheckState(0, false);
+        if (cell && cell->GetArtworkState() != ArtworkFixing && cell->GetArtworkState() != ArtworkFailed)
+            cell->SetCheckState(Qt::Unchecked, false);
     }
     for (QListWidgetItem* item : selected)
         emit SetUnchecked(item);

@@ -91,8 +91,10 @@ int main(int argc, char* argv[])
         auto window = std::make_unique<CMainUI>();
         window->show();
         window->LoadStartParam({folder}, g_strDBPath, RunModeFiles);
-        const bool loaded = WaitFor([&] { return window->RunState() == 3 && !window->IsBusy(); }) &&
-                            window->ActionStack()->currentIndex() == CMainUI::ActionFixAll;
+        const bool loaded =
+            WaitFor([&]
+                    { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }) &&
+            window->ActionStack()->currentIndex() == CMainUI::ActionFixAll;
         window->Fixall();
         const bool fixed =
             loaded && WaitFor([&] { return window->ActionStack()->currentIndex() == CMainUI::ActionApply; });
@@ -107,7 +109,11 @@ int main(int argc, char* argv[])
         QElapsedTimer timer;
         timer.start();
         window->ApplyiTunes();
-        if (!WaitFor([&] { return !window->ApplyThread()->isRunning() && window->RunState() != 1; }))
+        if (!WaitFor(
+                [&] {
+                    return !window->ApplyThread()->isRunning() &&
+                           window->RunState() != EWindowRunState::Running;
+                }))
             return 4;
         const double seconds = timer.nsecsElapsed() / 1e9;
         const qint64 peak = StatusKiB("VmHWM");

@@ -72,7 +72,8 @@ int main(int argc, char* argv[])
         if (!MakeSongs(seeds, folder, count))
             return false;
         window->LoadStartParam({folder}, g_strDBPath, RunModeFiles);
-        return WaitFor([&] { return window->RunState() == 3 && !window->IsBusy(); }) &&
+        return WaitFor([&]
+                       { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }) &&
                action() == CMainUI::ActionFixAll;
     };
     auto home = [&](const char* stage)
@@ -83,7 +84,8 @@ int main(int argc, char* argv[])
         std::printf("Home %-16s %8.3f s\n", stage, timer.nsecsElapsed() / 1e9);
         QFile::remove(g_strDBPath);
     };
-    auto applyEnded = [&] { return !window->ApplyThread()->isRunning() && window->RunState() != 1; };
+    auto applyEnded = [&]
+    { return !window->ApplyThread()->isRunning() && window->RunState() != EWindowRunState::Running; };
 
     // Home while the jobs run.
     if (!toScoreScreen())
@@ -117,7 +119,7 @@ int main(int argc, char* argv[])
     window->Fixall();
     sampler.start(5);
     const qint64 dispatch = timer.elapsed();
-    if (!WaitFor([&] { return ended && window->RunState() != 1; }))
+    if (!WaitFor([&] { return ended && window->RunState() != EWindowRunState::Running; }))
     {
         std::printf("Fix All did not end\n");
         return 3;

@@ -53,7 +53,8 @@ qint64 LoadTime(EMusicRunMode mode, const QStringList& paths)
     QElapsedTimer clock;
     clock.start();
     window->LoadStartParam(paths, QString(), mode);
-    const bool ended = WaitFor([&] { return window->RunState() == 3 && !window->IsBusy(); }, 600000);
+    const bool ended = WaitFor(
+        [&] { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }, 600000);
     return ended ? clock.elapsed() : -1;
 }
 

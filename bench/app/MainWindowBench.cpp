@@ -421,9 +421,10 @@ int main(int argc, char** argv)
         timer.start();
         window->LoadStartParam({}, g_strDBPath, RunModeITunes);
         reached = RunUntil(
-            [&] {
+            [&]
+            {
                 return window->ContentStack()->currentIndex() == CMainUI::PageReport &&
-                       window->RunState() == 3;
+                       window->RunState() == EWindowRunState::ResultShown;
             },
             30 * 60 * 1000);
         scoreSeconds = Seconds(timer);

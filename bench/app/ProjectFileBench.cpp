@@ -77,7 +77,8 @@ int main(int argc, char** argv)
         QTest::mouseClick(window.StartPage()->findChild<QPushButton*>(QStringLiteral("load_obj")),
                           Qt::LeftButton);
     };
-    auto ended = [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); };
+    auto ended = [&]
+    { return window.Stage() != 0 && window.RunState() == EWindowRunState::ResultShown && !window.IsBusy(); };
 
     // A real project of two songs without artwork, saved from a run over their folder.
     const QString folder = home + QStringLiteral("/songs");

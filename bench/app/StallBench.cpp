@@ -146,7 +146,7 @@ std::unique_ptr<CMainUI> NewWindow()
 
 bool AtScoreScreen(const CMainUI& window)
 {
-    return window.RunState() == 3 && !window.IsBusy() &&
+    return window.RunState() == EWindowRunState::ResultShown && !window.IsBusy() &&
            window.ContentStack()->currentIndex() != CMainUI::PageStart;
 }
 
@@ -466,7 +466,11 @@ void DuplicateRows(Heartbeat& heartbeat, const QString& folder, int songs)
         if (!WaitFor([&] { return AtScoreScreen(*window); }))
             return false;
         QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("main_removebut")), Qt::LeftButton);
-        WaitFor([&] { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); });
+        WaitFor(
+            [&] {
+                return window->RunState() == EWindowRunState::ResultShown &&
+                       !window->ApplyThread()->isRunning();
+            });
         Spin(200);
         return true;
     };
@@ -534,7 +538,7 @@ void FixAllRows(Heartbeat& heartbeat, const QString& folder, int count, bool rec
             QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("main_fixallbut")),
                               Qt::LeftButton);
         },
-        [&] { return ended && window->RunState() != 1; }, 500);
+        [&] { return ended && window->RunState() != EWindowRunState::Running; }, 500);
     const QString moved = recognise ? QString()
                                     : QStringLiteral("(%1 rows moved)")
                                           .arg(window->ReportPage()->UnrecognizedTree()->topLevelItemCount());
@@ -567,7 +571,10 @@ void FixAllRows(Heartbeat& heartbeat, const QString& folder, int count, bool rec
                     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("main_applybut")),
                                       Qt::LeftButton);
                 },
-                [&] { return !window->ApplyThread()->isRunning() && window->RunState() != 1; }));
+                [&] {
+                    return !window->ApplyThread()->isRunning() &&
+                           window->RunState() != EWindowRunState::Running;
+                }));
     }
     Leave(heartbeat, window, false, QStringLiteral("after the Fix All"));
     window.reset();

@@ -62,7 +62,7 @@ inline QStringList PageFaults(CAnalyReport* page, const QLabel* score, const QSt
 inline QStringList WindowRoadFaults(const CMainUI& window, const RoadPlaces& places = {})
 {
     // A road left paused or running on purpose has no end to check.
-    const auto paused = [&] { return window.RunState() == 2; };
+    const auto paused = [&] { return window.RunState() == EWindowRunState::Paused; };
     if (paused() || !QTest::qWaitFor([&] { return !window.IsBusy() || paused(); }, 60000) || paused())
         return {};
     QStringList faults;

@@ -57,7 +57,8 @@ void DuplicatePage(SceneContext& context)
     if (!modes.isEmpty())
         modes.first()->click();
     window->DuplicateControl()->ScanDuplicate();
-    SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 60000);
+    SceneContext::WaitUntil(
+        [&]() { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }, 60000);
     SceneContext::Settle(300);
     context.Shot(QStringLiteral("duplicate-result"));
 
@@ -65,7 +66,11 @@ void DuplicatePage(SceneContext& context)
     {
         window->DuplicateControl()->RemoveDuplicate();
         SceneContext::WaitUntil(
-            [&]() { return window->RunState() == 3 && !window->ApplyThread()->isRunning(); }, 60000);
+            [&]() {
+                return window->RunState() == EWindowRunState::ResultShown &&
+                       !window->ApplyThread()->isRunning();
+            },
+            60000);
         SceneContext::Settle(300);
         context.Shot(name);
     };

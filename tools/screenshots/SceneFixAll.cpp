@@ -53,7 +53,8 @@ QString MakeFixLibrary(SceneContext& context)
 bool ToScoreScreen(CMainUI* window, const QString& folder)
 {
     window->LoadStartParam({folder}, QString(), RunModeFiles);
-    return SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 90000);
+    return SceneContext::WaitUntil(
+        [&]() { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }, 90000);
 }
 
 void FixAll(SceneContext& context)
@@ -91,8 +92,10 @@ void FixAll(SceneContext& context)
     context.Shot(QStringLiteral("fix-all-fixed"));
 
     window->ApplyiTunes();
-    SceneContext::WaitUntil([&]() { return !window->ApplyThread()->isRunning() && window->RunState() == 3; },
-                            30000);
+    SceneContext::WaitUntil(
+        [&]()
+        { return !window->ApplyThread()->isRunning() && window->RunState() == EWindowRunState::ResultShown; },
+        30000);
     SceneContext::Settle(400);
     context.Shot(QStringLiteral("fix-all-applied"));
 }

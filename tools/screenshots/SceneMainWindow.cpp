@@ -64,27 +64,28 @@ void ScanAndScore(SceneContext& context)
     // asked for as the sixth row comes in, not by polling: a small library is listed and
     // analysed faster than a poll would notice.
     bool pauseAsked = false;
-    const QMetaObject::Connection rows =
-        QObject::connect(scanList->model(), &QAbstractItemModel::rowsInserted, window,
-                         [&]()
-                         {
-                             if (pauseAsked || scanList->topLevelItemCount() < 6 || window->RunState() != 1)
-                                 return;
-                             pauseAsked = true;
-                             QMetaObject::invokeMethod(
-                                 window,
-                                 [window]()
-                                 {
-                                     if (window->RunState() == 1 && window->Stage() <= 2)
-                                         window->CancelGroup();
-                                 },
-                                 Qt::QueuedConnection);
-                         });
+    const QMetaObject::Connection rows = QObject::connect(
+        scanList->model(), &QAbstractItemModel::rowsInserted, window,
+        [&]()
+        {
+            if (pauseAsked || scanList->topLevelItemCount() < 6 ||
+                window->RunState() != EWindowRunState::Running)
+                return;
+            pauseAsked = true;
+            QMetaObject::invokeMethod(
+                window,
+                [window]()
+                {
+                    if (window->RunState() == EWindowRunState::Running && window->Stage() <= 2)
+                        window->CancelGroup();
+                },
+                Qt::QueuedConnection);
+        });
     window->LoadStartParam({folder}, QString(), RunModeFiles);
     const bool held = SceneContext::WaitUntil(
         [&]()
         {
-            return window->RunState() == 2 && window->Stage() <= 2 && content &&
+            return window->RunState() == EWindowRunState::Paused && window->Stage() <= 2 && content &&
                    content->currentIndex() == CMainUI::PageScan;
         },
         60000);
@@ -103,7 +104,8 @@ void AllClean(SceneContext& context)
     const QString folder = MakeLibraryFolder(context, QStringLiteral("clean"), 6, true);
     CMainUI* window = context.Window();
     window->LoadStartParam({folder}, QString(), RunModeFiles);
-    SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 60000);
+    SceneContext::WaitUntil(
+        [&]() { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }, 60000);
     context.Shot(QStringLiteral("main-all-clean"));
 }
 
@@ -112,7 +114,8 @@ void EmptyResult(SceneContext& context)
     const QString folder = context.Folder(QStringLiteral("empty"));
     CMainUI* window = context.Window();
     window->LoadStartParam({folder}, QString(), RunModeFiles);
-    SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 30000);
+    SceneContext::WaitUntil(
+        [&]() { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }, 30000);
     context.Shot(QStringLiteral("main-empty"));
 }
 

@@ -56,7 +56,8 @@ void ReportWithEditor(SceneContext& context)
 {
     CMainUI* window = context.Window();
     window->LoadStartParam({MakeEditorFolder(context)}, QString(), RunModeFiles);
-    SceneContext::WaitUntil([&]() { return window->RunState() == 3 && !window->IsBusy(); }, 60000);
+    SceneContext::WaitUntil(
+        [&]() { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }, 60000);
     // The page lists its categories again with the first song selected, as after loading a
     // saved project: the editor then shows that song.
     window->ReportPage()->ReflashView(true);

@@ -124,7 +124,7 @@ private slots:
         window.show();
         window.LoadStartParam({m_songs}, QString(), RunModeFiles);
         QTRY_VERIFY_WITH_TIMEOUT(window.Stage() >= stage, 30000);
-        if (pause && window.RunState() == 1)
+        if (pause && window.RunState() == EWindowRunState::Running)
             window.CancelGroup();
         QVERIFY(window.close());
         QVERIFY(!window.ReadyLoadThread()->isRunning());
@@ -550,7 +550,7 @@ private slots:
         QVERIFY(!refix->isHidden());
         window.ButControl();
         QCOMPARE(window.Stage(), 3);
-        QCOMPARE(window.RunState(), 1);
+        QCOMPARE(window.RunState(), EWindowRunState::Running);
         QCOMPARE(actions->currentIndex(), int(CMainUI::ActionPause));
         QVERIFY(refix->isHidden());
     }

@@ -80,7 +80,8 @@ bool ScanFolder(CMainUI& window, const QString& folder)
     window.DuplicateControl()->Duplicate();
     window.DuplicateView()->SetPendingScanPaths({folder});
     window.DuplicateControl()->ScanDuplicate();
-    return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
+    return QTest::qWaitFor(
+        [&] { return window.RunState() == EWindowRunState::ResultShown && !window.IsBusy(); }, 60000);
 }
 
 // The duplicate page's Scan iTunes, to its result.
@@ -91,7 +92,8 @@ bool ScanLibrary(CMainUI& window)
     for (QAction* action : bar->actions())
         if (action->text() == QStringLiteral("Scan iTunes"))
             QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
-    return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
+    return QTest::qWaitFor(
+        [&] { return window.RunState() == EWindowRunState::ResultShown && !window.IsBusy(); }, 60000);
 }
 
 // What the header says of a result: the score, the message line and the hint texts.
@@ -170,7 +172,7 @@ private slots:
             // "Cancel" on the confirmation leaves everything as it was.
             Click(window, "main_removebut");
             QCOMPARE(asked, 1);
-            QCOMPARE(window.RunState(), 3);
+            QCOMPARE(window.RunState(), EWindowRunState::ResultShown);
 
             // One more copy of the three is kept: the group keeps two and earns no step for it.
             QTreeWidget* tree = window.DuplicateView()->Tree();
@@ -193,9 +195,9 @@ private slots:
                 Qt::DirectConnection);
             answer = 1;
             Click(window, "main_removebut");
-            QCOMPARE(window.RunState(), 1);
+            QCOMPARE(window.RunState(), EWindowRunState::Running);
             Click(window, "main_cancelbut");
-            QCOMPARE(window.RunState(), 2);
+            QCOMPARE(window.RunState(), EWindowRunState::Paused);
             QCOMPARE(message->text(), QStringLiteral("Paused. Wanna continue and experience a new library?"));
             QTest::qWait(300);
             QVERIFY(window.ApplyThread()->isRunning());
@@ -205,7 +207,11 @@ private slots:
             auto removalEnded = [&]
             {
                 return QTest::qWaitFor(
-                    [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000);
+                    [&] {
+                        return window.RunState() == EWindowRunState::ResultShown &&
+                               !window.ApplyThread()->isRunning();
+                    },
+                    60000);
             };
             QVERIFY(removalEnded());
             QTest::qWait(100);
@@ -224,7 +230,7 @@ private slots:
             Click(window, "main_removebut");
             QVERIFY(window.ApplyThread()->wait(60000));
             Click(window, "main_cancelbut");
-            QCOMPARE(window.RunState(), 1);
+            QCOMPARE(window.RunState(), EWindowRunState::Running);
             QVERIFY(removalEnded());
             QTest::qWait(100);
             QCOMPARE(score->text(), QStringLiteral("80"));
@@ -298,7 +304,9 @@ private slots:
             {
                 window.DuplicateView()->SetPendingScanPaths({folder});
                 window.DuplicateControl()->ScanDuplicate();
-                return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
+                return QTest::qWaitFor(
+                    [&] { return window.RunState() == EWindowRunState::ResultShown && !window.IsBusy(); },
+                    60000);
             };
             QVERIFY(scan());
             QCOMPARE(message->text(),
@@ -393,7 +401,9 @@ private slots:
                 listed =
                     list->findChild<QTreeWidget*>(QStringLiteral("DuptOptDragTree"))->topLevelItemCount();
                 Click(window, "main_scanbut");
-                return QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000);
+                return QTest::qWaitFor(
+                    [&] { return window.RunState() == EWindowRunState::ResultShown && !window.IsBusy(); },
+                    60000);
             };
             struct Scan
             {
@@ -464,7 +474,11 @@ private slots:
             {
                 Click(window, "main_removebut");
                 return QTest::qWaitFor(
-                    [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000);
+                    [&] {
+                        return window.RunState() == EWindowRunState::ResultShown &&
+                               !window.ApplyThread()->isRunning();
+                    },
+                    60000);
             };
             QVERIFY(remove());
             QTest::qWait(100);
@@ -638,7 +652,11 @@ private slots:
 
             Click(window, "main_removebut");
             QVERIFY(QTest::qWaitFor(
-                [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000));
+                [&] {
+                    return window.RunState() == EWindowRunState::ResultShown &&
+                           !window.ApplyThread()->isRunning();
+                },
+                60000));
             QTRY_COMPARE(
                 window.findChild<CShadeLabel*>("MainUIFixing")->text(),
                 QStringLiteral("Removed 8 duplicate(s). If not sure to remove, you can undo the removal."));
@@ -681,7 +699,11 @@ private slots:
             CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{project}; });
             QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
             QVERIFY(QTest::qWaitFor(
-                [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
+                [&] {
+                    return window.Stage() != 0 && window.RunState() == EWindowRunState::ResultShown &&
+                           !window.IsBusy();
+                },
+                60000));
             QCOMPARE(Header(window), header);
             QTreeWidget* tree = window.DuplicateView()->Tree();
             // Without the library's record of what the removal took, the entry cannot come back:
@@ -786,7 +808,9 @@ private slots:
             for (int round = 0; round < 2; ++round)
             {
                 Click(window, "main_scanbut");
-                QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+                QVERIFY(QTest::qWaitFor(
+                    [&] { return window.RunState() == EWindowRunState::ResultShown && !window.IsBusy(); },
+                    60000));
                 QVERIFY(
                     Header(window).contains(QStringLiteral("Hah, no duplicaites on your PC. Satisfied?")));
                 Click(window, "main_selectbut");
@@ -831,7 +855,9 @@ private slots:
             QTest::mouseClick(window.findChild<QAbstractButton*>("duplicate_obj"), Qt::LeftButton);
             window.DuplicateView()->SetPendingScanPaths({folder});
             Click(window, "main_scanbut");
-            QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            QVERIFY(QTest::qWaitFor(
+                [&] { return window.RunState() == EWindowRunState::ResultShown && !window.IsBusy(); },
+                60000));
             QTreeWidgetItem* group = window.DuplicateView()->Tree()->topLevelItem(0);
             QVERIFY(group && group->childCount() == 3);
             const QString kept = group->child(2)->text(4); // the path
@@ -845,7 +871,11 @@ private slots:
             window.GoHome();
             QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
             QVERIFY(QTest::qWaitFor(
-                [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
+                [&] {
+                    return window.Stage() != 0 && window.RunState() == EWindowRunState::ResultShown &&
+                           !window.IsBusy();
+                },
+                60000));
             QCOMPARE(window.ContentStack()->currentIndex(), int(CMainUI::PageDuplicate));
             QCOMPARE(Header(window), header);
             group = window.DuplicateView()->Tree()->topLevelItem(0);
@@ -896,8 +926,12 @@ private slots:
         window.show();
         QVERIFY(ScanFolder(window, folder));
         Click(window, "main_removebut");
-        QVERIFY(QTest::qWaitFor([&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); },
-                                60000));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return window.RunState() == EWindowRunState::ResultShown &&
+                       !window.ApplyThread()->isRunning();
+            },
+            60000));
         const QStringList header = Header(window);
         for (QAction* action : window.findChildren<QAction*>())
             if (action->text() == QStringLiteral("Save Project"))
@@ -925,7 +959,11 @@ private slots:
         window.GoHome();
         QTest::mouseClick(window.findChild<QAbstractButton*>("load_obj"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor(
-            [&] { return window.Stage() != 0 && window.RunState() == 3 && !window.IsBusy(); }, 60000));
+            [&] {
+                return window.Stage() != 0 && window.RunState() == EWindowRunState::ResultShown &&
+                       !window.IsBusy();
+            },
+            60000));
         QCOMPARE(Header(window), header);
         QTreeWidget* tree = window.DuplicateView()->Tree();
         // A click on the restore icon of the row showing `location`: what the user was told, or

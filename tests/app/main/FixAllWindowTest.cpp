@@ -200,7 +200,11 @@ private:
     bool ApplyEnded()
     {
         return QTest::qWaitFor(
-            [this] { return !m_window->ApplyThread()->isRunning() && m_window->RunState() != 1; }, 60000);
+            [this] {
+                return !m_window->ApplyThread()->isRunning() &&
+                       m_window->RunState() != EWindowRunState::Running;
+            },
+            60000);
     }
 
     // Eight songs, the first three without their artist (again after a case applied answers).
@@ -1113,7 +1117,7 @@ private slots:
         m_window->ApplyiTunes();
         QCOMPARE(m_questions.size(), 3);
         QVERIFY(ApplyEnded());
-        QCOMPARE(m_window->RunState(), 3);
+        QCOMPARE(m_window->RunState(), EWindowRunState::ResultShown);
         QCOMPARE(Action(), int(CMainUI::ActionReturn)); // nothing left to apply
         QCOMPARE(GetAppSettings()->GetReplace(), kReplaceAll);
         for (int i = 0; i < 3; ++i)
@@ -1131,7 +1135,7 @@ private slots:
         QVERIFY(ToScoreScreen());
         m_window->Fixall();
         m_window->CancelGroup();
-        QCOMPARE(m_window->RunState(), 2);
+        QCOMPARE(m_window->RunState(), EWindowRunState::Paused);
         QVERIFY(QTest::qWaitFor([this] { return m_acr->requests().size() >= 3; }, 60000));
         auto* bar = m_window->findChild<QProgressBar*>(QStringLiteral("main_progress"));
         bar->setValue(3000);
@@ -1142,7 +1146,7 @@ private slots:
         QVERIFY(ApplyEnded());
         QCOMPARE(GetAppSettings()->GetReplace(), kReplaceAll & ~MF_ReplaceSwitch);
         QCOMPARE(m_window->Stage(), 3);
-        QCOMPARE(m_window->RunState(), 2);
+        QCOMPARE(m_window->RunState(), EWindowRunState::Paused);
         QCOMPARE(bar->value(), 3000);
         QCOMPARE(Action(), int(CMainUI::ActionPause));
         QCOMPARE(m_window->findChild<QPushButton*>(QStringLiteral("main_cancelbut"))->text().trimmed(),
@@ -1169,7 +1173,7 @@ private slots:
         Click("main_applybut");
         QVERIFY(m_window->ApplyThread()->wait(60000)); // its end stays queued meanwhile
         Click("main_cancelbut");
-        QCOMPARE(m_window->RunState(), 1);
+        QCOMPARE(m_window->RunState(), EWindowRunState::Running);
         QVERIFY(ApplyEnded());
         QCOMPARE(g_iApplyPause.load(), 0);
     }
@@ -1636,7 +1640,8 @@ private slots:
         QTest::keyClicks(artist, QStringLiteral("Kept Artist"));
         QSignalSpy complete(m_window->ReportPage(), &CAnalyReport::ReportFixAllComplete);
         Click("MainUIRetry");
-        QVERIFY(QTest::qWaitFor([&] { return !complete.isEmpty() && m_window->RunState() == 0; }, 60000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !complete.isEmpty() && m_window->RunState() == EWindowRunState::Idle; }, 60000));
         QCOMPARE(shown->Artist, QStringLiteral("Kept Artist"));
 
         QCOMPARE(m_window->MusicLink()->GetMusicRecord(static_cast<CMusicObj*>(editor->Track()), &shown, 1),
@@ -1906,7 +1911,8 @@ private slots:
             QVERIFY(QTest::qWaitFor([this] { return Action() == CMainUI::ActionApply; }, 60000));
             m_window->ApplyiTunes();
             Click("main_cancelbut"); // Pause
-            QVERIFY(QTest::qWaitFor([this] { return m_window->RunState() == 2; }, 10000));
+            QVERIFY(
+                QTest::qWaitFor([this] { return m_window->RunState() == EWindowRunState::Paused; }, 10000));
             QVERIFY(m_window->ReportPage()->HasUnappliedChanges());
             // What a kill now leaves is offered at the next start.
             m_window->findChild<CResultMarks*>()->WaitWritten();

@@ -85,7 +85,10 @@ protected:
     }
 
     // The run's result is on screen and nothing works any more.
-    bool RoadEnded() const { return m_window->RunState() == 3 && !m_window->IsBusy(); }
+    bool RoadEnded() const
+    {
+        return m_window->RunState() == EWindowRunState::ResultShown && !m_window->IsBusy();
+    }
 
     std::unique_ptr<CMainUI> m_window;
     QList<MessageQuestion> m_questions;

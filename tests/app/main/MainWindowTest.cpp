@@ -716,10 +716,10 @@ private slots:
         m_window->LoadStartParam({Home() + QStringLiteral("/paused")}, g_strDBPath, RunModeFiles);
         QVERIFY(QTest::qWaitFor([this] { return m_window->Stage() == 2; }, 60000));
         m_window->CancelGroup();
-        QCOMPARE(m_window->RunState(), 2);
+        QCOMPARE(m_window->RunState(), EWindowRunState::Paused);
         QTest::qWait(1500);
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageScan));
-        QCOMPARE(m_window->RunState(), 2);
+        QCOMPARE(m_window->RunState(), EWindowRunState::Paused);
         m_window->CancelGroup();
         QVERIFY(QTest::qWaitFor([this] { return RoadEnded(); }, 60000));
         QCOMPARE(m_window->ContentStack()->currentIndex(), int(CMainUI::PageReport));
@@ -737,7 +737,7 @@ private slots:
             if (pause)
             {
                 m_window->CancelGroup();
-                QCOMPARE(m_window->RunState(), 2);
+                QCOMPARE(m_window->RunState(), EWindowRunState::Paused);
             }
             QElapsedTimer timer;
             timer.start();

@@ -70,7 +70,7 @@ void SwitchLanguage(CMainUI* window, const QString& code)
 // 2 an all-clean result, 3 a duplicate result, 4 after Remove, 5 after each copy is restored.
 bool Reach(CMainUI& window, int stage, const QString& songs)
 {
-    const auto ended = [&] { return window.RunState() == 3 && !window.IsBusy(); };
+    const auto ended = [&] { return window.RunState() == EWindowRunState::ResultShown && !window.IsBusy(); };
     if (stage == 1 || stage == 2)
         window.LoadStartParam({songs + (stage == 1 ? "/mixed" : "/clean")}, g_strDBPath, RunModeFiles);
     if (stage == 1 || stage == 2)
@@ -330,7 +330,7 @@ private slots:
         window->LoadStartParam({songs.path() + "/music"}, QString(), RunModeFiles);
         QCOMPARE(window->Stage(), 1);
         window->CancelGroup();
-        QCOMPARE(window->RunState(), 2);
+        QCOMPARE(window->RunState(), EWindowRunState::Paused);
         InstallInterfaceTranslator(LoadInterfaceTranslator("de"));
         GetAppSettings()->SetLanguage("de");
         window->loadLanguage();
@@ -349,7 +349,8 @@ private slots:
         problems << WalkTexts(window, "de");
 
         window->CancelGroup();
-        QVERIFY(QTest::qWaitFor([&] { return window->RunState() == 3 && !window->IsBusy(); }, 60000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }, 60000));
         SwitchLanguage(window, "ru");
         auto* hints = window->findChild<CShadeLabel*>("MainUIScroll");
         for (const QString& tip : hints->Texts())
@@ -370,7 +371,7 @@ private slots:
         window->Fixall();
         window->CancelGroup();
         QCOMPARE(window->Stage(), 3);
-        QCOMPARE(window->RunState(), 2);
+        QCOMPARE(window->RunState(), EWindowRunState::Paused);
         for (const QString& code : kCodes)
         {
             SwitchLanguage(window, code);
@@ -435,7 +436,8 @@ private slots:
         QCOMPARE(tidewell::test::makeSongFolder(songs.path() + "/music", 2, "Clean", "c", true).size(), 2);
         CMainUI* window = m_window.get();
         window->LoadStartParam({songs.path() + "/music"}, g_strDBPath, RunModeFiles);
-        QVERIFY(QTest::qWaitFor([&] { return window->RunState() == 3 && !window->IsBusy(); }, 60000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return window->RunState() == EWindowRunState::ResultShown && !window->IsBusy(); }, 60000));
         auto* back = window->findChild<QPushButton*>("main_selectbut");
         QCOMPARE(back->text(), QStringLiteral("Return"));
         SwitchLanguage(window, "de");
