@@ -119,6 +119,21 @@ QByteArray ReadAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// An entry's whole dictionary in the library file, by its persistent ID, without the space
+// between its elements; empty when gone.
+QByteArray EntryOf(const QString& library, const tidewell::test::LibraryTrack& track)
+{
+    const QString xml = QString::fromUtf8(ReadAll(library));
+    const qsizetype at = xml.indexOf(QString::fromStdString("<string>" + track.persistentId + "<"));
+    if (at < 0)
+        return QByteArray();
+    const qsizetype begin = xml.lastIndexOf(QStringLiteral("<dict>"), at);
+    return xml.mid(begin, xml.indexOf(QStringLiteral("</dict>"), at) - begin)
+        .trimmed()
+        .replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><"))
+        .toUtf8();
+}
+
 } // namespace
 
 class MainWindowDuplicateTest : public QObject
@@ -581,20 +596,7 @@ private slots:
         QList<QByteArray> digests;
         for (const QString& file : files)
             digests << digest(file);
-        // An entry's whole dictionary in the library file, by its persistent ID, without the space
-        // between its elements; empty when gone.
-        auto entry = [&](const tidewell::test::LibraryTrack& track)
-        {
-            const QString xml = QString::fromUtf8(ReadAll(library));
-            const qsizetype at = xml.indexOf(QString::fromStdString("<string>" + track.persistentId + "<"));
-            if (at < 0)
-                return QByteArray();
-            const qsizetype begin = xml.lastIndexOf(QStringLiteral("<dict>"), at);
-            return xml.mid(begin, xml.indexOf(QStringLiteral("</dict>"), at) - begin)
-                .trimmed()
-                .replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><"))
-                .toUtf8();
-        };
+        auto entry = [&](const tidewell::test::LibraryTrack& track) { return EntryOf(library, track); };
         auto entriesOf = [&](int i)
         { return int(!entry(tracks[2 * i]).isEmpty()) + int(!entry(tracks[2 * i + 1]).isEmpty()); };
         QList<QByteArray> entries;
@@ -771,19 +773,7 @@ private slots:
         const QString library = home.path() + "/Music/iTunes/iTunes Music Library.xml";
         QVERIFY(tidewell::test::writeTextFile(library, tidewell::test::libraryXml(tracks, playlists)));
         qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
-        // An entry's dictionary in the library file without the space between its elements.
-        auto entry = [&](const tidewell::test::LibraryTrack& track)
-        {
-            const QString xml = QString::fromUtf8(ReadAll(library));
-            const qsizetype at = xml.indexOf(QString::fromStdString("<string>" + track.persistentId + "<"));
-            if (at < 0)
-                return QByteArray();
-            const qsizetype begin = xml.lastIndexOf(QStringLiteral("<dict>"), at);
-            return xml.mid(begin, xml.indexOf(QStringLiteral("</dict>"), at) - begin)
-                .trimmed()
-                .replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><"))
-                .toUtf8();
-        };
+        auto entry = [&](const tidewell::test::LibraryTrack& track) { return EntryOf(library, track); };
         QList<QByteArray> entries;
         for (const auto& track : tracks)
             entries << entry(track);
