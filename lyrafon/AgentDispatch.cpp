@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace lyrafon
 {
@@ -238,10 +240,19 @@ int32_t ReadAddedTrackId(ith::ITunesApp& app, ith::ITOperationStatus& status, ch
     return 0;
 }
 
+namespace
+{
+std::mutex g_pendingMutex;
+PendingSave g_pending; // under g_pendingMutex
+} // namespace
+
 int32_t DispatchAgentRequest(AgentRequest* request, ith::ITunesApp* app)
 {
     if (!request)
         return -1;
+    // A change goes into the library's memory now and into its file with the next save, so the
+    // iTunes thread takes the next request while a save is written.
+    ith::ITunesLibrary::DeferredSaves deferred;
     try
     {
         request->result = run(*request, app);
@@ -250,7 +261,18 @@ int32_t DispatchAgentRequest(AgentRequest* request, ith::ITunesApp* app)
     {
         request->result = ith::kFail; // nothing thrown inside iTunes may end the iTunes thread
     }
+    if (deferred.ticket() != 0 && app)
+    {
+        std::lock_guard lock(g_pendingMutex);
+        g_pending = {app->library(), deferred.ticket()};
+    }
     return request->result;
+}
+
+PendingSave TakePendingSave()
+{
+    std::lock_guard lock(g_pendingMutex);
+    return std::exchange(g_pending, PendingSave{});
 }
 
 } // namespace lyrafon

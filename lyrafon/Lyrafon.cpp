@@ -4,6 +4,7 @@
 
 #include "Lyrafon.h"
 
+#include "AgentDispatch.h"
 #include "AgentRequest.h"
 #include "AgentSession.h"
 #include "ComThread.h"
@@ -29,13 +30,27 @@ std::unique_ptr<AgentSession> g_session; // guarded by g_exportMutex
 // mutex sees the request and ends at its next element instead of making the caller wait for it.
 std::atomic<unsigned> g_destroyRequests{0};
 
-// Runs an export's body under the export mutex; anything thrown inside becomes `onFailure`.
+// Runs an export's body under the export mutex; anything thrown inside becomes `onFailure`. A
+// change the body made answers once the library file holds it: that wait is outside the mutex,
+// so the requests that come meanwhile make their changes and go out together in the next save.
+// A failed save answers its code.
 template <typename Body> int guarded(Body body, int onFailure = -1)
 {
     try
     {
-        std::lock_guard lock(g_exportMutex);
-        return body();
+        int result = onFailure;
+        PendingSave pending;
+        {
+            std::lock_guard lock(g_exportMutex);
+            result = body();
+            pending = TakePendingSave();
+        }
+        if (pending.library)
+        {
+            if (const int32_t saved = pending.library->awaitSaved(pending.ticket); saved != 0)
+                return saved;
+        }
+        return result;
     }
     catch (...)
     {

@@ -86,7 +86,7 @@ CDuplicate::CDuplicate(int mediaHandle, CMusicLink* link, QWidget* parent)
     : QWidget(parent), m_mediaHandle(mediaHandle), m_unitLocale(InterfaceLocale())
 {
     setObjectName(QStringLiteral("Duplicate"));
-    m_restorePool.setMaxThreadCount(1);
+    m_restorePool.setMaxThreadCount(kRestoresAtOnce);
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pSplitter->setStyleSheet(QStringLiteral("QSplitter::handle{width:1px;background-color:#4e8ec1;}"));
     m_pSplitter->setFocusPolicy(Qt::NoFocus);

@@ -38,7 +38,7 @@ struct ProjectRow;
 // recycle folder's clean-up thread with its question.
 //
 // Threading: a GUI-thread widget. AddDuplicateTrack may be called on the window's analysis
-// thread, RemoveDuplicate runs on its apply thread and a restore on the view's restore thread;
+// thread, RemoveDuplicate runs on its apply thread and a restore on one of the view's restore threads;
 // each hands every row change to the GUI thread by queued calls and never waits for it, so the
 // window can wait for those threads.
 // Everything else runs on the GUI thread.
@@ -209,7 +209,10 @@ private:
     QStringList m_notMoved;
     // Bumped by ClearView, so row changes queued for an emptied tree are dropped.
     std::atomic<quint64> m_generation{0};
-    // Restores run here one after another; a row is in the set from its click to its result.
+    // Restores run here side by side: each waits for the library save that holds its entry, and
+    // those clicked while one save is written go out together in the next. A row is in the set
+    // from its click to its result.
+    static constexpr int kRestoresAtOnce = 16;
     QSet<CDuplicateItem*> m_restoring;
     QThreadPool m_restorePool;
     // The interface language's number format for the copies' sizes and bit rates, taken once per

@@ -1,5 +1,5 @@
 // The duplicate page's removal and restore: the apply thread moves the checked copies into the
-// recycle folder, the restore thread brings one back; each hands its row changes to the GUI thread.
+// recycle folder, a restore thread brings one back; each hands its row changes to the GUI thread.
 #include "Duplicate.h"
 
 #include "AppGlobals.h"
@@ -201,12 +201,12 @@ void CDuplicate::MarkRemoved(CDuplicateItem* row)
     ChangeState(row, 0, MF_RemovalApplied);
 }
 
-// ---- Restore (restore thread) ---------------------------------------------------------------
+// ---- Restore (restore threads) --------------------------------------------------------------
 
 void CDuplicate::Restore(CDuplicateItem* row)
 {
-    // The file moves back and iTunes adds it again: on the restore thread, one at a time. A row
-    // already on its way back takes no second click.
+    // The file moves back and iTunes adds it again: on the restore threads, beside the other
+    // restores clicked meanwhile. A row already on its way back takes no second click.
     if (m_restoring.contains(row))
         return;
     if (!m_pLink)

@@ -477,33 +477,49 @@ void DuplicateRows(Heartbeat& heartbeat, const QString& folder, int songs)
     if (!showRemoved())
         return;
 
+    // The restores are clicked one after another as a user clicks through them, without waiting
+    // for each to come back; then until every row reads restored.
     QTreeWidget* tree = view->Tree();
-    qint64 worst = 0;
-    int restored = 0;
+    std::vector<QTreeWidgetItem*> removed;
     for (int g = 0; g < tree->topLevelItemCount(); ++g)
     {
         QTreeWidgetItem* group = tree->topLevelItem(g);
         for (int c = 0; c < group->childCount(); ++c)
-        {
-            QTreeWidgetItem* copy = group->child(c);
-            if (!copy->isDisabled())
-                continue;
-            tree->scrollToItem(copy);
-            Spin(20);
-            const QRect row = tree->visualItemRect(copy);
-            const int x = tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2;
-            worst = std::max(worst, Stall(
-                                        heartbeat,
-                                        [&] {
-                                            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                                                              QPoint(x, row.center().y()));
-                                        },
-                                        [&] { return !copy->isDisabled(); }, 100, 30000));
-            restored += copy->isDisabled() ? 0 : 1;
-        }
+            if (group->child(c)->isDisabled())
+                removed.push_back(group->child(c));
     }
-    Row(QStringLiteral("restore click, duplicate view of %1 tracks (worst of %2)").arg(songs).arg(restored),
-        worst);
+    const auto restoredCount = [&]
+    {
+        return std::count_if(removed.begin(), removed.end(),
+                             [](QTreeWidgetItem* copy) { return !copy->isDisabled(); });
+    };
+    QElapsedTimer clock;
+    clock.start();
+    qint64 worst = 0;
+    for (QTreeWidgetItem* copy : removed)
+    {
+        if (!copy->isDisabled())
+            continue;
+        tree->scrollToItem(copy);
+        Spin(1);
+        const QRect row = tree->visualItemRect(copy);
+        const int x = tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2;
+        worst = std::max(
+            worst,
+            Stall(
+                heartbeat,
+                [&] { QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(x, row.center().y())); },
+                [] { return true; }, 1));
+    }
+    const qint64 clicked = clock.elapsed();
+    const qint64 waiting = Stall(
+        heartbeat, [] {}, [&] { return restoredCount() == static_cast<qsizetype>(removed.size()); }, 100);
+    Row(QStringLiteral("restore click, duplicate view of %1 tracks (worst of %2)")
+            .arg(songs)
+            .arg(removed.size()),
+        worst, QStringLiteral("(clicked in %1 s)").arg(clicked / 1000.0, 0, 'f', 1));
+    Row(QStringLiteral("until every restore is back (%1 of %2)").arg(restoredCount()).arg(removed.size()),
+        waiting, QStringLiteral("(all back after %1 s)").arg(clock.elapsed() / 1000.0, 0, 'f', 1));
     Leave(heartbeat, window, false, QStringLiteral("from the duplicate view after the restores"));
     if (showRemoved())
         Leave(heartbeat, window, true, QStringLiteral("with the duplicate view of %1 tracks").arg(songs));

@@ -141,11 +141,6 @@ PlistValue readRemovedStore(const std::string& libraryPath)
     return root;
 }
 
-bool writeRemovedStore(const std::string& libraryPath, const PlistValue& root)
-{
-    return AtomicFileEdit::replaceOwn(removedStorePath(libraryPath), writePlist(root), 0600);
-}
-
 // The playlist's own id, or its place in the list for one without.
 std::string playlistKey(const PlistValue& playlist, size_t index)
 {
@@ -257,6 +252,10 @@ HResult ITunesLibrary::refreshLocked()
 {
     if (!m_loaded)
         return loadLocked(nullptr);
+    // Changes not yet in the file (or a save writing it) are ours to keep: the file is read again
+    // once they are out.
+    if (m_saving || m_taken != m_changes)
+        return kOk;
     std::error_code ec;
     const auto time = fs::last_write_time(m_path, ec);
     const auto size = ec ? 0 : fs::file_size(m_path, ec);
@@ -269,19 +268,156 @@ HResult ITunesLibrary::refreshLocked()
     return kOk;
 }
 
-HResult ITunesLibrary::saveLocked()
+namespace
 {
-    // A reader sees either the old or the new library, never half of one; the file keeps its
-    // permissions.
-    if (!AtomicFileEdit::replaceWhole(m_path, writePlist(m_root, static_cast<size_t>(m_stampSize))))
+// The change last made on this thread under DeferredSaves, and whether one is open.
+thread_local bool t_deferSaves = false;
+thread_local uint64_t t_deferredTicket = 0;
+} // namespace
+
+ITunesLibrary::DeferredSaves::DeferredSaves() : m_outer(!t_deferSaves)
+{
+    if (m_outer)
+        t_deferredTicket = 0;
+    t_deferSaves = true;
+}
+
+ITunesLibrary::DeferredSaves::~DeferredSaves()
+{
+    if (m_outer)
+        t_deferSaves = false;
+}
+
+uint64_t ITunesLibrary::DeferredSaves::ticket() const
+{
+    return t_deferredTicket;
+}
+
+HResult ITunesLibrary::saveLocked(std::unique_lock<std::mutex>& lock)
+{
+    const uint64_t ticket = ++m_changes;
+    if (t_deferSaves)
     {
-        loadLocked(nullptr); // the file still holds the last saved state: return to it
-        return kAccessDenied;
+        t_deferredTicket = ticket;
+        return kOk;
     }
+    return awaitSavedLocked(lock, ticket);
+}
+
+HResult ITunesLibrary::awaitSaved(uint64_t ticket)
+{
+    if (ticket == 0)
+        return kOk;
+    std::unique_lock lock(m_mutex);
+    return awaitSavedLocked(lock, ticket);
+}
+
+bool ITunesLibrary::lostLocked(uint64_t ticket) const
+{
+    return std::any_of(m_lost.begin(), m_lost.end(),
+                       [ticket](const auto& range)
+                       { return ticket > range.first && ticket <= range.second; });
+}
+
+HResult ITunesLibrary::awaitSavedLocked(std::unique_lock<std::mutex>& lock, uint64_t ticket)
+{
+    for (;;)
+    {
+        if (lostLocked(ticket))
+            return kAccessDenied;
+        if (m_saved >= ticket)
+            return kOk;
+        if (m_saving)
+        {
+            m_saveEnded.wait(lock);
+            continue;
+        }
+        // No save runs: this caller writes every change made so far, its own among them. The text
+        // is made under the mutex; the file is written without it, so changes go on meanwhile.
+        m_saving = true;
+        const uint64_t upTo = m_changes;
+        m_taken = upTo;
+        const bool removedChanged = m_removedChanged;
+        m_removedChanged = false;
+        bool saved = false;
+        bool removedSaved = true;
+        bool removedStamped = false;
+        fs::file_time_type time{};
+        fs::file_time_type removedTime{};
+        uintmax_t size = 0;
+        uintmax_t removedSize = 0;
+        try
+        {
+            const std::string text = writePlist(m_root, static_cast<size_t>(m_stampSize));
+            const std::string removedText = removedChanged ? writePlist(m_removed) : std::string();
+            lock.unlock();
+            // A reader sees either the old or the new library, never half of one; the file keeps
+            // its permissions.
+            saved = AtomicFileEdit::replaceWhole(m_path, text);
+            std::error_code ec;
+            time = fs::last_write_time(m_path, ec);
+            size = ec ? 0 : fs::file_size(m_path, ec);
+            // Without its store a removal still stands; a restore then adds the file as new.
+            const std::string store = removedStorePath(m_path);
+            removedSaved = !saved || !removedChanged || AtomicFileEdit::replaceOwn(store, removedText, 0600);
+            removedTime = fs::last_write_time(store, ec);
+            removedSize = ec ? 0 : fs::file_size(store, ec);
+            removedStamped = !ec;
+        }
+        catch (...)
+        {
+            saved = false; // no memory for the text: the save fails like a refused write
+        }
+        if (!lock.owns_lock())
+            lock.lock();
+        m_saving = false;
+        if (saved)
+        {
+            m_saved = upTo;
+            m_stampTime = time;
+            m_stampSize = size;
+            m_removedChanged = m_removedChanged || !removedSaved;
+            if (removedChanged && removedSaved && removedStamped)
+            {
+                m_removedTime = removedTime;
+                m_removedSize = removedSize;
+            }
+        }
+        else
+        {
+            // The file still holds the last saved state: every change since is undone.
+            m_lost.emplace_back(m_saved, m_changes);
+            m_taken = m_changes;
+            m_removedRead = false;
+            m_removedChanged = false;
+            if (loadLocked(nullptr) != kOk)
+            {
+                // Nothing of the undone changes may stay: the library is read again once it can be.
+                m_loaded = false;
+                m_root = PlistValue();
+                m_byPersistentId.clear();
+            }
+        }
+        m_saveEnded.notify_all();
+    }
+}
+
+PlistValue& ITunesLibrary::removedLocked()
+{
     std::error_code ec;
-    m_stampTime = fs::last_write_time(m_path, ec);
-    m_stampSize = ec ? 0 : fs::file_size(m_path, ec);
-    return kOk;
+    const std::string store = removedStorePath(m_path);
+    const auto time = fs::last_write_time(store, ec);
+    const auto size = ec ? 0 : fs::file_size(store, ec);
+    const bool same = !ec ? time == m_removedTime && size == m_removedSize
+                          : m_removedTime == fs::file_time_type{} && m_removedSize == 0;
+    if (!m_removedRead || (!m_removedChanged && !m_saving && !same))
+    {
+        m_removed = readRemovedStore(m_path);
+        m_removedRead = true;
+        m_removedTime = ec ? fs::file_time_type{} : time;
+        m_removedSize = ec ? 0 : size;
+    }
+    return m_removed;
 }
 
 void ITunesLibrary::reindexLocked()
@@ -396,7 +532,7 @@ HResult ITunesLibrary::filePath(uint64_t persistentId, std::string& out)
 
 HResult ITunesLibrary::writeText(uint64_t persistentId, AudioFileTags::Field field, const std::string& value)
 {
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     PlistValue* track = nullptr;
     std::string path;
     if (const HResult hr = fileTrackLocked(persistentId, track, path); hr != kOk)
@@ -404,12 +540,12 @@ HResult ITunesLibrary::writeText(uint64_t persistentId, AudioFileTags::Field fie
     if (!AudioFileTags::writeText(path, field, value))
         return kFail;
     track->set(fieldKey(field), PlistValue::string(value));
-    return saveLocked();
+    return saveLocked(lock);
 }
 
 HResult ITunesLibrary::writeYear(uint64_t persistentId, int year)
 {
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     PlistValue* track = nullptr;
     std::string path;
     if (const HResult hr = fileTrackLocked(persistentId, track, path); hr != kOk)
@@ -422,7 +558,7 @@ HResult ITunesLibrary::writeYear(uint64_t persistentId, int year)
         track->remove("Year");
     else
         track->set("Year", PlistValue::integer(year));
-    return saveLocked();
+    return saveLocked(lock);
 }
 
 HResult ITunesLibrary::pictures(uint64_t persistentId, std::vector<std::string>& out)
@@ -459,7 +595,7 @@ HResult ITunesLibrary::songPath(uint64_t persistentId, std::string& path)
 
 HResult ITunesLibrary::addPicture(uint64_t persistentId, const std::string& imagePath)
 {
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     PlistValue* track = nullptr;
     std::string path;
     if (const HResult hr = fileTrackLocked(persistentId, track, path); hr != kOk)
@@ -472,12 +608,12 @@ HResult ITunesLibrary::addPicture(uint64_t persistentId, const std::string& imag
     std::vector<std::string> now;
     AudioFileTags::pictures(path, now);
     track->set("Artwork Count", PlistValue::integer(static_cast<int64_t>(now.size())));
-    return saveLocked();
+    return saveLocked(lock);
 }
 
 HResult ITunesLibrary::remove(uint64_t persistentId)
 {
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     const PlistValue* track = trackLocked(persistentId); // may re-read the file: look the dictionary up after
     PlistValue* tracks = tracksDictLocked();
     if (!track || !tracks)
@@ -518,26 +654,19 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
     }
     kept.set("Playlists", std::move(places));
     reindexLocked();
-    const HResult hr = saveLocked();
-    if (hr == kOk)
-    {
-        // Without the store the removal still stands; a restore then adds the file as new.
-        PlistValue store = readRemovedStore(m_path);
-        auto& list = store.find("Removed Tracks")->items();
-        list.push_back(std::move(kept));
-        if (list.size() > kMaxRemovedKept)
-            list.erase(list.begin(),
-                       list.begin() + static_cast<std::ptrdiff_t>(list.size() - kMaxRemovedKept));
-        writeRemovedStore(m_path, store);
-    }
-    return hr;
+    // The store goes out with the library, after it.
+    auto& list = removedLocked().find("Removed Tracks")->items();
+    list.push_back(std::move(kept));
+    if (list.size() > kMaxRemovedKept)
+        list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(list.size() - kMaxRemovedKept));
+    m_removedChanged = true;
+    return saveLocked(lock);
 }
 
-bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t removedId,
-                                   uint64_t& persistentId)
+bool ITunesLibrary::takeBackLocked(std::unique_lock<std::mutex>& lock, const std::string& filePath,
+                                   int64_t maxTrackId, uint64_t removedId, uint64_t& persistentId)
 {
-    PlistValue store = readRemovedStore(m_path);
-    auto& list = store.find("Removed Tracks")->items();
+    auto& list = removedLocked().find("Removed Tracks")->items();
     auto pathOf = [](const PlistValue& removed)
     {
         const PlistValue* track = removed.find("Track");
@@ -574,6 +703,7 @@ bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrack
     const PlistValue places =
         it->find("Playlists") ? *it->find("Playlists") : PlistValue(PlistValue::Kind::Array);
     list.erase(std::next(it).base());
+    m_removedChanged = true;
 
     // The same ids when nothing took them meanwhile.
     const PlistValue* pidValue = track.find("Persistent ID");
@@ -622,9 +752,8 @@ bool ITunesLibrary::takeBackLocked(const std::string& filePath, int64_t maxTrack
         }
     }
     reindexLocked();
-    if (saveLocked() != kOk)
+    if (saveLocked(lock) != kOk)
         return false;
-    writeRemovedStore(m_path, store);
     persistentId = pid;
     return true;
 }
@@ -652,7 +781,7 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
     if (!AudioFileTags::read(filePath, info, loadStopFromNow()))
         return kOk; // not audio: iTunes adds nothing and reports no error
 
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     if (const HResult hr = refreshLocked(); hr != kOk)
         return hr; // never write a library over a file that could not be read
     PlistValue* tracks = tracksDictLocked();
@@ -671,7 +800,7 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
 
     // A file the library lost through a removal comes back as the entry it was, before an entry
     // that kept the same file can answer for it.
-    if (takeBackLocked(filePath, maxTrackId, removedId, persistentId))
+    if (takeBackLocked(lock, filePath, maxTrackId, removedId, persistentId))
     {
         added = true;
         return kOk;
@@ -752,7 +881,7 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
         }
     }
     reindexLocked();
-    if (const HResult hr = saveLocked(); hr != kOk)
+    if (const HResult hr = saveLocked(lock); hr != kOk)
         return hr;
     persistentId = pid;
     added = true;

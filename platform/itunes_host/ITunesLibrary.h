@@ -4,6 +4,7 @@
 #include "HostResult.h"
 #include "PlistValue.h"
 
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <random>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace tidewell::ithost
@@ -19,6 +21,11 @@ namespace tidewell::ithost
 // The library behind the host: an iTunes library XML file held in memory and written back after
 // every change (temp file beside it, then rename). Keys, tracks and playlists it does not use are
 // kept and written back unchanged. Tracks are named by their 64-bit persistent ID.
+//
+// A change answers once the file holds it. One save runs at a time, outside the mutex: the
+// changes made while it writes wait for the next one, which takes them all together. A failed
+// save undoes every change not yet in the file (the library returns to the file's state) and each
+// of them answers kAccessDenied.
 //
 // Thread-safe: every call takes the library's mutex. When the file changed on disk since it was
 // last read or written, it is read again first, so edits by other programs are seen.
@@ -90,6 +97,26 @@ public:
     // then the latest spelled as `path`, then the latest of the same file.
     HResult addFile(const std::string& path, bool& added, uint64_t& persistentId, uint64_t removedId = 0);
 
+    // While one lives on a thread, a change made there is made in memory and answered at once,
+    // without waiting for its save: its caller waits with awaitSaved(ticket()) once it holds no
+    // lock another change needs, so changes from several callers go out in one save.
+    class DeferredSaves
+    {
+    public:
+        DeferredSaves();
+        ~DeferredSaves();
+        DeferredSaves(const DeferredSaves&) = delete;
+        DeferredSaves& operator=(const DeferredSaves&) = delete;
+        // The last change made under this scope, or 0 for none.
+        uint64_t ticket() const;
+
+    private:
+        bool m_outer;
+    };
+    // Waits until change `ticket` is in the file (saving it when no save runs): kOk, or
+    // kAccessDenied when its save failed and the change was undone. 0 is no change: kOk.
+    HResult awaitSaved(uint64_t ticket);
+
 private:
     explicit ITunesLibrary(std::string path) : m_path(std::move(path)) {}
 
@@ -98,7 +125,13 @@ private:
     HResult refreshLocked();
     // kNotFound, or kFail while the library could not be read at all.
     HResult missingLocked() const { return m_loaded ? kNotFound : kFail; }
-    HResult saveLocked();
+    // Marks a change for saving; waits for its save unless saves are deferred on this thread.
+    HResult saveLocked(std::unique_lock<std::mutex>& lock);
+    HResult awaitSavedLocked(std::unique_lock<std::mutex>& lock, uint64_t ticket);
+    bool lostLocked(uint64_t ticket) const;
+    // The removed entries (see remove), read from their file on first need and again when it
+    // changed since, unless changes of ours are still to be written into it.
+    PlistValue& removedLocked();
     void reindexLocked();
     PlistValue* trackLocked(uint64_t persistentId);
     // The track and its file's local path; kNotFound, or kNoInterface for a track without a file.
@@ -108,8 +141,8 @@ private:
     PlistValue* tracksDictLocked();
     uint64_t freshPersistentIdLocked();
     // Puts back a removed entry of the file, saved (see addFile for which); false when none was kept.
-    bool takeBackLocked(const std::string& filePath, int64_t maxTrackId, uint64_t removedId,
-                        uint64_t& persistentId);
+    bool takeBackLocked(std::unique_lock<std::mutex>& lock, const std::string& filePath, int64_t maxTrackId,
+                        uint64_t removedId, uint64_t& persistentId);
 
     std::string m_path;
     std::mutex m_mutex;
@@ -119,6 +152,21 @@ private:
     std::filesystem::file_time_type m_stampTime{};
     uintmax_t m_stampSize = 0;
     std::mt19937_64 m_random{std::random_device{}()};
+
+    // Changes are counted: m_changes made, m_taken handed to a save, m_saved in the file.
+    uint64_t m_changes = 0;
+    uint64_t m_taken = 0;
+    uint64_t m_saved = 0;
+    bool m_saving = false;
+    // Ranges (from, to] of changes a failed save undid.
+    std::vector<std::pair<uint64_t, uint64_t>> m_lost;
+    std::condition_variable m_saveEnded;
+    PlistValue m_removed;
+    bool m_removedRead = false;
+    bool m_removedChanged = false;
+    // The removed entries' file as last read or written: another change to it is read again.
+    std::filesystem::file_time_type m_removedTime{};
+    uintmax_t m_removedSize = 0;
 };
 
 // Text helpers shared by the host and its tests.

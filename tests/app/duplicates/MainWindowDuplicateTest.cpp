@@ -121,6 +121,21 @@ QByteArray ReadAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// An entry's whole dictionary in the library file, by its persistent ID, without the space
+// between its elements; empty when gone.
+QByteArray EntryOf(const QString& library, const tidewell::test::LibraryTrack& track)
+{
+    const QString xml = QString::fromUtf8(ReadAll(library));
+    const qsizetype at = xml.indexOf(QString::fromStdString("<string>" + track.persistentId + "<"));
+    if (at < 0)
+        return QByteArray();
+    const qsizetype begin = xml.lastIndexOf(QStringLiteral("<dict>"), at);
+    return xml.mid(begin, xml.indexOf(QStringLiteral("</dict>"), at) - begin)
+        .trimmed()
+        .replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><"))
+        .toUtf8();
+}
+
 } // namespace
 
 class MainWindowDuplicateTest : public QObject
@@ -595,20 +610,7 @@ private slots:
         QList<QByteArray> digests;
         for (const QString& file : files)
             digests << digest(file);
-        // An entry's whole dictionary in the library file, by its persistent ID, without the space
-        // between its elements; empty when gone.
-        auto entry = [&](const tidewell::test::LibraryTrack& track)
-        {
-            const QString xml = QString::fromUtf8(ReadAll(library));
-            const qsizetype at = xml.indexOf(QString::fromStdString("<string>" + track.persistentId + "<"));
-            if (at < 0)
-                return QByteArray();
-            const qsizetype begin = xml.lastIndexOf(QStringLiteral("<dict>"), at);
-            return xml.mid(begin, xml.indexOf(QStringLiteral("</dict>"), at) - begin)
-                .trimmed()
-                .replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><"))
-                .toUtf8();
-        };
+        auto entry = [&](const tidewell::test::LibraryTrack& track) { return EntryOf(library, track); };
         auto entriesOf = [&](int i)
         { return int(!entry(tracks[2 * i]).isEmpty()) + int(!entry(tracks[2 * i + 1]).isEmpty()); };
         QList<QByteArray> entries;
@@ -750,6 +752,125 @@ private slots:
     // Save Project from the engine's scan (Clean-up Duplicates) writes a project, which Load Saved
     // Result opens again as the same groups with the ticks the user left.
     // A criterion changed on the duplicate page is kept when the user goes Home without a scan.
+    void restoresClickedTogetherComeBackAndAFailedSaveKeepsThemRestorable()
+    {
+        tidewell::test::TempHome home;
+        QVERIFY(TagCompareSettings());
+        const QString folder = home.path() + "/Music/iTunes/Media";
+        QVERIFY(QDir().mkpath(folder));
+        // Four songs with a copy in a file of its own, and one song listed five times in one file.
+        std::vector<tidewell::test::LibraryTrack> tracks;
+        tidewell::test::LibraryPlaylist mine;
+        mine.name = "Mine";
+        mine.persistentId = "00000000000000F1";
+        for (int i = 0; i < 13; ++i)
+        {
+            const int song = i < 8 ? i / 2 : 4;
+            const QString file = folder + (i < 8 ? QStringLiteral("/tune%1 %2.mp3").arg(song).arg(i % 2)
+                                                 : QStringLiteral("/shared.mp3"));
+            if (!QFileInfo::exists(file))
+            {
+                tidewell::test::AudioSpec sound;
+                sound.seconds = 1.0;
+                sound.toneHz = 300.0 + 50.0 * song;
+                QVERIFY(tidewell::test::makeAudioFile(file, sound));
+            }
+            tidewell::test::LibraryTrack track;
+            track.trackId = 100 + i;
+            track.persistentId =
+                QStringLiteral("%1").arg(0xB00 + i, 16, 16, QLatin1Char('0')).toUpper().toStdString();
+            track.name = QStringLiteral("Tune %1").arg(song).toStdString();
+            track.artist = QStringLiteral("Artist %1").arg(song).toStdString();
+            track.totalTime = 1000;
+            track.bitRate = 128 - i; // the first of each song is kept
+            track.size = QFileInfo(file).size();
+            track.location = "file://localhost" + QUrl::toPercentEncoding(file, "/").toStdString();
+            track.extraXml =
+                QStringLiteral("<key>Rating</key><integer>%1</integer>").arg(20 + i).toStdString();
+            tracks.push_back(track);
+            mine.items.push_back(track.trackId);
+        }
+        std::vector<tidewell::test::LibraryPlaylist> playlists = tidewell::test::standardPlaylists(tracks);
+        playlists.push_back(mine);
+        const QString library = home.path() + "/Music/iTunes/iTunes Music Library.xml";
+        QVERIFY(tidewell::test::writeTextFile(library, tidewell::test::libraryXml(tracks, playlists)));
+        qputenv("TIDEWELL_ITUNES_LIBRARY", library.toUtf8());
+        auto entry = [&](const tidewell::test::LibraryTrack& track) { return EntryOf(library, track); };
+        QList<QByteArray> entries;
+        for (const auto& track : tracks)
+            entries << entry(track);
+        // Every entry as it was and in Mine: empty, or the first that is not.
+        auto entryNotBack = [&]
+        {
+            for (size_t t = 0; t < tracks.size(); ++t)
+                if (entry(tracks[t]) != entries[static_cast<int>(t)])
+                    return entries[static_cast<int>(t)] + "\n" + entry(tracks[t]);
+            const QByteArray xml = ReadAll(library);
+            const QByteArray own = xml.mid(xml.indexOf("<string>Mine</string>"));
+            for (const int id : mine.items)
+                if (!own.contains("<integer>" + QByteArray::number(id) + "</integer>"))
+                    return "not in Mine: " + QByteArray::number(id);
+            return QByteArray();
+        };
+        FirstButtonAnswers questions;
+        CMainUI window;
+        window.show();
+        QVERIFY(ScanLibrary(window));
+        QTreeWidget* tree = window.DuplicateView()->Tree();
+        auto removeAll = [&]
+        {
+            Click(window, "main_removebut");
+            return QTest::qWaitFor(
+                [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000);
+        };
+        auto removedRows = [&]
+        {
+            QList<QTreeWidgetItem*> rows;
+            for (QTreeWidgetItemIterator next(tree, QTreeWidgetItemIterator::Disabled); *next; ++next)
+                rows << *next;
+            return rows;
+        };
+        // Every restore icon clicked at once, none waited for.
+        auto clickAll = [&](const QList<QTreeWidgetItem*>& rows)
+        {
+            for (QTreeWidgetItem* row : rows)
+            {
+                tree->scrollToItem(row);
+                QTest::mouseClick(
+                    tree->viewport(), Qt::LeftButton, {},
+                    QPoint(tree->header()->sectionViewportPosition(6) + tree->header()->sectionSize(6) / 2,
+                           tree->visualItemRect(row).center().y()));
+            }
+        };
+        QVERIFY(removeAll());
+        QList<QTreeWidgetItem*> removed = removedRows();
+        QCOMPARE(removed.size(), 8);
+        questions.asked.clear(); // the confirmation of Remove
+
+        // A save that cannot replace the library file (it has a second name): each restore is
+        // named as failed and its row stays removed, to be tried again.
+        const QByteArray second = QFile::encodeName(library + ".second");
+        QCOMPARE(::link(QFile::encodeName(library).constData(), second.constData()), 0);
+        const QByteArray before = ReadAll(library);
+        clickAll(removed);
+        QTRY_COMPARE_WITH_TIMEOUT(questions.asked.size(), 8, 60000);
+        for (const QString& text : questions.asked)
+            QVERIFY2(text.startsWith(QStringLiteral("Undo remove failed")) ||
+                         text.startsWith(QStringLiteral("The song could not be restored.")),
+                     qPrintable(text));
+        QCOMPARE(removedRows(), removed);
+        QCOMPARE(ReadAll(library), before);
+        QCOMPARE(::unlink(second.constData()), 0);
+
+        questions.asked.clear();
+        clickAll(removed);
+        QTRY_VERIFY_WITH_TIMEOUT(removedRows().isEmpty(), 60000);
+        QVERIFY2(questions.asked.isEmpty(), qPrintable(questions.asked.join('\n')));
+        const QByteArray notBack = entryNotBack();
+        QVERIFY2(notBack.isEmpty(), notBack.constData());
+        m_roadEnd = tidewell::test::WindowRoadFaults(window);
+    }
+
     void aCriterionChangedOnThePageIsKeptByHome()
     {
         tidewell::test::TempHome home;
