@@ -821,7 +821,11 @@ private slots:
         {
             Click(window, "main_removebut");
             return QTest::qWaitFor(
-                [&] { return window.RunState() == 3 && !window.ApplyThread()->isRunning(); }, 60000);
+                [&] {
+                    return window.RunState() == EWindowRunState::ResultShown &&
+                           !window.ApplyThread()->isRunning();
+                },
+                60000);
         };
         auto removedRows = [&]
         {
