@@ -339,6 +339,20 @@ private:
             });
     }
 
+    // count bare songs in folder (covered of them with a cover) and the library file beside them,
+    // listing them and one song whose file is gone from Track ID firstId; the service answers
+    // every second song. The songs; empty when the files could not be made.
+    QStringList HalfAnsweredLibrary(const QString& folder, int count, int covered, int firstId, int& asked)
+    {
+        const QStringList songs = MakeBareSongs(folder, count, covered);
+        AnswerEverySecond(asked);
+        const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
+        if (songs.size() != count ||
+            !WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, firstId))
+            return {};
+        return songs;
+    }
+
     // A click on a category of the report page's tree, after one on another when it is the
     // current one already (a click on the current category changes nothing).
     void ClickCategory(QTreeWidgetItem* entry)
@@ -1518,12 +1532,10 @@ private slots:
         {
             GetAppSettings()->SetReplace(MF_ReplaceSwitch | MF_Artist | MF_Album);
             const QString folder = QDir::homePath() + QStringLiteral("/halves");
-            const QStringList songs = MakeBareSongs(folder, 12, 6);
-            QCOMPARE(songs.size(), 12);
             int asked = 0;
-            AnswerEverySecond(asked);
+            const QStringList songs = HalfAnsweredLibrary(folder, 12, 6, 800, asked);
+            QCOMPARE(songs.size(), 12);
             const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
-            QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 800));
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
             g_nWorkMode = library ? EWorkMode::ITunes : EWorkMode::Files;
             QVERIFY(FixAllOver(folder, library));
@@ -1723,12 +1735,10 @@ private slots:
                 OpenWindow();
             }
             const QString folder = QDir::homePath() + QStringLiteral("/shown");
-            const QStringList songs = MakeBareSongs(folder, 8, 2);
-            QCOMPARE(songs.size(), 8);
             int asked = 0;
-            AnswerEverySecond(asked);
+            const QStringList songs = HalfAnsweredLibrary(folder, 8, 2, 600, asked);
+            QCOMPARE(songs.size(), 8);
             const QString xml = folder + QStringLiteral("/iTunes Music Library.xml");
-            QVERIFY(WriteLibrary(xml, songs + QStringList{folder + QStringLiteral("/gone.mp3")}, 600));
             ScopedEnv host("TIDEWELL_ITUNES_LIBRARY", xml.toUtf8());
             g_nWorkMode = library ? EWorkMode::ITunes : EWorkMode::Files;
             if (library)

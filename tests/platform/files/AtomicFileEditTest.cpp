@@ -59,9 +59,9 @@ TEST(AtomicFileEdit, WritesReachTheFileALinkNamesAndNeverAFileWithTwoNames)
     TempHome home;
     const QString real = home.file("real/"), links = home.file("links/");
     ASSERT_TRUE(QDir().mkpath(real) && QDir().mkpath(links));
-    AudioSpec spec;
-    spec.seconds = 1.0;
-    spec.tags.title = "Old";
+    AudioSpec song;
+    song.seconds = 1.0;
+    song.tags.title = "Old";
     // An absolute, a relative and a chained link: what the link holds, and the file it leads to.
     ASSERT_TRUE(QFile::link(real + "c.mp3", real + "middle.mp3"));
     const std::tuple<const char*, QString, QString> cases[] = {
@@ -71,7 +71,7 @@ TEST(AtomicFileEdit, WritesReachTheFileALinkNamesAndNeverAFileWithTwoNames)
     for (const auto& [kind, holds, file] : cases)
     {
         SCOPED_TRACE(kind);
-        ASSERT_TRUE(makeAudioFile(file, spec));
+        ASSERT_TRUE(makeAudioFile(file, song));
         ASSERT_EQ(::chmod(native(file).c_str(), 0640), 0);
         const QString link = links + kind;
         ASSERT_EQ(::symlink(native(holds).c_str(), native(link).c_str()), 0);
@@ -92,7 +92,7 @@ TEST(AtomicFileEdit, WritesReachTheFileALinkNamesAndNeverAFileWithTwoNames)
 
     // A rename over one name of a hard-linked file would split it from the other.
     const QString first = real + "first.mp3", second = links + "second.mp3";
-    ASSERT_TRUE(makeAudioFile(first, spec));
+    ASSERT_TRUE(makeAudioFile(first, song));
     ASSERT_EQ(::link(native(first).c_str(), native(second).c_str()), 0);
     const QByteArray before = bytesOf(first);
     EXPECT_FALSE(retitle(first));
