@@ -102,7 +102,7 @@ void CAnalyReport::FitBadgeColumn()
 
 void CAnalyReport::Build()
 {
-    m_pApply = std::make_unique<CReportApply>(*this);
+    m_pApply = std::make_unique<CReportApply>(static_cast<IReportApplyHost&>(*this), *this);
     m_pPool = std::make_unique<QThreadPool>();
     m_pPool->setMaxThreadCount(10);
     m_pRowReaper = new CRowReaper(this);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "FixRunState.h"
+#include "ReportApplyHost.h"
 #include "ReportTally.h"
 #include "TypeTreeItem.h"
 
@@ -55,7 +56,7 @@ class QTreeWidgetItem;
 // thread.
 //
 // Ownership: rows and cells belong to their pages; track handles to the music manager.
-class CAnalyReport : public QWidget
+class CAnalyReport : public QWidget, private IReportApplyHost
 {
     Q_OBJECT
 
@@ -106,7 +107,7 @@ public:
     bool ServiceUnreachable() const { return m_nPullAnswers > 0 && m_nPullUnreached == m_nPullAnswers; }
     // Fixes not yet written: changed since the last apply, or held by an apply that runs or is
     // paused and has not written them yet.
-    bool HasUnappliedChanges() const { return m_bUnapplied.load() || m_bApplyRunning.load(); }
+    bool HasUnappliedChanges() const;
     // A loaded result holds fixes not yet applied.
     void MarkUnapplied() { m_bUnapplied = true; }
     // The thread that writes fixes, checks and moves into the library in the order they come.
@@ -227,8 +228,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The apply reads and marks the rows, and speaks through the page's signals.
-    friend class CReportApply;
+    // What the apply (CReportApply) reads and marks of the page; the threads are the interface's.
+    void SaveEditsForApply() override;
+    QVector<CMusicObj*> CheckedMissingTracks() const override;
+    void MarkMissingRemoved(const QVector<CMusicObj*>& removed) override;
+    CMusicLink* ApplyLink() const override { return m_pLink; }
+    bool WaitWritesForApply(const std::function<bool()>& stopped) const override
+    {
+        return WaitFixWrites(stopped);
+    }
+    bool ApplyStopped() const override { return m_nStop.load() != 0; }
+    void SetFixesUnapplied(bool unapplied) override { m_bUnapplied = unapplied; }
+    void ReportApplyProgress(int progress) override { emit UpdateProcess(progress); }
 
     // The enlarged picture of a cell, decoded off the GUI thread.
     void DecodeMaxPicture(const QString& path);
@@ -329,7 +340,6 @@ private:
     std::atomic<int> m_nCategoryMask{0};
     std::atomic<int> m_nProblemTotal{0};
     std::atomic<bool> m_bUnapplied{false};
-    std::atomic<bool> m_bApplyRunning{false}; // an apply has begun writing and not ended
 
     QSplitter* m_pSplitter = nullptr;
     QTreeWidget* m_pTypeTree = nullptr;

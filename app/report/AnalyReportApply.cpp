@@ -1,18 +1,68 @@
-// The report page's stop and reset, and the tag editor's part before an apply.
+// The report page's stop and reset, and its part in an apply (the tag editor's, the rows').
 #include "AnalyReport.h"
 
 #include "AcrMediaInfoRunnable.h"
+#include "AnalyReportHelpers.h"
 #include "AppGlobals.h"
 #include "FailedTreeWidget.h"
+#include "FixWriter.h"
 #include "ListDelegate.h"
 #include "ListItem.h"
 #include "ListWidget.h"
 #include "ModifyMusicInfo.h"
+#include "MusicFlags.h"
 #include "QuantityWidget.h"
+#include "ReportApply.h"
 #include "RowReaper.h"
 #include "TreeItem.h"
 
 #include <QTreeWidget>
+
+using report_detail::CompleteIcon;
+
+// ---------------------------------------------------------------------------------------------
+// What the apply asks of the page
+
+bool CAnalyReport::HasUnappliedChanges() const
+{
+    return m_bUnapplied.load() || m_pApply->IsWriting();
+}
+
+void CAnalyReport::SaveEditsForApply()
+{
+    if (!m_pModify->IsContentHidden())
+        emit EditInfoHide();
+    m_pModify->WaitSaves(nullptr);
+}
+
+QVector<CMusicObj*> CAnalyReport::CheckedMissingTracks() const
+{
+    QVector<CMusicObj*> missing;
+    for (int i = 0; i < m_pMissingTree->topLevelItemCount(); ++i)
+    {
+        auto* row = dynamic_cast<CTreeItem*>(m_pMissingTree->topLevelItem(i));
+        if (row && row->GetMusicData() && row->checkState(0) == Qt::Checked &&
+            row->GetFixState() != ERowFixState::Fixed)
+            missing.append(row->GetMusicData());
+    }
+    return missing;
+}
+
+void CAnalyReport::MarkMissingRemoved(const QVector<CMusicObj*>& removed)
+{
+    for (CMusicObj* track : removed)
+    {
+        CTreeItem* row = m_trackRows.value(track).missing;
+        if (row && row->GetFixState() != ERowFixState::Fixed)
+        {
+            row->SetFixState(ERowFixState::Fixed);
+            row->setIcon(5, CompleteIcon());
+            m_pMissingTree->SetFixedCount(m_pMissingTree->GetFixedCount() + 1);
+        }
+        // Kept with the song, so a saved or continued result knows it is gone.
+        m_pWriter->ChangeState(track, 0, MF_RemovalApplied);
+    }
+}
 
 // ---------------------------------------------------------------------------------------------
 // Stop and reset

@@ -1,17 +1,13 @@
 #include "ReportApply.h"
 
-#include "AnalyReport.h"
 #include "AnalyReportHelpers.h"
 #include "AppGlobals.h"
 #include "AppSettings.h"
 #include "CMusicLink.h"
 #include "ConditionWait.h"
-#include "FailedTreeWidget.h"
-#include "FixWriter.h"
-#include "ModifyMusicInfo.h"
 #include "MusicFlags.h"
 #include "MusicObj.h"
-#include "TreeItem.h"
+#include "ReportApplyHost.h"
 #include "UILog.h"
 
 #include <QDebug>
@@ -21,7 +17,6 @@
 
 #include <memory>
 
-using report_detail::CompleteIcon;
 using report_detail::Record;
 
 void CReportApply::SetPauseState(EPauseRequest request, bool wake)
@@ -36,19 +31,10 @@ QVector<CMusicObj*> CReportApply::PrepareApply()
 {
     // Pending edits of the editor go to the library before anything is written, and are counted
     // as changes before the apply takes the count.
-    if (!m_page.m_pModify->IsContentHidden())
-        emit m_page.EditInfoHide();
-    m_page.m_pModify->WaitSaves(nullptr);
+    m_host.SaveEditsForApply();
     // Songs whose file is gone and that the user left checked go from iTunes; rows already
     // handled (a previous apply) are not removed twice.
-    QVector<CMusicObj*> missing;
-    for (int i = 0; i < m_page.m_pMissingTree->topLevelItemCount(); ++i)
-    {
-        auto* row = dynamic_cast<CTreeItem*>(m_page.m_pMissingTree->topLevelItem(i));
-        if (row && row->GetMusicData() && row->checkState(0) == Qt::Checked &&
-            row->GetFixState() != ERowFixState::Fixed)
-            missing.append(row->GetMusicData());
-    }
+    QVector<CMusicObj*> missing = m_host.CheckedMissingTracks();
     QMutexLocker lock(&m_applyMutex);
     m_applyMissing = missing;
     m_bApplyPrepared = true;
@@ -58,7 +44,7 @@ QVector<CMusicObj*> CReportApply::PrepareApply()
 void CReportApply::AppleyiTunes()
 {
     WriteUILog(QStringLiteral("Start AppleiTunes"));
-    if (!m_page.m_pLink)
+    if (!m_host.ApplyLink())
         return;
     QVector<CMusicObj*> missing;
     if (!TakeApplyMissing(missing))
@@ -68,15 +54,15 @@ void CReportApply::AppleyiTunes()
     }
 
     // The answers handed over so far are in the library before it is applied.
-    if (!m_page.m_pWriter->WaitIdle([this] { return m_page.m_nStop.load() != 0; }))
+    if (!m_host.WaitWritesForApply([this] { return m_host.ApplyStopped(); }))
     {
         WriteUILog(QStringLiteral("Stop AppleiTunes"));
         return;
     }
     // What this run has not yet written stays unapplied until it is written: closing or Home
     // during the run, paused or not, asks about it, and a kill leaves it to Continue.
-    m_page.m_bApplyRunning = true;
-    m_page.m_bUnapplied = false;
+    m_bWriting = true;
+    m_host.SetFixesUnapplied(false);
     {
         QMutexLocker lock(&m_applyMutex);
         m_applyFailures.clear();
@@ -91,7 +77,7 @@ void CReportApply::AppleyiTunes()
 
     // Nothing is written without the transaction that records it. One already open (an earlier
     // apply whose commit was refused) is joined: this commit saves its writes too.
-    const bool began = m_page.m_pLink->SetTransaction(false) >= 0;
+    const bool began = m_host.ApplyLink()->SetTransaction(false) >= 0;
     if (began)
     {
         WriteSongFixes(run, replaceMask);
@@ -99,12 +85,12 @@ void CReportApply::AppleyiTunes()
         RemoveMissingSongs(run, missing);
     }
     // The files are written: a database that cannot take their record is said, not passed over.
-    const bool committed = began && m_page.m_pLink->SetTransaction(true) == 0;
+    const bool committed = began && m_host.ApplyLink()->SetTransaction(true) == 0;
     if (!committed)
         WriteUILog(QStringLiteral("AppleiTunes: the working database could not be saved"));
     if (run.failed || run.stopped || !committed)
-        m_page.m_bUnapplied = true; // what was not written must not be lost at close
-    m_page.m_bApplyRunning = false;
+        m_host.SetFixesUnapplied(true); // what was not written must not be lost at close
+    m_bWriting = false;
     {
         QMutexLocker lock(&m_applyMutex);
         m_applyFailures = run.failedSongs;
@@ -113,7 +99,7 @@ void CReportApply::AppleyiTunes()
         m_bApplyDatabaseUnsaved = !committed;
     }
     if (!run.stopped)
-        emit m_page.UpdateProcess(10000);
+        m_host.ReportApplyProgress(10000);
     PostRemovedMissingRows(run.removed);
     WriteUILog(QStringLiteral("Stop AppleiTunes"));
     qDebug() << "------::AppleyiTunes end";
@@ -131,7 +117,7 @@ bool CReportApply::TakeApplyMissing(QVector<CMusicObj*>& missing)
     }
     if (prepared)
         return true;
-    if (QThread::currentThread() == m_page.thread())
+    if (QThread::currentThread() == m_gui.thread())
     {
         missing = PrepareApply();
         QMutexLocker lock(&m_applyMutex);
@@ -149,7 +135,7 @@ bool CReportApply::TakeApplyMissing(QVector<CMusicObj*>& missing)
     };
     auto handover = std::make_shared<Handover>();
     QMetaObject::invokeMethod(
-        &m_page,
+        &m_gui,
         [this, handover]
         {
             QVector<CMusicObj*> tracks = PrepareApply();
@@ -166,7 +152,7 @@ bool CReportApply::TakeApplyMissing(QVector<CMusicObj*>& missing)
     QMutexLocker lock(&handover->mutex);
     while (!handover->done)
     {
-        if (m_page.m_nStop.load())
+        if (m_host.ApplyStopped())
             return false;
         ConditionWait(handover->ready, handover->mutex, QDeadlineTimer(50));
     }
@@ -177,13 +163,13 @@ bool CReportApply::TakeApplyMissing(QVector<CMusicObj*>& missing)
 bool CReportApply::ApplyPausedOrStopped()
 {
     // Waits while paused (in a loop: a spurious wake-up resumes nothing); true on a stop.
-    return !WaitWhileApplyPaused([this] { return m_page.m_nStop.load() != 0; }) || m_page.m_nStop.load() != 0;
+    return !WaitWhileApplyPaused([this] { return m_host.ApplyStopped(); }) || m_host.ApplyStopped();
 }
 
 void CReportApply::NoteApplyFailure(ApplyRun& run, QStringList& names, CMusicObj* track)
 {
     run.failed = true;
-    MusicInfo* info = Record(m_page.m_pLink, track);
+    MusicInfo* info = Record(m_host.ApplyLink(), track);
     // The user finds the song by its file: the title may be the fix that could not be written.
     const QString file = info ? QFileInfo(info->Location).fileName() : QString();
     WriteUILog(QStringLiteral("AppleiTunes: the write of %1 failed").arg(info ? info->Location : QString()));
@@ -193,7 +179,7 @@ void CReportApply::NoteApplyFailure(ApplyRun& run, QStringList& names, CMusicObj
 
 void CReportApply::WriteSongFixes(ApplyRun& run, int replaceMask)
 {
-    const int n = m_page.m_pLink->GetMusicCount();
+    const int n = m_host.ApplyLink()->GetMusicCount();
     for (int i = 0; i < n && !run.stopped; ++i)
     {
         if (ApplyPausedOrStopped())
@@ -201,7 +187,7 @@ void CReportApply::WriteSongFixes(ApplyRun& run, int replaceMask)
             run.stopped = true;
             break;
         }
-        const int written = m_page.m_pLink->ApplyMusicFixes(i, replaceMask);
+        const int written = m_host.ApplyLink()->ApplyMusicFixes(i, replaceMask);
         if (written == WriteLibraryNotSaved)
         {
             // The song's file has it; the library file did not take it, so the fix stays to apply.
@@ -212,10 +198,10 @@ void CReportApply::WriteSongFixes(ApplyRun& run, int replaceMask)
         else if (written != 0 && written != 1)
         {
             CMusicObj* track = nullptr;
-            m_page.m_pLink->GetMusicObj(i, &track);
+            m_host.ApplyLink()->GetMusicObj(i, &track);
             NoteApplyFailure(run, run.failedSongs, track);
         }
-        emit m_page.UpdateProcess((i + 1) * 10000 / n);
+        m_host.ReportApplyProgress((i + 1) * 10000 / n);
     }
 }
 
@@ -228,7 +214,7 @@ void CReportApply::RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& 
             run.stopped = true;
             break;
         }
-        if (m_page.m_pLink->ApplyiTunesMusicInfo(track, MF_FileMissing) < 0)
+        if (m_host.ApplyLink()->ApplyiTunesMusicInfo(track, MF_FileMissing) < 0)
             NoteApplyFailure(run, run.missingNotRemoved, track);
         else
             run.removed.append(track);
@@ -238,21 +224,10 @@ void CReportApply::RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& 
 void CReportApply::PostRemovedMissingRows(const QVector<CMusicObj*>& removed)
 {
     QMetaObject::invokeMethod(
-        &m_page,
+        &m_gui,
         [this, removed]
         {
-            for (CMusicObj* track : removed)
-            {
-                CTreeItem* row = m_page.m_trackRows.value(track).missing;
-                if (row && row->GetFixState() != ERowFixState::Fixed)
-                {
-                    row->SetFixState(ERowFixState::Fixed);
-                    row->setIcon(5, CompleteIcon());
-                    m_page.m_pMissingTree->SetFixedCount(m_page.m_pMissingTree->GetFixedCount() + 1);
-                }
-                // Kept with the song, so a saved or continued result knows it is gone.
-                m_page.m_pWriter->ChangeState(track, 0, MF_RemovalApplied);
-            }
+            m_host.MarkMissingRemoved(removed);
             // The window's end of the apply, queued behind this, shows the summary.
         },
         Qt::QueuedConnection);

@@ -6,19 +6,25 @@
 #include <QStringList>
 #include <QVector>
 
-class CAnalyReport;
+#include <atomic>
+
 class CMusicObj;
+class IReportApplyHost;
+class QObject;
 
 // The report page's apply: the ticked fixes of every song written to the library and the files
 // in one transaction, and the checked songs whose file is gone taken out of iTunes, pausable and
-// stoppable. Owned by the page, whose rows, link, writer and stop word it uses.
+// stoppable. Owned by the page, whose rows, link, writer and stop word it reaches through
+// IReportApplyHost; whether an apply is writing and what the last one left are its own.
 //
 // Threading: AppleyiTunes runs on the apply thread and touches no widget; PrepareApply on the
-// GUI thread; SetPauseState and the results of the last apply from any thread.
+// GUI thread; SetPauseState, IsWriting and the results of the last apply from any thread.
 class CReportApply
 {
 public:
-    explicit CReportApply(CAnalyReport& page) : m_page(page) {}
+    // host: the page, which outlives this; gui: an object of the GUI thread (the page), to which
+    // the apply thread queues what must touch the rows.
+    CReportApply(IReportApplyHost& host, QObject& gui) : m_host(host), m_gui(gui) {}
 
     // Pause marks the apply paused; Continue with wake clears the mark and wakes the waiting
     // worker.
@@ -39,6 +45,8 @@ public:
     // and whether the working database could not be saved after the writes.
     int ApplyLibraryUnsaved() const;
     bool ApplyDatabaseUnsaved() const;
+    // An apply has begun writing and not ended: what it has not written yet is still unapplied.
+    bool IsWriting() const { return m_bWriting.load(); }
 
 private:
     // AppleyiTunes's steps (apply thread) and what one apply has done so far.
@@ -63,7 +71,9 @@ private:
     void RemoveMissingSongs(ApplyRun& run, const QVector<CMusicObj*>& missing);
     void PostRemovedMissingRows(const QVector<CMusicObj*>& removed);
 
-    CAnalyReport& m_page;
+    IReportApplyHost& m_host;
+    QObject& m_gui;
+    std::atomic<bool> m_bWriting{false};
     // Handed from the GUI thread to the apply thread.
     mutable QMutex m_applyMutex;
     QVector<CMusicObj*> m_applyMissing;
