@@ -102,7 +102,7 @@ void CDuplicateControl::RemoveDuplicate()
     m_window.m_pHintLine->Clear();
     m_window.SetHintTexts({CMainUI::tr("Tidewell is cleaning up duplicate songs.")});
     m_window.m_pHintLine->SetShadeHidden(false);
-    m_window.m_bRemoving = true;
+    m_window.m_flow.BeginRemoval();
     m_window.m_pMessageLine->SetText(CMainUI::tr("Removing duplicates music, please wait..."));
     // The preview stops here, on the GUI thread, and the view takes its removal plan from the
     // tree: the apply thread then touches no widget.

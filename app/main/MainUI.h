@@ -5,6 +5,7 @@
 #include "IMusicLinkHost.h"
 #include "MusicFlags.h"
 #include "MusicManageTypes.h"
+#include "WindowFlow.h"
 #include "WindowStates.h"
 
 #include <QFileInfo>
@@ -155,7 +156,7 @@ public:
     static QString ZDatabasePath();
     bool IsUpdateDue();
     QString ProjectPath() const { return m_strProjectPath; }
-    bool DeleteDatabaseAtClose() const { return m_bDeleteDatabase; }
+    bool DeleteDatabaseAtClose() const { return m_flow.DeleteDatabaseAtClose(); }
 
     CMusicLink* MusicLink() const { return m_pMusicLink; }
     CAnalyReport* ReportPage() const { return m_pReport; }
@@ -377,6 +378,8 @@ private:
     CPauseControl* m_pPauseControl = nullptr;
     EWorkStage m_eStage = EWorkStage::Home;
     EWindowRunState m_eRunState = EWindowRunState::Idle;
+    // Closing, what follows an apply, the step's opening words and the shown result's facts.
+    CWindowFlow m_flow;
 
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pMenu = nullptr;
@@ -400,12 +403,6 @@ private:
     int m_iSavedProgress = -1;
     QString m_strProjectPath;
     QStringList m_pathList;
-    bool m_bCloseAfterApply = false;
-    bool m_bHomeAfterApply = false;
-    bool m_bDeleteDatabase = false;
-    // Closing with fixes neither applied nor given up in the closing question (an apply chosen
-    // there failed for some songs): the working database stays for the next start.
-    bool m_bUnappliedLeft = false;
     EMusicRunMode m_eRunMode = RunModeNone;
     // The run mode the shown result came from (RunModeNone before one): a track's type, so a
     // project's rows decide it.
@@ -418,23 +415,12 @@ private:
     int m_iFixCode = 0;
     int m_iFixValue = 0;
     QString m_strLastPath;
-    bool m_bApplying = false;
-    bool m_bRemoving = false;
-    bool m_bLoading = false;
-    bool m_bApplied = false;
     QStringList m_applyFailures;
-    bool m_bWorkStopped = false;
-    // The Return page shows either the all-clean end of a run ("Return") or the empty result of a
-    // load that found nothing ("Try Again"); a language switch keeps each with its own texts.
-    bool m_bAllClean = false;
 
     // Made on first use: the bug-report sender and the update check (both children).
     CBugReportSender* m_pBugSender = nullptr;
     CUpdateCheck* m_pUpdateCheck = nullptr;
     SmtpAccount m_mailAccount;
-    bool m_bClosing = false;        // while closeEvent waits for the workers
-    bool m_bCloseAsking = false;    // while closeEvent asks and saves the editor's change
-    bool m_bCloseAfterWait = false; // a close put off until a wait of the GUI thread ends
     // The stage and the settled mark of the result, kept in the working database.
     CResultMarks* m_pResultMarks = nullptr;
     // The stage a loaded result had reached (EResultStage), and whether its last fix pass reached
