@@ -2,6 +2,7 @@
 
 #include "BugMailContent.h"
 #include "CFramelessWindow.h"
+#include "IDuplicateRoadHost.h"
 #include "IMusicLinkHost.h"
 #include "MusicFlags.h"
 #include "MusicManageTypes.h"
@@ -66,8 +67,9 @@ public:
 //
 // Threading: a GUI-thread object. The IMusicLinkHost calls come from back-end threads and read
 // atomics only; RestartAnalyzeThread posts to the GUI thread. Results of a run that was stopped
-// (Home, closing) or replaced by a newer run are dropped when they arrive.
-class CMainUI : public CFramelessWindow, public IMusicLinkHost
+// (Home, closing) or replaced by a newer run are dropped when they arrive. The duplicate road
+// (CDuplicateControl) reaches the window through IDuplicateRoadHost, which only the window hands out.
+class CMainUI : public CFramelessWindow, public IMusicLinkHost, private IDuplicateRoadHost
 {
     Q_OBJECT
 
@@ -179,6 +181,10 @@ public:
     QScrollBar* ScanScrollBar() const { return m_pScanScroll; }
     QString ScoreText() const;
     QString MessageText() const;
+    // The first `named` of these names, each in its own direction, between separators, and how
+    // many more there are.
+    static QString FewNames(const QStringList& names, int named = 5,
+                            const QString& separator = QStringLiteral(", "));
     // The image-button look of the action buttons and Home (width unscaled; scaled here).
     static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
                                      double width);
@@ -251,8 +257,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Drives the window's header, actions and run state on the duplicate road.
-    friend class CDuplicateControl;
+    // IDuplicateRoadHost: the duplicate road's side of the window (GUI thread).
+    void ShowDuplicateStart() override;
+    void SetMessageText(const QString& text) override;
+    void ScanForDuplicates(const QStringList& paths) override;
+    void EnterRemoval() override;
+    bool ApplyThreadRunning() const override;
+    void StartApplyThread() override;
+    bool RemoveEnabled() const override;
+    void SetRemoveEnabled(bool enabled) override;
+    bool ShowsRemoveAction() const override;
+    int ScannedSongs() const override;
+    int DuplicatesFound() const override;
 
     void BuildMainWidgets();
     // BuildMainWidgets's steps, in the order it takes them.
@@ -284,10 +300,6 @@ private:
     // Home's Yes during a fix run: the run ends where it stands and the page reads as after it.
     void EndFixRunHere();
     QString ApplyFailureText() const;
-    // The first `named` of these names, each in its own direction, between separators, and how
-    // many more there are.
-    QString FewNames(const QStringList& names, int named = 5,
-                     const QString& separator = QStringLiteral(", ")) const;
     QStringList FixEndHints() const;
     bool FixPassFailed() const;
     // The end of a fix pass in the header: its hints, and the done picture or the warning one.
@@ -319,7 +331,7 @@ private:
     void SetScoreShown(bool shown);
     void Relayout();
     // The language switch: the state texts of each action page, in the language now installed.
-    void ResetHints(const QStringList& tips);
+    void ResetHints(const QStringList& tips) override;
     void RetranslateWorkTexts();
     void RetranslateScoreTexts();
     void RetranslateApplyTexts();

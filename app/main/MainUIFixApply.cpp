@@ -321,7 +321,7 @@ bool CMainUI::StartApply()
     return true;
 }
 
-QString CMainUI::FewNames(const QStringList& names, int named, const QString& separator) const
+QString CMainUI::FewNames(const QStringList& names, int named, const QString& separator)
 {
     // A few names say which files to look at; the message stays short whatever the count.
     const int count = static_cast<int>(names.size());
