@@ -4,17 +4,22 @@
 #include <QString>
 #include <QStringList>
 
-class CMainUI;
+class CDuplicate;
+class IDuplicateRoadHost;
+class QWidget;
 
 // The main window's duplicate road: the duplicate page, Scan, Remove and what the window says
-// of a removal and its restores. A child of the window, which it drives through the window's
-// own widgets; its texts are the window's. GUI thread.
+// of a removal and its restores. A child of the window, whose header, action row and apply
+// thread it reaches through IDuplicateRoadHost alone; its texts are the window's. GUI thread.
 class CDuplicateControl : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit CDuplicateControl(CMainUI* window);
+    // host: the window's side of the road; view: the window's duplicate page; window: the
+    // parent, and the parent of the road's questions. The window owns all three and calls the
+    // control only while they live.
+    CDuplicateControl(IDuplicateRoadHost& host, CDuplicate* view, QWidget* window);
 
     // Forgets the last removal: a new run or Home.
     void Reset();
@@ -35,7 +40,9 @@ private:
     // The hint at the end of a removal: success only when every checked copy went.
     QStringList RemovalEndHints() const;
 
-    CMainUI& m_window;
+    IDuplicateRoadHost& m_host;
+    CDuplicate* m_pView = nullptr;
+    QWidget* m_pWindow = nullptr;
     // The last removal left a checked copy in place (its file could not be moved), and which.
     bool m_bRemovalIncomplete = false;
     QStringList m_removalFailures;

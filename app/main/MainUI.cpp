@@ -308,7 +308,7 @@ void CMainUI::BuildMainWidgets()
     m_pStartUI->setObjectName(QStringLiteral("StartUIName"));
     m_pStartUI->SetIdleTest([this]() { return !IsBusy() && m_pContentStack->currentIndex() == PageStart; });
     m_pDuplicate = new CDuplicate(m_iMediaHandle, m_pMusicLink, this);
-    m_pDuplicateControl = new CDuplicateControl(this);
+    m_pDuplicateControl = new CDuplicateControl(*this, m_pDuplicate, this);
 
     m_pContentStack->addWidget(scanView);
     m_pContentStack->addWidget(m_pReport);
@@ -682,6 +682,75 @@ bool CMainUI::IsBusy() const
 {
     return m_pReadyLoadThread->isRunning() || m_pAnalyzeThread->isRunning() || m_pApplyThread->isRunning() ||
            m_eRunState == EWindowRunState::Running || m_eRunState == EWindowRunState::Paused;
+}
+
+void CMainUI::ShowDuplicateStart()
+{
+    StopHeaderMovie(true);
+    SetHeaderPicture(QStringLiteral("duplicate"));
+    m_pHeaderStack->setCurrentIndex(HeaderHint);
+    m_pContentStack->setCurrentIndex(PageDuplicate);
+    m_pActionStack->setCurrentIndex(ActionScan);
+    m_pTopStack->setCurrentIndex(TopScanning);
+    SetScoreShown(false);
+}
+
+void CMainUI::SetMessageText(const QString& text)
+{
+    m_pMessageLine->SetText(text);
+}
+
+void CMainUI::ScanForDuplicates(const QStringList& paths)
+{
+    LoadStartParam(paths, g_strDBPath, RunModeDuplicateFiles);
+}
+
+void CMainUI::EnterRemoval()
+{
+    m_pRetryButton->hide();
+    m_eStage = EWorkStage::Applying;
+    m_eRunState = EWindowRunState::Running;
+    m_pBusyBanner->ShowLoading(true);
+    m_pPauseControl->SetActions(true, false);
+    m_pPauseControl->SetLook(true);
+    m_pActionStack->setCurrentIndex(ActionPause);
+    m_pHeaderStack->setCurrentIndex(HeaderHint);
+    m_flow.BeginRemoval();
+}
+
+bool CMainUI::ApplyThreadRunning() const
+{
+    return m_pApplyThread->isRunning();
+}
+
+void CMainUI::StartApplyThread()
+{
+    m_pApplyThread->start(QThread::InheritPriority);
+}
+
+bool CMainUI::RemoveEnabled() const
+{
+    return m_pRemoveButton->isEnabled();
+}
+
+void CMainUI::SetRemoveEnabled(bool enabled)
+{
+    m_pRemoveButton->setEnabled(enabled);
+}
+
+bool CMainUI::ShowsRemoveAction() const
+{
+    return m_pActionStack->currentIndex() == ActionRemove;
+}
+
+int CMainUI::ScannedSongs() const
+{
+    return m_strFixText2.toInt();
+}
+
+int CMainUI::DuplicatesFound() const
+{
+    return m_iFixCode;
 }
 
 void CMainUI::EmptyWorkFolders()

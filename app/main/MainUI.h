@@ -2,9 +2,11 @@
 
 #include "BugMailContent.h"
 #include "CFramelessWindow.h"
+#include "IDuplicateRoadHost.h"
 #include "IMusicLinkHost.h"
 #include "MusicFlags.h"
 #include "MusicManageTypes.h"
+#include "WindowFlow.h"
 #include "WindowStates.h"
 
 #include <QFileInfo>
@@ -65,8 +67,9 @@ public:
 //
 // Threading: a GUI-thread object. The IMusicLinkHost calls come from back-end threads and read
 // atomics only; RestartAnalyzeThread posts to the GUI thread. Results of a run that was stopped
-// (Home, closing) or replaced by a newer run are dropped when they arrive.
-class CMainUI : public CFramelessWindow, public IMusicLinkHost
+// (Home, closing) or replaced by a newer run are dropped when they arrive. The duplicate road
+// (CDuplicateControl) reaches the window through IDuplicateRoadHost, which only the window hands out.
+class CMainUI : public CFramelessWindow, public IMusicLinkHost, private IDuplicateRoadHost
 {
     Q_OBJECT
 
@@ -155,7 +158,7 @@ public:
     static QString ZDatabasePath();
     bool IsUpdateDue();
     QString ProjectPath() const { return m_strProjectPath; }
-    bool DeleteDatabaseAtClose() const { return m_bDeleteDatabase; }
+    bool DeleteDatabaseAtClose() const { return m_flow.DeleteDatabaseAtClose(); }
 
     CMusicLink* MusicLink() const { return m_pMusicLink; }
     CAnalyReport* ReportPage() const { return m_pReport; }
@@ -178,6 +181,10 @@ public:
     QScrollBar* ScanScrollBar() const { return m_pScanScroll; }
     QString ScoreText() const;
     QString MessageText() const;
+    // The first `named` of these names, each in its own direction, between separators, and how
+    // many more there are.
+    static QString FewNames(const QStringList& names, int named = 5,
+                            const QString& separator = QStringLiteral(", "));
     // The image-button look of the action buttons and Home (width unscaled; scaled here).
     static QString ActionButtonStyle(const QString& objectName, const QString& picture, const QString& colour,
                                      double width);
@@ -250,8 +257,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Drives the window's header, actions and run state on the duplicate road.
-    friend class CDuplicateControl;
+    // IDuplicateRoadHost: the duplicate road's side of the window (GUI thread).
+    void ShowDuplicateStart() override;
+    void SetMessageText(const QString& text) override;
+    void ScanForDuplicates(const QStringList& paths) override;
+    void EnterRemoval() override;
+    bool ApplyThreadRunning() const override;
+    void StartApplyThread() override;
+    bool RemoveEnabled() const override;
+    void SetRemoveEnabled(bool enabled) override;
+    bool ShowsRemoveAction() const override;
+    int ScannedSongs() const override;
+    int DuplicatesFound() const override;
 
     void BuildMainWidgets();
     // BuildMainWidgets's steps, in the order it takes them.
@@ -283,10 +300,6 @@ private:
     // Home's Yes during a fix run: the run ends where it stands and the page reads as after it.
     void EndFixRunHere();
     QString ApplyFailureText() const;
-    // The first `named` of these names, each in its own direction, between separators, and how
-    // many more there are.
-    QString FewNames(const QStringList& names, int named = 5,
-                     const QString& separator = QStringLiteral(", ")) const;
     QStringList FixEndHints() const;
     bool FixPassFailed() const;
     // The end of a fix pass in the header: its hints, and the done picture or the warning one.
@@ -318,7 +331,7 @@ private:
     void SetScoreShown(bool shown);
     void Relayout();
     // The language switch: the state texts of each action page, in the language now installed.
-    void ResetHints(const QStringList& tips);
+    void ResetHints(const QStringList& tips) override;
     void RetranslateWorkTexts();
     void RetranslateScoreTexts();
     void RetranslateApplyTexts();
@@ -377,6 +390,8 @@ private:
     CPauseControl* m_pPauseControl = nullptr;
     EWorkStage m_eStage = EWorkStage::Home;
     EWindowRunState m_eRunState = EWindowRunState::Idle;
+    // Closing, what follows an apply, the step's opening words and the shown result's facts.
+    CWindowFlow m_flow;
 
     QMenuBar* m_pMenuBar = nullptr;
     QMenu* m_pMenu = nullptr;
@@ -400,12 +415,6 @@ private:
     int m_iSavedProgress = -1;
     QString m_strProjectPath;
     QStringList m_pathList;
-    bool m_bCloseAfterApply = false;
-    bool m_bHomeAfterApply = false;
-    bool m_bDeleteDatabase = false;
-    // Closing with fixes neither applied nor given up in the closing question (an apply chosen
-    // there failed for some songs): the working database stays for the next start.
-    bool m_bUnappliedLeft = false;
     EMusicRunMode m_eRunMode = RunModeNone;
     // The run mode the shown result came from (RunModeNone before one): a track's type, so a
     // project's rows decide it.
@@ -418,23 +427,12 @@ private:
     int m_iFixCode = 0;
     int m_iFixValue = 0;
     QString m_strLastPath;
-    bool m_bApplying = false;
-    bool m_bRemoving = false;
-    bool m_bLoading = false;
-    bool m_bApplied = false;
     QStringList m_applyFailures;
-    bool m_bWorkStopped = false;
-    // The Return page shows either the all-clean end of a run ("Return") or the empty result of a
-    // load that found nothing ("Try Again"); a language switch keeps each with its own texts.
-    bool m_bAllClean = false;
 
     // Made on first use: the bug-report sender and the update check (both children).
     CBugReportSender* m_pBugSender = nullptr;
     CUpdateCheck* m_pUpdateCheck = nullptr;
     SmtpAccount m_mailAccount;
-    bool m_bClosing = false;        // while closeEvent waits for the workers
-    bool m_bCloseAsking = false;    // while closeEvent asks and saves the editor's change
-    bool m_bCloseAfterWait = false; // a close put off until a wait of the GUI thread ends
     // The stage and the settled mark of the result, kept in the working database.
     CResultMarks* m_pResultMarks = nullptr;
     // The stage a loaded result had reached (EResultStage), and whether its last fix pass reached

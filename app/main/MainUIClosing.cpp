@@ -30,17 +30,16 @@
 #include <QMovie>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopedValueRollback>
+#include <QScopeGuard>
 #include <QStackedWidget>
 
 #include <memory>
-#include <utility>
 
 void CMainUI::closeEvent(QCloseEvent* event)
 {
     // A close that arrives while this one waits (events are processed below) is refused; so is
     // one while the apply chosen by the closing question runs: that apply closes the window.
-    if (m_bClosing || m_bCloseAsking || (m_bCloseAfterApply && m_pApplyThread->isRunning()))
+    if (m_flow.IsAskingOrClosing() || (m_flow.ClosesAfterApply() && m_pApplyThread->isRunning()))
     {
         event->ignore();
         return;
@@ -51,17 +50,18 @@ void CMainUI::closeEvent(QCloseEvent* event)
     if (CNestedWait::Active())
     {
         event->ignore();
-        if (!std::exchange(m_bCloseAfterWait, true))
+        if (m_flow.PutOffClose())
             CNestedWait::AfterWaits(this,
                                     [this]()
                                     {
-                                        m_bCloseAfterWait = false;
+                                        m_flow.PutOffCloseDue();
                                         close();
                                     });
         return;
     }
     // From here: the closing question and the editor's save run the event loop too.
-    const QScopedValueRollback<bool> asking(m_bCloseAsking, true);
+    m_flow.AskClose();
+    const auto asked = qScopeGuard([this]() { m_flow.AskEnded(); });
     WriteUILog(QStringLiteral("Enter CMainUI::closeEvent!"));
     // What the tag editor holds is a fix like any other: saved first, so the question covers it.
     if (!m_pReport->CommitEdits())
@@ -70,7 +70,7 @@ void CMainUI::closeEvent(QCloseEvent* event)
         return;
     }
     bool ignored = false;
-    if (m_pReport->HasUnappliedChanges() && !m_bCloseAfterApply)
+    if (m_pReport->HasUnappliedChanges() && !m_flow.ClosesAfterApply())
     {
         const QString question = tr("Do you want to apply new results?");
         const int answer = CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"),
@@ -86,14 +86,13 @@ void CMainUI::closeEvent(QCloseEvent* event)
             // leaves the window as it was.
             event->ignore();
             if (ApplyBeforeLeaving())
-                m_bCloseAfterApply = true;
+                m_flow.ApplyChosenAtClose();
             return;
         }
         ignored = true;
     }
     // Stopping the report page forgets its fixes: what is left is taken now.
-    m_bUnappliedLeft = !ignored && m_pReport->HasUnappliedChanges();
-    m_bClosing = true;
+    m_flow.BeginClosing(!ignored && m_pReport->HasUnappliedChanges());
     if (m_pUpdateCheck)
         m_pUpdateCheck->Abandon();
 
@@ -116,7 +115,7 @@ void CMainUI::closeEvent(QCloseEvent* event)
     SaveProjectFile(true);
     // Either way the library is closed now: releasing it takes a while on its own thread, which
     // runs while the window goes.
-    if (m_bDeleteDatabase)
+    if (m_flow.DeleteDatabaseAtClose())
         DeleteDBFiles();
     else if (m_pMusicLink)
         m_pMusicLink->CloseMusicLibrary();
@@ -155,7 +154,7 @@ void CMainUI::updateSendResultFun(bool sent, const QString& archivePath, void* c
     Q_UNUSED(context);
     // The sender has already scheduled the thread of this result for deletion; a report still
     // sending keeps its own thread.
-    if (m_bClosing)
+    if (m_flow.IsClosing())
         return;
     CBugReportSender::ShowSendResult(this, sent, archivePath);
 }

@@ -35,7 +35,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <utility>
 
 namespace
 {
@@ -131,7 +130,7 @@ void CMainUI::ReportFixAllComplete()
     m_eStage = EWorkStage::Applying;
     m_eRunState = EWindowRunState::Idle;
     m_pPauseControl->SetActions(false, false);
-    m_bApplied = false;
+    m_flow.NewFixes();
     ShowResultStage(ResultStageFixed);
     m_pResultMarks->SetStage(ResultStageFixed);
     m_pResultMarks->SetUnreached(m_bServiceUnreached);
@@ -143,7 +142,7 @@ void CMainUI::ShowResultStage(EResultStage stage)
     const int remaining = m_pReport->UpdateFixSummary();
     if (stage == ResultStageApplied && !m_pReport->HasUnappliedChanges())
     {
-        m_bApplied = true;
+        m_flow.ResultApplied();
         ShowAllApplied();
         ShowFixEndPicture();
     }
@@ -199,7 +198,7 @@ void CMainUI::ShowFixEndPicture()
 void CMainUI::ShowAllApplied()
 {
     m_pActionStack->setCurrentIndex(ActionReturn);
-    m_bAllClean = true;
+    m_flow.EndedAllClean();
     m_pReturnButton->setText(tr("Return"));
     const bool clean = GetScore() >= 10000.0;
     m_pMessageLine->SetText(clean ? tr("Results applyed.") : tr("Results applyed. You can try fix again."));
@@ -213,9 +212,9 @@ void CMainUI::ResultChanged()
 {
     m_pResultMarks->SetSettled(false);
     // A song edited after the apply has something to write again.
-    if (m_pActionStack->currentIndex() == ActionReturn && m_bApplied)
+    if (m_pActionStack->currentIndex() == ActionReturn && m_flow.IsApplied())
     {
-        m_bApplied = false;
+        m_flow.NewFixes();
         m_pResultMarks->SetStage(ResultStageFixed);
         ShowResultStage(ResultStageFixed);
     }
@@ -309,7 +308,7 @@ bool CMainUI::StartApply()
         m_iSavedProgress = ShownProgress();
         SetProgressNow(0);
     }
-    m_bApplying = true;
+    m_flow.BeginApply();
     // Until the apply has written everything, a run that ends unexpectedly leaves it to Continue.
     m_pResultMarks->SetSettled(false);
     m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
@@ -322,7 +321,7 @@ bool CMainUI::StartApply()
     return true;
 }
 
-QString CMainUI::FewNames(const QStringList& names, int named, const QString& separator) const
+QString CMainUI::FewNames(const QStringList& names, int named, const QString& separator)
 {
     // A few names say which files to look at; the message stays short whatever the count.
     const int count = static_cast<int>(names.size());
@@ -366,11 +365,11 @@ QString CMainUI::ApplyFailureText() const
 void CMainUI::UpdataApplyOK()
 {
     qDebug() << "------::UpdataApplyOK begin";
-    if (m_bWorkStopped)
+    if (m_flow.IsWorkStopped())
         return;
     m_eRunState = EWindowRunState::ResultShown;
     m_pBusyBanner->hide();
-    m_bApplying = false;
+    m_flow.ApplyEnded();
     // The run has ended: a pause that reached it too late holds nothing now, and no later run.
     SetApplyPause(false);
     if (m_pDuplicate)
@@ -396,7 +395,7 @@ void CMainUI::UpdataApplyOK()
             m_pMessageLine->SetText(tr("Results applyed. You can try fix again."));
             m_pRetryButton->show();
         }
-        m_bApplied = true;
+        m_flow.ResultApplied();
         // Nothing left to write: nothing offers to apply, and a run that ends now leaves nothing
         // to continue.
         if (!m_pReport->HasUnappliedChanges())
@@ -429,18 +428,16 @@ void CMainUI::UpdataApplyOK()
         }
     }
     qDebug() << "------::UpdataApplyOK end_1";
-    if (!m_bHomeAfterApply && !m_bCloseAfterApply)
+    if (!m_flow.LeavesAfterApply())
         return;
     // The thread has sent its last word; once it has ended, leaving asks again about whatever
     // could not be written.
     m_pApplyThread->wait();
-    if (std::exchange(m_bHomeAfterApply, false))
+    if (m_flow.TakeAfterApply() == CWindowFlow::EAfterApply::Home)
     {
-        m_bCloseAfterApply = false;
         GoHome();
         return;
     }
-    m_bCloseAfterApply = false;
     close();
     qDebug() << "------::UpdataApplyOK end_2";
 }
@@ -483,8 +480,7 @@ void CMainUI::CancelGroup()
             else
                 m_pReport->ApplyWork()->SetPauseState(EPauseRequest::Pause, true);
             m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
-            m_bApplying = false;
-            m_bRemoving = false;
+            m_flow.ApplyPaused();
             break;
         default:
             break;
@@ -571,7 +567,7 @@ void CMainUI::StopAllWork()
         if (m_pMusicLink)
             m_pMusicLink->SetExitState(1);
     }
-    m_bWorkStopped = true;
+    m_flow.WorkStopped();
 }
 
 void CMainUI::GoHome()
@@ -599,7 +595,7 @@ void CMainUI::GoHome()
         return;
     // Fixes not yet applied, or not yet written by an apply under way or paused, are not dropped
     // unasked: the closing question, and the apply goes home once the results are written.
-    if (m_pReport->HasUnappliedChanges() && !m_bHomeAfterApply)
+    if (m_pReport->HasUnappliedChanges() && !m_flow.GoesHomeAfterApply())
     {
         const QString question = tr("Do you want to apply new results?");
         const int answer = CWarnMessage::ShowMessage(this, question, question, 3, tr("Cancel"), tr("Ignore"),
@@ -611,7 +607,7 @@ void CMainUI::GoHome()
         if (answer == 3)
         {
             if (ApplyBeforeLeaving())
-                m_bHomeAfterApply = true;
+                m_flow.ApplyChosenAtHome();
             return;
         }
     }
@@ -635,12 +631,9 @@ void CMainUI::ResetToStart()
     SetScore(10000.0);
     SetScoreStep(0.0);
     m_iSavedProgress = -1;
-    m_bCloseAfterApply = false;
-    m_bHomeAfterApply = false;
+    m_flow.BackAtStart();
     m_pDuplicateControl->Reset();
     m_applyFailures.clear();
-    m_bDeleteDatabase = false;
-    m_bApplied = false;
     m_eRunMode = RunModeNone;
     m_iResultType = RunModeNone;
     m_pRetryButton->hide();

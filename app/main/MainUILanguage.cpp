@@ -152,7 +152,7 @@ void CMainUI::RetranslateWorkTexts()
     case EWorkStage::Loading:
         if (paused)
             m_pMessageLine->SetText(tr("Paused. Wanna continue and explore the world of music?"));
-        else if (m_bLoading)
+        else if (m_flow.Opening() == CWindowFlow::EOpening::Load)
             m_pMessageLine->SetText(tr("Loading, please wait..."));
         else
             m_pMessageLine->SetText(
@@ -187,9 +187,9 @@ void CMainUI::RetranslateWorkTexts()
     case EWorkStage::Applying:
         if (paused)
             m_pMessageLine->SetText(tr("Paused. Wanna continue and experience a new library?"));
-        else if (m_bApplying)
+        else if (m_flow.Opening() == CWindowFlow::EOpening::Apply)
             m_pMessageLine->SetText(tr("Applying the results, please wait a moment."));
-        else if (m_bRemoving)
+        else if (m_flow.Opening() == CWindowFlow::EOpening::Removal)
             m_pMessageLine->SetText(tr("Removing duplicates music, please wait..."));
         else
             m_pMessageLine->SetText(tr("Continue to apply the results,please wait a moment."));
@@ -226,11 +226,11 @@ void CMainUI::RetranslateScoreTexts()
 void CMainUI::RetranslateApplyTexts()
 {
     ResetHints(FixEndHints());
-    if (const QString failure = m_bApplied ? ApplyFailureText() : QString(); !failure.isEmpty())
+    if (const QString failure = m_flow.IsApplied() ? ApplyFailureText() : QString(); !failure.isEmpty())
     {
         m_pMessageLine->SetText(failure);
     }
-    else if (m_bApplied)
+    else if (m_flow.IsApplied())
     {
         // After an apply the message is the apply's own; it follows the language too.
         m_pMessageLine->SetText(GetScore() >= 10000.0 ? tr("Results applyed.")
@@ -248,12 +248,12 @@ void CMainUI::RetranslateApplyTexts()
 
 void CMainUI::RetranslateEmptyTexts()
 {
-    if (m_bApplied)
+    if (m_flow.IsApplied())
     {
         ShowAllApplied();
         return;
     }
-    if (!m_bAllClean)
+    if (!m_flow.IsAllClean())
     {
         m_pReturnButton->setText(tr("  Try Again"));
         ResetHints({tr("Unbelievable, no music files found! Wanna try again?"),

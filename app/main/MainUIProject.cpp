@@ -102,8 +102,7 @@ bool CMainUI::SaveProjectFile(bool closing)
     if (closing)
     {
         m_strProjectPath.clear();
-        if (!m_bUnappliedLeft)
-            m_bDeleteDatabase = true;
+        m_flow.LeaveResult();
         return true;
     }
     const QString db = g_strDBPath;
@@ -190,7 +189,7 @@ void CMainUI::LoadXMLPath()
     const int type = m_iResultType;
     // Only a library that gave nothing sends the user to pick its file; the button's text is no
     // guide, since it follows the language.
-    const bool failedITunes = m_eRunMode == RunModeITunes && !m_bAllClean;
+    const bool failedITunes = m_eRunMode == RunModeITunes && !m_flow.IsAllClean();
     m_pStartUI->SetLibraryButtonText(failedITunes ? tr("Select Library XML File")
                                                   : tr("Start to Clean iTunes"));
     ClearScanList();
@@ -224,7 +223,7 @@ void CMainUI::ButControl()
     m_pResultMarks->SetStage(ResultStageFixing);
     m_pResultMarks->SetSettled(false);
     m_pReport->StartFixFailed();
-    m_bApplied = false;
+    m_flow.NewFixes();
 }
 
 void CMainUI::About()

@@ -91,7 +91,7 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     }
     ++m_uRunGeneration;
     m_bStopRequest = false;
-    m_bWorkStopped = false;
+    m_flow.BeginLoad();
     m_eRunMode = mode;
     m_strProjectPath = path;
     m_pathList = paths;
@@ -108,7 +108,6 @@ void CMainUI::LoadStartParam(const QStringList& paths, const QString& path, EMus
     m_pPauseControl->SetLook(true);
     m_pPauseControl->SetButtonEnabled(false);
     m_pMessageLine->SetText(tr("Loading, please wait..."));
-    m_bLoading = true;
     StartHeaderMovie(QStringLiteral(":/res/res/win/gif/scanning.gif"));
     m_eStage = EWorkStage::Loading;
     m_pDuplicateControl->Reset();
@@ -269,7 +268,7 @@ void CMainUI::LoadMusicBatch(const QList<LinkTrackReport>& reports)
     const QString stageText =
         m_eStage == EWorkStage::Analysing ? tr("Analyzing Library: ") : tr("Scanning Library: ");
     if (m_eStage != EWorkStage::Analysing)
-        m_bLoading = false;
+        m_flow.LoadListed();
     // Steps queued before a pause never overwrite what the pause says.
     if (m_eRunState != EWindowRunState::Paused)
     {
@@ -522,7 +521,7 @@ void CMainUI::UpdataReport()
         ShowStillPicture(QStringLiteral(":/res/res/win/gif/fix_end.gif"));
         if (m_pTopStack->currentIndex() != TopWelcome)
             m_pBusyBanner->ShowLoading(false);
-        m_bAllClean = true;
+        m_flow.EndedAllClean();
         m_pReturnButton->setText(tr("Return"));
         m_pActionStack->setCurrentIndex(ActionReturn);
         if (duplicates)
@@ -554,7 +553,7 @@ void CMainUI::ShowEmptyResult()
     m_pBusyBanner->hide();
     m_eRunState = EWindowRunState::ResultShown;
     m_pPauseControl->SetActions(false, false);
-    m_bAllClean = false;
+    m_flow.EndedEmpty();
     m_pReturnButton->setText(tr("  Try Again"));
     m_pActionStack->setCurrentIndex(ActionReturn);
     m_pMessageLine->SetText(EmptyResultMessage());
