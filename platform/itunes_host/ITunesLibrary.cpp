@@ -435,6 +435,18 @@ void ITunesLibrary::reindexLocked()
     }
 }
 
+void ITunesLibrary::indexAppendedLocked(uint64_t persistentId)
+{
+    // An index of every track, one id each, takes the new one in its place; any other is made
+    // again, as before.
+    PlistValue* tracks = tracksDictLocked();
+    if (tracks && m_byPersistentId.size() + 1 == tracks->entries().size() &&
+        !m_byPersistentId.contains(persistentId))
+        m_byPersistentId.emplace(persistentId, tracks->entries().size() - 1);
+    else
+        reindexLocked();
+}
+
 PlistValue* ITunesLibrary::tracksDictLocked()
 {
     PlistValue* tracks = m_root.find("Tracks");
@@ -767,7 +779,7 @@ bool ITunesLibrary::takeBackLocked(std::unique_lock<std::mutex>& lock, const std
             }
         }
     }
-    reindexLocked();
+    indexAppendedLocked(pid);
     if (saveLocked(lock) != kOk)
         return false;
     persistentId = pid;
@@ -896,7 +908,7 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
             items->items().push_back(std::move(item));
         }
     }
-    reindexLocked();
+    indexAppendedLocked(pid);
     if (const HResult hr = saveLocked(lock); hr != kOk)
         return hr;
     persistentId = pid;
