@@ -101,6 +101,19 @@ protected:
         ASSERT_EQ(manager->MainListSize(), fileMode ? picked.size() : static_cast<qsizetype>(tracks.size()));
     }
 
+    // The library lists song 0's file `times` more, as the tracks 00C0FFEE00000101 on.
+    bool ListSongZeroAgain(int times)
+    {
+        for (int copy = 1; copy <= times; ++copy)
+        {
+            XmlTrack again = tracks[0];
+            again.trackId = 400 + copy;
+            again.persistentId = QStringLiteral("00C0FFEE0000010%1").arg(copy);
+            tracks.push_back(again);
+        }
+        return WriteLibraryXml(xmlPath, tracks);
+    }
+
     bool InITunes(const QString& persistentId) { return readFile(xmlPath).contains(persistentId.toUtf8()); }
 
     std::string Column(const char* column, int row)
@@ -386,14 +399,7 @@ TEST_F(ApplyTest, FolderTracksOfOneFileSpelledApartLeaveItToTheOneKept)
 // both come back as they were and both rows are restored.
 TEST_F(ApplyTest, EntriesRemovedAloneFromOneFileAllComeBack)
 {
-    for (int copy = 1; copy <= 2; ++copy)
-    {
-        XmlTrack again = tracks[0];
-        again.trackId = 400 + copy;
-        again.persistentId = QStringLiteral("00C0FFEE0000010%1").arg(copy);
-        tracks.push_back(again);
-    }
-    ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
+    ASSERT_TRUE(ListSongZeroAgain(2));
     Load(RunModeDuplicateITunes, true);
     std::vector<CMusicObj*> removed;
     for (int i = 0; i < manager->MainListSize(); ++i)
@@ -422,14 +428,7 @@ TEST_F(ApplyTest, EntriesRemovedAloneFromOneFileAllComeBack)
 // its file for the entries after it, and song 1's recycle name is free again for song 2.
 TEST_F(ApplyTest, ARemovalPassEndsAsTheRemovalsOneByOne)
 {
-    for (int copy = 1; copy <= 3; ++copy)
-    {
-        XmlTrack again = tracks[0];
-        again.trackId = 400 + copy;
-        again.persistentId = QStringLiteral("00C0FFEE0000010%1").arg(copy);
-        tracks.push_back(again);
-    }
-    ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
+    ASSERT_TRUE(ListSongZeroAgain(3));
     const QByteArray library = readFile(xmlPath);
     const QStringList order{"00C0FFEE00000101", "00C0FFEE00000000", "00C0FFEE00000102",
                             "00C0FFEE00000103", "00C0FFEE00000001", "00C0FFEE00000002"};
