@@ -9,6 +9,9 @@
 // alone, never from a path a row or a saved project names.
 //
 // These run on the caller's apply thread, one track at a time; the agent serialises its requests.
+// A removal pass (RemoveToTrash) runs its copies' removals on the threads of a CRemovalPipeline:
+// each one's steps up to its iTunes entry's deletion run one copy at a time in the pass's order,
+// and only the agent's wait for the library's save overlaps.
 
 #include "MusicManage.h"
 
@@ -19,6 +22,7 @@
 #include "NativePath.h"
 #include "RecycleBin.h"
 #include "RegularFile.h"
+#include "RemovalPipeline.h"
 #include "RemovalRecord.h"
 #include "SameFileIndex.h"
 #include "TracksTable.h"
@@ -29,11 +33,15 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
 namespace
 {
+
+// Copies of a removal pass on their way at once: their iTunes changes go out in shared saves.
+constexpr unsigned kRemovalsInFlight = 32;
 
 // The tag bits whose write clears the matching problem from a track's Absence.
 constexpr int kWriteBits = MF_Name | MF_Artist | MF_Album | MF_Artwork | MF_Year | MF_Genre;
@@ -89,6 +97,14 @@ std::array<char, 50> addBufferAsking(const QString& persistentId)
     return buffer;
 }
 
+// Deletes the iTunes entry of a removal. The agent answers once the library file holds the change:
+// from here on a removal pass lets the next copy's steps begin, so their changes share saves.
+int deleteITunesEntry(const QByteArray& persistentId)
+{
+    CRemovalPipeline::EndOrderedPart();
+    return DeleteTrackFromITunes_kvt(persistentId.constData());
+}
+
 bool isRecycledType(int type)
 {
     return type == RunModeDuplicateFiles || type == RunModeDuplicateITunes;
@@ -121,7 +137,7 @@ int deleteBareRecord(CMusicManage& manager, QString& target, MusicInfo* info, in
     const QByteArray pid = info->PersistentID.toUtf8();
     if (type == RunModeITunes)
     {
-        const int rc = DeleteTrackFromITunes_kvt(pid.constData());
+        const int rc = deleteITunesEntry(pid);
         if (rc != 0)
         {
             manager.WriteManageLog(
@@ -140,7 +156,7 @@ int deleteBareRecord(CMusicManage& manager, QString& target, MusicInfo* info, in
     info->TrashPath = target;
     if (type == RunModeDuplicateITunes)
     {
-        const int rc = DeleteTrackFromITunes_kvt(pid.constData());
+        const int rc = deleteITunesEntry(pid);
         if (rc != 0)
         {
             manager.WriteManageLog(
@@ -232,7 +248,7 @@ int CiTunesLib::DeleteMusic(QString& target, const MusicInfo* info, int type)
     const QByteArray pid = info->PersistentID.toUtf8();
     auto deleteFromITunes = [&]
     {
-        const int rc = DeleteTrackFromITunes_kvt(pid.constData());
+        const int rc = deleteITunesEntry(pid);
         if (rc != 0)
             Log(QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(info->Location).arg(rc));
         return rc == 0;
@@ -293,7 +309,7 @@ int CiTunesLib::DeleteLinkedITunesTrack(const QString& persistentId, int type)
 {
     if (type != RunModeDuplicateFiles)
         return 0;
-    const int rc = DeleteTrackFromITunes_kvt(persistentId.toUtf8().constData());
+    const int rc = deleteITunesEntry(persistentId.toUtf8());
     if (rc != 0)
         Log(QStringLiteral("%1 DeleteTrackFromITunes_kvt Failed: %2").arg(persistentId).arg(rc));
     return rc == 0 ? 0 : -1;
@@ -515,16 +531,29 @@ bool CMusicManage::FileKeptByOther(const CMusicObj& obj)
             m_fileIndex.reset();
     }
     // A track that is removed (a recycle path recorded in its row) keeps nothing.
-    for (const CMusicObj* other : sharing)
+    auto keptByOther = [&]
     {
-        std::string trash;
-        QMutexLocker lock(&m_library->DbMutex());
-        if (SelectValueFromDB(other->CurrentInfo().PersistentID.toUtf8().constData(), other->GetType(),
-                              "TrashPath", trash) != 0 ||
-            trash.empty())
-            return true;
-    }
-    return false;
+        for (const CMusicObj* other : sharing)
+        {
+            std::string trash;
+            QMutexLocker lock(&m_library->DbMutex());
+            if (SelectValueFromDB(other->CurrentInfo().PersistentID.toUtf8().constData(), other->GetType(),
+                                  "TrashPath", trash) != 0 ||
+                trash.empty())
+                return true;
+        }
+        return false;
+    };
+    if (keptByOther())
+        return true;
+    // In a removal pass a copy still in flight reads as removed; should its removal fail, it keeps
+    // the file after all. The answer waits for those that share this file.
+    if (!CRemovalPipeline::EarlierUnfinished(
+            [&](const void* track)
+            { return std::find(sharing.begin(), sharing.end(), track) != sharing.end(); }))
+        return false;
+    CRemovalPipeline::WaitForEarlier();
+    return keptByOther();
 }
 
 int CMusicManage::ApplyiTunesMusicInfo(void* track, int flags, int replace)
@@ -747,7 +776,16 @@ int CMusicManage::DeleteToTrash(void* track)
             WriteManageLog(QStringLiteral("Create trash path Failed!:%1").arg(m_recyclePath));
             return -1;
         }
-        target = CRecycleBin::FreeTarget(m_recyclePath, QFileInfo(info.Location).fileName());
+        const QString name = QFileInfo(info.Location).fileName();
+        target = CRecycleBin::FreeTarget(m_recyclePath, name);
+        // A name a copy still in flight holds comes free again should its removal fail: the
+        // numbered name waits for those copies, so it is the one a pass one by one gives.
+        if (!target.isEmpty() && target != QDir(m_recyclePath).filePath(name) &&
+            CRemovalPipeline::EarlierUnfinished([](const void*) { return true; }))
+        {
+            CRemovalPipeline::WaitForEarlier();
+            target = CRecycleBin::FreeTarget(m_recyclePath, name);
+        }
         // The record of where the copy comes from exists before the copy is moved, so no copy of
         // ours ever lies in the recycle folder without it.
         if (target.isEmpty() || !CRemovalRecord::Write(target, info.Location))
@@ -777,6 +815,53 @@ int CMusicManage::DeleteToTrash(void* track)
     // Only once the file is safe in the recycle folder does the iTunes entry of the same file go.
     if (!linkedEntry.isEmpty())
         m_zLibrary->DeleteLinkedITunesTrack(linkedEntry, RunModeDuplicateFiles);
+    return 0;
+}
+
+int CMusicManage::RemoveToTrash(void* const* tracks, int count, const MusicRemovalCallback& callback)
+{
+    CRemovalPipeline pipeline(kRemovalsInFlight);
+    int told = 0;
+    auto tell = [&](bool wait)
+    {
+        int result = -1;
+        while (pipeline.TakeOldest(result, wait))
+        {
+            callback.Done(callback.Context, told++, result);
+            wait = false;
+        }
+    };
+    auto endInFlight = [&]
+    {
+        while (pipeline.Unfinished() > 0)
+            tell(true);
+    };
+    for (int i = 0; i < count; ++i)
+    {
+        tell(false);
+        int go = callback.Proceed(callback.Context, static_cast<int>(pipeline.Unfinished()));
+        while (go == 2)
+        {
+            endInFlight();
+            go = callback.Proceed(callback.Context, 0);
+        }
+        if (go == 0)
+        {
+            endInFlight();
+            return 1;
+        }
+        while (pipeline.Unfinished() >= pipeline.Width())
+            tell(true);
+        void* track = tracks[i];
+        pipeline.Start(track,
+                       [this, track]
+                       {
+                           // Each copy's own mark: a kill on its way is told at the next start.
+                           CRecycleBin::MoveMark moving(GetRecyclePath());
+                           return DeleteToTrash(track);
+                       });
+    }
+    endInFlight();
     return 0;
 }
 

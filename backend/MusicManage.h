@@ -142,6 +142,10 @@ public:
     // device and inode) leaves the library alone: its file stays, and its row's recycle path is
     // that file's own place. Other types change nothing.
     int DeleteToTrash(void* track);
+    // DeleteToTrash of every track in turn, several in flight at once (see CRemovalPipeline), asking
+    // and answering through the callback (MusicRemovalCallback). 0; 1 when Proceed stopped the pass,
+    // after the copies in flight have ended and been told.
+    int RemoveToTrash(void* const* tracks, int count, const MusicRemovalCallback& callback);
     // Restore (0 or -1) of a Type 4 or 5 removal: moves the file from its recorded recycle path
     // back to its location. A row's recycle path is then cleared, and a Type 5 track comes back
     // into iTunes under a new PersistentID; a Type 4 file that a track of the lists also has gets

@@ -257,6 +257,14 @@ int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, in
                    });
 }
 
+int MM_RemoveToTrash(MusicManageHandle handle, void* const* tracks, int count,
+                     const MusicRemovalCallback* callback)
+{
+    if (!callback || !callback->Proceed || !callback->Done || (count > 0 && !tracks))
+        return -1;
+    return forward(handle, -1, [&](CMusicManage& m) { return m.RemoveToTrash(tracks, count, *callback); });
+}
+
 int MM_CountPendingFixes(MusicManageHandle handle, int replaceMask)
 {
     return forward(handle, -1, [&](CMusicManage& m) { return m.CountPendingFixes(replaceMask); });

@@ -84,54 +84,78 @@ void CDuplicate::RemoveDuplicate()
     // (a removal whose commit was refused) is joined: this commit takes its record too. Without a
     // working database (the engine's own records) there is nothing to begin or commit.
     const bool recorded = m_pLink->SetTransaction(false) >= 0;
-    auto stopNow = [this, recorded]
+    // The checked copies still in place go in the plan's order, several on their way at once; each
+    // result comes back in that order, once the library file holds the change. Copies still in
+    // place after this pass, and those this pass removed: a group earns its single-copy step only
+    // when this pass is what left it with one copy, never again.
+    struct GroupCount
     {
-        if (!m_pause.StopFlag())
-            return false;
-        if (m_pLink->SetTransaction(true) != 0 && recorded)
-            WriteUILog(QStringLiteral("RemoveDuplicate: the stopped removal could not be saved"));
-        return true;
-    };
-    for (const PlanGroup& group : plan)
-    {
-        // Copies still in place after this pass, and those this pass removed: a group earns its
-        // single-copy step only when this pass is what left it with one copy, never again.
         int left = 0;
         int removedHere = 0;
-        for (const PlanCopy& copy : group.copies)
+        int toGo = 0;
+    };
+    std::vector<GroupCount> counts(plan.size());
+    std::vector<void*> handles;
+    std::vector<std::pair<size_t, const PlanCopy*>> removals;
+    for (size_t g = 0; g < plan.size(); ++g)
+    {
+        for (const PlanCopy& copy : plan[g].copies)
         {
-            if (stopNow())
-                return;
-            m_pause.WaitWhilePaused();
-            if (stopNow())
-                return;
             if (copy.removed)
                 continue;
             if (!copy.checked)
             {
-                ++left;
+                ++counts[g].left;
                 continue;
             }
-            if (m_pLink->ApplyiTunesMusicInfo(copy.handle, MF_Duplicate) != 0)
-            {
-                notMoved << copy.path;
-                ++left;
-                continue;
-            }
-            ++removedHere;
-            CDuplicateItem* row = copy.row;
-            QMetaObject::invokeMethod(
-                this, [this, row, generation] { ApplyRemoved(row, generation); }, Qt::QueuedConnection);
+            handles.push_back(copy.handle);
+            removals.emplace_back(g, &copy);
+            ++counts[g].toGo;
         }
-        if (removedHere > 0 && left == 1)
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation]
-                {
-                    if (generation == m_generation.load())
-                        emit AddFixMissNum(1);
-                },
-                Qt::QueuedConnection);
+    }
+    const int stopped = m_pLink->RemoveToTrash(
+        handles,
+        [this](int inFlight)
+        {
+            if (m_pause.StopFlag())
+                return 0;
+            // The copies on their way come back before the pause holds the pass.
+            if (inFlight > 0 && m_pause.PauseAsked())
+                return 2;
+            m_pause.WaitWhilePaused();
+            return m_pause.StopFlag() ? 0 : 1;
+        },
+        [&](int index, int result)
+        {
+            const auto& [g, copy] = removals[static_cast<size_t>(index)];
+            GroupCount& count = counts[g];
+            if (result != 0)
+            {
+                notMoved << copy->path;
+                ++count.left;
+            }
+            else
+            {
+                ++count.removedHere;
+                CDuplicateItem* row = copy->row;
+                QMetaObject::invokeMethod(
+                    this, [this, row, generation] { ApplyRemoved(row, generation); }, Qt::QueuedConnection);
+            }
+            if (--count.toGo == 0 && count.removedHere > 0 && count.left == 1)
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation]
+                    {
+                        if (generation == m_generation.load())
+                            emit AddFixMissNum(1);
+                    },
+                    Qt::QueuedConnection);
+        });
+    if (stopped != 0)
+    {
+        if (m_pLink->SetTransaction(true) != 0 && recorded)
+            WriteUILog(QStringLiteral("RemoveDuplicate: the stopped removal could not be saved"));
+        return;
     }
     // The copies have moved; a refused commit leaves their record in the open transaction, where
     // a restore still finds it, and Remove stays offered to save it.

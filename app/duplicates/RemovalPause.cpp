@@ -10,6 +10,12 @@ bool CRemovalPause::WaitWhilePaused()
     return !m_bStop.load();
 }
 
+bool CRemovalPause::PauseAsked()
+{
+    QMutexLocker lock(&m_pauseMutex);
+    return m_bPause;
+}
+
 void CRemovalPause::SetPauseState(EPauseRequest request, bool wake)
 {
     QMutexLocker lock(&m_pauseMutex);

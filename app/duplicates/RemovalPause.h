@@ -18,6 +18,8 @@ public:
     void SetPauseState(EPauseRequest request, bool wake);
     void SetStopFlag(bool stop);
     bool StopFlag() const { return m_bStop.load(); }
+    // Whether a pause is asked, without waiting at it.
+    bool PauseAsked();
     // The remover's pause point; false when a stop is set.
     bool WaitWhilePaused();
 

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -327,6 +328,33 @@ int CMusicLink::StartDownload(CMusicObj* track, const char* text, int valueA, in
 int CMusicLink::ApplyiTunesMusicInfo(void* track, int flags)
 {
     return MM_ApplyiTunesMusicInfo(m_manage, track, flags, ReplaceMask());
+}
+
+int CMusicLink::RemoveToTrash(const std::vector<void*>& tracks, const std::function<int(int)>& proceed,
+                              const std::function<void(int, int)>& done)
+{
+    struct Pass
+    {
+        const std::function<int(int)>& proceed;
+        const std::function<void(int, int)>& done;
+        int told = 0;
+    } pass{proceed, done};
+    MusicRemovalCallback callback;
+    callback.Context = &pass;
+    callback.Proceed = [](void* context, int inFlight)
+    { return static_cast<Pass*>(context)->proceed(inFlight); };
+    callback.Done = [](void* context, int index, int result)
+    {
+        auto* self = static_cast<Pass*>(context);
+        ++self->told;
+        self->done(index, result);
+    };
+    const int ret = MM_RemoveToTrash(m_manage, tracks.data(), static_cast<int>(tracks.size()), &callback);
+    if (ret >= 0)
+        return ret;
+    for (int i = pass.told; i < static_cast<int>(tracks.size()); ++i)
+        done(i, -1);
+    return 0;
 }
 
 int CMusicLink::CountPendingFixes(int replaceMask)

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -100,6 +101,13 @@ public:
     // track: a CMusicObj, or a bare MusicInfo of an engine duplicate (see MM_ApplyiTunesMusicInfo).
     // Adds the settings' "Replace" mask when it has the replace switch.
     int ApplyiTunesMusicInfo(void* track, int flags);
+    // Removes the duplicate copies to the recycle folder with the results ApplyiTunesMusicInfo's
+    // removal gives one by one, several on their way at once (see MM_RemoveToTrash). proceed(inFlight)
+    // before each copy: 1 go on, 0 stop, 2 end the copies in flight first and ask again. done(index,
+    // result) for each copy in order, once the library file holds it; without a manager each copy
+    // is told -1. 0; 1 when proceed stopped the pass. On the calling thread, which they all block.
+    int RemoveToTrash(const std::vector<void*>& tracks, const std::function<int(int)>& proceed,
+                      const std::function<void(int, int)>& done);
     int ApplyMusicFixes(int index, int replaceMask);
     // The loaded tracks with fixes not yet applied (see MM_CountPendingFixes).
     int CountPendingFixes(int replaceMask);

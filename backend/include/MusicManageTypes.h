@@ -94,6 +94,17 @@ struct MusicCallback
     void* Context = nullptr;
 };
 
+// A removal pass's questions and answers (MM_RemoveToTrash), on the caller's thread. Proceed is asked
+// before each copy, `inFlight` copies still on their way: 1 goes on, 0 stops the pass, 2 lets the
+// copies in flight end first and asks again. Done tells each copy's result (as MM_ApplyiTunesMusicInfo
+// answers it) in the order of the copies, once the library file holds the copy's change.
+struct MusicRemovalCallback
+{
+    int (*Proceed)(void* context, int inFlight) = nullptr;
+    void (*Done)(void* context, int index, int result) = nullptr;
+    void* Context = nullptr;
+};
+
 // Configuration built by the link from the settings. The manager keeps nothing of it.
 struct MusicManageConfig
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 /*
- * The music manager's C-style interface: 31 functions over one manager handle. Every function
+ * The music manager's C-style interface: 32 functions over one manager handle. Every function
  * but MM_Create takes the handle first, forwards to one operation of the manager and returns an
  * int (MM_GetRepeatID a 64-bit int); a null handle, or one that no longer names the live manager,
  * gets the function's null result (-1 unless its comment says otherwise) and nothing is done.
@@ -95,6 +95,12 @@ extern "C" int MM_FreeArtworkData(MusicManageHandle handle, unsigned char** data
 // when the copy stays in the recycle folder. track is a CMusicObj of the manager's lists, or, for a
 // duplicate found by the Sonalike engine (g_bScaniTunes clear), a bare MusicInfo the caller owns.
 extern "C" int MM_ApplyiTunesMusicInfo(MusicManageHandle handle, void* track, int flags, int replaceMask);
+// Removes `count` duplicate copies (tracks as for MM_ApplyiTunesMusicInfo) to the recycle folder as
+// that call does one by one, with the same results, several on their way at once so that their
+// iTunes changes share the library's saves. 0; 1 when the callback stopped the pass; -1 for a null
+// callback. See MusicRemovalCallback.
+extern "C" int MM_RemoveToTrash(MusicManageHandle handle, void* const* tracks, int count,
+                                const MusicRemovalCallback* callback);
 // Writes the accepted fixes of the track at index (0 to MM_GetMusicCount's result - 1): 1 written,
 // 0 nothing to write, -1 for an index outside the main list, else the failing write's code
 // (WriteLibraryNotSaved, MusicManageTypes.h: the file was written, the library file not).

@@ -435,6 +435,18 @@ void ITunesLibrary::reindexLocked()
     }
 }
 
+void ITunesLibrary::indexAppendedLocked(uint64_t persistentId)
+{
+    // An index of every track, one id each, takes the new one in its place; any other is made
+    // again, as before.
+    PlistValue* tracks = tracksDictLocked();
+    if (tracks && m_byPersistentId.size() + 1 == tracks->entries().size() &&
+        !m_byPersistentId.contains(persistentId))
+        m_byPersistentId.emplace(persistentId, tracks->entries().size() - 1);
+    else
+        reindexLocked();
+}
+
 PlistValue* ITunesLibrary::tracksDictLocked()
 {
     PlistValue* tracks = m_root.find("Tracks");
@@ -624,7 +636,11 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
     kept.set("Track", *track);
     PlistValue places(PlistValue::Kind::Array);
     auto& entries = tracks->entries();
-    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(m_byPersistentId.at(persistentId)));
+    // Every track named by an id of its own: the index loses this one and the later ones move up
+    // one place, as a new index would have them. Otherwise it is made again.
+    const bool indexExact = m_byPersistentId.size() == entries.size();
+    const size_t removedAt = m_byPersistentId.at(persistentId);
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(removedAt));
     if (PlistValue* playlists = m_root.find("Playlists"); playlists && trackId >= 0)
     {
         for (size_t p = 0; p < playlists->items().size(); ++p)
@@ -633,27 +649,39 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
             PlistValue* items = playlist.find("Playlist Items");
             if (!items)
                 continue;
+            // One pass: each place of the track is kept (its index in the list as it was), the
+            // others close up behind it.
             auto& list = items->items();
+            size_t stays = 0;
             for (size_t i = 0; i < list.size(); ++i)
             {
                 const PlistValue* id = list[i].find("Track ID");
                 if (!id || id->toInt(-1) != trackId)
+                {
+                    if (stays != i)
+                        list[stays] = std::move(list[i]);
+                    ++stays;
                     continue;
+                }
                 PlistValue place(PlistValue::Kind::Dict);
                 place.set("Playlist", PlistValue::string(playlistKey(playlist, p)));
                 place.set("Index", PlistValue::integer(static_cast<int64_t>(i)));
                 places.items().push_back(std::move(place));
             }
-            std::erase_if(list,
-                          [trackId](const PlistValue& item)
-                          {
-                              const PlistValue* id = item.find("Track ID");
-                              return id && id->toInt(-1) == trackId;
-                          });
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(stays), list.end());
         }
     }
     kept.set("Playlists", std::move(places));
-    reindexLocked();
+    if (indexExact)
+    {
+        m_byPersistentId.erase(persistentId);
+        for (auto& [id, at] : m_byPersistentId)
+            at -= at > removedAt ? 1 : 0;
+    }
+    else
+    {
+        reindexLocked();
+    }
     // The store goes out with the library, after it.
     auto& list = removedLocked().find("Removed Tracks")->items();
     list.push_back(std::move(kept));
@@ -751,7 +779,7 @@ bool ITunesLibrary::takeBackLocked(std::unique_lock<std::mutex>& lock, const std
             }
         }
     }
-    reindexLocked();
+    indexAppendedLocked(pid);
     if (saveLocked(lock) != kOk)
         return false;
     persistentId = pid;
@@ -880,7 +908,7 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
             items->items().push_back(std::move(item));
         }
     }
-    reindexLocked();
+    indexAppendedLocked(pid);
     if (const HResult hr = saveLocked(lock); hr != kOk)
         return hr;
     persistentId = pid;

@@ -133,6 +133,8 @@ private:
     // changed since, unless changes of ours are still to be written into it.
     PlistValue& removedLocked();
     void reindexLocked();
+    // After a track was put at the end of the Tracks dictionary: the index takes it.
+    void indexAppendedLocked(uint64_t persistentId);
     PlistValue* trackLocked(uint64_t persistentId);
     // The track and its file's local path; kNotFound, or kNoInterface for a track without a file.
     HResult fileTrackLocked(uint64_t persistentId, PlistValue*& track, std::string& path);

@@ -101,6 +101,19 @@ protected:
         ASSERT_EQ(manager->MainListSize(), fileMode ? picked.size() : static_cast<qsizetype>(tracks.size()));
     }
 
+    // The library lists song 0's file `times` more, as the tracks 00C0FFEE00000101 on.
+    bool ListSongZeroAgain(int times)
+    {
+        for (int copy = 1; copy <= times; ++copy)
+        {
+            XmlTrack again = tracks[0];
+            again.trackId = 400 + copy;
+            again.persistentId = QStringLiteral("00C0FFEE0000010%1").arg(copy);
+            tracks.push_back(again);
+        }
+        return WriteLibraryXml(xmlPath, tracks);
+    }
+
     bool InITunes(const QString& persistentId) { return readFile(xmlPath).contains(persistentId.toUtf8()); }
 
     std::string Column(const char* column, int row)
@@ -386,14 +399,7 @@ TEST_F(ApplyTest, FolderTracksOfOneFileSpelledApartLeaveItToTheOneKept)
 // both come back as they were and both rows are restored.
 TEST_F(ApplyTest, EntriesRemovedAloneFromOneFileAllComeBack)
 {
-    for (int copy = 1; copy <= 2; ++copy)
-    {
-        XmlTrack again = tracks[0];
-        again.trackId = 400 + copy;
-        again.persistentId = QStringLiteral("00C0FFEE0000010%1").arg(copy);
-        tracks.push_back(again);
-    }
-    ASSERT_TRUE(WriteLibraryXml(xmlPath, tracks));
+    ASSERT_TRUE(ListSongZeroAgain(2));
     Load(RunModeDuplicateITunes, true);
     std::vector<CMusicObj*> removed;
     for (int i = 0; i < manager->MainListSize(); ++i)
@@ -414,6 +420,73 @@ TEST_F(ApplyTest, EntriesRemovedAloneFromOneFileAllComeBack)
     const auto rows =
         QueryColumn(h.dbPath, "select count(*) from TracksTable where ifnull(TrashPath, '') != ''");
     EXPECT_EQ(rows, std::vector<std::string>{"0"});
+}
+
+// A removal pass with copies in flight ends as the same removals one by one: the library file,
+// the rows, the recycle folder and the songs. Song 0's file is listed three times more, song 1
+// shares its file name; iTunes has lost songs 0 and 1, so their removals fail: song 0 then keeps
+// its file for the entries after it, and song 1's recycle name is free again for song 2.
+TEST_F(ApplyTest, ARemovalPassEndsAsTheRemovalsOneByOne)
+{
+    ASSERT_TRUE(ListSongZeroAgain(3));
+    const QByteArray library = readFile(xmlPath);
+    const QStringList order{"00C0FFEE00000101", "00C0FFEE00000000", "00C0FFEE00000102",
+                            "00C0FFEE00000103", "00C0FFEE00000001", "00C0FFEE00000002"};
+    auto run = [&](bool inFlight)
+    {
+        Load(RunModeDuplicateITunes, true);
+        std::vector<void*> copies;
+        for (const QString& pid : order)
+            for (int i = 0; i < manager->MainListSize(); ++i)
+                if (manager->MusicAt(i)->CurrentInfo().PersistentID == pid)
+                    copies.push_back(manager->MusicAt(i));
+        EXPECT_EQ(DeleteTrackFromITunes_kvt("00C0FFEE00000000"), 0);
+        EXPECT_EQ(DeleteTrackFromITunes_kvt("00C0FFEE00000001"), 0);
+        QStringList state;
+        EXPECT_EQ(manager->SetTransaction(0), 0);
+        if (inFlight)
+        {
+            MusicRemovalCallback callback;
+            callback.Context = &state;
+            callback.Proceed = [](void*, int) { return 1; };
+            callback.Done = [](void* context, int index, int result)
+            { *static_cast<QStringList*>(context) << QStringLiteral("%1:%2").arg(index).arg(result); };
+            EXPECT_EQ(manager->RemoveToTrash(copies.data(), static_cast<int>(copies.size()), callback), 0);
+        }
+        else
+        {
+            for (size_t i = 0; i < copies.size(); ++i)
+                state << QStringLiteral("%1:%2").arg(i).arg(manager->DeleteToTrash(copies[i]));
+        }
+        EXPECT_EQ(manager->SetTransaction(1), 0);
+        manager.reset();
+        state << QString::fromUtf8(readFile(xmlPath));
+        for (const std::string& row : QueryColumn(
+                 h.dbPath,
+                 "select PersistentID || ' ' || ifnull(TrashPath, '') from TracksTable order by rowid"))
+            state << QString::fromStdString(row);
+        for (const QString& name : QDir(dayFolder).entryList(QDir::Files | QDir::Hidden))
+            state << name + QStringLiteral(" %1").arg(readFile(dayFolder + "/" + name).size());
+        for (const QString& file : files)
+            state << file + (QFileInfo::exists(file) ? QStringLiteral(" here") : QStringLiteral(" gone"));
+
+        // Back to the start: the songs in place, no recycle folder, the library and no database.
+        for (const QString& name : QDir(dayFolder).entryList(QDir::Files))
+            for (const QString& file : files)
+                if (!QFileInfo::exists(file) &&
+                    CRecycleBin::MoveFile(dayFolder + "/" + name, file) == CRecycleBin::MoveOk)
+                    break;
+        QDir(dayFolder).removeRecursively();
+        QFile::remove(xmlPath + ".tidewell-removed");
+        QFile::remove(h.dbPath);
+        QFile f(xmlPath);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(library) == library.size());
+        return state.join(u'\n').toStdString();
+    };
+    const std::string oneByOne = run(false);
+    EXPECT_EQ(oneByOne.rfind("0:0\n1:-1\n2:0\n3:0\n4:-1\n5:0\n", 0), 0u) << oneByOne;
+    EXPECT_NE(oneByOne.find("song.mp3 "), std::string::npos) << oneByOne;
+    EXPECT_EQ(run(true), oneByOne);
 }
 
 TEST_F(ApplyTest, EditsReachTheHostLibraryAndTheFile)
