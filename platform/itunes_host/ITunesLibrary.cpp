@@ -10,6 +10,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <iterator>
@@ -146,7 +147,7 @@ std::string playlistKey(const PlistValue& playlist, size_t index)
 {
     const PlistValue* id = playlist.find("Playlist Persistent ID");
     if (id)
-        return id->text();
+        return std::string(id->text());
     std::string place = "#";
     place += std::to_string(index);
     return place;
@@ -154,9 +155,17 @@ std::string playlistKey(const PlistValue& playlist, size_t index)
 
 } // namespace
 
-uint64_t parsePersistentIdText(const std::string& text)
+uint64_t parsePersistentIdText(std::string_view text)
 {
-    return std::strtoull(text.c_str(), nullptr, 16);
+    // strtoull reads up to a terminator; an id is 16 digits, so the copy stays on the stack.
+    char shortCopy[32];
+    if (text.size() < sizeof shortCopy)
+    {
+        std::memcpy(shortCopy, text.data(), text.size());
+        shortCopy[text.size()] = '\0';
+        return std::strtoull(shortCopy, nullptr, 16);
+    }
+    return std::strtoull(std::string(text).c_str(), nullptr, 16);
 }
 
 std::string formatPersistentIdText(uint64_t persistentId)
@@ -496,7 +505,7 @@ HResult ITunesLibrary::readString(uint64_t persistentId, const char* key, std::s
     if (!track)
         return missingLocked();
     const PlistValue* value = track->find(key);
-    out = value ? value->text() : std::string();
+    out = value ? std::string(value->text()) : std::string();
     return kOk;
 }
 

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <random>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -170,7 +171,7 @@ private:
 };
 
 // Text helpers shared by the host and its tests.
-uint64_t parsePersistentIdText(const std::string& text);
+uint64_t parsePersistentIdText(std::string_view text);
 std::string formatPersistentIdText(uint64_t persistentId);
 
 } // namespace tidewell::ithost

@@ -98,12 +98,12 @@ public:
         {
             if (m_leafIsKey)
             {
-                m_stack.back().key = std::move(m_text);
+                m_stack.back().key.assign(m_text); // m_text keeps its room for the next leaf
                 m_stack.back().haveKey = true;
             }
             else
             {
-                m_leaf->setText(std::move(m_text));
+                m_leaf->setText(m_text);
             }
             m_text.clear();
             m_inLeaf = false;
@@ -164,7 +164,7 @@ private:
     bool m_haveRoot = false;
 };
 
-void escapeInto(std::string& out, const std::string& text)
+void escapeInto(std::string& out, std::string_view text)
 {
     // Copies runs of plain text at once; only & < > are replaced (the forms iTunes writes).
     size_t from = 0;
@@ -174,7 +174,7 @@ void escapeInto(std::string& out, const std::string& text)
         out += text[i] == '&' ? "&#38;" : text[i] == '<' ? "&#60;" : "&#62;";
         from = i + 1;
     }
-    out.append(text, from, std::string::npos);
+    out.append(text.substr(from));
 }
 
 const char* elementName(PlistValue::Kind kind)
@@ -214,7 +214,7 @@ void writeContainerBody(std::string& out, const PlistValue& value, int indent)
         {
             out.append(static_cast<size_t>(indent + 1), '\t');
             out += "<key>";
-            escapeInto(out, key);
+            escapeInto(out, key.view());
             out += "</key>";
             const bool container =
                 child.kind() == PlistValue::Kind::Dict || child.kind() == PlistValue::Kind::Array;
@@ -285,7 +285,8 @@ int64_t PlistValue::toInt(int64_t fallback) const
 {
     if (m_kind != Kind::Integer && m_kind != Kind::String)
         return fallback;
-    const char* begin = m_text.c_str();
+    const std::string text(m_text.view()); // strtoll reads up to a terminator
+    const char* begin = text.c_str();
     char* end = nullptr;
     const long long value = std::strtoll(begin, &end, 10);
     return end == begin ? fallback : static_cast<int64_t>(value);
@@ -293,17 +294,18 @@ int64_t PlistValue::toInt(int64_t fallback) const
 
 struct PlistValue::Children
 {
-    std::vector<std::pair<std::string, PlistValue>> entries;
+    std::vector<std::pair<PlistText, PlistValue>> entries;
     std::vector<PlistValue> items;
 };
 
 PlistValue::PlistValue() = default;
 
-PlistValue::PlistValue(Kind kind, std::string text) : m_kind(kind), m_text(std::move(text)) {}
+PlistValue::PlistValue(Kind kind, std::string_view text) : m_text(text), m_kind(kind) {}
 
 PlistValue::PlistValue(const PlistValue& other)
-    : m_kind(other.m_kind), m_text(other.m_text),
-      m_children(other.m_children ? std::make_unique<Children>(*other.m_children) : nullptr)
+    : m_text(other.m_text),
+      m_children(other.m_children ? std::make_unique<Children>(*other.m_children) : nullptr),
+      m_kind(other.m_kind)
 {
 }
 
@@ -325,14 +327,14 @@ PlistValue::Children& PlistValue::children()
     return *m_children;
 }
 
-std::vector<std::pair<std::string, PlistValue>>& PlistValue::entries()
+std::vector<std::pair<PlistText, PlistValue>>& PlistValue::entries()
 {
     return children().entries;
 }
 
-const std::vector<std::pair<std::string, PlistValue>>& PlistValue::entries() const
+const std::vector<std::pair<PlistText, PlistValue>>& PlistValue::entries() const
 {
-    static const std::vector<std::pair<std::string, PlistValue>> none;
+    static const std::vector<std::pair<PlistText, PlistValue>> none;
     return m_children ? m_children->entries : none;
 }
 
@@ -369,7 +371,7 @@ void PlistValue::set(std::string_view key, PlistValue value)
     if (PlistValue* existing = find(key))
         *existing = std::move(value);
     else
-        entries().emplace_back(std::string(key), std::move(value));
+        entries().emplace_back(PlistText(key), std::move(value));
 }
 
 bool PlistValue::remove(std::string_view key)
