@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace tidewell::ithost
 {
@@ -17,6 +18,11 @@ class PlistBuilder : public SaxHandler
 {
 public:
     PlistBuilder(PlistValue& root, const std::function<bool()>& stop) : m_root(root), m_stop(stop) {}
+
+    // Each dictionary of the root's (first) Tracks dictionary goes to `onTrack` as it closes
+    // instead of staying in the tree, and each value of the root's (first) Playlists array is
+    // dropped as it closes.
+    void takeTracks(const std::function<void(PlistValue&&)>* onTrack) { m_onTrack = onTrack; }
 
     void startElement(std::string_view name) override
     {
@@ -56,6 +62,7 @@ public:
         if (!kind)
             return fail("unknown element " + std::string(name));
         PlistValue* value = nullptr;
+        Role role = Role::Kept;
         if (m_stack.empty())
         {
             if (m_haveRoot)
@@ -69,6 +76,8 @@ public:
             if (!parent.haveKey)
                 return fail("dict entry without key");
             parent.haveKey = false;
+            if (m_onTrack && m_stack.size() == 1)
+                role = rootEntryRole(parent.key, *kind);
             parent.value->entries().emplace_back(std::move(parent.key), PlistValue(*kind));
             value = &parent.value->entries().back().second;
         }
@@ -80,7 +89,7 @@ public:
         if (*kind == Kind::Dict || *kind == Kind::Array)
         {
             // Only the innermost container grows while it is open, so these pointers stay valid.
-            m_stack.push_back(Frame{value, {}, false});
+            m_stack.push_back(Frame{value, {}, false, role});
         }
         else
         {
@@ -119,6 +128,19 @@ public:
         closed.entries().shrink_to_fit();
         closed.items().shrink_to_fit();
         m_stack.pop_back();
+        if (m_stack.empty() || m_stack.back().role == Role::Kept)
+            return;
+        // The value just closed is the last of its parent's.
+        PlistValue& parent = *m_stack.back().value;
+        if (m_stack.back().role == Role::Tracks && closed.kind() == PlistValue::Kind::Dict)
+        {
+            (*m_onTrack)(std::move(closed));
+            parent.entries().pop_back();
+        }
+        else if (m_stack.back().role == Role::Playlists)
+        {
+            parent.items().pop_back();
+        }
     }
 
     void characters(const char* text, size_t length) override
@@ -145,15 +167,37 @@ public:
     const std::string& error() const { return m_error; }
 
 private:
+    enum class Role
+    {
+        Kept,
+        Tracks,   // the root's first Tracks dictionary, when its tracks are taken
+        Playlists // the root's first Playlists array, then
+    };
+
     struct Frame
     {
         PlistValue* value;
         std::string key;
         bool haveKey;
+        Role role;
     };
+
+    // What a root entry's container is while the tracks are taken (lookups answer the first entry
+    // of a key, so only the first of each counts).
+    Role rootEntryRole(std::string_view key, PlistValue::Kind kind)
+    {
+        if (key == "Tracks" && !std::exchange(m_seenTracks, true) && kind == PlistValue::Kind::Dict)
+            return Role::Tracks;
+        if (key == "Playlists" && !std::exchange(m_seenPlaylists, true) && kind == PlistValue::Kind::Array)
+            return Role::Playlists;
+        return Role::Kept;
+    }
 
     PlistValue& m_root;
     const std::function<bool()>& m_stop;
+    const std::function<void(PlistValue&&)>* m_onTrack = nullptr;
+    bool m_seenTracks = false;
+    bool m_seenPlaylists = false;
     std::vector<Frame> m_stack;
     PlistValue* m_leaf = nullptr;
     std::string m_text;
@@ -281,12 +325,12 @@ void writeValue(std::string& out, const PlistValue& value, int indent, bool onKe
 
 } // namespace
 
-int64_t PlistValue::toInt(int64_t fallback) const
+int64_t PlistValue::toInt(Kind kind, std::string_view text, int64_t fallback)
 {
-    if (m_kind != Kind::Integer && m_kind != Kind::String)
+    if (kind != Kind::Integer && kind != Kind::String)
         return fallback;
-    const std::string text(m_text.view()); // strtoll reads up to a terminator
-    const char* begin = text.c_str();
+    const std::string terminated(text); // strtoll reads up to a terminator
+    const char* begin = terminated.c_str();
     char* end = nullptr;
     const long long value = std::strtoll(begin, &end, 10);
     return end == begin ? fallback : static_cast<int64_t>(value);
@@ -390,11 +434,14 @@ bool PlistValue::remove(std::string_view key)
     return false;
 }
 
-bool readPlistFile(const std::string& path, PlistValue& root, std::string* error,
-                   const std::function<bool()>& stop)
+namespace
+{
+bool readInto(const std::string& path, PlistValue& root, std::string* error,
+              const std::function<bool()>& stop, const std::function<void(PlistValue&&)>* onTrack)
 {
     PlistValue value;
     PlistBuilder builder(value, stop);
+    builder.takeTracks(onTrack);
     const SaxResult parsed = parseXmlFile(path, builder);
     if (parsed == SaxResult::Missing)
     {
@@ -410,6 +457,20 @@ bool readPlistFile(const std::string& path, PlistValue& root, std::string* error
         *error = builder.error().empty() ? (wellFormed ? "not a property list" : "not well-formed XML")
                                          : builder.error();
     return ok;
+}
+} // namespace
+
+bool readPlistFile(const std::string& path, PlistValue& root, std::string* error,
+                   const std::function<bool()>& stop)
+{
+    return readInto(path, root, error, stop, nullptr);
+}
+
+bool readLibraryTracks(const std::string& path, PlistValue& root,
+                       const std::function<void(PlistValue&&)>& onTrack, std::string* error,
+                       const std::function<bool()>& stop)
+{
+    return readInto(path, root, error, stop, &onTrack);
 }
 
 std::string writePlist(const PlistValue& root, size_t sizeHint)

@@ -50,7 +50,9 @@ public:
     std::string_view text() const { return m_text.view(); }
     void setText(std::string_view text) { m_text = PlistText(text); }
     // Integer value of an integer (or integer-looking string) element; fallback when it is none.
-    int64_t toInt(int64_t fallback = 0) const;
+    int64_t toInt(int64_t fallback = 0) const { return toInt(m_kind, text(), fallback); }
+    // The same for a value of `kind` whose text is `text`.
+    static int64_t toInt(Kind kind, std::string_view text, int64_t fallback);
 
     // Dictionary access. find() answers null when the key is absent or this is no dictionary.
     std::vector<std::pair<PlistText, PlistValue>>& entries();
@@ -83,6 +85,14 @@ private:
 // `stop`, when given, is asked between elements; true ends the read as a failure ("stopped").
 bool readPlistFile(const std::string& path, PlistValue& root, std::string* error = nullptr,
                    const std::function<bool()>& stop = {});
+
+// Reads a library file with the checks and answers of readPlistFile, keeping less: each
+// dictionary of the root's Tracks dictionary goes to `onTrack` in file order as it closes, and the
+// root's Playlists array is left empty. Tracks already handed on stay handed on when the read then
+// fails.
+bool readLibraryTracks(const std::string& path, PlistValue& root,
+                       const std::function<void(PlistValue&&)>& onTrack, std::string* error = nullptr,
+                       const std::function<bool()>& stop = {});
 
 // Serialises a root value in the layout iTunes itself writes (tabs, key and scalar on one line).
 // `sizeHint` (e.g. the size of the file last written) saves regrowing a large text.
