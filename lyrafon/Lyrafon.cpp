@@ -11,8 +11,6 @@
 #include "ITunesLibrary.h"
 #include "LibraryXmlReader.h"
 
-#include <malloc.h>
-
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -104,14 +102,7 @@ std::optional<std::string> fetchFromITunes(const std::string& persistentId, cons
 
 int destroyLocked(int stopThread)
 {
-    if (g_session)
-    {
-        g_session.reset();
-        // A large library's session is hundreds of megabytes in small blocks, freed here while
-        // the caller's tracks live on: the free pages go back to the system now instead of staying
-        // in the allocator's arenas, where the program's peak memory would keep them.
-        malloc_trim(0);
-    }
+    g_session.reset();
     return stopThread == 1 ? StopComThread() : 0;
 }
 
