@@ -604,46 +604,45 @@ int ITunesLibrary::trackCount()
     return static_cast<int>(m_index ? m_index->count() : m_byPersistentId.size());
 }
 
-HResult ITunesLibrary::readString(uint64_t persistentId, const char* key, std::string& out)
+HResult ITunesLibrary::valueLocked(uint64_t persistentId, const char* key,
+                                   std::optional<LibraryTrackIndex::Value>& out)
 {
-    std::lock_guard lock(m_mutex);
+    out.reset();
     if (refreshLocked(); !m_loaded)
         return kFail; // never read: no tree to look in either
     if (m_index)
     {
         if (!m_index->contains(persistentId))
             return missingLocked();
-        const auto value = m_index->find(persistentId, key);
-        out = value ? std::string(value->text) : std::string();
+        out = m_index->find(persistentId, key);
         return kOk;
     }
     const PlistValue* track = trackLocked(persistentId);
     if (!track)
         return missingLocked();
-    const PlistValue* value = track->find(key);
-    out = value ? std::string(value->text()) : std::string();
+    if (const PlistValue* value = track->find(key))
+        out = LibraryTrackIndex::Value{value->kind(), value->text()};
     return kOk;
+}
+
+HResult ITunesLibrary::readString(uint64_t persistentId, const char* key, std::string& out)
+{
+    std::lock_guard lock(m_mutex);
+    std::optional<LibraryTrackIndex::Value> value;
+    const HResult hr = valueLocked(persistentId, key, value);
+    if (hr == kOk)
+        out = value ? std::string(value->text) : std::string();
+    return hr;
 }
 
 HResult ITunesLibrary::readInteger(uint64_t persistentId, const char* key, int64_t& out)
 {
     std::lock_guard lock(m_mutex);
-    if (refreshLocked(); !m_loaded)
-        return kFail; // never read: no tree to look in either
-    if (m_index)
-    {
-        if (!m_index->contains(persistentId))
-            return missingLocked();
-        const auto value = m_index->find(persistentId, key);
+    std::optional<LibraryTrackIndex::Value> value;
+    const HResult hr = valueLocked(persistentId, key, value);
+    if (hr == kOk)
         out = value ? PlistValue::toInt(value->kind, value->text, 0) : 0;
-        return kOk;
-    }
-    const PlistValue* track = trackLocked(persistentId);
-    if (!track)
-        return missingLocked();
-    const PlistValue* value = track->find(key);
-    out = value ? value->toInt(0) : 0;
-    return kOk;
+    return hr;
 }
 
 HResult ITunesLibrary::fileTrackLocked(uint64_t persistentId, PlistValue*& track, std::string& path)

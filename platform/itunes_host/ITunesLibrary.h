@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -137,6 +138,9 @@ private:
     void closeIndexedFile();
     // refreshLocked, then the whole tree for a change.
     HResult refreshTreeLocked();
+    // The value of `key` in the track (from m_index or the tree; the text valid under the mutex),
+    // none when the track lacks the key; kNotFound, or kFail while the library cannot be read.
+    HResult valueLocked(uint64_t persistentId, const char* key, std::optional<LibraryTrackIndex::Value>& out);
     // From m_index: the track's file path; kNotFound, or kNoInterface for a track without a file.
     HResult indexedFileLocked(uint64_t persistentId, std::string& path) const;
     // Reads the file when it was never read or changed since; kFail while no good library was read.
