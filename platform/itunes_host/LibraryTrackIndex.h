@@ -16,7 +16,7 @@ namespace tidewell::ithost
 
 // The tracks of a library file as the host's questions read them, and nothing else of the file:
 // a track's entries (kind, key and text of each value it holds directly) packed into shared
-// blocks, keys named by number, about a fifth of the tree they come from. Answers as the tree
+// blocks, keys named by number, about a third of the tree they come from. Answers as the tree
 // does: the first track of a persistent ID, the first entry of a key. Read-only; not thread-safe
 // (the library's mutex orders its users).
 class LibraryTrackIndex
