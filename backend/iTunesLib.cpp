@@ -368,6 +368,7 @@ int CiTunesLib::RunImport(const QString& dataFolder, MusicProgressFunc callback,
     }
     if (isAgentMode(m_mode))
         DestroyAgent_kvt(0);
+    m_sharedTexts.clear();
     if (isFileMode(m_mode))
         m_filePaths.clear();
     {
@@ -411,16 +412,31 @@ bool CiTunesLib::ReadAgentTrack(int index, ImportedTrack& track)
     track.current.PersistentID = fromUtf8(values.get(kPid));
     track.current.Name = fromUtf8(values.get(kName));
     track.current.TotalTime = fromUtf8(values.get(kTotalTime));
-    track.current.Artist = fromUtf8(values.get(kArtist));
-    track.current.Album = fromUtf8(values.get(kAlbum));
+    track.current.Artist = SharedText(values.get(kArtist));
+    track.current.Album = SharedText(values.get(kAlbum));
     track.current.Size = fromUtf8(values.get(kSize));
     track.current.Location = PathFromNative(values.get(kLocation));
-    track.current.Year = fromUtf8(values.get(kYear));
-    track.current.Genre = fromUtf8(values.get(kGenre));
-    track.current.Bitrate = fromUtf8(values.get(kBitrate));
-    track.current.Purchased = fromUtf8(values.get(kPurchased));
+    track.current.Year = SharedText(values.get(kYear));
+    track.current.Genre = SharedText(values.get(kGenre));
+    track.current.Bitrate = SharedText(values.get(kBitrate));
+    track.current.Purchased = SharedText(values.get(kPurchased));
     KeepAsRead(track.current, track.old);
     return true;
+}
+
+QString CiTunesLib::SharedText(const char* text)
+{
+    if (!text)
+        return {};
+    // Bounded, for a library whose texts do not repeat after all.
+    constexpr qsizetype kMaxShared = 65536;
+    const auto key = QByteArray::fromRawData(text, static_cast<qsizetype>(qstrlen(text)));
+    if (const auto it = m_sharedTexts.constFind(key); it != m_sharedTexts.cend())
+        return it.value();
+    QString value = QString::fromUtf8(key);
+    if (m_sharedTexts.size() < kMaxShared)
+        m_sharedTexts.insert(QByteArray(text), value);
+    return value;
 }
 
 bool CiTunesLib::AgentTrackHasArtwork(int index)

@@ -5,6 +5,7 @@
 #include "MusicTag.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -149,6 +150,9 @@ private:
     // One track of each source; false (logged) when the track is left out.
     // The agent's list (types 1, 5), inserted into the library database.
     bool ReadAgentTrack(int index, ImportedTrack& track);
+    // The text as a QString, one copy for every track of the import that has the same (see
+    // m_sharedTexts); empty for null.
+    QString SharedText(const char* text);
     // Whether the agent's track `index` has artwork, as MakeTrackObject asks it. Any thread.
     bool AgentTrackHasArtwork(int index);
     // A file of the list (types 2, 4): its tags, inserted into the library database.
@@ -175,6 +179,10 @@ private:
     // the spelling does not answer; dropped when the database opens, closes or changes an id.
     struct ZFileIndex;
     std::unique_ptr<ZFileIndex> m_zFiles;
+    // The artists, albums, genres, years and bit rates of an import's tracks, which repeat across
+    // a library: each is held once however many tracks name it. Import thread only; emptied when
+    // the import ends.
+    QHash<QByteArray, QString> m_sharedTexts;
     CMusicManage* m_manager = nullptr;
     std::atomic<bool> m_stopFlag{false};
     int m_mode = 0;

@@ -676,10 +676,24 @@ int CMusicLink::FreeDedupeResults()
     return DedupeDealloc();
 }
 
+namespace
+{
+// A report's path, as the track object holds it when it is the same text: the window keeps the
+// path of every report, so a large library then holds each path once, not three times. Called on
+// the thread that made the record from the object.
+QString ReportPath(const MusicProgressInfo& info)
+{
+    QString path = QString::fromUtf8(info.Location ? info.Location : "");
+    if (const auto* track = static_cast<const CMusicObj*>(info.MusicObj);
+        track && track->CurrentInfo().Location == path)
+        return track->CurrentInfo().Location;
+    return path;
+}
+} // namespace
+
 void CMusicLink::LoadMusicProgress(const MusicProgressInfo& info)
 {
-    const LinkTrackReport report{info.MusicObj, info.Progress,
-                                 QString::fromUtf8(info.Location ? info.Location : "")};
+    const LinkTrackReport report{info.MusicObj, info.Progress, ReportPath(info)};
     QueueReport(&report, -1);
     // The import sends 10000 only in its final record, after its last commit: exactly one end.
     if (report.progress > 9999)
@@ -691,8 +705,7 @@ void CMusicLink::AnalyzeMusicProgress(const MusicProgressInfo& info)
     const int progress = info.Progress;
     if (progress < 10000)
     {
-        const LinkTrackReport report{info.MusicObj, progress,
-                                     QString::fromUtf8(info.Location ? info.Location : "")};
+        const LinkTrackReport report{info.MusicObj, progress, ReportPath(info)};
         QueueReport(&report, progress);
         return;
     }

@@ -10,9 +10,12 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace tidewell::ithost
 {
@@ -146,7 +149,7 @@ std::string playlistKey(const PlistValue& playlist, size_t index)
 {
     const PlistValue* id = playlist.find("Playlist Persistent ID");
     if (id)
-        return id->text();
+        return std::string(id->text());
     std::string place = "#";
     place += std::to_string(index);
     return place;
@@ -154,9 +157,17 @@ std::string playlistKey(const PlistValue& playlist, size_t index)
 
 } // namespace
 
-uint64_t parsePersistentIdText(const std::string& text)
+uint64_t parsePersistentIdText(std::string_view text)
 {
-    return std::strtoull(text.c_str(), nullptr, 16);
+    // strtoull reads up to a terminator; an id is 16 digits, so the copy stays on the stack.
+    char shortCopy[32];
+    if (text.size() < sizeof shortCopy)
+    {
+        std::memcpy(shortCopy, text.data(), text.size());
+        shortCopy[text.size()] = '\0';
+        return std::strtoull(shortCopy, nullptr, 16);
+    }
+    return std::strtoull(std::string(text).c_str(), nullptr, 16);
 }
 
 std::string formatPersistentIdText(uint64_t persistentId)
@@ -193,6 +204,7 @@ HResult ITunesLibrary::open(const std::string& path, std::shared_ptr<ITunesLibra
                 *error = "no library plist";
             return kFail;
         }
+        library->m_lazy = true;
         out = std::move(library);
         return kOk;
     }
@@ -220,8 +232,105 @@ void ITunesLibrary::stopLoads()
     ++g_loadStops;
 }
 
+ITunesLibrary::~ITunesLibrary()
+{
+    closeIndexedFile();
+}
+
+void ITunesLibrary::closeIndexedFile()
+{
+    if (m_indexedFile >= 0)
+        ::close(m_indexedFile);
+    m_indexedFile = -1;
+}
+
+namespace
+{
+// The file behind a descriptor, to read it again whatever has been renamed over its path since.
+std::string openFilePath(int fd)
+{
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+} // namespace
+
+HResult ITunesLibrary::loadIndexLocked(std::string* error)
+{
+    const unsigned stopsBefore = g_loadStops.load();
+    std::error_code ec;
+    const auto time = fs::last_write_time(m_path, ec);
+    const auto size = fs::file_size(m_path, ec);
+    const int fd = ec ? -1 : ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    auto index = std::make_unique<LibraryTrackIndex>();
+    PlistValue root;
+    std::string why = "cannot open the library";
+    const bool read =
+        fd >= 0 && readLibraryTracks(
+                       openFilePath(fd), root, [&index](PlistValue&& track) { index->add(track); }, &why,
+                       [stopsBefore] { return g_loadStops.load() != stopsBefore; });
+    if (!read || root.kind() != PlistValue::Kind::Dict)
+    {
+        if (fd >= 0)
+            ::close(fd);
+        if (error)
+            *error = ec ? ec.message() : read ? "library root is no dictionary" : why;
+        return kFail;
+    }
+    closeIndexedFile();
+    m_indexedFile = fd;
+    m_index = std::move(index);
+    m_root = PlistValue();
+    m_byPersistentId.clear();
+    m_loaded = true;
+    m_stampTime = time;
+    m_stampSize = size;
+    return kOk;
+}
+
+bool ITunesLibrary::treeLocked()
+{
+    if (!m_index)
+        return m_loaded;
+    const unsigned stopsBefore = g_loadStops.load();
+    PlistValue root;
+    const bool read = readPlistFile(openFilePath(m_indexedFile), root, nullptr,
+                                    [stopsBefore] { return g_loadStops.load() != stopsBefore; }) &&
+                      root.kind() == PlistValue::Kind::Dict;
+    closeIndexedFile();
+    m_index.reset();
+    if (!read)
+    {
+        // Stopped (or out of memory): the next request reads the library again.
+        m_loaded = false;
+        return false;
+    }
+    // The stamps stay those of the file read: a change on disk since is read as usual.
+    m_root = std::move(root);
+    reindexLocked();
+    return true;
+}
+
+HResult ITunesLibrary::refreshTreeLocked()
+{
+    if (const HResult hr = refreshLocked(); hr != kOk)
+        return hr;
+    return treeLocked() ? kOk : kFail;
+}
+
+HResult ITunesLibrary::indexedFileLocked(uint64_t persistentId, std::string& path) const
+{
+    if (!m_index->contains(persistentId))
+        return kNotFound;
+    const auto location = m_index->find(persistentId, "Location");
+    if (!location || location->kind != PlistValue::Kind::String)
+        return kNoInterface;
+    path = locationUrlToPath(location->text);
+    return kOk;
+}
+
 HResult ITunesLibrary::loadLocked(std::string* error)
 {
+    if (m_lazy && (!m_loaded || m_index))
+        return loadIndexLocked(error);
     const unsigned stopsBefore = g_loadStops.load();
     std::error_code ec;
     const auto time = fs::last_write_time(m_path, ec);
@@ -455,7 +564,7 @@ PlistValue* ITunesLibrary::tracksDictLocked()
 
 PlistValue* ITunesLibrary::trackLocked(uint64_t persistentId)
 {
-    refreshLocked();
+    refreshTreeLocked();
     const auto it = m_byPersistentId.find(persistentId);
     PlistValue* tracks = tracksDictLocked();
     if (it == m_byPersistentId.end() || !tracks)
@@ -469,6 +578,8 @@ std::vector<uint64_t> ITunesLibrary::trackIds()
     std::vector<uint64_t> ids;
     if (refreshLocked() != kOk)
         return ids;
+    if (m_index)
+        return m_index->ids();
     if (PlistValue* tracks = tracksDictLocked())
     {
         for (const auto& [key, track] : tracks->entries())
@@ -483,14 +594,18 @@ std::vector<uint64_t> ITunesLibrary::trackIds()
 
 bool ITunesLibrary::contains(uint64_t persistentId)
 {
-    std::lock_guard lock(m_mutex);
-    return trackLocked(persistentId) != nullptr;
+    bool found = false;
+    find(persistentId, found);
+    return found;
 }
 
 HResult ITunesLibrary::find(uint64_t persistentId, bool& found)
 {
     std::lock_guard lock(m_mutex);
-    found = trackLocked(persistentId) != nullptr;
+    found = false;
+    if (refreshLocked(); !m_loaded)
+        return kFail;
+    found = m_index ? m_index->contains(persistentId) : trackLocked(persistentId) != nullptr;
     return found ? kOk : (missingLocked() == kFail ? kFail : kOk);
 }
 
@@ -498,29 +613,48 @@ int ITunesLibrary::trackCount()
 {
     std::lock_guard lock(m_mutex);
     refreshLocked(); // a library never read has no tracks
-    return static_cast<int>(m_byPersistentId.size());
+    return static_cast<int>(m_index ? m_index->count() : m_byPersistentId.size());
+}
+
+HResult ITunesLibrary::valueLocked(uint64_t persistentId, const char* key,
+                                   std::optional<LibraryTrackIndex::Value>& out)
+{
+    out.reset();
+    if (refreshLocked(); !m_loaded)
+        return kFail; // never read: no tree to look in either
+    if (m_index)
+    {
+        if (!m_index->contains(persistentId))
+            return missingLocked();
+        out = m_index->find(persistentId, key);
+        return kOk;
+    }
+    const PlistValue* track = trackLocked(persistentId);
+    if (!track)
+        return missingLocked();
+    if (const PlistValue* value = track->find(key))
+        out = LibraryTrackIndex::Value{value->kind(), value->text()};
+    return kOk;
 }
 
 HResult ITunesLibrary::readString(uint64_t persistentId, const char* key, std::string& out)
 {
     std::lock_guard lock(m_mutex);
-    const PlistValue* track = trackLocked(persistentId);
-    if (!track)
-        return missingLocked();
-    const PlistValue* value = track->find(key);
-    out = value ? value->text() : std::string();
-    return kOk;
+    std::optional<LibraryTrackIndex::Value> value;
+    const HResult hr = valueLocked(persistentId, key, value);
+    if (hr == kOk)
+        out = value ? std::string(value->text) : std::string();
+    return hr;
 }
 
 HResult ITunesLibrary::readInteger(uint64_t persistentId, const char* key, int64_t& out)
 {
     std::lock_guard lock(m_mutex);
-    const PlistValue* track = trackLocked(persistentId);
-    if (!track)
-        return missingLocked();
-    const PlistValue* value = track->find(key);
-    out = value ? value->toInt(0) : 0;
-    return kOk;
+    std::optional<LibraryTrackIndex::Value> value;
+    const HResult hr = valueLocked(persistentId, key, value);
+    if (hr == kOk)
+        out = value ? PlistValue::toInt(value->kind, value->text, 0) : 0;
+    return hr;
 }
 
 HResult ITunesLibrary::fileTrackLocked(uint64_t persistentId, PlistValue*& track, std::string& path)
@@ -538,6 +672,12 @@ HResult ITunesLibrary::fileTrackLocked(uint64_t persistentId, PlistValue*& track
 HResult ITunesLibrary::filePath(uint64_t persistentId, std::string& out)
 {
     std::lock_guard lock(m_mutex);
+    if (refreshLocked(); !m_loaded)
+        return kFail; // never read: no tree to look in either
+    if (m_index)
+    {
+        return indexedFileLocked(persistentId, out);
+    }
     PlistValue* track = nullptr;
     return fileTrackLocked(persistentId, track, out);
 }
@@ -598,7 +738,10 @@ HResult ITunesLibrary::songPath(uint64_t persistentId, std::string& path)
 {
     std::lock_guard lock(m_mutex);
     PlistValue* track = nullptr;
-    const HResult hr = fileTrackLocked(persistentId, track, path);
+    refreshLocked();
+    HResult hr = !m_loaded ? kFail
+                 : m_index ? indexedFileLocked(persistentId, path)
+                           : fileTrackLocked(persistentId, track, path);
     if (hr == kOk)
         return kOk;
     path.clear();
@@ -810,7 +953,7 @@ HResult ITunesLibrary::addFile(const std::string& path, bool& added, uint64_t& p
         return kOk; // not audio: iTunes adds nothing and reports no error
 
     std::unique_lock lock(m_mutex);
-    if (const HResult hr = refreshLocked(); hr != kOk)
+    if (const HResult hr = refreshTreeLocked(); hr != kOk)
         return hr; // never write a library over a file that could not be read
     PlistValue* tracks = tracksDictLocked();
     if (!tracks)

@@ -2,6 +2,7 @@
 
 #include "AudioFileTags.h"
 #include "HostResult.h"
+#include "LibraryTrackIndex.h"
 #include "PlistValue.h"
 
 #include <condition_variable>
@@ -9,8 +10,10 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -33,7 +36,10 @@ namespace tidewell::ithost
 // A library opened with `Load::OnFirstNeed` reads its file only when a call first needs it: a
 // program that starts the host and reads the same file itself does not pay for two parses. Until
 // then only the file's opening is checked; a file that then turns out broken answers kFail to
-// every call (and nothing is ever written over it) until a good one is in its place.
+// every call (and nothing is ever written over it) until a good one is in its place. Such a
+// library answers its questions from the tracks alone (LibraryTrackIndex, a fraction of the whole
+// tree), holding the file it read open, until the first change reads that same file's whole tree
+// (a file put in its place since is read as usual; one rewritten in place is what is read then).
 class ITunesLibrary
 {
 public:
@@ -50,6 +56,10 @@ public:
     // kFileNotFound when there is none, kFail when it is no library plist.
     static HResult open(const std::string& path, std::shared_ptr<ITunesLibrary>& out,
                         std::string* error = nullptr, Load load = Load::Now);
+
+    ~ITunesLibrary();
+    ITunesLibrary(const ITunesLibrary&) = delete;
+    ITunesLibrary& operator=(const ITunesLibrary&) = delete;
 
     const std::string& path() const { return m_path; }
 
@@ -121,6 +131,18 @@ private:
     explicit ITunesLibrary(std::string path) : m_path(std::move(path)) {}
 
     HResult loadLocked(std::string* error);
+    // The tracks alone into m_index, the file kept open in m_indexedFile.
+    HResult loadIndexLocked(std::string* error);
+    // Reads the whole tree from the file m_index came from; false (nothing loaded) when it fails.
+    bool treeLocked();
+    void closeIndexedFile();
+    // refreshLocked, then the whole tree for a change.
+    HResult refreshTreeLocked();
+    // The value of `key` in the track (from m_index or the tree; the text valid under the mutex),
+    // none when the track lacks the key; kNotFound, or kFail while the library cannot be read.
+    HResult valueLocked(uint64_t persistentId, const char* key, std::optional<LibraryTrackIndex::Value>& out);
+    // From m_index: the track's file path; kNotFound, or kNoInterface for a track without a file.
+    HResult indexedFileLocked(uint64_t persistentId, std::string& path) const;
     // Reads the file when it was never read or changed since; kFail while no good library was read.
     HResult refreshLocked();
     // kNotFound, or kFail while the library could not be read at all.
@@ -148,8 +170,11 @@ private:
 
     std::string m_path;
     std::mutex m_mutex;
-    bool m_loaded = false; // m_root holds a library read from the file
+    bool m_loaded = false; // m_root (or m_index) holds a library read from the file
     PlistValue m_root;
+    bool m_lazy = false; // opened OnFirstNeed: questions are answered from m_index until a change
+    std::unique_ptr<LibraryTrackIndex> m_index;
+    int m_indexedFile = -1;
     std::unordered_map<uint64_t, size_t> m_byPersistentId; // index into the Tracks dictionary
     std::filesystem::file_time_type m_stampTime{};
     uintmax_t m_stampSize = 0;
@@ -172,7 +197,7 @@ private:
 };
 
 // Text helpers shared by the host and its tests.
-uint64_t parsePersistentIdText(const std::string& text);
+uint64_t parsePersistentIdText(std::string_view text);
 std::string formatPersistentIdText(uint64_t persistentId);
 
 } // namespace tidewell::ithost

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace tidewell::ithost
 {
@@ -17,6 +18,11 @@ class PlistBuilder : public SaxHandler
 {
 public:
     PlistBuilder(PlistValue& root, const std::function<bool()>& stop) : m_root(root), m_stop(stop) {}
+
+    // Each dictionary of the root's (first) Tracks dictionary goes to `onTrack` as it closes
+    // instead of staying in the tree, and each value of the root's (first) Playlists array is
+    // dropped as it closes.
+    void takeTracks(const std::function<void(PlistValue&&)>* onTrack) { m_onTrack = onTrack; }
 
     void startElement(std::string_view name) override
     {
@@ -56,6 +62,7 @@ public:
         if (!kind)
             return fail("unknown element " + std::string(name));
         PlistValue* value = nullptr;
+        Role role = Role::Kept;
         if (m_stack.empty())
         {
             if (m_haveRoot)
@@ -69,6 +76,8 @@ public:
             if (!parent.haveKey)
                 return fail("dict entry without key");
             parent.haveKey = false;
+            if (m_onTrack && m_stack.size() == 1)
+                role = rootEntryRole(parent.key, *kind);
             parent.value->entries().emplace_back(std::move(parent.key), PlistValue(*kind));
             value = &parent.value->entries().back().second;
         }
@@ -80,7 +89,7 @@ public:
         if (*kind == Kind::Dict || *kind == Kind::Array)
         {
             // Only the innermost container grows while it is open, so these pointers stay valid.
-            m_stack.push_back(Frame{value, {}, false});
+            m_stack.push_back(Frame{value, {}, false, role});
         }
         else
         {
@@ -98,12 +107,12 @@ public:
         {
             if (m_leafIsKey)
             {
-                m_stack.back().key = std::move(m_text);
+                m_stack.back().key.assign(m_text); // m_text keeps its room for the next leaf
                 m_stack.back().haveKey = true;
             }
             else
             {
-                m_leaf->setText(std::move(m_text));
+                m_leaf->setText(m_text);
             }
             m_text.clear();
             m_inLeaf = false;
@@ -119,6 +128,19 @@ public:
         closed.entries().shrink_to_fit();
         closed.items().shrink_to_fit();
         m_stack.pop_back();
+        if (m_stack.empty() || m_stack.back().role == Role::Kept)
+            return;
+        // The value just closed is the last of its parent's.
+        PlistValue& parent = *m_stack.back().value;
+        if (m_stack.back().role == Role::Tracks && closed.kind() == PlistValue::Kind::Dict)
+        {
+            (*m_onTrack)(std::move(closed));
+            parent.entries().pop_back();
+        }
+        else if (m_stack.back().role == Role::Playlists)
+        {
+            parent.items().pop_back();
+        }
     }
 
     void characters(const char* text, size_t length) override
@@ -145,15 +167,37 @@ public:
     const std::string& error() const { return m_error; }
 
 private:
+    enum class Role
+    {
+        Kept,
+        Tracks,   // the root's first Tracks dictionary, when its tracks are taken
+        Playlists // the root's first Playlists array, then
+    };
+
     struct Frame
     {
         PlistValue* value;
         std::string key;
         bool haveKey;
+        Role role;
     };
+
+    // What a root entry's container is while the tracks are taken (lookups answer the first entry
+    // of a key, so only the first of each counts).
+    Role rootEntryRole(std::string_view key, PlistValue::Kind kind)
+    {
+        if (key == "Tracks" && !std::exchange(m_seenTracks, true) && kind == PlistValue::Kind::Dict)
+            return Role::Tracks;
+        if (key == "Playlists" && !std::exchange(m_seenPlaylists, true) && kind == PlistValue::Kind::Array)
+            return Role::Playlists;
+        return Role::Kept;
+    }
 
     PlistValue& m_root;
     const std::function<bool()>& m_stop;
+    const std::function<void(PlistValue&&)>* m_onTrack = nullptr;
+    bool m_seenTracks = false;
+    bool m_seenPlaylists = false;
     std::vector<Frame> m_stack;
     PlistValue* m_leaf = nullptr;
     std::string m_text;
@@ -164,7 +208,7 @@ private:
     bool m_haveRoot = false;
 };
 
-void escapeInto(std::string& out, const std::string& text)
+void escapeInto(std::string& out, std::string_view text)
 {
     // Copies runs of plain text at once; only & < > are replaced (the forms iTunes writes).
     size_t from = 0;
@@ -174,7 +218,7 @@ void escapeInto(std::string& out, const std::string& text)
         out += text[i] == '&' ? "&#38;" : text[i] == '<' ? "&#60;" : "&#62;";
         from = i + 1;
     }
-    out.append(text, from, std::string::npos);
+    out.append(text.substr(from));
 }
 
 const char* elementName(PlistValue::Kind kind)
@@ -214,7 +258,7 @@ void writeContainerBody(std::string& out, const PlistValue& value, int indent)
         {
             out.append(static_cast<size_t>(indent + 1), '\t');
             out += "<key>";
-            escapeInto(out, key);
+            escapeInto(out, key.view());
             out += "</key>";
             const bool container =
                 child.kind() == PlistValue::Kind::Dict || child.kind() == PlistValue::Kind::Array;
@@ -281,11 +325,12 @@ void writeValue(std::string& out, const PlistValue& value, int indent, bool onKe
 
 } // namespace
 
-int64_t PlistValue::toInt(int64_t fallback) const
+int64_t PlistValue::toInt(Kind kind, std::string_view text, int64_t fallback)
 {
-    if (m_kind != Kind::Integer && m_kind != Kind::String)
+    if (kind != Kind::Integer && kind != Kind::String)
         return fallback;
-    const char* begin = m_text.c_str();
+    const std::string terminated(text); // strtoll reads up to a terminator
+    const char* begin = terminated.c_str();
     char* end = nullptr;
     const long long value = std::strtoll(begin, &end, 10);
     return end == begin ? fallback : static_cast<int64_t>(value);
@@ -293,17 +338,18 @@ int64_t PlistValue::toInt(int64_t fallback) const
 
 struct PlistValue::Children
 {
-    std::vector<std::pair<std::string, PlistValue>> entries;
+    std::vector<std::pair<PlistText, PlistValue>> entries;
     std::vector<PlistValue> items;
 };
 
 PlistValue::PlistValue() = default;
 
-PlistValue::PlistValue(Kind kind, std::string text) : m_kind(kind), m_text(std::move(text)) {}
+PlistValue::PlistValue(Kind kind, std::string_view text) : m_text(text), m_kind(kind) {}
 
 PlistValue::PlistValue(const PlistValue& other)
-    : m_kind(other.m_kind), m_text(other.m_text),
-      m_children(other.m_children ? std::make_unique<Children>(*other.m_children) : nullptr)
+    : m_text(other.m_text),
+      m_children(other.m_children ? std::make_unique<Children>(*other.m_children) : nullptr),
+      m_kind(other.m_kind)
 {
 }
 
@@ -325,14 +371,14 @@ PlistValue::Children& PlistValue::children()
     return *m_children;
 }
 
-std::vector<std::pair<std::string, PlistValue>>& PlistValue::entries()
+std::vector<std::pair<PlistText, PlistValue>>& PlistValue::entries()
 {
     return children().entries;
 }
 
-const std::vector<std::pair<std::string, PlistValue>>& PlistValue::entries() const
+const std::vector<std::pair<PlistText, PlistValue>>& PlistValue::entries() const
 {
-    static const std::vector<std::pair<std::string, PlistValue>> none;
+    static const std::vector<std::pair<PlistText, PlistValue>> none;
     return m_children ? m_children->entries : none;
 }
 
@@ -369,7 +415,7 @@ void PlistValue::set(std::string_view key, PlistValue value)
     if (PlistValue* existing = find(key))
         *existing = std::move(value);
     else
-        entries().emplace_back(std::string(key), std::move(value));
+        entries().emplace_back(PlistText(key), std::move(value));
 }
 
 bool PlistValue::remove(std::string_view key)
@@ -388,11 +434,14 @@ bool PlistValue::remove(std::string_view key)
     return false;
 }
 
-bool readPlistFile(const std::string& path, PlistValue& root, std::string* error,
-                   const std::function<bool()>& stop)
+namespace
+{
+bool readInto(const std::string& path, PlistValue& root, std::string* error,
+              const std::function<bool()>& stop, const std::function<void(PlistValue&&)>* onTrack)
 {
     PlistValue value;
     PlistBuilder builder(value, stop);
+    builder.takeTracks(onTrack);
     const SaxResult parsed = parseXmlFile(path, builder);
     if (parsed == SaxResult::Missing)
     {
@@ -408,6 +457,20 @@ bool readPlistFile(const std::string& path, PlistValue& root, std::string* error
         *error = builder.error().empty() ? (wellFormed ? "not a property list" : "not well-formed XML")
                                          : builder.error();
     return ok;
+}
+} // namespace
+
+bool readPlistFile(const std::string& path, PlistValue& root, std::string* error,
+                   const std::function<bool()>& stop)
+{
+    return readInto(path, root, error, stop, nullptr);
+}
+
+bool readLibraryTracks(const std::string& path, PlistValue& root,
+                       const std::function<void(PlistValue&&)>& onTrack, std::string* error,
+                       const std::function<bool()>& stop)
+{
+    return readInto(path, root, error, stop, &onTrack);
 }
 
 std::string writePlist(const PlistValue& root, size_t sizeHint)

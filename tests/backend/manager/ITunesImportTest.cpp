@@ -116,6 +116,10 @@ TEST_F(ITunesImportTest, ImportsTheLibraryWithTwelveAttributesInOneTransaction)
         EXPECT_EQ(obj->GetType(), RunModeITunes);
         // The artwork test asks iTunes, which reads the picture embedded in the file.
         EXPECT_EQ(obj->GetHasArtwork(), i < 2) << i;
+        // A text the tracks repeat is held once.
+        CMusicObj* first = nullptr;
+        ASSERT_EQ(manager->GetMusicObj(0, &first, nullptr, nullptr, nullptr), 0);
+        EXPECT_TRUE(info.Genre.isSharedWith(first->CurrentInfo().Genre)) << i;
     }
     EXPECT_EQ(QueryColumn(h.dbPath, "select TrackID from TracksTable order by rowid"),
               (std::vector<std::string>{"201", "203", "205", "207"}));

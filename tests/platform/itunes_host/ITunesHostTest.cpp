@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdio>
 
 #include <unistd.h>
 
@@ -391,4 +392,70 @@ TEST_F(ITunesHostTest, EntriesOfOneFileSpelledApartComeBackAsThemselves)
     EXPECT_EQ(places, (std::vector<int64_t>{200, 201, 202, 203}));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(writePlist(*trackById(after, 100 + 2 * i)), writePlist(*trackById(before, 100 + 2 * i)));
+}
+
+// A library opened for reading on first need answers from its tracks alone until a change reads
+// the whole tree: every answer, and the file a change saves, are those of the library read whole,
+// also for the odd shapes a file can have (an ID twice, an ID or a Location that is no string, a
+// key twice in a track, a second Tracks dictionary, an entry of Tracks that is no dictionary).
+TEST(ITunesLibraryIndex, AnswersAndSavesAsTheWholeTree)
+{
+    TempHome home;
+    const std::string tracks = R"(<key>Tracks</key><dict>
+<key>1</key><dict><key>Track ID</key><integer>1</integer><key>Name</key><string>One</string>
+<key>Year</key><integer>1999</integer><key>Bit Rate</key><string>192</string><key>Extra</key><dict><key>A</key><true/></dict>
+<key>Persistent ID</key><string>00000000000000A1</string><key>Location</key><string>file://localhost/m/One%20Song.mp3</string></dict>
+<key>2</key><dict><key>Name</key><string>Two</string><key>Persistent ID</key><string>00000000000000A1</string></dict>
+<key>3</key><dict><key>Name</key><string>Three</string><key>Persistent ID</key><integer>163</integer></dict>
+<key>4</key><dict><key>Name</key><string>Four</string><key>Name</key><string>Again</string>
+<key>Persistent ID</key><string>00000000000000A4</string><key>Location</key><integer>5</integer></dict>
+<key>x</key><string>no track</string>
+<key>5</key><dict><key>Track ID</key><integer>5</integer><key>Persistent ID</key><string>00000000000000A5</string></dict></dict>
+<key>Tracks</key><dict><key>9</key><dict><key>Persistent ID</key><string>00000000000000F9</string></dict></dict>
+<key>Playlists</key><array><dict><key>Name</key><string>Library</string><key>Master</key><true/>
+<key>Playlist Items</key><array><dict><key>Track ID</key><integer>1</integer></dict>
+<dict><key>Track ID</key><integer>5</integer></dict></array></dict></array>)";
+    const std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>" +
+                             tracks + "</dict></plist>\n";
+    std::shared_ptr<ITunesLibrary> libraries[2];
+    for (int i = 0; i < 2; ++i)
+    {
+        const QString path = home.file(QString("lib%1.xml").arg(i));
+        ASSERT_TRUE(writeTextFile(path, text));
+        ASSERT_EQ(ITunesLibrary::open(path.toStdString(), libraries[i], nullptr,
+                                      i == 0 ? ITunesLibrary::Load::OnFirstNeed : ITunesLibrary::Load::Now),
+                  kOk);
+    }
+    ITunesLibrary& indexed = *libraries[0];
+    ITunesLibrary& whole = *libraries[1];
+    EXPECT_EQ(indexed.trackIds(), whole.trackIds());
+    EXPECT_EQ(indexed.trackCount(), whole.trackCount());
+    for (const uint64_t id : {0xA1ULL, 0xA4ULL, 0xA5ULL, 0xA3ULL, 163ULL, 0xF9ULL})
+    {
+        EXPECT_EQ(indexed.contains(id), whole.contains(id)) << id;
+        std::string a, b;
+        EXPECT_EQ(indexed.filePath(id, a), whole.filePath(id, b)) << id;
+        EXPECT_EQ(a, b) << id;
+        for (const char* key : {"Name", "Year", "Bit Rate", "Extra", "Location", "Missing"})
+        {
+            int64_t x = -1, y = -1;
+            EXPECT_EQ(indexed.readString(id, key, a), whole.readString(id, key, b)) << id << key;
+            EXPECT_EQ(a, b) << id << key;
+            EXPECT_EQ(indexed.readInteger(id, key, x), whole.readInteger(id, key, y)) << id << key;
+            EXPECT_EQ(x, y) << id << key;
+        }
+    }
+    // The first change reads the whole file the answers came from, even after another program
+    // put a broken one in its place: both libraries keep what they read and save the same text.
+    for (int i = 0; i < 2; ++i)
+    {
+        ASSERT_TRUE(writeTextFile(home.file("broken.xml"), "<plist><dict>"));
+        ASSERT_EQ(::rename(home.file("broken.xml").toUtf8().constData(),
+                           home.file(QString("lib%1.xml").arg(i)).toUtf8().constData()),
+                  0);
+    }
+    EXPECT_EQ(indexed.remove(0xA5), kOk);
+    EXPECT_EQ(whole.remove(0xA5), kOk);
+    EXPECT_EQ(readTextFile(home.file("lib0.xml")), readTextFile(home.file("lib1.xml")));
+    EXPECT_EQ(indexed.trackIds(), whole.trackIds());
 }
