@@ -163,7 +163,7 @@ uint64_t parsePersistentIdText(std::string_view text)
     char shortCopy[32];
     if (text.size() < sizeof shortCopy)
     {
-        std::memcpy(shortCopy, text.data(), text.size());
+        text.copy(shortCopy, text.size());
         shortCopy[text.size()] = '\0';
         return std::strtoull(shortCopy, nullptr, 16);
     }

@@ -82,7 +82,9 @@ void PlistText::assign(std::string_view text)
 {
     if (text.size() <= kInline)
     {
-        std::memcpy(m_bytes, text.data(), text.size());
+        // An empty view may have no address at all, which memcpy must not be given.
+        if (!text.empty())
+            std::memcpy(m_bytes, text.data(), text.size());
         m_bytes[kInline] = static_cast<unsigned char>(text.size());
         return;
     }

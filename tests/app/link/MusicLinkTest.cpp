@@ -285,7 +285,8 @@ TEST_F(MusicLinkTest, ABurstOfReportsArrivesInOrderAheadOfTheEndAndTheHandOver)
             link.get(), [&] { log << QStringLiteral("END"); }, Qt::QueuedConnection);
     };
 
-    int dummy = 0;
+    // The reports name a track the link reads the path of, as the manager's do.
+    CMusicObj track{MusicInfo{}, MusicInfo{}};
     auto burst = [&](bool analysis)
     {
         std::vector<QByteArray> utf8;
@@ -295,7 +296,7 @@ TEST_F(MusicLinkTest, ABurstOfReportsArrivesInOrderAheadOfTheEndAndTheHandOver)
             for (int wait = 0; i == 1 && wait < 5000 && deliveries.load() == 0; ++wait)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             MusicProgressInfo info;
-            info.MusicObj = i < kReports ? &dummy : nullptr;
+            info.MusicObj = i < kReports ? &track : nullptr;
             info.Progress = i * 10000 / kReports;
             info.Location = i < kReports ? utf8.back().constData() : nullptr;
             analysis ? link->AnalyzeMusicProgress(info) : link->LoadMusicProgress(info);
