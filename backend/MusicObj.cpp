@@ -67,6 +67,7 @@ void CMusicObj::AddArtworkCandidate(const QString& path)
     std::lock_guard lock(g_artworkMutex);
     if (m_ArtworkCandidates.size() < kMaxArtworkCandidates)
         m_ArtworkCandidates.append(path);
+    NoteArtworkPath();
 }
 
 QString CMusicObj::GetArtworkCandidate(int index) const
@@ -91,10 +92,25 @@ QString CMusicObj::GetArtworkPath()
     return m_ArtworkPath;
 }
 
+bool CMusicObj::HasArtworkPath() const
+{
+    return m_bHasArtworkPath.load(std::memory_order_acquire);
+}
+
+void CMusicObj::NoteArtworkPath()
+{
+    // What GetArtworkPath would answer, kept where a reader needs no lock (the report page asks
+    // it of every song it counts).
+    m_bHasArtworkPath.store(!m_ArtworkPath.isEmpty() ||
+                                (!m_ArtworkCandidates.isEmpty() && !m_ArtworkCandidates.first().isEmpty()),
+                            std::memory_order_release);
+}
+
 void CMusicObj::SetArtworkPath(const QString& path)
 {
     std::lock_guard lock(g_artworkMutex);
     if (!m_ArtworkCandidates.contains(path))
         m_ArtworkCandidates.append(path);
     m_ArtworkPath = path;
+    NoteArtworkPath();
 }

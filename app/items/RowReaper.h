@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BackgroundPool.h"
+
 #include <QList>
 #include <QObject>
 #include <QThreadPool>
@@ -54,12 +56,11 @@ private:
 };
 
 // Empties a large container of the GUI thread's (values, strings, pointers it does not own) at once
-// and frees what it held on a thread of the application's pool: a few hundred thousand entries
-// take tens of milliseconds to free.
+// and frees what it held on a thread of the program's background pool: a few hundred thousand
+// entries take tens of milliseconds to free, which in Qt's global pool would hold up a paint.
 template <typename Container> void FreeOffGuiThread(Container& container)
 {
     if (container.isEmpty())
         return;
-    QThreadPool::globalInstance()->start([gone = std::exchange(container, Container())]() mutable
-                                         { gone = Container(); });
+    BackgroundPool()->start([gone = std::exchange(container, Container())]() mutable { gone = Container(); });
 }

@@ -497,6 +497,18 @@ QString CMusicLink::GetArtworkPath(CMusicObj* track)
     return readText([&](char* buffer, int size) { return MM_GetArtworkPath(m_manage, track, buffer, size); });
 }
 
+bool CMusicLink::HasArtwork(CMusicObj* track)
+{
+    if (!track)
+        return false;
+    // The manager only ever adds a path, and never reads one for a song it knows lacks a picture.
+    if (track->HasArtworkPath())
+        return true;
+    if (track->GetAbsence() & MF_Artwork)
+        return false;
+    return !GetArtworkPath(track).isEmpty();
+}
+
 int CMusicLink::GetArtworkData(CMusicObj* track, unsigned char** data, int* size)
 {
     return MM_GetArtworkData(m_manage, track, data, size);

@@ -140,6 +140,10 @@ public:
     // MM_GetArtworkPath); the QString forms answer an empty text instead of a failure.
     int GetArtworkPath(CMusicObj* track, char* buffer, int bufferSize);
     QString GetArtworkPath(CMusicObj* track);
+    // Whether GetArtworkPath would answer a path, told from the song itself: no picture file is
+    // made or looked at and no lock of the library is waited for, unless the song neither has a
+    // path nor is known to lack a picture.
+    bool HasArtwork(CMusicObj* track);
     int GetArtworkData(CMusicObj* track, unsigned char** data, int* size);
     // The picture's bytes, copied and freed; empty when there is none.
     QByteArray GetArtworkData(CMusicObj* track);

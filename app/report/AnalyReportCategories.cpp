@@ -28,6 +28,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <optional>
 
 using report_detail::CompleteIcon;
 using report_detail::Record;
@@ -626,21 +627,13 @@ ReportTally CAnalyReport::Tally() const
     const int mask = m_nCategoryMask.load();
     // Each song once: its fields judged by what the library holds now, each counted in the one
     // list that shows it (a song's own list first, the Unrecognized Songs for the rest).
-    QSet<CMusicObj*> songs;
-    for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
-        songs.insert(it.key());
-    for (auto it = m_unrecognizedRows.cbegin(); it != m_unrecognizedRows.cend(); ++it)
-        if (it.value())
-            songs.insert(it.key());
-    for (CMusicObj* track : std::as_const(songs))
+    const auto countSong = [&](CMusicObj* track, const TrackRows& rows, const CTreeItem* unrecognized)
     {
-        const TrackRows rows = m_trackRows.value(track);
-        const CTreeItem* unrecognized = m_unrecognizedRows.value(track);
         // A problem field had no text of the song's own, so what Apply will write (the shown
         // record) and the library's current record agree on whether it has one now.
         const MusicInfo* info = Record(m_pLink, track);
         if (!info)
-            continue;
+            return;
         bool any = false;
         const auto count = [&](ReportTally::Category& category, bool fixed)
         {
@@ -648,9 +641,15 @@ ReportTally CAnalyReport::Tally() const
             fixed ? ++category.fixed : ++category.open;
             any = any || fixed;
         };
-        const bool hasArtwork = (rows.cell || unrecognized) && !m_pLink->GetArtworkPath(track).isEmpty();
+        std::optional<bool> artwork;
+        const auto hasArtwork = [&]
+        {
+            if (!artwork)
+                artwork = m_pLink->HasArtwork(track);
+            return *artwork;
+        };
         if (rows.cell)
-            count(tally.artwork, hasArtwork);
+            count(tally.artwork, hasArtwork());
         if (rows.artist)
             count(tally.artist, !info->Artist.isEmpty());
         if (rows.album)
@@ -663,21 +662,27 @@ ReportTally CAnalyReport::Tally() const
         {
             ++tally.unrecognized.rows;
             const int both = unrecognized->GetKind() & mask;
-            const auto field = [&](int bit, bool listedElsewhere, bool present)
+            const auto field = [&](int bit, bool listedElsewhere, const auto& present)
             {
                 if (!(both & bit) || listedElsewhere)
                     return;
-                present ? ++tally.unrecognized.fixed : ++tally.unrecognized.open;
-                any = any || present;
+                const bool has = present();
+                has ? ++tally.unrecognized.fixed : ++tally.unrecognized.open;
+                any = any || has;
             };
-            field(MF_Name, false, !info->Name.isEmpty());
-            field(MF_Artist, rows.artist != nullptr, !info->Artist.isEmpty());
-            field(MF_Album, rows.album != nullptr, !info->Album.isEmpty());
+            field(MF_Name, false, [&] { return !info->Name.isEmpty(); });
+            field(MF_Artist, rows.artist != nullptr, [&] { return !info->Artist.isEmpty(); });
+            field(MF_Album, rows.album != nullptr, [&] { return !info->Album.isEmpty(); });
             field(MF_Artwork, rows.cell != nullptr, hasArtwork);
         }
         if (any)
             ++tally.fixedSongs;
-    }
+    };
+    for (auto it = m_trackRows.cbegin(); it != m_trackRows.cend(); ++it)
+        countSong(it.key(), it.value(), m_unrecognizedRows.value(it.key()));
+    for (auto it = m_unrecognizedRows.cbegin(); it != m_unrecognizedRows.cend(); ++it)
+        if (it.value() && !m_trackRows.contains(it.key()))
+            countSong(it.key(), TrackRows{}, it.value());
     return tally;
 }
 

@@ -87,16 +87,22 @@ public:
     int GetArtworkCount() const;
     // The chosen artwork; the first candidate becomes the choice when none was made.
     QString GetArtworkPath();
+    // Whether GetArtworkPath answers a path, without a lock or a copy.
+    bool HasArtworkPath() const;
     // Makes the path the choice, appending it to the candidates (without the checks) when new.
     void SetArtworkPath(const QString& path);
 
 private:
+    // Called with the artwork lock held, after the candidates or the choice changed.
+    void NoteArtworkPath();
+
     MusicInfo m_OldInfo;
     int m_InfoFixState = 0;
     int m_ArtworkFixState = 0;
     int m_Type = 0;
     QStringList m_ArtworkCandidates;
     QString m_ArtworkPath;
+    std::atomic<bool> m_bHasArtworkPath{false};
     MusicInfo m_CurrentInfo;
     std::atomic<int> m_Absence{0};
     int64_t m_RepeatID = 0;

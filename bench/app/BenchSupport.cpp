@@ -90,6 +90,12 @@ void Heartbeat::Beat()
     m_longest = std::max(m_longest, gap);
     m_over += gap > kLimitMs ? 1 : 0;
     m_lastBeatNs = SteadyNs();
+    // With the probe on, each stall over 50 ms is told when it ends, so a stall the stacks miss
+    // (a thread held in the kernel takes its signal late) is still placed on the road.
+    if (gap > 50 && m_probe.joinable())
+        std::fprintf(stderr, "---- stall of %lld ms ended %lld ms after the reset\n",
+                     static_cast<long long>(gap),
+                     static_cast<long long>((m_lastBeatNs - m_resetNs) / 1000000));
 }
 
 void Heartbeat::Stop()
@@ -104,6 +110,7 @@ void Heartbeat::Reset()
         std::fprintf(stderr, "---- heartbeat reset\n");
     m_last.start();
     m_lastBeatNs = SteadyNs();
+    m_resetNs = m_lastBeatNs;
     m_longest = 0;
     m_over = 0;
 }

@@ -57,6 +57,7 @@ private:
     std::atomic<qint64> m_lastBeatNs{0};
     std::atomic<bool> m_quit{false};
     std::thread m_probe;
+    qint64 m_resetNs = 0;
 
 public:
     ~Heartbeat();

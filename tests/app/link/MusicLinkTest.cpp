@@ -170,6 +170,34 @@ TEST_F(MusicLinkTest, LoadOfNoFilesStillEndsOnce)
     EXPECT_EQ(link->GetMusicCount(), 0);
 }
 
+// The report page counts pictures through HasArtwork: it answers as GetArtworkPath does, before
+// and after the picture file was made, and after the file went.
+TEST_F(MusicLinkTest, HasArtworkAnswersAsTheArtworkPath)
+{
+    QStringList files = MakeSongs(home.path() + "/with", 2, QStringLiteral("pic"), /*withArtwork=*/true);
+    files += MakeSongs(home.path() + "/without", 2, QStringLiteral("bare"), /*withArtwork=*/false);
+    ASSERT_EQ(files.size(), 4);
+    QSignalSpy loadOk(link.get(), &CMusicLink::SendLoadOK);
+    LoadFiles(*link, files, loadOk);
+    for (const QString& file : files)
+    {
+        CMusicObj* track = FindTrack(*link, file);
+        ASSERT_NE(track, nullptr);
+        const bool has = link->HasArtwork(track);
+        const QString path = link->GetArtworkPath(track);
+        EXPECT_EQ(has, !path.isEmpty()) << file.toStdString();
+        EXPECT_EQ(has, file.contains(QStringLiteral("/with/"))) << file.toStdString();
+        EXPECT_EQ(link->HasArtwork(track), !path.isEmpty());
+        if (!path.isEmpty())
+        {
+            ASSERT_TRUE(QFile::remove(path));
+            EXPECT_TRUE(link->HasArtwork(track));
+            EXPECT_FALSE(link->GetArtworkPath(track).isEmpty());
+        }
+    }
+    EXPECT_FALSE(link->HasArtwork(nullptr));
+}
+
 TEST_F(MusicLinkTest, ArtworkPathsAndDataPassThroughWithinBounds)
 {
     const QStringList files = MakeSongs(home.path() + "/art", 1, QStringLiteral("pic"), /*withArtwork=*/true);
