@@ -179,7 +179,15 @@ void CBugReportSender::Abandon()
     if (m_pPackage && !m_bAsking && m_answer.accepted)
         KeepUnsent(Content(m_answer, QString()), m_pPackage->ArchivePath());
     m_answer = BugReportAnswer();
-    delete std::exchange(m_pPackage, nullptr);
+    // The archive of a report abandoned here goes too, also when the archiver had already
+    // finished it (its end not yet told, or the dialog still open): no one sends it now.
+    if (m_pPackage)
+    {
+        const QString archive = m_pPackage->ArchivePath();
+        delete std::exchange(m_pPackage, nullptr);
+        if (!archive.isEmpty())
+            QFile::remove(archive);
+    }
     for (BugreportThread* thread : std::exchange(m_threads, {}))
     {
         thread->disconnect(this);

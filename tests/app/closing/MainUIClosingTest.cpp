@@ -155,6 +155,22 @@ private slots:
         QVERIFY(!silent.hasPendingConnections());
         QVERIFY(reports.entryList(QDir::Files).isEmpty());
         {
+            // The same once the archiver has finished while the dialog is still open.
+            CMainUI window;
+            window.show();
+            bool closed = false;
+            ReportBug(window,
+                      [&](QWidget*)
+                      {
+                          QTRY_VERIFY_WITH_TIMEOUT(!reports.entryList({QStringLiteral("*.7z")}).isEmpty(),
+                                                   30000);
+                          QTest::qWait(1500);
+                          closed = window.close();
+                      });
+            QVERIFY(closed);
+        }
+        QVERIFY(reports.entryList(QDir::Files).isEmpty());
+        {
             // Sparse: packing its zeros takes the archiver many seconds, reading the disk little.
             const QString large = QDir::homePath() + QStringLiteral("/Large iTunes Library.xml");
             QFile file(large);
