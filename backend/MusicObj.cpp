@@ -92,11 +92,6 @@ QString CMusicObj::GetArtworkPath()
     return m_ArtworkPath;
 }
 
-bool CMusicObj::HasArtworkPath() const
-{
-    return m_bHasArtworkPath.load(std::memory_order_acquire);
-}
-
 void CMusicObj::NoteArtworkPath()
 {
     // What GetArtworkPath would answer, kept where a reader needs no lock (the report page asks

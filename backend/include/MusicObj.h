@@ -88,7 +88,7 @@ public:
     // The chosen artwork; the first candidate becomes the choice when none was made.
     QString GetArtworkPath();
     // Whether GetArtworkPath answers a path, without a lock or a copy.
-    bool HasArtworkPath() const;
+    bool HasArtworkPath() const { return m_bHasArtworkPath.load(std::memory_order_acquire); }
     // Makes the path the choice, appending it to the candidates (without the checks) when new.
     void SetArtworkPath(const QString& path);
 
