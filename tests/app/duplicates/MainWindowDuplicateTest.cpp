@@ -64,6 +64,16 @@ void Click(CMainUI& window, const char* name)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// Remove on the duplicate page, to its result shown again with the removal's thread ended.
+bool RemoveToResult(CMainUI& window)
+{
+    Click(window, "main_removebut");
+    return QTest::qWaitFor(
+        [&]
+        { return window.RunState() == EWindowRunState::ResultShown && !window.ApplyThread()->isRunning(); },
+        60000);
+}
+
 // The settings of a private home, duplicates told by name and artist.
 CAppSettings* TagCompareSettings()
 {
@@ -485,16 +495,7 @@ private slots:
             QFile blocker(day);
             QVERIFY(blocker.open(QIODevice::WriteOnly));
             blocker.close();
-            auto remove = [&]
-            {
-                Click(window, "main_removebut");
-                return QTest::qWaitFor(
-                    [&] {
-                        return window.RunState() == EWindowRunState::ResultShown &&
-                               !window.ApplyThread()->isRunning();
-                    },
-                    60000);
-            };
+            auto remove = [&] { return RemoveToResult(window); };
             QVERIFY(remove());
             QTest::qWait(100);
             QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
@@ -652,13 +653,7 @@ private slots:
             QTreeWidget* tree = window.DuplicateView()->Tree();
             QCOMPARE(tree->topLevelItemCount(), static_cast<int>(files.size()));
 
-            Click(window, "main_removebut");
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    return window.RunState() == EWindowRunState::ResultShown &&
-                           !window.ApplyThread()->isRunning();
-                },
-                60000));
+            QVERIFY(RemoveToResult(window));
             QTRY_COMPARE(
                 window.findChild<CShadeLabel*>("MainUIFixing")->text(),
                 QStringLiteral("Removed 8 duplicate(s). If not sure to remove, you can undo the removal."));
@@ -817,16 +812,7 @@ private slots:
         window.show();
         QVERIFY(ScanLibrary(window));
         QTreeWidget* tree = window.DuplicateView()->Tree();
-        auto removeAll = [&]
-        {
-            Click(window, "main_removebut");
-            return QTest::qWaitFor(
-                [&] {
-                    return window.RunState() == EWindowRunState::ResultShown &&
-                           !window.ApplyThread()->isRunning();
-                },
-                60000);
-        };
+        auto removeAll = [&] { return RemoveToResult(window); };
         auto removedRows = [&]
         {
             QList<QTreeWidgetItem*> rows;
@@ -1050,13 +1036,7 @@ private slots:
         CMainUI window;
         window.show();
         QVERIFY(ScanFolder(window, folder));
-        Click(window, "main_removebut");
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                return window.RunState() == EWindowRunState::ResultShown &&
-                       !window.ApplyThread()->isRunning();
-            },
-            60000));
+        QVERIFY(RemoveToResult(window));
         const QStringList header = Header(window);
         for (QAction* action : window.findChildren<QAction*>())
             if (action->text() == QStringLiteral("Save Project"))

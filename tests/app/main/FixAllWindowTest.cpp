@@ -278,6 +278,17 @@ private:
         return home && timer.elapsed() < 5000;
     }
 
+    // The service identifies the first three songs it is asked for and says nothing to the rest;
+    // asked counts the requests.
+    void AnswerThreeThenHold(int& asked)
+    {
+        m_acr->answerWith("/v1/identify",
+                          [&asked](const HttpRequest&) {
+                              return ++asked <= 3 ? Json(IdentifyAnswer())
+                                                  : HttpResponse::only(HttpResponse::Mode::Silent);
+                          });
+    }
+
     void Click(const char* name)
     {
         auto* button = m_window->findChild<QAbstractButton*>(QLatin1String(name));
@@ -1833,11 +1844,7 @@ private slots:
         const QStringList songs = MakeBareSongs(folder, 12, 12); // only the artist lacks
         QCOMPARE(songs.size(), 12);
         int asked = 0;
-        m_acr->answerWith("/v1/identify",
-                          [&](const HttpRequest&) {
-                              return ++asked <= 3 ? Json(IdentifyAnswer())
-                                                  : HttpResponse::only(HttpResponse::Mode::Silent);
-                          });
+        AnswerThreeThenHold(asked);
         QVERIFY(ToScoreScreen(folder));
         Click("main_fixallbut");
         QVERIFY(QTest::qWaitFor([this] { return m_window->ReportPage()->ArtistTree()->GetFixedCount() == 3; },
@@ -1881,11 +1888,7 @@ private slots:
         QCOMPARE(songs.size(), 24);
         GetAppSettings()->SetReplace(kReplaceAll & ~MF_ReplaceSwitch);
         int asked = 0;
-        m_acr->answerWith("/v1/identify",
-                          [&](const HttpRequest&) {
-                              return ++asked <= 3 ? Json(IdentifyAnswer())
-                                                  : HttpResponse::only(HttpResponse::Mode::Silent);
-                          });
+        AnswerThreeThenHold(asked);
         QVERIFY(ToScoreScreen(folder));
         Click("main_fixallbut");
         QVERIFY(QTest::qWaitFor(
