@@ -28,7 +28,6 @@
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <optional>
 
 using report_detail::CompleteIcon;
 using report_detail::Record;
@@ -641,15 +640,9 @@ ReportTally CAnalyReport::Tally() const
             fixed ? ++category.fixed : ++category.open;
             any = any || fixed;
         };
-        std::optional<bool> artwork;
-        const auto hasArtwork = [&]
-        {
-            if (!artwork)
-                artwork = m_pLink->HasArtwork(track);
-            return *artwork;
-        };
+        const bool hasArtwork = (rows.cell || unrecognized) && m_pLink->HasArtwork(track);
         if (rows.cell)
-            count(tally.artwork, hasArtwork());
+            count(tally.artwork, hasArtwork);
         if (rows.artist)
             count(tally.artist, !info->Artist.isEmpty());
         if (rows.album)
@@ -662,17 +655,16 @@ ReportTally CAnalyReport::Tally() const
         {
             ++tally.unrecognized.rows;
             const int both = unrecognized->GetKind() & mask;
-            const auto field = [&](int bit, bool listedElsewhere, const auto& present)
+            const auto field = [&](int bit, bool listedElsewhere, bool present)
             {
                 if (!(both & bit) || listedElsewhere)
                     return;
-                const bool has = present();
-                has ? ++tally.unrecognized.fixed : ++tally.unrecognized.open;
-                any = any || has;
+                present ? ++tally.unrecognized.fixed : ++tally.unrecognized.open;
+                any = any || present;
             };
-            field(MF_Name, false, [&] { return !info->Name.isEmpty(); });
-            field(MF_Artist, rows.artist != nullptr, [&] { return !info->Artist.isEmpty(); });
-            field(MF_Album, rows.album != nullptr, [&] { return !info->Album.isEmpty(); });
+            field(MF_Name, false, !info->Name.isEmpty());
+            field(MF_Artist, rows.artist != nullptr, !info->Artist.isEmpty());
+            field(MF_Album, rows.album != nullptr, !info->Album.isEmpty());
             field(MF_Artwork, rows.cell != nullptr, hasArtwork);
         }
         if (any)
