@@ -1,6 +1,9 @@
 #include "DuplicateIndex.h"
 
 #include "MusicFlags.h"
+#include "NativePath.h"
+
+#include <utility>
 
 namespace
 {
@@ -19,6 +22,11 @@ constexpr Criterion kCriteria[] = {{MF_Name, &MusicInfo::Name},
 
 const std::vector<int> kNoEntries;
 
+FileIdentity identityOf(const QString& location)
+{
+    return FileIdentity(PathToNative(location).toStdString());
+}
+
 } // namespace
 
 bool CDuplicateIndex::TagsMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options)
@@ -36,7 +44,12 @@ bool CDuplicateIndex::TagsMatch(const MusicInfo& newInfo, const MusicInfo& earli
         }
     }
     if (!match || options == 0)
-        return !newInfo.Location.isEmpty() && newInfo.Location == earlier.Location;
+    {
+        // One spelling needs no stat; two may still name one file.
+        const QString& location = newInfo.Location;
+        return !location.isEmpty() && !earlier.Location.isEmpty() &&
+               (location == earlier.Location || identityOf(location) == identityOf(earlier.Location));
+    }
     return true;
 }
 
@@ -70,8 +83,27 @@ void CDuplicateIndex::Add(CMusicObj* obj)
     QString key;
     if (m_options != 0 && MakeKey(info, key))
         m_byKey[key].push_back(position);
-    if (!info.Location.isEmpty())
-        m_byLocation[info.Location].push_back(position);
+    if (m_byFileBuilt)
+        FileByIdentity(position);
+}
+
+void CDuplicateIndex::FileByIdentity(int position)
+{
+    const CMusicObj* obj = m_entries[static_cast<size_t>(position)];
+    if (!obj || obj->CurrentInfo().Location.isEmpty())
+        return;
+    const QString& location = obj->CurrentInfo().Location;
+    FileIdentity identity;
+    if (location == m_lookedUpLocation)
+    {
+        identity = std::move(m_lookedUpIdentity);
+        m_lookedUpLocation.clear();
+    }
+    else
+    {
+        identity = identityOf(location);
+    }
+    m_byFile[std::move(identity)].push_back(position);
 }
 
 const std::vector<int>& CDuplicateIndex::KeyBucket(const MusicInfo& info) const
@@ -83,10 +115,18 @@ const std::vector<int>& CDuplicateIndex::KeyBucket(const MusicInfo& info) const
     return it == m_byKey.cend() ? kNoEntries : *it;
 }
 
-const std::vector<int>& CDuplicateIndex::LocationBucket(const MusicInfo& info) const
+const std::vector<int>& CDuplicateIndex::LocationBucket(const MusicInfo& info)
 {
     if (info.Location.isEmpty())
         return kNoEntries;
-    const auto it = m_byLocation.constFind(info.Location);
-    return it == m_byLocation.cend() ? kNoEntries : *it;
+    if (!m_byFileBuilt)
+    {
+        m_byFileBuilt = true;
+        for (int position = 0; position < Size(); ++position)
+            FileByIdentity(position);
+    }
+    m_lookedUpLocation = info.Location;
+    m_lookedUpIdentity = identityOf(info.Location);
+    const auto it = m_byFile.find(m_lookedUpIdentity);
+    return it == m_byFile.end() ? kNoEntries : it->second;
 }

@@ -258,7 +258,7 @@ private:
 // ahead) it visits only the earlier tracks that can match, in list order; without, every track
 // 0..last, as the test is defined. Both give the same answer and the same side effects.
 int duplicateCalculate(CMusicManage& manager, const MusicInfo* info, const CMusicObj* newObj, int last,
-                       int options, int64_t* groupId, unsigned char* removeNew, const CDuplicateIndex* index,
+                       int options, int64_t* groupId, unsigned char* removeNew, CDuplicateIndex* index,
                        const DeepScan* deep)
 {
     if (!info || !groupId || !removeNew || last < 0 || last >= manager.MainListSize())
@@ -549,8 +549,8 @@ int CMusicManage::AnalyzeMusicInfo()
     }
 
     // A deep scan makes the fingerprints of the list ahead, on every core; the quick scan looks
-    // its candidates up by tag key. Either way each track is compared with the earlier tracks
-    // that can match it, in list order, as the full scan would.
+    // its candidates up by tag key and by file. Either way each track is compared with the
+    // earlier tracks that can match it, in list order, as the full scan would.
     CDuplicateIndex index(options);
     DeepScan deep;
     if ((options & MF_DeepScan) && prepareDeepScan(*this, total, deep) != 0)

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 using namespace manager_test;
@@ -141,6 +143,38 @@ TEST(DuplicateTagTest, IndexedAnalysisEqualsTheFullScan)
             groups += a[i].repeat != 0;
         }
         EXPECT_GT(groups, 0);
+    }
+}
+
+TEST(DuplicateTagTest, OtherNamesOfOneFileMatchAsItsOwnName)
+{
+    namespace fs = std::filesystem;
+    ManagerHome h;
+    const QString home = h.home.path();
+    const std::string at = home.toStdString();
+    std::ofstream(at + "/f.mp3") << "x";
+    std::ofstream(at + "/g.mp3") << "x";
+    fs::create_directory_symlink(at, at + "/shelf");
+    fs::create_symlink(at + "/f.mp3", at + "/f-link.mp3");
+    fs::create_hard_link(at + "/f.mp3", at + "/f-hard.mp3");
+    const QStringList names = {"/f.mp3",      "//f.mp3",     "/./f.mp3", "/shelf/f.mp3",
+                               "/f-link.mp3", "/f-hard.mp3", "/g.mp3"};
+    // The tags never match, so the file alone decides. The first track was analysed before: the
+    // file index starts from a track that was only added.
+    for (int options : {0, int(MF_Name)})
+    {
+        ManagerHome ha, hb;
+        SyntheticRun indexed(ha), literal(hb);
+        for (int i = 0; i < names.size(); ++i)
+            for (SyntheticRun* run : {&indexed, &literal})
+                run->Add(makeInfo(QString::number(0xB0 + i, 16), QString::number(i), home + names[i], 1, 1),
+                         RunModeDuplicateITunes, i == 0 ? int(MF_Analysed) : 0);
+        indexed.Analyse(options);
+        literal.AnalyseLiterally(options);
+        const std::vector<Fields> result = indexed.Result();
+        EXPECT_EQ(result, literal.Result()) << options;
+        for (int i = 0; i < names.size(); ++i)
+            EXPECT_EQ(result[i].repeat, i < 6 ? 0xB0 : 0) << options << names[i].toStdString();
     }
 }
 
