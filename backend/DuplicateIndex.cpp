@@ -22,35 +22,24 @@ constexpr Criterion kCriteria[] = {{MF_Name, &MusicInfo::Name},
 
 const std::vector<int> kNoEntries;
 
-FileIdentity identityOf(const QString& location)
-{
-    return FileIdentity(PathToNative(location).toStdString());
-}
-
 } // namespace
 
-bool CDuplicateIndex::TagsMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options)
+bool CDuplicateIndex::CriteriaMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options)
 {
-    bool match = true;
     for (const Criterion& c : kCriteria)
     {
         if (!(options & c.bit))
             continue;
         const QString& text = newInfo.*c.field;
         if (text.isEmpty() || text != earlier.*c.field)
-        {
-            match = false;
-            break;
-        }
-    }
-    if (!match || options == 0)
-    {
-        // One spelling needs no stat; two may still name one file.
-        const QString& location = newInfo.Location;
-        return !location.isEmpty() && !earlier.Location.isEmpty() &&
-               (location == earlier.Location || identityOf(location) == identityOf(earlier.Location));
+            return false;
     }
     return true;
+}
+
+FileIdentity CDuplicateIndex::FileOf(const QString& location)
+{
+    return FileIdentity(PathToNative(location).toStdString());
 }
 
 CDuplicateIndex::CDuplicateIndex(int options) : m_options(options) {}
@@ -101,7 +90,7 @@ void CDuplicateIndex::FileByIdentity(int position)
     }
     else
     {
-        identity = identityOf(location);
+        identity = FileOf(location);
     }
     m_byFile[std::move(identity)].push_back(position);
 }
@@ -126,7 +115,7 @@ const std::vector<int>& CDuplicateIndex::LocationBucket(const MusicInfo& info)
             FileByIdentity(position);
     }
     m_lookedUpLocation = info.Location;
-    m_lookedUpIdentity = identityOf(info.Location);
+    m_lookedUpIdentity = FileOf(info.Location);
     const auto it = m_byFile.find(m_lookedUpIdentity);
     return it == m_byFile.end() ? kNoEntries : it->second;
 }

@@ -29,14 +29,32 @@
 // is built on the first candidate lookup from the tracks added so far, and kept up to date by Add
 // from then on, so in a normal run the index stats nothing and in a duplicate run each track's
 // file once. The files are taken as they stand while the run lasts. The tag test itself stats
-// the two files only for two different spellings; the full scan pays that for every such pair.
+// the two files only for two different spellings.
 //
 // Used only on the analysis thread.
 class CDuplicateIndex
 {
 public:
     // The tag test itself, as the full scan applies it to one pair.
-    static bool TagsMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options);
+    static bool TagsMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options)
+    {
+        return TagsMatch(newInfo, earlier, options,
+                         [&] { return FileOf(newInfo.Location) == FileOf(earlier.Location); });
+    }
+    // The same, with `sameFile()` telling whether the two differently spelled Locations reach one
+    // file: a pass over every pair finds each track's file once instead of twice per pair.
+    template <typename SameFile>
+    static bool TagsMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options,
+                          SameFile&& sameFile)
+    {
+        if (options != 0 && CriteriaMatch(newInfo, earlier, options))
+            return true;
+        const QString& location = newInfo.Location;
+        return !location.isEmpty() && !earlier.Location.isEmpty() &&
+               (location == earlier.Location || sameFile());
+    }
+    // The file a Location reaches (one stat).
+    static FileIdentity FileOf(const QString& location);
 
     explicit CDuplicateIndex(int options);
 
@@ -72,6 +90,8 @@ public:
     }
 
 private:
+    // Whether every criterion of the options holds: the text non-empty and equal.
+    static bool CriteriaMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options);
     // The criterion texts joined into one key; false when one of them is empty (then no key
     // can match).
     bool MakeKey(const MusicInfo& info, QString& key) const;

@@ -26,6 +26,7 @@
 #include <memory>
 #include <system_error>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 namespace
@@ -109,11 +110,28 @@ struct DeepScan
     }
 };
 
+// The file each track's Location reaches, found once per track, for a pass that tests every pair.
+class FileIdentities
+{
+public:
+    const FileIdentity& Of(const CMusicObj& track)
+    {
+        auto [it, added] = m_known.try_emplace(&track);
+        if (added)
+            it->second = CDuplicateIndex::FileOf(track.CurrentInfo().Location);
+        return it->second;
+    }
+
+private:
+    std::unordered_map<const CMusicObj*, FileIdentity> m_known;
+};
+
 class DuplicateTest
 {
 public:
-    DuplicateTest(CMusicManage& manager, const MusicInfo& newInfo, int options, const CMusicObj* newObj)
-        : m_manager(manager), m_newInfo(newInfo), m_options(options), m_newObj(newObj)
+    DuplicateTest(CMusicManage& manager, const MusicInfo& newInfo, int options, const CMusicObj* newObj,
+                  FileIdentities* files = nullptr)
+        : m_manager(manager), m_newInfo(newInfo), m_options(options), m_newObj(newObj), m_files(files)
     {
     }
 
@@ -123,7 +141,16 @@ public:
     {
         const MusicInfo& earlier = earlierObj->CurrentInfo();
         if (!(m_options & MF_DeepScan))
-            return CDuplicateIndex::TagsMatch(m_newInfo, earlier, m_options) ? 1 : 0;
+        {
+            const auto sameFile = [&]
+            {
+                if (m_files && m_newObj)
+                    return m_files->Of(*m_newObj) == m_files->Of(*earlierObj);
+                return CDuplicateIndex::FileOf(m_newInfo.Location) ==
+                       CDuplicateIndex::FileOf(earlier.Location);
+            };
+            return CDuplicateIndex::TagsMatch(m_newInfo, earlier, m_options, sameFile) ? 1 : 0;
+        }
         if (!isRegularFile(earlier.Location))
             return 0;
         const int rc = known ? *known : deep ? CompareInMemory(earlierObj, *deep) : CompareFiles(earlier);
@@ -252,6 +279,7 @@ private:
     const MusicInfo& m_newInfo;
     const int m_options;
     const CMusicObj* m_newObj;
+    FileIdentities* m_files;
 };
 
 // The duplicate test of one new track. With an index (and, for a deep scan, the fingerprints made
@@ -259,11 +287,11 @@ private:
 // 0..last, as the test is defined. Both give the same answer and the same side effects.
 int duplicateCalculate(CMusicManage& manager, const MusicInfo* info, const CMusicObj* newObj, int last,
                        int options, int64_t* groupId, unsigned char* removeNew, CDuplicateIndex* index,
-                       const DeepScan* deep)
+                       const DeepScan* deep, FileIdentities* files = nullptr)
 {
     if (!info || !groupId || !removeNew || last < 0 || last >= manager.MainListSize())
         return 0;
-    DuplicateTest test(manager, *info, options, newObj);
+    DuplicateTest test(manager, *info, options, newObj, files);
     CMusicObj* matched = nullptr;
     bool cannotCompare = false;
     auto visitKnown = [&](CMusicObj* earlierObj, const int* known)
@@ -369,6 +397,7 @@ int MarkDuplicateResult(CMusicObj& obj, int absence, int result, int64_t groupId
 
 void RunFullScanDuplicatePass(CMusicManage& manager, int options)
 {
+    FileIdentities files;
     const int total = manager.MainListSize();
     for (int i = 0; i < total; ++i)
     {
@@ -381,7 +410,8 @@ void RunFullScanDuplicatePass(CMusicManage& manager, int options)
         {
             int64_t groupId = 0;
             unsigned char removeNew = 0;
-            const int rc = manager.DuplicateCalculate(&info, i - 1, options, &groupId, &removeNew);
+            const int rc = duplicateCalculate(manager, &info, obj, i - 1, options, &groupId, &removeNew,
+                                              nullptr, nullptr, &files);
             bits = MarkDuplicateResult(*obj, bits, rc, groupId, removeNew != 0);
         }
         obj->SetAbsence(bits | MF_Analysed);
