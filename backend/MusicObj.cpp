@@ -14,7 +14,7 @@ namespace
 std::mutex g_artworkMutex;
 } // namespace
 
-CMusicObj::CMusicObj(const MusicInfo& current, const MusicInfo& old) : m_OldInfo(old), m_CurrentInfo(current)
+CMusicObj::CMusicObj(const MusicInfo& current, const MusicInfo& old) : m_CurrentInfo(current), m_OldInfo(old)
 {
     // The current record never carries the track id text or a recycle path.
     m_CurrentInfo.TrackID.clear();
