@@ -4,6 +4,7 @@
 #include "MusicManageTypes.h"
 #include "NativePath.h"
 #include "RecycleBin.h"
+#include "RegularFile.h"
 #include "TracksTable.h"
 
 #include <QDir>
@@ -18,9 +19,12 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <thread>
+
+#include <sys/stat.h>
 
 namespace
 {
@@ -33,16 +37,32 @@ using DbHandle = std::unique_ptr<sqlite3, DbCloser>;
 
 constexpr const char* kJournalSuffixes[] = {"-journal", "-wal", "-shm"};
 
+// Whether two paths reach one file (a link, a second hard link, another spelling).
 bool SameFile(const QString& a, const QString& b)
 {
-    const QFileInfo fa(a);
-    const QFileInfo fb(b);
-    if (fa.exists() && fb.exists())
-        return fa.canonicalFilePath() == fb.canonicalFilePath();
-    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
+    return isSameFile(PathToNative(a).toStdString(), PathToNative(b).toStdString());
 }
 
-// A temporary file name beside target that nobody else uses; the file is created empty.
+// The file a copy is renamed over, so that the write reaches the file itself: through a link, the
+// file it names (the link stays a link), with the permissions it has when it exists.
+struct CopyTarget
+{
+    QString path;
+    std::optional<mode_t> mode;
+};
+
+// Nothing when no rename may replace what `target` names (a link that leads nowhere, a file with
+// more than one name: see AtomicFileEdit::replacementFor).
+std::optional<CopyTarget> CopyTargetOf(const QString& target)
+{
+    const auto found = AtomicFileEdit::replacementFor(PathToNative(target).toStdString());
+    if (!found)
+        return std::nullopt;
+    return CopyTarget{PathFromNative(QByteArray::fromStdString(found->path)), found->mode};
+}
+
+// A temporary file name beside target that nobody else uses; the file is created empty, for us
+// alone.
 QString MakeTemporaryBeside(const QString& target)
 {
     QTemporaryFile temp(QFileInfo(target).absolutePath() + QStringLiteral("/.tidewell-copy-XXXXXX"));
@@ -52,9 +72,16 @@ QString MakeTemporaryBeside(const QString& target)
     return temp.fileName();
 }
 
-bool RenameOver(const QString& from, const QString& to)
+// Puts a complete database copy in place of the target: an existing file keeps its permissions,
+// and its journals go first, since the copy is a database of its own that none of them may be
+// replayed into.
+bool PlaceCopy(const QString& copy, const CopyTarget& target)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    if (target.mode && ::chmod(PathToNative(copy).constData(), *target.mode) != 0)
+        return false;
+    for (const char* suffix : kJournalSuffixes)
+        QFile::remove(target.path + QLatin1String(suffix));
+    return std::rename(PathToNative(copy).constData(), PathToNative(target.path).constData()) == 0;
 }
 
 // Opening upgrades a table of 14 or 18 columns (the older generations) by adding the columns the
@@ -305,6 +332,9 @@ int BackupDatabaseFile(const QString& source, const QString& target)
         return -1;
     if (SameFile(source, target))
         return -6;
+    const std::optional<CopyTarget> itself = CopyTargetOf(target);
+    if (!itself)
+        return -5;
 
     sqlite3* raw = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(source).constData(), &raw, SQLITE_OPEN_READONLY, nullptr) !=
@@ -319,7 +349,7 @@ int BackupDatabaseFile(const QString& source, const QString& target)
     if (sqlite3_exec(src.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK)
         return -2;
 
-    const QString temp = MakeTemporaryBeside(target);
+    const QString temp = MakeTemporaryBeside(itself->path);
     if (temp.isEmpty())
         return -3;
     raw = nullptr;
@@ -354,10 +384,7 @@ int BackupDatabaseFile(const QString& source, const QString& target)
         QFile::remove(temp);
         return -4;
     }
-    // The copy is a database of its own: no journal of the old target may be replayed into it.
-    for (const char* suffix : kJournalSuffixes)
-        QFile::remove(target + QLatin1String(suffix));
-    if (!RenameOver(temp, target))
+    if (!PlaceCopy(temp, *itself))
     {
         QFile::remove(temp);
         return -5;
@@ -369,7 +396,10 @@ int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int l
 {
     if (target.isEmpty() || rows.isEmpty())
         return -1;
-    const QString temp = MakeTemporaryBeside(target);
+    const std::optional<CopyTarget> itself = CopyTargetOf(target);
+    if (!itself)
+        return -5;
+    const QString temp = MakeTemporaryBeside(itself->path);
     if (temp.isEmpty())
         return -3;
     DbHandle db;
@@ -439,9 +469,7 @@ int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int l
     if (!exec("commit transaction"))
         return discard(-4);
     db.reset();
-    for (const char* suffix : kJournalSuffixes)
-        QFile::remove(target + QLatin1String(suffix));
-    if (!RenameOver(temp, target))
+    if (!PlaceCopy(temp, *itself))
         return discard(-5);
     return 0;
 }
@@ -452,7 +480,10 @@ QString PlaceProjectAsDatabase(const QString& project, const QString& database)
         return CheckProjectDatabase(project);
     if (!QFileInfo(project).isFile())
         return QStringLiteral("LoadSaveResult file.copy failed:%1 to %2").arg(project, database);
-    const QString temp = MakeTemporaryBeside(database);
+    const std::optional<CopyTarget> itself = CopyTargetOf(database);
+    if (!itself)
+        return QStringLiteral("LoadSaveResult QFile.remove failed:%1").arg(database);
+    const QString temp = MakeTemporaryBeside(itself->path);
     if (temp.isEmpty())
         return QStringLiteral("LoadSaveResult file.copy failed:%1 to %2").arg(project, database);
     QFile::remove(temp);
@@ -469,9 +500,7 @@ QString PlaceProjectAsDatabase(const QString& project, const QString& database)
             QFile::remove(temp + QLatin1String(suffix));
         return invalid;
     }
-    for (const char* suffix : kJournalSuffixes)
-        QFile::remove(database + QLatin1String(suffix));
-    if (!RenameOver(temp, database))
+    if (!PlaceCopy(temp, *itself))
     {
         QFile::remove(temp);
         return QStringLiteral("LoadSaveResult QFile.remove failed:%1").arg(database);

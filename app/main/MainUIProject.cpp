@@ -112,8 +112,11 @@ bool CMainUI::SaveProjectFile(bool closing)
     // project only when complete: a failed save leaves the old project and the database as they
     // were.
     const QString target = m_strProjectPath;
+    // The copy is made beside the file itself, through a link beside the file it names: that
+    // folder is where a killed save leaves the copy for the next start to clear.
+    const QString itself = QFileInfo(target).canonicalFilePath();
     if (CAppSettings* settings = GetAppSettings())
-        settings->SetLastProjectFolder(QFileInfo(target).absolutePath());
+        settings->SetLastProjectFolder(QFileInfo(itself.isEmpty() ? target : itself).absolutePath());
     CMusicLink* link = m_pMusicLink;
     const CAnalyReport* report = m_pReport;
     CResultMarks* marks = m_pResultMarks;

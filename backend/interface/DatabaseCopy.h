@@ -9,11 +9,15 @@
 // Copies a library database into another file with SQLite's online backup, so a database that is
 // open and being written elsewhere is copied consistently (its last committed state). The copy is
 // made in a temporary file beside the target and renamed over it only when complete: a failure
-// leaves an existing target untouched. Any thread.
+// leaves an existing target untouched. The target is the file itself: through a symbolic link the
+// copy replaces the file the link names (the link stays a link), and an existing file keeps its
+// permissions; a link that leads nowhere or a file with more than one name is not written, as no
+// rename would reach the user's file (its every name). Any thread.
 //
 // Results: 0 copied; -1 empty path or the source does not exist; -2 the source cannot be opened
 // or is not a database; -3 the temporary file cannot be created; -4 the backup failed (disk full,
-// read error, busy for too long); -5 the rename failed. Source and target the same file: -6.
+// read error, busy for too long); -5 the rename failed or the target may not be replaced. Source
+// and target the same file: -6.
 int BackupDatabaseFile(const QString& source, const QString& target);
 
 // Tells whether a file is a library database the project loader can read: it opens as SQLite,
@@ -53,7 +57,8 @@ bool ClearLeftovers(const LeftoverPlaces& places);
 
 // Puts a saved project in place as the working database: copies it into a temporary file beside
 // the database, checks the copy (CheckProjectDatabase) and renames it over the database only
-// when it is a project and complete, removing the database's stale journal files first. Anything
+// when it is a project and complete, removing the database's stale journal files first. The
+// database is reached and refused as BackupDatabaseFile's target is. Anything
 // else (a directory, a FIFO, an unreadable or foreign file) leaves the database and the project
 // as they were. A project that is the working database itself is only checked. Answers an empty
 // text on success, else a log line naming the failure. Any thread.
@@ -62,8 +67,9 @@ QString PlaceProjectAsDatabase(const QString& project, const QString& database);
 // Writes rows as a saved project, in the database form the project loader reads (one TracksTable
 // row each, and libraryTotal as the number of songs the result was found among). The database is
 // made in a temporary file beside target and renamed over it only when complete: a failure leaves
-// an existing target untouched. Results: 0 written; -1 empty target or no rows; -3 the temporary
-// file cannot be made; -4 writing failed (disk full); -5 the rename failed. Any thread.
+// an existing target untouched. The target is reached and refused as BackupDatabaseFile's is.
+// Results: 0 written; -1 empty target or no rows; -3 the temporary file cannot be made; -4
+// writing failed (disk full); -5 the rename failed or the target may not be replaced. Any thread.
 int WriteProjectRows(const QString& target, const QList<ProjectRow>& rows, int libraryTotal);
 
 // A database file and its journal companions ("-journal", "-wal", "-shm"), whether they exist or

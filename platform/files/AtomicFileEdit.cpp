@@ -259,16 +259,24 @@ bool AtomicFileEdit::replaceOwn(const std::string& path, const std::string& byte
                        { return EditedFileStream::writeAll(out, bytes.data(), bytes.size()); });
 }
 
-bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode)
+std::optional<AtomicFileEdit::Replacement> AtomicFileEdit::replacementFor(const std::string& path)
 {
-    std::string target;
-    if (!fileItself(path, target))
-        return false;
+    Replacement target;
+    if (!fileItself(path, target.path))
+        return std::nullopt;
     struct stat info
     {
     };
-    const bool exists = ::stat(target.c_str(), &info) == 0;
-    if (exists && (!S_ISREG(info.st_mode) || !oneName(info)))
-        return false;
-    return replaceOwn(target, bytes, exists ? info.st_mode : newFileMode);
+    if (::stat(target.path.c_str(), &info) != 0)
+        return target;
+    if (!S_ISREG(info.st_mode) || !oneName(info))
+        return std::nullopt;
+    target.mode = info.st_mode & 07777;
+    return target;
+}
+
+bool AtomicFileEdit::replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode)
+{
+    const std::optional<Replacement> target = replacementFor(path);
+    return target && replaceOwn(target->path, bytes, target->mode.value_or(newFileMode));
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace TagLib
@@ -60,8 +61,22 @@ public:
     // the rest of a last frame that is cut short.
     static bool saveTags(TagLib::File* file);
 
-    // Replaces `path` with `bytes` the same way (through a link to the file it names; false for a
-    // file with more than one name); an existing file keeps its permissions, a new one gets
+    // What a copy renamed into place replaces for a write through a path to reach the file itself.
+    struct Replacement
+    {
+        std::string path;           // the file itself, or where a new one is made
+        std::optional<mode_t> mode; // its permission bits, when it exists
+    };
+    // Where a complete copy renamed into place must land for a write through `path` to reach the
+    // file itself: the path, or for a symbolic link (relative, or to another link) the file the
+    // link leads to, so the link stays a link; a path where nothing is yet stays as it is. Nothing
+    // when no rename can reach the user's file: a link that leads nowhere or round in a loop,
+    // something there that is no regular file, or a file with more than one name (its other names
+    // would keep the old content). Any thread.
+    static std::optional<Replacement> replacementFor(const std::string& path);
+
+    // Replaces `path` with `bytes` the same way (through a link to the file it names; false where
+    // replacementFor finds nothing); an existing file keeps its permissions, a new one gets
     // `newFileMode`.
     static bool replaceWhole(const std::string& path, const std::string& bytes, mode_t newFileMode = 0644);
     // Replaces a file of ours (a record beside the user's files) with `bytes` the same way, with

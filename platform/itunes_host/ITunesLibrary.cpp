@@ -123,14 +123,13 @@ bool isLibraryOrMusicPlaylist(const PlistValue& playlist)
 }
 
 // What a removal took from the library, kept beside the library file so a restore of the same
-// file can give it back: the track's whole dictionary and its place in every playlist.
+// file can give it back: the track's whole dictionary and its place in every playlist. An entry
+// leaves only when a restore takes it back, so every removal stays restorable however many there
+// were.
 std::string removedStorePath(const std::string& libraryPath)
 {
     return libraryPath + ".tidewell-removed";
 }
-
-// Removals kept at most; the oldest go first.
-constexpr size_t kMaxRemovedKept = 5000;
 
 PlistValue readRemovedStore(const std::string& libraryPath)
 {
@@ -828,8 +827,6 @@ HResult ITunesLibrary::remove(uint64_t persistentId)
     // The store goes out with the library, after it.
     auto& list = removedLocked().find("Removed Tracks")->items();
     list.push_back(std::move(kept));
-    if (list.size() > kMaxRemovedKept)
-        list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(list.size() - kMaxRemovedKept));
     m_removedChanged = true;
     return saveLocked(lock);
 }

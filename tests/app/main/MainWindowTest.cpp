@@ -529,6 +529,20 @@ private slots:
         }
         QVERIFY(QFile::exists(project + QStringLiteral(".zavrodata")));
         QVERIFY(QFile::exists(g_strDBPath));
+        // Saved over another project through a link in another folder: the link stays a link, and
+        // the folder the next start clears of a killed save's copy is that of the file it names.
+        const QString linked = Home() + QStringLiteral("/links/again.zavrodata");
+        QVERIFY(QDir().mkpath(Home() + QStringLiteral("/links")) &&
+                QFile::copy(project + QStringLiteral(".zavrodata"),
+                            Home() + QStringLiteral("/again.zavrodata")) &&
+                QFile::link(Home() + QStringLiteral("/again.zavrodata"), linked));
+        {
+            CMessageSeam::FileScope pick([&](const FileQuestion&) { return QStringList{linked}; });
+            m_window->ApplyOrSave(3);
+        }
+        QVERIFY(m_questions.isEmpty());
+        QVERIFY(QFileInfo(linked).isSymLink());
+        QCOMPARE(GetAppSettings()->GetLastProjectFolder(), QFileInfo(Home()).canonicalFilePath());
 
         // The working database broken on disk: the copy fails and nothing is lost.
         const QByteArray projectBytes = [&]

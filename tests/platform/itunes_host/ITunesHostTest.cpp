@@ -459,3 +459,40 @@ TEST(ITunesLibraryIndex, AnswersAndSavesAsTheWholeTree)
     EXPECT_EQ(readTextFile(home.file("lib0.xml")), readTextFile(home.file("lib1.xml")));
     EXPECT_EQ(indexed.trackIds(), whole.trackIds());
 }
+
+// Every removal stays restorable however many there were: after thousands removed in one batch,
+// the first of them comes back as itself, from the store a library opened afresh reads.
+TEST(ITunesLibraryRemovals, TheFirstOfThousandsComesBackAsItself)
+{
+    TempHome home;
+    AudioLibrary lib;
+    ASSERT_TRUE(makeAudioLibrary(home, 1, lib));
+    std::vector<LibraryTrack> tracks = lib.tracks;
+    for (int i = 1; i <= 5000; ++i)
+    {
+        LibraryTrack gone;
+        gone.trackId = 1000 + i;
+        gone.persistentId = formatPersistentIdText(0xE0000 + static_cast<uint64_t>(i));
+        gone.location = fileUrl(home.file(QString("Music/gone/%1.mp3").arg(i)));
+        tracks.push_back(gone);
+    }
+    ASSERT_TRUE(writeTextFile(lib.libraryPath, libraryXml(tracks, {})));
+    const std::string path = lib.libraryPath.toStdString();
+    std::shared_ptr<ITunesLibrary> library;
+    ASSERT_EQ(ITunesLibrary::open(path, library, nullptr, ITunesLibrary::Load::Now), kOk);
+    uint64_t ticket = 0;
+    {
+        ITunesLibrary::DeferredSaves deferred;
+        for (const LibraryTrack& track : tracks)
+            ASSERT_EQ(library->remove(parsePersistentIdText(track.persistentId)), kOk);
+        ticket = deferred.ticket();
+    }
+    ASSERT_EQ(library->awaitSaved(ticket), kOk);
+    ASSERT_EQ(ITunesLibrary::open(path, library, nullptr, ITunesLibrary::Load::Now), kOk);
+    EXPECT_EQ(library->trackCount(), 0);
+    bool added = false;
+    uint64_t persistentId = 0;
+    ASSERT_EQ(library->addFile(lib.files[0].toStdString(), added, persistentId), kOk);
+    EXPECT_TRUE(added);
+    EXPECT_EQ(persistentId, parsePersistentIdText(lib.tracks[0].persistentId));
+}
