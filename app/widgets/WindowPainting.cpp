@@ -25,18 +25,23 @@ void PaintStyledBackground(QWidget* widget)
 
 void PaintRoundedWindow(QWidget* widget)
 {
-    QBitmap shape(widget->size());
+    // The shape follows the size alone, so it is drawn again only for a new size: a paint of a
+    // spinner's few pixels would otherwise draw and compare a bitmap the size of the window,
+    // whose fills Qt shares out to its thread pool and waits for.
+    if (widget->mask().boundingRect() != widget->rect())
     {
-        // On a bitmap white is transparent (color0) and black opaque (color1).
-        QPainter painter(&shape);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillRect(shape.rect(), Qt::white);
-        painter.setBrush(Qt::black);
-        painter.setPen(Qt::NoPen);
-        painter.drawRoundedRect(shape.rect(), 6, 6);
+        QBitmap shape(widget->size());
+        {
+            // On a bitmap white is transparent (color0) and black opaque (color1).
+            QPainter painter(&shape);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.fillRect(shape.rect(), Qt::white);
+            painter.setBrush(Qt::black);
+            painter.setPen(Qt::NoPen);
+            painter.drawRoundedRect(shape.rect(), 6, 6);
+        }
+        widget->setMask(shape);
     }
-    // setMask returns at once when the shape did not change, so painting does not loop.
-    widget->setMask(shape);
     PaintStyledBackground(widget);
 }
 

@@ -403,12 +403,23 @@ private slots:
         window.setGeometry(100, 100, 400, 300);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The rounded shape is the window's size at every size it takes: corners cut, edges whole.
+        const auto shapeFits = [&window]
+        {
+            window.repaint();
+            const QRegion shape = window.mask();
+            const QRect all = window.rect();
+            return shape.boundingRect() == all && shape.contains(all.center()) &&
+                   !shape.contains(all.topLeft()) && !shape.contains(all.bottomRight());
+        };
+        QVERIFY(shapeFits());
 
         // Right edge: follows the pointer.
         Hover(&window, {398, 150});
         SendMouse(&window, QEvent::MouseButtonPress, {398, 150});
         HoverGlobal(&window, window.geometry().topLeft() + QPoint(449, 150));
         QCOMPARE(window.width(), 450);
+        QVERIFY(shapeFits());
         SendMouse(&window, QEvent::MouseButtonRelease, {449, 150});
 
         // Left edge dragged far right: the left edge stops at the minimum width, the right stays.
@@ -431,6 +442,7 @@ private slots:
         SendMouse(&window, QEvent::MouseButtonRelease, {100, 339});
         QCoreApplication::sendEvent(&window, &drag);
         QCOMPARE(window.height(), 340);
+        QVERIFY(shapeFits());
 
         // A fixed-size window ignores its edges.
         window.SetFixedSize(300, 200);
