@@ -623,16 +623,17 @@ void CAnalyReport::ResumeFixView()
 ReportTally CAnalyReport::Tally() const
 {
     ReportTally tally;
+    if (!m_pLink)
+        return tally;
     const int mask = m_nCategoryMask.load();
     // Each song once: its fields judged by what the library holds now, each counted in the one
     // list that shows it (a song's own list first, the Unrecognized Songs for the rest).
     const auto countSong = [&](CMusicObj* track, const TrackRows& rows, const CTreeItem* unrecognized)
     {
         // A problem field had no text of the song's own, so what Apply will write (the shown
-        // record) and the library's current record agree on whether it has one now.
-        const MusicInfo* info = Record(m_pLink, track);
-        if (!info)
-            return;
+        // record) and the library's current record agree on whether it has one now. The record
+        // is read in place, as the picture word is: this runs for every listed song at once.
+        const MusicInfo* info = &track->CurrentInfo();
         bool any = false;
         const auto count = [&](ReportTally::Category& category, bool fixed)
         {
