@@ -641,9 +641,12 @@ ReportTally CAnalyReport::Tally() const
             fixed ? ++category.fixed : ++category.open;
             any = any || fixed;
         };
-        const bool hasArtwork = (rows.cell || unrecognized) && m_pLink->HasArtwork(track);
+        // Asked only where a count needs it: for a song the analysis found with a picture that
+        // is not yet taken out of its file, the answer takes it out, a read of the song's file
+        // under the database lock.
+        const auto hasArtwork = [&] { return m_pLink->HasArtwork(track); };
         if (rows.cell)
-            count(tally.artwork, hasArtwork);
+            count(tally.artwork, hasArtwork());
         if (rows.artist)
             count(tally.artist, !info->Artist.isEmpty());
         if (rows.album)
@@ -656,16 +659,17 @@ ReportTally CAnalyReport::Tally() const
         {
             ++tally.unrecognized.rows;
             const int both = unrecognized->GetKind() & mask;
-            const auto field = [&](int bit, bool listedElsewhere, bool present)
+            const auto field = [&](int bit, bool listedElsewhere, const auto& present)
             {
                 if (!(both & bit) || listedElsewhere)
                     return;
-                present ? ++tally.unrecognized.fixed : ++tally.unrecognized.open;
-                any = any || present;
+                const bool now = present();
+                now ? ++tally.unrecognized.fixed : ++tally.unrecognized.open;
+                any = any || now;
             };
-            field(MF_Name, false, !info->Name.isEmpty());
-            field(MF_Artist, rows.artist != nullptr, !info->Artist.isEmpty());
-            field(MF_Album, rows.album != nullptr, !info->Album.isEmpty());
+            field(MF_Name, false, [&] { return !info->Name.isEmpty(); });
+            field(MF_Artist, rows.artist != nullptr, [&] { return !info->Artist.isEmpty(); });
+            field(MF_Album, rows.album != nullptr, [&] { return !info->Album.isEmpty(); });
             field(MF_Artwork, rows.cell != nullptr, hasArtwork);
         }
         if (any)
