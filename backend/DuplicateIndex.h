@@ -35,14 +35,9 @@
 class CDuplicateIndex
 {
 public:
-    // The tag test itself, as the full scan applies it to one pair.
-    static bool TagsMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options)
-    {
-        return TagsMatch(newInfo, earlier, options,
-                         [&] { return FileOf(newInfo.Location) == FileOf(earlier.Location); });
-    }
-    // The same, with `sameFile()` telling whether the two differently spelled Locations reach one
-    // file: a pass over every pair finds each track's file once instead of twice per pair.
+    // The tag test itself, as the full scan applies it to one pair. `sameFile()` tells whether
+    // the two differently spelled Locations reach one file (FileOf of each, or what a pass over
+    // every pair keeps of them: each track's file found once, not twice per pair).
     template <typename SameFile>
     static bool TagsMatch(const MusicInfo& newInfo, const MusicInfo& earlier, int options,
                           SameFile&& sameFile)

@@ -188,18 +188,18 @@ TEST_F(MusicLinkTest, HasArtworkAnswersAsTheArtworkPath)
                                      AudioFormat::Aiff, AudioFormat::Wav, AudioFormat::Tta})
         for (const bool picture : {true, false})
         {
-            tidewell::test::AudioSpec spec;
-            spec.format = format;
-            spec.seconds = 1.0;
-            spec.tags.title = QStringLiteral("Song %1").arg(n);
+            tidewell::test::AudioSpec song;
+            song.format = format;
+            song.seconds = 1.0;
+            song.tags.title = QStringLiteral("Song %1").arg(n);
             if (picture)
-                spec.artwork = tidewell::test::makePicture(300, 300, 0x3366cc);
+                song.artwork = tidewell::test::makePicture(300, 300, 0x3366cc);
             const QString name = QStringLiteral("/s%1%2.%3")
                                      .arg(n++)
                                      .arg(picture ? "p" : "")
                                      .arg(tidewell::test::extensionOf(format));
             // A format the fixture cannot embed a picture in is made without one only.
-            if (!tidewell::test::makeAudioFile(real + name, spec))
+            if (!tidewell::test::makeAudioFile(real + name, song))
             {
                 ASSERT_TRUE(picture) << name.toStdString();
                 continue;
